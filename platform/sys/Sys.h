@@ -1,0 +1,46 @@
+// The program folder and file-system helpers. Paths may arrive in the
+// system's own form with "\" separators ("<folder>\project.mdb"); every
+// function here accepts them and works on the native form.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sys {
+
+// Folder of the running program, without a trailing separator. Tests point it
+// elsewhere with SetProgramFolder; an empty text restores the real one.
+std::string ProgramFolder();
+void SetProgramFolder(const std::string& folder);
+
+// "\" separators become "/"; repeated separators collapse.
+std::string NativePath(std::string_view path);
+// Joins with one separator between the parts, in native form.
+std::string JoinPath(std::string_view folder, std::string_view name);
+// Final component of a path, and the folder before it.
+std::string FileName(std::string_view path);
+std::string ParentFolder(std::string_view path);
+
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// One level; true when the folder exists afterwards.
+bool MakeDir(const std::string& path);
+// Every missing level; true when the folder exists afterwards.
+bool MakeDirs(const std::string& path);
+// Removes a file or a folder with everything below it; true when nothing is left.
+bool RemoveAll(const std::string& path);
+bool RemoveFile(const std::string& path);
+// Makes the file exist with length zero.
+bool TruncateFile(const std::string& path);
+// Whole file as bytes; false when it cannot be read.
+bool ReadFile(const std::string& path, std::string& bytes);
+// Writes through a temporary file in the same folder renamed over the target,
+// so a failed write never leaves the old file half-replaced.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+bool CopyFile(const std::string& from, const std::string& to);
+// Names (not paths) of the files in the folder whose extension matches, without
+// regard to case ("uif" or ".uif"), sorted by name; empty extension: all files.
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension);
+
+}  // namespace sys

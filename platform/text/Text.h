@@ -1,0 +1,51 @@
+// UTF-8 text helpers: GBK conversion and byte counting, printf-style
+// formatting, C-style number prefixes, SQL quoting, ASCII case folding.
+// Every string in the system is UTF-8; GBK appears only at file and
+// fixed-field boundaries, where these helpers convert or count.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace text {
+
+// GBK (code page 936) bytes to UTF-8. An invalid byte sequence becomes '?'.
+std::string GbkToUtf8(std::string_view gbk);
+// UTF-8 to GBK bytes. A character GBK cannot hold, or invalid UTF-8, becomes '?'.
+std::string Utf8ToGbk(std::string_view utf8);
+// Number of bytes the text takes in GBK.
+std::size_t GbkLength(std::string_view utf8);
+// The longest prefix of the text whose GBK form fits in maxBytes; never cuts
+// a character in two.
+std::string TruncateGbk(std::string_view utf8, std::size_t maxBytes);
+// True when the bytes are well-formed UTF-8.
+bool IsValidUtf8(std::string_view bytes);
+
+// printf-style formatting into a std::string (%d, %ld, %.4f, %.8f, %g, %s, %x, ...).
+std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// atol/atof: optional blanks and sign, then the longest numeric prefix; a text
+// that does not start with a number gives 0. Atol saturates like strtol and
+// then narrows to 32 bits, as the C library's atol does on a 32-bit long.
+long Atol(std::string_view s);
+double Atof(std::string_view s);
+
+// Doubles every single quote so that a text can stand between quotes in SQL:
+// "... where YHM = '" + EscapeSql(name) + "'".
+std::string EscapeSql(std::string_view s);
+
+// ASCII case folding and comparison (names of columns, tables, extensions).
+std::string ToLowerAscii(std::string_view s);
+std::string ToUpperAscii(std::string_view s);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// Blanks (space, tab, CR, LF) removed from both ends.
+std::string Trim(std::string_view s);
+// Splits at every occurrence of the separator; an empty text gives one empty piece.
+std::vector<std::string> Split(std::string_view s, std::string_view separator);
+// Replaces every occurrence of `from` (not empty) by `to`.
+std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);
+
+}  // namespace text
