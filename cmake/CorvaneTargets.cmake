@@ -17,6 +17,9 @@ endfunction()
 # program folder; the interface target `platform` carries them all.
 function(corvane_add_platform_area area)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_SOURCES)
+    return()  # an area whose code is not written yet
+  endif()
   add_library(platform_${area} SHARED ${ARG_SOURCES})
   target_include_directories(platform_${area} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(platform_${area} PUBLIC ${ARG_LIBS})

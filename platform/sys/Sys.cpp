@@ -1,0 +1,167 @@
+#include "platform/sys/Sys.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "platform/text/Text.h"
+
+namespace fs = std::filesystem;
+
+namespace sys {
+namespace {
+
+std::string& ProgramFolderOverride() {
+    static std::string folder;
+    return folder;
+}
+
+std::string ExecutableFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return ".";
+    return exe.parent_path().string();
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+    const std::string& forced = ProgramFolderOverride();
+    if (!forced.empty()) return forced;
+    static const std::string real = ExecutableFolder();
+    return real;
+}
+
+void SetProgramFolder(const std::string& folder) {
+    std::string native = NativePath(folder);
+    while (native.size() > 1 && native.back() == '/') native.pop_back();
+    ProgramFolderOverride() = native;
+}
+
+std::string NativePath(std::string_view path) {
+    std::string out;
+    out.reserve(path.size());
+    for (char c : path) {
+        char d = c == '\\' ? '/' : c;
+        if (d == '/' && !out.empty() && out.back() == '/') continue;
+        out.push_back(d);
+    }
+    return out;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    if (folder.empty()) return NativePath(name);
+    return NativePath(std::string(folder) + "/" + std::string(name));
+}
+
+std::string FileName(std::string_view path) {
+    std::string native = NativePath(path);
+    std::size_t slash = native.find_last_of('/');
+    return slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
+std::string ParentFolder(std::string_view path) {
+    std::string native = NativePath(path);
+    std::size_t slash = native.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    return slash == 0 ? "/" : native.substr(0, slash);
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(NativePath(path), ec);
+}
+
+bool FolderExists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(NativePath(path), ec);
+}
+
+bool MakeDir(const std::string& path) {
+    std::error_code ec;
+    fs::create_directory(NativePath(path), ec);
+    return FolderExists(path);
+}
+
+bool MakeDirs(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(NativePath(path), ec);
+    return FolderExists(path);
+}
+
+bool RemoveAll(const std::string& path) {
+    std::error_code ec;
+    fs::remove_all(NativePath(path), ec);
+    return !fs::exists(fs::symlink_status(NativePath(path), ec));
+}
+
+bool RemoveFile(const std::string& path) {
+    std::error_code ec;
+    fs::remove(NativePath(path), ec);
+    return !FileExists(path);
+}
+
+bool TruncateFile(const std::string& path) {
+    std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(out);
+}
+
+bool ReadFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(NativePath(path), std::ios::binary);
+    if (!in) return false;
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+    bytes = std::move(data);
+    return true;
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
+    std::string target = NativePath(path);
+    std::string folder = ParentFolder(target);
+    if (!folder.empty() && !FolderExists(folder)) return false;
+    std::random_device rd;
+    std::string temp = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(rd());
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temp.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temp.c_str(), target.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    fs::copy_file(NativePath(from), NativePath(to), fs::copy_options::overwrite_existing, ec);
+    return !ec;
+}
+
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension) {
+    std::vector<std::string> names;
+    std::string wanted = text::ToLowerAscii(extension);
+    if (!wanted.empty() && wanted[0] != '.') wanted.insert(wanted.begin(), '.');
+    std::error_code ec;
+    for (fs::directory_iterator it(NativePath(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        std::string name = it->path().filename().string();
+        if (!wanted.empty() && text::ToLowerAscii(it->path().extension().string()) != wanted) continue;
+        names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace sys

@@ -1,0 +1,206 @@
+#include "platform/text/Text.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+namespace text {
+namespace {
+
+// Converts with iconv; an input sequence the target cannot hold, or that is
+// invalid in the source, becomes '?' and conversion goes on after it.
+// `skipUnit` tells how many input bytes to drop on an invalid sequence.
+std::string Convert(const char* to, const char* from, std::string_view in, std::size_t (*skipUnit)(std::string_view)) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
+    std::string out;
+    out.reserve(in.size() * 3 / 2 + 8);
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    char buffer[4096];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, outPtr - buffer);
+        if (rc != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) continue;
+        // EILSEQ or EINVAL (truncated sequence at the end): replace and skip.
+        out.push_back('?');
+        std::size_t skip = std::min(inLeft, skipUnit(std::string_view(inPtr, inLeft)));
+        inPtr += skip;
+        inLeft -= skip;
+    }
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    iconv_close(cd);
+    return out;
+}
+
+std::size_t Utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) return 2;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return 4;
+    return 1;
+}
+
+std::size_t SkipUtf8(std::string_view s) {
+    std::size_t n = Utf8SequenceLength(static_cast<unsigned char>(s[0]));
+    // Skip only the well-formed continuation bytes, so a broken sequence
+    // costs one '?' and the next character survives.
+    std::size_t i = 1;
+    while (i < n && i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+    return i;
+}
+
+std::size_t SkipGbk(std::string_view s) {
+    unsigned char lead = static_cast<unsigned char>(s[0]);
+    if (lead >= 0x81 && lead <= 0xFE && s.size() >= 2) {
+        unsigned char trail = static_cast<unsigned char>(s[1]);
+        if (trail >= 0x40 && trail <= 0xFE && trail != 0x7F) return 2;
+    }
+    return 1;
+}
+
+}  // namespace
+
+std::string GbkToUtf8(std::string_view gbk) {
+    bool ascii = true;
+    for (char c : gbk) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return std::string(gbk);
+    return Convert("UTF-8", "GBK", gbk, SkipGbk);
+}
+
+std::string Utf8ToGbk(std::string_view utf8) {
+    bool ascii = true;
+    for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return std::string(utf8);
+    return Convert("GBK", "UTF-8", utf8, SkipUtf8);
+}
+
+std::size_t GbkLength(std::string_view utf8) { return Utf8ToGbk(utf8).size(); }
+
+std::string TruncateGbk(std::string_view utf8, std::size_t maxBytes) {
+    std::size_t used = 0;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t len = SkipUtf8(utf8.substr(pos));
+        std::size_t bytes = Utf8ToGbk(utf8.substr(pos, len)).size();
+        if (used + bytes > maxBytes) break;
+        used += bytes;
+        pos += len;
+    }
+    return std::string(utf8.substr(0, pos));
+}
+
+bool IsValidUtf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        std::size_t n = Utf8SequenceLength(c);
+        if (n == 1 && c >= 0x80) return false;
+        if (i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+std::string Format(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    va_list copy;
+    va_copy(copy, args);
+    int size = std::vsnprintf(nullptr, 0, fmt, copy);
+    va_end(copy);
+    std::string out;
+    if (size > 0) {
+        out.resize(static_cast<std::size_t>(size) + 1);
+        std::vsnprintf(out.data(), out.size(), fmt, args);
+        out.resize(static_cast<std::size_t>(size));
+    }
+    va_end(args);
+    return out;
+}
+
+long Atol(std::string_view s) {
+    std::string copy(s);
+    long long value = std::strtoll(copy.c_str(), nullptr, 10);
+    if (value > INT_MAX) value = INT_MAX;
+    if (value < INT_MIN) value = INT_MIN;
+    return static_cast<long>(value);
+}
+
+double Atof(std::string_view s) {
+    std::string copy(s);
+    return std::strtod(copy.c_str(), nullptr);
+}
+
+std::string EscapeSql(std::string_view s) { return ReplaceAll(s, "'", "''"); }
+
+std::string ToLowerAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::string ToUpperAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && ToLowerAscii(a) == ToLowerAscii(b);
+}
+
+std::string Trim(std::string_view s) {
+    const char* blanks = " \t\r\n";
+    std::size_t first = s.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    std::size_t last = s.find_last_not_of(blanks);
+    return std::string(s.substr(first, last - first + 1));
+}
+
+std::vector<std::string> Split(std::string_view s, std::string_view separator) {
+    std::vector<std::string> parts;
+    if (separator.empty()) {
+        parts.emplace_back(s);
+        return parts;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t hit = s.find(separator, start);
+        if (hit == std::string_view::npos) break;
+        parts.emplace_back(s.substr(start, hit - start));
+        start = hit + separator.size();
+    }
+    parts.emplace_back(s.substr(start));
+    return parts;
+}
+
+std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
+    if (from.empty()) return std::string(s);
+    std::string out;
+    out.reserve(s.size());
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t hit = s.find(from, start);
+        if (hit == std::string_view::npos) break;
+        out.append(s.substr(start, hit - start));
+        out.append(to);
+        start = hit + from.size();
+    }
+    out.append(s.substr(start));
+    return out;
+}
+
+}  // namespace text
