@@ -1,0 +1,86 @@
+#include "platform/sys/Sys.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/corvane-sys-XXXXXX";
+        root_ = mkdtemp(pattern);
+    }
+    void TearDown() override {
+        sys::SetProgramFolder("");
+        std::filesystem::remove_all(root_);
+    }
+    std::string root_;
+};
+
+}  // namespace
+
+TEST(Paths, BackslashesBecomeSlashes) {
+    EXPECT_EQ(sys::NativePath("C:\\a\\\\b\\c.txt"), "C:/a/b/c.txt");
+    EXPECT_EQ(sys::JoinPath("/x/", "\\y\\z"), "/x/y/z");
+    EXPECT_EQ(sys::JoinPath("", "a\\b"), "a/b");
+    EXPECT_EQ(sys::FileName("/x\\y.rtf"), "y.rtf");
+    EXPECT_EQ(sys::ParentFolder("/x\\y.rtf"), "/x");
+    EXPECT_EQ(sys::ParentFolder("/y"), "/");
+}
+
+TEST_F(TempFolder, ProgramFolderCanBePointedElsewhereAndBack) {
+    std::string real = sys::ProgramFolder();
+    EXPECT_FALSE(real.empty());
+    sys::SetProgramFolder(root_ + "/");
+    EXPECT_EQ(sys::ProgramFolder(), root_);
+    EXPECT_TRUE(sys::FolderExists(sys::ProgramFolder() + "\\"));
+    sys::SetProgramFolder("");
+    EXPECT_EQ(sys::ProgramFolder(), real);
+}
+
+TEST_F(TempFolder, FoldersAreMadeAndRemoved) {
+    EXPECT_FALSE(sys::MakeDir(root_ + "\\a\\b"));  // parent missing
+    EXPECT_TRUE(sys::MakeDirs(root_ + "\\a\\b"));
+    EXPECT_TRUE(sys::MakeDir(root_ + "\\a\\b"));   // already there
+    EXPECT_TRUE(sys::WriteFileAtomic(root_ + "/a/b/f.txt", "x"));
+    EXPECT_TRUE(sys::RemoveAll(root_ + "/a"));
+    EXPECT_FALSE(sys::FolderExists(root_ + "/a"));
+    EXPECT_TRUE(sys::RemoveAll(root_ + "/never-was"));
+}
+
+TEST_F(TempFolder, AtomicWriteReplacesWholeOrNothing) {
+    std::string path = root_ + "/f.dat";
+    ASSERT_TRUE(sys::WriteFileAtomic(path, "old"));
+    ASSERT_TRUE(sys::WriteFileAtomic(path, std::string("n\0ew", 4)));
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(path, bytes));
+    EXPECT_EQ(bytes, std::string("n\0ew", 4));
+    EXPECT_FALSE(sys::WriteFileAtomic(root_ + "/missing/f.dat", "x"));
+    EXPECT_EQ(sys::ListFiles(root_, ""), std::vector<std::string>{"f.dat"});  // no temporary left
+    EXPECT_TRUE(sys::TruncateFile(path));
+    ASSERT_TRUE(sys::ReadFile(path, bytes));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_FALSE(sys::ReadFile(root_ + "/nope", bytes));
+}
+
+TEST_F(TempFolder, ListsByExtensionSortedByName) {
+    for (const char* name : {"b.UIF", "a.uif", "c.sif", "d.uif.bak"}) sys::WriteFileAtomic(root_ + "/" + name, "");
+    sys::MakeDir(root_ + "/sub.uif");
+    EXPECT_EQ(sys::ListFiles(root_, "uif"), (std::vector<std::string>{"a.uif", "b.UIF"}));
+    EXPECT_EQ(sys::ListFiles(root_, ".sif"), std::vector<std::string>{"c.sif"});
+    EXPECT_EQ(sys::ListFiles(root_, "").size(), 4u);
+    EXPECT_TRUE(sys::ListFiles(root_ + "/none", "uif").empty());
+}
+
+TEST_F(TempFolder, CopyOverwrites) {
+    sys::WriteFileAtomic(root_ + "/a", "1");
+    sys::WriteFileAtomic(root_ + "/b", "22");
+    EXPECT_TRUE(sys::CopyFile(root_ + "/a", root_ + "/b"));
+    std::string bytes;
+    sys::ReadFile(root_ + "/b", bytes);
+    EXPECT_EQ(bytes, "1");
+    EXPECT_FALSE(sys::CopyFile(root_ + "/none", root_ + "/c"));
+}

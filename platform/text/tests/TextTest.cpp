@@ -1,0 +1,96 @@
+#include "platform/text/Text.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text/DateTime.h"
+
+using namespace text;
+
+TEST(Gbk, ConvertsBothWaysAndCountsBytes) {
+    const std::string utf8 = "单位信息abc";
+    const std::string gbk = Utf8ToGbk(utf8);
+    EXPECT_EQ(gbk, "\xb5\xa5\xce\xbb\xd0\xc5\xcf\xa2" "abc");
+    EXPECT_EQ(GbkToUtf8(gbk), utf8);
+    EXPECT_EQ(GbkLength(utf8), 11u);
+    EXPECT_EQ(GbkLength(""), 0u);
+}
+
+TEST(Gbk, BadInputBecomesQuestionMarkAndConversionGoesOn) {
+    EXPECT_EQ(GbkToUtf8("a\xff" "b"), "a?b");            // 0xFF is never a GBK lead byte
+    EXPECT_EQ(GbkToUtf8("ab\xb5"), "ab?");               // lead byte cut off at the end
+    EXPECT_EQ(Utf8ToGbk("x\xe4\xb8y"), "x?y");           // broken UTF-8 sequence
+    EXPECT_EQ(Utf8ToGbk("\xF0\x9F\x98\x80!"), "?!");     // emoji: not in GBK
+}
+
+TEST(Gbk, TruncationNeverSplitsACharacter) {
+    struct Case { const char* in; std::size_t max; const char* out; } cases[] = {
+        {"abc", 5, "abc"}, {"abc", 2, "ab"}, {"ab单位", 3, "ab"}, {"ab单位", 4, "ab单"},
+        {"单位", 1, ""}, {"单位", 0, ""}, {"", 3, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TruncateGbk(c.in, c.max), c.out) << c.in << " " << c.max;
+}
+
+TEST(Format, PrintfConversions) {
+    EXPECT_EQ(Format("%d", -12), "-12");
+    EXPECT_EQ(Format("%.4f", 1.5), "1.5000");
+    EXPECT_EQ(Format("%.8f", 1.5), "1.50000000");
+    EXPECT_EQ(Format("%g", 0.25), "0.25");
+    EXPECT_EQ(Format("%s-%s", "2006", "2010"), "2006-2010");
+    EXPECT_EQ(Format("%8x", 255), "      ff");
+    EXPECT_EQ(Format("%s", std::string(5000, 'x').c_str()).size(), 5000u);
+}
+
+TEST(Numbers, AtolAndAtofReadTheNumericPrefix) {
+    struct Case { const char* in; long l; double d; } cases[] = {
+        {"12ab", 12, 12}, {"  -7", -7, -7}, {"abc", 0, 0}, {"", 0, 0}, {"3.75x", 3, 3.75}, {"+4", 4, 4},
+        {"99999999999", 2147483647, 99999999999.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Atol(c.in), c.l) << c.in;
+        EXPECT_DOUBLE_EQ(Atof(c.in), c.d) << c.in;
+    }
+}
+
+TEST(Sql, EscapeDoublesSingleQuotes) {
+    EXPECT_EQ(EscapeSql("' or '1'='1"), "'' or ''1''=''1");
+    EXPECT_EQ(EscapeSql("plain"), "plain");
+}
+
+TEST(Strings, CaseTrimSplitReplace) {
+    EXPECT_TRUE(EqualsNoCase("znmc", "ZNMC"));
+    EXPECT_FALSE(EqualsNoCase("znmc", "ZNM"));
+    EXPECT_EQ(Trim(" \t a b \r\n"), "a b");
+    EXPECT_EQ(Trim("   "), "");
+    EXPECT_EQ(Split("a||b|", "|"), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(Split("", "|"), (std::vector<std::string>{""}));
+    EXPECT_EQ(ReplaceAll("a\\b\\c", "\\", "/"), "a/b/c");
+}
+
+TEST(DateTime, OleDatesRoundTrip) {
+    struct Case { double ole; DateTime dt; } cases[] = {
+        {0.0, {1899, 12, 30, 0, 0, 0}},
+        {2.5, {1900, 1, 1, 12, 0, 0}},
+        {-1.25, {1899, 12, 29, 6, 0, 0}},
+        {39083.75, {2007, 1, 1, 18, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DateTime::FromOleDate(c.ole), c.dt) << c.ole;
+        EXPECT_DOUBLE_EQ(c.dt.ToOleDate(), c.ole);
+    }
+}
+
+TEST(DateTime, FormatsAndParses) {
+    DateTime dt{2008, 3, 9, 7, 5, 1};
+    EXPECT_EQ(dt.Format("%Y-%m-%d %H:%M:%S"), "2008-03-09 07:05:01");
+    EXPECT_EQ(dt.Format("%Y年%m月%d日"), "2008年03月09日");
+    EXPECT_EQ(dt.Format("%a %j"), "Sun 069");
+
+    DateTime parsed;
+    EXPECT_TRUE(DateTime::Parse("2008-03-09T07:05:01", parsed));
+    EXPECT_EQ(parsed, dt);
+    EXPECT_TRUE(DateTime::Parse("2008/03/09", parsed));
+    EXPECT_EQ(parsed, (DateTime{2008, 3, 9, 0, 0, 0}));
+    EXPECT_TRUE(DateTime::Parse("2008-03-09 07:05:01.250", parsed));
+    for (const char* bad : {"", "2008-02-30", "2008-03-09X", "2008-03/09", "not a date", "2008-13-01"})
+        EXPECT_FALSE(DateTime::Parse(bad, parsed)) << bad;
+}
