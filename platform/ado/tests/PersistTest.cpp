@@ -1,0 +1,366 @@
+#include "platform/ado/Persist.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "platform/ado/tests/TempFolder.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/DateTime.h"
+
+using namespace ado;
+using ado::testing::TempFolder;
+
+namespace {
+
+constexpr std::int32_t kTextAttrs = adFldMayDefer | adFldUpdatable | adFldIsNullable | adFldMayBeNull;
+constexpr std::int32_t kFixedAttrs = kTextAttrs | adFldFixed;
+constexpr std::int32_t kLongAttrs = kTextAttrs | adFldLong;
+
+std::string DataFile(const std::string& name) {
+    return sys::JoinPath(sys::ParentFolder(__FILE__), "data/" + name);
+}
+
+ColumnInfo Column(std::string name, DataType type, std::int32_t size, std::int32_t attrs) {
+    ColumnInfo c;
+    c.name = std::move(name);
+    c.type = type;
+    c.definedSize = size;
+    c.attributes = attrs;
+    return c;
+}
+
+double Ole(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+    return text::DateTime{y, mo, d, h, mi, s}.ToOleDate();
+}
+
+std::vector<std::uint8_t> Bytes(std::size_t n) {
+    std::vector<std::uint8_t> b(n);
+    for (std::size_t i = 0; i < n; ++i) b[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    return b;
+}
+
+RowsetData SaveAndLoad(const RowsetData& data, const TempFolder& dir) {
+    std::string error;
+    const std::string path = dir.File("rs.xml");
+    EXPECT_TRUE(SaveRowsetXml(data, path, error)) << error;
+    RowsetData back;
+    EXPECT_TRUE(LoadRowsetXml(path, back, error)) << error;
+    return back;
+}
+
+void ExpectSameColumns(const std::vector<ColumnInfo>& expected, const std::vector<ColumnInfo>& actual) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(actual[i].name, expected[i].name);
+        EXPECT_EQ(actual[i].type, expected[i].type);
+        EXPECT_EQ(actual[i].definedSize, expected[i].definedSize);
+        EXPECT_EQ(actual[i].attributes, expected[i].attributes);
+        EXPECT_EQ(actual[i].baseTable, expected[i].baseTable);
+        EXPECT_EQ(actual[i].baseColumn, expected[i].baseColumn);
+    }
+}
+
+void ExpectSameRows(const RowsetData& expected, const RowsetData& actual) {
+    ASSERT_EQ(actual.rows.size(), expected.rows.size());
+    for (std::size_t r = 0; r < expected.rows.size(); ++r)
+        for (std::size_t c = 0; c < expected.columns.size(); ++c)
+            EXPECT_EQ(actual.rows[r][c], expected.rows[r][c])
+                << "row " << r << " column " << expected.columns[c].name;
+}
+
+}  // namespace
+
+TEST(SavedRecordset, RoundTripKeepsEveryColumnTypeAndValue) {
+    RowsetData data;
+    data.columns = {
+        Column("ZNMC", adVarWChar, 50, kTextAttrs),
+        Column("JJ", adLongVarWChar, 536870910, kLongAttrs),
+        Column("XH", adInteger, 4, kFixedAttrs),
+        Column("NUM", adSmallInt, 2, kFixedAttrs),
+        Column("B", adUnsignedTinyInt, 1, kFixedAttrs),
+        Column("BIG", adBigInt, 8, kFixedAttrs),
+        Column("DF", adSingle, 4, kFixedAttrs),
+        Column("BL", adDouble, 8, kFixedAttrs),
+        Column("JE", adCurrency, 8, kFixedAttrs),
+        Column("RQ", adDate, 16, kFixedAttrs),
+        Column("SFQY", adBoolean, 2, kFixedAttrs & ~adFldIsNullable & ~adFldMayBeNull),
+        Column("WJ", adLongVarBinary, 2147483647, kLongAttrs),
+        Column("ANSI", adVarChar, 10, kTextAttrs),
+    };
+    data.columns[0].baseTable = "CORVANE_UNIT";
+    data.columns[0].baseColumn = "ZNMC";
+    data.rows = {
+        {Variant::Text("单位 <甲> & 'x' \"y\""), Variant::Text("line1\r\nline2\r\tend\n"), Variant::I4(-2147483647 - 1),
+         Variant::I2(-32768), Variant::UI1(255), Variant::I8(-9000000000000000000LL), Variant::R4(3.14159274f),
+         Variant::R8(0.1), Variant::Currency(-123456789), Variant::Date(Ole(2006, 3, 1, 8, 30, 15)),
+         Variant::Bool(true), Variant::Bytes(Bytes(100000)), Variant::Text("abc")},
+        {Variant::Text(""), Variant::Text(""), Variant::I4(2147483647), Variant::I2(7), Variant::UI1(0),
+         Variant::I8(1), Variant::R4(-1e30f), Variant::R8(1e300), Variant::Currency(50000),
+         Variant::Date(Ole(1899, 12, 30)), Variant::Bool(false), Variant::Bytes({}), Variant::Text(" ")},
+        {Variant::Null(), Variant::Null(), Variant::Null(), Variant::Null(), Variant::Null(), Variant::Null(),
+         Variant::Null(), Variant::Null(), Variant::Null(), Variant::Null(), Variant::Bool(false),
+         Variant::Bytes(Bytes(1)), Variant::Null()},
+    };
+    TempFolder dir;
+    RowsetData back = SaveAndLoad(data, dir);
+    ExpectSameColumns(data.columns, back.columns);
+    ExpectSameRows(data, back);
+}
+
+TEST(SavedRecordset, EmptyRowsetKeepsItsColumns) {
+    RowsetData data;
+    data.columns = {Column("A", adVarWChar, 20, kTextAttrs), Column("B", adLongVarBinary, 2147483647, kLongAttrs)};
+    TempFolder dir;
+    RowsetData back = SaveAndLoad(data, dir);
+    ExpectSameColumns(data.columns, back.columns);
+    EXPECT_TRUE(back.rows.empty());
+}
+
+TEST(SavedRecordset, ColumnNamesThatAreNotXmlNamesTravelAsAliases) {
+    RowsetData data;
+    for (const char* name : {"Last Name", "1st", "xmlns", "a:b", "单位名称", "c0", "DUP", "DUP", "（备注）"})
+        data.columns.push_back(Column(name, adVarWChar, 10, kTextAttrs));
+    std::vector<Variant> row;
+    for (std::size_t i = 0; i < data.columns.size(); ++i) row.push_back(Variant::Text("v" + std::to_string(i)));
+    data.rows.push_back(row);
+    TempFolder dir;
+    RowsetData back = SaveAndLoad(data, dir);
+    ExpectSameColumns(data.columns, back.columns);
+    ExpectSameRows(data, back);
+
+    std::string xml;
+    ASSERT_TRUE(sys::ReadFile(dir.File("rs.xml"), xml));
+    EXPECT_NE(xml.find("rs:name='Last Name'"), std::string::npos);
+    EXPECT_NE(xml.find("name='单位名称'"), std::string::npos);  // a valid name is written as it is
+}
+
+TEST(SavedRecordset, WritesTheLayoutOtherInstallationsRead) {
+    RowsetData data;
+    data.columns = {Column("RQ", adDate, 16, kFixedAttrs), Column("JE", adCurrency, 8, kFixedAttrs),
+                    Column("WJ", adLongVarBinary, 2147483647, kLongAttrs), Column("T", adVarWChar, 5, kTextAttrs)};
+    data.rows = {{Variant::Date(Ole(2010, 12, 31, 23, 59, 58)), Variant::Currency(12345000),
+                  Variant::Bytes({0x00, 0xAB, 0x10}), Variant::Text("a\rb")}};
+    TempFolder dir;
+    std::string error;
+    ASSERT_TRUE(SaveRowsetXml(data, dir.File("out.xml"), error)) << error;
+    std::string xml;
+    ASSERT_TRUE(sys::ReadFile(dir.File("out.xml"), xml));
+    for (const char* part : {
+             "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'",
+             "xmlns:z='#RowsetSchema'>",
+             "<s:Schema id='RowsetSchema'>",
+             "<s:ElementType name='row' content='eltOnly' rs:updatable='true'>",
+             "dt:type='dateTime' rs:dbtype='variantdate'",
+             "dt:type='number' rs:dbtype='currency'",
+             "dt:type='bin.hex' dt:maxLength='2147483647'",
+             "rs:long='true'",
+             "<s:extends type='rs:rowbase'/>",
+             "<z:row RQ='2010-12-31T23:59:58' JE='1234.5' WJ='00ab10' T='a&#xd;b'/>",
+         })
+        EXPECT_NE(xml.find(part), std::string::npos) << part;
+}
+
+TEST(SavedRecordset, ReadsFilesInTheShapeOtherWritersProduce) {
+    RowsetData rs;
+    std::string error;
+    ASSERT_TRUE(LoadRowsetXml(DataFile("ado_shape.xml"), rs, error)) << error;
+
+    struct Expected { const char* name; DataType type; std::int32_t size; std::int32_t attrs; };
+    const std::int32_t jet = adFldMayDefer | adFldUpdatable | adFldUnknownUpdatable | adFldIsNullable | adFldMayBeNull;
+    const Expected columns[] = {
+        {"ZNMC", adVarWChar, 50, jet},
+        {"单位 简介", adLongVarWChar, 536870910, jet | adFldLong},
+        {"XH", adInteger, 4, jet | adFldFixed},  // rs:number puts it before NS
+        {"NS", adInteger, 4, jet | adFldFixed},
+        {"JE", adCurrency, 8, jet | adFldFixed},
+        {"BL", adDouble, 8, jet | adFldFixed},
+        {"DF", adSingle, 4, jet | adFldFixed},
+        {"RQ", adDate, 16, jet | adFldFixed},
+        {"SFQY", adBoolean, 2, adFldMayDefer | adFldUpdatable | adFldUnknownUpdatable | adFldFixed},
+        {"WJ", adLongVarBinary, 2147483647, jet | adFldLong},
+        {"ID", adInteger, 4, adFldUpdatable | adFldUnknownUpdatable | adFldFixed | adFldKeyColumn},
+    };
+    ASSERT_EQ(rs.columns.size(), std::size(columns));
+    for (std::size_t i = 0; i < std::size(columns); ++i) {
+        SCOPED_TRACE(columns[i].name);
+        EXPECT_EQ(rs.columns[i].name, columns[i].name);
+        EXPECT_EQ(rs.columns[i].type, columns[i].type);
+        EXPECT_EQ(rs.columns[i].definedSize, columns[i].size);
+        EXPECT_EQ(rs.columns[i].attributes, columns[i].attrs);
+    }
+    EXPECT_EQ(rs.columns[0].baseTable, "CORVANE_UNIT");
+    EXPECT_EQ(rs.columns[1].baseColumn, "单位 简介");
+
+    const Variant N = Variant::Null();
+    const std::vector<std::vector<Variant>> rows = {
+        {Variant::Text("F001"), Variant::Text("第一 单位\r\n第二行"), Variant::I4(1), Variant::I4(-7),
+         Variant::Currency(12345000), Variant::R8(3.25), Variant::R4(0.5f), Variant::Date(Ole(2006, 3, 1, 8, 30)),
+         Variant::Bool(true), Variant::Bytes({0x00, 0xFF, 0x10}), Variant::I4(1)},
+        {Variant::Text("F002"), N, Variant::I4(2), N, N, N, N, N, Variant::Bool(false), Variant::Bytes({}),
+         Variant::I4(2)},
+        {Variant::Text("O'Brien & Co"), N, N, N, Variant::Currency(-1), N, N, N, Variant::Bool(true), N,
+         Variant::I4(3)},
+        {Variant::Text("double \"quoted\""), N, N, N, N, N, N, N, Variant::Bool(false), N, Variant::I4(4)},
+    };
+    ASSERT_EQ(rs.rows.size(), rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            EXPECT_EQ(rs.rows[r][c], rows[r][c]) << "row " << r << " column " << rs.columns[c].name;
+}
+
+TEST(SavedRecordset, PendingChangesAreAppliedToTheRowsRead) {
+    RowsetData rs;
+    std::string error;
+    ASSERT_TRUE(LoadRowsetXml(DataFile("pending_changes.xml"), rs, error)) << error;
+    ASSERT_EQ(rs.columns.size(), 3u);
+    const Variant N = Variant::Null();
+    auto T = [](const char* s) { return Variant::Text(s); };
+    const std::vector<std::vector<Variant>> rows = {
+        {Variant::I4(1), T("kept"), T("111")},
+        {Variant::I4(2), T("new"), T("222")},
+        {Variant::I4(4), T("added"), N},
+        {Variant::I4(5), T("added too"), T("555")},
+    };
+    ASSERT_EQ(rs.rows.size(), rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < 3; ++c) EXPECT_EQ(rs.rows[r][c], rows[r][c]) << r << "," << c;
+}
+
+TEST(SavedRecordset, UntypedColumnsAndSynonymsAreAccepted) {
+    const char* xml =
+        "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'"
+        " xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'>"
+        "<s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>"
+        "<s:AttributeType name='A'/>"
+        "<s:AttributeType name='B'><s:datatype dt:type='r8'/></s:AttributeType>"
+        "<s:AttributeType name='C'><s:datatype dt:type='fixed.14.4'/></s:AttributeType>"
+        "<s:AttributeType name='D'><s:datatype dt:type='bin.hex' rs:long='true'/></s:AttributeType>"
+        "<s:Extends type='rs:rowbase'/></s:ElementType></s:Schema>"
+        "<rs:data><z:row A='x' B=' 2.5E3 ' C='+7' D='0a'/></rs:data></xml>";
+    TempFolder dir;
+    ASSERT_TRUE(sys::WriteFileAtomic(dir.File("f.xml"), xml));
+    RowsetData rs;
+    std::string error;
+    ASSERT_TRUE(LoadRowsetXml(dir.File("f.xml"), rs, error)) << error;
+    ASSERT_EQ(rs.columns.size(), 4u);
+    EXPECT_EQ(rs.columns[0].type, adVarWChar);
+    EXPECT_EQ(rs.columns[1].type, adDouble);
+    EXPECT_EQ(rs.columns[2].type, adCurrency);
+    EXPECT_EQ(rs.columns[3].type, adLongVarBinary);
+    EXPECT_TRUE(rs.columns[3].IsLong());
+    ASSERT_EQ(rs.rows.size(), 1u);
+    EXPECT_EQ(rs.rows[0][0], Variant::Text("x"));
+    EXPECT_EQ(rs.rows[0][1], Variant::R8(2500));
+    EXPECT_EQ(rs.rows[0][2], Variant::Currency(70000));
+    EXPECT_EQ(rs.rows[0][3], Variant::Bytes({0x0A}));
+}
+
+TEST(SavedRecordset, DamagedOrForeignFilesAreRefused) {
+    TempFolder dir;
+    RowsetData good;
+    good.columns = {Column("A", adVarWChar, 20, kTextAttrs), Column("N", adSmallInt, 2, kFixedAttrs)};
+    good.rows = {{Variant::Text("first"), Variant::I2(1)}, {Variant::Text("second"), Variant::I2(2)}};
+    std::string error;
+    ASSERT_TRUE(SaveRowsetXml(good, dir.File("good.xml"), error)) << error;
+    std::string goodXml;
+    ASSERT_TRUE(sys::ReadFile(dir.File("good.xml"), goodXml));
+    auto withRow = [&](const std::string& row) {
+        std::string xml = goodXml;
+        xml.insert(xml.find("</rs:data>"), row);
+        return xml;
+    };
+
+    struct Case { const char* what; std::string bytes; } cases[] = {
+        {"empty file", ""},
+        {"garbage", std::string("\x00\xff\x13garbage\x89PNG", 16)},
+        {"truncated", goodXml.substr(0, goodXml.size() / 2)},
+        {"cut before the end tag", goodXml.substr(0, goodXml.rfind("</xml>"))},
+        {"other XML", "<html><body>not a recordset</body></html>"},
+        {"schema without data", goodXml.substr(0, goodXml.find("<rs:data>")) + "</xml>"},
+        {"number out of range", withRow("<z:row A='x' N='40000'/>")},
+        {"not a number", withRow("<z:row A='x' N='12abc'/>")},
+        {"document type", "<!DOCTYPE xml [<!ENTITY e 'x'>]>" + goodXml},
+        {"invalid UTF-8", withRow("<z:row A='\xff\xfe'/>")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = dir.File("bad.xml");
+        ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
+        RowsetData out = good;
+        error.clear();
+        EXPECT_FALSE(LoadRowsetXml(path, out, error));
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(out.rows.size(), 2u);  // untouched
+    }
+    RowsetData out;
+    EXPECT_FALSE(LoadRowsetXml(dir.File("missing.xml"), out, error));
+    EXPECT_NE(error.find("not found"), std::string::npos);
+}
+
+TEST(SavedRecordset, BadValuesOfTypedColumnsAreRefused) {
+    struct Case { const char* type; const char* value; } cases[] = {
+        {"bin.hex", "abc"}, {"bin.hex", "zz"}, {"int", "2147483648"}, {"ui1", "-1"}, {"i2", ""},
+        {"dateTime", "2006-13-01T00:00:00"}, {"boolean", "yes"}, {"r4", "1.5x"}, {"number", "1..2"},
+    };
+    TempFolder dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.type) + " " + c.value);
+        std::string xml = std::string(
+            "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'"
+            " xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'>"
+            "<s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>"
+            "<s:AttributeType name='V'><s:datatype dt:type='") + c.type + "'/></s:AttributeType>"
+            "</s:ElementType></s:Schema><rs:data><z:row V='" + c.value + "'/></rs:data></xml>";
+        ASSERT_TRUE(sys::WriteFileAtomic(dir.File("v.xml"), xml));
+        RowsetData out;
+        std::string error;
+        EXPECT_FALSE(LoadRowsetXml(dir.File("v.xml"), out, error));
+        EXPECT_NE(error.find("row 1"), std::string::npos) << error;
+    }
+}
+
+TEST(SavedRecordset, SavingReplacesAnExistingFileAndAcceptsBackslashes) {
+    TempFolder dir;
+    ASSERT_TRUE(sys::WriteFileAtomic(dir.File("old.xml"), std::string(100000, 'x')));
+    RowsetData data;
+    data.columns = {Column("A", adVarWChar, 5, kTextAttrs)};
+    data.rows = {{Variant::Text("new")}};
+    std::string error;
+    std::string windowsPath = dir.Path() + "\\old.xml";
+    ASSERT_TRUE(SaveRowsetXml(data, windowsPath, error)) << error;
+    RowsetData back;
+    ASSERT_TRUE(LoadRowsetXml(windowsPath, back, error)) << error;
+    ExpectSameRows(data, back);
+    EXPECT_EQ(sys::ListFiles(dir.Path(), ""), std::vector<std::string>{"old.xml"});  // no temporary left
+}
+
+TEST(SavedRecordset, FailedSaveLeavesTheOldFileUntouched) {
+    TempFolder dir;
+    RowsetData data;
+    data.columns = {Column("WJ", adLongVarBinary, 2147483647, kLongAttrs)};
+    data.rows = {{Variant::Bytes(Bytes(100000))}};
+    std::string error;
+    EXPECT_FALSE(SaveRowsetXml(data, dir.File("no such folder/x.xml"), error));
+    EXPECT_FALSE(error.empty());
+
+    // A write that runs out of room half way (file size limit) must not
+    // replace the old file.
+    const std::string target = dir.File("old.xml");
+    ASSERT_TRUE(sys::WriteFileAtomic(target, "old contents"));
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 50000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved_ok = SaveRowsetXml(data, target, error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved_ok);
+    std::string contents;
+    ASSERT_TRUE(sys::ReadFile(target, contents));
+    EXPECT_EQ(contents, "old contents");
+}
