@@ -1,0 +1,585 @@
+#include "platform/richtext/RtfReader.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/richtext/CodePage.h"
+#include "platform/text/Text.h"
+
+namespace richtext {
+
+namespace {
+
+constexpr std::size_t kMaxGroupDepth = 1000;  // deeper groups are skipped whole
+constexpr std::size_t kMaxWordLength = 32;
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// A control word: "\name", "\nameN" or "\name-N", with the one space that
+// may end it consumed.
+struct ControlWord {
+    std::string_view name;
+    bool hasParam = false;
+    int param = 0;
+};
+
+// Reads a control word whose letters start at `pos` (just after the
+// backslash). Digits beyond the range of int saturate.
+ControlWord ReadControlWord(std::string_view in, std::size_t& pos) {
+    ControlWord word;
+    const std::size_t start = pos;
+    while (pos < in.size() && IsLetter(in[pos])) ++pos;
+    word.name = in.substr(start, pos - start);
+    bool negative = false;
+    if (pos + 1 < in.size() && in[pos] == '-' && IsDigit(in[pos + 1])) {
+        negative = true;
+        ++pos;
+    }
+    if (pos < in.size() && IsDigit(in[pos])) {
+        std::int64_t value = 0;
+        while (pos < in.size() && IsDigit(in[pos])) {
+            if (value <= INT_MAX) value = value * 10 + (in[pos] - '0');
+            ++pos;
+        }
+        if (value > INT_MAX) value = INT_MAX;
+        word.hasParam = true;
+        word.param = static_cast<int>(negative ? -value : value);
+    }
+    if (pos < in.size() && in[pos] == ' ') ++pos;
+    return word;
+}
+
+// Skips the data of "\binN" that ends at `pos`: N raw bytes, as many as there are.
+void SkipBinary(std::string_view in, std::size_t& pos, int count) {
+    if (count > 0) pos += std::min<std::size_t>(static_cast<std::size_t>(count), in.size() - pos);
+}
+
+// The position of the '}' that closes the group `pos` is inside, `depth`
+// levels down; in.size() when the text ends first. Escaped braces and \bin
+// data are not counted.
+std::size_t FindGroupEnd(std::string_view in, std::size_t pos, int depth) {
+    while (pos < in.size()) {
+        const char c = in[pos];
+        if (c == '\\') {
+            ++pos;
+            if (pos < in.size() && IsLetter(in[pos])) {
+                const ControlWord word = ReadControlWord(in, pos);
+                if (word.name == "bin") SkipBinary(in, pos, word.param);
+            } else {
+                ++pos;
+            }
+        } else if (c == '{') {
+            ++depth;
+            ++pos;
+        } else if (c == '}') {
+            if (--depth == 0) return pos;
+            ++pos;
+        } else {
+            ++pos;
+        }
+    }
+    return in.size();
+}
+
+// Text gathered between formatting changes: bytes in one code page and
+// characters given by \uN, turned into UTF-8 in their order.
+class TextCollector {
+public:
+    void AddByte(char byte, int codePage) {
+        FlushSurrogate();
+        if (codePage != codePage_) FlushBytes();
+        codePage_ = codePage;
+        bytes_.push_back(byte);
+    }
+
+    // A UTF-16 unit from \uN; a surrogate pair makes one character.
+    void AddUnit(char32_t unit) {
+        FlushBytes();
+        if (unit >= 0xD800 && unit < 0xDC00) {
+            FlushSurrogate();
+            highSurrogate_ = unit;
+            return;
+        }
+        if (unit >= 0xDC00 && unit < 0xE000 && highSurrogate_ != 0) {
+            AppendUtf8(utf8_, 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00));
+            highSurrogate_ = 0;
+            return;
+        }
+        FlushSurrogate();
+        AppendUtf8(utf8_, unit);
+    }
+
+    bool Empty() const { return bytes_.empty() && utf8_.empty() && highSurrogate_ == 0; }
+
+    std::string Take() {
+        FlushBytes();
+        FlushSurrogate();
+        std::string out;
+        out.swap(utf8_);
+        return out;
+    }
+
+private:
+    void FlushBytes() {
+        if (bytes_.empty()) return;
+        utf8_ += DecodeCodePage(bytes_, codePage_);
+        bytes_.clear();
+    }
+    void FlushSurrogate() {
+        if (highSurrogate_ == 0) return;
+        AppendUtf8(utf8_, 0xFFFD);  // a high surrogate without its partner
+        highSurrogate_ = 0;
+    }
+
+    std::string bytes_;
+    int codePage_ = 0;
+    std::string utf8_;
+    char32_t highSurrogate_ = 0;
+};
+
+enum class Destination { Body, FontTable, ColourTable };
+
+struct GroupState {
+    Destination destination = Destination::Body;
+    int font = -1;  // -1: the document's default font
+    int halfPoints = 24;
+    int colour = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    ParagraphFormat paragraph;
+    int unicodeSkip = 1;
+
+    void ResetCharacter() {
+        font = -1;
+        halfPoints = 24;
+        colour = 0;
+        bold = italic = underline = false;
+    }
+};
+
+struct Font {
+    std::string face;
+    int codePage = 0;  // 0: the document's
+};
+
+// A font table entry while it is read.
+struct FontEntry {
+    int number = -1;
+    int charset = -1;
+    int codePage = 0;  // from \cpg
+    TextCollector name;
+};
+
+struct PendingColour {
+    Colour colour;
+    bool given = false;
+};
+
+enum class Word {
+    Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont,
+    FontTable, ColourTable, SkippedDestination, Transparent, Picture,
+    Font, FontSize, Bold, Italic, Underline, UnderlineNone, ColourIndex, Plain,
+    Charset, FontCodePage, Red, Green, Blue,
+    ParagraphDefault, AlignLeft, AlignCentre, AlignRight, AlignJustify, LeftIndent, FirstIndent,
+    Par, Line, Tab, Cell, Row, Unicode, UnicodeSkip, Binary, Character,
+};
+
+struct WordInfo {
+    Word word;
+    char32_t character = 0;  // for Word::Character
+};
+
+const std::unordered_map<std::string_view, WordInfo>& Words() {
+    static const std::unordered_map<std::string_view, WordInfo> words = [] {
+        std::unordered_map<std::string_view, WordInfo> w = {
+            {"ansi", {Word::Ansi}}, {"mac", {Word::Mac}}, {"pc", {Word::Pc}}, {"pca", {Word::Pca}},
+            {"ansicpg", {Word::AnsiCodePage}}, {"deff", {Word::DefaultFont}},
+            {"fonttbl", {Word::FontTable}}, {"colortbl", {Word::ColourTable}},
+            {"shppict", {Word::Transparent}}, {"pict", {Word::Picture}}, {"object", {Word::Picture}},
+            {"f", {Word::Font}}, {"fs", {Word::FontSize}}, {"b", {Word::Bold}}, {"i", {Word::Italic}},
+            {"ulnone", {Word::UnderlineNone}}, {"cf", {Word::ColourIndex}}, {"plain", {Word::Plain}},
+            {"fcharset", {Word::Charset}}, {"cpg", {Word::FontCodePage}},
+            {"red", {Word::Red}}, {"green", {Word::Green}}, {"blue", {Word::Blue}},
+            {"pard", {Word::ParagraphDefault}}, {"ql", {Word::AlignLeft}}, {"qc", {Word::AlignCentre}},
+            {"qr", {Word::AlignRight}}, {"qj", {Word::AlignJustify}}, {"qd", {Word::AlignJustify}},
+            {"li", {Word::LeftIndent}}, {"fi", {Word::FirstIndent}},
+            {"par", {Word::Par}}, {"sect", {Word::Par}}, {"line", {Word::Line}}, {"tab", {Word::Tab}},
+            {"cell", {Word::Cell}}, {"nestcell", {Word::Cell}}, {"row", {Word::Row}}, {"nestrow", {Word::Row}},
+            {"u", {Word::Unicode}}, {"uc", {Word::UnicodeSkip}}, {"bin", {Word::Binary}},
+            {"emdash", {Word::Character, 0x2014}}, {"endash", {Word::Character, 0x2013}},
+            {"bullet", {Word::Character, 0x2022}}, {"lquote", {Word::Character, 0x2018}},
+            {"rquote", {Word::Character, 0x2019}}, {"ldblquote", {Word::Character, 0x201C}},
+            {"rdblquote", {Word::Character, 0x201D}}, {"emspace", {Word::Character, 0x2003}},
+            {"enspace", {Word::Character, 0x2002}}, {"qmspace", {Word::Character, 0x2005}},
+        };
+        for (std::string_view underline : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
+                                           "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
+                                           "ulthldash", "ululdbwave", "ulw", "ulwave"})
+            w.emplace(underline, WordInfo{Word::Underline});
+        // Groups whose text is not document text: skipped whole.
+        for (std::string_view skipped : {"stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer",
+                                         "footerl", "footerr", "footerf", "footnote", "annotation", "pn", "pntext",
+                                         "pntxta", "pntxtb", "listtext", "fldinst", "nonshppict", "xe", "tc", "txe",
+                                         "template", "filetbl", "listtable", "listoverridetable", "revtbl",
+                                         "rsidtbl", "generator", "xmlnstbl", "themedata", "colorschememapping",
+                                         "latentstyles", "datastore", "pgdsctbl", "userprops", "docvar"})
+            w.emplace(skipped, WordInfo{Word::SkippedDestination});
+        return w;
+    }();
+    return words;
+}
+
+class RtfParser {
+public:
+    explicit RtfParser(std::string_view in) : in_(in) {}
+
+    Document Parse() {
+        pos_ = in_.find('{');
+        if (pos_ == std::string_view::npos) return {};
+        while (pos_ < in_.size() && !finished_) {
+            const char c = in_[pos_];
+            if (c == '{') OpenGroup();
+            else if (c == '}') CloseGroup();
+            else if (c == '\\') ControlSequence();
+            else Literal(c);
+        }
+        if (!finished_ && !stack_.empty()) FinishDocument(stack_.back());
+        return std::move(document_);
+    }
+
+private:
+    GroupState& State() { return stack_.back(); }
+
+    // ---- groups
+
+    void OpenGroup() {
+        FlushText();
+        skip_ = 0;
+        ignorable_ = false;
+        if (stack_.size() >= kMaxGroupDepth) {
+            pos_ = FindGroupEnd(in_, pos_ + 1, 1);
+            if (pos_ < in_.size()) ++pos_;
+            return;
+        }
+        if (!stack_.empty() && State().destination == Destination::Body && OpensPicture()) {
+            // Kept byte for byte; a picture cut off by the end of the text is dropped.
+            const std::size_t end = FindGroupEnd(in_, pos_ + 1, 1);
+            if (end < in_.size()) paragraph_.AddObject(CurrentFormat(), std::string(in_.substr(pos_, end + 1 - pos_)));
+            pos_ = end < in_.size() ? end + 1 : in_.size();
+            return;
+        }
+        stack_.push_back(stack_.empty() ? GroupState{} : State());
+        ++pos_;
+    }
+
+    // True when the group opening at pos_ starts with \pict or \object.
+    bool OpensPicture() const {
+        std::size_t pos = pos_ + 1;
+        if (pos >= in_.size() || in_[pos] != '\\') return false;
+        ++pos;
+        const ControlWord word = ReadControlWord(in_, pos);
+        return word.name == "pict" || word.name == "object";
+    }
+
+    void CloseGroup() {
+        FlushText();
+        skip_ = 0;
+        ignorable_ = false;
+        ++pos_;
+        if (State().destination == Destination::FontTable && !fontEntry_.name.Empty()) CommitFont();
+        if (stack_.size() == 1) {
+            FinishDocument(State());
+            return;
+        }
+        stack_.pop_back();
+    }
+
+    // Everything after the rest of the current group is left unread: the
+    // group's closing brace is the next thing read.
+    void SkipRestOfGroup() { pos_ = FindGroupEnd(in_, pos_, 1); }
+
+    void FinishDocument(const GroupState& state) {
+        FlushText();
+        if (!paragraph_.runs.empty()) EndParagraph(state);
+        finished_ = true;
+    }
+
+    // ---- text
+
+    int BodyCodePage() {
+        const GroupState& state = State();
+        auto found = fonts_.find(state.font < 0 ? defaultFont_ : state.font);
+        if (found != fonts_.end() && found->second.codePage != 0) return found->second.codePage;
+        return documentCodePage_;
+    }
+
+    int FontEntryCodePage() const {
+        if (fontEntry_.codePage != 0) return fontEntry_.codePage;
+        const int codePage = CodePageOfCharset(fontEntry_.charset);
+        return codePage != 0 ? codePage : documentCodePage_;
+    }
+
+    void AddByte(char byte) {
+        switch (State().destination) {
+            case Destination::Body: body_.AddByte(byte, BodyCodePage()); break;
+            case Destination::FontTable: fontEntry_.name.AddByte(byte, FontEntryCodePage()); break;
+            case Destination::ColourTable: break;
+        }
+    }
+
+    void AddUnit(char32_t unit) {
+        switch (State().destination) {
+            case Destination::Body: body_.AddUnit(unit); break;
+            case Destination::FontTable: fontEntry_.name.AddUnit(unit); break;
+            case Destination::ColourTable: break;
+        }
+    }
+
+    void Literal(char c) {
+        ++pos_;
+        if (c == '\r' || c == '\n') return;
+        if (skip_ > 0) {
+            --skip_;
+            return;
+        }
+        const Destination destination = State().destination;
+        if (destination == Destination::FontTable && c == ';') return CommitFont();
+        if (destination == Destination::ColourTable && c == ';') return CommitColour();
+        if (c == '\t') return AddTab();
+        if (static_cast<unsigned char>(c) < 0x20) return;
+        AddByte(c);
+    }
+
+    CharFormat CurrentFormat() {
+        const GroupState& state = State();
+        CharFormat format;
+        auto font = fonts_.find(state.font < 0 ? defaultFont_ : state.font);
+        if (font != fonts_.end()) format.face = font->second.face;
+        format.sizeTwips = state.halfPoints * 10;
+        if (state.colour > 0 && static_cast<std::size_t>(state.colour) < colours_.size())
+            format.colour = colours_[state.colour];
+        format.bold = state.bold;
+        format.italic = state.italic;
+        format.underline = state.underline;
+        return format;
+    }
+
+    void FlushText() {
+        if (body_.Empty()) return;
+        paragraph_.AddText(CurrentFormat(), body_.Take());
+    }
+
+    void AddTab() {
+        if (State().destination != Destination::Body) return;
+        FlushText();
+        paragraph_.AddTab(CurrentFormat());
+    }
+
+    void AddLineBreak() {
+        if (State().destination != Destination::Body) return;
+        FlushText();
+        paragraph_.AddLineBreak(CurrentFormat());
+    }
+
+    void EndParagraph(const GroupState& state) {
+        FlushText();
+        paragraph_.format = state.paragraph;
+        document_.paragraphs.push_back(std::move(paragraph_));
+        paragraph_ = Paragraph{};
+    }
+
+    // ---- tables
+
+    void CommitFont() {
+        std::string face = text::Trim(fontEntry_.name.Take());
+        if (fontEntry_.number >= 0) {
+            int codePage = fontEntry_.codePage != 0 ? fontEntry_.codePage : CodePageOfCharset(fontEntry_.charset);
+            fonts_[fontEntry_.number] = Font{std::move(face), codePage};
+        }
+    }
+
+    void CommitColour() {
+        colours_.push_back(colour_.given ? std::optional<Colour>(colour_.colour) : std::nullopt);
+        colour_ = PendingColour{};
+    }
+
+    // ---- control words and symbols
+
+    void ControlSequence() {
+        ++pos_;
+        if (pos_ >= in_.size()) return;
+        const char c = in_[pos_];
+        if (IsLetter(c)) {
+            const ControlWord word = ReadControlWord(in_, pos_);
+            const bool ignorable = ignorable_;
+            ignorable_ = false;
+            if (skip_ > 0) {
+                --skip_;
+                if (word.name == "bin") SkipBinary(in_, pos_, word.param);
+                return;
+            }
+            ApplyWord(word, ignorable);
+            return;
+        }
+        ++pos_;
+        if (c == '\'') return HexByte();
+        if (skip_ > 0) {
+            --skip_;
+            return;
+        }
+        switch (c) {
+            case '\\': case '{': case '}': AddByte(c); break;
+            case '~': AddUnit(0x00A0); break;
+            case '_': AddUnit(0x2011); break;
+            case '*': ignorable_ = true; break;
+            case '\r': case '\n': ApplyWord(ControlWord{"par"}, false); break;
+            default: break;  // \- optional hyphen, \| \: and unknown symbols
+        }
+    }
+
+    void HexByte() {
+        int high = pos_ < in_.size() ? HexValue(in_[pos_]) : -1;
+        int low = pos_ + 1 < in_.size() ? HexValue(in_[pos_ + 1]) : -1;
+        if (high < 0 || low < 0) return;
+        pos_ += 2;
+        if (skip_ > 0) {
+            --skip_;
+            return;
+        }
+        AddByte(static_cast<char>(high << 4 | low));
+    }
+
+    void ApplyWord(const ControlWord& word, bool ignorable) {
+        const auto& words = Words();
+        auto found = words.find(word.name);
+        if (found == words.end()) {
+            if (ignorable) SkipRestOfGroup();
+            return;
+        }
+        const Word kind = found->second.word;
+        if (ignorable && kind != Word::Transparent) return SkipRestOfGroup();
+        if (kind != Word::Unicode && kind != Word::Character) FlushText();
+        GroupState& state = State();
+        const bool inFontTable = state.destination == Destination::FontTable;
+        const int param = word.param;
+        const bool on = !word.hasParam || param != 0;
+        switch (kind) {
+            case Word::Ansi: documentCodePage_ = kCodePageWestern; break;
+            case Word::Mac: documentCodePage_ = 10000; break;
+            case Word::Pc: documentCodePage_ = 437; break;
+            case Word::Pca: documentCodePage_ = 850; break;
+            case Word::AnsiCodePage: if (param > 0) documentCodePage_ = param; break;
+            case Word::DefaultFont: defaultFont_ = param; break;
+            case Word::FontTable: state.destination = Destination::FontTable; fontEntry_ = FontEntry{}; break;
+            case Word::ColourTable:
+                state.destination = Destination::ColourTable;
+                colours_.clear();
+                colour_ = PendingColour{};
+                break;
+            case Word::SkippedDestination: SkipRestOfGroup(); break;
+            case Word::Picture: SkipRestOfGroup(); break;  // not at a group's start: nothing to keep
+            case Word::Transparent: break;
+            case Word::Font:
+                if (inFontTable) {
+                    if (!fontEntry_.name.Empty()) CommitFont();  // the previous entry lacked its ';'
+                    fontEntry_ = FontEntry{};
+                    fontEntry_.number = param;
+                } else {
+                    state.font = param;
+                }
+                break;
+            case Word::FontSize: state.halfPoints = word.hasParam && param > 0 ? std::min(param, 32767) : 24; break;
+            case Word::Bold: state.bold = on; break;
+            case Word::Italic: state.italic = on; break;
+            case Word::Underline: state.underline = on; break;
+            case Word::UnderlineNone: state.underline = false; break;
+            case Word::ColourIndex: state.colour = param; break;
+            case Word::Plain: state.ResetCharacter(); break;
+            case Word::Charset: if (inFontTable) fontEntry_.charset = param; break;
+            case Word::FontCodePage: if (inFontTable) fontEntry_.codePage = param; break;
+            case Word::Red: colour_.colour.red = static_cast<std::uint8_t>(std::clamp(param, 0, 255)); colour_.given = true; break;
+            case Word::Green: colour_.colour.green = static_cast<std::uint8_t>(std::clamp(param, 0, 255)); colour_.given = true; break;
+            case Word::Blue: colour_.colour.blue = static_cast<std::uint8_t>(std::clamp(param, 0, 255)); colour_.given = true; break;
+            case Word::ParagraphDefault: state.paragraph = ParagraphFormat{}; break;
+            case Word::AlignLeft: state.paragraph.alignment = Alignment::Left; break;
+            case Word::AlignCentre: state.paragraph.alignment = Alignment::Centre; break;
+            case Word::AlignRight: state.paragraph.alignment = Alignment::Right; break;
+            case Word::AlignJustify: state.paragraph.alignment = Alignment::Justify; break;
+            case Word::LeftIndent: state.paragraph.leftIndentTwips = param; break;
+            case Word::FirstIndent: state.paragraph.firstIndentTwips = param; break;
+            case Word::Par: case Word::Row: if (state.destination == Destination::Body) EndParagraph(state); break;
+            case Word::Line: AddLineBreak(); break;
+            case Word::Tab: case Word::Cell: AddTab(); break;
+            case Word::Unicode:
+                AddUnit(static_cast<char32_t>(param < 0 ? (param < -32768 ? 0xFFFD : 65536 + param)
+                                                        : (param > 0xFFFF ? 0xFFFD : param)));
+                skip_ = state.unicodeSkip;
+                break;
+            case Word::UnicodeSkip: state.unicodeSkip = std::max(param, 0); break;
+            case Word::Binary: SkipBinary(in_, pos_, param); break;
+            case Word::Character: AddUnit(found->second.character); break;
+        }
+    }
+
+    std::string_view in_;
+    std::size_t pos_ = 0;
+    bool finished_ = false;
+    std::vector<GroupState> stack_;
+    int skip_ = 0;            // characters still to skip after \uN
+    bool ignorable_ = false;  // \* seen: an unknown destination is skipped
+    int documentCodePage_ = kCodePageWestern;
+    int defaultFont_ = 0;
+    std::map<int, Font> fonts_;
+    FontEntry fontEntry_;
+    std::vector<std::optional<Colour>> colours_;
+    PendingColour colour_;
+    TextCollector body_;
+    Paragraph paragraph_;
+    Document document_;
+};
+
+Document ReadPlainText(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    const std::string utf8 = text::IsValidUtf8(bytes) ? std::string(bytes) : text::GbkToUtf8(bytes);
+    Document document;
+    if (utf8.empty()) return document;
+    std::string_view rest = utf8;
+    while (true) {
+        const std::size_t end = rest.find_first_of("\r\n");
+        document.AddParagraph().AddText(CharFormat{}, rest.substr(0, end));
+        if (end == std::string_view::npos) break;
+        std::size_t next = end + 1;
+        if (rest[end] == '\r' && next < rest.size() && rest[next] == '\n') ++next;
+        rest.remove_prefix(next);
+    }
+    return document;
+}
+
+}  // namespace
+
+bool IsRtf(std::string_view bytes) {
+    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
+    return start != std::string_view::npos && bytes.substr(start, 5) == "{\\rtf";
+}
+
+Document ReadRtf(std::string_view bytes) {
+    if (!IsRtf(bytes)) return ReadPlainText(bytes);
+    return RtfParser(bytes).Parse();
+}
+
+}  // namespace richtext
