@@ -193,9 +193,17 @@ bool IsPlainAttributeName(std::string_view name) {
 // written as character references (a literal one would read back as a
 // space); other control characters cannot be carried by XML 1.0 and are left
 // out; a malformed UTF-8 sequence becomes U+FFFD.
+bool NeedsNoEscape(unsigned char b) {
+    return b >= 0x20 && b < 0x80 && b != '&' && b != '<' && b != '>' && b != '\'' && b != '"';
+}
+
 void AppendEscaped(std::string& out, std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
+        std::size_t run = i;
+        while (run < s.size() && NeedsNoEscape(static_cast<unsigned char>(s[run]))) ++run;
+        out.append(s.substr(i, run - i));  // plain characters in one piece
+        if ((i = run) == s.size()) break;
         unsigned char b = static_cast<unsigned char>(s[i]);
         if (b >= 0x80) {
             std::size_t start = i;
@@ -271,11 +279,11 @@ std::string OleDateText(double oleDate, const char* fmt) {
 
 std::string HexText(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (unsigned char b : bytes) {
-        out += kDigits[b >> 4];
-        out += kDigits[b & 0xF];
+    std::string out(bytes.size() * 2, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[2 * i] = kDigits[b >> 4];
+        out[2 * i + 1] = kDigits[b & 0xF];
     }
     return out;
 }
