@@ -111,10 +111,13 @@ bool TruncateFile(const std::string& path) {
 }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(NativePath(path), std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary | std::ios::ate);
     if (!in) return false;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
+    std::streamoff size = in.tellg();
+    if (size < 0) return false;
+    std::string data(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(data.data(), size)) return false;
     bytes = std::move(data);
     return true;
 }
