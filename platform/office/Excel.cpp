@@ -1,0 +1,646 @@
+#include "platform/office/Excel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_map>
+
+#include "platform/office/ExcelData.h"
+#include "platform/office/Office.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+
+namespace office::excel {
+
+namespace {
+
+constexpr int kMaxRows = 1048576;
+constexpr int kMaxColumns = 16384;
+// Formatting a range larger than this (a whole sheet) changes only the cells
+// that exist, instead of creating millions of empty ones.
+constexpr long long kMaxCreatedCells = 1000000;
+// Integers with more digits than this lose precision as numbers (account
+// numbers, identity numbers) and stay text.
+constexpr int kMaxSignificantDigits = 15;
+
+// A canonical decimal: optional minus, no leading zeros, optional fraction.
+bool IsCanonicalNumber(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && s[i] == '-') ++i;
+    std::size_t intStart = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    std::size_t intDigits = i - intStart;
+    if (intDigits == 0) return false;
+    if (intDigits > 1 && s[intStart] == '0') return false;
+    std::size_t fracDigits = 0;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        std::size_t fracStart = i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+        fracDigits = i - fracStart;
+        if (fracDigits == 0) return false;
+    }
+    if (i != s.size()) return false;
+    std::size_t significant = intDigits + fracDigits;
+    if (s[intStart] == '0') significant -= 1;
+    return significant <= kMaxSignificantDigits;
+}
+
+std::string FormatNumber(double v) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", v);
+    if (std::strtod(buffer, nullptr) != v) std::snprintf(buffer, sizeof buffer, "%.17g", v);
+    return buffer;
+}
+
+struct AlignmentName {
+    int code;
+    const char* name;
+};
+constexpr AlignmentName kHorizontal[] = {
+    {xlCenter, "center"}, {xlLeft, "left"}, {xlRight, "right"}, {xlGeneral, "general"}, {xlJustify, "justify"}};
+constexpr AlignmentName kVertical[] = {
+    {xlCenter, "center"}, {xlTop, "top"}, {xlBottom, "bottom"}, {xlJustify, "justify"}};
+
+template <std::size_t N>
+const char* AlignmentNameOf(const AlignmentName (&table)[N], int code) {
+    for (const auto& a : table)
+        if (a.code == code) return a.name;
+    return nullptr;
+}
+
+template <std::size_t N>
+int AlignmentCodeOf(const AlignmentName (&table)[N], const std::string& name, int fallback) {
+    for (const auto& a : table)
+        if (name == a.name) return a.code;
+    return fallback;
+}
+
+// The stored edge style of a line style and weight; nullptr for "no line".
+const char* EdgeStyleOf(int lineStyle, int weight) {
+    bool medium = weight == xlMedium || weight == xlThick;
+    switch (lineStyle) {
+        case xlContinuous:
+            switch (weight) {
+                case xlHairline: return "hair";
+                case xlMedium: return "medium";
+                case xlThick: return "thick";
+                default: return "thin";
+            }
+        case -4115: return medium ? "mediumDashed" : "dashed";  // xlDash
+        case -4118: return "dotted";                              // xlDot
+        case -4119: return "double";                              // xlDouble
+        case 4: return medium ? "mediumDashDot" : "dashDot";      // xlDashDot
+        case 5: return medium ? "mediumDashDotDot" : "dashDotDot";
+        case 13: return "slantDashDot";
+        default: return nullptr;  // xlLineStyleNone and unknown styles
+    }
+}
+
+BookData* BookOf(const std::shared_ptr<SheetData>& sheet) { return sheet ? sheet->book : nullptr; }
+
+std::shared_ptr<BookData> NewBook() {
+    auto book = std::make_shared<BookData>();
+    auto sheet = std::make_shared<SheetData>();
+    sheet->book = book.get();
+    sheet->name = "Sheet1";
+    book->sheets.push_back(sheet);
+    return book;
+}
+
+std::string Stem(const std::string& path) {
+    std::string name = sys::FileName(path);
+    auto dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+}  // namespace
+
+std::string ColumnName(int column) {
+    std::string out;
+    while (column > 0) {
+        int rem = (column - 1) % 26;
+        out.insert(out.begin(), static_cast<char>('A' + rem));
+        column = (column - 1) / 26;
+    }
+    return out;
+}
+
+bool ParseCellName(std::string_view name, int& row, int& column) {
+    std::size_t i = 0;
+    if (i < name.size() && name[i] == '$') ++i;
+    long col = 0;
+    std::size_t letters = 0;
+    while (i < name.size() && std::isalpha(static_cast<unsigned char>(name[i]))) {
+        col = col * 26 + (std::toupper(static_cast<unsigned char>(name[i])) - 'A' + 1);
+        ++i;
+        if (++letters > 3) return false;
+    }
+    if (letters == 0) return false;
+    if (i < name.size() && name[i] == '$') ++i;
+    long r = 0;
+    std::size_t digits = 0;
+    while (i < name.size() && name[i] >= '0' && name[i] <= '9') {
+        r = r * 10 + (name[i] - '0');
+        ++i;
+        if (++digits > 7) return false;
+    }
+    if (digits == 0 || i != name.size()) return false;
+    if (r < 1 || r > kMaxRows || col < 1 || col > kMaxColumns) return false;
+    row = static_cast<int>(r);
+    column = static_cast<int>(col);
+    return true;
+}
+
+// ---------------------------------------------------------------- Range
+
+Range::Range(std::shared_ptr<SheetData> sheet, int top, int left, int bottom, int right)
+    : sheet_(std::move(sheet)),
+      top_(std::min(top, bottom)),
+      left_(std::min(left, right)),
+      bottom_(std::max(top, bottom)),
+      right_(std::max(left, right)) {}
+
+template <typename F>
+void Range::ForEachCell(F&& f) const {
+    if (!sheet_) return;
+    long long count = static_cast<long long>(bottom_ - top_ + 1) * (right_ - left_ + 1);
+    if (count > kMaxCreatedCells) {
+        for (auto rowIt = sheet_->rows.lower_bound(top_); rowIt != sheet_->rows.end() && rowIt->first <= bottom_; ++rowIt)
+            for (auto it = rowIt->second.cells.lower_bound(left_); it != rowIt->second.cells.end() && it->first <= right_; ++it)
+                f(rowIt->first, it->first, it->second);
+        return;
+    }
+    for (int r = top_; r <= bottom_; ++r)
+        for (int c = left_; c <= right_; ++c) f(r, c, sheet_->At(r, c));
+}
+
+namespace {
+
+// Changes the format of every cell of a range; cells that share a format
+// share the result, so the style table is searched once per distinct format.
+template <typename Each, typename Mutate>
+void Restyle(BookData* book, Each&& forEach, Mutate&& mutate) {
+    if (!book) return;
+    std::unordered_map<int, int> memo;
+    forEach([&](int, int, Cell& cell) {
+        auto it = memo.find(cell.style);
+        if (it == memo.end()) {
+            CellStyle style = book->styles[static_cast<std::size_t>(cell.style)];
+            mutate(style);
+            it = memo.emplace(cell.style, book->Intern(style)).first;
+        }
+        cell.style = it->second;
+    });
+    book->Touch();
+}
+
+}  // namespace
+
+std::string Range::Address() const {
+    if (!sheet_) return {};
+    std::string first = ColumnName(left_) + std::to_string(top_);
+    if (top_ == bottom_ && left_ == right_) return first;
+    return first + ":" + ColumnName(right_) + std::to_string(bottom_);
+}
+
+Range Range::Item(int row, int column) const {
+    if (!sheet_) return {};
+    int r = top_ + row - 1, c = left_ + column - 1;
+    if (r < 1 || r > kMaxRows || c < 1 || c > kMaxColumns) return {};
+    return Range(sheet_, r, c, r, c);
+}
+
+void Range::SetValue(std::string_view value) const {
+    if (!sheet_) return;
+    Cell model;
+    if (value.empty()) {
+        model.kind = ValueKind::Empty;
+    } else if (value[0] == '=' && value.size() > 1) {
+        model.kind = ValueKind::Formula;
+        model.text = std::string(value.substr(1));
+    } else if (IsCanonicalNumber(value)) {
+        model.kind = ValueKind::Number;
+        model.number = std::strtod(std::string(value).c_str(), nullptr);
+    } else {
+        model.kind = ValueKind::Text;
+        model.text = std::string(value);
+    }
+    ForEachCell([&](int, int, Cell& cell) {
+        cell.kind = model.kind;
+        cell.number = model.number;
+        cell.text = model.text;
+    });
+    BookOf(sheet_)->Touch();
+}
+
+std::string Range::Value() const {
+    if (!sheet_) return {};
+    const Cell* cell = sheet_->Find(top_, left_);
+    if (!cell) return {};
+    switch (cell->kind) {
+        case ValueKind::Number: return FormatNumber(cell->number);
+        case ValueKind::Formula: return "=" + cell->text;
+        case ValueKind::Text: return cell->text;
+        default: return {};
+    }
+}
+
+ValueKind Range::Kind() const {
+    const Cell* cell = sheet_ ? sheet_->Find(top_, left_) : nullptr;
+    return cell ? cell->kind : ValueKind::Empty;
+}
+
+Font Range::Font() const { return excel::Font(*this); }
+
+void Range::SetRowHeight(double points) const {
+    if (!sheet_ || points < 0 || points > 409) return;
+    if (bottom_ - top_ >= kMaxRows - 1) return;  // whole columns: not a row format
+    for (int r = top_; r <= bottom_; ++r) sheet_->rows[r].height = points;
+    BookOf(sheet_)->Touch();
+}
+
+double Range::RowHeight() const {
+    if (!sheet_) return 0;
+    auto it = sheet_->rows.find(top_);
+    return it != sheet_->rows.end() && it->second.height > 0 ? it->second.height : 13.5;
+}
+
+void Range::SetColumnWidth(double characters) const {
+    if (!sheet_ || characters < 0 || characters > 255) return;
+    double width = CharactersToFileWidth(characters);
+    if (left_ == 1 && right_ == kMaxColumns) {
+        sheet_->defaultColumnWidth = width;
+        sheet_->columnWidths.clear();
+    } else {
+        for (int c = left_; c <= right_; ++c) sheet_->columnWidths[c] = width;
+    }
+    BookOf(sheet_)->Touch();
+}
+
+double Range::ColumnWidth() const {
+    if (!sheet_) return 0;
+    auto it = sheet_->columnWidths.find(left_);
+    double width = it != sheet_->columnWidths.end() ? it->second
+                   : sheet_->defaultColumnWidth > 0 ? sheet_->defaultColumnWidth
+                                                    : CharactersToFileWidth(8.38);
+    return FileWidthToCharacters(width);
+}
+
+void Range::SetHorizontalAlignment(int value) const {
+    const char* name = AlignmentNameOf(kHorizontal, value);
+    if (!name) return;
+    Restyle(BookOf(sheet_), [&](auto f) { ForEachCell(f); },
+            [&](CellStyle& s) { s.alignment["horizontal"] = name; });
+}
+
+int Range::HorizontalAlignment() const {
+    const Cell* cell = sheet_ ? sheet_->Find(top_, left_) : nullptr;
+    if (!cell) return xlGeneral;
+    const auto& a = sheet_->book->styles[static_cast<std::size_t>(cell->style)].alignment;
+    auto it = a.find("horizontal");
+    return it == a.end() ? xlGeneral : AlignmentCodeOf(kHorizontal, it->second, xlGeneral);
+}
+
+void Range::SetVerticalAlignment(int value) const {
+    const char* name = AlignmentNameOf(kVertical, value);
+    if (!name) return;
+    Restyle(BookOf(sheet_), [&](auto f) { ForEachCell(f); },
+            [&](CellStyle& s) { s.alignment["vertical"] = name; });
+}
+
+int Range::VerticalAlignment() const {
+    const Cell* cell = sheet_ ? sheet_->Find(top_, left_) : nullptr;
+    if (!cell) return xlBottom;
+    const auto& a = sheet_->book->styles[static_cast<std::size_t>(cell->style)].alignment;
+    auto it = a.find("vertical");
+    return it == a.end() ? xlBottom : AlignmentCodeOf(kVertical, it->second, xlBottom);
+}
+
+void Range::SetWrapText(bool on) const {
+    Restyle(BookOf(sheet_), [&](auto f) { ForEachCell(f); }, [&](CellStyle& s) {
+        if (on) s.alignment["wrapText"] = "1";
+        else s.alignment.erase("wrapText");
+    });
+}
+
+bool Range::WrapText() const {
+    const Cell* cell = sheet_ ? sheet_->Find(top_, left_) : nullptr;
+    if (!cell) return false;
+    const auto& a = sheet_->book->styles[static_cast<std::size_t>(cell->style)].alignment;
+    auto it = a.find("wrapText");
+    return it != a.end() && (it->second == "1" || it->second == "true");
+}
+
+void Range::Merge(bool across) const {
+    if (!sheet_) return;
+    std::vector<Rect> areas;
+    if (across) {
+        for (int r = top_; r <= bottom_; ++r) areas.push_back({r, left_, r, right_});
+    } else {
+        areas.push_back({top_, left_, bottom_, right_});
+    }
+    for (const Rect& area : areas) {
+        if (area.top == area.bottom && area.left == area.right) continue;
+        auto& merges = sheet_->merges;
+        merges.erase(std::remove_if(merges.begin(), merges.end(), [&](const Rect& m) { return m.Intersects(area); }),
+                     merges.end());
+        merges.push_back(area);
+        for (auto rowIt = sheet_->rows.lower_bound(area.top); rowIt != sheet_->rows.end() && rowIt->first <= area.bottom;
+             ++rowIt)
+            for (auto& [c, cell] : rowIt->second.cells)
+                if (c >= area.left && c <= area.right && !(rowIt->first == area.top && c == area.left)) {
+                    cell.kind = ValueKind::Empty;
+                    cell.text.clear();
+                }
+    }
+    BookOf(sheet_)->Touch();
+}
+
+bool Range::MergeCells() const {
+    if (!sheet_) return false;
+    for (const Rect& m : sheet_->merges)
+        if (m.Contains(top_, left_)) return true;
+    return false;
+}
+
+Range Range::MergeArea() const {
+    if (!sheet_) return {};
+    for (const Rect& m : sheet_->merges)
+        if (m.Contains(top_, left_)) return Range(sheet_, m.top, m.left, m.bottom, m.right);
+    return Range(sheet_, top_, left_, top_, left_);
+}
+
+void Range::BorderAround(int lineStyle, int weight, int colorIndex) const {
+    if (!sheet_) return;
+    const char* style = EdgeStyleOf(lineStyle, weight);
+    EdgeSpec edge;
+    if (style) {
+        edge.style = style;
+        if (colorIndex >= 1 && colorIndex <= 56) edge.colour = "indexed=\"" + std::to_string(colorIndex + 7) + "\"";
+    }
+    BookData* book = BookOf(sheet_);
+    // Each cell on the outline gets the edges it has on the outside; the
+    // cells of one edge share one memo per combination of edges.
+    std::unordered_map<long long, int> memo;
+    ForEachCell([&](int r, int c, Cell& cell) {
+        int mask = (r == top_ ? 1 : 0) | (r == bottom_ ? 2 : 0) | (c == left_ ? 4 : 0) | (c == right_ ? 8 : 0);
+        if (!mask) return;
+        long long key = static_cast<long long>(cell.style) * 16 + mask;
+        auto it = memo.find(key);
+        if (it == memo.end()) {
+            CellStyle s = book->styles[static_cast<std::size_t>(cell.style)];
+            if (mask & 1) s.border.top = edge;
+            if (mask & 2) s.border.bottom = edge;
+            if (mask & 4) s.border.left = edge;
+            if (mask & 8) s.border.right = edge;
+            it = memo.emplace(key, book->Intern(s)).first;
+        }
+        cell.style = it->second;
+    });
+    book->Touch();
+}
+
+std::string Range::BorderStyle(std::string_view edge) const {
+    const Cell* cell = sheet_ ? sheet_->Find(top_, left_) : nullptr;
+    if (!cell) return {};
+    const BorderSpec& b = sheet_->book->styles[static_cast<std::size_t>(cell->style)].border;
+    if (edge == "left") return b.left.style;
+    if (edge == "right") return b.right.style;
+    if (edge == "top") return b.top.style;
+    if (edge == "bottom") return b.bottom.style;
+    return {};
+}
+
+void Range::SetPageBreak(int value) const {
+    if (!sheet_) return;
+    if (value == xlPageBreakManual) {
+        if (top_ > 1) sheet_->rowBreaks.insert(top_);
+    } else if (value == xlPageBreakNone) {
+        sheet_->rowBreaks.erase(top_);
+    } else {
+        return;
+    }
+    BookOf(sheet_)->Touch();
+}
+
+int Range::PageBreak() const {
+    return sheet_ && sheet_->rowBreaks.count(top_) ? xlPageBreakManual : xlPageBreakNone;
+}
+
+// ---------------------------------------------------------------- Font
+
+namespace {
+const FontSpec* FontOf(const std::shared_ptr<SheetData>& sheet, int row, int col) {
+    if (!sheet) return nullptr;
+    const Cell* cell = sheet->Find(row, col);
+    return &sheet->book->styles[static_cast<std::size_t>(cell ? cell->style : 0)].font;
+}
+}  // namespace
+
+void Font::SetName(std::string_view name) const {
+    if (name.empty()) return;
+    Restyle(BookOf(range_.sheet_), [&](auto f) { range_.ForEachCell(f); },
+            [&](CellStyle& s) { s.font.name = std::string(name); });
+}
+
+std::string Font::Name() const {
+    const FontSpec* f = FontOf(range_.sheet_, range_.top_, range_.left_);
+    return f ? f->name : std::string();
+}
+
+void Font::SetSize(double points) const {
+    if (points < 1 || points > 409) return;
+    Restyle(BookOf(range_.sheet_), [&](auto f) { range_.ForEachCell(f); },
+            [&](CellStyle& s) { s.font.size = points; });
+}
+
+double Font::Size() const {
+    const FontSpec* f = FontOf(range_.sheet_, range_.top_, range_.left_);
+    return f ? f->size : 0;
+}
+
+void Font::SetBold(bool on) const {
+    Restyle(BookOf(range_.sheet_), [&](auto f) { range_.ForEachCell(f); }, [&](CellStyle& s) { s.font.bold = on; });
+}
+
+bool Font::Bold() const {
+    const FontSpec* f = FontOf(range_.sheet_, range_.top_, range_.left_);
+    return f && f->bold;
+}
+
+// ---------------------------------------------------------------- PageSetup
+
+void PageSetup::SetOrientation(int orientation) const {
+    if (!sheet_ || (orientation != xlPortrait && orientation != xlLandscape)) return;
+    sheet_->pageSetup["orientation"] = orientation == xlLandscape ? "landscape" : "portrait";
+    sheet_->book->Touch();
+}
+
+int PageSetup::Orientation() const {
+    if (!sheet_) return xlPortrait;
+    auto it = sheet_->pageSetup.find("orientation");
+    return it != sheet_->pageSetup.end() && it->second == "landscape" ? xlLandscape : xlPortrait;
+}
+
+void PageSetup::SetPaperSize(int paperSize) const {
+    if (!sheet_ || paperSize < 1 || paperSize > 118) return;
+    sheet_->pageSetup["paperSize"] = std::to_string(paperSize);
+    sheet_->book->Touch();
+}
+
+int PageSetup::PaperSize() const {
+    if (!sheet_) return 0;
+    auto it = sheet_->pageSetup.find("paperSize");
+    return it == sheet_->pageSetup.end() ? 1 : std::atoi(it->second.c_str());
+}
+
+// ---------------------------------------------------------------- Worksheet
+
+std::string Worksheet::Name() const { return sheet_ ? sheet_->name : std::string(); }
+
+bool Worksheet::SetName(std::string_view name) const {
+    if (!sheet_ || name.empty() || text::GbkLength(name) > 31) return false;
+    if (name.find_first_of(":\\/?*[]") != std::string_view::npos) return false;
+    for (const auto& other : sheet_->book->sheets)
+        if (other != sheet_ && text::EqualsNoCase(other->name, name)) return false;
+    sheet_->name = std::string(name);
+    sheet_->book->Touch();
+    return true;
+}
+
+Range Worksheet::Cells() const {
+    if (!sheet_) return {};
+    return excel::Range(sheet_, 1, 1, kMaxRows, kMaxColumns);
+}
+
+Range Worksheet::Range(std::string_view cell1, std::string_view cell2) const {
+    if (!sheet_) return {};
+    if (cell2.empty()) {
+        auto colon = cell1.find(':');
+        if (colon != std::string_view::npos) {
+            cell2 = cell1.substr(colon + 1);
+            cell1 = cell1.substr(0, colon);
+        }
+    }
+    int r1, c1, r2, c2;
+    if (!ParseCellName(cell1, r1, c1)) return {};
+    if (cell2.empty()) {
+        r2 = r1;
+        c2 = c1;
+    } else if (!ParseCellName(cell2, r2, c2)) {
+        return {};
+    }
+    return excel::Range(sheet_, r1, c1, r2, c2);
+}
+
+Range Worksheet::UsedRange() const {
+    if (!sheet_) return {};
+    int top = 0, bottom = 0, left = kMaxColumns + 1, right = 0;
+    for (const auto& [r, row] : sheet_->rows) {
+        if (row.cells.empty()) continue;
+        if (!top) top = r;
+        bottom = r;
+        left = std::min(left, row.cells.begin()->first);
+        right = std::max(right, row.cells.rbegin()->first);
+    }
+    if (!top) return excel::Range(sheet_, 1, 1, 1, 1);
+    return excel::Range(sheet_, top, left, bottom, right);
+}
+
+PageSetup Worksheet::PageSetup() const { return excel::PageSetup(sheet_); }
+
+// ---------------------------------------------------------------- Sheets, Workbook
+
+int Sheets::Count() const { return book_ ? static_cast<int>(book_->sheets.size()) : 0; }
+
+Worksheet Sheets::Item(std::string_view name) const {
+    if (!book_) return {};
+    for (const auto& sheet : book_->sheets)
+        if (text::EqualsNoCase(sheet->name, name)) return Worksheet(sheet);
+    return {};
+}
+
+Worksheet Sheets::Item(int index) const {
+    if (!book_ || index < 1 || index > Count()) return {};
+    return Worksheet(book_->sheets[static_cast<std::size_t>(index - 1)]);
+}
+
+Sheets Workbook::Sheets() const { return excel::Sheets(book_); }
+
+bool Workbook::SaveAs(std::string_view path, int) const {
+    if (!book_) return false;
+    std::string target = OoxmlPath(path);
+    std::string error;
+    if (!SaveWorkbook(*book_, target, error)) {
+        book_->lastError = error;
+        return false;
+    }
+    book_->fullName = target;
+    book_->dirty = false;
+    return true;
+}
+
+std::string Workbook::FullName() const { return book_ ? book_->fullName : std::string(); }
+bool Workbook::Saved() const { return book_ && !book_->dirty; }
+void Workbook::SetSaved(bool saved) const {
+    if (book_) book_->dirty = !saved;
+}
+std::string Workbook::LastError() const { return book_ ? book_->lastError : std::string(); }
+
+// ---------------------------------------------------------------- Workbooks, Application
+
+Workbook Workbooks::Add(std::string_view templatePath) const {
+    if (!app_ || app_->quit_) return {};
+    std::shared_ptr<BookData> book;
+    if (templatePath.empty()) {
+        book = NewBook();
+    } else {
+        book = std::make_shared<BookData>();
+        std::string path = OoxmlPath(templatePath);
+        std::string error;
+        if (!LoadWorkbook(path, *book, error)) {
+            app_->lastError_ = error;
+            return {};
+        }
+        book->templateName = Stem(path);
+    }
+    book->dirty = false;
+    app_->books_.push_back(book);
+    return Workbook(book);
+}
+
+int Workbooks::Count() const { return app_ ? static_cast<int>(app_->books_.size()) : 0; }
+
+Workbook Workbooks::Item(int index) const {
+    if (!app_ || index < 1 || index > Count()) return {};
+    return Workbook(app_->books_[static_cast<std::size_t>(index - 1)]);
+}
+
+std::unique_ptr<Application> Application::Create() {
+    if (!CanStart("Excel.Application")) return nullptr;
+    return std::unique_ptr<Application>(new Application());
+}
+
+Application::~Application() {
+    if (!visible_ || quit_) return;
+    for (const auto& book : books_) {
+        if (book->handedOver) continue;
+        book->handedOver = true;
+        if (!book->fullName.empty() && !book->dirty) {
+            ShellOpen(book->fullName);
+            continue;
+        }
+        std::string path = ScratchPath(book->templateName.empty() ? "工作簿" : book->templateName, "xlsx");
+        std::string error;
+        if (SaveWorkbook(*book, path, error)) ShellOpen(path);
+    }
+}
+
+void Application::Quit() {
+    quit_ = true;
+    books_.clear();
+}
+
+}  // namespace office::excel

@@ -1,0 +1,281 @@
+// An Excel-like object model over .xlsx files: the application, its
+// workbooks (new or from a template), sheets by name, cells and ranges with
+// values, fonts, alignment, sizes, merges, borders and page breaks.
+//
+// Objects are light handles on shared workbook data, like the automation
+// objects they stand for: copying a Range copies the handle. A handle that
+// names nothing (a sheet not found, a cell name that does not parse) is
+// invalid; every operation on it does nothing and reads give empty values,
+// so a caller tests IsValid() where the system tests for failure.
+//
+//   auto excel = office::excel::Application::Create();
+//   if (!excel) { /* "Excel启动失败!" */ }
+//   auto book = excel->Workbooks().Add(folder + "\\模板\\重点实验室经费表.xls");
+//   auto sheet = book.Sheets().Item("sheet1");
+//   auto row = sheet.Range("A2", "G2");
+//   row.Font().SetName("仿宋_GB2312");
+//   row.Item(1, 1).SetValue("1");          // stored as the number 1
+//   sheet.Range("D3").SetValue("=SUM(D2:D2)");
+//   excel->SetVisible(true);                 // handed to the desktop when released
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace office::excel {
+
+// Constants of the automation interface, by their values.
+enum : int {
+    xlCenter = -4108,
+    xlLeft = -4131,
+    xlRight = -4152,
+    xlTop = -4160,
+    xlBottom = -4107,
+    xlGeneral = 1,
+    xlJustify = -4130,
+    xlPageBreakManual = -4135,
+    xlPageBreakNone = -4142,
+    xlContinuous = 1,
+    xlLineStyleNone = -4142,
+    xlHairline = 1,
+    xlThin = 2,
+    xlMedium = -4138,
+    xlThick = 4,
+    xlColorIndexAutomatic = -4105,
+    xlPortrait = 1,
+    xlLandscape = 2,
+    xlPaperA3 = 8,
+    xlPaperA4 = 9,
+    xlPaperB4 = 12,
+    xlPaperB5 = 13,
+    xlWorkbookNormal = -4143,
+    xlOpenXMLWorkbook = 51,
+};
+
+struct BookData;
+struct SheetData;
+
+enum class ValueKind { Empty, Number, Text, Formula };
+
+class Font;
+
+class Range {
+public:
+    Range() = default;
+    bool IsValid() const { return sheet_ != nullptr; }
+
+    int Row() const { return top_; }
+    int Column() const { return left_; }
+    int RowsCount() const { return IsValid() ? bottom_ - top_ + 1 : 0; }
+    int ColumnsCount() const { return IsValid() ? right_ - left_ + 1 : 0; }
+    // "A1" or "A1:G1".
+    std::string Address() const;
+
+    // The cell at (row, column) counted from 1 inside this range; it may lie
+    // outside the range, as in Excel.
+    Range Item(int row, int column) const;
+
+    // Assigns text to every cell of the range by the typing rule: a canonical
+    // decimal number ("12", "-3.50", "0.25") becomes a number, a text that
+    // begins with "=" a formula the opening program recalculates, anything
+    // else (codes with leading zeros, long digit strings, "2008-2009") stays
+    // text. An empty text clears the value.
+    void SetValue(std::string_view text) const;
+    // Top-left cell: a number in its shortest exact form, a formula with its
+    // "=", or the text.
+    std::string Value() const;
+    ValueKind Kind() const;
+
+    excel::Font Font() const;
+
+    void SetRowHeight(double points) const;
+    double RowHeight() const;
+    // Width in characters of the default font, as Excel counts it.
+    void SetColumnWidth(double characters) const;
+    double ColumnWidth() const;
+    // xlCenter, xlLeft, xlRight, xlGeneral, xlJustify (horizontal);
+    // xlCenter, xlTop, xlBottom, xlJustify (vertical). Other values are ignored.
+    void SetHorizontalAlignment(int value) const;
+    int HorizontalAlignment() const;
+    void SetVerticalAlignment(int value) const;
+    int VerticalAlignment() const;
+    void SetWrapText(bool on) const;
+    bool WrapText() const;
+
+    // Merges the range into one cell (across: one merged cell per row). The
+    // top-left value is kept, the other values are cleared.
+    void Merge(bool across = false) const;
+    // True when the top-left cell lies in a merged area.
+    bool MergeCells() const;
+    // The merged area containing the top-left cell, or the cell itself.
+    Range MergeArea() const;
+
+    // A border around the outside of the range: line style xlContinuous (or
+    // xlLineStyleNone to remove), weight xlHairline/xlThin/xlMedium/xlThick,
+    // colour index xlColorIndexAutomatic or a palette index 1-56.
+    void BorderAround(int lineStyle = xlContinuous, int weight = xlThin, int colorIndex = xlColorIndexAutomatic) const;
+    // Border style of one edge of the top-left cell: "left", "right", "top",
+    // "bottom"; "" when none ("thin", "medium", ... as stored in the file).
+    std::string BorderStyle(std::string_view edge) const;
+
+    // xlPageBreakManual puts a manual page break above the range's first row;
+    // xlPageBreakNone removes it.
+    void SetPageBreak(int value) const;
+    int PageBreak() const;
+
+private:
+    friend class Worksheet;
+    friend class Font;
+    Range(std::shared_ptr<SheetData> sheet, int top, int left, int bottom, int right);
+    template <typename F>
+    void ForEachCell(F&& f) const;
+
+    std::shared_ptr<SheetData> sheet_;
+    int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;
+};
+
+class Font {
+public:
+    void SetName(std::string_view name) const;
+    std::string Name() const;
+    void SetSize(double points) const;
+    double Size() const;
+    void SetBold(bool on) const;
+    bool Bold() const;
+
+private:
+    friend class Range;
+    explicit Font(Range range) : range_(std::move(range)) {}
+    Range range_;
+};
+
+class PageSetup {
+public:
+    void SetOrientation(int orientation) const;  // xlPortrait, xlLandscape
+    int Orientation() const;
+    void SetPaperSize(int paperSize) const;  // xlPaperA3, xlPaperA4, ...
+    int PaperSize() const;
+
+private:
+    friend class Worksheet;
+    explicit PageSetup(std::shared_ptr<SheetData> sheet) : sheet_(std::move(sheet)) {}
+    std::shared_ptr<SheetData> sheet_;
+};
+
+class Worksheet {
+public:
+    Worksheet() = default;
+    bool IsValid() const { return sheet_ != nullptr; }
+
+    std::string Name() const;
+    // False when the name is empty, too long, holds one of : \ / ? * [ ] or
+    // is taken by another sheet of the workbook (compared without case).
+    bool SetName(std::string_view name) const;
+
+    // Every cell of the sheet; Cells().Item(r, c) is one cell.
+    excel::Range Cells() const;
+    // By cell names: Range("A1"), Range("A1", "G1"), Range("A1:G1").
+    // Invalid for a name that does not parse (such as "A0").
+    excel::Range Range(std::string_view cell1, std::string_view cell2 = {}) const;
+    // From the first to the last cell that holds a value or a format.
+    excel::Range UsedRange() const;
+    excel::PageSetup PageSetup() const;
+
+private:
+    friend class Sheets;
+    explicit Worksheet(std::shared_ptr<SheetData> sheet) : sheet_(std::move(sheet)) {}
+    std::shared_ptr<SheetData> sheet_;
+};
+
+class Sheets {
+public:
+    int Count() const;
+    // By name, compared without case ("sheet1" finds "Sheet1"); invalid when absent.
+    Worksheet Item(std::string_view name) const;
+    // By position from 1.
+    Worksheet Item(int index) const;
+
+private:
+    friend class Workbook;
+    explicit Sheets(std::shared_ptr<BookData> book) : book_(std::move(book)) {}
+    std::shared_ptr<BookData> book_;
+};
+
+class Workbook {
+public:
+    Workbook() = default;
+    bool IsValid() const { return book_ != nullptr; }
+
+    excel::Sheets Sheets() const;
+    // Writes the workbook as .xlsx (a ".xls" path is stored as ".xlsx");
+    // fileFormat is accepted for its automation meaning and does not change
+    // the format. Replaces an existing file. False with LastError on failure.
+    bool SaveAs(std::string_view path, int fileFormat = xlOpenXMLWorkbook) const;
+    // The path of the last save, empty before.
+    std::string FullName() const;
+    // False once anything changed since the last save (or since it was added).
+    bool Saved() const;
+    void SetSaved(bool saved) const;
+    std::string LastError() const;
+
+private:
+    friend class Workbooks;
+    friend class Application;
+    explicit Workbook(std::shared_ptr<BookData> book) : book_(std::move(book)) {}
+    std::shared_ptr<BookData> book_;
+};
+
+class Application;
+
+class Workbooks {
+public:
+    // A new workbook: empty with one sheet "Sheet1", or a copy of the template
+    // (a ".xls" name is read as ".xlsx"). Invalid when the template cannot be
+    // read; the application's LastError says why.
+    Workbook Add(std::string_view templatePath = {}) const;
+    int Count() const;
+    Workbook Item(int index) const;
+
+private:
+    friend class Application;
+    explicit Workbooks(Application* app) : app_(app) {}
+    Application* app_;
+};
+
+class Application {
+public:
+    // Starts the server "Excel.Application"; null when it cannot be started.
+    static std::unique_ptr<Application> Create();
+    // Releasing a visible application hands every open workbook that was not
+    // saved by the system to the desktop: it is written to a scratch file
+    // under the program folder's "output" and opened with the default
+    // program. A workbook the system saved is opened from where it was saved.
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    excel::Workbooks Workbooks() { return excel::Workbooks(this); }
+    void SetVisible(bool visible) { visible_ = visible; }
+    bool Visible() const { return visible_; }
+    // Closes every workbook without saving; nothing is handed over.
+    void Quit();
+    std::string LastError() const { return lastError_; }
+
+private:
+    friend class excel::Workbooks;
+    Application() = default;
+
+    std::vector<std::shared_ptr<BookData>> books_;
+    bool visible_ = false;
+    bool quit_ = false;
+    std::string lastError_;
+};
+
+// Column letters of a 1-based column number ("A", "Z", "AA", "AQ").
+std::string ColumnName(int column);
+// Reads "A1", "$AQ$12"; false when the text is not a cell name.
+bool ParseCellName(std::string_view name, int& row, int& column);
+
+}  // namespace office::excel

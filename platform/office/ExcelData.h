@@ -1,0 +1,110 @@
+// The data behind the Excel handles: cells, rows, columns, merges, page
+// breaks and the workbook's table of cell formats. Internal to platform/office.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/office/Excel.h"
+
+namespace office::excel {
+
+struct FontSpec {
+    std::string name = "宋体";
+    double size = 11;
+    bool bold = false;
+    bool italic = false;
+    std::string underline;  // "" none, else the underline kind
+    std::string colour;     // attributes of <color>, as written ("rgb=\"FF0000FF\"")
+    std::string Key() const;
+};
+
+struct EdgeSpec {
+    std::string style;   // "" none, "thin", "medium", ...
+    std::string colour;  // attributes of <color>; "" automatic
+};
+
+struct BorderSpec {
+    EdgeSpec left, right, top, bottom;
+    std::string Key() const;
+};
+
+// One cell format: what an xf of the style sheet holds.
+struct CellStyle {
+    FontSpec font;
+    int fillId = 0;
+    BorderSpec border;
+    int numFmtId = 0;
+    std::map<std::string, std::string> alignment;  // attributes of <alignment>
+    std::string Key() const;
+};
+
+struct Cell {
+    ValueKind kind = ValueKind::Empty;
+    double number = 0;
+    std::string text;  // the text, or the formula without its "="
+    int style = 0;
+};
+
+struct RowData {
+    double height = 0;  // 0: default height
+    std::map<int, Cell> cells;
+};
+
+struct Rect {
+    int top, left, bottom, right;
+    bool Contains(int r, int c) const { return r >= top && r <= bottom && c >= left && c <= right; }
+    bool Intersects(const Rect& o) const {
+        return !(o.left > right || o.right < left || o.top > bottom || o.bottom < top);
+    }
+};
+
+struct BookData;
+
+struct SheetData {
+    BookData* book = nullptr;
+    std::string name;
+    std::map<int, RowData> rows;
+    std::map<int, double> columnWidths;  // file width units, per column
+    double defaultColumnWidth = 0;         // file width units; 0: the reader's default
+    std::vector<Rect> merges;
+    std::set<int> rowBreaks;  // a manual break above each of these rows
+    std::map<std::string, std::string> pageSetup;  // attributes of <pageSetup>
+    // Elements of a loaded sheet that the model does not change, by local
+    // name, written back in their place ("sheetViews", "pageMargins", ...).
+    std::map<std::string, std::string> kept;
+
+    Cell& At(int row, int column) { return rows[row].cells[column]; }
+    const Cell* Find(int row, int column) const;
+};
+
+struct BookData {
+    std::vector<std::shared_ptr<SheetData>> sheets;
+    std::vector<CellStyle> styles;
+    std::unordered_map<std::string, int> styleIndex;
+    std::vector<std::string> fills;  // <fill> elements as written
+    std::string numFmts;             // the <numFmts> element as written, or ""
+    bool dirty = false;
+    std::string fullName;
+    std::string lastError;
+    std::string templateName;  // stem of the template, names the scratch file
+    bool handedOver = false;
+
+    BookData();
+    int Intern(const CellStyle& style);
+    void Touch() { dirty = true; }
+};
+
+// Reading and writing .xlsx packages (ExcelFile.cpp).
+bool LoadWorkbook(const std::string& path, BookData& book, std::string& error);
+bool SaveWorkbook(const BookData& book, const std::string& path, std::string& error);
+
+// Width in characters (what ColumnWidth shows) and in file units.
+double CharactersToFileWidth(double characters);
+double FileWidthToCharacters(double width);
+
+}  // namespace office::excel

@@ -1,0 +1,543 @@
+// Reading and writing the workbook model as an .xlsx package.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_map>
+
+#include "platform/office/ExcelData.h"
+#include "platform/office/Package.h"
+#include "platform/office/Xml.h"
+#include "platform/text/Text.h"
+
+namespace office::excel {
+
+namespace {
+
+constexpr const char* kOfficeDocument =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
+constexpr const char* kWorksheetRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
+constexpr const char* kStylesRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
+constexpr const char* kSharedStringsRel =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings";
+constexpr const char* kSheetType = "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml";
+
+// Order of the worksheet's child elements; the model writes some of them
+// itself and keeps the rest of a loaded sheet as they were.
+const char* const kSheetOrder[] = {
+    "sheetPr", "dimension", "sheetViews", "sheetFormatPr", "cols", "sheetData", "sheetCalcPr", "sheetProtection",
+    "protectedRanges", "scenarios", "autoFilter", "sortState", "dataConsolidate", "customSheetViews", "mergeCells",
+    "phoneticPr", "conditionalFormatting", "dataValidations", "hyperlinks", "printOptions", "pageMargins",
+    "pageSetup", "headerFooter", "rowBreaks", "colBreaks", "customProperties", "cellWatches", "ignoredErrors",
+    "smartTags", "drawing", "legacyDrawing", "legacyDrawingHF", "picture", "oleObjects", "controls",
+    "webPublishItems", "tableParts", "extLst"};
+
+std::string Num(double v) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", v);
+    if (std::strtod(buffer, nullptr) != v) std::snprintf(buffer, sizeof buffer, "%.17g", v);
+    return buffer;
+}
+
+std::string AttributesOf(xmlNode* node) {
+    std::string out;
+    for (xmlAttr* a = node ? node->properties : nullptr; a; a = a->next) {
+        xmlChar* v = xmlNodeGetContent(reinterpret_cast<xmlNode*>(a));
+        out += std::string(out.empty() ? "" : " ") + reinterpret_cast<const char*>(a->name) + "=\"" +
+               xml::Escape(v ? reinterpret_cast<const char*>(v) : "") + "\"";
+        xmlFree(v);
+    }
+    return out;
+}
+
+bool BoolAttr(xmlNode* node) {
+    if (!node) return false;
+    std::string v = xml::Attr(node, nullptr, "val");
+    return v.empty() || v == "1" || v == "true";
+}
+
+FontSpec ReadFont(xmlNode* node) {
+    FontSpec f;
+    f.name.clear();
+    f.bold = BoolAttr(xml::Child(node, xml::kMain, "b"));
+    f.italic = BoolAttr(xml::Child(node, xml::kMain, "i"));
+    if (xmlNode* u = xml::Child(node, xml::kMain, "u")) {
+        f.underline = xml::Attr(u, nullptr, "val");
+        if (f.underline.empty()) f.underline = "single";
+    }
+    if (xmlNode* sz = xml::Child(node, xml::kMain, "sz")) f.size = text::Atof(xml::Attr(sz, nullptr, "val"));
+    if (xmlNode* c = xml::Child(node, xml::kMain, "color")) f.colour = AttributesOf(c);
+    if (xmlNode* n = xml::Child(node, xml::kMain, "name")) f.name = xml::Attr(n, nullptr, "val");
+    if (f.name.empty()) f.name = "宋体";
+    return f;
+}
+
+EdgeSpec ReadEdge(xmlNode* border, const char* name) {
+    EdgeSpec e;
+    xmlNode* node = xml::Child(border, xml::kMain, name);
+    if (!node) return e;
+    e.style = xml::Attr(node, nullptr, "style");
+    if (e.style == "none") e.style.clear();
+    if (xmlNode* c = xml::Child(node, xml::kMain, "color")) {
+        std::string attrs = AttributesOf(c);
+        if (attrs != "auto=\"1\"" && attrs != "indexed=\"64\"") e.colour = attrs;
+    }
+    return e;
+}
+
+std::string FontXml(const FontSpec& f) {
+    std::string out = "<font>";
+    if (f.bold) out += "<b/>";
+    if (f.italic) out += "<i/>";
+    if (!f.underline.empty()) out += f.underline == "single" ? "<u/>" : "<u val=\"" + xml::Escape(f.underline) + "\"/>";
+    out += "<sz val=\"" + Num(f.size) + "\"/>";
+    if (!f.colour.empty()) out += "<color " + f.colour + "/>";
+    out += "<name val=\"" + xml::Escape(f.name) + "\"/>";
+    bool ascii = true;
+    for (unsigned char c : f.name) ascii = ascii && c < 0x80;
+    if (!ascii) out += "<charset val=\"134\"/>";
+    return out + "</font>";
+}
+
+std::string EdgeXml(const char* name, const EdgeSpec& e) {
+    if (e.style.empty()) return std::string("<") + name + "/>";
+    std::string colour = e.colour.empty() ? "indexed=\"64\"" : e.colour;
+    return std::string("<") + name + " style=\"" + e.style + "\"><color " + colour + "/></" + name + ">";
+}
+
+std::string BorderXml(const BorderSpec& b) {
+    return "<border>" + EdgeXml("left", b.left) + EdgeXml("right", b.right) + EdgeXml("top", b.top) +
+           EdgeXml("bottom", b.bottom) + "<diagonal/></border>";
+}
+
+std::string CellRef(int row, int column) { return ColumnName(column) + std::to_string(row); }
+
+bool ParseRef(const std::string& ref, int& row, int& column) { return ParseCellName(ref, row, column); }
+
+// -------------------------------------------------------------- writing
+
+std::string StylesXml(const BookData& book) {
+    std::vector<std::string> fonts, borders;
+    std::unordered_map<std::string, int> fontIds, borderIds;
+    std::string xfs;
+    for (const CellStyle& s : book.styles) {
+        std::string fk = s.font.Key();
+        auto f = fontIds.find(fk);
+        if (f == fontIds.end()) {
+            f = fontIds.emplace(fk, static_cast<int>(fonts.size())).first;
+            fonts.push_back(FontXml(s.font));
+        }
+        std::string bk = s.border.Key();
+        auto b = borderIds.find(bk);
+        if (b == borderIds.end()) {
+            b = borderIds.emplace(bk, static_cast<int>(borders.size())).first;
+            borders.push_back(BorderXml(s.border));
+        }
+        int fillId = s.fillId >= 0 && s.fillId < static_cast<int>(book.fills.size()) ? s.fillId : 0;
+        xfs += "<xf numFmtId=\"" + std::to_string(s.numFmtId) + "\" fontId=\"" + std::to_string(f->second) +
+               "\" fillId=\"" + std::to_string(fillId) + "\" borderId=\"" + std::to_string(b->second) +
+               "\" xfId=\"0\" applyFont=\"1\" applyBorder=\"1\"";
+        if (s.numFmtId) xfs += " applyNumberFormat=\"1\"";
+        if (fillId) xfs += " applyFill=\"1\"";
+        if (s.alignment.empty()) {
+            xfs += "/>";
+        } else {
+            xfs += " applyAlignment=\"1\"><alignment";
+            for (const auto& [k, v] : s.alignment) xfs += " " + k + "=\"" + xml::Escape(v) + "\"";
+            xfs += "/></xf>";
+        }
+    }
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                      "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
+    out += book.numFmts;
+    out += "<fonts count=\"" + std::to_string(fonts.size()) + "\">";
+    for (const auto& f : fonts) out += f;
+    out += "</fonts><fills count=\"" + std::to_string(book.fills.size()) + "\">";
+    for (const auto& f : book.fills) out += f;
+    out += "</fills><borders count=\"" + std::to_string(borders.size()) + "\">";
+    for (const auto& b : borders) out += b;
+    out += "</borders><cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/>"
+           "</cellStyleXfs><cellXfs count=\"" +
+           std::to_string(book.styles.size()) + "\">" + xfs +
+           "</cellXfs><cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
+           "</styleSheet>";
+    return out;
+}
+
+std::string SheetXml(const SheetData& sheet, std::unordered_map<std::string, int>& strings,
+                     std::vector<const std::string*>& stringOrder) {
+    auto kept = [&](const char* name) {
+        auto it = sheet.kept.find(name);
+        return it == sheet.kept.end() ? std::string() : it->second;
+    };
+    std::string out;
+    out.reserve(256 + sheet.rows.size() * 200);
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+           "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+           "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">";
+    for (const char* name : kSheetOrder) {
+        std::string element = name;
+        if (element == "dimension") {
+            int top = 0, bottom = 0, left = 1 << 20, right = 0;
+            for (const auto& [r, row] : sheet.rows) {
+                if (row.cells.empty()) continue;
+                if (!top) top = r;
+                bottom = r;
+                left = std::min(left, row.cells.begin()->first);
+                right = std::max(right, row.cells.rbegin()->first);
+            }
+            std::string ref = top ? CellRef(top, left) + (top == bottom && left == right ? "" : ":" + CellRef(bottom, right))
+                                  : std::string("A1");
+            out += "<dimension ref=\"" + ref + "\"/>";
+        } else if (element == "sheetViews") {
+            std::string views = kept("sheetViews");
+            out += views.empty() ? "<sheetViews><sheetView workbookViewId=\"0\"/></sheetViews>" : views;
+        } else if (element == "sheetFormatPr") {
+            out += "<sheetFormatPr";
+            if (sheet.defaultColumnWidth > 0) out += " defaultColWidth=\"" + Num(sheet.defaultColumnWidth) + "\"";
+            out += " defaultRowHeight=\"13.5\"/>";
+        } else if (element == "cols") {
+            if (sheet.columnWidths.empty()) continue;
+            out += "<cols>";
+            for (auto it = sheet.columnWidths.begin(); it != sheet.columnWidths.end();) {
+                int first = it->first, last = it->first;
+                double width = it->second;
+                auto next = std::next(it);
+                while (next != sheet.columnWidths.end() && next->first == last + 1 && next->second == width) {
+                    last = next->first;
+                    ++next;
+                }
+                out += "<col min=\"" + std::to_string(first) + "\" max=\"" + std::to_string(last) + "\" width=\"" +
+                       Num(width) + "\" customWidth=\"1\"/>";
+                it = next;
+            }
+            out += "</cols>";
+        } else if (element == "sheetData") {
+            out += "<sheetData>";
+            for (const auto& [r, row] : sheet.rows) {
+                if (row.cells.empty() && row.height <= 0) continue;
+                out += "<row r=\"" + std::to_string(r) + "\"";
+                if (row.height > 0) out += " ht=\"" + Num(row.height) + "\" customHeight=\"1\"";
+                out += ">";
+                for (const auto& [c, cell] : row.cells) {
+                    out += "<c r=\"";
+                    out += CellRef(r, c);
+                    out += "\"";
+                    if (cell.style) out += " s=\"" + std::to_string(cell.style) + "\"";
+                    switch (cell.kind) {
+                        case ValueKind::Empty: out += "/>"; break;
+                        case ValueKind::Number: out += "><v>" + Num(cell.number) + "</v></c>"; break;
+                        case ValueKind::Formula: out += "><f>" + xml::Escape(cell.text) + "</f></c>"; break;
+                        case ValueKind::Text: {
+                            auto it = strings.find(cell.text);
+                            if (it == strings.end()) {
+                                it = strings.emplace(cell.text, static_cast<int>(stringOrder.size())).first;
+                                stringOrder.push_back(&it->first);
+                            }
+                            out += " t=\"s\"><v>" + std::to_string(it->second) + "</v></c>";
+                            break;
+                        }
+                    }
+                }
+                out += "</row>";
+            }
+            out += "</sheetData>";
+        } else if (element == "mergeCells") {
+            if (sheet.merges.empty()) continue;
+            out += "<mergeCells count=\"" + std::to_string(sheet.merges.size()) + "\">";
+            for (const Rect& m : sheet.merges)
+                out += "<mergeCell ref=\"" + CellRef(m.top, m.left) + ":" + CellRef(m.bottom, m.right) + "\"/>";
+            out += "</mergeCells>";
+        } else if (element == "pageMargins") {
+            std::string margins = kept("pageMargins");
+            out += margins.empty() ? "<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" "
+                                     "header=\"0.3\" footer=\"0.3\"/>"
+                                   : margins;
+        } else if (element == "pageSetup") {
+            if (sheet.pageSetup.empty()) continue;
+            out += "<pageSetup";
+            for (const auto& [k, v] : sheet.pageSetup) out += " " + k + "=\"" + xml::Escape(v) + "\"";
+            out += "/>";
+        } else if (element == "rowBreaks") {
+            if (sheet.rowBreaks.empty()) continue;
+            std::string n = std::to_string(sheet.rowBreaks.size());
+            out += "<rowBreaks count=\"" + n + "\" manualBreakCount=\"" + n + "\">";
+            for (int row : sheet.rowBreaks)
+                out += "<brk id=\"" + std::to_string(row - 1) + "\" max=\"16383\" man=\"1\"/>";
+            out += "</rowBreaks>";
+        } else {
+            out += kept(name);
+        }
+    }
+    out += "</worksheet>";
+    return out;
+}
+
+// -------------------------------------------------------------- reading
+
+bool ReadStyles(const std::string& bytes, BookData& book, std::vector<int>& xfMap) {
+    book.styles.clear();
+    book.styleIndex.clear();
+    xml::DocPtr doc = xml::Parse(bytes);
+    if (!doc) return false;
+    xmlNode* root = xmlDocGetRootElement(doc.get());
+    if (xmlNode* numFmts = xml::Child(root, xml::kMain, "numFmts")) book.numFmts = xml::SerializeNode(numFmts);
+    std::vector<FontSpec> fonts;
+    for (xmlNode* f : xml::Children(xml::Child(root, xml::kMain, "fonts"), xml::kMain, "font"))
+        fonts.push_back(ReadFont(f));
+    std::vector<std::string> fills;
+    for (xmlNode* f : xml::Children(xml::Child(root, xml::kMain, "fills"), xml::kMain, "fill"))
+        fills.push_back(xml::SerializeNode(f));
+    if (fills.size() >= 2) book.fills = fills;
+    std::vector<BorderSpec> borders;
+    for (xmlNode* b : xml::Children(xml::Child(root, xml::kMain, "borders"), xml::kMain, "border"))
+        borders.push_back({ReadEdge(b, "left"), ReadEdge(b, "right"), ReadEdge(b, "top"), ReadEdge(b, "bottom")});
+    for (xmlNode* xf : xml::Children(xml::Child(root, xml::kMain, "cellXfs"), xml::kMain, "xf")) {
+        CellStyle s;
+        auto index = [&](const char* name) { return static_cast<std::size_t>(text::Atol(xml::Attr(xf, nullptr, name))); };
+        if (index("fontId") < fonts.size()) s.font = fonts[index("fontId")];
+        if (index("borderId") < borders.size()) s.border = borders[index("borderId")];
+        s.fillId = static_cast<int>(index("fillId") < book.fills.size() ? index("fillId") : 0);
+        s.numFmtId = static_cast<int>(text::Atol(xml::Attr(xf, nullptr, "numFmtId")));
+        if (xmlNode* a = xml::Child(xf, xml::kMain, "alignment"))
+            for (xmlAttr* attr = a->properties; attr; attr = attr->next)
+                s.alignment[reinterpret_cast<const char*>(attr->name)] =
+                    xml::Attr(a, nullptr, reinterpret_cast<const char*>(attr->name));
+        xfMap.push_back(book.Intern(s));
+    }
+    if (book.styles.empty()) book.Intern(CellStyle{});
+    return true;
+}
+
+std::vector<std::string> ReadSharedStrings(const std::string& bytes) {
+    std::vector<std::string> out;
+    xml::DocPtr doc = xml::Parse(bytes);
+    if (!doc) return out;
+    for (xmlNode* si : xml::Children(xmlDocGetRootElement(doc.get()), xml::kMain, "si")) {
+        std::string s;
+        if (xmlNode* t = xml::Child(si, xml::kMain, "t")) s = xml::Text(t);
+        for (xmlNode* r : xml::Children(si, xml::kMain, "r")) s += xml::Text(xml::Child(r, xml::kMain, "t"));
+        out.push_back(std::move(s));
+    }
+    return out;
+}
+
+bool ReadSheet(const std::string& bytes, SheetData& sheet, const std::vector<std::string>& strings,
+               const std::vector<int>& xfMap, std::string& error) {
+    xml::DocPtr doc = xml::Parse(bytes);
+    if (!doc) {
+        error = "工作表已损坏：" + sheet.name;
+        return false;
+    }
+    xmlNode* root = xmlDocGetRootElement(doc.get());
+    for (xmlNode* n = xml::FirstElement(root); n; n = xml::NextElement(n)) {
+        std::string name = reinterpret_cast<const char*>(n->name);
+        if (name == "dimension" || name == "rowBreaks") {
+            if (name == "rowBreaks")
+                for (xmlNode* brk : xml::Children(n, xml::kMain, "brk"))
+                    sheet.rowBreaks.insert(static_cast<int>(text::Atol(xml::Attr(brk, nullptr, "id"))) + 1);
+        } else if (name == "sheetFormatPr") {
+            sheet.defaultColumnWidth = text::Atof(xml::Attr(n, nullptr, "defaultColWidth"));
+        } else if (name == "cols") {
+            for (xmlNode* col : xml::Children(n, xml::kMain, "col")) {
+                long first = text::Atol(xml::Attr(col, nullptr, "min")), last = text::Atol(xml::Attr(col, nullptr, "max"));
+                double width = text::Atof(xml::Attr(col, nullptr, "width"));
+                if (first < 1 || last < first || width <= 0) continue;
+                if (last - first >= 1024) {
+                    sheet.defaultColumnWidth = width;  // a run over the whole sheet
+                    continue;
+                }
+                for (long c = first; c <= last; ++c) sheet.columnWidths[static_cast<int>(c)] = width;
+            }
+        } else if (name == "sheetData") {
+            int rowNumber = 0;
+            for (xmlNode* rowNode : xml::Children(n, xml::kMain, "row")) {
+                std::string r = xml::Attr(rowNode, nullptr, "r");
+                rowNumber = r.empty() ? rowNumber + 1 : static_cast<int>(text::Atol(r));
+                if (rowNumber < 1 || rowNumber > 1048576) continue;
+                RowData& row = sheet.rows[rowNumber];
+                if (xml::HasAttr(rowNode, nullptr, "ht")) row.height = text::Atof(xml::Attr(rowNode, nullptr, "ht"));
+                int column = 0;
+                for (xmlNode* c : xml::Children(rowNode, xml::kMain, "c")) {
+                    int refRow = rowNumber;
+                    if (!ParseRef(xml::Attr(c, nullptr, "r"), refRow, column)) ++column;
+                    Cell& cell = row.cells[column];
+                    std::size_t s = static_cast<std::size_t>(text::Atol(xml::Attr(c, nullptr, "s")));
+                    cell.style = s < xfMap.size() ? xfMap[s] : 0;
+                    std::string type = xml::Attr(c, nullptr, "t");
+                    xmlNode* f = xml::Child(c, xml::kMain, "f");
+                    xmlNode* v = xml::Child(c, xml::kMain, "v");
+                    if (f && !xml::Text(f).empty()) {
+                        cell.kind = ValueKind::Formula;
+                        cell.text = xml::Text(f);
+                    } else if (type == "s" && v) {
+                        std::size_t i = static_cast<std::size_t>(text::Atol(xml::Text(v)));
+                        cell.kind = ValueKind::Text;
+                        cell.text = i < strings.size() ? strings[i] : std::string();
+                    } else if (type == "inlineStr") {
+                        cell.kind = ValueKind::Text;
+                        cell.text = xml::Text(xml::Child(c, xml::kMain, "is"));
+                    } else if ((type == "str" || type == "e") && v) {
+                        cell.kind = ValueKind::Text;
+                        cell.text = xml::Text(v);
+                    } else if (v) {
+                        cell.kind = ValueKind::Number;
+                        cell.number = text::Atof(xml::Text(v));
+                    }
+                }
+            }
+        } else if (name == "mergeCells") {
+            for (xmlNode* m : xml::Children(n, xml::kMain, "mergeCell")) {
+                auto parts = text::Split(xml::Attr(m, nullptr, "ref"), ":");
+                Rect rect{};
+                if (parts.size() == 2 && ParseRef(parts[0], rect.top, rect.left) && ParseRef(parts[1], rect.bottom, rect.right))
+                    sheet.merges.push_back(rect);
+            }
+        } else if (name == "pageSetup") {
+            for (xmlAttr* a = n->properties; a; a = a->next)
+                if (!a->ns) sheet.pageSetup[reinterpret_cast<const char*>(a->name)] =
+                    xml::Attr(n, nullptr, reinterpret_cast<const char*>(a->name));
+        } else {
+            sheet.kept[name] = xml::SerializeNode(n);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+// -------------------------------------------------------------- model helpers
+
+std::string FontSpec::Key() const {
+    return name + '\x1f' + Num(size) + (bold ? "b" : "") + (italic ? "i" : "") + '\x1f' + underline + '\x1f' + colour;
+}
+
+std::string BorderSpec::Key() const {
+    return left.style + ',' + left.colour + ';' + right.style + ',' + right.colour + ';' + top.style + ',' + top.colour +
+           ';' + bottom.style + ',' + bottom.colour;
+}
+
+std::string CellStyle::Key() const {
+    std::string key = font.Key() + '\x1e' + std::to_string(fillId) + '\x1e' + border.Key() + '\x1e' +
+                      std::to_string(numFmtId) + '\x1e';
+    for (const auto& [k, v] : alignment) key += k + '=' + v + ';';
+    return key;
+}
+
+const Cell* SheetData::Find(int row, int column) const {
+    auto r = rows.find(row);
+    if (r == rows.end()) return nullptr;
+    auto c = r->second.cells.find(column);
+    return c == r->second.cells.end() ? nullptr : &c->second;
+}
+
+BookData::BookData() {
+    fills = {"<fill><patternFill patternType=\"none\"/></fill>", "<fill><patternFill patternType=\"gray125\"/></fill>"};
+    Intern(CellStyle{});
+}
+
+int BookData::Intern(const CellStyle& style) {
+    std::string key = style.Key();
+    auto it = styleIndex.find(key);
+    if (it != styleIndex.end()) return it->second;
+    int index = static_cast<int>(styles.size());
+    styles.push_back(style);
+    styleIndex.emplace(std::move(key), index);
+    return index;
+}
+
+double CharactersToFileWidth(double characters) {
+    // Excel's rule for a font whose digits are 7 pixels wide with 5 pixels of
+    // padding, truncated to 1/256 of a character.
+    return std::trunc((characters * 7 + 5) / 7 * 256) / 256;
+}
+
+double FileWidthToCharacters(double width) {
+    double characters = (width * 7 - 5) / 7;
+    return characters <= 0 ? 0 : std::round(characters * 100) / 100;
+}
+
+bool SaveWorkbook(const BookData& book, const std::string& path, std::string& error) {
+    Package package;
+    package.SetRelationships("", {{"rId1", kOfficeDocument, "xl/workbook.xml"}});
+    std::string workbook = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                           "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+                           "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+                           "<bookViews><workbookView/></bookViews><sheets>";
+    std::vector<Relationship> rels;
+    std::unordered_map<std::string, int> strings;
+    std::vector<const std::string*> stringOrder;
+    for (std::size_t i = 0; i < book.sheets.size(); ++i) {
+        std::string n = std::to_string(i + 1);
+        std::string id = "rId" + n;
+        workbook += "<sheet name=\"" + xml::Escape(book.sheets[i]->name) + "\" sheetId=\"" + n + "\" r:id=\"" + id + "\"/>";
+        rels.push_back({id, kWorksheetRel, "worksheets/sheet" + n + ".xml"});
+        package.SetPart("xl/worksheets/sheet" + n + ".xml", SheetXml(*book.sheets[i], strings, stringOrder), kSheetType);
+    }
+    // The opening program recalculates every formula, since none carries a
+    // cached value.
+    workbook += "</sheets><calcPr calcId=\"191029\" fullCalcOnLoad=\"1\"/></workbook>";
+    package.SetPart("xl/workbook.xml", workbook,
+                    "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml");
+    std::string id = "rId" + std::to_string(book.sheets.size() + 1);
+    rels.push_back({id, kStylesRel, "styles.xml"});
+    package.SetPart("xl/styles.xml", StylesXml(book),
+                    "application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml");
+    std::string sst = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                      "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"" +
+                      std::to_string(stringOrder.size()) + "\" uniqueCount=\"" + std::to_string(stringOrder.size()) + "\">";
+    for (const std::string* s : stringOrder) sst += "<si><t xml:space=\"preserve\">" + xml::Escape(*s) + "</t></si>";
+    sst += "</sst>";
+    rels.push_back({"rId" + std::to_string(book.sheets.size() + 2), kSharedStringsRel, "sharedStrings.xml"});
+    package.SetPart("xl/sharedStrings.xml", sst,
+                    "application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml");
+    package.SetRelationships("xl/workbook.xml", rels);
+    return package.Save(path, error);
+}
+
+bool LoadWorkbook(const std::string& path, BookData& book, std::string& error) {
+    Package package;
+    if (!package.Load(path, error)) return false;
+    std::string workbookPart;
+    for (const Relationship& r : package.Relationships(""))
+        if (r.type == kOfficeDocument) workbookPart = Package::ResolveTarget("", r.target);
+    xml::DocPtr workbook = workbookPart.empty() ? nullptr : xml::Parse(package.Part(workbookPart));
+    if (!workbook) {
+        error = "不是有效的Excel工作簿：" + path;
+        return false;
+    }
+    std::unordered_map<std::string, std::string> targets;
+    std::string stylesPart, stringsPart;
+    for (const Relationship& r : package.Relationships(workbookPart)) {
+        std::string part = Package::ResolveTarget(workbookPart, r.target);
+        targets[r.id] = part;
+        if (r.type == kStylesRel) stylesPart = part;
+        if (r.type == kSharedStringsRel) stringsPart = part;
+    }
+    std::vector<int> xfMap;
+    if (!stylesPart.empty() && !ReadStyles(package.Part(stylesPart), book, xfMap)) {
+        error = "工作簿的样式已损坏：" + path;
+        return false;
+    }
+    std::vector<std::string> strings = stringsPart.empty() ? std::vector<std::string>{}
+                                                           : ReadSharedStrings(package.Part(stringsPart));
+    xmlNode* sheets = xml::Child(xmlDocGetRootElement(workbook.get()), xml::kMain, "sheets");
+    for (xmlNode* s : xml::Children(sheets, xml::kMain, "sheet")) {
+        auto sheet = std::make_shared<SheetData>();
+        sheet->book = &book;
+        sheet->name = xml::Attr(s, nullptr, "name");
+        auto target = targets.find(xml::Attr(s, xml::kRel, "id"));
+        if (target == targets.end() || !package.Has(target->second)) {
+            error = "工作表缺失：" + sheet->name;
+            return false;
+        }
+        if (!ReadSheet(package.Part(target->second), *sheet, strings, xfMap, error)) return false;
+        book.sheets.push_back(sheet);
+    }
+    if (book.sheets.empty()) {
+        error = "工作簿中没有工作表：" + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace office::excel

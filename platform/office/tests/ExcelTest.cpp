@@ -1,0 +1,255 @@
+#include "platform/office/Excel.h"
+
+#include "platform/office/tests/OfficeFixture.h"
+
+using namespace office::excel;
+
+namespace {
+
+class ExcelTest : public OfficeFixture {
+protected:
+    // Saves the workbook and opens the file again in a fresh application.
+    Workbook RoundTrip(const Workbook& book, const std::string& name = "out.xlsx") {
+        EXPECT_TRUE(book.SaveAs(Path(name))) << book.LastError();
+        reloaded_ = Application::Create();
+        Workbook again = reloaded_->Workbooks().Add(Path(name));
+        EXPECT_TRUE(again.IsValid()) << reloaded_->LastError();
+        return again;
+    }
+    std::unique_ptr<Application> reloaded_;
+};
+
+TEST_F(ExcelTest, TypingRuleDecidesBetweenNumberTextAndFormula) {
+    struct Case {
+        const char* typed;
+        ValueKind kind;
+        const char* readBack;
+    } cases[] = {
+        {"3", ValueKind::Number, "3"},
+        {"12.5", ValueKind::Number, "12.5"},
+        {"12.5000", ValueKind::Number, "12.5"},  // "%.4f" of an amount
+        {"-0.25", ValueKind::Number, "-0.25"},
+        {"0", ValueKind::Number, "0"},
+        {"0001", ValueKind::Text, "0001"},  // unit code
+        {"007.5", ValueKind::Text, "007.5"},
+        {"6222020200112233445", ValueKind::Text, "6222020200112233445"},  // account number
+        {"2008-2009", ValueKind::Text, "2008-2009"},
+        {"1e5", ValueKind::Text, "1e5"},
+        {" 5", ValueKind::Text, " 5"},
+        {"5.", ValueKind::Text, "5."},
+        {"+5", ValueKind::Text, "+5"},
+        {"9140A01", ValueKind::Text, "9140A01"},
+        {"合计", ValueKind::Text, "合计"},
+        {"=SUM(D2:D5)", ValueKind::Formula, "=SUM(D2:D5)"},
+        {"=", ValueKind::Text, "="},
+        {"", ValueKind::Empty, ""},
+    };
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item("sheet1");
+    int row = 1;
+    for (const Case& c : cases) sheet.Cells().Item(row++, 1).SetValue(c.typed);
+
+    Worksheet again = RoundTrip(book).Sheets().Item(1);
+    row = 1;
+    for (const Case& c : cases) {
+        Range cell = again.Cells().Item(row++, 1);
+        EXPECT_EQ(cell.Kind(), c.kind) << c.typed;
+        EXPECT_EQ(cell.Value(), c.readBack) << c.typed;
+    }
+}
+
+TEST_F(ExcelTest, SavedFileHoldsFormulasForRecalculationAndNumbersAsValues) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item(1);
+    sheet.Range("D2").SetValue("12.5");
+    sheet.Range("D3").SetValue("0012");
+    sheet.Range("D4").SetValue("=SUM(D2:D3)");
+    ASSERT_TRUE(book.SaveAs(Path("f.xlsx")));
+
+    std::string xml = PartOf(Path("f.xlsx"), "xl/worksheets/sheet1.xml");
+    EXPECT_NE(xml.find("<c r=\"D2\"><v>12.5</v></c>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<c r=\"D3\" t=\"s\">"), std::string::npos);
+    EXPECT_NE(xml.find("<c r=\"D4\"><f>SUM(D2:D3)</f></c>"), std::string::npos);
+    EXPECT_NE(PartOf(Path("f.xlsx"), "xl/workbook.xml").find("fullCalcOnLoad=\"1\""), std::string::npos);
+}
+
+TEST_F(ExcelTest, FormatsSurviveSaveAndLoad) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item("Sheet1");
+    Range row = sheet.Range("A2", "G2");
+    row.Font().SetName("仿宋_GB2312");
+    row.Font().SetSize(14);
+    row.SetRowHeight(38);
+    for (int c = 1; c <= 7; ++c) row.Item(1, c).BorderAround(xlContinuous, xlThin, xlColorIndexAutomatic);
+    Range total = sheet.Range("A3", "C3");
+    total.Merge(false);
+    total.Item(1, 1).SetValue("合计");
+    total.BorderAround(1, 2, -4105);
+    Range title = sheet.Range("A5:L5");
+    title.SetPageBreak(xlPageBreakManual);
+    title.Font().SetBold(true);
+    title.SetHorizontalAlignment(xlLeft);
+    title.SetVerticalAlignment(xlCenter);
+    title.SetWrapText(true);
+    sheet.Range("B1").SetColumnWidth(20);
+
+    Worksheet again = RoundTrip(book).Sheets().Item("sheet1");
+    EXPECT_EQ(again.Range("C2").Font().Name(), "仿宋_GB2312");
+    EXPECT_EQ(again.Range("G2").Font().Size(), 14);
+    EXPECT_FALSE(again.Range("G2").Font().Bold());
+    EXPECT_EQ(again.Range("A2").RowHeight(), 38);
+    for (const char* edge : {"left", "right", "top", "bottom"}) EXPECT_EQ(again.Range("D2").BorderStyle(edge), "thin");
+    EXPECT_TRUE(again.Range("B3").MergeCells());
+    EXPECT_EQ(again.Range("B3").MergeArea().Address(), "A3:C3");
+    EXPECT_EQ(again.Range("A3").Value(), "合计");
+    // The border goes around the merged block, not between its cells.
+    EXPECT_EQ(again.Range("A3").BorderStyle("left"), "thin");
+    EXPECT_EQ(again.Range("A3").BorderStyle("right"), "");
+    EXPECT_EQ(again.Range("C3").BorderStyle("right"), "thin");
+    EXPECT_EQ(again.Range("B3").BorderStyle("top"), "thin");
+    EXPECT_EQ(again.Range("A5").PageBreak(), xlPageBreakManual);
+    EXPECT_EQ(again.Range("A4").PageBreak(), xlPageBreakNone);
+    EXPECT_TRUE(again.Range("L5").Font().Bold());
+    EXPECT_EQ(again.Range("A5").HorizontalAlignment(), xlLeft);
+    EXPECT_EQ(again.Range("A5").VerticalAlignment(), xlCenter);
+    EXPECT_TRUE(again.Range("A5").WrapText());
+    EXPECT_DOUBLE_EQ(again.Range("B1").ColumnWidth(), 20);
+}
+
+TEST_F(ExcelTest, MergeKeepsOnlyTheTopLeftValue) {
+    auto excel = Application::Create();
+    Worksheet sheet = excel->Workbooks().Add().Sheets().Item(1);
+    sheet.Range("A1").SetValue("a");
+    sheet.Range("B1").SetValue("b");
+    sheet.Range("A2").SetValue("c");
+    sheet.Range("A1:B2").Merge(true);  // across: one area per row
+    EXPECT_EQ(sheet.Range("A1").Value(), "a");
+    EXPECT_EQ(sheet.Range("B1").Value(), "");
+    EXPECT_EQ(sheet.Range("A2").Value(), "c");
+    EXPECT_EQ(sheet.Range("B2").MergeArea().Address(), "A2:B2");
+}
+
+TEST_F(ExcelTest, RangeItemCountsFromTheRangeAndUsedRangeCoversTheCells) {
+    auto excel = Application::Create();
+    Worksheet sheet = excel->Workbooks().Add().Sheets().Item(1);
+    Range range = sheet.Range("B3", "K3");
+    EXPECT_EQ(range.Item(1, 1).Address(), "B3");
+    EXPECT_EQ(range.Item(1, 10).Address(), "K3");
+    EXPECT_EQ(range.Item(2, 1).Address(), "B4");
+    EXPECT_EQ(sheet.Cells().Item(10, 43).Address(), "AQ10");
+    range.Item(1, 10).SetValue("x");
+    sheet.Range("C7").SetValue("y");
+    EXPECT_EQ(sheet.UsedRange().Address(), "C3:K7");
+}
+
+TEST_F(ExcelTest, CellNamesThatDoNotParseGiveAnInvalidRangeThatDoesNothing) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item(1);
+    for (const char* name : {"A0", "J", "12", "A1B", "ZZZZ1", ""}) EXPECT_FALSE(sheet.Range(name).IsValid()) << name;
+    Range bad = sheet.Range("J0");
+    bad.SetValue("x");
+    bad.Merge();
+    bad.Font().SetSize(12);
+    EXPECT_EQ(bad.Value(), "");
+    EXPECT_TRUE(book.Saved());
+}
+
+TEST_F(ExcelTest, SheetsAreFoundWithoutCaseAndRenamedWithChecks) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item("SHEET1");
+    ASSERT_TRUE(sheet.IsValid());
+    EXPECT_FALSE(book.Sheets().Item("Sheet2").IsValid());
+    EXPECT_TRUE(sheet.SetName("项目拨款清单"));
+    EXPECT_TRUE(book.Sheets().Item("项目拨款清单").IsValid());
+    for (const char* bad : {"", "a/b", "x[1]", "a:b"}) EXPECT_FALSE(sheet.SetName(bad)) << bad;
+    EXPECT_EQ(RoundTrip(book).Sheets().Item(1).Name(), "项目拨款清单");
+}
+
+TEST_F(ExcelTest, TemplateKeepsCellsStylesWidthsMergesAndPageSetup) {
+    {
+        auto excel = Application::Create();
+        Workbook tpl = excel->Workbooks().Add();
+        Worksheet sheet = tpl.Sheets().Item(1);
+        sheet.Range("A1").SetValue("序号");
+        sheet.Range("B1").SetValue("基金编号");
+        sheet.Range("A1:B1").Font().SetBold(true);
+        sheet.Range("A1").BorderAround();
+        sheet.Range("B1").SetColumnWidth(30);
+        sheet.Range("D1:F1").Merge();
+        sheet.PageSetup().SetOrientation(xlLandscape);
+        sheet.PageSetup().SetPaperSize(xlPaperA3);
+        ASSERT_TRUE(tpl.SaveAs(Path("模板.xls")));  // stored as .xlsx
+    }
+    ASSERT_TRUE(sys::FileExists(Path("模板.xlsx")));
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add(Path("模板.xls"));
+    ASSERT_TRUE(book.IsValid()) << excel->LastError();
+    EXPECT_TRUE(book.Saved());
+    book.Sheets().Item("sheet1").Range("A2").SetValue("1");
+    EXPECT_FALSE(book.Saved());
+
+    Worksheet again = RoundTrip(book).Sheets().Item(1);
+    EXPECT_EQ(again.Range("B1").Value(), "基金编号");
+    EXPECT_TRUE(again.Range("B1").Font().Bold());
+    EXPECT_EQ(again.Range("A1").BorderStyle("bottom"), "thin");
+    EXPECT_DOUBLE_EQ(again.Range("B1").ColumnWidth(), 30);
+    EXPECT_EQ(again.Range("E1").MergeArea().Address(), "D1:F1");
+    EXPECT_EQ(again.PageSetup().Orientation(), xlLandscape);
+    EXPECT_EQ(again.PageSetup().PaperSize(), xlPaperA3);
+    EXPECT_EQ(again.Range("A2").Value(), "1");
+}
+
+TEST_F(ExcelTest, MissingOrDamagedTemplateGivesAnInvalidWorkbookWithAReason) {
+    auto excel = Application::Create();
+    EXPECT_FALSE(excel->Workbooks().Add(Path("none.xls")).IsValid());
+    EXPECT_NE(excel->LastError().find("none.xlsx"), std::string::npos);
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("bad.xlsx"), "not a zip at all"));
+    EXPECT_FALSE(excel->Workbooks().Add(Path("bad.xlsx")).IsValid());
+    EXPECT_FALSE(excel->LastError().empty());
+    EXPECT_EQ(excel->Workbooks().Count(), 0);
+}
+
+TEST_F(ExcelTest, StartFailureCanBeInjected) {
+    office::SetStartHook([](std::string_view progId) { return progId != "Excel.Application"; });
+    EXPECT_EQ(Application::Create(), nullptr);
+    office::SetStartHook({});
+    EXPECT_NE(Application::Create(), nullptr);
+}
+
+TEST_F(ExcelTest, VisibleWorkbooksAreHandedToTheDesktopWhenReleased) {
+    {
+        auto excel = Application::Create();
+        excel->SetVisible(true);  // as soon as started, before the workbook exists
+        Workbook book = excel->Workbooks().Add();
+        book.Sheets().Item(1).Range("A1").SetValue("年份：[年号]");
+        book.SetSaved(false);
+        EXPECT_TRUE(opened_.empty());
+    }
+    ASSERT_EQ(opened_.size(), 1u);
+    EXPECT_EQ(sys::ParentFolder(opened_[0]), Path("output"));
+    auto excel = Application::Create();
+    EXPECT_EQ(excel->Workbooks().Add(opened_[0]).Sheets().Item(1).Range("A1").Value(), "年份：[年号]");
+}
+
+TEST_F(ExcelTest, HiddenOrQuitApplicationsHandNothingOver) {
+    {
+        auto hidden = Application::Create();
+        hidden->Workbooks().Add();
+    }
+    {
+        auto quit = Application::Create();
+        Workbook book = quit->Workbooks().Add();
+        ASSERT_TRUE(book.SaveAs(Path("0001.xls")));
+        quit->SetVisible(true);
+        quit->Quit();
+    }
+    EXPECT_TRUE(opened_.empty());
+    EXPECT_TRUE(sys::FileExists(Path("0001.xlsx")));
+}
+
+}  // namespace
