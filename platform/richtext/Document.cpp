@@ -7,9 +7,19 @@ const std::string& DefaultFace() {
     return face;
 }
 
+namespace {
+
+std::size_t FindControl(std::string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (static_cast<unsigned char>(s[i]) < 0x20) return i;
+    return std::string_view::npos;
+}
+
+}  // namespace
+
 void Paragraph::AddText(const CharFormat& format, std::string_view utf8) {
     while (!utf8.empty()) {
-        const std::size_t stop = utf8.find_first_of("\t\r\n");
+        const std::size_t stop = FindControl(utf8);
         const std::string_view piece = utf8.substr(0, stop);
         if (!piece.empty()) {
             if (!runs.empty() && runs.back().kind == Run::Kind::Text && runs.back().format == format)
@@ -18,14 +28,14 @@ void Paragraph::AddText(const CharFormat& format, std::string_view utf8) {
                 runs.push_back(Run{Run::Kind::Text, format, std::string(piece)});
         }
         if (stop == std::string_view::npos) break;
-        const char breakChar = utf8[stop];
+        const char control = utf8[stop];
         std::size_t next = stop + 1;
-        if (breakChar == '\t') {
+        if (control == '\t') {
             AddTab(format);
-        } else {
-            if (breakChar == '\r' && next < utf8.size() && utf8[next] == '\n') ++next;
+        } else if (control == '\r' || control == '\n') {
+            if (control == '\r' && next < utf8.size() && utf8[next] == '\n') ++next;
             AddLineBreak(format);
-        }
+        }  // other control characters are dropped
         utf8.remove_prefix(next);
     }
 }

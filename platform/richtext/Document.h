@@ -69,8 +69,8 @@ struct Run {
     enum class Kind { Text, Tab, LineBreak, Object };
     Kind kind = Kind::Text;
     CharFormat format;
-    // Text: UTF-8 characters, never a tab, CR or LF (those are runs of their
-    // own). Object: the raw RTF group, braces included. Tab, LineBreak: empty.
+    // Text: UTF-8 characters, never a control character (tabs and line
+    // breaks are runs of their own). Object: the raw RTF group, braces included. Tab, LineBreak: empty.
     std::string text;
     bool operator==(const Run&) const = default;
 };
@@ -79,9 +79,10 @@ struct Paragraph {
     ParagraphFormat format;
     std::vector<Run> runs;
 
-    // Appends text; a tab becomes a Tab run and "\n", "\r\n" or "\r" a
-    // LineBreak run. Text joins the last run when that is text in the same
-    // format, so a paragraph never holds two adjacent text runs alike.
+    // Appends text; a tab becomes a Tab run, "\n", "\r\n" or "\r" a
+    // LineBreak run, and other control characters are dropped. Text joins
+    // the last run when that is text in the same format, so a paragraph
+    // never holds two adjacent text runs alike.
     void AddText(const CharFormat& format, std::string_view utf8);
     void AddTab(const CharFormat& format);
     void AddLineBreak(const CharFormat& format);

@@ -406,7 +406,9 @@ private:
     // ---- tables
 
     void CommitFont() {
-        std::string face = text::Trim(fontEntry_.name.Take());
+        std::string face = fontEntry_.name.Take();
+        std::erase_if(face, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+        face = text::Trim(face);
         if (fontEntry_.number >= 0) {
             int codePage = fontEntry_.codePage != 0 ? fontEntry_.codePage : CodePageOfCharset(fontEntry_.charset);
             fonts_[fontEntry_.number] = Font{std::move(face), codePage};
