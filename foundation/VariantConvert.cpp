@@ -25,7 +25,7 @@ std::string CurrencyText(std::int64_t scaled) {
     const bool negative = scaled < 0;
     const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(scaled) : scaled;
     const std::uint64_t cents = (magnitude + 50) / 100;
-    return text::Format("%s%llu.%02llu", negative ? "-" : "", static_cast<unsigned long long>(cents / 100),
+    return text::Format("%s%llu.%02llu", negative && cents > 0 ? "-" : "", static_cast<unsigned long long>(cents / 100),
                         static_cast<unsigned long long>(cents % 100));
 }
 
