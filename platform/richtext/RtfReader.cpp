@@ -309,8 +309,7 @@ private:
         stack_.pop_back();
     }
 
-    // Everything after the rest of the current group is left unread: the
-    // group's closing brace is the next thing read.
+    // Skips the rest of the current group; its closing brace is read next.
     void SkipRestOfGroup() { pos_ = FindGroupEnd(in_, pos_, 1); }
 
     void FinishDocument(const GroupState& state) {
