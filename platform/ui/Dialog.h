@@ -1,0 +1,114 @@
+// Dialogs built from templates: modal (DoModal, answered by the test driver in
+// tests), modeless, and child dialogs placed over a placeholder control.
+// Enter presses the focused push button or the default button, Esc cancels;
+// OK and Cancel end the dialog after OnOK / OnCancel. Data exchange binds
+// members to controls; update-UI handlers can enable and check controls.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Wnd.h"
+
+namespace ui {
+
+class DataExchange;
+
+// Colours a dialog gives one of its controls (or itself) when asked.
+struct CtlColor {
+    std::optional<COLORREF> background;
+    std::optional<COLORREF> text;
+    bool transparent = false;  // the control shows the dialog's background
+};
+
+class Dialog : public Wnd {
+    DECLARE_DYNAMIC(Dialog)
+public:
+    explicit Dialog(const DialogTemplate& tpl, Wnd* parent = nullptr);
+    ~Dialog() override;
+
+    const DialogTemplate& GetTemplate() const { return template_; }
+
+    // Creates the window, runs OnInitDialog and waits until the dialog ends;
+    // the window is destroyed on return. IDOK, IDCANCEL or EndDialog's value.
+    virtual int DoModal();
+    // A modeless dialog, or a child dialog when the template has WS_CHILD.
+    BOOL Create(Wnd* parent = nullptr);
+    // A child dialog over the rectangle of `placeholderId` in `parent`.
+    BOOL CreateOver(Wnd* parent, int placeholderId);
+    void EndDialog(int result);
+    bool IsRunningModal() const { return modal_ && !ended_; }
+    bool IsModal() const { return modal_; }
+    int Result() const { return result_; }
+
+    // Data exchange between controls and members; false (with the message
+    // shown and the focus on the control) when a value is refused.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+    // Presses a control as the user would (tests, and commands from code).
+    void Click(int id);
+    int GetDefID() const { return defId_; }
+    void SetDefID(int id) { defId_ = id; }
+    // Moves the focus to the next (or previous) control that takes it.
+    void NextDlgCtrl();
+    void GotoDlgCtrl(Wnd* control);
+
+    // Background of the dialog; RGB(232, 241, 250) in most of the system.
+    void SetBackgroundColor(COLORREF color);
+    // Asks OnCtlColor again for the dialog and every control.
+    void RefreshColors();
+
+    // Asks the update-UI handlers of `target` (this dialog when null) for every
+    // control: enabled state, check and text.
+    void UpdateDialogControls(CmdTarget* target = nullptr, BOOL disableIfNoHandler = FALSE);
+
+    // Dialog units to pixels with the template's font.
+    Rect MapDialogRect(const DluRect& r) const;
+
+    BOOL OnCommand(int id, int code, const NotifyInfo* info = nullptr) override;
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual void DoDataExchange(DataExchange& dx) {}
+    // Colours of a control (CTLCOLOR_EDIT, _STATIC, _BTN, _LISTBOX) or of the
+    // dialog itself (CTLCOLOR_DLG); nothing keeps the default.
+    virtual std::optional<CtlColor> OnCtlColor(Wnd& control, UINT kind);
+    bool OnKeyDown(UINT vk) override;
+    // Makes the window and its controls; `asChild` puts it inside the parent.
+    void CreateFromTemplate(QWidget* parentWidget, bool asChild);
+    Wnd* ParentWnd() const { return parent_; }
+
+private:
+    void BuildRadioGroups();
+    void ApplyColors(Wnd& target, UINT kind);
+
+    DialogTemplate template_;
+    Wnd* parent_;
+    std::optional<COLORREF> background_;
+    int defId_ = IDOK;
+    int result_ = IDCANCEL;
+    bool modal_ = false;
+    bool ended_ = false;
+    Size baseUnits_{6, 13};
+};
+
+// A view made from a template, created in the frame's view slot; the frame
+// calls OnInitialUpdate once after creating it. Enter and Esc do nothing.
+class FormView : public Dialog {
+    DECLARE_DYNAMIC(FormView)
+public:
+    explicit FormView(const DialogTemplate& tpl) : Dialog(tpl, nullptr) {}
+    // Creates the view inside `parent` with the rectangle in pixels.
+    BOOL CreateView(Wnd* parent, const Rect& rect);
+    virtual void OnInitialUpdate();
+
+protected:
+    BOOL OnInitDialog() override { return TRUE; }
+    void OnOK() override {}
+    void OnCancel() override {}
+};
+
+}  // namespace ui

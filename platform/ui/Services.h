@@ -1,0 +1,101 @@
+// The services behind every message box, chooser, modal dialog and shell
+// open. The program uses the Qt implementation; a test installs its driver
+// (TestDriver), which answers them in order and records what was asked.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/ui/WinDefs.h"
+
+namespace ui {
+
+class Dialog;
+class Wnd;
+
+struct MessageBoxRequest {
+    std::string text;
+    std::string caption;
+    UINT type = MB_OK;  // MB_* buttons and icon
+};
+
+struct FileRequest {
+    bool open = true;
+    std::string title;
+    std::string filter;       // "单位信息文件(*.uif)|*.uif||"
+    std::string defaultName;  // the name offered
+    std::string defaultExt;   // "uif", appended to a chosen name without extension
+    std::string initialFolder;
+    DWORD flags = 0;          // OFN_*
+};
+
+struct FolderRequest {
+    std::string title;
+    std::string root;  // empty: the whole file system
+};
+
+struct FontSpec {
+    std::string face;
+    int pointSize = 9;
+    bool bold = false, italic = false, underline = false;
+    COLORREF color = RGB(0, 0, 0);
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+    virtual int MessageBox(const MessageBoxRequest& request) = 0;
+    // Runs a dialog whose window exists and has been initialised, until it
+    // ends; returns its result.
+    virtual int RunModal(Dialog& dialog) = 0;
+    virtual bool ChooseFile(const FileRequest& request, std::vector<std::string>& paths) = 0;
+    virtual bool ChooseFolder(const FolderRequest& request, std::string& folder) = 0;
+    virtual bool ChooseColor(COLORREF initial, COLORREF& chosen) = 0;
+    virtual bool ChooseFont(FontSpec& font) = 0;
+    virtual bool ShellOpen(const std::string& target, const std::string& verb) = 0;
+};
+
+Services& CurrentServices();
+// Makes `services` answer from now on and returns the one it replaces; null
+// puts back the Qt services.
+Services* InstallServices(Services* services);
+
+// Message box with buttons and icon from `type`; IDOK, IDCANCEL, IDYES or IDNO.
+int MessageBox(const std::string& text, const std::string& caption, UINT type = MB_OK);
+// Message box with the application's title as caption.
+int AfxMessageBox(const std::string& text, UINT type = MB_OK);
+// The chosen folder, or an empty text when the user cancelled.
+std::string BrowseForFolder(const std::string& title, const std::string& root = {});
+bool ChooseColor(COLORREF initial, COLORREF& chosen);
+bool ChooseFont(FontSpec& font);
+// Opens a file, folder or URL with the desktop's default program.
+bool ShellOpen(const std::string& target, const std::string& verb = "open");
+
+// The file open and save chooser in the manner of the system's file dialog.
+class FileDialog {
+public:
+    FileDialog(BOOL open, const std::string& defaultExt = {}, const std::string& fileName = {},
+               DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const std::string& filter = {},
+               Wnd* parent = nullptr);
+    int DoModal();  // IDOK or IDCANCEL
+
+    FileRequest& Request() { return request_; }
+    std::string GetPathName() const;
+    std::vector<std::string> GetPathNames() const { return paths_; }
+    std::string GetFileName() const;   // with extension
+    std::string GetFileTitle() const;  // without extension
+    std::string GetFileExt() const;    // without the dot
+    std::string GetFolderPath() const;
+
+private:
+    FileRequest request_;
+    std::vector<std::string> paths_;
+};
+
+// The pairs (description, patterns) of a filter "text|*.a;*.b|text|*.c||".
+std::vector<std::pair<std::string, std::string>> ParseFileFilter(const std::string& filter);
+// `path` with ".ext" appended when its file name has no extension.
+std::string WithDefaultExtension(const std::string& path, const std::string& ext);
+
+}  // namespace ui
