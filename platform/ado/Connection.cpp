@@ -4,6 +4,7 @@
 
 #include "platform/ado/Database.h"
 #include "platform/ado/JetFunctions.h"
+#include "platform/ado/JetSql.h"
 #include "platform/ado/SqliteHandle.h"
 #include "platform/sys/Sys.h"
 
@@ -92,7 +93,7 @@ bool Connection::Execute(const std::string& sql) {
         SetError(RecordsetError(kClosedObject, 3704));
         return false;
     }
-    return Run(sql);
+    return Run(RewriteJetSql(sql));
 }
 
 long Connection::BeginTrans() {

@@ -142,7 +142,7 @@ struct FunctionEntry {
 };
 
 constexpr FunctionEntry kFunctions[] = {
-    {"Left", 2, Left, true},   {"Right", 2, Right, true},  {"Mid", 2, Mid, true},
+    {"Jet_Left", 2, Left, true},   {"Jet_Right", 2, Right, true},  {"Mid", 2, Mid, true},
     {"Mid", 3, Mid, true},     {"Len", 1, Len, true},      {"Val", 1, Val, true},
     {"IIf", 3, IIf, true},     {"Nz", 1, Nz, true},        {"Nz", 2, Nz, true},
     {"UCase", 1, UCase, true}, {"LCase", 1, LCase, true},  {"Year", 1, DatePart<&text::DateTime::year>, true},

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "platform/ado/Connection.h"
+#include "platform/ado/JetSql.h"
 #include "platform/ado/SqliteHandle.h"
 #include "platform/text/Text.h"
 
@@ -24,22 +25,6 @@ constexpr int kAdoConversion = 3640;
 
 std::string QuoteName(std::string_view name) { return "\"" + text::ReplaceAll(name, "\"", "\"\"") + "\""; }
 
-bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); }
-
-// Index just past a quoted name or text starting at `i` ('...', "...", [...]).
-std::size_t SkipQuoted(std::string_view sql, std::size_t i) {
-    const char close = sql[i] == '[' ? ']' : sql[i];
-    for (++i; i < sql.size(); ++i) {
-        if (sql[i] != close) continue;
-        if (close != ']' && i + 1 < sql.size() && sql[i + 1] == close) {
-            ++i;
-            continue;
-        }
-        return i + 1;
-    }
-    return sql.size();
-}
-
 // Upper-case words of the statement outside quoted texts and names.
 std::vector<std::string> Keywords(std::string_view sql) {
     std::vector<std::string> words;
@@ -47,9 +32,9 @@ std::vector<std::string> Keywords(std::string_view sql) {
         char c = sql[i];
         if (c == '\'' || c == '"' || c == '[') {
             i = SkipQuoted(sql, i);
-        } else if (IsWordChar(c)) {
+        } else if (IsSqlWordChar(c)) {
             std::size_t start = i;
-            while (i < sql.size() && IsWordChar(sql[i])) ++i;
+            while (i < sql.size() && IsSqlWordChar(sql[i])) ++i;
             words.push_back(text::ToUpperAscii(sql.substr(start, i - start)));
         } else {
             ++i;
@@ -88,7 +73,7 @@ bool SplitSelect(std::string_view sql, SelectParts& parts) {
     if (star < sql.size() && (sql[star] == '"' || sql[star] == '[')) {
         star = SkipQuoted(sql, star);
     } else {
-        while (star < sql.size() && IsWordChar(sql[star])) ++star;
+        while (star < sql.size() && IsSqlWordChar(sql[star])) ++star;
     }
     if (star > i) {
         if (star >= sql.size() || sql[star] != '.') return true;
@@ -145,7 +130,7 @@ bool Recordset::Open(Connection& connection, const std::string& source, bool isT
     Close();
     connection_ = &connection;
     if (!connection.IsOpen()) return Fail(RecordsetError(kClosedObject, kAdoClosed));
-    const std::string sql = isTable ? "SELECT * FROM " + QuoteName(source) : source;
+    const std::string sql = isTable ? "SELECT * FROM " + QuoteName(source) : RewriteJetSql(source);
     int code = 0;
     std::string message;
     Statement stmt = PrepareStatement(connection.Handle(), sql, code, message);

@@ -9,7 +9,7 @@
 
 namespace {
 
-using ado::testing::TempFolder;
+using ado::test::TempFolder;
 
 const char* kSchema =
     "CREATE TABLE T (CODE TEXT(4) COLLATE NOCASE, NOTE LONGTEXT COLLATE NOCASE, N INTEGER);"

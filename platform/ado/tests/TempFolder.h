@@ -6,7 +6,7 @@
 
 #include "platform/sys/Sys.h"
 
-namespace ado::testing {
+namespace ado::test {
 
 class TempFolder {
 public:
@@ -25,4 +25,4 @@ private:
     std::string path_;
 };
 
-}  // namespace ado::testing
+}  // namespace ado::test
