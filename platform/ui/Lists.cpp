@@ -46,6 +46,7 @@ void ComboBox::Build(const ControlTemplate& entry, QWidget* parent) {
     SetStyle(entry.style);
     combo->setEditable(!IsDropDownList());
     combo->setInsertPolicy(QComboBox::NoInsert);
+    if (combo->isEditable()) combo->setCompleter(nullptr);  // typing is not completed
     combo->setMaxVisibleItems(12);
     for (const auto& item : entry.items) AddString(item);
     combo->setCurrentIndex(-1);

@@ -67,21 +67,21 @@ void TestDriver::OnModal(std::function<void(Dialog&)> handler) {
     });
 }
 
-void TestDriver::ChooseFile(const std::string& path) {
+void TestDriver::AnswerFile(const std::string& path) {
     Step step;
     step.kind = "File";
     step.path = path;
     script_.push_back(step);
 }
 
-void TestDriver::ChooseFolder(const std::string& folder) {
+void TestDriver::AnswerFolder(const std::string& folder) {
     Step step;
     step.kind = "Folder";
     step.path = folder;
     script_.push_back(step);
 }
 
-void TestDriver::ChooseColor(COLORREF color, bool ok) {
+void TestDriver::AnswerColor(COLORREF color, bool ok) {
     Step step;
     step.kind = "Color";
     step.color = color;
@@ -89,7 +89,7 @@ void TestDriver::ChooseColor(COLORREF color, bool ok) {
     script_.push_back(step);
 }
 
-void TestDriver::ChooseFont(const FontSpec& font, bool ok) {
+void TestDriver::AnswerFont(const FontSpec& font, bool ok) {
     Step step;
     step.kind = "Font";
     step.font = font;

@@ -49,11 +49,11 @@ public:
     // The next modal dialog, of any class.
     void OnModal(std::function<void(Dialog&)> handler);
     // The next file chooser answers these paths (none: cancelled).
-    void ChooseFile(const std::string& path);
-    void CancelFile() { ChooseFile({}); }
-    void ChooseFolder(const std::string& folder);  // empty: cancelled
-    void ChooseColor(COLORREF color, bool ok = true);
-    void ChooseFont(const FontSpec& font, bool ok = true);
+    void AnswerFile(const std::string& path);
+    void CancelFile() { AnswerFile({}); }
+    void AnswerFolder(const std::string& folder);  // empty: cancelled
+    void AnswerColor(COLORREF color, bool ok = true);
+    void AnswerFont(const FontSpec& font, bool ok = true);
 
     // ---- what happened ----
     struct Call {

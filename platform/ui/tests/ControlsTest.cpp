@@ -1,0 +1,236 @@
+// The common controls: typing rules of the edit, combo and list boxes, the
+// report list control, the date picker and the progress bar, with the
+// notifications they send to their dialog.
+#include <gtest/gtest.h>
+
+#include "platform/ui/App.h"
+#include "platform/ui/DateTimeCtrl.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/Lists.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Simulate.h"
+#include "platform/ui/TestDriverGTest.h"
+
+using namespace ui;
+
+namespace {
+
+const DialogTemplate& FormTemplate() {
+    static const DialogTemplate t{5001, "申请书基本信息", {0, 0, 400, 300}, {
+        {Kind::Edit, 10, "", {5, 5, 80, 12}},
+        {Kind::Edit, 11, "", {5, 20, 80, 12}, ES_UPPERCASE},
+        {Kind::Edit, 12, "", {5, 35, 80, 40}, ES_MULTILINE | ES_WANTRETURN},
+        {Kind::Edit, 13, "", {5, 80, 80, 12}, ES_READONLY},
+        {Kind::ComboBox, 20, "", {100, 5, 80, 60}, CBS_DROPDOWNLIST | CBS_SORT},
+        {Kind::ComboBox, 21, "", {100, 20, 80, 60}, CBS_DROPDOWN},
+        {Kind::ListBox, 30, "", {100, 40, 80, 60}, LBS_EXTENDEDSEL},
+        {Kind::ListCtrl, 40, "", {5, 110, 380, 120}, LVS_REPORT},
+        {Kind::DateTimePicker, 50, "", {200, 5, 80, 12}},
+        {Kind::Progress, 60, "", {200, 25, 80, 8}},
+    }};
+    return t;
+}
+
+class CForm : public Dialog {
+public:
+    CForm() : Dialog(FormTemplate()) {
+        for (auto [id, code, name] : {std::tuple{10, EN_CHANGE, "change 10"}, std::tuple{10, EN_KILLFOCUS, "killfocus 10"},
+                                      std::tuple{20, CBN_SELCHANGE, "selchange 20"}, std::tuple{21, CBN_EDITCHANGE, "editchange 21"},
+                                      std::tuple{30, LBN_SELCHANGE, "selchange 30"}, std::tuple{50, DTN_DATETIMECHANGE, "date 50"}})
+            MapCommand(id, code, [this, n = std::string(name)] { log.push_back(n); });
+        MapNotify(40, NM_DBLCLK, [this](const NotifyInfo& info) { log.push_back("dblclk " + std::to_string(info.item)); });
+        MapNotify(40, LVN_ITEMCHANGED, [this](const NotifyInfo& info) {
+            log.push_back("itemchanged " + std::to_string(info.item) + " " + std::to_string(info.newState));
+        });
+        Create();
+        ShowWindow(SW_SHOW);
+    }
+    std::vector<std::string> log;
+    bool Logged(const std::string& entry) const { return std::find(log.begin(), log.end(), entry) != log.end(); }
+};
+
+TEST(EditTest, TypingRulesHoldForTheUserButNotForTheProgram) {
+    struct Case {
+        const char* name;
+        int id;
+        std::function<void(Edit&)> setUp;
+        const char* typed;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"upper-case style", 11, [](Edit&) {}, "ab1c", "AB1C"},
+        {"allowed characters", 10, [](Edit& e) { e.SetValidChars("1234567890()-"); }, "(010)x-8a", "(010)-8"},
+        {"limit in GBK bytes", 10, [](Edit& e) { e.LimitText(5); }, "ab中文字", "ab中"},
+        {"limit on a multi-line edit", 12, [](Edit& e) { e.LimitText(4); }, "一二三", "一二"},
+        {"read-only takes nothing", 13, [](Edit&) {}, "abc", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CForm form;
+        auto* edit = form.Item<Edit>(c.id);
+        c.setUp(*edit);
+        sim::Type(*edit, c.typed);
+        EXPECT_EQ(edit->GetWindowText(), c.expected);
+    }
+    CForm form;
+    auto* edit = form.Item<Edit>(10);
+    edit->LimitText(2);
+    edit->SetValidChars("0123456789");
+    edit->SetWindowText("长文本abc");  // the program may set anything
+    EXPECT_EQ(edit->GetWindowText(), "长文本abc");
+}
+
+TEST(EditTest, HookRunsAfterEachTypedCharacterAndNotificationsReachTheDialog) {
+    CForm form;
+    auto* edit = form.Item<Edit>(10);
+    std::vector<std::string> seen;
+    edit->SetCharHook([&seen](Edit& e, UINT) { seen.push_back(e.GetWindowText()); });
+    sim::Type(*edit, "ab");
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "ab"}));
+    EXPECT_EQ(std::count(form.log.begin(), form.log.end(), "change 10"), 2);
+    form.GetDlgItem(11)->SetFocus();
+    EXPECT_TRUE(form.Logged("killfocus 10"));
+}
+
+TEST(EditTest, MultiLineTextUsesCarriageReturnLineFeed) {
+    CForm form;
+    auto* edit = form.Item<Edit>(12);
+    edit->SetWindowText("第一行\r\n第二行");
+    EXPECT_EQ(edit->GetWindowText(), "第一行\r\n第二行");
+    sim::PressKey(*edit, VK_RETURN);  // the edit keeps Enter; the dialog stays
+    EXPECT_TRUE(form.IsWindowVisible());
+}
+
+TEST(ComboBoxTest, SortedItemsExactSearchAndSelectionNotifiedOnlyFromTheUser) {
+    CForm form;
+    auto* combo = form.Item<ComboBox>(20);
+    for (const char* s : {"十二五", "b", "A", "十一五"}) combo->AddString(s);
+    EXPECT_EQ(combo->GetLBText(0), "A");
+    EXPECT_EQ(combo->GetLBText(1), "b");
+    EXPECT_EQ(combo->FindStringExact(-1, "十一五"), combo->FindString(-1, "十一"));
+    EXPECT_EQ(combo->FindStringExact(-1, "十"), CB_ERR);
+    EXPECT_EQ(combo->FindStringExact(-1, "B"), 1);  // ASCII case is ignored
+    EXPECT_EQ(combo->SetCurSel(9), CB_ERR);
+    combo->SetCurSel(2);
+    combo->SetItemData(2, 77);
+    EXPECT_EQ(combo->GetItemData(2), 77u);
+    EXPECT_EQ(combo->GetWindowText(), combo->GetLBText(2));
+    EXPECT_FALSE(form.Logged("selchange 20"));
+    EXPECT_EQ(combo->DeleteString(0), 3);
+    combo->ResetContent();
+    EXPECT_EQ(combo->GetCount(), 0);
+    EXPECT_EQ(combo->GetCurSel(), CB_ERR);
+
+    auto* dropDown = form.Item<ComboBox>(21);
+    dropDown->AddString("2008");
+    sim::Type(*dropDown, "20");
+    EXPECT_EQ(dropDown->GetWindowText(), "20");
+    EXPECT_EQ(dropDown->GetCurSel(), CB_ERR);
+    EXPECT_TRUE(form.Logged("editchange 21"));
+}
+
+TEST(ListBoxTest, MultipleSelectionAndItemData) {
+    CForm form;
+    auto* list = form.Item<ListBox>(30);
+    for (const char* s : {"甲", "乙", "丙"}) list->AddString(s);
+    list->SetSel(0);
+    list->SetSel(2);
+    EXPECT_EQ(list->GetSelCount(), 2);
+    EXPECT_EQ(list->GetSelItems(), (std::vector<int>{0, 2}));
+    list->SetItemData(1, 9);
+    EXPECT_EQ(list->GetItemData(1), 9u);
+    EXPECT_EQ(list->FindStringExact(-1, "丙"), 2);
+    EXPECT_FALSE(form.Logged("selchange 30"));
+}
+
+// A list as the unit list fills it: a "dummy" first column makes column 0 centred.
+void FillUnits(ListCtrl& list) {
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES);
+    list.InsertColumn(0, "dummy", LVCFMT_LEFT, 10);
+    list.InsertColumn(1, "单位代码", LVCFMT_CENTER, 100);
+    list.InsertColumn(2, "单位名称", LVCFMT_CENTER, 250);
+    list.DeleteColumn(0);
+    for (int i = 0; i < 3; ++i) {
+        const int row = list.InsertItem(list.GetItemCount(), "00" + std::to_string(i));
+        list.SetItemText(row, 1, "单位" + std::to_string(i));
+    }
+}
+
+TEST(ListCtrlTest, ColumnsRowsChecksAndSelection) {
+    CForm form;
+    auto* list = form.Item<ListCtrl>(40);
+    FillUnits(*list);
+    EXPECT_EQ(list->GetColumnCount(), 2);
+    EXPECT_EQ(list->GetColumnWidth(1), 250);
+    EXPECT_EQ(list->GetItemCount(), 3);
+    EXPECT_EQ(list->GetItemText(2, 1), "单位2");
+    EXPECT_EQ(list->GetItemText(2, 0), "002");
+    EXPECT_EQ(list->GetItemText(5, 0), "");
+    EXPECT_FALSE(list->SetItemText(0, 7, "x"));
+    EXPECT_EQ(list->InsertItem(1, "new"), 1);
+    EXPECT_EQ(list->GetItemText(2, 0), "001");
+
+    list->SetCheck(2);
+    EXPECT_TRUE(list->GetCheck(2));
+    EXPECT_FALSE(list->GetCheck(1));
+
+    list->SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    list->SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(list->GetSelectedCount(), 2u);
+    std::vector<int> selected;
+    for (POSITION pos = list->GetFirstSelectedItemPosition(); pos;) selected.push_back(list->GetNextSelectedItem(pos));
+    EXPECT_EQ(selected, (std::vector<int>{1, 3}));
+    EXPECT_TRUE(form.Logged("itemchanged 3 2"));
+
+    list->SetItemData(3, 4242);
+    EXPECT_EQ(list->GetItemData(3), 4242u);
+    list->DeleteItem(0);
+    EXPECT_EQ(list->GetItemData(2), 4242u);
+    list->DeleteAllItems();
+    EXPECT_EQ(list->GetItemCount(), 0);
+    EXPECT_EQ(list->GetFirstSelectedItemPosition(), 0);
+}
+
+TEST(ListCtrlTest, DoubleClickNotifiesTheRowAndHitTestFindsIt) {
+    CForm form;
+    auto* list = form.Item<ListCtrl>(40);
+    FillUnits(*list);
+    sim::DoubleClickItem(*list, 1);
+    EXPECT_TRUE(form.Logged("dblclk 1"));
+    // The handler finds the row from the position of the last mouse message.
+    const Point where = list->ScreenToClient(GetMessagePos());
+    EXPECT_EQ(list->HitTest(where), 1);
+    EXPECT_EQ(list->GetSelectionMark(), 1);
+    EXPECT_EQ(list->HitTest(Point{5, list->GetClientRect().bottom - 3}), -1);  // below the rows
+}
+
+TEST(DateTimeCtrlTest, ShowsTheDisplayFormatAndExchangesTheDate) {
+    CForm form;
+    auto* picker = form.Item<DateTimeCtrl>(50);
+    picker->SetFormat("yyyy/MM/dd");
+    ASSERT_TRUE(picker->SetTime(text::DateTime{2008, 3, 9}));
+    EXPECT_EQ(picker->GetWindowText(), "2008/03/09");
+    picker->SetFormat("yyyy/MM");
+    EXPECT_EQ(picker->GetWindowText(), "2008/03");
+    text::DateTime read;
+    picker->GetTime(read);
+    EXPECT_EQ(read.year, 2008);
+    EXPECT_EQ(read.month, 3);
+    EXPECT_EQ(read.day, 9);
+    EXPECT_FALSE(form.Logged("date 50"));
+}
+
+TEST(ProgressCtrlTest, PositionsStayInRangeAndStepsWrap) {
+    CForm form;
+    auto* bar = form.Item<ProgressCtrl>(60);
+    bar->SetRange(0, 100);
+    EXPECT_EQ(bar->SetPos(40), 0);
+    EXPECT_EQ(bar->SetPos(140), 40);
+    EXPECT_EQ(bar->GetPos(), 100);
+    bar->SetPos(95);
+    bar->StepIt();
+    EXPECT_EQ(bar->GetPos(), 5);
+}
+
+}  // namespace

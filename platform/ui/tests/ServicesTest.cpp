@@ -1,0 +1,123 @@
+// Message boxes, choosers and shell open go through the services, so that a
+// test answers them and reads what was asked.
+#include <gtest/gtest.h>
+
+#include "platform/ui/App.h"
+#include "platform/ui/TestDriverGTest.h"
+
+using namespace ui;
+
+namespace {
+
+TEST(MessageBoxTest, AnsweredInOrderAndRecordedWithCaptionTextAndButtons) {
+    TestDriver driver;
+    driver.ExpectMessageBox("提示", "确定删除所选记录？", IDYES);
+    driver.ExpectMessageBox("提示", "共导出了3条数据！");
+    EXPECT_EQ(MessageBox("确定删除所选记录？", "提示", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(MessageBox("共导出了3条数据！", "提示", MB_ICONINFORMATION), IDOK);
+
+    const auto boxes = driver.MessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].caption, "提示");
+    EXPECT_EQ(boxes[0].text, "确定删除所选记录？");
+    EXPECT_EQ(boxes[0].type, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(boxes[0].answer, IDYES);
+    EXPECT_TRUE(driver.Finished());
+}
+
+TEST(MessageBoxTest, AWrongTextOrAnUnexpectedBoxFailsTheTest) {
+    std::vector<std::string> failures;
+    {
+        TestDriver driver([&failures](const std::string& m) { failures.push_back(m); });
+        driver.ExpectMessageBox("提示", "请输入用户名！");
+        EXPECT_EQ(MessageBox("请输入密码！", "提示"), IDOK);
+        // No answer left: the box goes as closed, No for a Yes/No box.
+        EXPECT_EQ(MessageBox("已存在，是否覆盖原有记录？", "提示", MB_YESNO), IDNO);
+    }
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_NE(failures[0].find("请输入用户名！"), std::string::npos);
+    EXPECT_NE(failures[1].find("unexpected message box"), std::string::npos);
+}
+
+TEST(MessageBoxTest, WithoutCaptionTheApplicationTitleIsUsed) {
+    struct TitledApp : App {} app;
+    app.SetTitle("Tessaly");
+    TestDriver driver;
+    driver.ExpectMessageBox("Tessaly", "连接数据库失败！");
+    AfxMessageBox("连接数据库失败！");
+}
+
+TEST(FileDialogTest, ParsesTheFilterAndAddsTheDefaultExtension) {
+    const auto pairs = ParseFileFilter("单位信息文件(*.uif)|*.uif|所有文件(*.*)|*.*||");
+    ASSERT_EQ(pairs.size(), 2u);
+    EXPECT_EQ(pairs[0].first, "单位信息文件(*.uif)");
+    EXPECT_EQ(pairs[0].second, "*.uif");
+    EXPECT_EQ(pairs[1].second, "*.*");
+
+    struct Case {
+        const char* chosen;
+        const char* path;
+    };
+    const Case cases[] = {
+        {"/tmp/out/单位信息", "/tmp/out/单位信息.uif"},
+        {"/tmp/out/单位信息.uif", "/tmp/out/单位信息.uif"},
+        {"/tmp/out.d/list", "/tmp/out.d/list.uif"},
+        {"C:\\data\\a.xml", "C:/data/a.xml"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        TestDriver driver;
+        driver.AnswerFile(c.chosen);
+        FileDialog dlg(FALSE, "uif", "单位信息.uif", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                       "单位信息文件(*.uif)|*.uif||");
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.GetPathName(), c.path);
+        ASSERT_EQ(driver.FileRequests().size(), 1u);
+        const FileRequest& asked = driver.FileRequests()[0];
+        EXPECT_FALSE(asked.open);
+        EXPECT_EQ(asked.defaultName, "单位信息.uif");
+        EXPECT_EQ(asked.filter, "单位信息文件(*.uif)|*.uif||");
+        EXPECT_TRUE(asked.flags & OFN_OVERWRITEPROMPT);
+    }
+}
+
+TEST(FileDialogTest, NamesOfTheChosenFileAndCancel) {
+    TestDriver driver;
+    driver.AnswerFile("/home/u/指南/2008年度.fund");
+    driver.CancelFile();
+    FileDialog open(TRUE, "fund", "", OFN_HIDEREADONLY, "指南文件(*.fund)|*.fund||");
+    ASSERT_EQ(open.DoModal(), IDOK);
+    EXPECT_EQ(open.GetFileName(), "2008年度.fund");
+    EXPECT_EQ(open.GetFileTitle(), "2008年度");
+    EXPECT_EQ(open.GetFileExt(), "fund");
+    EXPECT_EQ(open.GetFolderPath(), "/home/u/指南");
+    EXPECT_EQ(open.DoModal(), IDCANCEL);
+    EXPECT_EQ(open.GetPathName(), "");
+}
+
+TEST(ChooserTest, FolderColourFontAndShellOpenAreAnsweredAndRecorded) {
+    TestDriver driver;
+    driver.AnswerFolder("/home/u/导出");
+    driver.AnswerFolder("");
+    driver.AnswerColor(RGB(255, 0, 0));
+    FontSpec chosenFont;
+    chosenFont.face = "仿宋_GB2312";
+    chosenFont.pointSize = 14;
+    driver.AnswerFont(chosenFont);
+
+    EXPECT_EQ(BrowseForFolder("请选择导出的文件夹"), "/home/u/导出");
+    EXPECT_EQ(BrowseForFolder("请选择导出的文件夹"), "");
+    COLORREF color = 0;
+    EXPECT_TRUE(ChooseColor(RGB(0, 0, 0), color));
+    EXPECT_EQ(color, RGB(255, 0, 0));
+    FontSpec font;
+    EXPECT_TRUE(ChooseFont(font));
+    EXPECT_EQ(font.face, "仿宋_GB2312");
+    EXPECT_EQ(font.pointSize, 14);
+
+    EXPECT_TRUE(ShellOpen("C:\\prog\\用户手册.doc"));
+    EXPECT_EQ(driver.ShellOpens(), (std::vector<std::string>{"C:/prog/用户手册.doc"}));
+    EXPECT_EQ(driver.Calls()[0].caption, "请选择导出的文件夹");
+}
+
+}  // namespace
