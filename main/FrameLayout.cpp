@@ -1,0 +1,17 @@
+#include "main/FrameLayout.h"
+
+const std::array<const char*, kStatusPaneCount> kStatusInitialTexts{"就绪", "就绪", "当前用户", "当前时间", "版权"};
+
+WindowOrigin MainWindowOrigin(int screenWidth, int screenHeight) {
+    return {screenWidth > kMainWindowWidth ? (screenWidth - kMainWindowWidth) / 2 : 0,
+            screenHeight > kMainWindowHeight ? (screenHeight - kMainWindowHeight) / 2 : 0};
+}
+
+std::array<int, kStatusPaneCount> StatusPaneWidths(int clientWidth) {
+    const int quarter = clientWidth / 4;
+    return {quarter - 80, 180, quarter - 90, quarter - 30, quarter + 20};
+}
+
+std::string PeriodPaneText(const std::string& periodName) { return "当前时期：" + periodName; }
+std::string UserPaneText(const std::string& userName) { return "当前用户：" + userName; }
+std::string ClockPaneText(const text::DateTime& now) { return now.Format("当前时间：%Y年%m月%d日 %H:%M:%S"); }

@@ -1,0 +1,35 @@
+// Sizes, places and texts of the main window: its fixed size and centred
+// position, and the five status-bar panes.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "platform/text/DateTime.h"
+
+constexpr int kMainWindowWidth = 1270;
+constexpr int kMainWindowHeight = 850;
+constexpr const char* kProductTitle = "Tessaly";
+
+struct WindowOrigin {
+    int x, y;
+};
+
+// Top-left corner of the main window on a screen of the given size: centred
+// when the screen is larger than the window in that direction, else 0.
+WindowOrigin MainWindowOrigin(int screenWidth, int screenHeight);
+
+constexpr int kStatusPaneCount = 5;
+enum StatusPane { kPaneMessage = 0, kPanePeriod, kPaneUser, kPaneClock, kPaneCopyright };
+
+// Indicator ids of the panes (0: the message pane).
+constexpr std::array<int, kStatusPaneCount> kStatusIndicators{0, 57345, 57346, 57347, 57348};
+// Texts of the panes before they are first set.
+extern const std::array<const char*, kStatusPaneCount> kStatusInitialTexts;
+
+// Pane widths for the frame's client width at creation.
+std::array<int, kStatusPaneCount> StatusPaneWidths(int clientWidth);
+
+std::string PeriodPaneText(const std::string& periodName);
+std::string UserPaneText(const std::string& userName);
+std::string ClockPaneText(const text::DateTime& now);
