@@ -1,5 +1,6 @@
 #include "platform/ui/Resources.h"
 
+#include <QPixmap>
 #include <map>
 
 namespace ui {
@@ -7,7 +8,12 @@ namespace ui {
 namespace {
 struct Table {
     std::map<int, QImage> bitmaps, icons;
-    std::map<int, QCursor> cursors;
+    struct CursorSource {
+        Qt::CursorShape shape = Qt::ArrowCursor;
+        QImage image;
+        int hotX = 0, hotY = 0;
+    };
+    std::map<int, CursorSource> cursors;
     std::map<int, std::string> strings;
 };
 
@@ -27,7 +33,10 @@ void RegisterBitmap(int id, const QImage& image) { Resources().bitmaps.emplace(i
 void RegisterIcon(int id, const QImage& image) {
     Resources().icons.emplace(id, image.convertToFormat(QImage::Format_ARGB32));
 }
-void RegisterCursor(int id, const QCursor& cursor) { Resources().cursors.emplace(id, cursor); }
+void RegisterCursor(int id, Qt::CursorShape shape) { Resources().cursors.emplace(id, Table::CursorSource{shape, {}, 0, 0}); }
+void RegisterCursor(int id, const QImage& image, int hotX, int hotY) {
+    Resources().cursors.emplace(id, Table::CursorSource{Qt::BitmapCursor, image, hotX, hotY});
+}
 void RegisterString(int id, const std::string& text) { Resources().strings.emplace(id, text); }
 
 bool RegisterBitmapData(int id, std::string_view bytes) {
@@ -59,7 +68,10 @@ Icon LoadIcon(int id) {
 Cursor LoadCursor(int id) {
     auto& t = Resources().cursors;
     auto it = t.find(id);
-    return it == t.end() ? Cursor{} : Cursor{it->second, true};
+    if (it == t.end()) return Cursor{};
+    const auto& source = it->second;
+    if (source.image.isNull()) return Cursor{QCursor(source.shape), true};
+    return Cursor{QCursor(QPixmap::fromImage(source.image), source.hotX, source.hotY), true};
 }
 
 std::string LoadString(int id) {

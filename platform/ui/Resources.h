@@ -15,7 +15,10 @@ namespace ui {
 
 void RegisterBitmap(int id, const QImage& image);
 void RegisterIcon(int id, const QImage& image);
-void RegisterCursor(int id, const QCursor& cursor);
+// Cursors by shape or picture; made when first loaded, so that registering
+// needs no running application.
+void RegisterCursor(int id, Qt::CursorShape shape);
+void RegisterCursor(int id, const QImage& image, int hotX, int hotY);
 void RegisterString(int id, const std::string& text);
 // Decodes image bytes (PNG, BMP, ...); false when they are no image.
 bool RegisterBitmapData(int id, std::string_view bytes);

@@ -45,7 +45,9 @@ bool ChooseFont(FontSpec& font) {
 
 bool ShellOpen(const std::string& target, const std::string& verb) {
     EnsureApplication();
-    return CurrentServices().ShellOpen(sys::NativePath(target), verb);
+    // A URL goes as it is; a path in the system's form gets native separators.
+    const bool url = target.find("://") != std::string::npos || target.rfind("mailto:", 0) == 0;
+    return CurrentServices().ShellOpen(url ? target : sys::NativePath(target), verb);
 }
 
 std::vector<std::pair<std::string, std::string>> ParseFileFilter(const std::string& filter) {

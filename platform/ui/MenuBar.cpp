@@ -1,0 +1,87 @@
+#include "platform/ui/MenuBar.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "platform/ui/FrameWnd.h"
+
+namespace ui {
+
+IMPLEMENT_DYNAMIC(MenuBar, Wnd)
+
+namespace {
+QAction* ActionOf(QMenu* menu, int id) {
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator() && action->data().toInt() == id) return action;
+    return nullptr;
+}
+}  // namespace
+
+BOOL MenuBar::Create(FrameWnd* frame) {
+    if (!frame || !frame->MainWindow()) return FALSE;
+    frame_ = frame;
+    auto* bar = new detail::Bridged<QMenuBar>(frame->MainWindow());
+    frame->MainWindow()->setMenuBar(bar);
+    Attach(bar, false);
+    return TRUE;
+}
+
+int MenuBar::AddMenu(const std::string& title) {
+    auto* bar = qobject_cast<QMenuBar*>(GetWidget());
+    if (!bar) return -1;
+    QMenu* menu = bar->addMenu(QString::fromStdString(title));
+    QObject::connect(menu, &QMenu::aboutToShow, [this] { UpdateItems(); });
+    menus_.push_back({title, menu, {}});
+    return int(menus_.size()) - 1;
+}
+
+void MenuBar::AppendItem(int menu, int id, const std::string& text) {
+    if (menu < 0 || menu >= GetMenuCount()) return;
+    QAction* action = menus_[menu].menu->addAction(QString::fromStdString(text));
+    action->setData(id);
+    FrameWnd* frame = frame_;
+    QObject::connect(action, &QAction::triggered, [frame, id] { frame->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0)); });
+    menus_[menu].items.push_back({id, text});
+}
+
+void MenuBar::AppendSeparator(int menu) {
+    if (menu < 0 || menu >= GetMenuCount()) return;
+    menus_[menu].menu->addSeparator();
+    menus_[menu].items.push_back({0, {}});
+}
+
+std::string MenuBar::GetMenuTitle(int menu) const {
+    return menu >= 0 && menu < GetMenuCount() ? menus_[menu].title : std::string();
+}
+
+std::vector<MenuBar::Item> MenuBar::GetItems(int menu) const {
+    return menu >= 0 && menu < GetMenuCount() ? menus_[menu].items : std::vector<Item>{};
+}
+
+void MenuBar::UpdateItems() {
+    if (!frame_) return;
+    for (const Menu& menu : menus_)
+        for (const Item& item : menu.items) {
+            if (!item.id) continue;
+            CmdUI state(item.id);
+            frame_->UpdateCommand(state);
+            if (QAction* action = ActionOf(menu.menu, item.id)) action->setEnabled(state.IsEnabled());
+        }
+}
+
+bool MenuBar::IsItemEnabled(int id) {
+    UpdateItems();
+    for (const Menu& menu : menus_)
+        if (QAction* action = ActionOf(menu.menu, id)) return action->isEnabled();
+    return false;
+}
+
+bool MenuBar::ChooseItem(int id) {
+    if (!IsItemEnabled(id)) return false;
+    frame_->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0));
+    return true;
+}
+
+}  // namespace ui
