@@ -143,9 +143,12 @@ BOOL CAdoRecordSet::ReadText(long index, std::string& out) {
         return FALSE;
     }
     if (IsEOF()) return FALSE;
-    Variant value;
-    if (!m_pRecordset->GetValue(index, value)) return FALSE;
-    out = VariantToText(value);
+    const Variant* value = m_pRecordset->CurrentValue(index);
+    if (!value) return FALSE;
+    if (value->Type() == ado::VT_BSTR)
+        out.assign(value->TextValue());  // reuses the caller's buffer
+    else
+        out = VariantToText(*value);
     return TRUE;
 }
 

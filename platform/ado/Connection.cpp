@@ -46,7 +46,8 @@ bool Connection::Open(const std::string& path, const std::string& password) {
         return false;
     }
     sqlite3* raw = nullptr;
-    int code = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection is used by one thread only, so SQLite's per-call locking is left out.
+    int code = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     DatabaseHandle db(raw);
     if (code != SQLITE_OK) {
         SetError(code == SQLITE_CANTOPEN ? FileNotFoundError(path) : NotADatabaseError(path));

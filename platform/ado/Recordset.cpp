@@ -226,7 +226,6 @@ void Recordset::Open(RowsetData data) {
     errors_.clear();
     columns_ = std::move(data.columns);
     for (const ColumnInfo& column : columns_) kinds_.push_back(KindOfColumn(column));
-    rows_.reserve(data.rows.size());
     for (auto& values : data.rows) {
         Row row;
         row.values = std::move(values);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -65,6 +66,8 @@ public:
 
     // The value of a column of the current row.
     bool GetValue(long column, Variant& out);
+    // The same without a copy: null on failure; valid until the recordset changes.
+    const Variant* CurrentValue(long column);
     // Byte length of the current row's value (a long binary value is not read).
     bool ActualSize(long column, long& out);
     // Sets a column of the current row (starting an edit), converting the value
@@ -98,8 +101,6 @@ private:
     bool RequireColumn(long column) const;
     bool FinishEdit();
     bool LoadDeferred(Row& row, std::size_t column);
-    // The current row's value of a column (loaded when deferred), or null.
-    const Variant* CurrentValue(long column);
     bool ReadRows(sqlite3_stmt* stmt, const std::string& sql, const std::vector<bool>& lazy);
     bool WriteInsert(Row& row);
     bool WriteUpdate(const Row& row);
@@ -112,7 +113,7 @@ private:
     std::string table_;  // base table written back to
     std::vector<ColumnInfo> columns_;
     std::vector<ColumnKind> kinds_;
-    std::vector<Row> rows_;
+    std::deque<Row> rows_;  // grows without moving the rows read so far
     long pos_ = 0;
     bool onDeletedRow_ = false;
     EditMode edit_ = adEditNone;
