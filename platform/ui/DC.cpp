@@ -2,6 +2,8 @@
 
 #include <QPen>
 
+#include "platform/ui/App.h"
+
 namespace ui {
 
 COLORREF ToColorRef(QRgb rgb) { return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
@@ -36,7 +38,7 @@ QImage Silhouette(const QImage& image, COLORREF color) {
 }  // namespace
 
 detail::PaintTarget::PaintTarget(int width, int height)
-    : image(width, height, QImage::Format_ARGB32) {
+    : image((EnsureApplication(), QSize(width, height)), QImage::Format_ARGB32) {
     image.fill(Qt::white);
     painter.begin(&image);
 }

@@ -94,7 +94,10 @@ void Dialog::CreateFromTemplate(QWidget* parentWidget, bool asChild) {
         std::unique_ptr<Control> control = MakeControl(entry.kind);
         if (!control) continue;
         control->Build(entry, window);
-        control->MoveWindow(MapDialogRect(entry.rect));
+        Rect place = MapDialogRect(entry.rect);
+        // A combo box's template height includes its dropped-down list.
+        if (entry.kind == Kind::ComboBox) place.bottom = place.top + control->GetWidget()->sizeHint().height();
+        control->MoveWindow(place);
         if (entry.style & WS_DISABLED) control->EnableWindow(FALSE);
         if (entry.hidden) control->GetWidget()->hide();
         if (entry.kind == Kind::GroupBox) control->GetWidget()->lower();

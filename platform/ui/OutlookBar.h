@@ -56,7 +56,6 @@ private:
         std::vector<Button> buttons;
     };
     Icon IconAt(int index) const;
-    QToolBox* Pages() const;
 
     FrameWnd* frame_ = nullptr;
     QToolBox* pagesBox_ = nullptr;
