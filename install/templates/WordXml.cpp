@@ -1,0 +1,71 @@
+#include "install/templates/WordXml.h"
+
+#include <cmath>
+
+#include "platform/office/Xml.h"
+
+namespace templates {
+
+namespace {
+
+std::string RunProperties(const Look& look) {
+    std::string out;
+    if (!look.font.empty())
+        out += "<w:rFonts w:ascii=\"" + look.font + "\" w:hAnsi=\"" + look.font + "\" w:eastAsia=\"" + look.font + "\"/>";
+    if (look.bold) out += "<w:b/>";
+    if (look.size > 0) {
+        std::string half = std::to_string(static_cast<int>(std::lround(look.size * 2)));
+        out += "<w:sz w:val=\"" + half + "\"/><w:szCs w:val=\"" + half + "\"/>";
+    }
+    return out.empty() ? out : "<w:rPr>" + out + "</w:rPr>";
+}
+
+std::string ParagraphProperties(const Look& look) {
+    std::string out;
+    if (look.firstLineTwips || look.leftTwips)
+        out += "<w:ind w:left=\"" + std::to_string(look.leftTwips) + "\" w:firstLine=\"" +
+               std::to_string(look.firstLineTwips) + "\"/>";
+    if (!look.align.empty()) out += "<w:jc w:val=\"" + look.align + "\"/>";
+    // The mark carries the format, so text typed into an empty paragraph gets it.
+    out += RunProperties(look);
+    return out.empty() ? out : "<w:pPr>" + out + "</w:pPr>";
+}
+
+}  // namespace
+
+std::string Paragraph(const std::string& text, const Look& look) {
+    std::string out = "<w:p>" + ParagraphProperties(look);
+    if (!text.empty())
+        out += "<w:r>" + RunProperties(look) + "<w:t xml:space=\"preserve\">" + office::xml::Escape(text) + "</w:t></w:r>";
+    return out + "</w:p>";
+}
+
+std::string PageBreak() { return "<w:p><w:r><w:br w:type=\"page\"/></w:r></w:p>"; }
+
+std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips) {
+    int total = 0;
+    for (int w : widths) total += w;
+    std::string out = "<w:tbl><w:tblPr><w:tblW w:w=\"" + std::to_string(total) +
+                      "\" w:type=\"dxa\"/><w:jc w:val=\"center\"/><w:tblBorders>";
+    for (const char* edge : {"top", "left", "bottom", "right", "insideH", "insideV"})
+        out += std::string("<w:") + edge + " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>";
+    out += "</w:tblBorders><w:tblLayout w:type=\"fixed\"/></w:tblPr><w:tblGrid>";
+    for (int w : widths) out += "<w:gridCol w:w=\"" + std::to_string(w) + "\"/>";
+    out += "</w:tblGrid>";
+    for (const RowSpec& row : rows) {
+        out += "<w:tr>";
+        if (rowHeightTwips > 0) out += "<w:trPr><w:trHeight w:val=\"" + std::to_string(rowHeightTwips) + "\"/></w:trPr>";
+        std::size_t column = 0;
+        for (const CellSpec& cell : row) {
+            int width = 0;
+            for (int i = 0; i < cell.span && column < widths.size(); ++i) width += widths[column++];
+            out += "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(width) + "\" w:type=\"dxa\"/>";
+            if (cell.span > 1) out += "<w:gridSpan w:val=\"" + std::to_string(cell.span) + "\"/>";
+            out += "<w:vAlign w:val=\"center\"/></w:tcPr>" + Paragraph(cell.text, cell.look) + "</w:tc>";
+        }
+        out += "</w:tr>";
+    }
+    return out + "</w:tbl>";
+}
+
+}  // namespace templates

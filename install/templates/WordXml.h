@@ -1,0 +1,33 @@
+// Building blocks of WordprocessingML for the generated Word templates:
+// paragraphs in a given format and bordered tables on a column grid.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace templates {
+
+struct Look {
+    std::string font;        // "" keeps the document default (宋体)
+    double size = 0;         // points; 0 keeps the default (10.5)
+    bool bold = false;
+    std::string align;       // "", "left", "center", "right", "both"
+    int firstLineTwips = 0;  // first-line indent
+    int leftTwips = 0;
+};
+
+std::string Paragraph(const std::string& text = {}, const Look& look = {});
+// A paragraph holding only a page break.
+std::string PageBreak();
+
+struct CellSpec {
+    std::string text;  // "" for a cell the system types into
+    int span = 1;      // grid columns
+    Look look;
+};
+using RowSpec = std::vector<CellSpec>;
+
+// A table with single borders; widths are the grid columns in twips.
+std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips = 0);
+
+}  // namespace templates
