@@ -10,7 +10,7 @@
 #include "platform/text/DateTime.h"
 
 using namespace ado;
-using ado::testing::TempFolder;
+using ado::test::TempFolder;
 
 namespace {
 
