@@ -143,12 +143,12 @@ BOOL CAdoRecordSet::ReadText(long index, std::string& out) {
         return FALSE;
     }
     if (IsEOF()) return FALSE;
-    const Variant* value = m_pRecordset->CurrentValue(index);
-    if (!value) return FALSE;
-    if (value->Type() == ado::VT_BSTR)
-        out.assign(value->TextValue());  // reuses the caller's buffer
+    const ado::RowValues* row = m_pRecordset->CurrentRow(index);
+    if (!row) return FALSE;
+    if (row->Type(index) == ado::VT_BSTR)
+        out.assign(row->Bytes(index));  // texts are read in place, into the caller's buffer
     else
-        out = VariantToText(*value);
+        out = VariantToText(row->Get(index));
     return TRUE;
 }
 

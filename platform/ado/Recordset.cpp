@@ -184,21 +184,28 @@ bool Recordset::ReadRows(sqlite3_stmt* stmt, const std::string& sql, const std::
     const std::size_t count = columns_.size();
     const int first = updatable_ ? 1 : 0;
     const bool anyLazy = std::find(lazy.begin(), lazy.end(), true) != lazy.end();
+    std::size_t bytesHint = 0;
     int code;
     while ((code = sqlite3_step(stmt)) == SQLITE_ROW) {
         Row row;
-        row.values.reserve(count);
+        row.values = RowValues(count, bytesHint);
         if (updatable_) row.rowid = sqlite3_column_int64(stmt, 0);
         if (anyLazy) row.deferredSize.assign(count, -1);
         for (std::size_t c = 0; c < count; ++c) {
             const int index = static_cast<int>(c) + first;
-            if (lazy[c] && sqlite3_column_type(stmt, index) != SQLITE_NULL) {
+            const int storage = sqlite3_column_type(stmt, index);
+            if (lazy[c] && storage != SQLITE_NULL) {
                 row.deferredSize[c] = sqlite3_column_int64(stmt, index);
-                row.values.emplace_back();
+                row.values.Push(Variant());
+            } else if (storage == SQLITE_TEXT && (kinds_[c] == ColumnKind::Text || kinds_[c] == ColumnKind::Memo ||
+                                                  kinds_[c] == ColumnKind::Untyped)) {
+                auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, index));
+                row.values.PushBytes(VT_BSTR, std::string_view(text, sqlite3_column_bytes(stmt, index)));
             } else {
-                row.values.push_back(ReadColumnValue(stmt, index, lazy[c] ? ColumnKind::Binary : kinds_[c]));
+                row.values.Push(ReadColumnValue(stmt, index, kinds_[c]));
             }
         }
+        bytesHint = row.values.TextBytes();
         rows_.push_back(std::move(row));
     }
     if (code != SQLITE_DONE) {
@@ -210,8 +217,8 @@ bool Recordset::ReadRows(sqlite3_stmt* stmt, const std::string& sql, const std::
     for (std::size_t c = 0; c < count; ++c) {
         if (kinds_[c] != ColumnKind::Untyped) continue;
         for (const Row& row : rows_) {
-            if (row.values[c].IsNull()) continue;
-            columns_[c].type = DataTypeOfValue(row.values[c].Type());
+            if (row.values.Type(c) == VT_NULL) continue;
+            columns_[c].type = DataTypeOfValue(row.values.Type(c));
             break;
         }
     }
@@ -228,8 +235,9 @@ void Recordset::Open(RowsetData data) {
     for (const ColumnInfo& column : columns_) kinds_.push_back(KindOfColumn(column));
     for (auto& values : data.rows) {
         Row row;
-        row.values = std::move(values);
-        row.values.resize(columns_.size());
+        row.values = RowValues(columns_.size(), 0);
+        for (std::size_t c = 0; c < columns_.size(); ++c)
+            row.values.Push(c < values.size() ? values[c] : Variant::Null());
         rows_.push_back(std::move(row));
     }
     updatable_ = true;
@@ -245,7 +253,10 @@ bool Recordset::ToRowset(RowsetData& out) {
     for (Row& row : rows_) {
         for (std::size_t c = 0; c < row.deferredSize.size(); ++c)
             if (row.IsDeferred(c) && !LoadDeferred(row, c)) return false;
-        data.rows.push_back(row.values);
+        std::vector<Variant> values;
+        values.reserve(columns_.size());
+        for (std::size_t c = 0; c < columns_.size(); ++c) values.push_back(row.values.Get(c));
+        data.rows.push_back(std::move(values));
     }
     out = std::move(data);
     return true;
@@ -347,22 +358,22 @@ bool Recordset::LoadDeferred(Row& row, std::size_t column) {
     code = sqlite3_step(stmt.get());
     if (code == SQLITE_DONE) return Fail(RecordsetError(kDeletedRow, kAdoNoCurrentRecord));
     if (code != SQLITE_ROW) return FailSqlite(sql);
-    row.values[column] = ReadColumnValue(stmt.get(), 0, ColumnKind::Binary);
+    row.values.Set(column, ReadColumnValue(stmt.get(), 0, ColumnKind::Binary));
     row.deferredSize[column] = -1;
     return true;
 }
 
-const Variant* Recordset::CurrentValue(long column) {
+const RowValues* Recordset::CurrentRow(long column) {
     if (!RequireColumn(column) || !RequireCurrentRow()) return nullptr;
     Row& row = rows_[pos_];
     if (row.IsDeferred(column) && !LoadDeferred(row, column)) return nullptr;
-    return &row.values[column];
+    return &row.values;
 }
 
 bool Recordset::GetValue(long column, Variant& out) {
-    const Variant* value = CurrentValue(column);
-    if (value) out = *value;
-    return value != nullptr;
+    const RowValues* row = CurrentRow(column);
+    if (row) out = row->Get(column);
+    return row != nullptr;
 }
 
 bool Recordset::ActualSize(long column, long& out) {
@@ -372,14 +383,13 @@ bool Recordset::ActualSize(long column, long& out) {
         out = static_cast<long>(row.deferredSize[column]);
         return true;
     }
-    const Variant& value = row.values[column];
-    switch (value.Type()) {
+    switch (row.values.Type(column)) {
     case VT_EMPTY:
     case VT_NULL: out = 0; break;
-    case VT_ARRAY_UI1: out = static_cast<long>(value.BytesValue().size()); break;
+    case VT_ARRAY_UI1: out = static_cast<long>(row.values.Bytes(column).size()); break;
     case VT_BSTR: {
         long units = 0;  // UTF-16 code units, two bytes each
-        for (unsigned char c : value.TextValue())
+        for (unsigned char c : row.values.Bytes(column))
             if ((c & 0xC0) != 0x80) units += c >= 0xF0 ? 2 : 1;
         out = units * 2;
         break;
@@ -401,7 +411,7 @@ bool Recordset::SetValue(long column, const Variant& value) {
         chunked_.assign(columns_.size(), false);
         edit_ = adEditInProgress;
     }
-    row.values[column] = std::move(converted);
+    row.values.Set(column, converted);
     if (!row.deferredSize.empty()) row.deferredSize[column] = -1;
     changed_[column] = true;
     return true;
@@ -426,14 +436,11 @@ bool Recordset::AppendChunk(long column, const std::uint8_t* bytes, std::size_t 
 }
 
 bool Recordset::GetChunk(long column, std::size_t offset, std::size_t count, std::vector<std::uint8_t>& out) {
-    const Variant* value = CurrentValue(column);
-    if (!value) return false;
-    const bool isText = value->Type() == VT_BSTR;
-    const auto* data = isText ? reinterpret_cast<const std::uint8_t*>(value->TextValue().data())
-                              : value->BytesValue().data();
-    const std::size_t size = isText ? value->TextValue().size() : value->BytesValue().size();
-    const std::size_t begin = std::min(offset, size);
-    out.assign(data + begin, data + begin + std::min(count, size - begin));
+    const RowValues* row = CurrentRow(column);
+    if (!row) return false;
+    const std::string_view bytes = row->Bytes(column);
+    const std::string_view chunk = bytes.substr(std::min(offset, bytes.size()), count);
+    out.assign(chunk.begin(), chunk.end());
     return true;
 }
 
@@ -443,7 +450,8 @@ bool Recordset::AddNew() {
     if (edit_ != adEditNone && !Update()) return false;
     positionBeforeAdd_ = pos_;
     Row row;
-    row.values.assign(columns_.size(), Variant::Null());
+    row.values = RowValues(columns_.size(), 0);
+    for (std::size_t c = 0; c < columns_.size(); ++c) row.values.Push(Variant::Null());
     rows_.push_back(std::move(row));
     pos_ = static_cast<long>(rows_.size()) - 1;
     onDeletedRow_ = false;
@@ -501,7 +509,7 @@ bool Recordset::WriteInsert(Row& row) {
     Statement stmt = PrepareStatement(connection_->Handle(), sql, code, message);
     if (!stmt) return FailSqlite(sql);
     for (std::size_t i = 0; i < written.size(); ++i)
-        BindValue(stmt.get(), static_cast<int>(i) + 1, row.values[written[i]]);
+        BindValue(stmt.get(), static_cast<int>(i) + 1, row.values.Get(written[i]));
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) return FailSqlite(sql);
     row.rowid = sqlite3_last_insert_rowid(connection_->Handle());
     return true;
@@ -522,7 +530,7 @@ bool Recordset::WriteUpdate(const Row& row) {
     Statement stmt = PrepareStatement(connection_->Handle(), sql, code, message);
     if (!stmt) return FailSqlite(sql);
     for (std::size_t i = 0; i < written.size(); ++i)
-        BindValue(stmt.get(), static_cast<int>(i) + 1, row.values[written[i]]);
+        BindValue(stmt.get(), static_cast<int>(i) + 1, row.values.Get(written[i]));
     sqlite3_bind_int64(stmt.get(), static_cast<int>(written.size()) + 1, row.rowid);
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) return FailSqlite(sql);
     if (sqlite3_changes(connection_->Handle()) == 0) return Fail(RecordsetError(kRowCannotBeLocated, 3640));

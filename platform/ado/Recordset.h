@@ -14,6 +14,7 @@
 
 #include "platform/ado/ColumnType.h"
 #include "platform/ado/JetError.h"
+#include "platform/ado/RowValues.h"
 #include "platform/ado/Rowset.h"
 #include "platform/ado/Variant.h"
 
@@ -66,8 +67,9 @@ public:
 
     // The value of a column of the current row.
     bool GetValue(long column, Variant& out);
-    // The same without a copy: null on failure; valid until the recordset changes.
-    const Variant* CurrentValue(long column);
+    // The current row with the column's value loaded, so that it can be read
+    // without a copy; null on failure; valid until the recordset changes.
+    const RowValues* CurrentRow(long column);
     // Byte length of the current row's value (a long binary value is not read).
     bool ActualSize(long column, long& out);
     // Sets a column of the current row (starting an edit), converting the value
@@ -89,7 +91,7 @@ public:
 private:
     struct Row {
         std::int64_t rowid = 0;
-        std::vector<Variant> values;
+        RowValues values;
         std::vector<std::int64_t> deferredSize;  // per column, -1 when loaded; empty when none deferred
         bool IsDeferred(std::size_t c) const { return !deferredSize.empty() && deferredSize[c] >= 0; }
     };
