@@ -1,0 +1,50 @@
+// A shown dialog that holds the controls of a test and records the
+// notifications and messages they send it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/App.h"
+#include "platform/ui/Dialog.h"
+
+namespace ui::testing {
+
+class ControlHost : public Dialog {
+public:
+    struct Heard {
+        int id = 0, code = 0;
+        bool operator==(const Heard&) const = default;
+    };
+
+    ControlHost() : Dialog(Template()) {
+        Create();
+        ShowWindow(SW_SHOW);
+    }
+
+    // Records notification `code` of control `id`; `also` runs with it.
+    void Listen(int id, int code, std::function<void()> also = {}) {
+        MapNotify(id, code, [this, id, code, also](const NotifyInfo&) {
+            heard.push_back({id, code});
+            if (also) also();
+        });
+    }
+    void ListenMessage(UINT message, std::function<void(WPARAM)> handler) {
+        MapMessage(message, [handler](WPARAM w, LPARAM) {
+            handler(w);
+            return LRESULT(0);
+        });
+    }
+    using CmdTarget::MapCommand;
+    using CmdTarget::MapUpdateUI;
+
+    std::vector<Heard> heard;
+
+private:
+    static const DialogTemplate& Template() {
+        static const DialogTemplate t{900, "host", {0, 0, 400, 300}, {}};
+        return t;
+    }
+};
+
+}  // namespace ui::testing
