@@ -12,8 +12,8 @@ namespace ui {
 IMPLEMENT_DYNAMIC(MenuBar, Wnd)
 
 namespace {
-QAction* ActionOf(QMenu* menu, int id) {
-    for (QAction* action : menu->actions())
+QAction* ActionOf(QWidget* owner, int id) {
+    for (QAction* action : owner->actions())
         if (!action->isSeparator() && action->data().toInt() == id) return action;
     return nullptr;
 }
@@ -37,13 +37,26 @@ int MenuBar::AddMenu(const std::string& title) {
     return int(menus_.size()) - 1;
 }
 
-void MenuBar::AppendItem(int menu, int id, const std::string& text) {
-    if (menu < 0 || menu >= GetMenuCount()) return;
-    QAction* action = menus_[menu].menu->addAction(QString::fromStdString(text));
+QAction* MenuBar::NewAction(QWidget* owner, int id, const std::string& text) {
+    auto* action = new QAction(QString::fromStdString(text), owner);
     action->setData(id);
     FrameWnd* frame = frame_;
     QObject::connect(action, &QAction::triggered, [frame, id] { frame->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0)); });
+    owner->addAction(action);
+    return action;
+}
+
+void MenuBar::AppendItem(int menu, int id, const std::string& text) {
+    if (menu < 0 || menu >= GetMenuCount()) return;
+    NewAction(menus_[menu].menu, id, text);
     menus_[menu].items.push_back({id, text});
+}
+
+void MenuBar::AppendContextItem(int id, const std::string& text) {
+    if (!GetWidget()) return;
+    GetWidget()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    NewAction(GetWidget(), id, text);
+    contextItems_.push_back({id, text});
 }
 
 void MenuBar::AppendSeparator(int menu) {
@@ -60,21 +73,28 @@ std::vector<MenuBar::Item> MenuBar::GetItems(int menu) const {
     return menu >= 0 && menu < GetMenuCount() ? menus_[menu].items : std::vector<Item>{};
 }
 
+std::vector<QWidget*> MenuBar::ActionOwners() const {
+    std::vector<QWidget*> owners;
+    for (const Menu& menu : menus_) owners.push_back(menu.menu);
+    if (GetWidget()) owners.push_back(GetWidget());
+    return owners;
+}
+
 void MenuBar::UpdateItems() {
     if (!frame_) return;
-    for (const Menu& menu : menus_)
-        for (const Item& item : menu.items) {
-            if (!item.id) continue;
-            CmdUI state(item.id);
+    for (QWidget* owner : ActionOwners())
+        for (QAction* action : owner->actions()) {
+            if (action->isSeparator()) continue;
+            CmdUI state(action->data().toInt());
             frame_->UpdateCommand(state);
-            if (QAction* action = ActionOf(menu.menu, item.id)) action->setEnabled(state.IsEnabled());
+            action->setEnabled(state.IsEnabled());
         }
 }
 
 bool MenuBar::IsItemEnabled(int id) {
     UpdateItems();
-    for (const Menu& menu : menus_)
-        if (QAction* action = ActionOf(menu.menu, id)) return action->isEnabled();
+    for (QWidget* owner : ActionOwners())
+        if (QAction* action = ActionOf(owner, id)) return action->isEnabled();
     return false;
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/ui/Wnd.h"
 
+class QAction;
 class QMenu;
 
 namespace ui {
@@ -28,20 +29,28 @@ public:
     int AddMenu(const std::string& title);  // the menu's index
     void AppendItem(int menu, int id, const std::string& text);
     void AppendSeparator(int menu);
+    // An item of the bar's own context menu (right click on the bar).
+    void AppendContextItem(int id, const std::string& text);
 
     int GetMenuCount() const { return int(menus_.size()); }
     std::string GetMenuTitle(int menu) const;
     std::vector<Item> GetItems(int menu) const;
+    std::vector<Item> GetContextItems() const { return contextItems_; }
 
     // Asks the frame for the state of every item.
     void UpdateItems();
-    // Whether the item is enabled now (after asking the frame); false when absent.
+    // Whether the item (of a menu or the context menu) is enabled now, after
+    // asking the frame; false when absent.
     bool IsItemEnabled(int id);
     // Chooses the item as the user would and handles its command at once;
     // false when it is absent or disabled.
     bool ChooseItem(int id);
 
 private:
+    QAction* NewAction(QWidget* owner, int id, const std::string& text);
+    // The menus and the bar itself (for its context menu).
+    std::vector<QWidget*> ActionOwners() const;
+
     struct Menu {
         std::string title;
         QMenu* menu = nullptr;
@@ -49,6 +58,7 @@ private:
     };
     FrameWnd* frame_ = nullptr;
     std::vector<Menu> menus_;
+    std::vector<Item> contextItems_;
 };
 
 }  // namespace ui

@@ -1,0 +1,72 @@
+#include "main/CorvaneApp.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QScreen>
+
+#include "foundation/AdoRecordSet.h"
+#include "main/Artwork.h"
+#include "main/AboutDlg.h"
+#include "main/Commands.h"
+#include "main/CurrentUser.h"
+#include "main/DlgLogin.h"
+#include "main/FrameLayout.h"
+#include "main/MainFrame.h"
+#include "main/Roles.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Resources.h"
+#include "platform/ui/Services.h"
+
+CCorvaneApp::CCorvaneApp() {
+    SetTitle(kProductTitle);
+    MapClicked(cmd::kAppAbout, [this] { OnAppAbout(); });
+}
+
+CCorvaneApp::~CCorvaneApp() = default;
+
+bool CCorvaneApp::InitInstance() {
+    ui::EnsureApplication();
+    artwork::RegisterMainArtwork();
+    QApplication::setWindowIcon(QPixmap::fromImage(ui::LoadIcon(artwork::kApplicationIcon).image));
+    SetDisconnectedMessageHook([](const std::string& text, const std::string& caption) { ui::MessageBox(text, caption); });
+
+    CDlgLogin login;
+    if (login.DoModal() != IDOK) return false;
+
+    // The window is built for the role of the user who has just logged in.
+    if (!IsKnownRole(UserRole)) {
+        ui::MessageBox(text::Format("用户“%s”的角色 %d 无效，程序无法启动。请联系管理员。", g_strUserName.c_str(), UserRole),
+                       kProductTitle, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+
+    auto frame = std::make_unique<CMainFrame>();
+    if (!frame->Create(kProductTitle, {0, 0, kMainWindowWidth, kMainWindowHeight})) return false;
+    m_pMainFrame = std::move(frame);
+    SetMainWnd(m_pMainFrame.get());
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
+    PlaceMainWindow(*m_pMainFrame, screen.width(), screen.height());
+    return true;
+}
+
+int CCorvaneApp::ExitInstance() {
+    SetMainWnd(nullptr);
+    m_pMainFrame.reset();
+    return 0;
+}
+
+void CCorvaneApp::OnAppAbout() {
+    CAboutDlg about(GetMainWnd());
+    about.DoModal();
+}
+
+void PlaceMainWindow(ui::Wnd& frame, int screenWidth, int screenHeight) {
+    const WindowOrigin origin = MainWindowOrigin(screenWidth, screenHeight);
+    const ui::Rect current = frame.GetWindowRect();
+    frame.MoveWindow(origin.x, origin.y, current.Width(), current.Height());
+    frame.ShowWindow(SW_SHOW);
+    frame.UpdateWindow();
+    frame.MoveWindow(origin.x, origin.y, kMainWindowWidth, kMainWindowHeight);
+    if (auto* mainFrame = dynamic_cast<ui::FrameWnd*>(&frame)) mainFrame->SetResizable(false);
+}

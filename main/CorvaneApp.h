@@ -1,0 +1,28 @@
+// The application object: start-up (login, role check, main window placed
+// and sized), the About command and the end of the program.
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/App.h"
+
+class CMainFrame;
+
+class CCorvaneApp : public ui::App {
+public:
+    CCorvaneApp();
+    ~CCorvaneApp() override;
+
+    bool InitInstance() override;
+    int ExitInstance() override;
+    void OnAppAbout();
+
+    CMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
+
+private:
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+};
+
+// Places the main window for a screen of the given size (centred when the
+// screen is larger), shows it and fixes its size.
+void PlaceMainWindow(ui::Wnd& frame, int screenWidth, int screenHeight);

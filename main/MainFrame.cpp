@@ -1,0 +1,278 @@
+#include "main/MainFrame.h"
+
+#include "achievement/DlgSCGZH.h"
+#include "application/Dlgproappl.h"
+#include "exchange/export/DlgGuideExport.h"
+#include "exchange/export/DlgProjectExport.h"
+#include "exchange/import/DlgGuideImport.h"
+#include "exchange/import/DlgProjectImport.h"
+#include "followup/DlgProSum.h"
+#include "followup/DlgProSum1.h"
+#include "guide_annual/DlgOneGuide.h"
+#include "guide_annual/DlgOneGuideXF.h"
+#include "guide_fiveyear/DlgFiveGuide.h"
+#include "main/Artwork.h"
+#include "main/Commands.h"
+#include "main/CorvaneView.h"
+#include "main/CurrentUser.h"
+#include "main/DlgDirSet.h"
+#include "main/Folders.h"
+#include "main/FrameLayout.h"
+#include "main/ManagementCommands.h"
+#include "main/MenuLayout.h"
+#include "main/ModuleTable.h"
+#include "main/OutlookLayout.h"
+#include "main/Roles.h"
+#include "platform/ui/Resources.h"
+#include "platform/ui/Services.h"
+#include "review/DlgAccept.h"
+#include "review/DlgFirstAPPR.h"
+#include "review/DlgHanS.h"
+#include "review/DlgHuiS.h"
+#include "review/DlgJinZ.h"
+#include "review/DlgPF.h"
+#include "review/DlgPlan.h"
+
+IMPLEMENT_DYNAMIC(CMainFrame, ui::FrameWnd)
+
+namespace {
+
+// Control id of a view that is not (or no longer) in the slot.
+constexpr int kStandbyViewId = 0;
+
+// Module view classes by group and item.
+const ui::RuntimeClass* ModuleClass(int group, int item) {
+    static const ui::RuntimeClass* const guides[] = {RUNTIME_CLASS(CDlgFiveGuide), RUNTIME_CLASS(CDlgOneGuide),
+                                                     RUNTIME_CLASS(CDlgOneGuideXF)};
+    static const ui::RuntimeClass* const applications[] = {RUNTIME_CLASS(CDlgproappl), RUNTIME_CLASS(CDlgPlan),
+                                                           RUNTIME_CLASS(CDlgProSum), RUNTIME_CLASS(CDlgProSum1),
+                                                           RUNTIME_CLASS(CDlgSCGZH)};
+    static const ui::RuntimeClass* const management[] = {RUNTIME_CLASS(CDlgFirstAPPR), RUNTIME_CLASS(CDlgPF),
+                                                         RUNTIME_CLASS(CDlgAccept),    RUNTIME_CLASS(CDlgHanS),
+                                                         RUNTIME_CLASS(CDlgHuiS),      RUNTIME_CLASS(CDlgJinZ)};
+    auto pick = [item](const auto& table) -> const ui::RuntimeClass* {
+        return item >= 0 && item < int(std::size(table)) ? table[item] : nullptr;
+    };
+    switch (group) {
+    case 0: return pick(guides);
+    case 1: return pick(applications);
+    case 2: return pick(management);
+    default: return nullptr;
+    }
+}
+
+const ui::RuntimeClass* ExchangeClass(int index) {
+    static const ui::RuntimeClass* const views[] = {RUNTIME_CLASS(CDlgGuideImport), RUNTIME_CLASS(CDlgGuideExport),
+                                                    RUNTIME_CLASS(CDlgProjectImport), RUNTIME_CLASS(CDlgProjectExport)};
+    return index >= 0 && index < int(std::size(views)) ? views[index] : nullptr;
+}
+
+// A guide editor that is the open view lists the guides of the new period.
+template <class Guide>
+void RefreshGuide(ui::Wnd* view, const std::string& range) {
+    auto* guide = static_cast<Guide*>(view);
+    Guide::m_strPublishYear = range;
+    guide->Clear();
+    guide->ShowFundInfo(Guide::m_strPublishYear);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame() : m_dlgPeriod(this) { MapHandlers(); }
+
+CMainFrame::~CMainFrame() {
+    if (IsWindow()) ui::FrameWnd::DestroyWindow();
+}
+
+void CMainFrame::MapHandlers() {
+    MapCommandRange(cmd::kModuleFirst, cmd::kModuleLast, [this](int id) { OnModuleCommand(id); });
+    for (int id : {cmd::kGuideImport, cmd::kGuideExport, cmd::kProjectImport, cmd::kProjectExport})
+        MapClicked(id, [this, id] { OnExchangeCommand(*FindExchangeCommand(id)); });
+    for (int id : {cmd::kUnitManage, cmd::kUnitManageGuideRole, cmd::kSpecGroupManage, cmd::kExpertManage,
+                   cmd::kScoreIndexManage, cmd::kPasswordChange, cmd::kSpecGroupEdit, cmd::kLabManage})
+        MapClicked(id, [this, id] { OnManagementCommand(*FindManagementCommand(id)); });
+    // Commands whose use depends on the role.
+    for (int id : {cmd::kSpecGroupManage, cmd::kLabManage, cmd::kUnitManage, cmd::kExpertManage,
+                   cmd::kScoreIndexManage, cmd::kGuideImport, cmd::kGuideExport, cmd::kProjectImport,
+                   cmd::kProjectExport})
+        MapUpdateUI(id, [id](ui::CmdUI& state) { state.Enable(IsCommandEnabledForRole(id, UserRole)); });
+
+    MapClicked(cmd::kPeriodSet, [this] { OnPeriodSet(); });
+    MapMessage(WM_PERIOD_CHANGED, [this](WPARAM w, LPARAM l) { return OnPeriodChanged(w, l); });
+    MapClicked(cmd::kAppDirSet, [this] { OnDirSet<CDlgAppDirSet>(); });
+    MapClicked(cmd::kProgressDirSet, [this] { OnDirSet<CDlgProgressDirSet>(); });
+    MapClicked(cmd::kAcceptDirSet, [this] { OnDirSet<CDlgAcceptDirSet>(); });
+    for (int id : {cmd::kHelpManual, cmd::kApplicationTemplate, cmd::kResearchTemplate})
+        MapClicked(id, [this, id] { OnOpenDocument(id); });
+    MapClicked(cmd::kAppExit, [this] { OnClose(); });
+}
+
+void CMainFrame::PreCreateWindow(ui::Rect& rect) { rect = {0, 0, kMainWindowWidth - 1, kMainWindowHeight - 1}; }
+
+int CMainFrame::OnCreate() {
+    artwork::RegisterMainArtwork();
+    if (!CreateMenuBar() || !CreateStatusBar()) return -1;
+    SetTimer(kClockTimer, 1000);
+    CreateStartView();
+    m_bOutlookBar = CreateOutlookBar();
+    if (!m_bOutlookBar) return 0;  // runs without navigation; the next period change copies the period
+    SetPublishYears();
+    m_wndStatusBar.SetPaneText(kPanePeriod, PeriodPaneText(m_dlgPeriod.PeriodName()));
+    return 0;
+}
+
+bool CMainFrame::CreateMenuBar() {
+    if (!m_wndMenuBar.Create(this)) return false;
+    for (const MenuSpec& spec : MenusForRole(UserRole)) {
+        const int menu = m_wndMenuBar.AddMenu(spec.title);
+        for (const MenuItemSpec& item : spec.items) {
+            if (item.command) m_wndMenuBar.AppendItem(menu, item.command, item.text);
+            else m_wndMenuBar.AppendSeparator(menu);
+        }
+    }
+    // No menu carries the exchange views; the menu bar's own context menu
+    // (the place of the customisation commands) offers them.
+    for (int id : {cmd::kGuideImport, cmd::kGuideExport, cmd::kProjectImport, cmd::kProjectExport})
+        m_wndMenuBar.AppendContextItem(id, std::string(FindExchangeCommand(id)->caption).substr(sizeof("Tessaly-") - 1));
+    m_wndMenuBar.UpdateItems();
+    return true;
+}
+
+bool CMainFrame::CreateStatusBar() {
+    if (!m_wndStatusBar.Create(this)) return false;
+    if (!m_wndStatusBar.SetIndicators({kStatusIndicators.begin(), kStatusIndicators.end()})) return false;
+    const auto widths = StatusPaneWidths(GetClientRect().Width());
+    for (int pane = 0; pane < kStatusPaneCount; ++pane) {
+        m_wndStatusBar.SetPaneWidth(pane, widths[pane]);
+        m_wndStatusBar.SetPaneText(pane, kStatusInitialTexts[pane]);
+    }
+    m_wndStatusBar.SetPaneText(kPaneUser, UserPaneText(g_strUserName));
+    m_wndStatusBar.SetPaneText(kPaneClock, ClockPaneText(text::DateTime::Now()));
+    return true;
+}
+
+bool CMainFrame::CreateOutlookBar() {
+    if (!m_wndOutlookBar.Create(this, "Shortcuts", 130, kOutlookBarId)) {
+        ui::AfxMessageBox("failed to create bar");
+        return false;
+    }
+    std::vector<ui::Icon> icons;
+    for (int id : OutlookIconResources()) icons.push_back(ui::LoadIcon(id));
+    m_wndOutlookBar.SetImageList(std::move(icons));
+    for (const OutlookGroupSpec& group : OutlookGroupsForRole(UserRole)) {
+        const int page = m_wndOutlookBar.AddPage(group.paneId, group.name, group.pageImage);
+        for (const OutlookButtonSpec& button : group.buttons)
+            m_wndOutlookBar.AddButton(page, button.image, button.text, button.command);
+    }
+    m_wndOutlookBar.SetActivePage(0);
+    return true;
+}
+
+void CMainFrame::CreateStartView() {
+    auto view = std::make_unique<CCorvaneView>();
+    if (!view->Create(GetViewParent(), kPaneFirstId)) return;
+    SetActiveView(view.get());
+    AdoptView(std::move(view));
+    RecalcLayout();
+}
+
+void CMainFrame::OnTimer(UINT_PTR) {
+    m_wndStatusBar.SetPaneText(kPaneClock, ClockPaneText(text::DateTime::Now()));
+}
+
+void CMainFrame::OnModuleCommand(int id) {
+    const ModuleCommandSpec* module = FindModuleCommand(id);
+    if (!module) return;
+    m_nCommandKind = kCommandModule;
+    m_strCommandCaption = module->caption;
+    ShowModule(module->group, module->item);
+}
+
+void CMainFrame::OnExchangeCommand(const ExchangeCommandSpec& command) {
+    m_nCommandKind = kCommandExchange;
+    m_nCommandIndex = command.index;
+    m_strCommandCaption = command.caption;
+    ShowModule(0, 0);
+}
+
+void CMainFrame::ShowModule(int group, int item) {
+    switch (m_nCommandKind) {
+    case kCommandModule: SwitchView(ModuleClass(group, item)); break;
+    case kCommandExchange: SwitchView(ExchangeClass(m_nCommandIndex)); break;
+    default: break;  // a management command only records itself
+    }
+}
+
+BOOL CMainFrame::SwitchView(const ui::RuntimeClass* cls) {
+    if (!cls) return FALSE;
+    ui::Wnd* oldView = GetPaneView();
+    if (oldView && oldView->GetRuntimeClass() == cls) return TRUE;
+
+    std::unique_ptr<ui::Object> object(cls->CreateObject());
+    auto* view = dynamic_cast<ui::FormView*>(object.get());
+    if (!view || !view->CreateView(GetViewParent(), ui::Rect{})) {
+        ui::AfxMessageBox("Failed to create view");
+        return FALSE;
+    }
+    object.release();
+    AdoptView(std::unique_ptr<ui::Wnd>(view));
+    view->ShowWindow(SW_HIDE);
+    view->SetDlgCtrlID(kStandbyViewId);
+    view->OnInitialUpdate();
+
+    if (oldView) {
+        oldView->SetDlgCtrlID(kStandbyViewId);
+        oldView->EnableWindow(FALSE);
+    }
+    view->SetDlgCtrlID(kPaneFirstId);
+    SetActiveView(view);
+    view->EnableWindow(TRUE);
+    RecalcLayout();
+    if (oldView) oldView->ShowWindow(SW_HIDE);
+    view->ShowWindow(SW_SHOW);
+    DestroyView(oldView);
+    return TRUE;
+}
+
+void CMainFrame::OnManagementCommand(const ManagementCommandSpec& command) {
+    m_nCommandKind = kCommandManagement;
+    m_nCommandIndex = command.index;
+    m_strCommandCaption = command.caption;
+    ShowModule(0, 0);
+    if (CallManagementDialog(command.dialogCode, g_strUserName) != ManagementCall::Called)
+        ui::AfxMessageBox("加载DLL失败!");
+}
+
+void CMainFrame::OnPeriodSet() { m_dlgPeriod.DoModal(); }
+
+void CMainFrame::SetPublishYears() {
+    const std::string& range = m_dlgPeriod.PeriodRange();
+    CDlgOneGuide::m_strPublishYear = range;
+    CDlgFiveGuide::m_strPublishYear = range;
+    CDlgproappl::m_strPublishYear = range;
+    CDlgFirstAPPR::m_strPublishYear = range;
+}
+
+LRESULT CMainFrame::OnPeriodChanged(WPARAM, LPARAM) {
+    m_wndStatusBar.SetPaneText(kPanePeriod, PeriodPaneText(m_dlgPeriod.PeriodName()));
+    SetPublishYears();
+    ui::Wnd* view = GetPaneView();
+    const ui::RuntimeClass* cls = view ? view->GetRuntimeClass() : nullptr;
+    if (cls == RUNTIME_CLASS(CDlgFiveGuide)) RefreshGuide<CDlgFiveGuide>(view, m_dlgPeriod.PeriodRange());
+    else if (cls == RUNTIME_CLASS(CDlgOneGuide)) RefreshGuide<CDlgOneGuide>(view, m_dlgPeriod.PeriodRange());
+    else if (cls == RUNTIME_CLASS(CDlgOneGuideXF)) static_cast<CDlgOneGuideXF*>(view)->ReloadYear();
+    return 0;
+}
+
+template <class Dialog>
+void CMainFrame::OnDirSet() {
+    Dialog dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnOpenDocument(int command) { ui::ShellOpen(HelpDocumentPath(command)); }
+
+void CMainFrame::OnClose() {
+    if (ui::MessageBox("未保存的信息将会丢失，确定退出吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+        ui::FrameWnd::OnClose();
+}
