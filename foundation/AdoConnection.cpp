@@ -18,20 +18,21 @@ std::string ConnectionValue(const std::string& connection, const char* key) {
 
 }  // namespace
 
-CAdoConnection::CAdoConnection() : m_pConnection(std::make_unique<ado::Connection>()) {}
+CAdoConnection::CAdoConnection() = default;
 
 CAdoConnection::~CAdoConnection() { Release(); }
 
 BOOL CAdoConnection::Open(const std::string& connectionString, long options) {
     if (!connectionString.empty()) m_strConnect = connectionString;
-    if (m_strConnect.empty() || !m_pConnection) return FALSE;
+    ado::Connection* connection = GetConnection();
+    if (m_strConnect.empty() || !connection) return FALSE;
     if (IsOpen()) Close();
     const std::string path = ConnectionValue(m_strConnect, "Data Source");
     if (path.empty()) {
-        m_pConnection->SetError(ado::FileNotFoundError(path));
+        connection->SetError(ado::FileNotFoundError(path));
         return FALSE;
     }
-    return m_pConnection->Open(path, ConnectionValue(m_strConnect, "Jet OLEDB:Database Password")) ? TRUE : FALSE;
+    return connection->Open(path, ConnectionValue(m_strConnect, "Jet OLEDB:Database Password")) ? TRUE : FALSE;
 }
 
 BOOL CAdoConnection::ConnectAccess(const std::string& path, const std::string& password, long options) {
@@ -41,33 +42,33 @@ BOOL CAdoConnection::ConnectAccess(const std::string& path, const std::string& p
 }
 
 BOOL CAdoConnection::Close() {
-    if (!m_pConnection) return FALSE;
-    m_pConnection->Close();
+    if (m_bReleased) return FALSE;
+    m_connection.Close();
     return TRUE;
 }
 
 void CAdoConnection::Release() {
-    if (IsOpen()) Close();
-    m_pConnection.reset();
+    m_connection.Close();
+    m_bReleased = true;
 }
 
-BOOL CAdoConnection::IsOpen() { return m_pConnection && m_pConnection->IsOpen() ? TRUE : FALSE; }
+BOOL CAdoConnection::IsOpen() { return !m_bReleased && m_connection.IsOpen() ? TRUE : FALSE; }
 
 _RecordsetPtr CAdoConnection::Execute(const std::string& sql, long options) {
-    if (!m_pConnection) return nullptr;
-    return ado::Execute(*m_pConnection, sql);
+    if (m_bReleased) return nullptr;
+    return ado::Execute(m_connection, sql);
 }
 
-long CAdoConnection::BeginTrans() { return m_pConnection ? m_pConnection->BeginTrans() : -1; }
+long CAdoConnection::BeginTrans() { return m_bReleased ? -1 : m_connection.BeginTrans(); }
 
-BOOL CAdoConnection::CommitTrans() { return m_pConnection && m_pConnection->CommitTrans() ? TRUE : FALSE; }
+BOOL CAdoConnection::CommitTrans() { return !m_bReleased && m_connection.CommitTrans() ? TRUE : FALSE; }
 
-BOOL CAdoConnection::RollbackTrans() { return m_pConnection && m_pConnection->RollbackTrans() ? TRUE : FALSE; }
+BOOL CAdoConnection::RollbackTrans() { return !m_bReleased && m_connection.RollbackTrans() ? TRUE : FALSE; }
 
 std::string CAdoConnection::FormatErrors() {
-    if (!m_pConnection) return "";
+    if (m_bReleased) return "";
     std::string result;
-    for (const ado::Error& e : m_pConnection->Errors())
+    for (const ado::Error& e : m_connection.Errors())
         result += text::Format("Description: %s\r\nState: %s, Native: %d, Source: %s\r\n", e.description.c_str(),
                                e.sqlState.c_str(), e.nativeError, e.source.c_str());
     return result;

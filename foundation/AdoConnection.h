@@ -47,9 +47,12 @@ public:
 
     const std::string& GetConnectionString() const { return m_strConnect; }
     // The platform connection that recordsets run on; null after Release.
-    ado::Connection* GetConnection() { return m_pConnection.get(); }
+    ado::Connection* GetConnection() { return m_bReleased ? nullptr : &m_connection; }
 
 private:
     std::string m_strConnect;
-    std::unique_ptr<ado::Connection> m_pConnection;
+    // Release only closes the connection and marks it unusable, so that a
+    // recordset still bound to it never reaches freed memory.
+    ado::Connection m_connection;
+    bool m_bReleased = false;
 };

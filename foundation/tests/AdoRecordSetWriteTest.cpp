@@ -107,6 +107,18 @@ TEST_F(AdoRecordSetWrite, JoinedRowsAreReadOnly) {
     EXPECT_FALSE(rs.SetString("CODE", "x"));
 }
 
+TEST_F(AdoRecordSetWrite, WritesFailOnceTheConnectionIsGone) {
+    CAdoRecordSet rs;
+    OpenQuery(rs, "select * from CORVANE_T");
+    connection_.Release();
+    ASSERT_TRUE(rs.AddNew());  // the row is only started in memory
+    rs.SetString("CODE", "x");
+    EXPECT_FALSE(rs.Update());
+    EXPECT_EQ(rs.GetEditMode(), ado::adEditNone);
+    EXPECT_FALSE(rs.Delete(1));
+    EXPECT_EQ(rs.GetRecordCount(), 2);
+}
+
 std::vector<unsigned char> Pattern(std::size_t size) {
     std::vector<unsigned char> bytes(size);
     std::iota(bytes.begin(), bytes.end(), 0);

@@ -7,6 +7,7 @@
 #include "platform/ado/ColumnType.h"
 #include "platform/ado/JetError.h"
 #include "platform/ado/JetFunctions.h"
+#include "platform/ado/JetSql.h"
 #include "platform/ado/SqliteHandle.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -14,8 +15,6 @@
 namespace ado {
 
 namespace {
-
-std::string QuoteName(const std::string& name) { return "\"" + text::ReplaceAll(name, "\"", "\"\"") + "\""; }
 
 bool Run(sqlite3* db, const std::string& sql, std::string& error) {
     char* message = nullptr;

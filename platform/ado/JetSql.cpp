@@ -30,6 +30,18 @@ std::size_t SkipQuoted(std::string_view sql, std::size_t i) {
     return sql.size();
 }
 
+std::string QuoteName(std::string_view name) {
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted += '"';
+    for (char c : name) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
 std::string RewriteJetSql(std::string_view sql) {
     std::string out;
     out.reserve(sql.size() + 16);

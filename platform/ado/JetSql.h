@@ -10,6 +10,9 @@ namespace ado {
 
 std::string RewriteJetSql(std::string_view sql);
 
+// A table or column name between double quotes (inner quotes doubled).
+std::string QuoteName(std::string_view name);
+
 // Scanning helpers: a character of a word or name, and the index just past
 // the quoted text or name ('...', "...", [...]) that starts at `i`.
 bool IsSqlWordChar(char c);

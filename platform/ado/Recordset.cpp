@@ -23,8 +23,6 @@ constexpr int kAdoItemNotFound = 3265;
 constexpr int kAdoClosed = 3704;
 constexpr int kAdoConversion = 3640;
 
-std::string QuoteName(std::string_view name) { return "\"" + text::ReplaceAll(name, "\"", "\"\"") + "\""; }
-
 // Upper-case words of the statement outside quoted texts and names.
 std::vector<std::string> Keywords(std::string_view sql) {
     std::vector<std::string> words;
@@ -346,8 +344,12 @@ bool Recordset::SetAbsolutePosition(long position) {
     return true;
 }
 
+bool Recordset::RequireOpenConnection() const {
+    return (connection_ && connection_->IsOpen()) || Fail(RecordsetError(kClosedObject, kAdoClosed));
+}
+
 bool Recordset::LoadDeferred(Row& row, std::size_t column) {
-    if (!connection_ || !connection_->IsOpen()) return Fail(RecordsetError(kClosedObject, kAdoClosed));
+    if (!RequireOpenConnection()) return false;
     const std::string sql =
         "SELECT " + QuoteName(columns_[column].baseColumn) + " FROM " + QuoteName(table_) + " WHERE rowid = ?";
     int code = 0;
@@ -465,7 +467,8 @@ bool Recordset::Update() {
     if (!open_) return Fail(RecordsetError(kClosedObject, kAdoClosed));
     if (edit_ == adEditNone) return true;
     Row& row = rows_[pos_];
-    if (connection_ && !(edit_ == adEditAdd ? WriteInsert(row) : WriteUpdate(row))) return false;
+    if (connection_ && !(RequireOpenConnection() && (edit_ == adEditAdd ? WriteInsert(row) : WriteUpdate(row))))
+        return false;
     edit_ = adEditNone;
     return true;
 }
@@ -487,7 +490,7 @@ bool Recordset::Delete() {
     if (edit_ == adEditInProgress) CancelUpdate();
     if (!RequireCurrentRow()) return false;
     if (!updatable_) return Fail(RecordsetError(kNotUpdatable, kAdoNotUpdatable));
-    if (connection_ && !WriteDelete(rows_[pos_])) return false;
+    if (connection_ && !(RequireOpenConnection() && WriteDelete(rows_[pos_]))) return false;
     rows_.erase(rows_.begin() + pos_);
     onDeletedRow_ = true;
     return true;

@@ -101,6 +101,7 @@ private:
     bool HasCurrentRow() const;
     bool RequireCurrentRow() const;
     bool RequireColumn(long column) const;
+    bool RequireOpenConnection() const;
     bool FinishEdit();
     bool LoadDeferred(Row& row, std::size_t column);
     bool ReadRows(sqlite3_stmt* stmt, const std::string& sql, const std::vector<bool>& lazy);
