@@ -43,7 +43,8 @@ BOOL CAdoRecordSet::Open(const std::string& source, long options, long cursorTyp
     ado::Connection* connection = m_pConnection->GetConnection();
     if (!connection) return FALSE;
     const bool isTable = (options & ~adCmdFile) == adCmdTable || options == adCmdTableDirect;
-    return m_pRecordset->Open(*connection, m_strSQL, isTable) && m_pRecordset->IsOpen() ? TRUE : FALSE;
+    // A statement without rows runs and leaves the recordset closed, as ADO does.
+    return m_pRecordset->Open(*connection, m_strSQL, isTable) ? TRUE : FALSE;
 }
 
 BOOL CAdoRecordSet::Close() {
