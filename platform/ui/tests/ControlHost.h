@@ -2,6 +2,9 @@
 // notifications and messages they send it.
 #pragma once
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,5 +49,18 @@ private:
         return t;
     }
 };
+
+// A left click as the window system delivers it: to the child widget under
+// the point (a tab of a tab bar, a button of a tool bar).
+inline void ClickChild(Wnd& wnd, Point p) {
+    QWidget* target = wnd.GetWidget()->childAt(p.x, p.y);
+    if (!target) target = wnd.GetWidget();
+    const QPointF local = target->mapFrom(wnd.GetWidget(), QPoint(p.x, p.y));
+    const QPointF global = target->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
 
 }  // namespace ui::testing

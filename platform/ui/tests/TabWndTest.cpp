@@ -2,9 +2,6 @@
 // parent, removal, location and per-tab colours.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMouseEvent>
-
 #include "platform/ui/Image.h"
 #include "platform/ui/TabWnd.h"
 #include "platform/ui/tests/ControlHost.h"
@@ -13,18 +10,6 @@ using namespace ui;
 using ui::testing::ControlHost;
 
 namespace {
-
-// A left click as the window system delivers it: to the child widget under the point.
-void ClickAt(Wnd& wnd, Point p) {
-    QWidget* target = wnd.GetWidget()->childAt(p.x, p.y);
-    ASSERT_NE(target, nullptr);
-    const QPointF local = target->mapFrom(wnd.GetWidget(), QPoint(p.x, p.y));
-    const QPointF global = target->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
-}
 
 // A page: a child dialog with nothing on it.
 class Page : public Dialog {
@@ -68,7 +53,7 @@ TEST_F(TabTest, ChangingTheTabFromCodeOrByClickTellsTheParentTheIndex) {
     EXPECT_TRUE(c.IsWindowVisible());
     EXPECT_FALSE(a.IsWindowVisible());
     tabs.SetActiveTab(2);  // already active: nothing
-    ClickAt(tabs, tabs.GetTabRect(1).CenterPoint());
+    ui::testing::ClickChild(tabs, tabs.GetTabRect(1).CenterPoint());
     EXPECT_EQ(tabs.GetActiveTab(), 1);
     EXPECT_EQ(tabs.GetActiveWnd(), &b);
     EXPECT_EQ(changes, (std::vector<int>{2, 1}));
