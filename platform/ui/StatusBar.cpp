@@ -10,6 +10,24 @@ namespace ui {
 
 IMPLEMENT_DYNAMIC(StatusBar, Wnd)
 
+namespace {
+// A pane asks for its width but gives way when the window is narrower, so
+// that the panes never widen the window.
+class PaneLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    void SetPaneWidth(int width) {
+        width_ = width;
+        updateGeometry();
+    }
+    QSize sizeHint() const override { return {width_, QLabel::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int width_ = 0;
+};
+}  // namespace
+
 BOOL StatusBar::Create(FrameWnd* frame) {
     if (!frame || !frame->MainWindow()) return FALSE;
     auto* bar = new detail::Bridged<QStatusBar>(frame->MainWindow());
@@ -25,7 +43,7 @@ BOOL StatusBar::SetIndicators(const std::vector<int>& ids) {
     for (const Pane& pane : panes_) delete pane.label;
     panes_.clear();
     for (int id : ids) {
-        auto* label = new QLabel(bar);
+        auto* label = new PaneLabel(bar);
         bar->addWidget(label);
         panes_.push_back({id, label, 0});
     }
@@ -41,7 +59,7 @@ int StatusBar::CommandToIndex(int id) const {
 void StatusBar::SetPaneWidth(int index, int width) {
     if (index < 0 || index >= GetCount()) return;
     panes_[index].width = width;
-    panes_[index].label->setFixedWidth(width);
+    static_cast<PaneLabel*>(panes_[index].label)->SetPaneWidth(width);
 }
 
 int StatusBar::GetPaneWidth(int index) const {

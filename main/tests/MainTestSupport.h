@@ -1,0 +1,70 @@
+// Shared set-up of the main program's window tests: a fresh installed
+// folder, the application object (for the title of message boxes), a test
+// driver, and a logged-in user of a role with the main frame built for it.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "foundation/AdoConnection.h"
+#include "main/CorvaneApp.h"
+#include "main/CurrentUser.h"
+#include "main/DlgLogin.h"
+#include "main/MainFrame.h"
+#include "platform/sys/Sys.h"
+#include "platform/ui/TestDriverGTest.h"
+#include "testsupport/InstalledFolder.h"
+
+// The installed users, one per role.
+struct InstalledUser {
+    const char* name;
+    const char* password;
+    int role;
+};
+inline constexpr InstalledUser kInstalledUsers[] = {
+    {"zngl", "zngl2024", 0}, {"sbdw", "sbdw2024", 1}, {"jjb", "jjb2024", 2}};
+
+class MainWindowTest : public InstalledFolder {
+protected:
+    void SetUp() override {
+        InstalledFolder::SetUp();
+        g_strUserName.clear();
+        UserRole = -1;
+    }
+    void TearDown() override {
+        frame.reset();
+        InstalledFolder::TearDown();
+    }
+
+    // Scripts the login dialog to log in with these texts (and cancel when
+    // the login is refused, so that no dialog stays open).
+    void ScriptLogin(const std::string& user, const std::string& password) {
+        driver.OnModal<CDlgLogin>([user, password](CDlgLogin& dlg) {
+            dlg.SetDlgItemText(CDlgLogin::IDC_USER, user);
+            dlg.SetDlgItemText(CDlgLogin::IDC_PASSWORD, password);
+            dlg.Click(IDOK);
+            if (dlg.IsRunningModal()) dlg.Click(IDCANCEL);
+        });
+    }
+
+    // A main frame for an already logged-in user of the role.
+    CMainFrame& OpenFrame(int role, const std::string& user = "tester") {
+        UserRole = role;
+        g_strUserName = user;
+        frame = std::make_unique<CMainFrame>();
+        EXPECT_TRUE(frame->Create("Tessaly", {0, 0, 1270, 850}));
+        frame->ShowWindow(SW_SHOW);
+        return *frame;
+    }
+
+    // Runs a statement on the installed project.mdb.
+    void Execute(const std::string& sql) {
+        CAdoConnection connection;
+        ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081"));
+        ASSERT_TRUE(connection.Execute(sql));
+    }
+
+    CCorvaneApp app;
+    ui::TestDriver driver;
+    std::unique_ptr<CMainFrame> frame;
+};
