@@ -6,6 +6,7 @@
 #include "foundation/VariantConvert.h"
 #include "platform/ado/Persist.h"
 #include "platform/sys/Sys.h"
+#include "platform/ui/Services.h"
 
 using ado::Variant;
 
@@ -13,8 +14,13 @@ namespace {
 
 constexpr std::size_t kChunkSize = 100;
 
+// By default the message goes to the user through the UI services (a test
+// driver answers it in tests); a deliverable that shows nothing installs an
+// empty hook.
 MessageBoxHook& DisconnectedMessageHook() {
-    static MessageBoxHook hook;
+    static MessageBoxHook hook = [](const std::string& text, const std::string& caption) {
+        ui::MessageBox(text, caption, MB_OK | MB_ICONINFORMATION);
+    };
     return hook;
 }
 

@@ -29,9 +29,9 @@ struct AdoField {
 };
 using FieldPtr = std::shared_ptr<AdoField>;
 
-// Shows the message of a text read from a recordset that is not open. The
-// user-interface layer installs the function that shows message boxes; until
-// then nothing is shown.
+// Shows the message of a text read from a recordset that is not open,
+// through the UI services' message box unless another hook is installed (an
+// empty hook shows nothing).
 using MessageBoxHook = std::function<void(const std::string& text, const std::string& caption)>;
 void SetDisconnectedMessageHook(MessageBoxHook hook);
 void ShowDisconnectedMessage();
