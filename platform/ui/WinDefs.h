@@ -4,17 +4,7 @@
 
 #include <cstdint>
 
-#if __has_include("platform/sys/WinTypes.h")
 #include "platform/sys/WinTypes.h"
-#else
-typedef int BOOL;
-#ifndef TRUE
-#define TRUE 1
-#endif
-#ifndef FALSE
-#define FALSE 0
-#endif
-#endif
 
 typedef unsigned int UINT;
 typedef std::uint32_t DWORD;
