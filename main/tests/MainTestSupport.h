@@ -32,6 +32,7 @@ protected:
         UserRole = -1;
     }
     void TearDown() override {
+        app.SetMainWnd(nullptr);
         frame.reset();
         InstalledFolder::TearDown();
     }
@@ -54,6 +55,7 @@ protected:
         frame = std::make_unique<CMainFrame>();
         EXPECT_TRUE(frame->Create("Tessaly", {0, 0, 1270, 850}));
         frame->ShowWindow(SW_SHOW);
+        app.SetMainWnd(frame.get());  // the period dialog tells the main window
         return *frame;
     }
 
