@@ -1,0 +1,582 @@
+#include "platform/ui/RichEditCtrl.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextFragment>
+#include <cmath>
+#include <regex>
+
+#include "platform/text/Text.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/LateKind.h"
+
+namespace ui {
+
+IMPLEMENT_DYNAMIC(RichEditCtrl, Control)
+UI_LATE_TEMPLATE_KIND(RichEdit, RichEditCtrl)
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+// The RTF group an embedded picture or object was read from.
+constexpr int kRawRtfProperty = QTextFormat::UserProperty + 1;
+const QChar kLineBreak = QChar::LineSeparator;
+
+// ---- embedded pictures ----
+
+long GoalTwips(const std::string& raw, const char* word) {
+    const std::regex re(std::string("\\\\") + word + "(-?[0-9]+)");
+    std::smatch m;
+    return std::regex_search(raw, m, re) ? std::stol(m[1]) : 0;
+}
+
+// The picture data of a "{\pict ...}" group: the hex digits of the group
+// itself, past its control words and nested groups.
+QByteArray PictureBytes(const std::string& raw) {
+    const size_t pict = raw.find("\\pict");
+    if (pict == std::string::npos) return {};
+    std::string hex;
+    int depth = 0;
+    for (size_t i = pict + 5; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c == '{') ++depth;
+        else if (c == '}') {
+            if (depth-- == 0) break;
+        } else if (c == '\\') {
+            ++i;
+            while (i < raw.size() && std::isalpha(static_cast<unsigned char>(raw[i]))) ++i;
+            while (i < raw.size() && (std::isdigit(static_cast<unsigned char>(raw[i])) || raw[i] == '-')) ++i;
+            if (i < raw.size() && raw[i] != ' ') --i;
+        } else if (depth == 0 && std::isxdigit(static_cast<unsigned char>(c))) {
+            hex += c;
+        }
+    }
+    return QByteArray::fromHex(QByteArray::fromStdString(hex));
+}
+
+// What is shown for an embedded picture or object: the picture itself when
+// it is PNG or JPEG, else a grey box of its size.
+QImage ShownImage(const std::string& raw) {
+    QImage image;
+    if (raw.find("\\pngblip") != std::string::npos || raw.find("\\jpegblip") != std::string::npos)
+        image.loadFromData(PictureBytes(raw));
+    const long w = GoalTwips(raw, "picwgoal"), h = GoalTwips(raw, "pichgoal");
+    const QSize goal(w > 0 ? int(w / kTwipsPerPixel) : 0, h > 0 ? int(h / kTwipsPerPixel) : 0);
+    if (image.isNull()) {
+        image = QImage(goal.isEmpty() ? QSize(48, 48) : goal, QImage::Format_RGB32);
+        image.fill(QColor(200, 200, 200));
+    } else if (!goal.isEmpty()) {
+        image = image.scaled(goal);
+    }
+    return image;
+}
+
+// A picture that came without RTF (pasted): written as a PNG picture group.
+std::string PictureRtf(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return text::Format("{\\pict\\pngblip\\picw%d\\pich%d\\picwgoal%d\\pichgoal%d ", image.width(), image.height(),
+                        int(image.width() * kTwipsPerPixel), int(image.height() * kTwipsPerPixel)) +
+           png.toHex().toStdString() + "}";
+}
+
+// ---- formats between Qt and the model ----
+
+QString Face(const QTextCharFormat& f) {
+    const QStringList families = f.fontFamilies().toStringList();
+    return families.isEmpty() ? QString() : families.first();
+}
+
+richtext::CharFormat ModelFormat(const QTextCharFormat& f, const richtext::CharFormat& fallback) {
+    richtext::CharFormat m = fallback;
+    if (!Face(f).isEmpty()) m.face = Face(f).toStdString();
+    if (f.hasProperty(QTextFormat::FontPointSize)) m.sizeTwips = int(std::lround(f.fontPointSize() * 20));
+    if (f.hasProperty(QTextFormat::ForegroundBrush)) {
+        const QColor c = f.foreground().color();
+        m.colour = richtext::Colour{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+    }
+    if (f.hasProperty(QTextFormat::FontWeight)) m.bold = f.fontWeight() >= QFont::Bold;
+    if (f.hasProperty(QTextFormat::FontItalic)) m.italic = f.fontItalic();
+    if (f.hasProperty(QTextFormat::TextUnderlineStyle) || f.hasProperty(QTextFormat::FontUnderline))
+        m.underline = f.fontUnderline();
+    return m;
+}
+
+QTextCharFormat QtFormat(const richtext::CharFormat& m) {
+    QTextCharFormat f;
+    if (!m.face.empty()) f.setFontFamilies({QString::fromStdString(m.face)});
+    f.setFontPointSize(m.sizeTwips / 20.0);
+    if (m.colour) f.setForeground(QColor(m.colour->red, m.colour->green, m.colour->blue));
+    f.setFontWeight(m.bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(m.italic);
+    f.setFontUnderline(m.underline);
+    return f;
+}
+
+richtext::ParagraphFormat ModelParagraph(const QTextBlockFormat& f) {
+    richtext::ParagraphFormat p;
+    const Qt::Alignment a = f.alignment() & Qt::AlignHorizontal_Mask;
+    if (a & Qt::AlignHCenter) p.alignment = richtext::Alignment::Centre;
+    else if (a & Qt::AlignRight) p.alignment = richtext::Alignment::Right;
+    else if (a & Qt::AlignJustify) p.alignment = richtext::Alignment::Justify;
+    p.leftIndentTwips = int(std::lround(f.leftMargin() * kTwipsPerPixel));
+    p.firstIndentTwips = int(std::lround(f.textIndent() * kTwipsPerPixel));
+    return p;
+}
+
+QTextBlockFormat QtParagraph(const richtext::ParagraphFormat& p) {
+    QTextBlockFormat f;
+    switch (p.alignment) {
+    case richtext::Alignment::Centre: f.setAlignment(Qt::AlignHCenter); break;
+    case richtext::Alignment::Right: f.setAlignment(Qt::AlignRight); break;
+    case richtext::Alignment::Justify: f.setAlignment(Qt::AlignJustify); break;
+    default: f.setAlignment(Qt::AlignLeft); break;
+    }
+    f.setLeftMargin(p.leftIndentTwips / kTwipsPerPixel);
+    f.setTextIndent(p.firstIndentTwips / kTwipsPerPixel);
+    return f;
+}
+
+// The model's format of the default character format (what text without
+// formats of its own shows).
+richtext::CharFormat ModelOfDefault(const CharFormat& d, bool has) {
+    richtext::CharFormat m;
+    if (!has) return m;
+    if (d.dwMask & CFM_FACE) m.face = d.szFaceName;
+    if (d.dwMask & CFM_SIZE) m.sizeTwips = int(d.yHeight);
+    if ((d.dwMask & CFM_COLOR) && !(d.dwEffects & CFE_AUTOCOLOR))
+        m.colour = richtext::Colour{std::uint8_t(GetRValue(d.crTextColor)), std::uint8_t(GetGValue(d.crTextColor)),
+                                    std::uint8_t(GetBValue(d.crTextColor))};
+    m.bold = (d.dwMask & CFM_BOLD) && (d.dwEffects & CFE_BOLD);
+    m.italic = (d.dwMask & CFM_ITALIC) && (d.dwEffects & CFE_ITALIC);
+    m.underline = (d.dwMask & CFM_UNDERLINE) && (d.dwEffects & CFE_UNDERLINE);
+    return m;
+}
+
+CharFormat FromModel(const richtext::CharFormat& m) {
+    CharFormat f;
+    f.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_SIZE | CFM_COLOR | CFM_FACE | CFM_CHARSET;
+    f.dwEffects = (m.bold ? CFE_BOLD : 0) | (m.italic ? CFE_ITALIC : 0) | (m.underline ? CFE_UNDERLINE : 0);
+    if (m.colour) f.crTextColor = RGB(m.colour->red, m.colour->green, m.colour->blue);
+    else f.dwEffects |= CFE_AUTOCOLOR;
+    f.yHeight = m.sizeTwips;
+    f.szFaceName = m.face;
+    return f;
+}
+
+// Members of `b` that differ from `a` leave the mask.
+void Narrow(CharFormat& a, const CharFormat& b) {
+    const DWORD effects[] = {CFM_BOLD, CFM_ITALIC, CFM_UNDERLINE};
+    for (DWORD bit : effects)
+        if ((a.dwEffects & bit) != (b.dwEffects & bit)) a.dwMask &= ~bit;
+    if ((a.dwEffects & CFE_AUTOCOLOR) != (b.dwEffects & CFE_AUTOCOLOR) || a.crTextColor != b.crTextColor)
+        a.dwMask &= ~CFM_COLOR;
+    if (a.yHeight != b.yHeight) a.dwMask &= ~CFM_SIZE;
+    if (a.szFaceName != b.szFaceName) a.dwMask &= ~CFM_FACE;
+}
+
+}  // namespace
+
+// ---- the control ----
+
+Kind RichEditCtrl::KindForStyle(DWORD) const { return RichEditCtrlTemplateKind(Kind::Edit); }
+
+void RichEditCtrl::Build(const ControlTemplate& entry, QWidget* parent) {
+    SetDlgCtrlID(entry.id);
+    SetStyle(entry.style);
+    auto* editor = new detail::Bridged<QTextEdit>(parent);
+    editor->setTabChangesFocus(!(entry.style & ES_WANTRETURN));
+    editor->setReadOnly(entry.style & ES_READONLY);
+    editor->setVerticalScrollBarPolicy((entry.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    editor->setHorizontalScrollBarPolicy((entry.style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    if (!(entry.style & WS_BORDER)) editor->setFrameShape(QFrame::NoFrame);
+    Attach(editor, false);
+    if (!entry.text.empty()) SetWindowText(entry.text);
+    QObject::connect(editor, &QTextEdit::cursorPositionChanged, [editor] {
+        if (auto* self = Driver<RichEditCtrl>(editor)) self->OnSelectionMoved();
+    });
+    QObject::connect(editor, &QTextEdit::selectionChanged, [editor] {
+        if (auto* self = Driver<RichEditCtrl>(editor)) self->OnSelectionMoved();
+    });
+    QObject::connect(editor, &QTextEdit::textChanged, [editor] {
+        if (auto* self = Driver<RichEditCtrl>(editor)) self->Notify(EN_CHANGE, ENM_CHANGE);
+    });
+}
+
+QTextEdit* RichEditCtrl::Editor() const { return qobject_cast<QTextEdit*>(GetWidget()); }
+
+void RichEditCtrl::Notify(int code, DWORD maskBit) {
+    if (eventMask_ & maskBit) NotifyParent(code);
+}
+
+void RichEditCtrl::OnSelectionMoved() {
+    long start = 0, end = 0;
+    GetSel(start, end);
+    if (start == lastStart_ && end == lastEnd_) return;
+    lastStart_ = start;
+    lastEnd_ = end;
+    Notify(EN_SELCHANGE, ENM_SELCHANGE);
+}
+
+DWORD RichEditCtrl::SetEventMask(DWORD mask) {
+    const DWORD previous = eventMask_;
+    eventMask_ = mask;
+    return previous;
+}
+
+// ---- content ----
+
+void RichEditCtrl::SetWindowText(const std::string& text) {
+    richtext::Document doc;
+    const richtext::CharFormat format = ModelOfDefault(default_, hasDefault_);
+    for (const std::string& line : text::Split(text::ReplaceAll(text, "\r\n", "\n"), "\n")) {
+        richtext::Paragraph& p = doc.paragraphs.emplace_back();
+        if (!line.empty()) p.runs.push_back({richtext::Run::Kind::Text, format, line});
+    }
+    SetDocument(doc);
+}
+
+std::string RichEditCtrl::GetWindowText() const {
+    QTextEdit* editor = Editor();
+    if (!editor) return {};
+    QString plain;
+    for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next()) {
+        if (b != editor->document()->begin()) plain += "\r\n";
+        QString t = b.text();
+        t.remove(QChar::ObjectReplacementCharacter);
+        t.replace(kLineBreak, "\r\n");
+        plain += t;
+    }
+    return plain.toStdString();
+}
+
+long RichEditCtrl::GetTextLength() const {
+    QTextEdit* editor = Editor();
+    return editor ? long(editor->document()->characterCount() - 1) : 0;
+}
+
+richtext::Document RichEditCtrl::GetDocument() const {
+    richtext::Document doc;
+    QTextEdit* editor = Editor();
+    if (!editor) return doc;
+    const richtext::CharFormat fallback = ModelOfDefault(default_, hasDefault_);
+    for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next()) {
+        richtext::Paragraph& p = doc.paragraphs.emplace_back();
+        p.format = ModelParagraph(b.blockFormat());
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat qf = fragment.charFormat();
+            const richtext::CharFormat format = ModelFormat(qf, fallback);
+            if (qf.isImageFormat()) {
+                const QTextImageFormat image = qf.toImageFormat();
+                std::string raw = image.property(kRawRtfProperty).toString().toStdString();
+                if (raw.empty()) {
+                    const QVariant shown = editor->document()->resource(QTextDocument::ImageResource, QUrl(image.name()));
+                    if (shown.canConvert<QImage>()) raw = PictureRtf(shown.value<QImage>());
+                }
+                for (int i = 0; i < fragment.length() && !raw.empty(); ++i)
+                    p.runs.push_back({richtext::Run::Kind::Object, format, raw});
+                continue;
+            }
+            QString run;
+            auto flush = [&] {
+                if (run.isEmpty()) return;
+                // Runs are joined the way the model's own AddText would.
+                if (!p.runs.empty() && p.runs.back().kind == richtext::Run::Kind::Text && p.runs.back().format == format)
+                    p.runs.back().text += run.toStdString();
+                else p.runs.push_back({richtext::Run::Kind::Text, format, run.toStdString()});
+                run.clear();
+            };
+            for (QChar ch : fragment.text()) {
+                if (ch == '\t' || ch == kLineBreak) {
+                    flush();
+                    p.runs.push_back({ch == '\t' ? richtext::Run::Kind::Tab : richtext::Run::Kind::LineBreak, format, {}});
+                } else if (ch != QChar::ObjectReplacementCharacter && ch.unicode() >= 0x20) {
+                    run += ch;
+                }
+            }
+            flush();
+        }
+    }
+    return doc;
+}
+
+void RichEditCtrl::SetDocument(const richtext::Document& document) {
+    QTextEdit* editor = Editor();
+    if (!editor) return;
+    CodeChange change(*this);
+    QTextDocument* doc = editor->document();
+    doc->clear();
+    QTextCursor cursor(doc);
+    int pictures = 0;
+    bool first = true;
+    for (const richtext::Paragraph& p : document.paragraphs) {
+        const QTextCharFormat blockChars = p.runs.empty() ? QtFormat(ModelOfDefault(default_, hasDefault_))
+                                                          : QtFormat(p.runs.front().format);
+        if (first) {
+            cursor.setBlockFormat(QtParagraph(p.format));
+            cursor.setBlockCharFormat(blockChars);
+        } else {
+            cursor.insertBlock(QtParagraph(p.format), blockChars);
+        }
+        first = false;
+        for (const richtext::Run& r : p.runs) {
+            const QTextCharFormat f = QtFormat(r.format);
+            switch (r.kind) {
+            case richtext::Run::Kind::Text: cursor.insertText(QString::fromStdString(r.text), f); break;
+            case richtext::Run::Kind::Tab: cursor.insertText("\t", f); break;
+            case richtext::Run::Kind::LineBreak: cursor.insertText(QString(kLineBreak), f); break;
+            case richtext::Run::Kind::Object: {
+                const QImage image = ShownImage(r.text);
+                const QString name = QString("rtfobject:%1").arg(++pictures);
+                doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
+                QTextImageFormat picture;
+                picture.merge(f);
+                picture.setName(name);
+                picture.setWidth(image.width());
+                picture.setHeight(image.height());
+                picture.setProperty(kRawRtfProperty, QString::fromStdString(r.text));
+                cursor.insertImage(picture);
+                break;
+            }
+            }
+        }
+    }
+    doc->clearUndoRedoStacks();
+    ApplyDefaultToEmpty();
+    editor->moveCursor(QTextCursor::Start);
+}
+
+// ---- selection ----
+
+void RichEditCtrl::SetSel(long start, long end) {
+    QTextEdit* editor = Editor();
+    if (!editor) return;
+    const long size = GetTextLength();
+    if (start < 0) {  // a negative start only removes the selection
+        QTextCursor c = editor->textCursor();
+        c.clearSelection();
+        editor->setTextCursor(c);
+        return;
+    }
+    QTextCursor c = editor->textCursor();
+    c.setPosition(int(std::min(start, size)));
+    c.setPosition(int(end < 0 ? size : std::min(end, size)), QTextCursor::KeepAnchor);
+    editor->setTextCursor(c);
+}
+
+void RichEditCtrl::GetSel(long& start, long& end) const {
+    start = end = 0;
+    if (QTextEdit* editor = Editor()) {
+        start = editor->textCursor().selectionStart();
+        end = editor->textCursor().selectionEnd();
+    }
+}
+
+std::string RichEditCtrl::GetSelText() const {
+    QTextEdit* editor = Editor();
+    if (!editor) return {};
+    QString s = editor->textCursor().selectedText();
+    s.replace(QChar::ParagraphSeparator, "\r\n").replace(kLineBreak, "\r\n");
+    s.remove(QChar::ObjectReplacementCharacter);
+    return s.toStdString();
+}
+
+void RichEditCtrl::ReplaceSel(const std::string& text, BOOL) {
+    if (QTextEdit* editor = Editor())
+        editor->textCursor().insertText(QString::fromStdString(text::ReplaceAll(text, "\r\n", "\n")));
+}
+
+BOOL RichEditCtrl::SetReadOnly(BOOL readOnly) {
+    QTextEdit* editor = Editor();
+    if (!editor) return FALSE;
+    editor->setReadOnly(readOnly);
+    ModifyStyle(readOnly ? 0 : ES_READONLY, readOnly ? ES_READONLY : 0);
+    return TRUE;
+}
+
+bool RichEditCtrl::IsReadOnly() const { return Editor() && Editor()->isReadOnly(); }
+
+// ---- formats ----
+
+QTextCharFormat RichEditCtrl::ToQt(const CharFormat& cf) const {
+    QTextCharFormat f;
+    if (cf.dwMask & CFM_FACE) f.setFontFamilies({QString::fromStdString(cf.szFaceName)});
+    if ((cf.dwMask & CFM_SIZE) && cf.yHeight > 0) f.setFontPointSize(cf.yHeight / 20.0);
+    if (cf.dwMask & CFM_COLOR) {
+        if (cf.dwEffects & CFE_AUTOCOLOR) f.setForeground(QColor(Qt::black));
+        else f.setForeground(ToQColor(cf.crTextColor));
+    }
+    if (cf.dwMask & CFM_BOLD) f.setFontWeight((cf.dwEffects & CFE_BOLD) ? QFont::Bold : QFont::Normal);
+    if (cf.dwMask & CFM_ITALIC) f.setFontItalic(cf.dwEffects & CFE_ITALIC);
+    if (cf.dwMask & CFM_UNDERLINE) f.setFontUnderline(cf.dwEffects & CFE_UNDERLINE);
+    return f;
+}
+
+BOOL RichEditCtrl::SetDefaultCharFormat(const CharFormat& format) {
+    default_ = format;
+    hasDefault_ = true;
+    ApplyDefaultToEmpty();
+    return TRUE;
+}
+
+DWORD RichEditCtrl::GetDefaultCharFormat(CharFormat& format) const {
+    format = FromModel(ModelOfDefault(default_, hasDefault_));
+    return format.dwMask;
+}
+
+void RichEditCtrl::ApplyDefaultToEmpty() {
+    QTextEdit* editor = Editor();
+    if (!editor || !hasDefault_ || GetTextLength() > 0) return;
+    const QTextCharFormat f = QtFormat(ModelOfDefault(default_, hasDefault_));
+    QTextCursor c(editor->document());
+    c.setBlockCharFormat(f);
+    editor->setCurrentCharFormat(f);
+}
+
+DWORD RichEditCtrl::GetSelectionCharFormat(CharFormat& format) const {
+    QTextEdit* editor = Editor();
+    const richtext::CharFormat fallback = ModelOfDefault(default_, hasDefault_);
+    if (!editor) return 0;
+    const QTextCursor cursor = editor->textCursor();
+    if (!cursor.hasSelection()) {
+        format = FromModel(ModelFormat(editor->currentCharFormat(), fallback));
+        return format.dwMask;
+    }
+    bool first = true;
+    const int from = cursor.selectionStart(), to = cursor.selectionEnd();
+    for (QTextBlock b = editor->document()->findBlock(from); b.isValid() && b.position() < to; b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fr = it.fragment();
+            if (fr.position() + fr.length() <= from || fr.position() >= to) continue;
+            const CharFormat here = FromModel(ModelFormat(fr.charFormat(), fallback));
+            if (first) format = here;
+            else Narrow(format, here);
+            first = false;
+        }
+    if (first) format = FromModel(ModelFormat(cursor.charFormat(), fallback));  // only paragraph ends
+    return format.dwMask;
+}
+
+BOOL RichEditCtrl::SetSelectionCharFormat(const CharFormat& format) {
+    QTextEdit* editor = Editor();
+    if (!editor) return FALSE;
+    QTextCursor cursor = editor->textCursor();
+    if (cursor.hasSelection()) cursor.mergeCharFormat(ToQt(format));
+    else editor->mergeCurrentCharFormat(ToQt(format));
+    return TRUE;
+}
+
+BOOL RichEditCtrl::SetWordCharFormat(const CharFormat& format) {
+    QTextEdit* editor = Editor();
+    if (!editor) return FALSE;
+    QTextCursor word = editor->textCursor();
+    word.clearSelection();
+    word.select(QTextCursor::WordUnderCursor);
+    if (!word.hasSelection()) return SetSelectionCharFormat(format);
+    word.mergeCharFormat(ToQt(format));
+    return TRUE;
+}
+
+DWORD RichEditCtrl::GetParaFormat(ParaFormat& format) const {
+    QTextEdit* editor = Editor();
+    if (!editor) return 0;
+    const QTextCursor c = editor->textCursor();
+    const richtext::ParagraphFormat p =
+        ModelParagraph(editor->document()->findBlock(c.selectionStart()).blockFormat());
+    format.dwMask = PFM_ALIGNMENT | PFM_STARTINDENT | PFM_OFFSET | PFM_RIGHTINDENT;
+    switch (p.alignment) {
+    case richtext::Alignment::Centre: format.wAlignment = PFA_CENTER; break;
+    case richtext::Alignment::Right: format.wAlignment = PFA_RIGHT; break;
+    case richtext::Alignment::Justify: format.wAlignment = PFA_JUSTIFY; break;
+    default: format.wAlignment = PFA_LEFT; break;
+    }
+    // First line at left + first; the others at left, i.e. -first from it.
+    format.dxStartIndent = p.leftIndentTwips + p.firstIndentTwips;
+    format.dxOffset = -p.firstIndentTwips;
+    format.dxRightIndent = 0;
+    return format.dwMask;
+}
+
+BOOL RichEditCtrl::SetParaFormat(const ParaFormat& format) {
+    QTextEdit* editor = Editor();
+    if (!editor) return FALSE;
+    const QTextCursor sel = editor->textCursor();
+    QTextDocument* doc = editor->document();
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
+    const QTextBlock last = doc->findBlock(sel.selectionEnd());
+    for (QTextBlock b = doc->findBlock(sel.selectionStart()); b.isValid(); b = b.next()) {
+        QTextBlockFormat f = b.blockFormat();
+        if (format.dwMask & PFM_ALIGNMENT) {
+            switch (format.wAlignment) {
+            case PFA_CENTER: f.setAlignment(Qt::AlignHCenter); break;
+            case PFA_RIGHT: f.setAlignment(Qt::AlignRight); break;
+            case PFA_JUSTIFY: f.setAlignment(Qt::AlignJustify); break;
+            default: f.setAlignment(Qt::AlignLeft); break;
+            }
+        }
+        if (format.dwMask & (PFM_STARTINDENT | PFM_OFFSET)) {
+            const richtext::ParagraphFormat now = ModelParagraph(f);
+            const long start = (format.dwMask & PFM_STARTINDENT) ? format.dxStartIndent
+                                                                 : now.leftIndentTwips + now.firstIndentTwips;
+            const long offset = (format.dwMask & PFM_OFFSET) ? format.dxOffset : -now.firstIndentTwips;
+            f.setLeftMargin((start + offset) / kTwipsPerPixel);
+            f.setTextIndent(-offset / kTwipsPerPixel);
+        }
+        edit.setPosition(b.position());
+        edit.setBlockFormat(f);
+        if (b == last) break;
+    }
+    edit.endEditBlock();
+    return TRUE;
+}
+
+// ---- editing commands ----
+
+BOOL RichEditCtrl::CanUndo() const { return Editor() && Editor()->document()->isUndoAvailable(); }
+
+BOOL RichEditCtrl::Undo() {
+    if (!CanUndo()) return FALSE;
+    Editor()->undo();
+    return TRUE;
+}
+
+void RichEditCtrl::EmptyUndoBuffer() {
+    if (QTextEdit* editor = Editor()) editor->document()->clearUndoRedoStacks();
+}
+
+void RichEditCtrl::Cut() {
+    if (QTextEdit* editor = Editor()) editor->cut();
+}
+
+void RichEditCtrl::Copy() {
+    if (QTextEdit* editor = Editor()) editor->copy();
+}
+
+void RichEditCtrl::Paste() {
+    if (QTextEdit* editor = Editor()) editor->paste();
+}
+
+BOOL RichEditCtrl::CanPaste() const {
+    QTextEdit* editor = Editor();
+    if (!editor || editor->isReadOnly()) return FALSE;
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data && (data->hasText() || data->hasHtml() || data->hasImage());
+}
+
+void RichEditCtrl::Clear() {
+    QTextEdit* editor = Editor();
+    if (!editor || editor->isReadOnly()) return;
+    editor->textCursor().removeSelectedText();
+}
+
+}  // namespace ui
