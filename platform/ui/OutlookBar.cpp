@@ -24,7 +24,8 @@ BOOL OutlookBar::Create(FrameWnd* frame, const std::string& caption, int width, 
     dock->setTitleBarWidget(new QWidget(dock));  // no title row: the pages carry the names
     pagesBox_ = new QToolBox(dock);
     dock->setWidget(pagesBox_);
-    dock->setFixedWidth(width);
+    dock->setMinimumWidth(width);
+    dock->setMaximumWidth(width);
     frame->MainWindow()->addDockWidget(Qt::LeftDockWidgetArea, dock);
     Attach(dock, false);
     SetDlgCtrlID(id);
