@@ -95,8 +95,10 @@ QString Face(const QTextCharFormat& f) {
     return families.isEmpty() ? QString() : families.first();
 }
 
-richtext::CharFormat ModelFormat(const QTextCharFormat& f, const richtext::CharFormat& fallback) {
-    richtext::CharFormat m = fallback;
+// What a character format leaves out is the model's default (automatic
+// colour), not the control's default format.
+richtext::CharFormat ModelFormat(const QTextCharFormat& f) {
+    richtext::CharFormat m;
     if (!Face(f).isEmpty()) m.face = Face(f).toStdString();
     if (f.hasProperty(QTextFormat::FontPointSize)) m.sizeTwips = int(std::lround(f.fontPointSize() * 20));
     if (f.hasProperty(QTextFormat::ForegroundBrush)) {
@@ -267,14 +269,13 @@ richtext::Document RichEditCtrl::GetDocument() const {
     richtext::Document doc;
     QTextEdit* editor = Editor();
     if (!editor) return doc;
-    const richtext::CharFormat fallback = ModelOfDefault(default_, hasDefault_);
     for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next()) {
         richtext::Paragraph& p = doc.paragraphs.emplace_back();
         p.format = ModelParagraph(b.blockFormat());
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat qf = fragment.charFormat();
-            const richtext::CharFormat format = ModelFormat(qf, fallback);
+            const richtext::CharFormat format = ModelFormat(qf);
             if (qf.isImageFormat()) {
                 const QTextImageFormat image = qf.toImageFormat();
                 std::string raw = image.property(kRawRtfProperty).toString().toStdString();
@@ -444,11 +445,10 @@ void RichEditCtrl::ApplyDefaultToEmpty() {
 
 DWORD RichEditCtrl::GetSelectionCharFormat(CharFormat& format) const {
     QTextEdit* editor = Editor();
-    const richtext::CharFormat fallback = ModelOfDefault(default_, hasDefault_);
     if (!editor) return 0;
     const QTextCursor cursor = editor->textCursor();
     if (!cursor.hasSelection()) {
-        format = FromModel(ModelFormat(editor->currentCharFormat(), fallback));
+        format = FromModel(ModelFormat(editor->currentCharFormat()));
         return format.dwMask;
     }
     bool first = true;
@@ -457,12 +457,12 @@ DWORD RichEditCtrl::GetSelectionCharFormat(CharFormat& format) const {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
             if (fr.position() + fr.length() <= from || fr.position() >= to) continue;
-            const CharFormat here = FromModel(ModelFormat(fr.charFormat(), fallback));
+            const CharFormat here = FromModel(ModelFormat(fr.charFormat()));
             if (first) format = here;
             else Narrow(format, here);
             first = false;
         }
-    if (first) format = FromModel(ModelFormat(cursor.charFormat(), fallback));  // only paragraph ends
+    if (first) format = FromModel(ModelFormat(cursor.charFormat()));  // only paragraph ends
     return format.dwMask;
 }
 

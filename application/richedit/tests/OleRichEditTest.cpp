@@ -1,0 +1,242 @@
+// COleRichEdit: RTF files in and out, the formatting commands with the
+// choosers answered by the test driver, the right-button menu of each
+// variant, and the default format set on creation.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <filesystem>
+
+#include "application/richedit/OleRichEdit.h"
+#include "platform/richtext/PlainText.h"
+#include "platform/richtext/RtfReader.h"
+#include "platform/richtext/RtfWriter.h"
+#include "platform/sys/Sys.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/TestDriverGTest.h"
+
+using namespace ui;
+namespace rt = richtext;
+
+namespace {
+
+class Host : public Dialog {
+public:
+    Host() : Dialog(Template()) { Create(); }
+    static const DialogTemplate& Template() {
+        static const DialogTemplate t{5517, "研究目标及研究内容", {0, 0, 300, 200}, {}};
+        return t;
+    }
+};
+
+rt::CharFormat Face(int size, bool bold = false, std::optional<rt::Colour> colour = {}) {
+    rt::CharFormat f;
+    f.face = "仿宋_GB2312";
+    f.sizeTwips = size;
+    f.bold = bold;
+    f.colour = colour;
+    return f;
+}
+
+// A chapter with Chinese text, bold, colour, alignment and indents.
+rt::Document Chapter() {
+    rt::Document doc;
+    doc.paragraphs.push_back({{rt::Alignment::Centre, 0, 0}, {{rt::Run::Kind::Text, Face(320, true), "研究目标"}}});
+    doc.paragraphs.push_back({{rt::Alignment::Left, 0, 580},
+                              {{rt::Run::Kind::Text, Face(280), "本项目研究"},
+                               {rt::Run::Kind::Text, Face(280, false, rt::Colour{255, 0, 0}), "关键技术"},
+                               {rt::Run::Kind::Text, Face(280), "。"}}});
+    doc.paragraphs.push_back({{rt::Alignment::Right, 580, -580}, {{rt::Run::Kind::Text, Face(280), "二〇二四年"}}});
+    return doc;
+}
+
+class OleRichEditTest : public ::testing::Test {
+protected:
+    OleRichEditTest() {
+        folder = std::filesystem::temp_directory_path() / ("olerichedit-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+        edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_WANTRETURN, {0, 0, 400, 250}, &host, 3130);
+    }
+    ~OleRichEditTest() override { std::filesystem::remove_all(folder); }
+    std::string Path(const std::string& name) const { return (folder / name).string(); }
+
+    std::filesystem::path folder;
+    Host host;
+    COleRichEdit edit;
+};
+
+TEST_F(OleRichEditTest, RtfLoadedAndSavedBackKeepsTextAndFormats) {
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("xmjj.rtf"), rt::WriteRtf(Chapter())));
+    EXPECT_EQ(edit.LoadRtfFile(Path("xmjj.rtf")), 21);  // characters, paragraph ends counting one
+    EXPECT_EQ(edit.GetWindowText(), "研究目标\r\n本项目研究关键技术。\r\n二〇二四年");
+    const long written = edit.SaveRtfFile(Path("saved.rtf"));
+    std::string saved;
+    ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+    EXPECT_EQ(written, long(saved.size()));
+    const rt::Document back = rt::ReadRtf(saved), original = rt::ReadRtf(rt::WriteRtf(Chapter()));
+    ASSERT_EQ(back.paragraphs.size(), original.paragraphs.size());
+    for (size_t i = 0; i < back.paragraphs.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(back.paragraphs[i].format, original.paragraphs[i].format);
+        ASSERT_EQ(back.paragraphs[i].runs.size(), original.paragraphs[i].runs.size());
+        for (size_t r = 0; r < back.paragraphs[i].runs.size(); ++r) {
+            const rt::Run &a = back.paragraphs[i].runs[r], &b = original.paragraphs[i].runs[r];
+            EXPECT_EQ(a.text, b.text);
+            EXPECT_EQ(a.format.face, b.format.face);
+            EXPECT_EQ(a.format.sizeTwips, b.format.sizeTwips);
+            EXPECT_EQ(a.format.bold, b.format.bold);
+            EXPECT_EQ(a.format.colour.has_value(), b.format.colour.has_value());
+            if (a.format.colour && b.format.colour) EXPECT_EQ(*a.format.colour, *b.format.colour);
+        }
+    }
+    EXPECT_EQ(edit.GetWindowText(), rt::PlainTextOfRtf(saved));
+}
+
+TEST_F(OleRichEditTest, AMissingFileReadsNothingAndLeavesTheContent) {
+    edit.SetWindowText("原有内容");
+    EXPECT_EQ(edit.LoadRtfFile(Path("missing.rtf")), 0);
+    EXPECT_EQ(edit.GetWindowText(), "原有内容");
+    ASSERT_TRUE(sys::TruncateFile(Path("empty.rtf")));
+    EXPECT_EQ(edit.LoadRtfFile(Path("empty.rtf")), 0);  // an empty file empties the control
+    EXPECT_EQ(edit.GetWindowText(), "");
+}
+
+TEST_F(OleRichEditTest, SavingWhereNoFileCanBeMadeFailsWithoutHarm) {
+    edit.SetWindowText("内容");
+    EXPECT_EQ(edit.SaveRtfFile(Path("no-such-folder/x.rtf")), 0);
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("old.rtf"), "{\\rtf1 old}"));
+    EXPECT_GT(edit.SaveRtfFile(Path("old.rtf")), 0);  // an existing file is replaced whole
+    std::string saved;
+    ASSERT_TRUE(sys::ReadFile(Path("old.rtf"), saved));
+    EXPECT_EQ(rt::PlainTextOfRtf(saved), "内容");
+}
+
+TEST_F(OleRichEditTest, TogglesWorkOnTheSelectionOrTheWordAtTheCaret) {
+    edit.SetWindowText("alpha beta");
+    edit.SetSel(2, 2);
+    edit.ToggleBold();
+    edit.SetSel(6, 10);
+    edit.ToggleItalic();
+    edit.ToggleUnderline();
+    edit.SetSel(6, 10);
+    edit.ToggleItalic();  // off again
+    const rt::Document doc = edit.GetDocument();
+    const auto& runs = doc.paragraphs[0].runs;
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].text, "alpha");
+    EXPECT_TRUE(runs[0].format.bold);
+    EXPECT_EQ(runs[2].text, "beta");
+    EXPECT_FALSE(runs[2].format.italic);
+    EXPECT_TRUE(runs[2].format.underline);
+    EXPECT_FALSE(runs[2].format.bold);
+}
+
+TEST_F(OleRichEditTest, AlignmentCommandsSetTheRichEditValues) {
+    edit.SetWindowText("一\r\n二");
+    const std::pair<void (COleRichEdit::*)(), int> cases[] = {
+        {&COleRichEdit::AlignCenter, PFA_CENTER}, {&COleRichEdit::AlignRight, PFA_RIGHT}, {&COleRichEdit::AlignLeft, PFA_LEFT}};
+    for (const auto& [command, value] : cases) {
+        edit.SetSel(0, -1);
+        (edit.*command)();
+        ParaFormat pf;
+        edit.SetSel(2, 2);
+        edit.GetParaFormat(pf);
+        EXPECT_EQ(pf.wAlignment, value);
+    }
+}
+
+TEST_F(OleRichEditTest, ColourAndFontComeFromTheChoosers) {
+    TestDriver driver;
+    edit.SetWindowText("标题 正文");
+    driver.AnswerColor(RGB(0, 0, 255));
+    edit.SetSel(0, 2);
+    edit.ChooseColor();
+    FontSpec font{"黑体", 11, true, false, false, RGB(0, 128, 0)};  // size left as offered (10.5 → 11)
+    driver.AnswerFont(font);
+    edit.SetSel(3, 5);
+    edit.ChooseFont();
+    driver.AnswerColor(RGB(1, 2, 3), false);  // cancelled: nothing changes
+    edit.ChooseColor();
+    EXPECT_TRUE(driver.Finished());
+
+    const rt::Document doc = edit.GetDocument();
+    const auto& runs = doc.paragraphs[0].runs;
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].format.colour, (rt::Colour{0, 0, 255}));
+    EXPECT_EQ(runs[2].format.face, "黑体");
+    EXPECT_TRUE(runs[2].format.bold);
+    EXPECT_EQ(runs[2].format.colour, (rt::Colour{0, 128, 0}));
+    EXPECT_EQ(runs[2].format.sizeTwips, 210);  // the exact height is kept
+}
+
+TEST_F(OleRichEditTest, StandardVariantSetsTheDefaultFormatOnCreation) {
+    CharFormat def;
+    edit.GetDefaultCharFormat(def);
+    EXPECT_EQ(def.szFaceName, "宋体");
+    EXPECT_EQ(def.yHeight, 210);
+    EXPECT_EQ(def.crTextColor, RGB(255, 0, 0));
+    EXPECT_TRUE(edit.IsCallbackInstalled());
+
+    COleRichEdit guide(COleRichEdit::Variant::AnnualGuide);
+    guide.Create(WS_CHILD | WS_VISIBLE, {0, 0, 100, 100}, &host, 3131);
+    guide.GetDefaultCharFormat(def);
+    EXPECT_NE(def.szFaceName, "宋体");
+}
+
+std::vector<std::string> Enabled(const std::vector<COleRichEdit::MenuItem>& items) {
+    std::vector<std::string> names;
+    for (const auto& i : items)
+        if (i.id && i.enabled) names.push_back(std::to_string(i.id) + i.text);
+    return names;
+}
+
+TEST_F(OleRichEditTest, TheMenuOfEachVariantWithItsEnableRules) {
+    QApplication::clipboard()->setText("剪贴板");
+    EXPECT_EQ(Enabled(edit.ContextMenu()), (std::vector<std::string>{"102字体", "105粘贴", "107全选"}));
+    EXPECT_EQ(edit.ContextMenu().size(), 10u);  // with three separators
+
+    COleRichEdit guide(COleRichEdit::Variant::AnnualGuide);
+    guide.Create(WS_CHILD | WS_VISIBLE, {0, 0, 100, 100}, &host, 3131);
+    guide.SetWindowText("内容");
+    guide.SetSel(0, 1);
+    guide.ReplaceSel("新");
+    guide.SetSel(0, 1);
+    EXPECT_EQ(Enabled(guide.ContextMenu()),
+              (std::vector<std::string>{"101撤销", "102剪切", "103复制", "104粘贴", "105清空", "106全选"}));
+    guide.OnMenuCommand(105);  // clear
+    EXPECT_EQ(guide.GetWindowText(), "容");
+    guide.OnMenuCommand(106);  // select all
+    long start = 0, end = 0;
+    guide.GetSel(start, end);
+    EXPECT_EQ(end - start, 1);
+    guide.OnMenuCommand(101);  // undo
+    EXPECT_EQ(guide.GetWindowText(), "新容");
+}
+
+// The right button opens the menu and runs the chosen item.
+class ScriptedMenu : public COleRichEdit {
+public:
+    int answer = 0;
+    std::vector<MenuItem> shown;
+    void RightClick() { GetWidget()->customContextMenuRequested(QPoint(5, 5)); }
+
+protected:
+    int TrackContextMenu(const std::vector<MenuItem>& items, Point) override {
+        shown = items;
+        return answer;
+    }
+};
+
+TEST_F(OleRichEditTest, RightButtonShowsTheMenuAndRunsTheChoice) {
+    ScriptedMenu menu;
+    menu.Create(WS_CHILD | WS_VISIBLE, {0, 0, 200, 100}, &host, 3132);
+    menu.SetWindowText("全部文字");
+    menu.answer = 107;  // 全选
+    menu.RightClick();
+    EXPECT_EQ(menu.shown.size(), 10u);
+    long start = 0, end = 0;
+    menu.GetSel(start, end);
+    EXPECT_EQ(end - start, 4);
+}
+
+}  // namespace
