@@ -1,0 +1,125 @@
+// The controls of the second window set and a rich-text editor with its
+// formatting tool bar. --screenshot <png> saves a picture of the window and ends.
+#include <QApplication>
+#include <QPainter>
+#include <cstring>
+
+#include "application/richedit/OleRichEdit.h"
+#include "platform/ui/App.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/GridCtrl.h"
+#include "platform/ui/MaskEdit.h"
+#include "platform/ui/TabWnd.h"
+#include "platform/ui/ToolBar.h"
+#include "platform/ui/TreeCtrl.h"
+
+using namespace ui;
+
+namespace {
+enum { kBold = 32799, kItalic = 32800, kUnderline = 32802, kLeft = 32803, kCenter = 32804, kRight = 32805 };
+
+// Letters and lines for the format buttons, drawn in code.
+QImage FormatStrip() {
+    const char* glyphs[] = {"B", "I", "U", "L", "C", "R"};
+    QImage strip(16 * 6, 16, QImage::Format_ARGB32);
+    strip.fill(Qt::transparent);
+    QPainter p(&strip);
+    for (int i = 0; i < 6; ++i) {
+        QFont f = p.font();
+        f.setPixelSize(13);
+        f.setBold(i == 0);
+        f.setItalic(i == 1);
+        f.setUnderline(i == 2);
+        p.setFont(f);
+        p.drawText(QRect(i * 16, 0, 16, 16), Qt::AlignCenter, glyphs[i]);
+    }
+    return strip;
+}
+
+class Gallery : public Dialog {
+public:
+    Gallery() : Dialog(Template()), editor_(COleRichEdit::Variant::Standard) {
+        MapCommand(kBold, BN_CLICKED, [this] { editor_.ToggleBold(); });
+        MapCommand(kItalic, BN_CLICKED, [this] { editor_.ToggleItalic(); });
+        MapCommand(kUnderline, BN_CLICKED, [this] { editor_.ToggleUnderline(); });
+        MapCommand(kLeft, BN_CLICKED, [this] { editor_.AlignLeft(); });
+        MapCommand(kCenter, BN_CLICKED, [this] { editor_.AlignCenter(); });
+        MapCommand(kRight, BN_CLICKED, [this] { editor_.AlignRight(); });
+    }
+
+protected:
+    BOOL OnInitDialog() override {
+        Dialog::OnInitDialog();
+        tree_.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, {8, 8, 200, 300}, this, 6018);
+        HTREEITEM root = tree_.InsertItem("KJ01(年度指南)");
+        HTREEITEM subject = tree_.InsertItem("1001(新材料)", root);
+        tree_.InsertItem("100101(复合材料)", subject);
+        tree_.InsertItem("1002(信息技术)", root);
+        tree_.Expand(root, TVE_EXPAND);
+        tree_.Expand(subject, TVE_EXPAND);
+        tree_.SelectItem(subject);
+
+        toolbar_.Create(this);
+        toolbar_.LoadToolBar(139);
+        toolbar_.MoveWindow(210, 8, 420, 26);
+        tabs_.Create(TabWnd::STYLE_3D_ROUNDED, {210, 36, 630, 300}, this, 5007);
+        page_.Create(this);
+        editor_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_WANTRETURN, {0, 0, 410, 230}, &page_, 3130);
+        editor_.SetWindowText("研究目标：本项目研究关键技术。\r\n第二段。");
+        editor_.SetSel(0, 5);
+        editor_.ToggleBold();
+        editor_.SetSel(5, 12);
+        CharFormat blue;
+        blue.dwMask = CFM_COLOR;
+        blue.crTextColor = RGB(0, 0, 255);
+        editor_.SetSelectionCharFormat(blue);
+        grid_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, {0, 0, 410, 230}, this, 1);
+        for (const char* c : {"姓名", "性别", "在职"}) grid_.InsertColumn(grid_.GetColumnCount(), c, 110);
+        auto row = grid_.CreateRow(3);
+        row->GetItem(0)->SetValue("张三");
+        auto sex = std::make_unique<GridItem>("男");
+        sex->AddOption("男");
+        sex->AddOption("女");
+        row->ReplaceItem(1, std::move(sex));
+        row->ReplaceItem(2, std::make_unique<GridCheckItem>(true));
+        grid_.AddRow(std::move(row));
+        tabs_.AddTab(&page_, "研究目标及研究内容");
+        tabs_.AddTab(&grid_, "申请人及成员");
+        tabs_.SetTabBkColor(0, RGB(63, 131, 240));
+        mask_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, {8, 308, 200, 332}, this, 3106);
+        mask_.EnableMask("DDDD DD DD", "____/__/__", '_');
+        mask_.SetWindowText("2024/03/__");
+        return TRUE;
+    }
+
+private:
+    static const DialogTemplate& Template() {
+        static const DialogTemplate t{9000, "控件示例", {0, 0, 430, 230}, {}};
+        return t;
+    }
+    static const DialogTemplate& PageTemplate() {
+        static const DialogTemplate t{5517, "", {0, 0, 280, 160}, {}, WS_CHILD};
+        return t;
+    }
+    TreeCtrl tree_;
+    ToolBar toolbar_;
+    TabWnd tabs_;
+    Dialog page_{PageTemplate(), this};
+    COleRichEdit editor_;
+    GridCtrl grid_;
+    MaskEdit mask_;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    EnsureApplication(argc, argv);
+    RegisterToolBar(139, {{kBold, kItalic, kUnderline, ID_SEPARATOR, kLeft, kCenter, kRight}, FormatStrip()});
+    Gallery gallery;
+    gallery.Create();
+    gallery.ShowWindow(SW_SHOW);
+    if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) {
+        PumpMessages();
+        return gallery.GetWidget()->grab().save(argv[2]) ? 0 : 1;
+    }
+    return QApplication::exec();
+}
