@@ -53,9 +53,17 @@ void MenuBar::AppendItem(int menu, int id, const std::string& text) {
 }
 
 void MenuBar::AppendContextItem(int id, const std::string& text) {
-    if (!GetWidget()) return;
-    GetWidget()->setContextMenuPolicy(Qt::ActionsContextMenu);
-    NewAction(GetWidget(), id, text);
+    QWidget* bar = GetWidget();
+    if (!bar) return;
+    if (!contextMenu_) {
+        contextMenu_ = new QMenu(bar);
+        QObject::connect(contextMenu_, &QMenu::aboutToShow, [this] { UpdateItems(); });
+        bar->setContextMenuPolicy(Qt::CustomContextMenu);
+        QMenu* menu = contextMenu_;
+        QObject::connect(bar, &QWidget::customContextMenuRequested,
+                         [menu, bar](const QPoint& at) { menu->popup(bar->mapToGlobal(at)); });
+    }
+    NewAction(contextMenu_, id, text);
     contextItems_.push_back({id, text});
 }
 
@@ -76,7 +84,7 @@ std::vector<MenuBar::Item> MenuBar::GetItems(int menu) const {
 std::vector<QWidget*> MenuBar::ActionOwners() const {
     std::vector<QWidget*> owners;
     for (const Menu& menu : menus_) owners.push_back(menu.menu);
-    if (GetWidget()) owners.push_back(GetWidget());
+    if (contextMenu_) owners.push_back(contextMenu_);
     return owners;
 }
 

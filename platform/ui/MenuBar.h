@@ -48,7 +48,7 @@ public:
 
 private:
     QAction* NewAction(QWidget* owner, int id, const std::string& text);
-    // The menus and the bar itself (for its context menu).
+    // The menus and the context menu.
     std::vector<QWidget*> ActionOwners() const;
 
     struct Menu {
@@ -58,6 +58,7 @@ private:
     };
     FrameWnd* frame_ = nullptr;
     std::vector<Menu> menus_;
+    QMenu* contextMenu_ = nullptr;
     std::vector<Item> contextItems_;
 };
 
