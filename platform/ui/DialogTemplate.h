@@ -24,6 +24,8 @@ enum class Kind {
     ListCtrl,       // report view
     Progress,
     DateTimePicker,
+    TreeCtrl,
+    RichEdit,
 };
 
 struct ControlTemplate {

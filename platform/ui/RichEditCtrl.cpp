@@ -14,12 +14,13 @@
 
 #include "platform/text/Text.h"
 #include "platform/ui/Image.h"
-#include "platform/ui/LateKind.h"
 
 namespace ui {
 
 IMPLEMENT_DYNAMIC(RichEditCtrl, Control)
-UI_LATE_TEMPLATE_KIND(RichEdit, RichEditCtrl)
+namespace {
+const bool registeredRichEditCtrl = (RegisterControlKind(Kind::RichEdit, [] { return std::make_unique<RichEditCtrl>(); }), true);
+}  // namespace
 
 namespace {
 
@@ -189,7 +190,7 @@ void Narrow(CharFormat& a, const CharFormat& b) {
 
 // ---- the control ----
 
-Kind RichEditCtrl::KindForStyle(DWORD) const { return RichEditCtrlTemplateKind(Kind::Edit); }
+Kind RichEditCtrl::KindForStyle(DWORD) const { return Kind::RichEdit; }
 
 void RichEditCtrl::Build(const ControlTemplate& entry, QWidget* parent) {
     SetDlgCtrlID(entry.id);

@@ -3,12 +3,13 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
-#include "platform/ui/LateKind.h"
 
 namespace ui {
 
 IMPLEMENT_DYNAMIC(TreeCtrl, Control)
-UI_LATE_TEMPLATE_KIND(TreeCtrl, TreeCtrl)
+namespace {
+const bool registeredTreeCtrl = (RegisterControlKind(Kind::TreeCtrl, [] { return std::make_unique<TreeCtrl>(); }), true);
+}  // namespace
 
 namespace {
 QTreeWidgetItem* Q(HTREEITEM item) { return reinterpret_cast<QTreeWidgetItem*>(item); }
@@ -19,7 +20,7 @@ QTreeWidgetItem* Real(HTREEITEM item) { return IsPlace(item) ? nullptr : Q(item)
 constexpr int kDataRole = Qt::UserRole;
 }  // namespace
 
-Kind TreeCtrl::KindForStyle(DWORD) const { return TreeCtrlTemplateKind(Kind::Static); }
+Kind TreeCtrl::KindForStyle(DWORD) const { return Kind::TreeCtrl; }
 
 void TreeCtrl::Build(const ControlTemplate& entry, QWidget* parent) {
     SetDlgCtrlID(entry.id);
