@@ -13,6 +13,11 @@
 #include "platform/ui/Resources.h"
 #include "platform/ui/Services.h"
 
+namespace {
+// The faces have their own transparency; no colour of them is keyed out.
+constexpr COLORREF kNoTransparentColour = RGB(255, 0, 255);
+}  // namespace
+
 CDlgLogin::CDlgLogin(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
     MapClicked(IDC_SETTINGS, [this] { OnSettings(); });
 }
@@ -24,9 +29,10 @@ const ui::DialogTemplate& CDlgLogin::Template() {
         {Kind::Edit, IDC_USER, "", {110, 94, 110, 13}, WS_TABSTOP | ES_AUTOHSCROLL},
         {Kind::Static, IDC_STATIC, "用户密码：", {62, 116, 45, 10}},
         {Kind::Edit, IDC_PASSWORD, "", {110, 114, 110, 13}, WS_TABSTOP | ES_AUTOHSCROLL | ES_PASSWORD},
-        {Kind::DefPushButton, IDOK, "登录", {88, 142, 50, 16}, WS_TABSTOP},
-        {Kind::PushButton, IDC_SETTINGS, "设置", {148, 142, 50, 16}, WS_TABSTOP},
-        {Kind::PushButton, IDCANCEL, "×", {266, 3, 14, 12}, WS_TABSTOP},
+        // The button faces carry their labels.
+        {Kind::DefPushButton, IDOK, "", {88, 142, 50, 16}, WS_TABSTOP | BS_OWNERDRAW},
+        {Kind::PushButton, IDC_SETTINGS, "", {148, 142, 50, 16}, WS_TABSTOP | BS_OWNERDRAW},
+        {Kind::PushButton, IDCANCEL, "", {266, 3, 12, 10}, WS_TABSTOP | BS_OWNERDRAW},
     }, WS_POPUP, "宋体", 10};
     return t;
 }
@@ -36,11 +42,24 @@ BOOL CDlgLogin::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     if (QWidget* window = GetWidget()) window->setWindowFlag(Qt::FramelessWindowHint);
     SetOwnerDraw(true);  // the background picture
+    // Each face: pressed (pointer over it) and normal, on a transparent ground.
+    const struct {
+        CButtonST& button;
+        int pressed, normal;
+    } faces[] = {{m_btnOK, 198, 195}, {m_btnCancel, 196, 197}, {m_btnSettings, 201, 202}};
+    for (const auto& face : faces) {
+        face.button.SetBitmaps(face.pressed, kNoTransparentColour, face.normal, kNoTransparentColour);
+        face.button.DrawBorder(FALSE);
+        face.button.DrawTransparent();
+    }
     if (ui::Wnd* user = GetDlgItem(IDC_USER)) user->SetFocus();
     return FALSE;  // the focus is set
 }
 
 void CDlgLogin::DoDataExchange(ui::DataExchange& dx) {
+    dx.Control(IDOK, m_btnOK);
+    dx.Control(IDCANCEL, m_btnCancel);
+    dx.Control(IDC_SETTINGS, m_btnSettings);
     dx.Text(IDC_USER, m_strUser);
     dx.Text(IDC_PASSWORD, m_strPassword);
 }

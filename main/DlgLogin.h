@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "foundation/ButtonST.h"
 #include "platform/ui/Dialog.h"
 
 class CDlgLogin : public ui::Dialog {
@@ -32,4 +33,8 @@ protected:
 
 private:
     void OnSettings();
+
+    CButtonST m_btnOK;
+    CButtonST m_btnCancel;
+    CButtonST m_btnSettings;
 };
