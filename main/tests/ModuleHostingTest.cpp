@@ -82,7 +82,9 @@ TEST_F(ModuleHosting, EachCommandOpensItsViewClass) {
         EXPECT_TRUE(view->IsWindowVisible()) << c.command;
         EXPECT_EQ(view->GetWindowRect().Width(), main.GetViewParent()->GetClientRect().Width());
         EXPECT_EQ(main.m_nCommandKind, c.kind) << c.command;
-        if (c.kind == 2) EXPECT_EQ(main.m_nCommandIndex, c.index) << c.command;
+        if (c.kind == 2) {
+            EXPECT_EQ(main.m_nCommandIndex, c.index) << c.command;
+        }
         EXPECT_EQ(ViewCount(main), 1) << "the start view and earlier modules are gone";
     }
     EXPECT_EQ(main.GetWindowText(), "Tessaly");  // opening modules leaves the caption alone
