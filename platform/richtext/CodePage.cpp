@@ -37,44 +37,6 @@ int CodePageOfCharset(int charset) {
 
 namespace {
 
-std::string IconvName(int codePage) {
-    switch (codePage) {
-        case 10000: return "MACINTOSH";
-        case 65001: return "UTF-8";
-        default: return "CP" + std::to_string(codePage);
-    }
-}
-
-// One open converter per code page and thread; iconv descriptors carry
-// conversion state and must not be shared between threads.
-class Converters {
-public:
-    ~Converters() {
-        for (auto& [codePage, cd] : open_)
-            if (cd != kFailed) iconv_close(cd);
-    }
-
-    // The converter from the code page to UTF-8; one for 1252 when glibc has
-    // none for the code page; null when even that is missing.
-    iconv_t ToUtf8(int codePage) {
-        auto found = open_.find(codePage);
-        if (found == open_.end())
-            found = open_.emplace(codePage, iconv_open("UTF-8", IconvName(codePage).c_str())).first;
-        if (found->second != kFailed) return found->second;
-        return codePage == kCodePageWestern ? nullptr : ToUtf8(kCodePageWestern);
-    }
-
-private:
-    static inline const iconv_t kFailed = reinterpret_cast<iconv_t>(-1);
-    std::unordered_map<int, iconv_t> open_;
-};
-
-bool IsAscii(std::string_view bytes) {
-    for (unsigned char c : bytes)
-        if (c >= 0x80) return false;
-    return true;
-}
-
 // GBK code of every BMP character, built once: 0 where GBK has none,
 // 0x00hh for a single byte, 0xhhhh for a byte pair.
 const std::vector<std::uint16_t>& GbkTable() {
@@ -102,37 +64,6 @@ const std::vector<std::uint16_t>& GbkTable() {
 }
 
 }  // namespace
-
-std::string DecodeCodePage(std::string_view bytes, int codePage) {
-    if (IsAscii(bytes)) return std::string(bytes);
-    thread_local Converters converters;
-    iconv_t cd = converters.ToUtf8(codePage);
-    std::string out;
-    if (cd == nullptr) {  // no converter at all: keep ASCII, mark the rest
-        for (unsigned char c : bytes) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-        return out;
-    }
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    out.reserve(bytes.size() * 2);
-    char* inPtr = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char buffer[4096];
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, outPtr - buffer);
-        if (rc != static_cast<std::size_t>(-1)) break;
-        if (errno == E2BIG) continue;
-        // An undefined byte (EILSEQ) or a sequence cut off at the end (EINVAL):
-        // one '?' for its first byte, then go on after it.
-        out.push_back('?');
-        ++inPtr;
-        --inLeft;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-    return out;
-}
 
 int GbkBytesOf(char32_t character, unsigned char out[2]) {
     if (character < 0x80) {

@@ -16,11 +16,6 @@ constexpr int kCodePageWestern = 1252;
 // means "the document's code page".
 int CodePageOfCharset(int charset);
 
-// Bytes in the code page to UTF-8. A byte sequence the code page does not
-// define, or a lead byte cut off at the end, becomes '?'. An unknown code page
-// is read as 1252.
-std::string DecodeCodePage(std::string_view bytes, int codePage);
-
 // The GBK (code page 936) bytes of a character: 0 when GBK cannot hold it,
 // else 1 or 2 bytes written to `out`. ASCII is its own single byte.
 int GbkBytesOf(char32_t character, unsigned char out[2]);

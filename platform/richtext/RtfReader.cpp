@@ -11,6 +11,7 @@
 
 #include "platform/richtext/CodePage.h"
 #include "platform/text/Text.h"
+#include "platform/text/Text.h"
 
 namespace richtext {
 
@@ -136,7 +137,7 @@ public:
 private:
     void FlushBytes() {
         if (bytes_.empty()) return;
-        utf8_ += DecodeCodePage(bytes_, codePage_);
+        utf8_ += text::DecodeCodePage(bytes_, codePage_);
         bytes_.clear();
     }
     void FlushSurrogate() {

@@ -8,16 +8,16 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace text {
 namespace {
 
-// Converts with iconv; an input sequence the target cannot hold, or that is
-// invalid in the source, becomes '?' and conversion goes on after it.
-// `skipUnit` tells how many input bytes to drop on an invalid sequence.
-std::string Convert(const char* to, const char* from, std::string_view in, std::size_t (*skipUnit)(std::string_view)) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
+// Runs an open converter over the bytes. An input sequence the target cannot
+// hold, or that is invalid in the source, becomes '?' and conversion goes on
+// after `skipUnit` bytes of it.
+std::string RunConverter(iconv_t cd, std::string_view in, std::size_t (*skipUnit)(std::string_view)) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string out;
     out.reserve(in.size() * 3 / 2 + 8);
     char* inPtr = const_cast<char*>(in.data());
@@ -30,15 +30,68 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
         out.append(buffer, outPtr - buffer);
         if (rc != static_cast<std::size_t>(-1)) break;
         if (errno == E2BIG) continue;
-        // EILSEQ or EINVAL (truncated sequence at the end): replace and skip.
+        // EILSEQ, or EINVAL for a sequence cut off at the end.
         out.push_back('?');
         std::size_t skip = std::min(inLeft, skipUnit(std::string_view(inPtr, inLeft)));
         inPtr += skip;
         inLeft -= skip;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    iconv_close(cd);
     return out;
+}
+
+std::size_t SkipOneByte(std::string_view) { return 1; }
+
+std::string IconvName(int codePage) {
+    switch (codePage) {
+        case 10000: return "MACINTOSH";
+        case 65001: return "UTF-8";
+        default: return "CP" + std::to_string(codePage);
+    }
+}
+
+// One open converter per code page and thread; iconv descriptors carry
+// conversion state and must not be shared between threads.
+class Converters {
+public:
+    ~Converters() {
+        for (auto* table : {&toUtf8_, &fromUtf8_})
+            for (auto& [codePage, cd] : *table)
+                if (cd != kFailed) iconv_close(cd);
+    }
+
+    // The converter from the code page to UTF-8; one for 1252 when glibc has
+    // none for the code page; null when even that is missing.
+    iconv_t ToUtf8(int codePage) {
+        iconv_t cd = Find(toUtf8_, codePage, "UTF-8", IconvName(codePage).c_str());
+        if (cd != nullptr || codePage == 1252) return cd;
+        return ToUtf8(1252);
+    }
+
+    // The converter from UTF-8 to the code page; null when glibc has none.
+    iconv_t FromUtf8(int codePage) { return Find(fromUtf8_, codePage, IconvName(codePage).c_str(), "UTF-8"); }
+
+private:
+    static inline const iconv_t kFailed = reinterpret_cast<iconv_t>(-1);
+
+    static iconv_t Find(std::unordered_map<int, iconv_t>& table, int codePage, const char* to, const char* from) {
+        auto found = table.find(codePage);
+        if (found == table.end()) found = table.emplace(codePage, iconv_open(to, from)).first;
+        return found->second == kFailed ? nullptr : found->second;
+    }
+
+    std::unordered_map<int, iconv_t> toUtf8_, fromUtf8_;
+};
+
+Converters& ThreadConverters() {
+    thread_local Converters converters;
+    return converters;
+}
+
+bool IsAscii(std::string_view bytes) {
+    for (unsigned char c : bytes)
+        if (c >= 0x80) return false;
+    return true;
 }
 
 std::size_t Utf8SequenceLength(unsigned char lead) {
@@ -58,29 +111,26 @@ std::size_t SkipUtf8(std::string_view s) {
     return i;
 }
 
-std::size_t SkipGbk(std::string_view s) {
-    unsigned char lead = static_cast<unsigned char>(s[0]);
-    if (lead >= 0x81 && lead <= 0xFE && s.size() >= 2) {
-        unsigned char trail = static_cast<unsigned char>(s[1]);
-        if (trail >= 0x40 && trail <= 0xFE && trail != 0x7F) return 2;
-    }
-    return 1;
-}
-
 }  // namespace
 
-std::string GbkToUtf8(std::string_view gbk) {
-    bool ascii = true;
-    for (char c : gbk) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii) return std::string(gbk);
-    return Convert("UTF-8", "GBK", gbk, SkipGbk);
+std::string DecodeCodePage(std::string_view bytes, int codePage) {
+    if (IsAscii(bytes)) return std::string(bytes);
+    iconv_t cd = ThreadConverters().ToUtf8(codePage);
+    if (cd == nullptr) {  // no converter at all: keep ASCII, mark the rest
+        std::string out;
+        for (unsigned char c : bytes) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+        return out;
+    }
+    return RunConverter(cd, bytes, SkipOneByte);
 }
 
+std::string GbkToUtf8(std::string_view gbk) { return DecodeCodePage(gbk, 936); }
+
 std::string Utf8ToGbk(std::string_view utf8) {
-    bool ascii = true;
-    for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii) return std::string(utf8);
-    return Convert("GBK", "UTF-8", utf8, SkipUtf8);
+    if (IsAscii(utf8)) return std::string(utf8);
+    iconv_t cd = ThreadConverters().FromUtf8(936);
+    if (cd == nullptr) return std::string(utf8);
+    return RunConverter(cd, utf8, SkipUtf8);
 }
 
 std::size_t GbkLength(std::string_view utf8) { return Utf8ToGbk(utf8).size(); }

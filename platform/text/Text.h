@@ -11,7 +11,12 @@
 
 namespace text {
 
-// GBK (code page 936) bytes to UTF-8. An invalid byte sequence becomes '?'.
+// Bytes in a Windows code page (936 GBK, 1252, 950, ...) to UTF-8. A byte
+// sequence the code page does not define, or a lead byte cut off at the end,
+// becomes '?' and decoding goes on after its first byte. An unknown code page
+// is read as 1252.
+std::string DecodeCodePage(std::string_view bytes, int codePage);
+// GBK (code page 936) bytes to UTF-8, as DecodeCodePage.
 std::string GbkToUtf8(std::string_view gbk);
 // UTF-8 to GBK bytes. A character GBK cannot hold, or invalid UTF-8, becomes '?'.
 std::string Utf8ToGbk(std::string_view utf8);

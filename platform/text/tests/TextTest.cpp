@@ -22,6 +22,18 @@ TEST(Gbk, BadInputBecomesQuestionMarkAndConversionGoesOn) {
     EXPECT_EQ(Utf8ToGbk("\xF0\x9F\x98\x80!"), "?!");     // emoji: not in GBK
 }
 
+TEST(CodePages, DecodeByWindowsCodePage) {
+    struct Case { const char* bytes; int codePage; const char* utf8; } cases[] = {
+        {"caf\xe9", 1252, "café"},
+        {"\xb5\xa5\xce\xbb", 936, "单位"},
+        {"\xb3\xe6", 950, "單"},         // Big5
+        {"caf\xe9", 99999, "café"},       // unknown code page: read as 1252
+        {"\xb5", 936, "?"},               // lead byte cut off
+        {"plain", 936, "plain"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DecodeCodePage(c.bytes, c.codePage), c.utf8) << c.bytes << " " << c.codePage;
+}
+
 TEST(Gbk, TruncationNeverSplitsACharacter) {
     struct Case { const char* in; std::size_t max; const char* out; } cases[] = {
         {"abc", 5, "abc"}, {"abc", 2, "ab"}, {"ab单位", 3, "ab"}, {"ab单位", 4, "ab单"},
