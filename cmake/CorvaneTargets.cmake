@@ -37,3 +37,26 @@ function(corvane_add_tests_in prefix dir)
     corvane_add_test(${prefix}_${stem} SOURCES ${f} LIBS ${ARG_LIBS})
   endforeach()
 endfunction()
+
+# corvane_add_deliverable(<library> <test-prefix>)
+# A deliverable shared library from the *.cpp of the calling folder, with its
+# own private copy of the foundation (its symbols are not exported, so no
+# object of a foundation class crosses a library boundary), and its tests.
+function(corvane_add_deliverable library prefix)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${library} SHARED ${sources})
+  target_include_directories(${library} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${library} PUBLIC platform PRIVATE foundation)
+  target_link_options(${library} PRIVATE "LINKER:--exclude-libs,ALL")
+  corvane_add_tests_in(${prefix} ${CMAKE_CURRENT_SOURCE_DIR}/tests LIBS ${library} testsupport)
+endfunction()
+
+# corvane_add_deliverable_part(<library> <test-prefix>)
+# Adds the *.cpp of the calling folder to a deliverable defined elsewhere.
+function(corvane_add_deliverable_part library prefix)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    target_sources(${library} PRIVATE ${sources})
+  endif()
+  corvane_add_tests_in(${prefix} ${CMAKE_CURRENT_SOURCE_DIR}/tests LIBS ${library} testsupport)
+endfunction()
