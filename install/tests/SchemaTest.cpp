@@ -68,7 +68,9 @@ TEST_P(ColumnOrder, StandsAsOtherCodeCopiesIt) {
     ASSERT_GE(names.size(), order.leading.size());
     names.resize(order.leading.size());
     EXPECT_EQ(names, order.leading);
-    if (order.count > 0) EXPECT_EQ(rs.GetFieldCount(), order.count);
+    if (order.count > 0) {
+        EXPECT_EQ(rs.GetFieldCount(), order.count);
+    }
 }
 
 const std::vector<std::string> kUnit = {"DWDM", "DWMC", "SSBM", "DWJC", "KYGLBM", "YZBM", "TXDZ", "SZS",
@@ -138,7 +140,9 @@ TEST_P(ColumnType, ReadsBackAsItsAccessType) {
     EXPECT_EQ(field.type, c.type);
     const bool isLong = c.type == ado::adLongVarBinary || c.type == ado::adLongVarWChar;
     EXPECT_EQ((rs.GetFieldAttributes(0) & ado::adFldLong) != 0, isLong);
-    if (c.type == ado::adVarWChar) EXPECT_EQ(field.definedSize, c.textLength);
+    if (c.type == ado::adVarWChar) {
+        EXPECT_EQ(field.definedSize, c.textLength);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

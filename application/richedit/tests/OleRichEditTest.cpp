@@ -86,7 +86,9 @@ TEST_F(OleRichEditTest, RtfLoadedAndSavedBackKeepsTextAndFormats) {
             EXPECT_EQ(a.format.sizeTwips, b.format.sizeTwips);
             EXPECT_EQ(a.format.bold, b.format.bold);
             EXPECT_EQ(a.format.colour.has_value(), b.format.colour.has_value());
-            if (a.format.colour && b.format.colour) EXPECT_EQ(*a.format.colour, *b.format.colour);
+            if (a.format.colour && b.format.colour) {
+                EXPECT_EQ(*a.format.colour, *b.format.colour);
+            }
         }
     }
     EXPECT_EQ(edit.GetWindowText(), rt::PlainTextOfRtf(saved));

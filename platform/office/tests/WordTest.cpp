@@ -207,10 +207,14 @@ TEST_F(WordTest, EachSectionGetsItsOwnFooterOnceUnlinked) {
     View view = word_->ActiveWindow().ActivePane().View();
     const std::vector<std::string> footers = {"X1 张三", "X2 李四", "X3 王五"};
     for (std::size_t i = 0; i < footers.size(); ++i) {
-        if (i > 0) ASSERT_TRUE(sel.InsertBreak(wdSectionBreakNextPage));
+        if (i > 0) {
+            ASSERT_TRUE(sel.InsertBreak(wdSectionBreakNextPage));
+        }
         view.SetSeekView(wdSeekCurrentPageFooter);
         sel.HeaderFooter().SetLinkToPrevious(false);
-        if (i > 0) EXPECT_FALSE(sel.HeaderFooter().LinkToPrevious());
+        if (i > 0) {
+            EXPECT_FALSE(sel.HeaderFooter().LinkToPrevious());
+        }
         view.SetSeekView(wdSeekMainDocument);
         sel.TypeText("八、同行专家评审意见");
         sel.TypeParagraph();
@@ -219,7 +223,9 @@ TEST_F(WordTest, EachSectionGetsItsOwnFooterOnceUnlinked) {
     sel.HomeKey(wdStory);
     view.SetSeekView(wdSeekCurrentPageFooter);
     for (std::size_t i = 0; i < footers.size(); ++i) {
-        if (i > 0) ASSERT_TRUE(view.NextHeaderFooter());
+        if (i > 0) {
+            ASSERT_TRUE(view.NextHeaderFooter());
+        }
         sel.Font().SetSize(10.5);
         sel.TypeText(footers[i]);
     }
