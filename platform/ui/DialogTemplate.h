@@ -26,6 +26,7 @@ enum class Kind {
     DateTimePicker,
     TreeCtrl,
     RichEdit,
+    EditListBox,    // a list of texts with a bar of new, delete, move and browse buttons
 };
 
 struct ControlTemplate {

@@ -41,6 +41,12 @@ protected:
 
 QStackedWidget* StackOf(QWidget* w) { return w ? w->findChild<QStackedWidget*>() : nullptr; }
 ColourTabBar* BarOf(QWidget* w) { return w ? static_cast<ColourTabBar*>(w->findChild<QTabBar*>()) : nullptr; }
+
+// A tab bar changed while its window is still hidden does not tell the
+// layout that its size changed, and the layout then keeps the height it had
+// without tabs (none): the tabs would never show. Every change of the tabs
+// asks the layout again.
+void Relayout(QTabBar* bar) { bar->updateGeometry(); }
 }  // namespace
 
 BOOL TabWnd::Create(int style, const Rect& rect, Wnd* parent, int id, Location location, BOOL) {
@@ -103,6 +109,7 @@ void TabWnd::AddTab(Wnd* page, const std::string& label, UINT, BOOL) {
     silent_ = true;  // the first tab becomes active without a message
     bar->addTab(QString::fromStdString(label));
     silent_ = false;
+    Relayout(bar);
 }
 
 BOOL TabWnd::RemoveTab(int tab) {
@@ -120,6 +127,7 @@ BOOL TabWnd::RemoveTab(int tab) {
     }
     shown_ = bar->currentIndex();
     silent_ = false;
+    Relayout(bar);
     return TRUE;
 }
 
@@ -142,6 +150,7 @@ BOOL TabWnd::SetTabLabel(int tab, const std::string& label) {
     ColourTabBar* bar = BarOf(GetWidget());
     if (!bar || tab < 0 || tab >= bar->count()) return FALSE;
     bar->setTabText(tab, QString::fromStdString(label));
+    Relayout(bar);
     return TRUE;
 }
 

@@ -2,6 +2,8 @@
 // parent, removal, location and per-tab colours.
 #include <gtest/gtest.h>
 
+#include <QTabBar>
+
 #include "platform/ui/Image.h"
 #include "platform/ui/TabWnd.h"
 #include "platform/ui/tests/ControlHost.h"
@@ -100,6 +102,31 @@ TEST_F(TabTest, EachTabKeepsItsBackgroundColour) {
     EXPECT_EQ(ToColorRef(shot.pixel(r.left + 4, r.top + 4)), RGB(63, 131, 240));
     tabs.SetTabBkColor(2);
     EXPECT_EQ(tabs.GetTabBkColor(2), TabWnd::DefaultTabColor());
+}
+
+// A dialog fills its tab window in OnInitDialog, before it is shown: once
+// shown, the tabs must have their height inside the window, under the page.
+TEST(TabWndBuiltHidden, TabsShowOnceTheDialogIsShown) {
+    static const DialogTemplate hostTemplate{901, "host", {0, 0, 400, 300}, {}};
+    Dialog host(hostTemplate);
+    host.Create();
+    TabWnd tabs;
+    tabs.Create(TabWnd::STYLE_3D_ROUNDED, {5, 5, 380, 280}, &host, 5007);
+    Page a(&host), b(&host);
+    tabs.AddTab(&a, "申请书基本信息");
+    tabs.AddTab(&b, "申请人及成员");
+    host.ShowWindow(SW_SHOW);
+    PumpMessages();
+
+    const Rect tab = tabs.GetTabRect(0);
+    const Rect client = tabs.GetClientRect();
+    EXPECT_GT(tab.Height(), 0);
+    EXPECT_LE(tab.bottom, client.bottom);
+    const QRect page = a.GetWidget()->geometry();
+    EXPECT_LE(a.GetWidget()->mapTo(tabs.GetWidget(), QPoint(0, page.height())).y(), tab.top);
+    // The bar itself is as tall as its tabs, or nothing of them is drawn.
+    const QRect bar = tabs.GetWidget()->findChild<QTabBar*>()->geometry();
+    EXPECT_GE(bar.height(), tab.Height());
 }
 
 }  // namespace

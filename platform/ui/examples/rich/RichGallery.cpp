@@ -1,9 +1,11 @@
-// The controls of the second window set and a rich-text editor with its
-// formatting tool bar. --screenshot <png> saves a picture of the window and ends.
+// The controls of the second window set, a rich-text editor with its
+// formatting tool bar and a file list. --screenshot <png> saves a picture of
+// the window with each tab of the tab window active, one under the other, and ends.
 #include <QApplication>
 #include <QPainter>
 #include <cstring>
 
+#include "application/richedit/FileEditListBox.h"
 #include "application/richedit/OleRichEdit.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Dialog.h"
@@ -73,7 +75,7 @@ protected:
         blue.dwMask = CFM_COLOR;
         blue.crTextColor = RGB(0, 0, 255);
         editor_.SetSelectionCharFormat(blue);
-        grid_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, {0, 0, 410, 230}, this, 1);
+        grid_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, {0, 0, 410, 230}, this, 5008);
         for (const char* c : {"姓名", "性别", "在职"}) grid_.InsertColumn(grid_.GetColumnCount(), c, 110);
         auto row = grid_.CreateRow(3);
         row->GetItem(0)->SetValue("张三");
@@ -89,7 +91,29 @@ protected:
         mask_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, {8, 308, 200, 332}, this, 3106);
         mask_.EnableMask("DDDD DD DD", "____/__/__", '_');
         mask_.SetWindowText("2024/03/__");
+        files_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, {8, 340, 200, 452}, this, 5552, "论文");
+        files_.EnableBrowseButton();
+        files_.AddItem("/home/user/论文一.pdf");
+        files_.AddItem("/home/user/论文二.pdf");
+        files_.SelectItem(1);
         return TRUE;
+    }
+
+public:
+    // The window with each tab active in turn, one picture under the other.
+    QImage Pictures() {
+        std::vector<QImage> shots;
+        for (int tab = 0; tab < tabs_.GetTabsNum(); ++tab) {
+            tabs_.SetActiveTab(tab);
+            PumpMessages();
+            shots.push_back(GetWidget()->grab().toImage());
+        }
+        tabs_.SetActiveTab(0);
+        if (shots.empty()) return {};
+        QImage all(shots[0].width(), shots[0].height() * int(shots.size()), QImage::Format_ARGB32);
+        QPainter painter(&all);
+        for (size_t i = 0; i < shots.size(); ++i) painter.drawImage(0, int(i) * shots[0].height(), shots[i]);
+        return all;
     }
 
 private:
@@ -108,6 +132,7 @@ private:
     COleRichEdit editor_;
     GridCtrl grid_;
     MaskEdit mask_;
+    CFileEditListBox files_;
 };
 }  // namespace
 
@@ -119,7 +144,7 @@ int main(int argc, char** argv) {
     gallery.ShowWindow(SW_SHOW);
     if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) {
         PumpMessages();
-        return gallery.GetWidget()->grab().save(argv[2]) ? 0 : 1;
+        return gallery.Pictures().save(argv[2]) ? 0 : 1;
     }
     return QApplication::exec();
 }
