@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <map>
