@@ -123,9 +123,9 @@ int CMainFrame::OnCreate() {
 
 bool CMainFrame::CreateMenuBar() {
     if (!m_wndMenuBar.Create(this)) return false;
-    for (const MenuSpec& spec : MenusForRole(UserRole)) {
-        const int menu = m_wndMenuBar.AddMenu(spec.title);
-        for (const MenuItemSpec& item : spec.items) {
+    for (const MenuSpec& entry : MenusForRole(UserRole)) {
+        const int menu = m_wndMenuBar.AddMenu(entry.title);
+        for (const MenuItemSpec& item : entry.items) {
             if (item.command) m_wndMenuBar.AppendItem(menu, item.command, item.text);
             else m_wndMenuBar.AppendSeparator(menu);
         }

@@ -85,8 +85,8 @@ constexpr TypeSpec kTypes[] = {
 };
 
 const TypeSpec& SpecOf(DataType type) {
-    for (const TypeSpec& spec : kTypes)
-        if (spec.type == type) return spec;
+    for (const TypeSpec& entry : kTypes)
+        if (entry.type == type) return entry;
     return kTypes[0];  // anything else travels as text
 }
 
@@ -108,12 +108,12 @@ const TypeSpec& SpecFromFile(std::string dtType, std::string dbType, bool isLong
     dtType = CanonicalDtType(std::move(dtType), dbType);
     const TypeSpec* best = nullptr;
     int bestScore = -1;
-    for (const TypeSpec& spec : kTypes) {
-        if (dtType != spec.dtType) continue;
-        int score = (dbType == spec.dbType ? 4 : 0) + (isLong == spec.isLong ? 2 : 0) +
-                    (fixed == spec.fixedLength ? 1 : 0);
+    for (const TypeSpec& entry : kTypes) {
+        if (dtType != entry.dtType) continue;
+        int score = (dbType == entry.dbType ? 4 : 0) + (isLong == entry.isLong ? 2 : 0) +
+                    (fixed == entry.fixedLength ? 1 : 0);
         if (score > bestScore) {
-            best = &spec;
+            best = &entry;
             bestScore = score;
         }
     }
@@ -365,7 +365,7 @@ std::vector<std::string> AttributeNames(const std::vector<ColumnInfo>& columns) 
 
 void AppendColumnSchema(std::string& out, const ColumnInfo& c, std::size_t index,
                         const std::string& attrName) {
-    const TypeSpec& spec = SpecOf(c.type);
+    const TypeSpec& entry = SpecOf(c.type);
     const std::int32_t a = c.attributes;
     out += "\t\t<s:AttributeType";
     AppendAttr(out, "name", attrName);
@@ -382,17 +382,17 @@ void AppendColumnSchema(std::string& out, const ColumnInfo& c, std::size_t index
     if (a & adFldRowVersion) out += " rs:rowver='true'";
     if (a & adFldCacheDeferred) out += " rs:cachedeferred='true'";
     out += ">\n\t\t\t<s:datatype";
-    AppendAttr(out, "dt:type", spec.dtType);
-    if (*spec.dbType) AppendAttr(out, "rs:dbtype", spec.dbType);
-    std::int32_t maxLength = c.definedSize > 0 ? c.definedSize : spec.maxLength;
+    AppendAttr(out, "dt:type", entry.dtType);
+    if (*entry.dbType) AppendAttr(out, "rs:dbtype", entry.dbType);
+    std::int32_t maxLength = c.definedSize > 0 ? c.definedSize : entry.maxLength;
     if (maxLength > 0) AppendAttr(out, "dt:maxLength", std::to_string(maxLength));
-    if (spec.kind == ValueKind::Decimal || c.numericScale > 0)
+    if (entry.kind == ValueKind::Decimal || c.numericScale > 0)
         AppendAttr(out, "rs:scale", std::to_string(c.numericScale));
-    int precision = c.precision > 0 ? c.precision : spec.precision;
+    int precision = c.precision > 0 ? c.precision : entry.precision;
     if (precision > 0) AppendAttr(out, "rs:precision", std::to_string(precision));
-    if (spec.fixedLength || (a & adFldFixed)) out += " rs:fixedlength='true'";
+    if (entry.fixedLength || (a & adFldFixed)) out += " rs:fixedlength='true'";
     if (!(a & adFldMayBeNull)) out += " rs:maybenull='false'";
-    if (spec.isLong || (a & adFldLong)) out += " rs:long='true'";
+    if (entry.isLong || (a & adFldLong)) out += " rs:long='true'";
     out += "/>\n\t\t</s:AttributeType>\n";
 }
 
@@ -535,15 +535,15 @@ bool ParseRanged(std::string_view s, T& out, T lo, T hi) {
 }
 
 // The value of one attribute for a column of the given type.
-bool ParseValue(const TypeSpec& spec, std::string_view s, Variant& out) {
-    switch (spec.kind) {
+bool ParseValue(const TypeSpec& entry, std::string_view s, Variant& out) {
+    switch (entry.kind) {
     case ValueKind::Text:
     case ValueKind::Guid:
         out = Variant::Text(std::string(s));
         return true;
     case ValueKind::Signed: {
         std::int64_t v = 0;
-        switch (spec.type) {
+        switch (entry.type) {
         case adTinyInt:
             if (!ParseRanged<std::int64_t>(s, v, INT8_MIN, INT8_MAX)) return false;
             out = Variant::I1(static_cast<std::int8_t>(v));
@@ -564,7 +564,7 @@ bool ParseValue(const TypeSpec& spec, std::string_view s, Variant& out) {
     }
     case ValueKind::Unsigned: {
         std::uint64_t v = 0;
-        switch (spec.type) {
+        switch (entry.type) {
         case adUnsignedTinyInt:
             if (!ParseRanged<std::uint64_t>(s, v, 0, UINT8_MAX)) return false;
             out = Variant::UI1(static_cast<std::uint8_t>(v));
@@ -588,8 +588,8 @@ bool ParseValue(const TypeSpec& spec, std::string_view s, Variant& out) {
     case ValueKind::Decimal: {
         double v = 0;
         if (!ParseReal(s, v)) return false;
-        out = spec.kind == ValueKind::Real4   ? Variant::R4(static_cast<float>(v))
-              : spec.kind == ValueKind::Real8 ? Variant::R8(v)
+        out = entry.kind == ValueKind::Real4   ? Variant::R4(static_cast<float>(v))
+              : entry.kind == ValueKind::Real8 ? Variant::R8(v)
                                               : Variant::Decimal(v);
         return true;
     }
@@ -609,7 +609,7 @@ bool ParseValue(const TypeSpec& spec, std::string_view s, Variant& out) {
     case ValueKind::Date:
     case ValueKind::Time: {
         double ole = 0;
-        if (!ParseOleDate(s, spec.kind, ole)) return false;
+        if (!ParseOleDate(s, entry.kind, ole)) return false;
         out = Variant::Date(ole);
         return true;
     }
@@ -676,7 +676,7 @@ bool FlagAttr(const xmlNode* node, const char* ns, std::string_view local) {
 
 struct FileColumn {
     ColumnInfo info;
-    const TypeSpec* spec = nullptr;
+    const TypeSpec* entry = nullptr;
     std::string attrName;  // the name its values carry in z:row
     long number = 0;       // rs:number, 0 when missing or unusable
 };
@@ -703,8 +703,8 @@ bool ReadColumn(const xmlNode* node, FileColumn& col, std::string& error) {
     attr(kDataTypeNs, "type", dtType);
     attr(kRowsetNs, "dbtype", dbType);
     const bool isLong = flag("long"), fixed = flag("fixedlength");
-    col.spec = &SpecFromFile(dtType, dbType, isLong, fixed);
-    col.info.type = col.spec->type;
+    col.entry = &SpecFromFile(dtType, dbType, isLong, fixed);
+    col.info.type = col.entry->type;
 
     auto number = [&](const char* ns, const char* local, std::int64_t max, std::int64_t& out) {
         std::string v;
@@ -727,7 +727,7 @@ bool ReadColumn(const xmlNode* node, FileColumn& col, std::string& error) {
     GetAttr(node, kRowsetNs, "basecolumn", col.info.baseColumn);
 
     std::int32_t a = 0;
-    if (col.spec->isLong) a |= adFldLong;
+    if (col.entry->isLong) a |= adFldLong;
     if (fixed) a |= adFldFixed;
     if (flag("nullable")) a |= adFldIsNullable;
     std::string maybeNull;
@@ -823,10 +823,10 @@ private:
             auto it = index_.find(std::string(NameOf(a->name)));
             if (it == index_.end()) continue;
             const FileColumn& col = columns_[it->second];
-            if (!ParseValue(*col.spec, value.View(), row[it->second])) {
+            if (!ParseValue(*col.entry, value.View(), row[it->second])) {
                 error = text::Format("row %zu, column %s: '%s' is not a valid %s value", rowIndex + 1,
                                      col.info.name.c_str(), std::string(value.View().substr(0, 40)).c_str(),
-                                     col.spec->dtType);
+                                     col.entry->dtType);
                 return false;
             }
         }
