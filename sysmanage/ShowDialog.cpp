@@ -1,9 +1,14 @@
 #include "sysmanage/ShowDialog.h"
 
 #include <array>
+#include <memory>
 
 #include "platform/ui/App.h"
 #include "platform/ui/Dialog.h"
+#include "sysmanage/DlgModifyPassword.h"
+#include "sysmanage/DlgScoreIndex.h"
+#include "sysmanage/DlgUnitManage.h"
+#include "sysmanage/ManageCommon.h"
 
 namespace {
 
@@ -13,8 +18,7 @@ constexpr std::array<const char*, 7> kTitles{
     "登录密码修改", "专业组/实验室信息管理", "实验室信息管理",
 };
 
-// Until the management screens are built, each code opens an empty dialog
-// with its title.
+// Codes whose screens are not built yet open an empty dialog with their title.
 ui::DialogTemplate EmptyDialogTemplate(int code, const std::string& title) {
     return {10000 + code, title, {0, 0, 240, 80}, {
         {ui::Kind::Static, IDC_STATIC, title + "（此功能尚未建成）", {10, 10, 220, 14}},
@@ -22,11 +26,23 @@ ui::DialogTemplate EmptyDialogTemplate(int code, const std::string& title) {
     }};
 }
 
+// The dialog of a code, owned by the main window.
+std::unique_ptr<ui::Dialog> MakeDialog(int code) {
+    ui::Wnd* owner = ui::AfxGetMainWnd();
+    switch (code) {
+    case 1: return std::make_unique<CDlgUnitManage>(owner);
+    case 4: return std::make_unique<CDlgScoreIndex>(owner);
+    case 5: return std::make_unique<CDlgModifyPassword>(owner);
+    default: return std::make_unique<ui::Dialog>(EmptyDialogTemplate(code, kTitles[code - 1]), owner);
+    }
+}
+
 }  // namespace
 
 extern "C" int ShowDialog(int code, std::string userName) {
-    if (code < 1 || code > int(kTitles.size())) return 0;
+    SetCurrentUserName(userName);
+    if (code < 1 || code > int(kTitles.size())) return 1;
     ui::EnsureApplication();
-    ui::Dialog dialog(EmptyDialogTemplate(code, kTitles[code - 1]), ui::AfxGetMainWnd());
-    return dialog.DoModal();
+    MakeDialog(code)->DoModal();
+    return 1;
 }

@@ -4,6 +4,7 @@
 //
 // Codes: 1 units, 2 specialty groups, 3 experts, 4 scoring indexes,
 // 5 password change, 6 specialty groups and laboratories, 7 laboratories.
+// The result is always 1; a code outside 1 to 7 shows nothing.
 #pragma once
 
 #include <string>

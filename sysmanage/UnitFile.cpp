@@ -1,0 +1,78 @@
+#include "sysmanage/UnitFile.h"
+
+#include "platform/text/Text.h"
+#include "sysmanage/UnitColumns.h"
+
+namespace {
+
+std::string UnitQuery(const std::string& code) {
+    return "SELECT * FROM CORVANE_UNIT where DWDM='" + text::EscapeSql(code) + "'";
+}
+
+// A unit file holds at least the fifteen unit columns, the code first.
+bool IsUnitFile(CAdoRecordSet& file) {
+    ado::Recordset* fields = file.GetFields();
+    return fields && file.GetFieldCount() >= long(kUnitColumns.size()) &&
+           text::EqualsNoCase(fields->Column(kUnitCode).name, kUnitColumns[kUnitCode].name);
+}
+
+// Copies positions 0 to 14 of the file's current record into the
+// recordset's current row, except the name and department when kept.
+bool CopyUnit(CAdoRecordSet& file, CAdoRecordSet& target, bool keepNameAndDepartment) {
+    for (long column = 0; column < long(kUnitColumns.size()); ++column) {
+        if (keepNameAndDepartment && (column == kUnitName || column == kUnitDepartment)) continue;
+        std::string value;
+        if (!file.GetFieldText(column, value) || !target.SetFieldText(column, value)) return false;
+    }
+    return target.Update() != FALSE;
+}
+
+// Adds (overwrite false) or overwrites one unit in its own transaction.
+bool StoreUnit(CAdoRecordSet& file, const std::string& code, bool overwrite, bool keepNameAndDepartment,
+               CAdoConnection& connection, CAdoRecordSet& recordset) {
+    connection.BeginTrans();
+    bool stored = recordset.Open(overwrite ? UnitQuery(code) : std::string("SELECT * FROM CORVANE_UNIT"));
+    if (stored) stored = overwrite ? !recordset.IsEOF() : recordset.AddNew() != FALSE;
+    stored = stored && CopyUnit(file, recordset, overwrite && keepNameAndDepartment) && connection.CommitTrans();
+    if (!stored) {
+        recordset.CancelUpdate();
+        connection.RollbackTrans();
+    }
+    recordset.Close();
+    return stored;
+}
+
+}  // namespace
+
+bool UnitExists(CAdoRecordSet& recordset, const std::string& code) {
+    const bool exists = recordset.Open(UnitQuery(code)) && !recordset.IsEOF();
+    recordset.Close();
+    return exists;
+}
+
+int ExportUnitFile(CAdoRecordSet& recordset, const std::string& path) {
+    if (!recordset.Open("select * from corvane_unit")) return -1;
+    const long count = recordset.GetRecordCount();
+    const bool saved = recordset.Save(path);
+    recordset.Close();
+    return saved ? int(count > 0 ? count : 0) : -1;
+}
+
+UnitImport ImportUnitFile(const std::string& path, DuplicatePolicy policy, bool keepNameAndDepartment,
+                          CAdoConnection& connection, CAdoRecordSet& recordset) {
+    UnitImport result;
+    CAdoRecordSet file;
+    if (!file.OpenFromFile(path) || !IsUnitFile(file)) return result;
+    result.readable = true;
+    for (; !file.IsEOF(); file.MoveNext()) {
+        std::string code;
+        file.GetFieldText(kUnitCode, code);
+        if (code.empty()) continue;  // a unit without its key cannot be stored
+        const bool stored = UnitExists(recordset, code);
+        if (stored && !ShouldOverwrite(policy, "单位代码：" + code + "已存在，是否覆盖原有记录？")) continue;
+        if (StoreUnit(file, code, stored, keepNameAndDepartment, connection, recordset)) ++result.imported;
+        else ++result.failed;
+    }
+    file.Close();
+    return result;
+}
