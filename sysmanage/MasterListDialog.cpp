@@ -1,0 +1,269 @@
+#include "sysmanage/MasterListDialog.h"
+
+#include "platform/office/Excel.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/ui/App.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/Services.h"
+#include "sysmanage/ManageCommon.h"
+
+namespace {
+
+// Width in dialog units of a label of the template's font.
+int LabelWidth(const char* text) { return static_cast<int>(text::GbkLength(text)) * 4 + 4; }
+
+// The first three GBK bytes of a text: what makes rows one block of the Excel list.
+std::string BlockKey(const std::string& text) { return text::Utf8ToGbk(text).substr(0, 3); }
+
+}  // namespace
+
+ui::DialogTemplate CMasterListDialog::MakeTemplate(const MasterListSpec& spec) {
+    using ui::Kind;
+    constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL;
+    constexpr DWORD kButton = WS_TABSTOP;
+    const int labelA = 15, editA = labelA + LabelWidth(spec.filterLabelA);
+    const int labelB = editA + 125, editB = labelB + LabelWidth(spec.filterLabelB);
+    const int query = editB + 125;
+    auto button = [](int id, const char* text, int index) {
+        return ui::ControlTemplate{Kind::PushButton, id, text, {7 + 62 * index, 278, 55, 15}, kButton};
+    };
+    return {spec.idd, spec.caption, {0, 0, 560, 300}, {
+        {Kind::GroupBox, IDC_STATIC, "查询条件", {7, 5, 546, 32}},
+        {Kind::Static, IDC_STATIC, spec.filterLabelA, {labelA, 19, LabelWidth(spec.filterLabelA), 10}},
+        {Kind::Edit, spec.filterIdA, "", {editA, 17, 110, 13}, kEdit},
+        {Kind::Static, IDC_STATIC, spec.filterLabelB, {labelB, 19, LabelWidth(spec.filterLabelB), 10}},
+        {Kind::Edit, spec.filterIdB, "", {editB, 17, 110, 13}, kEdit},
+        {Kind::DefPushButton, spec.idQuery, "查询", {query, 16, 50, 15}, kButton},
+        {Kind::ListCtrl, IDC_LIST, "", {7, 42, 546, 228}, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS},
+        button(spec.idAdd, "新增", 0),
+        button(spec.idDelete, "删除", 1),
+        button(spec.idImport, "批量导入", 2),
+        button(spec.idExport, "批量导出", 3),
+        button(spec.idExcel, "生成Excel", 4),
+        {Kind::PushButton, IDCANCEL, "退出", {498, 278, 55, 15}, kButton},
+    }};
+}
+
+CMasterListDialog::CMasterListDialog(const MasterListSpec& spec, const ui::DialogTemplate& tpl, ui::Wnd* parent)
+    : ui::Dialog(tpl, parent), spec_(spec) {
+    MapClicked(spec.idQuery, [this] { RefreshList(TRUE); });
+    MapClicked(spec.idAdd, [this] { OnBtnAdd(); });
+    MapNotify(IDC_LIST, NM_DBLCLK, [this](const ui::NotifyInfo& info) { OnDblclkList(info); });
+    MapClicked(spec.idDelete, [this] { OnBtnDelete(); });
+    MapClicked(spec.idImport, [this] { OnBtnImport(); });
+    MapClicked(spec.idExport, [this] { OnBtnExport(); });
+    MapClicked(spec.idExcel, [this] { OutputExcel(); });
+}
+
+CMasterListDialog::~CMasterListDialog() = default;
+
+ui::ListCtrl& CMasterListDialog::List() const { return *Item<ui::ListCtrl>(IDC_LIST); }
+
+BOOL CMasterListDialog::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    StandardDialogSetUp(*this);
+    ui::ListCtrl& list = List();
+    list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    for (std::size_t i = 0; i < spec_.columns.size(); ++i)
+        list.InsertColumn(int(i), spec_.columns[i].heading, LVCFMT_CENTER, spec_.columns[i].width);
+
+    if (!ConnectDatabase(m_connection, kProjectDatabase)) {
+        ui::AfxMessageBox(kConnectFailed);
+        return TRUE;
+    }
+    BindRecordset(m_recordset, m_connection);
+    if (!ConnectDatabase(m_sideConnection, kSideDatabase)) {
+        ui::AfxMessageBox(kConnectFailed);
+        return TRUE;
+    }
+    RefreshList(FALSE);
+    return TRUE;
+}
+
+void CMasterListDialog::OnCancel() {
+    m_recordset.Close();
+    m_connection.Close();
+    m_sideConnection.Close();
+    ui::Dialog::OnCancel();
+}
+
+void CMasterListDialog::RefreshList(BOOL useFilter) {
+    ui::Wnd* queryButton = GetDlgItem(spec_.idQuery);
+    queryButton->EnableWindow(FALSE);
+    ui::ListCtrl& list = List();
+    list.DeleteAllItems();
+    const std::string a = useFilter ? GetDlgItemText(spec_.filterIdA) : std::string();
+    const std::string b = useFilter ? GetDlgItemText(spec_.filterIdB) : std::string();
+
+    // A query that fails (as a closed recordset) leaves the list empty.
+    m_recordset.Open(spec_.query(text::EscapeSql(a), text::EscapeSql(b)));
+    const long columns = long(spec_.columns.size());
+    for (int row = 0; !m_recordset.IsEOF(); ++row) {
+        for (long column = 0; column < columns; ++column) {
+            std::string value;
+            m_recordset.GetFieldText(column, value);
+            if (column == 0) list.InsertItem(row, value);
+            else list.SetItemText(row, int(column), value);
+        }
+        m_recordset.MoveNext();
+        ui::PumpMessages();  // the dialog keeps painting during a long fill
+    }
+    m_recordset.Close();
+    queryButton->EnableWindow(TRUE);
+}
+
+void CMasterListDialog::OnBtnAdd() {
+    if (RunEditor({}) == IDOK) RefreshList(FALSE);
+}
+
+void CMasterListDialog::OnDblclkList(const ui::NotifyInfo& info) {
+    const int item = List().HitTest(info.point);
+    if (item < 0) return;
+    const int result = RunEditor(List().GetItemText(item, spec_.keyListColumn));
+    if (result == IDOK || spec_.refillAfterCancelledEdit) RefreshList(FALSE);
+}
+
+std::string CMasterListDialog::KeyCondition(const std::string& key) const {
+    return std::string(" where ") + spec_.keyColumn + " = '" + text::EscapeSql(key) + "'";
+}
+
+void CMasterListDialog::OnBtnDelete() {
+    const std::vector<std::string> keys = SelectedColumnTexts(List(), spec_.keyListColumn);
+    if (keys.empty()) {
+        Prompt(kSelectRecordsFirst);
+        return;
+    }
+    if (Prompt("确定删除所选记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
+    for (const std::string& key : keys) m_connection.Execute(std::string("delete from ") + spec_.table + KeyCondition(key));
+    RefreshList(FALSE);
+}
+
+void CMasterListDialog::OnBtnExport() {
+    ExportThroughSideDatabase(spec_.exchange, SelectedColumnTexts(List(), spec_.keyListColumn), m_sideConnection,
+                              m_recordset, this);
+}
+
+bool CMasterListDialog::IsFileOfTable(CAdoRecordSet& file) {
+    CAdoRecordSet table;
+    BindRecordset(table, m_connection);
+    if (!table.Open(std::string("select * from ") + spec_.table + " where 1 = 0")) return false;
+    ado::Recordset* fileColumns = file.GetFields();
+    ado::Recordset* tableColumns = table.GetFields();
+    const long count = spec_.exchange.columnsCopied;
+    if (!fileColumns || !tableColumns || fileColumns->FieldCount() < count || tableColumns->FieldCount() < count)
+        return false;
+    for (long i = 0; i < count; ++i)
+        if (!text::EqualsNoCase(fileColumns->Column(i).name, tableColumns->Column(i).name)) return false;
+    return true;
+}
+
+bool CMasterListDialog::RecordExists(const std::string& key) {
+    m_recordset.Open(std::string("SELECT * FROM ") + spec_.table + KeyCondition(key));
+    const bool exists = !m_recordset.IsEOF();
+    m_recordset.Close();
+    return exists;
+}
+
+bool CMasterListDialog::ImportRecord(CAdoRecordSet& file, const std::string& key, bool replace) {
+    m_connection.BeginTrans();
+    bool written = !replace || m_connection.Execute(std::string("delete from ") + spec_.table + KeyCondition(key));
+    // After the delete the key selects no record: the new one is added to it.
+    written = written && m_recordset.Open(std::string("SELECT * FROM ") + spec_.table + KeyCondition(key)) &&
+              m_recordset.AddNew();
+    for (long column = 0; written && column < spec_.exchange.columnsCopied; ++column) {
+        std::string value;
+        written = file.GetFieldText(column, value) && m_recordset.SetFieldText(column, value);
+    }
+    written = written && m_recordset.Update();
+    if (!written) m_recordset.CancelUpdate();
+    m_recordset.Close();
+    if (written && m_connection.CommitTrans()) return true;
+    m_connection.RollbackTrans();
+    return false;
+}
+
+void CMasterListDialog::OnBtnImport() {
+    DuplicatePolicy policy;
+    if (!ChooseDuplicatePolicy(policy, this)) return;
+    const std::string ext = text::Split(spec_.exchange.defaultFile, ".").back();
+    ui::FileDialog chooser(TRUE, ext, {}, OFN_HIDEREADONLY, spec_.exchange.filter, this);
+    if (chooser.DoModal() != IDOK) return;
+
+    CAdoRecordSet file;
+    if (!file.OpenFromFile(chooser.GetPathName()) || !IsFileOfTable(file)) {
+        Prompt(std::string("所选文件不是有效的") + spec_.fileKind + "，未导入任何数据！", MB_ICONSTOP);
+        return;
+    }
+    int count = 0, failed = 0;
+    for (; !file.IsEOF(); file.MoveNext()) {
+        std::string key;
+        file.GetString(spec_.fileKeyField, key);
+        if (key.empty()) {  // a record without its key could never be found again
+            ++failed;
+            continue;
+        }
+        const bool exists = RecordExists(key);
+        if (exists && !ShouldOverwrite(policy, spec_.existsQuestion + key + "已存在，是否覆盖原有记录？")) continue;
+        if (ImportRecord(file, key, exists)) ++count;
+        else ++failed;
+    }
+    Prompt(text::Format("共导入了%d条数据！", count));
+    if (failed > 0) Prompt(text::Format("另有%d条数据无法写入，未导入！", failed), MB_ICONSTOP);
+    file.Close();
+    RefreshList(FALSE);
+}
+
+void CMasterListDialog::OutputExcel() {
+    namespace xl = office::excel;
+    auto excel = xl::Application::Create();
+    if (!excel) {
+        ui::AfxMessageBox("Excel启动失败!");
+        return;
+    }
+    xl::Workbook book = excel->Workbooks().Add(sys::ProgramFolder() + "\\模板\\专家信息表.xls");
+    xl::Worksheet sheet = book.IsValid() ? book.Sheets().Item("sheet1") : xl::Worksheet();
+    if (!sheet.IsValid()) {
+        ui::AfxMessageBox("无法打开模板“专家信息表.xls”：" + excel->LastError());
+        return;
+    }
+
+    const ExcelListLayout& layout = spec_.excel;
+    const int width = int(layout.headings.size());
+    const std::string last = xl::ColumnName(width);
+    auto rowRange = [&](int row) { return sheet.Range("A" + std::to_string(row), last + std::to_string(row)); };
+    auto bordered = [&](const xl::Range& range) {
+        for (int c = 1; c <= width; ++c) range.Item(1, c).BorderAround(xl::xlContinuous, xl::xlThin, xl::xlColorIndexAutomatic);
+    };
+
+    const ui::ListCtrl& list = List();
+    int row = 0, blocks = 0;
+    std::string key;
+    for (int item = 0; item < list.GetItemCount(); ++item) {
+        const std::string itemKey = BlockKey(list.GetItemText(item, layout.blockKeyColumn));
+        if (itemKey != key) {
+            if (++blocks > 1) ++row;  // an empty row between blocks
+            key = itemKey;
+            xl::Range title = rowRange(++row);
+            if (blocks > 1) title.SetPageBreak(xl::xlPageBreakManual);
+            title.Merge(false);
+            title.Font().SetSize(12);
+            title.SetRowHeight(30);
+            title.SetHorizontalAlignment(xl::xlLeft);
+            title.Item(1, 1).SetValue(std::string(layout.title) + (layout.titleEndsWithKey ? text::GbkToUtf8(key) : ""));
+
+            xl::Range header = rowRange(++row);
+            for (int c = 0; c < width; ++c) header.Item(1, c + 1).SetValue(layout.headings[c]);
+            header.Font().SetBold(true);
+            header.Font().SetSize(11);
+            header.SetRowHeight(27);
+            bordered(header);
+        }
+        xl::Range data = rowRange(++row);
+        data.SetRowHeight(30);
+        for (int c = 0; c < width; ++c) data.Item(1, c + 1).SetValue(list.GetItemText(item, layout.firstPrintedColumn + c));
+        bordered(data);
+    }
+    sheet.UsedRange().SetWrapText(true);
+    excel->SetVisible(true);
+}

@@ -1,0 +1,148 @@
+#include "sysmanage/RecordEditor.h"
+
+#include "platform/text/Text.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Lists.h"
+#include "platform/ui/Services.h"
+#include "sysmanage/ManageCommon.h"
+
+CRecordEditor::CRecordEditor(const ui::DialogTemplate& tpl, std::vector<EditorField> fields, ui::Wnd* parent)
+    : ui::Dialog(tpl, parent), fields_(std::move(fields)), values_(fields_.size()) {}
+
+CRecordEditor::~CRecordEditor() = default;
+
+BOOL CRecordEditor::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    StandardDialogSetUp(*this);
+    if (!m_pConnection || !m_pRecordSet) {
+        ownConnection_ = std::make_unique<CAdoConnection>();
+        ownRecordSet_ = std::make_unique<CAdoRecordSet>();
+        m_pConnection = ownConnection_.get();
+        m_pRecordSet = ownRecordSet_.get();
+        if (ConnectDatabase(*m_pConnection, kProjectDatabase)) BindRecordset(*m_pRecordSet, *m_pConnection);
+        else ui::AfxMessageBox(kConnectFailed);
+    }
+    for (const EditorField& field : fields_) {
+        auto* edit = Item<ui::Edit>(field.id);
+        if (!edit || field.choice) continue;
+        if (field.validChars) edit->SetValidChars(field.validChars);
+        edit->LimitText(field.limit);
+    }
+    return TRUE;
+}
+
+void CRecordEditor::DoDataExchange(ui::DataExchange& dx) {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (!fields_[i].choice) dx.Text(fields_[i].id, values_[i]);
+}
+
+bool CRecordEditor::LoadRecord(const std::string& sql) {
+    m_pRecordSet->Open(sql);
+    if (m_pRecordSet->IsEOF()) return false;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        values_[i].clear();
+        m_pRecordSet->GetString(fields_[i].column, values_[i]);
+        if (fields_[i].choice) SelectExact(fields_[i].id, values_[i]);
+    }
+    UpdateData(FALSE);
+    return true;
+}
+
+bool CRecordEditor::CollectValues() {
+    if (!UpdateData(TRUE)) return false;
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i].choice) values_[i] = SelectedText(fields_[i].id);
+    return true;
+}
+
+bool CRecordEditor::RequiredFilled() const {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i].required && values_[i].empty()) return false;
+    return true;
+}
+
+bool CRecordEditor::WriteFields(bool addNew) {
+    bool written = !addNew || m_pRecordSet->AddNew();
+    for (std::size_t i = 0; written && i < fields_.size(); ++i)
+        written = m_pRecordSet->SetString(fields_[i].column, values_[i]);
+    if (written && m_pRecordSet->Update()) return true;
+    m_pRecordSet->CancelUpdate();
+    return false;
+}
+
+void CRecordEditor::SaveKeyed(const char* table, const KeyedSaveTexts& texts) {
+    if (!CollectValues()) return;
+    if (!RequiredFilled()) {
+        Prompt(texts.required, MB_ICONSTOP);
+        return;
+    }
+    const EditorField& key = fields_.front();
+    m_pConnection->BeginTrans();
+    m_pRecordSet->Open(std::string("select * from ") + table + " where " + key.column + "='" +
+                       text::EscapeSql(values_.front()) + "'");
+    const bool stored = !m_pRecordSet->IsEOF();
+    if (stored && Prompt(texts.exists, MB_ICONINFORMATION, MB_YESNO) != IDYES) {
+        m_pConnection->CommitTrans();  // nothing was written
+        return;
+    }
+    if (!WriteFields(!stored)) {
+        m_pConnection->RollbackTrans();
+        m_pRecordSet->Close();
+        Prompt(stored ? texts.updateFailed : texts.addFailed, MB_ICONSTOP);
+        return;
+    }
+    m_pConnection->CommitTrans();
+    m_pRecordSet->Close();
+    Prompt(stored ? texts.updated : texts.added);
+    EndDialog(IDOK);
+}
+
+std::string& CRecordEditor::Value(const char* column) {
+    const EditorField* field = FieldOf(column);
+    return values_[field ? field - fields_.data() : 0];
+}
+
+const EditorField* CRecordEditor::FieldOf(const char* column) const {
+    for (const EditorField& field : fields_)
+        if (text::EqualsNoCase(field.column, column)) return &field;
+    return nullptr;
+}
+
+std::vector<std::string> CRecordEditor::ReadColumn(const std::string& sql, const char* column) {
+    std::vector<std::string> texts;
+    m_pRecordSet->Open(sql);
+    for (; !m_pRecordSet->IsEOF(); m_pRecordSet->MoveNext()) {
+        std::string value;
+        m_pRecordSet->GetString(column, value);
+        texts.push_back(value);
+    }
+    m_pRecordSet->Close();
+    return texts;
+}
+
+void CRecordEditor::FillChoice(int id, const std::vector<std::string>& texts) {
+    auto* combo = Item<ui::ComboBox>(id);
+    if (!combo) return;
+    combo->ResetContent();
+    for (const std::string& t : texts) combo->AddString(t);
+    combo->SetCurSel(0);
+}
+
+void CRecordEditor::SelectExact(int id, const std::string& text) {
+    auto* combo = Item<ui::ComboBox>(id);
+    if (!combo) return;
+    combo->SetCurSel(-1);
+    for (int i = 0; i < combo->GetCount(); ++i) {
+        if (combo->GetLBText(i) == text) {
+            combo->SetCurSel(i);
+            return;
+        }
+    }
+}
+
+std::string CRecordEditor::SelectedText(int id) const {
+    auto* combo = Item<ui::ComboBox>(id);
+    const int selected = combo ? combo->GetCurSel() : -1;
+    return selected >= 0 ? combo->GetLBText(selected) : std::string();
+}
