@@ -88,7 +88,9 @@ void CDlgScoreIndex::OnSelchangeCount() {
 void CDlgScoreIndex::OnKillfocusWeight() {
     // The range message itself takes the focus from a box; that kill focus
     // must not start a second exchange.
-    if (m_bDeriving) return;
+    // Nor does a closing dialog, or a box left for "取消", which stores nothing.
+    if (m_bDeriving || !IsRunningModal()) return;
+    if (ui::Wnd* next = ui::Wnd::GetFocus(); next && next->GetDlgCtrlID() == IDCANCEL) return;
     m_bDeriving = true;
     if (UpdateData(TRUE)) {
         if (const int count = ChosenCount()) {
