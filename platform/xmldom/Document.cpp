@@ -86,6 +86,7 @@ struct DocFree {
 using DocPtr = std::unique_ptr<xmlDoc, DocFree>;
 
 DocPtr Parse(std::string_view bytes, const char* encoding, std::string& error) {
+    detail::QuietErrors quiet;
     std::unique_ptr<xmlParserCtxt, ParserFree> parser(xmlNewParserCtxt());
     if (!parser) {
         error = "out of memory";
@@ -142,6 +143,7 @@ std::string CanonicalEncoding(const std::string& name) {
 }
 
 bool Serialize(const DocState& state, std::string& out, std::string& error) {
+    detail::QuietErrors quiet;
     const bool utf8 = state.encoding == "UTF-8";
     std::unique_ptr<xmlBuffer, decltype(&xmlBufferFree)> buffer(xmlBufferCreate(), xmlBufferFree);
     if (!buffer) {

@@ -27,6 +27,8 @@ public:
     // An empty document: no elements, UTF-8, no declaration.
     Document();
     ~Document();
+    // Node handles stay valid across a move; a moved-from document may only
+    // be destroyed or assigned to.
     Document(Document&&) noexcept;
     Document& operator=(Document&&) noexcept;
     Document(const Document&) = delete;

@@ -9,6 +9,25 @@
 
 namespace xmldom::detail {
 
+namespace {
+void IgnoreStructured(void*, xmlErrorPtr) {}
+void IgnoreGeneric(void*, const char*, ...) {}
+}  // namespace
+
+QuietErrors::QuietErrors()
+    : structured_(xmlStructuredError),
+      structuredContext_(xmlStructuredErrorContext),
+      generic_(xmlGenericError),
+      genericContext_(xmlGenericErrorContext) {
+    xmlSetStructuredErrorFunc(nullptr, IgnoreStructured);
+    xmlSetGenericErrorFunc(nullptr, IgnoreGeneric);
+}
+
+QuietErrors::~QuietErrors() {
+    xmlSetStructuredErrorFunc(structuredContext_, structured_);
+    xmlSetGenericErrorFunc(genericContext_, generic_);
+}
+
 DocState& StateOf(const xmlNode* node) { return *static_cast<DocState*>(node->doc->_private); }
 
 void Detach(xmlNode* node) {
@@ -76,9 +95,6 @@ struct ObjectFree {
     void operator()(xmlXPathObject* o) const { xmlXPathFreeObject(o); }
 };
 
-// Keeps XPath errors off stderr; the message is read from the context.
-void IgnoreError(void*, xmlErrorPtr) {}
-
 }  // namespace
 
 xmlNode* SelectFirstElement(xmlDoc* doc, xmlNode* context, std::string_view xpath) {
@@ -87,13 +103,14 @@ xmlNode* SelectFirstElement(xmlDoc* doc, xmlNode* context, std::string_view xpat
         error = "invalid XPath expression";
         return nullptr;
     }
+    QuietErrors quiet;
     std::unique_ptr<xmlXPathContext, ContextFree> ctx(xmlXPathNewContext(doc));
     if (!ctx) {
         error = "out of memory";
         return nullptr;
     }
     ctx->node = context;
-    ctx->error = IgnoreError;
+    ctx->error = IgnoreStructured;
     const std::string expr(xpath);
     std::unique_ptr<xmlXPathObject, ObjectFree> result(
         xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(expr.c_str()), ctx.get()));

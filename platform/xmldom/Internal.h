@@ -20,6 +20,23 @@ struct DocState {
     std::string lastError;
 };
 
+// Keeps libxml2's own reports (encoding failures, XPath evaluation notes) off
+// stderr while this thread parses, writes or selects; callers take the reason
+// from the parser or the XPath context.
+class QuietErrors {
+public:
+    QuietErrors();
+    ~QuietErrors();
+    QuietErrors(const QuietErrors&) = delete;
+    QuietErrors& operator=(const QuietErrors&) = delete;
+
+private:
+    xmlStructuredErrorFunc structured_;
+    void* structuredContext_;
+    xmlGenericErrorFunc generic_;
+    void* genericContext_;
+};
+
 // The state of the document the node belongs to (kept in the document's
 // _private field).
 DocState& StateOf(const xmlNode* node);
