@@ -118,8 +118,9 @@ void CMasterListDialog::OnBtnAdd() {
 }
 
 void CMasterListDialog::OnDblclkList(const ui::NotifyInfo& info) {
-    const int item = List().HitTest(info.point);
-    if (item < 0) return;
+    // The row under the cursor, as the list reports it; none beside the rows.
+    const int item = info.item;
+    if (item < 0 || item >= List().GetItemCount()) return;
     const int result = RunEditor(List().GetItemText(item, spec_.keyListColumn));
     if (result == IDOK || spec_.refillAfterCancelledEdit) RefreshList(FALSE);
 }

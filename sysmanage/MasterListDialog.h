@@ -59,6 +59,8 @@ class CMasterListDialog : public ui::Dialog {
 public:
     static constexpr int IDC_LIST = 10006;
 
+    ~CMasterListDialog() override;
+
     const MasterListSpec& Spec() const { return spec_; }
     ui::ListCtrl& List() const;
 
@@ -67,7 +69,6 @@ public:
 
 protected:
     CMasterListDialog(const MasterListSpec& spec, const ui::DialogTemplate& tpl, ui::Wnd* parent);
-    ~CMasterListDialog() override;
     // The dialog of a list, laid out from its values.
     static ui::DialogTemplate MakeTemplate(const MasterListSpec& spec);
 
