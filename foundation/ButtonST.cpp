@@ -181,9 +181,13 @@ void CButtonST::DrawTransparent(BOOL repaint) {
     Repaint(repaint);
 }
 
-void CButtonST::SetMenu(std::function<int(ui::Point)> showMenu, ui::Wnd* owner) {
-    showMenu_ = std::move(showMenu);
+DWORD CButtonST::SetMenu(int menuId, ui::Wnd* owner, BOOL repaint) {
+    menu_.DestroyMenu();
     menuOwner_ = owner;
+    if (menuId == 0) return BTNST_OK;
+    if (!menu_.LoadMenu(menuId)) return BTNST_INVALIDRESOURCE;
+    Repaint(repaint);
+    return BTNST_OK;
 }
 
 void CButtonST::Repaint(BOOL repaint) {
@@ -220,14 +224,15 @@ bool CButtonST::OnClicked() {
     if (checkBox_) {
         checked_ = !checked_;
         Invalidate();
-    } else if (showMenu_) {
+    } else if (menu_.GetSafeHmenu()) {
         menuShown_ = true;
         UpdateWindow();
         const ui::Rect r = GetWindowRect();
-        const int command = showMenu_(ui::Point{r.left, r.bottom});
+        constexpr UINT kDropDown = ui::TPM_LEFTALIGN | ui::TPM_RIGHTBUTTON | ui::TPM_NONOTIFY | ui::TPM_RETURNCMD;
+        const UINT command = ui::TrackPopupMenu(menu_.GetSubMenu(0), kDropDown, r.left, r.bottom, this);
         menuShown_ = false;
         UpdateWindow();
-        if (command && menuOwner_) menuOwner_->PostMessage(WM_COMMAND, MAKEWPARAM(command, BN_CLICKED));
+        if (command && menuOwner_) menuOwner_->PostMessage(WM_COMMAND, MAKEWPARAM(int(command), BN_CLICKED));
     } else if (!url_.empty()) {
         ui::ShellOpen(url_, "open");
     }
@@ -236,6 +241,10 @@ bool CButtonST::OnClicked() {
 
 LRESULT CButtonST::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == BM_GETCHECK) return GetCheck();
+    // Mnemonic keys of the drop-down menu's own pop-ups.
+    if (message == ui::WM_MENUCHAR && BCMenu::IsOwnSubMenu(reinterpret_cast<ui::HMENU>(lParam)))
+        return BCMenu::HandleMenuChar(UINT(LOWORD(wParam)), UINT(HIWORD(wParam)),
+                                      ui::Menu::FromHandlePermanent(reinterpret_cast<ui::HMENU>(lParam)));
     if (message == BM_SETCHECK) {
         SetCheck(wParam == 1 || wParam == 2 ? 1 : 0);
         return 0;

@@ -1,7 +1,7 @@
 // CButtonST: the owner-drawn push button of the system's dialogs. A flat
 // button with an icon or bitmap and a caption, six state colours, hover
 // tracking, its own cursor and tool tip; it can also act as a check box, open
-// a URL through the shell, or drop down a menu through a hook. It takes over
+// a URL through the shell, or drop down an owner-drawn menu. It takes over
 // a template button (DDX_Control / SubclassDlgItem) and lets every click go
 // on to the dialog's own handler.
 #pragma once
@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "foundation/BCMenu.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Image.h"
@@ -64,9 +65,12 @@ public:
     void DrawTransparent(BOOL repaint = FALSE);
     void SetAlwaysTrack(BOOL always = TRUE) { alwaysTrack_ = always != FALSE; }
     void SetGrayDisabled(BOOL gray = TRUE) { grayDisabled_ = gray != FALSE; }
-    // The drop-down menu: `showMenu` shows it at a screen point and returns
-    // the chosen command (0: none), which is posted to `owner` as WM_COMMAND.
-    void SetMenu(std::function<int(ui::Point)> showMenu, ui::Wnd* owner);
+    // The drop-down menu: loads menu resource `menuId` (0 only empties the
+    // menu); a click shows its first pop-up below the button and posts the
+    // chosen command to `owner` as WM_COMMAND. BTNST_INVALIDRESOURCE when the
+    // resource cannot be loaded.
+    DWORD SetMenu(int menuId, ui::Wnd* owner, BOOL repaint = TRUE);
+    BCMenu& GetMenu() { return menu_; }
     void FreeResources(BOOL destroyHandles = TRUE);
 
     static ui::Icon DeriveIcon(const ui::Icon& icon);
@@ -117,7 +121,7 @@ private:
     COLORREF colors_[BTNST_MAX_COLORS];
     ui::Wnd* menuOwner_ = nullptr;
     bool menuShown_ = false;
-    std::function<int(ui::Point)> showMenu_;
+    BCMenu menu_;
     bool hasCursor_ = false;
     std::string tooltip_;
     bool tooltipActive_ = false;

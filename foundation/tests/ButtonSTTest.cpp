@@ -10,6 +10,7 @@
 #include "platform/ui/DC.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/PopupMenu.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Simulate.h"
 #include "platform/ui/TestDriverGTest.h"
@@ -18,7 +19,7 @@ using namespace ui;
 
 namespace {
 
-constexpr int kIcon = 3121, kCursor = 3124, kBitmapIn = 198, kBitmapOut = 195;
+constexpr int kIcon = 3121, kCursor = 3124, kBitmapIn = 198, kBitmapOut = 195, kMenu = 3140;
 constexpr COLORREF kTexture = RGB(242, 246, 255);
 constexpr COLORREF kHighlight = GetSysColor(COLOR_BTNHIGHLIGHT), kShadow = GetSysColor(COLOR_BTNSHADOW);
 
@@ -34,6 +35,9 @@ const ResourceRegistration artwork([] {
         QPainter(&bitmap).fillRect(2, 2, 8, 8, color);
         RegisterBitmap(id, bitmap);
     }
+    RegisterMenu(kMenu, {{MF_POPUP | MF_END, 0, "操作"},
+                         {MF_STRING, 32801, "导出(&E)"},
+                         {MF_STRING | MF_END, 32802, "打印(&P)"}});
 });
 
 const DialogTemplate& Template() {
@@ -197,7 +201,7 @@ TEST(ButtonSTTest, OutImageAtRestInImageWhenHoveredAndAGreyCopy) {
     EXPECT_EQ(CButtonST().SetHandCursor(999), DWORD(CButtonST::BTNST_INVALIDRESOURCE));
 }
 
-TEST(ButtonSTTest, ClicksReachTheDialogAndActAsCheckBoxUrlAndMenu) {
+TEST(ButtonSTTest, ClicksReachTheDialogAndActAsCheckBoxAndUrl) {
     CPanel panel;
     EXPECT_TRUE(panel.check.IsCheckBox());
     EXPECT_FALSE(panel.import.IsCheckBox());
@@ -216,16 +220,49 @@ TEST(ButtonSTTest, ClicksReachTheDialogAndActAsCheckBoxUrlAndMenu) {
     panel.import.SetURL(std::string(300, 'x').c_str());
     EXPECT_EQ(panel.import.GetURL().size(), 259u);
 
+}
+
+TEST(ButtonSTTest, DropDownMenuShowsItsFirstPopupBelowTheButtonAndPostsTheChoice) {
+    CPanel panel;
+    EXPECT_EQ(panel.iconOnly.SetMenu(9999, &panel), DWORD(CButtonST::BTNST_INVALIDRESOURCE));
+    ASSERT_EQ(panel.iconOnly.SetMenu(kMenu, &panel), DWORD(CButtonST::BTNST_OK));
+    const HMENU dropDown = panel.iconOnly.GetMenu().GetSubMenu(0);
+    ASSERT_NE(dropDown, nullptr);
+
+    PopupMenuDriver popups([](const std::string& m) { ADD_FAILURE() << m; });
     bool shownPressed = false;
-    panel.iconOnly.SetMenu([&](Point) {
+    popups.OnPopup([&](const PopupRequest&) {
         shownPressed = panel.iconOnly.IsMenuShown();
-        return 32801;
-    }, &panel);
+        return 32801u;
+    });
+    popups.Dismiss();
     panel.Click(7022);
     EXPECT_TRUE(shownPressed);
     EXPECT_FALSE(panel.iconOnly.IsMenuShown());
+    ASSERT_EQ(popups.Requests().size(), 1u);
+    const PopupRequest& shown = popups.Requests()[0];
+    EXPECT_EQ(shown.menu, dropDown);
+    EXPECT_EQ(shown.flags, 0x182u);
+    const Rect button = panel.iconOnly.GetWindowRect();
+    EXPECT_EQ(shown.at, (Point{button.left, button.bottom}));
+    EXPECT_EQ(panel.commands, std::vector<int>{});  // posted, not sent
     PumpMessages();
     EXPECT_EQ(panel.commands, (std::vector<int>{32801}));
+
+    // Dismissed: no command; the dialog's own handler still sees the click.
+    panel.Click(7022);
+    PumpMessages();
+    EXPECT_EQ(panel.commands, (std::vector<int>{32801}));
+
+    // The menu's mnemonics answer through the button.
+    const LRESULT answer = panel.iconOnly.SendMessage(WM_MENUCHAR, MAKEWPARAM('P', MF_POPUP), LPARAM(dropDown));
+    EXPECT_EQ(answer, LRESULT(MAKEWPARAM(1, MNC_EXECUTE)));
+    EXPECT_EQ(panel.iconOnly.SendMessage(WM_MENUCHAR, MAKEWPARAM('z', MF_POPUP), LPARAM(dropDown)), 0);
+
+    // Emptied: a click shows nothing.
+    panel.iconOnly.SetMenu(0, &panel);
+    panel.Click(7022);
+    EXPECT_EQ(popups.Requests().size(), 2u);
 }
 
 TEST(ButtonSTTest, PaintsThroughItsWindowAndADisabledButtonPassesTheFocusOn) {
