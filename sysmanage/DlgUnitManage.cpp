@@ -118,8 +118,8 @@ void CDlgUnitManage::EditUnit(const std::string& code) {
 void CDlgUnitManage::OnBtnAdd() { EditUnit({}); }
 
 void CDlgUnitManage::OnDblclkList(const ui::NotifyInfo& info) {
-    const int item = List().HitTest(info.point);
-    if (item >= 0) EditUnit(List().GetItemText(item, kUnitCode));
+    // The row under the cursor; a double click beside the rows gives none.
+    if (info.item >= 0 && info.item < List().GetItemCount()) EditUnit(List().GetItemText(info.item, kUnitCode));
 }
 
 void CDlgUnitManage::OnBtnDelete() {
