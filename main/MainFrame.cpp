@@ -16,12 +16,18 @@
 #include "main/CorvaneView.h"
 #include "main/CurrentUser.h"
 #include "main/DlgDirSet.h"
+#include "main/DlgExpertReview.h"
+#include "main/DlgLabFundTable.h"
+#include "main/DlgUnfunded.h"
+#include "main/DlgUnitInfoTable.h"
 #include "main/Folders.h"
 #include "main/FrameLayout.h"
+#include "main/FundingListReport.h"
 #include "main/ManagementCommands.h"
 #include "main/MenuLayout.h"
 #include "main/ModuleTable.h"
 #include "main/OutlookLayout.h"
+#include "main/ReportCommon.h"
 #include "main/Roles.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Services.h"
@@ -104,6 +110,14 @@ void CMainFrame::MapHandlers() {
     MapClicked(cmd::kAcceptDirSet, [this] { OnDirSet<CDlgAcceptDirSet>(); });
     for (int id : {cmd::kHelpManual, cmd::kApplicationTemplate, cmd::kResearchTemplate})
         MapClicked(id, [this, id] { OnOpenDocument(id); });
+    MapClicked(cmd::kExpertReviewTable, [this] { OnReport<CDlgExpertReview>(); });
+    MapClicked(cmd::kLabFundTable, [this] { OnReport<CDlgLabFundTable>(); });
+    MapClicked(cmd::kUnfundedTable, [this] { OnReport<CDlgUnfunded>(); });
+    MapClicked(cmd::kUnitPlanTable, [this] { OnReport<CDlgUnitPlanTable>(); });
+    MapClicked(cmd::kUnitFundTable, [this] { OnReport<CDlgUnitFundTable>(); });
+    MapClicked(cmd::kFundingListUnit, [this] { OnFundingListUnit(); });
+    MapClicked(cmd::kFundingListFund, [this] { OnFundingListFund(); });
+    MapClicked(cmd::kFundingListYear, [this] { OnFundingListYear(); });
     MapClicked(cmd::kAppExit, [this] { OnClose(); });
 }
 
@@ -269,6 +283,21 @@ void CMainFrame::OnDirSet() {
     Dialog dialog(this);
     dialog.DoModal();
 }
+
+template <class Dialog>
+void CMainFrame::OnReport() {
+    CAdoConnection connection;
+    if (!OpenReportDatabase(connection)) return;
+    Dialog dialog(this);
+    dialog.SetConnection(&connection);
+    dialog.SetPeriod(m_dlgPeriod.PeriodRange());
+    dialog.DoModal();
+    connection.Close();
+}
+
+void CMainFrame::OnFundingListUnit() { RunFundingList(FundingListKind::Unit); }
+void CMainFrame::OnFundingListFund() { RunFundingList(FundingListKind::FundNumber); }
+void CMainFrame::OnFundingListYear() { RunFundingList(FundingListKind::Year); }
 
 void CMainFrame::OnOpenDocument(int command) { ui::ShellOpen(HelpDocumentPath(command)); }
 

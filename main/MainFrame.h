@@ -69,6 +69,13 @@ private:
     void OnPeriodSet();
     template <class Dialog>
     void OnDirSet();
+    // A statistics report: its dialog on a connection of its own with the
+    // current period's range.
+    template <class Dialog>
+    void OnReport();
+    void OnFundingListUnit();
+    void OnFundingListFund();
+    void OnFundingListYear();
     void OnOpenDocument(int command);
 
     ui::MenuBar m_wndMenuBar;

@@ -1,0 +1,123 @@
+#include "main/FundingListReport.h"
+
+#include <vector>
+
+#include "main/ReportCommon.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Services.h"
+
+using namespace office;
+
+namespace {
+
+// Brings the message box to the foreground (it has no owner window).
+constexpr UINT kMessageBoxSetForeground = 0x00010000;
+// The status code of an automation call that failed without a reason of its own.
+constexpr unsigned long kEFail = 0x80004005UL;
+
+struct FormLayout {
+    const char* title;                  // A1
+    std::vector<const char*> headings;  // row 2 from column A
+    const char* code;                   // C10
+    int lastBorderRow;
+    const char* lastColumn;
+};
+
+const std::vector<const char*> kProjectHeadings = {"序号",   "项目编号", "项目名称", "起止年月", "申请人",   "年龄",
+                                                   "职称",   "申请单位", "申请经费", "专家评审", "评分", "审批结果"};
+
+const FormLayout& LayoutOf(FundingListKind kind) {
+    static const FormLayout unit{"单位名称：[单位全称]", kProjectHeadings, "单位代码", 6, "L"};
+    static const FormLayout fund{"项目类别：[基金编号]", kProjectHeadings, "基金编号", 6, "L"};
+    static const FormLayout year{"年份：[年号]",
+                                 {"序号", "单位代码", "单位全称", "开户行", "开户单位", "帐号", "资助经费", "首批拨款",
+                                  "二批拨款"},
+                                 "年号",
+                                 7,
+                                 "I"};
+    switch (kind) {
+    case FundingListKind::Unit: return unit;
+    case FundingListKind::FundNumber: return fund;
+    default: return year;
+    }
+}
+
+// The year form's totals row: "合计" and the sums of the blank rows 3 to 7.
+constexpr int kYearFirstBlankRow = 3;
+constexpr int kYearLastBlankRow = 7;
+constexpr int kYearTotalsRow = 8;
+
+}  // namespace
+
+void ShowAutomationError(const AutomationError& error) {
+    const UINT type = MB_OK | kMessageBoxSetForeground;
+    switch (error.type) {
+    case AutomationError::Type::Ole:
+        ui::MessageBox(text::Format("COleException. SCODE: %08lx.", error.scode), "COleException", type);
+        break;
+    case AutomationError::Type::Dispatch:
+        ui::MessageBox(text::Format("COleDispatchException. SCODE: %08lx, Description: \"%s\".", error.scode,
+                                    error.description.c_str()),
+                       "COleDispatchException", type);
+        break;
+    default: ui::MessageBox("General Exception caught.", "Catch-All", type); break;
+    }
+}
+
+std::optional<AutomationError> BuildFundingList(excel::Application& app, FundingListKind kind) {
+    const FormLayout& form = LayoutOf(kind);
+    if (kind != FundingListKind::Unit) app.SetVisible(true);
+
+    excel::Workbook book = app.Workbooks().Add();
+    if (!book.IsValid()) return AutomationError{AutomationError::Type::Dispatch, kEFail, app.LastError()};
+    excel::Worksheet sheet = book.Sheets().Item("sheet1");
+    if (!sheet.IsValid() || !sheet.SetName("项目拨款清单")) return AutomationError{AutomationError::Type::Ole, kEFail, {}};
+    excel::Range cells = sheet.Cells();
+    cells.SetColumnWidth(13);
+
+    sheet.Range("A1").SetValue(form.title);
+    sheet.Range("I1").SetValue("金额：万元");
+    for (std::size_t c = 0; c < form.headings.size(); ++c) cells.Item(2, int(c) + 1).SetValue(form.headings[c]);
+    if (kind == FundingListKind::Year) {
+        const std::string totals = std::to_string(kYearTotalsRow);
+        sheet.Range("A" + totals).SetValue("合计");
+        for (const char* column : {"G", "H", "I"})
+            sheet.Range(column + totals)
+                .SetValue(text::Format("=SUM(%s%d:%s%d)", column, kYearFirstBlankRow, column, kYearLastBlankRow));
+    }
+    sheet.Range("C10").SetValue(form.code);
+
+    sheet.Range("A1", "C1").Merge(false);
+    if (kind == FundingListKind::Year) sheet.Range("A8", "F8").Merge(false);
+    else sheet.Range("I1", "J1").Merge(false);
+
+    excel::Range used = sheet.UsedRange();
+    used.SetWrapText(true);
+    used.SetHorizontalAlignment(excel::xlCenter);
+    used.SetVerticalAlignment(excel::xlCenter);
+
+    excel::Range headings = sheet.Range("A2", "I2");
+    headings.Font().SetName("隶书");
+    headings.Font().SetSize(11);
+
+    BorderEachCell(sheet.Range("A1", form.lastColumn + std::to_string(form.lastBorderRow)));
+
+    book.SetSaved(false);
+    if (kind == FundingListKind::Unit) app.SetVisible(true);
+    return std::nullopt;
+}
+
+void RunFundingList(FundingListKind kind) {
+    std::optional<AutomationError> error;
+    try {
+        auto app = excel::Application::Create();
+        if (!app) {
+            ui::AfxMessageBox("Excel失败!");
+            return;
+        }
+        error = BuildFundingList(*app, kind);
+    } catch (...) {  // anything the automation layer raises ends the command
+        error = AutomationError{};
+    }
+    if (error) ShowAutomationError(*error);
+}
