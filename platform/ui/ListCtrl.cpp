@@ -64,8 +64,11 @@ void ListCtrl::Build(const ControlTemplate& entry, QWidget* parent) {
         NotifyInfo info;
         info.item = row;
         info.subItem = column;
-        const Rect r = list->GetItemRect(row);
-        info.point = r.CenterPoint();
+        // The centre of the cell that was double-clicked, in the control's
+        // coordinates: a row can be wider than the visible area.
+        const QRect cell = table->visualRect(table->model()->index(row, column));
+        const QPoint centre = table->viewport()->mapTo(table, cell.center());
+        info.point = {centre.x(), centre.y()};
         list->NotifyParent(NM_DBLCLK, &info);
     });
     QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged,

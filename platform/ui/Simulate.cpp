@@ -1,5 +1,7 @@
 #include "platform/ui/Simulate.h"
 
+#include <algorithm>
+
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QEnterEvent>
@@ -83,7 +85,14 @@ void DoubleClick(Wnd& control, Point p) {
 
 void ClickItem(ListCtrl& list, int item) { Click(list, list.GetItemRect(item).CenterPoint()); }
 
-void DoubleClickItem(ListCtrl& list, int item) { DoubleClick(list, list.GetItemRect(item).CenterPoint()); }
+void DoubleClickItem(ListCtrl& list, int item) {
+    // The middle of the row's visible part: a row wider than the control
+    // has its centre outside the view, where a click reaches nothing.
+    const Rect row = list.GetItemRect(item);
+    const Rect client = list.GetClientRect();
+    const int left = std::max(row.left, client.left), right = std::min(row.right, client.right);
+    DoubleClick(list, {(left + right) / 2, (row.top + row.bottom) / 2});
+}
 
 void MoveMouse(Wnd& control, Point p) {
     QWidget* widget = control.GetWidget();

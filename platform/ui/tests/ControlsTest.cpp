@@ -205,6 +205,17 @@ TEST(ListCtrlTest, DoubleClickNotifiesTheRowAndHitTestFindsIt) {
     EXPECT_EQ(list->HitTest(Point{5, list->GetClientRect().bottom - 3}), -1);  // below the rows
 }
 
+TEST(ListCtrlTest, DoubleClickReachesARowWiderThanTheControl) {
+    CForm form;
+    auto* list = form.Item<ListCtrl>(40);
+    FillUnits(*list);
+    list->SetColumnWidth(1, 3 * list->GetClientRect().Width());  // the row's centre lies far outside the view
+    sim::DoubleClickItem(*list, 2);
+    EXPECT_TRUE(form.Logged("dblclk 2"));
+    const Point where = list->ScreenToClient(GetMessagePos());
+    EXPECT_EQ(list->HitTest(where), 2);
+}
+
 TEST(DateTimeCtrlTest, ShowsTheDisplayFormatAndExchangesTheDate) {
     CForm form;
     auto* picker = form.Item<DateTimeCtrl>(50);
