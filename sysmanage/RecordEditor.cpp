@@ -51,8 +51,12 @@ bool CRecordEditor::LoadRecord(const std::string& sql) {
 
 bool CRecordEditor::CollectValues() {
     if (!UpdateData(TRUE)) return false;
-    for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (fields_[i].choice) values_[i] = SelectedText(fields_[i].id);
+    // A drop-down list without a selection (its stored text is not among the
+    // entries) keeps the text it was loaded with rather than erasing it.
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        auto* combo = fields_[i].choice ? Item<ui::ComboBox>(fields_[i].id) : nullptr;
+        if (combo && combo->GetCurSel() >= 0) values_[i] = combo->GetLBText(combo->GetCurSel());
+    }
     return true;
 }
 
@@ -141,8 +145,3 @@ void CRecordEditor::SelectExact(int id, const std::string& text) {
     }
 }
 
-std::string CRecordEditor::SelectedText(int id) const {
-    auto* combo = Item<ui::ComboBox>(id);
-    const int selected = combo ? combo->GetCurSel() : -1;
-    return selected >= 0 ? combo->GetLBText(selected) : std::string();
-}

@@ -52,6 +52,7 @@ protected:
     // text, or none) and answers true. The recordset stays open.
     bool LoadRecord(const std::string& sql);
     // Reads every box into the values; false when the exchange refused one.
+    // A drop-down list without a selection keeps the text it was loaded with.
     bool CollectValues();
     bool RequiredFilled() const;
     // Writes every field by name, in field order, into the recordset's current
@@ -82,7 +83,6 @@ protected:
 private:
     const EditorField* FieldOf(const char* column) const;
     void SelectExact(int id, const std::string& text);
-    std::string SelectedText(int id) const;
 
     std::vector<EditorField> fields_;
     std::vector<std::string> values_;
