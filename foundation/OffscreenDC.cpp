@@ -1,10 +1,18 @@
 #include "foundation/OffscreenDC.h"
 
+#include <QPagedPaintDevice>
+
 namespace offscreen_detail {
 
+namespace {
+// Printers and PDF writers: devices of pages, not of pixels.
+bool IsPrinting(const QPaintDevice* device) {
+    return device && (device->devType() == QInternal::Printer || dynamic_cast<const QPagedPaintDevice*>(device));
+}
+}  // namespace
+
 Buffer::Buffer(ui::DC& target, const ui::Rect& rect)
-    : inMemory(target.Painter().device() && target.Painter().device()->devType() != QInternal::Printer),
-      active(&target.Painter()) {
+    : inMemory(target.Painter().device() && !IsPrinting(target.Painter().device())), active(&target.Painter()) {
     if (!inMemory || rect.IsRectEmpty()) {
         inMemory = false;
         return;

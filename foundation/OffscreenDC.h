@@ -1,7 +1,8 @@
 // COffscreenDC: a drawing context over a memory copy of one rectangle of a
 // target. Callers draw with the target's coordinates; when the context ends
 // the rectangle is copied to the target in one piece, so the picture never
-// shows half drawn. A printing target is drawn on directly.
+// shows half drawn. A printing target (a printer or PDF writer) is drawn on
+// directly.
 #pragma once
 
 #include <QImage>
