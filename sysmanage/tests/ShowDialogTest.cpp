@@ -1,7 +1,15 @@
 // The library's entry: each code runs its dialog modally inside the call and
 // the call always answers 1.
 #include "ManageTestSupport.h"
+#include <functional>
+
+#include "sysmanage/DlgExpertManage.h"
+#include "sysmanage/DlgLabManage.h"
 #include "sysmanage/DlgModifyPassword.h"
+#include "sysmanage/DlgScoreIndex.h"
+#include "sysmanage/DlgSpecGroupInfo.h"
+#include "sysmanage/DlgSpecGroupManage.h"
+#include "sysmanage/DlgUnitManage.h"
 #include "sysmanage/ShowDialog.h"
 
 using managetest::Query;
@@ -9,17 +17,26 @@ using managetest::Rows;
 
 using ShowDialogEntry = ManageTest;
 
+namespace {
+template <class T>
+bool Is(ui::Dialog& dialog) {
+    return dynamic_cast<T*>(&dialog) != nullptr;
+}
+}  // namespace
+
 TEST_F(ShowDialogEntry, EachCodeRunsTheDialogOfItsCommandAndAnswersOne) {
-    const char* titles[] = {"单位信息管理", "专业组信息管理", "专家信息管理", "评分指标管理",
-                            "登录密码修改", "专业组/实验室信息管理", "实验室信息管理"};
+    const std::function<bool(ui::Dialog&)> dialogOfCode[] = {
+        Is<CDlgUnitManage>, Is<CDlgSpecGroupManage>, Is<CDlgExpertManage>, Is<CDlgScoreIndex>,
+        Is<CDlgModifyPassword>, Is<CDlgSpecGroupInfo>, Is<CDlgLabManage>,
+    };
     for (int code = 1; code <= 7; ++code) {
-        std::string caption;
+        bool rightDialog = false;
         driver.OnModal([&](ui::Dialog& dialog) {
-            caption = dialog.GetWindowText();
+            rightDialog = dialogOfCode[code - 1](dialog);
             dialog.EndDialog(IDCANCEL);
         });
         EXPECT_EQ(ShowDialog(code, "jjb"), 1) << code;
-        EXPECT_EQ(caption, titles[code - 1]);
+        EXPECT_TRUE(rightDialog) << code;
         EXPECT_TRUE(driver.Finished());
     }
 }
