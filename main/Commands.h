@@ -49,6 +49,9 @@ constexpr int kLabFundTable = 32897;
 constexpr int kUnfundedTable = 32898;
 constexpr int kUnitPlanTable = 32899;
 constexpr int kUnitFundTable = 32900;
+constexpr int kFundingListUnit = 32877;
+constexpr int kFundingListFund = 32878;
+constexpr int kFundingListYear = 32879;
 
 // Help.
 constexpr int kHelpManual = 32876;

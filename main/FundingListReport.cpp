@@ -10,8 +10,6 @@ using namespace office;
 
 namespace {
 
-// Brings the message box to the foreground (it has no owner window).
-constexpr UINT kMessageBoxSetForeground = 0x00010000;
 // The status code of an automation call that failed without a reason of its own.
 constexpr unsigned long kEFail = 0x80004005UL;
 
@@ -50,7 +48,7 @@ constexpr int kYearTotalsRow = 8;
 }  // namespace
 
 void ShowAutomationError(const AutomationError& error) {
-    const UINT type = MB_OK | kMessageBoxSetForeground;
+    const UINT type = MB_OK | MB_SETFOREGROUND;
     switch (error.type) {
     case AutomationError::Type::Ole:
         ui::MessageBox(text::Format("COleException. SCODE: %08lx.", error.scode), "COleException", type);

@@ -9,12 +9,6 @@
 
 #include "platform/office/Excel.h"
 
-namespace cmd {
-constexpr int kFundingListUnit = 32877;
-constexpr int kFundingListFund = 32878;
-constexpr int kFundingListYear = 32879;
-}  // namespace cmd
-
 enum class FundingListKind { Unit, FundNumber, Year };
 
 // An error of the automation layer, as the commands catch and report it.

@@ -2,6 +2,7 @@
 // frame's commands, a new workbook per call, and the reported errors.
 #include "ReportTestSupport.h"
 
+#include "main/Commands.h"
 #include "main/FundingListReport.h"
 
 using office::excel::Worksheet;

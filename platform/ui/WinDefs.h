@@ -34,6 +34,7 @@ constexpr UINT MB_ICONERROR = 0x10, MB_ICONHAND = 0x10, MB_ICONSTOP = 0x10, MB_I
                MB_ICONEXCLAMATION = 0x30, MB_ICONWARNING = 0x30, MB_ICONINFORMATION = 0x40,
                MB_ICONASTERISK = 0x40;
 constexpr UINT MB_DEFBUTTON2 = 0x100;
+constexpr UINT MB_SETFOREGROUND = 0x10000;  // the box is brought to the front (always so here)
 constexpr UINT MB_TYPEMASK = 0xF, MB_ICONMASK = 0xF0;
 
 // Messages.
