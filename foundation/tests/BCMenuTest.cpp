@@ -232,6 +232,19 @@ TEST(BCMenuTest, LoadedMenuHasAPlainTopLevelOwnerDrawnPopupsAndAlignedAccelerato
     EXPECT_NE(cut.FindMenuItemById(40111, at), nullptr);
 }
 
+TEST(BCMenuTest, APopupOfALoadedMenuIsShownWithItsOwnDrawing) {
+    BCMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(kMenu));
+    const HMENU file = menu.GetSubMenu(0);
+    const QImage popup = RenderPopupMenu(file, 0);
+    // Four items of 22 pixels and a separator of 11 inside a 2-pixel border.
+    EXPECT_EQ(popup.height(), 4 * 22 + 11 + 4);
+    EXPECT_EQ(At(popup, 2, 2 + 10), kHighlight);  // the selected item's frame
+    EXPECT_EQ(At(popup, 2 + 10, 2 + 10), BCMenu::BlendTowardWhite(kHighlight, 0.7));
+    EXPECT_EQ(At(popup, 2 + 10, 2 + 22 + 10), kFace);  // the image column of the next item
+    EXPECT_EQ(At(popup, 2 + 30, 2 + 44 + 5), kShadow);  // the separator's etched line
+}
+
 TEST(BCMenuTest, AppendedPopupsStayTheirOwnersAfterTheMenuIsDestroyed) {
     auto parent = std::make_unique<TestMenu>();
     TestMenu child;
