@@ -411,7 +411,9 @@ private:
         int width = 0, y = kFrame;
         bool anyPopup = false;
         rects_.clear();
-        for (const Item* item = data ? data->items.data() : nullptr; data && item != data->items.data() + data->items.size(); ++item) {
+        if (!data) return;
+        for (const Item& entry : data->items) {
+            const Item* item = &entry;
             int w = 0, h = 0;
             if (item->flags & MF_OWNERDRAW) {
                 MEASUREITEMSTRUCT measure{item->sub ? UINT(-1) : UINT(item->id), 0, 0, item->data};
