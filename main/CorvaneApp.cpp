@@ -5,7 +5,6 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "foundation/AdoRecordSet.h"
 #include "main/Artwork.h"
 #include "main/AboutDlg.h"
 #include "main/Commands.h"
@@ -14,6 +13,7 @@
 #include "main/FrameLayout.h"
 #include "main/MainFrame.h"
 #include "main/Roles.h"
+#include "platform/office/Office.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Services.h"
@@ -29,7 +29,9 @@ bool CCorvaneApp::InitInstance() {
     ui::EnsureApplication();
     artwork::RegisterMainArtwork();
     QApplication::setWindowIcon(QPixmap::fromImage(ui::LoadIcon(artwork::kApplicationIcon).image));
-    SetDisconnectedMessageHook([](const std::string& text, const std::string& caption) { ui::MessageBox(text, caption); });
+    // Office documents left open for the user go to the desktop through the
+    // one shell service, as every other opened file does.
+    office::SetShellOpenHook([](const std::string& path) { ui::ShellOpen(path); });
 
     CDlgLogin login;
     if (login.DoModal() != IDOK) return false;
