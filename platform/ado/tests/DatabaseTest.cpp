@@ -4,12 +4,12 @@
 #include <sqlite3.h>
 
 #include "platform/ado/JetError.h"
-#include "platform/ado/tests/TempFolder.h"
+#include "testsupport/TempFolder.h"
 #include "platform/sys/Sys.h"
 
 namespace {
 
-using ado::test::TempFolder;
+using testsupport::TempFolder;
 
 const char* kSchema =
     "CREATE TABLE T (CODE TEXT(4) COLLATE NOCASE, NOTE LONGTEXT COLLATE NOCASE, N INTEGER);"

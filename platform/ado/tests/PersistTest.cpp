@@ -5,12 +5,12 @@
 
 #include <csignal>
 
-#include "platform/ado/tests/TempFolder.h"
+#include "testsupport/TempFolder.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 
 using namespace ado;
-using ado::test::TempFolder;
+using testsupport::TempFolder;
 
 namespace {
 

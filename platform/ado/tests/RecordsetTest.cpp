@@ -5,7 +5,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Database.h"
 #include "platform/ado/JetSql.h"
-#include "platform/ado/tests/TempFolder.h"
+#include "testsupport/TempFolder.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ protected:
         return v;
     }
 
-    test::TempFolder dir_;
+    testsupport::TempFolder dir_;
     Connection db_;
     Recordset rs_;
 };
@@ -187,7 +187,7 @@ TEST(JetSqlTest, DeclaredTypeNamesAndRewrittenCalls) {
 }
 
 TEST(ConnectionTest, PasswordAndFileChecks) {
-    test::TempFolder dir;
+    testsupport::TempFolder dir;
     std::string error;
     ASSERT_TRUE(CreateDatabase(dir.File("p.mdb"), "pw", "CREATE TABLE A (X LONG);", error));
     ASSERT_TRUE(sys::WriteFileAtomic(dir.File("junk.mdb"), std::string(4096, 'j')));
@@ -202,7 +202,7 @@ TEST(ConnectionTest, PasswordAndFileChecks) {
 }
 
 TEST(ConnectionTest, ErrorsReadLikeTheEngines) {
-    test::TempFolder dir;
+    testsupport::TempFolder dir;
     std::string error;
     ASSERT_TRUE(CreateDatabase(dir.File("e.mdb"), "", "CREATE TABLE A (X TEXT(2), Y LONG);", error));
     Connection c;

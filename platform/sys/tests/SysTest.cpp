@@ -2,22 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include "testsupport/TempFolder.h"
 
 namespace {
 
-class TempFolder : public ::testing::Test {
+class Files : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/corvane-sys-XXXXXX";
-        root_ = mkdtemp(pattern);
-    }
-    void TearDown() override {
-        sys::SetProgramFolder("");
-        std::filesystem::remove_all(root_);
-    }
-    std::string root_;
+    void TearDown() override { sys::SetProgramFolder(""); }
+    testsupport::TempFolder folder_;
+    const std::string root_ = folder_.Path();
 };
 
 }  // namespace
@@ -31,7 +24,7 @@ TEST(Paths, BackslashesBecomeSlashes) {
     EXPECT_EQ(sys::ParentFolder("/y"), "/");
 }
 
-TEST_F(TempFolder, ProgramFolderCanBePointedElsewhereAndBack) {
+TEST_F(Files, ProgramFolderCanBePointedElsewhereAndBack) {
     std::string real = sys::ProgramFolder();
     EXPECT_FALSE(real.empty());
     sys::SetProgramFolder(root_ + "/");
@@ -41,7 +34,7 @@ TEST_F(TempFolder, ProgramFolderCanBePointedElsewhereAndBack) {
     EXPECT_EQ(sys::ProgramFolder(), real);
 }
 
-TEST_F(TempFolder, FoldersAreMadeAndRemoved) {
+TEST_F(Files, FoldersAreMadeAndRemoved) {
     EXPECT_FALSE(sys::MakeDir(root_ + "\\a\\b"));  // parent missing
     EXPECT_TRUE(sys::MakeDirs(root_ + "\\a\\b"));
     EXPECT_TRUE(sys::MakeDir(root_ + "\\a\\b"));   // already there
@@ -51,7 +44,7 @@ TEST_F(TempFolder, FoldersAreMadeAndRemoved) {
     EXPECT_TRUE(sys::RemoveAll(root_ + "/never-was"));
 }
 
-TEST_F(TempFolder, AtomicWriteReplacesWholeOrNothing) {
+TEST_F(Files, AtomicWriteReplacesWholeOrNothing) {
     std::string path = root_ + "/f.dat";
     ASSERT_TRUE(sys::WriteFileAtomic(path, "old"));
     ASSERT_TRUE(sys::WriteFileAtomic(path, std::string("n\0ew", 4)));
@@ -66,7 +59,7 @@ TEST_F(TempFolder, AtomicWriteReplacesWholeOrNothing) {
     EXPECT_FALSE(sys::ReadFile(root_ + "/nope", bytes));
 }
 
-TEST_F(TempFolder, ListsByExtensionSortedByName) {
+TEST_F(Files, ListsByExtensionSortedByName) {
     for (const char* name : {"b.UIF", "a.uif", "c.sif", "d.uif.bak"}) sys::WriteFileAtomic(root_ + "/" + name, "");
     sys::MakeDir(root_ + "/sub.uif");
     EXPECT_EQ(sys::ListFiles(root_, "uif"), (std::vector<std::string>{"a.uif", "b.UIF"}));
@@ -75,7 +68,7 @@ TEST_F(TempFolder, ListsByExtensionSortedByName) {
     EXPECT_TRUE(sys::ListFiles(root_ + "/none", "uif").empty());
 }
 
-TEST_F(TempFolder, CopyOverwrites) {
+TEST_F(Files, CopyOverwrites) {
     sys::WriteFileAtomic(root_ + "/a", "1");
     sys::WriteFileAtomic(root_ + "/b", "22");
     EXPECT_TRUE(sys::CopyFile(root_ + "/a", root_ + "/b"));

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/ado/tests/TempFolder.h"
+#include "testsupport/TempFolder.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
 namespace {
 
-using ado::test::TempFolder;
+using testsupport::TempFolder;
 using xmldom::Document;
 
 std::string Gbk(const std::string& utf8) { return text::Utf8ToGbk(utf8); }

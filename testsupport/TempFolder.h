@@ -6,12 +6,12 @@
 
 #include "platform/sys/Sys.h"
 
-namespace ado::test {
+namespace testsupport {
 
 class TempFolder {
 public:
     TempFolder() {
-        char pattern[] = "/tmp/ado_test_XXXXXX";
+        char pattern[] = "/tmp/corvane_test_XXXXXX";
         path_ = mkdtemp(pattern);
     }
     ~TempFolder() { sys::RemoveAll(path_); }
@@ -25,4 +25,4 @@ private:
     std::string path_;
 };
 
-}  // namespace ado::test
+}  // namespace testsupport
