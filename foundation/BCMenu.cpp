@@ -12,18 +12,6 @@ using namespace ui;
 
 namespace {
 
-// The menu colours of this platform's light scheme.
-constexpr int COLOR_MENU = 4, COLOR_MENUTEXT = 7, COLOR_HIGHLIGHT = 13, COLOR_HIGHLIGHTTEXT = 14;
-COLORREF SysColor(int index) {
-    switch (index) {
-    case COLOR_MENU: return RGB(240, 240, 240);
-    case COLOR_MENUTEXT: return RGB(0, 0, 0);
-    case COLOR_HIGHLIGHT: return RGB(0, 120, 215);
-    case COLOR_HIGHLIGHTTEXT: return RGB(255, 255, 255);
-    default: return GetSysColor(index);
-    }
-}
-
 // The version code of the themed system whose flat menu look this
 // platform presents.
 constexpr int kModernSystem = 7;
@@ -604,7 +592,7 @@ void BCMenu::DrawItemClassic(DRAWITEMSTRUCT& draw) {
     if (!record || !draw.dc) return;
     DC& dc = *draw.dc;
     const Rect r = draw.rcItem;
-    const COLORREF menu = SysColor(IsXPThemed() ? COLOR_BTNFACE : COLOR_MENU);
+    const COLORREF menu = GetSysColor(IsXPThemed() ? COLOR_BTNFACE : COLOR_MENU);
     if (record->flags & MF_SEPARATOR) {
         dc.FillSolidRect(r, menu);
         EtchedTop(dc, Rect{r.left, r.top + r.Height() / 2, r.right, r.bottom});
@@ -616,15 +604,15 @@ void BCMenu::DrawItemClassic(DRAWITEMSTRUCT& draw) {
     const ItemImage image = ImageOf(*record);
     const bool checkImage = IsCheckImageItem(draw.itemState, bool(image));
 
-    COLORREF text = SysColor(COLOR_MENUTEXT);
+    COLORREF text = GetSysColor(COLOR_MENUTEXT);
     if (!selected) {
         dc.FillSolidRect(r, menu);
         dc.FrameRect(r, menu);
     } else {
         Rect highlight = r;
         if (image || checkImage || checked) highlight.left = r.left + m_iconWidth + 5;
-        dc.FillSolidRect(highlight, SysColor(COLOR_HIGHLIGHT));
-        text = SysColor(COLOR_HIGHLIGHTTEXT);
+        dc.FillSolidRect(highlight, GetSysColor(COLOR_HIGHLIGHT));
+        text = GetSysColor(COLOR_HIGHLIGHTTEXT);
     }
 
     const int e = std::max(0, (r.Height() - m_iconHeight - 4) / 2), f = e + 2;
@@ -685,7 +673,7 @@ void BCMenu::DrawItemXP(DRAWITEMSTRUCT& draw) {
     const bool themed = IsXPThemed();
     const COLORREF column = themed ? GetSysColor(COLOR_BTNFACE) : BlendTowardWhite(GetSysColor(COLOR_BTNFACE), 0.25);
     const COLORREF background = GetSysColor(COLOR_WINDOW);
-    const COLORREF highlight = SysColor(COLOR_HIGHLIGHT);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF selection = BlendTowardWhite(highlight, themed ? 0.7 : 0.85);
     const int margin = s_xp3DImages ? 7 : 4;
     const int columnWidth = margin + m_iconWidth;
@@ -763,7 +751,7 @@ void BCMenu::DrawItemXP(DRAWITEMSTRUCT& draw) {
 
     if (record->GetText().empty()) return;
     const Rect textRect{r.left + columnWidth + 8, r.top - 1, r.right, r.bottom - 1};
-    COLORREF text = SysColor(COLOR_MENUTEXT);
+    COLORREF text = GetSysColor(COLOR_MENUTEXT);
     if (grayed) text = themed ? GetSysColor(COLOR_GRAYTEXT) : BlendTowardWhite(GetSysColor(COLOR_GRAYTEXT), 0.4);
     DrawItemText(dc, record->GetText(), textRect, m_iconWidth, text);
 }
@@ -788,19 +776,19 @@ void BCMenu::DrawCheckMark(DC& dc, int x, int y, COLORREF color) {
 }
 
 void BCMenu::DrawClassicCheckBox(DC& dc, const Rect& rect, bool selected, bool radio) {
-    COLORREF face = SysColor(IsXPThemed() ? COLOR_BTNFACE : COLOR_MENU);
+    COLORREF face = GetSysColor(IsXPThemed() ? COLOR_BTNFACE : COLOR_MENU);
     if (!selected) face = BlendTowardWhite(face, 0.6);
     dc.FillSolidRect(rect, face);
     if (IsKnownShell()) dc.Draw3dRect(rect, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
-    if (radio) DrawRadioDot(dc, rect.left + 5, rect.top + 4, SysColor(COLOR_MENUTEXT));
-    else DrawCheckMark(dc, rect.left + 4, rect.top + 4, SysColor(COLOR_MENUTEXT));
+    if (radio) DrawRadioDot(dc, rect.left + 5, rect.top + 4, GetSysColor(COLOR_MENUTEXT));
+    else DrawCheckMark(dc, rect.left + 4, rect.top + 4, GetSysColor(COLOR_MENUTEXT));
 }
 
 void BCMenu::DrawXPCheckBox(DC& dc, const Rect& rect, bool radio, COLORREF highlight) {
     dc.FillSolidRect(rect, BlendTowardWhite(highlight, 0.85));
     dc.FrameRect(rect, highlight);
-    if (radio) DrawRadioDot(dc, rect.left + 5, rect.top + 4, SysColor(COLOR_MENUTEXT));
-    else DrawCheckMark(dc, rect.left + 5, rect.top + 4, SysColor(COLOR_MENUTEXT));
+    if (radio) DrawRadioDot(dc, rect.left + 5, rect.top + 4, GetSysColor(COLOR_MENUTEXT));
+    else DrawCheckMark(dc, rect.left + 5, rect.top + 4, GetSysColor(COLOR_MENUTEXT));
 }
 
 void BCMenu::DrawEmbossed(DC& dc, int x, int y, int cx, int cy, const QImage& bitmap, int sx, int sy,

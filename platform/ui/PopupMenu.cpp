@@ -294,8 +294,7 @@ constexpr int kFrame = 2;            // the pop-up's border
 constexpr int kTextIndent = 24;      // plain items: room for the check mark
 constexpr int kArrowRoom = 16;       // room for a sub-menu's arrow
 constexpr int kSeparatorHeight = 8;  // plain separators
-constexpr COLORREF kMenuBack = RGB(255, 255, 255), kHighlight = RGB(0, 120, 215),
-                   kHighlightText = RGB(255, 255, 255);
+constexpr COLORREF kMenuBack = RGB(255, 255, 255);
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -458,8 +457,8 @@ private:
         } else if (item.flags & MF_SEPARATOR) {
             painter.fillRect(QRect(r.left() + 4, r.center().y(), r.width() - 8, 1), ToQColor(GetSysColor(COLOR_BTNSHADOW)));
         } else {
-            const COLORREF text = grayed ? GetSysColor(COLOR_GRAYTEXT) : selected ? kHighlightText : GetSysColor(COLOR_WINDOWTEXT);
-            if (selected) painter.fillRect(r, ToQColor(kHighlight));
+            const COLORREF text = grayed ? GetSysColor(COLOR_GRAYTEXT) : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : GetSysColor(COLOR_WINDOWTEXT);
+            if (selected) painter.fillRect(r, ToQColor(GetSysColor(COLOR_HIGHLIGHT)));
             painter.setPen(ToQColor(text));
             const auto [left, right] = SplitAtTabs(item.text);
             const QRect textRect = r.adjusted(kTextIndent, 0, -kArrowRoom, 0);

@@ -95,7 +95,8 @@ constexpr DWORD OFN_READONLY = 0x1, OFN_OVERWRITEPROMPT = 0x2, OFN_HIDEREADONLY 
 // System colours.
 constexpr int COLOR_WINDOW = 5, COLOR_WINDOWTEXT = 8, COLOR_3DFACE = 15, COLOR_BTNFACE = 15,
               COLOR_BTNSHADOW = 16, COLOR_GRAYTEXT = 17, COLOR_BTNTEXT = 18, COLOR_3DDKSHADOW = 21,
-              COLOR_3DLIGHT = 22, COLOR_BTNHIGHLIGHT = 20;
+              COLOR_3DLIGHT = 22, COLOR_BTNHIGHLIGHT = 20, COLOR_MENU = 4, COLOR_MENUTEXT = 7,
+              COLOR_HIGHLIGHT = 13, COLOR_HIGHLIGHTTEXT = 14;
 
 // The fixed system colours of this platform (the classic light scheme).
 constexpr COLORREF GetSysColor(int index) {
@@ -109,6 +110,10 @@ constexpr COLORREF GetSysColor(int index) {
     case COLOR_BTNHIGHLIGHT: return RGB(255, 255, 255);
     case COLOR_3DDKSHADOW: return RGB(105, 105, 105);
     case COLOR_3DLIGHT: return RGB(227, 227, 227);
+    case COLOR_MENU: return RGB(240, 240, 240);
+    case COLOR_MENUTEXT: return RGB(0, 0, 0);
+    case COLOR_HIGHLIGHT: return RGB(0, 120, 215);
+    case COLOR_HIGHLIGHTTEXT: return RGB(255, 255, 255);
     default: return RGB(0, 0, 0);
     }
 }
