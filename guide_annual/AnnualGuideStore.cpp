@@ -1,0 +1,184 @@
+#include "guide_annual/AnnualGuideStore.h"
+
+#include <vector>
+
+#include "guide_annual/AnnualGuideData.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/xmldom/Document.h"
+
+namespace guidestore {
+
+namespace {
+
+constexpr const char* kChapterColumns[] = {"GS", "GNWYJQK", "YJNR_YEAR"};
+
+std::string GuideCondition(const std::string& fund, const std::string& year) {
+    return "JJBH='" + Quote(fund) + "' and FBNF='" + Quote(year) + "'";
+}
+
+// The number an element stands for: its name without the leading "fund".
+std::string CodeOf(const xmldom::Node& element) {
+    const std::string name = element.Name();
+    return name.size() > 4 ? name.substr(4) : std::string();
+}
+
+// Adds one row to an open recordset with `fill`, cancelling it on failure.
+template <class Fill>
+bool AddRow(CAdoRecordSet& recordset, Fill fill) {
+    if (recordset.AddNew() && fill() && recordset.Update()) return true;
+    recordset.CancelUpdate();
+    return false;
+}
+
+bool AddSubjects(CAdoConnection& connection, const std::string& fund, const std::string& year,
+                 const std::vector<xmldom::Node>& subjects, const GuideFiles& files) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_year_studysubject")) return false;
+    for (const xmldom::Node& subject : subjects) {
+        const std::string purpose = sys::JoinPath(files.topicFolder, subject.GetAttribute("研究目的"));
+        const bool added = AddRow(rs, [&] {
+            return rs.SetString("ZTBH", CodeOf(subject)) && rs.SetString("JJBH", fund) && rs.SetString("FBNF", year) &&
+                   rs.SetString("ZTMC", subject.GetAttribute("专题名称")) && rs.AppendChunkFromFile("YJMD", purpose);
+        });
+        if (!added) return false;
+    }
+    return true;
+}
+
+bool AddDirections(CAdoConnection& connection, const std::string& fund, const std::string& year,
+                   const std::vector<xmldom::Node>& subjects) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_year_studyaspect")) return false;
+    for (const xmldom::Node& subject : subjects) {
+        for (const xmldom::Node& direction : subject.ChildElements()) {
+            std::vector<std::string> units;
+            for (const xmldom::Node& unit : direction.ChildElements()) units.push_back(unit.GetAttribute("单位代码"));
+            if (units.empty()) units.push_back(" ");  // an undirected direction
+            for (const std::string& unit : units) {
+                const bool added = AddRow(rs, [&] {
+                    return rs.SetString("YJFXBH", CodeOf(direction)) && rs.SetString("JJBH", fund) &&
+                           rs.SetString("FBNF", year) && rs.SetString("ZTBH", CodeOf(subject)) &&
+                           rs.SetString("DWDM", unit) && rs.SetString("YJFXMC", direction.GetAttribute("研究方向名称")) &&
+                           rs.SetString("SFZDYJFX", direction.GetAttribute("是否重点研究方向")) &&
+                           rs.SetString("BZ", "备注");
+                });
+                if (!added) return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool AddGuideRow(CAdoConnection& connection, const std::string& fund, const std::string& name,
+                 const std::string& year, const GuideFiles& files) {
+    std::string topic;
+    if (sys::FileExists(sys::NativePath(files.topicFile)) && !sys::ReadFile(sys::NativePath(files.topicFile), topic))
+        return false;
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_yearfundguide")) return false;
+    return AddRow(rs, [&] {
+        if (!rs.SetString("JJBH", fund) || !rs.SetString("ZNMC", name) || !rs.SetString("FBNF", year)) return false;
+        for (int i = 0; i < 3; ++i)
+            if (!rs.AppendChunkFromFile(kChapterColumns[i], files.chapters[i])) return false;
+        return WriteBlob(rs, "XTFW", topic);
+    });
+}
+
+// Runs `work` in a transaction: committed when it succeeds, else rolled back.
+template <class Work>
+bool InTransaction(CAdoConnection& connection, Work work) {
+    if (connection.BeginTrans() < 0) return false;
+    if (work() && connection.CommitTrans()) return true;
+    connection.RollbackTrans();
+    return false;
+}
+
+}  // namespace
+
+GuideFiles EditorFiles() {
+    GuideFiles files;
+    for (int i = 0; i < 3; ++i) files.chapters[i] = guidefiles::ChapterFile(i);
+    files.topicFile = guidefiles::TopicFile();
+    files.topicFolder = guidefiles::TopicFolder();
+    return files;
+}
+
+std::string Quote(const std::string& value) { return text::EscapeSql(value); }
+
+bool ReadBlob(CAdoRecordSet& recordset, const std::string& column, std::string& bytes) {
+    const long size = recordset.GetFieldActualSize(column);
+    if (size < 0) return false;
+    std::string read(static_cast<std::size_t>(size), '\0');
+    if (size > 0 && !recordset.GetChunk(column, read.data())) return false;
+    bytes = std::move(read);
+    return true;
+}
+
+bool BlobToFile(CAdoRecordSet& recordset, const std::string& column, const std::string& path) {
+    std::string bytes;
+    return ReadBlob(recordset, column, bytes) && sys::WriteFileAtomic(sys::NativePath(path), bytes);
+}
+
+bool WriteBlob(CAdoRecordSet& recordset, const std::string& column, const std::string& bytes) {
+    return recordset.AppendChunk(column, bytes.data(), static_cast<long>(bytes.size())) != FALSE;
+}
+
+bool IsGuideStored(CAdoConnection& connection, const std::string& fund, const std::string& year) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    return rs.Open("select * from corvane_yearfundguide where " + GuideCondition(fund, year)) && !rs.IsEOF();
+}
+
+bool DeleteGuideRows(CAdoConnection& connection, const std::string& fund, const std::string& year) {
+    const std::string condition = " where JJBH = '" + Quote(fund) + "' and FBNF='" + Quote(year) + "'";
+    return connection.Execute("delete from corvane_yearfundguide" + condition) &&
+           connection.Execute("delete from CORVANE_YEAR_STUDYASPECT" + condition) &&
+           connection.Execute("delete from CORVANE_YEAR_STUDYSUBJECT" + condition);
+}
+
+bool WriteTopicScope(CAdoConnection& connection, const std::string& fund, const std::string& year,
+                     const GuideFiles& files) {
+    if (!sys::FileExists(sys::NativePath(files.topicFile))) return true;
+    xmldom::Document document;
+    if (!document.Load(files.topicFile)) return false;
+    const std::vector<xmldom::Node> subjects = document.DocumentElement().ChildElements();
+    if (subjects.empty()) return true;
+    return AddSubjects(connection, fund, year, subjects, files) && AddDirections(connection, fund, year, subjects);
+}
+
+bool StoreGuide(CAdoConnection& connection, const std::string& fund, const std::string& name,
+                const std::string& year, const GuideFiles& files, bool replace) {
+    return InTransaction(connection, [&] {
+        return (!replace || DeleteGuideRows(connection, fund, year)) &&
+               AddGuideRow(connection, fund, name, year, files) && WriteTopicScope(connection, fund, year, files);
+    });
+}
+
+bool DeleteGuide(CAdoConnection& connection, const std::string& fund, const std::string& year) {
+    return InTransaction(connection, [&] { return DeleteGuideRows(connection, fund, year); });
+}
+
+bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::string& year,
+               const GuideFiles& files) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_yearfundguide where " + GuideCondition(fund, year)) || rs.IsEOF()) return false;
+    for (int i = 0; i < 3; ++i) BlobToFile(rs, kChapterColumns[i], files.chapters[i]);
+    sys::MakeDirs(sys::NativePath(files.topicFolder));
+    BlobToFile(rs, "XTFW", files.topicFile);
+    rs.Close();
+    if (rs.Open("select * from corvane_year_studysubject where " + GuideCondition(fund, year))) {
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::string code;
+            rs.GetString("ZTBH", code);
+            BlobToFile(rs, "YJMD", sys::JoinPath(files.topicFolder, sys::FileName(guidefiles::PurposeFile(code))));
+        }
+    }
+    return true;
+}
+
+}  // namespace guidestore

@@ -1,0 +1,66 @@
+// The stored annual guides: the guide row with its three chapters and topic
+// document, the subject rows with their research purposes and the direction
+// rows (one per directed unit) that the topic document is walked into. Each
+// change of a guide runs in one transaction, so a guide is never stored
+// without its subjects and directions, nor left half-deleted.
+#pragma once
+
+#include <string>
+
+#include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
+
+namespace guidestore {
+
+// Where a guide's rich texts and topic scope are exchanged with the editor.
+struct GuideFiles {
+    std::string chapters[3];  // RTF of 概述, 国内外研究情况, 年度目标和重点研究内容
+    std::string topicFile;    // the topic document
+    std::string topicFolder;  // the subjects' purpose files
+};
+// The guide editor's own files (temp chapters, the topic folder).
+GuideFiles EditorFiles();
+
+// A text as it stands between single quotes in a statement.
+std::string Quote(const std::string& value);
+
+// The bytes of a long binary column of the current row; false when it
+// cannot be read (an empty or NULL value reads as no bytes).
+bool ReadBlob(CAdoRecordSet& recordset, const std::string& column, std::string& bytes);
+// Creates or replaces the file with the column's bytes; the file is left as
+// it was when the column cannot be read.
+bool BlobToFile(CAdoRecordSet& recordset, const std::string& column, const std::string& path);
+// Sets a long binary column of the pending row to the bytes.
+bool WriteBlob(CAdoRecordSet& recordset, const std::string& column, const std::string& bytes);
+
+// True when the guide of this fund number and year is stored.
+bool IsGuideStored(CAdoConnection& connection, const std::string& fund, const std::string& year);
+
+// Deletes the guide row and the guide's subject and direction rows; the
+// caller holds the transaction.
+bool DeleteGuideRows(CAdoConnection& connection, const std::string& fund, const std::string& year);
+
+// Adds the subject and direction rows of the topic document: subjects in
+// document order with the bytes of their purpose files, one direction row
+// per unit element (DWDM " " for a direction without one). A missing topic
+// document is an empty topic scope; an unreadable one, or a purpose file
+// that cannot be read, fails. The caller holds the transaction.
+bool WriteTopicScope(CAdoConnection& connection, const std::string& fund, const std::string& year,
+                     const GuideFiles& files);
+
+// Stores the guide from the files in one transaction; with `replace` the
+// stored guide of that fund number and year (with its subjects and
+// directions) gives way first. False: the database is as it was.
+bool StoreGuide(CAdoConnection& connection, const std::string& fund, const std::string& name,
+                const std::string& year, const GuideFiles& files, bool replace);
+
+// Deletes a stored guide with its subjects and directions in one
+// transaction. False: the database is as it was.
+bool DeleteGuide(CAdoConnection& connection, const std::string& fund, const std::string& year);
+
+// Writes a stored guide's chapters, topic document and research purposes to
+// the files. False when the guide is not stored (no file is touched then).
+bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::string& year,
+               const GuideFiles& files);
+
+}  // namespace guidestore

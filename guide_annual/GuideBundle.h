@@ -1,0 +1,43 @@
+// The annual guide bundle (.fund): the marker "1" and three saved recordsets
+// in a length-prefixed container: the guide row, its subject rows and its
+// direction rows, long binary columns included. Beside each bundle its
+// specialty-group (.sif) or laboratory (.lif) file is written.
+#pragma once
+
+#include <string>
+
+#include "foundation/AdoConnection.h"
+
+class GuideBundle {
+public:
+    static constexpr char kAnnualMarker = '1';
+    static constexpr const char* kExtension = "fund";
+
+    enum class ImportResult {
+        Imported,
+        Skipped,    // the guide is stored and the policy keeps it
+        OtherKind,  // a bundle with another marker: left alone, not counted
+        Corrupt,    // not a readable bundle; nothing was written
+        Failed,     // the database refused a row; nothing was written
+    };
+
+    // "<fund>(<year>)(<today>).fund".
+    static std::string FileName(const std::string& fund, const std::string& year, const std::string& today);
+
+    // Writes the bundle of a stored guide into `folder`, and its companion
+    // file when the fund number is a specialty group's or a laboratory's.
+    // A guide without subjects or directions gets empty parts for them.
+    // False when the guide is not stored or a file cannot be written.
+    static bool Export(CAdoConnection& connection, const std::string& fund, const std::string& year,
+                       const std::string& folder, const std::string& today);
+
+    // Imports one bundle in one transaction. A guide that is stored already
+    // is handled by the policy (0 overwrite, 1 keep, 2 ask "记录已存在，是否覆盖
+    // 原有记录？"; any other value keeps); an overwrite removes the stored
+    // guide with its subjects and directions first.
+    static ImportResult Import(CAdoConnection& connection, const std::string& path, int policy);
+
+    // The scratch files of the three parts, under the program folder's temp.
+    static std::string ScratchFile(int part);
+    static void RemoveScratchFiles();
+};

@@ -1,0 +1,31 @@
+// The container of the exchange bundles: an optional marker byte, then each
+// part as a 32-bit little-endian length and that many bytes. The reader knows
+// how many parts to expect; lengths are checked against what the file holds.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class LengthPrefixedContainer {
+public:
+    enum class ReadResult {
+        Ok,
+        CannotOpen,   // the file cannot be read
+        OtherMarker,  // another kind of bundle (or an empty file)
+        Truncated,    // a length announces more bytes than the file holds
+    };
+
+    // The bytes of a container.
+    static std::string Pack(std::optional<char> marker, const std::vector<std::string>& parts);
+    // Reads `partCount` parts after the marker (when one is expected); bytes
+    // after the last part are ignored. `parts` is filled only on Ok.
+    static ReadResult Unpack(std::string_view bytes, std::optional<char> marker, std::size_t partCount,
+                             std::vector<std::string>& parts);
+
+    // Replaces the file by the container as a whole; false when it cannot be written.
+    static bool Write(const std::string& path, std::optional<char> marker, const std::vector<std::string>& parts);
+    static ReadResult Read(const std::string& path, std::optional<char> marker, std::size_t partCount,
+                           std::vector<std::string>& parts);
+};
