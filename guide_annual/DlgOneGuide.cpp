@@ -1,14 +1,380 @@
 #include "guide_annual/DlgOneGuide.h"
 
-IMPLEMENT_DYNCREATE(CDlgOneGuide, ui::PlaceholderView)
+#include "guide_annual/AnnualGuideData.h"
+#include "guide_annual/AnnualGuideStore.h"
+#include "guide_annual/DlgGuideSearch.h"
+#include "guide_annual/DlgImportPolicy.h"
+#include "guide_annual/DlgSelectFiveGuide.h"
+#include "guide_annual/GuideBundle.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/DateTime.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Services.h"
+
+IMPLEMENT_DYNCREATE(CDlgOneGuide, ui::FormView)
 
 std::string CDlgOneGuide::m_strPublishYear;
 
-CDlgOneGuide::CDlgOneGuide() : ui::PlaceholderView(IDD, "年度指南") {}
+namespace {
+constexpr int kHandCursor = 3124;
+constexpr COLORREF kButtonBackground = RGB(242, 246, 255);
+}  // namespace
 
-void CDlgOneGuide::Clear() { SetDetail(""); }
+const ui::DialogTemplate& CDlgOneGuide::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 751, 515}, {
+        {Kind::Static, IDC_LIST_FRAME, "", {4, 4, 743, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_DETAIL_FRAME, "", {4, 132, 743, 379}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+    return tpl;
+}
+
+CDlgOneGuide::CDlgOneGuide() : ui::FormView(Template()), m_dlgList(*this), m_dlgDetail(*this) {}
+
+CDlgOneGuide::~CDlgOneGuide() = default;
+
+void CDlgOneGuide::OnInitialUpdate() {
+    ui::FormView::OnInitialUpdate();
+    m_dlgList.CreateOver(this, IDC_LIST_FRAME);
+    m_dlgDetail.CreateOver(this, IDC_DETAIL_FRAME);
+    ConnectAccess();
+    InitUnitDict();
+    m_arrChapterFiles.clear();
+    for (int i = 0; i < 3; ++i) m_arrChapterFiles.push_back(guidefiles::ChapterFile(i));
+    ButtonTexture(m_dlgList.m_btnImport, 3121, "导入");
+    ButtonTexture(m_dlgList.m_btnExport, 3119, "导出");
+    ButtonTexture(m_dlgList.m_btnSearch, 3120, "查找");
+    ButtonTexture(m_dlgList.m_btnDelete, 3151, "删除");
+    ButtonTexture(m_dlgDetail.m_btnAdd, 3157, "新增");
+    ButtonTexture(m_dlgDetail.m_btnSave, 3152, "保存");
+    ButtonTexture(m_dlgDetail.m_btnWord, 3123, "导出成word文档");
+    ShowFundInfo(m_strPublishYear);
+}
+
+BOOL CDlgOneGuide::ConnectAccess() {
+    if (!ConnectGuideDatabase(m_connection)) {
+        ui::AfxMessageBox("数据库连接失败！");
+        return FALSE;
+    }
+    BindGuideRecordset(m_recordset, m_connection);
+    return TRUE;
+}
+
+void CDlgOneGuide::InitUnitDict() {
+    g_arrUnitCode.clear();
+    g_mapUnitName.clear();
+    if (!m_recordset.Open("select * from corvane_unit order by dwdm")) return;
+    for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+        std::string code, name;
+        m_recordset.GetString("DWDM", code);
+        m_recordset.GetString("DWMC", name);
+        g_arrUnitCode.push_back(code);
+        g_mapUnitName[code] = name;
+    }
+    m_recordset.Close();
+}
+
+std::string CDlgOneGuide::GetExePath() { return sys::ProgramFolder(); }
+
+void CDlgOneGuide::ButtonTexture(CButtonST& button, int icon, const std::string& tooltip) {
+    button.SetIcon(icon);
+    button.SetHandCursor(kHandCursor);
+    for (int index : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})
+        button.SetColor(index, kButtonBackground);
+    button.SetTooltipText(tooltip.c_str());
+}
+
+void CDlgOneGuide::Emptyfile(const std::string& path) { sys::TruncateFile(sys::NativePath(path)); }
+
+void CDlgOneGuide::DelFolder(const std::string& path) {
+    const std::string folder = sys::NativePath(path);
+    for (const std::string& name : sys::ListFiles(folder, "")) sys::RemoveAll(sys::JoinPath(folder, name));
+}
+
+int CDlgOneGuide::IfOutput(int chapter) {
+    for (const std::string& chosen : m_arrOutputChapters)
+        if (text::Atol(chosen) == chapter) return 1;
+    return 0;
+}
+
+int CDlgOneGuide::IsRecordExist(const std::string& fund, const std::string& year) {
+    return guidestore::IsGuideStored(m_connection, fund, year) ? 1 : 0;
+}
+
+// ---- the period and the list ----
 
 int CDlgOneGuide::ShowFundInfo(std::string period) {
-    SetDetail("时期：" + period);
-    return 0;
+    ui::ComboBox& years = Header().YearList();
+    years.ResetContent();
+    const long first = text::Atol(PeriodFirstYear(period));
+    for (long year = first; year < first + 5; ++year) years.AddString(text::Format("%ld", year));
+    years.SetCurSel(0);
+    FillGuideList("select * from corvane_yearfundguide where FBNF>= '" + guidestore::Quote(PeriodFirstYear(period)) +
+                  "' and FBNF<='" + guidestore::Quote(PeriodLastYear(period)) + "' order by fbnf,jjbh");
+    return 1;
+}
+
+void CDlgOneGuide::FillGuideList(const std::string& sql) {
+    m_dlgList.List().DeleteAllItems();
+    if (m_recordset.Open(sql)) {
+        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+            std::string fund, name, year;
+            m_recordset.GetString("JJBH", fund);
+            m_recordset.GetString("ZNMC", name);
+            m_recordset.GetString("FBNF", year);
+            m_dlgList.AddGuide(fund, name, year);
+        }
+    }
+    m_recordset.Close();
+}
+
+void CDlgOneGuide::RefillGuideList() {
+    FillGuideList("select * from corvane_yearfundguide where FBNF>= '" +
+                  guidestore::Quote(PeriodFirstYear(m_strPublishYear)) + "' and FBNF<='" +
+                  guidestore::Quote(PeriodLastYear(m_strPublishYear)) + "' order by fbnf,jjbh");
+}
+
+void CDlgOneGuide::Clear() {
+    Header().m_strFundCode.clear();
+    Header().m_strGuideName.clear();
+    Header().YearList().SetCurSel(0);
+    Tabs().ClearAll();
+}
+
+void CDlgOneGuide::OnBtnSearch() {
+    CDlgGuideSearch search(this);
+    if (search.DoModal() != IDOK) return;
+    FillGuideList(search.m_strSQL + " and FBNF >= '" + guidestore::Quote(PeriodFirstYear(m_strPublishYear)) +
+                  "' and FBNF <= '" + guidestore::Quote(PeriodLastYear(m_strPublishYear)) + "' order by fbnf,jjbh");
+}
+
+std::vector<std::pair<std::string, std::string>> CDlgOneGuide::SelectedGuides() const {
+    std::vector<std::pair<std::string, std::string>> guides;
+    const ui::ListCtrl& list = m_dlgList.List();
+    for (int row = list.GetNextItem(-1, LVNI_SELECTED); row >= 0; row = list.GetNextItem(row, LVNI_SELECTED))
+        guides.emplace_back(list.GetItemText(row, 0), list.GetItemText(row, 2));
+    return guides;
+}
+
+// ---- the editor ----
+
+void CDlgOneGuide::SetTopicGuide() {}
+
+void CDlgOneGuide::ReloadTopic() {}
+
+void CDlgOneGuide::EnableGuideName(bool enable) {
+    Header().GetDlgItem(CDlgGuideHeader::IDC_NAME)->EnableWindow(enable ? TRUE : FALSE);
+}
+
+void CDlgOneGuide::LoadChapters(int count) {
+    for (int i = 0; i < count; ++i) Tabs().Chapter(i).LoadRtfFile(m_arrChapterFiles[i]);
+}
+
+void CDlgOneGuide::OnKillfocusGuideName() {
+    Header().UpdateData(TRUE);
+    SetTopicGuide();
+    ReloadTopic();
+}
+
+void CDlgOneGuide::OnSelchangeYear() { SetTopicGuide(); }
+
+void CDlgOneGuide::OnBtnAdd() {
+    g_arrFiveGuideName.clear();
+    g_arrFiveGuideCode.clear();
+    if (m_recordset.Open("select * from corvane_fivefundguide where FBNF='" + guidestore::Quote(m_strPublishYear) + "'")) {
+        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+            std::string name, code;
+            m_recordset.GetString("ZNMC", name);
+            m_recordset.GetString("JJBH", code);
+            g_arrFiveGuideName.push_back(name);
+            g_arrFiveGuideCode.push_back(code);
+        }
+    }
+    m_recordset.Close();
+    if (g_arrFiveGuideCode.empty()) {
+        GuidePrompt("您还没有编写五年指南，不能编写年度指南！");
+        return;
+    }
+    CDlgSelectFiveGuide choose(this);
+    if (choose.DoModal() != IDOK) return;
+
+    for (const std::string& file : m_arrChapterFiles) Emptyfile(file);
+    Tabs().ClearAll();
+    Header().m_strFundCode = choose.m_strFundCode;
+    if (m_recordset.Open("select * from corvane_fivefundguide where JJBH='" + guidestore::Quote(choose.m_strFundCode) +
+                         "' and FBNF='" + guidestore::Quote(m_strPublishYear) + "'") &&
+        !m_recordset.IsEOF()) {
+        m_recordset.GetString("ZNMC", Header().m_strGuideName);
+        guidestore::BlobToFile(m_recordset, "GS", m_arrChapterFiles[0]);
+        guidestore::BlobToFile(m_recordset, "GNWYJQK", m_arrChapterFiles[1]);
+        LoadChapters(2);
+    }
+    m_recordset.Close();
+    Header().UpdateData(FALSE);
+    SetTopicGuide();
+    ReloadTopic();
+    Header().YearList().SetCurSel(0);
+    SetTopicGuide();
+    Tabs().SetActiveTab(2);
+    EnableGuideName(true);
+}
+
+void CDlgOneGuide::OnDblclkListFundinfo() {
+    const ui::ListCtrl& list = m_dlgList.List();
+    const int row = list.GetSelectionMark();
+    if (row < 0 || row >= list.GetItemCount()) return;
+    Tabs().ClearAll();
+    Header().m_strFundCode = list.GetItemText(row, 0);
+    Header().m_strGuideName = list.GetItemText(row, 1);
+    const std::string year = list.GetItemText(row, 2);
+    ui::ComboBox& years = Header().YearList();
+    years.SetCurSel(years.FindStringExact(-1, year));
+    SetTopicGuide();
+    if (guidestore::LoadGuide(m_connection, Header().m_strFundCode, year, guidestore::EditorFiles())) LoadChapters(3);
+    Header().UpdateData(FALSE);
+    ReloadTopic();
+    EnableGuideName(true);
+}
+
+void CDlgOneGuide::PrepareChapters() {
+    ui::CharFormat chars;
+    chars.dwMask = ui::CFM_SIZE | ui::CFM_COLOR | ui::CFM_FACE | ui::CFM_BOLD;
+    chars.yHeight = 280;
+    chars.crTextColor = RGB(0, 0, 0);
+    chars.szFaceName = "仿宋_GB2312";
+    ui::ParaFormat para;
+    para.dwMask = ui::PFM_STARTINDENT | ui::PFM_OFFSET;
+    para.dxStartIndent = 580;
+    para.dxOffset = -580;
+    for (int i = 0; i < 3; ++i) {
+        COleRichEdit& editor = Tabs().Chapter(i);
+        editor.SetSel(0, -1);
+        editor.SetSelectionCharFormat(chars);
+        editor.SetParaFormat(para);
+        editor.SaveRtfFile(m_arrChapterFiles[i]);
+    }
+}
+
+void CDlgOneGuide::OnButtonSave() {
+    Header().UpdateData(TRUE);
+    if (Header().m_strFundCode.empty() || Header().m_strGuideName.empty()) {
+        GuidePrompt("基金编号、指南名称都是必填项！", 0);
+        return;
+    }
+    // The table itself is asked, so that a guide that the list does not show
+    // is never stored twice.
+    if (IsRecordExist(Header().m_strFundCode, Header().CurrentYear())) {
+        if (GuidePrompt("该指南已存在, 是否替换原纪录？", MB_ICONINFORMATION, MB_YESNO) == IDYES) UpdateFundInfo();
+        return;
+    }
+    AddNewFund();
+}
+
+void CDlgOneGuide::AddNewFund() {
+    PrepareChapters();
+    if (!guidestore::StoreGuide(m_connection, Header().m_strFundCode, Header().m_strGuideName, Header().CurrentYear(),
+                                guidestore::EditorFiles(), false)) {
+        ui::MessageBox("数据入库操作失败！", "操作失败", MB_ICONEXCLAMATION);
+        return;
+    }
+    ui::MessageBox("数据入库完成！", "操作成功", MB_ICONINFORMATION);
+    RefillGuideList();
+}
+
+void CDlgOneGuide::UpdateFundInfo() {
+    PrepareChapters();
+    if (!guidestore::StoreGuide(m_connection, Header().m_strFundCode, Header().m_strGuideName, Header().CurrentYear(),
+                                guidestore::EditorFiles(), true)) {
+        ui::MessageBox("数据更新操作失败！", "操作失败", MB_ICONEXCLAMATION);
+        return;
+    }
+    ui::MessageBox("数据更新成功！", "操作成功", MB_ICONINFORMATION);
+    RefillGuideList();
+}
+
+void CDlgOneGuide::OnBtnDelete() {
+    const auto guides = SelectedGuides();
+    if (guides.empty()) {
+        ui::MessageBox("请先选中要删除的记录", "删除指南", MB_ICONINFORMATION);
+        return;
+    }
+    if (GuidePrompt("确定删除该记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
+    for (const auto& [fund, year] : guides) {
+        if (!guidestore::DeleteGuide(m_connection, fund, year)) {
+            ui::MessageBox("数据删除操作失败！", "操作失败", MB_ICONEXCLAMATION);
+            return;
+        }
+        if (fund == Header().m_strFundCode) {
+            Header().m_strFundCode.clear();
+            Header().m_strGuideName.clear();
+            Header().YearList().SetCurSel(0);
+            Tabs().ClearAll();
+            EnableGuideName(false);
+        }
+    }
+    ShowFundInfo(m_strPublishYear);
+    Header().UpdateData(FALSE);
+    GuidePrompt("删除成功！");
+}
+
+// ---- bundles ----
+
+void CDlgOneGuide::OnBtnExport() {
+    const auto guides = SelectedGuides();
+    if (guides.empty()) {
+        GuidePrompt("请先选择要导出的记录！");
+        return;
+    }
+    const std::string chosen = ui::BrowseForFolder("选择导出文件夹路径");
+    if (chosen.empty()) return;
+    const std::string folder = sys::JoinPath(chosen, "年度指南");
+    sys::MakeDirs(folder);
+    const std::string today = text::DateTime::Now().Format("%Y-%m-%d");
+    int failed = 0;
+    for (const auto& [fund, year] : guides)
+        if (!GuideBundle::Export(m_connection, fund, year, folder, today)) ++failed;
+    std::string message = "上报文件已导出至" + folder + "/";
+    if (failed) message += text::Format("\r\n另有%d条指南未能导出。", failed);
+    GuidePrompt(message);
+}
+
+int CDlgOneGuide::Import(const std::string& path) {
+    return GuideBundle::Import(m_connection, path, m_nPolicy) == GuideBundle::ImportResult::Imported ? 1 : 0;
+}
+
+void CDlgOneGuide::OnBtnImport() {
+    CDlgImportPolicy policy(this);
+    policy.m_nPolicy = m_nPolicy;
+    if (policy.DoModal() != IDOK) return;
+    m_nPolicy = policy.m_nPolicy;
+    const std::string folder = ui::BrowseForFolder("选择导入文件路径");
+    if (folder.empty()) return;
+    int imported = 0, unreadable = 0;
+    for (const std::string& name : sys::ListFiles(folder, GuideBundle::kExtension)) {
+        switch (GuideBundle::Import(m_connection, sys::JoinPath(folder, name), m_nPolicy)) {
+        case GuideBundle::ImportResult::Imported: ++imported; break;
+        case GuideBundle::ImportResult::Corrupt: ++unreadable; break;
+        default: break;
+        }
+    }
+    std::string message = text::Format("共导入了%d条数据！", imported);
+    if (unreadable) message += text::Format("\r\n另有%d个文件不是有效的指南文件，未导入。", unreadable);
+    GuidePrompt(message);
+    GuideBundle::RemoveScratchFiles();
+    ShowFundInfo(m_strPublishYear);
+}
+
+void CDlgOneGuide::OnBtnExportToWord() {}
+
+// ---- window ----
+
+std::optional<ui::CtlColor> CDlgOneGuide::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (kind == CTLCOLOR_DLG) return ui::CtlColor{RGB(255, 255, 255)};
+    return ui::FormView::OnCtlColor(control, kind);
+}
+
+void CDlgOneGuide::OnDestroy() {
+    ui::FormView::OnDestroy();
+    for (const std::string& file : m_arrChapterFiles) Emptyfile(file);
+    m_connection.Close();
 }

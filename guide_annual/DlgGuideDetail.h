@@ -1,0 +1,62 @@
+// The guide detail panel of the annual-guide view: the header bar, the
+// formatting tool bar of the active chapter, the chapter tabs, and the
+// buttons new, save and Word output, which the panel hands to the view.
+#pragma once
+
+#include "foundation/ButtonST.h"
+#include "guide_annual/DlgGuideHeader.h"
+#include "guide_annual/GuideTabWnd.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ToolBar.h"
+
+class CDlgOneGuide;
+
+class CDlgGuideDetail : public ui::Dialog {
+public:
+    static constexpr int IDD = 7009;
+    static constexpr int IDC_HEADER_FRAME = 7024;
+    static constexpr int IDC_TOOLBAR_FRAME = 7025;
+    static constexpr int IDC_TAB_FRAME = 7019;
+    static constexpr int IDC_ADD = 7020;
+    static constexpr int IDC_SAVE = 7021;
+    static constexpr int IDC_WORD = 7022;
+    static constexpr int IDR_FORMATBAR = 139;
+    // Tool bar commands.
+    static constexpr int ID_FONTNAME = 165, ID_CHAR_COLOR = 32801, ID_CHAR_BOLD = 32799, ID_CHAR_ITALIC = 32800,
+                         ID_CHAR_UNDERLINE = 32802, ID_PARA_LEFT = 32803, ID_PARA_CENTER = 32804,
+                         ID_PARA_RIGHT = 32805;
+    static constexpr COLORREF kActiveTabColor = RGB(63, 131, 240);
+
+    explicit CDlgGuideDetail(CDlgOneGuide& view);
+    static const ui::DialogTemplate& Template();
+
+    CDlgGuideHeader m_dlgHeader;
+    CGuideTabWnd m_tabWnd;
+    ui::ToolBar m_wndToolBar;
+    CButtonST m_btnAdd, m_btnSave, m_btnWord;
+
+    // The chapter the formatting commands act on.
+    COleRichEdit& ActiveEditor() { return *m_pActiveEditor; }
+
+    // The formatting commands on the active chapter.
+    void Font();
+    void CharColor();
+    void CharBold();
+    void CharItalic();
+    void CharUnderline();
+    void ParaAlign(int alignment);  // ui::PFA_LEFT, PFA_CENTER, PFA_RIGHT
+
+    // The tool bar's toggles: bold, italic, underline, left, centre, right.
+    bool m_bBold = false, m_bItalic = false, m_bUnderline = false;
+    bool m_bLeft = true, m_bCenter = false, m_bRight = false;
+
+protected:
+    BOOL OnInitDialog() override;
+
+private:
+    void OnChangeActiveTab(int tab);
+    void ReadSelectionFormat();
+    void SetAlignmentFlags(int alignment);
+
+    COleRichEdit* m_pActiveEditor = nullptr;
+};
