@@ -1,16 +1,34 @@
-// The 指南下发 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// The 指南下发 module view: it hosts the issuing panel CDlgGuideIssue over
+// its invisible frame 7019.
 #pragma once
 
-#include "platform/ui/FramePlaceholderView.h"
+#include <memory>
+#include <optional>
 
-class CDlgOneGuideXF : public ui::PlaceholderView {
+#include "platform/ui/Dialog.h"
+
+class CDlgGuideIssue;
+
+class CDlgOneGuideXF : public ui::FormView {
     DECLARE_DYNCREATE(CDlgOneGuideXF)
 public:
     static constexpr int IDD = 7010;
+    static constexpr int IDC_PANEL_PLACE = 7019;
 
     CDlgOneGuideXF();
+    ~CDlgOneGuideXF() override;
+    static const ui::DialogTemplate& Template();
 
-    // Rebuilds the year choice from the annual guide's period.
+    void OnInitialUpdate() override;
+    // After a period change: the panel offers the years of the new period.
     void ReloadYear();
+
+    // The panel, once the view is set up; null before.
+    CDlgGuideIssue* GetPanel() const { return m_pPanel.get(); }
+
+protected:
+    std::optional<ui::CtlColor> OnCtlColor(ui::Wnd& control, UINT kind) override;
+
+private:
+    std::unique_ptr<CDlgGuideIssue> m_pPanel;
 };

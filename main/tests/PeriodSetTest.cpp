@@ -3,6 +3,7 @@
 
 #include "application/Dlgproappl.h"
 #include "foundation/Options.h"
+#include "guide_annual/DlgGuideIssue.h"
 #include "guide_annual/DlgOneGuide.h"
 #include "guide_annual/DlgOneGuideXF.h"
 #include "guide_fiveyear/DlgFiveGuide.h"
@@ -96,7 +97,8 @@ TEST_F(PeriodSet, OkStoresPeriodUpdatesStatusStaticsAndTheOpenGuide) {
     EXPECT_EQ(main.GetStatusBar().GetPaneText(1), "当前时期：十五五");
     EXPECT_EQ(PublishYears(), std::vector<std::string>(4, "2026-2030"));
     EXPECT_EQ(main.GetPaneView(), guide);  // the same editor, cleared and listing the new period
-    EXPECT_EQ(guide->Detail(), "时期：2026-2030");
+    EXPECT_EQ(Items(guide->m_dlgDetail.m_dlgHeader.YearList()),
+              (std::vector<std::string>{"2026", "2027", "2028", "2029", "2030"}));
     EXPECT_EQ(main.GetPeriodDialog().PeriodName(), "十五五");
 }
 
@@ -131,7 +133,10 @@ TEST_F(PeriodSet, OtherOpenViewsFollowTheirOwnWay) {
 
     main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kGuideIssuing, 0));
     choose("十四五");
-    EXPECT_EQ(dynamic_cast<CDlgOneGuideXF&>(*main.GetPaneView()).Detail(), "时期：2021-2025");
+    CDlgGuideIssue* issue = dynamic_cast<CDlgOneGuideXF&>(*main.GetPaneView()).GetPanel();
+    ASSERT_NE(issue, nullptr);
+    EXPECT_EQ(Items(*issue->Item<ui::ComboBox>(CDlgGuideIssue::IDC_YEAR)),
+              (std::vector<std::string>{"2021", "2022", "2023", "2024", "2025"}));
 
     main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kApplication, 0));
     choose("十二五");

@@ -1,0 +1,149 @@
+#include "guide_annual/GuideWordWriter.h"
+
+#include "foundation/AdoRecordSet.h"
+#include "guide_annual/AnnualGuideData.h"
+#include "guide_annual/AnnualGuideStore.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+
+using namespace office;
+
+const char* const kGuideChapterHeadings[4] = {"一、概述", "二、国内外研究情况", "三、年度目标和重点研究内容",
+                                              "四、选题范围"};
+
+namespace {
+
+constexpr const char* kHeadingFace = "黑体";
+constexpr const char* kBodyFace = "仿宋_GB2312";
+constexpr double kHeadingPoints = 16;
+constexpr double kBodyPoints = 14;
+constexpr double kBodyIndentPoints = 28.1;
+const char* const kChapterColumns[3] = {"GS", "GNWYJQK", "YJNR_YEAR"};
+
+// Writes the bytes of a long binary column of the current row to the file;
+// an unreadable column gives an empty file.
+void ColumnToFile(CAdoRecordSet* rows, const char* column, const std::string& path,
+                  std::vector<std::string>* written) {
+    std::string bytes;
+    if (rows) guidestore::ReadBlob(*rows, column, bytes);
+    sys::WriteFileAtomic(sys::NativePath(path), bytes);
+    if (written) written->push_back(path);
+}
+
+}  // namespace
+
+bool IsChapterChosen(const std::vector<std::string>& chapters, int chapter) {
+    for (const std::string& chosen : chapters)
+        if (text::Atol(chosen) == chapter) return true;
+    return false;
+}
+
+std::string SafeFileStem(const std::string& code) {
+    std::string stem = code;
+    for (char& c : stem)
+        if (c == '/' || c == '\\') c = '_';
+    return text::ReplaceAll(stem, "..", "__");
+}
+
+std::string GuideScratchFiles::PurposeFile(const std::string& subjectCode) const {
+    return sys::JoinPath(subjectFolder, SafeFileStem(subjectCode) + ".rtf");
+}
+
+std::string WriteGuideScratchFiles(CAdoConnection& connection, const std::string& fund, const std::string& year,
+                                   const GuideScratchFiles& files, std::vector<std::string>* written) {
+    const std::string condition = "jjbh = '" + guidestore::Quote(fund) + "' and fbnf = '" + guidestore::Quote(year) + "'";
+    CAdoRecordSet rows;
+    BindGuideRecordset(rows, connection);
+    std::string name;
+    const bool stored = rows.Open("select * from corvane_yearfundguide where " + condition) && !rows.IsEOF();
+    if (stored) rows.GetString("ZNMC", name);
+    for (int i = 0; i < 3; ++i) ColumnToFile(stored ? &rows : nullptr, kChapterColumns[i], files.chapters[i], written);
+    rows.Close();
+
+    if (rows.Open("select * from corvane_year_studysubject where " + condition)) {
+        for (; !rows.IsEOF(); rows.MoveNext()) {
+            std::string code;
+            rows.GetString("ZTBH", code);
+            ColumnToFile(&rows, "YJMD", files.PurposeFile(code), written);
+        }
+    }
+    rows.Close();
+    return name;
+}
+
+void GuideWordWriter::SetHeadingFont() const {
+    sel_.Font().SetSize(kHeadingPoints);
+    sel_.Font().SetName(kHeadingFace);
+}
+
+void GuideWordWriter::SetBodyFont() const {
+    sel_.Font().SetBold(false);
+    sel_.Font().SetSize(kBodyPoints);
+    sel_.Font().SetName(kBodyFace);
+}
+
+void GuideWordWriter::SetFirstLineIndent(double points) const { sel_.Paragraphs().SetFirstLineIndent(points); }
+
+void GuideWordWriter::InsertBody(const std::string& rtfPath) const {
+    SetBodyFont();
+    SetFirstLineIndent(kBodyIndentPoints);
+    sel_.InsertFile(rtfPath);
+}
+
+void GuideWordWriter::TypeSecretMark() {
+    sel_.Font().SetSize(kBodyPoints);
+    sel_.Font().SetName(kHeadingFace);
+    sel_.Paragraphs().SetAlignment(word::wdAlignParagraphRight);
+    sel_.TypeText("秘密");
+}
+
+void GuideWordWriter::BeginGuide(const std::string& fund, const std::string& name, const std::string& year) {
+    if (guides_++ == 0) sel_.TypeParagraph();
+    else sel_.InsertBreak(word::wdPageBreak);
+    SetHeadingFont();
+    sel_.Paragraphs().SetAlignment(word::wdAlignParagraphCenter);
+    sel_.TypeText(fund + " " + name + "\n" + "( " + year + " )");
+    sel_.TypeParagraph();
+    sel_.Paragraphs().SetAlignment(word::wdAlignParagraphLeft);
+}
+
+void GuideWordWriter::TypeHeading(const std::string& heading) {
+    SetHeadingFont();
+    SetFirstLineIndent(0);
+    sel_.TypeText(heading);
+    sel_.TypeParagraph();
+}
+
+void GuideWordWriter::TypeChapter(int chapter, const std::string& rtfPath) {
+    if (chapter < 0 || chapter > 2) return;
+    TypeHeading(kGuideChapterHeadings[chapter]);
+    InsertBody(rtfPath);
+}
+
+void GuideWordWriter::TypeSubject(const std::string& code, const std::string& name, const std::string& purposePath,
+                                  bool directionsFollow) {
+    TypeHeading(code + " " + name);
+    SetBodyFont();
+    sel_.TypeText("研究目的：");
+    sel_.TypeParagraph();
+    InsertBody(purposePath);
+    SetFirstLineIndent(0);
+    if (directionsFollow) {
+        sel_.TypeText("研究方向：");
+        sel_.TypeParagraph();
+    }
+}
+
+void GuideWordWriter::TypeDirection(const std::string& code, const std::string& name, bool key) {
+    sel_.TypeText(code + " " + name + (key ? "(重点项目)" : ""));
+    sel_.TypeParagraph();
+}
+
+void GuideWordWriter::TypeDirectedUnits(const std::vector<std::string>& names) {
+    if (names.empty()) return;
+    sel_.TypeText("发布单位：");
+    for (const std::string& name : names) sel_.TypeText(name + "，");
+    sel_.TypeBackspace();
+    sel_.TypeText("。");
+    sel_.TypeParagraph();
+}
