@@ -6,6 +6,7 @@
 #include "guide_annual/DlgImportPolicy.h"
 #include "guide_annual/DlgSelectFiveGuide.h"
 #include "guide_annual/GuideBundle.h"
+#include "guide_annual/GuideWordExport.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -158,9 +159,14 @@ std::vector<std::pair<std::string, std::string>> CDlgOneGuide::SelectedGuides() 
 
 // ---- the editor ----
 
-void CDlgOneGuide::SetTopicGuide() {}
+void CDlgOneGuide::SetTopicGuide() {
+    CDlgStudySubjectTree& tree = Tabs().SubjectTree();
+    tree.m_strJJBH = Header().m_strFundCode;
+    tree.m_strZNMC = Header().m_strGuideName;
+    tree.m_strFBNF = Header().CurrentYear();
+}
 
-void CDlgOneGuide::ReloadTopic() {}
+void CDlgOneGuide::ReloadTopic() { Tabs().SubjectTree().LoadSubjects(); }
 
 void CDlgOneGuide::EnableGuideName(bool enable) {
     Header().GetDlgItem(CDlgGuideHeader::IDC_NAME)->EnableWindow(enable ? TRUE : FALSE);
@@ -364,7 +370,9 @@ void CDlgOneGuide::OnBtnImport() {
     ShowFundInfo(m_strPublishYear);
 }
 
-void CDlgOneGuide::OnBtnExportToWord() {}
+void CDlgOneGuide::OnBtnExportToWord() {
+    OutputGuidesToWord(this, m_connection, m_recordset, m_strPublishYear, m_arrOutputChapters);
+}
 
 // ---- window ----
 

@@ -8,9 +8,6 @@ namespace {
 
 constexpr const char* kTabLabels[] = {"概述", "国内外研究情况", "年度目标和重点研究内容", "选题范围"};
 
-// The topic scope's panel until the subject tree takes the tab.
-ui::DialogTemplate TopicPlaceholder() { return {6024, "", {0, 0, 687, 316}, {}, WS_CHILD}; }
-
 // The chapters' own format: 仿宋_GB2312, 14 points, black, not bold; the
 // first line indented.
 void SetChapterFormat(COleRichEdit& editor) {
@@ -50,14 +47,14 @@ BOOL CGuideTabWnd::CreateTabs(const ui::Rect& rect, ui::Wnd* parent) {
         SetChapterFormat(editor);
         editor.SetEventMask(editor.GetEventMask() | ui::ENM_SELCHANGE);
     }
-    m_topic = std::make_unique<ui::Dialog>(TopicPlaceholder(), this);
-    m_topic->Create(this);
+    m_subjectTree.Create(this);
     for (int i = 0; i < 3; ++i) AddTab(&m_editors[i], kTabLabels[i]);
-    AddTab(m_topic.get(), kTabLabels[kTopicTab]);
+    AddTab(&m_subjectTree, kTabLabels[kTopicTab]);
     m_initialTabColor = GetTabBkColor(kTopicTab);
     return TRUE;
 }
 
 void CGuideTabWnd::ClearAll() {
     for (COleRichEdit& editor : m_editors) editor.SetWindowText("");
+    m_subjectTree.ResetTree();
 }

@@ -4,10 +4,8 @@
 // WM_USER+101, so that its tool bar can show the format there.
 #pragma once
 
-#include <memory>
-
 #include "application/richedit/OleRichEdit.h"
-#include "platform/ui/Dialog.h"
+#include "guide_annual/DlgStudySubjectTree.h"
 #include "platform/ui/TabWnd.h"
 
 class CGuideTabWnd : public ui::TabWnd {
@@ -26,7 +24,7 @@ public:
 
     COleRichEdit& Chapter(int index) { return m_editors[index]; }
     // The topic-scope panel (the fourth tab's window).
-    ui::Wnd* TopicPanel() const { return m_topic.get(); }
+    CDlgStudySubjectTree& SubjectTree() { return m_subjectTree; }
     // The background tab 3 had when the tabs were made.
     COLORREF InitialTabColor() const { return m_initialTabColor; }
 
@@ -35,6 +33,6 @@ public:
 
 private:
     COleRichEdit m_editors[3];
-    std::unique_ptr<ui::Dialog> m_topic;
+    CDlgStudySubjectTree m_subjectTree;
     COLORREF m_initialTabColor = 0;
 };
