@@ -44,7 +44,12 @@ CDlgStudySubjectTree::CDlgStudySubjectTree(ui::Wnd* parent) : ui::Dialog(Templat
     MapClicked(IDC_MODIFY, [this] { OnModify(); });
 }
 
-CDlgStudySubjectTree::~CDlgStudySubjectTree() = default;
+// The topic folder goes with the panel, also when its window went with the
+// guide editor's without a destroy of its own.
+CDlgStudySubjectTree::~CDlgStudySubjectTree() {
+    if (IsWindow()) DestroyWindow();
+    RemoveTopicFolder();
+}
 
 void CDlgStudySubjectTree::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_TREE, m_tree);
