@@ -135,7 +135,7 @@ void CDlgGuideIssue::OnBtnOutput() {
     sys::MakeDirs(topicFolder);
 
     CDlgWait wait(this);
-    wait.Create(this);
+    wait.Create();
     wait.ShowWindow(SW_SHOW);
     const std::string failure =
         WriteUnitGuides(*word, m_connection, units, choice, folder, [&wait](int done, int total) {
