@@ -13,6 +13,7 @@
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/TopicScopeDocument.h"
 #include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriverGTest.h"
 #include "testsupport/InstalledFolder.h"
@@ -28,7 +29,8 @@ inline void Exec(const std::string& sql) {
 // Units in CORVANE_UNIT and in the unit dictionary, in code order.
 inline void AddUnits(const std::vector<std::pair<std::string, std::string>>& units) {
     for (const auto& [code, name] : units) {
-        Exec("insert into corvane_unit (dwdm, dwmc, ssbm) values ('" + code + "', '" + name + "', '部门" + code + "')");
+        Exec("insert into corvane_unit (dwdm, dwmc, ssbm) values ('" + code + "', '" + text::EscapeSql(name) +
+             "', '部门" + code + "')");
         g_arrUnitCode.push_back(code);
         g_mapUnitName[code] = name;
     }
