@@ -27,11 +27,7 @@ std::string TopicFile() { return sys::JoinPath(TopicFolder(), "选题范围.xml"
 // A subject code may come from a received bundle: it never names a file
 // outside the topic folder.
 std::string PurposeFile(const std::string& subjectCode) {
-    std::string name = subjectCode;
-    for (char& c : name)
-        if (c == '/' || c == '\\') c = '_';
-    if (name.find("..") != std::string::npos) name = text::ReplaceAll(name, "..", "__");
-    return sys::JoinPath(TopicFolder(), name + ".rtf");
+    return sys::JoinPath(TopicFolder(), sys::SafeFileName(subjectCode) + ".rtf");
 }
 
 }  // namespace guidefiles

@@ -1,5 +1,7 @@
 #include "guide_annual/DlgOneGuide.h"
 
+#include "guide_annual/GuideWordWriter.h"
+
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/DlgGuideSearch.h"
@@ -92,11 +94,7 @@ void CDlgOneGuide::DelFolder(const std::string& path) {
     for (const std::string& name : sys::ListFiles(folder, "")) sys::RemoveAll(sys::JoinPath(folder, name));
 }
 
-int CDlgOneGuide::IfOutput(int chapter) {
-    for (const std::string& chosen : m_arrOutputChapters)
-        if (text::Atol(chosen) == chapter) return 1;
-    return 0;
-}
+int CDlgOneGuide::IfOutput(int chapter) { return IsChapterChosen(m_arrOutputChapters, chapter) ? 1 : 0; }
 
 int CDlgOneGuide::IsRecordExist(const std::string& fund, const std::string& year) {
     return guidestore::IsGuideStored(m_connection, fund, year) ? 1 : 0;

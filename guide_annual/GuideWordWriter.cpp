@@ -38,15 +38,8 @@ bool IsChapterChosen(const std::vector<std::string>& chapters, int chapter) {
     return false;
 }
 
-std::string SafeFileStem(const std::string& code) {
-    std::string stem = code;
-    for (char& c : stem)
-        if (c == '/' || c == '\\') c = '_';
-    return text::ReplaceAll(stem, "..", "__");
-}
-
 std::string GuideScratchFiles::PurposeFile(const std::string& subjectCode) const {
-    return sys::JoinPath(subjectFolder, SafeFileStem(subjectCode) + ".rtf");
+    return sys::JoinPath(subjectFolder, sys::SafeFileName(subjectCode) + ".rtf");
 }
 
 std::string WriteGuideScratchFiles(CAdoConnection& connection, const std::string& fund, const std::string& year,

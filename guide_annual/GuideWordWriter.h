@@ -19,11 +19,6 @@ extern const char* const kGuideChapterHeadings[4];
 // number as its numeric value.
 bool IsChapterChosen(const std::vector<std::string>& chapters, int chapter);
 
-// A file name made from a code that was read from the database (and may have
-// come with a received file): separators and ".." never take it out of the
-// folder it is written to.
-std::string SafeFileStem(const std::string& code);
-
 // Where a guide's rich texts are written before they are inserted: the three
 // chapter files and the folder of the subjects' purpose files.
 struct GuideScratchFiles {

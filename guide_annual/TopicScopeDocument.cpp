@@ -8,10 +8,7 @@
 namespace topic {
 
 std::string FileInFolder(const std::string& folder, const std::string& name) {
-    std::string safe = text::ReplaceAll(name, "..", "__");
-    for (char& c : safe)
-        if (c == '/' || c == '\\') c = '_';
-    return sys::JoinPath(folder, safe);
+    return sys::JoinPath(folder, sys::SafeFileName(name));
 }
 
 std::string PurposeFile(const std::string& folder, const std::string& subjectNumber) {

@@ -85,7 +85,7 @@ std::string WriteUnitGuides(const office::word::Application& word, CAdoConnectio
             if (IsChapterChosen(choice.chapters, 3))
                 TypeUnitTopicScope(writer, connection, files, fund, unit, choice);
         }
-        const std::string path = sys::JoinPath(folder, SafeFileStem(unit) + ".doc");
+        const std::string path = sys::JoinPath(folder, sys::SafeFileName(unit) + ".doc");
         if (!document.SaveAs(path)) return "无法保存文件：" + path;
         if (progress) progress(++done, total);
     }

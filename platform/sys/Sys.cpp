@@ -71,6 +71,13 @@ std::string ParentFolder(std::string_view path) {
     return slash == 0 ? "/" : native.substr(0, slash);
 }
 
+std::string SafeFileName(std::string_view name) {
+    std::string safe(name);
+    for (char& c : safe)
+        if (c == '/' || c == '\\') c = '_';
+    return text::ReplaceAll(safe, "..", "__");
+}
+
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(NativePath(path), ec);

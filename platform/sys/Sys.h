@@ -22,6 +22,11 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 std::string FileName(std::string_view path);
 std::string ParentFolder(std::string_view path);
 
+// A name taken from a file or a record made safe to use as one file name in
+// a folder: path separators become "_" and ".." becomes "__", so the file
+// never lands outside the folder it is written to.
+std::string SafeFileName(std::string_view name);
+
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // One level; true when the folder exists afterwards.

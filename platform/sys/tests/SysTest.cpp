@@ -24,6 +24,14 @@ TEST(Paths, BackslashesBecomeSlashes) {
     EXPECT_EQ(sys::ParentFolder("/y"), "/");
 }
 
+TEST(Paths, NamesFromFilesStayInTheirFolder) {
+    struct Case { const char* name; const char* safe; } cases[] = {
+        {"9140C01", "9140C01"}, {"../../etc/passwd", "______etc_passwd"}, {"a\\b", "a_b"},
+        {"..", "__"}, {"单位.doc", "单位.doc"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(sys::SafeFileName(c.name), c.safe) << c.name;
+}
+
 TEST_F(Files, ProgramFolderCanBePointedElsewhereAndBack) {
     std::string real = sys::ProgramFolder();
     EXPECT_FALSE(real.empty());
