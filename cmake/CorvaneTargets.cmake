@@ -41,14 +41,15 @@ endfunction()
 # corvane_add_deliverable(<library> <test-prefix>)
 # A deliverable shared library from the *.cpp of the calling folder, with its
 # own private copy of the foundation (its symbols are not exported, so no
-# object of a foundation class crosses a library boundary), and its tests.
+# object of a foundation class crosses a library boundary), and its tests,
+# which prepare and inspect the databases with their own foundation copy.
 function(corvane_add_deliverable library prefix)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_library(${library} SHARED ${sources})
   target_include_directories(${library} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${library} PUBLIC platform PRIVATE foundation)
   target_link_options(${library} PRIVATE "LINKER:--exclude-libs,ALL")
-  corvane_add_tests_in(${prefix} ${CMAKE_CURRENT_SOURCE_DIR}/tests LIBS ${library} testsupport)
+  corvane_add_tests_in(${prefix} ${CMAKE_CURRENT_SOURCE_DIR}/tests LIBS ${library} foundation testsupport)
 endfunction()
 
 # corvane_add_deliverable_part(<library> <test-prefix>)
@@ -58,5 +59,5 @@ function(corvane_add_deliverable_part library prefix)
   if(sources)
     target_sources(${library} PRIVATE ${sources})
   endif()
-  corvane_add_tests_in(${prefix} ${CMAKE_CURRENT_SOURCE_DIR}/tests LIBS ${library} testsupport)
+  corvane_add_tests_in(${prefix} ${CMAKE_CURRENT_SOURCE_DIR}/tests LIBS ${library} foundation testsupport)
 endfunction()

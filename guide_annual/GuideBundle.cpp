@@ -5,7 +5,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
-#include "guide_annual/LengthPrefixedContainer.h"
+#include "foundation/LengthPrefixedContainer.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
 

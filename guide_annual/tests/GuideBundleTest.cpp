@@ -4,7 +4,7 @@
 #include "GuideTestSupport.h"
 #include "guide_annual/DlgImportPolicy.h"
 #include "guide_annual/GuideBundle.h"
-#include "guide_annual/LengthPrefixedContainer.h"
+#include "foundation/LengthPrefixedContainer.h"
 #include "platform/text/DateTime.h"
 #include "testsupport/TempFolder.h"
 

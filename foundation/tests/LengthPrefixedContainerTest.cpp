@@ -2,7 +2,7 @@
 // are refused (other marker, lengths beyond the end).
 #include <gtest/gtest.h>
 
-#include "guide_annual/LengthPrefixedContainer.h"
+#include "foundation/LengthPrefixedContainer.h"
 
 using R = LengthPrefixedContainer::ReadResult;
 

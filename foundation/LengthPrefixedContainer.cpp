@@ -1,4 +1,4 @@
-#include "guide_annual/LengthPrefixedContainer.h"
+#include "foundation/LengthPrefixedContainer.h"
 
 #include <cstdint>
 
