@@ -1,0 +1,160 @@
+#include "application/ApplicationStore.h"
+
+#include "application/ApplicationDb.h"
+#include "application/ProjectNumbering.h"
+#include "platform/ado/Variant.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+
+namespace appstore {
+
+namespace {
+
+std::string Where(const char* column, const std::string& number) {
+    return std::string(" where ") + column + " = '" + text::EscapeSql(number) + "'";
+}
+
+bool WriteColumn(CAdoRecordSet& rs, const proapp::Column& column, const PROAPP& record) {
+    switch (column.kind) {
+    case proapp::ColumnKind::Text: return rs.SetString(column.name, record.*column.field) != FALSE;
+    case proapp::ColumnKind::FirstReview: return rs.SetString(column.name, "+") != FALSE;
+    case proapp::ColumnKind::Rtf: {
+        // A record without a file for the column stores an empty value.
+        const std::string& path = record.*column.field;
+        if (path.empty()) return rs.AppendChunk(column.name, "", 0) != FALSE;
+        return rs.AppendChunkFromFile(column.name, path) != FALSE;
+    }
+    }
+    return false;
+}
+
+bool WriteApplicationRow(CAdoConnection& connection, const PROAPP& record, const std::string& storedNumber) {
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open("select * from corvane_itemappinfo" + Where("xmbh", storedNumber))) return false;
+    if (rs.IsEOF() && !rs.AddNew()) return false;
+    for (const proapp::Column& column : proapp::WrittenColumns()) {
+        if (!WriteColumn(rs, column, record)) {
+            rs.CancelUpdate();
+            return false;
+        }
+    }
+    return rs.Update() != FALSE;
+}
+
+bool WriteMembers(CAdoConnection& connection, const std::string& number,
+                  const std::vector<proapp::MemberRow>& members) {
+    if (!connection.Execute("delete from corvane_project_sqcy" + Where("ITE_XMBH", number))) return false;
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open("select * from corvane_project_sqcy" + Where("ITE_XMBH", number))) return false;
+    for (const proapp::MemberRow& member : members) {
+        bool written = rs.AddNew() && rs.SetString("ITE_XMBH", number);
+        for (std::size_t i = 0; written && i < member.size(); ++i)
+            written = rs.SetString(proapp::kMemberColumns[i], member[i]);
+        if (!written || !rs.Update()) {
+            rs.CancelUpdate();
+            return false;
+        }
+    }
+    return true;
+}
+
+// True when the review row holds anything the review steps wrote.
+bool HoldsReviewResults(CAdoRecordSet& rs) {
+    std::string result;
+    rs.GetString("PSJG", result);
+    if (!result.empty() && result != "+") return true;
+    for (const char* column : {"ZJ1", "ZJ2", "ZJ3", "PF1", "PF2", "PF3", "FS", "YJ1", "YJ2", "YJ3", "BZZLY"}) {
+        std::string value;
+        if (rs.GetString(column, value) && !value.empty()) return true;
+    }
+    for (const char* column : {"ZJYJ", "PFYJ"})
+        if (rs.GetFieldActualSize(column) > 0) return true;
+    return false;
+}
+
+bool SetAmount(CAdoRecordSet& rs, const char* column, const std::string& amount) {
+    if (amount.empty()) return rs.PutCollect(column, ado::Variant::Null()) != FALSE;
+    return rs.SetFloat(column, static_cast<float>(text::Atof(amount))) != FALSE;
+}
+
+}  // namespace
+
+bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record) {
+    const std::string where = Where("XMBH", record.XMBH);
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open("select * from CORVANE_ITEMPF" + where)) return false;
+    for (; !rs.IsEOF(); rs.MoveNext())
+        if (HoldsReviewResults(rs)) return true;
+    if (!connection.Execute("delete from CORVANE_ITEMPF" + where) || !rs.Open("select * from CORVANE_ITEMPF" + where))
+        return false;
+    const std::pair<const char*, std::string PROAPP::*> amounts[] = {
+        {"PFJF", &PROAPP::SQJE}, {"PFSJF", &PROAPP::SJF}, {"PFCLF", &PROAPP::CLF},     {"PFWXF", &PROAPP::WXF},
+        {"PFZYF", &PROAPP::ZYF}, {"PFSYF", &PROAPP::SYF}, {"PFGDZCF", &PROAPP::GDZCF}, {"PFGZF", &PROAPP::GZF},
+        {"PFGLF", &PROAPP::GLF},
+    };
+    bool written = rs.AddNew() && rs.SetString("XMBH", record.XMBH) && rs.SetString("PSJG", "+");
+    for (const auto& [column, field] : amounts) written = written && SetAmount(rs, column, record.*field);
+    if (written && rs.Update()) return true;
+    rs.CancelUpdate();
+    return false;
+}
+
+SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& record,
+                            const std::vector<proapp::MemberRow>& members, const std::string& storedNumber) {
+    const bool renamed = record.XMBH != storedNumber;
+    if (renamed && projectnumber::IsNumberStored(connection, record.XMBH)) return SaveResult::NumberTaken;
+    const bool saved = appdb::InTransaction(connection, [&] {
+        if (!WriteApplicationRow(connection, record, storedNumber)) return false;
+        if (renamed && !storedNumber.empty() &&
+            !projectnumber::MoveProjectRows(connection, storedNumber, record.XMBH))
+            return false;
+        if (!WriteMembers(connection, record.XMBH, members)) return false;
+        return !proapp::IsKeyLabCategory(record.XMLB) || WriteReviewRow(connection, record);
+    });
+    return saved ? SaveResult::Saved : SaveResult::Failed;
+}
+
+bool ReadApplication(CAdoConnection& connection, const std::string& number, PROAPP& record) {
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open("select * from corvane_ITEMAPPINFO" + Where("XMBH", number)) || rs.IsEOF()) return false;
+    for (const proapp::Column& column : proapp::WrittenColumns()) {
+        if (column.kind == proapp::ColumnKind::Text) rs.GetString(column.name, record.*column.field);
+    }
+    for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) {
+        const std::string path = proapp::ScratchPath(rtf.file);
+        record.*rtf.field = path;
+        const long size = rs.GetFieldActualSize(rtf.column);
+        if (size < 0) continue;
+        std::string bytes(static_cast<std::size_t>(size), '\0');
+        if (size > 0 && !rs.GetChunk(rtf.column, bytes.data())) continue;
+        sys::WriteFileAtomic(path, bytes);
+    }
+    return true;
+}
+
+std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std::string& number) {
+    std::vector<proapp::MemberRow> members;
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open("select * from corvane_project_sqcy" + Where("ite_xmbh", number))) return members;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        proapp::MemberRow& member = members.emplace_back();
+        for (std::size_t i = 0; i < member.size(); ++i) rs.GetString(proapp::kMemberColumns[i], member[i]);
+    }
+    return members;
+}
+
+bool DeleteApplication(CAdoConnection& connection, const std::string& number) {
+    return appdb::InTransaction(connection, [&] {
+        return connection.Execute("delete from corvane_itemappinfo" + Where("xmbh", number)) &&
+               connection.Execute("delete from CORVANE_PROJECT_SQCY" + Where("ite_xmbh", number)) &&
+               connection.Execute("delete from CORVANE_ITEMPF" + Where("xmbh", number)) &&
+               connection.Execute("delete from CORVANE_ITEMPLAN" + Where("xmbh", number));
+    });
+}
+
+}  // namespace appstore

@@ -1,0 +1,48 @@
+// Stored applications: one application row of CORVANE_ITEMAPPINFO with its
+// member rows and, for the key-laboratory categories, its review row. A save
+// writes all of them in one transaction; a load fills a PROAPP and writes
+// the rich-text columns into their scratch files; a deletion removes the
+// project's rows from every table that follows its number, in one
+// transaction.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "application/ProApp.h"
+#include "foundation/AdoConnection.h"
+
+namespace appstore {
+
+enum class SaveResult {
+    Saved,
+    NumberTaken,  // the record's number belongs to another stored application
+    Failed,       // a column or row could not be written; nothing changed
+};
+
+// Writes the application. `storedNumber` names the row to update (the
+// project being edited); when it is empty or has no row, a new row is added.
+// A project whose number changes takes its member, review and plan rows with
+// it. The member rows are rewritten whole in grid order. For a key-laboratory
+// category the review row is written too (WriteReviewRow).
+SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& record, const std::vector<proapp::MemberRow>& members,
+                            const std::string& storedNumber);
+
+// The review row of a key-laboratory application: result "+" and the applied
+// amounts as approved amounts (an empty amount as NULL). A row that already
+// holds results of the review (experts, grades, score, opinions, a result
+// other than "+") is left as it is, so that a later save never wipes the
+// review out. Runs inside the caller's transaction, if any.
+bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record);
+
+// Reads the stored application: its texts into `record`, each rich-text
+// column into its scratch file (the field then holds the file's path; a
+// column that cannot be read leaves its file alone). False when there is no
+// such row.
+bool ReadApplication(CAdoConnection& connection, const std::string& number, PROAPP& record);
+std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std::string& number);
+
+// Removes the application, its member, review and plan rows; one transaction.
+bool DeleteApplication(CAdoConnection& connection, const std::string& number);
+
+}  // namespace appstore
