@@ -1,0 +1,183 @@
+// Stored applications: every column written and read back, empty texts as
+// NULL, rich texts through their scratch files, member rows rewritten whole,
+// the key-laboratory review row, renaming with the child rows, refused
+// writes that change nothing, and deletion.
+#include "AppViewTestSupport.h"
+#include "application/ProjectNumbering.h"
+
+using appviewtest::Column;
+using appviewtest::Exec;
+using appviewtest::Numbers;
+using appviewtest::Query;
+using appviewtest::Rows;
+using appviewtest::StoreProject;
+
+namespace {
+
+const std::string kNumber = "9140A01010108U001001";
+
+// A record whose every text field holds its column name (short enough for
+// the column) and whose rich-text fields point at files holding their name.
+PROAPP FullRecord(const std::string& folder) {
+    PROAPP record;
+    for (const proapp::Column& column : proapp::WrittenColumns()) {
+        if (column.kind == proapp::ColumnKind::Text) record.*column.field = std::string(column.name).substr(0, 4);
+    }
+    record.XMBH = kNumber;
+    sys::MakeDirs(folder);
+    for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) {
+        record.*rtf.field = sys::JoinPath(folder, rtf.file);
+        sys::WriteFileAtomic(record.*rtf.field, std::string("{\\rtf1 ") + rtf.column + "}");
+    }
+    return record;
+}
+
+std::vector<proapp::MemberRow> Members(std::initializer_list<const char*> names) {
+    std::vector<proapp::MemberRow> members;
+    for (const char* name : names) members.push_back({name, "男", "40", "研究员", "所", "12", "负责"});
+    return members;
+}
+
+}  // namespace
+
+using ApplicationStore = AppStoreTest;
+
+TEST_F(ApplicationStore, EveryColumnRoundTripsAndEmptyTextsAreStoredAsNull) {
+    PROAPP record = FullRecord(PathOf("in"));
+    record.ZTC.clear();
+    record.XMJJ = PathOf("in/empty.rtf");  // an empty chapter
+    sys::TruncateFile(record.XMJJ);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲", "乙"}), ""), appstore::SaveResult::Saved);
+
+    EXPECT_EQ(Column("select FIRSTAPPR from corvane_itemappinfo"), std::vector<std::string>{"+"});
+    EXPECT_EQ(Column("select count(*) from corvane_itemappinfo where ZTC is null"), std::vector<std::string>{"1"});
+
+    PROAPP loaded;
+    ASSERT_TRUE(appstore::ReadApplication(connection, kNumber, loaded));
+    for (const proapp::Column& column : proapp::WrittenColumns()) {
+        if (column.kind == proapp::ColumnKind::Text) {
+            EXPECT_EQ(loaded.*column.field, record.*column.field) << column.name;
+        }
+    }
+    for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) {
+        EXPECT_EQ(loaded.*rtf.field, proapp::ScratchPath(rtf.file));
+        std::string bytes;
+        ASSERT_TRUE(sys::ReadFile(proapp::ScratchPath(rtf.file), bytes)) << rtf.file;
+        EXPECT_EQ(bytes, rtf.field == &PROAPP::XMJJ ? "" : std::string("{\\rtf1 ") + rtf.column + "}") << rtf.column;
+    }
+    const auto members = appstore::ReadMembers(connection, kNumber);
+    ASSERT_EQ(members.size(), 2u);
+    EXPECT_EQ(members[1], (proapp::MemberRow{"乙", "男", "40", "研究员", "所", "12", "负责"}));
+
+    PROAPP none;
+    EXPECT_FALSE(appstore::ReadApplication(connection, "nothing", none));
+}
+
+TEST_F(ApplicationStore, UpdatingKeepsTheRowAndColumnsTheFormNeverWritesAndRewritesMembers) {
+    PROAPP record = FullRecord(PathOf("in"));
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲", "乙", "丙"}), ""),
+              appstore::SaveResult::Saved);
+    Exec("update corvane_itemappinfo set DOCNAME = 'a.doc', PFJF = '3'");
+    record.XMMC = "新名称";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"丁"}), kNumber), appstore::SaveResult::Saved);
+    EXPECT_EQ(Query("select XMMC, DOCNAME, PFJF from corvane_itemappinfo"), (Rows{{"新名称", "a.doc", "3"}}));
+    EXPECT_EQ(Column("select xm from corvane_project_sqcy"), std::vector<std::string>{"丁"});
+}
+
+TEST_F(ApplicationStore, ARenamedProjectTakesItsChildRowsAndRefusesATakenNumber) {
+    PROAPP record = FullRecord(PathOf("in"));
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), ""), appstore::SaveResult::Saved);
+    Exec("insert into corvane_itempf (XMBH, ZJ1) values ('" + kNumber + "', 'expert')");
+    Exec("insert into corvane_itemplan (XMBH, JDYQ) values ('" + kNumber + "', 'plan')");
+    StoreProject("9140A01010108U001002");
+
+    record.XMBH = "9140A01010108U001002";
+    EXPECT_EQ(appstore::WriteApplication(connection, record, Members({"乙"}), kNumber),
+              appstore::SaveResult::NumberTaken);
+    EXPECT_EQ(Column("select xm from corvane_project_sqcy where ite_xmbh = '" + kNumber + "'"),
+              std::vector<std::string>{"甲"});
+
+    record.XMBH = "9140A01010108U001009";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"乙"}), kNumber), appstore::SaveResult::Saved);
+    EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001002", "9140A01010108U001009"}));
+    EXPECT_EQ(Query("select ite_xmbh, xm from corvane_project_sqcy"), (Rows{{"9140A01010108U001009", "乙"}}));
+    EXPECT_EQ(Column("select xmbh from corvane_itempf"), std::vector<std::string>{"9140A01010108U001009"});
+    EXPECT_EQ(Column("select xmbh from corvane_itemplan"), std::vector<std::string>{"9140A01010108U001009"});
+}
+
+TEST_F(ApplicationStore, AWriteThatFailsChangesNothing) {
+    PROAPP record = FullRecord(PathOf("in"));
+    record.XMLB = "重点实验室基金——一般项目";
+    record.SJF = "1.5";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), ""), appstore::SaveResult::Saved);
+    const Rows before = Query("select * from corvane_itemappinfo");
+
+    const struct {
+        const char* what;
+        void (*spoil)(PROAPP&, std::vector<proapp::MemberRow>&);
+    } cases[] = {
+        {"an applicant name longer than its column",
+         [](PROAPP& r, std::vector<proapp::MemberRow>&) { r.SQRXM = std::string(15, 'x'); }},
+        {"a chapter file that is gone", [](PROAPP& r, std::vector<proapp::MemberRow>&) { r.GZJL = "/nowhere.rtf"; }},
+        {"a member cell longer than its column",
+         [](PROAPP&, std::vector<proapp::MemberRow>& m) { m.back()[0] = std::string(51, 'x'); }},
+    };
+    for (const auto& c : cases) {
+        PROAPP spoilt = record;
+        spoilt.XMMC = "changed";
+        spoilt.SJF = "9";
+        auto members = Members({"乙", "丙"});
+        c.spoil(spoilt, members);
+        EXPECT_EQ(appstore::WriteApplication(connection, spoilt, members, kNumber), appstore::SaveResult::Failed)
+            << c.what;
+        EXPECT_EQ(Query("select * from corvane_itemappinfo"), before) << c.what;
+        EXPECT_EQ(Column("select xm from corvane_project_sqcy"), std::vector<std::string>{"甲"}) << c.what;
+        EXPECT_EQ(Column("select PFSJF from corvane_itempf"), std::vector<std::string>{"1.5000"}) << c.what;
+    }
+    PROAPP fresh = FullRecord(PathOf("in"));
+    fresh.XMBH = "9140A01010108U001002";
+    fresh.SQRXM = std::string(15, 'x');
+    EXPECT_EQ(appstore::WriteApplication(connection, fresh, Members({"乙"}), ""), appstore::SaveResult::Failed);
+    EXPECT_EQ(Numbers(), std::vector<std::string>{kNumber});
+}
+
+TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesReviewResults) {
+    PROAPP record = FullRecord(PathOf("in"));
+    record.XMLB = "重点实验室基金——重点项目";
+    record.SQJE = "12.5";
+    record.SJF = "1.5";
+    record.GLF = "";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
+    const std::string amounts = "select XMBH, PSJG, PFJF, PFSJF, PFGLF is null from corvane_itempf";
+    EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "12.5000", "1.5000", "1"}}));
+
+    record.SJF = "2";  // the row holds nothing of the review yet: replaced
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "12.5000", "2.0000", "1"}}));
+
+    Exec("update corvane_itempf set ZJ1 = 'expert', PFJF = 10");
+    record.SJF = "3";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    EXPECT_EQ(Query("select ZJ1, PFJF, PFSJF from corvane_itempf"), (Rows{{"expert", "10.0000", "2.0000"}}));
+
+    record.XMLB = "共性技术基金——一般项目";  // other categories leave the row alone
+    Exec("update corvane_itempf set ZJ1 = null");
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    EXPECT_EQ(Query("select PFJF, PFSJF from corvane_itempf"), (Rows{{"10.0000", "2.0000"}}));
+    record.XMBH = "9140A01010108U001002";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
+    EXPECT_EQ(Column("select count(*) from corvane_itempf"), std::vector<std::string>{"1"});
+}
+
+TEST_F(ApplicationStore, DeletingRemovesTheProjectFromEveryTableThatFollowsItsNumber) {
+    for (const std::string number : {kNumber, std::string("9140A01010108U001002")}) {
+        StoreProject(number, "U001", "共性技术基金——一般项目", {"甲"});
+        Exec("insert into corvane_itempf (XMBH) values ('" + number + "')");
+        Exec("insert into corvane_itemplan (XMBH) values ('" + number + "')");
+    }
+    ASSERT_TRUE(appstore::DeleteApplication(connection, kNumber));
+    for (const char* table : {"corvane_itemappinfo", "corvane_itempf", "corvane_itemplan"}) {
+        EXPECT_EQ(Column(std::string("select xmbh from ") + table), std::vector<std::string>{"9140A01010108U001002"});
+    }
+    EXPECT_EQ(Column("select ite_xmbh from corvane_project_sqcy"), std::vector<std::string>{"9140A01010108U001002"});
+}
