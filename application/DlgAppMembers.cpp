@@ -1,0 +1,140 @@
+#include "application/DlgAppMembers.h"
+
+#include <algorithm>
+
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Services.h"
+
+namespace {
+
+constexpr int kCountLength = 6;
+constexpr std::size_t kMaxWordBytes = 259;  // in the program's code page
+
+// The words of a members file: runs of characters between white space, each
+// cut to the longest a word may be. Files are in the program's code page
+// (GBK); a file that is valid UTF-8 is taken as it is.
+std::vector<std::string> MemberWords(const std::string& bytes) {
+    const std::string content = text::IsValidUtf8(bytes) ? bytes : text::GbkToUtf8(bytes);
+    std::vector<std::string> words;
+    std::string word;
+    auto flush = [&] {
+        if (!word.empty()) words.push_back(text::TruncateGbk(word, kMaxWordBytes));
+        word.clear();
+    };
+    for (char c : content) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f') flush();
+        else word += c;
+    }
+    flush();
+    return words;
+}
+
+}  // namespace
+
+const ui::DialogTemplate& CDlgAppMembers::Template() {
+    static const ui::DialogTemplate tpl = [] {
+        using ui::Kind;
+        constexpr DWORD kEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+        ui::DialogTemplate t{IDD, "", {0, 0, 529, 352}, {
+            {Kind::Static, IDC_STATIC, "总人数", {10, 30, 40, 10}, SS_RIGHT},
+            {Kind::Edit, IDC_TOTAL, "", {54, 28, 40, 13}, kEdit},
+        }, WS_CHILD};
+        const char* const labels[6] = {"高  级", "中  级", "初  级", "博士后", "博士生", "硕士生"};
+        for (int i = 0; i < 6; ++i) {
+            const int x = 100 + i * 70;
+            t.controls.push_back({Kind::Static, IDC_STATIC, labels[i], {x, 30, 26, 10}, SS_RIGHT});
+            t.controls.push_back({Kind::Edit, kCountIds[size_t(i)], "", {x + 28, 28, 36, 13}, kEdit});
+        }
+        t.controls.push_back({Kind::Static, IDC_GRID_FRAME, "", {4, 48, 521, 276}, SS_BLACKFRAME});
+        t.controls.push_back({Kind::PushButton, IDC_INSERT, "插入", {170, 330, 50, 16}, WS_TABSTOP});
+        t.controls.push_back({Kind::PushButton, IDC_DELETE, "删除", {230, 330, 50, 16}, WS_TABSTOP});
+        t.controls.push_back({Kind::PushButton, IDC_IMPORT, "从txt文件导入", {290, 330, 70, 16}, WS_TABSTOP});
+        t.controls.push_back({Kind::PushButton, IDC_CLEAR, "清空", {370, 330, 50, 16}, WS_TABSTOP});
+        return t;
+    }();
+    return tpl;
+}
+
+CDlgAppMembers::CDlgAppMembers() : CDlgAppPage(Template()) {
+    for (int id : kCountIds) MapCommand(id, EN_KILLFOCUS, [this] { UpdateTotal(); });
+    MapClicked(IDC_INSERT, [this] { AddMemberRow(); });
+    MapClicked(IDC_DELETE, [this] { OnBtnDelete(); });
+    MapClicked(IDC_IMPORT, [this] { OnBtnImport(); });
+    MapClicked(IDC_CLEAR, [this] { OnBtnClear(); });
+}
+
+BOOL CDlgAppMembers::OnInitDialog() {
+    CDlgAppPage::OnInitDialog();
+    for (size_t i = 0; i < kCountIds.size(); ++i) {
+        ui::MaskEdit& count = m_editCounts[i];
+        count.SubclassDlgItem(kCountIds[i], this);
+        count.DisableMask();
+        count.SetValidChars("1234567890");
+        count.LimitText(kCountLength);
+    }
+    m_wndGrid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, GetItemRect(IDC_GRID_FRAME), this, IDC_GRID);
+    return TRUE;
+}
+
+ui::GridRow* CDlgAppMembers::AddMemberRow() {
+    std::unique_ptr<ui::GridRow> row = m_wndGrid.CreateRow(CMemberGridCtrl::kColumnCount);
+    for (int column = 0; column < CMemberGridCtrl::kColumnCount; ++column) {
+        auto cell = std::make_unique<ui::GridItem>("");
+        const std::vector<std::string>* options = column == CMemberGridCtrl::kSex     ? &m_arrSex
+                                                  : column == CMemberGridCtrl::kTitle ? &m_arrTitle
+                                                                                      : nullptr;
+        if (options)
+            for (const std::string& option : *options) cell->AddOption(option);
+        row->ReplaceItem(column, std::move(cell));
+    }
+    const std::vector<int> selected = m_wndGrid.GetSelectedRows();
+    const int at = selected.empty()
+                       ? m_wndGrid.AddRow(std::move(row), FALSE)
+                       : m_wndGrid.InsertRowAfter(*std::min_element(selected.begin(), selected.end()), std::move(row),
+                                                  FALSE);
+    m_wndGrid.AdjustLayout();
+    return m_wndGrid.GetRow(at);
+}
+
+void CDlgAppMembers::UpdateTotal() {
+    bool anyCount = false;
+    long total = 0;
+    for (int id : kCountIds) {
+        const std::string count = GetDlgItemText(id);
+        anyCount = anyCount || !count.empty();
+        total += text::Atol(count);
+    }
+    if (anyCount) SetDlgItemText(IDC_TOTAL, text::Format("%ld", total));
+}
+
+void CDlgAppMembers::OnBtnDelete() {
+    std::vector<int> selected = m_wndGrid.GetSelectedRows();
+    if (selected.empty()) {
+        ui::MessageBox("你尚未选中任何记录!", "提示");
+        return;
+    }
+    std::sort(selected.rbegin(), selected.rend());  // highest first, so the others keep their index
+    for (int row : selected) m_wndGrid.RemoveRow(row, FALSE);
+    m_wndGrid.AdjustLayout();
+}
+
+void CDlgAppMembers::OnBtnClear() { m_wndGrid.RemoveAll(); }
+
+void CDlgAppMembers::OnBtnImport() {
+    ui::FileDialog chooser(TRUE, "txt", {}, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "申请人信息(*.txt)|*.txt||", this);
+    if (chooser.DoModal() != IDOK) return;
+    ImportMembers(chooser.GetPathName());
+}
+
+bool CDlgAppMembers::ImportMembers(const std::string& path) {
+    std::string bytes;
+    if (!sys::ReadFile(path, bytes)) return false;
+    const std::vector<std::string> words = MemberWords(bytes);
+    for (size_t first = 0; first < words.size(); first += CMemberGridCtrl::kColumnCount) {
+        ui::GridRow* row = AddMemberRow();
+        for (int column = 0; column < CMemberGridCtrl::kColumnCount && first + column < words.size(); ++column)
+            row->GetItem(column)->SetValue(words[first + column]);
+    }
+    return true;
+}
