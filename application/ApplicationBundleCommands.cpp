@@ -1,0 +1,59 @@
+#include "application/ApplicationBundleCommands.h"
+
+#include "application/ApplicationImportCheck.h"
+#include "application/ProjectApplicationBundle.h"
+#include "foundation/Options.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/DateTime.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Services.h"
+
+namespace {
+
+constexpr int kFundOfficeRole = 2;
+
+}  // namespace
+
+std::string ApplicationBundleCommands::ExportFolder(const std::string& chosenFolder, const std::string& date) {
+    return sys::JoinPath(chosenFolder, date + "上报项目申请书");
+}
+
+void ApplicationBundleCommands::OnBtnProexp(const std::vector<std::string>& tickedCodes) {
+    if (tickedCodes.empty()) {
+        ui::MessageBox("请先选择要导出的记录！", "提示", MB_ICONERROR);
+        return;
+    }
+    const std::string chosen = ui::BrowseForFolder("请选择项目申请书保存路径");
+    if (chosen.empty()) return;
+    const std::string folder = ExportFolder(chosen, text::DateTime::Now().Format("%Y-%m-%d"));
+    ProjectApplicationBundle bundle(m_connection);
+    for (const std::string& code : tickedCodes) {
+        if (!bundle.Export(code, folder)) {
+            ui::MessageBox("项目编号为" + code + "的上报文件导出失败！", "提示", MB_ICONINFORMATION);
+            return;
+        }
+    }
+    ui::MessageBox("上报文件导出完成！", "提示", MB_ICONINFORMATION);
+}
+
+bool ApplicationBundleCommands::OnBtnImport() { return ImportFolder(false); }
+
+bool ApplicationBundleCommands::OnBtnImportPartial() { return ImportFolder(true); }
+
+bool ApplicationBundleCommands::ImportFolder(bool partial) {
+    const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
+    if (folder.empty()) return false;
+    const std::vector<std::string> names = sys::ListFiles(folder, ProjectApplicationBundle::kExtension);
+    ProjectApplicationBundle bundle(m_connection);
+    bool problem = false;
+    int count = 0;
+    if (!names.empty()) ApplicationImportCheck::ClearLog();
+    for (const std::string& name : names) {
+        const std::string path = sys::JoinPath(folder, name);
+        count += partial ? bundle.ImportPartial(path, problem) : bundle.Import(path, problem);
+    }
+    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_ICONINFORMATION);
+    if (COptions().GetRole() == kFundOfficeRole && problem) ui::ShellOpen(ApplicationImportCheck::LogPath(), "open");
+    ProjectApplicationBundle::RemoveImportScratchFiles();
+    return true;
+}

@@ -1,0 +1,251 @@
+#include "application/ProjectApplicationBundle.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "application/ApplicationImportCheck.h"
+#include "application/KeyLaboratoryReviewRow.h"
+#include "application/LeadingCharacters.h"
+#include "application/LongBinaryValue.h"
+#include "application/StoredApplicationDocument.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/LengthPrefixedContainer.h"
+#include "foundation/Options.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Services.h"
+
+namespace {
+
+constexpr int kApplicantUnitRole = 1;
+constexpr std::size_t kParts = 2;
+constexpr std::size_t kPrefixLength = 17;  // guide code, year and unit of a project number
+
+// The scratch files each part passes through.
+constexpr const char* kExportApplicationFile = "项目申请书.xml";
+constexpr const char* kExportMembersFile = "参加人员.xml";
+constexpr const char* kImportApplicationFile = "项目申请书.xml";
+constexpr const char* kImportMembersFile = "申请人员.xml";
+
+enum class Column { Text, RichText, Chapter };
+
+struct ApplicationColumn {
+    const char* name;
+    Column kind;
+};
+
+// The columns an import copies from the bundle's row, in the order of
+// writing (XMBH and FIRSTAPPR are set by the import itself). The partial
+// import leaves out the chapters.
+constexpr ApplicationColumn kImportedColumns[] = {
+    {"FIVEYEAR", Column::Text},    {"XMMC", Column::Text},        {"XMLB", Column::Text},
+    {"SQZNDM", Column::Text},      {"JJBH", Column::Text},        {"DWDM", Column::Text},
+    {"NF", Column::Text},          {"ZTC", Column::Text},         {"MJ", Column::Text},
+    {"SQRXM", Column::Text},       {"GZDW", Column::Text},        {"DXDZ", Column::Text},
+    {"YZBM", Column::Text},        {"DH", Column::Text},          {"SQRQ", Column::Text},
+    {"XMQSRQ", Column::Text},      {"XMZZRQ", Column::Text},      {"SQJE", Column::Text},
+    {"SQRXB", Column::Text},       {"SQRNL", Column::Text},       {"XW", Column::Text},
+    {"ZC", Column::Text},          {"ZYTC", Column::Text},        {"LSGX", Column::Text},
+    {"HZDW", Column::Text},        {"XMZRS", Column::Text},       {"GJZC", Column::Text},
+    {"ZJZC", Column::Text},        {"CJZC", Column::Text},        {"BSHRS", Column::Text},
+    {"BSSRS", Column::Text},       {"SSSRS", Column::Text},       {"GFBGNUM", Column::Text},
+    {"ZJF", Column::Text},         {"SJF", Column::Text},         {"SJF_JSGJ", Column::RichText},
+    {"CLF", Column::Text},         {"CLF_JSGJ", Column::RichText}, {"WXF", Column::Text},
+    {"WXF_JSGJ", Column::RichText}, {"ZYF", Column::Text},        {"ZYF_JSGJ", Column::RichText},
+    {"SYF", Column::Text},         {"SYF_JSGJ", Column::RichText}, {"GDZCF", Column::Text},
+    {"GDZCF_JSGJ", Column::RichText}, {"GZF", Column::Text},      {"GZF_JSGJ", Column::RichText},
+    {"GLF", Column::Text},         {"GLF_JSGJ", Column::RichText}, {"XMJJ", Column::RichText},
+    {"GNYNH", Column::Chapter},    {"JSXQFX", Column::Chapter},   {"GNWYJQK", Column::Chapter},
+    {"YJMBNR", Column::Chapter},   {"YJFFJSLX", Column::Chapter}, {"ZYCXD", Column::Chapter},
+    {"YJJHJQJZ", Column::Chapter}, {"YJCGKHZB", Column::Chapter}, {"YJGZJCCJ", Column::Chapter},
+    {"XYYJTJ", Column::Chapter},   {"GZJL", Column::Chapter},     {"CKWX", Column::Chapter},
+    {"DWXSWYHYJ", Column::Chapter}, {"DWSCYJ", Column::Chapter},  {"TJYJ1", Column::Chapter},
+    {"TJYJ2", Column::Chapter},    {"TJRXM1", Column::Text},      {"ZYJSZW1", Column::Text},
+    {"TJRZC1", Column::Text},      {"TJRDW1", Column::Text},      {"TJRXM2", Column::Text},
+    {"ZYJSZW2", Column::Text},     {"TJRZC2", Column::Text},      {"TJRDW2", Column::Text},
+};
+
+constexpr const char* kMemberColumns[] = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
+
+// The applied amounts of a key-laboratory review row, in its order.
+constexpr const char* kAmountColumns[] = {"SQJE", "SJF", "CLF", "WXF", "ZYF", "SYF", "GDZCF", "GZF", "GLF"};
+
+void BindRecordset(CAdoRecordSet& rs, CAdoConnection& connection) {
+    rs.SetConnection(&connection);
+    rs.SetCursorLocation(adUseClient);
+}
+
+std::string ApplicationQuery(const std::string& code) {
+    return text::Format("select * from corvane_itemappinfo where XMBH='%s'", text::EscapeSql(code).c_str());
+}
+
+std::string MembersQuery(const std::string& code) {
+    return text::Format("select * from corvane_project_sqcy where ITE_XMBH='%s'", text::EscapeSql(code).c_str());
+}
+
+std::string SerialText(long serial) {
+    const std::string digits = text::Format("%ld", serial);
+    return digits.size() == 1 ? "00" + digits : digits.size() == 2 ? "0" + digits : digits;
+}
+
+std::string FieldText(CAdoRecordSet& rs, const char* column) {
+    std::string value;
+    rs.GetString(column, value);
+    return value;
+}
+
+bool IsNullValue(CAdoRecordSet& rs, const char* column) {
+    ado::Recordset* fields = rs.GetFields();
+    ado::Variant value;
+    return fields && fields->GetValue(fields->FindColumn(column), value) && value.IsNullOrEmpty();
+}
+
+// Copies one column of the bundle's row into the row being added. A column
+// the bundle does not carry stays empty; a rich text the bundle holds as NULL
+// stays NULL.
+bool CopyColumn(CAdoRecordSet& from, CAdoRecordSet& to, const ApplicationColumn& column) {
+    if (column.kind == Column::Text) return to.SetString(column.name, FieldText(from, column.name));
+    std::string bytes;
+    if (IsNullValue(from, column.name) || !ReadLongBinary(from, column.name, bytes)) return true;
+    return WriteLongBinary(to, column.name, bytes);
+}
+
+void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示", MB_ICONERROR); }
+
+}  // namespace
+
+std::string ProjectApplicationBundle::FileName(const std::string& projectCode) {
+    return sys::SafeFileName(projectCode) + "." + kExtension;
+}
+
+bool ProjectApplicationBundle::Export(const std::string& projectCode, const std::string& folder) {
+    const std::string scratch[kParts] = {sys::JoinPath(folder, kExportApplicationFile),
+                                         sys::JoinPath(folder, kExportMembersFile)};
+    CAdoRecordSet application, members;
+    BindRecordset(application, m_connection);
+    BindRecordset(members, m_connection);
+    std::vector<std::string> parts(kParts);
+    const bool ok = application.Open(ApplicationQuery(projectCode)) && !application.IsEOF() &&
+                    sys::MakeDirs(sys::NativePath(folder)) && application.Save(scratch[0], adPersistXML) &&
+                    members.Open(MembersQuery(projectCode)) && members.Save(scratch[1], adPersistXML) &&
+                    sys::ReadFile(scratch[0], parts[0]) && sys::ReadFile(scratch[1], parts[1]) &&
+                    LengthPrefixedContainer::Write(sys::JoinPath(folder, FileName(projectCode)), std::nullopt, parts);
+    for (const std::string& file : scratch) sys::RemoveFile(file);
+    return ok;
+}
+
+void ProjectApplicationBundle::RemoveImportScratchFiles() {
+    for (const char* name : {kImportApplicationFile, kImportMembersFile})
+        sys::RemoveFile(sys::JoinPath(sys::ProgramFolder(), name));
+}
+
+int ProjectApplicationBundle::IsRecordExist(const std::string& projectCode) {
+    CAdoRecordSet rs;
+    BindRecordset(rs, m_connection);
+    const bool found = rs.Open(text::Format("select xmbh from corvane_itemappinfo where xmbh='%s'",
+                                            text::EscapeSql(projectCode).c_str())) &&
+                       !rs.IsEOF();
+    return found ? 1 : 0;
+}
+
+std::string ProjectApplicationBundle::NewProjectCode(const std::string& prefix) {
+    CAdoRecordSet rs;
+    BindRecordset(rs, m_connection);
+    long count = 0;
+    if (rs.Open("select xmbh from corvane_itemappinfo where xmbh like '" + text::EscapeSql(prefix) + "%'"))
+        count = std::max(rs.GetRecordCount(), 0L);
+    // After a deletion the serials of a prefix can have gaps, so the counted
+    // serial may be taken already.
+    long serial = count + 1;
+    while (IsRecordExist(prefix + SerialText(serial))) ++serial;
+    return prefix + SerialText(serial);
+}
+
+int ProjectApplicationBundle::Import(const std::string& path, bool& problem) {
+    return ImportBundle(path, problem, Variant::Full);
+}
+
+int ProjectApplicationBundle::ImportPartial(const std::string& path, bool& problem) {
+    return ImportBundle(path, problem, Variant::Partial);
+}
+
+int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& problem, Variant variant) {
+    // Both parts are read and opened before anything is written.
+    std::vector<std::string> parts;
+    const std::string scratch[kParts] = {sys::JoinPath(sys::ProgramFolder(), kImportApplicationFile),
+                                         sys::JoinPath(sys::ProgramFolder(), kImportMembersFile)};
+    CAdoRecordSet application, members;
+    const bool loaded = LengthPrefixedContainer::Read(path, std::nullopt, kParts, parts) ==
+                            LengthPrefixedContainer::ReadResult::Ok &&
+                        sys::WriteFileAtomic(scratch[0], parts[0]) && sys::WriteFileAtomic(scratch[1], parts[1]) &&
+                        application.OpenFromFile(scratch[0]) && members.OpenFromFile(scratch[1]);
+    // Only the first application row counts; a bundle without one, or whose
+    // row has no project number, carries no application.
+    const std::string bundleCode = loaded && !application.IsEOF() ? FieldText(application, "XMBH") : std::string();
+    if (bundleCode.empty()) {
+        ShowLoadFailure();
+        return 0;
+    }
+
+    ApplicationImportCheck check(m_connection);
+    if (!check.CheckDWAvail(FieldText(application, "DWDM"), FieldText(application, "SQZNDM"),
+                            FieldText(application, "XMLB"), path, FieldText(application, "NF"))) {
+        if (COptions().GetRole() == kApplicantUnitRole) return 0;
+        problem = true;
+    }
+
+    if (m_connection.BeginTrans() < 0) return 0;
+    const std::string code = variant == Variant::Partial && !IsRecordExist(bundleCode)
+                                 ? bundleCode
+                                 : NewProjectCode(LeadingCharacters(bundleCode, kPrefixLength));
+    const bool written = WriteApplication(application, code, variant) &&
+                         StoredApplicationDocument(m_connection).PlaceDoc(code, application) &&
+                         WriteMembers(members, code) &&
+                         (variant == Variant::Full || WriteKeyLaboratoryReview(application, code)) &&
+                         m_connection.CommitTrans();
+    if (!written) {
+        m_connection.RollbackTrans();
+        return 0;
+    }
+    return 1;
+}
+
+bool ProjectApplicationBundle::WriteApplication(CAdoRecordSet& source, const std::string& code, Variant variant) {
+    CAdoRecordSet target;
+    BindRecordset(target, m_connection);
+    if (!target.Open(ApplicationQuery(code)) || !target.AddNew()) return false;
+    bool ok = target.SetString("XMBH", code) && target.SetString("FIRSTAPPR", "+");
+    for (const ApplicationColumn& column : kImportedColumns) {
+        if (!ok) break;
+        if (column.kind == Column::Chapter && variant == Variant::Partial) continue;
+        ok = CopyColumn(source, target, column);
+    }
+    if (ok && target.Update()) return true;
+    target.CancelUpdate();
+    return false;
+}
+
+bool ProjectApplicationBundle::WriteMembers(CAdoRecordSet& members, const std::string& code) {
+    // Member rows stored under the number before are replaced by the bundle's.
+    if (!m_connection.Execute("delete from corvane_project_sqcy  where ITE_XMBH='" + text::EscapeSql(code) + "'"))
+        return false;
+    CAdoRecordSet target;
+    BindRecordset(target, m_connection);
+    if (!target.Open(MembersQuery(code))) return false;
+    for (; !members.IsEOF(); members.MoveNext()) {
+        bool ok = target.AddNew() && target.SetString("ITE_XMBH", code);
+        for (const char* column : kMemberColumns) ok = ok && target.SetString(column, FieldText(members, column));
+        if (!ok || !target.Update()) {
+            target.CancelUpdate();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ProjectApplicationBundle::WriteKeyLaboratoryReview(CAdoRecordSet& source, const std::string& code) {
+    if (!IsKeyLaboratoryCategory(FieldText(source, "XMLB"))) return true;
+    AppliedAmounts amounts;
+    for (std::size_t i = 0; i < amounts.size(); ++i) amounts[i] = FieldText(source, kAmountColumns[i]);
+    return WriteKeyLaboratoryReviewRow(m_connection, code, amounts);
+}

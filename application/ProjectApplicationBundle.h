@@ -1,0 +1,55 @@
+// One project application as a file "<project code>.proapp": its application
+// row and its member rows, each a saved recordset, one after the other in a
+// length-prefixed container without a marker. Importing writes the project
+// under a number of its own, row and members in one transaction.
+#pragma once
+
+#include <string>
+
+#include "foundation/AdoConnection.h"
+
+class CAdoRecordSet;
+
+class ProjectApplicationBundle {
+public:
+    static constexpr const char* kExtension = "proapp";
+
+    explicit ProjectApplicationBundle(CAdoConnection& connection) : m_connection(connection) {}
+
+    // "<code>.proapp", the code made safe as a file name.
+    static std::string FileName(const std::string& projectCode);
+
+    // Writes the bundle of a stored project into `folder` (created when
+    // missing; its scratch files are removed again). False when the project
+    // has no row or a file cannot be written.
+    bool Export(const std::string& projectCode, const std::string& folder);
+
+    // Imports one bundle; 1 imported, 0 not. The full import takes every
+    // column and always numbers the project anew; the partial import leaves
+    // out the sixteen chapter texts, keeps the bundle's number when it is
+    // free and records the review row of key-laboratory projects. A check
+    // that fails (ApplicationImportCheck) refuses the bundle for an applicant
+    // unit and otherwise sets `problem`. A bundle that cannot be read shows
+    // "载入数据文件失败！"; a refused write leaves the tables as they were.
+    int Import(const std::string& path, bool& problem);
+    int ImportPartial(const std::string& path, bool& problem);
+
+    // 1 when a project of this number is stored, else 0.
+    int IsRecordExist(const std::string& projectCode);
+    // A number not yet stored under the prefix (guide code, year, unit): the
+    // serial is one more than the numbers under the prefix, three digits at
+    // least, and moves on past serials in use.
+    std::string NewProjectCode(const std::string& prefix);
+
+    // The scratch files of an import run, in the program folder.
+    static void RemoveImportScratchFiles();
+
+private:
+    enum class Variant { Full, Partial };
+    int ImportBundle(const std::string& path, bool& problem, Variant variant);
+    bool WriteApplication(CAdoRecordSet& source, const std::string& code, Variant variant);
+    bool WriteMembers(CAdoRecordSet& members, const std::string& code);
+    bool WriteKeyLaboratoryReview(CAdoRecordSet& source, const std::string& code);
+
+    CAdoConnection& m_connection;
+};

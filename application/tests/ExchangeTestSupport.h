@@ -1,0 +1,109 @@
+// Helpers of the application exchange tests: the installed-folder copy with a
+// connection to its project.mdb, a scripted UI driver, stored projects with
+// members and rich texts, row reads as texts and the settings record's role.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "application/LongBinaryValue.h"
+#include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/Options.h"
+#include "platform/sys/Sys.h"
+#include "platform/ui/TestDriverGTest.h"
+#include "testsupport/InstalledFolder.h"
+#include "testsupport/TempFolder.h"
+
+namespace exchangetest {
+
+using Rows = std::vector<std::vector<std::string>>;
+using Member = std::vector<std::string>;  // XM, XB, NL, ZC, GZDW, CJYS, GZFG
+
+constexpr const char* kMemberColumns[] = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
+
+inline void SetRole(int role) {
+    COptions options;
+    options.SetRole(role);
+    options.Save();
+}
+
+}  // namespace exchangetest
+
+class ExchangeTest : public InstalledFolder {
+protected:
+    using Rows = exchangetest::Rows;
+
+    void SetUp() override {
+        InstalledFolder::SetUp();
+        ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081")) << connection.FormatErrors();
+    }
+
+    void Exec(const std::string& sql) { ASSERT_NE(connection.Execute(sql), nullptr) << sql; }
+
+    // Every row of a query as texts.
+    Rows Query(const std::string& sql) {
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        Rows rows;
+        if (!rs.Open(sql)) {
+            ADD_FAILURE() << sql;
+            return rows;
+        }
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::vector<std::string> row;
+            for (long i = 0; i < rs.GetFieldCount(); ++i) {
+                std::string value;
+                rs.GetFieldText(i, value);
+                row.push_back(value);
+            }
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    std::string Blob(const std::string& code, const std::string& column) {
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        std::string bytes;
+        EXPECT_TRUE(rs.Open("select * from corvane_itemappinfo where xmbh='" + code + "'") && !rs.IsEOF()) << code;
+        EXPECT_TRUE(ReadLongBinary(rs, column, bytes)) << column;
+        return bytes;
+    }
+
+    // Stores an application with the given texts and rich texts (column ->
+    // value) and its members.
+    void StoreProject(const std::string& code, const std::map<std::string, std::string>& texts = {},
+                      const std::map<std::string, std::string>& blobs = {},
+                      const std::vector<exchangetest::Member>& members = {}) {
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        ASSERT_TRUE(rs.Open("select * from corvane_itemappinfo where xmbh='" + code + "'") && rs.AddNew());
+        ASSERT_TRUE(rs.SetString("XMBH", code));
+        for (const auto& [column, value] : texts) ASSERT_TRUE(rs.SetString(column, value)) << column;
+        for (const auto& [column, bytes] : blobs) ASSERT_TRUE(WriteLongBinary(rs, column, bytes)) << column;
+        ASSERT_TRUE(rs.Update());
+        for (const exchangetest::Member& member : members) {
+            CAdoRecordSet m;
+            m.SetConnection(&connection);
+            ASSERT_TRUE(m.Open("select * from corvane_project_sqcy where 1=0") && m.AddNew());
+            ASSERT_TRUE(m.SetString("ITE_XMBH", code));
+            for (std::size_t i = 0; i < member.size(); ++i)
+                ASSERT_TRUE(m.SetString(exchangetest::kMemberColumns[i], member[i]));
+            ASSERT_TRUE(m.Update());
+        }
+    }
+
+    Rows Codes() { return Query("select xmbh from corvane_itemappinfo order by xmbh"); }
+    Rows Members(const std::string& code) {
+        return Query("select XM, XB, NL, ZC, GZDW, CJYS, GZFG from corvane_project_sqcy where ite_xmbh='" + code +
+                     "' order by rowid");
+    }
+
+    CAdoConnection connection;
+    ui::TestDriver driver;
+    testsupport::TempFolder files;
+};

@@ -1,0 +1,308 @@
+// Project application bundles: what an export writes, what the full and the
+// partial import store (every column, members, numbers, review rows), refused
+// and unreadable bundles leaving the database as it was, and the roles.
+#include <algorithm>
+
+#include "ExchangeTestSupport.h"
+#include "application/ApplicationImportCheck.h"
+#include "application/ProjectApplicationBundle.h"
+#include "application/StoredApplicationDocument.h"
+#include "foundation/LengthPrefixedContainer.h"
+#include "platform/text/Text.h"
+
+namespace {
+
+// Guide code 9140A010108 (11), year 08, unit 0001: the 17-character prefix.
+constexpr const char* kPrefix = "9140A010108080001";
+const std::string kCode = std::string(kPrefix) + "001";
+const std::vector<exchangetest::Member> kMembers = {{"张三", "男", "40", "教授", "一所", "12", "总体"},
+                                                    {"李四", "女", "35", "讲师", "二所", "6", "试验"}};
+
+class Bundle : public ExchangeTest {
+protected:
+    std::string Export(const std::string& code) {
+        EXPECT_TRUE(ProjectApplicationBundle(connection).Export(code, files.Path())) << code;
+        return files.File(ProjectApplicationBundle::FileName(code));
+    }
+    int Import(const std::string& path, bool partial = false) {
+        ProjectApplicationBundle bundle(connection);
+        return partial ? bundle.ImportPartial(path, problem) : bundle.Import(path, problem);
+    }
+    // A stored project exported and then removed from the database.
+    std::string ExportAndRemove(const std::string& code, const std::map<std::string, std::string>& texts = {},
+                                const std::map<std::string, std::string>& blobs = {}) {
+        StoreProject(code, texts, blobs, kMembers);
+        const std::string path = Export(code);
+        Exec("delete from corvane_itemappinfo");
+        Exec("delete from corvane_project_sqcy");
+        return path;
+    }
+    long CountRows(const std::string& table) { return static_cast<long>(Query("select * from " + table).size()); }
+
+    bool problem = false;
+};
+
+TEST_F(Bundle, ExportWritesTwoSavedRecordsetsWithoutMarkerAndRemovesItsScratchFiles) {
+    StoreProject(kCode, {{"XMMC", "项目"}});
+    const std::string path = Export(kCode);
+    EXPECT_EQ(sys::FileName(path), kCode + ".proapp");
+    EXPECT_EQ(sys::ListFiles(files.Path(), ""), std::vector<std::string>{kCode + ".proapp"});
+
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(path, bytes));
+    std::vector<std::string> parts;
+    ASSERT_EQ(LengthPrefixedContainer::Unpack(bytes, std::nullopt, 2, parts), LengthPrefixedContainer::ReadResult::Ok);
+    EXPECT_EQ(bytes.size(), 8 + parts[0].size() + parts[1].size());
+    const long expectedRows[] = {1, 0};  // a project without members still has a complete member part
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(sys::WriteFileAtomic(files.File("part.xml"), parts[i]));
+        CAdoRecordSet rs;
+        ASSERT_TRUE(rs.OpenFromFile(files.File("part.xml"))) << i;
+        EXPECT_EQ(rs.GetRecordCount() < 0 ? 0 : rs.GetRecordCount(), expectedRows[i]) << i;
+        EXPECT_EQ(rs.GetFieldCount(), i == 0 ? 82 : 8) << i;
+    }
+}
+
+TEST_F(Bundle, ExportOfAProjectWithoutRowFailsAndWritesNothing) {
+    EXPECT_FALSE(ProjectApplicationBundle(connection).Export(kCode, files.File("out")));
+    EXPECT_FALSE(sys::FileExists(files.File("out/" + kCode + ".proapp")));
+    EXPECT_TRUE(sys::ListFiles(files.File("out"), "").empty());
+}
+
+// Every column of a stored application gets a distinct value; after export,
+// removal and import each column must come back, apart from those the import
+// sets itself or leaves out.
+TEST_F(Bundle, ImportCopiesEveryColumnByteForByte) {
+    struct Case {
+        bool partial;
+        std::vector<std::string> leftOut;
+    };
+    const std::vector<std::string> neverImported = {"PFJF", "YBJF", "ZWCXS", "DOCNAME", "DOC"};
+    std::vector<std::string> withoutChapters = neverImported;
+    for (const char* chapter : {"GNYNH", "JSXQFX", "GNWYJQK", "YJMBNR", "YJFFJSLX", "ZYCXD", "YJJHJQJZ", "YJCGKHZB",
+                                "YJGZJCCJ", "XYYJTJ", "GZJL", "CKWX", "DWXSWYHYJ", "DWSCYJ", "TJYJ1", "TJYJ2"})
+        withoutChapters.push_back(chapter);
+
+    for (const Case& c : {Case{false, neverImported}, Case{true, withoutChapters}}) {
+        SCOPED_TRACE(c.partial ? "partial" : "full");
+        std::map<std::string, std::string> texts, blobs;
+        {
+            CAdoRecordSet rs;
+            rs.SetConnection(&connection);
+            ASSERT_TRUE(rs.Open("select * from corvane_itemappinfo"));
+            for (long i = 0; i < rs.GetFieldCount(); ++i) {
+                const ado::ColumnInfo& info = rs.GetFields()->Column(i);
+                if (info.name == "XMBH") continue;
+                if (info.IsLong()) blobs[info.name] = std::string("{\\rtf\0\xff", 7) + info.name;
+                else texts[info.name] = text::Format("%ld", i);
+            }
+        }
+        texts["FIRSTAPPR"] = "-";
+        const std::string path = ExportAndRemove(kCode, texts, blobs);
+        ASSERT_EQ(Import(path, c.partial), 1);
+        ASSERT_EQ(Codes(), Rows{{kCode}});
+        EXPECT_EQ(Members(kCode), (Rows{kMembers[0], kMembers[1]}));
+
+        for (const auto& [column, value] : texts) {
+            const bool leftOut = std::find(c.leftOut.begin(), c.leftOut.end(), column) != c.leftOut.end();
+            const std::string expected = column == "FIRSTAPPR" ? "+" : leftOut ? "" : value;
+            EXPECT_EQ(Query("select " + column + " from corvane_itemappinfo")[0][0], expected) << column;
+        }
+        for (const auto& [column, bytes] : blobs) {
+            const bool leftOut = std::find(c.leftOut.begin(), c.leftOut.end(), column) != c.leftOut.end();
+            EXPECT_EQ(Blob(kCode, column), leftOut ? "" : bytes) << column;
+        }
+        Exec("delete from corvane_itemappinfo");
+        Exec("delete from corvane_project_sqcy");
+    }
+}
+
+TEST_F(Bundle, RichTextsStoredAsNullStayNull) {
+    const std::string path = ExportAndRemove(kCode, {}, {{"XMJJ", ""}});
+    ASSERT_EQ(Import(path), 1);
+    EXPECT_EQ(Query("select count(*) from corvane_itemappinfo where XMJJ is not null and GNYNH is null"), (Rows{{"1"}}));
+}
+
+TEST_F(Bundle, ImportedProjectsAreNumberedUnderTheirPrefix) {
+    struct Case {
+        int stored;
+        std::string expectedSerial;
+    };
+    for (const Case& c : {Case{0, "001"}, Case{5, "006"}, Case{9, "010"}, Case{99, "100"}, Case{999, "1000"}}) {
+        Exec("delete from corvane_itemappinfo");
+        connection.BeginTrans();
+        for (int i = 1; i <= c.stored; ++i)
+            connection.Execute(text::Format("insert into corvane_itemappinfo (XMBH) values ('%s%03d')", kPrefix, i));
+        connection.CommitTrans();
+        EXPECT_EQ(ProjectApplicationBundle(connection).NewProjectCode(kPrefix), kPrefix + c.expectedSerial) << c.stored;
+    }
+    EXPECT_EQ(ProjectApplicationBundle(connection).NewProjectCode(kPrefix).size(), 21u);
+}
+
+TEST_F(Bundle, ASerialLeftInUseByAGapIsPassedOver) {
+    // Two projects under the prefix, 001 and 003: the counted serial 003 is taken.
+    StoreProject(kPrefix + std::string("001"));
+    StoreProject(kPrefix + std::string("003"));
+    EXPECT_EQ(ProjectApplicationBundle(connection).NewProjectCode(kPrefix), kPrefix + std::string("004"));
+}
+
+TEST_F(Bundle, FullImportNumbersEveryImportPartialImportKeepsAFreeNumber) {
+    const std::string bundleCode = kPrefix + std::string("005");
+    const std::string path = ExportAndRemove(bundleCode);
+
+    ASSERT_EQ(Import(path), 1);
+    ASSERT_EQ(Import(path), 1);
+    EXPECT_EQ(Codes(), (Rows{{kPrefix + std::string("001")}, {kPrefix + std::string("002")}}));
+
+    Exec("delete from corvane_itemappinfo");
+    ASSERT_EQ(Import(path, true), 1);
+    ASSERT_EQ(Import(path, true), 1);
+    EXPECT_EQ(Codes(), (Rows{{kPrefix + std::string("002")}, {bundleCode}}));
+    EXPECT_EQ(Members(kPrefix + std::string("002")).size(), 2u);
+    EXPECT_FALSE(problem);
+}
+
+TEST_F(Bundle, MembersStoredUnderTheNewNumberAreReplaced) {
+    const std::string path = ExportAndRemove(kCode);
+    StoreProject("other", {}, {}, {{"王五", "男", "50", "", "", "", ""}});
+    Exec("update corvane_project_sqcy set ITE_XMBH = '" + kCode + "'");
+    Exec("delete from corvane_itemappinfo");
+
+    ASSERT_EQ(Import(path), 1);
+    EXPECT_EQ(Members(kCode), (Rows{kMembers[0], kMembers[1]}));
+}
+
+TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
+    StoreProject(kCode, {}, {}, kMembers);
+    std::string good;
+    ASSERT_TRUE(sys::ReadFile(Export(kCode), good));
+    std::vector<std::string> parts;
+    ASSERT_EQ(LengthPrefixedContainer::Unpack(good, std::nullopt, 2, parts), LengthPrefixedContainer::ReadResult::Ok);
+    StoreProject("empty");
+    std::vector<std::string> emptyParts;
+    {
+        std::string bytes;
+        ASSERT_TRUE(sys::ReadFile(Export("empty"), bytes));
+        ASSERT_EQ(LengthPrefixedContainer::Unpack(bytes, std::nullopt, 2, emptyParts),
+                  LengthPrefixedContainer::ReadResult::Ok);
+    }
+
+    struct Case {
+        const char* what;
+        std::string bytes;  // empty: no file at all
+    };
+    const Case cases[] = {
+        {"missing file", ""},
+        {"not a container", "abc"},
+        {"lengths beyond the end", good.substr(0, good.size() - 10)},
+        {"application part is no recordset", LengthPrefixedContainer::Pack(std::nullopt, {"<xml/>", parts[1]})},
+        {"member part is no recordset", LengthPrefixedContainer::Pack(std::nullopt, {parts[0], "junk"})},
+        {"application part without a row", LengthPrefixedContainer::Pack(std::nullopt, {emptyParts[1], parts[1]})},
+    };
+    const Rows codes = Codes();
+    const long members = CountRows("corvane_project_sqcy");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = files.File(std::string(c.what) + ".proapp");
+        if (!c.bytes.empty()) {
+            ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
+        }
+        driver.ExpectMessageBox("提示", "载入数据文件失败！");
+        EXPECT_EQ(Import(path), 0);
+        EXPECT_EQ(Codes(), codes);
+        EXPECT_EQ(CountRows("corvane_project_sqcy"), members);
+    }
+    EXPECT_FALSE(problem);
+}
+
+TEST_F(Bundle, ARefusedMemberRowRollsTheWholeBundleBack) {
+    const std::string path = ExportAndRemove(kCode);
+    // The database refuses the second member row, after the application row and the first member.
+    Exec("create trigger refuse_member before insert on CORVANE_PROJECT_SQCY when NEW.XM = '李四' "
+         "begin select raise(abort, 'refused'); end");
+    EXPECT_EQ(Import(path), 0);
+    EXPECT_TRUE(Codes().empty());
+    EXPECT_EQ(CountRows("corvane_project_sqcy"), 0);
+}
+
+TEST_F(Bundle, PartialImportOfAKeyLaboratoryProjectRecordsItsReviewRow) {
+    struct Case {
+        std::string category;
+        bool partial;
+        Rows expected;
+    };
+    const std::map<std::string, std::string> amounts = {
+        {"SQJE", "12.5"}, {"SJF", ""}, {"CLF", "1);--"}, {"WXF", "3"}, {"ZYF", "-1"},
+        {"SYF", "0.25"},  {"GDZCF", "7"}, {"GZF", "8"},  {"GLF", "9"}};
+    const Rows reviewRow = {{kCode, "+", "12.5000", "", "", "3.0000", "-1.0000", "0.2500", "7.0000", "8.0000", "9.0000"}};
+    const Case cases[] = {
+        {"重点实验室基金——重点项目", true, reviewRow},
+        {"重点实验室基金——一般项目", true, reviewRow},
+        {"重点实验室基金——重点项目", false, {}},
+        {"共性技术基金——一般项目", true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.category + (c.partial ? " partial" : " full"));
+        std::map<std::string, std::string> texts = amounts;
+        texts["XMLB"] = c.category;
+        const std::string path = ExportAndRemove(kCode, texts);
+        Exec("delete from corvane_itempf");
+        ASSERT_EQ(Import(path, c.partial), 1);
+        EXPECT_EQ(Query("select XMBH, PSJG, PFJF, PFSJF, PFCLF, PFWXF, PFZYF, PFSYF, PFGDZCF, PFGZF, PFGLF "
+                        "from corvane_itempf"),
+                  c.expected);
+        Exec("delete from corvane_itemappinfo");
+    }
+}
+
+TEST_F(Bundle, AnApplicantUnitRefusesBundlesOfUnknownUnits) {
+    exchangetest::SetRole(1);
+    const std::string path =
+        ExportAndRemove(kCode, {{"DWDM", "0009"}, {"DOCNAME", "申请书.doc"}}, {{"DOC", std::string("doc\0bytes", 9)}});
+
+    driver.ExpectMessageBox("提示", "单位代码：0009 不存在或有误，请先修改单位信息再导入申请书！");
+    EXPECT_EQ(Import(path), 0);
+    EXPECT_TRUE(Codes().empty());
+    EXPECT_FALSE(sys::FileExists(ApplicationImportCheck::LogPath()));
+    EXPECT_FALSE(problem);
+
+    Exec("insert into corvane_unit (DWDM) values ('0009')");
+    ASSERT_EQ(Import(path), 1);
+    EXPECT_EQ(Query("select DOCNAME from corvane_itemappinfo"), (Rows{{"申请书.doc"}}));
+    EXPECT_EQ(Blob(kCode, "DOC"), std::string("doc\0bytes", 9));
+}
+
+TEST_F(Bundle, TheFundOfficeImportsDespiteProblemsAndPlacesTheDocumentAsAFile) {
+    exchangetest::SetRole(2);
+    const std::map<std::string, std::string> texts = {
+        {"XMLB", "共性技术基金——一般项目"}, {"SQZNDM", "9140A010108"}, {"NF", "2008"}, {"DOCNAME", "a.doc"}};
+    const std::string path = ExportAndRemove(kCode, texts, {{"DOC", "first"}});
+
+    ASSERT_EQ(Import(path), 1);
+    EXPECT_TRUE(problem);
+    EXPECT_EQ(Query("select DOCNAME from corvane_itemappinfo"), (Rows{{""}}));
+    const std::string placed = StoredApplicationDocument::ApplicationFolder(kCode, "共性技术基金——一般项目") + "a.doc";
+    EXPECT_EQ(placed, PathOf("申请书汇总/9140A01/一般项目/a.doc"));
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(placed, bytes));
+    EXPECT_EQ(bytes, "first");
+
+    // The same document name again: asked, and Cancel keeps the file.
+    ASSERT_TRUE(sys::WriteFileAtomic(placed, "kept"));
+    driver.ExpectMessageBox("提示", "文档\"a.doc\"已存在，确定覆盖吗？", IDCANCEL);
+    ASSERT_EQ(Import(path), 1);
+    ASSERT_TRUE(sys::ReadFile(placed, bytes));
+    EXPECT_EQ(bytes, "kept");
+    EXPECT_EQ(Codes().size(), 2u);
+}
+
+TEST_F(Bundle, GuideManagementNeitherChecksNorPlacesDocuments) {
+    exchangetest::SetRole(0);
+    const std::string path = ExportAndRemove(kCode, {{"DOCNAME", "a.doc"}}, {{"DOC", "x"}});
+    ASSERT_EQ(Import(path), 1);
+    EXPECT_FALSE(problem);
+    EXPECT_EQ(Query("select DOCNAME from corvane_itemappinfo"), (Rows{{""}}));
+    EXPECT_FALSE(sys::FolderExists(PathOf("申请书汇总")));
+}
+
+}  // namespace
