@@ -77,6 +77,15 @@ bool UnitTable(const std::string& path, std::string& error) {
     return MakeSheet(path, columns, false, error);
 }
 
+// The table of chosen applications: the program writes the heading row,
+// the project rows and the total itself.
+bool ApplicationTable(const std::string& path, std::string& error) {
+    return MakeSheet(path,
+                     {{nullptr, 6}, {nullptr, 13}, {nullptr, 24}, {nullptr, 30}, {nullptr, 24}, {nullptr, 18},
+                      {nullptr, 10}, {nullptr, 12}, {nullptr, 14}, {nullptr, 10}},
+                     false, error);
+}
+
 // ---------------------------------------------------------------- Word
 
 bool WriteWord(const std::string& path, const std::string& body, const std::string& footer, std::string& error) {
@@ -186,6 +195,7 @@ const std::vector<TemplateMaker>& AllTemplates() {
         {"重点实验室经费表.xls", LabFundTable},
         {"专家信息表.xls", ExpertTable},
         {"单位信息表.xls", UnitTable},
+        {"申请表.xls", ApplicationTable},
         {"未获资助通知.doc", UnfundedNotice},
         {"template.doc", GuideTemplate},
         {"年度指南模板.doc", GuideTemplate},
