@@ -10,6 +10,7 @@
 
 #include "application/DlgAppWriter.h"
 #include "platform/ui/App.h"
+#include "platform/ui/Simulate.h"
 #include "platform/ui/TestDriverGTest.h"
 
 class AppWriterTest : public ::testing::Test {
