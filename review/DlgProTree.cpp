@@ -1,0 +1,81 @@
+#include "review/DlgProTree.h"
+
+#include "foundation/AdoRecordSet.h"
+#include "application/LeadingCharacters.h"
+#include "platform/text/Text.h"
+#include "platform/ui/TreeCtrl.h"
+#include "review/WorkflowView.h"
+
+CDlgProTree::CDlgProTree() : ui::Dialog(Template()) {
+    MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo& info) { OnSelchangedTree(info); });
+}
+
+const ui::DialogTemplate& CDlgProTree::Template() {
+    static const ui::DialogTemplate t{IDD, "", {0, 0, 166, 451}, {
+        {ui::Kind::TreeCtrl, IDC_TREE, "", {0, 0, 166, 451},
+         WS_TABSTOP | WS_BORDER | ui::TVS_HASBUTTONS | ui::TVS_HASLINES | ui::TVS_LINESATROOT},
+    }, WS_CHILD};
+    return t;
+}
+
+BOOL CDlgProTree::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    SetBackgroundColor(workflow::kPanelBackground);
+    return TRUE;
+}
+
+ui::TreeCtrl& CDlgProTree::Tree() const { return *Item<ui::TreeCtrl>(IDC_TREE); }
+
+std::string CDlgProTree::ProjectKind(bool specialtyGroup, bool keyProjects) {
+    return std::string(specialtyGroup ? "共性技术基金" : "重点实验室基金") + (keyProjects ? "——重点项目" : "——一般项目");
+}
+
+void CDlgProTree::UpdateProTree(const std::string& year, bool specialtyGroup, bool keyProjects, bool bothKinds,
+                                bool passedOnly) {
+    Tree().DeleteAllItems();
+    if (bothKinds || !keyProjects) AddPart("一般基金", ProjectKind(specialtyGroup, false), year, passedOnly);
+    if (bothKinds || keyProjects) AddPart("重点基金", ProjectKind(specialtyGroup, true), year, passedOnly);
+}
+
+void CDlgProTree::AddPart(const std::string& root, const std::string& kind, const std::string& year,
+                          bool passedOnly) {
+    const std::string head =
+        passedOnly ? "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where "
+                     "corvane_itemappinfo.XMBH = corvane_itempf.XMBH and XMLB = '" +
+                         kind + "' and NF = '"
+                   : "select XMBH from corvane_itemappinfo where XMLB = '" + kind + "' and NF = '";
+    const std::string tail = passedOnly
+                                 ? "' and FIRSTAPPR = '+' and PSJG = '+' order by corvane_itemappinfo.XMBH"
+                                 : "' and FIRSTAPPR = '+' order by XMBH";
+    ui::TreeCtrl& tree = Tree();
+    const ui::HTREEITEM rootItem = tree.InsertItem(root);
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(rs, m_pConnection, head + text::EscapeSql(year) + tail)) return;
+    std::string fund;
+    ui::HTREEITEM fundItem = nullptr;
+    while (rs.IsOpen() && !rs.IsEOF()) {
+        std::string number;
+        rs.GetFieldText(0, number);
+        const std::string prefix = LeadingCharacters(number, 7);
+        if (!fundItem || prefix != fund) {
+            fund = prefix;
+            fundItem = tree.InsertItem(fund, rootItem);
+        }
+        tree.InsertItem(number, fundItem);
+        if (!rs.MoveNext()) break;
+    }
+}
+
+std::string CDlgProTree::SelectedText() const {
+    const ui::HTREEITEM item = Tree().GetSelectedItem();
+    return item ? Tree().GetItemText(item) : std::string();
+}
+
+void CDlgProTree::OnSelchangedTree(const ui::NotifyInfo& notification) {
+    LRESULT result = 0;
+    OnProjectSelected(notification, &result);
+}
+
+void CDlgProTree::OnProjectSelected(const ui::NotifyInfo&, LRESULT* result) {
+    if (result) *result = 0;
+}

@@ -1,0 +1,91 @@
+#include "review/WorkflowView.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include "foundation/ButtonST.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Resources.h"
+#include "platform/ui/Services.h"
+#include "review/DlgProTree.h"
+#include "review/DlgYearBar.h"
+
+namespace {
+
+// Small drawn icons for the panels' buttons: a coloured tile with a glyph.
+QImage TileIcon(QColor colour, const QString& glyph) {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(colour);
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(2, 2, 28, 28, 5, 5);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(18);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, glyph);
+    return image;
+}
+
+const ui::ResourceRegistration artwork([] {
+    ui::RegisterIcon(workflow::kSaveIcon, TileIcon(QColor(40, 110, 190), "S"));
+    ui::RegisterIcon(workflow::kExcelIcon, TileIcon(QColor(30, 130, 70), "X"));
+    ui::RegisterIcon(workflow::kReorderIcon, TileIcon(QColor(200, 120, 30), "#"));
+    ui::RegisterCursor(workflow::kHandCursor, Qt::PointingHandCursor);
+});
+
+}  // namespace
+
+namespace workflow {
+
+bool ConnectProjectDatabase(CAdoConnection& connection) {
+    return connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), "project.mdb"), "5081", -1) != FALSE;
+}
+
+bool OpenQuery(CAdoRecordSet& recordset, CAdoConnection* connection, const std::string& sql) {
+    if (!connection) return false;
+    recordset.SetConnection(connection);
+    recordset.SetCursorLocation(adUseClient);
+    return recordset.Open(sql, adCmdText, adOpenStatic, adLockOptimistic) != FALSE;
+}
+
+void StyleButton(CButtonST& button, int iconId, const std::string& tooltip) {
+    button.SetIcon(iconId);
+    button.SetHandCursor(kHandCursor);
+    for (int state : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})
+        button.SetColor(state, kPanelBackground, TRUE);
+    button.SetTooltipText(tooltip.c_str(), TRUE);
+}
+
+void Prompt(const std::string& text) { ui::MessageBox(text, "提示", MB_OK | MB_ICONINFORMATION); }
+
+float TextAsFloat(CAdoRecordSet& recordset, const std::string& column) {
+    std::string value;
+    recordset.GetString(column, value);
+    return float(text::Atof(value));
+}
+
+}  // namespace workflow
+
+void CWorkflowView::OnInitialUpdate() {
+    ui::FormView::OnInitialUpdate();
+    if (!workflow::ConnectProjectDatabase(m_connection)) {
+        ui::AfxMessageBox("数据库连接失败");
+        return;
+    }
+    ProTree().m_pConnection = &m_connection;
+    CreateStepPanels();
+    YearBar().CreateOver(this, IDC_BAR_PLACE);
+    ProTree().CreateOver(this, IDC_TREE_PLACE);
+    OnBarCreated();
+    YearBar().OnCategoryChanged();
+}
+
+std::optional<ui::CtlColor> CWorkflowView::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (kind == CTLCOLOR_DLG) return ui::CtlColor{RGB(255, 255, 255)};
+    return ui::FormView::OnCtlColor(control, kind);
+}
