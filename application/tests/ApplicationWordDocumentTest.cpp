@@ -1,0 +1,311 @@
+// The Word application document: which cells and lines each part fills,
+// the member table for few and many members, the budget total, the
+// chapters from their scratch files, and the refusals.
+#include <gtest/gtest.h>
+
+#include "application/ApplicationWordDocument.h"
+#include "platform/office/Office.h"
+#include "platform/office/Word.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/DateTime.h"
+#include "platform/text/Text.h"
+#include "platform/ui/TestDriverGTest.h"
+#include "testsupport/InstalledFolder.h"
+
+namespace {
+
+using namespace appword;
+using Parts = std::vector<std::string>;
+const Parts kAllParts = {"1", "2", "3", "4", "5", "6", "7"};
+
+class AppWordTest : public InstalledFolder {
+protected:
+    void SetUp() override {
+        InstalledFolder::SetUp();
+        office::SetShellOpenHook([this](const std::string& path) { opened.push_back(path); });
+        office::SetStartHook({});
+        for (const char* name : kScratchFiles) WriteScratch(name, name);
+        content = Sample(3);
+    }
+    void TearDown() override {
+        office::SetShellOpenHook({});
+        office::SetStartHook({});
+        InstalledFolder::TearDown();
+    }
+
+    static constexpr const char* kScratchFiles[] = {
+        "llyj_gnynh.rtf", "llyj_jsxqfx.rtf", "llyj_gnwyjqk.rtf", "yyfa_yjmuynr.rtf", "yyfa_fflx.rtf",
+        "yyfa_cxd.rtf",   "yyfa_jhjz.rtf",   "yyfa_cgzb.rtf",    "xmjc_gzjcjcj.rtf", "xmjc_yjtj.rtf",
+        "xmjc_gzjl.rtf",  "xmjc_ckwx.rtf",   "dwyj_xswyhyj.rtf", "dwyj_dwscyj.rtf",  "tjyj1.rtf",
+        "tjyj2.rtf"};
+
+    // A scratch file holding one paragraph that names it.
+    void WriteScratch(const std::string& name, const std::string& plain) {
+        ASSERT_TRUE(sys::WriteFileAtomic(PathOf("temp/" + name), "{\\rtf1\\ansi " + plain + "\\par}"));
+    }
+
+    static Content Sample(int members) {
+        Content c;
+        c.category = "一般项目";
+        c.guideCode = "9140A010101";
+        c.numberPrefix = "9140A010101200801";
+        c.secretLevel = "秘密";
+        c.projectName = "高速飞行器研究";
+        c.applicant = "张三";
+        c.workUnit = "第一研究所";
+        c.address = "北京市海淀区";
+        c.postcode = "100081";
+        c.phone = "010-12345678";
+        c.applyDate = "2008/03/15";
+        c.startDate = "2008/01";
+        c.endDate = "2010/01";
+        c.amount = "25.5";
+        c.sex = "男";
+        c.idNumber = "110101197001010011";
+        c.degree = "博士";
+        c.title = "研究员";
+        c.speciality = "空气动力学";
+        c.affiliation = "总装";
+        c.partners = "第二研究所";
+        c.counts = {"9", "2", "3", "4", "0", "0", "0"};
+        for (int i = 1; i <= members; ++i) {
+            const std::string n = std::to_string(i);
+            c.members.push_back({"成员" + n, "女", "3" + n, "工程师", "单位" + n, "1" + n, "分工" + n});
+        }
+        c.keyWords = "飞行器;气动";
+        const char* amounts[] = {"1", "2", "3", "4", "5", "6", "7", "8"};
+        for (int i = 0; i < 8; ++i) c.budget[i] = {amounts[i], std::string("理由") + amounts[i]};
+        c.recommenders = {{{"教授", "材料", "甲大学"}, {"研究员", "力学", "乙研究所"}}};
+        return c;
+    }
+
+    // The document handed to the desktop.
+    office::word::Document Opened() {
+        EXPECT_EQ(opened.size(), 1u);
+        if (opened.empty()) return {};
+        reader = office::word::Application::Create();
+        office::word::Document doc = reader->Documents().Add(opened.back());
+        EXPECT_TRUE(doc.IsValid()) << reader->LastError();
+        return doc;
+    }
+    static bool InOrder(const std::string& text, const std::vector<std::string>& parts) {
+        std::size_t from = 0;
+        for (const std::string& part : parts) {
+            const std::size_t at = text.find(part, from);
+            if (at == std::string::npos) return false;
+            from = at + part.size();
+        }
+        return true;
+    }
+    static std::vector<std::string> Row(const office::word::Document& doc, int table, int row, int first, int last) {
+        std::vector<std::string> cells;
+        for (int c = first; c <= last; ++c) cells.push_back(doc.CellText(table, row, c));
+        return cells;
+    }
+
+    ui::TestDriver driver;
+    Content content;
+    std::vector<std::string> opened;
+    std::unique_ptr<office::word::Application> reader;
+};
+
+// Template tables: 1 cover, 2 basic information (members from row 10,
+// key words in the row after the member rows), 3 budget, 4 recommendations.
+constexpr int kCover = 1, kBasic = 2, kBudget = 3, kRecommend = 4;
+constexpr int kFirstMemberRow = 10;
+
+TEST_F(AppWordTest, AllPartsFillTheCoverTablesChaptersAndRecommendations) {
+    ASSERT_TRUE(WriteApplicationDocument(content, kAllParts));
+    office::word::Document doc = Opened();
+    ASSERT_TRUE(doc.IsValid());
+    ASSERT_EQ(doc.TableCount(), 4);
+
+    EXPECT_EQ(doc.CellText(kCover, 1, 2), "一般项目");
+    EXPECT_EQ(doc.CellText(kCover, 1, 4), "9140A010101");
+    EXPECT_EQ(doc.CellText(kCover, 2, 2), "9140A010101200801");
+    EXPECT_EQ(doc.CellText(kCover, 2, 4), "秘密");
+    const std::string text = doc.Text();
+    EXPECT_TRUE(InOrder(text, {"项 目 名 称\r高速飞行器研究\r", "申 请 人：张三\r", "工作单位：第一研究所\r",
+                               "通信地址：北京市海淀区\r", "邮政编码：100081\r", "联系电话：010-12345678\r",
+                               "申请日期：2008/03/15\r"}))
+        << text;
+
+    EXPECT_EQ(doc.CellText(kBasic, 1, 2), "高速飞行器研究");
+    EXPECT_EQ(doc.CellText(kBasic, 1, 4), "2008/01 - 2010/01");
+    EXPECT_EQ(doc.CellText(kBasic, 2, 2), "25.5 万元");
+    EXPECT_EQ(Row(doc, kBasic, 3, 3, 9), (std::vector<std::string>{"张三", "性别", "男", "身份证号",
+                                                                   "110101197001010011", "学位", "博士"}));
+    EXPECT_EQ(doc.CellText(kBasic, 4, 3), "研究员");
+    EXPECT_EQ(doc.CellText(kBasic, 4, 5), "空气动力学");
+    EXPECT_EQ(doc.CellText(kBasic, 5, 3), "第一研究所");
+    EXPECT_EQ(doc.CellText(kBasic, 6, 3), "总装");
+    EXPECT_EQ(doc.CellText(kBasic, 6, 5), "第二研究所");
+    EXPECT_EQ(Row(doc, kBasic, 8, 2, 8), (std::vector<std::string>{"9", "2", "3", "4", "0", "0", "0"}));
+    EXPECT_EQ(Row(doc, kBasic, kFirstMemberRow + 1, 1, 10),
+              (std::vector<std::string>{"", "", "成员2", "女", "32", "工程师", "单位2", "12", "分工2", ""}));
+
+    EXPECT_EQ(doc.CellText(kBudget, 1, 2), "25.5 万元");
+    EXPECT_EQ(Row(doc, kBudget, 3, 1, 3), (std::vector<std::string>{"设计费", "1", "理由1"}));
+    EXPECT_EQ(Row(doc, kBudget, 10, 1, 3), (std::vector<std::string>{"管理费", "8", "理由8"}));
+    EXPECT_EQ(doc.CellText(kBudget, 11, 2), "36 万元");
+
+    EXPECT_TRUE(InOrder(text, {"三、立论依据\r", "（一）概念与内涵\r", "llyj_gnynh.rtf",
+                               "（三）国内外研究概况、水平和发展趋势\r", "llyj_gnwyjqk.rtf", "四、研究方案\r",
+                               "（一）研究目标、研究内容和拟解决的关键问题\r", "yyfa_yjmuynr.rtf", "yyfa_cgzb.rtf",
+                               "五、研究基础\r", "（四）主要参考文献\r", "xmjc_ckwx.rtf",
+                               "六、单位学术委员会审查意见（盖章）\r", "dwyj_xswyhyj.rtf",
+                               "七、单位审查意见（盖章）\r", "dwyj_dwscyj.rtf", "附：推荐意见"}))
+        << text;
+
+    const std::string date = text::DateTime::Now().Format("%Y 年 %m 月 %d 日");
+    const std::string first = doc.CellText(kRecommend, 1, 1);
+    EXPECT_TRUE(InOrder(first, {"tjyj1.rtf", "推荐者（签章）：       专业技术职务：教授   专长：材料",
+                                "所在单位：甲大学", std::string(45, ' ') + date}))
+        << first;
+    EXPECT_TRUE(InOrder(doc.CellText(kRecommend, 2, 1),
+                        {"tjyj2.rtf", "专业技术职务：研究员   专长：力学", "所在单位：乙研究所", date}));
+}
+
+// The member table has ten rows; the key words always land after them.
+TEST_F(AppWordTest, MemberRowsAndKeyWordsForFewAndManyMembers) {
+    struct Case {
+        int members;
+        int memberRows;  // rows of the member table afterwards
+    };
+    for (const Case& c : {Case{0, 10}, Case{3, 10}, Case{10, 10}, Case{12, 12}}) {
+        SCOPED_TRACE(c.members);
+        opened.clear();
+        content = Sample(c.members);
+        ASSERT_TRUE(WriteApplicationDocument(content, {"1"}));
+        office::word::Document doc = Opened();
+        ASSERT_TRUE(doc.IsValid());
+        const int keyWordsRow = kFirstMemberRow + c.memberRows;
+        EXPECT_EQ(doc.RowCount(kBasic), keyWordsRow);
+        EXPECT_EQ(doc.CellText(kBasic, keyWordsRow, 1), "主题词");
+        EXPECT_EQ(doc.CellText(kBasic, keyWordsRow, 2), "飞行器;气动");
+        for (int m = 1; m <= c.members; ++m) {
+            const std::string n = std::to_string(m);
+            EXPECT_EQ(Row(doc, kBasic, kFirstMemberRow + m - 1, 3, 9),
+                      (std::vector<std::string>{"成员" + n, "女", "3" + n, "工程师", "单位" + n, "1" + n, "分工" + n}))
+                << "member " << m;
+        }
+        if (c.members < 10) EXPECT_EQ(doc.CellText(kBasic, kFirstMemberRow + c.members, 3), "");
+    }
+}
+
+TEST_F(AppWordTest, OnlyTheBudgetLeavesCoverAndBasicTableEmptyAndTypesTitlesWithoutChapters) {
+    ASSERT_TRUE(WriteApplicationDocument(content, {"2"}));
+    office::word::Document doc = Opened();
+    ASSERT_TRUE(doc.IsValid());
+    EXPECT_EQ(doc.CellText(kCover, 1, 2), "");
+    EXPECT_EQ(doc.CellText(kBasic, 1, 2), "");
+    EXPECT_EQ(doc.CellText(kBasic, kFirstMemberRow, 3), "");
+    EXPECT_EQ(doc.CellText(kBudget, 1, 2), "25.5 万元");
+    EXPECT_EQ(doc.CellText(kBudget, 9, 2), "7");
+    EXPECT_EQ(doc.CellText(kRecommend, 1, 1), "");
+    const std::string text = doc.Text();
+    EXPECT_EQ(text.find("高速飞行器研究"), std::string::npos);
+    EXPECT_TRUE(InOrder(text, {"三、立论依据\r四、研究方案\r五、研究基础\r六、单位学术委员会审查意见（盖章）\r"
+                               "七、单位审查意见（盖章）\r"}))
+        << text;
+    for (const char* name : kScratchFiles) EXPECT_EQ(text.find(name), std::string::npos) << name;
+}
+
+TEST_F(AppWordTest, EachChapterPartBringsOnlyItsOwnChapters) {
+    struct Case {
+        std::string part;
+        std::vector<std::string> present, absent;
+    };
+    const Case cases[] = {
+        {"3", {"（二）军事需求分析\r", "llyj_jsxqfx.rtf"}, {"yyfa_fflx.rtf", "xmjc_yjtj.rtf", "dwyj_dwscyj.rtf"}},
+        {"4", {"（二）拟采取的研究方法、技术路线、实验方案及可行性分析\r", "yyfa_fflx.rtf"},
+         {"llyj_jsxqfx.rtf", "xmjc_yjtj.rtf"}},
+        {"5", {"（二）现有研究条件\r", "xmjc_yjtj.rtf"}, {"llyj_jsxqfx.rtf", "yyfa_fflx.rtf"}},
+        {"6", {"dwyj_xswyhyj.rtf", "dwyj_dwscyj.rtf"}, {"（一）概念与内涵", "xmjc_yjtj.rtf"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.part);
+        opened.clear();
+        ASSERT_TRUE(WriteApplicationDocument(content, {c.part}));
+        const std::string text = Opened().Text();
+        for (const std::string& s : c.present) EXPECT_NE(text.find(s), std::string::npos) << s;
+        for (const std::string& s : c.absent) EXPECT_EQ(text.find(s), std::string::npos) << s;
+    }
+}
+
+TEST_F(AppWordTest, TheShownChapterIsSavedBeforeTheChaptersAreInserted) {
+    int saved = 0;
+    content.saveCurrentChapter = [&] {
+        ++saved;
+        WriteScratch("yyfa_cxd.rtf", "unsaved innovation text");
+    };
+    ASSERT_TRUE(WriteApplicationDocument(content, {"4"}));
+    EXPECT_EQ(saved, 1);
+    const std::string text = Opened().Text();
+    EXPECT_NE(text.find("unsaved innovation text"), std::string::npos);
+}
+
+TEST_F(AppWordTest, BudgetTotalReadsEachAmountAsANumber) {
+    struct Case {
+        std::vector<std::string> amounts;
+        std::string total;
+    };
+    const Case cases[] = {{{"1.5", "abc", ""}, "1.5"},
+                          {{"12.5", "3"}, "15.5"},
+                          {{"0.1", "0.2"}, "0.3"},
+                          {{"1.2.3", "2"}, "3.2"},
+                          {{"999999", "1"}, "1e+06"},
+                          {{}, "0"}};
+    for (const Case& c : cases) {
+        Content budget;
+        for (std::size_t i = 0; i < c.amounts.size(); ++i) budget.budget[i].amount = c.amounts[i];
+        EXPECT_EQ(BudgetTotal(budget), c.total);
+    }
+}
+
+TEST_F(AppWordTest, IfOutputReadsEachEntryAsANumber) {
+    struct Case {
+        Parts chosen;
+        int part;
+        bool expected;
+    };
+    for (const Case& c : {Case{{"1", "3"}, 3, true}, Case{{"1", "3"}, 2, false}, Case{{}, 1, false},
+                          Case{{"7"}, 7, true}, Case{{"07"}, 7, true}, Case{{"x"}, 0, true}}) {
+        EXPECT_EQ(IfOutput(c.chosen, c.part), c.expected) << c.part;
+    }
+}
+
+TEST_F(AppWordTest, WordThatCannotStartIsReportedAndNothingIsWritten) {
+    office::SetStartHook([](std::string_view id) { return !text::EqualsNoCase(id, "word.Application"); });
+    int saved = 0;
+    content.saveCurrentChapter = [&] { ++saved; };
+    driver.ExpectMessageBox("提示", "Word服务程序启动失败！");
+    EXPECT_FALSE(WriteApplicationDocument(content, kAllParts));
+    EXPECT_EQ(driver.MessageBoxes().at(0).type, MB_OK | MB_ICONERROR);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(saved, 0);
+}
+
+// A chapter whose scratch file is gone stops the document with the reason;
+// no half-filled document is handed over.
+TEST_F(AppWordTest, AMissingScratchFileIsReportedAndTheDocumentIsDropped) {
+    ASSERT_TRUE(sys::RemoveFile(PathOf("temp/xmjc_gzjl.rtf")));
+    driver.AnswerMessageBox();
+    EXPECT_FALSE(WriteApplicationDocument(content, kAllParts));
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_NE(driver.MessageBoxes()[0].text.find("xmjc_gzjl.rtf"), std::string::npos);
+    EXPECT_TRUE(opened.empty());
+    // Without that part the same content goes through.
+    EXPECT_TRUE(WriteApplicationDocument(content, {"1", "2", "3", "4", "6", "7"}));
+    EXPECT_EQ(opened.size(), 1u);
+}
+
+// Empty scratch files (a cleared form) insert nothing and stop nothing.
+TEST_F(AppWordTest, EmptyScratchFilesInsertNothing) {
+    for (const char* name : kScratchFiles) ASSERT_TRUE(sys::TruncateFile(PathOf(std::string("temp/") + name)));
+    ASSERT_TRUE(WriteApplicationDocument(content, kAllParts));
+    const std::string text = Opened().Text();
+    EXPECT_TRUE(InOrder(text, {"（一）概念与内涵\r", "（二）军事需求分析\r", "七、单位审查意见（盖章）\r"})) << text;
+}
+
+}  // namespace
