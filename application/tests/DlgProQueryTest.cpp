@@ -1,0 +1,135 @@
+// The query dialog: its condition and three statements, the message that
+// shows the condition, and the application list refilled from it.
+#include "AppOutputTestSupport.h"
+
+#include "application/DlgOutputList.h"
+#include "application/DlgProQuery.h"
+#include "platform/ui/App.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/Lists.h"
+
+namespace {
+
+using Dlg = CDlgProQuery;
+
+const std::string kApp = "select xmlb,nf,xmbh,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemappinfo";
+const std::string kAccept =
+    "select corvane_itemcheckaccept.xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemcheckaccept "
+    "left join corvane_itemappinfo on corvane_itemcheckaccept.xmbh = corvane_itemappinfo.xmbh";
+const std::string kProgress =
+    "select corvane_itemprogress.xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemprogress "
+    "left join corvane_itemappinfo on corvane_itemprogress.xmbh = corvane_itemappinfo.xmbh";
+
+TEST(ProjectQueries, ConditionAndTheThreeStatements) {
+    struct Case {
+        ProjectQueryFields fields;
+        std::string condition;
+        bool qualified;  // the number clause is qualified in the joined statements
+    };
+    const Case cases[] = {
+        {{"全部基金"}, "", false},
+        {{"", "", "9140A01"}, "xmbh like '9140A01%'", true},
+        {{"全部基金", "2008", "", "", "", "", "张三"}, "nf = '2008' and sqrxm = '张三'", false},
+        {{"共性技术基金——一般项目"}, "xmlb = '共性技术基金——一般项目'", false},
+        {{"重点实验室基金——重点项目", "2007", "9140", "9140A010101", "A001", "第一研究所", "李四"},
+         "xmbh like '9140%' and xmlb = '重点实验室基金——重点项目' and nf = '2007' and sqzndm = '9140A010101' and "
+         "dwdm = 'A001' and gzdw = '第一研究所' and sqrxm = '李四'",
+         true},
+        {{"全部基金", " "}, "nf = ' '", false},  // a text of spaces is not empty
+        {{"全部基金", "", "", "", "", "O'Brien's"}, "gzdw = 'O''Brien''s'", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.condition);
+        const ProjectQueries q = BuildProjectQueries(c.fields);
+        EXPECT_EQ(q.condition, c.condition);
+        const std::string where = c.condition.empty() ? "" : " where ";
+        EXPECT_EQ(q.application, kApp + where + c.condition);
+        EXPECT_EQ(q.acceptance,
+                  kAccept + where + (c.qualified ? "corvane_itemcheckaccept." : "") + c.condition);
+        EXPECT_EQ(q.progress, kProgress + where + (c.qualified ? "corvane_itemprogress." : "") + c.condition);
+    }
+}
+
+class ProQueryTest : public AppOutputTest {
+protected:
+    void SetUp() override {
+        AppOutputTest::SetUp();
+        list.Create(&host);
+        list.InitProjectList();
+    }
+    std::vector<std::string> Numbers() const {
+        std::vector<std::string> numbers;
+        for (int row = 0; row < list.List().GetItemCount(); ++row)
+            numbers.push_back(list.List().GetItemText(row, 0) + " " + list.List().GetItemText(row, 1));
+        return numbers;
+    }
+
+    HostDialog host;
+    CDlgOutputList list{&host};
+};
+
+TEST_F(ProQueryTest, OpensOnAllFundsAndShowsTheConditionOnOK) {
+    driver.OnModal<Dlg>([&](Dlg& dlg) {
+        EXPECT_EQ(dlg.GetWindowText(), "查询");
+        auto* category = dlg.Item<ui::ComboBox>(Dlg::IDC_CATEGORY);
+        EXPECT_EQ(category->GetWindowText(), "全部基金");
+        EXPECT_EQ(category->GetCount(), 5);
+        category->SetCurSel(2);
+        dlg.SetDlgItemText(Dlg::IDC_NUMBER, "9140");
+        dlg.SetDlgItemText(Dlg::IDC_LEADER, "张三");
+        driver.ExpectMessageBox(ui::AppTitle(), "xmbh like '9140%' and xmlb = '共性技术基金——重点项目' and "
+                                                "sqrxm = '张三'");
+        dlg.Click(IDOK);
+        EXPECT_EQ(driver.MessageBoxes().back().type, UINT(MB_OK));
+    });
+    Dlg dlg(nullptr);
+    EXPECT_TRUE(dlg.m_strAppQuery.empty());
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strAcceptQuery,
+              kAccept + " where corvane_itemcheckaccept.xmbh like '9140%' and xmlb = '共性技术基金——重点项目' and "
+                        "sqrxm = '张三'");
+}
+
+TEST_F(ProQueryTest, AllFieldsEmptyListsEveryApplicationByUnitAndSerialWithoutAMessage) {
+    SeedApplications();
+    driver.OnModal<Dlg>([](Dlg& dlg) { dlg.Click(IDOK); });
+    QueryApplicationList(&host, list, rs);
+    EXPECT_EQ(Numbers(), (std::vector<std::string>{"1 9140B0101012007A001001", "2 9140A0101012008A001002",
+                                                   "3 9140A0101012008A002001"}));
+    EXPECT_EQ(list.List().GetItemText(0, 8), "30 万元");
+    EXPECT_EQ(list.List().GetItemText(2, 8), " 万元");
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST_F(ProQueryTest, AConditionNarrowsTheListAndCancelKeepsIt) {
+    SeedApplications();
+    driver.OnModal<Dlg>([](Dlg& dlg) {
+        dlg.SetDlgItemText(Dlg::IDC_YEAR, "2008");
+        dlg.Click(IDOK);
+    });
+    driver.AnswerMessageBox();
+    QueryApplicationList(&host, list, rs);
+    EXPECT_EQ(Numbers(), (std::vector<std::string>{"1 9140A0101012008A001002", "2 9140A0101012008A002001"}));
+    EXPECT_FALSE(list.List().GetCheck(0));
+
+    driver.OnModal<Dlg>([](Dlg& dlg) { dlg.Click(IDCANCEL); });
+    QueryApplicationList(&host, list, rs);
+    EXPECT_EQ(list.List().GetItemCount(), 2);
+}
+
+// A quote in a value is part of the value, not of the statement.
+TEST_F(ProQueryTest, AQuoteInAValueFindsNothingAndBreaksNothing) {
+    SeedApplications();
+    AddApplication({"9140A0101012008A003001", "项目丁", "共性技术基金——一般项目", "2008", "O'Neil", "5"});
+    for (const char* leader : {"O'Neil", "x' or '1'='1"}) {
+        driver.OnModal<Dlg>([leader](Dlg& dlg) {
+            dlg.SetDlgItemText(Dlg::IDC_LEADER, leader);
+            dlg.Click(IDOK);
+        });
+        driver.AnswerMessageBox();
+        QueryApplicationList(&host, list, rs);
+        EXPECT_EQ(list.List().GetItemCount(), std::string(leader) == "O'Neil" ? 1 : 0) << leader;
+    }
+}
+
+}  // namespace
