@@ -1,7 +1,589 @@
 #include "application/Dlgproappl.h"
 
-IMPLEMENT_DYNCREATE(CDlgproappl, ui::PlaceholderView)
+#include <algorithm>
+
+#include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
+#include "foundation/Options.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/DateTime.h"
+#include "platform/text/Text.h"
+#include "platform/ui/DateTimeCtrl.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/Lists.h"
+#include "platform/ui/Services.h"
+
+IMPLEMENT_DYNCREATE(CDlgproappl, ui::FormView)
 
 std::string CDlgproappl::m_strPublishYear;
 
-CDlgproappl::CDlgproappl() : ui::PlaceholderView(IDD, "项目申请") {}
+namespace {
+
+constexpr int kHandCursor = 5165;
+constexpr COLORREF kButtonBackground = RGB(242, 246, 255);
+constexpr const char* kBasicChapter = "（一）申请书基本信息";
+constexpr const char* kSummaryGroup = "一、项目申请简表";
+constexpr const char* kMembersChapter = "（二）申请人及成员";
+constexpr const char* kBudgetChapter = "二、经费预算";
+constexpr const char* kGoalsChapter = "三、研究目标及研究内容";
+constexpr const char* kRecommendChapter = "附：推荐意见";
+constexpr int kTabCount = 8;
+constexpr const char* kListQuery =
+    "select xmlb,nf,xmbh,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemappinfo order by Right(XMBH, 7)";
+
+// Counts of the members page and their columns.
+const std::pair<int, std::string PROAPP::*> kCounts[] = {
+    {CDlgAppMembers::IDC_TOTAL, &PROAPP::XMZRS}, {5127, &PROAPP::GJZC}, {5128, &PROAPP::ZJZC},
+    {5129, &PROAPP::CJZC},  {5130, &PROAPP::BSHRS}, {5131, &PROAPP::BSSRS}, {5132, &PROAPP::SSSRS},
+};
+
+void ButtonTexture(CButtonST& button, int icon, const char* tooltip) {
+    button.SetIcon(icon, icon);
+    button.SetHandCursor(kHandCursor);
+    for (int index : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})
+        button.SetColor(index, kButtonBackground);
+    button.SetTooltipText(tooltip);
+}
+
+std::string Leading(const std::string& number) { return number.substr(0, projectnumber::kPrefixLength); }
+
+std::string Serial(const std::string& number) {
+    return number.size() > projectnumber::kPrefixLength ? number.substr(projectnumber::kPrefixLength) : "";
+}
+
+// A stored date text: year the first four characters, month two from the
+// sixth, day the last two.
+text::DateTime ParseStoredDate(const std::string& stored) {
+    auto piece = [&stored](std::size_t from, std::size_t count) {
+        return from < stored.size() ? text::Atol(stored.substr(from, count)) : 0L;
+    };
+    text::DateTime date;
+    date.year = int(piece(0, 4));
+    date.month = int(piece(5, 2));
+    date.day = int(stored.size() >= 2 ? text::Atol(stored.substr(stored.size() - 2)) : text::Atol(stored));
+    return date;
+}
+
+}  // namespace
+
+const ui::DialogTemplate& CDlgproappl::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 761, 536}, {
+        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 753, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_WRITER_PLACE, "", {4, 130, 753, 402}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+    return tpl;
+}
+
+CDlgproappl::CDlgproappl() : ui::FormView(Template()), m_dlgOutputList(this), m_dlgAppWriter(this) {
+    using W = CDlgAppWriter;
+    MapClicked(W::ID_FONTNAME, [this] { OnFontname(); });
+    MapClicked(W::ID_CHAR_COLOR, [this] { OnCharColor(); });
+    MapClicked(W::ID_CHAR_BOLD, [this] { OnCharBold(); });
+    MapClicked(W::ID_CHAR_ITALIC, [this] { OnCharItalic(); });
+    MapClicked(W::ID_CHAR_UNDERLINE, [this] { OnCharUnderline(); });
+    MapClicked(W::ID_PARA_LEFT, [this] { OnParaLeft(); });
+    MapClicked(W::ID_PARA_CENTER, [this] { OnParaCenter(); });
+    MapClicked(W::ID_PARA_RIGHT, [this] { OnParaRight(); });
+    MapUpdateUI(W::ID_CHAR_BOLD, [this](ui::CmdUI& cmd) { OnUpdateCharBold(&cmd); });
+    MapUpdateUI(W::ID_CHAR_ITALIC, [this](ui::CmdUI& cmd) { OnUpdateCharItalic(&cmd); });
+    MapUpdateUI(W::ID_CHAR_UNDERLINE, [this](ui::CmdUI& cmd) { OnUpdateCharUnderline(&cmd); });
+    MapUpdateUI(W::ID_PARA_LEFT, [this](ui::CmdUI& cmd) { OnUpdateParaLeft(&cmd); });
+    MapUpdateUI(W::ID_PARA_CENTER, [this](ui::CmdUI& cmd) { OnUpdateParaCenter(&cmd); });
+    MapUpdateUI(W::ID_PARA_RIGHT, [this](ui::CmdUI& cmd) { OnUpdateParaRight(&cmd); });
+}
+
+CDlgproappl::~CDlgproappl() = default;
+
+std::optional<ui::CtlColor> CDlgproappl::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (kind == CTLCOLOR_DLG) return ui::CtlColor{RGB(255, 255, 255)};
+    return ui::FormView::OnCtlColor(control, kind);
+}
+
+// ---- set-up ----
+
+void CDlgproappl::OnInitialUpdate() {
+    ui::FormView::OnInitialUpdate();
+    m_dlgOutputList.m_pConnection = &m_connection;
+    m_dlgOutputList.CreateOver(this, IDC_LIST_PLACE);
+    m_dlgOutputList.ShowWindow(SW_SHOW);
+    m_dlgAppWriter.CreateOver(this, IDC_WRITER_PLACE);
+    m_dlgAppWriter.ShowWindow(SW_SHOW);
+
+    const bool applicantUnit = COptions().GetRole() == 1;
+    if (applicantUnit) {
+        m_dlgAppWriter.m_btnSaveDoc.ShowWindow(SW_HIDE);
+        m_dlgAppWriter.m_btnRead.ShowWindow(SW_HIDE);
+    }
+    if (auto* serial = Basic().Item<ui::Edit>(CDlgAppBasicInfo::IDC_SERIAL)) serial->SetReadOnly(!applicantUnit);
+
+    m_dlgOutputList.InitProjectList();
+    StyleButtons();
+    m_crStdTab = m_dlgAppWriter.m_wndTab.GetTabBkColor(1);
+    m_strExePath = sys::ProgramFolder();
+
+    if (!appdb::Connect(m_connection)) {
+        ui::AfxMessageBox("数据库连接失败");
+        return;
+    }
+    appdb::Bind(m_recordset, m_connection);
+    loadzd();
+    LoadlistDate();
+    m_dlgAppWriter.m_dlgChapter.m_richEdit.LoadRtfFile(proapp::ScratchPath("xmjj2.rtf"));
+}
+
+void CDlgproappl::StyleButtons() {
+    CDlgAppWriter& w = m_dlgAppWriter;
+    ButtonTexture(w.m_btnProadd, 5151, "新增");
+    ButtonTexture(w.m_btnSave, 5154, "保存");
+    ButtonTexture(w.m_btnWord, 5153, "生成word文档");
+    ButtonTexture(w.m_btnImportPartial, 3003, "导入基本信息");
+    ButtonTexture(w.m_btnImportDoc, 5514, "导入申请书文档");
+    ButtonTexture(w.m_btnExDoc, 5516, "查看附件");
+    ButtonTexture(w.m_btnSaveDoc, 5511, "保存申请书文档");
+    ButtonTexture(w.m_btnRead, 5510, "查看附件");
+    CDlgOutputList& l = m_dlgOutputList;
+    ButtonTexture(l.m_btnProdel, 5160, "删除");
+    ButtonTexture(l.m_btnProquery, 5156, "查询");
+    ButtonTexture(l.m_btnProexp, 5162, "导出");
+    ButtonTexture(l.m_btnImport, 3003, "导入");
+    ButtonTexture(l.m_btnSort, 5526, "重排序");
+}
+
+BOOL CDlgproappl::DestroyWindow() {
+    if (IsWindow() && m_dlgAppWriter.IsWindow()) ClearAll();
+    return ui::FormView::DestroyWindow();
+}
+
+void CDlgproappl::loadzd() {
+    struct Lookup {
+        const char* sql;
+        int comboId;
+        std::vector<std::string> CDlgAppMembers::*names;
+    };
+    const Lookup lookups[] = {
+        {"select * from corvane_zd_xb", CDlgAppBasicInfo::IDC_SEX, &CDlgAppMembers::m_arrSex},
+        {"select * from corvane_zd_xw", CDlgAppBasicInfo::IDC_DEGREE, &CDlgAppMembers::m_arrDegree},
+        {"select * from corvane_zd_zc", CDlgAppBasicInfo::IDC_TITLE, &CDlgAppMembers::m_arrTitle},
+    };
+    for (const Lookup& lookup : lookups) {
+        auto* combo = Basic().Item<ui::ComboBox>(lookup.comboId);
+        std::vector<std::string>& names = m_dlgAppWriter.m_dlgMembers.*lookup.names;
+        names.clear();
+        if (combo) combo->ResetContent();
+        if (!m_recordset.Open(lookup.sql)) continue;
+        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+            std::string name;
+            m_recordset.GetString("NAME", name);
+            names.push_back(name);
+            if (combo) combo->AddString(name);
+        }
+        m_recordset.Close();
+    }
+}
+
+void CDlgproappl::LoadlistDate() {
+    UpdateData(TRUE);
+    m_dlgOutputList.LoadProjects(m_recordset, kListQuery);
+    m_recordset.Close();
+}
+
+// ---- chapters ----
+
+std::vector<COleRichEdit*> CDlgproappl::ChapterEditors(const proapp::Chapter& chapter) {
+    CDlgAppWriter& w = m_dlgAppWriter;
+    switch (chapter.pageId) {
+    case CDlgAppChapter::IDD: return {&w.m_dlgChapter.m_richEdit};
+    case CDlgAppGoals::IDD: return {&w.m_dlgGoals.m_richEdit};
+    case CDlgAppPlan::IDD: return {&w.m_dlgPlan.m_richEdit};
+    case CDlgAppBasis::IDD: return {&w.m_dlgBasis.m_richEdit};
+    case CDlgAppOpinion::IDD: return {&w.m_dlgOpinion.m_richEdit};
+    case CDlgRecommend::IDD: return {&w.m_dlgRecommend.m_richEdit1, &w.m_dlgRecommend.m_richEdit2};
+    default: return {};
+    }
+}
+
+COleRichEdit* CDlgproappl::BudgetEditor(int reasonId) {
+    for (std::size_t i = 0; i < CDlgAppBudget::kItems.size(); ++i)
+        if (CDlgAppBudget::kItems[i].reasonId == reasonId) return &m_dlgAppWriter.m_dlgBudget.m_richReasons[i];
+    return nullptr;
+}
+
+void CDlgproappl::SetCurRichedit(int n) {
+    CDlgAppWriter& w = m_dlgAppWriter;
+    COleRichEdit* const targets[] = {&w.m_dlgChapter.m_richEdit, &w.m_dlgPlan.m_richEdit, &w.m_dlgBasis.m_richEdit,
+                                     &w.m_dlgOpinion.m_richEdit, &w.m_dlgRecommend.m_richEdit1,
+                                     &w.m_dlgRecommend.m_richEdit2};
+    if (n >= 3 && n <= 8) w.m_pCurRichEdit = targets[n - 3];
+}
+
+void CDlgproappl::ShowFormatBar(bool show) { m_dlgAppWriter.m_wndToolBar.ShowWindow(show ? SW_SHOW : SW_HIDE); }
+
+void CDlgproappl::ActivateTab(int tab) { m_dlgAppWriter.m_wndTab.SetActiveTab(tab); }
+
+void CDlgproappl::CopyBudgetTotal() {
+    Basic().SetDlgItemText(CDlgAppBasicInfo::IDC_AMOUNT,
+                           m_dlgAppWriter.m_dlgBudget.GetDlgItemText(CDlgAppBudget::IDC_TOTAL));
+}
+
+void CDlgproappl::SaveCurrentChapter() {
+    const proapp::Chapter* chapter = proapp::FindChapter(m_strCurChapter);
+    if (!chapter) return;
+    const std::vector<COleRichEdit*> editors = ChapterEditors(*chapter);
+    for (std::size_t i = 0; i < editors.size(); ++i) editors[i]->SaveRtfFile(proapp::ScratchPath(chapter->files[i]));
+}
+
+void CDlgproappl::SetTreeNodeSel(const std::string& name) {
+    ui::TreeCtrl& tree = m_dlgAppWriter.m_tree;
+    for (ui::HTREEITEM item = tree.GetFirstVisibleItem(); item; item = tree.GetNextVisibleItem(item)) {
+        tree.Expand(item, ui::TVE_EXPAND);
+        if (tree.GetItemText(item) == name) {
+            tree.Select(item, ui::TVGN_CARET);
+            return;
+        }
+    }
+}
+
+void CDlgproappl::OnSelchangingTree1(const ui::NotifyInfo*, LRESULT* result) {
+    ui::TreeCtrl& tree = m_dlgAppWriter.m_tree;
+    if (ui::HTREEITEM left = tree.GetSelectedItem()) {
+        m_strCurChapter = tree.GetItemText(left);
+        SaveCurrentChapter();
+    }
+    CDlgAppWriter& w = m_dlgAppWriter;
+    for (COleRichEdit* shared : {&w.m_dlgGoals.m_richEdit, &w.m_dlgPlan.m_richEdit, &w.m_dlgBasis.m_richEdit,
+                                 &w.m_dlgOpinion.m_richEdit})
+        shared->SetWindowText("");
+    if (result) *result = 0;
+}
+
+void CDlgproappl::OnSelchangedTree1(const ui::NotifyInfo*, LRESULT* result) {
+    if (result) *result = 0;
+    ui::TreeCtrl& tree = m_dlgAppWriter.m_tree;
+    const ui::HTREEITEM selected = tree.GetSelectedItem();
+    if (!selected) return;
+    m_strCurChapter = tree.GetItemText(selected);
+    CDlgAppWriter& w = m_dlgAppWriter;
+    if (m_strCurChapter == kSummaryGroup || m_strCurChapter == kBasicChapter) {
+        ActivateTab(CDlgAppWriter::kTabBasicInfo);
+        ShowFormatBar(false);
+        CopyBudgetTotal();
+        return;
+    }
+    if (m_strCurChapter == kMembersChapter || m_strCurChapter == kBudgetChapter) {
+        ActivateTab(m_strCurChapter == kMembersChapter ? CDlgAppWriter::kTabMembers : CDlgAppWriter::kTabBudget);
+        ShowFormatBar(false);
+        return;
+    }
+    const proapp::Chapter* chapter = proapp::FindChapter(m_strCurChapter);
+    if (!chapter) return;
+    if (chapter->tab >= 0) {
+        ActivateTab(chapter->tab);
+        ShowFormatBar(true);
+    }
+    if (chapter->pageId == CDlgAppPlan::IDD) w.m_dlgPlan.SetTitle(m_strCurChapter);
+    if (chapter->pageId == CDlgAppBasis::IDD) w.m_dlgBasis.SetTitle(m_strCurChapter);
+    if (chapter->pageId == CDlgAppOpinion::IDD) w.m_dlgOpinion.SetTitle(m_strCurChapter);
+    const std::vector<COleRichEdit*> editors = ChapterEditors(*chapter);
+    for (std::size_t i = 0; i < editors.size(); ++i) {
+        // A file that cannot be read leaves the field empty.
+        if (editors[i]->LoadRtfFile(proapp::ScratchPath(chapter->files[i])) == 0) editors[i]->SetWindowText("");
+        editors[i]->Invalidate();
+    }
+    SetCurRichedit(chapter->target);
+}
+
+LRESULT CDlgproappl::OnChangeActiveTab(WPARAM wParam, LPARAM) {
+    const int tab = int(wParam);
+    // The chapter a tab shows when the current chapter is not one of its own.
+    static const char* const kFirstChapter[kTabCount] = {
+        kBasicChapter,          kMembersChapter,          kBudgetChapter,
+        kGoalsChapter,          "（一）研究目标和内容",   "（一）研究工作基础及成绩",
+        "（一）单位学术委员会审查意见", kRecommendChapter,
+    };
+    int target = 3;
+    if (tab == CDlgAppWriter::kTabBasicInfo) {
+        if (m_strCurChapter != kBasicChapter && m_strCurChapter != kSummaryGroup) {
+            m_strCurChapter = kBasicChapter;
+            ShowFormatBar(false);
+            CopyBudgetTotal();
+        }
+    } else if (tab > 0 && tab < kTabCount) {
+        const proapp::Chapter* current = proapp::FindChapter(m_strCurChapter);
+        const bool ownChapter = tab >= 4 && tab <= 6 && current && current->tab == tab;
+        if (!ownChapter) m_strCurChapter = kFirstChapter[tab];
+        if (tab >= 3) {
+            target = tab;
+            ShowFormatBar(true);
+        }
+        if (tab == 4) m_dlgAppWriter.m_dlgPlan.SetTitle(m_strCurChapter);
+        if (tab == 5) m_dlgAppWriter.m_dlgBasis.SetTitle(m_strCurChapter);
+        if (tab == 6) m_dlgAppWriter.m_dlgOpinion.SetTitle(m_strCurChapter);
+    }
+    SetTreeNodeSel(m_strCurChapter);
+    SetCurRichedit(target);
+    ui::TabWnd& tabs = m_dlgAppWriter.m_wndTab;
+    for (int t = 0; t < kTabCount; ++t) tabs.SetTabBkColor(t, t == tab ? kActiveTab : m_crStdTab);
+    tabs.Invalidate();
+    return 0;
+}
+
+// ---- loading, clearing, new, deleting ----
+
+void CDlgproappl::OnDblclkListProlist(const ui::NotifyInfo*, LRESULT* result) {
+    if (result) *result = 0;
+    ClearAll();
+    ui::ListCtrl& list = m_dlgOutputList.List();
+    const int mark = list.GetSelectionMark();
+    if (mark < 0) return;
+    m_strCurXMBH = list.GetItemText(mark, CDlgOutputList::kNumberColumn);
+    PROAPP record;
+    appstore::ReadApplication(m_connection, m_strCurXMBH, record);
+    SetDlgValue(record);
+}
+
+void CDlgproappl::ShowNumber(const std::string& number) {
+    Basic().SetDlgItemText(CDlgAppBasicInfo::IDC_NUMBER_PREFIX, Leading(number));
+    Basic().SetDlgItemText(CDlgAppBasicInfo::IDC_SERIAL, Serial(number));
+}
+
+std::string CDlgproappl::ShownNumber() {
+    return Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_NUMBER_PREFIX) +
+           Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_SERIAL);
+}
+
+void CDlgproappl::SetDlgValue(PROAPP record) {
+    CDlgAppWriter& w = m_dlgAppWriter;
+    ShowNumber(record.XMBH);
+    Basic().SetDlgItemText(CDlgAppBasicInfo::IDC_AMOUNT, record.SQJE);
+    for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields) {
+        const std::string& value = record.*proapp::FindTextField(f.column);
+        ui::Wnd* control = Basic().GetDlgItem(f.id);
+        if (auto* combo = dynamic_cast<ui::ComboBox*>(control)) {
+            combo->SetCurSel(combo->FindStringExact(-1, value));
+        } else if (auto* picker = dynamic_cast<ui::DateTimeCtrl*>(control)) {
+            picker->SetTime(ParseStoredDate(value));
+        } else if (control) {
+            control->SetWindowText(value);
+        }
+    }
+    for (const auto& [id, field] : kCounts) w.m_dlgMembers.SetDlgItemText(id, record.*field);
+    for (const proapp::MemberRow& member : appstore::ReadMembers(m_connection, record.XMBH)) {
+        ui::GridRow* row = w.m_dlgMembers.AddMemberRow();
+        for (std::size_t c = 0; row && c < member.size(); ++c)
+            if (ui::GridItem* cell = row->GetItem(int(c))) cell->SetValue(member[c]);
+    }
+    for (const proapp::BudgetItem& item : proapp::BudgetItems()) {
+        w.m_dlgBudget.SetDlgItemText(item.amountId, record.*item.amount);
+        if (COleRichEdit* reason = BudgetEditor(item.reasonId)) reason->LoadRtfFile(proapp::ScratchPath(item.reason.file));
+    }
+    w.m_dlgBudget.SetDlgItemText(CDlgAppBudget::IDC_TOTAL, record.ZJF);
+    w.m_dlgPlan.SetDlgItemText(CDlgAppPlan::IDC_GF_COUNT, record.GFBGNUM);
+    // The recommenders' texts come back with the rest, so that a later save
+    // keeps them.
+    CDlgRecommend& r = w.m_dlgRecommend;
+    r.m_strTJRXM1 = record.TJRXM1, r.m_strZYJSZW1 = record.ZYJSZW1, r.m_strTJRZC1 = record.TJRZC1;
+    r.m_strTJRDW1 = record.TJRDW1, r.m_strTJRXM2 = record.TJRXM2, r.m_strZYJSZW2 = record.ZYJSZW2;
+    r.m_strTJRZC2 = record.TJRZC2, r.m_strTJRDW2 = record.TJRDW2;
+    r.UpdateData(FALSE);
+    if (const proapp::Chapter* chapter = proapp::FindChapter(m_strCurChapter)) {
+        const std::vector<COleRichEdit*> editors = ChapterEditors(*chapter);
+        for (std::size_t i = 0; i < editors.size(); ++i)
+            editors[i]->LoadRtfFile(proapp::ScratchPath(chapter->files[i]));
+    }
+}
+
+void CDlgproappl::Emptyfile(const std::string& path) { sys::TruncateFile(path); }
+
+void CDlgproappl::ClearAll() {
+    CDlgAppWriter& w = m_dlgAppWriter;
+    for (int id : {CDlgAppBasicInfo::IDC_NUMBER_PREFIX, CDlgAppBasicInfo::IDC_SERIAL})
+        Basic().SetDlgItemText(id, "");
+    for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields) {
+        ui::Wnd* control = Basic().GetDlgItem(f.id);
+        if (auto* combo = dynamic_cast<ui::ComboBox*>(control)) {
+            combo->SetCurSel(-1);
+        } else if (auto* picker = dynamic_cast<ui::DateTimeCtrl*>(control)) {
+            picker->SetTime(text::DateTime::Now());
+        } else if (control) {
+            control->SetWindowText("");
+        }
+    }
+    Basic().SetDlgItemText(CDlgAppBasicInfo::IDC_AMOUNT, "0");
+    for (const auto& [id, field] : kCounts) w.m_dlgMembers.SetDlgItemText(id, "");
+    w.m_dlgMembers.m_wndGrid.RemoveAll();
+    for (const proapp::BudgetItem& item : proapp::BudgetItems()) {
+        w.m_dlgBudget.SetDlgItemText(item.amountId, "");
+        if (COleRichEdit* reason = BudgetEditor(item.reasonId)) reason->SetWindowText("");
+    }
+    w.m_dlgBudget.SetDlgItemText(CDlgAppBudget::IDC_TOTAL, "");
+    for (COleRichEdit* editor : {&w.m_dlgChapter.m_richEdit, &w.m_dlgGoals.m_richEdit, &w.m_dlgPlan.m_richEdit,
+                                 &w.m_dlgBasis.m_richEdit, &w.m_dlgOpinion.m_richEdit, &w.m_dlgRecommend.m_richEdit1,
+                                 &w.m_dlgRecommend.m_richEdit2})
+        editor->SetWindowText("");
+    w.m_dlgPlan.SetDlgItemText(CDlgAppPlan::IDC_GF_COUNT, "");
+    CDlgRecommend& r = w.m_dlgRecommend;
+    for (std::string* text : {&r.m_strTJRXM1, &r.m_strZYJSZW1, &r.m_strTJRZC1, &r.m_strTJRDW1, &r.m_strTJRXM2,
+                              &r.m_strZYJSZW2, &r.m_strTJRZC2, &r.m_strTJRDW2})
+        text->clear();
+    r.UpdateData(FALSE);
+    for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) Emptyfile(proapp::ScratchPath(rtf.file));
+}
+
+void CDlgproappl::OnBtnProadd() {
+    ClearAll();
+    m_strCurXMBH.clear();
+    ActivateTab(CDlgAppWriter::kTabBasicInfo);
+}
+
+void CDlgproappl::OnBtnProdel() {
+    const std::vector<std::string> numbers = m_dlgOutputList.CheckedNumbers();
+    if (numbers.empty()) {
+        ui::MessageBox("请选中要删除的记录！", "提示");
+        return;
+    }
+    if (ui::MessageBox("确定要删除所选纪录吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
+    std::vector<std::string> prefixes;
+    for (const std::string& number : numbers) {
+        if (std::find(prefixes.begin(), prefixes.end(), Leading(number)) == prefixes.end())
+            prefixes.push_back(Leading(number));
+        // A deletion that fails ends the command: nothing is renumbered.
+        if (!appstore::DeleteApplication(m_connection, number)) return;
+    }
+    for (const std::string& prefix : prefixes) ReCount(prefix);
+    ClearAll();
+    LoadlistDate();
+}
+
+// ---- saving and numbering ----
+
+bool CDlgproappl::ReadPrefix(std::string& prefix, UINT type) {
+    const std::string guide = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_GUIDE_CODE);
+    const std::string year = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_YEAR);
+    const std::string unit = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_UNIT_CODE);
+    if (guide.empty() || year.empty() || unit.empty()) {
+        ui::MessageBox("指南代码、年份及单位代码是必填项！", "系统提示", type);
+        return false;
+    }
+    prefix = projectnumber::Prefix(guide, year, unit);
+    return true;
+}
+
+void CDlgproappl::OnBtnSave() {
+    if (!ValiData()) return;
+    m_proapp.XMBH = ShownNumber();
+    if (m_proapp.XMBH.empty()) {
+        m_proapp.FIVEYEAR = m_strPublishYear;
+        std::string prefix;
+        if (!ReadPrefix(prefix, MB_OK | MB_ICONEXCLAMATION)) return;
+        m_proapp.XMBH = projectnumber::NextNumber(m_connection, prefix);
+        ShowNumber(m_proapp.XMBH);
+    }
+    if (m_strCurXMBH.empty() || !projectnumber::IsNumberStored(m_connection, m_strCurXMBH)) {
+        CollectInfo();
+        SavetoDB(0);
+        LoadlistDate();
+        return;
+    }
+    if (ui::MessageBox("确定更新该项目的信息？", "系统提示", MB_OKCANCEL) != IDOK) return;
+    const std::string previous = m_strCurXMBH;
+    m_proapp.XMBH = ShownNumber();
+    m_proapp.FIVEYEAR = m_strPublishYear;
+    std::string prefix;
+    if (!ReadPrefix(prefix, MB_OKCANCEL)) return;
+    if (prefix == Leading(m_proapp.XMBH)) {
+        if (m_proapp.XMBH != previous && projectnumber::IsNumberStored(m_connection, m_proapp.XMBH)) {
+            ui::MessageBox("项目编号重复，请重新指定流水号！", "系统提示", MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+        CollectInfo();
+        SavetoDB(1);
+    } else {
+        // A new guide code, year or unit: the next number under the new
+        // prefix, and the projects left under the old one close their gap.
+        m_proapp.XMBH = projectnumber::NextNumber(m_connection, prefix);
+        ShowNumber(m_proapp.XMBH);
+        CollectInfo();
+        if (SavetoDB(1)) ReCount(Leading(previous));
+    }
+    LoadlistDate();
+}
+
+std::vector<proapp::MemberRow> CDlgproappl::GridMembers() {
+    std::vector<proapp::MemberRow> members;
+    const ui::GridCtrl& grid = m_dlgAppWriter.m_dlgMembers.m_wndGrid;
+    for (int r = 0; r < grid.GetRowCount(); ++r) {
+        proapp::MemberRow& member = members.emplace_back();
+        const ui::GridRow* row = grid.GetRow(r);
+        for (std::size_t c = 0; row && c < member.size(); ++c)
+            if (const ui::GridItem* cell = row->GetItem(int(c))) member[c] = cell->GetValue();
+    }
+    return members;
+}
+
+void CDlgproappl::CollectInfo() {
+    CDlgAppWriter& w = m_dlgAppWriter;
+    m_proapp.FIVEYEAR = m_strPublishYear;
+    for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields)
+        m_proapp.*proapp::FindTextField(f.column) = Basic().GetDlgItemText(f.id);
+    for (const auto& [id, field] : kCounts) m_proapp.*field = w.m_dlgMembers.GetDlgItemText(id);
+    for (const proapp::BudgetItem& item : proapp::BudgetItems())
+        m_proapp.*item.amount = w.m_dlgBudget.GetDlgItemText(item.amountId);
+    m_proapp.SQJE = m_proapp.ZJF = w.m_dlgBudget.GetDlgItemText(CDlgAppBudget::IDC_TOTAL);
+    m_proapp.GFBGNUM = w.m_dlgPlan.GetDlgItemText(CDlgAppPlan::IDC_GF_COUNT);
+    CDlgRecommend& r = w.m_dlgRecommend;
+    r.UpdateData(TRUE);
+    m_proapp.TJRXM1 = r.m_strTJRXM1, m_proapp.ZYJSZW1 = r.m_strZYJSZW1, m_proapp.TJRZC1 = r.m_strTJRZC1;
+    m_proapp.TJRDW1 = r.m_strTJRDW1, m_proapp.TJRXM2 = r.m_strTJRXM2, m_proapp.ZYJSZW2 = r.m_strZYJSZW2;
+    m_proapp.TJRZC2 = r.m_strTJRZC2, m_proapp.TJRDW2 = r.m_strTJRDW2;
+    for (const proapp::BudgetItem& item : proapp::BudgetItems()) {
+        const std::string path = proapp::ScratchPath(item.reason.file);
+        if (COleRichEdit* reason = BudgetEditor(item.reasonId)) reason->SaveRtfFile(path);
+        m_proapp.*item.reason.field = path;
+    }
+    SaveCurrentChapter();
+    for (const proapp::RtfColumn& chapter : proapp::ChapterColumns()) {
+        const std::string path = proapp::ScratchPath(chapter.file);
+        if (sys::FileExists(path)) m_proapp.*chapter.field = path;
+    }
+}
+
+BOOL CDlgproappl::SavetoDB(int update) {
+    const std::string stored = update ? m_strCurXMBH : std::string();
+    switch (appstore::WriteApplication(m_connection, m_proapp, GridMembers(), stored)) {
+    case appstore::SaveResult::Saved:
+        // The saved application is the project being edited from now on.
+        m_strCurXMBH = m_proapp.XMBH;
+        ui::MessageBox("保存成功！", "系统提示");
+        return TRUE;
+    case appstore::SaveResult::NumberTaken:
+        ui::MessageBox("项目编号重复，请重新指定流水号！", "系统提示", MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    case appstore::SaveResult::Failed: break;
+    }
+    ui::MessageBox("数据保存失败！", "提示", MB_OK | MB_ICONERROR);
+    return FALSE;
+}
+
+void CDlgproappl::FollowRenames(const projectnumber::Renames& renames) {
+    const auto moved = renames.find(m_strCurXMBH);
+    if (moved == renames.end()) return;
+    m_strCurXMBH = moved->second;
+    ShowNumber(m_strCurXMBH);
+}
+
+void CDlgproappl::ReCount(const std::string& prefix) {
+    projectnumber::Renames renames;
+    if (projectnumber::RenumberPrefix(m_connection, prefix, &renames)) FollowRenames(renames);
+}
+
+void CDlgproappl::OnButtonSort() {
+    if (ui::MessageBox("对项目编号进行重新排序吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) == IDOK) OnButtonSort1();
+}
+
+void CDlgproappl::OnButtonSort1() {
+    projectnumber::Renames renames;
+    if (projectnumber::RenumberAll(m_connection, &renames)) FollowRenames(renames);
+    LoadlistDate();
+}

@@ -1,18 +1,128 @@
-// The 项目申请 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// The 项目申请 module view: the list of applications in the upper band and
+// the application writer (chapter tree, pages, formatting bar, commands) in
+// the lower band. The view owns the database connection, the record being
+// saved, the project being edited and the chapter shown; the two child
+// dialogs pass their commands and notifications to it.
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "platform/ui/FramePlaceholderView.h"
+#include "application/DlgAppWriter.h"
+#include "application/DlgOutputList.h"
+#include "application/ProApp.h"
+#include "application/ProjectNumbering.h"
+#include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
+#include "platform/ui/Dialog.h"
 
-class CDlgproappl : public ui::PlaceholderView {
+class CDlgproappl : public ui::FormView {
     DECLARE_DYNCREATE(CDlgproappl)
 public:
     static constexpr int IDD = 5000;
+    static constexpr int IDC_WRITER_PLACE = 5556, IDC_LIST_PLACE = 5557;
+    // Colour of the active tab.
+    static constexpr COLORREF kActiveTab = RGB(63, 131, 240);
 
     CDlgproappl();
+    ~CDlgproappl() override;
+    static const ui::DialogTemplate& Template();
 
-    // The current period's year range ("2006-2010"), assigned by the main program.
+    // The current period's year range ("2006-2010"), assigned by the main
+    // program; stored with every saved application.
     static std::string m_strPublishYear;
+
+    void OnInitialUpdate() override;
+    // Empties the form and every scratch file, then destroys the window.
+    BOOL DestroyWindow() override;
+
+    // The list of every application, by unit code and serial.
+    void LoadlistDate();
+    // The sex, degree and title choices from the code tables.
+    void loadzd();
+    // The rich-text field the formatting commands act on: 3 the goals chapter,
+    // 4 plan, 5 basis, 6 opinion, 7 and 8 the two recommendations; any other
+    // number leaves it.
+    void SetCurRichedit(int n);
+    // Selects the first tree node (in display order) whose text is `name`.
+    void SetTreeNodeSel(const std::string& name);
+    LRESULT OnChangeActiveTab(WPARAM tab, LPARAM);
+    void OnSelchangingTree1(const ui::NotifyInfo* = nullptr, LRESULT* result = nullptr);
+    void OnSelchangedTree1(const ui::NotifyInfo* = nullptr, LRESULT* result = nullptr);
+    // Opens the project of the list's selection mark.
+    void OnDblclkListProlist(const ui::NotifyInfo* = nullptr, LRESULT* result = nullptr);
+    void SetDlgValue(PROAPP record);
+
+    void OnBtnProadd();
+    void OnBtnProdel();
+    void ClearAll();
+    void Emptyfile(const std::string& path);
+
+    // Saving and numbering.
+    void OnBtnSave();
+    BOOL ValiData() { return TRUE; }
+    void CollectInfo();
+    // Writes the record: 0 as a new row, else over the project being edited.
+    // TRUE when it was saved.
+    BOOL SavetoDB(int update);
+    // Closes the gaps among the serials of one prefix.
+    void ReCount(const std::string& prefix);
+    void OnButtonSort();
+    void OnButtonSort1();
+
+    // Formatting commands, carried out by the writer on the current field.
+    void OnFontname() { m_dlgAppWriter.OnFontname(); }
+    void OnCharColor() { m_dlgAppWriter.OnCharColor(); }
+    void OnCharBold() { m_dlgAppWriter.OnCharBold(); }
+    void OnCharItalic() { m_dlgAppWriter.OnCharItalic(); }
+    void OnCharUnderline() { m_dlgAppWriter.OnCharUnderline(); }
+    void OnParaLeft() { m_dlgAppWriter.OnParaLeft(); }
+    void OnParaCenter() { m_dlgAppWriter.OnParaCenter(); }
+    void OnParaRight() { m_dlgAppWriter.OnParaRight(); }
+    void OnUpdateCharBold(ui::CmdUI* cmdUI) { m_dlgAppWriter.OnUpdateCharBold(cmdUI); }
+    void OnUpdateCharItalic(ui::CmdUI* cmdUI) { m_dlgAppWriter.OnUpdateCharItalic(cmdUI); }
+    void OnUpdateCharUnderline(ui::CmdUI* cmdUI) { m_dlgAppWriter.OnUpdateCharUnderline(cmdUI); }
+    void OnUpdateParaLeft(ui::CmdUI* cmdUI) { m_dlgAppWriter.OnUpdateParaLeft(cmdUI); }
+    void OnUpdateParaCenter(ui::CmdUI* cmdUI) { m_dlgAppWriter.OnUpdateParaCenter(cmdUI); }
+    void OnUpdateParaRight(ui::CmdUI* cmdUI) { m_dlgAppWriter.OnUpdateParaRight(cmdUI); }
+
+    CDlgOutputList m_dlgOutputList;
+    CDlgAppWriter m_dlgAppWriter;
+    // The chapter (tree-node text) last shown.
+    std::string m_strCurChapter;
+    // XMBH of the project loaded in the form; empty for a new application.
+    std::string m_strCurXMBH;
+    std::string m_strExePath;
+    PROAPP m_proapp;
+    COLORREF m_crStdTab = ui::TabWnd::DefaultTabColor();
+    // Numbers of the parts chosen for the last Word output.
+    std::vector<std::string> m_arrOutput;
+
+protected:
+    std::optional<ui::CtlColor> OnCtlColor(ui::Wnd& control, UINT kind) override;
+
+private:
+    CDlgAppBasicInfo& Basic() { return m_dlgAppWriter.m_dlgBasicInfo; }
+    void StyleButtons();
+    // The rich-text fields that show a chapter (two for the recommenders).
+    std::vector<COleRichEdit*> ChapterEditors(const proapp::Chapter& chapter);
+    COleRichEdit* BudgetEditor(int reasonId);
+    void ShowFormatBar(bool show);
+    void ActivateTab(int tab);
+    // 申请金额 takes the budget total.
+    void CopyBudgetTotal();
+    // Writes the fields of the chapter shown to its scratch files.
+    void SaveCurrentChapter();
+    // The number in the two boxes: its first 17 characters, and the serial.
+    void ShowNumber(const std::string& number);
+    std::string ShownNumber();
+    // Guide code, year and unit code as a prefix; false (after the message
+    // with the given buttons and icon) when one is empty.
+    bool ReadPrefix(std::string& prefix, UINT type);
+    // The loaded project follows a renumbering to its new number.
+    void FollowRenames(const projectnumber::Renames& renames);
+    std::vector<proapp::MemberRow> GridMembers();
+
+    CAdoConnection m_connection;
+    CAdoRecordSet m_recordset;
 };

@@ -81,6 +81,12 @@ const std::vector<Column>& WrittenColumns() {
     return columns;
 }
 
+Field FindTextField(const std::string& column) {
+    for (const Column& c : WrittenColumns())
+        if (c.kind == ColumnKind::Text && column == c.name) return c.field;
+    return nullptr;
+}
+
 const std::array<BudgetItem, 8>& BudgetItems() { return kBudget; }
 
 const std::array<RtfColumn, 17>& ChapterColumns() { return kChapters; }

@@ -48,6 +48,9 @@ struct Column {
 // The columns the form writes, in the order of writing.
 const std::vector<Column>& WrittenColumns();
 
+// The field of a text column ("XMMC"), or null.
+Field FindTextField(const std::string& column);
+
 // A rich-text column and its scratch file under temp.
 struct RtfColumn {
     const char* column;

@@ -59,23 +59,28 @@ std::string NextNumber(CAdoConnection& connection, const std::string& prefix) {
     return prefix + SerialText(serial);
 }
 
-bool RenumberPrefix(CAdoConnection& connection, const std::string& prefix) {
-    return appdb::InTransaction(connection, [&] {
+bool RenumberPrefix(CAdoConnection& connection, const std::string& prefix, Renames* renames) {
+    Renames moved;
+    const bool done = appdb::InTransaction(connection, [&] {
         CAdoRecordSet rs;
         appdb::Bind(rs, connection);
         if (!rs.Open(LikePrefix(prefix) + " order by xmbh")) return false;
         long counter = 0;
         for (; !rs.IsEOF(); rs.MoveNext()) {
             std::string old;
-            if (!rs.GetString("xmbh", old) || !Renumber(connection, rs, old, prefix + SerialText(++counter)))
-                return false;
+            const std::string number = prefix + SerialText(++counter);
+            if (!rs.GetString("xmbh", old) || !Renumber(connection, rs, old, number)) return false;
+            if (old != number) moved[old] = number;
         }
         return true;
     });
+    if (done && renames) *renames = std::move(moved);
+    return done;
 }
 
-bool RenumberAll(CAdoConnection& connection) {
-    return appdb::InTransaction(connection, [&] {
+bool RenumberAll(CAdoConnection& connection, Renames* renames) {
+    Renames moved;
+    const bool done = appdb::InTransaction(connection, [&] {
         CAdoRecordSet rs;
         appdb::Bind(rs, connection);
         // Marking first: no marked number can equal a number given below.
@@ -96,9 +101,13 @@ bool RenumberAll(CAdoConnection& connection) {
             }
             const std::string number = marked.substr(0, kPrefixLength) + SerialText(++counter);
             if (!Renumber(connection, rs, marked, number)) return false;
+            const std::string former = marked.substr(0, marked.size() - 1);
+            if (former != number) moved[former] = number;
         }
         return true;
     });
+    if (done && renames) *renames = std::move(moved);
+    return done;
 }
 
 }  // namespace projectnumber

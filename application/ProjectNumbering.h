@@ -4,6 +4,7 @@
 // project unit by unit. Child rows follow a number that changes.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "foundation/AdoConnection.h"
@@ -28,13 +29,16 @@ std::string NextNumber(CAdoConnection& connection, const std::string& prefix);
 // Carries a project's member, review and plan rows from one number to another.
 bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const std::string& to);
 
+// Former number -> new number of every project a renumbering moved.
+using Renames = std::map<std::string, std::string>;
+
 // Renumbers the projects under the prefix 001, 002, ... in the order of their
 // numbers; member, review and plan rows follow. One transaction; false (and
-// nothing changed) on a failure.
-bool RenumberPrefix(CAdoConnection& connection, const std::string& prefix);
+// nothing changed) on a failure. The moves go to `renames` when given.
+bool RenumberPrefix(CAdoConnection& connection, const std::string& prefix, Renames* renames = nullptr);
 // Renumbers every project: the serials count the projects of one unit,
 // ordered by category and former number; member, review and plan rows
 // follow. One transaction; false (and nothing changed) on a failure.
-bool RenumberAll(CAdoConnection& connection);
+bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr);
 
 }  // namespace projectnumber
