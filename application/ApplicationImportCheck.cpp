@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
@@ -61,10 +62,7 @@ bool ApplicationImportCheck::CheckDWAvail(const std::string& unitCode, const std
 }
 
 bool ApplicationImportCheck::UnitExists(const std::string& unitCode) {
-    CAdoRecordSet rs;
-    rs.SetConnection(&m_connection);
-    rs.SetCursorLocation(adUseClient);
-    return rs.Open("select * from corvane_unit where dwdm = '" + text::EscapeSql(unitCode) + "'") && !rs.IsEOF();
+    return appdb::HasRow(m_connection, "select * from corvane_unit where dwdm = '" + text::EscapeSql(unitCode) + "'");
 }
 
 std::vector<std::string> ApplicationImportCheck::GuideProblems(const std::string& unitCode,
@@ -85,8 +83,7 @@ std::vector<std::string> ApplicationImportCheck::GuideProblems(const std::string
 bool ApplicationImportCheck::AspectExists(const std::string& guideCode, const std::string& year,
                                           const std::string& condition) {
     CAdoRecordSet rs;
-    rs.SetConnection(&m_connection);
-    rs.SetCursorLocation(adUseClient);
+    appdb::Bind(rs, m_connection);
     const std::string sql = "select * from corvane_year_studyaspect where yjfxbh = '" + text::EscapeSql(guideCode) +
                             "' and FBNF = '" + text::EscapeSql(year) + "'" + condition;
     if (!rs.Open(sql)) return true;

@@ -1,12 +1,14 @@
 #include "application/ProjectApplicationBundle.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "application/ApplicationImportCheck.h"
-#include "application/KeyLaboratoryReviewRow.h"
+#include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
 #include "application/LeadingCharacters.h"
 #include "application/LongBinaryValue.h"
+#include "application/ProApp.h"
+#include "application/ProjectNumbering.h"
 #include "application/StoredApplicationDocument.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LengthPrefixedContainer.h"
@@ -19,7 +21,6 @@ namespace {
 
 constexpr int kApplicantUnitRole = 1;
 constexpr std::size_t kParts = 2;
-constexpr std::size_t kPrefixLength = 17;  // guide code, year and unit of a project number
 
 // The scratch files each part passes through.
 constexpr const char* kExportApplicationFile = "项目申请书.xml";
@@ -65,27 +66,12 @@ constexpr ApplicationColumn kImportedColumns[] = {
     {"ZYJSZW2", Column::Text},     {"TJRZC2", Column::Text},      {"TJRDW2", Column::Text},
 };
 
-constexpr const char* kMemberColumns[] = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
-
-// The applied amounts of a key-laboratory review row, in its order.
-constexpr const char* kAmountColumns[] = {"SQJE", "SJF", "CLF", "WXF", "ZYF", "SYF", "GDZCF", "GZF", "GLF"};
-
-void BindRecordset(CAdoRecordSet& rs, CAdoConnection& connection) {
-    rs.SetConnection(&connection);
-    rs.SetCursorLocation(adUseClient);
-}
-
 std::string ApplicationQuery(const std::string& code) {
     return text::Format("select * from corvane_itemappinfo where XMBH='%s'", text::EscapeSql(code).c_str());
 }
 
 std::string MembersQuery(const std::string& code) {
     return text::Format("select * from corvane_project_sqcy where ITE_XMBH='%s'", text::EscapeSql(code).c_str());
-}
-
-std::string SerialText(long serial) {
-    const std::string digits = text::Format("%ld", serial);
-    return digits.size() == 1 ? "00" + digits : digits.size() == 2 ? "0" + digits : digits;
 }
 
 std::string FieldText(CAdoRecordSet& rs, const char* column) {
@@ -122,8 +108,8 @@ bool ProjectApplicationBundle::Export(const std::string& projectCode, const std:
     const std::string scratch[kParts] = {sys::JoinPath(folder, kExportApplicationFile),
                                          sys::JoinPath(folder, kExportMembersFile)};
     CAdoRecordSet application, members;
-    BindRecordset(application, m_connection);
-    BindRecordset(members, m_connection);
+    appdb::Bind(application, m_connection);
+    appdb::Bind(members, m_connection);
     std::vector<std::string> parts(kParts);
     const bool ok = application.Open(ApplicationQuery(projectCode)) && !application.IsEOF() &&
                     sys::MakeDirs(sys::NativePath(folder)) && application.Save(scratch[0], adPersistXML) &&
@@ -140,25 +126,7 @@ void ProjectApplicationBundle::RemoveImportScratchFiles() {
 }
 
 int ProjectApplicationBundle::IsRecordExist(const std::string& projectCode) {
-    CAdoRecordSet rs;
-    BindRecordset(rs, m_connection);
-    const bool found = rs.Open(text::Format("select xmbh from corvane_itemappinfo where xmbh='%s'",
-                                            text::EscapeSql(projectCode).c_str())) &&
-                       !rs.IsEOF();
-    return found ? 1 : 0;
-}
-
-std::string ProjectApplicationBundle::NewProjectCode(const std::string& prefix) {
-    CAdoRecordSet rs;
-    BindRecordset(rs, m_connection);
-    long count = 0;
-    if (rs.Open("select xmbh from corvane_itemappinfo where xmbh like '" + text::EscapeSql(prefix) + "%'"))
-        count = std::max(rs.GetRecordCount(), 0L);
-    // After a deletion the serials of a prefix can have gaps, so the counted
-    // serial may be taken already.
-    long serial = count + 1;
-    while (IsRecordExist(prefix + SerialText(serial))) ++serial;
-    return prefix + SerialText(serial);
+    return projectnumber::IsNumberStored(m_connection, projectCode) ? 1 : 0;
 }
 
 int ProjectApplicationBundle::Import(const std::string& path, bool& problem) {
@@ -194,25 +162,21 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         problem = true;
     }
 
-    if (m_connection.BeginTrans() < 0) return 0;
-    const std::string code = variant == Variant::Partial && !IsRecordExist(bundleCode)
-                                 ? bundleCode
-                                 : NewProjectCode(LeadingCharacters(bundleCode, kPrefixLength));
-    const bool written = WriteApplication(application, code, variant) &&
-                         StoredApplicationDocument(m_connection).PlaceDoc(code, application) &&
-                         WriteMembers(members, code) &&
-                         (variant == Variant::Full || WriteKeyLaboratoryReview(application, code)) &&
-                         m_connection.CommitTrans();
-    if (!written) {
-        m_connection.RollbackTrans();
-        return 0;
-    }
-    return 1;
+    const bool imported = appdb::InTransaction(m_connection, [&] {
+        const std::string code =
+            variant == Variant::Partial && !IsRecordExist(bundleCode)
+                ? bundleCode
+                : projectnumber::NextNumber(m_connection, LeadingCharacters(bundleCode, projectnumber::kPrefixLength));
+        return WriteApplication(application, code, variant) &&
+               StoredApplicationDocument(m_connection).PlaceDoc(code, application) && WriteMembers(members, code) &&
+               (variant == Variant::Full || WriteKeyLaboratoryReview(application, code));
+    });
+    return imported ? 1 : 0;
 }
 
 bool ProjectApplicationBundle::WriteApplication(CAdoRecordSet& source, const std::string& code, Variant variant) {
     CAdoRecordSet target;
-    BindRecordset(target, m_connection);
+    appdb::Bind(target, m_connection);
     if (!target.Open(ApplicationQuery(code)) || !target.AddNew()) return false;
     bool ok = target.SetString("XMBH", code) && target.SetString("FIRSTAPPR", "+");
     for (const ApplicationColumn& column : kImportedColumns) {
@@ -230,11 +194,11 @@ bool ProjectApplicationBundle::WriteMembers(CAdoRecordSet& members, const std::s
     if (!m_connection.Execute("delete from corvane_project_sqcy  where ITE_XMBH='" + text::EscapeSql(code) + "'"))
         return false;
     CAdoRecordSet target;
-    BindRecordset(target, m_connection);
+    appdb::Bind(target, m_connection);
     if (!target.Open(MembersQuery(code))) return false;
     for (; !members.IsEOF(); members.MoveNext()) {
         bool ok = target.AddNew() && target.SetString("ITE_XMBH", code);
-        for (const char* column : kMemberColumns) ok = ok && target.SetString(column, FieldText(members, column));
+        for (const char* column : proapp::kMemberColumns) ok = ok && target.SetString(column, FieldText(members, column));
         if (!ok || !target.Update()) {
             target.CancelUpdate();
             return false;
@@ -244,8 +208,15 @@ bool ProjectApplicationBundle::WriteMembers(CAdoRecordSet& members, const std::s
 }
 
 bool ProjectApplicationBundle::WriteKeyLaboratoryReview(CAdoRecordSet& source, const std::string& code) {
-    if (!IsKeyLaboratoryCategory(FieldText(source, "XMLB"))) return true;
-    AppliedAmounts amounts;
-    for (std::size_t i = 0; i < amounts.size(); ++i) amounts[i] = FieldText(source, kAmountColumns[i]);
-    return WriteKeyLaboratoryReviewRow(m_connection, code, amounts);
+    PROAPP record;
+    record.XMBH = code;
+    record.XMLB = FieldText(source, "XMLB");
+    if (!proapp::IsKeyLabCategory(record.XMLB)) return true;
+    const std::pair<const char*, std::string PROAPP::*> amounts[] = {
+        {"SQJE", &PROAPP::SQJE}, {"SJF", &PROAPP::SJF}, {"CLF", &PROAPP::CLF},     {"WXF", &PROAPP::WXF},
+        {"ZYF", &PROAPP::ZYF},   {"SYF", &PROAPP::SYF}, {"GDZCF", &PROAPP::GDZCF}, {"GZF", &PROAPP::GZF},
+        {"GLF", &PROAPP::GLF},
+    };
+    for (const auto& [column, field] : amounts) record.*field = FieldText(source, column);
+    return appstore::WriteReviewRow(m_connection, record);
 }

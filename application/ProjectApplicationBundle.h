@@ -25,7 +25,8 @@ public:
     bool Export(const std::string& projectCode, const std::string& folder);
 
     // Imports one bundle; 1 imported, 0 not. The full import takes every
-    // column and always numbers the project anew; the partial import leaves
+    // column and always numbers the project anew (the next free number under
+    // the prefix of the bundle's number); the partial import leaves
     // out the sixteen chapter texts, keeps the bundle's number when it is
     // free and records the review row of key-laboratory projects. A check
     // that fails (ApplicationImportCheck) refuses the bundle for an applicant
@@ -36,10 +37,6 @@ public:
 
     // 1 when a project of this number is stored, else 0.
     int IsRecordExist(const std::string& projectCode);
-    // A number not yet stored under the prefix (guide code, year, unit): the
-    // serial is one more than the numbers under the prefix, three digits at
-    // least, and moves on past serials in use.
-    std::string NewProjectCode(const std::string& prefix);
 
     // The scratch files of an import run, in the program folder.
     static void RemoveImportScratchFiles();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "application/ApplicationDb.h"
 #include "application/LeadingCharacters.h"
 #include "application/LongBinaryValue.h"
 #include "foundation/Options.h"
@@ -27,11 +28,6 @@ std::string TailOfGbkBytes(const std::string& s, std::size_t maxBytes) {
         start = previous;
     }
     return s.substr(start);
-}
-
-void BindRecordset(CAdoRecordSet& rs, CAdoConnection& connection) {
-    rs.SetConnection(&connection);
-    rs.SetCursorLocation(adUseClient);
 }
 
 // Writes the file whole (replacing one of that name); "Create file failed!" when it cannot.
@@ -64,7 +60,7 @@ bool StoredApplicationDocument::OpenRow(const OpenApplication& form, CAdoRecordS
         ui::MessageBox("请先打开一个项目！", "系统提示", MB_ICONWARNING);
         return false;
     }
-    BindRecordset(row, m_connection);
+    appdb::Bind(row, m_connection);
     row.Open("select * from corvane_itemappinfo where xmbh = '" + text::EscapeSql(form.Number()) + "'");
     return true;
 }
@@ -158,7 +154,7 @@ bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoR
 bool StoredApplicationDocument::StoreInRow(const std::string& projectNumber, const std::string& name,
                                            const std::string& bytes) {
     CAdoRecordSet row;
-    BindRecordset(row, m_connection);
+    appdb::Bind(row, m_connection);
     const std::string sql = text::Format("select XMBH, DOCNAME, DOC from CORVANE_ITEMAPPINFO where XMBH = '%s'",
                                          text::EscapeSql(projectNumber).c_str());
     return row.Open(sql) && !row.IsEOF() && row.SetString("DOCNAME", name) && WriteLongBinary(row, "DOC", bytes) &&

@@ -128,22 +128,25 @@ TEST_F(Bundle, ImportedProjectsAreNumberedUnderTheirPrefix) {
         int stored;
         std::string expectedSerial;
     };
-    for (const Case& c : {Case{0, "001"}, Case{5, "006"}, Case{9, "010"}, Case{99, "100"}, Case{999, "1000"}}) {
+    const std::string path = ExportAndRemove(kPrefix + std::string("500"));
+    for (const Case& c : {Case{0, "001"}, Case{9, "010"}, Case{99, "100"}, Case{999, "1000"}}) {
         Exec("delete from corvane_itemappinfo");
         connection.BeginTrans();
         for (int i = 1; i <= c.stored; ++i)
             connection.Execute(text::Format("insert into corvane_itemappinfo (XMBH) values ('%s%03d')", kPrefix, i));
         connection.CommitTrans();
-        EXPECT_EQ(ProjectApplicationBundle(connection).NewProjectCode(kPrefix), kPrefix + c.expectedSerial) << c.stored;
+        ASSERT_EQ(Import(path), 1) << c.stored;
+        EXPECT_TRUE(ProjectApplicationBundle(connection).IsRecordExist(kPrefix + c.expectedSerial)) << c.stored;
     }
-    EXPECT_EQ(ProjectApplicationBundle(connection).NewProjectCode(kPrefix).size(), 21u);
 }
 
 TEST_F(Bundle, ASerialLeftInUseByAGapIsPassedOver) {
     // Two projects under the prefix, 001 and 003: the counted serial 003 is taken.
+    const std::string path = ExportAndRemove(kPrefix + std::string("500"));
     StoreProject(kPrefix + std::string("001"));
     StoreProject(kPrefix + std::string("003"));
-    EXPECT_EQ(ProjectApplicationBundle(connection).NewProjectCode(kPrefix), kPrefix + std::string("004"));
+    ASSERT_EQ(Import(path), 1);
+    EXPECT_EQ(Codes(), (Rows{{kPrefix + std::string("001")}, {kPrefix + std::string("003")}, {kPrefix + std::string("004")}}));
 }
 
 TEST_F(Bundle, FullImportNumbersEveryImportPartialImportKeepsAFreeNumber) {
@@ -234,7 +237,7 @@ TEST_F(Bundle, PartialImportOfAKeyLaboratoryProjectRecordsItsReviewRow) {
     const std::map<std::string, std::string> amounts = {
         {"SQJE", "12.5"}, {"SJF", ""}, {"CLF", "1);--"}, {"WXF", "3"}, {"ZYF", "-1"},
         {"SYF", "0.25"},  {"GDZCF", "7"}, {"GZF", "8"},  {"GLF", "9"}};
-    const Rows reviewRow = {{kCode, "+", "12.5000", "", "", "3.0000", "-1.0000", "0.2500", "7.0000", "8.0000", "9.0000"}};
+    const Rows reviewRow = {{kCode, "+", "12.5000", "", "1.0000", "3.0000", "-1.0000", "0.2500", "7.0000", "8.0000", "9.0000"}};
     const Case cases[] = {
         {"重点实验室基金——重点项目", true, reviewRow},
         {"重点实验室基金——一般项目", true, reviewRow},

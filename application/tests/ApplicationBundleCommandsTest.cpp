@@ -1,0 +1,108 @@
+// The project list's export and import commands: refusals, the dated export
+// folder, a failing project ending the export, import runs over a folder with
+// the count, the log and the scratch files.
+#include "ExchangeTestSupport.h"
+#include "application/ApplicationBundleCommands.h"
+#include "application/ApplicationImportCheck.h"
+#include "application/ProjectApplicationBundle.h"
+#include "platform/text/DateTime.h"
+
+namespace {
+
+constexpr const char* kFirst = "9140A010108080001001";
+constexpr const char* kSecond = "9140A010108080001002";
+
+class BundleCommands : public ExchangeTest {
+protected:
+    std::string TodaysFolder() const {
+        return ApplicationBundleCommands::ExportFolder(files.Path(), text::DateTime::Now().Format("%Y-%m-%d"));
+    }
+
+    ApplicationBundleCommands commands{connection};
+};
+
+TEST_F(BundleCommands, ExportWithoutTickedProjectsAsksForNoFolder) {
+    driver.ExpectMessageBox("提示", "请先选择要导出的记录！");
+    commands.OnBtnProexp({});
+    EXPECT_EQ(driver.MessageBoxes().at(0).type, UINT(MB_ICONERROR));
+
+    driver.AnswerFolder("");  // cancelled: nothing else happens
+    commands.OnBtnProexp({kFirst});
+    EXPECT_TRUE(sys::ListFiles(files.Path(), "").empty());
+}
+
+TEST_F(BundleCommands, ExportWritesOneBundlePerTickedProjectIntoTheDatedFolder) {
+    StoreProject(kFirst);
+    StoreProject(kSecond);
+    driver.AnswerFolder(files.Path());
+    driver.ExpectMessageBox("提示", "上报文件导出完成！");
+    commands.OnBtnProexp({kSecond, kFirst});
+
+    EXPECT_EQ(TodaysFolder(), files.File(text::DateTime::Now().Format("%Y-%m-%d") + "上报项目申请书"));
+    EXPECT_EQ(sys::ListFiles(TodaysFolder(), ""),
+              (std::vector<std::string>{std::string(kFirst) + ".proapp", std::string(kSecond) + ".proapp"}));
+}
+
+TEST_F(BundleCommands, AProjectThatCannotBeExportedEndsTheExport) {
+    StoreProject(kFirst);
+    StoreProject(kSecond);
+    driver.AnswerFolder(files.Path());
+    driver.ExpectMessageBox("提示", "项目编号为gone的上报文件导出失败！");
+    commands.OnBtnProexp({kFirst, "gone", kSecond});
+    EXPECT_EQ(sys::ListFiles(TodaysFolder(), ""), std::vector<std::string>{std::string(kFirst) + ".proapp"});
+}
+
+TEST_F(BundleCommands, ImportRunCountsTheImportedBundlesAndOpensTheLogForTheFundOffice) {
+    exchangetest::SetRole(2);
+    StoreProject(kFirst, {{"SQZNDM", "9140A010108"}, {"NF", "2008"}});
+    StoreProject(kSecond);
+    testsupport::TempFolder in;
+    ProjectApplicationBundle bundle(connection);
+    ASSERT_TRUE(bundle.Export(kFirst, in.Path()) && bundle.Export(kSecond, in.Path()));
+    ASSERT_TRUE(sys::WriteFileAtomic(in.File("broken.proapp"), "xx"));
+    ASSERT_TRUE(sys::WriteFileAtomic(in.File("other.txt"), "not a bundle"));
+    ASSERT_TRUE(sys::WriteFileAtomic(ApplicationImportCheck::LogPath(), "old run"));
+
+    driver.AnswerFolder(in.Path());
+    driver.ExpectMessageBox("提示", "载入数据文件失败！");
+    driver.ExpectMessageBox("提示", "共导入了2条数据！");
+    EXPECT_TRUE(commands.OnBtnImport());
+
+    EXPECT_EQ(Codes().size(), 4u);
+    EXPECT_EQ(driver.ShellOpens(), std::vector<std::string>{ApplicationImportCheck::LogPath()});
+    std::string log;
+    ASSERT_TRUE(sys::ReadFile(ApplicationImportCheck::LogPath(), log));
+    EXPECT_EQ(log.rfind("导入文件：", 0), 0u);  // the old run's text is gone
+    EXPECT_FALSE(sys::FileExists(PathOf("项目申请书.xml")));
+    EXPECT_FALSE(sys::FileExists(PathOf("申请人员.xml")));
+}
+
+TEST_F(BundleCommands, ImportRunWithoutProblemsOpensNothing) {
+    exchangetest::SetRole(0);
+    StoreProject(kFirst);
+    testsupport::TempFolder in;
+    ASSERT_TRUE(ProjectApplicationBundle(connection).Export(kFirst, in.Path()));
+    Exec("delete from corvane_itemappinfo");
+
+    driver.AnswerFolder(in.Path());
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    EXPECT_TRUE(commands.OnBtnImportPartial());
+    EXPECT_EQ(Codes(), (Rows{{kFirst}}));  // the partial import kept the free number
+    EXPECT_TRUE(driver.ShellOpens().empty());
+}
+
+TEST_F(BundleCommands, AFolderWithoutBundlesReportsNoneAndKeepsTheOldLog) {
+    exchangetest::SetRole(2);
+    ASSERT_TRUE(sys::WriteFileAtomic(ApplicationImportCheck::LogPath(), "old run"));
+    driver.AnswerFolder(files.Path());
+    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    EXPECT_TRUE(commands.OnBtnImportPartial());
+    std::string log;
+    ASSERT_TRUE(sys::ReadFile(ApplicationImportCheck::LogPath(), log));
+    EXPECT_EQ(log, "old run");
+
+    driver.AnswerFolder("");
+    EXPECT_FALSE(commands.OnBtnImport());
+}
+
+}  // namespace
