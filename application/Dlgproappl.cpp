@@ -2,8 +2,15 @@
 
 #include <algorithm>
 
+#include "application/ApplicationBundleCommands.h"
 #include "application/ApplicationDb.h"
+#include "application/ApplicationImportCheck.h"
 #include "application/ApplicationStore.h"
+#include "application/ApplicationWordDocument.h"
+#include "application/DlgAppOutputSelect.h"
+#include "application/DlgProQuery.h"
+#include "application/ProjectApplicationBundle.h"
+#include "application/StoredApplicationDocument.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -586,4 +593,105 @@ void CDlgproappl::OnButtonSort1() {
     projectnumber::Renames renames;
     if (projectnumber::RenumberAll(m_connection, &renames)) FollowRenames(renames);
     LoadlistDate();
+}
+
+// ---- bundles, stored documents, query and Word ----
+
+void CDlgproappl::OnBtnProexp() { ApplicationBundleCommands(m_connection).OnBtnProexp(m_dlgOutputList.CheckedNumbers()); }
+
+void CDlgproappl::OnBtnImport() {
+    if (ApplicationBundleCommands(m_connection).OnBtnImport()) LoadlistDate();
+}
+
+void CDlgproappl::OnBtnImportPartial() {
+    if (ApplicationBundleCommands(m_connection).OnBtnImportPartial()) LoadlistDate();
+}
+
+int CDlgproappl::Import(const std::string& path, bool& problem) {
+    return ProjectApplicationBundle(m_connection).Import(path, problem);
+}
+
+int CDlgproappl::ImportPartial(const std::string& path, bool& problem) {
+    return ProjectApplicationBundle(m_connection).ImportPartial(path, problem);
+}
+
+int CDlgproappl::IsRecordExist(const std::string& number) {
+    return ProjectApplicationBundle(m_connection).IsRecordExist(number);
+}
+
+bool CDlgproappl::CheckDWAvail(const std::string& unitCode, const std::string& guideCode,
+                               const std::string& category, const std::string& bundlePath,
+                               const std::string& year) {
+    return ApplicationImportCheck(m_connection).CheckDWAvail(unitCode, guideCode, category, bundlePath, year);
+}
+
+namespace {
+OpenApplication OpenForm(CDlgAppBasicInfo& basic) {
+    return {basic.GetDlgItemText(CDlgAppBasicInfo::IDC_NUMBER_PREFIX),
+            basic.GetDlgItemText(CDlgAppBasicInfo::IDC_SERIAL),
+            basic.GetDlgItemText(CDlgAppBasicInfo::IDC_CATEGORY)};
+}
+}  // namespace
+
+void CDlgproappl::OnBtnImportDoc() { StoredApplicationDocument(m_connection).OnBtnImportDoc(OpenForm(Basic())); }
+void CDlgproappl::OnBtnExDoc() { StoredApplicationDocument(m_connection).OnBtnExDoc(OpenForm(Basic())); }
+void CDlgproappl::OnBtnSaveDoc() { StoredApplicationDocument(m_connection).OnBtnSaveDoc(OpenForm(Basic())); }
+void CDlgproappl::OnBtnRead() { StoredApplicationDocument(m_connection).OnBtnRead(OpenForm(Basic())); }
+
+void CDlgproappl::PlaceDoc(const std::string& number, CAdoRecordSet* source) {
+    if (source) StoredApplicationDocument(m_connection).PlaceDoc(number, *source);
+}
+
+void CDlgproappl::OnBtnProquery() {
+    CDlgProQuery query(this);
+    if (query.DoModal() != IDOK) return;
+    m_dlgOutputList.LoadProjects(m_recordset, query.m_strAppQuery + " order by Right(XMBH, 7)");
+    m_recordset.Close();
+}
+
+void CDlgproappl::OnBtnWord() {
+    CDlgAppWriter& w = m_dlgAppWriter;
+    w.m_dlgRecommend.UpdateData(TRUE);
+    CopyBudgetTotal();
+    CDlgAppOutputSelect choice(this);
+    if (choice.DoModal() != IDOK) return;
+    m_arrOutput = choice.m_arrOutput;
+
+    using B = CDlgAppBasicInfo;
+    auto basic = [this](int id) { return Basic().GetDlgItemText(id); };
+    appword::Content content;
+    content.category = basic(B::IDC_CATEGORY);
+    content.guideCode = basic(B::IDC_GUIDE_CODE);
+    content.numberPrefix = basic(B::IDC_NUMBER_PREFIX);
+    content.secretLevel = basic(B::IDC_SECRET_LEVEL);
+    content.projectName = basic(B::IDC_NAME);
+    content.applicant = basic(B::IDC_APPLICANT);
+    content.workUnit = basic(B::IDC_WORK_UNIT);
+    content.address = basic(B::IDC_ADDRESS);
+    content.postcode = basic(B::IDC_POSTCODE);
+    content.phone = basic(B::IDC_PHONE);
+    content.applyDate = basic(B::IDC_APPLY_DATE);
+    content.startDate = basic(B::IDC_START_DATE);
+    content.endDate = basic(B::IDC_END_DATE);
+    content.amount = basic(B::IDC_AMOUNT);
+    content.sex = basic(B::IDC_SEX);
+    content.idNumber = basic(B::IDC_ID_NUMBER);
+    content.degree = basic(B::IDC_DEGREE);
+    content.title = basic(B::IDC_TITLE);
+    content.speciality = basic(B::IDC_SPECIALITY);
+    content.affiliation = basic(B::IDC_AFFILIATION);
+    content.partners = basic(B::IDC_PARTNERS);
+    content.keyWords = basic(B::IDC_SUBJECT_WORDS);
+    for (std::size_t i = 0; i < content.counts.size(); ++i)
+        content.counts[i] = w.m_dlgMembers.GetDlgItemText(kCounts[i].first);
+    for (const proapp::MemberRow& member : GridMembers()) content.members.push_back(member);
+    for (std::size_t i = 0; i < CDlgAppBudget::kItems.size(); ++i) {
+        content.budget[i].amount = w.m_dlgBudget.GetDlgItemText(CDlgAppBudget::kItems[i].amountId);
+        content.budget[i].reason = w.m_dlgBudget.m_richReasons[i].GetWindowText();
+    }
+    const CDlgRecommend& r = w.m_dlgRecommend;
+    content.recommenders[0] = {r.m_strZYJSZW1, r.m_strTJRZC1, r.m_strTJRDW1};
+    content.recommenders[1] = {r.m_strZYJSZW2, r.m_strTJRZC2, r.m_strTJRDW2};
+    content.saveCurrentChapter = [this] { SaveCurrentChapter(); };
+    appword::WriteApplicationDocument(content, m_arrOutput);
 }

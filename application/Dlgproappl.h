@@ -70,6 +70,26 @@ public:
     void OnButtonSort();
     void OnButtonSort1();
 
+    // Bundles (.proapp): export of the ticked projects, import of a folder.
+    void OnBtnProexp();
+    void OnBtnImport();
+    void OnBtnImportPartial();
+    int Import(const std::string& path, bool& problem);
+    int ImportPartial(const std::string& path, bool& problem);
+    int IsRecordExist(const std::string& number);
+    bool CheckDWAvail(const std::string& unitCode, const std::string& guideCode, const std::string& category,
+                      const std::string& bundlePath, const std::string& year);
+    // The stored application document of the open project.
+    void OnBtnImportDoc();
+    void OnBtnExDoc();
+    void OnBtnSaveDoc();
+    void OnBtnRead();
+    void PlaceDoc(const std::string& number, CAdoRecordSet* source);
+    // The list narrowed by the query dialog.
+    void OnBtnProquery();
+    // The open application as a Word document, of the parts the user picks.
+    void OnBtnWord();
+
     // Formatting commands, carried out by the writer on the current field.
     void OnFontname() { m_dlgAppWriter.OnFontname(); }
     void OnCharColor() { m_dlgAppWriter.OnCharColor(); }
