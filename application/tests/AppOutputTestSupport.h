@@ -40,12 +40,12 @@ protected:
     }
     void Exec(const std::string& sql) { ASSERT_NE(db.Execute(sql), nullptr) << sql << "\n" << db.FormatErrors(); }
 
-    struct Application {
+    struct StoredApplication {
         std::string number, name, category, year, leader, amount;
         std::string unitCode = "A001", unit = "第一研究所", title = "研究员";
         std::string start = "2008/01", end = "2010/01";
     };
-    void AddApplication(const Application& a) {
+    void AddApplication(const StoredApplication& a) {
         auto q = [](const std::string& v) { return v.empty() ? std::string("NULL") : "'" + text::EscapeSql(v) + "'"; };
         Exec("insert into CORVANE_ITEMAPPINFO (XMBH, XMMC, XMLB, NF, SQZNDM, DWDM, GZDW, SQRXM, SQJE, ZC, XMQSRQ, "
              "XMZZRQ) values (" + q(a.number) + ", " + q(a.name) + ", " + q(a.category) + ", " + q(a.year) + ", " +
