@@ -1,0 +1,80 @@
+#include "review/DlgFirstList.h"
+
+#include "review/DlgFirstAPPR.h"
+#include "review/FirstReviewChecks.h"
+#include "review/FirstReviewDb.h"
+#include "platform/text/Text.h"
+
+namespace {
+
+ui::DialogTemplate PageTemplate(int idd) {
+    using ui::Kind;
+    return {idd, "", {0, 0, 205, 410}, {
+        {Kind::TreeCtrl, CDlgFirstList::IDC_TREE, "", {0, 0, 205, 410},
+         WS_TABSTOP | WS_BORDER | ui::TVS_HASBUTTONS | ui::TVS_HASLINES | ui::TVS_LINESATROOT},
+    }, WS_CHILD};
+}
+
+}  // namespace
+
+CDlgFirstList::CDlgFirstList(int idd, CDlgFirstAPPR& view) : ui::Dialog(PageTemplate(idd), nullptr), m_view(view) {
+    MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo&) { OnSelChangedTree(); });
+}
+
+BOOL CDlgFirstList::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    SetBackgroundColor(RGB(232, 241, 250));
+    FillTree();
+    return TRUE;
+}
+
+std::string CDlgFirstList::QuotedYear() const { return text::EscapeSql(m_view.m_dlgSelect.GetYear()); }
+
+void CDlgFirstList::AddProjects(const std::string& sql, ui::HTREEITEM root) {
+    ui::TreeCtrl& tree = Tree();
+    const int filter = m_view.m_dlgSelect.m_nFilter;
+    CAdoRecordSet rs;
+    firstreview::Bind(rs, m_pConnection);
+    if (!rs.Open(sql)) return;
+    std::string fund;
+    ui::HTREEITEM group = nullptr;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        std::string xmbh;
+        rs.GetString("XMBH", xmbh);
+        if (IsFilteredOut(xmbh, filter)) continue;
+        if (const std::string number = firstreview::Part(xmbh, 0, 7); !group || number != fund) {
+            fund = number;
+            group = tree.InsertItem(fund, root);
+        }
+        tree.InsertItem(xmbh, group);
+    }
+}
+
+void CDlgFirstList::FillByCategory(const std::string& generalCategory, const std::string& keyCategory) {
+    const std::string tail = "' and NF = '" + QuotedYear() + "' order by XMBH";
+    const std::string head = "select XMBH from corvane_itemappinfo where XMLB = '";
+    ui::TreeCtrl& tree = Tree();
+    AddProjects(head + generalCategory + tail, tree.InsertItem("一般基金"));
+    AddProjects(head + keyCategory + tail, tree.InsertItem("重点基金"));
+}
+
+void CDlgFirstList::OnSelChangedTree() {
+    ui::TreeCtrl& tree = Tree();
+    m_view.m_dlgPanel.m_dlgProEdit.LoadProject(tree.GetItemText(tree.GetSelectedItem()));
+}
+
+bool CDlgFirstList::IsFilteredOut(const std::string& xmbh, int filter) {
+    return FirstReviewChecks(m_pConnection, m_view.m_dlgSelect.GetYear()).IsFilteredOut(xmbh, filter);
+}
+
+bool CDlgFirstList::IsGuideCodeWrong(const std::string& xmbh) {
+    return FirstReviewChecks(m_pConnection, m_view.m_dlgSelect.GetYear()).IsGuideCodeWrong(xmbh);
+}
+
+bool CDlgFirstList::IsUnitNotDirected(const std::string& xmbh) {
+    return FirstReviewChecks(m_pConnection, m_view.m_dlgSelect.GetYear()).IsUnitNotDirected(xmbh);
+}
+
+bool CDlgFirstList::IsCategoryWrong(const std::string& xmbh) {
+    return FirstReviewChecks(m_pConnection, m_view.m_dlgSelect.GetYear()).IsCategoryWrong(xmbh);
+}

@@ -1,0 +1,14 @@
+// The first-review page of the key-laboratory fund by category: general
+// projects under 一般基金, key projects under 重点基金.
+#pragma once
+
+#include "review/DlgFirstList.h"
+
+class CDlgFirstListLab : public CDlgFirstList {
+public:
+    static constexpr int IDD = 6017;
+    explicit CDlgFirstListLab(CDlgFirstAPPR& view) : CDlgFirstList(IDD, view) {}
+
+protected:
+    void FillTree() override;
+};

@@ -1,0 +1,67 @@
+#include "review/FirstReviewChecks.h"
+
+#include "review/FirstReviewDb.h"
+#include "platform/text/Text.h"
+
+namespace {
+
+const std::string kCommonFamily = "共性技术基金";
+const std::string kLabFamily = "重点实验室基";
+
+bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+
+// The key flag a direction needs for the category: '0' for the general
+// categories, '1' for every other text.
+std::string DirectionFlagFor(const std::string& category) {
+    return category == "共性技术基金——一般项目" || category == "重点实验室基金——一般项目" ? "0" : "1";
+}
+
+}  // namespace
+
+FirstReviewChecks::FirstReviewChecks(CAdoConnection* connection, std::string year)
+    : m_pConnection(connection), m_strYear(std::move(year)) {}
+
+bool FirstReviewChecks::HasDirection(const std::string& xmbh, const std::string& condition) const {
+    const std::string sql = "select yjfxbh from corvane_year_studyaspect where yjfxbh = '" +
+                            text::EscapeSql(firstreview::Part(xmbh, 0, 11)) + "'" + condition + " and FBNF = '" +
+                            text::EscapeSql(m_strYear) + "'";
+    return firstreview::CountRows(m_pConnection, sql) > 0;
+}
+
+bool FirstReviewChecks::IsGuideCodeWrong(const std::string& xmbh) const { return !HasDirection(xmbh, ""); }
+
+bool FirstReviewChecks::IsUnitNotDirected(const std::string& xmbh) const {
+    if (IsGuideCodeWrong(xmbh)) return false;
+    // A direction stored with the unit " " is directed to no unit in
+    // particular and so open to every unit.
+    return !HasDirection(xmbh, " and (dwdm = '" + text::EscapeSql(firstreview::Part(xmbh, 13, 4)) + "' or dwdm = ' ')");
+}
+
+bool FirstReviewChecks::IsCategoryWrong(const std::string& xmbh) const {
+    if (IsGuideCodeWrong(xmbh)) return false;
+    std::string category;
+    {
+        CAdoRecordSet rs;
+        firstreview::Bind(rs, m_pConnection);
+        if (rs.Open("select XMLB from CORVANE_ITEMAPPINFO where XMBH = '" + text::EscapeSql(xmbh) + "'") && !rs.IsEOF())
+            rs.GetString("XMLB", category);
+    }
+    const bool familyWrong = (StartsWith(category, kCommonFamily) && !StartsWith(xmbh, "9140A")) ||
+                             (StartsWith(category, kLabFamily) && !StartsWith(xmbh, "9140C"));
+    return familyWrong || !HasDirection(xmbh, " and sfzdyjfx = '" + DirectionFlagFor(category) + "'");
+}
+
+bool FirstReviewChecks::IsFilteredOut(const std::string& xmbh, int filter) const {
+    switch (filter) {
+        case kFilterAll:
+            return false;
+        case kFilterCorrect:
+            return IsGuideCodeWrong(xmbh) || IsUnitNotDirected(xmbh) || IsCategoryWrong(xmbh);
+        case kFilterGuideCode:
+            return !IsGuideCodeWrong(xmbh);
+        case kFilterCategory:
+            return !IsCategoryWrong(xmbh);
+        default:
+            return !IsUnitNotDirected(xmbh);
+    }
+}

@@ -1,0 +1,31 @@
+// Database helpers of the first-review view: its connection to project.mdb,
+// recordsets bound to a connection, row counts and work in one transaction.
+#pragma once
+
+#include <string>
+
+#include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
+
+namespace firstreview {
+
+// Opens project.mdb of the program folder with the database password.
+bool Connect(CAdoConnection& connection);
+// Binds a recordset to the connection with a client-side cursor.
+void Bind(CAdoRecordSet& recordset, CAdoConnection* connection);
+// Rows of the query; 0 when there are none or the query cannot be run.
+long CountRows(CAdoConnection* connection, const std::string& sql);
+// Characters [first, first + count) of a text, cut short at its end.
+std::string Part(const std::string& text, std::size_t first, std::size_t count);
+
+// Runs `work` in a transaction of the connection: committed when it returns
+// true, else rolled back.
+template <class Work>
+bool InTransaction(CAdoConnection& connection, Work work) {
+    if (connection.BeginTrans() < 0) return false;
+    if (work() && connection.CommitTrans()) return true;
+    connection.RollbackTrans();
+    return false;
+}
+
+}  // namespace firstreview
