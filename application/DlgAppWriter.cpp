@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "application/Dlgproappl.h"
 #include "platform/ui/DataExchange.h"
 
 namespace {
@@ -69,7 +70,38 @@ CDlgAppWriter::CDlgAppWriter(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
     MapUpdateUI(ID_PARA_CENTER, [this](ui::CmdUI& cmd) { OnUpdateParaCenter(&cmd); });
     MapUpdateUI(ID_PARA_RIGHT, [this](ui::CmdUI& cmd) { OnUpdateParaRight(&cmd); });
     MapMessage(WM_RICHSEL_CHANGED, [this](WPARAM w, LPARAM l) { return OnRichSelChanged(w, l); });
+
+    // Buttons, tree and tabs report to the form view.
+    const std::pair<int, void (CDlgproappl::*)()> commands[] = {
+        {IDC_BTN_PROADD, &CDlgproappl::OnBtnProadd},
+        {IDC_BTN_SAVE, &CDlgproappl::OnBtnSave},
+        {IDC_BTN_WORD, &CDlgproappl::OnBtnWord},
+        {IDC_BTN_IMPORTDOC, &CDlgproappl::OnBtnImportDoc},
+        {IDC_BTN_EXDOC, &CDlgproappl::OnBtnExDoc},
+        {IDC_BTN_IMPORTPARTIAL, &CDlgproappl::OnBtnImportPartial},
+        {IDC_BTN_SAVEDOC, &CDlgproappl::OnBtnSaveDoc},
+        {IDC_BTN_READ, &CDlgproappl::OnBtnRead},
+        {IDC_BTN_SORT, &CDlgproappl::OnButtonSort},
+    };
+    for (const auto& [id, command] : commands)
+        MapClicked(id, [this, command] {
+            if (CDlgproappl* view = View()) (view->*command)();
+        });
+    MapNotify(IDC_TREE, ui::TVN_SELCHANGING, [this](const ui::NotifyInfo& info) {
+        LRESULT result = 0;
+        if (CDlgproappl* view = View()) view->OnSelchangingTree1(&info, &result);
+    });
+    MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo& info) {
+        LRESULT result = 0;
+        if (CDlgproappl* view = View()) view->OnSelchangedTree1(&info, &result);
+    });
+    MapMessage(ui::BCGM_CHANGE_ACTIVE_TAB, [this](WPARAM tab, LPARAM l) {
+        CDlgproappl* view = View();
+        return view ? view->OnChangeActiveTab(tab, l) : LRESULT(0);
+    });
 }
+
+CDlgproappl* CDlgAppWriter::View() const { return dynamic_cast<CDlgproappl*>(GetParent()); }
 
 void CDlgAppWriter::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_BTN_SORT, m_btnSort);

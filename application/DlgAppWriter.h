@@ -23,6 +23,8 @@
 #include "platform/ui/ToolBar.h"
 #include "platform/ui/TreeCtrl.h"
 
+class CDlgproappl;
+
 class CDlgAppWriter : public ui::Dialog {
 public:
     static constexpr int IDD = 5600;
@@ -91,6 +93,8 @@ protected:
     void OnCancel() override {}
 
 private:
+    // The form view this writer works for: its parent window.
+    CDlgproappl* View() const;
     void BuildTree();
     void CreatePages();
     void SetAlignmentFlags(int alignment);

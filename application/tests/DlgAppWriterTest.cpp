@@ -1,7 +1,11 @@
 // The application writer: its chapter tree, tabs and hidden pages, the tool
 // bar's place, the formatting commands on the current field, and the tool
-// bar's checks following the selection.
+// bar's checks following the selection; in the form view, the tree, tabs
+// and buttons reaching the view.
 #include "AppWriterTestSupport.h"
+#include "application/Dlgproappl.h"
+#include "platform/sys/Sys.h"
+#include "testsupport/InstalledFolder.h"
 
 namespace {
 
@@ -206,4 +210,65 @@ TEST_F(AppWriterTest, MovingTheCaretInARecommendationMakesItTheFormattingTarget)
     w.m_dlgBudget.m_richReasons[0].SetWindowText("理由");
     w.m_dlgBudget.m_richReasons[0].SetSel(0, 1);
     EXPECT_TRUE(w.m_bBold);
+}
+
+// ---- in the form view ----
+
+namespace {
+
+// The writer inside the application form view, as the main program opens it.
+class WriterInView : public InstalledFolder {
+protected:
+    void SetUp() override {
+        InstalledFolder::SetUp();
+        ui::EnsureApplication();
+        sys::MakeDirs(sys::JoinPath(Folder(), "temp"));
+        static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
+        host_ = std::make_unique<ui::Dialog>(hostTemplate);
+        host_->Create();
+        view_ = std::make_unique<CDlgproappl>();
+        view_->CreateView(host_.get(), {0, 0, 1200, 800});
+        view_->OnInitialUpdate();
+    }
+    void TearDown() override {
+        view_.reset();
+        host_.reset();
+        InstalledFolder::TearDown();
+    }
+    CDlgproappl& View() { return *view_; }
+    CDlgAppWriter& Writer() { return view_->m_dlgAppWriter; }
+    ui::HTREEITEM Node(const std::string& text) {
+        ui::TreeCtrl& tree = Writer().m_tree;
+        for (ui::HTREEITEM item = tree.GetRootItem(); item; item = tree.GetNextVisibleItem(item)) {
+            tree.Expand(item, ui::TVE_EXPAND);
+            if (tree.GetItemText(item) == text) return item;
+        }
+        return nullptr;
+    }
+
+    ui::TestDriver driver;
+
+private:
+    std::unique_ptr<ui::Dialog> host_;
+    std::unique_ptr<CDlgproappl> view_;
+};
+
+}  // namespace
+
+TEST_F(WriterInView, TreeTabsAndButtonsReachTheFormView) {
+    ASSERT_EQ(Writer().GetParent(), &View());
+    Writer().m_tree.SelectItem(Node("二、经费预算"));
+    EXPECT_EQ(View().m_strCurChapter, "二、经费预算");
+    EXPECT_EQ(Writer().m_wndTab.GetActiveTab(), CDlgAppWriter::kTabBudget);
+
+    Writer().m_wndTab.SetActiveTab(CDlgAppWriter::kTabMembers);
+    EXPECT_EQ(View().m_strCurChapter, "（二）申请人及成员");
+    EXPECT_EQ(Writer().m_tree.GetItemText(Writer().m_tree.GetSelectedItem()), "（二）申请人及成员");
+
+    Writer().Click(CDlgAppWriter::IDC_BTN_PROADD);
+    EXPECT_EQ(Writer().m_wndTab.GetActiveTab(), CDlgAppWriter::kTabBasicInfo);
+
+    driver.ExpectMessageBox("系统提示", "指南代码、年份及单位代码是必填项！");
+    Writer().Click(CDlgAppWriter::IDC_BTN_SAVE);
+    EXPECT_TRUE(driver.Finished());
 }
