@@ -1,5 +1,46 @@
 #include "review/DlgHanS.h"
 
-IMPLEMENT_DYNCREATE(CDlgHanS, ui::PlaceholderView)
+#include "platform/ui/Lists.h"
 
-CDlgHanS::CDlgHanS() : ui::PlaceholderView(IDD, "项目函审") {}
+IMPLEMENT_DYNCREATE(CDlgHanS, ui::FormView)
+
+CDlgHanS::CDlgHanS() : CWorkflowView(Template()) {}
+
+const ui::DialogTemplate& CDlgHanS::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate t{IDD, "", {0, 0, 749, 511}, {
+        {Kind::Static, IDC_BAR_PLACE, "", {7, 4, 202, 53}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_TREE_PLACE, "", {7, 64, 202, 447}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_PANEL_PLACE, "", {216, 4, 531, 507}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+    return t;
+}
+
+void CDlgHanS::CreateStepPanels() {
+    m_dlgPanel.m_pConnection = &m_connection;
+    m_dlgPanel.m_dlgSummary.m_pConnection = &m_connection;
+    m_dlgPanel.m_ctrlExpertGrid.m_pConnection = &m_connection;
+    m_dlgPanel.CreateOver(this, IDC_PANEL_PLACE);
+}
+
+void CDlgHanS::OnBarCreated() {
+    // The letter review works on the specialty groups only.
+    if (auto* category = m_dlgYearBar.Item<ui::ComboBox>(CDlgYearBar::IDC_CATEGORY)) {
+        category->EnableWindow(FALSE);
+        category->SetCurSel(0);
+    }
+}
+
+void CDlgHanSYearBar::OnCategoryChanged() {
+    if (auto* view = dynamic_cast<CDlgHanS*>(GetParent()))
+        view->m_dlgProTree.UpdateProTree(GetYear(), GetCategory() == 0, false, false, false);
+}
+
+void CDlgHanSProTree::OnProjectSelected(const ui::NotifyInfo&, LRESULT* result) {
+    if (auto* view = dynamic_cast<CDlgHanS*>(GetParent())) {
+        const std::string xmbh = SelectedText();
+        view->m_dlgPanel.m_dlgSummary.ShowProject(xmbh);
+        view->m_dlgPanel.LoadReview(xmbh);
+    }
+    if (result) *result = 0;
+}

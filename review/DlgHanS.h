@@ -1,13 +1,41 @@
-// The 项目函审 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// The 项目函审 module view: the year bar (category fixed to 专业组), the
+// tree of the year's general projects of the specialty groups, and the
+// letter-review panel.
 #pragma once
 
-#include "platform/ui/FramePlaceholderView.h"
+#include "review/DlgHanSPanel.h"
+#include "review/DlgProTree.h"
+#include "review/DlgYearBar.h"
+#include "review/WorkflowView.h"
 
-class CDlgHanS : public ui::PlaceholderView {
+class CDlgHanSYearBar : public CDlgYearBar {
+public:
+    void OnCategoryChanged() override;
+    void OnYearChanged() override { OnCategoryChanged(); }
+};
+
+class CDlgHanSProTree : public CDlgProTree {
+protected:
+    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
+};
+
+class CDlgHanS : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgHanS)
 public:
     static constexpr int IDD = 6021;
+    static constexpr int IDC_PANEL_PLACE = 6064;
 
     CDlgHanS();
+    static const ui::DialogTemplate& Template();
+
+    CDlgYearBar& YearBar() override { return m_dlgYearBar; }
+    CDlgProTree& ProTree() override { return m_dlgProTree; }
+
+    CDlgHanSYearBar m_dlgYearBar;
+    CDlgHanSProTree m_dlgProTree;
+    CDlgHanSPanel m_dlgPanel;
+
+protected:
+    void CreateStepPanels() override;
+    void OnBarCreated() override;
 };

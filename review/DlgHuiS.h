@@ -1,13 +1,41 @@
-// The 项目会审 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// The 项目会审 module view: the year and category bar, the tree of the key
+// projects of the specialty groups (专业组) or of all key-laboratory
+// projects (重点实验室), and the meeting-review panel.
 #pragma once
 
-#include "platform/ui/FramePlaceholderView.h"
+#include "review/DlgHuiSPanel.h"
+#include "review/DlgProTree.h"
+#include "review/DlgYearBar.h"
+#include "review/WorkflowView.h"
 
-class CDlgHuiS : public ui::PlaceholderView {
+class CDlgHuiSYearBar : public CDlgYearBar {
+public:
+    // Refills the tree; the Excel button shows for 重点实验室 only.
+    void OnCategoryChanged() override;
+    void OnYearChanged() override { OnCategoryChanged(); }
+};
+
+class CDlgHuiSProTree : public CDlgProTree {
+protected:
+    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
+};
+
+class CDlgHuiS : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgHuiS)
 public:
     static constexpr int IDD = 6027;
+    static constexpr int IDC_PANEL_PLACE = 6074;
 
     CDlgHuiS();
+    static const ui::DialogTemplate& Template();
+
+    CDlgYearBar& YearBar() override { return m_dlgYearBar; }
+    CDlgProTree& ProTree() override { return m_dlgProTree; }
+
+    CDlgHuiSYearBar m_dlgYearBar;
+    CDlgHuiSProTree m_dlgProTree;
+    CDlgHuiSPanel m_dlgPanel;
+
+protected:
+    void CreateStepPanels() override;
 };

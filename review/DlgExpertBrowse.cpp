@@ -1,0 +1,144 @@
+#include "review/DlgExpertBrowse.h"
+
+#include "application/LeadingCharacters.h"
+#include "foundation/AdoRecordSet.h"
+#include "platform/text/Text.h"
+#include "platform/ui/App.h"
+#include "platform/ui/ListCtrl.h"
+#include "review/ExpertGridCtrl.h"
+#include "review/WorkflowView.h"
+
+namespace {
+
+struct ColumnSpec {
+    const char* name;
+    int width;
+};
+constexpr ColumnSpec kExpertColumns[] = {
+    {"所属基金类别", 110}, {"编号", 80},      {"姓名", 80},      {"性别", 80},      {"年龄", 60},  {"职称", 100},
+    {"专业特长", 180},     {"工作单位", 250}, {"通信地址", 250}, {"邮政编码", 100}, {"电话", 120}, {"手机", 120},
+};
+constexpr ColumnSpec kProjectColumns[] = {{"序号", 35}, {"基金编号", 65}, {"项目编号", 130}};
+
+template <size_t N>
+void AddColumns(ui::ListCtrl& list, const ColumnSpec (&columns)[N]) {
+    for (size_t i = 0; i < N; ++i) list.InsertColumn(int(i), columns[i].name, LVCFMT_CENTER, columns[i].width);
+}
+
+// The characters of a text from position `from` (counted from 1), `count` of
+// them; shorter or empty near the end.
+std::string Characters(const std::string& s, size_t from, size_t count) {
+    const std::string head = LeadingCharacters(s, from - 1);
+    return LeadingCharacters(std::string_view(s).substr(head.size()), count);
+}
+
+}  // namespace
+
+CDlgExpertBrowse::CDlgExpertBrowse(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
+    MapNotify(IDC_EXPERTS, NM_CLICK, [this](const ui::NotifyInfo& info) { OnClickExpertList(info); });
+}
+
+const ui::DialogTemplate& CDlgExpertBrowse::Template() {
+    using ui::Kind;
+    constexpr DWORD kList = WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS;
+    static const ui::DialogTemplate t{IDD, "专家信息浏览", {0, 0, 613, 305}, {
+        {Kind::GroupBox, IDC_STATIC, "专家基本信息", {7, 4, 599, 176}},
+        {Kind::ListCtrl, IDC_EXPERTS, "", {14, 16, 585, 158}, kList},
+        {Kind::GroupBox, IDC_STATIC, "评议的题号", {7, 184, 300, 114}},
+        {Kind::ListCtrl, IDC_PROJECTS, "", {14, 196, 286, 96}, kList},
+        {Kind::DefPushButton, IDOK, "添加为评议专家", {380, 270, 80, 16}, WS_TABSTOP},
+        {Kind::PushButton, IDCANCEL, "取消", {480, 270, 60, 16}, WS_TABSTOP},
+    }};
+    return t;
+}
+
+ui::ListCtrl& CDlgExpertBrowse::ExpertList() const { return *Item<ui::ListCtrl>(IDC_EXPERTS); }
+ui::ListCtrl& CDlgExpertBrowse::ProjectList() const { return *Item<ui::ListCtrl>(IDC_PROJECTS); }
+
+BOOL CDlgExpertBrowse::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    SetBackgroundColor(RGB(232, 241, 250));
+    ExpertList().SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    ProjectList().SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    AddColumns(ExpertList(), kExpertColumns);
+    AddColumns(ProjectList(), kProjectColumns);
+    FillExperts();
+    return TRUE;
+}
+
+void CDlgExpertBrowse::FillExperts() {
+    if (m_strXMBH.empty()) return;
+    // The last two characters of the 7-character fund number.
+    const std::string fundSuffix = Characters(m_strXMBH, 6, 2);
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(rs, m_pConnection,
+                             "SELECT * FROM CORVANE_EXPERTINFO WHERE SSJJLB LIKE '%" + text::EscapeSql(fundSuffix) +
+                                 "' ORDER BY ID"))
+        return;
+    ui::ListCtrl& list = ExpertList();
+    while (!rs.IsEOF()) {
+        std::string value;
+        rs.GetFieldText(0, value);
+        const int item = list.InsertItem(list.GetItemCount(), value);
+        for (int column = 1; column < int(std::size(kExpertColumns)); ++column) {
+            value.clear();
+            rs.GetFieldText(column, value);
+            list.SetItemText(item, column, value);
+        }
+        ui::PumpMessages();
+        if (!rs.MoveNext()) break;
+    }
+}
+
+void CDlgExpertBrowse::OnClickExpertList(const ui::NotifyInfo& click) {
+    ui::ListCtrl& experts = ExpertList();
+    const int item = experts.HitTest(click.point);
+    if (item < 0) return;
+    ui::ListCtrl& projects = ProjectList();
+    projects.DeleteAllItems();
+    const std::string expert = text::EscapeSql(experts.GetItemText(item, 1));
+    const std::string year = text::EscapeSql(Characters(m_strXMBH, 12, 2));
+    const std::string sql = text::Format(
+        "select XMBH from CORVANE_ITEMPF where XMBH like '___________%s%%' and (ZJ1 = '%s' or ZJ2 = '%s' or ZJ3 = "
+        "'%s') order by XMBH",
+        year.c_str(), expert.c_str(), expert.c_str(), expert.c_str());
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(rs, m_pConnection, sql)) return;
+    for (int serial = 1; !rs.IsEOF(); ++serial) {
+        std::string number;
+        rs.GetFieldText(0, number);
+        const int row = projects.InsertItem(projects.GetItemCount(), text::Format("%d", serial));
+        projects.SetItemText(row, 1, LeadingCharacters(number, 7));
+        projects.SetItemText(row, 2, number);
+        if (!rs.MoveNext()) break;
+    }
+}
+
+void CDlgExpertBrowse::OnOK() {
+    ui::ListCtrl& experts = ExpertList();
+    std::vector<std::string> ticked;
+    for (int item = 0; item < experts.GetItemCount(); ++item)
+        if (experts.GetCheck(item)) ticked.push_back(experts.GetItemText(item, 1));
+    if (ticked.empty()) {
+        workflow::Prompt("请选择评议专家！");
+        return;
+    }
+    if (ticked.size() > 3) {
+        workflow::Prompt("选择专家数不能超过三位！");
+        return;
+    }
+    if (m_pGrid) {
+        m_pGrid->EndEditItem(TRUE);
+        // The first free row: the one after the last row that holds a number.
+        int row = m_pGrid->GetRowCount();
+        while (row > 0 && m_pGrid->GetExpertNumber(row - 1).empty()) --row;
+        for (const std::string& number : ticked) {
+            if (row >= m_pGrid->GetRowCount()) break;
+            ui::GridItem* cell = m_pGrid->GetItem(row, CExpertGridCtrl::kNumber);
+            cell->SetValue(number);
+            m_pGrid->OnCellChanged(cell, row, CExpertGridCtrl::kNumber);
+            ++row;
+        }
+    }
+    ui::Dialog::OnOK();
+}

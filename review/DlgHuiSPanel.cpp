@@ -1,0 +1,145 @@
+#include "review/DlgHuiSPanel.h"
+
+#include "foundation/AdoRecordSet.h"
+#include "platform/text/Text.h"
+#include "platform/ui/DataExchange.h"
+#include "review/OfficeReports.h"
+#include "review/WorkflowView.h"
+
+namespace {
+
+struct BudgetLine {
+    const char* label;
+    const char* granted;  // column of CORVANE_ITEMPF
+    const char* applied;  // column of CORVANE_ITEMAPPINFO
+};
+// In the order of CDlgHuiSPanel::IDC_AMOUNTS.
+constexpr BudgetLine kLines[8] = {
+    {"设计费:", "PFSJF", "SJF"}, {"材料费:", "PFCLF", "CLF"},   {"外协费:", "PFWXF", "WXF"},
+    {"专用费:", "PFZYF", "ZYF"}, {"试验费:", "PFSYF", "SYF"},   {"固定资产使用费:", "PFGDZCF", "GDZCF"},
+    {"工资费:", "PFGZF", "GZF"}, {"管理费:", "PFGLF", "GLF"},
+};
+
+std::string RowQuery(const char* table, const std::string& xmbh) {
+    return std::string("select * from ") + table + " where XMBH = '" + text::EscapeSql(xmbh) + "'";
+}
+
+}  // namespace
+
+CDlgHuiSPanel::CDlgHuiSPanel(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
+    for (int id : IDC_AMOUNTS) MapCommand(id, EN_KILLFOCUS, [this] { SumBudget(); });
+    MapClicked(IDC_SAVE, [this] { SaveReview(); });
+    MapClicked(IDC_EXCEL, [this] { OnBtnExcel(); });
+}
+
+const ui::DialogTemplate& CDlgHuiSPanel::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate t = [] {
+        ui::DialogTemplate d{IDD, "", {0, 0, 567, 525}, {
+            {Kind::Static, IDC_SUMMARY_PLACE, "", {7, 4, 479, 155}, SS_BLACKFRAME, {}, true},
+            {Kind::PushButton, IDC_SAVE, "保存", {500, 20, 56, 22}, WS_TABSTOP},
+            {Kind::PushButton, IDC_EXCEL, "输出Excel", {500, 50, 56, 22}, WS_TABSTOP, {}, true},
+            {Kind::GroupBox, IDC_STATIC, "资助经费(万元)", {7, 166, 479, 120}},
+        }, WS_CHILD};
+        for (int i = 0; i < 8; ++i) {
+            const int x = 14 + 236 * (i % 2), y = 182 + 20 * (i / 2);
+            d.controls.push_back({Kind::Static, IDC_STATIC, kLines[i].label, {x, y + 2, 70, 10}});
+            d.controls.push_back({Kind::Edit, IDC_AMOUNTS[i], "", {x + 74, y, 80, 12},
+                                  WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL});
+        }
+        d.controls.push_back({Kind::Static, IDC_STATIC, "总经费:", {14, 264, 70, 10}});
+        d.controls.push_back(
+            {Kind::Edit, IDC_TOTAL, "", {88, 262, 80, 12}, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY});
+        return d;
+    }();
+    return t;
+}
+
+BOOL CDlgHuiSPanel::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    SetBackgroundColor(workflow::kPanelBackground);
+    m_dlgSummary.CreateOver(this, IDC_SUMMARY_PLACE);
+    // The meeting's result is chosen in the summary's list, not shown as a score.
+    for (int id : {CDlgProSummary::IDC_FS_LABEL, CDlgProSummary::IDC_PSJG_LABEL, CDlgProSummary::IDC_FS,
+                   CDlgProSummary::IDC_PSJG})
+        m_dlgSummary.ShowControl(id, false);
+    for (int id : {CDlgProSummary::IDC_RESULT_LABEL, CDlgProSummary::IDC_RESULT}) m_dlgSummary.ShowControl(id, true);
+    m_btnSave.SubclassDlgItem(IDC_SAVE, this);
+    m_btnExcel.SubclassDlgItem(IDC_EXCEL, this);
+    workflow::StyleButton(m_btnSave, workflow::kSaveIcon, "保存");
+    workflow::StyleButton(m_btnExcel, workflow::kExcelIcon, "输出Excel报表");
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDlgHuiSPanel::DoDataExchange(ui::DataExchange& dx) {
+    for (int i = 0; i < 8; ++i) dx.Text(IDC_AMOUNTS[i], m_fAmounts[i]);
+    dx.Text(IDC_TOTAL, m_fTotal);
+}
+
+void CDlgHuiSPanel::ClearBudget() {
+    m_fTotal = 0;
+    m_fAmounts.fill(0);
+    UpdateData(FALSE);
+}
+
+void CDlgHuiSPanel::SumBudget() {
+    UpdateData(TRUE);  // a refused amount is reported; the others are summed as they stand
+    double total = 0;
+    for (float amount : m_fAmounts) total += amount;
+    m_fTotal = float(total);
+    UpdateData(FALSE);
+}
+
+void CDlgHuiSPanel::LoadReview(const std::string& xmbh) {
+    ClearBudget();
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(rs, m_pConnection, RowQuery("CORVANE_ITEMPF", xmbh))) return;
+    if (rs.GetRecordCount() <= 0) {
+        rs.Close();
+        LoadAppliedBudget(xmbh);
+        return;
+    }
+    rs.GetFloat("PFJF", m_fTotal);
+    for (int i = 0; i < 8; ++i) rs.GetFloat(kLines[i].granted, m_fAmounts[i]);
+    UpdateData(FALSE);
+}
+
+void CDlgHuiSPanel::LoadAppliedBudget(const std::string& xmbh) {
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(rs, m_pConnection, RowQuery("CORVANE_ITEMAPPINFO", xmbh)) || rs.GetRecordCount() <= 0)
+        return;
+    m_fTotal = workflow::TextAsFloat(rs, "SQJE");
+    for (int i = 0; i < 8; ++i) m_fAmounts[i] = workflow::TextAsFloat(rs, kLines[i].applied);
+    UpdateData(FALSE);
+}
+
+void CDlgHuiSPanel::SaveReview() {
+    // Only a project the user has just selected is saved: after a root or
+    // fund-number node the summary still shows the previous project while
+    // the amounts are reset, and saving would overwrite its granted budget.
+    const std::string xmbh = m_dlgSummary.GetSelectedProject();
+    if (xmbh.empty()) {
+        workflow::Prompt("请先选择一个项目！");
+        return;
+    }
+    const std::string result = m_dlgSummary.GetDlgItemText(CDlgProSummary::IDC_RESULT);
+    if (result.empty()) {
+        workflow::Prompt("请选择评审结果！");
+        return;
+    }
+    SumBudget();
+    CAdoRecordSet rs;
+    bool ok = workflow::OpenQuery(rs, m_pConnection, RowQuery("CORVANE_ITEMPF", xmbh));
+    if (ok && rs.GetRecordCount() <= 0) ok = rs.AddNew() && rs.SetString("XMBH", xmbh);
+    ok = ok && rs.SetString("PSJG", result) && rs.SetFloat("PFJF", m_fTotal);
+    for (int i = 0; ok && i < 8; ++i) ok = rs.SetFloat(kLines[i].granted, m_fAmounts[i]);
+    if (!(ok && rs.Update())) {
+        rs.CancelUpdate();
+        workflow::Prompt("保存失败！");
+        return;
+    }
+    workflow::Prompt("保存成功！");
+}
+
+void CDlgHuiSPanel::OnBtnExcel() { officereports::RunLabReviewExcelPlaceholder(this, m_pConnection); }
