@@ -1,5 +1,35 @@
 #include "review/DlgPF.h"
 
-IMPLEMENT_DYNCREATE(CDlgPF, ui::PlaceholderView)
+IMPLEMENT_DYNCREATE(CDlgPF, ui::FormView)
 
-CDlgPF::CDlgPF() : ui::PlaceholderView(IDD, "项目批复") {}
+void CDlgPFYearBar::OnCategoryChanged() {
+    if (auto* view = dynamic_cast<CDlgPF*>(GetParent()))
+        view->m_dlgProTree.UpdateProTree(GetYear(), GetCategory() == 0, false, false, true);
+}
+
+void CDlgPFProTree::OnProjectSelected(const ui::NotifyInfo&, LRESULT* result) {
+    if (auto* view = dynamic_cast<CDlgPF*>(GetParent())) {
+        const std::string xmbh = SelectedText();
+        view->m_dlgPanel.m_dlgSummary.ShowProject(xmbh);
+        view->m_dlgPanel.ShowApproval(xmbh);
+    }
+    if (result) *result = 0;
+}
+
+CDlgPF::CDlgPF() : CWorkflowView(Template()) {}
+
+const ui::DialogTemplate& CDlgPF::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate t{IDD, "", {0, 0, 749, 511}, {
+        {Kind::Static, IDC_BAR_PLACE, "", {7, 4, 202, 53}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_TREE_PLACE, "", {7, 64, 202, 447}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_PANEL_PLACE, "", {216, 4, 531, 507}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+    return t;
+}
+
+void CDlgPF::CreateStepPanels() {
+    m_dlgPanel.m_pConnection = &m_connection;
+    m_dlgPanel.m_dlgSummary.m_pConnection = &m_connection;
+    m_dlgPanel.CreateOver(this, IDC_PANEL_PLACE);
+}

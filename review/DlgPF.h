@@ -1,13 +1,41 @@
-// The 项目批复 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// The 项目批复 module view: the year bar and the tree of the general projects
+// that passed review, and the approval panel of the selected project.
 #pragma once
 
-#include "platform/ui/FramePlaceholderView.h"
+#include "review/DlgPFPanel.h"
+#include "review/DlgProTree.h"
+#include "review/DlgYearBar.h"
+#include "review/WorkflowView.h"
 
-class CDlgPF : public ui::PlaceholderView {
+// Lists the passed general projects of the year and fund kind.
+class CDlgPFYearBar : public CDlgYearBar {
+public:
+    void OnCategoryChanged() override;
+    void OnYearChanged() override { OnCategoryChanged(); }
+};
+
+// Hands the selected number to the summary and the approval panel.
+class CDlgPFProTree : public CDlgProTree {
+protected:
+    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
+};
+
+class CDlgPF : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgPF)
 public:
     static constexpr int IDD = 6200;
+    static constexpr int IDC_PANEL_PLACE = 6049;
 
     CDlgPF();
+    static const ui::DialogTemplate& Template();
+
+    CDlgYearBar& YearBar() override { return m_dlgYearBar; }
+    CDlgProTree& ProTree() override { return m_dlgProTree; }
+
+    CDlgPFYearBar m_dlgYearBar;
+    CDlgPFProTree m_dlgProTree;
+    CDlgPFPanel m_dlgPanel;
+
+protected:
+    void CreateStepPanels() override;
 };
