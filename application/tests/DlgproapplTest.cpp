@@ -1,0 +1,328 @@
+// The application form view: set-up by role, the list, chapter navigation
+// with its scratch files, tabs, saving with numbering, loading, editing the
+// number, deleting with renumbering, re-sorting and closing.
+#include <memory>
+
+#include "AppViewTestSupport.h"
+#include "application/Dlgproappl.h"
+#include "foundation/Options.h"
+#include "platform/ui/App.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/Lists.h"
+#include "platform/ui/TestDriverGTest.h"
+
+using appviewtest::Column;
+using appviewtest::Numbers;
+using appviewtest::Query;
+using appviewtest::Rows;
+using appviewtest::StoreProject;
+using B = CDlgAppBasicInfo;
+
+namespace {
+
+std::string ReadScratch(const std::string& file) {
+    std::string bytes;
+    sys::ReadFile(proapp::ScratchPath(file), bytes);
+    return bytes;
+}
+
+void WriteScratch(const std::string& file, const std::string& plain) {
+    sys::WriteFileAtomic(proapp::ScratchPath(file), "{\\rtf1\\ansi " + plain + "\\par}");
+}
+
+}  // namespace
+
+class ApplicationView : public AppStoreTest {
+protected:
+    void SetUp() override {
+        AppStoreTest::SetUp();
+        ui::EnsureApplication();
+    }
+    void TearDown() override {
+        view_.reset();
+        host_.reset();
+        CDlgproappl::m_strPublishYear.clear();
+        AppStoreTest::TearDown();
+    }
+    CDlgproappl& OpenView(int role = 1) {
+        COptions options;
+        options.SetRole(role);
+        options.Save();
+        CDlgproappl::m_strPublishYear = "2006-2010";
+        static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
+        host_ = std::make_unique<ui::Dialog>(hostTemplate);
+        host_->Create();
+        host_->ShowWindow(SW_SHOW);
+        view_ = std::make_unique<CDlgproappl>();
+        view_->CreateView(host_.get(), {0, 0, 1300, 900});
+        view_->OnInitialUpdate();
+        return *view_;
+    }
+    static CDlgAppBasicInfo& Basic(CDlgproappl& view) { return view.m_dlgAppWriter.m_dlgBasicInfo; }
+    static ui::ListCtrl& List(CDlgproappl& view) { return view.m_dlgOutputList.List(); }
+    static std::vector<std::string> ListNumbers(CDlgproappl& view) {
+        std::vector<std::string> numbers;
+        for (int i = 0; i < List(view).GetItemCount(); ++i) numbers.push_back(List(view).GetItemText(i, 1));
+        return numbers;
+    }
+    static std::string ShownNumber(CDlgproappl& view) {
+        return Basic(view).GetDlgItemText(B::IDC_NUMBER_PREFIX) + Basic(view).GetDlgItemText(B::IDC_SERIAL);
+    }
+    // Types the fields a new application needs and a little more.
+    void FillNew(CDlgproappl& view, const std::string& guide, const std::string& unit) {
+        Basic(view).SetDlgItemText(B::IDC_GUIDE_CODE, guide);
+        Basic(view).SetDlgItemText(B::IDC_YEAR, "2008");
+        Basic(view).SetDlgItemText(B::IDC_UNIT_CODE, unit);
+        Basic(view).SetDlgItemText(B::IDC_NAME, "项目" + unit);
+        view.m_dlgAppWriter.m_dlgBudget.SetDlgItemText(5212, "1.5");
+        view.m_dlgAppWriter.m_dlgBudget.SetDlgItemText(CDlgAppBudget::IDC_TOTAL, "1.5");
+    }
+    void Save(CDlgproappl& view) {
+        driver.ExpectMessageBox("系统提示", "保存成功！");
+        view.OnBtnSave();
+    }
+    void Open(CDlgproappl& view, const std::string& number) {
+        view.LoadlistDate();
+        for (int i = 0; i < List(view).GetItemCount(); ++i)
+            if (List(view).GetItemText(i, 1) == number) List(view).SetSelectionMark(i);
+        view.OnDblclkListProlist();
+    }
+
+    ui::TestDriver driver;
+    std::unique_ptr<ui::Dialog> host_;
+    std::unique_ptr<CDlgproappl> view_;
+};
+
+TEST_F(ApplicationView, SetUpFollowsTheRoleAndListsProjectsByUnitAndSerial) {
+    StoreProject("9140B02020209U002001", "U002");
+    StoreProject("9140A01010108U001002", "U001");
+    StoreProject("9140C03030307U001001", "U001");
+    for (int role : {0, 1, 2}) {
+        CDlgproappl& view = OpenView(role);
+        EXPECT_EQ(view.m_dlgAppWriter.m_btnSaveDoc.IsWindowVisible(), role != 1) << role;
+        EXPECT_EQ(view.m_dlgAppWriter.m_btnRead.IsWindowVisible(), role != 1) << role;
+        EXPECT_EQ(view.m_dlgAppWriter.m_btnSave.IsWindowVisible(), TRUE);
+        auto* serial = Basic(view).Item<ui::Edit>(B::IDC_SERIAL);
+        ASSERT_NE(serial, nullptr);
+        EXPECT_EQ(serial->IsReadOnly(), role != 1) << role;
+    }
+    CDlgproappl& view = *view_;
+    EXPECT_EQ(ListNumbers(view),
+              (std::vector<std::string>{"9140C03030307U001001", "9140A01010108U001002", "9140B02020209U002001"}));
+    EXPECT_EQ(List(view).GetItemText(2, 0), "3");
+    std::vector<std::string> sexes;
+    auto* sex = Basic(view).Item<ui::ComboBox>(B::IDC_SEX);
+    for (int i = 0; i < sex->GetCount(); ++i) sexes.push_back(sex->GetLBText(i));
+    EXPECT_EQ(sexes, Column("select name from corvane_zd_xb"));
+    EXPECT_EQ(view.m_dlgAppWriter.m_dlgMembers.m_arrTitle, Column("select name from corvane_zd_zc"));
+}
+
+TEST_F(ApplicationView, ChaptersLiveInTheirScratchFilesBetweenPageChanges) {
+    CDlgproappl& view = OpenView();
+    CDlgAppWriter& w = view.m_dlgAppWriter;
+    WriteScratch("xmjj.rtf", "goals and content");
+    view.SetTreeNodeSel("三、研究目标及研究内容");
+    EXPECT_EQ(view.m_strCurChapter, "三、研究目标及研究内容");
+    EXPECT_EQ(w.m_wndTab.GetActiveTab(), 3);
+    EXPECT_TRUE(w.m_wndToolBar.IsWindowVisible());
+    EXPECT_EQ(w.m_dlgChapter.m_richEdit.GetWindowText(), "goals and content");
+    EXPECT_EQ(w.m_pCurRichEdit, &w.m_dlgChapter.m_richEdit);
+
+    w.m_dlgChapter.m_richEdit.SetWindowText("edited goals");
+    w.m_dlgBudget.SetDlgItemText(CDlgAppBudget::IDC_TOTAL, "7.5");
+    view.SetTreeNodeSel("（一）申请书基本信息");
+    EXPECT_NE(ReadScratch("xmjj.rtf").find("edited goals"), std::string::npos);
+    EXPECT_EQ(w.m_wndTab.GetActiveTab(), 0);
+    EXPECT_FALSE(w.m_wndToolBar.IsWindowVisible());
+    EXPECT_EQ(Basic(view).GetDlgItemText(B::IDC_AMOUNT), "7.5");
+
+    // A click on a tab moves the tree along and marks the tab.
+    w.m_wndTab.SetActiveTab(2);
+    EXPECT_EQ(view.m_strCurChapter, "二、经费预算");
+    EXPECT_EQ(w.m_tree.GetItemText(w.m_tree.GetSelectedItem()), "二、经费预算");
+    EXPECT_EQ(w.m_wndTab.GetTabBkColor(2), CDlgproappl::kActiveTab);
+    EXPECT_EQ(w.m_wndTab.GetTabBkColor(0), view.m_crStdTab);
+}
+
+TEST_F(ApplicationView, ChaptersWithoutATabShareTheirPagesEditor) {
+    CDlgproappl& view = OpenView();
+    CDlgAppWriter& w = view.m_dlgAppWriter;
+    // A tree with more nodes reaches the pages that have no node of their own.
+    w.m_tree.InsertItem("（二）军事需求分析");
+    w.m_tree.InsertItem("（三）国内外研究概况");
+    WriteScratch("llyj_gnwyjqk.rtf", "overview");
+    view.SetTreeNodeSel("（二）军事需求分析");
+    w.m_dlgGoals.m_richEdit.SetWindowText("needs");
+    view.SetTreeNodeSel("（三）国内外研究概况");
+    EXPECT_NE(ReadScratch("llyj_jsxqfx.rtf").find("needs"), std::string::npos);
+    EXPECT_EQ(w.m_dlgGoals.m_richEdit.GetWindowText(), "overview");
+
+    const std::pair<int, COleRichEdit*> targets[] = {
+        {4, &w.m_dlgPlan.m_richEdit}, {8, &w.m_dlgRecommend.m_richEdit2}, {2, &w.m_dlgRecommend.m_richEdit2},
+        {3, &w.m_dlgChapter.m_richEdit}, {9, &w.m_dlgChapter.m_richEdit}};
+    for (const auto& [n, expected] : targets) {
+        view.SetCurRichedit(n);
+        EXPECT_EQ(w.m_pCurRichEdit, expected) << n;
+    }
+}
+
+TEST_F(ApplicationView, ANewApplicationNeedsItsCodesAndIsNumberedUnderItsPrefix) {
+    CDlgproappl& view = OpenView();
+    view.OnBtnProadd();
+    driver.ExpectMessageBox("系统提示", "指南代码、年份及单位代码是必填项！");
+    view.OnBtnSave();
+    EXPECT_TRUE(Numbers().empty());
+
+    StoreProject("9140A01010108U001001");
+    FillNew(view, "9140A010101", "U001");
+    view.m_dlgAppWriter.m_dlgMembers.AddMemberRow()->GetItem(0)->SetValue("张三");
+    Save(view);
+    EXPECT_EQ(ShownNumber(view), "9140A01010108U001002");
+    EXPECT_EQ(view.m_strCurXMBH, "9140A01010108U001002");
+    EXPECT_EQ(Query("select XMMC, FIVEYEAR, SQJE, ZJF, SJF, FIRSTAPPR from corvane_itemappinfo where xmbh like '%002'"),
+              (Rows{{"项目U001", "2006-2010", "1.5", "1.5", "1.5", "+"}}));
+    EXPECT_EQ(Column("select xm from corvane_project_sqcy"), std::vector<std::string>{"张三"});
+    EXPECT_EQ(ListNumbers(view), Numbers());
+
+    // The saved application is the one being edited: saving again updates it.
+    Basic(view).SetDlgItemText(B::IDC_NAME, "新名称");
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    Save(view);
+    EXPECT_EQ(Column("select xmmc from corvane_itemappinfo where xmbh like '%002'"), std::vector<std::string>{"新名称"});
+    EXPECT_EQ(Numbers().size(), 2u);
+
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDCANCEL);
+    Basic(view).SetDlgItemText(B::IDC_NAME, "不存");
+    view.OnBtnSave();
+    EXPECT_EQ(Column("select xmmc from corvane_itemappinfo where xmbh like '%002'"), std::vector<std::string>{"新名称"});
+}
+
+TEST_F(ApplicationView, LoadingShowsEveryPageAndASecondSaveKeepsWhatWasLoaded) {
+    CDlgproappl& view = OpenView();
+    CDlgAppWriter& w = view.m_dlgAppWriter;
+    FillNew(view, "9140A010101", "U001");
+    Basic(view).Item<ui::ComboBox>(B::IDC_SEX)->SetCurSel(1);
+    w.m_dlgMembers.SetDlgItemText(5127, "3");
+    w.m_dlgMembers.AddMemberRow()->GetItem(0)->SetValue("甲");
+    w.m_dlgMembers.AddMemberRow()->GetItem(0)->SetValue("乙");
+    w.m_dlgRecommend.SetDlgItemText(CDlgRecommend::IDC_NAME1, "推荐人");
+    view.SetTreeNodeSel("三、研究目标及研究内容");  // the chapter shown is written by the save
+    w.m_dlgChapter.m_richEdit.SetWindowText("goals");
+    Save(view);
+    const Rows stored = Query("select * from corvane_itemappinfo");
+
+    view.OnBtnProadd();
+    EXPECT_EQ(ShownNumber(view), "");
+    EXPECT_EQ(w.m_wndTab.GetActiveTab(), 0);
+    EXPECT_EQ(w.m_dlgChapter.m_richEdit.GetWindowText(), "");
+    EXPECT_EQ(w.m_dlgMembers.m_wndGrid.GetRowCount(), 0);
+
+    Open(view, "9140A01010108U001001");
+    EXPECT_EQ(view.m_strCurXMBH, "9140A01010108U001001");
+    EXPECT_EQ(Basic(view).GetDlgItemText(B::IDC_NUMBER_PREFIX), "9140A01010108U001");
+    EXPECT_EQ(Basic(view).GetDlgItemText(B::IDC_SERIAL), "001");
+    EXPECT_EQ(Basic(view).GetDlgItemText(B::IDC_NAME), "项目U001");
+    EXPECT_EQ(Basic(view).Item<ui::ComboBox>(B::IDC_SEX)->GetCurSel(), 1);
+    EXPECT_EQ(w.m_dlgMembers.GetDlgItemText(5127), "3");
+    ASSERT_EQ(w.m_dlgMembers.m_wndGrid.GetRowCount(), 2);
+    EXPECT_EQ(w.m_dlgMembers.m_wndGrid.GetRow(1)->GetItem(0)->GetValue(), "乙");
+    EXPECT_EQ(w.m_dlgBudget.GetDlgItemText(5212), "1.5");
+    view.SetTreeNodeSel("三、研究目标及研究内容");
+    EXPECT_EQ(w.m_dlgChapter.m_richEdit.GetWindowText(), "goals");
+    EXPECT_EQ(w.m_dlgRecommend.GetDlgItemText(CDlgRecommend::IDC_NAME1), "推荐人");
+
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    Save(view);
+    EXPECT_EQ(Query("select * from corvane_itemappinfo"), stored);
+    EXPECT_EQ(Column("select xm from corvane_project_sqcy"), (std::vector<std::string>{"甲", "乙"}));
+}
+
+TEST_F(ApplicationView, EditingTheNumberOfALoadedProject) {
+    StoreProject("9140A01010108U001001", "U001", "共性技术基金——一般项目", {"甲"});
+    StoreProject("9140A01010108U001002", "U001", "共性技术基金——一般项目", {"乙"});
+    StoreProject("9140A01010108U001003", "U001", "共性技术基金——一般项目", {"丙"});
+    appviewtest::Exec("update corvane_itemappinfo set SQZNDM = '9140A010101', NF = '2008'");
+    CDlgproappl& view = OpenView();
+
+    // A serial that is taken: refused, nothing written.
+    Open(view, "9140A01010108U001002");
+    Basic(view).SetDlgItemText(B::IDC_SERIAL, "001");
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    driver.ExpectMessageBox("系统提示", "项目编号重复，请重新指定流水号！");
+    view.OnBtnSave();
+    EXPECT_EQ(Column("select ite_xmbh from corvane_project_sqcy where xm = '乙'"),
+              std::vector<std::string>{"9140A01010108U001002"});
+
+    // A free serial: the project and its members move to it.
+    Basic(view).SetDlgItemText(B::IDC_SERIAL, "009");
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    Save(view);
+    EXPECT_EQ(Column("select ite_xmbh from corvane_project_sqcy where xm = '乙'"),
+              std::vector<std::string>{"9140A01010108U001009"});
+    EXPECT_EQ(view.m_strCurXMBH, "9140A01010108U001009");
+
+    // Another unit: the next serial there, and the old prefix closes its gap.
+    Open(view, "9140A01010108U001001");
+    Basic(view).SetDlgItemText(B::IDC_UNIT_CODE, "U002");
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    Save(view);
+    EXPECT_EQ(ShownNumber(view), "9140A01010108U002001");
+    EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001001", "9140A01010108U001002",
+                                                   "9140A01010108U002001"}));
+    EXPECT_EQ(Column("select ite_xmbh from corvane_project_sqcy where xm = '丙'"),
+              std::vector<std::string>{"9140A01010108U001001"});
+}
+
+TEST_F(ApplicationView, DeletingTickedProjectsRenumbersTheirPrefixOnce) {
+    for (const char* serial : {"001", "002", "003", "004"})
+        StoreProject(std::string("9140A01010108U001") + serial, "U001", "共性技术基金——一般项目", {serial});
+    CDlgproappl& view = OpenView();
+    driver.ExpectMessageBox("提示", "请选中要删除的记录！");
+    view.OnBtnProdel();
+
+    for (int row : {0, 2}) List(view).SetCheck(row, TRUE);
+    driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDCANCEL);
+    view.OnBtnProdel();
+    EXPECT_EQ(Numbers().size(), 4u);
+
+    driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
+    view.OnBtnProdel();
+    EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001001", "9140A01010108U001002"}));
+    EXPECT_EQ(Column("select xm from corvane_project_sqcy order by ite_xmbh"),
+              (std::vector<std::string>{"002", "004"}));
+    EXPECT_EQ(ListNumbers(view), Numbers());
+}
+
+TEST_F(ApplicationView, ReSortAsksFirstAndTheOpenProjectFollowsItsNumber) {
+    StoreProject("9140B02020208U001001", "U001");
+    StoreProject("9140A01010108U001005", "U001");
+    appviewtest::Exec("update corvane_itemappinfo set SQZNDM = substr(xmbh, 1, 11), NF = '2008'");
+    CDlgproappl& view = OpenView();
+    Open(view, "9140B02020208U001001");
+    driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDCANCEL);
+    view.OnButtonSort();
+    EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001005", "9140B02020208U001001"}));
+
+    driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    view.OnButtonSort();
+    EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001001", "9140B02020208U001002"}));
+    EXPECT_EQ(view.m_strCurXMBH, "9140B02020208U001002");
+    EXPECT_EQ(ShownNumber(view), "9140B02020208U001002");
+
+    // Saving now updates the project it shows, not the one that took its old number.
+    Basic(view).SetDlgItemText(B::IDC_NAME, "乙项目");
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    Save(view);
+    EXPECT_EQ(Query("select xmbh, xmmc from corvane_itemappinfo order by xmbh"),
+              (Rows{{"9140A01010108U001001", ""}, {"9140B02020208U001002", "乙项目"}}));
+}
+
+TEST_F(ApplicationView, ClosingTheViewEmptiesEveryScratchFile) {
+    CDlgproappl& view = OpenView();
+    for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) WriteScratch(rtf.file, "left over");
+    view.DestroyWindow();
+    for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) EXPECT_EQ(ReadScratch(rtf.file), "") << rtf.file;
+    std::string standard;
+    EXPECT_TRUE(sys::ReadFile(proapp::ScratchPath("xmjj2.rtf"), standard));
+    EXPECT_FALSE(standard.empty());
+}
