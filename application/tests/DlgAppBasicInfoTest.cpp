@@ -63,6 +63,8 @@ TEST_F(BasicInfoPage, NumberAndAmountAreReadOnlyAndTheFundNumberHidden) {
     for (int id : {CDlgAppBasicInfo::IDC_NUMBER_PREFIX, CDlgAppBasicInfo::IDC_SERIAL, CDlgAppBasicInfo::IDC_AMOUNT})
         EXPECT_TRUE(Page().Item<ui::Edit>(id)->IsReadOnly()) << id;
     EXPECT_FALSE(Page().GetDlgItem(CDlgAppBasicInfo::IDC_FUND_NUMBER)->IsWindowVisible());
+    Page().SetDlgItemText(CDlgAppBasicInfo::IDC_AMOUNT, "0");  // the form view's texts are taken as they are
+    EXPECT_EQ(Page().GetDlgItemText(CDlgAppBasicInfo::IDC_AMOUNT), "0");
 
     // Made editable (the applicant unit's serial), the serial takes three digits.
     auto* serial = Page().Item<ui::Edit>(CDlgAppBasicInfo::IDC_SERIAL);
