@@ -41,6 +41,9 @@ CDlgProFiles::CDlgProFiles(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
     MapClicked(IDC_CGHB_DELETE, [this] { OnDeleteCompilation(); });
 }
 
+// Out of line, so that the lists are made and destroyed inside this library.
+CDlgProFiles::~CDlgProFiles() = default;
+
 const ui::DialogTemplate& CDlgProFiles::Template() {
     using ui::Kind;
     static const ui::DialogTemplate t = [] {

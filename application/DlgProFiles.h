@@ -25,6 +25,7 @@ public:
     static constexpr int IDC_CGHB = 5525, IDC_CGHB_ADD = 5143, IDC_CGHB_EXTRACT = 5144, IDC_CGHB_DELETE = 5145;
 
     explicit CDlgProFiles(ui::Wnd* parent = nullptr);
+    ~CDlgProFiles() override;
     static const ui::DialogTemplate& Template();
 
     // Empties the lists and the compilation text, then lists the names
