@@ -4,12 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Options.h"
 #include "platform/sys/Sys.h"
+#include "platform/ui/App.h"
+#include "platform/ui/Lists.h"
+#include "platform/ui/TestDriverGTest.h"
+#include "platform/ui/TreeCtrl.h"
+#include "review/DlgFirstAPPR.h"
+#include "review/DlgProTree.h"
+#include "review/DlgYearBar.h"
+#include "review/OfficeReports.h"
+#include "testsupport/InstalledFolder.h"
 
 namespace approvaltest {
 
@@ -78,6 +89,18 @@ inline void StoreBlob(const std::string& table, const std::string& column, const
     ASSERT_TRUE(rs.Update());
 }
 
+// A single-precision column of the project's row read as the system reads it.
+inline float Amount(const std::string& table, const std::string& column, const std::string& xmbh) {
+    CAdoConnection connection;
+    Connect(connection);
+    CAdoRecordSet rs;
+    rs.SetConnection(&connection);
+    float value = -1;
+    if (rs.Open("select " + column + " from " + table + " where XMBH = '" + xmbh + "'") && !rs.IsEOF())
+        EXPECT_TRUE(rs.GetFloat(column, value)) << column;
+    return value;
+}
+
 inline std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + plain + "\\par}"; }
 
 // An application that passed the first review.
@@ -91,4 +114,75 @@ inline void AddReview(const std::string& xmbh, const std::string& result) {
     Exec("insert into CORVANE_ITEMPF (XMBH, PSJG) values ('" + xmbh + "', '" + result + "')");
 }
 
+// The texts of the tree, one line per node, children indented by two blanks.
+inline std::string TreeText(const ui::TreeCtrl& tree, ui::HTREEITEM first = nullptr, int depth = 0) {
+    std::string out;
+    for (ui::HTREEITEM item = depth == 0 ? tree.GetRootItem() : first; item; item = tree.GetNextSiblingItem(item)) {
+        out += std::string(2 * depth, ' ') + tree.GetItemText(item) + "\n";
+        if (ui::HTREEITEM child = tree.GetChildItem(item)) out += TreeText(tree, child, depth + 1);
+    }
+    return out;
+}
+
+inline ui::HTREEITEM FindItem(const ui::TreeCtrl& tree, const std::string& text, ui::HTREEITEM first = nullptr) {
+    for (ui::HTREEITEM item = first ? first : tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) {
+        if (tree.GetItemText(item) == text) return item;
+        if (ui::HTREEITEM child = tree.GetChildItem(item))
+            if (ui::HTREEITEM found = FindItem(tree, text, child)) return found;
+    }
+    return nullptr;
+}
+
 }  // namespace approvaltest
+
+// A workflow view of the period 2006-2010 hosted in a window of its own, with
+// the year 2008 and the fund kind of `category` chosen in the settings, and a
+// scripted UI driver.
+template <class View>
+class WorkflowViewTest : public InstalledFolder {
+protected:
+    void SetUp() override {
+        InstalledFolder::SetUp();
+        ui::EnsureApplication();
+        officereports::ClearRequests();
+    }
+    void TearDown() override {
+        view_.reset();
+        host_.reset();
+        CDlgFirstAPPR::m_strPublishYear.clear();
+        InstalledFolder::TearDown();
+    }
+    View& OpenView(int category = 0, const std::string& year = "2008") {
+        COptions options;
+        options.SetYear(year);
+        options.SetCategory(category);
+        options.Save();
+        CDlgFirstAPPR::m_strPublishYear = "2006-2010";
+        static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
+        host_ = std::make_unique<ui::Dialog>(hostTemplate);
+        host_->Create();
+        host_->ShowWindow(SW_SHOW);
+        view_ = std::make_unique<View>();
+        view_->CreateView(host_.get(), {0, 0, 1200, 800});
+        view_->OnInitialUpdate();
+        return *view_;
+    }
+    std::string Tree() { return approvaltest::TreeText(view_->ProTree().Tree()); }
+    // Selects the tree node with this text, as a click would.
+    void Select(const std::string& text) {
+        ui::TreeCtrl& tree = view_->ProTree().Tree();
+        ui::HTREEITEM item = approvaltest::FindItem(tree, text);
+        ASSERT_NE(item, nullptr) << text;
+        tree.SelectItem(item);
+    }
+    // Chooses the fund kind in the bar as the user would.
+    void ChooseCategory(int category) {
+        auto* list = view_->YearBar().template Item<ui::ComboBox>(CDlgYearBar::IDC_CATEGORY);
+        list->SetCurSel(category);
+        view_->YearBar().OnCategoryChanged();
+    }
+
+    ui::TestDriver driver;
+    std::unique_ptr<ui::Dialog> host_;
+    std::unique_ptr<View> view_;
+};
