@@ -31,12 +31,17 @@ QImage TileIcon(QColor colour, const QString& glyph) {
     return image;
 }
 
-const ui::ResourceRegistration artwork([] {
-    ui::RegisterIcon(workflow::kSaveIcon, TileIcon(QColor(40, 110, 190), "S"));
-    ui::RegisterIcon(workflow::kExcelIcon, TileIcon(QColor(30, 130, 70), "X"));
-    ui::RegisterIcon(workflow::kReorderIcon, TileIcon(QColor(200, 120, 30), "#"));
-    ui::RegisterCursor(workflow::kHandCursor, Qt::PointingHandCursor);
-});
+// Registered on first use, once the application (and its fonts) exists.
+void RegisterArtwork() {
+    static const bool registered = [] {
+        ui::RegisterIcon(workflow::kSaveIcon, TileIcon(QColor(40, 110, 190), "S"));
+        ui::RegisterIcon(workflow::kExcelIcon, TileIcon(QColor(30, 130, 70), "X"));
+        ui::RegisterIcon(workflow::kReorderIcon, TileIcon(QColor(200, 120, 30), "#"));
+        ui::RegisterCursor(workflow::kHandCursor, Qt::PointingHandCursor);
+        return true;
+    }();
+    (void)registered;
+}
 
 }  // namespace
 
@@ -54,6 +59,7 @@ bool OpenQuery(CAdoRecordSet& recordset, CAdoConnection* connection, const std::
 }
 
 void StyleButton(CButtonST& button, int iconId, const std::string& tooltip) {
+    RegisterArtwork();
     button.SetIcon(iconId);
     button.SetHandCursor(kHandCursor);
     for (int state : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})
