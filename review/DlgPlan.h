@@ -1,13 +1,41 @@
-// The 项目计划 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// The 项目计划 module view: the year bar and the tree of the key projects that
+// passed review, and the plan panel of the selected project.
 #pragma once
 
-#include "platform/ui/FramePlaceholderView.h"
+#include "review/DlgPlanPanel.h"
+#include "review/DlgProTree.h"
+#include "review/DlgYearBar.h"
+#include "review/WorkflowView.h"
 
-class CDlgPlan : public ui::PlaceholderView {
+// Lists the passed key projects of the year and fund kind.
+class CDlgPlanYearBar : public CDlgYearBar {
+public:
+    void OnCategoryChanged() override;
+    void OnYearChanged() override { OnCategoryChanged(); }
+};
+
+// Hands the selected number to the summary, the approved total and the plan.
+class CDlgPlanProTree : public CDlgProTree {
+protected:
+    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
+};
+
+class CDlgPlan : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgPlan)
 public:
     static constexpr int IDD = 6039;
+    static constexpr int IDC_PANEL_PLACE = 6049;
 
     CDlgPlan();
+    static const ui::DialogTemplate& Template();
+
+    CDlgYearBar& YearBar() override { return m_dlgYearBar; }
+    CDlgProTree& ProTree() override { return m_dlgProTree; }
+
+    CDlgPlanYearBar m_dlgYearBar;
+    CDlgPlanProTree m_dlgProTree;
+    CDlgPlanPanel m_dlgPanel;
+
+protected:
+    void CreateStepPanels() override;
 };
