@@ -15,13 +15,6 @@ using namespace office::excel;
 
 const COLORREF kPanelBackground = RGB(242, 246, 255);
 
-// Gives a command to the form view that owns the list; the view's member is
-// called once the view offers it.
-template <class Command>
-void ToView(ui::Wnd* parent, Command command) {
-    if (auto* view = dynamic_cast<CDlgproappl*>(parent)) command(*view);
-}
-
 void ThinBorder(const Range& range) { range.BorderAround(xlContinuous, xlThin, xlColorIndexAutomatic); }
 
 void BorderEachCell(const Range& row) {
@@ -79,38 +72,23 @@ CDlgOutputList::CDlgOutputList(ui::Wnd* parent) : ui::Dialog(Template(), parent)
     MapClicked(IDC_SELECT_ALL, [this] { OnSelectAll(); });
     MapClicked(IDC_INVERT, [this] { OnInvert(); });
     MapClicked(IDC_EXPORT_EXCEL, [this] { OutputExcel(); });
-    MapClicked(IDC_BTN_IMPORT, [this] {
-        ToView(GetParent(), [](auto& view) {
-            if constexpr (requires { view.OnBtnImportPartial(); }) view.OnBtnImportPartial();
+    // The icon buttons and a double click pass to the form view that owns the list.
+    const std::pair<int, void (CDlgproappl::*)()> commands[] = {
+        {IDC_BTN_IMPORT, &CDlgproappl::OnBtnImportPartial}, {IDC_BTN_PROEXP, &CDlgproappl::OnBtnProexp},
+        {IDC_BTN_PROQUERY, &CDlgproappl::OnBtnProquery},    {IDC_BTN_PRODEL, &CDlgproappl::OnBtnProdel},
+        {IDC_BTN_SORT, &CDlgproappl::OnButtonSort},
+    };
+    for (const auto& [id, command] : commands)
+        MapClicked(id, [this, command = command] {
+            if (CDlgproappl* view = View()) (view->*command)();
         });
-    });
-    MapClicked(IDC_BTN_PROEXP, [this] {
-        ToView(GetParent(), [](auto& view) {
-            if constexpr (requires { view.OnBtnProexp(); }) view.OnBtnProexp();
-        });
-    });
-    MapClicked(IDC_BTN_PROQUERY, [this] {
-        ToView(GetParent(), [](auto& view) {
-            if constexpr (requires { view.OnBtnProquery(); }) view.OnBtnProquery();
-        });
-    });
-    MapClicked(IDC_BTN_PRODEL, [this] {
-        ToView(GetParent(), [](auto& view) {
-            if constexpr (requires { view.OnBtnProdel(); }) view.OnBtnProdel();
-        });
-    });
-    MapClicked(IDC_BTN_SORT, [this] {
-        ToView(GetParent(), [](auto& view) {
-            if constexpr (requires { view.OnButtonSort(); }) view.OnButtonSort();
-        });
-    });
-    MapNotify(IDC_LIST_PROLIST, NM_DBLCLK, [this](const ui::NotifyInfo&) {
-        ToView(GetParent(), [](auto& view) {
-            if constexpr (requires { view.OnDblclkListProlist(nullptr, nullptr); })
-                view.OnDblclkListProlist(nullptr, nullptr);
-        });
+    MapNotify(IDC_LIST_PROLIST, NM_DBLCLK, [this](const ui::NotifyInfo& info) {
+        LRESULT result = 0;
+        if (CDlgproappl* view = View()) view->OnDblclkListProlist(&info, &result);
     });
 }
+
+CDlgproappl* CDlgOutputList::View() const { return dynamic_cast<CDlgproappl*>(GetParent()); }
 
 const ui::DialogTemplate& CDlgOutputList::Template() {
     using ui::Kind;

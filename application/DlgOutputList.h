@@ -14,6 +14,8 @@ namespace ui {
 class ListCtrl;
 }
 
+class CDlgproappl;
+
 class CDlgOutputList : public ui::Dialog {
 public:
     static constexpr int IDD = 5507;
@@ -59,4 +61,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+
+private:
+    // The form view that owns the list, or null.
+    CDlgproappl* View() const;
 };

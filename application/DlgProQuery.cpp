@@ -1,6 +1,5 @@
 #include "application/DlgProQuery.h"
 
-#include "application/DlgOutputList.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
@@ -101,10 +100,4 @@ void CDlgProQuery::OnOK() {
     m_strAcceptQuery = q.acceptance;
     m_strProgressQuery = q.progress;
     ui::Dialog::OnOK();
-}
-
-void QueryApplicationList(ui::Wnd* parent, CDlgOutputList& list, CAdoRecordSet& rs) {
-    CDlgProQuery dlg(parent);
-    if (dlg.DoModal() != IDOK) return;
-    list.LoadProjects(rs, dlg.m_strAppQuery + " order by Right(XMBH, 7)");
 }

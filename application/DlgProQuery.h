@@ -6,10 +6,7 @@
 
 #include <string>
 
-#include "foundation/AdoRecordSet.h"
 #include "platform/ui/Dialog.h"
-
-class CDlgOutputList;
 
 // What the user asked for; empty texts ask for nothing.
 struct ProjectQueryFields {
@@ -55,8 +52,3 @@ protected:
 private:
     ProjectQueryFields m_fields;
 };
-
-// The list's 查询 command: runs the dialog and, on OK, lists the matching
-// applications ordered by the last seven characters of their number (unit
-// code and serial). Cancel leaves the list as it was.
-void QueryApplicationList(ui::Wnd* parent, CDlgOutputList& list, CAdoRecordSet& rs);

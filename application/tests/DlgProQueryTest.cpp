@@ -57,6 +57,16 @@ protected:
         list.Create(&host);
         list.InitProjectList();
     }
+    // The list's 查询 as the form view runs it: the dialog, then the list
+    // refilled from its statement by unit code and serial, unless cancelled.
+    // `shown`: OK shows a condition, which the user acknowledges.
+    template <class Handler>
+    void Query(Handler handler, bool shown = false) {
+        driver.OnModal<Dlg>(handler);
+        if (shown) driver.AnswerMessageBox();
+        Dlg dlg(&host);
+        if (dlg.DoModal() == IDOK) list.LoadProjects(rs, dlg.m_strAppQuery + " order by Right(XMBH, 7)");
+    }
     std::vector<std::string> Numbers() const {
         std::vector<std::string> numbers;
         for (int row = 0; row < list.List().GetItemCount(); ++row)
@@ -92,8 +102,7 @@ TEST_F(ProQueryTest, OpensOnAllFundsAndShowsTheConditionOnOK) {
 
 TEST_F(ProQueryTest, AllFieldsEmptyListsEveryApplicationByUnitAndSerialWithoutAMessage) {
     SeedApplications();
-    driver.OnModal<Dlg>([](Dlg& dlg) { dlg.Click(IDOK); });
-    QueryApplicationList(&host, list, rs);
+    Query([](Dlg& dlg) { dlg.Click(IDOK); });
     EXPECT_EQ(Numbers(), (std::vector<std::string>{"1 9140B0101012007A001001", "2 9140A0101012008A001002",
                                                    "3 9140A0101012008A002001"}));
     EXPECT_EQ(list.List().GetItemText(0, 8), "30 万元");
@@ -103,17 +112,16 @@ TEST_F(ProQueryTest, AllFieldsEmptyListsEveryApplicationByUnitAndSerialWithoutAM
 
 TEST_F(ProQueryTest, AConditionNarrowsTheListAndCancelKeepsIt) {
     SeedApplications();
-    driver.OnModal<Dlg>([](Dlg& dlg) {
-        dlg.SetDlgItemText(Dlg::IDC_YEAR, "2008");
-        dlg.Click(IDOK);
-    });
-    driver.AnswerMessageBox();
-    QueryApplicationList(&host, list, rs);
+    Query(
+        [](Dlg& dlg) {
+            dlg.SetDlgItemText(Dlg::IDC_YEAR, "2008");
+            dlg.Click(IDOK);
+        },
+        true);
     EXPECT_EQ(Numbers(), (std::vector<std::string>{"1 9140A0101012008A001002", "2 9140A0101012008A002001"}));
     EXPECT_FALSE(list.List().GetCheck(0));
 
-    driver.OnModal<Dlg>([](Dlg& dlg) { dlg.Click(IDCANCEL); });
-    QueryApplicationList(&host, list, rs);
+    Query([](Dlg& dlg) { dlg.Click(IDCANCEL); });
     EXPECT_EQ(list.List().GetItemCount(), 2);
 }
 
@@ -122,12 +130,12 @@ TEST_F(ProQueryTest, AQuoteInAValueFindsNothingAndBreaksNothing) {
     SeedApplications();
     AddApplication({"9140A0101012008A003001", "项目丁", "共性技术基金——一般项目", "2008", "O'Neil", "5"});
     for (const char* leader : {"O'Neil", "x' or '1'='1"}) {
-        driver.OnModal<Dlg>([leader](Dlg& dlg) {
-            dlg.SetDlgItemText(Dlg::IDC_LEADER, leader);
-            dlg.Click(IDOK);
-        });
-        driver.AnswerMessageBox();
-        QueryApplicationList(&host, list, rs);
+        Query(
+            [leader](Dlg& dlg) {
+                dlg.SetDlgItemText(Dlg::IDC_LEADER, leader);
+                dlg.Click(IDOK);
+            },
+            true);
         EXPECT_EQ(list.List().GetItemCount(), std::string(leader) == "O'Neil" ? 1 : 0) << leader;
     }
 }
