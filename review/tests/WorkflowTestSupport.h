@@ -36,7 +36,17 @@ inline void Exec(const std::string& sql) {
     ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
 }
 
-// The named columns of the rows of a query, as texts.
+// A number read as text ("83.0000") in its shortest form ("83"); other
+// texts as they are.
+inline std::string ShortNumber(const std::string& value) {
+    const size_t point = value.find('.');
+    if (point == std::string::npos || point == 0 || value.find_first_not_of("-0123456789.") != std::string::npos)
+        return value;
+    return text::Format("%g", text::Atof(value));
+}
+
+// The named columns of the rows of a query, as texts (numbers in their
+// shortest form).
 inline std::vector<Row> Query(const std::string& sql, const std::vector<std::string>& columns) {
     CAdoConnection connection;
     EXPECT_TRUE(workflow::ConnectProjectDatabase(connection));
@@ -48,7 +58,10 @@ inline std::vector<Row> Query(const std::string& sql, const std::vector<std::str
     }
     for (; !rs.IsEOF(); rs.MoveNext()) {
         Row row;
-        for (const std::string& column : columns) rs.GetString(column, row[column]);
+        for (const std::string& column : columns) {
+            rs.GetString(column, row[column]);
+            row[column] = ShortNumber(row[column]);
+        }
         rows.push_back(row);
     }
     return rows;
