@@ -2,6 +2,8 @@
 
 #include "guide_annual/AnnualGuideData.h"
 
+namespace annualguide {
+
 const ui::DialogTemplate& CDlgImportPolicy::Template() {
     using ui::Kind;
     static const ui::DialogTemplate tpl{IDD, "导入提示", {0, 0, 200, 112}, {
@@ -29,3 +31,5 @@ void CDlgImportPolicy::OnOK() {
     m_nPolicy = IsDlgButtonChecked(IDC_KEEP) ? 1 : IsDlgButtonChecked(IDC_ASK) ? 2 : 0;
     ui::Dialog::OnOK();
 }
+
+}  // namespace annualguide

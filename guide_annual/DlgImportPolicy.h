@@ -4,6 +4,11 @@
 
 #include "platform/ui/Dialog.h"
 
+// The project-application library has a dialog of the same name; the program
+// loads both libraries into one process, so this one lives in a namespace of
+// its own to keep their symbols apart.
+namespace annualguide {
+
 class CDlgImportPolicy : public ui::Dialog {
 public:
     static constexpr int IDD = 6025;
@@ -21,3 +26,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
 };
+
+}  // namespace annualguide
+
+using annualguide::CDlgImportPolicy;
