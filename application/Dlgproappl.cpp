@@ -9,6 +9,7 @@
 #include "application/ApplicationWordDocument.h"
 #include "application/DlgAppOutputSelect.h"
 #include "application/DlgProQuery.h"
+#include "application/LeadingCharacters.h"
 #include "application/ProjectApplicationBundle.h"
 #include "application/StoredApplicationDocument.h"
 #include "foundation/Options.h"
@@ -53,11 +54,9 @@ void ButtonTexture(CButtonST& button, int icon, const char* tooltip) {
     button.SetTooltipText(tooltip);
 }
 
-std::string Leading(const std::string& number) { return number.substr(0, projectnumber::kPrefixLength); }
-
-std::string Serial(const std::string& number) {
-    return number.size() > projectnumber::kPrefixLength ? number.substr(projectnumber::kPrefixLength) : "";
-}
+// The two boxes of a number: its first 17 characters, and the serial after them.
+std::string Leading(const std::string& number) { return LeadingCharacters(number, projectnumber::kPrefixLength); }
+std::string Serial(const std::string& number) { return number.substr(Leading(number).size()); }
 
 // A stored date text: year the first four characters, month two from the
 // sixth, day the last two.

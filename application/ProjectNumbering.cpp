@@ -1,6 +1,7 @@
 #include "application/ProjectNumbering.h"
 
 #include "application/ApplicationDb.h"
+#include "application/LeadingCharacters.h"
 #include "platform/text/Text.h"
 
 namespace projectnumber {
@@ -99,7 +100,7 @@ bool RenumberAll(CAdoConnection& connection, Renames* renames) {
                 unit = rowUnit;
                 counter = 0;
             }
-            const std::string number = marked.substr(0, kPrefixLength) + SerialText(++counter);
+            const std::string number = LeadingCharacters(marked, kPrefixLength) + SerialText(++counter);
             if (!Renumber(connection, rs, marked, number)) return false;
             const std::string former = marked.substr(0, marked.size() - 1);
             if (former != number) moved[former] = number;
