@@ -1,0 +1,156 @@
+#include "review/ManageInfoView.h"
+
+#include "application/richedit/OleRichEdit.h"
+#include "foundation/ButtonST.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/Services.h"
+#include "review/AcceptArtwork.h"
+#include "review/LongBinaryFile.h"
+
+IMPLEMENT_DYNAMIC(CManageInfoView, ui::FormView)
+
+int ManagePrompt(const std::string& text, UINT type) { return ui::MessageBox(text, "提示", type); }
+
+CManageInfoView::CManageInfoView(const ui::DialogTemplate& tpl, std::vector<std::string> workingFiles)
+    : ui::FormView(tpl), m_workingFiles(std::move(workingFiles)) {
+    MapNotify(IDC_LIST_PROLIST, NM_DBLCLK, [this](const ui::NotifyInfo&) { OnDblclkListProlist(); });
+}
+
+CManageInfoView::~CManageInfoView() {
+    // A view dropped without its window being destroyed first still closes
+    // its connection and removes its working files.
+    Cleanup();
+}
+
+std::string CManageInfoView::GetExePath() { return sys::ProgramFolder(); }
+
+BOOL CManageInfoView::ConnectAccess() {
+    if (!m_connection.ConnectAccess(GetExePath() + "\\project.mdb", "5081", -1)) {
+        ui::AfxMessageBox("数据库连接失败！");
+        return FALSE;
+    }
+    m_recordset.SetConnection(&m_connection);
+    m_recordset.SetCursorLocation(adUseClient);
+    return TRUE;
+}
+
+void CManageInfoView::ButtonTexture(CButtonST& button, int icon, const std::string& tooltip) {
+    EnsureAcceptArtwork();
+    button.SetIcon(icon);
+    button.SetHandCursor(kHandCursor);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_IN, kButtonNormal);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_OUT, kButtonActive);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_FOCUS, kButtonActive);
+    button.SetTooltipText(tooltip.c_str());
+}
+
+ui::ListCtrl& CManageInfoView::ProjectList() const { return *Item<ui::ListCtrl>(IDC_LIST_PROLIST); }
+
+void CManageInfoView::SetUpProjectList(const std::string& thirdColumn, const std::string& fifthColumn) {
+    ui::ListCtrl& list = ProjectList();
+    list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    const std::pair<std::string, int> columns[] = {
+        {"项目类别", 100}, {"年份", 80}, {thirdColumn, 100}, {"项目名称", 100}, {fifthColumn, 100}};
+    int index = 0;
+    for (const auto& [heading, width] : columns) list.InsertColumn(index++, heading, LVCFMT_CENTER, width);
+}
+
+void CManageInfoView::FillProjectList(const std::string& sql) {
+    ui::ListCtrl& list = ProjectList();
+    list.DeleteAllItems();
+    if (!m_connection.IsOpen() || !m_recordset.Open(sql, adCmdText, adOpenStatic, adLockOptimistic)) return;
+    static const char* const kColumns[] = {"XMLB", "NF", "XMBH", "XMMC", "JJBH"};
+    for (; m_recordset.IsOpen() && !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+        const int row = list.GetItemCount();
+        for (int column = 0; column < 5; ++column) {
+            std::string value;
+            m_recordset.GetString(kColumns[column], value);
+            if (column == 0) list.InsertItem(row, value);
+            else list.SetItemText(row, column, value);
+        }
+    }
+    m_recordset.Close();
+}
+
+bool CManageInfoView::SelectedProject(std::string& number) const {
+    const ui::ListCtrl& list = ProjectList();
+    const int row = list.GetSelectionMark();
+    if (row < 0 || row >= list.GetItemCount()) return false;
+    number = list.GetItemText(row, 2);
+    return true;
+}
+
+std::string CManageInfoView::WorkingFile(const std::string& name) const {
+    return sys::JoinPath(sys::ProgramFolder(), name);
+}
+
+bool CManageInfoView::ClearProjectColumns(const std::string& number, const std::string& ending,
+                                          const std::string& assignments) {
+    if (ManagePrompt("确定删除项目" + number + ending, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
+    bool cleared = m_connection.BeginTrans() >= 0;
+    if (cleared) {
+        cleared = m_connection.Execute("update CORVANE_ITEMMANAGEINFO set " + assignments + " where XMBH='" +
+                                       text::EscapeSql(number) + "'") != nullptr;
+        cleared = cleared ? m_connection.CommitTrans() != FALSE : (m_connection.RollbackTrans(), false);
+    }
+    ManagePrompt(cleared ? "删除成功！" : "删除数据失败！", cleared ? MB_ICONINFORMATION : MB_ICONERROR);
+    return cleared;
+}
+
+bool CManageInfoView::OpenManageRow(const std::string& number) {
+    return m_recordset.Open("select * from CORVANE_ITEMMANAGEINFO where XMBH='" + text::EscapeSql(number) + "'",
+                            adCmdText, adOpenStatic, adLockOptimistic) &&
+           m_recordset.GetRecordCount() > 0;
+}
+
+void CManageInfoView::LoadRichText(COleRichEdit& edit, const std::string& field, const std::string& fileName) {
+    const std::string path = WorkingFile(fileName);
+    if (LongBinaryToFile(m_recordset, field, path)) edit.LoadRtfFile(path);
+}
+
+bool CManageInfoView::SaveManageRow(const std::string& number, const std::function<bool()>& setFields) {
+    bool saved = m_connection.BeginTrans() >= 0;
+    if (saved) {
+        saved = OpenManageRow(number) && setFields() && m_recordset.Update();
+        if (!saved) m_recordset.CancelUpdate();
+        m_recordset.Close();
+        saved = saved ? m_connection.CommitTrans() != FALSE : (m_connection.RollbackTrans(), false);
+    }
+    ManagePrompt(saved ? "数据入库保存成功！" : "数据入库失败！", MB_ICONINFORMATION);
+    return saved;
+}
+
+void CManageInfoView::SetRichTextFormat(COleRichEdit& edit, COLORREF colour) {
+    ui::CharFormat format;
+    format.dwMask = ui::CFM_FACE | ui::CFM_SIZE | ui::CFM_BOLD | ui::CFM_COLOR;
+    format.szFaceName = "宋体";
+    format.yHeight = 210;
+    format.dwEffects = 0;
+    format.crTextColor = colour;
+    edit.SetDefaultCharFormat(format);
+}
+
+std::optional<ui::CtlColor> CManageInfoView::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (kind == CTLCOLOR_STATIC) {
+        ui::CtlColor colors;
+        colors.background = kStaticBackground;
+        colors.transparent = true;
+        return colors;
+    }
+    return ui::FormView::OnCtlColor(control, kind);
+}
+
+void CManageInfoView::OnDestroy() {
+    ui::FormView::OnDestroy();
+    Cleanup();
+}
+
+void CManageInfoView::Cleanup() {
+    if (m_bCleanedUp) return;
+    m_bCleanedUp = true;
+    m_recordset.Close();
+    m_connection.Close();
+    for (const std::string& name : m_workingFiles) sys::RemoveFile(WorkingFile(name));
+}
