@@ -238,10 +238,15 @@ DWORD RichEditCtrl::SetEventMask(DWORD mask) {
 // ---- content ----
 
 void RichEditCtrl::SetWindowText(const std::string& text) {
+    // The new text keeps the paragraph format of the last paragraph, as the
+    // final paragraph mark of a rich edit does when its text is replaced.
+    richtext::ParagraphFormat paragraphFormat;
+    if (QTextEdit* editor = Editor()) paragraphFormat = ModelParagraph(editor->document()->lastBlock().blockFormat());
     richtext::Document doc;
     const richtext::CharFormat format = ModelOfDefault(default_, hasDefault_);
     for (const std::string& line : text::Split(text::ReplaceAll(text, "\r\n", "\n"), "\n")) {
         richtext::Paragraph& p = doc.paragraphs.emplace_back();
+        p.format = paragraphFormat;
         if (!line.empty()) p.runs.push_back({richtext::Run::Kind::Text, format, line});
     }
     SetDocument(doc);

@@ -64,6 +64,16 @@ TEST_F(RichEditTest, WindowTextIsThePlainTextOfARichEdit) {
     EXPECT_EQ(edit.GetWindowText(), "");
 }
 
+TEST_F(RichEditTest, NewWindowTextKeepsTheLastParagraphsFormat) {
+    const rt::ParagraphFormat indented{rt::Alignment::Left, 0, 580};
+    edit.SetDocument(rt::Document{{{indented, {Text("旧")}}}});
+    edit.SetWindowText("");
+    edit.SetWindowText("新\r\n文");
+    const rt::Document doc = edit.GetDocument();
+    ASSERT_EQ(doc.paragraphs.size(), 2u);
+    for (const rt::Paragraph& p : doc.paragraphs) EXPECT_EQ(p.format, indented);
+}
+
 TEST_F(RichEditTest, SelectionFormatTellsWhatIsAlikeAndChangesOnlyTheSelection) {
     edit.SetDocument(Sample());
     const long body = 5;  // "第一行加粗" starts after "项目概述" and its paragraph end
