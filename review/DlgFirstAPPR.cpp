@@ -3,7 +3,7 @@
 #include "review/DlgFirstListCommon.h"
 #include "review/DlgFirstListLab.h"
 #include "review/DlgFirstListLabNo.h"
-#include "review/FirstReviewDb.h"
+#include "review/WorkflowView.h"
 #include "platform/ui/Services.h"
 
 IMPLEMENT_DYNCREATE(CDlgFirstAPPR, ui::FormView)
@@ -39,7 +39,7 @@ void CDlgFirstAPPR::OnInitialUpdate() {
     m_dlgSelect.CreateOver(this, IDC_SELECT_FRAME);
     m_dlgSelect.UpdateData(TRUE);
     if (m_dlgSelect.m_nCategory == 1) m_dlgPanel.ShowLabStatButton(true);
-    if (!firstreview::Connect(m_connection)) {
+    if (!workflow::ConnectProjectDatabase(m_connection)) {
         ui::AfxMessageBox("数据库连接失败");
         return;
     }

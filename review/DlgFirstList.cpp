@@ -3,6 +3,7 @@
 #include "review/DlgFirstAPPR.h"
 #include "review/FirstReviewChecks.h"
 #include "review/FirstReviewDb.h"
+#include "review/WorkflowView.h"
 #include "platform/text/Text.h"
 
 namespace {
@@ -34,8 +35,7 @@ void CDlgFirstList::AddProjects(const std::string& sql, ui::HTREEITEM root) {
     ui::TreeCtrl& tree = Tree();
     const int filter = m_view.m_dlgSelect.m_nFilter;
     CAdoRecordSet rs;
-    firstreview::Bind(rs, m_pConnection);
-    if (!rs.Open(sql)) return;
+    if (!workflow::OpenQuery(rs, m_pConnection, sql)) return;
     std::string fund;
     ui::HTREEITEM group = nullptr;
     for (; !rs.IsEOF(); rs.MoveNext()) {

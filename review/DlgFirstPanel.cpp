@@ -1,21 +1,7 @@
 #include "review/DlgFirstPanel.h"
 
 #include "review/OfficeReports.h"
-
-namespace {
-
-constexpr int kHandCursor = 32004;
-constexpr COLORREF kPanelBackground = RGB(242, 246, 255);
-
-void Dress(CButtonST& button, int icon, const char* tooltip) {
-    button.SetIcon(icon, 0);
-    button.SetHandCursor(kHandCursor);
-    for (int index : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})
-        button.SetColor(index, kPanelBackground, TRUE);
-    button.SetTooltipText(tooltip, TRUE);
-}
-
-}  // namespace
+#include "review/WorkflowView.h"
 
 const ui::DialogTemplate& CDlgFirstPanel::Template() {
     using ui::Kind;
@@ -36,14 +22,14 @@ CDlgFirstPanel::CDlgFirstPanel(CDlgFirstSelect* select) : ui::Dialog(Template(),
 
 BOOL CDlgFirstPanel::OnInitDialog() {
     ui::Dialog::OnInitDialog();
-    SetBackgroundColor(kPanelBackground);
+    SetBackgroundColor(workflow::kPanelBackground);
     m_dlgProEdit.CreateOver(this, IDC_EDITOR_FRAME);
     m_btnSave.SubclassDlgItem(IDC_SAVE, this);
     m_btnExcel.SubclassDlgItem(IDC_EXCEL, this);
     m_btnLabStat.SubclassDlgItem(IDC_LAB_STAT, this);
-    Dress(m_btnSave, 32160, "保存");
-    Dress(m_btnExcel, 6032, "输出Excel报表");
-    Dress(m_btnLabStat, 6032, "输出重点实验室项目上报统计表");
+    workflow::StyleButton(m_btnSave, workflow::kSaveIcon, "保存");
+    workflow::StyleButton(m_btnExcel, workflow::kExcelIcon, "输出Excel报表");
+    workflow::StyleButton(m_btnLabStat, workflow::kExcelIcon, "输出重点实验室项目上报统计表");
     return TRUE;
 }
 

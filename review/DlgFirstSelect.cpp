@@ -1,6 +1,7 @@
 #include "review/DlgFirstSelect.h"
 
 #include "review/DlgFirstAPPR.h"
+#include "review/WorkflowView.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
@@ -33,7 +34,7 @@ void CDlgFirstSelect::DoDataExchange(ui::DataExchange& dx) {
 
 BOOL CDlgFirstSelect::OnInitDialog() {
     ui::Dialog::OnInitDialog();
-    SetBackgroundColor(RGB(242, 246, 255));
+    SetBackgroundColor(workflow::kPanelBackground);
     m_nCategory = m_options.GetCategory();
     m_nFilter = 0;
     UpdateData(FALSE);

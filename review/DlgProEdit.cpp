@@ -3,6 +3,7 @@
 #include "review/DlgFirstSelect.h"
 #include "review/FirstReviewDb.h"
 #include "review/ProjectInfoStore.h"
+#include "review/WorkflowView.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Lists.h"
@@ -159,8 +160,7 @@ BOOL CDlgProEdit::OnInitDialog() {
 void CDlgProEdit::FillCodeList(int id, const std::string& table) {
     auto* combo = Item<ui::ComboBox>(id);
     CAdoRecordSet rs;
-    firstreview::Bind(rs, m_pConnection);
-    if (!rs.Open("select * from " + table)) return;
+    if (!workflow::OpenQuery(rs, m_pConnection, "select * from " + table)) return;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         std::string name;
         rs.GetString("NAME", name);
@@ -176,10 +176,10 @@ void CDlgProEdit::InitCodeLists() {
 
 void CDlgProEdit::LoadProject(const std::string& xmbh) {
     CAdoRecordSet rs;
-    firstreview::Bind(rs, m_pConnection);
-    if (!rs.Open("select XMBH,XMMC,XMLB,SQZNDM,DWDM,NF,ZTC,MJ,SQRXM,GZDW,DXDZ,YZBM,DH,SQRQ,XMQSRQ,XMZZRQ,SQJE,SQRXB,"
-                 "SQRNL,XW,ZC,ZYTC,LSGX,HZDW,XMZRS,GJZC,ZJZC,CJZC,BSHRS,BSSRS,SSSRS,FIRSTAPPR from corvane_ITEMAPPINFO "
-                 "where XMBH='" + text::EscapeSql(xmbh) + "'") ||
+    if (!workflow::OpenQuery(rs, m_pConnection,
+                             "select XMBH,XMMC,XMLB,SQZNDM,DWDM,NF,ZTC,MJ,SQRXM,GZDW,DXDZ,YZBM,DH,SQRQ,XMQSRQ,XMZZRQ,SQJE,"
+                             "SQRXB,SQRNL,XW,ZC,ZYTC,LSGX,HZDW,XMZRS,GJZC,ZJZC,CJZC,BSHRS,BSSRS,SSSRS,FIRSTAPPR from "
+                             "corvane_ITEMAPPINFO where XMBH='" + text::EscapeSql(xmbh) + "'") ||
         rs.IsEOF())
         return;
     std::string number;
@@ -210,8 +210,9 @@ void CDlgProEdit::LoadMembers(const std::string& xmbh) {
     ui::ListCtrl& members = Members();
     members.DeleteAllItems();
     CAdoRecordSet rs;
-    firstreview::Bind(rs, m_pConnection);
-    if (!rs.Open("select * from corvane_project_sqcy where ite_xmbh='" + text::EscapeSql(xmbh) + "'")) return;
+    if (!workflow::OpenQuery(rs, m_pConnection,
+                             "select * from corvane_project_sqcy where ite_xmbh='" + text::EscapeSql(xmbh) + "'"))
+        return;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         const int line = members.InsertItem(members.GetItemCount(), "");
         int column = 0;

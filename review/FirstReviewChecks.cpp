@@ -1,6 +1,7 @@
 #include "review/FirstReviewChecks.h"
 
 #include "review/FirstReviewDb.h"
+#include "review/WorkflowView.h"
 #include "platform/text/Text.h"
 
 namespace {
@@ -42,8 +43,9 @@ bool FirstReviewChecks::IsCategoryWrong(const std::string& xmbh) const {
     std::string category;
     {
         CAdoRecordSet rs;
-        firstreview::Bind(rs, m_pConnection);
-        if (rs.Open("select XMLB from CORVANE_ITEMAPPINFO where XMBH = '" + text::EscapeSql(xmbh) + "'") && !rs.IsEOF())
+        if (workflow::OpenQuery(rs, m_pConnection,
+                                "select XMLB from CORVANE_ITEMAPPINFO where XMBH = '" + text::EscapeSql(xmbh) + "'") &&
+            !rs.IsEOF())
             rs.GetString("XMLB", category);
     }
     const bool familyWrong = (StartsWith(category, kCommonFamily) && !StartsWith(xmbh, "9140A")) ||

@@ -1,22 +1,12 @@
 #include "review/FirstReviewDb.h"
 
-#include "platform/sys/Sys.h"
+#include "review/WorkflowView.h"
 
 namespace firstreview {
 
-bool Connect(CAdoConnection& connection) {
-    return connection.ConnectAccess(sys::ProgramFolder() + "\\project.mdb", "5081", -1) != FALSE;
-}
-
-void Bind(CAdoRecordSet& recordset, CAdoConnection* connection) {
-    recordset.SetConnection(connection);
-    recordset.SetCursorLocation(adUseClient);
-}
-
 long CountRows(CAdoConnection* connection, const std::string& sql) {
     CAdoRecordSet rs;
-    Bind(rs, connection);
-    if (!rs.Open(sql)) return 0;
+    if (!workflow::OpenQuery(rs, connection, sql)) return 0;
     const long count = rs.GetRecordCount();
     return count > 0 ? count : 0;
 }

@@ -1,5 +1,5 @@
-// Database helpers of the first-review view: its connection to project.mdb,
-// recordsets bound to a connection, row counts and work in one transaction.
+// Database helpers of the first-review view: row counts, parts of project
+// numbers and work in one transaction.
 #pragma once
 
 #include <string>
@@ -9,10 +9,6 @@
 
 namespace firstreview {
 
-// Opens project.mdb of the program folder with the database password.
-bool Connect(CAdoConnection& connection);
-// Binds a recordset to the connection with a client-side cursor.
-void Bind(CAdoRecordSet& recordset, CAdoConnection* connection);
 // Rows of the query; 0 when there are none or the query cannot be run.
 long CountRows(CAdoConnection* connection, const std::string& sql);
 // Characters [first, first + count) of a text, cut short at its end.

@@ -1,6 +1,7 @@
 #include "review/ProjectInfoStore.h"
 
 #include "review/FirstReviewDb.h"
+#include "review/WorkflowView.h"
 #include "platform/text/Text.h"
 
 namespace projectinfo {
@@ -52,8 +53,7 @@ bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const 
 bool RenumberGroup(CAdoConnection& connection, const std::string& prefix) {
     return firstreview::InTransaction(connection, [&] {
         CAdoRecordSet rs;
-        firstreview::Bind(rs, &connection);
-        if (!rs.Open(GroupQuery(prefix) + " order by xmbh")) return false;
+        if (!workflow::OpenQuery(rs, &connection, GroupQuery(prefix) + " order by xmbh")) return false;
         // In ascending order the i-th number is never below serial i, so
         // each number given is free.
         long serial = 0;
@@ -81,9 +81,9 @@ SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNu
             if (!MoveProjectRows(connection, oldNumber, number)) return false;
         }
         CAdoRecordSet rs;
-        firstreview::Bind(rs, &connection);
-        if (!rs.Open(std::string("select ") + kApplicationColumns + " from CORVANE_ITEMAPPINFO where XMBH='" +
-                     text::EscapeSql(oldNumber) + "'"))
+        if (!workflow::OpenQuery(rs, &connection,
+                                 std::string("select ") + kApplicationColumns + " from CORVANE_ITEMAPPINFO where XMBH='" +
+                                     text::EscapeSql(oldNumber) + "'"))
             return false;
         if (rs.IsEOF()) {
             outcome.result = SaveResult::NoSuchProject;

@@ -1,0 +1,218 @@
+// The project-information editor: loading a project, the save with its
+// refusals, and the renumbering that a new guide code, year or unit brings.
+#include "FirstReviewTestSupport.h"
+#include "platform/ui/DateTimeCtrl.h"
+#include "platform/ui/Lists.h"
+#include "review/DlgProEdit.h"
+#include "review/ProjectInfoStore.h"
+
+using namespace firsttest;
+
+namespace {
+
+// Project numbers of two groups of guide code 9140A010101, year 2008.
+const std::string kGroupA = "9140A01010108" "0001";
+const std::string kGroupB = "9140A01010108" "0002";
+
+class ProEditTest : public FirstReviewTest {
+protected:
+    void SetUp() override {
+        FirstReviewTest::SetUp();
+        ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
+        editor = std::make_unique<CDlgProEdit>();
+        editor->m_pConnection = &connection;
+        editor->Create(&Host());
+        editor->InitCodeLists();
+    }
+    void TearDown() override {
+        editor.reset();
+        FirstReviewTest::TearDown();
+    }
+    // A project with one member, a review row and a plan row, all carrying its name.
+    static void AddProject(const std::string& xmbh, const std::string& name) {
+        AddApplication(xmbh, kCommonGeneral, "2008", name);
+        Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM) values (" + Q(xmbh) + ", " + Q(name + "成员") + ")");
+        Exec("insert into CORVANE_ITEMPF (XMBH, ZJ1) values (" + Q(xmbh) + ", " + Q(name + "专家") + ")");
+        Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values (" + Q(xmbh) + ", " + Q(name + "计划") + ")");
+    }
+    // Every project with its rows: number, name, member, expert, plan.
+    static Rows Projects() {
+        return Query(
+            "select a.XMBH, a.XMMC, m.XM, p.ZJ1, l.JDYQ from ((CORVANE_ITEMAPPINFO a left join CORVANE_PROJECT_SQCY m "
+            "on m.ITE_XMBH = a.XMBH) left join CORVANE_ITEMPF p on p.XMBH = a.XMBH) left join CORVANE_ITEMPLAN l "
+            "on l.XMBH = a.XMBH order by a.XMBH");
+    }
+    static std::vector<std::string> Project(const std::string& xmbh, const std::string& name) {
+        return {xmbh, name, name + "成员", name + "专家", name + "计划"};
+    }
+    // Saves with the confirmation answered OK and expects the success message.
+    void SaveConfirmed() {
+        driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
+        driver.ExpectMessageBox("提示", "保存成功！");
+        editor->SaveProject();
+        EXPECT_TRUE(driver.Finished());
+    }
+
+    CAdoConnection connection;
+    std::unique_ptr<CDlgProEdit> editor;
+};
+
+}  // namespace
+
+TEST_F(ProEditTest, LoadShowsTheRecordItsDatesListsAndMembers) {
+    const std::string xmbh = kGroupA + "001";
+    AddApplication(xmbh, kLabKey, "2008", "甲课题");
+    Exec("update CORVANE_ITEMAPPINFO set SQRQ = '2008/03/05', XMQSRQ = '2008/04', XMZZRQ = '2010/12', SQRXB = '女', "
+         "XW = '硕士', ZC = '无此职称', YZBM = '100081', GJZC = '3' where XMBH = " + Q(xmbh));
+    Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM, XB, NL, ZC, GZDW, CJYS, GZFG) values (" + Q(xmbh) +
+         ", '张三', '男', '40', '研究员', '一所', '12', '总体')");
+    editor->LoadProject(xmbh);
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), xmbh);
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMMC), "甲课题");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMLB), kLabKey);
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_SQZNDM), "9140A010101");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_DWDM), "0001");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_YZBM), "100081");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_GJZC), "3");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_SQRQ), "2008/03/05");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMQSRQ), "2008/04");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMZZRQ), "2010/12");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_SQRXB), "女");
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XW), "硕士");
+    EXPECT_EQ(editor->Item<ui::ComboBox>(CDlgProEdit::IDC_ZC)->GetCurSel(), -1) << "a title not in the list";
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_FIRSTAPPR), "+");
+    ui::ListCtrl& members = editor->Members();
+    ASSERT_EQ(members.GetColumnCount(), 7);
+    ASSERT_EQ(members.GetItemCount(), 1);
+    for (int column = 0; column < 7; ++column)
+        EXPECT_EQ(members.GetItemText(0, column),
+                  (std::vector<std::string>{"张三", "男", "40", "研究员", "一所", "12", "总体"})[column]);
+    // The code lists hold the names of their tables, in order.
+    auto* sex = editor->Item<ui::ComboBox>(CDlgProEdit::IDC_SQRXB);
+    EXPECT_EQ(sex->GetCount(), 2);
+    EXPECT_EQ(sex->GetLBText(0), "男");
+
+    for (const std::string& other : {std::string("一般基金"), std::string("9140A01"), std::string("x' or '1'='1")}) {
+        editor->LoadProject(other);
+        EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), xmbh) << other;
+        EXPECT_EQ(members.GetItemCount(), 1) << other;
+    }
+}
+
+TEST_F(ProEditTest, RefusalsWriteNothing) {
+    const std::string xmbh = kGroupA + "001";
+    AddProject(xmbh, "甲");
+    driver.ExpectMessageBox("提示", "请先选择一个项目！");
+    editor->SaveProject();
+
+    editor->LoadProject(xmbh);
+    editor->SetDlgItemText(CDlgProEdit::IDC_XMMC, "改名");
+    driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDCANCEL);
+    editor->SaveProject();
+    for (int required : {CDlgProEdit::IDC_SQZNDM, CDlgProEdit::IDC_NF, CDlgProEdit::IDC_DWDM}) {
+        editor->LoadProject(xmbh);
+        editor->SetDlgItemText(CDlgProEdit::IDC_XMMC, "改名");
+        editor->SetDlgItemText(required, "");
+        driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
+        driver.ExpectMessageBox("系统提示", "指南代码、年份及单位代码是必填项！", IDCANCEL);
+        editor->SaveProject();
+    }
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Projects(), (Rows{Project(xmbh, "甲")}));
+}
+
+TEST_F(ProEditTest, SaveInTheSameGroupKeepsTheNumberAndWritesTheForm) {
+    AddProject(kGroupA + "001", "甲");
+    AddProject(kGroupA + "002", "乙");
+    editor->LoadProject(kGroupA + "002");
+    editor->SetDlgItemText(CDlgProEdit::IDC_XMMC, "乙'改");
+    editor->SetDlgItemText(CDlgProEdit::IDC_SQJE, "30");
+    editor->Item<ui::ComboBox>(CDlgProEdit::IDC_FIRSTAPPR)->SetCurSel(1);
+    editor->Item<ui::ComboBox>(CDlgProEdit::IDC_XW)->SetCurSel(0);
+    editor->Item<ui::DateTimeCtrl>(CDlgProEdit::IDC_SQRQ)->SetTime({2008, 7, 9});
+    SaveConfirmed();
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), kGroupA + "002");
+    EXPECT_EQ(Projects(), (Rows{Project(kGroupA + "001", "甲"),
+                                {kGroupA + "002", "乙'改", "乙成员", "乙专家", "乙计划"}}));
+    EXPECT_EQ(Query("select SQJE, FIRSTAPPR, XW, SQRQ, XMLB from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")),
+              (Rows{{"30", "-", "博士", "2008/07/09", kCommonGeneral}}));
+
+    // No verdict chosen: the verdict is stored empty.
+    editor->Item<ui::ComboBox>(CDlgProEdit::IDC_FIRSTAPPR)->SetCurSel(-1);
+    SaveConfirmed();
+    EXPECT_EQ(Query("select FIRSTAPPR from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")), (Rows{{""}}));
+}
+
+TEST_F(ProEditTest, NewUnitMovesTheProjectAndClosesTheGapItLeft) {
+    AddProject(kGroupA + "001", "甲");
+    AddProject(kGroupA + "002", "乙");
+    AddProject(kGroupA + "003", "丙");
+    AddProject(kGroupA + "004", "丁");
+    AddProject(kGroupB + "001", "戊");
+    AddProject(kGroupB + "002", "己");
+    editor->LoadProject(kGroupA + "002");
+    editor->SetDlgItemText(CDlgProEdit::IDC_DWDM, "0002");
+    SaveConfirmed();
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), kGroupB + "003");
+    EXPECT_EQ(Projects(), (Rows{Project(kGroupA + "001", "甲"), Project(kGroupA + "002", "丙"),
+                                Project(kGroupA + "003", "丁"), Project(kGroupB + "001", "戊"),
+                                Project(kGroupB + "002", "己"), Project(kGroupB + "003", "乙")}));
+    EXPECT_EQ(Query("select DWDM from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupB + "003")), (Rows{{"0002"}}));
+}
+
+TEST_F(ProEditTest, AGroupWithAGapGivesAFreeNumberAndIsClosedWhenLeft) {
+    // Group A holds 001 and 003 after an earlier removal, group B 001 and 003.
+    AddProject(kGroupA + "001", "甲");
+    AddProject(kGroupA + "003", "丙");
+    AddProject(kGroupB + "001", "戊");
+    AddProject(kGroupB + "003", "庚");
+    editor->LoadProject(kGroupA + "001");
+    editor->SetDlgItemText(CDlgProEdit::IDC_DWDM, "0002");
+    SaveConfirmed();
+    // One more than the group's count (003) is taken: the next free serial.
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), kGroupB + "004");
+    EXPECT_EQ(Projects(), (Rows{Project(kGroupA + "001", "丙"), Project(kGroupB + "001", "戊"),
+                                Project(kGroupB + "003", "庚"), Project(kGroupB + "004", "甲")}));
+
+    // A new year moves the project to the group of that year.
+    editor->SetDlgItemText(CDlgProEdit::IDC_NF, "2009");
+    SaveConfirmed();
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), "9140A010101090002001");
+    EXPECT_EQ(Projects().back(), Project("9140A010101090002001", "甲"));
+    EXPECT_EQ(Projects()[2], Project(kGroupB + "002", "庚"));
+}
+
+TEST_F(ProEditTest, ARefusedWriteLeavesEveryTableAsItWas) {
+    AddProject(kGroupA + "001", "甲");
+    AddProject(kGroupA + "002", "乙");
+    AddProject(kGroupB + "001", "戊");
+    const Rows before = Projects();
+    editor->LoadProject(kGroupA + "001");
+    editor->SetDlgItemText(CDlgProEdit::IDC_DWDM, "0002");
+    editor->SetDlgItemText(CDlgProEdit::IDC_YZBM, "1000810");  // longer than the column takes
+    driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
+    driver.ExpectMessageBox("提示", "保存失败！");
+    editor->SaveProject();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), kGroupA + "001");
+    EXPECT_EQ(Projects(), before);
+}
+
+TEST_F(ProEditTest, SaveOfAProjectRemovedMeanwhileEndsWithoutAMessage) {
+    AddProject(kGroupA + "001", "甲");
+    editor->LoadProject(kGroupA + "001");
+    Exec("delete from CORVANE_ITEMAPPINFO");
+    editor->SetDlgItemText(CDlgProEdit::IDC_DWDM, "0002");
+    driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
+    editor->SaveProject();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select XMBH from CORVANE_ITEMPF"), (Rows{{kGroupA + "001"}})) << "the rows stay with the number";
+}
+
+TEST(ProjectNumbers, SerialsArePaddedToThreeDigits) {
+    EXPECT_EQ(projectinfo::SerialText(1), "001");
+    EXPECT_EQ(projectinfo::SerialText(42), "042");
+    EXPECT_EQ(projectinfo::SerialText(999), "999");
+    EXPECT_EQ(projectinfo::SerialText(1000), "1000");
+    EXPECT_EQ(projectinfo::Prefix("9140A010101", "2008", "0001"), "9140A01010108" "0001");
+}
