@@ -92,7 +92,8 @@ void CDlgExpertBrowse::FillExperts() {
 
 void CDlgExpertBrowse::OnClickExpertList(const ui::NotifyInfo& click) {
     ui::ListCtrl& experts = ExpertList();
-    const int item = experts.HitTest(click.point);
+    // The list reports the row it was clicked on; else the row under the point.
+    const int item = click.item >= 0 ? click.item : experts.HitTest(click.point);
     if (item < 0) return;
     ui::ListCtrl& projects = ProjectList();
     projects.DeleteAllItems();
