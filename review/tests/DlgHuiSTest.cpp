@@ -1,0 +1,161 @@
+// The meeting review: the Excel button per category, the granted budget
+// loaded from the review row or the applied budget, the total, saving the
+// result and the amounts, a node that is no project and refused saves.
+#include "WorkflowTestSupport.h"
+
+#include "platform/ui/Edit.h"
+#include "review/DlgHuiS.h"
+#include "review/OfficeReports.h"
+
+using namespace workflowtest;
+
+namespace {
+
+using Panel = CDlgHuiSPanel;
+
+const std::string kKeyProject = "9140A030101080001001";
+const std::string kLabProject = "9140B010101080001001";
+
+const std::vector<std::string> kBudgetColumns = {"PFJF",  "PFSJF",   "PFCLF", "PFWXF", "PFZYF",
+                                                 "PFSYF", "PFGDZCF", "PFGZF", "PFGLF"};
+
+class MeetingReview : public WorkflowTest {
+protected:
+    void SetUp() override {
+        WorkflowTest::SetUp();
+        // The applied total differs from the sum of the parts (36).
+        AddApplication(kKeyProject, kKey, "2008", "+",
+                       {{"SQJE", "40"}, {"SJF", "1"}, {"CLF", "2"}, {"WXF", "3"}, {"ZYF", "4"}, {"SYF", "5"},
+                        {"GDZCF", "6"}, {"GZF", "7"}, {"GLF", "8"}});
+        AddApplication(kLabProject, kLabGeneral, "2008");
+    }
+    CDlgHuiS& Open() {
+        CDlgHuiS& view = OpenView<CDlgHuiS>();
+        panel = &view.m_dlgPanel;
+        return view;
+    }
+    // The eight amounts then the total, as shown.
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> values;
+        for (int id : Panel::IDC_AMOUNTS) values.push_back(panel->GetDlgItemText(id));
+        values.push_back(panel->GetDlgItemText(Panel::IDC_TOTAL));
+        return values;
+    }
+    void ChooseResult(const std::string& result) { Choose(panel->m_dlgSummary, CDlgProSummary::IDC_RESULT, result); }
+    bool ExcelShown() const { return panel->GetDlgItem(Panel::IDC_EXCEL)->IsWindowVisible(); }
+
+    Panel* panel = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MeetingReview, SummaryShowsTheResultListInsteadOfTheLetterReviewScore) {
+    Open();
+    CDlgProSummary& summary = panel->m_dlgSummary;
+    for (int id : {CDlgProSummary::IDC_FS_LABEL, CDlgProSummary::IDC_PSJG_LABEL, CDlgProSummary::IDC_FS,
+                   CDlgProSummary::IDC_PSJG})
+        EXPECT_FALSE(summary.GetDlgItem(id)->IsWindowVisible()) << id;
+    for (int id : {CDlgProSummary::IDC_RESULT_LABEL, CDlgProSummary::IDC_RESULT})
+        EXPECT_TRUE(summary.GetDlgItem(id)->IsWindowVisible()) << id;
+    EXPECT_TRUE(panel->Item<ui::Edit>(Panel::IDC_TOTAL)->IsReadOnly()) << "the total cannot be typed into";
+}
+
+TEST_F(MeetingReview, ExcelButtonShowsForKeyLaboratoriesOnly) {
+    CDlgHuiS& view = Open();
+    EXPECT_FALSE(ExcelShown());
+    Choose(view.m_dlgYearBar, CDlgYearBar::IDC_CATEGORY, "重点实验室");
+    EXPECT_TRUE(ExcelShown());
+    Choose(view.m_dlgYearBar, CDlgYearBar::IDC_CATEGORY, "专业组");
+    EXPECT_FALSE(ExcelShown());
+    EXPECT_EQ(TreeLines(view.m_dlgProTree), (std::vector<std::string>{"重点基金", "  9140A03", "    " + kKeyProject}));
+
+    DestroyView();
+    WriteSettings("2008", 1, 8);
+    Open();
+    EXPECT_TRUE(ExcelShown()) << "a view opened on 重点实验室";
+    officereports::ClearRequests();
+    panel->Click(Panel::IDC_EXCEL);
+    ASSERT_EQ(officereports::Requests().size(), 1u);
+    EXPECT_EQ(officereports::Requests()[0].dialog, "CDlgLabReviewExcel");
+    EXPECT_EQ(officereports::Requests()[0].parent, panel);
+    officereports::ClearRequests();
+}
+
+TEST_F(MeetingReview, ProjectWithoutReviewRowShowsTheAppliedBudgetAndSavesTheSumOfItsParts) {
+    CDlgHuiS& view = Open();
+    SelectNode(view.m_dlgProTree, kKeyProject);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "40"}));
+
+    driver.ExpectMessageBox("提示", "请选择评审结果！");
+    panel->Click(Panel::IDC_SAVE);
+    EXPECT_TRUE(ReviewRow(kKeyProject, {"PSJG"}).empty());
+
+    ChooseResult("+");
+    driver.ExpectMessageBox("提示", "保存成功！");
+    panel->Click(Panel::IDC_SAVE);
+    EXPECT_EQ(ReviewRow(kKeyProject, kBudgetColumns),
+              (Row{{"PFJF", "36"}, {"PFSJF", "1"}, {"PFCLF", "2"}, {"PFWXF", "3"}, {"PFZYF", "4"}, {"PFSYF", "5"},
+                   {"PFGDZCF", "6"}, {"PFGZF", "7"}, {"PFGLF", "8"}}));
+    EXPECT_EQ(ReviewRow(kKeyProject, {"PSJG"}), (Row{{"PSJG", "+"}}));
+    EXPECT_EQ(Shown().back(), "36");
+}
+
+TEST_F(MeetingReview, RowOfTheLetterReviewShowsZerosAndKeepsItsColumnsWhenSaved) {
+    Insert("CORVANE_ITEMPF", {{"XMBH", kKeyProject}, {"ZJ1", "E01"}, {"PF1", "A A A A A A A A"}, {"FS", "66"},
+                              {"YJ1", "y"}, {"PSJG", "-"}, {"BZZLY", "理由"}});
+    CDlgHuiS& view = Open();
+    SelectNode(view.m_dlgProTree, kKeyProject);
+    EXPECT_EQ(Shown(), std::vector<std::string>(9, "0"));
+    EXPECT_EQ(panel->m_dlgSummary.GetDlgItemText(CDlgProSummary::IDC_RESULT), "-");
+
+    panel->SetDlgItemText(Panel::IDC_AMOUNTS[0], "2.5");
+    panel->SetDlgItemText(Panel::IDC_AMOUNTS[7], "1");
+    ChooseResult("+");
+    driver.ExpectMessageBox("提示", "保存成功！");
+    panel->Click(Panel::IDC_SAVE);
+    EXPECT_EQ(ReviewRow(kKeyProject, {"ZJ1", "PF1", "FS", "YJ1", "BZZLY", "PSJG", "PFJF", "PFSJF", "PFGLF"}),
+              (Row{{"ZJ1", "E01"}, {"PF1", "A A A A A A A A"}, {"FS", "66"}, {"YJ1", "y"}, {"BZZLY", "理由"},
+                   {"PSJG", "+"}, {"PFJF", "3.5"}, {"PFSJF", "2.5"}, {"PFGLF", "1"}}));
+}
+
+TEST_F(MeetingReview, StoredBudgetIsLoadedAndLeavingAnAmountUpdatesTheTotal) {
+    Insert("CORVANE_ITEMPF", {{"XMBH", kKeyProject}, {"PSJG", "+"}, {"PFJF", "9"}, {"PFSJF", "4"}, {"PFCLF", "5"}});
+    CDlgHuiS& view = Open();
+    SelectNode(view.m_dlgProTree, kKeyProject);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"4", "5", "0", "0", "0", "0", "0", "0", "9"}));
+    panel->SetDlgItemText(Panel::IDC_AMOUNTS[3], "0.25");
+    panel->OnCommand(Panel::IDC_AMOUNTS[3], EN_KILLFOCUS);
+    EXPECT_EQ(Shown().back(), "9.25");
+
+    driver.AnswerMessageBox(IDOK);  // the framework's message, with the application's title
+    panel->SetDlgItemText(Panel::IDC_AMOUNTS[0], "abc");
+    panel->OnCommand(Panel::IDC_AMOUNTS[0], EN_KILLFOCUS);
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(driver.MessageBoxes()[0].text, "请输入一个数字。");
+    EXPECT_EQ(Shown().back(), "9.25") << "the total is formed from the amounts as they stood";
+}
+
+TEST_F(MeetingReview, NodeThatIsNoProjectCannotOverwriteTheShownProjectsBudget) {
+    Insert("CORVANE_ITEMPF", {{"XMBH", kKeyProject}, {"PSJG", "+"}, {"PFJF", "9"}, {"PFSJF", "9"}});
+    CDlgHuiS& view = Open();
+    SelectNode(view.m_dlgProTree, kKeyProject);
+    SelectNode(view.m_dlgProTree, "重点基金");
+    EXPECT_EQ(Shown(), std::vector<std::string>(9, "0"));
+    EXPECT_EQ(panel->m_dlgSummary.GetDlgItemText(CDlgProSummary::IDC_XMBH), kKeyProject);
+    driver.ExpectMessageBox("提示", "请先选择一个项目！");
+    panel->Click(Panel::IDC_SAVE);
+    EXPECT_EQ(ReviewRow(kKeyProject, {"PFJF", "PFSJF"}), (Row{{"PFJF", "9"}, {"PFSJF", "9"}}));
+}
+
+TEST_F(MeetingReview, KeyLaboratoryProjectGetsANewReviewRow) {
+    WriteSettings("2008", 1, 8);
+    CDlgHuiS& view = Open();
+    SelectNode(view.m_dlgProTree, kLabProject);
+    EXPECT_EQ(Shown(), std::vector<std::string>(9, "0")) << "an application without amounts";
+    panel->SetDlgItemText(Panel::IDC_AMOUNTS[2], "12");
+    ChooseResult("-");
+    driver.ExpectMessageBox("提示", "保存成功！");
+    panel->Click(Panel::IDC_SAVE);
+    EXPECT_EQ(ReviewRow(kLabProject, {"XMBH", "PSJG", "PFJF", "PFWXF"}),
+              (Row{{"XMBH", kLabProject}, {"PSJG", "-"}, {"PFJF", "12"}, {"PFWXF", "12"}}));
+}
