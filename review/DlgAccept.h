@@ -1,13 +1,40 @@
-// The 项目验收 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// The 项目验收 module view: the year bar and the tree of the year's approved
+// projects (both fund kinds) on the left, the acceptance result page with
+// its information page on the right.
 #pragma once
 
-#include "platform/ui/FramePlaceholderView.h"
+#include "review/DlgAcceptPanel.h"
+#include "review/DlgProTree.h"
+#include "review/DlgYearBar.h"
+#include "review/WorkflowView.h"
 
-class CDlgAccept : public ui::PlaceholderView {
+class CDlgAcceptYearBar : public CDlgYearBar {
+public:
+    void OnCategoryChanged() override;
+    void OnYearChanged() override { OnCategoryChanged(); }
+};
+
+class CDlgAcceptProTree : public CDlgProTree {
+protected:
+    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
+};
+
+class CDlgAccept : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgAccept)
 public:
     static constexpr int IDD = 6047;
+    static constexpr int IDC_PANEL_PLACE = 6096;
 
     CDlgAccept();
+    static const ui::DialogTemplate& Template();
+
+    CDlgYearBar& YearBar() override { return m_dlgYearBar; }
+    CDlgProTree& ProTree() override { return m_dlgProTree; }
+
+    CDlgAcceptYearBar m_dlgYearBar;
+    CDlgAcceptProTree m_dlgProTree;
+    CDlgAcceptPanel m_dlgPanel;
+
+protected:
+    void CreateStepPanels() override;
 };
