@@ -1,34 +1,10 @@
 #include "application/DlgAppWriter.h"
 
-#include <QPainter>
+#include "application/richedit/FormatToolBar.h"
 #include <QWidget>
 
 #include "application/Dlgproappl.h"
 #include "platform/ui/DataExchange.h"
-
-namespace {
-
-// The formatting tool bar: font, colour, bold, italic, underline and the
-// three alignments, each a small drawn letter.
-ui::ToolBarResource FormatBar() {
-    using W = CDlgAppWriter;
-    ui::ToolBarResource bar;
-    bar.buttons = {W::ID_FONTNAME, ui::ID_SEPARATOR, W::ID_CHAR_COLOR, ui::ID_SEPARATOR, W::ID_CHAR_BOLD,
-                   W::ID_CHAR_ITALIC, W::ID_CHAR_UNDERLINE, ui::ID_SEPARATOR, W::ID_PARA_LEFT, W::ID_PARA_CENTER,
-                   W::ID_PARA_RIGHT};
-    const char* const glyphs[] = {"A", "C", "B", "I", "U", "L", "M", "R"};
-    bar.strip = QImage(16 * 8, 16, QImage::Format_ARGB32);
-    bar.strip.fill(Qt::transparent);
-    QPainter painter(&bar.strip);
-    QFont font;
-    font.setPixelSize(12);
-    font.setBold(true);
-    painter.setFont(font);
-    for (int i = 0; i < 8; ++i) painter.drawText(QRect(i * 16, 0, 16, 16), Qt::AlignCenter, glyphs[i]);
-    return bar;
-}
-
-}  // namespace
 
 const ui::DialogTemplate& CDlgAppWriter::Template() {
     using ui::Kind;
@@ -52,7 +28,7 @@ const ui::DialogTemplate& CDlgAppWriter::Template() {
 }
 
 CDlgAppWriter::CDlgAppWriter(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
-    static const bool registered = (ui::RegisterToolBar(IDR_FORMATBAR, FormatBar()), true);
+    static const bool registered = (ui::RegisterToolBar(IDR_FORMATBAR, formatbar::Resource()), true);
     (void)registered;
 
     MapClicked(ID_FONTNAME, [this] { OnFontname(); });

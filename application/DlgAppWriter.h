@@ -7,6 +7,8 @@
 // current rich-text field, whose format the tool bar's check marks follow.
 #pragma once
 
+#include "application/richedit/FormatToolBar.h"
+
 #include <array>
 
 #include "application/DlgAppBasicInfo.h"
@@ -33,9 +35,10 @@ public:
                          IDC_BTN_SAVEDOC = 5148, IDC_BTN_READ = 5149, IDC_BTN_IMPORTPARTIAL = 5147,
                          IDC_BTN_WORD = 5144, IDC_BTN_SAVE = 5143, IDC_BTN_PROADD = 5142;
     static constexpr int IDR_FORMATBAR = 139;
-    static constexpr int ID_FONTNAME = 165, ID_CHAR_COLOR = 32801, ID_CHAR_BOLD = 32799, ID_CHAR_ITALIC = 32800,
-                         ID_CHAR_UNDERLINE = 32802, ID_PARA_LEFT = 32803, ID_PARA_CENTER = 32804,
-                         ID_PARA_RIGHT = 32805;
+    static constexpr int ID_FONTNAME = formatbar::ID_FONTNAME, ID_CHAR_COLOR = formatbar::ID_CHAR_COLOR,
+                         ID_CHAR_BOLD = formatbar::ID_CHAR_BOLD, ID_CHAR_ITALIC = formatbar::ID_CHAR_ITALIC,
+                         ID_CHAR_UNDERLINE = formatbar::ID_CHAR_UNDERLINE, ID_PARA_LEFT = formatbar::ID_PARA_LEFT,
+                         ID_PARA_CENTER = formatbar::ID_PARA_CENTER, ID_PARA_RIGHT = formatbar::ID_PARA_RIGHT;
     static constexpr COLORREF kBackground = RGB(242, 246, 255);
     // The tabs of the four chapters that have one, in tab order.
     enum Tab { kTabBasicInfo, kTabMembers, kTabBudget, kTabChapter };

@@ -1,36 +1,9 @@
 #include "guide_annual/DlgGuideDetail.h"
 
-#include <QPainter>
+#include "application/richedit/FormatToolBar.h"
 
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/DlgOneGuide.h"
-
-namespace {
-
-// The formatting tool bar: font, colour, bold, italic, underline and the
-// three alignments, each a small drawn picture.
-ui::ToolBarResource FormatBar() {
-    using D = CDlgGuideDetail;
-    ui::ToolBarResource bar;
-    bar.buttons = {D::ID_FONTNAME,      0,
-                   D::ID_CHAR_COLOR,    0,
-                   D::ID_CHAR_BOLD,     D::ID_CHAR_ITALIC,
-                   D::ID_CHAR_UNDERLINE, 0,
-                   D::ID_PARA_LEFT,     D::ID_PARA_CENTER,
-                   D::ID_PARA_RIGHT};
-    const char* const glyphs[] = {"A", "C", "B", "I", "U", "L", "M", "R"};
-    bar.strip = QImage(16 * 8, 16, QImage::Format_ARGB32);
-    bar.strip.fill(Qt::transparent);
-    QPainter painter(&bar.strip);
-    QFont font;
-    font.setPixelSize(12);
-    font.setBold(true);
-    painter.setFont(font);
-    for (int i = 0; i < 8; ++i) painter.drawText(QRect(i * 16, 0, 16, 16), Qt::AlignCenter, glyphs[i]);
-    return bar;
-}
-
-}  // namespace
 
 const ui::DialogTemplate& CDlgGuideDetail::Template() {
     using ui::Kind;
@@ -46,7 +19,7 @@ const ui::DialogTemplate& CDlgGuideDetail::Template() {
 }
 
 CDlgGuideDetail::CDlgGuideDetail(CDlgOneGuide& view) : ui::Dialog(Template(), nullptr), m_dlgHeader(view) {
-    static const bool registered = (ui::RegisterToolBar(IDR_FORMATBAR, FormatBar()), true);
+    static const bool registered = (ui::RegisterToolBar(IDR_FORMATBAR, formatbar::Resource()), true);
     (void)registered;
     MapClicked(IDC_ADD, [&view] { view.OnBtnAdd(); });
     MapClicked(IDC_SAVE, [&view] { view.OnButtonSave(); });

@@ -3,6 +3,8 @@
 // buttons new, save and Word output, which the panel hands to the view.
 #pragma once
 
+#include "application/richedit/FormatToolBar.h"
+
 #include "foundation/ButtonST.h"
 #include "guide_annual/DlgGuideHeader.h"
 #include "guide_annual/GuideTabWnd.h"
@@ -22,9 +24,10 @@ public:
     static constexpr int IDC_WORD = 7022;
     static constexpr int IDR_FORMATBAR = 139;
     // Tool bar commands.
-    static constexpr int ID_FONTNAME = 165, ID_CHAR_COLOR = 32801, ID_CHAR_BOLD = 32799, ID_CHAR_ITALIC = 32800,
-                         ID_CHAR_UNDERLINE = 32802, ID_PARA_LEFT = 32803, ID_PARA_CENTER = 32804,
-                         ID_PARA_RIGHT = 32805;
+    static constexpr int ID_FONTNAME = formatbar::ID_FONTNAME, ID_CHAR_COLOR = formatbar::ID_CHAR_COLOR,
+                         ID_CHAR_BOLD = formatbar::ID_CHAR_BOLD, ID_CHAR_ITALIC = formatbar::ID_CHAR_ITALIC,
+                         ID_CHAR_UNDERLINE = formatbar::ID_CHAR_UNDERLINE, ID_PARA_LEFT = formatbar::ID_PARA_LEFT,
+                         ID_PARA_CENTER = formatbar::ID_PARA_CENTER, ID_PARA_RIGHT = formatbar::ID_PARA_RIGHT;
     static constexpr COLORREF kActiveTabColor = RGB(63, 131, 240);
 
     explicit CDlgGuideDetail(CDlgOneGuide& view);
