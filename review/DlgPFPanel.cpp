@@ -165,7 +165,13 @@ void CDlgPFPanel::FillFromApplication(const std::string& xmbh) {
 }
 
 bool CDlgPFPanel::UpdateTotal() {
-    if (!UpdateData(TRUE)) return false;
+    // A refused amount is reported by a message box that takes the focus from
+    // the next edit; that edit's focus loss must not report it a second time.
+    if (m_bUpdatingTotal) return false;
+    m_bUpdatingTotal = true;
+    const bool taken = UpdateData(TRUE);
+    m_bUpdatingTotal = false;
+    if (!taken) return false;
     double sum = 0;
     for (const BudgetItem& item : kItems) sum += this->*item.amount;
     m_fTotal = float(sum);

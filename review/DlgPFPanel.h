@@ -66,4 +66,7 @@ protected:
     void DoDataExchange(ui::DataExchange& dx) override;
     void OnOK() override {}
     void OnCancel() override {}
+
+private:
+    bool m_bUpdatingTotal = false;
 };
