@@ -137,6 +137,7 @@ void CDlgJJBYS::OnBtnProDel() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    if (!ClearProjectColumns(number, "的验收信息？", "PFZT=NULL,YSFS= NULL,YSDJ= NULL,YSJL= NULL,YSBZ= NULL")) return;
+    const std::string clear = ClearColumnsSql(number, "PFZT=NULL,YSFS= NULL,YSDJ= NULL,YSJL= NULL,YSBZ= NULL");
+    if (!ConfirmAndRun(number, "的验收信息？", {clear}, "删除成功！")) return;
     if (number == m_strCurrentProject) ClearFields();
 }

@@ -86,17 +86,20 @@ std::string CManageInfoView::WorkingFile(const std::string& name) const {
     return sys::JoinPath(sys::ProgramFolder(), name);
 }
 
-bool CManageInfoView::ClearProjectColumns(const std::string& number, const std::string& ending,
-                                          const std::string& assignments) {
+bool CManageInfoView::ConfirmAndRun(const std::string& number, const std::string& ending,
+                                    const std::vector<std::string>& statements, const std::string& successText) {
     if (ManagePrompt("确定删除项目" + number + ending, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
-    bool cleared = m_connection.BeginTrans() >= 0;
-    if (cleared) {
-        cleared = m_connection.Execute("update CORVANE_ITEMMANAGEINFO set " + assignments + " where XMBH='" +
-                                       text::EscapeSql(number) + "'") != nullptr;
-        cleared = cleared ? m_connection.CommitTrans() != FALSE : (m_connection.RollbackTrans(), false);
+    bool done = m_connection.BeginTrans() >= 0;
+    if (done) {
+        for (const std::string& sql : statements) done = done && m_connection.Execute(sql) != nullptr;
+        done = done ? m_connection.CommitTrans() != FALSE : (m_connection.RollbackTrans(), false);
     }
-    ManagePrompt(cleared ? "删除成功！" : "删除数据失败！", cleared ? MB_ICONINFORMATION : MB_ICONERROR);
-    return cleared;
+    ManagePrompt(done ? successText : "删除数据失败！", done ? MB_ICONINFORMATION : MB_ICONERROR);
+    return done;
+}
+
+std::string CManageInfoView::ClearColumnsSql(const std::string& number, const std::string& assignments) {
+    return "update CORVANE_ITEMMANAGEINFO set " + assignments + " where XMBH='" + text::EscapeSql(number) + "'";
 }
 
 bool CManageInfoView::OpenManageRow(const std::string& number) {
