@@ -6,7 +6,7 @@
 #include "application/ApplicationDb.h"
 #include "application/ApplicationStore.h"
 #include "application/LeadingCharacters.h"
-#include "application/LongBinaryValue.h"
+#include "foundation/LongBinary.h"
 #include "application/ProApp.h"
 #include "application/ProjectNumbering.h"
 #include "application/StoredApplicationDocument.h"

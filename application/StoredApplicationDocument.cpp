@@ -4,7 +4,7 @@
 
 #include "application/ApplicationDb.h"
 #include "application/LeadingCharacters.h"
-#include "application/LongBinaryValue.h"
+#include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"

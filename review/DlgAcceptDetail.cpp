@@ -6,7 +6,7 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListCtrl.h"
-#include "review/LongBinaryFile.h"
+#include "foundation/LongBinary.h"
 #include "review/WorkflowView.h"
 
 namespace {

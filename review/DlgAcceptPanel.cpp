@@ -5,7 +5,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Services.h"
-#include "review/LongBinaryFile.h"
+#include "foundation/LongBinary.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowView.h"
 

@@ -7,7 +7,7 @@
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Services.h"
 #include "review/AcceptArtwork.h"
-#include "review/LongBinaryFile.h"
+#include "foundation/LongBinary.h"
 
 IMPLEMENT_DYNAMIC(CManageInfoView, ui::FormView)
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "application/LongBinaryValue.h"
+#include "foundation/LongBinary.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
