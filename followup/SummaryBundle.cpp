@@ -1,0 +1,276 @@
+#include "followup/SummaryBundle.h"
+
+#include <array>
+#include <utility>
+
+#include "application/ApplicationDb.h"
+#include "application/LeadingCharacters.h"
+#include "foundation/LongBinary.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/LengthPrefixedContainer.h"
+#include "foundation/Options.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/DateTime.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Services.h"
+
+namespace {
+
+constexpr int kApplicantUnitRole = 1;
+constexpr int kFundOfficeRole = 2;
+
+// Scratch files of the two parts, in the export folder when writing and in
+// the program folder when reading.
+constexpr const char* kDocumentFile = "验收总结.xml";
+constexpr const char* kAchievementFile = "成果汇总.xml";
+
+// The achievement columns a bundle carries, besides the project number.
+constexpr std::array<const char*, 4> kAchievementColumns = {"MC", "LX", "TIME", "BZ"};
+
+struct VariantInfo {
+    const char* table;
+    const char* folderWord;
+    const char* doneMessage;
+    std::vector<const char*> richColumns;  // long binary columns besides ATTACH
+    // A column only this variant's table has: a bundle without it holds
+    // another kind of document.
+    const char* ownColumn;
+};
+
+const VariantInfo& Info(SummaryBundle::Variant variant) {
+    static const VariantInfo acceptance{"CORVANE_ITEMCHECKACCEPT", "项目验收总结", "项目验收总结导出完成！",
+                                        {"WCQKJJ", "ZBSXQK"}, "ZBSXQK"};
+    static const VariantInfo progress{"CORVANE_ITEMPROGRESS", "阶段进展报告", "阶段进展报告导出完成！",
+                                      {"WCQKJJ"}, "JCJL"};
+    return variant == SummaryBundle::Variant::AcceptanceSummary ? acceptance : progress;
+}
+
+std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
+
+std::string FieldText(CAdoRecordSet& rs, const char* column) {
+    std::string value;
+    rs.GetString(column, value);
+    return value;
+}
+
+bool HasColumn(CAdoRecordSet& rs, const char* column) { return rs.GetFieldAttributes(column) != -1; }
+
+// The last `count` characters of a UTF-8 text (all of it when shorter).
+std::string TrailingCharacters(const std::string& s, std::size_t count) {
+    std::size_t begin = s.size();
+    for (std::size_t chars = 0; begin > 0 && chars < count; ++chars) {
+        --begin;
+        while (begin > 0 && !IsUtf8LeadByte(s[begin])) --begin;
+    }
+    return s.substr(begin);
+}
+
+void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示", MB_ICONERROR); }
+
+}  // namespace
+
+// What an import takes from a bundle, read whole before anything is written.
+struct SummaryBundle::Document {
+    std::string number, backupName, contributors, attachName;
+    std::vector<std::pair<const char*, std::string>> richTexts;
+    std::string attachment;
+    std::vector<std::array<std::string, kAchievementColumns.size()>> achievements;
+};
+
+// ---- the container ----
+
+bool SummaryBundle::WriteParts(const std::string& bundlePath, const std::vector<std::string>& partFiles) {
+    std::vector<std::string> parts(partFiles.size());
+    for (std::size_t i = 0; i < partFiles.size(); ++i)
+        if (!sys::ReadFile(partFiles[i], parts[i])) return false;
+    return LengthPrefixedContainer::Write(bundlePath, std::nullopt, parts);
+}
+
+bool SummaryBundle::ReadParts(const std::string& bundlePath, const std::vector<std::string>& partFiles) {
+    std::vector<std::string> parts;
+    if (LengthPrefixedContainer::Read(bundlePath, std::nullopt, partFiles.size(), parts) !=
+        LengthPrefixedContainer::ReadResult::Ok)
+        return false;
+    for (std::size_t i = 0; i < partFiles.size(); ++i)
+        if (!sys::WriteFileAtomic(partFiles[i], parts[i])) return false;
+    return true;
+}
+
+// ---- folders ----
+
+std::string SummaryBundle::ExportFolder(const std::string& chosenFolder, const std::string& date) const {
+    return sys::JoinPath(chosenFolder, date + Info(m_variant).folderWord);
+}
+
+std::string SummaryBundle::AttachmentFolder(const std::string& number, const std::string& category) const {
+    const COptions options;
+    const std::string saveFolder =
+        m_variant == Variant::AcceptanceSummary ? options.GetAcceptDir() : options.GetProgressDir();
+    if (saveFolder.empty()) return {};
+    std::string folder = sys::JoinPath(saveFolder, sys::SafeFileName(LeadingCharacters(number, 7)));
+    folder = sys::JoinPath(folder, sys::SafeFileName(TrailingCharacters(category, 4)));
+    folder = sys::JoinPath(folder, sys::SafeFileName(number));
+    return sys::JoinPath(folder, "所有文件");
+}
+
+// ---- export ----
+
+void SummaryBundle::OnBtnExport(const std::vector<std::string>& tickedNumbers) {
+    if (tickedNumbers.empty()) {
+        ui::MessageBox("请先选择要导出的记录！", "提示", MB_ICONSTOP);
+        return;
+    }
+    const std::string chosen = ui::BrowseForFolder("请选择项目申请书保存路径");
+    if (chosen.empty()) return;
+    const std::string folder = ExportFolder(chosen, text::DateTime::Now().Format("%Y-%m-%d"));
+    for (const std::string& number : tickedNumbers) {
+        if (Export(number, folder) == ExportResult::Failed) {
+            ui::MessageBox("项目编号为" + number + "的项目导出失败！", "提示", MB_ICONINFORMATION);
+            return;
+        }
+    }
+    ui::MessageBox(Info(m_variant).doneMessage, "提示", MB_ICONINFORMATION);
+}
+
+SummaryBundle::ExportResult SummaryBundle::Export(const std::string& number, const std::string& folder) {
+    const std::string table = Info(m_variant).table;
+    CAdoRecordSet document, achievements;
+    appdb::Bind(document, m_connection);
+    appdb::Bind(achievements, m_connection);
+    if (!document.Open("select * from " + table + " where XMBH=" + Quoted(number)) || document.IsEOF())
+        return ExportResult::NoDocument;
+
+    const std::vector<std::string> scratch = {sys::JoinPath(folder, kDocumentFile),
+                                              sys::JoinPath(folder, kAchievementFile)};
+    // A project without achievement rows still carries its (empty) second part.
+    const bool written =
+        sys::MakeDirs(sys::NativePath(folder)) && document.Save(scratch[0], adPersistXML) &&
+        achievements.Open("select * from corvane_cghz where XMBH=" + Quoted(number)) &&
+        achievements.Save(scratch[1], adPersistXML) &&
+        WriteParts(sys::JoinPath(folder, sys::SafeFileName(number) + "." + kExtension), scratch);
+    for (const std::string& file : scratch) sys::RemoveFile(file);
+    return written ? ExportResult::Exported : ExportResult::Failed;
+}
+
+// ---- import ----
+
+void SummaryBundle::RemoveImportScratchFiles() {
+    for (const char* name : {kDocumentFile, kAchievementFile}) sys::RemoveFile(sys::JoinPath(sys::ProgramFolder(), name));
+}
+
+bool SummaryBundle::OnBtnImport() {
+    const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
+    if (folder.empty()) return false;
+    int count = 0;
+    for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinPath(folder, name));
+    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_ICONINFORMATION);
+    RemoveImportScratchFiles();
+    return true;
+}
+
+int SummaryBundle::Import(const std::string& path) {
+    Document document;
+    if (!ReadDocument(path, document)) return 0;
+    if (document.number.empty()) return 0;  // a bundle without a document row
+    if (!AskOverwrite(document.number)) return 0;
+    bool replaceAchievements = true;
+    if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty())
+        replaceAchievements = ExtractAttachment(document);
+    return WriteDocument(document, replaceAchievements) ? 1 : 0;
+}
+
+bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
+    const VariantInfo& info = Info(m_variant);
+    const std::string folder = sys::ProgramFolder();
+    CAdoRecordSet row, achievements;
+    const bool loaded = ReadParts(path, {sys::JoinPath(folder, kDocumentFile), sys::JoinPath(folder, kAchievementFile)}) &&
+                        row.OpenFromFile(sys::JoinPath(folder, kDocumentFile)) && HasColumn(row, info.ownColumn) &&
+                        achievements.OpenFromFile(sys::JoinPath(folder, kAchievementFile));
+    if (!loaded) {
+        ShowLoadFailure();
+        return false;
+    }
+    if (row.IsEOF()) return true;  // no document: nothing to import
+
+    document.number = FieldText(row, "XMBH");
+    document.backupName = FieldText(row, "BACKUPNAME");
+    document.contributors = FieldText(row, "SJWCR");
+    document.attachName = FieldText(row, "ATTACHNAME");
+    for (const char* column : info.richColumns) {
+        std::string bytes;
+        ReadLongBinary(row, column, bytes);
+        document.richTexts.emplace_back(column, std::move(bytes));
+    }
+    ReadLongBinary(row, "ATTACH", document.attachment);
+    for (; !achievements.IsEOF(); achievements.MoveNext()) {
+        auto& values = document.achievements.emplace_back();
+        for (std::size_t i = 0; i < kAchievementColumns.size(); ++i)
+            values[i] = FieldText(achievements, kAchievementColumns[i]);
+    }
+    return true;
+}
+
+bool SummaryBundle::AskOverwrite(const std::string& number) {
+    if (!appdb::HasRow(m_connection, "select xmbh from " + std::string(Info(m_variant).table) +
+                                         " where xmbh=" + Quoted(number)))
+        return true;
+    return ui::MessageBox("项目" + number + "的验收总结已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) ==
+           IDOK;
+}
+
+bool SummaryBundle::ExtractAttachment(const Document& document) {
+    CAdoRecordSet application;
+    appdb::Bind(application, m_connection);
+    std::string category;
+    if (application.Open("select XMLB from CORVANE_ITEMAPPINFO where XMBH = " + Quoted(document.number)) &&
+        !application.IsEOF())
+        category = FieldText(application, "XMLB");
+
+    const std::string folder = AttachmentFolder(document.number, category);
+    const std::string file = folder.empty() ? std::string() : sys::JoinPath(folder, sys::SafeFileName(document.attachName));
+    if (!file.empty() && sys::FileExists(file) &&
+        ui::MessageBox("附件\"" + document.attachName + "\"已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) !=
+            IDOK)
+        return false;
+    if (file.empty() || !sys::MakeDirs(folder) || !sys::WriteFileAtomic(file, document.attachment)) {
+        ui::AfxMessageBox("Create file failed!");
+        return false;
+    }
+    return true;
+}
+
+bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievements) {
+    const std::string table = Info(m_variant).table;
+    const std::string number = Quoted(document.number);
+    const bool keepAttachment = COptions().GetRole() == kApplicantUnitRole;
+    return appdb::InTransaction(m_connection, [&] {
+        if (!m_connection.Execute("delete from " + table + " where XMBH = " + number)) return false;
+        CAdoRecordSet row;
+        appdb::Bind(row, m_connection);
+        bool ok = row.Open("select * from " + table + " where XMBH = " + number) && row.AddNew() &&
+                  row.SetString("XMBH", document.number) && row.SetString("BACKUPNAME", document.backupName) &&
+                  row.SetString("SJWCR", document.contributors) && row.SetString("ATTACHNAME", document.attachName);
+        for (const auto& [column, bytes] : document.richTexts) ok = ok && WriteLongBinary(row, column, bytes);
+        if (keepAttachment) ok = ok && WriteLongBinary(row, "ATTACH", document.attachment);
+        if (!ok || !row.Update()) {
+            row.CancelUpdate();
+            return false;
+        }
+        if (!replaceAchievements) return true;
+
+        if (!m_connection.Execute("delete from corvane_cghz where XMBH=" + number)) return false;
+        CAdoRecordSet achievements;
+        appdb::Bind(achievements, m_connection);
+        if (!achievements.Open("select * from CORVANE_CGHZ where XMBH=" + number)) return false;
+        for (const auto& values : document.achievements) {
+            bool added = achievements.AddNew() && achievements.SetString("XMBH", document.number);
+            for (std::size_t i = 0; i < kAchievementColumns.size(); ++i)
+                added = added && achievements.SetString(kAchievementColumns[i], values[i]);
+            if (!added || !achievements.Update()) {
+                achievements.CancelUpdate();
+                return false;
+            }
+        }
+        return true;
+    });
+}

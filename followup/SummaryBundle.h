@@ -1,0 +1,71 @@
+// The summary bundle "<project number>.prosum": an acceptance summary or a
+// stage progress report on its way from an applicant unit to the fund office.
+// Two saved recordsets, the document row and the project's achievement rows,
+// follow one another in a length-prefixed container without a marker.
+//
+// The list pages of the two summary views run their 导出 and 导入 commands
+// through this class; the unit achievement-transfer bundle, a one-part
+// container under the same extension, uses WriteParts and ReadParts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "foundation/AdoConnection.h"
+
+class SummaryBundle {
+public:
+    enum class Variant { AcceptanceSummary, ProgressReport };
+    static constexpr const char* kExtension = "prosum";
+
+    SummaryBundle(CAdoConnection& connection, Variant variant) : m_connection(connection), m_variant(variant) {}
+
+    // 导出: one bundle per ticked project (numbers in list order) into the
+    // dated folder below a chosen one, with the messages of the command.
+    void OnBtnExport(const std::vector<std::string>& tickedNumbers);
+    // 导入: every bundle of a chosen folder, then "共导入了<n>条数据！". False
+    // when the folder choice was cancelled (the list need not be refilled).
+    bool OnBtnImport();
+
+    // Writes the bundle of one stored document into `folder` (created when
+    // missing). Exported: written; NoDocument: the project has no document
+    // and nothing was written; Failed: a file could not be written.
+    enum class ExportResult { Exported, NoDocument, Failed };
+    ExportResult Export(const std::string& number, const std::string& folder);
+
+    // Imports one bundle: 1 when it counts as imported, 0 otherwise. The
+    // document row and the achievement rows are written in one transaction,
+    // and nothing is written before both parts have been read: a bundle that
+    // cannot be read, is cut short or holds another kind of document shows
+    // "载入数据文件失败！" and leaves the database as it was.
+    int Import(const std::string& path);
+
+    // <chosen folder>/<date><项目验收总结 | 阶段进展报告>.
+    std::string ExportFolder(const std::string& chosenFolder, const std::string& date) const;
+    // The fund office's folder of a project's attachment: the save folder of
+    // the settings record, the fund number (first 7 characters of the
+    // number), the last four characters of the category, the number and
+    // "所有文件". Empty while the settings record names no save folder.
+    std::string AttachmentFolder(const std::string& number, const std::string& category) const;
+
+    // Removes the scratch files an import leaves in the program folder.
+    static void RemoveImportScratchFiles();
+
+    // The container itself: each file's bytes as one part, in order; and
+    // back, each part into its file. ReadParts is false when the bundle
+    // cannot be read, holds fewer parts or a length runs past its end.
+    static bool WriteParts(const std::string& bundlePath, const std::vector<std::string>& partFiles);
+    static bool ReadParts(const std::string& bundlePath, const std::vector<std::string>& partFiles);
+
+private:
+    struct Document;
+    bool ReadDocument(const std::string& path, Document& document);
+    bool AskOverwrite(const std::string& number);
+    // The fund office's copy of the attachment; false when the achievement
+    // rows are to be left as they are (a declined overwrite, a failed write).
+    bool ExtractAttachment(const Document& document);
+    bool WriteDocument(const Document& document, bool replaceAchievements);
+
+    CAdoConnection& m_connection;
+    Variant m_variant;
+};
