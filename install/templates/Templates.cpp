@@ -188,6 +188,151 @@ bool ResearchGoalsGuide(const std::string& path, std::string& error) {
     return WriteWord(path, xml, PageNumberFooter(), error);
 }
 
+
+// The unit achievement-transfer report. A note table comes first; the walk
+// enters the second table, moves eight cells and types each value into the
+// empty cell under its label (the contact row: right of its label). Label
+// and value rows carry the same spans, so a value sits in its label's column.
+bool UnitTransferReport(const std::string& path, std::string& error) {
+    const Look small{"", 9, false, "center"};
+    auto L = [&small](const char* t, int span = 1) { return CellSpec{t, span, small}; };
+    auto V = [](int span = 1) { return CellSpec{"", span, kValue}; };
+    auto values = [&](const char* head, const std::vector<int>& spans) {
+        RowSpec row = {L(head)};
+        for (int span : spans) row.push_back(span ? V(span) : L(""));  // 0: a cell nobody types into
+        return row;
+    };
+    const std::vector<int> seven(7, 1);
+    std::vector<RowSpec> rows = {
+        {L("承担项目情况"), L("十年承担该类基金项目总数"), L("十年承担该类项目总经费（万元）"), L("十年承担重点项目总数"),
+         L("十年承担重点项目总经费（万元）"), L("十年承担一般项目总数"), L("十年承担一般项目总经费（万元）"),
+         L("十年补贴该基金总经费（万元）")},
+        values("填报数据", seven),
+        {L("成果推广应用"), L("已转化应用的项目总数"), L("已转化项目的立项总经费"), L("已转化的重点项目数量"),
+         L("已转化的重点项目总经费（万元）"), L("已转化的一般项目数量"), L("已转化的一般项目总经费（万元）"),
+         L("无单位补贴项目的转化数量")},
+        values("填报数据", seven),
+        {L("转入计划情况"), L("转入预研探索计划和国防973计划的项目总数"), L("转入预研其他计划的项目总数"),
+         L("转入型号研制计划的项目总数"), L("转入军口863计划的项目总数"), L("转入军内科研等其他军口计划的项目总数"),
+         L("支撑重要装备型号研制或重大演习、救灾、维稳反恐等任务的项目总数", 2)},
+        values("填报数据", {1, 1, 1, 1, 1, 2}),
+        {L("转入其他领域"), L("转入单位自主研发计划或国防科工局国防基础科研计划的项目数"),
+         L("转入其他民口研究计划的项目数"), L("转入民用商业领域的项目总数"), L("主要转化渠道"),
+         L("从验收到转化的平均年份"), L("转化应用后发挥的主要作用"), L("")},
+        values("填报数据", {1, 1, 1, 1, 1, 1, 0}),
+        {L("转化效果"), L("转入所在技术领域的项目总数"), L("转入所在行业领域的项目总数"),
+         L("转化后总的经济效益（万元）"), L("转化应用的主要障碍", 2), L("主要应用单位性质"), L("")},
+        values("填报数据", {1, 1, 1, 2, 1, 0}),
+        {L("培育研究方向与培养研究队伍", 8)},
+        {L("以下各项按已转化项目填写", 8)},
+        {L("培育研究方向"), L("新培育研究方向的数量"), L("培育出新研究方向的已转化项目数量"),
+         L("在新培育研究方向开展持续研究的已转化项目数量"),
+         L("新培育研究方向成为所在领域主流或重要研究方向的已转化项目数量"),
+         L("新培育研究方向最后终止的主要原因", 3)},
+        values("填报数据", {1, 1, 1, 1, 3}),
+        {L("培养研究队伍"), L("已转化项目负责人的主要年龄段"), L("已转化项目负责人的职称主体"),
+         L("实际参加项目研究的平均人数"), L("项目组主要成员长期从事所属领域研究的已转化项目数量"),
+         L("项目组主要成员目前以成长为本单位技术骨干或学术带头人的转化项目数"),
+         L("已建立了一支在所属领域潜心钻研的中青年团队的转化项目数量", 2)},
+        values("填报数据", {1, 1, 1, 1, 1, 2}),
+        {L("协调管理保障"), L("单位管理部门是否督促各项目组从立项、研究到成果转化全程进行统筹谋划并提供技术指导"),
+         L("单位管理部门是否协调其他项目计划或推荐给用户单位以促进基金项目成果转化"),
+         L("单位管理部门是否建立信息沟通与成果共享平台"),
+         L("单位管理部门是否组织各项目组向中国国防科技报告馆藏服务中心提交技术文档"),
+         L("所在单位是否建立成果转化归口管理机构并落实专人专管"), L("所在单位是否建立并落实成果转化奖励政策"),
+         L("单位管理部门是否采取有效的保密管理措施")},
+        values("是否", seven),
+        {L("已转化项目数"), L("在立项、研究到成果转化全程统筹谋划方面得到单位督促与指导的已转化项目数"),
+         L("在协调其他项目计划或推荐给用户单位方面得到单位支持的已转化项目数"),
+         L("在信息沟通与成果共享方面得到单位支持的已转化项目数量"),
+         L("向中国国防科技报告馆藏服务中心提交技术文档的已转化项目数"),
+         L("单位建立成果转化归口管理机构并落实专人专管的已转化项目数"),
+         L("单位建立并落实成果转化奖励政策的已转化项目数量"), L("所在单位采取有效保密管理措施的已转化项目数")},
+        values("填报数据", seven),
+        {L("单位名称"), V(), L("所在部门"), V(), L("联系人姓名"), V(), L("联系电话（办公电话、移动电话）"), V()},
+    };
+    std::vector<int> grid(8, 1015);
+    grid.front() = kTextWidth - 1015 * 7;
+    std::string xml = Paragraph("基金项目成果转化情况表（单位）", {"黑体", 18, false, "center"}) +
+                      Table({kTextWidth},
+                            {{{"填表说明：各承研单位针对本单位承担预研公用技术/国防科技重点实验室/支撑技术基金项目的成果"
+                               "转化情况录入相关信息，每一类基金对应的基本信息表格由计算机自动生成、打印，填写单位和"
+                               "联系人信息并加盖单位公章，否则视为无效表格",
+                               1, {"仿宋_GB2312", 10.5, false, "left"}}}}) +
+                      Paragraph() + Table(grid, rows, 480) + Paragraph();
+    return WriteWord(path, xml, PageNumberFooter(), error);
+}
+
+// The information table a project group fills in about the transfer of its
+// results: one table whose value cells lie where the filling walk's moves
+// reach them (the walk visits every cell in reading order and types into
+// the empty ones). Eight grid columns; label cells carry their captions.
+bool ResultChangeTable(const std::string& path, std::string& error) {
+    auto L = [](const char* t, int span = 1) { return CellSpec{t, span, kLabel}; };
+    auto V = [](int span = 1) { return CellSpec{"", span, kValue}; };
+    auto Pair = [&](const char* a, const char* b) { return RowSpec{L(a, 2), V(2), L(b, 2), V(2)}; };
+    auto Wide = [&](const char* a) { return RowSpec{L(a, 2), V(6)}; };
+    auto Group = [&](const char* group, const char* label) { return RowSpec{L(group, 2), L(label, 2), V(4)}; };
+    auto Meeting = [&](const char* group, const char* count, const char* second) {
+        return RowSpec{L(group, 2), L(count, 2), V(), L(second), V(2)};
+    };
+    std::vector<RowSpec> rows = {
+        Pair("项目名称", "项目编号"),
+        Pair("项目组长", "联系电话（固话/手机）"),
+        Pair("项目经费（万元）", "项目类别"),
+        Pair("承研单位", "联合承研单位"),
+        Pair("转入预研情况", "验收到转化的年份"),
+        Pair("预研项目名称", "预研项目编号"),
+        Wide("转入预研类别"),
+        Wide("预研支撑作用"),
+        Pair("转入型号情况", "验收到转化的年份"),
+        Pair("型号项目名称", "型号项目编号"),
+        Wide("型号支撑作用"),
+        Pair("转入民口领域", "验收到转化的年份"),
+        {L("技术指标提升情况（3-5个）", 2), L("项目研究前技术指标", 3), L("项目验收时技术指标", 3)},
+        {L("", 2), V(3), V(3)},
+        Group("研究方向发展情况", "列入单位技术创新平台"),
+        Group("", "单位技术创新平台名称"),
+        Group("", "批准机构"),
+        Group("培育新方向", "新研究方向名称"),
+        Group("", "军事应用前景"),
+        {L("验收时项目负责人情况", 2), L("年龄"), V(2), L("职称"), V(2)},
+    };
+    auto StaffSent = [&](const char* group, const char* project, const char* number) {
+        for (int i = 0; i < 5; ++i) {
+            rows.push_back({L(i == 0 ? group : "", 2), L(project), V(2), L(number), V(2)});
+            rows.push_back({L("", 2), L("排序"), V(), L("姓名"), V(), L("主要分工"), V()});
+        }
+    };
+    StaffSent("为预研项目输送骨干（前5人）", "参加预研项目名称", "预研项目编号");
+    StaffSent("为型号项目输送骨干（前5人）", "参加型号项目名称", "型号项目编号");
+    for (int i = 0; i < 4; ++i) {
+        rows.push_back({L(i == 0 ? "凝聚了长期从事基础研究的人员（3-4人）" : "", 2), L("长期从事的基础研究方向", 2), V(4)});
+        rows.push_back({L("", 2), L("姓名"), V(), L("工作单位"), V(3)});
+    }
+    for (int i = 0; i < 4; ++i)
+        rows.push_back({L(i == 0 ? "培养科研管理的骨干力量（3-4人）" : "", 2), L("姓名"), V(), L("目前岗位"), V(),
+                        L("主要分工"), V()});
+    rows.push_back(Meeting("专职管理情况", "所在单位主管领导姓名", "固话/手机"));
+    rows.push_back(Meeting("", "预研基金专职管理人员姓名", "固话/手机"));
+    for (const char* type : {"立项论证、过程管理的规章制度", "检查验收、经费使用的规章制度",
+                             "成果管理、申报后续项目、转化奖励的规章制度"})
+        rows.push_back({L(type[0] == "立"[0] && std::string(type).rfind("立项", 0) == 0 ? "制定相关规章制度" : "", 2),
+                        L(type, 2), V(2), L("发布时间"), V()});
+    rows.push_back(Meeting("落实研究过程管理", "立项论证研讨与评审的会议次数", "会议时间"));
+    rows.push_back(Meeting("", "预研基金年度计划下达通知", "下达时间"));
+    rows.push_back({L("", 2), L("及时拨付经费"), V(), L("拨付比例"), V(), L("拨付时间"), V()});
+    rows.push_back(Meeting("", "组织节点检查的会议次数", "检查时间"));
+    rows.push_back(Meeting("", "组织结题检查的会议次数", "检查时间"));
+    rows.push_back(Meeting("落实成果跟踪管理", "讨论基金项目后续发展方向的会议次数", "会议时间"));
+    rows.push_back(Meeting("", "基金项目组申报后续项目得到优先资助的评审会议次数", "会议时间"));
+    std::vector<int> grid(8, kTextWidth / 8);
+    grid.back() = kTextWidth - kTextWidth / 8 * 7;
+    std::string xml = Paragraph("预研基金项目成果转化情况信息表（由课题组填报）", {"黑体", 16, false, "center"}) +
+                      Paragraph() + Table(grid, rows, 400) + Paragraph();
+    return WriteWord(path, xml, PageNumberFooter(), error);
+}
+
 }  // namespace
 
 const std::vector<TemplateMaker>& AllTemplates() {
@@ -201,6 +346,8 @@ const std::vector<TemplateMaker>& AllTemplates() {
         {"年度指南模板.doc", GuideTemplate},
         {"项目申请书模板.doc", ApplicationForm},
         {"研究目标及研究内容模板.doc", ResearchGoalsGuide},
+        {"由课题组填报的信息表.doc", ResultChangeTable},
+        {"成果转化模板.doc", UnitTransferReport},
     };
     return all;
 }
