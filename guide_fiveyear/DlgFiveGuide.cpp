@@ -1,14 +1,384 @@
 #include "guide_fiveyear/DlgFiveGuide.h"
 
-IMPLEMENT_DYNCREATE(CDlgFiveGuide, ui::PlaceholderView)
+#include "guide_annual/AnnualGuideData.h"
+#include "guide_annual/AnnualGuideStore.h"
+#include "guide_annual/DlgImportPolicy.h"
+#include "guide_annual/DlgStudySubject.h"
+#include "guide_annual/GuideWordWriter.h"
+#include "guide_fiveyear/DlgGuideSearch.h"
+#include "guide_fiveyear/DlgSelectGroupLab.h"
+#include "guide_fiveyear/DlgSelectOutput.h"
+#include "guide_fiveyear/FiveGuideBundle.h"
+#include "guide_fiveyear/FiveGuideStore.h"
+#include "guide_fiveyear/FiveGuideWordExport.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/DateTime.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Services.h"
+
+IMPLEMENT_DYNCREATE(CDlgFiveGuide, ui::FormView)
 
 std::string CDlgFiveGuide::m_strPublishYear;
 
-CDlgFiveGuide::CDlgFiveGuide() : ui::PlaceholderView(IDD, "五年指南") {}
+namespace {
+constexpr int kSecondIcon = 3006;
+constexpr COLORREF kButtonBackground = RGB(242, 246, 255);
+using guidestore::Quote;
+}  // namespace
 
-void CDlgFiveGuide::Clear() { SetDetail(""); }
+const ui::DialogTemplate& CDlgFiveGuide::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 751, 515}, {
+        {Kind::Static, IDC_LIST_FRAME, "", {4, 4, 743, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_DETAIL_FRAME, "", {4, 132, 743, 379}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+    return tpl;
+}
+
+CDlgFiveGuide::CDlgFiveGuide() : ui::FormView(Template()), m_dlgList(*this), m_dlgDetail(*this) {}
+
+CDlgFiveGuide::~CDlgFiveGuide() = default;
+
+void CDlgFiveGuide::OnInitialUpdate() {
+    ui::FormView::OnInitialUpdate();
+    m_dlgList.CreateOver(this, IDC_LIST_FRAME);
+    m_dlgDetail.CreateOver(this, IDC_DETAIL_FRAME);
+    ConnectAccess();
+    InitUnitDict();
+    m_arrChapterFiles.clear();
+    for (int i = 0; i < fiveyearstore::kChapterCount; ++i) m_arrChapterFiles.push_back(fiveyearstore::ChapterFile(i));
+    m_dlgList.SetUpList();
+    ShowFundInfo(m_strPublishYear);
+    ButtonTexture(m_dlgList.m_btnImport, 3121, "导入");
+    ButtonTexture(m_dlgList.m_btnExport, 3119, "导出");
+    ButtonTexture(m_dlgList.m_btnSearch, 3120, "查找");
+    ButtonTexture(m_dlgList.m_btnDelete, 3151, "删除");
+    ButtonTexture(m_dlgDetail.m_btnWord, 3123, "导出成word文档");
+    ButtonTexture(m_dlgDetail.m_btnSave, 3152, "保存");
+    ButtonTexture(m_dlgDetail.m_btnAdd, 3157, "新增");
+    Header().UpdateData(FALSE);
+}
+
+BOOL CDlgFiveGuide::ConnectAccess() {
+    if (!ConnectGuideDatabase(m_connection)) {
+        ui::AfxMessageBox("数据库连接失败！");
+        return FALSE;
+    }
+    BindGuideRecordset(m_recordset, m_connection);
+    return TRUE;
+}
+
+void CDlgFiveGuide::InitUnitDict() {
+    g_arrUnitCode.clear();
+    g_mapUnitName.clear();
+    if (!m_recordset.Open("select * from corvane_unit order by dwdm")) return;
+    for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+        std::string code, name;
+        m_recordset.GetString("DWDM", code);
+        m_recordset.GetString("DWMC", name);
+        g_arrUnitCode.push_back(code);
+        g_mapUnitName[code] = name;
+    }
+    m_recordset.Close();
+}
+
+std::string CDlgFiveGuide::GetExePath() { return sys::ProgramFolder(); }
+
+void CDlgFiveGuide::ButtonTexture(CButtonST& button, int icon, const std::string& tooltip) {
+    button.SetIcon(icon, kSecondIcon);
+    for (int index : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})
+        button.SetColor(index, kButtonBackground);
+    button.SetTooltipText(tooltip.c_str());
+}
+
+void CDlgFiveGuide::Emptyfile(const std::string& path) { sys::TruncateFile(sys::NativePath(path)); }
+
+int CDlgFiveGuide::IfOutput(int chapter) { return IsChapterChosen(m_arrOutputChapters, chapter) ? 1 : 0; }
+
+int CDlgFiveGuide::IsRecordExist(const std::string& fund, const std::string& period) {
+    return fiveyearstore::IsGuideStored(m_connection, fund, period) ? 1 : 0;
+}
+
+// ---- the list ----
+
+void CDlgFiveGuide::AppendGuides(const std::string& sql, const char* ownerColumn) {
+    if (m_recordset.Open(sql)) {
+        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+            std::string fund, owner, name;
+            m_recordset.GetString("jjbh", fund);
+            m_recordset.GetString(ownerColumn, owner);
+            m_recordset.GetString("znmc", name);
+            m_dlgList.AddGuide(fund, owner, name);
+        }
+    }
+    m_recordset.Close();
+}
 
 int CDlgFiveGuide::ShowFundInfo(std::string period) {
-    SetDetail("时期：" + period);
-    return 0;
+    m_dlgList.List().DeleteAllItems();
+    const std::string year = Quote(period);
+    AppendGuides("select corvane_fivefundguide.jjbh,zyzmc,znmc,fbnf from corvane_fivefundguide,corvane_specgroup "
+                 "where corvane_fivefundguide.jjbh = corvane_specgroup.jjbh and fbnf='" + year +
+                     "' order by corvane_fivefundguide.jjbh",
+                 "zyzmc");
+    AppendGuides("select jjbh,sysqc,znmc,fbnf from corvane_fivefundguide,corvane_lab where jjbh = sysdm and fbnf='" +
+                     year + "' order by jjbh",
+                 "sysqc");
+    return 1;
+}
+
+void CDlgFiveGuide::OnBtnSearch() {
+    fiveyear::CDlgGuideSearch search(this);
+    if (search.DoModal() != IDOK) return;
+    m_dlgList.List().DeleteAllItems();
+    const std::string year = Quote(m_strPublishYear);
+    AppendGuides(search.m_strGroupSQL + " and FBNF='" + year + "' order by corvane_fivefundguide.jjbh", "zyzmc");
+    AppendGuides(search.m_strLabSQL + " and FBNF='" + year + "' order by jjbh", "sysqc");
+}
+
+std::vector<std::string> CDlgFiveGuide::SelectedFunds() const {
+    std::vector<std::string> funds;
+    const ui::ListCtrl& list = m_dlgList.List();
+    for (int row = list.GetNextItem(-1, LVNI_SELECTED); row >= 0; row = list.GetNextItem(row, LVNI_SELECTED))
+        funds.push_back(list.GetItemText(row, 0));
+    return funds;
+}
+
+// ---- the editor ----
+
+void CDlgFiveGuide::SetTopicGuide() {
+    fiveyear::CDlgStudySubjectTree& tree = Tabs().SubjectTree();
+    tree.m_strJJBH = Header().m_strFundCode;
+    tree.m_strZNMC = Header().m_strGuideName;
+    tree.m_strFBNF = Header().m_strPublishYear;
+}
+
+void CDlgFiveGuide::EnableGuideName(bool enable) {
+    Header().GetDlgItem(fiveyear::CDlgGuideHeader::IDC_NAME)->EnableWindow(enable ? TRUE : FALSE);
+}
+
+void CDlgFiveGuide::ResetEditor(bool enableName) {
+    Header().m_strFundCode.clear();
+    Header().m_strGuideName.clear();
+    Header().m_strPublishYear.clear();
+    Tabs().ClearAll();
+    m_bOpenGuide = false;
+    Header().UpdateData(FALSE);
+    EnableGuideName(enableName);
+}
+
+void CDlgFiveGuide::Clear() { ResetEditor(false); }
+
+void CDlgFiveGuide::OnKillfocusGuideName() {
+    Header().UpdateData(TRUE);
+    Tabs().SubjectTree().m_strZNMC = Header().m_strGuideName;
+    Tabs().SubjectTree().LoadSubjects();
+}
+
+void CDlgFiveGuide::OnDblclkListFundinfo() {
+    const ui::ListCtrl& list = m_dlgList.List();
+    const int row = list.GetSelectionMark();
+    if (row < 0 || row >= list.GetItemCount()) return;
+    Tabs().ClearAll();
+    Header().m_strFundCode = list.GetItemText(row, 0);
+    Header().m_strGuideName = list.GetItemText(row, 2);
+    Header().m_strPublishYear = m_strPublishYear;
+    SetTopicGuide();
+    if (fiveyearstore::LoadGuide(m_connection, Header().m_strFundCode, Header().m_strPublishYear,
+                                 fiveyearstore::EditorFiles()))
+        for (int i = 0; i < fiveyearstore::kChapterCount; ++i) Tabs().Chapter(i).LoadRtfFile(m_arrChapterFiles[i]);
+    Header().UpdateData(FALSE);
+    Tabs().SubjectTree().LoadSubjects();
+    EnableGuideName(true);
+    m_bOpenGuide = true;
+}
+
+void CDlgFiveGuide::OnBtnAdd() {
+    CDlgSelectGroupLab choose(this);
+    if (m_recordset.Open("select * from corvane_specgroup")) {
+        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+            std::string name, code;
+            m_recordset.GetString("ZYZMC", name);
+            m_recordset.GetString("JJBH", code);
+            choose.m_arrNames.push_back(name);
+            choose.m_arrCodes.push_back(code);
+            choose.m_arrKinds.push_back(CDlgSelectGroupLab::kGroup);
+        }
+    }
+    m_recordset.Close();
+    if (m_recordset.Open("select * from corvane_lab")) {
+        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+            std::string name, code;
+            m_recordset.GetString("sysqc", name);
+            m_recordset.GetString("sysdm", code);
+            choose.m_arrNames.push_back(name);
+            choose.m_arrCodes.push_back(code);
+            choose.m_arrKinds.push_back(CDlgSelectGroupLab::kLab);
+        }
+    }
+    m_recordset.Close();
+    if (choose.m_arrCodes.empty()) {
+        GuidePrompt("您还没有编写专业组/实验室信息，不能编写五年指南！", MB_ICONERROR);
+        return;
+    }
+    if (choose.DoModal() != IDOK) return;
+
+    for (const std::string& file : m_arrChapterFiles) Emptyfile(file);
+    const bool lab = choose.m_strKind != CDlgSelectGroupLab::kGroup;
+    std::string name;
+    if (m_recordset.Open(lab ? "select * from corvane_lab where sysdm = '" + Quote(choose.m_strCode) + "'"
+                             : "select * from corvane_specgroup where jjbh = '" + Quote(choose.m_strCode) + "'") &&
+        !m_recordset.IsEOF())
+        m_recordset.GetString(lab ? "SYSQC" : "ZYZMC", name);
+    m_recordset.Close();
+
+    ResetEditor(true);
+    Header().m_strFundCode = choose.m_strCode;
+    Header().m_strGuideName = name;
+    Header().m_strPublishYear = m_strPublishYear;
+    Header().UpdateData(FALSE);
+    SetTopicGuide();
+    Tabs().SetActiveTab(0);
+}
+
+void CDlgFiveGuide::PrepareChapters() {
+    ui::CharFormat chars = PurposeCharFormat();
+    chars.dwMask = ui::CFM_SIZE | ui::CFM_COLOR | ui::CFM_FACE;
+    const ui::ParaFormat para = PurposeParaFormat();
+    for (int i = 0; i < fiveyearstore::kChapterCount; ++i) {
+        COleRichEdit& editor = Tabs().Chapter(i);
+        editor.SetSel(0, -1);
+        editor.SetSelectionCharFormat(chars);
+        editor.SetParaFormat(para);
+        editor.SaveRtfFile(m_arrChapterFiles[i]);
+    }
+}
+
+void CDlgFiveGuide::OnButtonSave() {
+    Header().UpdateData(TRUE);
+    const std::string& fund = Header().m_strFundCode;
+    if (fund.empty() || Header().m_strGuideName.empty() || Header().m_strPublishYear.empty()) {
+        GuidePrompt("基金编号、指南名称和发布年份都是必填项！", 0);
+        return;
+    }
+    // The table itself is asked, so that a guide the list does not show
+    // (after a search) is never stored twice.
+    if (IsRecordExist(fund, Header().m_strPublishYear)) {
+        if (GuidePrompt("该指南已存在, 是否替换原纪录？", 0, MB_YESNO) == IDYES) UpdateFundInfo();
+        return;
+    }
+    AddNewFund();
+}
+
+void CDlgFiveGuide::AddNewFund() {
+    PrepareChapters();
+    if (!fiveyearstore::StoreGuide(m_connection, Header().m_strFundCode, Header().m_strGuideName,
+                                   Header().m_strPublishYear, fiveyearstore::EditorFiles(), false)) {
+        ui::MessageBox("数据入库操作失败！", "操作失败", MB_ICONEXCLAMATION);
+        return;
+    }
+    ui::MessageBox("数据入库完成！", "操作成功", MB_ICONINFORMATION);
+    ShowFundInfo(m_strPublishYear);
+}
+
+void CDlgFiveGuide::UpdateFundInfo() {
+    PrepareChapters();
+    if (!fiveyearstore::StoreGuide(m_connection, Header().m_strFundCode, Header().m_strGuideName,
+                                   Header().m_strPublishYear, fiveyearstore::EditorFiles(), true)) {
+        ui::MessageBox("数据更新操作失败！", "操作失败", MB_ICONEXCLAMATION);
+        return;
+    }
+    ui::MessageBox("数据更新成功！", "操作成功", MB_ICONINFORMATION);
+    ShowFundInfo(m_strPublishYear);
+}
+
+// Each guide goes with its topics and directions in one transaction.
+void CDlgFiveGuide::OnBtnDelete() {
+    const std::vector<std::string> funds = SelectedFunds();
+    if (funds.empty()) {
+        ui::MessageBox("请先选中要删除的记录", "删除指南", MB_ICONERROR);
+        return;
+    }
+    if (GuidePrompt("确定删除该记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
+    for (const std::string& fund : funds) {
+        if (!fiveyearstore::DeleteGuide(m_connection, fund, m_strPublishYear)) {
+            ui::MessageBox("数据删除操作失败！", "操作失败", MB_ICONEXCLAMATION);
+            ShowFundInfo(m_strPublishYear);
+            return;
+        }
+        if (fund == Header().m_strFundCode) ResetEditor(false);
+    }
+    ShowFundInfo(m_strPublishYear);
+    GuidePrompt("删除成功！");
+}
+
+// ---- bundles ----
+
+void CDlgFiveGuide::OnBtnExport() {
+    const std::vector<std::string> funds = SelectedFunds();
+    if (funds.empty()) {
+        GuidePrompt("请先选择要导出的记录！", MB_ICONERROR);
+        return;
+    }
+    const std::string chosen = ui::BrowseForFolder("选择导出文件夹路径");
+    if (chosen.empty()) return;
+    const std::string folder = sys::JoinPath(chosen, "五年指南");
+    sys::MakeDirs(folder);
+    const std::string today = text::DateTime::Now().Format("%Y-%m-%d");
+    int failed = 0;
+    for (const std::string& fund : funds)
+        if (!FiveGuideBundle::Export(m_connection, fund, m_strPublishYear, folder, today)) ++failed;
+    std::string message = "上报文件已导出至" + folder + "/";
+    if (failed) message += text::Format("\r\n另有%d条指南未能导出。", failed);
+    GuidePrompt(message);
+}
+
+int CDlgFiveGuide::Import(const std::string& path) {
+    return FiveGuideBundle::Import(m_connection, path, m_nPolicy) == FiveGuideBundle::ImportResult::Imported ? 1 : 0;
+}
+
+void CDlgFiveGuide::OnBtnImport() {
+    CDlgImportPolicy policy(this);
+    policy.m_nPolicy = m_nPolicy;
+    if (policy.DoModal() != IDOK) return;
+    m_nPolicy = policy.m_nPolicy;
+    const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
+    if (folder.empty()) return;
+    int imported = 0, unreadable = 0;
+    for (const std::string& name : sys::ListFiles(folder, FiveGuideBundle::kExtension)) {
+        switch (FiveGuideBundle::Import(m_connection, sys::JoinPath(folder, name), m_nPolicy)) {
+        case FiveGuideBundle::ImportResult::Imported: ++imported; break;
+        case FiveGuideBundle::ImportResult::Corrupt: ++unreadable; break;
+        default: break;
+        }
+    }
+    std::string message = text::Format("共导入了%d条数据！", imported);
+    if (unreadable) message += text::Format("\r\n另有%d个文件不是有效的指南文件，未导入。", unreadable);
+    GuidePrompt(message);
+    FiveGuideBundle::RemoveScratchFiles();
+    ShowFundInfo(m_strPublishYear);
+}
+
+// ---- Word ----
+
+void CDlgFiveGuide::OnBtnExportToWord() {
+    fiveyear::CDlgSelectOutput choose(this);
+    choose.m_strPublishYear = m_strPublishYear;
+    choose.m_pConnection = &m_connection;
+    if (choose.DoModal() != IDOK) return;
+    m_arrOutputChapters = choose.m_arrChapters;
+    fiveyearword::ExportGuidesToWord(m_connection, choose.m_arrFunds, m_strPublishYear, m_arrOutputChapters);
+}
+
+// ---- window ----
+
+std::optional<ui::CtlColor> CDlgFiveGuide::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (kind == CTLCOLOR_DLG) return ui::CtlColor{RGB(255, 255, 255)};
+    return ui::FormView::OnCtlColor(control, kind);
+}
+
+void CDlgFiveGuide::OnDestroy() {
+    ui::FormView::OnDestroy();
+    for (const std::string& file : m_arrChapterFiles) Emptyfile(file);
+    m_connection.Close();
 }

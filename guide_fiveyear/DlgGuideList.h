@@ -1,0 +1,43 @@
+// The guide list panel of the five-year guide view: the period's guides
+// (fund number, group or laboratory, guide name) and the buttons import,
+// export, search and delete, which the panel hands to the view, as it does a
+// double click on a row.
+#pragma once
+
+#include <string>
+
+#include "foundation/ButtonST.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ListCtrl.h"
+
+class CDlgFiveGuide;
+
+// The annual guide's library has panels of the same names; the program loads
+// both libraries into one process, so these live in a namespace of their own.
+namespace fiveyear {
+
+class CDlgGuideList : public ui::Dialog {
+public:
+    static constexpr int IDD = 6031;
+    static constexpr int IDC_LIST = 3035;
+    static constexpr int IDC_IMPORT = 6043;
+    static constexpr int IDC_EXPORT = 6044;
+    static constexpr int IDC_SEARCH = 6045;
+    static constexpr int IDC_DELETE = 6046;
+
+    explicit CDlgGuideList(CDlgFiveGuide& view);
+    static const ui::DialogTemplate& Template();
+
+    ui::ListCtrl& List() const { return *Item<ui::ListCtrl>(IDC_LIST); }
+    // Grid lines, full-row selection and the three centred columns.
+    void SetUpList();
+    // Appends a row: fund number, group or laboratory, guide name.
+    void AddGuide(const std::string& fund, const std::string& owner, const std::string& name);
+
+    CButtonST m_btnImport, m_btnExport, m_btnSearch, m_btnDelete;
+
+protected:
+    BOOL OnInitDialog() override;
+};
+
+}  // namespace fiveyear

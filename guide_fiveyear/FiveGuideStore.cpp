@@ -1,0 +1,213 @@
+#include "guide_fiveyear/FiveGuideStore.h"
+
+#include <vector>
+
+#include "guide_annual/AnnualGuideData.h"
+#include "guide_annual/AnnualGuideStore.h"
+#include "guide_annual/TopicScopeDocument.h"
+#include "platform/sys/Sys.h"
+
+namespace fiveyearstore {
+
+const char* const kChapterColumns[kChapterCount] = {"GS", "GNWYJQK", "ZMB", "YXGJHZNGX", "XYFX"};
+
+namespace {
+
+using guidestore::Quote;
+
+// Runs `fill` on the pending row and stores it; the row is dropped when a
+// step fails.
+template <class Fill>
+bool StoreRow(CAdoRecordSet& recordset, Fill fill) {
+    if (fill() && recordset.Update()) return true;
+    recordset.CancelUpdate();
+    return false;
+}
+
+template <class Fill>
+bool AddRow(CAdoRecordSet& recordset, Fill fill) {
+    return recordset.AddNew() && StoreRow(recordset, fill);
+}
+
+// Runs `work` in a transaction: committed when it succeeds, else rolled back.
+template <class Work>
+bool InTransaction(CAdoConnection& connection, Work work) {
+    if (connection.BeginTrans() < 0) return false;
+    if (work() && connection.CommitTrans()) return true;
+    connection.RollbackTrans();
+    return false;
+}
+
+// The topic document's bytes; no file is an empty topic scope.
+bool ReadTopicFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    const std::string native = sys::NativePath(path);
+    return !sys::FileExists(native) || sys::ReadFile(native, bytes);
+}
+
+// The guide row's columns from the header and the files.
+bool FillGuideRow(CAdoRecordSet& rs, const std::string& fund, const std::string& name, const std::string& period,
+                  const GuideFiles& files, const std::string& topic) {
+    if (!rs.SetString("JJBH", fund) || !rs.SetString("ZNMC", name) || !rs.SetString("FBNF", period)) return false;
+    for (int i = 0; i < kChapterCount; ++i) {
+        std::string bytes;
+        if (!sys::ReadFile(sys::NativePath(files.chapters[i]), bytes) ||
+            !guidestore::WriteBlob(rs, kChapterColumns[i], bytes))
+            return false;
+    }
+    return guidestore::WriteBlob(rs, "XTFW", topic);
+}
+
+bool WriteGuideRow(CAdoConnection& connection, const std::string& fund, const std::string& name,
+                   const std::string& period, const GuideFiles& files, bool replace) {
+    std::string topic;
+    if (!ReadTopicFile(files.topicFile, topic)) return false;
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    auto fill = [&] { return FillGuideRow(rs, fund, name, period, files, topic); };
+    if (!replace) return rs.Open("select * from corvane_fivefundguide") && AddRow(rs, fill);
+    // A replaced guide must still be stored: its row is rewritten in place.
+    return rs.Open("select * from corvane_fivefundguide where " + GuideCondition(fund, period)) && !rs.IsEOF() &&
+           StoreRow(rs, fill);
+}
+
+bool AddTopics(CAdoConnection& connection, const std::string& fund, const std::string& period,
+               const std::vector<TopicSubject>& topics, const std::string& topicFolder) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_five_studysubject")) return false;
+    for (const TopicSubject& topic : topics) {
+        std::string purpose;
+        if (!sys::ReadFile(sys::NativePath(topic::FileInFolder(topicFolder, topic.purposeFile)), purpose)) return false;
+        const bool added = AddRow(rs, [&] {
+            return rs.SetString("ZTBH", topic.number) && rs.SetString("JJBH", fund) && rs.SetString("FBNF", period) &&
+                   rs.SetString("ZTMC", topic.name) && guidestore::WriteBlob(rs, "YJMD", purpose);
+        });
+        if (!added) return false;
+    }
+    return true;
+}
+
+// One row per directed unit; a direction without one gets a row with the
+// unit code " ". The key-direction flag is left empty: the five-year guide
+// has none.
+bool AddDirections(CAdoConnection& connection, const std::string& fund, const std::string& period,
+                   const std::vector<TopicSubject>& topics) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_five_studyaspect")) return false;
+    for (const TopicSubject& topic : topics) {
+        for (const TopicAspect& direction : topic.aspects) {
+            std::vector<std::string> units;
+            for (const TopicUnit& unit : direction.units) units.push_back(unit.code);
+            if (units.empty()) units.push_back(" ");
+            for (const std::string& unit : units) {
+                const bool added = AddRow(rs, [&] {
+                    return rs.SetString("YJFXBH", direction.number) && rs.SetString("JJBH", fund) &&
+                           rs.SetString("FBNF", period) && rs.SetString("ZTBH", topic.number) &&
+                           rs.SetString("DWDM", unit) && rs.SetString("YJFXMC", direction.name) &&
+                           rs.SetString("BZ", "备注");
+                });
+                if (!added) return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool DeleteTopicRows(CAdoConnection& connection, const std::string& fund, const std::string& period) {
+    const std::string condition = " where " + GuideCondition(fund, period);
+    return connection.Execute("delete from CORVANE_FIVE_STUDYASPECT" + condition) &&
+           connection.Execute("delete from CORVANE_FIVE_STUDYSUBJECT" + condition);
+}
+
+// The topic and direction rows of the topic document. A missing document is
+// an empty topic scope; an unreadable one fails.
+bool WriteTopicScope(CAdoConnection& connection, const std::string& fund, const std::string& period,
+                     const GuideFiles& files) {
+    if (!sys::FileExists(sys::NativePath(files.topicFile))) return true;
+    TopicScopeDocument document;
+    if (!document.Load(files.topicFile)) return false;
+    const std::vector<TopicSubject> topics = document.Subjects();
+    return AddTopics(connection, fund, period, topics, files.topicFolder) &&
+           AddDirections(connection, fund, period, topics);
+}
+
+// Writes a long binary column to a file, replacing it; a column that cannot
+// be read gives an empty file.
+void ColumnToFile(CAdoRecordSet& rs, const char* column, const std::string& path) {
+    std::string bytes;
+    guidestore::ReadBlob(rs, column, bytes);
+    sys::WriteFileAtomic(sys::NativePath(path), bytes);
+}
+
+}  // namespace
+
+std::string ChapterFile(int chapter) {
+    static const char* const names[kChapterCount] = {"temp\\概述.rtf", "temp\\国内外研究情况.rtf",
+                                                     "temp\\五年总目标和重点研究内容.rtf", "temp\\与相关计划指南的关系.rtf",
+                                                     "temp\\效益分析.rtf"};
+    if (chapter < 0 || chapter >= kChapterCount) return {};
+    return sys::JoinPath(sys::ProgramFolder(), names[chapter]);
+}
+
+GuideFiles EditorFiles() {
+    GuideFiles files;
+    for (int i = 0; i < kChapterCount; ++i) files.chapters[i] = ChapterFile(i);
+    files.topicFile = guidefiles::TopicFile();
+    files.topicFolder = guidefiles::TopicFolder();
+    return files;
+}
+
+std::string GuideCondition(const std::string& fund, const std::string& period) {
+    return "JJBH='" + Quote(fund) + "' and FBNF='" + Quote(period) + "'";
+}
+
+bool IsGuideStored(CAdoConnection& connection, const std::string& fund, const std::string& period) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    return rs.Open("select * from corvane_fivefundguide where " + GuideCondition(fund, period)) && !rs.IsEOF();
+}
+
+bool StoreGuide(CAdoConnection& connection, const std::string& fund, const std::string& name,
+                const std::string& period, const GuideFiles& files, bool replace) {
+    return InTransaction(connection, [&] {
+        return WriteGuideRow(connection, fund, name, period, files, replace) &&
+               (!replace || DeleteTopicRows(connection, fund, period)) &&
+               WriteTopicScope(connection, fund, period, files);
+    });
+}
+
+bool DeleteGuideRows(CAdoConnection& connection, const std::string& fund, const std::string& period) {
+    return connection.Execute("delete from corvane_fivefundguide where " + GuideCondition(fund, period)) &&
+           DeleteTopicRows(connection, fund, period);
+}
+
+bool DeleteGuide(CAdoConnection& connection, const std::string& fund, const std::string& period) {
+    return InTransaction(connection, [&] { return DeleteGuideRows(connection, fund, period); });
+}
+
+bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::string& period,
+               const GuideFiles& files) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_fivefundguide where " + GuideCondition(fund, period)) || rs.IsEOF())
+        return false;
+    for (int i = 0; i < kChapterCount; ++i) ColumnToFile(rs, kChapterColumns[i], files.chapters[i]);
+    sys::MakeDirs(sys::NativePath(files.topicFolder));
+    std::string topic;
+    guidestore::ReadBlob(rs, "XTFW", topic);
+    if (topic.empty()) TopicScopeDocument::Create(files.topicFile);
+    else sys::WriteFileAtomic(sys::NativePath(files.topicFile), topic);
+    rs.Close();
+    if (rs.Open("select * from corvane_five_studysubject where " + GuideCondition(fund, period))) {
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::string number;
+            rs.GetString("ZTBH", number);
+            ColumnToFile(rs, "YJMD", topic::PurposeFile(files.topicFolder, number));
+        }
+    }
+    return true;
+}
+
+}  // namespace fiveyearstore
