@@ -1,5 +1,7 @@
 #include "followup/DlgProSum.h"
 
-IMPLEMENT_DYNCREATE(CDlgProSum, ui::PlaceholderView)
+IMPLEMENT_DYNCREATE(CDlgProSum, CSummaryView)
 
-CDlgProSum::CDlgProSum() : ui::PlaceholderView(IDD, "项目验收总结") {}
+CDlgProSum::CDlgProSum()
+    : CSummaryView(followup::SummaryKind::Acceptance, std::make_unique<CDlgProSumList>(),
+                   std::make_unique<CDlgProSumEdit>()) {}

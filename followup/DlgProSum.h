@@ -1,13 +1,18 @@
-// The 项目验收总结 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// 项目验收总结: the applicant's acceptance summaries, listed above and
+// edited below.
 #pragma once
 
-#include "platform/ui/FramePlaceholderView.h"
+#include "followup/DlgProSumEdit.h"
+#include "followup/DlgProSumList.h"
+#include "followup/SummaryView.h"
 
-class CDlgProSum : public ui::PlaceholderView {
+class CDlgProSum : public CSummaryView {
     DECLARE_DYNCREATE(CDlgProSum)
 public:
     static constexpr int IDD = 5518;
 
     CDlgProSum();
+
+    CDlgProSumList& List() const { return static_cast<CDlgProSumList&>(ListPage()); }
+    CDlgProSumEdit& Edit() const { return static_cast<CDlgProSumEdit&>(EditPage()); }
 };

@@ -1,5 +1,7 @@
 #include "followup/DlgProSum1.h"
 
-IMPLEMENT_DYNCREATE(CDlgProSum1, ui::PlaceholderView)
+IMPLEMENT_DYNCREATE(CDlgProSum1, CSummaryView)
 
-CDlgProSum1::CDlgProSum1() : ui::PlaceholderView(IDD, "阶段进展报告") {}
+CDlgProSum1::CDlgProSum1()
+    : CSummaryView(followup::SummaryKind::Progress, std::make_unique<CDlgProSum1List>(),
+                   std::make_unique<CDlgProSum1Edit>()) {}

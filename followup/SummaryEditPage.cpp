@@ -1,0 +1,186 @@
+#include "followup/SummaryEditPage.h"
+
+#include <QWidget>
+
+#include "application/ApplicationDb.h"
+#include "application/DlgSelectProject.h"
+#include "application/richedit/FormatToolBar.h"
+#include "followup/SummaryArtwork.h"
+#include "followup/SummaryListPage.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/LongBinary.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/Services.h"
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(242, 246, 255);
+constexpr int kResultsTab = 1;
+
+std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
+
+}  // namespace
+
+CSummaryEditPage::CSummaryEditPage(followup::SummaryKind kind, std::unique_ptr<CSummaryTextPage> text,
+                                   std::unique_ptr<CDlgProSumResults> results)
+    : ui::Dialog(Template(kind), nullptr), m_kind(kind), m_pText(std::move(text)), m_pResults(std::move(results)) {
+    static const bool registered = (ui::RegisterToolBar(IDR_FORMATBAR, formatbar::Resource()), true);
+    (void)registered;
+    MapClicked(IDC_BTN_NEW, [this] { OnBtnNew(); });
+    MapClicked(IDC_BTN_SAVE, [this] { OnBtnSave(); });
+    MapMessage(ui::BCGM_CHANGE_ACTIVE_TAB, [this](WPARAM tab, LPARAM l) { return OnChangeActiveTab(tab, l); });
+}
+
+CSummaryEditPage::~CSummaryEditPage() = default;
+
+const ui::DialogTemplate& CSummaryEditPage::Template(followup::SummaryKind kind) {
+    using ui::Kind;
+    auto make = [](followup::SummaryKind kind) {
+        return ui::DialogTemplate{followup::Traits(kind).editId, "", {0, 0, 743, 380}, {
+            {Kind::PushButton, IDC_BTN_NEW, "", {710, 5, 23, 21}, WS_TABSTOP | BS_OWNERDRAW},
+            {Kind::PushButton, IDC_BTN_SAVE, "", {710, 35, 23, 21}, WS_TABSTOP | BS_OWNERDRAW},
+            {Kind::Static, IDC_TAB_PLACE, "", {5, 5, 689, 369}, SS_BLACKFRAME, {}, true},
+        }, WS_CHILD};
+    };
+    static const ui::DialogTemplate acceptance = make(followup::SummaryKind::Acceptance);
+    static const ui::DialogTemplate progress = make(followup::SummaryKind::Progress);
+    return kind == followup::SummaryKind::Acceptance ? acceptance : progress;
+}
+
+void CSummaryEditPage::SetConnection(CAdoConnection* connection) {
+    m_pConnection = connection;
+    m_pText->Attach().m_pConnection = connection;
+    if (m_pResults) m_pResults->m_pConnection = connection;
+}
+
+void CSummaryEditPage::DoDataExchange(ui::DataExchange& dx) {
+    dx.Control(IDC_BTN_NEW, m_btnNew);
+    dx.Control(IDC_BTN_SAVE, m_btnSave);
+}
+
+BOOL CSummaryEditPage::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+    SetBackgroundColor(kBackground);
+
+    // The tool bar's commands and update requests go where an unhandled
+    // command of this page would go: to the view that holds it.
+    m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | ui::CBRS_ALIGN_TOP | ui::CBRS_TOOLTIPS | ui::CBRS_FLYBY);
+    m_wndToolBar.LoadToolBar(IDR_FORMATBAR);
+    if (ui::Wnd* view = GetParent()) m_wndToolBar.SetOwner(view);
+
+    m_wndTab.Create(ui::TabWnd::STYLE_3D_ROUNDED, GetItemRect(IDC_TAB_PLACE), this, IDC_TAB, ui::TabWnd::LOCATION_TOP,
+                    FALSE);
+    m_pText->Create(&m_wndTab);
+    if (m_pResults) m_pResults->Create(&m_wndTab);
+    m_wndTab.AddTab(m_pText.get(), followup::Traits(m_kind).textTab, UINT(-1), TRUE);
+    if (m_pResults) m_wndTab.AddTab(m_pResults.get(), "成果汇总", UINT(-1), TRUE);
+
+    followup::StyleIconButton(m_btnNew, followup::kIconNew, "新增");
+    followup::StyleIconButton(m_btnSave, followup::kIconSave, "保存");
+    m_crStdTab = m_wndTab.GetTabBkColor(1);
+    PlaceToolBar();
+    return TRUE;
+}
+
+// Over the strip of the text page between its basic data and its field,
+// above every other window of the page.
+void CSummaryEditPage::PlaceToolBar() {
+    const ui::Rect place = GetItemRect(IDC_TAB_PLACE);
+    ui::Rect strip = ScreenToClient(m_pText->GetDlgItem(CSummaryTextPage::IDC_TOOLBAR_PLACE)->GetWindowRect());
+    m_wndToolBar.MoveWindow(place.left + 12, strip.top, place.Width() - 26, 31);
+    m_wndToolBar.GetWidget()->raise();
+}
+
+LRESULT CSummaryEditPage::OnChangeActiveTab(WPARAM tab, LPARAM) {
+    const int active = int(tab);
+    for (int other = 0; other <= kResultsTab; ++other)
+        if (other != active) m_wndTab.SetTabBkColor(other, m_crStdTab);
+    m_wndTab.SetTabBkColor(active, kActiveTabColor);
+    m_wndToolBar.ShowWindow(active == kResultsTab ? SW_HIDE : SW_SHOW);
+    m_wndTab.Invalidate();
+    return 0;
+}
+
+void CSummaryEditPage::OnBtnNew() {
+    CDlgSelectProject picker(this);
+    picker.m_pConnection = m_pConnection;
+    picker.m_strSQL = "select xmlb,xmbh from corvane_itemappinfo order by xmbh";
+    if (picker.DoModal() != IDOK) return;
+    if (m_pList) m_pList->OpenDocument(picker.m_strXMBH, picker.m_strXMMC);
+}
+
+void CSummaryEditPage::OnBtnSave() {
+    CSummaryAttachPage& attach = m_pText->Attach();
+    auto refuseNoProject = [] { ui::MessageBox("请先打开一个项目！", "系统提示", MB_OK | MB_ICONWARNING); };
+    if (attach.m_strXMBH.empty()) return refuseNoProject();
+    const std::string k0 = attach.m_strXMBH;
+    if (!attach.UpdateData(TRUE)) return;  // the indicator text is over its limit
+    const std::string k1 = attach.m_strXMBH;
+    if (k1.empty()) return refuseNoProject();
+
+    const std::string table = followup::Traits(m_kind).table;
+    bool replaceK1 = false;
+    if (k1 != k0 && appdb::HasRow(*m_pConnection, "select * from " + table + " where XMBH = " + Quoted(k1))) {
+        if (ui::MessageBox("该项目编号已存在，确定覆盖吗？", "系统提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
+        replaceK1 = true;
+    }
+    if (!StoreDocument(k0, k1, replaceK1)) {
+        ui::MessageBox("保存失败！", "提示", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
+    if (m_pList) m_pList->FillList();
+}
+
+bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k1, bool replaceK1) {
+    const followup::SummaryTraits& traits = followup::Traits(m_kind);
+    const std::string table = traits.table;
+    const CSummaryAttachPage& attach = m_pText->Attach();
+
+    const std::string scratch = followup::TempFile(traits.scratchRtf);
+    sys::MakeDirs(sys::ParentFolder(scratch));
+    std::string rtf;
+    if (m_pText->m_richEdit.SaveRtfFile(scratch) <= 0 || !sys::ReadFile(scratch, rtf)) return false;
+
+    return appdb::InTransaction(*m_pConnection, [&] {
+        if (replaceK1 && (!m_pConnection->Execute("delete from " + table + " where XMBH = " + Quoted(k1)) ||
+                          !m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + Quoted(k1))))
+            return false;
+        // The row of k0 is edited in place (and moves to k1); a project
+        // without a document gets a new row.
+        CAdoRecordSet rs;
+        appdb::Bind(rs, *m_pConnection);
+        if (!rs.Open("select * from " + table + " where XMBH = " + Quoted(k0))) return false;
+        bool ok = !rs.IsEOF() || rs.AddNew();
+        ok = ok && rs.SetString("XMBH", k1) && rs.SetString("SJWCR", attach.m_strSJWCR) &&
+             rs.SetString("BACKUPNAME", attach.m_strXMMC);
+        if (traits.hasIndicators) ok = ok && WriteLongBinary(rs, "ZBSXQK", followup::IndicatorBytes(attach.m_strZBSXQK));
+        ok = ok && WriteLongBinary(rs, "WCQKJJ", rtf) && rs.Update();
+        if (!ok) {
+            rs.CancelUpdate();
+            return false;
+        }
+        return !m_pResults || StoreAchievements(k0, k1);
+    });
+}
+
+// The project's achievements become the grid's rows, top to bottom.
+bool CSummaryEditPage::StoreAchievements(const std::string& k0, const std::string& k1) {
+    if (!m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + Quoted(k0))) return false;
+    CAdoRecordSet rs;
+    appdb::Bind(rs, *m_pConnection);
+    if (!rs.Open("CORVANE_CGHZ", adCmdTable)) return false;
+    static const char* const kColumns[CDlgProSumResults::kColumns] = {"MC", "LX", "TIME", "BZ"};
+    for (const std::vector<std::string>& cells : m_pResults->Rows()) {
+        bool ok = rs.AddNew() && rs.SetString("XMBH", k1);
+        for (int column = 0; column < CDlgProSumResults::kColumns; ++column)
+            ok = ok && rs.SetString(kColumns[column], cells[column]);
+        if (!ok || !rs.Update()) {
+            rs.CancelUpdate();
+            return false;
+        }
+    }
+    return true;
+}
