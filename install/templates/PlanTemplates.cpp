@@ -1,0 +1,104 @@
+#include "install/templates/PlanTemplates.h"
+
+#include <vector>
+
+#include "install/templates/WordXml.h"
+#include "platform/office/Excel.h"
+#include "platform/office/Word.h"
+
+namespace templates {
+
+namespace {
+
+using namespace office;
+
+// ---------------------------------------------------------------- Excel
+
+bool PlanList(const std::string& path, int paperSize, std::string& error) {
+    auto excel = excel::Application::Create();
+    excel::Workbook book = excel->Workbooks().Add();
+    excel::Worksheet sheet = book.Sheets().Item(1);
+    sheet.SetName("打印报表");
+    sheet.PageSetup().SetOrientation(excel::xlLandscape);
+    sheet.PageSetup().SetPaperSize(paperSize);
+
+    const struct {
+        const char* heading;  // nullptr: written by the program
+        double width;
+    } columns[] = {{"", 2},        {"序号", 6},        {"项目编号", 24},   {"项目名称", 30},
+                   {"起止年限/进度要求", 16}, {"负责人", 9}, {"承担单位", 26}, {"批复经费", 11},
+                   {nullptr, 11},  {nullptr, 11},      {"备注", 26}};
+    for (int i = 0; i < 11; ++i) {
+        sheet.Cells().Item(1, i + 1).SetColumnWidth(columns[i].width);
+        if (i == 0) continue;
+        excel::Range cell = sheet.Cells().Item(3, i + 1);
+        if (columns[i].heading) cell.SetValue(columns[i].heading);
+        cell.Font().SetName("仿宋_GB2312");
+        cell.Font().SetSize(11);
+        cell.Font().SetBold(true);
+        cell.SetHorizontalAlignment(excel::xlCenter);
+        cell.SetVerticalAlignment(excel::xlCenter);
+        cell.SetWrapText(true);
+        cell.BorderAround();
+    }
+    sheet.Range("B3").SetRowHeight(30);
+
+    excel::Range title = sheet.Range("B1", "K1");
+    title.Merge(false);
+    title.Font().SetName("黑体");
+    title.Font().SetSize(18);
+    title.SetHorizontalAlignment(excel::xlCenter);
+    title.SetRowHeight(40);
+    excel::Range unit = sheet.Range("B2", "K2");
+    unit.Merge(false);
+    unit.SetValue("金额单位：万元");
+    unit.SetHorizontalAlignment(excel::xlRight);
+
+    if (!book.SaveAs(path)) {
+        error = book.LastError();
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- Word
+
+// An empty centred footer paragraph in 10.5-point 宋体.
+std::string EmptyFooter() { return Paragraph({}, {"宋体", 10.5, false, "center"}); }
+
+bool ApprovalOpinion(const std::string& path, std::string& error) {
+    return word::WriteDocx(path, Paragraph({}, {"宋体", 14, false, "both"}), EmptyFooter(), error);
+}
+
+bool PlanDraft(const std::string& path, std::string& error) {
+    const Look label{"黑体", 10.5, false, "center"};
+    const Look value{"宋体", 10.5, false, "left"};
+    auto L = [&](const char* text, int span = 1) { return CellSpec{text, span, label}; };
+    auto V = [&] { return CellSpec{"", 1, value}; };
+    const std::vector<int> widths = {1100, 1000, 1500, 900, 700, 800, 600, 600, 600, 506};
+    std::vector<RowSpec> rows = {
+        {L("项目计划", 6), L("经费安排（万元）及备注", 4)},
+        {L("项目编号"), L("项目名称"), L("研究目标与内容"), L("完成形式"), L("进度要求"), L("承担单位"),
+         L("批复经费"), {"", 1, label}, {"", 1, label}, L("备注")},
+        {V(), V(), V(), V(), V(), V(), V(), V(), V(), V()},
+    };
+    std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400) + Paragraph();
+    return word::WriteDocx(path, xml, EmptyFooter(), error);
+}
+
+}  // namespace
+
+bool PlanListA3(const std::string& path, std::string& error) { return PlanList(path, excel::xlPaperA3, error); }
+bool PlanListA4(const std::string& path, std::string& error) { return PlanList(path, excel::xlPaperA4, error); }
+bool PlanListB4(const std::string& path, std::string& error) { return PlanList(path, excel::xlPaperB4, error); }
+
+// The word model writes A4 pages; the two opinion templates differ in nothing
+// the writer depends on.
+bool ApprovalOpinionA4(const std::string& path, std::string& error) { return ApprovalOpinion(path, error); }
+bool ApprovalOpinionB5(const std::string& path, std::string& error) { return ApprovalOpinion(path, error); }
+
+bool PlanDraftA3(const std::string& path, std::string& error) { return PlanDraft(path, error); }
+bool PlanDraftA4(const std::string& path, std::string& error) { return PlanDraft(path, error); }
+bool PlanDraftB4(const std::string& path, std::string& error) { return PlanDraft(path, error); }
+
+}  // namespace templates
