@@ -1,5 +1,11 @@
 #include "review/OfficeReports.h"
 
+#include "office_reports/DlgCGXB.h"
+#include "office_reports/DlgFirstExcel.h"
+#include "office_reports/DlgHanSExcel.h"
+#include "office_reports/DlgLabReviewExcel.h"
+#include "office_reports/DlgLabStatExcel.h"
+
 namespace officereports {
 
 namespace {
@@ -13,20 +19,38 @@ void Record(const char* dialog, ui::Wnd* parent, CAdoConnection* connection, int
     Log().push_back({dialog, parent, connection, category});
 }
 
+// Runs a report dialog on the opener's connection; the result is not used.
+template <class Dialog>
+void RunModal(Dialog& dialog, CAdoConnection* connection) {
+    dialog.m_pConnection = connection;
+    dialog.DoModal();
+}
+
 }  // namespace
 
 void RunFirstExcelPlaceholder(CAdoConnection* connection, int category) {
     Record("CDlgFirstExcel", nullptr, connection, category);
+    CDlgFirstExcel dialog;
+    dialog.m_nCategory = category;
+    RunModal(dialog, connection);
 }
 
-void RunLabStatExcelPlaceholder(CAdoConnection* connection) { Record("CDlgLabStatExcel", nullptr, connection, -1); }
+void RunLabStatExcelPlaceholder(CAdoConnection* connection) {
+    Record("CDlgLabStatExcel", nullptr, connection, -1);
+    CDlgLabStatExcel dialog;
+    RunModal(dialog, connection);
+}
 
 void RunHanSExcelPlaceholder(ui::Wnd* parent, CAdoConnection* connection) {
     Record("CDlgHanSExcel", parent, connection, -1);
+    CDlgHanSExcel dialog(parent);
+    RunModal(dialog, connection);
 }
 
 void RunLabReviewExcelPlaceholder(ui::Wnd* parent, CAdoConnection* connection) {
     Record("CDlgLabReviewExcel", parent, connection, -1);
+    CDlgLabReviewExcel dialog(parent);
+    RunModal(dialog, connection);
 }
 
 void RunPFOutputPlaceholder(CAdoConnection* connection, int category) {
@@ -37,7 +61,11 @@ void RunPlanOutputPlaceholder(CAdoConnection* connection, int category) {
     Record("CDlgPlanOutput", nullptr, connection, category);
 }
 
-void RunCGXBPlaceholder(CAdoConnection* connection) { Record("CDlgCGXB", nullptr, connection, -1); }
+void RunCGXBPlaceholder(CAdoConnection* connection) {
+    Record("CDlgCGXB", nullptr, connection, -1);
+    CDlgCGXB dialog;
+    RunModal(dialog, connection);
+}
 
 const std::vector<Request>& Requests() { return Log(); }
 

@@ -1,8 +1,8 @@
 // The fund-office document and report dialogs that the review views open.
 // Each view constructs the dialog, hands it its open connection and runs it
-// modally; the result is not used. Until the report dialogs are written,
-// each function here is a placeholder that shows nothing and returns; it
-// only records the request so that the views' wiring can be checked.
+// modally; the result is not used. Every request is also recorded, so that
+// the views' wiring can be checked. The dialogs not written yet (approval
+// and plan output) only record the request.
 #pragma once
 
 #include <string>
