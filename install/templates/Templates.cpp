@@ -333,6 +333,87 @@ bool ResultChangeTable(const std::string& path, std::string& error) {
     return WriteWord(path, xml, PageNumberFooter(), error);
 }
 
+// ---------------------------------------------------------------- fund-office reports
+
+// A landscape A4 sheet of the fund-office list reports, named as the writer
+// looks it up, with column widths only: the reports write their fund blocks
+// from row 1.
+bool FundReportSheet(const std::string& path, const std::string& sheetName, const std::vector<double>& widths,
+                     std::string& error) {
+    auto excel = excel::Application::Create();
+    excel::Workbook book = excel->Workbooks().Add();
+    excel::Worksheet sheet = book.Sheets().Item(1);
+    sheet.SetName(sheetName);
+    sheet.PageSetup().SetOrientation(excel::xlLandscape);
+    sheet.PageSetup().SetPaperSize(excel::xlPaperA4);
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        sheet.Cells().Item(1, static_cast<int>(i + 1)).SetColumnWidth(widths[i]);
+    if (!book.SaveAs(path)) {
+        error = book.LastError();
+        return false;
+    }
+    return true;
+}
+
+bool ApplicationListReport(const std::string& path, std::string& error) {
+    return FundReportSheet(path, "Sheet1", {6, 22, 30, 18, 24, 9, 6, 6, 10, 12, 24}, error);
+}
+
+bool LabReviewReport(const std::string& path, std::string& error) {
+    return FundReportSheet(path, "Sheet1", {6, 22, 30, 18, 24, 9, 6, 6, 10, 12, 16}, error);
+}
+
+bool ProjectReviewReport(const std::string& path, std::string& error) {
+    return FundReportSheet(path, "Sheet1", {6, 22, 28, 18, 22, 9, 6, 6, 10, 12, 8, 9, 8, 9, 8, 9, 12}, error);
+}
+
+bool ExpertOpinionReport(const std::string& path, std::string& error) {
+    return FundReportSheet(path, "打印报表", {6, 22, 28, 22, 9, 6, 6, 10, 10, 10, 8, 10, 30}, error);
+}
+
+// Rows 1 and 2 hold the title and the column headings; the laboratories
+// follow from row 3.
+bool LabApplicationStatistics(const std::string& path, std::string& error) {
+    auto excel = excel::Application::Create();
+    excel::Workbook book = excel->Workbooks().Add();
+    excel::Worksheet sheet = book.Sheets().Item(1);
+    sheet.PageSetup().SetOrientation(excel::xlLandscape);
+    sheet.PageSetup().SetPaperSize(excel::xlPaperA4);
+    excel::Range title = sheet.Range("A1", "I1");
+    title.Merge(false);
+    title.SetValue("重点实验室基金项目上报统计表");
+    title.Font().SetName("黑体");
+    title.Font().SetSize(18);
+    title.SetHorizontalAlignment(excel::xlCenter);
+    title.SetRowHeight(40);
+    const Column columns[] = {{"序号", 6},          {"实验室代码", 12},     {"实验室名称", 36},
+                              {"重点项目数", 11},   {"重点项目经费", 13},   {"一般项目数", 11},
+                              {"一般项目经费", 13}, {"项目总数", 10},       {"经费总计(万元)", 14}};
+    for (int i = 0; i < 9; ++i) {
+        excel::Range cell = sheet.Cells().Item(2, i + 1);
+        cell.SetColumnWidth(columns[i].width);
+        cell.SetValue(columns[i].heading);
+        cell.Font().SetName("仿宋_GB2312");
+        cell.Font().SetSize(14);
+        cell.Font().SetBold(true);
+        cell.SetHorizontalAlignment(excel::xlCenter);
+        cell.SetVerticalAlignment(excel::xlCenter);
+        cell.SetWrapText(true);
+        cell.BorderAround();
+    }
+    sheet.Range("A2").SetRowHeight(38);
+    if (!book.SaveAs(path)) {
+        error = book.LastError();
+        return false;
+    }
+    return true;
+}
+
+// The compilation is typed from the start of an empty document.
+bool AchievementCompilation(const std::string& path, std::string& error) {
+    return WriteWord(path, Paragraph(), PageNumberFooter(), error);
+}
+
 }  // namespace
 
 const std::vector<TemplateMaker>& AllTemplates() {
@@ -348,6 +429,12 @@ const std::vector<TemplateMaker>& AllTemplates() {
         {"研究目标及研究内容模板.doc", ResearchGoalsGuide},
         {"由课题组填报的信息表.doc", ResultChangeTable},
         {"成果转化模板.doc", UnitTransferReport},
+        {"项目申请表.xls", ApplicationListReport},
+        {"重点实验室项目上报统计表.xls", LabApplicationStatistics},
+        {"重点实验室项目评审表.xls", LabReviewReport},
+        {"项目评议表.xls", ProjectReviewReport},
+        {"专家意见汇总表.xls", ExpertOpinionReport},
+        {"成果选编.doc", AchievementCompilation},
     };
     return all;
 }
