@@ -1,5 +1,129 @@
 #include "achievement/DlgSCGZH.h"
 
-IMPLEMENT_DYNCREATE(CDlgSCGZH, ui::PlaceholderView)
+#include "application/ApplicationDb.h"
+#include "foundation/LongBinary.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
 
-CDlgSCGZH::CDlgSCGZH() : ui::PlaceholderView(IDD, "成果转化") {}
+IMPLEMENT_DYNCREATE(CDlgSCGZH, ui::FormView)
+
+using namespace resultchange;
+
+const ui::DialogTemplate& CDlgSCGZH::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 761, 536}, {
+        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 753, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_FORM_PLACE, "", {4, 130, 753, 402}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+    return tpl;
+}
+
+CDlgSCGZH::CDlgSCGZH() : ui::FormView(Template()), m_dlgList(this), m_dlgForm(this) {}
+
+CDlgSCGZH::~CDlgSCGZH() = default;
+
+std::optional<ui::CtlColor> CDlgSCGZH::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (kind == CTLCOLOR_DLG) return ui::CtlColor{RGB(255, 255, 255)};
+    return ui::FormView::OnCtlColor(control, kind);
+}
+
+void CDlgSCGZH::OnInitialUpdate() {
+    ui::FormView::OnInitialUpdate();
+    m_strAppPath = sys::ProgramFolder();
+    if (!appdb::Connect(m_connection)) {
+        MessageBox("数据库连接失败");
+        return;
+    }
+    appdb::Bind(m_recordset, m_connection);
+
+    m_dlgList.m_pConnection = &m_connection;
+    m_dlgList.CreateOver(this, IDC_LIST_PLACE);
+    m_dlgList.ShowWindow(SW_SHOW);
+
+    m_dlgForm.m_pConnection = &m_connection;
+    Info().m_pConnection = &m_connection;
+    Info().m_strAppPath = m_strAppPath;
+    m_dlgForm.CreateOver(this, IDC_FORM_PLACE);
+    m_dlgForm.ShowWindow(SW_SHOW);
+    LoadRegulationTypes();
+}
+
+void CDlgSCGZH::LoadRegulationTypes() {
+    std::vector<std::string>& names = Info().m_arrGzzd;
+    names.clear();
+    if (!m_recordset.Open("select * from corvane_new_resultchange_gzzd")) return;
+    for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) names.push_back(Field(m_recordset, "NAME"));
+    m_recordset.Close();
+}
+
+// ---- saving ----
+
+void CDlgSCGZH::CollectInfo() {
+    CDlgSCGZHInfo& info = Info();
+    for (int index = 0; index < kFirstCheck; ++index) {
+        const int slot = RichSlot(index);
+        if (slot < 0) {
+            m_strValues[index] = info.GetDlgItemText(CDlgSCGZHInfo::ControlOf(index));
+            continue;
+        }
+        const std::string path = RichScratchPath(m_strAppPath, slot);
+        info.RichEdit(slot).SaveRtfFile(path);
+        m_strValues[index] = path;
+    }
+    for (int n = 1; n <= kCheckCount; ++n)
+        m_strValues[kFirstCheck + n - 1] = CheckText(info.IsDlgButtonChecked(CDlgSCGZHInfo::CheckId(n)) != 0);
+}
+
+BOOL CDlgSCGZH::SavetoDB(int update) {
+    const std::string number = m_strValues[0];
+    const bool saved = appdb::InTransaction(m_connection, [&] { return WriteMainRow(update) && WriteChildRows(number); });
+    if (!saved) MessageBox("数据保存失败！", "提示", MB_OK | MB_ICONSTOP);
+    return saved ? TRUE : FALSE;
+}
+
+bool CDlgSCGZH::WriteMainRow(int update) {
+    CAdoRecordSet& rs = m_recordset;
+    // The number's row: none for a new record, the one to rewrite otherwise.
+    if (!rs.Open(SelectByKey(kMainTable, "XMBH", m_strValues[0]))) return false;
+    const bool ready = update == 0 ? rs.AddNew() != FALSE : !rs.IsEOF();
+    bool written = ready;
+    for (int index = 0; written && index < kColumnCount; ++index) {
+        const std::string& column = Columns()[index];
+        if (!IsRichColumn(index)) {
+            written = rs.SetString(column, m_strValues[index]) != FALSE;
+            continue;
+        }
+        std::string bytes;
+        written = sys::ReadFile(m_strValues[index], bytes) && WriteLongBinary(rs, column, bytes);
+    }
+    if (!written) {
+        if (ready) rs.CancelUpdate();
+        rs.Close();
+        return false;
+    }
+    written = rs.Update() != FALSE;
+    rs.Close();
+    return written;
+}
+
+bool CDlgSCGZH::WriteChildRows(const std::string& number) {
+    for (int child = 0; child < kChildCount; ++child) {
+        const ChildTable& table = ChildTables()[child];
+        m_connection.Execute("delete from " + text::ToLowerAscii(table.table) + "  where ITEM_XMBH=" + Quote(number));
+        CAdoRecordSet rs;
+        appdb::Bind(rs, m_connection);
+        if (!rs.Open("select * from " + text::ToLowerAscii(table.table) + " where 1=0")) return false;
+        for (const std::vector<std::string>& cells : Info().Grid(child).RowTexts()) {
+            bool written = rs.AddNew() && rs.SetString("ITEM_XMBH", number);
+            for (std::size_t i = 0; written && i < table.stored.size(); ++i) {
+                const std::size_t column = std::size_t(table.GridColumnOf(int(i)));
+                written = rs.SetString(table.stored[i], column < cells.size() ? cells[column] : std::string());
+            }
+            if (!written || !rs.Update()) {
+                rs.CancelUpdate();
+                return false;
+            }
+        }
+    }
+    return true;
+}

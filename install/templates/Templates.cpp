@@ -1,5 +1,6 @@
 #include "install/templates/Templates.h"
 
+#include "install/templates/PlanTemplates.h"
 #include "install/templates/WordXml.h"
 #include "platform/office/Excel.h"
 #include "platform/office/Office.h"
@@ -315,10 +316,10 @@ bool ResultChangeTable(const std::string& path, std::string& error) {
                         L("主要分工"), V()});
     rows.push_back(Meeting("专职管理情况", "所在单位主管领导姓名", "固话/手机"));
     rows.push_back(Meeting("", "预研基金专职管理人员姓名", "固话/手机"));
-    for (const char* type : {"立项论证、过程管理的规章制度", "检查验收、经费使用的规章制度",
-                             "成果管理、申报后续项目、转化奖励的规章制度"})
-        rows.push_back({L(type[0] == "立"[0] && std::string(type).rfind("立项", 0) == 0 ? "制定相关规章制度" : "", 2),
-                        L(type, 2), V(2), L("发布时间"), V()});
+    const char* regulations[] = {"立项论证、过程管理的规章制度", "检查验收、经费使用的规章制度",
+                                 "成果管理、申报后续项目、转化奖励的规章制度"};
+    for (int i = 0; i < 3; ++i)
+        rows.push_back({L(i == 0 ? "制定相关规章制度" : "", 2), L(regulations[i], 2), V(2), L("发布时间"), V()});
     rows.push_back(Meeting("落实研究过程管理", "立项论证研讨与评审的会议次数", "会议时间"));
     rows.push_back(Meeting("", "预研基金年度计划下达通知", "下达时间"));
     rows.push_back({L("", 2), L("及时拨付经费"), V(), L("拨付比例"), V(), L("拨付时间"), V()});
@@ -435,6 +436,14 @@ const std::vector<TemplateMaker>& AllTemplates() {
         {"项目评议表.xls", ProjectReviewReport},
         {"专家意见汇总表.xls", ExpertOpinionReport},
         {"成果选编.doc", AchievementCompilation},
+        {"重点项目计划清单A3.xls", PlanListA3},
+        {"重点项目计划清单A4.xls", PlanListA4},
+        {"重点项目计划清单B4.xls", PlanListB4},
+        {"批复意见A4.doc", ApprovalOpinionA4},
+        {"批复意见B5.doc", ApprovalOpinionB5},
+        {"计划草案模板A3.doc", PlanDraftA3},
+        {"计划草案模板A4.doc", PlanDraftA4},
+        {"计划草案模板B4.doc", PlanDraftB4},
     };
     return all;
 }

@@ -1,0 +1,70 @@
+// The achievement-transfer record of one project: the main row of
+// CORVANE_NEW_RESULTCHANGE (71 columns, three of them RTF held as long
+// binary values) and the rows of its five child tables, tied to it by
+// ITEM_XMBH. The view, the loader, the bundle and the outputs all take the
+// column order and the child-table layout from here.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+class CAdoConnection;
+class CAdoRecordSet;
+
+namespace resultchange {
+
+constexpr const char* kMainTable = "CORVANE_NEW_RESULTCHANGE";
+constexpr int kColumnCount = 71;
+// Index of the first of CHECK1 .. CHECK29.
+constexpr int kFirstCheck = 42;
+constexpr int kCheckCount = 29;
+// Indexes of the three RTF columns (XMYJQJSZB, XMYSJSZB, JSYYQJ), in the
+// order of their scratch files 1, 2, 3.
+constexpr std::array<int, 3> kRichColumns = {15, 16, 20};
+
+// Column names of the main row in stored order.
+const std::array<std::string, kColumnCount>& Columns();
+bool IsRichColumn(int index);
+// 0, 1, 2 for the RTF columns, -1 for the others.
+int RichSlot(int index);
+
+// A check column counts as ticked only when it holds exactly "是".
+inline bool IsTicked(const std::string& value) { return value == "是"; }
+inline const char* CheckText(bool ticked) { return ticked ? "是" : "否"; }
+
+// The scratch file of RTF column slot 0..2 under the program folder:
+// temp/NewFrame_richedit1.rtf .. 3.
+std::string RichScratchPath(const std::string& programFolder, int slot);
+
+// One child table and the grid that edits it on the information page.
+struct ChildTable {
+    std::string table;                // upper-case table name
+    std::vector<std::string> stored;  // stored columns after ITEM_XMBH, in grid column order
+    // The grid's first column is a running number (序号) that is not stored;
+    // otherwise the first grid column is the first stored column (PX).
+    bool numbered = true;
+
+    int GridColumns() const { return int(stored.size()) + (numbered ? 1 : 0); }
+    // Grid column of stored column i.
+    int GridColumnOf(int i) const { return i + (numbered ? 1 : 0); }
+};
+
+enum ChildIndex { kJcyj = 0, kGgll, kYyssgg, kXhssgg, kGzzdlist, kChildCount };
+// In the order _JCYJ, _GGLL, _YYSSGG, _XHSSGG, _GZZDLIST.
+const std::array<ChildTable, kChildCount>& ChildTables();
+
+// A quoted SQL text literal of a value (single quotes doubled).
+std::string Quote(const std::string& value);
+// "select * from <table> where <keyColumn>='<key>'" with the key quoted.
+std::string SelectByKey(const std::string& table, const std::string& keyColumn, const std::string& key);
+// Whether the main table has a row for the number.
+bool RecordExists(CAdoConnection& connection, const std::string& number);
+
+// The text of a column of the current row (empty for NULL or a failed read).
+std::string Field(CAdoRecordSet& recordset, const std::string& column);
+
+// The three regulation types that the outputs count and print by name.
+const std::array<std::string, 3>& RegulationTypes();
+
+}  // namespace resultchange
