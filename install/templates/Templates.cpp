@@ -415,6 +415,37 @@ bool AchievementCompilation(const std::string& path, std::string& error) {
     return WriteWord(path, Paragraph(), PageNumberFooter(), error);
 }
 
+// The plan draft of one project: a title row, eight headings, then the
+// eight empty cells (the tenth to the seventeenth) that the draft fills.
+bool ProjectPlanDraft(const std::string& path, std::string& error) {
+    const std::vector<int> widths = {1100, 1100, 1300, 1100, 1000, 900, 800, 1006};
+    RowSpec headings;
+    for (const char* heading : {"项目编号", "项目名称", "研究目标与内容", "完成形式", "进度要求", "承担单位",
+                                "总经费（万元）", "备注"})
+        headings.push_back({heading, 1, kLabel});
+    const std::string xml = Table(widths, {{{"项目计划草案", 8, kHeading}}, headings, RowSpec(8, {"", 1, kValue})}) +
+                            Paragraph();
+    return WriteWord(path, xml, PageNumberFooter(), error);
+}
+
+// The acceptance-summary report: a cover of fifteen paragraphs, then the
+// table of the project's data (values in its right-hand cells) and an empty
+// paragraph after which the seven sections are written.
+bool AcceptanceReport(const std::string& path, std::string& error) {
+    std::string xml;
+    for (int i = 0; i < 4; ++i) xml += Paragraph();
+    xml += Paragraph("装备预研基金项目", {"黑体", 22, true, "center"});
+    xml += Paragraph("验收总结报告", {"黑体", 26, true, "center"});
+    for (int i = 0; i < 9; ++i) xml += Paragraph();
+    xml += Paragraph("项目基本情况", {"黑体", 14, false, "left"});
+    std::vector<RowSpec> rows;
+    for (const char* label : {"项目编号", "项目名称", "项目类别", "项目负责人", "联系电话", "承担单位", "起止时间",
+                              "完成时间", "填报时间"})
+        rows.push_back({{label, 1, kLabel}, {"", 1, kValue}});
+    xml += Table({2000, 6306}, rows, 420) + Paragraph();
+    return WriteWord(path, xml, PageNumberFooter(), error);
+}
+
 }  // namespace
 
 const std::vector<TemplateMaker>& AllTemplates() {
@@ -444,6 +475,8 @@ const std::vector<TemplateMaker>& AllTemplates() {
         {"计划草案模板A3.doc", PlanDraftA3},
         {"计划草案模板A4.doc", PlanDraftA4},
         {"计划草案模板B4.doc", PlanDraftB4},
+        {"计划草案模板.doc", ProjectPlanDraft},
+        {"验收总结模板.doc", AcceptanceReport},
     };
     return all;
 }
