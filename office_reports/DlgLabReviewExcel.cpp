@@ -62,7 +62,8 @@ void CDlgLabReviewExcel::OnOK() {
     const std::string year = SelectedYear();
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {
         const std::string sql =
-            "select CORVANE_ITEMAPPINFO.XMBH, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, SQRXB, SQRNL, ZC, PFJF" + kJoin +
+            "select CORVANE_ITEMAPPINFO.XMBH, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, SQRXB, SQRNL, ZC, "
+            "CORVANE_ITEMPF.PFJF" + kJoin +
             "CORVANE_ITEMAPPINFO.XMBH like '" + Escaped(fund.fund) + "%' and NF = " + Quoted(year) + " and " +
             TypeCondition(kLaboratories, fund.type) + kPassedInOrder;
         const CountAndSum figures = CountRowsAndSum(m_pConnection, sql, "PFJF");
