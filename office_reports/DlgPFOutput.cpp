@@ -92,6 +92,8 @@ struct OpinionDocument {
 
 CDlgPFOutput::CDlgPFOutput(ui::Wnd* parent) : CPlanOutputDialog(Template(), parent) {}
 
+CDlgPFOutput::~CDlgPFOutput() = default;
+
 const ui::DialogTemplate& CDlgPFOutput::Template() {
     using ui::Kind;
     constexpr DWORD kList = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;

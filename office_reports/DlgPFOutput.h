@@ -18,6 +18,7 @@ public:
     static constexpr int IDC_OPINION_PAPER = 6138;
 
     explicit CDlgPFOutput(ui::Wnd* parent = nullptr);
+    ~CDlgPFOutput() override;
     static const ui::DialogTemplate& Template();
 
     ui::DateTimeCtrl m_dateEnd;

@@ -60,6 +60,8 @@ private:
 
 CDlgPlanOutput::CDlgPlanOutput(ui::Wnd* parent) : CPlanOutputDialog(Template(), parent) {}
 
+CDlgPlanOutput::~CDlgPlanOutput() = default;
+
 const ui::DialogTemplate& CDlgPlanOutput::Template() {
     using ui::Kind;
     constexpr DWORD kList = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;

@@ -14,6 +14,7 @@ public:
     static constexpr int IDC_PER_UNIT_DRAFTS = 6092;
 
     explicit CDlgPlanOutput(ui::Wnd* parent = nullptr);
+    ~CDlgPlanOutput() override;
     static const ui::DialogTemplate& Template();
 
     BOOL m_bPerUnitDrafts = FALSE;  // 6092: one Word document per unit

@@ -19,6 +19,8 @@ CPlanOutputDialog::CPlanOutputDialog(const ui::DialogTemplate& tpl, ui::Wnd* par
     MapClicked(IDC_INVERT, [this] { OnBtnInvert(); });
 }
 
+CPlanOutputDialog::~CPlanOutputDialog() = default;
+
 BOOL CPlanOutputDialog::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     reports::StandardSetUp(*this);

@@ -30,6 +30,7 @@ public:
     static constexpr int IDC_RICH = 6075;
 
     CPlanOutputDialog(const ui::DialogTemplate& tpl, ui::Wnd* parent);
+    ~CPlanOutputDialog() override;
 
     ui::ComboBox m_cboYear;
     int m_nCategory = -1;  // 0 专业组, any other value 重点实验室

@@ -1,0 +1,75 @@
+// Helpers of the approval and plan output tests: approved and planned
+// projects, their stored rich texts, guides and units, and the files that a
+// per-unit run leaves in the chosen folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ReportTestSupport.h"
+#include "foundation/AdoRecordSet.h"
+#include "platform/text/Text.h"
+
+namespace plantest {
+
+using namespace reporttest;
+
+// One project: number (fund = first 7 characters, unit code at 13..16), its
+// category and the columns the outputs print.
+struct Project {
+    std::string xmbh, category;
+    std::string unitCode = "1001", leader = "张三", unit = "第一研究所";
+    std::string year = "2008";
+};
+
+class PlanOutputTest : public ReportTest {
+protected:
+    static std::string Q(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
+
+    void AddProject(const Project& p, const std::string& firstReview = "+") {
+        Exec("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB, FIRSTAPPR, XMMC, DWDM, SQRXM, GZDW) values (" +
+             Q(p.xmbh) + ", " + Q(p.year) + ", " + Q(p.category) + ", " + Q(firstReview) + ", " +
+             Q("名称" + p.xmbh.substr(17)) + ", " + Q(p.unitCode) + ", " + Q(p.leader) + ", " + Q(p.unit) + ")");
+    }
+    // A project with its approval row: result and approved funds.
+    void AddApproved(const Project& p, const std::string& funds, const std::string& result = "+") {
+        AddProject(p);
+        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values (" + Q(p.xmbh) + ", " + Q(result) + ", " + funds +
+             ")");
+    }
+    // A project with its plan row (schedule requirement).
+    void AddPlanned(const Project& p, const std::string& schedule, const std::string& firstReview = "+") {
+        AddProject(p, firstReview);
+        Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values (" + Q(p.xmbh) + ", " + Q(schedule) + ")");
+    }
+    void AddApprovalRow(const std::string& xmbh, const std::string& funds) {
+        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values (" + Q(xmbh) + ", '+', " + funds + ")");
+    }
+    void AddGuide(const std::string& fund, const std::string& name, const std::string& year = "2008") {
+        Exec("insert into CORVANE_YEARFUNDGUIDE (JJBH, ZNMC, FBNF) values (" + Q(fund) + ", " + Q(name) + ", " +
+             Q(year) + ")");
+    }
+    void AddUnit(const std::string& code, const std::string& name) {
+        Exec("insert into CORVANE_UNIT (DWDM, DWMC) values (" + Q(code) + ", " + Q(name) + ")");
+    }
+    // Stores a one-paragraph rich text (bold, so that formats are present).
+    void StoreRtf(const std::string& table, const std::string& column, const std::string& xmbh,
+                  const std::string& plain) {
+        const std::string rtf = text::Utf8ToGbk("{\\rtf1\\ansi\\ansicpg936 {\\b " + plain + "}\\par}");
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        ASSERT_TRUE(rs.Open("select * from " + table + " where XMBH = " + Q(xmbh)));
+        ASSERT_FALSE(rs.IsEOF()) << table << " " << xmbh;
+        ASSERT_TRUE(rs.AppendChunk(column, rtf.data(), long(rtf.size())));
+        ASSERT_TRUE(rs.Update());
+    }
+
+    // The folder a per-unit run writes into, under the chosen folder "out".
+    std::string ChosenFolder() const { return PathOf("out"); }
+    std::string UnitFile(const std::string& name) const { return PathOf("out/项目计划/" + name); }
+    std::vector<std::string> UnitFiles() const { return sys::ListFiles(PathOf("out/项目计划"), ""); }
+};
+
+}  // namespace plantest
