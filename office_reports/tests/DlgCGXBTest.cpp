@@ -1,0 +1,146 @@
+// The achievement compilation: the funds of accepted projects, the project
+// list that follows the fund ticks, and the document with each chosen
+// project's facts and reformatted completion summary.
+#include "office_reports/DlgCGXB.h"
+
+#include "ReportTestSupport.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/LongBinary.h"
+#include "platform/text/Text.h"
+
+using namespace reporttest;
+
+namespace {
+
+const std::string kA1 = "9140A010101081001001";
+const std::string kA2 = "9140A010101081002001";
+const std::string kB1 = "9140A020101081001001";
+
+class CGXB : public ReportTest {
+protected:
+    void AddAccepted(const std::string& xmbh, const std::string& category, long grade, const std::string& indicators,
+                     const std::string& summaryRtf, const std::string& year = "2008") {
+        AddApplication(xmbh, category, "1", year);
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        ASSERT_TRUE(rs.Open("select * from CORVANE_ITEMCHECKACCEPT"));
+        ASSERT_TRUE(rs.AddNew());
+        rs.SetString("XMBH", xmbh);
+        rs.SetString("SJWCR", "甲、乙");
+        rs.SetInt("YSQK", grade);
+        if (!indicators.empty()) ASSERT_TRUE(WriteLongBinary(rs, "ZBSXQK", indicators));
+        if (!summaryRtf.empty()) ASSERT_TRUE(WriteLongBinary(rs, "WCQKJJ", summaryRtf));
+        ASSERT_TRUE(rs.Update());
+    }
+    void Seed() {
+        AddAccepted(kA1, kGroupGeneral, 0, text::Utf8ToGbk("指标全部达到") + std::string(1, '\0') + "junk",
+                    "{\\rtf1\\ansi\\ansicpg936 " + text::Utf8ToGbk("完成良好") + "\\par}");
+        AddAccepted(kA2, kGroupKey, 4, "", "");
+        AddAccepted(kB1, kGroupGeneral, 1, "", "");
+        AddAccepted("9140A030101071001001", kGroupGeneral, 1, "", "", "2007");  // another year
+        AddAccepted("9140C010101081001001", kLabGeneral, 1, "", "");            // a laboratory
+        AddApplication("9140A040101081001001", kGroupGeneral, "1");              // not accepted
+    }
+    template <class Handler>
+    void Run(Handler handler) {
+        driver.OnModal<CDlgCGXB>(handler);
+        officereports::RunCGXBPlaceholder(&connection);
+    }
+    static std::vector<std::string> Column(const ui::ListCtrl& list, int column) {
+        std::vector<std::string> texts;
+        for (int row = 0; row < list.GetItemCount(); ++row) texts.push_back(list.GetItemText(row, column));
+        return texts;
+    }
+    static std::vector<bool> Ticks(const ui::ListCtrl& list) {
+        std::vector<bool> ticks;
+        for (int row = 0; row < list.GetItemCount(); ++row) ticks.push_back(list.GetCheck(row));
+        return ticks;
+    }
+};
+
+TEST_F(CGXB, FundTicksBringTheirAcceptedProjectsInAndTakeThemOut) {
+    Seed();
+    Run([&](CDlgCGXB& dlg) {
+        EXPECT_EQ(dlg.m_nCategory, 0);
+        EXPECT_EQ(Column(dlg.m_listFunds, 0), (std::vector<std::string>{"9140A02", "9140A01"})) << "descending";
+        EXPECT_EQ(Ticks(dlg.m_listFunds), (std::vector<bool>{false, false}));
+
+        dlg.m_listFunds.SetCheck(1, TRUE);  // the user ticks 9140A01
+        EXPECT_EQ(Column(dlg.m_listProjects, 0), (std::vector<std::string>{kA2, kA1}));
+        EXPECT_EQ(Column(dlg.m_listProjects, 1), (std::vector<std::string>{"名称002001", "名称001001"}));
+        EXPECT_EQ(Ticks(dlg.m_listProjects), (std::vector<bool>{true, true}));
+        dlg.m_listFunds.SetCheck(0, TRUE);
+        EXPECT_EQ(Column(dlg.m_listProjects, 0), (std::vector<std::string>{kB1, kA2, kA1}));
+        dlg.m_listFunds.SetCheck(1, FALSE);
+        EXPECT_EQ(Column(dlg.m_listProjects, 0), (std::vector<std::string>{kB1}));
+
+        // 反选 with 9140A02 ticked and 9140A01 unticked.
+        dlg.Click(CDlgCGXB::IDC_INVERT_FUNDS);
+        EXPECT_EQ(Ticks(dlg.m_listFunds), (std::vector<bool>{false, true}));
+        EXPECT_EQ(Column(dlg.m_listProjects, 0), (std::vector<std::string>{kA2, kA1}));
+        dlg.Click(CDlgCGXB::IDC_SELECT_ALL_FUNDS);
+        EXPECT_EQ(Ticks(dlg.m_listFunds), (std::vector<bool>{true, true}));
+        EXPECT_EQ(Column(dlg.m_listProjects, 0), (std::vector<std::string>{kB1, kA2, kA1}));
+
+        dlg.Click(CDlgCGXB::IDC_INVERT_PROJECTS);
+        EXPECT_EQ(Ticks(dlg.m_listProjects), (std::vector<bool>{false, false, false}));
+        dlg.m_listProjects.SetCheck(1, TRUE);
+        dlg.Click(CDlgCGXB::IDC_INVERT_PROJECTS);
+        EXPECT_EQ(Ticks(dlg.m_listProjects), (std::vector<bool>{true, false, true}));
+        dlg.Click(CDlgCGXB::IDC_SELECT_ALL_PROJECTS);
+        EXPECT_EQ(Ticks(dlg.m_listProjects), (std::vector<bool>{true, true, true}));
+
+        // Another category rebuilds the funds and empties the projects.
+        dlg.Item<ui::ComboBox>(CDlgCGXB::IDC_CATEGORY)->SetCurSel(1);
+        dlg.OnCommand(CDlgCGXB::IDC_CATEGORY, CBN_SELCHANGE);
+        EXPECT_EQ(Column(dlg.m_listFunds, 0), (std::vector<std::string>{"9140C01"}));
+        EXPECT_EQ(dlg.m_listProjects.GetItemCount(), 0);
+        dlg.Click(IDCANCEL);
+    });
+}
+
+TEST_F(CGXB, TheDocumentHoldsEachTickedProjectFromTheTopOfTheList) {
+    Seed();
+    Run([&](CDlgCGXB& dlg) {
+        dlg.m_listFunds.SetCheck(1, TRUE);  // 9140A01: kA2 above kA1
+        dlg.Click(IDOK);
+        EXPECT_FALSE(dlg.IsRunningModal());
+    });
+    office::word::Document doc = OpenedDocument();
+    ASSERT_TRUE(doc.IsValid());
+    const std::string text = doc.Text();
+    const std::string second = "名称002001\r项目类别及编号：重点项目 " + kA2 +
+                               "\r项目负责人及所在单位：张三 单位\r主要研究人员：甲、乙\r验收情况：\r"
+                               "技术指标实现情况：\v\r完成情况简介：\v\r";
+    const std::string first = "名称001001\r项目类别及编号：一般项目 " + kA1 +
+                              "\r项目负责人及所在单位：张三 单位\r主要研究人员：甲、乙\r验收情况：优\r"
+                              "技术指标实现情况：\v指标全部达到\r完成情况简介：\v";
+    EXPECT_EQ(text.find(second), 0u) << text;
+    const std::size_t at = text.find(first);
+    ASSERT_NE(at, std::string::npos) << text;
+    EXPECT_NE(text.find("完成良好", at), std::string::npos) << text;
+    // The summary went in as 宋体 10.5 pt with its first line indented.
+    std::string rtf;
+    ASSERT_TRUE(sys::ReadFile(PathOf("temp/tempcontent.rtf"), rtf));
+    EXPECT_NE(rtf.find("\\fs21"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\fi410"), std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("\\'cb\\'ce\\'cc\\'e5"), std::string::npos) << rtf;  // 宋体 in GBK
+}
+
+TEST_F(CGXB, RefusalsKeepTheDialogOpen) {
+    Seed();
+    Run([&](CDlgCGXB& dlg) {
+        driver.ExpectMessageBox("提示", "请选择输出项目！");
+        dlg.Click(IDOK);
+        EXPECT_TRUE(dlg.IsRunningModal());
+        dlg.m_listFunds.SetCheck(0, TRUE);
+        office::SetStartHook([](std::string_view) { return false; });
+        driver.ExpectMessageBox("提示", "Word服务程序启动失败！");
+        dlg.Click(IDOK);
+        EXPECT_TRUE(dlg.IsRunningModal());
+        dlg.Click(IDCANCEL);
+    });
+    EXPECT_TRUE(opened.empty());
+}
+
+}  // namespace
