@@ -86,7 +86,16 @@ void CSummaryAttachPage::DoDataExchange(ui::DataExchange& dx) {
 
 void CSummaryAttachPage::Clear() {
     for (std::string* field : {&m_strXMBH, &m_strXMMC, &m_strSJWCR, &m_strAttachName, &m_strZBSXQK}) field->clear();
+    m_bNameMarked = false;
     UpdateData(FALSE);
+}
+
+std::string CSummaryAttachPage::NameToStore() const {
+    const std::string mark = kNameMark;
+    if (m_bNameMarked && m_strXMMC.size() >= mark.size() &&
+        m_strXMMC.compare(m_strXMMC.size() - mark.size(), mark.size(), mark) == 0)
+        return m_strXMMC.substr(0, m_strXMMC.size() - mark.size());
+    return m_strXMMC;
 }
 
 std::string CSummaryAttachPage::Table() const { return followup::Traits(m_kind).table; }

@@ -55,6 +55,12 @@ public:
     CAdoConnection* m_pConnection = nullptr;
     // Names found by the folder walk (role 2).
     std::string m_strFileList;
+    // The shown name carries the mark of a name that differs from the
+    // application's (role 2); the mark is never stored.
+    bool m_bNameMarked = false;
+    static constexpr const char* kNameMark = "*";
+    // The name as it is to be stored.
+    std::string NameToStore() const;
 
 protected:
     BOOL OnInitDialog() override;

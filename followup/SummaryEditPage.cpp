@@ -155,7 +155,7 @@ bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k
         if (!rs.Open("select * from " + table + " where XMBH = " + Quoted(k0))) return false;
         bool ok = !rs.IsEOF() || rs.AddNew();
         ok = ok && rs.SetString("XMBH", k1) && rs.SetString("SJWCR", attach.m_strSJWCR) &&
-             rs.SetString("BACKUPNAME", attach.m_strXMMC);
+             rs.SetString("BACKUPNAME", attach.NameToStore());
         if (traits.hasIndicators) ok = ok && WriteLongBinary(rs, "ZBSXQK", followup::IndicatorBytes(attach.m_strZBSXQK));
         ok = ok && WriteLongBinary(rs, "WCQKJJ", rtf) && rs.Update();
         if (!ok) {

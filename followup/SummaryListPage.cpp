@@ -238,6 +238,7 @@ void CSummaryListPage::OpenDocument(const std::string& number, const std::string
         return;
     }
     std::string person, attachName, shownName, indicators, rtf;
+    bool markName = false;
     rs.GetString("SJWCR", person);
     rs.GetString("ATTACHNAME", attachName);
     rs.GetString("BACKUPNAME", shownName);
@@ -249,7 +250,8 @@ void CSummaryListPage::OpenDocument(const std::string& number, const std::string
         if (app.Open("select XMMC, XMLB from CORVANE_ITEMAPPINFO where XMBH=" + Quoted(number)) && !app.IsEOF())
             app.GetString("XMMC", currentName);
         // A name that no longer matches the application is marked.
-        if (currentName != shownName) shownName += "*";
+        markName = currentName != shownName;
+        if (markName) shownName += CSummaryAttachPage::kNameMark;
         m_strFileList.clear();
         ListAttachmentFolder(followup::AttachmentFolder(*m_pConnection, m_kind, number));
         attachName = m_strFileList;
@@ -259,6 +261,7 @@ void CSummaryListPage::OpenDocument(const std::string& number, const std::string
         if (ReadLongBinary(rs, "ZBSXQK", bytes)) indicators = followup::IndicatorText(bytes);
     }
     textPage.ShowProject(number, shownName);
+    textPage.Attach().m_bNameMarked = markName;
     textPage.ShowDetails(person, attachName, indicators);
     if (results) results->LoadRows(number);
     ReadLongBinary(rs, "WCQKJJ", rtf);

@@ -1,0 +1,207 @@
+// The summary list pages: the stored documents with their applications'
+// details, 全选 and 反选, 查询, 删除 with the projects' achievements, the
+// fund office's view of a document (marked name, attachment folder), and the
+// Excel list of the ticked rows.
+#include "SummaryViewTestSupport.h"
+
+#include "application/DlgProQuery.h"
+#include "followup/SummaryKind.h"
+#include "platform/office/Excel.h"
+#include "platform/office/Office.h"
+
+using namespace summarytest;
+
+namespace {
+
+std::vector<std::string> Row(ui::ListCtrl& list, int row) {
+    std::vector<std::string> cells;
+    for (int column = 0; column < list.GetColumnCount(); ++column) cells.push_back(list.GetItemText(row, column));
+    return cells;
+}
+
+}  // namespace
+
+TEST_F(SummaryViewTest, TheListShowsEachDocumentWithItsApplication) {
+    StoreApplication(kOther, "乙项目");
+    StoreSummary("corvane_itemcheckaccept", kOther, "乙", "正文");
+    StoreSummary("corvane_itemcheckaccept", kNumber, "无申请书", "正文");
+    StoreSummary("corvane_itemprogress", kNumber, "进展", "正文");
+    CDlgProSum& view = OpenAcceptance();
+    ui::ListCtrl& list = view.List().List();
+
+    const std::vector<std::string> headings = {"序号", "项目编号", "指南代码", "项目类别", "年份",
+                                               "单位代码", "单位名称", "负责人", "资助经费"};
+    ASSERT_EQ(list.GetColumnCount(), int(headings.size()));
+    EXPECT_EQ(list.GetColumnWidth(0), 50);
+    EXPECT_EQ(list.GetColumnWidth(6), 250);
+    EXPECT_TRUE(list.GetExtendedStyle() & LVS_EX_CHECKBOXES);
+    EXPECT_EQ(list.GetItemCount(), 2);
+    // A document whose project has no application shows its number and the unit only.
+    EXPECT_EQ(Row(list, 0), (std::vector<std::string>{"1", kNumber, "", "", "", "", "", "", " 万元"}));
+    EXPECT_EQ(Row(list, 1), (std::vector<std::string>{"2", kOther, "9140B020202", "共性技术基金——重点项目", "2008",
+                                                      "U001", "第一研究所", "张三", "30 万元"}));
+
+    view.List().Click(CSummaryListPage::IDC_SELECT_ALL);
+    EXPECT_EQ(view.List().CheckedNumbers(), (std::vector<std::string>{kNumber, kOther}));
+    list.SetCheck(0, FALSE);
+    view.List().Click(CSummaryListPage::IDC_INVERT);
+    EXPECT_EQ(view.List().CheckedNumbers(), std::vector<std::string>{kNumber});
+
+    EXPECT_TRUE(view.List().RecordExists(kOther));
+    EXPECT_FALSE(view.List().RecordExists("9140C"));
+    EXPECT_EQ(ListNumbers(Open<CDlgProSum1>().List()), std::vector<std::string>{kNumber});
+}
+
+TEST_F(SummaryViewTest, QueryNarrowsTheListByTheDialogsCondition) {
+    StoreApplication(kNumber, "甲项目");
+    StoreApplication(kOther, "乙项目");
+    for (const char* number : {kNumber, kOther}) StoreSummary("corvane_itemprogress", number, "名", "正文");
+    CDlgProSum1& view = OpenProgress();
+    driver.OnModal<CDlgProQuery>([](CDlgProQuery& query) {
+        query.SetDlgItemText(CDlgProQuery::IDC_NUMBER, "9140B");
+        query.Click(IDOK);
+    });
+    driver.AnswerMessageBox(IDOK);  // the condition shown before the query runs
+    view.List().Click(CSummaryListPage::IDC_BTN_QUERY);
+    EXPECT_EQ(ListNumbers(view.List()), std::vector<std::string>{kOther});
+
+    driver.OnModal<CDlgProQuery>([](CDlgProQuery& query) { query.Click(IDCANCEL); });
+    view.List().Click(CSummaryListPage::IDC_BTN_QUERY);
+    EXPECT_EQ(ListNumbers(view.List()), std::vector<std::string>{kOther});
+}
+
+TEST_F(SummaryViewTest, DeleteRemovesTheTickedDocumentsWithTheirAchievements) {
+    StoreSummary("corvane_itemprogress", kNumber, "甲", "甲正文");
+    StoreSummary("corvane_itemprogress", kOther, "乙", "乙正文");
+    StoreSummary("corvane_itemcheckaccept", kNumber, "甲", "验收");
+    StoreAchievement(kNumber, "甲成果");
+    StoreAchievement(kOther, "乙成果");
+    CDlgProSum1& view = OpenProgress();
+    CSummaryListPage& list = view.List();
+
+    driver.ExpectMessageBox("提示", "请选中要删除的记录！");
+    list.Click(CSummaryListPage::IDC_BTN_DELETE);
+    EXPECT_EQ(driver.MessageBoxes().back().type, UINT(MB_OK | MB_ICONSTOP));
+
+    ClickRow(list, 0);  // the document shown in the editor is among the deleted
+    ASSERT_EQ(view.Edit().TextPage().m_richEdit.GetWindowText(), "甲正文");
+    list.List().SetCheck(0);
+    driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDCANCEL);
+    list.Click(CSummaryListPage::IDC_BTN_DELETE);
+    EXPECT_EQ(ListNumbers(list).size(), 2u);
+
+    driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
+    list.Click(CSummaryListPage::IDC_BTN_DELETE);
+    EXPECT_EQ(ListNumbers(list), std::vector<std::string>{kOther});
+    // The progress report takes the achievements the acceptance summary shows.
+    EXPECT_TRUE(Achievements(kNumber).empty());
+    EXPECT_EQ(Achievements(kOther).size(), 1u);
+    EXPECT_EQ(Query("select XMBH from corvane_itemcheckaccept"), (Rows{{kNumber}}));
+    EXPECT_EQ(view.Edit().TextPage().Attach().GetDlgItemText(CSummaryAttachPage::IDC_XMBH), "");
+    EXPECT_EQ(view.Edit().TextPage().m_richEdit.GetWindowText(), "");
+}
+
+// The fund office sees a renamed project marked and, in place of the stored
+// attachment name, the files of the project's attachment folder.
+TEST_F(SummaryViewTest, TheFundOfficeSeesTheNameMarkAndTheAttachmentFolder) {
+    SetRole(2);
+    COptions options;
+    options.SetAcceptDir(files.Path() + "/");
+    options.Save();
+    StoreApplication(kNumber, "新名称", "重点实验室基金——一般项目");
+    StoreApplication(kOther, "乙项目");
+    StoreSummary("corvane_itemcheckaccept", kNumber, "旧名称", "正文", {{"ATTACHNAME", "存储的附件.pdf"}});
+    StoreSummary("corvane_itemcheckaccept", kOther, "乙项目", "正文", {{"ATTACHNAME", "乙.pdf"}});
+    const std::string folder = files.File(std::string("9140A01/一般项目/") + kNumber + "/所有文件");
+    ASSERT_TRUE(sys::MakeDirs(folder + "/子目录"));
+    sys::WriteFileAtomic(folder + "/b.doc", "b");
+    sys::WriteFileAtomic(folder + "/a.pdf", "a");
+    sys::WriteFileAtomic(folder + "/.hidden", "h");
+    sys::WriteFileAtomic(folder + "/子目录/c.txt", "c");
+
+    CDlgProSum& view = OpenAcceptance();
+    CSummaryAttachPage& basic = view.Edit().TextPage().Attach();
+    ClickRow(view.List(), 0);
+    EXPECT_EQ(basic.GetDlgItemText(CSummaryAttachPage::IDC_XMMC), "旧名称*");
+    EXPECT_EQ(basic.GetDlgItemText(CSummaryAttachPage::IDC_ATTACHNAME), "a.pdf, b.doc, c.txt, 子目录");
+    ClickRow(view.List(), 1);
+    EXPECT_EQ(basic.GetDlgItemText(CSummaryAttachPage::IDC_XMMC), "乙项目");
+    EXPECT_EQ(basic.GetDlgItemText(CSummaryAttachPage::IDC_ATTACHNAME), "");  // no folder yet
+}
+
+TEST(SummaryFolderNames, MissingAndEmptyFoldersGiveAnEmptyText) {
+    testsupport::TempFolder folder;
+    EXPECT_EQ(followup::ListFolderNames(folder.File("missing")), "");
+    EXPECT_EQ(followup::ListFolderNames(folder.Path()), "");
+    EXPECT_EQ(followup::ListFolderNames(""), "");
+}
+
+class SummaryExcelTest : public SummaryViewTest {
+protected:
+    void SetUp() override {
+        SummaryViewTest::SetUp();
+        office::SetShellOpenHook([this](const std::string& path) { opened.push_back(path); });
+        office::SetStartHook({});
+    }
+    void TearDown() override {
+        office::SetShellOpenHook({});
+        office::SetStartHook({});
+        reader.reset();
+        SummaryViewTest::TearDown();
+    }
+    office::excel::Worksheet OpenedSheet() {
+        EXPECT_EQ(opened.size(), 1u);
+        if (opened.empty()) return {};
+        reader = office::excel::Application::Create();
+        return reader->Workbooks().Add(opened.back()).Sheets().Item("sheet1");
+    }
+    static std::vector<std::string> SheetRow(const office::excel::Worksheet& sheet, int row) {
+        std::vector<std::string> values;
+        for (int column = 1; column <= 10; ++column) values.push_back(sheet.Cells().Item(row, column).Value());
+        return values;
+    }
+    std::vector<std::string> opened;
+    std::unique_ptr<office::excel::Application> reader;
+};
+
+TEST_F(SummaryExcelTest, TickedRowsBecomeConsecutiveSheetRowsWithATotal) {
+    StoreApplication(kOther, "乙项目");
+    StoreSummary("corvane_itemcheckaccept", kNumber, "无申请书", "正文");
+    StoreSummary("corvane_itemcheckaccept", kOther, "乙", "正文");
+    StoreSummary("corvane_itemcheckaccept", "9140C03030308U003001", "丙", "正文");
+    CDlgProSum& view = OpenAcceptance();
+
+    driver.ExpectMessageBox("提示", "请选择输出项目！");
+    view.List().Click(CSummaryListPage::IDC_EXPORT_EXCEL);
+    EXPECT_TRUE(opened.empty());
+
+    view.List().List().SetCheck(1);
+    view.List().List().SetCheck(2);
+    view.List().Click(CSummaryListPage::IDC_EXPORT_EXCEL);
+    office::excel::Worksheet sheet = OpenedSheet();
+    ASSERT_TRUE(sheet.IsValid());
+    EXPECT_EQ(SheetRow(sheet, 1), (std::vector<std::string>{"序号", "指南代码", "项目编号", "项目名称", "项目类别",
+                                                            "起止年月", "申请人", "职称", "资助经费(万元)", "备注"}));
+    EXPECT_EQ(SheetRow(sheet, 2), (std::vector<std::string>{"1", "9140B020202", kOther, "乙项目",
+                                                            "共性技术基金——重点项目", "2008/01 - 2010/12", "张三",
+                                                            "研究员", "30", ""}));
+    EXPECT_EQ(SheetRow(sheet, 3), (std::vector<std::string>{"2", "9140C030303", "9140C03030308U003001", "", "", " - ",
+                                                            "", "", "", ""}));
+    EXPECT_EQ(sheet.Range("A4").Value(), "合计");
+    EXPECT_EQ(sheet.Range("A4").MergeArea().Address(), "A4:H4");
+    EXPECT_EQ(sheet.Range("I4").Value(), "=SUM(I2:I3)");
+    EXPECT_EQ(sheet.Range("J3").BorderStyle("right"), "thin");
+    EXPECT_EQ(sheet.Range("J4").BorderStyle("bottom"), "thin");
+    EXPECT_EQ(sheet.Range("A1").RowHeight(), 33);
+    EXPECT_EQ(sheet.Range("A2").RowHeight(), 36);
+}
+
+TEST_F(SummaryExcelTest, ExcelThatCannotStartIsReported) {
+    StoreSummary("corvane_itemprogress", kNumber, "甲", "正文");
+    CDlgProSum1& view = OpenProgress();
+    view.List().List().SetCheck(0);
+    office::SetStartHook([](std::string_view) { return false; });
+    driver.ExpectMessageBox(ui::AppTitle(), "Excel启动失败!");
+    view.List().Click(CSummaryListPage::IDC_EXPORT_EXCEL);
+    EXPECT_TRUE(opened.empty());
+}
