@@ -116,12 +116,14 @@ bool CDlgHanSExcel::OutputReviewTable() {
                              {"序号", "项目编号", "项目名称", "起止年月", "申请单位", "申请人", "性别", "年龄", "职称",
                               "申请经费(万元)", "专家1", "", "专家2", "", "专家3", "", "备注"},
                              20);
-        writer.WriteCaptions(header + 2, {"", "", "", "", "", "", "", "", "", "", "ID", "姓名", "ID", "姓名", "ID", "姓名"},
-                             20);
+        std::vector<std::string> expertCaptions(10);
+        for (int expert = 0; expert < 3; ++expert) expertCaptions.insert(expertCaptions.end(), {"ID", "姓名"});
+        writer.WriteCaptions(header + 2, expertCaptions, 20);
         const std::string top = std::to_string(header + 1), bottom = std::to_string(header + 2);
         for (int column : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, kLast})
             sheet.Range(ColumnName(column) + top, ColumnName(column) + bottom).Merge(false);
-        for (int column : {11, 13, 15}) sheet.Range(ColumnName(column) + top, ColumnName(column + 1) + top).Merge(false);
+        for (int column : {11, 13, 15})
+            sheet.Range(ColumnName(column) + top, ColumnName(column + 1) + top).Merge(false);
         writer.EndCaptions(header + 2);
         for (int serial = 1; !rs.IsEOF(); rs.MoveNext(), ++serial) {
             const std::string xmbh = Text(rs, "XMBH");
