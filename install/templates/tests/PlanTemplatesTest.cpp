@@ -1,0 +1,91 @@
+// The templates of the approval and plan outputs fit the walks that fill
+// them: the plan lists' sheet and empty year headings, the plan draft's
+// table (year headings in its 10th and 11th cells, a row of ten cells after
+// them) and the opinion pages' footer.
+#include "install/templates/PlanTemplates.h"
+
+#include "platform/office/Excel.h"
+#include "platform/office/Word.h"
+#include "platform/office/tests/OfficeFixture.h"
+
+using namespace office;
+
+namespace {
+
+class PlanTemplates : public OfficeFixture {
+protected:
+    std::string Make(bool (*maker)(const std::string&, std::string&), const std::string& name) {
+        const std::string path = OoxmlPath(Path(name));
+        std::string error;
+        EXPECT_TRUE(maker(path, error)) << name << ": " << error;
+        return path;
+    }
+};
+
+TEST_F(PlanTemplates, PlanListsHaveTheSheetAndHeadingsTheWriterFills) {
+    const struct {
+        bool (*maker)(const std::string&, std::string&);
+        int paper;
+    } cases[] = {{templates::PlanListA3, excel::xlPaperA3},
+                 {templates::PlanListA4, excel::xlPaperA4},
+                 {templates::PlanListB4, excel::xlPaperB4}};
+    auto app = excel::Application::Create();
+    for (const auto& c : cases) {
+        excel::Worksheet sheet = app->Workbooks().Add(Make(c.maker, "list.xls")).Sheets().Item("打印报表");
+        ASSERT_TRUE(sheet.IsValid());
+        EXPECT_EQ(sheet.PageSetup().PaperSize(), c.paper);
+        EXPECT_EQ(sheet.Range("B1").MergeArea().Address(), "B1:K1");
+        EXPECT_EQ(sheet.Range("B1").Value(), "");
+        EXPECT_EQ(sheet.Range("B3").Value(), "序号");
+        EXPECT_EQ(sheet.Range("H3").Value(), "批复经费");
+        EXPECT_EQ(sheet.Range("I3").Value(), "") << "the first year's heading is written by the program";
+        EXPECT_EQ(sheet.Range("J3").Value(), "");
+        EXPECT_EQ(sheet.Range("K3").Value(), "备注");
+        EXPECT_EQ(sheet.Range("A4").Value(), "");
+    }
+}
+
+TEST_F(PlanTemplates, PlanDraftTableFitsTheHeaderWalk) {
+    for (auto maker : {templates::PlanDraftA3, templates::PlanDraftA4, templates::PlanDraftB4}) {
+        auto app = word::Application::Create();
+        word::Document doc = app->Documents().Add(Make(maker, "draft.doc"));
+        ASSERT_TRUE(doc.IsValid());
+        word::Selection sel = app->Selection();
+        sel.TypeText("<title>");
+        ASSERT_TRUE(sel.GoToNext(word::wdGoToTable));
+        sel.MoveRight(word::wdCell, 9);
+        sel.TypeText("<year1>");
+        sel.MoveRight(word::wdCell, 1);
+        sel.TypeText("<year2>");
+        sel.MoveRight(word::wdCell, 2);
+        ASSERT_TRUE(sel.InsertRowsAbove(2));
+        sel.TypeText("<project>");
+        EXPECT_EQ(doc.Text().rfind("<title>\r", 0), 0u);
+        EXPECT_EQ(doc.CellText(1, 2, 7), "批复经费");
+        EXPECT_EQ(doc.CellText(1, 2, 8), "<year1>");
+        EXPECT_EQ(doc.CellText(1, 2, 9), "<year2>");
+        EXPECT_EQ(doc.CellText(1, 2, 10), "备注");
+        EXPECT_EQ(doc.CellText(1, 3, 1), "<project>");
+        ASSERT_EQ(doc.RowCount(1), 5);
+        // The rows inserted and the subtotal row have ten cells.
+        sel.MoveRight(word::wdCell, 20);
+        sel.TypeText("<subtotal>");
+        EXPECT_EQ(doc.CellText(1, 5, 1), "<subtotal>");
+    }
+}
+
+TEST_F(PlanTemplates, OpinionPagesHaveAFooterToType) {
+    for (auto maker : {templates::ApprovalOpinionA4, templates::ApprovalOpinionB5}) {
+        auto app = word::Application::Create();
+        word::Document doc = app->Documents().Add(Make(maker, "opinion.doc"));
+        ASSERT_TRUE(doc.IsValid());
+        word::View view = app->ActiveWindow().ActivePane().View();
+        view.SetSeekView(word::wdSeekCurrentPageFooter);
+        app->Selection().TypeText("9140A010101081001001 张三");
+        view.SetSeekView(word::wdSeekMainDocument);
+        EXPECT_EQ(doc.FooterText(1), "9140A010101081001001 张三");
+        EXPECT_EQ(doc.TableCount(), 0);
+    }
+}
+
+}  // namespace
