@@ -1,0 +1,92 @@
+#include "achievement/DlgUCGHZ.h"
+
+#include "application/ApplicationDb.h"
+#include "platform/sys/Sys.h"
+#include "platform/ui/Lists.h"
+#include "platform/ui/Services.h"
+
+IMPLEMENT_DYNCREATE(CDlgUCGHZ, ui::FormView)
+
+using unitchange::ControlKind;
+using unitchange::Fields;
+
+const ui::DialogTemplate& CDlgUCGHZ::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 761, 536}, {
+        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 753, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_FORM_PLACE, "", {4, 130, 753, 402}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+    return tpl;
+}
+
+CDlgUCGHZ::CDlgUCGHZ() : ui::FormView(Template()) {}
+
+CDlgUCGHZ::~CDlgUCGHZ() = default;
+
+std::optional<ui::CtlColor> CDlgUCGHZ::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (kind == CTLCOLOR_DLG) return ui::CtlColor{RGB(255, 255, 255)};
+    return ui::FormView::OnCtlColor(control, kind);
+}
+
+void CDlgUCGHZ::OnInitialUpdate() {
+    ui::FormView::OnInitialUpdate();
+    m_strAppPath = sys::ProgramFolder();
+    if (!appdb::Connect(m_connection)) {
+        MessageBox("数据库连接失败");
+        return;
+    }
+    appdb::Bind(m_recordset, m_connection);
+
+    m_dlgList.m_pConnection = &m_connection;
+    m_dlgList.CreateOver(this, IDC_LIST_PLACE);
+    m_dlgList.ShowWindow(SW_SHOW);
+
+    m_dlgForm.m_pConnection = &m_connection;
+    m_dlgForm.m_dlgPage1.m_pConnection = &m_connection;
+    m_dlgForm.m_dlgPage2.m_pConnection = &m_connection;
+    m_dlgForm.CreateOver(this, IDC_FORM_PLACE);
+    m_dlgForm.ShowWindow(SW_SHOW);
+    loadzd();
+}
+
+UnitChangePage& CDlgUCGHZ::PageOf(int index) {
+    if (Fields()[index].page == 1) return m_dlgForm.m_dlgPage1;
+    return m_dlgForm.m_dlgPage2;
+}
+
+void CDlgUCGHZ::loadzd() {
+    // The code tables in the order they are read.
+    static const int kComboColumns[] = {5, 3, 4, 33};
+    for (int index : kComboColumns) {
+        const unitchange::Field& field = Fields()[index];
+        auto* combo = PageOf(index).Item<ui::ComboBox>(field.controlId);
+        if (!combo) continue;
+        combo->ResetContent();
+        if (!m_recordset.Open(std::string("select * from ") + field.codeTable)) continue;
+        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
+            std::string name;
+            m_recordset.GetString("NAME", name);
+            combo->AddString(name);
+        }
+        m_recordset.Close();
+    }
+}
+
+void CDlgUCGHZ::CollectInfo() {
+    for (int i = 0; i < unitchange::kColumnCount; ++i) m_strValues[i] = PageOf(i).ShownValue(i);
+}
+
+void CDlgUCGHZ::SavetoDB(int update) {
+    m_connection.BeginTrans();
+    const bool opened = update ? m_recordset.Open(unitchange::SelectByCode(m_strValues[0])) && !m_recordset.IsEOF()
+                               : m_recordset.Open("select * from corvane_result_unitchange") && m_recordset.AddNew();
+    if (!opened || !unitchange::Write(m_recordset, m_strValues) || !m_recordset.Update()) {
+        m_recordset.Close();
+        m_connection.RollbackTrans();
+        ui::MessageBox("数据保存失败！", "提示", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    m_connection.CommitTrans();
+    m_recordset.Close();
+    ui::MessageBox("保存成功！", "系统提示", MB_OK);
+}
