@@ -185,6 +185,23 @@ TEST_F(PlanOutput, PlanDraftsInOneDocumentWithAMergedHeadingPerFund) {
     EXPECT_EQ(Cell(doc, 11, 9), "25.00");
 }
 
+TEST_F(PlanOutput, LaboratoryPlanDraftsHaveTheirTitleAndProjects) {
+    SeedPlans();
+    StoreSettings("2008", 1);
+    Run([&](CDlgPlanOutput& dlg) {
+        dlg.Click(CDlgPlanOutput::IDC_SELECT_ALL);
+        dlg.Click(IDOK);
+    });
+    word::Document doc = OpenedDocument();
+    ASSERT_TRUE(doc.IsValid());
+    EXPECT_EQ(doc.Text().rfind("2008年国防科技重点实验室基金（重点项目）\r", 0), 0u);
+    ASSERT_EQ(doc.RowCount(1), 6);
+    EXPECT_EQ(Cell(doc, 3, 1), "9140C01   1项  经费小计：8.00万元");
+    EXPECT_EQ(Cell(doc, 4, 1), "9140C010101080001001");
+    EXPECT_EQ(Cell(doc, 4, 5), "实验室进度");
+    EXPECT_EQ(Cell(doc, 6, 7), "8.00");
+}
+
 TEST_F(PlanOutput, PlanDraftsPerUnitWriteOneDocumentPerUnit) {
     SeedPlans();
     const int result = Run(
