@@ -1,0 +1,160 @@
+// The .cgzh bundle: export of the ticked projects into a dated folder,
+// import of every bundle of a folder with the overwrite question, and
+// bundles that cannot be read, which leave the database as it was.
+#include "ResultChangeTestSupport.h"
+
+#include "achievement/ResultChangeBundle.h"
+#include "foundation/LengthPrefixedContainer.h"
+#include "testsupport/TempFolder.h"
+
+using namespace resultchange;
+using resultchangetest::Rows;
+
+class ResultChangeBundleTest : public ResultChangeTest {
+protected:
+    void SetUp() override {
+        ResultChangeTest::SetUp();
+        StoreRecord("A-001", {{"XMMC", "甲"}, {"XMJF", "30"}, {"CHECK13", "是"}}, {{"JSYYQJ", "前景甲"}});
+        StoreChildRows(kJcyj, "A-001", {{"张三", "一所", "材料"}, {"李四", "二所", "力学"}});
+        StoreChildRows(kGzzdlist, "A-001", {{"类型", "办法", "2008"}});
+        StoreRecord("A-002", {{"XMMC", "乙"}});
+        OpenView();
+    }
+    std::string ExportFolderToday() const { return ExportFolder(out.Path(), text::DateTime::Now()); }
+    void ExportTicked(const std::vector<std::string>& numbers) {
+        for (const std::string& number : numbers) List().SetCheck(RowOf(number), TRUE);
+        driver.AnswerFolder(out.Path());
+        driver.ExpectMessageBox("提示", "导出成功！");
+        view->m_dlgList.OnBtnExport();
+    }
+    std::string RichBytes(const std::string& number, const char* column) {
+        CAdoRecordSet rs;
+        rs.SetConnection(&db);
+        EXPECT_TRUE(rs.Open("select * from CORVANE_NEW_RESULTCHANGE where XMBH='" + number + "'"));
+        const long size = rs.GetFieldActualSize(column);
+        std::string bytes(std::size_t(std::max(size, 0L)), '\0');
+        if (size > 0) rs.GetChunk(column, bytes.data());
+        return bytes;
+    }
+    void ClearDatabase() {
+        Exec("delete from CORVANE_NEW_RESULTCHANGE");
+        for (const ChildTable& table : ChildTables()) Exec("delete from " + table.table);
+    }
+    testsupport::TempFolder out;
+};
+
+TEST_F(ResultChangeBundleTest, ExportRefusesWithoutTicksAndStopsOnCancel) {
+    driver.ExpectMessageBox("提示", "请先选择要导出的记录！");
+    view->m_dlgList.OnBtnExport();
+    List().SetCheck(0, TRUE);
+    driver.AnswerFolder("");
+    view->m_dlgList.OnBtnExport();
+    EXPECT_TRUE(sys::ListFiles(out.Path(), "").empty());
+    EXPECT_FALSE(sys::FolderExists(ExportFolderToday()));
+}
+
+TEST_F(ResultChangeBundleTest, ABundleHoldsSixPartsAndNoScratchFileStays) {
+    ExportTicked({"A-001", "A-002"});
+    EXPECT_EQ(sys::FileName(ExportFolderToday()), text::DateTime::Now().Format("%Y-%m-%d") + "由课题组填报的信息表");
+    EXPECT_EQ(sys::ListFiles(ExportFolderToday(), ""), (std::vector<std::string>{"A-001.cgzh", "A-002.cgzh"}));
+    std::vector<std::string> parts;
+    ASSERT_EQ(LengthPrefixedContainer::Read(BundlePath(ExportFolderToday(), "A-002"), std::nullopt, 6, parts),
+              LengthPrefixedContainer::ReadResult::Ok);
+    // A project without child rows still carries each part, without rows.
+    for (const std::string& part : parts) EXPECT_NE(part.find("s:Schema"), std::string::npos);
+}
+
+TEST_F(ResultChangeBundleTest, ExportingAgainTheSameDayReplacesTheBundles) {
+    ExportTicked({"A-001"});
+    Exec("update CORVANE_NEW_RESULTCHANGE set XMMC='甲二' where XMBH='A-001'");
+    view->m_dlgList.FillList();
+    ExportTicked({"A-001"});
+    ClearDatabase();
+    EXPECT_EQ(ReadBundle(db, BundlePath(ExportFolderToday(), "A-001"), Folder(), [](const std::string&) { return true; }),
+              ImportResult::Imported);
+    EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE"), "甲二");
+}
+
+TEST_F(ResultChangeBundleTest, ImportRestoresTheRecordByteForByteAndCountsIt) {
+    const std::string rich = RichBytes("A-001", "JSYYQJ");
+    ExportTicked({"A-001", "A-002"});
+    ClearDatabase();
+    driver.AnswerFolder(ExportFolderToday());
+    driver.ExpectMessageBox("提示", "共导入了2条数据！");
+    view->m_dlgList.OnBtnImport();
+
+    EXPECT_EQ(Query("select XMBH, XMMC, XMJF, CHECK13 from CORVANE_NEW_RESULTCHANGE order by XMBH"),
+              (Rows{{"A-001", "甲", "30", "是"}, {"A-002", "乙", "", ""}}));
+    EXPECT_TRUE(IsNull("XMZZXM", "A-001"));
+    EXPECT_EQ(RichBytes("A-001", "JSYYQJ"), rich);
+    EXPECT_EQ(ChildRows(kJcyj, "A-001"), (Rows{{"张三", "一所", "材料"}, {"李四", "二所", "力学"}}));
+    EXPECT_EQ(ChildRows(kGzzdlist, "A-001"), (Rows{{"类型", "办法", "2008"}}));
+    EXPECT_EQ(ListColumn(1).size(), 2u);
+    EXPECT_FALSE(sys::FileExists(PathOf("由课题组填报的信息表.xml")));
+}
+
+TEST_F(ResultChangeBundleTest, AnExistingRecordIsReplacedWholeOnlyAfterOk) {
+    ExportTicked({"A-001"});
+    const std::string bundle = BundlePath(ExportFolderToday(), "A-001");
+    Exec("update CORVANE_NEW_RESULTCHANGE set XMMC='改过' where XMBH='A-001'");
+    StoreChildRows(kGgll, "A-001", {{"后加", "", ""}});
+
+    driver.ExpectMessageBox("提示", "项目编号为A-001的成果转化信息已存在，确定覆盖吗？", IDCANCEL);
+    EXPECT_EQ(view->m_dlgList.Import(bundle), 0);
+    EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"), "改过");
+
+    driver.ExpectMessageBox("提示", "项目编号为A-001的成果转化信息已存在，确定覆盖吗？", IDOK);
+    EXPECT_EQ(view->m_dlgList.Import(bundle), 1);
+    EXPECT_EQ(Query("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"), (Rows{{"甲"}}));
+    EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u);
+    EXPECT_TRUE(ChildRows(kGgll, "A-001").empty());
+}
+
+TEST_F(ResultChangeBundleTest, AFolderWithoutBundlesCountsNone) {
+    driver.AnswerFolder(out.Path());
+    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    view->m_dlgList.OnBtnImport();
+    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 2);
+}
+
+// Damaged bundles are refused with the message and change nothing.
+TEST_F(ResultChangeBundleTest, ADamagedBundleLeavesTheDatabaseAsItWas) {
+    ExportTicked({"A-001"});
+    std::string good;
+    ASSERT_TRUE(sys::ReadFile(BundlePath(ExportFolderToday(), "A-001"), good));
+    std::vector<std::string> parts;
+    ASSERT_EQ(LengthPrefixedContainer::Unpack(good, std::nullopt, 6, parts), LengthPrefixedContainer::ReadResult::Ok);
+    std::vector<std::string> badChild = parts;
+    badChild[3] = "no saved recordset";
+    std::vector<std::string> longValue = parts;
+    // A child row whose value does not fit its column cannot be stored.
+    const std::string name = "张三";
+    longValue[1].replace(longValue[1].find(name), name.size(), std::string(80, 'x'));
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool readable;  // far enough to ask about the existing record
+    };
+    const Case cases[] = {
+        {"cut short", good.substr(0, good.size() - 10), false},
+        {"a part that is no recordset", LengthPrefixedContainer::Pack(std::nullopt, badChild), false},
+        {"a row the database refuses", LengthPrefixedContainer::Pack(std::nullopt, longValue), true},
+        {"empty", "", false},
+    };
+    Exec("update CORVANE_NEW_RESULTCHANGE set XMMC='现有' where XMBH='A-001'");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = out.File("bad.cgzh");
+        ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
+        if (c.readable) driver.ExpectMessageBox("提示", "项目编号为A-001的成果转化信息已存在，确定覆盖吗？", IDOK);
+        driver.ExpectMessageBox("提示", "载入数据文件失败！");
+        EXPECT_EQ(view->m_dlgList.Import(path), 0);
+        EXPECT_EQ(Query("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"), (Rows{{"现有"}}));
+        EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u);
+        EXPECT_EQ(ChildRows(kGzzdlist, "A-001").size(), 1u);
+    }
+}
+
+TEST_F(ResultChangeBundleTest, ANumberFromTheFileNeverLeavesTheExportFolder) {
+    EXPECT_EQ(sys::ParentFolder(BundlePath(out.Path(), "../../x")), sys::NativePath(out.Path()));
+}
