@@ -198,6 +198,7 @@ TEST_F(Accept, PagesAndButtons) {
         EXPECT_TRUE(Detail().Item<ui::Edit>(id)->IsReadOnly()) << id;
     EXPECT_TRUE(Detail().m_richSummary.IsReadOnly());
 
+    driver.OnModal([](ui::Dialog& report) { report.EndDialog(IDCANCEL); });  // the report dialog opens
     Panel().Click(CDlgAcceptPanel::IDC_BTN_COMPILE);
     ASSERT_EQ(officereports::Requests().size(), 1u);
     EXPECT_EQ(officereports::Requests()[0].dialog, "CDlgCGXB");

@@ -214,7 +214,9 @@ TEST_F(FirstAPPRTest, PanelButtonsAreDressedAndOpenTheirDocuments) {
     EXPECT_EQ(view.m_dlgPanel.m_btnSave.GetTooltipText(), "保存");
     EXPECT_EQ(view.m_dlgPanel.m_btnExcel.GetTooltipText(), "输出Excel报表");
     EXPECT_EQ(view.m_dlgPanel.m_btnLabStat.GetTooltipText(), "输出重点实验室项目上报统计表");
+    driver.OnModal([](ui::Dialog& report) { report.EndDialog(IDCANCEL); });  // the report dialog opens
     view.m_dlgPanel.Click(CDlgFirstPanel::IDC_EXCEL);
+    driver.OnModal([](ui::Dialog& report) { report.EndDialog(IDCANCEL); });  // the report dialog opens
     view.m_dlgPanel.Click(CDlgFirstPanel::IDC_LAB_STAT);
     const auto& requests = officereports::Requests();
     ASSERT_EQ(requests.size(), 2u);

@@ -247,6 +247,7 @@ TEST_F(LetterReview, ReviewStoredWithAnotherIndicatorCountReportsTheMismatch) {
 TEST_F(LetterReview, ExcelOpensTheLetterReviewTablesWithThePanelsConnection) {
     CDlgHanS& view = Open();
     officereports::ClearRequests();
+    driver.OnModal([](ui::Dialog& report) { report.EndDialog(IDCANCEL); });  // the report dialog opens
     panel->Click(Panel::IDC_EXCEL);
     ASSERT_EQ(officereports::Requests().size(), 1u);
     EXPECT_EQ(officereports::Requests()[0].dialog, "CDlgHanSExcel");

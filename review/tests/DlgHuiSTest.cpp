@@ -74,6 +74,7 @@ TEST_F(MeetingReview, ExcelButtonShowsForKeyLaboratoriesOnly) {
     Open();
     EXPECT_TRUE(ExcelShown()) << "a view opened on 重点实验室";
     officereports::ClearRequests();
+    driver.OnModal([](ui::Dialog& report) { report.EndDialog(IDCANCEL); });  // the report dialog opens
     panel->Click(Panel::IDC_EXCEL);
     ASSERT_EQ(officereports::Requests().size(), 1u);
     EXPECT_EQ(officereports::Requests()[0].dialog, "CDlgLabReviewExcel");

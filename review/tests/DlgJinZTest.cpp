@@ -42,6 +42,7 @@ TEST_F(Progress, EachFundKindListsItsProjectsAndOnlyKeyLaboratoriesOfferTheTable
     EXPECT_EQ(Tree(),
               "一般基金\n  9140C03\n    9140C030303081001001\n重点基金\n  9140C03\n    9140C030303081002001\n");
     EXPECT_TRUE(Panel().m_btnOutput.IsWindowVisible());
+    driver.OnModal([](ui::Dialog& report) { report.EndDialog(IDCANCEL); });  // the report dialog opens
     Panel().Click(CDlgJinZPanel::IDC_OUTPUT);
     ASSERT_EQ(officereports::Requests().size(), 1u);
     EXPECT_EQ(officereports::Requests()[0].dialog, "CDlgLabReviewExcel");
