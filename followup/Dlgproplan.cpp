@@ -1,7 +1,5 @@
 #include "followup/Dlgproplan.h"
 
-#include <tuple>
-
 #include "application/ApplicationDb.h"
 #include "application/DlgProQuery.h"
 #include "followup/ProjectRowsFile.h"
@@ -92,9 +90,14 @@ void CDlgproplan::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_BTN_WORD, m_btnWord);
 }
 
-std::optional<ui::CtlColor> CDlgproplan::OnCtlColor(ui::Wnd& control, UINT kind) {
+std::optional<ui::CtlColor> CDlgproplan::StaticColor(UINT kind) {
     // Static texts lie on the panel colour, without a background of their own.
     if (kind == CTLCOLOR_STATIC) return ui::CtlColor{kButtonBackground, std::nullopt, true};
+    return std::nullopt;
+}
+
+std::optional<ui::CtlColor> CDlgproplan::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (auto color = StaticColor(kind)) return color;
     return ui::FormView::OnCtlColor(control, kind);
 }
 
@@ -135,19 +138,22 @@ void CDlgproplan::OnInitialUpdate() {
     }
 }
 
+void CDlgproplan::StyleIconButton(CButtonST& button, int icon, const char* tooltip) {
+    button.SetIcon(icon, icon);
+    button.SetHandCursor(kHandCursor);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_IN, kButtonHover);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_OUT, kButtonBackground);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_FOCUS, kButtonBackground);
+    button.SetTooltipText(tooltip);
+}
+
 void CDlgproplan::StyleButtons() {
-    const std::tuple<CButtonST*, int, const char*> buttons[] = {
-        {&m_btnImport, 3003, "导入"}, {&m_btnProexp, 5162, "导出"},   {&m_btnProdel, 5160, "删除"},
-        {&m_btnProquery, 5156, "查询"}, {&m_btnSave, 5154, "保存"}, {&m_btnWord, 5153, "生成word文档"},
-    };
-    for (const auto& [button, icon, tooltip] : buttons) {
-        button->SetIcon(icon, icon);
-        button->SetHandCursor(kHandCursor);
-        button->SetColor(CButtonST::BTNST_COLOR_BK_IN, kButtonHover);
-        button->SetColor(CButtonST::BTNST_COLOR_BK_OUT, kButtonBackground);
-        button->SetColor(CButtonST::BTNST_COLOR_BK_FOCUS, kButtonBackground);
-        button->SetTooltipText(tooltip);
-    }
+    StyleIconButton(m_btnImport, 3003, "导入");
+    StyleIconButton(m_btnProexp, 5162, "导出");
+    StyleIconButton(m_btnProdel, 5160, "删除");
+    StyleIconButton(m_btnProquery, 5156, "查询");
+    StyleIconButton(m_btnSave, 5154, "保存");
+    StyleIconButton(m_btnWord, 5153, "生成word文档");
 }
 
 void CDlgproplan::CreateTabs() {

@@ -66,6 +66,11 @@ public:
     // The Word plan draft of the marked project with what the form shows.
     void OnBtnWord();
 
+    // The look of the form's icon buttons and static texts, which the
+    // acceptance-summary report editor shares.
+    static void StyleIconButton(CButtonST& button, int icon, const char* tooltip);
+    static std::optional<ui::CtlColor> StaticColor(UINT kind);
+
     // The year page of tab `index` (0 to 2).
     CDlgPlanYear& YearPage(int index);
 

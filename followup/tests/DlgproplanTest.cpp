@@ -49,6 +49,7 @@ protected:
         static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
         host_ = std::make_unique<ui::Dialog>(hostTemplate);
         host_->Create();
+        host_->ShowWindow(SW_SHOW);
         view_ = std::make_unique<CDlgproplan>();
         view_->CreateView(host_.get(), {0, 0, 1100, 900});
         view_->OnInitialUpdate();
