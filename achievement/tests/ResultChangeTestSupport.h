@@ -28,8 +28,10 @@ namespace resultchangetest {
 using Rows = std::vector<std::vector<std::string>>;
 using Values = std::map<std::string, std::string>;
 
-// A small RTF text of one paragraph.
-inline std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi\\ansicpg936 " + plain + "\\par}"; }
+// A small RTF text of one paragraph, stored in GBK as the system writes it.
+inline std::string Rtf(const std::string& plain) {
+    return "{\\rtf1\\ansi\\ansicpg936 " + text::Utf8ToGbk(plain) + "\\par}";
+}
 
 }  // namespace resultchangetest
 
