@@ -8,6 +8,7 @@
 #include "guide_annual/DlgOneGuideXF.h"
 #include "guide_fiveyear/DlgFiveGuide.h"
 #include "main/Commands.h"
+#include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
 #include "review/DlgFirstAPPR.h"
 
@@ -127,9 +128,14 @@ TEST_F(PeriodSet, OtherOpenViewsFollowTheirOwnWay) {
         });
         main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kPeriodSet, 0));
     };
+    Execute("insert into CORVANE_SPECGROUP (JJBH, ZYZMC) values ('9140A01', '甲组')");
+    Execute("insert into CORVANE_FIVEFUNDGUIDE (JJBH, FBNF, ZNMC) values ('9140A01', '2016-2020', '十三五指南')");
     main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kFiveYearGuide, 0));
+    const ui::ListCtrl& fiveYearGuides = dynamic_cast<CDlgFiveGuide&>(*main.GetPaneView()).m_dlgList.List();
+    EXPECT_EQ(fiveYearGuides.GetItemCount(), 0);
     choose("十三五");
-    EXPECT_EQ(dynamic_cast<CDlgFiveGuide&>(*main.GetPaneView()).Detail(), "时期：2016-2020");
+    ASSERT_EQ(fiveYearGuides.GetItemCount(), 1);  // the guides of the new period
+    EXPECT_EQ(fiveYearGuides.GetItemText(0, 2), "十三五指南");
 
     main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kGuideIssuing, 0));
     choose("十四五");
