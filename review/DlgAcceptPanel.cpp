@@ -140,4 +140,4 @@ bool CDlgAcceptPanel::StoreResult(const std::string& number) {
     return stored ? m_pConnection->CommitTrans() != FALSE : (m_pConnection->RollbackTrans(), false);
 }
 
-void CDlgAcceptPanel::OnBtnCompile() { officereports::RunCGXBPlaceholder(m_pConnection); }
+void CDlgAcceptPanel::OnBtnCompile() { officereports::RunCGXB(m_pConnection); }

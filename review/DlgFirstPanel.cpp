@@ -39,6 +39,6 @@ void CDlgFirstPanel::ShowLabStatButton(bool show) {
 
 void CDlgFirstPanel::OnBtnSave() { m_dlgProEdit.SaveProject(); }
 
-void CDlgFirstPanel::OnBtnExcel() { officereports::RunFirstExcelPlaceholder(m_pConnection, 0); }
+void CDlgFirstPanel::OnBtnExcel() { officereports::RunFirstExcel(m_pConnection, 0); }
 
-void CDlgFirstPanel::OnBtnLabStat() { officereports::RunLabStatExcelPlaceholder(m_pConnection); }
+void CDlgFirstPanel::OnBtnLabStat() { officereports::RunLabStatExcel(m_pConnection); }

@@ -258,4 +258,4 @@ void CDlgHanSPanel::OnBtnBrowseExperts() {
     browse.DoModal();
 }
 
-void CDlgHanSPanel::OnBtnExcel() { officereports::RunHanSExcelPlaceholder(this, m_pConnection); }
+void CDlgHanSPanel::OnBtnExcel() { officereports::RunHanSExcel(this, m_pConnection); }

@@ -142,4 +142,4 @@ void CDlgHuiSPanel::SaveReview() {
     workflow::Prompt("保存成功！");
 }
 
-void CDlgHuiSPanel::OnBtnExcel() { officereports::RunLabReviewExcelPlaceholder(this, m_pConnection); }
+void CDlgHuiSPanel::OnBtnExcel() { officereports::RunLabReviewExcel(this, m_pConnection); }

@@ -94,4 +94,4 @@ void CDlgJinZPanel::OnBtnSave() {
                                                       rs, "JCJL"));
 }
 
-void CDlgJinZPanel::OnBtnOutput() { officereports::RunLabReviewExcelPlaceholder(nullptr, m_pConnection); }
+void CDlgJinZPanel::OnBtnOutput() { officereports::RunLabReviewExcel(nullptr, m_pConnection); }

@@ -203,7 +203,7 @@ void CDlgPFPanel::OnBtnSave() {
     approval::FinishSave(rs, ok);
 }
 
-void CDlgPFPanel::OnBtnOutput() { officereports::RunPFOutputPlaceholder(m_pConnection, 0); }
+void CDlgPFPanel::OnBtnOutput() { officereports::RunPFOutput(m_pConnection, 0); }
 
 void CDlgPFPanel::OnBtnReorder() {
     if (auto* view = dynamic_cast<CWorkflowView*>(GetParent())) approval::ReorderProjects(*view, false);

@@ -155,7 +155,7 @@ void CDlgPlanPanel::OnBtnSave() {
     approval::FinishSave(rs, ok);
 }
 
-void CDlgPlanPanel::OnBtnOutput() { officereports::RunPlanOutputPlaceholder(m_pConnection, 0); }
+void CDlgPlanPanel::OnBtnOutput() { officereports::RunPlanOutput(m_pConnection, 0); }
 
 void CDlgPlanPanel::OnBtnReorder() {
     if (auto* view = dynamic_cast<CWorkflowView*>(GetParent())) approval::ReorderProjects(*view, true);

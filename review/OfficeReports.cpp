@@ -5,6 +5,8 @@
 #include "office_reports/DlgHanSExcel.h"
 #include "office_reports/DlgLabReviewExcel.h"
 #include "office_reports/DlgLabStatExcel.h"
+#include "office_reports/DlgPFOutput.h"
+#include "office_reports/DlgPlanOutput.h"
 
 namespace officereports {
 
@@ -28,40 +30,46 @@ void RunModal(Dialog& dialog, CAdoConnection* connection) {
 
 }  // namespace
 
-void RunFirstExcelPlaceholder(CAdoConnection* connection, int category) {
+void RunFirstExcel(CAdoConnection* connection, int category) {
     Record("CDlgFirstExcel", nullptr, connection, category);
     CDlgFirstExcel dialog;
     dialog.m_nCategory = category;
     RunModal(dialog, connection);
 }
 
-void RunLabStatExcelPlaceholder(CAdoConnection* connection) {
+void RunLabStatExcel(CAdoConnection* connection) {
     Record("CDlgLabStatExcel", nullptr, connection, -1);
     CDlgLabStatExcel dialog;
     RunModal(dialog, connection);
 }
 
-void RunHanSExcelPlaceholder(ui::Wnd* parent, CAdoConnection* connection) {
+void RunHanSExcel(ui::Wnd* parent, CAdoConnection* connection) {
     Record("CDlgHanSExcel", parent, connection, -1);
     CDlgHanSExcel dialog(parent);
     RunModal(dialog, connection);
 }
 
-void RunLabReviewExcelPlaceholder(ui::Wnd* parent, CAdoConnection* connection) {
+void RunLabReviewExcel(ui::Wnd* parent, CAdoConnection* connection) {
     Record("CDlgLabReviewExcel", parent, connection, -1);
     CDlgLabReviewExcel dialog(parent);
     RunModal(dialog, connection);
 }
 
-void RunPFOutputPlaceholder(CAdoConnection* connection, int category) {
+void RunPFOutput(CAdoConnection* connection, int category) {
     Record("CDlgPFOutput", nullptr, connection, category);
+    CDlgPFOutput dialog;
+    dialog.m_nCategory = category;
+    RunModal(dialog, connection);
 }
 
-void RunPlanOutputPlaceholder(CAdoConnection* connection, int category) {
+void RunPlanOutput(CAdoConnection* connection, int category) {
     Record("CDlgPlanOutput", nullptr, connection, category);
+    CDlgPlanOutput dialog;
+    dialog.m_nCategory = category;
+    RunModal(dialog, connection);
 }
 
-void RunCGXBPlaceholder(CAdoConnection* connection) {
+void RunCGXB(CAdoConnection* connection) {
     Record("CDlgCGXB", nullptr, connection, -1);
     CDlgCGXB dialog;
     RunModal(dialog, connection);

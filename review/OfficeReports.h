@@ -1,8 +1,7 @@
 // The fund-office document and report dialogs that the review views open.
 // Each view constructs the dialog, hands it its open connection and runs it
 // modally; the result is not used. Every request is also recorded, so that
-// the views' wiring can be checked. The dialogs not written yet (approval
-// and plan output) only record the request.
+// the views' wiring can be checked.
 #pragma once
 
 #include <string>
@@ -25,19 +24,19 @@ struct Request {
 };
 
 // Application list to Excel (dialog 7033), category index 0.
-void RunFirstExcelPlaceholder(CAdoConnection* connection, int category);
+void RunFirstExcel(CAdoConnection* connection, int category);
 // Key-laboratory statistics to Excel (dialog 6035).
-void RunLabStatExcelPlaceholder(CAdoConnection* connection);
+void RunLabStatExcel(CAdoConnection* connection);
 // Letter-review tables (dialog 6041), with the panel as parent.
-void RunHanSExcelPlaceholder(ui::Wnd* parent, CAdoConnection* connection);
+void RunHanSExcel(ui::Wnd* parent, CAdoConnection* connection);
 // Key-laboratory review table (dialog 6044); parent null or the panel.
-void RunLabReviewExcelPlaceholder(ui::Wnd* parent, CAdoConnection* connection);
+void RunLabReviewExcel(ui::Wnd* parent, CAdoConnection* connection);
 // Approval output (dialog 6043), category index 0.
-void RunPFOutputPlaceholder(CAdoConnection* connection, int category);
+void RunPFOutput(CAdoConnection* connection, int category);
 // Plan output (dialog 6042), category index 0.
-void RunPlanOutputPlaceholder(CAdoConnection* connection, int category);
+void RunPlanOutput(CAdoConnection* connection, int category);
 // Achievement compilation (dialog 6051).
-void RunCGXBPlaceholder(CAdoConnection* connection);
+void RunCGXB(CAdoConnection* connection);
 
 // The requests made since the last ClearRequests, oldest first.
 const std::vector<Request>& Requests();

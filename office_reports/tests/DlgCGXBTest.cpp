@@ -44,7 +44,7 @@ protected:
     template <class Handler>
     void Run(Handler handler) {
         driver.OnModal<CDlgCGXB>(handler);
-        officereports::RunCGXBPlaceholder(&connection);
+        officereports::RunCGXB(&connection);
     }
     static std::vector<std::string> Column(const ui::ListCtrl& list, int column) {
         std::vector<std::string> texts;

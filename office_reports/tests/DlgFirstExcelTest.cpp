@@ -35,7 +35,7 @@ protected:
     template <class Handler>
     void Run(Handler handler) {
         driver.OnModal<CDlgFirstExcel>(handler);
-        officereports::RunFirstExcelPlaceholder(&connection, 0);
+        officereports::RunFirstExcel(&connection, 0);
     }
     static std::vector<std::string> Funds(CDlgFirstExcel& dlg) {
         std::vector<std::string> funds;

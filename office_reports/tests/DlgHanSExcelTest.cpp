@@ -40,7 +40,7 @@ protected:
     template <class Handler>
     void Run(Handler handler) {
         driver.OnModal<CDlgHanSExcel>(handler);
-        officereports::RunHanSExcelPlaceholder(nullptr, &connection);
+        officereports::RunHanSExcel(nullptr, &connection);
     }
     // Ticks the funds of the given rows and writes the output of the kind.
     void Output(int kind, std::vector<int> rows) {

@@ -31,7 +31,7 @@ protected:
     template <class Handler>
     void Run(Handler handler) {
         driver.OnModal<CDlgLabReviewExcel>(handler);
-        officereports::RunLabReviewExcelPlaceholder(nullptr, &connection);
+        officereports::RunLabReviewExcel(nullptr, &connection);
     }
 };
 

@@ -15,7 +15,7 @@ protected:
     template <class Handler>
     void Run(Handler handler) {
         driver.OnModal<CDlgLabStatExcel>(handler);
-        officereports::RunLabStatExcelPlaceholder(&connection);
+        officereports::RunLabStatExcel(&connection);
     }
 };
 

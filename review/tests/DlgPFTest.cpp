@@ -194,6 +194,7 @@ TEST_F(Approval, RefusedSavesWriteNothing) {
 
 TEST_F(Approval, OutputOpensTheApprovalOutputWithTheViewsConnection) {
     OpenView();
+    driver.OnModal([](ui::Dialog& report) { report.EndDialog(IDCANCEL); });  // the report dialog opens
     Panel().Click(CDlgPFPanel::IDC_OUTPUT);
     ASSERT_EQ(officereports::Requests().size(), 1u);
     const officereports::Request& request = officereports::Requests()[0];

@@ -155,6 +155,7 @@ TEST_F(Plan, OutputAndReorderWorkOnTheKeyProjects) {
     AddApplication("9140A010101081001009", "2008", kLabGeneral);
     AddReview("9140A010101081001009", "+");
     OpenView(1);
+    driver.OnModal([](ui::Dialog& report) { report.EndDialog(IDCANCEL); });  // the report dialog opens
     Panel().Click(CDlgPlanPanel::IDC_OUTPUT);
     ASSERT_EQ(officereports::Requests().size(), 1u);
     EXPECT_EQ(officereports::Requests()[0].dialog, "CDlgPlanOutput");
