@@ -128,7 +128,7 @@ void CSummaryAttachPage::OnBtnAdd() {
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
     const std::string number = text::EscapeSql(m_strXMBH);
-    bool stored = rs.Open("select * from " + text::ToLowerAscii(Table()) + " where xmbh = '" + number + "'");
+    bool stored = rs.Open("select * from " + Table() + " where xmbh = '" + number + "'");
     if (stored && rs.IsEOF()) stored = rs.AddNew() && rs.SetString("XMBH", m_strXMBH);
     const std::string name = chooser.GetFileName();
     stored = stored && rs.SetString("ATTACHNAME", name) && WriteLongBinary(rs, "ATTACH", bytes) && rs.Update();

@@ -33,7 +33,7 @@ public:
     static constexpr int IDC_EXPORT_EXCEL = 5148;  // 导出Excel
     static constexpr int kNumberColumn = 1;
 
-    CSummaryListPage(followup::SummaryKind kind);
+    explicit CSummaryListPage(followup::SummaryKind kind);
     static const ui::DialogTemplate& Template(followup::SummaryKind kind);
 
     ui::ListCtrl& List() const;

@@ -129,6 +129,30 @@ TEST_F(SummaryViewTest, TheFundOfficeSeesTheNameMarkAndTheAttachmentFolder) {
     EXPECT_EQ(basic.GetDlgItemText(CSummaryAttachPage::IDC_ATTACHNAME), "");  // no folder yet
 }
 
+// 导出 and 导入 run the summary bundle on the page's kind; the list is
+// refilled after an import.
+TEST_F(SummaryViewTest, ExportAndImportGoThroughTheBundleAndRefillTheList) {
+    StoreSummary("corvane_itemprogress", kNumber, "甲", "正文");
+    CDlgProSum1& view = OpenProgress();
+    driver.ExpectMessageBox("提示", "请先选择要导出的记录！");
+    view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
+
+    view.List().List().SetCheck(0);
+    driver.AnswerFolder(files.Path());
+    driver.ExpectMessageBox("提示", "阶段进展报告导出完成！");
+    view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
+    const std::string folder = files.File(Today() + "阶段进展报告");
+    ASSERT_TRUE(sys::FileExists(sys::JoinPath(folder, std::string(kNumber) + ".prosum")));
+
+    Exec("delete from corvane_itemprogress");
+    view.List().FillList();
+    ASSERT_TRUE(ListNumbers(view.List()).empty());
+    driver.AnswerFolder(folder);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
+    EXPECT_EQ(ListNumbers(view.List()), std::vector<std::string>{kNumber});
+}
+
 TEST(SummaryFolderNames, MissingAndEmptyFoldersGiveAnEmptyText) {
     testsupport::TempFolder folder;
     EXPECT_EQ(followup::ListFolderNames(folder.File("missing")), "");
