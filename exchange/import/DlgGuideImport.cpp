@@ -1,5 +1,196 @@
 #include "exchange/import/DlgGuideImport.h"
 
-IMPLEMENT_DYNCREATE(CDlgGuideImport, ui::PlaceholderView)
+#include <algorithm>
 
-CDlgGuideImport::CDlgGuideImport() : ui::PlaceholderView(IDD, "导入指南") {}
+#include "exchange/import/ImportSteps.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/Services.h"
+
+IMPLEMENT_DYNCREATE(CDlgGuideImport, ui::FormView)
+
+namespace {
+
+constexpr char kFiveYearMarker = '0';
+constexpr const char* kGuideLongColumns[] = {"GS", "GNWYJQK", "ZMB", "XTFW", "YXGJHZNGX", "XYFX"};
+
+std::string GuideKey(const char* table, const std::string& fund, const std::string& period) {
+    return text::Format("%s where JJBH='%s' and FBNF='%s'", table, text::EscapeSql(fund).c_str(),
+                        text::EscapeSql(period).c_str());
+}
+
+}  // namespace
+
+const ui::DialogTemplate& CDlgGuideImport::Template() {
+    using ui::Kind;
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 420, 220}, {
+        {Kind::GroupBox, IDC_STATIC, "记录重复时处理方法 ", {10, 8, 400, 34}},
+        {Kind::RadioButton, IDC_POLICY, "相同记录覆盖", {24, 22, 80, 12}, WS_GROUP},
+        {Kind::RadioButton, IDC_KEEP, "保留原纪录", {140, 22, 80, 12}},
+        {Kind::RadioButton, IDC_ASK, "询问后处理", {256, 22, 80, 12}},
+        {Kind::Static, IDC_STATIC, "", {10, 50, 195, 160}, SS_ETCHEDFRAME},
+        {Kind::Picture, IDC_STATIC, "#4036", {14, 54, 187, 30}, SS_BITMAP},
+        {Kind::PushButton, IDC_BTN_IMPORT_UNITINFO, "导入单位代码", {50, 120, 110, 24}, WS_GROUP},
+        {Kind::Static, IDC_STATIC, "", {215, 50, 195, 160}, SS_ETCHEDFRAME},
+        {Kind::Picture, IDC_STATIC, "#4038", {219, 54, 187, 30}, SS_BITMAP},
+        {Kind::PushButton, IDC_BTN_IMPORT_GUIDEINFO, "导入指南数据", {255, 120, 110, 24}},
+    }, WS_CHILD};
+    return tpl;
+}
+
+CDlgGuideImport::CDlgGuideImport() : ui::FormView(Template()) {
+    MapClicked(IDC_BTN_IMPORT_UNITINFO, [this] { OnBtnImportUnitinfo(); });
+    MapClicked(IDC_BTN_IMPORT_GUIDEINFO, [this] { OnBtnImportGuideinfo(); });
+}
+
+CDlgGuideImport::~CDlgGuideImport() { m_connection.Close(); }
+
+void CDlgGuideImport::DoDataExchange(ui::DataExchange& dx) {
+    ui::FormView::DoDataExchange(dx);
+    dx.Control(IDC_BTN_IMPORT_UNITINFO, m_btnImportUnit);
+    dx.Control(IDC_BTN_IMPORT_GUIDEINFO, m_btnImportGuide);
+    dx.Radio(IDC_POLICY, m_nPolicy);
+}
+
+std::string CDlgGuideImport::GetExePath() { return sys::ProgramFolder(); }
+
+void CDlgGuideImport::OnInitialUpdate() {
+    ui::FormView::OnInitialUpdate();
+    elbrin::SetUpButton(m_btnImportUnit);
+    elbrin::SetUpButton(m_btnImportGuide);
+    if (!elbrin::ConnectProject(m_connection, m_recordset)) ui::AfxMessageBox("连接数据库失败！");
+}
+
+BOOL CDlgGuideImport::DestroyWindow() {
+    m_recordset.Close();
+    m_connection.Close();
+    return ui::FormView::DestroyWindow();
+}
+
+std::optional<ui::CtlColor> CDlgGuideImport::OnCtlColor(ui::Wnd& control, UINT kind) {
+    if (kind == CTLCOLOR_STATIC) return ui::CtlColor{elbrin::kButtonNormal, std::nullopt, true};
+    return ui::FormView::OnCtlColor(control, kind);
+}
+
+BOOL CDlgGuideImport::SFCZ(const std::string& code) {
+    const bool found = m_recordset.Open("SELECT * FROM CORVANE_UNIT where DWDM='" + text::EscapeSql(code) + "'") &&
+                       !m_recordset.IsEOF();
+    m_recordset.Close();
+    return found;
+}
+
+BOOL CDlgGuideImport::IsRecordExist(const std::string& fund, const std::string& period) {
+    CAdoRecordSet local;
+    elbrin::Bind(local, m_connection);
+    return local.Open("select * from " + GuideKey("corvane_fivefundguide", fund, period)) && !local.IsEOF();
+}
+
+bool CDlgGuideImport::StoreUnit(CAdoRecordSet& file, const std::string& code, bool replace) {
+    // The stored unit is removed and the new one written in one transaction,
+    // so a refused row leaves the stored unit in place.
+    return elbrin::InTransaction(m_connection, [&] {
+        if (replace) m_connection.Execute("delete from corvane_unit where dwdm = '" + text::EscapeSql(code) + "'");
+        if (!m_recordset.Open("SELECT * FROM CORVANE_UNIT") || !m_recordset.AddNew()) return false;
+        const long columns = std::min({kUnitColumns, file.GetFieldCount(), m_recordset.GetFieldCount()});
+        bool written = true;
+        for (long i = 0; i < columns && written; ++i) written = elbrin::CopyText(file, i, m_recordset);
+        written = written && m_recordset.Update();
+        if (!written) m_recordset.CancelUpdate();
+        m_recordset.Close();
+        return written;
+    });
+}
+
+void CDlgGuideImport::OnBtnImportUnitinfo() {
+    UpdateData(TRUE);
+    ui::FileDialog dialog(TRUE, "uif", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "单位信息文件(*.uif)|*.uif||", this);
+    if (dialog.DoModal() != IDOK) return;
+    CAdoRecordSet file;
+    int count = 0;
+    if (m_connection.IsOpen() && file.OpenFromFile(sys::NativePath(dialog.GetPathName()))) {
+        while (!file.IsEOF()) {
+            std::string code;
+            if (file.GetString("DWDM", code) && !code.empty()) {
+                const bool stored = SFCZ(code);
+                if ((!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) && StoreUnit(file, code, stored))
+                    ++count;
+            }
+            if (!file.MoveNext()) break;
+        }
+    }
+    elbrin::ReportCount(count);
+    file.Close();
+}
+
+std::vector<std::string> CDlgGuideImport::ScratchFiles() {
+    return {GetExePath() + "\\指南.xml", GetExePath() + "\\专题.xml", GetExePath() + "\\研究方向.xml"};
+}
+
+void CDlgGuideImport::OnBtnImportGuideinfo() {
+    if (elbrin::ImportFolder("fund", [this](const std::string& path) { return Import(path) != FALSE; }))
+        elbrin::RemoveFiles(ScratchFiles());
+}
+
+BOOL CDlgGuideImport::Import(const std::string& path) {
+    UpdateData(TRUE);
+    // Annual-guide bundles (another marker) and unreadable files are skipped.
+    const std::vector<std::string> scratch = ScratchFiles();
+    if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, kFiveYearMarker, scratch)) return FALSE;
+    const bool imported = elbrin::InTransaction(m_connection, [&] { return WriteGuide(scratch); });
+    m_recordset.Close();
+    return imported;
+}
+
+bool CDlgGuideImport::WriteGuide(const std::vector<std::string>& scratch) {
+    CAdoRecordSet local;
+    elbrin::Bind(local, m_connection);
+    // The guide row, when the bundle has one.
+    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0]))) return false;
+    if (!m_recordset.IsEOF()) {
+        std::string fund, period;
+        m_recordset.GetString("JJBH", fund);
+        m_recordset.GetString("FBNF", period);
+        if (IsRecordExist(fund, period)) {
+            if (!elbrin::ShouldReplace(m_nPolicy, "基金编号", fund)) return false;
+            // Replacing a guide replaces its subjects and directions too, so
+            // that an overwrite never leaves them twice.
+            for (const char* table : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+                m_connection.Execute("delete from " + GuideKey(table, fund, period));
+        }
+        if (!local.Open("select * from corvane_fivefundguide") || !local.AddNew()) return false;
+        bool written = true;
+        for (const char* column : {"JJBH", "ZNMC", "FBNF"}) written = written && elbrin::CopyText(m_recordset, column, local);
+        for (const char* column : kGuideLongColumns) written = written && elbrin::CopyLong(m_recordset, column, local);
+        if (!written || !local.Update()) return false;
+    }
+    // Subjects by name, directions column by column.
+    struct Part {
+        const char* table;
+        bool byPosition;
+    };
+    const Part parts[] = {{"corvane_five_studysubject", false}, {"corvane_five_studyaspect", true}};
+    for (int p = 0; p < 2; ++p) {
+        if (!m_recordset.OpenFromFile(sys::NativePath(scratch[p + 1]))) return false;
+        if (!local.Open(std::string("select * from ") + parts[p].table)) return false;
+        while (!m_recordset.IsEOF()) {
+            if (!local.AddNew()) return false;
+            bool written = true;
+            if (parts[p].byPosition) {
+                for (long i = 0; i < m_recordset.GetFieldCount() && written; ++i)
+                    written = elbrin::CopyText(m_recordset, i, local);
+            } else {
+                for (const char* column : {"ZTBH", "JJBH", "FBNF", "ZTMC"})
+                    written = written && elbrin::CopyText(m_recordset, column, local);
+                written = written && elbrin::CopyLong(m_recordset, "YJMD", local);
+            }
+            if (!written || !local.Update()) {
+                local.CancelUpdate();
+                return false;
+            }
+            if (!m_recordset.MoveNext()) break;
+        }
+    }
+    local.Close();
+    return true;
+}

@@ -1,0 +1,131 @@
+#include "exchange/import/ImportSteps.h"
+
+#include <QPainter>
+
+#include "foundation/LengthPrefixedContainer.h"
+#include "foundation/LongBinary.h"
+#include "platform/ado/Recordset.h"
+#include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
+#include "platform/ui/Resources.h"
+#include "platform/ui/Services.h"
+
+namespace elbrin {
+
+namespace {
+
+constexpr int kImportIcon = 8008, kHandCursor = 32004;
+
+// A rounded tile with an arrow pointing in; painting needs the running
+// application, so it is registered on first use.
+void EnsureButtonArtwork() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colour(46, 125, 50);
+    p.setBrush(colour);
+    p.setPen(colour.darker(140));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(23, 16), QPointF(8, 16));
+    p.drawLine(QPointF(14, 10), QPointF(8, 16));
+    p.drawLine(QPointF(14, 22), QPointF(8, 16));
+    p.end();
+    ui::RegisterIcon(kImportIcon, image);
+    ui::RegisterCursor(kHandCursor, Qt::PointingHandCursor);
+}
+
+std::string ColumnName(CAdoRecordSet& recordset, long position) {
+    ado::Recordset* fields = recordset.GetFields();
+    if (!fields || position < 0 || position >= recordset.GetFieldCount()) return {};
+    return fields->Column(position).name;
+}
+
+}  // namespace
+
+bool ConnectProject(CAdoConnection& connection, CAdoRecordSet& recordset) {
+    if (!connection.ConnectAccess(sys::ProgramFolder() + "\\project.mdb", "5081", -1)) return false;
+    Bind(recordset, connection);
+    return true;
+}
+
+void Bind(CAdoRecordSet& recordset, CAdoConnection& connection) {
+    recordset.SetConnection(&connection);
+    recordset.SetCursorLocation(adUseClient);
+}
+
+void SetUpButton(CButtonST& button) {
+    EnsureButtonArtwork();
+    button.SetIcon(kImportIcon);
+    button.SetHandCursor(kHandCursor);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_IN, kButtonHover);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_OUT, kButtonNormal);
+    button.SetColor(CButtonST::BTNST_COLOR_BK_FOCUS, kButtonNormal);
+}
+
+bool ShouldReplace(int policy, const std::string& what, const std::string& key) {
+    if (policy == Overwrite) return true;
+    if (policy != AskEach) return false;
+    return ui::MessageBox(what + key + "已存在，是否覆盖原有记录？", "提示", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void ReportCount(int count) {
+    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_OK | MB_ICONINFORMATION);
+}
+
+bool ImportFolder(const std::string& extension, const std::function<bool(const std::string&)>& importOne) {
+    const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
+    if (folder.empty()) return false;
+    int count = 0;
+    for (const std::string& name : sys::ListFiles(sys::NativePath(folder), extension))
+        if (importOne(folder + "\\" + name)) ++count;
+    ReportCount(count);
+    return true;
+}
+
+bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch) {
+    std::vector<std::string> parts;
+    if (LengthPrefixedContainer::Read(sys::NativePath(bundle), marker, scratch.size(), parts) !=
+        LengthPrefixedContainer::ReadResult::Ok)
+        return false;
+    for (std::size_t i = 0; i < scratch.size(); ++i)
+        if (!sys::WriteFileAtomic(sys::NativePath(scratch[i]), parts[i])) return false;
+    return true;
+}
+
+void RemoveFiles(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) sys::RemoveFile(sys::NativePath(path));
+}
+
+bool CopyText(CAdoRecordSet& from, const std::string& column, CAdoRecordSet& to) {
+    std::string value;
+    return from.GetString(column, value) && to.SetString(column, value);
+}
+
+bool CopyText(CAdoRecordSet& from, long position, CAdoRecordSet& to) {
+    std::string value;
+    return from.GetFieldText(position, value) && to.SetFieldText(position, value);
+}
+
+bool CopyLong(CAdoRecordSet& from, const std::string& column, CAdoRecordSet& to) {
+    std::string bytes;
+    return ReadLongBinary(from, column, bytes) && WriteLongBinary(to, column, bytes);
+}
+
+bool CopyLong(CAdoRecordSet& from, long position, CAdoRecordSet& to) {
+    const std::string column = ColumnName(from, position);
+    return !column.empty() && CopyLong(from, column, to);
+}
+
+bool InTransaction(CAdoConnection& connection, const std::function<bool()>& work) {
+    if (connection.BeginTrans() < 0) return false;
+    if (work() && connection.CommitTrans()) return true;
+    connection.RollbackTrans();
+    return false;
+}
+
+}  // namespace elbrin
