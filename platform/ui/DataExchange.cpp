@@ -11,6 +11,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Lists.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/Services.h"
 
 namespace ui {
@@ -191,7 +192,10 @@ void DataExchange::Control(int id, Wnd& control) {
 
 void DataExchange::MaxChars(const std::string& value, int maxGbkBytes) {
     if (!m_bSaveAndValidate) {
-        if (auto* edit = dynamic_cast<Edit*>(dialog_.GetDlgItem(lastId_))) edit->LimitText(maxGbkBytes);
+        Wnd* control = dialog_.GetDlgItem(lastId_);
+        if (auto* edit = dynamic_cast<Edit*>(control)) edit->LimitText(maxGbkBytes);
+        // A rich edit counts its limit in characters.
+        if (auto* rich = dynamic_cast<RichEditCtrl*>(control)) rich->LimitText(maxGbkBytes);
         return;
     }
     if (text::GbkLength(value) > size_t(maxGbkBytes)) Refuse(text::Format(kTooLong, maxGbkBytes));

@@ -210,8 +210,23 @@ void RichEditCtrl::Build(const ControlTemplate& entry, QWidget* parent) {
         if (auto* self = Driver<RichEditCtrl>(editor)) self->OnSelectionMoved();
     });
     QObject::connect(editor, &QTextEdit::textChanged, [editor] {
-        if (auto* self = Driver<RichEditCtrl>(editor)) self->Notify(EN_CHANGE, ENM_CHANGE);
+        if (auto* self = Driver<RichEditCtrl>(editor)) self->OnTextChanged();
     });
+}
+
+void RichEditCtrl::OnTextChanged() {
+    QTextEdit* editor = Editor();
+    if (editor && limit_ > 0 && !changingFromCode_) {
+        // Take back what was typed beyond the limit, just before the caret.
+        const int excess = editor->document()->characterCount() - 1 - limit_;
+        if (excess > 0) {
+            CodeChange change(*this);
+            QTextCursor cursor = editor->textCursor();
+            cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, excess);
+            cursor.removeSelectedText();
+        }
+    }
+    Notify(EN_CHANGE, ENM_CHANGE);
 }
 
 QTextEdit* RichEditCtrl::Editor() const { return qobject_cast<QTextEdit*>(GetWidget()); }

@@ -81,6 +81,10 @@ public:
     bool IsReadOnly() const;
     DWORD SetEventMask(DWORD mask);  // the previous mask
     DWORD GetEventMask() const { return eventMask_; }
+    // Typing stops at this many characters (a paragraph end counts as one);
+    // 0 is no limit. Text the program sets is not cut.
+    void LimitText(int maxChars) { limit_ = maxChars; }
+    int GetLimitText() const { return limit_; }
 
     // Character formats: the default one (new text in an empty control), the
     // selection's (or the caret's), and the word at the caret's.
@@ -111,12 +115,14 @@ protected:
 private:
     void Notify(int code, DWORD maskBit);
     void OnSelectionMoved();
+    void OnTextChanged();
     void ApplyDefaultToEmpty();
     QTextCharFormat ToQt(const CharFormat& format) const;
 
     CharFormat default_;
     bool hasDefault_ = false;
     DWORD eventMask_ = ENM_NONE;
+    int limit_ = 0;
     long lastStart_ = -1, lastEnd_ = -1;
 };
 

@@ -64,6 +64,16 @@ TEST_F(RichEditTest, WindowTextIsThePlainTextOfARichEdit) {
     EXPECT_EQ(edit.GetWindowText(), "");
 }
 
+TEST_F(RichEditTest, TypingStopsAtTheLimitButTheProgramIsNotCut) {
+    edit.LimitText(5);
+    edit.SetWindowText("一二三四五六七");  // set by the program: kept whole
+    EXPECT_EQ(edit.GetWindowText(), "一二三四五六七");
+    edit.SetWindowText("一二三");
+    edit.SetSel(3, 3);  // the caret at the end
+    sim::Type(edit, "四五六七");
+    EXPECT_EQ(edit.GetWindowText(), "一二三四五");
+}
+
 TEST_F(RichEditTest, NewWindowTextKeepsTheLastParagraphsFormat) {
     const rt::ParagraphFormat indented{rt::Alignment::Left, 0, 580};
     edit.SetDocument(rt::Document{{{indented, {Text("旧")}}}});
