@@ -1,0 +1,105 @@
+// The guide and unit import view: five-year guide bundles of a folder, each
+// in one transaction under the duplicate policy, and the unit file.
+#include "ImportTestSupport.h"
+
+#include "exchange/import/DlgGuideImport.h"
+
+namespace {
+
+using View = CDlgGuideImport;
+
+class GuideImport : public ImportViewTest<View> {
+protected:
+    void SeedGuide(const std::string& fund, const std::string& name) {
+        Exec("insert into corvane_fivefundguide (JJBH, FBNF, ZNMC, GS) values ('" + fund + "', '2011-2015', '" + name +
+             "', X'C4DA')");
+        Exec("insert into corvane_five_studysubject (ZTBH, JJBH, FBNF, ZTMC) values ('" + fund + "01', '" + fund +
+             "', '2011-2015', '专题')");
+        for (const char* n : {"01", "02"})
+            Exec("insert into corvane_five_studyaspect (YJFXBH, JJBH, FBNF, DWDM) values ('" + fund + "01" + n +
+                 "', '" + fund + "', '2011-2015', 'U1')");
+    }
+    // The stored guide as a bundle, with the marker given.
+    void BundleOf(const std::string& fund, char marker, const std::string& file) {
+        const std::string key = " where JJBH='" + fund + "'";
+        Bundle(file, marker,
+               {Saved("select * from corvane_fivefundguide" + key), Saved("select * from corvane_five_studysubject" + key),
+                Saved("select * from corvane_five_studyaspect" + key)});
+    }
+    long Rows(const char* table) { return Count(std::string("select * from ") + table + " where JJBH='G1'"); }
+    void ExpectGuideRows(long guide, long subjects, long directions) {
+        EXPECT_EQ(Rows("corvane_fivefundguide"), guide);
+        EXPECT_EQ(Rows("corvane_five_studysubject"), subjects);
+        EXPECT_EQ(Rows("corvane_five_studyaspect"), directions);
+    }
+};
+
+TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
+    SeedGuide("G1", "原名");
+    BundleOf("G1", '0', "G1.fund");
+    BundleOf("G1", '1', "annual.fund");
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "broken.fund"), std::string("0\xff\xff\x00\x00abc", 8)));
+    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+        Exec(std::string("delete from ") + t);
+    OpenView();
+    ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 1);
+    ExpectGuideRows(1, 1, 2);
+    EXPECT_EQ(Value("select * from corvane_fivefundguide", "ZNMC"), "原名");
+    for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
+}
+
+TEST_F(GuideImport, StoredGuideFollowsThePolicyAndAnOverwriteLeavesNoDoubles) {
+    SeedGuide("G1", "文件里的名字");
+    BundleOf("G1", '0', "G1.fund");
+    Exec("update corvane_fivefundguide set ZNMC = '库里的名字'");
+    OpenView();
+    struct Case {
+        int policy, answer, count;
+        const char* name;
+    } cases[] = {
+        {1, 0, 0, "库里的名字"},
+        {2, IDNO, 0, "库里的名字"},
+        {2, IDYES, 1, "文件里的名字"},
+        {0, 0, 1, "文件里的名字"},
+    };
+    for (const Case& c : cases) {
+        SetPolicy(c.policy);
+        driver.AnswerFolder(in);
+        if (c.answer) driver.ExpectMessageBox("提示", "基金编号G1已存在，是否覆盖原有记录？", c.answer);
+        driver.ExpectMessageBox("提示", "共导入了" + std::to_string(c.count) + "条数据！");
+        view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+        EXPECT_EQ(Value("select * from corvane_fivefundguide", "ZNMC"), c.name) << c.policy;
+        ExpectGuideRows(1, 1, 2);
+    }
+}
+
+TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
+    Exec("delete from corvane_unit");
+    Exec("insert into corvane_unit (DWDM, DWMC, SSBM) values ('U1', '文件一', 'A'), ('U2', '文件二', 'B')");
+    const std::string file = PathOf("单位信息.uif");
+    ASSERT_TRUE(sys::WriteFileAtomic(file, Saved("select * from corvane_unit")));
+    Exec("delete from corvane_unit where DWDM = 'U2'");
+    Exec("update corvane_unit set DWMC = '库里' where DWDM = 'U1'");
+    OpenView();
+
+    SetPolicy(1);  // keep: only the missing unit comes in
+    driver.AnswerFile(file);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
+    EXPECT_EQ(Value("select * from corvane_unit where DWDM='U1'", "DWMC"), "库里");
+    EXPECT_EQ(Value("select * from corvane_unit where DWDM='U2'", "SSBM"), "B");
+
+    SetPolicy(0);  // overwrite: every row is replaced and counted
+    driver.AnswerFile(file);
+    driver.ExpectMessageBox("提示", "共导入了2条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
+    EXPECT_EQ(Value("select * from corvane_unit where DWDM='U1'", "DWMC"), "文件一");
+    EXPECT_EQ(Count("select * from corvane_unit"), 2);
+
+    driver.AnswerFile(PathOf("收到"));  // a folder, not a unit file
+    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
+    EXPECT_EQ(Count("select * from corvane_unit"), 2);
+}
+
+}  // namespace
