@@ -66,11 +66,11 @@ bool PlanList(const std::string& path, int paperSize, std::string& error) {
 // An empty centred footer paragraph in 10.5-point 宋体.
 std::string EmptyFooter() { return Paragraph({}, {"宋体", 10.5, false, "center"}); }
 
-bool ApprovalOpinion(const std::string& path, std::string& error) {
-    return word::WriteDocx(path, Paragraph({}, {"宋体", 14, false, "both"}), EmptyFooter(), error);
+bool ApprovalOpinion(const std::string& path, word::PaperSize paper, std::string& error) {
+    return word::WriteDocx(path, Paragraph({}, {"宋体", 14, false, "both"}), EmptyFooter(), error, paper);
 }
 
-bool PlanDraft(const std::string& path, std::string& error) {
+bool PlanDraft(const std::string& path, word::PaperSize paper, std::string& error) {
     const Look label{"黑体", 10.5, false, "center"};
     const Look value{"宋体", 10.5, false, "left"};
     auto L = [&](const char* text, int span = 1) { return CellSpec{text, span, label}; };
@@ -83,7 +83,7 @@ bool PlanDraft(const std::string& path, std::string& error) {
         {V(), V(), V(), V(), V(), V(), V(), V(), V(), V()},
     };
     std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400) + Paragraph();
-    return word::WriteDocx(path, xml, EmptyFooter(), error);
+    return word::WriteDocx(path, xml, EmptyFooter(), error, paper);
 }
 
 }  // namespace
@@ -92,13 +92,15 @@ bool PlanListA3(const std::string& path, std::string& error) { return PlanList(p
 bool PlanListA4(const std::string& path, std::string& error) { return PlanList(path, excel::xlPaperA4, error); }
 bool PlanListB4(const std::string& path, std::string& error) { return PlanList(path, excel::xlPaperB4, error); }
 
-// The word model writes A4 pages; the two opinion templates differ in nothing
-// the writer depends on.
-bool ApprovalOpinionA4(const std::string& path, std::string& error) { return ApprovalOpinion(path, error); }
-bool ApprovalOpinionB5(const std::string& path, std::string& error) { return ApprovalOpinion(path, error); }
+bool ApprovalOpinionA4(const std::string& path, std::string& error) {
+    return ApprovalOpinion(path, word::PaperSize::A4, error);
+}
+bool ApprovalOpinionB5(const std::string& path, std::string& error) {
+    return ApprovalOpinion(path, word::PaperSize::B5, error);
+}
 
-bool PlanDraftA3(const std::string& path, std::string& error) { return PlanDraft(path, error); }
-bool PlanDraftA4(const std::string& path, std::string& error) { return PlanDraft(path, error); }
-bool PlanDraftB4(const std::string& path, std::string& error) { return PlanDraft(path, error); }
+bool PlanDraftA3(const std::string& path, std::string& error) { return PlanDraft(path, word::PaperSize::A3, error); }
+bool PlanDraftA4(const std::string& path, std::string& error) { return PlanDraft(path, word::PaperSize::A4, error); }
+bool PlanDraftB4(const std::string& path, std::string& error) { return PlanDraft(path, word::PaperSize::B4, error); }
 
 }  // namespace templates

@@ -312,11 +312,15 @@ private:
     std::shared_ptr<AppData> app_;
 };
 
+// Paper sizes of generated documents (portrait; B sizes as office suites in
+// China offer them, JIS).
+enum class PaperSize { A4, A3, B4, B5 };
+
 // Writes a .docx whose body is the given WordprocessingML (the children of
-// <w:body> before the section properties, prefix "w"), with an A4 page, the
-// system's default fonts and, when footerXml is not empty, a footer made of
-// those paragraphs. For the template generator.
+// <w:body> before the section properties, prefix "w"), with a page of the
+// given size, the system's default fonts and, when footerXml is not empty, a
+// footer made of those paragraphs. For the template generator.
 bool WriteDocx(const std::string& path, const std::string& bodyXml, const std::string& footerXml,
-               std::string& error);
+               std::string& error, PaperSize paper = PaperSize::A4);
 
 }  // namespace office::word

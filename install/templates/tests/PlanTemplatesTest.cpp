@@ -5,6 +5,7 @@
 #include "install/templates/PlanTemplates.h"
 
 #include "platform/office/Excel.h"
+#include "platform/office/Package.h"
 #include "platform/office/Word.h"
 #include "platform/office/tests/OfficeFixture.h"
 
@@ -89,3 +90,19 @@ TEST_F(PlanTemplates, OpinionPagesHaveAFooterToType) {
 }
 
 }  // namespace
+
+TEST_F(PlanTemplates, WordTemplatesHaveThePaperOfTheirName) {
+    const struct {
+        bool (*maker)(const std::string&, std::string&);
+        const char* pageSize;
+    } cases[] = {{templates::ApprovalOpinionA4, "w:w=\"11906\" w:h=\"16838\""},
+                 {templates::ApprovalOpinionB5, "w:w=\"10318\" w:h=\"14570\""},
+                 {templates::PlanDraftA3, "w:w=\"16838\" w:h=\"23811\""},
+                 {templates::PlanDraftB4, "w:w=\"14570\" w:h=\"20636\""}};
+    for (const auto& c : cases) {
+        Package package;
+        std::string error;
+        ASSERT_TRUE(package.Load(Make(c.maker, "page.doc"), error)) << error;
+        EXPECT_NE(package.Part("word/document.xml").find(c.pageSize), std::string::npos) << c.pageSize;
+    }
+}
