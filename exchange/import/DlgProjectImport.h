@@ -1,13 +1,63 @@
-// The 导入项目 module view. Until its business area is built it is a
-// placeholder that names the module in its window.
+// The 导入项目 module view: the applications (.proapp), year-plan drafts
+// (.proplan) and acceptance reports (.proys) that applicant units send in,
+// a whole folder at a time, under the duplicate policy of its radios.
 #pragma once
 
-#include "platform/ui/FramePlaceholderView.h"
+#include <optional>
+#include <string>
+#include <vector>
 
-class CDlgProjectImport : public ui::PlaceholderView {
+#include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/ButtonST.h"
+#include "platform/ui/Dialog.h"
+
+class CDlgProjectImport : public ui::FormView {
     DECLARE_DYNCREATE(CDlgProjectImport)
 public:
     static constexpr int IDD = 4032;
+    static constexpr int IDC_POLICY = 4037, IDC_KEEP = 4039, IDC_ASK = 4040;
+    static constexpr int IDC_BTN_PLAN_BOOK = 4049, IDC_BTN_IMPORT_PLAN = 4047, IDC_BTN_IMPORT_DRAFT = 4048,
+                         IDC_BTN_IMPORT_AUDIT = 4050, IDC_BTN_OTHER = 4052, IDC_BTN_RESULTS = 4051;
 
     CDlgProjectImport();
+    ~CDlgProjectImport() override;
+    static const ui::DialogTemplate& Template();
+
+    void OnInitialUpdate() override;
+    BOOL DestroyWindow() override;
+
+    void OnImportPlan();
+    void OnImportDraft();
+    void OnImportAuditReport();
+    // One application with its members, in one transaction.
+    BOOL Import(const std::string& path);
+    // One year-plan file; TRUE when a row was written.
+    BOOL Import1(const std::string& path);
+    // One acceptance file; TRUE when a row was written.
+    BOOL Import2(const std::string& path);
+    BOOL IsRecordExist(const std::string& projectNumber);
+    BOOL IsRecordExist(const std::string& projectNumber, const std::string& year);
+    BOOL IsRecordExist2(const std::string& projectNumber);
+    std::string GetExePath();
+
+    // In data-exchange order: 4049, 4047, 4048, 4050, 4052, 4051.
+    CButtonST m_btn[6];
+    int m_nPolicy = 0;
+    CAdoConnection m_connection;
+    CAdoRecordSet m_recordset;
+
+protected:
+    void DoDataExchange(ui::DataExchange& dx) override;
+    std::optional<ui::CtlColor> OnCtlColor(ui::Wnd& control, UINT kind) override;
+
+private:
+    std::vector<std::string> ScratchFiles();
+    bool HasRow(const std::string& sql);
+    // The rows of a plan (true) or acceptance file, each by the policy.
+    BOOL ImportRows(const std::string& path, bool plan);
+    bool WriteApplication(const std::vector<std::string>& scratch);
+    // One plan or acceptance row of the open file, with the stored one it
+    // replaces, in one transaction.
+    bool WriteFileRow(CAdoRecordSet& file, const std::string& deleteSql, const std::string& table, bool plan);
 };

@@ -24,6 +24,7 @@ protected:
         InstalledFolder::SetUp();
         ui::EnsureApplication();
         ASSERT_TRUE(db.ConnectAccess(PathOf("project.mdb"), "5081"));
+        out = PathOf("导出");
         Exec("delete from corvane_unit");
         Exec("insert into corvane_unit (DWDM, DWMC) values ('U1', '第一所'), ('U2', '第二所')");
     }
@@ -67,7 +68,7 @@ protected:
 
     CAdoConnection db;
     ui::TestDriver driver;
-    std::string out = PathOf("导出");
+    std::string out;  // the export folder, inside the test folder
     std::unique_ptr<ui::Dialog> host_;
     std::unique_ptr<CDlgGuideExport> view_;
 };

@@ -25,7 +25,8 @@ protected:
         InstalledFolder::SetUp();
         ui::EnsureApplication();
         ASSERT_TRUE(db.ConnectAccess(PathOf("project.mdb"), "5081"));
-        sys::MakeDir(in);
+        in = PathOf("收到");
+        ASSERT_TRUE(sys::MakeDir(in));
     }
     void TearDown() override {
         view_.reset();
@@ -84,7 +85,7 @@ protected:
 
     CAdoConnection db;
     ui::TestDriver driver;
-    std::string in = PathOf("收到");
+    std::string in;  // the folder chosen for import, inside the test folder
     std::unique_ptr<ui::Dialog> host_;
     std::unique_ptr<View> view_;
 };
