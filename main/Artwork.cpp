@@ -111,7 +111,7 @@ QImage TileIcon(const QColor& colour, const QString& glyph) {
     return image;
 }
 
-struct IconSpec {
+struct Spec {
     int id;
     QColor colour;
     const char* glyph;
@@ -136,13 +136,13 @@ void RegisterMainArtwork() {
     ui::RegisterBitmap(201, ButtonFace("设置", wide, true));
     ui::RegisterIcon(kApplicationIcon, TileIcon(kDeepBlue, "T"));
 
-    const std::array<IconSpec, 11> icons{{
+    const std::array<Spec, 11> icons{{
         {184, QColor(46, 125, 50), "五"},   {185, QColor(0, 131, 143), "年"},  {186, QColor(21, 101, 192), "申"},
         {187, QColor(94, 53, 177), "计"},   {188, QColor(239, 108, 0), "报"},  {189, QColor(198, 40, 40), "审"},
         {190, QColor(173, 20, 87), "批"},   {191, QColor(0, 105, 92), "进"},   {209, QColor(85, 139, 47), "发"},
         {211, QColor(69, 90, 100), "函"},   {212, QColor(121, 85, 72), "会"},
     }};
-    for (const IconSpec& icon : icons) ui::RegisterIcon(icon.id, TileIcon(icon.colour, icon.glyph));
+    for (const Spec& icon : icons) ui::RegisterIcon(icon.id, TileIcon(icon.colour, icon.glyph));
 }
 
 }  // namespace artwork

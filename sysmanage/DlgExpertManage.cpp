@@ -14,7 +14,7 @@ std::string ExpertQuery(const std::string& category, const std::string& name) {
 }  // namespace
 
 const MasterListSpec& CDlgExpertManage::ListSpec() {
-    static const MasterListSpec spec{
+    static const MasterListSpec layout{
         IDD, "专家信息管理", "所属基金类别：", IDC_CATEGORY, "姓名：", IDC_NAME,
         IDC_QUERY, IDC_ADD, IDC_DELETE, IDC_IMPORT, IDC_EXPORT, IDC_EXCEL,
         {{"所属基金类别", 110}, {"ID", 80}, {"姓名", 80}, {"性别", 80}, {"年龄", 60}, {"职称", 100},
@@ -23,7 +23,7 @@ const MasterListSpec& CDlgExpertManage::ListSpec() {
         {0, "所属基金类别：", true,
          {"专家编号", "姓名", "性别", "年龄", "职称", "专业特长", "工作单位", "通信地址", "邮政编码", "电话", "手机"}, 1},
     };
-    return spec;
+    return layout;
 }
 
 const ui::DialogTemplate& CDlgExpertManage::Template() {

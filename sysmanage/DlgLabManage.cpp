@@ -14,7 +14,7 @@ std::string LabQuery(const std::string& sysdwmc, const std::string& ytdw) {
 }  // namespace
 
 const MasterListSpec& CDlgLabManage::ListSpec() {
-    static const MasterListSpec spec{
+    static const MasterListSpec layout{
         IDD, "实验室信息管理", "实验室对外名称：", IDC_SYSDWMC, "主依托单位：", IDC_YTDW,
         IDC_QUERY, IDC_ADD, IDC_DELETE, IDC_IMPORT, IDC_EXPORT, IDC_EXCEL,
         {{"实验室代码", 100}, {"实验室全称", 250}, {"实验室对外名称", 200}, {"主依托单位", 250}, {"联系人", 80},
@@ -25,7 +25,7 @@ const MasterListSpec& CDlgLabManage::ListSpec() {
          {"实验室代码", "实验室全称", "实验室对外名称", "主依托单位", "联系人", "固定电话", "手机", "通信地址", "邮编",
           "省", "市", "开户单位", "开户行", "开户账号"}, 0},
     };
-    return spec;
+    return layout;
 }
 
 const ui::DialogTemplate& CDlgLabManage::Template() {

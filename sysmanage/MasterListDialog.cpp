@@ -18,42 +18,42 @@ std::string BlockKey(const std::string& text) { return text::Utf8ToGbk(text).sub
 
 }  // namespace
 
-ui::DialogTemplate CMasterListDialog::MakeTemplate(const MasterListSpec& spec) {
+ui::DialogTemplate CMasterListDialog::MakeTemplate(const MasterListSpec& layout) {
     using ui::Kind;
     constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL;
     constexpr DWORD kButton = WS_TABSTOP;
-    const int labelA = 15, editA = labelA + LabelWidth(spec.filterLabelA);
-    const int labelB = editA + 125, editB = labelB + LabelWidth(spec.filterLabelB);
+    const int labelA = 15, editA = labelA + LabelWidth(layout.filterLabelA);
+    const int labelB = editA + 125, editB = labelB + LabelWidth(layout.filterLabelB);
     const int query = editB + 125;
     auto button = [](int id, const char* text, int index) {
         return ui::ControlTemplate{Kind::PushButton, id, text, {7 + 62 * index, 278, 55, 15}, kButton};
     };
-    return {spec.idd, spec.caption, {0, 0, 560, 300}, {
+    return {layout.idd, layout.caption, {0, 0, 560, 300}, {
         {Kind::GroupBox, IDC_STATIC, "查询条件", {7, 5, 546, 32}},
-        {Kind::Static, IDC_STATIC, spec.filterLabelA, {labelA, 19, LabelWidth(spec.filterLabelA), 10}},
-        {Kind::Edit, spec.filterIdA, "", {editA, 17, 110, 13}, kEdit},
-        {Kind::Static, IDC_STATIC, spec.filterLabelB, {labelB, 19, LabelWidth(spec.filterLabelB), 10}},
-        {Kind::Edit, spec.filterIdB, "", {editB, 17, 110, 13}, kEdit},
-        {Kind::DefPushButton, spec.idQuery, "查询", {query, 16, 50, 15}, kButton},
+        {Kind::Static, IDC_STATIC, layout.filterLabelA, {labelA, 19, LabelWidth(layout.filterLabelA), 10}},
+        {Kind::Edit, layout.filterIdA, "", {editA, 17, 110, 13}, kEdit},
+        {Kind::Static, IDC_STATIC, layout.filterLabelB, {labelB, 19, LabelWidth(layout.filterLabelB), 10}},
+        {Kind::Edit, layout.filterIdB, "", {editB, 17, 110, 13}, kEdit},
+        {Kind::DefPushButton, layout.idQuery, "查询", {query, 16, 50, 15}, kButton},
         {Kind::ListCtrl, IDC_LIST, "", {7, 42, 546, 228}, WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS},
-        button(spec.idAdd, "新增", 0),
-        button(spec.idDelete, "删除", 1),
-        button(spec.idImport, "批量导入", 2),
-        button(spec.idExport, "批量导出", 3),
-        button(spec.idExcel, "生成Excel", 4),
+        button(layout.idAdd, "新增", 0),
+        button(layout.idDelete, "删除", 1),
+        button(layout.idImport, "批量导入", 2),
+        button(layout.idExport, "批量导出", 3),
+        button(layout.idExcel, "生成Excel", 4),
         {Kind::PushButton, IDCANCEL, "退出", {498, 278, 55, 15}, kButton},
     }};
 }
 
-CMasterListDialog::CMasterListDialog(const MasterListSpec& spec, const ui::DialogTemplate& tpl, ui::Wnd* parent)
-    : ui::Dialog(tpl, parent), spec_(spec) {
-    MapClicked(spec.idQuery, [this] { RefreshList(TRUE); });
-    MapClicked(spec.idAdd, [this] { OnBtnAdd(); });
+CMasterListDialog::CMasterListDialog(const MasterListSpec& layout, const ui::DialogTemplate& tpl, ui::Wnd* parent)
+    : ui::Dialog(tpl, parent), spec_(layout) {
+    MapClicked(layout.idQuery, [this] { RefreshList(TRUE); });
+    MapClicked(layout.idAdd, [this] { OnBtnAdd(); });
     MapNotify(IDC_LIST, NM_DBLCLK, [this](const ui::NotifyInfo& info) { OnDblclkList(info); });
-    MapClicked(spec.idDelete, [this] { OnBtnDelete(); });
-    MapClicked(spec.idImport, [this] { OnBtnImport(); });
-    MapClicked(spec.idExport, [this] { OnBtnExport(); });
-    MapClicked(spec.idExcel, [this] { OutputExcel(); });
+    MapClicked(layout.idDelete, [this] { OnBtnDelete(); });
+    MapClicked(layout.idImport, [this] { OnBtnImport(); });
+    MapClicked(layout.idExport, [this] { OnBtnExport(); });
+    MapClicked(layout.idExcel, [this] { OutputExcel(); });
 }
 
 CMasterListDialog::~CMasterListDialog() = default;

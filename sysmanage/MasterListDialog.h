@@ -68,9 +68,9 @@ public:
     void RefreshList(BOOL useFilter);
 
 protected:
-    CMasterListDialog(const MasterListSpec& spec, const ui::DialogTemplate& tpl, ui::Wnd* parent);
+    CMasterListDialog(const MasterListSpec& layout, const ui::DialogTemplate& tpl, ui::Wnd* parent);
     // The dialog of a list, laid out from its values.
-    static ui::DialogTemplate MakeTemplate(const MasterListSpec& spec);
+    static ui::DialogTemplate MakeTemplate(const MasterListSpec& layout);
 
     BOOL OnInitDialog() override;
     void OnCancel() override;

@@ -51,12 +51,12 @@ TEST_F(ListTest, ListsEveryRowByKeyAndFiltersAsEachListDoes) {
     for (const FilterCase& c : cases) {
         SCOPED_TRACE(std::string(c.kind->name) + " [" + c.a + "] [" + c.b + "]");
         RunList(*c.kind, [&](CMasterListDialog& dlg) {
-            const MasterListSpec& spec = dlg.Spec();
-            dlg.SetDlgItemText(spec.filterIdA, c.a);
-            dlg.SetDlgItemText(spec.filterIdB, c.b);
-            dlg.Click(spec.idQuery);
-            EXPECT_EQ(ListColumnTexts(dlg, spec.keyListColumn), c.keys);
-            EXPECT_TRUE(dlg.GetDlgItem(spec.idQuery)->IsWindowEnabled());
+            const MasterListSpec& layout = dlg.Spec();
+            dlg.SetDlgItemText(layout.filterIdA, c.a);
+            dlg.SetDlgItemText(layout.filterIdB, c.b);
+            dlg.Click(layout.idQuery);
+            EXPECT_EQ(ListColumnTexts(dlg, layout.keyListColumn), c.keys);
+            EXPECT_TRUE(dlg.GetDlgItem(layout.idQuery)->IsWindowEnabled());
         });
     }
 }
