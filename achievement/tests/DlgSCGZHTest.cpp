@@ -130,7 +130,9 @@ TEST_F(ResultChangeView, AFailedSaveReportsAndLeavesTheDatabaseAsItWas) {
         driver.ExpectMessageBox("提示", "数据保存失败！");
         EXPECT_FALSE(view->SavetoDB(c.update));
         EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), c.deleteRowFirst ? 0 : 1);
-        if (!c.deleteRowFirst) EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE"), "旧名");
+        if (!c.deleteRowFirst) {
+            EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE"), "旧名");
+        }
         EXPECT_EQ(ChildRows(kJcyj, "A-001"), (Rows{{"旧甲", "", ""}}));
         sys::MakeDirs(PathOf("temp"));
     }

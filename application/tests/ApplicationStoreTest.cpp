@@ -170,7 +170,7 @@ TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesRev
 }
 
 TEST_F(ApplicationStore, DeletingRemovesTheProjectFromEveryTableThatFollowsItsNumber) {
-    for (const std::string number : {kNumber, std::string("9140A01010108U001002")}) {
+    for (const std::string& number : {kNumber, std::string("9140A01010108U001002")}) {
         StoreProject(number, "U001", "共性技术基金——一般项目", {"甲"});
         Exec("insert into corvane_itempf (XMBH) values ('" + number + "')");
         Exec("insert into corvane_itemplan (XMBH) values ('" + number + "')");

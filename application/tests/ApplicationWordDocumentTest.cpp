@@ -189,7 +189,9 @@ TEST_F(AppWordTest, MemberRowsAndKeyWordsForFewAndManyMembers) {
                       (std::vector<std::string>{"成员" + n, "女", "3" + n, "工程师", "单位" + n, "1" + n, "分工" + n}))
                 << "member " << m;
         }
-        if (c.members < 10) EXPECT_EQ(doc.CellText(kBasic, kFirstMemberRow + c.members, 3), "");
+        if (c.members < 10) {
+            EXPECT_EQ(doc.CellText(kBasic, kFirstMemberRow + c.members, 3), "");
+        }
     }
 }
 

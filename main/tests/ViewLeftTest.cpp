@@ -145,7 +145,9 @@ TEST_F(ViewLeft, TheFolderControlHoldsTheFolderOfTheRole) {
         for (int i = 0; i < folders.GetFolderCount(); ++i) names.push_back(folders.GetFolder(i)->name);
         EXPECT_EQ(names, c.folders) << c.role;
         EXPECT_EQ(ItemTexts(folders), c.items) << c.role;
-        if (!c.folders.empty()) EXPECT_EQ(folders.GetSelectedFolder(), 0);
+        if (!c.folders.empty()) {
+            EXPECT_EQ(folders.GetSelectedFolder(), 0);
+        }
         EXPECT_EQ(folders.GetFolderAnimationDelay(), c.folderDelay);
         EXPECT_EQ(folders.GetIconAnimation(), c.iconAnimation);
         EXPECT_FALSE(folders.IsWindow());  // filled, never shown

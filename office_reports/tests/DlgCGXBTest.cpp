@@ -28,8 +28,12 @@ protected:
         rs.SetString("XMBH", xmbh);
         rs.SetString("SJWCR", "甲、乙");
         rs.SetInt("YSQK", grade);
-        if (!indicators.empty()) ASSERT_TRUE(WriteLongBinary(rs, "ZBSXQK", indicators));
-        if (!summaryRtf.empty()) ASSERT_TRUE(WriteLongBinary(rs, "WCQKJJ", summaryRtf));
+        if (!indicators.empty()) {
+            ASSERT_TRUE(WriteLongBinary(rs, "ZBSXQK", indicators));
+        }
+        if (!summaryRtf.empty()) {
+            ASSERT_TRUE(WriteLongBinary(rs, "WCQKJJ", summaryRtf));
+        }
         ASSERT_TRUE(rs.Update());
     }
     void Seed() {

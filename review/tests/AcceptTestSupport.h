@@ -68,7 +68,9 @@ inline std::string Blob(const std::string& sql, const std::string& column) {
     if (!rs.Open(sql) || rs.GetRecordCount() <= 0) return "<no row>";
     const long size = rs.GetFieldActualSize(column);
     std::string bytes(size > 0 ? size_t(size) : 0, '\0');
-    if (size > 0) EXPECT_TRUE(rs.GetChunk(column, bytes.data()));
+    if (size > 0) {
+        EXPECT_TRUE(rs.GetChunk(column, bytes.data()));
+    }
     return bytes;
 }
 

@@ -151,9 +151,11 @@ TEST_F(ProJudge, ExpertSaveChecksTheGridAndReplacesThisProjectsExpertsOnly) {
     EXPECT_EQ(Judges(kB), (Rows{{"E01", "90", ""}, {"E03", "", ""}}));
     EXPECT_EQ(Judges(kA), (Rows{{"E01", "70", "不资助"}, {"E02", "85", "资助"}}));
     EXPECT_EQ(Judges(kC), (Rows{{"E03", "60", "资助"}}));
-    for (const auto& call : driver.MessageBoxes())
-        if (call.text != "专家信息保存成功！" && call.text != "所选专家有重复，请重新选择！")
+    for (const auto& call : driver.MessageBoxes()) {
+        if (call.text != "专家信息保存成功！" && call.text != "所选专家有重复，请重新选择！") {
             EXPECT_EQ(call.type & MB_ICONMASK, MB_ICONWARNING) << call.text;
+        }
+    }
 }
 
 TEST_F(ProJudge, ScoringSaveRefusesIncompleteInputAndWritesNothing) {

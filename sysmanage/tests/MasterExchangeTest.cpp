@@ -164,7 +164,9 @@ TEST_F(MasterExchange, AFileThatIsNotOfTheListIsRefusedAndNothingChanges) {
     for (const BadFile& f : files) {
         SCOPED_TRACE(f.name);
         const std::string path = f.content.empty() ? groupFile : PathOf(f.name);
-        if (!f.content.empty()) ASSERT_TRUE(sys::WriteFileAtomic(path, f.content));
+        if (!f.content.empty()) {
+            ASSERT_TRUE(sys::WriteFileAtomic(path, f.content));
+        }
         Import(kExperts, Overwrite, path, [&] {
             driver.ExpectMessageBox("提示", "所选文件不是有效的专家信息文件，未导入任何数据！");
         });

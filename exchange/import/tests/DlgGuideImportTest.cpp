@@ -38,7 +38,7 @@ TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
     SeedGuide("G1", "原名");
     BundleOf("G1", '0', "G1.fund");
     BundleOf("G1", '1', "annual.fund");
-    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "broken.fund"), std::string("0\xff\xff\x00\x00abc", 8)));
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "broken.fund"), std::string("0\xff\xff\x00\x00" "abc", 8)));
     for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
         Exec(std::string("delete from ") + t);
     OpenView();
