@@ -6,7 +6,6 @@
 #include "application/DlgSelectProject.h"
 #include "application/richedit/FormatToolBar.h"
 #include "followup/SummaryArtwork.h"
-#include "followup/SummaryListPage.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
 #include "platform/sys/Sys.h"
@@ -108,7 +107,7 @@ void CSummaryEditPage::OnBtnNew() {
     picker.m_pConnection = m_pConnection;
     picker.m_strSQL = "select xmlb,xmbh from corvane_itemappinfo order by xmbh";
     if (picker.DoModal() != IDOK) return;
-    if (m_pList) m_pList->OpenDocument(picker.m_strXMBH, picker.m_strXMMC);
+    if (m_onOpenProject) m_onOpenProject(picker.m_strXMBH, picker.m_strXMMC);
 }
 
 void CSummaryEditPage::OnBtnSave() {
@@ -131,7 +130,7 @@ void CSummaryEditPage::OnBtnSave() {
         return;
     }
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
-    if (m_pList) m_pList->FillList();
+    if (m_onSaved) m_onSaved();
 }
 
 bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k1, bool replaceK1) {

@@ -6,7 +6,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace approval {
 

@@ -6,7 +6,7 @@
 #include "platform/ui/Lists.h"
 #include "review/DlgExpertBrowse.h"
 #include "review/OfficeReports.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 constexpr DWORD kReadOnly = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY;

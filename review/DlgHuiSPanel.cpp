@@ -4,7 +4,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/OfficeReports.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 

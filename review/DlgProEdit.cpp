@@ -3,7 +3,7 @@
 #include "review/DlgFirstSelect.h"
 #include "review/FirstReviewDb.h"
 #include "review/ProjectInfoStore.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Lists.h"

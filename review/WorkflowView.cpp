@@ -47,6 +47,11 @@ void RegisterArtwork() {
 
 namespace workflow {
 
+std::string& PublishYear() {
+    static std::string range;
+    return range;
+}
+
 bool ConnectProjectDatabase(CAdoConnection& connection) {
     return connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), "project.mdb"), "5081", -1) != FALSE;
 }
