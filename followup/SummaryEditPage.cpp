@@ -4,7 +4,7 @@
 
 #include "application/ApplicationDb.h"
 #include "application/DlgSelectProject.h"
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 #include "followup/SummaryArtwork.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"

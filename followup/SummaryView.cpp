@@ -1,7 +1,7 @@
 #include "followup/SummaryView.h"
 
 #include "application/ApplicationDb.h"
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 #include "platform/ui/Services.h"
 
 IMPLEMENT_DYNAMIC(CSummaryView, ui::FormView)

@@ -1,6 +1,6 @@
 #include "guide_annual/DlgGuideDetail.h"
 
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/DlgOneGuide.h"

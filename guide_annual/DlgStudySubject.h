@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "guide_annual/CodeSuffixEdit.h"
 #include "platform/ui/Dialog.h"
 

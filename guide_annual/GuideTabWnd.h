@@ -4,7 +4,7 @@
 // WM_USER+101, so that its tool bar can show the format there.
 #pragma once
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "guide_annual/DlgStudySubjectTree.h"
 #include "platform/ui/TabWnd.h"
 

@@ -3,7 +3,7 @@
 // buttons new, save and Word output, which the panel hands to the view.
 #pragma once
 
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 #include "foundation/ButtonST.h"
 #include "guide_fiveyear/DlgGuideHeader.h"
 #include "guide_fiveyear/GuideTabWnd.h"

@@ -4,7 +4,7 @@
 // as WM_USER+100, so that its tool bar can show the format there.
 #pragma once
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "guide_fiveyear/DlgStudySubjectTree.h"
 #include "platform/ui/TabWnd.h"
 

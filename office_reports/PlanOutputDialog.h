@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "office_reports/FundGrid.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Lists.h"

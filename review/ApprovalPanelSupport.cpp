@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"

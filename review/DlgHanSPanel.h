@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "foundation/Options.h"
 #include "platform/ui/Dialog.h"
