@@ -32,6 +32,9 @@ public:
 
 protected:
     explicit CWorkflowView(const ui::DialogTemplate& tpl) : ui::FormView(tpl) {}
+    // The layout every workflow view shares: the year bar's and the tree's
+    // placeholders on the left, the step panels' placeholder on the right.
+    static ui::DialogTemplate LayoutTemplate(int idd, int panelPlace);
     // Hands the connection to the step panels and creates them over their
     // placeholders (called before the bar and the tree are made).
     virtual void CreateStepPanels() = 0;
