@@ -366,9 +366,7 @@ void CDlgproappl::SetDlgValue(PROAPP record) {
     for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields) {
         const std::string& value = record.*proapp::FindTextField(f.column);
         ui::Wnd* control = Basic().GetDlgItem(f.id);
-        if (auto* combo = dynamic_cast<ui::ComboBox*>(control)) {
-            combo->SetCurSel(combo->FindStringExact(-1, value));
-        } else if (auto* picker = dynamic_cast<ui::DateTimeCtrl*>(control)) {
+        if (auto* picker = dynamic_cast<ui::DateTimeCtrl*>(control)) {
             picker->SetTime(ParseStoredDate(value));
         } else if (control) {
             control->SetWindowText(value);

@@ -185,6 +185,7 @@ void CDlgProEdit::LoadProject(const std::string& xmbh) {
     std::string number;
     rs.GetString("XMBH", number);
     SetDlgItemText(IDC_XMBH, number);
+    m_keptDates.clear();
     for (const Field& field : kFields) {
         std::string value;
         rs.GetString(field.column, value);
@@ -192,18 +193,30 @@ void CDlgProEdit::LoadProject(const std::string& xmbh) {
             case FieldKind::Text:
                 SetDlgItemText(field.id, value);
                 break;
-            case FieldKind::List: {
-                auto* combo = Item<ui::ComboBox>(field.id);
-                combo->SetCurSel(combo->FindStringExact(-1, value));
+            case FieldKind::List:
+                SetDlgItemText(field.id, value);  // a text outside the list is kept
                 break;
-            }
             case FieldKind::Day:
             case FieldKind::Month:
-                Item<ui::DateTimeCtrl>(field.id)->SetTime(StoredDate(value, field.kind));
+                ShowStoredDate(field.id, value, StoredDate(value, field.kind));
                 break;
         }
     }
     LoadMembers(xmbh);
+}
+
+void CDlgProEdit::ShowStoredDate(int id, const std::string& stored, const text::DateTime& date) {
+    auto* picker = Item<ui::DateTimeCtrl>(id);
+    // A picker cannot show an empty or unreadable date: it keeps what it
+    // showed, and the stored text is written back unless the user picks a date.
+    if (!picker->SetTime(date)) m_keptDates.push_back({id, stored, picker->GetWindowText()});
+}
+
+std::string CDlgProEdit::FormValue(int id) const {
+    const std::string shown = GetDlgItemText(id);
+    for (const KeptDate& kept : m_keptDates)
+        if (kept.id == id && kept.shown == shown) return kept.stored;
+    return shown;
 }
 
 void CDlgProEdit::LoadMembers(const std::string& xmbh) {
@@ -238,7 +251,7 @@ void CDlgProEdit::SaveProject() {
         return;
     }
     projectinfo::Columns columns;
-    for (const Field& field : kFields) columns.emplace_back(field.column, GetDlgItemText(field.id));
+    for (const Field& field : kFields) columns.emplace_back(field.column, FormValue(field.id));
     if (!m_pConnection) return;
     const projectinfo::SaveOutcome outcome = projectinfo::SaveApplication(
         *m_pConnection, oldNumber, projectinfo::Prefix(guideCode, year, unitCode), columns);

@@ -237,6 +237,19 @@ TEST_F(ApplicationView, LoadingShowsEveryPageAndASecondSaveKeepsWhatWasLoaded) {
     EXPECT_EQ(Column("select xm from corvane_project_sqcy"), (std::vector<std::string>{"甲", "乙"}));
 }
 
+TEST_F(ApplicationView, ListTextsOutsideTheListsSurviveASave) {
+    CDlgproappl& view = OpenView();
+    FillNew(view, "9140A010101", "U001");
+    Save(view);
+    appviewtest::Exec("update corvane_itemappinfo set XMLB = '旧类别', SQRXB = '未知', XW = '博士后', ZC = '无此职称'");
+    Open(view, "9140A01010108U001001");
+    Basic(view).SetDlgItemText(B::IDC_NAME, "改名");
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    Save(view);
+    EXPECT_EQ(Query("select XMMC, XMLB, SQRXB, XW, ZC from corvane_itemappinfo"),
+              (Rows{{"改名", "旧类别", "未知", "博士后", "无此职称"}}));
+}
+
 TEST_F(ApplicationView, EditingTheNumberOfALoadedProject) {
     StoreProject("9140A01010108U001001", "U001", "共性技术基金——一般项目", {"甲"});
     StoreProject("9140A01010108U001002", "U001", "共性技术基金——一般项目", {"乙"});

@@ -143,6 +143,37 @@ TEST_F(ProEditTest, SaveInTheSameGroupKeepsTheNumberAndWritesTheForm) {
     EXPECT_EQ(Query("select FIRSTAPPR from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")), (Rows{{""}}));
 }
 
+// A stored date the picker cannot show, or a list text that is none of the
+// list's items, is written back as it was: the picker still shows the
+// previous project's date and the list shows no item.
+TEST_F(ProEditTest, SaveKeepsUnreadableDatesAndListTextsOutsideTheLists) {
+    AddProject(kGroupA + "001", "甲");
+    Exec("update CORVANE_ITEMAPPINFO set SQRQ = '2007/01/02', XMQSRQ = '2007/02', XMZZRQ = '2009/03'");
+    AddProject(kGroupA + "002", "乙");
+    const struct {
+        const char* what;
+        const char* date;
+    } cases[] = {{"empty", ""}, {"no date", "未定"}, {"impossible month and day", "2008/13/45"}, {"one-digit day", "2008/3/5"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Exec(std::string("update CORVANE_ITEMAPPINFO set SQRQ = ") + Q(c.date) + ", XMQSRQ = " + Q(c.date) +
+             ", XMZZRQ = '2010/12', ZC = '无此职称', XW = '博士后', SQRXB = '未知', XMLB = '旧类别' where XMBH = " +
+             Q(kGroupA + "002"));
+        editor->LoadProject(kGroupA + "001");
+        editor->LoadProject(kGroupA + "002");
+        SaveConfirmed();
+        EXPECT_EQ(Query("select SQRQ, XMQSRQ, XMZZRQ, ZC, XW, SQRXB, XMLB from CORVANE_ITEMAPPINFO where XMBH = " +
+                        Q(kGroupA + "002")),
+                  (Rows{{c.date, c.date, "2010/12", "无此职称", "博士后", "未知", "旧类别"}}));
+    }
+    // A date or an item the user picks replaces the stored text.
+    editor->Item<ui::DateTimeCtrl>(CDlgProEdit::IDC_SQRQ)->SetTime({2008, 7, 9});
+    editor->Item<ui::ComboBox>(CDlgProEdit::IDC_ZC)->SetCurSel(0);
+    SaveConfirmed();
+    EXPECT_EQ(Query("select SQRQ, XMQSRQ, ZC from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")),
+              (Rows{{"2008/07/09", "2008/3/5", editor->Item<ui::ComboBox>(CDlgProEdit::IDC_ZC)->GetLBText(0)}}));
+}
+
 TEST_F(ProEditTest, NewUnitMovesTheProjectAndClosesTheGapItLeft) {
     AddProject(kGroupA + "001", "甲");
     AddProject(kGroupA + "002", "乙");

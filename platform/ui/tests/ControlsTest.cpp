@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/App.h"
+#include "platform/ui/DataExchange.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListCtrl.h"
@@ -128,6 +129,34 @@ TEST(ComboBoxTest, SortedItemsExactSearchAndSelectionNotifiedOnlyFromTheUser) {
     EXPECT_EQ(dropDown->GetWindowText(), "20");
     EXPECT_EQ(dropDown->GetCurSel(), CB_ERR);
     EXPECT_TRUE(form.Logged("editchange 21"));
+}
+
+// A value stored before the list changed must survive a load and a save;
+// choosing an item or clearing the selection replaces it.
+TEST(ComboBoxTest, DropDownListKeepsAStoredTextThatIsNoneOfItsItems) {
+    CForm form;
+    auto* combo = form.Item<ComboBox>(20);
+    for (const char* s : {"讲师", "教授"}) combo->AddString(s);
+    combo->SetWindowText("研究员（已撤销）");
+    EXPECT_EQ(combo->GetCurSel(), CB_ERR);
+    EXPECT_EQ(combo->GetWindowText(), "研究员（已撤销）");
+    combo->SetWindowText("教授");
+    EXPECT_EQ(combo->GetWindowText(), "教授");
+
+    std::string stored = "副研究员";
+    DataExchange(form, false).CBString(20, stored);
+    std::string saved;
+    DataExchange(form, true).CBString(20, saved);
+    EXPECT_EQ(saved, "副研究员");
+
+    combo->SetCurSel(0);
+    EXPECT_EQ(combo->GetWindowText(), "讲师");
+    combo->SetWindowText("副研究员");
+    combo->SetCurSel(-1);
+    EXPECT_EQ(combo->GetWindowText(), "");
+    combo->SetWindowText("副研究员");
+    combo->ResetContent();
+    EXPECT_EQ(combo->GetWindowText(), "");
 }
 
 TEST(ListBoxTest, MultipleSelectionAndItemData) {
