@@ -80,7 +80,7 @@ bool AddDirections(CAdoConnection& connection, CAdoRecordSet& directions) {
     BindGuideRecordset(target, connection);
     if (!target.Open("select * from corvane_five_studyaspect")) return false;
     const long count = directions.GetFieldCount();
-    if (count > target.GetFieldCount()) return false;
+    if (!HasLayoutOf(directions, connection, "corvane_five_studyaspect", count)) return false;
     for (; !directions.IsEOF(); directions.MoveNext()) {
         const bool added = AddRow(target, [&] {
             for (long i = 0; i < count; ++i) {

@@ -205,6 +205,10 @@ BOOL CDlgProjectImport::ImportRows(const std::string& path, bool plan) {
     CAdoRecordSet file;
     int count = 0;
     if (!m_connection.IsOpen() || !file.OpenFromFile(sys::NativePath(path))) return FALSE;
+    // Columns are copied by position: up to the plan's last document, or the
+    // report's main contributors.
+    if (!HasLayoutOf(file, m_connection, plan ? "corvane_itemyearplan" : "corvane_itemcheckaccept", plan ? 6 : 11))
+        return FALSE;
     while (!file.IsEOF()) {
         std::string number, year;
         file.GetString("xmbh", number);

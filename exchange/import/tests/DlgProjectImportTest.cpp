@@ -103,6 +103,28 @@ TEST_F(ProjectImport, AcceptanceFilesReplaceTheStoredReport) {
     EXPECT_EQ(Value("select * from corvane_itemcheckaccept", "BACKUPNAME"), "");  // not carried over
 }
 
+// Plan and acceptance rows travel by position: a saved recordset of another
+// table is refused whole.
+TEST_F(ProjectImport, PlanAndAcceptanceFilesOfAnotherTableAreRefused) {
+    Exec("insert into corvane_unit (DWDM, DWMC) values ('P1', '单位')");
+    const struct {
+        const char* file;
+        int button;
+        const char* table;
+    } cases[] = {{"P1.proplan", View::IDC_BTN_IMPORT_DRAFT, "corvane_itemyearplan"},
+                 {"P1.proys", View::IDC_BTN_IMPORT_AUDIT, "corvane_itemcheckaccept"}};
+    OpenView();
+    SetPolicy(0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = sys::JoinPath(in, c.file);
+        ASSERT_TRUE(sys::WriteFileAtomic(path, Saved("select * from corvane_unit")));
+        ImportFolder(c.button, 0);
+        EXPECT_EQ(Count(std::string("select * from ") + c.table), 0);
+        sys::RemoveFile(path);
+    }
+}
+
 TEST_F(ProjectImport, EmptyFolderCountsNothingAndIdleButtonsDoNothing) {
     OpenView();
     ImportFolder(View::IDC_BTN_IMPORT_DRAFT, 0);
