@@ -151,9 +151,7 @@ bool ProjectRowsFile::InsertRow(CAdoRecordSet& file, const std::vector<std::stri
             ok = ok && file.GetString(name, value) && row.SetString(name, value);
         }
         for (long position : m_format.binaryPositions) {
-            const std::string column = ColumnName(row, position);
-            std::string bytes;
-            ok = ok && ReadLongBinary(file, column, bytes) && WriteLongBinary(row, column, bytes);
+            ok = ok && CopyLongBinary(file, ColumnName(row, position), row);
         }
         for (const char* name : m_format.binaryNames) {
             // A column copied by position already holds its bytes; a second
@@ -162,8 +160,7 @@ bool ProjectRowsFile::InsertRow(CAdoRecordSet& file, const std::vector<std::stri
             if (std::find(m_format.binaryPositions.begin(), m_format.binaryPositions.end(), index) !=
                 m_format.binaryPositions.end())
                 continue;
-            std::string bytes;
-            ok = ok && ReadLongBinary(file, name, bytes) && WriteLongBinary(row, name, bytes);
+            ok = ok && CopyLongBinary(file, name, row);
         }
         if (ok && row.Update()) return true;
         row.CancelUpdate();

@@ -112,8 +112,7 @@ bool CopyText(CAdoRecordSet& from, long position, CAdoRecordSet& to) {
 }
 
 bool CopyLong(CAdoRecordSet& from, const std::string& column, CAdoRecordSet& to) {
-    std::string bytes;
-    return ReadLongBinary(from, column, bytes) && WriteLongBinary(to, column, bytes);
+    return CopyLongBinary(from, column, to);
 }
 
 bool CopyLong(CAdoRecordSet& from, long position, CAdoRecordSet& to) {

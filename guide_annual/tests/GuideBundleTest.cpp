@@ -96,6 +96,22 @@ TEST_F(Bundle, RoundTripKeepsRowsAndRichTexts) {
     EXPECT_NE(topic.find("fund9140A0101"), std::string::npos);
 }
 
+TEST_F(Bundle, RoundTripKeepsNullRichTextsNullAndEmptyOnesEmpty) {
+    guidetest::StoreSimpleGuide("9140A01", "指南一", "2007");
+    Exec("update corvane_yearfundguide set GNWYJQK = NULL, YJNR_YEAR = X''");
+    Exec("update corvane_year_studysubject set YJMD = NULL");
+    const std::string nulls = "select g.GNWYJQK is null, length(g.YJNR_YEAR), g.GS is null, s.YJMD is null "
+                              "from corvane_yearfundguide g, corvane_year_studysubject s";
+    const Rows before = Query(nulls);
+    ASSERT_EQ(before, (Rows{{"1", "0", "0", "1"}}));
+    ASSERT_TRUE(Export("9140A01", "2007"));
+    Exec("delete from corvane_yearfundguide");
+    Exec("delete from corvane_year_studysubject");
+    Exec("delete from corvane_year_studyaspect");
+    EXPECT_EQ(GuideBundle::Import(connection, BundlePath("9140A01", "2007"), 1), GuideBundle::ImportResult::Imported);
+    EXPECT_EQ(Query(nulls), before);
+}
+
 TEST_F(Bundle, OverwriteReplacesSubjectsAndDirectionsInsteadOfAddingThem) {
     guidetest::StoreSimpleGuide("9140A01", "指南一", "2007");
     ASSERT_TRUE(Export("9140A01", "2007"));

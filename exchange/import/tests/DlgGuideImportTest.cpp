@@ -48,6 +48,18 @@ TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
     for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
 }
 
+TEST_F(GuideImport, NullRichTextsStayNullAndEmptyOnesEmpty) {
+    SeedGuide("G1", "原名");
+    Exec("update corvane_fivefundguide set ZMB = X''");
+    BundleOf("G1", '0', "G1.fund");
+    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+        Exec(std::string("delete from ") + t);
+    OpenView();
+    ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 1);
+    EXPECT_EQ(Count("select * from corvane_fivefundguide where GS is not null and GNWYJQK is null and ZMB = X''"), 1);
+    EXPECT_EQ(Count("select * from corvane_five_studysubject where YJMD is null"), 1);
+}
+
 TEST_F(GuideImport, StoredGuideFollowsThePolicyAndAnOverwriteLeavesNoDoubles) {
     SeedGuide("G1", "文件里的名字");
     BundleOf("G1", '0', "G1.fund");
