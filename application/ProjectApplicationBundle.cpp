@@ -162,15 +162,17 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         problem = true;
     }
 
+    std::optional<DocumentFile> documentFile;
     const bool imported = appdb::InTransaction(m_connection, [&] {
         const std::string code =
             variant == Variant::Partial && !IsRecordExist(bundleCode)
                 ? bundleCode
                 : projectnumber::NextNumber(m_connection, LeadingCharacters(bundleCode, projectnumber::kPrefixLength));
         return WriteApplication(application, code, variant) &&
-               StoredApplicationDocument(m_connection).PlaceDoc(code, application) && WriteMembers(members, code) &&
-               (variant == Variant::Full || WriteKeyLaboratoryReview(application, code));
+               StoredApplicationDocument(m_connection).PlaceDoc(code, application, documentFile) &&
+               WriteMembers(members, code) && (variant == Variant::Full || WriteKeyLaboratoryReview(application, code));
     });
+    if (imported && documentFile) StoredApplicationDocument::WriteDocFile(*documentFile);
     return imported ? 1 : 0;
 }
 
