@@ -172,8 +172,12 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
                StoredApplicationDocument(m_connection).PlaceDoc(code, application, documentFile) &&
                WriteMembers(members, code) && (variant == Variant::Full || WriteKeyLaboratoryReview(application, code));
     });
-    if (imported && documentFile) StoredApplicationDocument::WriteDocFile(*documentFile);
-    return imported ? 1 : 0;
+    if (!imported) {
+        m_failedFiles.push_back(sys::FileName(path));
+        return 0;
+    }
+    if (documentFile) StoredApplicationDocument::WriteDocFile(*documentFile);
+    return 1;
 }
 
 bool ProjectApplicationBundle::WriteApplication(CAdoRecordSet& source, const std::string& code, Variant variant) {

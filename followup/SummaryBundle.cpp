@@ -162,8 +162,9 @@ bool SummaryBundle::OnBtnImport() {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return false;
     int count = 0;
+    m_failedFiles.clear();
     for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinPath(folder, name));
-    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_ICONINFORMATION);
+    ui::MessageBox(appdb::ImportReport(count, m_failedFiles), "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
     return true;
 }
@@ -174,9 +175,17 @@ int SummaryBundle::Import(const std::string& path) {
     if (document.number.empty()) return 0;  // a bundle without a document row
     if (!AskOverwrite(document.number)) return 0;
     bool replaceAchievements = true;
+    std::string attachmentFile;
     if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty())
-        replaceAchievements = ExtractAttachment(document);
-    return WriteDocument(document, replaceAchievements) ? 1 : 0;
+        replaceAchievements = ExtractAttachment(document, attachmentFile);
+    if (!WriteDocument(document, replaceAchievements)) {
+        m_failedFiles.push_back(sys::FileName(path));
+        return 0;
+    }
+    if (!attachmentFile.empty() &&
+        !(sys::MakeDirs(sys::ParentFolder(attachmentFile)) && sys::WriteFileAtomic(attachmentFile, document.attachment)))
+        ui::AfxMessageBox("Create file failed!");
+    return 1;
 }
 
 bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
@@ -218,7 +227,7 @@ bool SummaryBundle::AskOverwrite(const std::string& number) {
            IDOK;
 }
 
-bool SummaryBundle::ExtractAttachment(const Document& document) {
+bool SummaryBundle::ExtractAttachment(const Document& document, std::string& file) {
     CAdoRecordSet application;
     appdb::Bind(application, m_connection);
     std::string category;
@@ -227,15 +236,16 @@ bool SummaryBundle::ExtractAttachment(const Document& document) {
         category = FieldText(application, "XMLB");
 
     const std::string folder = AttachmentFolder(document.number, category);
-    const std::string file = folder.empty() ? std::string() : sys::JoinPath(folder, sys::SafeFileName(document.attachName));
-    if (!file.empty() && sys::FileExists(file) &&
-        ui::MessageBox("附件\"" + document.attachName + "\"已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) !=
-            IDOK)
-        return false;
-    if (file.empty() || !sys::MakeDirs(folder) || !sys::WriteFileAtomic(file, document.attachment)) {
+    if (folder.empty()) {
         ui::AfxMessageBox("Create file failed!");
         return false;
     }
+    const std::string target = sys::JoinPath(folder, sys::SafeFileName(document.attachName));
+    if (sys::FileExists(target) &&
+        ui::MessageBox("附件\"" + document.attachName + "\"已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) !=
+            IDOK)
+        return false;
+    file = target;
     return true;
 }
 

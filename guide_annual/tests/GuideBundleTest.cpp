@@ -222,6 +222,17 @@ TEST_F(Bundle, ImportCommandNamesUnreadableFilesAndSkipsFiveYearBundles) {
     EXPECT_TRUE(Guides().empty());
 }
 
+TEST_F(Bundle, ImportCommandCountsAnEmptyFileWithTheUnreadableOnes) {
+    testsupport::TempFolder bundles;
+    sys::WriteFileAtomic(bundles.File("empty.fund"), "");
+    CDlgOneGuide& view = OpenView("2006-2010");
+    driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dlg) { dlg.Click(IDOK); });
+    driver.AnswerFolder(bundles.Path());
+    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n另有1个文件不是有效的指南文件，未导入。");
+    view.OnBtnImport();
+    EXPECT_TRUE(Guides().empty());
+}
+
 TEST_F(Bundle, ExportCommandNeedsASelectionAndWritesIntoTheAnnualGuideFolder) {
     guidetest::StoreSimpleGuide("9140A01", "指南一", "2007");
     CDlgOneGuide& view = OpenView("2006-2010");
