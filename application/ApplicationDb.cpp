@@ -1,7 +1,6 @@
 #include "application/ApplicationDb.h"
 
 #include "platform/sys/Sys.h"
-#include "platform/text/Text.h"
 
 namespace appdb {
 
@@ -18,13 +17,6 @@ bool HasRow(CAdoConnection& connection, const std::string& sql) {
     CAdoRecordSet rs;
     Bind(rs, connection);
     return rs.Open(sql) && !rs.IsEOF();
-}
-
-std::string ImportReport(int count, const std::vector<std::string>& failedFiles) {
-    std::string report = text::Format("共导入了%d条数据！", count);
-    if (!failedFiles.empty()) report += "\r\n以下文件写入数据库失败，未导入：";
-    for (const std::string& name : failedFiles) report += "\r\n" + name;
-    return report;
 }
 
 }  // namespace appdb

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
@@ -16,10 +15,6 @@ bool Connect(CAdoConnection& connection);
 void Bind(CAdoRecordSet& recordset, CAdoConnection& connection);
 // True when the query gives at least one row.
 bool HasRow(CAdoConnection& connection, const std::string& sql);
-
-// The report of a folder import: "共导入了<n>条数据！", then the names of the
-// files whose records the database refused, so none is left out unexplained.
-std::string ImportReport(int count, const std::vector<std::string>& failedFiles);
 
 // Runs `work` in a transaction of the connection: committed when it returns
 // true, else rolled back.

@@ -7,6 +7,7 @@
 #include "application/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
@@ -164,7 +165,7 @@ bool SummaryBundle::OnBtnImport() {
     int count = 0;
     m_failedFiles.clear();
     for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinPath(folder, name));
-    ui::MessageBox(appdb::ImportReport(count, m_failedFiles), "提示", MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, m_failedFiles), "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
     return true;
 }
