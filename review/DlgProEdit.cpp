@@ -4,6 +4,7 @@
 #include "review/FirstReviewDb.h"
 #include "review/ProjectInfoStore.h"
 #include "review/WorkflowView.h"
+#include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Lists.h"
@@ -12,6 +13,8 @@
 namespace {
 
 using E = CDlgProEdit;
+
+constexpr const char* kApplicationTable = "corvane_ITEMAPPINFO";
 
 enum class FieldKind { Text, List, Day, Month };
 
@@ -172,6 +175,11 @@ void CDlgProEdit::InitCodeLists() {
     FillCodeList(IDC_SQRXB, "corvane_zd_xb");
     FillCodeList(IDC_XW, "corvane_zd_xw");
     FillCodeList(IDC_ZC, "corvane_zd_zc");
+    if (!m_pConnection) return;
+    std::vector<std::pair<int, std::string>> boxes;
+    for (const Field& field : kFields)
+        if (field.kind == FieldKind::Text) boxes.emplace_back(field.id, field.column);
+    ColumnLimits(*m_pConnection, kApplicationTable).LimitBoxes(*this, boxes);
 }
 
 void CDlgProEdit::LoadProject(const std::string& xmbh) {
@@ -259,7 +267,7 @@ void CDlgProEdit::SaveProject() {
         case projectinfo::SaveResult::NoSuchProject:
             return;
         case projectinfo::SaveResult::Failed:
-            ui::MessageBox("保存失败！", "提示", MB_OK | MB_ICONEXCLAMATION);
+            ui::MessageBox(FailureMessage(columns), "提示", MB_OK | MB_ICONEXCLAMATION);
             return;
         case projectinfo::SaveResult::Saved:
             break;
@@ -267,6 +275,15 @@ void CDlgProEdit::SaveProject() {
     SetDlgItemText(IDC_XMBH, outcome.number);
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
     if (m_pSelect) m_pSelect->RefreshLists();
+}
+
+std::string CDlgProEdit::FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const {
+    const ColumnLimits limits(*m_pConnection, kApplicationTable);
+    const std::string column = limits.FirstTooLong(columns);
+    for (const Field& field : kFields)
+        if (!column.empty() && field.column == column)
+            return TooLongMessage(FieldLabel(*this, field.id), limits.Of(column), "保存失败！");
+    return "保存失败！";
 }
 
 void CDlgProEdit::RenumberGroup(const std::string& prefix) {

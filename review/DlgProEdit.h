@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/text/DateTime.h"
@@ -31,7 +32,8 @@ public:
     explicit CDlgProEdit(CDlgFirstSelect* select = nullptr);
     static const ui::DialogTemplate& Template();
 
-    // Fills the sex, degree and title lists from their code tables.
+    // Fills the sex, degree and title lists from their code tables and limits
+    // each text box to what its column holds.
     void InitCodeLists();
     // Shows the application with this number; nothing changes when there is none.
     void LoadProject(const std::string& xmbh);
@@ -57,6 +59,8 @@ private:
     void ShowStoredDate(int id, const std::string& stored, const text::DateTime& date);
     // The text a field saves: the control's, or a date kept as it was stored.
     std::string FormValue(int id) const;
+    // "保存失败！", naming the field first when a value is longer than its column holds.
+    std::string FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const;
 
     // A stored date the picker could not show, and what the picker showed.
     struct KeptDate {

@@ -7,6 +7,7 @@
 #include "application/Dlgproappl.h"
 #include "foundation/Options.h"
 #include "platform/ui/App.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/TestDriverGTest.h"
@@ -248,6 +249,20 @@ TEST_F(ApplicationView, ListTextsOutsideTheListsSurviveASave) {
     Save(view);
     EXPECT_EQ(Query("select XMMC, XMLB, SQRXB, XW, ZC from corvane_itemappinfo"),
               (Rows{{"改名", "旧类别", "未知", "博士后", "无此职称"}}));
+}
+
+// The basic page's boxes hold their columns' lengths; a value set from
+// elsewhere that is still too long is named when the save fails.
+TEST_F(ApplicationView, BoxesHoldTheirColumnsAndAnOverLongValueIsNamed) {
+    CDlgproappl& view = OpenView();
+    const std::pair<int, int> limits[] = {{B::IDC_NAME, 255}, {B::IDC_POSTCODE, 6}, {B::IDC_SUBJECT_WORDS, 255}};
+    for (const auto& [id, limit] : limits) EXPECT_EQ(Basic(view).Item<ui::Edit>(id)->GetLimitChars(), limit) << id;
+    FillNew(view, "9140A010101", "U001");
+    Basic(view).SetDlgItemText(B::IDC_POSTCODE, "1000810");
+    driver.ExpectMessageBox("提示", "“邮政编码”不能超过6个字符。\r\n数据保存失败！");
+    view.OnBtnSave();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_TRUE(Numbers().empty());
 }
 
 TEST_F(ApplicationView, EditingTheNumberOfALoadedProject) {

@@ -2,6 +2,7 @@
 // refusals, and the renumbering that a new guide code, year or unit brings.
 #include "FirstReviewTestSupport.h"
 #include "platform/ui/DateTimeCtrl.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Lists.h"
 #include "review/DlgProEdit.h"
 #include "review/ProjectInfoStore.h"
@@ -222,11 +223,29 @@ TEST_F(ProEditTest, ARefusedWriteLeavesEveryTableAsItWas) {
     editor->SetDlgItemText(CDlgProEdit::IDC_DWDM, "0002");
     editor->SetDlgItemText(CDlgProEdit::IDC_YZBM, "1000810");  // longer than the column takes
     driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
-    driver.ExpectMessageBox("提示", "保存失败！");
+    driver.ExpectMessageBox("提示", "“邮政编码”不能超过6个字符。\r\n保存失败！");  // the field is named
     editor->SaveProject();
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), kGroupA + "001");
     EXPECT_EQ(Projects(), before);
+}
+
+// Typing stops at what the column holds, in characters as the database
+// counts them: a name of Chinese characters gets its full length.
+TEST_F(ProEditTest, TextBoxesTakeWhatTheirColumnsHold) {
+    const struct {
+        int id;
+        int limit;
+    } cases[] = {{CDlgProEdit::IDC_YZBM, 6}, {CDlgProEdit::IDC_SQRXM, 14}, {CDlgProEdit::IDC_XMMC, 255},
+                 {CDlgProEdit::IDC_DWDM, 4},  {CDlgProEdit::IDC_GJZC, 6}};
+    for (const auto& c : cases) {
+        auto* box = editor->Item<ui::Edit>(c.id);
+        EXPECT_EQ(box->GetLimitChars(), c.limit) << c.id;
+        EXPECT_EQ(box->GetLimitText(), 0) << "no limit in GBK bytes besides " << c.id;
+    }
+    const QString name = QString::fromStdString("欧阳一二三四五六七八九十甲乙丙");
+    EXPECT_EQ(editor->Item<ui::Edit>(CDlgProEdit::IDC_SQRXM)->ApplyTypingRules(name).toStdString(),
+              "欧阳一二三四五六七八九十甲乙");
 }
 
 TEST_F(ProEditTest, SaveOfAProjectRemovedMeanwhileEndsWithoutAMessage) {

@@ -64,6 +64,7 @@ TEST(EditTest, TypingRulesHoldForTheUserButNotForTheProgram) {
         {"allowed characters", 10, [](Edit& e) { e.SetValidChars("1234567890()-"); }, "(010)x-8a", "(010)-8"},
         {"limit in GBK bytes", 10, [](Edit& e) { e.LimitText(5); }, "ab中文字", "ab中"},
         {"limit on a multi-line edit", 12, [](Edit& e) { e.LimitText(4); }, "一二三", "一二"},
+        {"limit in characters, as a text column counts", 10, [](Edit& e) { e.LimitChars(4); }, "ab中文字", "ab中文"},
         {"read-only takes nothing", 13, [](Edit&) {}, "abc", ""},
     };
     for (const Case& c : cases) {
