@@ -44,11 +44,24 @@ std::size_t CharacterCount(const std::string& utf8) {
 }
 
 std::string FieldLabel(const ui::Dialog& dialog, int id) {
-    std::string label;
-    for (const ui::ControlTemplate& control : dialog.GetTemplate().controls) {
-        if (control.id == id) break;
-        if (control.kind == ui::Kind::Static) label = control.text;
+    const std::vector<ui::ControlTemplate>& controls = dialog.GetTemplate().controls;
+    const ui::ControlTemplate* box = nullptr;
+    for (const ui::ControlTemplate& control : controls)
+        if (control.id == id) box = &control;
+    if (!box) return {};
+    // The nearest text on the box's line to its left, else the nearest
+    // above it over the same columns (the heading of a table of boxes).
+    const ui::ControlTemplate* left = nullptr;
+    const ui::ControlTemplate* above = nullptr;
+    for (const ui::ControlTemplate& control : controls) {
+        if (control.kind != ui::Kind::Static || control.text.empty()) continue;
+        const ui::DluRect& r = control.rect;
+        const bool sameLine = r.y < box->rect.y + box->rect.cy && box->rect.y < r.y + r.cy;
+        if (sameLine && r.x + r.cx <= box->rect.x + 2 && (!left || r.x > left->rect.x)) left = &control;
+        const bool overColumns = r.x < box->rect.x + box->rect.cx && box->rect.x < r.x + r.cx;
+        if (overColumns && r.y + r.cy <= box->rect.y && (!above || r.y > above->rect.y)) above = &control;
     }
+    std::string label = left ? left->text : above ? above->text : std::string();
     label = text::ReplaceAll(label, "(必填)", "");
     for (const char* colon : {"：", ":"}) {
         const std::string tail(colon);

@@ -34,8 +34,9 @@ private:
 // Characters of a UTF-8 text as the database counts them.
 std::size_t CharacterCount(const std::string& utf8);
 
-// The label a dialog's template puts before the control: the text of the
-// nearest static before it, without "(必填)" or a closing colon.
+// The label a dialog's template gives the control: the nearest static text
+// to its left on its line, else the nearest above it (a column heading),
+// without "(必填)" or a closing colon.
 std::string FieldLabel(const ui::Dialog& dialog, int id);
 
 // "“<field>”不能超过<n>个字符。" followed by the failure text on its own line.
