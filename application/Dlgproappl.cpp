@@ -372,7 +372,7 @@ void CDlgproappl::SetDlgValue(PROAPP record) {
         const std::string& value = record.*proapp::FindTextField(f.column);
         ui::Wnd* control = Basic().GetDlgItem(f.id);
         if (auto* picker = dynamic_cast<ui::DateTimeCtrl*>(control)) {
-            picker->SetTime(ParseStoredDate(value));
+            picker->ShowStored(value, ParseStoredDate(value));  // an unreadable date is saved back as it was
         } else if (control) {
             control->SetWindowText(value);
         }

@@ -193,7 +193,6 @@ void CDlgProEdit::LoadProject(const std::string& xmbh) {
     std::string number;
     rs.GetString("XMBH", number);
     SetDlgItemText(IDC_XMBH, number);
-    m_keptDates.clear();
     for (const Field& field : kFields) {
         std::string value;
         rs.GetString(field.column, value);
@@ -206,25 +205,12 @@ void CDlgProEdit::LoadProject(const std::string& xmbh) {
                 break;
             case FieldKind::Day:
             case FieldKind::Month:
-                ShowStoredDate(field.id, value, StoredDate(value, field.kind));
+                // An empty or unreadable date is shown and saved back as stored.
+                Item<ui::DateTimeCtrl>(field.id)->ShowStored(value, StoredDate(value, field.kind));
                 break;
         }
     }
     LoadMembers(xmbh);
-}
-
-void CDlgProEdit::ShowStoredDate(int id, const std::string& stored, const text::DateTime& date) {
-    auto* picker = Item<ui::DateTimeCtrl>(id);
-    // A picker cannot show an empty or unreadable date: it keeps what it
-    // showed, and the stored text is written back unless the user picks a date.
-    if (!picker->SetTime(date)) m_keptDates.push_back({id, stored, picker->GetWindowText()});
-}
-
-std::string CDlgProEdit::FormValue(int id) const {
-    const std::string shown = GetDlgItemText(id);
-    for (const KeptDate& kept : m_keptDates)
-        if (kept.id == id && kept.shown == shown) return kept.stored;
-    return shown;
 }
 
 void CDlgProEdit::LoadMembers(const std::string& xmbh) {
@@ -259,7 +245,7 @@ void CDlgProEdit::SaveProject() {
         return;
     }
     projectinfo::Columns columns;
-    for (const Field& field : kFields) columns.emplace_back(field.column, FormValue(field.id));
+    for (const Field& field : kFields) columns.emplace_back(field.column, GetDlgItemText(field.id));
     if (!m_pConnection) return;
     const projectinfo::SaveOutcome outcome = projectinfo::SaveApplication(
         *m_pConnection, oldNumber, projectinfo::Prefix(guideCode, year, unitCode), columns);

@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/text/DateTime.h"
-
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
 
@@ -56,17 +54,8 @@ protected:
 private:
     void FillCodeList(int id, const std::string& table);
     void LoadMembers(const std::string& xmbh);
-    void ShowStoredDate(int id, const std::string& stored, const text::DateTime& date);
-    // The text a field saves: the control's, or a date kept as it was stored.
-    std::string FormValue(int id) const;
     // "保存失败！", naming the field first when a value is longer than its column holds.
     std::string FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const;
 
-    // A stored date the picker could not show, and what the picker showed.
-    struct KeptDate {
-        int id;
-        std::string stored, shown;
-    };
-    std::vector<KeptDate> m_keptDates;
     CDlgFirstSelect* m_pSelect;
 };

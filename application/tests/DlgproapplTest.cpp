@@ -238,17 +238,20 @@ TEST_F(ApplicationView, LoadingShowsEveryPageAndASecondSaveKeepsWhatWasLoaded) {
     EXPECT_EQ(Column("select xm from corvane_project_sqcy"), (std::vector<std::string>{"甲", "乙"}));
 }
 
-TEST_F(ApplicationView, ListTextsOutsideTheListsSurviveASave) {
+// Neither a list text outside the list nor a stored date the picker cannot
+// read is replaced by a save (by a blank or by the date the picker held).
+TEST_F(ApplicationView, ListTextsOutsideTheListsAndUnreadableDatesSurviveASave) {
     CDlgproappl& view = OpenView();
     FillNew(view, "9140A010101", "U001");
     Save(view);
-    appviewtest::Exec("update corvane_itemappinfo set XMLB = '旧类别', SQRXB = '未知', XW = '博士后', ZC = '无此职称'");
+    appviewtest::Exec("update corvane_itemappinfo set XMLB = '旧类别', SQRXB = '未知', XW = '博士后', ZC = '无此职称', "
+                      "SQRQ = '', XMQSRQ = '待定'");
     Open(view, "9140A01010108U001001");
     Basic(view).SetDlgItemText(B::IDC_NAME, "改名");
     driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
     Save(view);
-    EXPECT_EQ(Query("select XMMC, XMLB, SQRXB, XW, ZC from corvane_itemappinfo"),
-              (Rows{{"改名", "旧类别", "未知", "博士后", "无此职称"}}));
+    EXPECT_EQ(Query("select XMMC, XMLB, SQRXB, XW, ZC, SQRQ, XMQSRQ from corvane_itemappinfo"),
+              (Rows{{"改名", "旧类别", "未知", "博士后", "无此职称", "", "待定"}}));
 }
 
 // The basic page's boxes hold their columns' lengths; a value set from

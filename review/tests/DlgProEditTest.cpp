@@ -144,9 +144,8 @@ TEST_F(ProEditTest, SaveInTheSameGroupKeepsTheNumberAndWritesTheForm) {
     EXPECT_EQ(Query("select FIRSTAPPR from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")), (Rows{{""}}));
 }
 
-// A stored date the picker cannot show, or a list text that is none of the
-// list's items, is written back as it was: the picker still shows the
-// previous project's date and the list shows no item.
+// A stored date the picker cannot read, or a list text that is none of the
+// list's items, is written back as it was, never the previous project's date.
 TEST_F(ProEditTest, SaveKeepsUnreadableDatesAndListTextsOutsideTheLists) {
     AddProject(kGroupA + "001", "甲");
     Exec("update CORVANE_ITEMAPPINFO set SQRQ = '2007/01/02', XMQSRQ = '2007/02', XMZZRQ = '2009/03'");

@@ -1,6 +1,7 @@
 // The common controls: typing rules of the edit, combo and list boxes, the
 // report list control, the date picker and the progress bar, with the
 // notifications they send to their dialog.
+#include <QDateTimeEdit>
 #include <gtest/gtest.h>
 
 #include "platform/ui/App.h"
@@ -260,6 +261,29 @@ TEST(DateTimeCtrlTest, ShowsTheDisplayFormatAndExchangesTheDate) {
     EXPECT_EQ(read.month, 3);
     EXPECT_EQ(read.day, 9);
     EXPECT_FALSE(form.Logged("date 50"));
+}
+
+// A stored value that is no date is shown and answered as it is until a date
+// is set or picked, never replaced by the date the picker held before.
+TEST(DateTimeCtrlTest, AStoredTextThatIsNoDateIsKeptUntilADateIsChosen) {
+    CForm form;
+    auto* picker = form.Item<DateTimeCtrl>(50);
+    picker->SetFormat("yyyy/MM/dd");
+    for (const char* stored : {"", "待定"}) {
+        SCOPED_TRACE(stored);
+        ASSERT_TRUE(picker->SetTime(text::DateTime{2008, 3, 9}));
+        picker->ShowStored(stored, text::DateTime{0, 0, 0});
+        EXPECT_EQ(picker->GetWindowText(), stored);
+    }
+    picker->ShowStored("2009/01/02", text::DateTime{2009, 1, 2});
+    EXPECT_EQ(picker->GetWindowText(), "2009/01/02");
+
+    picker->ShowStored("待定", text::DateTime{0, 0, 0});
+    auto* edit = qobject_cast<QDateTimeEdit*>(picker->GetWidget());
+    ASSERT_NE(edit, nullptr);
+    edit->setDate(QDate(2010, 5, 6));  // the user picks a date
+    EXPECT_EQ(picker->GetWindowText(), "2010/05/06");
+    EXPECT_TRUE(form.Logged("date 50"));
 }
 
 TEST(ProgressCtrlTest, PositionsStayInRangeAndStepsWrap) {
