@@ -80,12 +80,6 @@ std::string FieldText(CAdoRecordSet& rs, const char* column) {
     return value;
 }
 
-bool IsNullValue(CAdoRecordSet& rs, const char* column) {
-    ado::Recordset* fields = rs.GetFields();
-    ado::Variant value;
-    return fields && fields->GetValue(fields->FindColumn(column), value) && value.IsNullOrEmpty();
-}
-
 // Copies one column of the bundle's row into the row being added. A column
 // the bundle does not carry stays empty; a rich text the bundle holds as NULL
 // stays NULL.

@@ -1,6 +1,7 @@
 #include "followup/SummaryBundle.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "application/ApplicationDb.h"
@@ -73,7 +74,7 @@ void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示",
 // What an import takes from a bundle, read whole before anything is written.
 struct SummaryBundle::Document {
     std::string number, backupName, contributors, attachName;
-    std::vector<std::pair<const char*, std::string>> richTexts;
+    std::vector<std::pair<const char*, std::optional<std::string>>> richTexts;  // nullopt: NULL
     std::string attachment;
     std::vector<std::array<std::string, kAchievementColumns.size()>> achievements;
 };
@@ -209,7 +210,8 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
     for (const char* column : info.richColumns) {
         std::string bytes;
         ReadLongBinary(row, column, bytes);
-        document.richTexts.emplace_back(column, std::move(bytes));
+        if (bytes.empty() && IsNullValue(row, column)) document.richTexts.emplace_back(column, std::nullopt);
+        else document.richTexts.emplace_back(column, std::move(bytes));
     }
     ReadLongBinary(row, "ATTACH", document.attachment);
     for (; !achievements.IsEOF(); achievements.MoveNext()) {
@@ -261,7 +263,9 @@ bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievem
         bool ok = row.Open("select * from " + table + " where XMBH = " + number) && row.AddNew() &&
                   row.SetString("XMBH", document.number) && row.SetString("BACKUPNAME", document.backupName) &&
                   row.SetString("SJWCR", document.contributors) && row.SetString("ATTACHNAME", document.attachName);
-        for (const auto& [column, bytes] : document.richTexts) ok = ok && WriteLongBinary(row, column, bytes);
+        // The row is new (the stored one was deleted): a NULL text is left NULL.
+        for (const auto& [column, bytes] : document.richTexts)
+            if (bytes) ok = ok && WriteLongBinary(row, column, *bytes);
         if (keepAttachment) ok = ok && WriteLongBinary(row, "ATTACH", document.attachment);
         if (!ok || !row.Update()) {
             row.CancelUpdate();

@@ -100,6 +100,15 @@ TEST_F(SummaryBundleTest, ExportWritesOneBundlePerTickedDocumentAndImportReplace
     }
 }
 
+TEST_F(SummaryBundleTest, ANullRichTextStaysNullAndAnEmptyOneEmpty) {
+    StoreSummary(kNumber);
+    Exec("update corvane_itemcheckaccept set ZBSXQK = NULL, WCQKJJ = X''");
+    const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
+    Exec("delete from corvane_itemcheckaccept");
+    ImportAll(Variant::AcceptanceSummary, folder, 1);
+    EXPECT_EQ(Query("select ZBSXQK is null, length(WCQKJJ) from corvane_itemcheckaccept"), (Rows{{"1", "0"}}));
+}
+
 TEST_F(SummaryBundleTest, ExportingTheSameProjectAgainReplacesTheBundle) {
     StoreSummary(kNumber, "第一次");
     const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
