@@ -368,9 +368,17 @@ TEST_F(UnitExchange, AFileThatIsNoUnitFileChangesNothing) {
     ASSERT_TRUE(groups.Open("select * from CORVANE_SPECGROUP"));
     ASSERT_TRUE(groups.Save(PathOf("groups.uif")));
     groups.Close();
+    // The unit's columns with the address and postcode swapped: copied by
+    // position, each would land in the other's column.
+    CAdoRecordSet swapped;
+    BindRecordset(swapped, connection);
+    ASSERT_TRUE(swapped.Open("select DWDM, DWMC, SSBM, DWJC, KYGLBM, TXDZ, YZBM, SZS, DWSZCS, LXR, DH, SJ, KHYH, KHDW, ZH "
+                             "from CORVANE_UNIT"));
+    ASSERT_TRUE(swapped.Save(PathOf("swapped.uif")));
+    swapped.Close();
 
     const Rows before = Query(kProjectDatabase, "select * from CORVANE_UNIT order by DWDM");
-    for (const char* name : {"broken.uif", "groups.uif"}) {
+    for (const char* name : {"broken.uif", "groups.uif", "swapped.uif"}) {
         SCOPED_TRACE(name);
         file = PathOf(name);
         Import(CDlgRepeatRecord::IDC_OVERWRITE);
