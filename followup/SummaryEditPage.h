@@ -65,6 +65,10 @@ private:
     // Stores the document under `k1` (moved from `k0`) in one transaction;
     // false when anything was refused, with nothing changed.
     bool StoreDocument(const std::string& k0, const std::string& k1, bool replaceK1);
+    // The attach page's boxes limited to their columns, and the failure text
+    // after the label of the first value its column cannot hold.
+    static std::vector<std::pair<int, std::string>> LimitedBoxes();
+    std::string FailureText(const std::string& failure) const;
     bool StoreAchievements(const std::string& k0, const std::string& k1);
     void PlaceToolBar();
 

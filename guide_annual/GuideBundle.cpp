@@ -6,6 +6,7 @@
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "foundation/LongBinary.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
 
@@ -48,10 +49,8 @@ bool CopyTexts(CAdoRecordSet& from, CAdoRecordSet& to, std::initializer_list<con
 }
 
 bool CopyBlobs(CAdoRecordSet& from, CAdoRecordSet& to, std::initializer_list<const char*> columns) {
-    for (const char* column : columns) {
-        std::string bytes;
-        if (!guidestore::ReadBlob(from, column, bytes) || !guidestore::WriteBlob(to, column, bytes)) return false;
-    }
+    for (const char* column : columns)
+        if (!CopyLongBinary(from, column, to)) return false;
     return true;
 }
 
@@ -91,7 +90,7 @@ bool AddDirections(CAdoConnection& connection, CAdoRecordSet& directions) {
     BindGuideRecordset(target, connection);
     if (!target.Open("select * from corvane_year_studyaspect")) return false;
     const long count = directions.GetFieldCount();
-    if (count > target.GetFieldCount()) return false;
+    if (!HasLayoutOf(directions, connection, "corvane_year_studyaspect", count)) return false;
     for (; !directions.IsEOF(); directions.MoveNext()) {
         const bool added = AddRow(target, [&] {
             for (long i = 0; i < count; ++i) {

@@ -100,6 +100,15 @@ TEST_F(SummaryBundleTest, ExportWritesOneBundlePerTickedDocumentAndImportReplace
     }
 }
 
+TEST_F(SummaryBundleTest, ANullRichTextStaysNullAndAnEmptyOneEmpty) {
+    StoreSummary(kNumber);
+    Exec("update corvane_itemcheckaccept set ZBSXQK = NULL, WCQKJJ = X''");
+    const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
+    Exec("delete from corvane_itemcheckaccept");
+    ImportAll(Variant::AcceptanceSummary, folder, 1);
+    EXPECT_EQ(Query("select ZBSXQK is null, length(WCQKJJ) from corvane_itemcheckaccept"), (Rows{{"1", "0"}}));
+}
+
 TEST_F(SummaryBundleTest, ExportingTheSameProjectAgainReplacesTheBundle) {
     StoreSummary(kNumber, "第一次");
     const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
@@ -169,6 +178,27 @@ TEST_F(SummaryBundleTest, FundOfficeWithoutASaveFolderCannotPlaceTheAttachment) 
     SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport();
     EXPECT_EQ(SummaryTexts(kNumber).size(), 1u);
     EXPECT_EQ(Achievements(kNumber).size(), 1u);
+}
+
+// A bundle whose write the database refuses is named in the report, and the
+// fund office's attachment file is written only once the record is stored.
+TEST_F(SummaryBundleTest, RefusedWriteIsNamedAndLeavesNoAttachmentFile) {
+    StoreSummary(kNumber);
+    const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
+    Exec("delete from corvane_itemcheckaccept");
+    Exec("create trigger refuse before insert on corvane_itemcheckaccept begin select raise(abort, 'refused'); end");
+    SetRole(2);
+    COptions options;
+    options.SetAcceptDir(files.File("验收") + "\\");
+    options.Save();
+
+    driver.AnswerFolder(folder);
+    driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下文件写入数据库失败，未导入：\r\n") + kNumber +
+                                        ".prosum");
+    EXPECT_TRUE(SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport());
+    EXPECT_TRUE(SummaryTexts(kNumber).empty());
+    EXPECT_FALSE(sys::FileExists(
+        files.File(std::string("验收/9140A01/重点项目/") + kNumber + "/所有文件/报告.pdf")));
 }
 
 TEST_F(SummaryBundleTest, DeclinedOverwriteAndEmptyFolderImportNothing) {
