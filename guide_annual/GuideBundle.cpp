@@ -119,7 +119,7 @@ bool MayWrite(CAdoConnection& connection, const std::string& fund, const std::st
 }  // namespace
 
 std::string GuideBundle::FileName(const std::string& fund, const std::string& year, const std::string& today) {
-    return fund + "(" + year + ")(" + today + ")." + kExtension;
+    return sys::SafeFileName(fund + "(" + year + ")(" + today + ")") + "." + kExtension;
 }
 
 std::string GuideBundle::ScratchFile(int part) {
@@ -143,7 +143,7 @@ bool GuideBundle::Export(CAdoConnection& connection, const std::string& fund, co
     if (!ok) return false;
     ok = LengthPrefixedContainer::Write(sys::JoinPath(folder, FileName(fund, year, today)), kAnnualMarker, parts);
 
-    const std::string companion = sys::JoinPath(folder, fund + "(" + today + ")");
+    const std::string companion = sys::JoinPath(folder, sys::SafeFileName(fund + "(" + today + ")"));
     const std::string code = guidestore::Quote(fund);
     SaveQuery(connection, "select * from corvane_specgroup where jjbh = '" + code + "'", companion + ".sif", true);
     SaveQuery(connection, "select * from corvane_lab where sysdm = '" + code + "'", companion + ".lif", true);

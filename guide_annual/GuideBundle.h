@@ -21,7 +21,8 @@ public:
         Failed,     // the database refused a row; nothing was written
     };
 
-    // "<fund>(<year>)(<today>).fund".
+    // "<fund>(<year>)(<today>).fund", made a safe file name: the fund number
+    // and year come from data and may carry path separators.
     static std::string FileName(const std::string& fund, const std::string& year, const std::string& today);
 
     // Writes the bundle of a stored guide into `folder`, and its companion
