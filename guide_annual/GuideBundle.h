@@ -7,19 +7,14 @@
 #include <string>
 
 #include "foundation/AdoConnection.h"
+#include "guide_annual/GuideBundleParts.h"
 
 class GuideBundle {
 public:
     static constexpr char kAnnualMarker = '1';
     static constexpr const char* kExtension = "fund";
 
-    enum class ImportResult {
-        Imported,
-        Skipped,    // the guide is stored and the policy keeps it
-        OtherKind,  // a bundle with another marker: left alone, not counted
-        Corrupt,    // not a readable bundle; nothing was written
-        Failed,     // the database refused a row; nothing was written
-    };
+    using ImportResult = guidebundle::ImportResult;
 
     // "<fund>(<year>)(<today>).fund", made a safe file name: the fund number
     // and year come from data and may carry path separators.
