@@ -23,8 +23,9 @@ void GuideBundle::RemoveScratchFiles() { guidebundle::RemoveScratchFiles(); }
 
 bool GuideBundle::Export(CAdoConnection& connection, const std::string& fund, const std::string& year,
                          const std::string& folder, const std::string& today) {
+    const std::string bundle = sys::JoinPath(folder, FileName(fund, year, today));
     if (!guidestore::IsGuideStored(connection, fund, year) ||
-        !guidebundle::WriteBundle(kAnnualKind, connection, fund, year, sys::JoinPath(folder, FileName(fund, year, today))))
+        !guidebundle::WriteBundle(kAnnualKind, connection, fund, year, bundle))
         return false;
     // The companion files are a courtesy: the export stands without them.
     const std::string companion = sys::JoinPath(folder, sys::SafeFileName(fund + "(" + today + ")"));

@@ -70,7 +70,8 @@ bool AddSubjects(const BundleKind& kind, CAdoConnection& connection, CAdoRecordS
     if (!target.Open(std::string("select * from ") + kind.tables[1])) return false;
     for (; !subjects.IsEOF(); subjects.MoveNext()) {
         const bool added = AddRow(target, [&] {
-            return CopyTexts(subjects, target, {"ZTBH", "JJBH", "FBNF", "ZTMC"}) && CopyBlobs(subjects, target, {"YJMD"});
+            return CopyTexts(subjects, target, {"ZTBH", "JJBH", "FBNF", "ZTMC"}) &&
+                   CopyBlobs(subjects, target, {"YJMD"});
         });
         if (!added) return false;
     }
@@ -138,7 +139,8 @@ bool WriteBundle(const BundleKind& kind, CAdoConnection& connection, const std::
 bool SaveCompanions(CAdoConnection& connection, const std::string& fund, const std::string& groupPath,
                     const std::string& labPath) {
     const std::string code = guidestore::Quote(fund);
-    const bool group = SaveQuery(connection, "select * from corvane_specgroup where jjbh = '" + code + "'", groupPath, true);
+    const bool group =
+        SaveQuery(connection, "select * from corvane_specgroup where jjbh = '" + code + "'", groupPath, true);
     const bool lab = SaveQuery(connection, "select * from corvane_lab where sysdm = '" + code + "'", labPath, true);
     return group && lab;
 }

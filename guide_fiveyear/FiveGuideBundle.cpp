@@ -25,8 +25,9 @@ bool FiveGuideBundle::Export(CAdoConnection& connection, const std::string& fund
                              const std::string& folder, const std::string& today) {
     const bool bundle = guidebundle::WriteBundle(kFiveYearKind, connection, fund, period,
                                                  sys::JoinPath(folder, FileName(fund, today, kExtension)));
-    const bool companions = guidebundle::SaveCompanions(connection, fund, sys::JoinPath(folder, FileName(fund, today, "sif")),
-                                                        sys::JoinPath(folder, FileName(fund, today, "lif")));
+    const bool companions =
+        guidebundle::SaveCompanions(connection, fund, sys::JoinPath(folder, FileName(fund, today, "sif")),
+                                    sys::JoinPath(folder, FileName(fund, today, "lif")));
     return bundle && companions;
 }
 
