@@ -12,7 +12,7 @@
 class GuideBundle {
 public:
     static constexpr char kAnnualMarker = '1';
-    static constexpr const char* kExtension = "fund";
+    static constexpr const char* kExtension = guidebundle::kExtension;
 
     using ImportResult = guidebundle::ImportResult;
 

@@ -14,6 +14,7 @@
 namespace guidebundle {
 
 constexpr int kParts = 3;
+inline constexpr const char* kExtension = "fund";
 
 enum class ImportResult {
     Imported,

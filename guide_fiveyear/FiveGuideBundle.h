@@ -12,7 +12,7 @@
 class FiveGuideBundle {
 public:
     static constexpr char kFiveYearMarker = '0';
-    static constexpr const char* kExtension = "fund";
+    static constexpr const char* kExtension = guidebundle::kExtension;
 
     using ImportResult = guidebundle::ImportResult;
 
