@@ -47,7 +47,6 @@ void CDlgFiveGuide::OnInitialUpdate() {
     InitUnitDict();
     m_arrChapterFiles.clear();
     for (int i = 0; i < fiveyearstore::kChapterCount; ++i) m_arrChapterFiles.push_back(fiveyearstore::ChapterFile(i));
-    m_dlgList.SetUpList();
     ShowFundInfo(m_strPublishYear);
     ButtonTexture(m_dlgList.m_btnImport, 3121, "导入");
     ButtonTexture(m_dlgList.m_btnExport, 3119, "导出");
