@@ -77,6 +77,15 @@ float TextAsFloat(CAdoRecordSet& recordset, const std::string& column) {
 
 }  // namespace workflow
 
+ui::DialogTemplate CWorkflowView::FrameTemplate(int dialogId, int panelPlace) {
+    using ui::Kind;
+    return {dialogId, "", {0, 0, 749, 511}, {
+        {Kind::Static, IDC_BAR_PLACE, "", {7, 4, 202, 53}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_TREE_PLACE, "", {7, 64, 202, 447}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, panelPlace, "", {216, 4, 531, 507}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+}
+
 void CWorkflowView::OnInitialUpdate() {
     ui::FormView::OnInitialUpdate();
     if (!workflow::ConnectProjectDatabase(m_connection)) {

@@ -59,6 +59,9 @@ public:
 
 protected:
     explicit CWorkflowView(const ui::DialogTemplate& tpl) : ui::FormView(tpl) {}
+    // The frame every workflow view has: the year bar's and the tree's
+    // placeholders at the left, the step panel's at the right.
+    static ui::DialogTemplate FrameTemplate(int dialogId, int panelPlace);
     // Hands the connection to the step panels and creates them over their
     // placeholders (called before the bar and the tree are made).
     virtual void CreateStepPanels() = 0;
