@@ -15,10 +15,7 @@ const ui::DialogTemplate& CDlgGuideDetail::Template() {
 }
 
 CDlgGuideDetail::CDlgGuideDetail(CDlgOneGuide& view)
-    : GuideDetailPanel(Template(), kLayout,
-                       {[&view] { view.OnBtnAdd(); }, [&view] { view.OnButtonSave(); },
-                        [&view] { view.OnBtnExportToWord(); }},
-                       CGuideTabWnd::WM_CHAPTER_SELCHANGE),
+    : GuideDetailPanel(Template(), kLayout, CommandsOf(view), CGuideTabWnd::WM_CHAPTER_SELCHANGE),
       m_dlgHeader(view) {}
 
 void CDlgGuideDetail::CreatePanels() {

@@ -14,10 +14,7 @@ const ui::DialogTemplate& CDlgGuideList::Template() {
 }
 
 CDlgGuideList::CDlgGuideList(CDlgOneGuide& view)
-    : GuideListPanel(kLayout,
-                     {[&view] { view.OnBtnImport(); }, [&view] { view.OnBtnExport(); },
-                      [&view] { view.OnBtnSearch(); }, [&view] { view.OnBtnDelete(); },
-                      [&view] { view.OnDblclkListFundinfo(); }},
+    : GuideListPanel(kLayout, CommandsOf(view),
                      {{"基金编号/实验室代码", 130}, {"指南名称", 400}, {"发布年份", 100}}) {}
 
 void CDlgGuideList::AddGuide(const std::string& fund, const std::string& name, const std::string& year) {

@@ -32,6 +32,11 @@ public:
     struct Commands {
         std::function<void()> add, save, word;
     };
+    // The commands of a guide view: OnBtnAdd, OnButtonSave, OnBtnExportToWord.
+    template <class View>
+    static Commands CommandsOf(View& view) {
+        return {[&view] { view.OnBtnAdd(); }, [&view] { view.OnButtonSave(); }, [&view] { view.OnBtnExportToWord(); }};
+    }
 
     ui::ToolBar m_wndToolBar;
     CButtonST m_btnAdd, m_btnSave, m_btnWord;

@@ -22,6 +22,13 @@ public:
     struct Commands {
         std::function<void()> import, exportGuides, search, remove, open;
     };
+    // The commands of a guide view: OnBtnImport, OnBtnExport, OnBtnSearch,
+    // OnBtnDelete and OnDblclkListFundinfo.
+    template <class View>
+    static Commands CommandsOf(View& view) {
+        return {[&view] { view.OnBtnImport(); }, [&view] { view.OnBtnExport(); }, [&view] { view.OnBtnSearch(); },
+                [&view] { view.OnBtnDelete(); }, [&view] { view.OnDblclkListFundinfo(); }};
+    }
 
     ui::ListCtrl& List() const { return *Item<ui::ListCtrl>(m_layout.list); }
 

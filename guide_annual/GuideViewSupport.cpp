@@ -9,6 +9,25 @@
 
 namespace guideview {
 
+ui::DialogTemplate ViewTemplate(int dialogId, int listFrame, int detailFrame) {
+    using ui::Kind;
+    return {dialogId, "", {0, 0, 751, 515}, {
+        {Kind::Static, listFrame, "", {4, 4, 743, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, detailFrame, "", {4, 132, 743, 379}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+}
+
+void StyleButtons(GuideListPanel& list, GuideDetailPanel& detail,
+                  const std::function<void(CButtonST& button, int icon, const std::string& tooltip)>& style) {
+    style(list.m_btnImport, 3121, "导入");
+    style(list.m_btnExport, 3119, "导出");
+    style(list.m_btnSearch, 3120, "查找");
+    style(list.m_btnDelete, 3151, "删除");
+    style(detail.m_btnAdd, 3157, "新增");
+    style(detail.m_btnSave, 3152, "保存");
+    style(detail.m_btnWord, 3123, "导出成word文档");
+}
+
 bool Connect(CAdoConnection& connection, CAdoRecordSet& recordset) {
     if (!ConnectGuideDatabase(connection)) {
         ui::AfxMessageBox("数据库连接失败！");

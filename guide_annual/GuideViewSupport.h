@@ -9,9 +9,19 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "guide_annual/GuideBundleParts.h"
+#include "guide_annual/GuideDetailPanel.h"
+#include "guide_annual/GuideListPanel.h"
 #include "platform/ui/Wnd.h"
 
 namespace guideview {
+
+// The view: the list panel's frame over the detail panel's.
+ui::DialogTemplate ViewTemplate(int dialogId, int listFrame, int detailFrame);
+
+// Styles the seven buttons of the panels (icon and tool tip each) with the
+// view's own styling.
+void StyleButtons(GuideListPanel& list, GuideDetailPanel& detail,
+                  const std::function<void(CButtonST& button, int icon, const std::string& tooltip)>& style);
 
 // Connects and binds the view's recordset; "数据库连接失败！" when it cannot.
 bool Connect(CAdoConnection& connection, CAdoRecordSet& recordset);

@@ -27,11 +27,7 @@ using guidestore::Quote;
 }  // namespace
 
 const ui::DialogTemplate& CDlgFiveGuide::Template() {
-    using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 751, 515}, {
-        {Kind::Static, IDC_LIST_FRAME, "", {4, 4, 743, 124}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_DETAIL_FRAME, "", {4, 132, 743, 379}, SS_BLACKFRAME, {}, true},
-    }, WS_CHILD};
+    static const ui::DialogTemplate tpl = guideview::ViewTemplate(IDD, IDC_LIST_FRAME, IDC_DETAIL_FRAME);
     return tpl;
 }
 
@@ -48,13 +44,9 @@ void CDlgFiveGuide::OnInitialUpdate() {
     m_arrChapterFiles.clear();
     for (int i = 0; i < fiveyearstore::kChapterCount; ++i) m_arrChapterFiles.push_back(fiveyearstore::ChapterFile(i));
     ShowFundInfo(m_strPublishYear);
-    ButtonTexture(m_dlgList.m_btnImport, 3121, "导入");
-    ButtonTexture(m_dlgList.m_btnExport, 3119, "导出");
-    ButtonTexture(m_dlgList.m_btnSearch, 3120, "查找");
-    ButtonTexture(m_dlgList.m_btnDelete, 3151, "删除");
-    ButtonTexture(m_dlgDetail.m_btnWord, 3123, "导出成word文档");
-    ButtonTexture(m_dlgDetail.m_btnSave, 3152, "保存");
-    ButtonTexture(m_dlgDetail.m_btnAdd, 3157, "新增");
+    guideview::StyleButtons(m_dlgList, m_dlgDetail, [this](CButtonST& button, int icon, const std::string& tooltip) {
+        ButtonTexture(button, icon, tooltip);
+    });
     Header().UpdateData(FALSE);
 }
 

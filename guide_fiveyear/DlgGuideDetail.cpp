@@ -17,10 +17,7 @@ const ui::DialogTemplate& CDlgGuideDetail::Template() {
 }
 
 CDlgGuideDetail::CDlgGuideDetail(CDlgFiveGuide& view)
-    : GuideDetailPanel(Template(), kLayout,
-                       {[&view] { view.OnBtnAdd(); }, [&view] { view.OnButtonSave(); },
-                        [&view] { view.OnBtnExportToWord(); }},
-                       CGuideTabWnd::WM_CHAPTER_SELCHANGE),
+    : GuideDetailPanel(Template(), kLayout, CommandsOf(view), CGuideTabWnd::WM_CHAPTER_SELCHANGE),
       m_dlgHeader(view) {}
 
 void CDlgGuideDetail::CreatePanels() {

@@ -16,10 +16,7 @@ const ui::DialogTemplate& CDlgGuideList::Template() {
 }
 
 CDlgGuideList::CDlgGuideList(CDlgFiveGuide& view)
-    : GuideListPanel(kLayout,
-                     {[&view] { view.OnBtnImport(); }, [&view] { view.OnBtnExport(); },
-                      [&view] { view.OnBtnSearch(); }, [&view] { view.OnBtnDelete(); },
-                      [&view] { view.OnDblclkListFundinfo(); }},
+    : GuideListPanel(kLayout, CommandsOf(view),
                      {{"基金编号/实验室代码", 130}, {"专业组/实验室", 200}, {"指南名称", 400}}) {}
 
 void CDlgGuideList::AddGuide(const std::string& fund, const std::string& owner, const std::string& name) {
