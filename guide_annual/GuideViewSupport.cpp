@@ -17,6 +17,20 @@ ui::DialogTemplate ViewTemplate(int dialogId, int listFrame, int detailFrame) {
     }, WS_CHILD};
 }
 
+ui::DialogTemplate SearchTemplate(int dialogId, const SearchField (&fields)[3]) {
+    using ui::Kind;
+    constexpr DWORD edit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+    ui::DialogTemplate tpl{dialogId, "查询", {0, 0, 240, 118}, {}};
+    tpl.controls.push_back({Kind::GroupBox, IDC_STATIC, "查询条件：", {7, 7, 226, 78}});
+    for (int i = 0; i < 3; ++i) {
+        tpl.controls.push_back({Kind::Static, IDC_STATIC, fields[i].label, {14, 24 + 20 * i, 84, 10}});
+        tpl.controls.push_back({Kind::Edit, fields[i].id, "", {100, 22 + 20 * i, 124, 13}, edit});
+    }
+    tpl.controls.push_back({Kind::DefPushButton, IDOK, "确定", {60, 95, 50, 14}, WS_TABSTOP});
+    tpl.controls.push_back({Kind::PushButton, IDCANCEL, "取消", {130, 95, 50, 14}, WS_TABSTOP});
+    return tpl;
+}
+
 void StyleButtons(GuideListPanel& list, GuideDetailPanel& detail,
                   const std::function<void(CButtonST& button, int icon, const std::string& tooltip)>& style) {
     style(list.m_btnImport, 3121, "导入");
@@ -51,8 +65,7 @@ void LoadUnitDictionary(CAdoRecordSet& recordset) {
     recordset.Close();
 }
 
-void ExportBundles(int count, const std::string& folderName, UINT emptyIcon,
-                   const std::function<bool(int index, const std::string& folder, const std::string& today)>& exportOne) {
+void ExportBundles(int count, const std::string& folderName, UINT emptyIcon, const ExportOne& exportOne) {
     if (count == 0) {
         GuidePrompt("请先选择要导出的记录！", emptyIcon);
         return;

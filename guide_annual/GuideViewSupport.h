@@ -18,6 +18,13 @@ namespace guideview {
 // The view: the list panel's frame over the detail panel's.
 ui::DialogTemplate ViewTemplate(int dialogId, int listFrame, int detailFrame);
 
+// The search dialog (查询): three labelled fields, OK and Cancel.
+struct SearchField {
+    const char* label;
+    int id;
+};
+ui::DialogTemplate SearchTemplate(int dialogId, const SearchField (&fields)[3]);
+
 // Styles the seven buttons of the panels (icon and tool tip each) with the
 // view's own styling.
 void StyleButtons(GuideListPanel& list, GuideDetailPanel& detail,
@@ -33,8 +40,8 @@ void LoadUnitDictionary(CAdoRecordSet& recordset);
 // the user chooses (nothing selected: "请先选择要导出的记录！" with
 // `emptyIcon`), and tells where they went and how many failed.
 // `exportOne(index, folder, today)` writes one guide's bundle.
-void ExportBundles(int count, const std::string& folderName, UINT emptyIcon,
-                   const std::function<bool(int index, const std::string& folder, const std::string& today)>& exportOne);
+using ExportOne = std::function<bool(int index, const std::string& folder, const std::string& today)>;
+void ExportBundles(int count, const std::string& folderName, UINT emptyIcon, const ExportOne& exportOne);
 
 // Asks for the duplicate policy (kept in `policy`) and a folder (chooser
 // caption `browseCaption`), imports every bundle file there with
