@@ -65,6 +65,22 @@ TEST_F(Bundle, ExportWritesThreeRecordsetPartsAndTheSpecialtyGroupFile) {
     EXPECT_FALSE(sys::FileExists(GuideBundle::ScratchFile(0)));
 }
 
+TEST_F(Bundle, FundNumbersWithPathSeparatorsStayInTheExportFolder) {
+    const std::string fund = "../../x";
+    const auto files = guidetest::WriteGuideFiles(out.File("seed"), "9140A02", {}, "无专题");
+    ASSERT_TRUE(guidestore::StoreGuide(connection, fund, "越界", "2008", files, false));
+    Exec("insert into corvane_specgroup (JJBH, ZYZMC) values ('" + fund + "', '第一组')");
+    const std::string folder = sys::JoinPath(out.File("a"), "b");
+    ASSERT_TRUE(sys::MakeDirs(folder));
+    ASSERT_TRUE(GuideBundle::Export(connection, fund, "2008", folder, kToday));
+
+    const std::string name = GuideBundle::FileName(fund, "2008", kToday);
+    EXPECT_EQ(name.find('/'), std::string::npos);
+    EXPECT_TRUE(sys::FileExists(sys::JoinPath(folder, name)));
+    EXPECT_EQ(sys::ListFiles(folder, "sif").size(), 1u);
+    for (const std::string& outside : {out.Path(), out.File("a")}) EXPECT_TRUE(sys::ListFiles(outside, "").empty()) << outside;
+}
+
 TEST_F(Bundle, GuideWithoutSubjectsTravelsWithEmptyParts) {
     const auto files = guidetest::WriteGuideFiles(out.File("seed"), "9140A02", {}, "无专题");
     ASSERT_TRUE(guidestore::StoreGuide(connection, "9140A02", "无专题", "2008", files, false));
