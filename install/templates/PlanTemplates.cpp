@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "install/templates/SheetPrint.h"
 #include "install/templates/WordXml.h"
 #include "platform/office/Excel.h"
 #include "platform/office/Word.h"
@@ -19,8 +20,7 @@ bool PlanList(const std::string& path, int paperSize, std::string& error) {
     excel::Workbook book = excel->Workbooks().Add();
     excel::Worksheet sheet = book.Sheets().Item(1);
     sheet.SetName("打印报表");
-    sheet.PageSetup().SetOrientation(excel::xlLandscape);
-    sheet.PageSetup().SetPaperSize(paperSize);
+    SetReportPrint(sheet, paperSize, "$3:$3");
 
     const struct {
         const char* heading;  // nullptr: written by the program
@@ -28,8 +28,10 @@ bool PlanList(const std::string& path, int paperSize, std::string& error) {
     } columns[] = {{"", 2},        {"序号", 6},        {"项目编号", 24},   {"项目名称", 30},
                    {"起止年限/进度要求", 16}, {"负责人", 9}, {"承担单位", 26}, {"批复经费", 11},
                    {nullptr, 11},  {nullptr, 11},      {"备注", 26}};
+    std::vector<double> widths;
+    for (const auto& column : columns) widths.push_back(column.width);
+    SetColumnWidths(sheet, WidthsForPaper(widths, paperSize));
     for (int i = 0; i < 11; ++i) {
-        sheet.Cells().Item(1, i + 1).SetColumnWidth(columns[i].width);
         if (i == 0) continue;
         excel::Range cell = sheet.Cells().Item(3, i + 1);
         if (columns[i].heading) cell.SetValue(columns[i].heading);
