@@ -77,7 +77,11 @@ bool PlanDraft(const std::string& path, word::PaperSize paper, std::string& erro
     const Look value{"宋体", 10.5, false, "left"};
     auto L = [&](const char* text, int span = 1) { return CellSpec{text, span, label}; };
     auto V = [&] { return CellSpec{"", 1, value}; };
-    const std::vector<int> widths = {1100, 1000, 1500, 900, 700, 800, 600, 600, 600, 506};
+    // A landscape page: the number (twenty characters) and the amounts stay
+    // on one line, the texts share the rest of the width.
+    const std::vector<int> widths = SpanWidths(word::TextWidthTwips(paper, true),
+                                               {{2300, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6},
+                                                {1000, 0}, {1000, 0}, {1000, 0}, {0, 1}});
     std::vector<RowSpec> rows = {
         {L("项目计划", 6), L("经费安排（万元）及备注", 4)},
         {L("项目编号"), L("项目名称"), L("研究目标与内容"), L("完成形式"), L("进度要求"), L("承担单位"),
@@ -85,7 +89,7 @@ bool PlanDraft(const std::string& path, word::PaperSize paper, std::string& erro
         {V(), V(), V(), V(), V(), V(), V(), V(), V(), V()},
     };
     std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400) + Paragraph();
-    return word::WriteDocx(path, xml, EmptyFooter(), error, paper);
+    return word::WriteDocx(path, xml, EmptyFooter(), error, paper, true);
 }
 
 }  // namespace

@@ -424,14 +424,17 @@ bool AchievementCompilation(const std::string& path, std::string& error) {
 // The plan draft of one project: a title row, eight headings, then the
 // eight empty cells (the tenth to the seventeenth) that the draft fills.
 bool ProjectPlanDraft(const std::string& path, std::string& error) {
-    const std::vector<int> widths = {1100, 1100, 1300, 1100, 1000, 900, 800, 1006};
+    // Landscape A4: the number and the amount on one line, the texts share the rest.
+    const std::vector<int> widths = SpanWidths(word::TextWidthTwips(word::PaperSize::A4, true),
+                                               {{2300, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6}, {1300, 0},
+                                                {0, 1}});
     RowSpec headings;
     for (const char* heading : {"项目编号", "项目名称", "研究目标与内容", "完成形式", "进度要求", "承担单位",
                                 "总经费（万元）", "备注"})
         headings.push_back({heading, 1, kLabel});
     const std::string xml = Table(widths, {{{"项目计划草案", 8, kHeading}}, headings, RowSpec(8, {"", 1, kValue})}) +
                             Paragraph();
-    return WriteWord(path, xml, PageNumberFooter(), error);
+    return word::WriteDocx(path, xml, PageNumberFooter(), error, word::PaperSize::A4, true);
 }
 
 // The acceptance-summary report: a cover of fifteen paragraphs, then the

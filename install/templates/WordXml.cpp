@@ -1,5 +1,6 @@
 #include "install/templates/WordXml.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/office/Xml.h"
@@ -66,6 +67,24 @@ std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& ro
         out += "</w:tr>";
     }
     return out + "</w:tbl>";
+}
+
+std::vector<int> SpanWidths(int textWidth, const std::vector<GridColumn>& columns) {
+    int fixed = 0;
+    double shares = 0;
+    for (const GridColumn& c : columns) {
+        fixed += c.fixedTwips;
+        shares += c.share;
+    }
+    const int left = std::max(0, textWidth - fixed);
+    std::vector<int> widths;
+    int used = 0;
+    for (const GridColumn& c : columns) {
+        widths.push_back(c.fixedTwips + (shares > 0 ? static_cast<int>(left * c.share / shares) : 0));
+        used += widths.back();
+    }
+    if (!widths.empty()) widths.back() += textWidth - used;  // the rounding goes to the last column
+    return widths;
 }
 
 }  // namespace templates
