@@ -30,7 +30,7 @@ bool PlanList(const std::string& path, int paperSize, std::string& error) {
                    {nullptr, 11},  {nullptr, 11},      {"备注", 26}};
     std::vector<double> widths;
     for (const auto& column : columns) widths.push_back(column.width);
-    SetColumnWidths(sheet, WidthsForPaper(widths, paperSize));
+    SetColumnWidths(sheet, WidthsForPaper(widths, paperSize, {2}));  // the project number shows whole
     for (int i = 0; i < 11; ++i) {
         if (i == 0) continue;
         excel::Range cell = sheet.Cells().Item(3, i + 1);
@@ -80,15 +80,15 @@ bool PlanDraft(const std::string& path, word::PaperSize paper, std::string& erro
     // A landscape page: the number (twenty characters) and the amounts stay
     // on one line, the texts share the rest of the width.
     const std::vector<int> widths = SpanWidths(word::TextWidthTwips(paper, true),
-                                               {{2300, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6},
-                                                {1000, 0}, {1000, 0}, {1000, 0}, {0, 1}});
+                                               {{2700, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6},
+                                                {1150, 0}, {1150, 0}, {1150, 0}, {0, 1}});
     std::vector<RowSpec> rows = {
         {L("项目计划", 6), L("经费安排（万元）及备注", 4)},
         {L("项目编号"), L("项目名称"), L("研究目标与内容"), L("完成形式"), L("进度要求"), L("承担单位"),
          L("批复经费"), {"", 1, label}, {"", 1, label}, L("备注")},
         {V(), V(), V(), V(), V(), V(), V(), V(), V(), V()},
     };
-    std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400) + Paragraph();
+    std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400, 2) + Paragraph();
     return word::WriteDocx(path, xml, EmptyFooter(), error, paper, true);
 }
 

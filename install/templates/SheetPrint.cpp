@@ -1,5 +1,6 @@
 #include "install/templates/SheetPrint.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -38,16 +39,19 @@ void SetReportPrint(const Worksheet& sheet, int paper, const std::string& titleR
     setup.SetCenterFooter("第 &P 页 共 &N 页");
 }
 
-std::vector<double> WidthsForPaper(const std::vector<double>& widths, int paper) {
-    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
-    if (total <= 0) return widths;
+std::vector<double> WidthsForPaper(const std::vector<double>& widths, int paper, const std::vector<int>& kept) {
+    auto isKept = [&](std::size_t i) { return std::find(kept.begin(), kept.end(), static_cast<int>(i)) != kept.end(); };
+    double scalable = 0, fixed = 0;
+    for (std::size_t i = 0; i < widths.size(); ++i) (isKept(i) ? fixed : scalable) += widths[i];
+    if (scalable <= 0) return widths;
     const double printable = LandscapeWidthMillimetres(paper) - 2 * kSideMarginPoints / 72 * kMillimetresPerInch -
                              static_cast<double>(widths.size()) * kPaddingMillimetres;
     // Slightly under the full width, so rounding in the reader never pushes
     // the last column onto a second page.
-    const double scale = printable / kCharacterMillimetres / total * 0.98;
+    const double scale = (printable / kCharacterMillimetres * 0.98 - fixed) / scalable;
     std::vector<double> out;
-    for (double w : widths) out.push_back(std::floor(w * scale * 4) / 4);
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        out.push_back(isKept(i) ? widths[i] : std::floor(widths[i] * scale * 4) / 4);
     return out;
 }
 

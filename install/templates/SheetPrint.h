@@ -14,8 +14,9 @@ namespace templates {
 void SetReportPrint(const office::excel::Worksheet& sheet, int paper, const std::string& titleRows);
 
 // The widths (characters) scaled so that the columns fill the printable
-// width of the landscape paper at full size.
-std::vector<double> WidthsForPaper(const std::vector<double>& widths, int paper);
+// width of the landscape paper at full size; the columns listed in `kept`
+// (from 0: codes that must show whole) keep their width.
+std::vector<double> WidthsForPaper(const std::vector<double>& widths, int paper, const std::vector<int>& kept = {});
 
 // Sets the widths of columns A, B, ... from the first row.
 void SetColumnWidths(const office::excel::Worksheet& sheet, const std::vector<double>& widths);

@@ -72,8 +72,10 @@ bool ExpertTable(const std::string& path, std::string& error) {
 }
 
 bool UnitTable(const std::string& path, std::string& error) {
-    std::vector<Column> columns = {{nullptr, 9},  {nullptr, 24}, {nullptr, 12}, {nullptr, 14}, {nullptr, 14},
-                                   {nullptr, 9},  {nullptr, 24}, {nullptr, 7},  {nullptr, 7},  {nullptr, 9},
+    // A unit's name and address hold up to twenty Chinese characters: they
+    // fit on one line; "科研管理部门名称" too.
+    std::vector<Column> columns = {{nullptr, 9},  {nullptr, 40}, {nullptr, 12}, {nullptr, 14}, {nullptr, 17},
+                                   {nullptr, 9},  {nullptr, 34}, {nullptr, 7},  {nullptr, 7},  {nullptr, 9},
                                    {nullptr, 13}, {nullptr, 13}, {nullptr, 18}, {nullptr, 18}, {nullptr, 20},
                                    {nullptr, 12}};
     return MakeSheet(path, columns, false, "$1:$2", error);  // the title and the headings
@@ -426,13 +428,13 @@ bool AchievementCompilation(const std::string& path, std::string& error) {
 bool ProjectPlanDraft(const std::string& path, std::string& error) {
     // Landscape A4: the number and the amount on one line, the texts share the rest.
     const std::vector<int> widths = SpanWidths(word::TextWidthTwips(word::PaperSize::A4, true),
-                                               {{2300, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6}, {1300, 0},
+                                               {{2700, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6}, {1300, 0},
                                                 {0, 1}});
     RowSpec headings;
     for (const char* heading : {"项目编号", "项目名称", "研究目标与内容", "完成形式", "进度要求", "承担单位",
                                 "总经费（万元）", "备注"})
         headings.push_back({heading, 1, kLabel});
-    const std::string xml = Table(widths, {{{"项目计划草案", 8, kHeading}}, headings, RowSpec(8, {"", 1, kValue})}) +
+    const std::string xml = Table(widths, {{{"项目计划草案", 8, kHeading}}, headings, RowSpec(8, {"", 1, kValue})}, 0, 2) +
                             Paragraph();
     return word::WriteDocx(path, xml, PageNumberFooter(), error, word::PaperSize::A4, true);
 }

@@ -37,6 +37,9 @@ struct GridColumn {
 std::vector<int> SpanWidths(int textWidth, const std::vector<GridColumn>& columns);
 
 // A table with single borders; widths are the grid columns in twips.
-std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips = 0);
+// The first `headerRows` rows are repeated at the top of every page the
+// table runs onto.
+std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips = 0,
+                  int headerRows = 0);
 
 }  // namespace templates

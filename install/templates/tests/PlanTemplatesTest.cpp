@@ -137,6 +137,6 @@ TEST_F(PlanTemplates, WordTemplatesHaveThePaperOfTheirNameAndTablesSpanItsTextWi
         }
         EXPECT_EQ(grid, c.tableWidth) << c.pageSize;
         // A twenty-character project number fits its column on one line.
-        if (c.tableWidth) EXPECT_GE(numberColumn, 2300) << c.pageSize;
+        if (c.tableWidth) EXPECT_GE(numberColumn, 2700) << c.pageSize;
     }
 }
