@@ -7,6 +7,7 @@
 
 #include "PlanOutputTestSupport.h"
 #include "office_reports/DlgFirstExcel.h"
+#include "office_reports/DlgHanSExcel.h"
 #include "office_reports/DlgPlanOutput.h"
 #include "testsupport/PrintedPages.h"
 
@@ -58,6 +59,18 @@ protected:
         dlg.DoModal();
         return Keep(name);
     }
+    // The letter-review table (kind 0) or the opinion summary (kind 1) of
+    // every fund.
+    std::string ReviewOutput(int kind, const std::string& name) {
+        driver.OnModal<CDlgHanSExcel>([&](CDlgHanSExcel& dlg) {
+            for (int row = 0; row < dlg.m_gridFunds.GetRowCount(); ++row) dlg.m_gridFunds.SetTicked(row, true);
+            dlg.Item<ui::Button>(CDlgHanSExcel::IDC_REVIEW_TABLE)->SetCheck(kind == 0 ? 1 : 0);
+            dlg.Item<ui::Button>(CDlgHanSExcel::IDC_OPINION_SUMMARY)->SetCheck(kind == 1 ? 1 : 0);
+            dlg.Click(IDOK);
+        });
+        officereports::RunHanSExcel(nullptr, &connection);
+        return Keep(name);
+    }
     std::string ApplicationList() {
         driver.OnModal<CDlgFirstExcel>([&](CDlgFirstExcel& dlg) {
             dlg.m_gridFunds.SetTicked(0, true);
@@ -105,6 +118,38 @@ TEST_F(PrintedReports, EveryPageHoldsTheFirstAndLastHeadingAndCodesAsWritten) {
     ASSERT_FALSE(printed[0].empty());
     EXPECT_NE(testsupport::WithoutBlanks(printed[0].back()).find(text::Format("共%zu页", printed[0].size())),
               std::string::npos);
+}
+
+TEST_F(PrintedReports, ReviewTablesOfTwoFundsPrintOnePageWideWithTheirHeadings) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    // Two funds of general projects that passed the first review, each with
+    // its experts' opinions.
+    for (int i = 1; i <= 30; ++i) {
+        const std::string xmbh = text::Format("9140A0%d0101080001%03d", i % 2 + 1, i);
+        AddProject({xmbh, kGroupGeneral});
+        Exec("update CORVANE_ITEMAPPINFO set SQJE = '12.50' where XMBH = " + Q(xmbh));
+        Exec("insert into CORVANE_ITEMPF (XMBH, ZJ1, ZJ2, ZJ3, YJ1, YJ2, YJ3, FS, PSJG, BZZLY) values (" + Q(xmbh) +
+             ", 'E01', 'E02', 'E03', 'y', 'y', 'n', 85, '+', '')");
+    }
+    const struct Output {
+        std::string file;
+        const char *first, *last;
+    } outputs[] = {{ReviewOutput(0, "项目评议表"), "序号", "备注"},
+                   {ReviewOutput(1, "专家意见汇总表"), "序号", "专家不资助原因"}};
+    const auto printed = testsupport::PrintedPages({outputs[0].file, outputs[1].file}, Folder());
+    ASSERT_EQ(printed.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_FALSE(printed[i].empty()) << outputs[i].file;
+        for (std::size_t p = 0; p < printed[i].size(); ++p) {
+            const std::string page = testsupport::WithoutBlanks(printed[i][p]);
+            EXPECT_NE(page.find(outputs[i].first), std::string::npos) << outputs[i].file << " page " << p + 1;
+            EXPECT_NE(page.find(outputs[i].last), std::string::npos) << outputs[i].file << " page " << p + 1 << ":\n"
+                                                                     << printed[i][p];
+        }
+        // Each fund block starts a page and fifteen projects take about one.
+        EXPECT_GE(printed[i].size(), 2u) << outputs[i].file;
+        EXPECT_LE(printed[i].size(), 4u) << outputs[i].file;
+    }
 }
 
 }  // namespace
