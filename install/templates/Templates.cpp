@@ -261,16 +261,17 @@ bool UnitTransferReport(const std::string& path, std::string& error) {
         values("填报数据", seven),
         {L("单位名称"), V(), L("所在部门"), V(), L("联系人姓名"), V(), L("联系电话（办公电话、移动电话）"), V()},
     };
-    std::vector<int> grid(8, 1015);
-    grid.front() = kTextWidth - 1015 * 7;
+    // Eight columns of long captions: a landscape page, equal columns.
+    const int width = word::TextWidthTwips(word::PaperSize::A4, true);
+    const std::vector<int> grid = SpanWidths(width, std::vector<GridColumn>(8, {0, 1}));
     std::string xml = Paragraph("基金项目成果转化情况表（单位）", {"黑体", 18, false, "center"}) +
-                      Table({kTextWidth},
+                      Table({width},
                             {{{"填表说明：各承研单位针对本单位承担预研公用技术/国防科技重点实验室/支撑技术基金项目的成果"
                                "转化情况录入相关信息，每一类基金对应的基本信息表格由计算机自动生成、打印，填写单位和"
                                "联系人信息并加盖单位公章，否则视为无效表格",
                                1, {"仿宋_GB2312", 10.5, false, "left"}}}}) +
                       Paragraph() + Table(grid, rows, 480) + Paragraph();
-    return WriteWord(path, xml, PageNumberFooter(), error);
+    return word::WriteDocx(path, xml, PageNumberFooter(), error, word::PaperSize::A4, true);
 }
 
 // The information table a project group fills in about the transfer of its

@@ -7,6 +7,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
 #include "platform/office/Package.h"
+#include "testsupport/PrintedPages.h"
 #include "platform/text/Text.h"
 
 using namespace reporttest;
@@ -144,6 +145,29 @@ TEST_F(CGXB, TheDocumentHoldsEachTickedProjectFromTheTopOfTheList) {
     };
     EXPECT_NE(paragraphOf("完成良好").find("w:firstLine=\"410\""), std::string::npos) << body;
     EXPECT_EQ(paragraphOf("完成情况简介").find("w:firstLine"), std::string::npos) << body;
+}
+
+// As printed: the label starts at the margin and the summary under it is
+// indented (leading blanks of the page's text lines).
+TEST_F(CGXB, PrintedSummaryIsIndentedAndItsLabelIsNot) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    Seed();
+    Run([&](CDlgCGXB& dlg) {
+        dlg.m_listFunds.SetCheck(1, TRUE);
+        dlg.Click(IDOK);
+    });
+    ASSERT_EQ(opened.size(), 1u);
+    const auto printed = testsupport::PrintedPages({opened.back()}, Folder());
+    ASSERT_FALSE(printed[0].empty());
+    auto indentOf = [&](const std::string& text) {
+        for (const std::string& line : text::Split(printed[0][0], "\n"))
+            if (line.find(text) != std::string::npos) return static_cast<long>(line.find_first_not_of(' '));
+        return -1L;
+    };
+    const long label = indentOf("完成情况简介"), summary = indentOf("完成良好");
+    ASSERT_GE(label, 0) << printed[0][0];
+    ASSERT_GE(summary, 0) << printed[0][0];
+    EXPECT_GT(summary, label) << printed[0][0];
 }
 
 TEST_F(CGXB, RefusalsKeepTheDialogOpen) {
