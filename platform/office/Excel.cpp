@@ -234,20 +234,21 @@ void Range::SetValue(std::string_view value) const {
         model.kind = ValueKind::Text;
         model.text = std::string(value);
     }
+    BookData* book = BookOf(sheet_);
+    // The written decimals show through a number format ("12.50" stays
+    // 12.50); a format the template chose (thousands, percent) is kept.
+    const int format = model.kind == ValueKind::Number ? book->DecimalFormat(decimals) : 0;
     ForEachCell([&](int, int, Cell& cell) {
         cell.kind = model.kind;
         cell.number = model.number;
         cell.text = model.text;
+        if (model.kind != ValueKind::Number) return;
+        const int current = book->styles[static_cast<std::size_t>(cell.style)].numFmtId;
+        if (current == format || !book->IsPlainNumberFormat(current)) return;
+        CellStyle changed = book->styles[static_cast<std::size_t>(cell.style)];
+        changed.numFmtId = format;
+        cell.style = book->Intern(changed);
     });
-    BookData* book = BookOf(sheet_);
-    // The written decimals show through a number format ("12.50" stays
-    // 12.50); a format the template chose (thousands, percent) is kept.
-    if (model.kind == ValueKind::Number) {
-        const int format = book->DecimalFormat(decimals);
-        Restyle(book, [&](auto f) { ForEachCell(f); }, [&](CellStyle& s) {
-            if (book->IsPlainNumberFormat(s.numFmtId)) s.numFmtId = format;
-        });
-    }
     book->Touch();
 }
 
