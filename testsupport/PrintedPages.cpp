@@ -62,6 +62,12 @@ std::vector<std::vector<std::string>> PrintedPages(const std::vector<std::string
     return out;
 }
 
+std::string CopyOutput(const std::string& file, const std::string& folder, const std::string& name) {
+    const std::size_t dot = file.find_last_of('.');
+    const std::string path = folder + "/" + name + (dot == std::string::npos ? "" : file.substr(dot));
+    return sys::CopyFile(file, path) ? path : std::string();
+}
+
 std::string WithoutBlanks(const std::string& text) {
     std::string out;
     for (char c : text)

@@ -18,6 +18,11 @@ bool CanPrintToPdf();
 // left there to be looked at.
 std::vector<std::vector<std::string>> PrintedPages(const std::vector<std::string>& files, const std::string& folder);
 
+// A copy of an output file as `folder`/`name` with the file's extension, so
+// that several outputs of one test convert under names of their own; ""
+// when it cannot be copied.
+std::string CopyOutput(const std::string& file, const std::string& folder, const std::string& name);
+
 // The text with every blank removed, so that a heading wrapped or spaced in
 // its cell can still be found.
 std::string WithoutBlanks(const std::string& text);

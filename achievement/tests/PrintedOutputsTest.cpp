@@ -5,7 +5,6 @@
 // Skipped without the office suite.
 #include "ResultChangeTestSupport.h"
 
-#include "platform/sys/Sys.h"
 #include "testsupport/PrintedPages.h"
 
 using namespace resultchange;
@@ -14,12 +13,11 @@ namespace {
 
 class PrintedOutputs : public ResultChangeTest {
 protected:
+    // The output handed to the desktop last, under a name of its own.
     std::string Keep(const std::string& name) {
-        EXPECT_FALSE(opened.empty());
-        if (opened.empty()) return {};
-        const std::string ext = opened.back().substr(opened.back().find_last_of('.'));
-        const std::string path = PathOf(name + ext);
-        EXPECT_TRUE(sys::CopyFile(opened.back(), path));
+        EXPECT_EQ(opened.size(), 1u);
+        const std::string path = opened.empty() ? std::string() : testsupport::CopyOutput(opened.back(), Folder(), name);
+        EXPECT_NE(path, "");
         opened.clear();
         return path;
     }

@@ -38,11 +38,8 @@ protected:
     }
     // Keeps the output handed to the desktop last under a name of its own.
     std::string Keep(const std::string& name) {
-        EXPECT_FALSE(opened.empty());
-        if (opened.empty()) return {};
-        const std::string ext = opened.back().substr(opened.back().find_last_of('.'));
-        const std::string path = PathOf(name + ext);
-        EXPECT_TRUE(sys::CopyFile(opened.back(), path));
+        const std::string path = opened.empty() ? std::string() : testsupport::CopyOutput(opened.back(), Folder(), name);
+        EXPECT_NE(path, "");
         return path;
     }
     std::string PlanOutput(int paper, bool lists, const std::string& name) {

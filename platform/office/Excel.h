@@ -78,10 +78,12 @@ public:
     Range Item(int row, int column) const;
 
     // Assigns text to every cell of the range by the typing rule: a canonical
-    // decimal number ("12", "-3.50", "0.25") becomes a number, a text that
-    // begins with "=" a formula the opening program recalculates, anything
-    // else (codes with leading zeros, long digit strings, "2008-2009") stays
-    // text. An empty text clears the value.
+    // decimal number ("12", "-3.50", "0.25") becomes a number, shown with
+    // the decimals written ("12.50" shows 12.50) unless the cell has a format
+    // of its own; a text that begins with "=" a formula the opening program
+    // recalculates; anything else stays text: codes with a leading zero, a
+    // whole part of 11 or more digits (telephone, account, project numbers),
+    // "2008-2009". An empty text clears the value.
     void SetValue(std::string_view text) const;
     // Top-left cell: a number in its shortest exact form, a formula with its
     // "=", or the text.
