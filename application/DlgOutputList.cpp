@@ -44,6 +44,8 @@ void WriteProject(Worksheet& sheet, int r, int count, CAdoRecordSet& rs) {
     Range row = sheet.Range(text::Format("A%d", r), text::Format("J%d", r));
     row.Font().SetSize(10);
     row.SetRowHeight(36);
+    row.SetVerticalAlignment(xlCenter);  // one line of text in the middle of the row
+    row.SetWrapText(true);
     const std::string cells[] = {std::to_string(count), number.substr(0, 11),
                                  number, field("XMMC"), field("XMLB"), field("XMQSRQ") + " - " + field("XMZZRQ"),
                                  field("SQRXM"), field("ZC"), field("SQJE")};

@@ -50,6 +50,8 @@ void WriteProject(Worksheet& sheet, int r, int count, CAdoRecordSet& rs) {
     Range row = Row(sheet, "A", "J", r);
     row.Font().SetSize(10);
     row.SetRowHeight(36);
+    row.SetVerticalAlignment(xlCenter);  // one line of text in the middle of the row
+    row.SetWrapText(true);
     const std::string cells[] = {text::Format("%d", count), number.substr(0, 11), number, field("XMMC"), field("XMLB"),
                                  field("XMQSRQ") + " - " + field("XMZZRQ"), field("SQRXM"), field("ZC"), field("SQJE")};
     for (int column = 1; column <= int(std::size(cells)); ++column) row.Item(1, column).SetValue(cells[column - 1]);

@@ -252,6 +252,7 @@ void CMasterListDialog::OutputExcel() {
         }
         xl::Range data = rowRange(++row);
         data.SetRowHeight(30);
+        data.SetVerticalAlignment(xl::xlCenter);
         for (int c = 0; c < width; ++c) data.Item(1, c + 1).SetValue(list.GetItemText(item, layout.firstPrintedColumn + c));
         bordered(data);
     }
