@@ -319,7 +319,7 @@ std::string ValueText(ValueKind kind, const Variant& v) {
         return ShortestText(v.ToDouble());
     case ValueKind::Currency:
         return CurrencyText(v.Type() == VT_CY ? v.IntBits()
-                                              : std::llround(v.ToDouble() * 10000.0));
+                                              : Variant::CurrencyUnits(v.ToDouble()));
     case ValueKind::Boolean:
         return IntegerOf(v) != 0 ? "True" : "False";
     case ValueKind::DateTime:
