@@ -3,6 +3,9 @@
 // extracted into the fund office's folder, the achievement rows the two
 // documents share, and bundles refused with the database left as it was.
 #include "FollowupFilesTestSupport.h"
+
+#include <gtest/gtest-spi.h>
+
 #include "followup/SummaryBundle.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "platform/ui/App.h"
@@ -107,6 +110,27 @@ TEST_F(SummaryBundleTest, ANullRichTextStaysNullAndAnEmptyOneEmpty) {
     Exec("delete from corvane_itemcheckaccept");
     ImportAll(Variant::AcceptanceSummary, folder, 1);
     EXPECT_EQ(Query("select ZBSXQK is null, length(WCQKJJ) from corvane_itemcheckaccept"), (Rows{{"1", "0"}}));
+}
+
+TEST_F(SummaryBundleTest, AMessageBoxAnswerWhereTheFolderChooserComesFailsTheTestCleanly) {
+    StoreSummary(kNumber);
+    const Rows before = SummaryTexts(kNumber);
+    testing::TestPartResultArray failures;
+    {
+        testing::ScopedFakeTestPartResultReporter intercept(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        ui::TestDriver script;
+        script.ExpectMessageBox("提示", "项目验收总结导出完成！");
+        script.AnswerMessageBox(IDYES);
+        SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnExport({kNumber});
+        EXPECT_FALSE(SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport());
+    }
+    // Two unexpected folder choosers, two unused answers; both commands went as cancelled.
+    ASSERT_EQ(failures.size(), 4);
+    for (int i = 0; i < failures.size(); ++i) EXPECT_TRUE(failures.GetTestPartResult(i).nonfatally_failed());
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("unexpected folder chooser"), std::string::npos);
+    EXPECT_TRUE(sys::ListFiles(files.Path(), "").empty());
+    EXPECT_EQ(SummaryTexts(kNumber), before);
 }
 
 TEST_F(SummaryBundleTest, ExportingTheSameProjectAgainReplacesTheBundle) {
