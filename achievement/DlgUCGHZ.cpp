@@ -90,7 +90,7 @@ void CDlgUCGHZ::CollectInfo() {
 void CDlgUCGHZ::SavetoDB(int update) {
     m_connection.BeginTrans();
     const bool opened = update ? m_recordset.Open(unitchange::SelectByCode(m_strValues[0])) && !m_recordset.IsEOF()
-                               : m_recordset.Open("select * from corvane_result_unitchange") && m_recordset.AddNew();
+                               : m_recordset.Open("select * from corvane_result_unitchange where 1 = 0") && m_recordset.AddNew();
     if (!opened || !unitchange::Write(m_recordset, m_strValues) || !m_recordset.Update()) {
         m_recordset.Close();
         m_connection.RollbackTrans();

@@ -231,7 +231,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
         if (exists && !m_pConnection->Execute("delete from CORVANE_RESULT_UNITCHANGE where DWDM = '" +
                                               text::EscapeSql(code) + "'"))
             return false;
-        const bool ok = rs.Open("select * from CORVANE_RESULT_UNITCHANGE") && rs.AddNew() &&
+        const bool ok = rs.Open("select * from CORVANE_RESULT_UNITCHANGE where 1 = 0") && rs.AddNew() &&
                         unitchange::Write(rs, values) && rs.Update();
         rs.Close();
         return ok;

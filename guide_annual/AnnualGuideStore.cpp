@@ -36,7 +36,7 @@ bool AddSubjects(CAdoConnection& connection, const std::string& fund, const std:
                  const std::vector<xmldom::Node>& subjects, const GuideFiles& files) {
     CAdoRecordSet rs;
     BindGuideRecordset(rs, connection);
-    if (!rs.Open("select * from corvane_year_studysubject")) return false;
+    if (!rs.Open("select * from corvane_year_studysubject where 1 = 0")) return false;
     for (const xmldom::Node& subject : subjects) {
         // The document may come from another office: its file name stays inside the topic folder.
         const std::string purpose = topic::FileInFolder(files.topicFolder, subject.GetAttribute(topic::kPurposeFile));
@@ -53,7 +53,7 @@ bool AddDirections(CAdoConnection& connection, const std::string& fund, const st
                    const std::vector<xmldom::Node>& subjects) {
     CAdoRecordSet rs;
     BindGuideRecordset(rs, connection);
-    if (!rs.Open("select * from corvane_year_studyaspect")) return false;
+    if (!rs.Open("select * from corvane_year_studyaspect where 1 = 0")) return false;
     for (const xmldom::Node& subject : subjects) {
         for (const xmldom::Node& direction : subject.ChildElements()) {
             std::vector<std::string> units;
@@ -81,7 +81,7 @@ bool AddGuideRow(CAdoConnection& connection, const std::string& fund, const std:
         return false;
     CAdoRecordSet rs;
     BindGuideRecordset(rs, connection);
-    if (!rs.Open("select * from corvane_yearfundguide")) return false;
+    if (!rs.Open("select * from corvane_yearfundguide where 1 = 0")) return false;
     return AddRow(rs, [&] {
         if (!rs.SetString("JJBH", fund) || !rs.SetString("ZNMC", name) || !rs.SetString("FBNF", year)) return false;
         for (int i = 0; i < 3; ++i)

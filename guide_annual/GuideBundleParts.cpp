@@ -49,7 +49,7 @@ bool CopyBlobs(CAdoRecordSet& from, CAdoRecordSet& to, std::initializer_list<con
 bool AddGuides(const BundleKind& kind, CAdoConnection& connection, CAdoRecordSet& guides) {
     CAdoRecordSet target;
     BindGuideRecordset(target, connection);
-    if (!target.Open(std::string("select * from ") + kind.tables[0])) return false;
+    if (!target.Open(std::string("select * from ") + kind.tables[0] + " where 1 = 0")) return false;
     for (guides.MoveFirst(); !guides.IsEOF(); guides.MoveNext()) {
         const bool added = AddRow(target, [&] {
             if (!CopyTexts(guides, target, {"JJBH", "ZNMC", "FBNF"})) return false;
@@ -66,7 +66,7 @@ bool AddGuides(const BundleKind& kind, CAdoConnection& connection, CAdoRecordSet
 bool AddSubjects(const BundleKind& kind, CAdoConnection& connection, CAdoRecordSet& subjects) {
     CAdoRecordSet target;
     BindGuideRecordset(target, connection);
-    if (!target.Open(std::string("select * from ") + kind.tables[1])) return false;
+    if (!target.Open(std::string("select * from ") + kind.tables[1] + " where 1 = 0")) return false;
     for (; !subjects.IsEOF(); subjects.MoveNext()) {
         const bool added = AddRow(target, [&] {
             return CopyTexts(subjects, target, {"ZTBH", "JJBH", "FBNF", "ZTMC"}) &&
@@ -82,7 +82,7 @@ bool AddSubjects(const BundleKind& kind, CAdoConnection& connection, CAdoRecordS
 bool AddDirections(const BundleKind& kind, CAdoConnection& connection, CAdoRecordSet& directions) {
     CAdoRecordSet target;
     BindGuideRecordset(target, connection);
-    if (!target.Open(std::string("select * from ") + kind.tables[2])) return false;
+    if (!target.Open(std::string("select * from ") + kind.tables[2] + " where 1 = 0")) return false;
     const long count = directions.GetFieldCount();
     if (!HasLayoutOf(directions, connection, kind.tables[2], count)) return false;
     for (; !directions.IsEOF(); directions.MoveNext()) {

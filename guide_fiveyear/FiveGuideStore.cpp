@@ -65,7 +65,7 @@ bool WriteGuideRow(CAdoConnection& connection, const std::string& fund, const st
     CAdoRecordSet rs;
     BindGuideRecordset(rs, connection);
     auto fill = [&] { return FillGuideRow(rs, fund, name, period, files, topic); };
-    if (!replace) return rs.Open("select * from corvane_fivefundguide") && AddRow(rs, fill);
+    if (!replace) return rs.Open("select * from corvane_fivefundguide where 1 = 0") && AddRow(rs, fill);
     // A replaced guide must still be stored: its row is rewritten in place.
     return rs.Open("select * from corvane_fivefundguide where " + GuideCondition(fund, period)) && !rs.IsEOF() &&
            StoreRow(rs, fill);
@@ -75,7 +75,7 @@ bool AddTopics(CAdoConnection& connection, const std::string& fund, const std::s
                const std::vector<TopicSubject>& topics, const std::string& topicFolder) {
     CAdoRecordSet rs;
     BindGuideRecordset(rs, connection);
-    if (!rs.Open("select * from corvane_five_studysubject")) return false;
+    if (!rs.Open("select * from corvane_five_studysubject where 1 = 0")) return false;
     for (const TopicSubject& topic : topics) {
         std::string purpose;
         if (!sys::ReadFile(sys::NativePath(topic::FileInFolder(topicFolder, topic.purposeFile)), purpose)) return false;
@@ -95,7 +95,7 @@ bool AddDirections(CAdoConnection& connection, const std::string& fund, const st
                    const std::vector<TopicSubject>& topics) {
     CAdoRecordSet rs;
     BindGuideRecordset(rs, connection);
-    if (!rs.Open("select * from corvane_five_studyaspect")) return false;
+    if (!rs.Open("select * from corvane_five_studyaspect where 1 = 0")) return false;
     for (const TopicSubject& topic : topics) {
         for (const TopicAspect& direction : topic.aspects) {
             std::vector<std::string> units;

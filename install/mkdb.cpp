@@ -3,13 +3,14 @@
 //   corvane_mkdb <database> <password> <schema.sql>...
 //
 // The schema files are run in the order given, in one transaction; seeded
-// login passwords are then stored as hashes. The file is built beside the
+// login passwords are then stored as hashes and the indexes added. The file is built beside the
 // target and renamed over it, so a failed run never
 // leaves a half-built database where the build expects a finished one.
 #include <cstdio>
 #include <string>
 
 #include "foundation/AdoConnection.h"
+#include "foundation/DatabaseIndexes.h"
 #include "foundation/Password.h"
 #include "platform/ado/Database.h"
 #include "platform/sys/Sys.h"
@@ -42,8 +43,10 @@ int main(int argc, char** argv) {
     }
     {
         CAdoConnection connection;
-        if (!connection.ConnectAccess(building, databasePassword) || !password::HashClearPasswords(connection)) {
-            std::fprintf(stderr, "corvane_mkdb: %s: cannot store the seeded passwords as hashes\n", target.c_str());
+        if (!connection.ConnectAccess(building, databasePassword) || !password::HashClearPasswords(connection) ||
+            !EnsureIndexes(connection)) {
+            std::fprintf(stderr, "corvane_mkdb: %s: cannot hash the seeded passwords or add the indexes\n",
+                         target.c_str());
             sys::RemoveFile(building);
             return 1;
         }

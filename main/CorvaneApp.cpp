@@ -5,15 +5,19 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "foundation/AdoConnection.h"
+#include "foundation/DatabaseIndexes.h"
 #include "main/Artwork.h"
 #include "main/AboutDlg.h"
 #include "main/Commands.h"
 #include "main/CurrentUser.h"
 #include "main/DlgLogin.h"
 #include "main/FrameLayout.h"
+#include "main/Login.h"
 #include "main/MainFrame.h"
 #include "main/Roles.h"
 #include "platform/office/Office.h"
+#include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Services.h"
@@ -43,6 +47,8 @@ bool CCorvaneApp::InitInstance() {
         return false;
     }
 
+    AddMissingIndexes();
+
     auto frame = std::make_unique<CMainFrame>();
     if (!frame->Create(kProductTitle, {0, 0, kMainWindowWidth, kMainWindowHeight})) return false;
     m_pMainFrame = std::move(frame);
@@ -50,6 +56,12 @@ bool CCorvaneApp::InitInstance() {
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
     PlaceMainWindow(*m_pMainFrame, screen.width(), screen.height());
     return true;
+}
+
+void AddMissingIndexes() {
+    CAdoConnection connection;
+    if (connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), kDatabaseFile), kDatabasePassword))
+        EnsureIndexes(connection);  // without them the program is slower, not wrong
 }
 
 int CCorvaneApp::ExitInstance() {

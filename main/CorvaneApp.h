@@ -26,3 +26,6 @@ private:
 // Places the main window for a screen of the given size (centred when the
 // screen is larger), shows it and fixes its size.
 void PlaceMainWindow(ui::Wnd& frame, int screenWidth, int screenHeight);
+
+// Gives an installed project.mdb from before the indexes its lookups use.
+void AddMissingIndexes();

@@ -91,7 +91,9 @@ bool CDlgGuideImport::StoreUnit(CAdoRecordSet& file, const std::string& code, bo
     // so a refused row leaves the stored unit in place.
     return elbrin::InTransaction(m_connection, [&] {
         if (replace) m_connection.Execute("delete from corvane_unit where dwdm = '" + text::EscapeSql(code) + "'");
-        if (!m_recordset.Open("SELECT * FROM CORVANE_UNIT") || !m_recordset.AddNew()) return false;
+        // An empty result to add to: reading every stored unit for each row
+        // would make the import slow down as the table grows.
+        if (!m_recordset.Open("SELECT * FROM CORVANE_UNIT where 1 = 0") || !m_recordset.AddNew()) return false;
         const long columns = std::min({kUnitColumns, file.GetFieldCount(), m_recordset.GetFieldCount()});
         bool written = true;
         for (long i = 0; i < columns && written; ++i) written = elbrin::CopyText(file, i, m_recordset);
@@ -164,7 +166,7 @@ bool CDlgGuideImport::WriteGuide(const std::vector<std::string>& scratch) {
             for (const char* table : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
                 m_connection.Execute("delete from " + GuideKey(table, fund, period));
         }
-        if (!local.Open("select * from corvane_fivefundguide") || !local.AddNew()) return false;
+        if (!local.Open("select * from corvane_fivefundguide where 1 = 0") || !local.AddNew()) return false;
         bool written = true;
         for (const char* column : {"JJBH", "ZNMC", "FBNF"}) written = written && elbrin::CopyText(m_recordset, column, local);
         for (const char* column : kGuideLongColumns) written = written && elbrin::CopyLong(m_recordset, column, local);

@@ -164,7 +164,7 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
     if (replace && !m_connection.Execute("delete from corvane_itemappinfo where xmbh=" + Quoted(number))) return false;
     CAdoRecordSet local;
     elbrin::Bind(local, m_connection);
-    if (!local.Open("select * from corvane_itemappinfo") || !local.AddNew()) return false;
+    if (!local.Open("select * from corvane_itemappinfo where 1 = 0") || !local.AddNew()) return false;
     for (const AppColumn& column : kApplicationColumns) {
         const bool written = column.isLong ? elbrin::CopyLong(m_recordset, column.name, local)
                                            : elbrin::CopyText(m_recordset, column.name, local);
@@ -175,7 +175,7 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
     // The members: those stored for the project are replaced by the bundle's.
     if (!m_recordset.OpenFromFile(sys::NativePath(scratch[1]))) return false;
     m_connection.Execute("delete from corvane_project_sqcy  where ITE_XMBH=" + Quoted(number));
-    if (!local.Open("select * from corvane_project_sqcy")) return false;
+    if (!local.Open("select * from corvane_project_sqcy where 1 = 0")) return false;
     while (!m_recordset.IsEOF()) {
         bool written = local.AddNew() && local.SetString("ITE_XMBH", number);
         for (const char* column : kMemberColumns) written = written && elbrin::CopyText(m_recordset, column, local);

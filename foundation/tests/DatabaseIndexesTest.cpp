@@ -1,0 +1,67 @@
+// The indexes of project.mdb: made with a new database, added to an old one
+// without touching its rows, and used by the lookups of a project by number.
+#include <gtest/gtest.h>
+
+#include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/DatabaseIndexes.h"
+#include "testsupport/InstalledFolder.h"
+
+namespace {
+
+class DatabaseIndexes : public InstalledFolder {
+protected:
+    void SetUp() override {
+        InstalledFolder::SetUp();
+        ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081"));
+    }
+    std::vector<std::string> Column(const std::string& sql, long field = 0) {
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        rs.SetCursorLocation(adUseClient);
+        std::vector<std::string> values;
+        EXPECT_TRUE(rs.Open(sql)) << sql;
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::string value;
+            rs.GetFieldText(field, value);
+            values.push_back(value);
+        }
+        return values;
+    }
+    std::size_t IndexCount() {
+        return Column("select name from sqlite_master where type = 'index' and name like 'IX\\_%' escape '\\'").size();
+    }
+    std::string PlanOf(const std::string& sql) {
+        std::string plan;
+        for (const std::string& line : Column("explain query plan " + sql, 3)) plan += line + "\n";
+        return plan;
+    }
+    CAdoConnection connection;
+};
+
+TEST_F(DatabaseIndexes, TheInstalledDatabaseHasThemAndLookupsByNumberUseThem) {
+    EXPECT_GE(IndexCount(), 29u);
+    const std::string lookups[] = {
+        "select * from CORVANE_ITEMAPPINFO where XMBH = '9140A01010108U001001'",
+        "select * from CORVANE_PROJECT_SQCY where ITE_XMBH = 'x'",
+        "select * from CORVANE_ITEMPF where XMBH = 'x'",
+        "select * from CORVANE_UNIT where DWDM = 'U001'",
+        "select * from CORVANE_YEAR_STUDYASPECT where YJFXBH = '01' and FBNF = '2008'",
+        "select * from CORVANE_EXPERTINFO where ID = 'E1'",
+    };
+    for (const std::string& sql : lookups) EXPECT_NE(PlanOf(sql).find("USING INDEX"), std::string::npos) << sql;
+}
+
+TEST_F(DatabaseIndexes, AnOlderDatabaseGainsThemAndKeepsItsRows) {
+    for (const std::string& name :
+         Column("select name from sqlite_master where type = 'index' and name like 'IX\\_%' escape '\\'"))
+        ASSERT_TRUE(connection.Execute("drop index " + name));
+    ASSERT_TRUE(connection.Execute("insert into CORVANE_ITEMAPPINFO (XMBH, XMMC) values ('9140A01010108U001001', '甲')"));
+    ASSERT_EQ(IndexCount(), 0u);
+    EXPECT_TRUE(EnsureIndexes(connection));
+    EXPECT_GE(IndexCount(), 29u);
+    EXPECT_EQ(Column("select XMMC from CORVANE_ITEMAPPINFO"), std::vector<std::string>{"甲"});
+    EXPECT_TRUE(EnsureIndexes(connection));  // a second time changes nothing
+}
+
+}  // namespace
