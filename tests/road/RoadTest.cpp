@@ -27,11 +27,18 @@
 #include "platform/ui/TreeCtrl.h"
 #include "review/DlgFirstAPPR.h"
 #include "review/FirstReviewChecks.h"
+#include "review/tests/FirstReviewTestSupport.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+// Statements, row reads and tree lines on project.mdb of the current program
+// folder, shared with the first-review tests.
+using firsttest::Exec;
+using firsttest::Q;
+using firsttest::Query;
+using firsttest::Rows;
+using firsttest::TreeLines;
 using B = CDlgAppBasicInfo;
 
 constexpr int kApplicantUnit = 1, kFundOffice = 2;
@@ -40,37 +47,6 @@ const std::string kGroup = "9140A01", kLab = "9140C01";  // a specialty group an
 // Names as users type them, quotes included.
 const std::string kLabProjectName = "微纳\"传感\"器件的'可靠性'研究";
 const std::string kCommonProjectName = "O'Brien型\"通用\"接口技术";
-
-std::string Q(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
-
-// Statements and row reads on project.mdb of the current program folder.
-void Exec(const std::string& sql) {
-    CAdoConnection connection;
-    ASSERT_TRUE(appdb::Connect(connection));
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
-}
-
-Rows Query(const std::string& sql) {
-    CAdoConnection connection;
-    EXPECT_TRUE(appdb::Connect(connection));
-    CAdoRecordSet rs;
-    appdb::Bind(rs, connection);
-    Rows rows;
-    if (!rs.Open(sql)) {
-        ADD_FAILURE() << sql;
-        return rows;
-    }
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < rs.GetFieldCount(); ++i) {
-            std::string value;
-            rs.GetFieldText(i, value);
-            row.push_back(value);
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 // Rows of a table given as data: the columns once, then the values.
 void Seed(const std::string& table, const std::vector<std::string>& columns, const Rows& rows) {
@@ -81,19 +57,6 @@ void Seed(const std::string& table, const std::vector<std::string>& columns, con
         for (const std::string& v : row) values += (values.empty() ? "" : ", ") + Q(v);
         Exec("insert into " + table + " (" + names + ") values (" + values + ")");
     }
-}
-
-// The tree's items in display order, each indented by one blank per level.
-std::vector<std::string> TreeLines(const ui::TreeCtrl& tree) {
-    std::vector<std::string> lines;
-    auto walk = [&](auto& self, ui::HTREEITEM item, int depth) -> void {
-        for (; item; item = tree.GetNextSiblingItem(item)) {
-            lines.push_back(std::string(depth, ' ') + tree.GetItemText(item));
-            self(self, tree.GetChildItem(item), depth + 1);
-        }
-    };
-    walk(walk, tree.GetRootItem(), 0);
-    return lines;
 }
 
 // What the applicant types into the form for one application.
