@@ -26,8 +26,13 @@
 #include "platform/ui/TestDriverGTest.h"
 #include "platform/ui/TreeCtrl.h"
 #include "review/DlgFirstAPPR.h"
+#include "review/DlgHanS.h"
+#include "review/DlgHuiS.h"
+#include "review/DlgPF.h"
+#include "review/DlgPlan.h"
 #include "review/FirstReviewChecks.h"
 #include "review/tests/FirstReviewTestSupport.h"
+#include "review/tests/WorkflowTestSupport.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace {
@@ -39,6 +44,8 @@ using firsttest::Q;
 using firsttest::Query;
 using firsttest::Rows;
 using firsttest::TreeLines;
+using workflowtest::Choose;
+using workflowtest::SelectNode;
 using B = CDlgAppBasicInfo;
 
 constexpr int kApplicantUnit = 1, kFundOffice = 2;
@@ -47,6 +54,9 @@ const std::string kGroup = "9140A01", kLab = "9140C01";  // a specialty group an
 // Names as users type them, quotes included.
 const std::string kLabProjectName = "微纳\"传感\"器件的'可靠性'研究";
 const std::string kCommonProjectName = "O'Brien型\"通用\"接口技术";
+// The numbers the applications get: guide code, year, unit, serial.
+const std::string kLabNumber = kLab + "0102" + "08" + kUnit + "001";         // a key project
+const std::string kCommonNumber = kGroup + "0101" + "08" + kUnit + "001";    // a general project
 
 // Rows of a table given as data: the columns once, then the values.
 void Seed(const std::string& table, const std::vector<std::string>& columns, const Rows& rows) {
@@ -86,6 +96,13 @@ protected:
             COptions options;
             options.SetRole(role);
             options.SetYear(kYear);
+            // The office's letter-review scoring: eight indicators and their
+            // weights, grades A 100 .. F 0.
+            options.SetIndexCount(8);
+            const int weights[] = {10, 10, 10, 10, 15, 15, 15, 15};
+            options.SetIndexWeights(weights);
+            const int grades[] = {100, 80, 60, 40, 20, 0};
+            options.SetGradeScores(grades);
             options.Save();
         }
         static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
@@ -107,28 +124,26 @@ protected:
         sys::SetProgramFolder(folder);
     }
     void CloseViews() {
-        form_.reset();
-        firstReview_.reset();
+        view_.reset();
         CDlgproappl::m_strPublishYear.clear();
         CDlgFirstAPPR::m_strPublishYear.clear();
     }
 
-    CDlgproappl& OpenForm() {
-        CDlgproappl::m_strPublishYear = kPeriod;
-        form_ = std::make_unique<CDlgproappl>();
-        form_->CreateView(host_.get(), {0, 0, 1300, 900});
-        form_->OnInitialUpdate();
-        return *form_;
-    }
-    CDlgFirstAPPR& OpenFirstReview(int category) {
+    // A view as the main program opens it, for the office's fund category
+    // (0 specialty groups, 1 key laboratories) where the view follows one.
+    template <class T>
+    T& Open(int category = 0) {
+        CloseViews();
         COptions options;
         options.SetCategory(category);
         options.Save();
-        CDlgFirstAPPR::m_strPublishYear = kPeriod;
-        firstReview_ = std::make_unique<CDlgFirstAPPR>();
-        firstReview_->CreateView(host_.get(), {0, 0, 1200, 800});
-        firstReview_->OnInitialUpdate();
-        return *firstReview_;
+        CDlgproappl::m_strPublishYear = CDlgFirstAPPR::m_strPublishYear = kPeriod;
+        auto view = std::make_unique<T>();
+        T& opened = *view;
+        view->CreateView(host_.get(), {0, 0, 1300, 900});
+        view_ = std::move(view);
+        opened.OnInitialUpdate();
+        return opened;
     }
 
     // ---- the steps ----
@@ -195,18 +210,16 @@ protected:
 
     void ApplicantWritesAndReports() {
         At(applicant_);
-        CDlgproappl& form = OpenForm();
-        WriteApplication(form, {kLab + "0101", "一般项目", kLabProjectName, "张'三", {"张'三", "李\"四\""}, "12.5",
+        CDlgproappl& form = Open<CDlgproappl>();
+        WriteApplication(form, {kLab + "0102", "重点项目", kLabProjectName, "张'三", {"张'三", "李\"四\""}, "12.5",
                                 "设备费的理由", "实验室课题的研究目标"});
-        WriteApplication(form, {kGroup + "0102", "重点项目", kCommonProjectName, "王五", {"王五"}, "30",
+        WriteApplication(form, {kGroup + "0101", "一般项目", kCommonProjectName, "王五", {"王五"}, "30",
                                 "材料费的理由", "专业组课题的研究目标"});
-        const std::string labNumber = kLab + "0101" + "08" + kUnit + "001";
-        const std::string commonNumber = kGroup + "0102" + "08" + kUnit + "001";
         EXPECT_EQ(Query("select XMBH, XMLB, XMMC, SQJE from corvane_itemappinfo order by XMBH"),
-                  (Rows{{commonNumber, "共性技术基金——重点项目", kCommonProjectName, "30"},
-                        {labNumber, "重点实验室基金——一般项目", kLabProjectName, "12.5"}}));
+                  (Rows{{kCommonNumber, "共性技术基金——一般项目", kCommonProjectName, "30"},
+                        {kLabNumber, "重点实验室基金——重点项目", kLabProjectName, "12.5"}}));
         // The key-laboratory application carries its review row from the start.
-        EXPECT_EQ(Query("select XMBH, PSJG from corvane_itempf"), (Rows{{labNumber, "+"}}));
+        EXPECT_EQ(Query("select XMBH, PSJG from corvane_itempf"), (Rows{{kLabNumber, "+"}}));
 
         // Both are ticked in the list and reported.
         ui::ListCtrl& list = form.m_dlgOutputList.List();
@@ -226,43 +239,109 @@ protected:
         At(office_);
         const std::string folder = ReportFolder();
         ASSERT_FALSE(sys::ListFiles(folder, "proapp").empty()) << folder;
-        CDlgproappl& form = OpenForm();
+        CDlgproappl& form = Open<CDlgproappl>();
         driver_.AnswerFolder(folder);
         driver_.ExpectMessageBox("提示", "共导入了2条数据！");
         form.OnBtnImport();
         EXPECT_TRUE(driver_.ShellOpens().empty()) << "the import log was opened: a check failed";
         EXPECT_EQ(Query("select XMLB, XMMC, SQRXM from corvane_itemappinfo order by XMBH"),
-                  (Rows{{"共性技术基金——重点项目", kCommonProjectName, "王五"},
-                        {"重点实验室基金——一般项目", kLabProjectName, "张'三"}}));
+                  (Rows{{"共性技术基金——一般项目", kCommonProjectName, "王五"},
+                        {"重点实验室基金——重点项目", kLabProjectName, "张'三"}}));
         EXPECT_EQ(Query("select XM from corvane_project_sqcy order by XM"),
                   (Rows{{"张'三"}, {"李\"四\""}, {"王五"}}));
     }
 
     void OfficeFindsThemInFirstReview() {
         At(office_);
-        const std::string labNumber = kLab + "0101" + "08" + kUnit + "001";
-        const std::string commonNumber = kGroup + "0102" + "08" + kUnit + "001";
-        CDlgFirstAPPR& common = OpenFirstReview(0);
+        CDlgFirstAPPR& common = Open<CDlgFirstAPPR>(0);
         EXPECT_EQ(TreeLines(common.CommonPage()->Tree()),
-                  (std::vector<std::string>{"一般基金", "重点基金", " " + kGroup, "  " + commonNumber}));
-        CDlgFirstAPPR& lab = OpenFirstReview(1);
+                  (std::vector<std::string>{"一般基金", " " + kGroup, "  " + kCommonNumber, "重点基金"}));
+        CDlgFirstAPPR& lab = Open<CDlgFirstAPPR>(1);
         EXPECT_EQ(TreeLines(lab.LabPage()->Tree()),
-                  (std::vector<std::string>{"一般基金", " " + kLab, "  " + labNumber, "重点基金"}));
+                  (std::vector<std::string>{"一般基金", "重点基金", " " + kLab, "  " + kLabNumber}));
         CAdoConnection connection;
         ASSERT_TRUE(appdb::Connect(connection));
         const FirstReviewChecks checks(&connection, kYear);
-        for (const std::string& number : {labNumber, commonNumber}) {
+        for (const std::string& number : {kLabNumber, kCommonNumber}) {
             EXPECT_FALSE(checks.IsGuideCodeWrong(number)) << number;
             EXPECT_FALSE(checks.IsUnitNotDirected(number)) << number;
             EXPECT_FALSE(checks.IsCategoryWrong(number)) << number;
         }
     }
 
+    // Three experts grade the general project; its score is their mean.
+    void OfficeLetterReview() {
+        At(office_);
+        CDlgHanS& view = Open<CDlgHanS>();
+        SelectNode(view.m_dlgProTree, kCommonNumber);
+        CDlgHanSPanel& panel = view.m_dlgPanel;
+        const std::pair<const char*, const char*> experts[] = {
+            {"E1", "A A A A A A A A"}, {"E2", "A A B B C C D D"}, {"E3", "B B B B B B B B"}};  // 100, 66, 80
+        for (int i = 0; i < 3; ++i) {
+            ui::GridItem* cell = panel.m_ctrlExpertGrid.GetItem(i, 0);
+            cell->SetValue(experts[i].first);
+            panel.m_ctrlExpertGrid.OnCellChanged(cell, i, 0);
+            panel.SetDlgItemText(CDlgHanSPanel::IDC_GRADES[i], experts[i].second);
+            panel.OnCommand(CDlgHanSPanel::IDC_GRADES[i], EN_KILLFOCUS);
+        }
+        EXPECT_EQ(panel.GetDlgItemText(CDlgHanSPanel::IDC_SCORE), "82");
+        Choose(panel, CDlgHanSPanel::IDC_RESULT, "+");
+        driver_.ExpectMessageBox("提示", "保存成功！");
+        panel.Click(CDlgHanSPanel::IDC_SAVE);
+        EXPECT_EQ(Query("select ZJ1, ZJ2, ZJ3, FS, PSJG from CORVANE_ITEMPF where XMBH = " + Q(kCommonNumber)),
+                  (Rows{{"E1", "E2", "E3", "82.0000", "+"}}));
+    }
+
+    // The key-laboratory key project passes the meeting with a budget.
+    void OfficeMeetingReview() {
+        At(office_);
+        CDlgHuiS& view = Open<CDlgHuiS>(1);
+        SelectNode(view.m_dlgProTree, kLabNumber);
+        CDlgHuiSPanel& panel = view.m_dlgPanel;
+        EXPECT_EQ(panel.GetDlgItemText(CDlgHuiSPanel::IDC_AMOUNTS[0]), "12.5") << "the applied budget";
+        panel.SetDlgItemText(CDlgHuiSPanel::IDC_AMOUNTS[0], "10");
+        Choose(panel.m_dlgSummary, CDlgProSummary::IDC_RESULT, "+");
+        driver_.ExpectMessageBox("提示", "保存成功！");
+        panel.Click(CDlgHuiSPanel::IDC_SAVE);
+        EXPECT_EQ(Query("select PSJG, PFJF from CORVANE_ITEMPF where XMBH = " + Q(kLabNumber)), (Rows{{"+", "10.0000"}}));
+    }
+
+    // The passed general project is approved with its amounts and opinions;
+    // renumbering keeps the project's number as the first of its prefix.
+    void OfficeApproval() {
+        At(office_);
+        CDlgPF& view = Open<CDlgPF>();
+        SelectNode(view.m_dlgProTree, kCommonNumber);
+        CDlgPFPanel& panel = view.m_dlgPanel;
+        panel.SetDlgItemText(CDlgPFPanel::IDC_SJF, "25");
+        panel.m_richExpertOpinion.SetWindowText("同意立项");
+        panel.m_richApprovalOpinion.SetWindowText("批准");
+        driver_.ExpectMessageBox("提示", "保存成功！");
+        panel.Click(CDlgPFPanel::IDC_SAVE);
+        EXPECT_EQ(Query("select PSJG, PFJF, PFSJF, FS from CORVANE_ITEMPF where XMBH = " + Q(kCommonNumber)),
+                  (Rows{{"+", "25.0000", "25.0000", "82.0000"}}));
+        driver_.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+        panel.Click(CDlgPFPanel::IDC_REORDER);
+        EXPECT_EQ(Query("select XMBH from corvane_itemappinfo order by XMBH"), (Rows{{kCommonNumber}, {kLabNumber}}));
+    }
+
+    // The passed key project gets its plan.
+    void OfficePlan() {
+        At(office_);
+        CDlgPlan& view = Open<CDlgPlan>(1);
+        SelectNode(view.m_dlgProTree, kLabNumber);
+        CDlgPlanPanel& panel = view.m_dlgPanel;
+        panel.m_dlgSummary.SetDlgItemText(CDlgProSummary::IDC_PROGRESS, "每季度报告一次");
+        panel.m_richTotalGoals.SetWindowText("总目标");
+        driver_.ExpectMessageBox("提示", "保存成功！");
+        panel.Click(CDlgPlanPanel::IDC_SAVE);
+        EXPECT_EQ(Query("select XMBH, JDYQ from CORVANE_ITEMPLAN"), (Rows{{kLabNumber, "每季度报告一次"}}));
+    }
+
     ui::TestDriver driver_;
     std::string office_, applicant_, mail_;
     std::unique_ptr<ui::Dialog> host_;
-    std::unique_ptr<CDlgproappl> form_;
-    std::unique_ptr<CDlgFirstAPPR> firstReview_;
+    std::unique_ptr<ui::FormView> view_;
 };
 
 TEST_F(Road, AnApplicationWrittenInTheFormReachesTheFundOfficesFirstReview) {
@@ -275,4 +354,12 @@ TEST_F(Road, AnApplicationWrittenInTheFormReachesTheFundOfficesFirstReview) {
     OfficeImportsApplications();
     ASSERT_FALSE(HasFatalFailure());
     OfficeFindsThemInFirstReview();
+    ASSERT_FALSE(HasFatalFailure());
+    OfficeLetterReview();
+    ASSERT_FALSE(HasFatalFailure());
+    OfficeMeetingReview();
+    ASSERT_FALSE(HasFatalFailure());
+    OfficeApproval();
+    ASSERT_FALSE(HasFatalFailure());
+    OfficePlan();
 }
