@@ -12,10 +12,12 @@
 
 #include "application/ApplicationBundleCommands.h"
 #include "application/ApplicationDb.h"
+#include "application/DlgImportPolicy.h"
 #include "application/Dlgproappl.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "followup/ProYszj.h"
 #include "guide_annual/GuideBundle.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -230,9 +232,21 @@ protected:
         form.OnBtnProexp();
     }
 
+    static std::string Today() { return text::DateTime::Now().Format("%Y-%m-%d"); }
     // The folder of today's report that the applicant's export made.
-    std::string ReportFolder() const {
-        return ApplicationBundleCommands::ExportFolder(mail_, text::DateTime::Now().Format("%Y-%m-%d"));
+    std::string ReportFolder() const { return ApplicationBundleCommands::ExportFolder(mail_, Today()); }
+
+    // Opens a project of a list by a double click, as the user does.
+    template <class View>
+    static void OpenFromList(View& view, const std::string& number) {
+        ui::ListCtrl& list = view.List();
+        int found = -1;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            if (list.GetItemText(i, 1) == number) found = i;
+        ASSERT_GE(found, 0) << number;
+        list.SetSelectionMark(found);
+        list.SetItemState(found, LVIS_SELECTED, LVIS_SELECTED);
+        view.OnDblclkListProlist();
     }
 
     void OfficeImportsApplications() {
@@ -338,6 +352,36 @@ protected:
         EXPECT_EQ(Query("select XMBH, JDYQ from CORVANE_ITEMPLAN"), (Rows{{kLabNumber, "每季度报告一次"}}));
     }
 
+    // The applicant writes the acceptance summary of the key project and
+    // reports it; the office imports it and reads it in its own editor.
+    void AcceptanceSummaryTravels() {
+        At(applicant_);
+        {
+            CProYszj& view = Open<CProYszj>();
+            OpenFromList(view, kLabNumber);
+            ASSERT_FALSE(HasFatalFailure());
+            EXPECT_EQ(view.GetDlgItemText(CProYszj::IDC_NAME), kLabProjectName);
+            view.m_editWCSJ.SetWindowText("2010/12/01");
+            view.m_wndTab.m_richSections[0].SetWindowText("完成了\"全部\"研究内容");
+            view.OnBtnSave();
+            driver_.AnswerFolder(mail_);
+            driver_.ExpectMessageBox("提示", "上报文件导出完成！");
+            view.OnBtnProexp();
+        }
+        const std::string folder = sys::JoinPath(mail_, Today() + "上报项目验收总结报告");
+        EXPECT_EQ(sys::ListFiles(folder, "proys"), std::vector<std::string>{kLabNumber + ".proys"});
+
+        At(office_);
+        CProYszj& view = Open<CProYszj>();
+        driver_.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dialog) { dialog.Click(CDlgImportPolicy::IDC_BTN_OK); });
+        driver_.AnswerFolder(folder);
+        driver_.ExpectMessageBox("提示", "共导入了1条数据！");
+        view.OnBtnProimp();
+        EXPECT_EQ(Query("select XMBH, WCSJ from corvane_itemcheckaccept"), (Rows{{kLabNumber, "2010/12/01"}}));
+        OpenFromList(view, kLabNumber);
+        EXPECT_EQ(text::Trim(view.m_wndTab.m_richSections[0].GetWindowText()), "完成了\"全部\"研究内容");
+    }
+
     ui::TestDriver driver_;
     std::string office_, applicant_, mail_;
     std::unique_ptr<ui::Dialog> host_;
@@ -362,4 +406,6 @@ TEST_F(Road, AnApplicationWrittenInTheFormReachesTheFundOfficesFirstReview) {
     OfficeApproval();
     ASSERT_FALSE(HasFatalFailure());
     OfficePlan();
+    ASSERT_FALSE(HasFatalFailure());
+    AcceptanceSummaryTravels();
 }
