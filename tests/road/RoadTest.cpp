@@ -17,7 +17,9 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "followup/DlgProSum1.h"
 #include "followup/ProYszj.h"
+#include "application/DlgSelectProject.h"
 #include "guide_annual/GuideBundle.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -25,6 +27,7 @@
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
+#include "platform/ui/Simulate.h"
 #include "platform/ui/TestDriverGTest.h"
 #include "platform/ui/TreeCtrl.h"
 #include "review/DlgFirstAPPR.h"
@@ -232,6 +235,14 @@ protected:
         form.OnBtnProexp();
     }
 
+    // The row of a list that shows the number in one of its columns, or -1.
+    static int RowOf(const ui::ListCtrl& list, const std::string& number) {
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            for (int column = 0; column < 4; ++column)
+                if (list.GetItemText(row, column) == number) return row;
+        return -1;
+    }
+
     static std::string Today() { return text::DateTime::Now().Format("%Y-%m-%d"); }
     // The folder of today's report that the applicant's export made.
     std::string ReportFolder() const { return ApplicationBundleCommands::ExportFolder(mail_, Today()); }
@@ -382,6 +393,40 @@ protected:
         EXPECT_EQ(text::Trim(view.m_wndTab.m_richSections[0].GetWindowText()), "完成了\"全部\"研究内容");
     }
 
+    // The applicant writes the key project's stage progress report and
+    // reports it; the office imports it and sees it in its progress list.
+    void ProgressReportTravels() {
+        At(applicant_);
+        {
+            CDlgProSum1& view = Open<CDlgProSum1>();
+            driver_.OnModal<CDlgSelectProject>([](CDlgSelectProject& picker) {
+                const int row = RowOf(picker.List(), kLabNumber);
+                ASSERT_GE(row, 0);
+                ui::sim::ClickItem(picker.List(), row);
+                picker.Click(IDOK);
+            });
+            view.Edit().Click(CSummaryEditPage::IDC_BTN_NEW);
+            view.Edit().TextPage().Attach().SetDlgItemText(CSummaryAttachPage::IDC_SJWCR, "张'三");
+            view.Edit().TextPage().m_richEdit.SetWindowText("样机完成\"初样\"");
+            driver_.ExpectMessageBox("提示", "保存成功！");
+            view.Edit().Click(CSummaryEditPage::IDC_BTN_SAVE);
+            const int row = RowOf(view.List().List(), kLabNumber);
+            ASSERT_GE(row, 0);
+            view.List().List().SetCheck(row, TRUE);
+            driver_.AnswerFolder(mail_);
+            driver_.ExpectMessageBox("提示", "阶段进展报告导出完成！");
+            view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
+        }
+        At(office_);
+        CDlgProSum1& view = Open<CDlgProSum1>();
+        driver_.AnswerFolder(sys::JoinPath(mail_, Today() + "阶段进展报告"));
+        driver_.ExpectMessageBox("提示", "共导入了1条数据！");
+        view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
+        EXPECT_EQ(Query("select XMBH, SJWCR, BACKUPNAME from corvane_itemprogress"),
+                  (Rows{{kLabNumber, "张'三", kLabProjectName}}));
+        EXPECT_GE(RowOf(view.List().List(), kLabNumber), 0) << "the report is listed at the office";
+    }
+
     ui::TestDriver driver_;
     std::string office_, applicant_, mail_;
     std::unique_ptr<ui::Dialog> host_;
@@ -408,4 +453,6 @@ TEST_F(Road, AnApplicationWrittenInTheFormReachesTheFundOfficesFirstReview) {
     OfficePlan();
     ASSERT_FALSE(HasFatalFailure());
     AcceptanceSummaryTravels();
+    ASSERT_FALSE(HasFatalFailure());
+    ProgressReportTravels();
 }
