@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "achievement/DlgSCGZH.h"
+#include "achievement/ResultChangeBundle.h"
 #include "application/ApplicationBundleCommands.h"
 #include "application/ApplicationDb.h"
 #include "application/DlgImportPolicy.h"
@@ -427,6 +429,32 @@ protected:
         EXPECT_GE(RowOf(view.List().List(), kLabNumber), 0) << "the report is listed at the office";
     }
 
+    // The project's achievement-transfer record, filled in at the applicant
+    // unit, travels to the office.
+    void AchievementTransferTravels() {
+        At(applicant_);
+        {
+            CDlgSCGZH& view = Open<CDlgSCGZH>();
+            view.Info().SetDlgItemText(CDlgSCGZHInfo::ControlOf(0), kLabNumber);
+            view.Info().SetDlgItemText(CDlgSCGZHInfo::ControlOf(1), kLabProjectName);
+            driver_.ExpectMessageBox("提示", "保存成功！");
+            view.m_dlgForm.OnBtnSave();
+            const int row = RowOf(view.m_dlgList.List(), kLabNumber);
+            ASSERT_GE(row, 0);
+            view.m_dlgList.List().SetCheck(row, TRUE);
+            driver_.AnswerFolder(mail_);
+            driver_.ExpectMessageBox("提示", "导出成功！");
+            view.m_dlgList.OnBtnExport();
+        }
+        At(office_);
+        CDlgSCGZH& view = Open<CDlgSCGZH>();
+        driver_.AnswerFolder(resultchange::ExportFolder(mail_, text::DateTime::Now()));
+        driver_.ExpectMessageBox("提示", "共导入了1条数据！");
+        view.m_dlgList.OnBtnImport();
+        EXPECT_EQ(Query("select XMBH, XMMC from CORVANE_NEW_RESULTCHANGE"), (Rows{{kLabNumber, kLabProjectName}}));
+        EXPECT_GE(RowOf(view.m_dlgList.List(), kLabNumber), 0);
+    }
+
     ui::TestDriver driver_;
     std::string office_, applicant_, mail_;
     std::unique_ptr<ui::Dialog> host_;
@@ -455,4 +483,6 @@ TEST_F(Road, AnApplicationWrittenInTheFormReachesTheFundOfficesFirstReview) {
     AcceptanceSummaryTravels();
     ASSERT_FALSE(HasFatalFailure());
     ProgressReportTravels();
+    ASSERT_FALSE(HasFatalFailure());
+    AchievementTransferTravels();
 }
