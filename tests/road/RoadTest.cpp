@@ -33,7 +33,13 @@
 #include "platform/ui/TestDriverGTest.h"
 #include "platform/ui/TreeCtrl.h"
 #include "review/DlgFirstAPPR.h"
+#include "office_reports/DlgFirstExcel.h"
+#include "office_reports/DlgLabStatExcel.h"
+#include "office_reports/DlgPFOutput.h"
+#include "platform/office/Excel.h"
+#include "platform/office/Office.h"
 #include "review/DlgHanS.h"
+#include "review/OfficeReports.h"
 #include "review/DlgHuiS.h"
 #include "review/DlgPF.h"
 #include "review/DlgPlan.h"
@@ -112,12 +118,15 @@ protected:
             options.SetGradeScores(grades);
             options.Save();
         }
+        // Workbooks and documents handed to the desktop are kept for reading.
+        office::SetShellOpenHook([this](const std::string& path) { opened_.push_back(path); });
         static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
         host_ = std::make_unique<ui::Dialog>(hostTemplate);
         host_->Create();
         host_->ShowWindow(SW_SHOW);
     }
     void TearDown() override {
+        office::SetShellOpenHook({});
         CloseViews();
         host_.reset();
         sys::SetProgramFolder("");
@@ -455,10 +464,69 @@ protected:
         EXPECT_GE(RowOf(view.m_dlgList.List(), kLabNumber), 0);
     }
 
+    // The last workbook handed to the desktop, one of its sheets, and the
+    // texts of the row that shows the text in the column (empty: none).
+    office::excel::Worksheet OpenedSheet(const std::string& name) {
+        EXPECT_FALSE(opened_.empty());
+        if (opened_.empty()) return {};
+        excel_ = office::excel::Application::Create();
+        return excel_->Workbooks().Add(opened_.back()).Sheets().Item(name);
+    }
+    static std::vector<std::string> RowShowing(const office::excel::Worksheet& sheet, int column,
+                                               const std::string& textShown, int lastColumn) {
+        for (int row = 1; row <= 60; ++row) {
+            if (sheet.Cells().Item(row, column).Value() != textShown) continue;
+            std::vector<std::string> texts;
+            for (int c = 1; c <= lastColumn; ++c) texts.push_back(sheet.Cells().Item(row, c).Value());
+            return texts;
+        }
+        return {};
+    }
+
+    // The office's reports from the road's data: the application list of
+    // first review, the key-laboratory statistics and the approved plan table.
+    void OfficeReportsShowTheProjects() {
+        At(office_);
+        CDlgFirstAPPR::m_strPublishYear = kPeriod;
+        CAdoConnection connection;
+        ASSERT_TRUE(appdb::Connect(connection));
+
+        driver_.OnModal<CDlgFirstExcel>([](CDlgFirstExcel& dialog) {
+            dialog.Click(CDlgFirstExcel::IDC_SELECT_ALL);
+            dialog.Click(IDOK);
+        });
+        officereports::RunFirstExcel(&connection, 0);
+        const std::vector<std::string> listed = RowShowing(OpenedSheet("sheet1"), 2, kCommonNumber, 11);
+        ASSERT_EQ(listed.size(), 11u) << "the common-technology project is in the application list";
+        EXPECT_EQ(listed[2], kCommonProjectName);
+        EXPECT_EQ(listed[9], "30");
+        EXPECT_EQ(listed[10], "") << "no remark: it passed the checks";
+
+        driver_.OnModal<CDlgLabStatExcel>([](CDlgLabStatExcel& dialog) { dialog.Click(IDOK); });
+        officereports::RunLabStatExcel(&connection);
+        EXPECT_EQ(RowShowing(OpenedSheet("sheet1"), 2, kLab, 7),
+                  (std::vector<std::string>{"1", kLab, "微纳器件重点实验室", "1", "12.5", "0", "0"}));
+
+        driver_.OnModal<CDlgPFOutput>([](CDlgPFOutput& dialog) {
+            dialog.Click(CDlgPFOutput::IDC_SELECT_ALL);
+            dialog.Click(IDOK);
+        });
+        CDlgPFOutput output;
+        output.m_pConnection = &connection;
+        output.m_nCategory = 0;
+        output.DoModal();
+        const std::vector<std::string> planned = RowShowing(OpenedSheet("打印报表"), 3, kCommonNumber, 8);
+        ASSERT_EQ(planned.size(), 8u) << "the approved project is in the plan table";
+        EXPECT_EQ(planned[3], kCommonProjectName);
+        EXPECT_EQ(planned[7], "25") << "the approved amount";
+    }
+
     ui::TestDriver driver_;
     std::string office_, applicant_, mail_;
     std::unique_ptr<ui::Dialog> host_;
     std::unique_ptr<ui::FormView> view_;
+    std::vector<std::string> opened_;
+    std::unique_ptr<office::excel::Application> excel_;
 };
 
 TEST_F(Road, AnApplicationWrittenInTheFormReachesTheFundOfficesFirstReview) {
@@ -485,4 +553,6 @@ TEST_F(Road, AnApplicationWrittenInTheFormReachesTheFundOfficesFirstReview) {
     ProgressReportTravels();
     ASSERT_FALSE(HasFatalFailure());
     AchievementTransferTravels();
+    ASSERT_FALSE(HasFatalFailure());
+    OfficeReportsShowTheProjects();
 }
