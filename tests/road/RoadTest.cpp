@@ -13,6 +13,8 @@
 #include "achievement/DlgSCGZH.h"
 #include "achievement/ResultChangeBundle.h"
 #include "application/ApplicationBundleCommands.h"
+#include "exchange/export/DlgGuideExport.h"
+#include "exchange/import/DlgGuideImport.h"
 #include "application/ApplicationDb.h"
 #include "application/DlgImportPolicy.h"
 #include "application/Dlgproappl.h"
@@ -62,14 +64,17 @@ using workflowtest::SelectNode;
 using B = CDlgAppBasicInfo;
 
 constexpr int kApplicantUnit = 1, kFundOffice = 2;
-const std::string kYear = "2008", kPeriod = "2006-2010", kUnit = "0001";
+// The five-year period is the one the guide export writes; the annual guides
+// are of a year in it.
+const std::string kPeriod = CDlgGuideExport::kPeriod, kYear = "2012", kUnit = "0001";
+const std::string kUnitName = "北方\"精密\"研究所";
 const std::string kGroup = "9140A01", kLab = "9140C01";  // a specialty group and a key laboratory
 // Names as users type them, quotes included.
 const std::string kLabProjectName = "微纳\"传感\"器件的'可靠性'研究";
 const std::string kCommonProjectName = "O'Brien型\"通用\"接口技术";
 // The numbers the applications get: guide code, year, unit, serial.
-const std::string kLabNumber = kLab + "0102" + "08" + kUnit + "001";         // a key project
-const std::string kCommonNumber = kGroup + "0101" + "08" + kUnit + "001";    // a general project
+const std::string kLabNumber = kLab + "0102" + kYear.substr(2) + kUnit + "001";       // a key project
+const std::string kCommonNumber = kGroup + "0101" + kYear.substr(2) + kUnit + "001";  // a general project
 
 // Rows of a table given as data: the columns once, then the values.
 void Seed(const std::string& table, const std::vector<std::string>& columns, const Rows& rows) {
@@ -164,16 +169,22 @@ protected:
 
     // ---- the steps ----
 
-    // The office's master data and its two annual guides, each with a general
-    // and a key direction issued to the unit; the guide bundles go out.
+    // The office's master data, and for the key laboratory and the specialty
+    // group a five-year guide and an annual guide, each with a general and a
+    // key direction issued to the unit. The unit file and the guide bundles
+    // go out.
     void OfficePublishesGuides() {
         At(office_);
-        Seed("CORVANE_UNIT", {"DWDM", "DWMC"}, {{kUnit, "北方\"精密\"研究所"}});
+        Seed("CORVANE_UNIT", {"DWDM", "DWMC"}, {{kUnit, kUnitName}});
         Seed("CORVANE_SPECGROUP", {"JJBH", "ZYZMC"}, {{kGroup, "通用技术专业组"}});
         Seed("CORVANE_LAB", {"sysdm", "sysqc"}, {{kLab, "微纳器件重点实验室"}});
         Seed("CORVANE_EXPERTINFO", {"SSJJLB", "ID", "XM"}, {{"J01", "E1", "甲专家"}, {"J01", "E2", "乙专家"},
                                                              {"J01", "E3", "丙专家"}});
         for (const std::string& fund : {kGroup, kLab}) {
+            Seed("CORVANE_FIVEFUNDGUIDE", {"JJBH", "FBNF", "ZNMC"}, {{fund, kPeriod, fund + "五年指南"}});
+            Seed("CORVANE_FIVE_STUDYSUBJECT", {"ZTBH", "JJBH", "FBNF"}, {{fund + "01", fund, kPeriod}});
+            Seed("CORVANE_FIVE_STUDYASPECT", {"YJFXBH", "JJBH", "FBNF", "DWDM"},
+                 {{fund + "0101", fund, kPeriod, kUnit}, {fund + "0102", fund, kPeriod, kUnit}});
             Seed("CORVANE_YEARFUNDGUIDE", {"JJBH", "ZNMC", "FBNF"}, {{fund, fund + "年度指南", kYear}});
             Seed("CORVANE_YEAR_STUDYSUBJECT", {"ZTBH", "JJBH", "FBNF", "ZTMC"}, {{fund + "01", fund, kYear, "主题"}});
             Seed("CORVANE_YEAR_STUDYASPECT", {"YJFXBH", "JJBH", "FBNF", "ZTBH", "DWDM", "YJFXMC", "SFZDYJFX"},
@@ -181,13 +192,42 @@ protected:
                   {fund + "0102", fund, kYear, fund + "01", kUnit, "重点方向", "1"}});
             CAdoConnection connection;
             ASSERT_TRUE(appdb::Connect(connection));
-            ASSERT_TRUE(GuideBundle::Export(connection, fund, kYear, mail_, "2008-03-01")) << fund;
+            ASSERT_TRUE(GuideBundle::Export(connection, fund, kYear, mail_, Today())) << fund;
         }
-    }
 
+        CDlgGuideExport& view = Open<CDlgGuideExport>();
+        view.Item<ui::Wnd>(CDlgGuideExport::IDC_UNIT_FILE)->SetWindowText(UnitFile());
+        driver_.ExpectMessageBox("提示", "文件导出成功！");
+        view.Click(CDlgGuideExport::IDC_BTN_EXPORT_UNIT);
+        driver_.AnswerFolder(mail_);
+        view.Click(CDlgGuideExport::IDC_BTN_PATH2);
+        auto* units = view.Item<ui::ListCtrl>(CDlgGuideExport::IDC_UNITS);
+        const int row = RowOf(*units, kUnit);
+        ASSERT_GE(row, 0);
+        units->SetCheck(row, TRUE);
+        driver_.ExpectMessageBox("提示", "共导出了2条指南数据！");
+        view.Click(CDlgGuideExport::IDC_BTN_EXPORT_GUIDE);
+    }
+    std::string UnitFile() const { return sys::JoinPath(mail_, "单位信息.uif"); }
+
+    // The applicant takes the unit file and the five-year guides through its
+    // import view, and the annual guide bundles.
     void ApplicantImportsGuides() {
         At(applicant_);
-        Seed("CORVANE_UNIT", {"DWDM", "DWMC"}, {{kUnit, "北方\"精密\"研究所"}});
+        CDlgGuideImport& view = Open<CDlgGuideImport>();
+        driver_.AnswerFile(UnitFile());
+        driver_.ExpectMessageBox("提示", "共导入了1条数据！");
+        view.Click(CDlgGuideImport::IDC_BTN_IMPORT_UNITINFO);
+        EXPECT_EQ(Query("select DWDM, DWMC from CORVANE_UNIT"), (Rows{{kUnit, kUnitName}}));
+        driver_.AnswerFolder(sys::JoinPath(sys::JoinPath(mail_, CDlgGuideExport::kUnitsFolder),
+                                           sys::SafeFileName(kUnitName)));
+        driver_.ExpectMessageBox("提示", "共导入了2条数据！");
+        view.Click(CDlgGuideImport::IDC_BTN_IMPORT_GUIDEINFO);
+        EXPECT_EQ(Query("select YJFXBH, FBNF, DWDM from CORVANE_FIVE_STUDYASPECT order by YJFXBH"),
+                  (Rows{{kGroup + "0101", kPeriod, kUnit}, {kGroup + "0102", kPeriod, kUnit},
+                        {kLab + "0101", kPeriod, kUnit}, {kLab + "0102", kPeriod, kUnit}}));
+        CloseViews();
+
         const std::vector<std::string> bundles = sys::ListFiles(mail_, GuideBundle::kExtension);
         ASSERT_EQ(bundles.size(), 2u);
         CAdoConnection connection;
