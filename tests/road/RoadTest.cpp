@@ -16,6 +16,7 @@
 #include "exchange/export/DlgGuideExport.h"
 #include "exchange/import/DlgGuideImport.h"
 #include "application/ApplicationDb.h"
+#include "application/DlgAppOutputSelect.h"
 #include "application/DlgImportPolicy.h"
 #include "application/Dlgproappl.h"
 #include "foundation/AdoConnection.h"
@@ -25,6 +26,7 @@
 #include "followup/ProYszj.h"
 #include "application/DlgSelectProject.h"
 #include "guide_annual/GuideBundle.h"
+#include "platform/richtext/PlainText.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -40,6 +42,7 @@
 #include "office_reports/DlgPFOutput.h"
 #include "platform/office/Excel.h"
 #include "platform/office/Office.h"
+#include "platform/office/Word.h"
 #include "review/DlgHanS.h"
 #include "review/OfficeReports.h"
 #include "review/DlgHuiS.h"
@@ -85,6 +88,19 @@ void Seed(const std::string& table, const std::vector<std::string>& columns, con
         for (const std::string& v : row) values += (values.empty() ? "" : ", ") + Q(v);
         Exec("insert into " + table + " (" + names + ") values (" + values + ")");
     }
+}
+
+// The bytes of a long binary column of the query's first row.
+std::string Blob(const std::string& sql, const char* column) {
+    CAdoConnection connection;
+    EXPECT_TRUE(appdb::Connect(connection));
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open(sql) || rs.IsEOF()) return {};
+    const long size = rs.GetFieldActualSize(column);
+    std::string bytes(std::size_t(std::max(size, 0L)), '\0');
+    if (size > 0) rs.GetChunk(column, bytes.data());
+    return bytes;
 }
 
 // What the applicant types into the form for one application.
@@ -277,6 +293,14 @@ protected:
         // The key-laboratory application carries its review row from the start.
         EXPECT_EQ(Query("select XMBH, PSJG from corvane_itempf"), (Rows{{kLabNumber, "+"}}));
 
+        // The Word document of the application on the form names its full category.
+        driver_.OnModal<CDlgAppOutputSelect>([](CDlgAppOutputSelect& dialog) { dialog.Click(IDOK); });
+        form.OnBtnWord();
+        ASSERT_FALSE(opened_.empty());
+        word_ = office::word::Application::Create();
+        const office::word::Document document = word_->Documents().Add(opened_.back());
+        EXPECT_EQ(document.CellText(1, 1, 2), "共性技术基金——一般项目");
+
         // Both are ticked in the list and reported.
         ui::ListCtrl& list = form.m_dlgOutputList.List();
         ASSERT_EQ(list.GetItemCount(), 2);
@@ -323,6 +347,11 @@ protected:
         EXPECT_EQ(Query("select XMLB, XMMC, SQRXM from corvane_itemappinfo order by XMBH"),
                   (Rows{{"共性技术基金——一般项目", kCommonProjectName, "王五"},
                         {"重点实验室基金——重点项目", kLabProjectName, "张'三"}}));
+        // The budget reason and the goals chapter arrived with the application.
+        for (const auto& [column, typed] : {std::pair{"SJF_JSGJ", "设备费的理由"}, {"XMJJ", "实验室课题的研究目标"}}) {
+            const std::string rtf = Blob("select * from corvane_itemappinfo where XMBH = " + Q(kLabNumber), column);
+            EXPECT_EQ(text::Trim(richtext::PlainTextOfRtf(rtf)), typed) << column;
+        }
         EXPECT_EQ(Query("select XM from corvane_project_sqcy order by XM"),
                   (Rows{{"张'三"}, {"李\"四\""}, {"王五"}}));
     }
@@ -567,6 +596,7 @@ protected:
     std::unique_ptr<ui::FormView> view_;
     std::vector<std::string> opened_;
     std::unique_ptr<office::excel::Application> excel_;
+    std::unique_ptr<office::word::Application> word_;
 };
 
 TEST_F(Road, AnApplicationWrittenInTheFormReachesTheFundOfficesFirstReview) {
