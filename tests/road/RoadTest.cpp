@@ -5,6 +5,7 @@
 // Each step checks what the user is told and what is stored.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -77,7 +78,12 @@ const std::string kLabProjectName = "微纳\"传感\"器件的'可靠性'研究"
 const std::string kCommonProjectName = "O'Brien型\"通用\"接口技术";
 // The numbers the applications get: guide code, year, unit, serial.
 const std::string kLabNumber = kLab + "0102" + kYear.substr(2) + kUnit + "001";       // a key project
-const std::string kCommonNumber = kGroup + "0101" + kYear.substr(2) + kUnit + "001";  // a general project
+// Two general projects of the specialty group: the weaker one is written
+// first and takes serial 001; the one that passes review takes 002 until the
+// approval's renumbering puts the passed project first.
+const std::string kCommonNumber = kGroup + "0101" + kYear.substr(2) + kUnit + "001";
+const std::string kSecondCommonNumber = kGroup + "0101" + kYear.substr(2) + kUnit + "002";
+const std::string kWeakProjectName = "常规课题";
 
 // Rows of a table given as data: the columns once, then the values.
 void Seed(const std::string& table, const std::vector<std::string>& columns, const Rows& rows) {
@@ -283,12 +289,14 @@ protected:
     void ApplicantWritesAndReports() {
         At(applicant_);
         CDlgproappl& form = Open<CDlgproappl>();
+        WriteApplication(form, {kGroup + "0101", "一般项目", kWeakProjectName, "赵六", {"赵六"}, "5", "理由", "目标"});
         WriteApplication(form, {kLab + "0102", "重点项目", kLabProjectName, "张'三", {"张'三", "李\"四\""}, "12.5",
                                 "设备费的理由", "实验室课题的研究目标"});
         WriteApplication(form, {kGroup + "0101", "一般项目", kCommonProjectName, "王五", {"王五"}, "30",
                                 "材料费的理由", "专业组课题的研究目标"});
         EXPECT_EQ(Query("select XMBH, XMLB, XMMC, SQJE from corvane_itemappinfo order by XMBH"),
-                  (Rows{{kCommonNumber, "共性技术基金——一般项目", kCommonProjectName, "30"},
+                  (Rows{{kCommonNumber, "共性技术基金——一般项目", kWeakProjectName, "5"},
+                        {kSecondCommonNumber, "共性技术基金——一般项目", kCommonProjectName, "30"},
                         {kLabNumber, "重点实验室基金——重点项目", kLabProjectName, "12.5"}}));
         // The key-laboratory application carries its review row from the start.
         EXPECT_EQ(Query("select XMBH, PSJG from corvane_itempf"), (Rows{{kLabNumber, "+"}}));
@@ -301,9 +309,9 @@ protected:
         const office::word::Document document = word_->Documents().Add(opened_.back());
         EXPECT_EQ(document.CellText(1, 1, 2), "共性技术基金——一般项目");
 
-        // Both are ticked in the list and reported.
+        // All are ticked in the list and reported.
         ui::ListCtrl& list = form.m_dlgOutputList.List();
-        ASSERT_EQ(list.GetItemCount(), 2);
+        ASSERT_EQ(list.GetItemCount(), 3);
         for (int row = 0; row < list.GetItemCount(); ++row) list.SetCheck(row, TRUE);
         driver_.AnswerFolder(mail_);
         driver_.ExpectMessageBox("提示", "上报文件导出完成！");
@@ -341,60 +349,72 @@ protected:
         ASSERT_FALSE(sys::ListFiles(folder, "proapp").empty()) << folder;
         CDlgproappl& form = Open<CDlgproappl>();
         driver_.AnswerFolder(folder);
-        driver_.ExpectMessageBox("提示", "共导入了2条数据！");
+        driver_.ExpectMessageBox("提示", "共导入了3条数据！");
         form.OnBtnImport();
         EXPECT_TRUE(driver_.ShellOpens().empty()) << "the import log was opened: a check failed";
-        EXPECT_EQ(Query("select XMLB, XMMC, SQRXM from corvane_itemappinfo order by XMBH"),
-                  (Rows{{"共性技术基金——一般项目", kCommonProjectName, "王五"},
-                        {"重点实验室基金——重点项目", kLabProjectName, "张'三"}}));
+        EXPECT_EQ(Query("select XMBH, XMLB, XMMC, SQRXM from corvane_itemappinfo order by XMBH"),
+                  (Rows{{kCommonNumber, "共性技术基金——一般项目", kWeakProjectName, "赵六"},
+                        {kSecondCommonNumber, "共性技术基金——一般项目", kCommonProjectName, "王五"},
+                        {kLabNumber, "重点实验室基金——重点项目", kLabProjectName, "张'三"}}));
         // The budget reason and the goals chapter arrived with the application.
         for (const auto& [column, typed] : {std::pair{"SJF_JSGJ", "设备费的理由"}, {"XMJJ", "实验室课题的研究目标"}}) {
             const std::string rtf = Blob("select * from corvane_itemappinfo where XMBH = " + Q(kLabNumber), column);
             EXPECT_EQ(text::Trim(richtext::PlainTextOfRtf(rtf)), typed) << column;
         }
         EXPECT_EQ(Query("select XM from corvane_project_sqcy order by XM"),
-                  (Rows{{"张'三"}, {"李\"四\""}, {"王五"}}));
+                  (Rows{{"张'三"}, {"李\"四\""}, {"王五"}, {"赵六"}}));
     }
 
     void OfficeFindsThemInFirstReview() {
         At(office_);
         CDlgFirstAPPR& common = Open<CDlgFirstAPPR>(0);
         EXPECT_EQ(TreeLines(common.CommonPage()->Tree()),
-                  (std::vector<std::string>{"一般基金", " " + kGroup, "  " + kCommonNumber, "重点基金"}));
+                  (std::vector<std::string>{"一般基金", " " + kGroup, "  " + kCommonNumber, "  " + kSecondCommonNumber,
+                                            "重点基金"}));
         CDlgFirstAPPR& lab = Open<CDlgFirstAPPR>(1);
         EXPECT_EQ(TreeLines(lab.LabPage()->Tree()),
                   (std::vector<std::string>{"一般基金", "重点基金", " " + kLab, "  " + kLabNumber}));
         CAdoConnection connection;
         ASSERT_TRUE(appdb::Connect(connection));
         const FirstReviewChecks checks(&connection, kYear);
-        for (const std::string& number : {kLabNumber, kCommonNumber}) {
+        for (const std::string& number : {kLabNumber, kCommonNumber, kSecondCommonNumber}) {
             EXPECT_FALSE(checks.IsGuideCodeWrong(number)) << number;
             EXPECT_FALSE(checks.IsUnitNotDirected(number)) << number;
             EXPECT_FALSE(checks.IsCategoryWrong(number)) << number;
         }
     }
 
-    // Three experts grade the general project; its score is their mean.
+    // Three experts grade each general project; the score is their mean.
+    // The second project passes, the first does not.
     void OfficeLetterReview() {
         At(office_);
         CDlgHanS& view = Open<CDlgHanS>();
-        SelectNode(view.m_dlgProTree, kCommonNumber);
         CDlgHanSPanel& panel = view.m_dlgPanel;
-        const std::pair<const char*, const char*> experts[] = {
-            {"E1", "A A A A A A A A"}, {"E2", "A A B B C C D D"}, {"E3", "B B B B B B B B"}};  // 100, 66, 80
-        for (int i = 0; i < 3; ++i) {
-            ui::GridItem* cell = panel.m_ctrlExpertGrid.GetItem(i, 0);
-            cell->SetValue(experts[i].first);
-            panel.m_ctrlExpertGrid.OnCellChanged(cell, i, 0);
-            panel.SetDlgItemText(CDlgHanSPanel::IDC_GRADES[i], experts[i].second);
-            panel.OnCommand(CDlgHanSPanel::IDC_GRADES[i], EN_KILLFOCUS);
+        const struct {
+            std::string number;
+            std::array<const char*, 3> grades;
+            const char *score, *result;
+        } reviews[] = {
+            {kSecondCommonNumber, {"A A A A A A A A", "A A B B C C D D", "B B B B B B B B"}, "82", "+"},  // 100, 66, 80
+            {kCommonNumber, {"D D D D D D D D", "E E E E E E E E", "F F F F F F F F"}, "20", "-"},      // 40, 20, 0
+        };
+        for (const auto& review : reviews) {
+            SCOPED_TRACE(review.number);
+            SelectNode(view.m_dlgProTree, review.number);
+            for (int i = 0; i < 3; ++i) {
+                ui::GridItem* cell = panel.m_ctrlExpertGrid.GetItem(i, 0);
+                cell->SetValue("E" + std::to_string(i + 1));
+                panel.m_ctrlExpertGrid.OnCellChanged(cell, i, 0);
+                panel.SetDlgItemText(CDlgHanSPanel::IDC_GRADES[i], review.grades[i]);
+                panel.OnCommand(CDlgHanSPanel::IDC_GRADES[i], EN_KILLFOCUS);
+            }
+            EXPECT_EQ(panel.GetDlgItemText(CDlgHanSPanel::IDC_SCORE), review.score);
+            Choose(panel, CDlgHanSPanel::IDC_RESULT, review.result);
+            driver_.ExpectMessageBox("提示", "保存成功！");
+            panel.Click(CDlgHanSPanel::IDC_SAVE);
+            EXPECT_EQ(Query("select ZJ1, ZJ2, ZJ3, FS, PSJG from CORVANE_ITEMPF where XMBH = " + Q(review.number)),
+                      (Rows{{"E1", "E2", "E3", std::string(review.score) + ".0000", review.result}}));
         }
-        EXPECT_EQ(panel.GetDlgItemText(CDlgHanSPanel::IDC_SCORE), "82");
-        Choose(panel, CDlgHanSPanel::IDC_RESULT, "+");
-        driver_.ExpectMessageBox("提示", "保存成功！");
-        panel.Click(CDlgHanSPanel::IDC_SAVE);
-        EXPECT_EQ(Query("select ZJ1, ZJ2, ZJ3, FS, PSJG from CORVANE_ITEMPF where XMBH = " + Q(kCommonNumber)),
-                  (Rows{{"E1", "E2", "E3", "82.0000", "+"}}));
     }
 
     // The key-laboratory key project passes the meeting with a budget.
@@ -412,22 +432,31 @@ protected:
     }
 
     // The passed general project is approved with its amounts and opinions;
-    // renumbering keeps the project's number as the first of its prefix.
+    // renumbering then puts it first under its prefix, review row and all.
     void OfficeApproval() {
         At(office_);
         CDlgPF& view = Open<CDlgPF>();
-        SelectNode(view.m_dlgProTree, kCommonNumber);
+        EXPECT_EQ(workflowtest::TreeLines(view.m_dlgProTree),
+                  (std::vector<std::string>{"一般基金", "  " + kGroup, "    " + kSecondCommonNumber}))
+            << "only the passed project is up for approval";
+        SelectNode(view.m_dlgProTree, kSecondCommonNumber);
         CDlgPFPanel& panel = view.m_dlgPanel;
         panel.SetDlgItemText(CDlgPFPanel::IDC_SJF, "25");
         panel.m_richExpertOpinion.SetWindowText("同意立项");
         panel.m_richApprovalOpinion.SetWindowText("批准");
         driver_.ExpectMessageBox("提示", "保存成功！");
         panel.Click(CDlgPFPanel::IDC_SAVE);
-        EXPECT_EQ(Query("select PSJG, PFJF, PFSJF, FS from CORVANE_ITEMPF where XMBH = " + Q(kCommonNumber)),
+        EXPECT_EQ(Query("select PSJG, PFJF, PFSJF, FS from CORVANE_ITEMPF where XMBH = " + Q(kSecondCommonNumber)),
                   (Rows{{"+", "25.0000", "25.0000", "82.0000"}}));
         driver_.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
         panel.Click(CDlgPFPanel::IDC_REORDER);
-        EXPECT_EQ(Query("select XMBH from corvane_itemappinfo order by XMBH"), (Rows{{kCommonNumber}, {kLabNumber}}));
+        EXPECT_EQ(Query("select XMBH, XMMC from corvane_itemappinfo order by XMBH"),
+                  (Rows{{kCommonNumber, kCommonProjectName}, {kSecondCommonNumber, kWeakProjectName},
+                        {kLabNumber, kLabProjectName}}));
+        EXPECT_EQ(Query("select PFJF, FS from CORVANE_ITEMPF where XMBH = " + Q(kCommonNumber)),
+                  (Rows{{"25.0000", "82.0000"}}));
+        EXPECT_EQ(workflowtest::TreeLines(view.m_dlgProTree),
+                  (std::vector<std::string>{"一般基金", "  " + kGroup, "    " + kCommonNumber}));
     }
 
     // The passed key project gets its plan.
