@@ -41,6 +41,7 @@
 #include "office_reports/DlgFirstExcel.h"
 #include "office_reports/DlgLabStatExcel.h"
 #include "office_reports/DlgPFOutput.h"
+#include "office_reports/DlgPlanOutput.h"
 #include "platform/office/Excel.h"
 #include "platform/office/Office.h"
 #include "platform/office/Word.h"
@@ -581,8 +582,23 @@ protected:
         return {};
     }
 
+    // Runs a plan output dialog as the approval and plan panels open it,
+    // with every fund ticked.
+    template <class OutputDialog>
+    void RunOutputWithEveryFund(CAdoConnection& connection) {
+        driver_.OnModal<OutputDialog>([](OutputDialog& dialog) {
+            dialog.Click(OutputDialog::IDC_SELECT_ALL);
+            dialog.Click(IDOK);
+        });
+        OutputDialog dialog;
+        dialog.m_pConnection = &connection;
+        dialog.m_nCategory = 0;
+        dialog.DoModal();
+    }
+
     // The office's reports from the road's data: the application list of
-    // first review, the key-laboratory statistics and the approved plan table.
+    // first review, the key-laboratory statistics, the approved plan table
+    // and the plan draft.
     void OfficeReportsShowTheProjects() {
         At(office_);
         CDlgFirstAPPR::m_strPublishYear = kPeriod;
@@ -605,18 +621,24 @@ protected:
         EXPECT_EQ(RowShowing(OpenedSheet("sheet1"), 2, kLab, 7),
                   (std::vector<std::string>{"1", kLab, "微纳器件重点实验室", "1", "12.5", "0", "0"}));
 
-        driver_.OnModal<CDlgPFOutput>([](CDlgPFOutput& dialog) {
-            dialog.Click(CDlgPFOutput::IDC_SELECT_ALL);
-            dialog.Click(IDOK);
-        });
-        CDlgPFOutput output;
-        output.m_pConnection = &connection;
-        output.m_nCategory = 0;
-        output.DoModal();
+        RunOutputWithEveryFund<CDlgPFOutput>(connection);
         const std::vector<std::string> planned = RowShowing(OpenedSheet("打印报表"), 3, kCommonNumber, 8);
         ASSERT_EQ(planned.size(), 8u) << "the approved project is in the plan table";
         EXPECT_EQ(planned[3], kCommonProjectName);
         EXPECT_EQ(planned[7], "25") << "the approved amount";
+
+        // The key laboratories' plan draft holds the planned key project.
+        COptions options;
+        options.SetCategory(1);
+        options.Save();
+        RunOutputWithEveryFund<CDlgPlanOutput>(connection);
+        ASSERT_FALSE(opened_.empty());
+        word_ = office::word::Application::Create();
+        const office::word::Document draft = word_->Documents().Add(opened_.back());
+        EXPECT_EQ(draft.Text().rfind(kYear + "年国防科技重点实验室基金（重点项目）\r", 0), 0u);
+        EXPECT_EQ(draft.CellText(1, 3, 1), kLab + " " + kLab + "年度指南  1项  经费小计：10.00万元");
+        EXPECT_EQ(draft.CellText(1, 4, 1), kLabNumber);
+        EXPECT_EQ(draft.CellText(1, 4, 5), "每季度报告一次");
     }
 
     ui::TestDriver driver_;
