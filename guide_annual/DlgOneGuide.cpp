@@ -347,7 +347,7 @@ int CDlgOneGuide::Import(const std::string& path) {
 }
 
 void CDlgOneGuide::OnBtnImport() {
-    CDlgImportPolicy policy(this);
+    annualguide::CDlgImportPolicy policy(this);
     policy.m_nPolicy = m_nPolicy;
     if (policy.DoModal() != IDOK) return;
     m_nPolicy = policy.m_nPolicy;

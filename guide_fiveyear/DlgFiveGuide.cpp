@@ -338,7 +338,7 @@ int CDlgFiveGuide::Import(const std::string& path) {
 }
 
 void CDlgFiveGuide::OnBtnImport() {
-    CDlgImportPolicy policy(this);
+    annualguide::CDlgImportPolicy policy(this);
     policy.m_nPolicy = m_nPolicy;
     if (policy.DoModal() != IDOK) return;
     m_nPolicy = policy.m_nPolicy;

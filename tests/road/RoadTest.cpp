@@ -29,7 +29,8 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
-#include "guide_annual/GuideBundle.h"
+#include "guide_annual/DlgImportPolicy.h"
+#include "guide_annual/DlgOneGuide.h"
 #include "office_reports/DlgFirstExcel.h"
 #include "office_reports/DlgLabStatExcel.h"
 #include "office_reports/DlgPFOutput.h"
@@ -174,6 +175,7 @@ protected:
         view_.reset();
         CDlgproappl::m_strPublishYear.clear();
         CDlgFirstAPPR::m_strPublishYear.clear();
+        CDlgOneGuide::m_strPublishYear.clear();
     }
 
     // A view as the main program opens it, for the office's fund category
@@ -184,7 +186,7 @@ protected:
         COptions options;
         options.SetCategory(category);
         options.Save();
-        CDlgproappl::m_strPublishYear = CDlgFirstAPPR::m_strPublishYear = kPeriod;
+        CDlgproappl::m_strPublishYear = CDlgFirstAPPR::m_strPublishYear = CDlgOneGuide::m_strPublishYear = kPeriod;
         auto view = std::make_unique<T>();
         T& opened = *view;
         view->CreateView(host_.get(), {0, 0, 1300, 900});
@@ -216,9 +218,20 @@ protected:
             Seed("CORVANE_YEAR_STUDYASPECT", {"YJFXBH", "JJBH", "FBNF", "ZTBH", "DWDM", "YJFXMC", "SFZDYJFX"},
                  {{fund + "0101", fund, kYear, fund + "01", kUnit, "一般方向", "0"},
                   {fund + "0102", fund, kYear, fund + "01", kUnit, "重点方向", "1"}});
-            CAdoConnection connection;
-            ASSERT_TRUE(appdb::Connect(connection));
-            ASSERT_TRUE(GuideBundle::Export(connection, fund, kYear, mail_, Today())) << fund;
+        }
+
+        // The annual guides go out through their view, both selected.
+        {
+            CDlgOneGuide& guides = Open<CDlgOneGuide>();
+            ui::ListCtrl& list = guides.m_dlgList.List();
+            ASSERT_EQ(list.GetItemCount(), 2);
+            for (int row = 0; row < list.GetItemCount(); ++row) {
+                list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+                list.SetSelectionMark(row);
+            }
+            driver_.AnswerFolder(mail_);
+            driver_.ExpectMessageBox("提示", "上报文件已导出至" + AnnualGuideFolder() + "/");
+            guides.OnBtnExport();
         }
 
         CDlgGuideExport& view = Open<CDlgGuideExport>();
@@ -235,6 +248,7 @@ protected:
         view.Click(CDlgGuideExport::IDC_BTN_EXPORT_GUIDE);
     }
     std::string UnitFile() const { return sys::JoinPath(mail_, "单位信息.uif"); }
+    std::string AnnualGuideFolder() const { return sys::JoinPath(mail_, "年度指南"); }
 
     // The applicant takes the unit file and the five-year guides through its
     // import view, and the annual guide bundles.
@@ -252,16 +266,15 @@ protected:
         EXPECT_EQ(Query("select YJFXBH, FBNF, DWDM from CORVANE_FIVE_STUDYASPECT order by YJFXBH"),
                   (Rows{{kGroup + "0101", kPeriod, kUnit}, {kGroup + "0102", kPeriod, kUnit},
                         {kLab + "0101", kPeriod, kUnit}, {kLab + "0102", kPeriod, kUnit}}));
-        CloseViews();
 
-        const std::vector<std::string> bundles = sys::ListFiles(mail_, GuideBundle::kExtension);
-        ASSERT_EQ(bundles.size(), 2u);
-        CAdoConnection connection;
-        ASSERT_TRUE(appdb::Connect(connection));
-        for (const std::string& name : bundles)
-            EXPECT_EQ(GuideBundle::Import(connection, sys::JoinPath(mail_, name), 0),
-                      GuideBundle::ImportResult::Imported)
-                << name;
+        CDlgOneGuide& guides = Open<CDlgOneGuide>();
+        driver_.OnModal<annualguide::CDlgImportPolicy>([](annualguide::CDlgImportPolicy& dialog) {
+            dialog.Click(IDOK);
+        });
+        driver_.AnswerFolder(AnnualGuideFolder());
+        driver_.ExpectMessageBox("提示", "共导入了2条数据！");
+        guides.OnBtnImport();
+        EXPECT_EQ(guides.m_dlgList.List().GetItemCount(), 2);
         EXPECT_EQ(Query("select YJFXBH, DWDM, SFZDYJFX from CORVANE_YEAR_STUDYASPECT order by YJFXBH"),
                   (Rows{{kGroup + "0101", kUnit, "0"}, {kGroup + "0102", kUnit, "1"},
                         {kLab + "0101", kUnit, "0"}, {kLab + "0102", kUnit, "1"}}));
