@@ -48,7 +48,9 @@
 #include "platform/ui/Simulate.h"
 #include "platform/ui/TestDriverGTest.h"
 #include "platform/ui/TreeCtrl.h"
+#include "review/DLGPROJUDGE.h"
 #include "review/DlgFirstAPPR.h"
+#include "review/DlgJJBYS.h"
 #include "review/DlgHanS.h"
 #include "review/DlgHuiS.h"
 #include "review/DlgPF.h"
@@ -347,13 +349,10 @@ protected:
     // The folder of today's report that the applicant's export made.
     std::string ReportFolder() const { return ApplicationBundleCommands::ExportFolder(mail_, Today()); }
 
-    // Opens a project of a list by a double click, as the user does.
+    // Opens a project of the view's list by a double click, as the user does.
     template <class View>
-    static void OpenFromList(View& view, const std::string& number) {
-        ui::ListCtrl& list = view.List();
-        int found = -1;
-        for (int i = 0; i < list.GetItemCount(); ++i)
-            if (list.GetItemText(i, 1) == number) found = i;
+    static void OpenFromList(View& view, ui::ListCtrl& list, const std::string& number) {
+        const int found = RowOf(list, number);
         ASSERT_GE(found, 0) << number;
         list.SetSelectionMark(found);
         list.SetItemState(found, LVIS_SELECTED, LVIS_SELECTED);
@@ -495,7 +494,7 @@ protected:
         At(applicant_);
         {
             CProYszj& view = Open<CProYszj>();
-            OpenFromList(view, kLabNumber);
+            OpenFromList(view, view.List(), kLabNumber);
             ASSERT_FALSE(HasFatalFailure());
             EXPECT_EQ(view.GetDlgItemText(CProYszj::IDC_NAME), kLabProjectName);
             view.m_editWCSJ.SetWindowText("2010/12/01");
@@ -515,7 +514,7 @@ protected:
         driver_.ExpectMessageBox("提示", "共导入了1条数据！");
         view.OnBtnProimp();
         EXPECT_EQ(Query("select XMBH, WCSJ from corvane_itemcheckaccept"), (Rows{{kLabNumber, "2010/12/01"}}));
-        OpenFromList(view, kLabNumber);
+        OpenFromList(view, view.List(), kLabNumber);
         EXPECT_EQ(text::Trim(view.m_wndTab.m_richSections[0].GetWindowText()), "完成了\"全部\"研究内容");
     }
 
@@ -657,6 +656,35 @@ protected:
         EXPECT_EQ(draft.CellText(1, 4, 5), "每季度报告一次");
     }
 
+    // The office records the key project's meeting result in the management
+    // table and then grades its acceptance.
+    void OfficeGradesTheAcceptance() {
+        At(office_);
+        {
+            CDLGPROJUDGE& view = Open<CDLGPROJUDGE>();
+            OpenFromList(view, view.ProjectList(), kLabNumber);
+            ASSERT_FALSE(HasFatalFailure());
+            view.Click(CDLGPROJUDGE::IDC_RADIO_GROUP);
+            view.Item<ui::ComboBox>(CDLGPROJUDGE::IDC_COMBO_OPINION)->SetCurSel(0);
+            view.SetDlgItemText(CDLGPROJUDGE::IDC_EDIT_FUNDING, "10");
+            driver_.ExpectMessageBox("提示", "项目管理信息保存成功！");
+            view.OnBtnSaveDf();
+        }
+        CDlgJJBYS& view = Open<CDlgJJBYS>();
+        OpenFromList(view, view.ProjectList(), kLabNumber);
+        ASSERT_FALSE(HasFatalFailure());
+        view.SetDlgItemText(CDlgJJBYS::IDC_EDIT_STATE, "通过验收");
+        view.SetDlgItemText(CDlgJJBYS::IDC_EDIT_SCORE, "90");
+        auto* grade = view.Item<ui::ComboBox>(CDlgJJBYS::IDC_COMBO_GRADE);
+        grade->SetCurSel(grade->FindStringExact(-1, "优"));
+        view.m_richConclusion.SetWindowText("同意通过验收");
+        view.m_richRemarks.SetWindowText("无");
+        driver_.ExpectMessageBox("提示", "数据入库保存成功！");
+        view.OnBtnYsSave();
+        EXPECT_EQ(Query("select PSYJ, PFJF, PFZT, YSFS, YSDJ from CORVANE_ITEMMANAGEINFO where XMBH = " + Q(kLabNumber)),
+                  (Rows{{"同意", "10", "通过验收", "90", "优"}}));
+    }
+
     // The road's steps in the order users take them.
     using Step = std::pair<const char*, void (Road::*)()>;
     static std::vector<Step> Steps() {
@@ -671,6 +699,7 @@ protected:
             {"approval", &Road::OfficeApproval},
             {"plan", &Road::OfficePlan},
             {"acceptance summary", &Road::AcceptanceSummaryTravels},
+            {"acceptance grading", &Road::OfficeGradesTheAcceptance},
             {"progress report", &Road::ProgressReportTravels},
             {"achievement transfer", &Road::AchievementTransferTravels},
             {"reports", &Road::OfficeReportsShowTheProjects},
