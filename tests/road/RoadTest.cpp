@@ -59,6 +59,7 @@
 #include "review/OfficeReports.h"
 #include "review/tests/FirstReviewTestSupport.h"
 #include "review/tests/WorkflowTestSupport.h"
+#include "tests/road/MasterDataScreens.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace {
@@ -205,11 +206,14 @@ protected:
     // go out.
     void OfficePublishesGuides() {
         At(office_);
-        Seed("CORVANE_UNIT", {"DWDM", "DWMC"}, {{kUnit, kUnitName}});
-        Seed("CORVANE_SPECGROUP", {"JJBH", "ZYZMC"}, {{kGroup, "通用技术专业组"}});
-        Seed("CORVANE_LAB", {"sysdm", "sysqc"}, {{kLab, "微纳器件重点实验室"}});
-        Seed("CORVANE_EXPERTINFO", {"SSJJLB", "ID", "XM"}, {{"J01", "E1", "甲专家"}, {"J01", "E2", "乙专家"},
-                                                             {"J01", "E3", "丙专家"}});
+        roadscreens::AddUnit(driver_, kUnit, kUnitName);
+        roadscreens::AddSpecialtyGroup(driver_, kGroup, "通用技术专业组", kUnitName);
+        roadscreens::AddLaboratory(driver_, kLab, "微纳器件重点实验室", kUnitName);
+        for (const auto& [id, name] : {std::pair{"E1", "甲专家"}, {"E2", "乙专家"}, {"E3", "丙专家"}})
+            roadscreens::AddExpert(driver_, id, name);
+        EXPECT_EQ(Query("select SSJJLB, ID, XM from CORVANE_EXPERTINFO order by ID"),
+                  (Rows{{"J01", "E1", "甲专家"}, {"J01", "E2", "乙专家"}, {"J01", "E3", "丙专家"}}))
+            << "experts belong to the specialty group's fund category";
         for (const std::string& fund : {kGroup, kLab}) {
             Seed("CORVANE_FIVEFUNDGUIDE", {"JJBH", "FBNF", "ZNMC"}, {{fund, kPeriod, fund + "五年指南"}});
             Seed("CORVANE_FIVE_STUDYSUBJECT", {"ZTBH", "JJBH", "FBNF"}, {{fund + "01", fund, kPeriod}});
