@@ -1,13 +1,14 @@
 // The road across two offices: a fund office (role 2) and an applicant unit
 // (role 1), each with its own installed program folder, exchange nothing but
-// files. The office publishes units and guides; the applicant writes
-// applications in the form and reports them; the office takes them through
-// first review, letter review, meeting review, approval and plan; the
-// applicant's acceptance summary, progress report and achievement transfer
-// come back; the office's reports show the projects. Each step checks what
-// the user is told and what is stored.
+// files. The office enters its master data and publishes units and guides;
+// the applicant writes applications in the form and reports them; the office
+// takes them through first review, letter review, meeting review, approval
+// and plan; the applicant's acceptance summary, progress report and
+// achievement transfer come back; the office's reports show the projects.
+// Each step checks what the user is told and what is stored.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
