@@ -1,6 +1,7 @@
 #include "achievement/DlgSCGZH.h"
 
 #include "application/ApplicationDb.h"
+#include "foundation/ColumnLimits.h"
 #include "foundation/LongBinary.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -46,6 +47,10 @@ void CDlgSCGZH::OnInitialUpdate() {
     m_dlgForm.CreateOver(this, IDC_FORM_PLACE);
     m_dlgForm.ShowWindow(SW_SHOW);
     LoadRegulationTypes();
+    std::vector<std::pair<int, std::string>> boxes;
+    for (int index = 0; index < kFirstCheck; ++index)
+        if (RichSlot(index) < 0) boxes.emplace_back(CDlgSCGZHInfo::ControlOf(index), Columns()[index]);
+    ColumnLimits(m_connection, kMainTable).LimitBoxes(Info(), boxes);
 }
 
 void CDlgSCGZH::LoadRegulationTypes() {
@@ -77,8 +82,17 @@ void CDlgSCGZH::CollectInfo() {
 BOOL CDlgSCGZH::SavetoDB(int update) {
     const std::string number = m_strValues[0];
     const bool saved = appdb::InTransaction(m_connection, [&] { return WriteMainRow(update) && WriteChildRows(number); });
-    if (!saved) MessageBox("数据保存失败！", "提示", MB_OK | MB_ICONSTOP);
+    if (!saved) MessageBox(FailureText("数据保存失败！"), "提示", MB_OK | MB_ICONSTOP);
     return saved ? TRUE : FALSE;
+}
+
+std::string CDlgSCGZH::FailureText(const std::string& failure) {
+    const ColumnLimits limits(m_connection, kMainTable);
+    for (int index = 0; index < kFirstCheck; ++index) {
+        if (RichSlot(index) >= 0 || limits.FirstTooLong({{Columns()[index], m_strValues[index]}}).empty()) continue;
+        return TooLongMessage(FieldLabel(Info(), CDlgSCGZHInfo::ControlOf(index)), limits.Of(Columns()[index]), failure);
+    }
+    return failure;
 }
 
 bool CDlgSCGZH::WriteMainRow(int update) {

@@ -36,6 +36,8 @@ public:
     // number. The child rows of the number are replaced. TRUE when stored;
     // otherwise "数据保存失败！" has been shown and nothing changed.
     BOOL SavetoDB(int update);
+    // The failure text, after the label of the first value its column cannot hold.
+    std::string FailureText(const std::string& failure);
 
     CDlgSCGZHInfo& Info() { return m_dlgForm.m_dlgInfo; }
     bool IsConnected() { return m_connection.IsOpen() != FALSE; }

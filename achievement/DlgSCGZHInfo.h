@@ -11,7 +11,7 @@
 
 #include "achievement/ResultChangeRecord.h"
 #include "achievement/SCGZHGridCtrl.h"
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "platform/ui/Dialog.h"
 

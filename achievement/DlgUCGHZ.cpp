@@ -1,6 +1,7 @@
 #include "achievement/DlgUCGHZ.h"
 
 #include "application/ApplicationDb.h"
+#include "foundation/ColumnLimits.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Services.h"
@@ -47,6 +48,16 @@ void CDlgUCGHZ::OnInitialUpdate() {
     m_dlgForm.CreateOver(this, IDC_FORM_PLACE);
     m_dlgForm.ShowWindow(SW_SHOW);
     loadzd();
+    LimitBoxes();
+}
+
+void CDlgUCGHZ::LimitBoxes() {
+    std::vector<std::pair<int, std::string>> boxes[2];
+    for (const unitchange::Field& field : Fields())
+        if (field.kind == ControlKind::Edit) boxes[field.page - 1].emplace_back(field.controlId, field.column);
+    const ColumnLimits limits(m_connection, unitchange::kTable);
+    limits.LimitBoxes(m_dlgForm.m_dlgPage1, boxes[0]);
+    limits.LimitBoxes(m_dlgForm.m_dlgPage2, boxes[1]);
 }
 
 UnitChangePage& CDlgUCGHZ::PageOf(int index) {
@@ -83,7 +94,8 @@ void CDlgUCGHZ::SavetoDB(int update) {
     if (!opened || !unitchange::Write(m_recordset, m_strValues) || !m_recordset.Update()) {
         m_recordset.Close();
         m_connection.RollbackTrans();
-        ui::MessageBox("数据保存失败！", "提示", MB_OK | MB_ICONSTOP);
+        ui::MessageBox(unitchange::FailureMessage(m_connection, m_strValues, "数据保存失败！"), "提示",
+                       MB_OK | MB_ICONSTOP);
         return;
     }
     m_connection.CommitTrans();

@@ -28,6 +28,8 @@ public:
     // Empties the four combos of the data pages and fills them with the
     // names of their code tables, sorted.
     void loadzd();
+    // Limits each edit box of the data pages to what its column holds.
+    void LimitBoxes();
     // Copies what the two data pages show into m_strValues.
     void CollectInfo();
     // Writes m_strValues in one transaction: 0 appends a new row, otherwise

@@ -237,7 +237,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
         return ok;
     });
     if (!written) {
-        ui::MessageBox("数据保存失败！", "提示", MB_OK | MB_ICONSTOP);
+        ui::MessageBox(unitchange::FailureMessage(*m_pConnection, values, "数据保存失败！"), "提示", MB_OK | MB_ICONSTOP);
         return 0;
     }
     return 1;

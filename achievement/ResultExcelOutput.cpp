@@ -34,14 +34,20 @@ void WriteHeader(const Worksheet& sheet, const ExcelTable& table) {
     for (int c = 0; c < int(table.headers.size()); ++c) row.Item(1, c + 1).SetValue(table.headers[c]);
     row.Font().SetBold(true);
     row.Font().SetSize(11);
-    row.SetRowHeight(33);
+    row.SetRowHeight(table.headerRowHeight);
+    row.SetHorizontalAlignment(xlCenter);
+    row.SetVerticalAlignment(xlCenter);
+    row.SetWrapText(true);
     BorderEachCell(row);
+    sheet.PageSetup().SetPaperSize(table.paperSize);
 }
 
 void WriteRow(const Worksheet& sheet, const ExcelTable& table, int r, const std::vector<std::string>& values) {
     const Range row = RowRange(sheet, r, int(table.headers.size()));
     row.Font().SetSize(10);
     row.SetRowHeight(table.dataRowHeight);
+    row.SetVerticalAlignment(xlCenter);
+    row.SetWrapText(true);
     for (int c = 0; c < int(values.size()) && c < int(table.headers.size()); ++c) row.Item(1, c + 1).SetValue(values[c]);
     BorderEachCell(row);
 }
@@ -218,7 +224,10 @@ const ExcelTable& InformationTable() {
                                    "组织结题检查的会议次数",
                                    "讨论基金项目后续发展方向的会议次数",
                                    "基金项目组申报后续项目得到优先资助的评审会议次数"},
-                                  100};
+                                  100,
+                                  false,
+                                  60,
+                                  xlPaperA3};
     return table;
 }
 

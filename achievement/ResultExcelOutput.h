@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/office/Excel.h"
+
 class CAdoConnection;
 
 namespace ui {
@@ -23,6 +25,8 @@ struct ExcelTable {
     std::vector<std::string> headers;  // columns A, B, ...
     double dataRowHeight = 36;
     bool totalRow = false;  // "合计" over A..H, the sum of column I
+    double headerRowHeight = 33;
+    int paperSize = office::excel::xlPaperA4;  // printed one page wide, landscape
 };
 
 // Texts of the cells of one output row: the record of `key`, with the

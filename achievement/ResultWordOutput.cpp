@@ -10,16 +10,18 @@ namespace {
 using namespace office::word;
 
 constexpr const char* kSong = "宋体";
-constexpr const char* kBoxes = "Wingdings 2";  // "R" prints a ticked box, "□" an empty one
+// The boxes are the characters ☑ and ☐, in a symbol font that Windows has
+// and that the fontconfig aliases map to one holding them on Linux.
+constexpr const char* kBoxes = "Segoe UI Symbol";
 constexpr const char* kFangSong = "仿宋_GB2312";
 
 std::string Blanks(int n) { return std::string(std::size_t(n), ' '); }
-std::string Box(bool ticked) { return ticked ? "R" : "□"; }
+std::string Box(bool ticked) { return ticked ? "☑" : "☐"; }
 
 // Two options in one cell, the first ticked or the second.
 std::string EitherOr(bool first, const std::string& a, const std::string& gapFirst, const std::string& b,
                      const std::string& gapSecond) {
-    return first ? "R" + a + gapFirst + "□" + b : "□" + a + gapSecond + "R" + b;
+    return Box(first) + a + (first ? gapFirst : gapSecond) + Box(!first) + b;
 }
 
 class Walk {
@@ -119,13 +121,13 @@ void InnovationPlatform(Walk& w) {
     const std::string institute = "科学院所主要研究方向";
     w.Font(kBoxes);
     if (w.Ticked(25) && !w.Ticked(23) && !w.Ticked(24)) {
-        w.Type("□" + lab + "□" + institute + Blanks(19) + "R其他名称：");
+        w.Type(Box(false) + lab + Box(false) + institute + Blanks(19) + Box(true) + "其他名称：");
         w.Font(kFangSong);
         w.Type(w["QTMC"]);
         return;
     }
     // With none of the three ticked every option shows an empty box.
-    w.Type(Box(w.Ticked(23)) + lab + Box(!w.Ticked(23) && w.Ticked(24)) + institute + Blanks(21) + "□其他名称：＿＿" +
+    w.Type(Box(w.Ticked(23)) + lab + Box(!w.Ticked(23) && w.Ticked(24)) + institute + Blanks(21) + Box(false) + "其他名称：＿＿" +
            Blanks(2));
 }
 

@@ -1,6 +1,7 @@
 #include "achievement/UnitChangeRecord.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 
 namespace unitchange {
@@ -89,6 +90,16 @@ Values Read(CAdoRecordSet& rs) {
     Values values;
     for (int i = 0; i < kColumnCount; ++i) rs.GetString(Fields()[i].column, values[i]);
     return values;
+}
+
+std::string FailureMessage(CAdoConnection& connection, const Values& values, const std::string& failure) {
+    const ColumnLimits limits(connection, kTable);
+    for (int i = 0; i < kColumnCount; ++i) {
+        const Field& field = Fields()[i];
+        if (!limits.FirstTooLong({{field.column, values[i]}}).empty())
+            return TooLongMessage(field.caption, limits.Of(field.column), failure);
+    }
+    return failure;
 }
 
 bool Write(CAdoRecordSet& rs, const Values& values) {

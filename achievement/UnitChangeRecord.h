@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class CAdoConnection;
 class CAdoRecordSet;
 
 namespace unitchange {
@@ -47,5 +48,8 @@ Values Read(CAdoRecordSet& rs);
 // Sets the 61 columns of the current new or edited row in stored order (an
 // empty text is stored as NULL); false at the first column not accepted.
 bool Write(CAdoRecordSet& rs, const Values& values);
+// The failure text of a save, after the caption of the first value its
+// column cannot hold.
+std::string FailureMessage(CAdoConnection& connection, const Values& values, const std::string& failure);
 
 }  // namespace unitchange

@@ -2,6 +2,7 @@
 
 #include "application/ApplicationImportCheck.h"
 #include "application/ProjectApplicationBundle.h"
+#include "foundation/ImportReport.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -52,7 +53,7 @@ bool ApplicationBundleCommands::ImportFolder(bool partial) {
         const std::string path = sys::JoinPath(folder, name);
         count += partial ? bundle.ImportPartial(path, problem) : bundle.Import(path, problem);
     }
-    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, bundle.FailedFiles()), "提示", MB_ICONINFORMATION);
     if (COptions().GetRole() == kFundOfficeRole && problem) ui::ShellOpen(ApplicationImportCheck::LogPath(), "open");
     ProjectApplicationBundle::RemoveImportScratchFiles();
     return true;

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "platform/ui/Dialog.h"
 
 // A chapter page tells the writer that the selection of one of its rich-text

@@ -1,6 +1,6 @@
 #include "application/DlgAppWriter.h"
 
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 #include <QWidget>
 
 #include "application/Dlgproappl.h"

@@ -7,7 +7,7 @@
 // current rich-text field, whose format the tool bar's check marks follow.
 #pragma once
 
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 
 #include <array>
 

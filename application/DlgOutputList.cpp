@@ -1,9 +1,7 @@
 #include "application/DlgOutputList.h"
 
-#include <array>
-
 #include "application/Dlgproappl.h"
-#include "platform/office/Excel.h"
+#include "application/ProjectList.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
@@ -11,60 +9,7 @@
 
 namespace {
 
-using namespace office::excel;
-
 const COLORREF kPanelBackground = RGB(242, 246, 255);
-
-void ThinBorder(const Range& range) { range.BorderAround(xlContinuous, xlThin, xlColorIndexAutomatic); }
-
-void BorderEachCell(const Range& row) {
-    for (int column = 1; column <= row.ColumnsCount(); ++column) ThinBorder(row.Item(1, column));
-}
-
-void WriteHeading(Worksheet& sheet) {
-    static const std::array<const char*, 10> kHeadings = {"序号", "指南代码", "项目编号", "项目名称", "项目类别",
-                                                          "起止年月", "申请人", "职称", "申请经费(万元)", "备注"};
-    Range row = sheet.Range("A1", "J1");
-    for (int column = 1; column <= int(kHeadings.size()); ++column) row.Item(1, column).SetValue(kHeadings[column - 1]);
-    row.Font().SetBold(true);
-    row.Font().SetSize(11);
-    row.SetRowHeight(33);
-    BorderEachCell(row);
-}
-
-// One project on sheet row `r`, read from the current row of `rs`; a
-// number without a row gives its running number and " - " only.
-void WriteProject(Worksheet& sheet, int r, int count, CAdoRecordSet& rs) {
-    auto field = [&rs](const char* name) {
-        std::string value;
-        rs.GetString(name, value);
-        return value;
-    };
-    const std::string number = field("XMBH");
-    Range row = sheet.Range(text::Format("A%d", r), text::Format("J%d", r));
-    row.Font().SetSize(10);
-    row.SetRowHeight(36);
-    const std::string cells[] = {std::to_string(count), number.substr(0, 11),
-                                 number, field("XMMC"), field("XMLB"), field("XMQSRQ") + " - " + field("XMZZRQ"),
-                                 field("SQRXM"), field("ZC"), field("SQJE")};
-    for (int column = 1; column <= int(std::size(cells)); ++column) row.Item(1, column).SetValue(cells[column - 1]);
-    BorderEachCell(row);
-}
-
-void WriteTotal(Worksheet& sheet, int lastRow) {
-    const int t = lastRow + 1;
-    Range label = sheet.Range(text::Format("A%d", t), text::Format("H%d", t));
-    label.Merge(false);
-    label.Font().SetSize(12);
-    label.SetRowHeight(33);
-    label.Item(1, 1).SetValue("合计");
-    ThinBorder(label);
-    Range sum = sheet.Range(text::Format("I%d", t));
-    sum.Font().SetSize(12);
-    sum.SetValue(text::Format("=SUM(I%d:I%d)", 2, lastRow));
-    ThinBorder(sum);
-    ThinBorder(sheet.Range(text::Format("J%d", t)));
-}
 
 }  // namespace
 
@@ -139,23 +84,7 @@ void CDlgOutputList::LoadProjects(CAdoRecordSet& rs, const std::string& sql) {
     ui::ListCtrl& list = List();
     list.DeleteAllItems();
     rs.Open(sql);
-    for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
-        std::string number, guide, category, year, unitCode, unit, leader, amount;
-        rs.GetString("xmlb", category);
-        rs.GetString("nf", year);
-        rs.GetString("xmbh", number);
-        rs.GetString("sqzndm", guide);
-        rs.GetString("dwdm", unitCode);
-        rs.GetString("gzdw", unit);
-        rs.GetString("sqrxm", leader);
-        rs.GetString("sqje", amount);
-        const int row = list.InsertItem(list.GetItemCount(), text::Format("%d", count));
-        int column = 1;
-        for (const std::string* value : {&number, &guide, &category, &year, &unitCode, &unit, &leader})
-            list.SetItemText(row, column++, *value);
-        list.SetItemText(row, column, amount + " 万元");
-    }
-    rs.Close();
+    projectlist::AppendRows(list, rs);
 }
 
 std::vector<std::string> CDlgOutputList::CheckedNumbers() const {
@@ -182,32 +111,8 @@ void CDlgOutputList::OutputExcel() {
         ui::MessageBox("请选择输出项目！", "提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    std::unique_ptr<Application> excel = Application::Create();
-    if (!excel) {
-        ui::AfxMessageBox("Excel启动失败!");
-        return;
-    }
-    Workbook book = excel->Workbooks().Add(sys::JoinPath(sys::ProgramFolder(), "模板\\申请表.xls"));
-    Worksheet sheet = book.Sheets().Item("sheet1");
-    if (!sheet.IsValid()) {
-        // Nothing half-made stays behind in a hidden Excel.
-        const std::string error = book.IsValid() ? "模板中没有工作表 sheet1" : excel->LastError();
-        excel->Quit();
-        ui::AfxMessageBox(error, MB_OK | MB_ICONERROR);
-        return;
-    }
-    CAdoRecordSet rs;
-    rs.SetConnection(m_pConnection);
-    rs.SetCursorLocation(adUseClient);
-    int row = 1;
-    for (const std::string& number : numbers) {
-        rs.Open("select XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from CORVANE_ITEMAPPINFO "
-                "where XMBH = '" + text::EscapeSql(number) + "'");
-        if (row == 1) WriteHeading(sheet);
-        ++row;
-        WriteProject(sheet, row, row - 1, rs);
-    }
-    rs.Close();
-    WriteTotal(sheet, row);
-    excel->SetVisible(true);
+    projectlist::OutputExcel(*m_pConnection, numbers, "申请经费(万元)", [](const std::string& number) {
+        return "select XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from CORVANE_ITEMAPPINFO "
+               "where XMBH = '" + text::EscapeSql(number) + "'";
+    });
 }

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "application/richedit/FileEditListBox.h"
+#include "widgets/FileEditListBox.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/ui/Dialog.h"

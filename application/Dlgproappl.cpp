@@ -12,6 +12,7 @@
 #include "application/LeadingCharacters.h"
 #include "application/ProjectApplicationBundle.h"
 #include "application/StoredApplicationDocument.h"
+#include "foundation/ColumnLimits.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -30,6 +31,7 @@ namespace {
 
 constexpr int kHandCursor = 5165;
 constexpr COLORREF kButtonBackground = RGB(242, 246, 255);
+constexpr const char* kApplicationTable = "corvane_itemappinfo";
 constexpr const char* kBasicChapter = "（一）申请书基本信息";
 constexpr const char* kSummaryGroup = "一、项目申请简表";
 constexpr const char* kMembersChapter = "（二）申请人及成员";
@@ -143,6 +145,9 @@ void CDlgproappl::OnInitialUpdate() {
         return;
     }
     appdb::Bind(m_recordset, m_connection);
+    std::vector<std::pair<int, std::string>> boxes;
+    for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields) boxes.emplace_back(f.id, f.column);
+    ColumnLimits(m_connection, kApplicationTable).LimitBoxes(Basic(), boxes);
     loadzd();
     LoadlistDate();
     m_dlgAppWriter.m_dlgChapter.m_richEdit.LoadRtfFile(proapp::ScratchPath("xmjj2.rtf"));
@@ -375,14 +380,11 @@ void CDlgproappl::SetDlgValue(PROAPP record) {
     for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields) {
         const std::string& value = record.*proapp::FindTextField(f.column);
         ui::Wnd* control = Basic().GetDlgItem(f.id);
-        if (auto* combo = dynamic_cast<ui::ComboBox*>(control)) {
-            // The category list shows the project's kind of the stored full name.
-            const std::string shown = f.id == CDlgAppBasicInfo::IDC_CATEGORY ? proapp::CategoryKind(value) : value;
-            combo->SetCurSel(combo->FindStringExact(-1, shown));
-        } else if (auto* picker = dynamic_cast<ui::DateTimeCtrl*>(control)) {
-            picker->SetTime(ParseStoredDate(value));
+        if (auto* picker = dynamic_cast<ui::DateTimeCtrl*>(control)) {
+            picker->ShowStored(value, ParseStoredDate(value));  // an unreadable date is saved back as it was
         } else if (control) {
-            control->SetWindowText(value);
+            // The category list shows the project's kind of the stored full name.
+            control->SetWindowText(f.id == CDlgAppBasicInfo::IDC_CATEGORY ? proapp::CategoryKind(value) : value);
         }
     }
     for (const auto& [id, field] : kCounts) w.m_dlgMembers.SetDlgItemText(id, record.*field);
@@ -567,6 +569,15 @@ void CDlgproappl::CollectInfo() {
     }
 }
 
+std::string CDlgproappl::SaveFailureMessage() {
+    const ColumnLimits limits(m_connection, kApplicationTable);
+    for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields) {
+        if (!limits.FirstTooLong({{f.column, m_proapp.*proapp::FindTextField(f.column)}}).empty())
+            return TooLongMessage(FieldLabel(Basic(), f.id), limits.Of(f.column), "数据保存失败！");
+    }
+    return "数据保存失败！";
+}
+
 BOOL CDlgproappl::SavetoDB(int update) {
     const std::string stored = update ? m_strCurXMBH : std::string();
     switch (appstore::WriteApplication(m_connection, m_proapp, GridMembers(), stored)) {
@@ -580,7 +591,7 @@ BOOL CDlgproappl::SavetoDB(int update) {
         return FALSE;
     case appstore::SaveResult::Failed: break;
     }
-    ui::MessageBox("数据保存失败！", "提示", MB_OK | MB_ICONERROR);
+    ui::MessageBox(SaveFailureMessage(), "提示", MB_OK | MB_ICONERROR);
     return FALSE;
 }
 

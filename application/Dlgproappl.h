@@ -65,6 +65,8 @@ public:
     // Writes the record: 0 as a new row, else over the project being edited.
     // TRUE when it was saved.
     BOOL SavetoDB(int update);
+    // "数据保存失败！", naming first a field whose value its column cannot hold.
+    std::string SaveFailureMessage();
     // Closes the gaps among the serials of one prefix.
     void ReCount(const std::string& prefix);
     void OnButtonSort();

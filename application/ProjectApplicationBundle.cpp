@@ -87,12 +87,6 @@ std::string BundleCategory(CAdoRecordSet& rs) {
                                                         FieldText(rs, "XMBH")});
 }
 
-bool IsNullValue(CAdoRecordSet& rs, const char* column) {
-    ado::Recordset* fields = rs.GetFields();
-    ado::Variant value;
-    return fields && fields->GetValue(fields->FindColumn(column), value) && value.IsNullOrEmpty();
-}
-
 // Copies one column of the bundle's row into the row being added. A column
 // the bundle does not carry stays empty; a rich text the bundle holds as NULL
 // stays NULL.
@@ -172,16 +166,22 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         problem = true;
     }
 
+    std::optional<DocumentFile> documentFile;
     const bool imported = appdb::InTransaction(m_connection, [&] {
         const std::string code =
             variant == Variant::Partial && !IsRecordExist(bundleCode)
                 ? bundleCode
                 : projectnumber::NextNumber(m_connection, LeadingCharacters(bundleCode, projectnumber::kPrefixLength));
         return WriteApplication(application, code, variant) &&
-               StoredApplicationDocument(m_connection).PlaceDoc(code, application) && WriteMembers(members, code) &&
-               (variant == Variant::Full || WriteKeyLaboratoryReview(application, code));
+               StoredApplicationDocument(m_connection).PlaceDoc(code, application, documentFile) &&
+               WriteMembers(members, code) && (variant == Variant::Full || WriteKeyLaboratoryReview(application, code));
     });
-    return imported ? 1 : 0;
+    if (!imported) {
+        m_failedFiles.push_back(sys::FileName(path));
+        return 0;
+    }
+    if (documentFile) StoredApplicationDocument::WriteDocFile(*documentFile);
+    return 1;
 }
 
 bool ProjectApplicationBundle::WriteApplication(CAdoRecordSet& source, const std::string& code, Variant variant) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "foundation/AdoConnection.h"
 
@@ -35,6 +36,9 @@ public:
     int Import(const std::string& path, bool& problem);
     int ImportPartial(const std::string& path, bool& problem);
 
+    // The names of the bundles whose write the database refused, in order.
+    const std::vector<std::string>& FailedFiles() const { return m_failedFiles; }
+
     // 1 when a project of this number is stored, else 0.
     int IsRecordExist(const std::string& projectCode);
 
@@ -49,4 +53,5 @@ private:
     bool WriteKeyLaboratoryReview(CAdoRecordSet& source, const std::string& code);
 
     CAdoConnection& m_connection;
+    std::vector<std::string> m_failedFiles;
 };

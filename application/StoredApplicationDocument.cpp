@@ -129,6 +129,22 @@ void StoredApplicationDocument::OnBtnRead(const OpenApplication& form) {
 }
 
 bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source) {
+    std::optional<DocumentFile> file;
+    if (!PlaceDoc(projectNumber, source, file)) return false;
+    if (file) WriteDocFile(*file);
+    return true;
+}
+
+void StoredApplicationDocument::WriteDocFile(const DocumentFile& file) {
+    sys::MakeDirs(sys::ParentFolder(file.path));
+    if (sys::FileExists(file.path) && ui::MessageBox("文档\"" + file.name + "\"已存在，确定覆盖吗？", "提示",
+                                                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    CreateDocumentFile(file.path, file.bytes);
+}
+
+bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source,
+                                         std::optional<DocumentFile>& file) {
     std::string name, bytes;
     source.GetString("DOCNAME", name);
     if (name.empty()) return true;
@@ -138,12 +154,7 @@ bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoR
         std::string category;
         source.GetString("XMLB", category);
         const std::string folder = ApplicationFolder(projectNumber, category);
-        sys::MakeDirs(folder);
-        const std::string path = sys::JoinPath(folder, sys::SafeFileName(name));
-        if (sys::FileExists(path) && ui::MessageBox("文档\"" + name + "\"已存在，确定覆盖吗？", "提示",
-                                                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
-            return true;
-        CreateDocumentFile(path, bytes);
+        file = DocumentFile{sys::JoinPath(folder, sys::SafeFileName(name)), name, std::move(bytes)};
         return true;
     }
     case kApplicantUnitRole: return StoreInRow(projectNumber, name, bytes);

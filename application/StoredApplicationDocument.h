@@ -5,6 +5,7 @@
 // four document commands and the placing of an imported bundle's document.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "foundation/AdoConnection.h"
@@ -20,6 +21,13 @@ struct OpenApplication {
     // A form counts as open when the first number box is not empty.
     bool IsOpen() const { return !numberPrefix.empty(); }
     std::string Number() const { return numberPrefix + serial; }
+};
+
+// A document to be written as a file in an application folder.
+struct DocumentFile {
+    std::string path;
+    std::string name;  // as the record gives it, for the overwrite question
+    std::string bytes;
 };
 
 class StoredApplicationDocument {
@@ -41,6 +49,12 @@ public:
     // row of `projectNumber`; other roles place nothing. False only when the
     // database refused the document.
     bool PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source);
+    // The same inside the record's transaction: the fund office's file is
+    // only named in `file`, to be written by WriteDocFile once the record is
+    // committed, so that a refused record leaves no file behind.
+    bool PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source, std::optional<DocumentFile>& file);
+    // Writes the file (its folder made), asking first when one of that name exists.
+    static void WriteDocFile(const DocumentFile& file);
 
     // Application save folder + fund number (first 7 characters of the
     // project number) + the last four characters of the category, with a

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/MaskEdit.h"
 

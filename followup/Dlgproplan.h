@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "application/DuplicatePolicy.h"
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "followup/DlgPlanYear.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"

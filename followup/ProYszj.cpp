@@ -4,7 +4,7 @@
 
 #include "application/ApplicationDb.h"
 #include "application/DlgProQuery.h"
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 #include "followup/Dlgproplan.h"
 #include "followup/ProjectRowsFile.h"
 #include "foundation/LongBinary.h"

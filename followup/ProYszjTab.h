@@ -8,7 +8,7 @@
 #include <string>
 
 #include "application/DlgProFiles.h"
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "platform/ui/TabWnd.h"
 
 class CProYszjTab : public ui::TabWnd {

@@ -102,13 +102,11 @@ int ProjectRowsFile::IsRecordExist(const std::vector<std::string>& keyValues) {
 }
 
 bool ProjectRowsFile::HasTableLayout(CAdoRecordSet& file) {
-    CAdoRecordSet table;
-    appdb::Bind(table, m_connection);
-    if (!table.Open(std::string("select * from ") + m_format.table + " where 1=0")) return false;
+    // Every column up to the last one copied by position stands where the table has it.
+    long copied = 0;
     for (const auto* positions : {&m_format.textPositions, &m_format.binaryPositions})
-        for (long position : *positions)
-            if (ColumnName(file, position).empty() || !text::EqualsNoCase(ColumnName(file, position), ColumnName(table, position)))
-                return false;
+        for (long position : *positions) copied = std::max(copied, position + 1);
+    if (copied > 0 && !HasLayoutOf(file, m_connection, m_format.table, copied)) return false;
     for (const char* key : m_format.keyColumns)
         if (file.GetFieldAttributes(key) == -1) return false;
     return true;
@@ -151,9 +149,7 @@ bool ProjectRowsFile::InsertRow(CAdoRecordSet& file, const std::vector<std::stri
             ok = ok && file.GetString(name, value) && row.SetString(name, value);
         }
         for (long position : m_format.binaryPositions) {
-            const std::string column = ColumnName(row, position);
-            std::string bytes;
-            ok = ok && ReadLongBinary(file, column, bytes) && WriteLongBinary(row, column, bytes);
+            ok = ok && CopyLongBinary(file, ColumnName(row, position), row);
         }
         for (const char* name : m_format.binaryNames) {
             // A column copied by position already holds its bytes; a second
@@ -162,8 +158,7 @@ bool ProjectRowsFile::InsertRow(CAdoRecordSet& file, const std::vector<std::stri
             if (std::find(m_format.binaryPositions.begin(), m_format.binaryPositions.end(), index) !=
                 m_format.binaryPositions.end())
                 continue;
-            std::string bytes;
-            ok = ok && ReadLongBinary(file, name, bytes) && WriteLongBinary(row, name, bytes);
+            ok = ok && CopyLongBinary(file, name, row);
         }
         if (ok && row.Update()) return true;
         row.CancelUpdate();

@@ -1,12 +1,14 @@
 #include "followup/SummaryBundle.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "application/ApplicationDb.h"
 #include "application/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
@@ -72,7 +74,7 @@ void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示",
 // What an import takes from a bundle, read whole before anything is written.
 struct SummaryBundle::Document {
     std::string number, backupName, contributors, attachName;
-    std::vector<std::pair<const char*, std::string>> richTexts;
+    std::vector<std::pair<const char*, std::optional<std::string>>> richTexts;  // nullopt: NULL
     std::string attachment;
     std::vector<std::array<std::string, kAchievementColumns.size()>> achievements;
 };
@@ -162,8 +164,9 @@ bool SummaryBundle::OnBtnImport() {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return false;
     int count = 0;
+    m_failedFiles.clear();
     for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinPath(folder, name));
-    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, m_failedFiles), "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
     return true;
 }
@@ -174,9 +177,17 @@ int SummaryBundle::Import(const std::string& path) {
     if (document.number.empty()) return 0;  // a bundle without a document row
     if (!AskOverwrite(document.number)) return 0;
     bool replaceAchievements = true;
+    std::string attachmentFile;
     if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty())
-        replaceAchievements = ExtractAttachment(document);
-    return WriteDocument(document, replaceAchievements) ? 1 : 0;
+        replaceAchievements = ExtractAttachment(document, attachmentFile);
+    if (!WriteDocument(document, replaceAchievements)) {
+        m_failedFiles.push_back(sys::FileName(path));
+        return 0;
+    }
+    if (!attachmentFile.empty() &&
+        !(sys::MakeDirs(sys::ParentFolder(attachmentFile)) && sys::WriteFileAtomic(attachmentFile, document.attachment)))
+        ui::AfxMessageBox("Create file failed!");
+    return 1;
 }
 
 bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
@@ -199,7 +210,8 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
     for (const char* column : info.richColumns) {
         std::string bytes;
         ReadLongBinary(row, column, bytes);
-        document.richTexts.emplace_back(column, std::move(bytes));
+        if (bytes.empty() && IsNullValue(row, column)) document.richTexts.emplace_back(column, std::nullopt);
+        else document.richTexts.emplace_back(column, std::move(bytes));
     }
     ReadLongBinary(row, "ATTACH", document.attachment);
     for (; !achievements.IsEOF(); achievements.MoveNext()) {
@@ -218,7 +230,7 @@ bool SummaryBundle::AskOverwrite(const std::string& number) {
            IDOK;
 }
 
-bool SummaryBundle::ExtractAttachment(const Document& document) {
+bool SummaryBundle::ExtractAttachment(const Document& document, std::string& file) {
     CAdoRecordSet application;
     appdb::Bind(application, m_connection);
     std::string category;
@@ -227,15 +239,16 @@ bool SummaryBundle::ExtractAttachment(const Document& document) {
         category = FieldText(application, "XMLB");
 
     const std::string folder = AttachmentFolder(document.number, category);
-    const std::string file = folder.empty() ? std::string() : sys::JoinPath(folder, sys::SafeFileName(document.attachName));
-    if (!file.empty() && sys::FileExists(file) &&
-        ui::MessageBox("附件\"" + document.attachName + "\"已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) !=
-            IDOK)
-        return false;
-    if (file.empty() || !sys::MakeDirs(folder) || !sys::WriteFileAtomic(file, document.attachment)) {
+    if (folder.empty()) {
         ui::AfxMessageBox("Create file failed!");
         return false;
     }
+    const std::string target = sys::JoinPath(folder, sys::SafeFileName(document.attachName));
+    if (sys::FileExists(target) &&
+        ui::MessageBox("附件\"" + document.attachName + "\"已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) !=
+            IDOK)
+        return false;
+    file = target;
     return true;
 }
 
@@ -250,7 +263,9 @@ bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievem
         bool ok = row.Open("select * from " + table + " where XMBH = " + number) && row.AddNew() &&
                   row.SetString("XMBH", document.number) && row.SetString("BACKUPNAME", document.backupName) &&
                   row.SetString("SJWCR", document.contributors) && row.SetString("ATTACHNAME", document.attachName);
-        for (const auto& [column, bytes] : document.richTexts) ok = ok && WriteLongBinary(row, column, bytes);
+        // The row is new (the stored one was deleted): a NULL text is left NULL.
+        for (const auto& [column, bytes] : document.richTexts)
+            if (bytes) ok = ok && WriteLongBinary(row, column, *bytes);
         if (keepAttachment) ok = ok && WriteLongBinary(row, "ATTACH", document.attachment);
         if (!ok || !row.Update()) {
             row.CancelUpdate();

@@ -61,11 +61,14 @@ private:
     struct Document;
     bool ReadDocument(const std::string& path, Document& document);
     bool AskOverwrite(const std::string& number);
-    // The fund office's copy of the attachment; false when the achievement
-    // rows are to be left as they are (a declined overwrite, a failed write).
-    bool ExtractAttachment(const Document& document);
+    // Where the fund office's copy of the attachment goes, asked before
+    // anything is written (the file itself follows the commit); false when
+    // the achievement rows are to be left as they are (a declined
+    // overwrite, no folder to write to).
+    bool ExtractAttachment(const Document& document, std::string& file);
     bool WriteDocument(const Document& document, bool replaceAchievements);
 
     CAdoConnection& m_connection;
     Variant m_variant;
+    std::vector<std::string> m_failedFiles;  // bundles whose write the database refused
 };

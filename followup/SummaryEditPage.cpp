@@ -4,10 +4,10 @@
 
 #include "application/ApplicationDb.h"
 #include "application/DlgSelectProject.h"
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 #include "followup/SummaryArtwork.h"
-#include "followup/SummaryListPage.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ColumnLimits.h"
 #include "foundation/LongBinary.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -81,7 +81,31 @@ BOOL CSummaryEditPage::OnInitDialog() {
     followup::StyleIconButton(m_btnSave, followup::kIconSave, "保存");
     m_crStdTab = m_wndTab.GetTabBkColor(1);
     PlaceToolBar();
+    if (m_pConnection)
+        ColumnLimits(*m_pConnection, followup::Traits(m_kind).table).LimitBoxes(m_pText->Attach(), LimitedBoxes());
     return TRUE;
+}
+
+std::vector<std::pair<int, std::string>> CSummaryEditPage::LimitedBoxes() {
+    // The name box is left out: the name is stored with a mark added.
+    return {{CSummaryAttachPage::IDC_XMBH, "XMBH"},
+            {CSummaryAttachPage::IDC_SJWCR, "SJWCR"},
+            {CSummaryAttachPage::IDC_ATTACHNAME, "ATTACHNAME"}};
+}
+
+std::string CSummaryEditPage::FailureText(const std::string& failure) const {
+    const CSummaryAttachPage& attach = m_pText->Attach();
+    const std::vector<std::pair<int, std::pair<std::string, std::string>>> values = {
+        {CSummaryAttachPage::IDC_XMBH, {"XMBH", attach.m_strXMBH}},
+        {CSummaryAttachPage::IDC_SJWCR, {"SJWCR", attach.m_strSJWCR}},
+        {CSummaryAttachPage::IDC_ATTACHNAME, {"ATTACHNAME", attach.m_strAttachName}},
+        {CSummaryAttachPage::IDC_XMMC, {"BACKUPNAME", attach.NameToStore()}},
+    };
+    const ColumnLimits limits(*m_pConnection, followup::Traits(m_kind).table);
+    for (const auto& [id, value] : values)
+        if (!limits.FirstTooLong({value}).empty())
+            return TooLongMessage(FieldLabel(attach, id), limits.Of(value.first), failure);
+    return failure;
 }
 
 // Over the strip of the text page between its basic data and its field,
@@ -108,7 +132,7 @@ void CSummaryEditPage::OnBtnNew() {
     picker.m_pConnection = m_pConnection;
     picker.m_strSQL = "select xmlb,xmbh from corvane_itemappinfo order by xmbh";
     if (picker.DoModal() != IDOK) return;
-    if (m_pList) m_pList->OpenDocument(picker.m_strXMBH, picker.m_strXMMC);
+    if (m_onOpenProject) m_onOpenProject(picker.m_strXMBH, picker.m_strXMMC);
 }
 
 void CSummaryEditPage::OnBtnSave() {
@@ -127,11 +151,11 @@ void CSummaryEditPage::OnBtnSave() {
         replaceK1 = true;
     }
     if (!StoreDocument(k0, k1, replaceK1)) {
-        ui::MessageBox("保存失败！", "提示", MB_OK | MB_ICONSTOP);
+        ui::MessageBox(FailureText("保存失败！"), "提示", MB_OK | MB_ICONSTOP);
         return;
     }
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
-    if (m_pList) m_pList->FillList();
+    if (m_onSaved) m_onSaved();
 }
 
 bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k1, bool replaceK1) {

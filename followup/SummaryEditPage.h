@@ -5,6 +5,7 @@
 // in one transaction). CDlgProSumEdit and CDlgProSum1Edit are its two kinds.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,7 +17,6 @@
 #include "platform/ui/ToolBar.h"
 
 class CAdoConnection;
-class CSummaryListPage;
 
 class CSummaryEditPage : public ui::Dialog {
 public:
@@ -49,9 +49,10 @@ public:
     ui::TabWnd m_wndTab;
     ui::ToolBar m_wndToolBar;
     CAdoConnection* m_pConnection = nullptr;
-    // The list page above, refreshed after a save and asked to open a
-    // picked project; set by the view.
-    CSummaryListPage* m_pList = nullptr;
+    // Set by the view to reach the list page above: opening a picked project
+    // (number, name) and refreshing the list after a save.
+    std::function<void(const std::string&, const std::string&)> m_onOpenProject;
+    std::function<void()> m_onSaved;
     COLORREF m_crStdTab = 0;
 
 protected:
@@ -64,6 +65,10 @@ private:
     // Stores the document under `k1` (moved from `k0`) in one transaction;
     // false when anything was refused, with nothing changed.
     bool StoreDocument(const std::string& k0, const std::string& k1, bool replaceK1);
+    // The attach page's boxes limited to their columns, and the failure text
+    // after the label of the first value its column cannot hold.
+    static std::vector<std::pair<int, std::string>> LimitedBoxes();
+    std::string FailureText(const std::string& failure) const;
     bool StoreAchievements(const std::string& k0, const std::string& k1);
     void PlaceToolBar();
 

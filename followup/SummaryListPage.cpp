@@ -1,6 +1,7 @@
 #include "followup/SummaryListPage.h"
 
 #include "application/ApplicationDb.h"
+#include "application/ProjectList.h"
 #include "application/DlgProQuery.h"
 #include "followup/SummaryArtwork.h"
 #include "followup/SummaryBundle.h"
@@ -97,26 +98,7 @@ void CSummaryListPage::InitColumns() {
     for (const auto& [heading, width] : kColumns) list.InsertColumn(column++, heading, LVCFMT_CENTER, width);
 }
 
-void CSummaryListPage::AppendRows(CAdoRecordSet& rs) {
-    ui::ListCtrl& list = List();
-    for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
-        std::string number, guide, category, year, unitCode, unit, leader, amount;
-        rs.GetString("xmlb", category);
-        rs.GetString("nf", year);
-        rs.GetString("xmbh", number);
-        rs.GetString("sqzndm", guide);
-        rs.GetString("dwdm", unitCode);
-        rs.GetString("gzdw", unit);
-        rs.GetString("sqrxm", leader);
-        rs.GetString("sqje", amount);
-        const int row = list.InsertItem(list.GetItemCount(), text::Format("%d", count));
-        int column = 1;
-        for (const std::string* value : {&number, &guide, &category, &year, &unitCode, &unit, &leader})
-            list.SetItemText(row, column++, *value);
-        list.SetItemText(row, column, amount + " 万元");
-    }
-    rs.Close();
-}
+void CSummaryListPage::AppendRows(CAdoRecordSet& rs) { projectlist::AppendRows(List(), rs); }
 
 void CSummaryListPage::FillList() {
     List().DeleteAllItems();

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "followup/SummaryAttachPage.h"
 #include "platform/ui/CmdTarget.h"
 #include "platform/ui/Dialog.h"

@@ -1,7 +1,7 @@
 #include "followup/SummaryView.h"
 
 #include "application/ApplicationDb.h"
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 #include "platform/ui/Services.h"
 
 IMPLEMENT_DYNAMIC(CSummaryView, ui::FormView)
@@ -56,7 +56,11 @@ void CSummaryView::OnInitialUpdate() {
     }
     m_pList->m_pConnection = &m_connection;
     m_pList->m_pEditor = m_pEdit.get();
-    m_pEdit->m_pList = m_pList.get();
+    CSummaryListPage* list = m_pList.get();
+    m_pEdit->m_onOpenProject = [list](const std::string& xmbh, const std::string& xmmc) {
+        list->OpenDocument(xmbh, xmmc);
+    };
+    m_pEdit->m_onSaved = [list] { list->FillList(); };
     m_pEdit->SetConnection(&m_connection);
     m_pList->CreateOver(this, IDC_LIST_PLACE);
     m_pList->ShowWindow(SW_SHOW);

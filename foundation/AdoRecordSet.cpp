@@ -6,6 +6,7 @@
 #include "foundation/VariantConvert.h"
 #include "platform/ado/Persist.h"
 #include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 
 using ado::Variant;
@@ -277,4 +278,17 @@ BOOL CAdoRecordSet::OpenFromFile(const std::string& path) {
     if (!ado::LoadRowsetXml(path, data, error)) return FALSE;
     m_pRecordset->Open(std::move(data));
     return TRUE;
+}
+
+bool HasLayoutOf(CAdoRecordSet& file, CAdoConnection& connection, const std::string& table, long columns) {
+    CAdoRecordSet stored;
+    stored.SetConnection(&connection);
+    if (columns < 1 || !stored.Open("select * from " + table + " where 1 = 0")) return false;
+    ado::Recordset* fileColumns = file.GetFields();
+    ado::Recordset* tableColumns = stored.GetFields();
+    if (!fileColumns || !tableColumns || fileColumns->FieldCount() < columns || tableColumns->FieldCount() < columns)
+        return false;
+    for (long i = 0; i < columns; ++i)
+        if (!text::EqualsNoCase(fileColumns->Column(i).name, tableColumns->Column(i).name)) return false;
+    return true;
 }

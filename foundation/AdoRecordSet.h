@@ -116,3 +116,9 @@ private:
     std::string m_strSavePath;
     long m_nCursorLocation = adUseClient;
 };
+
+// Whether a recordset read from a file has the layout of `table`: its first
+// `columns` columns (at least one) carry the names of the table's first
+// `columns`, in order, case aside. Rows copied by position need this before
+// anything is written, or a foreign file's values land in the wrong columns.
+bool HasLayoutOf(CAdoRecordSet& file, CAdoConnection& connection, const std::string& table, long columns);

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QToolTip>
 
 #include "platform/ui/Resources.h"
 #include "platform/ui/Services.h"
@@ -141,7 +143,32 @@ void CButtonST::SetTooltipText(const char* text, BOOL activate) {
 
 void CButtonST::ActivateTooltip(BOOL activate) {
     tooltipActive_ = activate != FALSE;
-    SetToolTip(tooltipActive_ ? tooltip_ : std::string());
+    SetToolTip(tooltipActive_ ? WrapTooltip(tooltip_) : std::string());
+}
+
+std::string CButtonST::WrapTooltip(const std::string& text) {
+    const QFontMetrics metrics(QToolTip::font());
+    QStringList lines;
+    for (const QString& paragraph : QString::fromStdString(text).split('\n')) {
+        QString line;
+        for (const QChar ch : paragraph) {
+            if (!line.isEmpty() && metrics.horizontalAdvance(line + ch) > kTooltipMaxWidth) {
+                // Break after the last space of the line when there is one.
+                const qsizetype space = ch == ' ' ? line.size() : line.lastIndexOf(' ');
+                if (space > 0) {
+                    lines << line.left(space);
+                    line = line.mid(space + 1);
+                } else {
+                    lines << line;
+                    line.clear();
+                }
+                if (ch == ' ' && line.isEmpty()) continue;
+            }
+            line += ch;
+        }
+        lines << line;
+    }
+    return lines.join('\n').toStdString();
 }
 
 void CButtonST::SetCheck(int checked, BOOL repaint) {
@@ -247,6 +274,15 @@ LRESULT CButtonST::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                                       ui::Menu::FromHandlePermanent(reinterpret_cast<ui::HMENU>(lParam)));
     if (message == BM_SETCHECK) {
         SetCheck(wParam == 1 || wParam == 2 ? 1 : 0);
+        return 0;
+    }
+    if (message == BM_SETSTYLE) {
+        // The dialog moves the default look between push buttons; the button
+        // stays owner-drawn and draws the default frame itself.
+        const DWORD type = DWORD(wParam) & BS_TYPEMASK;
+        if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) defaultButton_ = type == BS_DEFPUSHBUTTON;
+        ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
+        if (lParam) Invalidate();
         return 0;
     }
     return ui::Button::DefWindowProc(message, wParam, lParam);

@@ -55,6 +55,11 @@ public:
     DWORD SetHandCursor(int cursorId, BOOL repaint = TRUE);
     void SetTooltipText(const char* text, BOOL activate = TRUE);
     void ActivateTooltip(BOOL activate = TRUE);
+    // The widest a tool tip grows, in pixels; a longer text wraps.
+    static constexpr int kTooltipMaxWidth = 400;
+    // The tip as shown: broken into lines no wider than kTooltipMaxWidth in
+    // the tool tips' font (at spaces where it can, else between characters).
+    static std::string WrapTooltip(const std::string& text);
     void SetCheck(int checked, BOOL repaint = TRUE);
     int GetCheck() const { return checked_ ? 1 : 0; }
     void SetURL(const char* url);

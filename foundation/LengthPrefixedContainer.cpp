@@ -20,7 +20,9 @@ LengthPrefixedContainer::ReadResult LengthPrefixedContainer::Unpack(std::string_
                                                                     std::vector<std::string>& parts) {
     std::size_t at = 0;
     if (marker) {
-        if (bytes.empty() || bytes[0] != *marker) return ReadResult::OtherMarker;
+        // An empty file is no bundle of another kind but one cut short.
+        if (bytes.empty()) return ReadResult::Truncated;
+        if (bytes[0] != *marker) return ReadResult::OtherMarker;
         at = 1;
     }
     std::vector<std::string> read;

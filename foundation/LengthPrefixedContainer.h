@@ -13,8 +13,8 @@ public:
     enum class ReadResult {
         Ok,
         CannotOpen,   // the file cannot be read
-        OtherMarker,  // another kind of bundle (or an empty file)
-        Truncated,    // a length announces more bytes than the file holds
+        OtherMarker,  // another kind of bundle
+        Truncated,    // an empty file, or a length announces more bytes than the file holds
     };
 
     // The bytes of a container.

@@ -18,6 +18,19 @@ bool WriteLongBinary(CAdoRecordSet& recordset, const std::string& column, const 
     return recordset.AppendChunk(column, bytes.data(), static_cast<long>(bytes.size())) != FALSE;
 }
 
+bool IsNullValue(CAdoRecordSet& recordset, const std::string& column) {
+    ado::Recordset* fields = recordset.GetFields();
+    ado::Variant value;
+    return fields && fields->GetValue(fields->FindColumn(column), value) && value.IsNull();
+}
+
+bool CopyLongBinary(CAdoRecordSet& from, const std::string& column, CAdoRecordSet& to) {
+    std::string bytes;
+    if (!ReadLongBinary(from, column, bytes)) return false;
+    if (bytes.empty() && IsNullValue(from, column)) return to.PutCollect(column, ado::Variant::Null()) != FALSE;
+    return WriteLongBinary(to, column, bytes);
+}
+
 bool LongBinaryToFile(CAdoRecordSet& recordset, const std::string& column, const std::string& path) {
     std::string bytes;
     return ReadLongBinary(recordset, column, bytes) && sys::WriteFileAtomic(path, bytes);

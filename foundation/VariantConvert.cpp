@@ -1,10 +1,12 @@
 #include "foundation/VariantConvert.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 #include "platform/text/DateTime.h"
+#include "platform/text/Saturate.h"
 #include "platform/text/Text.h"
 
 using namespace ado;
@@ -12,13 +14,7 @@ using namespace ado;
 namespace {
 
 // Rounds half to even into 32 bits, as the system's variant conversion does.
-std::int32_t RoundToInt32(double d) {
-    d = std::nearbyint(d);
-    if (!std::isfinite(d) || d < std::numeric_limits<std::int32_t>::min() ||
-        d > std::numeric_limits<std::int32_t>::max())
-        return 0;
-    return static_cast<std::int32_t>(d);
-}
+std::int32_t RoundToInt32(double d) { return text::SaturatingCast<std::int32_t>(std::nearbyint(d)); }
 
 // Currency (scaled by 10000) with two decimals, independent of the locale.
 std::string CurrencyText(std::int64_t scaled) {
@@ -40,12 +36,15 @@ std::int32_t VariantToInt(const Variant& value) {
     case VT_UI4:
     case VT_INT: return static_cast<std::int32_t>(value.IntBits());
     case VT_R4:
-    case VT_R8: return static_cast<std::int32_t>(value.RealValue() + 0.5);
+    case VT_R8: return text::SaturatingCast<std::int32_t>(value.RealValue() + 0.5);
     case VT_CY:
     case VT_DECIMAL: return RoundToInt32(value.ToDouble());
     case VT_BSTR:
     case VT_LPSTR:
-    case VT_LPWSTR: return static_cast<std::int32_t>(text::Atol(value.TextValue()));
+    case VT_LPWSTR:
+        return static_cast<std::int32_t>(std::clamp<long>(text::Atol(value.TextValue()),
+                                                          std::numeric_limits<std::int32_t>::min(),
+                                                          std::numeric_limits<std::int32_t>::max()));
     case VT_I1:
     case VT_UI1: return static_cast<std::uint8_t>(value.IntBits());
     default: return 0;

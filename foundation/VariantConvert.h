@@ -8,8 +8,9 @@
 
 // Whole-number value: integers as stored (16-bit types read as signed, bytes
 // as unsigned), reals rounded by adding 0.5 and truncating, currency and
-// decimal rounded to the nearest (0 when out of range), texts by their leading
-// number; dates and other types give 0.
+// decimal rounded to the nearest, texts by their leading number; dates and
+// other types give 0. Values beyond the 32-bit range give its nearest limit,
+// NaN gives 0.
 std::int32_t VariantToInt(const ado::Variant& value);
 
 // Text form: "%d" for integers, "%.4f" single, "%.8f" double and decimal,

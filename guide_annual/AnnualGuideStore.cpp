@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "guide_annual/AnnualGuideData.h"
+#include "guide_annual/TopicScopeDocument.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/xmldom/Document.h"
@@ -37,10 +38,11 @@ bool AddSubjects(CAdoConnection& connection, const std::string& fund, const std:
     BindGuideRecordset(rs, connection);
     if (!rs.Open("select * from corvane_year_studysubject")) return false;
     for (const xmldom::Node& subject : subjects) {
-        const std::string purpose = sys::JoinPath(files.topicFolder, subject.GetAttribute("研究目的"));
+        // The document may come from another office: its file name stays inside the topic folder.
+        const std::string purpose = topic::FileInFolder(files.topicFolder, subject.GetAttribute(topic::kPurposeFile));
         const bool added = AddRow(rs, [&] {
             return rs.SetString("ZTBH", CodeOf(subject)) && rs.SetString("JJBH", fund) && rs.SetString("FBNF", year) &&
-                   rs.SetString("ZTMC", subject.GetAttribute("专题名称")) && rs.AppendChunkFromFile("YJMD", purpose);
+                   rs.SetString("ZTMC", subject.GetAttribute(topic::kSubjectName)) && rs.AppendChunkFromFile("YJMD", purpose);
         });
         if (!added) return false;
     }

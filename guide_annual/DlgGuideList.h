@@ -5,13 +5,11 @@
 
 #include <string>
 
-#include "foundation/ButtonST.h"
-#include "platform/ui/Dialog.h"
-#include "platform/ui/ListCtrl.h"
+#include "guide_annual/GuideListPanel.h"
 
 class CDlgOneGuide;
 
-class CDlgGuideList : public ui::Dialog {
+class CDlgGuideList : public GuideListPanel {
 public:
     static constexpr int IDD = 7008;
     static constexpr int IDC_LIST = 3109;
@@ -23,12 +21,6 @@ public:
     explicit CDlgGuideList(CDlgOneGuide& view);
     static const ui::DialogTemplate& Template();
 
-    ui::ListCtrl& List() const { return *Item<ui::ListCtrl>(IDC_LIST); }
     // Appends a row: fund number, guide name, year.
     void AddGuide(const std::string& fund, const std::string& name, const std::string& year);
-
-    CButtonST m_btnImport, m_btnExport, m_btnSearch, m_btnDelete;
-
-protected:
-    BOOL OnInitDialog() override;
 };

@@ -1,6 +1,8 @@
 #include "guide_annual/DlgStudyAspect.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
@@ -15,65 +17,91 @@ namespace {
 constexpr const char* kUnitsMissing = "请正确填写定向发布单位！";
 }  // namespace
 
-const ui::DialogTemplate& CDlgStudyAspect::Template() {
+namespace {
+const AspectEditorLayout kAnnualLayout{
+    CDlgStudyAspect::IDD,        CDlgStudyAspect::IDC_ZTBH,       CDlgStudyAspect::IDC_ZTMC,
+    CDlgStudyAspect::IDC_CODEHEAD, CDlgStudyAspect::IDC_SUFFIX,   CDlgStudyAspect::IDC_YJFXMC,
+    CDlgStudyAspect::IDC_KEY_YES, CDlgStudyAspect::IDC_KEY_NO,    CDlgStudyAspect::IDC_GRIDFRAME,
+    CDlgStudyAspect::IDC_ADDROW,  CDlgStudyAspect::IDC_REMOVEROWS, CDlgStudyAspect::IDC_PICKUNITS,
+    CDlgStudyAspect::IDC_UNITGRID, false, false};
+}  // namespace
+
+ui::DialogTemplate CDlgStudyAspect::BuildTemplate(const AspectEditorLayout& layout) {
     using ui::Kind;
     constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER;
-    static const ui::DialogTemplate tpl{IDD, "研究方向", {0, 0, 396, 421}, {
-        {Kind::GroupBox, IDC_STATIC, "基本信息", {7, 7, 382, 104}},
+    // The key-direction row takes 16 units; without it what follows moves up.
+    const int keyRow = layout.HasKeyFlag() ? 16 : 0;
+    ui::DialogTemplate tpl{layout.dialog, "研究方向", {0, 0, 396, 405 + keyRow}, {
+        {Kind::GroupBox, IDC_STATIC, "基本信息", {7, 7, 382, 88 + keyRow}},
         {Kind::Static, IDC_STATIC, "专题编号：", {18, 24, 70, 10}},
-        {Kind::Edit, IDC_ZTBH, "", {92, 22, 120, 13}, kEdit | ES_READONLY},
+        {Kind::Edit, layout.ztbh, "", {92, 22, 120, 13}, kEdit | ES_READONLY},
         {Kind::Static, IDC_STATIC, "专题名称：", {18, 42, 70, 10}},
-        {Kind::Edit, IDC_ZTMC, "", {92, 40, 285, 13}, kEdit | ES_READONLY},
+        {Kind::Edit, layout.ztmc, "", {92, 40, 285, 13}, kEdit | ES_READONLY},
         {Kind::Static, IDC_STATIC, "研究方向编号：", {18, 60, 70, 10}},
-        {Kind::Static, IDC_CODEHEAD, "", {92, 60, 60, 10}, SS_RIGHT},
-        {Kind::Edit, IDC_SUFFIX, "", {154, 58, 30, 13}, kEdit},
+        {Kind::Static, layout.codeHead, "", {92, 60, 60, 10}, SS_RIGHT},
+        {Kind::Edit, layout.suffix, "", {154, 58, 30, 13}, kEdit},
         {Kind::Static, IDC_STATIC, "研究方向名称：", {18, 78, 70, 10}},
-        {Kind::Edit, IDC_YJFXMC, "", {92, 76, 285, 13}, kEdit},
-        {Kind::Static, IDC_STATIC, "是否重点研究方向：", {18, 95, 80, 10}},
-        {Kind::RadioButton, IDC_KEY_YES, "是", {100, 94, 30, 10}, WS_TABSTOP | WS_GROUP},
-        {Kind::RadioButton, IDC_KEY_NO, "否", {135, 94, 30, 10}},
-        {Kind::GroupBox, IDC_STATIC, "定向发布单位", {7, 117, 382, 276}},
-        {Kind::Static, IDC_GRIDFRAME, "", {14, 130, 368, 238}, SS_BLACKFRAME},
-        {Kind::PushButton, IDC_ADDROW, "添加", {160, 373, 50, 14}, WS_TABSTOP},
-        {Kind::PushButton, IDC_REMOVEROWS, "移除", {215, 373, 50, 14}, WS_TABSTOP},
-        {Kind::PushButton, IDC_PICKUNITS, "查看单位信息", {270, 373, 70, 14}, WS_TABSTOP},
-        {Kind::DefPushButton, IDOK, "确定", {130, 400, 50, 14}, WS_TABSTOP},
-        {Kind::PushButton, IDCANCEL, "取消", {215, 400, 50, 14}, WS_TABSTOP},
+        {Kind::Edit, layout.yjfxmc, "", {92, 76, 285, 13}, kEdit},
     }};
+    if (layout.HasKeyFlag()) {
+        tpl.controls.push_back({Kind::Static, IDC_STATIC, "是否重点研究方向：", {18, 95, 80, 10}});
+        tpl.controls.push_back({Kind::RadioButton, layout.keyYes, "是", {100, 94, 30, 10}, WS_TABSTOP | WS_GROUP});
+        tpl.controls.push_back({Kind::RadioButton, layout.keyNo, "否", {135, 94, 30, 10}});
+    }
+    const ui::ControlTemplate rest[] = {
+        {Kind::GroupBox, IDC_STATIC, "定向发布单位", {7, 101 + keyRow, 382, 276}},
+        {Kind::Static, layout.gridFrame, "", {14, 114 + keyRow, 368, 238}, SS_BLACKFRAME},
+        {Kind::PushButton, layout.addRow, "添加", {160, 357 + keyRow, 50, 14}, WS_TABSTOP},
+        {Kind::PushButton, layout.removeRows, "移除", {215, 357 + keyRow, 50, 14}, WS_TABSTOP},
+        {Kind::PushButton, layout.pickUnits, "查看单位信息", {270, 357 + keyRow, 70, 14}, WS_TABSTOP},
+        {Kind::DefPushButton, IDOK, "确定", {130, 384 + keyRow, 50, 14}, WS_TABSTOP},
+        {Kind::PushButton, IDCANCEL, "取消", {215, 384 + keyRow, 50, 14}, WS_TABSTOP},
+    };
+    tpl.controls.insert(tpl.controls.end(), std::begin(rest), std::end(rest));
     return tpl;
 }
 
-CDlgStudyAspect::CDlgStudyAspect(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
-    MapClicked(IDC_KEY_YES, [this] { SetKey(1); });
-    MapClicked(IDC_KEY_NO, [this] { SetKey(0); });
-    MapClicked(IDC_ADDROW, [this] { m_gridUnits.AddUnitRow(); });
-    MapClicked(IDC_REMOVEROWS, [this] { OnRemoveRows(); });
-    MapClicked(IDC_PICKUNITS, [this] { OnPickUnits(); });
+const ui::DialogTemplate& CDlgStudyAspect::Template() {
+    static const ui::DialogTemplate tpl = BuildTemplate(kAnnualLayout);
+    return tpl;
+}
+
+CDlgStudyAspect::CDlgStudyAspect(ui::Wnd* parent) : CDlgStudyAspect(kAnnualLayout, parent) {}
+
+CDlgStudyAspect::CDlgStudyAspect(const AspectEditorLayout& layout, ui::Wnd* parent)
+    : ui::Dialog(BuildTemplate(layout), parent), m_layout(layout) {
+    if (layout.HasKeyFlag()) {
+        MapClicked(layout.keyYes, [this] { SetKey(1); });
+        MapClicked(layout.keyNo, [this] { SetKey(0); });
+    }
+    MapClicked(layout.addRow, [this] { m_gridUnits.AddUnitRow(); });
+    MapClicked(layout.removeRows, [this] { OnRemoveRows(); });
+    MapClicked(layout.pickUnits, [this] { OnPickUnits(); });
 }
 
 CDlgStudyAspect::~CDlgStudyAspect() = default;
 
 void CDlgStudyAspect::DoDataExchange(ui::DataExchange& dx) {
-    dx.Control(IDC_SUFFIX, m_editSuffix);
-    dx.Text(IDC_ZTBH, m_strZTBH);
-    dx.Text(IDC_ZTMC, m_strZTMC);
-    dx.Text(IDC_CODEHEAD, m_strZTBH);
-    dx.Text(IDC_SUFFIX, m_strSuffix);
-    dx.Text(IDC_YJFXMC, m_strYJFXMC);
+    dx.Control(m_layout.suffix, m_editSuffix);
+    dx.Text(m_layout.ztbh, m_strZTBH);
+    dx.Text(m_layout.ztmc, m_strZTMC);
+    dx.Text(m_layout.codeHead, m_strZTBH);
+    dx.Text(m_layout.suffix, m_strSuffix);
+    dx.Text(m_layout.yjfxmc, m_strYJFXMC);
 }
 
 void CDlgStudyAspect::SetKey(int key) {
-    CheckDlgButton(IDC_KEY_YES, key == 1);
-    CheckDlgButton(IDC_KEY_NO, key != 1);
+    CheckDlgButton(m_layout.keyYes, key == 1);
+    CheckDlgButton(m_layout.keyNo, key != 1);
     m_nKey = key;
 }
 
 BOOL CDlgStudyAspect::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     SetBackgroundColor(kGuideDialogBackground);
-    SetKey(0);
+    if (m_layout.HasKeyFlag()) SetKey(0);
     UpdateData(FALSE);
-    m_gridUnits.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, GetItemRect(IDC_GRIDFRAME), this, IDC_UNITGRID);
+    m_gridUnits.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, GetItemRect(m_layout.gridFrame), this, m_layout.unitGrid);
     m_strOldCode = m_strZTBH + m_strSuffix;
     if (m_nMode == kModify) LoadAspect();
     m_editSuffix.ApplySuffixRule();
@@ -97,13 +125,15 @@ void CDlgStudyAspect::LoadAspect() {
         return;
     }
     const xmldom::Node aspect = document.Aspect(m_strZTBH, m_strOldCode);
-    const std::string marker = aspect.GetAttribute(topic::kKeyAspect);
-    if (marker == "1") SetKey(1);
-    else if (!marker.empty()) SetKey(0);
-    else {
-        CheckDlgButton(IDC_KEY_YES, 0);
-        CheckDlgButton(IDC_KEY_NO, 0);
-        m_nKey = 0;
+    if (m_layout.HasKeyFlag()) {
+        const std::string marker = aspect.GetAttribute(topic::kKeyAspect);
+        if (marker == "1") SetKey(1);
+        else if (!marker.empty()) SetKey(0);
+        else {
+            CheckDlgButton(m_layout.keyYes, 0);
+            CheckDlgButton(m_layout.keyNo, 0);
+            m_nKey = 0;
+        }
     }
     int row = 0;
     for (const xmldom::Node& unit : aspect.ChildElements()) {
@@ -117,9 +147,9 @@ void CDlgStudyAspect::LookUpName() {
     if (m_strFBNF.empty()) return;
     UpdateData(TRUE);
     m_strYJFXMC.clear();
-    SetDlgItemText(IDC_YJFXMC, m_strYJFXMC);
+    SetDlgItemText(m_layout.yjfxmc, m_strYJFXMC);
     m_strYJFXMC = topiclookup::FiveYearAspectName(m_strZTBH + m_strSuffix, m_strFBNF);
-    if (!m_strYJFXMC.empty()) SetDlgItemText(IDC_YJFXMC, m_strYJFXMC);
+    if (!m_strYJFXMC.empty()) SetDlgItemText(m_layout.yjfxmc, m_strYJFXMC);
 }
 
 void CDlgStudyAspect::OnRemoveRows() {
@@ -145,9 +175,12 @@ bool CDlgStudyAspect::CheckFields() {
         GuidePrompt("研究方向编号和研究方向名称都是必填项！", 0);
         return false;
     }
-    if (m_gridUnits.GetRowCount() == 0 && !topiclookup::IsUndirectedAllowed(m_strJJBH)) {
-        GuidePrompt(kUnitsMissing, 0);
-        return false;
+    if (m_gridUnits.GetRowCount() == 0) {
+        const std::optional<bool> group = topiclookup::IsSpecialtyGroup(m_strJJBH);
+        if (!group || *group != m_layout.undirectedOnlyForSpecialtyGroups) {
+            GuidePrompt(kUnitsMissing, 0);
+            return false;
+        }
     }
     for (int row = 0; row < m_gridUnits.GetRowCount(); ++row)
         if (m_gridUnits.GetCode(row).empty() || m_gridUnits.GetName(row).empty()) {
@@ -165,14 +198,20 @@ bool CDlgStudyAspect::CheckFields() {
 }
 
 BOOL CDlgStudyAspect::WriteAspect(bool removeOld) {
+    const std::string code = m_strZTBH + m_strSuffix;
     TopicScopeDocument document;
     bool written = document.Load(m_strTopicFile);
-    if (written && removeOld) document.RemoveAspect(m_strZTBH, m_strOldCode);
+    if (written && removeOld)
+        written = document.RemoveAspect(m_strZTBH, m_strOldCode) || !m_layout.modifyNeedsOldAspect;
     std::vector<TopicUnit> units;
     for (int row = 0; row < m_gridUnits.GetRowCount(); ++row)
         units.push_back({m_gridUnits.GetCode(row), m_gridUnits.GetName(row)});
-    written = written && document.AddAspect(m_strZTBH, m_strZTBH + m_strSuffix, m_strYJFXMC, m_nKey, units) &&
-              document.Save();
+    written = written && document.AddAspect(m_strZTBH, code, m_strYJFXMC, m_nKey, units);
+    if (written && !m_layout.HasKeyFlag()) {
+        xmldom::Node aspect = document.Aspect(m_strZTBH, code);
+        written = aspect && aspect.SetAttribute(topic::kKeyAspect, "");
+    }
+    written = written && document.Save();
     if (!written) topiclookup::ShowDocumentFailure(document.LastError());
     return written;
 }

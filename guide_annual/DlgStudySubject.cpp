@@ -27,41 +27,56 @@ ui::ParaFormat PurposeParaFormat() {
     return format;
 }
 
-const ui::DialogTemplate& CDlgStudySubject::Template() {
+namespace {
+const SubjectEditorLayout kAnnualLayout{CDlgStudySubject::IDD,        CDlgStudySubject::IDC_JJBH,
+                                        CDlgStudySubject::IDC_ZNMC,   CDlgStudySubject::IDC_CODEHEAD,
+                                        CDlgStudySubject::IDC_SUFFIX, CDlgStudySubject::IDC_ZTMC,
+                                        CDlgStudySubject::IDC_PURPOSE, "指南名称：",
+                                        COleRichEdit::Variant::AnnualGuide};
+}  // namespace
+
+ui::DialogTemplate CDlgStudySubject::BuildTemplate(const SubjectEditorLayout& layout) {
     using ui::Kind;
     constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL | WS_BORDER;
-    static const ui::DialogTemplate tpl{IDD, "专题编辑", {0, 0, 344, 297}, {
+    return {layout.dialog, "专题编辑", {0, 0, 344, 297}, {
         {Kind::GroupBox, IDC_STATIC, "基本信息", {7, 7, 330, 80}},
         {Kind::Static, IDC_STATIC, "基金编号：", {18, 22, 50, 10}},
-        {Kind::Edit, IDC_JJBH, "", {70, 20, 100, 13}, kEdit | ES_READONLY},
-        {Kind::Static, IDC_STATIC, "指南名称：", {18, 40, 50, 10}},
-        {Kind::Edit, IDC_ZNMC, "", {70, 38, 258, 13}, kEdit | ES_READONLY},
+        {Kind::Edit, layout.jjbh, "", {70, 20, 100, 13}, kEdit | ES_READONLY},
+        {Kind::Static, IDC_STATIC, layout.guideNameCaption, {18, 40, 50, 10}},
+        {Kind::Edit, layout.znmc, "", {70, 38, 258, 13}, kEdit | ES_READONLY},
         {Kind::Static, IDC_STATIC, "专题编号：", {18, 58, 50, 10}},
-        {Kind::Static, IDC_CODEHEAD, "", {70, 58, 50, 10}, SS_RIGHT},
-        {Kind::Edit, IDC_SUFFIX, "", {122, 56, 30, 13}, kEdit},
+        {Kind::Static, layout.codeHead, "", {70, 58, 50, 10}, SS_RIGHT},
+        {Kind::Edit, layout.suffix, "", {122, 56, 30, 13}, kEdit},
         {Kind::Static, IDC_STATIC, "专题名称：", {160, 58, 45, 10}},
-        {Kind::Edit, IDC_ZTMC, "", {205, 56, 123, 13}, kEdit},
+        {Kind::Edit, layout.ztmc, "", {205, 56, 123, 13}, kEdit},
         {Kind::GroupBox, IDC_STATIC, "研究目的", {7, 92, 330, 178}},
-        {Kind::RichEdit, IDC_PURPOSE, "", {14, 104, 316, 160},
+        {Kind::RichEdit, layout.purpose, "", {14, 104, 316, 160},
          WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_WANTRETURN},
         {Kind::DefPushButton, IDOK, "确定", {100, 276, 50, 14}, WS_TABSTOP},
         {Kind::PushButton, IDCANCEL, "取消", {194, 276, 50, 14}, WS_TABSTOP},
     }};
+}
+
+const ui::DialogTemplate& CDlgStudySubject::Template() {
+    static const ui::DialogTemplate tpl = BuildTemplate(kAnnualLayout);
     return tpl;
 }
 
-CDlgStudySubject::CDlgStudySubject(ui::Wnd* parent) : ui::Dialog(Template(), parent) {}
+CDlgStudySubject::CDlgStudySubject(ui::Wnd* parent) : CDlgStudySubject(kAnnualLayout, parent) {}
+
+CDlgStudySubject::CDlgStudySubject(const SubjectEditorLayout& layout, ui::Wnd* parent)
+    : ui::Dialog(BuildTemplate(layout), parent), m_layout(layout), m_richPurpose(layout.purposeVariant) {}
 
 CDlgStudySubject::~CDlgStudySubject() = default;
 
 void CDlgStudySubject::DoDataExchange(ui::DataExchange& dx) {
-    dx.Control(IDC_SUFFIX, m_editSuffix);
-    dx.Control(IDC_PURPOSE, m_richPurpose);
-    dx.Text(IDC_JJBH, m_strJJBH);
-    dx.Text(IDC_ZNMC, m_strZNMC);
-    dx.Text(IDC_CODEHEAD, m_strJJBH);
-    dx.Text(IDC_SUFFIX, m_strSuffix);
-    dx.Text(IDC_ZTMC, m_strZTMC);
+    dx.Control(m_layout.suffix, m_editSuffix);
+    dx.Control(m_layout.purpose, m_richPurpose);
+    dx.Text(m_layout.jjbh, m_strJJBH);
+    dx.Text(m_layout.znmc, m_strZNMC);
+    dx.Text(m_layout.codeHead, m_strJJBH);
+    dx.Text(m_layout.suffix, m_strSuffix);
+    dx.Text(m_layout.ztmc, m_strZTMC);
 }
 
 BOOL CDlgStudySubject::OnInitDialog() {
@@ -95,9 +110,9 @@ void CDlgStudySubject::LookUpName() {
     if (m_strFBNF.empty()) return;
     UpdateData(TRUE);
     m_strZTMC.clear();
-    SetDlgItemText(IDC_ZTMC, m_strZTMC);
+    SetDlgItemText(m_layout.ztmc, m_strZTMC);
     m_strZTMC = topiclookup::FiveYearSubjectName(m_strJJBH + m_strSuffix, m_strFBNF);
-    if (!m_strZTMC.empty()) SetDlgItemText(IDC_ZTMC, m_strZTMC);
+    if (!m_strZTMC.empty()) SetDlgItemText(m_layout.ztmc, m_strZTMC);
 }
 
 bool CDlgStudySubject::CheckFields() {

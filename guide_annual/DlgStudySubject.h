@@ -1,13 +1,15 @@
 // The subject editor (专题编辑): adds a research subject to the topic document
 // or changes one (number, name, research purpose). While the suffix is typed,
-// the name is looked up among the five-year guide's subjects of the period.
+// the name is looked up among the five-year guide's subjects of the period
+// (when a publish year is given: the annual guide).
 // OK writes the purpose file and the topic document; Cancel writes nothing.
+// The five-year guide's topic editor is this dialog with its own layout.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "guide_annual/CodeSuffixEdit.h"
 #include "platform/ui/Dialog.h"
 
@@ -17,6 +19,14 @@ class CDlgStudySubjectTree;
 // not bold; the first line of each paragraph indented by 580 twips.
 ui::CharFormat PurposeCharFormat();
 ui::ParaFormat PurposeParaFormat();
+
+// What differs between the guides' subject editors: the dialog and control
+// ids, the caption of the guide name and the purpose editor's variant.
+struct SubjectEditorLayout {
+    int dialog, jjbh, znmc, codeHead, suffix, ztmc, purpose;
+    const char* guideNameCaption;
+    COleRichEdit::Variant purposeVariant;
+};
 
 class CDlgStudySubject : public ui::Dialog {
 public:
@@ -51,6 +61,9 @@ public:
     COleRichEdit& PurposeEditor() { return m_richPurpose; }
 
 protected:
+    CDlgStudySubject(const SubjectEditorLayout& layout, ui::Wnd* parent);
+    static ui::DialogTemplate BuildTemplate(const SubjectEditorLayout& layout);
+
     BOOL OnInitDialog() override;
     void OnOK() override;
     void DoDataExchange(ui::DataExchange& dx) override;
@@ -62,8 +75,9 @@ private:
     // The purpose editor's content into the new number's purpose file.
     bool SavePurpose(const std::string& path);
 
+    const SubjectEditorLayout m_layout;
     CSubjectCodeEdit m_editSuffix;
-    COleRichEdit m_richPurpose{COleRichEdit::Variant::AnnualGuide};
+    COleRichEdit m_richPurpose;
     std::string m_strOldCode;         // fund number + suffix as given
     std::string m_strOldPurposeFile;  // modify mode
 };

@@ -1,5 +1,7 @@
 #include "guide_annual/DlgStudySubjectTree.h"
 
+#include <algorithm>
+
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "guide_annual/AnnualGuideData.h"
@@ -178,35 +180,39 @@ void CDlgStudySubjectTree::OnSelChanged() {
 
 // ---- commands ----
 
+std::unique_ptr<CDlgStudySubject> CDlgStudySubjectTree::NewSubjectEditor() {
+    return std::make_unique<CDlgStudySubject>(this);
+}
+
+std::unique_ptr<CDlgStudyAspect> CDlgStudySubjectTree::NewAspectEditor() {
+    return std::make_unique<CDlgStudyAspect>(this);
+}
+
 void CDlgStudySubjectTree::OnAddSubject() {
     if (m_strJJBH.empty() || m_strZNMC.empty() || m_strFBNF.empty()) {
         GuidePrompt("基金编号、指南名称和发布年份都是必填项！", 0);
         return;
     }
-    CDlgStudySubject editor(this);
-    editor.m_nMode = CDlgStudySubject::kAdd;
-    editor.m_strJJBH = m_strJJBH;
-    editor.m_strZNMC = m_strZNMC;
-    editor.m_strFBNF = m_strFBNF;
-    editor.m_strTopicFolder = m_strTopicFolder;
-    editor.m_strTopicFile = m_strTopicFile;
-    editor.m_arrSubjectCodes = ChildCodes(m_tree.GetRootItem());
-    if (editor.DoModal() == IDOK) LoadSubjects();
+    OpenSubjectEditor(nullptr);
 }
 
-void CDlgStudySubjectTree::ModifySubject(HTREEITEM subject) {
-    const std::string code = GetItemCode(subject);
-    CDlgStudySubject editor(this);
-    editor.m_nMode = CDlgStudySubject::kModify;
-    editor.m_strJJBH = m_strJJBH;
-    editor.m_strZNMC = m_strZNMC;
-    editor.m_strFBNF = m_strFBNF;
-    editor.m_strTopicFolder = m_strTopicFolder;
-    editor.m_strTopicFile = m_strTopicFile;
-    editor.m_arrSubjectCodes = ChildCodes(m_tree.GetRootItem());
-    editor.m_strSuffix = code.substr(std::min(m_strJJBH.size(), code.size()));
-    editor.m_pTree = this;
-    if (editor.DoModal() == IDOK) LoadSubjects();
+void CDlgStudySubjectTree::ModifySubject(HTREEITEM subject) { OpenSubjectEditor(subject); }
+
+void CDlgStudySubjectTree::OpenSubjectEditor(HTREEITEM subject) {
+    const std::unique_ptr<CDlgStudySubject> editor = NewSubjectEditor();
+    editor->m_nMode = subject ? CDlgStudySubject::kModify : CDlgStudySubject::kAdd;
+    editor->m_strJJBH = m_strJJBH;
+    editor->m_strZNMC = m_strZNMC;
+    if (LooksUpFiveYearNames()) editor->m_strFBNF = m_strFBNF;
+    editor->m_strTopicFolder = m_strTopicFolder;
+    editor->m_strTopicFile = m_strTopicFile;
+    editor->m_arrSubjectCodes = ChildCodes(m_tree.GetRootItem());
+    if (subject) {
+        const std::string code = GetItemCode(subject);
+        editor->m_strSuffix = code.substr(std::min(m_strJJBH.size(), code.size()));
+        editor->m_pTree = this;
+    }
+    if (editor->DoModal() == IDOK) LoadSubjects();
 }
 
 void CDlgStudySubjectTree::OnAddAspect() {
@@ -215,47 +221,38 @@ void CDlgStudySubjectTree::OnAddAspect() {
         GuidePrompt("请先选择要添加的研究方向所属专题！");
         return;
     }
-    const HTREEITEM subject = AncestorAt(selected, 1);
-    const std::string subjectCode = GetItemCode(subject);
-    CDlgStudyAspect editor(this);
-    editor.m_nMode = CDlgStudyAspect::kAdd;
-    editor.m_strJJBH = m_strJJBH;
-    editor.m_strFBNF = m_strFBNF;
-    editor.m_strTopicFile = m_strTopicFile;
-    editor.m_strZTBH = subjectCode;
-    editor.m_strZTMC = ItemName(subject);
-    editor.m_arrAspectCodes = ChildCodes(subject);
-    if (editor.DoModal() != IDOK) return;
-    LoadSubjects();
-    ExpandSubject(subjectCode, true);
+    OpenAspectEditor(AncestorAt(selected, 1), nullptr);
 }
 
-void CDlgStudySubjectTree::ModifyAspect(HTREEITEM aspect) {
-    const HTREEITEM subject = m_tree.GetParentItem(aspect);
-    const std::string subjectCode = GetItemCode(subject), aspectCode = GetItemCode(aspect);
-    CDlgStudyAspect editor(this);
-    editor.m_nMode = CDlgStudyAspect::kModify;
-    editor.m_strJJBH = m_strJJBH;
-    editor.m_strFBNF = m_strFBNF;
-    editor.m_strTopicFile = m_strTopicFile;
-    editor.m_strZTBH = subjectCode;
-    editor.m_strZTMC = ItemName(subject);
-    editor.m_arrAspectCodes = ChildCodes(subject);
-    editor.m_strSuffix = aspectCode.substr(std::min(subjectCode.size(), aspectCode.size()));
-    editor.m_strYJFXMC = ItemName(aspect);
-    if (editor.DoModal() != IDOK) return;
+void CDlgStudySubjectTree::ModifyAspect(HTREEITEM aspect) { OpenAspectEditor(m_tree.GetParentItem(aspect), aspect); }
+
+void CDlgStudySubjectTree::OpenAspectEditor(HTREEITEM subject, HTREEITEM aspect) {
+    const std::string subjectCode = GetItemCode(subject);
+    const std::unique_ptr<CDlgStudyAspect> editor = NewAspectEditor();
+    editor->m_nMode = aspect ? CDlgStudyAspect::kModify : CDlgStudyAspect::kAdd;
+    editor->m_strJJBH = m_strJJBH;
+    if (LooksUpFiveYearNames()) editor->m_strFBNF = m_strFBNF;
+    editor->m_strTopicFile = m_strTopicFile;
+    editor->m_strZTBH = subjectCode;
+    editor->m_strZTMC = ItemName(subject);
+    editor->m_arrAspectCodes = ChildCodes(subject);
+    if (aspect) {
+        const std::string aspectCode = GetItemCode(aspect);
+        editor->m_strSuffix = aspectCode.substr(std::min(subjectCode.size(), aspectCode.size()));
+        editor->m_strYJFXMC = ItemName(aspect);
+    }
+    if (editor->DoModal() != IDOK) return;
     LoadSubjects();
-    ExpandSubject(subjectCode, false);
+    // A new direction selects its subject again.
+    ExpandSubject(subjectCode, !aspect);
 }
 
 void CDlgStudySubjectTree::OnModify() {
     const HTREEITEM selected = m_tree.GetSelectedItem();
-    switch (GetItemLevel(selected)) {
-    case 1: ModifySubject(selected); break;
-    case 2:
-    case 3: ModifyAspect(AncestorAt(selected, 2)); break;
-    default: GuidePrompt("请先选中要修改的专题或者研究方向！"); break;
-    }
+    const int level = GetItemLevel(selected);
+    if (level == 1) ModifySubject(selected);
+    else if (level == 2 || (level == 3 && UnitsModifyTheirDirection())) ModifyAspect(AncestorAt(selected, 2));
+    else GuidePrompt("请先选中要修改的专题或者研究方向！");
 }
 
 void CDlgStudySubjectTree::OnDelete() {

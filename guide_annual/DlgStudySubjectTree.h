@@ -6,12 +6,16 @@
 // the editors save their own changes before the tree is rebuilt.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/TreeCtrl.h"
+
+class CDlgStudyAspect;
+class CDlgStudySubject;
 
 class CDlgStudySubjectTree : public ui::Dialog {
 public:
@@ -59,6 +63,15 @@ public:
     COleRichEdit& PurposeDisplay() { return m_richPurpose; }
 
 protected:
+    // The editors the commands open (the five-year guide has its own), and
+    // what differs in how they are used: whether the editors look names up
+    // in the five-year guide of the publish year, and whether 修改 on a unit
+    // changes its direction (or asks for a subject or direction).
+    virtual std::unique_ptr<CDlgStudySubject> NewSubjectEditor();
+    virtual std::unique_ptr<CDlgStudyAspect> NewAspectEditor();
+    virtual bool LooksUpFiveYearNames() const { return true; }
+    virtual bool UnitsModifyTheirDirection() const { return true; }
+
     BOOL OnInitDialog() override;
     void OnDestroy() override;
     void DoDataExchange(ui::DataExchange& dx) override;
@@ -71,6 +84,10 @@ private:
     void OnDelete();
     void ModifySubject(ui::HTREEITEM subject);
     void ModifyAspect(ui::HTREEITEM aspect);
+    // The subject editor for a subject, or to add one (no item); the
+    // direction editor for a direction of the subject, or to add one.
+    void OpenSubjectEditor(ui::HTREEITEM subject);
+    void OpenAspectEditor(ui::HTREEITEM subject, ui::HTREEITEM aspect);
     void DeleteAll();
 
     // The item's ancestor of a level (the item itself when it has that level).

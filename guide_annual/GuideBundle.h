@@ -7,21 +7,17 @@
 #include <string>
 
 #include "foundation/AdoConnection.h"
+#include "guide_annual/GuideBundleParts.h"
 
 class GuideBundle {
 public:
     static constexpr char kAnnualMarker = '1';
-    static constexpr const char* kExtension = "fund";
+    static constexpr const char* kExtension = guidebundle::kExtension;
 
-    enum class ImportResult {
-        Imported,
-        Skipped,    // the guide is stored and the policy keeps it
-        OtherKind,  // a bundle with another marker: left alone, not counted
-        Corrupt,    // not a readable bundle; nothing was written
-        Failed,     // the database refused a row; nothing was written
-    };
+    using ImportResult = guidebundle::ImportResult;
 
-    // "<fund>(<year>)(<today>).fund".
+    // "<fund>(<year>)(<today>).fund", made a safe file name: the fund number
+    // and year come from data and may carry path separators.
     static std::string FileName(const std::string& fund, const std::string& year, const std::string& today);
 
     // Writes the bundle of a stored guide into `folder`, and its companion

@@ -22,23 +22,24 @@ void SetUpCheckList(ui::ListCtrl& list, const std::vector<std::pair<std::string,
     list.DeleteColumn(0);
 }
 
-void CheckAllChapterBoxes(ui::Wnd& dialog) {
-    for (int id = IDC_CHAPTER_FIRST; id <= IDC_CHAPTER_ALL; ++id) dialog.CheckDlgButton(id, 1);
+void CheckAllChapterBoxes(ui::Wnd& dialog, const ChapterBoxes& boxes) {
+    for (int id = boxes.first; id <= boxes.last; ++id) dialog.CheckDlgButton(id, 1);
+    dialog.CheckDlgButton(boxes.all, 1);
 }
 
-void OnChapterBoxClicked(ui::Wnd& dialog, int id) {
+void OnChapterBoxClicked(ui::Wnd& dialog, int id, const ChapterBoxes& boxes) {
     const bool checked = dialog.IsDlgButtonChecked(id) != 0;
-    if (id == IDC_CHAPTER_ALL) {
-        if (checked) CheckAllChapterBoxes(dialog);
+    if (id == boxes.all) {
+        if (checked) CheckAllChapterBoxes(dialog, boxes);
     } else if (!checked) {
-        dialog.CheckDlgButton(IDC_CHAPTER_ALL, 0);
+        dialog.CheckDlgButton(boxes.all, 0);
     }
 }
 
-std::vector<std::string> CheckedChapters(const ui::Wnd& dialog) {
+std::vector<std::string> CheckedChapters(const ui::Wnd& dialog, const ChapterBoxes& boxes) {
     std::vector<std::string> chapters;
-    for (int id = IDC_CHAPTER_FIRST; id <= IDC_CHAPTER_LAST; ++id)
-        if (dialog.IsDlgButtonChecked(id) != 0) chapters.push_back(std::to_string(id - IDC_CHAPTER_FIRST));
+    for (int id = boxes.first; id <= boxes.last; ++id)
+        if (dialog.IsDlgButtonChecked(id) != 0) chapters.push_back(std::to_string(id - boxes.first));
     return chapters;
 }
 

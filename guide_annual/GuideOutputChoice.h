@@ -30,13 +30,20 @@ void FillPeriodYears(ui::ComboBox& combo, const std::string& period);
 // that column 0 is centred too.
 void SetUpCheckList(ui::ListCtrl& list, const std::vector<std::pair<std::string, int>>& columns, int dummyWidth);
 
-// Checks the four chapter boxes and 全选.
-void CheckAllChapterBoxes(ui::Wnd& dialog);
+// A dialog's chapter boxes: consecutive ids of the chapters, then 全选
+// (the five-year guide's dialog has six chapters of its own ids).
+struct ChapterBoxes {
+    int first, last, all;
+};
+inline constexpr ChapterBoxes kAnnualChapters{IDC_CHAPTER_FIRST, IDC_CHAPTER_LAST, IDC_CHAPTER_ALL};
+
+// Checks the chapter boxes and 全选.
+void CheckAllChapterBoxes(ui::Wnd& dialog, const ChapterBoxes& boxes = kAnnualChapters);
 // A click on a chapter box that unchecks it unchecks 全选; a click that
-// checks 全选 checks the four chapters (unchecking it changes nothing else).
-void OnChapterBoxClicked(ui::Wnd& dialog, int id);
-// "0" to "3" for the checked chapter boxes, in box order.
-std::vector<std::string> CheckedChapters(const ui::Wnd& dialog);
+// checks 全选 checks the chapters (unchecking it changes nothing else).
+void OnChapterBoxClicked(ui::Wnd& dialog, int id, const ChapterBoxes& boxes = kAnnualChapters);
+// "0", "1", ... for the checked chapter boxes, in box order.
+std::vector<std::string> CheckedChapters(const ui::Wnd& dialog, const ChapterBoxes& boxes = kAnnualChapters);
 
 // The texts of column 0 of the ticked rows, from the top.
 std::vector<std::string> TickedCodes(const ui::ListCtrl& list);

@@ -1,10 +1,14 @@
 #include "guide_annual/GuideWordWriter.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "foundation/AdoRecordSet.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
+#include "platform/ui/Services.h"
 
 using namespace office;
 
@@ -20,17 +24,15 @@ constexpr double kBodyPoints = 14;
 constexpr double kBodyIndentPoints = 28.1;
 const char* const kChapterColumns[3] = {"GS", "GNWYJQK", "YJNR_YEAR"};
 
-// Writes the bytes of a long binary column of the current row to the file;
-// an unreadable column gives an empty file.
-void ColumnToFile(CAdoRecordSet* rows, const char* column, const std::string& path,
-                  std::vector<std::string>* written) {
+}  // namespace
+
+void guideword::ColumnToFile(CAdoRecordSet* rows, const char* column, const std::string& path,
+                             std::vector<std::string>* written) {
     std::string bytes;
     if (rows) guidestore::ReadBlob(*rows, column, bytes);
     sys::WriteFileAtomic(sys::NativePath(path), bytes);
     if (written) written->push_back(path);
 }
-
-}  // namespace
 
 bool IsChapterChosen(const std::vector<std::string>& chapters, int chapter) {
     for (const std::string& chosen : chapters)
@@ -50,14 +52,14 @@ std::string WriteGuideScratchFiles(CAdoConnection& connection, const std::string
     std::string name;
     const bool stored = rows.Open("select * from corvane_yearfundguide where " + condition) && !rows.IsEOF();
     if (stored) rows.GetString("ZNMC", name);
-    for (int i = 0; i < 3; ++i) ColumnToFile(stored ? &rows : nullptr, kChapterColumns[i], files.chapters[i], written);
+    for (int i = 0; i < 3; ++i) guideword::ColumnToFile(stored ? &rows : nullptr, kChapterColumns[i], files.chapters[i], written);
     rows.Close();
 
     if (rows.Open("select * from corvane_year_studysubject where " + condition)) {
         for (; !rows.IsEOF(); rows.MoveNext()) {
             std::string code;
             rows.GetString("ZTBH", code);
-            ColumnToFile(&rows, "YJMD", files.PurposeFile(code), written);
+            guideword::ColumnToFile(&rows, "YJMD", files.PurposeFile(code), written);
         }
     }
     rows.Close();
@@ -140,3 +142,86 @@ void GuideWordWriter::TypeDirectedUnits(const std::vector<std::string>& names) {
     sel_.TypeText("。");
     sel_.TypeParagraph();
 }
+
+namespace guideword {
+
+std::unique_ptr<word::Application> OpenGuideTemplate() {
+    auto application = word::Application::Create();
+    if (!application) {
+        GuidePrompt("Word服务程序启动失败！", MB_ICONERROR);
+        return nullptr;
+    }
+    const std::string templatePath = sys::JoinPath(sys::JoinPath(sys::ProgramFolder(), "模板"), "template.doc");
+    if (!application->Documents().Add(templatePath, false, 0, true).IsValid()) {
+        GuidePrompt("无法打开模板文件：" + templatePath, MB_ICONERROR);
+        return nullptr;
+    }
+    return application;
+}
+
+namespace {
+
+// The names of the units a direction is directed at, in unit-code order; a
+// direction is found by its number and the year alone.
+std::vector<std::string> DirectedUnitNames(CAdoConnection& connection, const std::string& aspects,
+                                           const std::string& direction, const std::string& year) {
+    CAdoRecordSet rows;
+    BindGuideRecordset(rows, connection);
+    std::vector<std::string> names;
+    if (rows.Open("select dwmc from " + aspects + ", corvane_unit where yjfxbh = '" + guidestore::Quote(direction) +
+                  "' and " + aspects + ".fbnf = '" + guidestore::Quote(year) + "' and " + aspects +
+                  ".dwdm = corvane_unit.dwdm order by " + aspects + ".dwdm")) {
+        for (; !rows.IsEOF(); rows.MoveNext()) {
+            std::string name;
+            rows.GetString("dwmc", name);
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+void TypeTopicScope(GuideWordWriter& writer, CAdoConnection& connection, const TopicTables& tables,
+                    const std::string& heading, const std::string& purposeFolder, const std::string& fund,
+                    const std::string& year) {
+    writer.TypeHeading(heading);
+    const std::string subjects = tables.subjects, aspects = tables.aspects;
+    CAdoRecordSet rows;
+    BindGuideRecordset(rows, connection);
+    if (!rows.Open("select " + subjects + ".ztbh, ztmc, yjmd, yjfxbh, yjfxmc, sfzdyjfx from " + subjects +
+                   " left join " + aspects + " on " + subjects + ".ztbh = " + aspects + ".ztbh and " + subjects +
+                   ".fbnf = " + aspects + ".fbnf where " + subjects + ".jjbh = '" + guidestore::Quote(fund) +
+                   "' and " + subjects + ".fbnf = '" + guidestore::Quote(year) + "' order by " + subjects +
+                   ".ztbh, yjfxbh"))
+        return;
+    std::string lastSubject, lastDirection;
+    for (; !rows.IsEOF(); rows.MoveNext()) {
+        std::string subject, subjectName, direction, directionName, key;
+        rows.GetString("ztbh", subject);
+        rows.GetString("ztmc", subjectName);
+        rows.GetString("yjfxbh", direction);
+        rows.GetString("yjfxmc", directionName);
+        rows.GetString("sfzdyjfx", key);
+        if (subject != lastSubject) {
+            writer.TypeSubject(subject, subjectName,
+                               sys::JoinPath(purposeFolder, sys::SafeFileName(subject) + ".rtf"), !direction.empty());
+            lastSubject = subject;
+        }
+        if (!direction.empty() && direction != lastDirection) {
+            writer.TypeDirection(direction, directionName, key == "1");
+            lastDirection = direction;
+            writer.TypeDirectedUnits(DirectedUnitNames(connection, aspects, direction, year));
+        }
+    }
+}
+
+void RemoveScratch(const std::vector<std::string>& written, const std::string& keep, const std::string& folder) {
+    for (const std::string& path : written)
+        if (path != keep) sys::RemoveFile(sys::NativePath(path));
+    std::error_code ec;
+    if (std::filesystem::is_empty(sys::NativePath(folder), ec) && !ec)
+        std::filesystem::remove(sys::NativePath(folder), ec);
+}
+
+}  // namespace guideword

@@ -6,10 +6,12 @@
 // inserted from there.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
 #include "platform/office/Word.h"
 
 // Headings of the chapters 0 to 3 (概述 ... 选题范围).
@@ -72,3 +74,35 @@ private:
     office::word::Selection sel_;
     int guides_ = 0;
 };
+
+// What the Word outputs of both guides share around the writer.
+namespace guideword {
+
+// Writes the bytes of a long binary column of the current row to the file
+// (no row or an unreadable column: an empty file), and adds the file to
+// `written` when it is given.
+void ColumnToFile(CAdoRecordSet* rows, const char* column, const std::string& path,
+                  std::vector<std::string>* written);
+
+// Word with a new document from 模板/template.doc; nothing (after the
+// message) when Word or the template cannot be opened.
+std::unique_ptr<office::word::Application> OpenGuideTemplate();
+
+// The tables a guide's topic scope is read from.
+struct TopicTables {
+    const char* subjects;
+    const char* aspects;
+};
+
+// The topic scope under its heading: every subject of the guide with its
+// purpose (the file of its number in `purposeFolder`), its directions (each
+// once) and the units they are directed at.
+void TypeTopicScope(GuideWordWriter& writer, CAdoConnection& connection, const TopicTables& tables,
+                    const std::string& heading, const std::string& purposeFolder, const std::string& fund,
+                    const std::string& year);
+
+// Removes the scratch files written but `keep`, then the folder when nothing
+// else is in it: documents handed to the desktop earlier may live there.
+void RemoveScratch(const std::vector<std::string>& written, const std::string& keep, const std::string& folder);
+
+}  // namespace guideword

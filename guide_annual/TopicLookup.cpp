@@ -53,18 +53,16 @@ std::string FiveYearAspectName(const std::string& number, const std::string& yea
                   "yjfxmc");
 }
 
-bool IsUndirectedAllowed(const std::string& fundNumber) {
+std::optional<bool> IsSpecialtyGroup(const std::string& fundNumber) {
     CAdoConnection connection;
     if (!ConnectGuideDatabase(connection)) {
         ui::AfxMessageBox(kConnectFailed);
-        return false;
+        return std::nullopt;
     }
     CAdoRecordSet recordset;
     BindGuideRecordset(recordset, connection);
-    if (!recordset.Open("select * from corvane_specgroup where jjbh = " + Quoted(fundNumber))) return false;
-    const bool none = recordset.IsEOF();
-    recordset.Close();
-    return none;
+    if (!recordset.Open("select * from corvane_specgroup where jjbh = " + Quoted(fundNumber))) return std::nullopt;
+    return !recordset.IsEOF();
 }
 
 void ShowDocumentFailure(const std::string& reason) { ui::AfxMessageBox("选题范围文件读写失败！\r\n" + reason); }

@@ -4,6 +4,7 @@
 // of a topic document that cannot be read or written.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "foundation/AdoConnection.h"
@@ -23,10 +24,11 @@ std::string PeriodOfYear(const std::string& year);
 std::string FiveYearSubjectName(const std::string& number, const std::string& year);
 std::string FiveYearAspectName(const std::string& number, const std::string& year);
 
-// True when the fund number is no specialty group's (a key laboratory's), so
-// that its directions may be directed at no unit. A failed connection shows
-// "数据库连接失败" and gives false.
-bool IsUndirectedAllowed(const std::string& fundNumber);
+// Whether the fund number is a specialty group's (or else a key
+// laboratory's), which decides whether a direction may be directed at no
+// unit. Nothing when the table cannot be read; a failed connection shows
+// "数据库连接失败".
+std::optional<bool> IsSpecialtyGroup(const std::string& fundNumber);
 
 // Message shown when a topic screen cannot open the database.
 inline constexpr const char* kConnectFailed = "数据库连接失败";

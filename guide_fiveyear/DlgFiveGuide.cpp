@@ -2,8 +2,8 @@
 
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
-#include "guide_annual/DlgImportPolicy.h"
 #include "guide_annual/DlgStudySubject.h"
+#include "guide_annual/GuideViewSupport.h"
 #include "guide_annual/GuideWordWriter.h"
 #include "guide_fiveyear/DlgGuideSearch.h"
 #include "guide_fiveyear/DlgSelectGroupLab.h"
@@ -27,11 +27,7 @@ using guidestore::Quote;
 }  // namespace
 
 const ui::DialogTemplate& CDlgFiveGuide::Template() {
-    using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 751, 515}, {
-        {Kind::Static, IDC_LIST_FRAME, "", {4, 4, 743, 124}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_DETAIL_FRAME, "", {4, 132, 743, 379}, SS_BLACKFRAME, {}, true},
-    }, WS_CHILD};
+    static const ui::DialogTemplate tpl = guideview::ViewTemplate(IDD, IDC_LIST_FRAME, IDC_DETAIL_FRAME);
     return tpl;
 }
 
@@ -47,40 +43,16 @@ void CDlgFiveGuide::OnInitialUpdate() {
     InitUnitDict();
     m_arrChapterFiles.clear();
     for (int i = 0; i < fiveyearstore::kChapterCount; ++i) m_arrChapterFiles.push_back(fiveyearstore::ChapterFile(i));
-    m_dlgList.SetUpList();
     ShowFundInfo(m_strPublishYear);
-    ButtonTexture(m_dlgList.m_btnImport, 3121, "导入");
-    ButtonTexture(m_dlgList.m_btnExport, 3119, "导出");
-    ButtonTexture(m_dlgList.m_btnSearch, 3120, "查找");
-    ButtonTexture(m_dlgList.m_btnDelete, 3151, "删除");
-    ButtonTexture(m_dlgDetail.m_btnWord, 3123, "导出成word文档");
-    ButtonTexture(m_dlgDetail.m_btnSave, 3152, "保存");
-    ButtonTexture(m_dlgDetail.m_btnAdd, 3157, "新增");
+    guideview::StyleButtons(m_dlgList, m_dlgDetail, [this](CButtonST& button, int icon, const std::string& tooltip) {
+        ButtonTexture(button, icon, tooltip);
+    });
     Header().UpdateData(FALSE);
 }
 
-BOOL CDlgFiveGuide::ConnectAccess() {
-    if (!ConnectGuideDatabase(m_connection)) {
-        ui::AfxMessageBox("数据库连接失败！");
-        return FALSE;
-    }
-    BindGuideRecordset(m_recordset, m_connection);
-    return TRUE;
-}
+BOOL CDlgFiveGuide::ConnectAccess() { return guideview::Connect(m_connection, m_recordset) ? TRUE : FALSE; }
 
-void CDlgFiveGuide::InitUnitDict() {
-    g_arrUnitCode.clear();
-    g_mapUnitName.clear();
-    if (!m_recordset.Open("select * from corvane_unit order by dwdm")) return;
-    for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-        std::string code, name;
-        m_recordset.GetString("DWDM", code);
-        m_recordset.GetString("DWMC", name);
-        g_arrUnitCode.push_back(code);
-        g_mapUnitName[code] = name;
-    }
-    m_recordset.Close();
-}
+void CDlgFiveGuide::InitUnitDict() { guideview::LoadUnitDictionary(m_recordset); }
 
 std::string CDlgFiveGuide::GetExePath() { return sys::ProgramFolder(); }
 
@@ -316,21 +288,10 @@ void CDlgFiveGuide::OnBtnDelete() {
 
 void CDlgFiveGuide::OnBtnExport() {
     const std::vector<std::string> funds = SelectedFunds();
-    if (funds.empty()) {
-        GuidePrompt("请先选择要导出的记录！", MB_ICONERROR);
-        return;
-    }
-    const std::string chosen = ui::BrowseForFolder("选择导出文件夹路径");
-    if (chosen.empty()) return;
-    const std::string folder = sys::JoinPath(chosen, "五年指南");
-    sys::MakeDirs(folder);
-    const std::string today = text::DateTime::Now().Format("%Y-%m-%d");
-    int failed = 0;
-    for (const std::string& fund : funds)
-        if (!FiveGuideBundle::Export(m_connection, fund, m_strPublishYear, folder, today)) ++failed;
-    std::string message = "上报文件已导出至" + folder + "/";
-    if (failed) message += text::Format("\r\n另有%d条指南未能导出。", failed);
-    GuidePrompt(message);
+    guideview::ExportBundles(static_cast<int>(funds.size()), "五年指南", MB_ICONERROR,
+                             [&](int i, const std::string& folder, const std::string& today) {
+                                 return FiveGuideBundle::Export(m_connection, funds[i], m_strPublishYear, folder, today);
+                             });
 }
 
 int CDlgFiveGuide::Import(const std::string& path) {
@@ -338,25 +299,11 @@ int CDlgFiveGuide::Import(const std::string& path) {
 }
 
 void CDlgFiveGuide::OnBtnImport() {
-    annualguide::CDlgImportPolicy policy(this);
-    policy.m_nPolicy = m_nPolicy;
-    if (policy.DoModal() != IDOK) return;
-    m_nPolicy = policy.m_nPolicy;
-    const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
-    if (folder.empty()) return;
-    int imported = 0, unreadable = 0;
-    for (const std::string& name : sys::ListFiles(folder, FiveGuideBundle::kExtension)) {
-        switch (FiveGuideBundle::Import(m_connection, sys::JoinPath(folder, name), m_nPolicy)) {
-        case FiveGuideBundle::ImportResult::Imported: ++imported; break;
-        case FiveGuideBundle::ImportResult::Corrupt: ++unreadable; break;
-        default: break;
-        }
-    }
-    std::string message = text::Format("共导入了%d条数据！", imported);
-    if (unreadable) message += text::Format("\r\n另有%d个文件不是有效的指南文件，未导入。", unreadable);
-    GuidePrompt(message);
-    FiveGuideBundle::RemoveScratchFiles();
-    ShowFundInfo(m_strPublishYear);
+    const auto importOne = [&](const std::string& path, int policy) {
+        return FiveGuideBundle::Import(m_connection, path, policy);
+    };
+    const bool imported = guideview::ImportBundles(this, m_nPolicy, "选择导入文件夹路径", importOne);
+    if (imported) ShowFundInfo(m_strPublishYear);
 }
 
 // ---- Word ----

@@ -6,9 +6,7 @@
 
 #include <string>
 
-#include "foundation/ButtonST.h"
-#include "platform/ui/Dialog.h"
-#include "platform/ui/ListCtrl.h"
+#include "guide_annual/GuideListPanel.h"
 
 class CDlgFiveGuide;
 
@@ -16,7 +14,7 @@ class CDlgFiveGuide;
 // both libraries into one process, so these live in a namespace of their own.
 namespace fiveyear {
 
-class CDlgGuideList : public ui::Dialog {
+class CDlgGuideList : public GuideListPanel {
 public:
     static constexpr int IDD = 6031;
     static constexpr int IDC_LIST = 3035;
@@ -28,16 +26,8 @@ public:
     explicit CDlgGuideList(CDlgFiveGuide& view);
     static const ui::DialogTemplate& Template();
 
-    ui::ListCtrl& List() const { return *Item<ui::ListCtrl>(IDC_LIST); }
-    // Grid lines, full-row selection and the three centred columns.
-    void SetUpList();
     // Appends a row: fund number, group or laboratory, guide name.
     void AddGuide(const std::string& fund, const std::string& owner, const std::string& name);
-
-    CButtonST m_btnImport, m_btnExport, m_btnSearch, m_btnDelete;
-
-protected:
-    BOOL OnInitDialog() override;
 };
 
 }  // namespace fiveyear

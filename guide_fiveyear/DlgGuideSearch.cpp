@@ -1,24 +1,14 @@
 #include "guide_fiveyear/DlgGuideSearch.h"
 
 #include "guide_annual/AnnualGuideData.h"
+#include "guide_annual/GuideViewSupport.h"
 #include "platform/text/Text.h"
 
 namespace fiveyear {
 
 const ui::DialogTemplate& CDlgGuideSearch::Template() {
-    using ui::Kind;
-    constexpr DWORD edit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-    static const ui::DialogTemplate tpl{IDD, "查询", {0, 0, 240, 118}, {
-        {Kind::GroupBox, IDC_STATIC, "查询条件：", {7, 7, 226, 78}},
-        {Kind::Static, IDC_STATIC, "基金编号/实验室代码:", {14, 24, 84, 10}},
-        {Kind::Edit, IDC_FUND, "", {100, 22, 124, 13}, edit},
-        {Kind::Static, IDC_STATIC, "专业组/实验室:", {14, 44, 84, 10}},
-        {Kind::Edit, IDC_OWNER, "", {100, 42, 124, 13}, edit},
-        {Kind::Static, IDC_STATIC, "指南名称:", {14, 64, 84, 10}},
-        {Kind::Edit, IDC_NAME, "", {100, 62, 124, 13}, edit},
-        {Kind::DefPushButton, IDOK, "确定", {60, 95, 50, 14}, WS_TABSTOP},
-        {Kind::PushButton, IDCANCEL, "取消", {130, 95, 50, 14}, WS_TABSTOP},
-    }};
+    static const ui::DialogTemplate tpl = guideview::SearchTemplate(
+        IDD, {{"基金编号/实验室代码:", IDC_FUND}, {"专业组/实验室:", IDC_OWNER}, {"指南名称:", IDC_NAME}});
     return tpl;
 }
 

@@ -8,8 +8,14 @@
 
 namespace fiveyear {
 
+namespace {
+constexpr outputchoice::ChapterBoxes kChapters{CDlgSelectOutput::IDC_CHAPTER_FIRST, CDlgSelectOutput::IDC_CHAPTER_LAST,
+                                             CDlgSelectOutput::IDC_CHAPTER_ALL};
+}  // namespace
+
 CDlgSelectOutput::CDlgSelectOutput(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
-    MapCommandRange(IDC_CHAPTER_FIRST, IDC_CHAPTER_ALL, [this](int id) { OnChapterBoxClicked(id); });
+    MapCommandRange(IDC_CHAPTER_FIRST, IDC_CHAPTER_ALL,
+                    [this](int id) { outputchoice::OnChapterBoxClicked(*this, id, kChapters); });
 }
 
 const ui::DialogTemplate& CDlgSelectOutput::Template() {
@@ -37,7 +43,7 @@ ui::ListCtrl& CDlgSelectOutput::GuideList() const { return *Item<ui::ListCtrl>(I
 BOOL CDlgSelectOutput::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     SetBackgroundColor(kGuideDialogBackground);
-    for (int id = IDC_CHAPTER_FIRST; id <= IDC_CHAPTER_ALL; ++id) CheckDlgButton(id, 1);
+    outputchoice::CheckAllChapterBoxes(*this, kChapters);
     outputchoice::SetUpCheckList(GuideList(), {{"基金编号/实验室代码", 130}, {"指南名称", 280}}, 0);
     FillGuideList();
     return TRUE;
@@ -61,16 +67,6 @@ void CDlgSelectOutput::FillGuideList() {
     }
 }
 
-void CDlgSelectOutput::OnChapterBoxClicked(int id) {
-    const bool checked = IsDlgButtonChecked(id) != 0;
-    if (id == IDC_CHAPTER_ALL) {
-        if (checked)
-            for (int box = IDC_CHAPTER_FIRST; box <= IDC_CHAPTER_LAST; ++box) CheckDlgButton(box, 1);
-    } else if (!checked) {
-        CheckDlgButton(IDC_CHAPTER_ALL, 0);
-    }
-}
-
 void CDlgSelectOutput::OnOK() {
     m_arrFunds = outputchoice::TickedCodes(GuideList());
     m_arrChapters.clear();
@@ -78,8 +74,7 @@ void CDlgSelectOutput::OnOK() {
         GuidePrompt("请选择要输出的指南！");
         return;
     }
-    for (int id = IDC_CHAPTER_FIRST; id <= IDC_CHAPTER_LAST; ++id)
-        if (IsDlgButtonChecked(id)) m_arrChapters.push_back(std::to_string(id - IDC_CHAPTER_FIRST));
+    m_arrChapters = outputchoice::CheckedChapters(*this, kChapters);
     ui::Dialog::OnOK();
 }
 

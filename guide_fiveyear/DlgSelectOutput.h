@@ -43,8 +43,6 @@ protected:
 
 private:
     void FillGuideList();
-    // Checking 全选 checks every chapter; unchecking a chapter unchecks 全选.
-    void OnChapterBoxClicked(int id);
 };
 
 }  // namespace fiveyear

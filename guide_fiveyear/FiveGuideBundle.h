@@ -7,19 +7,14 @@
 #include <string>
 
 #include "foundation/AdoConnection.h"
+#include "guide_annual/GuideBundleParts.h"
 
 class FiveGuideBundle {
 public:
     static constexpr char kFiveYearMarker = '0';
-    static constexpr const char* kExtension = "fund";
+    static constexpr const char* kExtension = guidebundle::kExtension;
 
-    enum class ImportResult {
-        Imported,
-        Skipped,    // the guide is stored and the policy keeps it
-        OtherKind,  // a bundle with another marker (an annual guide): not counted
-        Corrupt,    // not a readable bundle; nothing was written
-        Failed,     // the database refused a row; nothing was written
-    };
+    using ImportResult = guidebundle::ImportResult;
 
     // "<fund>(<today>)" + "." + extension: neither the name nor the period is
     // part of it, so a second export on the same day replaces the first.

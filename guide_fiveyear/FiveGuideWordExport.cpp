@@ -1,8 +1,5 @@
 #include "guide_fiveyear/FiveGuideWordExport.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "foundation/AdoRecordSet.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
@@ -59,15 +56,6 @@ void TypeTrailingChapter(const office::word::Selection& sel, int chapter, const 
     sel.InsertFile(rtfPath);
 }
 
-// The bytes of a long binary column of the current row into a file; no data
-// gives an empty file.
-void ColumnToFile(CAdoRecordSet* rows, const char* column, const std::string& path, std::vector<std::string>& written) {
-    std::string bytes;
-    if (rows) guidestore::ReadBlob(*rows, column, bytes);
-    sys::WriteFileAtomic(sys::NativePath(path), bytes);
-    written.push_back(path);
-}
-
 // Writes the guide's chapters and its topics' purposes to the output files
 // and gives the guide's name (empty when it is not stored).
 std::string WriteScratchFiles(CAdoConnection& connection, const std::string& fund, const std::string& period,
@@ -79,79 +67,17 @@ std::string WriteScratchFiles(CAdoConnection& connection, const std::string& fun
     const bool stored = rows.Open("select * from corvane_fivefundguide where " + condition) && !rows.IsEOF();
     if (stored) rows.GetString("ZNMC", name);
     for (int i = 0; i < fiveyearstore::kChapterCount; ++i)
-        ColumnToFile(stored ? &rows : nullptr, fiveyearstore::kChapterColumns[i], sys::JoinPath(folder, kOutputNames[i]),
-                     written);
+        guideword::ColumnToFile(stored ? &rows : nullptr, fiveyearstore::kChapterColumns[i],
+                                sys::JoinPath(folder, kOutputNames[i]), &written);
     rows.Close();
     if (rows.Open("select * from corvane_five_studysubject where " + condition)) {
         for (; !rows.IsEOF(); rows.MoveNext()) {
             std::string number;
             rows.GetString("ZTBH", number);
-            ColumnToFile(&rows, "YJMD", sys::JoinPath(folder, sys::SafeFileName(number) + ".rtf"), written);
+            guideword::ColumnToFile(&rows, "YJMD", sys::JoinPath(folder, sys::SafeFileName(number) + ".rtf"), &written);
         }
     }
     return name;
-}
-
-// The names of the units a direction is directed at, in unit-code order; a
-// direction is found by its number and the period alone.
-std::vector<std::string> DirectedUnitNames(CAdoConnection& connection, const std::string& direction,
-                                           const std::string& period) {
-    CAdoRecordSet rows;
-    BindGuideRecordset(rows, connection);
-    std::vector<std::string> names;
-    if (rows.Open("select dwmc from corvane_five_studyaspect, corvane_unit where yjfxbh = '" + Quote(direction) +
-                  "' and corvane_five_studyaspect.fbnf ='" + Quote(period) +
-                  "' and corvane_five_studyaspect.dwdm = corvane_unit.dwdm order by corvane_five_studyaspect.dwdm")) {
-        for (; !rows.IsEOF(); rows.MoveNext()) {
-            std::string name;
-            rows.GetString("dwmc", name);
-            names.push_back(name);
-        }
-    }
-    return names;
-}
-
-// Every topic of the guide with its directions (each once) and their units.
-void TypeTopicScope(GuideWordWriter& writer, CAdoConnection& connection, const std::string& folder,
-                    const std::string& fund, const std::string& period) {
-    writer.TypeHeading(kChapterHeadings[kTopicChapter]);
-    CAdoRecordSet rows;
-    BindGuideRecordset(rows, connection);
-    if (!rows.Open("select corvane_five_studysubject.ztbh, ztmc, yjmd, yjfxbh, yjfxmc, sfzdyjfx from "
-                   "corvane_five_studysubject left join corvane_five_studyaspect on corvane_five_studysubject.ztbh = "
-                   "corvane_five_studyaspect.ztbh and corvane_five_studysubject.fbnf = corvane_five_studyaspect.fbnf "
-                   "where corvane_five_studysubject.jjbh = '" +
-                   Quote(fund) + "' and corvane_five_studysubject.fbnf = '" + Quote(period) +
-                   "' order by corvane_five_studysubject.ztbh, yjfxbh"))
-        return;
-    std::string lastTopic, lastDirection;
-    for (; !rows.IsEOF(); rows.MoveNext()) {
-        std::string topic, topicName, direction, directionName, key;
-        rows.GetString("ztbh", topic);
-        rows.GetString("ztmc", topicName);
-        rows.GetString("yjfxbh", direction);
-        rows.GetString("yjfxmc", directionName);
-        rows.GetString("sfzdyjfx", key);
-        if (topic != lastTopic) {
-            writer.TypeSubject(topic, topicName, sys::JoinPath(folder, sys::SafeFileName(topic) + ".rtf"),
-                               !direction.empty());
-            lastTopic = topic;
-        }
-        if (!direction.empty() && direction != lastDirection) {
-            writer.TypeDirection(direction, directionName, key == "1");
-            lastDirection = direction;
-            writer.TypeDirectedUnits(DirectedUnitNames(connection, direction, period));
-        }
-    }
-}
-
-// Removes the scratch files written, then the folder when nothing else is in
-// it: documents handed to the desktop earlier may live there.
-void RemoveScratch(const std::vector<std::string>& written, const std::string& folder) {
-    for (const std::string& path : written) sys::RemoveFile(sys::NativePath(path));
-    std::error_code ec;
-    if (std::filesystem::is_empty(sys::NativePath(folder), ec) && !ec)
-        std::filesystem::remove(sys::NativePath(folder), ec);
 }
 
 }  // namespace
@@ -160,16 +86,8 @@ bool ExportGuidesToWord(CAdoConnection& connection, const std::vector<std::strin
                         const std::string& period, const std::vector<std::string>& chapters) {
     const std::string folder = sys::JoinPath(sys::ProgramFolder(), "output");
     sys::MakeDirs(folder);
-    auto word = office::word::Application::Create();
-    if (!word) {
-        GuidePrompt("Word服务程序启动失败！", MB_ICONERROR);
-        return false;
-    }
-    const std::string templatePath = sys::JoinPath(sys::JoinPath(sys::ProgramFolder(), "模板"), "template.doc");
-    if (!word->Documents().Add(templatePath, false, 0, true).IsValid()) {
-        GuidePrompt("无法打开模板文件：" + templatePath, MB_ICONERROR);
-        return false;
-    }
+    const auto word = guideword::OpenGuideTemplate();
+    if (!word) return false;
     const office::word::Selection sel = word->Selection();
     GuideWordWriter writer(sel);
     writer.TypeSecretMark();
@@ -183,12 +101,14 @@ bool ExportGuidesToWord(CAdoConnection& connection, const std::vector<std::strin
                                          ? std::string()
                                          : sys::JoinPath(folder, kOutputNames[ColumnOfChapter(chapter)]);
             if (chapter < kTopicChapter) TypeLeadingChapter(writer, sel, chapter, file);
-            else if (chapter == kTopicChapter) TypeTopicScope(writer, connection, folder, fund, period);
+            else if (chapter == kTopicChapter)
+                guideword::TypeTopicScope(writer, connection, {"corvane_five_studysubject", "corvane_five_studyaspect"},
+                                          kChapterHeadings[kTopicChapter], folder, fund, period);
             else TypeTrailingChapter(sel, chapter, file);
         }
     }
     word->SetVisible(true);
-    RemoveScratch(written, folder);
+    guideword::RemoveScratch(written, {}, folder);
     return true;  // releasing Word hands the document to the desktop
 }
 

@@ -1,16 +1,15 @@
 // The chapter tabs of the five-year guide editor: 概述, 国内外研究情况,
 // 五年总目标和重点研究内容, the topic scope (选题范围), 与相关计划指南的关系 and
 // 效益分析. A change of the selection in a chapter is reported to the parent
-// as WM_USER+100, so that its tool bar can show the format there.
+// as WM_USER+100.
 #pragma once
 
-#include "application/richedit/OleRichEdit.h"
+#include "guide_annual/GuideChapterTabs.h"
 #include "guide_fiveyear/DlgStudySubjectTree.h"
-#include "platform/ui/TabWnd.h"
 
 namespace fiveyear {
 
-class CGuideTabWnd : public ui::TabWnd {
+class CGuideTabWnd : public GuideChapterTabs {
     DECLARE_DYNAMIC(CGuideTabWnd)
 public:
     static constexpr int IDC_TABWND = 3023;
@@ -23,26 +22,11 @@ public:
     static constexpr UINT WM_CHAPTER_SELCHANGE = WM_USER + 100;
 
     CGuideTabWnd();
-    ~CGuideTabWnd() override;
 
-    // Creates the window with the chapters and the topic-scope panel.
-    BOOL CreateTabs(const ui::Rect& rect, ui::Wnd* parent);
-
-    COleRichEdit& Chapter(int index) { return m_editors[index]; }
     // The chapter editor of a tab; -1 for the topic tab or no tab.
     static int ChapterOfTab(int tab);
     // The topic-scope panel (the fourth tab's window).
-    CDlgStudySubjectTree& SubjectTree() { return m_subjectTree; }
-    // The background tab 5 had when the tabs were made.
-    COLORREF InitialTabColor() const { return m_initialTabColor; }
-
-    // Empties the five chapters and resets the topic scope.
-    void ClearAll();
-
-private:
-    COleRichEdit m_editors[kChapterCount];
-    CDlgStudySubjectTree m_subjectTree;
-    COLORREF m_initialTabColor = 0;
+    CDlgStudySubjectTree& SubjectTree() { return static_cast<CDlgStudySubjectTree&>(Tree()); }
 };
 
 }  // namespace fiveyear

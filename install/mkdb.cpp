@@ -2,12 +2,15 @@
 //
 //   corvane_mkdb <database> <password> <schema.sql>...
 //
-// The schema files are run in the order given, in one transaction. The file
-// is built beside the target and renamed over it, so a failed run never
+// The schema files are run in the order given, in one transaction; seeded
+// login passwords are then stored as hashes. The file is built beside the
+// target and renamed over it, so a failed run never
 // leaves a half-built database where the build expects a finished one.
 #include <cstdio>
 #include <string>
 
+#include "foundation/AdoConnection.h"
+#include "foundation/Password.h"
 #include "platform/ado/Database.h"
 #include "platform/sys/Sys.h"
 
@@ -17,7 +20,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string target = argv[1];
-    const std::string password = argv[2];
+    const std::string databasePassword = argv[2];
 
     std::string schema;
     for (int i = 3; i < argc; ++i) {
@@ -33,9 +36,17 @@ int main(int argc, char** argv) {
     const std::string building = target + ".building";
     sys::RemoveFile(building);
     std::string error;
-    if (!ado::CreateDatabase(building, password, schema, error)) {
+    if (!ado::CreateDatabase(building, databasePassword, schema, error)) {
         std::fprintf(stderr, "corvane_mkdb: %s: %s\n", target.c_str(), error.c_str());
         return 1;
+    }
+    {
+        CAdoConnection connection;
+        if (!connection.ConnectAccess(building, databasePassword) || !password::HashClearPasswords(connection)) {
+            std::fprintf(stderr, "corvane_mkdb: %s: cannot store the seeded passwords as hashes\n", target.c_str());
+            sys::RemoveFile(building);
+            return 1;
+        }
     }
     if (std::rename(building.c_str(), target.c_str()) != 0) {
         std::fprintf(stderr, "corvane_mkdb: cannot move the new database to %s\n", target.c_str());

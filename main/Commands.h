@@ -26,6 +26,7 @@ constexpr int kGuideImport = 32868;
 constexpr int kGuideExport = 32870;
 constexpr int kProjectImport = 32872;
 constexpr int kProjectExport = 32873;
+constexpr int kExchangeCommands[] = {kGuideImport, kGuideExport, kProjectImport, kProjectExport};
 
 // System management (dialogs of the management library).
 constexpr int kUnitManage = 32860;

@@ -116,6 +116,7 @@ void WriteExpertReviewSheet(const excel::Worksheet& sheet, const std::vector<Exp
         ++last;
         excel::Range data = Line(sheet, last);
         data.SetRowHeight(30);
+        data.SetVerticalAlignment(excel::xlCenter);
         for (int c = 0; c < kExpertFields; ++c) data.Item(1, c + 1).SetValue(expert.fields[c]);
         data.Item(1, kColumns).SetValue(expert.projects);
         BorderEachCell(data);

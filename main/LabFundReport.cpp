@@ -110,6 +110,7 @@ void WriteLabFundSheet(const excel::Worksheet& sheet, const std::vector<LabFundR
         excel::Range line = sheet.Range(CellName("A", last), CellName("G", last));
         SetSheetFont(line);
         line.SetRowHeight(kRowHeight);
+        line.SetVerticalAlignment(excel::xlCenter);
         const std::string values[] = {std::to_string(last - 1), lab.code,     lab.name,    lab.funds,
                                       lab.projects,            lab.keyProjects, lab.keyFunds};
         for (int c = 0; c < 7; ++c) line.Item(1, c + 1).SetValue(values[c]);

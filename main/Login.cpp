@@ -3,15 +3,30 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/Password.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
-std::string LoginQuery(const std::string& userName, const std::string& password) {
-    return "select * from CORVANE_USERS where YHM = '" + text::EscapeSql(userName) + "' and YHMM = '" +
-           text::EscapeSql(password) + "'";
+std::string UserQuery(const std::string& userName) {
+    return "select * from CORVANE_USERS where YHM = '" + text::EscapeSql(userName) + "'";
 }
 
-LoginMatch LookUpUser(const std::string& userName, const std::string& password) {
+namespace {
+
+// A password still stored in clear is replaced by its hash once it matched.
+void HashIfClear(CAdoConnection& connection, CAdoRecordSet& user, const std::string& stored,
+                 const std::string& typed) {
+    if (!password::NeedsRehash(stored)) return;
+    const std::string hashed = password::Hash(typed);
+    if (hashed.empty() || connection.BeginTrans() < 1) return;
+    if (user.SetString("YHMM", hashed) && user.Update() && connection.CommitTrans()) return;
+    user.CancelUpdate();
+    connection.RollbackTrans();
+}
+
+}  // namespace
+
+LoginMatch LookUpUser(const std::string& userName, const std::string& typedPassword) {
     CAdoConnection connection;
     if (!connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), kDatabaseFile), kDatabasePassword))
         return {LoginLookup::NoDatabase, -1};
@@ -19,9 +34,18 @@ LoginMatch LookUpUser(const std::string& userName, const std::string& password) 
     users.SetConnection(&connection);
     users.SetCursorLocation(adUseClient);
     LoginMatch match;
-    long role = -1;
-    if (users.Open(LoginQuery(userName, password)) && users.GetRecordCount() > 0 && users.GetInt("JS", role))
-        match = {LoginLookup::Found, int(role)};
+    if (users.Open(UserQuery(userName))) {
+        // The name matches as text does in this database; the password exactly.
+        for (; !users.IsEOF(); users.MoveNext()) {
+            std::string stored;
+            long role = -1;
+            users.GetString("YHMM", stored);
+            if (!password::Matches(stored, typedPassword) || !users.GetInt("JS", role)) continue;
+            HashIfClear(connection, users, stored, typedPassword);
+            match = {LoginLookup::Found, int(role)};
+            break;
+        }
+    }
     users.Close();
     connection.Close();
     return match;

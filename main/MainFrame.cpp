@@ -25,6 +25,7 @@
 #include "main/FundingListReport.h"
 #include "main/ManagementCommands.h"
 #include "main/MenuLayout.h"
+#include "main/CustomizeSheet.h"
 #include "main/ModuleTable.h"
 #include "main/OutlookLayout.h"
 #include "main/ReportCommon.h"
@@ -92,7 +93,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::MapHandlers() {
     MapCommandRange(cmd::kModuleFirst, cmd::kModuleLast, [this](int id) { OnModuleCommand(id); });
-    for (int id : {cmd::kGuideImport, cmd::kGuideExport, cmd::kProjectImport, cmd::kProjectExport})
+    for (int id : cmd::kExchangeCommands)
         MapClicked(id, [this, id] { OnExchangeCommand(*FindExchangeCommand(id)); });
     for (int id : {cmd::kUnitManage, cmd::kUnitManageGuideRole, cmd::kSpecGroupManage, cmd::kExpertManage,
                    cmd::kScoreIndexManage, cmd::kPasswordChange, cmd::kSpecGroupEdit, cmd::kLabManage})
@@ -119,6 +120,11 @@ void CMainFrame::MapHandlers() {
     MapClicked(cmd::kFundingListFund, [this] { OnFundingListFund(); });
     MapClicked(cmd::kFundingListYear, [this] { OnFundingListYear(); });
     MapClicked(cmd::kAppExit, [this] { OnClose(); });
+    MapClicked(cmd::kViewCustomize, [this] { OnViewCustomize(); });
+    MapMessage(WM_CUSTOMIZE_CLOSED, [this](WPARAM, LPARAM) {
+        m_pCustomize.reset();
+        return LRESULT(0);
+    });
 }
 
 void CMainFrame::PreCreateWindow(ui::Rect& rect) { rect = {0, 0, kMainWindowWidth - 1, kMainWindowHeight - 1}; }
@@ -129,6 +135,7 @@ int CMainFrame::OnCreate() {
     SetTimer(kClockTimer, 1000);
     CreateStartView();
     m_bOutlookBar = CreateOutlookBar();
+    ApplyCustomization(LoadCustomizeSettings());
     if (!m_bOutlookBar) return 0;  // runs without navigation; the next period change copies the period
     SetPublishYears();
     m_wndStatusBar.SetPaneText(kPanePeriod, PeriodPaneText(m_dlgPeriod.PeriodName()));
@@ -146,8 +153,8 @@ bool CMainFrame::CreateMenuBar() {
     }
     // No menu carries the exchange views; the menu bar's own context menu
     // (the place of the customisation commands) offers them.
-    for (int id : {cmd::kGuideImport, cmd::kGuideExport, cmd::kProjectImport, cmd::kProjectExport})
-        m_wndMenuBar.AppendContextItem(id, std::string(FindExchangeCommand(id)->caption).substr(sizeof("Tessaly-") - 1));
+    for (int id : cmd::kExchangeCommands) m_wndMenuBar.AppendContextItem(id, ExchangeCommandText(id));
+    m_wndMenuBar.AppendContextItem(cmd::kViewCustomize, "自定义...");
     m_wndMenuBar.UpdateItems();
     return true;
 }
@@ -180,6 +187,31 @@ bool CMainFrame::CreateOutlookBar() {
     }
     m_wndOutlookBar.SetActivePage(0);
     return true;
+}
+
+void CMainFrame::OnViewCustomize() {
+    if (!m_pCustomize) {
+        auto sheet = std::make_unique<CCustomizeSheet>(this, UserRole);
+        sheet->m_onChanged = [this](const CustomizeSettings& settings) { ApplyCustomization(settings); };
+        // Freed from the frame's queue, after the sheet's own handler returned.
+        sheet->m_onClosed = [this] { PostMessage(WM_CUSTOMIZE_CLOSED); };
+        if (!sheet->Create(this)) return;
+        m_pCustomize = std::move(sheet);
+    }
+    m_pCustomize->ShowWindow(SW_SHOW);
+}
+
+void CMainFrame::ApplyCustomization(const CustomizeSettings& settings) {
+    const int roleMenus = int(MenusForRole(UserRole).size());
+    while (m_wndMenuBar.GetMenuCount() > roleMenus) m_wndMenuBar.RemoveMenu(m_wndMenuBar.GetMenuCount() - 1);
+    const std::vector<int> commands = UserMenuForRole(settings, UserRole);
+    if (!commands.empty()) {
+        const int menu = m_wndMenuBar.AddMenu(kUserMenuTitle);
+        for (int command : commands) m_wndMenuBar.AppendItem(menu, command, CommandText(UserRole, command));
+    }
+    m_wndMenuBar.SetMenuEffects(settings.menuShadows, settings.menuAnimations);
+    if (m_bOutlookBar) m_wndOutlookBar.SetTextLabels(settings.textLabels);
+    m_wndMenuBar.UpdateItems();
 }
 
 void CMainFrame::CreateStartView() {

@@ -3,6 +3,7 @@
 // management, folder and help commands, and the exit question.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "main/DlgPeriodSet.h"
@@ -11,6 +12,8 @@
 #include "platform/ui/OutlookBar.h"
 #include "platform/ui/StatusBar.h"
 
+class CCustomizeSheet;
+struct CustomizeSettings;
 struct ExchangeCommandSpec;
 struct ManagementCommandSpec;
 
@@ -48,6 +51,14 @@ public:
     ui::StatusBar& GetStatusBar() { return m_wndStatusBar; }
     ui::OutlookBar& GetOutlookBar() { return m_wndOutlookBar; }
     CDlgPeriodSet& GetPeriodDialog() { return m_dlgPeriod; }
+
+    // 自定义 (32770): shows the modeless customisation sheet, made when it is
+    // not open; the sheet is freed when the user closes it.
+    void OnViewCustomize();
+    CCustomizeSheet* GetCustomizeSheet() const { return m_pCustomize.get(); }
+    // Puts the user menu on the menu bar (after the role's menus, only while
+    // it has commands) and applies the menu and navigation-bar options.
+    void ApplyCustomization(const CustomizeSettings& settings);
     // The caption text built for the last command; the window keeps the
     // product title.
     const std::string& GetCommandCaption() const { return m_strCommandCaption; }
@@ -78,6 +89,7 @@ private:
     void OnFundingListYear();
     void OnOpenDocument(int command);
 
+    std::unique_ptr<CCustomizeSheet> m_pCustomize;
     ui::MenuBar m_wndMenuBar;
     ui::StatusBar m_wndStatusBar;
     ui::OutlookBar m_wndOutlookBar;

@@ -41,3 +41,8 @@ const typename Table::value_type* FindCommand(const Table& table, int command) {
 
 const ModuleCommandSpec* FindModuleCommand(int command) { return FindCommand(kModules, command); }
 const ExchangeCommandSpec* FindExchangeCommand(int command) { return FindCommand(kExchanges, command); }
+
+std::string ExchangeCommandText(int command) {
+    const ExchangeCommandSpec* spec = FindExchangeCommand(command);
+    return spec ? std::string(spec->caption).substr(sizeof("Tessaly-") - 1) : std::string();
+}

@@ -22,3 +22,6 @@ struct ExchangeCommandSpec {
 const ModuleCommandSpec* FindModuleCommand(int command);
 // The row of an exchange command, or null.
 const ExchangeCommandSpec* FindExchangeCommand(int command);
+// The text of an exchange command in a menu: its caption without the
+// product's name ("导入指南").
+std::string ExchangeCommandText(int command);

@@ -248,7 +248,10 @@ void CDlgCGXB::WriteProject(const word::Selection& selection, const std::string&
     selection.TypeText("技术指标实现情况：\n");
     selection.TypeText(indicators);
     selection.TypeParagraph();
-    selection.TypeText("完成情况简介：\n");
+    // The label ends its paragraph, so the summary's first-line indent falls
+    // on the summary and not on the label.
+    selection.TypeText("完成情况简介：");
+    selection.TypeParagraph();
     const std::string formatted = FormattedSummary(summary);
     if (!formatted.empty()) selection.InsertFile(formatted);
     selection.TypeParagraph();

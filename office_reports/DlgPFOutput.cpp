@@ -181,13 +181,7 @@ void CDlgPFOutput::OnOK() {
 }
 
 bool CDlgPFOutput::OutputPlanTables() {
-    reports::PlanTableRequest request;
-    request.dialog = this;
-    request.connection = m_pConnection;
-    request.year = SelectedYear();
-    request.paperSize = m_nPaperSize;
-    request.perUnit = m_bPerUnit != FALSE;
-    request.funds = TickedFunds();
+    const reports::PlanTableRequest request = PlanTables();
     ApprovedProjects source(*this, request.year);
     return reports::WritePlanTables(request, source) == reports::RunResult::Finished;
 }

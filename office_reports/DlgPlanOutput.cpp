@@ -146,13 +146,7 @@ void CDlgPlanOutput::OnOK() {
 }
 
 void CDlgPlanOutput::OutputPlanList() {
-    reports::PlanTableRequest request;
-    request.dialog = this;
-    request.connection = m_pConnection;
-    request.year = SelectedYear();
-    request.paperSize = m_nPaperSize;
-    request.perUnit = m_bPerUnit != FALSE;
-    request.funds = TickedFunds();
+    const reports::PlanTableRequest request = PlanTables();
     PlannedProjects source(*this, request.year);
     reports::WritePlanTables(request, source);
 }

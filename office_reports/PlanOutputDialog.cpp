@@ -72,6 +72,17 @@ std::vector<std::string> CPlanOutputDialog::TickedFunds() {
     return funds;
 }
 
+reports::PlanTableRequest CPlanOutputDialog::PlanTables() {
+    reports::PlanTableRequest request;
+    request.dialog = this;
+    request.connection = m_pConnection;
+    request.year = SelectedYear();
+    request.paperSize = m_nPaperSize;
+    request.perUnit = m_bPerUnit != FALSE;
+    request.funds = TickedFunds();
+    return request;
+}
+
 std::string CPlanOutputDialog::GetGuideName(const std::string& fund, const std::string& year) {
     CAdoRecordSet rs;
     if (reports::OpenQuery(rs, m_pConnection,

@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "office_reports/FundGrid.h"
+#include "office_reports/PlanTableExcel.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Lists.h"
 
@@ -65,6 +66,8 @@ public:
     std::string SelectedYear() const;
     // The ticked fund numbers, top to bottom.
     std::vector<std::string> TickedFunds();
+    // The plan-table output as chosen: year, paper, per unit, ticked funds.
+    reports::PlanTableRequest PlanTables();
 
 protected:
     BOOL OnInitDialog() override;

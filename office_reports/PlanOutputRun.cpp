@@ -2,7 +2,7 @@
 
 #include <strings.h>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
 #include "office_reports/ReportSupport.h"

@@ -41,6 +41,8 @@ public:
     void Project(const PlanTableLine& project) {
         Range line = Line(++row_, kFirstColumn, kLastColumn);
         line.SetRowHeight(36);
+        line.SetVerticalAlignment(xlCenter);  // one line of text in the middle of the row
+        line.SetWrapText(true);
         const std::string half = text::Format("%g", text::Atof(project.funds) * 0.5);
         const std::string values[] = {text::Format("%d", ++serial_), project.number, project.name, project.period,
                                       project.leader, project.unit, project.funds, half, half, project.remark};
@@ -54,6 +56,7 @@ public:
         const int row = row_ + 1;
         Range line = Line(row, kFirstColumn, kLastColumn);
         line.SetRowHeight(36);
+        line.SetVerticalAlignment(xlCenter);
         for (int i = 1; i <= 10; ++i) line.Item(1, i).BorderAround(xlContinuous, xlThin, xlColorIndexAutomatic);
         Range caption = Line(row, kFirstColumn, 7);  // B..G
         caption.Merge(false);

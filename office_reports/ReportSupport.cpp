@@ -5,7 +5,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Services.h"
-#include "review/DlgFirstAPPR.h"
+#include "review/WorkflowSupport.h"
 
 namespace reports {
 
@@ -42,7 +42,7 @@ void StandardSetUp(ui::Dialog& dialog) { dialog.SetBackgroundColor(kDialogBackgr
 
 void FillYearList(ui::ComboBox& years, const std::string& storedYear) {
     years.ResetContent();
-    const long first = text::Atol(CDlgFirstAPPR::m_strPublishYear.substr(0, 4));
+    const long first = text::Atol(workflow::PublishYear().substr(0, 4));
     for (long year = first; year < first + 5; ++year) years.AddString(text::Format("%ld", year));
     years.SetCurSel(years.FindStringExact(-1, storedYear));
 }

@@ -69,6 +69,8 @@ void FundBlockWriter::WriteCaptions(int row, const std::vector<std::string>& cap
     line.Font().SetBold(true);
     line.Font().SetSize(11);
     line.SetRowHeight(height);
+    line.SetVerticalAlignment(xlCenter);
+    line.SetWrapText(true);
     for (int column = 1; column <= lastColumn_; ++column) line.Item(1, column).BorderAround();
 }
 
@@ -102,6 +104,8 @@ void FundBlockWriter::ProjectRow(const std::vector<std::string>& values) {
     Range line = Span(++row_, 1, lastColumn_);
     line.Font().SetSize(10);
     line.SetRowHeight(36);
+    line.SetVerticalAlignment(xlCenter);  // a one-line value sits in the middle of its cell
+    line.SetWrapText(true);
     for (std::size_t i = 0; i < values.size(); ++i)
         if (!values[i].empty()) line.Item(1, int(i) + 1).SetValue(values[i]);
     for (int column = 1; column <= lastColumn_; ++column) line.Item(1, column).BorderAround();

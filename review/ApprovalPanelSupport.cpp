@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace approval {
 

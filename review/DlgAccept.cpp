@@ -5,12 +5,7 @@ IMPLEMENT_DYNCREATE(CDlgAccept, ui::FormView)
 CDlgAccept::CDlgAccept() : CWorkflowView(Template()) {}
 
 const ui::DialogTemplate& CDlgAccept::Template() {
-    using ui::Kind;
-    static const ui::DialogTemplate t{IDD, "", {0, 0, 749, 511}, {
-        {Kind::Static, IDC_BAR_PLACE, "", {7, 4, 202, 53}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_TREE_PLACE, "", {7, 64, 202, 447}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_PANEL_PLACE, "", {216, 4, 531, 507}, SS_BLACKFRAME, {}, true},
-    }, WS_CHILD};
+    static const ui::DialogTemplate t = LayoutTemplate(IDD, IDC_PANEL_PLACE);
     return t;
 }
 

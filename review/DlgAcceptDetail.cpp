@@ -7,7 +7,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListCtrl.h"
 #include "foundation/LongBinary.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 constexpr COLORREF kPageBackground = RGB(232, 241, 250);

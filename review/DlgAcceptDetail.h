@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "platform/ui/Dialog.h"
 
 class CAdoConnection;

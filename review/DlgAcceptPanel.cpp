@@ -7,7 +7,7 @@
 #include "platform/ui/Services.h"
 #include "foundation/LongBinary.h"
 #include "review/OfficeReports.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
 #include "review/ExpertGridCtrl.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 

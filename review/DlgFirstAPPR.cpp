@@ -3,12 +3,12 @@
 #include "review/DlgFirstListCommon.h"
 #include "review/DlgFirstListLab.h"
 #include "review/DlgFirstListLabNo.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 #include "platform/ui/Services.h"
 
 IMPLEMENT_DYNCREATE(CDlgFirstAPPR, ui::FormView)
 
-std::string CDlgFirstAPPR::m_strPublishYear;
+std::string& CDlgFirstAPPR::m_strPublishYear = workflow::PublishYear();
 
 const ui::DialogTemplate& CDlgFirstAPPR::Template() {
     using ui::Kind;
@@ -54,7 +54,7 @@ void CDlgFirstAPPR::OnInitialUpdate() {
 
 template <class Page>
 std::unique_ptr<CDlgFirstList> CDlgFirstAPPR::MakePage(const char* label) {
-    auto page = std::make_unique<Page>(*this);
+    auto page = std::make_unique<Page>(FirstReviewLinks{m_dlgSelect, m_dlgPanel.m_dlgProEdit});
     page->m_pConnection = &m_connection;
     page->Create(&m_wndTab);
     m_wndTab.AddTab(page.get(), label);

@@ -14,7 +14,7 @@
 #include "review/DlgFirstPanel.h"
 #include "review/DlgFirstSelect.h"
 
-class CDlgFirstAPPR : public ui::FormView {
+class CDlgFirstAPPR : public ui::FormView, public FirstReviewPages {
     DECLARE_DYNCREATE(CDlgFirstAPPR)
 public:
     static constexpr int IDD = 6010;
@@ -30,14 +30,15 @@ public:
 
     // The current period's year range ("2006-2010"), assigned by the main
     // program; its first four characters give the first of the five years.
-    static std::string m_strPublishYear;
+    // The same text as workflow::PublishYear(), where the panels read it.
+    static std::string& m_strPublishYear;
 
     void OnInitialUpdate() override;
     // Shows the page set of the category: 0 the common-technology page, any
     // other value the two key-laboratory pages.
-    void SetTab(int category);
+    void SetTab(int category) override;
     // Builds the pages of the current page set again from the database.
-    void SetTab2();
+    void SetTab2() override;
 
     // The pages shown now: the common-technology page, or the key-laboratory
     // pages by category and by number (null when not shown).

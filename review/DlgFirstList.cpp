@@ -1,9 +1,10 @@
 #include "review/DlgFirstList.h"
 
-#include "review/DlgFirstAPPR.h"
+#include "review/DlgFirstSelect.h"
+#include "review/DlgProEdit.h"
 #include "review/FirstReviewChecks.h"
 #include "review/FirstReviewDb.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 #include "platform/text/Text.h"
 
 namespace {
@@ -18,7 +19,8 @@ ui::DialogTemplate PageTemplate(int idd) {
 
 }  // namespace
 
-CDlgFirstList::CDlgFirstList(int idd, CDlgFirstAPPR& view) : ui::Dialog(PageTemplate(idd), nullptr), m_view(view) {
+CDlgFirstList::CDlgFirstList(int idd, const FirstReviewLinks& links)
+    : ui::Dialog(PageTemplate(idd), nullptr), m_links(links) {
     MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo&) { OnSelChangedTree(); });
 }
 
@@ -29,11 +31,11 @@ BOOL CDlgFirstList::OnInitDialog() {
     return TRUE;
 }
 
-std::string CDlgFirstList::QuotedYear() const { return text::EscapeSql(m_view.m_dlgSelect.GetYear()); }
+std::string CDlgFirstList::QuotedYear() const { return text::EscapeSql(m_links.select.GetYear()); }
 
 void CDlgFirstList::AddProjects(const std::string& sql, ui::HTREEITEM root) {
     ui::TreeCtrl& tree = Tree();
-    const int filter = m_view.m_dlgSelect.m_nFilter;
+    const int filter = m_links.select.m_nFilter;
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection, sql)) return;
     std::string fund;
@@ -60,21 +62,21 @@ void CDlgFirstList::FillByCategory(const std::string& generalCategory, const std
 
 void CDlgFirstList::OnSelChangedTree() {
     ui::TreeCtrl& tree = Tree();
-    m_view.m_dlgPanel.m_dlgProEdit.LoadProject(tree.GetItemText(tree.GetSelectedItem()));
+    m_links.editor.LoadProject(tree.GetItemText(tree.GetSelectedItem()));
 }
 
 bool CDlgFirstList::IsFilteredOut(const std::string& xmbh, int filter) {
-    return FirstReviewChecks(m_pConnection, m_view.m_dlgSelect.GetYear()).IsFilteredOut(xmbh, filter);
+    return FirstReviewChecks(m_pConnection, m_links.select.GetYear()).IsFilteredOut(xmbh, filter);
 }
 
 bool CDlgFirstList::IsGuideCodeWrong(const std::string& xmbh) {
-    return FirstReviewChecks(m_pConnection, m_view.m_dlgSelect.GetYear()).IsGuideCodeWrong(xmbh);
+    return FirstReviewChecks(m_pConnection, m_links.select.GetYear()).IsGuideCodeWrong(xmbh);
 }
 
 bool CDlgFirstList::IsUnitNotDirected(const std::string& xmbh) {
-    return FirstReviewChecks(m_pConnection, m_view.m_dlgSelect.GetYear()).IsUnitNotDirected(xmbh);
+    return FirstReviewChecks(m_pConnection, m_links.select.GetYear()).IsUnitNotDirected(xmbh);
 }
 
 bool CDlgFirstList::IsCategoryWrong(const std::string& xmbh) {
-    return FirstReviewChecks(m_pConnection, m_view.m_dlgSelect.GetYear()).IsCategoryWrong(xmbh);
+    return FirstReviewChecks(m_pConnection, m_links.select.GetYear()).IsCategoryWrong(xmbh);
 }

@@ -1,7 +1,7 @@
 // The common part of the first-review list pages: a tree of project numbers
 // grouped by fund number, filled once when the page is created with the
 // applications of the selection bar's year that its filter lets through.
-// Selecting an item shows its project in the view's editor.
+// Selecting an item shows its project in the editor beside it.
 #pragma once
 
 #include <string>
@@ -10,7 +10,16 @@
 #include "platform/ui/TreeCtrl.h"
 
 class CAdoConnection;
-class CDlgFirstAPPR;
+class CDlgFirstSelect;
+class CDlgProEdit;
+
+// What a page reads and drives beside it: the selection bar (year, filter)
+// and the project editor that shows a selected project. Both are owned by
+// the first-review view that owns the pages.
+struct FirstReviewLinks {
+    CDlgFirstSelect& select;
+    CDlgProEdit& editor;
+};
 
 class CDlgFirstList : public ui::Dialog {
 public:
@@ -28,7 +37,7 @@ public:
     CAdoConnection* m_pConnection = nullptr;
 
 protected:
-    CDlgFirstList(int idd, CDlgFirstAPPR& view);
+    CDlgFirstList(int idd, const FirstReviewLinks& links);
 
     BOOL OnInitDialog() override;
     void OnOK() override {}
@@ -49,5 +58,5 @@ protected:
 private:
     void OnSelChangedTree();
 
-    CDlgFirstAPPR& m_view;
+    FirstReviewLinks m_links;
 };

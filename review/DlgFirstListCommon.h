@@ -7,7 +7,7 @@
 class CDlgFirstListCommon : public CDlgFirstList {
 public:
     static constexpr int IDD = 6015;
-    explicit CDlgFirstListCommon(CDlgFirstAPPR& view) : CDlgFirstList(IDD, view) {}
+    explicit CDlgFirstListCommon(const FirstReviewLinks& links) : CDlgFirstList(IDD, links) {}
 
 protected:
     void FillTree() override;

@@ -7,7 +7,7 @@
 class CDlgFirstListLab : public CDlgFirstList {
 public:
     static constexpr int IDD = 6017;
-    explicit CDlgFirstListLab(CDlgFirstAPPR& view) : CDlgFirstList(IDD, view) {}
+    explicit CDlgFirstListLab(const FirstReviewLinks& links) : CDlgFirstList(IDD, links) {}
 
 protected:
     void FillTree() override;

@@ -7,7 +7,7 @@
 class CDlgFirstListLabNo : public CDlgFirstList {
 public:
     static constexpr int IDD = 6019;
-    explicit CDlgFirstListLabNo(CDlgFirstAPPR& view) : CDlgFirstList(IDD, view) {}
+    explicit CDlgFirstListLabNo(const FirstReviewLinks& links) : CDlgFirstList(IDD, links) {}
 
 protected:
     void FillTree() override;

@@ -1,7 +1,7 @@
 #include "review/DlgFirstPanel.h"
 
 #include "review/OfficeReports.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 const ui::DialogTemplate& CDlgFirstPanel::Template() {
     using ui::Kind;

@@ -1,7 +1,6 @@
 #include "review/DlgFirstSelect.h"
 
-#include "review/DlgFirstAPPR.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
@@ -21,7 +20,7 @@ const ui::DialogTemplate& CDlgFirstSelect::Template() {
     return tpl;
 }
 
-CDlgFirstSelect::CDlgFirstSelect(CDlgFirstAPPR& view) : ui::Dialog(Template(), nullptr), m_view(view) {
+CDlgFirstSelect::CDlgFirstSelect(FirstReviewPages& view) : ui::Dialog(Template(), nullptr), m_view(view) {
     MapCommand(IDC_CATEGORY, CBN_SELCHANGE, [this] { OnSelchangeCategory(); });
     MapCommand(IDC_YEAR, CBN_SELCHANGE, [this] { RefreshLists(); });
     MapCommand(IDC_FILTER, CBN_SELCHANGE, [this] { OnSelchangeFilter(); });
@@ -40,7 +39,7 @@ BOOL CDlgFirstSelect::OnInitDialog() {
     UpdateData(FALSE);
     auto* years = Item<ui::ComboBox>(IDC_YEAR);
     years->ResetContent();
-    const long first = text::Atol(CDlgFirstAPPR::m_strPublishYear.substr(0, 4));
+    const long first = text::Atol(workflow::PublishYear().substr(0, 4));
     for (long year = first; year < first + 5; ++year) years->AddString(text::Format("%ld", year));
     years->SetCurSel(years->FindStringExact(-1, m_options.GetYear()));
     return TRUE;

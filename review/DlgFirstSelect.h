@@ -8,7 +8,18 @@
 #include "foundation/Options.h"
 #include "platform/ui/Dialog.h"
 
-class CDlgFirstAPPR;
+// What the selection bar asks of the view that shows the first-review pages.
+class FirstReviewPages {
+public:
+    // Shows the page set of the category (0 common technology, else the
+    // key-laboratory pages).
+    virtual void SetTab(int category) = 0;
+    // Builds the current pages again from the database.
+    virtual void SetTab2() = 0;
+
+protected:
+    ~FirstReviewPages() = default;
+};
 
 class CDlgFirstSelect : public ui::Dialog {
 public:
@@ -17,7 +28,7 @@ public:
     static constexpr int IDC_CATEGORY = 6136;
     static constexpr int IDC_FILTER = 6137;
 
-    explicit CDlgFirstSelect(CDlgFirstAPPR& view);
+    explicit CDlgFirstSelect(FirstReviewPages& view);
     static const ui::DialogTemplate& Template();
 
     // The text of the selected year item; empty when none is selected.
@@ -38,6 +49,6 @@ private:
     void OnSelchangeCategory();
     void OnSelchangeFilter();
 
-    CDlgFirstAPPR& m_view;
+    FirstReviewPages& m_view;
     COptions m_options;
 };

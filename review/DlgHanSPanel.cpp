@@ -1,16 +1,18 @@
 #include "review/DlgHanSPanel.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
 #include "review/DlgExpertBrowse.h"
 #include "review/OfficeReports.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 constexpr DWORD kReadOnly = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY;
 constexpr DWORD kDropList = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr const char* kReviewTable = "CORVANE_ITEMPF";
 const char* const kExpertColumns[3] = {"ZJ1", "ZJ2", "ZJ3"};
 const char* const kGradeColumns[3] = {"PF1", "PF2", "PF3"};
 const char* const kOpinionColumns[3] = {"YJ1", "YJ2", "YJ3"};
@@ -75,6 +77,11 @@ BOOL CDlgHanSPanel::OnInitDialog() {
     m_ctrlExpertGrid.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, GetItemRect(IDC_GRID_PLACE), this, IDC_EXPERT_GRID);
     for (int i = 0; i < 3; ++i) m_editGrades[i].SubclassDlgItem(IDC_GRADES[i], this);
     m_editReason.SubclassDlgItem(IDC_REASON, this);
+    if (m_pConnection)
+        ColumnLimits(*m_pConnection, kReviewTable)
+            .LimitBoxes(*this, {{IDC_GRADES[0], kGradeColumns[0]},
+                                {IDC_GRADES[1], kGradeColumns[1]},
+                                {IDC_GRADES[2], kGradeColumns[2]}});
     ApplyGradeMask();
     m_btnSave.SubclassDlgItem(IDC_SAVE, this);
     m_btnExcel.SubclassDlgItem(IDC_EXCEL, this);
@@ -185,6 +192,14 @@ void CDlgHanSPanel::CheckOpinions() {
     if (refusals >= 2) SelectExact(IDC_RESULT, "-");
 }
 
+std::string CDlgHanSPanel::FailureText(const std::string& failure) const {
+    const ColumnLimits limits(*m_pConnection, kReviewTable);
+    for (int i = 0; i < 3; ++i)
+        if (!limits.FirstTooLong({{kGradeColumns[i], m_strGrades[i]}}).empty())
+            return TooLongMessage(FieldLabel(*this, IDC_GRADES[i]), limits.Of(kGradeColumns[i]), failure);
+    return failure;
+}
+
 void CDlgHanSPanel::SaveReview() {
     // Only a project the user has just selected is saved: after a root or
     // fund-number node the summary still shows the previous project while
@@ -210,7 +225,7 @@ void CDlgHanSPanel::SaveReview() {
         // A value the table refuses (an over-long grade text typed into a
         // loaded review) leaves the stored review as it was.
         rs.CancelUpdate();
-        workflow::Prompt("保存失败！");
+        workflow::Prompt(FailureText("保存失败！"));
         return;
     }
     workflow::Prompt("保存成功！");

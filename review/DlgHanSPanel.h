@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "foundation/Options.h"
 #include "platform/ui/Dialog.h"
@@ -76,6 +76,8 @@ private:
     // n letters joined by single blanks, for n = the indicator count (6 to 10).
     std::string GradeRow(char letter) const;
     bool HasGradeMask() const;
+    // The failure text, after the label of a grade text its column cannot hold.
+    std::string FailureText(const std::string& failure) const;
     void ApplyGradeMask();
     void RemoveGradeMask();
     void SelectExact(int listId, const std::string& text);

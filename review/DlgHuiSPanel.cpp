@@ -4,7 +4,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/OfficeReports.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 
@@ -83,12 +83,14 @@ void CDlgHuiSPanel::ClearBudget() {
     UpdateData(FALSE);
 }
 
-void CDlgHuiSPanel::SumBudget() {
-    UpdateData(TRUE);  // a refused amount is reported; the others are summed as they stand
+bool CDlgHuiSPanel::SumBudget() {
+    // A refused amount is reported; the others are summed as they stand.
+    const bool accepted = UpdateData(TRUE);
     double total = 0;
     for (float amount : m_fAmounts) total += amount;
     m_fTotal = float(total);
     UpdateData(FALSE);
+    return accepted;
 }
 
 void CDlgHuiSPanel::LoadReview(const std::string& xmbh) {
@@ -128,7 +130,7 @@ void CDlgHuiSPanel::SaveReview() {
         workflow::Prompt("请选择评审结果！");
         return;
     }
-    SumBudget();
+    if (!SumBudget()) return;  // the refused amount was named; nothing is saved
     CAdoRecordSet rs;
     bool ok = workflow::OpenQuery(rs, m_pConnection, RowQuery("CORVANE_ITEMPF", xmbh));
     if (ok && rs.GetRecordCount() <= 0) ok = rs.AddNew() && rs.SetString("XMBH", xmbh);

@@ -32,7 +32,7 @@ public:
     void ClearBudget();
     void LoadAppliedBudget(const std::string& xmbh);
     // The total becomes the sum of the eight amounts.
-    void SumBudget();
+    bool SumBudget();  // false: an amount was refused
     void SaveReview();
 
     CDlgProSummary m_dlgSummary;

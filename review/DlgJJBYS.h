@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "platform/ui/MaskEdit.h"
 #include "review/ManageInfoView.h"

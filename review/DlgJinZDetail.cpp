@@ -3,7 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 constexpr DWORD kReadOnly = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY;

@@ -5,7 +5,7 @@
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
 #include "review/OfficeReports.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 

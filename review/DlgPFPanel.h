@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "review/DlgProSummary.h"
 #include "platform/ui/Dialog.h"

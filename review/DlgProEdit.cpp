@@ -3,7 +3,8 @@
 #include "review/DlgFirstSelect.h"
 #include "review/FirstReviewDb.h"
 #include "review/ProjectInfoStore.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
+#include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Lists.h"
@@ -12,6 +13,8 @@
 namespace {
 
 using E = CDlgProEdit;
+
+constexpr const char* kApplicationTable = "corvane_ITEMAPPINFO";
 
 enum class FieldKind { Text, List, Day, Month };
 
@@ -172,6 +175,11 @@ void CDlgProEdit::InitCodeLists() {
     FillCodeList(IDC_SQRXB, "corvane_zd_xb");
     FillCodeList(IDC_XW, "corvane_zd_xw");
     FillCodeList(IDC_ZC, "corvane_zd_zc");
+    if (!m_pConnection) return;
+    std::vector<std::pair<int, std::string>> boxes;
+    for (const Field& field : kFields)
+        if (field.kind == FieldKind::Text) boxes.emplace_back(field.id, field.column);
+    ColumnLimits(*m_pConnection, kApplicationTable).LimitBoxes(*this, boxes);
 }
 
 void CDlgProEdit::LoadProject(const std::string& xmbh) {
@@ -192,14 +200,13 @@ void CDlgProEdit::LoadProject(const std::string& xmbh) {
             case FieldKind::Text:
                 SetDlgItemText(field.id, value);
                 break;
-            case FieldKind::List: {
-                auto* combo = Item<ui::ComboBox>(field.id);
-                combo->SetCurSel(combo->FindStringExact(-1, value));
+            case FieldKind::List:
+                SetDlgItemText(field.id, value);  // a text outside the list is kept
                 break;
-            }
             case FieldKind::Day:
             case FieldKind::Month:
-                Item<ui::DateTimeCtrl>(field.id)->SetTime(StoredDate(value, field.kind));
+                // An empty or unreadable date is shown and saved back as stored.
+                Item<ui::DateTimeCtrl>(field.id)->ShowStored(value, StoredDate(value, field.kind));
                 break;
         }
     }
@@ -246,7 +253,7 @@ void CDlgProEdit::SaveProject() {
         case projectinfo::SaveResult::NoSuchProject:
             return;
         case projectinfo::SaveResult::Failed:
-            ui::MessageBox("保存失败！", "提示", MB_OK | MB_ICONEXCLAMATION);
+            ui::MessageBox(FailureMessage(columns), "提示", MB_OK | MB_ICONEXCLAMATION);
             return;
         case projectinfo::SaveResult::Saved:
             break;
@@ -254,6 +261,15 @@ void CDlgProEdit::SaveProject() {
     SetDlgItemText(IDC_XMBH, outcome.number);
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
     if (m_pSelect) m_pSelect->RefreshLists();
+}
+
+std::string CDlgProEdit::FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const {
+    const ColumnLimits limits(*m_pConnection, kApplicationTable);
+    const std::string column = limits.FirstTooLong(columns);
+    for (const Field& field : kFields)
+        if (!column.empty() && field.column == column)
+            return TooLongMessage(FieldLabel(*this, field.id), limits.Of(column), "保存失败！");
+    return "保存失败！";
 }
 
 void CDlgProEdit::RenumberGroup(const std::string& prefix) {

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
@@ -28,7 +30,8 @@ public:
     explicit CDlgProEdit(CDlgFirstSelect* select = nullptr);
     static const ui::DialogTemplate& Template();
 
-    // Fills the sex, degree and title lists from their code tables.
+    // Fills the sex, degree and title lists from their code tables and limits
+    // each text box to what its column holds.
     void InitCodeLists();
     // Shows the application with this number; nothing changes when there is none.
     void LoadProject(const std::string& xmbh);
@@ -51,6 +54,8 @@ protected:
 private:
     void FillCodeList(int id, const std::string& table);
     void LoadMembers(const std::string& xmbh);
+    // "保存失败！", naming the field first when a value is longer than its column holds.
+    std::string FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const;
 
     CDlgFirstSelect* m_pSelect;
 };

@@ -3,7 +3,7 @@
 // texts stored in CORVANE_ITEMMANAGEINFO (ZJYJ, PFYJ).
 #pragma once
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "review/ManageInfoView.h"
 

@@ -4,7 +4,7 @@
 #include "application/LeadingCharacters.h"
 #include "platform/text/Text.h"
 #include "platform/ui/TreeCtrl.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 CDlgProTree::CDlgProTree() : ui::Dialog(Template()) {
     MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo& info) { OnSelchangedTree(info); });

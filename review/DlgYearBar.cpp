@@ -3,8 +3,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
-#include "review/DlgFirstAPPR.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 CDlgYearBar::CDlgYearBar() : ui::Dialog(Template()) {
     MapCommand(IDC_CATEGORY, CBN_SELCHANGE, [this] { OnCategoryChanged(); });
@@ -31,7 +30,7 @@ BOOL CDlgYearBar::OnInitDialog() {
 
     auto* years = Item<ui::ComboBox>(IDC_YEAR);
     years->ResetContent();
-    const int first = int(text::Atol(CDlgFirstAPPR::m_strPublishYear.substr(0, 4)));
+    const int first = int(text::Atol(workflow::PublishYear().substr(0, 4)));
     for (int year = first; year < first + 5; ++year) years->AddString(text::Format("%d", year));
     years->SetCurSel(years->FindStringExact(-1, m_options.GetYear()));
     return TRUE;

@@ -4,7 +4,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "platform/text/Text.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace {
 

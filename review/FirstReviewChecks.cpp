@@ -1,7 +1,7 @@
 #include "review/FirstReviewChecks.h"
 
 #include "review/FirstReviewDb.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 #include "platform/text/Text.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "review/FirstReviewDb.h"
 
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 
 namespace firstreview {
 

@@ -1,6 +1,6 @@
 #include "review/ManageInfoView.h"
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"

@@ -47,6 +47,11 @@ void RegisterArtwork() {
 
 namespace workflow {
 
+std::string& PublishYear() {
+    static std::string range;
+    return range;
+}
+
 bool ConnectProjectDatabase(CAdoConnection& connection) {
     return connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), "project.mdb"), "5081", -1) != FALSE;
 }
@@ -76,6 +81,15 @@ float TextAsFloat(CAdoRecordSet& recordset, const std::string& column) {
 }
 
 }  // namespace workflow
+
+ui::DialogTemplate CWorkflowView::LayoutTemplate(int idd, int panelPlace) {
+    using ui::Kind;
+    return {idd, "", {0, 0, 749, 511}, {
+        {Kind::Static, IDC_BAR_PLACE, "", {7, 4, 202, 53}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_TREE_PLACE, "", {7, 64, 202, 447}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, panelPlace, "", {216, 4, 531, 507}, SS_BLACKFRAME, {}, true},
+    }, WS_CHILD};
+}
 
 void CWorkflowView::OnInitialUpdate() {
     ui::FormView::OnInitialUpdate();

@@ -83,7 +83,7 @@ const ui::DialogTemplate& CDlgExpertInfo::Template() {
     return tpl;
 }
 
-CDlgExpertInfo::CDlgExpertInfo(ui::Wnd* parent) : CRecordEditor(Template(), Fields(), parent) {}
+CDlgExpertInfo::CDlgExpertInfo(ui::Wnd* parent) : CRecordEditor(Template(), "corvane_expertinfo", Fields(), parent) {}
 
 BOOL CDlgExpertInfo::OnInitDialog() {
     CRecordEditor::OnInitDialog();
@@ -132,7 +132,7 @@ void CDlgExpertInfo::OnOK() {
     }
     if (!WriteFields(!change)) {
         m_pConnection->RollbackTrans();
-        Prompt(change ? "专家信息更新失败！" : "专家信息插入失败！", MB_ICONSTOP);
+        Prompt(FailureText(change ? "专家信息更新失败！" : "专家信息插入失败！"), MB_ICONSTOP);
         return;
     }
     m_pConnection->CommitTrans();

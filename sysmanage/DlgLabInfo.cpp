@@ -72,7 +72,7 @@ const ui::DialogTemplate& CDlgLabInfo::Template() {
     return tpl;
 }
 
-CDlgLabInfo::CDlgLabInfo(ui::Wnd* parent) : CRecordEditor(Template(), Fields(), parent) {}
+CDlgLabInfo::CDlgLabInfo(ui::Wnd* parent) : CRecordEditor(Template(), "corvane_lab", Fields(), parent) {}
 
 BOOL CDlgLabInfo::OnInitDialog() {
     CRecordEditor::OnInitDialog();
@@ -87,6 +87,6 @@ void CDlgLabInfo::LoadLab() {
 }
 
 void CDlgLabInfo::OnOK() {
-    SaveKeyed("corvane_lab", {"请将必填项填写完整", "该实验室信息已存在，是否覆盖？", "实验室信息保存成功！",
-                              "实验室信息插入失败！", "实验室信息更新成功！", "实验室信息更新失败！"});
+    SaveKeyed({"请将必填项填写完整", "该实验室信息已存在，是否覆盖？", "实验室信息保存成功！",
+               "实验室信息插入失败！", "实验室信息更新成功！", "实验室信息更新失败！"});
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Password.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Services.h"
@@ -54,7 +55,7 @@ void CDlgModifyPassword::OnOK() {
     }
     std::string stored;
     users.GetString("YHMM", stored);
-    if (stored != m_strOld) {
+    if (!password::Matches(stored, m_strOld)) {
         Prompt("旧密码错误！");
         return;
     }
@@ -67,8 +68,11 @@ void CDlgModifyPassword::OnOK() {
         Prompt("新密码不能为空！");
         return;
     }
-    connection.BeginTrans();
-    if (!users.SetString("YHMM", m_strNew) || !users.Update() || !connection.CommitTrans()) {
+    // The column held the password itself before passwords were hashed: a
+    // longer one is still refused.
+    const std::string hashed = password::IsTooLong(m_strNew) ? "" : password::Hash(m_strNew);
+    if (hashed.empty() || connection.BeginTrans() < 1 || !users.SetString("YHMM", hashed) || !users.Update() ||
+        !connection.CommitTrans()) {
         users.CancelUpdate();
         connection.RollbackTrans();
         Prompt("密码修改失败！", MB_ICONSTOP);

@@ -44,7 +44,7 @@ const ui::DialogTemplate& CDlgSpecGroupInfo::Template() {
     return tpl;
 }
 
-CDlgSpecGroupInfo::CDlgSpecGroupInfo(ui::Wnd* parent) : CRecordEditor(Template(), Fields(), parent) {}
+CDlgSpecGroupInfo::CDlgSpecGroupInfo(ui::Wnd* parent) : CRecordEditor(Template(), "corvane_specgroup", Fields(), parent) {}
 
 BOOL CDlgSpecGroupInfo::OnInitDialog() {
     CRecordEditor::OnInitDialog();
@@ -59,6 +59,6 @@ void CDlgSpecGroupInfo::LoadSpecGroup() {
 }
 
 void CDlgSpecGroupInfo::OnOK() {
-    SaveKeyed("corvane_specgroup", {"所有项都是必填项", "该专业组信息已存在，是否覆盖？", "专业组信息保存成功！",
-                                    "专业组信息写入失败！", "专业组信息更新成功！", "专业组信息更新失败！"});
+    SaveKeyed({"所有项都是必填项", "该专业组信息已存在，是否覆盖？", "专业组信息保存成功！",
+               "专业组信息写入失败！", "专业组信息更新成功！", "专业组信息更新失败！"});
 }

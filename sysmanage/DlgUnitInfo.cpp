@@ -1,5 +1,6 @@
 #include "sysmanage/DlgUnitInfo.h"
 
+#include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
@@ -8,38 +9,39 @@
 
 namespace {
 
-// One box of the editor: its id, label, column position, length limit
-// (0: none) and the characters it takes (null: any).
+// One box of the editor: its id, label, column position and the characters
+// it takes (null: any). Its length limit is its column's.
 struct UnitBox {
     int id;
     const char* label;
     int column;
-    int limit;
     const char* valid;
 };
 
 constexpr const char* kCodeChars = "1234567890abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 constexpr UnitBox kBoxes[] = {
-    {CDlgUnitInfo::IDC_CODE, "单位代码(必填)：", 0, 0, kCodeChars},
-    {CDlgUnitInfo::IDC_NAME, "单位名称(必填)：", 1, 0, nullptr},
-    {CDlgUnitInfo::IDC_DEPARTMENT, "所属部门：", 2, 0, nullptr},
-    {CDlgUnitInfo::IDC_MAIL_NAME, "机要地址名称(必填)：", 3, 0, nullptr},
-    {CDlgUnitInfo::IDC_RESEARCH_OFFICE, "科研管理部门名称：", 4, 0, nullptr},
-    {CDlgUnitInfo::IDC_ADDRESS, "通信地址：", 6, 0, nullptr},
-    {CDlgUnitInfo::IDC_PROVINCE, "省：", 7, 0, nullptr},
-    {CDlgUnitInfo::IDC_CITY, "市：", 8, 0, nullptr},
-    {CDlgUnitInfo::IDC_POSTCODE, "邮政编码：", 5, 6, "1234567890"},
-    {CDlgUnitInfo::IDC_CONTACT, "联系人(必填)：", 9, 0, nullptr},
-    {CDlgUnitInfo::IDC_PHONE, "电话(必填)：", 10, 20, "1234567890()-"},
-    {CDlgUnitInfo::IDC_MOBILE, "手机(必填)：", 11, 11, "1234567890"},
-    {CDlgUnitInfo::IDC_BANK, "开户银行(必填)：", 12, 0, nullptr},
-    {CDlgUnitInfo::IDC_HOLDER, "开户单位(必填)：", 13, 0, nullptr},
-    {CDlgUnitInfo::IDC_ACCOUNT, "账号(必填)：", 14, 30, "1234567890-"},
+    {CDlgUnitInfo::IDC_CODE, "单位代码(必填)：", 0, kCodeChars},
+    {CDlgUnitInfo::IDC_NAME, "单位名称(必填)：", 1, nullptr},
+    {CDlgUnitInfo::IDC_DEPARTMENT, "所属部门：", 2, nullptr},
+    {CDlgUnitInfo::IDC_MAIL_NAME, "机要地址名称(必填)：", 3, nullptr},
+    {CDlgUnitInfo::IDC_RESEARCH_OFFICE, "科研管理部门名称：", 4, nullptr},
+    {CDlgUnitInfo::IDC_ADDRESS, "通信地址：", 6, nullptr},
+    {CDlgUnitInfo::IDC_PROVINCE, "省：", 7, nullptr},
+    {CDlgUnitInfo::IDC_CITY, "市：", 8, nullptr},
+    {CDlgUnitInfo::IDC_POSTCODE, "邮政编码：", 5, "1234567890"},
+    {CDlgUnitInfo::IDC_CONTACT, "联系人(必填)：", 9, nullptr},
+    {CDlgUnitInfo::IDC_PHONE, "电话(必填)：", 10, "1234567890()-"},
+    {CDlgUnitInfo::IDC_MOBILE, "手机(必填)：", 11, "1234567890"},
+    {CDlgUnitInfo::IDC_BANK, "开户银行(必填)：", 12, nullptr},
+    {CDlgUnitInfo::IDC_HOLDER, "开户单位(必填)：", 13, nullptr},
+    {CDlgUnitInfo::IDC_ACCOUNT, "账号(必填)：", 14, "1234567890-"},
 };
 
 // The order in which the columns are written, by position.
 constexpr int kWriteOrder[] = {0, 1, 3, 4, 2, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+
+constexpr const char* kUnitTable = "corvane_unit";
 
 std::string UnitQuery(const std::string& code) {
     return "select * from corvane_unit where dwdm='" + text::EscapeSql(code) + "'";
@@ -77,10 +79,7 @@ void CDlgUnitInfo::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_PHONE, m_editPhone);
     dx.Control(IDC_MOBILE, m_editMobile);
     dx.Control(IDC_ACCOUNT, m_editAccount);
-    for (const UnitBox& box : kBoxes) {
-        dx.Text(box.id, m_fields[box.column]);
-        if (box.limit) dx.MaxChars(m_fields[box.column], box.limit);
-    }
+    for (const UnitBox& box : kBoxes) dx.Text(box.id, m_fields[box.column]);
 }
 
 BOOL CDlgUnitInfo::OnInitDialog() {
@@ -95,6 +94,9 @@ BOOL CDlgUnitInfo::OnInitDialog() {
         edit->DisableMask();
         edit->SetValidChars(box.valid);
     }
+    std::vector<std::pair<int, std::string>> boxes;
+    for (const UnitBox& box : kBoxes) boxes.emplace_back(box.id, kUnitColumns[box.column].name);
+    if (m_pConnection) ColumnLimits(*m_pConnection, kUnitTable).LimitBoxes(*this, boxes);
     return TRUE;
 }
 
@@ -133,6 +135,16 @@ bool CDlgUnitInfo::Save(bool update) {
     return saved;
 }
 
+std::string CDlgUnitInfo::FailureMessage(const std::string& failure) const {
+    const ColumnLimits limits(*m_pConnection, kUnitTable);
+    for (const UnitBox& box : kBoxes) {
+        const std::string column = kUnitColumns[box.column].name;
+        if (!limits.FirstTooLong({{column, m_fields[box.column]}}).empty())
+            return TooLongMessage(FieldLabel(*this, box.id), limits.Of(column), failure);
+    }
+    return failure;
+}
+
 void CDlgUnitInfo::OnOK() {
     if (!UpdateData(TRUE)) return;
     const std::string& code = m_fields[kUnitCode];
@@ -150,13 +162,13 @@ void CDlgUnitInfo::OnOK() {
     if (update) {
         if (Prompt("确定更新单位信息吗？", MB_ICONINFORMATION, MB_YESNO) != IDYES) return;
         if (!Save(true)) {
-            Prompt("单位信息更新失败！", MB_ICONSTOP);
+            Prompt(FailureMessage("单位信息更新失败！"), MB_ICONSTOP);
             return;
         }
         Prompt("单位信息更新成功！");
     } else {
         if (!Save(false)) {
-            Prompt("单位信息插入失败！", MB_ICONSTOP);
+            Prompt(FailureMessage("单位信息插入失败！"), MB_ICONSTOP);
             return;
         }
         Prompt("单位信息保存成功！");

@@ -42,6 +42,8 @@ private:
     bool WriteFields();
     // Saves in one transaction: updates the row of the loaded code, or adds one.
     bool Save(bool update);
+    // The failure text, after the field whose value its column cannot hold.
+    std::string FailureMessage(const std::string& failure) const;
 
     std::string m_strLoadedCode;  // the code the form was opened with
     std::array<std::string, 15> m_fields;  // by column position

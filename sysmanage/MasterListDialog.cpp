@@ -146,17 +146,7 @@ void CMasterListDialog::OnBtnExport() {
 }
 
 bool CMasterListDialog::IsFileOfTable(CAdoRecordSet& file) {
-    CAdoRecordSet table;
-    BindRecordset(table, m_connection);
-    if (!table.Open(std::string("select * from ") + spec_.table + " where 1 = 0")) return false;
-    ado::Recordset* fileColumns = file.GetFields();
-    ado::Recordset* tableColumns = table.GetFields();
-    const long count = spec_.exchange.columnsCopied;
-    if (!fileColumns || !tableColumns || fileColumns->FieldCount() < count || tableColumns->FieldCount() < count)
-        return false;
-    for (long i = 0; i < count; ++i)
-        if (!text::EqualsNoCase(fileColumns->Column(i).name, tableColumns->Column(i).name)) return false;
-    return true;
+    return HasLayoutOf(file, m_connection, spec_.table, spec_.exchange.columnsCopied);
 }
 
 bool CMasterListDialog::RecordExists(const std::string& key) {
@@ -262,6 +252,7 @@ void CMasterListDialog::OutputExcel() {
         }
         xl::Range data = rowRange(++row);
         data.SetRowHeight(30);
+        data.SetVerticalAlignment(xl::xlCenter);
         for (int c = 0; c < width; ++c) data.Item(1, c + 1).SetValue(list.GetItemText(item, layout.firstPrintedColumn + c));
         bordered(data);
     }

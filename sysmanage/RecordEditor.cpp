@@ -1,5 +1,6 @@
 #include "sysmanage/RecordEditor.h"
 
+#include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
@@ -7,8 +8,9 @@
 #include "platform/ui/Services.h"
 #include "sysmanage/ManageCommon.h"
 
-CRecordEditor::CRecordEditor(const ui::DialogTemplate& tpl, std::vector<EditorField> fields, ui::Wnd* parent)
-    : ui::Dialog(tpl, parent), fields_(std::move(fields)), values_(fields_.size()) {}
+CRecordEditor::CRecordEditor(const ui::DialogTemplate& tpl, const char* table, std::vector<EditorField> fields,
+                             ui::Wnd* parent)
+    : ui::Dialog(tpl, parent), table_(table), fields_(std::move(fields)), values_(fields_.size()) {}
 
 CRecordEditor::~CRecordEditor() = default;
 
@@ -23,12 +25,15 @@ BOOL CRecordEditor::OnInitDialog() {
         if (ConnectDatabase(*m_pConnection, kProjectDatabase)) BindRecordset(*m_pRecordSet, *m_pConnection);
         else ui::AfxMessageBox(kConnectFailed);
     }
+    std::vector<std::pair<int, std::string>> boxes;
     for (const EditorField& field : fields_) {
         auto* edit = Item<ui::Edit>(field.id);
         if (!edit || field.choice) continue;
         if (field.validChars) edit->SetValidChars(field.validChars);
         edit->LimitText(field.limit);
+        boxes.emplace_back(field.id, field.column);
     }
+    ColumnLimits(*m_pConnection, table_).LimitBoxes(*this, boxes);
     return TRUE;
 }
 
@@ -75,7 +80,15 @@ bool CRecordEditor::WriteFields(bool addNew) {
     return false;
 }
 
-void CRecordEditor::SaveKeyed(const char* table, const KeyedSaveTexts& texts) {
+std::string CRecordEditor::FailureText(const std::string& failure) const {
+    const ColumnLimits limits(*m_pConnection, table_);
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (!limits.FirstTooLong({{fields_[i].column, values_[i]}}).empty())
+            return TooLongMessage(FieldLabel(*this, fields_[i].id), limits.Of(fields_[i].column), failure);
+    return failure;
+}
+
+void CRecordEditor::SaveKeyed(const KeyedSaveTexts& texts) {
     if (!CollectValues()) return;
     if (!RequiredFilled()) {
         Prompt(texts.required, MB_ICONSTOP);
@@ -83,7 +96,7 @@ void CRecordEditor::SaveKeyed(const char* table, const KeyedSaveTexts& texts) {
     }
     const EditorField& key = fields_.front();
     m_pConnection->BeginTrans();
-    m_pRecordSet->Open(std::string("select * from ") + table + " where " + key.column + "='" +
+    m_pRecordSet->Open(std::string("select * from ") + table_ + " where " + key.column + "='" +
                        text::EscapeSql(values_.front()) + "'");
     const bool stored = !m_pRecordSet->IsEOF();
     if (stored && Prompt(texts.exists, MB_ICONINFORMATION, MB_YESNO) != IDYES) {
@@ -93,7 +106,7 @@ void CRecordEditor::SaveKeyed(const char* table, const KeyedSaveTexts& texts) {
     if (!WriteFields(!stored)) {
         m_pConnection->RollbackTrans();
         m_pRecordSet->Close();
-        Prompt(stored ? texts.updateFailed : texts.addFailed, MB_ICONSTOP);
+        Prompt(FailureText(stored ? texts.updateFailed : texts.addFailed), MB_ICONSTOP);
         return;
     }
     m_pConnection->CommitTrans();

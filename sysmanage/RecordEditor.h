@@ -38,10 +38,12 @@ public:
     CAdoConnection* m_pConnection = nullptr;
 
 protected:
-    CRecordEditor(const ui::DialogTemplate& tpl, std::vector<EditorField> fields, ui::Wnd* parent);
+    // `table` holds the record; its column lengths limit the edit boxes.
+    CRecordEditor(const ui::DialogTemplate& tpl, const char* table, std::vector<EditorField> fields, ui::Wnd* parent);
     ~CRecordEditor() override;
 
-    // Background, a connection of its own when none was lent, typing rules.
+    // Background, a connection of its own when none was lent, typing rules,
+    // each edit box limited to what its column holds.
     BOOL OnInitDialog() override;
     // Edit boxes to and from their values; drop-down lists are read by
     // CollectValues and set by LoadRecord.
@@ -73,7 +75,10 @@ protected:
     // added; a stored one is overwritten only when the user says Yes to
     // `exists`. Every write happens in one transaction; the dialog closes with
     // IDOK after a save and stays open otherwise.
-    void SaveKeyed(const char* table, const KeyedSaveTexts& texts);
+    void SaveKeyed(const KeyedSaveTexts& texts);
+    // The failure text of a write, after the label of the first value its
+    // column cannot hold.
+    std::string FailureText(const std::string& failure) const;
 
     std::string& Value(const char* column);
     // The text of `column` in each record that `sql` finds, in order.
@@ -84,6 +89,7 @@ private:
     const EditorField* FieldOf(const char* column) const;
     void SelectExact(int id, const std::string& text);
 
+    const char* table_;
     std::vector<EditorField> fields_;
     std::vector<std::string> values_;
     std::unique_ptr<CAdoConnection> ownConnection_;

@@ -9,11 +9,9 @@ std::string UnitQuery(const std::string& code) {
     return "SELECT * FROM CORVANE_UNIT where DWDM='" + text::EscapeSql(code) + "'";
 }
 
-// A unit file holds at least the fifteen unit columns, the code first.
-bool IsUnitFile(CAdoRecordSet& file) {
-    ado::Recordset* fields = file.GetFields();
-    return fields && file.GetFieldCount() >= long(kUnitColumns.size()) &&
-           text::EqualsNoCase(fields->Column(kUnitCode).name, kUnitColumns[kUnitCode].name);
+// A unit file holds at least the fifteen unit columns, in the table's order.
+bool IsUnitFile(CAdoRecordSet& file, CAdoConnection& connection) {
+    return HasLayoutOf(file, connection, "CORVANE_UNIT", long(kUnitColumns.size()));
 }
 
 // Copies positions 0 to 14 of the file's current record into the
@@ -62,7 +60,7 @@ UnitImport ImportUnitFile(const std::string& path, DuplicatePolicy policy, bool 
                           CAdoConnection& connection, CAdoRecordSet& recordset) {
     UnitImport result;
     CAdoRecordSet file;
-    if (!file.OpenFromFile(path) || !IsUnitFile(file)) return result;
+    if (!file.OpenFromFile(path) || !IsUnitFile(file, connection)) return result;
     result.readable = true;
     for (; !file.IsEOF(); file.MoveNext()) {
         std::string code;

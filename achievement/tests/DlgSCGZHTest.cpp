@@ -4,6 +4,7 @@
 #include "ResultChangeTestSupport.h"
 
 #include "platform/richtext/PlainText.h"
+#include "platform/ui/Edit.h"
 
 using namespace resultchange;
 using resultchangetest::Rows;
@@ -136,6 +137,17 @@ TEST_F(ResultChangeView, AFailedSaveReportsAndLeavesTheDatabaseAsItWas) {
         EXPECT_EQ(ChildRows(kJcyj, "A-001"), (Rows{{"旧甲", "", ""}}));
         sys::MakeDirs(PathOf("temp"));
     }
+}
+
+TEST_F(ResultChangeView, BoxesHoldTheirColumnsAndAnOverLongValueIsNamed) {
+    OpenView();
+    EXPECT_EQ(view->Info().Item<ui::Edit>(CDlgSCGZHInfo::ControlOf(1))->GetLimitChars(), 255);
+    Type(0, "A-001");
+    Type(1, std::string(256, 'x'));  // set by the program, past the limit
+    view->CollectInfo();
+    driver.ExpectMessageBox("提示", "“项目名称”不能超过255个字符。\r\n数据保存失败！");
+    EXPECT_FALSE(view->SavetoDB(0));
+    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 0);
 }
 
 TEST_F(ResultChangeView, AChildRowThatCannotBeStoredUndoesTheWholeSave) {

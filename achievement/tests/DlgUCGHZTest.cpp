@@ -4,6 +4,7 @@
 #include "UnitTransferTestSupport.h"
 
 #include "platform/sys/Sys.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Lists.h"
 
 namespace {
@@ -94,6 +95,16 @@ TEST_F(UnitView, OverwriteChangesTheStoredRowInPlace) {
     EXPECT_EQ(Stored("U002")[0][1], "别的单位");
 }
 
+TEST_F(UnitView, EditBoxesHoldWhatTheirColumnsHold) {
+    CDlgUCGHZ& view = OpenView();
+    for (int i : {0, 1, 2}) {
+        const unitchange::Field& field = Fields()[i];
+        auto* box = view.m_dlgForm.m_dlgPage1.Item<ui::Edit>(field.controlId);
+        ASSERT_NE(box, nullptr) << field.column;
+        EXPECT_EQ(box->GetLimitChars(), i == 1 ? 255 : 50) << field.column;
+    }
+}
+
 TEST_F(UnitView, ARefusedWriteLeavesTheTableAsItWas) {
     Store(Distinct("U001", "旧名称"));
     CDlgUCGHZ& view = OpenView();
@@ -103,7 +114,7 @@ TEST_F(UnitView, ARefusedWriteLeavesTheTableAsItWas) {
     update[2] = tooLong;
     Type(view, update);
     view.CollectInfo();
-    driver.ExpectMessageBox("提示", "数据保存失败！");
+    driver.ExpectMessageBox("提示", "“十年承担该类基金项目总数”不能超过50个字符。\r\n数据保存失败！");
     view.SavetoDB(1);
     EXPECT_EQ(driver.MessageBoxes().back().type, UINT(MB_OK | MB_ICONSTOP));
     EXPECT_EQ(Stored("U001")[0], Distinct("U001", "旧名称"));
@@ -112,7 +123,7 @@ TEST_F(UnitView, ARefusedWriteLeavesTheTableAsItWas) {
     fresh[6] = tooLong;
     Type(view, fresh);
     view.CollectInfo();
-    driver.ExpectMessageBox("提示", "数据保存失败！");
+    driver.ExpectMessageBox("提示", "“十年承担该类项目总经费（万元）”不能超过50个字符。\r\n数据保存失败！");
     view.SavetoDB(0);
     EXPECT_EQ(Count("select * from CORVANE_RESULT_UNITCHANGE"), 1);
 

@@ -3,6 +3,8 @@
 // bundles that cannot be read, which leave the database as it was.
 #include "ResultChangeTestSupport.h"
 
+#include <gtest/gtest-spi.h>
+
 #include "achievement/ResultChangeBundle.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "testsupport/TempFolder.h"
@@ -49,6 +51,26 @@ TEST_F(ResultChangeBundleTest, ExportRefusesWithoutTicksAndStopsOnCancel) {
     List().SetCheck(0, TRUE);
     driver.AnswerFolder("");
     view->m_dlgList.OnBtnExport();
+    EXPECT_TRUE(sys::ListFiles(out.Path(), "").empty());
+    EXPECT_FALSE(sys::FolderExists(ExportFolderToday()));
+}
+
+TEST_F(ResultChangeBundleTest, AMessageBoxAnswerWhereTheFolderChooserComesFailsTheTestCleanly) {
+    List().SetCheck(RowOf("A-001"), TRUE);
+    testing::TestPartResultArray failures;
+    {
+        testing::ScopedFakeTestPartResultReporter intercept(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        ui::TestDriver script;
+        script.ExpectMessageBox("提示", "导出成功！");
+        script.AnswerMessageBox(IDYES);
+        view->m_dlgList.OnBtnExport();
+        view->m_dlgList.OnBtnImport();
+    }
+    // Two unexpected folder choosers, two unused answers; both commands went as cancelled.
+    ASSERT_EQ(failures.size(), 4);
+    for (int i = 0; i < failures.size(); ++i) EXPECT_TRUE(failures.GetTestPartResult(i).nonfatally_failed());
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("unexpected folder chooser"), std::string::npos);
     EXPECT_TRUE(sys::ListFiles(out.Path(), "").empty());
     EXPECT_FALSE(sys::FolderExists(ExportFolderToday()));
 }

@@ -97,27 +97,27 @@ TEST_F(ResultWord, ARecordWithEveryBoxTickedFillsItsCells) {
     EXPECT_EQ(cells[kLeader], "张三");
     EXPECT_EQ(cells[kPhone], "010/139");
     EXPECT_EQ(cells[kMoney], "30");
-    EXPECT_EQ(cells[kCategory], "R重点项目  □一般项目");
-    EXPECT_EQ(cells[kPreTransfer], "R已转入  □未转入");
-    EXPECT_EQ(cells[kPreKinds], "R预研探索计划" + std::string(14, ' ') + " R国防973计划" + std::string(15, ' ') +
-                                    "R预研专项计划（安排重大战略问题和“瓶颈”技术研究项目）" + std::string(9, ' ') +
-                                    "R应用开发计划（安排预研背景项目、现有装备改造技术项目、共有技术项目、专用技术项目、"
+    EXPECT_EQ(cells[kCategory], "☑重点项目  ☐一般项目");
+    EXPECT_EQ(cells[kPreTransfer], "☑已转入  ☐未转入");
+    EXPECT_EQ(cells[kPreKinds], "☑预研探索计划" + std::string(14, ' ') + " ☑国防973计划" + std::string(15, ' ') +
+                                    "☑预研专项计划（安排重大战略问题和“瓶颈”技术研究项目）" + std::string(9, ' ') +
+                                    "☑应用开发计划（安排预研背景项目、现有装备改造技术项目、共有技术项目、专用技术项目、"
                                     "支撑技术项目）");
-    EXPECT_EQ(cells[kPreSupport], "R支撑了转入项目立项论证与申报  R支撑了分系统或部（组）件设计与制造   "
-                                  "R支撑了整机或核心部件设计与制造    R支撑了转入项目实验验证 ");
-    EXPECT_EQ(cells[kModelSupport], "R支撑了转入项目立项论证与申报  R支撑了分系统或部（组）件设计与制造   "
-                                    "R支撑了整机或核心部件设计与制造     R支撑了转入项目实验验证 ");
+    EXPECT_EQ(cells[kPreSupport], "☑支撑了转入项目立项论证与申报  ☑支撑了分系统或部（组）件设计与制造   "
+                                  "☑支撑了整机或核心部件设计与制造    ☑支撑了转入项目实验验证 ");
+    EXPECT_EQ(cells[kModelSupport], "☑支撑了转入项目立项论证与申报  ☑支撑了分系统或部（组）件设计与制造   "
+                                    "☑支撑了整机或核心部件设计与制造     ☑支撑了转入项目实验验证 ");
     EXPECT_EQ(cells[kCivilYear], "2010");
     EXPECT_EQ(cells[kRichBefore], "屏幕上的指标");
-    EXPECT_EQ(cells[kListed], "R被列为本单位获得批准的一个研究方向" + std::string(12, ' ') +
-                                  "□未列入本单位获得批准的主要研究方向");
-    EXPECT_EQ(cells[kPlatform], "R国防科技重点实验室批复的研究方向" + std::string(13, ' ') + "□科学院所主要研究方向" +
-                                    std::string(21, ' ') + "□其他名称：＿＿  ");
+    EXPECT_EQ(cells[kListed], "☑被列为本单位获得批准的一个研究方向" + std::string(12, ' ') +
+                                  "☐未列入本单位获得批准的主要研究方向");
+    EXPECT_EQ(cells[kPlatform], "☑国防科技重点实验室批复的研究方向" + std::string(13, ' ') + "☐科学院所主要研究方向" +
+                                    std::string(21, ' ') + "☐其他名称：＿＿  ");
     EXPECT_EQ(cells[kApprover], "总装");
     EXPECT_EQ(cells[kLeaderName], "领导");
-    EXPECT_EQ(cells[kNotice], "R有" + std::string(8, ' ') + "□无");
+    EXPECT_EQ(cells[kNotice], "☑有" + std::string(8, ' ') + "☐无");
     EXPECT_EQ(cells[kNoticeDate], "3月");
-    EXPECT_EQ(cells[kPayment], "R有□无");
+    EXPECT_EQ(cells[kPayment], "☑有☐无");
     EXPECT_EQ(cells[kPaymentShare], "80%");
     EXPECT_EQ(cells[kPaymentDate], "4月");
     EXPECT_EQ(cells[kLast], "末");
@@ -131,16 +131,16 @@ TEST_F(ResultWord, ARecordWithNoTicksPrintsTheSecondOptionsAndSkipsTheDependentC
     OpenView();
     const std::vector<std::string> cells = Print("A-1");
     ASSERT_EQ(cells.size(), std::size_t(kLast + 1));
-    EXPECT_EQ(cells[kCategory], "□重点项目  R一般项目");
-    EXPECT_EQ(cells[kCivil], "□已转入  R未转入");
+    EXPECT_EQ(cells[kCategory], "☐重点项目  ☑一般项目");
+    EXPECT_EQ(cells[kCivil], "☐已转入  ☑未转入");
     EXPECT_EQ(cells[kCivilYear], "");
-    EXPECT_EQ(cells[kPreKinds].substr(0, std::string("□预研探索计划").size()), "□预研探索计划");
-    EXPECT_EQ(cells[kListed], "□被列为本单位获得批准的一个研究方向" + std::string(11, ' ') +
-                                  "R未列入本单位获得批准的主要研究方向");
-    EXPECT_EQ(cells[kPlatform].find("R"), std::string::npos);
-    EXPECT_EQ(cells[kNotice], "□有" + std::string(7, ' ') + "R无");
+    EXPECT_EQ(cells[kPreKinds].substr(0, std::string("☐预研探索计划").size()), "☐预研探索计划");
+    EXPECT_EQ(cells[kListed], "☐被列为本单位获得批准的一个研究方向" + std::string(11, ' ') +
+                                  "☑未列入本单位获得批准的主要研究方向");
+    EXPECT_EQ(cells[kPlatform].find("☑"), std::string::npos);
+    EXPECT_EQ(cells[kNotice], "☐有" + std::string(7, ' ') + "☑无");
     EXPECT_EQ(cells[kNoticeDate], "");
-    EXPECT_EQ(cells[kPayment], "□有R无");
+    EXPECT_EQ(cells[kPayment], "☐有☑无");
     EXPECT_EQ(cells[kPaymentShare], "");
     EXPECT_EQ(cells[kPaymentDate], "");
 }
@@ -150,8 +150,8 @@ TEST_F(ResultWord, AnotherPlatformNamePrintsTheFreeName) {
     OpenView();
     const std::vector<std::string> cells = Print("A-1");
     ASSERT_EQ(cells.size(), std::size_t(kLast + 1));
-    EXPECT_EQ(cells[kPlatform], "□国防科技重点实验室批复的研究方向" + std::string(13, ' ') + "□科学院所主要研究方向" +
-                                    std::string(19, ' ') + "R其他名称：自定平台");
+    EXPECT_EQ(cells[kPlatform], "☐国防科技重点实验室批复的研究方向" + std::string(13, ' ') + "☐科学院所主要研究方向" +
+                                    std::string(19, ' ') + "☑其他名称：自定平台");
 }
 
 TEST_F(ResultWord, StaffSectionsAreBoundedByTheGridsAndRegulationsListedByType) {

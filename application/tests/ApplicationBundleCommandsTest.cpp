@@ -91,6 +91,24 @@ TEST_F(BundleCommands, ImportRunWithoutProblemsOpensNothing) {
     EXPECT_TRUE(driver.ShellOpens().empty());
 }
 
+TEST_F(BundleCommands, ImportRunNamesTheBundlesWhoseWriteFailed) {
+    exchangetest::SetRole(0);
+    StoreProject(kFirst, {{"XMMC", "拒收"}});
+    StoreProject(kSecond);
+    testsupport::TempFolder in;
+    ProjectApplicationBundle bundle(connection);
+    ASSERT_TRUE(bundle.Export(kFirst, in.Path()) && bundle.Export(kSecond, in.Path()));
+    Exec("delete from corvane_itemappinfo");
+    Exec("create trigger refuse before insert on CORVANE_ITEMAPPINFO when NEW.XMMC = '拒收' "
+         "begin select raise(abort, 'refused'); end");
+
+    driver.AnswerFolder(in.Path());
+    driver.ExpectMessageBox("提示", std::string("共导入了1条数据！\r\n以下文件写入数据库失败，未导入：\r\n") + kFirst +
+                                        ".proapp");
+    EXPECT_TRUE(commands.OnBtnImport());
+    EXPECT_EQ(Codes().size(), 1u);
+}
+
 TEST_F(BundleCommands, AFolderWithoutBundlesReportsNoneAndKeepsTheOldLog) {
     exchangetest::SetRole(2);
     ASSERT_TRUE(sys::WriteFileAtomic(ApplicationImportCheck::LogPath(), "old run"));

@@ -7,6 +7,7 @@
 #include "application/Dlgproappl.h"
 #include "foundation/Options.h"
 #include "platform/ui/App.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/TestDriverGTest.h"
@@ -251,6 +252,36 @@ TEST_F(ApplicationView, TheChosenKindIsStoredUnderTheFundOfTheGuideCode) {
     EXPECT_EQ(category->GetCurSel(), -1);
     Open(view, "9140C01010108U001001");
     EXPECT_EQ(category->GetWindowText(), "重点项目");
+}
+
+// Neither a list text outside the list nor a stored date the picker cannot
+// read is replaced by a save (by a blank or by the date the picker held).
+TEST_F(ApplicationView, ListTextsOutsideTheListsAndUnreadableDatesSurviveASave) {
+    CDlgproappl& view = OpenView();
+    FillNew(view, "9140A010101", "U001");
+    Save(view);
+    appviewtest::Exec("update corvane_itemappinfo set XMLB = '旧类别', SQRXB = '未知', XW = '博士后', ZC = '无此职称', "
+                      "SQRQ = '', XMQSRQ = '待定'");
+    Open(view, "9140A01010108U001001");
+    Basic(view).SetDlgItemText(B::IDC_NAME, "改名");
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    Save(view);
+    EXPECT_EQ(Query("select XMMC, XMLB, SQRXB, XW, ZC, SQRQ, XMQSRQ from corvane_itemappinfo"),
+              (Rows{{"改名", "旧类别", "未知", "博士后", "无此职称", "", "待定"}}));
+}
+
+// The basic page's boxes hold their columns' lengths; a value set from
+// elsewhere that is still too long is named when the save fails.
+TEST_F(ApplicationView, BoxesHoldTheirColumnsAndAnOverLongValueIsNamed) {
+    CDlgproappl& view = OpenView();
+    const std::pair<int, int> limits[] = {{B::IDC_NAME, 255}, {B::IDC_POSTCODE, 6}, {B::IDC_SUBJECT_WORDS, 255}};
+    for (const auto& [id, limit] : limits) EXPECT_EQ(Basic(view).Item<ui::Edit>(id)->GetLimitChars(), limit) << id;
+    FillNew(view, "9140A010101", "U001");
+    Basic(view).SetDlgItemText(B::IDC_POSTCODE, "1000810");
+    driver.ExpectMessageBox("提示", "“邮政编码”不能超过6个字符。\r\n数据保存失败！");
+    view.OnBtnSave();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_TRUE(Numbers().empty());
 }
 
 TEST_F(ApplicationView, EditingTheNumberOfALoadedProject) {

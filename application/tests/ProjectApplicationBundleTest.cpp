@@ -318,6 +318,27 @@ TEST_F(Bundle, TheFundOfficeImportsDespiteProblemsAndPlacesTheDocumentAsAFile) {
     EXPECT_EQ(Codes().size(), 2u);
 }
 
+// The document file is written only once the record is committed: a refused
+// record neither leaves a new file nor replaces an existing one.
+TEST_F(Bundle, TheFundOfficeWritesNoDocumentFileForARefusedRecord) {
+    exchangetest::SetRole(2);
+    const std::string path =
+        ExportAndRemove(kCode, {{"XMLB", "共性技术基金——一般项目"}, {"DOCNAME", "a.doc"}}, {{"DOC", "from the bundle"}});
+    const std::string placed = StoredApplicationDocument::ApplicationFolder(kCode, "共性技术基金——一般项目") + "a.doc";
+    Exec("create trigger refuse_member before insert on CORVANE_PROJECT_SQCY "
+         "begin select raise(abort, 'refused'); end");
+    EXPECT_EQ(Import(path), 0);
+    EXPECT_FALSE(sys::FileExists(placed));
+
+    ASSERT_TRUE(sys::MakeDirs(sys::ParentFolder(placed)));
+    ASSERT_TRUE(sys::WriteFileAtomic(placed, "kept"));
+    EXPECT_EQ(Import(path), 0);  // no question either: nothing is to be written
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(placed, bytes));
+    EXPECT_EQ(bytes, "kept");
+    EXPECT_TRUE(Codes().empty());
+}
+
 TEST_F(Bundle, GuideManagementNeitherChecksNorPlacesDocuments) {
     exchangetest::SetRole(0);
     const std::string path = ExportAndRemove(kCode, {{"DOCNAME", "a.doc"}}, {{"DOC", "x"}});

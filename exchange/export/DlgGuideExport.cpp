@@ -171,7 +171,7 @@ bool CDlgGuideExport::ExportGuide(const std::string& fund, const std::string& fo
     }
     if (ok) {
         sys::MakeDir(sys::NativePath(folder));
-        const std::string bundle = folder + "\\" + fund + "(" + today + ")" + ".fund";
+        const std::string bundle = folder + "\\" + sys::SafeFileName(fund + "(" + today + ")") + ".fund";
         ok = LengthPrefixedContainer::Write(sys::NativePath(bundle), kFiveYearMarker, parts);
     }
     for (const std::string& path : scratch) sys::RemoveAll(sys::NativePath(path));

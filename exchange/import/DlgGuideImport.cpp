@@ -107,8 +107,14 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
     ui::FileDialog dialog(TRUE, "uif", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "单位信息文件(*.uif)|*.uif||", this);
     if (dialog.DoModal() != IDOK) return;
     CAdoRecordSet file;
+    // Another table's rows would be stored as units column by column.
+    if (m_connection.IsOpen() && file.OpenFromFile(sys::NativePath(dialog.GetPathName())) &&
+        !HasLayoutOf(file, m_connection, "CORVANE_UNIT", std::min(kUnitColumns, file.GetFieldCount()))) {
+        ui::MessageBox("所选文件不是单位信息文件，未导入任何数据！", "提示", MB_OK | MB_ICONSTOP);
+        return;
+    }
     int count = 0;
-    if (m_connection.IsOpen() && file.OpenFromFile(sys::NativePath(dialog.GetPathName()))) {
+    if (file.IsOpen()) {
         while (!file.IsEOF()) {
             std::string code;
             if (file.GetString("DWDM", code) && !code.empty()) {
@@ -172,6 +178,8 @@ bool CDlgGuideImport::WriteGuide(const std::vector<std::string>& scratch) {
     const Part parts[] = {{"corvane_five_studysubject", false}, {"corvane_five_studyaspect", true}};
     for (int p = 0; p < 2; ++p) {
         if (!m_recordset.OpenFromFile(sys::NativePath(scratch[p + 1]))) return false;
+        if (parts[p].byPosition && !HasLayoutOf(m_recordset, m_connection, parts[p].table, m_recordset.GetFieldCount()))
+            return false;
         if (!local.Open(std::string("select * from ") + parts[p].table)) return false;
         while (!m_recordset.IsEOF()) {
             if (!local.AddNew()) return false;

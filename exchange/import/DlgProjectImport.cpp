@@ -120,7 +120,7 @@ BOOL CDlgProjectImport::IsRecordExist2(const std::string& projectNumber) {
 }
 
 void CDlgProjectImport::OnImportPlan() {
-    if (elbrin::ImportFolder("proapp", [this](const std::string& path) { return Import(path) != FALSE; }))
+    if (elbrin::ImportFolder("proapp", [this](const std::string& path) { return ImportApplication(path); }))
         elbrin::RemoveFiles(ScratchFiles());
 }
 
@@ -133,23 +133,35 @@ void CDlgProjectImport::OnImportAuditReport() {
 }
 
 BOOL CDlgProjectImport::Import(const std::string& path) {
-    UpdateData(TRUE);
-    const std::vector<std::string> scratch = ScratchFiles();
-    if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, std::nullopt, scratch)) return FALSE;
-    const bool imported = elbrin::InTransaction(m_connection, [&] { return WriteApplication(scratch); });
-    m_recordset.Close();
-    return imported;
+    return ImportApplication(path) == elbrin::FileResult::Imported;
 }
 
-bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch) {
+elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path) {
+    UpdateData(TRUE);
+    const std::vector<std::string> scratch = ScratchFiles();
+    if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, std::nullopt, scratch))
+        return elbrin::FileResult::NotImported;
     // A bundle without its application row is refused.
-    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0])) || m_recordset.IsEOF()) return false;
     std::string number;
-    if (!m_recordset.GetString("XMBH", number) || number.empty()) return false;
-    if (IsRecordExist(number)) {
-        if (!elbrin::ShouldReplace(m_nPolicy, "项目编号", number)) return false;
-        m_connection.Execute("delete from corvane_itemappinfo where xmbh=" + Quoted(number));
+    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0])) || m_recordset.IsEOF() ||
+        !m_recordset.GetString("XMBH", number) || number.empty()) {
+        m_recordset.Close();
+        return elbrin::FileResult::NotImported;
     }
+    const bool replace = IsRecordExist(number);
+    if (replace && !elbrin::ShouldReplace(m_nPolicy, "项目编号", number)) {
+        m_recordset.Close();
+        return elbrin::FileResult::NotImported;
+    }
+    const bool imported =
+        elbrin::InTransaction(m_connection, [&] { return WriteApplication(scratch, number, replace); });
+    m_recordset.Close();
+    return imported ? elbrin::FileResult::Imported : elbrin::FileResult::WriteFailed;
+}
+
+bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch, const std::string& number,
+                                         bool replace) {
+    if (replace && !m_connection.Execute("delete from corvane_itemappinfo where xmbh=" + Quoted(number))) return false;
     CAdoRecordSet local;
     elbrin::Bind(local, m_connection);
     if (!local.Open("select * from corvane_itemappinfo") || !local.AddNew()) return false;
@@ -205,6 +217,10 @@ BOOL CDlgProjectImport::ImportRows(const std::string& path, bool plan) {
     CAdoRecordSet file;
     int count = 0;
     if (!m_connection.IsOpen() || !file.OpenFromFile(sys::NativePath(path))) return FALSE;
+    // Columns are copied by position: up to the plan's last document, or the
+    // report's main contributors.
+    if (!HasLayoutOf(file, m_connection, plan ? "corvane_itemyearplan" : "corvane_itemcheckaccept", plan ? 6 : 11))
+        return FALSE;
     while (!file.IsEOF()) {
         std::string number, year;
         file.GetString("xmbh", number);

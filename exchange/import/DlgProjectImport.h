@@ -10,6 +10,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ButtonST.h"
+#include "exchange/import/ImportSteps.h"
 #include "platform/ui/Dialog.h"
 
 class CDlgProjectImport : public ui::FormView {
@@ -56,7 +57,9 @@ private:
     bool HasRow(const std::string& sql);
     // The rows of a plan (true) or acceptance file, each by the policy.
     BOOL ImportRows(const std::string& path, bool plan);
-    bool WriteApplication(const std::vector<std::string>& scratch);
+    // Decides on a stored project first, then writes in one transaction.
+    elbrin::FileResult ImportApplication(const std::string& path);
+    bool WriteApplication(const std::vector<std::string>& scratch, const std::string& number, bool replace);
     // One plan or acceptance row of the open file, with the stored one it
     // replaces, in one transaction.
     bool WriteFileRow(CAdoRecordSet& file, const std::string& deleteSql, const std::string& table, bool plan);

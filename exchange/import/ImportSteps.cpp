@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
 #include "platform/ado/Recordset.h"
@@ -73,18 +74,28 @@ bool ShouldReplace(int policy, const std::string& what, const std::string& key) 
     return ui::MessageBox(what + key + "已存在，是否覆盖原有记录？", "提示", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void ReportCount(int count) {
-    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_OK | MB_ICONINFORMATION);
-}
+void ReportCount(int count) { ui::MessageBox(ImportReport(count, {}), "提示", MB_OK | MB_ICONINFORMATION); }
 
-bool ImportFolder(const std::string& extension, const std::function<bool(const std::string&)>& importOne) {
+bool ImportFolder(const std::string& extension, const std::function<FileResult(const std::string&)>& importOne) {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return false;
     int count = 0;
-    for (const std::string& name : sys::ListFiles(sys::NativePath(folder), extension))
-        if (importOne(folder + "\\" + name)) ++count;
-    ReportCount(count);
+    std::vector<std::string> failed;
+    for (const std::string& name : sys::ListFiles(sys::NativePath(folder), extension)) {
+        switch (importOne(folder + "\\" + name)) {
+        case FileResult::Imported: ++count; break;
+        case FileResult::WriteFailed: failed.push_back(name); break;
+        case FileResult::NotImported: break;
+        }
+    }
+    ui::MessageBox(ImportReport(count, failed), "提示", MB_OK | MB_ICONINFORMATION);
     return true;
+}
+
+bool ImportFolder(const std::string& extension, const std::function<bool(const std::string&)>& importOne) {
+    return ImportFolder(extension, [&](const std::string& path) {
+        return importOne(path) ? FileResult::Imported : FileResult::NotImported;
+    });
 }
 
 bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch) {
@@ -112,8 +123,7 @@ bool CopyText(CAdoRecordSet& from, long position, CAdoRecordSet& to) {
 }
 
 bool CopyLong(CAdoRecordSet& from, const std::string& column, CAdoRecordSet& to) {
-    std::string bytes;
-    return ReadLongBinary(from, column, bytes) && WriteLongBinary(to, column, bytes);
+    return CopyLongBinary(from, column, to);
 }
 
 bool CopyLong(CAdoRecordSet& from, long position, CAdoRecordSet& to) {

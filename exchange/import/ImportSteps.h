@@ -32,8 +32,13 @@ void SetUpButton(CButtonST& button);
 // answers Yes to "<what><key>已存在，是否覆盖原有记录？".
 bool ShouldReplace(int policy, const std::string& what, const std::string& key);
 
+// What became of one file of a folder import.
+enum class FileResult { Imported, NotImported, WriteFailed };
+
 // Asks for a folder ("选择导入文件夹路径"), runs `importOne` on every file of
-// the extension in it and reports "共导入了<n>条数据！". False when cancelled.
+// the extension in it and reports "共导入了<n>条数据！" with the names of the
+// files whose write failed. False when cancelled.
+bool ImportFolder(const std::string& extension, const std::function<FileResult(const std::string&)>& importOne);
 bool ImportFolder(const std::string& extension, const std::function<bool(const std::string&)>& importOne);
 // Reports the count of an import.
 void ReportCount(int count);

@@ -6,7 +6,7 @@
 
 #include "FollowupFilesTestSupport.h"
 #include "application/DlgProQuery.h"
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 #include "followup/ProYszj.h"
 #include "platform/office/Office.h"
 #include "platform/office/Word.h"

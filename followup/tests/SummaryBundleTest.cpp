@@ -3,6 +3,9 @@
 // extracted into the fund office's folder, the achievement rows the two
 // documents share, and bundles refused with the database left as it was.
 #include "FollowupFilesTestSupport.h"
+
+#include <gtest/gtest-spi.h>
+
 #include "followup/SummaryBundle.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "platform/ui/App.h"
@@ -100,6 +103,36 @@ TEST_F(SummaryBundleTest, ExportWritesOneBundlePerTickedDocumentAndImportReplace
     }
 }
 
+TEST_F(SummaryBundleTest, ANullRichTextStaysNullAndAnEmptyOneEmpty) {
+    StoreSummary(kNumber);
+    Exec("update corvane_itemcheckaccept set ZBSXQK = NULL, WCQKJJ = X''");
+    const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
+    Exec("delete from corvane_itemcheckaccept");
+    ImportAll(Variant::AcceptanceSummary, folder, 1);
+    EXPECT_EQ(Query("select ZBSXQK is null, length(WCQKJJ) from corvane_itemcheckaccept"), (Rows{{"1", "0"}}));
+}
+
+TEST_F(SummaryBundleTest, AMessageBoxAnswerWhereTheFolderChooserComesFailsTheTestCleanly) {
+    StoreSummary(kNumber);
+    const Rows before = SummaryTexts(kNumber);
+    testing::TestPartResultArray failures;
+    {
+        testing::ScopedFakeTestPartResultReporter intercept(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        ui::TestDriver script;
+        script.ExpectMessageBox("提示", "项目验收总结导出完成！");
+        script.AnswerMessageBox(IDYES);
+        SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnExport({kNumber});
+        EXPECT_FALSE(SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport());
+    }
+    // Two unexpected folder choosers, two unused answers; both commands went as cancelled.
+    ASSERT_EQ(failures.size(), 4);
+    for (int i = 0; i < failures.size(); ++i) EXPECT_TRUE(failures.GetTestPartResult(i).nonfatally_failed());
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("unexpected folder chooser"), std::string::npos);
+    EXPECT_TRUE(sys::ListFiles(files.Path(), "").empty());
+    EXPECT_EQ(SummaryTexts(kNumber), before);
+}
+
 TEST_F(SummaryBundleTest, ExportingTheSameProjectAgainReplacesTheBundle) {
     StoreSummary(kNumber, "第一次");
     const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
@@ -169,6 +202,27 @@ TEST_F(SummaryBundleTest, FundOfficeWithoutASaveFolderCannotPlaceTheAttachment) 
     SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport();
     EXPECT_EQ(SummaryTexts(kNumber).size(), 1u);
     EXPECT_EQ(Achievements(kNumber).size(), 1u);
+}
+
+// A bundle whose write the database refuses is named in the report, and the
+// fund office's attachment file is written only once the record is stored.
+TEST_F(SummaryBundleTest, RefusedWriteIsNamedAndLeavesNoAttachmentFile) {
+    StoreSummary(kNumber);
+    const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
+    Exec("delete from corvane_itemcheckaccept");
+    Exec("create trigger refuse before insert on corvane_itemcheckaccept begin select raise(abort, 'refused'); end");
+    SetRole(2);
+    COptions options;
+    options.SetAcceptDir(files.File("验收") + "\\");
+    options.Save();
+
+    driver.AnswerFolder(folder);
+    driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下文件写入数据库失败，未导入：\r\n") + kNumber +
+                                        ".prosum");
+    EXPECT_TRUE(SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport());
+    EXPECT_TRUE(SummaryTexts(kNumber).empty());
+    EXPECT_FALSE(sys::FileExists(
+        files.File(std::string("验收/9140A01/重点项目/") + kNumber + "/所有文件/报告.pdf")));
 }
 
 TEST_F(SummaryBundleTest, DeclinedOverwriteAndEmptyFolderImportNothing) {

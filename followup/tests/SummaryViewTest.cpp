@@ -5,6 +5,7 @@
 #include "SummaryViewTestSupport.h"
 
 #include "application/DlgSelectProject.h"
+#include "platform/ui/Edit.h"
 
 using namespace summarytest;
 
@@ -199,6 +200,21 @@ TEST_F(SummaryViewTest, ARefusedWriteLeavesTheDocumentAndItsAchievements) {
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(Query("select SJWCR from corvane_itemcheckaccept"), (Rows{{"王五"}}));
     EXPECT_EQ(Achievements(kNumber), (Rows{{"原有成果", "论文", "2010-05", "备注"}}));
+}
+
+// The contributors' box holds its column's length; a value still too long
+// (set by the program) is named when the save fails.
+TEST_F(SummaryViewTest, AnOverLongContributorsTextIsNamed) {
+    StoreSummary(kAccept, kNumber, "甲", "正文");
+    CDlgProSum& view = OpenAcceptance();
+    ClickRow(view.List(), 0);
+    CSummaryAttachPage& attach = view.Edit().TextPage().Attach();
+    EXPECT_EQ(attach.Item<ui::Edit>(CSummaryAttachPage::IDC_SJWCR)->GetLimitChars(), 255);
+    attach.SetDlgItemText(CSummaryAttachPage::IDC_SJWCR, std::string(256, 'w'));
+    driver.ExpectMessageBox("提示", "“主要完成人”不能超过255个字符。\r\n保存失败！");
+    view.Edit().Click(CSummaryEditPage::IDC_BTN_SAVE);
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select SJWCR from corvane_itemcheckaccept"), (Rows{{"王五"}}));
 }
 
 TEST_F(SummaryViewTest, AProgressReportSavesItsRowAndLeavesTheAchievements) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "foundation/VariantConvert.h"
 #include "platform/text/DateTime.h"
 
@@ -39,6 +41,40 @@ TEST(VariantToInt, FollowsTheValueTypeTable) {
         {Variant::Bytes({1, 2}), 0},
     };
     for (const IntCase& c : cases) EXPECT_EQ(VariantToInt(c.value), c.expected) << "type " << c.value.Type();
+}
+
+TEST(VariantToInt, ValuesBeyondThe32BitRangeAreHeldAtItsLimits) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const IntCase cases[] = {
+        {Variant::R8(kNaN), 0},
+        {Variant::R8(kInf), kMax},
+        {Variant::R8(-kInf), kMin},
+        {Variant::R8(1e300), kMax},
+        {Variant::R8(-1e300), kMin},
+        {Variant::R8(2147483647.4), kMax},
+        {Variant::R8(2147483647.5), kMax},  // rounds to 2^31
+        {Variant::R8(-2147483648.4), -2147483647},  // adding 0.5 truncates toward zero
+        {Variant::R8(-2147483649.0), kMin},
+        {Variant::R4(3e38f), kMax},
+        {Variant::Decimal(kNaN), 0},
+        {Variant::Decimal(1e300), kMax},
+        {Variant::Decimal(-1e300), kMin},
+        {Variant::Decimal(2147483647.5), kMax},  // half to even gives 2^31
+        {Variant::Decimal(-2147483648.5), kMin},
+        {Variant::Currency(std::numeric_limits<std::int64_t>::max()), kMax},
+        {Variant::Currency(std::numeric_limits<std::int64_t>::min()), kMin},
+        {Variant::Text("3000000000"), kMax},
+        {Variant::Text("-3000000000"), kMin},
+        {Variant::Text("99999999999999999999999"), kMax},
+        {Variant::Text("2147483647"), kMax},
+        {Variant::Text("-2147483648"), kMin},
+    };
+    for (const IntCase& c : cases) {
+        EXPECT_EQ(VariantToInt(c.value), c.expected) << "type " << c.value.Type() << " " << VariantToText(c.value);
+    }
 }
 
 struct TextCase {

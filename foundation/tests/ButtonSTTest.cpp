@@ -3,7 +3,9 @@
 // from the pixels of an off-screen image).
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QToolTip>
 
 #include "foundation/ButtonST.h"
 #include "platform/ui/App.h"
@@ -279,3 +281,66 @@ TEST(ButtonSTTest, PaintsThroughItsWindowAndADisabledButtonPassesTheFocusOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two owner-drawn push buttons, the second the template's default, and an edit.
+class CDlgTwoButtons : public Dialog {
+public:
+    CDlgTwoButtons()
+        : Dialog({700, "默认按钮", {0, 0, 160, 60}, {
+                      {Kind::Edit, 701, "", {8, 8, 60, 12}, WS_TABSTOP},
+                      {Kind::PushButton, 702, "甲", {8, 30, 50, 14}, WS_TABSTOP},
+                      {Kind::DefPushButton, 703, "乙", {70, 30, 50, 14}, WS_TABSTOP},
+                  }}) {}
+    CButtonST first, second;
+
+protected:
+    void DoDataExchange(DataExchange& dx) override {
+        dx.Control(702, first);
+        dx.Control(703, second);
+    }
+};
+
+}  // namespace
+
+TEST(ButtonSTDefault, TheDefaultLookFollowsTheFocusAndTheDialogsDefault) {
+    CDlgTwoButtons dlg;
+    ASSERT_TRUE(dlg.Create());
+    dlg.ShowWindow(SW_SHOW);
+    dlg.UpdateData(FALSE);
+    EXPECT_FALSE(dlg.first.IsDefaultButton());
+    EXPECT_TRUE(dlg.second.IsDefaultButton());
+
+    dlg.first.SetFocus();
+    PumpMessages();
+    EXPECT_TRUE(dlg.first.IsDefaultButton());  // a focused push button looks default
+    EXPECT_FALSE(dlg.second.IsDefaultButton());
+    dlg.GetDlgItem(701)->SetFocus();
+    PumpMessages();
+    EXPECT_FALSE(dlg.first.IsDefaultButton());  // back to the dialog's default
+    EXPECT_TRUE(dlg.second.IsDefaultButton());
+
+    dlg.SetDefID(702);
+    EXPECT_TRUE(dlg.first.IsDefaultButton());
+    EXPECT_FALSE(dlg.second.IsDefaultButton());
+    EXPECT_EQ(dlg.first.GetStyle() & BS_TYPEMASK, DWORD(BS_OWNERDRAW));  // still drawn by the button
+}
+
+TEST(ButtonSTTooltip, LongTipsWrapAtFourHundredPixelsAndShortOnesStay) {
+    EXPECT_EQ(CButtonST::WrapTooltip("保存"), "保存");
+    EXPECT_EQ(CButtonST::WrapTooltip(""), "");
+    const QFontMetrics metrics(QToolTip::font());
+    std::string chinese;
+    for (int i = 0; i < 120; ++i) chinese += "项";
+    std::string words;
+    for (int i = 0; i < 60; ++i) words += "export ";
+    for (const std::string& text : {chinese, words}) {
+        const std::string wrapped = CButtonST::WrapTooltip(text);
+        const QStringList lines = QString::fromStdString(wrapped).split('\n');
+        EXPECT_GT(lines.size(), 1);
+        for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), CButtonST::kTooltipMaxWidth);
+        QString joined = lines.join(text == words ? " " : "");
+        EXPECT_EQ(joined.trimmed().toStdString(), text == words ? std::string(words.begin(), words.end() - 1) : text);
+    }
+}

@@ -199,4 +199,16 @@ TEST_F(AspectEditorTest, WithoutTheDatabaseTheStoredUnitsAreNotDropped) {
     EXPECT_EQ(topictest::ReadText(topicFile), before);
 }
 
+// A direction that left the document while its editor was open is added
+// again by OK (the five-year editor refuses instead).
+TEST_F(AspectEditorTest, ModifyingADirectionGoneFromTheDocumentAddsItAgain) {
+    WriteTopic("<选题范围><fund9140A0101 专题名称=\"材料\"><fund9140A010101 研究方向名称=\"复合\" 是否重点研究方向=\"1\"/>"
+               "</fund9140A0101></选题范围>");
+    EXPECT_EQ(Run(A::kModify, "01", [&](A& dlg) {
+        WriteTopic("<选题范围><fund9140A0101 专题名称=\"材料\"/></选题范围>");
+        dlg.Click(IDOK);
+    }, "9140A01"), IDOK);
+    EXPECT_EQ(Outline(), "选题范围(fund9140A0101[材料](fund9140A010101[名][1]))");
+}
+
 }  // namespace

@@ -66,6 +66,22 @@ TEST_F(Bundle, ExportWritesThreeRecordsetPartsAndTheSpecialtyGroupFile) {
     EXPECT_FALSE(sys::FileExists(GuideBundle::ScratchFile(0)));
 }
 
+TEST_F(Bundle, FundNumbersWithPathSeparatorsStayInTheExportFolder) {
+    const std::string fund = "../../x";
+    const auto files = guidetest::WriteGuideFiles(out.File("seed"), "9140A02", {}, "无专题");
+    ASSERT_TRUE(guidestore::StoreGuide(connection, fund, "越界", "2008", files, false));
+    Exec("insert into corvane_specgroup (JJBH, ZYZMC) values ('" + fund + "', '第一组')");
+    const std::string folder = sys::JoinPath(out.File("a"), "b");
+    ASSERT_TRUE(sys::MakeDirs(folder));
+    ASSERT_TRUE(GuideBundle::Export(connection, fund, "2008", folder, kToday));
+
+    const std::string name = GuideBundle::FileName(fund, "2008", kToday);
+    EXPECT_EQ(name.find('/'), std::string::npos);
+    EXPECT_TRUE(sys::FileExists(sys::JoinPath(folder, name)));
+    EXPECT_EQ(sys::ListFiles(folder, "sif").size(), 1u);
+    for (const std::string& outside : {out.Path(), out.File("a")}) EXPECT_TRUE(sys::ListFiles(outside, "").empty()) << outside;
+}
+
 TEST_F(Bundle, GuideWithoutSubjectsTravelsWithEmptyParts) {
     const auto files = guidetest::WriteGuideFiles(out.File("seed"), "9140A02", {}, "无专题");
     ASSERT_TRUE(guidestore::StoreGuide(connection, "9140A02", "无专题", "2008", files, false));
@@ -95,6 +111,22 @@ TEST_F(Bundle, RoundTripKeepsRowsAndRichTexts) {
     ASSERT_TRUE(guidestore::ReadBlob(rs, "XTFW", topic));
     EXPECT_EQ(gs, guidetest::Rtf("指南一 0"));
     EXPECT_NE(topic.find("fund9140A0101"), std::string::npos);
+}
+
+TEST_F(Bundle, RoundTripKeepsNullRichTextsNullAndEmptyOnesEmpty) {
+    guidetest::StoreSimpleGuide("9140A01", "指南一", "2007");
+    Exec("update corvane_yearfundguide set GNWYJQK = NULL, YJNR_YEAR = X''");
+    Exec("update corvane_year_studysubject set YJMD = NULL");
+    const std::string nulls = "select g.GNWYJQK is null, length(g.YJNR_YEAR), g.GS is null, s.YJMD is null "
+                              "from corvane_yearfundguide g, corvane_year_studysubject s";
+    const Rows before = Query(nulls);
+    ASSERT_EQ(before, (Rows{{"1", "0", "0", "1"}}));
+    ASSERT_TRUE(Export("9140A01", "2007"));
+    Exec("delete from corvane_yearfundguide");
+    Exec("delete from corvane_year_studysubject");
+    Exec("delete from corvane_year_studyaspect");
+    EXPECT_EQ(GuideBundle::Import(connection, BundlePath("9140A01", "2007"), 1), GuideBundle::ImportResult::Imported);
+    EXPECT_EQ(Query(nulls), before);
 }
 
 TEST_F(Bundle, OverwriteReplacesSubjectsAndDirectionsInsteadOfAddingThem) {
@@ -199,6 +231,17 @@ TEST_F(Bundle, ImportCommandNamesUnreadableFilesAndSkipsFiveYearBundles) {
     testsupport::TempFolder bundles;
     sys::WriteFileAtomic(bundles.File("five.fund"), LengthPrefixedContainer::Pack('0', {"a", "b", "c"}));
     sys::WriteFileAtomic(bundles.File("broken.fund"), std::string("1\x10\x00\x00\x00short", 10));
+    CDlgOneGuide& view = OpenView("2006-2010");
+    driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dlg) { dlg.Click(IDOK); });
+    driver.AnswerFolder(bundles.Path());
+    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n另有1个文件不是有效的指南文件，未导入。");
+    view.OnBtnImport();
+    EXPECT_TRUE(Guides().empty());
+}
+
+TEST_F(Bundle, ImportCommandCountsAnEmptyFileWithTheUnreadableOnes) {
+    testsupport::TempFolder bundles;
+    sys::WriteFileAtomic(bundles.File("empty.fund"), "");
     CDlgOneGuide& view = OpenView("2006-2010");
     driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dlg) { dlg.Click(IDOK); });
     driver.AnswerFolder(bundles.Path());

@@ -221,4 +221,30 @@ TEST_F(TopicTree, ModifyRewritesADirectionWithItsUnitsAndRefusesAUnitItem) {
     EXPECT_NE(Find(tree.Tree(), "U2"), nullptr);
 }
 
+// The five-year editor refuses to change a direction that left the document
+// while it was open; the annual one adds it again.
+TEST_F(TopicTree, ModifyingADirectionGoneFromTheDocumentWritesNothing) {
+    fiveyear::CDlgStudySubjectTree& tree = NewGuide("9140C01");
+    AddTopicByEditor(tree, "01", "专题");
+    FillDirection("01", "方向", {{"U1", "甲单位"}});
+    AddDirectionTo(tree, "9140C0101");
+
+    tree.Tree().SelectItem(Find(tree.Tree(), "9140C010101"));
+    driver.OnModal<CDlgStudyAspect>([&tree](CDlgStudyAspect& dlg) {
+        TopicScopeDocument document;
+        ASSERT_TRUE(document.Load(tree.m_strTopicFile) && document.RemoveAspect("9140C0101", "9140C010101") &&
+                    document.Save());
+        dlg.Click(IDOK);
+        EXPECT_TRUE(dlg.IsRunningModal());
+        dlg.Click(IDCANCEL);
+    });
+    driver.AnswerMessageBox();
+    tree.Click(fiveyear::CDlgStudySubjectTree::IDC_MODIFY);
+    ASSERT_FALSE(driver.MessageBoxes().empty());
+    EXPECT_NE(driver.MessageBoxes().back().text.find("选题范围文件读写失败"), std::string::npos);
+    const std::vector<TopicSubject> topics = Topics(tree);
+    ASSERT_EQ(topics.size(), 1u);
+    EXPECT_TRUE(topics[0].aspects.empty());
+}
+
 }  // namespace

@@ -90,6 +90,20 @@ TEST_F(FiveGuideBundleTest, RoundTripBringsBackEveryRowAndItsRichTexts) {
     EXPECT_EQ(Blob("select * from corvane_five_studysubject", "YJMD"), Rtf("purpose of 9140A0101"));
 }
 
+TEST_F(FiveGuideBundleTest, RoundTripKeepsNullRichTextsNullAndEmptyOnesEmpty) {
+    SeedGuide();
+    Exec("update corvane_fivefundguide set GNWYJQK = NULL, XYFX = X''");
+    Exec("update corvane_five_studysubject set YJMD = NULL");
+    const std::string nulls = "select g.GNWYJQK is null, length(g.XYFX), g.ZMB is null, s.YJMD is null "
+                              "from corvane_fivefundguide g, corvane_five_studysubject s";
+    const Rows before = Query(nulls);
+    ASSERT_EQ(before, (Rows{{"1", "0", "0", "1"}}));
+    const std::string path = Export();
+    ClearTables();
+    EXPECT_EQ(Import(path, 0), FiveGuideBundle::ImportResult::Imported);
+    EXPECT_EQ(Query(nulls), before);
+}
+
 TEST_F(FiveGuideBundleTest, PolicyDecidesAboutAStoredGuideAndAnOverwriteKeepsNoOldTopics) {
     SeedGuide("寄来的");
     const std::string path = Export();

@@ -107,7 +107,8 @@ INSERT INTO CORVANE_RESULTCHANGE_XMFZRZC (CODE, NAME) VALUES
     ('04', '初级');
 
 -- Initial login users, one per role (0 guide management, 1 applicant unit,
--- 2 fund office). The administrator changes these passwords after installing.
+-- 2 fund office). The build stores each password as a salted hash before the
+-- database is installed; the administrator changes them after installing.
 INSERT INTO CORVANE_USERS (YHM, YHMM, JS) VALUES
     ('zngl', 'zngl2024', 0),
     ('sbdw', 'sbdw2024', 1),

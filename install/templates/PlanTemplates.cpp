@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "install/templates/SheetPrint.h"
 #include "install/templates/WordXml.h"
 #include "platform/office/Excel.h"
 #include "platform/office/Word.h"
@@ -19,8 +20,7 @@ bool PlanList(const std::string& path, int paperSize, std::string& error) {
     excel::Workbook book = excel->Workbooks().Add();
     excel::Worksheet sheet = book.Sheets().Item(1);
     sheet.SetName("打印报表");
-    sheet.PageSetup().SetOrientation(excel::xlLandscape);
-    sheet.PageSetup().SetPaperSize(paperSize);
+    SetReportPrint(sheet, paperSize, "$3:$3");
 
     const struct {
         const char* heading;  // nullptr: written by the program
@@ -28,8 +28,10 @@ bool PlanList(const std::string& path, int paperSize, std::string& error) {
     } columns[] = {{"", 2},        {"序号", 6},        {"项目编号", 24},   {"项目名称", 30},
                    {"起止年限/进度要求", 16}, {"负责人", 9}, {"承担单位", 26}, {"批复经费", 11},
                    {nullptr, 11},  {nullptr, 11},      {"备注", 26}};
+    std::vector<double> widths;
+    for (const auto& column : columns) widths.push_back(column.width);
+    SetColumnWidths(sheet, WidthsForPaper(widths, paperSize, {2}));  // the project number shows whole
     for (int i = 0; i < 11; ++i) {
-        sheet.Cells().Item(1, i + 1).SetColumnWidth(columns[i].width);
         if (i == 0) continue;
         excel::Range cell = sheet.Cells().Item(3, i + 1);
         if (columns[i].heading) cell.SetValue(columns[i].heading);
@@ -75,15 +77,19 @@ bool PlanDraft(const std::string& path, word::PaperSize paper, std::string& erro
     const Look value{"宋体", 10.5, false, "left"};
     auto L = [&](const char* text, int span = 1) { return CellSpec{text, span, label}; };
     auto V = [&] { return CellSpec{"", 1, value}; };
-    const std::vector<int> widths = {1100, 1000, 1500, 900, 700, 800, 600, 600, 600, 506};
+    // A landscape page: the number (twenty characters) and the amounts stay
+    // on one line, the texts share the rest of the width.
+    const std::vector<int> widths = SpanWidths(word::TextWidthTwips(paper, true),
+                                               {{2700, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6},
+                                                {1150, 0}, {1150, 0}, {1150, 0}, {0, 1}});
     std::vector<RowSpec> rows = {
         {L("项目计划", 6), L("经费安排（万元）及备注", 4)},
         {L("项目编号"), L("项目名称"), L("研究目标与内容"), L("完成形式"), L("进度要求"), L("承担单位"),
          L("批复经费"), {"", 1, label}, {"", 1, label}, L("备注")},
         {V(), V(), V(), V(), V(), V(), V(), V(), V(), V()},
     };
-    std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400) + Paragraph();
-    return word::WriteDocx(path, xml, EmptyFooter(), error, paper);
+    std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400, 2) + Paragraph();
+    return word::WriteDocx(path, xml, EmptyFooter(), error, paper, true);
 }
 
 }  // namespace

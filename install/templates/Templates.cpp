@@ -1,6 +1,7 @@
 #include "install/templates/Templates.h"
 
 #include "install/templates/PlanTemplates.h"
+#include "install/templates/SheetPrint.h"
 #include "install/templates/WordXml.h"
 #include "platform/office/Excel.h"
 #include "platform/office/Office.h"
@@ -27,14 +28,14 @@ struct Column {
     double width;
 };
 
-// A sheet "Sheet1", landscape A4, with column widths and (when headings are
-// given) a bordered bold heading row.
-bool MakeSheet(const std::string& path, const std::vector<Column>& columns, bool headings, std::string& error) {
+// A sheet "Sheet1" printed on landscape A4 with `titleRows` repeated, with
+// column widths and (when headings are given) a bordered bold heading row.
+bool MakeSheet(const std::string& path, const std::vector<Column>& columns, bool headings, const std::string& titleRows,
+               std::string& error) {
     auto excel = excel::Application::Create();
     excel::Workbook book = excel->Workbooks().Add();
     excel::Worksheet sheet = book.Sheets().Item(1);
-    sheet.PageSetup().SetOrientation(excel::xlLandscape);
-    sheet.PageSetup().SetPaperSize(excel::xlPaperA4);
+    SetReportPrint(sheet, excel::xlPaperA4, titleRows);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         excel::Range cell = sheet.Cells().Item(1, static_cast<int>(i + 1));
         cell.SetColumnWidth(columns[i].width);
@@ -60,31 +61,39 @@ bool LabFundTable(const std::string& path, std::string& error) {
     return MakeSheet(path,
                      {{"序号", 6}, {"实验室代码", 12}, {"实验室名称", 36}, {"批复经费(万元)", 14}, {"批复项目数", 12},
                       {"重点项目数", 12}, {"重点项目经费(万元)", 16}},
-                     true, error);
+                     true, "$1:$1", error);
 }
 
 bool ExpertTable(const std::string& path, std::string& error) {
     return MakeSheet(path,
                      {{nullptr, 10}, {nullptr, 8}, {nullptr, 5}, {nullptr, 5}, {nullptr, 10}, {nullptr, 14},
                       {nullptr, 20}, {nullptr, 22}, {nullptr, 9}, {nullptr, 13}, {nullptr, 13}, {nullptr, 9}},
-                     false, error);
+                     false, "$2:$2", error);  // each group: a title row, then its headings
 }
 
 bool UnitTable(const std::string& path, std::string& error) {
-    std::vector<Column> columns = {{nullptr, 9},  {nullptr, 24}, {nullptr, 12}, {nullptr, 14}, {nullptr, 14},
-                                   {nullptr, 9},  {nullptr, 24}, {nullptr, 7},  {nullptr, 7},  {nullptr, 9},
+    // A unit's name and address hold up to twenty Chinese characters: they
+    // fit on one line; "科研管理部门名称" too.
+    std::vector<Column> columns = {{nullptr, 9},  {nullptr, 40}, {nullptr, 12}, {nullptr, 14}, {nullptr, 17},
+                                   {nullptr, 9},  {nullptr, 34}, {nullptr, 7},  {nullptr, 7},  {nullptr, 9},
                                    {nullptr, 13}, {nullptr, 13}, {nullptr, 18}, {nullptr, 18}, {nullptr, 20},
                                    {nullptr, 12}};
-    return MakeSheet(path, columns, false, error);
+    return MakeSheet(path, columns, false, "$1:$2", error);  // the title and the headings
 }
 
-// The table of chosen applications: the program writes the heading row,
-// the project rows and the total itself.
+// The table the lists of chosen projects are written on: the program writes
+// the heading row, the rows and the total itself. Two shapes share it: the
+// ten-column project lists (guide code or name, number, name, category, ...)
+// and the 43-column information table on the transfer of results, so the
+// first ten widths suit both and the rest are the information table's.
 bool ApplicationTable(const std::string& path, std::string& error) {
-    return MakeSheet(path,
-                     {{nullptr, 6}, {nullptr, 13}, {nullptr, 24}, {nullptr, 30}, {nullptr, 24}, {nullptr, 18},
-                      {nullptr, 10}, {nullptr, 12}, {nullptr, 14}, {nullptr, 10}},
-                     false, error);
+    std::vector<Column> columns;
+    for (double width : {6, 22, 24, 26, 20, 16, 14, 14, 14, 14,          // A-J: both shapes
+                         20, 12, 20, 12, 10, 20, 20, 20, 12, 10,         // K-T: plans the results went into
+                         24, 10, 16, 16, 16, 8, 10, 10, 10, 10, 10,      // U-AE: research directions, staff
+                         10, 10, 12, 12, 12, 10, 10, 10, 10, 10, 12, 12})  // AF-AQ: management
+        columns.push_back({nullptr, width});
+    return MakeSheet(path, columns, false, "$1:$1", error);
 }
 
 // ---------------------------------------------------------------- Word
@@ -252,16 +261,17 @@ bool UnitTransferReport(const std::string& path, std::string& error) {
         values("填报数据", seven),
         {L("单位名称"), V(), L("所在部门"), V(), L("联系人姓名"), V(), L("联系电话（办公电话、移动电话）"), V()},
     };
-    std::vector<int> grid(8, 1015);
-    grid.front() = kTextWidth - 1015 * 7;
+    // Eight columns of long captions: a landscape page, equal columns.
+    const int width = word::TextWidthTwips(word::PaperSize::A4, true);
+    const std::vector<int> grid = SpanWidths(width, std::vector<GridColumn>(8, {0, 1}));
     std::string xml = Paragraph("基金项目成果转化情况表（单位）", {"黑体", 18, false, "center"}) +
-                      Table({kTextWidth},
+                      Table({width},
                             {{{"填表说明：各承研单位针对本单位承担预研公用技术/国防科技重点实验室/支撑技术基金项目的成果"
                                "转化情况录入相关信息，每一类基金对应的基本信息表格由计算机自动生成、打印，填写单位和"
                                "联系人信息并加盖单位公章，否则视为无效表格",
                                1, {"仿宋_GB2312", 10.5, false, "left"}}}}) +
                       Paragraph() + Table(grid, rows, 480) + Paragraph();
-    return WriteWord(path, xml, PageNumberFooter(), error);
+    return word::WriteDocx(path, xml, PageNumberFooter(), error, word::PaperSize::A4, true);
 }
 
 // The information table a project group fills in about the transfer of its
@@ -338,17 +348,16 @@ bool ResultChangeTable(const std::string& path, std::string& error) {
 
 // A landscape A4 sheet of the fund-office list reports, named as the writer
 // looks it up, with column widths only: the reports write their fund blocks
-// from row 1.
+// from row 1, each a title row and its caption rows; the first block's
+// captions (`titleRows`) head every page.
 bool FundReportSheet(const std::string& path, const std::string& sheetName, const std::vector<double>& widths,
-                     std::string& error) {
+                     const std::string& titleRows, std::string& error) {
     auto excel = excel::Application::Create();
     excel::Workbook book = excel->Workbooks().Add();
     excel::Worksheet sheet = book.Sheets().Item(1);
     sheet.SetName(sheetName);
-    sheet.PageSetup().SetOrientation(excel::xlLandscape);
-    sheet.PageSetup().SetPaperSize(excel::xlPaperA4);
-    for (std::size_t i = 0; i < widths.size(); ++i)
-        sheet.Cells().Item(1, static_cast<int>(i + 1)).SetColumnWidth(widths[i]);
+    SetReportPrint(sheet, excel::xlPaperA4, titleRows);
+    SetColumnWidths(sheet, widths);
     if (!book.SaveAs(path)) {
         error = book.LastError();
         return false;
@@ -357,19 +366,20 @@ bool FundReportSheet(const std::string& path, const std::string& sheetName, cons
 }
 
 bool ApplicationListReport(const std::string& path, std::string& error) {
-    return FundReportSheet(path, "Sheet1", {6, 22, 30, 18, 24, 9, 6, 6, 10, 12, 24}, error);
+    return FundReportSheet(path, "Sheet1", {6, 22, 30, 18, 24, 9, 6, 6, 10, 12, 24}, "$2:$2", error);
 }
 
 bool LabReviewReport(const std::string& path, std::string& error) {
-    return FundReportSheet(path, "Sheet1", {6, 22, 30, 18, 24, 9, 6, 6, 10, 12, 16}, error);
+    return FundReportSheet(path, "Sheet1", {6, 22, 30, 18, 24, 9, 6, 6, 10, 12, 16}, "$2:$2", error);
 }
 
 bool ProjectReviewReport(const std::string& path, std::string& error) {
-    return FundReportSheet(path, "Sheet1", {6, 22, 28, 18, 22, 9, 6, 6, 10, 12, 8, 9, 8, 9, 8, 9, 12}, error);
+    return FundReportSheet(path, "Sheet1", {6, 22, 28, 18, 22, 9, 6, 6, 10, 12, 8, 9, 8, 9, 8, 9, 12}, "$2:$3",
+                           error);
 }
 
 bool ExpertOpinionReport(const std::string& path, std::string& error) {
-    return FundReportSheet(path, "打印报表", {6, 22, 28, 22, 9, 6, 6, 10, 10, 10, 8, 10, 30}, error);
+    return FundReportSheet(path, "打印报表", {6, 22, 28, 22, 9, 6, 6, 10, 10, 10, 8, 10, 30}, "$2:$2", error);
 }
 
 // Rows 1 and 2 hold the title and the column headings; the laboratories
@@ -378,8 +388,7 @@ bool LabApplicationStatistics(const std::string& path, std::string& error) {
     auto excel = excel::Application::Create();
     excel::Workbook book = excel->Workbooks().Add();
     excel::Worksheet sheet = book.Sheets().Item(1);
-    sheet.PageSetup().SetOrientation(excel::xlLandscape);
-    sheet.PageSetup().SetPaperSize(excel::xlPaperA4);
+    SetReportPrint(sheet, excel::xlPaperA4, "$1:$2");
     excel::Range title = sheet.Range("A1", "I1");
     title.Merge(false);
     title.SetValue("重点实验室基金项目上报统计表");
@@ -418,14 +427,17 @@ bool AchievementCompilation(const std::string& path, std::string& error) {
 // The plan draft of one project: a title row, eight headings, then the
 // eight empty cells (the tenth to the seventeenth) that the draft fills.
 bool ProjectPlanDraft(const std::string& path, std::string& error) {
-    const std::vector<int> widths = {1100, 1100, 1300, 1100, 1000, 900, 800, 1006};
+    // Landscape A4: the number and the amount on one line, the texts share the rest.
+    const std::vector<int> widths = SpanWidths(word::TextWidthTwips(word::PaperSize::A4, true),
+                                               {{2700, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6}, {1300, 0},
+                                                {0, 1}});
     RowSpec headings;
     for (const char* heading : {"项目编号", "项目名称", "研究目标与内容", "完成形式", "进度要求", "承担单位",
                                 "总经费（万元）", "备注"})
         headings.push_back({heading, 1, kLabel});
-    const std::string xml = Table(widths, {{{"项目计划草案", 8, kHeading}}, headings, RowSpec(8, {"", 1, kValue})}) +
+    const std::string xml = Table(widths, {{{"项目计划草案", 8, kHeading}}, headings, RowSpec(8, {"", 1, kValue})}, 0, 2) +
                             Paragraph();
-    return WriteWord(path, xml, PageNumberFooter(), error);
+    return word::WriteDocx(path, xml, PageNumberFooter(), error, word::PaperSize::A4, true);
 }
 
 // The acceptance-summary report: a cover of fifteen paragraphs, then the

@@ -1,5 +1,6 @@
 #include "install/templates/WordXml.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/office/Xml.h"
@@ -42,7 +43,8 @@ std::string Paragraph(const std::string& text, const Look& look) {
 
 std::string PageBreak() { return "<w:p><w:r><w:br w:type=\"page\"/></w:r></w:p>"; }
 
-std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips) {
+std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips,
+                  int headerRows) {
     int total = 0;
     for (int w : widths) total += w;
     std::string out = "<w:tbl><w:tblPr><w:tblW w:w=\"" + std::to_string(total) +
@@ -52,9 +54,16 @@ std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& ro
     out += "</w:tblBorders><w:tblLayout w:type=\"fixed\"/></w:tblPr><w:tblGrid>";
     for (int w : widths) out += "<w:gridCol w:w=\"" + std::to_string(w) + "\"/>";
     out += "</w:tblGrid>";
-    for (const RowSpec& row : rows) {
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const RowSpec& row = rows[r];
         out += "<w:tr>";
-        if (rowHeightTwips > 0) out += "<w:trPr><w:trHeight w:val=\"" + std::to_string(rowHeightTwips) + "\"/></w:trPr>";
+        const bool header = static_cast<int>(r) < headerRows;
+        if (rowHeightTwips > 0 || header) {
+            out += "<w:trPr>";
+            if (rowHeightTwips > 0) out += "<w:trHeight w:val=\"" + std::to_string(rowHeightTwips) + "\"/>";
+            if (header) out += "<w:tblHeader/>";
+            out += "</w:trPr>";
+        }
         std::size_t column = 0;
         for (const CellSpec& cell : row) {
             int width = 0;
@@ -66,6 +75,24 @@ std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& ro
         out += "</w:tr>";
     }
     return out + "</w:tbl>";
+}
+
+std::vector<int> SpanWidths(int textWidth, const std::vector<GridColumn>& columns) {
+    int fixed = 0;
+    double shares = 0;
+    for (const GridColumn& c : columns) {
+        fixed += c.fixedTwips;
+        shares += c.share;
+    }
+    const int left = std::max(0, textWidth - fixed);
+    std::vector<int> widths;
+    int used = 0;
+    for (const GridColumn& c : columns) {
+        widths.push_back(c.fixedTwips + (shares > 0 ? static_cast<int>(left * c.share / shares) : 0));
+        used += widths.back();
+    }
+    if (!widths.empty()) widths.back() += textWidth - used;  // the rounding goes to the last column
+    return widths;
 }
 
 }  // namespace templates

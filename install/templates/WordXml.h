@@ -27,7 +27,19 @@ struct CellSpec {
 };
 using RowSpec = std::vector<CellSpec>;
 
+// A grid column: a fixed part (what must fit on one line, such as a project
+// number or an amount) and a share of the width left over.
+struct GridColumn {
+    int fixedTwips;
+    double share;
+};
+// Column widths that span `textWidth` twips exactly.
+std::vector<int> SpanWidths(int textWidth, const std::vector<GridColumn>& columns);
+
 // A table with single borders; widths are the grid columns in twips.
-std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips = 0);
+// The first `headerRows` rows are repeated at the top of every page the
+// table runs onto.
+std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips = 0,
+                  int headerRows = 0);
 
 }  // namespace templates

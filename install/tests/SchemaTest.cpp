@@ -9,6 +9,7 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Password.h"
 #include "platform/ado/Rowset.h"
 #include "testsupport/InstalledFolder.h"
 
@@ -240,10 +241,12 @@ TEST_F(Schema, EachRoleHasAnInitialLogin) {
     };
     for (const Login& login : {Login{"zngl", "zngl2024", 0}, Login{"sbdw", "sbdw2024", 1}, Login{"jjb", "jjb2024", 2}}) {
         CAdoRecordSet rs;
-        Open(rs, project_,
-             std::string("select * from CORVANE_USERS where YHM = '") + login.user + "' and YHMM = '" +
-                 login.password + "'");
+        Open(rs, project_, std::string("select * from CORVANE_USERS where YHM = '") + login.user + "'");
         ASSERT_EQ(rs.GetRecordCount(), 1) << login.user;
+        std::string stored;
+        EXPECT_TRUE(rs.GetString("YHMM", stored));
+        EXPECT_TRUE(password::IsHash(stored)) << login.user;  // never the password itself
+        EXPECT_TRUE(password::Matches(stored, login.password)) << login.user;
         long role = -1;
         EXPECT_TRUE(rs.GetInt("JS", role));
         EXPECT_EQ(role, login.role) << login.user;

@@ -1,5 +1,6 @@
 // Calling the management library: loaded by name for each call, with the
 // code and the user name; a missing library or export is told apart.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include "main/ManagementCommands.h"
@@ -40,4 +41,22 @@ TEST_F(ManagementLibrary, LibraryDeletedWhileRunningIsMissedOnTheNextCall) {
     EXPECT_EQ(CallManagementDialog(1, "jjb"), ManagementCall::Called);
     ASSERT_TRUE(sys::RemoveFile(PathOf("libDunmere.so")));
     EXPECT_EQ(CallManagementDialog(1, "jjb"), ManagementCall::NotLoaded);
+}
+
+// The real library, not a stand-in: after each command nothing of it stays
+// loaded, so a deleted library is reported and no state carries over.
+TEST_F(ManagementLibrary, TheRealLibraryIsUnloadedAfterEachCommand) {
+    Install(REAL_DUNMERE);
+    const std::string path = PathOf("libDunmere.so");
+    auto resident = [&] {
+        void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+        if (handle) dlclose(handle);
+        return handle != nullptr;
+    };
+    EXPECT_EQ(CallManagementDialog(8, "jjb"), ManagementCall::Called);  // a code that opens no dialog
+    EXPECT_FALSE(resident());
+    EXPECT_EQ(CallManagementDialog(0, "jjb"), ManagementCall::Called);
+    EXPECT_FALSE(resident());
+    ASSERT_TRUE(sys::RemoveFile(path));
+    EXPECT_EQ(CallManagementDialog(8, "jjb"), ManagementCall::NotLoaded);
 }

@@ -6,6 +6,8 @@
 #include "ReportTestSupport.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
+#include "platform/office/Package.h"
+#include "testsupport/PrintedPages.h"
 #include "platform/text/Text.h"
 
 using namespace reporttest;
@@ -115,10 +117,10 @@ TEST_F(CGXB, TheDocumentHoldsEachTickedProjectFromTheTopOfTheList) {
     const std::string text = doc.Text();
     const std::string second = "名称002001\r项目类别及编号：重点项目 " + kA2 +
                                "\r项目负责人及所在单位：张三 单位\r主要研究人员：甲、乙\r验收情况：\r"
-                               "技术指标实现情况：\v\r完成情况简介：\v\r";
+                               "技术指标实现情况：\v\r完成情况简介：\r\r";
     const std::string first = "名称001001\r项目类别及编号：一般项目 " + kA1 +
                               "\r项目负责人及所在单位：张三 单位\r主要研究人员：甲、乙\r验收情况：优\r"
-                              "技术指标实现情况：\v指标全部达到\r完成情况简介：\v";
+                              "技术指标实现情况：\v指标全部达到\r完成情况简介：\r";
     EXPECT_EQ(text.find(second), 0u) << text;
     const std::size_t at = text.find(first);
     ASSERT_NE(at, std::string::npos) << text;
@@ -129,6 +131,43 @@ TEST_F(CGXB, TheDocumentHoldsEachTickedProjectFromTheTopOfTheList) {
     EXPECT_NE(rtf.find("\\fs21"), std::string::npos) << rtf;
     EXPECT_NE(rtf.find("\\fi410"), std::string::npos) << rtf;
     EXPECT_NE(rtf.find("\\'cb\\'ce\\'cc\\'e5"), std::string::npos) << rtf;  // 宋体 in GBK
+    // In the document the indent is on the summary's paragraph, not on its label's.
+    office::Package package;
+    std::string error;
+    ASSERT_TRUE(package.Load(opened.back(), error)) << error;
+    const std::string body = package.Part("word/document.xml");
+    auto paragraphOf = [&](const std::string& text) {
+        const std::size_t at = body.find(text, body.find("名称001001"));
+        if (at == std::string::npos) return std::string();
+        auto before = [&](const char* tag) { const std::size_t p = body.rfind(tag, at); return p == std::string::npos ? 0 : p; };
+        const std::size_t start = std::max(before("<w:p>"), before("<w:p "));
+        return body.substr(start, at - start);
+    };
+    EXPECT_NE(paragraphOf("完成良好").find("w:firstLine=\"410\""), std::string::npos) << body;
+    EXPECT_EQ(paragraphOf("完成情况简介").find("w:firstLine"), std::string::npos) << body;
+}
+
+// As printed: the label starts at the margin and the summary under it is
+// indented (leading blanks of the page's text lines).
+TEST_F(CGXB, PrintedSummaryIsIndentedAndItsLabelIsNot) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    Seed();
+    Run([&](CDlgCGXB& dlg) {
+        dlg.m_listFunds.SetCheck(1, TRUE);
+        dlg.Click(IDOK);
+    });
+    ASSERT_EQ(opened.size(), 1u);
+    const auto printed = testsupport::PrintedPages({opened.back()}, Folder());
+    ASSERT_FALSE(printed[0].empty());
+    auto indentOf = [&](const std::string& text) {
+        for (const std::string& line : text::Split(printed[0][0], "\n"))
+            if (line.find(text) != std::string::npos) return static_cast<long>(line.find_first_not_of(' '));
+        return -1L;
+    };
+    const long label = indentOf("完成情况简介"), summary = indentOf("完成良好");
+    ASSERT_GE(label, 0) << printed[0][0];
+    ASSERT_GE(summary, 0) << printed[0][0];
+    EXPECT_GT(summary, label) << printed[0][0];
 }
 
 TEST_F(CGXB, RefusalsKeepTheDialogOpen) {

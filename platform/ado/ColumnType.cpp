@@ -232,7 +232,7 @@ Variant ReadColumnValue(sqlite3_stmt* stmt, int index, ColumnKind kind) {
     case ColumnKind::Single: return Variant::R4(static_cast<float>(sqlite3_column_double(stmt, index)));
     case ColumnKind::Double: return Variant::R8(sqlite3_column_double(stmt, index));
     case ColumnKind::Currency:
-        return Variant::Currency(std::llround(sqlite3_column_double(stmt, index) * 10000.0));
+        return Variant::Currency(Variant::CurrencyUnits(sqlite3_column_double(stmt, index)));
     case ColumnKind::Bit: return Variant::Bool(sqlite3_column_int64(stmt, index) != 0);
     case ColumnKind::Date: {
         if (storage != SQLITE_TEXT) return Variant::Date(sqlite3_column_double(stmt, index));
@@ -308,7 +308,7 @@ bool ConvertForColumn(const Variant& value, ColumnKind kind, Variant& out) {
             return true;
         }
         if (!NumericValue(value, real)) return false;
-        out = Variant::Currency(std::llround(real * 10000.0));
+        out = Variant::Currency(Variant::CurrencyUnits(real));
         return true;
     case ColumnKind::Date:
         if (value.Type() == VT_BSTR) {

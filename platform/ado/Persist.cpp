@@ -22,6 +22,7 @@
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
+#include "platform/xmldom/Untrusted.h"
 
 namespace ado {
 namespace {
@@ -318,7 +319,7 @@ std::string ValueText(ValueKind kind, const Variant& v) {
         return ShortestText(v.ToDouble());
     case ValueKind::Currency:
         return CurrencyText(v.Type() == VT_CY ? v.IntBits()
-                                              : std::llround(v.ToDouble() * 10000.0));
+                                              : Variant::CurrencyUnits(v.ToDouble()));
     case ValueKind::Boolean:
         return IntegerOf(v) != 0 ? "True" : "False";
     case ValueKind::DateTime:
@@ -837,13 +838,6 @@ private:
     std::map<std::string, std::size_t> index_;
 };
 
-struct DocFree {
-    void operator()(xmlDoc* d) const { xmlFreeDoc(d); }
-};
-struct CtxtFree {
-    void operator()(xmlParserCtxt* c) const { xmlFreeParserCtxt(c); }
-};
-
 bool ReadDocument(const xmlDoc* doc, RowsetData& out, std::string& error) {
     const xmlNode* root = xmlDocGetRootElement(doc);
     const xmlNode* schema = root && NameOf(root->name) == "xml" ? FirstChild(root, kSchemaNs, "Schema") : nullptr;
@@ -872,6 +866,22 @@ bool SaveRowsetXml(const RowsetData& data, const std::string& path, std::string&
     return true;
 }
 
+bool ParseRowsetXml(std::string_view bytes, RowsetData& out, std::string& error) {
+    // Saved recordsets never carry a document type; long binary values
+    // written as hex may exceed libxml2's default limit for one value.
+    xmldom::ParseFailure failure;
+    xmldom::XmlDocPtr doc = xmldom::ParseUntrusted(bytes, {.largeValues = true}, failure);
+    if (failure.documentType) {
+        error = "not a saved recordset (document type found)";
+        return false;
+    }
+    if (!doc) {
+        error = text::Format("not a valid XML file (line %d: %s)", failure.line, failure.message.c_str());
+        return false;
+    }
+    return ReadDocument(doc.get(), out, error);
+}
+
 bool LoadRowsetXml(const std::string& path, RowsetData& out, std::string& error) {
     const std::string native = sys::NativePath(path);
     auto fail = [&](const std::string& why) {
@@ -882,22 +892,8 @@ bool LoadRowsetXml(const std::string& path, RowsetData& out, std::string& error)
     std::string bytes;
     if (!sys::ReadFile(native, bytes)) return fail("cannot read the file");
     if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return fail("file too large");
-    // Saved recordsets never carry a document type; refusing one keeps entity
-    // definitions (and their expansion) out of the parser.
-    if (bytes.find("<!DOCTYPE") != std::string::npos) return fail("not a saved recordset (document type found)");
-
-    std::unique_ptr<xmlParserCtxt, CtxtFree> ctxt(xmlNewParserCtxt());
-    if (!ctxt) return fail("out of memory");
-    std::unique_ptr<xmlDoc, DocFree> doc(xmlCtxtReadMemory(
-        ctxt.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
-        XML_PARSE_NONET | XML_PARSE_HUGE | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
-    if (!doc || !ctxt->wellFormed) {
-        const xmlError* e = &ctxt->lastError;
-        std::string why = e->message ? text::Trim(e->message) : "not well-formed XML";
-        return fail(text::Format("not a valid XML file (line %d: %s)", e->line, why.c_str()));
-    }
     std::string why;
-    if (!ReadDocument(doc.get(), out, why)) return fail(why);
+    if (!ParseRowsetXml(bytes, out, why)) return fail(why);
     return true;
 }
 

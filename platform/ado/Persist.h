@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/ado/Rowset.h"
 
@@ -22,5 +23,7 @@ bool SaveRowsetXml(const RowsetData& data, const std::string& path, std::string&
 // A missing, damaged or foreign file gives false with the reason in `error`
 // and leaves `out` unchanged.
 bool LoadRowsetXml(const std::string& path, RowsetData& out, std::string& error);
+// As LoadRowsetXml, from the bytes of a file.
+bool ParseRowsetXml(std::string_view bytes, RowsetData& out, std::string& error);
 
 }  // namespace ado

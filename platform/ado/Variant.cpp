@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/text/Saturate.h"
+
 namespace ado {
 
 Variant Variant::Raw(VarType type, std::uint64_t bits) {
@@ -94,13 +96,17 @@ double Variant::ToDouble() const {
     }
 }
 
+std::int64_t Variant::CurrencyUnits(double amount) {
+    return text::SaturatingCast<std::int64_t>(std::round(amount * 10000.0));
+}
+
 std::int64_t Variant::ToInt64() const {
     switch (type_) {
     case VT_R4:
     case VT_R8:
     case VT_DATE:
     case VT_DECIMAL:
-        return std::isfinite(real_) ? static_cast<std::int64_t>(std::trunc(real_)) : 0;
+        return text::SaturatingCast<std::int64_t>(real_);
     case VT_CY:
         return int_ / 10000;
     case VT_I1:

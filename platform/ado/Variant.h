@@ -63,6 +63,9 @@ public:
     static Variant R4(float v);
     static Variant R8(double v);
     static Variant Currency(std::int64_t scaledBy10000);  // VT_CY: value * 10000
+    // An amount scaled by 10000, rounded half away from zero and held at
+    // the 64-bit limits (NaN gives 0): currency from a real.
+    static std::int64_t CurrencyUnits(double amount);
     static Variant Decimal(double v);
     static Variant Date(double oleDate);                  // VT_DATE: days since 1899-12-30
     static Variant Bool(bool v);                          // stored as VARIANT_TRUE / VARIANT_FALSE
@@ -87,7 +90,8 @@ public:
 
     // Numeric value of any numeric, boolean, date or currency variant; 0 for others.
     double ToDouble() const;
-    // Whole-number value truncated toward zero; 0 for non-numeric variants.
+    // Whole-number value truncated toward zero, held at the 64-bit limits
+    // beyond them (NaN gives 0); 0 for non-numeric variants.
     std::int64_t ToInt64() const;
 
     bool operator==(const Variant& other) const;

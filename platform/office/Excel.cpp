@@ -20,12 +20,16 @@ constexpr int kMaxColumns = 16384;
 // Formatting a range larger than this (a whole sheet) changes only the cells
 // that exist, instead of creating millions of empty ones.
 constexpr long long kMaxCreatedCells = 1000000;
-// Integers with more digits than this lose precision as numbers (account
-// numbers, identity numbers) and stay text.
+// Integers with more digits than this lose precision as numbers and stay text.
 constexpr int kMaxSignificantDigits = 15;
+// A whole part this long is a code (a telephone, account, project or
+// identity number), not an amount: it stays text, as it was written.
+constexpr std::size_t kMinCodeDigits = 11;
 
-// A canonical decimal: optional minus, no leading zeros, optional fraction.
-bool IsCanonicalNumber(std::string_view s) {
+// A canonical decimal: optional minus, no leading zeros, optional fraction,
+// a whole part shorter than a code. `decimals` receives the written digits
+// after the point.
+bool IsCanonicalNumber(std::string_view s, int& decimals) {
     std::size_t i = 0;
     if (i < s.size() && s[i] == '-') ++i;
     std::size_t intStart = i;
@@ -33,6 +37,7 @@ bool IsCanonicalNumber(std::string_view s) {
     std::size_t intDigits = i - intStart;
     if (intDigits == 0) return false;
     if (intDigits > 1 && s[intStart] == '0') return false;
+    if (intDigits >= kMinCodeDigits) return false;
     std::size_t fracDigits = 0;
     if (i < s.size() && s[i] == '.') {
         ++i;
@@ -44,6 +49,7 @@ bool IsCanonicalNumber(std::string_view s) {
     if (i != s.size()) return false;
     std::size_t significant = intDigits + fracDigits;
     if (s[intStart] == '0') significant -= 1;
+    decimals = static_cast<int>(fracDigits);
     return significant <= kMaxSignificantDigits;
 }
 
@@ -215,24 +221,35 @@ Range Range::Item(int row, int column) const {
 void Range::SetValue(std::string_view value) const {
     if (!sheet_) return;
     Cell model;
+    int decimals = 0;
     if (value.empty()) {
         model.kind = ValueKind::Empty;
     } else if (value[0] == '=' && value.size() > 1) {
         model.kind = ValueKind::Formula;
         model.text = std::string(value.substr(1));
-    } else if (IsCanonicalNumber(value)) {
+    } else if (IsCanonicalNumber(value, decimals)) {
         model.kind = ValueKind::Number;
         model.number = std::strtod(std::string(value).c_str(), nullptr);
     } else {
         model.kind = ValueKind::Text;
         model.text = std::string(value);
     }
+    BookData* book = BookOf(sheet_);
+    // The written decimals show through a number format ("12.50" stays
+    // 12.50); a format the template chose (thousands, percent) is kept.
+    const int format = model.kind == ValueKind::Number ? book->DecimalFormat(decimals) : 0;
     ForEachCell([&](int, int, Cell& cell) {
         cell.kind = model.kind;
         cell.number = model.number;
         cell.text = model.text;
+        if (model.kind != ValueKind::Number) return;
+        const int current = book->styles[static_cast<std::size_t>(cell.style)].numFmtId;
+        if (current == format || !book->IsPlainNumberFormat(current)) return;
+        CellStyle changed = book->styles[static_cast<std::size_t>(cell.style)];
+        changed.numFmtId = format;
+        cell.style = book->Intern(changed);
     });
-    BookOf(sheet_)->Touch();
+    book->Touch();
 }
 
 std::string Range::Value() const {
@@ -250,6 +267,12 @@ std::string Range::Value() const {
 ValueKind Range::Kind() const {
     const Cell* cell = sheet_ ? sheet_->Find(top_, left_) : nullptr;
     return cell ? cell->kind : ValueKind::Empty;
+}
+
+std::string Range::NumberFormat() const {
+    const Cell* cell = sheet_ ? sheet_->Find(top_, left_) : nullptr;
+    const int id = cell ? sheet_->book->styles[static_cast<std::size_t>(cell->style)].numFmtId : 0;
+    return sheet_ ? sheet_->book->NumberFormatCode(id) : std::string();
 }
 
 Font Range::Font() const { return excel::Font(*this); }
@@ -495,6 +518,188 @@ int PageSetup::PaperSize() const {
     auto it = sheet_->pageSetup.find("paperSize");
     return it == sheet_->pageSetup.end() ? 1 : std::atoi(it->second.c_str());
 }
+
+void PageSetup::SetFitToPages(int wide, int tall) const {
+    if (!sheet_ || wide < 0 || tall < 0) return;
+    sheet_->fitToPage = wide > 0;
+    if (wide > 0) {
+        sheet_->pageSetup["fitToWidth"] = std::to_string(wide);
+        sheet_->pageSetup["fitToHeight"] = std::to_string(tall);
+    } else {
+        sheet_->pageSetup.erase("fitToWidth");
+        sheet_->pageSetup.erase("fitToHeight");
+    }
+    sheet_->book->Touch();
+}
+
+namespace {
+
+// A fit attribute of the page setup; the file's default is 1.
+int FitAttribute(const SheetData& sheet, const char* name) {
+    if (!sheet.fitToPage) return 0;
+    auto it = sheet.pageSetup.find(name);
+    return it == sheet.pageSetup.end() ? 1 : std::atoi(it->second.c_str());
+}
+
+// "1:2", "$1:$2" or "3" as "$1:$2"; "" when the text names no rows.
+std::string RowsReference(std::string_view text) {
+    auto row = [](std::string_view part) {
+        if (!part.empty() && part[0] == '$') part.remove_prefix(1);
+        if (part.empty() || part.size() > 7 || part.find_first_not_of("0123456789") != std::string_view::npos) return 0;
+        int r = std::atoi(std::string(part).c_str());
+        return r >= 1 && r <= kMaxRows ? r : 0;
+    };
+    std::size_t colon = text.find(':');
+    int first = row(text.substr(0, colon));
+    int last = colon == std::string_view::npos ? first : row(text.substr(colon + 1));
+    if (!first || !last || last < first) return {};
+    return "$" + std::to_string(first) + ":$" + std::to_string(last);
+}
+
+// "A1:K20" or "$A$1" as "$A$1:$K$20"; "" when it names no cells.
+std::string AreaReference(std::string_view text) {
+    std::size_t colon = text.find(':');
+    int top, left, bottom, right;
+    if (!ParseCellName(text.substr(0, colon), top, left)) return {};
+    if (colon == std::string_view::npos) {
+        bottom = top;
+        right = left;
+    } else if (!ParseCellName(text.substr(colon + 1), bottom, right)) {
+        return {};
+    }
+    if (bottom < top) std::swap(top, bottom);
+    if (right < left) std::swap(left, right);
+    return "$" + ColumnName(left) + "$" + std::to_string(top) + ":$" + ColumnName(right) + "$" + std::to_string(bottom);
+}
+
+// The sections of a header or footer text: &L, &C and &R start them; text
+// before any of them belongs to the centre. Other codes (&P, &N, &&, fonts)
+// stay inside their section.
+struct Sections {
+    std::string left, centre, right;
+};
+
+Sections SplitSections(const std::string& text) {
+    Sections out;
+    std::string* current = &out.centre;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) {
+            char code = text[i + 1];
+            std::string* next = code == 'L' ? &out.left : code == 'C' ? &out.centre : code == 'R' ? &out.right : nullptr;
+            if (next) {
+                current = next;
+                ++i;
+                continue;
+            }
+            *current += text.substr(i, 2);
+            ++i;
+            continue;
+        }
+        *current += text[i];
+    }
+    return out;
+}
+
+std::string JoinSections(const Sections& s) {
+    std::string out;
+    if (!s.left.empty()) out += "&L" + s.left;
+    if (!s.centre.empty()) out += "&C" + s.centre;
+    if (!s.right.empty()) out += "&R" + s.right;
+    return out;
+}
+
+void SetCentreSection(SheetData& sheet, const char* part, std::string_view text) {
+    auto it = sheet.headerFooter.find(part);
+    Sections sections = it == sheet.headerFooter.end() ? Sections{} : SplitSections(it->second);
+    sections.centre = std::string(text);
+    std::string joined = JoinSections(sections);
+    if (joined.empty()) sheet.headerFooter.erase(part);
+    else sheet.headerFooter[part] = joined;
+    sheet.book->Touch();
+}
+
+std::string CentreSection(const SheetData& sheet, const char* part) {
+    auto it = sheet.headerFooter.find(part);
+    return it == sheet.headerFooter.end() ? std::string() : SplitSections(it->second).centre;
+}
+
+double MarginPoints(const SheetData& sheet, const char* edge, double defaultInches) {
+    auto it = sheet.pageMargins.find(edge);
+    return (it == sheet.pageMargins.end() ? defaultInches : text::Atof(it->second)) * 72;
+}
+
+}  // namespace
+
+int PageSetup::FitToPagesWide() const { return sheet_ ? FitAttribute(*sheet_, "fitToWidth") : 0; }
+int PageSetup::FitToPagesTall() const { return sheet_ ? FitAttribute(*sheet_, "fitToHeight") : 0; }
+
+void PageSetup::SetPrintTitleRows(std::string_view rows) const {
+    if (!sheet_) return;
+    std::string ref = RowsReference(rows);
+    if (ref.empty() && !rows.empty()) return;
+    sheet_->printTitleRows = ref;
+    sheet_->book->Touch();
+}
+
+std::string PageSetup::PrintTitleRows() const { return sheet_ ? sheet_->printTitleRows : std::string(); }
+
+void PageSetup::SetPrintArea(std::string_view area) const {
+    if (!sheet_) return;
+    std::string ref = AreaReference(area);
+    if (ref.empty() && !area.empty()) return;
+    sheet_->printArea = ref;
+    sheet_->book->Touch();
+}
+
+std::string PageSetup::PrintArea() const { return sheet_ ? sheet_->printArea : std::string(); }
+
+void PageSetup::SetMargins(double left, double right, double top, double bottom, double header, double footer) const {
+    if (!sheet_) return;
+    for (double m : {left, right, top, bottom, header, footer})
+        if (m < 0 || m > 72 * 20) return;
+    auto inches = [](double points) { return FormatNumber(std::round(points / 72 * 10000) / 10000); };
+    sheet_->pageMargins = {{"left", inches(left)},     {"right", inches(right)},   {"top", inches(top)},
+                           {"bottom", inches(bottom)}, {"header", inches(header)}, {"footer", inches(footer)}};
+    sheet_->book->Touch();
+}
+
+double PageSetup::LeftMargin() const { return sheet_ ? MarginPoints(*sheet_, "left", 0.7) : 0; }
+double PageSetup::RightMargin() const { return sheet_ ? MarginPoints(*sheet_, "right", 0.7) : 0; }
+double PageSetup::TopMargin() const { return sheet_ ? MarginPoints(*sheet_, "top", 0.75) : 0; }
+double PageSetup::BottomMargin() const { return sheet_ ? MarginPoints(*sheet_, "bottom", 0.75) : 0; }
+
+void PageSetup::SetCenterHorizontally(bool on) const {
+    if (!sheet_) return;
+    if (on) sheet_->printOptions["horizontalCentered"] = "1";
+    else sheet_->printOptions.erase("horizontalCentered");
+    sheet_->book->Touch();
+}
+
+void PageSetup::SetCenterVertically(bool on) const {
+    if (!sheet_) return;
+    if (on) sheet_->printOptions["verticalCentered"] = "1";
+    else sheet_->printOptions.erase("verticalCentered");
+    sheet_->book->Touch();
+}
+
+namespace {
+bool OptionOn(const SheetData& sheet, const char* name) {
+    auto it = sheet.printOptions.find(name);
+    return it != sheet.printOptions.end() && (it->second == "1" || it->second == "true");
+}
+}  // namespace
+
+bool PageSetup::CenterHorizontally() const { return sheet_ && OptionOn(*sheet_, "horizontalCentered"); }
+bool PageSetup::CenterVertically() const { return sheet_ && OptionOn(*sheet_, "verticalCentered"); }
+
+void PageSetup::SetCenterHeader(std::string_view text) const {
+    if (sheet_) SetCentreSection(*sheet_, "oddHeader", text);
+}
+std::string PageSetup::CenterHeader() const { return sheet_ ? CentreSection(*sheet_, "oddHeader") : std::string(); }
+void PageSetup::SetCenterFooter(std::string_view text) const {
+    if (sheet_) SetCentreSection(*sheet_, "oddFooter", text);
+}
+std::string PageSetup::CenterFooter() const { return sheet_ ? CentreSection(*sheet_, "oddFooter") : std::string(); }
 
 // ---------------------------------------------------------------- Worksheet
 

@@ -78,15 +78,20 @@ public:
     Range Item(int row, int column) const;
 
     // Assigns text to every cell of the range by the typing rule: a canonical
-    // decimal number ("12", "-3.50", "0.25") becomes a number, a text that
-    // begins with "=" a formula the opening program recalculates, anything
-    // else (codes with leading zeros, long digit strings, "2008-2009") stays
-    // text. An empty text clears the value.
+    // decimal number ("12", "-3.50", "0.25") becomes a number, shown with
+    // the decimals written ("12.50" shows 12.50) unless the cell has a format
+    // of its own; a text that begins with "=" a formula the opening program
+    // recalculates; anything else stays text: codes with a leading zero, a
+    // whole part of 11 or more digits (telephone, account, project numbers),
+    // "2008-2009". An empty text clears the value.
     void SetValue(std::string_view text) const;
     // Top-left cell: a number in its shortest exact form, a formula with its
     // "=", or the text.
     std::string Value() const;
     ValueKind Kind() const;
+
+    // The top-left cell's number format: "General", "0.00", ...
+    std::string NumberFormat() const;
 
     excel::Font Font() const;
 
@@ -157,6 +162,35 @@ public:
     int Orientation() const;
     void SetPaperSize(int paperSize) const;  // xlPaperA3, xlPaperA4, ...
     int PaperSize() const;
+
+    // Scales the print to `wide` pages across and `tall` down; tall 0 lets
+    // the rows take as many pages as they need. wide 0 prints at full size.
+    void SetFitToPages(int wide, int tall) const;
+    int FitToPagesWide() const;  // 0 when the print is not scaled to fit
+    int FitToPagesTall() const;
+    // Rows printed at the top of every page ("$1:$2" or "1:2"); "" for none.
+    void SetPrintTitleRows(std::string_view rows) const;
+    std::string PrintTitleRows() const;  // "$1:$2"
+    // The cells printed ("A1:K20"); "" prints the used range.
+    void SetPrintArea(std::string_view area) const;
+    std::string PrintArea() const;  // "$A$1:$K$20"
+    // Margins in points (72 to the inch), as Excel counts them.
+    void SetMargins(double left, double right, double top, double bottom, double header, double footer) const;
+    double LeftMargin() const;
+    double RightMargin() const;
+    double TopMargin() const;
+    double BottomMargin() const;
+    void SetCenterHorizontally(bool on) const;
+    bool CenterHorizontally() const;
+    void SetCenterVertically(bool on) const;
+    bool CenterVertically() const;
+    // The centre section of the header and footer, with Excel's codes:
+    // "第 &P 页 共 &N 页" numbers the pages. The left and right sections
+    // of a loaded file are kept.
+    void SetCenterHeader(std::string_view text) const;
+    std::string CenterHeader() const;
+    void SetCenterFooter(std::string_view text) const;
+    std::string CenterFooter() const;
 
 private:
     friend class Worksheet;

@@ -74,6 +74,15 @@ struct SheetData {
     std::vector<Rect> merges;
     std::set<int> rowBreaks;  // a manual break above each of these rows
     std::map<std::string, std::string> pageSetup;  // attributes of <pageSetup>
+    // The rest of the print setup: scaling to fit (fitToWidth/fitToHeight
+    // live in pageSetup), centring, margins in inches, header and footer
+    // texts by element name ("oddFooter"), and the workbook's print names.
+    bool fitToPage = false;
+    std::map<std::string, std::string> printOptions;  // attributes of <printOptions>
+    std::map<std::string, std::string> pageMargins;   // attributes of <pageMargins>
+    std::map<std::string, std::string> headerFooter;  // children of <headerFooter>
+    std::string printTitleRows;                       // "$1:$2", or ""
+    std::string printArea;                            // "$A$1:$K$20", or ""
     // Elements of a loaded sheet that the model does not change, by local
     // name, written back in their place ("sheetViews", "pageMargins", ...).
     std::map<std::string, std::string> kept;
@@ -87,7 +96,7 @@ struct BookData {
     std::vector<CellStyle> styles;
     std::unordered_map<std::string, int> styleIndex;
     std::vector<std::string> fills;  // <fill> elements as written
-    std::string numFmts;             // the <numFmts> element as written, or ""
+    std::map<int, std::string> numberFormats;  // custom number formats by id (164 on)
     bool dirty = false;
     std::string fullName;
     std::string lastError;
@@ -96,6 +105,13 @@ struct BookData {
 
     BookData();
     int Intern(const CellStyle& style);
+    // The number format that shows exactly this many decimals ("0.00"), and
+    // whether a format is one of them (or General), so a later number may
+    // replace it.
+    int DecimalFormat(int decimals);
+    bool IsPlainNumberFormat(int id) const;
+    // The code of a format: a custom one, or the common built-in ones.
+    std::string NumberFormatCode(int id) const;
     void Touch() { dirty = true; }
 };
 

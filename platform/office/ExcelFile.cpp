@@ -111,6 +111,45 @@ std::string BorderXml(const BorderSpec& b) {
 
 std::string CellRef(int row, int column) { return ColumnName(column) + std::to_string(row); }
 
+// <name a="1" b="2"/> from a map of attributes.
+std::string EmptyElement(const char* name, const std::map<std::string, std::string>& attributes) {
+    std::string out = std::string("<") + name;
+    for (const auto& [k, v] : attributes) out += " " + k + "=\"" + xml::Escape(v) + "\"";
+    return out + "/>";
+}
+
+// The sheet's properties with the flag that makes its page setup scale to
+// fit, which lives inside them.
+std::string SheetPropertiesXml(const SheetData& sheet, std::string kept) {
+    if (!sheet.fitToPage) return kept;
+    const std::string fit = "<pageSetUpPr fitToPage=\"1\"/>";
+    if (kept.empty()) return "<sheetPr>" + fit + "</sheetPr>";
+    if (kept.ends_with("/>")) return kept.substr(0, kept.size() - 2) + ">" + fit + "</sheetPr>";
+    return kept.insert(kept.rfind("</"), fit);
+}
+
+// The workbook's print names: a sheet name quoted as formulas need it.
+std::string SheetReference(const std::string& name) {
+    std::string quoted = "'";
+    for (char c : name) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+    return quoted + "'!";
+}
+
+std::string DefinedNamesXml(const BookData& book) {
+    std::string out;
+    for (std::size_t i = 0; i < book.sheets.size(); ++i) {
+        const SheetData& sheet = *book.sheets[i];
+        auto name = [&](const char* builtin, const std::string& ref) {
+            if (ref.empty()) return;
+            out += "<definedName name=\"" + std::string(builtin) + "\" localSheetId=\"" + std::to_string(i) + "\">" +
+                   xml::Escape(SheetReference(sheet.name) + ref) + "</definedName>";
+        };
+        name("_xlnm.Print_Area", sheet.printArea);
+        name("_xlnm.Print_Titles", sheet.printTitleRows);
+    }
+    return out.empty() ? out : "<definedNames>" + out + "</definedNames>";
+}
+
 bool ParseRef(const std::string& ref, int& row, int& column) { return ParseCellName(ref, row, column); }
 
 // -------------------------------------------------------------- writing
@@ -148,7 +187,12 @@ std::string StylesXml(const BookData& book) {
     }
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
                       "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">";
-    out += book.numFmts;
+    if (!book.numberFormats.empty()) {
+        out += "<numFmts count=\"" + std::to_string(book.numberFormats.size()) + "\">";
+        for (const auto& [id, code] : book.numberFormats)
+            out += "<numFmt numFmtId=\"" + std::to_string(id) + "\" formatCode=\"" + xml::Escape(code) + "\"/>";
+        out += "</numFmts>";
+    }
     out += "<fonts count=\"" + std::to_string(fonts.size()) + "\">";
     for (const auto& f : fonts) out += f;
     out += "</fonts><fills count=\"" + std::to_string(book.fills.size()) + "\">";
@@ -176,7 +220,9 @@ std::string SheetXml(const SheetData& sheet, std::unordered_map<std::string, int
            "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">";
     for (const char* name : kSheetOrder) {
         std::string element = name;
-        if (element == "dimension") {
+        if (element == "sheetPr") {
+            out += SheetPropertiesXml(sheet, kept("sheetPr"));
+        } else if (element == "dimension") {
             int top = 0, bottom = 0, left = 1 << 20, right = 0;
             for (const auto& [r, row] : sheet.rows) {
                 if (row.cells.empty()) continue;
@@ -247,16 +293,24 @@ std::string SheetXml(const SheetData& sheet, std::unordered_map<std::string, int
             for (const Rect& m : sheet.merges)
                 out += "<mergeCell ref=\"" + CellRef(m.top, m.left) + ":" + CellRef(m.bottom, m.right) + "\"/>";
             out += "</mergeCells>";
+        } else if (element == "printOptions") {
+            if (!sheet.printOptions.empty()) out += EmptyElement("printOptions", sheet.printOptions);
         } else if (element == "pageMargins") {
-            std::string margins = kept("pageMargins");
-            out += margins.empty() ? "<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" "
-                                     "header=\"0.3\" footer=\"0.3\"/>"
-                                   : margins;
+            out += sheet.pageMargins.empty() ? "<pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" "
+                                               "header=\"0.3\" footer=\"0.3\"/>"
+                                             : EmptyElement("pageMargins", sheet.pageMargins);
         } else if (element == "pageSetup") {
-            if (sheet.pageSetup.empty()) continue;
-            out += "<pageSetup";
-            for (const auto& [k, v] : sheet.pageSetup) out += " " + k + "=\"" + xml::Escape(v) + "\"";
-            out += "/>";
+            if (!sheet.pageSetup.empty()) out += EmptyElement("pageSetup", sheet.pageSetup);
+        } else if (element == "headerFooter") {
+            if (sheet.headerFooter.empty()) continue;
+            out += "<headerFooter>";
+            // The children in the order the file format requires.
+            for (const char* part : {"oddHeader", "oddFooter", "evenHeader", "evenFooter", "firstHeader", "firstFooter"}) {
+                auto it = sheet.headerFooter.find(part);
+                if (it != sheet.headerFooter.end())
+                    out += std::string("<") + part + ">" + xml::Escape(it->second) + "</" + part + ">";
+            }
+            out += "</headerFooter>";
         } else if (element == "rowBreaks") {
             if (sheet.rowBreaks.empty()) continue;
             std::string n = std::to_string(sheet.rowBreaks.size());
@@ -280,7 +334,9 @@ bool ReadStyles(const std::string& bytes, BookData& book, std::vector<int>& xfMa
     xml::DocPtr doc = xml::Parse(bytes);
     if (!doc) return false;
     xmlNode* root = xmlDocGetRootElement(doc.get());
-    if (xmlNode* numFmts = xml::Child(root, xml::kMain, "numFmts")) book.numFmts = xml::SerializeNode(numFmts);
+    for (xmlNode* f : xml::Children(xml::Child(root, xml::kMain, "numFmts"), xml::kMain, "numFmt"))
+        book.numberFormats[static_cast<int>(text::Atol(xml::Attr(f, nullptr, "numFmtId")))] =
+            xml::Attr(f, nullptr, "formatCode");
     std::vector<FontSpec> fonts;
     for (xmlNode* f : xml::Children(xml::Child(root, xml::kMain, "fonts"), xml::kMain, "font"))
         fonts.push_back(ReadFont(f));
@@ -319,6 +375,39 @@ std::vector<std::string> ReadSharedStrings(const std::string& bytes) {
         out.push_back(std::move(s));
     }
     return out;
+}
+
+void ReadAttributes(xmlNode* node, std::map<std::string, std::string>& into) {
+    for (xmlAttr* a = node->properties; a; a = a->next)
+        if (!a->ns)
+            into[reinterpret_cast<const char*>(a->name)] = xml::Attr(node, nullptr, reinterpret_cast<const char*>(a->name));
+}
+
+// "'Sheet 1'!$1:$2" or "Sheet1!$A$1:$K$9": the reference after the sheet name.
+std::string AfterSheetName(const std::string& reference) {
+    std::size_t bang = reference.rfind('!');
+    return bang == std::string::npos ? reference : reference.substr(bang + 1);
+}
+
+// The print area and title rows the workbook names for each sheet. A title
+// reference may list columns too ("$A:$A,$1:$2"); only rows are modelled.
+void ReadPrintNames(xmlNode* workbook, BookData& book) {
+    xmlNode* names = xml::Child(workbook, xml::kMain, "definedNames");
+    for (xmlNode* n : xml::Children(names, xml::kMain, "definedName")) {
+        if (!xml::HasAttr(n, nullptr, "localSheetId")) continue;
+        std::size_t index = static_cast<std::size_t>(text::Atol(xml::Attr(n, nullptr, "localSheetId")));
+        if (index >= book.sheets.size()) continue;
+        SheetData& sheet = *book.sheets[index];
+        const std::string name = xml::Attr(n, nullptr, "name");
+        if (name == "_xlnm.Print_Area") {
+            sheet.printArea = AfterSheetName(xml::Text(n));
+        } else if (name == "_xlnm.Print_Titles") {
+            for (const std::string& part : text::Split(xml::Text(n), ",")) {
+                std::string ref = AfterSheetName(part);
+                if (ref.size() > 1 && ref[1] >= '0' && ref[1] <= '9') sheet.printTitleRows = ref;
+            }
+        }
+    }
 }
 
 bool ReadSheet(const std::string& bytes, SheetData& sheet, const std::vector<std::string>& strings,
@@ -393,9 +482,22 @@ bool ReadSheet(const std::string& bytes, SheetData& sheet, const std::vector<std
                     sheet.merges.push_back(rect);
             }
         } else if (name == "pageSetup") {
-            for (xmlAttr* a = n->properties; a; a = a->next)
-                if (!a->ns) sheet.pageSetup[reinterpret_cast<const char*>(a->name)] =
-                    xml::Attr(n, nullptr, reinterpret_cast<const char*>(a->name));
+            ReadAttributes(n, sheet.pageSetup);
+        } else if (name == "printOptions") {
+            ReadAttributes(n, sheet.printOptions);
+        } else if (name == "pageMargins") {
+            ReadAttributes(n, sheet.pageMargins);
+        } else if (name == "headerFooter") {
+            for (xmlNode* part = xml::FirstElement(n); part; part = xml::NextElement(part))
+                sheet.headerFooter[reinterpret_cast<const char*>(part->name)] = xml::Text(part);
+        } else if (name == "sheetPr") {
+            if (xmlNode* fit = xml::Child(n, xml::kMain, "pageSetUpPr")) {
+                const std::string value = xml::Attr(fit, nullptr, "fitToPage");
+                sheet.fitToPage = value == "1" || value == "true";
+                xmlUnlinkNode(fit);
+                xmlFreeNode(fit);
+            }
+            sheet.kept[name] = xml::SerializeNode(n);
         } else {
             sheet.kept[name] = xml::SerializeNode(n);
         }
@@ -445,6 +547,44 @@ int BookData::Intern(const CellStyle& style) {
     return index;
 }
 
+namespace {
+// Built-in format 2 is "0.00"; custom formats take ids from 164.
+constexpr int kTwoDecimals = 2;
+constexpr int kFirstCustomFormat = 164;
+
+bool IsDecimalCode(const std::string& code) {
+    return code.size() > 2 && code.compare(0, 2, "0.") == 0 && code.find_first_not_of('0', 2) == std::string::npos;
+}
+}  // namespace
+
+int BookData::DecimalFormat(int decimals) {
+    if (decimals <= 0) return 0;
+    if (decimals == 2) return kTwoDecimals;
+    const std::string code = "0." + std::string(static_cast<std::size_t>(decimals), '0');
+    int next = kFirstCustomFormat;
+    for (const auto& [id, existing] : numberFormats) {
+        if (existing == code) return id;
+        next = std::max(next, id + 1);
+    }
+    numberFormats[next] = code;
+    return next;
+}
+
+bool BookData::IsPlainNumberFormat(int id) const {
+    if (id == 0 || id == kTwoDecimals) return true;
+    auto it = numberFormats.find(id);
+    return it != numberFormats.end() && IsDecimalCode(it->second);
+}
+
+std::string BookData::NumberFormatCode(int id) const {
+    static const std::map<int, std::string> builtIn = {{0, "General"}, {1, "0"}, {2, "0.00"}, {3, "#,##0"},
+                                                       {4, "#,##0.00"}, {9, "0%"}, {10, "0.00%"}, {49, "@"}};
+    auto custom = numberFormats.find(id);
+    if (custom != numberFormats.end()) return custom->second;
+    auto known = builtIn.find(id);
+    return known == builtIn.end() ? "General" : known->second;
+}
+
 double CharactersToFileWidth(double characters) {
     // Excel's rule for a font whose digits are 7 pixels wide with 5 pixels of
     // padding, truncated to 1/256 of a character.
@@ -475,7 +615,7 @@ bool SaveWorkbook(const BookData& book, const std::string& path, std::string& er
     }
     // The opening program recalculates every formula, since none carries a
     // cached value.
-    workbook += "</sheets><calcPr calcId=\"191029\" fullCalcOnLoad=\"1\"/></workbook>";
+    workbook += "</sheets>" + DefinedNamesXml(book) + "<calcPr calcId=\"191029\" fullCalcOnLoad=\"1\"/></workbook>";
     package.SetPart("xl/workbook.xml", workbook,
                     "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml");
     std::string id = "rId" + std::to_string(book.sheets.size() + 1);
@@ -537,6 +677,7 @@ bool LoadWorkbook(const std::string& path, BookData& book, std::string& error) {
         error = "工作簿中没有工作表：" + path;
         return false;
     }
+    ReadPrintNames(xmlDocGetRootElement(workbook.get()), book);
     return true;
 }
 

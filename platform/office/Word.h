@@ -321,6 +321,9 @@ enum class PaperSize { A4, A3, B4, B5 };
 // given size, the system's default fonts and, when footerXml is not empty, a
 // footer made of those paragraphs. For the template generator.
 bool WriteDocx(const std::string& path, const std::string& bodyXml, const std::string& footerXml,
-               std::string& error, PaperSize paper = PaperSize::A4);
+               std::string& error, PaperSize paper = PaperSize::A4, bool landscape = false);
+
+// The width between the margins that WriteDocx gives a page, in twips.
+int TextWidthTwips(PaperSize paper, bool landscape);
 
 }  // namespace office::word

@@ -45,17 +45,29 @@ std::string FooterXml(const std::string& paragraphs) {
            (paragraphs.empty() ? "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr></w:p>" : paragraphs) + "</w:ftr>";
 }
 
-// Page width and height in twips.
-std::string PageSizeXml(PaperSize paper) {
-    struct Size { int width, height; };
-    Size size{11906, 16838};                                   // A4, 210 x 297 mm
+struct PageSize {
+    int width, height;
+};
+constexpr int kSideMargin = 1800;  // twips, left and right
+
+// Page width and height in twips; landscape turns the page.
+PageSize PageSizeOf(PaperSize paper, bool landscape) {
+    PageSize size{11906, 16838};                                // A4, 210 x 297 mm
     if (paper == PaperSize::A3) size = {16838, 23811};         // 297 x 420 mm
     if (paper == PaperSize::B4) size = {14570, 20636};         // 257 x 364 mm
     if (paper == PaperSize::B5) size = {10318, 14570};         // 182 x 257 mm
-    return "<w:pgSz w:w=\"" + std::to_string(size.width) + "\" w:h=\"" + std::to_string(size.height) + "\"/>";
+    if (landscape) std::swap(size.width, size.height);
+    return size;
 }
 
-Package SkeletonPackage(const std::string& bodyXml, const std::string& footerXml, PaperSize paper = PaperSize::A4) {
+std::string PageSizeXml(PaperSize paper, bool landscape) {
+    const PageSize size = PageSizeOf(paper, landscape);
+    return "<w:pgSz w:w=\"" + std::to_string(size.width) + "\" w:h=\"" + std::to_string(size.height) + "\"" +
+           (landscape ? " w:orient=\"landscape\"" : "") + "/>";
+}
+
+Package SkeletonPackage(const std::string& bodyXml, const std::string& footerXml, PaperSize paper = PaperSize::A4,
+                        bool landscape = false) {
     Package package;
     package.SetRelationships("", {{"rId1", kOfficeDocument, "word/document.xml"}});
     std::vector<Relationship> rels = {{"rId1", kStylesRel, "styles.xml"}, {"rId2", kSettingsRel, "settings.xml"}};
@@ -71,9 +83,9 @@ Package SkeletonPackage(const std::string& bodyXml, const std::string& footerXml
     std::string body = bodyXml.empty() ? "<w:p/>" : bodyXml;
     package.SetPart("word/document.xml",
                     std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<w:document ") +
-                        kNamespaces + "><w:body>" + body + "<w:sectPr>" + footerReference + PageSizeXml(paper) +
-                        "<w:pgMar w:top=\"1440\" w:right=\"1800\" "
-                        "w:bottom=\"1440\" w:left=\"1800\" w:header=\"851\" w:footer=\"992\" w:gutter=\"0\"/>"
+                        kNamespaces + "><w:body>" + body + "<w:sectPr>" + footerReference + PageSizeXml(paper, landscape) +
+                        "<w:pgMar w:top=\"1440\" w:right=\"" + std::to_string(kSideMargin) + "\" "
+                        "w:bottom=\"1440\" w:left=\"" + std::to_string(kSideMargin) + "\" w:header=\"851\" w:footer=\"992\" w:gutter=\"0\"/>"
                         "<w:docGrid w:type=\"lines\" w:linePitch=\"312\"/></w:sectPr></w:body></w:document>",
                     kMainType);
     return package;
@@ -164,9 +176,13 @@ std::string FooterPartOf(const DocData& doc, const std::string& relId) {
     return {};
 }
 
+int TextWidthTwips(PaperSize paper, bool landscape) {
+    return PageSizeOf(paper, landscape).width - 2 * kSideMargin;
+}
+
 bool WriteDocx(const std::string& path, const std::string& bodyXml, const std::string& footerXml,
-               std::string& error, PaperSize paper) {
-    Package package = SkeletonPackage(bodyXml, footerXml, paper);
+               std::string& error, PaperSize paper, bool landscape) {
+    Package package = SkeletonPackage(bodyXml, footerXml, paper, landscape);
     // Checks that the body is well-formed before anything is written.
     if (!xml::Parse(package.Part("word/document.xml"))) {
         error = "文档内容不是有效的XML";

@@ -5,12 +5,13 @@
 
 #include <cstring>
 
+#include "platform/xmldom/Untrusted.h"
+
 namespace office::xml {
 
 DocPtr Parse(std::string_view bytes) {
-    const int options = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
-                        XML_PARSE_HUGE;
-    return DocPtr(xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, "UTF-8", options));
+    xmldom::ParseFailure failure;
+    return DocPtr(xmldom::ParseUntrusted(bytes, {.encoding = "UTF-8", .dropBlanks = true}, failure).release());
 }
 
 std::string Serialize(xmlDoc* doc) {

@@ -23,8 +23,8 @@ struct DocDeleter {
 };
 using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
 
-// Parses a part; null when the bytes are not well-formed XML. Never reaches
-// the network and never expands external entities.
+// Parses a part; null when the bytes are not well-formed XML or carry a
+// document type (a package's parts never do).
 DocPtr Parse(std::string_view bytes);
 // The whole document with an XML declaration (UTF-8, standalone).
 std::string Serialize(xmlDoc* doc);

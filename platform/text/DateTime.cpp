@@ -1,5 +1,6 @@
 #include "platform/text/DateTime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -48,7 +49,12 @@ DateTime DateTime::Now() {
 
 DateTime DateTime::FromOleDate(double oleDate) {
     // OLE dates count days from 1899-12-30; before it, the fraction still
-    // runs forward from the day's start (-1.25 is 1899-12-29 06:00).
+    // runs forward from the day's start (-1.25 is 1899-12-29 06:00). Values
+    // from files may be anything: dates are held within the years 100-9999,
+    // the range of OLE dates, and NaN is the epoch.
+    constexpr double kFirst = -657434.0;                         // 0100-01-01 00:00:00
+    constexpr double kLast = 2958465.0 + 86399.0 / 86400.0;     // 9999-12-31 23:59:59
+    oleDate = std::isnan(oleDate) ? 0.0 : std::clamp(oleDate, kFirst, kLast);
     double wholeDays = std::trunc(oleDate);
     double fraction = std::fabs(oleDate - wholeDays);
     long long seconds = std::llround(fraction * 86400.0);

@@ -13,6 +13,7 @@ struct DateTime {
     int hour = 0, minute = 0, second = 0;
 
     static DateTime Now();  // local time
+    // Held within the years 100-9999; NaN gives 1899-12-30.
     static DateTime FromOleDate(double oleDate);
     double ToOleDate() const;
 

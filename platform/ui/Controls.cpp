@@ -179,6 +179,15 @@ void Button::Click() {
 
 LRESULT Button::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == BM_GETCHECK) return GetCheck();
+    if (message == BM_SETSTYLE) {
+        const DWORD style = DWORD(wParam);
+        ModifyStyle(BS_TYPEMASK, style & BS_TYPEMASK);
+        if (auto* button = qobject_cast<QPushButton*>(GetWidget())) {
+            button->setDefault((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+            if (lParam) button->update();
+        }
+        return 0;
+    }
     if (message == BM_SETCHECK) {
         SetCheck(int(wParam));
         return 0;

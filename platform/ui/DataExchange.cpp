@@ -163,12 +163,10 @@ void DataExchange::CBString(int id, std::string& value) {
         value = combo->GetWindowText();
         return;
     }
-    // Selects the first item that begins with the text; a drop-down without
-    // such an item shows the text itself.
-    if (combo->SelectString(-1, value) < 0) {
-        if (combo->IsDropDownList()) combo->SetCurSel(-1);
-        else combo->SetWindowText(value);
-    }
+    // Selects the first item that begins with the text; without such an
+    // item the box shows the text itself (a drop-down list keeps it, see
+    // ComboBox::SetWindowText, so that saving does not blank it).
+    if (combo->SelectString(-1, value) < 0) combo->SetWindowText(value);
 }
 
 void DataExchange::LBIndex(int id, int& index) {

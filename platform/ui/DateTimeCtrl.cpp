@@ -30,6 +30,8 @@ BOOL DateTimeCtrl::SetTime(const text::DateTime& time) {
     auto* picker = qobject_cast<QDateTimeEdit*>(GetWidget());
     if (!picker || !time.IsValid()) return FALSE;
     CodeChange change(*this);
+    keeping_ = false;
+    picker->setSpecialValueText({});
     picker->setDateTime(QDateTime(QDate(time.year, time.month, time.day), QTime(time.hour, time.minute, time.second)));
     return TRUE;
 }
@@ -45,7 +47,26 @@ BOOL DateTimeCtrl::GetTime(text::DateTime& time) const {
 
 std::string DateTimeCtrl::GetWindowText() const {
     auto* picker = qobject_cast<QDateTimeEdit*>(GetWidget());
-    return picker ? picker->text().toStdString() : std::string();
+    if (!picker) return {};
+    // The kept text stands while the picker rests on its lowest value.
+    if (keeping_ && picker->dateTime() == picker->minimumDateTime()) return keptText_;
+    return picker->text().toStdString();
+}
+
+void DateTimeCtrl::ShowStored(const std::string& stored, const text::DateTime& time) {
+    if (!SetTime(time)) KeepText(stored);
+}
+
+void DateTimeCtrl::KeepText(const std::string& text) {
+    auto* picker = qobject_cast<QDateTimeEdit*>(GetWidget());
+    if (!picker) return;
+    CodeChange change(*this);
+    keeping_ = true;
+    keptText_ = text;
+    // Qt shows the special text while the value is the minimum; an empty
+    // special text would switch the display off, so a blank stands in.
+    picker->setSpecialValueText(text.empty() ? QStringLiteral(" ") : QString::fromStdString(text));
+    picker->setDateTime(picker->minimumDateTime());
 }
 
 }  // namespace ui

@@ -18,6 +18,18 @@ public:
     BOOL SetTime(const text::DateTime& time);
     BOOL GetTime(text::DateTime& time) const;
     std::string GetWindowText() const override;
+
+    // Shows `time`; a stored value that gives no valid date (empty or
+    // unreadable) is shown as the stored text instead, and GetWindowText
+    // answers that text until the user picks a date, so that saving the
+    // form writes it back unchanged rather than a date the picker held.
+    void ShowStored(const std::string& stored, const text::DateTime& time);
+
+private:
+    void KeepText(const std::string& text);
+
+    bool keeping_ = false;
+    std::string keptText_;
 };
 
 }  // namespace ui

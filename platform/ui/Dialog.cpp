@@ -66,6 +66,7 @@ Dialog::Dialog(const DialogTemplate& tpl, Wnd* parent) : template_(tpl), parent_
     SetDlgCtrlID(tpl.id);
     for (const auto& c : tpl.controls)
         if (c.kind == Kind::DefPushButton) defId_ = c.id;
+    styledDefault_ = defId_;
 }
 
 Dialog::~Dialog() = default;
@@ -210,6 +211,33 @@ BOOL Dialog::OnCommand(int id, int code, const NotifyInfo* info) {
         return TRUE;
     }
     return FALSE;
+}
+
+namespace {
+// Tells a push button of the dialog whether it is the default one.
+void SetDefaultLook(Dialog& dialog, int id, bool isDefault) {
+    auto* button = dynamic_cast<Button*>(dialog.GetDlgItem(id));
+    if (!button || !button->IsPushButton()) return;
+    const DWORD style = (button->GetStyle() & ~BS_TYPEMASK) | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    button->SendMessage(BM_SETSTYLE, WPARAM(style), TRUE);
+}
+}  // namespace
+
+void Dialog::SetDefID(int id) {
+    defId_ = id;
+    if (!IsWindow()) return;
+    if (styledDefault_ && styledDefault_ != id) SetDefaultLook(*this, styledDefault_, false);
+    SetDefaultLook(*this, id, true);
+    styledDefault_ = id;
+}
+
+void Dialog::OnChildSetFocus(Wnd& child) {
+    auto* button = dynamic_cast<Button*>(&child);
+    const int target = button && button->IsPushButton() ? child.GetDlgCtrlID() : defId_;
+    if (target == styledDefault_) return;
+    if (styledDefault_) SetDefaultLook(*this, styledDefault_, false);
+    SetDefaultLook(*this, target, true);
+    styledDefault_ = target;
 }
 
 bool Dialog::OnKeyDown(UINT vk) {

@@ -49,7 +49,9 @@ public:
     // Presses a control as the user would (tests, and commands from code).
     void Click(int id);
     int GetDefID() const { return defId_; }
-    void SetDefID(int id) { defId_ = id; }
+    // Makes `id` the default button: the old one is told BS_PUSHBUTTON and the
+    // new one BS_DEFPUSHBUTTON (BM_SETSTYLE), as they are when the focus moves.
+    void SetDefID(int id);
     // Moves the focus to the next (or previous) control that takes it.
     void NextDlgCtrl();
     void GotoDlgCtrl(Wnd* control);
@@ -77,6 +79,9 @@ protected:
     // dialog itself (CTLCOLOR_DLG); nothing keeps the default.
     virtual std::optional<CtlColor> OnCtlColor(Wnd& control, UINT kind);
     bool OnKeyDown(UINT vk) override;
+    // A focused push button looks like the default button while it has the
+    // focus; any other focused control gives that look back to the default.
+    void OnChildSetFocus(Wnd& child) override;
     // Makes the window and its controls; `asChild` puts it inside the parent.
     void CreateFromTemplate(QWidget* parentWidget, bool asChild);
     Wnd* ParentWnd() const { return parent_; }
@@ -89,6 +94,7 @@ private:
     Wnd* parent_;
     std::optional<COLORREF> background_;
     int defId_ = IDOK;
+    int styledDefault_ = 0;  // the button that has the default look now
     int result_ = IDCANCEL;
     bool modal_ = false;
     bool ended_ = false;

@@ -79,6 +79,18 @@ QString Edit::ApplyTypingRules(const QString& typed) const {
     }
     if (limit_ > 0 && text::GbkLength(s.toStdString()) > size_t(limit_))
         s = QString::fromStdString(text::TruncateGbk(s.toStdString(), size_t(limit_)));
+    if (charLimit_ > 0) {
+        // Whole characters (a surrogate pair is one) up to the limit.
+        int counted = 0, end = 0;
+        while (end < s.size()) {
+            const int width = s[end].isHighSurrogate() && end + 1 < s.size() ? 2 : 1;
+            const int cost = s[end] == '\n' && IsMultiLine() ? 2 : 1;
+            if (counted + cost > charLimit_) break;
+            counted += cost;
+            end += width;
+        }
+        s.truncate(end);
+    }
     return s;
 }
 
@@ -116,6 +128,8 @@ std::string Edit::GetWindowText() const {
 int Edit::GetWindowTextLength() const { return int(text::GbkLength(GetWindowText())); }
 
 void Edit::LimitText(int maxBytes) { limit_ = std::max(0, maxBytes); }
+
+void Edit::LimitChars(int maxChars) { charLimit_ = std::max(0, maxChars); }
 
 void Edit::SetReadOnly(BOOL readOnly) {
     if (auto* line = qobject_cast<QLineEdit*>(GetWidget())) line->setReadOnly(readOnly);

@@ -24,6 +24,11 @@ public:
     void LimitText(int maxBytes);
     void SetLimitText(int maxBytes) { LimitText(maxBytes); }
     int GetLimitText() const { return limit_; }
+    // Most characters the user can type, as a database counts a text column's
+    // length (a line break of a multi-line box counts as the two it is
+    // stored as); 0 lifts the limit.
+    void LimitChars(int maxChars);
+    int GetLimitChars() const { return charLimit_; }
     void SetReadOnly(BOOL readOnly = TRUE);
     bool IsReadOnly() const;
     void SetPasswordChar(char ch);  // 0 shows the text again
@@ -50,6 +55,7 @@ protected:
 private:
     void OnUserEdit();
     int limit_ = 0;
+    int charLimit_ = 0;
     std::string validUtf8_;
     std::function<void(Edit&, UINT)> charHook_;
 };

@@ -97,6 +97,7 @@ int ComboBox::DeleteString(int index) {
 void ComboBox::ResetContent() {
     if (auto* combo = qobject_cast<QComboBox*>(GetWidget())) {
         CodeChange change(*this);
+        KeepText({});
         combo->clear();
         combo->setCurrentIndex(-1);
     }
@@ -119,6 +120,7 @@ int ComboBox::SetCurSel(int index) {
     auto* combo = qobject_cast<QComboBox*>(GetWidget());
     if (!combo) return CB_ERR;
     CodeChange change(*this);
+    KeepText({});
     if (index < 0 || index >= combo->count()) {
         combo->setCurrentIndex(-1);
         if (combo->isEditable()) combo->setEditText(QString());
@@ -159,13 +161,26 @@ void ComboBox::SetWindowText(const std::string& text) {
     auto* combo = qobject_cast<QComboBox*>(GetWidget());
     if (!combo) return;
     CodeChange change(*this);
-    if (combo->isEditable()) combo->setEditText(QString::fromStdString(text));
-    else combo->setCurrentIndex(FindStringExact(-1, text));
+    if (combo->isEditable()) {
+        combo->setEditText(QString::fromStdString(text));
+        return;
+    }
+    const int found = FindStringExact(-1, text);
+    combo->setCurrentIndex(found);
+    KeepText(found < 0 ? text : std::string());
 }
 
 std::string ComboBox::GetWindowText() const {
     auto* combo = qobject_cast<QComboBox*>(GetWidget());
-    return combo ? combo->currentText().toStdString() : std::string();
+    if (!combo) return {};
+    if (!combo->isEditable() && combo->currentIndex() < 0) return keptText_;
+    return combo->currentText().toStdString();
+}
+
+void ComboBox::KeepText(const std::string& text) {
+    keptText_ = text;
+    // Shown while nothing is selected.
+    if (auto* combo = qobject_cast<QComboBox*>(GetWidget())) combo->setPlaceholderText(QString::fromStdString(text));
 }
 
 void ComboBox::OnKillFocus() {

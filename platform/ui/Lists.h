@@ -38,6 +38,9 @@ public:
     bool IsDropDownList() const { return (GetStyle() & 0x3) == CBS_DROPDOWNLIST; }
 
     // The edit text (drop-down) or the selected item's text (drop-down list).
+    // A drop-down list given a text that is none of its items (a value stored
+    // before the list changed) selects nothing but shows and answers that
+    // text until an item is selected, so that a save keeps the stored value.
     void SetWindowText(const std::string& text) override;
     std::string GetWindowText() const override;
 
@@ -47,6 +50,9 @@ protected:
 
 private:
     std::vector<std::string> Texts() const;
+    void KeepText(const std::string& text);
+
+    std::string keptText_;  // a drop-down list's text outside its items
 };
 
 class ListBox : public Control {

@@ -1,6 +1,7 @@
 #include "platform/ui/MenuBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,8 +34,26 @@ int MenuBar::AddMenu(const std::string& title) {
     if (!bar) return -1;
     QMenu* menu = bar->addMenu(QString::fromStdString(title));
     QObject::connect(menu, &QMenu::aboutToShow, [this] { UpdateItems(); });
+    menu->setWindowFlag(Qt::NoDropShadowWindowHint, !shadows_);
     menus_.push_back({title, menu, {}});
     return int(menus_.size()) - 1;
+}
+
+void MenuBar::RemoveMenu(int menu) {
+    auto* bar = qobject_cast<QMenuBar*>(GetWidget());
+    if (!bar || menu < 0 || menu >= GetMenuCount()) return;
+    QMenu* removed = menus_[menu].menu;
+    bar->removeAction(removed->menuAction());
+    menus_.erase(menus_.begin() + menu);
+    delete removed;
+}
+
+void MenuBar::SetMenuEffects(bool shadows, bool animations) {
+    shadows_ = shadows;
+    animations_ = animations;
+    for (QWidget* owner : ActionOwners()) owner->setWindowFlag(Qt::NoDropShadowWindowHint, !shadows);
+    QApplication::setEffectEnabled(Qt::UI_AnimateMenu, animations);
+    QApplication::setEffectEnabled(Qt::UI_FadeMenu, animations);
 }
 
 QAction* MenuBar::NewAction(QWidget* owner, int id, const std::string& text) {
@@ -57,6 +76,7 @@ void MenuBar::AppendContextItem(int id, const std::string& text) {
     if (!bar) return;
     if (!contextMenu_) {
         contextMenu_ = new QMenu(bar);
+        contextMenu_->setWindowFlag(Qt::NoDropShadowWindowHint, !shadows_);
         QObject::connect(contextMenu_, &QMenu::aboutToShow, [this] { UpdateItems(); });
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
         QMenu* menu = contextMenu_;

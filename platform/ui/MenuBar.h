@@ -27,6 +27,8 @@ public:
     BOOL Create(FrameWnd* frame);
 
     int AddMenu(const std::string& title);  // the menu's index
+    // Takes a menu off the bar; the menus after it move up one index.
+    void RemoveMenu(int menu);
     void AppendItem(int menu, int id, const std::string& text);
     void AppendSeparator(int menu);
     // An item of the bar's own context menu (right click on the bar).
@@ -36,6 +38,12 @@ public:
     std::string GetMenuTitle(int menu) const;
     std::vector<Item> GetItems(int menu) const;
     std::vector<Item> GetContextItems() const { return contextItems_; }
+
+    // Drop shadows under the drop-down menus (where the window system draws
+    // them) and the menus' opening animation.
+    void SetMenuEffects(bool shadows, bool animations);
+    bool HasMenuShadows() const { return shadows_; }
+    bool HasMenuAnimations() const { return animations_; }
 
     // Asks the frame for the state of every item.
     void UpdateItems();
@@ -60,6 +68,8 @@ private:
     std::vector<Menu> menus_;
     QMenu* contextMenu_ = nullptr;
     std::vector<Item> contextItems_;
+    bool shadows_ = true;
+    bool animations_ = true;
 };
 
 }  // namespace ui

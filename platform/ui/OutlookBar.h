@@ -41,6 +41,11 @@ public:
     // The icon a button shows (null when its index has none).
     Icon GetButtonIcon(int page, int button) const;
 
+    // Labels under the buttons' icons (on by default); without them a button
+    // shows its icon and keeps its text as tool tip.
+    void SetTextLabels(bool on);
+    bool HasTextLabels() const { return textLabels_; }
+
     int GetActivePage() const;
     void SetActivePage(int page);
     // Presses the button of the command on the open page, as the user would,
@@ -61,6 +66,7 @@ private:
     QToolBox* pagesBox_ = nullptr;
     std::vector<Icon> icons_;
     std::vector<Page> pages_;
+    bool textLabels_ = true;
 };
 
 }  // namespace ui

@@ -152,7 +152,10 @@ void Wnd::AfterEvent(QEvent* event) {
         break;
     }
     case QEvent::Leave: OnMouseLeave(); break;
-    case QEvent::FocusIn: OnSetFocus(); break;
+    case QEvent::FocusIn:
+        OnSetFocus();
+        if (Wnd* parent = GetParent()) parent->OnChildSetFocus(*this);
+        break;
     case QEvent::FocusOut: OnKillFocus(); break;
     case QEvent::EnabledChange:
         if (widget_) OnEnable(widget_->isEnabled());

@@ -169,6 +169,8 @@ protected:
     // True when the window set its own cursor.
     virtual bool OnSetCursor() { return false; }
     virtual void OnDestroy() {}
+    // A child window of this one received the keyboard focus.
+    virtual void OnChildSetFocus(Wnd& child) {}
 
 private:
     friend bool detail::DispatchBefore(QWidget*, QEvent*);

@@ -10,6 +10,7 @@
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/xmldom/Internal.h"
+#include "platform/xmldom/Untrusted.h"
 
 namespace xmldom {
 
@@ -64,50 +65,16 @@ Declaration ReadDeclaration(std::string_view bytes) {
     return d;
 }
 
-// The parser stops at a document type declaration: topic documents and the
-// like never carry one, and refusing it keeps entity definitions, their
-// expansion and external subsets out of reach.
-struct ParseGuard {
-    bool documentType = false;
-};
-
-void RefuseDocumentType(void* ctx, const xmlChar*, const xmlChar*, const xmlChar*) {
-    auto* parser = static_cast<xmlParserCtxt*>(ctx);
-    static_cast<ParseGuard*>(parser->_private)->documentType = true;
-    xmlStopParser(parser);
-}
-
-struct ParserFree {
-    void operator()(xmlParserCtxt* c) const { xmlFreeParserCtxt(c); }
-};
-struct DocFree {
-    void operator()(xmlDoc* d) const { xmlFreeDoc(d); }
-};
-using DocPtr = std::unique_ptr<xmlDoc, DocFree>;
+using DocPtr = XmlDocPtr;
 
 DocPtr Parse(std::string_view bytes, const char* encoding, std::string& error) {
-    detail::QuietErrors quiet;
-    std::unique_ptr<xmlParserCtxt, ParserFree> parser(xmlNewParserCtxt());
-    if (!parser) {
-        error = "out of memory";
-        return nullptr;
-    }
-    ParseGuard guard;
-    parser->_private = &guard;
-    parser->sax->internalSubset = RefuseDocumentType;
-    DocPtr doc(xmlCtxtReadMemory(parser.get(), bytes.data(), static_cast<int>(bytes.size()), nullptr, encoding,
-                                 XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
-    if (guard.documentType) {
-        error = "a document type declaration is not accepted";
-        return nullptr;
-    }
-    if (!doc || !parser->wellFormed) {
-        const xmlError& e = parser->lastError;
-        std::string why = e.message ? text::Trim(e.message) : "not well-formed";
-        error = text::Format("not a well-formed XML document (line %d: %s)", e.line, why.c_str());
-        return nullptr;
-    }
-    return doc;
+    ParseFailure failure;
+    DocPtr doc = ParseUntrusted(bytes, {.encoding = encoding}, failure);
+    if (doc) return doc;
+    error = failure.documentType ? failure.message
+                                 : text::Format("not a well-formed XML document (line %d: %s)", failure.line,
+                                                failure.message.c_str());
+    return nullptr;
 }
 
 bool IsBlank(const xmlNode* n) {

@@ -229,7 +229,7 @@ TEST_F(LetterReview, RefusedWriteIsReportedAndLeavesTheStoredReview) {
     SelectNode(view.m_dlgProTree, kP1);
     panel->SetDlgItemText(Panel::IDC_GRADES[0], std::string(60, 'A'));  // free text longer than the column
     Choose(*panel, Panel::IDC_RESULT, "-");
-    driver.ExpectMessageBox("提示", "保存失败！");
+    driver.ExpectMessageBox("提示", "“评分数据”不能超过50个字符。\r\n保存失败！");  // the field is named
     panel->Click(Panel::IDC_SAVE);
     EXPECT_EQ(ReviewRow(kP1, {"PF1", "PSJG"}), (Row{{"PF1", "A A A A A A A A"}, {"PSJG", "+"}}));
 }

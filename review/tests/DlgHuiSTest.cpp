@@ -160,3 +160,18 @@ TEST_F(MeetingReview, KeyLaboratoryProjectGetsANewReviewRow) {
     EXPECT_EQ(ReviewRow(kLabProject, {"XMBH", "PSJG", "PFJF", "PFWXF"}),
               (Row{{"XMBH", kLabProject}, {"PSJG", "-"}, {"PFJF", "12"}, {"PFWXF", "12"}}));
 }
+
+TEST_F(MeetingReview, SaveWithAnAmountThatIsNoNumberSavesNothingAndClaimsNoSuccess) {
+    Insert("CORVANE_ITEMPF", {{"XMBH", kKeyProject}, {"PSJG", "+"}, {"PFJF", "9"}, {"PFSJF", "4"}, {"PFCLF", "5"}});
+    CDlgHuiS& view = Open();
+    SelectNode(view.m_dlgProTree, kKeyProject);
+    panel->SetDlgItemText(Panel::IDC_AMOUNTS[1], "7");
+    panel->SetDlgItemText(Panel::IDC_AMOUNTS[0], "abc");
+    ChooseResult("-");
+    driver.AnswerMessageBox(IDOK);
+    panel->Click(Panel::IDC_SAVE);
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u) << "only the refusal is shown";
+    EXPECT_EQ(driver.MessageBoxes()[0].text, "请输入一个数字。");
+    EXPECT_EQ(ReviewRow(kKeyProject, {"PSJG", "PFJF", "PFSJF", "PFCLF"}),
+              (Row{{"PSJG", "+"}, {"PFJF", "9"}, {"PFSJF", "4"}, {"PFCLF", "5"}}));
+}

@@ -2,6 +2,7 @@
 // refusals, and the renumbering that a new guide code, year or unit brings.
 #include "FirstReviewTestSupport.h"
 #include "platform/ui/DateTimeCtrl.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/Lists.h"
 #include "review/DlgProEdit.h"
 #include "review/ProjectInfoStore.h"
@@ -143,6 +144,36 @@ TEST_F(ProEditTest, SaveInTheSameGroupKeepsTheNumberAndWritesTheForm) {
     EXPECT_EQ(Query("select FIRSTAPPR from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")), (Rows{{""}}));
 }
 
+// A stored date the picker cannot read, or a list text that is none of the
+// list's items, is written back as it was, never the previous project's date.
+TEST_F(ProEditTest, SaveKeepsUnreadableDatesAndListTextsOutsideTheLists) {
+    AddProject(kGroupA + "001", "甲");
+    Exec("update CORVANE_ITEMAPPINFO set SQRQ = '2007/01/02', XMQSRQ = '2007/02', XMZZRQ = '2009/03'");
+    AddProject(kGroupA + "002", "乙");
+    const struct {
+        const char* what;
+        const char* date;
+    } cases[] = {{"empty", ""}, {"no date", "未定"}, {"impossible month and day", "2008/13/45"}, {"one-digit day", "2008/3/5"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Exec(std::string("update CORVANE_ITEMAPPINFO set SQRQ = ") + Q(c.date) + ", XMQSRQ = " + Q(c.date) +
+             ", XMZZRQ = '2010/12', ZC = '无此职称', XW = '博士后', SQRXB = '未知', XMLB = '旧类别' where XMBH = " +
+             Q(kGroupA + "002"));
+        editor->LoadProject(kGroupA + "001");
+        editor->LoadProject(kGroupA + "002");
+        SaveConfirmed();
+        EXPECT_EQ(Query("select SQRQ, XMQSRQ, XMZZRQ, ZC, XW, SQRXB, XMLB from CORVANE_ITEMAPPINFO where XMBH = " +
+                        Q(kGroupA + "002")),
+                  (Rows{{c.date, c.date, "2010/12", "无此职称", "博士后", "未知", "旧类别"}}));
+    }
+    // A date or an item the user picks replaces the stored text.
+    editor->Item<ui::DateTimeCtrl>(CDlgProEdit::IDC_SQRQ)->SetTime({2008, 7, 9});
+    editor->Item<ui::ComboBox>(CDlgProEdit::IDC_ZC)->SetCurSel(0);
+    SaveConfirmed();
+    EXPECT_EQ(Query("select SQRQ, XMQSRQ, ZC from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")),
+              (Rows{{"2008/07/09", "2008/3/5", editor->Item<ui::ComboBox>(CDlgProEdit::IDC_ZC)->GetLBText(0)}}));
+}
+
 TEST_F(ProEditTest, NewUnitMovesTheProjectAndClosesTheGapItLeft) {
     AddProject(kGroupA + "001", "甲");
     AddProject(kGroupA + "002", "乙");
@@ -191,11 +222,29 @@ TEST_F(ProEditTest, ARefusedWriteLeavesEveryTableAsItWas) {
     editor->SetDlgItemText(CDlgProEdit::IDC_DWDM, "0002");
     editor->SetDlgItemText(CDlgProEdit::IDC_YZBM, "1000810");  // longer than the column takes
     driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
-    driver.ExpectMessageBox("提示", "保存失败！");
+    driver.ExpectMessageBox("提示", "“邮政编码”不能超过6个字符。\r\n保存失败！");  // the field is named
     editor->SaveProject();
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), kGroupA + "001");
     EXPECT_EQ(Projects(), before);
+}
+
+// Typing stops at what the column holds, in characters as the database
+// counts them: a name of Chinese characters gets its full length.
+TEST_F(ProEditTest, TextBoxesTakeWhatTheirColumnsHold) {
+    const struct {
+        int id;
+        int limit;
+    } cases[] = {{CDlgProEdit::IDC_YZBM, 6}, {CDlgProEdit::IDC_SQRXM, 14}, {CDlgProEdit::IDC_XMMC, 255},
+                 {CDlgProEdit::IDC_DWDM, 4},  {CDlgProEdit::IDC_GJZC, 6}};
+    for (const auto& c : cases) {
+        auto* box = editor->Item<ui::Edit>(c.id);
+        EXPECT_EQ(box->GetLimitChars(), c.limit) << c.id;
+        EXPECT_EQ(box->GetLimitText(), 0) << "no limit in GBK bytes besides " << c.id;
+    }
+    const QString name = QString::fromStdString("欧阳一二三四五六七八九十甲乙丙");
+    EXPECT_EQ(editor->Item<ui::Edit>(CDlgProEdit::IDC_SQRXM)->ApplyTypingRules(name).toStdString(),
+              "欧阳一二三四五六七八九十甲乙");
 }
 
 TEST_F(ProEditTest, SaveOfAProjectRemovedMeanwhileEndsWithoutAMessage) {

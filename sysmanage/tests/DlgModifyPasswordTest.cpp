@@ -1,5 +1,6 @@
 // The password change of the current user.
 #include "ManageTestSupport.h"
+#include "foundation/Password.h"
 #include "sysmanage/DlgModifyPassword.h"
 
 using managetest::Query;
@@ -33,12 +34,20 @@ protected:
         const auto rows = Query(kProjectDatabase, "select YHMM from CORVANE_USERS where YHM = '" + user + "'");
         return rows.empty() ? "<no row>" : rows[0][0];
     }
+    // True when `user` logs in with `plain`, and only with it in this case.
+    static bool HasPassword(const std::string& user, const std::string& plain) {
+        const std::string stored = Stored(user);
+        return password::IsHash(stored) && password::Matches(stored, plain);
+    }
 };
 
 TEST_F(PasswordChange, MatchingOldAndTwiceTypedNewStoresItForThisUserOnly) {
     EXPECT_EQ(Change("jjb2024", "s3cret", "s3cret", "密码修改成功！"), IDOK);
-    EXPECT_EQ(Stored("jjb"), "s3cret");
-    EXPECT_EQ(Stored("sbdw"), "sbdw2024");
+    EXPECT_TRUE(HasPassword("jjb", "s3cret"));
+    EXPECT_FALSE(HasPassword("jjb", "S3CRET"));
+    EXPECT_TRUE(HasPassword("sbdw", "sbdw2024"));
+    for (const auto& row : Query(kProjectDatabase, "select YHM, YHMM from CORVANE_USERS"))
+        EXPECT_TRUE(password::IsHash(row[1])) << row[0];  // nothing in clear after a change
     EXPECT_EQ(driver.MessageBoxes()[0].type, UINT(MB_OK | MB_ICONINFORMATION));
 }
 
@@ -60,15 +69,15 @@ TEST_F(PasswordChange, RefusedAttemptsStoreNothingAndStayOpen) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         EXPECT_EQ(Change(c.old, c.fresh, c.confirm, c.message), IDCANCEL);
-        EXPECT_EQ(Stored("jjb"), "jjb2024");
+        EXPECT_TRUE(HasPassword("jjb", "jjb2024"));
     }
 }
 
 TEST_F(PasswordChange, AnUnknownUserIsNeverReportedAsChanged) {
     SetCurrentUserName("nobody' or '1'='1");
     EXPECT_EQ(Change("", "a", "a", "找不到当前登录用户，密码未修改！"), IDCANCEL);
-    EXPECT_EQ(Stored("jjb"), "jjb2024");
-    EXPECT_EQ(Stored("zngl"), "zngl2024");
+    EXPECT_TRUE(HasPassword("jjb", "jjb2024"));
+    EXPECT_TRUE(HasPassword("zngl", "zngl2024"));
 }
 
 TEST_F(PasswordChange, CancelStoresNothing) {
@@ -79,7 +88,7 @@ TEST_F(PasswordChange, CancelStoresNothing) {
         dlg.Click(IDCANCEL);
     });
     EXPECT_EQ(CDlgModifyPassword().DoModal(), IDCANCEL);
-    EXPECT_EQ(Stored("jjb"), "jjb2024");
+    EXPECT_TRUE(HasPassword("jjb", "jjb2024"));
 }
 
 TEST_F(PasswordChange, AMissingDatabaseIsReportedAndTheDialogStaysOpen) {

@@ -4,6 +4,7 @@
 
 #include "ManageTestSupport.h"
 #include "platform/office/Excel.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Simulate.h"
 #include "sysmanage/DlgRepeatRecord.h"
@@ -226,6 +227,28 @@ TEST_F(UnitList, BoxesTakeOnlyTheirCharactersUpToTheirLength) {
     RunList();
 }
 
+// The limits are the columns' lengths in characters, as the database counts
+// them: a name of Chinese characters gets its column's full length. A value
+// set from elsewhere that is still too long is named when the save fails.
+TEST_F(UnitList, BoxesHoldTheirColumnsLengthAndAnOverLongValueIsNamed) {
+    std::string name;
+    for (int i = 0; i < 256; ++i) name += "研";
+    WithList([](CDlgUnitManage& dlg) { dlg.Click(List::IDC_ADD); });
+    WithEditor([&](CDlgUnitInfo& dlg) {
+        EXPECT_EQ(dlg.Item<ui::Edit>(Editor::IDC_NAME)->GetLimitChars(), 255);
+        EXPECT_EQ(dlg.Item<ui::Edit>(Editor::IDC_NAME)->ApplyTypingRules(QString::fromStdString(name)).size(), 255);
+        dlg.SetDlgItemText(Editor::IDC_CODE, "U09");
+        dlg.SetDlgItemText(Editor::IDC_NAME, "新单位");
+        dlg.SetDlgItemText(Editor::IDC_POSTCODE, "1000810");  // set by the program, past the limit
+        dlg.Click(IDOK);
+        EXPECT_TRUE(dlg.IsRunningModal());
+        dlg.Click(IDCANCEL);
+    });
+    driver.ExpectMessageBox("提示", "“邮政编码”不能超过6个字符。\r\n单位信息插入失败！");
+    RunList();
+    EXPECT_TRUE(Query(kProjectDatabase, "select DWDM from CORVANE_UNIT where DWDM = 'U09'").empty());
+}
+
 TEST_F(UnitList, DeleteRemovesTheSelectedUnitsAfterAYes) {
     WithList([](CDlgUnitManage& dlg) {
         dlg.Click(List::IDC_DELETE);  // nothing selected
@@ -345,9 +368,17 @@ TEST_F(UnitExchange, AFileThatIsNoUnitFileChangesNothing) {
     ASSERT_TRUE(groups.Open("select * from CORVANE_SPECGROUP"));
     ASSERT_TRUE(groups.Save(PathOf("groups.uif")));
     groups.Close();
+    // The unit's columns with the address and postcode swapped: copied by
+    // position, each would land in the other's column.
+    CAdoRecordSet swapped;
+    BindRecordset(swapped, connection);
+    ASSERT_TRUE(swapped.Open("select DWDM, DWMC, SSBM, DWJC, KYGLBM, TXDZ, YZBM, SZS, DWSZCS, LXR, DH, SJ, KHYH, KHDW, ZH "
+                             "from CORVANE_UNIT"));
+    ASSERT_TRUE(swapped.Save(PathOf("swapped.uif")));
+    swapped.Close();
 
     const Rows before = Query(kProjectDatabase, "select * from CORVANE_UNIT order by DWDM");
-    for (const char* name : {"broken.uif", "groups.uif"}) {
+    for (const char* name : {"broken.uif", "groups.uif", "swapped.uif"}) {
         SCOPED_TRACE(name);
         file = PathOf(name);
         Import(CDlgRepeatRecord::IDC_OVERWRITE);

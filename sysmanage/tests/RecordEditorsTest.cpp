@@ -168,6 +168,7 @@ struct KeyedCase {
     int keyId;
     std::vector<std::pair<int, std::string>> required;  // key first
     int longTextId;  // a box whose column holds 255 characters
+    const char* longTextLabel;
     const char* requiredMessage;
     const char* exists;
     const char* added;
@@ -190,12 +191,12 @@ public:
             {&kGroups, RunAs<G>, G::IDC_JJBH,
              {{G::IDC_JJBH, "9140A01"}, {G::IDC_ZYZMC, "电子组"}, {G::IDC_YTDW, "研究所"}, {G::IDC_LXR, "张三"},
               {G::IDC_DH, "010-1"}, {G::IDC_SJ, "13800000000"}},
-             G::IDC_ZYZMC, "所有项都是必填项", "该专业组信息已存在，是否覆盖？", "专业组信息保存成功！",
+             G::IDC_ZYZMC, "专业组名称", "所有项都是必填项", "该专业组信息已存在，是否覆盖？", "专业组信息保存成功！",
              "专业组信息更新成功！", "专业组信息写入失败！"},
             {&kLabs, RunAs<L>, L::IDC_SYSDM,
              {{L::IDC_SYSDM, "9140C01"}, {L::IDC_SYSQC, "光学实验室"}, {L::IDC_YTDW, "大学"}, {L::IDC_LXR, "李四"},
               {L::IDC_DH, "010-2"}},
-             L::IDC_SYSQC, "请将必填项填写完整", "该实验室信息已存在，是否覆盖？", "实验室信息保存成功！",
+             L::IDC_SYSQC, "实验室全称", "请将必填项填写完整", "该实验室信息已存在，是否覆盖？", "实验室信息保存成功！",
              "实验室信息更新成功！", "实验室信息插入失败！"},
         };
     }
@@ -253,7 +254,9 @@ TEST_F(KeyedEditors, ARefusedWriteIsRolledBackAndTheEditorStaysOpen) {
         const int result = c.run(*this, "", [&](CRecordEditor& dlg) {
             FillBoxes(dlg, c.required);
             dlg.SetDlgItemText(c.longTextId, std::string(256, 'x'));  // one more than the column holds
-            driver.ExpectMessageBox("提示", c.addFailed);
+            // The failure names the box whose value the column cannot hold.
+            driver.ExpectMessageBox("提示", std::string("“") + c.longTextLabel + "”不能超过255个字符。\r\n" + c.addFailed);
+            EXPECT_EQ(dlg.Item<ui::Edit>(c.longTextId)->GetLimitChars(), 255);
             dlg.Click(IDOK);
             EXPECT_TRUE(dlg.IsRunningModal());
         });

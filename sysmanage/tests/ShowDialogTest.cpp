@@ -3,6 +3,7 @@
 #include "ManageTestSupport.h"
 #include <functional>
 
+#include "foundation/Password.h"
 #include "sysmanage/DlgExpertManage.h"
 #include "sysmanage/DlgLabManage.h"
 #include "sysmanage/DlgModifyPassword.h"
@@ -59,6 +60,11 @@ TEST_F(ShowDialogEntry, EachCallChangesThePasswordOfItsOwnUser) {
         driver.ExpectMessageBox("提示", "密码修改成功！");
         EXPECT_EQ(ShowDialog(5, user), 1);
     }
-    EXPECT_EQ(Query(kProjectDatabase, "select YHM, YHMM from CORVANE_USERS order by JS"),
-              (Rows{{"zngl", "zngl2024"}, {"sbdw", "neu"}, {"jjb", "neu"}}));
+    const Rows users = Query(kProjectDatabase, "select YHM, YHMM from CORVANE_USERS order by JS");
+    ASSERT_EQ(users.size(), 3u);
+    const char* expected[][2] = {{"zngl", "zngl2024"}, {"sbdw", "neu"}, {"jjb", "neu"}};
+    for (std::size_t i = 0; i < users.size(); ++i) {
+        EXPECT_EQ(users[i][0], expected[i][0]);
+        EXPECT_TRUE(password::Matches(users[i][1], expected[i][1])) << expected[i][0];
+    }
 }

@@ -135,4 +135,17 @@ TEST_F(GuideExport, WritesOneBundlePerGuideOfATickedUnit) {
     EXPECT_TRUE(sys::FileExists(BundleOf("第二所", "G002")));
 }
 
+TEST_F(GuideExport, FundNumbersWithPathSeparatorsStayInTheUnitsFolder) {
+    Guide("../../x", "2011-2015", {"U1"});
+    OpenView();
+    const std::string units = sys::JoinPath(out, "给各单位的指南");
+    sys::MakeDirs(units);
+    Units().SetCheck(0);
+    ExportGuides(out, 1);
+    const std::string today = text::DateTime::Now().Format("%Y-%m-%d");
+    EXPECT_TRUE(sys::FileExists(
+        sys::JoinPath(sys::JoinPath(units, "第一所"), sys::SafeFileName("../../x(" + today + ")") + ".fund")));
+    for (const std::string& outside : {out, units}) EXPECT_TRUE(sys::ListFiles(outside, "fund").empty()) << outside;
+}
+
 }  // namespace

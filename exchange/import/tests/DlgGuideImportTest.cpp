@@ -48,6 +48,18 @@ TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
     for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
 }
 
+TEST_F(GuideImport, NullRichTextsStayNullAndEmptyOnesEmpty) {
+    SeedGuide("G1", "原名");
+    Exec("update corvane_fivefundguide set ZMB = X''");
+    BundleOf("G1", '0', "G1.fund");
+    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+        Exec(std::string("delete from ") + t);
+    OpenView();
+    ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 1);
+    EXPECT_EQ(Count("select * from corvane_fivefundguide where GS is not null and GNWYJQK is null and ZMB = X''"), 1);
+    EXPECT_EQ(Count("select * from corvane_five_studysubject where YJMD is null"), 1);
+}
+
 TEST_F(GuideImport, StoredGuideFollowsThePolicyAndAnOverwriteLeavesNoDoubles) {
     SeedGuide("G1", "文件里的名字");
     BundleOf("G1", '0', "G1.fund");
@@ -100,6 +112,33 @@ TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
     driver.ExpectMessageBox("提示", "共导入了0条数据！");
     view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
     EXPECT_EQ(Count("select * from corvane_unit"), 2);
+}
+
+// A saved recordset of another table is refused before anything is written,
+// whatever the policy: its rows would land in the unit's columns by position.
+TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
+    Exec("delete from corvane_unit");
+    Exec("insert into corvane_unit (DWDM, DWMC) values ('U1', '库里')");
+    SeedGuide("G1", "方向表");
+    const std::string file = PathOf("单位信息.uif");
+    ASSERT_TRUE(sys::WriteFileAtomic(file, Saved("select * from corvane_five_studyaspect")));
+    OpenView();
+    SetPolicy(0);
+    driver.AnswerFile(file);
+    driver.ExpectMessageBox("提示", "所选文件不是单位信息文件，未导入任何数据！");
+    view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Count("select * from corvane_unit"), 1);
+    EXPECT_EQ(Value("select * from corvane_unit", "DWMC"), "库里");
+
+    // A guide bundle whose direction part is the unit table.
+    Bundle("G2.fund", '0', {Saved("select * from corvane_fivefundguide where JJBH='G1'"),
+                            Saved("select * from corvane_five_studysubject where JJBH='G1'"),
+                            Saved("select * from corvane_unit")});
+    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+        Exec(std::string("delete from ") + t);
+    ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 0);
+    ExpectGuideRows(0, 0, 0);
 }
 
 }  // namespace

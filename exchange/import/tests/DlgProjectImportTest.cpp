@@ -47,6 +47,21 @@ TEST_F(ProjectImport, ApplicationsComeInWithTheirMembersAndWithoutTheFundNumber)
     for (const char* scratch : {"项目申请书.xml", "申请人员.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
 }
 
+TEST_F(ProjectImport, ApplicationsWhoseWriteFailsAreNamed) {
+    ApplicationBundle("P1", "拒收", 1, "P1.proapp");
+    ApplicationBundle("P2", "项目二", 1, "P2.proapp");
+    Exec("delete from corvane_itemappinfo");
+    Exec("delete from corvane_project_sqcy");
+    Exec("create trigger refuse before insert on corvane_itemappinfo when NEW.XMMC = '拒收' "
+         "begin select raise(abort, 'refused'); end");
+    OpenView();
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下文件写入数据库失败，未导入：\r\nP1.proapp");
+    view_->Click(View::IDC_BTN_IMPORT_PLAN);
+    EXPECT_EQ(Name("P1"), "<none>");
+    EXPECT_EQ(Name("P2"), "项目二");
+}
+
 TEST_F(ProjectImport, StoredApplicationFollowsThePolicy) {
     ApplicationBundle("P1", "文件里的", 2, "P1.proapp");
     Exec("update corvane_itemappinfo set XMMC = '库里的' where XMBH='P1'");
@@ -101,6 +116,28 @@ TEST_F(ProjectImport, AcceptanceFilesReplaceTheStoredReport) {
     EXPECT_EQ(Count("select * from corvane_itemcheckaccept"), 1);
     EXPECT_EQ(Value("select * from corvane_itemcheckaccept", "WCSJ"), "2012-01-01");
     EXPECT_EQ(Value("select * from corvane_itemcheckaccept", "BACKUPNAME"), "");  // not carried over
+}
+
+// Plan and acceptance rows travel by position: a saved recordset of another
+// table is refused whole.
+TEST_F(ProjectImport, PlanAndAcceptanceFilesOfAnotherTableAreRefused) {
+    Exec("insert into corvane_unit (DWDM, DWMC) values ('P1', '单位')");
+    const struct {
+        const char* file;
+        int button;
+        const char* table;
+    } cases[] = {{"P1.proplan", View::IDC_BTN_IMPORT_DRAFT, "corvane_itemyearplan"},
+                 {"P1.proys", View::IDC_BTN_IMPORT_AUDIT, "corvane_itemcheckaccept"}};
+    OpenView();
+    SetPolicy(0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = sys::JoinPath(in, c.file);
+        ASSERT_TRUE(sys::WriteFileAtomic(path, Saved("select * from corvane_unit")));
+        ImportFolder(c.button, 0);
+        EXPECT_EQ(Count(std::string("select * from ") + c.table), 0);
+        sys::RemoveFile(path);
+    }
 }
 
 TEST_F(ProjectImport, EmptyFolderCountsNothingAndIdleButtonsDoNothing) {

@@ -46,6 +46,26 @@ TEST_F(PlanTemplates, PlanListsHaveTheSheetAndHeadingsTheWriterFills) {
     }
 }
 
+TEST_F(PlanTemplates, PlanListColumnsFillTheirPaper) {
+    // Printable width of the landscape page in characters of the default
+    // font: the long side less half-inch margins, 1.852 mm a character.
+    const struct {
+        bool (*maker)(const std::string&, std::string&);
+        double printableCharacters;
+    } cases[] = {{templates::PlanListA4, (297 - 25.4) / 1.852},
+                 {templates::PlanListB4, (364 - 25.4) / 1.852},
+                 {templates::PlanListA3, (420 - 25.4) / 1.852}};
+    for (const auto& c : cases) {
+        auto excel = excel::Application::Create();
+        excel::Worksheet sheet = excel->Workbooks().Add(Make(c.maker, "list.xls")).Sheets().Item("打印报表");
+        double total = 0;
+        for (int column = 1; column <= 11; ++column) total += sheet.Cells().Item(1, column).ColumnWidth();
+        EXPECT_LT(total, c.printableCharacters) << c.printableCharacters;
+        EXPECT_GT(total, c.printableCharacters * 0.85) << c.printableCharacters;  // not the widths of another paper
+        EXPECT_EQ(sheet.PageSetup().PrintTitleRows(), "$3:$3");
+    }
+}
+
 TEST_F(PlanTemplates, PlanDraftTableFitsTheHeaderWalk) {
     for (auto maker : {templates::PlanDraftA3, templates::PlanDraftA4, templates::PlanDraftB4}) {
         auto app = word::Application::Create();
@@ -91,18 +111,32 @@ TEST_F(PlanTemplates, OpinionPagesHaveAFooterToType) {
 
 }  // namespace
 
-TEST_F(PlanTemplates, WordTemplatesHaveThePaperOfTheirName) {
+TEST_F(PlanTemplates, WordTemplatesHaveThePaperOfTheirNameAndTablesSpanItsTextWidth) {
     const struct {
         bool (*maker)(const std::string&, std::string&);
         const char* pageSize;
-    } cases[] = {{templates::ApprovalOpinionA4, "w:w=\"11906\" w:h=\"16838\""},
-                 {templates::ApprovalOpinionB5, "w:w=\"10318\" w:h=\"14570\""},
-                 {templates::PlanDraftA3, "w:w=\"16838\" w:h=\"23811\""},
-                 {templates::PlanDraftB4, "w:w=\"14570\" w:h=\"20636\""}};
+        int tableWidth;  // the page's width less its side margins; 0: no table
+    } cases[] = {{templates::ApprovalOpinionA4, "w:w=\"11906\" w:h=\"16838\"/>", 0},
+                 {templates::ApprovalOpinionB5, "w:w=\"10318\" w:h=\"14570\"/>", 0},
+                 // The plan drafts are wide tables: landscape.
+                 {templates::PlanDraftA3, "w:w=\"23811\" w:h=\"16838\" w:orient=\"landscape\"", 23811 - 3600},
+                 {templates::PlanDraftA4, "w:w=\"16838\" w:h=\"11906\" w:orient=\"landscape\"", 16838 - 3600},
+                 {templates::PlanDraftB4, "w:w=\"20636\" w:h=\"14570\" w:orient=\"landscape\"", 20636 - 3600}};
     for (const auto& c : cases) {
         Package package;
         std::string error;
         ASSERT_TRUE(package.Load(Make(c.maker, "page.doc"), error)) << error;
-        EXPECT_NE(package.Part("word/document.xml").find(c.pageSize), std::string::npos) << c.pageSize;
+        const std::string xml = package.Part("word/document.xml");
+        EXPECT_NE(xml.find(c.pageSize), std::string::npos) << c.pageSize;
+        int grid = 0, numberColumn = 0;
+        for (std::size_t at = xml.find("<w:gridCol w:w=\""); at != std::string::npos;
+             at = xml.find("<w:gridCol w:w=\"", at + 1)) {
+            const int width = std::atoi(xml.c_str() + at + 16);
+            if (!numberColumn) numberColumn = width;
+            grid += width;
+        }
+        EXPECT_EQ(grid, c.tableWidth) << c.pageSize;
+        // A twenty-character project number fits its column on one line.
+        if (c.tableWidth) EXPECT_GE(numberColumn, 2700) << c.pageSize;
     }
 }

@@ -39,6 +39,12 @@ TEST_F(TemplatesTest, EveryTemplateOpensThroughItsModel) {
             ASSERT_TRUE(book.IsValid()) << t.name << ": " << excel->LastError();
             // Each report names its sheet: "sheet1", or "打印报表" for the printed lists.
             EXPECT_TRUE(book.Sheets().Item("sheet1").IsValid() || book.Sheets().Item("打印报表").IsValid()) << t.name;
+            // Each prints one page wide, its headings on every page, its pages numbered.
+            excel::PageSetup setup = book.Sheets().Item(1).PageSetup();
+            EXPECT_EQ(setup.FitToPagesWide(), 1) << t.name;
+            EXPECT_EQ(setup.FitToPagesTall(), 0) << t.name;
+            EXPECT_NE(setup.PrintTitleRows(), "") << t.name;
+            EXPECT_EQ(setup.CenterFooter(), "第 &P 页 共 &N 页") << t.name;
         } else {
             EXPECT_TRUE(word->Documents().Add(Template(t.name)).IsValid()) << t.name << ": " << word->LastError();
         }

@@ -10,6 +10,7 @@
 #include "platform/text/DateTime.h"
 
 using namespace ado;
+using namespace std::string_literals;
 using testsupport::TempFolder;
 
 namespace {
@@ -275,7 +276,7 @@ TEST(SavedRecordset, DamagedOrForeignFilesAreRefused) {
 
     struct Case { const char* what; std::string bytes; } cases[] = {
         {"empty file", ""},
-        {"garbage", std::string("\x00\xff\x13garbage\x89PNG", 16)},
+        {"garbage", "\x00\xff\x13garbage\x89PNG"s},
         {"truncated", goodXml.substr(0, goodXml.size() / 2)},
         {"cut before the end tag", goodXml.substr(0, goodXml.rfind("</xml>"))},
         {"other XML", "<html><body>not a recordset</body></html>"},
@@ -298,6 +299,63 @@ TEST(SavedRecordset, DamagedOrForeignFilesAreRefused) {
     RowsetData out;
     EXPECT_FALSE(LoadRowsetXml(dir.File("missing.xml"), out, error));
     EXPECT_NE(error.find("not found"), std::string::npos);
+}
+
+// The ASCII text in UTF-16 with a byte-order mark.
+std::string Utf16(std::string_view ascii, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii) out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return out;
+}
+
+TEST(SavedRecordset, DocumentTypesAreRefusedInEveryEncoding) {
+    TempFolder dir;
+    RowsetData good;
+    good.columns = {Column("A", adVarWChar, 20, kTextAttrs)};
+    good.rows = {{Variant::Text("kept")}};
+    std::string error;
+    ASSERT_TRUE(SaveRowsetXml(good, dir.File("good.xml"), error)) << error;
+    std::string goodXml;
+    ASSERT_TRUE(sys::ReadFile(dir.File("good.xml"), goodXml));
+    const std::string body = goodXml.substr(goodXml.find("<xml "));
+    // A row whose value is an entity: read, it would be stored as data.
+    std::string withEntity = body;
+    withEntity.insert(withEntity.find("</rs:data>"), "<z:row A='&e;'/>");
+    std::string nested = "<!DOCTYPE xml [<!ENTITY e0 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx'>";
+    for (int level = 1; level <= 12; ++level) {
+        nested += "<!ENTITY e" + std::to_string(level) + " '";
+        for (int k = 0; k < 16; ++k) nested += "&e" + std::to_string(level - 1) + ";";
+        nested += "'>";
+    }
+    nested += "<!ENTITY e '&e12;'>]>";
+
+    const std::string internal = "<!DOCTYPE xml [<!ENTITY e 'from the document type'>]>";
+    struct Case { const char* what; std::string bytes; } cases[] = {
+        {"UTF-8", internal + withEntity},
+        {"UTF-8 with byte-order mark", "\xEF\xBB\xBF" + internal + withEntity},
+        {"UTF-16 little-endian", Utf16(internal + withEntity, false)},
+        {"UTF-16 big-endian", Utf16(internal + withEntity, true)},
+        {"external subset", "<!DOCTYPE xml SYSTEM 'file:///etc/hostname'>" + body},
+        {"nested entities in UTF-16", Utf16(nested + withEntity, false)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RowsetData out = good;
+        error.clear();
+        EXPECT_FALSE(ParseRowsetXml(c.bytes, out, error));
+        EXPECT_NE(error.find("document type"), std::string::npos) << error;
+        ASSERT_EQ(out.rows.size(), 1u);
+        EXPECT_EQ(out.rows[0][0], Variant::Text("kept"));
+    }
+}
+
+TEST(SavedRecordset, LongBinaryBeyondTheParsersDefaultValueLimitRoundTrips) {
+    // 6 MB of bytes are 12 MB of hex in one attribute.
+    TempFolder dir;
+    RowsetData data;
+    data.columns = {Column("D", adLongVarBinary, 2147483647, kLongAttrs)};
+    data.rows = {{Variant::Bytes(Bytes(6 * 1024 * 1024))}};
+    ExpectSameRows(data, SaveAndLoad(data, dir));
 }
 
 TEST(SavedRecordset, BadValuesOfTypedColumnsAreRefused) {

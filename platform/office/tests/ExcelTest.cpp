@@ -33,6 +33,11 @@ TEST_F(ExcelTest, TypingRuleDecidesBetweenNumberTextAndFormula) {
         {"0001", ValueKind::Text, "0001"},  // unit code
         {"007.5", ValueKind::Text, "007.5"},
         {"6222020200112233445", ValueKind::Text, "6222020200112233445"},  // account number
+        {"13800138000", ValueKind::Text, "13800138000"},                  // telephone: 11 digits
+        {"622202020011", ValueKind::Text, "622202020011"},                // 12-digit account
+        {"-13800138000", ValueKind::Text, "-13800138000"},
+        {"1234567890", ValueKind::Number, "1234567890"},  // ten digits are still an amount
+        {"12345678901.5", ValueKind::Text, "12345678901.5"},
         {"2008-2009", ValueKind::Text, "2008-2009"},
         {"1e5", ValueKind::Text, "1e5"},
         {" 5", ValueKind::Text, " 5"},
@@ -69,10 +74,111 @@ TEST_F(ExcelTest, SavedFileHoldsFormulasForRecalculationAndNumbersAsValues) {
     ASSERT_TRUE(book.SaveAs(Path("f.xlsx")));
 
     std::string xml = PartOf(Path("f.xlsx"), "xl/worksheets/sheet1.xml");
-    EXPECT_NE(xml.find("<c r=\"D2\"><v>12.5</v></c>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<c r=\"D2\" s=\""), std::string::npos) << xml;  // the format showing one decimal
+    EXPECT_NE(xml.find("<v>12.5</v></c>"), std::string::npos) << xml;
     EXPECT_NE(xml.find("<c r=\"D3\" t=\"s\">"), std::string::npos);
     EXPECT_NE(xml.find("<c r=\"D4\"><f>SUM(D2:D3)</f></c>"), std::string::npos);
     EXPECT_NE(PartOf(Path("f.xlsx"), "xl/workbook.xml").find("fullCalcOnLoad=\"1\""), std::string::npos);
+}
+
+TEST_F(ExcelTest, WrittenDecimalsShowThroughANumberFormatThatAWholeNumberClears) {
+    struct Case {
+        const char* typed;
+        const char* format;
+    } cases[] = {{"12.50", "0.00"}, {"3.125", "0.000"}, {"0.5", "0.0"}, {"30.00", "0.00"}, {"7", "General"}};
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item(1);
+    int row = 1;
+    for (const Case& c : cases) sheet.Cells().Item(row++, 1).SetValue(c.typed);
+    sheet.Range("B1").SetValue("12.50");
+    sheet.Range("B1").SetValue("8");  // a later whole number on the same cell shows no decimals
+    sheet.Range("C1").SetValue("12.50");
+    sheet.Range("C1").SetValue("0012");  // text keeps the cell's format; it shows as written
+
+    Workbook reread = RoundTrip(book);
+    Worksheet again = reread.Sheets().Item(1);
+    row = 1;
+    for (const Case& c : cases) EXPECT_EQ(again.Cells().Item(row++, 1).NumberFormat(), c.format) << c.typed;
+    EXPECT_EQ(again.Range("B1").NumberFormat(), "General");
+    EXPECT_EQ(again.Range("C1").Value(), "0012");
+    // The formats survive a second round, now read from the file.
+    again.Range("A6").SetValue("1.5");
+    Worksheet third = RoundTrip(reread, "third.xlsx").Sheets().Item(1);
+    EXPECT_EQ(third.Range("A2").NumberFormat(), "0.000");
+    EXPECT_EQ(third.Range("A6").NumberFormat(), "0.0");
+}
+
+TEST_F(ExcelTest, PrintSetupIsWrittenAndReadBack) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item(1);
+    sheet.Range("A1").SetValue("标题");
+    PageSetup setup = sheet.PageSetup();
+    setup.SetFitToPages(1, 0);
+    setup.SetPrintTitleRows("2:3");
+    setup.SetPrintArea("K20:A1");
+    setup.SetMargins(36, 36, 54, 54, 18, 18);
+    setup.SetCenterHorizontally(true);
+    setup.SetCenterFooter("第 &P 页 共 &N 页");
+    setup.SetCenterHeader("A&B");
+    ASSERT_TRUE(sheet.SetName("It's 表"));  // a name that must be quoted in the print names
+
+    Workbook reread = RoundTrip(book);
+    PageSetup read = reread.Sheets().Item(1).PageSetup();
+    EXPECT_EQ(read.FitToPagesWide(), 1);
+    EXPECT_EQ(read.FitToPagesTall(), 0);
+    EXPECT_EQ(read.PrintTitleRows(), "$2:$3");
+    EXPECT_EQ(read.PrintArea(), "$A$1:$K$20");
+    EXPECT_DOUBLE_EQ(read.LeftMargin(), 36);
+    EXPECT_DOUBLE_EQ(read.TopMargin(), 54);
+    EXPECT_TRUE(read.CenterHorizontally());
+    EXPECT_FALSE(read.CenterVertically());
+    EXPECT_EQ(read.CenterFooter(), "第 &P 页 共 &N 页");
+    EXPECT_EQ(read.CenterHeader(), "A&B");
+
+    const std::string workbook = PartOf(Path("out.xlsx"), "xl/workbook.xml");
+    EXPECT_NE(workbook.find("<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"0\">'It''s 表'!$2:$3<"),
+              std::string::npos)
+        << workbook;
+    const std::string xml = PartOf(Path("out.xlsx"), "xl/worksheets/sheet1.xml");
+    EXPECT_NE(xml.find("<sheetPr><pageSetUpPr fitToPage=\"1\"/></sheetPr>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<oddFooter>&amp;C第 &amp;P 页 共 &amp;N 页</oddFooter>"), std::string::npos) << xml;
+
+    // Turning the scaling and titles off removes them from the file.
+    read.SetFitToPages(0, 0);
+    read.SetPrintTitleRows("");
+    read.SetPrintTitleRows("x:y");  // not rows: ignored
+    Worksheet plain = RoundTrip(reread, "plain.xlsx").Sheets().Item(1);
+    EXPECT_EQ(plain.PageSetup().FitToPagesWide(), 0);
+    EXPECT_EQ(plain.PageSetup().PrintTitleRows(), "");
+    EXPECT_EQ(plain.PageSetup().PrintArea(), "$A$1:$K$20");
+}
+
+TEST_F(ExcelTest, SettingTheCentreFooterKeepsTheOtherSectionsOfALoadedFile) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    ASSERT_TRUE(book.SaveAs(Path("t.xlsx")));
+    // A footer as another program writes it: left and right sections, a
+    // literal ampersand and a font code inside the centre.
+    office::Package package;
+    std::string error;
+    ASSERT_TRUE(package.Load(Path("t.xlsx"), error)) << error;
+    std::string sheetXml = package.Part("xl/worksheets/sheet1.xml");
+    sheetXml.insert(sheetXml.find("</worksheet>"),
+                    "<headerFooter><oddFooter>&amp;L左&amp;C&amp;\"宋体\"旧 &amp;&amp; 页&amp;R右</oddFooter></headerFooter>");
+    package.SetPart("xl/worksheets/sheet1.xml", sheetXml,
+                    "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml");
+    ASSERT_TRUE(package.Save(Path("t.xlsx"), error)) << error;
+
+    Workbook loaded = excel->Workbooks().Add(Path("t.xlsx"));
+    ASSERT_TRUE(loaded.IsValid()) << excel->LastError();
+    PageSetup setup = loaded.Sheets().Item(1).PageSetup();
+    EXPECT_EQ(setup.CenterFooter(), "&\"宋体\"旧 && 页");
+    setup.SetCenterFooter("第 &P 页");
+    ASSERT_TRUE(loaded.SaveAs(Path("t2.xlsx")));
+    EXPECT_NE(PartOf(Path("t2.xlsx"), "xl/worksheets/sheet1.xml").find("<oddFooter>&amp;L左&amp;C第 &amp;P 页&amp;R右<"),
+              std::string::npos);
 }
 
 TEST_F(ExcelTest, FormatsSurviveSaveAndLoad) {
@@ -183,6 +289,10 @@ TEST_F(ExcelTest, TemplateKeepsCellsStylesWidthsMergesAndPageSetup) {
         sheet.Range("D1:F1").Merge();
         sheet.PageSetup().SetOrientation(xlLandscape);
         sheet.PageSetup().SetPaperSize(xlPaperA3);
+        sheet.PageSetup().SetFitToPages(1, 0);
+        sheet.PageSetup().SetPrintTitleRows("$1:$1");
+        sheet.PageSetup().SetCenterFooter("第 &P 页 共 &N 页");
+        sheet.PageSetup().SetMargins(36, 36, 54, 54, 18, 18);
         ASSERT_TRUE(tpl.SaveAs(Path("模板.xls")));  // stored as .xlsx
     }
     ASSERT_TRUE(sys::FileExists(Path("模板.xlsx")));
@@ -201,6 +311,10 @@ TEST_F(ExcelTest, TemplateKeepsCellsStylesWidthsMergesAndPageSetup) {
     EXPECT_EQ(again.Range("E1").MergeArea().Address(), "D1:F1");
     EXPECT_EQ(again.PageSetup().Orientation(), xlLandscape);
     EXPECT_EQ(again.PageSetup().PaperSize(), xlPaperA3);
+    EXPECT_EQ(again.PageSetup().FitToPagesWide(), 1);
+    EXPECT_EQ(again.PageSetup().PrintTitleRows(), "$1:$1");
+    EXPECT_EQ(again.PageSetup().CenterFooter(), "第 &P 页 共 &N 页");
+    EXPECT_DOUBLE_EQ(again.PageSetup().BottomMargin(), 54);
     EXPECT_EQ(again.Range("A2").Value(), "1");
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/text/DateTime.h"
 
 using namespace text;
@@ -89,6 +91,19 @@ TEST(DateTime, OleDatesRoundTrip) {
         EXPECT_EQ(DateTime::FromOleDate(c.ole), c.dt) << c.ole;
         EXPECT_DOUBLE_EQ(c.dt.ToOleDate(), c.ole);
     }
+}
+
+TEST(DateTime, OleDatesFromFilesAreHeldWithinTheCalendar) {
+    struct Case { double ole; DateTime dt; } cases[] = {
+        {std::numeric_limits<double>::quiet_NaN(), {1899, 12, 30, 0, 0, 0}},
+        {std::numeric_limits<double>::infinity(), {9999, 12, 31, 23, 59, 59}},
+        {-std::numeric_limits<double>::infinity(), {100, 1, 1, 0, 0, 0}},
+        {1e300, {9999, 12, 31, 23, 59, 59}},
+        {-1e300, {100, 1, 1, 0, 0, 0}},
+        {2958465.5, {9999, 12, 31, 12, 0, 0}},
+        {-657434.0, {100, 1, 1, 0, 0, 0}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DateTime::FromOleDate(c.ole), c.dt) << c.ole;
 }
 
 TEST(DateTime, FormatsAndParses) {

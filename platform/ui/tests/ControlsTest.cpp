@@ -1,9 +1,11 @@
 // The common controls: typing rules of the edit, combo and list boxes, the
 // report list control, the date picker and the progress bar, with the
 // notifications they send to their dialog.
+#include <QDateTimeEdit>
 #include <gtest/gtest.h>
 
 #include "platform/ui/App.h"
+#include "platform/ui/DataExchange.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListCtrl.h"
@@ -63,6 +65,7 @@ TEST(EditTest, TypingRulesHoldForTheUserButNotForTheProgram) {
         {"allowed characters", 10, [](Edit& e) { e.SetValidChars("1234567890()-"); }, "(010)x-8a", "(010)-8"},
         {"limit in GBK bytes", 10, [](Edit& e) { e.LimitText(5); }, "ab中文字", "ab中"},
         {"limit on a multi-line edit", 12, [](Edit& e) { e.LimitText(4); }, "一二三", "一二"},
+        {"limit in characters, as a text column counts", 10, [](Edit& e) { e.LimitChars(4); }, "ab中文字", "ab中文"},
         {"read-only takes nothing", 13, [](Edit&) {}, "abc", ""},
     };
     for (const Case& c : cases) {
@@ -128,6 +131,34 @@ TEST(ComboBoxTest, SortedItemsExactSearchAndSelectionNotifiedOnlyFromTheUser) {
     EXPECT_EQ(dropDown->GetWindowText(), "20");
     EXPECT_EQ(dropDown->GetCurSel(), CB_ERR);
     EXPECT_TRUE(form.Logged("editchange 21"));
+}
+
+// A value stored before the list changed must survive a load and a save;
+// choosing an item or clearing the selection replaces it.
+TEST(ComboBoxTest, DropDownListKeepsAStoredTextThatIsNoneOfItsItems) {
+    CForm form;
+    auto* combo = form.Item<ComboBox>(20);
+    for (const char* s : {"讲师", "教授"}) combo->AddString(s);
+    combo->SetWindowText("研究员（已撤销）");
+    EXPECT_EQ(combo->GetCurSel(), CB_ERR);
+    EXPECT_EQ(combo->GetWindowText(), "研究员（已撤销）");
+    combo->SetWindowText("教授");
+    EXPECT_EQ(combo->GetWindowText(), "教授");
+
+    std::string stored = "副研究员";
+    DataExchange(form, false).CBString(20, stored);
+    std::string saved;
+    DataExchange(form, true).CBString(20, saved);
+    EXPECT_EQ(saved, "副研究员");
+
+    combo->SetCurSel(0);
+    EXPECT_EQ(combo->GetWindowText(), "讲师");
+    combo->SetWindowText("副研究员");
+    combo->SetCurSel(-1);
+    EXPECT_EQ(combo->GetWindowText(), "");
+    combo->SetWindowText("副研究员");
+    combo->ResetContent();
+    EXPECT_EQ(combo->GetWindowText(), "");
 }
 
 TEST(ListBoxTest, MultipleSelectionAndItemData) {
@@ -230,6 +261,29 @@ TEST(DateTimeCtrlTest, ShowsTheDisplayFormatAndExchangesTheDate) {
     EXPECT_EQ(read.month, 3);
     EXPECT_EQ(read.day, 9);
     EXPECT_FALSE(form.Logged("date 50"));
+}
+
+// A stored value that is no date is shown and answered as it is until a date
+// is set or picked, never replaced by the date the picker held before.
+TEST(DateTimeCtrlTest, AStoredTextThatIsNoDateIsKeptUntilADateIsChosen) {
+    CForm form;
+    auto* picker = form.Item<DateTimeCtrl>(50);
+    picker->SetFormat("yyyy/MM/dd");
+    for (const char* stored : {"", "待定"}) {
+        SCOPED_TRACE(stored);
+        ASSERT_TRUE(picker->SetTime(text::DateTime{2008, 3, 9}));
+        picker->ShowStored(stored, text::DateTime{0, 0, 0});
+        EXPECT_EQ(picker->GetWindowText(), stored);
+    }
+    picker->ShowStored("2009/01/02", text::DateTime{2009, 1, 2});
+    EXPECT_EQ(picker->GetWindowText(), "2009/01/02");
+
+    picker->ShowStored("待定", text::DateTime{0, 0, 0});
+    auto* edit = qobject_cast<QDateTimeEdit*>(picker->GetWidget());
+    ASSERT_NE(edit, nullptr);
+    edit->setDate(QDate(2010, 5, 6));  // the user picks a date
+    EXPECT_EQ(picker->GetWindowText(), "2010/05/06");
+    EXPECT_TRUE(form.Logged("date 50"));
 }
 
 TEST(ProgressCtrlTest, PositionsStayInRangeAndStepsWrap) {

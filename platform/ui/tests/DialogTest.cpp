@@ -1,6 +1,9 @@
 // Dialogs from templates, the modal loop under the test driver, Enter and
 // Esc, and data exchange in both directions.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "platform/ui/App.h"
 #include "platform/ui/Controls.h"
@@ -160,6 +163,67 @@ TEST(TestDriverTest, ReportsUnexpectedAndUnfinishedDialogsWithoutBlocking) {
     }
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_NE(failures[0].find("unused answer"), std::string::npos);
+}
+
+// Every kind of answer against every other kind of request: the request goes
+// as cancelled, the test gets GoogleTest failures (the unexpected request and
+// the unused answer), and nothing else happens.
+TEST(TestDriverTest, AnAnswerOfTheWrongKindFailsTheTestWithoutHarm) {
+    struct Kind {
+        const char* name;
+        std::function<void(TestDriver&)> answer;
+        std::function<bool()> ask;  // true when the request went as cancelled
+    };
+    const Kind kinds[] = {
+        {"MessageBox", [](TestDriver& d) { d.AnswerMessageBox(IDYES); },
+         [] { return MessageBox("是否覆盖？", "提示", MB_YESNO) == IDNO; }},
+        {"Folder", [](TestDriver& d) { d.AnswerFolder("/tmp/导出"); },
+         [] { return BrowseForFolder("选择导入文件夹路径").empty(); }},
+        {"File", [](TestDriver& d) { d.AnswerFile("/tmp/a.uif"); },
+         [] {
+             FileDialog chooser(TRUE, "uif");
+             return chooser.DoModal() == IDCANCEL && chooser.GetPathName().empty();
+         }},
+        {"Modal", [](TestDriver& d) { d.OnModal<CDlgEveryKind>([](CDlgEveryKind& dlg) { dlg.Click(IDOK); }); },
+         [] {
+             CDlgEveryKind dialog;
+             return dialog.DoModal() == IDCANCEL && dialog.okCalls == 0;
+         }},
+        {"Color", [](TestDriver& d) { d.AnswerColor(RGB(1, 2, 3)); },
+         [] {
+             COLORREF chosen = RGB(9, 9, 9);
+             return !ChooseColor(0, chosen) && chosen == RGB(9, 9, 9);
+         }},
+        {"Font", [](TestDriver& d) { d.AnswerFont(FontSpec{"黑体"}); },
+         [] {
+             FontSpec font{"宋体"};
+             return !ChooseFont(font) && font.face == "宋体";
+         }},
+    };
+    for (const Kind& scripted : kinds) {
+        for (const Kind& asked : kinds) {
+            if (&scripted == &asked) continue;
+            SCOPED_TRACE(std::string(asked.name) + " answered with a " + scripted.name);
+            testing::TestPartResultArray failures;
+            bool cancelled = false;
+            {
+                testing::ScopedFakeTestPartResultReporter intercept(
+                    testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+                TestDriver driver;
+                scripted.answer(driver);
+                cancelled = asked.ask();
+            }
+            EXPECT_TRUE(cancelled);
+            ASSERT_EQ(failures.size(), 2);
+            EXPECT_TRUE(failures.GetTestPartResult(0).nonfatally_failed());
+            EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find(std::string("expects a ") + scripted.name),
+                      std::string::npos)
+                << failures.GetTestPartResult(0).message();
+            EXPECT_NE(std::string(failures.GetTestPartResult(1).message()).find("unused answer: " + std::string(scripted.name)),
+                      std::string::npos)
+                << failures.GetTestPartResult(1).message();
+        }
+    }
 }
 
 // ---- data exchange ----

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <cstring>
 
-#include "application/richedit/FileEditListBox.h"
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/FileEditListBox.h"
+#include "widgets/OleRichEdit.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/GridCtrl.h"

@@ -1,4 +1,4 @@
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 
 #include <QMenu>
 #include <QTextEdit>

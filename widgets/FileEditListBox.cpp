@@ -1,4 +1,4 @@
-#include "application/richedit/FileEditListBox.h"
+#include "widgets/FileEditListBox.h"
 
 #include "platform/ui/Services.h"
 

@@ -1,4 +1,4 @@
-#include "application/richedit/FormatToolBar.h"
+#include "widgets/FormatToolBar.h"
 
 #include <QFont>
 #include <QPainter>

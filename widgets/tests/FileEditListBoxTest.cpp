@@ -4,7 +4,7 @@
 
 #include <QAbstractButton>
 
-#include "application/richedit/FileEditListBox.h"
+#include "widgets/FileEditListBox.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/Simulate.h"

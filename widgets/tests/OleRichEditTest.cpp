@@ -7,7 +7,7 @@
 #include <QClipboard>
 #include <filesystem>
 
-#include "application/richedit/OleRichEdit.h"
+#include "widgets/OleRichEdit.h"
 #include "platform/richtext/PlainText.h"
 #include "platform/richtext/RtfReader.h"
 #include "platform/richtext/RtfWriter.h"

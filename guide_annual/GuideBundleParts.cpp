@@ -1,0 +1,183 @@
+#include "guide_annual/GuideBundleParts.h"
+
+#include <initializer_list>
+
+#include "foundation/AdoRecordSet.h"
+#include "foundation/LengthPrefixedContainer.h"
+#include "foundation/LongBinary.h"
+#include "guide_annual/AnnualGuideData.h"
+#include "guide_annual/AnnualGuideStore.h"
+#include "platform/sys/Sys.h"
+#include "platform/ui/Services.h"
+
+namespace guidebundle {
+
+namespace {
+
+// Saves the rows of a query as a saved recordset; false when the query fails.
+bool SaveQuery(CAdoConnection& connection, const std::string& sql, const std::string& path, bool onlyWithRows) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open(sql)) return false;
+    if (onlyWithRows && rs.IsEOF()) return true;
+    return rs.Save(path, adPersistXML) != FALSE;
+}
+
+template <class Fill>
+bool AddRow(CAdoRecordSet& target, Fill fill) {
+    if (target.AddNew() && fill() && target.Update()) return true;
+    target.CancelUpdate();
+    return false;
+}
+
+bool CopyTexts(CAdoRecordSet& from, CAdoRecordSet& to, std::initializer_list<const char*> columns) {
+    for (const char* column : columns) {
+        std::string value;
+        from.GetString(column, value);
+        if (!to.SetString(column, value)) return false;
+    }
+    return true;
+}
+
+bool CopyBlobs(CAdoRecordSet& from, CAdoRecordSet& to, std::initializer_list<const char*> columns) {
+    for (const char* column : columns)
+        if (!CopyLongBinary(from, column, to)) return false;
+    return true;
+}
+
+// The guide rows of the bundle: the first, or every one.
+bool AddGuides(const BundleKind& kind, CAdoConnection& connection, CAdoRecordSet& guides) {
+    CAdoRecordSet target;
+    BindGuideRecordset(target, connection);
+    if (!target.Open(std::string("select * from ") + kind.tables[0])) return false;
+    for (guides.MoveFirst(); !guides.IsEOF(); guides.MoveNext()) {
+        const bool added = AddRow(target, [&] {
+            if (!CopyTexts(guides, target, {"JJBH", "ZNMC", "FBNF"})) return false;
+            for (const char* column : kind.guideBlobs)
+                if (!CopyBlobs(guides, target, {column})) return false;
+            return true;
+        });
+        if (!added) return false;
+        if (kind.firstGuideRowOnly) break;
+    }
+    return true;
+}
+
+bool AddSubjects(const BundleKind& kind, CAdoConnection& connection, CAdoRecordSet& subjects) {
+    CAdoRecordSet target;
+    BindGuideRecordset(target, connection);
+    if (!target.Open(std::string("select * from ") + kind.tables[1])) return false;
+    for (; !subjects.IsEOF(); subjects.MoveNext()) {
+        const bool added = AddRow(target, [&] {
+            return CopyTexts(subjects, target, {"ZTBH", "JJBH", "FBNF", "ZTMC"}) &&
+                   CopyBlobs(subjects, target, {"YJMD"});
+        });
+        if (!added) return false;
+    }
+    return true;
+}
+
+// Direction rows are copied by position: the sender's columns stand in the
+// order of this table's.
+bool AddDirections(const BundleKind& kind, CAdoConnection& connection, CAdoRecordSet& directions) {
+    CAdoRecordSet target;
+    BindGuideRecordset(target, connection);
+    if (!target.Open(std::string("select * from ") + kind.tables[2])) return false;
+    const long count = directions.GetFieldCount();
+    if (!HasLayoutOf(directions, connection, kind.tables[2], count)) return false;
+    for (; !directions.IsEOF(); directions.MoveNext()) {
+        const bool added = AddRow(target, [&] {
+            for (long i = 0; i < count; ++i) {
+                std::string value;
+                directions.GetFieldText(i, value);
+                if (!target.SetFieldText(i, value)) return false;
+            }
+            return true;
+        });
+        if (!added) return false;
+    }
+    return true;
+}
+
+// Whether the bundle's guide may be written, by the policy when it is stored.
+bool MayWrite(const BundleKind& kind, CAdoConnection& connection, const std::string& fund, const std::string& year,
+              int policy) {
+    if (!kind.isStored(connection, fund, year)) return true;
+    switch (policy) {
+    case 0: return true;
+    case 2: return GuidePrompt("记录已存在，是否覆盖原有记录？", MB_ICONQUESTION, MB_YESNO) == IDYES;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+std::string ScratchFile(int part) {
+    static const char* const names[kParts] = {"temp\\指南.xml", "temp\\专题.xml", "temp\\研究方向.xml"};
+    return sys::JoinPath(sys::ProgramFolder(), names[part]);
+}
+
+void RemoveScratchFiles() {
+    for (int part = 0; part < kParts; ++part) sys::RemoveFile(ScratchFile(part));
+}
+
+bool WriteBundle(const BundleKind& kind, CAdoConnection& connection, const std::string& fund,
+                 const std::string& year, const std::string& path) {
+    std::vector<std::string> parts(kParts);
+    bool ok = true;
+    for (int part = 0; part < kParts && ok; ++part)
+        ok = SaveQuery(connection,
+                       std::string("select * from ") + kind.tables[part] + " where JJBH='" + guidestore::Quote(fund) +
+                           "' and FBNF='" + guidestore::Quote(year) + "'",
+                       ScratchFile(part), false) &&
+             sys::ReadFile(ScratchFile(part), parts[part]);
+    RemoveScratchFiles();
+    return ok && LengthPrefixedContainer::Write(path, kind.marker, parts);
+}
+
+bool SaveCompanions(CAdoConnection& connection, const std::string& fund, const std::string& groupPath,
+                    const std::string& labPath) {
+    const std::string code = guidestore::Quote(fund);
+    const bool group =
+        SaveQuery(connection, "select * from corvane_specgroup where jjbh = '" + code + "'", groupPath, true);
+    const bool lab = SaveQuery(connection, "select * from corvane_lab where sysdm = '" + code + "'", labPath, true);
+    return group && lab;
+}
+
+ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy) {
+    std::vector<std::string> parts;
+    switch (LengthPrefixedContainer::Read(path, kind.marker, kParts, parts)) {
+    case LengthPrefixedContainer::ReadResult::Ok: break;
+    case LengthPrefixedContainer::ReadResult::OtherMarker: return ImportResult::OtherKind;
+    default: return ImportResult::Corrupt;
+    }
+    // Every part is read before anything is written.
+    CAdoRecordSet recordsets[kParts];
+    for (int part = 0; part < kParts; ++part) {
+        if (!sys::WriteFileAtomic(ScratchFile(part), parts[part]) || !recordsets[part].OpenFromFile(ScratchFile(part)))
+            return ImportResult::Corrupt;
+    }
+    CAdoRecordSet& guides = recordsets[0];
+
+    if (connection.BeginTrans() < 0) return ImportResult::Failed;
+    if (!guides.IsEOF()) {
+        std::string fund, year;
+        guides.GetString("JJBH", fund);
+        guides.GetString("FBNF", year);
+        if (!MayWrite(kind, connection, fund, year, policy)) {
+            connection.RollbackTrans();
+            return ImportResult::Skipped;
+        }
+        if (!kind.deleteRows(connection, fund, year) || !AddGuides(kind, connection, guides)) {
+            connection.RollbackTrans();
+            return ImportResult::Failed;
+        }
+    }
+    if (AddSubjects(kind, connection, recordsets[1]) && AddDirections(kind, connection, recordsets[2]) &&
+        connection.CommitTrans())
+        return ImportResult::Imported;
+    connection.RollbackTrans();
+    return ImportResult::Failed;
+}
+
+}  // namespace guidebundle

@@ -1,0 +1,152 @@
+// The fund office's lists and plan drafts as printed (the office suite to
+// PDF, read back per page): every page holds the first and the last column
+// heading (one page wide, headings repeated), pages are numbered, and the
+// twenty-character project numbers print as written. Skipped without the
+// office suite.
+#include <functional>
+
+#include "PlanOutputTestSupport.h"
+#include "office_reports/DlgFirstExcel.h"
+#include "office_reports/DlgHanSExcel.h"
+#include "office_reports/DlgPlanOutput.h"
+#include "testsupport/PrintedPages.h"
+
+using namespace plantest;
+
+namespace {
+
+constexpr int kProjects = 40;  // enough for several pages
+
+class PrintedReports : public PlanOutputTest {
+protected:
+    static std::string Number(int i) { return text::Format("9140A010101080001%03d", i); }
+    void SeedProjects() {
+        for (int i = 1; i <= kProjects; ++i) {
+            const std::string xmbh = Number(i);
+            AddPlanned({xmbh, kGroupKey, "0001", "张三", "第一研究所"}, "2008年完成");
+            Exec("update CORVANE_ITEMAPPINFO set SQJE = '12.50', XMQSRQ = '2008-01', XMZZRQ = '2009-12', "
+                 "SQRXB = '男', SQRNL = '45', ZC = '研究员' where XMBH = " + Q(xmbh));
+            AddApprovalRow(xmbh, "30");
+        }
+        AddGuide("9140A01", "材料指南");
+        AddUnit("0001", "第一研究所");
+        AddDirection("9140A010101", "方向一");
+    }
+    void AddDirection(const std::string& code, const std::string& name) {
+        Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, YJFXMC, FBNF, DWDM, SFZDYJFX) values (" + Q(code) + ", " +
+             Q(name) + ", '2008', '0001', '1')");
+    }
+    // Keeps the output handed to the desktop last under a name of its own.
+    std::string Keep(const std::string& name) {
+        const std::string path = opened.empty() ? std::string() : testsupport::CopyOutput(opened.back(), Folder(), name);
+        EXPECT_NE(path, "");
+        return path;
+    }
+    std::string PlanOutput(int paper, bool lists, const std::string& name) {
+        driver.OnModal<CDlgPlanOutput>([&](CDlgPlanOutput& dlg) {
+            dlg.Click(CDlgPlanOutput::IDC_SELECT_ALL);
+            dlg.Item<ui::ComboBox>(CDlgPlanOutput::IDC_PAPER)->SetCurSel(paper);
+            dlg.CheckDlgButton(CDlgPlanOutput::IDC_KIND, lists ? 0 : 1);
+            dlg.CheckDlgButton(CDlgPlanOutput::IDC_KIND_SECOND, lists ? 1 : 0);
+            dlg.Click(IDOK);
+        });
+        CDlgPlanOutput dlg;
+        dlg.m_pConnection = &connection;
+        dlg.m_nCategory = 0;
+        dlg.DoModal();
+        return Keep(name);
+    }
+    // The letter-review table (kind 0) or the opinion summary (kind 1) of
+    // every fund.
+    std::string ReviewOutput(int kind, const std::string& name) {
+        driver.OnModal<CDlgHanSExcel>([&](CDlgHanSExcel& dlg) {
+            for (int row = 0; row < dlg.m_gridFunds.GetRowCount(); ++row) dlg.m_gridFunds.SetTicked(row, true);
+            dlg.Item<ui::Button>(CDlgHanSExcel::IDC_REVIEW_TABLE)->SetCheck(kind == 0 ? 1 : 0);
+            dlg.Item<ui::Button>(CDlgHanSExcel::IDC_OPINION_SUMMARY)->SetCheck(kind == 1 ? 1 : 0);
+            dlg.Click(IDOK);
+        });
+        officereports::RunHanSExcel(nullptr, &connection);
+        return Keep(name);
+    }
+    std::string ApplicationList() {
+        driver.OnModal<CDlgFirstExcel>([&](CDlgFirstExcel& dlg) {
+            dlg.m_gridFunds.SetTicked(0, true);
+            dlg.Click(IDOK);
+        });
+        officereports::RunFirstExcel(&connection, 0);
+        return Keep("项目申请表");
+    }
+};
+
+TEST_F(PrintedReports, EveryPageHoldsTheFirstAndLastHeadingAndCodesAsWritten) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    SeedProjects();
+    const struct Output {
+        std::string file;
+        const char *first, *last;
+    } outputs[] = {
+        {ApplicationList(), "序号", "备注"},
+        {PlanOutput(1, true, "计划清单A4"), "序号", "备注"},
+        {PlanOutput(2, true, "计划清单B4"), "序号", "备注"},
+        {PlanOutput(0, true, "计划清单A3"), "序号", "备注"},
+        {PlanOutput(1, false, "计划草案A4"), "项目编号", "备注"},
+        {PlanOutput(0, false, "计划草案A3"), "项目编号", "备注"},
+    };
+    std::vector<std::string> files;
+    for (const Output& o : outputs) files.push_back(o.file);
+    const auto printed = testsupport::PrintedPages(files, Folder());
+    ASSERT_EQ(printed.size(), files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const Output& o = outputs[i];
+        const std::vector<std::string>& pages = printed[i];
+        EXPECT_FALSE(pages.empty()) << o.file << " did not convert";
+        std::string all;
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            const std::string page = testsupport::WithoutBlanks(pages[p]);
+            all += page;
+            EXPECT_NE(page.find(o.first), std::string::npos) << o.file << " page " << p + 1 << ":\n" << pages[p];
+            EXPECT_NE(page.find(o.last), std::string::npos) << o.file << " page " << p + 1 << ":\n" << pages[p];
+        }
+        // Each project number on one line, as written.
+        for (int n = 1; n <= kProjects; ++n)
+            EXPECT_NE(all.find(Number(n)), std::string::npos) << o.file << ": " << Number(n);
+    }
+    // The workbooks number their pages in the footer.
+    ASSERT_FALSE(printed[0].empty());
+    EXPECT_NE(testsupport::WithoutBlanks(printed[0].back()).find(text::Format("共%zu页", printed[0].size())),
+              std::string::npos);
+}
+
+TEST_F(PrintedReports, ReviewTablesOfTwoFundsPrintOnePageWideWithTheirHeadings) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    // Two funds of general projects that passed the first review, each with
+    // its experts' opinions.
+    for (int i = 1; i <= 30; ++i) {
+        const std::string xmbh = text::Format("9140A0%d0101080001%03d", i % 2 + 1, i);
+        AddProject({xmbh, kGroupGeneral});
+        Exec("update CORVANE_ITEMAPPINFO set SQJE = '12.50' where XMBH = " + Q(xmbh));
+        Exec("insert into CORVANE_ITEMPF (XMBH, ZJ1, ZJ2, ZJ3, YJ1, YJ2, YJ3, FS, PSJG, BZZLY) values (" + Q(xmbh) +
+             ", 'E01', 'E02', 'E03', 'y', 'y', 'n', 85, '+', '')");
+    }
+    const struct Output {
+        std::string file;
+        const char *first, *last;
+    } outputs[] = {{ReviewOutput(0, "项目评议表"), "序号", "备注"},
+                   {ReviewOutput(1, "专家意见汇总表"), "序号", "专家不资助原因"}};
+    const auto printed = testsupport::PrintedPages({outputs[0].file, outputs[1].file}, Folder());
+    ASSERT_EQ(printed.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_FALSE(printed[i].empty()) << outputs[i].file;
+        for (std::size_t p = 0; p < printed[i].size(); ++p) {
+            const std::string page = testsupport::WithoutBlanks(printed[i][p]);
+            EXPECT_NE(page.find(outputs[i].first), std::string::npos) << outputs[i].file << " page " << p + 1;
+            EXPECT_NE(page.find(outputs[i].last), std::string::npos) << outputs[i].file << " page " << p + 1 << ":\n"
+                                                                     << printed[i][p];
+        }
+        // Each fund block starts a page and fifteen projects take about one.
+        EXPECT_GE(printed[i].size(), 2u) << outputs[i].file;
+        EXPECT_LE(printed[i].size(), 4u) << outputs[i].file;
+    }
+}
+
+}  // namespace

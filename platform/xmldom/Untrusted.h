@@ -1,0 +1,42 @@
+// Parsing XML bytes that come from outside the program (files from other
+// offices, packages, settings). Every reader of such bytes goes through here,
+// so the same rules hold in every encoding: no network, no document type (so
+// no entity definitions, no expansion, no external subset), and libxml2's own
+// size limits unless a caller's values legitimately exceed them.
+#pragma once
+
+#include <libxml/tree.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace xmldom {
+
+struct XmlDocFree {
+    void operator()(xmlDoc* d) const { xmlFreeDoc(d); }
+};
+using XmlDocPtr = std::unique_ptr<xmlDoc, XmlDocFree>;
+
+struct UntrustedOptions {
+    // Encoding to read the bytes in; null reads the declaration and the
+    // byte-order mark.
+    const char* encoding = nullptr;
+    // Drops whitespace-only text between elements.
+    bool dropBlanks = false;
+    // Single text or attribute values beyond libxml2's 10 MB limit (long
+    // binary values written as hex). The input's own size still bounds
+    // memory, since no entity can be defined.
+    bool largeValues = false;
+};
+
+struct ParseFailure {
+    bool documentType = false;  // the bytes carry a document type declaration
+    int line = 0;
+    std::string message;  // libxml2's reason when not well-formed
+};
+
+// The parsed document, or null with the reason in `failure`.
+XmlDocPtr ParseUntrusted(std::string_view bytes, const UntrustedOptions& options, ParseFailure& failure);
+
+}  // namespace xmldom

@@ -1,0 +1,30 @@
+// The pages of documents as printed: the office suite converts them to PDF in
+// one run and each page's text is read back, so a test can check what a user
+// would see on paper. Tests skip when the suite or the PDF tools are absent.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// True when soffice and pdftotext are on the PATH.
+bool CanPrintToPdf();
+
+// Converts the files (.xlsx, .docx) to PDF in `folder` with one soffice run
+// and a profile of its own, and returns for each file, in order, the text of
+// each of its pages (pdftotext -layout); no pages for a file that did not
+// convert. With PRINTED_PAGES_KEEP set to a folder, a copy of each PDF is
+// left there to be looked at.
+std::vector<std::vector<std::string>> PrintedPages(const std::vector<std::string>& files, const std::string& folder);
+
+// A copy of an output file as `folder`/`name` with the file's extension, so
+// that several outputs of one test convert under names of their own; ""
+// when it cannot be copied.
+std::string CopyOutput(const std::string& file, const std::string& folder, const std::string& name);
+
+// The text with every blank removed, so that a heading wrapped or spaced in
+// its cell can still be found.
+std::string WithoutBlanks(const std::string& text);
+
+}  // namespace testsupport
