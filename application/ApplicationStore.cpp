@@ -102,8 +102,10 @@ bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record) {
     return false;
 }
 
-SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& record,
+SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& written,
                             const std::vector<proapp::MemberRow>& members, const std::string& storedNumber) {
+    PROAPP record = written;
+    proapp::CompleteCategory(record);
     const bool renamed = record.XMBH != storedNumber;
     if (renamed && projectnumber::IsNumberStored(connection, record.XMBH)) return SaveResult::NumberTaken;
     const bool saved = appdb::InTransaction(connection, [&] {
@@ -124,6 +126,7 @@ bool ReadApplication(CAdoConnection& connection, const std::string& number, PROA
     for (const proapp::Column& column : proapp::WrittenColumns()) {
         if (column.kind == proapp::ColumnKind::Text) rs.GetString(column.name, record.*column.field);
     }
+    proapp::CompleteCategory(record);
     for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) {
         const std::string path = proapp::ScratchPath(rtf.file);
         record.*rtf.field = path;

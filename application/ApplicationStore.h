@@ -24,7 +24,8 @@ enum class SaveResult {
 // project being edited); when it is empty or has no row, a new row is added.
 // A project whose number changes takes its member, review and plan rows with
 // it. The member rows are rewritten whole in grid order. For a key-laboratory
-// category the review row is written too (WriteReviewRow).
+// category the review row is written too (WriteReviewRow). A short category
+// is stored completed to its full name (proapp::CompleteCategory).
 SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& record, const std::vector<proapp::MemberRow>& members,
                             const std::string& storedNumber);
 
@@ -37,8 +38,8 @@ bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record);
 
 // Reads the stored application: its texts into `record`, each rich-text
 // column into its scratch file (the field then holds the file's path; a
-// column that cannot be read leaves its file alone). False when there is no
-// such row.
+// column that cannot be read leaves its file alone; a short category comes
+// back completed). False when there is no such row.
 bool ReadApplication(CAdoConnection& connection, const std::string& number, PROAPP& record);
 std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std::string& number);
 

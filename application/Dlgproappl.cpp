@@ -60,6 +60,15 @@ void ButtonTexture(CButtonST& button, int icon, const char* tooltip) {
 std::string Leading(const std::string& number) { return LeadingCharacters(number, projectnumber::kPrefixLength); }
 std::string Serial(const std::string& number) { return number.substr(Leading(number).size()); }
 
+// The full category of the form's chosen kind. The fund-number box is hidden
+// and mostly empty, so the guide code or the number shown decides the fund.
+std::string FormCategory(CDlgAppBasicInfo& basic) {
+    using B = CDlgAppBasicInfo;
+    return proapp::FullCategory(basic.GetDlgItemText(B::IDC_CATEGORY),
+                                {basic.GetDlgItemText(B::IDC_FUND_NUMBER), basic.GetDlgItemText(B::IDC_GUIDE_CODE),
+                                 basic.GetDlgItemText(B::IDC_NUMBER_PREFIX)});
+}
+
 // A stored date text: year the first four characters, month two from the
 // sixth, day the last two.
 text::DateTime ParseStoredDate(const std::string& stored) {
@@ -374,7 +383,8 @@ void CDlgproappl::SetDlgValue(PROAPP record) {
         if (auto* picker = dynamic_cast<ui::DateTimeCtrl*>(control)) {
             picker->ShowStored(value, ParseStoredDate(value));  // an unreadable date is saved back as it was
         } else if (control) {
-            control->SetWindowText(value);
+            // The category list shows the project's kind of the stored full name.
+            control->SetWindowText(f.id == CDlgAppBasicInfo::IDC_CATEGORY ? proapp::CategoryKind(value) : value);
         }
     }
     for (const auto& [id, field] : kCounts) w.m_dlgMembers.SetDlgItemText(id, record.*field);
@@ -536,6 +546,7 @@ void CDlgproappl::CollectInfo() {
     m_proapp.FIVEYEAR = m_strPublishYear;
     for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields)
         m_proapp.*proapp::FindTextField(f.column) = Basic().GetDlgItemText(f.id);
+    m_proapp.XMLB = FormCategory(Basic());
     for (const auto& [id, field] : kCounts) m_proapp.*field = w.m_dlgMembers.GetDlgItemText(id);
     for (const proapp::BudgetItem& item : proapp::BudgetItems())
         m_proapp.*item.amount = w.m_dlgBudget.GetDlgItemText(item.amountId);
@@ -639,8 +650,7 @@ bool CDlgproappl::CheckDWAvail(const std::string& unitCode, const std::string& g
 namespace {
 OpenApplication OpenForm(CDlgAppBasicInfo& basic) {
     return {basic.GetDlgItemText(CDlgAppBasicInfo::IDC_NUMBER_PREFIX),
-            basic.GetDlgItemText(CDlgAppBasicInfo::IDC_SERIAL),
-            basic.GetDlgItemText(CDlgAppBasicInfo::IDC_CATEGORY)};
+            basic.GetDlgItemText(CDlgAppBasicInfo::IDC_SERIAL), FormCategory(basic)};
 }
 }  // namespace
 
@@ -671,7 +681,7 @@ void CDlgproappl::OnBtnWord() {
     using B = CDlgAppBasicInfo;
     auto basic = [this](int id) { return Basic().GetDlgItemText(id); };
     appword::Content content;
-    content.category = basic(B::IDC_CATEGORY);
+    content.category = FormCategory(Basic());
     content.guideCode = basic(B::IDC_GUIDE_CODE);
     content.numberPrefix = basic(B::IDC_NUMBER_PREFIX);
     content.secretLevel = basic(B::IDC_SECRET_LEVEL);

@@ -106,6 +106,26 @@ bool IsKeyLabCategory(const std::string& category) {
     return category == "重点实验室基金——一般项目" || category == "重点实验室基金——重点项目";
 }
 
+namespace {
+constexpr const char* kCategorySeparator = "——";
+}
+
+std::string FullCategory(const std::string& category, std::initializer_list<std::string> numbers) {
+    if (category != "一般项目" && category != "重点项目") return category;
+    static const std::pair<const char*, const char*> kFunds[] = {{"9140C", "重点实验室基金"}, {"9140A", "共性技术基金"}};
+    for (const std::string& number : numbers)
+        for (const auto& [prefix, fund] : kFunds)
+            if (number.compare(0, 5, prefix) == 0) return fund + std::string(kCategorySeparator) + category;
+    return category;
+}
+
+std::string CategoryKind(const std::string& category) {
+    const std::size_t at = category.find(kCategorySeparator);
+    return at == std::string::npos ? category : category.substr(at + std::string(kCategorySeparator).size());
+}
+
+void CompleteCategory(PROAPP& record) { record.XMLB = FullCategory(record.XMLB, {record.JJBH, record.SQZNDM, record.XMBH}); }
+
 const std::vector<Chapter>& RichChapters() {
     static const std::vector<Chapter> chapters = {
         {{"三、研究目标及研究内容"}, 5517, 3, 3, {"xmjj.rtf"}},

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,20 @@ std::string ScratchPath(const std::string& file);
 
 // The two key-laboratory categories, whose saves also write a review row.
 bool IsKeyLabCategory(const std::string& category);
+
+// The stored category (XMLB) is the full name that review, plan and reports
+// compare: the fund's kind, "——", then the project's kind the form offers
+// ("一般项目", "重点项目"), e.g. "重点实验室基金——一般项目". The fund's kind
+// follows the fund number's prefix ("9140C": 重点实验室基金, "9140A":
+// 共性技术基金); the fund number, the guide code and the project number all
+// begin with it, so the first of `numbers` with a known prefix decides. Any
+// other text (a full name, empty) is kept, as is a kind without a known fund.
+std::string FullCategory(const std::string& category, std::initializer_list<std::string> numbers);
+// The project's kind of a category, as the form's list shows it ("一般项目"
+// of "共性技术基金——一般项目"; a short name is its own kind).
+std::string CategoryKind(const std::string& category);
+// Completes a short XMLB from the record's fund number, guide code or number.
+void CompleteCategory(PROAPP& record);
 
 // A rich-text chapter of the form: the tree-node names that show it, the tab
 // of its page, the format target and its scratch file(s); the recommenders'

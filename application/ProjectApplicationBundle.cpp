@@ -80,11 +80,21 @@ std::string FieldText(CAdoRecordSet& rs, const char* column) {
     return value;
 }
 
+// The bundle's category; a short one, written by an older form, is completed
+// from the fund number, guide code or number so that review can find it.
+std::string BundleCategory(CAdoRecordSet& rs) {
+    return proapp::FullCategory(FieldText(rs, "XMLB"), {FieldText(rs, "JJBH"), FieldText(rs, "SQZNDM"),
+                                                        FieldText(rs, "XMBH")});
+}
+
 // Copies one column of the bundle's row into the row being added. A column
 // the bundle does not carry stays empty; a rich text the bundle holds as NULL
 // stays NULL.
 bool CopyColumn(CAdoRecordSet& from, CAdoRecordSet& to, const ApplicationColumn& column) {
-    if (column.kind == Column::Text) return to.SetString(column.name, FieldText(from, column.name));
+    if (column.kind == Column::Text) {
+        const bool category = std::string(column.name) == "XMLB";
+        return to.SetString(column.name, category ? BundleCategory(from) : FieldText(from, column.name));
+    }
     std::string bytes;
     if (IsNullValue(from, column.name) || !ReadLongBinary(from, column.name, bytes)) return true;
     return WriteLongBinary(to, column.name, bytes);
@@ -151,7 +161,7 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
 
     ApplicationImportCheck check(m_connection);
     if (!check.CheckDWAvail(FieldText(application, "DWDM"), FieldText(application, "SQZNDM"),
-                            FieldText(application, "XMLB"), path, FieldText(application, "NF"))) {
+                            BundleCategory(application), path, FieldText(application, "NF"))) {
         if (COptions().GetRole() == kApplicantUnitRole) return 0;
         problem = true;
     }
@@ -210,7 +220,7 @@ bool ProjectApplicationBundle::WriteMembers(CAdoRecordSet& members, const std::s
 bool ProjectApplicationBundle::WriteKeyLaboratoryReview(CAdoRecordSet& source, const std::string& code) {
     PROAPP record;
     record.XMBH = code;
-    record.XMLB = FieldText(source, "XMLB");
+    record.XMLB = BundleCategory(source);
     if (!proapp::IsKeyLabCategory(record.XMLB)) return true;
     const std::pair<const char*, std::string PROAPP::*> amounts[] = {
         {"SQJE", &PROAPP::SQJE}, {"SJF", &PROAPP::SJF}, {"CLF", &PROAPP::CLF},     {"WXF", &PROAPP::WXF},

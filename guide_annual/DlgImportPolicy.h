@@ -6,7 +6,8 @@
 
 // The project-application library has a dialog of the same name; the program
 // loads both libraries into one process, so this one lives in a namespace of
-// its own to keep their symbols apart.
+// its own to keep their symbols apart (and names it qualified, so that code
+// using both libraries can include both headers).
 namespace annualguide {
 
 class CDlgImportPolicy : public ui::Dialog {
@@ -28,5 +29,3 @@ protected:
 };
 
 }  // namespace annualguide
-
-using annualguide::CDlgImportPolicy;

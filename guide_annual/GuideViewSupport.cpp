@@ -85,7 +85,7 @@ void ExportBundles(int count, const std::string& folderName, UINT emptyIcon, con
 
 bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaption,
                    const std::function<guidebundle::ImportResult(const std::string& path, int policy)>& importOne) {
-    CDlgImportPolicy choice(parent);
+    annualguide::CDlgImportPolicy choice(parent);
     choice.m_nPolicy = policy;
     if (choice.DoModal() != IDOK) return false;
     policy = choice.m_nPolicy;

@@ -181,3 +181,44 @@ TEST_F(ApplicationStore, DeletingRemovesTheProjectFromEveryTableThatFollowsItsNu
     }
     EXPECT_EQ(Column("select ite_xmbh from corvane_project_sqcy"), std::vector<std::string>{"9140A01010108U001002"});
 }
+
+TEST(ApplicationCategory, TheFormsKindBecomesTheFullNameOfItsFund) {
+    const struct {
+        const char* what;
+        const char* category;
+        std::initializer_list<std::string> numbers;
+        const char* full;
+    } cases[] = {
+        {"key laboratory by fund number", "一般项目", {"9140C01", "9140A010101"}, "重点实验室基金——一般项目"},
+        {"specialty group by guide code, fund number empty", "重点项目", {"", "9140A010101"}, "共性技术基金——重点项目"},
+        {"key laboratory by project number", "重点项目", {"", "", "9140C03030307U001001"}, "重点实验室基金——重点项目"},
+        {"an unknown fund is skipped for a later number", "一般项目", {"9140B01", "9140C01"}, "重点实验室基金——一般项目"},
+        {"no known fund: stays short", "一般项目", {"9140B02020209", ""}, "一般项目"},
+        {"a full name is kept", "共性技术基金——重点项目", {"9140C01"}, "共性技术基金——重点项目"},
+        {"nothing chosen", "", {"9140C01"}, ""},
+        {"other texts are no kind", "其他", {"9140C01"}, "其他"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(proapp::FullCategory(c.category, c.numbers), c.full) << c.what;
+
+    for (const char* kind : {"一般项目", "重点项目"}) {
+        EXPECT_EQ(proapp::CategoryKind(std::string("重点实验室基金——") + kind), kind);
+        EXPECT_EQ(proapp::CategoryKind(kind), kind);
+    }
+}
+
+TEST_F(ApplicationStore, AShortCategoryIsStoredAndReadAsItsFullName) {
+    PROAPP record = FullRecord(PathOf("in"));
+    record.XMBH = "9140C03030307U001001";
+    record.JJBH.clear();
+    record.SQZNDM = "9140C030303";
+    record.XMLB = "一般项目";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
+    EXPECT_EQ(Query("select XMLB from corvane_itemappinfo"), (Rows{{"重点实验室基金——一般项目"}}));
+    EXPECT_EQ(Column("select XMBH from corvane_itempf"), std::vector<std::string>{record.XMBH});
+
+    // A row written short before the full names were stored.
+    StoreProject(kNumber, "U001", "重点项目");
+    PROAPP loaded;
+    ASSERT_TRUE(appstore::ReadApplication(connection, kNumber, loaded));
+    EXPECT_EQ(loaded.XMLB, "共性技术基金——重点项目");
+}

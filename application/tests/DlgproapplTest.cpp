@@ -238,6 +238,22 @@ TEST_F(ApplicationView, LoadingShowsEveryPageAndASecondSaveKeepsWhatWasLoaded) {
     EXPECT_EQ(Column("select xm from corvane_project_sqcy"), (std::vector<std::string>{"甲", "乙"}));
 }
 
+TEST_F(ApplicationView, TheChosenKindIsStoredUnderTheFundOfTheGuideCode) {
+    CDlgproappl& view = OpenView();
+    auto* category = Basic(view).Item<ui::ComboBox>(B::IDC_CATEGORY);
+    ASSERT_EQ(category->GetCount(), 2);
+    FillNew(view, "9140C010101", "U001");
+    category->SetCurSel(category->FindStringExact(-1, "重点项目"));
+    Save(view);
+    EXPECT_EQ(Column("select XMLB from corvane_itemappinfo"), std::vector<std::string>{"重点实验室基金——重点项目"});
+    EXPECT_EQ(Column("select XMBH from corvane_itempf"), std::vector<std::string>{"9140C01010108U001001"});
+
+    view.OnBtnProadd();
+    EXPECT_EQ(category->GetCurSel(), -1);
+    Open(view, "9140C01010108U001001");
+    EXPECT_EQ(category->GetWindowText(), "重点项目");
+}
+
 // Neither a list text outside the list nor a stored date the picker cannot
 // read is replaced by a save (by a blank or by the date the picker held).
 TEST_F(ApplicationView, ListTextsOutsideTheListsAndUnreadableDatesSurviveASave) {

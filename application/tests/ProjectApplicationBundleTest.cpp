@@ -258,6 +258,25 @@ TEST_F(Bundle, PartialImportOfAKeyLaboratoryProjectRecordsItsReviewRow) {
     }
 }
 
+TEST_F(Bundle, AShortCategoryFromAnOlderFormIsStoredAsItsFullName) {
+    const struct {
+        std::string code, category, stored;
+        long reviewRows;  // partial import: key-laboratory projects get one
+    } cases[] = {
+        {kCode, "重点项目", "共性技术基金——重点项目", 0},
+        {"9140C010108080001001", "一般项目", "重点实验室基金——一般项目", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.category);
+        const std::string path = ExportAndRemove(c.code, {{"XMLB", c.category}});
+        Exec("delete from corvane_itempf");
+        ASSERT_EQ(Import(path, true), 1);
+        EXPECT_EQ(Query("select XMBH, XMLB from corvane_itemappinfo"), (Rows{{c.code, c.stored}}));
+        EXPECT_EQ(CountRows("corvane_itempf"), c.reviewRows);
+        Exec("delete from corvane_itemappinfo");
+    }
+}
+
 TEST_F(Bundle, AnApplicantUnitRefusesBundlesOfUnknownUnits) {
     exchangetest::SetRole(1);
     const std::string path =

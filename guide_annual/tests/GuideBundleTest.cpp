@@ -11,6 +11,7 @@
 using guidetest::Exec;
 using guidetest::Query;
 using guidetest::Rows;
+using annualguide::CDlgImportPolicy;
 
 namespace {
 

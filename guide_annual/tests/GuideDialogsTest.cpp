@@ -6,6 +6,8 @@
 #include "guide_annual/DlgWait.h"
 #include "platform/ui/Controls.h"
 
+using annualguide::CDlgImportPolicy;
+
 TEST(GuideDialogs, ImportPolicyPresetsTheCurrentPolicyAndReturnsTheChosenOne) {
     ui::EnsureApplication();
     ui::TestDriver driver;

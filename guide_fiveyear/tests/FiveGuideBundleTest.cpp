@@ -218,8 +218,8 @@ TEST_F(FiveGuideBundleTest, ViewImportsEveryFiveYearBundleOfTheFolderAndCountsTh
 
     driver.OnModal([](ui::Dialog& dlg) {
         EXPECT_EQ(dlg.GetWindowText(), "导入提示");
-        EXPECT_TRUE(dlg.IsDlgButtonChecked(CDlgImportPolicy::IDC_OVERWRITE));
-        dlg.Click(CDlgImportPolicy::IDC_KEEP);
+        EXPECT_TRUE(dlg.IsDlgButtonChecked(annualguide::CDlgImportPolicy::IDC_OVERWRITE));
+        dlg.Click(annualguide::CDlgImportPolicy::IDC_KEEP);
         dlg.Click(IDOK);
     });
     driver.AnswerFolder(in);
@@ -231,7 +231,7 @@ TEST_F(FiveGuideBundleTest, ViewImportsEveryFiveYearBundleOfTheFolderAndCountsTh
     for (int part = 0; part < 3; ++part) EXPECT_FALSE(sys::FileExists(FiveGuideBundle::ScratchFile(part))) << part;
 
     driver.OnModal([](ui::Dialog& dlg) {
-        EXPECT_TRUE(dlg.IsDlgButtonChecked(CDlgImportPolicy::IDC_KEEP));  // the policy stays with the view
+        EXPECT_TRUE(dlg.IsDlgButtonChecked(annualguide::CDlgImportPolicy::IDC_KEEP));  // the policy stays with the view
         dlg.Click(IDOK);
     });
     driver.AnswerFolder(in);
