@@ -39,10 +39,19 @@ protected:
     }
 };
 
+// The template's font size in pixels at 96 dots per inch (9 points: 12).
+int TemplateFontPixels(const DialogTemplate& t) { return ((t.fontSize > 0 ? t.fontSize : 9) * 96 + 36) / 72; }
+
+// Dialog units are fixed by the template's font size, as the original
+// platform's base units of its dialog font are (6 x 12 at 9 points), whatever
+// font draws the text here; the drawing font is one whose glyphs keep to that
+// cell: a CJK face with bitmap strikes at small sizes, as the dialog fonts of
+// Chinese systems have.
 QFont TemplateFont(const DialogTemplate& t) {
     QFont font;
-    font.setFamilies({QString::fromStdString(t.font), "WenQuanYi Zen Hei", "Noto Sans CJK SC"});
-    font.setPointSize(t.fontSize > 0 ? t.fontSize : 9);
+    font.setFamilies({QString::fromStdString(t.font), "WenQuanYi Zen Hei Sharp", "WenQuanYi Zen Hei",
+                      "Noto Sans CJK SC"});
+    font.setPixelSize(TemplateFontPixels(t));
     return font;
 }
 
@@ -62,7 +71,15 @@ std::vector<Wnd*> ControlsOf(const Wnd& dialog) {
 }
 }  // namespace
 
-Dialog::Dialog(const DialogTemplate& tpl, Wnd* parent) : template_(tpl), parent_(parent) {
+// The constructor is called by the derived dialog's constructor, in the
+// module that defines the dialog: its return address names that module.
+Dialog::Dialog(const DialogTemplate& tpl, Wnd* parent)
+    : Dialog(tpl, parent, ModuleOf(__builtin_return_address(0))) {}
+
+FormView::FormView(const DialogTemplate& tpl) : Dialog(tpl, nullptr, ModuleOf(__builtin_return_address(0))) {}
+
+Dialog::Dialog(const DialogTemplate& tpl, Wnd* parent, Module resourceModule)
+    : template_(tpl), parent_(parent), resourceModule_(resourceModule) {
     SetDlgCtrlID(tpl.id);
     for (const auto& c : tpl.controls)
         if (c.kind == Kind::DefPushButton) defId_ = c.id;
@@ -82,14 +99,14 @@ void Dialog::CreateFromTemplate(QWidget* parentWidget, bool asChild) {
     SetStyle(template_.style);
     const QFont font = TemplateFont(template_);
     window->setFont(font);
-    const QFontMetrics metrics(font);
-    const int average = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    baseUnits_ = {(average / 26 + 1) / 2, metrics.height()};
+    const int pixels = TemplateFontPixels(template_);
+    baseUnits_ = {pixels / 2, pixels};
     window->setWindowTitle(QString::fromStdString(template_.caption));
     const Rect size = MapDialogRect(template_.rect);
     if (asChild) window->setGeometry(size.left, size.top, size.Width(), size.Height());
     else window->resize(size.Width(), size.Height());
 
+    const ResourceScope resources(resourceModule_);
     for (const ControlTemplate& entry : template_.controls) {
         std::unique_ptr<Control> control = MakeControl(entry.kind);
         if (!control) continue;

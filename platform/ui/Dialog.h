@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/Wnd.h"
 
 namespace ui {
@@ -27,6 +28,9 @@ class Dialog : public Wnd {
 public:
     explicit Dialog(const DialogTemplate& tpl, Wnd* parent = nullptr);
     ~Dialog() override;
+    // The module (program or library) whose code made this dialog: the
+    // pictures its template names are found there first.
+    Module GetResourceModule() const { return resourceModule_; }
 
     const DialogTemplate& GetTemplate() const { return template_; }
 
@@ -92,7 +96,11 @@ private:
     int result_ = IDCANCEL;
     bool modal_ = false;
     bool ended_ = false;
-    Size baseUnits_{6, 13};
+    Size baseUnits_{6, 12};
+    Module resourceModule_ = nullptr;
+
+protected:
+    Dialog(const DialogTemplate& tpl, Wnd* parent, Module resourceModule);
 };
 
 // A view made from a template, created in the frame's view slot; the frame
@@ -100,7 +108,7 @@ private:
 class FormView : public Dialog {
     DECLARE_DYNAMIC(FormView)
 public:
-    explicit FormView(const DialogTemplate& tpl) : Dialog(tpl, nullptr) {}
+    explicit FormView(const DialogTemplate& tpl);
     // Creates the view inside `parent` with the rectangle in pixels.
     BOOL CreateView(Wnd* parent, const Rect& rect);
     virtual void OnInitialUpdate();
