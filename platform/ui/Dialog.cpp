@@ -14,6 +14,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/FormScroller.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Services.h"
@@ -315,6 +316,7 @@ void Dialog::UpdateDialogControls(CmdTarget* target, BOOL disableIfNoHandler) {
 BOOL FormView::CreateView(Wnd* parent, const Rect& rect) {
     if (!parent || !parent->GetWidget()) return FALSE;
     CreateFromTemplate(parent->GetWidget(), true);
+    scroller_ = new FormScroller(GetWidget(), GetWidget()->size());
     MoveWindow(rect);
     ShowWindow(SW_SHOW);
     RefreshColors();
@@ -322,5 +324,11 @@ BOOL FormView::CreateView(Wnd* parent, const Rect& rect) {
 }
 
 void FormView::OnInitialUpdate() { UpdateData(FALSE); }
+
+Point FormView::GetScrollPosition() const {
+    if (!scroller_) return {};
+    const QPoint position = scroller_->Position();
+    return {position.x(), position.y()};
+}
 
 }  // namespace ui

@@ -5,10 +5,12 @@
 // members to controls; update-UI handlers can enable and check controls.
 #pragma once
 
+#include <QPointer>
 #include <optional>
 #include <vector>
 
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/FormScroller.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Wnd.h"
 
@@ -110,13 +112,19 @@ class FormView : public Dialog {
 public:
     explicit FormView(const DialogTemplate& tpl);
     // Creates the view inside `parent` with the rectangle in pixels.
+    // The view scrolls (bars and mouse wheel) when its pane is smaller than it.
     BOOL CreateView(Wnd* parent, const Rect& rect);
     virtual void OnInitialUpdate();
+    // The scroll position in pixels; (0, 0) when the whole form shows.
+    Point GetScrollPosition() const;
 
 protected:
     BOOL OnInitDialog() override { return TRUE; }
     void OnOK() override {}
     void OnCancel() override {}
+
+private:
+    QPointer<FormScroller> scroller_;  // owned by the view's window
 };
 
 }  // namespace ui
