@@ -141,7 +141,7 @@ void CButtonST::SetTooltipText(const char* text, BOOL activate) {
 
 void CButtonST::ActivateTooltip(BOOL activate) {
     tooltipActive_ = activate != FALSE;
-    SetToolTip(tooltipActive_ ? tooltip_ : std::string());
+    SetToolTip(tooltipActive_ ? tooltip_ : std::string(), kTooltipWidth);
 }
 
 void CButtonST::SetCheck(int checked, BOOL repaint) {
@@ -249,6 +249,15 @@ LRESULT CButtonST::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCheck(wParam == 1 || wParam == 2 ? 1 : 0);
         return 0;
     }
+    // The dialog moves its default button: remember it, stay owner-drawn.
+    if (message == BM_SETSTYLE) {
+        const DWORD type = DWORD(wParam) & BS_TYPEMASK;
+        if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) defaultButton_ = type == BS_DEFPUSHBUTTON;
+        return ui::Button::DefWindowProc(message, (wParam & ~WPARAM(0x14)) | BS_OWNERDRAW, lParam);
+    }
+    if (message == WM_GETDLGCODE)
+        return ui::Button::DefWindowProc(message, wParam, lParam) |
+               (defaultButton_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     return ui::Button::DefWindowProc(message, wParam, lParam);
 }
 

@@ -29,6 +29,8 @@ public:
     enum { BTNST_OK = 0, BTNST_INVALIDRESOURCE = 1, BTNST_FAILEDMASK = 2, BTNST_INVALIDINDEX = 3, BTNST_BADPARAM = 5 };
     // As the out icon: a grey copy of the in icon.
     static constexpr int BTNST_AUTO_GRAY = -2;
+    // Longer tool tips wrap onto more lines at this width in pixels.
+    static constexpr int kTooltipWidth = 400;
 
     // What one drawing is asked for.
     struct DrawState {

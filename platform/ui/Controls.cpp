@@ -179,6 +179,17 @@ void Button::Click() {
 
 LRESULT Button::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == BM_GETCHECK) return GetCheck();
+    // The dialog makes a push button its default one (or no longer).
+    if (message == BM_SETSTYLE) {
+        ModifyStyle(BS_TYPEMASK, DWORD(wParam) & BS_TYPEMASK);
+        if (auto* push = qobject_cast<QPushButton*>(GetWidget())) push->setDefault(IsDefault());
+        if (lParam) GetWidget()->update();
+        return 0;
+    }
+    if (message == WM_GETDLGCODE) {
+        const DWORD type = GetStyle() & BS_TYPEMASK;
+        return type == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : type == BS_PUSHBUTTON ? DLGC_UNDEFPUSHBUTTON : 0;
+    }
     if (message == BM_SETCHECK) {
         SetCheck(int(wParam));
         return 0;

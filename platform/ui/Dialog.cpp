@@ -245,6 +245,17 @@ bool Dialog::OnKeyDown(UINT vk) {
     return true;
 }
 
+void Dialog::SetDefID(int id) {
+    const auto setStyle = [this](int buttonId, DWORD type) {
+        Wnd* button = GetDlgItem(buttonId);
+        if (button && button->SendMessage(WM_GETDLGCODE) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))
+            button->SendMessage(BM_SETSTYLE, type, TRUE);
+    };
+    if (id != defId_) setStyle(defId_, BS_PUSHBUTTON);
+    defId_ = id;
+    setStyle(id, BS_DEFPUSHBUTTON);
+}
+
 void Dialog::Click(int id) {
     if (auto* button = Item<Button>(id)) button->Click();
 }

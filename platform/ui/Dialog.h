@@ -55,7 +55,9 @@ public:
     // Presses a control as the user would (tests, and commands from code).
     void Click(int id);
     int GetDefID() const { return defId_; }
-    void SetDefID(int id) { defId_ = id; }
+    // Makes `id` the default button: the old one is told it no longer is
+    // (BM_SETSTYLE), the new one that it is, when they are push buttons.
+    void SetDefID(int id);
     // Moves the focus to the next (or previous) control that takes it.
     void NextDlgCtrl();
     void GotoDlgCtrl(Wnd* control);
