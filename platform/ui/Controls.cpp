@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -68,6 +69,17 @@ void Static::Build(const ControlTemplate& entry, QWidget* parent) {
 
 void Static::SetWindowText(const std::string& text) {
     if (auto* label = qobject_cast<QLabel*>(GetWidget())) label->setText(QString::fromStdString(text));
+    FitWrap();
+}
+
+void Static::OnSize(int, int) { FitWrap(); }
+
+void Static::FitWrap() {
+    auto* label = qobject_cast<QLabel*>(GetWidget());
+    if (!label || label->text().isEmpty() || (GetStyle() & SS_CENTERIMAGE)) return;
+    // Qt would break a line whose width is exactly the label's.
+    label->setWordWrap(label->text().contains('\n') ||
+                       QFontMetrics(label->font()).horizontalAdvance(label->text()) > label->contentsRect().width());
 }
 
 std::string Static::GetWindowText() const {

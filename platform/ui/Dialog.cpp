@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 
 #include "platform/ui/App.h"
 #include "platform/ui/Control.h"
@@ -180,8 +181,13 @@ BOOL Dialog::Create(Wnd* parent) {
 BOOL Dialog::CreateOver(Wnd* parent, int placeholderId) {
     if (!parent || !parent->GetDlgItem(placeholderId)) return FALSE;
     template_.style = (template_.style & ~WS_POPUP) | WS_CHILD;
-    const Rect place = parent->GetItemRect(placeholderId);
+    Rect place = parent->GetItemRect(placeholderId);
     Create(parent);
+    // Large enough for its controls: a placeholder drawn smaller than the
+    // dialog would cut off its right and bottom ones (the view scrolls to them).
+    const QRect controls = GetWidget()->childrenRect();
+    place.right = std::max(place.right, place.left + controls.right() + 1);
+    place.bottom = std::max(place.bottom, place.top + controls.bottom() + 1);
     MoveWindow(place);
     ShowWindow(SW_SHOW);
     return TRUE;

@@ -41,7 +41,8 @@ public:
     virtual int DoModal();
     // A modeless dialog, or a child dialog when the template has WS_CHILD.
     BOOL Create(Wnd* parent = nullptr);
-    // A child dialog over the rectangle of `placeholderId` in `parent`.
+    // A child dialog over the rectangle of `placeholderId` in `parent`, at
+    // least as large as its controls need.
     BOOL CreateOver(Wnd* parent, int placeholderId);
     void EndDialog(int result);
     bool IsRunningModal() const { return modal_ && !ended_; }
