@@ -1,5 +1,7 @@
 #include "main/MainFrame.h"
 
+#include <QApplication>
+
 #include "achievement/DlgSCGZH.h"
 #include "application/Dlgproappl.h"
 #include "exchange/export/DlgGuideExport.h"
@@ -15,6 +17,7 @@
 #include "main/Commands.h"
 #include "main/CorvaneView.h"
 #include "main/CurrentUser.h"
+#include "main/CustomizeSheet.h"
 #include "main/DlgDirSet.h"
 #include "main/DlgExpertReview.h"
 #include "main/DlgLabFundTable.h"
@@ -87,7 +90,13 @@ void RefreshGuide(ui::Wnd* view, const std::string& range) {
 CMainFrame::CMainFrame() : m_dlgPeriod(this) { MapHandlers(); }
 
 CMainFrame::~CMainFrame() {
+    m_pCustomizeSheet.reset();
     if (IsWindow()) ui::FrameWnd::DestroyWindow();
+}
+
+BOOL CMainFrame::DestroyWindow() {
+    m_pCustomizeSheet.reset();  // its window lies inside the frame's
+    return ui::FrameWnd::DestroyWindow();
 }
 
 void CMainFrame::MapHandlers() {
@@ -119,6 +128,7 @@ void CMainFrame::MapHandlers() {
     MapClicked(cmd::kFundingListFund, [this] { OnFundingListFund(); });
     MapClicked(cmd::kFundingListYear, [this] { OnFundingListYear(); });
     MapClicked(cmd::kAppExit, [this] { OnClose(); });
+    MapClicked(cmd::kViewCustomize, [this] { OnViewCustomize(); });
 }
 
 void CMainFrame::PreCreateWindow(ui::Rect& rect) { rect = {0, 0, kMainWindowWidth - 1, kMainWindowHeight - 1}; }
@@ -129,6 +139,8 @@ int CMainFrame::OnCreate() {
     SetTimer(kClockTimer, 1000);
     CreateStartView();
     m_bOutlookBar = CreateOutlookBar();
+    m_customization = LoadCustomization(CommandCategoriesForRole(UserRole));
+    ApplyCustomization();
     if (!m_bOutlookBar) return 0;  // runs without navigation; the next period change copies the period
     SetPublishYears();
     m_wndStatusBar.SetPaneText(kPanePeriod, PeriodPaneText(m_dlgPeriod.PeriodName()));
@@ -147,7 +159,8 @@ bool CMainFrame::CreateMenuBar() {
     // No menu carries the exchange views; the menu bar's own context menu
     // (the place of the customisation commands) offers them.
     for (int id : {cmd::kGuideImport, cmd::kGuideExport, cmd::kProjectImport, cmd::kProjectExport})
-        m_wndMenuBar.AppendContextItem(id, std::string(FindExchangeCommand(id)->caption).substr(sizeof("Tessaly-") - 1));
+        m_wndMenuBar.AppendContextItem(id, ExchangeCommandText(id));
+    m_wndMenuBar.AppendContextItem(cmd::kViewCustomize, "自定义...");
     m_wndMenuBar.UpdateItems();
     return true;
 }
@@ -258,6 +271,39 @@ void CMainFrame::OnManagementCommand(const ManagementCommandSpec& command) {
 }
 
 void CMainFrame::OnPeriodSet() { m_dlgPeriod.DoModal(); }
+
+void CMainFrame::OnViewCustomize() {
+    if (m_pCustomizeSheet) {
+        m_pCustomizeSheet->GetWidget()->raise();
+        return;
+    }
+    auto apply = [this](const Customization& changed) {
+        m_customization = changed;
+        ApplyCustomization();
+        if (!SaveCustomization(m_customization))
+            ui::AfxMessageBox("自定义设置无法保存：" + CustomizationPath());
+    };
+    m_pCustomizeSheet = std::make_unique<CCustomizeSheet>(CommandCategoriesForRole(UserRole), m_customization, apply,
+                                                         [this] { m_pCustomizeSheet.reset(); });
+    if (!m_pCustomizeSheet->Create(this)) {
+        m_pCustomizeSheet.reset();
+        return;
+    }
+    m_pCustomizeSheet->ShowWindow(SW_SHOW);
+}
+
+void CMainFrame::ApplyCustomization() {
+    for (int menu = m_wndMenuBar.GetMenuCount() - 1; menu >= 0; --menu)
+        if (m_wndMenuBar.GetMenuTitle(menu) == kUserMenuTitle) m_wndMenuBar.RemoveMenu(menu);
+    if (!m_customization.userMenu.empty()) {
+        const auto categories = CommandCategoriesForRole(UserRole);
+        const int menu = m_wndMenuBar.AddMenu(kUserMenuTitle);
+        for (int id : m_customization.userMenu) m_wndMenuBar.AppendItem(menu, id, CommandText(categories, id));
+    }
+    m_wndMenuBar.SetMenuShadows(m_customization.menuShadows);
+    if (m_bOutlookBar) m_wndOutlookBar.SetTextLabels(m_customization.textLabels);
+    QApplication::setEffectEnabled(Qt::UI_AnimateMenu, m_customization.menuAnimations);
+}
 
 void CMainFrame::SetPublishYears() {
     const std::string& range = m_dlgPeriod.PeriodRange();

@@ -3,14 +3,17 @@
 // management, folder and help commands, and the exit question.
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "main/Customization.h"
 #include "main/DlgPeriodSet.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/MenuBar.h"
 #include "platform/ui/OutlookBar.h"
 #include "platform/ui/StatusBar.h"
 
+class CCustomizeSheet;
 struct ExchangeCommandSpec;
 struct ManagementCommandSpec;
 
@@ -40,6 +43,11 @@ public:
 
     // Asks before closing; Cancel keeps the program running.
     void OnClose() override;
+    BOOL DestroyWindow() override;
+
+    // The customisation sheet (command 32770), while it is open.
+    CCustomizeSheet* GetCustomizeSheet() const { return m_pCustomizeSheet.get(); }
+    const Customization& GetCustomization() const { return m_customization; }
 
     int m_nCommandKind = kCommandManagement;
     int m_nCommandIndex = 0;
@@ -77,6 +85,9 @@ private:
     void OnFundingListFund();
     void OnFundingListYear();
     void OnOpenDocument(int command);
+    void OnViewCustomize();
+    // The user menu, menu shadows, outlook text labels and menu animations.
+    void ApplyCustomization();
 
     ui::MenuBar m_wndMenuBar;
     ui::StatusBar m_wndStatusBar;
@@ -84,4 +95,6 @@ private:
     bool m_bOutlookBar = false;
     CDlgPeriodSet m_dlgPeriod;
     std::string m_strCommandCaption;
+    Customization m_customization;
+    std::unique_ptr<CCustomizeSheet> m_pCustomizeSheet;
 };

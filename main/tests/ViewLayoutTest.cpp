@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QWidget>
 
+#include "main/Commands.h"
+#include "main/CustomizeSheet.h"
 #include "main/OutlookLayout.h"
 
 namespace {
@@ -152,6 +154,17 @@ TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
         frame.reset();
     }
     EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ViewLayout, TheCustomisationSheetIsDrawnWhole) {
+    CMainFrame& main = OpenFrame(2, "jjb");
+    ASSERT_TRUE(main.GetMenuBar().ChooseItem(cmd::kViewCustomize));
+    ASSERT_NE(main.GetCustomizeSheet(), nullptr);
+    CheckLayout(main.GetCustomizeSheet()->GetWidget(), "自定义", false);
 }
 
 }  // namespace

@@ -32,9 +32,23 @@ int MenuBar::AddMenu(const std::string& title) {
     auto* bar = qobject_cast<QMenuBar*>(GetWidget());
     if (!bar) return -1;
     QMenu* menu = bar->addMenu(QString::fromStdString(title));
+    menu->setWindowFlag(Qt::NoDropShadowWindowHint, !shadows_);
     QObject::connect(menu, &QMenu::aboutToShow, [this] { UpdateItems(); });
     menus_.push_back({title, menu, {}});
     return int(menus_.size()) - 1;
+}
+
+void MenuBar::RemoveMenu(int menu) {
+    auto* bar = qobject_cast<QMenuBar*>(GetWidget());
+    if (!bar || menu < 0 || menu >= GetMenuCount()) return;
+    bar->removeAction(menus_[menu].menu->menuAction());
+    delete menus_[menu].menu;
+    menus_.erase(menus_.begin() + menu);
+}
+
+void MenuBar::SetMenuShadows(bool shadows) {
+    shadows_ = shadows;
+    for (QWidget* owner : ActionOwners()) owner->setWindowFlag(Qt::NoDropShadowWindowHint, !shadows);
 }
 
 QAction* MenuBar::NewAction(QWidget* owner, int id, const std::string& text) {
@@ -57,6 +71,7 @@ void MenuBar::AppendContextItem(int id, const std::string& text) {
     if (!bar) return;
     if (!contextMenu_) {
         contextMenu_ = new QMenu(bar);
+        contextMenu_->setWindowFlag(Qt::NoDropShadowWindowHint, !shadows_);
         QObject::connect(contextMenu_, &QMenu::aboutToShow, [this] { UpdateItems(); });
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
         QMenu* menu = contextMenu_;

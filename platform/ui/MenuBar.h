@@ -27,6 +27,10 @@ public:
     BOOL Create(FrameWnd* frame);
 
     int AddMenu(const std::string& title);  // the menu's index
+    // Takes a menu with its items off the bar; later menus move up one index.
+    void RemoveMenu(int menu);
+    // Drop shadows under the menus when they open (on by default).
+    void SetMenuShadows(bool shadows);
     void AppendItem(int menu, int id, const std::string& text);
     void AppendSeparator(int menu);
     // An item of the bar's own context menu (right click on the bar).
@@ -59,6 +63,7 @@ private:
     FrameWnd* frame_ = nullptr;
     std::vector<Menu> menus_;
     QMenu* contextMenu_ = nullptr;
+    bool shadows_ = true;
     std::vector<Item> contextItems_;
 };
 

@@ -54,7 +54,7 @@ void OutlookBar::AddButton(int page, int image, const std::string& text, int com
     button->setText(QString::fromStdString(text));
     button->setIcon(QPixmap::fromImage(IconAt(image).image));
     button->setIconSize(QSize(kIconSize, kIconSize));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setToolButtonStyle(textLabels_ ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     button->setAutoRaise(true);
     button->setToolTip(QString::fromStdString(text));
     FrameWnd* frame = frame_;
@@ -62,6 +62,13 @@ void OutlookBar::AddButton(int page, int image, const std::string& text, int com
                      [frame, command] { frame->PostMessage(WM_COMMAND, MAKEWPARAM(command, 0)); });
     pages_[page].widget->layout()->addWidget(button);
     pages_[page].buttons.push_back({text, command, image});
+}
+
+void OutlookBar::SetTextLabels(bool labels) {
+    textLabels_ = labels;
+    for (const Page& page : pages_)
+        for (QToolButton* button : page.widget->findChildren<QToolButton*>())
+            button->setToolButtonStyle(labels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
 }
 
 std::string OutlookBar::GetPageName(int page) const {

@@ -32,6 +32,9 @@ public:
     // Adds a page (its pane id, name and image) and returns its index.
     int AddPage(int paneId, const std::string& name, int image);
     void AddButton(int page, int image, const std::string& text, int command);
+    // Text labels under the buttons' icons (on by default), or icons alone.
+    void SetTextLabels(bool labels);
+    bool HasTextLabels() const { return textLabels_; }
 
     int GetPageCount() const { return int(pages_.size()); }
     std::string GetPageName(int page) const;
@@ -60,6 +63,7 @@ private:
     FrameWnd* frame_ = nullptr;
     QToolBox* pagesBox_ = nullptr;
     std::vector<Icon> icons_;
+    bool textLabels_ = true;
     std::vector<Page> pages_;
 };
 
