@@ -11,6 +11,7 @@
 #include "main/AboutDlg.h"
 #include "main/Commands.h"
 #include "main/CurrentUser.h"
+#include "main/ScreenTour.h"
 #include "main/DlgLogin.h"
 #include "main/FrameLayout.h"
 #include "main/MainFrame.h"
@@ -51,6 +52,7 @@ bool CCorvaneApp::InitInstance() {
     SetMainWnd(m_pMainFrame.get());
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
     PlaceMainWindow(*m_pMainFrame, {screen.left(), screen.top(), screen.right() + 1, screen.bottom() + 1});
+    if (const std::string folder = ScreenTourFolder(); !folder.empty()) StartScreenTour(*m_pMainFrame, folder);
     return true;
 }
 
