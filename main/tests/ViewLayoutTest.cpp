@@ -160,6 +160,25 @@ TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
 
 namespace {
 
+// The dialogs of the fund office's menus that the program itself shows (the
+// management commands show the management library's, the help commands open
+// documents).
+TEST_F(ViewLayout, EveryDialogOfTheMenusIsDrawnWhole) {
+    CMainFrame& main = OpenFrame(2, "jjb");
+    for (int command : {cmd::kPeriodSet, cmd::kAppDirSet, cmd::kProgressDirSet, cmd::kAcceptDirSet,
+                        cmd::kExpertReviewTable, cmd::kLabFundTable, cmd::kUnfundedTable, cmd::kUnitPlanTable,
+                        cmd::kUnitFundTable, cmd::kAppAbout}) {
+        bool shown = false;
+        driver.OnModal([&](ui::Dialog& dialog) {
+            shown = true;
+            CheckLayout(dialog.GetWidget(), "command " + std::to_string(command), false);
+            dialog.EndDialog(IDCANCEL);
+        });
+        main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+        EXPECT_TRUE(shown) << command;
+    }
+}
+
 TEST_F(ViewLayout, TheCustomisationSheetIsDrawnWhole) {
     CMainFrame& main = OpenFrame(2, "jjb");
     ASSERT_TRUE(main.GetMenuBar().ChooseItem(cmd::kViewCustomize));
