@@ -56,7 +56,6 @@ BOOL CDlgSCGZHForm::OnInitDialog() {
     m_dlgInfo.Create(&m_wndTab);
     m_wndTab.AddTab(&m_dlgInfo, "成果转化(项目)", UINT(-1), TRUE);
 
-    EnsureArtwork();
     const std::pair<CButtonST*, std::pair<int, const char*>> buttons[] = {
         {&m_btnNew, {kIconNew, "新增"}},
         {&m_btnSave, {kIconSave, "保存"}},

@@ -297,7 +297,6 @@ BOOL CDlgSCGZHInfo::OnInitDialog() {
 }
 
 void CDlgSCGZHInfo::StyleButtons() {
-    resultchange::EnsureArtwork();
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         CButtonST& button = m_buttons[i];
         button.SetIcon(i % 2 == 0 ? resultchange::kIconPlus : resultchange::kIconMinus);

@@ -70,7 +70,6 @@ void CDlgSCGZHList::DoDataExchange(ui::DataExchange& dx) {
 BOOL CDlgSCGZHList::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     SetBackgroundColor(kPanelBackground);
-    EnsureArtwork();
     const std::pair<CButtonST*, std::pair<int, const char*>> buttons[] = {
         {&m_btnImport, {kIconImport, "导入"}},
         {&m_btnExport, {kIconExport, "导出"}},

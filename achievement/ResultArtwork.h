@@ -1,5 +1,5 @@
-// Pictures of the icon buttons of the achievement-transfer pages and the
-// hand cursor over them, registered once when a page is first set up.
+// Ids of the icon buttons' pictures of the achievement-transfer pages and of
+// the hand cursor over them (the library's artwork registers them).
 #pragma once
 
 namespace resultchange {
@@ -18,7 +18,5 @@ enum ArtworkId : int {
     kIconMinus = 5172,
     kHandCursor = 5165,
 };
-
-void EnsureArtwork();
 
 }  // namespace resultchange

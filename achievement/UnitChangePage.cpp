@@ -93,7 +93,6 @@ std::vector<ControlTemplate> Page2Controls() {
 }  // namespace
 
 void StyleIconButton(CButtonST& button, int icon, const char* tooltip) {
-    resultchange::EnsureArtwork();
     button.SetIcon(icon);
     button.SetHandCursor(resultchange::kHandCursor);
     for (int index : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})

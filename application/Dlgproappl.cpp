@@ -163,6 +163,8 @@ void CDlgproappl::StyleButtons() {
     ButtonTexture(w.m_btnExDoc, 5516, "查看附件");
     ButtonTexture(w.m_btnSaveDoc, 5511, "保存申请书文档");
     ButtonTexture(w.m_btnRead, 5510, "查看附件");
+    // The writer's own 重排序 button: without a picture it would be an empty square.
+    ButtonTexture(w.m_btnSort, 5526, "重排序");
     CDlgOutputList& l = m_dlgOutputList;
     ButtonTexture(l.m_btnProdel, 5160, "删除");
     ButtonTexture(l.m_btnProquery, 5156, "查询");

@@ -1,5 +1,6 @@
-// The icon buttons of the summary pages: their pictures (新增, 保存, 删除,
-// 查询, 导出, 导入), the hand cursor over them, and their common look.
+// The icon buttons of the summary pages: the ids of their pictures (新增, 保存,
+// 删除, 查询, 导出, 导入, from the library's artwork), the hand cursor over
+// them, and their common look.
 #pragma once
 
 class CButtonST;

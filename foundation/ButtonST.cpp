@@ -2,8 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFontMetrics>
-#include <QToolTip>
 
 #include "platform/ui/Resources.h"
 #include "platform/ui/Services.h"
@@ -143,32 +141,7 @@ void CButtonST::SetTooltipText(const char* text, BOOL activate) {
 
 void CButtonST::ActivateTooltip(BOOL activate) {
     tooltipActive_ = activate != FALSE;
-    SetToolTip(tooltipActive_ ? WrapTooltip(tooltip_) : std::string());
-}
-
-std::string CButtonST::WrapTooltip(const std::string& text) {
-    const QFontMetrics metrics(QToolTip::font());
-    QStringList lines;
-    for (const QString& paragraph : QString::fromStdString(text).split('\n')) {
-        QString line;
-        for (const QChar ch : paragraph) {
-            if (!line.isEmpty() && metrics.horizontalAdvance(line + ch) > kTooltipMaxWidth) {
-                // Break after the last space of the line when there is one.
-                const qsizetype space = ch == ' ' ? line.size() : line.lastIndexOf(' ');
-                if (space > 0) {
-                    lines << line.left(space);
-                    line = line.mid(space + 1);
-                } else {
-                    lines << line;
-                    line.clear();
-                }
-                if (ch == ' ' && line.isEmpty()) continue;
-            }
-            line += ch;
-        }
-        lines << line;
-    }
-    return lines.join('\n').toStdString();
+    SetToolTip(tooltipActive_ ? tooltip_ : std::string(), kTooltipWidth);
 }
 
 void CButtonST::SetCheck(int checked, BOOL repaint) {
@@ -276,15 +249,15 @@ LRESULT CButtonST::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCheck(wParam == 1 || wParam == 2 ? 1 : 0);
         return 0;
     }
+    // The dialog moves its default button: remember it, stay owner-drawn.
     if (message == BM_SETSTYLE) {
-        // The dialog moves the default look between push buttons; the button
-        // stays owner-drawn and draws the default frame itself.
         const DWORD type = DWORD(wParam) & BS_TYPEMASK;
         if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) defaultButton_ = type == BS_DEFPUSHBUTTON;
-        ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
-        if (lParam) Invalidate();
-        return 0;
+        return ui::Button::DefWindowProc(message, (wParam & ~WPARAM(0x14)) | BS_OWNERDRAW, lParam);
     }
+    if (message == WM_GETDLGCODE)
+        return ui::Button::DefWindowProc(message, wParam, lParam) |
+               (defaultButton_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     return ui::Button::DefWindowProc(message, wParam, lParam);
 }
 

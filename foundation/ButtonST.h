@@ -29,6 +29,8 @@ public:
     enum { BTNST_OK = 0, BTNST_INVALIDRESOURCE = 1, BTNST_FAILEDMASK = 2, BTNST_INVALIDINDEX = 3, BTNST_BADPARAM = 5 };
     // As the out icon: a grey copy of the in icon.
     static constexpr int BTNST_AUTO_GRAY = -2;
+    // Longer tool tips wrap onto more lines at this width in pixels.
+    static constexpr int kTooltipWidth = 400;
 
     // What one drawing is asked for.
     struct DrawState {
@@ -55,11 +57,6 @@ public:
     DWORD SetHandCursor(int cursorId, BOOL repaint = TRUE);
     void SetTooltipText(const char* text, BOOL activate = TRUE);
     void ActivateTooltip(BOOL activate = TRUE);
-    // The widest a tool tip grows, in pixels; a longer text wraps.
-    static constexpr int kTooltipMaxWidth = 400;
-    // The tip as shown: broken into lines no wider than kTooltipMaxWidth in
-    // the tool tips' font (at spaces where it can, else between characters).
-    static std::string WrapTooltip(const std::string& text);
     void SetCheck(int checked, BOOL repaint = TRUE);
     int GetCheck() const { return checked_ ? 1 : 0; }
     void SetURL(const char* url);

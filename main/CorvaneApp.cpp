@@ -1,5 +1,7 @@
 #include "main/CorvaneApp.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -11,6 +13,7 @@
 #include "main/AboutDlg.h"
 #include "main/Commands.h"
 #include "main/CurrentUser.h"
+#include "main/ScreenTour.h"
 #include "main/DlgLogin.h"
 #include "main/FrameLayout.h"
 #include "main/Login.h"
@@ -53,8 +56,9 @@ bool CCorvaneApp::InitInstance() {
     if (!frame->Create(kProductTitle, {0, 0, kMainWindowWidth, kMainWindowHeight})) return false;
     m_pMainFrame = std::move(frame);
     SetMainWnd(m_pMainFrame.get());
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
-    PlaceMainWindow(*m_pMainFrame, screen.width(), screen.height());
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
+    PlaceMainWindow(*m_pMainFrame, {screen.left(), screen.top(), screen.right() + 1, screen.bottom() + 1});
+    if (const std::string folder = ScreenTourFolder(); !folder.empty()) StartScreenTour(*m_pMainFrame, folder);
     return true;
 }
 
@@ -75,12 +79,17 @@ void CCorvaneApp::OnAppAbout() {
     about.DoModal();
 }
 
-void PlaceMainWindow(ui::Wnd& frame, int screenWidth, int screenHeight) {
-    const WindowOrigin origin = MainWindowOrigin(screenWidth, screenHeight);
+void PlaceMainWindow(ui::Wnd& frame, const ui::Rect& available) {
+    const WindowOrigin origin = MainWindowOrigin(available.Width(), available.Height());
+    const int x = available.left + origin.x, y = available.top + origin.y;
+    // A window larger than the screen would hide its bottom and right: on a
+    // small screen it takes the available area, and its views scroll.
+    const int width = available.Width() > 0 ? std::min(kMainWindowWidth, available.Width()) : kMainWindowWidth;
+    const int height = available.Height() > 0 ? std::min(kMainWindowHeight, available.Height()) : kMainWindowHeight;
     const ui::Rect current = frame.GetWindowRect();
-    frame.MoveWindow(origin.x, origin.y, current.Width(), current.Height());
+    frame.MoveWindow(x, y, current.Width(), current.Height());
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();
-    frame.MoveWindow(origin.x, origin.y, kMainWindowWidth, kMainWindowHeight);
+    frame.MoveWindow(x, y, width, height);
     if (auto* mainFrame = dynamic_cast<ui::FrameWnd*>(&frame)) mainFrame->SetResizable(false);
 }

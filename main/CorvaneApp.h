@@ -23,9 +23,10 @@ private:
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };
 
-// Places the main window for a screen of the given size (centred when the
-// screen is larger), shows it and fixes its size.
-void PlaceMainWindow(ui::Wnd& frame, int screenWidth, int screenHeight);
+// Places the main window in the screen's available area: 1270 x 850, centred
+// where the area is larger, else as large as the area and at its corner; shows
+// it and fixes its size.
+void PlaceMainWindow(ui::Wnd& frame, const ui::Rect& available);
 
 // Gives an installed project.mdb from before the indexes its lookups use.
 void AddMissingIndexes();

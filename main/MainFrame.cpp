@@ -1,5 +1,7 @@
 #include "main/MainFrame.h"
 
+#include <QApplication>
+
 #include "achievement/DlgSCGZH.h"
 #include "application/Dlgproappl.h"
 #include "exchange/export/DlgGuideExport.h"
@@ -88,7 +90,13 @@ void RefreshGuide(ui::Wnd* view, const std::string& range) {
 CMainFrame::CMainFrame() : m_dlgPeriod(this) { MapHandlers(); }
 
 CMainFrame::~CMainFrame() {
+    m_pCustomize.reset();
     if (IsWindow()) ui::FrameWnd::DestroyWindow();
+}
+
+BOOL CMainFrame::DestroyWindow() {
+    m_pCustomize.reset();  // its window lies inside the frame's
+    return ui::FrameWnd::DestroyWindow();
 }
 
 void CMainFrame::MapHandlers() {

@@ -43,6 +43,7 @@ public:
 
     // Asks before closing; Cancel keeps the program running.
     void OnClose() override;
+    BOOL DestroyWindow() override;
 
     int m_nCommandKind = kCommandManagement;
     int m_nCommandIndex = 0;
@@ -55,6 +56,7 @@ public:
     // 自定义 (32770): shows the modeless customisation sheet, made when it is
     // not open; the sheet is freed when the user closes it.
     void OnViewCustomize();
+    // The customisation sheet while it is open.
     CCustomizeSheet* GetCustomizeSheet() const { return m_pCustomize.get(); }
     // Puts the user menu on the menu bar (after the role's menus, only while
     // it has commands) and applies the menu and navigation-bar options.

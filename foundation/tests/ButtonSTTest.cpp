@@ -327,20 +327,43 @@ TEST(ButtonSTDefault, TheDefaultLookFollowsTheFocusAndTheDialogsDefault) {
     EXPECT_EQ(dlg.first.GetStyle() & BS_TYPEMASK, DWORD(BS_OWNERDRAW));  // still drawn by the button
 }
 
-TEST(ButtonSTTooltip, LongTipsWrapAtFourHundredPixelsAndShortOnesStay) {
-    EXPECT_EQ(CButtonST::WrapTooltip("保存"), "保存");
-    EXPECT_EQ(CButtonST::WrapTooltip(""), "");
+TEST(ButtonSTTest, TracksTheDialogsDefaultButtonAndDrawsItFramedWhenNotFlat) {
+    CPanel panel;
+    EXPECT_FALSE(panel.import.IsDefaultButton());
+    EXPECT_EQ(panel.import.SendMessage(WM_GETDLGCODE), DLGC_UNDEFPUSHBUTTON);
+
+    panel.SetDefID(7020);
+    EXPECT_TRUE(panel.import.IsDefaultButton());
+    EXPECT_EQ(panel.import.SendMessage(WM_GETDLGCODE), DLGC_DEFPUSHBUTTON);
+    EXPECT_EQ(panel.import.GetStyle() & BS_TYPEMASK, BS_OWNERDRAW);  // still drawn by itself
+    panel.import.SetFlat(FALSE);
+    EXPECT_EQ(At(Draw(panel.import, {}), 0, 0), RGB(0, 0, 0));
+
+    panel.SetDefID(7022);  // the default moves on
+    EXPECT_FALSE(panel.import.IsDefaultButton());
+    EXPECT_TRUE(panel.iconOnly.IsDefaultButton());
+    EXPECT_NE(At(Draw(panel.import, {}), 0, 0), RGB(0, 0, 0));
+
+    panel.SetDefID(0);  // no default button at all
+    EXPECT_FALSE(panel.iconOnly.IsDefaultButton());
+    EXPECT_EQ(panel.iconOnly.SendMessage(WM_GETDLGCODE), DLGC_UNDEFPUSHBUTTON);
+}
+
+TEST(ButtonSTTest, LongToolTipsWrapAt400Pixels) {
+    CPanel panel;
     const QFontMetrics metrics(QToolTip::font());
-    std::string chinese;
-    for (int i = 0; i < 120; ++i) chinese += "项";
-    std::string words;
-    for (int i = 0; i < 60; ++i) words += "export ";
-    for (const std::string& text : {chinese, words}) {
-        const std::string wrapped = CButtonST::WrapTooltip(text);
-        const QStringList lines = QString::fromStdString(wrapped).split('\n');
-        EXPECT_GT(lines.size(), 1);
-        for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), CButtonST::kTooltipMaxWidth);
-        QString joined = lines.join(text == words ? " " : "");
-        EXPECT_EQ(joined.trimmed().toStdString(), text == words ? std::string(words.begin(), words.end() - 1) : text);
+    struct Case {
+        QString text, joiner;  // what the lines join with to give the text back
+    } cases[] = {
+        {QString("导入申请书文档并检查").repeated(8), ""},
+        {QString("import the application document ").repeated(6).trimmed(), " "},
+    };
+    for (const Case& c : cases) {
+        panel.import.SetTooltipText(c.text.toStdString().c_str());
+        const QStringList lines = panel.import.GetWidget()->toolTip().split('\n');
+        EXPECT_GT(lines.size(), 1) << c.text.toStdString();
+        for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), CButtonST::kTooltipWidth);
+        EXPECT_EQ(lines.join(c.joiner), c.text);
     }
+    EXPECT_EQ(panel.import.GetTooltipText(), cases[1].text.toStdString());  // the text itself is kept whole
 }

@@ -2,6 +2,8 @@
 // start that cannot go on.
 #include "MainTestSupport.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 
 #include "main/Commands.h"
@@ -53,7 +55,9 @@ TEST_F(Startup, EachRoleGetsItsMenusOutlookGroupsAndIcons) {
         CMainFrame& main = *start.GetMainFrame();
         EXPECT_EQ(start.GetMainWnd(), &main);
         EXPECT_EQ(main.GetWindowText(), "Tessaly");
-        EXPECT_EQ(main.GetWidget()->size(), QSize(1270, 850));
+        // 1270 x 850 where the screen's available area allows, else that area.
+        const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+        EXPECT_EQ(main.GetWidget()->size(), QSize(1270, 850).boundedTo(available));
         EXPECT_EQ(main.GetStatusBar().GetPaneText(2), std::string("当前用户：") + user.name);
 
         const Expected& want = expected[user.role];
@@ -109,14 +113,19 @@ TEST_F(Startup, UnknownRoleEndsTheStartWithAMessage) {
     EXPECT_TRUE(driver.Finished());
 }
 
-TEST_F(Startup, WindowPlacementOnSmallAndLargeScreens) {
+TEST_F(Startup, WindowPlacementKeepsTheWindowOnSmallAndLargeScreens) {
     struct Case {
-        int cx, cy, x, y;
-    } cases[] = {{1024, 768, 0, 0}, {1920, 1080, 325, 115}};
+        ui::Rect available;
+        QRect expected;  // the window without its decorations
+    } cases[] = {
+        {{0, 0, 1920, 1080}, QRect(325, 115, 1270, 850)},  // centred at its own size
+        {{0, 0, 1024, 768}, QRect(0, 0, 1024, 768)},       // smaller both ways: fits the screen
+        {{0, 0, 1366, 728}, QRect(48, 0, 1270, 728)},      // a panel takes the bottom 40 rows
+        {{60, 24, 1366, 768}, QRect(78, 24, 1270, 744)},   // panels at the left and top
+    };
     for (const Case& c : cases) {
         OpenFrame(2);
-        PlaceMainWindow(*frame, c.cx, c.cy);
-        const QRect r = frame->GetWidget()->geometry();  // the window without its decorations
-        EXPECT_EQ(r, QRect(c.x, c.y, 1270, 850)) << c.cx << "x" << c.cy;
+        PlaceMainWindow(*frame, c.available);
+        EXPECT_EQ(frame->GetWidget()->geometry(), c.expected) << c.available.Width() << "x" << c.available.Height();
     }
 }

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -68,6 +69,17 @@ void Static::Build(const ControlTemplate& entry, QWidget* parent) {
 
 void Static::SetWindowText(const std::string& text) {
     if (auto* label = qobject_cast<QLabel*>(GetWidget())) label->setText(QString::fromStdString(text));
+    FitWrap();
+}
+
+void Static::OnSize(int, int) { FitWrap(); }
+
+void Static::FitWrap() {
+    auto* label = qobject_cast<QLabel*>(GetWidget());
+    if (!label || label->text().isEmpty() || (GetStyle() & SS_CENTERIMAGE)) return;
+    // Qt would break a line whose width is exactly the label's.
+    label->setWordWrap(label->text().contains('\n') ||
+                       QFontMetrics(label->font()).horizontalAdvance(label->text()) > label->contentsRect().width());
 }
 
 std::string Static::GetWindowText() const {
@@ -179,14 +191,16 @@ void Button::Click() {
 
 LRESULT Button::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == BM_GETCHECK) return GetCheck();
+    // The dialog makes a push button its default one (or no longer).
     if (message == BM_SETSTYLE) {
-        const DWORD style = DWORD(wParam);
-        ModifyStyle(BS_TYPEMASK, style & BS_TYPEMASK);
-        if (auto* button = qobject_cast<QPushButton*>(GetWidget())) {
-            button->setDefault((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
-            if (lParam) button->update();
-        }
+        ModifyStyle(BS_TYPEMASK, DWORD(wParam) & BS_TYPEMASK);
+        if (auto* push = qobject_cast<QPushButton*>(GetWidget())) push->setDefault(IsDefault());
+        if (lParam) GetWidget()->update();
         return 0;
+    }
+    if (message == WM_GETDLGCODE) {
+        const DWORD type = GetStyle() & BS_TYPEMASK;
+        return type == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : type == BS_PUSHBUTTON ? DLGC_UNDEFPUSHBUTTON : 0;
     }
     if (message == BM_SETCHECK) {
         SetCheck(int(wParam));

@@ -16,6 +16,13 @@ public:
     std::string GetWindowText() const override;
     void SetBitmap(const Bitmap& bitmap);
     void SetIcon(const Icon& icon);
+
+protected:
+    void OnSize(int cx, int cy) override;
+
+private:
+    // A text that fits on one line stays on one line; a longer one wraps.
+    void FitWrap();
 };
 
 class GroupBox : public Control {

@@ -8,12 +8,14 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <algorithm>
 
 #include "platform/ui/App.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/FormScroller.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Services.h"
@@ -39,10 +41,19 @@ protected:
     }
 };
 
+// The template's font size in pixels at 96 dots per inch (9 points: 12).
+int TemplateFontPixels(const DialogTemplate& t) { return ((t.fontSize > 0 ? t.fontSize : 9) * 96 + 36) / 72; }
+
+// Dialog units are fixed by the template's font size, as the original
+// platform's base units of its dialog font are (6 x 12 at 9 points), whatever
+// font draws the text here; the drawing font is one whose glyphs keep to that
+// cell: a CJK face with bitmap strikes at small sizes, as the dialog fonts of
+// Chinese systems have.
 QFont TemplateFont(const DialogTemplate& t) {
     QFont font;
-    font.setFamilies({QString::fromStdString(t.font), "WenQuanYi Zen Hei", "Noto Sans CJK SC"});
-    font.setPointSize(t.fontSize > 0 ? t.fontSize : 9);
+    font.setFamilies({QString::fromStdString(t.font), "WenQuanYi Zen Hei Sharp", "WenQuanYi Zen Hei",
+                      "Noto Sans CJK SC"});
+    font.setPixelSize(TemplateFontPixels(t));
     return font;
 }
 
@@ -62,7 +73,15 @@ std::vector<Wnd*> ControlsOf(const Wnd& dialog) {
 }
 }  // namespace
 
-Dialog::Dialog(const DialogTemplate& tpl, Wnd* parent) : template_(tpl), parent_(parent) {
+// The constructor is called by the derived dialog's constructor, in the
+// module that defines the dialog: its return address names that module.
+Dialog::Dialog(const DialogTemplate& tpl, Wnd* parent)
+    : Dialog(tpl, parent, ModuleOf(__builtin_return_address(0))) {}
+
+FormView::FormView(const DialogTemplate& tpl) : Dialog(tpl, nullptr, ModuleOf(__builtin_return_address(0))) {}
+
+Dialog::Dialog(const DialogTemplate& tpl, Wnd* parent, Module resourceModule)
+    : template_(tpl), parent_(parent), resourceModule_(resourceModule) {
     SetDlgCtrlID(tpl.id);
     for (const auto& c : tpl.controls)
         if (c.kind == Kind::DefPushButton) defId_ = c.id;
@@ -83,14 +102,14 @@ void Dialog::CreateFromTemplate(QWidget* parentWidget, bool asChild) {
     SetStyle(template_.style);
     const QFont font = TemplateFont(template_);
     window->setFont(font);
-    const QFontMetrics metrics(font);
-    const int average = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    baseUnits_ = {(average / 26 + 1) / 2, metrics.height()};
+    const int pixels = TemplateFontPixels(template_);
+    baseUnits_ = {pixels / 2, pixels};
     window->setWindowTitle(QString::fromStdString(template_.caption));
     const Rect size = MapDialogRect(template_.rect);
     if (asChild) window->setGeometry(size.left, size.top, size.Width(), size.Height());
     else window->resize(size.Width(), size.Height());
 
+    const ResourceScope resources(resourceModule_);
     for (const ControlTemplate& entry : template_.controls) {
         std::unique_ptr<Control> control = MakeControl(entry.kind);
         if (!control) continue;
@@ -163,8 +182,13 @@ BOOL Dialog::Create(Wnd* parent) {
 BOOL Dialog::CreateOver(Wnd* parent, int placeholderId) {
     if (!parent || !parent->GetDlgItem(placeholderId)) return FALSE;
     template_.style = (template_.style & ~WS_POPUP) | WS_CHILD;
-    const Rect place = parent->GetItemRect(placeholderId);
+    Rect place = parent->GetItemRect(placeholderId);
     Create(parent);
+    // Large enough for its controls: a placeholder drawn smaller than the
+    // dialog would cut off its right and bottom ones (the view scrolls to them).
+    const QRect controls = GetWidget()->childrenRect();
+    place.right = std::max(place.right, place.left + controls.right() + 1);
+    place.bottom = std::max(place.bottom, place.top + controls.bottom() + 1);
     MoveWindow(place);
     ShowWindow(SW_SHOW);
     return TRUE;
@@ -326,6 +350,7 @@ void Dialog::UpdateDialogControls(CmdTarget* target, BOOL disableIfNoHandler) {
 BOOL FormView::CreateView(Wnd* parent, const Rect& rect) {
     if (!parent || !parent->GetWidget()) return FALSE;
     CreateFromTemplate(parent->GetWidget(), true);
+    scroller_ = new FormScroller(GetWidget(), GetWidget()->size());
     MoveWindow(rect);
     ShowWindow(SW_SHOW);
     RefreshColors();
@@ -333,5 +358,11 @@ BOOL FormView::CreateView(Wnd* parent, const Rect& rect) {
 }
 
 void FormView::OnInitialUpdate() { UpdateData(FALSE); }
+
+Point FormView::GetScrollPosition() const {
+    if (!scroller_) return {};
+    const QPoint position = scroller_->Position();
+    return {position.x(), position.y()};
+}
 
 }  // namespace ui

@@ -5,10 +5,13 @@
 // members to controls; update-UI handlers can enable and check controls.
 #pragma once
 
+#include <QPointer>
 #include <optional>
 #include <vector>
 
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/FormScroller.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/Wnd.h"
 
 namespace ui {
@@ -27,6 +30,9 @@ class Dialog : public Wnd {
 public:
     explicit Dialog(const DialogTemplate& tpl, Wnd* parent = nullptr);
     ~Dialog() override;
+    // The module (program or library) whose code made this dialog: the
+    // pictures its template names are found there first.
+    Module GetResourceModule() const { return resourceModule_; }
 
     const DialogTemplate& GetTemplate() const { return template_; }
 
@@ -35,7 +41,8 @@ public:
     virtual int DoModal();
     // A modeless dialog, or a child dialog when the template has WS_CHILD.
     BOOL Create(Wnd* parent = nullptr);
-    // A child dialog over the rectangle of `placeholderId` in `parent`.
+    // A child dialog over the rectangle of `placeholderId` in `parent`, at
+    // least as large as its controls need.
     BOOL CreateOver(Wnd* parent, int placeholderId);
     void EndDialog(int result);
     bool IsRunningModal() const { return modal_ && !ended_; }
@@ -49,8 +56,8 @@ public:
     // Presses a control as the user would (tests, and commands from code).
     void Click(int id);
     int GetDefID() const { return defId_; }
-    // Makes `id` the default button: the old one is told BS_PUSHBUTTON and the
-    // new one BS_DEFPUSHBUTTON (BM_SETSTYLE), as they are when the focus moves.
+    // Makes `id` the default button: the old one is told it no longer is
+    // (BM_SETSTYLE), the new one that it is, when they are push buttons.
     void SetDefID(int id);
     // Moves the focus to the next (or previous) control that takes it.
     void NextDlgCtrl();
@@ -98,7 +105,11 @@ private:
     int result_ = IDCANCEL;
     bool modal_ = false;
     bool ended_ = false;
-    Size baseUnits_{6, 13};
+    Size baseUnits_{6, 12};
+    Module resourceModule_ = nullptr;
+
+protected:
+    Dialog(const DialogTemplate& tpl, Wnd* parent, Module resourceModule);
 };
 
 // A view made from a template, created in the frame's view slot; the frame
@@ -106,15 +117,21 @@ private:
 class FormView : public Dialog {
     DECLARE_DYNAMIC(FormView)
 public:
-    explicit FormView(const DialogTemplate& tpl) : Dialog(tpl, nullptr) {}
+    explicit FormView(const DialogTemplate& tpl);
     // Creates the view inside `parent` with the rectangle in pixels.
+    // The view scrolls (bars and mouse wheel) when its pane is smaller than it.
     BOOL CreateView(Wnd* parent, const Rect& rect);
     virtual void OnInitialUpdate();
+    // The scroll position in pixels; (0, 0) when the whole form shows.
+    Point GetScrollPosition() const;
 
 protected:
     BOOL OnInitDialog() override { return TRUE; }
     void OnOK() override {}
     void OnCancel() override {}
+
+private:
+    QPointer<FormScroller> scroller_;  // owned by the view's window
 };
 
 }  // namespace ui

@@ -19,6 +19,9 @@ QImage IconTile(QColor colour, TileMark mark) {
         p.drawLine(QPointF(16, 8), QPointF(16, 24));
         p.drawLine(QPointF(8, 16), QPointF(24, 16));
         break;
+    case TileMark::Minus:
+        p.drawLine(QPointF(8, 16), QPointF(24, 16));
+        break;
     case TileMark::Disk:
         p.drawRect(QRectF(8, 8, 16, 16));
         p.drawLine(QPointF(12, 8), QPointF(12, 13));
@@ -48,6 +51,23 @@ QImage IconTile(QColor colour, TileMark mark) {
         p.drawLine(QPointF(24, 9), QPointF(24, 23));
         p.drawLine(QPointF(8, 9), QPointF(16, 11));
         p.drawLine(QPointF(24, 9), QPointF(16, 11));
+        break;
+    case TileMark::Page:  // a written page: documents
+        p.drawPolyline(QPolygonF({QPointF(19, 8), QPointF(10, 8), QPointF(10, 24), QPointF(22, 24), QPointF(22, 11),
+                                  QPointF(19, 8)}));
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        for (int y : {14, 18}) p.drawLine(QPointF(13, y), QPointF(19, y));
+        break;
+    case TileMark::Clip:  // a paper clip: attachments
+        p.drawPolyline(QPolygonF({QPointF(19, 13), QPointF(19, 22), QPointF(13, 22), QPointF(13, 10), QPointF(22, 10),
+                                  QPointF(22, 25)}));
+        break;
+    case TileMark::Order:  // numbered lines: ordering
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        for (int y : {10, 16, 22}) {
+            p.drawPoint(QPointF(9, y));
+            p.drawLine(QPointF(13, y), QPointF(24, y));
+        }
         break;
     }
     return image;

@@ -7,7 +7,14 @@
 
 namespace ui {
 
-enum class TileMark { Plus, Disk, Cross, Lens, ArrowOut, ArrowIn, Book };
+enum class TileMark { Plus, Minus, Disk, Cross, Lens, ArrowOut, ArrowIn, Book, Page, Clip, Order };
+
+// One command's picture in a library's artwork table.
+struct CommandTile {
+    int id;
+    QColor colour;
+    TileMark mark;
+};
 
 QImage IconTile(QColor colour, TileMark mark);
 

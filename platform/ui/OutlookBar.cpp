@@ -64,11 +64,11 @@ void OutlookBar::AddButton(int page, int image, const std::string& text, int com
     pages_[page].buttons.push_back({text, command, image});
 }
 
-void OutlookBar::SetTextLabels(bool on) {
-    textLabels_ = on;
+void OutlookBar::SetTextLabels(bool labels) {
+    textLabels_ = labels;
     for (const Page& page : pages_)
         for (QToolButton* button : page.widget->findChildren<QToolButton*>())
-            button->setToolButtonStyle(on ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
+            button->setToolButtonStyle(labels ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
 }
 
 std::string OutlookBar::GetPageName(int page) const {

@@ -32,6 +32,9 @@ public:
     // Adds a page (its pane id, name and image) and returns its index.
     int AddPage(int paneId, const std::string& name, int image);
     void AddButton(int page, int image, const std::string& text, int command);
+    // Text labels under the buttons' icons (on by default), or icons alone.
+    void SetTextLabels(bool labels);
+    bool HasTextLabels() const { return textLabels_; }
 
     int GetPageCount() const { return int(pages_.size()); }
     std::string GetPageName(int page) const;
@@ -40,11 +43,6 @@ public:
     std::vector<Button> GetButtons(int page) const;
     // The icon a button shows (null when its index has none).
     Icon GetButtonIcon(int page, int button) const;
-
-    // Labels under the buttons' icons (on by default); without them a button
-    // shows its icon and keeps its text as tool tip.
-    void SetTextLabels(bool on);
-    bool HasTextLabels() const { return textLabels_; }
 
     int GetActivePage() const;
     void SetActivePage(int page);

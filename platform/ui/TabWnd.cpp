@@ -110,6 +110,9 @@ void TabWnd::AddTab(Wnd* page, const std::string& label, UINT, BOOL) {
     bar->addTab(QString::fromStdString(label));
     silent_ = false;
     Relayout(bar);
+    // The page takes its place under the tabs now, not when first shown, so
+    // that what its owner places by the page's position lines up with it.
+    GetWidget()->layout()->activate();
 }
 
 BOOL TabWnd::RemoveTab(int tab) {

@@ -1,7 +1,9 @@
 #include "platform/ui/TreeCtrl.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <algorithm>
 
 
 namespace ui {
@@ -18,6 +20,18 @@ bool IsPlace(HTREEITEM item) { return item == TVI_ROOT || item == TVI_FIRST || i
 // A real item handle, or null for the special places.
 QTreeWidgetItem* Real(HTREEITEM item) { return IsPlace(item) ? nullptr : Q(item); }
 constexpr int kDataRole = Qt::UserRole;
+
+// Rows a few pixels taller than the text, as the tree control of the original
+// platform draws them (16 pixels with its 12-pixel dialog font).
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 4));
+        return size;
+    }
+};
 }  // namespace
 
 Kind TreeCtrl::KindForStyle(DWORD) const { return Kind::TreeCtrl; }
@@ -31,6 +45,7 @@ void TreeCtrl::Build(const ControlTemplate& entry, QWidget* parent) {
     tree->setSelectionMode(QAbstractItemView::SingleSelection);
     tree->setRootIsDecorated(entry.style & (TVS_LINESATROOT | TVS_HASBUTTONS));
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree->setItemDelegate(new RowDelegate(tree));
     Attach(tree, false);
     QObject::connect(tree, &QTreeWidget::currentItemChanged, [tree](QTreeWidgetItem* current, QTreeWidgetItem*) {
         if (auto* self = Driver<TreeCtrl>(tree)) self->OnCurrentChanged(current);

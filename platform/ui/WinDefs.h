@@ -39,7 +39,9 @@ constexpr UINT MB_TYPEMASK = 0xF, MB_ICONMASK = 0xF0;
 
 // Messages.
 constexpr UINT WM_COMMAND = 0x0111, WM_TIMER = 0x0113, WM_USER = 0x0400;
-constexpr UINT BM_GETCHECK = 0x00F0, BM_SETCHECK = 0x00F1, BM_SETSTYLE = 0x00F4;
+constexpr UINT BM_GETCHECK = 0x00F0, BM_SETCHECK = 0x00F1, BM_SETSTYLE = 0x00F4, WM_GETDLGCODE = 0x0087;
+// Answers to WM_GETDLGCODE of push buttons.
+constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x0010, DLGC_UNDEFPUSHBUTTON = 0x0020;
 
 // Notification codes, keyed together with the control id.
 constexpr int BN_CLICKED = 0, BN_DOUBLECLICKED = 5;

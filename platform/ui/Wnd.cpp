@@ -1,6 +1,8 @@
 #include "platform/ui/Wnd.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
+#include <QToolTip>
 #include <QEnterEvent>
 #include <QApplication>
 #include <QKeyEvent>
@@ -207,8 +209,30 @@ void Wnd::SetFont(const QFont& font) {
 
 QFont Wnd::GetFont() const { return widget_ ? widget_->font() : QFont(); }
 
-void Wnd::SetToolTip(const std::string& text) {
-    if (widget_) widget_->setToolTip(QString::fromStdString(text));
+namespace {
+// Breaks each line of `text` so that no line is wider than `maxWidth`.
+QString WrapToWidth(const QString& text, const QFontMetrics& metrics, int maxWidth) {
+    QStringList wrapped;
+    for (const QString& line : text.split('\n')) {
+        QString rest = line;
+        while (metrics.horizontalAdvance(rest) > maxWidth) {
+            int fit = 1;
+            while (fit < rest.size() && metrics.horizontalAdvance(rest.left(fit + 1)) <= maxWidth) ++fit;
+            const int space = rest.lastIndexOf(' ', fit);
+            const int cut = space > 0 ? space : fit;
+            wrapped << rest.left(cut);
+            rest = rest.mid(space > 0 ? cut + 1 : cut);
+        }
+        wrapped << rest;
+    }
+    return wrapped.join('\n');
+}
+}  // namespace
+
+void Wnd::SetToolTip(const std::string& text, int maxWidth) {
+    if (!widget_) return;
+    const QString tip = QString::fromStdString(text);
+    widget_->setToolTip(maxWidth > 0 ? WrapToWidth(tip, QFontMetrics(QToolTip::font()), maxWidth) : tip);
 }
 
 void Wnd::MoveWindow(const Rect& r, BOOL repaint) {

@@ -81,7 +81,9 @@ public:
     BOOL IsWindowVisible() const;
     void SetFont(const QFont& font);
     QFont GetFont() const;
-    void SetToolTip(const std::string& text);
+    // With a maximum width in pixels, longer lines wrap (at spaces where they
+    // can, else between characters) to fit it in the tool tip's font.
+    void SetToolTip(const std::string& text, int maxWidth = 0);
 
     // Geometry: positions in the parent's client coordinates, window
     // rectangles in screen coordinates.

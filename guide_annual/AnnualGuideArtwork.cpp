@@ -1,0 +1,5 @@
+#include "guide_annual/GuideArtwork.h"
+
+namespace {
+const ui::ResourceRegistration artwork(RegisterGuideArtwork);
+}  // namespace

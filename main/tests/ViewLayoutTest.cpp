@@ -1,0 +1,189 @@
+// What the user sees of every view: each outlook button's view of each role,
+// made at the frame's pane size, is checked for drawn buttons, controls kept
+// inside their parents, controls that do not cover one another, and labels
+// whose text fits.
+#include "MainTestSupport.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QSet>
+#include <QWidget>
+
+#include "main/Commands.h"
+#include "main/CustomizeSheet.h"
+#include "main/OutlookLayout.h"
+
+namespace {
+
+std::string Describe(const ui::Wnd& control) {
+    return std::to_string(control.GetDlgCtrlID()) + " \"" + control.GetWindowText() + "\"";
+}
+
+// Visible window-layer controls directly inside `parent`.
+std::vector<ui::Wnd*> VisibleChildren(QWidget* parent) {
+    std::vector<ui::Wnd*> children;
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (ui::Wnd* wnd = ui::Wnd::FromWidget(child); wnd && child->isVisible()) children.push_back(wnd);
+    return children;
+}
+
+// Containers drawn under the controls they hold: group boxes and frames.
+bool IsContainer(const ui::Wnd& control) {
+    const QWidget* w = control.GetWidget();
+    if (w->inherits("QGroupBox")) return true;
+    const auto* label = qobject_cast<const QLabel*>(w);
+    return label && label->text().isEmpty() && label->pixmap().isNull();
+}
+
+// Controls that a template places over each other on purpose, by the id of
+// the window holding them: buttons shown by role in one place, and the
+// formatting bar over the band that the tab window's pages leave free.
+struct OverlapByDesign {
+    int parent, first, second;
+};
+constexpr int kAnyParent = 0, kFormatBar = 0xE800, kTabWindow = 5007;
+constexpr OverlapByDesign kOverlapsByDesign[] = {
+    {5600, 5145, 5148},  // 导入申请书文档 / 保存申请书文档
+    {5600, 5146, 5149},  // 查看附件 (stored) / 查看附件 (folder)
+    {kAnyParent, kTabWindow, kFormatBar},
+};
+
+bool OverlapsByDesign(int parent, int a, int b) {
+    for (const OverlapByDesign& o : kOverlapsByDesign)
+        if ((o.parent == kAnyParent || o.parent == parent) &&
+            ((o.first == a && o.second == b) || (o.first == b && o.second == a)))
+            return true;
+    return false;
+}
+
+// The visible controls holding no others, inside `control`, in the
+// coordinates of `control`'s parent.
+std::vector<QRect> VisibleLeaves(QWidget* control) {
+    std::vector<QRect> leaves;
+    for (ui::Wnd* child : VisibleChildren(control)) {
+        std::vector<QRect> inner = VisibleLeaves(child->GetWidget());
+        if (inner.empty() && !IsContainer(*child)) inner.push_back(child->GetWidget()->geometry());
+        for (const QRect& leaf : inner) leaves.push_back(leaf.translated(control->pos()));
+    }
+    return leaves;
+}
+
+bool IsOwnerDrawn(const ui::Wnd& control) {
+    return qobject_cast<QAbstractButton*>(control.GetWidget()) &&
+           (control.GetStyle() & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+// More than one colour in what the button paints.
+bool PaintsSomething(QWidget* button) {
+    const QImage image = button->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() && colours.size() < 2; ++x) colours.insert(image.pixel(x, y));
+    return colours.size() > 1;
+}
+
+// The room a label's text takes in the label's font.
+QSize TextNeeds(const QLabel& label) {
+    const QFontMetrics metrics(label.font());
+    if (!label.wordWrap()) return {metrics.horizontalAdvance(label.text()), metrics.height()};
+    return metrics.boundingRect(QRect(0, 0, label.contentsRect().width(), 10000), Qt::TextWordWrap, label.text()).size();
+}
+
+bool TextFits(const QLabel& label) {
+    if (label.text().isEmpty() || label.textFormat() == Qt::RichText) return true;
+    const QSize needed = TextNeeds(label), room = label.contentsRect().size();
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+int ownerDrawnSeen = 0;  // over all views
+
+// Checks one window and, depth first, every child window it holds.
+void CheckLayout(QWidget* parent, const std::string& where, bool isView) {
+    const std::vector<ui::Wnd*> children = VisibleChildren(parent);
+    for (ui::Wnd* control : children) {
+        QWidget* w = control->GetWidget();
+        SCOPED_TRACE(where + " / " + Describe(*control));
+        if (IsOwnerDrawn(*control)) {
+            ++ownerDrawnSeen;
+            EXPECT_TRUE(PaintsSomething(w)) << "an owner-drawn button paints nothing";
+        }
+        // A view scrolls to every control; any other window clips them.
+        if (!isView) {
+            EXPECT_TRUE(parent->rect().contains(w->geometry()))
+                << "outside its parent: " << w->geometry().x() << "," << w->geometry().y() << " "
+                << w->width() << "x" << w->height() << " in " << parent->width() << "x" << parent->height();
+        }
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            EXPECT_TRUE(TextFits(*label)) << "clipped text: " << label->width() << "x" << label->height() << " for "
+                                                 << TextNeeds(*label).width() << "x" << TextNeeds(*label).height();
+        }
+        CheckLayout(w, where + " / " + std::to_string(control->GetDlgCtrlID()), false);
+    }
+    for (size_t i = 0; i < children.size(); ++i)
+        for (size_t j = i + 1; j < children.size(); ++j) {
+            const ui::Wnd& a = *children[i];
+            const ui::Wnd& b = *children[j];
+            if (IsContainer(a) || IsContainer(b)) continue;
+            const QRect placeA = a.GetWidget()->geometry(), placeB = b.GetWidget()->geometry();
+            if (!OverlapsByDesign(ui::Wnd::FromWidget(parent)->GetDlgCtrlID(), a.GetDlgCtrlID(), b.GetDlgCtrlID())) {
+                EXPECT_FALSE(placeA.intersects(placeB)) << where << ": " << Describe(a) << " overlaps " << Describe(b);
+                continue;
+            }
+            // Placed together on purpose: still nothing inside one covers the other.
+            for (auto [outer, other] : {std::pair{&a, placeB}, std::pair{&b, placeA}})
+                for (const QRect& leaf : VisibleLeaves(outer->GetWidget()))
+                    EXPECT_FALSE(leaf.intersects(other)) << where << ": a control inside " << Describe(*outer)
+                                                         << " lies under its neighbour at " << leaf.x() << ","
+                                                         << leaf.y() << " " << leaf.width() << "x" << leaf.height();
+        }
+}
+
+using ViewLayout = MainWindowTest;
+
+TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
+    for (const InstalledUser& user : kInstalledUsers) {
+        CMainFrame& main = OpenFrame(user.role, user.name);
+        for (const OutlookGroupSpec& group : OutlookGroupsForRole(user.role))
+            for (const OutlookButtonSpec& button : group.buttons) {
+                const std::string where = std::string(user.name) + " " + button.text;
+                main.SendMessage(WM_COMMAND, MAKEWPARAM(button.command, 0));
+                ui::Wnd* view = main.GetPaneView();
+                ASSERT_NE(view, nullptr) << where;
+                CheckLayout(view->GetWidget(), where, true);
+            }
+        frame.reset();
+    }
+    EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
+}
+
+}  // namespace
+
+namespace {
+
+// The dialogs of the fund office's menus that the program itself shows (the
+// management commands show the management library's, the help commands open
+// documents).
+TEST_F(ViewLayout, EveryDialogOfTheMenusIsDrawnWhole) {
+    CMainFrame& main = OpenFrame(2, "jjb");
+    for (int command : {cmd::kPeriodSet, cmd::kAppDirSet, cmd::kProgressDirSet, cmd::kAcceptDirSet,
+                        cmd::kExpertReviewTable, cmd::kLabFundTable, cmd::kUnfundedTable, cmd::kUnitPlanTable,
+                        cmd::kUnitFundTable, cmd::kAppAbout}) {
+        bool shown = false;
+        driver.OnModal([&](ui::Dialog& dialog) {
+            shown = true;
+            CheckLayout(dialog.GetWidget(), "command " + std::to_string(command), false);
+            dialog.EndDialog(IDCANCEL);
+        });
+        main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+        EXPECT_TRUE(shown) << command;
+    }
+}
+
+TEST_F(ViewLayout, TheCustomisationSheetIsDrawnWhole) {
+    CMainFrame& main = OpenFrame(2, "jjb");
+    ASSERT_TRUE(main.GetMenuBar().ChooseItem(cmd::kViewCustomize));
+    ASSERT_NE(main.GetCustomizeSheet(), nullptr);
+    CheckLayout(main.GetCustomizeSheet()->GetWidget(), "自定义", false);
+}
+
+}  // namespace
