@@ -1,5 +1,7 @@
 #include "guide_annual/AnnualGuideData.h"
 
+#include "foundation/ProjectDatabase.h"
+
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -33,7 +35,7 @@ std::string PurposeFile(const std::string& subjectCode) {
 }  // namespace guidefiles
 
 BOOL ConnectGuideDatabase(CAdoConnection& connection) {
-    return connection.ConnectAccess(guidefiles::DatabasePath(), kGuideDatabasePassword, adConnectUnspecified);
+    return ConnectProjectDatabase(connection);
 }
 
 void BindGuideRecordset(CAdoRecordSet& recordset, CAdoConnection& connection) {

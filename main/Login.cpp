@@ -1,5 +1,7 @@
 #include "main/Login.h"
 
+#include "foundation/ProjectDatabase.h"
+
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
@@ -13,7 +15,7 @@ std::string LoginQuery(const std::string& userName, const std::string& password)
 
 LoginMatch LookUpUser(const std::string& userName, const std::string& password) {
     CAdoConnection connection;
-    if (!connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), kDatabaseFile), kDatabasePassword))
+    if (!ConnectProjectDatabase(connection))
         return {LoginLookup::NoDatabase, -1};
     CAdoRecordSet users;
     users.SetConnection(&connection);

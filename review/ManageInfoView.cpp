@@ -1,5 +1,7 @@
 #include "review/ManageInfoView.h"
 
+#include "foundation/ProjectDatabase.h"
+
 #include "application/richedit/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "platform/sys/Sys.h"
@@ -27,7 +29,7 @@ CManageInfoView::~CManageInfoView() {
 std::string CManageInfoView::GetExePath() { return sys::ProgramFolder(); }
 
 BOOL CManageInfoView::ConnectAccess() {
-    if (!m_connection.ConnectAccess(GetExePath() + "\\project.mdb", "5081", -1)) {
+    if (!ConnectProjectDatabase(m_connection)) {
         ui::AfxMessageBox("数据库连接失败！");
         return FALSE;
     }

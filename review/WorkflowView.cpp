@@ -1,5 +1,7 @@
 #include "review/WorkflowView.h"
 
+#include "foundation/ProjectDatabase.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -48,7 +50,7 @@ void RegisterArtwork() {
 namespace workflow {
 
 bool ConnectProjectDatabase(CAdoConnection& connection) {
-    return connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), "project.mdb"), "5081", -1) != FALSE;
+    return ::ConnectProjectDatabase(connection);
 }
 
 bool OpenQuery(CAdoRecordSet& recordset, CAdoConnection* connection, const std::string& sql) {

@@ -1,5 +1,7 @@
 #include "exchange/export/DlgGuideExport.h"
 
+#include "foundation/ProjectDatabase.h"
+
 #include <vector>
 
 #include "exchange/export/DlgProjectExport.h"
@@ -88,7 +90,7 @@ void CDlgGuideExport::OnInitialUpdate() {
 
     // The same database password as every other view: the database refuses
     // a connection without it.
-    if (!m_connection.ConnectAccess(GetExePath() + "\\project.mdb", "5081", -1)) {
+    if (!ConnectProjectDatabase(m_connection)) {
         ui::AfxMessageBox("连接数据库失败！");
         return;
     }

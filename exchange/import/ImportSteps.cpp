@@ -1,5 +1,7 @@
 #include "exchange/import/ImportSteps.h"
 
+#include "foundation/ProjectDatabase.h"
+
 #include <QPainter>
 
 #include "foundation/LengthPrefixedContainer.h"
@@ -48,7 +50,7 @@ std::string ColumnName(CAdoRecordSet& recordset, long position) {
 }  // namespace
 
 bool ConnectProject(CAdoConnection& connection, CAdoRecordSet& recordset) {
-    if (!connection.ConnectAccess(sys::ProgramFolder() + "\\project.mdb", "5081", -1)) return false;
+    if (!ConnectProjectDatabase(connection)) return false;
     Bind(recordset, connection);
     return true;
 }
