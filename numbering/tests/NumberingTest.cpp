@@ -1,8 +1,10 @@
 // The numbering library on a fresh project.mdb: codes, serial order, the next
 // free number, and renumberings that keep every project's rows together.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -132,6 +134,38 @@ TEST_F(Numbering, NextNumberPastTheThousandthSerial) {
     Exec("delete from CORVANE_ITEMAPPINFO where XMBH = " + Q(kPrefix + "500"));
     StoreMany({kPrefix + "1001"});  // 1,000 under the prefix again; 1001 is taken
     EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "1002");
+}
+
+// Each import asks for a number: one statement that finds the prefix's
+// numbers through the index of the numbers, never a scan of every application.
+TEST_F(Numbering, NextNumberIsOneStatementOverTheIndexOfTheNumbers) {
+    Exec("create index if not exists CORVANE_ITEMAPPINFO_XMBH on CORVANE_ITEMAPPINFO (XMBH)");  // as the schema has it
+    StoreMany({kPrefix + "001", "9140A01010108U002001"});
+    sqlite3* db = connection.GetConnection()->Handle();
+    std::vector<std::string> statements;
+    sqlite3_trace_v2(
+        db, SQLITE_TRACE_STMT,
+        [](unsigned, void* context, void* statement, void*) {
+            char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+            static_cast<std::vector<std::string>*>(context)->push_back(sql ? sql : "");
+            sqlite3_free(sql);
+            return 0;
+        },
+        &statements);
+    EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "002");
+    sqlite3_trace_v2(db, 0, nullptr, nullptr);
+    ASSERT_EQ(statements.size(), 1u);
+
+    std::string plan;
+    sqlite3_stmt* explain = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, ("explain query plan " + statements[0]).c_str(), -1, &explain, nullptr), SQLITE_OK);
+    while (sqlite3_step(explain) == SQLITE_ROW)
+        plan += reinterpret_cast<const char*>(sqlite3_column_text(explain, 3)) + std::string("\n");
+    sqlite3_finalize(explain);
+    std::transform(plan.begin(), plan.end(), plan.begin(), [](unsigned char c) { return std::tolower(c); });
+    EXPECT_NE(plan.find("search corvane_itemappinfo using covering index"), std::string::npos)
+        << plan;
+    EXPECT_EQ(plan.find("scan corvane_itemappinfo"), std::string::npos) << plan;
 }
 
 // With a thousand and more projects under one prefix, serials sorted as text
