@@ -1,7 +1,6 @@
 #include "application/ApplicationDb.h"
 
 #include "foundation/ProjectDatabase.h"
-
 #include "platform/sys/Sys.h"
 
 namespace appdb {

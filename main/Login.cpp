@@ -1,10 +1,9 @@
 #include "main/Login.h"
 
-#include "foundation/ProjectDatabase.h"
-
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 

@@ -3,9 +3,6 @@
 
 #include <string>
 
-constexpr const char* kDatabaseFile = "project.mdb";
-constexpr const char* kDatabasePassword = "5081";
-
 // The query that finds the user row; both texts are quoted so that nothing
 // typed can change the statement.
 std::string LoginQuery(const std::string& userName, const std::string& password);

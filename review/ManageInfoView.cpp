@@ -1,9 +1,8 @@
 #include "review/ManageInfoView.h"
 
-#include "foundation/ProjectDatabase.h"
-
 #include "application/richedit/OleRichEdit.h"
 #include "foundation/ButtonST.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"

@@ -1,9 +1,9 @@
 #include "review/ProjectInfoStore.h"
 
-#include "review/FirstReviewDb.h"
-#include "review/WorkflowView.h"
 #include "numbering/ProjectRows.h"
 #include "platform/text/Text.h"
+#include "review/FirstReviewDb.h"
+#include "review/WorkflowView.h"
 
 namespace projectinfo {
 

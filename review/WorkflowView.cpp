@@ -1,11 +1,10 @@
 #include "review/WorkflowView.h"
 
-#include "foundation/ProjectDatabase.h"
-
 #include <QImage>
 #include <QPainter>
 
 #include "foundation/ButtonST.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Resources.h"

@@ -1,7 +1,6 @@
 #include "sysmanage/ManageCommon.h"
 
 #include "foundation/ProjectDatabase.h"
-
 #include "platform/sys/Sys.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"

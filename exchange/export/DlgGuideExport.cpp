@@ -1,11 +1,10 @@
 #include "exchange/export/DlgGuideExport.h"
 
-#include "foundation/ProjectDatabase.h"
-
 #include <vector>
 
 #include "exchange/export/DlgProjectExport.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"

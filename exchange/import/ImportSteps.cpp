@@ -1,11 +1,10 @@
 #include "exchange/import/ImportSteps.h"
 
-#include "foundation/ProjectDatabase.h"
-
 #include <QPainter>
 
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/ado/Recordset.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
