@@ -150,10 +150,7 @@ std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std
 
 bool DeleteApplication(CAdoConnection& connection, const std::string& number) {
     return appdb::InTransaction(connection, [&] {
-        return connection.Execute("delete from corvane_itemappinfo" + Where("xmbh", number)) &&
-               connection.Execute("delete from CORVANE_PROJECT_SQCY" + Where("ite_xmbh", number)) &&
-               connection.Execute("delete from CORVANE_ITEMPF" + Where("xmbh", number)) &&
-               connection.Execute("delete from CORVANE_ITEMPLAN" + Where("xmbh", number));
+        return projectnumber::DeleteProjectRows(connection, number);
     });
 }
 

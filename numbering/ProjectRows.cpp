@@ -95,6 +95,15 @@ bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const 
     return true;
 }
 
+bool DeleteProjectRows(CAdoConnection& connection, const std::string& number) {
+    for (const KeyedTable& keyed : ProjectKeyedTables())
+        if (!Statement(connection, std::string("delete from ") + keyed.table + " where " + keyed.column + " = ?1",
+                       {number})
+                 .Run())
+            return false;
+    return true;
+}
+
 RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves) {
     if (moves.empty()) return RenumberResult::Done;
     if (connection.BeginTrans() < 0) return RenumberResult::Failed;

@@ -23,6 +23,11 @@ const std::vector<KeyedTable>& ProjectKeyedTables();
 // Runs inside the caller's transaction, if any.
 bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const std::string& to);
 
+// Deletes the rows of every table keyed by the number, the application row
+// among them: left behind, they would belong to the project that is next
+// given the number. Runs inside the caller's transaction, if any.
+bool DeleteProjectRows(CAdoConnection& connection, const std::string& number);
+
 // Gives each project of `moves` its new number, application row and keyed rows
 // alike. No number is given while another row still holds it: every project
 // first takes its former number marked with "X", then its new one. Collision

@@ -229,6 +229,23 @@ TEST_F(Numbering, EveryTableKeyedByTheNumberMovesWithTheProject) {
             << row[0];
 }
 
+// A deleted project's files, progress or acceptance rows left behind would
+// be shown as its own by the project that is renumbered onto its number.
+TEST_F(Numbering, DeletingAProjectRemovesTheRowsOfEveryKeyedTable) {
+    const Rows keyed = KeyedColumnsOfTheSchema();
+    const std::string deleted = kPrefix + "001", kept = kPrefix + "002";
+    for (const auto& row : keyed)
+        if (row[0] != "CORVANE_ITEMAPPINFO" && row[0] != "CORVANE_PROJECT_SQCY")
+            for (const std::string& number : {deleted, kept})
+                Exec("insert into " + row[0] + " (" + row[1] + ") values (" + Q(number) + ")");
+    StoreMany({deleted, kept});
+
+    ASSERT_TRUE(projectnumber::DeleteProjectRows(connection, deleted));
+    ASSERT_TRUE(projectnumber::RenumberPrefix(connection, kPrefix));
+    for (const auto& row : keyed)
+        EXPECT_EQ(Column("select " + row[1] + " from " + row[0]), std::vector<std::string>{deleted}) << row[0];
+}
+
 // Numbers that trade places: no number is given while its holder still has it.
 TEST_F(Numbering, ProjectsThatSwapNumbersKeepTheirOwnRows) {
     StoreMany({kPrefix + "001", kPrefix + "002", kPrefix + "003"});
