@@ -5,6 +5,7 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "numbering/NumberingSql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 #include "review/DlgProTree.h"
@@ -24,18 +25,15 @@ std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh)
 }
 
 RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind) {
-    CAdoRecordSet rs;
-    rs.SetConnection(&connection);
-    rs.SetCursorLocation(adUseClient);
-    if (!rs.Open("select xmbh from corvane_itemappinfo where NF = '" + text::EscapeSql(year) + "' and XMLB = '" +
-                 text::EscapeSql(kind) + "'"))
-        return RenumberResult::Failed;
+    // One read of the set with each project's review result (as GetReviewResult gives it).
+    projectnumber::Statement set(connection,
+                                 "select a.xmbh, (select p.psjg from corvane_itempf p where p.xmbh = a.xmbh "
+                                 "order by p.rowid limit 1) from corvane_itemappinfo a "
+                                 "where a.NF = ?1 and a.XMLB = ?2 and a.xmbh is not null",
+                                 {year, kind});
     std::vector<std::string> passed, others;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::string number;
-        if (!rs.GetString("xmbh", number)) return RenumberResult::Failed;
-        (GetReviewResult(connection, number) == "+" ? passed : others).push_back(number);
-    }
+    while (set.Next()) (set.Text(1) == "+" ? passed : others).push_back(set.Text(0));
+    if (set.Failed()) return RenumberResult::Failed;
     std::sort(passed.begin(), passed.end(), projectnumber::SerialOrder);
     std::sort(others.begin(), others.end(), projectnumber::SerialOrder);
     passed.insert(passed.end(), others.begin(), others.end());
