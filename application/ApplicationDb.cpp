@@ -1,11 +1,12 @@
 #include "application/ApplicationDb.h"
 
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 
 namespace appdb {
 
 bool Connect(CAdoConnection& connection) {
-    return connection.ConnectAccess(sys::ProgramFolder() + "\\project.mdb", "5081", -1) != FALSE;
+    return ConnectProjectDatabase(connection);
 }
 
 void Bind(CAdoRecordSet& recordset, CAdoConnection& connection) {

@@ -1,7 +1,7 @@
 #include "application/ApplicationStore.h"
 
 #include "application/ApplicationDb.h"
-#include "application/ProjectNumbering.h"
+#include "numbering/ProjectRows.h"
 #include "platform/ado/Variant.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -153,10 +153,7 @@ std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std
 
 bool DeleteApplication(CAdoConnection& connection, const std::string& number) {
     return appdb::InTransaction(connection, [&] {
-        return connection.Execute("delete from corvane_itemappinfo" + Where("xmbh", number)) &&
-               connection.Execute("delete from CORVANE_PROJECT_SQCY" + Where("ite_xmbh", number)) &&
-               connection.Execute("delete from CORVANE_ITEMPF" + Where("xmbh", number)) &&
-               connection.Execute("delete from CORVANE_ITEMPLAN" + Where("xmbh", number));
+        return projectnumber::DeleteProjectRows(connection, number);
     });
 }
 

@@ -43,7 +43,7 @@ bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record);
 bool ReadApplication(CAdoConnection& connection, const std::string& number, PROAPP& record);
 std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std::string& number);
 
-// Removes the application, its member, review and plan rows; one transaction.
+// Removes the application and every row keyed by its number; one transaction.
 bool DeleteApplication(CAdoConnection& connection, const std::string& number);
 
 }  // namespace appstore

@@ -483,8 +483,8 @@ bool CDlgproappl::ReadPrefix(std::string& prefix, UINT type) {
     const std::string guide = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_GUIDE_CODE);
     const std::string year = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_YEAR);
     const std::string unit = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_UNIT_CODE);
-    if (guide.empty() || year.empty() || unit.empty()) {
-        ui::MessageBox("指南代码、年份及单位代码是必填项！", "系统提示", type);
+    if (const std::string problem = projectnumber::CodeProblem(guide, year, unit); !problem.empty()) {
+        ui::MessageBox(problem, "系统提示", type);
         return false;
     }
     prefix = projectnumber::Prefix(guide, year, unit);
@@ -493,15 +493,15 @@ bool CDlgproappl::ReadPrefix(std::string& prefix, UINT type) {
 
 void CDlgproappl::OnBtnSave() {
     if (!ValiData()) return;
-    m_proapp.XMBH = ShownNumber();
-    if (m_proapp.XMBH.empty()) {
-        m_proapp.FIVEYEAR = m_strPublishYear;
+    if (m_strCurXMBH.empty() || !projectnumber::IsNumberStored(m_connection, m_strCurXMBH)) {
+        // A new application's number is always built from its codes: a typed
+        // serial goes after their prefix, no serial takes the next free one.
         std::string prefix;
         if (!ReadPrefix(prefix, MB_OK | MB_ICONEXCLAMATION)) return;
-        m_proapp.XMBH = projectnumber::NextNumber(m_connection, prefix);
+        m_proapp.FIVEYEAR = m_strPublishYear;
+        const std::string serial = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_SERIAL);
+        m_proapp.XMBH = serial.empty() ? projectnumber::NextNumber(m_connection, prefix) : prefix + serial;
         ShowNumber(m_proapp.XMBH);
-    }
-    if (m_strCurXMBH.empty() || !projectnumber::IsNumberStored(m_connection, m_strCurXMBH)) {
         CollectInfo();
         SavetoDB(0);
         LoadlistDate();

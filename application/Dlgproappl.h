@@ -11,7 +11,7 @@
 #include "application/DlgAppWriter.h"
 #include "application/DlgOutputList.h"
 #include "application/ProApp.h"
-#include "application/ProjectNumbering.h"
+#include "numbering/ProjectNumbering.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/ui/Dialog.h"

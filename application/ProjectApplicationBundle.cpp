@@ -8,7 +8,7 @@
 #include "application/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "application/ProApp.h"
-#include "application/ProjectNumbering.h"
+#include "numbering/ProjectNumbering.h"
 #include "application/StoredApplicationDocument.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LengthPrefixedContainer.h"

@@ -1,5 +1,6 @@
 #include "guide_annual/AnnualGuideData.h"
 
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -14,8 +15,6 @@ namespace guidefiles {
 namespace {
 std::string InProgramFolder(const std::string& name) { return sys::JoinPath(sys::ProgramFolder(), name); }
 }  // namespace
-
-std::string DatabasePath() { return InProgramFolder("project.mdb"); }
 
 std::string ChapterFile(int chapter) {
     static const char* const names[] = {"temp\\概述.rtf", "temp\\国内外研究情况.rtf", "temp\\年度目标和重点研究内容.rtf"};
@@ -33,7 +32,7 @@ std::string PurposeFile(const std::string& subjectCode) {
 }  // namespace guidefiles
 
 BOOL ConnectGuideDatabase(CAdoConnection& connection) {
-    return connection.ConnectAccess(guidefiles::DatabasePath(), kGuideDatabasePassword, adConnectUnspecified);
+    return ConnectProjectDatabase(connection);
 }
 
 void BindGuideRecordset(CAdoRecordSet& recordset, CAdoConnection& connection) {

@@ -12,7 +12,6 @@
 #include "foundation/AdoRecordSet.h"
 #include "platform/ui/WinDefs.h"
 
-constexpr const char* kGuideDatabasePassword = "5081";
 constexpr COLORREF kGuideDialogBackground = RGB(232, 241, 250);
 constexpr COLORREF kGuidePanelBackground = RGB(242, 246, 255);
 
@@ -27,8 +26,6 @@ extern std::vector<std::string> g_arrFiveGuideName;
 extern std::vector<std::string> g_arrFiveGuideCode;
 
 namespace guidefiles {
-// The program folder's project.mdb.
-std::string DatabasePath();
 // The chapter files of the guide editor, chapter 0 to 2, under temp.
 std::string ChapterFile(int chapter);
 // The topic folder, the topic document in it, and a subject's purpose file.

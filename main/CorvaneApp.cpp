@@ -9,6 +9,7 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/DatabaseIndexes.h"
+#include "foundation/ProjectDatabase.h"
 #include "main/Artwork.h"
 #include "main/AboutDlg.h"
 #include "main/Commands.h"
@@ -64,7 +65,7 @@ bool CCorvaneApp::InitInstance() {
 
 void AddMissingIndexes() {
     CAdoConnection connection;
-    if (connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), kDatabaseFile), kDatabasePassword))
+    if (ConnectProjectDatabase(connection))
         EnsureIndexes(connection);  // without them the program is slower, not wrong
 }
 

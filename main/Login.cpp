@@ -4,6 +4,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
 #include "foundation/Password.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
@@ -28,7 +29,7 @@ void HashIfClear(CAdoConnection& connection, CAdoRecordSet& user, const std::str
 
 LoginMatch LookUpUser(const std::string& userName, const std::string& typedPassword) {
     CAdoConnection connection;
-    if (!connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), kDatabaseFile), kDatabasePassword))
+    if (!ConnectProjectDatabase(connection))
         return {LoginLookup::NoDatabase, -1};
     CAdoRecordSet users;
     users.SetConnection(&connection);

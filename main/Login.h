@@ -3,9 +3,6 @@
 
 #include <string>
 
-constexpr const char* kDatabaseFile = "project.mdb";
-constexpr const char* kDatabasePassword = "5081";
-
 // The query that finds the rows of a user name; the name is quoted so that
 // nothing typed can change the statement. The password never enters SQL: it
 // is compared exactly with the stored hash (foundation/Password.h).

@@ -1,5 +1,6 @@
 #include "main/ReportCommon.h"
 
+#include "foundation/ProjectDatabase.h"
 #include "main/Login.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
@@ -7,7 +8,7 @@
 using namespace office;
 
 bool OpenReportDatabase(CAdoConnection& connection) {
-    if (connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), kDatabaseFile), kDatabasePassword)) return true;
+    if (ConnectProjectDatabase(connection)) return true;
     ui::AfxMessageBox("数据库连接失败");
     return false;
 }

@@ -1,9 +1,11 @@
 #include "review/ApprovalRenumbering.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "numbering/NumberingSql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 #include "review/DlgProTree.h"
@@ -11,86 +13,6 @@
 #include "review/WorkflowView.h"
 
 namespace approval {
-namespace {
-
-// Carries a changed number into the member, review and plan rows.
-bool MoveDependentRows(CAdoConnection& connection, const std::string& from, const std::string& to) {
-    const std::string oldNumber = text::EscapeSql(from);
-    const std::string newNumber = text::EscapeSql(to);
-    return connection.Execute("update CORVANE_PROJECT_SQCY set ite_xmbh = '" + newNumber + "' where ite_xmbh = '" +
-                              oldNumber + "'") &&
-           connection.Execute("update CORVANE_ITEMPF set xmbh = '" + newNumber + "' where xmbh = '" + oldNumber +
-                              "'") &&
-           connection.Execute("update CORVANE_ITEMPLAN set xmbh = '" + newNumber + "' where xmbh = '" + oldNumber +
-                              "'");
-}
-
-class Renumbering {
-public:
-    Renumbering(CAdoConnection& connection, const std::string& year, const std::string& kind)
-        : connection_(connection),
-          query_("select xmbh from corvane_itemappinfo where NF = '" + text::EscapeSql(year) + "' and XMLB = '" +
-                 text::EscapeSql(kind) + "' order by xmbh") {}
-
-    RenumberResult Run() {
-        if (!Pass([this](const std::string& old, std::string& renamed) {
-                renamed = old + "X";
-                return true;
-            }))
-            return RenumberResult::Failed;
-        for (const bool passed : {true, false}) {
-            const bool ok = Pass([this, passed](const std::string& x, std::string& renamed) {
-                if ((GetReviewResult(connection_, x) == "+") != passed) return false;
-                renamed = x.substr(0, 17) + SerialText(++counter_);
-                newNumbers_.push_back(renamed);
-                return true;
-            });
-            if (!ok) return RenumberResult::Failed;
-        }
-        return NumbersAreUnique() ? RenumberResult::Done : RenumberResult::Collision;
-    }
-
-private:
-    // Opens the set anew and renames each row for which `rename` gives a
-    // new number; false when a read or write fails.
-    template <class Rename>
-    bool Pass(Rename rename) {
-        CAdoRecordSet rs;
-        rs.SetConnection(&connection_);
-        rs.SetCursorLocation(adUseClient);
-        if (!rs.Open(query_, adCmdText, adOpenStatic, adLockOptimistic)) return false;
-        for (; !rs.IsEOF(); ) {
-            std::string number, renamed;
-            if (!rs.GetString("xmbh", number)) return false;
-            if (rename(number, renamed)) {
-                if (!rs.SetString("xmbh", renamed) || !rs.Update()) return false;
-                if (!MoveDependentRows(connection_, number, renamed)) return false;
-            }
-            if (!rs.MoveNext()) return false;
-        }
-        return true;
-    }
-
-    // True when no new number is also held by an application outside the set.
-    bool NumbersAreUnique() {
-        for (const std::string& number : newNumbers_) {
-            CAdoRecordSet rs;
-            rs.SetConnection(&connection_);
-            rs.SetCursorLocation(adUseClient);
-            if (!rs.Open("select xmbh from corvane_itemappinfo where xmbh = '" + text::EscapeSql(number) + "'") ||
-                rs.GetRecordCount() != 1)
-                return false;
-        }
-        return true;
-    }
-
-    CAdoConnection& connection_;
-    const std::string query_;
-    long counter_ = 0;
-    std::vector<std::string> newNumbers_;
-};
-
-}  // namespace
 
 std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh) {
     CAdoRecordSet rs;
@@ -102,19 +24,20 @@ std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh)
     return result;
 }
 
-std::string SerialText(long counter) {
-    const std::string digits = std::to_string(counter);
-    if (digits.size() == 1) return "00" + digits;
-    if (digits.size() == 2) return "0" + digits;
-    return digits;
-}
-
 RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind) {
-    if (connection.BeginTrans() < 0) return RenumberResult::Failed;
-    const RenumberResult result = Renumbering(connection, year, kind).Run();
-    if (result == RenumberResult::Done && connection.CommitTrans()) return result;
-    connection.RollbackTrans();
-    return result == RenumberResult::Done ? RenumberResult::Failed : result;
+    // One read of the set with each project's review result (as GetReviewResult gives it).
+    projectnumber::Statement set(connection,
+                                 "select a.xmbh, (select p.psjg from corvane_itempf p where p.xmbh = a.xmbh "
+                                 "order by p.rowid limit 1) from corvane_itemappinfo a "
+                                 "where a.NF = ?1 and a.XMLB = ?2 and a.xmbh is not null",
+                                 {year, kind});
+    std::vector<std::string> passed, others;
+    while (set.Next()) (set.Text(1) == "+" ? passed : others).push_back(set.Text(0));
+    if (set.Failed()) return RenumberResult::Failed;
+    std::sort(passed.begin(), passed.end(), projectnumber::SerialOrder);
+    std::sort(others.begin(), others.end(), projectnumber::SerialOrder);
+    passed.insert(passed.end(), others.begin(), others.end());
+    return projectnumber::RenumberInOrder(connection, passed);
 }
 
 void ReorderProjects(CWorkflowView& view, bool keyProjects) {

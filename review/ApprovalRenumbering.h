@@ -3,10 +3,12 @@
 // number keeps its first 17 characters (guide code, year digits, unit code)
 // and gets a new serial from one count over the whole set: first the projects
 // whose review result is "+", then the others, each group in the order of
-// the old numbers. The number follows into the member, review and plan rows.
+// their serials. Every row keyed by the number follows it.
 #pragma once
 
 #include <string>
+
+#include "numbering/ProjectNumbering.h"
 
 class CAdoConnection;
 class CWorkflowView;
@@ -16,14 +18,8 @@ namespace approval {
 // The review result PSJG of the project's review row; empty without a row.
 std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh);
 
-// The serial of a counter: "001" to "099", then the decimal digits as they are.
-std::string SerialText(long counter);
-
-enum class RenumberResult {
-    Done,
-    Collision,  // a new number belongs to a project outside the set; nothing changed
-    Failed,     // a statement failed; nothing changed
-};
+using projectnumber::RenumberResult;
+using projectnumber::SerialText;
 
 // Renumbers the applications with NF = year and XMLB = kind in one
 // transaction, so a failure or a clash leaves every number as it was.

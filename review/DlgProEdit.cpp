@@ -240,8 +240,8 @@ void CDlgProEdit::SaveProject() {
     if (ui::MessageBox("确定更新项目信息吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
     const std::string guideCode = GetDlgItemText(IDC_SQZNDM), year = GetDlgItemText(IDC_NF),
                       unitCode = GetDlgItemText(IDC_DWDM);
-    if (guideCode.empty() || year.empty() || unitCode.empty()) {
-        ui::MessageBox("指南代码、年份及单位代码是必填项！", "系统提示", MB_OKCANCEL);
+    if (const std::string problem = projectnumber::CodeProblem(guideCode, year, unitCode); !problem.empty()) {
+        ui::MessageBox(problem, "系统提示", MB_OKCANCEL);
         return;
     }
     projectinfo::Columns columns;
@@ -273,5 +273,5 @@ std::string CDlgProEdit::FailureMessage(const std::vector<std::pair<std::string,
 }
 
 void CDlgProEdit::RenumberGroup(const std::string& prefix) {
-    if (m_pConnection) projectinfo::RenumberGroup(*m_pConnection, prefix);
+    if (m_pConnection) projectnumber::RenumberPrefix(*m_pConnection, prefix);
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
@@ -27,7 +28,7 @@ CManageInfoView::~CManageInfoView() {
 std::string CManageInfoView::GetExePath() { return sys::ProgramFolder(); }
 
 BOOL CManageInfoView::ConnectAccess() {
-    if (!m_connection.ConnectAccess(GetExePath() + "\\project.mdb", "5081", -1)) {
+    if (!ConnectProjectDatabase(m_connection)) {
         ui::AfxMessageBox("数据库连接失败！");
         return FALSE;
     }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "foundation/ButtonST.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Resources.h"
@@ -53,7 +54,7 @@ std::string& PublishYear() {
 }
 
 bool ConnectProjectDatabase(CAdoConnection& connection) {
-    return connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), "project.mdb"), "5081", -1) != FALSE;
+    return ::ConnectProjectDatabase(connection);
 }
 
 bool OpenQuery(CAdoRecordSet& recordset, CAdoConnection* connection, const std::string& sql) {

@@ -1,5 +1,6 @@
 #include "sysmanage/ManageCommon.h"
 
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
@@ -13,7 +14,7 @@ const std::string& CurrentUserName() { return currentUserName; }
 void SetCurrentUserName(const std::string& name) { currentUserName = name; }
 
 BOOL ConnectDatabase(CAdoConnection& connection, const char* file) {
-    return connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), file), kDatabasePassword);
+    return ConnectProjectDatabase(connection, file);
 }
 
 void BindRecordset(CAdoRecordSet& recordset, CAdoConnection& connection) {

@@ -18,7 +18,6 @@ class ListCtrl;
 
 constexpr const char* kProjectDatabase = "project.mdb";
 constexpr const char* kSideDatabase = "temp.mdb";
-constexpr const char* kDatabasePassword = "5081";
 constexpr const char* kConnectFailed = "连接数据库失败！";
 constexpr const char* kSelectRecordsFirst = "请先选择一条或多条记录！";
 constexpr COLORREF kManageBackground = RGB(232, 241, 250);

@@ -3,7 +3,7 @@
 // the key-laboratory review row, renaming with the child rows, refused
 // writes that change nothing, and deletion.
 #include "AppViewTestSupport.h"
-#include "application/ProjectNumbering.h"
+#include "numbering/ProjectNumbering.h"
 
 using appviewtest::Column;
 using appviewtest::Exec;

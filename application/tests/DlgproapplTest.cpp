@@ -373,3 +373,43 @@ TEST_F(ApplicationView, ClosingTheViewEmptiesEveryScratchFile) {
     EXPECT_TRUE(sys::ReadFile(proapp::ScratchPath("xmjj2.rtf"), standard));
     EXPECT_FALSE(standard.empty());
 }
+
+// A serial typed into a new application goes after the prefix of its codes;
+// without the codes, or with codes of a length the number cannot be built
+// from, nothing is saved and the message names the field.
+TEST_F(ApplicationView, ATypedSerialNeedsWellFormedCodesAndGoesAfterTheirPrefix) {
+    CDlgproappl& view = OpenView();
+    view.OnBtnProadd();
+    Basic(view).SetDlgItemText(B::IDC_SERIAL, "005");
+    Basic(view).SetDlgItemText(B::IDC_NAME, "项目");
+    driver.ExpectMessageBox("系统提示", "指南代码、年份及单位代码是必填项！");
+    view.OnBtnSave();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_TRUE(Numbers().empty());
+
+    const struct {
+        const char *guide, *year, *unit, *message;
+    } refused[] = {
+        {"9140A01010", "2008", "U001", "指南代码应为11位！"},
+        {"9140A0101011", "2008", "U001", "指南代码应为11位！"},
+        {"9140A010101", "08", "U001", "年份应为4位数字！"},
+        {"9140A010101", "20O8", "U001", "年份应为4位数字！"},
+        {"9140A010101", "2008", "12", "单位代码应为4位！"},
+        {"9140A010101", "2008", "U0012", "单位代码应为4位！"},
+    };
+    for (const auto& c : refused) {
+        FillNew(view, c.guide, c.unit);
+        Basic(view).SetDlgItemText(B::IDC_YEAR, c.year);
+        Basic(view).SetDlgItemText(B::IDC_SERIAL, "005");
+        driver.ExpectMessageBox("系统提示", c.message);
+        view.OnBtnSave();
+        EXPECT_TRUE(driver.Finished()) << c.message;
+        EXPECT_TRUE(Numbers().empty()) << c.guide << " " << c.year << " " << c.unit;
+    }
+
+    FillNew(view, "9140A010101", "U001");
+    Basic(view).SetDlgItemText(B::IDC_SERIAL, "005");
+    Save(view);
+    EXPECT_EQ(Numbers(), std::vector<std::string>{"9140A01010108U001005"});
+    EXPECT_EQ(Query("select SQZNDM, NF, DWDM from corvane_itemappinfo"), (Rows{{"9140A010101", "2008", "U001"}}));
+}

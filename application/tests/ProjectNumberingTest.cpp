@@ -2,7 +2,7 @@
 // gaps under one prefix and re-sorting every project, with the member,
 // review and plan rows following their project.
 #include "AppViewTestSupport.h"
-#include "application/ProjectNumbering.h"
+#include "numbering/ProjectNumbering.h"
 
 using appviewtest::Column;
 using appviewtest::Exec;

@@ -4,6 +4,7 @@
 
 #include "exchange/export/DlgProjectExport.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -88,7 +89,7 @@ void CDlgGuideExport::OnInitialUpdate() {
 
     // The same database password as every other view: the database refuses
     // a connection without it.
-    if (!m_connection.ConnectAccess(GetExePath() + "\\project.mdb", "5081", -1)) {
+    if (!ConnectProjectDatabase(m_connection)) {
         ui::AfxMessageBox("连接数据库失败！");
         return;
     }

@@ -5,6 +5,7 @@
 #include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
+#include "foundation/ProjectDatabase.h"
 #include "platform/ado/Recordset.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -49,7 +50,7 @@ std::string ColumnName(CAdoRecordSet& recordset, long position) {
 }  // namespace
 
 bool ConnectProject(CAdoConnection& connection, CAdoRecordSet& recordset) {
-    if (!connection.ConnectAccess(sys::ProgramFolder() + "\\project.mdb", "5081", -1)) return false;
+    if (!ConnectProjectDatabase(connection)) return false;
     Bind(recordset, connection);
     return true;
 }

@@ -7,6 +7,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
 #include "foundation/Password.h"
+#include "foundation/ProjectDatabase.h"
 #include "main/Login.h"
 #include "platform/sys/Sys.h"
 #include "testsupport/InstalledFolder.h"
@@ -22,13 +23,13 @@ class LoginLookUp : public InstalledFolder {
 protected:
     void Run(const std::string& sql) {
         CAdoConnection connection;
-        ASSERT_TRUE(connection.ConnectAccess(PathOf(kDatabaseFile), kDatabasePassword));
+        ASSERT_TRUE(connection.ConnectAccess(PathOf(kProjectDatabaseFile), kProjectDatabasePassword));
         ASSERT_NE(connection.Execute(sql), nullptr) << sql;
     }
     // The YHMM of every user row, by user name.
     std::map<std::string, std::string> StoredPasswords() {
         CAdoConnection connection;
-        EXPECT_TRUE(connection.ConnectAccess(PathOf(kDatabaseFile), kDatabasePassword));
+        EXPECT_TRUE(connection.ConnectAccess(PathOf(kProjectDatabaseFile), kProjectDatabasePassword));
         CAdoRecordSet users;
         users.SetConnection(&connection);
         users.SetCursorLocation(adUseClient);

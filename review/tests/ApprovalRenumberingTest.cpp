@@ -98,6 +98,24 @@ TEST_F(Renumbering, TheHundredthProjectGetsThreeDigitsAndTheThousandthFour) {
     EXPECT_EQ(Query("select XMBH from CORVANE_ITEMAPPINFO where XMBH like '%X'").size(), 0u);
 }
 
+// Serials are ordered by value: "1000" follows "101", and each project keeps
+// its own review row.
+TEST_F(Renumbering, SerialsPast999KeepTheirOrderAndTheirRows) {
+    for (const char* serial : {"1000", "101", "100"}) {
+        AddApplication(Number("1001", serial), "2008", kGeneral);
+        AddReview(Number("1001", serial), "+");
+        Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values ('" + Number("1001", serial) + "', '" + serial + "')");
+    }
+    EXPECT_EQ(Renumber("2008", kGeneral), approval::RenumberResult::Done);
+    EXPECT_EQ(Query("select a.XMMC, p.JDYQ from CORVANE_ITEMAPPINFO a join CORVANE_ITEMPLAN p on p.XMBH = a.XMBH "
+                    "order by a.XMBH"),
+              (Rows{{"名称" + Number("1001", "100"), "100"},
+                    {"名称" + Number("1001", "101"), "101"},
+                    {"名称" + Number("1001", "1000"), "1000"}}));
+    EXPECT_EQ(Query("select XMBH from CORVANE_ITEMPF order by XMBH"),
+              (Rows{{Number("1001", "001")}, {Number("1001", "002")}, {Number("1001", "003")}}));
+}
+
 // A general project renumbered onto the number of a key project under the same
 // prefix would merge their review rows: the renumbering is refused whole.
 TEST_F(Renumbering, AClashWithAProjectOutsideTheSetLeavesEveryNumber) {

@@ -265,3 +265,28 @@ TEST(ProjectNumbers, SerialsArePaddedToThreeDigits) {
     EXPECT_EQ(projectinfo::SerialText(1000), "1000");
     EXPECT_EQ(projectinfo::Prefix("9140A010101", "2008", "0001"), "9140A01010108" "0001");
 }
+
+// Codes of a length the number is not built from would make a malformed
+// number ("9140A0101010812001" from unit code "12"): refused, naming the field.
+TEST_F(ProEditTest, CodesOfTheWrongLengthAreRefusedNamingTheField) {
+    const std::string xmbh = kGroupA + "001";
+    AddProject(xmbh, "甲");
+    const struct {
+        int id;
+        const char *value, *message;
+    } cases[] = {
+        {CDlgProEdit::IDC_DWDM, "12", "单位代码应为4位！"},
+        {CDlgProEdit::IDC_DWDM, "00021", "单位代码应为4位！"},
+        {CDlgProEdit::IDC_SQZNDM, "9140A01010", "指南代码应为11位！"},
+        {CDlgProEdit::IDC_NF, "08", "年份应为4位数字！"},
+    };
+    for (const auto& c : cases) {
+        editor->LoadProject(xmbh);
+        editor->SetDlgItemText(c.id, c.value);
+        driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
+        driver.ExpectMessageBox("系统提示", c.message, IDCANCEL);
+        editor->SaveProject();
+        EXPECT_TRUE(driver.Finished()) << c.value;
+    }
+    EXPECT_EQ(Projects(), (Rows{Project(xmbh, "甲")}));
+}

@@ -1,0 +1,68 @@
+#include "numbering/NumberingSql.h"
+
+namespace projectnumber {
+
+Statement::Statement(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values)
+    : connection_(connection), sql_(sql) {
+    ado::Connection* engine = connection.GetConnection();
+    if (!engine || !engine->Handle()) {
+        failed_ = true;
+        return;
+    }
+    int code = 0;
+    std::string message;
+    statement_ = ado::PrepareStatement(engine->Handle(), sql, code, message);
+    if (!statement_ || !Bind(values)) Fail();
+}
+
+bool Statement::Bind(std::initializer_list<std::string> values) {
+    int index = 0;
+    for (const std::string& value : values)
+        if (sqlite3_bind_text(statement_.get(), ++index, value.data(), static_cast<int>(value.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK)
+            return false;
+    return true;
+}
+
+void Statement::Fail() {
+    failed_ = true;
+    // The reason goes to the connection's error list, where callers read it.
+    if (ado::Connection* engine = connection_.GetConnection(); engine && engine->Handle())
+        engine->SetSqliteError(sql_);
+}
+
+bool Statement::Next() {
+    if (failed_) return false;
+    const int code = sqlite3_step(statement_.get());
+    if (code == SQLITE_ROW) return true;
+    if (code != SQLITE_DONE) Fail();
+    return false;
+}
+
+bool Statement::Run() {
+    while (Next()) {
+    }
+    return !failed_;
+}
+
+bool Statement::RunWith(std::initializer_list<std::string> values) {
+    if (failed_) return false;
+    sqlite3_reset(statement_.get());
+    if (!Bind(values)) {
+        Fail();
+        return false;
+    }
+    return Run();
+}
+
+std::string Statement::Text(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_.get(), column));
+    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement_.get(), column)))
+                : std::string();
+}
+
+long Statement::Long(int column) const { return static_cast<long>(sqlite3_column_int64(statement_.get(), column)); }
+
+bool Execute(CAdoConnection& connection, const std::string& sql) { return Statement(connection, sql).Run(); }
+
+}  // namespace projectnumber

@@ -1,0 +1,64 @@
+// Project numbers (XMBH): guide code (11), the year's last two characters,
+// unit code (4) and a serial of at least three digits. New numbers, the codes
+// a number is built from, and the renumberings: closing the gaps under one
+// prefix, re-sorting every project unit by unit, and numbering a list in a
+// given order. Every row keyed by a number follows it (ProjectRows.h).
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+class CAdoConnection;
+
+namespace projectnumber {
+
+constexpr std::size_t kGuideCodeLength = 11;
+constexpr std::size_t kYearLength = 4;
+constexpr std::size_t kUnitCodeLength = 4;
+// The first 17 characters of a number: guide code, year, unit code.
+constexpr std::size_t kPrefixLength = 17;
+
+// The counter with "00" before one digit and "0" before two; from 100 on as it is.
+std::string SerialText(long counter);
+// Guide code + the year's last two characters + unit code.
+std::string Prefix(const std::string& guideCode, const std::string& year, const std::string& unitCode);
+// Why the codes cannot make a well-formed number, as the message to show
+// (naming the field); empty when they can.
+std::string CodeProblem(const std::string& guideCode, const std::string& year, const std::string& unitCode);
+
+// Orders numbers by prefix, then by the value of their serials, so "1000"
+// follows "999" rather than "100".
+bool SerialOrder(const std::string& a, const std::string& b);
+
+// Number of applications whose number begins with the prefix.
+long CountUnderPrefix(CAdoConnection& connection, const std::string& prefix);
+bool IsNumberStored(CAdoConnection& connection, const std::string& number);
+// The number a new application under the prefix gets: the prefix and one more
+// than the count under it; when that number is taken (serials with gaps after
+// a re-sort, another workstation), the next serial that is free. One query
+// over the index of the numbers.
+std::string NextNumber(CAdoConnection& connection, const std::string& prefix);
+
+// Former number -> new number of every project a renumbering moved.
+using Renames = std::map<std::string, std::string>;
+
+enum class RenumberResult {
+    Done,
+    Collision,  // a new number belongs to a project outside the renumbered set; nothing changed
+    Failed,     // a statement failed; nothing changed
+};
+
+// Gives each number of `ordered` the first 17 characters of its number and the
+// next serial of one count over the list (001, 002, ...). One transaction.
+RenumberResult RenumberInOrder(CAdoConnection& connection, const std::vector<std::string>& ordered,
+                               Renames* renames = nullptr);
+// Renumbers the projects under the prefix 001, 002, ... in the order of their
+// serials. One transaction; false (and nothing changed) on a failure.
+bool RenumberPrefix(CAdoConnection& connection, const std::string& prefix, Renames* renames = nullptr);
+// Renumbers every project: the serials count the projects of one unit,
+// ordered by category and former number. One transaction; false (and nothing
+// changed) on a failure.
+bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr);
+
+}  // namespace projectnumber

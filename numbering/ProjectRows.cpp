@@ -1,0 +1,129 @@
+#include "numbering/ProjectRows.h"
+
+#include <set>
+
+#include "numbering/NumberingSql.h"
+
+namespace projectnumber {
+
+namespace {
+
+// The per-connection table of the moves of one renumbering step.
+constexpr const char* kMoveTable = "temp.corvane_number_moves";
+
+// Moves, in one statement per table, every row whose number is a key of the
+// move table to its paired number. Each row is matched on its number before
+// the statement, so two moves never meet in one row.
+bool ApplyMoveTable(CAdoConnection& connection) {
+    for (const KeyedTable& keyed : ProjectKeyedTables()) {
+        const std::string table = keyed.table, column = keyed.column;
+        if (!Execute(connection, "update " + table + " set " + column + " = (select new from " + kMoveTable +
+                                     " where old = " + table + "." + column + ") where " + column +
+                                     " in (select old from " + kMoveTable + ")"))
+            return false;
+    }
+    return true;
+}
+
+// One step of a renumbering: every `from` becomes its `to`.
+template <class Pairs>
+bool MoveStep(CAdoConnection& connection, const Pairs& pairs) {
+    if (!Execute(connection, std::string("delete from ") + kMoveTable)) return false;
+    Statement insert(connection, std::string("insert into ") + kMoveTable + " (old, new) values (?1, ?2)");
+    for (const auto& [from, to] : pairs)
+        if (!insert.RunWith({from, to})) return false;
+    return ApplyMoveTable(connection);
+}
+
+std::string Marked(const std::string& number) { return number + "X"; }
+
+// Collision when a number the moves give (a new number or a mark) is held by
+// a project that keeps its number, or two projects would get one number.
+RenumberResult CheckTargets(CAdoConnection& connection, const Renames& moves) {
+    std::set<std::string> targets;
+    for (const auto& [from, to] : moves) {
+        if (!targets.insert(to).second) return RenumberResult::Collision;
+        for (const std::string& given : {to, Marked(from)}) {
+            Statement held(connection, "select xmbh from corvane_itemappinfo where xmbh = ?1", {given});
+            const bool stored = held.Next();
+            if (held.Failed()) return RenumberResult::Failed;
+            if (stored && !moves.contains(held.Text(0))) return RenumberResult::Collision;
+        }
+    }
+    return RenumberResult::Done;
+}
+
+}  // namespace
+
+const std::vector<KeyedTable>& ProjectKeyedTables() {
+    static const std::vector<KeyedTable> tables = {
+        {"CORVANE_ITEMAPPINFO", "XMBH"},
+        {"CORVANE_PROJECT_SQCY", "ITE_XMBH"},
+        {"CORVANE_GF", "XMBH"},
+        {"CORVANE_LW", "XMBH"},
+        {"CORVANE_ATTACH", "XMBH"},
+        {"CORVANE_CGHB", "XMBH"},
+        {"CORVANE_ITEMPF", "XMBH"},
+        {"CORVANE_ITEMPLAN", "XMBH"},
+        {"CORVANE_ITEMMANAGEINFO", "XMBH"},
+        {"CORVANE_EXPERTJUDGE", "XMBH"},
+        {"CORVANE_ITEMPROGRESS", "XMBH"},
+        {"CORVANE_ITEMCHECKACCEPT", "XMBH"},
+        {"CORVANE_ITEMYEARPLAN", "XMBH"},
+        {"CORVANE_CGHZ", "XMBH"},
+        {"CORVANE_NEW_RESULTCHANGE", "XMBH"},
+        {"CORVANE_NEW_RESULTCHANGE_JCYJ", "ITEM_XMBH"},
+        {"CORVANE_NEW_RESULTCHANGE_GGLL", "ITEM_XMBH"},
+        {"CORVANE_NEW_RESULTCHANGE_YYSSGG", "ITEM_XMBH"},
+        {"CORVANE_NEW_RESULTCHANGE_XHSSGG", "ITEM_XMBH"},
+        {"CORVANE_NEW_RESULTCHANGE_GZZDLIST", "ITEM_XMBH"},
+    };
+    return tables;
+}
+
+bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const std::string& to) {
+    if (from == to) return true;
+    const auto& tables = ProjectKeyedTables();
+    for (auto keyed = tables.begin() + 1; keyed != tables.end(); ++keyed) {
+        const std::string column = keyed->column;
+        if (!Statement(connection, std::string("update ") + keyed->table + " set " + column + " = ?2 where " +
+                                       column + " = ?1",
+                       {from, to})
+                 .Run())
+            return false;
+    }
+    return true;
+}
+
+bool DeleteProjectRows(CAdoConnection& connection, const std::string& number) {
+    for (const KeyedTable& keyed : ProjectKeyedTables())
+        if (!Statement(connection, std::string("delete from ") + keyed.table + " where " + keyed.column + " = ?1",
+                       {number})
+                 .Run())
+            return false;
+    return true;
+}
+
+RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves) {
+    if (moves.empty()) return RenumberResult::Done;
+    if (connection.BeginTrans() < 0) return RenumberResult::Failed;
+    RenumberResult result = CheckTargets(connection, moves);
+    if (result == RenumberResult::Done) {
+        Renames marked, unmarked;
+        for (const auto& [from, to] : moves) {
+            marked.emplace(from, Marked(from));
+            unmarked.emplace(Marked(from), to);
+        }
+        const bool moved =
+            Execute(connection, std::string("create table if not exists ") + kMoveTable +
+                                    " (old TEXT COLLATE NOCASE PRIMARY KEY, new TEXT)") &&
+            MoveStep(connection, marked) && MoveStep(connection, unmarked) &&
+            Execute(connection, std::string("delete from ") + kMoveTable);
+        if (!moved) result = RenumberResult::Failed;
+    }
+    if (result == RenumberResult::Done && connection.CommitTrans()) return result;
+    connection.RollbackTrans();
+    return result == RenumberResult::Done ? RenumberResult::Failed : result;
+}
+
+}  // namespace projectnumber

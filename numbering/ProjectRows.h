@@ -1,0 +1,38 @@
+// The tables whose rows belong to one project through its number, and the
+// moves that carry those rows from one number to another.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "numbering/ProjectNumbering.h"
+
+class CAdoConnection;
+
+namespace projectnumber {
+
+struct KeyedTable {
+    const char* table;
+    const char* column;  // the column holding the project number
+};
+
+// Every table keyed by the project number, the application table first.
+const std::vector<KeyedTable>& ProjectKeyedTables();
+
+// Carries every row keyed by `from` (but the application row itself) to `to`.
+// Runs inside the caller's transaction, if any.
+bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const std::string& to);
+
+// Deletes the rows of every table keyed by the number, the application row
+// among them: left behind, they would belong to the project that is next
+// given the number. Runs inside the caller's transaction, if any.
+bool DeleteProjectRows(CAdoConnection& connection, const std::string& number);
+
+// Gives each project of `moves` its new number, application row and keyed rows
+// alike. No number is given while another row still holds it: every project
+// first takes its former number marked with "X", then its new one. Collision
+// when a new number (or a mark) is held by a project that does not move.
+// One transaction (nested in the caller's, if any); nothing changed unless Done.
+RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves);
+
+}  // namespace projectnumber

@@ -1,0 +1,279 @@
+// The numbering library on a fresh project.mdb: codes, serial order, the next
+// free number, and renumberings that keep every project's rows together.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/ProjectDatabase.h"
+#include "numbering/ProjectNumbering.h"
+#include "numbering/ProjectRows.h"
+#include "platform/text/Text.h"
+#include "testsupport/InstalledFolder.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+const std::string kPrefix = "9140A01010108U001";  // guide code 11, year 2, unit 4
+
+std::string Q(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
+
+class Numbering : public InstalledFolder {
+protected:
+    void SetUp() override {
+        InstalledFolder::SetUp();
+        ASSERT_TRUE(ConnectProjectDatabase(connection));
+    }
+    void Exec(const std::string& sql) {
+        ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    }
+    Rows Query(const std::string& sql) {
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        rs.SetCursorLocation(adUseClient);
+        Rows rows;
+        EXPECT_TRUE(rs.Open(sql)) << sql;
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            std::vector<std::string>& row = rows.emplace_back();
+            for (long i = 0; i < rs.GetFieldCount(); ++i) rs.GetFieldText(i, row.emplace_back());
+        }
+        return rows;
+    }
+    std::vector<std::string> Column(const std::string& sql) {
+        std::vector<std::string> values;
+        for (const auto& row : Query(sql)) values.push_back(row.at(0));
+        return values;
+    }
+    // Many applications at once, each with a member row named after its number.
+    void StoreMany(const std::vector<std::string>& numbers) {
+        ASSERT_GE(connection.BeginTrans(), 1);
+        for (const std::string& number : numbers) {
+            Exec("insert into CORVANE_ITEMAPPINFO (XMBH, DWDM, XMLB) values (" + Q(number) + ", 'U001', '一般')");
+            Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM) values (" + Q(number) + ", " + Q(number) + ")");
+        }
+        ASSERT_TRUE(connection.CommitTrans());
+    }
+    // Every table of the database with a column that holds a project number,
+    // read from the schema itself: (table, column).
+    Rows KeyedColumnsOfTheSchema() {
+        Rows keyed;
+        for (const std::string& table :
+             Column("select name from sqlite_master where type = 'table' and name like 'CORVANE%'"))
+            for (const std::string& column : Column("select name from pragma_table_info(" + Q(table) + ")"))
+                if (column == "XMBH" || column == "ITE_XMBH" || column == "ITEM_XMBH") keyed.push_back({table, column});
+        return keyed;
+    }
+
+    CAdoConnection connection;
+};
+
+TEST(ProjectCodes, TheNumberNeedsAGuideCodeOf11AYearOf4DigitsAndAUnitCodeOf4) {
+    const struct {
+        const char *guide, *year, *unit, *problem;
+    } cases[] = {
+        {"9140A010101", "2008", "U001", ""},
+        {"9140A010101", "2008", "单位编码", ""},  // four characters, whatever their bytes
+        {"", "2008", "U001", "指南代码、年份及单位代码是必填项！"},
+        {"9140A010101", "2008", "", "指南代码、年份及单位代码是必填项！"},
+        {"9140A01010", "2008", "U001", "指南代码应为11位！"},
+        {"9140A010101 ", "2008", "U001", "指南代码应为11位！"},
+        {"9140A010101", "08", "U001", "年份应为4位数字！"},
+        {"9140A010101", "2008年", "U001", "年份应为4位数字！"},
+        {"9140A010101", "2008", "12", "单位代码应为4位！"},
+        {"9140A010101", "2008", "U0001", "单位代码应为4位！"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(projectnumber::CodeProblem(c.guide, c.year, c.unit), c.problem)
+            << c.guide << "|" << c.year << "|" << c.unit;
+}
+
+TEST(ProjectCodes, SerialsOrderByValueWithinAPrefix) {
+    const std::vector<std::string> sorted = {kPrefix + "001", kPrefix + "099", kPrefix + "100", kPrefix + "101",
+                                             kPrefix + "999", kPrefix + "1000", kPrefix + "1001", kPrefix + "9999",
+                                             kPrefix + "10000", "9140A01010108U002001"};
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        for (std::size_t j = 0; j < sorted.size(); ++j)
+            EXPECT_EQ(projectnumber::SerialOrder(sorted[i], sorted[j]), i < j) << sorted[i] << " " << sorted[j];
+}
+
+TEST_F(Numbering, NextNumberIsOneMoreThanTheCountOrTheNextFreeSerialAfterIt) {
+    const struct {
+        const char* what;
+        std::vector<std::string> serials;
+        const char* next;
+    } cases[] = {
+        {"empty prefix", {}, "001"},
+        {"no gaps", {"001", "002", "003"}, "004"},
+        {"count + 1 taken", {"001", "003"}, "004"},
+        {"a run after count + 1", {"003", "004", "005"}, "006"},
+        {"gap below count + 1 is not reused", {"002", "003", "009"}, "004"},
+        {"odd serials do not count as taken", {"0004", "4", "00x"}, "004"},
+    };
+    for (const auto& c : cases) {
+        Exec("delete from CORVANE_ITEMAPPINFO");
+        std::vector<std::string> numbers;
+        for (const std::string& serial : c.serials) numbers.push_back(kPrefix + serial);
+        numbers.push_back("9140A01010108U002004");  // another unit's numbers never count
+        StoreMany(numbers);
+        EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + c.next) << c.what;
+    }
+}
+
+TEST_F(Numbering, NextNumberPastTheThousandthSerial) {
+    std::vector<std::string> numbers;
+    for (long serial = 1; serial <= 1000; ++serial) numbers.push_back(kPrefix + projectnumber::SerialText(serial));
+    StoreMany(numbers);
+    EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "1001");
+    Exec("delete from CORVANE_ITEMAPPINFO where XMBH = " + Q(kPrefix + "500"));
+    StoreMany({kPrefix + "1001"});  // 1,000 under the prefix again; 1001 is taken
+    EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "1002");
+}
+
+// Each import asks for a number: one statement that finds the prefix's
+// numbers through the index of the numbers, never a scan of every application.
+TEST_F(Numbering, NextNumberIsOneStatementOverTheIndexOfTheNumbers) {
+    Exec("create index if not exists CORVANE_ITEMAPPINFO_XMBH on CORVANE_ITEMAPPINFO (XMBH)");  // as the schema has it
+    StoreMany({kPrefix + "001", "9140A01010108U002001"});
+    sqlite3* db = connection.GetConnection()->Handle();
+    std::vector<std::string> statements;
+    sqlite3_trace_v2(
+        db, SQLITE_TRACE_STMT,
+        [](unsigned, void* context, void* statement, void*) {
+            char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+            static_cast<std::vector<std::string>*>(context)->push_back(sql ? sql : "");
+            sqlite3_free(sql);
+            return 0;
+        },
+        &statements);
+    EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "002");
+    sqlite3_trace_v2(db, 0, nullptr, nullptr);
+    ASSERT_EQ(statements.size(), 1u);
+
+    std::string plan;
+    sqlite3_stmt* explain = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, ("explain query plan " + statements[0]).c_str(), -1, &explain, nullptr), SQLITE_OK);
+    while (sqlite3_step(explain) == SQLITE_ROW)
+        plan += reinterpret_cast<const char*>(sqlite3_column_text(explain, 3)) + std::string("\n");
+    sqlite3_finalize(explain);
+    std::transform(plan.begin(), plan.end(), plan.begin(), [](unsigned char c) { return std::tolower(c); });
+    EXPECT_NE(plan.find("search corvane_itemappinfo using covering index"), std::string::npos)
+        << plan;
+    EXPECT_EQ(plan.find("scan corvane_itemappinfo"), std::string::npos) << plan;
+}
+
+// With a thousand and more projects under one prefix, serials sorted as text
+// put "1000" between "100" and "101", and a number given while a later
+// project still held it carried that project's rows onto another.
+TEST_F(Numbering, RenumberingPastSerial999KeepsEachProjectsRowsApart) {
+    std::vector<std::string> numbers;
+    for (long serial = 1; serial <= 1100; ++serial)
+        if (serial % 10 != 3) numbers.push_back(kPrefix + projectnumber::SerialText(serial));  // 990 with gaps
+    for (long serial = 1101; serial <= 1160; ++serial) numbers.push_back(kPrefix + projectnumber::SerialText(serial));
+    StoreMany(numbers);
+
+    projectnumber::Renames renames;
+    ASSERT_TRUE(projectnumber::RenumberPrefix(connection, kPrefix, &renames));
+
+    // The i-th former number in order of value gets serial i, and its member
+    // row (named after the former number) follows it.
+    Rows expected;
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        expected.push_back({kPrefix + projectnumber::SerialText(long(i) + 1), numbers[i]});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Query("select a.XMBH, m.XM from CORVANE_ITEMAPPINFO a left join CORVANE_PROJECT_SQCY m "
+                    "on m.ITE_XMBH = a.XMBH order by a.XMBH"),
+              expected);
+    EXPECT_EQ(renames.at(kPrefix + "004"), kPrefix + "003");
+    EXPECT_EQ(renames.at(kPrefix + "1160"), kPrefix + projectnumber::SerialText(long(numbers.size())));
+    EXPECT_EQ(renames.count(kPrefix + "001"), 0u);
+}
+
+TEST_F(Numbering, ResortPastSerial999OrdersByValue) {
+    StoreMany({kPrefix + "1000", kPrefix + "101", kPrefix + "100"});
+    ASSERT_TRUE(projectnumber::RenumberAll(connection));
+    EXPECT_EQ(Query("select m.XM, a.XMBH from CORVANE_ITEMAPPINFO a join CORVANE_PROJECT_SQCY m "
+                    "on m.ITE_XMBH = a.XMBH order by a.XMBH"),
+              (Rows{{kPrefix + "100", kPrefix + "001"},
+                    {kPrefix + "101", kPrefix + "002"},
+                    {kPrefix + "1000", kPrefix + "003"}}));
+}
+
+// Progress, acceptance, year-plan, achievement and every other row keyed by
+// the number move with the project; left behind they would belong to the
+// project that next receives the number.
+TEST_F(Numbering, EveryTableKeyedByTheNumberMovesWithTheProject) {
+    const Rows keyed = KeyedColumnsOfTheSchema();
+    ASSERT_GE(keyed.size(), 20u);
+    std::set<std::pair<std::string, std::string>> listed;
+    for (const projectnumber::KeyedTable& t : projectnumber::ProjectKeyedTables()) listed.insert({t.table, t.column});
+    for (const auto& row : keyed) EXPECT_TRUE(listed.count({row[0], row[1]})) << row[0] << "." << row[1];
+
+    const std::string moving = kPrefix + "003", staying = kPrefix + "001";
+    for (const auto& row : keyed)
+        if (row[0] != "CORVANE_ITEMAPPINFO" && row[0] != "CORVANE_PROJECT_SQCY")  // both written below
+            for (const std::string& number : {moving, staying})
+                Exec("insert into " + row[0] + " (" + row[1] + ") values (" + Q(number) + ")");
+    StoreMany({staying, moving});
+
+    ASSERT_TRUE(projectnumber::RenumberPrefix(connection, kPrefix));
+    for (const auto& row : keyed)
+        EXPECT_EQ(Column("select " + row[1] + " from " + row[0] + " order by " + row[1]),
+                  (std::vector<std::string>{staying, kPrefix + "002"}))
+            << row[0];
+}
+
+// A deleted project's files, progress or acceptance rows left behind would
+// be shown as its own by the project that is renumbered onto its number.
+TEST_F(Numbering, DeletingAProjectRemovesTheRowsOfEveryKeyedTable) {
+    const Rows keyed = KeyedColumnsOfTheSchema();
+    const std::string deleted = kPrefix + "001", kept = kPrefix + "002";
+    for (const auto& row : keyed)
+        if (row[0] != "CORVANE_ITEMAPPINFO" && row[0] != "CORVANE_PROJECT_SQCY")
+            for (const std::string& number : {deleted, kept})
+                Exec("insert into " + row[0] + " (" + row[1] + ") values (" + Q(number) + ")");
+    StoreMany({deleted, kept});
+
+    ASSERT_TRUE(projectnumber::DeleteProjectRows(connection, deleted));
+    ASSERT_TRUE(projectnumber::RenumberPrefix(connection, kPrefix));
+    for (const auto& row : keyed)
+        EXPECT_EQ(Column("select " + row[1] + " from " + row[0]), std::vector<std::string>{deleted}) << row[0];
+}
+
+// Numbers that trade places: no number is given while its holder still has it.
+TEST_F(Numbering, ProjectsThatSwapNumbersKeepTheirOwnRows) {
+    StoreMany({kPrefix + "001", kPrefix + "002", kPrefix + "003"});
+    ASSERT_EQ(projectnumber::MoveProjects(connection, {{kPrefix + "001", kPrefix + "002"},
+                                                       {kPrefix + "002", kPrefix + "003"},
+                                                       {kPrefix + "003", kPrefix + "001"}}),
+              projectnumber::RenumberResult::Done);
+    EXPECT_EQ(Query("select a.XMBH, m.XM from CORVANE_ITEMAPPINFO a join CORVANE_PROJECT_SQCY m "
+                    "on m.ITE_XMBH = a.XMBH order by a.XMBH"),
+              (Rows{{kPrefix + "001", kPrefix + "003"},
+                    {kPrefix + "002", kPrefix + "001"},
+                    {kPrefix + "003", kPrefix + "002"}}));
+}
+
+TEST_F(Numbering, MovesOntoANumberHeldByAProjectThatStaysChangeNothing) {
+    StoreMany({kPrefix + "001", kPrefix + "002", kPrefix + "003"});
+    const Rows before = Query("select ITE_XMBH, XM from CORVANE_PROJECT_SQCY order by XM");
+    const struct {
+        const char* what;
+        projectnumber::Renames moves;
+    } cases[] = {
+        {"onto a staying project", {{kPrefix + "001", kPrefix + "003"}}},
+        {"two onto one number", {{kPrefix + "001", kPrefix + "004"}, {kPrefix + "002", kPrefix + "004"}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(projectnumber::MoveProjects(connection, c.moves), projectnumber::RenumberResult::Collision) << c.what;
+        EXPECT_EQ(Query("select ITE_XMBH, XM from CORVANE_PROJECT_SQCY order by XM"), before) << c.what;
+    }
+}
+
+}  // namespace
