@@ -277,3 +277,18 @@ TEST_F(Numbering, MovesOntoANumberHeldByAProjectThatStaysChangeNothing) {
 }
 
 }  // namespace
+
+// The installed database indexes the number of every keyed table, so that a
+// move or deletion finds a project's rows without reading the table.
+TEST_F(Numbering, EveryKeyedTableHasAnIndexOnItsNumber) {
+    for (const projectnumber::KeyedTable& keyed : projectnumber::ProjectKeyedTables()) {
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        rs.SetCursorLocation(adUseClient);
+        ASSERT_TRUE(rs.Open(std::string("explain query plan select * from ") + keyed.table + " where " + keyed.column +
+                            " = 'x'"));
+        std::string plan;
+        rs.GetFieldText(3, plan);
+        EXPECT_NE(plan.find("USING INDEX"), std::string::npos) << keyed.table << ": " << plan;
+    }
+}
