@@ -1,7 +1,11 @@
 #include "foundation/DatabaseIndexes.h"
 
+#include <iterator>
+#include <vector>
+
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ProjectTables.h"
 
 namespace {
 
@@ -12,28 +16,8 @@ struct IndexSpec {
 
 // One column each: rows that share a key come back in the order they were
 // stored, as they did before the indexes, for the queries without an order.
-// Project numbers name the rows of a project in every table that holds them.
+// The project number of every keyed table (ProjectTables.h) has one too.
 constexpr IndexSpec kIndexes[] = {
-    {"CORVANE_ITEMAPPINFO", "XMBH"},
-    {"CORVANE_PROJECT_SQCY", "ITE_XMBH"},
-    {"CORVANE_GF", "XMBH"},
-    {"CORVANE_LW", "XMBH"},
-    {"CORVANE_ATTACH", "XMBH"},
-    {"CORVANE_CGHB", "XMBH"},
-    {"CORVANE_ITEMPF", "XMBH"},
-    {"CORVANE_ITEMPLAN", "XMBH"},
-    {"CORVANE_ITEMMANAGEINFO", "XMBH"},
-    {"CORVANE_EXPERTJUDGE", "XMBH"},
-    {"CORVANE_ITEMPROGRESS", "XMBH"},
-    {"CORVANE_ITEMCHECKACCEPT", "XMBH"},
-    {"CORVANE_ITEMYEARPLAN", "XMBH"},
-    {"CORVANE_CGHZ", "XMBH"},
-    {"CORVANE_NEW_RESULTCHANGE", "XMBH"},
-    {"CORVANE_NEW_RESULTCHANGE_JCYJ", "ITEM_XMBH"},
-    {"CORVANE_NEW_RESULTCHANGE_GGLL", "ITEM_XMBH"},
-    {"CORVANE_NEW_RESULTCHANGE_YYSSGG", "ITEM_XMBH"},
-    {"CORVANE_NEW_RESULTCHANGE_XHSSGG", "ITEM_XMBH"},
-    {"CORVANE_NEW_RESULTCHANGE_GZZDLIST", "ITEM_XMBH"},
     {"CORVANE_RESULT_UNITCHANGE", "DWDM"},
     {"CORVANE_UNIT", "DWDM"},
     {"CORVANE_EXPERTINFO", "ID"},
@@ -66,8 +50,11 @@ bool HasTable(CAdoConnection& connection, const char* table) {
 }  // namespace
 
 bool EnsureIndexes(CAdoConnection& connection) {
+    std::vector<IndexSpec> indexes(std::begin(kIndexes), std::end(kIndexes));
+    for (const projecttables::KeyedTable& keyed : projecttables::ProjectKeyedTables())
+        indexes.push_back({keyed.table, keyed.column});
     if (connection.BeginTrans() < 1) return false;
-    for (const IndexSpec& index : kIndexes) {
+    for (const IndexSpec& index : indexes) {
         if (!HasTable(connection, index.table)) continue;
         const std::string sql = "CREATE INDEX IF NOT EXISTS " + IndexName(index) + " ON " + index.table + " (" +
                                 index.columns + ")";

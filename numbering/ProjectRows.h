@@ -5,19 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "foundation/ProjectTables.h"
 #include "numbering/ProjectNumbering.h"
 
 class CAdoConnection;
 
 namespace projectnumber {
 
-struct KeyedTable {
-    const char* table;
-    const char* column;  // the column holding the project number
-};
-
 // Every table keyed by the project number, the application table first.
-const std::vector<KeyedTable>& ProjectKeyedTables();
+using projecttables::KeyedTable;
+using projecttables::ProjectKeyedTables;
 
 // Carries every row keyed by `from` (but the application row itself) to `to`.
 // Runs inside the caller's transaction, if any.
