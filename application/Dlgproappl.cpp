@@ -9,7 +9,7 @@
 #include "application/ApplicationWordDocument.h"
 #include "application/DlgAppOutputSelect.h"
 #include "application/DlgProQuery.h"
-#include "application/LeadingCharacters.h"
+#include "numbering/LeadingCharacters.h"
 #include "application/ProjectApplicationBundle.h"
 #include "application/StoredApplicationDocument.h"
 #include "foundation/ColumnLimits.h"

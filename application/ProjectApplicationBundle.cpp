@@ -5,7 +5,7 @@
 #include "application/ApplicationImportCheck.h"
 #include "application/ApplicationDb.h"
 #include "application/ApplicationStore.h"
-#include "application/LeadingCharacters.h"
+#include "numbering/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "application/ProApp.h"
 #include "numbering/ProjectNumbering.h"

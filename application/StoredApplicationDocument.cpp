@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "application/ApplicationDb.h"
-#include "application/LeadingCharacters.h"
+#include "numbering/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "application/ApplicationDb.h"
-#include "application/LeadingCharacters.h"
+#include "numbering/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ImportReport.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "application/LeadingCharacters.h"
+#include "numbering/LeadingCharacters.h"
 #include "numbering/NumberingSql.h"
 #include "numbering/ProjectRows.h"
 #include "platform/text/Text.h"

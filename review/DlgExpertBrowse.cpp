@@ -1,6 +1,6 @@
 #include "review/DlgExpertBrowse.h"
 
-#include "application/LeadingCharacters.h"
+#include "numbering/LeadingCharacters.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"

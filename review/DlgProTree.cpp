@@ -1,7 +1,7 @@
 #include "review/DlgProTree.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "application/LeadingCharacters.h"
+#include "numbering/LeadingCharacters.h"
 #include "platform/text/Text.h"
 #include "platform/ui/TreeCtrl.h"
 #include "review/WorkflowSupport.h"
