@@ -43,6 +43,6 @@ const ModuleCommandSpec* FindModuleCommand(int command) { return FindCommand(kMo
 const ExchangeCommandSpec* FindExchangeCommand(int command) { return FindCommand(kExchanges, command); }
 
 std::string ExchangeCommandText(int command) {
-    const ExchangeCommandSpec* spec = FindExchangeCommand(command);
-    return spec ? std::string(spec->caption).substr(sizeof("Tessaly-") - 1) : std::string();
+    const ExchangeCommandSpec* row = FindExchangeCommand(command);
+    return row ? std::string(row->caption).substr(sizeof("Tessaly-") - 1) : std::string();
 }
