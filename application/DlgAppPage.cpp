@@ -1,6 +1,5 @@
 #include "application/DlgAppPage.h"
 
-#include "application/DlgAppWriter.h"
 
 void CDlgAppPage::SetChapterFormat(COleRichEdit& editor) {
     ui::CharFormat chars;
@@ -37,9 +36,7 @@ void CDlgAppPage::OnEditorSelectionMoved(COleRichEdit& editor, bool becomesCurre
     ui::Wnd* tabs = GetParent();
     ui::Wnd* writer = tabs ? tabs->GetParent() : nullptr;
     if (!writer) return;
-    if (becomesCurrent)
-        if (auto* appWriter = dynamic_cast<CDlgAppWriter*>(writer)) appWriter->m_pCurRichEdit = &editor;
-    writer->SendMessage(WM_RICHSEL_CHANGED);
+    writer->SendMessage(WM_RICHSEL_CHANGED, WPARAM(becomesCurrent), LPARAM(&editor));
 }
 
 // ---- pages with one chapter field ----

@@ -11,7 +11,8 @@
 #include "platform/ui/Dialog.h"
 
 // A chapter page tells the writer that the selection of one of its rich-text
-// fields moved.
+// fields moved (lParam: the field; wParam: TRUE when that field becomes the
+// one the formatting bar works on).
 constexpr UINT WM_RICHSEL_CHANGED = WM_USER + 100;
 
 class CDlgAppPage : public ui::Dialog {

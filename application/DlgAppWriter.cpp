@@ -3,7 +3,6 @@
 #include "widgets/FormatToolBar.h"
 #include <QWidget>
 
-#include "application/Dlgproappl.h"
 #include "platform/ui/DataExchange.h"
 
 const ui::DialogTemplate& CDlgAppWriter::Template() {
@@ -47,37 +46,22 @@ CDlgAppWriter::CDlgAppWriter(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
     MapUpdateUI(ID_PARA_RIGHT, [this](ui::CmdUI& cmd) { OnUpdateParaRight(&cmd); });
     MapMessage(WM_RICHSEL_CHANGED, [this](WPARAM w, LPARAM l) { return OnRichSelChanged(w, l); });
 
-    // Buttons, tree and tabs report to the form view.
-    const std::pair<int, void (CDlgproappl::*)()> commands[] = {
-        {IDC_BTN_PROADD, &CDlgproappl::OnBtnProadd},
-        {IDC_BTN_SAVE, &CDlgproappl::OnBtnSave},
-        {IDC_BTN_WORD, &CDlgproappl::OnBtnWord},
-        {IDC_BTN_IMPORTDOC, &CDlgproappl::OnBtnImportDoc},
-        {IDC_BTN_EXDOC, &CDlgproappl::OnBtnExDoc},
-        {IDC_BTN_IMPORTPARTIAL, &CDlgproappl::OnBtnImportPartial},
-        {IDC_BTN_SAVEDOC, &CDlgproappl::OnBtnSaveDoc},
-        {IDC_BTN_READ, &CDlgproappl::OnBtnRead},
-        {IDC_BTN_SORT, &CDlgproappl::OnButtonSort},
-    };
-    for (const auto& [id, command] : commands)
-        MapClicked(id, [this, command] {
-            if (CDlgproappl* view = View()) (view->*command)();
+    // Buttons, tree and tabs report to the form view through its handlers.
+    for (int id : {IDC_BTN_PROADD, IDC_BTN_SAVE, IDC_BTN_WORD, IDC_BTN_IMPORTDOC, IDC_BTN_EXDOC,
+                   IDC_BTN_IMPORTPARTIAL, IDC_BTN_SAVEDOC, IDC_BTN_READ, IDC_BTN_SORT})
+        MapClicked(id, [this, id] {
+            if (m_onCommand) m_onCommand(id);
         });
     MapNotify(IDC_TREE, ui::TVN_SELCHANGING, [this](const ui::NotifyInfo& info) {
-        LRESULT result = 0;
-        if (CDlgproappl* view = View()) view->OnSelchangingTree1(&info, &result);
+        if (m_onTreeSelection) m_onTreeSelection(info, true);
     });
     MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo& info) {
-        LRESULT result = 0;
-        if (CDlgproappl* view = View()) view->OnSelchangedTree1(&info, &result);
+        if (m_onTreeSelection) m_onTreeSelection(info, false);
     });
     MapMessage(ui::BCGM_CHANGE_ACTIVE_TAB, [this](WPARAM tab, LPARAM l) {
-        CDlgproappl* view = View();
-        return view ? view->OnChangeActiveTab(tab, l) : LRESULT(0);
+        return m_onChangeActiveTab ? m_onChangeActiveTab(tab, l) : LRESULT(0);
     });
 }
-
-CDlgproappl* CDlgAppWriter::View() const { return dynamic_cast<CDlgproappl*>(GetParent()); }
 
 void CDlgAppWriter::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_BTN_SORT, m_btnSort);
@@ -164,7 +148,8 @@ void CDlgAppWriter::OnUpdateParaLeft(ui::CmdUI* cmdUI) { cmdUI->SetCheck(m_bLeft
 void CDlgAppWriter::OnUpdateParaCenter(ui::CmdUI* cmdUI) { cmdUI->SetCheck(m_bCenter); }
 void CDlgAppWriter::OnUpdateParaRight(ui::CmdUI* cmdUI) { cmdUI->SetCheck(m_bRight); }
 
-LRESULT CDlgAppWriter::OnRichSelChanged(WPARAM, LPARAM) {
+LRESULT CDlgAppWriter::OnRichSelChanged(WPARAM becomesCurrent, LPARAM editor) {
+    if (becomesCurrent && editor) m_pCurRichEdit = reinterpret_cast<COleRichEdit*>(editor);
     if (!m_pCurRichEdit) return 0;
     ui::CharFormat chars;
     m_pCurRichEdit->GetSelectionCharFormat(chars);

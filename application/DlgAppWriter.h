@@ -7,6 +7,8 @@
 // current rich-text field, whose format the tool bar's check marks follow.
 #pragma once
 
+#include <functional>
+
 #include "widgets/FormatToolBar.h"
 
 #include <array>
@@ -24,8 +26,6 @@
 #include "platform/ui/TabWnd.h"
 #include "platform/ui/ToolBar.h"
 #include "platform/ui/TreeCtrl.h"
-
-class CDlgproappl;
 
 class CDlgAppWriter : public ui::Dialog {
 public:
@@ -87,6 +87,13 @@ public:
     void OnUpdateParaRight(ui::CmdUI* cmdUI);
 
     // The selection of a chapter field moved: the flags follow its format.
+    // Set by the form view that owns the writer: a command button (its id),
+    // the tree's selection changing (true) or changed (false), and the tab
+    // window's change of tab.
+    std::function<void(int id)> m_onCommand;
+    std::function<void(const ui::NotifyInfo&, bool changing)> m_onTreeSelection;
+    std::function<LRESULT(WPARAM tab, LPARAM)> m_onChangeActiveTab;
+
     LRESULT OnRichSelChanged(WPARAM, LPARAM);
 
 protected:
@@ -96,8 +103,6 @@ protected:
     void OnCancel() override {}
 
 private:
-    // The form view this writer works for: its parent window.
-    CDlgproappl* View() const;
     void BuildTree();
     void CreatePages();
     void SetAlignmentFlags(int alignment);

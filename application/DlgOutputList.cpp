@@ -1,6 +1,5 @@
 #include "application/DlgOutputList.h"
 
-#include "application/Dlgproappl.h"
 #include "application/ProjectList.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -18,22 +17,14 @@ CDlgOutputList::CDlgOutputList(ui::Wnd* parent) : ui::Dialog(Template(), parent)
     MapClicked(IDC_INVERT, [this] { OnInvert(); });
     MapClicked(IDC_EXPORT_EXCEL, [this] { OutputExcel(); });
     // The icon buttons and a double click pass to the form view that owns the list.
-    const std::pair<int, void (CDlgproappl::*)()> commands[] = {
-        {IDC_BTN_IMPORT, &CDlgproappl::OnBtnImportPartial}, {IDC_BTN_PROEXP, &CDlgproappl::OnBtnProexp},
-        {IDC_BTN_PROQUERY, &CDlgproappl::OnBtnProquery},    {IDC_BTN_PRODEL, &CDlgproappl::OnBtnProdel},
-        {IDC_BTN_SORT, &CDlgproappl::OnButtonSort},
-    };
-    for (const auto& [id, command] : commands)
-        MapClicked(id, [this, command = command] {
-            if (CDlgproappl* view = View()) (view->*command)();
+    for (int id : {IDC_BTN_IMPORT, IDC_BTN_PROEXP, IDC_BTN_PROQUERY, IDC_BTN_PRODEL, IDC_BTN_SORT})
+        MapClicked(id, [this, id] {
+            if (m_onCommand) m_onCommand(id);
         });
     MapNotify(IDC_LIST_PROLIST, NM_DBLCLK, [this](const ui::NotifyInfo& info) {
-        LRESULT result = 0;
-        if (CDlgproappl* view = View()) view->OnDblclkListProlist(&info, &result);
+        if (m_onDoubleClick) m_onDoubleClick(info);
     });
 }
-
-CDlgproappl* CDlgOutputList::View() const { return dynamic_cast<CDlgproappl*>(GetParent()); }
 
 const ui::DialogTemplate& CDlgOutputList::Template() {
     using ui::Kind;

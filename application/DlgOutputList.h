@@ -3,6 +3,8 @@
 // 查询, 导出, 导入 and 重排序, whose clicks go to the form view that owns it.
 #pragma once
 
+#include <functional>
+
 #include <string>
 
 #include "foundation/AdoConnection.h"
@@ -14,7 +16,6 @@ namespace ui {
 class ListCtrl;
 }
 
-class CDlgproappl;
 
 class CDlgOutputList : public ui::Dialog {
 public:
@@ -58,11 +59,12 @@ public:
 
     // The form view's open connection, set before the list is used.
     CAdoConnection* m_pConnection = nullptr;
+    // Set by the form view that owns the list: an icon button (its id) and a
+    // double click on the list.
+    std::function<void(int id)> m_onCommand;
+    std::function<void(const ui::NotifyInfo&)> m_onDoubleClick;
 
 protected:
     BOOL OnInitDialog() override;
 
-private:
-    // The form view that owns the list, or null.
-    CDlgproappl* View() const;
 };

@@ -1,5 +1,7 @@
 #include "application/Dlgproappl.h"
 
+#include <map>
+
 #include <algorithm>
 
 #include "application/ApplicationBundleCommands.h"
@@ -109,6 +111,47 @@ CDlgproappl::CDlgproappl() : ui::FormView(Template()), m_dlgOutputList(this), m_
     MapUpdateUI(W::ID_PARA_LEFT, [this](ui::CmdUI& cmd) { OnUpdateParaLeft(&cmd); });
     MapUpdateUI(W::ID_PARA_CENTER, [this](ui::CmdUI& cmd) { OnUpdateParaCenter(&cmd); });
     MapUpdateUI(W::ID_PARA_RIGHT, [this](ui::CmdUI& cmd) { OnUpdateParaRight(&cmd); });
+    ConnectChildren();
+}
+
+// The list's and the writer's buttons, tree and tabs come to this view's handlers.
+void CDlgproappl::ConnectChildren() {
+    using Handler = void (CDlgproappl::*)();
+    const std::map<int, Handler> listCommands = {
+        {CDlgOutputList::IDC_BTN_IMPORT, &CDlgproappl::OnBtnImportPartial},
+        {CDlgOutputList::IDC_BTN_PROEXP, &CDlgproappl::OnBtnProexp},
+        {CDlgOutputList::IDC_BTN_PROQUERY, &CDlgproappl::OnBtnProquery},
+        {CDlgOutputList::IDC_BTN_PRODEL, &CDlgproappl::OnBtnProdel},
+        {CDlgOutputList::IDC_BTN_SORT, &CDlgproappl::OnButtonSort},
+    };
+    const std::map<int, Handler> writerCommands = {
+        {CDlgAppWriter::IDC_BTN_PROADD, &CDlgproappl::OnBtnProadd},
+        {CDlgAppWriter::IDC_BTN_SAVE, &CDlgproappl::OnBtnSave},
+        {CDlgAppWriter::IDC_BTN_WORD, &CDlgproappl::OnBtnWord},
+        {CDlgAppWriter::IDC_BTN_IMPORTDOC, &CDlgproappl::OnBtnImportDoc},
+        {CDlgAppWriter::IDC_BTN_EXDOC, &CDlgproappl::OnBtnExDoc},
+        {CDlgAppWriter::IDC_BTN_IMPORTPARTIAL, &CDlgproappl::OnBtnImportPartial},
+        {CDlgAppWriter::IDC_BTN_SAVEDOC, &CDlgproappl::OnBtnSaveDoc},
+        {CDlgAppWriter::IDC_BTN_READ, &CDlgproappl::OnBtnRead},
+        {CDlgAppWriter::IDC_BTN_SORT, &CDlgproappl::OnButtonSort},
+    };
+    const auto dispatch = [this](const std::map<int, Handler>& handlers) {
+        return [this, handlers](int id) {
+            if (const auto found = handlers.find(id); found != handlers.end()) (this->*found->second)();
+        };
+    };
+    m_dlgOutputList.m_onCommand = dispatch(listCommands);
+    m_dlgOutputList.m_onDoubleClick = [this](const ui::NotifyInfo& info) {
+        LRESULT result = 0;
+        OnDblclkListProlist(&info, &result);
+    };
+    m_dlgAppWriter.m_onCommand = dispatch(writerCommands);
+    m_dlgAppWriter.m_onTreeSelection = [this](const ui::NotifyInfo& info, bool changing) {
+        LRESULT result = 0;
+        if (changing) OnSelchangingTree1(&info, &result);
+        else OnSelchangedTree1(&info, &result);
+    };
+    m_dlgAppWriter.m_onChangeActiveTab = [this](WPARAM tab, LPARAM l) { return OnChangeActiveTab(tab, l); };
 }
 
 CDlgproappl::~CDlgproappl() = default;

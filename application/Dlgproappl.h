@@ -124,6 +124,7 @@ protected:
     std::optional<ui::CtlColor> OnCtlColor(ui::Wnd& control, UINT kind) override;
 
 private:
+    void ConnectChildren();
     CDlgAppBasicInfo& Basic() { return m_dlgAppWriter.m_dlgBasicInfo; }
     void StyleButtons();
     // The rich-text fields that show a chapter (two for the recommenders).
