@@ -1,7 +1,7 @@
 #include "application/ApplicationStore.h"
 
 #include "application/ApplicationDb.h"
-#include "numbering/ProjectRows.h"
+#include "numbering/ProjectNumbering.h"
 #include "platform/ado/Variant.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "numbering/ProjectRows.h"
+
 class CAdoConnection;
 
 namespace projectnumber {
@@ -39,15 +41,6 @@ bool IsNumberStored(CAdoConnection& connection, const std::string& number);
 // a re-sort, another workstation), the next serial that is free. One query
 // over the index of the numbers.
 std::string NextNumber(CAdoConnection& connection, const std::string& prefix);
-
-// Former number -> new number of every project a renumbering moved.
-using Renames = std::map<std::string, std::string>;
-
-enum class RenumberResult {
-    Done,
-    Collision,  // a new number belongs to a project outside the renumbered set; nothing changed
-    Failed,     // a statement failed; nothing changed
-};
 
 // Gives each number of `ordered` the first 17 characters of its number and the
 // next serial of one count over the list (001, 002, ...). One transaction.

@@ -2,15 +2,24 @@
 // moves that carry those rows from one number to another.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "foundation/ProjectTables.h"
-#include "numbering/ProjectNumbering.h"
 
 class CAdoConnection;
 
 namespace projectnumber {
+
+// Former number -> new number of every project a renumbering moved.
+using Renames = std::map<std::string, std::string>;
+
+enum class RenumberResult {
+    Done,
+    Collision,  // a new number belongs to a project outside the renumbered set; nothing changed
+    Failed,     // a statement failed; nothing changed
+};
 
 // Every table keyed by the project number, the application table first.
 using projecttables::KeyedTable;
