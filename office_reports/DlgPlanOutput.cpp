@@ -151,7 +151,12 @@ void CDlgPlanOutput::OutputPlanList() {
     reports::WritePlanTables(request, source);
 }
 
-bool CDlgPlanOutput::OutputPlanDrafts() { return reports::WritePlanDrafts(*this) == reports::RunResult::Finished; }
+bool CDlgPlanOutput::OutputPlanDrafts() {
+    const reports::PlanDraftRequest request{
+        *this, m_bPerUnitDrafts != FALSE, [this](const std::string& unit) { return GetUnitName(unit); },
+        [this](const std::string& xmbh) { return GetApprovedFundText(xmbh); }};
+    return reports::WritePlanDrafts(request) == reports::RunResult::Finished;
+}
 
 std::string CDlgPlanOutput::GetUnitName(const std::string& unit) {
     if (unit.empty()) return {};

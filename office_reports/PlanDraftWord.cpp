@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "foundation/AdoRecordSet.h"
-#include "office_reports/DlgPlanOutput.h"
+#include "office_reports/PlanOutputDialog.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
@@ -26,10 +26,11 @@ const char* const kPieceFiles[kPieceCount] = {"总研究目标与内容.rtf", "�
 
 class PlanDraftWriter {
 public:
-    explicit PlanDraftWriter(CDlgPlanOutput& dialog)
-        : dialog_(dialog), year_(dialog.SelectedYear()), category_(dialog.m_nCategory), funds_(dialog.TickedFunds()) {}
+    explicit PlanDraftWriter(const PlanDraftRequest& request)
+        : request_(request), dialog_(request.dialog), year_(dialog_.SelectedYear()), category_(dialog_.m_nCategory),
+          funds_(dialog_.TickedFunds()) {}
 
-    RunResult Run() { return dialog_.m_bPerUnitDrafts ? RunPerUnit() : RunOneDocument(); }
+    RunResult Run() { return request_.perUnit ? RunPerUnit() : RunOneDocument(); }
 
 private:
     std::string Title() const {
@@ -112,7 +113,7 @@ private:
         };
         auto next = [&] { sel.MoveRight(wdCell, 1, wdMove); };
 
-        const float funds = float(text::Atof(dialog_.GetApprovedFundText(xmbh)));
+        const float funds = float(text::Atof(request_.approvedFunds(xmbh)));
         const std::string half = text::Format("%.2f", double(float(funds * 0.5)));
         subtotal_ += funds;
         sel.TypeText(xmbh);
@@ -126,7 +127,7 @@ private:
         next();
         sel.TypeText(schedule);
         next();
-        sel.TypeText(dialog_.GetUnitName(xmbh.size() > 13 ? xmbh.substr(13, 4) : std::string()));
+        sel.TypeText(request_.unitName(xmbh.size() > 13 ? xmbh.substr(13, 4) : std::string()));
         next();
         sel.TypeText(text::Format("%.2f", double(funds)));
         next();
@@ -259,7 +260,8 @@ private:
         return RunResult::Finished;
     }
 
-    CDlgPlanOutput& dialog_;
+    const PlanDraftRequest& request_;
+    CPlanOutputDialog& dialog_;
     const std::string year_;
     const int category_;
     const std::vector<std::string> funds_;
@@ -274,6 +276,6 @@ std::string PlanDraftTemplate(int paperSize) {
     return sys::ProgramFolder() + "\\模板\\计划草案模板" + paper + ".doc";
 }
 
-RunResult WritePlanDrafts(CDlgPlanOutput& dialog) { return PlanDraftWriter(dialog).Run(); }
+RunResult WritePlanDrafts(const PlanDraftRequest& request) { return PlanDraftWriter(request).Run(); }
 
 }  // namespace reports

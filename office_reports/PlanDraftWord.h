@@ -8,15 +8,26 @@
 // document per undertaking unit under "项目计划".
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "office_reports/PlanOutputRun.h"
 
-class CDlgPlanOutput;
+class CPlanOutputDialog;
 
 namespace reports {
 
-// Runs with the dialog's year, category, paper size, per-unit flag (6092),
-// ticked funds, hidden rich-text control and connection.
-RunResult WritePlanDrafts(CDlgPlanOutput& dialog);
+// What the drafts take from the plan output dialog: its year, category, paper
+// size, ticked funds, hidden rich-text control and connection, and beside
+// them the per-unit flag (6092) and its two look-ups.
+struct PlanDraftRequest {
+    CPlanOutputDialog& dialog;
+    bool perUnit = false;
+    std::function<std::string(const std::string& unit)> unitName;       // "" for none
+    std::function<std::string(const std::string& xmbh)> approvedFunds;  // the approved amount's text
+};
+
+RunResult WritePlanDrafts(const PlanDraftRequest& request);
 
 // "<program folder>\模板\计划草案模板A3.doc" (A4, B4) by paper size.
 std::string PlanDraftTemplate(int paperSize);
