@@ -19,7 +19,14 @@ const ui::DialogTemplate& CDlgSCGZH::Template() {
     return tpl;
 }
 
-CDlgSCGZH::CDlgSCGZH() : ui::FormView(Template()), m_dlgList(this), m_dlgForm(this) {}
+CDlgSCGZH::CDlgSCGZH() : ui::FormView(Template()), m_dlgList(this), m_dlgForm(this) {
+    m_dlgForm.m_pList = &m_dlgList;
+    m_dlgForm.m_onSave = [this](int update) {
+        CollectInfo();
+        return SavetoDB(update) != FALSE;
+    };
+    m_dlgList.m_pInfo = &Info();
+}
 
 CDlgSCGZH::~CDlgSCGZH() = default;
 

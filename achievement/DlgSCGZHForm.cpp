@@ -1,6 +1,6 @@
 #include "achievement/DlgSCGZHForm.h"
 
-#include "achievement/DlgSCGZH.h"
+#include "achievement/DlgSCGZHList.h"
 #include "achievement/DlgSelectResult.h"
 #include "achievement/ResultArtwork.h"
 #include "achievement/ResultExcelOutput.h"
@@ -37,8 +37,6 @@ CDlgSCGZHForm::CDlgSCGZHForm(ui::Wnd* parent) : ui::Dialog(Template(), parent), 
 }
 
 CDlgSCGZHForm::~CDlgSCGZHForm() = default;
-
-CDlgSCGZH* CDlgSCGZHForm::View() const { return dynamic_cast<CDlgSCGZH*>(GetParent()); }
 
 void CDlgSCGZHForm::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_BTN_NEW, m_btnNew);
@@ -88,12 +86,11 @@ void CDlgSCGZHForm::OnBtnProadd() {
     picker.m_pConnection = m_pConnection;
     picker.m_strSQL = "select xmmc,xmbh from corvane_new_resultchange order by xmbh";
     if (picker.DoModal() != IDOK) return;
-    if (CDlgSCGZH* view = View()) view->m_dlgList.LoadRecord(picker.m_strXMBH, picker.m_strXMMC);
+    if (m_pList) m_pList->LoadRecord(picker.m_strXMBH, picker.m_strXMMC);
 }
 
 void CDlgSCGZHForm::OnBtnSave() {
-    CDlgSCGZH* view = View();
-    if (!view) return;
+    if (!m_pList || !m_onSave) return;
     const std::string name = m_dlgInfo.GetDlgItemText(CDlgSCGZHInfo::IDC_XMMC);
     const std::string number = m_dlgInfo.GetDlgItemText(CDlgSCGZHInfo::IDC_XMBH);
     if (name.empty() || number.empty()) {
@@ -105,16 +102,14 @@ void CDlgSCGZHForm::OnBtnSave() {
         if (MessageBox("该项目编号已存在，确定覆盖吗？", "系统提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
         update = 1;
     }
-    view->CollectInfo();
-    if (!view->SavetoDB(update)) return;
+    if (!m_onSave(update)) return;
     MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
-    view->m_dlgList.FillList();
+    m_pList->FillList();
 }
 
 void CDlgSCGZHForm::OutputWord() {
     using namespace office::word;
-    CDlgSCGZH* view = View();
-    if (!view) return;
+    if (!m_pList) return;
     auto word = Application::Create();
     if (!word) {
         MessageBox("Word服务程序启动失败！", "提示", MB_OK | MB_ICONSTOP);
@@ -131,7 +126,7 @@ void CDlgSCGZHForm::OutputWord() {
         return;
     }
     selection.MoveRight(wdCell, 1, wdMove);
-    const ui::ListCtrl& list = view->m_dlgList.List();
+    const ui::ListCtrl& list = m_pList->List();
     const int row = list.GetSelectionMark();
     if (row < 0) {
         // The new document stays in Word, hidden, as the user never saw it.
@@ -147,10 +142,9 @@ void CDlgSCGZHForm::OutputWord() {
 }
 
 void CDlgSCGZHForm::OutputExcel() {
-    CDlgSCGZH* view = View();
-    if (!view) return;
+    if (!m_pList) return;
     CAdoConnection& connection = *m_pConnection;
-    OutputTickedRows(*this, view->m_dlgList.List(), InformationTable(),
+    OutputTickedRows(*this, m_pList->List(), InformationTable(),
                      [&connection](const std::string& number, int running) {
                          return InformationRow(connection, number, running);
                      });

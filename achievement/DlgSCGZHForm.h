@@ -2,6 +2,7 @@
 // the one tab of a tab window, and the commands 新增, 保存, Word and Excel.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "achievement/DlgSCGZHInfo.h"
@@ -10,7 +11,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/TabWnd.h"
 
-class CDlgSCGZH;
+class CDlgSCGZHList;
 
 class CDlgSCGZHForm : public ui::Dialog {
 public:
@@ -47,10 +48,14 @@ public:
     COLORREF m_crTab = ui::TabWnd::DefaultTabColor();
     std::string m_strAppPath;
 
+    // Set by the view that owns the form: the list above it, and the save of
+    // the form's values (the view collects and stores them; false when the
+    // store failed).
+    CDlgSCGZHList* m_pList = nullptr;
+    std::function<bool(int update)> m_onSave;
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
 
-private:
-    CDlgSCGZH* View() const;
 };

@@ -1,7 +1,7 @@
 #include "achievement/DlgSCGZHList.h"
 
 #include "achievement/DlgResultQuery.h"
-#include "achievement/DlgSCGZH.h"
+#include "achievement/DlgSCGZHInfo.h"
 #include "achievement/ResultArtwork.h"
 #include "achievement/ResultChangeBundle.h"
 #include "achievement/ResultExcelOutput.h"
@@ -53,12 +53,7 @@ CDlgSCGZHList::~CDlgSCGZHList() = default;
 
 ui::ListCtrl& CDlgSCGZHList::List() const { return *Item<ui::ListCtrl>(IDC_LIST); }
 
-CDlgSCGZH* CDlgSCGZHList::View() const { return dynamic_cast<CDlgSCGZH*>(GetParent()); }
-
-CDlgSCGZHInfo* CDlgSCGZHList::InfoPage() const {
-    CDlgSCGZH* view = View();
-    return view && view->Info().IsWindow() ? &view->Info() : nullptr;
-}
+CDlgSCGZHInfo* CDlgSCGZHList::InfoPage() const { return m_pInfo && m_pInfo->IsWindow() ? m_pInfo : nullptr; }
 
 void CDlgSCGZHList::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_BTN_DELETE, m_btnDelete);

@@ -16,7 +16,7 @@ namespace ui {
 class ListCtrl;
 }
 
-class CDlgSCGZH;
+class CDlgSCGZHInfo;
 class CDlgSCGZHInfo;
 
 class CDlgSCGZHList : public ui::Dialog {
@@ -63,12 +63,14 @@ public:
     CAdoConnection* m_pConnection = nullptr;
     std::string m_strAppPath;
 
+    // The form's information page, set by the view that owns both.
+    CDlgSCGZHInfo* m_pInfo = nullptr;
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
 
 private:
-    CDlgSCGZH* View() const;
     CDlgSCGZHInfo* InfoPage() const;
     void InitColumns();
     // Lists the rows of the statement, numbered from 1, unticked.
