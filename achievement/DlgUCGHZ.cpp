@@ -20,7 +20,15 @@ const ui::DialogTemplate& CDlgUCGHZ::Template() {
     return tpl;
 }
 
-CDlgUCGHZ::CDlgUCGHZ() : ui::FormView(Template()) {}
+CDlgUCGHZ::CDlgUCGHZ() : ui::FormView(Template()) {
+    m_dlgForm.m_pList = &m_dlgList;
+    m_dlgForm.m_onSave = [this](int update) {
+        CollectInfo();
+        SavetoDB(update);
+    };
+    m_dlgList.m_pPage1 = &m_dlgForm.m_dlgPage1;
+    m_dlgList.m_pPage2 = &m_dlgForm.m_dlgPage2;
+}
 
 CDlgUCGHZ::~CDlgUCGHZ() = default;
 

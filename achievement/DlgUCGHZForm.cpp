@@ -1,7 +1,7 @@
 #include "achievement/DlgUCGHZForm.h"
 
 #include "achievement/DlgSelectResult.h"
-#include "achievement/DlgUCGHZ.h"
+#include "achievement/DlgUCGHZList.h"
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/office/Word.h"
@@ -55,8 +55,6 @@ const ui::DialogTemplate& CDlgUCGHZForm::Template() {
     return t;
 }
 
-CDlgUCGHZ* CDlgUCGHZForm::View() const { return dynamic_cast<CDlgUCGHZ*>(GetParent()); }
-
 void CDlgUCGHZForm::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_BTN_NEW, m_btnNew);
     dx.Control(IDC_BTN_SAVE, m_btnSave);
@@ -95,7 +93,7 @@ void CDlgUCGHZForm::OnBtnNew() {
     CDlgSelectResult picker(nullptr);
     picker.m_pConnection = m_pConnection;
     if (picker.DoModal() != IDOK) return;
-    if (CDlgUCGHZ* view = View()) view->m_dlgList.LoadRecord(picker.m_strXMBH, picker.m_strXMMC);
+    if (m_pList) m_pList->LoadRecord(picker.m_strXMBH, picker.m_strXMMC);
 }
 
 void CDlgUCGHZForm::OnBtnSave() {
@@ -105,8 +103,7 @@ void CDlgUCGHZForm::OnBtnSave() {
         ui::MessageBox("单位名称，单位代码是必填项！", "系统提示", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    CDlgUCGHZ* view = View();
-    if (!view || !m_pConnection) return;
+    if (!m_pList || !m_onSave || !m_pConnection) return;
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
     rs.Open(unitchange::SelectByCode(code));
@@ -116,27 +113,25 @@ void CDlgUCGHZForm::OnBtnSave() {
         rs.Close();
         return;
     }
-    view->CollectInfo();
-    view->SavetoDB(stored ? 1 : 0);
+    m_onSave(stored ? 1 : 0);
     rs.Close();
-    view->m_dlgList.FillList();
+    m_pList->FillList();
 }
 
 void CDlgUCGHZForm::OutputWord() {
-    CDlgUCGHZ* view = View();
-    if (!view) return;
+    if (!m_pList || !m_pConnection) return;
     auto word = office::word::Application::Create();
     if (!word) {
         ui::MessageBox("Word服务程序启动失败！", "提示", MB_OK | MB_ICONSTOP);
         return;
     }
-    word->Documents().Add(sys::JoinPath(view->m_strAppPath, "模板\\成果转化模板.doc"), false, 0, true);
+    word->Documents().Add(sys::JoinPath(sys::ProgramFolder(), "模板\\成果转化模板.doc"), false, 0, true);
     office::word::Selection selection = word->Selection();
     selection.GoToNext(office::word::wdGoToTable);
     selection.GoToNext(office::word::wdGoToTable);
     selection.MoveRight(office::word::wdCell, 8);
 
-    ui::ListCtrl& list = view->m_dlgList.List();
+    ui::ListCtrl& list = m_pList->List();
     const int row = list.GetSelectionMark();
     if (row < 0) {
         // The document stays in the hidden Word and is never shown.
@@ -144,7 +139,8 @@ void CDlgUCGHZForm::OutputWord() {
         return;
     }
     unitchange::Values values;
-    CAdoRecordSet& rs = view->m_recordset;
+    CAdoRecordSet rs;
+    appdb::Bind(rs, *m_pConnection);
     if (rs.Open(unitchange::SelectByCode(list.GetItemText(row, 1))) && !rs.IsEOF()) values = unitchange::Read(rs);
     rs.Close();
     for (const WalkStep& step : kWalk) {

@@ -3,6 +3,8 @@
 // of the unit selected in the list.
 #pragma once
 
+#include <functional>
+
 #include "achievement/DlgUCGHZPage1.h"
 #include "achievement/DlgUCGHZPage2.h"
 #include "foundation/AdoConnection.h"
@@ -10,7 +12,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/TabWnd.h"
 
-class CDlgUCGHZ;
+class CDlgUCGHZList;
 
 class CDlgUCGHZForm : public ui::Dialog {
 public:
@@ -41,10 +43,12 @@ public:
     // The tab colour given back to a tab that is no longer active.
     COLORREF m_crStdTab = ui::TabWnd::DefaultTabColor();
 
+    // Set by the view that owns the form: the list above it, and the save of
+    // the form's values (the view collects and stores them).
+    CDlgUCGHZList* m_pList = nullptr;
+    std::function<void(int update)> m_onSave;
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
-
-private:
-    CDlgUCGHZ* View() const;
 };

@@ -2,7 +2,8 @@
 
 #include <optional>
 
-#include "achievement/DlgUCGHZ.h"
+#include "achievement/DlgUCGHZPage1.h"
+#include "achievement/DlgUCGHZPage2.h"
 #include "achievement/ResultExcelOutput.h"
 #include "achievement/UnitChangePage.h"
 #include "application/ApplicationDb.h"
@@ -75,8 +76,6 @@ const ui::DialogTemplate& CDlgUCGHZList::Template() {
 
 ui::ListCtrl& CDlgUCGHZList::List() const { return *Item<ui::ListCtrl>(IDC_LIST); }
 
-CDlgUCGHZ* CDlgUCGHZList::View() const { return dynamic_cast<CDlgUCGHZ*>(GetParent()); }
-
 void CDlgUCGHZList::DoDataExchange(ui::DataExchange& dx) {
     dx.Control(IDC_BTN_DELETE, m_btnDelete);
     dx.Control(IDC_BTN_QUERY, m_btnQuery);
@@ -132,10 +131,9 @@ void CDlgUCGHZList::OnClickList(const ui::NotifyInfo*, LRESULT* result) {
 }
 
 void CDlgUCGHZList::LoadRecord(std::string code, std::string name) {
-    CDlgUCGHZ* view = View();
-    if (!view || !m_pConnection) return;
-    CDlgUCGHZPage1& page1 = view->m_dlgForm.m_dlgPage1;
-    CDlgUCGHZPage2& page2 = view->m_dlgForm.m_dlgPage2;
+    if (!m_pPage1 || !m_pPage2 || !m_pConnection) return;
+    CDlgUCGHZPage1& page1 = *m_pPage1;
+    CDlgUCGHZPage2& page2 = *m_pPage2;
     page1.ClearAll();
     page2.ClearAll();
     CAdoRecordSet rs;

@@ -10,7 +10,8 @@
 #include "foundation/ButtonST.h"
 #include "platform/ui/Dialog.h"
 
-class CDlgUCGHZ;
+class CDlgUCGHZPage1;
+class CDlgUCGHZPage2;
 
 namespace ui {
 class ListCtrl;
@@ -51,13 +52,15 @@ public:
     CButtonST m_btnDelete, m_btnQuery, m_btnExport, m_btnImport;
     // The view's connection, set before the window is created; not owned.
     CAdoConnection* m_pConnection = nullptr;
+    // The form's two pages that a loaded record fills, set by the view.
+    CDlgUCGHZPage1* m_pPage1 = nullptr;
+    CDlgUCGHZPage2* m_pPage2 = nullptr;
 
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
 
 private:
-    CDlgUCGHZ* View() const;
     // Unit codes of the ticked rows, in list order.
     std::vector<std::string> CheckedCodes() const;
 };
