@@ -1,6 +1,5 @@
 #include "guide_annual/DlgGuideDetail.h"
 
-#include "guide_annual/DlgOneGuide.h"
 
 namespace {
 constexpr GuideDetailPanel::Layout kLayout{CDlgGuideDetail::IDC_HEADER_FRAME, CDlgGuideDetail::IDC_TOOLBAR_FRAME,
@@ -14,9 +13,9 @@ const ui::DialogTemplate& CDlgGuideDetail::Template() {
     return tpl;
 }
 
-CDlgGuideDetail::CDlgGuideDetail(CDlgOneGuide& view)
-    : GuideDetailPanel(Template(), kLayout, CommandsOf(view), CGuideTabWnd::WM_CHAPTER_SELCHANGE),
-      m_dlgHeader(view) {}
+CDlgGuideDetail::CDlgGuideDetail(const Commands& commands, CDlgGuideHeader::Events headerEvents)
+    : GuideDetailPanel(Template(), kLayout, commands, CGuideTabWnd::WM_CHAPTER_SELCHANGE),
+      m_dlgHeader(std::move(headerEvents)) {}
 
 void CDlgGuideDetail::CreatePanels() {
     m_dlgHeader.CreateOver(this, IDC_HEADER_FRAME);

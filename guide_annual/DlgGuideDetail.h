@@ -8,8 +8,6 @@
 #include "guide_annual/GuideDetailPanel.h"
 #include "guide_annual/GuideTabWnd.h"
 
-class CDlgOneGuide;
-
 class CDlgGuideDetail : public GuideDetailPanel {
 public:
     static constexpr int IDD = 7009;
@@ -20,7 +18,7 @@ public:
     static constexpr int IDC_SAVE = 7021;
     static constexpr int IDC_WORD = 7022;
 
-    explicit CDlgGuideDetail(CDlgOneGuide& view);
+    CDlgGuideDetail(const Commands& commands, CDlgGuideHeader::Events headerEvents);
     static const ui::DialogTemplate& Template();
 
     CDlgGuideHeader m_dlgHeader;

@@ -1,7 +1,6 @@
 #include "guide_annual/DlgGuideHeader.h"
 
 #include "guide_annual/AnnualGuideData.h"
-#include "guide_annual/DlgOneGuide.h"
 #include "platform/ui/DataExchange.h"
 
 const ui::DialogTemplate& CDlgGuideHeader::Template() {
@@ -17,9 +16,13 @@ const ui::DialogTemplate& CDlgGuideHeader::Template() {
     return tpl;
 }
 
-CDlgGuideHeader::CDlgGuideHeader(CDlgOneGuide& view) : ui::Dialog(Template(), nullptr), view_(view) {
-    MapCommand(IDC_NAME, EN_KILLFOCUS, [this] { view_.OnKillfocusGuideName(); });
-    MapCommand(IDC_YEAR, CBN_SELCHANGE, [this] { view_.OnSelchangeYear(); });
+CDlgGuideHeader::CDlgGuideHeader(Events events) : ui::Dialog(Template(), nullptr), events_(std::move(events)) {
+    MapCommand(IDC_NAME, EN_KILLFOCUS, [this] {
+        if (events_.nameLeft) events_.nameLeft();
+    });
+    MapCommand(IDC_YEAR, CBN_SELCHANGE, [this] {
+        if (events_.yearChosen) events_.yearChosen();
+    });
 }
 
 BOOL CDlgGuideHeader::OnInitDialog() {

@@ -3,12 +3,12 @@
 // Leaving the name and choosing a year are reported to the view.
 #pragma once
 
+#include <functional>
+
 #include <string>
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Lists.h"
-
-class CDlgOneGuide;
 
 class CDlgGuideHeader : public ui::Dialog {
 public:
@@ -17,7 +17,11 @@ public:
     static constexpr int IDC_NAME = 3131;
     static constexpr int IDC_YEAR = 7016;
 
-    explicit CDlgGuideHeader(CDlgOneGuide& view);
+    // What the view is told: the name was left, a year was chosen.
+    struct Events {
+        std::function<void()> nameLeft, yearChosen;
+    };
+    explicit CDlgGuideHeader(Events events);
     static const ui::DialogTemplate& Template();
 
     ui::ComboBox& YearList() const { return *Item<ui::ComboBox>(IDC_YEAR); }
@@ -32,5 +36,5 @@ protected:
     void DoDataExchange(ui::DataExchange& dx) override;
 
 private:
-    CDlgOneGuide& view_;
+    Events events_;
 };

@@ -1,6 +1,5 @@
 #include "guide_annual/DlgGuideList.h"
 
-#include "guide_annual/DlgOneGuide.h"
 
 namespace {
 constexpr GuideListPanel::Layout kLayout{CDlgGuideList::IDD,        CDlgGuideList::IDC_LIST,
@@ -13,8 +12,8 @@ const ui::DialogTemplate& CDlgGuideList::Template() {
     return tpl;
 }
 
-CDlgGuideList::CDlgGuideList(CDlgOneGuide& view)
-    : GuideListPanel(kLayout, CommandsOf(view),
+CDlgGuideList::CDlgGuideList(const Commands& commands)
+    : GuideListPanel(kLayout, commands,
                      {{"基金编号/实验室代码", 130}, {"指南名称", 400}, {"发布年份", 100}}) {}
 
 void CDlgGuideList::AddGuide(const std::string& fund, const std::string& name, const std::string& year) {

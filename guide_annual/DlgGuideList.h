@@ -7,8 +7,6 @@
 
 #include "guide_annual/GuideListPanel.h"
 
-class CDlgOneGuide;
-
 class CDlgGuideList : public GuideListPanel {
 public:
     static constexpr int IDD = 7008;
@@ -18,7 +16,7 @@ public:
     static constexpr int IDC_SEARCH = 7022;
     static constexpr int IDC_DELETE = 7023;
 
-    explicit CDlgGuideList(CDlgOneGuide& view);
+    explicit CDlgGuideList(const Commands& commands);
     static const ui::DialogTemplate& Template();
 
     // Appends a row: fund number, guide name, year.

@@ -28,7 +28,10 @@ const ui::DialogTemplate& CDlgOneGuide::Template() {
     return tpl;
 }
 
-CDlgOneGuide::CDlgOneGuide() : ui::FormView(Template()), m_dlgList(*this), m_dlgDetail(*this) {}
+CDlgOneGuide::CDlgOneGuide()
+    : ui::FormView(Template()), m_dlgList(GuideListPanel::CommandsOf(*this)),
+      m_dlgDetail(GuideDetailPanel::CommandsOf(*this),
+                  {[this] { OnKillfocusGuideName(); }, [this] { OnSelchangeYear(); }}) {}
 
 CDlgOneGuide::~CDlgOneGuide() = default;
 

@@ -31,7 +31,9 @@ const ui::DialogTemplate& CDlgFiveGuide::Template() {
     return tpl;
 }
 
-CDlgFiveGuide::CDlgFiveGuide() : ui::FormView(Template()), m_dlgList(*this), m_dlgDetail(*this) {}
+CDlgFiveGuide::CDlgFiveGuide()
+    : ui::FormView(Template()), m_dlgList(GuideListPanel::CommandsOf(*this)),
+      m_dlgDetail(GuideDetailPanel::CommandsOf(*this), [this] { OnKillfocusGuideName(); }) {}
 
 CDlgFiveGuide::~CDlgFiveGuide() = default;
 

@@ -1,6 +1,5 @@
 #include "guide_fiveyear/DlgGuideDetail.h"
 
-#include "guide_fiveyear/DlgFiveGuide.h"
 
 namespace fiveyear {
 
@@ -16,9 +15,9 @@ const ui::DialogTemplate& CDlgGuideDetail::Template() {
     return tpl;
 }
 
-CDlgGuideDetail::CDlgGuideDetail(CDlgFiveGuide& view)
-    : GuideDetailPanel(Template(), kLayout, CommandsOf(view), CGuideTabWnd::WM_CHAPTER_SELCHANGE),
-      m_dlgHeader(view) {}
+CDlgGuideDetail::CDlgGuideDetail(const Commands& commands, std::function<void()> nameLeft)
+    : GuideDetailPanel(Template(), kLayout, commands, CGuideTabWnd::WM_CHAPTER_SELCHANGE),
+      m_dlgHeader(std::move(nameLeft)) {}
 
 void CDlgGuideDetail::CreatePanels() {
     m_dlgHeader.CreateOver(this, IDC_HEADER_FRAME);

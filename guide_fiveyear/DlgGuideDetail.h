@@ -4,11 +4,11 @@
 // panel hands to the view.
 #pragma once
 
+#include <functional>
+
 #include "guide_annual/GuideDetailPanel.h"
 #include "guide_fiveyear/DlgGuideHeader.h"
 #include "guide_fiveyear/GuideTabWnd.h"
-
-class CDlgFiveGuide;
 
 namespace fiveyear {
 
@@ -22,7 +22,7 @@ public:
     static constexpr int IDC_SAVE = 6044;
     static constexpr int IDC_WORD = 6045;
 
-    explicit CDlgGuideDetail(CDlgFiveGuide& view);
+    CDlgGuideDetail(const Commands& commands, std::function<void()> nameLeft);
     static const ui::DialogTemplate& Template();
 
     CDlgGuideHeader m_dlgHeader;

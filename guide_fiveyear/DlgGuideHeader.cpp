@@ -1,7 +1,6 @@
 #include "guide_fiveyear/DlgGuideHeader.h"
 
 #include "guide_annual/AnnualGuideData.h"
-#include "guide_fiveyear/DlgFiveGuide.h"
 #include "platform/ui/DataExchange.h"
 
 namespace fiveyear {
@@ -20,8 +19,10 @@ const ui::DialogTemplate& CDlgGuideHeader::Template() {
     return tpl;
 }
 
-CDlgGuideHeader::CDlgGuideHeader(CDlgFiveGuide& view) : ui::Dialog(Template(), nullptr) {
-    MapCommand(IDC_NAME, EN_KILLFOCUS, [&view] { view.OnKillfocusGuideName(); });
+CDlgGuideHeader::CDlgGuideHeader(std::function<void()> nameLeft) : ui::Dialog(Template(), nullptr) {
+    MapCommand(IDC_NAME, EN_KILLFOCUS, [nameLeft = std::move(nameLeft)] {
+        if (nameLeft) nameLeft();
+    });
 }
 
 BOOL CDlgGuideHeader::OnInitDialog() {

@@ -4,11 +4,11 @@
 // is reported to the view.
 #pragma once
 
+#include <functional>
+
 #include <string>
 
 #include "platform/ui/Dialog.h"
-
-class CDlgFiveGuide;
 
 namespace fiveyear {
 
@@ -19,7 +19,8 @@ public:
     static constexpr int IDC_NAME = 3010;
     static constexpr int IDC_YEAR = 3013;
 
-    explicit CDlgGuideHeader(CDlgFiveGuide& view);
+    // `nameLeft` is told when the name edit loses the focus.
+    explicit CDlgGuideHeader(std::function<void()> nameLeft);
     static const ui::DialogTemplate& Template();
 
     // Bound to the three edits.

@@ -1,6 +1,5 @@
 #include "guide_fiveyear/DlgGuideList.h"
 
-#include "guide_fiveyear/DlgFiveGuide.h"
 
 namespace fiveyear {
 
@@ -15,8 +14,8 @@ const ui::DialogTemplate& CDlgGuideList::Template() {
     return tpl;
 }
 
-CDlgGuideList::CDlgGuideList(CDlgFiveGuide& view)
-    : GuideListPanel(kLayout, CommandsOf(view),
+CDlgGuideList::CDlgGuideList(const Commands& commands)
+    : GuideListPanel(kLayout, commands,
                      {{"基金编号/实验室代码", 130}, {"专业组/实验室", 200}, {"指南名称", 400}}) {}
 
 void CDlgGuideList::AddGuide(const std::string& fund, const std::string& owner, const std::string& name) {

@@ -8,8 +8,6 @@
 
 #include "guide_annual/GuideListPanel.h"
 
-class CDlgFiveGuide;
-
 // The annual guide's library has panels of the same names; the program loads
 // both libraries into one process, so these live in a namespace of their own.
 namespace fiveyear {
@@ -23,7 +21,7 @@ public:
     static constexpr int IDC_SEARCH = 6045;
     static constexpr int IDC_DELETE = 6046;
 
-    explicit CDlgGuideList(CDlgFiveGuide& view);
+    explicit CDlgGuideList(const Commands& commands);
     static const ui::DialogTemplate& Template();
 
     // Appends a row: fund number, group or laboratory, guide name.
