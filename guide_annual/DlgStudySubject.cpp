@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "guide_annual/AnnualGuideData.h"
-#include "guide_annual/DlgStudySubjectTree.h"
 #include "guide_annual/TopicLookup.h"
 #include "guide_annual/TopicScopeDocument.h"
 #include "platform/sys/Sys.h"
@@ -163,7 +162,7 @@ BOOL CDlgStudySubject::ModifySubject() {
         return FALSE;
     }
     if (renamedFile && !m_strOldPurposeFile.empty()) sys::RemoveFile(m_strOldPurposeFile);
-    if (m_pTree) m_pTree->ShowPurpose(purposeFile);
+    if (m_onPurposeChanged) m_onPurposeChanged(purposeFile);
     return TRUE;
 }
 

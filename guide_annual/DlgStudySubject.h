@@ -6,6 +6,7 @@
 // The five-year guide's topic editor is this dialog with its own layout.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,6 @@
 #include "guide_annual/CodeSuffixEdit.h"
 #include "platform/ui/Dialog.h"
 
-class CDlgStudySubjectTree;
 
 // The format a research purpose is kept in: 仿宋_GB2312, 14 points, black,
 // not bold; the first line of each paragraph indented by 580 twips.
@@ -49,7 +49,8 @@ public:
     std::vector<std::string> m_arrSubjectCodes;  // subject numbers the tree shows
     std::string m_strSuffix;       // subject suffix (modify mode: the current one)
     std::string m_strZTMC;         // subject name
-    CDlgStudySubjectTree* m_pTree = nullptr;  // modify mode: its purpose display follows
+    // Modify mode: told the purpose file shown, so that the tree's display follows.
+    std::function<void(const std::string& purposeFile)> m_onPurposeChanged;
 
     // The number's name in the five-year guide, after each typed character.
     void LookUpName();

@@ -210,7 +210,7 @@ void CDlgStudySubjectTree::OpenSubjectEditor(HTREEITEM subject) {
     if (subject) {
         const std::string code = GetItemCode(subject);
         editor->m_strSuffix = code.substr(std::min(m_strJJBH.size(), code.size()));
-        editor->m_pTree = this;
+        editor->m_onPurposeChanged = [this](const std::string& purposeFile) { ShowPurpose(purposeFile); };
     }
     if (editor->DoModal() == IDOK) LoadSubjects();
 }

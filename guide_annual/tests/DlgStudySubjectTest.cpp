@@ -25,7 +25,8 @@ protected:
         editor.m_strTopicFile = topicFile;
         editor.m_arrSubjectCodes = {"9140A0101", "9140A0104"};
         editor.m_strSuffix = suffix;
-        editor.m_pTree = tree;
+        if (CDlgStudySubjectTree* shown = tree)
+            editor.m_onPurposeChanged = [shown](const std::string& file) { shown->ShowPurpose(file); };
         driver.OnModal<S>([&](S& dlg) {
             handler(dlg);
             if (dlg.IsRunningModal()) dlg.Click(IDCANCEL);
