@@ -77,23 +77,16 @@ void WriteTotal(Worksheet& sheet, int lastRow) {
 }  // namespace
 
 void AppendRows(ui::ListCtrl& list, CAdoRecordSet& rs) {
+    std::vector<std::vector<std::string>> rows;
     for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
-        std::string number, guide, category, year, unitCode, unit, leader, amount;
-        rs.GetString("xmlb", category);
-        rs.GetString("nf", year);
-        rs.GetString("xmbh", number);
-        rs.GetString("sqzndm", guide);
-        rs.GetString("dwdm", unitCode);
-        rs.GetString("gzdw", unit);
-        rs.GetString("sqrxm", leader);
-        rs.GetString("sqje", amount);
-        const int row = list.InsertItem(list.GetItemCount(), text::Format("%d", count));
-        int column = 1;
-        for (const std::string* value : {&number, &guide, &category, &year, &unitCode, &unit, &leader})
-            list.SetItemText(row, column++, *value);
-        list.SetItemText(row, column, amount + " 万元");
+        std::vector<std::string>& row = rows.emplace_back(9);
+        row[0] = text::Format("%d", count);
+        const char* columns[] = {"xmbh", "sqzndm", "xmlb", "nf", "dwdm", "gzdw", "sqrxm", "sqje"};
+        for (std::size_t i = 0; i < std::size(columns); ++i) rs.GetString(columns[i], row[i + 1]);
+        row[8] += " 万元";
     }
     rs.Close();
+    list.AppendRows(rows);  // the whole list at once: one repaint, no notification per cell
 }
 
 void OutputExcel(CAdoConnection& connection, const std::vector<std::string>& numbers, const char* amountHeading,

@@ -1,5 +1,7 @@
 #include "platform/ui/ListCtrl.h"
 
+#include <QSignalBlocker>
+
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -178,6 +180,31 @@ int ListCtrl::InsertItem(int item, const std::string& text) {
     for (int column = 0; column < table->columnCount(); ++column) ApplyAlignment(item, column);
     if (mark_ >= item) ++mark_;
     return item;
+}
+
+int ListCtrl::AppendRows(const std::vector<std::vector<std::string>>& rows) {
+    auto* table = Table(this);
+    if (!table || table->columnCount() == 0) return -1;
+    CodeChange change(*this);
+    const int first = table->rowCount();
+    const int columns = table->columnCount();
+    const bool checkable = (exStyle_ & LVS_EX_CHECKBOXES) != 0;
+    const QSignalBlocker quiet(table);
+    table->setUpdatesEnabled(false);
+    table->setRowCount(first + int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r)
+        for (int column = 0; column < columns; ++column) {
+            auto* cell = new QTableWidgetItem(column < int(rows[size_t(r)].size())
+                                                  ? QString::fromStdString(rows[size_t(r)][size_t(column)])
+                                                  : QString());
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | (checkable && column == 0 ? Qt::ItemIsUserCheckable
+                                                                                                : Qt::NoItemFlags));
+            if (checkable && column == 0) cell->setCheckState(Qt::Unchecked);
+            if (column < int(formats_.size())) cell->setTextAlignment(AlignmentOf(formats_[size_t(column)]));
+            table->setItem(first + r, column, cell);
+        }
+    table->setUpdatesEnabled(true);
+    return first;
 }
 
 BOOL ListCtrl::SetItemText(int item, int subItem, const std::string& text) {

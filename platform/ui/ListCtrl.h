@@ -28,6 +28,10 @@ public:
     int GetColumnWidth(int column) const;
 
     int InsertItem(int item, const std::string& text);  // index of the new row, or -1
+    // Appends rows in one go, each a text per column from the first (missing
+    // texts are empty, extra ones dropped), as InsertItem and SetItemText
+    // would, without a repaint or notification per cell. The first new index.
+    int AppendRows(const std::vector<std::vector<std::string>>& rows);
     BOOL SetItemText(int item, int subItem, const std::string& text);
     std::string GetItemText(int item, int subItem) const;
     BOOL DeleteItem(int item);

@@ -4,6 +4,8 @@
 #include <QDateTimeEdit>
 #include <gtest/gtest.h>
 
+#include <QTableWidget>
+
 #include "platform/ui/App.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/DateTimeCtrl.h"
@@ -221,6 +223,29 @@ TEST(ListCtrlTest, ColumnsRowsChecksAndSelection) {
     list->DeleteAllItems();
     EXPECT_EQ(list->GetItemCount(), 0);
     EXPECT_EQ(list->GetFirstSelectedItemPosition(), 0);
+}
+
+// Rows appended in one go read back as rows inserted one cell at a time:
+// texts, check boxes, alignment, and without a notification per cell.
+TEST(ListCtrlTest, AppendedRowsMatchRowsInsertedCellByCell) {
+    CForm form;
+    auto* list = form.Item<ListCtrl>(40);
+    FillUnits(*list);
+    EXPECT_EQ(list->AppendRows({{"003", "单位3"}, {"004"}, {"005", "单位5", "多余"}}), 3);
+    EXPECT_FALSE(form.Logged("itemchanged 3"));
+    EXPECT_FALSE(form.Logged("itemchanged 5"));
+    EXPECT_EQ(list->GetItemCount(), 6);
+    EXPECT_EQ(list->GetItemText(3, 1), "单位3");
+    EXPECT_EQ(list->GetItemText(4, 1), "");
+    EXPECT_EQ(list->GetItemText(5, 0), "005");
+    EXPECT_FALSE(list->GetCheck(5));
+    EXPECT_TRUE(list->SetCheck(5));
+    EXPECT_TRUE(list->GetCheck(5));
+    auto* table = qobject_cast<QTableWidget*>(list->GetWidget());
+    ASSERT_NE(table, nullptr);
+    for (int column = 0; column < 2; ++column)
+        EXPECT_EQ(table->item(5, column)->textAlignment(), table->item(2, column)->textAlignment()) << column;
+    EXPECT_EQ(table->item(5, 0)->flags(), table->item(2, 0)->flags());
 }
 
 TEST(ListCtrlTest, DoubleClickNotifiesTheRowAndHitTestFindsIt) {
