@@ -192,17 +192,26 @@ int ListCtrl::AppendRows(const std::vector<std::vector<std::string>>& rows) {
     const QSignalBlocker quiet(table);
     table->setUpdatesEnabled(false);
     table->setRowCount(first + int(rows.size()));
-    for (int r = 0; r < int(rows.size()); ++r)
+    // One empty cell per column with its flags, check box and alignment; each
+    // new cell is a copy given its text, which spares an allocation per role.
+    std::vector<QTableWidgetItem> prototypes(static_cast<std::size_t>(columns));
+    for (int column = 0; column < columns; ++column) {
+        QTableWidgetItem& prototype = prototypes[size_t(column)];
+        prototype.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                           (checkable && column == 0 ? Qt::ItemIsUserCheckable : Qt::NoItemFlags));
+        if (checkable && column == 0) prototype.setCheckState(Qt::Unchecked);
+        if (column < int(formats_.size())) prototype.setTextAlignment(AlignmentOf(formats_[size_t(column)]));
+        prototype.setText(QString());
+    }
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const std::vector<std::string>& texts = rows[size_t(r)];
         for (int column = 0; column < columns; ++column) {
-            auto* cell = new QTableWidgetItem(column < int(rows[size_t(r)].size())
-                                                  ? QString::fromStdString(rows[size_t(r)][size_t(column)])
-                                                  : QString());
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | (checkable && column == 0 ? Qt::ItemIsUserCheckable
-                                                                                                : Qt::NoItemFlags));
-            if (checkable && column == 0) cell->setCheckState(Qt::Unchecked);
-            if (column < int(formats_.size())) cell->setTextAlignment(AlignmentOf(formats_[size_t(column)]));
+            QTableWidgetItem* cell = prototypes[size_t(column)].clone();
+            if (column < int(texts.size()) && !texts[size_t(column)].empty())
+                cell->setText(QString::fromStdString(texts[size_t(column)]));
             table->setItem(first + r, column, cell);
         }
+    }
     table->setUpdatesEnabled(true);
     return first;
 }

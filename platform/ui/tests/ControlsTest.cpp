@@ -241,6 +241,10 @@ TEST(ListCtrlTest, AppendedRowsMatchRowsInsertedCellByCell) {
     EXPECT_FALSE(list->GetCheck(5));
     EXPECT_TRUE(list->SetCheck(5));
     EXPECT_TRUE(list->GetCheck(5));
+    EXPECT_FALSE(list->GetCheck(4)) << "each appended row has a check box and a text of its own";
+    EXPECT_TRUE(list->SetItemText(4, 1, "单位4"));
+    EXPECT_EQ(list->GetItemText(3, 1), "单位3");
+    EXPECT_EQ(list->GetItemText(5, 1), "单位5");
     auto* table = qobject_cast<QTableWidget*>(list->GetWidget());
     ASSERT_NE(table, nullptr);
     for (int column = 0; column < 2; ++column)
