@@ -110,7 +110,9 @@ std::string PersonName(long n) {
     return std::string(kSurnames[n % kSurnames.size()]) + kGivenNames[(n / kSurnames.size()) % kGivenNames.size()];
 }
 
-// An RTF document of about `bytes` bytes of GBK text, as the chapters are stored.
+// An RTF document holding about `bytes` bytes of GBK text, as the chapters are
+// stored: each byte of a Chinese character is written \'hh, so the document
+// is about four times as long.
 std::string Rtf(std::string_view subject, std::size_t bytes) {
     static const std::string sentence = text::Utf8ToGbk(
         "本项目针对当前技术发展的需求，开展系统深入的研究，提出新的方法并进行实验验证，形成可推广应用的成果。");

@@ -6,7 +6,8 @@
 // a progress report, an acceptance summary and an achievement record; users
 // of each role. Every row is linked as the screens expect (numbers made as
 // numbering/ makes them, experts of the project's fund, directions of the
-// project's year).
+// project's year). Applications carry chapters of real length: about 130 KB
+// an application, so ten years of 2,000 take 2.6 GB and some ten seconds.
 #pragma once
 
 #include <string>
