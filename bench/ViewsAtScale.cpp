@@ -84,8 +84,8 @@ Timings OpenEveryView(CCorvaneApp& app, int years, int perYear, int rounds, std:
         QApplication::processEvents();
         std::map<std::string, std::vector<double>> seconds;
         for (int round = 0; round < rounds; ++round)
-            for (const OutlookGroupSpec& group : OutlookGroupsForRole(user.role))
-                for (const OutlookButtonSpec& button : group.buttons) {
+            for (const auto& group : OutlookGroupsForRole(user.role))
+                for (const auto& button : group.buttons) {
                     const std::string key = std::string(user.name) + " " + group.name + "/" + button.text;
                     const auto start = Clock::now();
                     frame->SendMessage(WM_COMMAND, MAKEWPARAM(button.command, 0));
