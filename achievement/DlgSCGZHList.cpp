@@ -9,6 +9,7 @@
 #include "achievement/ResultExcelOutput.h"
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
 #include "foundation/LongBinary.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -110,16 +111,16 @@ void CDlgSCGZHList::FillFrom(const std::string& sql) {
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
     if (!rs.Open(sql)) return;
+    RowTexts rows;
     for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
         const std::string category = IsTicked(Field(rs, "check13"))   ? "重点项目"
                                      : IsTicked(Field(rs, "check14")) ? "一般项目"
                                                                       : "";
-        const std::string cells[] = {Field(rs, "xmbh"),   Field(rs, "xmmc"), category,
-                                     Field(rs, "xmjf") + " 万元", Field(rs, "xmzzxm"), Field(rs, "zzsj"),
-                                     Field(rs, "cydw"),   Field(rs, "lhcydw")};
-        const int row = list.InsertItem(list.GetItemCount(), text::Format("%d", count));
-        for (int c = 0; c < int(std::size(cells)); ++c) list.SetItemText(row, c + 1, cells[c]);
+        rows.push_back({text::Format("%d", count), Field(rs, "xmbh"), Field(rs, "xmmc"), category,
+                        Field(rs, "xmjf") + " 万元", Field(rs, "xmzzxm"), Field(rs, "zzsj"), Field(rs, "cydw"),
+                        Field(rs, "lhcydw")});
     }
+    list.AppendRows(rows);
 }
 
 std::vector<std::string> CDlgSCGZHList::TickedNumbers() const { return TickedKeys(List()); }

@@ -2,6 +2,7 @@
 
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/ListCtrl.h"
@@ -55,15 +56,9 @@ void CDlgSelectResult::FillList() {
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
     if (!rs.Open(m_strSQL)) return;
-    ui::ListCtrl& list = List();
-    for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
-        std::string number, name;
-        rs.GetString("xmbh", number);
-        rs.GetString("xmmc", name);
-        const int row = list.InsertItem(list.GetItemCount(), text::Format("%d", count));
-        list.SetItemText(row, 1, name);
-        list.SetItemText(row, 2, number);
-    }
+    RowTexts rows = ReadRowTexts(rs, {"xmmc", "xmbh"});
+    NumberRows(rows);
+    List().AppendRows(rows);
 }
 
 void CDlgSelectResult::OnClickList(int item) {

@@ -8,6 +8,7 @@
 #include "achievement/UnitChangePage.h"
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -110,15 +111,14 @@ void CDlgUCGHZList::FillList() {
         CAdoRecordSet rs;
         appdb::Bind(rs, *m_pConnection);
         rs.Open("select * FROM corvane_result_unitchange");
-        for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
-            const int row = list.InsertItem(list.GetItemCount(), text::Format("%d", count));
-            int column = 1;
-            for (const ListColumn& c : kListColumns) {
-                std::string value;
-                rs.GetString(c.column, value);
-                list.SetItemText(row, column++, c.money ? value + "万元" : value);
-            }
-        }
+        std::vector<const char*> columns;
+        for (const ListColumn& c : kListColumns) columns.push_back(c.column);
+        RowTexts rows = ReadRowTexts(rs, columns);
+        for (std::vector<std::string>& row : rows)
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                if (kListColumns[c].money) row[c] += "万元";
+        NumberRows(rows);
+        list.AppendRows(rows);
     }
     UpdateData(FALSE);
 }

@@ -1,6 +1,7 @@
 #include "application/DlgSelectProject.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/ListCtrl.h"
@@ -54,15 +55,9 @@ void CDlgSelectProject::FillList() {
     rs.SetConnection(m_pConnection);
     rs.SetCursorLocation(adUseClient);
     if (!rs.Open(m_strSQL)) return;
-    ui::ListCtrl& list = List();
-    for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
-        std::string number, category;
-        rs.GetString("xmbh", number);
-        rs.GetString("xmlb", category);
-        const int row = list.InsertItem(list.GetItemCount(), text::Format("%d", count));
-        list.SetItemText(row, 1, number);
-        list.SetItemText(row, 2, category);
-    }
+    RowTexts rows = ReadRowTexts(rs, {"xmbh", "xmlb"});
+    NumberRows(rows);
+    List().AppendRows(rows);
 }
 
 void CDlgSelectProject::OnClickList(int item) {

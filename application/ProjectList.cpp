@@ -4,6 +4,7 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -77,14 +78,9 @@ void WriteTotal(Worksheet& sheet, int lastRow) {
 }  // namespace
 
 void AppendRows(ui::ListCtrl& list, CAdoRecordSet& rs) {
-    std::vector<std::vector<std::string>> rows;
-    for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
-        std::vector<std::string>& row = rows.emplace_back(9);
-        row[0] = text::Format("%d", count);
-        const char* columns[] = {"xmbh", "sqzndm", "xmlb", "nf", "dwdm", "gzdw", "sqrxm", "sqje"};
-        for (std::size_t i = 0; i < std::size(columns); ++i) rs.GetString(columns[i], row[i + 1]);
-        row[8] += " 万元";
-    }
+    RowTexts rows = ReadRowTexts(rs, {"xmbh", "sqzndm", "xmlb", "nf", "dwdm", "gzdw", "sqrxm", "sqje"});
+    NumberRows(rows);
+    for (std::vector<std::string>& row : rows) row[8] += " 万元";
     rs.Close();
     list.AppendRows(rows);  // the whole list at once: one repaint, no notification per cell
 }

@@ -1,6 +1,7 @@
 // The first review's formal checks at the scale of a fund office: ten years
-// of applications (2,000 a year, 20,000 in all) against a tenth of that, each
-// year with its guide's directions. Times the filters 所有正确项目 and
+// of applications (2,000 a year, 20,000 in all, with everything linked to
+// them: bench/OfficeAtScale.h) against a tenth of that, each year with its
+// guide's directions. Times the filters 所有正确项目 and
 // 项目类别错误 over one year's applications, which look each project and its
 // direction up by key, and prints the time per project at both sizes: about
 // 1 when the cost of a lookup does not grow with the tables.
@@ -12,45 +13,30 @@
 #include <string>
 #include <vector>
 
+#include "bench/OfficeAtScale.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "review/FirstReviewChecks.h"
-#include "testsupport/InstalledFolder.h"
 
 namespace {
-
-constexpr int kDirections = 200;  // research directions of a year's guide
 
 void Fail(const std::string& why) {
     std::fprintf(stderr, "bench_scale: %s\n", why.c_str());
     std::exit(2);
 }
 
-// Fills `years` years from 2011 with `perYear` applications each (a long
-// chapter text among their columns, as stored applications have) and each
-// year's directions; returns the numbers of the last year.
-std::vector<std::string> Fill(CAdoConnection& db, int years, int perYear) {
-    const std::string chapter(4000, 'x');
-    std::vector<std::string> lastYear;
-    db.BeginTrans();
-    for (int y = 0; y < years; ++y) {
-        const std::string year = std::to_string(2011 + y);
-        for (int d = 0; d < kDirections; ++d)
-            db.Execute(text::Format("insert into corvane_year_studyaspect (YJFXBH, JJBH, FBNF, DWDM, SFZDYJFX) values "
-                                    "('9140A01%04d', '9140A01', '%s', ' ', '%d')",
-                                    d, year.c_str(), d % 5 == 0));
-        for (int a = 0; a < perYear; ++a) {
-            const std::string number = text::Format("9140A01%04d%s%04d%03d", a % kDirections, year.substr(2).c_str(),
-                                                    a % 97, a / kDirections + 1);
-            db.Execute("insert into corvane_itemappinfo (XMBH, XMLB, NF, XMMC, YJMBNR) values ('" + number +
-                       "', '共性技术基金——一般项目', '" + year + "', '项目', '" + chapter + "')");
-            if (y == years - 1) lastYear.push_back(number);
-        }
-    }
-    if (!db.CommitTrans()) Fail("cannot fill the database");
-    return lastYear;
+// The numbers of the year's applications.
+std::vector<std::string> NumbersOf(CAdoConnection& db, const std::string& year) {
+    std::vector<std::string> numbers;
+    CAdoRecordSet rs;
+    rs.SetConnection(&db);
+    rs.SetCursorLocation(adUseClient);
+    if (!rs.Open("select XMBH from corvane_itemappinfo where NF = '" + year + "'")) Fail("cannot read the numbers");
+    for (std::string number; !rs.IsEOF(); rs.MoveNext())
+        if (rs.GetString("XMBH", number)) numbers.push_back(number);
+    return numbers;
 }
 
 struct Timing {
@@ -58,14 +44,12 @@ struct Timing {
 };
 
 Timing Measure(int years, int perYear) {
-    std::string error;
-    const std::string folder = testsupport::MakeInstalledFolder(error);
-    if (folder.empty()) Fail(error);
-    sys::SetProgramFolder(folder);
+    const std::string folder = bench::MakeOfficeAtScale({years, perYear});
     CAdoConnection db;
     if (!db.ConnectAccess(sys::JoinPath(folder, "project.mdb"), "5081")) Fail("cannot open project.mdb");
-    const std::vector<std::string> numbers = Fill(db, years, perYear);
-    const FirstReviewChecks checks(&db, std::to_string(2011 + years - 1));
+    const std::string year = std::to_string(bench::kFirstYear + years - 1);
+    const std::vector<std::string> numbers = NumbersOf(db, year);
+    const FirstReviewChecks checks(&db, year);
     Timing timing;
     for (auto [filter, seconds] : {std::pair{kFilterCorrect, &timing.correct}, std::pair{kFilterCategory, &timing.category}}) {
         const auto start = std::chrono::steady_clock::now();

@@ -4,6 +4,7 @@
 #include "application/DlgProQuery.h"
 #include "followup/ProjectRowsFile.h"
 #include "foundation/LongBinary.h"
+#include "foundation/RecordTexts.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -218,15 +219,11 @@ void CDlgproplan::FillList(const std::string& sql, bool skipGeneralFund) {
     ui::ListCtrl& list = List();
     list.DeleteAllItems();
     if (!m_recordset.Open(sql)) return;
-    for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-        std::string values[5];
-        const char* names[] = {"xmlb", "nf", "xmbh", "sqzndm", "dwdm"};
-        for (int i = 0; i < 5; ++i) m_recordset.GetString(names[i], values[i]);
-        if (skipGeneralFund && values[0] == kGeneralFund) continue;
-        const int row = list.InsertItem(list.GetItemCount(), values[0]);
-        for (int i = 1; i < 5; ++i) list.SetItemText(row, i, values[i]);
-    }
+    RowTexts rows = ReadRowTexts(m_recordset, {"xmlb", "nf", "xmbh", "sqzndm", "dwdm"});
     m_recordset.Close();
+    if (skipGeneralFund)
+        std::erase_if(rows, [](const std::vector<std::string>& row) { return row[0] == kGeneralFund; });
+    list.AppendRows(rows);
 }
 
 void CDlgproplan::LoadlistDate() {

@@ -8,6 +8,7 @@
 #include "followup/Dlgproplan.h"
 #include "followup/ProjectRowsFile.h"
 #include "foundation/LongBinary.h"
+#include "foundation/RecordTexts.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -175,17 +176,7 @@ void CProYszj::FillList(const std::string& sql) {
     ui::ListCtrl& list = List();
     list.DeleteAllItems();
     if (!m_recordset.Open(sql)) return;
-    const char* names[] = {"xmlb", "xmbh", "xmmc", "gzdw", "sqrxm"};
-    for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-        std::string value;
-        m_recordset.GetString(names[0], value);
-        const int row = list.InsertItem(list.GetItemCount(), value);
-        for (int i = 1; i < 5; ++i) {
-            value.clear();
-            m_recordset.GetString(names[i], value);
-            list.SetItemText(row, i, value);
-        }
-    }
+    list.AppendRows(ReadRowTexts(m_recordset, {"xmlb", "xmbh", "xmmc", "gzdw", "sqrxm"}));
     m_recordset.Close();
 }
 

@@ -18,6 +18,7 @@ struct IndexSpec {
 // stored, as they did before the indexes, for the queries without an order.
 // The project number of every keyed table (ProjectTables.h) has one too.
 constexpr IndexSpec kIndexes[] = {
+    {"CORVANE_ITEMAPPINFO", "NF"},  // the lists and reviews of one year
     {"CORVANE_RESULT_UNITCHANGE", "DWDM"},
     {"CORVANE_UNIT", "DWDM"},
     {"CORVANE_EXPERTINFO", "ID"},

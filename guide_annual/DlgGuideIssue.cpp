@@ -8,6 +8,7 @@
 #include "guide_annual/UnitGuideIssue.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
+#include "foundation/RecordTexts.h"
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
@@ -83,15 +84,7 @@ void CDlgGuideIssue::FillUnitList() {
         guidestore::Quote(year) + "'";
     if (!general) sql += " and sfzdyjfx = '1'";
     else if (!key) sql += " and sfzdyjfx = '0'";
-    if (m_recordset.Open(sql)) {
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string code, name;
-            m_recordset.GetFieldText(0, code);
-            m_recordset.GetFieldText(1, name);
-            const int row = list.InsertItem(list.GetItemCount(), code);
-            list.SetItemText(row, 1, name);
-        }
-    }
+    if (m_recordset.Open(sql)) list.AppendRows(ReadRowTexts(m_recordset, 2));
     m_recordset.Close();
 }
 

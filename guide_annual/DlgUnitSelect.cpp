@@ -5,7 +5,7 @@
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/UnitGridCtrl.h"
 #include "platform/text/Text.h"
-#include "platform/ui/App.h"
+#include "foundation/RecordTexts.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Services.h"
 
@@ -111,19 +111,8 @@ void CDlgUnitSelect::RefreshUnits() {
     m_editName.EnableWindow(FALSE);
     auto* list = Item<ui::ListCtrl>(IDC_UNITLIST);
     list->DeleteAllItems();
-    if (m_pRecordSet->Open(UnitQuery(GetDlgItemText(IDC_DWDM), GetDlgItemText(IDC_DWMC)))) {
-        for (int row = 0; !m_pRecordSet->IsEOF(); ++row, m_pRecordSet->MoveNext()) {
-            std::string value;
-            m_pRecordSet->GetFieldText(0, value);
-            list->InsertItem(row, value);
-            for (long column = 1; column < kUnitColumnCount; ++column) {
-                value.clear();
-                m_pRecordSet->GetFieldText(column, value);
-                list->SetItemText(row, int(column), value);
-            }
-            ui::PumpMessages();  // typing stays fluid over a long table
-        }
-    }
+    if (m_pRecordSet->Open(UnitQuery(GetDlgItemText(IDC_DWDM), GetDlgItemText(IDC_DWMC))))
+        list->AppendRows(ReadRowTexts(*m_pRecordSet, kUnitColumnCount));
     m_pRecordSet->Close();
     m_editCode.EnableWindow(TRUE);
     m_editName.EnableWindow(TRUE);

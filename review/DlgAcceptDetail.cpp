@@ -1,6 +1,7 @@
 #include "review/DlgAcceptDetail.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -96,14 +97,5 @@ void CDlgAcceptDetail::FillAchievements(const std::string& quotedNumber) {
     list.DeleteAllItems();
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection, "select * from corvane_cghz where xmbh='" + quotedNumber + "'")) return;
-    static const char* const kColumns[] = {"MC", "LX", "TIME", "BZ"};
-    for (; rs.IsOpen() && !rs.IsEOF(); rs.MoveNext()) {
-        const int row = list.GetItemCount();
-        for (int column = 0; column < 4; ++column) {
-            std::string value;
-            rs.GetString(kColumns[column], value);
-            if (column == 0) list.InsertItem(row, value);
-            else list.SetItemText(row, column, value);
-        }
-    }
+    list.AppendRows(ReadRowTexts(rs, {"MC", "LX", "TIME", "BZ"}));
 }

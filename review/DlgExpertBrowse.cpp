@@ -3,7 +3,7 @@
 #include "numbering/LeadingCharacters.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/text/Text.h"
-#include "platform/ui/App.h"
+#include "foundation/RecordTexts.h"
 #include "platform/ui/ListCtrl.h"
 #include "review/ExpertGridCtrl.h"
 #include "review/WorkflowSupport.h"
@@ -75,19 +75,7 @@ void CDlgExpertBrowse::FillExperts() {
                              "SELECT * FROM CORVANE_EXPERTINFO WHERE SSJJLB LIKE '%" + text::EscapeSql(fundSuffix) +
                                  "' ORDER BY ID"))
         return;
-    ui::ListCtrl& list = ExpertList();
-    while (!rs.IsEOF()) {
-        std::string value;
-        rs.GetFieldText(0, value);
-        const int item = list.InsertItem(list.GetItemCount(), value);
-        for (int column = 1; column < int(std::size(kExpertColumns)); ++column) {
-            value.clear();
-            rs.GetFieldText(column, value);
-            list.SetItemText(item, column, value);
-        }
-        ui::PumpMessages();
-        if (!rs.MoveNext()) break;
-    }
+    ExpertList().AppendRows(ReadRowTexts(rs, long(std::size(kExpertColumns))));
 }
 
 void CDlgExpertBrowse::OnClickExpertList(const ui::NotifyInfo& click) {

@@ -3,6 +3,7 @@
 #include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "foundation/ProjectDatabase.h"
+#include "foundation/RecordTexts.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
@@ -62,16 +63,7 @@ void CManageInfoView::FillProjectList(const std::string& sql) {
     ui::ListCtrl& list = ProjectList();
     list.DeleteAllItems();
     if (!m_connection.IsOpen() || !m_recordset.Open(sql, adCmdText, adOpenStatic, adLockOptimistic)) return;
-    static const char* const kColumns[] = {"XMLB", "NF", "XMBH", "XMMC", "JJBH"};
-    for (; m_recordset.IsOpen() && !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-        const int row = list.GetItemCount();
-        for (int column = 0; column < 5; ++column) {
-            std::string value;
-            m_recordset.GetString(kColumns[column], value);
-            if (column == 0) list.InsertItem(row, value);
-            else list.SetItemText(row, column, value);
-        }
-    }
+    list.AppendRows(ReadRowTexts(m_recordset, {"XMLB", "NF", "XMBH", "XMMC", "JJBH"}));
     m_recordset.Close();
 }
 

@@ -3,7 +3,7 @@
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
-#include "platform/ui/App.h"
+#include "foundation/RecordTexts.h"
 #include "platform/ui/Services.h"
 #include "sysmanage/DlgRepeatRecord.h"
 #include "sysmanage/DlgUnitInfo.h"
@@ -90,19 +90,7 @@ void CDlgUnitManage::QueryUnits(bool withFilters) {
     list.DeleteAllItems();
     const std::string code = withFilters ? GetDlgItemText(IDC_CODE_FILTER) : std::string();
     const std::string name = withFilters ? GetDlgItemText(IDC_NAME_FILTER) : std::string();
-    if (m_recordset.Open(UnitListQuery(code, name))) {
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string value;
-            m_recordset.GetFieldText(0, value);
-            const int item = list.InsertItem(list.GetItemCount(), value);
-            for (int column = 1; column < int(kUnitColumns.size()); ++column) {
-                value.clear();
-                m_recordset.GetFieldText(column, value);
-                list.SetItemText(item, column, value);
-            }
-            ui::PumpMessages();
-        }
-    }
+    if (m_recordset.Open(UnitListQuery(code, name))) list.AppendRows(ReadRowTexts(m_recordset, long(kUnitColumns.size())));
     m_recordset.Close();
     GetDlgItem(IDC_QUERY)->EnableWindow(TRUE);
 }

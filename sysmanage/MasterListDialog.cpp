@@ -3,7 +3,7 @@
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
-#include "platform/ui/App.h"
+#include "foundation/RecordTexts.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Services.h"
 #include "sysmanage/ManageCommon.h"
@@ -98,17 +98,7 @@ void CMasterListDialog::RefreshList(BOOL useFilter) {
 
     // A query that fails (as a closed recordset) leaves the list empty.
     m_recordset.Open(spec_.query(text::EscapeSql(a), text::EscapeSql(b)));
-    const long columns = long(spec_.columns.size());
-    for (int row = 0; !m_recordset.IsEOF(); ++row) {
-        for (long column = 0; column < columns; ++column) {
-            std::string value;
-            m_recordset.GetFieldText(column, value);
-            if (column == 0) list.InsertItem(row, value);
-            else list.SetItemText(row, int(column), value);
-        }
-        m_recordset.MoveNext();
-        ui::PumpMessages();  // the dialog keeps painting during a long fill
-    }
+    list.AppendRows(ReadRowTexts(m_recordset, long(spec_.columns.size())));
     m_recordset.Close();
     queryButton->EnableWindow(TRUE);
 }

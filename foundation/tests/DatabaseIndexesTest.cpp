@@ -50,6 +50,12 @@ TEST_F(DatabaseIndexes, TheInstalledDatabaseHasThemAndLookupsByNumberUseThem) {
         "select * from CORVANE_EXPERTINFO where ID = 'E1'",
     };
     for (const std::string& sql : lookups) EXPECT_NE(PlanOf(sql).find("USING INDEX"), std::string::npos) << sql;
+    // A year's projects in number order: found through the year, not by
+    // walking every project in the order of the numbers.
+    const std::string yearList =
+        "select XMBH from CORVANE_ITEMAPPINFO where XMLB = '共性技术基金——一般项目' and NF = '2008' "
+        "and FIRSTAPPR = '+' order by XMBH";
+    EXPECT_NE(PlanOf(yearList).find("USING INDEX IX_CORVANE_ITEMAPPINFONF"), std::string::npos) << PlanOf(yearList);
 }
 
 TEST_F(DatabaseIndexes, AnOlderDatabaseGainsThemAndKeepsItsRows) {
