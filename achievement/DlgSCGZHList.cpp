@@ -168,11 +168,13 @@ void CDlgSCGZHList::OnBtnDelete() {
     // A project's main row and child rows go together, or none of them.
     const std::vector<std::string> deleted =
         appdb::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
-            bool done = m_pConnection->Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(number)) != nullptr;
+            if (!m_pConnection->Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(number)))
+                return false;
             for (const char* child : {"GGLL", "GZZDLIST", "JCYJ", "XHSSGG", "YYSSGG"})
-                done = done && m_pConnection->Execute(std::string("delete from CORVANE_NEW_RESULTCHANGE_") + child +
-                                                      " where ITEM_XMBH = " + Quote(number)) != nullptr;
-            return done;
+                if (!m_pConnection->Execute(std::string("delete from CORVANE_NEW_RESULTCHANGE_") + child +
+                                            " where ITEM_XMBH = " + Quote(number)))
+                    return false;
+            return true;
         });
     if (info && std::find(deleted.begin(), deleted.end(), shown) != deleted.end()) info->ClearAll();
     FillList();

@@ -514,7 +514,6 @@ void CDlgproappl::OnBtnProdel() {
     FollowRenames(renames);
     ClearAll();
     LoadlistDate();
-
 }
 
 // ---- saving and numbering ----
