@@ -1,5 +1,7 @@
 #include "achievement/DlgSCGZHList.h"
 
+#include <algorithm>
+
 #include "achievement/DlgResultQuery.h"
 #include "achievement/DlgSCGZHInfo.h"
 #include "achievement/ResultArtwork.h"
@@ -163,19 +165,18 @@ void CDlgSCGZHList::OnBtnDelete() {
     if (MessageBox("确定要删除所选纪录吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     CDlgSCGZHInfo* info = InfoPage();
     const std::string shown = info ? info->GetDlgItemText(CDlgSCGZHInfo::IDC_XMBH) : std::string();
-    bool shownDeleted = false;
-    for (const std::string& number : numbers) {
-        // A project's main row and child rows go together.
-        appdb::InTransaction(*m_pConnection, [&] {
-            m_pConnection->Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(number));
+    // A project's main row and child rows go together, or none of them.
+    const std::vector<std::string> deleted =
+        appdb::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
+            if (!m_pConnection->Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(number)))
+                return false;
             for (const char* child : {"GGLL", "GZZDLIST", "JCYJ", "XHSSGG", "YYSSGG"})
-                m_pConnection->Execute(std::string("delete from CORVANE_NEW_RESULTCHANGE_") + child +
-                                       " where ITEM_XMBH = " + Quote(number));
+                if (!m_pConnection->Execute(std::string("delete from CORVANE_NEW_RESULTCHANGE_") + child +
+                                            " where ITEM_XMBH = " + Quote(number)))
+                    return false;
             return true;
         });
-        if (number == shown) shownDeleted = true;
-    }
-    if (shownDeleted && info) info->ClearAll();
+    if (info && std::find(deleted.begin(), deleted.end(), shown) != deleted.end()) info->ClearAll();
     FillList();
 }
 

@@ -1,6 +1,9 @@
 #include "application/ApplicationStore.h"
 
+#include <algorithm>
+
 #include "application/ApplicationDb.h"
+#include "numbering/LeadingCharacters.h"
 #include "numbering/ProjectNumbering.h"
 #include "platform/ado/Variant.h"
 #include "platform/sys/Sys.h"
@@ -155,6 +158,34 @@ bool DeleteApplication(CAdoConnection& connection, const std::string& number) {
     return appdb::InTransaction(connection, [&] {
         return projectnumber::DeleteProjectRows(connection, number);
     });
+}
+
+bool DeleteApplications(CAdoConnection& connection, const std::vector<std::string>& numbers,
+                        projectnumber::Renames& renames) {
+    renames.clear();
+    bool deleted = true;
+    projectnumber::Renames moved;
+    const bool committed = appdb::InTransaction(connection, [&] {
+        projectnumber::ProjectRowsRemover remover(connection);
+        std::vector<std::string> prefixes;
+        for (const std::string& number : numbers) {
+            const std::string prefix = LeadingCharacters(number, projectnumber::kPrefixLength);
+            if (std::find(prefixes.begin(), prefixes.end(), prefix) == prefixes.end()) prefixes.push_back(prefix);
+            // Each application goes whole, as DeleteApplication removes it.
+            if (!appdb::InTransaction(connection, [&] { return remover.Remove(number); })) {
+                deleted = false;
+                return true;  // the deletions before it are kept, as one by one
+            }
+        }
+        for (const std::string& prefix : prefixes) {
+            projectnumber::Renames under;
+            if (projectnumber::RenumberPrefix(connection, prefix, &under)) moved.merge(under);
+        }
+        return true;
+    });
+    if (!committed) return false;
+    renames = std::move(moved);
+    return deleted;
 }
 
 }  // namespace appstore

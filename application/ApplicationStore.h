@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "application/ProApp.h"
+#include "numbering/ProjectNumbering.h"
 #include "foundation/AdoConnection.h"
 
 namespace appstore {
@@ -45,5 +46,13 @@ std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std
 
 // Removes the application and every row keyed by its number; one transaction.
 bool DeleteApplication(CAdoConnection& connection, const std::string& number);
+
+// Removes the applications, each as DeleteApplication does, then closes the
+// gaps left among the serials of their prefixes, in one transaction around
+// the whole list, so that a year's selection costs one commit. A deletion
+// that fails ends the work: the ones before it stay deleted, nothing is
+// renumbered, and false is returned. `renames` receives the numbers moved.
+bool DeleteApplications(CAdoConnection& connection, const std::vector<std::string>& numbers,
+                        projectnumber::Renames& renames);
 
 }  // namespace appstore

@@ -508,14 +508,10 @@ void CDlgproappl::OnBtnProdel() {
         return;
     }
     if (ui::MessageBox("确定要删除所选纪录吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
-    std::vector<std::string> prefixes;
-    for (const std::string& number : numbers) {
-        if (std::find(prefixes.begin(), prefixes.end(), Leading(number)) == prefixes.end())
-            prefixes.push_back(Leading(number));
-        // A deletion that fails ends the command: nothing is renumbered.
-        if (!appstore::DeleteApplication(m_connection, number)) return;
-    }
-    for (const std::string& prefix : prefixes) ReCount(prefix);
+    projectnumber::Renames renames;
+    // A deletion that fails ends the command: nothing is renumbered.
+    if (!appstore::DeleteApplications(m_connection, numbers, renames)) return;
+    FollowRenames(renames);
     ClearAll();
     LoadlistDate();
 }

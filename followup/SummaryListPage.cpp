@@ -1,5 +1,7 @@
 #include "followup/SummaryListPage.h"
 
+#include <algorithm>
+
 #include "application/ApplicationDb.h"
 #include "application/ProjectList.h"
 #include "application/DlgProQuery.h"
@@ -154,16 +156,13 @@ void CSummaryListPage::OnBtnDelete() {
     }
     if (ui::MessageBox("确定要删除所选纪录吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     const std::string shown = m_pEditor ? m_pEditor->Text().Attach().m_strXMBH : std::string();
-    bool shownDeleted = false;
-    for (const std::string& number : numbers) {
-        // A document goes with the project's achievements, or not at all.
-        const bool deleted = appdb::InTransaction(*m_pConnection, [&] {
+    // A document goes with the project's achievements, or not at all.
+    const std::vector<std::string> deleted =
+        appdb::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
             return m_pConnection->Execute("delete from " + Table() + " where XMBH = " + Quoted(number)) &&
                    m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + Quoted(number));
         });
-        shownDeleted = shownDeleted || (deleted && !shown.empty() && number == shown);
-    }
-    if (shownDeleted) {
+    if (!shown.empty() && std::find(deleted.begin(), deleted.end(), shown) != deleted.end()) {
         m_pEditor->Text().Attach().Clear();
         m_pEditor->Text().ClearText();
         if (CDlgProSumResults* results = m_pEditor->Results()) results->OnBtnClear();

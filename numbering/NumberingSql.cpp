@@ -45,14 +45,16 @@ bool Statement::Run() {
     return !failed_;
 }
 
-bool Statement::RunWith(std::initializer_list<std::string> values) {
+bool Statement::RunWith(std::initializer_list<std::string> values) { return Rebind(values) && Run(); }
+
+bool Statement::Rebind(std::initializer_list<std::string> values) {
     if (failed_) return false;
     sqlite3_reset(statement_.get());
     if (!Bind(values)) {
         Fail();
         return false;
     }
-    return Run();
+    return true;
 }
 
 std::string Statement::Text(int column) const {

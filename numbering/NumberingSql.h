@@ -24,6 +24,8 @@ public:
     bool Run();
     // Binds new values and runs again.
     bool RunWith(std::initializer_list<std::string> values);
+    // Binds new values for reading the rows again with Next.
+    bool Rebind(std::initializer_list<std::string> values);
 
     std::string Text(int column) const;
     long Long(int column) const;

@@ -41,11 +41,11 @@ std::string Marked(const std::string& number) { return number + "X"; }
 // a project that keeps its number, or two projects would get one number.
 RenumberResult CheckTargets(CAdoConnection& connection, const Renames& moves) {
     std::set<std::string> targets;
+    Statement held(connection, "select xmbh from corvane_itemappinfo where xmbh = ?1");  // prepared once
     for (const auto& [from, to] : moves) {
         if (!targets.insert(to).second) return RenumberResult::Collision;
         for (const std::string& given : {to, Marked(from)}) {
-            Statement held(connection, "select xmbh from corvane_itemappinfo where xmbh = ?1", {given});
-            const bool stored = held.Next();
+            const bool stored = held.Rebind({given}) && held.Next();
             if (held.Failed()) return RenumberResult::Failed;
             if (stored && !moves.contains(held.Text(0))) return RenumberResult::Collision;
         }
@@ -70,11 +70,20 @@ bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const 
 }
 
 bool DeleteProjectRows(CAdoConnection& connection, const std::string& number) {
+    return ProjectRowsRemover(connection).Remove(number);
+}
+
+ProjectRowsRemover::ProjectRowsRemover(CAdoConnection& connection) {
     for (const KeyedTable& keyed : ProjectKeyedTables())
-        if (!Statement(connection, std::string("delete from ") + keyed.table + " where " + keyed.column + " = ?1",
-                       {number})
-                 .Run())
-            return false;
+        deletes_.push_back(std::make_unique<Statement>(
+            connection, std::string("delete from ") + keyed.table + " where " + keyed.column + " = ?1"));
+}
+
+ProjectRowsRemover::~ProjectRowsRemover() = default;
+
+bool ProjectRowsRemover::Remove(const std::string& number) {
+    for (const std::unique_ptr<Statement>& statement : deletes_)
+        if (!statement->RunWith({number})) return false;
     return true;
 }
 

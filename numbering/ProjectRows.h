@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,22 @@ bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const 
 // among them: left behind, they would belong to the project that is next
 // given the number. Runs inside the caller's transaction, if any.
 bool DeleteProjectRows(CAdoConnection& connection, const std::string& number);
+
+class Statement;
+
+// DeleteProjectRows for many projects: the statement of each table is
+// prepared once, when the remover is made, and run again for each number.
+// Each Remove runs inside the caller's transaction, if any; after a failure
+// every later Remove fails too.
+class ProjectRowsRemover {
+public:
+    explicit ProjectRowsRemover(CAdoConnection& connection);
+    ~ProjectRowsRemover();
+    bool Remove(const std::string& number);
+
+private:
+    std::vector<std::unique_ptr<Statement>> deletes_;  // one per keyed table
+};
 
 // Gives each project of `moves` its new number, application row and keyed rows
 // alike. No number is given while another row still holds it: every project

@@ -83,6 +83,30 @@ TEST_F(ResultChangeList, DeleteRemovesTheTickedRecordsWithTheirChildRowsAndClear
     EXPECT_EQ(Info().Grid(kJcyj).GetRowCount(), 0);
 }
 
+// Ticked records are deleted in one go; one whose child rows cannot be
+// deleted keeps its main row and every child row, and the others still go.
+TEST_F(ResultChangeList, ARecordThatCannotBeDeletedWholeIsKeptWholeAndTheOthersGo) {
+    for (const char* number : {"A-001", "A-002", "A-003"}) {
+        StoreRecord(number);
+        for (int child = 0; child < kChildCount; ++child)
+            StoreChildRows(child, number, {std::vector<std::string>(ChildTables()[child].stored.size(), "x")});
+    }
+    Exec("create trigger keep_a002 before delete on CORVANE_NEW_RESULTCHANGE_YYSSGG "
+         "when old.ITEM_XMBH = 'A-002' begin select raise(abort, 'kept'); end");
+    OpenView();
+    view->m_dlgList.OnBtnSelectAll();
+    driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
+    view->m_dlgList.OnBtnDelete();
+
+    EXPECT_EQ(Query("select XMBH from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-002"}}));
+    for (int child = 0; child < kChildCount; ++child) {
+        EXPECT_EQ(ChildRows(child, "A-002").size(), 1u) << child;
+        EXPECT_TRUE(ChildRows(child, "A-001").empty()) << child;
+        EXPECT_TRUE(ChildRows(child, "A-003").empty()) << child;
+    }
+    EXPECT_EQ(ListColumn(1), (std::vector<std::string>{"A-002"}));
+}
+
 TEST_F(ResultChangeList, DeletingAnotherRecordLeavesTheShownOne) {
     StoreRecord("A-001");
     StoreRecord("A-002", {{"XMMC", "乙"}});

@@ -3,6 +3,7 @@
 // the key-laboratory review row, renaming with the child rows, refused
 // writes that change nothing, and deletion.
 #include "AppViewTestSupport.h"
+#include "foundation/ProjectTables.h"
 #include "numbering/ProjectNumbering.h"
 
 using appviewtest::Column;
@@ -180,6 +181,64 @@ TEST_F(ApplicationStore, DeletingRemovesTheProjectFromEveryTableThatFollowsItsNu
         EXPECT_EQ(Column(std::string("select xmbh from ") + table), std::vector<std::string>{"9140A01010108U001002"});
     }
     EXPECT_EQ(Column("select ite_xmbh from corvane_project_sqcy"), std::vector<std::string>{"9140A01010108U001002"});
+}
+
+// Every keyed table holds one row of each number.
+void StoreKeyedRows(const std::vector<std::string>& numbers) {
+    for (const std::string& number : numbers) {
+        StoreProject(number, number.substr(13, 4));
+        for (const projecttables::KeyedTable& keyed : projecttables::ProjectKeyedTables())
+            if (keyed.table != std::string("CORVANE_ITEMAPPINFO") && keyed.table != std::string("CORVANE_PROJECT_SQCY"))
+                Exec(std::string("insert into ") + keyed.table + " (" + keyed.column + ") values ('" + number + "')");
+        Exec("insert into corvane_project_sqcy (ITE_XMBH, XM) values ('" + number + "', '" + number + "')");
+    }
+}
+
+std::vector<std::string> KeyedNumbers() {
+    std::vector<std::string> numbers;
+    for (const projecttables::KeyedTable& keyed : projecttables::ProjectKeyedTables())
+        for (const std::string& number : Column(std::string("select ") + keyed.column + " from " + keyed.table +
+                                                " order by " + keyed.column))
+            numbers.push_back(std::string(keyed.table) + " " + number);
+    return numbers;
+}
+
+std::vector<std::string> InEveryTable(const std::vector<std::string>& numbers) {
+    std::vector<std::string> rows;
+    for (const projecttables::KeyedTable& keyed : projecttables::ProjectKeyedTables())
+        for (const std::string& number : numbers) rows.push_back(std::string(keyed.table) + " " + number);
+    return rows;
+}
+
+// Several projects deleted at once leave no row of theirs in any keyed
+// table, and each prefix they leave a gap in is renumbered, its rows along.
+TEST_F(ApplicationStore, DeletingSeveralLeavesNoRowOfThemAndClosesTheGapsOfTheirPrefixes) {
+    StoreKeyedRows({"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003",
+                    "9140B02020208U002001", "9140B02020208U002002", "9140C03030308U003001"});
+    projectnumber::Renames renames;
+    ASSERT_TRUE(appstore::DeleteApplications(
+        connection, {"9140A01010108U001001", "9140B02020208U002001", "9140C03030308U003001"}, renames));
+    EXPECT_EQ(KeyedNumbers(), InEveryTable({"9140A01010108U001001", "9140A01010108U001002", "9140B02020208U002001"}));
+    EXPECT_EQ(Column("select xm from corvane_project_sqcy order by ite_xmbh"),
+              (std::vector<std::string>{"9140A01010108U001002", "9140A01010108U001003", "9140B02020208U002002"}));
+    EXPECT_EQ(renames, (projectnumber::Renames{{"9140A01010108U001002", "9140A01010108U001001"},
+                                               {"9140A01010108U001003", "9140A01010108U001002"},
+                                               {"9140B02020208U002002", "9140B02020208U002001"}}));
+}
+
+// A deletion that fails ends the work: the projects before it are deleted
+// whole, it and those after it keep every row, and nothing is renumbered.
+TEST_F(ApplicationStore, AFailedDeletionKeepsTheProjectWholeAndRenumbersNothing) {
+    StoreKeyedRows({"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003"});
+    // Refused in the last keyed table, after the project's other rows were deleted.
+    Exec(std::string("create trigger keep_002 before delete on ") + projecttables::ProjectKeyedTables().back().table +
+         " when old." + projecttables::ProjectKeyedTables().back().column +
+         " = '9140A01010108U001002' begin select raise(abort, 'kept'); end");
+    projectnumber::Renames renames{{"stale", "entry"}};
+    EXPECT_FALSE(appstore::DeleteApplications(
+        connection, {"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003"}, renames));
+    EXPECT_EQ(KeyedNumbers(), InEveryTable({"9140A01010108U001002", "9140A01010108U001003"}));
+    EXPECT_TRUE(renames.empty());
 }
 
 TEST(ApplicationCategory, TheFormsKindBecomesTheFullNameOfItsFund) {

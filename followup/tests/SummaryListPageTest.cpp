@@ -101,6 +101,27 @@ TEST_F(SummaryViewTest, DeleteRemovesTheTickedDocumentsWithTheirAchievements) {
     EXPECT_EQ(view.Edit().TextPage().m_richEdit.GetWindowText(), "");
 }
 
+// The ticked documents are deleted in one go; one whose achievements cannot
+// be deleted keeps its document and its achievements, and the others go.
+TEST_F(SummaryViewTest, ADocumentThatCannotGoWithItsAchievementsIsKeptAndTheOthersGo) {
+    const std::string third = "9140C03030308U003001";
+    for (const std::string& number : {std::string(kNumber), std::string(kOther), third}) {
+        StoreSummary("corvane_itemprogress", number, "名" + number, "正文");
+        StoreAchievement(number, "成果" + number);
+    }
+    Exec("create trigger keep_other before delete on corvane_cghz when old.XMBH = '" + std::string(kOther) +
+         "' begin select raise(abort, 'kept'); end");
+    CDlgProSum1& view = OpenProgress();
+    CSummaryListPage& list = view.List();
+    list.Click(CSummaryListPage::IDC_SELECT_ALL);
+    driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
+    list.Click(CSummaryListPage::IDC_BTN_DELETE);
+
+    EXPECT_EQ(Query("select XMBH from corvane_itemprogress"), (Rows{{kOther}}));
+    EXPECT_EQ(Query("select XMBH from corvane_cghz"), (Rows{{kOther}}));
+    EXPECT_EQ(ListNumbers(list), std::vector<std::string>{kOther});
+}
+
 // The fund office sees a renamed project marked and, in place of the stored
 // attachment name, the files of the project's attachment folder.
 TEST_F(SummaryViewTest, TheFundOfficeSeesTheNameMarkAndTheAttachmentFolder) {

@@ -58,6 +58,26 @@ TEST_F(DatabaseIndexes, TheInstalledDatabaseHasThemAndLookupsByNumberUseThem) {
     EXPECT_NE(PlanOf(yearList).find("USING INDEX IX_CORVANE_ITEMAPPINFONF"), std::string::npos) << PlanOf(yearList);
 }
 
+// A year's projects are searched for, not found by a scan of every year
+// (through the table or through the index of the numbers, in their order).
+TEST_F(DatabaseIndexes, AYearsProjectsAreSearchedByTheirYear) {
+    const std::string lists[] = {
+        "select XMBH from corvane_itemappinfo where XMLB = '共性技术基金——一般项目' and NF = '2008' and "
+        "FIRSTAPPR = '+' order by XMBH",
+        "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where corvane_itemappinfo.XMBH = "
+        "corvane_itempf.XMBH and XMLB = '共性技术基金——一般项目' and NF = '2008' and FIRSTAPPR = '+' and PSJG = '+' "
+        "order by corvane_itemappinfo.XMBH",
+        "select corvane_itemprogress.xmbh, xmlb from corvane_itemprogress left join corvane_itemappinfo on "
+        "corvane_itemprogress.xmbh = corvane_itemappinfo.xmbh where nf = '2008' order by corvane_itemprogress.xmbh",
+    };
+    for (const std::string& sql : lists) {
+        const std::string plan = PlanOf(sql);
+        EXPECT_NE(plan.find("SEARCH corvane_itemappinfo USING INDEX IX_CORVANE_ITEMAPPINFONF"), std::string::npos)
+            << sql << "\n" << plan;
+        EXPECT_EQ(plan.find("SCAN"), std::string::npos) << sql << "\n" << plan;
+    }
+}
+
 TEST_F(DatabaseIndexes, AnOlderDatabaseGainsThemAndKeepsItsRows) {
     for (const std::string& name :
          Column("select name from sqlite_master where type = 'index' and name like 'IX\\_%' escape '\\'"))
