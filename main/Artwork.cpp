@@ -119,13 +119,12 @@ struct Spec {
 
 }  // namespace
 
-void RegisterMainArtwork() {
+void RegisterLoginArtwork() {
     static bool registered = false;
     if (registered) return;
     registered = true;
     ui::EnsureApplication();  // text is drawn with the application's fonts
 
-    ui::RegisterBitmap(kStartPicture, StartPicture());
     ui::RegisterBitmap(kLoginBackground, LoginBackground());
     const QSize wide(80, 28), small(16, 16);
     ui::RegisterBitmap(195, ButtonFace("登录", wide, false));
@@ -135,7 +134,15 @@ void RegisterMainArtwork() {
     ui::RegisterBitmap(202, ButtonFace("设置", wide, false));
     ui::RegisterBitmap(201, ButtonFace("设置", wide, true));
     ui::RegisterIcon(kApplicationIcon, TileIcon(kDeepBlue, "T"));
+}
 
+void RegisterMainArtwork() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    RegisterLoginArtwork();
+
+    ui::RegisterBitmap(kStartPicture, StartPicture());
     const std::array<Spec, 11> icons{{
         {184, QColor(46, 125, 50), "五"},   {185, QColor(0, 131, 143), "年"},  {186, QColor(21, 101, 192), "申"},
         {187, QColor(94, 53, 177), "计"},   {188, QColor(239, 108, 0), "报"},  {189, QColor(198, 40, 40), "审"},

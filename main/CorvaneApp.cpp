@@ -35,7 +35,7 @@ CCorvaneApp::~CCorvaneApp() = default;
 
 bool CCorvaneApp::InitInstance() {
     ui::EnsureApplication();
-    artwork::RegisterMainArtwork();
+    artwork::RegisterLoginArtwork();
     QApplication::setWindowIcon(QPixmap::fromImage(ui::LoadIcon(artwork::kApplicationIcon).image));
     // Office documents left open for the user go to the desktop through the
     // one shell service, as every other opened file does.
