@@ -17,7 +17,6 @@
 #include "main/DlgLogin.h"
 #include "main/FrameLayout.h"
 #include "main/Login.h"
-#include "main/MainFrame.h"
 #include "main/MainFrameStart.h"
 #include "main/Roles.h"
 #include "platform/sys/Sys.h"

@@ -5,7 +5,6 @@
 
 #include "main/CurrentUser.h"
 #include "main/FrameLibraryEntry.h"
-#include "main/MainFrame.h"
 #include "main/MainFrameStart.h"
 
 static_assert(std::is_same_v<decltype(&CorvaneNewMainFrame), framelibrary::NewMainFrameFn>);
@@ -13,13 +12,13 @@ static_assert(std::is_same_v<decltype(&CorvaneStartScreenTourIfAsked), framelibr
 
 extern "C" {
 
-CMainFrame* CorvaneNewMainFrame(const char* userName, int role) {
+ui::FrameWnd* CorvaneNewMainFrame(const char* userName, int role) {
     g_strUserName = userName ? userName : "";
     UserRole = role;
     return NewMainFrame().release();
 }
 
-void CorvaneStartScreenTourIfAsked(CMainFrame* frame) {
+void CorvaneStartScreenTourIfAsked(ui::FrameWnd* frame) {
     if (frame) StartScreenTourIfAsked(*frame);
 }
 

@@ -2,17 +2,19 @@
 // the names and types of its entry points.
 #pragma once
 
-class CMainFrame;
+namespace ui {
+class FrameWnd;
+}
 
 namespace framelibrary {
 constexpr const char* kName = "CorvaneFrame";  // libCorvaneFrame.so in the program folder
 constexpr const char* kNewMainFrame = "CorvaneNewMainFrame";
 constexpr const char* kStartScreenTourIfAsked = "CorvaneStartScreenTourIfAsked";
-using NewMainFrameFn = CMainFrame* (*)(const char* userName, int role);
-using StartScreenTourIfAskedFn = void (*)(CMainFrame* frame);
+using NewMainFrameFn = ui::FrameWnd* (*)(const char* userName, int role);
+using StartScreenTourIfAskedFn = void (*)(ui::FrameWnd* frame);
 }  // namespace framelibrary
 
 extern "C" {
-CMainFrame* CorvaneNewMainFrame(const char* userName, int role);
-void CorvaneStartScreenTourIfAsked(CMainFrame* frame);
+ui::FrameWnd* CorvaneNewMainFrame(const char* userName, int role);
+void CorvaneStartScreenTourIfAsked(ui::FrameWnd* frame);
 }

@@ -6,7 +6,6 @@
 
 #include "main/CurrentUser.h"
 #include "main/FrameLibraryEntry.h"
-#include "main/MainFrame.h"
 #include "main/MainFrameStart.h"
 #include "platform/sys/Library.h"
 
@@ -41,12 +40,12 @@ const FrameEntries* LoadFrameLibrary() {
 
 }  // namespace
 
-std::unique_ptr<CMainFrame> NewMainFrame() {
+std::unique_ptr<ui::FrameWnd> NewMainFrame() {
     const FrameEntries* entries = LoadFrameLibrary();
     if (!entries) return nullptr;
-    return std::unique_ptr<CMainFrame>(entries->newMainFrame(g_strUserName.c_str(), UserRole));
+    return std::unique_ptr<ui::FrameWnd>(entries->newMainFrame(g_strUserName.c_str(), UserRole));
 }
 
-void StartScreenTourIfAsked(CMainFrame& frame) {
+void StartScreenTourIfAsked(ui::FrameWnd& frame) {
     if (const FrameEntries* entries = LoadFrameLibrary()) entries->startScreenTourIfAsked(&frame);
 }

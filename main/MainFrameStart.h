@@ -8,13 +8,16 @@
 
 #include <memory>
 
-class CMainFrame;
+#include "platform/ui/FrameWnd.h"
 
 // The main frame for the user of this run (g_strUserName, UserRole), not yet
 // created; office documents left open for the user go to the desktop through
 // the shell service from now on. Null when the frame library cannot be loaded
-// (the reason goes to the standard error, as the loader's own would).
-std::unique_ptr<CMainFrame> NewMainFrame();
+// (the reason goes to the standard error, as the loader's own would). The
+// program sees it as a frame window only: the frame's class, with its type
+// information, stays in the library.
+std::unique_ptr<ui::FrameWnd> NewMainFrame();
 
-// With CORVANE_SCREENSHOTS set, starts the screen tour on the shown frame.
-void StartScreenTourIfAsked(CMainFrame& frame);
+// With CORVANE_SCREENSHOTS set, starts the screen tour on the shown frame
+// (one made by NewMainFrame).
+void StartScreenTourIfAsked(ui::FrameWnd& frame);

@@ -4,22 +4,31 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <QWidget>
 #include <cstdlib>
 #include <filesystem>
 
 #include "main/CorvaneApp.h"
 #include "main/CurrentUser.h"
 #include "main/DlgLogin.h"
-#include "main/MainFrame.h"
 #include "main/MainFrameStart.h"
 #include "platform/ui/App.h"
+#include "platform/ui/OutlookBar.h"
 #include "platform/ui/Resources.h"
+#include "platform/ui/StatusBar.h"
 #include "platform/ui/TestDriverGTest.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+template <typename Bar>
+Bar* FindChild(ui::Wnd& frame) {
+    for (QWidget* widget : frame.GetWidget()->findChildren<QWidget*>())
+        if (auto* bar = dynamic_cast<Bar*>(ui::Wnd::FromWidget(widget))) return bar;
+    return nullptr;
+}
 
 bool IsLoaded(const char* library) {
     void* handle = dlopen(library, RTLD_NOW | RTLD_NOLOAD);
@@ -63,18 +72,21 @@ TEST_F(FrameLibrary, TheModuleLibrariesWaitForTheLoginAndTheFrameGetsTheUser) {
     ASSERT_TRUE(app.InitInstance());
     EXPECT_TRUE(IsLoaded("libQuillet.so"));
 
-    // The library's frame is built for the user who logged in here.
-    CMainFrame* frame = app.GetMainFrame();
+    // The library's frame is built for the user who logged in here. Its class
+    // is the library's own: the test finds its bars among the windows.
+    ui::Wnd* frame = app.GetMainWnd();
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->GetStatusBar().GetPaneText(2), "当前用户：sbdw");
-    ui::OutlookBar& outlook = frame->GetOutlookBar();
-    ASSERT_EQ(outlook.GetPageCount(), 1);
-    EXPECT_EQ(outlook.GetPageName(0), "项目申报");
+    auto* status = FindChild<ui::StatusBar>(*frame);
+    auto* outlook = FindChild<ui::OutlookBar>(*frame);
+    ASSERT_TRUE(status && outlook);
+    EXPECT_EQ(status->GetPaneText(2), "当前用户：sbdw");
+    ASSERT_EQ(outlook->GetPageCount(), 1);
+    EXPECT_EQ(outlook->GetPageName(0), "项目申报");
     // Its outlook icons are the program's pictures, drawn by the library.
     constexpr int kApplicationButtonIcon = 186;  // 项目申请, the group's first button
-    EXPECT_EQ(outlook.GetButtons(0).front().text, "项目申请");
+    EXPECT_EQ(outlook->GetButtons(0).front().text, "项目申请");
     EXPECT_FALSE(ui::LoadIcon(kApplicationButtonIcon).image.isNull());
-    EXPECT_EQ(outlook.GetButtonIcon(0, 0).image, ui::LoadIcon(kApplicationButtonIcon).image);
+    EXPECT_EQ(outlook->GetButtonIcon(0, 0).image, ui::LoadIcon(kApplicationButtonIcon).image);
     app.ExitInstance();
 }
 
