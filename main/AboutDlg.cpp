@@ -22,7 +22,7 @@ const ui::DialogTemplate& CAboutDlg::Template() {
 
 BOOL CAboutDlg::OnInitDialog() {
     ui::Dialog::OnInitDialog();
-    artwork::RegisterMainArtwork();
+    artwork::RegisterLoginArtwork();
     if (auto* icon = Item<ui::Static>(kIcon)) icon->SetIcon(ui::LoadIcon(artwork::kApplicationIcon));
     return TRUE;
 }

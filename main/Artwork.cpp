@@ -111,6 +111,12 @@ QImage TileIcon(const QColor& colour, const QString& glyph) {
     return image;
 }
 
+// The pictures belong to the program, whichever of its files draws them: the
+// frame library (MainFrameStart.h) registers its share into the program's
+// table too, where the program's screens and the module libraries find them.
+void RegisterBitmap(int id, const QImage& image) { ui::resources::RegisterBitmap(ui::ProgramModule(), id, image); }
+void RegisterIcon(int id, const QImage& image) { ui::resources::RegisterIcon(ui::ProgramModule(), id, image); }
+
 struct Spec {
     int id;
     QColor colour;
@@ -119,30 +125,37 @@ struct Spec {
 
 }  // namespace
 
-void RegisterMainArtwork() {
+void RegisterLoginArtwork() {
     static bool registered = false;
     if (registered) return;
     registered = true;
     ui::EnsureApplication();  // text is drawn with the application's fonts
 
-    ui::RegisterBitmap(kStartPicture, StartPicture());
-    ui::RegisterBitmap(kLoginBackground, LoginBackground());
+    RegisterBitmap(kLoginBackground, LoginBackground());
     const QSize wide(80, 28), small(16, 16);
-    ui::RegisterBitmap(195, ButtonFace("登录", wide, false));
-    ui::RegisterBitmap(198, ButtonFace("登录", wide, true));
-    ui::RegisterBitmap(197, ButtonFace("×", small, false));
-    ui::RegisterBitmap(196, ButtonFace("×", small, true));
-    ui::RegisterBitmap(202, ButtonFace("设置", wide, false));
-    ui::RegisterBitmap(201, ButtonFace("设置", wide, true));
-    ui::RegisterIcon(kApplicationIcon, TileIcon(kDeepBlue, "T"));
+    RegisterBitmap(195, ButtonFace("登录", wide, false));
+    RegisterBitmap(198, ButtonFace("登录", wide, true));
+    RegisterBitmap(197, ButtonFace("×", small, false));
+    RegisterBitmap(196, ButtonFace("×", small, true));
+    RegisterBitmap(202, ButtonFace("设置", wide, false));
+    RegisterBitmap(201, ButtonFace("设置", wide, true));
+    RegisterIcon(kApplicationIcon, TileIcon(kDeepBlue, "T"));
+}
 
+void RegisterMainArtwork() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    RegisterLoginArtwork();
+
+    RegisterBitmap(kStartPicture, StartPicture());
     const std::array<Spec, 11> icons{{
         {184, QColor(46, 125, 50), "五"},   {185, QColor(0, 131, 143), "年"},  {186, QColor(21, 101, 192), "申"},
         {187, QColor(94, 53, 177), "计"},   {188, QColor(239, 108, 0), "报"},  {189, QColor(198, 40, 40), "审"},
         {190, QColor(173, 20, 87), "批"},   {191, QColor(0, 105, 92), "进"},   {209, QColor(85, 139, 47), "发"},
         {211, QColor(69, 90, 100), "函"},   {212, QColor(121, 85, 72), "会"},
     }};
-    for (const Spec& icon : icons) ui::RegisterIcon(icon.id, TileIcon(icon.colour, icon.glyph));
+    for (const Spec& icon : icons) RegisterIcon(icon.id, TileIcon(icon.colour, icon.glyph));
 }
 
 }  // namespace artwork

@@ -10,7 +10,13 @@ constexpr int kStartPicture = 174;      // 1206 x 800
 constexpr int kLoginBackground = 194;   // 497 x 302
 constexpr int kApplicationIcon = 128;
 
-// Registers every picture once; later calls do nothing.
+// What the login dialog and the window icon need: the login background,
+// the button faces and the application icon. Once; later calls do nothing.
+void RegisterLoginArtwork();
+
+// Every picture, the login ones included. Once; later calls do nothing. The
+// start picture and the outlook icons are drawn only here, after the login,
+// since drawing them keeps the login dialog from showing sooner.
 void RegisterMainArtwork();
 
 }  // namespace artwork

@@ -14,13 +14,11 @@
 #include "main/AboutDlg.h"
 #include "main/Commands.h"
 #include "main/CurrentUser.h"
-#include "main/ScreenTour.h"
 #include "main/DlgLogin.h"
 #include "main/FrameLayout.h"
 #include "main/Login.h"
-#include "main/MainFrame.h"
+#include "main/MainFrameStart.h"
 #include "main/Roles.h"
-#include "platform/office/Office.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Resources.h"
@@ -35,11 +33,8 @@ CCorvaneApp::~CCorvaneApp() = default;
 
 bool CCorvaneApp::InitInstance() {
     ui::EnsureApplication();
-    artwork::RegisterMainArtwork();
+    artwork::RegisterLoginArtwork();
     QApplication::setWindowIcon(QPixmap::fromImage(ui::LoadIcon(artwork::kApplicationIcon).image));
-    // Office documents left open for the user go to the desktop through the
-    // one shell service, as every other opened file does.
-    office::SetShellOpenHook([](const std::string& path) { ui::ShellOpen(path); });
 
     CDlgLogin login;
     if (login.DoModal() != IDOK) return false;
@@ -53,13 +48,13 @@ bool CCorvaneApp::InitInstance() {
 
     AddMissingIndexes();
 
-    auto frame = std::make_unique<CMainFrame>();
-    if (!frame->Create(kProductTitle, {0, 0, kMainWindowWidth, kMainWindowHeight})) return false;
+    auto frame = NewMainFrame();
+    if (!frame || !frame->Create(kProductTitle, {0, 0, kMainWindowWidth, kMainWindowHeight})) return false;
     m_pMainFrame = std::move(frame);
     SetMainWnd(m_pMainFrame.get());
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();
     PlaceMainWindow(*m_pMainFrame, {screen.left(), screen.top(), screen.right() + 1, screen.bottom() + 1});
-    if (const std::string folder = ScreenTourFolder(); !folder.empty()) StartScreenTour(*m_pMainFrame, folder);
+    StartScreenTourIfAsked(*m_pMainFrame);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/ui/App.h"
+#include "platform/ui/FrameWnd.h"
 
 class CMainFrame;
 
@@ -17,10 +18,13 @@ public:
     int ExitInstance() override;
     void OnAppAbout();
 
-    CMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
+    // The main frame once built, else null. Defined beside the frame
+    // (MainFrameStart.cpp): the program itself holds the frame only as a
+    // frame window, since the frame's class lives in the frame library.
+    CMainFrame* GetMainFrame() const;
 
 private:
-    std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<ui::FrameWnd> m_pMainFrame;
 };
 
 // Places the main window in the screen's available area: 1270 x 850, centred

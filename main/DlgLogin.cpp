@@ -38,7 +38,7 @@ const ui::DialogTemplate& CDlgLogin::Template() {
 }
 
 BOOL CDlgLogin::OnInitDialog() {
-    artwork::RegisterMainArtwork();
+    artwork::RegisterLoginArtwork();
     ui::Dialog::OnInitDialog();
     if (QWidget* window = GetWidget()) window->setWindowFlag(Qt::FramelessWindowHint);
     SetOwnerDraw(true);  // the background picture
