@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <new>
 
 namespace ado {
@@ -40,6 +41,58 @@ char* MapLargeArea(std::size_t size) {
 #endif
     return reinterpret_cast<char*>(aligned);
 }
+
+// Large areas given back by closed recordsets, kept for the next large
+// result: a screen that runs its query again fills memory that is already
+// mapped instead of having fresh pages cleared for it. Up to kKeptBytes are
+// kept; the system may still take their pages back when it runs short
+// (MADV_FREE), in which case they are faulted in again on use.
+class LargeAreaPool {
+public:
+    static LargeAreaPool& Shared() {
+        static auto* pool = new LargeAreaPool;  // never destroyed: tables may outlive static destruction
+        return *pool;
+    }
+
+    char* Take(std::size_t size) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            for (std::size_t i = 0; i < kept_.size(); ++i) {
+                if (kept_[i].size != size) continue;
+                char* start = kept_[i].start;
+                kept_.erase(kept_.begin() + static_cast<std::ptrdiff_t>(i));
+                keptBytes_ -= size;
+                return start;
+            }
+        }
+        return MapLargeArea(size);
+    }
+
+    void Give(char* start, std::size_t size) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (keptBytes_ + size <= kKeptBytes) {
+#ifdef MADV_FREE
+                madvise(start, size, MADV_FREE);
+#endif
+                kept_.push_back({start, size});
+                keptBytes_ += size;
+                return;
+            }
+        }
+        munmap(start, size);
+    }
+
+private:
+    static constexpr std::size_t kKeptBytes = 128 << 20;
+    struct Kept {
+        char* start;
+        std::size_t size;
+    };
+    std::mutex mutex_;
+    std::vector<Kept> kept_;
+    std::size_t keptBytes_ = 0;
+};
 
 }  // namespace
 
@@ -116,7 +169,7 @@ void RowTable::Clear() {
     std::vector<RowValues*>().swap(rows_);
     for (const Area& area : areas_) {
         if (area.mapped)
-            munmap(area.start, area.size);
+            LargeAreaPool::Shared().Give(area.start, area.size);
         else
             ::operator delete(area.start);
     }
@@ -143,7 +196,7 @@ void* RowTable::Take(std::size_t size) {
         const std::size_t next = areas_.empty() ? kFirstArea : std::min(areas_.back().size * 4, kLargestArea);
         if (size > next / 4) return nullptr;
         Area area{nullptr, next, next >= kLargePage};
-        area.start = area.mapped ? MapLargeArea(next) : static_cast<char*>(::operator new(next));
+        area.start = area.mapped ? LargeAreaPool::Shared().Take(next) : static_cast<char*>(::operator new(next));
         areas_.push_back(area);
         free_ = area.start;
         left_ = next;
