@@ -146,13 +146,18 @@ BOOL CAdoRecordSet::GetFloat(const std::string& name, float& out) {
 }
 
 BOOL CAdoRecordSet::ReadText(long index, std::string& out) {
-    if (!IsOpen()) {
-        ShowDisconnectedMessage();
-        return FALSE;
+    // Checked without recording anything first: reading every value of a
+    // large result is the common case.
+    const ado::RowValues* row = m_pRecordset ? m_pRecordset->LoadedRow(index) : nullptr;
+    if (!row) {
+        if (!IsOpen()) {
+            ShowDisconnectedMessage();
+            return FALSE;
+        }
+        if (IsEOF()) return FALSE;
+        row = m_pRecordset->CurrentRow(index);  // loads a deferred value, or records why there is none
+        if (!row) return FALSE;
     }
-    if (IsEOF()) return FALSE;
-    const ado::RowValues* row = m_pRecordset->CurrentRow(index);
-    if (!row) return FALSE;
     if (row->Type(index) == ado::VT_BSTR)
         out.assign(row->Bytes(index));  // texts are read in place, into the caller's buffer
     else

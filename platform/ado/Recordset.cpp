@@ -85,8 +85,6 @@ bool SplitSelect(std::string_view sql, SelectParts& parts) {
     return true;
 }
 
-bool IsNoRowsYet(long pos, std::size_t size) { return pos < 0 || pos >= static_cast<long>(size); }
-
 }  // namespace
 
 const ErrorList& Recordset::Errors() const { return connection_ ? connection_->Errors() : errors_; }
@@ -110,11 +108,11 @@ void Recordset::ResetState() {
     table_.clear();
     columns_.clear();
     kinds_.clear();
-    rows_.clear();
+    rows_.Clear();
     pos_ = 0;
     onDeletedRow_ = false;
     edit_ = adEditNone;
-    editBackup_ = Row();
+    editBackup_.reset();
     changed_.clear();
     chunked_.clear();
 }
@@ -181,30 +179,33 @@ bool Recordset::Open(Connection& connection, const std::string& source, bool isT
 bool Recordset::ReadRows(sqlite3_stmt* stmt, const std::string& sql, const std::vector<bool>& lazy) {
     const std::size_t count = columns_.size();
     const int first = updatable_ ? 1 : 0;
-    const bool anyLazy = std::find(lazy.begin(), lazy.end(), true) != lazy.end();
-    std::size_t bytesHint = 0;
+    // How each column is read, decided once for every row.
+    enum class Read : std::uint8_t { Deferred, TextInPlace, Converted };
+    std::vector<Read> reads(count);
+    for (std::size_t c = 0; c < count; ++c) {
+        const bool textual =
+            kinds_[c] == ColumnKind::Text || kinds_[c] == ColumnKind::Memo || kinds_[c] == ColumnKind::Untyped;
+        reads[c] = lazy[c] ? Read::Deferred : textual ? Read::TextInPlace : Read::Converted;
+    }
+    RowBuilder row;
     int code;
     while ((code = sqlite3_step(stmt)) == SQLITE_ROW) {
-        Row row;
-        row.values = RowValues(count, bytesHint);
-        if (updatable_) row.rowid = sqlite3_column_int64(stmt, 0);
-        if (anyLazy) row.deferredSize.assign(count, -1);
+        row.Start(count, updatable_ ? sqlite3_column_int64(stmt, 0) : 0);
         for (std::size_t c = 0; c < count; ++c) {
             const int index = static_cast<int>(c) + first;
             const int storage = sqlite3_column_type(stmt, index);
-            if (lazy[c] && storage != SQLITE_NULL) {
-                row.deferredSize[c] = sqlite3_column_int64(stmt, index);
-                row.values.Push(Variant());
-            } else if (storage == SQLITE_TEXT && (kinds_[c] == ColumnKind::Text || kinds_[c] == ColumnKind::Memo ||
-                                                  kinds_[c] == ColumnKind::Untyped)) {
+            if (storage == SQLITE_NULL) {
+                row.PushNull();
+            } else if (reads[c] == Read::Deferred) {
+                row.PushDeferred(sqlite3_column_int64(stmt, index));
+            } else if (storage == SQLITE_TEXT && reads[c] == Read::TextInPlace) {
                 auto text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, index));
-                row.values.PushBytes(VT_BSTR, std::string_view(text, sqlite3_column_bytes(stmt, index)));
+                row.PushBytes(VT_BSTR, std::string_view(text, sqlite3_column_bytes(stmt, index)));
             } else {
-                row.values.Push(ReadColumnValue(stmt, index, kinds_[c]));
+                row.Push(ReadColumnValue(stmt, index, kinds_[c]));
             }
         }
-        bytesHint = row.values.TextBytes();
-        rows_.push_back(std::move(row));
+        rows_.Append(row);
     }
     if (code != SQLITE_DONE) {
         FailSqlite(sql);
@@ -214,9 +215,9 @@ bool Recordset::ReadRows(sqlite3_stmt* stmt, const std::string& sql, const std::
     // Expression columns take their type from their first value.
     for (std::size_t c = 0; c < count; ++c) {
         if (kinds_[c] != ColumnKind::Untyped) continue;
-        for (const Row& row : rows_) {
-            if (row.values.Type(c) == VT_NULL) continue;
-            columns_[c].type = DataTypeOfValue(row.values.Type(c));
+        for (std::size_t r = 0; r < rows_.Count(); ++r) {
+            if (rows_[r].Type(c) == VT_NULL) continue;
+            columns_[c].type = DataTypeOfValue(rows_[r].Type(c));
             break;
         }
     }
@@ -231,12 +232,16 @@ void Recordset::Open(RowsetData data) {
     errors_.clear();
     columns_ = std::move(data.columns);
     for (const ColumnInfo& column : columns_) kinds_.push_back(KindOfColumn(column));
-    for (auto& values : data.rows) {
-        Row row;
-        row.values = RowValues(columns_.size(), 0);
-        for (std::size_t c = 0; c < columns_.size(); ++c)
-            row.values.Push(c < values.size() ? values[c] : Variant::Null());
-        rows_.push_back(std::move(row));
+    RowBuilder row;
+    for (const auto& values : data.rows) {
+        row.Start(columns_.size());
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            if (c < values.size())
+                row.Push(values[c]);
+            else
+                row.PushNull();
+        }
+        rows_.Append(row);
     }
     updatable_ = true;
     open_ = true;
@@ -247,13 +252,13 @@ bool Recordset::ToRowset(RowsetData& out) {
     if (!open_) return Fail(RecordsetError(kClosedObject, kAdoClosed));
     RowsetData data;
     data.columns = columns_;
-    data.rows.reserve(rows_.size());
-    for (Row& row : rows_) {
-        for (std::size_t c = 0; c < row.deferredSize.size(); ++c)
-            if (row.IsDeferred(c) && !LoadDeferred(row, c)) return false;
+    data.rows.reserve(rows_.Count());
+    for (std::size_t r = 0; r < rows_.Count(); ++r) {
+        for (std::size_t c = 0; c < columns_.size(); ++c)
+            if (rows_[r].IsDeferred(c) && !LoadDeferred(r, c)) return false;
         std::vector<Variant> values;
         values.reserve(columns_.size());
-        for (std::size_t c = 0; c < columns_.size(); ++c) values.push_back(row.values.Get(c));
+        for (std::size_t c = 0; c < columns_.size(); ++c) values.push_back(rows_[r].Get(c));
         data.rows.push_back(std::move(values));
     }
     out = std::move(data);
@@ -268,12 +273,10 @@ long Recordset::FindColumn(std::string_view name) const {
 
 bool Recordset::IsEOF() const {
     if (!open_) return true;
-    return !onDeletedRow_ && pos_ >= static_cast<long>(rows_.size());
+    return !onDeletedRow_ && pos_ >= RecordCount();
 }
 
-bool Recordset::IsBOF() const { return !open_ || rows_.empty() || pos_ < 0; }
-
-bool Recordset::HasCurrentRow() const { return open_ && !onDeletedRow_ && !IsNoRowsYet(pos_, rows_.size()); }
+bool Recordset::IsBOF() const { return !open_ || rows_.Empty() || pos_ < 0; }
 
 bool Recordset::RequireCurrentRow() const {
     if (!open_) return Fail(RecordsetError(kClosedObject, kAdoClosed));
@@ -301,7 +304,7 @@ bool Recordset::MoveFirst() {
 
 bool Recordset::MoveLast() {
     if (!FinishEdit()) return false;
-    pos_ = rows_.empty() ? 0 : static_cast<long>(rows_.size()) - 1;
+    pos_ = rows_.Empty() ? 0 : RecordCount() - 1;
     onDeletedRow_ = false;
     return true;
 }
@@ -312,7 +315,7 @@ bool Recordset::MoveNext() {
         onDeletedRow_ = false;  // the rows after the deleted one moved up to its place
         return true;
     }
-    if (pos_ >= static_cast<long>(rows_.size())) return Fail(RecordsetError(kNoCurrentRecord, kAdoNoCurrentRecord));
+    if (pos_ >= RecordCount()) return Fail(RecordsetError(kNoCurrentRecord, kAdoNoCurrentRecord));
     ++pos_;
     return true;
 }
@@ -324,14 +327,14 @@ bool Recordset::MovePrevious() {
         --pos_;
         return true;
     }
-    if (pos_ < 0 || rows_.empty()) return Fail(RecordsetError(kNoCurrentRecord, kAdoNoCurrentRecord));
+    if (pos_ < 0 || rows_.Empty()) return Fail(RecordsetError(kNoCurrentRecord, kAdoNoCurrentRecord));
     --pos_;
     return true;
 }
 
 long Recordset::AbsolutePosition() const {
     if (!open_ || onDeletedRow_) return adPosUnknown;
-    if (rows_.empty() || pos_ >= static_cast<long>(rows_.size())) return adPosEOF;
+    if (rows_.Empty() || pos_ >= RecordCount()) return adPosEOF;
     if (pos_ < 0) return adPosBOF;
     return pos_ + 1;
 }
@@ -348,7 +351,7 @@ bool Recordset::RequireOpenConnection() const {
     return (connection_ && connection_->IsOpen()) || Fail(RecordsetError(kClosedObject, kAdoClosed));
 }
 
-bool Recordset::LoadDeferred(Row& row, std::size_t column) {
+bool Recordset::LoadDeferred(std::size_t row, std::size_t column) {
     if (!RequireOpenConnection()) return false;
     const std::string sql =
         "SELECT " + QuoteName(columns_[column].baseColumn) + " FROM " + QuoteName(table_) + " WHERE rowid = ?";
@@ -356,20 +359,18 @@ bool Recordset::LoadDeferred(Row& row, std::size_t column) {
     std::string message;
     Statement stmt = PrepareStatement(connection_->Handle(), sql, code, message);
     if (!stmt) return FailSqlite(sql);
-    sqlite3_bind_int64(stmt.get(), 1, row.rowid);
+    sqlite3_bind_int64(stmt.get(), 1, rows_[row].RowId());
     code = sqlite3_step(stmt.get());
     if (code == SQLITE_DONE) return Fail(RecordsetError(kDeletedRow, kAdoNoCurrentRecord));
     if (code != SQLITE_ROW) return FailSqlite(sql);
-    row.values.Set(column, ReadColumnValue(stmt.get(), 0, ColumnKind::Binary));
-    row.deferredSize[column] = -1;
+    rows_.Set(row, column, ReadColumnValue(stmt.get(), 0, ColumnKind::Binary));
     return true;
 }
 
 const RowValues* Recordset::CurrentRow(long column) {
     if (!RequireColumn(column) || !RequireCurrentRow()) return nullptr;
-    Row& row = rows_[pos_];
-    if (row.IsDeferred(column) && !LoadDeferred(row, column)) return nullptr;
-    return &row.values;
+    if (rows_[pos_].IsDeferred(column) && !LoadDeferred(pos_, column)) return nullptr;
+    return &rows_[pos_];
 }
 
 bool Recordset::GetValue(long column, Variant& out) {
@@ -380,18 +381,18 @@ bool Recordset::GetValue(long column, Variant& out) {
 
 bool Recordset::ActualSize(long column, long& out) {
     if (!RequireColumn(column) || !RequireCurrentRow()) return false;
-    const Row& row = rows_[pos_];
+    const RowValues& row = rows_[pos_];
     if (row.IsDeferred(column)) {
-        out = static_cast<long>(row.deferredSize[column]);
+        out = static_cast<long>(row.DeferredSize(column));
         return true;
     }
-    switch (row.values.Type(column)) {
+    switch (row.Type(column)) {
     case VT_EMPTY:
     case VT_NULL: out = 0; break;
-    case VT_ARRAY_UI1: out = static_cast<long>(row.values.Bytes(column).size()); break;
+    case VT_ARRAY_UI1: out = static_cast<long>(row.Bytes(column).size()); break;
     case VT_BSTR: {
         long units = 0;  // UTF-16 code units, two bytes each
-        for (unsigned char c : row.values.Bytes(column))
+        for (unsigned char c : row.Bytes(column))
             if ((c & 0xC0) != 0x80) units += c >= 0xF0 ? 2 : 1;
         out = units * 2;
         break;
@@ -406,15 +407,13 @@ bool Recordset::SetValue(long column, const Variant& value) {
     if (!updatable_) return Fail(RecordsetError(kNotUpdatable, kAdoNotUpdatable));
     Variant converted;
     if (!ConvertForColumn(value, kinds_[column], converted)) return Fail(RecordsetError(kTypeMismatch, kAdoConversion));
-    Row& row = rows_[pos_];
     if (edit_ == adEditNone) {
-        editBackup_ = row;
+        editBackup_ = rows_.Copy(pos_);
         changed_.assign(columns_.size(), false);
         chunked_.assign(columns_.size(), false);
         edit_ = adEditInProgress;
     }
-    row.values.Set(column, converted);
-    if (!row.deferredSize.empty()) row.deferredSize[column] = -1;
+    rows_.Set(pos_, column, converted);
     changed_[column] = true;
     return true;
 }
@@ -451,11 +450,11 @@ bool Recordset::AddNew() {
     if (!updatable_) return Fail(RecordsetError(kNotUpdatable, kAdoNotUpdatable));
     if (edit_ != adEditNone && !Update()) return false;
     positionBeforeAdd_ = pos_;
-    Row row;
-    row.values = RowValues(columns_.size(), 0);
-    for (std::size_t c = 0; c < columns_.size(); ++c) row.values.Push(Variant::Null());
-    rows_.push_back(std::move(row));
-    pos_ = static_cast<long>(rows_.size()) - 1;
+    RowBuilder row;
+    row.Start(columns_.size());
+    for (std::size_t c = 0; c < columns_.size(); ++c) row.PushNull();
+    rows_.Append(row);
+    pos_ = RecordCount() - 1;
     onDeletedRow_ = false;
     changed_.assign(columns_.size(), false);
     chunked_.assign(columns_.size(), false);
@@ -466,8 +465,8 @@ bool Recordset::AddNew() {
 bool Recordset::Update() {
     if (!open_) return Fail(RecordsetError(kClosedObject, kAdoClosed));
     if (edit_ == adEditNone) return true;
-    Row& row = rows_[pos_];
-    if (connection_ && !(RequireOpenConnection() && (edit_ == adEditAdd ? WriteInsert(row) : WriteUpdate(row))))
+    if (connection_ &&
+        !(RequireOpenConnection() && (edit_ == adEditAdd ? WriteInsert(pos_) : WriteUpdate(rows_[pos_]))))
         return false;
     edit_ = adEditNone;
     return true;
@@ -475,12 +474,12 @@ bool Recordset::Update() {
 
 bool Recordset::CancelUpdate() {
     if (edit_ == adEditAdd) {
-        rows_.pop_back();
-        pos_ = std::min(positionBeforeAdd_, static_cast<long>(rows_.size()));
+        rows_.RemoveLast();
+        pos_ = std::min(positionBeforeAdd_, RecordCount());
     } else if (edit_ == adEditInProgress) {
-        rows_[pos_] = std::move(editBackup_);
+        rows_.Restore(pos_, std::move(editBackup_));
     }
-    editBackup_ = Row();
+    editBackup_.reset();
     edit_ = adEditNone;
     return true;
 }
@@ -491,12 +490,12 @@ bool Recordset::Delete() {
     if (!RequireCurrentRow()) return false;
     if (!updatable_) return Fail(RecordsetError(kNotUpdatable, kAdoNotUpdatable));
     if (connection_ && !(RequireOpenConnection() && WriteDelete(rows_[pos_]))) return false;
-    rows_.erase(rows_.begin() + pos_);
+    rows_.Remove(pos_);
     onDeletedRow_ = true;
     return true;
 }
 
-bool Recordset::WriteInsert(Row& row) {
+bool Recordset::WriteInsert(std::size_t row) {
     std::string names, marks;
     std::vector<std::size_t> written;
     for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -512,13 +511,13 @@ bool Recordset::WriteInsert(Row& row) {
     Statement stmt = PrepareStatement(connection_->Handle(), sql, code, message);
     if (!stmt) return FailSqlite(sql);
     for (std::size_t i = 0; i < written.size(); ++i)
-        BindValue(stmt.get(), static_cast<int>(i) + 1, row.values.Get(written[i]));
+        BindValue(stmt.get(), static_cast<int>(i) + 1, rows_[row].Get(written[i]));
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) return FailSqlite(sql);
-    row.rowid = sqlite3_last_insert_rowid(connection_->Handle());
+    rows_.SetRowId(row, sqlite3_last_insert_rowid(connection_->Handle()));
     return true;
 }
 
-bool Recordset::WriteUpdate(const Row& row) {
+bool Recordset::WriteUpdate(const RowValues& row) {
     std::string assignments;
     std::vector<std::size_t> written;
     for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -533,20 +532,20 @@ bool Recordset::WriteUpdate(const Row& row) {
     Statement stmt = PrepareStatement(connection_->Handle(), sql, code, message);
     if (!stmt) return FailSqlite(sql);
     for (std::size_t i = 0; i < written.size(); ++i)
-        BindValue(stmt.get(), static_cast<int>(i) + 1, row.values.Get(written[i]));
-    sqlite3_bind_int64(stmt.get(), static_cast<int>(written.size()) + 1, row.rowid);
+        BindValue(stmt.get(), static_cast<int>(i) + 1, row.Get(written[i]));
+    sqlite3_bind_int64(stmt.get(), static_cast<int>(written.size()) + 1, row.RowId());
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) return FailSqlite(sql);
     if (sqlite3_changes(connection_->Handle()) == 0) return Fail(RecordsetError(kRowCannotBeLocated, 3640));
     return true;
 }
 
-bool Recordset::WriteDelete(const Row& row) {
+bool Recordset::WriteDelete(const RowValues& row) {
     const std::string sql = "DELETE FROM " + QuoteName(table_) + " WHERE rowid = ?";
     int code = 0;
     std::string message;
     Statement stmt = PrepareStatement(connection_->Handle(), sql, code, message);
     if (!stmt) return FailSqlite(sql);
-    sqlite3_bind_int64(stmt.get(), 1, row.rowid);
+    sqlite3_bind_int64(stmt.get(), 1, row.RowId());
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) return FailSqlite(sql);
     if (sqlite3_changes(connection_->Handle()) == 0) return Fail(RecordsetError(kDeletedRow, kAdoNoCurrentRecord));
     return true;

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,7 +53,7 @@ public:
     long FindColumn(std::string_view name) const;
     bool IsUpdatable() const { return updatable_; }
 
-    long RecordCount() const { return static_cast<long>(rows_.size()); }
+    long RecordCount() const { return static_cast<long>(rows_.Count()); }
     bool IsEOF() const;
     bool IsBOF() const;
     bool MoveFirst();
@@ -70,6 +69,14 @@ public:
     // The current row with the column's value loaded, so that it can be read
     // without a copy; null on failure; valid until the recordset changes.
     const RowValues* CurrentRow(long column);
+    // The same without recording an error: the current row when the column
+    // exists and its value is loaded, else null. Cheap enough to call for
+    // every value of a large result.
+    const RowValues* LoadedRow(long column) const {
+        if (column < 0 || column >= FieldCount() || !HasCurrentRow()) return nullptr;
+        const RowValues& row = rows_[static_cast<std::size_t>(pos_)];
+        return row.IsDeferred(static_cast<std::size_t>(column)) ? nullptr : &row;
+    }
     // Byte length of the current row's value (a long binary value is not read).
     bool ActualSize(long column, long& out);
     // Sets a column of the current row (starting an edit), converting the value
@@ -89,25 +96,20 @@ public:
     bool Delete();
 
 private:
-    struct Row {
-        std::int64_t rowid = 0;
-        RowValues values;
-        std::vector<std::int64_t> deferredSize;  // per column, -1 when loaded; empty when none deferred
-        bool IsDeferred(std::size_t c) const { return !deferredSize.empty() && deferredSize[c] >= 0; }
-    };
-
     bool Fail(Error error) const;
     bool FailSqlite(const std::string& sql) const;
-    bool HasCurrentRow() const;
+    bool HasCurrentRow() const {
+        return open_ && !onDeletedRow_ && pos_ >= 0 && pos_ < static_cast<long>(rows_.Count());
+    }
     bool RequireCurrentRow() const;
     bool RequireColumn(long column) const;
     bool RequireOpenConnection() const;
     bool FinishEdit();
-    bool LoadDeferred(Row& row, std::size_t column);
+    bool LoadDeferred(std::size_t row, std::size_t column);
     bool ReadRows(sqlite3_stmt* stmt, const std::string& sql, const std::vector<bool>& lazy);
-    bool WriteInsert(Row& row);
-    bool WriteUpdate(const Row& row);
-    bool WriteDelete(const Row& row);
+    bool WriteInsert(std::size_t row);
+    bool WriteUpdate(const RowValues& row);
+    bool WriteDelete(const RowValues& row);
     void ResetState();
 
     Connection* connection_ = nullptr;  // null for a rowset held in memory
@@ -116,11 +118,11 @@ private:
     std::string table_;  // base table written back to
     std::vector<ColumnInfo> columns_;
     std::vector<ColumnKind> kinds_;
-    std::deque<Row> rows_;  // grows without moving the rows read so far
+    RowTable rows_;
     long pos_ = 0;
     bool onDeletedRow_ = false;
     EditMode edit_ = adEditNone;
-    Row editBackup_;
+    RowTable::OwnedRow editBackup_;  // the row as it was before the edit in progress
     long positionBeforeAdd_ = 0;
     std::vector<bool> changed_;
     std::vector<bool> chunked_;

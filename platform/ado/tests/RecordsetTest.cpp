@@ -177,6 +177,64 @@ TEST_F(RecordsetTest, RowsetCopyKeepsChangesInMemory) {
     EXPECT_EQ(Value(0).IntBits(), 0);
 }
 
+// NULL and an empty text stay apart, and bytes after a NUL stay, in the rows
+// as read, after an edit taken back, written back, added and deleted.
+TEST_F(RecordsetTest, NullEmptyTextAndNulBytesKeepTheirValuesThroughEdits) {
+    const std::string nulText("a\0b", 3);
+    const std::vector<std::uint8_t> nulBytes = {0, 255, 0, 0};
+    ASSERT_TRUE(db_.Execute("INSERT INTO T (C, M, L, X) VALUES ('', NULL, 20, x'00ff0000'), (NULL, '', 21, x'')"));
+    const long C = 0, M = 1, L = 2, X = 11;
+    struct Expected {
+        const char* what;
+        long column;
+        Variant value;
+    };
+    auto expectRow = [&](const char* when, std::initializer_list<Expected> values) {
+        for (const Expected& e : values) EXPECT_EQ(Value(e.column), e.value) << when << ": " << e.what;
+    };
+
+    Query("select * from T where L >= 20 order by L");
+    expectRow("read", {{"empty text", C, Variant::Text("")},
+                       {"NULL long text", M, Variant::Null()},
+                       {"binary with NULs", X, Variant::Bytes(nulBytes)}});
+    ASSERT_TRUE(rs_.SetValue(M, Variant::Text(nulText)));
+    ASSERT_TRUE(rs_.SetValue(C, Variant::Null()));
+    ASSERT_TRUE(rs_.CancelUpdate());
+    expectRow("edit taken back", {{"empty text", C, Variant::Text("")}, {"NULL long text", M, Variant::Null()}});
+
+    ASSERT_TRUE(rs_.SetValue(M, Variant::Text(nulText)));
+    ASSERT_TRUE(rs_.Update());
+    ASSERT_TRUE(rs_.MoveNext());
+    expectRow("second row", {{"NULL text", C, Variant::Null()},
+                             {"empty long text", M, Variant::Text("")},
+                             {"empty binary", X, Variant::Bytes({})}});
+
+    ASSERT_TRUE(rs_.AddNew());
+    ASSERT_TRUE(rs_.SetValue(L, Variant::I4(22)));
+    ASSERT_TRUE(rs_.SetValue(M, Variant::Text("")));
+    ASSERT_TRUE(rs_.AppendChunk(X, nulBytes.data(), nulBytes.size()));
+    ASSERT_TRUE(rs_.Update());
+    expectRow("added", {{"NULL text", C, Variant::Null()},
+                        {"empty long text", M, Variant::Text("")},
+                        {"binary with NULs", X, Variant::Bytes(nulBytes)}});
+
+    ASSERT_TRUE(rs_.MoveFirst());
+    ASSERT_TRUE(rs_.MoveNext());
+    ASSERT_TRUE(rs_.Delete());
+    ASSERT_TRUE(rs_.MoveNext());
+    expectRow("after the deleted row", {{"number", L, Variant::I4(22)}, {"empty long text", M, Variant::Text("")}});
+
+    Query("select C, M, L, X from T where L >= 20 order by L");
+    ASSERT_EQ(rs_.RecordCount(), 2);
+    expectRow("stored first", {{"empty text", 0, Variant::Text("")},
+                               {"long text with a NUL", 1, Variant::Text(nulText)},
+                               {"binary with NULs", 3, Variant::Bytes(nulBytes)}});
+    ASSERT_TRUE(rs_.MoveNext());
+    expectRow("stored added", {{"NULL text", 0, Variant::Null()},
+                               {"empty long text", 1, Variant::Text("")},
+                               {"binary with NULs", 3, Variant::Bytes(nulBytes)}});
+}
+
 TEST(JetSqlTest, DeclaredTypeNamesAndRewrittenCalls) {
     EXPECT_EQ(ParseDeclaredType("MEMO").kind, ColumnKind::Memo);
     EXPECT_EQ(ParseDeclaredType("text(20)").length, 20);
