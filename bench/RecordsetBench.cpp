@@ -1,7 +1,9 @@
 // Reading a 100,000-row, 20-column text table through CAdoRecordSet beside a
 // plain SQLite prepare/step loop over the same table (the ratio is printed at
-// the end; the aim is within 3x), and saving and reopening a 10,000-row
-// recordset.
+// the end; the aim is within 1.3x), and saving and reopening a 10,000-row
+// recordset. Both reads are warmed up first: the first large result of a
+// process also pays for the system clearing its fresh memory, which the plain
+// loop, holding one row at a time, never asks for.
 #include <benchmark/benchmark.h>
 #include <libxml/parser.h>
 #include <sqlite3.h>
@@ -190,8 +192,8 @@ void BM_RecordsetReopen(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kSavedRows);
 }
 
-BENCHMARK(BM_PlainSqliteRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RecordsetRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainSqliteRead)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.5);
+BENCHMARK(BM_RecordsetRead)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.5);
 BENCHMARK(BM_SaveAndReopen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainLibxmlParse)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordsetReopen)->Unit(benchmark::kMillisecond);
