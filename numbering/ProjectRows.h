@@ -52,9 +52,9 @@ private:
 };
 
 // Gives each project of `moves` its new number, application row and keyed rows
-// alike. No number is given while another row still holds it: every project
-// first takes its former number marked with "X", then its new one. Collision
-// when a new number (or a mark) is held by a project that does not move.
+// alike, in one statement per table: each row is written once, and projects
+// may trade numbers (no number lies in between). Collision when a new number
+// is held by a project that does not move, or given to two projects.
 // One transaction (nested in the caller's, if any); nothing changed unless Done.
 RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves);
 
