@@ -51,6 +51,11 @@ private:
     std::vector<std::unique_ptr<Statement>> deletes_;  // one per keyed table
 };
 
+// DeleteProjectRows for many projects at once, one statement per table over
+// the list of their numbers: every project's rows go, or on a failure none.
+// One transaction (nested in the caller's, if any).
+bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::string>& numbers);
+
 // Gives each project of `moves` its new number, application row and keyed rows
 // alike, in one statement per table: each row is written once, and projects
 // may trade numbers (no number lies in between). Collision when a new number
