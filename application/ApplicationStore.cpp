@@ -166,16 +166,23 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
     bool deleted = true;
     projectnumber::Renames moved;
     const bool committed = appdb::InTransaction(connection, [&] {
-        projectnumber::ProjectRowsRemover remover(connection);
+        // All at once, one statement per table; when that fails, nothing of it
+        // is kept and they go one by one, so that those before the one that
+        // fails stay deleted.
+        if (!projectnumber::DeleteRowsOfProjects(connection, numbers)) {
+            projectnumber::ProjectRowsRemover remover(connection);
+            for (const std::string& number : numbers) {
+                // Each application goes whole, as DeleteApplication removes it.
+                if (!appdb::InTransaction(connection, [&] { return remover.Remove(number); })) {
+                    deleted = false;
+                    return true;  // the deletions before it are kept, as one by one
+                }
+            }
+        }
         std::vector<std::string> prefixes;
         for (const std::string& number : numbers) {
             const std::string prefix = LeadingCharacters(number, projectnumber::kPrefixLength);
             if (std::find(prefixes.begin(), prefixes.end(), prefix) == prefixes.end()) prefixes.push_back(prefix);
-            // Each application goes whole, as DeleteApplication removes it.
-            if (!appdb::InTransaction(connection, [&] { return remover.Remove(number); })) {
-                deleted = false;
-                return true;  // the deletions before it are kept, as one by one
-            }
         }
         for (const std::string& prefix : prefixes) {
             projectnumber::Renames under;

@@ -8,47 +8,53 @@ namespace projectnumber {
 
 namespace {
 
-// The per-connection table of the moves of one renumbering step.
-constexpr const char* kMoveTable = "temp.corvane_number_moves";
+// The per-connection list of the numbers one statement per table acts on:
+// each number (old) with its new number when it moves.
+constexpr const char* kNumberList = "temp.corvane_number_list";
 
-// Moves, in one statement per table, every row whose number is a key of the
-// move table to its paired number. Each row is matched on its number before
-// the statement, so two moves never meet in one row.
+// Moves, in one statement per table, every row whose number is listed to its
+// new number. The rows a statement changes are chosen before it changes any
+// and each is written once, with the number it held before the statement (no
+// table declares the number unique): so projects may take each other's
+// numbers, even in a cycle, with no number in between.
+// A row whose new number has the length of its former one is written where
+// it lies: its long texts (pages of their own) are not written again.
 bool ApplyMoveTable(CAdoConnection& connection) {
     for (const KeyedTable& keyed : ProjectKeyedTables()) {
         const std::string table = keyed.table, column = keyed.column;
-        if (!Execute(connection, "update " + table + " set " + column + " = (select new from " + kMoveTable +
+        if (!Execute(connection, "update " + table + " set " + column + " = (select new from " + kNumberList +
                                      " where old = " + table + "." + column + ") where " + column +
-                                     " in (select old from " + kMoveTable + ")"))
+                                     " in (select old from " + kNumberList + ")"))
             return false;
     }
     return true;
 }
 
-// One step of a renumbering: every `from` becomes its `to`.
-template <class Pairs>
-bool MoveStep(CAdoConnection& connection, const Pairs& pairs) {
-    if (!Execute(connection, std::string("delete from ") + kMoveTable)) return false;
-    Statement insert(connection, std::string("insert into ") + kMoveTable + " (old, new) values (?1, ?2)");
-    for (const auto& [from, to] : pairs)
+bool FillNumberList(CAdoConnection& connection, const Renames& numbers) {
+    if (!Execute(connection, std::string("create table if not exists ") + kNumberList +
+                                 " (old TEXT COLLATE NOCASE PRIMARY KEY, new TEXT)") ||
+        !Execute(connection, std::string("delete from ") + kNumberList))
+        return false;
+    Statement insert(connection, std::string("insert into ") + kNumberList + " (old, new) values (?1, ?2)");
+    for (const auto& [from, to] : numbers)
         if (!insert.RunWith({from, to})) return false;
-    return ApplyMoveTable(connection);
+    return true;
 }
 
-std::string Marked(const std::string& number) { return number + "X"; }
+bool EmptyNumberList(CAdoConnection& connection) {
+    return Execute(connection, std::string("delete from ") + kNumberList);
+}
 
-// Collision when a number the moves give (a new number or a mark) is held by
-// a project that keeps its number, or two projects would get one number.
+// Collision when a new number is held by a project that keeps its number, or
+// two projects would get one number.
 RenumberResult CheckTargets(CAdoConnection& connection, const Renames& moves) {
     std::set<std::string> targets;
     Statement held(connection, "select xmbh from corvane_itemappinfo where xmbh = ?1");  // prepared once
     for (const auto& [from, to] : moves) {
         if (!targets.insert(to).second) return RenumberResult::Collision;
-        for (const std::string& given : {to, Marked(from)}) {
-            const bool stored = held.Rebind({given}) && held.Next();
-            if (held.Failed()) return RenumberResult::Failed;
-            if (stored && !moves.contains(held.Text(0))) return RenumberResult::Collision;
-        }
+        const bool stored = held.Rebind({to}) && held.Next();
+        if (held.Failed()) return RenumberResult::Failed;
+        if (stored && !moves.contains(held.Text(0))) return RenumberResult::Collision;
     }
     return RenumberResult::Done;
 }
@@ -87,23 +93,27 @@ bool ProjectRowsRemover::Remove(const std::string& number) {
     return true;
 }
 
+bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::string>& numbers) {
+    if (numbers.empty()) return true;
+    Renames listed;
+    for (const std::string& number : numbers) listed.emplace(number, std::string());
+    if (connection.BeginTrans() < 0) return false;
+    bool deleted = FillNumberList(connection, listed);
+    for (const KeyedTable& keyed : ProjectKeyedTables())
+        deleted = deleted && Execute(connection, std::string("delete from ") + keyed.table + " where " +
+                                                     keyed.column + " in (select old from " + kNumberList + ")");
+    if (deleted && EmptyNumberList(connection) && connection.CommitTrans()) return true;
+    connection.RollbackTrans();
+    return false;
+}
+
 RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves) {
     if (moves.empty()) return RenumberResult::Done;
     if (connection.BeginTrans() < 0) return RenumberResult::Failed;
     RenumberResult result = CheckTargets(connection, moves);
-    if (result == RenumberResult::Done) {
-        Renames marked, unmarked;
-        for (const auto& [from, to] : moves) {
-            marked.emplace(from, Marked(from));
-            unmarked.emplace(Marked(from), to);
-        }
-        const bool moved =
-            Execute(connection, std::string("create table if not exists ") + kMoveTable +
-                                    " (old TEXT COLLATE NOCASE PRIMARY KEY, new TEXT)") &&
-            MoveStep(connection, marked) && MoveStep(connection, unmarked) &&
-            Execute(connection, std::string("delete from ") + kMoveTable);
-        if (!moved) result = RenumberResult::Failed;
-    }
+    if (result == RenumberResult::Done &&
+        !(FillNumberList(connection, moves) && ApplyMoveTable(connection) && EmptyNumberList(connection)))
+        result = RenumberResult::Failed;
     if (result == RenumberResult::Done && connection.CommitTrans()) return result;
     connection.RollbackTrans();
     return result == RenumberResult::Done ? RenumberResult::Failed : result;

@@ -51,10 +51,15 @@ private:
     std::vector<std::unique_ptr<Statement>> deletes_;  // one per keyed table
 };
 
+// DeleteProjectRows for many projects at once, one statement per table over
+// the list of their numbers: every project's rows go, or on a failure none.
+// One transaction (nested in the caller's, if any).
+bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::string>& numbers);
+
 // Gives each project of `moves` its new number, application row and keyed rows
-// alike. No number is given while another row still holds it: every project
-// first takes its former number marked with "X", then its new one. Collision
-// when a new number (or a mark) is held by a project that does not move.
+// alike, in one statement per table: each row is written once, and projects
+// may trade numbers (no number lies in between). Collision when a new number
+// is held by a project that does not move, or given to two projects.
 // One transaction (nested in the caller's, if any); nothing changed unless Done.
 RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves);
 

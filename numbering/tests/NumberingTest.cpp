@@ -246,18 +246,40 @@ TEST_F(Numbering, DeletingAProjectRemovesTheRowsOfEveryKeyedTable) {
         EXPECT_EQ(Column("select " + row[1] + " from " + row[0]), std::vector<std::string>{deleted}) << row[0];
 }
 
-// Numbers that trade places: no number is given while its holder still has it.
+// Numbers that trade places: each project keeps its own rows, however the
+// moves run through the numbers (rows moved ahead of the scan of the index
+// of the numbers must not be moved again).
 TEST_F(Numbering, ProjectsThatSwapNumbersKeepTheirOwnRows) {
-    StoreMany({kPrefix + "001", kPrefix + "002", kPrefix + "003"});
-    ASSERT_EQ(projectnumber::MoveProjects(connection, {{kPrefix + "001", kPrefix + "002"},
-                                                       {kPrefix + "002", kPrefix + "003"},
-                                                       {kPrefix + "003", kPrefix + "001"}}),
-              projectnumber::RenumberResult::Done);
-    EXPECT_EQ(Query("select a.XMBH, m.XM from CORVANE_ITEMAPPINFO a join CORVANE_PROJECT_SQCY m "
-                    "on m.ITE_XMBH = a.XMBH order by a.XMBH"),
-              (Rows{{kPrefix + "001", kPrefix + "003"},
-                    {kPrefix + "002", kPrefix + "001"},
-                    {kPrefix + "003", kPrefix + "002"}}));
+    const auto number = [](long serial) { return kPrefix + projectnumber::SerialText(serial); };
+    const struct {
+        const char* what;
+        long count;
+        long (*to)(long serial, long count);  // the new serial of each of 1..count
+    } cases[] = {
+        {"a cycle of three", 3, [](long s, long n) { return s % n + 1; }},
+        {"each onto the next, the last onto a free number", 300, [](long s, long) { return s + 1; }},
+        {"the order reversed", 300, [](long s, long n) { return n + 1 - s; }},
+        {"pairs trading places", 300, [](long s, long) { return s % 2 ? s + 1 : s - 1; }},
+    };
+    for (const auto& c : cases) {
+        Exec("delete from CORVANE_ITEMAPPINFO");
+        Exec("delete from CORVANE_PROJECT_SQCY");
+        std::vector<std::string> numbers;
+        projectnumber::Renames moves;
+        Rows expected;
+        for (long serial = 1; serial <= c.count; ++serial) {
+            numbers.push_back(number(serial));
+            moves[number(serial)] = number(c.to(serial, c.count));
+            expected.push_back({number(c.to(serial, c.count)), number(serial)});
+        }
+        std::sort(expected.begin(), expected.end());
+        StoreMany(numbers);
+        ASSERT_EQ(projectnumber::MoveProjects(connection, moves), projectnumber::RenumberResult::Done) << c.what;
+        EXPECT_EQ(Query("select a.XMBH, m.XM from CORVANE_ITEMAPPINFO a join CORVANE_PROJECT_SQCY m "
+                        "on m.ITE_XMBH = a.XMBH order by a.XMBH"),
+                  expected)
+            << c.what;
+    }
 }
 
 TEST_F(Numbering, MovesOntoANumberHeldByAProjectThatStaysChangeNothing) {

@@ -45,10 +45,9 @@ bool Connection::Open(const std::string& path, const std::string& password) {
         SetError(FileNotFoundError(path));
         return false;
     }
-    sqlite3* raw = nullptr;
+    DatabaseHandle db;
     // A connection is used by one thread only, so SQLite's per-call locking is left out.
-    int code = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    DatabaseHandle db(raw);
+    const int code = OpenDatabase(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, db);
     if (code != SQLITE_OK) {
         SetError(code == SQLITE_CANTOPEN ? FileNotFoundError(path) : NotADatabaseError(path));
         return false;

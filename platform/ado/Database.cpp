@@ -96,11 +96,10 @@ bool CreateDatabase(const std::string& path, const std::string& password, const 
     }
     bool ok = false;
     {
-        sqlite3* raw = nullptr;
-        int code = sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-        DatabaseHandle db(raw);
+        DatabaseHandle db;
+        const int code = OpenDatabase(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, db);
         if (code != SQLITE_OK) {
-            error = raw ? sqlite3_errmsg(raw) : "out of memory";
+            error = db ? sqlite3_errmsg(db.get()) : "out of memory";
         } else {
             ok = RegisterJetFunctions(db.get()) && Run(db.get(), "BEGIN", error);
             if (ok) {

@@ -130,12 +130,15 @@ TEST_F(Renumbering, AClashWithAProjectOutsideTheSetLeavesEveryNumber) {
     EXPECT_EQ(AllNumbers(), before);
 }
 
-// The suffix pass cannot lengthen a number that already fills its column: the
-// failure rolls back the rows renamed before it.
+// A write refused part way (in the review table, after the applications were
+// renamed) rolls back the rows renamed before it.
 TEST_F(Renumbering, AFailedWriteLeavesEveryNumber) {
-    AddApplication(Number("1001", "001"), "2008", kGeneral);
-    AddReview(Number("1001", "001"), "+");
-    AddApplication(Number("1001", "002") + std::string(30, '9'), "2008", kGeneral);  // 50 characters
+    AddApplication(Number("1001", "003"), "2008", kGeneral);
+    AddReview(Number("1001", "003"), "+");
+    AddApplication(Number("1001", "005"), "2008", kGeneral);
+    AddReview(Number("1001", "005"), "-");
+    Exec("create trigger refuse_review before update on CORVANE_ITEMPF when old.PSJG = '-' "
+         "begin select raise(abort, 'refused'); end");
     const Rows before = AllNumbers();
     EXPECT_EQ(Renumber("2008", kGeneral), approval::RenumberResult::Failed);
     EXPECT_EQ(AllNumbers(), before);
