@@ -518,11 +518,26 @@ std::string BorderSpec::Key() const {
            ';' + bottom.style + ',' + bottom.colour;
 }
 
-std::string CellStyle::Key() const {
-    std::string key = font.Key() + '\x1e' + std::to_string(fillId) + '\x1e' + border.Key() + '\x1e' +
-                      std::to_string(numFmtId) + '\x1e';
-    for (const auto& [k, v] : alignment) key += k + '=' + v + ';';
-    return key;
+std::size_t CellStyle::Hash() const {
+    std::size_t h = 0;
+    auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
+    const std::hash<std::string> text;
+    mix(text(font.name));
+    mix(std::hash<double>()(font.size));
+    mix(static_cast<std::size_t>(font.bold) | static_cast<std::size_t>(font.italic) << 1);
+    mix(text(font.underline));
+    mix(text(font.colour));
+    mix(static_cast<std::size_t>(fillId));
+    for (const EdgeSpec* e : {&border.left, &border.right, &border.top, &border.bottom}) {
+        mix(text(e->style));
+        mix(text(e->colour));
+    }
+    mix(static_cast<std::size_t>(numFmtId));
+    for (const auto& [k, v] : alignment) {
+        mix(text(k));
+        mix(text(v));
+    }
+    return h;
 }
 
 const Cell* SheetData::Find(int row, int column) const {
@@ -538,12 +553,12 @@ BookData::BookData() {
 }
 
 int BookData::Intern(const CellStyle& style) {
-    std::string key = style.Key();
-    auto it = styleIndex.find(key);
-    if (it != styleIndex.end()) return it->second;
+    const std::size_t hash = style.Hash();
+    for (auto [it, end] = styleIndex.equal_range(hash); it != end; ++it)
+        if (styles[static_cast<std::size_t>(it->second)] == style) return it->second;
     int index = static_cast<int>(styles.size());
     styles.push_back(style);
-    styleIndex.emplace(std::move(key), index);
+    styleIndex.emplace(hash, index);
     return index;
 }
 
