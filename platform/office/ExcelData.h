@@ -125,6 +125,13 @@ struct BookData {
 bool LoadWorkbook(const std::string& path, BookData& book, std::string& error);
 bool SaveWorkbook(const BookData& book, const std::string& path, std::string& error);
 
+// A number as the files and Value() show it: %.15g, or %.17g when fifteen
+// digits would read back as another number.
+std::string FormatNumber(double v);
+void AppendNumber(std::string& out, double v);
+// Column letters appended to `out` ("A", "AQ"), as ColumnName gives them.
+void AppendColumnName(std::string& out, int column);
+
 // Width in characters (what ColumnWidth shows) and in file units.
 double CharactersToFileWidth(double characters);
 double FileWidthToCharacters(double width);
