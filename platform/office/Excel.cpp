@@ -1,8 +1,8 @@
 #include "platform/office/Excel.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <unordered_map>
 
@@ -51,13 +51,6 @@ bool IsCanonicalNumber(std::string_view s, int& decimals) {
     if (s[intStart] == '0') significant -= 1;
     decimals = static_cast<int>(fracDigits);
     return significant <= kMaxSignificantDigits;
-}
-
-std::string FormatNumber(double v) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", v);
-    if (std::strtod(buffer, nullptr) != v) std::snprintf(buffer, sizeof buffer, "%.17g", v);
-    return buffer;
 }
 
 struct AlignmentName {
@@ -125,11 +118,7 @@ std::string Stem(const std::string& path) {
 
 std::string ColumnName(int column) {
     std::string out;
-    while (column > 0) {
-        int rem = (column - 1) % 26;
-        out.insert(out.begin(), static_cast<char>('A' + rem));
-        column = (column - 1) / 26;
-    }
+    AppendColumnName(out, column);
     return out;
 }
 
@@ -229,7 +218,7 @@ void Range::SetValue(std::string_view value) const {
         model.text = std::string(value.substr(1));
     } else if (IsCanonicalNumber(value, decimals)) {
         model.kind = ValueKind::Number;
-        model.number = std::strtod(std::string(value).c_str(), nullptr);
+        std::from_chars(value.data(), value.data() + value.size(), model.number);
     } else {
         model.kind = ValueKind::Text;
         model.text = std::string(value);

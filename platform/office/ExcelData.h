@@ -21,16 +21,19 @@ struct FontSpec {
     std::string underline;  // "" none, else the underline kind
     std::string colour;     // attributes of <color>, as written ("rgb=\"FF0000FF\"")
     std::string Key() const;
+    bool operator==(const FontSpec&) const = default;
 };
 
 struct EdgeSpec {
     std::string style;   // "" none, "thin", "medium", ...
     std::string colour;  // attributes of <color>; "" automatic
+    bool operator==(const EdgeSpec&) const = default;
 };
 
 struct BorderSpec {
     EdgeSpec left, right, top, bottom;
     std::string Key() const;
+    bool operator==(const BorderSpec&) const = default;
 };
 
 // One cell format: what an xf of the style sheet holds.
@@ -40,7 +43,10 @@ struct CellStyle {
     BorderSpec border;
     int numFmtId = 0;
     std::map<std::string, std::string> alignment;  // attributes of <alignment>
-    std::string Key() const;
+    bool operator==(const CellStyle&) const = default;
+    // Equal styles hash alike; interning compares the fields, so no key text
+    // is built for each cell a format touches.
+    std::size_t Hash() const;
 };
 
 struct Cell {
@@ -94,7 +100,7 @@ struct SheetData {
 struct BookData {
     std::vector<std::shared_ptr<SheetData>> sheets;
     std::vector<CellStyle> styles;
-    std::unordered_map<std::string, int> styleIndex;
+    std::unordered_multimap<std::size_t, int> styleIndex;  // Hash() -> index in styles
     std::vector<std::string> fills;  // <fill> elements as written
     std::map<int, std::string> numberFormats;  // custom number formats by id (164 on)
     bool dirty = false;
@@ -118,6 +124,13 @@ struct BookData {
 // Reading and writing .xlsx packages (ExcelFile.cpp).
 bool LoadWorkbook(const std::string& path, BookData& book, std::string& error);
 bool SaveWorkbook(const BookData& book, const std::string& path, std::string& error);
+
+// A number as the files and Value() show it: %.15g, or %.17g when fifteen
+// digits would read back as another number.
+std::string FormatNumber(double v);
+void AppendNumber(std::string& out, double v);
+// Column letters appended to `out` ("A", "AQ"), as ColumnName gives them.
+void AppendColumnName(std::string& out, int column);
 
 // Width in characters (what ColumnWidth shows) and in file units.
 double CharactersToFileWidth(double characters);

@@ -1,6 +1,6 @@
 // Reading and writing the workbook model as an .xlsx package.
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <unordered_map>
 
@@ -30,13 +30,6 @@ const char* const kSheetOrder[] = {
     "pageSetup", "headerFooter", "rowBreaks", "colBreaks", "customProperties", "cellWatches", "ignoredErrors",
     "smartTags", "drawing", "legacyDrawing", "legacyDrawingHF", "picture", "oleObjects", "controls",
     "webPublishItems", "tableParts", "extLst"};
-
-std::string Num(double v) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", v);
-    if (std::strtod(buffer, nullptr) != v) std::snprintf(buffer, sizeof buffer, "%.17g", v);
-    return buffer;
-}
 
 std::string AttributesOf(xmlNode* node) {
     std::string out;
@@ -89,7 +82,7 @@ std::string FontXml(const FontSpec& f) {
     if (f.bold) out += "<b/>";
     if (f.italic) out += "<i/>";
     if (!f.underline.empty()) out += f.underline == "single" ? "<u/>" : "<u val=\"" + xml::Escape(f.underline) + "\"/>";
-    out += "<sz val=\"" + Num(f.size) + "\"/>";
+    out += "<sz val=\"" + FormatNumber(f.size) + "\"/>";
     if (!f.colour.empty()) out += "<color " + f.colour + "/>";
     out += "<name val=\"" + xml::Escape(f.name) + "\"/>";
     bool ascii = true;
@@ -207,14 +200,83 @@ std::string StylesXml(const BookData& book) {
     return out;
 }
 
-std::string SheetXml(const SheetData& sheet, std::unordered_map<std::string, int>& strings,
-                     std::vector<const std::string*>& stringOrder) {
+// The workbook's shared strings in the order of first use. The texts are
+// viewed where the cells hold them: the book does not change while it saves.
+struct SharedStrings {
+    std::unordered_map<std::string_view, int> index;
+    std::vector<std::string_view> order;
+
+    int IndexOf(std::string_view text) {
+        auto [it, added] = index.try_emplace(text, static_cast<int>(order.size()));
+        if (added) order.push_back(text);
+        return it->second;
+    }
+};
+
+template <typename Integer>
+void AppendInteger(std::string& out, Integer value) {
+    char buffer[24];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+// The cells are most of a large workbook's bytes: they are appended in place,
+// without a temporary text per cell.
+void SheetDataXml(std::string& out, const SheetData& sheet, SharedStrings& strings) {
+    out += "<sheetData>";
+    for (const auto& [r, row] : sheet.rows) {
+        if (row.cells.empty() && row.height <= 0) continue;
+        out += "<row r=\"";
+        AppendInteger(out, r);
+        out += '"';
+        if (row.height > 0) {
+            out += " ht=\"";
+            AppendNumber(out, row.height);
+            out += "\" customHeight=\"1\"";
+        }
+        out += '>';
+        for (const auto& [c, cell] : row.cells) {
+            out += "<c r=\"";
+            AppendColumnName(out, c);
+            AppendInteger(out, r);
+            out += '"';
+            if (cell.style) {
+                out += " s=\"";
+                AppendInteger(out, cell.style);
+                out += '"';
+            }
+            switch (cell.kind) {
+                case ValueKind::Empty: out += "/>"; break;
+                case ValueKind::Number:
+                    out += "><v>";
+                    AppendNumber(out, cell.number);
+                    out += "</v></c>";
+                    break;
+                case ValueKind::Formula:
+                    out += "><f>";
+                    xml::EscapeTo(out, cell.text);
+                    out += "</f></c>";
+                    break;
+                case ValueKind::Text:
+                    out += " t=\"s\"><v>";
+                    AppendInteger(out, strings.IndexOf(cell.text));
+                    out += "</v></c>";
+                    break;
+            }
+        }
+        out += "</row>";
+    }
+    out += "</sheetData>";
+}
+
+std::string SheetXml(const SheetData& sheet, SharedStrings& strings) {
     auto kept = [&](const char* name) {
         auto it = sheet.kept.find(name);
         return it == sheet.kept.end() ? std::string() : it->second;
     };
+    std::size_t cells = 0;
+    for (const auto& entry : sheet.rows) cells += entry.second.cells.size();
     std::string out;
-    out.reserve(256 + sheet.rows.size() * 200);
+    out.reserve(1024 + sheet.rows.size() * 64 + cells * 48);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
            "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
            "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">";
@@ -239,7 +301,7 @@ std::string SheetXml(const SheetData& sheet, std::unordered_map<std::string, int
             out += views.empty() ? "<sheetViews><sheetView workbookViewId=\"0\"/></sheetViews>" : views;
         } else if (element == "sheetFormatPr") {
             out += "<sheetFormatPr";
-            if (sheet.defaultColumnWidth > 0) out += " defaultColWidth=\"" + Num(sheet.defaultColumnWidth) + "\"";
+            if (sheet.defaultColumnWidth > 0) out += " defaultColWidth=\"" + FormatNumber(sheet.defaultColumnWidth) + "\"";
             out += " defaultRowHeight=\"13.5\"/>";
         } else if (element == "cols") {
             if (sheet.columnWidths.empty()) continue;
@@ -253,40 +315,12 @@ std::string SheetXml(const SheetData& sheet, std::unordered_map<std::string, int
                     ++next;
                 }
                 out += "<col min=\"" + std::to_string(first) + "\" max=\"" + std::to_string(last) + "\" width=\"" +
-                       Num(width) + "\" customWidth=\"1\"/>";
+                       FormatNumber(width) + "\" customWidth=\"1\"/>";
                 it = next;
             }
             out += "</cols>";
         } else if (element == "sheetData") {
-            out += "<sheetData>";
-            for (const auto& [r, row] : sheet.rows) {
-                if (row.cells.empty() && row.height <= 0) continue;
-                out += "<row r=\"" + std::to_string(r) + "\"";
-                if (row.height > 0) out += " ht=\"" + Num(row.height) + "\" customHeight=\"1\"";
-                out += ">";
-                for (const auto& [c, cell] : row.cells) {
-                    out += "<c r=\"";
-                    out += CellRef(r, c);
-                    out += "\"";
-                    if (cell.style) out += " s=\"" + std::to_string(cell.style) + "\"";
-                    switch (cell.kind) {
-                        case ValueKind::Empty: out += "/>"; break;
-                        case ValueKind::Number: out += "><v>" + Num(cell.number) + "</v></c>"; break;
-                        case ValueKind::Formula: out += "><f>" + xml::Escape(cell.text) + "</f></c>"; break;
-                        case ValueKind::Text: {
-                            auto it = strings.find(cell.text);
-                            if (it == strings.end()) {
-                                it = strings.emplace(cell.text, static_cast<int>(stringOrder.size())).first;
-                                stringOrder.push_back(&it->first);
-                            }
-                            out += " t=\"s\"><v>" + std::to_string(it->second) + "</v></c>";
-                            break;
-                        }
-                    }
-                }
-                out += "</row>";
-            }
-            out += "</sheetData>";
+            SheetDataXml(out, sheet, strings);
         } else if (element == "mergeCells") {
             if (sheet.merges.empty()) continue;
             out += "<mergeCells count=\"" + std::to_string(sheet.merges.size()) + "\">";
@@ -510,7 +544,7 @@ bool ReadSheet(const std::string& bytes, SheetData& sheet, const std::vector<std
 // -------------------------------------------------------------- model helpers
 
 std::string FontSpec::Key() const {
-    return name + '\x1f' + Num(size) + (bold ? "b" : "") + (italic ? "i" : "") + '\x1f' + underline + '\x1f' + colour;
+    return name + '\x1f' + FormatNumber(size) + (bold ? "b" : "") + (italic ? "i" : "") + '\x1f' + underline + '\x1f' + colour;
 }
 
 std::string BorderSpec::Key() const {
@@ -518,11 +552,26 @@ std::string BorderSpec::Key() const {
            ';' + bottom.style + ',' + bottom.colour;
 }
 
-std::string CellStyle::Key() const {
-    std::string key = font.Key() + '\x1e' + std::to_string(fillId) + '\x1e' + border.Key() + '\x1e' +
-                      std::to_string(numFmtId) + '\x1e';
-    for (const auto& [k, v] : alignment) key += k + '=' + v + ';';
-    return key;
+std::size_t CellStyle::Hash() const {
+    std::size_t h = 0;
+    auto mix = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); };
+    const std::hash<std::string> text;
+    mix(text(font.name));
+    mix(std::hash<double>()(font.size));
+    mix(static_cast<std::size_t>(font.bold) | static_cast<std::size_t>(font.italic) << 1);
+    mix(text(font.underline));
+    mix(text(font.colour));
+    mix(static_cast<std::size_t>(fillId));
+    for (const EdgeSpec* e : {&border.left, &border.right, &border.top, &border.bottom}) {
+        mix(text(e->style));
+        mix(text(e->colour));
+    }
+    mix(static_cast<std::size_t>(numFmtId));
+    for (const auto& [k, v] : alignment) {
+        mix(text(k));
+        mix(text(v));
+    }
+    return h;
 }
 
 const Cell* SheetData::Find(int row, int column) const {
@@ -538,12 +587,12 @@ BookData::BookData() {
 }
 
 int BookData::Intern(const CellStyle& style) {
-    std::string key = style.Key();
-    auto it = styleIndex.find(key);
-    if (it != styleIndex.end()) return it->second;
+    const std::size_t hash = style.Hash();
+    for (auto [it, end] = styleIndex.equal_range(hash); it != end; ++it)
+        if (styles[static_cast<std::size_t>(it->second)] == style) return it->second;
     int index = static_cast<int>(styles.size());
     styles.push_back(style);
-    styleIndex.emplace(std::move(key), index);
+    styleIndex.emplace(hash, index);
     return index;
 }
 
@@ -585,6 +634,35 @@ std::string BookData::NumberFormatCode(int id) const {
     return known == builtIn.end() ? "General" : known->second;
 }
 
+void AppendNumber(std::string& out, double v) {
+    char buffer[40];
+    char* const end = buffer + sizeof buffer;
+    // A whole number below 10^15 prints as its digits under %.15g too.
+    if (v == std::trunc(v) && std::fabs(v) < 1e15 && !(v == 0 && std::signbit(v))) {
+        out.append(buffer, std::to_chars(buffer, end, static_cast<long long>(v)).ptr);
+        return;
+    }
+    // %.15g, or %.17g when fifteen digits do not read back as the same number.
+    auto written = std::to_chars(buffer, end, v, std::chars_format::general, 15);
+    double back = 0;
+    std::from_chars(buffer, written.ptr, back);
+    if (back != v) written = std::to_chars(buffer, end, v, std::chars_format::general, 17);
+    out.append(buffer, written.ptr);
+}
+
+std::string FormatNumber(double v) {
+    std::string out;
+    AppendNumber(out, v);
+    return out;
+}
+
+void AppendColumnName(std::string& out, int column) {
+    char letters[8];
+    char* first = letters + sizeof letters;
+    for (; column > 0 && first > letters; column = (column - 1) / 26) *--first = static_cast<char>('A' + (column - 1) % 26);
+    out.append(first, letters + sizeof letters);
+}
+
 double CharactersToFileWidth(double characters) {
     // Excel's rule for a font whose digits are 7 pixels wide with 5 pixels of
     // padding, truncated to 1/256 of a character.
@@ -604,14 +682,13 @@ bool SaveWorkbook(const BookData& book, const std::string& path, std::string& er
                            "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
                            "<bookViews><workbookView/></bookViews><sheets>";
     std::vector<Relationship> rels;
-    std::unordered_map<std::string, int> strings;
-    std::vector<const std::string*> stringOrder;
+    SharedStrings strings;
     for (std::size_t i = 0; i < book.sheets.size(); ++i) {
         std::string n = std::to_string(i + 1);
         std::string id = "rId" + n;
         workbook += "<sheet name=\"" + xml::Escape(book.sheets[i]->name) + "\" sheetId=\"" + n + "\" r:id=\"" + id + "\"/>";
         rels.push_back({id, kWorksheetRel, "worksheets/sheet" + n + ".xml"});
-        package.SetPart("xl/worksheets/sheet" + n + ".xml", SheetXml(*book.sheets[i], strings, stringOrder), kSheetType);
+        package.SetPart("xl/worksheets/sheet" + n + ".xml", SheetXml(*book.sheets[i], strings), kSheetType);
     }
     // The opening program recalculates every formula, since none carries a
     // cached value.
@@ -624,8 +701,13 @@ bool SaveWorkbook(const BookData& book, const std::string& path, std::string& er
                     "application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml");
     std::string sst = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
                       "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"" +
-                      std::to_string(stringOrder.size()) + "\" uniqueCount=\"" + std::to_string(stringOrder.size()) + "\">";
-    for (const std::string* s : stringOrder) sst += "<si><t xml:space=\"preserve\">" + xml::Escape(*s) + "</t></si>";
+                      std::to_string(strings.order.size()) + "\" uniqueCount=\"" + std::to_string(strings.order.size()) +
+                      "\">";
+    for (std::string_view s : strings.order) {
+        sst += "<si><t xml:space=\"preserve\">";
+        xml::EscapeTo(sst, s);
+        sst += "</t></si>";
+    }
     sst += "</sst>";
     rels.push_back({"rId" + std::to_string(book.sheets.size() + 2), kSharedStringsRel, "sharedStrings.xml"});
     package.SetPart("xl/sharedStrings.xml", sst,

@@ -105,20 +105,31 @@ std::string Text(const xmlNode* node) {
 
 std::string Escape(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
+    EscapeTo(out, text);
+    return out;
+}
+
+void EscapeTo(std::string& out, std::string_view text) {
+    // Runs that need no escaping are copied whole: most texts are one run.
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char* replacement;
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
+            case '&': replacement = "&amp;"; break;
+            case '<': replacement = "&lt;"; break;
+            case '>': replacement = "&gt;"; break;
+            case '"': replacement = "&quot;"; break;
             default:
                 // Control characters other than tab, CR and LF are not allowed in XML 1.0.
-                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') continue;
-                out += c;
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') continue;
+                replacement = "";
         }
+        out.append(text.data() + start, i - start);
+        out += replacement;
+        start = i + 1;
     }
-    return out;
+    out.append(text.data() + start, text.size() - start);
 }
 
 }  // namespace office::xml

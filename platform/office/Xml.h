@@ -50,7 +50,9 @@ bool HasAttr(const xmlNode* node, const char* ns, const char* name);
 // Text content of the node and its descendants.
 std::string Text(const xmlNode* node);
 
-// Escapes &, <, > and (for attributes) quotes.
+// Escapes &, <, > and (for attributes) quotes, and drops the control
+// characters XML 1.0 does not allow; EscapeTo appends to `out`.
 std::string Escape(std::string_view text);
+void EscapeTo(std::string& out, std::string_view text);
 
 }  // namespace office::xml

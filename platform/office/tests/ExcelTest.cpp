@@ -1,5 +1,12 @@
 #include "platform/office/Excel.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "platform/office/ExcelData.h"
 #include "platform/office/tests/OfficeFixture.h"
 
 using namespace office::excel;
@@ -79,6 +86,98 @@ TEST_F(ExcelTest, SavedFileHoldsFormulasForRecalculationAndNumbersAsValues) {
     EXPECT_NE(xml.find("<c r=\"D3\" t=\"s\">"), std::string::npos);
     EXPECT_NE(xml.find("<c r=\"D4\"><f>SUM(D2:D3)</f></c>"), std::string::npos);
     EXPECT_NE(PartOf(Path("f.xlsx"), "xl/workbook.xml").find("fullCalcOnLoad=\"1\""), std::string::npos);
+}
+
+// Numbers are written as "%.15g" prints them, or "%.17g" when fifteen digits
+// read back as another number; whole numbers take a shorter path.
+TEST(ExcelNumbers, WrittenAsPrintfWouldWriteThem) {
+    auto printed = [](double v) {
+        char buffer[40];
+        std::snprintf(buffer, sizeof buffer, "%.15g", v);
+        if (std::strtod(buffer, nullptr) != v) std::snprintf(buffer, sizeof buffer, "%.17g", v);
+        return std::string(buffer);
+    };
+    const double values[] = {0, -0.0, 1, -1, 36, 13.5, 12.5, 0.1, 0.1 + 0.2, 1.0 / 3, -2.675,
+                             999999999999999, -999999999999999, 1e15, 1e15 + 2, 123456789012345678.0, 1e21,
+                             1e-5, 0.0001, 2.5e-7, 1e300, -1e-300, std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::max(), std::numeric_limits<double>::infinity(),
+                             std::nan("")};
+    for (double v : values) {
+        const std::string expected = printed(v);
+        EXPECT_EQ(FormatNumber(v), expected);
+        std::string appended = "x";
+        AppendNumber(appended, v);
+        EXPECT_EQ(appended, "x" + expected);
+    }
+}
+
+// A format is shared by every cell whose fields all agree, and a difference
+// in any one field makes another format.
+TEST(ExcelStyles, EqualFormatsShareOneEntryAndEachFieldTellsFormatsApart) {
+    BookData book;
+    CellStyle base;
+    base.font.size = 10;
+    base.border.left.style = "thin";
+    base.alignment["horizontal"] = "center";
+    const struct {
+        const char* what;
+        void (*change)(CellStyle&);
+    } changes[] = {
+        {"font name", [](CellStyle& s) { s.font.name = "仿宋_GB2312"; }},
+        {"font size", [](CellStyle& s) { s.font.size = 10.5; }},
+        {"bold", [](CellStyle& s) { s.font.bold = true; }},
+        {"italic", [](CellStyle& s) { s.font.italic = true; }},
+        {"underline", [](CellStyle& s) { s.font.underline = "double"; }},
+        {"font colour", [](CellStyle& s) { s.font.colour = "rgb=\"FFFF0000\""; }},
+        {"fill", [](CellStyle& s) { s.fillId = 1; }},
+        {"left edge", [](CellStyle& s) { s.border.left.style = "medium"; }},
+        {"left edge colour", [](CellStyle& s) { s.border.left.colour = "indexed=\"10\""; }},
+        {"right edge", [](CellStyle& s) { s.border.right.style = "thin"; }},
+        {"top edge", [](CellStyle& s) { s.border.top.style = "thin"; }},
+        {"bottom edge", [](CellStyle& s) { s.border.bottom.style = "thin"; }},
+        {"number format", [](CellStyle& s) { s.numFmtId = 2; }},
+        {"alignment value", [](CellStyle& s) { s.alignment["horizontal"] = "left"; }},
+        {"alignment added", [](CellStyle& s) { s.alignment["wrapText"] = "1"; }},
+        {"edges swapped", [](CellStyle& s) { std::swap(s.border.left, s.border.right); }},
+    };
+    const int baseIndex = book.Intern(base);
+    EXPECT_EQ(book.Intern(CellStyle(base)), baseIndex);
+    std::vector<int> seen = {0, baseIndex};
+    for (const auto& c : changes) {
+        CellStyle changed = base;
+        c.change(changed);
+        const int index = book.Intern(changed);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), index), 0) << c.what;
+        EXPECT_EQ(book.Intern(changed), index) << c.what << ", interned again";
+        EXPECT_TRUE(book.styles[static_cast<std::size_t>(index)] == changed) << c.what;
+        seen.push_back(index);
+    }
+    EXPECT_EQ(book.styles.size(), seen.size());
+}
+
+// One table of strings for the workbook, in the order of first use, each
+// text once and escaped; the cells point into it.
+TEST_F(ExcelTest, TextsShareOneEscapedStringTableInTheOrderOfFirstUse) {
+    const struct {
+        const char* cell;
+        const char* typed;
+    } typing[] = {{"A1", "R&D <一>"}, {"B1", "合计"}, {"A2", "R&D <一>"}, {"C2", "=IF(A1<>\"\",1,0)"}};
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    for (const auto& t : typing) book.Sheets().Item(1).Range(t.cell).SetValue(t.typed);
+    ASSERT_TRUE(book.SaveAs(Path("s.xlsx")));
+
+    EXPECT_EQ(PartOf(Path("s.xlsx"), "xl/sharedStrings.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+              "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"2\" uniqueCount=\"2\">"
+              "<si><t xml:space=\"preserve\">R&amp;D &lt;一&gt;</t></si>"
+              "<si><t xml:space=\"preserve\">合计</t></si></sst>");
+    std::string xml = PartOf(Path("s.xlsx"), "xl/worksheets/sheet1.xml");
+    EXPECT_NE(xml.find("<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c>"
+                       "</row><row r=\"2\"><c r=\"A2\" t=\"s\"><v>0</v></c>"
+                       "<c r=\"C2\"><f>IF(A1&lt;&gt;&quot;&quot;,1,0)</f></c></row></sheetData>"),
+              std::string::npos)
+        << xml;
 }
 
 TEST_F(ExcelTest, WrittenDecimalsShowThroughANumberFormatThatAWholeNumberClears) {

@@ -43,4 +43,24 @@ TEST(PackagePartXml, APlainPartIsReadWithoutItsIndentation) {
     EXPECT_EQ(root->children, root->last);
 }
 
+TEST(PackagePartXml, TextsAreEscapedAndCharactersXmlForbidsAreDropped) {
+    const struct {
+        std::string text, escaped;
+    } cases[] = {
+        {"", ""},
+        {"合计 12.5", "合计 12.5"},
+        {"&", "&amp;"},
+        {"<a href=\"x\">R&D</a>", "&lt;a href=&quot;x&quot;&gt;R&amp;D&lt;/a&gt;"},
+        {"tab\tline\nreturn\r", "tab\tline\nreturn\r"},
+        {std::string("\x01" "bell\x07, nul\0 and escape\x1b", 24), "bell, nul and escape"},
+        {"'single'", "'single'"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(office::xml::Escape(c.text), c.escaped) << c.text;
+        std::string appended = "<t>";
+        office::xml::EscapeTo(appended, c.text);
+        EXPECT_EQ(appended, "<t>" + c.escaped) << c.text;
+    }
+}
+
 }  // namespace
