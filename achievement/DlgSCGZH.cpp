@@ -88,7 +88,7 @@ void CDlgSCGZH::CollectInfo() {
 
 BOOL CDlgSCGZH::SavetoDB(int update) {
     const std::string number = m_strValues[0];
-    const bool saved = appdb::InTransaction(m_connection, [&] { return WriteMainRow(update) && WriteChildRows(number); });
+    const bool saved = db::InTransaction(m_connection, [&] { return WriteMainRow(update) && WriteChildRows(number); });
     if (!saved) MessageBox(FailureText("数据保存失败！"), "提示", MB_OK | MB_ICONSTOP);
     return saved ? TRUE : FALSE;
 }

@@ -167,7 +167,7 @@ void CDlgSCGZHList::OnBtnDelete() {
     const std::string shown = info ? info->GetDlgItemText(CDlgSCGZHInfo::IDC_XMBH) : std::string();
     // A project's main row and child rows go together, or none of them.
     const std::vector<std::string> deleted =
-        appdb::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
+        db::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
             if (!m_pConnection->Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(number)))
                 return false;
             for (const char* child : {"GGLL", "GZZDLIST", "JCYJ", "XHSSGG", "YYSSGG"})

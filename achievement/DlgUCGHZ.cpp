@@ -2,6 +2,7 @@
 
 #include "application/ApplicationDb.h"
 #include "foundation/ColumnLimits.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Services.h"
@@ -96,17 +97,17 @@ void CDlgUCGHZ::CollectInfo() {
 }
 
 void CDlgUCGHZ::SavetoDB(int update) {
-    m_connection.BeginTrans();
-    const bool opened = update ? m_recordset.Open(unitchange::SelectByCode(m_strValues[0])) && !m_recordset.IsEOF()
-                               : m_recordset.Open("select * from corvane_result_unitchange where 1 = 0") && m_recordset.AddNew();
-    if (!opened || !unitchange::Write(m_recordset, m_strValues) || !m_recordset.Update()) {
+    db::Transaction transaction(m_connection);
+    const bool opened = transaction.Began() &&
+                        (update ? m_recordset.Open(unitchange::SelectByCode(m_strValues[0])) && !m_recordset.IsEOF()
+                                : m_recordset.Open("select * from corvane_result_unitchange where 1 = 0") && m_recordset.AddNew());
+    if (!opened || !unitchange::Write(m_recordset, m_strValues) || !m_recordset.Update() || !transaction.Commit()) {
         m_recordset.Close();
-        m_connection.RollbackTrans();
-        ui::MessageBox(unitchange::FailureMessage(m_connection, m_strValues, "数据保存失败！"), "提示",
-                       MB_OK | MB_ICONSTOP);
+        transaction.Rollback();
+        ui::MessageBox(db::FailureMessage(m_connection, unitchange::FailureMessage(m_connection, m_strValues, "数据保存失败！")),
+                       "提示", MB_OK | MB_ICONSTOP);
         return;
     }
-    m_connection.CommitTrans();
     m_recordset.Close();
     ui::MessageBox("保存成功！", "系统提示", MB_OK);
 }

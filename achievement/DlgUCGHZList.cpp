@@ -225,7 +225,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
     // The old row goes only when the new one is written.
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
-    const bool written = appdb::InTransaction(*m_pConnection, [&] {
+    const bool written = db::InTransaction(*m_pConnection, [&] {
         if (exists && !m_pConnection->Execute("delete from CORVANE_RESULT_UNITCHANGE where DWDM = '" +
                                               text::EscapeSql(code) + "'"))
             return false;

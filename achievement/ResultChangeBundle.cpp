@@ -129,7 +129,7 @@ ImportResult ReadBundle(CAdoConnection& connection, const std::string& path, con
     const bool exists = hasMain && RecordExists(connection, key);
     if (exists && !confirm(key)) return ImportResult::Declined;
 
-    const bool stored = appdb::InTransaction(connection, [&] {
+    const bool stored = db::InTransaction(connection, [&] {
         if (exists) connection.Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(key));
         if (hasMain && !StoreMainRow(connection, main, key)) return false;
         for (int child = 0; child < kChildCount; ++child)

@@ -111,7 +111,7 @@ SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& written,
     proapp::CompleteCategory(record);
     const bool renamed = record.XMBH != storedNumber;
     if (renamed && projectnumber::IsNumberStored(connection, record.XMBH)) return SaveResult::NumberTaken;
-    const bool saved = appdb::InTransaction(connection, [&] {
+    const bool saved = db::InTransaction(connection, [&] {
         if (!WriteApplicationRow(connection, record, storedNumber)) return false;
         if (renamed && !storedNumber.empty() &&
             !projectnumber::MoveProjectRows(connection, storedNumber, record.XMBH))
@@ -155,7 +155,7 @@ std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std
 }
 
 bool DeleteApplication(CAdoConnection& connection, const std::string& number) {
-    return appdb::InTransaction(connection, [&] {
+    return db::InTransaction(connection, [&] {
         return projectnumber::DeleteProjectRows(connection, number);
     });
 }
@@ -165,7 +165,7 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
     renames.clear();
     bool deleted = true;
     projectnumber::Renames moved;
-    const bool committed = appdb::InTransaction(connection, [&] {
+    const bool committed = db::InTransaction(connection, [&] {
         // All at once, one statement per table; when that fails, nothing of it
         // is kept and they go one by one, so that those before the one that
         // fails stay deleted.
@@ -173,7 +173,7 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
             projectnumber::ProjectRowsRemover remover(connection);
             for (const std::string& number : numbers) {
                 // Each application goes whole, as DeleteApplication removes it.
-                if (!appdb::InTransaction(connection, [&] { return remover.Remove(number); })) {
+                if (!db::InTransaction(connection, [&] { return remover.Remove(number); })) {
                     deleted = false;
                     return true;  // the deletions before it are kept, as one by one
                 }

@@ -167,7 +167,7 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
     }
 
     std::optional<DocumentFile> documentFile;
-    const bool imported = appdb::InTransaction(m_connection, [&] {
+    const bool imported = db::InTransaction(m_connection, [&] {
         const std::string code =
             variant == Variant::Partial && !IsRecordExist(bundleCode)
                 ? bundleCode

@@ -310,7 +310,7 @@ bool CDlgproplan::SaveApplicationColumns() {
     if (m_strXMBH.empty()) return false;
     const std::string total = GetDlgItemText(IDC_TOTAL_FUNDING);
     const std::string allocated = GetDlgItemText(IDC_ALLOCATED_FUNDING);
-    const bool saved = appdb::InTransaction(m_connection, [&] {
+    const bool saved = db::InTransaction(m_connection, [&] {
         if (!m_recordset.Open("select * from corvane_ITEMAPPINFO where XMBH=" + Quoted(m_strXMBH)) ||
             m_recordset.IsEOF())
             return false;
@@ -326,7 +326,7 @@ bool CDlgproplan::SaveApplicationColumns() {
 
 void CDlgproplan::SaveYearPlan(const std::string& year, const std::string& goalsFile, const std::string& completionFile,
                                const std::string& funding, const std::string& schedule) {
-    appdb::InTransaction(m_connection, [&] {
+    db::InTransaction(m_connection, [&] {
         if (!m_recordset.Open("select * from corvane_ITEMYEARPLAN where XMBH=" + Quoted(m_strXMBH) +
                               " and NF=" + Quoted(year)))
             return false;
@@ -351,7 +351,7 @@ void CDlgproplan::OnBtnProdel() {
     if (ui::MessageBox("确定要删除该项目相关的所有计划信息吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     const std::string number = Quoted(MarkedNumber());
     // The plans and the overall columns go together or not at all.
-    const bool deleted = appdb::InTransaction(m_connection, [&] {
+    const bool deleted = db::InTransaction(m_connection, [&] {
         return m_connection.Execute("delete from corvane_ITEMYEARPLAN where xmbh=" + number) &&
                m_connection.Execute("update corvane_itemappinfo set pfjf=null,ybjf=null,zwcxs=null where xmbh=" +
                                     number);

@@ -259,7 +259,7 @@ void CProYszj::OnBtnSave() {
     for (int i = 0; i < CProYszjTab::kSectionCount; ++i) m_wndTab.m_richSections[i].SaveRtfFile(m_strScratchFiles[i]);
     // An existing row is changed in place: the summary and the fund office's
     // grading in its other columns stay.
-    const bool saved = appdb::InTransaction(m_connection, [&] {
+    const bool saved = db::InTransaction(m_connection, [&] {
         if (!m_recordset.Open("select * from corvane_itemcheckaccept where xmbh=" + Quoted(number))) return false;
         bool ok = (!m_recordset.IsEOF() || m_recordset.AddNew()) && m_recordset.SetString("xmbh", number) &&
                   m_recordset.SetString("WCSJ", DateText(IDC_WCSJ)) && m_recordset.SetString("TBSJ", DateText(IDC_TBSJ));
@@ -280,7 +280,7 @@ void CProYszj::OnBtnProdel() {
     }
     if (ui::MessageBox("确定要删除该项目相关的所有验收总结信息吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     const std::string number = MarkedColumn(1);
-    const bool deleted = appdb::InTransaction(m_connection, [&] {
+    const bool deleted = db::InTransaction(m_connection, [&] {
         return m_connection.Execute("delete from corvane_ITEMCHECKACCEPT where xmbh=" + Quoted(number)) != nullptr;
     });
     if (!deleted) return;

@@ -133,7 +133,7 @@ int ProjectRowsFile::Import(const std::string& path, DuplicatePolicy policy) {
 
 bool ProjectRowsFile::InsertRow(CAdoRecordSet& file, const std::vector<std::string>& keyValues, bool replace) {
     const std::string table = m_format.table;
-    return appdb::InTransaction(m_connection, [&] {
+    return db::InTransaction(m_connection, [&] {
         if (replace && !m_connection.Execute("delete from " + table + " where " + KeyCondition(keyValues)))
             return false;
         CAdoRecordSet row;

@@ -256,7 +256,7 @@ bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievem
     const std::string table = Info(m_variant).table;
     const std::string number = Quoted(document.number);
     const bool keepAttachment = COptions().GetRole() == kApplicantUnitRole;
-    return appdb::InTransaction(m_connection, [&] {
+    return db::InTransaction(m_connection, [&] {
         if (!m_connection.Execute("delete from " + table + " where XMBH = " + number)) return false;
         CAdoRecordSet row;
         appdb::Bind(row, m_connection);

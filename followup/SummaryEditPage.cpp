@@ -168,7 +168,7 @@ bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k
     std::string rtf;
     if (m_pText->m_richEdit.SaveRtfFile(scratch) <= 0 || !sys::ReadFile(scratch, rtf)) return false;
 
-    return appdb::InTransaction(*m_pConnection, [&] {
+    return db::InTransaction(*m_pConnection, [&] {
         if (replaceK1 && (!m_pConnection->Execute("delete from " + table + " where XMBH = " + Quoted(k1)) ||
                           !m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + Quoted(k1))))
             return false;

@@ -158,7 +158,7 @@ void CSummaryListPage::OnBtnDelete() {
     const std::string shown = m_pEditor ? m_pEditor->Text().Attach().m_strXMBH : std::string();
     // A document goes with the project's achievements, or not at all.
     const std::vector<std::string> deleted =
-        appdb::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
+        db::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
             return m_pConnection->Execute("delete from " + Table() + " where XMBH = " + Quoted(number)) &&
                    m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + Quoted(number));
         });

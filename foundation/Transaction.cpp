@@ -1,5 +1,7 @@
 #include "foundation/Transaction.h"
 
+#include <sqlite3.h>
+
 namespace db {
 
 Transaction::Transaction(CAdoConnection& connection) : m_connection(connection) {
@@ -22,6 +24,14 @@ void Transaction::Rollback() {
     if (!m_open) return;
     m_open = false;
     m_connection.RollbackTrans();
+}
+
+std::string FailureMessage(CAdoConnection& connection, const std::string& failure) {
+    const ado::Connection* platform = connection.GetConnection();
+    if (!platform || platform->Errors().empty()) return failure;
+    const int code = platform->Errors().front().nativeError & 0xff;
+    if (code != SQLITE_BUSY && code != SQLITE_LOCKED) return failure;
+    return "数据库正被其他程序使用，请稍后再试。\r\n" + failure;
 }
 
 }  // namespace db

@@ -8,6 +8,7 @@
 // Ask the user before making one: no question waits while it is open.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "foundation/AdoConnection.h"
@@ -34,6 +35,11 @@ private:
     bool m_began = false;
     bool m_open = false;
 };
+
+// `failure` for the user, after a line saying the database is in use when the
+// connection's last failure was another program holding it (the wait of the
+// busy timeout ran out); the engine's own text is in the error log.
+std::string FailureMessage(CAdoConnection& connection, const std::string& failure);
 
 // Runs `work` in a transaction of the connection: committed when it returns
 // true and the commit succeeds, else rolled back. True only after the commit.

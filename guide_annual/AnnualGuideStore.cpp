@@ -4,6 +4,7 @@
 
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/TopicScopeDocument.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/xmldom/Document.h"
@@ -90,15 +91,6 @@ bool AddGuideRow(CAdoConnection& connection, const std::string& fund, const std:
     });
 }
 
-// Runs `work` in a transaction: committed when it succeeds, else rolled back.
-template <class Work>
-bool InTransaction(CAdoConnection& connection, Work work) {
-    if (connection.BeginTrans() < 0) return false;
-    if (work() && connection.CommitTrans()) return true;
-    connection.RollbackTrans();
-    return false;
-}
-
 }  // namespace
 
 GuideFiles EditorFiles() {
@@ -154,14 +146,14 @@ bool WriteTopicScope(CAdoConnection& connection, const std::string& fund, const 
 
 bool StoreGuide(CAdoConnection& connection, const std::string& fund, const std::string& name,
                 const std::string& year, const GuideFiles& files, bool replace) {
-    return InTransaction(connection, [&] {
+    return db::InTransaction(connection, [&] {
         return (!replace || DeleteGuideRows(connection, fund, year)) &&
                AddGuideRow(connection, fund, name, year, files) && WriteTopicScope(connection, fund, year, files);
     });
 }
 
 bool DeleteGuide(CAdoConnection& connection, const std::string& fund, const std::string& year) {
-    return InTransaction(connection, [&] { return DeleteGuideRows(connection, fund, year); });
+    return db::InTransaction(connection, [&] { return DeleteGuideRows(connection, fund, year); });
 }
 
 bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::string& year,

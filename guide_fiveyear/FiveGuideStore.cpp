@@ -5,6 +5,7 @@
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/TopicScopeDocument.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 
 namespace fiveyearstore {
@@ -27,15 +28,6 @@ bool StoreRow(CAdoRecordSet& recordset, Fill fill) {
 template <class Fill>
 bool AddRow(CAdoRecordSet& recordset, Fill fill) {
     return recordset.AddNew() && StoreRow(recordset, fill);
-}
-
-// Runs `work` in a transaction: committed when it succeeds, else rolled back.
-template <class Work>
-bool InTransaction(CAdoConnection& connection, Work work) {
-    if (connection.BeginTrans() < 0) return false;
-    if (work() && connection.CommitTrans()) return true;
-    connection.RollbackTrans();
-    return false;
 }
 
 // The topic document's bytes; no file is an empty topic scope.
@@ -171,7 +163,7 @@ bool IsGuideStored(CAdoConnection& connection, const std::string& fund, const st
 
 bool StoreGuide(CAdoConnection& connection, const std::string& fund, const std::string& name,
                 const std::string& period, const GuideFiles& files, bool replace) {
-    return InTransaction(connection, [&] {
+    return db::InTransaction(connection, [&] {
         return WriteGuideRow(connection, fund, name, period, files, replace) &&
                (!replace || DeleteTopicRows(connection, fund, period)) &&
                WriteTopicScope(connection, fund, period, files);
@@ -184,7 +176,7 @@ bool DeleteGuideRows(CAdoConnection& connection, const std::string& fund, const 
 }
 
 bool DeleteGuide(CAdoConnection& connection, const std::string& fund, const std::string& period) {
-    return InTransaction(connection, [&] { return DeleteGuideRows(connection, fund, period); });
+    return db::InTransaction(connection, [&] { return DeleteGuideRows(connection, fund, period); });
 }
 
 bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::string& period,

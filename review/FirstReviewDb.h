@@ -1,5 +1,5 @@
 // Database helpers of the first-review view: row counts, parts of project
-// numbers and work in one transaction.
+// numbers.
 #pragma once
 
 #include <string>
@@ -13,15 +13,5 @@ namespace firstreview {
 long CountRows(CAdoConnection* connection, const std::string& sql);
 // Characters [first, first + count) of a text, cut short at its end.
 std::string Part(const std::string& text, std::size_t first, std::size_t count);
-
-// Runs `work` in a transaction of the connection: committed when it returns
-// true, else rolled back.
-template <class Work>
-bool InTransaction(CAdoConnection& connection, Work work) {
-    if (connection.BeginTrans() < 0) return false;
-    if (work() && connection.CommitTrans()) return true;
-    connection.RollbackTrans();
-    return false;
-}
 
 }  // namespace firstreview

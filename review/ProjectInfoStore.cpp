@@ -2,6 +2,7 @@
 
 #include "numbering/ProjectRows.h"
 #include "platform/text/Text.h"
+#include "foundation/Transaction.h"
 #include "review/FirstReviewDb.h"
 #include "review/WorkflowSupport.h"
 #include "platform/text/Text.h"
@@ -21,7 +22,7 @@ SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNu
     SaveOutcome outcome{SaveResult::Failed, oldNumber};
     const std::string oldPrefix = firstreview::Part(oldNumber, 0, kPrefixLength);
     const bool renumbered = newPrefix != oldPrefix;
-    const bool saved = firstreview::InTransaction(connection, [&] {
+    const bool saved = db::InTransaction(connection, [&] {
         std::string number = oldNumber;
         if (renumbered) {
             number = projectnumber::NextNumber(connection, newPrefix);

@@ -1,5 +1,6 @@
 #include "sysmanage/DlgExpertInfo.h"
 
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "sysmanage/ManageCommon.h"
 
@@ -123,19 +124,16 @@ void CDlgExpertInfo::OnOK() {
         Prompt("专家ID：" + Value("ID") + "已存在，请使用其他ID！", MB_ICONSTOP);
         return;
     }
-    m_pConnection->BeginTrans();
     m_pRecordSet->Open("select * from corvane_expertinfo where id='" + text::EscapeSql(orig) + "'");
     const bool change = !orig.empty() && !m_pRecordSet->IsEOF();
-    if (change && Prompt("确定更新专家信息吗？", MB_ICONINFORMATION, MB_YESNO) != IDYES) {
-        m_pConnection->CommitTrans();  // nothing was written
+    if (change && Prompt("确定更新专家信息吗？", MB_ICONINFORMATION, MB_YESNO) != IDYES) return;
+    db::Transaction transaction(*m_pConnection);
+    if (!transaction.Began() || !WriteFields(!change) || !transaction.Commit()) {
+        transaction.Rollback();
+        Prompt(db::FailureMessage(*m_pConnection, FailureText(change ? "专家信息更新失败！" : "专家信息插入失败！")),
+               MB_ICONSTOP);
         return;
     }
-    if (!WriteFields(!change)) {
-        m_pConnection->RollbackTrans();
-        Prompt(FailureText(change ? "专家信息更新失败！" : "专家信息插入失败！"), MB_ICONSTOP);
-        return;
-    }
-    m_pConnection->CommitTrans();
     Prompt(change ? "专家信息更新成功！" : "专家信息保存成功！");
     EndDialog(IDOK);
 }

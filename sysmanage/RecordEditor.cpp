@@ -1,6 +1,7 @@
 #include "sysmanage/RecordEditor.h"
 
 #include "foundation/ColumnLimits.h"
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
@@ -95,21 +96,18 @@ void CRecordEditor::SaveKeyed(const KeyedSaveTexts& texts) {
         return;
     }
     const EditorField& key = fields_.front();
-    m_pConnection->BeginTrans();
     m_pRecordSet->Open(std::string("select * from ") + table_ + " where " + key.column + "='" +
                        text::EscapeSql(values_.front()) + "'");
     const bool stored = !m_pRecordSet->IsEOF();
-    if (stored && Prompt(texts.exists, MB_ICONINFORMATION, MB_YESNO) != IDYES) {
-        m_pConnection->CommitTrans();  // nothing was written
-        return;
-    }
-    if (!WriteFields(!stored)) {
-        m_pConnection->RollbackTrans();
+    if (stored && Prompt(texts.exists, MB_ICONINFORMATION, MB_YESNO) != IDYES) return;
+    db::Transaction transaction(*m_pConnection);
+    if (!transaction.Began() || !WriteFields(!stored) || !transaction.Commit()) {
+        transaction.Rollback();
         m_pRecordSet->Close();
-        Prompt(FailureText(stored ? texts.updateFailed : texts.addFailed), MB_ICONSTOP);
+        Prompt(db::FailureMessage(*m_pConnection, FailureText(stored ? texts.updateFailed : texts.addFailed)),
+               MB_ICONSTOP);
         return;
     }
-    m_pConnection->CommitTrans();
     m_pRecordSet->Close();
     Prompt(stored ? texts.updated : texts.added);
     EndDialog(IDOK);

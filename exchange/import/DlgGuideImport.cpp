@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exchange/import/ImportSteps.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -89,7 +90,7 @@ BOOL CDlgGuideImport::IsRecordExist(const std::string& fund, const std::string& 
 bool CDlgGuideImport::StoreUnit(CAdoRecordSet& file, const std::string& code, bool replace) {
     // The stored unit is removed and the new one written in one transaction,
     // so a refused row leaves the stored unit in place.
-    return elbrin::InTransaction(m_connection, [&] {
+    return db::InTransaction(m_connection, [&] {
         if (replace) m_connection.Execute("delete from corvane_unit where dwdm = '" + text::EscapeSql(code) + "'");
         // An empty result to add to: reading every stored unit for each row
         // would make the import slow down as the table grows.
@@ -145,7 +146,7 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
     // Annual-guide bundles (another marker) and unreadable files are skipped.
     const std::vector<std::string> scratch = ScratchFiles();
     if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, kFiveYearMarker, scratch)) return FALSE;
-    const bool imported = elbrin::InTransaction(m_connection, [&] { return WriteGuide(scratch); });
+    const bool imported = db::InTransaction(m_connection, [&] { return WriteGuide(scratch); });
     m_recordset.Close();
     return imported;
 }

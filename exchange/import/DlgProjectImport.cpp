@@ -1,6 +1,7 @@
 #include "exchange/import/DlgProjectImport.h"
 
 #include "exchange/import/ImportSteps.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -154,7 +155,7 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
         return elbrin::FileResult::NotImported;
     }
     const bool imported =
-        elbrin::InTransaction(m_connection, [&] { return WriteApplication(scratch, number, replace); });
+        db::InTransaction(m_connection, [&] { return WriteApplication(scratch, number, replace); });
     m_recordset.Close();
     return imported ? elbrin::FileResult::Imported : elbrin::FileResult::WriteFailed;
 }
@@ -187,7 +188,7 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
 
 bool CDlgProjectImport::WriteFileRow(CAdoRecordSet& file, const std::string& deleteSql, const std::string& table,
                                      bool plan) {
-    return elbrin::InTransaction(m_connection, [&] {
+    return db::InTransaction(m_connection, [&] {
         if (!deleteSql.empty()) m_connection.Execute(deleteSql);
         if (!m_recordset.Open("SELECT * FROM " + table) || !m_recordset.AddNew()) return false;
         bool written = true;

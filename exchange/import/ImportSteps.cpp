@@ -132,11 +132,4 @@ bool CopyLong(CAdoRecordSet& from, long position, CAdoRecordSet& to) {
     return !column.empty() && CopyLong(from, column, to);
 }
 
-bool InTransaction(CAdoConnection& connection, const std::function<bool()>& work) {
-    if (connection.BeginTrans() < 0) return false;
-    if (work() && connection.CommitTrans()) return true;
-    connection.RollbackTrans();
-    return false;
-}
-
 }  // namespace elbrin

@@ -54,7 +54,4 @@ bool CopyText(CAdoRecordSet& from, long position, CAdoRecordSet& to);
 bool CopyLong(CAdoRecordSet& from, const std::string& column, CAdoRecordSet& to);
 bool CopyLong(CAdoRecordSet& from, long position, CAdoRecordSet& to);
 
-// Runs `work` in a transaction: committed when it returns true, else rolled back.
-bool InTransaction(CAdoConnection& connection, const std::function<bool()>& work);
-
 }  // namespace elbrin

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "platform/ado/Database.h"
+#include "platform/ado/ErrorLog.h"
 #include "platform/ado/JetFunctions.h"
 #include "platform/ado/JetSql.h"
 #include "platform/ado/SqliteHandle.h"
@@ -12,7 +13,7 @@ namespace ado {
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
+int busyTimeoutMs = 5000;
 
 enum class PasswordCheck { Matches, Wrong, NotADatabase };
 
@@ -38,7 +39,15 @@ std::string SavepointName(long level) { return "level" + std::to_string(level); 
 
 Connection::~Connection() { Close(); }
 
+void SetBusyTimeout(int milliseconds) { busyTimeoutMs = milliseconds; }
+
 bool Connection::Open(const std::string& path, const std::string& password) {
+    if (OpenFile(path, password)) return true;
+    LogDatabaseFailure("open " + path, errors_.empty() ? std::string() : errors_.front().description);
+    return false;
+}
+
+bool Connection::OpenFile(const std::string& path, const std::string& password) {
     Close();
     const std::string file = sys::NativePath(path);
     if (!sys::FileExists(file)) {
@@ -53,7 +62,7 @@ bool Connection::Open(const std::string& path, const std::string& password) {
         return false;
     }
     sqlite3_extended_result_codes(db.get(), 1);
-    sqlite3_busy_timeout(db.get(), kBusyTimeoutMs);
+    sqlite3_busy_timeout(db.get(), busyTimeoutMs);
     switch (CheckPassword(db.get(), password)) {
     case PasswordCheck::NotADatabase: SetError(NotADatabaseError(path)); return false;
     case PasswordCheck::Wrong: SetError(WrongPasswordError()); return false;
@@ -79,7 +88,10 @@ void Connection::Close() {
 void Connection::SetError(Error error) { errors_ = {std::move(error)}; }
 
 void Connection::SetSqliteError(const std::string& sql) {
-    SetError(TranslateSqliteError(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), sql));
+    const int code = sqlite3_extended_errcode(db_);
+    const std::string message = sqlite3_errmsg(db_);
+    SetError(TranslateSqliteError(code, message, sql));
+    LogDatabaseFailure(sql, message + " (" + std::to_string(code) + ")");
 }
 
 bool Connection::Run(const std::string& sql) {

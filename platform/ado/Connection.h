@@ -10,6 +10,10 @@ struct sqlite3;
 
 namespace ado {
 
+// How long a statement waits for a database another connection holds before it
+// fails as busy; for the connections opened afterwards. Five seconds unless set.
+void SetBusyTimeout(int milliseconds);
+
 class Connection {
 public:
     Connection() = default;
@@ -44,6 +48,7 @@ public:
     sqlite3* Handle() const { return db_; }
 
 private:
+    bool OpenFile(const std::string& path, const std::string& password);
     bool Run(const std::string& sql);
     // True inside a transaction; otherwise records the engine's error.
     bool InTransaction();

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "platform/ado/Connection.h"
+#include "platform/ado/ErrorLog.h"
 #include "platform/ado/JetSql.h"
 #include "platform/ado/SqliteHandle.h"
 #include "platform/text/Text.h"
@@ -535,7 +536,10 @@ bool Recordset::WriteUpdate(const RowValues& row) {
         BindValue(stmt.get(), static_cast<int>(i) + 1, row.Get(written[i]));
     sqlite3_bind_int64(stmt.get(), static_cast<int>(written.size()) + 1, row.RowId());
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) return FailSqlite(sql);
-    if (sqlite3_changes(connection_->Handle()) == 0) return Fail(RecordsetError(kRowCannotBeLocated, 3640));
+    if (sqlite3_changes(connection_->Handle()) == 0) {
+        LogDatabaseFailure(sql, kRowCannotBeLocated);
+        return Fail(RecordsetError(kRowCannotBeLocated, 3640));
+    }
     return true;
 }
 
@@ -547,7 +551,10 @@ bool Recordset::WriteDelete(const RowValues& row) {
     if (!stmt) return FailSqlite(sql);
     sqlite3_bind_int64(stmt.get(), 1, row.RowId());
     if (sqlite3_step(stmt.get()) != SQLITE_DONE) return FailSqlite(sql);
-    if (sqlite3_changes(connection_->Handle()) == 0) return Fail(RecordsetError(kDeletedRow, kAdoNoCurrentRecord));
+    if (sqlite3_changes(connection_->Handle()) == 0) {
+        LogDatabaseFailure(sql, kDeletedRow);
+        return Fail(RecordsetError(kDeletedRow, kAdoNoCurrentRecord));
+    }
     return true;
 }
 
