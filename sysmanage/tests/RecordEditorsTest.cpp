@@ -301,3 +301,27 @@ TEST_F(RecordEditors, TheGroupEditorWithoutALentConnectionSavesIntoTheProgramDat
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(Stored(kGroups), (Rows{{"9140A05", "五组", "所", "人", "1", "2"}}));
 }
+
+// Another program reading the database while the record is saved: the commit
+// waits its bounded time, fails, says the database is in use and keeps
+// nothing.
+TEST_F(KeyedEditors, ABusyDatabaseFailsTheSaveCleanlyAndSaysItIsInUse) {
+    ado::SetBusyTimeout(50);
+    for (const KeyedCase& c : Cases()) {
+        SCOPED_TRACE(c.kind->name);
+        CAdoConnection reader;
+        ASSERT_TRUE(ConnectDatabase(reader, kProjectDatabase));
+        ASSERT_GT(reader.BeginTrans(), 0);
+        ASSERT_NE(reader.Execute(std::string("SELECT COUNT(*) FROM ") + c.kind->table), nullptr);
+        c.run(*this, "", [&](CRecordEditor& dlg) {
+            FillBoxes(dlg, c.required);
+            driver.ExpectMessageBox("提示", std::string("数据库正被其他程序使用，请稍后再试。\r\n") + c.addFailed);
+            dlg.Click(IDOK);
+            EXPECT_TRUE(dlg.IsRunningModal());
+        });
+        reader.RollbackTrans();
+        EXPECT_TRUE(Stored(*c.kind).empty());
+
+    }
+    ado::SetBusyTimeout(5000);
+}
