@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
@@ -287,8 +288,7 @@ void CDLGPROJUDGE::OnBtnSaveZj() {
         return;
     }
     if (!CheckExperts(false)) return;
-    bool saved = m_connection.BeginTrans() >= 0 && WriteExperts();
-    saved = saved ? m_connection.CommitTrans() != FALSE : (m_connection.RollbackTrans(), false);
+    const bool saved = db::InTransaction(m_connection, [&] { return WriteExperts(); });
     ManagePrompt(saved ? "专家信息保存成功！" : "数据入库失败！", saved ? MB_ICONINFORMATION : MB_ICONERROR);
 }
 
@@ -310,34 +310,25 @@ void CDLGPROJUDGE::OnBtnSaveDf() {
         return;
     }
     if (letter && !CheckExperts(true)) return;
-    if (m_connection.BeginTrans() < 0) {
-        ManagePrompt("数据入库失败！", MB_ICONERROR);
-        return;
-    }
     const bool exists = OpenManageRow(m_strCurrentProject);
     if (exists && ManagePrompt("记录已存在, 是否覆盖？", MB_YESNO) != IDYES) {
         m_recordset.Close();
-        m_connection.RollbackTrans();
         return;
     }
-    bool saved = m_recordset.IsOpen() && (exists || m_recordset.AddNew()) &&
+    db::Transaction transaction(m_connection);
+    bool saved = transaction.Began() && m_recordset.IsOpen() && (exists || m_recordset.AddNew()) &&
                  m_recordset.SetString("XMBH", m_strCurrentProject) && m_recordset.SetString("PSZFS", m_strScore) &&
                  m_recordset.SetString("PSYJ", kOpinions[m_nOpinion]) &&
                  m_recordset.SetString("PFJF", m_strFunding) && m_recordset.Update();
     if (!saved) m_recordset.CancelUpdate();
     m_recordset.Close();
     if (!saved) {
-        m_connection.RollbackTrans();
+        transaction.Rollback();
         ManagePrompt(exists ? "数据更新失败！" : "数据入库失败！", MB_ICONERROR);
         return;
     }
-    if (letter && !WriteExperts()) {
-        m_connection.RollbackTrans();
-        ManagePrompt("数据入库失败！", MB_ICONERROR);
-        return;
-    }
-    if (!m_connection.CommitTrans()) {
-        m_connection.RollbackTrans();
+    if ((letter && !WriteExperts()) || !transaction.Commit()) {
+        transaction.Rollback();
         ManagePrompt("数据入库失败！", MB_ICONERROR);
         return;
     }
