@@ -130,7 +130,8 @@ bool CDlgSCGZH::WriteMainRow(int update) {
 bool CDlgSCGZH::WriteChildRows(const std::string& number) {
     for (int child = 0; child < kChildCount; ++child) {
         const ChildTable& table = ChildTables()[child];
-        m_connection.Execute("delete from " + text::ToLowerAscii(table.table) + "  where ITEM_XMBH=" + Quote(number));
+        if (!m_connection.Execute("delete from " + text::ToLowerAscii(table.table) + "  where ITEM_XMBH=" + Quote(number)))
+            return false;  // a refused delete would leave the old rows beside the new ones
         CAdoRecordSet rs;
         appdb::Bind(rs, m_connection);
         if (!rs.Open("select * from " + text::ToLowerAscii(table.table) + " where 1=0")) return false;

@@ -1,5 +1,6 @@
 #include "sysmanage/MasterListDialog.h"
 
+#include "foundation/Transaction.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -126,7 +127,12 @@ void CMasterListDialog::OnBtnDelete() {
         return;
     }
     if (Prompt("确定删除所选记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
-    for (const std::string& key : keys) m_connection.Execute(std::string("delete from ") + spec_.table + KeyCondition(key));
+    const bool deleted = db::InTransaction(m_connection, [&] {
+        for (const std::string& key : keys)
+            if (!m_connection.Execute(std::string("delete from ") + spec_.table + KeyCondition(key))) return false;
+        return true;
+    });
+    if (!deleted) Prompt(db::FailureMessage(m_connection, "删除失败！"), MB_ICONSTOP);
     RefreshList(FALSE);
 }
 
@@ -147,8 +153,9 @@ bool CMasterListDialog::RecordExists(const std::string& key) {
 }
 
 bool CMasterListDialog::ImportRecord(CAdoRecordSet& file, const std::string& key, bool replace) {
-    m_connection.BeginTrans();
-    bool written = !replace || m_connection.Execute(std::string("delete from ") + spec_.table + KeyCondition(key));
+    db::Transaction transaction(m_connection);
+    bool written = transaction.Began() &&
+                   (!replace || m_connection.Execute(std::string("delete from ") + spec_.table + KeyCondition(key)));
     // After the delete the key selects no record: the new one is added to it.
     written = written && m_recordset.Open(std::string("SELECT * FROM ") + spec_.table + KeyCondition(key)) &&
               m_recordset.AddNew();
@@ -159,9 +166,7 @@ bool CMasterListDialog::ImportRecord(CAdoRecordSet& file, const std::string& key
     written = written && m_recordset.Update();
     if (!written) m_recordset.CancelUpdate();
     m_recordset.Close();
-    if (written && m_connection.CommitTrans()) return true;
-    m_connection.RollbackTrans();
-    return false;
+    return written && transaction.Commit();
 }
 
 void CMasterListDialog::OnBtnImport() {
