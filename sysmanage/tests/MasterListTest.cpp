@@ -95,6 +95,21 @@ TEST_F(ListTest, DeleteRemovesExactlyTheSelectedRowsAfterYes) {
     EXPECT_EQ(Stored(kExperts, 2), (Rows{{"J02", "E02"}}));
 }
 
+// A delete the database refuses for one of the selected records deletes none
+// of them and says so.
+TEST_F(ListTest, ARefusedDeleteKeepsEverySelectedRowAndIsReported) {
+    SeedAll();
+    managetest::Exec(kProjectDatabase, std::string("CREATE TRIGGER refuse BEFORE DELETE ON ") + kExperts.table +
+                                           " WHEN old.ID = 'E03' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    RunList(kExperts, [&](CMasterListDialog& dlg) {
+        SelectKeys(dlg, {"E01", "E03"});
+        driver.ExpectMessageBox("提示", "确定删除所选记录？", IDYES);
+        driver.ExpectMessageBox("提示", "删除失败！");
+        dlg.Click(dlg.Spec().idDelete);
+    });
+    EXPECT_EQ(Stored(kExperts).size(), 4u);
+}
+
 TEST_F(ListTest, TheEditorOpensOnTheKeyOfTheRowAndTheListRefillsWithoutFilters) {
     SeedAll();
     RunList(kLabs, [&](CMasterListDialog& dlg) {
