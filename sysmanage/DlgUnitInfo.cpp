@@ -1,5 +1,6 @@
 #include "sysmanage/DlgUnitInfo.h"
 
+#include "foundation/Transaction.h"
 #include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -122,14 +123,14 @@ bool CDlgUnitInfo::WriteFields() {
 }
 
 bool CDlgUnitInfo::Save(bool update) {
-    m_pConnection->BeginTrans();
-    bool saved = m_pRecordset->Open(UnitQuery(m_strLoadedCode));
+    db::Transaction transaction(*m_pConnection);
+    bool saved = transaction.Began() && m_pRecordset->Open(UnitQuery(m_strLoadedCode));
     if (saved && update) saved = !m_pRecordset->IsEOF();
     else if (saved) saved = m_pRecordset->AddNew();
-    saved = saved && WriteFields() && m_pConnection->CommitTrans();
+    saved = saved && WriteFields() && transaction.Commit();
     if (!saved) {
         m_pRecordset->CancelUpdate();
-        m_pConnection->RollbackTrans();
+        transaction.Rollback();
     }
     m_pRecordset->Close();
     return saved;

@@ -1,5 +1,6 @@
 #include "sysmanage/UnitFile.h"
 
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "sysmanage/UnitColumns.h"
 
@@ -28,13 +29,13 @@ bool CopyUnit(CAdoRecordSet& file, CAdoRecordSet& target, bool keepNameAndDepart
 // Adds (overwrite false) or overwrites one unit in its own transaction.
 bool StoreUnit(CAdoRecordSet& file, const std::string& code, bool overwrite, bool keepNameAndDepartment,
                CAdoConnection& connection, CAdoRecordSet& recordset) {
-    connection.BeginTrans();
-    bool stored = recordset.Open(overwrite ? UnitQuery(code) : std::string("SELECT * FROM CORVANE_UNIT"));
+    db::Transaction transaction(connection);
+    bool stored = transaction.Began() && recordset.Open(overwrite ? UnitQuery(code) : std::string("SELECT * FROM CORVANE_UNIT"));
     if (stored) stored = overwrite ? !recordset.IsEOF() : recordset.AddNew() != FALSE;
-    stored = stored && CopyUnit(file, recordset, overwrite && keepNameAndDepartment) && connection.CommitTrans();
+    stored = stored && CopyUnit(file, recordset, overwrite && keepNameAndDepartment) && transaction.Commit();
     if (!stored) {
         recordset.CancelUpdate();
-        connection.RollbackTrans();
+        transaction.Rollback();
     }
     recordset.Close();
     return stored;
