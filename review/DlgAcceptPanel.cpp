@@ -1,5 +1,6 @@
 #include "review/DlgAcceptPanel.h"
 
+#include "foundation/Transaction.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -126,7 +127,9 @@ void CDlgAcceptPanel::OnBtnSave() {
 }
 
 bool CDlgAcceptPanel::StoreResult(const std::string& number) {
-    if (!m_pConnection || m_pConnection->BeginTrans() < 0) return false;
+    if (!m_pConnection) return false;
+    db::Transaction transaction(*m_pConnection);
+    if (!transaction.Began()) return false;
     const std::string conclusion = ConclusionFile(), remarks = RemarksFile();
     CAdoRecordSet rs;
     bool stored = workflow::OpenQuery(rs, m_pConnection, ResultQuery(number));
@@ -137,7 +140,7 @@ bool CDlgAcceptPanel::StoreResult(const std::string& number) {
              rs.AppendChunkFromFile("YSBZ", remarks) && rs.Update();
     if (!stored) rs.CancelUpdate();
     rs.Close();
-    return stored ? m_pConnection->CommitTrans() != FALSE : (m_pConnection->RollbackTrans(), false);
+    return stored && transaction.Commit();
 }
 
 void CDlgAcceptPanel::OnBtnCompile() { officereports::RunCGXB(m_pConnection); }

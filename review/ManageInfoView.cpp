@@ -1,5 +1,6 @@
 #include "review/ManageInfoView.h"
 
+#include "foundation/Transaction.h"
 #include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "foundation/ProjectDatabase.h"
@@ -82,11 +83,11 @@ std::string CManageInfoView::WorkingFile(const std::string& name) const {
 bool CManageInfoView::ConfirmAndRun(const std::string& number, const std::string& ending,
                                     const std::vector<std::string>& statements, const std::string& successText) {
     if (ManagePrompt("确定删除项目" + number + ending, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
-    bool done = m_connection.BeginTrans() >= 0;
-    if (done) {
-        for (const std::string& sql : statements) done = done && m_connection.Execute(sql) != nullptr;
-        done = done ? m_connection.CommitTrans() != FALSE : (m_connection.RollbackTrans(), false);
-    }
+    const bool done = db::InTransaction(m_connection, [&] {
+        for (const std::string& sql : statements)
+            if (!m_connection.Execute(sql)) return false;
+        return true;
+    });
     ManagePrompt(done ? successText : "删除数据失败！", done ? MB_ICONINFORMATION : MB_ICONERROR);
     return done;
 }
@@ -107,13 +108,12 @@ void CManageInfoView::LoadRichText(COleRichEdit& edit, const std::string& field,
 }
 
 bool CManageInfoView::SaveManageRow(const std::string& number, const std::function<bool()>& setFields) {
-    bool saved = m_connection.BeginTrans() >= 0;
-    if (saved) {
-        saved = OpenManageRow(number) && setFields() && m_recordset.Update();
-        if (!saved) m_recordset.CancelUpdate();
+    const bool saved = db::InTransaction(m_connection, [&] {
+        const bool written = OpenManageRow(number) && setFields() && m_recordset.Update();
+        if (!written) m_recordset.CancelUpdate();
         m_recordset.Close();
-        saved = saved ? m_connection.CommitTrans() != FALSE : (m_connection.RollbackTrans(), false);
-    }
+        return written;
+    });
     ManagePrompt(saved ? "数据入库保存成功！" : "数据入库失败！", MB_ICONINFORMATION);
     return saved;
 }
