@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "foundation/Transaction.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ProjectTables.h"
@@ -54,15 +55,13 @@ bool EnsureIndexes(CAdoConnection& connection) {
     std::vector<IndexSpec> indexes(std::begin(kIndexes), std::end(kIndexes));
     for (const projecttables::KeyedTable& keyed : projecttables::ProjectKeyedTables())
         indexes.push_back({keyed.table, keyed.column});
-    if (connection.BeginTrans() < 1) return false;
+    db::Transaction transaction(connection);
+    if (!transaction.Began()) return false;
     for (const IndexSpec& index : indexes) {
         if (!HasTable(connection, index.table)) continue;
         const std::string sql = "CREATE INDEX IF NOT EXISTS " + IndexName(index) + " ON " + index.table + " (" +
                                 index.columns + ")";
-        if (!connection.Execute(sql)) {
-            connection.RollbackTrans();
-            return false;
-        }
+        if (!connection.Execute(sql)) return false;
     }
-    return connection.CommitTrans() != FALSE;
+    return transaction.Commit();
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "foundation/Transaction.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 
@@ -93,7 +94,8 @@ bool HashClearPasswords(CAdoConnection& connection) {
     users.SetConnection(&connection);
     users.SetCursorLocation(adUseClient);
     if (!users.Open("select * from CORVANE_USERS")) return true;  // no user table in this database
-    if (connection.BeginTrans() < 1) return false;
+    db::Transaction transaction(connection);
+    if (!transaction.Began()) return false;
     bool ok = true;
     for (; ok && !users.IsEOF(); users.MoveNext()) {
         std::string stored;
@@ -103,9 +105,7 @@ bool HashClearPasswords(CAdoConnection& connection) {
         ok = !hashed.empty() && users.SetString("YHMM", hashed) && users.Update();
         if (!ok) users.CancelUpdate();
     }
-    ok = ok && connection.CommitTrans();
-    if (!ok) connection.RollbackTrans();
-    return ok;
+    return ok && transaction.Commit();
 }
 
 }  // namespace password

@@ -1,5 +1,6 @@
 #include "main/Login.h"
 
+#include "foundation/Transaction.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
@@ -19,10 +20,10 @@ void HashIfClear(CAdoConnection& connection, CAdoRecordSet& user, const std::str
                  const std::string& typed) {
     if (!password::NeedsRehash(stored)) return;
     const std::string hashed = password::Hash(typed);
-    if (hashed.empty() || connection.BeginTrans() < 1) return;
-    if (user.SetString("YHMM", hashed) && user.Update() && connection.CommitTrans()) return;
+    if (hashed.empty()) return;
+    db::Transaction transaction(connection);
+    if (transaction.Began() && user.SetString("YHMM", hashed) && user.Update() && transaction.Commit()) return;
     user.CancelUpdate();
-    connection.RollbackTrans();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "sysmanage/DlgModifyPassword.h"
 
+#include "foundation/Transaction.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Password.h"
@@ -71,10 +72,11 @@ void CDlgModifyPassword::OnOK() {
     // The column held the password itself before passwords were hashed: a
     // longer one is still refused.
     const std::string hashed = password::IsTooLong(m_strNew) ? "" : password::Hash(m_strNew);
-    if (hashed.empty() || connection.BeginTrans() < 1 || !users.SetString("YHMM", hashed) || !users.Update() ||
-        !connection.CommitTrans()) {
+    db::Transaction transaction(connection);
+    if (hashed.empty() || !transaction.Began() || !users.SetString("YHMM", hashed) || !users.Update() ||
+        !transaction.Commit()) {
         users.CancelUpdate();
-        connection.RollbackTrans();
+        transaction.Rollback();
         Prompt("密码修改失败！", MB_ICONSTOP);
         return;
     }
