@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "foundation/Transaction.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
@@ -159,24 +160,19 @@ ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const st
     }
     CAdoRecordSet& guides = recordsets[0];
 
-    if (connection.BeginTrans() < 0) return ImportResult::Failed;
+    std::string fund, year;
     if (!guides.IsEOF()) {
-        std::string fund, year;
         guides.GetString("JJBH", fund);
         guides.GetString("FBNF", year);
-        if (!MayWrite(kind, connection, fund, year, policy)) {
-            connection.RollbackTrans();
-            return ImportResult::Skipped;
-        }
-        if (!kind.deleteRows(connection, fund, year) || !AddGuides(kind, connection, guides)) {
-            connection.RollbackTrans();
-            return ImportResult::Failed;
-        }
+        if (!MayWrite(kind, connection, fund, year, policy)) return ImportResult::Skipped;  // asked before the write
     }
+    db::Transaction transaction(connection);
+    if (!transaction.Began()) return ImportResult::Failed;
+    if (!guides.IsEOF() && (!kind.deleteRows(connection, fund, year) || !AddGuides(kind, connection, guides)))
+        return ImportResult::Failed;
     if (AddSubjects(kind, connection, recordsets[1]) && AddDirections(kind, connection, recordsets[2]) &&
-        connection.CommitTrans())
+        transaction.Commit())
         return ImportResult::Imported;
-    connection.RollbackTrans();
     return ImportResult::Failed;
 }
 
