@@ -8,6 +8,7 @@
 #include "main/DlgDbSetting.h"
 #include "main/FrameLayout.h"
 #include "main/Login.h"
+#include "platform/ado/ErrorLog.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Resources.h"
@@ -101,6 +102,7 @@ int CDlgLogin::CheckUser(const std::string& user, const std::string& password) {
     }
     if (match.outcome != LoginLookup::Found) return -1;
     g_strUserName = user;
+    ado::SetErrorLogUser(user);
     return match.role;
 }
 

@@ -6,6 +6,7 @@
 #include "main/CurrentUser.h"
 #include "main/FrameLibraryEntry.h"
 #include "main/MainFrameStart.h"
+#include "platform/ado/ErrorLog.h"
 
 static_assert(std::is_same_v<decltype(&CorvaneNewMainFrame), framelibrary::NewMainFrameFn>);
 static_assert(std::is_same_v<decltype(&CorvaneStartScreenTourIfAsked), framelibrary::StartScreenTourIfAskedFn>);
@@ -14,6 +15,7 @@ extern "C" {
 
 ui::FrameWnd* CorvaneNewMainFrame(const char* userName, int role) {
     g_strUserName = userName ? userName : "";
+    ado::SetErrorLogUser(g_strUserName);
     UserRole = role;
     return NewMainFrame().release();
 }
