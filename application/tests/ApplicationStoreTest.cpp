@@ -142,6 +142,9 @@ TEST_F(ApplicationStore, AWriteThatFailsChangesNothing) {
     EXPECT_EQ(Numbers(), std::vector<std::string>{kNumber});
 }
 
+// The review row is written once, when the project has none: a later save
+// (a name corrected in the form) never undoes what the review wrote, the
+// amounts a meeting granted among it.
 TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesReviewResults) {
     PROAPP record = FullRecord(PathOf("in"));
     record.XMLB = "重点实验室基金——重点项目";
@@ -152,19 +155,21 @@ TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesRev
     const std::string amounts = "select XMBH, PSJG, PFJF, PFSJF, PFGLF is null from corvane_itempf";
     EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "12.5000", "1.5000", "1"}}));
 
-    record.SJF = "2";  // the row holds nothing of the review yet: replaced
+    Exec("update corvane_itempf set PFJF = 6, PFSJF = 0.5");  // granted by the meeting: no mark, no opinion
+    record.XMMC = "corrected name";
+    record.SJF = "2";
     ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
-    EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "12.5000", "2.0000", "1"}}));
+    EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "6.0000", "0.5000", "1"}}));
 
     Exec("update corvane_itempf set ZJ1 = 'expert', PFJF = 10");
     record.SJF = "3";
     ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
-    EXPECT_EQ(Query("select ZJ1, PFJF, PFSJF from corvane_itempf"), (Rows{{"expert", "10.0000", "2.0000"}}));
+    EXPECT_EQ(Query("select ZJ1, PFJF, PFSJF from corvane_itempf"), (Rows{{"expert", "10.0000", "0.5000"}}));
 
     record.XMLB = "共性技术基金——一般项目";  // other categories leave the row alone
     Exec("update corvane_itempf set ZJ1 = null");
     ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
-    EXPECT_EQ(Query("select PFJF, PFSJF from corvane_itempf"), (Rows{{"10.0000", "2.0000"}}));
+    EXPECT_EQ(Query("select PFJF, PFSJF from corvane_itempf"), (Rows{{"10.0000", "0.5000"}}));
     record.XMBH = "9140A01010108U001002";
     ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
     EXPECT_EQ(Column("select count(*) from corvane_itempf"), std::vector<std::string>{"1"});
@@ -235,10 +240,12 @@ TEST_F(ApplicationStore, AFailedDeletionKeepsTheProjectWholeAndRenumbersNothing)
          " when old." + projecttables::ProjectKeyedTables().back().column +
          " = '9140A01010108U001002' begin select raise(abort, 'kept'); end");
     projectnumber::Renames renames{{"stale", "entry"}};
+    std::string notDeleted;
     EXPECT_FALSE(appstore::DeleteApplications(
-        connection, {"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003"}, renames));
+        connection, {"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003"}, renames, &notDeleted));
     EXPECT_EQ(KeyedNumbers(), InEveryTable({"9140A01010108U001002", "9140A01010108U001003"}));
     EXPECT_TRUE(renames.empty());
+    EXPECT_EQ(notDeleted, "9140A01010108U001002");
 }
 
 TEST(ApplicationCategory, TheFormsKindBecomesTheFullNameOfItsFund) {
