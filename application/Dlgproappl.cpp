@@ -666,8 +666,12 @@ void CDlgproappl::OnButtonSort() {
 
 void CDlgproappl::OnButtonSort1() {
     projectnumber::Renames renames;
-    if (projectnumber::RenumberAll(m_connection, &renames)) FollowRenames(renames);
+    projectnumber::RenumberResult result = projectnumber::RenumberResult::Failed;
+    if (projectnumber::RenumberAll(m_connection, &renames, &result)) FollowRenames(renames);
     LoadlistDate();
+    // A re-sort that changed nothing says so.
+    if (const std::string refused = projectnumber::RefusedRenumberingMessage(result); !refused.empty())
+        ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
 }
 
 // ---- bundles, stored documents, query and Word ----

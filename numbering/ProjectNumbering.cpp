@@ -193,7 +193,17 @@ RenumberResult MoveToPrefix(CAdoConnection& connection, const std::string& numbe
     return RenumberResult::Done;
 }
 
-bool RenumberAll(CAdoConnection& connection, Renames* renames) {
+std::string RefusedRenumberingMessage(RenumberResult result) {
+    switch (result) {
+    case RenumberResult::Done: break;
+    case RenumberResult::Collision: return "重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！";
+    case RenumberResult::Failed: return "项目编号重新排序失败，项目编号未作修改！";
+    }
+    return {};
+}
+
+bool RenumberAll(CAdoConnection& connection, Renames* renames, RenumberResult* result) {
+    if (result) *result = RenumberResult::Failed;
     struct Project {
         std::string number, unit, category;
     };
@@ -216,7 +226,9 @@ bool RenumberAll(CAdoConnection& connection, Renames* renames) {
         const std::string renamed = KeptPrefix(projects[i].number) + SerialText(++counter);
         if (renamed != projects[i].number) moves[projects[i].number] = renamed;
     }
-    return Finish(MoveProjects(connection, moves), moves, renames);
+    const RenumberResult moved = MoveProjects(connection, moves);
+    if (result) *result = moved;
+    return Finish(moved, moves, renames);
 }
 
 }  // namespace projectnumber

@@ -64,7 +64,10 @@ RenumberResult MoveToPrefix(CAdoConnection& connection, const std::string& numbe
                             Renames& renames);
 // Renumbers every project: the serials count the projects of one unit,
 // ordered by category and former number. One transaction; false (and nothing
-// changed) on a failure.
-bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr);
+// changed) on a failure or a collision, which `result` tells apart.
+bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr, RenumberResult* result = nullptr);
+
+// What a re-sort that changed nothing tells the user; empty when Done.
+std::string RefusedRenumberingMessage(RenumberResult result);
 
 }  // namespace projectnumber

@@ -46,16 +46,9 @@ projectnumber::Renames ReorderProjects(CWorkflowView& view, bool keyProjects) {
     if (ui::MessageBox("对项目编号进行重新排序吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return renames;
     CDlgYearBar& bar = view.YearBar();
     const std::string kind = CDlgProTree::ProjectKind(bar.GetCategory() == 0, keyProjects);
-    switch (RenumberProjects(view.Connection(), bar.GetYear(), kind, &renames)) {
-    case RenumberResult::Done: break;
-    case RenumberResult::Collision:
-        ui::MessageBox("重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！", "提示",
-                       MB_OK | MB_ICONEXCLAMATION);
-        break;
-    case RenumberResult::Failed:
-        ui::MessageBox("项目编号重新排序失败，项目编号未作修改！", "提示", MB_OK | MB_ICONEXCLAMATION);
-        break;
-    }
+    const std::string refused =
+        projectnumber::RefusedRenumberingMessage(RenumberProjects(view.Connection(), bar.GetYear(), kind, &renames));
+    if (!refused.empty()) ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
     bar.OnYearChanged();
     return renames;
 }

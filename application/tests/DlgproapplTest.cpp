@@ -405,6 +405,19 @@ TEST_F(ApplicationView, ReSortAsksFirstAndTheOpenProjectFollowsItsNumber) {
               (Rows{{"9140A01010108U001001", ""}, {"9140B02020208U001002", "乙项目"}}));
 }
 
+// A re-sort refused as a collision (rows of a project no longer stored hold
+// a number it would give) changes nothing and says so.
+TEST_F(ApplicationView, AReSortThatWouldClashChangesNothingAndSaysSo) {
+    StoreProject("9140A01010108U001005", "U001");
+    appviewtest::Exec("insert into CORVANE_CGHZ (XMBH) values ('9140A01010108U001001')");
+    CDlgproappl& view = OpenView();
+    driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    driver.ExpectMessageBox("提示", "重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！");
+    view.OnButtonSort();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Numbers(), std::vector<std::string>{"9140A01010108U001005"});
+}
+
 TEST_F(ApplicationView, ClosingTheViewEmptiesEveryScratchFile) {
     CDlgproappl& view = OpenView();
     for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) WriteScratch(rtf.file, "left over");

@@ -252,7 +252,7 @@ TEST_F(Approval, AfterAReorderTheSaveGoesToTheSelectedProjectUnderItsNewNumber) 
     OpenView();
     Select(passed);
     Panel().SetDlgItemText(CDlgPFPanel::IDC_SJF, "2.5");
-    Panel().m_richApprovalOpinion.SetWindowText("批准");
+    Panel().m_richApprovalOpinion.SetWindowText("approved for 001");
     driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
     Panel().Click(CDlgPFPanel::IDC_REORDER);  // passed 007 -> 001, failed 003 -> 002
     EXPECT_EQ(Panel().m_dlgSummary.GetSelectedProject(), "9140A010101081001001");
@@ -262,7 +262,7 @@ TEST_F(Approval, AfterAReorderTheSaveGoesToTheSelectedProjectUnderItsNewNumber) 
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(Query("select XMBH, PSJG, PFSJF from CORVANE_ITEMPF order by XMBH"),
               (Rows{{"9140A010101081001001", "+", "2.5000"}, {"9140A010101081001002", "-", ""}}));
-    EXPECT_NE(Blob("CORVANE_ITEMPF", "PFYJ", "9140A010101081001001").find("批准"), std::string::npos);
+    EXPECT_NE(Blob("CORVANE_ITEMPF", "PFYJ", "9140A010101081001001").find("approved for 001"), std::string::npos);
 }
 
 }  // namespace
