@@ -85,6 +85,14 @@ std::string CodeProblem(const std::string& guideCode, const std::string& year, c
     return {};
 }
 
+std::string CodeCharactersProblem(const std::string& number, const std::string& guideCode,
+                                  const std::string& unitCode) {
+    if (!AsciiLettersAndDigits(number)) return "项目编号只能由英文字母和数字组成！";
+    if (!AsciiLettersAndDigits(guideCode)) return "指南代码只能由英文字母和数字组成！";
+    if (!AsciiLettersAndDigits(unitCode)) return "单位代码只能由英文字母和数字组成！";
+    return {};
+}
+
 std::string SerialProblem(const std::string& serial) {
     if (!AllDigits(serial) || serial.size() < 3) return "流水号应为至少3位数字！";
     return {};

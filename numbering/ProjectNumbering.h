@@ -29,6 +29,12 @@ std::string Prefix(const std::string& guideCode, const std::string& year, const 
 // (naming the field); empty when they can.
 std::string CodeProblem(const std::string& guideCode, const std::string& year, const std::string& unitCode);
 
+// What an importer checks of a stored record's number and codes: ASCII
+// letters and digits only (a full-width digit would make numbers the
+// database cannot compare with the others). The message naming the field;
+// empty when they are.
+std::string CodeCharactersProblem(const std::string& number, const std::string& guideCode,
+                                  const std::string& unitCode);
 // Why a typed serial cannot end a number (digits only, at least three), as
 // the message to show; empty when it can.
 std::string SerialProblem(const std::string& serial);
