@@ -248,6 +248,35 @@ TEST_F(ApplicationStore, AFailedDeletionKeepsTheProjectWholeAndRenumbersNothing)
     EXPECT_EQ(notDeleted, "9140A01010108U001002");
 }
 
+// A saved project that changes prefix moves with every keyed row, and the
+// projects it left close their gap, in the save's one transaction: when the
+// gap cannot be closed, nothing of the save is kept.
+TEST_F(ApplicationStore, AChangedPrefixMovesTheProjectAndClosesTheGapInTheSavesTransaction) {
+    StoreKeyedRows({"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U002001"});
+    PROAPP record = FullRecord(PathOf("in"));
+    record.XMBH = "9140A01010108U002001";  // the new prefix; the serial is the numbering's
+    record.XMMC = "moved";
+    // Refused in the last keyed table while 002 closes the gap to 001.
+    Exec(std::string("create trigger keep_002 before update on ") + projecttables::ProjectKeyedTables().back().table +
+         " when old." + projecttables::ProjectKeyedTables().back().column +
+         " = '9140A01010108U001002' begin select raise(abort, 'kept'); end");
+    const std::vector<std::string> before = KeyedNumbers();
+    projectnumber::Renames renames;
+    EXPECT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), "9140A01010108U001001", &renames),
+              appstore::SaveResult::Failed);
+    EXPECT_EQ(KeyedNumbers(), before);
+    EXPECT_EQ(Column("select count(*) from corvane_itemappinfo where xmmc = 'moved'"), std::vector<std::string>{"0"});
+
+    Exec("drop trigger keep_002");
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), "9140A01010108U001001", &renames),
+              appstore::SaveResult::Saved);
+    EXPECT_EQ(renames, (projectnumber::Renames{{"9140A01010108U001001", "9140A01010108U002002"},
+                                               {"9140A01010108U001002", "9140A01010108U001001"}}));
+    EXPECT_EQ(KeyedNumbers(), InEveryTable({"9140A01010108U001001", "9140A01010108U002001", "9140A01010108U002002"}));
+    EXPECT_EQ(Column("select xmbh from corvane_itemappinfo where xmmc = 'moved'"),
+              std::vector<std::string>{"9140A01010108U002002"});
+}
+
 TEST(ApplicationCategory, TheFormsKindBecomesTheFullNameOfItsFund) {
     const struct {
         const char* what;
