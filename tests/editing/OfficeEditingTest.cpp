@@ -62,8 +62,9 @@ const std::string kGroup = "9140A01";
 const std::string kGeneralGuide = kGroup + "0101", kKeyGuide = kGroup + "0102";
 // Unit codes as users type them: two that differ only in case.
 const std::vector<std::string> kUnits = {"0001", "0002", "U001", "u001"};
-// Serials as typed: mostly none (the next free one), some of the wrong form.
-const std::vector<std::string> kSerials = {"", "", "", "", "001", "002", "003", "010", " 10", "1O", "5"};
+// Serials as typed: mostly none (the next free one); and some of the wrong form.
+const std::vector<std::string> kSerials = {"", "", "", "", "001", "002", "003", "010"};
+const std::vector<std::string> kOddSerials = {" 10", "1O", "5", "０１０"};
 
 std::string EnvOr(const char* name, const std::string& fallback) {
     const char* value = std::getenv(name);
@@ -211,15 +212,23 @@ protected:
     // ---- the actions ----
 
     // 新增 (or typing straight into the form left empty), then 保存.
-    void FormNew() {
-        CDlgproappl& form = Form();
+    void FormNew() { FormNewWith(kSerials); }
+    // The same with a serial of the wrong form typed.
+    void FormNewOddSerial() { FormNewWith(kOddSerials); }
+    void FormNewWith(const std::vector<std::string>& serials) {
         const bool clickNew = holder_.has_value() || Chance(50);
+        const bool key = Chance(40);
+        const std::string unit = Pick(kUnits), serial = Pick(serials);
+        TypeNew(clickNew, key, unit, serial);
+    }
+    // Types a new application (after 新增, or into the form as it is) and
+    // saves it; its identity when it was saved.
+    std::optional<int> TypeNew(bool clickNew, bool key, const std::string& unit, const std::string& serial) {
+        CDlgproappl& form = Form();
         if (clickNew) form.OnBtnProadd();
         CDlgAppWriter& w = form.m_dlgAppWriter;
         CDlgAppBasicInfo& basic = w.m_dlgBasicInfo;
-        const bool key = Chance(40);
         Typed typed{NewName(), std::to_string(1 + counter_ % 40), "成员" + std::to_string(counter_), "", "", ""};
-        const std::string unit = Pick(kUnits), serial = Pick(kSerials);
         Note(std::string("form: ") + (clickNew ? "新增, " : "into the empty form, ") + (key ? "key" : "general") +
              " " + typed.name + " unit " + unit + " serial \"" + serial + "\", 保存");
         basic.SetDlgItemText(B::IDC_GUIDE_CODE, key ? kKeyGuide : kGeneralGuide);
@@ -235,11 +244,11 @@ protected:
         w.m_dlgBudget.SetDlgItemText(proapp::BudgetItems()[0].amountId, typed.amount);
         w.m_dlgBudget.SetDlgItemText(CDlgAppBudget::IDC_TOTAL, typed.amount);
         const auto shown = Answered([&] { form.OnBtnSave(); });
-        if (Says(shown, "保存成功！")) {
-            const int id = ++identities_;
-            model_[id] = typed;
-            holder_ = id;
-        }
+        if (!Says(shown, "保存成功！")) return std::nullopt;
+        const int id = ++identities_;
+        model_[id] = typed;
+        holder_ = id;
+        return id;
     }
 
     // A double click on a row of the list.
@@ -292,11 +301,18 @@ protected:
         ui::ListCtrl& list = form.m_dlgOutputList.List();
         const int count = list.GetItemCount();
         if (count == 0) return;
+        std::vector<int> rows;
+        const int wanted = std::uniform_int_distribution<int>(1, std::min(3, count))(rng_);
+        for (int i = 0; i < wanted; ++i) rows.push_back(std::uniform_int_distribution<int>(0, count - 1)(rng_));
+        TickAndDelete(rows);
+    }
+    // Ticks these rows of the form's list, 删除.
+    void TickAndDelete(const std::vector<int>& rows) {
+        CDlgproappl& form = Form();
+        ui::ListCtrl& list = form.m_dlgOutputList.List();
         std::vector<int> ids;
         std::string ticked;
-        const int wanted = std::uniform_int_distribution<int>(1, std::min(3, count))(rng_);
-        for (int i = 0; i < wanted; ++i) {
-            const int row = std::uniform_int_distribution<int>(0, count - 1)(rng_);
+        for (int row : rows) {
             const std::string number = list.GetItemText(row, CDlgOutputList::kNumberColumn);
             list.SetCheck(row, TRUE);
             ticked += " " + number;
@@ -325,10 +341,11 @@ protected:
         for (const auto& [id, typed] : model_)
             if (typed.review.empty()) open.push_back(id);
         if (open.empty()) return;
-        const int id = Pick(open);
+        GiveReview(Pick(open), Chance(75) ? "+" : "-");
+    }
+    void GiveReview(int id, const std::string& result) {
         const std::string number = NumberOf(id);
         if (number.empty()) return;
-        const std::string result = Chance(75) ? "+" : "-";
         CloseView();  // the letter review is another view
         Note("letter review: " + number + " (" + model_[id].name + ") " + result);
         Exec("insert into CORVANE_ITEMPF (XMBH, PSJG) values (" + Q(number) + ", " + Q(result) + ")");
@@ -363,12 +380,21 @@ protected:
         CDlgFirstAPPR& view = FirstReview();
         CDlgProEdit& editor = view.m_dlgPanel.m_dlgProEdit;
         if (!holder_) return FirstReviewSelect();
+        std::string unit;
+        if (Chance(60)) {
+            unit = editor.GetDlgItemText(CDlgProEdit::IDC_DWDM);
+            unit = Chance(60) ? (unit == "U001" ? "u001" : unit == "u001" ? "U001" : Pick(kUnits)) : Pick(kUnits);
+        }
+        FirstReviewEditTo(unit);
+    }
+    // A new name and, unless empty, this unit code; 保存.
+    void FirstReviewEditTo(const std::string& unit) {
+        CDlgFirstAPPR& view = FirstReview();
+        CDlgProEdit& editor = view.m_dlgPanel.m_dlgProEdit;
         const std::string name = NewName();
         std::string change;
         editor.SetDlgItemText(CDlgProEdit::IDC_XMMC, name);
-        if (Chance(60)) {
-            std::string unit = editor.GetDlgItemText(CDlgProEdit::IDC_DWDM);
-            unit = Chance(60) ? (unit == "U001" ? "u001" : unit == "u001" ? "U001" : Pick(kUnits)) : Pick(kUnits);
+        if (!unit.empty()) {
             editor.SetDlgItemText(CDlgProEdit::IDC_DWDM, unit);
             change = " unit " + unit;
         }
@@ -382,7 +408,10 @@ protected:
     void WorkflowSelect(View& view, const char* what) {
         const auto numbers = NumbersIn(view.m_dlgProTree.Tree());
         if (numbers.empty()) return;
-        const std::string number = Pick(numbers);
+        WorkflowSelectNumber(view, what, Pick(numbers));
+    }
+    template <class View>
+    void WorkflowSelectNumber(View& view, const char* what, const std::string& number) {
         Note(std::string(what) + ": select " + number);
         Answered([&] { workflowtest::SelectNode(view.m_dlgProTree, number); });
         holder_ = IdentityOf(number);
@@ -528,6 +557,7 @@ protected:
     static const std::vector<Kind>& Kinds() {
         static const std::vector<Kind> kinds = {
             {"form-new", &OfficeEditing::FormNew, 6},
+            {"form-new-odd-serial", &OfficeEditing::FormNewOddSerial, 1},
             {"form-open", &OfficeEditing::FormOpen, 4},
             {"form-edit", &OfficeEditing::FormEdit, 4},
             {"form-delete", &OfficeEditing::FormDelete, 2},
@@ -589,6 +619,18 @@ protected:
             }
         }
     }
+    // The invariants hold after the steps so far.
+    void ExpectKept() {
+        const std::string broken = Broken();
+        EXPECT_TRUE(broken.empty()) << broken << "steps:\n" << Log();
+    }
+    int FormRowOf(const std::string& number) {
+        ui::ListCtrl& list = Form().m_dlgOutputList.List();
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            if (list.GetItemText(row, CDlgOutputList::kNumberColumn) == number) return row;
+        ADD_FAILURE() << number << " is not listed";
+        return 0;
+    }
     std::string Log() const {
         std::string all;
         for (const std::string& line : log_) all += line + "\n";
@@ -615,4 +657,81 @@ TEST_F(OfficeEditing, RandomSequencesKeepEveryProjectItsOwn) {
     for (std::string name; std::getline(names, name, ',');)
         if (!name.empty()) only.insert(name);
     RunRandom(seed, steps, only);
+}
+
+// ---- sequences the random run found, in their shortest form ----
+
+const std::string kPrefix0001 = kGeneralGuide + "12" + "0001";
+
+// Found by the random run: a project saved in the form, then ticked and
+// deleted from the list; the form still holds its number, which the next
+// new project is given.
+TEST_F(OfficeEditing, FoundFormForgetsTheProjectItDeleted) {
+    ASSERT_TRUE(TypeNew(true, false, "0001", ""));
+    TickAndDelete({FormRowOf(kPrefix0001 + "001")});
+    ExpectKept();
+}
+
+// Found by the random run: the approval panel shows a passed project; 重排序
+// gives it the first serial and its neighbour its old one; the panel must
+// follow it (or forget it), and a save then writes only its own approval.
+TEST_F(OfficeEditing, FoundApprovalPanelFollowsItsProjectThroughAResort) {
+    const auto failed = TypeNew(true, false, "0001", ""), passed = TypeNew(true, false, "0001", "");
+    ASSERT_TRUE(failed && passed);
+    GiveReview(*failed, "-");
+    GiveReview(*passed, "+");
+    WorkflowSelectNumber(Approval(), "approval", kPrefix0001 + "002");
+    ApprovalResort();
+    ExpectKept();
+    ApprovalSave();
+    ExpectKept();
+}
+
+// The same for key projects in the plan panel.
+TEST_F(OfficeEditing, FoundPlanPanelFollowsItsProjectThroughAResort) {
+    const std::string keyPrefix = kKeyGuide + "12" + "0001";
+    const auto failed = TypeNew(true, true, "0001", ""), passed = TypeNew(true, true, "0001", "");
+    ASSERT_TRUE(failed && passed);
+    GiveReview(*failed, "-");
+    GiveReview(*passed, "+");
+    WorkflowSelectNumber(Plan(), "plan", keyPrefix + "002");
+    PlanResort();
+    ExpectKept();
+    PlanSave();
+    ExpectKept();
+}
+
+// Found by the random run: a typed serial is stored as typed.
+TEST_F(OfficeEditing, FoundTypedSerialsOfTheWrongFormAreNotStored) {
+    for (const std::string& serial : kOddSerials) {
+        SCOPED_TRACE(serial);
+        TypeNew(true, false, "0001", serial);
+        ExpectKept();
+    }
+}
+
+// Unit codes that differ only in case are one unit to the database: a
+// re-sort must not give two projects numbers it treats as one.
+TEST_F(OfficeEditing, UnitCodesInEitherCaseAreOneUnit) {
+    ASSERT_TRUE(TypeNew(true, false, "U001", ""));
+    TypeNew(true, false, "u001", "002");
+    ExpectKept();
+    FormResort();
+    ExpectKept();
+}
+
+// Found by the random run: in the first-review editor a unit code changed
+// only in case, saved, then saved again.
+TEST_F(OfficeEditing, FoundFirstReviewCaseChangeSavedTwice) {
+    ASSERT_TRUE(TypeNew(true, false, "U001", ""));
+    ASSERT_TRUE(TypeNew(true, false, "U001", ""));
+    CDlgFirstAPPR& view = FirstReview();
+    ASSERT_NE(view.CommonPage(), nullptr);
+    ui::TreeCtrl& tree = view.CommonPage()->Tree();
+    Answered([&] { tree.SelectItem(firsttest::FindItem(tree, kGeneralGuide + "12U001001")); });
+    holder_ = IdentityOf(kGeneralGuide + "12U001001");
+    FirstReviewEditTo("u001");
+    ExpectKept();
+    FirstReviewEditTo("");
+    ExpectKept();
 }
