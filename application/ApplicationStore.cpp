@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "application/ApplicationDb.h"
+#include "foundation/Transaction.h"
 #include "numbering/LeadingCharacters.h"
 #include "numbering/ProjectNumbering.h"
 #include "platform/ado/Variant.h"
@@ -63,20 +64,6 @@ bool WriteMembers(CAdoConnection& connection, const std::string& number,
     return true;
 }
 
-// True when the review row holds anything the review steps wrote.
-bool HoldsReviewResults(CAdoRecordSet& rs) {
-    std::string result;
-    rs.GetString("PSJG", result);
-    if (!result.empty() && result != "+") return true;
-    for (const char* column : {"ZJ1", "ZJ2", "ZJ3", "PF1", "PF2", "PF3", "FS", "YJ1", "YJ2", "YJ3", "BZZLY"}) {
-        std::string value;
-        if (rs.GetString(column, value) && !value.empty()) return true;
-    }
-    for (const char* column : {"ZJYJ", "PFYJ"})
-        if (rs.GetFieldActualSize(column) > 0) return true;
-    return false;
-}
-
 bool SetAmount(CAdoRecordSet& rs, const char* column, const std::string& amount) {
     if (amount.empty()) return rs.PutCollect(column, ado::Variant::Null()) != FALSE;
     return rs.SetFloat(column, static_cast<float>(text::Atof(amount))) != FALSE;
@@ -89,10 +76,7 @@ bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
     if (!rs.Open("select * from CORVANE_ITEMPF" + where)) return false;
-    for (; !rs.IsEOF(); rs.MoveNext())
-        if (HoldsReviewResults(rs)) return true;
-    if (!connection.Execute("delete from CORVANE_ITEMPF" + where) || !rs.Open("select * from CORVANE_ITEMPF" + where))
-        return false;
+    if (!rs.IsEOF()) return true;
     const std::pair<const char*, std::string PROAPP::*> amounts[] = {
         {"PFJF", &PROAPP::SQJE}, {"PFSJF", &PROAPP::SJF}, {"PFCLF", &PROAPP::CLF},     {"PFWXF", &PROAPP::WXF},
         {"PFZYF", &PROAPP::ZYF}, {"PFSYF", &PROAPP::SYF}, {"PFGDZCF", &PROAPP::GDZCF}, {"PFGZF", &PROAPP::GZF},
@@ -106,20 +90,42 @@ bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record) {
 }
 
 SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& written,
-                            const std::vector<proapp::MemberRow>& members, const std::string& storedNumber) {
+                            const std::vector<proapp::MemberRow>& members, const std::string& storedNumber,
+                            projectnumber::Renames* renames) {
     PROAPP record = written;
     proapp::CompleteCategory(record);
-    const bool renamed = record.XMBH != storedNumber;
-    if (renamed && projectnumber::IsNumberStored(connection, record.XMBH)) return SaveResult::NumberTaken;
-    const bool saved = appdb::InTransaction(connection, [&] {
-        if (!WriteApplicationRow(connection, record, storedNumber)) return false;
-        if (renamed && !storedNumber.empty() &&
-            !projectnumber::MoveProjectRows(connection, storedNumber, record.XMBH))
-            return false;
+    if (renames) renames->clear();
+    const std::string newPrefix = LeadingCharacters(record.XMBH, projectnumber::kPrefixLength);
+    const bool changesPrefix =
+        !storedNumber.empty() &&
+        !projectnumber::SameNumber(LeadingCharacters(storedNumber, projectnumber::kPrefixLength), newPrefix);
+    // A number that differs from the stored one only in case is the same number.
+    const bool renamed = !changesPrefix && !projectnumber::SameNumber(record.XMBH, storedNumber);
+    if (renamed && projectnumber::IsNumberInUse(connection, record.XMBH)) return SaveResult::NumberTaken;
+    projectnumber::Renames moved;
+    const bool saved = db::InTransaction(connection, [&] {
+        if (changesPrefix) {
+            // Written under its number, then the project changes prefix.
+            PROAPP kept = record;
+            kept.XMBH = storedNumber;
+            if (!WriteApplicationRow(connection, kept, storedNumber) ||
+                projectnumber::MoveToPrefix(connection, storedNumber, newPrefix, moved) !=
+                    projectnumber::RenumberResult::Done)
+                return false;
+            record.XMBH = moved.at(storedNumber);
+        } else {
+            if (!WriteApplicationRow(connection, record, storedNumber)) return false;
+            if (!storedNumber.empty() && record.XMBH != storedNumber) {
+                if (!projectnumber::MoveProjectRows(connection, storedNumber, record.XMBH)) return false;
+                moved[storedNumber] = record.XMBH;
+            }
+        }
         if (!WriteMembers(connection, record.XMBH, members)) return false;
         return !proapp::IsKeyLabCategory(record.XMLB) || WriteReviewRow(connection, record);
     });
-    return saved ? SaveResult::Saved : SaveResult::Failed;
+    if (!saved) return SaveResult::Failed;
+    if (renames) *renames = std::move(moved);
+    return SaveResult::Saved;
 }
 
 bool ReadApplication(CAdoConnection& connection, const std::string& number, PROAPP& record) {
@@ -161,7 +167,7 @@ bool DeleteApplication(CAdoConnection& connection, const std::string& number) {
 }
 
 bool DeleteApplications(CAdoConnection& connection, const std::vector<std::string>& numbers,
-                        projectnumber::Renames& renames) {
+                        projectnumber::Renames& renames, std::string* notDeleted) {
     renames.clear();
     bool deleted = true;
     projectnumber::Renames moved;
@@ -175,6 +181,7 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
                 // Each application goes whole, as DeleteApplication removes it.
                 if (!appdb::InTransaction(connection, [&] { return remover.Remove(number); })) {
                     deleted = false;
+                    if (notDeleted) *notDeleted = number;
                     return true;  // the deletions before it are kept, as one by one
                 }
             }
@@ -182,7 +189,9 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
         std::vector<std::string> prefixes;
         for (const std::string& number : numbers) {
             const std::string prefix = LeadingCharacters(number, projectnumber::kPrefixLength);
-            if (std::find(prefixes.begin(), prefixes.end(), prefix) == prefixes.end()) prefixes.push_back(prefix);
+            if (std::none_of(prefixes.begin(), prefixes.end(),
+                             [&](const std::string& p) { return projectnumber::SameNumber(p, prefix); }))
+                prefixes.push_back(prefix);
         }
         for (const std::string& prefix : prefixes) {
             projectnumber::Renames under;

@@ -24,17 +24,23 @@ enum class SaveResult {
 // Writes the application. `storedNumber` names the row to update (the
 // project being edited); when it is empty or has no row, a new row is added.
 // A project whose number changes takes its member, review and plan rows with
-// it. The member rows are rewritten whole in grid order. For a key-laboratory
-// category the review row is written too (WriteReviewRow). A short category
-// is stored completed to its full name (proapp::CompleteCategory).
+// it. A stored project whose record has another prefix (guide code, year or
+// unit code) changes prefix (projectnumber::MoveToPrefix): it takes the next
+// free number under the new prefix, whatever the record's serial, and the
+// projects left under the former one close their gap, in the same
+// transaction. `renames` receives every number moved, the project's own among
+// them. The member rows are rewritten whole in grid order. For a
+// key-laboratory category the review row is written too (WriteReviewRow). A
+// short category is stored completed to its full name
+// (proapp::CompleteCategory).
 SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& record, const std::vector<proapp::MemberRow>& members,
-                            const std::string& storedNumber);
+                            const std::string& storedNumber, projectnumber::Renames* renames = nullptr);
 
-// The review row of a key-laboratory application: result "+" and the applied
-// amounts as approved amounts (an empty amount as NULL). A row that already
-// holds results of the review (experts, grades, score, opinions, a result
-// other than "+") is left as it is, so that a later save never wipes the
-// review out. Runs inside the caller's transaction, if any.
+// The review row of a key-laboratory application when it has none: result
+// "+" and the applied amounts as approved amounts (an empty amount as NULL).
+// An existing row is left as it is, so that a later save never undoes the
+// review (the granted amounts among it). Runs inside the caller's
+// transaction, if any.
 bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record);
 
 // Reads the stored application: its texts into `record`, each rich-text
@@ -51,8 +57,9 @@ bool DeleteApplication(CAdoConnection& connection, const std::string& number);
 // gaps left among the serials of their prefixes, in one transaction around
 // the whole list, so that a year's selection costs one commit. A deletion
 // that fails ends the work: the ones before it stay deleted, nothing is
-// renumbered, and false is returned. `renames` receives the numbers moved.
+// renumbered, and false is returned with the number that could not be
+// deleted in `notDeleted`. `renames` receives the numbers moved.
 bool DeleteApplications(CAdoConnection& connection, const std::vector<std::string>& numbers,
-                        projectnumber::Renames& renames);
+                        projectnumber::Renames& renames, std::string* notDeleted = nullptr);
 
 }  // namespace appstore

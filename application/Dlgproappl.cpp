@@ -509,11 +509,19 @@ void CDlgproappl::OnBtnProdel() {
     }
     if (ui::MessageBox("确定要删除所选纪录吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     projectnumber::Renames renames;
-    // A deletion that fails ends the command: nothing is renumbered.
-    if (!appstore::DeleteApplications(m_connection, numbers, renames)) return;
+    std::string notDeleted;
+    // A deletion that fails ends the command: nothing is renumbered, the
+    // project is named and the list shows what is stored.
+    const bool deleted = appstore::DeleteApplications(m_connection, numbers, renames, &notDeleted);
+    // The form is emptied: it holds no project any more, and the next save
+    // adds a new one.
     FollowRenames(renames);
     ClearAll();
+    m_strCurXMBH.clear();
     LoadlistDate();
+    if (!deleted)
+        ui::MessageBox(notDeleted.empty() ? std::string("删除失败！") : "项目" + notDeleted + "删除失败！", "提示",
+                       MB_OK | MB_ICONEXCLAMATION);
 }
 
 // ---- saving and numbering ----
@@ -539,6 +547,7 @@ void CDlgproappl::OnBtnSave() {
         if (!ReadPrefix(prefix, MB_OK | MB_ICONEXCLAMATION)) return;
         m_proapp.FIVEYEAR = m_strPublishYear;
         const std::string serial = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_SERIAL);
+        if (!serial.empty() && !RefuseSerial(serial)) return;
         m_proapp.XMBH = serial.empty() ? projectnumber::NextNumber(m_connection, prefix) : prefix + serial;
         ShowNumber(m_proapp.XMBH);
         CollectInfo();
@@ -552,21 +561,22 @@ void CDlgproappl::OnBtnSave() {
     m_proapp.FIVEYEAR = m_strPublishYear;
     std::string prefix;
     if (!ReadPrefix(prefix, MB_OKCANCEL)) return;
-    if (prefix == Leading(m_proapp.XMBH)) {
-        if (m_proapp.XMBH != previous && projectnumber::IsNumberStored(m_connection, m_proapp.XMBH)) {
+    if (projectnumber::SameNumber(prefix, Leading(m_proapp.XMBH))) {
+        // A serial stored before serials were checked is saved back as it is.
+        if (!projectnumber::SameNumber(m_proapp.XMBH, previous) && !RefuseSerial(Serial(m_proapp.XMBH))) return;
+        if (!projectnumber::SameNumber(m_proapp.XMBH, previous) &&
+            projectnumber::IsNumberInUse(m_connection, m_proapp.XMBH)) {
             ui::MessageBox("项目编号重复，请重新指定流水号！", "系统提示", MB_OK | MB_ICONEXCLAMATION);
             return;
         }
-        CollectInfo();
-        SavetoDB(1);
     } else {
-        // A new guide code, year or unit: the next number under the new
-        // prefix, and the projects left under the old one close their gap.
-        m_proapp.XMBH = projectnumber::NextNumber(m_connection, prefix);
-        ShowNumber(m_proapp.XMBH);
-        CollectInfo();
-        if (SavetoDB(1)) ReCount(Leading(previous));
+        // A new guide code, year or unit: the project takes the next number
+        // under the new prefix and the projects left under the old one close
+        // their gap, in the save's transaction.
+        m_proapp.XMBH = prefix + Serial(previous);
     }
+    CollectInfo();
+    SavetoDB(1);
     LoadlistDate();
 }
 
@@ -619,12 +629,22 @@ std::string CDlgproappl::SaveFailureMessage() {
     return "数据保存失败！";
 }
 
+bool CDlgproappl::RefuseSerial(const std::string& serial) {
+    const std::string problem = projectnumber::SerialProblem(serial);
+    if (!problem.empty()) ui::MessageBox(problem, "系统提示", MB_OK | MB_ICONEXCLAMATION);
+    return problem.empty();
+}
+
 BOOL CDlgproappl::SavetoDB(int update) {
     const std::string stored = update ? m_strCurXMBH : std::string();
-    switch (appstore::WriteApplication(m_connection, m_proapp, GridMembers(), stored)) {
+    projectnumber::Renames renames;
+    switch (appstore::WriteApplication(m_connection, m_proapp, GridMembers(), stored, &renames)) {
     case appstore::SaveResult::Saved:
-        // The saved application is the project being edited from now on.
-        m_strCurXMBH = m_proapp.XMBH;
+        // The saved application is the project being edited from now on,
+        // under the number the save gave it.
+        m_strCurXMBH = stored.empty() ? m_proapp.XMBH : stored;
+        FollowRenames(renames);
+        m_proapp.XMBH = m_strCurXMBH;
         ui::MessageBox("保存成功！", "系统提示");
         return TRUE;
     case appstore::SaveResult::NumberTaken:
@@ -637,15 +657,7 @@ BOOL CDlgproappl::SavetoDB(int update) {
 }
 
 void CDlgproappl::FollowRenames(const projectnumber::Renames& renames) {
-    const auto moved = renames.find(m_strCurXMBH);
-    if (moved == renames.end()) return;
-    m_strCurXMBH = moved->second;
-    ShowNumber(m_strCurXMBH);
-}
-
-void CDlgproappl::ReCount(const std::string& prefix) {
-    projectnumber::Renames renames;
-    if (projectnumber::RenumberPrefix(m_connection, prefix, &renames)) FollowRenames(renames);
+    if (projectnumber::FollowRename(renames, m_strCurXMBH)) ShowNumber(m_strCurXMBH);
 }
 
 void CDlgproappl::OnButtonSort() {
@@ -654,8 +666,12 @@ void CDlgproappl::OnButtonSort() {
 
 void CDlgproappl::OnButtonSort1() {
     projectnumber::Renames renames;
-    if (projectnumber::RenumberAll(m_connection, &renames)) FollowRenames(renames);
+    projectnumber::RenumberResult result = projectnumber::RenumberResult::Failed;
+    if (projectnumber::RenumberAll(m_connection, &renames, &result)) FollowRenames(renames);
     LoadlistDate();
+    // A re-sort that changed nothing says so.
+    if (const std::string refused = projectnumber::RefusedRenumberingMessage(result); !refused.empty())
+        ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
 }
 
 // ---- bundles, stored documents, query and Word ----

@@ -68,7 +68,6 @@ public:
     // "数据保存失败！", naming first a field whose value its column cannot hold.
     std::string SaveFailureMessage();
     // Closes the gaps among the serials of one prefix.
-    void ReCount(const std::string& prefix);
     void OnButtonSort();
     void OnButtonSort1();
 
@@ -143,7 +142,10 @@ private:
     // with the given buttons and icon) when one is empty.
     bool ReadPrefix(std::string& prefix, UINT type);
     // The loaded project follows a renumbering to its new number.
+    // The form follows its project through a renumbering (ProjectRows.h).
     void FollowRenames(const projectnumber::Renames& renames);
+    // False (and the reason shown) when the typed serial cannot end a number.
+    bool RefuseSerial(const std::string& serial);
     std::vector<proapp::MemberRow> GridMembers();
 
     CAdoConnection m_connection;

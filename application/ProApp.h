@@ -89,10 +89,7 @@ bool IsKeyLabCategory(const std::string& category);
 // The stored category (XMLB) is the full name that review, plan and reports
 // compare: the fund's kind, "——", then the project's kind the form offers
 // ("一般项目", "重点项目"), e.g. "重点实验室基金——一般项目". The fund's kind
-// follows the fund number's prefix ("9140C": 重点实验室基金, "9140A":
-// 共性技术基金); the fund number, the guide code and the project number all
-// begin with it, so the first of `numbers` with a known prefix decides. Any
-// other text (a full name, empty) is kept, as is a kind without a known fund.
+// follows the fund number's prefix (projectcategory::FullCategory).
 std::string FullCategory(const std::string& category, std::initializer_list<std::string> numbers);
 // The project's kind of a category, as the form's list shows it ("一般项目"
 // of "共性技术基金——一般项目"; a short name is its own kind).

@@ -159,6 +159,14 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         return 0;
     }
 
+    // Codes of other characters than ASCII letters and digits are refused.
+    if (const std::string refused = projectnumber::CodeCharactersProblem(bundleCode, FieldText(application, "SQZNDM"),
+                                                                         FieldText(application, "DWDM"));
+        !refused.empty()) {
+        ui::MessageBox(sys::FileName(path) + "：" + refused, "提示", MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+
     ApplicationImportCheck check(m_connection);
     if (!check.CheckDWAvail(FieldText(application, "DWDM"), FieldText(application, "SQZNDM"),
                             BundleCategory(application), path, FieldText(application, "NF"))) {
@@ -169,7 +177,8 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
     std::optional<DocumentFile> documentFile;
     const bool imported = appdb::InTransaction(m_connection, [&] {
         const std::string code =
-            variant == Variant::Partial && !IsRecordExist(bundleCode)
+            // a number that rows of another project still hold is not taken
+            variant == Variant::Partial && !projectnumber::IsNumberInUse(m_connection, bundleCode)
                 ? bundleCode
                 : projectnumber::NextNumber(m_connection, LeadingCharacters(bundleCode, projectnumber::kPrefixLength));
         return WriteApplication(application, code, variant) &&

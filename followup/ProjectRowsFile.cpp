@@ -5,6 +5,7 @@
 #include "application/ApplicationDb.h"
 #include "application/DlgImportPolicy.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ImportReport.h"
 #include "foundation/LongBinary.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -88,9 +89,11 @@ bool ProjectRowsFile::ImportFolder(DuplicatePolicy& policy) {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return false;
     int count = 0;
+    m_notStored.clear();
     for (const std::string& name : sys::ListFiles(folder, m_format.extension))
         if (Import(sys::JoinPath(folder, name), policy) > 0) ++count;
-    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_ICONINFORMATION);
+    ui::MessageBox(text::Format("共导入了%d条数据！", count) + NotStoredProjectsReport(m_notStored), "提示",
+                   MB_ICONINFORMATION);
     return true;
 }
 
@@ -124,6 +127,13 @@ int ProjectRowsFile::Import(const std::string& path, DuplicatePolicy policy) {
             keyValues.push_back(value);
         }
         if (keyValues.front().empty()) continue;  // a row of no project
+        // Rows of a project that is not stored are refused, and named.
+        if (!appdb::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH='" +
+                                             text::EscapeSql(keyValues.front()) + "'")) {
+            if (std::find(m_notStored.begin(), m_notStored.end(), keyValues.front()) == m_notStored.end())
+                m_notStored.push_back(keyValues.front());
+            continue;
+        }
         const bool exists = IsRecordExist(keyValues) != 0;
         if (exists && !ShouldOverwriteExisting(policy, keyValues.front())) continue;
         if (InsertRow(file, keyValues, exists)) ++written;

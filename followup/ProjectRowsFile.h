@@ -53,7 +53,8 @@ public:
     // Writes the file of one project; NoRows writes nothing.
     enum class ExportResult { Exported, NoRows, Failed };
     ExportResult ExportProject(const std::string& number, const std::string& folder);
-    // Imports one file; the number of rows written. A row whose key is
+    // Imports one file; the number of rows written. A row of a project that
+    // is not stored is refused (NotStored names it); a row whose key is
     // stored already follows the policy; its replacement (delete and insert)
     // is one transaction, so a refused insert keeps the stored row.
     int Import(const std::string& path, DuplicatePolicy policy);
@@ -61,12 +62,15 @@ public:
     int IsRecordExist(const std::vector<std::string>& keyValues);
 
     std::string ExportFolder(const std::string& chosenFolder, const std::string& date) const;
+    // The projects whose rows the imports refused because they are not stored.
+    const std::vector<std::string>& NotStored() const { return m_notStored; }
 
 private:
     // True when the file's columns at the copied positions are the table's.
     bool HasTableLayout(CAdoRecordSet& file);
     std::string KeyCondition(const std::vector<std::string>& keyValues) const;
     bool InsertRow(CAdoRecordSet& file, const std::vector<std::string>& keyValues, bool replace);
+    std::vector<std::string> m_notStored;
 
     CAdoConnection& m_connection;
     const ProjectRowsFormat& m_format;

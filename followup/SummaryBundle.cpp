@@ -165,8 +165,10 @@ bool SummaryBundle::OnBtnImport() {
     if (folder.empty()) return false;
     int count = 0;
     m_failedFiles.clear();
+    m_notStored.clear();
     for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinPath(folder, name));
-    ui::MessageBox(ImportReport(count, m_failedFiles), "提示", MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, m_failedFiles) + NotStoredProjectsReport(m_notStored), "提示",
+                   MB_ICONINFORMATION);
     RemoveImportScratchFiles();
     return true;
 }
@@ -175,6 +177,11 @@ int SummaryBundle::Import(const std::string& path) {
     Document document;
     if (!ReadDocument(path, document)) return 0;
     if (document.number.empty()) return 0;  // a bundle without a document row
+    // The rows of a project that is not stored are refused, and named.
+    if (!appdb::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH=" + Quoted(document.number))) {
+        m_notStored.push_back(document.number);
+        return 0;
+    }
     if (!AskOverwrite(document.number)) return 0;
     bool replaceAchievements = true;
     std::string attachmentFile;

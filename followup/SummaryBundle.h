@@ -33,7 +33,8 @@ public:
     enum class ExportResult { Exported, NoDocument, Failed };
     ExportResult Export(const std::string& number, const std::string& folder);
 
-    // Imports one bundle: 1 when it counts as imported, 0 otherwise. The
+    // Imports one bundle: 1 when it counts as imported, 0 otherwise (a bundle
+    // of a project that is not stored is refused and named). The
     // document row and the achievement rows are written in one transaction,
     // and nothing is written before both parts have been read: a bundle that
     // cannot be read, is cut short or holds another kind of document shows
@@ -71,4 +72,5 @@ private:
     CAdoConnection& m_connection;
     Variant m_variant;
     std::vector<std::string> m_failedFiles;  // bundles whose write the database refused
+    std::vector<std::string> m_notStored;    // projects of bundles refused: not stored
 };

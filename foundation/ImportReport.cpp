@@ -8,3 +8,10 @@ std::string ImportReport(int count, const std::vector<std::string>& failedFiles)
     for (const std::string& name : failedFiles) report += "\r\n" + name;
     return report;
 }
+
+std::string NotStoredProjectsReport(const std::vector<std::string>& numbers) {
+    std::string report;
+    if (!numbers.empty()) report = "\r\n以下项目不存在，其数据未导入：";
+    for (const std::string& number : numbers) report += "\r\n" + number;
+    return report;
+}

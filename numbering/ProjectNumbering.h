@@ -29,8 +29,19 @@ std::string Prefix(const std::string& guideCode, const std::string& year, const 
 // (naming the field); empty when they can.
 std::string CodeProblem(const std::string& guideCode, const std::string& year, const std::string& unitCode);
 
-// Orders numbers by prefix, then by the value of their serials, so "1000"
-// follows "999" rather than "100".
+// What an importer checks of a stored record's number and codes: ASCII
+// letters and digits only (a full-width digit would make numbers the
+// database cannot compare with the others). The message naming the field;
+// empty when they are.
+std::string CodeCharactersProblem(const std::string& number, const std::string& guideCode,
+                                  const std::string& unitCode);
+// Why a typed serial cannot end a number (digits only, at least three), as
+// the message to show; empty when it can.
+std::string SerialProblem(const std::string& serial);
+
+// Orders numbers by prefix (as the database compares it), then serials of
+// digits by their value, so "1000" follows "999" rather than "100", before
+// any other serial. A strict weak order.
 bool SerialOrder(const std::string& a, const std::string& b);
 
 // Number of applications whose number begins with the prefix.
@@ -49,9 +60,20 @@ RenumberResult RenumberInOrder(CAdoConnection& connection, const std::vector<std
 // Renumbers the projects under the prefix 001, 002, ... in the order of their
 // serials. One transaction; false (and nothing changed) on a failure.
 bool RenumberPrefix(CAdoConnection& connection, const std::string& prefix, Renames* renames = nullptr);
+// A project changes prefix (guide code, year or unit code): it takes the next
+// free number under `newPrefix`, every keyed row with it, and the projects
+// left under its former prefix close their gap. One transaction (nested in
+// the caller's, if any); nothing changed unless Done. `renames` holds every
+// project moved, this one among them. Nothing moves when the prefixes are the
+// same as the database compares them.
+RenumberResult MoveToPrefix(CAdoConnection& connection, const std::string& number, const std::string& newPrefix,
+                            Renames& renames);
 // Renumbers every project: the serials count the projects of one unit,
 // ordered by category and former number. One transaction; false (and nothing
-// changed) on a failure.
-bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr);
+// changed) on a failure or a collision, which `result` tells apart.
+bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr, RenumberResult* result = nullptr);
+
+// What a re-sort that changed nothing tells the user; empty when Done.
+std::string RefusedRenumberingMessage(RenumberResult result);
 
 }  // namespace projectnumber

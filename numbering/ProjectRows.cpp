@@ -1,5 +1,6 @@
 #include "numbering/ProjectRows.h"
 
+#include <algorithm>
 #include <set>
 
 #include "numbering/NumberingSql.h"
@@ -45,21 +46,74 @@ bool EmptyNumberList(CAdoConnection& connection) {
     return Execute(connection, std::string("delete from ") + kNumberList);
 }
 
-// Collision when a new number is held by a project that keeps its number, or
-// two projects would get one number.
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// One statement per keyed table that reads the numbers equal to ?1 (as the
+// database compares), prepared once.
+class NumberHolders {
+public:
+    explicit NumberHolders(CAdoConnection& connection) {
+        for (const KeyedTable& keyed : ProjectKeyedTables())
+            reads_.push_back(std::make_unique<Statement>(connection, std::string("select distinct ") + keyed.column +
+                                                                         " from " + keyed.table + " where " +
+                                                                         keyed.column + " = ?1"));
+    }
+    // The numbers as stored that the database holds equal to `number`, in
+    // every keyed table; false on a failure.
+    bool Read(const std::string& number, std::vector<std::string>& holders) {
+        holders.clear();
+        for (const std::unique_ptr<Statement>& read : reads_) {
+            if (!read->Rebind({number})) return false;
+            while (read->Next()) holders.push_back(read->Text(0));
+            if (read->Failed()) return false;
+        }
+        return true;
+    }
+
+private:
+    std::vector<std::unique_ptr<Statement>> reads_;
+};
+
+// Collision when a new number is held, in any keyed table, by a project (or
+// rows) that keeps its number, or two projects would get one number.
 RenumberResult CheckTargets(CAdoConnection& connection, const Renames& moves) {
-    std::set<std::string> targets;
-    Statement held(connection, "select xmbh from corvane_itemappinfo where xmbh = ?1");  // prepared once
+    std::set<std::string, NumberLess> targets;
+    NumberHolders holders(connection);
+    std::vector<std::string> held;
     for (const auto& [from, to] : moves) {
         if (!targets.insert(to).second) return RenumberResult::Collision;
-        const bool stored = held.Rebind({to}) && held.Next();
-        if (held.Failed()) return RenumberResult::Failed;
-        if (stored && !moves.contains(held.Text(0))) return RenumberResult::Collision;
+        if (!holders.Read(to, held)) return RenumberResult::Failed;
+        for (const std::string& number : held)
+            if (!moves.contains(number)) return RenumberResult::Collision;
     }
     return RenumberResult::Done;
 }
 
 }  // namespace
+
+bool SameNumber(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+bool NumberLess::operator()(const std::string& a, const std::string& b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
+    });
+}
+
+bool FollowRename(const Renames& renames, std::string& number) {
+    const auto moved = renames.find(number);
+    if (number.empty() || moved == renames.end()) return false;
+    number = moved->second;
+    return true;
+}
+
+bool IsNumberInUse(CAdoConnection& connection, const std::string& number) {
+    std::vector<std::string> held;
+    // A failed read counts as in use: no number is given on a guess.
+    return !NumberHolders(connection).Read(number, held) || !held.empty();
+}
 
 bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const std::string& to) {
     if (from == to) return true;

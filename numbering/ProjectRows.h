@@ -13,8 +13,26 @@ class CAdoConnection;
 
 namespace projectnumber {
 
+// Two numbers or codes are the same exactly when the database says so: its
+// number and code columns compare ASCII letters without case.
+bool SameNumber(const std::string& a, const std::string& b);
+// The order of numbers as the database compares them (ASCII letters without case).
+struct NumberLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
+
 // Former number -> new number of every project a renumbering moved.
-using Renames = std::map<std::string, std::string>;
+using Renames = std::map<std::string, std::string, NumberLess>;
+
+// How a view holding a project by its number follows a renumbering: `number`
+// becomes the project's new number when the renumbering moved it. True when
+// it moved. Every view that shows a project follows the renames of every
+// command that renumbers.
+bool FollowRename(const Renames& renames, std::string& number);
+
+// Whether any table keyed by the project number has a row with the number:
+// a new number must not adopt rows that another project left behind.
+bool IsNumberInUse(CAdoConnection& connection, const std::string& number);
 
 enum class RenumberResult {
     Done,

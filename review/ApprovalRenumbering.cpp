@@ -24,7 +24,8 @@ std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh)
     return result;
 }
 
-RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind) {
+RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind,
+                                projectnumber::Renames* renames) {
     // One read of the set with each project's review result (as GetReviewResult gives it).
     projectnumber::Statement set(connection,
                                  "select a.xmbh, (select p.psjg from corvane_itempf p where p.xmbh = a.xmbh "
@@ -37,24 +38,19 @@ RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& y
     std::sort(passed.begin(), passed.end(), projectnumber::SerialOrder);
     std::sort(others.begin(), others.end(), projectnumber::SerialOrder);
     passed.insert(passed.end(), others.begin(), others.end());
-    return projectnumber::RenumberInOrder(connection, passed);
+    return projectnumber::RenumberInOrder(connection, passed, renames);
 }
 
-void ReorderProjects(CWorkflowView& view, bool keyProjects) {
-    if (ui::MessageBox("对项目编号进行重新排序吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
+projectnumber::Renames ReorderProjects(CWorkflowView& view, bool keyProjects) {
+    projectnumber::Renames renames;
+    if (ui::MessageBox("对项目编号进行重新排序吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return renames;
     CDlgYearBar& bar = view.YearBar();
     const std::string kind = CDlgProTree::ProjectKind(bar.GetCategory() == 0, keyProjects);
-    switch (RenumberProjects(view.Connection(), bar.GetYear(), kind)) {
-    case RenumberResult::Done: break;
-    case RenumberResult::Collision:
-        ui::MessageBox("重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！", "提示",
-                       MB_OK | MB_ICONEXCLAMATION);
-        break;
-    case RenumberResult::Failed:
-        ui::MessageBox("项目编号重新排序失败，项目编号未作修改！", "提示", MB_OK | MB_ICONEXCLAMATION);
-        break;
-    }
+    const std::string refused =
+        projectnumber::RefusedRenumberingMessage(RenumberProjects(view.Connection(), bar.GetYear(), kind, &renames));
+    if (!refused.empty()) ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
     bar.OnYearChanged();
+    return renames;
 }
 
 }  // namespace approval

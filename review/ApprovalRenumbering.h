@@ -23,11 +23,14 @@ using projectnumber::SerialText;
 
 // Renumbers the applications with NF = year and XMLB = kind in one
 // transaction, so a failure or a clash leaves every number as it was.
-RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind);
+// `renames` receives the numbers moved.
+RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind,
+                                projectnumber::Renames* renames = nullptr);
 
 // The 重排序 command of the approval panel (general projects) and the plan
 // panel (key projects): asks first, renumbers the kind of the view's year and
-// fund kind, tells when nothing could be changed, and refills the tree.
-void ReorderProjects(CWorkflowView& view, bool keyProjects);
+// fund kind, tells when nothing could be changed, and refills the tree. The
+// numbers moved, for the panel to follow its project.
+projectnumber::Renames ReorderProjects(CWorkflowView& view, bool keyProjects);
 
 }  // namespace approval

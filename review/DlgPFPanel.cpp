@@ -206,5 +206,7 @@ void CDlgPFPanel::OnBtnSave() {
 void CDlgPFPanel::OnBtnOutput() { officereports::RunPFOutput(m_pConnection, 0); }
 
 void CDlgPFPanel::OnBtnReorder() {
-    if (auto* view = dynamic_cast<CWorkflowView*>(GetParent())) approval::ReorderProjects(*view, false);
+    // The panel keeps what was typed for the selected project, under its new number.
+    if (auto* view = dynamic_cast<CWorkflowView*>(GetParent()))
+        m_dlgSummary.FollowRenames(approval::ReorderProjects(*view, false));
 }

@@ -158,5 +158,7 @@ void CDlgPlanPanel::OnBtnSave() {
 void CDlgPlanPanel::OnBtnOutput() { officereports::RunPlanOutput(m_pConnection, 0); }
 
 void CDlgPlanPanel::OnBtnReorder() {
-    if (auto* view = dynamic_cast<CWorkflowView*>(GetParent())) approval::ReorderProjects(*view, true);
+    // The panel keeps what was typed for the selected project, under its new number.
+    if (auto* view = dynamic_cast<CWorkflowView*>(GetParent()))
+        m_dlgSummary.FollowRenames(approval::ReorderProjects(*view, true));
 }

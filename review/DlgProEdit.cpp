@@ -258,6 +258,7 @@ void CDlgProEdit::SaveProject() {
         case projectinfo::SaveResult::Saved:
             break;
     }
+    // The editor follows its project to the number the save gave it.
     SetDlgItemText(IDC_XMBH, outcome.number);
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
     if (m_pSelect) m_pSelect->RefreshLists();

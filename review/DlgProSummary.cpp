@@ -71,6 +71,10 @@ void CDlgProSummary::ShowControl(int id, bool show) {
     if (ui::Wnd* control = GetDlgItem(id)) control->ShowWindow(show ? SW_SHOW : SW_HIDE);
 }
 
+void CDlgProSummary::FollowRenames(const projectnumber::Renames& renames) {
+    if (m_bLastFound && projectnumber::FollowRename(renames, m_strXMBH)) SetDlgItemText(IDC_XMBH, m_strXMBH);
+}
+
 void CDlgProSummary::ShowProject(const std::string& xmbh) {
     const std::string sql =
         "select CORVANE_ITEMAPPINFO.XMBH, XMMC, GZDW, HZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE, FS, PSJG from "

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "numbering/ProjectRows.h"
 #include "platform/ui/Dialog.h"
 
 class CAdoConnection;
@@ -44,6 +45,10 @@ public:
     // for a project the user has just selected, never over the project still
     // shown from before.
     std::string GetSelectedProject() const { return m_bLastFound ? m_strXMBH : std::string(); }
+
+    // Follows the project shown through a renumbering (ProjectRows.h): the
+    // summary, and the save of its panel, hold the project's new number.
+    void FollowRenames(const projectnumber::Renames& renames);
 
     // Shows or hides a control of the summary.
     void ShowControl(int id, bool show);

@@ -1,10 +1,9 @@
 #include "review/ProjectInfoStore.h"
 
+#include "foundation/Transaction.h"
 #include "numbering/ProjectRows.h"
 #include "platform/text/Text.h"
-#include "review/FirstReviewDb.h"
 #include "review/WorkflowSupport.h"
-#include "platform/text/Text.h"
 
 namespace projectinfo {
 
@@ -19,14 +18,8 @@ const char* const kApplicationColumns =
 SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNumber, const std::string& newPrefix,
                             const Columns& columns) {
     SaveOutcome outcome{SaveResult::Failed, oldNumber};
-    const std::string oldPrefix = firstreview::Part(oldNumber, 0, kPrefixLength);
-    const bool renumbered = newPrefix != oldPrefix;
-    const bool saved = firstreview::InTransaction(connection, [&] {
-        std::string number = oldNumber;
-        if (renumbered) {
-            number = projectnumber::NextNumber(connection, newPrefix);
-            if (!projectnumber::MoveProjectRows(connection, oldNumber, number)) return false;
-        }
+    projectnumber::Renames renames;
+    const bool saved = db::InTransaction(connection, [&] {
         CAdoRecordSet rs;
         if (!workflow::OpenQuery(rs, &connection,
                                  std::string("select ") + kApplicationColumns + " from CORVANE_ITEMAPPINFO where XMBH='" +
@@ -36,16 +29,19 @@ SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNu
             outcome.result = SaveResult::NoSuchProject;
             return false;
         }
-        if (renumbered && !rs.SetString("XMBH", number)) return false;
         for (const auto& [column, value] : columns)
             if (!rs.SetString(column, value)) return false;
         if (!rs.Update()) return false;
         rs.Close();
-        if (renumbered && !projectnumber::RenumberPrefix(connection, oldPrefix)) return false;
-        outcome.number = number;
-        return true;
+        // A new guide code, year or unit code moves the project to its new
+        // prefix in this transaction (nothing moves for the same prefix).
+        return projectnumber::MoveToPrefix(connection, oldNumber, newPrefix, renames) ==
+               projectnumber::RenumberResult::Done;
     });
-    if (saved) outcome.result = SaveResult::Saved;
+    if (!saved) return outcome;
+    outcome.result = SaveResult::Saved;
+    projectnumber::FollowRename(renames, outcome.number);
+    outcome.renames = std::move(renames);
     return outcome;
 }
 

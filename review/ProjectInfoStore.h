@@ -25,13 +25,14 @@ using Columns = std::vector<std::pair<std::string, std::string>>;
 enum class SaveResult { Saved, NoSuchProject, Failed };
 struct SaveOutcome {
     SaveResult result = SaveResult::Failed;
-    std::string number;  // the project's number after the save
+    std::string number;               // the project's number after the save
+    projectnumber::Renames renames;  // every number the save moved
 };
 
 // Writes the columns into the application row `oldNumber`. When `newPrefix`
-// differs from the number's prefix, the project is renumbered into the new
-// group first and the old group closes its gap afterwards. One transaction:
-// on any failure, or when there is no such row, nothing is changed.
+// differs from the number's prefix (as the database compares), the project
+// then changes prefix (projectnumber::MoveToPrefix). One transaction: on any
+// failure, or when there is no such row, nothing is changed.
 SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNumber, const std::string& newPrefix,
                             const Columns& columns);
 

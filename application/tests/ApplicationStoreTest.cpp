@@ -142,6 +142,9 @@ TEST_F(ApplicationStore, AWriteThatFailsChangesNothing) {
     EXPECT_EQ(Numbers(), std::vector<std::string>{kNumber});
 }
 
+// The review row is written once, when the project has none: a later save
+// (a name corrected in the form) never undoes what the review wrote, the
+// amounts a meeting granted among it.
 TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesReviewResults) {
     PROAPP record = FullRecord(PathOf("in"));
     record.XMLB = "重点实验室基金——重点项目";
@@ -152,19 +155,21 @@ TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesRev
     const std::string amounts = "select XMBH, PSJG, PFJF, PFSJF, PFGLF is null from corvane_itempf";
     EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "12.5000", "1.5000", "1"}}));
 
-    record.SJF = "2";  // the row holds nothing of the review yet: replaced
+    Exec("update corvane_itempf set PFJF = 6, PFSJF = 0.5");  // granted by the meeting: no mark, no opinion
+    record.XMMC = "corrected name";
+    record.SJF = "2";
     ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
-    EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "12.5000", "2.0000", "1"}}));
+    EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "6.0000", "0.5000", "1"}}));
 
     Exec("update corvane_itempf set ZJ1 = 'expert', PFJF = 10");
     record.SJF = "3";
     ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
-    EXPECT_EQ(Query("select ZJ1, PFJF, PFSJF from corvane_itempf"), (Rows{{"expert", "10.0000", "2.0000"}}));
+    EXPECT_EQ(Query("select ZJ1, PFJF, PFSJF from corvane_itempf"), (Rows{{"expert", "10.0000", "0.5000"}}));
 
     record.XMLB = "共性技术基金——一般项目";  // other categories leave the row alone
     Exec("update corvane_itempf set ZJ1 = null");
     ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
-    EXPECT_EQ(Query("select PFJF, PFSJF from corvane_itempf"), (Rows{{"10.0000", "2.0000"}}));
+    EXPECT_EQ(Query("select PFJF, PFSJF from corvane_itempf"), (Rows{{"10.0000", "0.5000"}}));
     record.XMBH = "9140A01010108U001002";
     ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
     EXPECT_EQ(Column("select count(*) from corvane_itempf"), std::vector<std::string>{"1"});
@@ -235,10 +240,41 @@ TEST_F(ApplicationStore, AFailedDeletionKeepsTheProjectWholeAndRenumbersNothing)
          " when old." + projecttables::ProjectKeyedTables().back().column +
          " = '9140A01010108U001002' begin select raise(abort, 'kept'); end");
     projectnumber::Renames renames{{"stale", "entry"}};
+    std::string notDeleted;
     EXPECT_FALSE(appstore::DeleteApplications(
-        connection, {"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003"}, renames));
+        connection, {"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003"}, renames, &notDeleted));
     EXPECT_EQ(KeyedNumbers(), InEveryTable({"9140A01010108U001002", "9140A01010108U001003"}));
     EXPECT_TRUE(renames.empty());
+    EXPECT_EQ(notDeleted, "9140A01010108U001002");
+}
+
+// A saved project that changes prefix moves with every keyed row, and the
+// projects it left close their gap, in the save's one transaction: when the
+// gap cannot be closed, nothing of the save is kept.
+TEST_F(ApplicationStore, AChangedPrefixMovesTheProjectAndClosesTheGapInTheSavesTransaction) {
+    StoreKeyedRows({"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U002001"});
+    PROAPP record = FullRecord(PathOf("in"));
+    record.XMBH = "9140A01010108U002001";  // the new prefix; the serial is the numbering's
+    record.XMMC = "moved";
+    // Refused in the last keyed table while 002 closes the gap to 001.
+    Exec(std::string("create trigger keep_002 before update on ") + projecttables::ProjectKeyedTables().back().table +
+         " when old." + projecttables::ProjectKeyedTables().back().column +
+         " = '9140A01010108U001002' begin select raise(abort, 'kept'); end");
+    const std::vector<std::string> before = KeyedNumbers();
+    projectnumber::Renames renames;
+    EXPECT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), "9140A01010108U001001", &renames),
+              appstore::SaveResult::Failed);
+    EXPECT_EQ(KeyedNumbers(), before);
+    EXPECT_EQ(Column("select count(*) from corvane_itemappinfo where xmmc = 'moved'"), std::vector<std::string>{"0"});
+
+    Exec("drop trigger keep_002");
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), "9140A01010108U001001", &renames),
+              appstore::SaveResult::Saved);
+    EXPECT_EQ(renames, (projectnumber::Renames{{"9140A01010108U001001", "9140A01010108U002002"},
+                                               {"9140A01010108U001002", "9140A01010108U001001"}}));
+    EXPECT_EQ(KeyedNumbers(), InEveryTable({"9140A01010108U001001", "9140A01010108U002001", "9140A01010108U002002"}));
+    EXPECT_EQ(Column("select xmbh from corvane_itemappinfo where xmmc = 'moved'"),
+              std::vector<std::string>{"9140A01010108U002002"});
 }
 
 TEST(ApplicationCategory, TheFormsKindBecomesTheFullNameOfItsFund) {

@@ -340,6 +340,47 @@ TEST_F(ApplicationView, DeletingTickedProjectsRenumbersTheirPrefixOnce) {
     EXPECT_EQ(ListNumbers(view), Numbers());
 }
 
+// The form empties after a list deletion and holds no project any more: what
+// is typed into it next is a new application, never a rewrite of the project
+// it showed (which the deletion may have renumbered).
+TEST_F(ApplicationView, AfterAListDeletionTheNextSaveAddsANewProject) {
+    for (const char* serial : {"001", "002"})
+        StoreProject(std::string("9140A01010108U001") + serial, "U001", "共性技术基金——一般项目", {serial});
+    appviewtest::Exec("update corvane_itemappinfo set SQZNDM = '9140A010101', NF = '2008', XMMC = 'A' || xmbh");
+    CDlgproappl& view = OpenView();
+    Open(view, "9140A01010108U001002");
+    List(view).SetCheck(0, TRUE);  // its neighbour 001: the open project becomes 001
+    driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
+    view.OnBtnProdel();
+    EXPECT_EQ(view.m_strCurXMBH, "");
+    EXPECT_EQ(ShownNumber(view), "");
+
+    FillNew(view, "9140A010101", "U001");
+    Basic(view).SetDlgItemText(B::IDC_NAME, "新项目");
+    Save(view);  // no question: a new project
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select xmbh, xmmc from corvane_itemappinfo order by xmbh"),
+              (Rows{{"9140A01010108U001001", "A9140A01010108U001002"}, {"9140A01010108U001002", "新项目"}}));
+    EXPECT_EQ(Column("select xm from corvane_project_sqcy where ite_xmbh = '9140A01010108U001001'"),
+              std::vector<std::string>{"002"});
+}
+
+// A project that cannot be deleted is named and the list shows what is stored.
+TEST_F(ApplicationView, AListDeletionThatFailsNamesTheProjectAndRefillsTheList) {
+    for (const char* serial : {"001", "002", "003"})
+        StoreProject(std::string("9140A01010108U001") + serial, "U001", "共性技术基金——一般项目", {serial});
+    appviewtest::Exec("create trigger keep_002 before delete on corvane_itemappinfo when old.xmbh = "
+                      "'9140A01010108U001002' begin select raise(abort, 'kept'); end");
+    CDlgproappl& view = OpenView();
+    for (int row : {0, 1, 2}) List(view).SetCheck(row, TRUE);
+    driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
+    driver.ExpectMessageBox("提示", "项目9140A01010108U001002删除失败！");
+    view.OnBtnProdel();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001002", "9140A01010108U001003"}));
+    EXPECT_EQ(ListNumbers(view), Numbers());
+}
+
 TEST_F(ApplicationView, ReSortAsksFirstAndTheOpenProjectFollowsItsNumber) {
     StoreProject("9140B02020208U001001", "U001");
     StoreProject("9140A01010108U001005", "U001");
@@ -362,6 +403,19 @@ TEST_F(ApplicationView, ReSortAsksFirstAndTheOpenProjectFollowsItsNumber) {
     Save(view);
     EXPECT_EQ(Query("select xmbh, xmmc from corvane_itemappinfo order by xmbh"),
               (Rows{{"9140A01010108U001001", ""}, {"9140B02020208U001002", "乙项目"}}));
+}
+
+// A re-sort refused as a collision (rows of a project no longer stored hold
+// a number it would give) changes nothing and says so.
+TEST_F(ApplicationView, AReSortThatWouldClashChangesNothingAndSaysSo) {
+    StoreProject("9140A01010108U001005", "U001");
+    appviewtest::Exec("insert into CORVANE_CGHZ (XMBH) values ('9140A01010108U001001')");
+    CDlgproappl& view = OpenView();
+    driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    driver.ExpectMessageBox("提示", "重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！");
+    view.OnButtonSort();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Numbers(), std::vector<std::string>{"9140A01010108U001005"});
 }
 
 TEST_F(ApplicationView, ClosingTheViewEmptiesEveryScratchFile) {
@@ -388,7 +442,7 @@ TEST_F(ApplicationView, ATypedSerialNeedsWellFormedCodesAndGoesAfterTheirPrefix)
     EXPECT_TRUE(Numbers().empty());
 
     const struct {
-        const char *guide, *year, *unit, *message;
+        const char *guide, *year, *unit, *message, *serial = "005";
     } refused[] = {
         {"9140A01010", "2008", "U001", "指南代码应为11位！"},
         {"9140A0101011", "2008", "U001", "指南代码应为11位！"},
@@ -396,11 +450,16 @@ TEST_F(ApplicationView, ATypedSerialNeedsWellFormedCodesAndGoesAfterTheirPrefix)
         {"9140A010101", "20O8", "U001", "年份应为4位数字！"},
         {"9140A010101", "2008", "12", "单位代码应为4位！"},
         {"9140A010101", "2008", "U0012", "单位代码应为4位！"},
+        {"9140A010101", "2008", "０００２", "单位代码只能由英文字母和数字组成！"},
+        {"9140A01010１", "2008", "U001", "指南代码只能由英文字母和数字组成！"},
+        {"9140A010101", "2008", "U001", "流水号应为至少3位数字！", " 10"},
+        {"9140A010101", "2008", "U001", "流水号应为至少3位数字！", "1O"},
+        {"9140A010101", "2008", "U001", "流水号应为至少3位数字！", "5"},
     };
     for (const auto& c : refused) {
         FillNew(view, c.guide, c.unit);
         Basic(view).SetDlgItemText(B::IDC_YEAR, c.year);
-        Basic(view).SetDlgItemText(B::IDC_SERIAL, "005");
+        Basic(view).SetDlgItemText(B::IDC_SERIAL, c.serial);
         driver.ExpectMessageBox("系统提示", c.message);
         view.OnBtnSave();
         EXPECT_TRUE(driver.Finished()) << c.message;

@@ -158,6 +158,7 @@ TEST_F(Bundle, FullImportNumbersEveryImportPartialImportKeepsAFreeNumber) {
     EXPECT_EQ(Codes(), (Rows{{kPrefix + std::string("001")}, {kPrefix + std::string("002")}}));
 
     Exec("delete from corvane_itemappinfo");
+    Exec("delete from corvane_project_sqcy");
     ASSERT_EQ(Import(path, true), 1);
     ASSERT_EQ(Import(path, true), 1);
     EXPECT_EQ(Codes(), (Rows{{kPrefix + std::string("002")}, {bundleCode}}));
@@ -165,14 +166,42 @@ TEST_F(Bundle, FullImportNumbersEveryImportPartialImportKeepsAFreeNumber) {
     EXPECT_FALSE(problem);
 }
 
-TEST_F(Bundle, MembersStoredUnderTheNewNumberAreReplaced) {
+// Rows a removed project left under a number are never given to an imported
+// project: it takes the next number no row holds, in full and in partial
+// imports alike.
+TEST_F(Bundle, RowsLeftUnderANumberAreNotGivenToAnImportedProject) {
     const std::string path = ExportAndRemove(kCode);
     StoreProject("other", {}, {}, {{"王五", "男", "50", "", "", "", ""}});
     Exec("update corvane_project_sqcy set ITE_XMBH = '" + kCode + "'");
     Exec("delete from corvane_itemappinfo");
 
     ASSERT_EQ(Import(path), 1);
-    EXPECT_EQ(Members(kCode), (Rows{kMembers[0], kMembers[1]}));
+    ASSERT_EQ(Import(path, true), 1);
+    EXPECT_EQ(Codes(), (Rows{{kPrefix + std::string("002")}, {kPrefix + std::string("003")}}));
+    EXPECT_EQ(Members(kCode).size(), 1u);  // the left rows stay where they were
+    EXPECT_EQ(Members(kPrefix + std::string("002")), (Rows{kMembers[0], kMembers[1]}));
+}
+
+// A number or codes of other characters than ASCII letters and digits (a
+// full-width digit) are refused, naming the field.
+TEST_F(Bundle, CodesOfOtherCharactersThanAsciiLettersAndDigitsAreRefused) {
+    const struct {
+        const char *column, *value, *message;
+    } cases[] = {
+        {"DWDM", "０００１", "单位代码只能由英文字母和数字组成！"},
+        {"SQZNDM", "9140A０10108", "指南代码只能由英文字母和数字组成！"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = ExportAndRemove(kCode, {{c.column, c.value}});
+        driver.ExpectMessageBox("提示", kCode + ".proapp：" + c.message);
+        EXPECT_EQ(Import(path), 0) << c.column;
+        EXPECT_TRUE(driver.Finished()) << c.column;
+        EXPECT_TRUE(Codes().empty()) << c.column;
+    }
+    const std::string path = ExportAndRemove("9140A010108080００1001");
+    driver.ExpectMessageBox("提示", "9140A010108080００1001.proapp：项目编号只能由英文字母和数字组成！");
+    EXPECT_EQ(Import(path), 0);
+    EXPECT_TRUE(Codes().empty());
 }
 
 TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {

@@ -20,6 +20,11 @@ std::string Rtf(const std::string& text) { return "{\\rtf1\\ansi " + text + "}";
 
 class ProjectRowsFileTest : public FollowupFilesTest {
 protected:
+    void SetUp() override {
+        FollowupFilesTest::SetUp();
+        for (const char* number : {kFirst, kSecond, kBare})  // the projects the rows belong to
+            Exec(std::string("insert into corvane_itemappinfo (XMBH) values ('") + number + "')");
+    }
     void StorePlan(const std::string& number, const std::string& year, const std::string& funds = "1.5") {
         StoreRow("corvane_itemyearplan",
                  {{"XMBH", number}, {"NF", year}, {"JDYQ", "进度" + year}, {"NDJF", funds}, {"BZ", "备注"}},
@@ -113,6 +118,23 @@ TEST_F(ProjectRowsFileTest, PlanImportFollowsThePolicy) {
     EXPECT_EQ(Blob(sql, "NDYJMUYNR"), Rtf("目标第二年度"));
     EXPECT_EQ(Blob(sql, "NDWCXS"), Rtf("形式"));
     EXPECT_EQ(Blob(sql, "YBJJXGBCSM"), Rtf("说明"));  // once, not twice
+}
+
+// Rows of a project that is not stored belong to no project, and would later
+// belong to whichever project is given the number: refused and named.
+TEST_F(ProjectRowsFileTest, RowsOfAProjectNotStoredAreRefusedAndNamed) {
+    StorePlan(kFirst, kYears[0]);
+    StorePlan(kSecond, kYears[0]);
+    const std::string folder = ExportAll(YearPlanFormat(), {kFirst, kSecond});
+    Exec("delete from corvane_itemyearplan");
+    Exec(std::string("delete from corvane_itemappinfo where XMBH = '") + kSecond + "'");
+    driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dialog) { dialog.Click(CDlgImportPolicy::IDC_BTN_OK); });
+    driver.AnswerFolder(folder);
+    driver.ExpectMessageBox("提示", std::string("共导入了1条数据！\r\n以下项目不存在，其数据未导入：\r\n") + kSecond);
+    DuplicatePolicy policy = duplicate_policy::Overwrite;
+    EXPECT_TRUE(ProjectRowsFile(connection, YearPlanFormat()).ImportFolder(policy));
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select XMBH from corvane_itemyearplan"), (Rows{{kFirst}}));
 }
 
 TEST_F(ProjectRowsFileTest, RefusedInsertKeepsTheStoredRow) {

@@ -225,6 +225,23 @@ TEST_F(SummaryBundleTest, RefusedWriteIsNamedAndLeavesNoAttachmentFile) {
         files.File(std::string("验收/9140A01/重点项目/") + kNumber + "/所有文件/报告.pdf")));
 }
 
+// A summary of a project that is not stored would leave its document and
+// achievement rows to whichever project is next given the number: refused
+// and named.
+TEST_F(SummaryBundleTest, ASummaryOfAProjectNotStoredIsRefusedAndNamed) {
+    StoreSummary(kNumber);
+    StoreAchievement(kNumber, "论文甲");
+    const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
+    for (const char* table : {"corvane_itemcheckaccept", "corvane_cghz", "corvane_itemappinfo"})
+        Exec(std::string("delete from ") + table);
+    driver.AnswerFolder(folder);
+    driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下项目不存在，其数据未导入：\r\n") + kNumber);
+    EXPECT_TRUE(SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport());
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_TRUE(SummaryTexts(kNumber).empty());
+    EXPECT_TRUE(Achievements(kNumber).empty());
+}
+
 TEST_F(SummaryBundleTest, DeclinedOverwriteAndEmptyFolderImportNothing) {
     StoreSummary(kNumber);
     const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});

@@ -90,4 +90,25 @@ TEST_F(DatabaseIndexes, AnOlderDatabaseGainsThemAndKeepsItsRows) {
     EXPECT_TRUE(EnsureIndexes(connection));  // a second time changes nothing
 }
 
+// Applications stored with a short category by an earlier build are
+// completed once when the database is opened, so that every query by
+// category finds them; full names and kinds without a known fund are kept.
+TEST_F(DatabaseIndexes, ShortCategoriesOfAnOlderDatabaseAreCompleted) {
+    const char* const rows[][4] = {
+        // XMBH, XMLB, JJBH, SQZNDM
+        {"9140A01010108U001001", "一般项目", "", ""},
+        {"9140X01010108U001002", "重点项目", "9140C01", ""},
+        {"9140X01010108U001003", "重点项目", "", "9140A010101"},
+        {"9140X01010108U001004", "一般项目", "", ""},
+        {"9140C01010108U001005", "共性技术基金——重点项目", "", ""},
+    };
+    for (const auto& row : rows)
+        ASSERT_TRUE(connection.Execute(std::string("insert into CORVANE_ITEMAPPINFO (XMBH, XMLB, JJBH, SQZNDM) values ('") +
+                                       row[0] + "', '" + row[1] + "', '" + row[2] + "', '" + row[3] + "')"));
+    EXPECT_TRUE(EnsureIndexes(connection));
+    EXPECT_EQ(Column("select XMLB from CORVANE_ITEMAPPINFO order by substr(XMBH, 18)"),
+              (std::vector<std::string>{"共性技术基金——一般项目", "重点实验室基金——重点项目", "共性技术基金——重点项目",
+                                        "一般项目", "共性技术基金——重点项目"}));
+}
+
 }  // namespace

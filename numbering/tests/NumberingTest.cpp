@@ -79,11 +79,16 @@ TEST(ProjectCodes, TheNumberNeedsAGuideCodeOf11AYearOf4DigitsAndAUnitCodeOf4) {
         const char *guide, *year, *unit, *problem;
     } cases[] = {
         {"9140A010101", "2008", "U001", ""},
-        {"9140A010101", "2008", "单位编码", ""},  // four characters, whatever their bytes
+        {"9140A010101", "2008", "u001", ""},
+        // codes are ASCII letters and digits: others are refused naming the field
+        {"9140A010101", "2008", "单位编码", "单位代码只能由英文字母和数字组成！"},
+        {"9140A010101", "2008", "０００２", "单位代码只能由英文字母和数字组成！"},
+        {"9140A01010１", "2008", "U001", "指南代码只能由英文字母和数字组成！"},
+        {"9140A-10101", "2008", "U001", "指南代码只能由英文字母和数字组成！"},
         {"", "2008", "U001", "指南代码、年份及单位代码是必填项！"},
         {"9140A010101", "2008", "", "指南代码、年份及单位代码是必填项！"},
         {"9140A01010", "2008", "U001", "指南代码应为11位！"},
-        {"9140A010101 ", "2008", "U001", "指南代码应为11位！"},
+        {"9140A010101 ", "2008", "U001", "指南代码只能由英文字母和数字组成！"},
         {"9140A010101", "08", "U001", "年份应为4位数字！"},
         {"9140A010101", "2008年", "U001", "年份应为4位数字！"},
         {"9140A010101", "2008", "12", "单位代码应为4位！"},
@@ -103,6 +108,112 @@ TEST(ProjectCodes, SerialsOrderByValueWithinAPrefix) {
             EXPECT_EQ(projectnumber::SerialOrder(sorted[i], sorted[j]), i < j) << sorted[i] << " " << sorted[j];
 }
 
+// Sorting needs a strict weak order: with serials of digits and serials of
+// other characters compared by different rules, "010" < "5a" < "9" < "010"
+// was a cycle and a sort could leave the numbers in any order.
+TEST(ProjectCodes, SerialOrderIsAStrictWeakOrder) {
+    const std::string lower = "9140a01010108u001";
+    const std::vector<std::string> numbers = {kPrefix + "010", kPrefix + "5a", kPrefix + "9", kPrefix + "0010",
+                                              kPrefix + "5A", lower + "009", kPrefix + "009", kPrefix + "",
+                                              kPrefix + "x", "9140A01010108U002001", "short"};
+    const auto less = projectnumber::SerialOrder;
+    for (const std::string& a : numbers) {
+        EXPECT_FALSE(less(a, a)) << a;
+        for (const std::string& b : numbers) {
+            EXPECT_FALSE(less(a, b) && less(b, a)) << a << " " << b;
+            for (const std::string& c : numbers) {
+                if (less(a, b) && less(b, c)) EXPECT_TRUE(less(a, c)) << a << " < " << b << " < " << c;
+                const auto same = [&](const std::string& x, const std::string& y) { return !less(x, y) && !less(y, x); };
+                if (same(a, b) && same(b, c)) EXPECT_TRUE(same(a, c)) << a << " ~ " << b << " ~ " << c;
+            }
+        }
+    }
+    // Serials of digits by value, before any other; prefixes without case.
+    EXPECT_TRUE(less(kPrefix + "9", kPrefix + "010"));
+    EXPECT_TRUE(less(kPrefix + "010", kPrefix + "5a"));
+    EXPECT_TRUE(less(lower + "001", kPrefix + "002"));
+}
+
+TEST(ProjectCodes, ASerialIsDigitsOnlyAtLeastThree) {
+    for (const char* serial : {"001", "010", "999", "1000", "0001"}) EXPECT_EQ(projectnumber::SerialProblem(serial), "") << serial;
+    for (const char* serial : {"", "5", "10", " 10", "1O", "01 ", "００１", "-01", "1.0"})
+        EXPECT_EQ(projectnumber::SerialProblem(serial), "流水号应为至少3位数字！") << serial;
+}
+
+// Numbers and codes are the same exactly when the database says so: its
+// number columns compare ASCII letters without case.
+TEST_F(Numbering, NumbersThatDifferOnlyInCaseAreOneNumber) {
+    // A re-sort counts the units "U001" and "u001" as one: two projects never
+    // end with numbers the database holds equal.
+    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, DWDM, XMLB) values ('9140A01010108U001005', 'U001', '一般')");
+    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, DWDM, XMLB) values ('9140A01010108u001007', 'u001', '一般')");
+    Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM) values ('9140A01010108u001007', 'member of 7')");
+    projectnumber::Renames renames;
+    ASSERT_TRUE(projectnumber::RenumberAll(connection, &renames));
+    EXPECT_EQ(Column("select count(distinct XMBH) from CORVANE_ITEMAPPINFO"), std::vector<std::string>{"2"});
+    std::string seven = "9140A01010108U001007";  // a view holding it, typed in the other case
+    ASSERT_TRUE(projectnumber::FollowRename(renames, seven));
+    EXPECT_EQ(Column("select XM from CORVANE_PROJECT_SQCY where ITE_XMBH = " + Q(seven)),
+              std::vector<std::string>{"member of 7"});
+
+    // Two moves onto one number as the database compares it clash.
+    Exec("delete from CORVANE_ITEMAPPINFO");
+    StoreMany({kPrefix + "002", kPrefix + "003"});
+    EXPECT_EQ(projectnumber::MoveProjects(connection, {{kPrefix + "002", kPrefix + "x05"},
+                                                       {kPrefix + "003", kPrefix + "X05"}}),
+              projectnumber::RenumberResult::Collision);
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMAPPINFO order by XMBH"),
+              (std::vector<std::string>{kPrefix + "002", kPrefix + "003"}));
+    EXPECT_TRUE(projectnumber::SameNumber(kPrefix + "x05", kPrefix + "X05"));
+    EXPECT_FALSE(projectnumber::SameNumber("０", "0"));
+}
+
+// Rows whose project is not stored (a deleted project's, an import's) are
+// never given to another project: no new number and no renumbering lands on
+// their number.
+TEST_F(Numbering, RowsWithoutAnApplicationAreNeverAdopted) {
+    StoreMany({kPrefix + "001", kPrefix + "003"});
+    Exec("insert into CORVANE_ITEMCHECKACCEPT (XMBH) values (" + Q(kPrefix + "002") + ")");
+    Exec("insert into CORVANE_CGHZ (XMBH) values (" + Q(kPrefix + "004") + ")");
+    EXPECT_TRUE(projectnumber::IsNumberInUse(connection, kPrefix + "002"));
+    EXPECT_FALSE(projectnumber::IsNumberInUse(connection, kPrefix + "005"));
+    EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "005");
+
+    EXPECT_FALSE(projectnumber::RenumberPrefix(connection, kPrefix));  // 003 -> 002 would take the rows
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMAPPINFO order by XMBH"),
+              (std::vector<std::string>{kPrefix + "001", kPrefix + "003"}));
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMCHECKACCEPT"), std::vector<std::string>{kPrefix + "002"});
+}
+
+// A project that changes prefix takes the next free number under the new one
+// and the projects it left close their gap, in one transaction, and every
+// move is handed back.
+TEST_F(Numbering, AProjectChangesPrefixInOneOperationThatHandsBackEveryMove) {
+    const std::string other = "9140A01010108U002";
+    StoreMany({kPrefix + "001", kPrefix + "002", kPrefix + "003", other + "001"});
+    projectnumber::Renames renames{{"stale", "entry"}};
+    ASSERT_EQ(projectnumber::MoveToPrefix(connection, kPrefix + "001", other, renames),
+              projectnumber::RenumberResult::Done);
+    EXPECT_EQ(renames, (projectnumber::Renames{{kPrefix + "001", other + "002"},
+                                               {kPrefix + "002", kPrefix + "001"},
+                                               {kPrefix + "003", kPrefix + "002"}}));
+    EXPECT_EQ(Query("select XMBH, (select XM from CORVANE_PROJECT_SQCY where ITE_XMBH = XMBH) "
+                    "from CORVANE_ITEMAPPINFO order by XMBH"),
+              (Rows{{kPrefix + "001", kPrefix + "002"},
+                    {kPrefix + "002", kPrefix + "003"},
+                    {other + "001", other + "001"},
+                    {other + "002", kPrefix + "001"}}));
+
+    // A prefix that differs only in case is the same prefix: nothing moves.
+    std::string lowered = kPrefix;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), [](unsigned char c) { return std::tolower(c); });
+    ASSERT_EQ(projectnumber::MoveToPrefix(connection, kPrefix + "001", lowered, renames),
+              projectnumber::RenumberResult::Done);
+    EXPECT_TRUE(renames.empty());
+    EXPECT_EQ(Column("select count(*) from CORVANE_ITEMAPPINFO where XMBH = " + Q(kPrefix + "001") + " collate binary"),
+              std::vector<std::string>{"1"});
+}
+
 TEST_F(Numbering, NextNumberIsOneMoreThanTheCountOrTheNextFreeSerialAfterIt) {
     const struct {
         const char* what;
@@ -118,6 +229,7 @@ TEST_F(Numbering, NextNumberIsOneMoreThanTheCountOrTheNextFreeSerialAfterIt) {
     };
     for (const auto& c : cases) {
         Exec("delete from CORVANE_ITEMAPPINFO");
+        Exec("delete from CORVANE_PROJECT_SQCY");
         std::vector<std::string> numbers;
         for (const std::string& serial : c.serials) numbers.push_back(kPrefix + serial);
         numbers.push_back("9140A01010108U002004");  // another unit's numbers never count

@@ -20,16 +20,14 @@ using DatabaseHandle = std::unique_ptr<sqlite3, DatabaseCloser>;
 
 // Opens a database file as every connection of the program opens it; the
 // result code is sqlite3_open_v2's (the handle may be set on failure too,
-// for its message). Deleted content is overwritten only where that costs no
-// extra write: the freed pages of long texts keep their old bytes in the free
-// list until the file is compacted, as the former data store kept them,
-// instead of each being zeroed and journalled (SQLite's FAST secure delete;
-// the system's library is built with secure delete on).
+// for its message). Deleted content is overwritten with zeros (secure
+// delete): a deleted application's chapters are not left readable in the
+// file and in every copy of it.
 inline int OpenDatabase(const std::string& file, int flags, DatabaseHandle& db) {
     sqlite3* raw = nullptr;
     const int code = sqlite3_open_v2(file.c_str(), &raw, flags, nullptr);
     db.reset(raw);
-    if (code == SQLITE_OK) sqlite3_exec(raw, "PRAGMA secure_delete = FAST", nullptr, nullptr, nullptr);
+    if (code == SQLITE_OK) sqlite3_exec(raw, "PRAGMA secure_delete = ON", nullptr, nullptr, nullptr);
     return code;
 }
 

@@ -240,4 +240,29 @@ TEST_F(Approval, ReorderThatWouldClashChangesNothingAndSaysSo) {
     EXPECT_EQ(Tree(), "一般基金\n  9140A01\n    9140A010101081001003\n");
 }
 
+// The selected project keeps its typed amounts and opinion through a re-sort
+// that moves its number: the save writes them to it under its new number,
+// never to the project that took its former one.
+TEST_F(Approval, AfterAReorderTheSaveGoesToTheSelectedProjectUnderItsNewNumber) {
+    const std::string passed = "9140A010101081001007", failed = "9140A010101081001003";
+    AddApplication(passed, "2008", kGeneral);
+    AddReview(passed, "+");
+    AddApplication(failed, "2008", kGeneral);
+    AddReview(failed, "-");
+    OpenView();
+    Select(passed);
+    Panel().SetDlgItemText(CDlgPFPanel::IDC_SJF, "2.5");
+    Panel().m_richApprovalOpinion.SetWindowText("approved for 001");
+    driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    Panel().Click(CDlgPFPanel::IDC_REORDER);  // passed 007 -> 001, failed 003 -> 002
+    EXPECT_EQ(Panel().m_dlgSummary.GetSelectedProject(), "9140A010101081001001");
+    EXPECT_EQ(Panel().m_dlgSummary.GetDlgItemText(CDlgProSummary::IDC_XMBH), "9140A010101081001001");
+    driver.ExpectMessageBox("提示", "保存成功！");
+    Panel().Click(CDlgPFPanel::IDC_SAVE);
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select XMBH, PSJG, PFSJF from CORVANE_ITEMPF order by XMBH"),
+              (Rows{{"9140A010101081001001", "+", "2.5000"}, {"9140A010101081001002", "-", ""}}));
+    EXPECT_NE(Blob("CORVANE_ITEMPF", "PFYJ", "9140A010101081001001").find("approved for 001"), std::string::npos);
+}
+
 }  // namespace

@@ -173,4 +173,24 @@ TEST_F(Plan, OutputAndReorderWorkOnTheKeyProjects) {
     EXPECT_EQ(Tree(), "重点基金\n  9140A01\n    9140A010101081001001\n");
 }
 
+// What was typed for the selected project is saved to it after a re-sort
+// moved its number, never to the project that took its former number.
+TEST_F(Plan, AfterAReorderTheSaveGoesToTheSelectedProjectUnderItsNewNumber) {
+    const std::string passed = "9140A010101081001007", failed = "9140A010101081001003";
+    AddApplication(passed, "2008", kKey);
+    AddReview(passed, "+");
+    AddApplication(failed, "2008", kKey);
+    AddReview(failed, "-");
+    OpenView();
+    Select(passed);
+    Summary().SetDlgItemText(CDlgProSummary::IDC_PROGRESS, "每季度报告一次");
+    driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    Panel().Click(CDlgPlanPanel::IDC_REORDER);  // passed 007 -> 001, failed 003 -> 002
+    EXPECT_EQ(Summary().GetSelectedProject(), "9140A010101081001001");
+    driver.ExpectMessageBox("提示", "保存成功！");
+    Panel().Click(CDlgPlanPanel::IDC_SAVE);
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select XMBH, JDYQ from CORVANE_ITEMPLAN"), (Rows{{"9140A010101081001001", "每季度报告一次"}}));
+}
+
 }  // namespace

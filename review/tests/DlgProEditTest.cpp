@@ -191,6 +191,25 @@ TEST_F(ProEditTest, NewUnitMovesTheProjectAndClosesTheGapItLeft) {
     EXPECT_EQ(Query("select DWDM from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupB + "003")), (Rows{{"0002"}}));
 }
 
+// A unit code that differs only in case is the same unit (the database
+// compares codes without case): the project keeps its number, and the editor
+// still shows a stored project, so a second save writes again.
+TEST_F(ProEditTest, AUnitCodeChangedOnlyInCaseKeepsTheProjectWhereItIs) {
+    const std::string group = "9140A01010108U001";
+    AddProject(group + "001", "甲");
+    AddProject(group + "002", "乙");
+    Exec("update CORVANE_ITEMAPPINFO set DWDM = 'U001'");
+    editor->LoadProject(group + "001");
+    editor->SetDlgItemText(CDlgProEdit::IDC_DWDM, "u001");
+    SaveConfirmed();
+    EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), group + "001");
+    EXPECT_EQ(Projects(), (Rows{Project(group + "001", "甲"), Project(group + "002", "乙")}));
+    editor->SetDlgItemText(CDlgProEdit::IDC_XMMC, "甲二");
+    SaveConfirmed();
+    EXPECT_EQ(Query("select XMBH, XMMC, DWDM from CORVANE_ITEMAPPINFO order by XMBH"),
+              (Rows{{group + "001", "甲二", "u001"}, {group + "002", "乙", "U001"}}));
+}
+
 TEST_F(ProEditTest, AGroupWithAGapGivesAFreeNumberAndIsClosedWhenLeft) {
     // Group A holds 001 and 003 after an earlier removal, group B 001 and 003.
     AddProject(kGroupA + "001", "甲");
@@ -279,6 +298,7 @@ TEST_F(ProEditTest, CodesOfTheWrongLengthAreRefusedNamingTheField) {
         {CDlgProEdit::IDC_DWDM, "00021", "单位代码应为4位！"},
         {CDlgProEdit::IDC_SQZNDM, "9140A01010", "指南代码应为11位！"},
         {CDlgProEdit::IDC_NF, "08", "年份应为4位数字！"},
+        {CDlgProEdit::IDC_DWDM, "０００２", "单位代码只能由英文字母和数字组成！"},  // full-width digits
     };
     for (const auto& c : cases) {
         editor->LoadProject(xmbh);
