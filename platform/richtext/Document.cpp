@@ -48,6 +48,10 @@ void Paragraph::AddObject(const CharFormat& format, std::string rawRtf) {
     runs.push_back(Run{Run::Kind::Object, format, std::move(rawRtf)});
 }
 
+void Paragraph::AddGroup(const CharFormat& format, std::string rawRtf) {
+    runs.push_back(Run{Run::Kind::Group, format, std::move(rawRtf)});
+}
+
 Paragraph& Document::AddParagraph(const ParagraphFormat& format) {
     paragraphs.push_back(Paragraph{format, {}});
     return paragraphs.back();
