@@ -166,4 +166,18 @@ struct Document {
     }
 };
 
+// A table of the model as rows of cells of paragraphs: the table whose
+// first paragraph is paragraphs[first], read to its last paragraph in the
+// table; `next` is set to the paragraph after it. A row cut off before its
+// end comes with an empty definition.
+struct TableRows {
+    struct Row {
+        std::vector<std::vector<const Paragraph*>> cells;
+        TableRow definition;
+    };
+    std::vector<Row> rows;
+    int columns = 1;  // the most cells of a row, by its paragraphs or its definition
+};
+TableRows TableAt(const std::vector<Paragraph>& paragraphs, std::size_t first, std::size_t& next);
+
 }  // namespace richtext

@@ -447,34 +447,6 @@ void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument
     }
 }
 
-// The paragraphs of a table: rows of cells of paragraphs, as they stand in
-// the model from `begin`; `end` is left after the last.
-struct TableOfModel {
-    std::vector<std::vector<std::vector<const richtext::Paragraph*>>> rows;
-    RowDefinitions definitions;
-    int columns = 0;
-};
-
-TableOfModel CollectTable(const std::vector<richtext::Paragraph>& ps, std::size_t& i) {
-    TableOfModel table;
-    std::vector<std::vector<const richtext::Paragraph*>> row(1);
-    auto endRow = [&](const richtext::TableRow& definition) {
-        if (row.back().empty()) row.pop_back();
-        table.columns = std::max({table.columns, int(row.size()), int(definition.cells.size())});
-        table.rows.push_back(std::move(row));
-        table.definitions.push_back(definition);
-        row.assign(1, {});
-    };
-    for (; i < ps.size() && ps[i].format.inTable; ++i) {
-        row.back().push_back(&ps[i]);
-        if (ps[i].endsRow) endRow(*ps[i].endsRow);
-        else if (ps[i].endsCell) row.emplace_back();
-    }
-    if (row.size() > 1 || !row.back().empty()) endRow(richtext::TableRow{});
-    table.columns = std::max(table.columns, 1);
-    return table;
-}
-
 }  // namespace
 
 richtext::Document RichEditCtrl::GetDocument() const {
@@ -540,7 +512,7 @@ void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, const QTextCha
     InsertRuns(cursor, p, pictures);
 }
 
-void InsertTable(QTextCursor& cursor, const TableOfModel& model, const QTextCharFormat& emptyChars, int& pictures) {
+void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QTextCharFormat& emptyChars, int& pictures) {
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -549,7 +521,9 @@ void InsertTable(QTextCursor& cursor, const TableOfModel& model, const QTextChar
     format.setCellSpacing(0);
     format.setAlignment(Qt::AlignLeft);
     QList<QTextLength> widths;
-    const richtext::TableRow& first = model.definitions.front();
+    RowDefinitions definitions;
+    for (const auto& row : model.rows) definitions.push_back(row.definition);
+    const richtext::TableRow& first = definitions.front();
     int left = first.leftTwips;
     for (int c = 0; c < model.columns; ++c) {
         const int right = c < int(first.cells.size()) ? first.cells[c].rightTwips : left + 1800;
@@ -557,20 +531,20 @@ void InsertTable(QTextCursor& cursor, const TableOfModel& model, const QTextChar
         left = right;
     }
     format.setColumnWidthConstraints(widths);
-    format.setProperty(kRowsProperty, QVariant::fromValue(model.definitions));
+    format.setProperty(kRowsProperty, QVariant::fromValue(definitions));
     QTextTable* table = cursor.insertTable(int(model.rows.size()), model.columns, format);
     for (int r = 0; r < int(model.rows.size()); ++r) {
-        for (int c = 0; c < int(model.rows[r].size()) && c < model.columns; ++c) {
+        for (int c = 0; c < int(model.rows[r].cells.size()) && c < model.columns; ++c) {
             QTextCursor at = table->cellAt(r, c).firstCursorPosition();
             bool firstBlock = true;
-            for (const richtext::Paragraph* p : model.rows[r][c]) {
+            for (const richtext::Paragraph* p : model.rows[r].cells[c]) {
                 if (!firstBlock) at.insertBlock();
                 firstBlock = false;
                 FillBlock(at, *p, emptyChars, pictures);
             }
         }
         // Merged cells as read: a first cell and those merged into it.
-        const auto& cells = model.definitions[r].cells;
+        const auto& cells = definitions[r].cells;
         for (int c = 0; c < int(cells.size()); ++c) {
             if (cells[c].merge != richtext::TableCell::Merge::First) continue;
             int span = 1;
@@ -607,8 +581,7 @@ void RichEditCtrl::SetDocument(const richtext::Document& document) {
             filler.setProperty(kFillerProperty, true);
             if (!blockFree) cursor.insertBlock();
             cursor.setBlockFormat(filler);
-            const TableOfModel table = CollectTable(ps, i);
-            InsertTable(cursor, table, emptyChars, pictures);
+            InsertTable(cursor, richtext::TableAt(ps, i, i), emptyChars, pictures);
             cursor.setBlockFormat(filler);
             blockFree = true;
             continue;
