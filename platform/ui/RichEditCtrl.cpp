@@ -204,6 +204,10 @@ QTextBlockFormat QtParagraph(const richtext::ParagraphFormat& p) {
     f.setLeftMargin(p.leftIndentTwips / kTwipsPerPixel);
     f.setTextIndent(p.firstIndentTwips / kTwipsPerPixel);
     if (!p.listDefinition.empty()) f.setProperty(kListDefinitionProperty, QString::fromStdString(p.listDefinition));
+    // The tab after a list's number reaches the text's indent, as the
+    // Windows control shows a hanging list.
+    if ((!p.listDefinition.empty() || p.listOverride != 0) && p.firstIndentTwips < 0 && p.leftIndentTwips > 0)
+        f.setTabPositions({QTextOption::Tab(p.leftIndentTwips / kTwipsPerPixel, QTextOption::LeftTab)});
     if (p.listOverride != 0) {
         f.setProperty(kListOverrideProperty, p.listOverride);
         f.setProperty(kListLevelProperty, p.listLevel);
