@@ -14,6 +14,7 @@
 #include <cmath>
 #include <regex>
 
+#include "platform/richtext/PlainText.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Image.h"
 
@@ -335,17 +336,9 @@ void RichEditCtrl::SetWindowText(const std::string& text) {
 }
 
 std::string RichEditCtrl::GetWindowText() const {
-    QTextEdit* editor = Editor();
-    if (!editor) return {};
-    QString plain;
-    for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next()) {
-        if (b != editor->document()->begin()) plain += "\r\n";
-        QString t = b.text();
-        t.remove(QChar::ObjectReplacementCharacter);
-        t.replace(kLineBreak, "\r\n");
-        plain += t;
-    }
-    return plain.toStdString();
+    // As the model gives it: the cells of a table row on one line, list
+    // numbers and kept groups not counted as text.
+    return richtext::PlainText(GetDocument());
 }
 
 long RichEditCtrl::GetTextLength() const {

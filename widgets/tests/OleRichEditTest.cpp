@@ -279,6 +279,9 @@ TEST_F(OleRichEditTest, AChapterOpenedAndSavedUneditedKeepsWhatTheWindowsEditorW
     ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
     const rt::Document original = rt::ReadRtf(kWindowsChapter), back = rt::ReadRtf(saved);
     EXPECT_EQ(back, original) << saved;
+    // The window text as the control gives it: a row's cells on one line,
+    // without the list numbers or the kept groups.
+    EXPECT_EQ(edit.GetWindowText(), "研究内容\r\n指标\t\t值\t\r\n面积\t120 m2\tH2O\t\r\n第一\r\n第二 10-6\r\n可见隐藏");
 
     // What that means, seen in the file.
     for (const char* piece : {"\\clmgf", "\\clmrg", "\\cellx8000", "\\pard\\intbl", "\\cell\\row",
