@@ -427,7 +427,16 @@ void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument
             for (std::size_t c = 0; c < read[r].cells.size(); ++c)
                 alike = alike && (read[r].cells[c].merge == richtext::TableCell::Merge::Continued) ==
                                      (definition.cells[c].merge == richtext::TableCell::Merge::Continued);
-            if (alike) definition = read[r];
+            if (alike) {
+                // Cells the definition lacked but the row fills keep the editor's widths.
+                int used = table->columns();
+                while (used > int(read[r].cells.size()) && table->cellAt(r, used - 1).firstPosition() ==
+                                                                 table->cellAt(r, used - 1).lastPosition())
+                    --used;
+                richtext::TableRow widened = read[r];
+                for (int c = int(widened.cells.size()); c < used; ++c) widened.cells.push_back(definition.cells[c]);
+                definition = std::move(widened);
+            }
         }
         for (int c = 0; c < int(definition.cells.size()); ++c) {
             const QTextTableCell cell = table->cellAt(r, c);

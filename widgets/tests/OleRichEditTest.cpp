@@ -303,3 +303,19 @@ TEST_F(OleRichEditTest, AChapterOpenedAndSavedUneditedKeepsWhatTheWindowsEditorW
     expected.paragraphs[4].runs[0].text = "用地面积";
     EXPECT_EQ(rt::ReadRtf(edited), expected) << edited;
 }
+
+TEST_F(OleRichEditTest, TableRowsWithoutTheirDefinitionKeepTheirCells) {
+    // Cells beyond the row's definition, or no definition at all: other
+    // writers make such rows, and the field keeps every cell of them.
+    for (const char* rtf : {"{\\rtf1\\ansi\\pard\\intbl a\\cell b\\cell c\\cell\\row\\pard after\\par}",
+                            "{\\rtf1\\ansi\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row"
+                            "\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl x\\cell\\cell\\cell\\row}"}) {
+        SCOPED_TRACE(rtf);
+        ASSERT_TRUE(sys::WriteFileAtomic(Path("rows.rtf"), rtf));
+        ASSERT_GT(edit.LoadRtfFile(Path("rows.rtf")), 0);
+        ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
+        std::string saved;
+        ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+        EXPECT_EQ(rt::PlainText(rt::ReadRtf(saved)), rt::PlainTextOfRtf(rtf)) << saved;
+    }
+}
