@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::size_t kMaxGroupDepth = 1000;  // deeper groups are skipped whole
 constexpr std::size_t kMaxWordLength = 32;
+constexpr int kMaxTwips = 32767;  // lengths and offsets beyond are cut to it
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -628,8 +629,8 @@ private:
             case Word::Super: state.script = CharFormat::Script::Super; break;
             case Word::Sub: state.script = CharFormat::Script::Sub; break;
             case Word::NoSuperSub: state.script = CharFormat::Script::Normal; break;
-            case Word::Up: state.raiseHalfPoints = word.hasParam ? param : 6; break;
-            case Word::Down: state.raiseHalfPoints = -(word.hasParam ? param : 6); break;
+            case Word::Up: state.raiseHalfPoints = word.hasParam ? std::clamp(param, -kMaxTwips, kMaxTwips) : 6; break;
+            case Word::Down: state.raiseHalfPoints = -(word.hasParam ? std::clamp(param, -kMaxTwips, kMaxTwips) : 6); break;
             case Word::Hidden: state.hidden = on; break;
             case Word::InTable: state.paragraph.inTable = true; break;
             case Word::RowDefault:
@@ -639,8 +640,8 @@ private:
                 inRowDefinition_ = true;
                 rowWords_.clear();
                 break;
-            case Word::RowGap: row_.gapTwips = param; break;
-            case Word::RowLeft: row_.leftTwips = param; break;
+            case Word::RowGap: row_.gapTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
+            case Word::RowLeft: row_.leftTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
             case Word::CellMergeFirst: merge_ = TableCell::Merge::First; break;
             case Word::CellMerged: merge_ = TableCell::Merge::Continued; break;
             case Word::CellRight: {
@@ -651,7 +652,8 @@ private:
                     row_.otherWords = words.substr(0, cellWords);
                     words.erase(0, cellWords);
                 }
-                if (row_.cells.size() < 1000) row_.cells.push_back(TableCell{param, merge_, std::move(words)});
+                if (row_.cells.size() < 1000)
+                    row_.cells.push_back(TableCell{std::clamp(param, -kMaxTwips, kMaxTwips), merge_, std::move(words)});
                 merge_ = TableCell::Merge::None;
                 break;
             }

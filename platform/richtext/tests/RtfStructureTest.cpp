@@ -265,3 +265,16 @@ TEST(RtfStructure, ATableCutShortIsClosedWhenWritten) {
         EXPECT_GE(again.paragraphs.back().endsRow->cells.size(), read.paragraphs.size()) << written;
     }
 }
+
+TEST(RtfStructure, LengthsOutOfRangeAreCut) {
+    const Document read = ReadRtf(R"({\rtf1\ansi\trowd\trleft-99999999\cellx99999999\pard\intbl a\up99999999 b\cell\row})");
+    ASSERT_EQ(read.paragraphs.size(), 1u);
+    ASSERT_TRUE(read.paragraphs[0].endsRow);
+    EXPECT_EQ(read.paragraphs[0].endsRow->leftTwips, -32767);
+    EXPECT_EQ(read.paragraphs[0].endsRow->cells.at(0).rightTwips, 32767);
+    EXPECT_EQ(read.paragraphs[0].runs.back().format.raiseTwips, 327670);
+    const Document again = ReadRtf(WriteRtf(read));
+    ASSERT_EQ(again.paragraphs.size(), 1u);
+    EXPECT_EQ(again.paragraphs[0].endsRow, read.paragraphs[0].endsRow);
+    EXPECT_EQ(again.paragraphs[0].runs.back().format.raiseTwips, 327670);
+}
