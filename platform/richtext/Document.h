@@ -158,6 +158,9 @@ struct Document {
     // not given). The writer keeps these numbers, so that passed-through
     // groups naming a font (\pnfN, \fN) still name the same one.
     std::vector<std::string> fonts;
+    // The numbers among them of symbol fonts (\fcharset2), whose text is
+    // single bytes: written back as such, so that a bullet stays a bullet.
+    std::vector<int> symbolFonts;
 
     Paragraph& AddParagraph(const ParagraphFormat& format = {});
     // Alike in paragraphs and head groups; how fonts were numbered does not count.

@@ -517,6 +517,7 @@ private:
                 if (document_.fonts.size() <= static_cast<std::size_t>(fontEntry_.number))
                     document_.fonts.resize(fontEntry_.number + 1);
                 document_.fonts[fontEntry_.number] = face;
+                if (fontEntry_.charset == 2) document_.symbolFonts.push_back(fontEntry_.number);
             }
             fonts_[fontEntry_.number] = Font{std::move(face), codePage};
         }

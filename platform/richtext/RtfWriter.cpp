@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/richtext/CodePage.h"
+#include "platform/text/Text.h"
 
 namespace richtext {
 
@@ -52,9 +53,9 @@ public:
         out_.reserve(EstimatedSize());
         out_ += "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052{\\fonttbl";
         for (std::size_t i = 0; i < faces_.size(); ++i) {
-            out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset134 ";
+            out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset" + (IsSymbol(int(i)) ? "2 " : "134 ");
             needDelimiter_ = false;
-            WriteText(faces_[i], true);
+            WriteText(faces_[i], true, false);
             out_ += ";}";
         }
         out_ += "}\r\n{\\colortbl ;";
@@ -171,7 +172,7 @@ private:
         Word(paragraph.format.listDefinition.empty() && paragraph.format.listOverride > 0 ? "listtext" : "pntext");
         written_.font = -1;  // the group names its font, as the rich edit writes it
         WriteFormat(paragraph.listTextFormat);
-        WriteText(paragraph.listText, false);
+        WriteText(paragraph.listText, false, IsSymbol(fontIndex_.at(FaceOf(paragraph.listTextFormat))));
         Word("tab");
         out_ += "}";
         needDelimiter_ = false;
@@ -206,7 +207,7 @@ private:
         for (const Run& run : paragraph.runs) {
             WriteFormat(run.format);
             switch (run.kind) {
-                case Run::Kind::Text: WriteText(run.text, false); break;
+                case Run::Kind::Text: WriteText(run.text, false, IsSymbol(fontIndex_.at(FaceOf(run.format)))); break;
                 case Run::Kind::Tab: Word("tab"); break;
                 case Run::Kind::LineBreak: Word("line"); break;
                 case Run::Kind::Object:
@@ -266,8 +267,31 @@ private:
         out_ += '?';  // what a reader without Unicode shows (one byte, as \uc1 says)
     }
 
-    // Text of a run, or a font name (where ';' would end the entry).
-    void WriteText(std::string_view text, bool fontName) {
+    bool IsSymbol(int font) const {
+        return std::find(document_.symbolFonts.begin(), document_.symbolFonts.end(), font) !=
+                   document_.symbolFonts.end() &&
+               font < int(document_.fonts.size());
+    }
+
+    // The byte a symbol font shows a character with, as the reader took it
+    // (code page 1252); 0 when there is none.
+    static unsigned char SymbolByte(char32_t c) {
+        static const std::map<char32_t, unsigned char> bytes = [] {
+            std::map<char32_t, unsigned char> m;
+            for (int b = 0x80; b < 0x100; ++b) {
+                const std::string utf8 = text::DecodeCodePage(std::string(1, char(b)), kCodePageWestern);
+                std::size_t pos = 0;
+                if (!utf8.empty()) m.emplace(NextCodePoint(utf8, pos), static_cast<unsigned char>(b));
+            }
+            return m;
+        }();
+        auto found = bytes.find(c);
+        return found == bytes.end() ? 0 : found->second;
+    }
+
+    // Text of a run, or a font name (where ';' would end the entry); in a
+    // symbol font, single bytes.
+    void WriteText(std::string_view text, bool fontName, bool symbol) {
         std::size_t pos = 0;
         while (pos < text.size()) {
             const char32_t c = NextCodePoint(text, pos);
@@ -284,9 +308,12 @@ private:
             } else if (c < 0x80) {
                 Delimit();
                 out_ += static_cast<char>(c);
+            } else if (symbol && SymbolByte(c) != 0) {
+                HexByte(SymbolByte(c));
+                needDelimiter_ = false;
             } else {
                 unsigned char bytes[2];
-                const int length = GbkBytesOf(c, bytes);
+                const int length = symbol ? 0 : GbkBytesOf(c, bytes);
                 for (int i = 0; i < length; ++i) HexByte(bytes[i]);
                 if (length == 0 && c < 0x10000) UnicodeUnit(c);
                 if (length == 0 && c >= 0x10000) {

@@ -52,6 +52,7 @@ constexpr int kGroupProperty = QTextFormat::UserProperty + 10;
 // the content was read with.
 constexpr const char* kHeadGroupsName = "richtextHeadGroups";
 constexpr const char* kFontsName = "richtextFonts";
+constexpr const char* kSymbolFontsName = "richtextSymbolFonts";
 
 QStringList ToStringList(const std::vector<std::string>& list) {
     QStringList out;
@@ -462,6 +463,7 @@ richtext::Document RichEditCtrl::GetDocument() const {
     QTextDocument* document = editor->document();
     doc.headerGroups = FromQt(document->property(kHeadGroupsName));
     doc.fonts = FromQt(document->property(kFontsName));
+    for (const QVariant& font : document->property(kSymbolFontsName).toList()) doc.symbolFonts.push_back(font.toInt());
     for (auto it = document->rootFrame()->begin(); !it.atEnd(); ++it) {
         if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
             AppendTable(table, doc, document);
@@ -572,6 +574,9 @@ void RichEditCtrl::SetDocument(const richtext::Document& document) {
     doc->clear();
     doc->setProperty(kHeadGroupsName, ToStringList(document.headerGroups));
     doc->setProperty(kFontsName, ToStringList(document.fonts));
+    QVariantList symbolFonts;
+    for (int font : document.symbolFonts) symbolFonts.append(font);
+    doc->setProperty(kSymbolFontsName, symbolFonts);
     QTextCursor cursor(doc);
     int pictures = 0;
     const QTextCharFormat emptyChars = QtFormat(ModelOfDefault(default_, hasDefault_));

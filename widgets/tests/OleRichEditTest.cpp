@@ -253,7 +253,8 @@ namespace {
 // the field does not show (a list table in the head, a bookmark).
 const char* const kWindowsChapter =
     "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052"
-    "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset134 \\'ba\\'da\\'cc\\'e5;}}\r\n"
+    "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset134 \\'ba\\'da\\'cc\\'e5;}"
+    "{\\f2\\fnil\\fcharset2 Symbol;}}\r\n"
     "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
     "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc0\\levelstartat1{\\leveltext\\'02\\'00.;}}\\listid7}}\r\n"
     "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
@@ -267,6 +268,7 @@ const char* const kWindowsChapter =
     "\\fi-360\\li360 \\'b5\\'da\\'d2\\'bb{\\*\\bkmkstart b1}{\\*\\bkmkend b1}\\par\r\n"
     "{\\pntext\\f0 2.\\tab}\\'b5\\'da\\'b6\\'fe 10\\up6 -6\\up0\\par\r\n"
     "\\pard\\cf1\\'bf\\'c9\\'bc\\'fb{\\v \\'d2\\'fe\\'b2\\'d8}\\cf0\\par\r\n"
+    "\\pard{\\pntext\\f2\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf2\\pnindent0{\\pntxtb\\'b7}}\\fi-360\\li360 \\'d2\\'bb\\par\r\n"
     "}\r\n";
 
 }  // namespace
@@ -281,12 +283,13 @@ TEST_F(OleRichEditTest, AChapterOpenedAndSavedUneditedKeepsWhatTheWindowsEditorW
     EXPECT_EQ(back, original) << saved;
     // The window text as the control gives it: a row's cells on one line,
     // without the list numbers or the kept groups.
-    EXPECT_EQ(edit.GetWindowText(), "研究内容\r\n指标\t\t值\t\r\n面积\t120 m2\tH2O\t\r\n第一\r\n第二 10-6\r\n可见隐藏");
+    EXPECT_EQ(edit.GetWindowText(), "研究内容\r\n指标\t\t值\t\r\n面积\t120 m2\tH2O\t\r\n第一\r\n第二 10-6\r\n可见隐藏\r\n一");
 
     // What that means, seen in the file.
     for (const char* piece : {"\\clmgf", "\\clmrg", "\\cellx8000", "\\pard\\intbl", "\\cell\\row",
                               "{\\pntext\\f0 1.\\tab}", "{\\*\\pn\\pnlvlbody", "m\\super 2", "H\\sub 2\\nosupersub O",
-                              "\\up6 -6", "\\v", "{\\*\\listtable", "{\\*\\bkmkstart b1}", "\\trbrdrt\\brdrs\\brdrw10"})
+                              "\\up6 -6", "\\v", "{\\*\\listtable", "{\\*\\bkmkstart b1}",
+                              "{\\pntext\\f2", "\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf2", "{\\f2\\fnil\\fcharset2 Symbol;}", "\\trbrdrt\\brdrs\\brdrw10"})
         EXPECT_NE(saved.find(piece), std::string::npos) << piece << "\n" << saved;
 
     // Saved again after an edit in a table cell, the rest stays.

@@ -229,6 +229,7 @@ TEST(RtfStructure, WrittenAsTheRichEditWritesThem) {
         {Chapter(kNumbered),
          {"\\pard{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pndec{\\pntxta.}}\\fi-360\\li360",
           "{\\pntext\\f0 2.\\tab}"}},
+        {Chapter(kBullets), {"\\pard{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'b7}}"}},
         {Chapter(kListTableBody, kListTable), {"}\r\n" + kListTable + "\\viewkind4", "{\\listtext\\f0\\'a3\\'a8\\'d2\\'bb\\'a3\\'a9\\tab}"}},
         {Chapter(kScripts), {"m\\super 2\\nosupersub , H\\sub 2\\nosupersub O, 10\\up6 -6\\up0 , x\\dn4 i\\up0 ."}},
         {Chapter(kHidden), {"\\'bf\\'c9\\'bc\\'fb\\v\\'d2\\'fe\\'b2\\'d8\\v0\\'bf\\'c9"}},
@@ -238,7 +239,8 @@ TEST(RtfStructure, WrittenAsTheRichEditWritesThem) {
     for (const Expect& c : cases) {
         const std::string written = WriteRtf(ReadRtf(c.rtf));
         EXPECT_NE(written.find("\\ansicpg936"), std::string::npos);
-        EXPECT_NE(written.find("{\\f1\\fnil\\fcharset134 Symbol;}"), std::string::npos);  // numbers kept
+        // Font numbers kept, the symbol font with its character set.
+        EXPECT_NE(written.find("{\\f1\\fnil\\fcharset2 Symbol;}"), std::string::npos);
         for (const std::string& piece : c.pieces) EXPECT_NE(written.find(piece), std::string::npos) << piece << "\n" << written;
     }
 }
