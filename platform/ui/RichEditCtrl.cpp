@@ -443,8 +443,16 @@ void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument
             const QTextTableCell cell = table->cellAt(r, c);
             const std::size_t first = doc.paragraphs.size();
             if (cell.row() == r && cell.column() == c)
-                for (auto it = cell.begin(); !it.atEnd(); ++it)
-                    if (it.currentBlock().isValid()) doc.paragraphs.push_back(ParagraphOfBlock(it.currentBlock(), document));
+                for (auto it = cell.begin(); !it.atEnd(); ++it) {
+                    if (it.currentBlock().isValid()) {
+                        doc.paragraphs.push_back(ParagraphOfBlock(it.currentBlock(), document));
+                    } else if (const QTextFrame* inner = it.currentFrame()) {
+                        // A table in the cell (pasted): its paragraphs in the cell, one after the other.
+                        for (QTextBlock b = inner->firstCursorPosition().block();
+                             b.isValid() && b.position() < inner->lastPosition(); b = b.next())
+                            doc.paragraphs.push_back(ParagraphOfBlock(b, document));
+                    }
+                }
             if (doc.paragraphs.size() == first) doc.paragraphs.emplace_back();  // an empty or merged-away cell
             for (std::size_t i = first; i < doc.paragraphs.size(); ++i) doc.paragraphs[i].format.inTable = true;
             doc.paragraphs.back().endsCell = true;
