@@ -1,6 +1,8 @@
 // Inserting files at the cursor: a .docx's body, or RTF through the
 // rich-text reader with its character and paragraph formats.
+#include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "platform/office/Office.h"
 #include "platform/office/WordData.h"
@@ -29,42 +31,129 @@ std::string RunProperties(const richtext::CharFormat& f) {
                       fontAttr + "\" w:cs=\"" + fontAttr + "\"/>";
     if (f.bold) out += "<w:b/>";
     if (f.italic) out += "<w:i/>";
+    if (f.hidden) out += "<w:vanish/>";
     if (f.colour) out += "<w:color w:val=\"" + Hex(*f.colour) + "\"/>";
+    if (f.raiseTwips != 0) out += "<w:position w:val=\"" + std::to_string(f.raiseTwips / 10) + "\"/>";
     // Twips to half-points.
     std::string half = std::to_string((f.sizeTwips + 5) / 10);
     out += "<w:sz w:val=\"" + half + "\"/><w:szCs w:val=\"" + half + "\"/>";
     if (f.underline) out += "<w:u w:val=\"single\"/>";
+    if (f.script == richtext::CharFormat::Script::Super) out += "<w:vertAlign w:val=\"superscript\"/>";
+    if (f.script == richtext::CharFormat::Script::Sub) out += "<w:vertAlign w:val=\"subscript\"/>";
     return out + "</w:rPr>";
 }
 
-// WordprocessingML paragraphs for a rich-text document.
-std::string ParagraphsXml(const richtext::Document& doc) {
+std::string TextRun(const richtext::CharFormat& format, const std::string& text) {
+    return "<w:r>" + RunProperties(format) + "<w:t xml:space=\"preserve\">" + xml::Escape(text) + "</w:t></w:r>";
+}
+
+std::string ParagraphXml(const richtext::Paragraph& p) {
     static const char* const kJc[] = {"left", "center", "right", "both"};
     std::string out;
-    for (const richtext::Paragraph& p : doc.paragraphs) {
-        out += "<w:p><w:pPr>";
-        const auto& pf = p.format;
-        if (pf.leftIndentTwips || pf.firstIndentTwips) {
-            out += "<w:ind w:left=\"" + std::to_string(pf.leftIndentTwips) + "\"";
-            out += pf.firstIndentTwips >= 0 ? " w:firstLine=\"" + std::to_string(pf.firstIndentTwips) + "\""
-                                            : " w:hanging=\"" + std::to_string(-pf.firstIndentTwips) + "\"";
-            out += "/>";
+    out += "<w:p><w:pPr>";
+    const auto& pf = p.format;
+    if (pf.leftIndentTwips || pf.firstIndentTwips) {
+        out += "<w:ind w:left=\"" + std::to_string(pf.leftIndentTwips) + "\"";
+        out += pf.firstIndentTwips >= 0 ? " w:firstLine=\"" + std::to_string(pf.firstIndentTwips) + "\""
+                                        : " w:hanging=\"" + std::to_string(-pf.firstIndentTwips) + "\"";
+        out += "/>";
+    }
+    out += std::string("<w:jc w:val=\"") + kJc[static_cast<int>(pf.alignment)] + "\"/>";
+    if (!p.runs.empty()) out += RunProperties(p.runs.back().format);
+    out += "</w:pPr>";
+    // The list's number or bullet as it was shown.
+    if (!p.listText.empty())
+        out += TextRun(p.listTextFormat, p.listText) + "<w:r>" + RunProperties(p.listTextFormat) + "<w:tab/></w:r>";
+    for (const richtext::Run& r : p.runs) {
+        switch (r.kind) {
+            case richtext::Run::Kind::Text: out += TextRun(r.format, r.text); break;
+            case richtext::Run::Kind::Tab: out += "<w:r>" + RunProperties(r.format) + "<w:tab/></w:r>"; break;
+            case richtext::Run::Kind::LineBreak: out += "<w:r>" + RunProperties(r.format) + "<w:br/></w:r>"; break;
+            case richtext::Run::Kind::Object: break;  // embedded pictures and objects are not carried over
+            case richtext::Run::Kind::Group: break;
         }
-        out += std::string("<w:jc w:val=\"") + kJc[static_cast<int>(pf.alignment)] + "\"/>";
-        if (!p.runs.empty()) out += RunProperties(p.runs.back().format);
-        out += "</w:pPr>";
-        for (const richtext::Run& r : p.runs) {
-            switch (r.kind) {
-                case richtext::Run::Kind::Text:
-                    out += "<w:r>" + RunProperties(r.format) + "<w:t xml:space=\"preserve\">" + xml::Escape(r.text) +
-                           "</w:t></w:r>";
-                    break;
-                case richtext::Run::Kind::Tab: out += "<w:r>" + RunProperties(r.format) + "<w:tab/></w:r>"; break;
-                case richtext::Run::Kind::LineBreak: out += "<w:r>" + RunProperties(r.format) + "<w:br/></w:r>"; break;
-                case richtext::Run::Kind::Object: break;  // embedded pictures and objects are not carried over
-            }
+    }
+    out += "</w:p>";
+    return out;
+}
+
+bool HasBorders(const richtext::TableRow& row) {
+    if (row.otherWords.find("brdr") != std::string::npos) return true;
+    return std::any_of(row.cells.begin(), row.cells.end(),
+                       [](const richtext::TableCell& c) { return c.otherWords.find("brdr") != std::string::npos; });
+}
+
+// A table as Word keeps it: a grid of every cell edge of its rows, each cell
+// spanning the grid columns between its edges, merged cells as one.
+std::string TableXml(const richtext::TableRows& table) {
+    // Right edges of the cells of a row (a row without its definition gets
+    // cells of equal width).
+    auto edges = [&](const richtext::TableRows::Row& row) {
+        std::vector<int> right;
+        int left = row.definition.leftTwips;
+        for (const richtext::TableCell& cell : row.definition.cells) right.push_back(left = std::max(cell.rightTwips, left + 1));
+        while (right.size() < row.cells.size()) right.push_back(left += 1800);
+        return right;
+    };
+    const int start = table.rows.front().definition.leftTwips;
+    std::set<int> grid;
+    bool borders = false;
+    for (const auto& row : table.rows) {
+        for (int edge : edges(row)) grid.insert(edge);
+        borders = borders || HasBorders(row.definition);
+    }
+    std::string out = "<w:tbl><w:tblPr><w:tblW w:w=\"0\" w:type=\"auto\"/><w:tblInd w:w=\"" +
+                      std::to_string(start + table.rows.front().definition.gapTwips) + "\" w:type=\"dxa\"/>";
+    if (borders) {
+        out += "<w:tblBorders>";
+        for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"})
+            out += std::string("<w:") + side + " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>";
+        out += "</w:tblBorders>";
+    }
+    out += "<w:tblLayout w:type=\"fixed\"/></w:tblPr><w:tblGrid>";
+    int previous = start;
+    for (int edge : grid) {
+        out += "<w:gridCol w:w=\"" + std::to_string(std::max(edge - previous, 0)) + "\"/>";
+        previous = edge;
+    }
+    out += "</w:tblGrid>";
+    for (const auto& row : table.rows) {
+        out += "<w:tr>";
+        const std::vector<int> right = edges(row);
+        const auto& cells = row.definition.cells;
+        int left = start;
+        for (std::size_t c = 0; c < right.size(); ++c) {
+            // Cells merged into this one widen it and give no cell of their own.
+            std::size_t last = c;
+            if (c < cells.size() && cells[c].merge == richtext::TableCell::Merge::First)
+                while (last + 1 < cells.size() && cells[last + 1].merge == richtext::TableCell::Merge::Continued) ++last;
+            const int span = int(std::distance(grid.upper_bound(left), grid.upper_bound(right[last])));
+            out += "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(right[last] - left) + "\" w:type=\"dxa\"/>";
+            if (span > 1) out += "<w:gridSpan w:val=\"" + std::to_string(span) + "\"/>";
+            out += "</w:tcPr>";
+            std::string paragraphs;
+            for (std::size_t k = c; k <= last && k < row.cells.size(); ++k)
+                for (const richtext::Paragraph* p : row.cells[k])
+                    if (k == c || !p->runs.empty()) paragraphs += ParagraphXml(*p);
+            out += paragraphs.empty() ? "<w:p/>" : paragraphs;
+            out += "</w:tc>";
+            left = right[last];
+            c = last;
         }
-        out += "</w:p>";
+        out += "</w:tr>";
+    }
+    return out + "</w:tbl>";
+}
+
+// WordprocessingML paragraphs and tables for a rich-text document.
+std::string ParagraphsXml(const richtext::Document& doc) {
+    std::string out;
+    for (std::size_t i = 0; i < doc.paragraphs.size();) {
+        if (doc.paragraphs[i].format.inTable) {
+            out += TableXml(richtext::TableAt(doc.paragraphs, i, i));
+            continue;
+        }
+        out += ParagraphXml(doc.paragraphs[i++]);
     }
     return out;
 }

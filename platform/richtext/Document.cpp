@@ -1,5 +1,7 @@
 #include "platform/richtext/Document.h"
 
+#include <algorithm>
+
 namespace richtext {
 
 const std::string& DefaultFace() {
@@ -48,9 +50,36 @@ void Paragraph::AddObject(const CharFormat& format, std::string rawRtf) {
     runs.push_back(Run{Run::Kind::Object, format, std::move(rawRtf)});
 }
 
+void Paragraph::AddGroup(const CharFormat& format, std::string rawRtf) {
+    runs.push_back(Run{Run::Kind::Group, format, std::move(rawRtf)});
+}
+
 Paragraph& Document::AddParagraph(const ParagraphFormat& format) {
     paragraphs.push_back(Paragraph{format, {}});
     return paragraphs.back();
+}
+
+TableRows TableAt(const std::vector<Paragraph>& paragraphs, std::size_t first, std::size_t& next) {
+    TableRows table;
+    TableRows::Row row;
+    row.cells.emplace_back();
+    auto endRow = [&](const TableRow& definition) {
+        if (row.cells.back().empty()) row.cells.pop_back();
+        row.definition = definition;
+        table.columns = std::max({table.columns, int(row.cells.size()), int(definition.cells.size())});
+        table.rows.push_back(std::move(row));
+        row = TableRows::Row{};
+        row.cells.emplace_back();
+    };
+    std::size_t i = first;
+    for (; i < paragraphs.size() && paragraphs[i].format.inTable; ++i) {
+        row.cells.back().push_back(&paragraphs[i]);
+        if (paragraphs[i].endsRow) endRow(*paragraphs[i].endsRow);
+        else if (paragraphs[i].endsCell) row.cells.emplace_back();
+    }
+    if (row.cells.size() > 1 || !row.cells.back().empty()) endRow(TableRow{});
+    next = i;
+    return table;
 }
 
 }  // namespace richtext

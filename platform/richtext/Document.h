@@ -2,9 +2,16 @@
 //
 // A Document is a list of paragraphs. Each paragraph has a format (alignment
 // and indents) and a list of runs. A run is a piece of text in one character
-// format, a tab, a line break inside the paragraph, or an embedded picture or
+// format, a tab, a line break inside the paragraph, an embedded picture or
 // object kept as the raw RTF group it was read from, so that it is written
-// back unchanged.
+// back unchanged, or another group the model does not represent (a bookmark,
+// a footnote), kept the same way and shown as nothing.
+//
+// Tables are kept as RTF keeps them: their paragraphs stand in the list in
+// reading order, marked inTable; the last paragraph of a cell has endsCell,
+// and the last paragraph of a row also carries the row's definition (cell
+// widths and merges). A list paragraph keeps its number or bullet as shown
+// ("1.", "（一）", "•") and the definition that made it, as read.
 //
 // Units: sizes and indents are in twips (1/20 point): 210 twips is 10.5 pt,
 // the system's default character height. RTF stores character sizes in
@@ -18,6 +25,7 @@
 //           case Run::Kind::Tab:       /* a tab */ break;
 //           case Run::Kind::LineBreak: /* a line break, same paragraph */ break;
 //           case Run::Kind::Object:    /* r.text is raw RTF, e.g. "{\pict ...}" */ break;
+//           case Run::Kind::Group:     /* r.text is raw RTF, not shown */ break;
 //       }
 //   }
 #pragma once
@@ -48,6 +56,14 @@ struct CharFormat {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    // \super and \sub: smaller text, raised or lowered.
+    enum class Script { Normal, Super, Sub };
+    Script script = Script::Normal;
+    // \upN and \dnN: text raised (positive) or lowered by N half-points,
+    // kept in twips, its size unchanged.
+    int raiseTwips = 0;
+    // \v: hidden text, kept and written back, not printed.
+    bool hidden = false;
     bool operator==(const CharFormat&) const = default;
 };
 
@@ -62,15 +78,47 @@ struct ParagraphFormat {
     int leftIndentTwips = 0;
     // Indent of the first line relative to leftIndentTwips; negative hangs.
     int firstIndentTwips = 0;
+    // \intbl: the paragraph stands in a table cell.
+    bool inTable = false;
+    // The list the paragraph belongs to, as read: the "{\*\pn ...}" group
+    // the Windows control writes, written back unchanged; and \lsN \ilvlN,
+    // an entry of the document's list table (kept in headerGroups). Empty
+    // and 0: not in a list.
+    std::string listDefinition;
+    int listOverride = 0;
+    int listLevel = 0;
     bool operator==(const ParagraphFormat&) const = default;
 };
 
+struct TableCell {
+    // The right edge of the cell from the row's left edge (\cellxN).
+    int rightTwips = 0;
+    // \clmgf: first of horizontally merged cells; \clmrg: merged into the
+    // cell before it.
+    enum class Merge { None, First, Continued };
+    Merge merge = Merge::None;
+    // The cell's other definition words as read (borders, shading,
+    // vertical alignment: "\clbrdrt\brdrs\brdrw10"), written back before \cellx.
+    std::string otherWords;
+    bool operator==(const TableCell&) const = default;
+};
+
+struct TableRow {
+    int gapTwips = 108;    // \trgaph: half the space between cells
+    int leftTwips = -108;  // \trleft: where the row starts
+    // The row's other definition words as read (borders, alignment).
+    std::string otherWords;
+    std::vector<TableCell> cells;
+    bool operator==(const TableRow&) const = default;
+};
+
 struct Run {
-    enum class Kind { Text, Tab, LineBreak, Object };
+    enum class Kind { Text, Tab, LineBreak, Object, Group };
     Kind kind = Kind::Text;
     CharFormat format;
     // Text: UTF-8 characters, never a control character (tabs and line
-    // breaks are runs of their own). Object: the raw RTF group, braces included. Tab, LineBreak: empty.
+    // breaks are runs of their own). Object, Group: the raw RTF group,
+    // braces included. Tab, LineBreak: empty.
     std::string text;
     bool operator==(const Run&) const = default;
 };
@@ -78,6 +126,14 @@ struct Run {
 struct Paragraph {
     ParagraphFormat format;
     std::vector<Run> runs;
+    // The number or bullet shown before a list paragraph, as read from
+    // {\pntext ...} or {\listtext ...}, without its tab; in listTextFormat.
+    std::string listText;
+    CharFormat listTextFormat;
+    // In a table: the paragraph is the last of its cell (\cell), and the
+    // last of its row (\row), which it then defines.
+    bool endsCell = false;
+    std::optional<TableRow> endsRow;
 
     // Appends text; a tab becomes a Tab run, "\n", "\r\n" or "\r" a
     // LineBreak run, and other control characters are dropped. Text joins
@@ -87,15 +143,44 @@ struct Paragraph {
     void AddTab(const CharFormat& format);
     void AddLineBreak(const CharFormat& format);
     void AddObject(const CharFormat& format, std::string rawRtf);
+    void AddGroup(const CharFormat& format, std::string rawRtf);
 
     bool operator==(const Paragraph&) const = default;
 };
 
 struct Document {
     std::vector<Paragraph> paragraphs;
+    // Groups of the document's head the model does not represent (the list
+    // tables, the style sheet, unknown "{\* ...}" groups), byte for byte in
+    // their order; written back after the colour table.
+    std::vector<std::string> headerGroups;
+    // The font table as read, indexed by font number ("" where a number was
+    // not given). The writer keeps these numbers, so that passed-through
+    // groups naming a font (\pnfN, \fN) still name the same one.
+    std::vector<std::string> fonts;
+    // The numbers among them of symbol fonts (\fcharset2), whose text is
+    // single bytes: written back as such, so that a bullet stays a bullet.
+    std::vector<int> symbolFonts;
 
     Paragraph& AddParagraph(const ParagraphFormat& format = {});
-    bool operator==(const Document&) const = default;
+    // Alike in paragraphs and head groups; how fonts were numbered does not count.
+    bool operator==(const Document& other) const {
+        return paragraphs == other.paragraphs && headerGroups == other.headerGroups;
+    }
 };
+
+// A table of the model as rows of cells of paragraphs: the table whose
+// first paragraph is paragraphs[first], read to its last paragraph in the
+// table; `next` is set to the paragraph after it. A row cut off before its
+// end comes with an empty definition.
+struct TableRows {
+    struct Row {
+        std::vector<std::vector<const Paragraph*>> cells;
+        TableRow definition;
+    };
+    std::vector<Row> rows;
+    int columns = 1;  // the most cells of a row, by its paragraphs or its definition
+};
+TableRows TableAt(const std::vector<Paragraph>& paragraphs, std::size_t first, std::size_t& next);
 
 }  // namespace richtext

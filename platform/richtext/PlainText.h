@@ -9,7 +9,9 @@
 namespace richtext {
 
 // Paragraphs joined by "\r\n" (none after the last), a line break inside a
-// paragraph as "\r\n", a tab as "\t"; pictures and objects give no text.
+// paragraph as "\r\n", a tab as "\t"; the cells of a table row are joined
+// by "\t"; pictures, objects and kept groups give no text, the numbers and
+// bullets of lists neither.
 std::string PlainText(const Document& document);
 
 // The plain text of RTF bytes (ReadRtf, then PlainText).

@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::size_t kMaxGroupDepth = 1000;  // deeper groups are skipped whole
 constexpr std::size_t kMaxWordLength = 32;
+constexpr int kMaxTwips = 32767;  // lengths and offsets beyond are cut to it
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -126,15 +127,39 @@ public:
 
     bool Empty() const { return bytes_.empty() && utf8_.empty() && highSurrogate_ == 0; }
 
-    std::string Take() {
+    // The text so far. With keepLead, a last byte that begins a double-byte
+    // character stays for the byte after it, which may come in another group.
+    std::string Take(bool keepLead = false) {
+        std::string lead;
+        if (keepLead && EndsInLeadByte()) {
+            lead = bytes_.substr(bytes_.size() - 1);
+            bytes_.pop_back();
+        }
         FlushBytes();
         FlushSurrogate();
         std::string out;
         out.swap(utf8_);
+        bytes_ = std::move(lead);
         return out;
     }
 
+    bool HoldsOnlyALeadByte() const {
+        return utf8_.empty() && highSurrogate_ == 0 && bytes_.size() == 1 && EndsInLeadByte();
+    }
+
 private:
+    bool EndsInLeadByte() const {
+        if (codePage_ != 936 && codePage_ != 950 && codePage_ != 949 && codePage_ != 932) return false;
+        bool lead = false;
+        for (char c : bytes_) {
+            const auto b = static_cast<unsigned char>(c);
+            if (lead) lead = false;
+            else if (codePage_ == 932 ? (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) : b >= 0x81 && b <= 0xFE)
+                lead = true;
+        }
+        return lead;
+    }
+
     void FlushBytes() {
         if (bytes_.empty()) return;
         utf8_ += text::DecodeCodePage(bytes_, codePage_);
@@ -152,16 +177,20 @@ private:
     char32_t highSurrogate_ = 0;
 };
 
-enum class Destination { Body, FontTable, ColourTable };
+enum class Destination { Body, FontTable, ColourTable, ListText };
 
 struct GroupState {
     Destination destination = Destination::Body;
+    std::size_t start = 0;  // where the group's '{' stands
     int font = -1;  // -1: the document's default font
     int halfPoints = 24;
     int colour = 0;
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    CharFormat::Script script = CharFormat::Script::Normal;
+    int raiseHalfPoints = 0;
+    bool hidden = false;
     ParagraphFormat paragraph;
     int unicodeSkip = 1;
 
@@ -169,7 +198,9 @@ struct GroupState {
         font = -1;
         halfPoints = 24;
         colour = 0;
-        bold = italic = underline = false;
+        bold = italic = underline = hidden = false;
+        script = CharFormat::Script::Normal;
+        raiseHalfPoints = 0;
     }
 };
 
@@ -193,11 +224,14 @@ struct PendingColour {
 
 enum class Word {
     Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont,
-    FontTable, ColourTable, SkippedDestination, Transparent, Picture,
+    FontTable, ColourTable, SkippedDestination, HeaderDestination, BodyDestination, Transparent, Picture,
+    ListText, ListDefinition, ListOverride, ListLevel,
     Font, FontSize, Bold, Italic, Underline, UnderlineNone, ColourIndex, Plain,
+    Super, Sub, NoSuperSub, Up, Down, Hidden,
     Charset, FontCodePage, Red, Green, Blue,
     ParagraphDefault, AlignLeft, AlignCentre, AlignRight, AlignJustify, LeftIndent, FirstIndent,
-    Par, Line, Tab, Cell, Row, Unicode, UnicodeSkip, Binary, Character,
+    InTable, RowDefault, RowGap, RowLeft, CellRight, CellMergeFirst, CellMerged,
+    Par, Line, Tab, Cell, Row, NestedCell, NestedRow, Unicode, UnicodeSkip, Binary, Character,
 };
 
 struct WordInfo {
@@ -220,7 +254,14 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
             {"qr", {Word::AlignRight}}, {"qj", {Word::AlignJustify}}, {"qd", {Word::AlignJustify}},
             {"li", {Word::LeftIndent}}, {"fi", {Word::FirstIndent}},
             {"par", {Word::Par}}, {"sect", {Word::Par}}, {"line", {Word::Line}}, {"tab", {Word::Tab}},
-            {"cell", {Word::Cell}}, {"nestcell", {Word::Cell}}, {"row", {Word::Row}}, {"nestrow", {Word::Row}},
+            {"cell", {Word::Cell}}, {"nestcell", {Word::NestedCell}}, {"row", {Word::Row}},
+            {"nestrow", {Word::NestedRow}}, {"intbl", {Word::InTable}}, {"trowd", {Word::RowDefault}},
+            {"trgaph", {Word::RowGap}}, {"trleft", {Word::RowLeft}}, {"cellx", {Word::CellRight}},
+            {"clmgf", {Word::CellMergeFirst}}, {"clmrg", {Word::CellMerged}},
+            {"super", {Word::Super}}, {"sub", {Word::Sub}}, {"nosupersub", {Word::NoSuperSub}},
+            {"up", {Word::Up}}, {"dn", {Word::Down}}, {"v", {Word::Hidden}},
+            {"pntext", {Word::ListText}}, {"listtext", {Word::ListText}}, {"pn", {Word::ListDefinition}},
+            {"ls", {Word::ListOverride}}, {"ilvl", {Word::ListLevel}},
             {"u", {Word::Unicode}}, {"uc", {Word::UnicodeSkip}}, {"bin", {Word::Binary}},
             {"emdash", {Word::Character, 0x2014}}, {"endash", {Word::Character, 0x2013}},
             {"bullet", {Word::Character, 0x2022}}, {"lquote", {Word::Character, 0x2018}},
@@ -232,14 +273,22 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
                                            "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
                                            "ulthldash", "ululdbwave", "ulw", "ulwave"})
             w.emplace(underline, WordInfo{Word::Underline});
-        // Groups whose text is not document text: skipped whole.
-        for (std::string_view skipped : {"stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer",
-                                         "footerl", "footerr", "footerf", "footnote", "annotation", "pn", "pntext",
-                                         "pntxta", "pntxtb", "listtext", "fldinst", "nonshppict", "xe", "tc", "txe",
-                                         "template", "filetbl", "listtable", "listoverridetable", "revtbl",
-                                         "rsidtbl", "generator", "xmlnstbl", "themedata", "colorschememapping",
-                                         "latentstyles", "datastore", "pgdsctbl", "userprops", "docvar"})
+        // Groups whose text is not document text: skipped whole (a field's
+        // instruction, the alternative of a picture, what this writer
+        // replaces, what stands in for nested tables).
+        for (std::string_view skipped : {"pntxta", "pntxtb", "fldinst", "nonshppict", "generator", "nesttableprops",
+                                         "nonesttables"})
             w.emplace(skipped, WordInfo{Word::SkippedDestination});
+        // Groups of the document's head kept byte for byte.
+        for (std::string_view head : {"stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer",
+                                      "footerl", "footerr", "footerf", "template", "filetbl", "listtable",
+                                      "listoverridetable", "revtbl", "rsidtbl", "xmlnstbl", "themedata",
+                                      "colorschememapping", "latentstyles", "datastore", "pgdsctbl", "userprops",
+                                      "docvar"})
+            w.emplace(head, WordInfo{Word::HeaderDestination});
+        // Groups in the text kept byte for byte where they stand.
+        for (std::string_view body : {"footnote", "annotation", "xe", "tc", "txe"})
+            w.emplace(body, WordInfo{Word::BodyDestination});
         return w;
     }();
     return words;
@@ -269,7 +318,7 @@ private:
     // ---- groups
 
     void OpenGroup() {
-        FlushText();
+        FlushText(true);
         skip_ = 0;
         ignorable_ = false;
         if (stack_.size() >= kMaxGroupDepth) {
@@ -285,6 +334,7 @@ private:
             return;
         }
         stack_.push_back(stack_.empty() ? GroupState{} : State());
+        State().start = pos_;
         ++pos_;
     }
 
@@ -298,11 +348,15 @@ private:
     }
 
     void CloseGroup() {
-        FlushText();
+        FlushText(true);
         skip_ = 0;
         ignorable_ = false;
         ++pos_;
         if (State().destination == Destination::FontTable && !fontEntry_.name.Empty()) CommitFont();
+        if (State().destination == Destination::ListText) {
+            paragraph_.listText = text::Trim(listText_.Take());
+            paragraph_.listTextFormat = CurrentFormat();
+        }
         if (stack_.size() == 1) {
             FinishDocument(State());
             return;
@@ -313,9 +367,36 @@ private:
     // Skips the rest of the current group; its closing brace is read next.
     void SkipRestOfGroup() { pos_ = FindGroupEnd(in_, pos_, 1); }
 
+    // The current group byte for byte, braces included, read to its end;
+    // its closing brace is read next. Empty when the text ends first.
+    std::string CaptureGroup() {
+        const std::size_t end = FindGroupEnd(in_, pos_, 1);
+        pos_ = end;
+        if (end >= in_.size()) return {};
+        return std::string(in_.substr(State().start, end + 1 - State().start));
+    }
+
+    // True while nothing of the document's text has been read.
+    bool InHead() const {
+        return !bodyStarted_ && document_.paragraphs.empty() && paragraph_.runs.empty() && body_.Empty();
+    }
+
+    // A group the model does not represent: kept in the head, or as a run
+    // where it stands.
+    void KeepGroup(bool head) {
+        if (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Body) return SkipRestOfGroup();
+        std::string raw = CaptureGroup();
+        if (raw.empty()) return;
+        if (head) document_.headerGroups.push_back(std::move(raw));
+        else paragraph_.AddGroup(CurrentFormat(), std::move(raw));
+    }
+
     void FinishDocument(const GroupState& state) {
         FlushText();
-        if (!paragraph_.runs.empty()) EndParagraph(state);
+        if (!paragraph_.runs.empty() || !paragraph_.listText.empty()) EndParagraph(state);
+        if (!document_.paragraphs.empty() && document_.paragraphs.back().format.inTable &&
+            !document_.paragraphs.back().endsRow)
+            EndRow();  // a table cut off before its last \row
         finished_ = true;
     }
 
@@ -338,6 +419,7 @@ private:
         switch (State().destination) {
             case Destination::Body: body_.AddByte(byte, BodyCodePage()); break;
             case Destination::FontTable: fontEntry_.name.AddByte(byte, FontEntryCodePage()); break;
+            case Destination::ListText: listText_.AddByte(byte, BodyCodePage()); break;
             case Destination::ColourTable: break;
         }
     }
@@ -346,6 +428,7 @@ private:
         switch (State().destination) {
             case Destination::Body: body_.AddUnit(unit); break;
             case Destination::FontTable: fontEntry_.name.AddUnit(unit); break;
+            case Destination::ListText: listText_.AddUnit(unit); break;
             case Destination::ColourTable: break;
         }
     }
@@ -376,12 +459,20 @@ private:
         format.bold = state.bold;
         format.italic = state.italic;
         format.underline = state.underline;
+        format.script = state.script;
+        format.raiseTwips = state.raiseHalfPoints * 10;
+        format.hidden = state.hidden;
         return format;
     }
 
-    void FlushText() {
-        if (body_.Empty()) return;
-        paragraph_.AddText(CurrentFormat(), body_.Take());
+    // With keepLead (at group and format changes), a double-byte character
+    // split by them is read whole.
+    void FlushText(bool keepLead = false) {
+        if (body_.Empty() || (keepLead && body_.HoldsOnlyALeadByte())) return;
+        bodyStarted_ = true;
+        inRowDefinition_ = false;
+        const std::string text = body_.Take(keepLead);
+        if (!text.empty()) paragraph_.AddText(CurrentFormat(), text);
     }
 
     void AddTab() {
@@ -396,11 +487,22 @@ private:
         paragraph_.AddLineBreak(CurrentFormat());
     }
 
-    void EndParagraph(const GroupState& state) {
+    void EndParagraph(const GroupState& state, bool endsCell = false) {
         FlushText();
+        bodyStarted_ = true;
         paragraph_.format = state.paragraph;
+        if (endsCell) paragraph_.format.inTable = paragraph_.endsCell = true;
         document_.paragraphs.push_back(std::move(paragraph_));
         paragraph_ = Paragraph{};
+    }
+
+    // \row: the paragraph that ended the row's last cell carries its definition.
+    void EndRow() {
+        if (!paragraph_.runs.empty()) EndParagraph(State(), true);
+        if (document_.paragraphs.empty() || !document_.paragraphs.back().format.inTable) return;
+        Paragraph& last = document_.paragraphs.back();
+        last.endsCell = true;
+        last.endsRow = row_;
     }
 
     // ---- tables
@@ -411,6 +513,12 @@ private:
         face = text::Trim(face);
         if (fontEntry_.number >= 0) {
             int codePage = fontEntry_.codePage != 0 ? fontEntry_.codePage : CodePageOfCharset(fontEntry_.charset);
+            if (fontEntry_.number < 1000) {
+                if (document_.fonts.size() <= static_cast<std::size_t>(fontEntry_.number))
+                    document_.fonts.resize(fontEntry_.number + 1);
+                document_.fonts[fontEntry_.number] = face;
+                if (fontEntry_.charset == 2) document_.symbolFonts.push_back(fontEntry_.number);
+            }
             fonts_[fontEntry_.number] = Font{std::move(face), codePage};
         }
     }
@@ -470,12 +578,26 @@ private:
         const auto& words = Words();
         auto found = words.find(word.name);
         if (found == words.end()) {
-            if (ignorable) SkipRestOfGroup();
+            if (ignorable) KeepGroup(InHead());
+            else if (inRowDefinition_ && rowWords_.size() < 4096) {
+                rowWords_ += '\\';
+                rowWords_ += word.name;
+                if (word.hasParam) rowWords_ += std::to_string(word.param);
+            }
             return;
         }
         const Word kind = found->second.word;
-        if (ignorable && kind != Word::Transparent) return SkipRestOfGroup();
-        if (kind != Word::Unicode && kind != Word::Character) FlushText();
+        if (kind == Word::ListDefinition) {
+            // Belongs to the paragraph format of the group around it.
+            if (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Body) return SkipRestOfGroup();
+            std::string raw = CaptureGroup();
+            stack_[stack_.size() - 2].paragraph.listDefinition = std::move(raw);
+            return;
+        }
+        if (kind == Word::HeaderDestination) return KeepGroup(true);
+        if (kind == Word::BodyDestination) return KeepGroup(false);
+        if (ignorable && kind != Word::Transparent && kind != Word::ListText) return SkipRestOfGroup();
+        if (kind != Word::Unicode && kind != Word::Character) FlushText(true);
         GroupState& state = State();
         const bool inFontTable = state.destination == Destination::FontTable;
         const int param = word.param;
@@ -494,6 +616,48 @@ private:
                 colour_ = PendingColour{};
                 break;
             case Word::SkippedDestination: SkipRestOfGroup(); break;
+            case Word::HeaderDestination: case Word::BodyDestination: case Word::ListDefinition: break;
+            case Word::ListText:
+                if (state.destination == Destination::Body) {
+                    state.destination = Destination::ListText;
+                    listText_ = TextCollector{};
+                } else {
+                    SkipRestOfGroup();
+                }
+                break;
+            case Word::ListOverride: state.paragraph.listOverride = param; break;
+            case Word::ListLevel: state.paragraph.listLevel = param; break;
+            case Word::Super: state.script = CharFormat::Script::Super; break;
+            case Word::Sub: state.script = CharFormat::Script::Sub; break;
+            case Word::NoSuperSub: state.script = CharFormat::Script::Normal; break;
+            case Word::Up: state.raiseHalfPoints = word.hasParam ? std::clamp(param, -kMaxTwips, kMaxTwips) : 6; break;
+            case Word::Down: state.raiseHalfPoints = -(word.hasParam ? std::clamp(param, -kMaxTwips, kMaxTwips) : 6); break;
+            case Word::Hidden: state.hidden = on; break;
+            case Word::InTable: state.paragraph.inTable = true; break;
+            case Word::RowDefault:
+                row_ = TableRow{};
+                row_.gapTwips = row_.leftTwips = 0;
+                merge_ = TableCell::Merge::None;
+                inRowDefinition_ = true;
+                rowWords_.clear();
+                break;
+            case Word::RowGap: row_.gapTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
+            case Word::RowLeft: row_.leftTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
+            case Word::CellMergeFirst: merge_ = TableCell::Merge::First; break;
+            case Word::CellMerged: merge_ = TableCell::Merge::Continued; break;
+            case Word::CellRight: {
+                std::string words = std::move(rowWords_);
+                rowWords_.clear();
+                if (row_.cells.empty()) {  // the row's own words come before the first cell's
+                    const std::size_t cellWords = std::min(words.find("\\cl"), words.size());
+                    row_.otherWords = words.substr(0, cellWords);
+                    words.erase(0, cellWords);
+                }
+                if (row_.cells.size() < 1000)
+                    row_.cells.push_back(TableCell{std::clamp(param, -kMaxTwips, kMaxTwips), merge_, std::move(words)});
+                merge_ = TableCell::Merge::None;
+                break;
+            }
             case Word::Picture: SkipRestOfGroup(); break;  // not at a group's start: nothing to keep
             case Word::Transparent: break;
             case Word::Font:
@@ -517,16 +681,22 @@ private:
             case Word::Red: colour_.colour.red = static_cast<std::uint8_t>(std::clamp(param, 0, 255)); colour_.given = true; break;
             case Word::Green: colour_.colour.green = static_cast<std::uint8_t>(std::clamp(param, 0, 255)); colour_.given = true; break;
             case Word::Blue: colour_.colour.blue = static_cast<std::uint8_t>(std::clamp(param, 0, 255)); colour_.given = true; break;
-            case Word::ParagraphDefault: state.paragraph = ParagraphFormat{}; break;
+            case Word::ParagraphDefault:
+                state.paragraph = ParagraphFormat{};
+                bodyStarted_ = true;
+                inRowDefinition_ = false;
+                break;
             case Word::AlignLeft: state.paragraph.alignment = Alignment::Left; break;
             case Word::AlignCentre: state.paragraph.alignment = Alignment::Centre; break;
             case Word::AlignRight: state.paragraph.alignment = Alignment::Right; break;
             case Word::AlignJustify: state.paragraph.alignment = Alignment::Justify; break;
             case Word::LeftIndent: state.paragraph.leftIndentTwips = param; break;
             case Word::FirstIndent: state.paragraph.firstIndentTwips = param; break;
-            case Word::Par: case Word::Row: if (state.destination == Destination::Body) EndParagraph(state); break;
+            case Word::Par: case Word::NestedRow: if (state.destination == Destination::Body) EndParagraph(state); break;
+            case Word::Cell: if (state.destination == Destination::Body) EndParagraph(state, true); break;
+            case Word::Row: if (state.destination == Destination::Body) EndRow(); break;
             case Word::Line: AddLineBreak(); break;
-            case Word::Tab: case Word::Cell: AddTab(); break;
+            case Word::Tab: case Word::NestedCell: AddTab(); break;
             case Word::Unicode:
                 AddUnit(static_cast<char32_t>(param < 0 ? (param < -32768 ? 0xFFFD : 65536 + param)
                                                         : (param > 0xFFFF ? 0xFFFD : param)));
@@ -551,6 +721,12 @@ private:
     std::vector<std::optional<Colour>> colours_;
     PendingColour colour_;
     TextCollector body_;
+    TextCollector listText_;
+    bool bodyStarted_ = false;
+    TableRow row_;
+    TableCell::Merge merge_ = TableCell::Merge::None;
+    bool inRowDefinition_ = false;  // after \trowd, before the row's text
+    std::string rowWords_;          // definition words not otherwise read
     Paragraph paragraph_;
     Document document_;
 };

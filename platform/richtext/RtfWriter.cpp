@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/richtext/CodePage.h"
+#include "platform/text/Text.h"
 
 namespace richtext {
 
@@ -38,6 +39,9 @@ struct WrittenFormat {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    CharFormat::Script script = CharFormat::Script::Normal;
+    int raiseHalfPoints = 0;
+    bool hidden = false;
 };
 
 class RtfWriter {
@@ -49,17 +53,20 @@ public:
         out_.reserve(EstimatedSize());
         out_ += "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052{\\fonttbl";
         for (std::size_t i = 0; i < faces_.size(); ++i) {
-            out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset134 ";
+            out_ += "{\\f" + std::to_string(i) + "\\fnil\\fcharset" + (IsSymbol(int(i)) ? "2 " : "134 ");
             needDelimiter_ = false;
-            WriteText(faces_[i], true);
+            WriteText(faces_[i], true, false);
             out_ += ";}";
         }
         out_ += "}\r\n{\\colortbl ;";
         for (const Colour& c : colours_)
             out_ += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
                     std::to_string(c.blue) + ";";
-        out_ += "}\r\n\\viewkind4\\uc1";
-        for (const Paragraph& paragraph : document_.paragraphs) WriteParagraph(paragraph);
+        out_ += "}\r\n";
+        for (const std::string& group : document_.headerGroups) out_ += group + "\r\n";
+        out_ += "\\viewkind4\\uc1";
+        PlanTables();
+        for (std::size_t i = 0; i < document_.paragraphs.size(); ++i) WriteParagraph(i);
         out_ += "}\r\n";
         return std::move(out_);
     }
@@ -70,14 +77,51 @@ private:
     }
 
     void CollectTables() {
-        for (const Paragraph& paragraph : document_.paragraphs)
-            for (const Run& run : paragraph.runs) {
-                const std::string& face = FaceOf(run.format);
-                if (fontIndex_.emplace(face, static_cast<int>(faces_.size())).second) faces_.push_back(face);
-                if (run.format.colour && colourIndex_.emplace(*run.format.colour, colours_.size() + 1).second)
-                    colours_.push_back(*run.format.colour);
-            }
+        // The fonts read keep their numbers (passed-through groups name them).
+        for (const std::string& face : document_.fonts) {
+            const std::string& f = face.empty() ? DefaultFace() : face;
+            fontIndex_.emplace(f, static_cast<int>(faces_.size()));
+            faces_.push_back(f);
+        }
+        auto collect = [this](const CharFormat& format) {
+            const std::string& face = FaceOf(format);
+            if (fontIndex_.emplace(face, static_cast<int>(faces_.size())).second) faces_.push_back(face);
+            if (format.colour && colourIndex_.emplace(*format.colour, colours_.size() + 1).second)
+                colours_.push_back(*format.colour);
+        };
+        for (const Paragraph& paragraph : document_.paragraphs) {
+            if (!paragraph.listText.empty()) collect(paragraph.listTextFormat);
+            for (const Run& run : paragraph.runs) collect(run.format);
+        }
         if (faces_.empty()) faces_.push_back(DefaultFace());
+    }
+
+    // Where each table row starts and ends, and its definition. A table cut
+    // off before its row's end (only an edit can make one) gets its end and
+    // a definition of equal cells.
+    void PlanTables() {
+        const std::vector<Paragraph>& ps = document_.paragraphs;
+        rows_.assign(ps.size(), nullptr);
+        endsCell_.assign(ps.size(), false);
+        endsRow_.assign(ps.size(), false);
+        made_.reserve(ps.size());
+        std::size_t first = 0;
+        for (std::size_t i = 0; i < ps.size(); ++i) {
+            if (!ps[i].format.inTable) continue;
+            if (i == 0 || !ps[i - 1].format.inTable || endsRow_[i - 1]) first = i;
+            endsCell_[i] = ps[i].endsCell;
+            const bool last = i + 1 == ps.size() || !ps[i + 1].format.inTable;
+            if (!ps[i].endsRow && !last) continue;
+            endsCell_[i] = endsRow_[i] = true;
+            std::size_t cells = 0;
+            for (std::size_t j = first; j <= i; ++j) cells += endsCell_[j] ? 1 : 0;
+            TableRow row = ps[i].endsRow ? *ps[i].endsRow : TableRow{};
+            const int width = row.cells.empty() ? 1800 : row.cells.back().rightTwips - (row.cells.size() > 1 ? row.cells[row.cells.size() - 2].rightTwips : row.leftTwips);
+            while (row.cells.size() < cells)
+                row.cells.push_back(TableCell{(row.cells.empty() ? row.leftTwips : row.cells.back().rightTwips) + std::max(width, 360)});
+            made_.push_back(std::move(row));
+            for (std::size_t j = first; j <= i; ++j) rows_[j] = &made_.back();
+        }
     }
 
     std::size_t EstimatedSize() const {
@@ -98,9 +142,60 @@ private:
         out_ += std::to_string(value);
     }
 
-    void WriteParagraph(const Paragraph& paragraph) {
+    void WriteRowDefinition(const TableRow& row) {
+        Word("trowd");
+        Word("trgaph", row.gapTwips);
+        Word("trleft", row.leftTwips);
+        WriteWords(row.otherWords);
+        for (const TableCell& cell : row.cells) {
+            if (cell.merge == TableCell::Merge::First) Word("clmgf");
+            if (cell.merge == TableCell::Merge::Continued) Word("clmrg");
+            WriteWords(cell.otherWords);
+            Word("cellx", cell.rightTwips);
+        }
+    }
+
+    // Control words kept as read ("\\clbrdrt\\brdrs"); nothing else is written.
+    void WriteWords(std::string_view words) {
+        if (words.empty() || words[0] != '\\' ||
+            words.find_first_of("{} \r\n;") != std::string_view::npos)
+            return;
+        out_ += words;
+        needDelimiter_ = true;
+    }
+
+    // {\pntext 1.\tab}: the number or bullet as shown, for readers that do
+    // not number lists themselves.
+    void WriteListText(const Paragraph& paragraph) {
+        const WrittenFormat saved = written_;
+        out_ += "{";
+        Word(paragraph.format.listDefinition.empty() && paragraph.format.listOverride > 0 ? "listtext" : "pntext");
+        written_.font = -1;  // the group names its font, as the rich edit writes it
+        WriteFormat(paragraph.listTextFormat);
+        WriteText(paragraph.listText, false, IsSymbol(fontIndex_.at(FaceOf(paragraph.listTextFormat))));
+        Word("tab");
+        out_ += "}";
+        needDelimiter_ = false;
+        written_ = saved;
+    }
+
+    void WriteParagraph(std::size_t index) {
+        const Paragraph& paragraph = document_.paragraphs[index];
+        if (rows_[index] && (index == 0 || !rows_[index - 1] || endsRow_[index - 1]))
+            WriteRowDefinition(*rows_[index]);
         Word("pard");
         const ParagraphFormat& format = paragraph.format;
+        if (rows_[index]) Word("intbl");
+        if (!paragraph.listText.empty()) WriteListText(paragraph);
+        if (!format.listDefinition.empty() && format.listDefinition.front() == '{' &&
+            format.listDefinition.back() == '}') {
+            out_ += format.listDefinition;
+            needDelimiter_ = false;
+        }
+        if (format.listOverride > 0) {
+            Word("ls", format.listOverride);
+            Word("ilvl", format.listLevel);
+        }
         switch (format.alignment) {
             case Alignment::Left: break;
             case Alignment::Centre: Word("qc"); break;
@@ -112,18 +207,22 @@ private:
         for (const Run& run : paragraph.runs) {
             WriteFormat(run.format);
             switch (run.kind) {
-                case Run::Kind::Text: WriteText(run.text, false); break;
+                case Run::Kind::Text: WriteText(run.text, false, IsSymbol(fontIndex_.at(FaceOf(run.format)))); break;
                 case Run::Kind::Tab: Word("tab"); break;
                 case Run::Kind::LineBreak: Word("line"); break;
                 case Run::Kind::Object:
+                case Run::Kind::Group:
                     out_ += run.text;
                     needDelimiter_ = false;
                     break;
             }
         }
-        Word("par");
-        out_ += "\r\n";
-        needDelimiter_ = false;
+        Word(endsCell_[index] ? "cell" : "par");
+        if (endsRow_[index]) Word("row");
+        if (!rows_[index] || endsRow_[index]) {
+            out_ += "\r\n";
+            needDelimiter_ = false;
+        }
     }
 
     void WriteFormat(const CharFormat& format) {
@@ -136,6 +235,19 @@ private:
         if (format.bold != written_.bold) (written_.bold = format.bold) ? Word("b") : Word("b", 0);
         if (format.italic != written_.italic) (written_.italic = format.italic) ? Word("i") : Word("i", 0);
         if (format.underline != written_.underline) (written_.underline = format.underline) ? Word("ul") : Word("ulnone");
+        if (format.script != written_.script) {
+            written_.script = format.script;
+            Word(format.script == CharFormat::Script::Super ? "super"
+                 : format.script == CharFormat::Script::Sub ? "sub"
+                                                             : "nosupersub");
+        }
+        const int raise = format.raiseTwips / 10;
+        if (raise != written_.raiseHalfPoints) {
+            written_.raiseHalfPoints = raise;
+            if (raise >= 0) Word("up", raise);
+            else Word("dn", -raise);
+        }
+        if (format.hidden != written_.hidden) (written_.hidden = format.hidden) ? Word("v") : Word("v", 0);
     }
 
     void Delimit() {
@@ -155,8 +267,31 @@ private:
         out_ += '?';  // what a reader without Unicode shows (one byte, as \uc1 says)
     }
 
-    // Text of a run, or a font name (where ';' would end the entry).
-    void WriteText(std::string_view text, bool fontName) {
+    bool IsSymbol(int font) const {
+        return std::find(document_.symbolFonts.begin(), document_.symbolFonts.end(), font) !=
+                   document_.symbolFonts.end() &&
+               font < int(document_.fonts.size());
+    }
+
+    // The byte a symbol font shows a character with, as the reader took it
+    // (code page 1252); 0 when there is none.
+    static unsigned char SymbolByte(char32_t c) {
+        static const std::map<char32_t, unsigned char> bytes = [] {
+            std::map<char32_t, unsigned char> m;
+            for (int b = 0x80; b < 0x100; ++b) {
+                const std::string utf8 = text::DecodeCodePage(std::string(1, char(b)), kCodePageWestern);
+                std::size_t pos = 0;
+                if (!utf8.empty()) m.emplace(NextCodePoint(utf8, pos), static_cast<unsigned char>(b));
+            }
+            return m;
+        }();
+        auto found = bytes.find(c);
+        return found == bytes.end() ? 0 : found->second;
+    }
+
+    // Text of a run, or a font name (where ';' would end the entry); in a
+    // symbol font, single bytes.
+    void WriteText(std::string_view text, bool fontName, bool symbol) {
         std::size_t pos = 0;
         while (pos < text.size()) {
             const char32_t c = NextCodePoint(text, pos);
@@ -173,9 +308,12 @@ private:
             } else if (c < 0x80) {
                 Delimit();
                 out_ += static_cast<char>(c);
+            } else if (symbol && SymbolByte(c) != 0) {
+                HexByte(SymbolByte(c));
+                needDelimiter_ = false;
             } else {
                 unsigned char bytes[2];
-                const int length = GbkBytesOf(c, bytes);
+                const int length = symbol ? 0 : GbkBytesOf(c, bytes);
                 for (int i = 0; i < length; ++i) HexByte(bytes[i]);
                 if (length == 0 && c < 0x10000) UnicodeUnit(c);
                 if (length == 0 && c >= 0x10000) {
@@ -199,6 +337,10 @@ private:
     std::vector<Colour> colours_;
     std::map<Colour, int, ColourLess> colourIndex_;
     WrittenFormat written_;
+    std::vector<const TableRow*> rows_;  // per paragraph: the row it stands in
+    std::vector<bool> endsCell_;
+    std::vector<bool> endsRow_;
+    std::vector<TableRow> made_;  // reserved whole: rows_ points into it
     bool needDelimiter_ = false;
     std::string out_;
 };

@@ -9,9 +9,12 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextFragment>
+#include <QTextFrame>
+#include <QTextTable>
 #include <cmath>
 #include <regex>
 
+#include "platform/richtext/PlainText.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Image.h"
 
@@ -28,6 +31,40 @@ constexpr double kTwipsPerPixel = 15.0;
 // The RTF group an embedded picture or object was read from.
 constexpr int kRawRtfProperty = QTextFormat::UserProperty + 1;
 const QChar kLineBreak = QChar::LineSeparator;
+// Character properties the editor does not show as such: \super and \sub
+// are shown by the vertical alignment, \up and \dn kept here (and shown
+// raised or lowered), hidden text kept here and shown with a dotted line.
+constexpr int kRaiseProperty = QTextFormat::UserProperty + 2;
+constexpr int kHiddenProperty = QTextFormat::UserProperty + 3;
+// The number or bullet of a list paragraph, shown as the text it was read as.
+constexpr int kListMarkerProperty = QTextFormat::UserProperty + 4;
+// Block properties: the list definition a paragraph was read with.
+constexpr int kListDefinitionProperty = QTextFormat::UserProperty + 5;
+constexpr int kListOverrideProperty = QTextFormat::UserProperty + 6;
+constexpr int kListLevelProperty = QTextFormat::UserProperty + 7;
+// An empty block the editor needs around a table, not a paragraph of the text.
+constexpr int kFillerProperty = QTextFormat::UserProperty + 8;
+// A table's row definitions as read (std::vector<richtext::TableRow>).
+constexpr int kRowsProperty = QTextFormat::UserProperty + 9;
+// An object run that is a kept group, shown as nothing.
+constexpr int kGroupProperty = QTextFormat::UserProperty + 10;
+// Properties of the editor's document: the head groups and the font table
+// the content was read with.
+constexpr const char* kHeadGroupsName = "richtextHeadGroups";
+constexpr const char* kFontsName = "richtextFonts";
+constexpr const char* kSymbolFontsName = "richtextSymbolFonts";
+
+QStringList ToStringList(const std::vector<std::string>& list) {
+    QStringList out;
+    for (const std::string& s : list) out.append(QString::fromStdString(s));
+    return out;
+}
+
+std::vector<std::string> FromQt(const QVariant& list) {
+    std::vector<std::string> out;
+    for (const QString& s : list.toStringList()) out.push_back(s.toStdString());
+    return out;
+}
 
 // ---- embedded pictures ----
 
@@ -110,6 +147,12 @@ richtext::CharFormat ModelFormat(const QTextCharFormat& f) {
     if (f.hasProperty(QTextFormat::FontItalic)) m.italic = f.fontItalic();
     if (f.hasProperty(QTextFormat::TextUnderlineStyle) || f.hasProperty(QTextFormat::FontUnderline))
         m.underline = f.fontUnderline();
+    m.raiseTwips = f.intProperty(kRaiseProperty);
+    if (m.raiseTwips == 0) {
+        if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript) m.script = richtext::CharFormat::Script::Super;
+        if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) m.script = richtext::CharFormat::Script::Sub;
+    }
+    m.hidden = f.boolProperty(kHiddenProperty);
     return m;
 }
 
@@ -121,6 +164,20 @@ QTextCharFormat QtFormat(const richtext::CharFormat& m) {
     f.setFontWeight(m.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(m.italic);
     f.setFontUnderline(m.underline);
+    // Raised text keeps its size; the editor can show it raised only as
+    // superscript does (\super and \up together are not kept apart).
+    if (m.raiseTwips != 0) {
+        f.setProperty(kRaiseProperty, m.raiseTwips);
+        f.setVerticalAlignment(m.raiseTwips > 0 ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript);
+    } else if (m.script == richtext::CharFormat::Script::Super) {
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    } else if (m.script == richtext::CharFormat::Script::Sub) {
+        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    }
+    if (m.hidden) {
+        f.setProperty(kHiddenProperty, true);
+        if (!m.underline) f.setUnderlineStyle(QTextCharFormat::DotLine);
+    }
     return f;
 }
 
@@ -132,6 +189,9 @@ richtext::ParagraphFormat ModelParagraph(const QTextBlockFormat& f) {
     else if (a & Qt::AlignJustify) p.alignment = richtext::Alignment::Justify;
     p.leftIndentTwips = int(std::lround(f.leftMargin() * kTwipsPerPixel));
     p.firstIndentTwips = int(std::lround(f.textIndent() * kTwipsPerPixel));
+    p.listDefinition = f.stringProperty(kListDefinitionProperty).toStdString();
+    p.listOverride = f.intProperty(kListOverrideProperty);
+    p.listLevel = f.intProperty(kListLevelProperty);
     return p;
 }
 
@@ -145,6 +205,15 @@ QTextBlockFormat QtParagraph(const richtext::ParagraphFormat& p) {
     }
     f.setLeftMargin(p.leftIndentTwips / kTwipsPerPixel);
     f.setTextIndent(p.firstIndentTwips / kTwipsPerPixel);
+    if (!p.listDefinition.empty()) f.setProperty(kListDefinitionProperty, QString::fromStdString(p.listDefinition));
+    // The tab after a list's number reaches the text's indent, as the
+    // Windows control shows a hanging list.
+    if ((!p.listDefinition.empty() || p.listOverride != 0) && p.firstIndentTwips < 0 && p.leftIndentTwips > 0)
+        f.setTabPositions({QTextOption::Tab(p.leftIndentTwips / kTwipsPerPixel, QTextOption::LeftTab)});
+    if (p.listOverride != 0) {
+        f.setProperty(kListOverrideProperty, p.listOverride);
+        f.setProperty(kListLevelProperty, p.listLevel);
+    }
     return f;
 }
 
@@ -268,17 +337,9 @@ void RichEditCtrl::SetWindowText(const std::string& text) {
 }
 
 std::string RichEditCtrl::GetWindowText() const {
-    QTextEdit* editor = Editor();
-    if (!editor) return {};
-    QString plain;
-    for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next()) {
-        if (b != editor->document()->begin()) plain += "\r\n";
-        QString t = b.text();
-        t.remove(QChar::ObjectReplacementCharacter);
-        t.replace(kLineBreak, "\r\n");
-        plain += t;
-    }
-    return plain.toStdString();
+    // As the model gives it: the cells of a table row on one line, list
+    // numbers and kept groups not counted as text.
+    return richtext::PlainText(GetDocument());
 }
 
 long RichEditCtrl::GetTextLength() const {
@@ -286,50 +347,232 @@ long RichEditCtrl::GetTextLength() const {
     return editor ? long(editor->document()->characterCount() - 1) : 0;
 }
 
+namespace {
+
+using RowDefinitions = std::vector<richtext::TableRow>;
+
+// One block of the editor as a paragraph of the model.
+richtext::Paragraph ParagraphOfBlock(const QTextBlock& b, QTextDocument* document) {
+    richtext::Paragraph p;
+    p.format = ModelParagraph(b.blockFormat());
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QTextCharFormat qf = fragment.charFormat();
+        const richtext::CharFormat format = ModelFormat(qf);
+        if (qf.isImageFormat()) {
+            const QTextImageFormat image = qf.toImageFormat();
+            std::string raw = image.property(kRawRtfProperty).toString().toStdString();
+            if (raw.empty()) {
+                const QVariant shown = document->resource(QTextDocument::ImageResource, QUrl(image.name()));
+                if (shown.canConvert<QImage>()) raw = PictureRtf(shown.value<QImage>());
+            }
+            const auto kind = image.boolProperty(kGroupProperty) ? richtext::Run::Kind::Group : richtext::Run::Kind::Object;
+            for (int i = 0; i < fragment.length() && !raw.empty(); ++i) p.runs.push_back({kind, format, raw});
+            continue;
+        }
+        if (qf.boolProperty(kListMarkerProperty)) {
+            // The number or bullet and the tab after it.
+            if (p.listText.empty()) p.listTextFormat = format;
+            p.listText += fragment.text().toStdString();
+            continue;
+        }
+        QString run;
+        auto flush = [&] {
+            if (run.isEmpty()) return;
+            // Runs are joined the way the model's own AddText would.
+            if (!p.runs.empty() && p.runs.back().kind == richtext::Run::Kind::Text && p.runs.back().format == format)
+                p.runs.back().text += run.toStdString();
+            else p.runs.push_back({richtext::Run::Kind::Text, format, run.toStdString()});
+            run.clear();
+        };
+        for (QChar ch : fragment.text()) {
+            if (ch == '\t' || ch == kLineBreak) {
+                flush();
+                p.runs.push_back({ch == '\t' ? richtext::Run::Kind::Tab : richtext::Run::Kind::LineBreak, format, {}});
+            } else if (ch != QChar::ObjectReplacementCharacter && ch.unicode() >= 0x20) {
+                run += ch;
+            }
+        }
+        flush();
+    }
+    while (!p.listText.empty() && (p.listText.back() == '\t' || p.listText.back() == ' ')) p.listText.pop_back();
+    return p;
+}
+
+// The definition of a table row the editor holds without one read: its
+// column widths and merged cells.
+richtext::TableRow RowOfTable(const QTextTable* table, int row) {
+    richtext::TableRow definition;
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    int right = definition.leftTwips;
+    for (int c = 0; c < table->columns(); ++c) {
+        const double pixels = c < widths.size() && widths[c].type() == QTextLength::FixedLength ? widths[c].rawValue() : 120;
+        right += int(std::lround(pixels * kTwipsPerPixel));
+        richtext::TableCell cell{right};
+        const QTextTableCell shown = table->cellAt(row, c);
+        if (shown.column() != c) cell.merge = richtext::TableCell::Merge::Continued;
+        else if (shown.columnSpan() > 1) cell.merge = richtext::TableCell::Merge::First;
+        definition.cells.push_back(cell);
+    }
+    return definition;
+}
+
+void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument* document) {
+    const QVariant stored = table->format().property(kRowsProperty);
+    const RowDefinitions read = stored.canConvert<RowDefinitions>() ? stored.value<RowDefinitions>() : RowDefinitions{};
+    for (int r = 0; r < table->rows(); ++r) {
+        richtext::TableRow definition = RowOfTable(table, r);
+        if (r < int(read.size()) && int(read[r].cells.size()) <= table->columns()) {
+            // The row as read, unless the editor's merges differ from it.
+            bool alike = true;
+            for (std::size_t c = 0; c < read[r].cells.size(); ++c)
+                alike = alike && (read[r].cells[c].merge == richtext::TableCell::Merge::Continued) ==
+                                     (definition.cells[c].merge == richtext::TableCell::Merge::Continued);
+            if (alike) {
+                // Cells the definition lacked but the row fills keep the editor's widths.
+                int used = table->columns();
+                while (used > int(read[r].cells.size()) && table->cellAt(r, used - 1).firstPosition() ==
+                                                                 table->cellAt(r, used - 1).lastPosition())
+                    --used;
+                richtext::TableRow widened = read[r];
+                for (int c = int(widened.cells.size()); c < used; ++c) widened.cells.push_back(definition.cells[c]);
+                definition = std::move(widened);
+            }
+        }
+        for (int c = 0; c < int(definition.cells.size()); ++c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            const std::size_t first = doc.paragraphs.size();
+            if (cell.row() == r && cell.column() == c)
+                for (auto it = cell.begin(); !it.atEnd(); ++it) {
+                    if (it.currentBlock().isValid()) {
+                        doc.paragraphs.push_back(ParagraphOfBlock(it.currentBlock(), document));
+                    } else if (const QTextFrame* inner = it.currentFrame()) {
+                        // A table in the cell (pasted): its paragraphs in the cell, one after the other.
+                        for (QTextBlock b = inner->firstCursorPosition().block();
+                             b.isValid() && b.position() < inner->lastPosition(); b = b.next())
+                            doc.paragraphs.push_back(ParagraphOfBlock(b, document));
+                    }
+                }
+            if (doc.paragraphs.size() == first) doc.paragraphs.emplace_back();  // an empty or merged-away cell
+            for (std::size_t i = first; i < doc.paragraphs.size(); ++i) doc.paragraphs[i].format.inTable = true;
+            doc.paragraphs.back().endsCell = true;
+        }
+        if (doc.paragraphs.empty() || !doc.paragraphs.back().format.inTable) continue;
+        doc.paragraphs.back().endsRow = definition;
+    }
+}
+
+}  // namespace
+
 richtext::Document RichEditCtrl::GetDocument() const {
     richtext::Document doc;
     QTextEdit* editor = Editor();
     if (!editor) return doc;
-    for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next()) {
-        richtext::Paragraph& p = doc.paragraphs.emplace_back();
-        p.format = ModelParagraph(b.blockFormat());
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat qf = fragment.charFormat();
-            const richtext::CharFormat format = ModelFormat(qf);
-            if (qf.isImageFormat()) {
-                const QTextImageFormat image = qf.toImageFormat();
-                std::string raw = image.property(kRawRtfProperty).toString().toStdString();
-                if (raw.empty()) {
-                    const QVariant shown = editor->document()->resource(QTextDocument::ImageResource, QUrl(image.name()));
-                    if (shown.canConvert<QImage>()) raw = PictureRtf(shown.value<QImage>());
-                }
-                for (int i = 0; i < fragment.length() && !raw.empty(); ++i)
-                    p.runs.push_back({richtext::Run::Kind::Object, format, raw});
-                continue;
-            }
-            QString run;
-            auto flush = [&] {
-                if (run.isEmpty()) return;
-                // Runs are joined the way the model's own AddText would.
-                if (!p.runs.empty() && p.runs.back().kind == richtext::Run::Kind::Text && p.runs.back().format == format)
-                    p.runs.back().text += run.toStdString();
-                else p.runs.push_back({richtext::Run::Kind::Text, format, run.toStdString()});
-                run.clear();
-            };
-            for (QChar ch : fragment.text()) {
-                if (ch == '\t' || ch == kLineBreak) {
-                    flush();
-                    p.runs.push_back({ch == '\t' ? richtext::Run::Kind::Tab : richtext::Run::Kind::LineBreak, format, {}});
-                } else if (ch != QChar::ObjectReplacementCharacter && ch.unicode() >= 0x20) {
-                    run += ch;
-                }
-            }
-            flush();
+    QTextDocument* document = editor->document();
+    doc.headerGroups = FromQt(document->property(kHeadGroupsName));
+    doc.fonts = FromQt(document->property(kFontsName));
+    for (const QVariant& font : document->property(kSymbolFontsName).toList()) doc.symbolFonts.push_back(font.toInt());
+    for (auto it = document->rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+            AppendTable(table, doc, document);
+            continue;
         }
+        const QTextBlock b = it.currentBlock();
+        if (!b.isValid()) continue;
+        if (b.blockFormat().boolProperty(kFillerProperty) && b.length() <= 1) continue;
+        doc.paragraphs.push_back(ParagraphOfBlock(b, document));
     }
     return doc;
 }
+
+namespace {
+
+void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, int& pictures) {
+    QTextDocument* doc = cursor.document();
+    if (!p.listText.empty()) {
+        QTextCharFormat marker = QtFormat(p.listTextFormat);
+        marker.setProperty(kListMarkerProperty, true);
+        cursor.insertText(QString::fromStdString(p.listText) + "\t", marker);
+    }
+    for (const richtext::Run& r : p.runs) {
+        const QTextCharFormat f = QtFormat(r.format);
+        switch (r.kind) {
+        case richtext::Run::Kind::Text: cursor.insertText(QString::fromStdString(r.text), f); break;
+        case richtext::Run::Kind::Tab: cursor.insertText("\t", f); break;
+        case richtext::Run::Kind::LineBreak: cursor.insertText(QString(kLineBreak), f); break;
+        case richtext::Run::Kind::Object:
+        case richtext::Run::Kind::Group: {
+            const bool group = r.kind == richtext::Run::Kind::Group;
+            QImage image = group ? QImage(1, 1, QImage::Format_ARGB32) : ShownImage(r.text);
+            if (group) image.fill(Qt::transparent);
+            const QString name = QString("rtfobject:%1").arg(++pictures);
+            doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
+            QTextImageFormat picture;
+            picture.merge(f);
+            picture.setName(name);
+            picture.setWidth(group ? 0 : image.width());
+            picture.setHeight(group ? 0 : image.height());
+            picture.setProperty(kRawRtfProperty, QString::fromStdString(r.text));
+            if (group) picture.setProperty(kGroupProperty, true);
+            cursor.insertImage(picture);
+            break;
+        }
+        }
+    }
+}
+
+// Sets the block at the cursor to the paragraph's format and writes its runs.
+void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, const QTextCharFormat& emptyChars, int& pictures) {
+    cursor.setBlockFormat(QtParagraph(p.format));
+    cursor.setBlockCharFormat(p.runs.empty() ? emptyChars : QtFormat(p.runs.front().format));
+    InsertRuns(cursor, p, pictures);
+}
+
+void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QTextCharFormat& emptyChars, int& pictures) {
+    QTextTableFormat format;
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellPadding(3);
+    format.setCellSpacing(0);
+    format.setAlignment(Qt::AlignLeft);
+    QList<QTextLength> widths;
+    RowDefinitions definitions;
+    for (const auto& row : model.rows) definitions.push_back(row.definition);
+    const richtext::TableRow& first = definitions.front();
+    int left = first.leftTwips;
+    for (int c = 0; c < model.columns; ++c) {
+        const int right = c < int(first.cells.size()) ? first.cells[c].rightTwips : left + 1800;
+        widths.append(QTextLength(QTextLength::FixedLength, std::max(right - left, 150) / kTwipsPerPixel));
+        left = right;
+    }
+    format.setColumnWidthConstraints(widths);
+    format.setProperty(kRowsProperty, QVariant::fromValue(definitions));
+    QTextTable* table = cursor.insertTable(int(model.rows.size()), model.columns, format);
+    for (int r = 0; r < int(model.rows.size()); ++r) {
+        for (int c = 0; c < int(model.rows[r].cells.size()) && c < model.columns; ++c) {
+            QTextCursor at = table->cellAt(r, c).firstCursorPosition();
+            bool firstBlock = true;
+            for (const richtext::Paragraph* p : model.rows[r].cells[c]) {
+                if (!firstBlock) at.insertBlock();
+                firstBlock = false;
+                FillBlock(at, *p, emptyChars, pictures);
+            }
+        }
+        // Merged cells as read: a first cell and those merged into it.
+        const auto& cells = definitions[r].cells;
+        for (int c = 0; c < int(cells.size()); ++c) {
+            if (cells[c].merge != richtext::TableCell::Merge::First) continue;
+            int span = 1;
+            while (c + span < int(cells.size()) && cells[c + span].merge == richtext::TableCell::Merge::Continued) ++span;
+            if (span > 1 && c + span <= model.columns) table->mergeCells(r, c, 1, span);
+        }
+    }
+    cursor = table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+}
+
+}  // namespace
 
 void RichEditCtrl::SetDocument(const richtext::Document& document) {
     QTextEdit* editor = Editor();
@@ -337,40 +580,35 @@ void RichEditCtrl::SetDocument(const richtext::Document& document) {
     CodeChange change(*this);
     QTextDocument* doc = editor->document();
     doc->clear();
+    doc->setProperty(kHeadGroupsName, ToStringList(document.headerGroups));
+    doc->setProperty(kFontsName, ToStringList(document.fonts));
+    QVariantList symbolFonts;
+    for (int font : document.symbolFonts) symbolFonts.append(font);
+    doc->setProperty(kSymbolFontsName, symbolFonts);
     QTextCursor cursor(doc);
     int pictures = 0;
-    bool first = true;
-    for (const richtext::Paragraph& p : document.paragraphs) {
-        const QTextCharFormat blockChars = p.runs.empty() ? QtFormat(ModelOfDefault(default_, hasDefault_))
-                                                          : QtFormat(p.runs.front().format);
-        if (first) {
-            cursor.setBlockFormat(QtParagraph(p.format));
-            cursor.setBlockCharFormat(blockChars);
-        } else {
-            cursor.insertBlock(QtParagraph(p.format), blockChars);
+    const QTextCharFormat emptyChars = QtFormat(ModelOfDefault(default_, hasDefault_));
+    // The block at the cursor is still to be filled (the first one, and the
+    // one the editor leaves after a table).
+    bool blockFree = true;
+    const std::vector<richtext::Paragraph>& ps = document.paragraphs;
+    for (std::size_t i = 0; i < ps.size();) {
+        if (ps[i].format.inTable) {
+            // The editor keeps a block before a table at the start and one
+            // after every table: they are no paragraphs of the text.
+            QTextBlockFormat filler;
+            filler.setProperty(kFillerProperty, true);
+            if (!blockFree) cursor.insertBlock();
+            cursor.setBlockFormat(filler);
+            InsertTable(cursor, richtext::TableAt(ps, i, i), emptyChars, pictures);
+            cursor.setBlockFormat(filler);
+            blockFree = true;
+            continue;
         }
-        first = false;
-        for (const richtext::Run& r : p.runs) {
-            const QTextCharFormat f = QtFormat(r.format);
-            switch (r.kind) {
-            case richtext::Run::Kind::Text: cursor.insertText(QString::fromStdString(r.text), f); break;
-            case richtext::Run::Kind::Tab: cursor.insertText("\t", f); break;
-            case richtext::Run::Kind::LineBreak: cursor.insertText(QString(kLineBreak), f); break;
-            case richtext::Run::Kind::Object: {
-                const QImage image = ShownImage(r.text);
-                const QString name = QString("rtfobject:%1").arg(++pictures);
-                doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
-                QTextImageFormat picture;
-                picture.merge(f);
-                picture.setName(name);
-                picture.setWidth(image.width());
-                picture.setHeight(image.height());
-                picture.setProperty(kRawRtfProperty, QString::fromStdString(r.text));
-                cursor.insertImage(picture);
-                break;
-            }
-            }
-        }
+        if (!blockFree) cursor.insertBlock();
+        FillBlock(cursor, ps[i], emptyChars, pictures);
+        blockFree = false;
+        ++i;
     }
     doc->clearUndoRedoStacks();
     ApplyDefaultToEmpty();

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <filesystem>
 
 #include "widgets/OleRichEdit.h"
@@ -242,3 +245,80 @@ TEST_F(OleRichEditTest, RightButtonShowsTheMenuAndRunsTheChoice) {
 }
 
 }  // namespace
+
+namespace {
+
+// A chapter as the Windows rich edit writes it: a table with a merged
+// heading and borders, a numbered list, m² and H₂O, hidden text, and groups
+// the field does not show (a list table in the head, a bookmark).
+const char* const kWindowsChapter =
+    "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052"
+    "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset134 \\'ba\\'da\\'cc\\'e5;}"
+    "{\\f2\\fnil\\fcharset2 Symbol;}}\r\n"
+    "{\\colortbl ;\\red255\\green0\\blue0;}\r\n"
+    "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc0\\levelstartat1{\\leveltext\\'02\\'00.;}}\\listid7}}\r\n"
+    "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n"
+    "\\pard\\qc\\f1\\fs28\\b \\'d1\\'d0\\'be\\'bf\\'c4\\'da\\'c8\\'dd\\b0\\par\r\n"
+    "\\trowd\\trgaph108\\trleft-108\\trbrdrt\\brdrs\\brdrw10 \\clmgf\\clbrdrt\\brdrw10\\brdrs\\cellx2500"
+    "\\clmrg\\clbrdrt\\brdrw10\\brdrs\\cellx5000\\clbrdrt\\brdrw10\\brdrs\\cellx8000 "
+    "\\pard\\intbl\\f0\\fs21 \\'d6\\'b8\\'b1\\'ea\\cell\\cell \\'d6\\'b5\\cell\\row\r\n"
+    "\\trowd\\trgaph108\\trleft-108\\cellx2500\\cellx5000\\cellx8000 \\pard\\intbl "
+    "\\'c3\\'e6\\'bb\\'fd\\cell 120 m\\super 2\\nosupersub\\cell H\\sub 2\\nosupersub O\\cell\\row\r\n"
+    "\\pard{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pndec{\\pntxta.}}"
+    "\\fi-360\\li360 \\'b5\\'da\\'d2\\'bb{\\*\\bkmkstart b1}{\\*\\bkmkend b1}\\par\r\n"
+    "{\\pntext\\f0 2.\\tab}\\'b5\\'da\\'b6\\'fe 10\\up6 -6\\up0\\par\r\n"
+    "\\pard\\cf1\\'bf\\'c9\\'bc\\'fb{\\v \\'d2\\'fe\\'b2\\'d8}\\cf0\\par\r\n"
+    "\\pard{\\pntext\\f2\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf2\\pnindent0{\\pntxtb\\'b7}}\\fi-360\\li360 \\'d2\\'bb\\par\r\n"
+    "}\r\n";
+
+}  // namespace
+
+TEST_F(OleRichEditTest, AChapterOpenedAndSavedUneditedKeepsWhatTheWindowsEditorWrote) {
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("chapter.rtf"), kWindowsChapter));
+    ASSERT_GT(edit.LoadRtfFile(Path("chapter.rtf")), 0);
+    ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
+    std::string saved;
+    ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+    const rt::Document original = rt::ReadRtf(kWindowsChapter), back = rt::ReadRtf(saved);
+    EXPECT_EQ(back, original) << saved;
+    // The window text as the control gives it: a row's cells on one line,
+    // without the list numbers or the kept groups.
+    EXPECT_EQ(edit.GetWindowText(), "研究内容\r\n指标\t\t值\t\r\n面积\t120 m2\tH2O\t\r\n第一\r\n第二 10-6\r\n可见隐藏\r\n一");
+
+    // What that means, seen in the file.
+    for (const char* piece : {"\\clmgf", "\\clmrg", "\\cellx8000", "\\pard\\intbl", "\\cell\\row",
+                              "{\\pntext\\f0 1.\\tab}", "{\\*\\pn\\pnlvlbody", "m\\super 2", "H\\sub 2\\nosupersub O",
+                              "\\up6 -6", "\\v", "{\\*\\listtable", "{\\*\\bkmkstart b1}",
+                              "{\\pntext\\f2", "\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf2", "{\\f2\\fnil\\fcharset2 Symbol;}", "\\trbrdrt\\brdrs\\brdrw10"})
+        EXPECT_NE(saved.find(piece), std::string::npos) << piece << "\n" << saved;
+
+    // Saved again after an edit in a table cell, the rest stays.
+    edit.SetSel(0, 0);
+    QTextEdit* editor = qobject_cast<QTextEdit*>(edit.GetWidget());
+    ASSERT_TRUE(editor);
+    QTextCursor cursor = editor->document()->find("面积");
+    ASSERT_FALSE(cursor.isNull());
+    cursor.insertText("用地面积");
+    ASSERT_GT(edit.SaveRtfFile(Path("edited.rtf")), 0);
+    std::string edited;
+    ASSERT_TRUE(sys::ReadFile(Path("edited.rtf"), edited));
+    rt::Document expected = original;
+    expected.paragraphs[4].runs[0].text = "用地面积";
+    EXPECT_EQ(rt::ReadRtf(edited), expected) << edited;
+}
+
+TEST_F(OleRichEditTest, TableRowsWithoutTheirDefinitionKeepTheirCells) {
+    // Cells beyond the row's definition, or no definition at all: other
+    // writers make such rows, and the field keeps every cell of them.
+    for (const char* rtf : {"{\\rtf1\\ansi\\pard\\intbl a\\cell b\\cell c\\cell\\row\\pard after\\par}",
+                            "{\\rtf1\\ansi\\trowd\\cellx1000\\pard\\intbl a\\cell b\\cell\\row"
+                            "\\trowd\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl x\\cell\\cell\\cell\\row}"}) {
+        SCOPED_TRACE(rtf);
+        ASSERT_TRUE(sys::WriteFileAtomic(Path("rows.rtf"), rtf));
+        ASSERT_GT(edit.LoadRtfFile(Path("rows.rtf")), 0);
+        ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
+        std::string saved;
+        ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+        EXPECT_EQ(rt::PlainText(rt::ReadRtf(saved)), rt::PlainTextOfRtf(rtf)) << saved;
+    }
+}

@@ -201,6 +201,41 @@ TEST_F(WordTest, RtfIsInsertedWithItsFormatsInTheBodyAndInACell) {
     EXPECT_NE(doc.LastError().find("missing.rtf"), std::string::npos);
 }
 
+TEST_F(WordTest, RtfTablesListsAndRaisedTextComeOutAsWordShowsThem) {
+    // As the Windows rich edit writes them: a bordered table whose heading
+    // spans two cells, a numbered list, m², H₂O and hidden text.
+    const std::string rtf =
+        "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}\\viewkind4\\uc1 "
+        "\\trowd\\trgaph108\\trleft-108\\clmgf\\clbrdrt\\brdrw10\\brdrs\\cellx2000\\clmrg\\cellx4000\\cellx6000 "
+        "\\pard\\intbl\\f0\\fs21 Head\\cell\\cell Right\\cell\\row "
+        "\\trowd\\trgaph108\\trleft-108\\cellx2000\\cellx4000\\cellx6000 \\pard\\intbl "
+        "a\\cell m\\super 2\\nosupersub\\cell H\\sub 2\\nosupersub O\\cell\\row "
+        "\\pard{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pndec{\\pntxta.}}"
+        "\\fi-360\\li360 First{\\v  note}\\par}";
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("chapter.rtf"), rtf));
+    Document doc = word_->Documents().Add();
+    ASSERT_TRUE(word_->Selection().InsertFile(Path("chapter.rtf")));
+    const std::string xml = (Reload(doc), PartOf(Path("out.docx"), "word/document.xml"));
+    struct Piece { const char* what; const char* xml; } pieces[] = {
+        {"a table with its grid", "<w:tblGrid><w:gridCol w:w=\"2108\"/><w:gridCol w:w=\"2000\"/><w:gridCol w:w=\"2000\"/></w:tblGrid>"},
+        {"borders", "<w:insideV w:val=\"single\""},
+        {"the merged heading", "<w:tcW w:w=\"4108\" w:type=\"dxa\"/><w:gridSpan w:val=\"2\"/></w:tcPr><w:p>"},
+        {"superscript", "<w:vertAlign w:val=\"superscript\"/></w:rPr><w:t xml:space=\"preserve\">2</w:t>"},
+        {"subscript", "<w:vertAlign w:val=\"subscript\"/></w:rPr><w:t xml:space=\"preserve\">2</w:t>"},
+        {"the list number", "<w:t xml:space=\"preserve\">1.</w:t></w:r><w:r>"},
+        {"hidden text", "<w:vanish/>"},
+    };
+    for (const Piece& p : pieces) EXPECT_NE(xml.find(p.xml), std::string::npos) << p.what << "\n" << xml;
+    const auto count = [&](const std::string& tag) {
+        std::size_t n = 0;
+        for (std::size_t at = xml.find(tag); at != std::string::npos; at = xml.find(tag, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("<w:tblGrid>"), 1u) << xml;
+    EXPECT_EQ(count("<w:tr>"), 2u);
+    EXPECT_EQ(count("<w:tc>"), 5u);  // the merged heading is one cell
+}
+
 TEST_F(WordTest, EachSectionGetsItsOwnFooterOnceUnlinked) {
     Document doc = word_->Documents().Add();
     Selection sel = word_->Selection();

@@ -3,6 +3,8 @@
 // default format, the selection notification and read-only mode.
 #include <gtest/gtest.h>
 
+#include <QTextEdit>
+
 #include "platform/ui/RichEditCtrl.h"
 #include "platform/ui/Simulate.h"
 #include "platform/ui/tests/ControlHost.h"
@@ -201,3 +203,19 @@ TEST_F(RichEditTest, ReadOnlyRefusesTypingAndClearing) {
 }
 
 }  // namespace
+
+TEST_F(RichEditTest, APastedTableBecomesATableOfTheModelNestedTablesFlattenedIntoTheirCell) {
+    auto* editor = qobject_cast<QTextEdit*>(edit.GetWidget());
+    ASSERT_TRUE(editor);
+    editor->setHtml("<p>before</p><table><tr><td>a</td><td><table><tr><td>x</td><td>y</td></tr></table></td></tr>"
+                    "<tr><td>b</td><td>c</td></tr></table><p>after</p>");
+    const rt::Document doc = edit.GetDocument();
+    std::vector<std::string> texts;
+    for (const rt::Paragraph& p : doc.paragraphs)
+        texts.push_back((p.format.inTable ? "|" : "") + (p.runs.empty() ? std::string() : p.runs[0].text) +
+                        (p.endsRow ? "/" : ""));
+    // The editor's own empty blocks around a table come along as empty paragraphs.
+    EXPECT_EQ(texts, (std::vector<std::string>{"before", "|a", "|", "|x", "|y", "|/", "|b", "|c/", "", "after"}));
+    ASSERT_TRUE(doc.paragraphs[7].endsRow);
+    EXPECT_EQ(doc.paragraphs[7].endsRow->cells.size(), 2u);
+}

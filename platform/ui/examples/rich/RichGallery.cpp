@@ -1,10 +1,14 @@
 // The controls of the second window set, a rich-text editor with its
 // formatting tool bar and a file list. --screenshot <png> saves a picture of
 // the window with each tab of the tab window active, one under the other, and ends.
+// --chapter-screenshot <png> does the same with a chapter as the Windows rich
+// edit writes it (a table with a merged heading, a numbered list, m², H₂O) in
+// the editor.
 #include <QApplication>
 #include <QPainter>
 #include <cstring>
 
+#include "platform/richtext/RtfReader.h"
 #include "widgets/FileEditListBox.h"
 #include "widgets/OleRichEdit.h"
 #include "platform/ui/App.h"
@@ -18,6 +22,22 @@
 using namespace ui;
 
 namespace {
+const char* const kChapter =
+    "{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052"
+    "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset134 \\'ba\\'da\\'cc\\'e5;}}\r\n"
+    "{\\colortbl ;\\red255\\green0\\blue0;}\r\n\\viewkind4\\uc1 \r\n"
+    "\\pard\\qc\\f1\\fs24\\b \\'d1\\'d0\\'be\\'bf\\'c4\\'da\\'c8\\'dd\\b0\\par\r\n"
+    "\\trowd\\trgaph108\\trleft-108\\clmgf\\cellx2400\\clmrg\\cellx4200\\cellx5600 "
+    "\\pard\\intbl\\qc\\f0\\fs21 \\'d6\\'b8\\'b1\\'ea\\cell\\cell \\'d6\\'b5\\cell\\row\r\n"
+    "\\trowd\\trgaph108\\trleft-108\\cellx2400\\cellx4200\\cellx5600 \\pard\\intbl "
+    "\\'d3\\'c3\\'b5\\'d8\\'c3\\'e6\\'bb\\'fd\\cell m\\super 2\\nosupersub\\cell 120\\cell\\row\r\n"
+    "\\trowd\\trgaph108\\trleft-108\\cellx2400\\cellx4200\\cellx5600 \\pard\\intbl "
+    "\\'b7\\'cf\\'cb\\'ae\\cell H\\sub 2\\nosupersub O\\cell 3.5\\'a1\\'c110\\super -6\\nosupersub\\cell\\row\r\n"
+    "\\pard{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pndec{\\pntxta.}}"
+    "\\fi-360\\li360\\f0\\fs21 \\'b2\\'c4\\'c1\\'cf\\'d6\\'c6\\'b1\\'b8\\par\r\n"
+    "{\\pntext\\f0 2.\\tab}\\'d0\\'d4\\'c4\\'dc\\'b2\\'e2\\'ca\\'d4{\\v \\'d2\\'fe\\'b2\\'d8}\\par\r\n"
+    "}\r\n";
+
 enum { kBold = 32799, kItalic = 32800, kUnderline = 32802, kLeft = 32803, kCenter = 32804, kRight = 32805 };
 
 // Letters and lines for the format buttons, drawn in code.
@@ -100,6 +120,8 @@ protected:
     }
 
 public:
+    void ShowChapter() { editor_.SetDocument(richtext::ReadRtf(kChapter)); }
+
     // The window with each tab active in turn, one picture under the other.
     QImage Pictures() {
         std::vector<QImage> shots;
@@ -142,7 +164,9 @@ int main(int argc, char** argv) {
     Gallery gallery;
     gallery.Create();
     gallery.ShowWindow(SW_SHOW);
-    if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) {
+    const bool chapter = argc == 3 && std::strcmp(argv[1], "--chapter-screenshot") == 0;
+    if (chapter) gallery.ShowChapter();
+    if (argc == 3 && (chapter || std::strcmp(argv[1], "--screenshot") == 0)) {
         PumpMessages();
         return gallery.Pictures().save(argv[2]) ? 0 : 1;
     }
