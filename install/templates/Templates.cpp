@@ -102,11 +102,6 @@ bool WriteWord(const std::string& path, const std::string& body, const std::stri
     return word::WriteDocx(path, body, footer, error);
 }
 
-std::string PageNumberFooter() {
-    return "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:fldSimple w:instr=\" PAGE \"><w:r><w:t>1</w:t></w:r>"
-           "</w:fldSimple></w:p>";
-}
-
 // The guides are typed from the start of an empty document.
 bool GuideTemplate(const std::string& path, std::string& error) {
     return WriteWord(path, Paragraph(), PageNumberFooter(), error);
