@@ -11,6 +11,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/TestDriverGTest.h"
 #include "testsupport/InstalledFolder.h"
+#include "testsupport/PrintedPages.h"
 
 namespace {
 
@@ -193,6 +194,39 @@ TEST_F(AppWordTest, MemberRowsAndKeyWordsForFewAndManyMembers) {
             EXPECT_EQ(doc.CellText(kBasic, kFirstMemberRow + c.members, 3), "");
         }
     }
+}
+
+// Twelve members with long units and parts, as printed: every value whole,
+// no row over another, the member rows not stretched over pages.
+TEST_F(AppWordTest, MemberTablePrintsEveryValueWholeInFewPages) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    content = Sample(0);
+    std::vector<std::string> values;
+    for (int i = 1; i <= 12; ++i) {
+        const std::string n = std::to_string(i);
+        content.members.push_back({"欧阳成员" + n, "女", "4" + n, "高级工程师",
+                                   "中国航天科工集团公司第二研究院第" + n + "研究所（总体设计部）", "1" + n,
+                                   "负责气动外形优化设计与风洞试验数据分析第" + n + "部分"});
+        values.push_back(content.members.back()[4]);
+        values.push_back(content.members.back()[6]);
+    }
+    ASSERT_TRUE(WriteApplicationDocument(content, {"1"}));
+    ASSERT_EQ(opened.size(), 1u);
+    const std::string file = testsupport::CopyOutput(opened.back(), Folder(), "申请书");
+    const auto pages = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(pages[0].empty());
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, values);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " values not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+    // The cover, the basic table with its twelve members, the budget: the
+    // members once took four and a half pages.
+    std::size_t budgetPage = 0;
+    for (std::size_t p = 0; p < pages[0].size(); ++p)
+        if (testsupport::WithoutBlanks(pages[0][p]).find("二、经费预算") != std::string::npos) budgetPage = p + 1;
+    EXPECT_GE(budgetPage, 2u);
+    EXPECT_LE(budgetPage, 3u);
 }
 
 TEST_F(AppWordTest, OnlyTheBudgetLeavesCoverAndBasicTableEmptyAndTypesTitlesWithoutChapters) {

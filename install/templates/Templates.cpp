@@ -145,8 +145,12 @@ bool ApplicationForm(const std::string& path, std::string& error) {
     xml += PageBreak();
 
     xml += Paragraph("一、基本信息", kHeading);
-    std::vector<int> grid(10, 830);
-    grid.back() = kTextWidth - 830 * 9;
+    // The member rows set the grid: the work unit and the part each member
+    // plays take most of the width; number, degree, sex, age and months,
+    // which are short or left to be written by hand, two or three characters.
+    std::vector<int> grid = {440, 440, 860, 480, 520, 860, 1900, 620, 1700, 0};
+    grid.back() = kTextWidth;
+    for (std::size_t i = 0; i + 1 < grid.size(); ++i) grid.back() -= grid[i];
     auto L = [](const char* t, int span = 1) { return CellSpec{t, span, kLabel}; };
     auto V = [](int span = 1) { return CellSpec{"", span, kValue}; };
     std::vector<RowSpec> rows = {
