@@ -4,6 +4,7 @@
 #include "ReportTestSupport.h"
 
 #include "foundation/Options.h"
+#include "main/Commands.h"
 #include "main/DlgUnitInfoTable.h"
 #include "testsupport/PrintedPages.h"
 
@@ -55,6 +56,33 @@ TEST_F(PrintedReports, UnitTablePrintsOnePageWideWithItsHeadingsOnEveryPage) {
     EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
     const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
     EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+}
+
+// The blank funding-list forms print across one page, every column on it,
+// numbered.
+TEST_F(PrintedReports, FundingListFormsPrintOnOnePageWithItsNumber) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    const struct {
+        int command;
+        const char* name;
+        const char* lastHeading;
+    } forms[] = {{cmd::kFundingListUnit, "单位拨款清单", "审批结果"},
+                 {cmd::kFundingListFund, "基金拨款清单", "审批结果"},
+                 {cmd::kFundingListYear, "年度拨款清单", "二批拨款"}};
+    std::vector<std::string> files;
+    for (const auto& form : forms) {
+        OpenFrame(2).SendMessage(WM_COMMAND, MAKEWPARAM(form.command, 0));
+        ASSERT_FALSE(opened.empty());
+        files.push_back(testsupport::CopyOutput(opened.back(), Folder(), form.name));
+    }
+    const auto printed = testsupport::PrintedPages(files, Folder());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        ASSERT_EQ(printed[i].size(), 1u) << files[i];
+        const std::string page = testsupport::WithoutBlanks(printed[i][0]);
+        EXPECT_NE(page.find("序号"), std::string::npos) << printed[i][0];
+        EXPECT_NE(page.find(forms[i].lastHeading), std::string::npos) << printed[i][0];
+        EXPECT_NE(page.find("第1页共1页"), std::string::npos) << printed[i][0];
+    }
 }
 
 }  // namespace
