@@ -128,8 +128,9 @@ bool UnfundedNotice(const std::string& path, std::string& error) {
 // into are empty and lie at the places its moves reach: the cover table
 // first, ten paragraphs down the project name, six lines ended by their
 // labels, the basic table (values in cells 2, 4, 6, 9, 11, 13, 15, 18, 20,
-// 23, 26, 28, 39-45, members from cell 59 in rows of ten, key words ten rows
-// later), the budget table, a page break, then the recommendation table.
+// 23, 26, 28, 39-45), the member table (members from cell 13 in rows of ten,
+// key words ten rows later), the budget table, a page break, then the
+// recommendation table.
 bool ApplicationForm(const std::string& path, std::string& error) {
     const std::vector<int> four = {1500, 2653, 1500, 2653};
     std::string xml = Table(four, {{{"项目类别", 1, kLabel}, {"", 1, kValue}, {"指南代码", 1, kLabel}, {"", 1, kValue}},
@@ -162,12 +163,15 @@ bool ApplicationForm(const std::string& path, std::string& error) {
         {L("申请单位"), L("隶属关系"), V(3), L("合作单位"), V(4)},
         {L("项目组成员", 2), L("总人数"), L("高级"), L("中级"), L("初级"), L("博士后"), L("博士生"), L("硕士生"), L("")},
         {L("人数", 2), V(), V(), V(), V(), V(), V(), V(), L("")},
-        {L("序号"), L("学位"), L("姓名"), L("性别"), L("年龄"), L("职称"), L("工作单位"), L("参加月数"), L("工作分工"),
-         L("签字")},
     };
-    for (int i = 0; i < 10; ++i) rows.push_back({V(), V(), V(), V(), V(), V(), V(), V(), V(), V()});
-    rows.push_back({L("主题词", 2), V(8)});
     xml += Table(grid, rows, 400);
+    // The members are a table of their own, so that their heading row is
+    // repeated on each page the rows run onto.
+    std::vector<RowSpec> members = {{L("序号"), L("学位"), L("姓名"), L("性别"), L("年龄"), L("职称"), L("工作单位"),
+                                     L("参加月数"), L("工作分工"), L("签字")}};
+    for (int i = 0; i < 10; ++i) members.push_back({V(), V(), V(), V(), V(), V(), V(), V(), V(), V()});
+    members.push_back({L("主题词", 2), V(8)});
+    xml += ClosingParagraph() + Table(grid, members, 400, 1);
     xml += Paragraph();
 
     xml += Paragraph("二、经费预算", kHeading);
