@@ -254,6 +254,9 @@ public:
             for (int k = c; k <= right; ++k) width += ColumnPoints(k);
             const int lines = WrappedLines(cell.text, width - kCellPadding, font.size);
             if (lines < 2) continue;
+            // A height given to the row stays while it holds the lines set
+            // close; otherwise, as a row without one, it gets room to spare.
+            if (row.height > 0 && lines * font.size * kCloseLines <= row.height) continue;
             needed = std::max(needed, lines * LineHeight(font.size) + kRowPadding);
         }
         needed = std::min(std::ceil(needed), 409.0);
@@ -263,6 +266,7 @@ public:
 private:
     static constexpr double kCellPadding = 4;   // points inside a cell's edges
     static constexpr double kRowPadding = 3;    // points above and below the lines
+    static constexpr double kCloseLines = 1.15;  // ems from line to line, set close
     static long long Key(int r, int c) { return static_cast<long long>(r) << 16 | c; }
 
     // A column's width in points: Excel's characters of 7 pixels, at 96
@@ -662,6 +666,7 @@ namespace {
 // Built-in format 2 is "0.00"; custom formats take ids from 164.
 constexpr int kTwoDecimals = 2;
 constexpr int kFirstCustomFormat = 164;
+constexpr int kTextFormat = 49;  // "@"
 
 bool IsDecimalCode(const std::string& code) {
     return code.size() > 2 && code.compare(0, 2, "0.") == 0 && code.find_first_not_of('0', 2) == std::string::npos;
@@ -674,14 +679,28 @@ int BookData::DecimalFormat(int decimals) {
     const std::string code = "0." + std::string(static_cast<std::size_t>(decimals), '0');
     int next = kFirstCustomFormat;
     for (const auto& [id, existing] : numberFormats) {
-        if (existing == code) return id;
+        if (existing == code && !chosenFormats.count(id)) return id;
         next = std::max(next, id + 1);
     }
     numberFormats[next] = code;
     return next;
 }
 
+int BookData::ChosenFormat(const std::string& code) {
+    if (code == "General") return 0;
+    if (code == "@") return kTextFormat;
+    int next = kFirstCustomFormat;
+    for (const auto& [id, existing] : numberFormats) {
+        if (existing == code && chosenFormats.count(id)) return id;
+        next = std::max(next, id + 1);
+    }
+    numberFormats[next] = code;
+    chosenFormats.insert(next);
+    return next;
+}
+
 bool BookData::IsPlainNumberFormat(int id) const {
+    if (chosenFormats.count(id)) return false;
     if (id == 0 || id == kTwoDecimals) return true;
     auto it = numberFormats.find(id);
     return it != numberFormats.end() && IsDecimalCode(it->second);

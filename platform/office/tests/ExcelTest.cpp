@@ -324,6 +324,40 @@ TEST_F(ExcelTest, FormatsSurviveSaveAndLoad) {
     EXPECT_DOUBLE_EQ(again.Range("B1").ColumnWidth(), 20);
 }
 
+TEST_F(ExcelTest, ColumnFormatsDecideCodesAndAmountsWhateverTheDigits) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item(1);
+    sheet.Range("A1:A9").SetNumberFormat("@");     // unit codes, postcodes
+    sheet.Range("B1:B9").SetNumberFormat("0.00");  // amounts
+    struct Case {
+        const char* cell;
+        const char* written;
+        ValueKind kind;
+        const char* format;
+    } cases[] = {
+        {"A1", "100081", ValueKind::Text, "@"},   // a postcode without a leading zero
+        {"A2", "1001", ValueKind::Text, "@"},     // a unit code
+        {"A3", "0001", ValueKind::Text, "@"},
+        {"A4", "=1+1", ValueKind::Formula, "@"},  // a formula stays one
+        {"B1", "153.4200", ValueKind::Number, "0.00"},
+        {"B2", "194.92000000", ValueKind::Number, "0.00"},
+        {"B3", "12.155", ValueKind::Number, "0.00"},
+        {"B4", "24", ValueKind::Number, "0.00"},
+        {"C1", "12.155", ValueKind::Number, "0.000"},  // no column format: the written decimals
+        {"C2", "100081", ValueKind::Number, "General"},
+    };
+    for (const Case& c : cases) sheet.Range(c.cell).SetValue(c.written);
+    Worksheet again = RoundTrip(book).Sheets().Item(1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cell);
+        EXPECT_EQ(again.Range(c.cell).Kind(), c.kind);
+        EXPECT_EQ(again.Range(c.cell).NumberFormat(), c.format);
+    }
+    EXPECT_EQ(again.Range("A1").Value(), "100081");
+    EXPECT_EQ(again.Range("B1").Value(), "153.42");
+}
+
 TEST_F(ExcelTest, RowsGrowToTheirWrappedTextWhenSaved) {
     auto excel = Application::Create();
     Workbook book = excel->Workbooks().Add();
