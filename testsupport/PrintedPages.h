@@ -8,7 +8,9 @@
 
 namespace testsupport {
 
-// True when soffice and pdftotext are on the PATH.
+// True when soffice and pdftotext are on the PATH, and always on a CI
+// machine (the environment variable CI set), where a missing tool must fail
+// the printed-page tests rather than skip them.
 bool CanPrintToPdf();
 
 // Converts the files (.xlsx, .docx) to PDF in `folder` with one soffice run
