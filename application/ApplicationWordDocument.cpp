@@ -80,13 +80,14 @@ private:
             Right(move);
             TypeIf(type, text);
         }
-        Right(14);  // the first value cell of the first member row
+        sel_.GoToNext(wdGoToTable);  // the member table, its heading row
+        Right(12);                   // the first value cell of the first member row
         Members(type);
         TypeIf(type, c_.keyWords);
     }
 
-    // The template's member table has ten rows of ten cells, seven of them
-    // values; more members get rows inserted first. The cursor ends in the
+    // The template's member table has a heading row and ten rows of ten
+    // cells, seven of them values; more members get rows inserted first. The cursor ends in the
     // key-words cell.
     void Members(bool type) const {
         const int n = int(c_.members.size());

@@ -38,6 +38,11 @@ void WriteHeading(Worksheet& sheet, const char* amountHeading) {
     row.Font().SetSize(11);
     row.SetRowHeight(33);
     BorderEachCell(row);
+    // This table's own widths (the template is shared with a wider table):
+    // the name takes the room the guide code does not need.
+    const double widths[] = {6, 13, 23, 40, 12, 17, 9, 10, 11, 14};
+    for (int column = 1; column <= int(std::size(widths)); ++column)
+        row.Item(1, column).SetColumnWidth(widths[column - 1]);
 }
 
 // Sheet row `r` from the first row of `rs` (an empty result gives empty
@@ -54,6 +59,7 @@ void WriteProject(Worksheet& sheet, int r, int count, CAdoRecordSet& rs) {
     row.SetRowHeight(36);
     row.SetVerticalAlignment(xlCenter);  // one line of text in the middle of the row
     row.SetWrapText(true);
+    row.Item(1, 9).SetNumberFormat("0.00");  // every amount with two decimals, however stored
     const std::string cells[] = {text::Format("%d", count), number.substr(0, 11), number, field("XMMC"), field("XMLB"),
                                  field("XMQSRQ") + " - " + field("XMZZRQ"), field("SQRXM"), field("ZC"), field("SQJE")};
     for (int column = 1; column <= int(std::size(cells)); ++column) row.Item(1, column).SetValue(cells[column - 1]);

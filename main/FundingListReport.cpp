@@ -100,6 +100,16 @@ std::optional<AutomationError> BuildFundingList(excel::Application& app, Funding
 
     BorderEachCell(sheet.Range("A1", form.lastColumn + std::to_string(form.lastBorderRow)));
 
+    // Printed as the reports are: across an A4 page, one page wide, the
+    // headings on every page, numbered.
+    excel::PageSetup setup = sheet.PageSetup();
+    setup.SetOrientation(excel::xlLandscape);
+    setup.SetPaperSize(excel::xlPaperA4);
+    setup.SetFitToPages(1, 0);
+    setup.SetPrintTitleRows("$2:$2");
+    setup.SetCenterHorizontally(true);
+    setup.SetCenterFooter("第 &P 页 共 &N 页");
+
     book.SetSaved(false);
     if (kind == FundingListKind::Unit) app.SetVisible(true);
     return std::nullopt;

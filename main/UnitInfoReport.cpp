@@ -74,6 +74,15 @@ void WriteUnitTableSheet(const excel::Worksheet& sheet, UnitTableKind kind,
     headings.Font().SetSize(11);
     sheet.Range("A1", "A1").Font().SetSize(14);
 
+    // Codes, postcodes, telephone and account numbers print as written; the
+    // funds with two decimals.
+    const std::string lastRow = std::to_string(rows.size() + 2);
+    for (int c = 1; c <= columns && !rows.empty(); ++c) {
+        const std::string column = excel::ColumnName(c);
+        excel::Range values = sheet.Range(column + "3", column + lastRow);
+        if (excel::HoldsCodes(kHeadings[c - 1])) values.SetNumberFormat("@");
+        else if (c == kUnitColumns + 1) values.SetNumberFormat("0.00");
+    }
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (int c = 1; c <= columns; ++c) cells.Item(int(r) + 3, c).SetValue(rows[r][c - 1]);
 

@@ -21,7 +21,8 @@ const MasterListSpec& CDlgSpecGroupManage::ListSpec() {
         IDC_QUERY, IDC_ADD, IDC_DELETE, IDC_IMPORT, IDC_EXPORT, IDC_EXCEL,
         {{"基金编号", 150}, {"专业组名称", 300}, {"挂靠单位", 300}, {"联系人", 110}, {"电话", 150}, {"手机", 150}},
         "corvane_specgroup", "jjbh", 0, "JJBH", "基金编号：", "专业组信息文件", kSpecGroupExport, SpecGroupQuery, true,
-        {1, "专业组信息管理", false, {"基金编号", "专业组名称", "挂靠单位", "联系人", "电话", "手机"}, 0},
+        {1, "专业组信息管理", false, {"基金编号", "专业组名称", "挂靠单位", "联系人", "电话", "手机"}, 0,
+         {12, 34, 34, 10, 14, 14}},
     };
     return layout;
 }

@@ -179,7 +179,9 @@ void CDlgUnitManage::OutputExcel() {
             for (int column = 0; column < int(kUnitColumns.size()); ++column) {
                 std::string value;
                 m_recordset.GetFieldText(column, value);
-                cells.Item(lastRow, column + 1).SetValue(value);
+                xl::Range cell = cells.Item(lastRow, column + 1);
+                if (xl::HoldsCodes(kUnitColumns[column].label)) cell.SetNumberFormat("@");  // as written
+                cell.SetValue(value);
             }
         }
     }

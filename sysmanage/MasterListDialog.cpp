@@ -222,6 +222,9 @@ void CMasterListDialog::OutputExcel() {
         for (int c = 1; c <= width; ++c) range.Item(1, c).BorderAround(xl::xlContinuous, xl::xlThin, xl::xlColorIndexAutomatic);
     };
 
+    for (std::size_t c = 0; c < layout.columnWidths.size(); ++c)
+        sheet.Cells().Item(1, int(c) + 1).SetColumnWidth(layout.columnWidths[c]);
+
     const ui::ListCtrl& list = List();
     int row = 0, blocks = 0;
     std::string key;
@@ -248,7 +251,11 @@ void CMasterListDialog::OutputExcel() {
         xl::Range data = rowRange(++row);
         data.SetRowHeight(30);
         data.SetVerticalAlignment(xl::xlCenter);
-        for (int c = 0; c < width; ++c) data.Item(1, c + 1).SetValue(list.GetItemText(item, layout.firstPrintedColumn + c));
+        for (int c = 0; c < width; ++c) {
+            xl::Range cell = data.Item(1, c + 1);
+            if (xl::HoldsCodes(layout.headings[c])) cell.SetNumberFormat("@");  // codes print as written
+            cell.SetValue(list.GetItemText(item, layout.firstPrintedColumn + c));
+        }
         bordered(data);
     }
     sheet.UsedRange().SetWrapText(true);

@@ -31,6 +31,9 @@ struct ExcelListLayout {
     bool titleEndsWithKey;            // the block's key follows the title
     std::vector<const char*> headings;  // one per printed column
     int firstPrintedColumn;           // list column of the first printed column
+    // Widths of the printed columns in characters, for a list whose names,
+    // banks and accounts do not fit the template's columns; empty keeps them.
+    std::vector<double> columnWidths = {};
 };
 
 struct MasterListSpec {

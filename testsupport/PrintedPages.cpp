@@ -1,7 +1,12 @@
 #include "testsupport/PrintedPages.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
+#include <string_view>
+#include <tuple>
 
 #include "platform/sys/Sys.h"
 
@@ -34,6 +39,9 @@ std::string Stem(const std::string& path) {
 }  // namespace
 
 bool CanPrintToPdf() {
+    // Where CI is set, scripts/setup has installed the tools: the checks run,
+    // and fail if the tools are missing, instead of being skipped.
+    if (const char* ci = std::getenv("CI"); ci && *ci && std::string(ci) != "0" && std::string(ci) != "false") return true;
     return std::system("command -v soffice >/dev/null 2>&1 && command -v pdftotext >/dev/null 2>&1") == 0;
 }
 
@@ -59,6 +67,119 @@ std::vector<std::vector<std::string>> PrintedPages(const std::vector<std::string
         }
         out.push_back(std::move(pages));
     }
+    return out;
+}
+
+std::string PrintedPdf(const std::string& file, const std::string& folder) {
+    return folder + "/pdf/" + Stem(file) + ".pdf";
+}
+
+namespace {
+
+struct PrintedWord {
+    int page;
+    double xMin, yMin, xMax, yMax;
+    std::string text;
+};
+
+// The words of a PDF with their boxes (pdftotext -bbox-layout), page by page.
+std::vector<PrintedWord> WordsOf(const std::string& pdf) {
+    const std::string xml = Output("pdftotext -bbox-layout " + Quoted(pdf) + " - 2>/dev/null");
+    auto attribute = [](const std::string& tag, const char* name) {
+        const std::string key = std::string(" ") + name + "=\"";
+        const std::size_t at = tag.find(key);
+        return at == std::string::npos ? 0.0 : std::atof(tag.c_str() + at + key.size());
+    };
+    std::vector<PrintedWord> words;
+    int page = 0;
+    for (std::size_t at = xml.find('<'); at != std::string::npos; at = xml.find('<', at + 1)) {
+        const std::size_t end = xml.find('>', at);
+        if (end == std::string::npos) break;
+        const std::string tag = xml.substr(at, end - at + 1);
+        if (tag.rfind("<page ", 0) == 0) {
+            ++page;
+        } else if (tag.rfind("<word ", 0) == 0) {
+            const std::size_t close = xml.find("</word>", end);
+            words.push_back({page, attribute(tag, "xMin"), attribute(tag, "yMin"), attribute(tag, "xMax"),
+                             attribute(tag, "yMax"), xml.substr(end + 1, close == std::string::npos ? 0 : close - end - 1)});
+        }
+    }
+    return words;
+}
+
+bool Overlap(double a1, double a2, double b1, double b2, double least) {
+    return std::min(a2, b2) - std::max(a1, b1) > least;
+}
+
+// Whether `rest` is printed from the word `at` on: the next word stands to
+// its right on the same line, or on the next line under the line begun at
+// `lineStart`, or at the top of the next page where a table row breaks.
+// `pageStart` holds the index of each page's first word.
+// `failed` remembers the ways already tried, so that many alike texts are
+// followed once.
+bool WholeFrom(const std::vector<PrintedWord>& words, const std::vector<std::size_t>& pageStart, std::size_t at,
+               double lineStart, std::string_view rest, std::set<std::tuple<std::size_t, std::size_t, int>>& failed) {
+    const PrintedWord& w = words[at];
+    if (rest.substr(0, w.text.size()) != w.text) return false;
+    rest.remove_prefix(w.text.size());
+    if (rest.empty()) return true;
+    const auto way = std::make_tuple(at, rest.size(), static_cast<int>(lineStart));
+    if (failed.count(way)) return false;
+    const double height = w.yMax - w.yMin;
+    const std::size_t from = pageStart[static_cast<std::size_t>(w.page - 1)];
+    const std::size_t to = static_cast<std::size_t>(w.page + 1) < pageStart.size()
+                               ? pageStart[static_cast<std::size_t>(w.page + 1)]
+                               : words.size();
+    for (std::size_t k = from; k < to; ++k) {
+        const PrintedWord& next = words[k];
+        if (k == at) continue;
+        const bool samePage = next.page == w.page;
+        const bool sameLine = samePage && std::abs(next.yMin - w.yMin) < height / 2 && next.xMin >= w.xMax - 1 &&
+                              next.xMin <= w.xMax + height;
+        if (sameLine) {
+            if (WholeFrom(words, pageStart, k, lineStart, rest, failed)) return true;
+            continue;
+        }
+        const bool below = samePage && next.yMin >= w.yMin + height / 2 && next.yMin <= w.yMax + height;
+        if (!below && samePage) continue;
+        if (!Overlap(lineStart, w.xMax, next.xMin, next.xMax, 0)) continue;
+        if (WholeFrom(words, pageStart, k, next.xMin, rest, failed)) return true;
+    }
+    failed.insert(way);
+    return false;
+}
+
+}  // namespace
+
+std::vector<std::string> TextsNotPrintedWhole(const std::string& pdf, const std::vector<std::string>& texts) {
+    const std::vector<PrintedWord> words = WordsOf(pdf);
+    std::vector<std::size_t> pageStart;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        while (static_cast<int>(pageStart.size()) < words[i].page) pageStart.push_back(i);
+    std::vector<std::string> missing;
+    for (const std::string& text : texts) {
+        const std::string wanted = WithoutBlanks(text);
+        bool found = false;
+        std::set<std::tuple<std::size_t, std::size_t, int>> failed;
+        for (std::size_t i = 0; i < words.size() && !found; ++i)
+            found = WholeFrom(words, pageStart, i, words[i].xMin, wanted, failed);
+        if (!found) missing.push_back(text);
+    }
+    return missing;
+}
+
+std::vector<std::string> OverlappingWords(const std::string& pdf) {
+    const std::vector<PrintedWord> words = WordsOf(pdf);
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        for (std::size_t j = i + 1; j < words.size() && words[j].page == words[i].page; ++j) {
+            const PrintedWord &a = words[i], &b = words[j];
+            // Touching boxes of neighbouring lines are not an overlap; a
+            // third of the lower word's height is.
+            const double least = std::min(a.yMax - a.yMin, b.yMax - b.yMin) / 3;
+            if (Overlap(a.xMin, a.xMax, b.xMin, b.xMax, 1) && Overlap(a.yMin, a.yMax, b.yMin, b.yMax, least))
+                out.push_back("page " + std::to_string(a.page) + ": '" + a.text + "' over '" + b.text + "'");
+        }
     return out;
 }
 

@@ -8,7 +8,9 @@
 
 namespace testsupport {
 
-// True when soffice and pdftotext are on the PATH.
+// True when soffice and pdftotext are on the PATH, and always on a CI
+// machine (the environment variable CI set), where a missing tool must fail
+// the printed-page tests rather than skip them.
 bool CanPrintToPdf();
 
 // Converts the files (.xlsx, .docx) to PDF in `folder` with one soffice run
@@ -17,6 +19,23 @@ bool CanPrintToPdf();
 // convert. With PRINTED_PAGES_KEEP set to a folder, a copy of each PDF is
 // left there to be looked at.
 std::vector<std::vector<std::string>> PrintedPages(const std::vector<std::string>& files, const std::string& folder);
+
+// The PDF that PrintedPages made of `file` in `folder`.
+std::string PrintedPdf(const std::string& file, const std::string& folder);
+
+// The texts (blanks ignored) that a PDF does not print whole: a text is whole
+// when its lines stand one under the other on a page (or go on at the top of
+// the next page, where a table row breaks), each line beneath the line
+// before, from its first character to its last, as a cell or a table cell
+// prints a wrapped text. A text whose first or last lines
+// are cut off, or that is not printed at all, is returned.
+std::vector<std::string> TextsNotPrintedWhole(const std::string& pdf, const std::vector<std::string>& texts);
+
+// Words of a PDF that are printed over one another (pdftotext -bbox-layout):
+// a row too low for its wrapped text lets its lines run into the next row.
+// One description per pair ("page 2: 'word' over 'other'"); empty when the
+// words stand apart.
+std::vector<std::string> OverlappingWords(const std::string& pdf);
 
 // A copy of an output file as `folder`/`name` with the file's extension, so
 // that several outputs of one test convert under names of their own; ""

@@ -26,10 +26,15 @@ protected:
 TEST_F(PrintedOutputs, TablesPrintOnePageWideWithHeadingsAndTicksAsBoxes) {
     if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
     constexpr int kRecords = 30;
+    // Names of several lines and a long unit: printed whole, rows apart.
+    std::vector<std::string> names;
+    const std::string unit = "中国航天科工集团公司第二研究院第二〇四研究所（总体设计部）";
     for (int i = 1; i <= kRecords; ++i) {
-        resultchangetest::Values values = {{"XMMC", "某型装备关键技术研究项目" + std::to_string(i)},
+        names.push_back("面向复杂电磁环境的多源异构传感器信息融合与目标识别关键技术及其在某型装备中的应用研究项目" +
+                        std::to_string(i));
+        resultchangetest::Values values = {{"XMMC", names.back()},
                                            {"XMZZXM", "张三"}, {"ZZSJ", "13900000000"}, {"XMJF", "12.50"},
-                                           {"CYDW", "第一研究所"}};
+                                           {"CYDW", unit}};
         for (int n = 1; n <= kCheckCount; ++n) values["CHECK" + std::to_string(n)] = "是";
         StoreRecord(text::Format("A-%02d", i), values);
     }
@@ -62,6 +67,13 @@ TEST_F(PrintedOutputs, TablesPrintOnePageWideWithHeadingsAndTicksAsBoxes) {
                 ++phones;
         }
         if (t == 1) EXPECT_EQ(phones, kRecords) << "the list's telephone numbers, as written";
+        const std::string pdf = testsupport::PrintedPdf(t == 0 ? information : list, Folder());
+        const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
+        EXPECT_TRUE(missing.empty()) << tables[t].name << ": " << missing.size() << " names not whole, first "
+                                     << missing.front();
+        const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+        EXPECT_TRUE(overlaps.empty()) << tables[t].name << ": " << overlaps.size() << " words overlap, first "
+                                      << overlaps.front();
     }
     ASSERT_FALSE(printed[2].empty());
     const std::string document = testsupport::WithoutBlanks(printed[2][0]);

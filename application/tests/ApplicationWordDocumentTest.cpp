@@ -11,6 +11,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/TestDriverGTest.h"
 #include "testsupport/InstalledFolder.h"
+#include "testsupport/PrintedPages.h"
 
 namespace {
 
@@ -109,16 +110,17 @@ protected:
     std::unique_ptr<office::word::Application> reader;
 };
 
-// Template tables: 1 cover, 2 basic information (members from row 10,
-// key words in the row after the member rows), 3 budget, 4 recommendations.
-constexpr int kCover = 1, kBasic = 2, kBudget = 3, kRecommend = 4;
-constexpr int kFirstMemberRow = 10;
+// Template tables: 1 cover, 2 basic information, 3 members (a heading row,
+// members from row 2, key words in the row after the member rows), 4 budget,
+// 5 recommendations.
+constexpr int kCover = 1, kBasic = 2, kMembers = 3, kBudget = 4, kRecommend = 5;
+constexpr int kFirstMemberRow = 2;
 
 TEST_F(AppWordTest, AllPartsFillTheCoverTablesChaptersAndRecommendations) {
     ASSERT_TRUE(WriteApplicationDocument(content, kAllParts));
     office::word::Document doc = Opened();
     ASSERT_TRUE(doc.IsValid());
-    ASSERT_EQ(doc.TableCount(), 4);
+    ASSERT_EQ(doc.TableCount(), 5);
 
     EXPECT_EQ(doc.CellText(kCover, 1, 2), "一般项目");
     EXPECT_EQ(doc.CellText(kCover, 1, 4), "9140A010101");
@@ -141,7 +143,7 @@ TEST_F(AppWordTest, AllPartsFillTheCoverTablesChaptersAndRecommendations) {
     EXPECT_EQ(doc.CellText(kBasic, 6, 3), "总装");
     EXPECT_EQ(doc.CellText(kBasic, 6, 5), "第二研究所");
     EXPECT_EQ(Row(doc, kBasic, 8, 2, 8), (std::vector<std::string>{"9", "2", "3", "4", "0", "0", "0"}));
-    EXPECT_EQ(Row(doc, kBasic, kFirstMemberRow + 1, 1, 10),
+    EXPECT_EQ(Row(doc, kMembers, kFirstMemberRow + 1, 1, 10),
               (std::vector<std::string>{"", "", "成员2", "女", "32", "工程师", "单位2", "12", "分工2", ""}));
 
     EXPECT_EQ(doc.CellText(kBudget, 1, 2), "25.5 万元");
@@ -180,18 +182,57 @@ TEST_F(AppWordTest, MemberRowsAndKeyWordsForFewAndManyMembers) {
         office::word::Document doc = Opened();
         ASSERT_TRUE(doc.IsValid());
         const int keyWordsRow = kFirstMemberRow + c.memberRows;
-        EXPECT_EQ(doc.RowCount(kBasic), keyWordsRow);
-        EXPECT_EQ(doc.CellText(kBasic, keyWordsRow, 1), "主题词");
-        EXPECT_EQ(doc.CellText(kBasic, keyWordsRow, 2), "飞行器;气动");
+        EXPECT_EQ(doc.RowCount(kMembers), keyWordsRow);
+        EXPECT_EQ(doc.CellText(kMembers, keyWordsRow, 1), "主题词");
+        EXPECT_EQ(doc.CellText(kMembers, keyWordsRow, 2), "飞行器;气动");
         for (int m = 1; m <= c.members; ++m) {
             const std::string n = std::to_string(m);
-            EXPECT_EQ(Row(doc, kBasic, kFirstMemberRow + m - 1, 3, 9),
+            EXPECT_EQ(Row(doc, kMembers, kFirstMemberRow + m - 1, 3, 9),
                       (std::vector<std::string>{"成员" + n, "女", "3" + n, "工程师", "单位" + n, "1" + n, "分工" + n}))
                 << "member " << m;
         }
         if (c.members < 10) {
-            EXPECT_EQ(doc.CellText(kBasic, kFirstMemberRow + c.members, 3), "");
+            EXPECT_EQ(doc.CellText(kMembers, kFirstMemberRow + c.members, 3), "");
         }
+    }
+}
+
+// Twelve members with long units and parts, as printed: every value whole,
+// no row over another, the member rows not stretched over pages.
+TEST_F(AppWordTest, MemberTablePrintsEveryValueWholeInFewPages) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    content = Sample(0);
+    std::vector<std::string> values;
+    for (int i = 1; i <= 12; ++i) {
+        const std::string n = std::to_string(i);
+        content.members.push_back({"欧阳成员" + n, "女", "4" + n, "高级工程师",
+                                   "中国航天科工集团公司第二研究院第" + n + "研究所（总体设计部）", "1" + n,
+                                   "负责气动外形优化设计与风洞试验数据分析第" + n + "部分"});
+        values.push_back(content.members.back()[4]);
+        values.push_back(content.members.back()[6]);
+    }
+    ASSERT_TRUE(WriteApplicationDocument(content, {"1"}));
+    ASSERT_EQ(opened.size(), 1u);
+    const std::string file = testsupport::CopyOutput(opened.back(), Folder(), "申请书");
+    const auto pages = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(pages[0].empty());
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, values);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " values not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+    // The cover, the basic table with its twelve members, the budget: the
+    // members once took four and a half pages.
+    std::size_t budgetPage = 0;
+    for (std::size_t p = 0; p < pages[0].size(); ++p)
+        if (testsupport::WithoutBlanks(pages[0][p]).find("二、经费预算") != std::string::npos) budgetPage = p + 1;
+    EXPECT_GE(budgetPage, 2u);
+    EXPECT_LE(budgetPage, 3u);
+    // Each page with member rows shows the member headings.
+    for (std::size_t p = 0; p < pages[0].size(); ++p) {
+        const std::string page = testsupport::WithoutBlanks(pages[0][p]);
+        if (page.find("欧阳成员") != std::string::npos)
+            EXPECT_NE(page.find("工作分工"), std::string::npos) << "page " << p + 1 << ":\n" << pages[0][p];
     }
 }
 
@@ -201,7 +242,7 @@ TEST_F(AppWordTest, OnlyTheBudgetLeavesCoverAndBasicTableEmptyAndTypesTitlesWith
     ASSERT_TRUE(doc.IsValid());
     EXPECT_EQ(doc.CellText(kCover, 1, 2), "");
     EXPECT_EQ(doc.CellText(kBasic, 1, 2), "");
-    EXPECT_EQ(doc.CellText(kBasic, kFirstMemberRow, 3), "");
+    EXPECT_EQ(doc.CellText(kMembers, kFirstMemberRow, 3), "");
     EXPECT_EQ(doc.CellText(kBudget, 1, 2), "25.5 万元");
     EXPECT_EQ(doc.CellText(kBudget, 9, 2), "7");
     EXPECT_EQ(doc.CellText(kRecommend, 1, 1), "");

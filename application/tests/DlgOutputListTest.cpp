@@ -130,6 +130,10 @@ TEST_F(OutputListTest, TickedApplicationsBecomeConsecutiveRowsWithATotal) {
     EXPECT_EQ(RowValues(sheet, 2), (Texts{"1", "9140B010101", "9140B0101012007A001001", "项目甲",
                                           "共性技术基金——重点项目", "2008/01 - 2010/01", "张三", "研究员", "30", ""}));
     EXPECT_EQ(sheet.Range("I2").Kind(), ValueKind::Number);
+    EXPECT_EQ(sheet.Range("I2").NumberFormat(), "0.00") << "one amount format for the column";
+    // The template's widths are for a wider table: the name gets the room.
+    EXPECT_GE(sheet.Range("D1").ColumnWidth(), 2 * sheet.Range("B1").ColumnWidth());
+    EXPECT_GE(sheet.Range("C1").ColumnWidth(), 22) << "a project number of twenty-two characters on one line";
     EXPECT_EQ(RowValues(sheet, 3), (Texts{"2", "9140A010101", "9140A0101012008A002001", "项目丙",
                                           "重点实验室基金——一般项目", "2008/01 - 2010/01", "王五", "研究员", "", ""}));
     EXPECT_EQ(sheet.Range("D3").Font().Size(), 10);

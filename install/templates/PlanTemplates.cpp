@@ -77,19 +77,20 @@ bool PlanDraft(const std::string& path, word::PaperSize paper, std::string& erro
     const Look value{"宋体", 10.5, false, "left"};
     auto L = [&](const char* text, int span = 1) { return CellSpec{text, span, label}; };
     auto V = [&] { return CellSpec{"", 1, value}; };
-    // A landscape page: the number (twenty characters) and the amounts stay
-    // on one line, the texts share the rest of the width.
+    // A landscape page: the number (twenty characters) and the
+    // amounts stay on one line, the texts share the rest of the width, the
+    // goals and contents most of it.
     const std::vector<int> widths = SpanWidths(word::TextWidthTwips(paper, true),
-                                               {{2700, 0}, {0, 2}, {0, 3}, {0, 1.2}, {0, 1.2}, {0, 1.6},
-                                                {1150, 0}, {1150, 0}, {1150, 0}, {0, 1}});
+                                               {{2700, 0}, {0, 2}, {0, 3.4}, {0, 1.2}, {0, 2}, {0, 1.6},
+                                                {950, 0}, {950, 0}, {950, 0}, {0, 0.8}});
     std::vector<RowSpec> rows = {
         {L("项目计划", 6), L("经费安排（万元）及备注", 4)},
         {L("项目编号"), L("项目名称"), L("研究目标与内容"), L("完成形式"), L("进度要求"), L("承担单位"),
          L("批复经费"), {"", 1, label}, {"", 1, label}, L("备注")},
         {V(), V(), V(), V(), V(), V(), V(), V(), V(), V()},
     };
-    std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400, 2) + Paragraph();
-    return word::WriteDocx(path, xml, EmptyFooter(), error, paper, true);
+    std::string xml = Paragraph({}, {"黑体", 16, false, "center"}) + Table(widths, rows, 400, 2) + ClosingParagraph();
+    return word::WriteDocx(path, xml, PageNumberFooter(), error, paper, true);
 }
 
 }  // namespace

@@ -102,11 +102,6 @@ bool WriteWord(const std::string& path, const std::string& body, const std::stri
     return word::WriteDocx(path, body, footer, error);
 }
 
-std::string PageNumberFooter() {
-    return "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:fldSimple w:instr=\" PAGE \"><w:r><w:t>1</w:t></w:r>"
-           "</w:fldSimple></w:p>";
-}
-
 // The guides are typed from the start of an empty document.
 bool GuideTemplate(const std::string& path, std::string& error) {
     return WriteWord(path, Paragraph(), PageNumberFooter(), error);
@@ -133,8 +128,9 @@ bool UnfundedNotice(const std::string& path, std::string& error) {
 // into are empty and lie at the places its moves reach: the cover table
 // first, ten paragraphs down the project name, six lines ended by their
 // labels, the basic table (values in cells 2, 4, 6, 9, 11, 13, 15, 18, 20,
-// 23, 26, 28, 39-45, members from cell 59 in rows of ten, key words ten rows
-// later), the budget table, a page break, then the recommendation table.
+// 23, 26, 28, 39-45), the member table (members from cell 13 in rows of ten,
+// key words ten rows later), the budget table, a page break, then the
+// recommendation table.
 bool ApplicationForm(const std::string& path, std::string& error) {
     const std::vector<int> four = {1500, 2653, 1500, 2653};
     std::string xml = Table(four, {{{"项目类别", 1, kLabel}, {"", 1, kValue}, {"指南代码", 1, kLabel}, {"", 1, kValue}},
@@ -150,8 +146,12 @@ bool ApplicationForm(const std::string& path, std::string& error) {
     xml += PageBreak();
 
     xml += Paragraph("一、基本信息", kHeading);
-    std::vector<int> grid(10, 830);
-    grid.back() = kTextWidth - 830 * 9;
+    // The member rows set the grid: the work unit and the part each member
+    // plays take most of the width; number, degree, sex, age and months,
+    // which are short or left to be written by hand, two or three characters.
+    std::vector<int> grid = {440, 440, 860, 480, 520, 860, 1900, 620, 1700, 0};
+    grid.back() = kTextWidth;
+    for (std::size_t i = 0; i + 1 < grid.size(); ++i) grid.back() -= grid[i];
     auto L = [](const char* t, int span = 1) { return CellSpec{t, span, kLabel}; };
     auto V = [](int span = 1) { return CellSpec{"", span, kValue}; };
     std::vector<RowSpec> rows = {
@@ -163,12 +163,15 @@ bool ApplicationForm(const std::string& path, std::string& error) {
         {L("申请单位"), L("隶属关系"), V(3), L("合作单位"), V(4)},
         {L("项目组成员", 2), L("总人数"), L("高级"), L("中级"), L("初级"), L("博士后"), L("博士生"), L("硕士生"), L("")},
         {L("人数", 2), V(), V(), V(), V(), V(), V(), V(), L("")},
-        {L("序号"), L("学位"), L("姓名"), L("性别"), L("年龄"), L("职称"), L("工作单位"), L("参加月数"), L("工作分工"),
-         L("签字")},
     };
-    for (int i = 0; i < 10; ++i) rows.push_back({V(), V(), V(), V(), V(), V(), V(), V(), V(), V()});
-    rows.push_back({L("主题词", 2), V(8)});
     xml += Table(grid, rows, 400);
+    // The members are a table of their own, so that their heading row is
+    // repeated on each page the rows run onto.
+    std::vector<RowSpec> members = {{L("序号"), L("学位"), L("姓名"), L("性别"), L("年龄"), L("职称"), L("工作单位"),
+                                     L("参加月数"), L("工作分工"), L("签字")}};
+    for (int i = 0; i < 10; ++i) members.push_back({V(), V(), V(), V(), V(), V(), V(), V(), V(), V()});
+    members.push_back({L("主题词", 2), V(8)});
+    xml += ClosingParagraph() + Table(grid, members, 400, 1);
     xml += Paragraph();
 
     xml += Paragraph("二、经费预算", kHeading);

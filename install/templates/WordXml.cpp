@@ -43,6 +43,16 @@ std::string Paragraph(const std::string& text, const Look& look) {
 
 std::string PageBreak() { return "<w:p><w:r><w:br w:type=\"page\"/></w:r></w:p>"; }
 
+std::string PageNumberFooter() {
+    return "<w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:fldSimple w:instr=\" PAGE \"><w:r><w:t>1</w:t></w:r>"
+           "</w:fldSimple></w:p>";
+}
+
+std::string ClosingParagraph() {
+    return "<w:p><w:pPr><w:spacing w:before=\"0\" w:after=\"0\" w:line=\"20\" w:lineRule=\"exact\"/>"
+           "<w:rPr><w:sz w:val=\"2\"/><w:szCs w:val=\"2\"/></w:rPr></w:pPr></w:p>";
+}
+
 std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips,
                   int headerRows) {
     int total = 0;

@@ -19,6 +19,12 @@ struct Look {
 std::string Paragraph(const std::string& text = {}, const Look& look = {});
 // A paragraph holding only a page break.
 std::string PageBreak();
+// A footer paragraph with the page number, centred.
+std::string PageNumberFooter();
+// The paragraph a document must have after a closing table, one point high,
+// so that a table that fills its last page does not push it onto a page of
+// its own.
+std::string ClosingParagraph();
 
 struct CellSpec {
     std::string text;  // "" for a cell the system types into

@@ -117,6 +117,49 @@ TEST_F(PrintedReports, EveryPageHoldsTheFirstAndLastHeadingAndCodesAsWritten) {
               std::string::npos);
 }
 
+// Long names and schedules wrap to several lines: every line is printed, none
+// runs into the next row.
+TEST_F(PrintedReports, LongNamesAndSchedulesPrintWholeWithoutOverlapping) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    SeedProjects();
+    const std::string unit = "中国电子科技集团公司第五十四研究所（通信网信息传输与分发技术国防科技重点实验室）";
+    std::vector<std::string> names, schedules;
+    for (int i = 1; i <= kProjects; ++i) {
+        names.push_back("面向复杂电磁环境的多源异构传感器信息融合与目标识别关键技术及其在装备体系中的应用研究第" +
+                        std::to_string(i) + "期");
+        schedules.push_back("2008年6月完成总体方案设计与关键技术攻关；2009年3月完成原理样机研制与试验验证；"
+                            "2009年12月完成系统集成测试并通过验收（第" + std::to_string(i) + "阶段）");
+        Exec("update CORVANE_ITEMAPPINFO set XMMC = " + Q(names.back()) + ", GZDW = " + Q(unit) +
+             " where XMBH = " + Q(Number(i)));
+        Exec("update CORVANE_ITEMPLAN set JDYQ = " + Q(schedules.back()) + " where XMBH = " + Q(Number(i)));
+    }
+    Exec("update CORVANE_UNIT set DWMC = " + Q(unit));
+    const struct Output {
+        std::string file;
+        bool schedules;
+    } outputs[] = {
+        {ApplicationList(), false},
+        {PlanOutput(1, true, "计划清单A4"), true},
+        {PlanOutput(2, true, "计划清单B4"), true},
+        {PlanOutput(0, true, "计划清单A3"), true},
+        {PlanOutput(1, false, "计划草案A4"), true},
+    };
+    std::vector<std::string> files;
+    for (const Output& o : outputs) files.push_back(o.file);
+    testsupport::PrintedPages(files, Folder());
+    for (const Output& o : outputs) {
+        const std::string pdf = testsupport::PrintedPdf(o.file, Folder());
+        std::vector<std::string> texts = names;
+        if (o.schedules) texts.insert(texts.end(), schedules.begin(), schedules.end());
+        const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, texts);
+        EXPECT_TRUE(missing.empty()) << o.file << ": " << missing.size() << " texts not whole, first "
+                                     << (missing.empty() ? "" : missing.front());
+        const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+        EXPECT_TRUE(overlaps.empty()) << o.file << ": " << overlaps.size() << " words overlap, first "
+                                      << (overlaps.empty() ? "" : overlaps.front());
+    }
+}
+
 TEST_F(PrintedReports, ReviewTablesOfTwoFundsPrintOnePageWideWithTheirHeadings) {
     if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
     // Two funds of general projects that passed the first review, each with

@@ -25,6 +25,8 @@ constexpr int kMaxSignificantDigits = 15;
 // A whole part this long is a code (a telephone, account, project or
 // identity number), not an amount: it stays text, as it was written.
 constexpr std::size_t kMinCodeDigits = 11;
+// The built-in number format "@": what is written stays text.
+constexpr int kTextFormat = 49;
 
 // A canonical decimal: optional minus, no leading zeros, optional fraction,
 // a whole part shorter than a code. `decimals` receives the written digits
@@ -120,6 +122,12 @@ std::string ColumnName(int column) {
     std::string out;
     AppendColumnName(out, column);
     return out;
+}
+
+bool HoldsCodes(std::string_view heading) {
+    for (const char* word : {"代码", "编号", "邮编", "邮政编码", "电话", "手机", "传真", "帐号", "账号", "身份证"})
+        if (heading.find(word) != std::string_view::npos) return true;
+    return false;
 }
 
 bool ParseCellName(std::string_view name, int& row, int& column) {
@@ -228,11 +236,17 @@ void Range::SetValue(std::string_view value) const {
     // 12.50); a format the template chose (thousands, percent) is kept.
     const int format = model.kind == ValueKind::Number ? book->DecimalFormat(decimals) : 0;
     ForEachCell([&](int, int, Cell& cell) {
+        const int current = book->styles[static_cast<std::size_t>(cell.style)].numFmtId;
+        if (model.kind == ValueKind::Number && current == kTextFormat) {
+            cell.kind = ValueKind::Text;
+            cell.number = 0;
+            cell.text = std::string(value);
+            return;
+        }
         cell.kind = model.kind;
         cell.number = model.number;
         cell.text = model.text;
         if (model.kind != ValueKind::Number) return;
-        const int current = book->styles[static_cast<std::size_t>(cell.style)].numFmtId;
         if (current == format || !book->IsPlainNumberFormat(current)) return;
         CellStyle changed = book->styles[static_cast<std::size_t>(cell.style)];
         changed.numFmtId = format;
@@ -262,6 +276,13 @@ std::string Range::NumberFormat() const {
     const Cell* cell = sheet_ ? sheet_->Find(top_, left_) : nullptr;
     const int id = cell ? sheet_->book->styles[static_cast<std::size_t>(cell->style)].numFmtId : 0;
     return sheet_ ? sheet_->book->NumberFormatCode(id) : std::string();
+}
+
+void Range::SetNumberFormat(std::string_view code) const {
+    BookData* book = BookOf(sheet_);
+    if (!book || code.empty()) return;
+    const int id = book->ChosenFormat(std::string(code));
+    Restyle(book, [&](auto f) { ForEachCell(f); }, [&](CellStyle& s) { s.numFmtId = id; });
 }
 
 Font Range::Font() const { return excel::Font(*this); }

@@ -83,7 +83,8 @@ public:
     // of its own; a text that begins with "=" a formula the opening program
     // recalculates; anything else stays text: codes with a leading zero, a
     // whole part of 11 or more digits (telephone, account, project numbers),
-    // "2008-2009". An empty text clears the value.
+    // "2008-2009". An empty text clears the value. In a cell formatted "@"
+    // (SetNumberFormat) every value but a formula stays text.
     void SetValue(std::string_view text) const;
     // Top-left cell: a number in its shortest exact form, a formula with its
     // "=", or the text.
@@ -92,6 +93,12 @@ public:
 
     // The top-left cell's number format: "General", "0.00", ...
     std::string NumberFormat() const;
+    // Sets the number format of every cell; later values keep it: "@" keeps
+    // what is written as text (a column of codes, postcodes, telephone or
+    // account numbers prints them as written whatever their digits), "0.00"
+    // shows every amount of a column with two decimals however it was
+    // written. "General" lets the written decimals show again.
+    void SetNumberFormat(std::string_view code) const;
 
     excel::Font Font() const;
 
@@ -306,6 +313,12 @@ private:
     bool quit_ = false;
     std::string lastError_;
 };
+
+// Whether a column heading names codes rather than amounts: "...代码",
+// "...编号", postcodes, telephone, mobile and fax numbers, accounts and
+// identity numbers. Such a column is formatted "@" before it is filled, so
+// that its values print as written.
+bool HoldsCodes(std::string_view heading);
 
 // Column letters of a 1-based column number ("A", "Z", "AA", "AQ").
 std::string ColumnName(int column);

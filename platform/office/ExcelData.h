@@ -116,6 +116,10 @@ struct BookData {
     // replace it.
     int DecimalFormat(int decimals);
     bool IsPlainNumberFormat(int id) const;
+    // The format of a code that a caller set on cells: kept by the values
+    // written later ("@" keeps them text).
+    int ChosenFormat(const std::string& code);
+    std::set<int> chosenFormats;
     // The code of a format: a custom one, or the common built-in ones.
     std::string NumberFormatCode(int id) const;
     void Touch() { dirty = true; }

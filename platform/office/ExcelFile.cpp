@@ -6,6 +6,7 @@
 
 #include "platform/office/ExcelData.h"
 #include "platform/office/Package.h"
+#include "platform/office/TextFit.h"
 #include "platform/office/Xml.h"
 #include "platform/text/Text.h"
 
@@ -219,18 +220,83 @@ void AppendInteger(std::string& out, Integer value) {
     out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
 }
 
+// Rows grow to their wrapped text, as a reader that keeps the stored heights
+// would not grow them: a row whose wrapping text needs more lines than its
+// height (set, or the default of one line) holds is written with the height
+// of those lines. Cells merged across one row wrap in the merged width; cells
+// merged over several rows keep the heights they were given.
+class RowFit {
+public:
+    explicit RowFit(const SheetData& sheet) : sheet_(sheet) {
+        const auto& styles = sheet.book->styles;
+        wraps_.reserve(styles.size());
+        for (const CellStyle& style : styles) {
+            auto it = style.alignment.find("wrapText");
+            wraps_.push_back(it != style.alignment.end() && (it->second == "1" || it->second == "true"));
+        }
+        for (const Rect& m : sheet.merges) merges_.emplace(Key(m.top, m.left), m);
+    }
+
+    // The height to write for a row: its own, raised to what its wrapped
+    // text needs; 0 to leave the default.
+    double Height(int r, const RowData& row) const {
+        double needed = 0;
+        for (const auto& [c, cell] : row.cells) {
+            if (cell.kind != ValueKind::Text || !wraps_[static_cast<std::size_t>(cell.style)]) continue;
+            int right = c;
+            auto merge = merges_.find(Key(r, c));
+            if (merge != merges_.end()) {
+                if (merge->second.bottom > r) continue;
+                right = merge->second.right;
+            }
+            const FontSpec& font = sheet_.book->styles[static_cast<std::size_t>(cell.style)].font;
+            double width = 0;
+            for (int k = c; k <= right; ++k) width += ColumnPoints(k);
+            const int lines = WrappedLines(cell.text, width - kCellPadding, font.size);
+            if (lines < 2) continue;
+            // A height given to the row stays while it holds the lines set
+            // close; otherwise, as a row without one, it gets room to spare.
+            if (row.height > 0 && lines * font.size * kCloseLines <= row.height) continue;
+            needed = std::max(needed, lines * LineHeight(font.size) + kRowPadding);
+        }
+        needed = std::min(std::ceil(needed), 409.0);
+        return row.height > 0 ? std::max(row.height, needed) : needed;
+    }
+
+private:
+    static constexpr double kCellPadding = 4;   // points inside a cell's edges
+    static constexpr double kRowPadding = 3;    // points above and below the lines
+    static constexpr double kCloseLines = 1.15;  // ems from line to line, set close
+    static long long Key(int r, int c) { return static_cast<long long>(r) << 16 | c; }
+
+    // A column's width in points: Excel's characters of 7 pixels, at 96
+    // pixels to the inch.
+    double ColumnPoints(int c) const {
+        auto it = sheet_.columnWidths.find(c);
+        const double width = it != sheet_.columnWidths.end() ? it->second
+                             : sheet_.defaultColumnWidth > 0 ? sheet_.defaultColumnWidth
+                                                             : CharactersToFileWidth(8.38);
+        return std::trunc(width * 7 + 0.5) * 0.75;
+    }
+
+    const SheetData& sheet_;
+    std::vector<bool> wraps_;
+    std::unordered_map<long long, Rect> merges_;
+};
+
 // The cells are most of a large workbook's bytes: they are appended in place,
 // without a temporary text per cell.
 void SheetDataXml(std::string& out, const SheetData& sheet, SharedStrings& strings) {
     out += "<sheetData>";
+    const RowFit fit(sheet);
     for (const auto& [r, row] : sheet.rows) {
         if (row.cells.empty() && row.height <= 0) continue;
         out += "<row r=\"";
         AppendInteger(out, r);
         out += '"';
-        if (row.height > 0) {
+        if (const double height = fit.Height(r, row); height > 0) {
             out += " ht=\"";
-            AppendNumber(out, row.height);
+            AppendNumber(out, height);
             out += "\" customHeight=\"1\"";
         }
         out += '>';
@@ -600,6 +666,7 @@ namespace {
 // Built-in format 2 is "0.00"; custom formats take ids from 164.
 constexpr int kTwoDecimals = 2;
 constexpr int kFirstCustomFormat = 164;
+constexpr int kTextFormat = 49;  // "@"
 
 bool IsDecimalCode(const std::string& code) {
     return code.size() > 2 && code.compare(0, 2, "0.") == 0 && code.find_first_not_of('0', 2) == std::string::npos;
@@ -612,14 +679,28 @@ int BookData::DecimalFormat(int decimals) {
     const std::string code = "0." + std::string(static_cast<std::size_t>(decimals), '0');
     int next = kFirstCustomFormat;
     for (const auto& [id, existing] : numberFormats) {
-        if (existing == code) return id;
+        if (existing == code && !chosenFormats.count(id)) return id;
         next = std::max(next, id + 1);
     }
     numberFormats[next] = code;
     return next;
 }
 
+int BookData::ChosenFormat(const std::string& code) {
+    if (code == "General") return 0;
+    if (code == "@") return kTextFormat;
+    int next = kFirstCustomFormat;
+    for (const auto& [id, existing] : numberFormats) {
+        if (existing == code && chosenFormats.count(id)) return id;
+        next = std::max(next, id + 1);
+    }
+    numberFormats[next] = code;
+    chosenFormats.insert(next);
+    return next;
+}
+
 bool BookData::IsPlainNumberFormat(int id) const {
+    if (chosenFormats.count(id)) return false;
     if (id == 0 || id == kTwoDecimals) return true;
     auto it = numberFormats.find(id);
     return it != numberFormats.end() && IsDecimalCode(it->second);

@@ -3,6 +3,7 @@
 // title and header, the workbook handed to the desktop unsaved.
 #include "MasterListTestSupport.h"
 #include "platform/office/Excel.h"
+#include "testsupport/PrintedPages.h"
 
 using namespace listtest;
 namespace xl = office::excel;
@@ -110,6 +111,29 @@ TEST_F(MasterExcel, LaboratoriesOfOneCodePrefixStandInOneBlock) {
     EXPECT_EQ(sheet.Cells().Item(5, 1).Value(), "9140C03");
     EXPECT_EQ(sheet.Cells().Item(5, 14).BorderStyle("right"), "thin");
     EXPECT_EQ(sheet.UsedRange().RowsCount(), 5);
+}
+
+// As printed: a long laboratory name, its bank and a 21-digit account are
+// whole in the laboratory list's own columns, the account as written.
+TEST_F(MasterExcel, LaboratoryListPrintsLongNamesAndAccountsWhole) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    const std::string name = "通信网信息传输与分发技术国防科技重点实验室（第五十四研究所分部）";
+    const std::string bank = "中国工商银行股份有限公司石家庄市中华大街支行营业部";
+    const std::string account = "040200110901234567890";
+    AddLab("9140C01", "信息传输与分发实验室", "中国电子科技集团公司第五十四研究所");
+    managetest::Exec(kProjectDatabase, "update CORVANE_LAB set sysqc = '" + name + "', khh = '" + bank + "', zh = '" +
+                                           account + "', yb = '100081'");
+    const xl::Worksheet sheet = PrintList(kLabs);
+    ASSERT_TRUE(sheet.IsValid());
+    EXPECT_EQ(sheet.Cells().Item(3, 14).Value(), account);
+    EXPECT_EQ(sheet.Cells().Item(3, 9).Kind(), xl::ValueKind::Text) << "a postcode stays text";
+    const std::string file = testsupport::CopyOutput(opened[0], Folder(), "实验室信息");
+    testsupport::PrintedPages({file}, Folder());
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, {name, bank, account, "100081"});
+    EXPECT_TRUE(missing.empty()) << missing.size() << " not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
 }
 
 TEST_F(MasterExcel, WithoutExcelNothingIsWritten) {

@@ -140,3 +140,23 @@ TEST_F(PlanTemplates, WordTemplatesHaveThePaperOfTheirNameAndTablesSpanItsTextWi
         if (c.tableWidth) EXPECT_GE(numberColumn, 2700) << c.pageSize;
     }
 }
+
+TEST_F(PlanTemplates, PlanDraftsNumberTheirPagesAndEndWithoutAnEmptyPage) {
+    for (auto maker : {templates::PlanDraftA3, templates::PlanDraftA4, templates::PlanDraftB4}) {
+        Package package;
+        std::string error;
+        ASSERT_TRUE(package.Load(Make(maker, "draft.doc"), error)) << error;
+        std::string footer;
+        for (const std::string& part : package.PartNames())
+            if (part.find("footer") != std::string::npos) footer += package.Part(part);
+        EXPECT_NE(footer.find(" PAGE "), std::string::npos) << "no page number";
+        // The paragraph after the table is one point high, so a table that
+        // fills its page does not leave a blank page behind it.
+        const std::string xml = package.Part("word/document.xml");
+        const std::size_t table = xml.rfind("</w:tbl>");
+        ASSERT_NE(table, std::string::npos);
+        const std::string after = xml.substr(table);
+        EXPECT_NE(after.find("w:lineRule=\"exact\""), std::string::npos) << after;
+        EXPECT_EQ(after.find("<w:t"), std::string::npos) << after;
+    }
+}

@@ -82,7 +82,8 @@ TEST_F(TemplatesTest, ApplicationFormMatchesTheFillingWalk) {
         {1, "<高级>"}, {1, "<中级>"}, {1, "<初级>"}, {1, "<博士后>"}, {1, "<博士生>"}, {1, "<硕士生>"}};
     for (const auto& [moves, marker] : basic) right(moves, marker);
     // Twelve members: two rows are inserted above the first member row.
-    sel.MoveRight(word::wdCell, 14);
+    ASSERT_TRUE(sel.GoToNext(word::wdGoToTable));
+    sel.MoveRight(word::wdCell, 12);
     ASSERT_TRUE(sel.InsertRowsAbove(2));
     sel.MoveRight(word::wdCell, 2);
     const int members = 12;

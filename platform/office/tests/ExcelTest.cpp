@@ -324,6 +324,85 @@ TEST_F(ExcelTest, FormatsSurviveSaveAndLoad) {
     EXPECT_DOUBLE_EQ(again.Range("B1").ColumnWidth(), 20);
 }
 
+TEST_F(ExcelTest, ColumnFormatsDecideCodesAndAmountsWhateverTheDigits) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item(1);
+    sheet.Range("A1:A9").SetNumberFormat("@");     // unit codes, postcodes
+    sheet.Range("B1:B9").SetNumberFormat("0.00");  // amounts
+    struct Case {
+        const char* cell;
+        const char* written;
+        ValueKind kind;
+        const char* format;
+    } cases[] = {
+        {"A1", "100081", ValueKind::Text, "@"},   // a postcode without a leading zero
+        {"A2", "1001", ValueKind::Text, "@"},     // a unit code
+        {"A3", "0001", ValueKind::Text, "@"},
+        {"A4", "=1+1", ValueKind::Formula, "@"},  // a formula stays one
+        {"B1", "153.4200", ValueKind::Number, "0.00"},
+        {"B2", "194.92000000", ValueKind::Number, "0.00"},
+        {"B3", "12.155", ValueKind::Number, "0.00"},
+        {"B4", "24", ValueKind::Number, "0.00"},
+        {"C1", "12.155", ValueKind::Number, "0.000"},  // no column format: the written decimals
+        {"C2", "100081", ValueKind::Number, "General"},
+    };
+    for (const Case& c : cases) sheet.Range(c.cell).SetValue(c.written);
+    Worksheet again = RoundTrip(book).Sheets().Item(1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cell);
+        EXPECT_EQ(again.Range(c.cell).Kind(), c.kind);
+        EXPECT_EQ(again.Range(c.cell).NumberFormat(), c.format);
+    }
+    EXPECT_EQ(again.Range("A1").Value(), "100081");
+    EXPECT_EQ(again.Range("B1").Value(), "153.42");
+}
+
+TEST_F(ExcelTest, RowsGrowToTheirWrappedTextWhenSaved) {
+    auto excel = Application::Create();
+    Workbook book = excel->Workbooks().Add();
+    Worksheet sheet = book.Sheets().Item(1);
+    sheet.Range("A1").SetColumnWidth(20);  // about 105 points: 9 ideographs of 11 points
+    sheet.Range("B1:C1").SetColumnWidth(10);
+    sheet.Range("A1:C9").SetWrapText(true);
+    sheet.Range("A1:C9").Font().SetSize(11);
+    const std::string name = "国防科技重点实验室承研单位某某研究所某某研究室（某某方向）高性能计算与仿真技术研究项目";
+    // A short text keeps the default height; a long one grows the row, even
+    // one given a height too small, and not one given a height that fits.
+    sheet.Range("A1").SetValue("短名");
+    sheet.Range("A2").SetValue(name);
+    sheet.Range("A3").SetValue(name);
+    sheet.Range("A3").SetRowHeight(30);
+    sheet.Range("A4").SetValue(name);
+    sheet.Range("A4").SetRowHeight(200);
+    // Lines written into the text count; a Latin word moves whole.
+    sheet.Range("A5").SetValue("第一行\n第二行\n第三行\n第四行");
+    // Merged across: the merged width holds the text in fewer lines.
+    sheet.Range("A6:C6").Merge();
+    sheet.Range("A6").SetValue(name);
+    // Not wrapping: the text runs on, the row keeps its height.
+    sheet.Range("A7").SetValue(name);
+    sheet.Range("A7").SetWrapText(false);
+    // A number never wraps into lines.
+    sheet.Range("B8").SetValue("123456.78");
+
+    Worksheet again = RoundTrip(book).Sheets().Item(1);
+    EXPECT_EQ(again.Range("A1").RowHeight(), 13.5) << "no height written";
+    const double grown = again.Range("A2").RowHeight();
+    EXPECT_GE(grown, 5 * 11) << "about 46 ideographs in 9 a line: 6 lines";
+    EXPECT_LE(grown, 8 * 16);
+    EXPECT_EQ(again.Range("A3").RowHeight(), grown);
+    EXPECT_EQ(again.Range("A4").RowHeight(), 200);
+    EXPECT_GE(again.Range("A5").RowHeight(), 4 * 11);
+    const double merged = again.Range("A6").RowHeight();
+    EXPECT_GT(merged, 13.5);
+    EXPECT_LT(merged, grown);
+    EXPECT_EQ(again.Range("A7").RowHeight(), 13.5);
+    EXPECT_EQ(again.Range("A8").RowHeight(), 13.5);
+    // The model keeps what the caller set; only the file carries the fit.
+    EXPECT_EQ(sheet.Range("A3").RowHeight(), 30);
+}
+
 TEST_F(ExcelTest, MergeKeepsOnlyTheTopLeftValue) {
     auto excel = Application::Create();
     Worksheet sheet = excel->Workbooks().Add().Sheets().Item(1);

@@ -1,0 +1,20 @@
+// How many lines a text takes when it wraps in a cell or table cell of a
+// given width, from the font size alone: ideographs, kana, hangul and
+// full-width forms are one em wide, other characters about half of it. The
+// estimate errs on the wide side, so a row sized by it keeps every line.
+#pragma once
+
+#include <string_view>
+
+namespace office {
+
+// Lines of `text` wrapped in `widthPoints` at `fontPoints`: "\n" starts a new
+// line, Latin words move whole to the next line unless longer than a line,
+// ideographs break anywhere. At least 1; 1 for an empty text.
+int WrappedLines(std::string_view text, double widthPoints, double fontPoints);
+
+// The height of one line of text at `fontPoints`, as the office suite sets
+// the CJK fonts the outputs use.
+double LineHeight(double fontPoints);
+
+}  // namespace office
