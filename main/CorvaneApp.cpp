@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyle>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/DatabaseIndexes.h"
@@ -135,7 +136,13 @@ void PlaceMainWindow(ui::Wnd& frame, const ui::Rect& available) {
     frame.UpdateWindow();
     if (!window) return;
     margins = MarginsOf(*window);
+    // Until the window manager has framed the window, room for a title bar is
+    // kept: a fixed window exactly as large as the screen would be taken by
+    // some window managers for a full-screen one and left without a frame.
+    if (margins == FrameMargins{})
+        margins.top = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
     FitFrame(frame, workArea, margins);
+    margins = MarginsOf(*window);
     delete window->findChild<QObject*>(FrameFitter::kName, Qt::FindDirectChildrenOnly);
     new FrameFitter(frame, workArea, margins);
 }
