@@ -1,6 +1,8 @@
 #include "achievement/DlgSCGZHInfo.h"
 
+#include <QEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 #include <optional>
@@ -227,6 +229,29 @@ const std::array<GridLayout, resultchange::kChildCount>& GridLayouts() {
     return layouts;
 }
 
+// The wheel anywhere over the form moves it as its scroll bar's arrows do;
+// at the form's end the wheel goes on to the view around it.
+class WheelToScrollBar : public QObject {
+public:
+    explicit WheelToScrollBar(CDlgSCGZHInfo& info) : QObject(info.GetWidget()), info_(info) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Wheel) return false;
+        const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
+        const int before = info_.GetScrollPos();
+        for (int i = 0; i < std::abs(notches); ++i)
+            info_.OnVScroll(notches > 0 ? CDlgSCGZHInfo::SB_LINEUP : CDlgSCGZHInfo::SB_LINEDOWN, 0);
+        if (info_.GetScrollPos() == before) {
+            event->ignore();
+            return false;
+        }
+        return true;
+    }
+
+private:
+    CDlgSCGZHInfo& info_;
+};
 }  // namespace
 
 const ui::DialogTemplate& CDlgSCGZHInfo::Template() {
@@ -293,6 +318,7 @@ BOOL CDlgSCGZHInfo::OnInitDialog() {
     });
     PlaceScrollBar();
     m_pScrollBar->show();
+    GetWidget()->installEventFilter(new WheelToScrollBar(*this));
     return TRUE;
 }
 

@@ -538,6 +538,17 @@ bool CDlgproappl::ReadPrefix(std::string& prefix, UINT type) {
     return true;
 }
 
+BOOL CDlgproappl::ValiData() {
+    const std::string year = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_YEAR);
+    const std::string& period = m_strPublishYear;  // "2021-2025"
+    const bool fourDigits = year.size() == 4 && std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; });
+    // A year of another form is refused with the code checks that follow.
+    if (!fourDigits || period.size() != 9 || period[4] != '-') return TRUE;
+    if (year >= period.substr(0, 4) && year <= period.substr(5)) return TRUE;
+    ui::MessageBox("年份" + year + "不在当前时期（" + period + "）内，请修改年份！", "系统提示", MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
 void CDlgproappl::OnBtnSave() {
     if (!ValiData()) return;
     if (m_strCurXMBH.empty() || !projectnumber::IsNumberStored(m_connection, m_strCurXMBH)) {

@@ -60,7 +60,9 @@ public:
 
     // Saving and numbering.
     void OnBtnSave();
-    BOOL ValiData() { return TRUE; }
+    // FALSE, after telling the user, when the year lies outside the current
+    // period: the review views of the period would never show the project.
+    BOOL ValiData();
     void CollectInfo();
     // Writes the record: 0 as a new row, else over the project being edited.
     // TRUE when it was saved.

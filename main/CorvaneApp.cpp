@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
+#include <QStyle>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/DatabaseIndexes.h"
@@ -75,17 +77,72 @@ void CCorvaneApp::OnAppAbout() {
     about.DoModal();
 }
 
+namespace {
+
+FrameMargins MarginsOf(const QWidget& window) {
+    const QRect outer = window.frameGeometry(), client = window.geometry();
+    return {client.left() - outer.left(), client.top() - outer.top(), outer.right() - client.right(),
+            outer.bottom() - client.bottom()};
+}
+
+void FitFrame(ui::Wnd& frame, const ScreenRect& workArea, const FrameMargins& margins) {
+    const ScreenRect client = MainWindowClientRect(workArea, margins);
+    auto* mainFrame = dynamic_cast<ui::FrameWnd*>(&frame);
+    if (mainFrame) mainFrame->SetResizable(true);
+    frame.MoveWindow(client.x, client.y, client.width, client.height);
+    if (mainFrame) mainFrame->SetResizable(false);
+}
+
+// A window manager frames the window after it is shown: when it reports the
+// title bar and borders, the window is fitted again, so that they too lie in
+// the work area.
+class FrameFitter : public QObject {
+public:
+    FrameFitter(ui::Wnd& frame, const ScreenRect& workArea, const FrameMargins& fitted)
+        : QObject(frame.GetWidget()), frame_(frame), workArea_(workArea), fitted_(fitted) {
+        setObjectName(kName);
+        frame.GetWidget()->installEventFilter(this);
+    }
+    static constexpr const char* kName = "mainWindowFitter";
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show) return false;
+        const FrameMargins margins = MarginsOf(*frame_.GetWidget());
+        if (margins != fitted_) {
+            fitted_ = margins;
+            FitFrame(frame_, workArea_, margins);
+        }
+        return false;
+    }
+
+private:
+    ui::Wnd& frame_;
+    ScreenRect workArea_;
+    FrameMargins fitted_;
+};
+
+}  // namespace
+
 void PlaceMainWindow(ui::Wnd& frame, const ui::Rect& available) {
-    const WindowOrigin origin = MainWindowOrigin(available.Width(), available.Height());
-    const int x = available.left + origin.x, y = available.top + origin.y;
-    // A window larger than the screen would hide its bottom and right: on a
-    // small screen it takes the available area, and its views scroll.
-    const int width = available.Width() > 0 ? std::min(kMainWindowWidth, available.Width()) : kMainWindowWidth;
-    const int height = available.Height() > 0 ? std::min(kMainWindowHeight, available.Height()) : kMainWindowHeight;
+    const ScreenRect workArea{available.left, available.top, available.Width(), available.Height()};
+    QWidget* window = frame.GetWidget();
+    FrameMargins margins = window ? MarginsOf(*window) : FrameMargins{};
+    const ScreenRect first = MainWindowClientRect(workArea, margins);
     const ui::Rect current = frame.GetWindowRect();
-    frame.MoveWindow(x, y, current.Width(), current.Height());
+    frame.MoveWindow(first.x, first.y, current.Width(), current.Height());
     frame.ShowWindow(SW_SHOW);
     frame.UpdateWindow();
-    frame.MoveWindow(x, y, width, height);
-    if (auto* mainFrame = dynamic_cast<ui::FrameWnd*>(&frame)) mainFrame->SetResizable(false);
+    if (!window) return;
+    margins = MarginsOf(*window);
+    // Until the window manager has framed the window, room for a title bar is
+    // kept: a fixed window exactly as large as the screen would be taken by
+    // some window managers for a full-screen one and left without a frame.
+    if (margins == FrameMargins{})
+        margins.top = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    FitFrame(frame, workArea, margins);
+    margins = MarginsOf(*window);
+    delete window->findChild<QObject*>(FrameFitter::kName, Qt::FindDirectChildrenOnly);
+    new FrameFitter(frame, workArea, margins);
 }

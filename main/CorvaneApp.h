@@ -27,9 +27,10 @@ private:
     std::unique_ptr<ui::FrameWnd> m_pMainFrame;
 };
 
-// Places the main window in the screen's available area: 1270 x 850, centred
-// where the area is larger, else as large as the area and at its corner; shows
-// it and fixes its size.
+// Places the main window in the work area (the screen less the panels): its
+// frame, title bar and borders included, 1270 x 850 and centred where the area
+// is larger, else as large as the area and at its corner; shows it, fixes its
+// size, and fits it again when the window manager reports its frame.
 void PlaceMainWindow(ui::Wnd& frame, const ui::Rect& available);
 
 // Gives an installed project.mdb from before the indexes its lookups use.

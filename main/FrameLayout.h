@@ -19,6 +19,23 @@ struct WindowOrigin {
 // when the screen is larger than the window in that direction, else 0.
 WindowOrigin MainWindowOrigin(int screenWidth, int screenHeight);
 
+struct ScreenRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const ScreenRect&) const = default;
+};
+
+// What the window manager adds around the client area: title bar and borders.
+struct FrameMargins {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const FrameMargins&) const = default;
+};
+
+// The client area of the main window in a work area (the screen less the
+// window manager's panels): the whole frame, title bar and borders included,
+// is 1270 x 850 where the work area holds it, else as large as the work area
+// lets it be; it is centred as MainWindowOrigin centres it.
+ScreenRect MainWindowClientRect(const ScreenRect& workArea, const FrameMargins& margins);
+
 constexpr int kStatusPaneCount = 5;
 enum StatusPane { kPaneMessage = 0, kPanePeriod, kPaneUser, kPaneClock, kPaneCopyright };
 

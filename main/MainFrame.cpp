@@ -339,7 +339,7 @@ void CMainFrame::OnFundingListUnit() { RunFundingList(FundingListKind::Unit); }
 void CMainFrame::OnFundingListFund() { RunFundingList(FundingListKind::FundNumber); }
 void CMainFrame::OnFundingListYear() { RunFundingList(FundingListKind::Year); }
 
-void CMainFrame::OnOpenDocument(int command) { ui::ShellOpen(HelpDocumentPath(command)); }
+void CMainFrame::OnOpenDocument(int command) { ui::OpenFileOrTellWhere(HelpDocumentPath(command)); }
 
 void CMainFrame::OnClose() {
     if (ui::MessageBox("未保存的信息将会丢失，确定退出吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) == IDOK)

@@ -10,8 +10,9 @@
 
 std::unique_ptr<ui::FrameWnd> NewMainFrame() {
     // Office documents left open for the user go to the desktop through the
-    // one shell service, as every other opened file does.
-    office::SetShellOpenHook([](const std::string& path) { ui::ShellOpen(path); });
+    // one shell service, as every other opened file does; where nothing opens
+    // them, the user is told where they are.
+    office::SetShellOpenHook([](const std::string& path) { ui::OpenFileOrTellWhere(path); });
     return std::make_unique<CMainFrame>();
 }
 

@@ -53,20 +53,21 @@ std::string UnitQuery(const std::string& code) {
 const ui::DialogTemplate& CDlgUnitInfo::Template() {
     using ui::Kind;
     static const ui::DialogTemplate tpl = [] {
-        ui::DialogTemplate t{IDD, "单位信息管理", {0, 0, 420, 200}, {
-            {Kind::GroupBox, IDC_STATIC, "单位详细信息", {7, 7, 406, 162}},
+        ui::DialogTemplate t{IDD, "单位信息管理", {0, 0, 462, 200}, {
+            {Kind::GroupBox, IDC_STATIC, "单位详细信息", {7, 7, 448, 162}},
         }};
         // Two columns of label and box, eight rows on the left, seven on the right.
         for (size_t i = 0; i < std::size(kBoxes); ++i) {
-            const int x = i < 8 ? 14 : 214;
+            // Labels wide enough for the longest, the required marker included.
+            const int x = i < 8 ? 14 : 234;
             const int y = 22 + int(i % 8) * 18;
             DWORD style = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
             if (kBoxes[i].id == IDC_CODE) style |= ES_READONLY;
-            t.controls.push_back({Kind::Static, IDC_STATIC, kBoxes[i].label, {x, y + 2, 76, 10}, SS_RIGHT});
-            t.controls.push_back({Kind::Edit, kBoxes[i].id, "", {x + 80, y, 110, 13}, style});
+            t.controls.push_back({Kind::Static, IDC_STATIC, kBoxes[i].label, {x, y + 2, 100, 10}, SS_RIGHT});
+            t.controls.push_back({Kind::Edit, kBoxes[i].id, "", {x + 104, y, 110, 13}, style});
         }
-        t.controls.push_back({Kind::DefPushButton, IDOK, "保存", {296, 178, 50, 14}, WS_TABSTOP});
-        t.controls.push_back({Kind::PushButton, IDCANCEL, "取消", {360, 178, 50, 14}, WS_TABSTOP});
+        t.controls.push_back({Kind::DefPushButton, IDOK, "保存", {338, 178, 50, 14}, WS_TABSTOP});
+        t.controls.push_back({Kind::PushButton, IDCANCEL, "取消", {402, 178, 50, 14}, WS_TABSTOP});
         return t;
     }();
     return tpl;

@@ -2,6 +2,9 @@
 // enable, adding and removing grid rows, clearing, and scrolling.
 #include "ResultChangeTestSupport.h"
 
+#include <QApplication>
+#include <QWheelEvent>
+
 using namespace resultchange;
 using resultchangetest::Rows;
 
@@ -169,4 +172,23 @@ TEST_F(ResultChangeInfo, ScrollingMovesByTwoStepsAndReturnsToTheTop) {
     info.OnVScroll(CDlgSCGZHInfo::SB_TOP, 0);
     EXPECT_EQ(info.GetScrollPos(), 0);
     EXPECT_EQ(edit->GetWidget()->y(), top);
+}
+
+// The wheel over the form scrolls it; at its end the wheel is left to the
+// view around it.
+TEST_F(ResultChangeInfo, TheWheelScrollsTheFormAndPassesOnAtItsEnd) {
+    CDlgSCGZHInfo& info = Info();
+    const auto wheel = [&](int notches) {
+        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), {}, {0, notches * 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(info.GetWidget(), &event);
+        return event.isAccepted();
+    };
+    EXPECT_TRUE(wheel(-2));
+    EXPECT_EQ(info.GetScrollPos(), 4);
+    EXPECT_TRUE(wheel(1));
+    EXPECT_EQ(info.GetScrollPos(), 2);
+    info.OnVScroll(CDlgSCGZHInfo::SB_BOTTOM, 0);
+    EXPECT_FALSE(wheel(-1));
+    EXPECT_EQ(info.GetScrollPos(), 100);
 }

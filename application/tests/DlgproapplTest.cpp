@@ -466,9 +466,25 @@ TEST_F(ApplicationView, ATypedSerialNeedsWellFormedCodesAndGoesAfterTheirPrefix)
         EXPECT_TRUE(Numbers().empty()) << c.guide << " " << c.year << " " << c.unit;
     }
 
+    // A year outside the current period (2006-2010) is refused at save, new or edited.
+    for (const char* year : {"2005", "2011"}) {
+        FillNew(view, "9140A010101", "U001");
+        Basic(view).SetDlgItemText(B::IDC_YEAR, year);
+        driver.ExpectMessageBox("系统提示", std::string("年份") + year + "不在当前时期（2006-2010）内，请修改年份！");
+        view.OnBtnSave();
+        EXPECT_TRUE(driver.Finished()) << year;
+        EXPECT_TRUE(Numbers().empty()) << year;
+    }
+
     FillNew(view, "9140A010101", "U001");
     Basic(view).SetDlgItemText(B::IDC_SERIAL, "005");
     Save(view);
     EXPECT_EQ(Numbers(), std::vector<std::string>{"9140A01010108U001005"});
+    Basic(view).SetDlgItemText(B::IDC_YEAR, "2011");
+    driver.ExpectMessageBox("系统提示", "年份2011不在当前时期（2006-2010）内，请修改年份！");
+    view.OnBtnSave();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select NF from corvane_itemappinfo"), (Rows{{"2008"}}));
+    Basic(view).SetDlgItemText(B::IDC_YEAR, "2008");
     EXPECT_EQ(Query("select SQZNDM, NF, DWDM from corvane_itemappinfo"), (Rows{{"9140A010101", "2008", "U001"}}));
 }

@@ -21,6 +21,32 @@ TEST(MainWindowOrigin, CentresOnLargeScreensAndPinsSmallOnesToTheCorner) {
     }
 }
 
+// The whole frame, title bar and borders included, lies in the work area.
+TEST(MainWindowClientRect, KeepsTheTitleBarAndBordersInTheWorkArea) {
+    const FrameMargins none{}, openbox{1, 23, 1, 5};
+    struct Case {
+        ScreenRect work;
+        FrameMargins margins;
+        ScreenRect client;
+    } cases[] = {
+        {{0, 0, 1920, 1080}, none, {325, 115, 1270, 850}},
+        {{0, 0, 1920, 1080}, openbox, {326, 138, 1268, 822}},  // the frame is 1270 x 850
+        {{0, 0, 1366, 768}, openbox, {49, 23, 1268, 740}},     // as high as the screen, title bar on it
+        {{0, 0, 1024, 768}, openbox, {1, 23, 1022, 740}},
+        {{0, 0, 1366, 728}, openbox, {49, 23, 1268, 700}},     // a panel below
+        {{60, 24, 1366, 768}, openbox, {109, 47, 1268, 740}},  // panels at the left and top
+    };
+    for (const Case& c : cases) {
+        const ScreenRect client = MainWindowClientRect(c.work, c.margins);
+        EXPECT_EQ(client, c.client) << c.work.width << "x" << c.work.height << " margins " << c.margins.top;
+        const FrameMargins& m = c.margins;
+        EXPECT_GE(client.x - m.left, c.work.x);
+        EXPECT_GE(client.y - m.top, c.work.y);
+        EXPECT_LE(client.x + client.width + m.right, c.work.x + c.work.width);
+        EXPECT_LE(client.y + client.height + m.bottom, c.work.y + c.work.height);
+    }
+}
+
 TEST(StatusPanes, WidthsFollowAQuarterOfTheClientWidth) {
     EXPECT_EQ(StatusPaneWidths(1260), (std::array<int, 5>{235, 180, 225, 285, 335}));
     // Integer division: 1263 / 4 is still 315.

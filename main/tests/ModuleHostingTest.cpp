@@ -16,6 +16,9 @@
 #include "guide_annual/DlgOneGuideXF.h"
 #include "guide_fiveyear/DlgFiveGuide.h"
 #include "main/Commands.h"
+#include "main/MainFrameStart.h"
+#include "platform/office/Office.h"
+#include "platform/sys/Sys.h"
 #include "main/CorvaneView.h"
 #include "foundation/Options.h"
 #include "main/FrameLayout.h"
@@ -163,6 +166,30 @@ TEST_F(ModuleHosting, HelpCommandsOpenTheirDocuments) {
         EXPECT_TRUE(main.GetMenuBar().ChooseItem(id)) << id;
     EXPECT_EQ(driver.ShellOpens(), (std::vector<std::string>{PathOf("用户手册.docx"), PathOf("模板/项目申请书模板.docx"),
                                                              PathOf("模板/研究目标及研究内容模板.docx")}));
+}
+
+// Where the desktop has no program for a file, the user is told where the
+// file is, for the shipped documents and for the outputs the office code writes.
+TEST_F(ModuleHosting, FilesNothingCanOpenAreNamedToTheUser) {
+    CMainFrame& main = OpenFrame(1);
+    driver.SetShellOpensSucceed(false);
+    const std::string manual = sys::NativePath(PathOf("用户手册.docx"));
+    driver.ExpectMessageBox("Tessaly", "文件已保存在：\n" + manual + "\n\n系统中没有能打开它的程序，请到该位置查看。");
+    EXPECT_TRUE(main.GetMenuBar().ChooseItem(cmd::kHelpManual));
+    EXPECT_TRUE(driver.Finished());
+
+    ASSERT_TRUE(sys::RemoveFile(PathOf("模板/项目申请书模板.docx")));
+    driver.ExpectMessageBox("Tessaly", "找不到文件：\n" + sys::NativePath(PathOf("模板/项目申请书模板.docx")));
+    EXPECT_TRUE(main.GetMenuBar().ChooseItem(cmd::kApplicationTemplate));
+    EXPECT_TRUE(driver.Finished());
+
+    const auto start = NewMainFrame();  // hands the office outputs to the shell service
+    const std::string report = sys::NativePath(PathOf("temp/报表.xlsx"));
+    ASSERT_TRUE(sys::WriteFileAtomic(report, "x"));
+    driver.ExpectMessageBox("Tessaly", "文件已保存在：\n" + report + "\n\n系统中没有能打开它的程序，请到该位置查看。");
+    office::ShellOpen(report);
+    EXPECT_TRUE(driver.Finished());
+    office::SetShellOpenHook(nullptr);
 }
 
 TEST_F(ModuleHosting, CancelOnTheExitQuestionKeepsTheFrameAndItsView) {

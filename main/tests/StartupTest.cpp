@@ -55,9 +55,9 @@ TEST_F(Startup, EachRoleGetsItsMenusOutlookGroupsAndIcons) {
         CMainFrame& main = *start.GetMainFrame();
         EXPECT_EQ(start.GetMainWnd(), &main);
         EXPECT_EQ(main.GetWindowText(), "Tessaly");
-        // 1270 x 850 where the screen's available area allows, else that area.
+        // The frame 1270 x 850 where the screen's available area allows, else that area.
         const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
-        EXPECT_EQ(main.GetWidget()->size(), QSize(1270, 850).boundedTo(available));
+        EXPECT_EQ(main.GetWidget()->frameGeometry().size(), QSize(1270, 850).boundedTo(available));
         EXPECT_EQ(main.GetStatusBar().GetPaneText(2), std::string("当前用户：") + user.name);
 
         const Expected& want = expected[user.role];
@@ -116,7 +116,7 @@ TEST_F(Startup, UnknownRoleEndsTheStartWithAMessage) {
 TEST_F(Startup, WindowPlacementKeepsTheWindowOnSmallAndLargeScreens) {
     struct Case {
         ui::Rect available;
-        QRect expected;  // the window without its decorations
+        QRect expected;  // the whole frame, title bar and borders included
     } cases[] = {
         {{0, 0, 1920, 1080}, QRect(325, 115, 1270, 850)},  // centred at its own size
         {{0, 0, 1024, 768}, QRect(0, 0, 1024, 768)},       // smaller both ways: fits the screen
@@ -126,6 +126,6 @@ TEST_F(Startup, WindowPlacementKeepsTheWindowOnSmallAndLargeScreens) {
     for (const Case& c : cases) {
         OpenFrame(2);
         PlaceMainWindow(*frame, c.available);
-        EXPECT_EQ(frame->GetWidget()->geometry(), c.expected) << c.available.Width() << "x" << c.available.Height();
+        EXPECT_EQ(frame->GetWidget()->frameGeometry(), c.expected) << c.available.Width() << "x" << c.available.Height();
     }
 }

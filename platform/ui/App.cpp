@@ -1,5 +1,8 @@
 #include "platform/ui/App.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -64,6 +67,11 @@ void EnsureApplication(int argc, char** argv) {
     auto* app = new QApplication(storedArgc, storedArgv);  // lives until the process ends
     QApplication::setQuitOnLastWindowClosed(false);
     app->installEventFilter(new MouseRecorder);
+    // Qt's own Chinese texts, for the standard dialogs' buttons and labels.
+    auto* translator = new QTranslator(app);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), "qt", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 void PumpMessages() {

@@ -23,7 +23,16 @@ FormScroller::FormScroller(QWidget* view, QSize formSize)
         bar->setCursor(Qt::ArrowCursor);
         connect(bar, &QScrollBar::valueChanged, this, [this] { ScrollTo(horizontal_->value(), vertical_->value()); });
     }
+    setObjectName(kObjectName);
     view->installEventFilter(this);
+}
+
+// The scroller of a form that holds this one, if any.
+FormScroller* FormScroller::Outer() const {
+    for (QWidget* w = view_->parentWidget(); w && !w->isWindow(); w = w->parentWidget())
+        if (auto* outer = static_cast<FormScroller*>(w->findChild<QObject*>(kObjectName, Qt::FindDirectChildrenOnly)))
+            return outer;
+    return nullptr;
 }
 
 QPoint FormScroller::Position() const { return {x_, y_}; }
@@ -43,6 +52,19 @@ void FormScroller::Update() {
     if (updating_) return;
     updating_ = true;
     const QSize extent = Extent();
+    // A form inside another form: one scrolling area per view, so this one
+    // grows to hold its controls and the outer form scrolls them, with the
+    // wheel wherever the pointer is.
+    if (FormScroller* outer = Outer()) {
+        horizontal_->hide();
+        vertical_->hide();
+        const QSize size = view_->size().expandedTo(extent);
+        if (size != view_->size()) view_->resize(size);
+        updating_ = false;
+        ScrollTo(0, 0);
+        outer->Update();
+        return;
+    }
     const int thickness = view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view_);
     QSize visible = view_->size();
     bool needH = extent.width() > visible.width(), needV = extent.height() > visible.height();

@@ -1,7 +1,8 @@
 // The scroll bars of a form view: when its pane is smaller than the form (its
 // template, or wherever its controls lie), scroll bars appear at the right and
 // bottom edges, and the bars and the mouse wheel move the controls, as a
-// scrolling view moves its window's contents.
+// scrolling view moves its window's contents. A form inside another form
+// grows to hold its controls instead, and the outer form scrolls.
 #pragma once
 
 #include <QObject>
@@ -26,6 +27,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static constexpr const char* kObjectName = "formScroller";
+    FormScroller* Outer() const;
     QSize Extent() const;
     void ScrollTo(int x, int y);
 

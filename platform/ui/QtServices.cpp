@@ -2,8 +2,10 @@
 // desktop's default program.
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -82,17 +84,20 @@ public:
         if (!(r.flags & OFN_OVERWRITEPROMPT)) chooser.setOption(QFileDialog::DontConfirmOverwrite);
         if (!r.filter.empty()) chooser.setNameFilter(QtFilter(r.filter));
         if (!r.defaultExt.empty()) chooser.setDefaultSuffix(Q(r.defaultExt));
-        if (!r.initialFolder.empty()) chooser.setDirectory(Q(r.initialFolder));
+        chooser.setDirectory(r.initialFolder.empty() ? StartFolder() : Q(r.initialFolder));
         if (!r.defaultName.empty()) chooser.selectFile(Q(r.defaultName));
         if (chooser.exec() != QDialog::Accepted) return false;
         for (const QString& f : chooser.selectedFiles()) paths.push_back(f.toStdString());
+        if (!paths.empty()) lastFolder_ = QFileInfo(Q(paths.front())).absolutePath();
         return !paths.empty();
     }
 
     bool ChooseFolder(const FolderRequest& r, std::string& folder) override {
-        const QString chosen = QFileDialog::getExistingDirectory(nullptr, Q(r.title), Q(r.root),
-                                                                 QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+        const QString chosen =
+            QFileDialog::getExistingDirectory(nullptr, Q(r.title), r.root.empty() ? StartFolder() : Q(r.root),
+                                              QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
         if (chosen.isEmpty()) return false;
+        lastFolder_ = chosen;
         folder = chosen.toStdString();
         return true;
     }
@@ -125,6 +130,13 @@ public:
         const QUrl url = t.contains("://") || t.startsWith("mailto:") ? QUrl(t) : QUrl::fromLocalFile(t);
         return QDesktopServices::openUrl(url);
     }
+
+private:
+    // Where a chooser opens when its caller names no folder: where the user
+    // last chose, else the home folder (never the program's own folder).
+    QString StartFolder() const { return lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_; }
+
+    QString lastFolder_;
 };
 }  // namespace
 

@@ -71,6 +71,9 @@ bool ChooseColor(COLORREF initial, COLORREF& chosen);
 bool ChooseFont(FontSpec& font);
 // Opens a file, folder or URL with the desktop's default program.
 bool ShellOpen(const std::string& target, const std::string& verb = "open");
+// Opens a file the program wrote or ships; when nothing can open it, tells
+// the user where it is (or that it is missing). True when it was opened.
+bool OpenFileOrTellWhere(const std::string& path);
 
 // The file open and save chooser in the manner of the system's file dialog.
 class FileDialog {

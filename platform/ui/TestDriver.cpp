@@ -190,7 +190,7 @@ bool TestDriver::ChooseFont(FontSpec& font) {
 bool TestDriver::ShellOpen(const std::string& target, const std::string& verb) {
     shellOpens_.push_back(target);
     calls_.push_back({"Shell", verb, target, 0, 0});
-    return true;
+    return shellOpensSucceed_;
 }
 
 }  // namespace ui

@@ -67,6 +67,9 @@ public:
     std::vector<Call> MessageBoxes() const;
     const std::vector<FileRequest>& FileRequests() const { return fileRequests_; }
     const std::vector<std::string>& ShellOpens() const { return shellOpens_; }
+    // What shell opens answer from now on: false as on a desktop that has no
+    // program for the file.
+    void SetShellOpensSucceed(bool succeed) { shellOpensSucceed_ = succeed; }
     // True when every answer of the script has been used.
     bool Finished() const { return script_.empty(); }
 
@@ -104,6 +107,7 @@ private:
     std::vector<Call> calls_;
     std::vector<FileRequest> fileRequests_;
     std::vector<std::string> shellOpens_;
+    bool shellOpensSucceed_ = true;
 };
 
 }  // namespace ui

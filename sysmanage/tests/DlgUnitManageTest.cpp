@@ -2,6 +2,9 @@
 // delete, the unit file out and in with each duplicate policy, the Excel list.
 #include <functional>
 
+#include <QFontMetrics>
+#include <QLabel>
+
 #include "ManageTestSupport.h"
 #include "platform/office/Excel.h"
 #include "platform/ui/Edit.h"
@@ -131,6 +134,24 @@ TEST_F(UnitList, ANewUnitNeedsCodeAndNameAndIsStoredOnceWithEmptyFieldsNull) {
               (Rows{{"U04", "新单位", "", "", ""}}));
     EXPECT_EQ(Query(kProjectDatabase, "select DWDM from CORVANE_UNIT where DWDM = 'U04' and SSBM is null and YZBM is null and ZH is null").size(),
               1u);
+}
+
+// The editor opened from the list shows every label whole, the required
+// marker "(必填)：" included.
+TEST_F(UnitList, TheEditorsLabelsFitTheirText) {
+    WithList([&](CDlgUnitManage& dlg) { dlg.Click(List::IDC_ADD); });
+    int labels = 0;
+    WithEditor([&](CDlgUnitInfo& dlg) {
+        for (QLabel* label : dlg.GetWidget()->findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            ++labels;
+            EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+                << label->text().toStdString();
+        }
+        dlg.Click(IDCANCEL);
+    });
+    RunList();
+    EXPECT_GE(labels, 15);
 }
 
 TEST_F(UnitList, ACodeAnotherUnitHoldsIsRefused) {

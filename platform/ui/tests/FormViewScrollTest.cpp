@@ -79,4 +79,30 @@ TEST_F(FormViewScrollTest, AFittingPaneHasNoBarsAndTheControlsAtTheirPlaces) {
     EXPECT_EQ(CornerButton().topLeft(), QPoint(340 * 6 / 4, 280 * 12 / 8));
 }
 
+// A form inside a form: the inner one grows to hold its controls and has no
+// bars of its own; the outer one scrolls it, also with the wheel over the
+// inner form's controls (where the inner form, having no bars, leaves the
+// wheel to the form around it).
+TEST_F(FormViewScrollTest, AFormInsideAFormScrollsWithTheOuterOne) {
+    frame.MoveWindow({0, 0, 900, 500});
+    frame.RecalcLayout();
+    WideView inner;
+    ASSERT_TRUE(inner.CreateView(view, {0, 100, 500, 150}));
+    QWidget* outerWidget = view->GetWidget();
+    EXPECT_TRUE(VisibleBars(inner.GetWidget()).empty());
+    EXPECT_GE(inner.GetWidget()->height(), 300 * 12 / 8);
+    ASSERT_EQ(VisibleBars(outerWidget).size(), 1u);
+
+    QWheelEvent over(QPointF(10, 10), QPointF(10, 10), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                     false);
+    over.ignore();
+    QApplication::sendEvent(inner.GetWidget(), &over);
+    EXPECT_FALSE(over.isAccepted()) << "the inner form keeps the wheel";
+    Wheel(outerWidget, -100);
+    EXPECT_GT(view->GetScrollPosition().y, 0);
+    const QRect corner = inner.GetDlgItem(kCorner)->GetWidget()->geometry().translated(inner.GetWidget()->pos());
+    EXPECT_LE(corner.bottom(), outerWidget->height());
+    EXPECT_EQ(inner.GetScrollPosition(), ui::Point{});
+}
+
 }  // namespace

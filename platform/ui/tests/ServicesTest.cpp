@@ -2,6 +2,8 @@
 // test answers them and reads what was asked.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriverGTest.h"
 
@@ -118,6 +120,18 @@ TEST(ChooserTest, FolderColourFontAndShellOpenAreAnsweredAndRecorded) {
     EXPECT_TRUE(ShellOpen("C:\\prog\\用户手册.doc"));
     EXPECT_EQ(driver.ShellOpens(), (std::vector<std::string>{"C:/prog/用户手册.doc"}));
     EXPECT_EQ(driver.Calls()[0].caption, "请选择导出的文件夹");
+}
+
+}  // namespace
+
+namespace {
+
+// The standard dialogs (choosers, colour and font pickers) speak Chinese.
+TEST(StandardDialogs, QtsOwnTextsAreChinese) {
+    EnsureApplication();
+    for (auto [context, english] : {std::pair{"QFileDialog", "Look in:"}, std::pair{"QFileDialog", "Files of type:"},
+                                    std::pair{"QPlatformTheme", "Cancel"}, std::pair{"QPlatformTheme", "Open"}})
+        EXPECT_NE(QCoreApplication::translate(context, english).toStdString(), english) << context << " " << english;
 }
 
 }  // namespace
