@@ -1,12 +1,13 @@
 #include "sysmanage/UnitFile.h"
 
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "sysmanage/UnitColumns.h"
 
 namespace {
 
 std::string UnitQuery(const std::string& code) {
-    return "SELECT * FROM CORVANE_UNIT where DWDM='" + text::EscapeSql(code) + "'";
+    return "SELECT * FROM CORVANE_UNIT where DWDM=" + db::QuoteLiteral(code);
 }
 
 // A unit file holds at least the fifteen unit columns, in the table's order.
