@@ -12,6 +12,8 @@
 #include "sysmanage/UnitColumns.h"
 #include "sysmanage/UnitFile.h"
 
+using sysmanage::DuplicatePolicy;
+
 namespace {
 
 constexpr int kColumnWidths[] = {100, 250, 150, 150, 150, 100, 250, 70, 70, 100, 120, 120, 200, 200, 150};

@@ -9,6 +9,8 @@
 #include "platform/ui/Services.h"
 #include "sysmanage/ManageCommon.h"
 
+using sysmanage::DuplicatePolicy;
+
 namespace {
 
 // Width in dialog units of a label of the template's font.

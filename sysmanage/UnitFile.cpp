@@ -57,7 +57,7 @@ int ExportUnitFile(CAdoRecordSet& recordset, const std::string& path) {
     return saved ? int(count > 0 ? count : 0) : -1;
 }
 
-UnitImport ImportUnitFile(const std::string& path, DuplicatePolicy policy, bool keepNameAndDepartment,
+UnitImport ImportUnitFile(const std::string& path, sysmanage::DuplicatePolicy policy, bool keepNameAndDepartment,
                           CAdoConnection& connection, CAdoRecordSet& recordset) {
     UnitImport result;
     CAdoRecordSet file;
