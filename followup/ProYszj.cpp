@@ -282,8 +282,7 @@ void CProYszj::OnBtnProdel() {
     if (ui::MessageBox("确定要删除该项目相关的所有验收总结信息吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     const std::string number = MarkedColumn(1);
     const bool deleted = appdb::InTransaction(m_connection, [&] {
-        return m_connection.Execute("delete from corvane_ITEMCHECKACCEPT where xmbh=" + db::QuoteLiteral(number)) !=
-               nullptr;
+        return db::Statement(m_connection, "delete from corvane_ITEMCHECKACCEPT where xmbh = ?1", {number}).Run();
     });
     if (!deleted) return;
     ui::MessageBox("删除成功！", "系统提示");

@@ -168,8 +168,8 @@ bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k
     if (m_pText->m_richEdit.SaveRtfFile(scratch) <= 0 || !sys::ReadFile(scratch, rtf)) return false;
 
     return appdb::InTransaction(*m_pConnection, [&] {
-        if (replaceK1 && (!m_pConnection->Execute("delete from " + table + " where XMBH = " + db::QuoteLiteral(k1)) ||
-                          !m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + db::QuoteLiteral(k1))))
+        if (replaceK1 && (!db::Statement(*m_pConnection, "delete from " + table + " where XMBH = ?1", {k1}).Run() ||
+                          !db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {k1}).Run()))
             return false;
         // The row of k0 is edited in place (and moves to k1); a project
         // without a document gets a new row.
@@ -192,7 +192,7 @@ bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k
 
 // The project's achievements become the grid's rows, top to bottom.
 bool CSummaryEditPage::StoreAchievements(const std::string& k0, const std::string& k1) {
-    if (!m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + db::QuoteLiteral(k0))) return false;
+    if (!db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {k0}).Run()) return false;
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
     if (!rs.Open("CORVANE_CGHZ", adCmdTable)) return false;

@@ -158,8 +158,8 @@ void CSummaryListPage::OnBtnDelete() {
     // A document goes with the project's achievements, or not at all.
     const std::vector<std::string> deleted =
         appdb::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
-            return m_pConnection->Execute("delete from " + Table() + " where XMBH = " + db::QuoteLiteral(number)) &&
-                   m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + db::QuoteLiteral(number));
+            return db::Statement(*m_pConnection, "delete from " + Table() + " where XMBH = ?1", {number}).Run() &&
+                   db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {number}).Run();
         });
     if (!shown.empty() && std::find(deleted.begin(), deleted.end(), shown) != deleted.end()) {
         m_pEditor->Text().Attach().Clear();
