@@ -1,7 +1,7 @@
 // The one way a value enters a statement: bound to a parameter (?1, ?2, ...)
 // of a prepared statement, never pasted into its text.
 //
-//     db::Statement find(connection, "select XMMC from CORVANE_ITEMAPPINFO where XMBH = ?1", {number});
+//     db::Statement find(connection, "select DWMC from CORVANE_UNIT where DWDM like ?1", {code + "%"});
 //     while (find.Next()) names.push_back(find.Text(0));
 //
 // Where the text of a statement itself has to be built (a table name taken
