@@ -4,6 +4,7 @@
 
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 
@@ -88,7 +89,7 @@ void CDlgProSumResults::OnBtnClear() {
 void CDlgProSumResults::LoadRows(const std::string& number) {
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
-    if (!rs.Open("select * from corvane_cghz where xmbh='" + text::EscapeSql(number) + "'")) return;
+    if (!rs.Open("select * from corvane_cghz where xmbh=" + db::QuoteLiteral(number))) return;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         std::unique_ptr<ui::GridRow> row = NewRow();
         for (int column = 0; column < kColumns; ++column) {

@@ -5,6 +5,7 @@
 #include "followup/ProjectRowsFile.h"
 #include "foundation/LongBinary.h"
 #include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -27,8 +28,6 @@ constexpr const char* kTemplate = "计划草案模板.doc";
 constexpr const char* kLabelFont = "宋体";
 constexpr const char* kValueFont = "仿宋_GB2312";
 constexpr DWORD kRichStyle = WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-
-std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
 
 }  // namespace
 
@@ -254,7 +253,8 @@ void CDlgproplan::OnClickListProlistPlan(const ui::NotifyInfo*, LRESULT* result)
     if (number.empty()) return;
     m_strXMBH = number;
 
-    if (m_recordset.Open("select * from corvane_ITEMAPPINFO where XMBH=" + Quoted(number)) && !m_recordset.IsEOF()) {
+    if (m_recordset.Open("select * from corvane_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(number)) &&
+        !m_recordset.IsEOF()) {
         const std::pair<int, const char*> texts[] = {
             {IDC_GZDW, "GZDW"}, {IDC_HZDW, "HZDW"}, {IDC_TOTAL_FUNDING, "PFJF"}, {IDC_ALLOCATED_FUNDING, "YBJF"}};
         for (const auto& [id, column] : texts) {
@@ -270,7 +270,7 @@ void CDlgproplan::OnClickListProlistPlan(const ui::NotifyInfo*, LRESULT* result)
     }
     m_recordset.Close();
 
-    if (m_recordset.Open("select * from corvane_ITEMYEARPLAN where XMBH=" + Quoted(number))) {
+    if (m_recordset.Open("select * from corvane_ITEMYEARPLAN where XMBH=" + db::QuoteLiteral(number))) {
         for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
             std::string year, funding, schedule;
             m_recordset.GetString("NF", year);
@@ -311,7 +311,7 @@ bool CDlgproplan::SaveApplicationColumns() {
     const std::string total = GetDlgItemText(IDC_TOTAL_FUNDING);
     const std::string allocated = GetDlgItemText(IDC_ALLOCATED_FUNDING);
     const bool saved = db::InTransaction(m_connection, [&] {
-        if (!m_recordset.Open("select * from corvane_ITEMAPPINFO where XMBH=" + Quoted(m_strXMBH)) ||
+        if (!m_recordset.Open("select * from corvane_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(m_strXMBH)) ||
             m_recordset.IsEOF())
             return false;
         if (m_recordset.SetString("PFJF", total) && m_recordset.SetString("YBJF", allocated) &&
@@ -327,8 +327,8 @@ bool CDlgproplan::SaveApplicationColumns() {
 void CDlgproplan::SaveYearPlan(const std::string& year, const std::string& goalsFile, const std::string& completionFile,
                                const std::string& funding, const std::string& schedule) {
     db::InTransaction(m_connection, [&] {
-        if (!m_recordset.Open("select * from corvane_ITEMYEARPLAN where XMBH=" + Quoted(m_strXMBH) +
-                              " and NF=" + Quoted(year)))
+        if (!m_recordset.Open("select * from corvane_ITEMYEARPLAN where XMBH=" + db::QuoteLiteral(m_strXMBH) +
+                              " and NF=" + db::QuoteLiteral(year)))
             return false;
         // An existing row is changed in place and keeps the columns this form does not show.
         const bool ok = (!m_recordset.IsEOF() || m_recordset.AddNew()) && m_recordset.SetString("XMBH", m_strXMBH) &&
@@ -349,7 +349,7 @@ void CDlgproplan::OnBtnProdel() {
         return;
     }
     if (ui::MessageBox("确定要删除该项目相关的所有计划信息吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
-    const std::string number = Quoted(MarkedNumber());
+    const std::string number = db::QuoteLiteral(MarkedNumber());
     // The plans and the overall columns go together or not at all.
     const bool deleted = db::InTransaction(m_connection, [&] {
         return m_connection.Execute("delete from corvane_ITEMYEARPLAN where xmbh=" + number) &&
@@ -436,7 +436,7 @@ void CDlgproplan::OnBtnWord() {
 
     sel.TypeText(number);
     nextCell();
-    value(LookupText("select * from corvane_itemappinfo where XMBH=" + Quoted(number), "XMMC"));
+    value(LookupText("select * from corvane_itemappinfo where XMBH=" + db::QuoteLiteral(number), "XMMC"));
     nextCell();
     sel.TypeText("总研究目标与内容：\n");
     value(m_richGoals.GetWindowText());
@@ -448,9 +448,11 @@ void CDlgproplan::OnBtnWord() {
     nextCell();
     years("第一年度：\n", [](CDlgPlanYear& page) { return page.Schedule(); });
     nextCell();
-    value(LookupText("select * from corvane_itemappinfo,corvane_unit where corvane_itemappinfo.DWDM=corvane_unit.DWDM "
-                     "and XMBH=" + Quoted(number),
-                     "DWMC"));
+    value(
+        LookupText("select * from corvane_itemappinfo,corvane_unit where corvane_itemappinfo.DWDM=corvane_unit.DWDM "
+                   "and XMBH=" +
+                       db::QuoteLiteral(number),
+                   "DWMC"));
     nextCell();
     value(GetDlgItemText(IDC_TOTAL_FUNDING));
     nextCell();

@@ -4,16 +4,17 @@
 
 #include "application/ApplicationDb.h"
 #include "application/DlgProQuery.h"
-#include "widgets/FormatToolBar.h"
 #include "followup/Dlgproplan.h"
 #include "followup/ProjectRowsFile.h"
 #include "foundation/LongBinary.h"
 #include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Services.h"
+#include "widgets/FormatToolBar.h"
 
 IMPLEMENT_DYNCREATE(CProYszj, ui::FormView)
 
@@ -23,8 +24,6 @@ constexpr const char* kListQuery = "select xmlb,xmbh,xmmc,gzdw,sqrxm from corvan
 constexpr const char* kTemplate = "验收总结模板.doc";
 constexpr const char* kDateMask = "dddd dd dd";
 constexpr const char* kDigits = "1234567890";
-
-std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
 
 }  // namespace
 
@@ -227,7 +226,8 @@ void CProYszj::OnDblclkListProlist(const ui::NotifyInfo*, LRESULT* result) {
     SetDlgItemText(IDC_NAME, MarkedColumn(2));
     m_wndTab.m_dlgProFiles.m_strXMBH = number;
 
-    if (m_recordset.Open("select * from corvane_itemcheckaccept where xmbh=" + Quoted(number)) && !m_recordset.IsEOF()) {
+    if (m_recordset.Open("select * from corvane_itemcheckaccept where xmbh=" + db::QuoteLiteral(number)) &&
+        !m_recordset.IsEOF()) {
         std::string date;
         if (m_recordset.GetString("TBSJ", date) && !date.empty()) m_editTBSJ.SetWindowText(date);
         date.clear();
@@ -260,7 +260,8 @@ void CProYszj::OnBtnSave() {
     // An existing row is changed in place: the summary and the fund office's
     // grading in its other columns stay.
     const bool saved = db::InTransaction(m_connection, [&] {
-        if (!m_recordset.Open("select * from corvane_itemcheckaccept where xmbh=" + Quoted(number))) return false;
+        if (!m_recordset.Open("select * from corvane_itemcheckaccept where xmbh=" + db::QuoteLiteral(number)))
+            return false;
         bool ok = (!m_recordset.IsEOF() || m_recordset.AddNew()) && m_recordset.SetString("xmbh", number) &&
                   m_recordset.SetString("WCSJ", DateText(IDC_WCSJ)) && m_recordset.SetString("TBSJ", DateText(IDC_TBSJ));
         for (int i = 0; i < CProYszjTab::kSectionCount; ++i)
@@ -281,7 +282,7 @@ void CProYszj::OnBtnProdel() {
     if (ui::MessageBox("确定要删除该项目相关的所有验收总结信息吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     const std::string number = MarkedColumn(1);
     const bool deleted = db::InTransaction(m_connection, [&] {
-        return m_connection.Execute("delete from corvane_ITEMCHECKACCEPT where xmbh=" + Quoted(number)) != nullptr;
+        return db::Statement(m_connection, "delete from corvane_ITEMCHECKACCEPT where xmbh = ?1", {number}).Run();
     });
     if (!deleted) return;
     ui::MessageBox("删除成功！", "系统提示");
@@ -375,7 +376,7 @@ void CProYszj::OnBtnWord() {
     if (rs.Open("select corvane_itemappinfo.xmbh,xmmc,xmlb,sqrxm,dh,gzdw,xmqsrq,xmzzrq,wcsj,tbsj from "
                 "corvane_itemappinfo left join corvane_itemcheckaccept on "
                 "corvane_itemappinfo.xmbh = corvane_itemcheckaccept.xmbh where corvane_itemappinfo.xmbh=" +
-                Quoted(number)) &&
+                db::QuoteLiteral(number)) &&
         !rs.IsEOF()) {
         const char* names[] = {"xmbh", "xmmc", "xmlb", "sqrxm", "dh", "gzdw"};
         for (int i = 0; i < 6; ++i) rs.GetString(names[i], values[i]);

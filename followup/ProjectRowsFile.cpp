@@ -7,6 +7,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ImportReport.h"
 #include "foundation/LongBinary.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -43,7 +44,7 @@ std::string ProjectRowsFile::KeyCondition(const std::vector<std::string>& keyVal
     std::string condition;
     for (std::size_t i = 0; i < m_format.keyColumns.size() && i < keyValues.size(); ++i) {
         if (i > 0) condition += " and ";
-        condition += std::string(m_format.keyColumns[i]) + "='" + text::EscapeSql(keyValues[i]) + "'";
+        condition += std::string(m_format.keyColumns[i]) + "=" + db::QuoteLiteral(keyValues[i]);
     }
     return condition;
 }

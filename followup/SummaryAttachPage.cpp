@@ -7,6 +7,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -127,8 +128,7 @@ void CSummaryAttachPage::OnBtnAdd() {
 
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
-    const std::string number = text::EscapeSql(m_strXMBH);
-    bool stored = rs.Open("select * from " + Table() + " where xmbh = '" + number + "'");
+    bool stored = rs.Open("select * from " + Table() + " where xmbh = " + db::QuoteLiteral(m_strXMBH));
     if (stored && rs.IsEOF()) stored = rs.AddNew() && rs.SetString("XMBH", m_strXMBH);
     const std::string name = chooser.GetFileName();
     stored = stored && rs.SetString("ATTACHNAME", name) && WriteLongBinary(rs, "ATTACH", bytes) && rs.Update();
@@ -155,8 +155,8 @@ void CSummaryAttachPage::OnBtnExtract() {
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
     std::string bytes;
-    if (!rs.Open("select ATTACH from " + Table() + " where XMBH = '" + text::EscapeSql(m_strXMBH) + "'") ||
-        rs.IsEOF() || !ReadLongBinary(rs, "ATTACH", bytes))
+    if (!rs.Open("select ATTACH from " + Table() + " where XMBH = " + db::QuoteLiteral(m_strXMBH)) || rs.IsEOF() ||
+        !ReadLongBinary(rs, "ATTACH", bytes))
         return;  // nothing stored to write
     if (!sys::WriteFileAtomic(chooser.GetPathName(), bytes)) ui::AfxMessageBox("Create file failed!");
 }
@@ -170,7 +170,7 @@ void CSummaryAttachPage::OnBtnDelete() {
     if (ui::MessageBox("确定删除附件吗？", kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
-    if (rs.Open("select * from " + Table() + " where XMBH = '" + text::EscapeSql(m_strXMBH) + "'") && !rs.IsEOF() &&
+    if (rs.Open("select * from " + Table() + " where XMBH = " + db::QuoteLiteral(m_strXMBH)) && !rs.IsEOF() &&
         !(rs.SetString("ATTACHNAME", "") && rs.Update())) {
         rs.CancelUpdate();
         ui::MessageBox("附件删除失败！", kCaption, MB_OK | MB_ICONWARNING);

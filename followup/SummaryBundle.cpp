@@ -5,12 +5,13 @@
 #include <utility>
 
 #include "application/ApplicationDb.h"
-#include "numbering/LeadingCharacters.h"
-#include "foundation/LongBinary.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "foundation/LongBinary.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
+#include "numbering/LeadingCharacters.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -46,8 +47,6 @@ const VariantInfo& Info(SummaryBundle::Variant variant) {
                                       {"WCQKJJ"}, "JCJL"};
     return variant == SummaryBundle::Variant::AcceptanceSummary ? acceptance : progress;
 }
-
-std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
 
 std::string FieldText(CAdoRecordSet& rs, const char* column) {
     std::string value;
@@ -139,17 +138,16 @@ SummaryBundle::ExportResult SummaryBundle::Export(const std::string& number, con
     CAdoRecordSet document, achievements;
     appdb::Bind(document, m_connection);
     appdb::Bind(achievements, m_connection);
-    if (!document.Open("select * from " + table + " where XMBH=" + Quoted(number)) || document.IsEOF())
+    if (!document.Open("select * from " + table + " where XMBH=" + db::QuoteLiteral(number)) || document.IsEOF())
         return ExportResult::NoDocument;
 
     const std::vector<std::string> scratch = {sys::JoinPath(folder, kDocumentFile),
                                               sys::JoinPath(folder, kAchievementFile)};
     // A project without achievement rows still carries its (empty) second part.
-    const bool written =
-        sys::MakeDirs(sys::NativePath(folder)) && document.Save(scratch[0], adPersistXML) &&
-        achievements.Open("select * from corvane_cghz where XMBH=" + Quoted(number)) &&
-        achievements.Save(scratch[1], adPersistXML) &&
-        WriteParts(sys::JoinPath(folder, sys::SafeFileName(number) + "." + kExtension), scratch);
+    const bool written = sys::MakeDirs(sys::NativePath(folder)) && document.Save(scratch[0], adPersistXML) &&
+                         achievements.Open("select * from corvane_cghz where XMBH=" + db::QuoteLiteral(number)) &&
+                         achievements.Save(scratch[1], adPersistXML) &&
+                         WriteParts(sys::JoinPath(folder, sys::SafeFileName(number) + "." + kExtension), scratch);
     for (const std::string& file : scratch) sys::RemoveFile(file);
     return written ? ExportResult::Exported : ExportResult::Failed;
 }
@@ -231,7 +229,7 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
 
 bool SummaryBundle::AskOverwrite(const std::string& number) {
     if (!appdb::HasRow(m_connection, "select xmbh from " + std::string(Info(m_variant).table) +
-                                         " where xmbh=" + Quoted(number)))
+                                         " where xmbh=" + db::QuoteLiteral(number)))
         return true;
     return ui::MessageBox("项目" + number + "的验收总结已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) ==
            IDOK;
@@ -241,7 +239,7 @@ bool SummaryBundle::ExtractAttachment(const Document& document, std::string& fil
     CAdoRecordSet application;
     appdb::Bind(application, m_connection);
     std::string category;
-    if (application.Open("select XMLB from CORVANE_ITEMAPPINFO where XMBH = " + Quoted(document.number)) &&
+    if (application.Open("select XMLB from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(document.number)) &&
         !application.IsEOF())
         category = FieldText(application, "XMLB");
 
@@ -261,7 +259,7 @@ bool SummaryBundle::ExtractAttachment(const Document& document, std::string& fil
 
 bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievements) {
     const std::string table = Info(m_variant).table;
-    const std::string number = Quoted(document.number);
+    const std::string number = db::QuoteLiteral(document.number);
     const bool keepAttachment = COptions().GetRole() == kApplicantUnitRole;
     return db::InTransaction(m_connection, [&] {
         if (!m_connection.Execute("delete from " + table + " where XMBH = " + number)) return false;

@@ -4,22 +4,21 @@
 
 #include "application/ApplicationDb.h"
 #include "application/DlgSelectProject.h"
-#include "widgets/FormatToolBar.h"
 #include "followup/SummaryArtwork.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ColumnLimits.h"
 #include "foundation/LongBinary.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Services.h"
+#include "widgets/FormatToolBar.h"
 
 namespace {
 
 constexpr COLORREF kBackground = RGB(242, 246, 255);
 constexpr int kResultsTab = 1;
-
-std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
 
 }  // namespace
 
@@ -146,7 +145,7 @@ void CSummaryEditPage::OnBtnSave() {
 
     const std::string table = followup::Traits(m_kind).table;
     bool replaceK1 = false;
-    if (k1 != k0 && appdb::HasRow(*m_pConnection, "select * from " + table + " where XMBH = " + Quoted(k1))) {
+    if (k1 != k0 && appdb::HasRow(*m_pConnection, "select * from " + table + " where XMBH = " + db::QuoteLiteral(k1))) {
         if (ui::MessageBox("该项目编号已存在，确定覆盖吗？", "系统提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
         replaceK1 = true;
     }
@@ -169,18 +168,19 @@ bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k
     if (m_pText->m_richEdit.SaveRtfFile(scratch) <= 0 || !sys::ReadFile(scratch, rtf)) return false;
 
     return db::InTransaction(*m_pConnection, [&] {
-        if (replaceK1 && (!m_pConnection->Execute("delete from " + table + " where XMBH = " + Quoted(k1)) ||
-                          !m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + Quoted(k1))))
+        if (replaceK1 && (!db::Statement(*m_pConnection, "delete from " + table + " where XMBH = ?1", {k1}).Run() ||
+                          !db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {k1}).Run()))
             return false;
         // The row of k0 is edited in place (and moves to k1); a project
         // without a document gets a new row.
         CAdoRecordSet rs;
         appdb::Bind(rs, *m_pConnection);
-        if (!rs.Open("select * from " + table + " where XMBH = " + Quoted(k0))) return false;
+        if (!rs.Open("select * from " + table + " where XMBH = " + db::QuoteLiteral(k0))) return false;
         bool ok = !rs.IsEOF() || rs.AddNew();
         ok = ok && rs.SetString("XMBH", k1) && rs.SetString("SJWCR", attach.m_strSJWCR) &&
              rs.SetString("BACKUPNAME", attach.NameToStore());
-        if (traits.hasIndicators) ok = ok && WriteLongBinary(rs, "ZBSXQK", followup::IndicatorBytes(attach.m_strZBSXQK));
+        if (traits.hasIndicators)
+            ok = ok && WriteLongBinary(rs, "ZBSXQK", followup::IndicatorBytes(attach.m_strZBSXQK));
         ok = ok && WriteLongBinary(rs, "WCQKJJ", rtf) && rs.Update();
         if (!ok) {
             rs.CancelUpdate();
@@ -192,7 +192,7 @@ bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k
 
 // The project's achievements become the grid's rows, top to bottom.
 bool CSummaryEditPage::StoreAchievements(const std::string& k0, const std::string& k1) {
-    if (!m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + Quoted(k0))) return false;
+    if (!db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {k0}).Run()) return false;
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
     if (!rs.Open("CORVANE_CGHZ", adCmdTable)) return false;

@@ -1,6 +1,7 @@
 #include "followup/SummaryExcelList.h"
 
 #include "application/ProjectList.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 
 namespace followup {
@@ -10,7 +11,7 @@ void OutputSummaryExcel(CAdoConnection& connection, SummaryKind kind, const std:
     projectlist::OutputExcel(connection, numbers, "资助经费(万元)", [&table](const std::string& number) {
         return "select " + table + ".XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from " + table +
                " left join CORVANE_ITEMAPPINFO on " + table + ".XMBH = CORVANE_ITEMAPPINFO.XMBH where " + table +
-               ".XMBH = '" + text::EscapeSql(number) + "'";
+               ".XMBH = " + db::QuoteLiteral(number);
     });
 }
 

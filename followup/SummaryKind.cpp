@@ -5,8 +5,8 @@
 #include <system_error>
 #include <vector>
 
-#include "application/ApplicationDb.h"
 #include "followup/SummaryBundle.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
@@ -37,12 +37,7 @@ const SummaryTraits& Traits(SummaryKind kind) {
 }
 
 std::string AttachmentFolder(CAdoConnection& connection, SummaryKind kind, const std::string& number) {
-    std::string category;
-    CAdoRecordSet rs;
-    appdb::Bind(rs, connection);
-    if (rs.Open("select XMLB from CORVANE_ITEMAPPINFO where XMBH = '" + text::EscapeSql(number) + "'") &&
-        !rs.IsEOF())
-        rs.GetString("XMLB", category);
+    const std::string category = db::Scalar(connection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = ?1", {number});
     const auto variant = kind == SummaryKind::Acceptance ? SummaryBundle::Variant::AcceptanceSummary
                                                          : SummaryBundle::Variant::ProgressReport;
     return SummaryBundle(connection, variant).AttachmentFolder(number, category);

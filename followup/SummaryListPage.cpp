@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "application/ApplicationDb.h"
-#include "application/ProjectList.h"
 #include "application/DlgProQuery.h"
+#include "application/ProjectList.h"
 #include "followup/SummaryArtwork.h"
 #include "followup/SummaryBundle.h"
 #include "followup/SummaryEditPage.h"
@@ -12,6 +12,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/ListCtrl.h"
@@ -20,8 +21,6 @@
 namespace {
 
 constexpr int kFundOfficeRole = 2;
-
-std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
 
 SummaryBundle::Variant BundleVariant(followup::SummaryKind kind) {
     return kind == followup::SummaryKind::Acceptance ? SummaryBundle::Variant::AcceptanceSummary
@@ -159,8 +158,8 @@ void CSummaryListPage::OnBtnDelete() {
     // A document goes with the project's achievements, or not at all.
     const std::vector<std::string> deleted =
         db::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
-            return m_pConnection->Execute("delete from " + Table() + " where XMBH = " + Quoted(number)) &&
-                   m_pConnection->Execute("delete from CORVANE_CGHZ where XMBH = " + Quoted(number));
+            return db::Statement(*m_pConnection, "delete from " + Table() + " where XMBH = ?1", {number}).Run() &&
+                   db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {number}).Run();
         });
     if (!shown.empty() && std::find(deleted.begin(), deleted.end(), shown) != deleted.end()) {
         m_pEditor->Text().Attach().Clear();
@@ -190,8 +189,8 @@ void CSummaryListPage::OutputExcel() {
 }
 
 bool CSummaryListPage::RecordExists(const std::string& number) {
-    return appdb::HasRow(*m_pConnection,
-                         "select xmbh from " + std::string(followup::Traits(m_kind).listTable) + " where xmbh=" + Quoted(number));
+    return appdb::HasRow(*m_pConnection, "select xmbh from " + std::string(followup::Traits(m_kind).listTable) +
+                                             " where xmbh=" + db::QuoteLiteral(number));
 }
 
 void CSummaryListPage::ListAttachmentFolder(const std::string& folder) {
@@ -208,7 +207,7 @@ void CSummaryListPage::OpenDocument(const std::string& number, const std::string
 
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
-    if (!rs.Open("select * from " + Table() + " where XMBH=" + Quoted(number))) {
+    if (!rs.Open("select * from " + Table() + " where XMBH=" + db::QuoteLiteral(number))) {
         textPage.ClearText();  // the document's fields are shown empty
         return;
     }
@@ -228,7 +227,8 @@ void CSummaryListPage::OpenDocument(const std::string& number, const std::string
         std::string currentName;
         CAdoRecordSet app;
         appdb::Bind(app, *m_pConnection);
-        if (app.Open("select XMMC, XMLB from CORVANE_ITEMAPPINFO where XMBH=" + Quoted(number)) && !app.IsEOF())
+        if (app.Open("select XMMC, XMLB from CORVANE_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(number)) &&
+            !app.IsEOF())
             app.GetString("XMMC", currentName);
         // A name that no longer matches the application is marked.
         markName = currentName != shownName;

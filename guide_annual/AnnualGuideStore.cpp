@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/TopicScopeDocument.h"
 #include "foundation/Transaction.h"
@@ -16,7 +17,7 @@ namespace {
 constexpr const char* kChapterColumns[] = {"GS", "GNWYJQK", "YJNR_YEAR"};
 
 std::string GuideCondition(const std::string& fund, const std::string& year) {
-    return "JJBH='" + Quote(fund) + "' and FBNF='" + Quote(year) + "'";
+    return "JJBH=" + db::QuoteLiteral(fund) + " and FBNF=" + db::QuoteLiteral(year);
 }
 
 // The number an element stands for: its name without the leading "fund".
@@ -101,8 +102,6 @@ GuideFiles EditorFiles() {
     return files;
 }
 
-std::string Quote(const std::string& value) { return text::EscapeSql(value); }
-
 bool ReadBlob(CAdoRecordSet& recordset, const std::string& column, std::string& bytes) {
     const long size = recordset.GetFieldActualSize(column);
     if (size < 0) return false;
@@ -128,7 +127,7 @@ bool IsGuideStored(CAdoConnection& connection, const std::string& fund, const st
 }
 
 bool DeleteGuideRows(CAdoConnection& connection, const std::string& fund, const std::string& year) {
-    const std::string condition = " where JJBH = '" + Quote(fund) + "' and FBNF='" + Quote(year) + "'";
+    const std::string condition = " where JJBH = " + db::QuoteLiteral(fund) + " and FBNF=" + db::QuoteLiteral(year);
     return connection.Execute("delete from corvane_yearfundguide" + condition) &&
            connection.Execute("delete from CORVANE_YEAR_STUDYASPECT" + condition) &&
            connection.Execute("delete from CORVANE_YEAR_STUDYSUBJECT" + condition);

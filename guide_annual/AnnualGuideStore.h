@@ -21,9 +21,6 @@ struct GuideFiles {
 // The guide editor's own files (temp chapters, the topic folder).
 GuideFiles EditorFiles();
 
-// A text as it stands between single quotes in a statement.
-std::string Quote(const std::string& value);
-
 // The bytes of a long binary column of the current row; false when it
 // cannot be read (an empty or NULL value reads as no bytes).
 bool ReadBlob(CAdoRecordSet& recordset, const std::string& column, std::string& bytes);

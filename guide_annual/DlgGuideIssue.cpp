@@ -1,5 +1,7 @@
 #include "guide_annual/DlgGuideIssue.h"
 
+#include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/DlgOneGuide.h"
@@ -8,7 +10,6 @@
 #include "guide_annual/UnitGuideIssue.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
-#include "foundation/RecordTexts.h"
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
@@ -80,8 +81,8 @@ void CDlgGuideIssue::FillUnitList() {
     if (!key && !general) return;
     std::string sql =
         "select distinct corvane_unit.dwdm,dwmc from corvane_unit,corvane_year_studyaspect where "
-        "corvane_unit.dwdm = corvane_year_studyaspect.dwdm and fbnf = '" +
-        guidestore::Quote(year) + "'";
+        "corvane_unit.dwdm = corvane_year_studyaspect.dwdm and fbnf = " +
+        db::QuoteLiteral(year);
     if (!general) sql += " and sfzdyjfx = '1'";
     else if (!key) sql += " and sfzdyjfx = '0'";
     if (m_recordset.Open(sql)) list.AppendRows(ReadRowTexts(m_recordset, 2));

@@ -1,5 +1,6 @@
 #include "guide_annual/DlgGuideSearch.h"
 
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/GuideViewSupport.h"
 #include "platform/text/Text.h"
@@ -22,7 +23,7 @@ std::string CDlgGuideSearch::BuildQuery(const std::string& fund, const std::stri
     std::string conditions;
     const std::pair<const char*, const std::string*> fields[] = {{"jjbh", &fund}, {"znmc", &name}, {"fbnf", &year}};
     for (const auto& [column, value] : fields)
-        if (!value->empty()) conditions += std::string(column) + " = '" + text::EscapeSql(*value) + "' and ";
+        if (!value->empty()) conditions += std::string(column) + " = " + db::QuoteLiteral(*value) + " and ";
     if (conditions.empty()) return "select jjbh,znmc,fbnf from corvane_yearfundguide where jjbh is not null";
     conditions.resize(conditions.size() - 5);  // the last " and "
     return "select jjbh,znmc,fbnf from corvane_yearfundguide where " + conditions;

@@ -2,6 +2,7 @@
 
 #include "guide_annual/GuideWordWriter.h"
 
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/DlgGuideSearch.h"
@@ -84,8 +85,8 @@ int CDlgOneGuide::ShowFundInfo(std::string period) {
     const long first = text::Atol(PeriodFirstYear(period));
     for (long year = first; year < first + 5; ++year) years.AddString(text::Format("%ld", year));
     years.SetCurSel(0);
-    FillGuideList("select * from corvane_yearfundguide where FBNF>= '" + guidestore::Quote(PeriodFirstYear(period)) +
-                  "' and FBNF<='" + guidestore::Quote(PeriodLastYear(period)) + "' order by fbnf,jjbh");
+    FillGuideList("select * from corvane_yearfundguide where FBNF>= " + db::QuoteLiteral(PeriodFirstYear(period)) +
+                  " and FBNF<=" + db::QuoteLiteral(PeriodLastYear(period)) + " order by fbnf,jjbh");
     return 1;
 }
 
@@ -104,9 +105,9 @@ void CDlgOneGuide::FillGuideList(const std::string& sql) {
 }
 
 void CDlgOneGuide::RefillGuideList() {
-    FillGuideList("select * from corvane_yearfundguide where FBNF>= '" +
-                  guidestore::Quote(PeriodFirstYear(m_strPublishYear)) + "' and FBNF<='" +
-                  guidestore::Quote(PeriodLastYear(m_strPublishYear)) + "' order by fbnf,jjbh");
+    FillGuideList(
+        "select * from corvane_yearfundguide where FBNF>= " + db::QuoteLiteral(PeriodFirstYear(m_strPublishYear)) +
+        " and FBNF<=" + db::QuoteLiteral(PeriodLastYear(m_strPublishYear)) + " order by fbnf,jjbh");
 }
 
 void CDlgOneGuide::Clear() {
@@ -119,8 +120,8 @@ void CDlgOneGuide::Clear() {
 void CDlgOneGuide::OnBtnSearch() {
     CDlgGuideSearch search(this);
     if (search.DoModal() != IDOK) return;
-    FillGuideList(search.m_strSQL + " and FBNF >= '" + guidestore::Quote(PeriodFirstYear(m_strPublishYear)) +
-                  "' and FBNF <= '" + guidestore::Quote(PeriodLastYear(m_strPublishYear)) + "' order by fbnf,jjbh");
+    FillGuideList(search.m_strSQL + " and FBNF >= " + db::QuoteLiteral(PeriodFirstYear(m_strPublishYear)) +
+                  " and FBNF <= " + db::QuoteLiteral(PeriodLastYear(m_strPublishYear)) + " order by fbnf,jjbh");
 }
 
 std::vector<std::pair<std::string, std::string>> CDlgOneGuide::SelectedGuides() const {
@@ -161,7 +162,7 @@ void CDlgOneGuide::OnSelchangeYear() { SetTopicGuide(); }
 void CDlgOneGuide::OnBtnAdd() {
     g_arrFiveGuideName.clear();
     g_arrFiveGuideCode.clear();
-    if (m_recordset.Open("select * from corvane_fivefundguide where FBNF='" + guidestore::Quote(m_strPublishYear) + "'")) {
+    if (m_recordset.Open("select * from corvane_fivefundguide where FBNF=" + db::QuoteLiteral(m_strPublishYear))) {
         for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
             std::string name, code;
             m_recordset.GetString("ZNMC", name);
@@ -181,8 +182,8 @@ void CDlgOneGuide::OnBtnAdd() {
     for (const std::string& file : m_arrChapterFiles) Emptyfile(file);
     Tabs().ClearAll();
     Header().m_strFundCode = choose.m_strFundCode;
-    if (m_recordset.Open("select * from corvane_fivefundguide where JJBH='" + guidestore::Quote(choose.m_strFundCode) +
-                         "' and FBNF='" + guidestore::Quote(m_strPublishYear) + "'") &&
+    if (m_recordset.Open("select * from corvane_fivefundguide where JJBH=" + db::QuoteLiteral(choose.m_strFundCode) +
+                         " and FBNF=" + db::QuoteLiteral(m_strPublishYear)) &&
         !m_recordset.IsEOF()) {
         m_recordset.GetString("ZNMC", Header().m_strGuideName);
         guidestore::BlobToFile(m_recordset, "GS", m_arrChapterFiles[0]);

@@ -2,10 +2,11 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/UnitGridCtrl.h"
 #include "platform/text/Text.h"
-#include "foundation/RecordTexts.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Services.h"
 
@@ -25,11 +26,11 @@ constexpr UnitColumn kUnitColumns[] = {
 constexpr long kUnitColumnCount = long(std::size(kUnitColumns));
 
 std::string UnitQuery(const std::string& code, const std::string& name) {
-    const std::string c = text::EscapeSql(code), n = text::EscapeSql(name);
+    const std::string c = db::QuoteLiteral(code + "%"), n = db::QuoteLiteral("%" + name + "%");
     if (code.empty() && name.empty()) return "SELECT * FROM CORVANE_UNIT ORDER BY DWDM ASC";
-    if (name.empty()) return "SELECT * FROM CORVANE_UNIT where DWDM like'" + c + "%' ORDER BY DWDM ASC";
-    if (code.empty()) return "SELECT * FROM CORVANE_UNIT where DWMC LIKE '%" + n + "%' ORDER BY DWDM ASC";
-    return "SELECT * FROM CORVANE_UNIT where DWDM like'" + c + "%' and DWMC like'%" + n + "%' ORDER BY DWDM ASC";
+    if (name.empty()) return "SELECT * FROM CORVANE_UNIT where DWDM like " + c + " ORDER BY DWDM ASC";
+    if (code.empty()) return "SELECT * FROM CORVANE_UNIT where DWMC LIKE " + n + " ORDER BY DWDM ASC";
+    return "SELECT * FROM CORVANE_UNIT where DWDM like " + c + " and DWMC like " + n + " ORDER BY DWDM ASC";
 }
 }  // namespace
 

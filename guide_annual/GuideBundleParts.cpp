@@ -6,6 +6,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "platform/sys/Sys.h"
@@ -128,8 +129,8 @@ bool WriteBundle(const BundleKind& kind, CAdoConnection& connection, const std::
     bool ok = true;
     for (int part = 0; part < kParts && ok; ++part)
         ok = SaveQuery(connection,
-                       std::string("select * from ") + kind.tables[part] + " where JJBH='" + guidestore::Quote(fund) +
-                           "' and FBNF='" + guidestore::Quote(year) + "'",
+                       std::string("select * from ") + kind.tables[part] + " where JJBH=" + db::QuoteLiteral(fund) +
+                           " and FBNF=" + db::QuoteLiteral(year),
                        ScratchFile(part), false) &&
              sys::ReadFile(ScratchFile(part), parts[part]);
     RemoveScratchFiles();
@@ -138,10 +139,9 @@ bool WriteBundle(const BundleKind& kind, CAdoConnection& connection, const std::
 
 bool SaveCompanions(CAdoConnection& connection, const std::string& fund, const std::string& groupPath,
                     const std::string& labPath) {
-    const std::string code = guidestore::Quote(fund);
-    const bool group =
-        SaveQuery(connection, "select * from corvane_specgroup where jjbh = '" + code + "'", groupPath, true);
-    const bool lab = SaveQuery(connection, "select * from corvane_lab where sysdm = '" + code + "'", labPath, true);
+    const std::string code = db::QuoteLiteral(fund);
+    const bool group = SaveQuery(connection, "select * from corvane_specgroup where jjbh = " + code, groupPath, true);
+    const bool lab = SaveQuery(connection, "select * from corvane_lab where sysdm = " + code, labPath, true);
     return group && lab;
 }
 

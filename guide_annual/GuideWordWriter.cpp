@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "platform/sys/Sys.h"
@@ -46,7 +47,7 @@ std::string GuideScratchFiles::PurposeFile(const std::string& subjectCode) const
 
 std::string WriteGuideScratchFiles(CAdoConnection& connection, const std::string& fund, const std::string& year,
                                    const GuideScratchFiles& files, std::vector<std::string>* written) {
-    const std::string condition = "jjbh = '" + guidestore::Quote(fund) + "' and fbnf = '" + guidestore::Quote(year) + "'";
+    const std::string condition = "jjbh = " + db::QuoteLiteral(fund) + " and fbnf = " + db::QuoteLiteral(year);
     CAdoRecordSet rows;
     BindGuideRecordset(rows, connection);
     std::string name;
@@ -168,8 +169,8 @@ std::vector<std::string> DirectedUnitNames(CAdoConnection& connection, const std
     CAdoRecordSet rows;
     BindGuideRecordset(rows, connection);
     std::vector<std::string> names;
-    if (rows.Open("select dwmc from " + aspects + ", corvane_unit where yjfxbh = '" + guidestore::Quote(direction) +
-                  "' and " + aspects + ".fbnf = '" + guidestore::Quote(year) + "' and " + aspects +
+    if (rows.Open("select dwmc from " + aspects + ", corvane_unit where yjfxbh = " + db::QuoteLiteral(direction) +
+                  " and " + aspects + ".fbnf = " + db::QuoteLiteral(year) + " and " + aspects +
                   ".dwdm = corvane_unit.dwdm order by " + aspects + ".dwdm")) {
         for (; !rows.IsEOF(); rows.MoveNext()) {
             std::string name;
@@ -191,9 +192,8 @@ void TypeTopicScope(GuideWordWriter& writer, CAdoConnection& connection, const T
     BindGuideRecordset(rows, connection);
     if (!rows.Open("select " + subjects + ".ztbh, ztmc, yjmd, yjfxbh, yjfxmc, sfzdyjfx from " + subjects +
                    " left join " + aspects + " on " + subjects + ".ztbh = " + aspects + ".ztbh and " + subjects +
-                   ".fbnf = " + aspects + ".fbnf where " + subjects + ".jjbh = '" + guidestore::Quote(fund) +
-                   "' and " + subjects + ".fbnf = '" + guidestore::Quote(year) + "' order by " + subjects +
-                   ".ztbh, yjfxbh"))
+                   ".fbnf = " + aspects + ".fbnf where " + subjects + ".jjbh = " + db::QuoteLiteral(fund) + " and " +
+                   subjects + ".fbnf = " + db::QuoteLiteral(year) + " order by " + subjects + ".ztbh, yjfxbh"))
         return;
     std::string lastSubject, lastDirection;
     for (; !rows.IsEOF(); rows.MoveNext()) {

@@ -1,5 +1,6 @@
 #include "guide_annual/TopicLookup.h"
 
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -22,7 +23,6 @@ std::string LookUp(const std::string& sql, const char* column) {
     return value;
 }
 
-std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
 }  // namespace
 
 std::string FirstText(CAdoRecordSet& recordset, const std::string& sql, const char* column) {
@@ -33,7 +33,7 @@ std::string FirstText(CAdoRecordSet& recordset, const std::string& sql, const ch
 }
 
 std::string UnitName(CAdoRecordSet& recordset, const std::string& code) {
-    return FirstText(recordset, "select dwmc from corvane_unit where dwdm = " + Quoted(code), "dwmc");
+    return FirstText(recordset, "select dwmc from corvane_unit where dwdm = " + db::QuoteLiteral(code), "dwmc");
 }
 
 std::string PeriodOfYear(const std::string& year) {
@@ -42,14 +42,14 @@ std::string PeriodOfYear(const std::string& year) {
 }
 
 std::string FiveYearSubjectName(const std::string& number, const std::string& year) {
-    return LookUp("select ztmc from corvane_five_studysubject where ztbh = " + Quoted(number) +
-                      " and fbnf = " + Quoted(PeriodOfYear(year)),
+    return LookUp("select ztmc from corvane_five_studysubject where ztbh = " + db::QuoteLiteral(number) +
+                      " and fbnf = " + db::QuoteLiteral(PeriodOfYear(year)),
                   "ztmc");
 }
 
 std::string FiveYearAspectName(const std::string& number, const std::string& year) {
-    return LookUp("select yjfxmc from corvane_five_studyaspect where yjfxbh = " + Quoted(number) +
-                      " and fbnf = " + Quoted(PeriodOfYear(year)),
+    return LookUp("select yjfxmc from corvane_five_studyaspect where yjfxbh = " + db::QuoteLiteral(number) +
+                      " and fbnf = " + db::QuoteLiteral(PeriodOfYear(year)),
                   "yjfxmc");
 }
 
@@ -61,7 +61,8 @@ std::optional<bool> IsSpecialtyGroup(const std::string& fundNumber) {
     }
     CAdoRecordSet recordset;
     BindGuideRecordset(recordset, connection);
-    if (!recordset.Open("select * from corvane_specgroup where jjbh = " + Quoted(fundNumber))) return std::nullopt;
+    if (!recordset.Open("select * from corvane_specgroup where jjbh = " + db::QuoteLiteral(fundNumber)))
+        return std::nullopt;
     return !recordset.IsEOF();
 }
 

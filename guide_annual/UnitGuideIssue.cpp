@@ -1,12 +1,12 @@
 #include "guide_annual/UnitGuideIssue.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/GuideWordWriter.h"
 #include "platform/sys/Sys.h"
 
-using guidestore::Quote;
 
 namespace {
 
@@ -15,8 +15,8 @@ std::vector<std::string> GuidesOfUnit(CAdoConnection& connection, const std::str
     CAdoRecordSet rows;
     BindGuideRecordset(rows, connection);
     std::vector<std::string> funds;
-    if (rows.Open("select distinct jjbh from corvane_year_studyaspect where dwdm = '" + Quote(unit) +
-                  "' and fbnf = '" + Quote(year) + "' order by jjbh")) {
+    if (rows.Open("select distinct jjbh from corvane_year_studyaspect where dwdm = " + db::QuoteLiteral(unit) +
+                  " and fbnf = " + db::QuoteLiteral(year) + " order by jjbh")) {
         for (; !rows.IsEOF(); rows.MoveNext()) {
             std::string fund;
             rows.GetString("jjbh", fund);
@@ -32,12 +32,13 @@ void TypeUnitTopicScope(GuideWordWriter& writer, CAdoConnection& connection, con
     writer.TypeHeading(kGuideChapterHeadings[3]);
     CAdoRecordSet rows;
     BindGuideRecordset(rows, connection);
-    const std::string year = Quote(choice.year);
+    const std::string year = db::QuoteLiteral(choice.year);
     if (!rows.Open("select corvane_year_studysubject.ztbh, ztmc, yjmd, yjfxbh, yjfxmc, sfzdyjfx from "
                    "corvane_year_studysubject, corvane_year_studyaspect where corvane_year_studysubject.ztbh = "
-                   "corvane_year_studyaspect.ztbh and corvane_year_studyaspect.jjbh = '" +
-                   Quote(fund) + "' and dwdm = '" + Quote(unit) + "' and corvane_year_studyaspect.fbnf = '" + year +
-                   "' and corvane_year_studyaspect.fbnf = corvane_year_studysubject.fbnf order by "
+                   "corvane_year_studyaspect.ztbh and corvane_year_studyaspect.jjbh = " +
+                   db::QuoteLiteral(fund) + " and dwdm = " + db::QuoteLiteral(unit) +
+                   " and corvane_year_studyaspect.fbnf = " + year +
+                   " and corvane_year_studyaspect.fbnf = corvane_year_studysubject.fbnf order by "
                    "corvane_year_studysubject.ztbh, yjfxbh"))
         return;
     std::string lastSubject;

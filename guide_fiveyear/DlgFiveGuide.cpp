@@ -1,5 +1,6 @@
 #include "guide_fiveyear/DlgFiveGuide.h"
 
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/DlgStudySubject.h"
@@ -23,7 +24,6 @@ std::string CDlgFiveGuide::m_strPublishYear;
 namespace {
 constexpr int kSecondIcon = 3006;
 constexpr COLORREF kButtonBackground = RGB(242, 246, 255);
-using guidestore::Quote;
 }  // namespace
 
 const ui::DialogTemplate& CDlgFiveGuide::Template() {
@@ -90,13 +90,14 @@ void CDlgFiveGuide::AppendGuides(const std::string& sql, const char* ownerColumn
 
 int CDlgFiveGuide::ShowFundInfo(std::string period) {
     m_dlgList.List().DeleteAllItems();
-    const std::string year = Quote(period);
-    AppendGuides("select corvane_fivefundguide.jjbh,zyzmc,znmc,fbnf from corvane_fivefundguide,corvane_specgroup "
-                 "where corvane_fivefundguide.jjbh = corvane_specgroup.jjbh and fbnf='" + year +
-                     "' order by corvane_fivefundguide.jjbh",
-                 "zyzmc");
-    AppendGuides("select jjbh,sysqc,znmc,fbnf from corvane_fivefundguide,corvane_lab where jjbh = sysdm and fbnf='" +
-                     year + "' order by jjbh",
+    const std::string year = db::QuoteLiteral(period);
+    AppendGuides(
+        "select corvane_fivefundguide.jjbh,zyzmc,znmc,fbnf from corvane_fivefundguide,corvane_specgroup "
+        "where corvane_fivefundguide.jjbh = corvane_specgroup.jjbh and fbnf=" +
+            year + " order by corvane_fivefundguide.jjbh",
+        "zyzmc");
+    AppendGuides("select jjbh,sysqc,znmc,fbnf from corvane_fivefundguide,corvane_lab where jjbh = sysdm and fbnf=" +
+                     year + " order by jjbh",
                  "sysqc");
     return 1;
 }
@@ -105,9 +106,9 @@ void CDlgFiveGuide::OnBtnSearch() {
     fiveyear::CDlgGuideSearch search(this);
     if (search.DoModal() != IDOK) return;
     m_dlgList.List().DeleteAllItems();
-    const std::string year = Quote(m_strPublishYear);
-    AppendGuides(search.m_strGroupSQL + " and FBNF='" + year + "' order by corvane_fivefundguide.jjbh", "zyzmc");
-    AppendGuides(search.m_strLabSQL + " and FBNF='" + year + "' order by jjbh", "sysqc");
+    const std::string year = db::QuoteLiteral(m_strPublishYear);
+    AppendGuides(search.m_strGroupSQL + " and FBNF=" + year + " order by corvane_fivefundguide.jjbh", "zyzmc");
+    AppendGuides(search.m_strLabSQL + " and FBNF=" + year + " order by jjbh", "sysqc");
 }
 
 std::vector<std::string> CDlgFiveGuide::SelectedFunds() const {
@@ -200,8 +201,8 @@ void CDlgFiveGuide::OnBtnAdd() {
     for (const std::string& file : m_arrChapterFiles) Emptyfile(file);
     const bool lab = choose.m_strKind != CDlgSelectGroupLab::kGroup;
     std::string name;
-    if (m_recordset.Open(lab ? "select * from corvane_lab where sysdm = '" + Quote(choose.m_strCode) + "'"
-                             : "select * from corvane_specgroup where jjbh = '" + Quote(choose.m_strCode) + "'") &&
+    if (m_recordset.Open(lab ? "select * from corvane_lab where sysdm = " + db::QuoteLiteral(choose.m_strCode)
+                             : "select * from corvane_specgroup where jjbh = " + db::QuoteLiteral(choose.m_strCode)) &&
         !m_recordset.IsEOF())
         m_recordset.GetString(lab ? "SYSQC" : "ZYZMC", name);
     m_recordset.Close();

@@ -1,5 +1,6 @@
 #include "guide_fiveyear/DlgGuideSearch.h"
 
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/GuideViewSupport.h"
 #include "platform/text/Text.h"
@@ -26,11 +27,11 @@ void CDlgGuideSearch::BuildQueries(const std::string& fund, const std::string& o
         group += condition;
         lab += condition;
     };
-    if (!fund.empty()) both("corvane_fivefundguide.jjbh = '" + text::EscapeSql(fund) + "' and ");
-    if (!name.empty()) both("znmc like '%" + text::EscapeSql(name) + "%' and ");
+    if (!fund.empty()) both("corvane_fivefundguide.jjbh = " + db::QuoteLiteral(fund) + " and ");
+    if (!name.empty()) both("znmc like " + db::QuoteLiteral("%" + name + "%") + " and ");
     if (!owner.empty()) {
-        group += "zyzmc like '%" + text::EscapeSql(owner) + "%' and ";
-        lab += "sysqc like '%" + text::EscapeSql(owner) + "%' and ";
+        group += "zyzmc like " + db::QuoteLiteral("%" + owner + "%") + " and ";
+        lab += "sysqc like " + db::QuoteLiteral("%" + owner + "%") + " and ";
     }
     // The last " and " of each condition text is cut.
     auto joined = [](const std::string& conditions) {

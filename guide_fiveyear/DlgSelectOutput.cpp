@@ -1,6 +1,7 @@
 #include "guide_fiveyear/DlgSelectOutput.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/GuideOutputChoice.h"
@@ -55,8 +56,8 @@ void CDlgSelectOutput::FillGuideList() {
     if (!m_pConnection) return;
     CAdoRecordSet rs;
     BindGuideRecordset(rs, *m_pConnection);
-    if (!rs.Open("select * from corvane_fivefundguide where fbnf = '" + guidestore::Quote(m_strPublishYear) +
-                 "' order by jjbh"))
+    if (!rs.Open("select * from corvane_fivefundguide where fbnf = " + db::QuoteLiteral(m_strPublishYear) +
+                 " order by jjbh"))
         return;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         std::string fund, name;

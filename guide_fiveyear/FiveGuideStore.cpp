@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/TopicScopeDocument.h"
@@ -13,8 +14,6 @@ namespace fiveyearstore {
 const char* const kChapterColumns[kChapterCount] = {"GS", "GNWYJQK", "ZMB", "YXGJHZNGX", "XYFX"};
 
 namespace {
-
-using guidestore::Quote;
 
 // Runs `fill` on the pending row and stores it; the row is dropped when a
 // step fails.
@@ -152,7 +151,7 @@ GuideFiles EditorFiles() {
 }
 
 std::string GuideCondition(const std::string& fund, const std::string& period) {
-    return "JJBH='" + Quote(fund) + "' and FBNF='" + Quote(period) + "'";
+    return "JJBH=" + db::QuoteLiteral(fund) + " and FBNF=" + db::QuoteLiteral(period);
 }
 
 bool IsGuideStored(CAdoConnection& connection, const std::string& fund, const std::string& period) {

@@ -15,7 +15,6 @@ const char* const kChapterHeadings[kChapterCount] = {"一、概述", "二、国�
 
 namespace {
 
-using guidestore::Quote;
 constexpr int kTopicChapter = 3;
 
 // The chapter files of "output", one per rich-text chapter in column order.

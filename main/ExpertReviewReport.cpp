@@ -1,6 +1,7 @@
 #include "main/ExpertReviewReport.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "main/ReportCommon.h"
 #include "platform/text/Text.h"
 
@@ -24,9 +25,9 @@ excel::Range Line(const excel::Worksheet& sheet, int row) {
 bool ListReviewFundNumbers(CAdoConnection* connection, const std::string& year, std::vector<std::string>& funds) {
     funds.clear();
     CAdoRecordSet rows;
-    if (!OpenReportQuery(rows, connection,
-                         "select XMBH from CORVANE_ITEMAPPINFO where NF = '" + text::EscapeSql(year) +
-                             "' order by XMBH"))
+    if (!OpenReportQuery(
+            rows, connection,
+            "select XMBH from CORVANE_ITEMAPPINFO where NF = " + db::QuoteLiteral(year) + " order by XMBH"))
         return false;
     std::string last;
     for (; !rows.IsEOF(); rows.MoveNext()) {
@@ -47,19 +48,19 @@ bool ListReviewingExperts(CAdoConnection* connection, const std::string& year, c
     if (fund.empty()) return true;
     CAdoRecordSet members;
     if (!OpenReportQuery(members, connection,
-                         "select ID, XM from CORVANE_EXPERTINFO where SSJJLB = 'J" + text::EscapeSql(LastTwo(fund)) +
-                             "' order by ID"))
+                         "select ID, XM from CORVANE_EXPERTINFO where SSJJLB = " +
+                             db::QuoteLiteral("J" + LastTwo(fund)) + " order by ID"))
         return false;
-    const std::string yy = text::EscapeSql(LastTwo(year));
+    const std::string yearMatch = db::QuoteLiteral("___________" + LastTwo(year) + "%");
     for (; !members.IsEOF(); members.MoveNext()) {
         ReviewingExpert expert;
         members.GetString("ID", expert.id);
         members.GetString("XM", expert.name);
-        const std::string id = text::EscapeSql(expert.id);
+        const std::string id = db::QuoteLiteral(expert.id);
         CAdoRecordSet reviewed;
         if (!OpenReportQuery(reviewed, connection,
-                             "select XMBH from CORVANE_ITEMPF where XMBH like '___________" + yy + "%' and (ZJ1 = '" +
-                                 id + "' or ZJ2 = '" + id + "' or ZJ3 = '" + id + "') order by XMBH"))
+                             "select XMBH from CORVANE_ITEMPF where XMBH like " + yearMatch + " and (ZJ1 = " + id +
+                                 " or ZJ2 = " + id + " or ZJ3 = " + id + ") order by XMBH"))
             return false;
         const long count = reviewed.GetRecordCount();
         if (count <= 0) continue;
@@ -74,9 +75,9 @@ bool ReadExpertSheetRows(CAdoConnection* connection, const std::vector<Reviewing
     rows.clear();
     for (const ReviewingExpert& expert : experts) {
         CAdoRecordSet record;
-        if (!OpenReportQuery(record, connection,
-                             "select * from CORVANE_EXPERTINFO where ID = '" + text::EscapeSql(expert.id) +
-                                 "' order by ID"))
+        if (!OpenReportQuery(
+                record, connection,
+                "select * from CORVANE_EXPERTINFO where ID = " + db::QuoteLiteral(expert.id) + " order by ID"))
             return false;
         ExpertSheetRow row{expert.id, std::vector<std::string>(kExpertFields), expert.projects};
         if (!record.IsEOF())

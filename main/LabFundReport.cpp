@@ -1,6 +1,7 @@
 #include "main/LabFundReport.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "main/ReportCommon.h"
 #include "platform/text/Text.h"
 
@@ -28,8 +29,8 @@ std::vector<std::string> CLabFundQueries::ListFundNumbers() {
     CAdoRecordSet rows;
     const std::string sql =
         "select CORVANE_ITEMPF.XMBH from CORVANE_ITEMPF, CORVANE_ITEMAPPINFO where CORVANE_ITEMPF.XMBH = "
-        "CORVANE_ITEMAPPINFO.XMBH and CORVANE_ITEMPF.XMBH like '9140C%' and NF = '" +
-        text::EscapeSql(m_strYear) + "' and PSJG = '+' order by CORVANE_ITEMPF.XMBH";
+        "CORVANE_ITEMAPPINFO.XMBH and CORVANE_ITEMPF.XMBH like '9140C%' and NF = " +
+        db::QuoteLiteral(m_strYear) + " and PSJG = '+' order by CORVANE_ITEMPF.XMBH";
     if (!OpenReportQuery(rows, m_pConnection, sql)) {
         m_bFailed = true;
         return codes;
@@ -47,7 +48,7 @@ std::string CLabFundQueries::GetLabName(const std::string& code) {
     if (code.empty()) return {};
     CAdoRecordSet rows;
     if (!OpenReportQuery(rows, m_pConnection,
-                         "select SYSQC from CORVANE_LAB where SYSDM = '" + text::EscapeSql(code) + "'")) {
+                         "select SYSQC from CORVANE_LAB where SYSDM = " + db::QuoteLiteral(code))) {
         m_bFailed = true;
         return {};
     }
@@ -60,9 +61,9 @@ std::string CLabFundQueries::ApprovedProjectsQuery(const std::string& select, co
                                                    bool keyOnly) const {
     return "select " + select +
            " from CORVANE_ITEMPF, CORVANE_ITEMAPPINFO where CORVANE_ITEMPF.XMBH = CORVANE_ITEMAPPINFO.XMBH and "
-           "CORVANE_ITEMPF.XMBH like '" +
-           text::EscapeSql(code) + "%' and " + (keyOnly ? std::string("XMLB = '") + kKeyProject + "' and " : "") +
-           "NF = '" + text::EscapeSql(m_strYear) + "' and PSJG = '+'";
+           "CORVANE_ITEMPF.XMBH like " +
+           db::QuoteLiteral(code + "%") + " and " + (keyOnly ? std::string("XMLB = '") + kKeyProject + "' and " : "") +
+           "NF = " + db::QuoteLiteral(m_strYear) + " and PSJG = '+'";
 }
 
 std::string CLabFundQueries::Sum(const std::string& code, bool keyOnly) {

@@ -6,11 +6,12 @@
 #include "foundation/Options.h"
 #include "foundation/Password.h"
 #include "foundation/ProjectDatabase.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
 std::string UserQuery(const std::string& userName) {
-    return "select * from CORVANE_USERS where YHM = '" + text::EscapeSql(userName) + "'";
+    return "select * from CORVANE_USERS where YHM = " + db::QuoteLiteral(userName);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "main/UnfundedReport.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "main/ReportCommon.h"
 #include "platform/text/Text.h"
 
@@ -12,8 +13,7 @@ std::string UnfundedCategoryCondition(int category) {
 
 std::string GetUnitName(CAdoConnection* connection, const std::string& code) {
     CAdoRecordSet rows;
-    if (!OpenReportQuery(rows, connection,
-                         "select DWMC from CORVANE_UNIT where DWDM = '" + text::EscapeSql(code) + "'"))
+    if (!OpenReportQuery(rows, connection, "select DWMC from CORVANE_UNIT where DWDM = " + db::QuoteLiteral(code)))
         return {};
     std::string name;
     if (rows.GetRecordCount() != 0) rows.GetString("DWMC", name);
@@ -27,8 +27,8 @@ bool ListUnfundedUnits(CAdoConnection* connection, int category, const std::stri
     if (!OpenReportQuery(rows, connection,
                          "select distinct DWDM from corvane_itemappinfo left join corvane_itempf on "
                          "corvane_itemappinfo.XMBH = corvane_itempf.XMBH where " +
-                             UnfundedCategoryCondition(category) + " and NF = '" + text::EscapeSql(year) +
-                             "' and (PSJG = '-' or PSJG is null)"))
+                             UnfundedCategoryCondition(category) + " and NF = " + db::QuoteLiteral(year) +
+                             " and (PSJG = '-' or PSJG is null)"))
         return false;
     for (; !rows.IsEOF(); rows.MoveNext()) {
         UnfundedUnit unit;
@@ -45,10 +45,10 @@ bool ListUnfundedProjects(CAdoConnection* connection, const std::string& unit, i
     CAdoRecordSet rows;
     if (!OpenReportQuery(rows, connection,
                          "select corvane_itemappinfo.XMBH, XMMC, SQRXM, BZZLY from corvane_itemappinfo left join "
-                         "corvane_itempf on corvane_itemappinfo.XMBH = corvane_itempf.XMBH where DWDM = '" +
-                             text::EscapeSql(unit) + "' and " + UnfundedCategoryCondition(category) + " and NF = '" +
-                             text::EscapeSql(year) +
-                             "' and (PSJG = '-' or PSJG is null) order by corvane_itemappinfo.XMBH"))
+                         "corvane_itempf on corvane_itemappinfo.XMBH = corvane_itempf.XMBH where DWDM = " +
+                             db::QuoteLiteral(unit) + " and " + UnfundedCategoryCondition(category) +
+                             " and NF = " + db::QuoteLiteral(year) +
+                             " and (PSJG = '-' or PSJG is null) order by corvane_itemappinfo.XMBH"))
         return false;
     for (; !rows.IsEOF(); rows.MoveNext()) {
         UnfundedProject project;

@@ -1,6 +1,7 @@
 #include "main/UnitInfoReport.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "main/ReportCommon.h"
 #include "platform/text/Text.h"
 
@@ -28,16 +29,15 @@ std::string CategoryCondition(UnitTableKind kind, int category) {
 
 std::string UnitTableQuery(UnitTableKind kind, const std::string& year, int category) {
     const std::string condition = CategoryCondition(kind, category);
-    const std::string quotedYear = text::EscapeSql(year);
+    const std::string quotedYear = db::QuoteLiteral(year);
     if (kind == UnitTableKind::AnnualPlan)
         return "SELECT distinct CORVANE_UNIT.* FROM CORVANE_UNIT, CORVANE_YEAR_STUDYASPECT where CORVANE_UNIT.DWDM = "
-               "CORVANE_YEAR_STUDYASPECT.DWDM and FBNF = '" +
-               quotedYear + "' and " + condition + " order by CORVANE_UNIT.DWDM";
+               "CORVANE_YEAR_STUDYASPECT.DWDM and FBNF = " +
+               quotedYear + " and " + condition + " order by CORVANE_UNIT.DWDM";
     return std::string("SELECT ") + kUnitFields +
            ", sum(CORVANE_ITEMPF.PFJF) from CORVANE_UNIT, CORVANE_ITEMPF, CORVANE_ITEMAPPINFO where "
-           "CORVANE_ITEMPF.XMBH = CORVANE_ITEMAPPINFO.XMBH and CORVANE_UNIT.DWDM = CORVANE_ITEMAPPINFO.DWDM and NF = '" +
-           quotedYear + "' and " + condition + " and PSJG = '+' group by " + kUnitFields +
-           " order by CORVANE_UNIT.DWDM";
+           "CORVANE_ITEMPF.XMBH = CORVANE_ITEMAPPINFO.XMBH and CORVANE_UNIT.DWDM = CORVANE_ITEMAPPINFO.DWDM and NF = " +
+           quotedYear + " and " + condition + " and PSJG = '+' group by " + kUnitFields + " order by CORVANE_UNIT.DWDM";
 }
 
 std::string UnitTableTitle(UnitTableKind kind) {

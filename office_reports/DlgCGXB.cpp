@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
@@ -119,8 +120,8 @@ void CDlgCGXB::FillFundList() {
     UpdateData(TRUE);
     CAdoRecordSet rs;
     OpenQuery(rs, m_pConnection,
-              "select CORVANE_ITEMCHECKACCEPT.XMBH" + kAccepted + CategoryCondition() + " and NF = " +
-                  Quoted(SelectedYear()) + " order by CORVANE_ITEMCHECKACCEPT.XMBH");
+              "select CORVANE_ITEMCHECKACCEPT.XMBH" + kAccepted + CategoryCondition() +
+                  " and NF = " + db::QuoteLiteral(SelectedYear()) + " order by CORVANE_ITEMCHECKACCEPT.XMBH");
     std::string last;
     for (bool first = true; !rs.IsEOF(); rs.MoveNext(), first = false) {
         const std::string fund = FundOf(Text(rs, "XMBH"));
@@ -137,8 +138,9 @@ void CDlgCGXB::OnFilterChanged() {
 void CDlgCGXB::AddFundProjects(const std::string& fund) {
     CAdoRecordSet rs;
     OpenQuery(rs, m_pConnection,
-              "select CORVANE_ITEMCHECKACCEPT.XMBH, XMMC" + kAccepted + "CORVANE_ITEMCHECKACCEPT.XMBH like '" +
-                  Escaped(fund) + "%' and " + CategoryCondition() + " and NF = " + Quoted(SelectedYear()));
+              "select CORVANE_ITEMCHECKACCEPT.XMBH, XMMC" + kAccepted + "CORVANE_ITEMCHECKACCEPT.XMBH like " +
+                  db::QuoteLiteral(fund + "%") + " and " + CategoryCondition() +
+                  " and NF = " + db::QuoteLiteral(SelectedYear()));
     for (; !rs.IsEOF(); rs.MoveNext()) {
         const std::string xmbh = Text(rs, "XMBH");
         m_listProjects.InsertItem(0, xmbh);
@@ -218,7 +220,7 @@ void CDlgCGXB::WriteProject(const word::Selection& selection, const std::string&
     CAdoRecordSet rs;
     if (OpenQuery(rs, m_pConnection,
                   "select CORVANE_ITEMCHECKACCEPT.XMBH, XMLB, SQRXM, GZDW, SJWCR, ZBSXQK, WCQKJJ, YSQK" + kAccepted +
-                      "CORVANE_ITEMCHECKACCEPT.XMBH = " + Quoted(xmbh)) &&
+                      "CORVANE_ITEMCHECKACCEPT.XMBH = " + db::QuoteLiteral(xmbh)) &&
         !rs.IsEOF()) {
         category = Text(rs, "XMLB");
         leader = Text(rs, "SQRXM");

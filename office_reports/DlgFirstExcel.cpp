@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "office_reports/ReportSupport.h"
 #include "office_reports/ReportWorkbook.h"
 #include "platform/ui/DataExchange.h"
@@ -59,7 +60,7 @@ void CDlgFirstExcel::FillFundList() {
     CAdoRecordSet rs;
     OpenQuery(rs, m_pConnection,
               "select XMBH from corvane_itemappinfo where " + CategoryCondition(IsSpecialtyGroup() ? 0 : 1) +
-                  " and NF = " + Quoted(SelectedYear()) + " order by XMBH");
+                  " and NF = " + db::QuoteLiteral(SelectedYear()) + " order by XMBH");
     m_gridFunds.FillFromProjects(rs);
 }
 
@@ -70,8 +71,8 @@ std::string CDlgFirstExcel::GetAspectName(const std::string& code) {
 bool CDlgFirstExcel::AspectRowExists(const std::string& code, const std::string& condition) {
     CAdoRecordSet rs;
     return OpenQuery(rs, m_pConnection,
-                     "select * from corvane_year_studyaspect where yjfxbh = " + Quoted(code) + condition +
-                         " and FBNF = " + Quoted(SelectedYear())) &&
+                     "select * from corvane_year_studyaspect where yjfxbh = " + db::QuoteLiteral(code) + condition +
+                         " and FBNF = " + db::QuoteLiteral(SelectedYear())) &&
            !rs.IsEOF();
 }
 
@@ -80,17 +81,17 @@ std::string CDlgFirstExcel::CheckProject(const std::string& xmbh) {
     const std::string unit = xmbh.size() > 13 ? xmbh.substr(13, 4) : std::string();
     if (!AspectRowExists(code, "")) return "指南代码有误";
     std::string result;
-    if (!AspectRowExists(code, " and dwdm = " + Quoted(unit))) result = "申请单位不在定向发布单位之列";
+    if (!AspectRowExists(code, " and dwdm = " + db::QuoteLiteral(unit))) result = "申请单位不在定向发布单位之列";
 
     CAdoRecordSet rs;
     std::string category;
-    if (OpenQuery(rs, m_pConnection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = " + Quoted(xmbh)) &&
+    if (OpenQuery(rs, m_pConnection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(xmbh)) &&
         !rs.IsEOF())
         category = Text(rs, "XMLB");
     const bool wrongFund = (category.starts_with("共性技术基金") && !xmbh.starts_with("9140A")) ||
                            (category.starts_with("重点实验室基") && !xmbh.starts_with("9140C"));
     const std::string flag = (category == kGroupGeneral || category == kLabGeneral) ? "0" : "1";
-    if (wrongFund || !AspectRowExists(code, " and sfzdyjfx = " + Quoted(flag)))
+    if (wrongFund || !AspectRowExists(code, " and sfzdyjfx = " + db::QuoteLiteral(flag)))
         result += result.empty() ? "项目类别错误" : "、项目类别错误";
     return result;
 }
@@ -105,7 +106,8 @@ void CDlgFirstExcel::OnOK() {
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {
         const std::string sql =
             "select XMBH, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE from CORVANE_ITEMAPPINFO "
-            "where XMBH like '" + Escaped(fund.fund) + "%' and NF = " + Quoted(year) + " and " +
+            "where XMBH like " +
+            db::QuoteLiteral(fund.fund + "%") + " and NF = " + db::QuoteLiteral(year) + " and " +
             TypeCondition(category, fund.type) + " order by XMBH";
         const CountAndSum figures = CountRowsAndSum(m_pConnection, sql, "SQJE");
         CAdoRecordSet rs;

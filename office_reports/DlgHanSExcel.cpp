@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "office_reports/ReportWorkbook.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -64,8 +65,8 @@ void CDlgHanSExcel::FillFundList() {
     ClearFundList();
     CAdoRecordSet rs;
     OpenQuery(rs, m_pConnection,
-              "select XMBH from corvane_itemappinfo where NF = " + Quoted(SelectedYear()) + kPassedFirstReview +
-                  " order by XMBH");
+              "select XMBH from corvane_itemappinfo where NF = " + db::QuoteLiteral(SelectedYear()) +
+                  kPassedFirstReview + " order by XMBH");
     m_gridFunds.FillFromProjects(rs);
 }
 
@@ -76,7 +77,8 @@ std::string CDlgHanSExcel::GetAspectName(const std::string& code) {
 std::string CDlgHanSExcel::GetExpertName(const std::string& id) {
     if (id.empty()) return {};
     CAdoRecordSet rs;
-    if (OpenQuery(rs, m_pConnection, "select XM from CORVANE_EXPERTINFO where ID = " + Quoted(id)) && !rs.IsEOF())
+    if (OpenQuery(rs, m_pConnection, "select XM from CORVANE_EXPERTINFO where ID = " + db::QuoteLiteral(id)) &&
+        !rs.IsEOF())
         return Text(rs, "XM");
     return {};
 }
@@ -85,8 +87,9 @@ std::string CDlgHanSExcel::FundQuery(const std::string& fund, const std::string&
     return "select CORVANE_ITEMAPPINFO.XMBH, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE, " +
            reviewColumns +
            " from CORVANE_ITEMAPPINFO left join CORVANE_ITEMPF on CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPF.XMBH "
-           "where CORVANE_ITEMAPPINFO.XMBH like '" + Escaped(fund) + "%' and NF = " + Quoted(SelectedYear()) +
-           kPassedFirstReview + " order by CORVANE_ITEMAPPINFO.XMBH";
+           "where CORVANE_ITEMAPPINFO.XMBH like " +
+           db::QuoteLiteral(fund + "%") + " and NF = " + db::QuoteLiteral(SelectedYear()) + kPassedFirstReview +
+           " order by CORVANE_ITEMAPPINFO.XMBH";
 }
 
 void CDlgHanSExcel::OnOK() {

@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "office_reports/ReportWorkbook.h"
 
 using namespace reports;
@@ -50,7 +51,7 @@ void CDlgLabReviewExcel::FillFundList() {
     CAdoRecordSet rs;
     OpenQuery(rs, m_pConnection,
               "select CORVANE_ITEMAPPINFO.XMBH" + kJoin + CategoryCondition(kLaboratories) +
-                  " and NF = " + Quoted(SelectedYear()) + kPassedInOrder);
+                  " and NF = " + db::QuoteLiteral(SelectedYear()) + kPassedInOrder);
     m_gridFunds.FillFromProjects(rs);
 }
 
@@ -63,9 +64,9 @@ void CDlgLabReviewExcel::OnOK() {
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {
         const std::string sql =
             "select CORVANE_ITEMAPPINFO.XMBH, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, SQRXB, SQRNL, ZC, "
-            "CORVANE_ITEMPF.PFJF" + kJoin +
-            "CORVANE_ITEMAPPINFO.XMBH like '" + Escaped(fund.fund) + "%' and NF = " + Quoted(year) + " and " +
-            TypeCondition(kLaboratories, fund.type) + kPassedInOrder;
+            "CORVANE_ITEMPF.PFJF" +
+            kJoin + "CORVANE_ITEMAPPINFO.XMBH like " + db::QuoteLiteral(fund.fund + "%") +
+            " and NF = " + db::QuoteLiteral(year) + " and " + TypeCondition(kLaboratories, fund.type) + kPassedInOrder;
         const CountAndSum figures = CountRowsAndSum(m_pConnection, sql, "PFJF");
         CAdoRecordSet rs;
         if (!OpenQuery(rs, m_pConnection, sql) || rs.IsEOF()) continue;

@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "office_reports/ReportSupport.h"
 #include "office_reports/ReportWorkbook.h"
 #include "platform/text/Text.h"
@@ -43,8 +44,8 @@ std::string CDlgLabStatExcel::Count(const std::string& lab, const std::string& c
     CAdoRecordSet rs;
     long count = 0;
     if (OpenQuery(rs, m_pConnection,
-                  "select XMBH from CORVANE_ITEMAPPINFO where XMBH like '" + Escaped(lab) + "%' and XMLB = '" +
-                      category + "' and NF = " + Quoted(SelectedText(m_cboYear))))
+                  "select XMBH from CORVANE_ITEMAPPINFO where XMBH like " + db::QuoteLiteral(lab + "%") +
+                      " and XMLB = '" + category + "' and NF = " + db::QuoteLiteral(SelectedText(m_cboYear))))
         count = rs.GetRecordCount();
     return text::Format("%ld", count < 0 ? 0L : count);
 }
@@ -53,8 +54,8 @@ std::string CDlgLabStatExcel::Sum(const std::string& lab, const std::string& cat
     CAdoRecordSet rs;
     float sum = 0;
     if (OpenQuery(rs, m_pConnection,
-                  "select XMBH, SQJE from CORVANE_ITEMAPPINFO where XMBH like '" + Escaped(lab) + "%' and XMLB = '" +
-                      category + "' and NF = " + Quoted(SelectedText(m_cboYear))))
+                  "select XMBH, SQJE from CORVANE_ITEMAPPINFO where XMBH like " + db::QuoteLiteral(lab + "%") +
+                      " and XMLB = '" + category + "' and NF = " + db::QuoteLiteral(SelectedText(m_cboYear))))
         for (; !rs.IsEOF(); rs.MoveNext()) sum += float(text::Atof(Text(rs, "SQJE")));
     return text::Format("%g", double(sum));
 }

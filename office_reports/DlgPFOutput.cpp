@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "office_reports/PlanTableExcel.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Word.h"
@@ -15,8 +16,6 @@
 namespace {
 
 using namespace office::word;
-
-std::string Quoted(const std::string& value) { return text::EscapeSql(value); }
 
 const std::string& GeneralCategory(int category) {
     return category == 0 ? reports::kGroupGeneral : reports::kLabGeneral;
@@ -39,7 +38,7 @@ public:
             return "select corvane_itemappinfo.XMBH, XMMC, SQRXM, GZDW, corvane_itempf.PFJF" + FromWhere(fund) +
                    " order by corvane_itemappinfo.XMBH";
         return "select corvane_itemappinfo.XMBH, XMMC, SQRXM, GZDW, DWDM, corvane_itempf.PFJF" + FromWhere(fund) +
-               " and DWDM = '" + Quoted(unit) + "' order by corvane_itemappinfo.XMBH";
+               " and DWDM = " + db::QuoteLiteral(unit) + " order by corvane_itemappinfo.XMBH";
     }
     reports::PlanTableLine ReadLine(CAdoRecordSet& project) override {
         return {reports::Text(project, "XMBH"),
@@ -57,9 +56,9 @@ public:
 private:
     std::string FromWhere(const std::string& fund) const {
         return " from corvane_itemappinfo, corvane_itempf where corvane_itemappinfo.XMBH = corvane_itempf.XMBH and "
-               "corvane_itemappinfo.XMBH like '" +
-               Quoted(fund) + "%' and XMLB = '" + GeneralCategory(dialog_.m_nCategory) + "' and NF = '" +
-               Quoted(year_) + "' and PSJG = '+'";
+               "corvane_itemappinfo.XMBH like " +
+               db::QuoteLiteral(fund + "%") + " and XMLB = '" + GeneralCategory(dialog_.m_nCategory) +
+               "' and NF = " + db::QuoteLiteral(year_) + " and PSJG = '+'";
     }
 
     CDlgPFOutput& dialog_;
@@ -156,8 +155,8 @@ void CDlgPFOutput::OnCategoryChanged() {
 std::string CDlgPFOutput::FundListQuery(const std::string& year) const {
     return "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where corvane_itemappinfo.XMBH "
            "= corvane_itempf.XMBH and " +
-           CategoryFilter(m_nCategory) + " and NF = '" + Quoted(year) +
-           "' and PSJG = '+' order by corvane_itemappinfo.XMBH";
+           CategoryFilter(m_nCategory) + " and NF = " + db::QuoteLiteral(year) +
+           " and PSJG = '+' order by corvane_itemappinfo.XMBH";
 }
 
 std::string CDlgPFOutput::CountFrom() const {
@@ -219,9 +218,9 @@ void CDlgPFOutput::OutputApprovalOpinions() {
     for (const std::string& fund : TickedFunds()) {
         const std::string sql =
             "select corvane_itemappinfo.XMBH, XMMC, SQRXM, GZDW, XMQSRQ, XMZZRQ from corvane_itemappinfo, "
-            "corvane_itempf where corvane_itemappinfo.XMBH = corvane_itempf.XMBH and corvane_itemappinfo.XMBH like '" +
-            Quoted(fund) + "%' and XMLB = '" + GeneralCategory(m_nCategory) + "' and NF = '" + Quoted(year) +
-            "' and PSJG = '+' order by corvane_itemappinfo.XMBH";
+            "corvane_itempf where corvane_itemappinfo.XMBH = corvane_itempf.XMBH and corvane_itemappinfo.XMBH like " +
+            db::QuoteLiteral(fund + "%") + " and XMLB = '" + GeneralCategory(m_nCategory) +
+            "' and NF = " + db::QuoteLiteral(year) + " and PSJG = '+' order by corvane_itemappinfo.XMBH";
         if (!reports::OpenQuery(projects, m_pConnection, sql)) continue;
         for (; !projects.IsEOF(); projects.MoveNext()) {
             // Every project after the first starts a new section on a new page.
@@ -229,7 +228,7 @@ void CDlgPFOutput::OutputApprovalOpinions() {
             const std::string xmbh = reports::Text(projects, "XMBH");
             const std::string leader = reports::Text(projects, "SQRXM");
             reports::OpenQuery(opinions, m_pConnection,
-                               "select ZJYJ, PFYJ, PFJF from CORVANE_ITEMPF where XMBH = '" + Quoted(xmbh) + "'");
+                               "select ZJYJ, PFYJ, PFJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh));
             // The section's footer names this project only.
             doc.view.SetSeekView(wdSeekCurrentPageFooter);
             doc.selection.HeaderFooter().SetLinkToPrevious(false);

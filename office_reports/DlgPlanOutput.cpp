@@ -1,6 +1,7 @@
 #include "office_reports/DlgPlanOutput.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "office_reports/PlanDraftWord.h"
 #include "office_reports/PlanTableExcel.h"
 #include "office_reports/ReportSupport.h"
@@ -8,8 +9,6 @@
 #include "platform/ui/DataExchange.h"
 
 namespace {
-
-std::string Quoted(const std::string& value) { return text::EscapeSql(value); }
 
 const std::string& KeyCategory(int category) { return category == 0 ? reports::kGroupKey : reports::kLabKey; }
 
@@ -22,7 +21,7 @@ public:
     std::string UnitQuery(const std::string& fund) const override { return "select DWDM" + FromWhere(fund); }
     std::string ProjectQuery(const std::string& fund, const std::string& unit) const override {
         std::string sql = "select corvane_itemappinfo.XMBH, XMMC, SQRXM" + FromWhere(fund);
-        if (!unit.empty()) sql += " and DWDM = '" + Quoted(unit) + "'";
+        if (!unit.empty()) sql += " and DWDM = " + db::QuoteLiteral(unit);
         return sql + " order by corvane_itemappinfo.XMBH";
     }
     reports::PlanTableLine ReadLine(CAdoRecordSet& project) override {
@@ -33,9 +32,9 @@ public:
         line.unit = dialog_.GetUnitName(line.number.size() > 13 ? line.number.substr(13, 4) : std::string());
         line.funds = dialog_.GetApprovedFundText(line.number);
         CAdoRecordSet plan;
-        if (reports::OpenQuery(plan, dialog_.m_pConnection,
-                               "select * from corvane_itemplan where XMBH = '" + Quoted(line.number) +
-                                   "' order by XMBH") &&
+        if (reports::OpenQuery(
+                plan, dialog_.m_pConnection,
+                "select * from corvane_itemplan where XMBH = " + db::QuoteLiteral(line.number) + " order by XMBH") &&
             !plan.IsEOF()) {
             line.period = reports::Text(plan, "JDYQ");
             if (reports::LoadRichColumn(plan, "BZ", reports::TempPath("备注.rtf"), dialog_.m_richEdit, dialog_))
@@ -48,8 +47,9 @@ public:
 private:
     std::string FromWhere(const std::string& fund) const {
         return " from corvane_itemappinfo, corvane_itemplan where corvane_itemappinfo.XMBH = corvane_itemplan.XMBH "
-               "and corvane_itemappinfo.XMBH like '" +
-               Quoted(fund) + "%' and XMLB = '" + reports::kGroupKey + "' and NF = '" + Quoted(year_) + "'";
+               "and corvane_itemappinfo.XMBH like " +
+               db::QuoteLiteral(fund + "%") + " and XMLB = '" + reports::kGroupKey +
+               "' and NF = " + db::QuoteLiteral(year_);
     }
 
     CDlgPlanOutput& dialog_;
@@ -118,8 +118,8 @@ void CDlgPlanOutput::OnCategoryChanged() {
 std::string CDlgPlanOutput::FundListQuery(const std::string& year) const {
     return "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itemplan where "
            "corvane_itemappinfo.XMBH = corvane_itemplan.XMBH and " +
-           CategoryFilter(m_nCategory) + " and NF = '" + Quoted(year) +
-           "' and FIRSTAPPR = '+' order by corvane_itemappinfo.XMBH";
+           CategoryFilter(m_nCategory) + " and NF = " + db::QuoteLiteral(year) +
+           " and FIRSTAPPR = '+' order by corvane_itemappinfo.XMBH";
 }
 
 std::string CDlgPlanOutput::CountFrom() const {
@@ -161,7 +161,7 @@ bool CDlgPlanOutput::OutputPlanDrafts() {
 std::string CDlgPlanOutput::GetUnitName(const std::string& unit) {
     if (unit.empty()) return {};
     CAdoRecordSet rs;
-    if (reports::OpenQuery(rs, m_pConnection, "select DWMC from CORVANE_UNIT where DWDM = '" + Quoted(unit) + "'") &&
+    if (reports::OpenQuery(rs, m_pConnection, "select DWMC from CORVANE_UNIT where DWDM = " + db::QuoteLiteral(unit)) &&
         rs.GetRecordCount() > 0)
         return reports::Text(rs, "DWMC");
     return {};
@@ -171,7 +171,8 @@ std::string CDlgPlanOutput::GetApprovedFundText(const std::string& xmbh) {
     if (xmbh.empty()) return {};
     CAdoRecordSet rs;
     float funds = 0;
-    if (reports::OpenQuery(rs, m_pConnection, "select PFJF from CORVANE_ITEMPF where XMBH = '" + Quoted(xmbh) + "'") &&
+    if (reports::OpenQuery(rs, m_pConnection,
+                           "select PFJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) &&
         rs.GetRecordCount() > 0 && rs.GetFloat("PFJF", funds))
         return text::Format("%g", double(funds));
     return {};

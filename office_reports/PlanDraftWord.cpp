@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "office_reports/PlanOutputDialog.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Word.h"
@@ -36,18 +37,18 @@ private:
     std::string Title() const {
         return category_ == 0 ? "装备预研共用技术基金（重点项目）" : "国防科技重点实验室基金（重点项目）";
     }
-    // "<fund>%' and XMLB = '<key category>' and NF = '<year>"
+    // "'<fund>%' and XMLB = '<key category>' and NF = '<year>'"
     std::string FundSelection(const std::string& fund) const {
-        return text::EscapeSql(fund) + "%' and XMLB = '" + (category_ == 0 ? kGroupKey : kLabKey) + "' and NF = '" +
-               text::EscapeSql(year_);
+        return db::QuoteLiteral(fund + "%") + " and XMLB = '" + (category_ == 0 ? kGroupKey : kLabKey) +
+               "' and NF = " + db::QuoteLiteral(year_);
     }
     std::string ProjectQuery(const std::string& fund, const std::string& unit) const {
         std::string sql =
             "select corvane_itemappinfo.XMBH, XMMC from corvane_itemappinfo, corvane_itemplan where "
-            "corvane_itemappinfo.XMBH = corvane_itemplan.XMBH and corvane_itemappinfo.XMBH like '" +
+            "corvane_itemappinfo.XMBH = corvane_itemplan.XMBH and corvane_itemappinfo.XMBH like " +
             FundSelection(fund);
-        if (!unit.empty()) sql += "' and DWDM = '" + text::EscapeSql(unit);
-        return sql + "' order by corvane_itemappinfo.XMBH";
+        if (!unit.empty()) sql += " and DWDM = " + db::QuoteLiteral(unit);
+        return sql + " order by corvane_itemappinfo.XMBH";
     }
     long CountProjects(const std::string& fund, const std::string& unit) const {
         CAdoRecordSet rs;
@@ -102,7 +103,7 @@ private:
         std::string schedule;
         bool hasPiece[kPieceCount] = {};
         if (OpenQuery(plan, dialog_.m_pConnection,
-                      "select * from corvane_itemplan where XMBH = '" + text::EscapeSql(xmbh) + "' order by XMBH") &&
+                      "select * from corvane_itemplan where XMBH = " + db::QuoteLiteral(xmbh) + " order by XMBH") &&
             !plan.IsEOF()) {
             schedule = Text(plan, "JDYQ");
             for (int i = 0; i < kPieceCount; ++i)
@@ -173,8 +174,8 @@ private:
         for (const std::string& fund : funds_)
             unitQueries.push_back(
                 "select DWDM from corvane_itemappinfo, corvane_itemplan where corvane_itemappinfo.XMBH = "
-                "corvane_itemplan.XMBH and corvane_itemappinfo.XMBH like '" +
-                FundSelection(fund) + "'");
+                "corvane_itemplan.XMBH and corvane_itemappinfo.XMBH like " +
+                FundSelection(fund));
         const UnitSet units = CollectUnits(dialog_.m_pConnection, unitQueries);
         if (units.empty()) {
             ShowNothingSelected();

@@ -2,15 +2,10 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
-
-namespace {
-
-std::string Quoted(const std::string& value) { return text::EscapeSql(value); }
-
-}  // namespace
 
 CPlanOutputDialog::CPlanOutputDialog(const ui::DialogTemplate& tpl, ui::Wnd* parent) : ui::Dialog(tpl, parent) {
     MapCommand(IDC_YEAR, CBN_SELCHANGE, [this] { OnSelchangeYear(); });
@@ -86,8 +81,8 @@ reports::PlanTableRequest CPlanOutputDialog::PlanTables() {
 std::string CPlanOutputDialog::GetGuideName(const std::string& fund, const std::string& year) {
     CAdoRecordSet rs;
     if (reports::OpenQuery(rs, m_pConnection,
-                           "select ZNMC from CORVANE_YEARFUNDGUIDE where JJBH = '" + Quoted(fund) + "' and FBNF = '" +
-                               Quoted(year) + "'") &&
+                           "select ZNMC from CORVANE_YEARFUNDGUIDE where JJBH = " + db::QuoteLiteral(fund) +
+                               " and FBNF = " + db::QuoteLiteral(year)) &&
         rs.GetRecordCount() > 0)
         return reports::Text(rs, "ZNMC");
     return {};
@@ -95,9 +90,10 @@ std::string CPlanOutputDialog::GetGuideName(const std::string& fund, const std::
 
 std::string CPlanOutputDialog::FundConditions(const std::string& fund, const std::string& year, int category,
                                               const std::string& unit) const {
-    std::string conditions = " and CORVANE_ITEMAPPINFO.XMBH like '" + Quoted(fund) + "%' and NF = '" +
-                             Quoted(year) + "'" + StatusCondition() + " and " + CategoryFilter(category);
-    if (!unit.empty()) conditions += " and DWDM = '" + Quoted(unit) + "'";
+    std::string conditions = " and CORVANE_ITEMAPPINFO.XMBH like " + db::QuoteLiteral(fund + "%") +
+                             " and NF = " + db::QuoteLiteral(year) + StatusCondition() + " and " +
+                             CategoryFilter(category);
+    if (!unit.empty()) conditions += " and DWDM = " + db::QuoteLiteral(unit);
     return conditions;
 }
 

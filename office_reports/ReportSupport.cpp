@@ -1,6 +1,7 @@
 #include "office_reports/ReportSupport.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Lists.h"
@@ -26,10 +27,6 @@ std::string TypeCondition(int category, const std::string& type) {
     if (type == kTypeKey) return "XMLB = '" + KeyOf(category) + "'";
     return CategoryCondition(category);
 }
-
-std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
-
-std::string Escaped(const std::string& value) { return text::EscapeSql(value); }
 
 void Prompt(const std::string& text) { ui::MessageBox(text, "提示", MB_OK | MB_ICONINFORMATION); }
 
@@ -58,10 +55,10 @@ std::string FundOf(const std::string& xmbh) { return xmbh.substr(0, 7); }
 
 std::string FundName(CAdoConnection* connection, const std::string& fund) {
     CAdoRecordSet rs;
-    if (OpenQuery(rs, connection, "select JJBH, ZYZMC from CORVANE_SPECGROUP where JJBH = " + Quoted(fund)) &&
+    if (OpenQuery(rs, connection, "select JJBH, ZYZMC from CORVANE_SPECGROUP where JJBH = " + db::QuoteLiteral(fund)) &&
         !rs.IsEOF())
         return Text(rs, "ZYZMC");
-    if (OpenQuery(rs, connection, "select SYSDM, SYSQC from CORVANE_LAB where SYSDM = " + Quoted(fund)) &&
+    if (OpenQuery(rs, connection, "select SYSDM, SYSQC from CORVANE_LAB where SYSDM = " + db::QuoteLiteral(fund)) &&
         !rs.IsEOF())
         return Text(rs, "SYSQC");
     return {};
@@ -70,8 +67,8 @@ std::string FundName(CAdoConnection* connection, const std::string& fund) {
 std::string AspectName(CAdoConnection* connection, const std::string& code, const std::string& year) {
     CAdoRecordSet rs;
     if (OpenQuery(rs, connection,
-                  "select YJFXBH, YJFXMC from CORVANE_YEAR_STUDYASPECT where YJFXBH = " + Quoted(code) +
-                      " and FBNF = " + Quoted(year)) &&
+                  "select YJFXBH, YJFXMC from CORVANE_YEAR_STUDYASPECT where YJFXBH = " + db::QuoteLiteral(code) +
+                      " and FBNF = " + db::QuoteLiteral(year)) &&
         !rs.IsEOF())
         return Text(rs, "YJFXMC");
     return {};

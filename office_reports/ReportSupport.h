@@ -75,12 +75,6 @@ std::string FundBlockTitle(const std::string& fund, const std::string& name, con
 // A text column of the current row; empty when it is missing or NULL.
 std::string Text(CAdoRecordSet& recordset, const std::string& column);
 
-// A value that goes into a statement, quoted: "'" + value + "'" with its
-// single quotes doubled.
-std::string Quoted(const std::string& value);
-// The same without the enclosing quotes, for pieces such as "like '<fund>%'".
-std::string Escaped(const std::string& value);
-
 // Prompt with the caption "提示" and the information icon.
 void Prompt(const std::string& text);
 

@@ -1,5 +1,6 @@
 #include "sysmanage/DlgExpertInfo.h"
 
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "sysmanage/ManageCommon.h"
@@ -100,14 +101,14 @@ BOOL CDlgExpertInfo::OnInitDialog() {
 }
 
 void CDlgExpertInfo::LoadExpert() {
-    if (LoadRecord("select * from corvane_expertinfo where id='" + text::EscapeSql(m_strKey) + "'"))
+    if (LoadRecord("select * from corvane_expertinfo where id=" + db::QuoteLiteral(m_strKey)))
         m_strLoadedId = Value("ID");
     m_pRecordSet->Close();
 }
 
 bool CDlgExpertInfo::IdHeldByAnother(const std::string& id) {
     if (!m_strLoadedId.empty() && text::EqualsNoCase(id, m_strLoadedId)) return false;
-    m_pRecordSet->Open("select * from corvane_expertinfo where id='" + text::EscapeSql(id) + "'");
+    m_pRecordSet->Open("select * from corvane_expertinfo where id=" + db::QuoteLiteral(id));
     const bool held = !m_pRecordSet->IsEOF();
     m_pRecordSet->Close();
     return held;

@@ -1,13 +1,14 @@
 #include "sysmanage/DlgExpertManage.h"
 
+#include "foundation/Sql.h"
 #include "sysmanage/DlgExpertInfo.h"
 
 namespace {
 
 std::string ExpertQuery(const std::string& category, const std::string& name) {
     std::string where;
-    if (!category.empty()) where = "SSJJLB LIKE '%" + category + "%'";
-    if (!name.empty()) where += (where.empty() ? "" : " and ") + std::string("XM LIKE '%") + name + "%'";
+    if (!category.empty()) where = "SSJJLB LIKE " + db::QuoteLiteral("%" + category + "%");
+    if (!name.empty()) where += (where.empty() ? "" : " and ") + std::string("XM LIKE ") + db::QuoteLiteral("%" + name + "%");
     return "SELECT * FROM CORVANE_EXPERTINFO " + (where.empty() ? "" : "where " + where + " ") + "ORDER BY ID ASC";
 }
 

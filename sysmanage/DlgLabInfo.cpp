@@ -1,5 +1,6 @@
 #include "sysmanage/DlgLabInfo.h"
 
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Edit.h"
 
@@ -82,7 +83,7 @@ BOOL CDlgLabInfo::OnInitDialog() {
 }
 
 void CDlgLabInfo::LoadLab() {
-    LoadRecord("select * from corvane_lab where sysdm='" + text::EscapeSql(m_strKey) + "'");
+    LoadRecord("select * from corvane_lab where sysdm=" + db::QuoteLiteral(m_strKey));
     m_pRecordSet->Close();
 }
 

@@ -1,13 +1,14 @@
 #include "sysmanage/DlgLabManage.h"
 
+#include "foundation/Sql.h"
 #include "sysmanage/DlgLabInfo.h"
 
 namespace {
 
 std::string LabQuery(const std::string& sysdwmc, const std::string& ytdw) {
     std::string where;
-    if (!sysdwmc.empty()) where = "sysdwmc LIKE '%" + sysdwmc + "%'";
-    if (!ytdw.empty()) where += (where.empty() ? "" : " and ") + std::string("ytdw LIKE '%") + ytdw + "%'";
+    if (!sysdwmc.empty()) where = "sysdwmc LIKE " + db::QuoteLiteral("%" + sysdwmc + "%");
+    if (!ytdw.empty()) where += (where.empty() ? "" : " and ") + std::string("ytdw LIKE ") + db::QuoteLiteral("%" + ytdw + "%");
     return "SELECT * FROM CORVANE_LAB " + (where.empty() ? "" : "where " + where + " ") + "ORDER BY sysdm ASC";
 }
 

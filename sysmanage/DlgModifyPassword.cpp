@@ -4,6 +4,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Password.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Services.h"
@@ -49,7 +50,7 @@ void CDlgModifyPassword::OnOK() {
     }
     CAdoRecordSet users;
     BindRecordset(users, connection);
-    if (!users.Open("select * from CORVANE_USERS where YHM = '" + text::EscapeSql(CurrentUserName()) + "'") ||
+    if (!users.Open("select * from CORVANE_USERS where YHM = " + db::QuoteLiteral(CurrentUserName())) ||
         users.IsEOF()) {
         Prompt("找不到当前登录用户，密码未修改！", MB_ICONSTOP);
         return;

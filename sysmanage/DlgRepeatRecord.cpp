@@ -26,6 +26,8 @@ BOOL CDlgRepeatRecord::OnInitDialog() {
 
 void CDlgRepeatRecord::DoDataExchange(ui::DataExchange& dx) { dx.Radio(IDC_OVERWRITE, m_nPolicy); }
 
+namespace sysmanage {
+
 bool ChooseDuplicatePolicy(DuplicatePolicy& policy, ui::Wnd* parent) {
     CDlgRepeatRecord prompt(parent);
     prompt.m_nPolicy = Overwrite;
@@ -43,3 +45,5 @@ bool ShouldOverwrite(DuplicatePolicy policy, const std::string& question, UINT i
     }
     return false;
 }
+
+}  // namespace sysmanage

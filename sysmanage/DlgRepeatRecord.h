@@ -3,7 +3,7 @@
 //
 // How an importer uses it:
 //
-//   DuplicatePolicy policy;
+//   sysmanage::DuplicatePolicy policy;
 //   if (!ChooseDuplicatePolicy(policy, this)) return;      // cancelled: no file is asked for
 //   ... for each imported record whose key is stored already:
 //   if (!ShouldOverwrite(policy, "<question naming the record>")) continue;   // keep the stored one
@@ -14,12 +14,16 @@
 
 #include "platform/ui/Dialog.h"
 
+namespace sysmanage {
+
 // What an import does with a record whose key is stored already.
 enum DuplicatePolicy {
     Overwrite = 0,     // the stored record is replaced by the imported one
     KeepExisting = 1,  // the imported record is skipped
     AskEach = 2,       // a Yes/No question per record: Yes overwrites, No skips
 };
+
+}  // namespace sysmanage
 
 class CDlgRepeatRecord : public ui::Dialog {
 public:
@@ -38,6 +42,8 @@ protected:
     void DoDataExchange(ui::DataExchange& dx) override;
 };
 
+namespace sysmanage {
+
 // Shows the prompt with Overwrite preselected; true with the chosen policy
 // when it closed with OK.
 bool ChooseDuplicatePolicy(DuplicatePolicy& policy, ui::Wnd* parent = nullptr);
@@ -45,3 +51,5 @@ bool ChooseDuplicatePolicy(DuplicatePolicy& policy, ui::Wnd* parent = nullptr);
 // Whether a stored record is to be replaced under `policy`; AskEach asks
 // `question` (caption "提示", Yes/No) and overwrites on Yes.
 bool ShouldOverwrite(DuplicatePolicy policy, const std::string& question, UINT icon = MB_ICONQUESTION);
+
+}  // namespace sysmanage

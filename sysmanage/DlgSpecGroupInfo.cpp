@@ -1,5 +1,6 @@
 #include "sysmanage/DlgSpecGroupInfo.h"
 
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Edit.h"
 
@@ -54,7 +55,7 @@ BOOL CDlgSpecGroupInfo::OnInitDialog() {
 }
 
 void CDlgSpecGroupInfo::LoadSpecGroup() {
-    LoadRecord("select * from corvane_specgroup where jjbh='" + text::EscapeSql(m_strKey) + "'");
+    LoadRecord("select * from corvane_specgroup where jjbh=" + db::QuoteLiteral(m_strKey));
     m_pRecordSet->Close();
 }
 

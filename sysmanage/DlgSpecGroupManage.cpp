@@ -1,5 +1,6 @@
 #include "sysmanage/DlgSpecGroupManage.h"
 
+#include "foundation/Sql.h"
 #include "sysmanage/DlgSpecGroupInfo.h"
 
 namespace {
@@ -8,9 +9,10 @@ namespace {
 std::string SpecGroupQuery(const std::string& jjbh, const std::string& ytdw) {
     const std::string select = "SELECT * FROM corvane_specgroup ";
     if (jjbh.empty() && ytdw.empty()) return select + "ORDER BY JJBH ASC";
-    if (ytdw.empty()) return select + "where JJBH='" + jjbh + "'";
-    if (jjbh.empty()) return select + "where YTDW LIKE '%" + ytdw + "%' ORDER BY JJBH ASC";
-    return select + "where JJBH='" + jjbh + "' and YTDW='" + ytdw + "' ORDER BY JJBH ASC";
+    if (ytdw.empty()) return select + "where JJBH=" + db::QuoteLiteral(jjbh);
+    if (jjbh.empty()) return select + "where YTDW LIKE " + db::QuoteLiteral("%" + ytdw + "%") + " ORDER BY JJBH ASC";
+    return select + "where JJBH=" + db::QuoteLiteral(jjbh) + " and YTDW=" + db::QuoteLiteral(ytdw) +
+           " ORDER BY JJBH ASC";
 }
 
 }  // namespace

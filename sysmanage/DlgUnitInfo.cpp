@@ -2,6 +2,7 @@
 
 #include "foundation/Transaction.h"
 #include "foundation/ColumnLimits.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
@@ -45,7 +46,7 @@ constexpr int kWriteOrder[] = {0, 1, 3, 4, 2, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}
 constexpr const char* kUnitTable = "corvane_unit";
 
 std::string UnitQuery(const std::string& code) {
-    return "select * from corvane_unit where dwdm='" + text::EscapeSql(code) + "'";
+    return "select * from corvane_unit where dwdm=" + db::QuoteLiteral(code);
 }
 
 }  // namespace

@@ -1,15 +1,18 @@
 #include "sysmanage/DlgUnitManage.h"
 
+#include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
-#include "foundation/RecordTexts.h"
 #include "platform/ui/Services.h"
 #include "sysmanage/DlgRepeatRecord.h"
 #include "sysmanage/DlgUnitInfo.h"
 #include "sysmanage/ManageCommon.h"
 #include "sysmanage/UnitColumns.h"
 #include "sysmanage/UnitFile.h"
+
+using sysmanage::DuplicatePolicy;
 
 namespace {
 
@@ -18,12 +21,13 @@ constexpr int kFundOfficeRole = 2;
 
 // The statement of the list for the filters, as typed.
 std::string UnitListQuery(const std::string& code, const std::string& name) {
-    const std::string c = text::EscapeSql(code), n = text::EscapeSql(name);
+    const std::string c = db::QuoteLiteral(code);
     if (code.empty() && name.empty()) return "SELECT * FROM CORVANE_UNIT ORDER BY DWDM ASC";
     if (!code.empty() && !name.empty())
-        return "SELECT * FROM CORVANE_UNIT where DWDM='" + c + "' and DWMC='" + n + "' ORDER BY DWDM ASC";
-    if (!code.empty()) return "SELECT * FROM CORVANE_UNIT where DWDM='" + c + "'";
-    return "SELECT * FROM CORVANE_UNIT where DWMC LIKE '%" + n + "%' ORDER BY DWDM ASC";
+        return "SELECT * FROM CORVANE_UNIT where DWDM=" + c + " and DWMC=" + db::QuoteLiteral(name) +
+               " ORDER BY DWDM ASC";
+    if (!code.empty()) return "SELECT * FROM CORVANE_UNIT where DWDM=" + c;
+    return "SELECT * FROM CORVANE_UNIT where DWMC LIKE " + db::QuoteLiteral("%" + name + "%") + " ORDER BY DWDM ASC";
 }
 
 }  // namespace

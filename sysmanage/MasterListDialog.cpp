@@ -1,13 +1,16 @@
 #include "sysmanage/MasterListDialog.h"
 
+#include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
-#include "foundation/RecordTexts.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Services.h"
 #include "sysmanage/ManageCommon.h"
+
+using sysmanage::DuplicatePolicy;
 
 namespace {
 
@@ -98,7 +101,7 @@ void CMasterListDialog::RefreshList(BOOL useFilter) {
     const std::string b = useFilter ? GetDlgItemText(spec_.filterIdB) : std::string();
 
     // A query that fails (as a closed recordset) leaves the list empty.
-    m_recordset.Open(spec_.query(text::EscapeSql(a), text::EscapeSql(b)));
+    m_recordset.Open(spec_.query(a, b));
     list.AppendRows(ReadRowTexts(m_recordset, long(spec_.columns.size())));
     m_recordset.Close();
     queryButton->EnableWindow(TRUE);
@@ -117,7 +120,7 @@ void CMasterListDialog::OnDblclkList(const ui::NotifyInfo& info) {
 }
 
 std::string CMasterListDialog::KeyCondition(const std::string& key) const {
-    return std::string(" where ") + spec_.keyColumn + " = '" + text::EscapeSql(key) + "'";
+    return std::string(" where ") + spec_.keyColumn + " = " + db::QuoteLiteral(key);
 }
 
 void CMasterListDialog::OnBtnDelete() {

@@ -52,7 +52,7 @@ struct MasterListSpec {
     const char* existsQuestion;       // "<label>：" put before the key of a stored record
     const char* fileKind;             // what the files are called ("专家信息文件")
     const SideExportTable& exchange;  // the side-database export and the file's columns
-    // The list query; the filters come quoted for SQL, either may be empty.
+    // The list query for the filters as typed; either may be empty.
     std::string (*query)(const std::string& a, const std::string& b);
     bool refillAfterCancelledEdit;    // a double-click refills even when the editor was cancelled
     ExcelListLayout excel;

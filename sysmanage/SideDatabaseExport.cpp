@@ -1,5 +1,6 @@
 #include "sysmanage/SideDatabaseExport.h"
 
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 #include "sysmanage/ManageCommon.h"
@@ -25,8 +26,8 @@ bool EmptySideTable(CAdoConnection& side, const SideExportTable& table) {
 // Copies the stored row of `key` into a new row of the side recordset.
 // Returns 1 when copied, 0 when the key is no longer stored, -1 on failure.
 int CopyRow(const SideExportTable& table, const std::string& key, CAdoRecordSet& project, CAdoRecordSet& sideRows) {
-    const std::string query = std::string("select * from ") + table.table + " where " + table.keyColumn + " = '" +
-                              text::EscapeSql(key) + "'";
+    const std::string query =
+        std::string("select * from ") + table.table + " where " + table.keyColumn + " = " + db::QuoteLiteral(key);
     if (!project.Open(query)) return -1;
     if (project.IsEOF()) {
         project.Close();

@@ -1,5 +1,6 @@
 #include "sysmanage/UnitFile.h"
 
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "sysmanage/UnitColumns.h"
@@ -7,7 +8,7 @@
 namespace {
 
 std::string UnitQuery(const std::string& code) {
-    return "SELECT * FROM CORVANE_UNIT where DWDM='" + text::EscapeSql(code) + "'";
+    return "SELECT * FROM CORVANE_UNIT where DWDM=" + db::QuoteLiteral(code);
 }
 
 // A unit file holds at least the fifteen unit columns, in the table's order.
@@ -57,7 +58,7 @@ int ExportUnitFile(CAdoRecordSet& recordset, const std::string& path) {
     return saved ? int(count > 0 ? count : 0) : -1;
 }
 
-UnitImport ImportUnitFile(const std::string& path, DuplicatePolicy policy, bool keepNameAndDepartment,
+UnitImport ImportUnitFile(const std::string& path, sysmanage::DuplicatePolicy policy, bool keepNameAndDepartment,
                           CAdoConnection& connection, CAdoRecordSet& recordset) {
     UnitImport result;
     CAdoRecordSet file;

@@ -30,5 +30,5 @@ struct UnitImport {
 // (AskEach asks per unit); an overwrite updates the stored row in place and,
 // when `keepNameAndDepartment`, leaves its name and department as they are.
 // A file that is not a unit file changes nothing (readable false).
-UnitImport ImportUnitFile(const std::string& path, DuplicatePolicy policy, bool keepNameAndDepartment,
+UnitImport ImportUnitFile(const std::string& path, sysmanage::DuplicatePolicy policy, bool keepNameAndDepartment,
                           CAdoConnection& connection, CAdoRecordSet& recordset);

@@ -17,6 +17,7 @@
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 #include "testsupport/TempFolder.h"
 
@@ -38,28 +39,10 @@ protected:
 
     static std::string Today() { return text::DateTime::Now().Format("%Y-%m-%d"); }
 
-    void Exec(const std::string& sql) { ASSERT_NE(connection.Execute(sql), nullptr) << sql; }
+    void Exec(const std::string& sql) { testdb::Exec(connection, sql); }
 
     // Every row of a query, each column as text (NULL as the empty text).
-    Rows Query(const std::string& sql) {
-        CAdoRecordSet rs;
-        rs.SetConnection(&connection);
-        Rows rows;
-        if (!rs.Open(sql)) {
-            ADD_FAILURE() << sql;
-            return rows;
-        }
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::vector<std::string> row;
-            for (long i = 0; i < rs.GetFieldCount(); ++i) {
-                std::string value;
-                rs.GetFieldText(i, value);
-                row.push_back(value);
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    Rows Query(const std::string& sql) { return testdb::Query(connection, sql); }
 
     // Adds a row with texts and long binary values (column -> value).
     void StoreRow(const std::string& table, const Values& texts, const Values& blobs = {}) {

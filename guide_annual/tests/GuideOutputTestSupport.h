@@ -18,6 +18,7 @@
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 class GuideOutputTest : public InstalledFolder {
@@ -41,7 +42,7 @@ protected:
         office::SetStartHook([](std::string_view id) { return !text::EqualsNoCase(id, "word.Application"); });
     }
 
-    void Exec(const std::string& sql) { ASSERT_NE(db.Execute(sql), nullptr) << sql << "\n" << db.FormatErrors(); }
+    void Exec(const std::string& sql) { testdb::Exec(db, sql); }
     void AddUnit(const std::string& code, const std::string& name) {
         Exec("insert into CORVANE_UNIT (DWDM, DWMC) values ('" + code + "', '" + name + "')");
     }

@@ -17,6 +17,7 @@
 #include "platform/sys/Sys.h"
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace guidetest {
@@ -26,29 +27,13 @@ using Rows = std::vector<std::vector<std::string>>;
 inline void Exec(const std::string& sql) {
     CAdoConnection connection;
     ASSERT_TRUE(ConnectGuideDatabase(connection));
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    testdb::Exec(connection, sql);
 }
 
 inline Rows Query(const std::string& sql) {
     CAdoConnection connection;
     EXPECT_TRUE(ConnectGuideDatabase(connection));
-    CAdoRecordSet rs;
-    BindGuideRecordset(rs, connection);
-    Rows rows;
-    if (!rs.Open(sql)) {
-        ADD_FAILURE() << sql;
-        return rows;
-    }
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < rs.GetFieldCount(); ++i) {
-            std::string value;
-            rs.GetFieldText(i, value);
-            row.push_back(value);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return testdb::Query(connection, sql);
 }
 
 inline std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + plain + "\\par}"; }

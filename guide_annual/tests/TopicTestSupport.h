@@ -16,6 +16,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace topictest {
@@ -23,14 +24,14 @@ namespace topictest {
 inline void Exec(const std::string& sql) {
     CAdoConnection connection;
     ASSERT_TRUE(ConnectGuideDatabase(connection));
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    testdb::Exec(connection, sql);
 }
 
 // Units in CORVANE_UNIT and in the unit dictionary, in code order.
 inline void AddUnits(const std::vector<std::pair<std::string, std::string>>& units) {
     for (const auto& [code, name] : units) {
-        Exec("insert into corvane_unit (dwdm, dwmc, ssbm) values ('" + code + "', '" + text::EscapeSql(name) +
-             "', '部门" + code + "')");
+        Exec("insert into corvane_unit (dwdm, dwmc, ssbm) values ('" + code + "', " + db::QuoteLiteral(name) +
+             ", '部门" + code + "')");
         g_arrUnitCode.push_back(code);
         g_mapUnitName[code] = name;
     }

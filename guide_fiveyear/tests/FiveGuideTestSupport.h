@@ -20,6 +20,7 @@
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 using Rows = std::vector<std::vector<std::string>>;
@@ -45,26 +46,8 @@ protected:
     }
 
     // ---- the database ----
-    void Exec(const std::string& sql) { ASSERT_NE(db.Execute(sql), nullptr) << sql << "\n" << db.FormatErrors(); }
-    Rows Query(const std::string& sql) {
-        CAdoRecordSet rs;
-        Bind(rs);
-        Rows rows;
-        if (!rs.Open(sql)) {
-            ADD_FAILURE() << sql;
-            return rows;
-        }
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::vector<std::string> row;
-            for (long i = 0; i < rs.GetFieldCount(); ++i) {
-                std::string value;
-                rs.GetFieldText(i, value);
-                row.push_back(value);
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    void Exec(const std::string& sql) { testdb::Exec(db, sql); }
+    Rows Query(const std::string& sql) { return testdb::Query(db, sql); }
     // The bytes of a long binary column in the first row of a statement.
     std::string Blob(const std::string& sql, const std::string& column) {
         CAdoRecordSet rs;

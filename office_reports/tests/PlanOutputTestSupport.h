@@ -10,6 +10,7 @@
 
 #include "ReportTestSupport.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 
 namespace plantest {
@@ -26,33 +27,36 @@ struct Project {
 
 class PlanOutputTest : public ReportTest {
 protected:
-    static std::string Q(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
-
     void AddProject(const Project& p, const std::string& firstReview = "+") {
-        Exec("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB, FIRSTAPPR, XMMC, DWDM, SQRXM, GZDW) values (" +
-             Q(p.xmbh) + ", " + Q(p.year) + ", " + Q(p.category) + ", " + Q(firstReview) + ", " +
-             Q("名称" + p.xmbh.substr(17)) + ", " + Q(p.unitCode) + ", " + Q(p.leader) + ", " + Q(p.unit) + ")");
+        testdb::Seed(
+            connection,
+            {"CORVANE_ITEMAPPINFO",
+             {"XMBH", "NF", "XMLB", "FIRSTAPPR", "XMMC", "DWDM", "SQRXM", "GZDW"},
+             {{p.xmbh, p.year, p.category, firstReview, "名称" + p.xmbh.substr(17), p.unitCode, p.leader, p.unit}}});
     }
     // A project with its approval row: result and approved funds.
     void AddApproved(const Project& p, const std::string& funds, const std::string& result = "+") {
         AddProject(p);
-        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values (" + Q(p.xmbh) + ", " + Q(result) + ", " + funds +
-             ")");
+        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values (" + db::QuoteLiteral(p.xmbh) + ", " +
+             db::QuoteLiteral(result) + ", " + funds + ")");
     }
     // A project with its plan row (schedule requirement).
     void AddPlanned(const Project& p, const std::string& schedule, const std::string& firstReview = "+") {
         AddProject(p, firstReview);
-        Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values (" + Q(p.xmbh) + ", " + Q(schedule) + ")");
+        Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values (" + db::QuoteLiteral(p.xmbh) + ", " +
+             db::QuoteLiteral(schedule) + ")");
     }
     void AddApprovalRow(const std::string& xmbh, const std::string& funds) {
-        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values (" + Q(xmbh) + ", '+', " + funds + ")");
+        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values (" + db::QuoteLiteral(xmbh) + ", '+', " + funds +
+             ")");
     }
     void AddGuide(const std::string& fund, const std::string& name, const std::string& year = "2008") {
-        Exec("insert into CORVANE_YEARFUNDGUIDE (JJBH, ZNMC, FBNF) values (" + Q(fund) + ", " + Q(name) + ", " +
-             Q(year) + ")");
+        Exec("insert into CORVANE_YEARFUNDGUIDE (JJBH, ZNMC, FBNF) values (" + db::QuoteLiteral(fund) + ", " +
+             db::QuoteLiteral(name) + ", " + db::QuoteLiteral(year) + ")");
     }
     void AddUnit(const std::string& code, const std::string& name) {
-        Exec("insert into CORVANE_UNIT (DWDM, DWMC) values (" + Q(code) + ", " + Q(name) + ")");
+        Exec("insert into CORVANE_UNIT (DWDM, DWMC) values (" + db::QuoteLiteral(code) + ", " + db::QuoteLiteral(name) +
+             ")");
     }
     // Stores a one-paragraph rich text (bold, so that formats are present).
     void StoreRtf(const std::string& table, const std::string& column, const std::string& xmbh,
@@ -60,7 +64,7 @@ protected:
         const std::string rtf = text::Utf8ToGbk("{\\rtf1\\ansi\\ansicpg936 {\\b " + plain + "}\\par}");
         CAdoRecordSet rs;
         rs.SetConnection(&connection);
-        ASSERT_TRUE(rs.Open("select * from " + table + " where XMBH = " + Q(xmbh)));
+        ASSERT_TRUE(rs.Open("select * from " + table + " where XMBH = " + db::QuoteLiteral(xmbh)));
         ASSERT_FALSE(rs.IsEOF()) << table << " " << xmbh;
         ASSERT_TRUE(rs.AppendChunk(column, rtf.data(), long(rtf.size())));
         ASSERT_TRUE(rs.Update());

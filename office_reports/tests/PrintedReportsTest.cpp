@@ -24,8 +24,10 @@ protected:
         for (int i = 1; i <= kProjects; ++i) {
             const std::string xmbh = Number(i);
             AddPlanned({xmbh, kGroupKey, "0001", "张三", "第一研究所"}, "2008年完成");
-            Exec("update CORVANE_ITEMAPPINFO set SQJE = '12.50', XMQSRQ = '2008-01', XMZZRQ = '2009-12', "
-                 "SQRXB = '男', SQRNL = '45', ZC = '研究员' where XMBH = " + Q(xmbh));
+            Exec(
+                "update CORVANE_ITEMAPPINFO set SQJE = '12.50', XMQSRQ = '2008-01', XMZZRQ = '2009-12', "
+                "SQRXB = '男', SQRNL = '45', ZC = '研究员' where XMBH = " +
+                db::QuoteLiteral(xmbh));
             AddApprovalRow(xmbh, "30");
         }
         AddGuide("9140A01", "材料指南");
@@ -33,8 +35,8 @@ protected:
         AddDirection("9140A010101", "方向一");
     }
     void AddDirection(const std::string& code, const std::string& name) {
-        Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, YJFXMC, FBNF, DWDM, SFZDYJFX) values (" + Q(code) + ", " +
-             Q(name) + ", '2008', '0001', '1')");
+        Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, YJFXMC, FBNF, DWDM, SFZDYJFX) values (" +
+             db::QuoteLiteral(code) + ", " + db::QuoteLiteral(name) + ", '2008', '0001', '1')");
     }
     // Keeps the output handed to the desktop last under a name of its own.
     std::string Keep(const std::string& name) {
@@ -167,9 +169,9 @@ TEST_F(PrintedReports, ReviewTablesOfTwoFundsPrintOnePageWideWithTheirHeadings) 
     for (int i = 1; i <= 30; ++i) {
         const std::string xmbh = text::Format("9140A0%d0101080001%03d", i % 2 + 1, i);
         AddProject({xmbh, kGroupGeneral});
-        Exec("update CORVANE_ITEMAPPINFO set SQJE = '12.50' where XMBH = " + Q(xmbh));
-        Exec("insert into CORVANE_ITEMPF (XMBH, ZJ1, ZJ2, ZJ3, YJ1, YJ2, YJ3, FS, PSJG, BZZLY) values (" + Q(xmbh) +
-             ", 'E01', 'E02', 'E03', 'y', 'y', 'n', 85, '+', '')");
+        Exec("update CORVANE_ITEMAPPINFO set SQJE = '12.50' where XMBH = " + db::QuoteLiteral(xmbh));
+        Exec("insert into CORVANE_ITEMPF (XMBH, ZJ1, ZJ2, ZJ3, YJ1, YJ2, YJ3, FS, PSJG, BZZLY) values (" +
+             db::QuoteLiteral(xmbh) + ", 'E01', 'E02', 'E03', 'y', 'y', 'n', 85, '+', '')");
     }
     const struct Output {
         std::string file;

@@ -19,6 +19,7 @@
 #include "platform/ui/TestDriverGTest.h"
 #include "review/DlgFirstAPPR.h"
 #include "review/OfficeReports.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace reporttest {
@@ -53,7 +54,7 @@ protected:
         options.SetCategory(category);
         options.Save();
     }
-    void Exec(const std::string& sql) { ASSERT_NE(connection.Execute(sql), nullptr) << sql; }
+    void Exec(const std::string& sql) { testdb::Exec(connection, sql); }
     void AddApplication(const std::string& xmbh, const std::string& category, const std::string& sqje,
                         const std::string& year = "2008", const std::string& firstReview = "+") {
         Exec("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB, SQJE, FIRSTAPPR, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, "

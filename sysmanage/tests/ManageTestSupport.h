@@ -14,6 +14,7 @@
 #include "platform/sys/Sys.h"
 #include "platform/ui/TestDriverGTest.h"
 #include "sysmanage/ManageCommon.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace managetest {
@@ -24,52 +25,24 @@ using Rows = std::vector<std::vector<std::string>>;
 inline void Exec(const char* database, const std::string& sql) {
     CAdoConnection connection;
     ASSERT_TRUE(ConnectDatabase(connection, database)) << connection.FormatErrors();
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    testdb::Exec(connection, sql);
 }
 
 // Every row of a query as texts of its first `columns` fields (all when 0).
 inline Rows Query(const char* database, const std::string& sql, long columns = 0) {
     CAdoConnection connection;
     EXPECT_TRUE(ConnectDatabase(connection, database));
-    CAdoRecordSet rs;
-    BindRecordset(rs, connection);
-    Rows rows;
-    if (!rs.Open(sql)) {
-        ADD_FAILURE() << sql;
-        return rows;
-    }
-    const long count = columns ? columns : rs.GetFieldCount();
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < count; ++i) {
-            std::string value;
-            rs.GetFieldText(i, value);
-            row.push_back(value);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return testdb::Query(connection, sql, columns);
 }
 
 // The rows of a saved recordset file.
 inline Rows FileRows(const std::string& path, long columns = 0) {
     CAdoRecordSet rs;
-    Rows rows;
     if (!rs.OpenFromFile(path)) {
         ADD_FAILURE() << "not a saved recordset: " << path;
-        return rows;
+        return {};
     }
-    const long count = columns ? columns : rs.GetFieldCount();
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < count; ++i) {
-            std::string value;
-            rs.GetFieldText(i, value);
-            row.push_back(value);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return testdb::ReadRows(rs, columns);
 }
 
 }  // namespace managetest

@@ -7,6 +7,7 @@
 using namespace listtest;
 using managetest::Exec;
 using managetest::FileRows;
+using namespace sysmanage;
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ManageTestSupport.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Simulate.h"
@@ -76,8 +77,8 @@ inline Rows Stored(const ListKind& kind, long columns = 0) {
 
 inline void AddExpert(const std::string& category, const std::string& id, const std::string& name,
                       const std::string& rest = "NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL") {
-    managetest::Exec(kProjectDatabase, "insert into CORVANE_EXPERTINFO values ('" + category + "', '" + id +
-                                           "', '" + text::EscapeSql(name) + "', " + rest + ")");
+    managetest::Exec(kProjectDatabase, "insert into CORVANE_EXPERTINFO values ('" + category + "', '" + id + "', " +
+                                           db::QuoteLiteral(name) + ", " + rest + ")");
 }
 
 inline void AddGroup(const std::string& jjbh, const std::string& name, const std::string& unit) {

@@ -7,6 +7,7 @@ using managetest::Exec;
 using managetest::FileRows;
 using managetest::Query;
 using managetest::Rows;
+using namespace sysmanage;
 
 namespace {
 

@@ -1,7 +1,5 @@
 // The road's master data, added as the administrator does: 添加 in the list
-// dialog of system management, the editor's boxes typed, OK. Kept apart from
-// the road's other screens because the system-management headers and the
-// application headers each declare their own duplicate policy.
+// dialog of system management, the editor's boxes typed, OK.
 #pragma once
 
 #include <string>

@@ -1,21 +1,36 @@
-#include "numbering/NumberingSql.h"
+#include "foundation/Sql.h"
 
-namespace projectnumber {
+#include "platform/ado/JetSql.h"
+#include "platform/text/Text.h"
+
+namespace db {
 
 Statement::Statement(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values)
     : connection_(connection), sql_(sql) {
-    ado::Connection* engine = connection.GetConnection();
+    Prepare();
+    if (!failed_ && !Bind(values)) Fail();
+}
+
+Statement::Statement(CAdoConnection& connection, const std::string& sql, const std::vector<std::string>& values)
+    : connection_(connection), sql_(sql) {
+    Prepare();
+    if (!failed_ && !Bind(values)) Fail();
+}
+
+void Statement::Prepare() {
+    ado::Connection* engine = connection_.GetConnection();
     if (!engine || !engine->Handle()) {
         failed_ = true;
         return;
     }
     int code = 0;
     std::string message;
-    statement_ = ado::PrepareStatement(engine->Handle(), sql, code, message);
-    if (!statement_ || !Bind(values)) Fail();
+    statement_ = ado::PrepareStatement(engine->Handle(), sql_, code, message);
+    if (!statement_) Fail();
 }
 
-bool Statement::Bind(std::initializer_list<std::string> values) {
+template <class Values>
+bool Statement::Bind(const Values& values) {
     int index = 0;
     for (const std::string& value : values)
         if (sqlite3_bind_text(statement_.get(), ++index, value.data(), static_cast<int>(value.size()),
@@ -27,8 +42,7 @@ bool Statement::Bind(std::initializer_list<std::string> values) {
 void Statement::Fail() {
     failed_ = true;
     // The reason goes to the connection's error list, where callers read it.
-    if (ado::Connection* engine = connection_.GetConnection(); engine && engine->Handle())
-        engine->SetSqliteError(sql_);
+    if (ado::Connection* engine = connection_.GetConnection(); engine && engine->Handle()) engine->SetSqliteError(sql_);
 }
 
 bool Statement::Next() {
@@ -67,4 +81,13 @@ long Statement::Long(int column) const { return static_cast<long>(sqlite3_column
 
 bool Execute(CAdoConnection& connection, const std::string& sql) { return Statement(connection, sql).Run(); }
 
-}  // namespace projectnumber
+std::string Scalar(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values) {
+    Statement statement(connection, sql, values);
+    return statement.Next() ? statement.Text(0) : std::string();
+}
+
+std::string QuoteIdentifier(std::string_view name) { return ado::QuoteName(name); }
+
+std::string QuoteLiteral(std::string_view value) { return "'" + text::EscapeSql(value) + "'"; }
+
+}  // namespace db
