@@ -176,7 +176,7 @@ int SummaryBundle::Import(const std::string& path) {
     if (!ReadDocument(path, document)) return 0;
     if (document.number.empty()) return 0;  // a bundle without a document row
     // The rows of a project that is not stored are refused, and named.
-    if (!appdb::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH=" + Quoted(document.number))) {
+    if (!appdb::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(document.number))) {
         m_notStored.push_back(document.number);
         return 0;
     }

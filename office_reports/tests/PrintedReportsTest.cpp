@@ -131,11 +131,11 @@ TEST_F(PrintedReports, LongNamesAndSchedulesPrintWholeWithoutOverlapping) {
                         std::to_string(i) + "期");
         schedules.push_back("2008年6月完成总体方案设计与关键技术攻关；2009年3月完成原理样机研制与试验验证；"
                             "2009年12月完成系统集成测试并通过验收（第" + std::to_string(i) + "阶段）");
-        Exec("update CORVANE_ITEMAPPINFO set XMMC = " + Q(names.back()) + ", GZDW = " + Q(unit) +
-             " where XMBH = " + Q(Number(i)));
-        Exec("update CORVANE_ITEMPLAN set JDYQ = " + Q(schedules.back()) + " where XMBH = " + Q(Number(i)));
+        Exec("update CORVANE_ITEMAPPINFO set XMMC = " + db::QuoteLiteral(names.back()) + ", GZDW = " + db::QuoteLiteral(unit) +
+             " where XMBH = " + db::QuoteLiteral(Number(i)));
+        Exec("update CORVANE_ITEMPLAN set JDYQ = " + db::QuoteLiteral(schedules.back()) + " where XMBH = " + db::QuoteLiteral(Number(i)));
     }
-    Exec("update CORVANE_UNIT set DWMC = " + Q(unit));
+    Exec("update CORVANE_UNIT set DWMC = " + db::QuoteLiteral(unit));
     const struct Output {
         std::string file;
         bool schedules;
