@@ -778,23 +778,36 @@ public:
         for (std::size_t i = 0; i < columns.size(); ++i) index_.emplace(columns[i].attrName, i);
     }
 
-    // Appends the rows of rs:data (or of an rs:insert block) as they stand
-    // once the pending changes are applied.
+    // Appends the rows of rs:data (and of the rs:insert blocks in it, however
+    // nested) in document order, as they stand once the pending changes are
+    // applied. The blocks are walked with a stack of their own, not by
+    // recursion, so the file's nesting never reaches the call stack.
     bool ReadBlock(const xmlNode* block, std::vector<std::vector<Variant>>& rows, std::string& error) {
-        for (const xmlNode* c = block->children; c; c = c->next) {
-            if (c->type != XML_ELEMENT_NODE) continue;
-            if (IsElement(c, kRowNs, "row")) {
-                std::vector<Variant> row(columns_.size(), Variant::Null());
-                if (!Overlay(c, row, rows.size(), error)) return false;
-                rows.push_back(std::move(row));
-            } else if (IsElement(c, kRowsetNs, "update")) {
-                if (!ReadUpdate(c, rows, error)) return false;
-            } else if (IsElement(c, kRowsetNs, "insert")) {
-                if (!ReadBlock(c, rows, error)) return false;
+        std::vector<const xmlNode*> resume;  // per open block, the next node to read
+        const xmlNode* c = block->children;
+        for (;;) {
+            if (!c) {
+                if (resume.empty()) return true;
+                c = resume.back();
+                resume.pop_back();
+                continue;
             }
-            // rs:delete: rows removed before the save are not current rows.
+            const xmlNode* next = c->next;
+            if (c->type == XML_ELEMENT_NODE) {
+                if (IsElement(c, kRowNs, "row")) {
+                    std::vector<Variant> row(columns_.size(), Variant::Null());
+                    if (!Overlay(c, row, rows.size(), error)) return false;
+                    rows.push_back(std::move(row));
+                } else if (IsElement(c, kRowsetNs, "update")) {
+                    if (!ReadUpdate(c, rows, error)) return false;
+                } else if (IsElement(c, kRowsetNs, "insert")) {
+                    resume.push_back(next);
+                    next = c->children;
+                }
+                // rs:delete: rows removed before the save are not current rows.
+            }
+            c = next;
         }
-        return true;
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "platform/ado/Persist.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <sys/resource.h>
 
 #include <csignal>
@@ -70,6 +71,40 @@ void ExpectSameRows(const RowsetData& expected, const RowsetData& actual) {
         for (std::size_t c = 0; c < expected.columns.size(); ++c)
             EXPECT_EQ(actual.rows[r][c], expected.rows[r][c])
                 << "row " << r << " column " << expected.columns[c].name;
+}
+
+// A saved recordset of one text column V whose rows are `body`.
+std::string OneColumnFile(const std::string& body) {
+    return "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'"
+           " xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'>"
+           "<s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>"
+           "<s:AttributeType name='V'><s:datatype dt:type='string'/></s:AttributeType>"
+           "</s:ElementType></s:Schema><rs:data>" + body + "</rs:data></xml>";
+}
+
+// `levels` rs:insert blocks inside each other, each with a row before and after its inner block.
+std::string NestedInserts(int levels) {
+    std::string body;
+    for (int i = 0; i < levels; ++i) body += "<rs:insert><z:row V='a" + std::to_string(i) + "'/>";
+    for (int i = levels - 1; i >= 0; --i) body += "<z:row V='b" + std::to_string(i) + "'/></rs:insert>";
+    return OneColumnFile(body);
+}
+
+// Runs `work` on a thread with a small stack, as a worker thread or a
+// program with a low stack limit would.
+template <typename F>
+void OnSmallStack(F work) {
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, 512 * 1024);
+    pthread_t thread;
+    auto run = [](void* p) -> void* {
+        (*static_cast<F*>(p))();
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attr, run, &work), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attr);
 }
 
 }  // namespace
@@ -421,4 +456,30 @@ TEST(SavedRecordset, FailedSaveLeavesTheOldFileUntouched) {
     std::string contents;
     ASSERT_TRUE(sys::ReadFile(target, contents));
     EXPECT_EQ(contents, "old contents");
+}
+
+TEST(SavedRecordset, DeepNestingIsRefusedWithoutExhaustingTheStack) {
+    // 40,000 nested blocks: refused with a reason, on a stack far smaller than
+    // a recursive reading would need.
+    const std::string deep = NestedInserts(40000);
+    bool read = true;
+    std::string error;
+    OnSmallStack([&] {
+        RowsetData out;
+        read = ParseRowsetXml(deep, out, error);
+    });
+    EXPECT_FALSE(read);
+    EXPECT_NE(error.find("nested deeper"), std::string::npos) << error;
+}
+
+TEST(SavedRecordset, NestedInsertBlocksWithinTheLimitAreReadInDocumentOrder) {
+    RowsetData out;
+    std::string error;
+    ASSERT_TRUE(ParseRowsetXml(NestedInserts(3) + "", out, error)) << error;
+    std::vector<std::string> values;
+    for (const auto& row : out.rows) values.push_back(row[0].TextValue());
+    EXPECT_EQ(values, (std::vector<std::string>{"a0", "a1", "a2", "b2", "b1", "b0"}));
+    // The deepest nesting the limit lets through still reads every row.
+    ASSERT_TRUE(ParseRowsetXml(NestedInserts(200), out, error)) << error;
+    EXPECT_EQ(out.rows.size(), 400u);
 }
