@@ -252,7 +252,7 @@ void CDlgSCGZHList::OnBtnImport() {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return;
     int count = 0;
-    for (const std::string& file : sys::ListFiles(folder, "cgzh")) count += Import(sys::JoinPath(folder, file));
+    for (const std::string& file : sys::ListFiles(folder, "cgzh")) count += Import(sys::JoinListedName(folder, file));
     MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_OK | MB_ICONINFORMATION);
     FillList();
 }

@@ -89,7 +89,7 @@ bool ProjectRowsFile::ImportFolder(DuplicatePolicy& policy) {
     if (folder.empty()) return false;
     int count = 0;
     for (const std::string& name : sys::ListFiles(folder, m_format.extension))
-        if (Import(sys::JoinPath(folder, name), policy) > 0) ++count;
+        if (Import(sys::JoinListedName(folder, name), policy) > 0) ++count;
     ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_ICONINFORMATION);
     return true;
 }

@@ -165,7 +165,7 @@ bool SummaryBundle::OnBtnImport() {
     if (folder.empty()) return false;
     int count = 0;
     m_failedFiles.clear();
-    for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinPath(folder, name));
+    for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinListedName(folder, name));
     ui::MessageBox(ImportReport(count, m_failedFiles), "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
     return true;

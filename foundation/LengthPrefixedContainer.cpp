@@ -91,7 +91,7 @@ LengthPrefixedContainer::ReadResult LengthPrefixedContainer::Read(const std::str
                                                                   std::size_t partCount,
                                                                   std::vector<std::string>& parts) {
     // Not blocking on a pipe named like a bundle; only a regular file is read.
-    FileCloser file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    FileCloser file{::open(sys::ExistingOrNativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
     struct stat info {};
     if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return ReadResult::CannotOpen;
     auto readAt = [&](std::uint64_t offset, std::size_t count, char* out) {

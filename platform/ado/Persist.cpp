@@ -951,7 +951,7 @@ bool ParseRowsetXml(std::string_view bytes, RowsetData& out, std::string& error)
 }
 
 bool LoadRowsetXml(const std::string& path, RowsetData& out, std::string& error) {
-    const std::string native = sys::NativePath(path);
+    const std::string native = sys::ExistingOrNativePath(path);
     auto fail = [&](const std::string& why) {
         error = native + ": " + why;
         return false;

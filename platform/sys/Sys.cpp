@@ -58,6 +58,20 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return NativePath(std::string(folder) + "/" + std::string(name));
 }
 
+std::string JoinListedName(std::string_view folder, std::string_view name) {
+    if (folder.empty()) return std::string(name);
+    std::string out = NativePath(folder);
+    if (out.back() != '/') out += '/';
+    return out.append(name);
+}
+
+std::string ExistingOrNativePath(std::string_view path) {
+    std::error_code ec;
+    std::string literal(path);
+    if (fs::symlink_status(literal, ec).type() != fs::file_type::not_found && !ec) return literal;
+    return NativePath(path);
+}
+
 std::string FileName(std::string_view path) {
     std::string native = NativePath(path);
     std::size_t slash = native.find_last_of('/');
@@ -102,8 +116,9 @@ bool MakeDirs(const std::string& path) {
 
 bool RemoveAll(const std::string& path) {
     std::error_code ec;
-    fs::remove_all(NativePath(path), ec);
-    return !fs::exists(fs::symlink_status(NativePath(path), ec));
+    const std::string target = ExistingOrNativePath(path);
+    fs::remove_all(target, ec);
+    return !fs::exists(fs::symlink_status(target, ec));
 }
 
 bool RemoveFile(const std::string& path) {
@@ -118,7 +133,7 @@ bool TruncateFile(const std::string& path) {
 }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(NativePath(path), std::ios::binary | std::ios::ate);
+    std::ifstream in(ExistingOrNativePath(path), std::ios::binary | std::ios::ate);
     if (!in) return false;
     std::streamoff size = in.tellg();
     if (size < 0) return false;

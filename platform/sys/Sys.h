@@ -18,6 +18,13 @@ void SetProgramFolder(const std::string& folder);
 std::string NativePath(std::string_view path);
 // Joins with one separator between the parts, in native form.
 std::string JoinPath(std::string_view folder, std::string_view name);
+// Joins a name listed from a folder (ListFiles) as it stands: a "\" in it is
+// part of the name on this system, not a separator.
+std::string JoinListedName(std::string_view folder, std::string_view name);
+// The path as it stands when a file or folder is there, otherwise its native
+// form: a listed name keeps its "\", a path written the old system's way
+// still finds its file.
+std::string ExistingOrNativePath(std::string_view path);
 // Final component of a path, and the folder before it.
 std::string FileName(std::string_view path);
 std::string ParentFolder(std::string_view path);

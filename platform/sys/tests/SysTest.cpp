@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "testsupport/TempFolder.h"
 
 namespace {
@@ -84,4 +86,29 @@ TEST_F(Files, CopyOverwrites) {
     sys::ReadFile(root_ + "/b", bytes);
     EXPECT_EQ(bytes, "1");
     EXPECT_FALSE(sys::CopyFile(root_ + "/none", root_ + "/c"));
+}
+
+TEST_F(Files, ListedNamesWithBackslashesAreReadAndRemovedWhereTheyAre) {
+    // "..\..\evil.proapp" is a legal name here; joined as listed it names the
+    // file inside the chosen folder, never one two levels up.
+    const std::string chosen = root_ + "/a/chosen";
+    ASSERT_TRUE(sys::MakeDirs(chosen));
+    ASSERT_TRUE(sys::WriteFileAtomic(root_ + "/evil.proapp", "outside"));
+    ASSERT_TRUE(sys::WriteFileAtomic(root_ + "/a/evil.proapp", "outside"));
+    const std::string listedName = "..\\..\\evil.proapp";
+    std::ofstream(chosen + "/" + listedName) << "inside";
+    ASSERT_EQ(sys::ListFiles(chosen, "proapp"), std::vector<std::string>{listedName});
+
+    const std::string listed = sys::JoinListedName(chosen, listedName);
+    EXPECT_EQ(listed, chosen + "/" + listedName);
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(listed, bytes));
+    EXPECT_EQ(bytes, "inside");
+    EXPECT_TRUE(sys::RemoveAll(listed));
+    EXPECT_TRUE(sys::ListFiles(chosen, "proapp").empty());
+    EXPECT_TRUE(sys::FileExists(root_ + "/evil.proapp"));
+    EXPECT_TRUE(sys::FileExists(root_ + "/a/evil.proapp"));
+    // A path written the old system's way still finds its file.
+    ASSERT_TRUE(sys::ReadFile(root_ + "\\a\\evil.proapp", bytes));
+    EXPECT_EQ(bytes, "outside");
 }
