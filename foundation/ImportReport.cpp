@@ -1,5 +1,7 @@
 #include "foundation/ImportReport.h"
 
+#include "foundation/AdoRecordSet.h"
+
 #include "platform/text/Text.h"
 
 std::string ImportReport(int count, const std::vector<std::string>& failedFiles) {
@@ -7,4 +9,10 @@ std::string ImportReport(int count, const std::vector<std::string>& failedFiles)
     if (!failedFiles.empty()) report += "\r\n以下文件写入数据库失败，未导入：";
     for (const std::string& name : failedFiles) report += "\r\n" + name;
     return report;
+}
+
+bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns) {
+    for (const std::string& column : columns)
+        if (part.GetFieldAttributes(column) == -1) return false;
+    return true;
 }
