@@ -1,5 +1,7 @@
 #include "foundation/ImportReport.h"
 
+#include <set>
+
 #include "foundation/AdoRecordSet.h"
 
 #include "platform/text/Text.h"
@@ -14,5 +16,41 @@ std::string ImportReport(int count, const std::vector<std::string>& failedFiles)
 bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns) {
     for (const std::string& column : columns)
         if (part.GetFieldAttributes(column) == -1) return false;
+    return true;
+}
+
+namespace {
+
+std::string Text(CAdoRecordSet& rs, const char* column) {
+    std::string value;
+    rs.GetString(column, value);
+    return value;
+}
+
+}  // namespace
+
+bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
+                               const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored) {
+    std::vector<std::string> guideColumns = {"JJBH", "ZNMC", "FBNF"};
+    guideColumns.insert(guideColumns.end(), guideBlobs.begin(), guideBlobs.end());
+    if (!HasAllColumns(guides, guideColumns) || !HasAllColumns(subjects, {"ZTBH", "JJBH", "FBNF", "ZTMC", "YJMD"}) ||
+        !HasAllColumns(directions, {"JJBH", "FBNF"}))
+        return false;
+    guides.MoveFirst();
+    if (guides.IsEOF()) return false;
+    const std::string fund = Text(guides, "JJBH"), year = Text(guides, "FBNF");
+    if (fund.empty() || year.empty()) return false;
+    auto sameGuide = [&](CAdoRecordSet& rs) { return Text(rs, "JJBH") == fund && Text(rs, "FBNF") == year; };
+    int guideRows = 0;
+    for (; !guides.IsEOF(); guides.MoveNext()) {
+        if (!sameGuide(guides)) return false;
+        if (++guideRows > 1 && !rowsAfterTheFirstIgnored) return false;  // a second, duplicate guide
+    }
+    std::set<std::string> subjectNumbers;
+    for (subjects.MoveFirst(); !subjects.IsEOF(); subjects.MoveNext())
+        if (!sameGuide(subjects) || !subjectNumbers.insert(Text(subjects, "ZTBH")).second) return false;
+    for (directions.MoveFirst(); !directions.IsEOF(); directions.MoveNext())
+        if (!sameGuide(directions)) return false;
+    for (CAdoRecordSet* part : {&guides, &subjects, &directions}) part->MoveFirst();
     return true;
 }

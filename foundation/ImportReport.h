@@ -13,3 +13,13 @@ std::string ImportReport(int count, const std::vector<std::string>& failedFiles)
 // Whether a part read from a file carries every column of the table it is
 // meant for: a part of another kind of file lacks some of them.
 bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns);
+
+// Whether the three parts of a guide bundle carry their tables' columns (the
+// guide row's long binary columns included) and every row belongs to the
+// bundle's one guide, the fund number and year of its first guide row: a
+// subject or direction row of another guide, a subject given twice, or a
+// second guide row (unless rows after the first are ignored) makes the
+// bundle unfit, before anything is written. The parts are left at their
+// first rows.
+bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
+                               const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored);

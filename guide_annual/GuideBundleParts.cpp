@@ -1,7 +1,6 @@
 #include "guide_annual/GuideBundleParts.h"
 
 #include <initializer_list>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -114,42 +113,6 @@ bool MayWrite(const BundleKind& kind, CAdoConnection& connection, const std::str
     }
 }
 
-std::string Text(CAdoRecordSet& rs, const char* column) {
-    std::string value;
-    rs.GetString(column, value);
-    return value;
-}
-
-// Whether the parts carry their tables' columns and every row belongs to the
-// bundle's one guide (the fund number and year of its first guide row): a
-// subject or direction row of another guide, a second guide, or a subject
-// given twice makes the bundle unreadable, before anything is written.
-bool RowsBelongToOneGuide(const BundleKind& kind, CAdoRecordSet (&parts)[kParts]) {
-    std::vector<std::string> guideColumns = {"JJBH", "ZNMC", "FBNF"};
-    guideColumns.insert(guideColumns.end(), kind.guideBlobs.begin(), kind.guideBlobs.end());
-    if (!HasAllColumns(parts[0], guideColumns) || !HasAllColumns(parts[1], {"ZTBH", "JJBH", "FBNF", "ZTMC", "YJMD"}) ||
-        !HasAllColumns(parts[2], {"JJBH", "FBNF"}))
-        return false;
-    CAdoRecordSet& guides = parts[0];
-    guides.MoveFirst();
-    if (guides.IsEOF()) return false;
-    const std::string fund = Text(guides, "JJBH"), year = Text(guides, "FBNF");
-    if (fund.empty() || year.empty()) return false;
-    auto sameGuide = [&](CAdoRecordSet& rs) { return Text(rs, "JJBH") == fund && Text(rs, "FBNF") == year; };
-    int guideRows = 0;
-    for (; !guides.IsEOF(); guides.MoveNext()) {
-        if (!sameGuide(guides)) return false;
-        if (++guideRows > 1 && !kind.firstGuideRowOnly) return false;  // a second, duplicate guide
-    }
-    std::set<std::string> subjects;
-    for (parts[1].MoveFirst(); !parts[1].IsEOF(); parts[1].MoveNext())
-        if (!sameGuide(parts[1]) || !subjects.insert(Text(parts[1], "ZTBH")).second) return false;
-    for (parts[2].MoveFirst(); !parts[2].IsEOF(); parts[2].MoveNext())
-        if (!sameGuide(parts[2])) return false;
-    for (CAdoRecordSet& part : parts) part.MoveFirst();
-    return true;
-}
-
 }  // namespace
 
 std::string ScratchFile(int part) {
@@ -197,7 +160,9 @@ ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const st
         if (!sys::WriteFileAtomic(ScratchFile(part), parts[part]) || !recordsets[part].OpenFromFile(ScratchFile(part)))
             return ImportResult::Corrupt;
     }
-    if (!RowsBelongToOneGuide(kind, recordsets)) return ImportResult::Corrupt;
+    if (!GuideRowsBelongToOneGuide(recordsets[0], recordsets[1], recordsets[2], kind.guideBlobs,
+                                   kind.firstGuideRowOnly))
+        return ImportResult::Corrupt;
     CAdoRecordSet& guides = recordsets[0];
 
     if (connection.BeginTrans() < 0) return ImportResult::Failed;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exchange/import/ImportSteps.h"
+#include "foundation/ImportReport.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -145,6 +146,17 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
     // Annual-guide bundles (another marker) and unreadable files are skipped.
     const std::vector<std::string> scratch = ScratchFiles();
     if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, kFiveYearMarker, scratch)) return FALSE;
+    // Every row must belong to the bundle's one guide, so that the policy
+    // for a stored guide holds for every row written.
+    CAdoRecordSet parts[3];
+    for (int p = 0; p < 3; ++p)
+        if (!parts[p].OpenFromFile(sys::NativePath(scratch[p]))) return FALSE;
+    if (!GuideRowsBelongToOneGuide(parts[0], parts[1], parts[2], {std::begin(kGuideLongColumns), std::end(kGuideLongColumns)},
+                                   true)) {
+        ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是指南文件，或含有其他指南的记录，未导入！",
+                       "提示", MB_OK | MB_ICONERROR);
+        return FALSE;
+    }
     const bool imported = elbrin::InTransaction(m_connection, [&] { return WriteGuide(scratch); });
     m_recordset.Close();
     return imported;

@@ -48,6 +48,49 @@ TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
     for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
 }
 
+// Bundles made from two genuine ones: a row of another guide, a repeated
+// subject, no guide row, or a part of another kind is refused and named;
+// neither stored guide changes, whatever the policy.
+TEST_F(GuideImport, BundlesWithRowsOfAnotherGuideAreRefusedAndNamed) {
+    SeedGuide("G1", "一");
+    SeedGuide("G2", "二");
+    const std::string key1 = " where JJBH='G1'", key2 = " where JJBH='G2'";
+    const std::string guide1 = Saved("select * from corvane_fivefundguide" + key1),
+                      subjects1 = Saved("select * from corvane_five_studysubject" + key1),
+                      directions1 = Saved("select * from corvane_five_studyaspect" + key1),
+                      subjects2 = Saved("select * from corvane_five_studysubject" + key2),
+                      directions2 = Saved("select * from corvane_five_studyaspect" + key2),
+                      noGuide = Saved("select * from corvane_fivefundguide where 1 = 0");
+    std::string repeated = subjects1;
+    const std::size_t begin = repeated.find("<z:row"), end = repeated.find("/>", begin) + 2;
+    repeated.insert(end, repeated.substr(begin, end - begin));
+    const struct {
+        const char* what;
+        std::vector<std::string> parts;
+    } cases[] = {
+        {"subjects of another guide", {guide1, subjects2, directions1}},
+        {"directions of another guide", {guide1, subjects1, directions2}},
+        {"a subject twice", {guide1, repeated, directions1}},
+        {"no guide row", {noGuide, subjects1, directions1}},
+        {"subjects in the guide's place", {subjects1, subjects1, directions1}},
+    };
+    OpenView();
+    for (int policy : {0, 1}) {
+        SetPolicy(policy);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            Bundle("crafted.fund", '0', c.parts);
+            driver.AnswerFolder(in);
+            driver.ExpectMessageBox("提示", "文件crafted.fund不是指南文件，或含有其他指南的记录，未导入！");
+            driver.ExpectMessageBox("提示", "共导入了0条数据！");
+            view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+            ExpectGuideRows(1, 1, 2);
+            EXPECT_EQ(Count("select * from corvane_five_studysubject where JJBH='G2'"), 1);
+            EXPECT_EQ(Count("select * from corvane_five_studyaspect where JJBH='G2'"), 2);
+        }
+    }
+}
+
 TEST_F(GuideImport, NullRichTextsStayNullAndEmptyOnesEmpty) {
     SeedGuide("G1", "原名");
     Exec("update corvane_fivefundguide set ZMB = X''");
@@ -137,6 +180,7 @@ TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
                             Saved("select * from corvane_unit")});
     for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
         Exec(std::string("delete from ") + t);
+    driver.ExpectMessageBox("提示", "文件G2.fund不是指南文件，或含有其他指南的记录，未导入！");
     ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 0);
     ExpectGuideRows(0, 0, 0);
 }
