@@ -180,8 +180,10 @@ TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
                             Saved("select * from corvane_unit")});
     for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
         Exec(std::string("delete from ") + t);
+    driver.AnswerFolder(in);
     driver.ExpectMessageBox("提示", "文件G2.fund不是指南文件，或含有其他指南的记录，未导入！");
-    ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 0);
+    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
     ExpectGuideRows(0, 0, 0);
 }
 
