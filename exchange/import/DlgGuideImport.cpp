@@ -1,6 +1,7 @@
 #include "exchange/import/DlgGuideImport.h"
 
 #include <algorithm>
+#include <set>
 
 #include "exchange/import/ImportSteps.h"
 #include "foundation/ImportReport.h"
@@ -112,15 +113,19 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
     CAdoRecordSet file;
     // Another table's rows would be stored as units column by column.
     if (m_connection.IsOpen() && file.OpenFromFile(sys::NativePath(dialog.GetPathName())) &&
-        !HasLayoutOf(file, m_connection, "CORVANE_UNIT", std::min(kUnitColumns, file.GetFieldCount()))) {
+        !HasLayoutOf(file, m_connection, "CORVANE_UNIT", kNamedUnitColumns)) {
         ui::MessageBox("所选文件不是单位信息文件，未导入任何数据！", "提示", MB_OK | MB_ICONSTOP);
         return;
     }
     int count = 0;
+    std::set<std::string> seen;  // codes of this file, compared as the table compares them
+    std::string repeated;
     if (file.IsOpen()) {
         while (!file.IsEOF()) {
             std::string code;
-            if (file.GetString("DWDM", code) && !code.empty()) {
+            if (file.GetString("DWDM", code) && !code.empty() && !seen.insert(text::ToLowerAscii(code)).second) {
+                repeated += (repeated.empty() ? "" : "、") + code;  // a later row of the same unit
+            } else if (!code.empty()) {
                 const bool stored = SFCZ(code);
                 if ((!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) && StoreUnit(file, code, stored))
                     ++count;
@@ -128,6 +133,8 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
             if (!file.MoveNext()) break;
         }
     }
+    if (!repeated.empty())
+        ui::MessageBox("所选文件中以下单位代码重复，只导入了第一条：" + repeated, "提示", MB_OK | MB_ICONINFORMATION);
     elbrin::ReportCount(count);
     file.Close();
 }

@@ -159,6 +159,47 @@ TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
 
 // A saved recordset of another table is refused before anything is written,
 // whatever the policy: its rows would land in the unit's columns by position.
+// Unit files as other offices write them: reserve columns under other names
+// come in by position; a unit given twice (or in another case) is stored
+// and counted once, and named.
+TEST_F(GuideImport, UnitFilesWithOtherReserveNamesComeInAndRepeatedUnitsAreNamed) {
+    Exec("delete from corvane_unit");
+    OpenView();
+    SetPolicy(0);
+    const struct {
+        const char* what;
+        const char* select;
+        int count;
+        const char* repeated;  // the message naming repeated codes, or null
+        const char* reserve;   // the first reserve column of U1 as stored
+    } cases[] = {
+        {"reserve columns of other names",
+         "select DWDM, DWMC, SSBM, DWJC, KYGLBM, YZBM, TXDZ, SZS, DWSZCS, LXR, DH, SJ, KHYH, KHDW, ZH, "
+         "'r1' as R1, 'r2' as R2, BY3 as OTHER3, BY4, BY5, BY6 from corvane_unit",
+         2, nullptr, "r1"},
+        {"a code twice and once in another case",
+         "select * from corvane_unit union all select * from corvane_unit where DWDM = 'U1' "
+         "union all select 'u2', '小写', SSBM, DWJC, KYGLBM, YZBM, TXDZ, SZS, DWSZCS, LXR, DH, SJ, KHYH, KHDW, ZH, "
+         "BY1, BY2, BY3, BY4, BY5, BY6 from corvane_unit where DWDM = 'U2'",
+         2, "所选文件中以下单位代码重复，只导入了第一条：U1、u2", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Exec("delete from corvane_unit");
+        Exec("insert into corvane_unit (DWDM, DWMC, SSBM) values ('U1', '文件一', 'A'), ('U2', '文件二', 'B')");
+        const std::string file = PathOf("单位信息.uif");
+        ASSERT_TRUE(sys::WriteFileAtomic(file, Saved(c.select)));
+        Exec("delete from corvane_unit");
+        driver.AnswerFile(file);
+        if (c.repeated) driver.ExpectMessageBox("提示", c.repeated);
+        driver.ExpectMessageBox("提示", "共导入了" + std::to_string(c.count) + "条数据！");
+        view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
+        EXPECT_EQ(Count("select * from corvane_unit"), c.count);
+        EXPECT_EQ(Value("select * from corvane_unit where DWDM='U2'", "DWMC"), "文件二");
+        EXPECT_EQ(Value("select * from corvane_unit where DWDM='U1'", "BY1"), c.reserve);
+    }
+}
+
 TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
     Exec("delete from corvane_unit");
     Exec("insert into corvane_unit (DWDM, DWMC) values ('U1', '库里')");
