@@ -193,6 +193,7 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
     struct Case {
         const char* what;
         std::string bytes;  // empty: no file at all
+        bool otherKind = false;  // named as a file of another kind
     };
     const Case cases[] = {
         {"missing file", ""},
@@ -200,7 +201,9 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
         {"lengths beyond the end", good.substr(0, good.size() - 10)},
         {"application part is no recordset", LengthPrefixedContainer::Pack(std::nullopt, {"<xml/>", parts[1]})},
         {"member part is no recordset", LengthPrefixedContainer::Pack(std::nullopt, {parts[0], "junk"})},
-        {"application part without a row", LengthPrefixedContainer::Pack(std::nullopt, {emptyParts[1], parts[1]})},
+        // Parts of other tables (as in a summary or transfer bundle renamed .proapp).
+        {"application part without a row", LengthPrefixedContainer::Pack(std::nullopt, {emptyParts[1], parts[1]}), true},
+        {"members in both places", LengthPrefixedContainer::Pack(std::nullopt, {parts[1], parts[1]}), true},
     };
     const Rows codes = Codes();
     const long members = CountRows("corvane_project_sqcy");
@@ -210,7 +213,8 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
         if (!c.bytes.empty()) {
             ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
         }
-        driver.ExpectMessageBox("提示", "载入数据文件失败！");
+        driver.ExpectMessageBox("提示", c.otherKind ? "文件" + std::string(c.what) + ".proapp不是项目申请书文件，未导入！"
+                                                    : std::string("载入数据文件失败！"));
         EXPECT_EQ(Import(path), 0);
         EXPECT_EQ(Codes(), codes);
         EXPECT_EQ(CountRows("corvane_project_sqcy"), members);
