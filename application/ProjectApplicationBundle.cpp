@@ -241,6 +241,9 @@ bool ProjectApplicationBundle::WriteKeyLaboratoryReview(CAdoRecordSet& source, c
         {"ZYF", &PROAPP::ZYF},   {"SYF", &PROAPP::SYF}, {"GDZCF", &PROAPP::GDZCF}, {"GZF", &PROAPP::GZF},
         {"GLF", &PROAPP::GLF},
     };
-    for (const auto& [column, field] : amounts) record.*field = FieldText(source, column);
+    for (const auto& [column, field] : amounts) {
+        record.*field = FieldText(source, column);
+        if (!appstore::IsStorableAmount(record.*field)) return false;  // refused, not stored as 0 or infinity
+    }
     return appstore::WriteReviewRow(m_connection, record);
 }

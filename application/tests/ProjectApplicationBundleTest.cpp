@@ -239,9 +239,9 @@ TEST_F(Bundle, PartialImportOfAKeyLaboratoryProjectRecordsItsReviewRow) {
         Rows expected;
     };
     const std::map<std::string, std::string> amounts = {
-        {"SQJE", "12.5"}, {"SJF", ""}, {"CLF", "1);--"}, {"WXF", "3"}, {"ZYF", "-1"},
+        {"SQJE", "12.5"}, {"SJF", ""}, {"CLF", " 1"}, {"WXF", "3"}, {"ZYF", "0"},
         {"SYF", "0.25"},  {"GDZCF", "7"}, {"GZF", "8"},  {"GLF", "9"}};
-    const Rows reviewRow = {{kCode, "+", "12.5000", "", "1.0000", "3.0000", "-1.0000", "0.2500", "7.0000", "8.0000", "9.0000"}};
+    const Rows reviewRow = {{kCode, "+", "12.5000", "", "1.0000", "3.0000", "0.0000", "0.2500", "7.0000", "8.0000", "9.0000"}};
     const Case cases[] = {
         {"重点实验室基金——重点项目", true, reviewRow},
         {"重点实验室基金——一般项目", true, reviewRow},
@@ -259,6 +259,21 @@ TEST_F(Bundle, PartialImportOfAKeyLaboratoryProjectRecordsItsReviewRow) {
                         "from corvane_itempf"),
                   c.expected);
         Exec("delete from corvane_itemappinfo");
+    }
+}
+
+// Amounts a key-laboratory review row cannot hold are refused: the bundle is
+// named with those the database refused and nothing of it is stored.
+TEST_F(Bundle, KeyLaboratoryAmountsOutOfRangeOrNoNumbersAreRefused) {
+    for (const char* amount : {"1e39", "-5", "abc", "inf", "nan", "1);--", "1e400", "-0.01"}) {
+        SCOPED_TRACE(amount);
+        const std::string path = ExportAndRemove(kCode, {{"XMLB", "重点实验室基金——重点项目"}, {"SQJE", "12"}, {"CLF", amount}});
+        Exec("delete from corvane_itempf");
+        ProjectApplicationBundle bundle(connection);
+        EXPECT_EQ(bundle.ImportPartial(path, problem), 0);
+        EXPECT_EQ(bundle.FailedFiles(), std::vector<std::string>{sys::FileName(path)});
+        EXPECT_EQ(CountRows("corvane_itemappinfo"), 0);
+        EXPECT_EQ(CountRows("corvane_itempf"), 0);
     }
 }
 
