@@ -36,9 +36,15 @@ bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, C
     if (!HasAllColumns(guides, guideColumns) || !HasAllColumns(subjects, {"ZTBH", "JJBH", "FBNF", "ZTMC", "YJMD"}) ||
         !HasAllColumns(directions, {"JJBH", "FBNF"}))
         return false;
-    guides.MoveFirst();
-    if (guides.IsEOF()) return false;
-    const std::string fund = Text(guides, "JJBH"), year = Text(guides, "FBNF");
+    // The guide is the first guide row's; a bundle without one (its subjects
+    // and directions only) names it in its first subject or direction row.
+    CAdoRecordSet* first = &guides;
+    for (CAdoRecordSet* part : {&guides, &subjects, &directions}) {
+        part->MoveFirst();
+        if (first->IsEOF()) first = part;
+    }
+    if (first->IsEOF()) return true;  // nothing to store
+    const std::string fund = Text(*first, "JJBH"), year = Text(*first, "FBNF");
     if (fund.empty() || year.empty()) return false;
     auto sameGuide = [&](CAdoRecordSet& rs) { return Text(rs, "JJBH") == fund && Text(rs, "FBNF") == year; };
     int guideRows = 0;

@@ -16,7 +16,8 @@ bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns)
 
 // Whether the three parts of a guide bundle carry their tables' columns (the
 // guide row's long binary columns included) and every row belongs to the
-// bundle's one guide, the fund number and year of its first guide row: a
+// bundle's one guide, the fund number and year of its first guide row (of
+// its first subject or direction row when it has none): a
 // subject or direction row of another guide, a subject given twice, or a
 // second guide row (unless rows after the first are ignored) makes the
 // bundle unfit, before anything is written. The parts are left at their

@@ -207,7 +207,7 @@ TEST_F(Bundle, RowsOfAnotherGuideOrRepeatedRowsMakeTheBundleUnreadable) {
         {"directions of another guide", {a[0], a[1], b[2]}},
         {"the guide row twice", {rowRepeated(a[0]), a[1], a[2]}},
         {"a subject row twice", {a[0], rowRepeated(a[1]), a[2]}},
-        {"no guide row", {withoutRows(a[0]), a[1], a[2]}},
+        {"no guide row, rows of two guides", {withoutRows(a[0]), a[1], b[2]}},
         {"subjects in the guide's place", {a[1], a[1], a[2]}},
     };
     const Rows before = Everything();

@@ -71,7 +71,7 @@ TEST_F(GuideImport, BundlesWithRowsOfAnotherGuideAreRefusedAndNamed) {
         {"subjects of another guide", {guide1, subjects2, directions1}},
         {"directions of another guide", {guide1, subjects1, directions2}},
         {"a subject twice", {guide1, repeated, directions1}},
-        {"no guide row", {noGuide, subjects1, directions1}},
+        {"no guide row, rows of two guides", {noGuide, subjects1, directions2}},
         {"subjects in the guide's place", {subjects1, subjects1, directions1}},
     };
     OpenView();
