@@ -185,8 +185,11 @@ int SummaryBundle::Import(const std::string& path) {
         return 0;
     }
     if (!attachmentFile.empty() &&
-        !(sys::MakeDirs(sys::ParentFolder(attachmentFile)) && sys::WriteFileAtomic(attachmentFile, document.attachment)))
+        !(sys::MakeDirs(sys::ParentFolder(attachmentFile)) && sys::WriteFileAtomic(attachmentFile, document.attachment))) {
+        // The attachment's bytes are not kept: the record does not count as imported.
         ui::AfxMessageBox("Create file failed!");
+        return 0;
+    }
     return 1;
 }
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -89,7 +90,19 @@ std::string SafeFileName(std::string_view name) {
     std::string safe(name);
     for (char& c : safe)
         if (c == '/' || c == '\\') c = '_';
-    return text::ReplaceAll(safe, "..", "__");
+    safe = text::ReplaceAll(safe, "..", "__");
+    if (safe.size() <= kMaxFileNameBytes) return safe;
+    // Too long for the file system (a name of 200 Chinese characters is 600
+    // bytes here): the start of the name, a mark of the whole name so that
+    // two long names sharing a start stay apart, and the extension.
+    const std::size_t dot = safe.rfind('.');
+    const std::string extension = dot != std::string::npos && safe.size() - dot <= 16 ? safe.substr(dot) : "";
+    std::uint32_t hash = 2166136261u;  // FNV-1a of the whole name
+    for (char c : safe) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    const std::string mark = text::Format("~%08x", hash);
+    std::size_t keep = kMaxFileNameBytes - mark.size() - extension.size();
+    while (keep > 0 && (static_cast<unsigned char>(safe[keep]) & 0xC0) == 0x80) --keep;  // whole characters only
+    return safe.substr(0, keep) + mark + extension;
 }
 
 bool FileExists(const std::string& path) {

@@ -3,6 +3,7 @@
 // function here accepts them and works on the native form.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,7 +32,10 @@ std::string ParentFolder(std::string_view path);
 
 // A name taken from a file or a record made safe to use as one file name in
 // a folder: path separators become "_" and ".." becomes "__", so the file
-// never lands outside the folder it is written to.
+// never lands outside the folder it is written to; a name longer than the
+// file system takes is shortened to its start, a mark of the whole name and
+// its extension (the same long name always gives the same file name).
+inline constexpr std::size_t kMaxFileNameBytes = 255;
 std::string SafeFileName(std::string_view name);
 
 bool FileExists(const std::string& path);
