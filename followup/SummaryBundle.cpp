@@ -166,7 +166,7 @@ bool SummaryBundle::OnBtnImport() {
     int count = 0;
     m_failedFiles.clear();
     for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinListedName(folder, name));
-    ui::MessageBox(ImportReport(count, m_failedFiles), "提示", MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)), "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
     return true;
 }

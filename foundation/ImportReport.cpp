@@ -6,10 +6,13 @@
 
 #include "platform/text/Text.h"
 
-std::string ImportReport(int count, const std::vector<std::string>& failedFiles) {
+std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
+                         const std::vector<std::string>& notFiles) {
     std::string report = text::Format("共导入了%d条数据！", count);
     if (!failedFiles.empty()) report += "\r\n以下文件写入数据库失败，未导入：";
     for (const std::string& name : failedFiles) report += "\r\n" + name;
+    if (!notFiles.empty()) report += "\r\n以下名称不是可读取的文件，未导入：";
+    for (const std::string& name : notFiles) report += "\r\n" + name;
     return report;
 }
 

@@ -7,8 +7,11 @@
 class CAdoRecordSet;
 
 // "共导入了<n>条数据！", then the names of the files whose records the database
-// refused, so that no file is left out of the count unexplained.
-std::string ImportReport(int count, const std::vector<std::string>& failedFiles);
+// refused, and the names with the extension that are no readable file
+// (folders, pipes, links to nothing), so that nothing is left out of the
+// count unexplained.
+std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
+                         const std::vector<std::string>& notFiles = {});
 
 // Whether a part read from a file carries every column of the table it is
 // meant for: a part of another kind of file lacks some of them.

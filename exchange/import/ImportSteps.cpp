@@ -89,7 +89,8 @@ bool ImportFolder(const std::string& extension, const std::function<FileResult(c
         case FileResult::NotImported: break;
         }
     }
-    ui::MessageBox(ImportReport(count, failed), "提示", MB_OK | MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, failed, sys::ListNonFiles(sys::NativePath(folder), extension)), "提示",
+                   MB_OK | MB_ICONINFORMATION);
     return true;
 }
 

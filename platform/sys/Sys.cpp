@@ -187,19 +187,32 @@ bool CopyFile(const std::string& from, const std::string& to) {
     return !ec;
 }
 
-std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension) {
+namespace {
+
+std::vector<std::string> ListByKind(const std::string& folder, std::string_view extension, bool regularFiles) {
     std::vector<std::string> names;
     std::string wanted = text::ToLowerAscii(extension);
     if (!wanted.empty() && wanted[0] != '.') wanted.insert(wanted.begin(), '.');
     std::error_code ec;
     for (fs::directory_iterator it(NativePath(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file(ec)) continue;
+        std::error_code kind;
+        if (it->is_regular_file(kind) != regularFiles) continue;
         std::string name = it->path().filename().string();
         if (!wanted.empty() && text::ToLowerAscii(it->path().extension().string()) != wanted) continue;
         names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension) {
+    return ListByKind(folder, extension, true);
+}
+
+std::vector<std::string> ListNonFiles(const std::string& folder, std::string_view extension) {
+    return ListByKind(folder, extension, false);
 }
 
 }  // namespace sys

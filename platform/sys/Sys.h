@@ -58,5 +58,8 @@ bool CopyFile(const std::string& from, const std::string& to);
 // Names (not paths) of the files in the folder whose extension matches, without
 // regard to case ("uif" or ".uif"), sorted by name; empty extension: all files.
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension);
+// The names with the extension that ListFiles leaves out: folders, pipes,
+// devices and links to nothing, sorted by name.
+std::vector<std::string> ListNonFiles(const std::string& folder, std::string_view extension);
 
 }  // namespace sys

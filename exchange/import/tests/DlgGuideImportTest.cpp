@@ -2,6 +2,9 @@
 // in one transaction under the duplicate policy, and the unit file.
 #include "ImportTestSupport.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "exchange/import/DlgGuideImport.h"
 
 namespace {
@@ -89,6 +92,24 @@ TEST_F(GuideImport, BundlesWithRowsOfAnotherGuideAreRefusedAndNamed) {
             EXPECT_EQ(Count("select * from corvane_five_studyaspect where JJBH='G2'"), 2);
         }
     }
+}
+
+// Names like bundles that are no readable file are named in the report; a
+// link to nothing does not stop the files after it from being read.
+TEST_F(GuideImport, FoldersPipesAndBrokenLinksNamedLikeBundlesAreNamed) {
+    SeedGuide("G1", "原名");
+    BundleOf("G1", '0', "z-good.fund");
+    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+        Exec(std::string("delete from ") + t);
+    ASSERT_TRUE(sys::MakeDirs(sys::JoinPath(in, "a-folder.fund")));
+    ASSERT_EQ(::mkfifo(sys::JoinPath(in, "b-pipe.fund").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(sys::JoinPath(in, "gone").c_str(), sys::JoinPath(in, "c-dangling.fund").c_str()), 0);
+    OpenView();
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下名称不是可读取的文件，未导入：\r\na-folder.fund\r\nb-pipe.fund"
+                                    "\r\nc-dangling.fund");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+    ExpectGuideRows(1, 1, 2);
 }
 
 TEST_F(GuideImport, NullRichTextsStayNullAndEmptyOnesEmpty) {
