@@ -252,7 +252,7 @@ void CDlgSCGZHList::OnBtnImport() {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return;
     int count = 0;
-    for (const std::string& file : sys::ListFiles(folder, "cgzh")) count += Import(sys::JoinPath(folder, file));
+    for (const std::string& file : sys::ListFiles(folder, "cgzh")) count += Import(sys::JoinListedName(folder, file));
     MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_OK | MB_ICONINFORMATION);
     FillList();
 }
@@ -263,5 +263,10 @@ int CDlgSCGZHList::Import(const std::string& path) {
                           MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
     });
     if (result == ImportResult::Unreadable) MessageBox("载入数据文件失败！", "提示", MB_OK | MB_ICONERROR);
+    if (result == ImportResult::OtherKind)
+        MessageBox("文件" + sys::FileName(path) + "不是成果转化信息文件，未导入！", "提示", MB_OK | MB_ICONERROR);
+    if (result == ImportResult::WrongRows)
+        MessageBox("文件" + sys::FileName(path) + "中没有项目编号的成果转化信息，或含有其他项目的记录，未导入！", "提示",
+                   MB_OK | MB_ICONERROR);
     return result == ImportResult::Imported ? 1 : 0;
 }

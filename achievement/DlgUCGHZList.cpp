@@ -9,6 +9,7 @@
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
+#include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -194,7 +195,7 @@ void CDlgUCGHZList::OnBtnImport() {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return;
     int count = 0;
-    for (const std::string& name : sys::ListFiles(folder, "prosum")) count += Import(sys::JoinPath(folder, name));
+    for (const std::string& name : sys::ListFiles(folder, "prosum")) count += Import(sys::JoinListedName(folder, name));
     ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_OK | MB_ICONINFORMATION);
     sys::RemoveFile(sys::JoinPath(sys::ProgramFolder(), kScratchName));
     FillList();
@@ -209,6 +210,14 @@ int CDlgUCGHZList::Import(const std::string& path) {
     if (LengthPrefixedContainer::Read(path, std::nullopt, 1, parts) != LengthPrefixedContainer::ReadResult::Ok ||
         !sys::WriteFileAtomic(scratch, parts[0]) || !source.OpenFromFile(scratch)) {
         ui::MessageBox("载入数据文件失败！", "提示", MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+    // A file of another kind (an application renamed .prosum) lacks the columns.
+    std::vector<std::string> columns;
+    for (const unitchange::Field& field : unitchange::Fields()) columns.emplace_back(field.column);
+    if (!HasAllColumns(source, columns)) {
+        ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是成果转化（单位）信息文件，未导入！", "提示",
+                       MB_OK | MB_ICONSTOP);
         return 0;
     }
     if (source.IsEOF()) return 0;

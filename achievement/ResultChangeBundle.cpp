@@ -8,6 +8,7 @@
 #include "application/ApplicationDb.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
 #include "platform/sys/Sys.h"
@@ -38,8 +39,12 @@ void RemoveScratch(const std::string& folder, const std::array<const char*, kPar
 // Copies the current row of `from` into a new row of `to`: the named text
 // columns, then the rich-text columns byte for byte.
 bool CopyRow(CAdoRecordSet& from, CAdoRecordSet& to, const std::vector<std::string>& textColumns,
-             const std::vector<std::string>& richColumns) {
+             const std::vector<std::string>& richColumns, const std::string& owner = {}) {
     if (!to.AddNew()) return false;
+    if (!owner.empty() && !to.SetString("ITEM_XMBH", owner)) {
+        to.CancelUpdate();
+        return false;
+    }
     for (const std::string& column : textColumns) {
         if (!to.SetString(column, Field(from, column))) {
             to.CancelUpdate();
@@ -65,16 +70,46 @@ bool StoreMainRow(CAdoConnection& connection, CAdoRecordSet& part, const std::st
     return target.Open(SelectByKey(kMainTable, "XMBH", key)) && CopyRow(part, target, texts, riches);
 }
 
+// Child rows are stored under the main row's project, whatever the file says.
 bool StoreChildRows(CAdoConnection& connection, const ChildTable& table, CAdoRecordSet& part, const std::string& key) {
     connection.Execute("delete from " + table.table + " where ITEM_XMBH = " + Quote(key));
-    std::vector<std::string> columns = {"ITEM_XMBH"};
-    columns.insert(columns.end(), table.stored.begin(), table.stored.end());
     CAdoRecordSet target;
     appdb::Bind(target, connection);
     if (!target.Open("select * from " + table.table + " where 1=0")) return false;
-    for (; !part.IsEOF(); part.MoveNext())
-        if (!CopyRow(part, target, columns, {})) return false;
+    for (part.MoveFirst(); !part.IsEOF(); part.MoveNext()) {
+        if (!CopyRow(part, target, table.stored, {}, key)) return false;
+    }
     return true;
+}
+
+std::vector<std::string> MainColumns() { return {Columns().begin(), Columns().end()}; }
+
+std::vector<std::string> ChildColumns(const ChildTable& table) {
+    std::vector<std::string> columns = {"ITEM_XMBH"};
+    columns.insert(columns.end(), table.stored.begin(), table.stored.end());
+    return columns;
+}
+
+// What the parts say before anything is stored: each has its table's
+// columns, the main part one row with a number, and every child row belongs
+// to that number (a row without one is taken as the main row's).
+ImportResult CheckParts(std::array<std::unique_ptr<CAdoRecordSet>, kPartCount>& parts) {
+    if (!HasAllColumns(*parts[0], MainColumns())) return ImportResult::OtherKind;
+    for (int child = 0; child < kChildCount; ++child)
+        if (!HasAllColumns(*parts[1 + child], ChildColumns(ChildTables()[child]))) return ImportResult::OtherKind;
+    CAdoRecordSet& main = *parts[0];
+    if (main.IsEOF() || Field(main, "XMBH").empty()) return ImportResult::WrongRows;
+    const std::string key = Field(main, "XMBH");
+    if (main.MoveNext() && !main.IsEOF()) return ImportResult::WrongRows;  // a second record
+    main.MoveFirst();
+    for (int child = 0; child < kChildCount; ++child) {
+        CAdoRecordSet& part = *parts[1 + child];
+        for (part.MoveFirst(); !part.IsEOF(); part.MoveNext()) {
+            const std::string owner = Field(part, "ITEM_XMBH");
+            if (!owner.empty() && owner != key) return ImportResult::WrongRows;
+        }
+    }
+    return ImportResult::Imported;
 }
 
 }  // namespace
@@ -122,6 +157,8 @@ ImportResult ReadBundle(CAdoConnection& connection, const std::string& path, con
     }
     RemoveScratch(scratchFolder, kReaderScratch);
     if (!readable) return ImportResult::Unreadable;
+
+    if (const ImportResult checked = CheckParts(parts); checked != ImportResult::Imported) return checked;
 
     CAdoRecordSet& main = *parts[0];
     const bool hasMain = !main.IsEOF();

@@ -28,6 +28,8 @@ enum class ImportResult {
     Imported,
     Declined,    // the user kept the existing record
     Unreadable,  // the file is no complete bundle, or a row could not be stored
+    OtherKind,   // a part lacks its table's columns: another kind of file
+    WrongRows,   // no main row with a number, more than one, or child rows of another project
 };
 
 // Asked before an existing record is replaced; true replaces it.

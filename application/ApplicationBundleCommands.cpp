@@ -50,10 +50,11 @@ bool ApplicationBundleCommands::ImportFolder(bool partial) {
     int count = 0;
     if (!names.empty()) ApplicationImportCheck::ClearLog();
     for (const std::string& name : names) {
-        const std::string path = sys::JoinPath(folder, name);
+        const std::string path = sys::JoinListedName(folder, name);
         count += partial ? bundle.ImportPartial(path, problem) : bundle.Import(path, problem);
     }
-    ui::MessageBox(ImportReport(count, bundle.FailedFiles()), "提示", MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, bundle.FailedFiles(), sys::ListNonFiles(folder, ProjectApplicationBundle::kExtension)),
+                   "提示", MB_ICONINFORMATION);
     if (COptions().GetRole() == kFundOfficeRole && problem) ui::ShellOpen(ApplicationImportCheck::LogPath(), "open");
     ProjectApplicationBundle::RemoveImportScratchFiles();
     return true;

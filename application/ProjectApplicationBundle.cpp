@@ -11,6 +11,7 @@
 #include "numbering/ProjectNumbering.h"
 #include "application/StoredApplicationDocument.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
@@ -102,6 +103,13 @@ bool CopyColumn(CAdoRecordSet& from, CAdoRecordSet& to, const ApplicationColumn&
 
 void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示", MB_ICONERROR); }
 
+bool IsApplicationBundle(CAdoRecordSet& application, CAdoRecordSet& members) {
+    std::vector<std::string> columns = {"XMBH"};
+    for (const ApplicationColumn& column : kImportedColumns) columns.emplace_back(column.name);
+    return HasAllColumns(application, columns) &&
+           HasAllColumns(members, {proapp::kMemberColumns.begin(), proapp::kMemberColumns.end()});
+}
+
 }  // namespace
 
 std::string ProjectApplicationBundle::FileName(const std::string& projectCode) {
@@ -151,6 +159,12 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
                             LengthPrefixedContainer::ReadResult::Ok &&
                         sys::WriteFileAtomic(scratch[0], parts[0]) && sys::WriteFileAtomic(scratch[1], parts[1]) &&
                         application.OpenFromFile(scratch[0]) && members.OpenFromFile(scratch[1]);
+    // A file of another kind lacks the application's or the members' columns.
+    if (loaded && !IsApplicationBundle(application, members)) {
+        ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是项目申请书文件，未导入！", "提示",
+                       MB_ICONERROR);
+        return 0;
+    }
     // Only the first application row counts; a bundle without one, or whose
     // row has no project number, carries no application.
     const std::string bundleCode = loaded && !application.IsEOF() ? FieldText(application, "XMBH") : std::string();
@@ -236,6 +250,9 @@ bool ProjectApplicationBundle::WriteKeyLaboratoryReview(CAdoRecordSet& source, c
         {"ZYF", &PROAPP::ZYF},   {"SYF", &PROAPP::SYF}, {"GDZCF", &PROAPP::GDZCF}, {"GZF", &PROAPP::GZF},
         {"GLF", &PROAPP::GLF},
     };
-    for (const auto& [column, field] : amounts) record.*field = FieldText(source, column);
+    for (const auto& [column, field] : amounts) {
+        record.*field = FieldText(source, column);
+        if (!appstore::IsStorableAmount(record.*field)) return false;  // refused, not stored as 0 or infinity
+    }
     return appstore::WriteReviewRow(m_connection, record);
 }

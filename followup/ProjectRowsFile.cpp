@@ -92,7 +92,7 @@ bool ProjectRowsFile::ImportFolder(DuplicatePolicy& policy) {
     int count = 0;
     m_notStored.clear();
     for (const std::string& name : sys::ListFiles(folder, m_format.extension))
-        if (Import(sys::JoinPath(folder, name), policy) > 0) ++count;
+        if (Import(sys::JoinListedName(folder, name), policy) > 0) ++count;
     ui::MessageBox(text::Format("共导入了%d条数据！", count) + NotStoredProjectsReport(m_notStored), "提示",
                    MB_ICONINFORMATION);
     return true;

@@ -164,9 +164,10 @@ bool SummaryBundle::OnBtnImport() {
     int count = 0;
     m_failedFiles.clear();
     m_notStored.clear();
-    for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinPath(folder, name));
-    ui::MessageBox(ImportReport(count, m_failedFiles) + NotStoredProjectsReport(m_notStored), "提示",
-                   MB_ICONINFORMATION);
+    for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinListedName(folder, name));
+    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) +
+                       NotStoredProjectsReport(m_notStored),
+                   "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
     return true;
 }
@@ -190,8 +191,11 @@ int SummaryBundle::Import(const std::string& path) {
         return 0;
     }
     if (!attachmentFile.empty() &&
-        !(sys::MakeDirs(sys::ParentFolder(attachmentFile)) && sys::WriteFileAtomic(attachmentFile, document.attachment)))
+        !(sys::MakeDirs(sys::ParentFolder(attachmentFile)) && sys::WriteFileAtomic(attachmentFile, document.attachment))) {
+        // The attachment's bytes are not kept: the record does not count as imported.
         ui::AfxMessageBox("Create file failed!");
+        return 0;
+    }
     return 1;
 }
 

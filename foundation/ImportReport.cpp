@@ -1,11 +1,18 @@
 #include "foundation/ImportReport.h"
 
+#include <set>
+
+#include "foundation/AdoRecordSet.h"
+
 #include "platform/text/Text.h"
 
-std::string ImportReport(int count, const std::vector<std::string>& failedFiles) {
+std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
+                         const std::vector<std::string>& notFiles) {
     std::string report = text::Format("共导入了%d条数据！", count);
     if (!failedFiles.empty()) report += "\r\n以下文件写入数据库失败，未导入：";
     for (const std::string& name : failedFiles) report += "\r\n" + name;
+    if (!notFiles.empty()) report += "\r\n以下名称不是可读取的文件，未导入：";
+    for (const std::string& name : notFiles) report += "\r\n" + name;
     return report;
 }
 
@@ -14,4 +21,52 @@ std::string NotStoredProjectsReport(const std::vector<std::string>& numbers) {
     if (!numbers.empty()) report = "\r\n以下项目不存在，其数据未导入：";
     for (const std::string& number : numbers) report += "\r\n" + number;
     return report;
+}
+
+bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns) {
+    for (const std::string& column : columns)
+        if (part.GetFieldAttributes(column) == -1) return false;
+    return true;
+}
+
+namespace {
+
+std::string Text(CAdoRecordSet& rs, const char* column) {
+    std::string value;
+    rs.GetString(column, value);
+    return value;
+}
+
+}  // namespace
+
+bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
+                               const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored) {
+    std::vector<std::string> guideColumns = {"JJBH", "ZNMC", "FBNF"};
+    guideColumns.insert(guideColumns.end(), guideBlobs.begin(), guideBlobs.end());
+    if (!HasAllColumns(guides, guideColumns) || !HasAllColumns(subjects, {"ZTBH", "JJBH", "FBNF", "ZTMC", "YJMD"}) ||
+        !HasAllColumns(directions, {"JJBH", "FBNF"}))
+        return false;
+    // The guide is the first guide row's; a bundle without one (its subjects
+    // and directions only) names it in its first subject or direction row.
+    CAdoRecordSet* first = &guides;
+    for (CAdoRecordSet* part : {&guides, &subjects, &directions}) {
+        part->MoveFirst();
+        if (first->IsEOF()) first = part;
+    }
+    if (first->IsEOF()) return true;  // nothing to store
+    const std::string fund = Text(*first, "JJBH"), year = Text(*first, "FBNF");
+    if (fund.empty() || year.empty()) return false;
+    auto sameGuide = [&](CAdoRecordSet& rs) { return Text(rs, "JJBH") == fund && Text(rs, "FBNF") == year; };
+    int guideRows = 0;
+    for (; !guides.IsEOF(); guides.MoveNext()) {
+        if (!sameGuide(guides)) return false;
+        if (++guideRows > 1 && !rowsAfterTheFirstIgnored) return false;  // a second, duplicate guide
+    }
+    std::set<std::string> subjectNumbers;
+    for (subjects.MoveFirst(); !subjects.IsEOF(); subjects.MoveNext())
+        if (!sameGuide(subjects) || !subjectNumbers.insert(Text(subjects, "ZTBH")).second) return false;
+    for (directions.MoveFirst(); !directions.IsEOF(); directions.MoveNext())
+        if (!sameGuide(directions)) return false;
+    for (CAdoRecordSet* part : {&guides, &subjects, &directions}) part->MoveFirst();
+    return true;
 }

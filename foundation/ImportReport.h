@@ -4,11 +4,31 @@
 #include <string>
 #include <vector>
 
+class CAdoRecordSet;
+
 // "共导入了<n>条数据！", then the names of the files whose records the database
-// refused, so that no file is left out of the count unexplained.
-std::string ImportReport(int count, const std::vector<std::string>& failedFiles);
+// refused, and the names with the extension that are no readable file
+// (folders, pipes, links to nothing), so that nothing is left out of the
+// count unexplained.
+std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
+                         const std::vector<std::string>& notFiles = {});
 
 // The projects a folder import left out because they are not stored: their
 // rows would belong to no project, and later to whichever project is given
 // the number. Empty without such projects; else a line to add to the report.
 std::string NotStoredProjectsReport(const std::vector<std::string>& numbers);
+
+// Whether a part read from a file carries every column of the table it is
+// meant for: a part of another kind of file lacks some of them.
+bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns);
+
+// Whether the three parts of a guide bundle carry their tables' columns (the
+// guide row's long binary columns included) and every row belongs to the
+// bundle's one guide, the fund number and year of its first guide row (of
+// its first subject or direction row when it has none): a
+// subject or direction row of another guide, a subject given twice, or a
+// second guide row (unless rows after the first are ignored) makes the
+// bundle unfit, before anything is written. The parts are left at their
+// first rows.
+bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
+                               const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored);

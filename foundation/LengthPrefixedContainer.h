@@ -1,8 +1,10 @@
 // The container of the exchange bundles: an optional marker byte, then each
 // part as a 32-bit little-endian length and that many bytes. The reader knows
-// how many parts to expect; lengths are checked against what the file holds.
+// how many parts to expect; lengths are checked against what the file holds,
+// and a file is read part by part, never more than its lengths announce.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,17 +17,25 @@ public:
         CannotOpen,   // the file cannot be read
         OtherMarker,  // another kind of bundle
         Truncated,    // an empty file, or a length announces more bytes than the file holds
+        Oversized,    // far more bytes after the last part than a writer leaves there
     };
+
+    // Bytes after the last part that are still taken as slack of the writer.
+    static constexpr std::uint64_t kTrailingAllowance = 1024 * 1024;
 
     // The bytes of a container.
     static std::string Pack(std::optional<char> marker, const std::vector<std::string>& parts);
-    // Reads `partCount` parts after the marker (when one is expected); bytes
-    // after the last part are ignored. `parts` is filled only on Ok.
+    // Reads `partCount` parts after the marker (when one is expected); up to
+    // kTrailingAllowance bytes after the last part are ignored. `parts` is
+    // filled only on Ok.
     static ReadResult Unpack(std::string_view bytes, std::optional<char> marker, std::size_t partCount,
                              std::vector<std::string>& parts);
 
     // Replaces the file by the container as a whole; false when it cannot be written.
     static bool Write(const std::string& path, std::optional<char> marker, const std::vector<std::string>& parts);
+    // The same from a file: only the lengths are read until the layout is
+    // known to fit the file, then each part; anything but a regular file
+    // cannot be opened.
     static ReadResult Read(const std::string& path, std::optional<char> marker, std::size_t partCount,
                            std::vector<std::string>& parts);
 };

@@ -68,7 +68,7 @@ void CDlgOneGuide::Emptyfile(const std::string& path) { sys::TruncateFile(sys::N
 
 void CDlgOneGuide::DelFolder(const std::string& path) {
     const std::string folder = sys::NativePath(path);
-    for (const std::string& name : sys::ListFiles(folder, "")) sys::RemoveAll(sys::JoinPath(folder, name));
+    for (const std::string& name : sys::ListFiles(folder, "")) sys::RemoveAll(sys::JoinListedName(folder, name));
 }
 
 int CDlgOneGuide::IfOutput(int chapter) { return IsChapterChosen(m_arrOutputChapters, chapter) ? 1 : 0; }

@@ -1,9 +1,12 @@
 #include "guide_annual/GuideBundleParts.h"
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "foundation/Transaction.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
@@ -158,6 +161,9 @@ ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const st
         if (!sys::WriteFileAtomic(ScratchFile(part), parts[part]) || !recordsets[part].OpenFromFile(ScratchFile(part)))
             return ImportResult::Corrupt;
     }
+    if (!GuideRowsBelongToOneGuide(recordsets[0], recordsets[1], recordsets[2], kind.guideBlobs,
+                                   kind.firstGuideRowOnly))
+        return ImportResult::Corrupt;
     CAdoRecordSet& guides = recordsets[0];
 
     std::string fund, year;

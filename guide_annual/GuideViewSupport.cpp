@@ -93,7 +93,7 @@ bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaptio
     if (folder.empty()) return false;
     int imported = 0, unreadable = 0;
     for (const std::string& name : sys::ListFiles(folder, guidebundle::kExtension)) {
-        switch (importOne(sys::JoinPath(folder, name), policy)) {
+        switch (importOne(sys::JoinListedName(folder, name), policy)) {
         case guidebundle::ImportResult::Imported: ++imported; break;
         case guidebundle::ImportResult::Corrupt: ++unreadable; break;
         default: break;

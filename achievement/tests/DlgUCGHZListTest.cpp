@@ -160,6 +160,7 @@ TEST_F(UnitList, BadForeignOrEmptyBundlesLeaveTheDatabaseAsItWas) {
     Import(view, mixed, 1, [&] {
         driver.ExpectMessageBox("提示", "载入数据文件失败！");
         driver.ExpectMessageBox("提示", "载入数据文件失败！");
+        driver.ExpectMessageBox("提示", "文件d-foreign.prosum不是成果转化（单位）信息文件，未导入！");
     });
     EXPECT_EQ(Count("select * from CORVANE_RESULT_UNITCHANGE"), 1);
     EXPECT_EQ(Stored("U101").size(), 1u);

@@ -180,3 +180,64 @@ TEST_F(ResultChangeBundleTest, ADamagedBundleLeavesTheDatabaseAsItWas) {
 TEST_F(ResultChangeBundleTest, ANumberFromTheFileNeverLeavesTheExportFolder) {
     EXPECT_EQ(sys::ParentFolder(BundlePath(out.Path(), "../../x")), sys::NativePath(out.Path()));
 }
+
+// Bundles made from a genuine one: rows that belong elsewhere, missing rows,
+// and parts of another kind are refused whole, naming the file; nothing of
+// them is stored and no other project's rows change.
+TEST_F(ResultChangeBundleTest, CraftedBundlesAreRefusedBeforeAnythingIsStored) {
+    StoreChildRows(kJcyj, "A-002", {{"王五", "三所", "化学"}});
+    ExportTicked({"A-001"});
+    std::string good;
+    ASSERT_TRUE(sys::ReadFile(BundlePath(ExportFolderToday(), "A-001"), good));
+    std::vector<std::string> parts;
+    ASSERT_EQ(LengthPrefixedContainer::Unpack(good, std::nullopt, 6, parts), LengthPrefixedContainer::ReadResult::Ok);
+    auto edited = [&](std::size_t part, const std::string& from, const std::string& to) {
+        std::vector<std::string> changed = parts;
+        const std::size_t at = changed[part].find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) changed[part].replace(at, from.size(), to);
+        return LengthPrefixedContainer::Pack(std::nullopt, changed);
+    };
+    auto withoutRows = [&](std::size_t part) {
+        std::vector<std::string> changed = parts;
+        std::string& xml = changed[part];
+        const std::size_t begin = xml.find("<rs:data>") + 9, end = xml.find("</rs:data>");
+        xml.erase(begin, end - begin);
+        return LengthPrefixedContainer::Pack(std::nullopt, changed);
+    };
+    auto swapped = [&](std::size_t a, std::size_t b) {
+        std::vector<std::string> changed = parts;
+        std::swap(changed[a], changed[b]);
+        return LengthPrefixedContainer::Pack(std::nullopt, changed);
+    };
+    const std::string wrongRows = "中没有项目编号的成果转化信息，或含有其他项目的记录，未导入！";
+    const std::string otherKind = "不是成果转化信息文件，未导入！";
+    const struct {
+        const char* what;
+        std::string bytes;
+        const std::string& message;
+    } cases[] = {
+        {"a child row of another project", edited(1, "ITEM_XMBH='A-001'", "ITEM_XMBH='A-002'"), wrongRows},
+        {"no main row", withoutRows(0), wrongRows},
+        {"a main row without a number", edited(0, "XMBH='A-001'", "XMBH=''"), wrongRows},
+        {"the main part swapped with a child part", swapped(0, 1), otherKind},
+        {"two child parts swapped", swapped(1, 5), otherKind},
+    };
+    Exec("delete from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = out.File("crafted.cgzh");
+        ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
+        driver.ExpectMessageBox("提示", "文件crafted.cgzh" + c.message);
+        EXPECT_EQ(view->m_dlgList.Import(path), 0);
+        EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 1);
+        EXPECT_EQ(ChildRows(kJcyj, "A-002"), (Rows{{"王五", "三所", "化学"}}));
+        EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u);  // left as they were
+    }
+    // A child row that names no project is stored under the bundle's project.
+    const std::string path = out.File("unnamed.cgzh");
+    ASSERT_TRUE(sys::WriteFileAtomic(path, edited(1, "ITEM_XMBH='A-001'", "ITEM_XMBH=''")));
+    EXPECT_EQ(view->m_dlgList.Import(path), 1);
+    EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u);
+    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 2);
+}

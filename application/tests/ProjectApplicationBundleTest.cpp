@@ -222,6 +222,7 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
     struct Case {
         const char* what;
         std::string bytes;  // empty: no file at all
+        bool otherKind = false;  // named as a file of another kind
     };
     const Case cases[] = {
         {"missing file", ""},
@@ -229,7 +230,9 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
         {"lengths beyond the end", good.substr(0, good.size() - 10)},
         {"application part is no recordset", LengthPrefixedContainer::Pack(std::nullopt, {"<xml/>", parts[1]})},
         {"member part is no recordset", LengthPrefixedContainer::Pack(std::nullopt, {parts[0], "junk"})},
-        {"application part without a row", LengthPrefixedContainer::Pack(std::nullopt, {emptyParts[1], parts[1]})},
+        // Parts of other tables (as in a summary or transfer bundle renamed .proapp).
+        {"application part without a row", LengthPrefixedContainer::Pack(std::nullopt, {emptyParts[1], parts[1]}), true},
+        {"members in both places", LengthPrefixedContainer::Pack(std::nullopt, {parts[1], parts[1]}), true},
     };
     const Rows codes = Codes();
     const long members = CountRows("corvane_project_sqcy");
@@ -239,7 +242,8 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
         if (!c.bytes.empty()) {
             ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
         }
-        driver.ExpectMessageBox("提示", "载入数据文件失败！");
+        driver.ExpectMessageBox("提示", c.otherKind ? "文件" + std::string(c.what) + ".proapp不是项目申请书文件，未导入！"
+                                                    : std::string("载入数据文件失败！"));
         EXPECT_EQ(Import(path), 0);
         EXPECT_EQ(Codes(), codes);
         EXPECT_EQ(CountRows("corvane_project_sqcy"), members);
@@ -264,9 +268,9 @@ TEST_F(Bundle, PartialImportOfAKeyLaboratoryProjectRecordsItsReviewRow) {
         Rows expected;
     };
     const std::map<std::string, std::string> amounts = {
-        {"SQJE", "12.5"}, {"SJF", ""}, {"CLF", "1);--"}, {"WXF", "3"}, {"ZYF", "-1"},
+        {"SQJE", "12.5"}, {"SJF", ""}, {"CLF", " 1"}, {"WXF", "3"}, {"ZYF", "0"},
         {"SYF", "0.25"},  {"GDZCF", "7"}, {"GZF", "8"},  {"GLF", "9"}};
-    const Rows reviewRow = {{kCode, "+", "12.5000", "", "1.0000", "3.0000", "-1.0000", "0.2500", "7.0000", "8.0000", "9.0000"}};
+    const Rows reviewRow = {{kCode, "+", "12.5000", "", "1.0000", "3.0000", "0.0000", "0.2500", "7.0000", "8.0000", "9.0000"}};
     const Case cases[] = {
         {"重点实验室基金——重点项目", true, reviewRow},
         {"重点实验室基金——一般项目", true, reviewRow},
@@ -284,6 +288,21 @@ TEST_F(Bundle, PartialImportOfAKeyLaboratoryProjectRecordsItsReviewRow) {
                         "from corvane_itempf"),
                   c.expected);
         Exec("delete from corvane_itemappinfo");
+    }
+}
+
+// Amounts a key-laboratory review row cannot hold are refused: the bundle is
+// named with those the database refused and nothing of it is stored.
+TEST_F(Bundle, KeyLaboratoryAmountsOutOfRangeOrNoNumbersAreRefused) {
+    for (const char* amount : {"1e39", "-5", "abc", "inf", "nan", "1);--", "1e400", "-0.01"}) {
+        SCOPED_TRACE(amount);
+        const std::string path = ExportAndRemove(kCode, {{"XMLB", "重点实验室基金——重点项目"}, {"SQJE", "12"}, {"CLF", amount}});
+        Exec("delete from corvane_itempf");
+        ProjectApplicationBundle bundle(connection);
+        EXPECT_EQ(bundle.ImportPartial(path, problem), 0);
+        EXPECT_EQ(bundle.FailedFiles(), std::vector<std::string>{sys::FileName(path)});
+        EXPECT_EQ(CountRows("corvane_itemappinfo"), 0);
+        EXPECT_EQ(CountRows("corvane_itempf"), 0);
     }
 }
 

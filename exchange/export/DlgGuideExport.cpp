@@ -4,6 +4,7 @@
 
 #include "exchange/export/DlgProjectExport.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "foundation/Options.h"
 #include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -151,10 +152,13 @@ bool CDlgGuideExport::ExportGuide(const std::string& fund, const std::string& fo
     std::vector<std::string> scratch;
     for (const BundlePart& p : kParts) scratch.push_back(GetExePath() + "\\" + p.scratch);
 
+    // The period the user works in; the first five-year period when none is set.
+    std::string period = COptions().GetPeriod();
+    if (period.empty()) period = kPeriod;
     bool ok = true;
     for (std::size_t i = 0; i < std::size(kParts) && ok; ++i) {
         const std::string sql = text::Format("select * from %s where JJBH='%s' and FBNF='%s'", kParts[i].table,
-                                             text::EscapeSql(fund).c_str(), kPeriod);
+                                             text::EscapeSql(fund).c_str(), text::EscapeSql(period).c_str());
         // A guide not stored for the period is not exported; subjects and
         // directions without rows still give complete (empty) parts.
         ok = part.Open(sql) && (i > 0 || part.GetRecordCount() > 0);

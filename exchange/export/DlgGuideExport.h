@@ -19,6 +19,7 @@ public:
     static constexpr int IDC_BTN_PATH2 = 4068, IDC_BTN_PATH = 4058, IDC_BTN_EXPORT_UNIT = 4060,
                          IDC_BTN_EXPORT_GUIDE = 4070;
     // The period of every exported guide.
+    // The period exported when the settings name none.
     static constexpr const char* kPeriod = "2011-2015";
     // The folder under the chosen one that holds a folder per unit.
     static constexpr const char* kUnitsFolder = "给各单位的指南";

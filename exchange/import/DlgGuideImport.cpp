@@ -1,8 +1,10 @@
 #include "exchange/import/DlgGuideImport.h"
 
 #include <algorithm>
+#include <set>
 
 #include "exchange/import/ImportSteps.h"
+#include "foundation/ImportReport.h"
 #include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -112,15 +114,19 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
     CAdoRecordSet file;
     // Another table's rows would be stored as units column by column.
     if (m_connection.IsOpen() && file.OpenFromFile(sys::NativePath(dialog.GetPathName())) &&
-        !HasLayoutOf(file, m_connection, "CORVANE_UNIT", std::min(kUnitColumns, file.GetFieldCount()))) {
+        !HasLayoutOf(file, m_connection, "CORVANE_UNIT", kNamedUnitColumns)) {
         ui::MessageBox("所选文件不是单位信息文件，未导入任何数据！", "提示", MB_OK | MB_ICONSTOP);
         return;
     }
     int count = 0;
+    std::set<std::string> seen;  // codes of this file, compared as the table compares them
+    std::string repeated;
     if (file.IsOpen()) {
         while (!file.IsEOF()) {
             std::string code;
-            if (file.GetString("DWDM", code) && !code.empty()) {
+            if (file.GetString("DWDM", code) && !code.empty() && !seen.insert(text::ToLowerAscii(code)).second) {
+                repeated += (repeated.empty() ? "" : "、") + code;  // a later row of the same unit
+            } else if (!code.empty()) {
                 const bool stored = SFCZ(code);
                 if ((!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) && StoreUnit(file, code, stored))
                     ++count;
@@ -128,6 +134,8 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
             if (!file.MoveNext()) break;
         }
     }
+    if (!repeated.empty())
+        ui::MessageBox("所选文件中以下单位代码重复，只导入了第一条：" + repeated, "提示", MB_OK | MB_ICONINFORMATION);
     elbrin::ReportCount(count);
     file.Close();
 }
@@ -146,6 +154,17 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
     // Annual-guide bundles (another marker) and unreadable files are skipped.
     const std::vector<std::string> scratch = ScratchFiles();
     if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, kFiveYearMarker, scratch)) return FALSE;
+    // Every row must belong to the bundle's one guide, so that the policy
+    // for a stored guide holds for every row written.
+    CAdoRecordSet parts[3];
+    for (int p = 0; p < 3; ++p)
+        if (!parts[p].OpenFromFile(sys::NativePath(scratch[p]))) return FALSE;
+    if (!GuideRowsBelongToOneGuide(parts[0], parts[1], parts[2], {std::begin(kGuideLongColumns), std::end(kGuideLongColumns)},
+                                   true)) {
+        ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是指南文件，或含有其他指南的记录，未导入！",
+                       "提示", MB_OK | MB_ICONERROR);
+        return FALSE;
+    }
     const bool imported = db::InTransaction(m_connection, [&] { return WriteGuide(scratch); });
     m_recordset.Close();
     return imported;

@@ -18,6 +18,9 @@ public:
     static constexpr int IDC_BTN_IMPORT_UNITINFO = 4043, IDC_BTN_IMPORT_GUIDEINFO = 4045;
     // Columns of a unit that travel by position.
     static constexpr long kUnitColumns = 21;
+    // The columns a unit file must name as the unit table does; the reserve
+    // columns after them are copied by position whatever their names.
+    static constexpr long kNamedUnitColumns = 15;
 
     CDlgGuideImport();
     ~CDlgGuideImport() override;

@@ -1,7 +1,9 @@
 #include "exchange/import/DlgProjectImport.h"
 
 #include "exchange/import/ImportSteps.h"
+#include "foundation/ImportReport.h"
 #include "foundation/Transaction.h"
+#include "numbering/ImportedNumber.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -37,6 +39,16 @@ constexpr AppColumn kApplicationColumns[] = {
 constexpr const char* kMemberColumns[] = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
 
 std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
+
+std::vector<std::string> ColumnNames(const AppColumn (&columns)[std::size(kApplicationColumns)]) {
+    std::vector<std::string> names;
+    for (const AppColumn& column : columns) names.emplace_back(column.name);
+    return names;
+}
+
+std::vector<std::string> ColumnNames(const char* const (&columns)[std::size(kMemberColumns)]) {
+    return {std::begin(columns), std::end(columns)};
+}
 
 }  // namespace
 
@@ -142,11 +154,31 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
     const std::vector<std::string> scratch = ScratchFiles();
     if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, std::nullopt, scratch))
         return elbrin::FileResult::NotImported;
-    // A bundle without its application row is refused.
+    // A bundle without its application row is refused; so is a file of
+    // another kind, whose parts lack the application's or the members' columns.
+    const std::string fileName = path.substr(path.find_last_of('/') + 1);
     std::string number;
-    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0])) || m_recordset.IsEOF() ||
-        !m_recordset.GetString("XMBH", number) || number.empty()) {
+    CAdoRecordSet members;
+    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0])) || !members.OpenFromFile(sys::NativePath(scratch[1])) ||
+        !HasAllColumns(m_recordset, ColumnNames(kApplicationColumns)) ||
+        !HasAllColumns(members, ColumnNames(kMemberColumns))) {
         m_recordset.Close();
+        ui::MessageBox("文件" + fileName + "不是项目申请书文件，未导入！", "提示", MB_OK | MB_ICONERROR);
+        return elbrin::FileResult::NotImported;
+    }
+    if (m_recordset.IsEOF() || !m_recordset.GetString("XMBH", number) || number.empty()) {
+        m_recordset.Close();
+        return elbrin::FileResult::NotImported;
+    }
+    // The number must be the one its own guide code, year and unit code give.
+    std::string guide, year, unit;
+    m_recordset.GetString("SQZNDM", guide);
+    m_recordset.GetString("NF", year);
+    m_recordset.GetString("DWDM", unit);
+    if (!projectnumber::IsNumberOf(number, guide, year, unit)) {
+        m_recordset.Close();
+        ui::MessageBox("文件" + fileName + "中的项目编号" + number + "与其指南代码、年份及单位代码不符，未导入！", "提示",
+                       MB_OK | MB_ICONERROR);
         return elbrin::FileResult::NotImported;
     }
     const bool replace = IsRecordExist(number);
@@ -217,15 +249,20 @@ BOOL CDlgProjectImport::ImportRows(const std::string& path, bool plan) {
     UpdateData(TRUE);
     CAdoRecordSet file;
     int count = 0;
-    if (!m_connection.IsOpen() || !file.OpenFromFile(sys::NativePath(path))) return FALSE;
+    if (!m_connection.IsOpen() || !file.OpenFromFile(path)) return FALSE;
     // Columns are copied by position: up to the plan's last document, or the
     // report's main contributors.
     if (!HasLayoutOf(file, m_connection, plan ? "corvane_itemyearplan" : "corvane_itemcheckaccept", plan ? 6 : 11))
         return FALSE;
-    while (!file.IsEOF()) {
+    std::string refused;  // numbers no project of this system can have
+    for (; !file.IsEOF(); file.MoveNext()) {
         std::string number, year;
         file.GetString("xmbh", number);
         if (plan) file.GetString("NF", year);
+        if (!projectnumber::IsWellFormedNumber(number)) {
+            refused += (refused.empty() ? "" : "、") + (number.empty() ? std::string("（空）") : number);
+            continue;
+        }
         const bool stored = plan ? IsRecordExist(number, year) : IsRecordExist2(number);
         if (!stored || elbrin::ShouldReplace(m_nPolicy, "项目编号", number)) {
             std::string deleteSql;
@@ -235,7 +272,9 @@ BOOL CDlgProjectImport::ImportRows(const std::string& path, bool plan) {
                 deleteSql = "delete from corvane_itemcheckaccept where xmbh = " + Quoted(number);
             if (WriteFileRow(file, deleteSql, plan ? "corvane_itemyearplan" : "corvane_itemcheckaccept", plan)) ++count;
         }
-        if (!file.MoveNext()) break;
     }
+    if (!refused.empty())
+        ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "中以下项目编号不符合格式，未导入：" + refused,
+                       "提示", MB_OK | MB_ICONERROR);
     return count > 0;
 }

@@ -83,13 +83,14 @@ bool ImportFolder(const std::string& extension, const std::function<FileResult(c
     int count = 0;
     std::vector<std::string> failed;
     for (const std::string& name : sys::ListFiles(sys::NativePath(folder), extension)) {
-        switch (importOne(folder + "\\" + name)) {
+        switch (importOne(sys::JoinListedName(folder, name))) {
         case FileResult::Imported: ++count; break;
         case FileResult::WriteFailed: failed.push_back(name); break;
         case FileResult::NotImported: break;
         }
     }
-    ui::MessageBox(ImportReport(count, failed), "提示", MB_OK | MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, failed, sys::ListNonFiles(sys::NativePath(folder), extension)), "提示",
+                   MB_OK | MB_ICONINFORMATION);
     return true;
 }
 
@@ -101,7 +102,7 @@ bool ImportFolder(const std::string& extension, const std::function<bool(const s
 
 bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch) {
     std::vector<std::string> parts;
-    if (LengthPrefixedContainer::Read(sys::NativePath(bundle), marker, scratch.size(), parts) !=
+    if (LengthPrefixedContainer::Read(bundle, marker, scratch.size(), parts) !=
         LengthPrefixedContainer::ReadResult::Ok)
         return false;
     for (std::size_t i = 0; i < scratch.size(); ++i)

@@ -177,6 +177,49 @@ TEST_F(Bundle, OtherKindsAndDamagedBundlesLeaveTheDatabaseAsItWas) {
     }
 }
 
+// Bundles made from two genuine ones: every row must belong to the bundle's
+// one guide. Each is refused as unreadable, and neither stored guide changes
+// (the keep policy holds for the guide the stray rows name).
+TEST_F(Bundle, RowsOfAnotherGuideOrRepeatedRowsMakeTheBundleUnreadable) {
+    guidetest::StoreSimpleGuide("9140A01", "指南一", "2007");
+    guidetest::StoreSimpleGuide("9140A02", "指南二", "2007");
+    ASSERT_TRUE(Export("9140A01", "2007"));
+    ASSERT_TRUE(Export("9140A02", "2007"));
+    std::vector<std::string> a, b;
+    for (auto [fund, parts] : {std::pair{"9140A01", &a}, std::pair{"9140A02", &b}}) {
+        std::string bytes;
+        ASSERT_TRUE(sys::ReadFile(BundlePath(fund, "2007"), bytes));
+        ASSERT_EQ(LengthPrefixedContainer::Unpack(bytes, '1', 3, *parts), LengthPrefixedContainer::ReadResult::Ok);
+    }
+    auto rowRepeated = [](std::string xml) {
+        const std::size_t begin = xml.find("<z:row"), end = xml.find("/>", begin) + 2;
+        return xml.insert(end, xml.substr(begin, end - begin));
+    };
+    auto withoutRows = [](std::string xml) {
+        const std::size_t begin = xml.find("<rs:data>") + 9;
+        return xml.erase(begin, xml.find("</rs:data>") - begin);
+    };
+    const struct {
+        const char* what;
+        std::vector<std::string> parts;
+    } cases[] = {
+        {"subjects of another guide", {a[0], b[1], a[2]}},
+        {"directions of another guide", {a[0], a[1], b[2]}},
+        {"the guide row twice", {rowRepeated(a[0]), a[1], a[2]}},
+        {"a subject row twice", {a[0], rowRepeated(a[1]), a[2]}},
+        {"no guide row, rows of two guides", {withoutRows(a[0]), a[1], b[2]}},
+        {"subjects in the guide's place", {a[1], a[1], a[2]}},
+    };
+    const Rows before = Everything();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(LengthPrefixedContainer::Write(out.File("case.fund"), '1', c.parts));
+        for (int policy : {0, 1})
+            EXPECT_EQ(GuideBundle::Import(connection, out.File("case.fund"), policy), GuideBundle::ImportResult::Corrupt);
+        EXPECT_EQ(Everything(), before);
+    }
+}
+
 // The view's import command over a folder of three bundles, one of them
 // stored already (with a changed name), for each policy.
 TEST_F(Bundle, ImportCommandAppliesThePolicyToStoredGuides) {

@@ -93,6 +93,9 @@ const TypeSpec& SpecOf(DataType type) {
 
 // dt:type synonyms of the data-type namespace, mapped to the names written.
 std::string CanonicalDtType(std::string dtType, std::string& dbType) {
+    // Currency columns are also written on the integer type that holds them,
+    // with the value still in decimals ("21.35").
+    if (dbType == "currency" && (dtType == "i8" || dtType == "fixed.14.4")) dtType = "number";
     if (dtType == "i4") return "int";
     if (dtType == "r8") return "float";
     if (dtType == "dateTime.tz") return "dateTime";
@@ -451,15 +454,18 @@ bool ParseWhole(std::string_view s, T& out) {
     return result.ec == std::errc() && result.ptr == s.data() + s.size();
 }
 
+// A finite real; "inf", "nan" and values beyond a double are refused.
 bool ParseReal(std::string_view s, double& out) {
     s = WithoutPlus(s);
     if (s.empty()) return false;
     auto result = std::from_chars(s.data(), s.data() + s.size(), out);
-    return result.ec == std::errc() && result.ptr == s.data() + s.size();
+    return result.ec == std::errc() && result.ptr == s.data() + s.size() && std::isfinite(out);
 }
 
-// A plain decimal ("-12.3456") read exactly into value * 10000; other number
-// forms go through a double.
+// A plain decimal ("-12.3456") read exactly into value * 10000, within the
+// currency range (-922337203685477.5808 to 922337203685477.5807); digits
+// beyond the fourth decimal must be zeros. Other number forms ("1.5e3") go
+// through a double and must land on a whole ten-thousandth.
 bool ParseCurrency(std::string_view s, std::int64_t& scaled) {
     s = TrimBlanks(s);
     bool negative = !s.empty() && s[0] == '-';
@@ -470,23 +476,23 @@ bool ParseCurrency(std::string_view s, std::int64_t& scaled) {
     auto allDigits = [](std::string_view d) {
         return std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
-    if (!whole.empty() || !fraction.empty()) {
-        if (allDigits(whole) && allDigits(fraction) && fraction.size() <= 4) {
-            std::uint64_t w = 0;
-            if (!whole.empty() && !ParseWhole(whole, w)) return false;
-            std::uint64_t f = 0;
-            for (std::size_t i = 0; i < 4; ++i) f = f * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
-            constexpr std::uint64_t kMax = static_cast<std::uint64_t>(INT64_MAX) / 10000;
-            if (w > kMax) return false;
-            std::int64_t magnitude = static_cast<std::int64_t>(w * 10000 + f);
-            scaled = negative ? -magnitude : magnitude;
-            return true;
-        }
+    if ((!whole.empty() || !fraction.empty()) && allDigits(whole) && allDigits(fraction)) {
+        if (fraction.size() > 4 && fraction.find_first_not_of('0', 4) != std::string_view::npos) return false;
+        std::uint64_t w = 0;
+        if (!whole.empty() && !ParseWhole(whole, w)) return false;
+        std::uint64_t f = 0;
+        for (std::size_t i = 0; i < 4; ++i) f = f * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+        constexpr std::uint64_t kLimit = static_cast<std::uint64_t>(INT64_MAX) + 1;  // the negative end
+        if (w > kLimit / 10000) return false;
+        const std::uint64_t magnitude = w * 10000 + f;
+        if (magnitude > (negative ? kLimit : kLimit - 1)) return false;
+        scaled = negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+        return true;
     }
     double real = 0;
     if (!ParseReal(s, real)) return false;
-    double value = std::round(real * 10000.0);
-    if (!std::isfinite(value) || std::fabs(value) >= 9.2e18) return false;
+    double value = real * 10000.0;
+    if (!std::isfinite(value) || std::fabs(value) >= 9.2e18 || value != std::round(value)) return false;
     scaled = static_cast<std::int64_t>(value);
     return true;
 }
@@ -515,6 +521,49 @@ bool ParseHex(std::string_view s, std::vector<std::uint8_t>& out) {
         if (hi < 0 || lo < 0) return false;
         out[i] = static_cast<std::uint8_t>(hi << 4 | lo);
     }
+    return true;
+}
+
+// Base64 as the Windows layer writes long binary values (line breaks and
+// blanks between the groups allowed, "=" padding only at the end).
+bool ParseBase64(std::string_view s, Variant& out) {
+    auto sextet = [](char c) -> int {
+        if (c >= 'A' && c <= 'Z') return c - 'A';
+        if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+        if (c >= '0' && c <= '9') return c - '0' + 52;
+        if (c == '+') return 62;
+        if (c == '/') return 63;
+        return -1;
+    };
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(s.size() / 4 * 3);
+    std::uint32_t group = 0;
+    int held = 0, padding = 0;
+    for (char c : s) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+        if (c == '=') {
+            ++padding;
+            continue;
+        }
+        const int v = sextet(c);
+        if (v < 0 || padding > 0) return false;
+        group = group << 6 | static_cast<std::uint32_t>(v);
+        if (++held == 4) {
+            bytes.push_back(static_cast<std::uint8_t>(group >> 16));
+            bytes.push_back(static_cast<std::uint8_t>(group >> 8));
+            bytes.push_back(static_cast<std::uint8_t>(group));
+            group = 0;
+            held = 0;
+        }
+    }
+    // What is left: 2 sextets are one byte, 3 are two; padding completes a group of 4.
+    if (held == 1 || (padding > 0 && held + padding != 4) || padding > 2) return false;
+    if (held == 2) bytes.push_back(static_cast<std::uint8_t>(group >> 4));
+    if (held == 3) {
+        bytes.push_back(static_cast<std::uint8_t>(group >> 10));
+        bytes.push_back(static_cast<std::uint8_t>(group >> 2));
+    }
+    out = Variant::Bytes(std::move(bytes));
     return true;
 }
 
@@ -589,6 +638,7 @@ bool ParseValue(const TypeSpec& entry, std::string_view s, Variant& out) {
     case ValueKind::Decimal: {
         double v = 0;
         if (!ParseReal(s, v)) return false;
+        if (entry.kind == ValueKind::Real4 && std::fabs(v) > std::numeric_limits<float>::max()) return false;
         out = entry.kind == ValueKind::Real4   ? Variant::R4(static_cast<float>(v))
               : entry.kind == ValueKind::Real8 ? Variant::R8(v)
                                               : Variant::Decimal(v);
@@ -680,6 +730,7 @@ struct FileColumn {
     const TypeSpec* entry = nullptr;
     std::string attrName;  // the name its values carry in z:row
     long number = 0;       // rs:number, 0 when missing or unusable
+    bool base64 = false;   // a binary column whose values are in base64
 };
 
 // Reads an s:AttributeType. Type details may stand on its s:datatype child or,
@@ -703,6 +754,9 @@ bool ReadColumn(const xmlNode* node, FileColumn& col, std::string& error) {
     std::string dtType, dbType;
     attr(kDataTypeNs, "type", dtType);
     attr(kRowsetNs, "dbtype", dbType);
+    // Binary columns written in base64 are binary columns like those in hex.
+    col.base64 = dtType == "bin.base64";
+    if (col.base64) dtType = "bin.hex";
     const bool isLong = flag("long"), fixed = flag("fixedlength");
     col.entry = &SpecFromFile(dtType, dbType, isLong, fixed);
     col.info.type = col.entry->type;
@@ -778,23 +832,36 @@ public:
         for (std::size_t i = 0; i < columns.size(); ++i) index_.emplace(columns[i].attrName, i);
     }
 
-    // Appends the rows of rs:data (or of an rs:insert block) as they stand
-    // once the pending changes are applied.
+    // Appends the rows of rs:data (and of the rs:insert blocks in it, however
+    // nested) in document order, as they stand once the pending changes are
+    // applied. The blocks are walked with a stack of their own, not by
+    // recursion, so the file's nesting never reaches the call stack.
     bool ReadBlock(const xmlNode* block, std::vector<std::vector<Variant>>& rows, std::string& error) {
-        for (const xmlNode* c = block->children; c; c = c->next) {
-            if (c->type != XML_ELEMENT_NODE) continue;
-            if (IsElement(c, kRowNs, "row")) {
-                std::vector<Variant> row(columns_.size(), Variant::Null());
-                if (!Overlay(c, row, rows.size(), error)) return false;
-                rows.push_back(std::move(row));
-            } else if (IsElement(c, kRowsetNs, "update")) {
-                if (!ReadUpdate(c, rows, error)) return false;
-            } else if (IsElement(c, kRowsetNs, "insert")) {
-                if (!ReadBlock(c, rows, error)) return false;
+        std::vector<const xmlNode*> resume;  // per open block, the next node to read
+        const xmlNode* c = block->children;
+        for (;;) {
+            if (!c) {
+                if (resume.empty()) return true;
+                c = resume.back();
+                resume.pop_back();
+                continue;
             }
-            // rs:delete: rows removed before the save are not current rows.
+            const xmlNode* next = c->next;
+            if (c->type == XML_ELEMENT_NODE) {
+                if (IsElement(c, kRowNs, "row")) {
+                    std::vector<Variant> row(columns_.size(), Variant::Null());
+                    if (!Overlay(c, row, rows.size(), error)) return false;
+                    rows.push_back(std::move(row));
+                } else if (IsElement(c, kRowsetNs, "update")) {
+                    if (!ReadUpdate(c, rows, error)) return false;
+                } else if (IsElement(c, kRowsetNs, "insert")) {
+                    resume.push_back(next);
+                    next = c->children;
+                }
+                // rs:delete: rows removed before the save are not current rows.
+            }
+            c = next;
         }
-        return true;
     }
 
 private:
@@ -824,10 +891,11 @@ private:
             auto it = index_.find(std::string(NameOf(a->name)));
             if (it == index_.end()) continue;
             const FileColumn& col = columns_[it->second];
-            if (!ParseValue(*col.entry, value.View(), row[it->second])) {
+            if (!(col.base64 ? ParseBase64(value.View(), row[it->second])
+                             : ParseValue(*col.entry, value.View(), row[it->second]))) {
                 error = text::Format("row %zu, column %s: '%s' is not a valid %s value", rowIndex + 1,
                                      col.info.name.c_str(), std::string(value.View().substr(0, 40)).c_str(),
-                                     col.entry->dtType);
+                                     col.base64 ? "bin.base64" : col.entry->dtType);
                 return false;
             }
         }
@@ -883,7 +951,7 @@ bool ParseRowsetXml(std::string_view bytes, RowsetData& out, std::string& error)
 }
 
 bool LoadRowsetXml(const std::string& path, RowsetData& out, std::string& error) {
-    const std::string native = sys::NativePath(path);
+    const std::string native = sys::ExistingOrNativePath(path);
     auto fail = [&](const std::string& why) {
         error = native + ": " + why;
         return false;

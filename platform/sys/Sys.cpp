@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -58,6 +59,20 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return NativePath(std::string(folder) + "/" + std::string(name));
 }
 
+std::string JoinListedName(std::string_view folder, std::string_view name) {
+    if (folder.empty()) return std::string(name);
+    std::string out = NativePath(folder);
+    if (out.back() != '/') out += '/';
+    return out.append(name);
+}
+
+std::string ExistingOrNativePath(std::string_view path) {
+    std::error_code ec;
+    std::string literal(path);
+    if (fs::symlink_status(literal, ec).type() != fs::file_type::not_found && !ec) return literal;
+    return NativePath(path);
+}
+
 std::string FileName(std::string_view path) {
     std::string native = NativePath(path);
     std::size_t slash = native.find_last_of('/');
@@ -75,7 +90,19 @@ std::string SafeFileName(std::string_view name) {
     std::string safe(name);
     for (char& c : safe)
         if (c == '/' || c == '\\') c = '_';
-    return text::ReplaceAll(safe, "..", "__");
+    safe = text::ReplaceAll(safe, "..", "__");
+    if (safe.size() <= kMaxFileNameBytes) return safe;
+    // Too long for the file system (a name of 200 Chinese characters is 600
+    // bytes here): the start of the name, a mark of the whole name so that
+    // two long names sharing a start stay apart, and the extension.
+    const std::size_t dot = safe.rfind('.');
+    const std::string extension = dot != std::string::npos && safe.size() - dot <= 16 ? safe.substr(dot) : "";
+    std::uint32_t hash = 2166136261u;  // FNV-1a of the whole name
+    for (char c : safe) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    const std::string mark = text::Format("~%08x", hash);
+    std::size_t keep = kMaxFileNameBytes - mark.size() - extension.size();
+    while (keep > 0 && (static_cast<unsigned char>(safe[keep]) & 0xC0) == 0x80) --keep;  // whole characters only
+    return safe.substr(0, keep) + mark + extension;
 }
 
 bool FileExists(const std::string& path) {
@@ -102,8 +129,9 @@ bool MakeDirs(const std::string& path) {
 
 bool RemoveAll(const std::string& path) {
     std::error_code ec;
-    fs::remove_all(NativePath(path), ec);
-    return !fs::exists(fs::symlink_status(NativePath(path), ec));
+    const std::string target = ExistingOrNativePath(path);
+    fs::remove_all(target, ec);
+    return !fs::exists(fs::symlink_status(target, ec));
 }
 
 bool RemoveFile(const std::string& path) {
@@ -118,7 +146,7 @@ bool TruncateFile(const std::string& path) {
 }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(NativePath(path), std::ios::binary | std::ios::ate);
+    std::ifstream in(ExistingOrNativePath(path), std::ios::binary | std::ios::ate);
     if (!in) return false;
     std::streamoff size = in.tellg();
     if (size < 0) return false;
@@ -159,19 +187,32 @@ bool CopyFile(const std::string& from, const std::string& to) {
     return !ec;
 }
 
-std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension) {
+namespace {
+
+std::vector<std::string> ListByKind(const std::string& folder, std::string_view extension, bool regularFiles) {
     std::vector<std::string> names;
     std::string wanted = text::ToLowerAscii(extension);
     if (!wanted.empty() && wanted[0] != '.') wanted.insert(wanted.begin(), '.');
     std::error_code ec;
     for (fs::directory_iterator it(NativePath(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        if (!it->is_regular_file(ec)) continue;
+        std::error_code kind;
+        if (it->is_regular_file(kind) != regularFiles) continue;
         std::string name = it->path().filename().string();
         if (!wanted.empty() && text::ToLowerAscii(it->path().extension().string()) != wanted) continue;
         names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+}  // namespace
+
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension) {
+    return ListByKind(folder, extension, true);
+}
+
+std::vector<std::string> ListNonFiles(const std::string& folder, std::string_view extension) {
+    return ListByKind(folder, extension, false);
 }
 
 }  // namespace sys

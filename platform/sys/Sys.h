@@ -3,6 +3,7 @@
 // function here accepts them and works on the native form.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,13 +19,23 @@ void SetProgramFolder(const std::string& folder);
 std::string NativePath(std::string_view path);
 // Joins with one separator between the parts, in native form.
 std::string JoinPath(std::string_view folder, std::string_view name);
+// Joins a name listed from a folder (ListFiles) as it stands: a "\" in it is
+// part of the name on this system, not a separator.
+std::string JoinListedName(std::string_view folder, std::string_view name);
+// The path as it stands when a file or folder is there, otherwise its native
+// form: a listed name keeps its "\", a path written the old system's way
+// still finds its file.
+std::string ExistingOrNativePath(std::string_view path);
 // Final component of a path, and the folder before it.
 std::string FileName(std::string_view path);
 std::string ParentFolder(std::string_view path);
 
 // A name taken from a file or a record made safe to use as one file name in
 // a folder: path separators become "_" and ".." becomes "__", so the file
-// never lands outside the folder it is written to.
+// never lands outside the folder it is written to; a name longer than the
+// file system takes is shortened to its start, a mark of the whole name and
+// its extension (the same long name always gives the same file name).
+inline constexpr std::size_t kMaxFileNameBytes = 255;
 std::string SafeFileName(std::string_view name);
 
 bool FileExists(const std::string& path);
@@ -47,5 +58,8 @@ bool CopyFile(const std::string& from, const std::string& to);
 // Names (not paths) of the files in the folder whose extension matches, without
 // regard to case ("uif" or ".uif"), sorted by name; empty extension: all files.
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension);
+// The names with the extension that ListFiles leaves out: folders, pipes,
+// devices and links to nothing, sorted by name.
+std::vector<std::string> ListNonFiles(const std::string& folder, std::string_view extension);
 
 }  // namespace sys

@@ -26,9 +26,13 @@ struct UntrustedOptions {
     bool dropBlanks = false;
     // Single text or attribute values beyond libxml2's 10 MB limit (long
     // binary values written as hex). The input's own size still bounds
-    // memory, since no entity can be defined.
+    // memory, since no entity can be defined; the depth stays capped.
     bool largeValues = false;
 };
+
+// Elements nested deeper than this are refused, with or without large values
+// (libxml2's own limit, which its huge-document option would lift).
+inline constexpr int kMaxUntrustedDepth = 256;
 
 struct ParseFailure {
     bool documentType = false;  // the bytes carry a document type declaration

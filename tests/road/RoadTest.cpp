@@ -189,6 +189,7 @@ protected:
         CloseViews();
         COptions options;
         options.SetCategory(category);
+        options.SetPeriod(kPeriod);  // as the period dialog keeps it
         options.Save();
         CDlgproappl::m_strPublishYear = CDlgFirstAPPR::m_strPublishYear = CDlgOneGuide::m_strPublishYear = kPeriod;
         auto view = std::make_unique<T>();

@@ -9,6 +9,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "foundation/Options.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/ui/App.h"
@@ -27,6 +28,13 @@ protected:
         out = PathOf("导出");
         Exec("delete from corvane_unit");
         Exec("insert into corvane_unit (DWDM, DWMC) values ('U1', '第一所'), ('U2', '第二所')");
+        SetPeriod("2011-2015");
+    }
+    // The period the user works in, as the settings hold it.
+    static void SetPeriod(const std::string& period) {
+        COptions options;
+        options.SetPeriod(period);
+        options.Save();
     }
     void TearDown() override {
         view_.reset();
@@ -149,3 +157,19 @@ TEST_F(GuideExport, FundNumbersWithPathSeparatorsStayInTheUnitsFolder) {
 }
 
 }  // namespace
+
+// The guides of the period the user works in leave the office, whichever it is.
+TEST_F(GuideExport, ExportsTheGuidesOfThePeriodSet) {
+    Guide("G001", "2011-2015", {"U1"});
+    Guide("G004", "2021-2025", {"U1"});
+    SetPeriod("2021-2025");
+    OpenView();
+    sys::MakeDirs(sys::JoinPath(out, "给各单位的指南"));
+    Units().SetCheck(0);
+    ExportGuides(out, 1);
+    std::vector<std::string> parts;
+    EXPECT_EQ(LengthPrefixedContainer::Read(BundleOf("第一所", "G004"), '0', 3, parts),
+              LengthPrefixedContainer::ReadResult::Ok);
+    EXPECT_NE(parts.at(0).find("2021-2025"), std::string::npos);
+    EXPECT_FALSE(sys::FileExists(BundleOf("第一所", "G001")));
+}

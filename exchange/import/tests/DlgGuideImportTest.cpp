@@ -2,6 +2,9 @@
 // in one transaction under the duplicate policy, and the unit file.
 #include "ImportTestSupport.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "exchange/import/DlgGuideImport.h"
 
 namespace {
@@ -46,6 +49,67 @@ TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
     ExpectGuideRows(1, 1, 2);
     EXPECT_EQ(Value("select * from corvane_fivefundguide", "ZNMC"), "原名");
     for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
+}
+
+// Bundles made from two genuine ones: a row of another guide, a repeated
+// subject, no guide row, or a part of another kind is refused and named;
+// neither stored guide changes, whatever the policy.
+TEST_F(GuideImport, BundlesWithRowsOfAnotherGuideAreRefusedAndNamed) {
+    SeedGuide("G1", "一");
+    SeedGuide("G2", "二");
+    const std::string key1 = " where JJBH='G1'", key2 = " where JJBH='G2'";
+    const std::string guide1 = Saved("select * from corvane_fivefundguide" + key1),
+                      subjects1 = Saved("select * from corvane_five_studysubject" + key1),
+                      directions1 = Saved("select * from corvane_five_studyaspect" + key1),
+                      subjects2 = Saved("select * from corvane_five_studysubject" + key2),
+                      directions2 = Saved("select * from corvane_five_studyaspect" + key2),
+                      noGuide = Saved("select * from corvane_fivefundguide where 1 = 0");
+    std::string repeated = subjects1;
+    const std::size_t begin = repeated.find("<z:row"), end = repeated.find("/>", begin) + 2;
+    repeated.insert(end, repeated.substr(begin, end - begin));
+    const struct {
+        const char* what;
+        std::vector<std::string> parts;
+    } cases[] = {
+        {"subjects of another guide", {guide1, subjects2, directions1}},
+        {"directions of another guide", {guide1, subjects1, directions2}},
+        {"a subject twice", {guide1, repeated, directions1}},
+        {"no guide row, rows of two guides", {noGuide, subjects1, directions2}},
+        {"subjects in the guide's place", {subjects1, subjects1, directions1}},
+    };
+    OpenView();
+    for (int policy : {0, 1}) {
+        SetPolicy(policy);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            Bundle("crafted.fund", '0', c.parts);
+            driver.AnswerFolder(in);
+            driver.ExpectMessageBox("提示", "文件crafted.fund不是指南文件，或含有其他指南的记录，未导入！");
+            driver.ExpectMessageBox("提示", "共导入了0条数据！");
+            view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+            ExpectGuideRows(1, 1, 2);
+            EXPECT_EQ(Count("select * from corvane_five_studysubject where JJBH='G2'"), 1);
+            EXPECT_EQ(Count("select * from corvane_five_studyaspect where JJBH='G2'"), 2);
+        }
+    }
+}
+
+// Names like bundles that are no readable file are named in the report; a
+// link to nothing does not stop the files after it from being read.
+TEST_F(GuideImport, FoldersPipesAndBrokenLinksNamedLikeBundlesAreNamed) {
+    SeedGuide("G1", "原名");
+    BundleOf("G1", '0', "z-good.fund");
+    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+        Exec(std::string("delete from ") + t);
+    ASSERT_TRUE(sys::MakeDirs(sys::JoinPath(in, "a-folder.fund")));
+    ASSERT_EQ(::mkfifo(sys::JoinPath(in, "b-pipe.fund").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(sys::JoinPath(in, "gone").c_str(), sys::JoinPath(in, "c-dangling.fund").c_str()), 0);
+    OpenView();
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下名称不是可读取的文件，未导入：\r\na-folder.fund\r\nb-pipe.fund"
+                                    "\r\nc-dangling.fund");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+    ExpectGuideRows(1, 1, 2);
 }
 
 TEST_F(GuideImport, NullRichTextsStayNullAndEmptyOnesEmpty) {
@@ -116,6 +180,47 @@ TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
 
 // A saved recordset of another table is refused before anything is written,
 // whatever the policy: its rows would land in the unit's columns by position.
+// Unit files as other offices write them: reserve columns under other names
+// come in by position; a unit given twice (or in another case) is stored
+// and counted once, and named.
+TEST_F(GuideImport, UnitFilesWithOtherReserveNamesComeInAndRepeatedUnitsAreNamed) {
+    Exec("delete from corvane_unit");
+    OpenView();
+    SetPolicy(0);
+    const struct {
+        const char* what;
+        const char* select;
+        int count;
+        const char* repeated;  // the message naming repeated codes, or null
+        const char* reserve;   // the first reserve column of U1 as stored
+    } cases[] = {
+        {"reserve columns of other names",
+         "select DWDM, DWMC, SSBM, DWJC, KYGLBM, YZBM, TXDZ, SZS, DWSZCS, LXR, DH, SJ, KHYH, KHDW, ZH, "
+         "'r1' as R1, 'r2' as R2, BY3 as OTHER3, BY4, BY5, BY6 from corvane_unit",
+         2, nullptr, "r1"},
+        {"a code twice and once in another case",
+         "select * from corvane_unit union all select * from corvane_unit where DWDM = 'U1' "
+         "union all select 'u2', '小写', SSBM, DWJC, KYGLBM, YZBM, TXDZ, SZS, DWSZCS, LXR, DH, SJ, KHYH, KHDW, ZH, "
+         "BY1, BY2, BY3, BY4, BY5, BY6 from corvane_unit where DWDM = 'U2'",
+         2, "所选文件中以下单位代码重复，只导入了第一条：U1、u2", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Exec("delete from corvane_unit");
+        Exec("insert into corvane_unit (DWDM, DWMC, SSBM) values ('U1', '文件一', 'A'), ('U2', '文件二', 'B')");
+        const std::string file = PathOf("单位信息.uif");
+        ASSERT_TRUE(sys::WriteFileAtomic(file, Saved(c.select)));
+        Exec("delete from corvane_unit");
+        driver.AnswerFile(file);
+        if (c.repeated) driver.ExpectMessageBox("提示", c.repeated);
+        driver.ExpectMessageBox("提示", "共导入了" + std::to_string(c.count) + "条数据！");
+        view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
+        EXPECT_EQ(Count("select * from corvane_unit"), c.count);
+        EXPECT_EQ(Value("select * from corvane_unit where DWDM='U2'", "DWMC"), "文件二");
+        EXPECT_EQ(Value("select * from corvane_unit where DWDM='U1'", "BY1"), c.reserve);
+    }
+}
+
 TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
     Exec("delete from corvane_unit");
     Exec("insert into corvane_unit (DWDM, DWMC) values ('U1', '库里')");
@@ -137,7 +242,10 @@ TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
                             Saved("select * from corvane_unit")});
     for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
         Exec(std::string("delete from ") + t);
-    ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 0);
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件G2.fund不是指南文件，或含有其他指南的记录，未导入！");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
     ExpectGuideRows(0, 0, 0);
 }
 

@@ -15,8 +15,10 @@ protected:
     void ApplicationBundle(const std::string& number, const std::string& name, int members, const std::string& file) {
         Exec("delete from corvane_itemappinfo where XMBH='" + number + "'");
         Exec("delete from corvane_project_sqcy where ITE_XMBH='" + number + "'");
-        Exec("insert into corvane_itemappinfo (XMBH, XMMC, JJBH, GNYNH) values ('" + number + "', '" + name +
-             "', 'J9', X'C4DA')");
+        // Numbers are the guide code, the year's end, the unit code and a serial.
+        Exec("insert into corvane_itemappinfo (XMBH, XMMC, JJBH, GNYNH, SQZNDM, NF, DWDM) values ('" + number + "', '" +
+             name + "', 'J9', X'C4DA', '" + number.substr(0, 11) + "', '20" + number.substr(11, 2) + "', '" +
+             number.substr(13, 4) + "')");
         for (int i = 0; i < members; ++i)
             Exec("insert into corvane_project_sqcy (ITE_XMBH, XM) values ('" + number + "', '成员" +
                  std::to_string(i) + "')");
@@ -33,38 +35,38 @@ protected:
 };
 
 TEST_F(ProjectImport, ApplicationsComeInWithTheirMembersAndWithoutTheFundNumber) {
-    ApplicationBundle("P1", "项目一", 2, "P1.proapp");
-    ApplicationBundle("P2", "项目二", 0, "P2.proapp");
+    ApplicationBundle("G010000000108A001001", "项目一", 2, "G010000000108A001001.proapp");
+    ApplicationBundle("G010000000108A001002", "项目二", 0, "G010000000108A001002.proapp");
     ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "broken.proapp"), std::string("\x50\0\0\0abc", 7)));
     Exec("delete from corvane_itemappinfo");
-    Exec("insert into corvane_project_sqcy (ITE_XMBH, XM) values ('P2', '旧成员')");
+    Exec("insert into corvane_project_sqcy (ITE_XMBH, XM) values ('G010000000108A001002', '旧成员')");
     OpenView();
     ImportFolder(View::IDC_BTN_IMPORT_PLAN, 2);
-    EXPECT_EQ(Name("P1"), "项目一");
-    EXPECT_EQ(Value("select * from corvane_itemappinfo where XMBH='P1'", "JJBH"), "");
-    EXPECT_EQ(Members("P1"), 2);
-    EXPECT_EQ(Members("P2"), 0);  // stored members go even when the project was new
+    EXPECT_EQ(Name("G010000000108A001001"), "项目一");
+    EXPECT_EQ(Value("select * from corvane_itemappinfo where XMBH='G010000000108A001001'", "JJBH"), "");
+    EXPECT_EQ(Members("G010000000108A001001"), 2);
+    EXPECT_EQ(Members("G010000000108A001002"), 0);  // stored members go even when the project was new
     for (const char* scratch : {"项目申请书.xml", "申请人员.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
 }
 
 TEST_F(ProjectImport, ApplicationsWhoseWriteFailsAreNamed) {
-    ApplicationBundle("P1", "拒收", 1, "P1.proapp");
-    ApplicationBundle("P2", "项目二", 1, "P2.proapp");
+    ApplicationBundle("G010000000108A001001", "拒收", 1, "G010000000108A001001.proapp");
+    ApplicationBundle("G010000000108A001002", "项目二", 1, "G010000000108A001002.proapp");
     Exec("delete from corvane_itemappinfo");
     Exec("delete from corvane_project_sqcy");
     Exec("create trigger refuse before insert on corvane_itemappinfo when NEW.XMMC = '拒收' "
          "begin select raise(abort, 'refused'); end");
     OpenView();
     driver.AnswerFolder(in);
-    driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下文件写入数据库失败，未导入：\r\nP1.proapp");
+    driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下文件写入数据库失败，未导入：\r\nG010000000108A001001.proapp");
     view_->Click(View::IDC_BTN_IMPORT_PLAN);
-    EXPECT_EQ(Name("P1"), "<none>");
-    EXPECT_EQ(Name("P2"), "项目二");
+    EXPECT_EQ(Name("G010000000108A001001"), "<none>");
+    EXPECT_EQ(Name("G010000000108A001002"), "项目二");
 }
 
 TEST_F(ProjectImport, StoredApplicationFollowsThePolicy) {
-    ApplicationBundle("P1", "文件里的", 2, "P1.proapp");
-    Exec("update corvane_itemappinfo set XMMC = '库里的' where XMBH='P1'");
+    ApplicationBundle("G010000000108A001001", "文件里的", 2, "G010000000108A001001.proapp");
+    Exec("update corvane_itemappinfo set XMMC = '库里的' where XMBH='G010000000108A001001'");
     Exec("delete from corvane_project_sqcy where XM = '成员1'");
     OpenView();
     struct Case {
@@ -80,25 +82,25 @@ TEST_F(ProjectImport, StoredApplicationFollowsThePolicy) {
     for (const Case& c : cases) {
         SetPolicy(c.policy);
         driver.AnswerFolder(in);
-        if (c.answer) driver.ExpectMessageBox("提示", "项目编号P1已存在，是否覆盖原有记录？", c.answer);
+        if (c.answer) driver.ExpectMessageBox("提示", "项目编号G010000000108A001001已存在，是否覆盖原有记录？", c.answer);
         driver.ExpectMessageBox("提示", "共导入了" + std::to_string(c.count) + "条数据！");
         view_->Click(View::IDC_BTN_IMPORT_PLAN);
-        EXPECT_EQ(Name("P1"), c.name) << c.policy;
-        EXPECT_EQ(Members("P1"), c.members) << c.policy;
-        EXPECT_EQ(Count("select * from corvane_itemappinfo where XMBH='P1'"), 1);
+        EXPECT_EQ(Name("G010000000108A001001"), c.name) << c.policy;
+        EXPECT_EQ(Members("G010000000108A001001"), c.members) << c.policy;
+        EXPECT_EQ(Count("select * from corvane_itemappinfo where XMBH='G010000000108A001001'"), 1);
     }
 }
 
 TEST_F(ProjectImport, PlanFilesAskPerStoredYearAndCountTheFile) {
     Exec("insert into corvane_itemyearplan (XMBH, NF, JDYQ, NDJF, NDWCXS) values "
-         "('P1', '2011', '文件', '5', X'C4DA'), ('P1', '2012', '文件', '6', NULL)");
-    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "P1.proplan"), Saved("select * from corvane_itemyearplan")));
+         "('G010000000108A001001', '2011', '文件', '5', X'C4DA'), ('G010000000108A001001', '2012', '文件', '6', NULL)");
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "G010000000108A001001.proplan"), Saved("select * from corvane_itemyearplan")));
     Exec("update corvane_itemyearplan set JDYQ = '库里'");
     OpenView();
     SetPolicy(2);
     driver.AnswerFolder(in);
-    driver.ExpectMessageBox("提示", "项目编号P1已存在，是否覆盖原有记录？", IDYES);
-    driver.ExpectMessageBox("提示", "项目编号P1已存在，是否覆盖原有记录？", IDNO);
+    driver.ExpectMessageBox("提示", "项目编号G010000000108A001001已存在，是否覆盖原有记录？", IDYES);
+    driver.ExpectMessageBox("提示", "项目编号G010000000108A001001已存在，是否覆盖原有记录？", IDNO);
     driver.ExpectMessageBox("提示", "共导入了1条数据！");
     view_->Click(View::IDC_BTN_IMPORT_DRAFT);
     EXPECT_EQ(Value("select * from corvane_itemyearplan where NF='2011'", "JDYQ"), "文件");
@@ -108,8 +110,8 @@ TEST_F(ProjectImport, PlanFilesAskPerStoredYearAndCountTheFile) {
 }
 
 TEST_F(ProjectImport, AcceptanceFilesReplaceTheStoredReport) {
-    Exec("insert into corvane_itemcheckaccept (XMBH, YJNR, WCSJ, BACKUPNAME) values ('P1', X'C4DA', '2012-01-01', '名')");
-    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "P1.proys"), Saved("select * from corvane_itemcheckaccept")));
+    Exec("insert into corvane_itemcheckaccept (XMBH, YJNR, WCSJ, BACKUPNAME) values ('G010000000108A001001', X'C4DA', '2012-01-01', '名')");
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "G010000000108A001001.proys"), Saved("select * from corvane_itemcheckaccept")));
     Exec("update corvane_itemcheckaccept set WCSJ = '2000-01-01'");
     OpenView();
     ImportFolder(View::IDC_BTN_IMPORT_AUDIT, 1);
@@ -121,13 +123,13 @@ TEST_F(ProjectImport, AcceptanceFilesReplaceTheStoredReport) {
 // Plan and acceptance rows travel by position: a saved recordset of another
 // table is refused whole.
 TEST_F(ProjectImport, PlanAndAcceptanceFilesOfAnotherTableAreRefused) {
-    Exec("insert into corvane_unit (DWDM, DWMC) values ('P1', '单位')");
+    Exec("insert into corvane_unit (DWDM, DWMC) values ('G010000000108A001001', '单位')");
     const struct {
         const char* file;
         int button;
         const char* table;
-    } cases[] = {{"P1.proplan", View::IDC_BTN_IMPORT_DRAFT, "corvane_itemyearplan"},
-                 {"P1.proys", View::IDC_BTN_IMPORT_AUDIT, "corvane_itemcheckaccept"}};
+    } cases[] = {{"G010000000108A001001.proplan", View::IDC_BTN_IMPORT_DRAFT, "corvane_itemyearplan"},
+                 {"G010000000108A001001.proys", View::IDC_BTN_IMPORT_AUDIT, "corvane_itemcheckaccept"}};
     OpenView();
     SetPolicy(0);
     for (const auto& c : cases) {
@@ -145,6 +147,80 @@ TEST_F(ProjectImport, EmptyFolderCountsNothingAndIdleButtonsDoNothing) {
     ImportFolder(View::IDC_BTN_IMPORT_DRAFT, 0);
     // The driver fails the test on any message box or chooser.
     for (int id : {View::IDC_BTN_PLAN_BOOK, View::IDC_BTN_RESULTS, View::IDC_BTN_OTHER}) view_->Click(id);
+}
+
+}  // namespace
+
+namespace {
+
+// One application bundle per case, made from a genuine one: numbers that
+// disagree with their own codes, and files of other kinds named .proapp.
+TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
+    const std::string good = "G010000000108A001001";
+    ApplicationBundle(good, "真", 1, "good.proapp");
+    std::string genuine;
+    ASSERT_TRUE(sys::ReadFile(sys::JoinPath(in, "good.proapp"), genuine));
+    std::vector<std::string> parts;
+    ASSERT_EQ(LengthPrefixedContainer::Unpack(genuine, std::nullopt, 2, parts), LengthPrefixedContainer::ReadResult::Ok);
+    const std::string unitsOnly = Saved("select * from corvane_unit");
+    auto numbered = [&](const std::string& number, const std::string& extra = {}) {
+        std::vector<std::string> changed = parts;
+        std::string& xml = changed[0];
+        for (std::size_t at = xml.find(good); at != std::string::npos; at = xml.find(good, at + number.size()))
+            xml.replace(at, good.size(), number);
+        if (!extra.empty()) xml.replace(xml.find("<z:row ") + 7, 0, extra + " ");
+        return changed;
+    };
+    const std::string codesDiffer = "与其指南代码、年份及单位代码不符，未导入！";
+    const struct {
+        const char* what;
+        std::vector<std::string> parts;
+        std::string message;
+    } cases[] = {
+        {"another unit's number", numbered("G010000000108B002001"), "G010000000108B002001" + codesDiffer},
+        {"a year part that disagrees with NF", numbered("G010000000109A001001"), "G010000000109A001001" + codesDiffer},
+        {"a bare letter", numbered("X"), "X" + codesDiffer},
+        {"a path", numbered("../../../../x"), "../../../../x" + codesDiffer},
+        {"a serial that is not digits", numbered("G010000000108A0010a1"), "G010000000108A0010a1" + codesDiffer},
+        {"a file of another kind", {unitsOnly, unitsOnly}, "不是项目申请书文件，未导入！"},
+        {"members in place of the application", {parts[1], parts[1]}, "不是项目申请书文件，未导入！"},
+    };
+    Exec("delete from corvane_itemappinfo");
+    Exec("delete from corvane_project_sqcy");
+    sys::RemoveFile(sys::JoinPath(in, "good.proapp"));
+    OpenView();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bundle("crafted.proapp", std::nullopt, c.parts);
+        driver.AnswerFolder(in);
+        const bool namesNumber = c.message.find(codesDiffer) != std::string::npos;
+        driver.ExpectMessageBox("提示", "文件crafted.proapp" + (namesNumber ? "中的项目编号" + c.message : c.message));
+        driver.ExpectMessageBox("提示", "共导入了0条数据！");
+        view_->Click(View::IDC_BTN_IMPORT_PLAN);
+        EXPECT_EQ(Count("select * from corvane_itemappinfo"), 0);
+        EXPECT_EQ(Count("select * from corvane_project_sqcy"), 0);
+    }
+    // The genuine bundle still comes in.
+    Bundle("crafted.proapp", std::nullopt, parts);
+    OpenView();
+    ImportFolder(View::IDC_BTN_IMPORT_PLAN, 1);
+    EXPECT_EQ(Name(good), "真");
+}
+
+// Plan rows without a number or with one no project can have are named and
+// left out; the good rows of the same file are stored.
+TEST_F(ProjectImport, PlanRowsWithoutAWellFormedNumberAreLeftOutAndNamed) {
+    Exec("insert into corvane_itemyearplan (XMBH, NF, JDYQ) values ('G010000000108A001001', '2011', '好'), "
+         "(NULL, '2011', '无号'), ('../../../../x', '2011', '路径'), ('X', '2011', '字母')");
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "rows.proplan"), Saved("select * from corvane_itemyearplan")));
+    Exec("delete from corvane_itemyearplan");
+    OpenView();
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件rows.proplan中以下项目编号不符合格式，未导入：（空）、../../../../x、X");
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_DRAFT);
+    EXPECT_EQ(Count("select * from corvane_itemyearplan"), 1);
+    EXPECT_EQ(Value("select * from corvane_itemyearplan", "JDYQ"), "好");
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "platform/ado/Persist.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <sys/resource.h>
 
 #include <csignal>
+#include <optional>
 
 #include "testsupport/TempFolder.h"
 #include "platform/sys/Sys.h"
@@ -70,6 +72,40 @@ void ExpectSameRows(const RowsetData& expected, const RowsetData& actual) {
         for (std::size_t c = 0; c < expected.columns.size(); ++c)
             EXPECT_EQ(actual.rows[r][c], expected.rows[r][c])
                 << "row " << r << " column " << expected.columns[c].name;
+}
+
+// A saved recordset of one text column V whose rows are `body`.
+std::string OneColumnFile(const std::string& body) {
+    return "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'"
+           " xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'>"
+           "<s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>"
+           "<s:AttributeType name='V'><s:datatype dt:type='string'/></s:AttributeType>"
+           "</s:ElementType></s:Schema><rs:data>" + body + "</rs:data></xml>";
+}
+
+// `levels` rs:insert blocks inside each other, each with a row before and after its inner block.
+std::string NestedInserts(int levels) {
+    std::string body;
+    for (int i = 0; i < levels; ++i) body += "<rs:insert><z:row V='a" + std::to_string(i) + "'/>";
+    for (int i = levels - 1; i >= 0; --i) body += "<z:row V='b" + std::to_string(i) + "'/></rs:insert>";
+    return OneColumnFile(body);
+}
+
+// Runs `work` on a thread with a small stack, as a worker thread or a
+// program with a low stack limit would.
+template <typename F>
+void OnSmallStack(F work) {
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, 512 * 1024);
+    pthread_t thread;
+    auto run = [](void* p) -> void* {
+        (*static_cast<F*>(p))();
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attr, run, &work), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attr);
 }
 
 }  // namespace
@@ -421,4 +457,89 @@ TEST(SavedRecordset, FailedSaveLeavesTheOldFileUntouched) {
     std::string contents;
     ASSERT_TRUE(sys::ReadFile(target, contents));
     EXPECT_EQ(contents, "old contents");
+}
+
+TEST(SavedRecordset, DeepNestingIsRefusedWithoutExhaustingTheStack) {
+    // 40,000 nested blocks: refused with a reason, on a stack far smaller than
+    // a recursive reading would need.
+    const std::string deep = NestedInserts(40000);
+    bool read = true;
+    std::string error;
+    OnSmallStack([&] {
+        RowsetData out;
+        read = ParseRowsetXml(deep, out, error);
+    });
+    EXPECT_FALSE(read);
+    EXPECT_NE(error.find("nested deeper"), std::string::npos) << error;
+}
+
+TEST(SavedRecordset, NestedInsertBlocksWithinTheLimitAreReadInDocumentOrder) {
+    RowsetData out;
+    std::string error;
+    ASSERT_TRUE(ParseRowsetXml(NestedInserts(3) + "", out, error)) << error;
+    std::vector<std::string> values;
+    for (const auto& row : out.rows) values.push_back(row[0].TextValue());
+    EXPECT_EQ(values, (std::vector<std::string>{"a0", "a1", "a2", "b2", "b1", "b0"}));
+    // The deepest nesting the limit lets through still reads every row.
+    ASSERT_TRUE(ParseRowsetXml(NestedInserts(200), out, error)) << error;
+    EXPECT_EQ(out.rows.size(), 400u);
+}
+
+// One column described by `datatype` (the attributes of s:datatype) holding `value`.
+std::string TypedValueFile(const std::string& datatype, const std::string& value) {
+    return "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882'"
+           " xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'>"
+           "<s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>"
+           "<s:AttributeType name='V'><s:datatype " + datatype + "/></s:AttributeType>"
+           "</s:ElementType></s:Schema><rs:data><z:row V='" + value + "'/></rs:data></xml>";
+}
+
+TEST(SavedRecordset, AmountsAreReadExactlyOrRefused) {
+    const std::string currency = "dt:type='number' rs:dbtype='currency'";
+    const std::string currencyOnI8 = "dt:type='i8' rs:dbtype='currency'";  // as the Windows layer writes it
+    const struct {
+        std::string datatype, value;
+        std::optional<Variant> expected;  // none: the file is refused
+    } cases[] = {
+        {currency, "922337203685477.5807", Variant::Currency(INT64_MAX)},
+        {currency, "-922337203685477.5808", Variant::Currency(INT64_MIN)},
+        {currency, "922337203685477.5808", std::nullopt},  // one beyond: not read as its negative
+        {currency, "-922337203685477.5809", std::nullopt},
+        {currency, "99999999999999999999", std::nullopt},
+        {currency, "1.23456", std::nullopt},  // a fifth decimal the column cannot hold
+        {currency, "21.350000", Variant::Currency(213500)},
+        {currency, "1.5e3", Variant::Currency(15000000)},
+        {currency, "inf", std::nullopt},
+        {currency, "abc", std::nullopt},
+        {currencyOnI8, "21.35", Variant::Currency(213500)},
+        {currencyOnI8, "-7", Variant::Currency(-70000)},
+        {"dt:type='float'", "inf", std::nullopt},
+        {"dt:type='float'", "nan", std::nullopt},
+        {"dt:type='float'", "1e400", std::nullopt},
+        {"dt:type='float'", "1e39", Variant::R8(1e39)},
+        {"dt:type='r4'", "1e300", std::nullopt},  // beyond a single-precision real
+        {"dt:type='r4'", "-1e39", std::nullopt},
+        {"dt:type='r4'", "2.5", Variant::R4(2.5f)},
+        {"dt:type='number' rs:dbtype='decimal'", "-infinity", std::nullopt},
+        {"dt:type='bin.base64' rs:long='true'", "AAEC/w==", Variant::Bytes({0, 1, 2, 255})},
+        {"dt:type='bin.base64' rs:long='true'", "AAEC\n/wA=", Variant::Bytes({0, 1, 2, 255, 0})},
+        {"dt:type='bin.base64' rs:long='true'", "", Variant::Bytes({})},
+        {"dt:type='bin.base64' rs:long='true'", "AAE", Variant::Bytes({0, 1})},
+        {"dt:type='bin.base64' rs:long='true'", "A", std::nullopt},
+        {"dt:type='bin.base64' rs:long='true'", "AA=A", std::nullopt},
+        {"dt:type='bin.base64' rs:long='true'", "AA*A", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.datatype + " " + c.value);
+        RowsetData out;
+        std::string error;
+        const bool read = ParseRowsetXml(TypedValueFile(c.datatype, c.value), out, error);
+        ASSERT_EQ(read, c.expected.has_value()) << error;
+        if (!read) {
+            EXPECT_NE(error.find("row 1"), std::string::npos) << error;
+            continue;
+        }
+        ASSERT_EQ(out.rows.size(), 1u);
+        EXPECT_EQ(out.rows[0][0], *c.expected);
+    }
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+
 #include "testsupport/TempFolder.h"
 
 namespace {
@@ -84,4 +87,61 @@ TEST_F(Files, CopyOverwrites) {
     sys::ReadFile(root_ + "/b", bytes);
     EXPECT_EQ(bytes, "1");
     EXPECT_FALSE(sys::CopyFile(root_ + "/none", root_ + "/c"));
+}
+
+TEST_F(Files, ListedNamesWithBackslashesAreReadAndRemovedWhereTheyAre) {
+    // "..\..\evil.proapp" is a legal name here; joined as listed it names the
+    // file inside the chosen folder, never one two levels up.
+    const std::string chosen = root_ + "/a/chosen";
+    ASSERT_TRUE(sys::MakeDirs(chosen));
+    ASSERT_TRUE(sys::WriteFileAtomic(root_ + "/evil.proapp", "outside"));
+    ASSERT_TRUE(sys::WriteFileAtomic(root_ + "/a/evil.proapp", "outside"));
+    const std::string listedName = "..\\..\\evil.proapp";
+    std::ofstream(chosen + "/" + listedName) << "inside";
+    ASSERT_EQ(sys::ListFiles(chosen, "proapp"), std::vector<std::string>{listedName});
+
+    const std::string listed = sys::JoinListedName(chosen, listedName);
+    EXPECT_EQ(listed, chosen + "/" + listedName);
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(listed, bytes));
+    EXPECT_EQ(bytes, "inside");
+    EXPECT_TRUE(sys::RemoveAll(listed));
+    EXPECT_TRUE(sys::ListFiles(chosen, "proapp").empty());
+    EXPECT_TRUE(sys::FileExists(root_ + "/evil.proapp"));
+    EXPECT_TRUE(sys::FileExists(root_ + "/a/evil.proapp"));
+    // A path written the old system's way still finds its file.
+    ASSERT_TRUE(sys::ReadFile(root_ + "\\a\\evil.proapp", bytes));
+    EXPECT_EQ(bytes, "outside");
+}
+
+TEST_F(Files, NamesTooLongForTheFileSystemAreShortenedKeepingExtensionAndStayingApart) {
+    std::string chinese;
+    for (int i = 0; i < 200; ++i) chinese += "附";  // 600 bytes
+    const struct {
+        std::string name;
+        std::string extension;
+    } cases[] = {
+        {chinese + ".doc", ".doc"},
+        {chinese + "乙.doc", ".doc"},  // the same start: another file
+        {chinese, ""},
+        {std::string(300, 'a') + ".pdf", ".pdf"},
+        {std::string(254, 'b') + "é", ""},  // a character across the limit is not cut in two
+    };
+    std::set<std::string> made;
+    for (const auto& c : cases) {
+        const std::string safe = sys::SafeFileName(c.name);
+        SCOPED_TRACE(safe);
+        EXPECT_LE(safe.size(), sys::kMaxFileNameBytes);
+        EXPECT_EQ(safe.substr(safe.size() - c.extension.size()), c.extension);
+        EXPECT_EQ(sys::SafeFileName(c.name), safe);  // the same name, the same file
+        EXPECT_TRUE(made.insert(safe).second);
+        std::ofstream(root_ + "/" + safe) << "bytes";
+        EXPECT_TRUE(sys::FileExists(root_ + "/" + safe));
+        for (unsigned char ch : safe) EXPECT_NE(ch, 0xFF);
+        std::size_t i = 0;  // whole UTF-8 characters: no continuation byte follows an ASCII one at the cut
+        while (i < safe.size() && safe[i] != '~') ++i;
+        ASSERT_LT(i, safe.size());
+        EXPECT_NE(static_cast<unsigned char>(safe[i - 1]) & 0xC0, 0xC0);  // not a lead byte left alone
+    }
+    EXPECT_EQ(sys::SafeFileName("报告.doc"), "报告.doc");  // names that fit are unchanged
 }
