@@ -50,8 +50,16 @@ bool CCorvaneApp::InitInstance() {
 
     AddMissingIndexes();
 
-    auto frame = NewMainFrame();
-    if (!frame || !frame->Create(kProductTitle, {0, 0, kMainWindowWidth, kMainWindowHeight})) return false;
+    std::string problem;
+    auto frame = NewMainFrame(&problem);
+    if (!frame) {
+        ui::MessageBox("主窗口程序库无法加载，程序无法启动：\n" + problem, kProductTitle, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    // The user and role are kept for the next start only once this one has
+    // its main window.
+    RememberLogin(g_strUserName, UserRole);
+    if (!frame->Create(kProductTitle, {0, 0, kMainWindowWidth, kMainWindowHeight})) return false;
     m_pMainFrame = std::move(frame);
     SetMainWnd(m_pMainFrame.get());
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry() : QRect();

@@ -90,7 +90,6 @@ void CDlgLogin::OnOK() {
         return;
     }
     UserRole = role;
-    RememberLogin(m_strUser, role);
     ui::Dialog::OnOK();
 }
 

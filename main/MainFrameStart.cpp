@@ -8,7 +8,7 @@
 #include "platform/office/Office.h"
 #include "platform/ui/Services.h"
 
-std::unique_ptr<ui::FrameWnd> NewMainFrame() {
+std::unique_ptr<ui::FrameWnd> NewMainFrame(std::string*) {
     // Office documents left open for the user go to the desktop through the
     // one shell service, as every other opened file does; where nothing opens
     // them, the user is told where they are.

@@ -7,16 +7,17 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/ui/FrameWnd.h"
 
 // The main frame for the user of this run (g_strUserName, UserRole), not yet
 // created; office documents left open for the user go to the desktop through
-// the shell service from now on. Null when the frame library cannot be loaded
-// (the reason goes to the standard error, as the loader's own would). The
-// program sees it as a frame window only: the frame's class, with its type
-// information, stays in the library.
-std::unique_ptr<ui::FrameWnd> NewMainFrame();
+// the shell service from now on. Null when the frame library cannot be loaded:
+// the reason goes to `problem` when given, and to the standard error, as the
+// loader's own would. The program sees it as a frame window only: the frame's
+// class, with its type information, stays in the library.
+std::unique_ptr<ui::FrameWnd> NewMainFrame(std::string* problem = nullptr);
 
 // With CORVANE_SCREENSHOTS set, starts the screen tour on the shown frame
 // (one made by NewMainFrame).

@@ -44,14 +44,15 @@ TEST_F(LoginDialog, MissingDatabaseGivesBothMessagesInOrder) {
     EXPECT_TRUE(driver.Finished());
 }
 
-TEST_F(LoginDialog, SuccessSetsUserAndRoleAndKeepsThemInTheSettingsRecord) {
+// The settings record keeps the user only once the start has its main
+// window (FrameLoaderTest): a login alone records nothing.
+TEST_F(LoginDialog, SuccessSetsUserAndRoleAndLeavesTheSettingsRecordToTheStart) {
     ScriptLogin("sbdw", "sbdw2024");
     EXPECT_EQ(CDlgLogin().DoModal(), IDOK);
     EXPECT_EQ(g_strUserName, "sbdw");
     EXPECT_EQ(UserRole, 1);
     const COptions options;
-    EXPECT_EQ(options.GetUserName(), "sbdw");
-    EXPECT_EQ(options.GetRole(), 1);
+    EXPECT_NE(options.GetUserName(), "sbdw");
 }
 
 TEST_F(LoginDialog, SettingsButtonShowsAndStoresTheDatabaseTexts) {

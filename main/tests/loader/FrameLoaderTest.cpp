@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "foundation/Options.h"
 #include "main/CorvaneApp.h"
 #include "main/CurrentUser.h"
 #include "main/DlgLogin.h"
@@ -71,6 +72,9 @@ TEST_F(FrameLibrary, TheModuleLibrariesWaitForTheLoginAndTheFrameGetsTheUser) {
     });
     ASSERT_TRUE(app.InitInstance());
     EXPECT_TRUE(IsLoaded("libQuillet.so"));
+    // The start succeeded: the settings record keeps its user for the next one.
+    EXPECT_EQ(COptions().GetUserName(), "sbdw");
+    EXPECT_EQ(COptions().GetRole(), 1);
 
     // The library's frame is built for the user who logged in here. Its class
     // is the library's own: the test finds its bars among the windows.
@@ -95,4 +99,31 @@ TEST_F(FrameLibrary, TheModuleLibrariesWaitForTheLoginAndTheFrameGetsTheUser) {
 TEST_F(FrameLibrary, MissingLibraryEndsTheStartWithItsReason) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(std::exit(NewMainFrame() ? 0 : 3), testing::ExitedWithCode(3), "libCorvaneFrame\\.so");
+}
+
+// A login whose start cannot load the frame says so in a message box naming
+// the library, and is not kept in the settings record as a successful start.
+TEST_F(FrameLibrary, AStartWithoutItsFrameLibrarySaysSoAndRecordsNoLogin) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ui::EnsureApplication();
+            CCorvaneApp app;
+            bool told = false;
+            {
+                ui::TestDriver driver([](const std::string&) { std::exit(4); });
+                driver.OnModal<CDlgLogin>([](CDlgLogin& dlg) {
+                    dlg.SetDlgItemText(CDlgLogin::IDC_USER, "sbdw");
+                    dlg.SetDlgItemText(CDlgLogin::IDC_PASSWORD, "sbdw2024");
+                    dlg.Click(IDOK);
+                });
+                driver.AnswerMessageBox(IDOK);
+                if (app.InitInstance()) std::exit(5);
+                const auto boxes = driver.MessageBoxes();
+                told = boxes.size() == 1 && boxes[0].caption == "Tessaly" &&
+                       boxes[0].text.find("libCorvaneFrame.so") != std::string::npos;
+            }
+            std::exit(told && COptions().GetUserName() != "sbdw" ? 3 : 6);
+        },
+        testing::ExitedWithCode(3), "");
 }
