@@ -72,7 +72,7 @@ bool StoreMainRow(CAdoConnection& connection, CAdoRecordSet& part, const std::st
 
 // Child rows are stored under the main row's project, whatever the file says.
 bool StoreChildRows(CAdoConnection& connection, const ChildTable& table, CAdoRecordSet& part, const std::string& key) {
-    connection.Execute("delete from " + table.table + " where ITEM_XMBH = " + Quote(key));
+    if (!connection.Execute("delete from " + table.table + " where ITEM_XMBH = " + Quote(key))) return false;
     CAdoRecordSet target;
     appdb::Bind(target, connection);
     if (!target.Open("select * from " + table.table + " where 1=0")) return false;
@@ -167,7 +167,8 @@ ImportResult ReadBundle(CAdoConnection& connection, const std::string& path, con
     if (exists && !confirm(key)) return ImportResult::Declined;
 
     const bool stored = db::InTransaction(connection, [&] {
-        if (exists) connection.Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(key));
+        if (exists && !connection.Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(key)))
+            return false;
         if (hasMain && !StoreMainRow(connection, main, key)) return false;
         for (int child = 0; child < kChildCount; ++child)
             if (!StoreChildRows(connection, ChildTables()[child], *parts[1 + child], key)) return false;

@@ -2,6 +2,7 @@
 
 #include "foundation/RecordTexts.h"
 #include "foundation/Sql.h"
+#include "foundation/Transaction.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -121,8 +122,14 @@ void CDlgUnitManage::OnBtnDelete() {
         return;
     }
     if (Prompt("确定删除所选记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
-    for (const std::string& code : codes)
-        m_connection.Execute("delete from corvane_unit where dwdm = '" + text::EscapeSql(code) + "'");
+    // The selected units go together or not at all.
+    const bool deleted = db::InTransaction(m_connection, [&] {
+        db::Statement remove(m_connection, "delete from corvane_unit where dwdm = ?1");
+        for (const std::string& code : codes)
+            if (!remove.RunWith({code})) return false;
+        return true;
+    });
+    if (!deleted) Prompt(db::FailureMessage(m_connection, "删除失败！"), MB_ICONSTOP);
     QueryUnits(false);
 }
 

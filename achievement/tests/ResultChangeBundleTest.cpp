@@ -132,6 +132,25 @@ TEST_F(ResultChangeBundleTest, AnExistingRecordIsReplacedWholeOnlyAfterOk) {
     EXPECT_TRUE(ChildRows(kGgll, "A-001").empty());
 }
 
+// Replacing a stored record whose old rows the database refuses to delete
+// keeps the stored record whole and counts nothing: the new rows never stand
+// beside the old ones.
+TEST_F(ResultChangeBundleTest, ARefusedDeleteOfTheStoredRecordKeepsItAndCountsNothing) {
+    ExportTicked({"A-001"});
+    const std::string bundle = BundlePath(ExportFolderToday(), "A-001");
+    Exec("update CORVANE_NEW_RESULTCHANGE set XMMC='改过' where XMBH='A-001'");
+    for (const std::string table : {std::string("CORVANE_NEW_RESULTCHANGE"), resultchange::ChildTables()[kJcyj].table}) {
+        Exec("create trigger refuse before delete on " + table +
+             " begin select raise(abort, 'refused'); end");
+        driver.ExpectMessageBox("提示", "项目编号为A-001的成果转化信息已存在，确定覆盖吗？", IDOK);
+        driver.ExpectMessageBox("提示", "载入数据文件失败！");
+        EXPECT_EQ(view->m_dlgList.Import(bundle), 0) << table;
+        EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"), "改过") << table;
+        EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u) << table;
+        Exec("drop trigger refuse");
+    }
+}
+
 TEST_F(ResultChangeBundleTest, AFolderWithoutBundlesCountsNone) {
     driver.AnswerFolder(out.Path());
     driver.ExpectMessageBox("提示", "共导入了0条数据！");

@@ -93,7 +93,8 @@ bool CDlgGuideImport::StoreUnit(CAdoRecordSet& file, const std::string& code, bo
     // The stored unit is removed and the new one written in one transaction,
     // so a refused row leaves the stored unit in place.
     return db::InTransaction(m_connection, [&] {
-        if (replace) m_connection.Execute("delete from corvane_unit where dwdm = '" + text::EscapeSql(code) + "'");
+        if (replace && !m_connection.Execute("delete from corvane_unit where dwdm = '" + text::EscapeSql(code) + "'"))
+            return false;
         // An empty result to add to: reading every stored unit for each row
         // would make the import slow down as the table grows.
         if (!m_recordset.Open("SELECT * FROM CORVANE_UNIT where 1 = 0") || !m_recordset.AddNew()) return false;
@@ -184,7 +185,7 @@ bool CDlgGuideImport::WriteGuide(const std::vector<std::string>& scratch) {
             // Replacing a guide replaces its subjects and directions too, so
             // that an overwrite never leaves them twice.
             for (const char* table : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
-                m_connection.Execute("delete from " + GuideKey(table, fund, period));
+                if (!m_connection.Execute("delete from " + GuideKey(table, fund, period))) return false;
         }
         if (!local.Open("select * from corvane_fivefundguide where 1 = 0") || !local.AddNew()) return false;
         bool written = true;

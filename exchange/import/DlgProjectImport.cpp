@@ -207,7 +207,7 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
 
     // The members: those stored for the project are replaced by the bundle's.
     if (!m_recordset.OpenFromFile(sys::NativePath(scratch[1]))) return false;
-    m_connection.Execute("delete from corvane_project_sqcy  where ITE_XMBH=" + Quoted(number));
+    if (!m_connection.Execute("delete from corvane_project_sqcy  where ITE_XMBH=" + Quoted(number))) return false;
     if (!local.Open("select * from corvane_project_sqcy where 1 = 0")) return false;
     while (!m_recordset.IsEOF()) {
         bool written = local.AddNew() && local.SetString("ITE_XMBH", number);

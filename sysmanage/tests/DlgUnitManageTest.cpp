@@ -286,6 +286,23 @@ TEST_F(UnitList, DeleteRemovesTheSelectedUnitsAfterAYes) {
     EXPECT_EQ(Stored().size(), 1u);
 }
 
+// A delete the database refuses for one of the selected units keeps them all
+// and says so, rather than leaving the list as if they were gone.
+TEST_F(UnitList, ARefusedDeleteKeepsEverySelectedUnitAndIsReported) {
+    Exec(kProjectDatabase,
+         "create trigger refuse_u03 before delete on CORVANE_UNIT when old.DWDM = 'U03' "
+         "begin select raise(abort, 'refused'); end");
+    WithList([](CDlgUnitManage& dlg) {
+        Select(dlg, {0, 2});
+        dlg.Click(List::IDC_DELETE);
+        EXPECT_EQ(Codes(dlg).size(), 3u);
+    });
+    driver.ExpectMessageBox("提示", "确定删除所选记录？", IDYES);
+    driver.ExpectMessageBox("提示", "删除失败！");
+    RunList();
+    EXPECT_EQ(Stored().size(), 3u);
+}
+
 // A unit file of the three units; then the stored units are changed.
 class UnitExchange : public UnitList {
 protected:
