@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "foundation/Transaction.h"
 #include "numbering/NumberingSql.h"
 
 namespace projectnumber {
@@ -151,26 +152,24 @@ bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::str
     if (numbers.empty()) return true;
     Renames listed;
     for (const std::string& number : numbers) listed.emplace(number, std::string());
-    if (connection.BeginTrans() < 0) return false;
-    bool deleted = FillNumberList(connection, listed);
+    db::Transaction transaction(connection);
+    bool deleted = transaction.Began() && FillNumberList(connection, listed);
     for (const KeyedTable& keyed : ProjectKeyedTables())
         deleted = deleted && Execute(connection, std::string("delete from ") + keyed.table + " where " +
                                                      keyed.column + " in (select old from " + kNumberList + ")");
-    if (deleted && EmptyNumberList(connection) && connection.CommitTrans()) return true;
-    connection.RollbackTrans();
-    return false;
+    return deleted && EmptyNumberList(connection) && transaction.Commit();
 }
 
 RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves) {
     if (moves.empty()) return RenumberResult::Done;
-    if (connection.BeginTrans() < 0) return RenumberResult::Failed;
+    db::Transaction transaction(connection);
+    if (!transaction.Began()) return RenumberResult::Failed;
     RenumberResult result = CheckTargets(connection, moves);
     if (result == RenumberResult::Done &&
         !(FillNumberList(connection, moves) && ApplyMoveTable(connection) && EmptyNumberList(connection)))
         result = RenumberResult::Failed;
-    if (result == RenumberResult::Done && connection.CommitTrans()) return result;
-    connection.RollbackTrans();
-    return result == RenumberResult::Done ? RenumberResult::Failed : result;
+    if (result == RenumberResult::Done && !transaction.Commit()) result = RenumberResult::Failed;
+    return result;
 }
 
 }  // namespace projectnumber
