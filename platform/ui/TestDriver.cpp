@@ -36,11 +36,17 @@ TestDriver::~TestDriver() {
 void TestDriver::Fail(const std::string& message) { onFailure_(message); }
 
 void TestDriver::ExpectMessageBox(const std::string& caption, const std::string& text, int answer) {
+    ExpectMessageBox(caption, text, answer, {});
+}
+
+void TestDriver::ExpectMessageBox(const std::string& caption, const std::string& text, int answer,
+                                  std::function<void()> whileShown) {
     Step step;
     step.kind = "MessageBox";
     step.caption = caption;
     step.text = text;
     step.answer = answer;
+    step.whileShown = std::move(whileShown);
     script_.push_back(step);
 }
 
@@ -128,6 +134,10 @@ int TestDriver::MessageBox(const MessageBoxRequest& request) {
         Fail("message box \"" + request.caption + "\": \"" + request.text + "\" where \"" + step->caption +
              "\": \"" + step->text + "\" was expected");
     calls_.push_back(call);
+    if (step && step->whileShown) {
+        const std::function<void()> whileShown = step->whileShown;  // the script may change meanwhile
+        whileShown();
+    }
     return call.answer;
 }
 

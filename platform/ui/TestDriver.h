@@ -35,6 +35,10 @@ public:
     // ---- the script ----
     // The next message box must have this caption and text; it gets `answer`.
     void ExpectMessageBox(const std::string& caption, const std::string& text, int answer = IDOK);
+    // The same, running `whileShown` while the box waits for its answer (what
+    // another program or the user does meanwhile).
+    void ExpectMessageBox(const std::string& caption, const std::string& text, int answer,
+                          std::function<void()> whileShown);
     // The next message box, whatever it says, gets `answer`.
     void AnswerMessageBox(int answer = IDOK);
     // The next modal dialog must be a T; the handler gets it while it runs.
@@ -88,6 +92,7 @@ private:
         std::string caption, text;  // expected message box; empty kind-only
         bool anyText = false;
         int answer = 0;
+        std::function<void()> whileShown;
         std::string expectedClass;
         std::function<bool(Dialog&)> modal;
         std::string path;

@@ -302,6 +302,34 @@ TEST_F(RecordEditors, TheGroupEditorWithoutALentConnectionSavesIntoTheProgramDat
     EXPECT_EQ(Stored(kGroups), (Rows{{"9140A05", "五组", "所", "人", "1", "2"}}));
 }
 
+// While the editor asks whether to overwrite, it holds no lock: another
+// program's write goes through at once, and the editor's own save follows.
+TEST_F(KeyedEditors, AnotherProgramWritesWhileTheOverwriteQuestionWaits) {
+    ado::SetBusyTimeout(50);
+    for (const KeyedCase& c : Cases()) {
+        SCOPED_TRACE(c.kind->name);
+        c.run(*this, "", [&](CRecordEditor& dlg) {
+            FillBoxes(dlg, c.required);
+            driver.ExpectMessageBox("提示", c.added);
+            dlg.Click(IDOK);
+        });
+        c.run(*this, "", [&](CRecordEditor& dlg) {
+            FillBoxes(dlg, c.required);
+            driver.ExpectMessageBox("提示", c.exists, IDYES, [&] {
+                CAdoConnection other;
+                ASSERT_TRUE(ConnectDatabase(other, kProjectDatabase));
+                EXPECT_NE(other.Execute("CREATE TABLE IF NOT EXISTS CORVANE_OTHER (N LONG)"), nullptr);
+                EXPECT_NE(other.Execute("INSERT INTO CORVANE_OTHER (N) VALUES (1)"), nullptr)
+                    << other.FormatErrors();
+            });
+            driver.ExpectMessageBox("提示", c.updated);
+            dlg.Click(IDOK);
+        });
+        EXPECT_EQ(Stored(*c.kind).size(), 1u);
+    }
+    ado::SetBusyTimeout(5000);
+}
+
 // Another program reading the database while the record is saved: the commit
 // waits its bounded time, fails, says the database is in use and keeps
 // nothing.
