@@ -221,7 +221,7 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
 bool CDlgProjectImport::WriteFileRow(CAdoRecordSet& file, const std::string& deleteSql, const std::string& table,
                                      bool plan) {
     return db::InTransaction(m_connection, [&] {
-        if (!deleteSql.empty()) m_connection.Execute(deleteSql);
+        if (!deleteSql.empty() && !m_connection.Execute(deleteSql)) return false;
         if (!m_recordset.Open("SELECT * FROM " + table) || !m_recordset.AddNew()) return false;
         bool written = true;
         if (plan) {
