@@ -175,6 +175,39 @@ TEST_F(FiveGuideBundleTest, BundleWithoutGuideRowStillBringsItsTopicsAndDirectio
     EXPECT_EQ(AllGuideRows(), before);
 }
 
+// A bundle of a stored guide's topics and directions without its guide row
+// follows the policy for that guide: kept, nothing is added beside the
+// stored rows; replaced, its rows take the stored topics' place and the
+// stored guide row stays.
+TEST_F(FiveGuideBundleTest, BundleWithoutGuideRowFollowsThePolicyForTheStoredGuide) {
+    AddTopic("9140A0101", kFund, kPeriod, "专题");
+    AddDirection("9140A010101", kFund, kPeriod, "9140A0101", "U1", "方向");
+    const std::string path = Export();
+    AddGuide(kFund, "本地的", kPeriod);
+    const Rows replaced = AllGuideRows();
+    const struct {
+        int policy;
+        int answer;  // 0: no question expected
+        FiveGuideBundle::ImportResult result;
+        bool overwritten;
+    } cases[] = {
+        {0, 0, FiveGuideBundle::ImportResult::Imported, true},
+        {1, 0, FiveGuideBundle::ImportResult::Skipped, false},
+        {2, IDYES, FiveGuideBundle::ImportResult::Imported, true},
+        {2, IDNO, FiveGuideBundle::ImportResult::Skipped, false},
+    };
+    for (const auto& c : cases) {
+        ClearTables();
+        AddGuide(kFund, "本地的", kPeriod);
+        AddTopic("9140A0109", kFund, kPeriod, "本地专题");
+        const Rows local = AllGuideRows();
+        if (c.answer) driver.ExpectMessageBox("提示", "记录已存在，是否覆盖原有记录？", c.answer);
+        EXPECT_EQ(Import(path, c.policy), c.result) << c.policy << "/" << c.answer;
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(AllGuideRows(), c.overwritten ? replaced : local) << c.policy << "/" << c.answer;
+    }
+}
+
 // ---- the view's commands ----
 
 TEST_F(FiveGuideBundleTest, ViewExportsTheSelectedGuidesIntoTheFiveYearFolder) {
