@@ -11,6 +11,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
 #include "foundation/LongBinary.h"
+#include "foundation/ImportReport.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -253,7 +254,7 @@ void CDlgSCGZHList::OnBtnImport() {
     if (folder.empty()) return;
     int count = 0;
     for (const std::string& file : sys::ListFiles(folder, "cgzh")) count += Import(sys::JoinListedName(folder, file));
-    MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_OK | MB_ICONINFORMATION);
+    MessageBox(ImportReport(count, {}, sys::ListNonFiles(folder, "cgzh")), "提示", MB_OK | MB_ICONINFORMATION);
     FillList();
 }
 

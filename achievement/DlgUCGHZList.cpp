@@ -196,7 +196,7 @@ void CDlgUCGHZList::OnBtnImport() {
     if (folder.empty()) return;
     int count = 0;
     for (const std::string& name : sys::ListFiles(folder, "prosum")) count += Import(sys::JoinListedName(folder, name));
-    ui::MessageBox(text::Format("共导入了%d条数据！", count), "提示", MB_OK | MB_ICONINFORMATION);
+    ui::MessageBox(ImportReport(count, {}, sys::ListNonFiles(folder, "prosum")), "提示", MB_OK | MB_ICONINFORMATION);
     sys::RemoveFile(sys::JoinPath(sys::ProgramFolder(), kScratchName));
     FillList();
 }

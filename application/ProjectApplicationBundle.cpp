@@ -14,6 +14,7 @@
 #include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Options.h"
+#include "numbering/ImportedNumber.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -178,6 +179,14 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
                                                                          FieldText(application, "DWDM"));
         !refused.empty()) {
         ui::MessageBox(sys::FileName(path) + "：" + refused, "提示", MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+
+    // The new number is taken after the bundle's prefix: a number of another
+    // shape would give one no project of this system can have.
+    if (!projectnumber::IsWellFormedNumber(bundleCode)) {
+        ui::MessageBox("文件" + sys::FileName(path) + "中的项目编号" + bundleCode + "不是有效的项目编号，未导入！", "提示",
+                       MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
 

@@ -16,14 +16,14 @@
 const ProjectRowsFormat& YearPlanFormat() {
     static const ProjectRowsFormat format{
         "corvane_itemyearplan", "proplan", "上报项目计划草案", {"xmbh", "NF"}, {0, 1, 2}, {3, 4, 5}, {"NDJF", "BZ"},
-        {"YBJJXGBCSM"}};
+        {"YBJJXGBCSM"}, "项目计划"};
     return format;
 }
 
 const ProjectRowsFormat& AcceptanceFormat() {
     static const ProjectRowsFormat format{
         "corvane_itemcheckaccept", "proys", "上报项目验收总结报告", {"xmbh"}, {8, 9, 10, 11}, {1, 2, 3, 4, 5, 6, 7}, {},
-        {}};
+        {}, "项目验收总结报告"};
     return format;
 }
 
@@ -91,10 +91,16 @@ bool ProjectRowsFile::ImportFolder(DuplicatePolicy& policy) {
     if (folder.empty()) return false;
     int count = 0;
     m_notStored.clear();
+    m_notOfItsKind.clear();
+    m_empty.clear();
     for (const std::string& name : sys::ListFiles(folder, m_format.extension))
         if (Import(sys::JoinListedName(folder, name), policy) > 0) ++count;
-    ui::MessageBox(text::Format("共导入了%d条数据！", count) + NotStoredProjectsReport(m_notStored), "提示",
-                   MB_ICONINFORMATION);
+    std::string report = ImportReport(count, {}, sys::ListNonFiles(folder, m_format.extension));
+    if (!m_notOfItsKind.empty()) report += std::string("\r\n以下文件不是") + m_format.kindName + "文件，未导入：";
+    for (const std::string& name : m_notOfItsKind) report += "\r\n" + name;
+    if (!m_empty.empty()) report += "\r\n以下文件中没有记录：";
+    for (const std::string& name : m_empty) report += "\r\n" + name;
+    ui::MessageBox(report + NotStoredProjectsReport(m_notStored), "提示", MB_ICONINFORMATION);
     return true;
 }
 
@@ -118,7 +124,14 @@ bool ProjectRowsFile::HasTableLayout(CAdoRecordSet& file) {
 
 int ProjectRowsFile::Import(const std::string& path, DuplicatePolicy policy) {
     CAdoRecordSet file;
-    if (!file.OpenFromFile(path) || !HasTableLayout(file)) return 0;
+    if (!file.OpenFromFile(path) || !HasTableLayout(file)) {
+        m_notOfItsKind.push_back(sys::FileName(path));
+        return 0;
+    }
+    if (file.IsEOF()) {
+        m_empty.push_back(sys::FileName(path));
+        return 0;
+    }
     int written = 0;
     for (; !file.IsEOF(); file.MoveNext()) {
         std::vector<std::string> keyValues;

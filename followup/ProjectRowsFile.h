@@ -27,6 +27,8 @@ struct ProjectRowsFormat {
     // and as bytes, then names as text and as bytes.
     std::vector<long> textPositions, binaryPositions;
     std::vector<const char*> textNames, binaryNames;
+    // What the file is called in the import report ("…文件").
+    const char* kindName;
 };
 
 // The plan file: every CORVANE_ITEMYEARPLAN row of a project (one per plan
@@ -64,13 +66,17 @@ public:
     std::string ExportFolder(const std::string& chosenFolder, const std::string& date) const;
     // The projects whose rows the imports refused because they are not stored.
     const std::vector<std::string>& NotStored() const { return m_notStored; }
+    // The files the imports refused as not of this kind (unreadable, or
+    // without the table's columns), and those holding no row: by name.
+    const std::vector<std::string>& NotOfItsKind() const { return m_notOfItsKind; }
+    const std::vector<std::string>& Empty() const { return m_empty; }
 
 private:
     // True when the file's columns at the copied positions are the table's.
     bool HasTableLayout(CAdoRecordSet& file);
     std::string KeyCondition(const std::vector<std::string>& keyValues) const;
     bool InsertRow(CAdoRecordSet& file, const std::vector<std::string>& keyValues, bool replace);
-    std::vector<std::string> m_notStored;
+    std::vector<std::string> m_notStored, m_notOfItsKind, m_empty;
 
     CAdoConnection& m_connection;
     const ProjectRowsFormat& m_format;

@@ -39,13 +39,8 @@ std::string Text(CAdoRecordSet& rs, const char* column) {
 
 }  // namespace
 
-bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
-                               const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored) {
-    std::vector<std::string> guideColumns = {"JJBH", "ZNMC", "FBNF"};
-    guideColumns.insert(guideColumns.end(), guideBlobs.begin(), guideBlobs.end());
-    if (!HasAllColumns(guides, guideColumns) || !HasAllColumns(subjects, {"ZTBH", "JJBH", "FBNF", "ZTMC", "YJMD"}) ||
-        !HasAllColumns(directions, {"JJBH", "FBNF"}))
-        return false;
+bool BundleGuideKey(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions, std::string& fund,
+                    std::string& year) {
     // The guide is the first guide row's; a bundle without one (its subjects
     // and directions only) names it in its first subject or direction row.
     CAdoRecordSet* first = &guides;
@@ -53,8 +48,21 @@ bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, C
         part->MoveFirst();
         if (first->IsEOF()) first = part;
     }
-    if (first->IsEOF()) return true;  // nothing to store
-    const std::string fund = Text(*first, "JJBH"), year = Text(*first, "FBNF");
+    if (first->IsEOF()) return false;
+    fund = Text(*first, "JJBH");
+    year = Text(*first, "FBNF");
+    return true;
+}
+
+bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
+                               const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored) {
+    std::vector<std::string> guideColumns = {"JJBH", "ZNMC", "FBNF"};
+    guideColumns.insert(guideColumns.end(), guideBlobs.begin(), guideBlobs.end());
+    if (!HasAllColumns(guides, guideColumns) || !HasAllColumns(subjects, {"ZTBH", "JJBH", "FBNF", "ZTMC", "YJMD"}) ||
+        !HasAllColumns(directions, {"JJBH", "FBNF"}))
+        return false;
+    std::string fund, year;
+    if (!BundleGuideKey(guides, subjects, directions, fund, year)) return true;  // nothing to store
     if (fund.empty() || year.empty()) return false;
     auto sameGuide = [&](CAdoRecordSet& rs) { return Text(rs, "JJBH") == fund && Text(rs, "FBNF") == year; };
     int guideRows = 0;

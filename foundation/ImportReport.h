@@ -32,3 +32,10 @@ bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns)
 // first rows.
 bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
                                const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored);
+
+// The fund number and year of the guide a bundle's rows belong to: its first
+// guide row's, else (a bundle of subjects and directions only) its first
+// subject or direction row's. False when the bundle has no row. The parts are
+// left at their first rows.
+bool BundleGuideKey(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions, std::string& fund,
+                    std::string& year);

@@ -104,10 +104,8 @@ bool AddDirections(const BundleKind& kind, CAdoConnection& connection, CAdoRecor
     return true;
 }
 
-// Whether the bundle's guide may be written, by the policy when it is stored.
-bool MayWrite(const BundleKind& kind, CAdoConnection& connection, const std::string& fund, const std::string& year,
-              int policy) {
-    if (!kind.isStored(connection, fund, year)) return true;
+// Whether a stored guide may be replaced by the bundle's, by the policy.
+bool MayWrite(int policy) {
     switch (policy) {
     case 0: return true;
     case 2: return GuidePrompt("记录已存在，是否覆盖原有记录？", MB_ICONQUESTION, MB_YESNO) == IDYES;
@@ -166,16 +164,23 @@ ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const st
         return ImportResult::Corrupt;
     CAdoRecordSet& guides = recordsets[0];
 
+    // The policy holds for the guide the rows belong to, whether the bundle
+    // brings its guide row or its subjects and directions only.
     std::string fund, year;
-    if (!guides.IsEOF()) {
-        guides.GetString("JJBH", fund);
-        guides.GetString("FBNF", year);
-        if (!MayWrite(kind, connection, fund, year, policy)) return ImportResult::Skipped;  // asked before the write
-    }
+    const bool hasRows = BundleGuideKey(guides, recordsets[1], recordsets[2], fund, year);
+    const bool stored = hasRows && kind.isStored(connection, fund, year);
+    if (stored && !MayWrite(policy)) return ImportResult::Skipped;  // asked before the write
     db::Transaction transaction(connection);
     if (!transaction.Began()) return ImportResult::Failed;
-    if (!guides.IsEOF() && (!kind.deleteRows(connection, fund, year) || !AddGuides(kind, connection, guides)))
-        return ImportResult::Failed;
+    if (!guides.IsEOF()) {
+        if (!kind.deleteRows(connection, fund, year) || !AddGuides(kind, connection, guides)) return ImportResult::Failed;
+    } else if (stored) {
+        // The stored guide row stays; its subjects and directions are replaced.
+        for (int part = 1; part < kParts; ++part)
+            if (!connection.Execute(std::string("delete from ") + kind.tables[part] + " where JJBH=" +
+                                    db::QuoteLiteral(fund) + " and FBNF=" + db::QuoteLiteral(year)))
+                return ImportResult::Failed;
+    }
     if (AddSubjects(kind, connection, recordsets[1]) && AddDirections(kind, connection, recordsets[2]) &&
         transaction.Commit())
         return ImportResult::Imported;

@@ -54,7 +54,9 @@ bool SaveCompanions(CAdoConnection& connection, const std::string& fund, const s
 // handled by the policy (0 overwrite, 1 keep, 2 ask "记录已存在，是否覆盖原有
 // 记录？"; any other value keeps); an overwrite removes the stored guide with
 // its subjects and directions first. A bundle whose guide part has no row
-// still brings its subjects and directions.
+// still brings its subjects and directions; the policy then holds for the
+// stored guide they belong to, whose subjects and directions an overwrite
+// replaces (its guide row stays).
 ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy);
 
 }  // namespace guidebundle

@@ -2,6 +2,7 @@
 
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/DlgImportPolicy.h"
+#include "foundation/ImportReport.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -99,7 +100,7 @@ bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaptio
         default: break;
         }
     }
-    std::string message = text::Format("共导入了%d条数据！", imported);
+    std::string message = ImportReport(imported, {}, sys::ListNonFiles(folder, guidebundle::kExtension));
     if (unreadable) message += text::Format("\r\n另有%d个文件不是有效的指南文件，未导入。", unreadable);
     GuidePrompt(message);
     guidebundle::RemoveScratchFiles();

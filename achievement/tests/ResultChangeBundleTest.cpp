@@ -1,6 +1,8 @@
 // The .cgzh bundle: export of the ticked projects into a dated folder,
 // import of every bundle of a folder with the overwrite question, and
 // bundles that cannot be read, which leave the database as it was.
+#include <sys/stat.h>
+
 #include "ResultChangeTestSupport.h"
 
 #include <gtest/gtest-spi.h>
@@ -149,6 +151,20 @@ TEST_F(ResultChangeBundleTest, ARefusedDeleteOfTheStoredRecordKeepsItAndCountsNo
         EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u) << table;
         Exec("drop trigger refuse");
     }
+}
+
+// Names like bundles that are no readable file are named in the report.
+TEST_F(ResultChangeBundleTest, FoldersAndPipesNamedLikeBundlesAreNamed) {
+    ExportTicked({"A-001"});
+    const std::string folder = ExportFolderToday();
+    ClearDatabase();
+    ASSERT_TRUE(sys::MakeDirs(sys::JoinPath(folder, "a-folder.cgzh")));
+    ASSERT_EQ(::mkfifo(sys::JoinPath(folder, "b-pipe.cgzh").c_str(), 0600), 0);
+    driver.AnswerFolder(folder);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下名称不是可读取的文件，未导入：\r\na-folder.cgzh\r\nb-pipe.cgzh");
+    view->m_dlgList.OnBtnImport();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select XMBH from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-001"}}));
 }
 
 TEST_F(ResultChangeBundleTest, AFolderWithoutBundlesCountsNone) {

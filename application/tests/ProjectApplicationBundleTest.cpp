@@ -204,6 +204,31 @@ TEST_F(Bundle, CodesOfOtherCharactersThanAsciiLettersAndDigitsAreRefused) {
     EXPECT_TRUE(Codes().empty());
 }
 
+// The imported project is numbered after the bundle's number: a number of
+// another shape (letters only, too short, a year part that is no year, a
+// path) is refused and named, in full and partial imports alike, while the
+// good bundle beside them is stored.
+TEST_F(Bundle, NumbersOfAnotherShapeAreRefusedAndNamed) {
+    const std::string good = ExportAndRemove(kCode);
+    const char* const malformed[] = {"X", "9140A0101080800", "9140A010108XX0001001", "9140A0101080800010"};
+    for (bool partial : {false, true}) {
+        for (const char* number : malformed) {
+            SCOPED_TRACE(number);
+            const std::string path = ExportAndRemove(number);
+            driver.ExpectMessageBox("提示", "文件" + sys::FileName(path) + "中的项目编号" + number +
+                                                "不是有效的项目编号，未导入！");
+            EXPECT_EQ(Import(path, partial), 0);
+            EXPECT_TRUE(driver.Finished());
+            EXPECT_TRUE(Codes().empty());
+            EXPECT_EQ(CountRows("corvane_project_sqcy"), 0);
+        }
+        EXPECT_EQ(Import(good, partial), 1);
+        EXPECT_EQ(Codes(), (Rows{{kCode}}));
+        Exec("delete from corvane_itemappinfo");
+        Exec("delete from corvane_project_sqcy");
+    }
+}
+
 TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
     StoreProject(kCode, {}, {}, kMembers);
     std::string good;

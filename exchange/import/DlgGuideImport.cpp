@@ -166,27 +166,31 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
                        "提示", MB_OK | MB_ICONERROR);
         return FALSE;
     }
-    const bool imported = db::InTransaction(m_connection, [&] { return WriteGuide(scratch); });
+    // The policy holds for the guide the rows belong to (the bundle may bring
+    // its subjects and directions only), and is asked before the write.
+    std::string fund, period;
+    const bool replace = BundleGuideKey(parts[0], parts[1], parts[2], fund, period) && IsRecordExist(fund, period);
+    if (replace && !elbrin::ShouldReplace(m_nPolicy, "基金编号", fund)) return FALSE;
+    const bool imported = db::InTransaction(m_connection, [&] { return WriteGuide(scratch, replace, fund, period); });
     m_recordset.Close();
     return imported;
 }
 
-bool CDlgGuideImport::WriteGuide(const std::vector<std::string>& scratch) {
+bool CDlgGuideImport::WriteGuide(const std::vector<std::string>& scratch, bool replace, const std::string& fund,
+                                 const std::string& period) {
     CAdoRecordSet local;
     elbrin::Bind(local, m_connection);
     // The guide row, when the bundle has one.
     if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0]))) return false;
-    if (!m_recordset.IsEOF()) {
-        std::string fund, period;
-        m_recordset.GetString("JJBH", fund);
-        m_recordset.GetString("FBNF", period);
-        if (IsRecordExist(fund, period)) {
-            if (!elbrin::ShouldReplace(m_nPolicy, "基金编号", fund)) return false;
-            // Replacing a guide replaces its subjects and directions too, so
-            // that an overwrite never leaves them twice.
-            for (const char* table : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
-                if (!m_connection.Execute("delete from " + GuideKey(table, fund, period))) return false;
-        }
+    const bool guideRow = !m_recordset.IsEOF();
+    // Replacing a guide replaces its subjects and directions too, so that an
+    // overwrite never leaves them twice.
+    if (replace)
+        for (const char* table : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+            if ((guideRow || std::string(table) != "corvane_fivefundguide") &&
+                !m_connection.Execute("delete from " + GuideKey(table, fund, period)))
+                return false;
+    if (guideRow) {
         if (!local.Open("select * from corvane_fivefundguide where 1 = 0") || !local.AddNew()) return false;
         bool written = true;
         for (const char* column : {"JJBH", "ZNMC", "FBNF"}) written = written && elbrin::CopyText(m_recordset, column, local);

@@ -52,5 +52,9 @@ private:
     // Stores one unit of the file's current row, replacing a stored one, in
     // one transaction.
     bool StoreUnit(CAdoRecordSet& file, const std::string& code, bool replace);
-    bool WriteGuide(const std::vector<std::string>& scratch);
+    // Writes the bundle's rows; `replace` first removes the stored guide
+    // (fund, period) with its subjects and directions, its guide row only
+    // when the bundle brings one.
+    bool WriteGuide(const std::vector<std::string>& scratch, bool replace, const std::string& fund,
+                    const std::string& period);
 };

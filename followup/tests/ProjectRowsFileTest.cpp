@@ -186,6 +186,61 @@ TEST_F(ProjectRowsFileTest, FilesOfAnotherKindAreRefused) {
     }
 }
 
+// A folder of crafted files: the good one is imported, and every file left
+// out is named with what it is, so that "0 imported" never stands alone.
+TEST_F(ProjectRowsFileTest, FilesLeftOutOfAFolderImportAreNamed) {
+    StorePlan(kFirst, kYears[0]);
+    StoreReport(kFirst);
+    const std::string plans = ExportAll(YearPlanFormat(), {kFirst});
+    const std::string reports = ExportAll(AcceptanceFormat(), {kFirst});
+    const std::string plan = ReadBytes(sys::JoinPath(plans, std::string(kFirst) + ".proplan"));
+    const std::string report = ReadBytes(sys::JoinPath(reports, std::string(kFirst) + ".proys"));
+    Exec("delete from corvane_itemyearplan");
+    Exec("delete from corvane_itemcheckaccept");
+    // Files with the table's columns and no row.
+    for (const auto* format : {&YearPlanFormat(), &AcceptanceFormat()}) {
+        CAdoRecordSet none;
+        none.SetConnection(&connection);
+        ASSERT_TRUE(none.Open(std::string("select * from ") + format->table + " where 1=0"));
+        ASSERT_TRUE(none.Save(files.File(std::string("empty.") + format->extension), adPersistXML));
+    }
+    const struct {
+        const ProjectRowsFormat& format;
+        std::string good;     // the genuine file's bytes
+        std::string foreign;  // the other format's file
+        const char* stored;
+        std::string message;
+    } cases[] = {
+        {YearPlanFormat(), plan, report, "select XMBH, NF from corvane_itemyearplan",
+         "共导入了1条数据！\r\n以下名称不是可读取的文件，未导入：\r\nf-folder.proplan"
+         "\r\n以下文件不是项目计划文件，未导入：\r\nc-foreign.proplan\r\nd-garbage.proplan\r\ne-zero.proplan"
+         "\r\n以下文件中没有记录：\r\nb-empty.proplan"},
+        {AcceptanceFormat(), report, plan, "select XMBH, '' from corvane_itemcheckaccept",
+         "共导入了1条数据！\r\n以下名称不是可读取的文件，未导入：\r\nf-folder.proys"
+         "\r\n以下文件不是项目验收总结报告文件，未导入：\r\nc-foreign.proys\r\nd-garbage.proys\r\ne-zero.proys"
+         "\r\n以下文件中没有记录：\r\nb-empty.proys"},
+    };
+    for (const auto& c : cases) {
+        const std::string folder = files.File(std::string("in-") + c.format.extension);
+        ASSERT_TRUE(sys::MakeDirs(folder));
+        auto name = [&](const char* stem) { return sys::JoinPath(folder, std::string(stem) + "." + c.format.extension); };
+        sys::WriteFileAtomic(name("a-good"), c.good);
+        sys::WriteFileAtomic(name("b-empty"), ReadBytes(files.File(std::string("empty.") + c.format.extension)));
+        sys::WriteFileAtomic(name("c-foreign"), c.foreign);
+        sys::WriteFileAtomic(name("d-garbage"), "<xml>not a recordset");
+        sys::WriteFileAtomic(name("e-zero"), "");
+        ASSERT_TRUE(sys::MakeDirs(name("f-folder")));
+        driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dialog) { dialog.Click(CDlgImportPolicy::IDC_BTN_OK); });
+        driver.AnswerFolder(folder);
+        driver.ExpectMessageBox("提示", c.message);
+        DuplicatePolicy policy = duplicate_policy::Overwrite;
+        EXPECT_TRUE(ProjectRowsFile(connection, c.format).ImportFolder(policy));
+        EXPECT_TRUE(driver.Finished());
+        const std::string year = &c.format == &YearPlanFormat() ? kYears[0] : "";
+        EXPECT_EQ(Query(c.stored), (Rows{{kFirst, year}})) << c.format.extension;
+    }
+}
+
 TEST_F(ProjectRowsFileTest, CancelledPolicyDialogKeepsThePolicyAndGoesOn) {
     driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dialog) { dialog.Click(IDCANCEL); });
     driver.AnswerFolder(files.Path());

@@ -1,6 +1,8 @@
 // Guide bundles: what an export writes, and imports with each duplicate
 // policy, other kinds of bundle, unreadable bundles and rows the database
 // refuses (the database is left as it was).
+#include <sys/stat.h>
+
 #include "GuideTestSupport.h"
 #include "guide_annual/DlgImportPolicy.h"
 #include "guide_annual/GuideBundle.h"
@@ -279,6 +281,19 @@ TEST_F(Bundle, ImportCommandNamesUnreadableFilesAndSkipsFiveYearBundles) {
     driver.AnswerFolder(bundles.Path());
     driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n另有1个文件不是有效的指南文件，未导入。");
     view.OnBtnImport();
+    EXPECT_TRUE(Guides().empty());
+}
+
+TEST_F(Bundle, ImportCommandNamesFoldersAndPipesNamedLikeBundles) {
+    testsupport::TempFolder bundles;
+    ASSERT_TRUE(sys::MakeDirs(bundles.File("a-folder.fund")));
+    ASSERT_EQ(::mkfifo(bundles.File("b-pipe.fund").c_str(), 0600), 0);
+    CDlgOneGuide& view = OpenView("2006-2010");
+    driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dlg) { dlg.Click(IDOK); });
+    driver.AnswerFolder(bundles.Path());
+    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下名称不是可读取的文件，未导入：\r\na-folder.fund\r\nb-pipe.fund");
+    view.OnBtnImport();
+    EXPECT_TRUE(driver.Finished());
     EXPECT_TRUE(Guides().empty());
 }
 

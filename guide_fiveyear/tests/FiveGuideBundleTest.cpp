@@ -104,10 +104,25 @@ TEST_F(FiveGuideBundleTest, RoundTripKeepsNullRichTextsNullAndEmptyOnesEmpty) {
     EXPECT_EQ(Query(nulls), before);
 }
 
+// The policy decides about a stored guide, also for a bundle of its topics
+// and directions without its guide row: kept, nothing is added beside the
+// stored rows; replaced, the bundle's rows take the stored ones' place (the
+// stored guide row stays when the bundle has none).
 TEST_F(FiveGuideBundleTest, PolicyDecidesAboutAStoredGuideAndAnOverwriteKeepsNoOldTopics) {
     SeedGuide("寄来的");
-    const std::string path = Export();
+    const std::string path = PathOf("full.fund"), rowsOnly = PathOf("rows-only.fund");
+    ASSERT_TRUE(sys::CopyFile(Export(), path));
     const Rows sent = AllGuideRows();
+    ClearTables();
+    AddTopic("9140A0101", kFund, kPeriod, "专题");
+    AddDirection("9140A010101", kFund, kPeriod, "9140A0101", "U1", "方向");
+    ASSERT_TRUE(sys::CopyFile(Export(), rowsOnly));
+    AddGuide(kFund, "本地的", kPeriod);
+    const Rows sentRows = AllGuideRows();
+    const struct {
+        std::string path;
+        const Rows& overwritten;
+    } bundles[] = {{path, sent}, {rowsOnly, sentRows}};
     const struct {
         int policy;
         int answer;  // 0: no question expected
@@ -119,14 +134,18 @@ TEST_F(FiveGuideBundleTest, PolicyDecidesAboutAStoredGuideAndAnOverwriteKeepsNoO
         {2, IDYES, FiveGuideBundle::ImportResult::Imported, true},
         {2, IDNO, FiveGuideBundle::ImportResult::Skipped, false},
     };
-    for (const auto& c : cases) {
-        ClearTables();
-        AddGuide(kFund, "本地的", kPeriod);
-        AddTopic("9140A0109", kFund, kPeriod, "本地专题");
-        const Rows local = AllGuideRows();
-        if (c.answer) driver.ExpectMessageBox("提示", "记录已存在，是否覆盖原有记录？", c.answer);
-        EXPECT_EQ(Import(path, c.policy), c.result) << c.policy << "/" << c.answer;
-        EXPECT_EQ(AllGuideRows(), c.overwritten ? sent : local) << c.policy << "/" << c.answer;
+    for (const auto& bundle : bundles) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(bundle.path);
+            ClearTables();
+            AddGuide(kFund, "本地的", kPeriod);
+            AddTopic("9140A0109", kFund, kPeriod, "本地专题");
+            const Rows local = AllGuideRows();
+            if (c.answer) driver.ExpectMessageBox("提示", "记录已存在，是否覆盖原有记录？", c.answer);
+            EXPECT_EQ(Import(bundle.path, c.policy), c.result) << c.policy << "/" << c.answer;
+            EXPECT_TRUE(driver.Finished());
+            EXPECT_EQ(AllGuideRows(), c.overwritten ? bundle.overwritten : local) << c.policy << "/" << c.answer;
+        }
     }
     ClearTables();  // a guide not stored is imported whatever the policy
     EXPECT_EQ(Import(path, 1), FiveGuideBundle::ImportResult::Imported);

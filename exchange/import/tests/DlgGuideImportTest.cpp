@@ -149,6 +149,41 @@ TEST_F(GuideImport, StoredGuideFollowsThePolicyAndAnOverwriteLeavesNoDoubles) {
     }
 }
 
+// A bundle of a stored guide's subjects and directions without its guide
+// row follows the policy for that guide: kept, its rows are not added beside
+// the stored ones; replaced, its rows stand once and its guide row stays.
+TEST_F(GuideImport, ABundleWithoutItsGuideRowFollowsThePolicyForTheStoredGuide) {
+    SeedGuide("G1", "库里的名字");
+    const std::string key = " where JJBH='G1'";
+    Bundle("G1.fund", '0',
+           {Saved("select * from corvane_fivefundguide where 1 = 0"), Saved("select * from corvane_five_studysubject" + key),
+            Saved("select * from corvane_five_studyaspect" + key)});
+    Exec("update corvane_five_studysubject set ZTMC = '库里的专题'");
+    OpenView();
+    struct Case {
+        int policy, answer, count;
+        const char* subject;
+    } cases[] = {
+        {1, 0, 0, "库里的专题"},
+        {2, IDNO, 0, "库里的专题"},
+        {2, IDYES, 1, "专题"},
+        {0, 0, 1, "专题"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.policy);
+        Exec("update corvane_five_studysubject set ZTMC = '库里的专题'");
+        SetPolicy(c.policy);
+        driver.AnswerFolder(in);
+        if (c.answer) driver.ExpectMessageBox("提示", "基金编号G1已存在，是否覆盖原有记录？", c.answer);
+        driver.ExpectMessageBox("提示", "共导入了" + std::to_string(c.count) + "条数据！");
+        view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+        EXPECT_TRUE(driver.Finished());
+        ExpectGuideRows(1, 1, 2);
+        EXPECT_EQ(Value("select * from corvane_fivefundguide", "ZNMC"), "库里的名字");
+        EXPECT_EQ(Value("select * from corvane_five_studysubject", "ZTMC"), c.subject);
+    }
+}
+
 TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
     Exec("delete from corvane_unit");
     Exec("insert into corvane_unit (DWDM, DWMC, SSBM) values ('U1', '文件一', 'A'), ('U2', '文件二', 'B')");
