@@ -1,11 +1,12 @@
 // What the user sees of every view: each outlook button's view of each role,
 // made at the frame's pane size, is checked for drawn buttons, controls kept
-// inside their parents, controls that do not cover one another, and labels
-// whose text fits.
+// inside their parents, controls that do not cover one another, labels
+// whose text fits, and buttons that lie within the pane's width.
 #include "MainTestSupport.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSet>
 #include <QWidget>
 
@@ -138,6 +139,27 @@ void CheckLayout(QWidget* parent, const std::string& where, bool isView) {
         }
 }
 
+// The width of the view's pane that shows controls: the pane less the
+// vertical scroll bar when it shows.
+int ShownWidth(QWidget* view) {
+    int width = view->width();
+    for (QScrollBar* bar : view->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+        if (bar->orientation() == Qt::Vertical && bar->isVisibleTo(view)) width -= bar->width();
+    return width;
+}
+
+// Every button the view shows lies whole within its pane's width: no command
+// is reached only by scrolling sideways.
+void CheckCommandsInPane(QWidget* view, const std::string& where) {
+    const int shown = ShownWidth(view);
+    for (QAbstractButton* button : view->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(view) || !ui::Wnd::FromWidget(button)) continue;
+        const QRect place(button->mapTo(view, QPoint(0, 0)), button->size());
+        EXPECT_LE(place.right(), shown - 1) << where << " / " << Describe(*ui::Wnd::FromWidget(button))
+                                            << " reaches x " << place.right() << " past the pane's " << shown;
+    }
+}
+
 using ViewLayout = MainWindowTest;
 
 TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
@@ -150,6 +172,7 @@ TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
                 ui::Wnd* view = main.GetPaneView();
                 ASSERT_NE(view, nullptr) << where;
                 CheckLayout(view->GetWidget(), where, true);
+                CheckCommandsInPane(view->GetWidget(), where);
             }
         frame.reset();
     }
