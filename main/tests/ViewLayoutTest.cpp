@@ -13,6 +13,7 @@
 #include "main/Commands.h"
 #include "main/CustomizeSheet.h"
 #include "main/OutlookLayout.h"
+#include "platform/ui/TabWnd.h"
 
 namespace {
 
@@ -160,6 +161,15 @@ void CheckCommandsInPane(QWidget* view, const std::string& where) {
     }
 }
 
+// The height of the view's pane that shows controls: the pane less the
+// horizontal scroll bar when it shows.
+int ShownHeight(QWidget* view) {
+    int height = view->height();
+    for (QScrollBar* bar : view->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+        if (bar->orientation() == Qt::Horizontal && bar->isVisibleTo(view)) height -= bar->height();
+    return height;
+}
+
 using ViewLayout = MainWindowTest;
 
 TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
@@ -177,6 +187,33 @@ TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
         frame.reset();
     }
     EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
+}
+
+// On a 1366x768 screen whose window manager leaves a 1366x740 work area, the
+// guide editors show their chapter tabs (drawn along the tab window's bottom)
+// and their commands without scrolling.
+TEST_F(ViewLayout, TheGuideEditorsShowTheirTabsOnA1366x768Screen) {
+    CMainFrame& main = OpenFrame(2, "jjb");
+    PlaceMainWindow(main, {0, 0, 1366, 740});
+    for (int command : {cmd::kFiveYearGuide, cmd::kAnnualGuide}) {
+        main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+        ui::Wnd* view = main.GetPaneView();
+        ASSERT_NE(view, nullptr) << command;
+        QWidget* pane = view->GetWidget();
+        const int shown = ShownHeight(pane);
+        int tabWindows = 0;
+        for (QWidget* w : pane->findChildren<QWidget*>()) {
+            ui::Wnd* wnd = ui::Wnd::FromWidget(w);
+            if (!wnd || !w->isVisibleTo(pane)) continue;
+            const bool isTabWindow = dynamic_cast<ui::TabWnd*>(wnd) != nullptr;
+            if (!isTabWindow && !qobject_cast<QAbstractButton*>(w)) continue;
+            tabWindows += isTabWindow;
+            const QRect place(w->mapTo(pane, QPoint(0, 0)), w->size());
+            EXPECT_LE(place.bottom(), shown - 1) << command << " / " << Describe(*wnd) << " reaches y "
+                                                 << place.bottom() << " below the pane's " << shown;
+        }
+        EXPECT_GT(tabWindows, 0) << command;
+    }
 }
 
 }  // namespace
