@@ -189,30 +189,49 @@ TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
     EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
 }
 
+// What lies below the pane's shown height in the view, among its buttons and
+// the tabs of its tab windows.
+void CheckShownWithoutScrolling(QWidget* pane, const std::string& where) {
+    const int shown = ShownHeight(pane);
+    for (QWidget* w : pane->findChildren<QWidget*>()) {
+        ui::Wnd* wnd = ui::Wnd::FromWidget(w);
+        if (!wnd || !w->isVisibleTo(pane)) continue;
+        QRect place;
+        if (auto* tabs = dynamic_cast<ui::TabWnd*>(wnd); tabs && tabs->GetTabsNum() > 0) {
+            const ui::Rect strip = tabs->GetTabRect(0);
+            place = QRect(QPoint(strip.left, strip.top), QPoint(strip.right - 1, strip.bottom - 1));
+        } else if (qobject_cast<QAbstractButton*>(w)) {
+            place = w->rect();
+        } else {
+            continue;
+        }
+        place.translate(w->mapTo(pane, QPoint(0, 0)));
+        EXPECT_LE(place.bottom(), shown - 1) << where << " / " << Describe(*wnd) << " reaches y " << place.bottom()
+                                             << " below the pane's " << shown;
+    }
+}
+
 // On a 1366x768 screen whose window manager leaves a 1366x740 work area, the
-// guide editors show their chapter tabs (drawn along the tab window's bottom)
-// and their commands without scrolling.
-TEST_F(ViewLayout, TheGuideEditorsShowTheirTabsOnA1366x768Screen) {
+// guide editors and the application writer show, on each of their pages, the
+// chapter tabs and the page's commands without scrolling.
+TEST_F(ViewLayout, TheEditorsShowTheirTabsAndCommandsOnA1366x768Screen) {
     CMainFrame& main = OpenFrame(2, "jjb");
     PlaceMainWindow(main, {0, 0, 1366, 740});
-    for (int command : {cmd::kFiveYearGuide, cmd::kAnnualGuide}) {
+    for (int command : {cmd::kFiveYearGuide, cmd::kAnnualGuide, cmd::kApplication}) {
         main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
         ui::Wnd* view = main.GetPaneView();
         ASSERT_NE(view, nullptr) << command;
         QWidget* pane = view->GetWidget();
-        const int shown = ShownHeight(pane);
-        int tabWindows = 0;
-        for (QWidget* w : pane->findChildren<QWidget*>()) {
-            ui::Wnd* wnd = ui::Wnd::FromWidget(w);
-            if (!wnd || !w->isVisibleTo(pane)) continue;
-            const bool isTabWindow = dynamic_cast<ui::TabWnd*>(wnd) != nullptr;
-            if (!isTabWindow && !qobject_cast<QAbstractButton*>(w)) continue;
-            tabWindows += isTabWindow;
-            const QRect place(w->mapTo(pane, QPoint(0, 0)), w->size());
-            EXPECT_LE(place.bottom(), shown - 1) << command << " / " << Describe(*wnd) << " reaches y "
-                                                 << place.bottom() << " below the pane's " << shown;
-        }
-        EXPECT_GT(tabWindows, 0) << command;
+        std::vector<ui::TabWnd*> tabWindows;
+        for (QWidget* w : pane->findChildren<QWidget*>())
+            if (auto* tabs = dynamic_cast<ui::TabWnd*>(ui::Wnd::FromWidget(w)); tabs && w->isVisibleTo(pane))
+                tabWindows.push_back(tabs);
+        ASSERT_FALSE(tabWindows.empty()) << command;
+        for (ui::TabWnd* tabs : tabWindows)
+            for (int tab = 0; tab < tabs->GetTabsNum(); ++tab) {
+                tabs->SetActiveTab(tab);
+                CheckShownWithoutScrolling(pane, std::to_string(command) + " tab " + std::to_string(tab));
+            }
     }
 }
 
