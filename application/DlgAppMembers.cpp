@@ -46,11 +46,11 @@ const ui::DialogTemplate& CDlgAppMembers::Template() {
             t.controls.push_back({Kind::Static, IDC_STATIC, labels[i], {x, 30, 26, 10}, SS_RIGHT});
             t.controls.push_back({Kind::Edit, kCountIds[size_t(i)], "", {x + 28, 28, 36, 13}, kEdit});
         }
-        t.controls.push_back({Kind::Static, IDC_GRID_FRAME, "", {4, 48, 521, 276}, SS_BLACKFRAME});
-        t.controls.push_back({Kind::PushButton, IDC_INSERT, "插入", {170, 330, 50, 16}, WS_TABSTOP});
-        t.controls.push_back({Kind::PushButton, IDC_DELETE, "删除", {230, 330, 50, 16}, WS_TABSTOP});
-        t.controls.push_back({Kind::PushButton, IDC_IMPORT, "从txt文件导入", {290, 330, 70, 16}, WS_TABSTOP});
-        t.controls.push_back({Kind::PushButton, IDC_CLEAR, "清空", {370, 330, 50, 16}, WS_TABSTOP});
+        t.controls.push_back({Kind::Static, IDC_GRID_FRAME, "", {4, 48, 521, 220}, SS_BLACKFRAME});
+        t.controls.push_back({Kind::PushButton, IDC_INSERT, "插入", {170, 274, 50, 16}, WS_TABSTOP});
+        t.controls.push_back({Kind::PushButton, IDC_DELETE, "删除", {230, 274, 50, 16}, WS_TABSTOP});
+        t.controls.push_back({Kind::PushButton, IDC_IMPORT, "从txt文件导入", {290, 274, 70, 16}, WS_TABSTOP});
+        t.controls.push_back({Kind::PushButton, IDC_CLEAR, "清空", {370, 274, 50, 16}, WS_TABSTOP});
         return t;
     }();
     return tpl;

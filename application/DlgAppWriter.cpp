@@ -85,10 +85,12 @@ BOOL CDlgAppWriter::OnInitDialog() {
     m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | ui::CBRS_ALIGN_TOP | ui::CBRS_BORDER_BOTTOM, ui::AFX_IDW_TOOLBAR);
     m_wndToolBar.LoadToolBar(IDR_FORMATBAR);
     m_wndToolBar.SetOwner(this);
-    m_wndToolBar.MoveWindow(place.left + 3, place.top + 2, place.Width() - 6, 31);
 
     if (!m_wndTab.IsWindow()) CreatePages();
-    // The bar lies over the top of the pages, which leave that band free.
+    // The bar lies over the top of the pages, under the tabs: the pages leave
+    // that band free.
+    const int tabs = m_wndTab.GetTabRect(0).bottom;
+    m_wndToolBar.MoveWindow(place.left + 3, place.top + tabs + 2, place.Width() - 6, 31);
     m_wndToolBar.GetWidget()->raise();
     m_pCurRichEdit = &m_dlgChapter.m_richEdit;
     return TRUE;
@@ -106,7 +108,7 @@ void CDlgAppWriter::BuildTree() {
 
 void CDlgAppWriter::CreatePages() {
     m_wndTab.Create(ui::TabWnd::STYLE_3D_ROUNDED, GetItemRect(IDC_PLACEHOLDER), this, IDC_TABWND,
-                    ui::TabWnd::LOCATION_BOTTOM, FALSE);
+                    ui::TabWnd::LOCATION_TOP, FALSE);
     CDlgAppPage* const pages[] = {&m_dlgBasicInfo, &m_dlgMembers, &m_dlgBudget, &m_dlgChapter, &m_dlgGoals,
                                   &m_dlgPlan,      &m_dlgBasis,   &m_dlgOpinion, &m_dlgRecommend};
     for (CDlgAppPage* page : pages) page->Create(&m_wndTab);

@@ -4,10 +4,10 @@
 
 ui::DialogTemplate GuideDetailPanel::BuildTemplate(int dialogId, const Layout& layout) {
     using ui::Kind;
-    return {dialogId, "", {0, 0, 743, 379}, {
+    return {dialogId, "", {0, 0, 743, 311}, {
         {Kind::Static, layout.headerFrame, "", {5, 5, 690, 20}, SS_BLACKFRAME, {}, true},
         {Kind::Static, layout.toolbarFrame, "", {5, 25, 690, 21}, SS_BLACKFRAME},
-        {Kind::Static, layout.tabFrame, "", {5, 46, 690, 328}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, layout.tabFrame, "", {5, 46, 690, 260}, SS_BLACKFRAME, {}, true},
         {Kind::PushButton, layout.add, "新增", {699, 50, 40, 22}, WS_TABSTOP},
         {Kind::PushButton, layout.save, "保存", {699, 78, 40, 22}, WS_TABSTOP},
         {Kind::PushButton, layout.word, "导出成word文档", {699, 106, 40, 36}, WS_TABSTOP},

@@ -12,9 +12,9 @@ namespace guideview {
 
 ui::DialogTemplate ViewTemplate(int dialogId, int listFrame, int detailFrame) {
     using ui::Kind;
-    return {dialogId, "", {0, 0, 751, 515}, {
+    return {dialogId, "", {0, 0, 751, 447}, {
         {Kind::Static, listFrame, "", {4, 4, 743, 124}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, detailFrame, "", {4, 132, 743, 379}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, detailFrame, "", {4, 132, 743, 311}, SS_BLACKFRAME, {}, true},
     }, WS_CHILD};
 }
 

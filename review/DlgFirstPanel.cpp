@@ -5,11 +5,11 @@
 
 const ui::DialogTemplate& CDlgFirstPanel::Template() {
     using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 567, 525}, {
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 525, 525}, {
         {Kind::Static, IDC_EDITOR_FRAME, "", {4, 4, 479, 513}, SS_BLACKFRAME, {}, true},
-        {Kind::PushButton, IDC_SAVE, "保存", {490, 8, 70, 24}, WS_TABSTOP},
-        {Kind::PushButton, IDC_EXCEL, "输出Excel报表", {490, 38, 70, 24}, WS_TABSTOP},
-        {Kind::PushButton, IDC_LAB_STAT, "上报统计表", {490, 68, 70, 24}, WS_TABSTOP, {}, true},
+        {Kind::PushButton, IDC_SAVE, "保存", {486, 8, 36, 40}, WS_TABSTOP},
+        {Kind::PushButton, IDC_EXCEL, "输出Excel报表", {486, 52, 36, 48}, WS_TABSTOP},
+        {Kind::PushButton, IDC_LAB_STAT, "上报统计表", {486, 104, 36, 48}, WS_TABSTOP, {}, true},
     }, WS_CHILD};
     return tpl;
 }
@@ -30,6 +30,9 @@ BOOL CDlgFirstPanel::OnInitDialog() {
     workflow::StyleButton(m_btnSave, workflow::kSaveIcon, "保存");
     workflow::StyleButton(m_btnExcel, workflow::kExcelIcon, "输出Excel报表");
     workflow::StyleButton(m_btnLabStat, workflow::kExcelIcon, "输出重点实验室项目上报统计表");
+    // The buttons stand in the narrow column right of the editor: the
+    // caption goes under the icon.
+    for (CButtonST* button : {&m_btnSave, &m_btnExcel, &m_btnLabStat}) button->SetAlign(CButtonST::ST_ALIGN_VERT);
     return TRUE;
 }
 

@@ -37,15 +37,15 @@ CDlgHanSPanel::CDlgHanSPanel(ui::Wnd* parent)
 const ui::DialogTemplate& CDlgHanSPanel::Template() {
     using ui::Kind;
     static const ui::DialogTemplate t = [] {
-        ui::DialogTemplate d{IDD, "", {0, 0, 567, 525}, {
+        ui::DialogTemplate d{IDD, "", {0, 0, 531, 525}, {
             {Kind::Static, IDC_SUMMARY_PLACE, "", {7, 4, 479, 155}, SS_BLACKFRAME, {}, true},
-            {Kind::PushButton, IDC_SAVE, "保存", {500, 20, 56, 22}, WS_TABSTOP},
-            {Kind::PushButton, IDC_EXCEL, "输出Excel", {500, 50, 56, 22}, WS_TABSTOP},
-            {Kind::GroupBox, IDC_STATIC, "评议专家安排", {7, 164, 553, 128}},
-            {Kind::Static, IDC_GRID_PLACE, "", {14, 176, 476, 110}, SS_BLACKFRAME, {}, true},
-            {Kind::PushButton, IDC_CLEAR, "清空", {498, 190, 56, 16}, WS_TABSTOP},
-            {Kind::PushButton, IDC_BROWSE, "浏览专家信息", {498, 214, 56, 16}, WS_TABSTOP},
-            {Kind::GroupBox, IDC_STATIC, "专家评议表", {7, 298, 553, 160}},
+            {Kind::PushButton, IDC_SAVE, "保存", {490, 8, 38, 40}, WS_TABSTOP},
+            {Kind::PushButton, IDC_EXCEL, "输出Excel", {490, 52, 38, 48}, WS_TABSTOP},
+            {Kind::GroupBox, IDC_STATIC, "评议专家安排", {7, 164, 521, 128}},
+            {Kind::Static, IDC_GRID_PLACE, "", {14, 176, 450, 110}, SS_BLACKFRAME, {}, true},
+            {Kind::PushButton, IDC_CLEAR, "清空", {468, 190, 56, 16}, WS_TABSTOP},
+            {Kind::PushButton, IDC_BROWSE, "浏览专家信息", {468, 214, 56, 16}, WS_TABSTOP},
+            {Kind::GroupBox, IDC_STATIC, "专家评议表", {7, 298, 521, 160}},
             {Kind::Static, IDC_STATIC, "专家姓名:", {14, 310, 80, 10}},
             {Kind::Static, IDC_STATIC, "评分数据:", {170, 310, 60, 10}},
             {Kind::Static, IDC_STATIC, "资助意见:", {340, 310, 44, 10}},
@@ -59,7 +59,7 @@ const ui::DialogTemplate& CDlgHanSPanel::Template() {
                 {Kind::Edit, IDC_GRADES[i], "", {170, y, 160, 12}, WS_TABSTOP | WS_BORDER | ES_UPPERCASE});
             d.controls.push_back({Kind::ComboBox, IDC_OPINION[i], "", {340, y, 40, 40}, kDropList, {"y", "n"}});
         }
-        d.controls.push_back({Kind::RichEdit, IDC_REASON, "", {392, 324, 160, 126},
+        d.controls.push_back({Kind::RichEdit, IDC_REASON, "", {392, 324, 130, 126},
                               WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN});
         d.controls.push_back({Kind::Static, IDC_STATIC, "分数:", {14, 470, 30, 10}});
         d.controls.push_back({Kind::Edit, IDC_SCORE, "", {46, 468, 60, 12}, kReadOnly});
@@ -87,6 +87,8 @@ BOOL CDlgHanSPanel::OnInitDialog() {
     m_btnExcel.SubclassDlgItem(IDC_EXCEL, this);
     workflow::StyleButton(m_btnSave, workflow::kSaveIcon, "保存");
     workflow::StyleButton(m_btnExcel, workflow::kExcelIcon, "输出Excel报表");
+    // Right of the summary the column is narrow: the caption goes under the icon.
+    for (CButtonST* button : {&m_btnSave, &m_btnExcel}) button->SetAlign(CButtonST::ST_ALIGN_VERT);
     UpdateData(TRUE);
     return TRUE;
 }

@@ -35,10 +35,10 @@ CDlgHuiSPanel::CDlgHuiSPanel(ui::Wnd* parent) : ui::Dialog(Template(), parent) {
 const ui::DialogTemplate& CDlgHuiSPanel::Template() {
     using ui::Kind;
     static const ui::DialogTemplate t = [] {
-        ui::DialogTemplate d{IDD, "", {0, 0, 567, 525}, {
+        ui::DialogTemplate d{IDD, "", {0, 0, 531, 525}, {
             {Kind::Static, IDC_SUMMARY_PLACE, "", {7, 4, 479, 155}, SS_BLACKFRAME, {}, true},
-            {Kind::PushButton, IDC_SAVE, "保存", {500, 20, 56, 22}, WS_TABSTOP},
-            {Kind::PushButton, IDC_EXCEL, "输出Excel", {500, 50, 56, 22}, WS_TABSTOP, {}, true},
+            {Kind::PushButton, IDC_SAVE, "保存", {490, 8, 38, 40}, WS_TABSTOP},
+            {Kind::PushButton, IDC_EXCEL, "输出Excel", {490, 52, 38, 48}, WS_TABSTOP, {}, true},
             {Kind::GroupBox, IDC_STATIC, "资助经费(万元)", {7, 166, 479, 120}},
         }, WS_CHILD};
         for (int i = 0; i < 8; ++i) {
@@ -68,6 +68,8 @@ BOOL CDlgHuiSPanel::OnInitDialog() {
     m_btnExcel.SubclassDlgItem(IDC_EXCEL, this);
     workflow::StyleButton(m_btnSave, workflow::kSaveIcon, "保存");
     workflow::StyleButton(m_btnExcel, workflow::kExcelIcon, "输出Excel报表");
+    // Right of the summary the column is narrow: the caption goes under the icon.
+    for (CButtonST* button : {&m_btnSave, &m_btnExcel}) button->SetAlign(CButtonST::ST_ALIGN_VERT);
     UpdateData(FALSE);
     return TRUE;
 }

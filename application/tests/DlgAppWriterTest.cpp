@@ -77,12 +77,15 @@ TEST_F(AppWriterTest, FourPagesHaveTabsAndTheOtherFiveAreMadeButHidden) {
     EXPECT_EQ(w.m_pCurRichEdit, &w.m_dlgChapter.m_richEdit);
 }
 
-TEST_F(AppWriterTest, ToolBarLiesAtTheTopOfThePlaceholderWithTheFormattingCommands) {
+TEST_F(AppWriterTest, ToolBarLiesAtTheTopOfThePagesUnderTheTabsWithTheFormattingCommands) {
     CDlgAppWriter& w = Writer();
     const ui::Rect place = w.GetItemRect(CDlgAppWriter::IDC_PLACEHOLDER);
     const ui::Rect bar = w.ScreenToClient(w.m_wndToolBar.GetWindowRect());
+    const ui::Rect tabs = w.m_wndTab.GetTabRect(0);
+    EXPECT_EQ(w.m_wndTab.GetLocation(), ui::TabWnd::LOCATION_TOP);
+    EXPECT_GT(tabs.Height(), 0);
     EXPECT_EQ(bar.left, place.left + 3);
-    EXPECT_EQ(bar.top, place.top + 2);
+    EXPECT_EQ(bar.top, place.top + tabs.bottom + 2);
     EXPECT_EQ(bar.Width(), place.Width() - 6);
     EXPECT_EQ(bar.Height(), 31);
     for (int id : {CDlgAppWriter::ID_FONTNAME, CDlgAppWriter::ID_CHAR_COLOR, CDlgAppWriter::ID_CHAR_BOLD,

@@ -1,17 +1,19 @@
 // What the user sees of every view: each outlook button's view of each role,
 // made at the frame's pane size, is checked for drawn buttons, controls kept
-// inside their parents, controls that do not cover one another, and labels
-// whose text fits.
+// inside their parents, controls that do not cover one another, labels
+// whose text fits, and buttons that lie within the pane's width.
 #include "MainTestSupport.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSet>
 #include <QWidget>
 
 #include "main/Commands.h"
 #include "main/CustomizeSheet.h"
 #include "main/OutlookLayout.h"
+#include "platform/ui/TabWnd.h"
 
 namespace {
 
@@ -138,6 +140,36 @@ void CheckLayout(QWidget* parent, const std::string& where, bool isView) {
         }
 }
 
+// The width of the view's pane that shows controls: the pane less the
+// vertical scroll bar when it shows.
+int ShownWidth(QWidget* view) {
+    int width = view->width();
+    for (QScrollBar* bar : view->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+        if (bar->orientation() == Qt::Vertical && bar->isVisibleTo(view)) width -= bar->width();
+    return width;
+}
+
+// Every button the view shows lies whole within its pane's width: no command
+// is reached only by scrolling sideways.
+void CheckCommandsInPane(QWidget* view, const std::string& where) {
+    const int shown = ShownWidth(view);
+    for (QAbstractButton* button : view->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(view) || !ui::Wnd::FromWidget(button)) continue;
+        const QRect place(button->mapTo(view, QPoint(0, 0)), button->size());
+        EXPECT_LE(place.right(), shown - 1) << where << " / " << Describe(*ui::Wnd::FromWidget(button))
+                                            << " reaches x " << place.right() << " past the pane's " << shown;
+    }
+}
+
+// The height of the view's pane that shows controls: the pane less the
+// horizontal scroll bar when it shows.
+int ShownHeight(QWidget* view) {
+    int height = view->height();
+    for (QScrollBar* bar : view->findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly))
+        if (bar->orientation() == Qt::Horizontal && bar->isVisibleTo(view)) height -= bar->height();
+    return height;
+}
+
 using ViewLayout = MainWindowTest;
 
 TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
@@ -150,10 +182,57 @@ TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
                 ui::Wnd* view = main.GetPaneView();
                 ASSERT_NE(view, nullptr) << where;
                 CheckLayout(view->GetWidget(), where, true);
+                CheckCommandsInPane(view->GetWidget(), where);
             }
         frame.reset();
     }
     EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
+}
+
+// What lies below the pane's shown height in the view, among its buttons and
+// the tabs of its tab windows.
+void CheckShownWithoutScrolling(QWidget* pane, const std::string& where) {
+    const int shown = ShownHeight(pane);
+    for (QWidget* w : pane->findChildren<QWidget*>()) {
+        ui::Wnd* wnd = ui::Wnd::FromWidget(w);
+        if (!wnd || !w->isVisibleTo(pane)) continue;
+        QRect place;
+        if (auto* tabs = dynamic_cast<ui::TabWnd*>(wnd); tabs && tabs->GetTabsNum() > 0) {
+            const ui::Rect strip = tabs->GetTabRect(0);
+            place = QRect(QPoint(strip.left, strip.top), QPoint(strip.right - 1, strip.bottom - 1));
+        } else if (qobject_cast<QAbstractButton*>(w)) {
+            place = w->rect();
+        } else {
+            continue;
+        }
+        place.translate(w->mapTo(pane, QPoint(0, 0)));
+        EXPECT_LE(place.bottom(), shown - 1) << where << " / " << Describe(*wnd) << " reaches y " << place.bottom()
+                                             << " below the pane's " << shown;
+    }
+}
+
+// On a 1366x768 screen whose window manager leaves a 1366x740 work area, the
+// guide editors and the application writer show, on each of their pages, the
+// chapter tabs and the page's commands without scrolling.
+TEST_F(ViewLayout, TheEditorsShowTheirTabsAndCommandsOnA1366x768Screen) {
+    CMainFrame& main = OpenFrame(2, "jjb");
+    PlaceMainWindow(main, {0, 0, 1366, 740});
+    for (int command : {cmd::kFiveYearGuide, cmd::kAnnualGuide, cmd::kApplication}) {
+        main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+        ui::Wnd* view = main.GetPaneView();
+        ASSERT_NE(view, nullptr) << command;
+        QWidget* pane = view->GetWidget();
+        std::vector<ui::TabWnd*> tabWindows;
+        for (QWidget* w : pane->findChildren<QWidget*>())
+            if (auto* tabs = dynamic_cast<ui::TabWnd*>(ui::Wnd::FromWidget(w)); tabs && w->isVisibleTo(pane))
+                tabWindows.push_back(tabs);
+        ASSERT_FALSE(tabWindows.empty()) << command;
+        for (ui::TabWnd* tabs : tabWindows)
+            for (int tab = 0; tab < tabs->GetTabsNum(); ++tab) {
+                tabs->SetActiveTab(tab);
+                CheckShownWithoutScrolling(pane, std::to_string(command) + " tab " + std::to_string(tab));
+            }
+    }
 }
 
 }  // namespace
