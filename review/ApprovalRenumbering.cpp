@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "foundation/AdoConnection.h"
-#include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "numbering/NumberingSql.h"
-#include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 #include "review/DlgProTree.h"
 #include "review/DlgYearBar.h"
@@ -15,13 +14,7 @@
 namespace approval {
 
 std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh) {
-    CAdoRecordSet rs;
-    rs.SetConnection(&connection);
-    rs.SetCursorLocation(adUseClient);
-    std::string result;
-    if (rs.Open("select PSJG from CORVANE_ITEMPF where XMBH = '" + text::EscapeSql(xmbh) + "'") && !rs.IsEOF())
-        rs.GetString("PSJG", result);
-    return result;
+    return db::Scalar(connection, "select PSJG from CORVANE_ITEMPF where XMBH = ?1", {xmbh});
 }
 
 RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind,

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Controls.h"
@@ -139,7 +140,7 @@ void CDLGPROJUDGE::FormatGrid(int row, const std::string& number, ui::GridRow* g
     // later save keeps the assignment.
     gridRow->GetItem(CExpertGridCtrl::kNumber)->SetValue(number);
     std::string name;
-    if (m_recordset.Open("select * from CORVANE_EXPERTINFO where ID='" + text::EscapeSql(number) + "'") &&
+    if (m_recordset.Open("select * from CORVANE_EXPERTINFO where ID=" + db::QuoteLiteral(number)) &&
         m_recordset.GetRecordCount() > 0) {
         for (int column = 1; column < int(std::size(kExpertColumns)); ++column) {
             std::string value;
@@ -193,9 +194,8 @@ void CDLGPROJUDGE::OnDblclkListProlist() {
     if (!SelectedProject(number) || !m_connection.IsOpen()) return;
     ClearJudging();
     m_strCurrentProject = number;
-    const std::string quoted = text::EscapeSql(number);
     std::vector<std::string> experts;
-    if (m_recordset.Open("select * from CORVANE_EXPERTJUDGE where XMBH='" + quoted + "'")) {
+    if (m_recordset.Open("select * from CORVANE_EXPERTJUDGE where XMBH=" + db::QuoteLiteral(number))) {
         for (; m_recordset.IsOpen() && !m_recordset.IsEOF(); m_recordset.MoveNext()) {
             std::string id, score, opinion;
             m_recordset.GetString("ID", id);
@@ -263,12 +263,12 @@ bool CDLGPROJUDGE::CheckExperts(bool withScores) {
 }
 
 bool CDLGPROJUDGE::WriteExperts() {
-    const std::string quoted = text::EscapeSql(m_strCurrentProject);
-    if (!m_connection.Execute("delete from CORVANE_EXPERTJUDGE where XMBH='" + quoted + "'")) return false;
+    if (!db::Statement(m_connection, "delete from CORVANE_EXPERTJUDGE where XMBH = ?1", {m_strCurrentProject}).Run())
+        return false;
     CAdoRecordSet rs;
     rs.SetConnection(&m_connection);
     rs.SetCursorLocation(adUseClient);
-    if (!rs.Open("select * from CORVANE_EXPERTJUDGE where XMBH='" + quoted + "'")) return false;
+    if (!rs.Open("select * from CORVANE_EXPERTJUDGE where XMBH=" + db::QuoteLiteral(m_strCurrentProject))) return false;
     for (int row : UsedRows()) {
         const bool written = rs.AddNew() && rs.SetString("XMBH", m_strCurrentProject) &&
                              rs.SetString("ID", m_ctrlExpertGrid.GetExpertNumber(row)) &&
@@ -341,9 +341,8 @@ void CDLGPROJUDGE::OnBtnDelJudgeinfo() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    const std::vector<std::string> statements = {
-        ClearColumnsSql(number, "PSZFS=NULL,PFJF= NULL,PSYJ=NULL"),
-        "delete from CORVANE_EXPERTJUDGE where XMBH='" + text::EscapeSql(number) + "'"};
+    const std::vector<std::string> statements = {ClearColumnsSql("PSZFS=NULL,PFJF= NULL,PSYJ=NULL"),
+                                                 "delete from CORVANE_EXPERTJUDGE where XMBH = ?1"};
     if (!ConfirmAndRun(number, "的评审信息？", statements, "删除数据成功！")) return;
     if (number == m_strCurrentProject) {
         ClearJudging();

@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -65,14 +66,12 @@ BOOL CDlgAcceptDetail::OnInitDialog() {
 ui::ListCtrl& CDlgAcceptDetail::AchievementList() const { return *Item<ui::ListCtrl>(IDC_LIST_ACHIEVEMENTS); }
 
 void CDlgAcceptDetail::LoadProject(const std::string& number) {
-    const std::string quoted = text::EscapeSql(number);
     CAdoRecordSet rs;
-    if (workflow::OpenQuery(rs,
-                            m_pConnection,
+    if (workflow::OpenQuery(rs, m_pConnection,
                             "select CORVANE_ITEMAPPINFO.XMBH, XMMC, SJWCR, ZBSXQK,WCQKJJ from CORVANE_ITEMAPPINFO "
                             "left join CORVANE_ITEMCHECKACCEPT on CORVANE_ITEMAPPINFO.XMBH = "
-                            "CORVANE_ITEMCHECKACCEPT.XMBH where CORVANE_ITEMAPPINFO.XMBH = '" +
-                                quoted + "'") &&
+                            "CORVANE_ITEMCHECKACCEPT.XMBH where CORVANE_ITEMAPPINFO.XMBH = " +
+                                db::QuoteLiteral(number)) &&
         rs.GetRecordCount() > 0) {
         rs.GetString("XMBH", m_strNumber);
         rs.GetString("XMMC", m_strName);
@@ -89,13 +88,14 @@ void CDlgAcceptDetail::LoadProject(const std::string& number) {
         UpdateData(FALSE);
     }
     rs.Close();
-    FillAchievements(quoted);
+    FillAchievements(number);
 }
 
-void CDlgAcceptDetail::FillAchievements(const std::string& quotedNumber) {
+void CDlgAcceptDetail::FillAchievements(const std::string& number) {
     ui::ListCtrl& list = AchievementList();
     list.DeleteAllItems();
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, "select * from corvane_cghz where xmbh='" + quotedNumber + "'")) return;
+    if (!workflow::OpenQuery(rs, m_pConnection, "select * from corvane_cghz where xmbh=" + db::QuoteLiteral(number)))
+        return;
     list.AppendRows(ReadRowTexts(rs, {"MC", "LX", "TIME", "BZ"}));
 }

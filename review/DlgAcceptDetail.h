@@ -48,5 +48,5 @@ protected:
     void OnCancel() override {}
 
 private:
-    void FillAchievements(const std::string& quotedNumber);
+    void FillAchievements(const std::string& number);
 };

@@ -1,6 +1,7 @@
 #include "review/DlgAcceptPanel.h"
 
 #include "foundation/Transaction.h"
+#include "foundation/Sql.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -25,7 +26,7 @@ std::string ConclusionFile() { return TempFile("验收结论.rtf"); }
 std::string RemarksFile() { return TempFile("验收备注.rtf"); }
 
 std::string ResultQuery(const std::string& number) {
-    return "select * from CORVANE_ITEMCHECKACCEPT where XMBH = '" + text::EscapeSql(number) + "'";
+    return "select * from CORVANE_ITEMCHECKACCEPT where XMBH = " + db::QuoteLiteral(number);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "platform/text/Text.h"
 #include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "platform/ui/ListCtrl.h"
 #include "review/ExpertGridCtrl.h"
 #include "review/WorkflowSupport.h"
@@ -72,8 +73,8 @@ void CDlgExpertBrowse::FillExperts() {
     const std::string fundSuffix = Characters(m_strXMBH, 6, 2);
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection,
-                             "SELECT * FROM CORVANE_EXPERTINFO WHERE SSJJLB LIKE '%" + text::EscapeSql(fundSuffix) +
-                                 "' ORDER BY ID"))
+                             "SELECT * FROM CORVANE_EXPERTINFO WHERE SSJJLB LIKE " +
+                                 db::QuoteLiteral("%" + fundSuffix) + " ORDER BY ID"))
         return;
     ExpertList().AppendRows(ReadRowTexts(rs, long(std::size(kExpertColumns))));
 }
@@ -85,21 +86,18 @@ void CDlgExpertBrowse::OnClickExpertList(const ui::NotifyInfo& click) {
     if (item < 0) return;
     ui::ListCtrl& projects = ProjectList();
     projects.DeleteAllItems();
-    const std::string expert = text::EscapeSql(experts.GetItemText(item, 1));
-    const std::string year = text::EscapeSql(Characters(m_strXMBH, 12, 2));
-    const std::string sql = text::Format(
-        "select XMBH from CORVANE_ITEMPF where XMBH like '___________%s%%' and (ZJ1 = '%s' or ZJ2 = '%s' or ZJ3 = "
-        "'%s') order by XMBH",
-        year.c_str(), expert.c_str(), expert.c_str(), expert.c_str());
-    CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, sql)) return;
-    for (int serial = 1; !rs.IsEOF(); ++serial) {
-        std::string number;
-        rs.GetFieldText(0, number);
+    if (!m_pConnection) return;
+    const std::string expert = experts.GetItemText(item, 1);
+    const std::string year = Characters(m_strXMBH, 12, 2);
+    db::Statement reviewed(*m_pConnection,
+                           "select XMBH from CORVANE_ITEMPF where XMBH like ?1 and (ZJ1 = ?2 or ZJ2 = ?2 or ZJ3 = ?2) "
+                           "order by XMBH",
+                           {"___________" + year + "%", expert});
+    for (int serial = 1; reviewed.Next(); ++serial) {
+        const std::string number = reviewed.Text(0);
         const int row = projects.InsertItem(projects.GetItemCount(), text::Format("%d", serial));
         projects.SetItemText(row, 1, LeadingCharacters(number, 7));
         projects.SetItemText(row, 2, number);
-        if (!rs.MoveNext()) break;
     }
 }
 

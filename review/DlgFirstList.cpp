@@ -31,18 +31,13 @@ BOOL CDlgFirstList::OnInitDialog() {
     return TRUE;
 }
 
-std::string CDlgFirstList::QuotedYear() const { return text::EscapeSql(m_links.select.GetYear()); }
-
-void CDlgFirstList::AddProjects(const std::string& sql, ui::HTREEITEM root) {
+void CDlgFirstList::AddProjects(const std::vector<std::string>& categories, ui::HTREEITEM root) {
     ui::TreeCtrl& tree = Tree();
     const int filter = m_links.select.m_nFilter;
-    CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, sql)) return;
     std::string fund;
     ui::HTREEITEM group = nullptr;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::string xmbh;
-        rs.GetString("XMBH", xmbh);
+    for (const std::string& xmbh :
+         firstreview::ProjectsOfCategories(m_pConnection, categories, m_links.select.GetYear())) {
         if (IsFilteredOut(xmbh, filter)) continue;
         if (const std::string number = firstreview::Part(xmbh, 0, 7); !group || number != fund) {
             fund = number;
@@ -53,11 +48,9 @@ void CDlgFirstList::AddProjects(const std::string& sql, ui::HTREEITEM root) {
 }
 
 void CDlgFirstList::FillByCategory(const std::string& generalCategory, const std::string& keyCategory) {
-    const std::string tail = "' and NF = '" + QuotedYear() + "' order by XMBH";
-    const std::string head = "select XMBH from corvane_itemappinfo where XMLB = '";
     ui::TreeCtrl& tree = Tree();
-    AddProjects(head + generalCategory + tail, tree.InsertItem("一般基金"));
-    AddProjects(head + keyCategory + tail, tree.InsertItem("重点基金"));
+    AddProjects({generalCategory}, tree.InsertItem("一般基金"));
+    AddProjects({keyCategory}, tree.InsertItem("重点基金"));
 }
 
 void CDlgFirstList::OnSelChangedTree() {

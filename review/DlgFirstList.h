@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/TreeCtrl.h"
@@ -45,15 +46,14 @@ protected:
     // Fills the tree (at creation).
     virtual void FillTree() = 0;
 
-    // Appends the numbers of the query (one column XMBH, in order) that the
-    // filter lets through, each under an item of its fund number (its first
-    // seven characters) below `root`; TVI_ROOT puts the fund numbers at the top.
-    void AddProjects(const std::string& sql, ui::HTREEITEM root);
+    // Appends the numbers of the year's applications of the categories (in
+    // order) that the filter lets through, each under an item of its fund
+    // number (its first seven characters) below `root`; TVI_ROOT puts the fund
+    // numbers at the top.
+    void AddProjects(const std::vector<std::string>& categories, ui::HTREEITEM root);
     // The two roots 一般基金 and 重点基金 with the projects of the general and
     // the key category of the year under them.
     void FillByCategory(const std::string& generalCategory, const std::string& keyCategory);
-    // The selection bar's year, quoted for SQL.
-    std::string QuotedYear() const;
 
 private:
     void OnSelChangedTree();

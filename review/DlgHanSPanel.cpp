@@ -1,6 +1,7 @@
 #include "review/DlgHanSPanel.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -214,8 +215,8 @@ void CDlgHanSPanel::SaveReview() {
     UpdateData(TRUE);
     m_ctrlExpertGrid.EndEditItem(TRUE);
     CAdoRecordSet rs;
-    bool ok = workflow::OpenQuery(rs, m_pConnection,
-                                  "select * from CORVANE_ITEMPF where XMBH = '" + text::EscapeSql(xmbh) + "'");
+    bool ok =
+        workflow::OpenQuery(rs, m_pConnection, "select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh));
     if (ok && rs.GetRecordCount() <= 0) ok = rs.AddNew() && rs.SetString("XMBH", xmbh);
     for (int i = 0; ok && i < 3; ++i)
         ok = rs.SetString(kExpertColumns[i], m_ctrlExpertGrid.GetExpertNumber(i)) &&
@@ -238,7 +239,7 @@ void CDlgHanSPanel::LoadReview(const std::string& xmbh) {
     Clear();
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from CORVANE_ITEMPF where XMBH = '" + text::EscapeSql(xmbh) + "'") ||
+                             "select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) ||
         rs.GetRecordCount() <= 0)
         return;
     RemoveGradeMask();

@@ -1,6 +1,7 @@
 #include "review/DlgHuiSPanel.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/OfficeReports.h"
@@ -21,7 +22,7 @@ constexpr BudgetLine kLines[8] = {
 };
 
 std::string RowQuery(const char* table, const std::string& xmbh) {
-    return std::string("select * from ") + table + " where XMBH = '" + text::EscapeSql(xmbh) + "'";
+    return std::string("select * from ") + table + " where XMBH = " + db::QuoteLiteral(xmbh);
 }
 
 }  // namespace

@@ -137,7 +137,7 @@ void CDlgJJBYS::OnBtnProDel() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    const std::string clear = ClearColumnsSql(number, "PFZT=NULL,YSFS= NULL,YSDJ= NULL,YSJL= NULL,YSBZ= NULL");
+    const std::string clear = ClearColumnsSql("PFZT=NULL,YSFS= NULL,YSDJ= NULL,YSJL= NULL,YSBZ= NULL");
     if (!ConfirmAndRun(number, "的验收信息？", {clear}, "删除成功！")) return;
     if (number == m_strCurrentProject) ClearFields();
 }

@@ -1,6 +1,7 @@
 #include "review/DlgJinZDetail.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/WorkflowSupport.h"
@@ -46,8 +47,8 @@ void CDlgJinZDetail::ShowProgressInfo(const std::string& xmbh) {
         workflow::OpenQuery(rs, m_pConnection,
                             "select CORVANE_ITEMAPPINFO.XMBH, BACKUPNAME, SJWCR, WCQKJJ from CORVANE_ITEMAPPINFO "
                             "left join CORVANE_ITEMPROGRESS on CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPROGRESS.XMBH "
-                            "where CORVANE_ITEMAPPINFO.XMBH = '" +
-                                text::EscapeSql(xmbh) + "'") &&
+                            "where CORVANE_ITEMAPPINFO.XMBH = " +
+                                db::QuoteLiteral(xmbh)) &&
         !rs.IsEOF();
     if (!m_bLastFound) return;
     m_strXMBH.clear();

@@ -1,6 +1,7 @@
 #include "review/DlgJinZPanel.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
@@ -14,7 +15,7 @@ const char* const kSummaryFile = "jieduan.rtf";
 const char* const kSavedConclusionFile = "阶段进展检查结论.rtf";
 
 std::string ProgressQuery(const std::string& xmbh) {
-    return "select * from CORVANE_ITEMPROGRESS where XMBH = '" + text::EscapeSql(xmbh) + "'";
+    return "select * from CORVANE_ITEMPROGRESS where XMBH = " + db::QuoteLiteral(xmbh);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "review/DlgPFPanel.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
@@ -129,7 +130,7 @@ void CDlgPFPanel::ShowApproval(const std::string& xmbh) {
     ClearApproval();
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from CORVANE_ITEMPF where XMBH = '" + text::EscapeSql(xmbh) + "'") ||
+                             "select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) ||
         rs.IsEOF()) {
         rs.Close();
         FillFromApplication(xmbh);
@@ -156,7 +157,7 @@ void CDlgPFPanel::ShowApproval(const std::string& xmbh) {
 void CDlgPFPanel::FillFromApplication(const std::string& xmbh) {
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from CORVANE_ITEMAPPINFO where XMBH = '" + text::EscapeSql(xmbh) + "'") ||
+                             "select * from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(xmbh)) ||
         rs.IsEOF())
         return;
     m_fTotal = workflow::TextAsFloat(rs, "SQJE");
@@ -191,7 +192,7 @@ void CDlgPFPanel::OnBtnSave() {
     if (!UpdateTotal()) return;
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from CORVANE_ITEMPF where XMBH = '" + text::EscapeSql(xmbh) + "'") ||
+                             "select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) ||
         rs.IsEOF()) {
         workflow::Prompt("该项目尚未通过函审或会审！");
         return;

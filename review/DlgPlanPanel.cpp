@@ -1,6 +1,7 @@
 #include "review/DlgPlanPanel.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
@@ -30,7 +31,7 @@ constexpr DWORD kRichStyle = WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE 
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_OWNERDRAW;
 
 std::string PlanQuery(const std::string& xmbh) {
-    return "select * from CORVANE_ITEMPLAN where XMBH = '" + text::EscapeSql(xmbh) + "'";
+    return "select * from CORVANE_ITEMPLAN where XMBH = " + db::QuoteLiteral(xmbh);
 }
 
 }  // namespace
@@ -98,7 +99,7 @@ void CDlgPlanPanel::ShowApprovedTotal(const std::string& xmbh) {
     CAdoRecordSet rs;
     std::string total;
     if (workflow::OpenQuery(rs, m_pConnection,
-                            "select PFJF from CORVANE_ITEMPF where XMBH = '" + text::EscapeSql(xmbh) + "'") &&
+                            "select PFJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) &&
         !rs.IsEOF()) {
         float approved = 0;
         rs.GetFloat("PFJF", approved);
@@ -137,7 +138,7 @@ void CDlgPlanPanel::OnBtnSave() {
     }
     CAdoRecordSet review;
     if (!workflow::OpenQuery(review, m_pConnection,
-                             "select XMBH from CORVANE_ITEMPF where XMBH = '" + text::EscapeSql(xmbh) + "'") ||
+                             "select XMBH from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) ||
         review.IsEOF()) {
         workflow::Prompt("该项目尚未通过函审或会审！");
         return;

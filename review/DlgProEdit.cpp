@@ -5,6 +5,7 @@
 #include "review/ProjectInfoStore.h"
 #include "review/WorkflowSupport.h"
 #include "foundation/ColumnLimits.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Lists.h"
@@ -184,10 +185,12 @@ void CDlgProEdit::InitCodeLists() {
 
 void CDlgProEdit::LoadProject(const std::string& xmbh) {
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select XMBH,XMMC,XMLB,SQZNDM,DWDM,NF,ZTC,MJ,SQRXM,GZDW,DXDZ,YZBM,DH,SQRQ,XMQSRQ,XMZZRQ,SQJE,"
-                             "SQRXB,SQRNL,XW,ZC,ZYTC,LSGX,HZDW,XMZRS,GJZC,ZJZC,CJZC,BSHRS,BSSRS,SSSRS,FIRSTAPPR from "
-                             "corvane_ITEMAPPINFO where XMBH='" + text::EscapeSql(xmbh) + "'") ||
+    if (!workflow::OpenQuery(
+            rs, m_pConnection,
+            "select XMBH,XMMC,XMLB,SQZNDM,DWDM,NF,ZTC,MJ,SQRXM,GZDW,DXDZ,YZBM,DH,SQRQ,XMQSRQ,XMZZRQ,SQJE,"
+            "SQRXB,SQRNL,XW,ZC,ZYTC,LSGX,HZDW,XMZRS,GJZC,ZJZC,CJZC,BSHRS,BSSRS,SSSRS,FIRSTAPPR from "
+            "corvane_ITEMAPPINFO where XMBH=" +
+                db::QuoteLiteral(xmbh)) ||
         rs.IsEOF())
         return;
     std::string number;
@@ -218,7 +221,7 @@ void CDlgProEdit::LoadMembers(const std::string& xmbh) {
     members.DeleteAllItems();
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from corvane_project_sqcy where ite_xmbh='" + text::EscapeSql(xmbh) + "'"))
+                             "select * from corvane_project_sqcy where ite_xmbh=" + db::QuoteLiteral(xmbh)))
         return;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         const int line = members.InsertItem(members.GetItemCount(), "");

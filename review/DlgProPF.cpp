@@ -96,7 +96,7 @@ void CDlgProPF::OnBtnDelPro() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    if (!ConfirmAndRun(number, "的批复信息？", {ClearColumnsSql(number, "ZJYJ=NULL,PFYJ= NULL")}, "删除成功！")) return;
+    if (!ConfirmAndRun(number, "的批复信息？", {ClearColumnsSql("ZJYJ=NULL,PFYJ= NULL")}, "删除成功！")) return;
     if (number == m_strCurrentProject) {
         m_richExpert.SetWindowText("");
         m_richApproval.SetWindowText("");

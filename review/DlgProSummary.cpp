@@ -1,6 +1,7 @@
 #include "review/DlgProSummary.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
@@ -79,8 +80,8 @@ void CDlgProSummary::ShowProject(const std::string& xmbh) {
     const std::string sql =
         "select CORVANE_ITEMAPPINFO.XMBH, XMMC, GZDW, HZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE, FS, PSJG from "
         "CORVANE_ITEMAPPINFO left join CORVANE_ITEMPF on CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPF.XMBH where "
-        "CORVANE_ITEMAPPINFO.XMBH = '" +
-        text::EscapeSql(xmbh) + "'";
+        "CORVANE_ITEMAPPINFO.XMBH = " +
+        db::QuoteLiteral(xmbh);
     CAdoRecordSet rs;
     m_bLastFound = workflow::OpenQuery(rs, m_pConnection, sql) && rs.GetRecordCount() > 0;
     if (!m_bLastFound) return;

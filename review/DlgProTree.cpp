@@ -1,6 +1,7 @@
 #include "review/DlgProTree.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "numbering/LeadingCharacters.h"
 #include "platform/text/Text.h"
 #include "platform/ui/TreeCtrl.h"
@@ -39,30 +40,26 @@ void CDlgProTree::UpdateProTree(const std::string& year, bool specialtyGroup, bo
 
 void CDlgProTree::AddPart(const std::string& root, const std::string& kind, const std::string& year,
                           bool passedOnly) {
-    const std::string head =
-        passedOnly ? "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where "
-                     "corvane_itemappinfo.XMBH = corvane_itempf.XMBH and XMLB = '" +
-                         kind + "' and NF = '"
-                   : "select XMBH from corvane_itemappinfo where XMLB = '" + kind + "' and NF = '";
-    const std::string tail = passedOnly
-                                 ? "' and FIRSTAPPR = '+' and PSJG = '+' order by corvane_itemappinfo.XMBH"
-                                 : "' and FIRSTAPPR = '+' order by XMBH";
+    const std::string sql =
+        passedOnly
+            ? "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where "
+              "corvane_itemappinfo.XMBH = corvane_itempf.XMBH and XMLB = ?1 and NF = ?2 and FIRSTAPPR = '+' "
+              "and PSJG = '+' order by corvane_itemappinfo.XMBH"
+            : "select XMBH from corvane_itemappinfo where XMLB = ?1 and NF = ?2 and FIRSTAPPR = '+' order by XMBH";
     ui::TreeCtrl& tree = Tree();
     const ui::HTREEITEM rootItem = tree.InsertItem(root);
-    CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, head + text::EscapeSql(year) + tail)) return;
+    if (!m_pConnection) return;
+    db::Statement projects(*m_pConnection, sql, {kind, year});
     std::string fund;
     ui::HTREEITEM fundItem = nullptr;
-    while (rs.IsOpen() && !rs.IsEOF()) {
-        std::string number;
-        rs.GetFieldText(0, number);
+    while (projects.Next()) {
+        const std::string number = projects.Text(0);
         const std::string prefix = LeadingCharacters(number, 7);
         if (!fundItem || prefix != fund) {
             fund = prefix;
             fundItem = tree.InsertItem(fund, rootItem);
         }
         tree.InsertItem(number, fundItem);
-        if (!rs.MoveNext()) break;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "review/WorkflowSupport.h"
 
@@ -70,7 +71,7 @@ void CExpertGridCtrl::OnCellChanged(ui::GridItem* item, int row, int column) {
     }
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from corvane_expertinfo where ID='" + text::EscapeSql(number) + "'") ||
+                             "select * from corvane_expertinfo where ID=" + db::QuoteLiteral(number)) ||
         rs.GetRecordCount() <= 0)
         return;
     std::string name;

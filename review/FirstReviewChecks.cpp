@@ -1,8 +1,9 @@
 #include "review/FirstReviewChecks.h"
 
+#include <vector>
+
+#include "foundation/Sql.h"
 #include "review/FirstReviewDb.h"
-#include "review/WorkflowSupport.h"
-#include "platform/text/Text.h"
 
 namespace {
 
@@ -22,35 +23,32 @@ std::string DirectionFlagFor(const std::string& category) {
 FirstReviewChecks::FirstReviewChecks(CAdoConnection* connection, std::string year)
     : m_pConnection(connection), m_strYear(std::move(year)) {}
 
-bool FirstReviewChecks::HasDirection(const std::string& xmbh, const std::string& condition) const {
-    const std::string sql = "select yjfxbh from corvane_year_studyaspect where yjfxbh = '" +
-                            text::EscapeSql(firstreview::Part(xmbh, 0, 11)) + "'" + condition + " and FBNF = '" +
-                            text::EscapeSql(m_strYear) + "'";
-    return firstreview::CountRows(m_pConnection, sql) > 0;
+bool FirstReviewChecks::HasDirection(const std::string& xmbh, const std::string& condition,
+                                     const std::string& value) const {
+    const std::string sql =
+        "select yjfxbh from corvane_year_studyaspect where yjfxbh = ?1" + condition + " and FBNF = ?2";
+    std::vector<std::string> values = {firstreview::Part(xmbh, 0, 11), m_strYear};
+    if (!condition.empty()) values.push_back(value);
+    return firstreview::CountRows(m_pConnection, sql, values) > 0;
 }
 
-bool FirstReviewChecks::IsGuideCodeWrong(const std::string& xmbh) const { return !HasDirection(xmbh, ""); }
+bool FirstReviewChecks::IsGuideCodeWrong(const std::string& xmbh) const { return !HasDirection(xmbh, "", ""); }
 
 bool FirstReviewChecks::IsUnitNotDirected(const std::string& xmbh) const {
     if (IsGuideCodeWrong(xmbh)) return false;
     // A direction stored with the unit " " is directed to no unit in
     // particular and so open to every unit.
-    return !HasDirection(xmbh, " and (dwdm = '" + text::EscapeSql(firstreview::Part(xmbh, 13, 4)) + "' or dwdm = ' ')");
+    return !HasDirection(xmbh, " and (dwdm = ?3 or dwdm = ' ')", firstreview::Part(xmbh, 13, 4));
 }
 
 bool FirstReviewChecks::IsCategoryWrong(const std::string& xmbh) const {
     if (IsGuideCodeWrong(xmbh)) return false;
-    std::string category;
-    {
-        CAdoRecordSet rs;
-        if (workflow::OpenQuery(rs, m_pConnection,
-                                "select XMLB from CORVANE_ITEMAPPINFO where XMBH = '" + text::EscapeSql(xmbh) + "'") &&
-            !rs.IsEOF())
-            rs.GetString("XMLB", category);
-    }
+    const std::string category =
+        m_pConnection ? db::Scalar(*m_pConnection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = ?1", {xmbh})
+                      : std::string();
     const bool familyWrong = (StartsWith(category, kCommonFamily) && !StartsWith(xmbh, "9140A")) ||
                              (StartsWith(category, kLabFamily) && !StartsWith(xmbh, "9140C"));
-    return familyWrong || !HasDirection(xmbh, " and sfzdyjfx = '" + DirectionFlagFor(category) + "'");
+    return familyWrong || !HasDirection(xmbh, " and sfzdyjfx = ?3", DirectionFlagFor(category));
 }
 
 bool FirstReviewChecks::IsFilteredOut(const std::string& xmbh, int filter) const {

@@ -34,8 +34,9 @@ public:
     bool IsFilteredOut(const std::string& xmbh, int filter) const;
 
 private:
-    // Rows of the year's directions with the number's guide code and the condition.
-    bool HasDirection(const std::string& xmbh, const std::string& condition) const;
+    // Rows of the year's directions with the number's guide code and the
+    // condition, in which ?3 stands for `value` (none without a condition).
+    bool HasDirection(const std::string& xmbh, const std::string& condition, const std::string& value) const;
 
     CAdoConnection* m_pConnection;
     std::string m_strYear;

@@ -1,16 +1,21 @@
-// Database helpers of the first-review view: row counts, parts of project
-// numbers.
+// Database helpers of the first-review view: row counts, the lists of
+// applications, parts of project numbers.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 
 namespace firstreview {
 
-// Rows of the query; 0 when there are none or the query cannot be run.
-long CountRows(CAdoConnection* connection, const std::string& sql);
+// Rows of the query with `values` bound to ?1, ?2, ...; 0 when there are
+// none or the query cannot be run.
+long CountRows(CAdoConnection* connection, const std::string& sql, const std::vector<std::string>& values);
+// The numbers of the year's applications in any of the categories, in order.
+std::vector<std::string> ProjectsOfCategories(CAdoConnection* connection, const std::vector<std::string>& categories,
+                                              const std::string& year);
 // Characters [first, first + count) of a text, cut short at its end.
 std::string Part(const std::string& text, std::size_t first, std::size_t count);
 

@@ -5,6 +5,7 @@
 #include "foundation/ButtonST.h"
 #include "foundation/ProjectDatabase.h"
 #include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
@@ -85,20 +86,20 @@ bool CManageInfoView::ConfirmAndRun(const std::string& number, const std::string
     if (ManagePrompt("确定删除项目" + number + ending, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
     const bool done = db::InTransaction(m_connection, [&] {
         for (const std::string& sql : statements)
-            if (!m_connection.Execute(sql)) return false;
+            if (!db::Statement(m_connection, sql, {number}).Run()) return false;
         return true;
     });
     ManagePrompt(done ? successText : "删除数据失败！", done ? MB_ICONINFORMATION : MB_ICONERROR);
     return done;
 }
 
-std::string CManageInfoView::ClearColumnsSql(const std::string& number, const std::string& assignments) {
-    return "update CORVANE_ITEMMANAGEINFO set " + assignments + " where XMBH='" + text::EscapeSql(number) + "'";
+std::string CManageInfoView::ClearColumnsSql(const std::string& assignments) {
+    return "update CORVANE_ITEMMANAGEINFO set " + assignments + " where XMBH = ?1";
 }
 
 bool CManageInfoView::OpenManageRow(const std::string& number) {
-    return m_recordset.Open("select * from CORVANE_ITEMMANAGEINFO where XMBH='" + text::EscapeSql(number) + "'",
-                            adCmdText, adOpenStatic, adLockOptimistic) &&
+    return m_recordset.Open("select * from CORVANE_ITEMMANAGEINFO where XMBH=" + db::QuoteLiteral(number), adCmdText,
+                            adOpenStatic, adLockOptimistic) &&
            m_recordset.GetRecordCount() > 0;
 }
 

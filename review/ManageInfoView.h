@@ -60,13 +60,13 @@ protected:
     bool SelectedProject(std::string& number) const;
     // Path of a working file: the program folder + name.
     std::string WorkingFile(const std::string& name) const;
-    // Asks "确定删除项目<number><ending>" and, on Yes, runs the statements
-    // in one transaction. Shows `successText` or "删除数据失败！"; true when
+    // Asks "确定删除项目<number><ending>" and, on Yes, runs the statements,
+    // each with the project number bound to ?1, in one transaction. Shows `successText` or "删除数据失败！"; true when
     // all of them ran.
     bool ConfirmAndRun(const std::string& number, const std::string& ending, const std::vector<std::string>& statements,
                        const std::string& successText);
-    // "update CORVANE_ITEMMANAGEINFO set <assignments> where XMBH='<number>'".
-    static std::string ClearColumnsSql(const std::string& number, const std::string& assignments);
+    // "update CORVANE_ITEMMANAGEINFO set <assignments> where XMBH = ?1".
+    static std::string ClearColumnsSql(const std::string& assignments);
     // Opens the project's row of CORVANE_ITEMMANAGEINFO in the view's
     // recordset; false when there is none.
     bool OpenManageRow(const std::string& number);

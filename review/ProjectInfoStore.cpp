@@ -1,6 +1,7 @@
 #include "review/ProjectInfoStore.h"
 
 #include "foundation/Transaction.h"
+#include "foundation/Sql.h"
 #include "numbering/ProjectRows.h"
 #include "platform/text/Text.h"
 #include "review/WorkflowSupport.h"
@@ -22,8 +23,8 @@ SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNu
     const bool saved = db::InTransaction(connection, [&] {
         CAdoRecordSet rs;
         if (!workflow::OpenQuery(rs, &connection,
-                                 std::string("select ") + kApplicationColumns + " from CORVANE_ITEMAPPINFO where XMBH='" +
-                                     text::EscapeSql(oldNumber) + "'"))
+                                 std::string("select ") + kApplicationColumns +
+                                     " from CORVANE_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(oldNumber)))
             return false;
         if (rs.IsEOF()) {
             outcome.result = SaveResult::NoSuchProject;

@@ -14,7 +14,9 @@
 #include "foundation/ProjectDatabase.h"
 #include "numbering/ProjectNumbering.h"
 #include "numbering/ProjectRows.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace {
@@ -23,29 +25,14 @@ using Rows = std::vector<std::vector<std::string>>;
 
 const std::string kPrefix = "9140A01010108U001";  // guide code 11, year 2, unit 4
 
-std::string Q(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
-
 class Numbering : public InstalledFolder {
 protected:
     void SetUp() override {
         InstalledFolder::SetUp();
         ASSERT_TRUE(ConnectProjectDatabase(connection));
     }
-    void Exec(const std::string& sql) {
-        ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
-    }
-    Rows Query(const std::string& sql) {
-        CAdoRecordSet rs;
-        rs.SetConnection(&connection);
-        rs.SetCursorLocation(adUseClient);
-        Rows rows;
-        EXPECT_TRUE(rs.Open(sql)) << sql;
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::vector<std::string>& row = rows.emplace_back();
-            for (long i = 0; i < rs.GetFieldCount(); ++i) rs.GetFieldText(i, row.emplace_back());
-        }
-        return rows;
-    }
+    void Exec(const std::string& sql) { testdb::Exec(connection, sql); }
+    Rows Query(const std::string& sql) { return testdb::Query(connection, sql); }
     std::vector<std::string> Column(const std::string& sql) {
         std::vector<std::string> values;
         for (const auto& row : Query(sql)) values.push_back(row.at(0));
@@ -55,8 +42,8 @@ protected:
     void StoreMany(const std::vector<std::string>& numbers) {
         ASSERT_GE(connection.BeginTrans(), 1);
         for (const std::string& number : numbers) {
-            Exec("insert into CORVANE_ITEMAPPINFO (XMBH, DWDM, XMLB) values (" + Q(number) + ", 'U001', '一般')");
-            Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM) values (" + Q(number) + ", " + Q(number) + ")");
+            testdb::Seed(connection, {"CORVANE_ITEMAPPINFO", {"XMBH", "DWDM", "XMLB"}, {{number, "U001", "一般"}}});
+            testdb::Seed(connection, {"CORVANE_PROJECT_SQCY", {"ITE_XMBH", "XM"}, {{number, number}}});
         }
         ASSERT_TRUE(connection.CommitTrans());
     }
@@ -66,7 +53,8 @@ protected:
         Rows keyed;
         for (const std::string& table :
              Column("select name from sqlite_master where type = 'table' and name like 'CORVANE%'"))
-            for (const std::string& column : Column("select name from pragma_table_info(" + Q(table) + ")"))
+            for (const std::string& column :
+                 Column("select name from pragma_table_info(" + db::QuoteLiteral(table) + ")"))
                 if (column == "XMBH" || column == "ITE_XMBH" || column == "ITEM_XMBH") keyed.push_back({table, column});
         return keyed;
     }
@@ -153,7 +141,7 @@ TEST_F(Numbering, NumbersThatDifferOnlyInCaseAreOneNumber) {
     EXPECT_EQ(Column("select count(distinct XMBH) from CORVANE_ITEMAPPINFO"), std::vector<std::string>{"2"});
     std::string seven = "9140A01010108U001007";  // a view holding it, typed in the other case
     ASSERT_TRUE(projectnumber::FollowRename(renames, seven));
-    EXPECT_EQ(Column("select XM from CORVANE_PROJECT_SQCY where ITE_XMBH = " + Q(seven)),
+    EXPECT_EQ(Column("select XM from CORVANE_PROJECT_SQCY where ITE_XMBH = " + db::QuoteLiteral(seven)),
               std::vector<std::string>{"member of 7"});
 
     // Two moves onto one number as the database compares it clash.
@@ -173,8 +161,8 @@ TEST_F(Numbering, NumbersThatDifferOnlyInCaseAreOneNumber) {
 // their number.
 TEST_F(Numbering, RowsWithoutAnApplicationAreNeverAdopted) {
     StoreMany({kPrefix + "001", kPrefix + "003"});
-    Exec("insert into CORVANE_ITEMCHECKACCEPT (XMBH) values (" + Q(kPrefix + "002") + ")");
-    Exec("insert into CORVANE_CGHZ (XMBH) values (" + Q(kPrefix + "004") + ")");
+    testdb::Seed(connection, {"CORVANE_ITEMCHECKACCEPT", {"XMBH"}, {{kPrefix + "002"}}});
+    testdb::Seed(connection, {"CORVANE_CGHZ", {"XMBH"}, {{kPrefix + "004"}}});
     EXPECT_TRUE(projectnumber::IsNumberInUse(connection, kPrefix + "002"));
     EXPECT_FALSE(projectnumber::IsNumberInUse(connection, kPrefix + "005"));
     EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "005");
@@ -210,7 +198,8 @@ TEST_F(Numbering, AProjectChangesPrefixInOneOperationThatHandsBackEveryMove) {
     ASSERT_EQ(projectnumber::MoveToPrefix(connection, kPrefix + "001", lowered, renames),
               projectnumber::RenumberResult::Done);
     EXPECT_TRUE(renames.empty());
-    EXPECT_EQ(Column("select count(*) from CORVANE_ITEMAPPINFO where XMBH = " + Q(kPrefix + "001") + " collate binary"),
+    EXPECT_EQ(Column("select count(*) from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(kPrefix + "001") +
+                     " collate binary"),
               std::vector<std::string>{"1"});
 }
 
@@ -243,7 +232,7 @@ TEST_F(Numbering, NextNumberPastTheThousandthSerial) {
     for (long serial = 1; serial <= 1000; ++serial) numbers.push_back(kPrefix + projectnumber::SerialText(serial));
     StoreMany(numbers);
     EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "1001");
-    Exec("delete from CORVANE_ITEMAPPINFO where XMBH = " + Q(kPrefix + "500"));
+    Exec("delete from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(kPrefix + "500"));
     StoreMany({kPrefix + "1001"});  // 1,000 under the prefix again; 1001 is taken
     EXPECT_EQ(projectnumber::NextNumber(connection, kPrefix), kPrefix + "1002");
 }
@@ -331,7 +320,7 @@ TEST_F(Numbering, EveryTableKeyedByTheNumberMovesWithTheProject) {
     for (const auto& row : keyed)
         if (row[0] != "CORVANE_ITEMAPPINFO" && row[0] != "CORVANE_PROJECT_SQCY")  // both written below
             for (const std::string& number : {moving, staying})
-                Exec("insert into " + row[0] + " (" + row[1] + ") values (" + Q(number) + ")");
+                testdb::Seed(connection, {row[0], {row[1]}, {{number}}});
     StoreMany({staying, moving});
 
     ASSERT_TRUE(projectnumber::RenumberPrefix(connection, kPrefix));
@@ -348,8 +337,7 @@ TEST_F(Numbering, DeletingAProjectRemovesTheRowsOfEveryKeyedTable) {
     const std::string deleted = kPrefix + "001", kept = kPrefix + "002";
     for (const auto& row : keyed)
         if (row[0] != "CORVANE_ITEMAPPINFO" && row[0] != "CORVANE_PROJECT_SQCY")
-            for (const std::string& number : {deleted, kept})
-                Exec("insert into " + row[0] + " (" + row[1] + ") values (" + Q(number) + ")");
+            for (const std::string& number : {deleted, kept}) testdb::Seed(connection, {row[0], {row[1]}, {{number}}});
     StoreMany({deleted, kept});
 
     ASSERT_TRUE(projectnumber::DeleteProjectRows(connection, deleted));

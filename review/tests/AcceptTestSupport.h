@@ -19,11 +19,12 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace accepttest {
 
-using Rows = std::vector<std::vector<std::string>>;
+using testdb::Rows;
 
 inline bool Connect(CAdoConnection& connection) {
     return connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), "project.mdb"), "5081", -1);
@@ -32,30 +33,14 @@ inline bool Connect(CAdoConnection& connection) {
 inline void Exec(const std::string& sql) {
     CAdoConnection connection;
     ASSERT_TRUE(Connect(connection));
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    testdb::Exec(connection, sql);
 }
 
 // Every row of a query as texts (NULL as the empty text).
 inline Rows Query(const std::string& sql) {
     CAdoConnection connection;
     EXPECT_TRUE(Connect(connection));
-    CAdoRecordSet rs;
-    rs.SetConnection(&connection);
-    Rows rows;
-    if (!rs.Open(sql)) {
-        ADD_FAILURE() << sql;
-        return rows;
-    }
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < rs.GetFieldCount(); ++i) {
-            std::string value;
-            rs.GetFieldText(i, value);
-            row.push_back(value);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return testdb::Query(connection, sql);
 }
 
 // The bytes of a long binary column of the first row of a query (NULL reads

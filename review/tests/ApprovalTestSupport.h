@@ -20,11 +20,13 @@
 #include "review/DlgProTree.h"
 #include "review/DlgYearBar.h"
 #include "review/OfficeReports.h"
+#include "foundation/Sql.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace approvaltest {
 
-using Rows = std::vector<std::vector<std::string>>;
+using testdb::Rows;
 
 inline const std::string kGeneral = "共性技术基金——一般项目";
 inline const std::string kKey = "共性技术基金——重点项目";
@@ -38,29 +40,13 @@ inline void Connect(CAdoConnection& connection) {
 inline void Exec(const std::string& sql) {
     CAdoConnection connection;
     Connect(connection);
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    testdb::Exec(connection, sql);
 }
 
 inline Rows Query(const std::string& sql) {
     CAdoConnection connection;
     Connect(connection);
-    CAdoRecordSet rs;
-    rs.SetConnection(&connection);
-    Rows rows;
-    if (!rs.Open(sql)) {
-        ADD_FAILURE() << sql;
-        return rows;
-    }
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < rs.GetFieldCount(); ++i) {
-            std::string value;
-            rs.GetFieldText(i, value);
-            row.push_back(value);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return testdb::Query(connection, sql);
 }
 
 // The bytes of a long binary column of the project's row; "<none>" without a row.
@@ -69,7 +55,7 @@ inline std::string Blob(const std::string& table, const std::string& column, con
     Connect(connection);
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
-    if (!rs.Open("select " + column + " from " + table + " where XMBH = '" + xmbh + "'") || rs.IsEOF())
+    if (!rs.Open("select " + column + " from " + table + " where XMBH = " + db::QuoteLiteral(xmbh)) || rs.IsEOF())
         return "<none>";
     const long size = rs.GetFieldActualSize(column);
     std::string bytes(size > 0 ? size : 0, '\0');
@@ -83,7 +69,7 @@ inline void StoreBlob(const std::string& table, const std::string& column, const
     Connect(connection);
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
-    ASSERT_TRUE(rs.Open("select * from " + table + " where XMBH = '" + xmbh + "'"));
+    ASSERT_TRUE(rs.Open("select * from " + table + " where XMBH = " + db::QuoteLiteral(xmbh)));
     ASSERT_FALSE(rs.IsEOF()) << table << " " << xmbh;
     ASSERT_TRUE(rs.AppendChunk(column, bytes.data(), long(bytes.size())));
     ASSERT_TRUE(rs.Update());
@@ -96,7 +82,7 @@ inline float Amount(const std::string& table, const std::string& column, const s
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
     float value = -1;
-    if (rs.Open("select " + column + " from " + table + " where XMBH = '" + xmbh + "'") && !rs.IsEOF())
+    if (rs.Open("select " + column + " from " + table + " where XMBH = " + db::QuoteLiteral(xmbh)) && !rs.IsEOF())
         EXPECT_TRUE(rs.GetFloat(column, value)) << column;
     return value;
 }
@@ -106,12 +92,15 @@ inline std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + pla
 // An application that passed the first review.
 inline void AddApplication(const std::string& xmbh, const std::string& year, const std::string& kind,
                            const std::string& extraColumns = "", const std::string& extraValues = "") {
-    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB, FIRSTAPPR, XMMC" + extraColumns + ") values ('" + xmbh +
-         "', '" + year + "', '" + kind + "', '+', '名称" + xmbh + "'" + extraValues + ")");
+    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB, FIRSTAPPR, XMMC" + extraColumns + ") values (" +
+         db::QuoteLiteral(xmbh) + ", " + db::QuoteLiteral(year) + ", " + db::QuoteLiteral(kind) + ", '+', " +
+         db::QuoteLiteral("名称" + xmbh) + extraValues + ")");
 }
 
 inline void AddReview(const std::string& xmbh, const std::string& result) {
-    Exec("insert into CORVANE_ITEMPF (XMBH, PSJG) values ('" + xmbh + "', '" + result + "')");
+    CAdoConnection connection;
+    Connect(connection);
+    testdb::Seed(connection, {"CORVANE_ITEMPF", {"XMBH", "PSJG"}, {{xmbh, result}}});
 }
 
 // The texts of the tree, one line per node, children indented by two blanks.

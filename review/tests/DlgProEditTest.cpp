@@ -32,9 +32,9 @@ protected:
     // A project with one member, a review row and a plan row, all carrying its name.
     static void AddProject(const std::string& xmbh, const std::string& name) {
         AddApplication(xmbh, kCommonGeneral, "2008", name);
-        Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM) values (" + Q(xmbh) + ", " + Q(name + "成员") + ")");
-        Exec("insert into CORVANE_ITEMPF (XMBH, ZJ1) values (" + Q(xmbh) + ", " + Q(name + "专家") + ")");
-        Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values (" + Q(xmbh) + ", " + Q(name + "计划") + ")");
+        Seed({"CORVANE_PROJECT_SQCY", {"ITE_XMBH", "XM"}, {{xmbh, name + "成员"}}});
+        Seed({"CORVANE_ITEMPF", {"XMBH", "ZJ1"}, {{xmbh, name + "专家"}}});
+        Seed({"CORVANE_ITEMPLAN", {"XMBH", "JDYQ"}, {{xmbh, name + "计划"}}});
     }
     // Every project with its rows: number, name, member, expert, plan.
     static Rows Projects() {
@@ -63,10 +63,13 @@ protected:
 TEST_F(ProEditTest, LoadShowsTheRecordItsDatesListsAndMembers) {
     const std::string xmbh = kGroupA + "001";
     AddApplication(xmbh, kLabKey, "2008", "甲课题");
-    Exec("update CORVANE_ITEMAPPINFO set SQRQ = '2008/03/05', XMQSRQ = '2008/04', XMZZRQ = '2010/12', SQRXB = '女', "
-         "XW = '硕士', ZC = '无此职称', YZBM = '100081', GJZC = '3' where XMBH = " + Q(xmbh));
-    Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM, XB, NL, ZC, GZDW, CJYS, GZFG) values (" + Q(xmbh) +
-         ", '张三', '男', '40', '研究员', '一所', '12', '总体')");
+    Exec(
+        "update CORVANE_ITEMAPPINFO set SQRQ = '2008/03/05', XMQSRQ = '2008/04', XMZZRQ = '2010/12', SQRXB = '女', "
+        "XW = '硕士', ZC = '无此职称', YZBM = '100081', GJZC = '3' where XMBH = " +
+        db::QuoteLiteral(xmbh));
+    Seed({"CORVANE_PROJECT_SQCY",
+          {"ITE_XMBH", "XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"},
+          {{xmbh, "张三", "男", "40", "研究员", "一所", "12", "总体"}}});
     editor->LoadProject(xmbh);
     EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), xmbh);
     EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMMC), "甲课题");
@@ -135,13 +138,15 @@ TEST_F(ProEditTest, SaveInTheSameGroupKeepsTheNumberAndWritesTheForm) {
     EXPECT_EQ(editor->GetDlgItemText(CDlgProEdit::IDC_XMBH), kGroupA + "002");
     EXPECT_EQ(Projects(), (Rows{Project(kGroupA + "001", "甲"),
                                 {kGroupA + "002", "乙'改", "乙成员", "乙专家", "乙计划"}}));
-    EXPECT_EQ(Query("select SQJE, FIRSTAPPR, XW, SQRQ, XMLB from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")),
+    EXPECT_EQ(Query("select SQJE, FIRSTAPPR, XW, SQRQ, XMLB from CORVANE_ITEMAPPINFO where XMBH = " +
+                    db::QuoteLiteral(kGroupA + "002")),
               (Rows{{"30", "-", "博士", "2008/07/09", kCommonGeneral}}));
 
     // No verdict chosen: the verdict is stored empty.
     editor->Item<ui::ComboBox>(CDlgProEdit::IDC_FIRSTAPPR)->SetCurSel(-1);
     SaveConfirmed();
-    EXPECT_EQ(Query("select FIRSTAPPR from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")), (Rows{{""}}));
+    EXPECT_EQ(Query("select FIRSTAPPR from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(kGroupA + "002")),
+              (Rows{{""}}));
 }
 
 // A stored date the picker cannot read, or a list text that is none of the
@@ -156,22 +161,24 @@ TEST_F(ProEditTest, SaveKeepsUnreadableDatesAndListTextsOutsideTheLists) {
     } cases[] = {{"empty", ""}, {"no date", "未定"}, {"impossible month and day", "2008/13/45"}, {"one-digit day", "2008/3/5"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Exec(std::string("update CORVANE_ITEMAPPINFO set SQRQ = ") + Q(c.date) + ", XMQSRQ = " + Q(c.date) +
+        Exec(std::string("update CORVANE_ITEMAPPINFO set SQRQ = ") + db::QuoteLiteral(c.date) +
+             ", XMQSRQ = " + db::QuoteLiteral(c.date) +
              ", XMZZRQ = '2010/12', ZC = '无此职称', XW = '博士后', SQRXB = '未知', XMLB = '旧类别' where XMBH = " +
-             Q(kGroupA + "002"));
+             db::QuoteLiteral(kGroupA + "002"));
         editor->LoadProject(kGroupA + "001");
         editor->LoadProject(kGroupA + "002");
         SaveConfirmed();
         EXPECT_EQ(Query("select SQRQ, XMQSRQ, XMZZRQ, ZC, XW, SQRXB, XMLB from CORVANE_ITEMAPPINFO where XMBH = " +
-                        Q(kGroupA + "002")),
+                        db::QuoteLiteral(kGroupA + "002")),
                   (Rows{{c.date, c.date, "2010/12", "无此职称", "博士后", "未知", "旧类别"}}));
     }
     // A date or an item the user picks replaces the stored text.
     editor->Item<ui::DateTimeCtrl>(CDlgProEdit::IDC_SQRQ)->SetTime({2008, 7, 9});
     editor->Item<ui::ComboBox>(CDlgProEdit::IDC_ZC)->SetCurSel(0);
     SaveConfirmed();
-    EXPECT_EQ(Query("select SQRQ, XMQSRQ, ZC from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupA + "002")),
-              (Rows{{"2008/07/09", "2008/3/5", editor->Item<ui::ComboBox>(CDlgProEdit::IDC_ZC)->GetLBText(0)}}));
+    EXPECT_EQ(
+        Query("select SQRQ, XMQSRQ, ZC from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(kGroupA + "002")),
+        (Rows{{"2008/07/09", "2008/3/5", editor->Item<ui::ComboBox>(CDlgProEdit::IDC_ZC)->GetLBText(0)}}));
 }
 
 TEST_F(ProEditTest, NewUnitMovesTheProjectAndClosesTheGapItLeft) {
@@ -188,7 +195,8 @@ TEST_F(ProEditTest, NewUnitMovesTheProjectAndClosesTheGapItLeft) {
     EXPECT_EQ(Projects(), (Rows{Project(kGroupA + "001", "甲"), Project(kGroupA + "002", "丙"),
                                 Project(kGroupA + "003", "丁"), Project(kGroupB + "001", "戊"),
                                 Project(kGroupB + "002", "己"), Project(kGroupB + "003", "乙")}));
-    EXPECT_EQ(Query("select DWDM from CORVANE_ITEMAPPINFO where XMBH = " + Q(kGroupB + "003")), (Rows{{"0002"}}));
+    EXPECT_EQ(Query("select DWDM from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(kGroupB + "003")),
+              (Rows{{"0002"}}));
 }
 
 // A unit code that differs only in case is the same unit (the database

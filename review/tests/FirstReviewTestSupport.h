@@ -11,6 +11,7 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "foundation/Options.h"
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"
@@ -20,59 +21,52 @@
 #include "review/FirstReviewDb.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowView.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace firsttest {
 
-using Rows = std::vector<std::vector<std::string>>;
+using testdb::Rows;
 
 inline const std::string kCommonGeneral = "共性技术基金——一般项目";
 inline const std::string kCommonKey = "共性技术基金——重点项目";
 inline const std::string kLabGeneral = "重点实验室基金——一般项目";
 inline const std::string kLabKey = "重点实验室基金——重点项目";
 
-inline std::string Q(const std::string& s) { return "'" + text::EscapeSql(s) + "'"; }
-
+// Statements, reads and seeds on the copy of project.mdb, each through a
+// connection of its own as the screens hold theirs.
 inline void Exec(const std::string& sql) {
     CAdoConnection connection;
     ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    testdb::Exec(connection, sql);
 }
 
 inline Rows Query(const std::string& sql) {
     CAdoConnection connection;
     EXPECT_TRUE(workflow::ConnectProjectDatabase(connection));
-    CAdoRecordSet rs;
-    Rows rows;
-    if (!workflow::OpenQuery(rs, &connection, sql)) {
-        ADD_FAILURE() << sql;
-        return rows;
-    }
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < rs.GetFieldCount(); ++i) {
-            std::string value;
-            rs.GetFieldText(i, value);
-            row.push_back(value);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return testdb::Query(connection, sql);
+}
+
+inline void Seed(const testdb::Table& table) {
+    CAdoConnection connection;
+    ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
+    testdb::Seed(connection, table);
 }
 
 // An application whose guide code, year and unit code are those of its number.
 inline void AddApplication(const std::string& xmbh, const std::string& category, const std::string& year,
                            const std::string& name = "课题") {
-    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, XMLB, NF, SQZNDM, DWDM, XMMC, FIRSTAPPR) values (" + Q(xmbh) + ", " +
-         Q(category) + ", " + Q(year) + ", " + Q(firstreview::Part(xmbh, 0, 11)) + ", " +
-         Q(firstreview::Part(xmbh, 13, 4)) + ", " + Q(name) + ", '+')");
+    Seed({"CORVANE_ITEMAPPINFO",
+          {"XMBH", "XMLB", "NF", "SQZNDM", "DWDM", "XMMC", "FIRSTAPPR"},
+          {{xmbh, category, year, firstreview::Part(xmbh, 0, 11), firstreview::Part(xmbh, 13, 4), name, "+"}}});
 }
 
 // A research direction of a year's guide, directed to one unit (" ": none).
 inline void AddDirection(const std::string& code, const std::string& year, const std::string& unit,
                          const std::string& keyFlag) {
-    Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, JJBH, FBNF, DWDM, SFZDYJFX) values (" + Q(code) + ", " +
-         Q(code.substr(0, 7)) + ", " + Q(year) + ", " + Q(unit) + ", " + Q(keyFlag) + ")");
+    Seed({"CORVANE_YEAR_STUDYASPECT",
+          {"YJFXBH", "JJBH", "FBNF", "DWDM", "SFZDYJFX"},
+          {{code, code.substr(0, 7), year, unit, keyFlag}}});
 }
 
 inline void StoreSettings(int category, const std::string& year) {

@@ -15,6 +15,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"
@@ -24,6 +25,7 @@
 #include "review/DlgFirstAPPR.h"
 #include "review/DlgProTree.h"
 #include "review/WorkflowView.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace workflowtest {
@@ -33,7 +35,7 @@ using Row = std::map<std::string, std::string>;
 inline void Exec(const std::string& sql) {
     CAdoConnection connection;
     ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    testdb::Exec(connection, sql);
 }
 
 // A number read as text ("83.0000") in its shortest form ("83"); other
@@ -50,38 +52,33 @@ inline std::string ShortNumber(const std::string& value) {
 inline std::vector<Row> Query(const std::string& sql, const std::vector<std::string>& columns) {
     CAdoConnection connection;
     EXPECT_TRUE(workflow::ConnectProjectDatabase(connection));
-    CAdoRecordSet rs;
+    std::string names;
+    for (const std::string& column : columns) names += (names.empty() ? "" : ", ") + column;
     std::vector<Row> rows;
-    if (!workflow::OpenQuery(rs, &connection, sql)) {
-        ADD_FAILURE() << sql;
-        return rows;
-    }
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        Row row;
-        for (const std::string& column : columns) {
-            rs.GetString(column, row[column]);
-            row[column] = ShortNumber(row[column]);
-        }
-        rows.push_back(row);
+    for (const testdb::Row& values : testdb::Query(connection, "select " + names + " from (" + sql + ")")) {
+        Row& row = rows.emplace_back();
+        for (std::size_t i = 0; i < columns.size(); ++i) row[columns[i]] = ShortNumber(values.at(i));
     }
     return rows;
 }
 
 // The review row of a project (empty map when there is none).
 inline Row ReviewRow(const std::string& xmbh, const std::vector<std::string>& columns) {
-    const auto rows = Query("select * from CORVANE_ITEMPF where XMBH = '" + xmbh + "'", columns);
+    const auto rows = Query("select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh), columns);
     EXPECT_LE(rows.size(), 1u) << xmbh;
     return rows.empty() ? Row{} : rows.front();
 }
 
-// Inserts a row; values are given as column -> SQL literal text (quoted here).
+// Inserts a row; values are given as column -> text.
 inline void Insert(const std::string& table, const Row& values) {
-    std::string names, literals;
+    testdb::Table row{table, {}, {{}}};
     for (const auto& [name, value] : values) {
-        names += (names.empty() ? "" : ", ") + name;
-        literals += (literals.empty() ? "'" : ", '") + text::EscapeSql(value) + "'";
+        row.columns.push_back(name);
+        row.rows[0].push_back(value);
     }
-    Exec("insert into " + table + " (" + names + ") values (" + literals + ")");
+    CAdoConnection connection;
+    ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
+    testdb::Seed(connection, row);
 }
 
 // An application with its category, year and first-review mark; `more` adds

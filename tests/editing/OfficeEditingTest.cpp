@@ -51,7 +51,6 @@
 namespace {
 
 using firsttest::Exec;
-using firsttest::Q;
 using firsttest::Query;
 using firsttest::Rows;
 using B = CDlgAppBasicInfo;
@@ -104,14 +103,17 @@ protected:
             options.Save();
         }
         // The specialty group's guides, with a general and a key direction.
-        Exec("insert into CORVANE_FIVEFUNDGUIDE (JJBH, FBNF, ZNMC) values (" + Q(kGroup) + ", " + Q(kPeriod) + ", '五年指南')");
-        Exec("insert into CORVANE_YEARFUNDGUIDE (JJBH, ZNMC, FBNF) values (" + Q(kGroup) + ", '年度指南', " + Q(kYear) + ")");
-        Exec("insert into CORVANE_YEAR_STUDYSUBJECT (ZTBH, JJBH, FBNF, ZTMC) values (" + Q(kGroup + "01") + ", " +
-             Q(kGroup) + ", " + Q(kYear) + ", '主题')");
+        Exec("insert into CORVANE_FIVEFUNDGUIDE (JJBH, FBNF, ZNMC) values (" + db::QuoteLiteral(kGroup) + ", " +
+             db::QuoteLiteral(kPeriod) + ", '五年指南')");
+        Exec("insert into CORVANE_YEARFUNDGUIDE (JJBH, ZNMC, FBNF) values (" + db::QuoteLiteral(kGroup) +
+             ", '年度指南', " + db::QuoteLiteral(kYear) + ")");
+        Exec("insert into CORVANE_YEAR_STUDYSUBJECT (ZTBH, JJBH, FBNF, ZTMC) values (" +
+             db::QuoteLiteral(kGroup + "01") + ", " + db::QuoteLiteral(kGroup) + ", " + db::QuoteLiteral(kYear) +
+             ", '主题')");
         for (const auto& [code, key] : {std::pair{kGeneralGuide, "0"}, std::pair{kKeyGuide, "1"}})
             Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, JJBH, FBNF, ZTBH, DWDM, YJFXMC, SFZDYJFX) values (" +
-                 Q(code) + ", " + Q(kGroup) + ", " + Q(kYear) + ", " + Q(kGroup + "01") + ", '0001', '方向', " +
-                 Q(key) + ")");
+                 db::QuoteLiteral(code) + ", " + db::QuoteLiteral(kGroup) + ", " + db::QuoteLiteral(kYear) + ", " +
+                 db::QuoteLiteral(kGroup + "01") + ", '0001', '方向', " + db::QuoteLiteral(key) + ")");
         static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
         host_ = std::make_unique<ui::Dialog>(hostTemplate);
         host_->Create();
@@ -187,14 +189,16 @@ protected:
     // The identity of the stored project with this number (as the database
     // compares numbers), or none.
     std::optional<int> IdentityOf(const std::string& number) {
-        const Rows rows = Query("select XMMC from CORVANE_ITEMAPPINFO where XMBH = " + Q(number) + " collate nocase");
+        const Rows rows =
+            Query("select XMMC from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(number) + " collate nocase");
         if (rows.size() != 1) return std::nullopt;
         for (const auto& [id, typed] : model_)
             if (typed.name == rows[0][0]) return id;
         return std::nullopt;
     }
     std::string NumberOf(int id) {
-        const Rows rows = Query("select XMBH from CORVANE_ITEMAPPINFO where XMMC = " + Q(model_[id].name));
+        const Rows rows =
+            Query("select XMBH from CORVANE_ITEMAPPINFO where XMMC = " + db::QuoteLiteral(model_[id].name));
         return rows.size() == 1 ? rows[0][0] : std::string();
     }
     std::string NewName() { return "课题" + std::to_string(++counter_); }
@@ -348,7 +352,8 @@ protected:
         if (number.empty()) return;
         CloseView();  // the letter review is another view
         Note("letter review: " + number + " (" + model_[id].name + ") " + result);
-        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG) values (" + Q(number) + ", " + Q(result) + ")");
+        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG) values (" + db::QuoteLiteral(number) + ", " +
+             db::QuoteLiteral(result) + ")");
         model_[id].review = result;
     }
 
@@ -486,7 +491,7 @@ protected:
         for (const auto& [id, typed] : model_) {
             known.insert(typed.name);
             const Rows rows =
-                Query("select XMBH, SQJE from CORVANE_ITEMAPPINFO where XMMC = " + Q(typed.name));
+                Query("select XMBH, SQJE from CORVANE_ITEMAPPINFO where XMMC = " + db::QuoteLiteral(typed.name));
             if (rows.size() != 1) {
                 problems << typed.name << " is stored " << rows.size() << " times\n";
                 continue;
@@ -495,13 +500,15 @@ protected:
             if (Amount(rows[0][1]) != Amount(typed.amount))
                 problems << typed.name << " (" << number << ") has the amount " << rows[0][1] << ", typed "
                          << typed.amount << "\n";
-            const Rows members = Query("select XM from CORVANE_PROJECT_SQCY where ITE_XMBH = " + Q(number));
+            const Rows members =
+                Query("select XM from CORVANE_PROJECT_SQCY where ITE_XMBH = " + db::QuoteLiteral(number));
             if (members != Rows{{typed.member}}) {
                 problems << typed.name << " (" << number << ") has the members";
                 for (const auto& m : members) problems << " " << m[0];
                 problems << ", typed " << typed.member << "\n";
             }
-            const Rows review = Query("select PSJG, PFSJF from CORVANE_ITEMPF where XMBH = " + Q(number));
+            const Rows review =
+                Query("select PSJG, PFSJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(number));
             if (!typed.review.empty() && (review.size() != 1 || review[0][0] != typed.review))
                 problems << typed.name << " (" << number << ") lost its review result " << typed.review << "\n";
             if (typed.review.empty() && !review.empty())
@@ -512,7 +519,7 @@ protected:
             if (typed.approved.empty() && review.size() == 1 && Amount(review[0][1]) != 0)
                 problems << typed.name << " (" << number << ") has an approved amount " << review[0][1]
                          << " typed for another project\n";
-            const Rows plan = Query("select JDYQ from CORVANE_ITEMPLAN where XMBH = " + Q(number));
+            const Rows plan = Query("select JDYQ from CORVANE_ITEMPLAN where XMBH = " + db::QuoteLiteral(number));
             if (plan != (typed.plan.empty() ? Rows{} : Rows{{typed.plan}}))
                 problems << typed.name << " (" << number << ") has the plan "
                          << (plan.empty() ? "none" : plan[0][0]) << ", typed " << (typed.plan.empty() ? "none" : typed.plan)

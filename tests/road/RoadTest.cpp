@@ -68,7 +68,6 @@ namespace {
 // Statements, row reads and tree lines on project.mdb of the current program
 // folder, shared with the first-review tests.
 using firsttest::Exec;
-using firsttest::Q;
 using firsttest::Query;
 using firsttest::Rows;
 using firsttest::TreeLines;
@@ -96,13 +95,7 @@ const std::string kWeakProjectName = "常规课题";
 
 // Rows of a table given as data: the columns once, then the values.
 void Seed(const std::string& table, const std::vector<std::string>& columns, const Rows& rows) {
-    std::string names;
-    for (const std::string& c : columns) names += (names.empty() ? "" : ", ") + c;
-    for (const auto& row : rows) {
-        std::string values;
-        for (const std::string& v : row) values += (values.empty() ? "" : ", ") + Q(v);
-        Exec("insert into " + table + " (" + names + ") values (" + values + ")");
-    }
+    firsttest::Seed({table, columns, rows});
 }
 
 // The bytes of a long binary column of the query's first row.
@@ -380,7 +373,8 @@ protected:
                         {kLabNumber, "重点实验室基金——重点项目", kLabProjectName, "张'三"}}));
         // The budget reason and the goals chapter arrived with the application.
         for (const auto& [column, typed] : {std::pair{"SJF_JSGJ", "设备费的理由"}, {"XMJJ", "实验室课题的研究目标"}}) {
-            const std::string rtf = Blob("select * from corvane_itemappinfo where XMBH = " + Q(kLabNumber), column);
+            const std::string rtf =
+                Blob("select * from corvane_itemappinfo where XMBH = " + db::QuoteLiteral(kLabNumber), column);
             EXPECT_EQ(text::Trim(richtext::PlainTextOfRtf(rtf)), typed) << column;
         }
         EXPECT_EQ(Query("select XM from corvane_project_sqcy order by XM"),
@@ -434,7 +428,8 @@ protected:
             Choose(panel, CDlgHanSPanel::IDC_RESULT, review.result);
             driver_.ExpectMessageBox("提示", "保存成功！");
             panel.Click(CDlgHanSPanel::IDC_SAVE);
-            EXPECT_EQ(Query("select ZJ1, ZJ2, ZJ3, FS, PSJG from CORVANE_ITEMPF where XMBH = " + Q(review.number)),
+            EXPECT_EQ(Query("select ZJ1, ZJ2, ZJ3, FS, PSJG from CORVANE_ITEMPF where XMBH = " +
+                            db::QuoteLiteral(review.number)),
                       (Rows{{"E1", "E2", "E3", std::string(review.score) + ".0000", review.result}}));
         }
     }
@@ -450,7 +445,8 @@ protected:
         Choose(panel.m_dlgSummary, CDlgProSummary::IDC_RESULT, "+");
         driver_.ExpectMessageBox("提示", "保存成功！");
         panel.Click(CDlgHuiSPanel::IDC_SAVE);
-        EXPECT_EQ(Query("select PSJG, PFJF from CORVANE_ITEMPF where XMBH = " + Q(kLabNumber)), (Rows{{"+", "10.0000"}}));
+        EXPECT_EQ(Query("select PSJG, PFJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(kLabNumber)),
+                  (Rows{{"+", "10.0000"}}));
     }
 
     // The passed general project is approved with its amounts and opinions;
@@ -468,14 +464,15 @@ protected:
         panel.m_richApprovalOpinion.SetWindowText("批准");
         driver_.ExpectMessageBox("提示", "保存成功！");
         panel.Click(CDlgPFPanel::IDC_SAVE);
-        EXPECT_EQ(Query("select PSJG, PFJF, PFSJF, FS from CORVANE_ITEMPF where XMBH = " + Q(kSecondCommonNumber)),
+        EXPECT_EQ(Query("select PSJG, PFJF, PFSJF, FS from CORVANE_ITEMPF where XMBH = " +
+                        db::QuoteLiteral(kSecondCommonNumber)),
                   (Rows{{"+", "25.0000", "25.0000", "82.0000"}}));
         driver_.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
         panel.Click(CDlgPFPanel::IDC_REORDER);
         EXPECT_EQ(Query("select XMBH, XMMC from corvane_itemappinfo order by XMBH"),
                   (Rows{{kCommonNumber, kCommonProjectName}, {kSecondCommonNumber, kWeakProjectName},
                         {kLabNumber, kLabProjectName}}));
-        EXPECT_EQ(Query("select PFJF, FS from CORVANE_ITEMPF where XMBH = " + Q(kCommonNumber)),
+        EXPECT_EQ(Query("select PFJF, FS from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(kCommonNumber)),
                   (Rows{{"25.0000", "82.0000"}}));
         EXPECT_EQ(workflowtest::TreeLines(view.m_dlgProTree),
                   (std::vector<std::string>{"一般基金", "  " + kGroup, "    " + kCommonNumber}));
@@ -687,7 +684,8 @@ protected:
         view.m_richRemarks.SetWindowText("无");
         driver_.ExpectMessageBox("提示", "数据入库保存成功！");
         view.OnBtnYsSave();
-        EXPECT_EQ(Query("select PSYJ, PFJF, PFZT, YSFS, YSDJ from CORVANE_ITEMMANAGEINFO where XMBH = " + Q(kLabNumber)),
+        EXPECT_EQ(Query("select PSYJ, PFJF, PFZT, YSFS, YSDJ from CORVANE_ITEMMANAGEINFO where XMBH = " +
+                        db::QuoteLiteral(kLabNumber)),
                   (Rows{{"同意", "10", "通过验收", "90", "优"}}));
     }
 
