@@ -1,11 +1,12 @@
 #include "review/DlgProEdit.h"
 
+#include <map>
+
 #include "review/DlgFirstSelect.h"
 #include "review/FirstReviewDb.h"
 #include "review/ProjectInfoStore.h"
 #include "review/WorkflowSupport.h"
 #include "foundation/ColumnLimits.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Lists.h"
@@ -14,8 +15,6 @@
 namespace {
 
 using E = CDlgProEdit;
-
-constexpr const char* kApplicationTable = "corvane_ITEMAPPINFO";
 
 enum class FieldKind { Text, List, Day, Month };
 
@@ -180,25 +179,16 @@ void CDlgProEdit::InitCodeLists() {
     std::vector<std::pair<int, std::string>> boxes;
     for (const Field& field : kFields)
         if (field.kind == FieldKind::Text) boxes.emplace_back(field.id, field.column);
-    ColumnLimits(*m_pConnection, kApplicationTable).LimitBoxes(*this, boxes);
+    ColumnLimits(*m_pConnection, projectinfo::kApplicationTable).LimitBoxes(*this, boxes);
 }
 
 void CDlgProEdit::LoadProject(const std::string& xmbh) {
-    CAdoRecordSet rs;
-    if (!workflow::OpenQuery(
-            rs, m_pConnection,
-            "select XMBH,XMMC,XMLB,SQZNDM,DWDM,NF,ZTC,MJ,SQRXM,GZDW,DXDZ,YZBM,DH,SQRQ,XMQSRQ,XMZZRQ,SQJE,"
-            "SQRXB,SQRNL,XW,ZC,ZYTC,LSGX,HZDW,XMZRS,GJZC,ZJZC,CJZC,BSHRS,BSSRS,SSSRS,FIRSTAPPR from "
-            "corvane_ITEMAPPINFO where XMBH=" +
-                db::QuoteLiteral(xmbh)) ||
-        rs.IsEOF())
-        return;
-    std::string number;
-    rs.GetString("XMBH", number);
-    SetDlgItemText(IDC_XMBH, number);
+    projectinfo::Columns row;
+    if (!m_pConnection || !projectinfo::LoadApplication(*m_pConnection, xmbh, row)) return;
+    const std::map<std::string, std::string> values(row.begin(), row.end());
+    SetDlgItemText(IDC_XMBH, values.at("XMBH"));
     for (const Field& field : kFields) {
-        std::string value;
-        rs.GetString(field.column, value);
+        const std::string& value = values.at(field.column);
         switch (field.kind) {
             case FieldKind::Text:
                 SetDlgItemText(field.id, value);
@@ -219,18 +209,12 @@ void CDlgProEdit::LoadProject(const std::string& xmbh) {
 void CDlgProEdit::LoadMembers(const std::string& xmbh) {
     ui::ListCtrl& members = Members();
     members.DeleteAllItems();
-    CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from corvane_project_sqcy where ite_xmbh=" + db::QuoteLiteral(xmbh)))
-        return;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
+    if (!m_pConnection) return;
+    std::vector<std::string> columns;
+    for (const MemberColumn& c : kMemberColumns) columns.push_back(c.column);
+    for (const std::vector<std::string>& member : projectinfo::LoadMembers(*m_pConnection, xmbh, columns)) {
         const int line = members.InsertItem(members.GetItemCount(), "");
-        int column = 0;
-        for (const MemberColumn& c : kMemberColumns) {
-            std::string value;
-            rs.GetString(c.column, value);
-            members.SetItemText(line, column++, value);
-        }
+        for (int column = 0; column < int(member.size()); ++column) members.SetItemText(line, column, member[column]);
     }
 }
 
@@ -268,7 +252,7 @@ void CDlgProEdit::SaveProject() {
 }
 
 std::string CDlgProEdit::FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const {
-    const ColumnLimits limits(*m_pConnection, kApplicationTable);
+    const ColumnLimits limits(*m_pConnection, projectinfo::kApplicationTable);
     const std::string column = limits.FirstTooLong(columns);
     for (const Field& field : kFields)
         if (!column.empty() && field.column == column)

@@ -10,11 +10,59 @@ namespace projectinfo {
 
 namespace {
 
-const char* const kApplicationColumns =
-    "XMBH,XMMC,XMLB,SQZNDM,DWDM,NF,ZTC,MJ,SQRXM,GZDW,DXDZ,YZBM,DH,SQRQ,XMQSRQ,XMZZRQ,SQJE,SQRXB,SQRNL,XW,ZC,ZYTC,"
-    "LSGX,HZDW,XMZRS,GJZC,ZJZC,CJZC,BSHRS,BSSRS,SSSRS,FIRSTAPPR";
+// The columns as the statements list them: "XMBH,XMMC,...".
+std::string ColumnList() {
+    std::string list;
+    for (const std::string& column : ApplicationColumns()) list += (list.empty() ? "" : ",") + column;
+    return list;
+}
+
+// Opens the project's application row, its columns those of the list.
+bool OpenApplication(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& number) {
+    return workflow::OpenQuery(
+        rs, &connection,
+        "select " + ColumnList() + " from " + kApplicationTable + " where XMBH=" + db::QuoteLiteral(number));
+}
 
 }  // namespace
+
+const char* const kApplicationTable = "corvane_ITEMAPPINFO";
+
+const std::vector<std::string>& ApplicationColumns() {
+    static const std::vector<std::string> columns = {
+        "XMBH", "XMMC", "XMLB",  "SQZNDM", "DWDM",   "NF",   "ZTC",   "MJ",    "SQRXM", "GZDW",     "DXDZ",
+        "YZBM", "DH",   "SQRQ",  "XMQSRQ", "XMZZRQ", "SQJE", "SQRXB", "SQRNL", "XW",    "ZC",       "ZYTC",
+        "LSGX", "HZDW", "XMZRS", "GJZC",   "ZJZC",   "CJZC", "BSHRS", "BSSRS", "SSSRS", "FIRSTAPPR"};
+    return columns;
+}
+
+bool LoadApplication(CAdoConnection& connection, const std::string& number, Columns& row) {
+    // Read through a recordset, so numbers and dates show as the editor has
+    // always shown them.
+    CAdoRecordSet rs;
+    if (!OpenApplication(rs, connection, number) || rs.IsEOF()) return false;
+    row.clear();
+    for (const std::string& column : ApplicationColumns()) {
+        std::string value;
+        rs.GetString(column, value);
+        row.emplace_back(column, value);
+    }
+    return true;
+}
+
+std::vector<std::vector<std::string>> LoadMembers(CAdoConnection& connection, const std::string& number,
+                                                  const std::vector<std::string>& columns) {
+    std::vector<std::vector<std::string>> members;
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(rs, &connection,
+                             "select * from corvane_project_sqcy where ite_xmbh=" + db::QuoteLiteral(number)))
+        return members;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        std::vector<std::string>& member = members.emplace_back();
+        for (const std::string& column : columns) rs.GetString(column, member.emplace_back());
+    }
+    return members;
+}
 
 SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNumber, const std::string& newPrefix,
                             const Columns& columns) {
@@ -22,10 +70,7 @@ SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNu
     projectnumber::Renames renames;
     const bool saved = db::InTransaction(connection, [&] {
         CAdoRecordSet rs;
-        if (!workflow::OpenQuery(rs, &connection,
-                                 std::string("select ") + kApplicationColumns +
-                                     " from CORVANE_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(oldNumber)))
-            return false;
+        if (!OpenApplication(rs, connection, oldNumber)) return false;
         if (rs.IsEOF()) {
             outcome.result = SaveResult::NoSuchProject;
             return false;

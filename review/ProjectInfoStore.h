@@ -1,5 +1,6 @@
-// Writing the basic record of one application from the project-information
-// editor, with the renumbering that a changed guide code, year or unit code
+// The basic record of one application as the project-information editor
+// reads and writes it: its one list of columns, the load of the row and its
+// members, and the save with the renumbering that a changed guide code, year or unit code
 // brings: the project moves to the group of its new 17-character prefix,
 // every row keyed by its number follows, and the group it left is numbered
 // again without gaps.
@@ -21,6 +22,20 @@ using projectnumber::SerialText;
 
 // Column values of the application row, in writing order.
 using Columns = std::vector<std::pair<std::string, std::string>>;
+
+// The application table, and the columns of its row that the project editor
+// shows and writes: the number, then the fields in writing order.
+extern const char* const kApplicationTable;
+const std::vector<std::string>& ApplicationColumns();
+
+// The application row of the number, every column of ApplicationColumns() in
+// its order, as the editor shows them; false when there is no such row or it
+// cannot be read.
+bool LoadApplication(CAdoConnection& connection, const std::string& number, Columns& row);
+// The project's member rows (CORVANE_PROJECT_SQCY) in stored order, each the
+// values of `columns`.
+std::vector<std::vector<std::string>> LoadMembers(CAdoConnection& connection, const std::string& number,
+                                                  const std::vector<std::string>& columns);
 
 enum class SaveResult { Saved, NoSuchProject, Failed };
 struct SaveOutcome {
