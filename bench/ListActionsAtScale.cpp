@@ -44,7 +44,7 @@
 #include "platform/ui/Lists.h"
 #include "platform/ui/TestDriver.h"
 #include "platform/ui/TreeCtrl.h"
-#include "review/ApprovalRenumbering.h"
+#include "review/ApprovalReorder.h"
 #include "review/DlgAccept.h"
 #include "review/DlgFirstAPPR.h"
 #include "review/DlgHanS.h"

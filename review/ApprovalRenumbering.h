@@ -1,9 +1,9 @@
-// Renumbering of the projects of one year and fund kind, used by the
-// approval panel (general projects) and the plan panel (key projects). Each
-// number keeps its first 17 characters (guide code, year digits, unit code)
-// and gets a new serial from one count over the whole set: first the projects
-// whose review result is "+", then the others, each group in the order of
-// their serials. Every row keyed by the number follows it.
+// Renumbering of the projects of one year and fund kind, the database work
+// only (the command that asks and reports is ApprovalReorder.h). Each number
+// keeps its first 17 characters (guide code, year digits, unit code) and gets
+// a new serial from one count over the whole set: first the projects whose
+// review result is "+", then the others, each group in the order of their
+// serials. Every row keyed by the number follows it.
 #pragma once
 
 #include <string>
@@ -11,7 +11,6 @@
 #include "numbering/ProjectNumbering.h"
 
 class CAdoConnection;
-class CWorkflowView;
 
 namespace approval {
 
@@ -26,11 +25,5 @@ using projectnumber::SerialText;
 // `renames` receives the numbers moved.
 RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind,
                                 projectnumber::Renames* renames = nullptr);
-
-// The 重排序 command of the approval panel (general projects) and the plan
-// panel (key projects): asks first, renumbers the kind of the view's year and
-// fund kind, tells when nothing could be changed, and refills the tree. The
-// numbers moved, for the panel to follow its project.
-projectnumber::Renames ReorderProjects(CWorkflowView& view, bool keyProjects);
 
 }  // namespace approval

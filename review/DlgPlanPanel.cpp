@@ -5,7 +5,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
-#include "review/ApprovalRenumbering.h"
+#include "review/ApprovalReorder.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowView.h"
 
