@@ -18,3 +18,10 @@ inline std::string LeadingCharacters(std::string_view s, std::size_t count) {
     }
     return std::string(s.substr(0, end));
 }
+
+// `count` characters of the text from character `first` (0 for the first);
+// shorter or empty near its end, never a character cut in two.
+inline std::string CharactersAt(std::string_view s, std::size_t first, std::size_t count) {
+    const std::size_t skipped = LeadingCharacters(s, first).size();
+    return LeadingCharacters(s.substr(skipped), count);
+}

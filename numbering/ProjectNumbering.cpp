@@ -63,6 +63,16 @@ bool Finish(RenumberResult result, Renames& moves, Renames* renames) {
 
 }  // namespace
 
+std::string GuideCodeOf(const std::string& number) { return LeadingCharacters(number, kGuideCodeLength); }
+
+std::string YearOf(const std::string& number) { return CharactersAt(number, kGuideCodeLength, kNumberYearLength); }
+
+std::string UnitCodeOf(const std::string& number) {
+    return CharactersAt(number, kGuideCodeLength + kNumberYearLength, kUnitCodeLength);
+}
+
+std::string FundNumberOf(const std::string& number) { return LeadingCharacters(number, kFundNumberLength); }
+
 std::string SerialText(long counter) {
     const std::string digits = text::Format("%ld", counter);
     if (digits.size() == 1) return "00" + digits;

@@ -20,6 +20,18 @@ constexpr std::size_t kYearLength = 4;
 constexpr std::size_t kUnitCodeLength = 4;
 // The first 17 characters of a number: guide code, year, unit code.
 constexpr std::size_t kPrefixLength = 17;
+// A number holds the year by its last two characters.
+constexpr std::size_t kNumberYearLength = 2;
+// The fund number: a number's first 7 characters (the guide code's first 7).
+constexpr std::size_t kFundNumberLength = 7;
+static_assert(kGuideCodeLength + kNumberYearLength + kUnitCodeLength == kPrefixLength);
+
+// The parts of a number, cut by characters; shorter or empty when the number
+// is shorter.
+std::string GuideCodeOf(const std::string& number);
+std::string YearOf(const std::string& number);
+std::string UnitCodeOf(const std::string& number);
+std::string FundNumberOf(const std::string& number);
 
 // The counter with "00" before one digit and "0" before two; from 100 on as it is.
 std::string SerialText(long counter);

@@ -1,6 +1,7 @@
 #include "review/DlgExpertBrowse.h"
 
 #include "numbering/LeadingCharacters.h"
+#include "numbering/ProjectNumbering.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/text/Text.h"
 #include "foundation/RecordTexts.h"
@@ -24,13 +25,6 @@ constexpr ColumnSpec kProjectColumns[] = {{"序号", 35}, {"基金编号", 65}, 
 template <size_t N>
 void AddColumns(ui::ListCtrl& list, const ColumnSpec (&columns)[N]) {
     for (size_t i = 0; i < N; ++i) list.InsertColumn(int(i), columns[i].name, LVCFMT_CENTER, columns[i].width);
-}
-
-// The characters of a text from position `from` (counted from 1), `count` of
-// them; shorter or empty near the end.
-std::string Characters(const std::string& s, size_t from, size_t count) {
-    const std::string head = LeadingCharacters(s, from - 1);
-    return LeadingCharacters(std::string_view(s).substr(head.size()), count);
 }
 
 }  // namespace
@@ -69,8 +63,9 @@ BOOL CDlgExpertBrowse::OnInitDialog() {
 
 void CDlgExpertBrowse::FillExperts() {
     if (m_strXMBH.empty()) return;
-    // The last two characters of the 7-character fund number.
-    const std::string fundSuffix = Characters(m_strXMBH, 6, 2);
+    // The last two characters of the fund number.
+    const std::string fundSuffix =
+        CharactersAt(projectnumber::FundNumberOf(m_strXMBH), projectnumber::kFundNumberLength - 2, 2);
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, m_pConnection,
                              "SELECT * FROM CORVANE_EXPERTINFO WHERE SSJJLB LIKE " +
@@ -88,15 +83,15 @@ void CDlgExpertBrowse::OnClickExpertList(const ui::NotifyInfo& click) {
     projects.DeleteAllItems();
     if (!m_pConnection) return;
     const std::string expert = experts.GetItemText(item, 1);
-    const std::string year = Characters(m_strXMBH, 12, 2);
+    const std::string year = projectnumber::YearOf(m_strXMBH);
     db::Statement reviewed(*m_pConnection,
                            "select XMBH from CORVANE_ITEMPF where XMBH like ?1 and (ZJ1 = ?2 or ZJ2 = ?2 or ZJ3 = ?2) "
                            "order by XMBH",
-                           {"___________" + year + "%", expert});
+                           {std::string(projectnumber::kGuideCodeLength, '_') + year + "%", expert});
     for (int serial = 1; reviewed.Next(); ++serial) {
         const std::string number = reviewed.Text(0);
         const int row = projects.InsertItem(projects.GetItemCount(), text::Format("%d", serial));
-        projects.SetItemText(row, 1, LeadingCharacters(number, 7));
+        projects.SetItemText(row, 1, projectnumber::FundNumberOf(number));
         projects.SetItemText(row, 2, number);
     }
 }

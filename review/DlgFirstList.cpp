@@ -1,5 +1,6 @@
 #include "review/DlgFirstList.h"
 
+#include "numbering/ProjectNumbering.h"
 #include "review/DlgFirstSelect.h"
 #include "review/DlgProEdit.h"
 #include "review/FirstReviewChecks.h"
@@ -39,7 +40,7 @@ void CDlgFirstList::AddProjects(const std::vector<std::string>& categories, ui::
     for (const std::string& xmbh :
          firstreview::ProjectsOfCategories(m_pConnection, categories, m_links.select.GetYear())) {
         if (IsFilteredOut(xmbh, filter)) continue;
-        if (const std::string number = firstreview::Part(xmbh, 0, 7); !group || number != fund) {
+        if (const std::string number = projectnumber::FundNumberOf(xmbh); !group || number != fund) {
             fund = number;
             group = tree.InsertItem(fund, root);
         }

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "review/DlgFirstSelect.h"
-#include "review/FirstReviewDb.h"
+#include "numbering/LeadingCharacters.h"
 #include "review/ProjectInfoStore.h"
 #include "review/WorkflowSupport.h"
 #include "foundation/ColumnLimits.h"
@@ -60,10 +60,10 @@ constexpr MemberColumn kMemberColumns[] = {
 // "yyyy/MM" (the first day of the month from the first four and last two).
 text::DateTime StoredDate(const std::string& value, FieldKind kind) {
     text::DateTime date;
-    date.year = int(text::Atol(firstreview::Part(value, 0, 4)));
+    date.year = int(text::Atol(CharactersAt(value, 0, 4)));
     const std::string tail = value.size() >= 2 ? value.substr(value.size() - 2) : std::string();
     if (kind == FieldKind::Day) {
-        date.month = int(text::Atol(firstreview::Part(value, 5, 2)));
+        date.month = int(text::Atol(CharactersAt(value, 5, 2)));
         date.day = int(text::Atol(tail));
     } else {
         date.month = int(text::Atol(tail));

@@ -2,7 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
-#include "numbering/LeadingCharacters.h"
+#include "numbering/ProjectNumbering.h"
 #include "platform/text/Text.h"
 #include "platform/ui/TreeCtrl.h"
 #include "review/WorkflowSupport.h"
@@ -54,7 +54,7 @@ void CDlgProTree::AddPart(const std::string& root, const std::string& kind, cons
     ui::HTREEITEM fundItem = nullptr;
     while (projects.Next()) {
         const std::string number = projects.Text(0);
-        const std::string prefix = LeadingCharacters(number, 7);
+        const std::string prefix = projectnumber::FundNumberOf(number);
         if (!fundItem || prefix != fund) {
             fund = prefix;
             fundItem = tree.InsertItem(fund, rootItem);

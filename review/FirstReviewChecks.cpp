@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "foundation/Sql.h"
+#include "numbering/ProjectNumbering.h"
 #include "review/FirstReviewDb.h"
 
 namespace {
@@ -27,7 +28,7 @@ bool FirstReviewChecks::HasDirection(const std::string& xmbh, const std::string&
                                      const std::string& value) const {
     const std::string sql =
         "select yjfxbh from corvane_year_studyaspect where yjfxbh = ?1" + condition + " and FBNF = ?2";
-    std::vector<std::string> values = {firstreview::Part(xmbh, 0, 11), m_strYear};
+    std::vector<std::string> values = {projectnumber::GuideCodeOf(xmbh), m_strYear};
     if (!condition.empty()) values.push_back(value);
     return firstreview::CountRows(m_pConnection, sql, values) > 0;
 }
@@ -38,7 +39,7 @@ bool FirstReviewChecks::IsUnitNotDirected(const std::string& xmbh) const {
     if (IsGuideCodeWrong(xmbh)) return false;
     // A direction stored with the unit " " is directed to no unit in
     // particular and so open to every unit.
-    return !HasDirection(xmbh, " and (dwdm = ?3 or dwdm = ' ')", firstreview::Part(xmbh, 13, 4));
+    return !HasDirection(xmbh, " and (dwdm = ?3 or dwdm = ' ')", projectnumber::UnitCodeOf(xmbh));
 }
 
 bool FirstReviewChecks::IsCategoryWrong(const std::string& xmbh) const {

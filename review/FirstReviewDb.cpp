@@ -30,8 +30,4 @@ std::vector<std::string> ProjectsOfCategories(CAdoConnection* connection, const 
     return numbers;
 }
 
-std::string Part(const std::string& text, std::size_t first, std::size_t count) {
-    return first < text.size() ? text.substr(first, count) : std::string();
-}
-
 }  // namespace firstreview

@@ -1,5 +1,5 @@
-// Database helpers of the first-review view: row counts, the lists of
-// applications, parts of project numbers.
+// Database helpers of the first-review view: row counts and the lists of
+// applications.
 #pragma once
 
 #include <string>
@@ -16,7 +16,5 @@ long CountRows(CAdoConnection* connection, const std::string& sql, const std::ve
 // The numbers of the year's applications in any of the categories, in order.
 std::vector<std::string> ProjectsOfCategories(CAdoConnection* connection, const std::vector<std::string>& categories,
                                               const std::string& year);
-// Characters [first, first + count) of a text, cut short at its end.
-std::string Part(const std::string& text, std::size_t first, std::size_t count);
 
 }  // namespace firstreview

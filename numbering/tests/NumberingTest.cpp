@@ -87,6 +87,29 @@ TEST(ProjectCodes, TheNumberNeedsAGuideCodeOf11AYearOf4DigitsAndAUnitCodeOf4) {
             << c.guide << "|" << c.year << "|" << c.unit;
 }
 
+// The parts are cut by characters: a number with a character of more than one
+// byte ahead of a part still gives the part whole, and a short number gives
+// what it has.
+TEST(ProjectCodes, ThePartsOfANumberAreCutByCharacters) {
+    const struct {
+        const char *number, *guide, *year, *unit, *fund;
+    } cases[] = {
+        {"9140A01010108U001012", "9140A010101", "08", "U001", "9140A01"},
+        {"9140甲01010108U001012", "9140甲010101", "08", "U001", "9140甲01"},
+        {"9140A010101年8单位甲乙003", "9140A010101", "年8", "单位甲乙", "9140A01"},
+        {"9140A0101010", "9140A010101", "0", "", "9140A01"},
+        {"9140", "9140", "", "", "9140"},
+        {"", "", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
+        EXPECT_EQ(projectnumber::GuideCodeOf(c.number), c.guide);
+        EXPECT_EQ(projectnumber::YearOf(c.number), c.year);
+        EXPECT_EQ(projectnumber::UnitCodeOf(c.number), c.unit);
+        EXPECT_EQ(projectnumber::FundNumberOf(c.number), c.fund);
+    }
+}
+
 TEST(ProjectCodes, SerialsOrderByValueWithinAPrefix) {
     const std::vector<std::string> sorted = {kPrefix + "001", kPrefix + "099", kPrefix + "100", kPrefix + "101",
                                              kPrefix + "999", kPrefix + "1000", kPrefix + "1001", kPrefix + "9999",

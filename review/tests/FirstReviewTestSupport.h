@@ -13,6 +13,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
 #include "foundation/Options.h"
+#include "numbering/ProjectNumbering.h"
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriverGTest.h"
@@ -58,7 +59,7 @@ inline void AddApplication(const std::string& xmbh, const std::string& category,
                            const std::string& name = "课题") {
     Seed({"CORVANE_ITEMAPPINFO",
           {"XMBH", "XMLB", "NF", "SQZNDM", "DWDM", "XMMC", "FIRSTAPPR"},
-          {{xmbh, category, year, firstreview::Part(xmbh, 0, 11), firstreview::Part(xmbh, 13, 4), name, "+"}}});
+          {{xmbh, category, year, projectnumber::GuideCodeOf(xmbh), projectnumber::UnitCodeOf(xmbh), name, "+"}}});
 }
 
 // A research direction of a year's guide, directed to one unit (" ": none).
