@@ -8,6 +8,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
+#include "review/ReviewStore.h"
 
 IMPLEMENT_DYNCREATE(CDLGPROJUDGE, CManageInfoView)
 
@@ -100,9 +101,7 @@ void CDLGPROJUDGE::OnInitialUpdate() {
     SetMode(kModeLetter);
 }
 
-void CDLGPROJUDGE::UpdateProList() {
-    FillProjectList("select * from CORVANE_ITEMAPPINFO order by NF asc,XMLB asc,XMBH asc");
-}
+void CDLGPROJUDGE::UpdateProList() { FillProjectList(reviewstore::AllProjectRows(&m_connection)); }
 
 void CDLGPROJUDGE::InitExpertInfo() {
     m_arrExpertNumbers.clear();
@@ -195,21 +194,14 @@ void CDLGPROJUDGE::OnDblclkListProlist() {
     ClearJudging();
     m_strCurrentProject = number;
     std::vector<std::string> experts;
-    if (m_recordset.Open("select * from CORVANE_EXPERTJUDGE where XMBH=" + db::QuoteLiteral(number))) {
-        for (; m_recordset.IsOpen() && !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string id, score, opinion;
-            m_recordset.GetString("ID", id);
-            m_recordset.GetString("FS", score);
-            m_recordset.GetString("ZZYJ", opinion);
-            m_ctrlExpertGrid.AddExpertRow();
-            AddJudge();
-            const int row = m_ctrlScoreGrid.GetRowCount() - 1;
-            m_ctrlScoreGrid.GetItem(row, kJudgeScore)->SetValue(score);
-            m_ctrlScoreGrid.GetItem(row, kJudgeOpinion)->SetValue(opinion);
-            experts.push_back(id);
-        }
+    for (const reviewstore::ExpertJudgement& judgement : reviewstore::ExpertJudgements(&m_connection, number)) {
+        m_ctrlExpertGrid.AddExpertRow();
+        AddJudge();
+        const int row = m_ctrlScoreGrid.GetRowCount() - 1;
+        m_ctrlScoreGrid.GetItem(row, kJudgeScore)->SetValue(judgement.score);
+        m_ctrlScoreGrid.GetItem(row, kJudgeOpinion)->SetValue(judgement.opinion);
+        experts.push_back(judgement.expert);
     }
-    m_recordset.Close();
     for (int i = 0; i < int(experts.size()); ++i) FormatGrid(i, experts[i], m_ctrlExpertGrid.GetRow(i));
     PadRows();
     if (OpenManageRow(number)) {
@@ -263,23 +255,11 @@ bool CDLGPROJUDGE::CheckExperts(bool withScores) {
 }
 
 bool CDLGPROJUDGE::WriteExperts() {
-    if (!db::Statement(m_connection, "delete from CORVANE_EXPERTJUDGE where XMBH = ?1", {m_strCurrentProject}).Run())
-        return false;
-    CAdoRecordSet rs;
-    rs.SetConnection(&m_connection);
-    rs.SetCursorLocation(adUseClient);
-    if (!rs.Open("select * from CORVANE_EXPERTJUDGE where XMBH=" + db::QuoteLiteral(m_strCurrentProject))) return false;
-    for (int row : UsedRows()) {
-        const bool written = rs.AddNew() && rs.SetString("XMBH", m_strCurrentProject) &&
-                             rs.SetString("ID", m_ctrlExpertGrid.GetExpertNumber(row)) &&
-                             rs.SetString("ZZYJ", ScoreCell(row, kJudgeOpinion)) &&
-                             rs.SetString("FS", ScoreCell(row, kJudgeScore)) && rs.Update();
-        if (!written) {
-            rs.CancelUpdate();
-            return false;
-        }
-    }
-    return true;
+    std::vector<reviewstore::ExpertJudgement> judgements;
+    for (int row : UsedRows())
+        judgements.push_back(
+            {m_ctrlExpertGrid.GetExpertNumber(row), ScoreCell(row, kJudgeScore), ScoreCell(row, kJudgeOpinion)});
+    return reviewstore::WriteExpertJudgements(m_connection, m_strCurrentProject, judgements);
 }
 
 void CDLGPROJUDGE::OnBtnSaveZj() {
@@ -341,9 +321,11 @@ void CDLGPROJUDGE::OnBtnDelJudgeinfo() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    const std::vector<std::string> statements = {ClearColumnsSql("PSZFS=NULL,PFJF= NULL,PSYJ=NULL"),
-                                                 "delete from CORVANE_EXPERTJUDGE where XMBH = ?1"};
-    if (!ConfirmAndRun(number, "的评审信息？", statements, "删除数据成功！")) return;
+    const auto clear = [&] {
+        return reviewstore::ClearManageColumns(m_connection, number, {"PSZFS", "PFJF", "PSYJ"}) &&
+               reviewstore::DeleteExpertJudgements(m_connection, number);
+    };
+    if (!ConfirmAndRun(number, "的评审信息？", clear, "删除数据成功！")) return;
     if (number == m_strCurrentProject) {
         ClearJudging();
         PadRows();

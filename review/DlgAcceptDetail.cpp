@@ -2,7 +2,6 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
-#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -10,6 +9,7 @@
 #include "platform/ui/ListCtrl.h"
 #include "foundation/LongBinary.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 constexpr COLORREF kPageBackground = RGB(232, 241, 250);
@@ -67,12 +67,7 @@ ui::ListCtrl& CDlgAcceptDetail::AchievementList() const { return *Item<ui::ListC
 
 void CDlgAcceptDetail::LoadProject(const std::string& number) {
     CAdoRecordSet rs;
-    if (workflow::OpenQuery(rs, m_pConnection,
-                            "select CORVANE_ITEMAPPINFO.XMBH, XMMC, SJWCR, ZBSXQK,WCQKJJ from CORVANE_ITEMAPPINFO "
-                            "left join CORVANE_ITEMCHECKACCEPT on CORVANE_ITEMAPPINFO.XMBH = "
-                            "CORVANE_ITEMCHECKACCEPT.XMBH where CORVANE_ITEMAPPINFO.XMBH = " +
-                                db::QuoteLiteral(number)) &&
-        rs.GetRecordCount() > 0) {
+    if (reviewstore::OpenAcceptanceDetail(rs, m_pConnection, number) && rs.GetRecordCount() > 0) {
         rs.GetString("XMBH", m_strNumber);
         rs.GetString("XMMC", m_strName);
         m_strCompleters.clear();
@@ -95,7 +90,6 @@ void CDlgAcceptDetail::FillAchievements(const std::string& number) {
     ui::ListCtrl& list = AchievementList();
     list.DeleteAllItems();
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, "select * from corvane_cghz where xmbh=" + db::QuoteLiteral(number)))
-        return;
+    if (!reviewstore::OpenAchievements(rs, m_pConnection, number)) return;
     list.AppendRows(ReadRowTexts(rs, {"MC", "LX", "TIME", "BZ"}));
 }

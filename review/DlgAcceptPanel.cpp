@@ -1,7 +1,6 @@
 #include "review/DlgAcceptPanel.h"
 
 #include "foundation/Transaction.h"
-#include "foundation/Sql.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -10,6 +9,7 @@
 #include "foundation/LongBinary.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 
@@ -24,10 +24,6 @@ std::string TempFile(const std::string& name) {
 }
 std::string ConclusionFile() { return TempFile("验收结论.rtf"); }
 std::string RemarksFile() { return TempFile("验收备注.rtf"); }
-
-std::string ResultQuery(const std::string& number) {
-    return "select * from CORVANE_ITEMCHECKACCEPT where XMBH = " + db::QuoteLiteral(number);
-}
 
 }  // namespace
 
@@ -91,7 +87,7 @@ void CDlgAcceptPanel::LoadResult(const std::string& number) {
     ClearResult();
     m_strLoadedProject = number;
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, ResultQuery(number)) || rs.GetRecordCount() <= 0) return;
+    if (!reviewstore::OpenAcceptanceRow(rs, m_pConnection, number) || rs.GetRecordCount() <= 0) return;
     long grade = 0, state = 0;  // an empty column reads as 0
     rs.GetString("FINALSCORE", m_strScore);
     rs.GetInt("YSQK", grade);
@@ -133,7 +129,7 @@ bool CDlgAcceptPanel::StoreResult(const std::string& number) {
     if (!transaction.Began()) return false;
     const std::string conclusion = ConclusionFile(), remarks = RemarksFile();
     CAdoRecordSet rs;
-    bool stored = workflow::OpenQuery(rs, m_pConnection, ResultQuery(number));
+    bool stored = reviewstore::OpenAcceptanceRow(rs, m_pConnection, number);
     if (stored && rs.GetRecordCount() <= 0) stored = rs.AddNew() && rs.SetString("XMBH", number);
     stored = stored && rs.SetString("FINALSCORE", m_strScore) && rs.SetInt("YSQK", m_nGrade) &&
              rs.SetInt("YSZT", m_nState) && m_richConclusion.SaveRtfFile(conclusion) > 0 &&

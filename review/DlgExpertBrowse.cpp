@@ -9,6 +9,7 @@
 #include "platform/ui/ListCtrl.h"
 #include "review/ExpertGridCtrl.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 
@@ -81,15 +82,11 @@ void CDlgExpertBrowse::OnClickExpertList(const ui::NotifyInfo& click) {
     if (item < 0) return;
     ui::ListCtrl& projects = ProjectList();
     projects.DeleteAllItems();
-    if (!m_pConnection) return;
     const std::string expert = experts.GetItemText(item, 1);
-    const std::string year = projectnumber::YearOf(m_strXMBH);
-    db::Statement reviewed(*m_pConnection,
-                           "select XMBH from CORVANE_ITEMPF where XMBH like ?1 and (ZJ1 = ?2 or ZJ2 = ?2 or ZJ3 = ?2) "
-                           "order by XMBH",
-                           {std::string(projectnumber::kGuideCodeLength, '_') + year + "%", expert});
-    for (int serial = 1; reviewed.Next(); ++serial) {
-        const std::string number = reviewed.Text(0);
+    int serial = 0;
+    for (const std::string& number :
+         reviewstore::ProjectsReviewedBy(m_pConnection, expert, projectnumber::YearOf(m_strXMBH))) {
+        ++serial;
         const int row = projects.InsertItem(projects.GetItemCount(), text::Format("%d", serial));
         projects.SetItemText(row, 1, projectnumber::FundNumberOf(number));
         projects.SetItemText(row, 2, number);

@@ -1,7 +1,6 @@
 #include "review/DlgHanSPanel.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -9,6 +8,7 @@
 #include "review/DlgExpertBrowse.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 constexpr DWORD kReadOnly = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY;
@@ -215,8 +215,7 @@ void CDlgHanSPanel::SaveReview() {
     UpdateData(TRUE);
     m_ctrlExpertGrid.EndEditItem(TRUE);
     CAdoRecordSet rs;
-    bool ok =
-        workflow::OpenQuery(rs, m_pConnection, "select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh));
+    bool ok = reviewstore::OpenReviewRow(rs, m_pConnection, xmbh);
     if (ok && rs.GetRecordCount() <= 0) ok = rs.AddNew() && rs.SetString("XMBH", xmbh);
     for (int i = 0; ok && i < 3; ++i)
         ok = rs.SetString(kExpertColumns[i], m_ctrlExpertGrid.GetExpertNumber(i)) &&
@@ -238,10 +237,7 @@ void CDlgHanSPanel::SaveReview() {
 void CDlgHanSPanel::LoadReview(const std::string& xmbh) {
     Clear();
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) ||
-        rs.GetRecordCount() <= 0)
-        return;
+    if (!reviewstore::OpenReviewRow(rs, m_pConnection, xmbh) || rs.GetRecordCount() <= 0) return;
     RemoveGradeMask();
     std::array<std::string, 3> experts, opinions;
     std::string result;

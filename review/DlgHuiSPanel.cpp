@@ -1,11 +1,11 @@
 #include "review/DlgHuiSPanel.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 
@@ -20,10 +20,6 @@ constexpr BudgetLine kLines[8] = {
     {"专用费:", "PFZYF", "ZYF"}, {"试验费:", "PFSYF", "SYF"},   {"固定资产使用费:", "PFGDZCF", "GDZCF"},
     {"工资费:", "PFGZF", "GZF"}, {"管理费:", "PFGLF", "GLF"},
 };
-
-std::string RowQuery(const char* table, const std::string& xmbh) {
-    return std::string("select * from ") + table + " where XMBH = " + db::QuoteLiteral(xmbh);
-}
 
 }  // namespace
 
@@ -99,7 +95,7 @@ bool CDlgHuiSPanel::SumBudget() {
 void CDlgHuiSPanel::LoadReview(const std::string& xmbh) {
     ClearBudget();
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, RowQuery("CORVANE_ITEMPF", xmbh))) return;
+    if (!reviewstore::OpenReviewRow(rs, m_pConnection, xmbh)) return;
     if (rs.GetRecordCount() <= 0) {
         rs.Close();
         LoadAppliedBudget(xmbh);
@@ -112,8 +108,7 @@ void CDlgHuiSPanel::LoadReview(const std::string& xmbh) {
 
 void CDlgHuiSPanel::LoadAppliedBudget(const std::string& xmbh) {
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, RowQuery("CORVANE_ITEMAPPINFO", xmbh)) || rs.GetRecordCount() <= 0)
-        return;
+    if (!reviewstore::OpenApplicationRow(rs, m_pConnection, xmbh) || rs.GetRecordCount() <= 0) return;
     m_fTotal = workflow::TextAsFloat(rs, "SQJE");
     for (int i = 0; i < 8; ++i) m_fAmounts[i] = workflow::TextAsFloat(rs, kLines[i].applied);
     UpdateData(FALSE);
@@ -135,7 +130,7 @@ void CDlgHuiSPanel::SaveReview() {
     }
     if (!SumBudget()) return;  // the refused amount was named; nothing is saved
     CAdoRecordSet rs;
-    bool ok = workflow::OpenQuery(rs, m_pConnection, RowQuery("CORVANE_ITEMPF", xmbh));
+    bool ok = reviewstore::OpenReviewRow(rs, m_pConnection, xmbh);
     if (ok && rs.GetRecordCount() <= 0) ok = rs.AddNew() && rs.SetString("XMBH", xmbh);
     ok = ok && rs.SetString("PSJG", result) && rs.SetFloat("PFJF", m_fTotal);
     for (int i = 0; ok && i < 8; ++i) ok = rs.SetFloat(kLines[i].granted, m_fAmounts[i]);

@@ -2,6 +2,7 @@
 
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
+#include "review/ReviewStore.h"
 
 IMPLEMENT_DYNCREATE(CDlgJJBYS, CManageInfoView)
 
@@ -68,9 +69,7 @@ void CDlgJJBYS::OnInitialUpdate() {
     m_editScore.LimitText(3);
 }
 
-void CDlgJJBYS::UpdateProList() {
-    FillProjectList("select * from CORVANE_ITEMAPPINFO where XMBH in (select XMBH from CORVANE_ITEMMANAGEINFO)");
-}
+void CDlgJJBYS::UpdateProList() { FillProjectList(reviewstore::ManagedProjectRows(&m_connection)); }
 
 void CDlgJJBYS::ClearFields() {
     m_richConclusion.SetWindowText("");
@@ -137,7 +136,9 @@ void CDlgJJBYS::OnBtnProDel() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    const std::string clear = ClearColumnsSql("PFZT=NULL,YSFS= NULL,YSDJ= NULL,YSJL= NULL,YSBZ= NULL");
-    if (!ConfirmAndRun(number, "的验收信息？", {clear}, "删除成功！")) return;
+    const auto clear = [&] {
+        return reviewstore::ClearManageColumns(m_connection, number, {"PFZT", "YSFS", "YSDJ", "YSJL", "YSBZ"});
+    };
+    if (!ConfirmAndRun(number, "的验收信息？", clear, "删除成功！")) return;
     if (number == m_strCurrentProject) ClearFields();
 }

@@ -1,10 +1,10 @@
 #include "review/DlgJinZDetail.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 constexpr DWORD kReadOnly = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY;
@@ -43,13 +43,7 @@ void CDlgJinZDetail::DoDataExchange(ui::DataExchange& dx) {
 
 void CDlgJinZDetail::ShowProgressInfo(const std::string& xmbh) {
     CAdoRecordSet rs;
-    m_bLastFound =
-        workflow::OpenQuery(rs, m_pConnection,
-                            "select CORVANE_ITEMAPPINFO.XMBH, BACKUPNAME, SJWCR, WCQKJJ from CORVANE_ITEMAPPINFO "
-                            "left join CORVANE_ITEMPROGRESS on CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPROGRESS.XMBH "
-                            "where CORVANE_ITEMAPPINFO.XMBH = " +
-                                db::QuoteLiteral(xmbh)) &&
-        !rs.IsEOF();
+    m_bLastFound = reviewstore::OpenProgressDetail(rs, m_pConnection, xmbh) && !rs.IsEOF();
     if (!m_bLastFound) return;
     m_strXMBH.clear();
     m_strName.clear();

@@ -1,22 +1,18 @@
 #include "review/DlgJinZPanel.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 
 const char* const kConclusionFile = "jcjl.rtf";
 const char* const kSummaryFile = "jieduan.rtf";
 const char* const kSavedConclusionFile = "阶段进展检查结论.rtf";
-
-std::string ProgressQuery(const std::string& xmbh) {
-    return "select * from CORVANE_ITEMPROGRESS where XMBH = " + db::QuoteLiteral(xmbh);
-}
 
 }  // namespace
 
@@ -61,7 +57,7 @@ void CDlgJinZPanel::ShowProgress(const std::string& xmbh) {
     m_richConclusion.SetWindowText("");
     m_dlgDetail.m_richSummary.SetWindowText("");
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, ProgressQuery(xmbh)) || rs.IsEOF()) return;
+    if (!reviewstore::OpenProgressRow(rs, m_pConnection, xmbh) || rs.IsEOF()) return;
     const std::string conclusionFile = approval::ScratchPath(kConclusionFile);
     const std::string summaryFile = approval::ScratchPath(kSummaryFile);
     approval::ColumnToFile(rs, "JCJL", conclusionFile);
@@ -81,7 +77,7 @@ void CDlgJinZPanel::OnBtnSave() {
     }
     UpdateData(TRUE);
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, ProgressQuery(xmbh))) {
+    if (!reviewstore::OpenProgressRow(rs, m_pConnection, xmbh)) {
         approval::FinishSave(rs, false);
         return;
     }

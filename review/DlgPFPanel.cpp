@@ -1,13 +1,13 @@
 #include "review/DlgPFPanel.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
 #include "review/ApprovalReorder.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowView.h"
+#include "review/ReviewStore.h"
 
 namespace {
 
@@ -129,9 +129,7 @@ void CDlgPFPanel::ClearApproval() {
 void CDlgPFPanel::ShowApproval(const std::string& xmbh) {
     ClearApproval();
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) ||
-        rs.IsEOF()) {
+    if (!reviewstore::OpenReviewRow(rs, m_pConnection, xmbh) || rs.IsEOF()) {
         rs.Close();
         FillFromApplication(xmbh);
         return;
@@ -156,10 +154,7 @@ void CDlgPFPanel::ShowApproval(const std::string& xmbh) {
 
 void CDlgPFPanel::FillFromApplication(const std::string& xmbh) {
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(xmbh)) ||
-        rs.IsEOF())
-        return;
+    if (!reviewstore::OpenApplicationRow(rs, m_pConnection, xmbh) || rs.IsEOF()) return;
     m_fTotal = workflow::TextAsFloat(rs, "SQJE");
     for (const BudgetItem& item : kItems) this->*item.amount = workflow::TextAsFloat(rs, item.appliedColumn);
     UpdateData(FALSE);
@@ -191,9 +186,7 @@ void CDlgPFPanel::OnBtnSave() {
     }
     if (!UpdateTotal()) return;
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) ||
-        rs.IsEOF()) {
+    if (!reviewstore::OpenReviewRow(rs, m_pConnection, xmbh) || rs.IsEOF()) {
         workflow::Prompt("该项目尚未通过函审或会审！");
         return;
     }

@@ -1,13 +1,13 @@
 #include "review/DlgPlanPanel.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
 #include "review/ApprovalReorder.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowView.h"
+#include "review/ReviewStore.h"
 
 namespace {
 
@@ -29,10 +29,6 @@ const PlanSection kSections[] = {
 
 constexpr DWORD kRichStyle = WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_OWNERDRAW;
-
-std::string PlanQuery(const std::string& xmbh) {
-    return "select * from CORVANE_ITEMPLAN where XMBH = " + db::QuoteLiteral(xmbh);
-}
 
 }  // namespace
 
@@ -98,9 +94,7 @@ void CDlgPlanPanel::DoDataExchange(ui::DataExchange& dx) {
 void CDlgPlanPanel::ShowApprovedTotal(const std::string& xmbh) {
     CAdoRecordSet rs;
     std::string total;
-    if (workflow::OpenQuery(rs, m_pConnection,
-                            "select PFJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) &&
-        !rs.IsEOF()) {
+    if (reviewstore::OpenReviewRow(rs, m_pConnection, xmbh) && !rs.IsEOF()) {
         float approved = 0;
         rs.GetFloat("PFJF", approved);
         total = text::Format("%g", approved);
@@ -116,7 +110,7 @@ void CDlgPlanPanel::ClearPlan() {
 void CDlgPlanPanel::ShowPlan(const std::string& xmbh) {
     ClearPlan();
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, PlanQuery(xmbh)) || rs.IsEOF()) return;
+    if (!reviewstore::OpenPlanRow(rs, m_pConnection, xmbh) || rs.IsEOF()) return;
     std::string progress;
     rs.GetString("JDYQ", progress);
     m_dlgSummary.SetDlgItemText(CDlgProSummary::IDC_PROGRESS, progress);
@@ -136,15 +130,12 @@ void CDlgPlanPanel::OnBtnSave() {
         workflow::Prompt("请先选择一个项目！");
         return;
     }
-    CAdoRecordSet review;
-    if (!workflow::OpenQuery(review, m_pConnection,
-                             "select XMBH from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) ||
-        review.IsEOF()) {
+    if (!reviewstore::HasReviewRow(m_pConnection, xmbh)) {
         workflow::Prompt("该项目尚未通过函审或会审！");
         return;
     }
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, PlanQuery(xmbh))) {
+    if (!reviewstore::OpenPlanRow(rs, m_pConnection, xmbh)) {
         approval::FinishSave(rs, false);
         return;
     }

@@ -1,6 +1,7 @@
 #include "review/DlgProPF.h"
 
 #include "platform/ui/DataExchange.h"
+#include "review/ReviewStore.h"
 
 IMPLEMENT_DYNCREATE(CDlgProPF, CManageInfoView)
 
@@ -54,9 +55,7 @@ void CDlgProPF::OnInitialUpdate() {
     ButtonTexture(m_btnFilter, 6006, "筛选");
 }
 
-void CDlgProPF::UpdateProList() {
-    FillProjectList("select * from CORVANE_ITEMAPPINFO where XMBH in (select XMBH from CORVANE_ITEMMANAGEINFO)");
-}
+void CDlgProPF::UpdateProList() { FillProjectList(reviewstore::ManagedProjectRows(&m_connection)); }
 
 void CDlgProPF::OnDblclkListProlist() {
     std::string number;
@@ -96,7 +95,8 @@ void CDlgProPF::OnBtnDelPro() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    if (!ConfirmAndRun(number, "的批复信息？", {ClearColumnsSql("ZJYJ=NULL,PFYJ= NULL")}, "删除成功！")) return;
+    const auto clear = [&] { return reviewstore::ClearManageColumns(m_connection, number, {"ZJYJ", "PFYJ"}); };
+    if (!ConfirmAndRun(number, "的批复信息？", clear, "删除成功！")) return;
     if (number == m_strCurrentProject) {
         m_richExpert.SetWindowText("");
         m_richApproval.SetWindowText("");

@@ -1,11 +1,11 @@
 #include "review/DlgProSummary.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 constexpr DWORD kReadOnly = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY;
@@ -77,13 +77,8 @@ void CDlgProSummary::FollowRenames(const projectnumber::Renames& renames) {
 }
 
 void CDlgProSummary::ShowProject(const std::string& xmbh) {
-    const std::string sql =
-        "select CORVANE_ITEMAPPINFO.XMBH, XMMC, GZDW, HZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE, FS, PSJG from "
-        "CORVANE_ITEMAPPINFO left join CORVANE_ITEMPF on CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPF.XMBH where "
-        "CORVANE_ITEMAPPINFO.XMBH = " +
-        db::QuoteLiteral(xmbh);
     CAdoRecordSet rs;
-    m_bLastFound = workflow::OpenQuery(rs, m_pConnection, sql) && rs.GetRecordCount() > 0;
+    m_bLastFound = reviewstore::OpenSummary(rs, m_pConnection, xmbh) && rs.GetRecordCount() > 0;
     if (!m_bLastFound) return;
     rs.GetString("XMBH", m_strXMBH);
     rs.GetString("XMMC", m_strXMMC);

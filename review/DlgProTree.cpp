@@ -1,11 +1,11 @@
 #include "review/DlgProTree.h"
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "numbering/ProjectNumbering.h"
 #include "platform/text/Text.h"
 #include "platform/ui/TreeCtrl.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 CDlgProTree::CDlgProTree() : ui::Dialog(Template()) {
     MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo& info) { OnSelchangedTree(info); });
@@ -38,22 +38,12 @@ void CDlgProTree::UpdateProTree(const std::string& year, bool specialtyGroup, bo
     if (bothKinds || keyProjects) AddPart("重点基金", ProjectKind(specialtyGroup, true), year, passedOnly);
 }
 
-void CDlgProTree::AddPart(const std::string& root, const std::string& kind, const std::string& year,
-                          bool passedOnly) {
-    const std::string sql =
-        passedOnly
-            ? "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where "
-              "corvane_itemappinfo.XMBH = corvane_itempf.XMBH and XMLB = ?1 and NF = ?2 and FIRSTAPPR = '+' "
-              "and PSJG = '+' order by corvane_itemappinfo.XMBH"
-            : "select XMBH from corvane_itemappinfo where XMLB = ?1 and NF = ?2 and FIRSTAPPR = '+' order by XMBH";
+void CDlgProTree::AddPart(const std::string& root, const std::string& kind, const std::string& year, bool passedOnly) {
     ui::TreeCtrl& tree = Tree();
     const ui::HTREEITEM rootItem = tree.InsertItem(root);
-    if (!m_pConnection) return;
-    db::Statement projects(*m_pConnection, sql, {kind, year});
     std::string fund;
     ui::HTREEITEM fundItem = nullptr;
-    while (projects.Next()) {
-        const std::string number = projects.Text(0);
+    for (const std::string& number : reviewstore::ProjectsOfKind(m_pConnection, kind, year, passedOnly)) {
         const std::string prefix = projectnumber::FundNumberOf(number);
         if (!fundItem || prefix != fund) {
             fund = prefix;

@@ -5,13 +5,13 @@
 #include "foundation/ButtonST.h"
 #include "foundation/ProjectDatabase.h"
 #include "foundation/RecordTexts.h"
-#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Services.h"
 #include "review/AcceptArtwork.h"
 #include "foundation/LongBinary.h"
+#include "review/ReviewStore.h"
 
 IMPLEMENT_DYNAMIC(CManageInfoView, ui::FormView)
 
@@ -61,12 +61,10 @@ void CManageInfoView::SetUpProjectList(const std::string& thirdColumn, const std
     for (const auto& [heading, width] : columns) list.InsertColumn(index++, heading, LVCFMT_CENTER, width);
 }
 
-void CManageInfoView::FillProjectList(const std::string& sql) {
+void CManageInfoView::FillProjectList(const RowTexts& rows) {
     ui::ListCtrl& list = ProjectList();
     list.DeleteAllItems();
-    if (!m_connection.IsOpen() || !m_recordset.Open(sql, adCmdText, adOpenStatic, adLockOptimistic)) return;
-    list.AppendRows(ReadRowTexts(m_recordset, {"XMLB", "NF", "XMBH", "XMMC", "JJBH"}));
-    m_recordset.Close();
+    if (m_connection.IsOpen()) list.AppendRows(rows);
 }
 
 bool CManageInfoView::SelectedProject(std::string& number) const {
@@ -82,25 +80,15 @@ std::string CManageInfoView::WorkingFile(const std::string& name) const {
 }
 
 bool CManageInfoView::ConfirmAndRun(const std::string& number, const std::string& ending,
-                                    const std::vector<std::string>& statements, const std::string& successText) {
+                                    const std::function<bool()>& work, const std::string& successText) {
     if (ManagePrompt("确定删除项目" + number + ending, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
-    const bool done = db::InTransaction(m_connection, [&] {
-        for (const std::string& sql : statements)
-            if (!db::Statement(m_connection, sql, {number}).Run()) return false;
-        return true;
-    });
+    const bool done = db::InTransaction(m_connection, work);
     ManagePrompt(done ? successText : "删除数据失败！", done ? MB_ICONINFORMATION : MB_ICONERROR);
     return done;
 }
 
-std::string CManageInfoView::ClearColumnsSql(const std::string& assignments) {
-    return "update CORVANE_ITEMMANAGEINFO set " + assignments + " where XMBH = ?1";
-}
-
 bool CManageInfoView::OpenManageRow(const std::string& number) {
-    return m_recordset.Open("select * from CORVANE_ITEMMANAGEINFO where XMBH=" + db::QuoteLiteral(number), adCmdText,
-                            adOpenStatic, adLockOptimistic) &&
-           m_recordset.GetRecordCount() > 0;
+    return reviewstore::OpenManageRow(m_recordset, &m_connection, number) && m_recordset.GetRecordCount() > 0;
 }
 
 void CManageInfoView::LoadRichText(COleRichEdit& edit, const std::string& field, const std::string& fileName) {

@@ -12,6 +12,7 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
 #include "platform/ui/Dialog.h"
 
 class CButtonST;
@@ -53,20 +54,19 @@ protected:
 
     // Full-row selection, grid lines and the five centred columns.
     void SetUpProjectList(const std::string& thirdColumn, const std::string& fifthColumn);
-    // Refills the list with XMLB, NF, XMBH, XMMC and JJBH of each row of `sql`.
-    void FillProjectList(const std::string& sql);
+    // Refills the list with the rows (XMLB, NF, XMBH, XMMC and JJBH of each
+    // project, as the store gives them).
+    void FillProjectList(const RowTexts& rows);
     // The project number (column 2) of the row under the selection mark; false
     // when no row is marked.
     bool SelectedProject(std::string& number) const;
     // Path of a working file: the program folder + name.
     std::string WorkingFile(const std::string& name) const;
-    // Asks "确定删除项目<number><ending>" and, on Yes, runs the statements,
-    // each with the project number bound to ?1, in one transaction. Shows `successText` or "删除数据失败！"; true when
+    // Asks "确定删除项目<number><ending>" and, on Yes, runs `work` in one
+    // transaction (false from it rolls back). Shows `successText` or "删除数据失败！"; true when
     // all of them ran.
-    bool ConfirmAndRun(const std::string& number, const std::string& ending, const std::vector<std::string>& statements,
+    bool ConfirmAndRun(const std::string& number, const std::string& ending, const std::function<bool()>& work,
                        const std::string& successText);
-    // "update CORVANE_ITEMMANAGEINFO set <assignments> where XMBH = ?1".
-    static std::string ClearColumnsSql(const std::string& assignments);
     // Opens the project's row of CORVANE_ITEMMANAGEINFO in the view's
     // recordset; false when there is none.
     bool OpenManageRow(const std::string& number);

@@ -1,0 +1,161 @@
+#include "review/ReviewStore.h"
+
+#include "foundation/Sql.h"
+#include "numbering/ProjectNumbering.h"
+#include "review/WorkflowSupport.h"
+
+namespace reviewstore {
+
+namespace {
+
+// The columns of the management views' project lists.
+constexpr const char* kProjectRowColumns[] = {"XMLB", "NF", "XMBH", "XMMC", "JJBH"};
+
+bool OpenRowOf(CAdoRecordSet& rs, CAdoConnection* connection, const char* table, const std::string& number) {
+    return workflow::OpenQuery(rs, connection,
+                               std::string("select * from ") + table + " where XMBH = " + db::QuoteLiteral(number));
+}
+
+// The application's columns with those of one row of `table` joined on the number.
+bool OpenJoined(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& columns, const char* table,
+                const std::string& number) {
+    return workflow::OpenQuery(rs, connection,
+                               "select CORVANE_ITEMAPPINFO.XMBH, " + columns + " from CORVANE_ITEMAPPINFO left join " +
+                                   table + " on CORVANE_ITEMAPPINFO.XMBH = " + table +
+                                   ".XMBH where CORVANE_ITEMAPPINFO.XMBH = " + db::QuoteLiteral(number));
+}
+
+std::vector<std::string> Numbers(CAdoConnection* connection, const std::string& sql,
+                                 const std::vector<std::string>& values) {
+    std::vector<std::string> numbers;
+    if (!connection) return numbers;
+    db::Statement rows(*connection, sql, values);
+    while (rows.Next()) numbers.push_back(rows.Text(0));
+    return numbers;
+}
+
+}  // namespace
+
+bool OpenApplicationRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenRowOf(rs, connection, "CORVANE_ITEMAPPINFO", number);
+}
+
+bool OpenReviewRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenRowOf(rs, connection, "CORVANE_ITEMPF", number);
+}
+
+bool OpenPlanRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenRowOf(rs, connection, "CORVANE_ITEMPLAN", number);
+}
+
+bool OpenProgressRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenRowOf(rs, connection, "CORVANE_ITEMPROGRESS", number);
+}
+
+bool OpenAcceptanceRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenRowOf(rs, connection, "CORVANE_ITEMCHECKACCEPT", number);
+}
+
+bool HasReviewRow(CAdoConnection* connection, const std::string& number) {
+    return !Numbers(connection, "select XMBH from CORVANE_ITEMPF where XMBH = ?1", {number}).empty();
+}
+
+bool OpenSummary(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenJoined(rs, connection, "XMMC, GZDW, HZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE, FS, PSJG", "CORVANE_ITEMPF",
+                      number);
+}
+
+bool OpenProgressDetail(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenJoined(rs, connection, "BACKUPNAME, SJWCR, WCQKJJ", "CORVANE_ITEMPROGRESS", number);
+}
+
+bool OpenAcceptanceDetail(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenJoined(rs, connection, "XMMC, SJWCR, ZBSXQK,WCQKJJ", "CORVANE_ITEMCHECKACCEPT", number);
+}
+
+bool OpenAchievements(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenRowOf(rs, connection, "corvane_cghz", number);
+}
+
+std::vector<std::string> ProjectsOfKind(CAdoConnection* connection, const std::string& category,
+                                        const std::string& year, bool passedOnly) {
+    return Numbers(connection,
+                   passedOnly ? "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where "
+                                "corvane_itemappinfo.XMBH = corvane_itempf.XMBH and XMLB = ?1 and NF = ?2 and "
+                                "FIRSTAPPR = '+' and PSJG = '+' order by corvane_itemappinfo.XMBH"
+                              : "select XMBH from corvane_itemappinfo where XMLB = ?1 and NF = ?2 and FIRSTAPPR = '+' "
+                                "order by XMBH",
+                   {category, year});
+}
+
+std::vector<std::string> ProjectsReviewedBy(CAdoConnection* connection, const std::string& expert,
+                                            const std::string& numberYear) {
+    return Numbers(connection,
+                   "select XMBH from CORVANE_ITEMPF where XMBH like ?1 and (ZJ1 = ?2 or ZJ2 = ?2 or ZJ3 = ?2) "
+                   "order by XMBH",
+                   {std::string(projectnumber::kGuideCodeLength, '_') + numberYear + "%", expert});
+}
+
+RowTexts AllProjectRows(CAdoConnection* connection) {
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(rs, connection, "select * from CORVANE_ITEMAPPINFO order by NF asc,XMLB asc,XMBH asc"))
+        return {};
+    return ReadRowTexts(rs, kProjectRowColumns);
+}
+
+RowTexts ManagedProjectRows(CAdoConnection* connection) {
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(
+            rs, connection,
+            "select * from CORVANE_ITEMAPPINFO where XMBH in (select XMBH from CORVANE_ITEMMANAGEINFO)"))
+        return {};
+    return ReadRowTexts(rs, kProjectRowColumns);
+}
+
+bool OpenManageRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return OpenRowOf(rs, connection, "CORVANE_ITEMMANAGEINFO", number);
+}
+
+bool ClearManageColumns(CAdoConnection& connection, const std::string& number,
+                        const std::vector<std::string>& columns) {
+    std::string assignments;
+    for (const std::string& column : columns) assignments += (assignments.empty() ? "" : ",") + column + "=NULL";
+    return db::Statement(connection, "update CORVANE_ITEMMANAGEINFO set " + assignments + " where XMBH = ?1", {number})
+        .Run();
+}
+
+std::vector<ExpertJudgement> ExpertJudgements(CAdoConnection* connection, const std::string& number) {
+    std::vector<ExpertJudgement> judgements;
+    CAdoRecordSet rs;
+    if (!OpenRowOf(rs, connection, "CORVANE_EXPERTJUDGE", number)) return judgements;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        ExpertJudgement& judgement = judgements.emplace_back();
+        rs.GetString("ID", judgement.expert);
+        rs.GetString("FS", judgement.score);
+        rs.GetString("ZZYJ", judgement.opinion);
+    }
+    return judgements;
+}
+
+bool DeleteExpertJudgements(CAdoConnection& connection, const std::string& number) {
+    return db::Statement(connection, "delete from CORVANE_EXPERTJUDGE where XMBH = ?1", {number}).Run();
+}
+
+bool WriteExpertJudgements(CAdoConnection& connection, const std::string& number,
+                           const std::vector<ExpertJudgement>& judgements) {
+    if (!DeleteExpertJudgements(connection, number)) return false;
+    CAdoRecordSet rs;
+    if (!OpenRowOf(rs, &connection, "CORVANE_EXPERTJUDGE", number)) return false;
+    for (const ExpertJudgement& judgement : judgements) {
+        const bool written = rs.AddNew() && rs.SetString("XMBH", number) && rs.SetString("ID", judgement.expert) &&
+                             rs.SetString("ZZYJ", judgement.opinion) && rs.SetString("FS", judgement.score) &&
+                             rs.Update();
+        if (!written) {
+            rs.CancelUpdate();
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace reviewstore

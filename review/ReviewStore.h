@@ -1,0 +1,79 @@
+// The review workflow's rows of one project, and its lists of projects: the
+// application (CORVANE_ITEMAPPINFO), the review row of the letter and meeting
+// reviews and the approval (CORVANE_ITEMPF), the year plan
+// (CORVANE_ITEMPLAN), the progress report (CORVANE_ITEMPROGRESS) and the
+// acceptance (CORVANE_ITEMCHECKACCEPT), and the fund office's management
+// rows with the experts' judgements. The panels open a row here and read
+// or write its fields; no panel writes a statement of its own.
+//
+// Each Open function opens the project's row of its table in `rs` with a
+// client-side static cursor, ready to be read, changed or added to (the
+// recordset is empty when there is no row); false, and the recordset closed,
+// when the query cannot run or there is no connection.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "foundation/AdoConnection.h"
+#include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
+
+namespace reviewstore {
+
+bool OpenApplicationRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+bool OpenReviewRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+bool OpenPlanRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+bool OpenProgressRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+bool OpenAcceptanceRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+
+// The project has a review row (the letter or the meeting review decided on it).
+bool HasReviewRow(CAdoConnection* connection, const std::string& number);
+
+// The approval panels' summary of a project: XMBH, XMMC, GZDW, HZDW, SQRXM,
+// SQRXB, SQRNL, ZC, SQJE of the application with FS and PSJG of its review
+// row (empty without one).
+bool OpenSummary(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+// The progress check's detail: XMBH of the application with BACKUPNAME,
+// SJWCR and WCQKJJ of its progress report (empty without one).
+bool OpenProgressDetail(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+// The acceptance's detail: XMBH and XMMC of the application with SJWCR,
+// ZBSXQK and WCQKJJ of its acceptance row (empty without one).
+bool OpenAcceptanceDetail(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+// The project's achievements (CORVANE_CGHZ).
+bool OpenAchievements(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+
+// The numbers of the year's applications of the category that passed the
+// first review, and with `passedOnly` the review as well (PSJG "+"), in order.
+std::vector<std::string> ProjectsOfKind(CAdoConnection* connection, const std::string& category,
+                                        const std::string& year, bool passedOnly);
+// The numbers of the review rows that name the expert as one of their three,
+// of the year a number holds (its two characters), in order.
+std::vector<std::string> ProjectsReviewedBy(CAdoConnection* connection, const std::string& expert,
+                                            const std::string& numberYear);
+
+// ---- the management views (CORVANE_ITEMMANAGEINFO, CORVANE_EXPERTJUDGE) ----
+
+// XMLB, NF, XMBH, XMMC and JJBH of every application, by year, category and
+// number.
+RowTexts AllProjectRows(CAdoConnection* connection);
+// The same of the applications that have a management row, in stored order.
+RowTexts ManagedProjectRows(CAdoConnection* connection);
+// The project's management row (opened as the Open functions above do).
+bool OpenManageRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+// Empties the columns of the project's management row.
+bool ClearManageColumns(CAdoConnection& connection, const std::string& number, const std::vector<std::string>& columns);
+
+// One expert's judgement of a project: the expert's number, score and opinion.
+struct ExpertJudgement {
+    std::string expert, score, opinion;
+};
+// The project's judgements in stored order.
+std::vector<ExpertJudgement> ExpertJudgements(CAdoConnection* connection, const std::string& number);
+// Replaces the project's judgements by `judgements`; the caller holds the
+// transaction. False when a statement or a row fails.
+bool WriteExpertJudgements(CAdoConnection& connection, const std::string& number,
+                           const std::vector<ExpertJudgement>& judgements);
+bool DeleteExpertJudgements(CAdoConnection& connection, const std::string& number);
+
+}  // namespace reviewstore
