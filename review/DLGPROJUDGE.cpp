@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Controls.h"
@@ -103,16 +102,7 @@ void CDLGPROJUDGE::OnInitialUpdate() {
 
 void CDLGPROJUDGE::UpdateProList() { FillProjectList(reviewstore::AllProjectRows(&m_connection)); }
 
-void CDLGPROJUDGE::InitExpertInfo() {
-    m_arrExpertNumbers.clear();
-    if (!m_recordset.Open("select * from CORVANE_EXPERTINFO")) return;
-    for (; m_recordset.IsOpen() && !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-        std::string id;
-        m_recordset.GetString("ID", id);
-        m_arrExpertNumbers.push_back(id);
-    }
-    m_recordset.Close();
-}
+void CDLGPROJUDGE::InitExpertInfo() { m_arrExpertNumbers = reviewstore::ExpertNumbers(&m_connection, false); }
 
 // ---- the grids ----
 
@@ -139,8 +129,7 @@ void CDLGPROJUDGE::FormatGrid(int row, const std::string& number, ui::GridRow* g
     // later save keeps the assignment.
     gridRow->GetItem(CExpertGridCtrl::kNumber)->SetValue(number);
     std::string name;
-    if (m_recordset.Open("select * from CORVANE_EXPERTINFO where ID=" + db::QuoteLiteral(number)) &&
-        m_recordset.GetRecordCount() > 0) {
+    if (reviewstore::OpenExpert(m_recordset, &m_connection, number) && m_recordset.GetRecordCount() > 0) {
         for (int column = 1; column < int(std::size(kExpertColumns)); ++column) {
             std::string value;
             m_recordset.GetString(kExpertColumns[column], value);

@@ -5,7 +5,6 @@
 #include "foundation/AdoRecordSet.h"
 #include "platform/text/Text.h"
 #include "foundation/RecordTexts.h"
-#include "foundation/Sql.h"
 #include "platform/ui/ListCtrl.h"
 #include "review/ExpertGridCtrl.h"
 #include "review/WorkflowSupport.h"
@@ -68,10 +67,7 @@ void CDlgExpertBrowse::FillExperts() {
     const std::string fundSuffix =
         CharactersAt(projectnumber::FundNumberOf(m_strXMBH), projectnumber::kFundNumberLength - 2, 2);
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection,
-                             "SELECT * FROM CORVANE_EXPERTINFO WHERE SSJJLB LIKE " +
-                                 db::QuoteLiteral("%" + fundSuffix) + " ORDER BY ID"))
-        return;
+    if (!reviewstore::OpenExpertsOfFund(rs, m_pConnection, fundSuffix)) return;
     ExpertList().AppendRows(ReadRowTexts(rs, long(std::size(kExpertColumns))));
 }
 

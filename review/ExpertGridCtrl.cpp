@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "review/WorkflowSupport.h"
+#include "review/ReviewStore.h"
 
 namespace {
 
@@ -36,15 +36,7 @@ int CExpertGridCtrl::OnCreate() {
 void CExpertGridCtrl::AddExpertRow() {
     std::unique_ptr<ui::GridRow> row = CreateRow(kColumnCount);
     auto number = std::make_unique<ui::GridItem>(std::string());
-    CAdoRecordSet rs;
-    if (workflow::OpenQuery(rs, m_pConnection, "select ID from corvane_expertinfo order by ID")) {
-        while (!rs.IsEOF()) {
-            std::string id;
-            rs.GetFieldText(0, id);
-            number->AddOption(id);
-            if (!rs.MoveNext()) break;
-        }
-    }
+    for (const std::string& id : reviewstore::ExpertNumbers(m_pConnection, true)) number->AddOption(id);
     row->ReplaceItem(kNumber, std::move(number));
     for (int column = kName; column < kColumnCount; ++column) {
         row->GetItem(column)->SetValue("");
@@ -70,10 +62,7 @@ void CExpertGridCtrl::OnCellChanged(ui::GridItem* item, int row, int column) {
         return;
     }
     CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection,
-                             "select * from corvane_expertinfo where ID=" + db::QuoteLiteral(number)) ||
-        rs.GetRecordCount() <= 0)
-        return;
+    if (!reviewstore::OpenExpert(rs, m_pConnection, number) || rs.GetRecordCount() <= 0) return;
     std::string name;
     rs.GetString("XM", name);
     GetItem(row, kName)->SetValue(name);

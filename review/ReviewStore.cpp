@@ -158,4 +158,25 @@ bool WriteExpertJudgements(CAdoConnection& connection, const std::string& number
     return true;
 }
 
+std::vector<std::string> ExpertNumbers(CAdoConnection* connection, bool ordered) {
+    std::vector<std::string> numbers;
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(
+            rs, connection,
+            ordered ? "select ID from corvane_expertinfo order by ID" : "select * from CORVANE_EXPERTINFO"))
+        return numbers;
+    for (; !rs.IsEOF(); rs.MoveNext()) rs.GetString("ID", numbers.emplace_back());
+    return numbers;
+}
+
+bool OpenExpert(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
+    return workflow::OpenQuery(rs, connection, "select * from CORVANE_EXPERTINFO where ID=" + db::QuoteLiteral(number));
+}
+
+bool OpenExpertsOfFund(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& fundSuffix) {
+    return workflow::OpenQuery(
+        rs, connection,
+        "SELECT * FROM CORVANE_EXPERTINFO WHERE SSJJLB LIKE " + db::QuoteLiteral("%" + fundSuffix) + " ORDER BY ID");
+}
+
 }  // namespace reviewstore

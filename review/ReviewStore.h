@@ -76,4 +76,13 @@ bool WriteExpertJudgements(CAdoConnection& connection, const std::string& number
                            const std::vector<ExpertJudgement>& judgements);
 bool DeleteExpertJudgements(CAdoConnection& connection, const std::string& number);
 
+// ---- the experts (CORVANE_EXPERTINFO) as the review panels read them ----
+
+// Every expert's number, by number or (`ordered` false) as stored.
+std::vector<std::string> ExpertNumbers(CAdoConnection* connection, bool ordered);
+// The expert's row.
+bool OpenExpert(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
+// The experts whose fund categories (SSJJLB) end with `fundSuffix`, by number.
+bool OpenExpertsOfFund(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& fundSuffix);
+
 }  // namespace reviewstore
