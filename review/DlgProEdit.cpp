@@ -5,7 +5,6 @@
 #include "review/DlgFirstSelect.h"
 #include "numbering/LeadingCharacters.h"
 #include "review/ProjectInfoStore.h"
-#include "review/WorkflowSupport.h"
 #include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DateTimeCtrl.h"
@@ -162,13 +161,8 @@ BOOL CDlgProEdit::OnInitDialog() {
 
 void CDlgProEdit::FillCodeList(int id, const std::string& table) {
     auto* combo = Item<ui::ComboBox>(id);
-    CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, m_pConnection, "select * from " + table)) return;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::string name;
-        rs.GetString("NAME", name);
-        combo->AddString(name);
-    }
+    if (!m_pConnection) return;
+    for (const std::string& name : projectinfo::CodeNames(*m_pConnection, table)) combo->AddString(name);
 }
 
 void CDlgProEdit::InitCodeLists() {

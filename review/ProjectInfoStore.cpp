@@ -64,6 +64,14 @@ std::vector<std::vector<std::string>> LoadMembers(CAdoConnection& connection, co
     return members;
 }
 
+std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string& table) {
+    std::vector<std::string> names;
+    CAdoRecordSet rs;
+    if (!workflow::OpenQuery(rs, &connection, "select * from " + table)) return names;
+    for (; !rs.IsEOF(); rs.MoveNext()) rs.GetString("NAME", names.emplace_back());
+    return names;
+}
+
 SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNumber, const std::string& newPrefix,
                             const Columns& columns) {
     SaveOutcome outcome{SaveResult::Failed, oldNumber};

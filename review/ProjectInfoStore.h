@@ -37,6 +37,9 @@ bool LoadApplication(CAdoConnection& connection, const std::string& number, Colu
 std::vector<std::vector<std::string>> LoadMembers(CAdoConnection& connection, const std::string& number,
                                                   const std::vector<std::string>& columns);
 
+// The NAME of every row of a code table (sexes, degrees, titles), as stored.
+std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string& table);
+
 enum class SaveResult { Saved, NoSuchProject, Failed };
 struct SaveOutcome {
     SaveResult result = SaveResult::Failed;
