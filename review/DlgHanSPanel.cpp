@@ -13,7 +13,6 @@
 namespace {
 constexpr DWORD kReadOnly = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY;
 constexpr DWORD kDropList = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-constexpr const char* kReviewTable = "CORVANE_ITEMPF";
 const char* const kExpertColumns[3] = {"ZJ1", "ZJ2", "ZJ3"};
 const char* const kGradeColumns[3] = {"PF1", "PF2", "PF3"};
 const char* const kOpinionColumns[3] = {"YJ1", "YJ2", "YJ3"};
@@ -79,7 +78,7 @@ BOOL CDlgHanSPanel::OnInitDialog() {
     for (int i = 0; i < 3; ++i) m_editGrades[i].SubclassDlgItem(IDC_GRADES[i], this);
     m_editReason.SubclassDlgItem(IDC_REASON, this);
     if (m_pConnection)
-        ColumnLimits(*m_pConnection, kReviewTable)
+        ColumnLimits(*m_pConnection, reviewstore::kReviewTable)
             .LimitBoxes(*this, {{IDC_GRADES[0], kGradeColumns[0]},
                                 {IDC_GRADES[1], kGradeColumns[1]},
                                 {IDC_GRADES[2], kGradeColumns[2]}});
@@ -196,7 +195,7 @@ void CDlgHanSPanel::CheckOpinions() {
 }
 
 std::string CDlgHanSPanel::FailureText(const std::string& failure) const {
-    const ColumnLimits limits(*m_pConnection, kReviewTable);
+    const ColumnLimits limits(*m_pConnection, reviewstore::kReviewTable);
     for (int i = 0; i < 3; ++i)
         if (!limits.FirstTooLong({{kGradeColumns[i], m_strGrades[i]}}).empty())
             return TooLongMessage(FieldLabel(*this, IDC_GRADES[i]), limits.Of(kGradeColumns[i]), failure);

@@ -41,7 +41,7 @@ bool OpenApplicationRow(CAdoRecordSet& rs, CAdoConnection* connection, const std
 }
 
 bool OpenReviewRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
-    return OpenRowOf(rs, connection, "CORVANE_ITEMPF", number);
+    return OpenRowOf(rs, connection, kReviewTable, number);
 }
 
 bool OpenPlanRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {

@@ -21,6 +21,9 @@
 
 namespace reviewstore {
 
+// The review row's table, for the limits of its columns.
+constexpr const char* kReviewTable = "CORVANE_ITEMPF";
+
 bool OpenApplicationRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
 bool OpenReviewRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
 bool OpenPlanRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
