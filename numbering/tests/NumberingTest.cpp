@@ -156,9 +156,10 @@ TEST(ProjectCodes, ASerialIsDigitsOnlyAtLeastThree) {
 TEST_F(Numbering, NumbersThatDifferOnlyInCaseAreOneNumber) {
     // A re-sort counts the units "U001" and "u001" as one: two projects never
     // end with numbers the database holds equal.
-    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, DWDM, XMLB) values ('9140A01010108U001005', 'U001', '一般')");
-    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, DWDM, XMLB) values ('9140A01010108u001007', 'u001', '一般')");
-    Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM) values ('9140A01010108u001007', 'member of 7')");
+    testdb::Seed(connection, {"CORVANE_ITEMAPPINFO",
+                              {"XMBH", "DWDM", "XMLB"},
+                              {{"9140A01010108U001005", "U001", "一般"}, {"9140A01010108u001007", "u001", "一般"}}});
+    testdb::Seed(connection, {"CORVANE_PROJECT_SQCY", {"ITE_XMBH", "XM"}, {{"9140A01010108u001007", "member of 7"}}});
     projectnumber::Renames renames;
     ASSERT_TRUE(projectnumber::RenumberAll(connection, &renames));
     EXPECT_EQ(Column("select count(distinct XMBH) from CORVANE_ITEMAPPINFO"), std::vector<std::string>{"2"});

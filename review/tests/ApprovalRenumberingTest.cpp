@@ -49,8 +49,8 @@ TEST_F(Renumbering, PassedProjectsComeFirstWithOneCountOverAllUnits) {
     AddReview(Number("1002", "007"), "+");
     AddReview(Number("1003", "002"), "+");
     AddReview(Number("1001", "001"), "-");
-    Exec("insert into CORVANE_PROJECT_SQCY (ITE_XMBH, XM) values ('" + Number("1002", "007") + "', '乙')");
-    Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values ('" + Number("1003", "002") + "', '丙')");
+    Seed({"CORVANE_PROJECT_SQCY", {"ITE_XMBH", "XM"}, {{Number("1002", "007"), "乙"}}});
+    Seed({"CORVANE_ITEMPLAN", {"XMBH", "JDYQ"}, {{Number("1003", "002"), "丙"}}});
     // Another kind and another year keep their numbers.
     AddApplication(Number("1001", "009"), "2008", kKey);
     AddReview(Number("1001", "009"), "+");
@@ -104,7 +104,7 @@ TEST_F(Renumbering, SerialsPast999KeepTheirOrderAndTheirRows) {
     for (const char* serial : {"1000", "101", "100"}) {
         AddApplication(Number("1001", serial), "2008", kGeneral);
         AddReview(Number("1001", serial), "+");
-        Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values ('" + Number("1001", serial) + "', '" + serial + "')");
+        Seed({"CORVANE_ITEMPLAN", {"XMBH", "JDYQ"}, {{Number("1001", serial), serial}}});
     }
     EXPECT_EQ(Renumber("2008", kGeneral), approval::RenumberResult::Done);
     EXPECT_EQ(Query("select a.XMMC, p.JDYQ from CORVANE_ITEMAPPINFO a join CORVANE_ITEMPLAN p on p.XMBH = a.XMBH "

@@ -97,10 +97,14 @@ inline void AddApplication(const std::string& xmbh, const std::string& year, con
          db::QuoteLiteral("名称" + xmbh) + extraValues + ")");
 }
 
-inline void AddReview(const std::string& xmbh, const std::string& result) {
+inline void Seed(const testdb::Table& table) {
     CAdoConnection connection;
     Connect(connection);
-    testdb::Seed(connection, {"CORVANE_ITEMPF", {"XMBH", "PSJG"}, {{xmbh, result}}});
+    testdb::Seed(connection, table);
+}
+
+inline void AddReview(const std::string& xmbh, const std::string& result) {
+    Seed({"CORVANE_ITEMPF", {"XMBH", "PSJG"}, {{xmbh, result}}});
 }
 
 // The texts of the tree, one line per node, children indented by two blanks.

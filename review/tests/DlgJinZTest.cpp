@@ -21,8 +21,7 @@ protected:
                 Detail().GetDlgItemText(CDlgJinZDetail::IDC_PERSON)};
     }
     static void AddReport(const std::string& xmbh, const std::string& name, const std::string& person) {
-        Exec("insert into CORVANE_ITEMPROGRESS (XMBH, BACKUPNAME, SJWCR) values ('" + xmbh + "', '" + name + "', '" +
-             person + "')");
+        Seed({"CORVANE_ITEMPROGRESS", {"XMBH", "BACKUPNAME", "SJWCR"}, {{xmbh, name, person}}});
     }
 };
 

@@ -120,7 +120,7 @@ TEST_F(Plan, StoredSectionsAreShownAndNotCarriedToTheNextProject) {
     AddReview(kA, "+");
     AddApplication(kB, "2008", kKey);
     AddReview(kB, "+");
-    Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values ('" + kA + "', '半年一次')");
+    Seed({"CORVANE_ITEMPLAN", {"XMBH", "JDYQ"}, {{kA, "半年一次"}}});
     for (const char* column : kColumns) StoreBlob("CORVANE_ITEMPLAN", column, kA, Rtf(std::string("A ") + column));
     OpenView();
     Select(kA);
@@ -133,7 +133,7 @@ TEST_F(Plan, StoredSectionsAreShownAndNotCarriedToTheNextProject) {
 TEST_F(Plan, SavingAfterARootNodeNeverWipesTheShownProjectsPlan) {
     AddApplication(kA, "2008", kKey);
     AddReview(kA, "+");
-    Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values ('" + kA + "', '半年一次')");
+    Seed({"CORVANE_ITEMPLAN", {"XMBH", "JDYQ"}, {{kA, "半年一次"}}});
     StoreBlob("CORVANE_ITEMPLAN", "BZ", kA, Rtf("kept"));
     OpenView();
     driver.ExpectMessageBox("提示", "请先选择一个项目！");
