@@ -57,7 +57,7 @@ bool OpenAcceptanceRow(CAdoRecordSet& rs, CAdoConnection* connection, const std:
 }
 
 bool HasReviewRow(CAdoConnection* connection, const std::string& number) {
-    return !Numbers(connection, "select XMBH from CORVANE_ITEMPF where XMBH = ?1", {number}).empty();
+    return !Numbers(connection, std::string("select XMBH from ") + kReviewTable + " where XMBH = ?1", {number}).empty();
 }
 
 bool OpenSummary(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
