@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "application/ApplicationDb.h"
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "numbering/LeadingCharacters.h"
 #include "numbering/ProjectNumbering.h"
@@ -18,7 +19,7 @@ namespace appstore {
 namespace {
 
 std::string Where(const char* column, const std::string& number) {
-    return std::string(" where ") + column + " = '" + text::EscapeSql(number) + "'";
+    return std::string(" where ") + column + " = " + db::QuoteLiteral(number);
 }
 
 bool WriteColumn(CAdoRecordSet& rs, const proapp::Column& column, const PROAPP& record) {
@@ -51,7 +52,8 @@ bool WriteApplicationRow(CAdoConnection& connection, const PROAPP& record, const
 
 bool WriteMembers(CAdoConnection& connection, const std::string& number,
                   const std::vector<proapp::MemberRow>& members) {
-    if (!connection.Execute("delete from corvane_project_sqcy" + Where("ITE_XMBH", number))) return false;
+    if (!db::Statement(connection, "delete from corvane_project_sqcy where ITE_XMBH = ?1", {number}).Run())
+        return false;
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
     if (!rs.Open("select * from corvane_project_sqcy" + Where("ITE_XMBH", number))) return false;

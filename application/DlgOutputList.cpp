@@ -1,6 +1,7 @@
 #include "application/DlgOutputList.h"
 
 #include "application/ProjectList.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
@@ -104,6 +105,6 @@ void CDlgOutputList::OutputExcel() {
     }
     projectlist::OutputExcel(*m_pConnection, numbers, "申请经费(万元)", [](const std::string& number) {
         return "select XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from CORVANE_ITEMAPPINFO "
-               "where XMBH = '" + text::EscapeSql(number) + "'";
+               "where XMBH = " + db::QuoteLiteral(number);
     });
 }

@@ -1,5 +1,6 @@
 #include "application/DlgProQuery.h"
 
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
@@ -22,14 +23,14 @@ ProjectQueries BuildProjectQueries(const ProjectQueryFields& f) {
     auto add = [&condition](const std::string& value, const std::string& clause) {
         if (!value.empty()) condition += clause;
     };
-    add(f.number, "xmbh like '" + text::EscapeSql(f.number) + "%' and ");
+    add(f.number, "xmbh like " + db::QuoteLiteral(f.number + "%") + " and ");
     add(f.category == CDlgProQuery::kAllFunds ? std::string() : f.category,
-        "xmlb = '" + text::EscapeSql(f.category) + "' and ");
-    add(f.year, "nf = '" + text::EscapeSql(f.year) + "' and ");
-    add(f.guideCode, "sqzndm = '" + text::EscapeSql(f.guideCode) + "' and ");
-    add(f.unitCode, "dwdm = '" + text::EscapeSql(f.unitCode) + "' and ");
-    add(f.unitName, "gzdw = '" + text::EscapeSql(f.unitName) + "' and ");
-    add(f.leader, "sqrxm = '" + text::EscapeSql(f.leader) + "' and ");
+        "xmlb = " + db::QuoteLiteral(f.category) + " and ");
+    add(f.year, "nf = " + db::QuoteLiteral(f.year) + " and ");
+    add(f.guideCode, "sqzndm = " + db::QuoteLiteral(f.guideCode) + " and ");
+    add(f.unitCode, "dwdm = " + db::QuoteLiteral(f.unitCode) + " and ");
+    add(f.unitName, "gzdw = " + db::QuoteLiteral(f.unitName) + " and ");
+    add(f.leader, "sqrxm = " + db::QuoteLiteral(f.leader) + " and ");
 
     ProjectQueries q;
     q.application = kApplicationSelect;

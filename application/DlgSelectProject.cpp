@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/ListCtrl.h"
@@ -67,7 +68,7 @@ void CDlgSelectProject::OnClickList(int item) {
     CAdoRecordSet rs;
     rs.SetConnection(m_pConnection);
     rs.SetCursorLocation(adUseClient);
-    if (rs.Open("select xmmc from corvane_itemappinfo where xmbh = '" + text::EscapeSql(m_strXMBH) + "'") &&
+    if (rs.Open("select xmmc from corvane_itemappinfo where xmbh = " + db::QuoteLiteral(m_strXMBH)) &&
         !rs.IsEOF())
         rs.GetString("xmmc", m_strXMMC);
     SetDlgItemText(IDC_XMBH, m_strXMBH);

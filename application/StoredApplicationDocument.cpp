@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "application/ApplicationDb.h"
+#include "foundation/Sql.h"
 #include "numbering/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
@@ -61,7 +62,7 @@ bool StoredApplicationDocument::OpenRow(const OpenApplication& form, CAdoRecordS
         return false;
     }
     appdb::Bind(row, m_connection);
-    row.Open("select * from corvane_itemappinfo where xmbh = '" + text::EscapeSql(form.Number()) + "'");
+    row.Open("select * from corvane_itemappinfo where xmbh = " + db::QuoteLiteral(form.Number()));
     return true;
 }
 
@@ -166,8 +167,8 @@ bool StoredApplicationDocument::StoreInRow(const std::string& projectNumber, con
                                            const std::string& bytes) {
     CAdoRecordSet row;
     appdb::Bind(row, m_connection);
-    const std::string sql = text::Format("select XMBH, DOCNAME, DOC from CORVANE_ITEMAPPINFO where XMBH = '%s'",
-                                         text::EscapeSql(projectNumber).c_str());
+    const std::string sql =
+        "select XMBH, DOCNAME, DOC from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(projectNumber);
     return row.Open(sql) && !row.IsEOF() && row.SetString("DOCNAME", name) && WriteLongBinary(row, "DOC", bytes) &&
            row.Update();
 }
