@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "application/ApplicationDb.h"
+#include "foundation/LongBinary.h"
+#include "foundation/Sql.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "numbering/LeadingCharacters.h"
@@ -39,7 +41,7 @@ bool WriteColumn(CAdoRecordSet& rs, const proapp::Column& column, const PROAPP& 
 bool WriteApplicationRow(CAdoConnection& connection, const PROAPP& record, const std::string& storedNumber) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select * from corvane_itemappinfo" + Where("xmbh", storedNumber))) return false;
+    if (!rs.Open(std::string("select * from ") + kApplicationTable + Where("xmbh", storedNumber))) return false;
     if (rs.IsEOF() && !rs.AddNew()) return false;
     for (const proapp::Column& column : proapp::WrittenColumns()) {
         if (!WriteColumn(rs, column, record)) {
@@ -145,7 +147,7 @@ SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& written,
 bool ReadApplication(CAdoConnection& connection, const std::string& number, PROAPP& record) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select * from corvane_ITEMAPPINFO" + Where("XMBH", number)) || rs.IsEOF()) return false;
+    if (!rs.Open(std::string("select * from ") + kApplicationTable + Where("XMBH", number)) || rs.IsEOF()) return false;
     for (const proapp::Column& column : proapp::WrittenColumns()) {
         if (column.kind == proapp::ColumnKind::Text) rs.GetString(column.name, record.*column.field);
     }
@@ -216,6 +218,47 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
     if (!committed) return false;
     renames = std::move(moved);
     return deleted;
+}
+
+std::string ListQuery() {
+    return std::string("select xmlb,nf,xmbh,sqzndm,dwdm,gzdw,sqrxm,sqje from ") + kApplicationTable +
+           " order by Right(XMBH, 7)";
+}
+
+std::string QueryFormSelect() {
+    return std::string("select xmlb,nf,xmbh,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from ") + kApplicationTable;
+}
+
+std::string JoinedQueryFormSelect(const std::string& table) {
+    return "select " + table + ".xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from " + table + " left join " +
+           kApplicationTable + " on " + table + ".xmbh = " + kApplicationTable + ".xmbh";
+}
+
+std::string ChooserQuery() { return std::string("select xmlb,xmbh from ") + kApplicationTable + " order by xmbh"; }
+
+std::string ExcelRowQuery(const std::string& number) {
+    return std::string("select XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from ") +
+           kApplicationTable + Where("XMBH", number);
+}
+
+bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name) {
+    db::Statement read(connection, std::string("select xmmc from ") + kApplicationTable + " where xmbh = ?1", {number});
+    if (!read.Next()) return false;
+    name = read.Text(0);
+    return true;
+}
+
+bool OpenDocumentRow(CAdoConnection& connection, const std::string& number, CAdoRecordSet& row) {
+    appdb::Bind(row, connection);
+    return row.Open(std::string("select XMBH, DOCNAME, DOC from ") + kApplicationTable + Where("XMBH", number)) !=
+           FALSE;
+}
+
+bool StoreDocument(CAdoConnection& connection, const std::string& number, const std::string& name,
+                   const std::string& bytes) {
+    CAdoRecordSet row;
+    return OpenDocumentRow(connection, number, row) && !row.IsEOF() && row.SetString("DOCNAME", name) &&
+           WriteLongBinary(row, "DOC", bytes) && row.Update();
 }
 
 }  // namespace appstore

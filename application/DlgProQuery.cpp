@@ -1,22 +1,11 @@
 #include "application/DlgProQuery.h"
 
+#include "application/ApplicationStore.h"
 #include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Services.h"
-
-namespace {
-
-const char* const kApplicationSelect = "select xmlb,nf,xmbh,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemappinfo";
-
-// The applications joined to the rows of a follow-up table.
-std::string JoinedSelect(const std::string& table) {
-    return "select " + table + ".xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from " + table +
-           " left join corvane_itemappinfo on " + table + ".xmbh = corvane_itemappinfo.xmbh";
-}
-
-}  // namespace
 
 ProjectQueries BuildProjectQueries(const ProjectQueryFields& f) {
     std::string condition;
@@ -33,9 +22,9 @@ ProjectQueries BuildProjectQueries(const ProjectQueryFields& f) {
     add(f.leader, "sqrxm = " + db::QuoteLiteral(f.leader) + " and ");
 
     ProjectQueries q;
-    q.application = kApplicationSelect;
-    q.acceptance = JoinedSelect("corvane_itemcheckaccept");
-    q.progress = JoinedSelect("corvane_itemprogress");
+    q.application = appstore::QueryFormSelect();
+    q.acceptance = appstore::JoinedQueryFormSelect("corvane_itemcheckaccept");
+    q.progress = appstore::JoinedQueryFormSelect("corvane_itemprogress");
     if (condition.empty()) return q;
 
     condition.resize(condition.size() - std::string(" and ").size());

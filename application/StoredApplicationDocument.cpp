@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "application/ApplicationDb.h"
-#include "foundation/Sql.h"
+#include "application/ApplicationStore.h"
 #include "numbering/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
@@ -61,8 +61,7 @@ bool StoredApplicationDocument::OpenRow(const OpenApplication& form, CAdoRecordS
         ui::MessageBox("请先打开一个项目！", "系统提示", MB_ICONWARNING);
         return false;
     }
-    appdb::Bind(row, m_connection);
-    row.Open("select * from corvane_itemappinfo where xmbh = " + db::QuoteLiteral(form.Number()));
+    appstore::OpenDocumentRow(m_connection, form.Number(), row);  // an unsaved number has no row
     return true;
 }
 
@@ -165,10 +164,5 @@ bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoR
 
 bool StoredApplicationDocument::StoreInRow(const std::string& projectNumber, const std::string& name,
                                            const std::string& bytes) {
-    CAdoRecordSet row;
-    appdb::Bind(row, m_connection);
-    const std::string sql =
-        "select XMBH, DOCNAME, DOC from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(projectNumber);
-    return row.Open(sql) && !row.IsEOF() && row.SetString("DOCNAME", name) && WriteLongBinary(row, "DOC", bytes) &&
-           row.Update();
+    return appstore::StoreDocument(m_connection, projectNumber, name, bytes);
 }
