@@ -41,7 +41,7 @@ bool WriteColumn(CAdoRecordSet& rs, const proapp::Column& column, const PROAPP& 
 bool WriteApplicationRow(CAdoConnection& connection, const PROAPP& record, const std::string& storedNumber) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open(std::string("select * from ") + kApplicationTable + Where("xmbh", storedNumber))) return false;
+    if (!rs.Open(RowQuery(storedNumber))) return false;
     if (rs.IsEOF() && !rs.AddNew()) return false;
     for (const proapp::Column& column : proapp::WrittenColumns()) {
         if (!WriteColumn(rs, column, record)) {
@@ -147,7 +147,7 @@ SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& written,
 bool ReadApplication(CAdoConnection& connection, const std::string& number, PROAPP& record) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open(std::string("select * from ") + kApplicationTable + Where("XMBH", number)) || rs.IsEOF()) return false;
+    if (!rs.Open(RowQuery(number)) || rs.IsEOF()) return false;
     for (const proapp::Column& column : proapp::WrittenColumns()) {
         if (column.kind == proapp::ColumnKind::Text) rs.GetString(column.name, record.*column.field);
     }
@@ -220,6 +220,10 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
     return deleted;
 }
 
+std::string RowQuery(const std::string& number) {
+    return std::string("select * from ") + kApplicationTable + Where("XMBH", number);
+}
+
 std::string ListQuery() {
     return std::string("select xmlb,nf,xmbh,sqzndm,dwdm,gzdw,sqrxm,sqje from ") + kApplicationTable +
            " order by Right(XMBH, 7)";
@@ -246,6 +250,22 @@ bool ReadName(CAdoConnection& connection, const std::string& number, std::string
     if (!read.Next()) return false;
     name = read.Text(0);
     return true;
+}
+
+bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::string& name) {
+    db::Statement read(connection,
+                       "select DWMC from corvane_itemappinfo, corvane_unit "
+                       "where corvane_itemappinfo.DWDM = corvane_unit.DWDM and XMBH = ?1",
+                       {number});
+    if (!read.Next()) return false;
+    name = read.Text(0);
+    return true;
+}
+
+bool ClearPlanColumns(CAdoConnection& connection, const std::string& number) {
+    const std::string sql =
+        std::string("update ") + kApplicationTable + " set pfjf=null,ybjf=null,zwcxs=null where xmbh=?1";
+    return db::Statement(connection, sql, {number}).Run();
 }
 
 bool OpenDocumentRow(CAdoConnection& connection, const std::string& number, CAdoRecordSet& row) {

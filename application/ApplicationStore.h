@@ -72,13 +72,16 @@ bool DeleteApplication(CAdoConnection& connection, const std::string& number);
 bool DeleteApplications(CAdoConnection& connection, const std::vector<std::string>& numbers,
                         projectnumber::Renames& renames, std::string* notDeleted = nullptr);
 
+// The application's whole row, for a recordset that reads or changes it.
+std::string RowQuery(const std::string& number);
+
 // The statements of the application screens' lists, read by column name
 // (projectlist::AppendRows, projectlist::OutputExcel):
 // every application (xmlb, nf, xmbh, sqzndm, dwdm, gzdw, sqrxm, sqje) by
 // unit code and serial;
 std::string ListQuery();
 // the query form's applications, the same columns with xmmc, to which the
-// form adds its condition;
+// form adds its condition (the follow-up lists show them too);
 std::string QueryFormSelect();
 // the rows of a follow-up table (its xmbh) with their application's columns
 // as QueryFormSelect gives them;
@@ -92,6 +95,12 @@ std::string ExcelRowQuery(const std::string& number);
 // The name (XMMC) of the stored application; false, and `name` left alone,
 // when there is no such row or it cannot be read.
 bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name);
+// The name (DWMC) of the application's unit, as ReadName.
+bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::string& name);
+
+// Empties the overall plan columns of the application (PFJF, YBJF, ZWCXS),
+// as the deletion of its plan does. Runs inside the caller's transaction.
+bool ClearPlanColumns(CAdoConnection& connection, const std::string& number);
 
 // The application's document (DOCNAME, DOC): OpenDocumentRow opens its row
 // for reading and writing (no row when the number was never saved);
