@@ -76,7 +76,7 @@ std::vector<std::string> ApplicationImportCheck::GuideProblems(const std::string
     if (!AspectExists(guideCode, year, " and (dwdm = " + db::QuoteLiteral(unitCode) + " or dwdm = ' ')"))
         problems.push_back("单位代码：" + unitCode + " 不在定向发布单位之列。");
     if (!CategoryFitsFund(category, guideCode) ||
-        !AspectExists(guideCode, year, std::string(" and sfzdyjfx = '") + KeyAspectFlag(category) + "'"))
+        !AspectExists(guideCode, year, " and sfzdyjfx = " + db::QuoteLiteral(KeyAspectFlag(category))))
         problems.push_back("指南代码：" + guideCode + " 对应的项目类别错误。");
     return problems;
 }
