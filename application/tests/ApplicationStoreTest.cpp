@@ -88,8 +88,8 @@ TEST_F(ApplicationStore, UpdatingKeepsTheRowAndColumnsTheFormNeverWritesAndRewri
 TEST_F(ApplicationStore, ARenamedProjectTakesItsChildRowsAndRefusesATakenNumber) {
     PROAPP record = FullRecord(PathOf("in"));
     ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), ""), appstore::SaveResult::Saved);
-    Exec("insert into corvane_itempf (XMBH, ZJ1) values ('" + kNumber + "', 'expert')");
-    Exec("insert into corvane_itemplan (XMBH, JDYQ) values ('" + kNumber + "', 'plan')");
+    testdb::Seed(connection, {"corvane_itempf", {"XMBH", "ZJ1"}, {{kNumber, "expert"}}});
+    testdb::Seed(connection, {"corvane_itemplan", {"XMBH", "JDYQ"}, {{kNumber, "plan"}}});
     StoreProject("9140A01010108U001002");
 
     record.XMBH = "9140A01010108U001002";
@@ -178,8 +178,8 @@ TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesRev
 TEST_F(ApplicationStore, DeletingRemovesTheProjectFromEveryTableThatFollowsItsNumber) {
     for (const std::string& number : {kNumber, std::string("9140A01010108U001002")}) {
         StoreProject(number, "U001", "共性技术基金——一般项目", {"甲"});
-        Exec("insert into corvane_itempf (XMBH) values ('" + number + "')");
-        Exec("insert into corvane_itemplan (XMBH) values ('" + number + "')");
+        testdb::Seed(connection, {"corvane_itempf", {"XMBH"}, {{number}}});
+        testdb::Seed(connection, {"corvane_itemplan", {"XMBH"}, {{number}}});
     }
     ASSERT_TRUE(appstore::DeleteApplication(connection, kNumber));
     for (const char* table : {"corvane_itemappinfo", "corvane_itempf", "corvane_itemplan"}) {
