@@ -3,6 +3,7 @@
 #include "application/ApplicationDb.h"
 #include "foundation/ColumnLimits.h"
 #include "foundation/LongBinary.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
@@ -130,7 +131,8 @@ bool CDlgSCGZH::WriteMainRow(int update) {
 bool CDlgSCGZH::WriteChildRows(const std::string& number) {
     for (int child = 0; child < kChildCount; ++child) {
         const ChildTable& table = ChildTables()[child];
-        if (!m_connection.Execute("delete from " + text::ToLowerAscii(table.table) + "  where ITEM_XMBH=" + Quote(number)))
+        const std::string deleteRows = "delete from " + text::ToLowerAscii(table.table) + "  where ITEM_XMBH=?1";
+        if (!db::Statement(m_connection, deleteRows, {number}).Run())
             return false;  // a refused delete would leave the old rows beside the new ones
         CAdoRecordSet rs;
         appdb::Bind(rs, m_connection);

@@ -11,6 +11,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
 #include "foundation/LongBinary.h"
+#include "foundation/Sql.h"
 #include "foundation/ImportReport.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -169,12 +170,13 @@ void CDlgSCGZHList::OnBtnDelete() {
     // A project's main row and child rows go together, or none of them.
     const std::vector<std::string> deleted =
         db::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
-            if (!m_pConnection->Execute("delete from CORVANE_NEW_RESULTCHANGE where XMBH = " + Quote(number)))
+            if (!db::Statement(*m_pConnection, "delete from CORVANE_NEW_RESULTCHANGE where XMBH = ?1", {number}).Run())
                 return false;
-            for (const char* child : {"GGLL", "GZZDLIST", "JCYJ", "XHSSGG", "YYSSGG"})
-                if (!m_pConnection->Execute(std::string("delete from CORVANE_NEW_RESULTCHANGE_") + child +
-                                            " where ITEM_XMBH = " + Quote(number)))
+            for (const char* child : {"GGLL", "GZZDLIST", "JCYJ", "XHSSGG", "YYSSGG"}) {
+                const std::string table = std::string("CORVANE_NEW_RESULTCHANGE_") + child;
+                if (!db::Statement(*m_pConnection, "delete from " + table + " where ITEM_XMBH = ?1", {number}).Run())
                     return false;
+            }
             return true;
         });
     if (info && std::find(deleted.begin(), deleted.end(), shown) != deleted.end()) info->ClearAll();

@@ -3,6 +3,7 @@
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/ListCtrl.h"
@@ -68,7 +69,7 @@ void CDlgSelectResult::OnClickList(int item) {
         CAdoRecordSet rs;
         appdb::Bind(rs, *m_pConnection);
         // A failed lookup keeps the name shown before.
-        if (rs.Open("select xmmc from corvane_new_resultchange where xmbh = '" + text::EscapeSql(m_strXMBH) + "'") &&
+        if (rs.Open("select xmmc from corvane_new_resultchange where xmbh = " + db::QuoteLiteral(m_strXMBH)) &&
             !rs.IsEOF())
             rs.GetString("xmmc", m_strXMMC);
     }

@@ -11,6 +11,7 @@
 #include "foundation/RecordTexts.h"
 #include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -235,8 +236,8 @@ int CDlgUCGHZList::Import(const std::string& path) {
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
     const bool written = db::InTransaction(*m_pConnection, [&] {
-        if (exists && !m_pConnection->Execute("delete from CORVANE_RESULT_UNITCHANGE where DWDM = '" +
-                                              text::EscapeSql(code) + "'"))
+        if (exists &&
+            !db::Statement(*m_pConnection, "delete from CORVANE_RESULT_UNITCHANGE where DWDM = ?1", {code}).Run())
             return false;
         const bool ok = rs.Open("select * from CORVANE_RESULT_UNITCHANGE where 1 = 0") && rs.AddNew() &&
                         unitchange::Write(rs, values) && rs.Update();
@@ -264,7 +265,7 @@ void CDlgUCGHZList::OutputExcel() {
         std::vector<std::string> cells = {std::to_string(number)};
         CAdoRecordSet rs;
         if (m_pConnection) appdb::Bind(rs, *m_pConnection);
-        rs.Open("select * from CORVANE_RESULT_UNITCHANGE where dwdm='" + text::EscapeSql(code) + "'");
+        rs.Open(unitchange::SelectByCode(code));
         for (const char* column : {"dwdm", "dwmc", "cdxmzs", "cdxmzjf", "cdzdxms", "cdzdxmzjf", "cdybxms", "cdybxmzjf"}) {
             std::string value;
             rs.GetString(column, value);

@@ -5,6 +5,7 @@
 #include "application/ApplicationDb.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
@@ -48,16 +49,14 @@ const std::array<ChildTable, kChildCount>& ChildTables() {
     return tables;
 }
 
-std::string Quote(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
-
 std::string SelectByKey(const std::string& table, const std::string& keyColumn, const std::string& key) {
-    return "select * from " + table + " where " + keyColumn + "=" + Quote(key);
+    return "select * from " + table + " where " + keyColumn + "=" + db::QuoteLiteral(key);
 }
 
 bool RecordExists(CAdoConnection& connection, const std::string& number) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select xmbh from corvane_new_resultchange where xmbh=" + Quote(number))) return false;
+    if (!rs.Open("select xmbh from corvane_new_resultchange where xmbh=" + db::QuoteLiteral(number))) return false;
     return rs.GetRecordCount() >= 1;
 }
 

@@ -54,8 +54,6 @@ enum ChildIndex { kJcyj = 0, kGgll, kYyssgg, kXhssgg, kGzzdlist, kChildCount };
 // In the order _JCYJ, _GGLL, _YYSSGG, _XHSSGG, _GZZDLIST.
 const std::array<ChildTable, kChildCount>& ChildTables();
 
-// A quoted SQL text literal of a value (single quotes doubled).
-std::string Quote(const std::string& value);
 // "select * from <table> where <keyColumn>='<key>'" with the key quoted.
 std::string SelectByKey(const std::string& table, const std::string& keyColumn, const std::string& key);
 // Whether the main table has a row for the number.

@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ColumnLimits.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 
 namespace unitchange {
@@ -83,7 +84,7 @@ const std::array<Field, kColumnCount>& Fields() {
 }
 
 std::string SelectByCode(const std::string& code) {
-    return "select * from CORVANE_RESULT_UNITCHANGE where DWDM='" + text::EscapeSql(code) + "'";
+    return "select * from CORVANE_RESULT_UNITCHANGE where DWDM=" + db::QuoteLiteral(code);
 }
 
 Values Read(CAdoRecordSet& rs) {

@@ -1,6 +1,7 @@
 #include "application/ApplicationDb.h"
 
 #include "foundation/ProjectDatabase.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 
 namespace appdb {
@@ -18,6 +19,10 @@ bool HasRow(CAdoConnection& connection, const std::string& sql) {
     CAdoRecordSet rs;
     Bind(rs, connection);
     return rs.Open(sql) && !rs.IsEOF();
+}
+
+bool HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values) {
+    return db::Statement(connection, sql, values).Next();
 }
 
 }  // namespace appdb

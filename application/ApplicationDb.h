@@ -2,6 +2,7 @@
 // recordsets bound to it (work in one transaction: foundation/Transaction.h).
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "foundation/AdoConnection.h"
@@ -16,5 +17,7 @@ bool Connect(CAdoConnection& connection);
 void Bind(CAdoRecordSet& recordset, CAdoConnection& connection);
 // True when the query gives at least one row.
 bool HasRow(CAdoConnection& connection, const std::string& sql);
+// True when the query, with `values` bound to ?1, ?2, ..., gives a row.
+bool HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values);
 
 }  // namespace appdb

@@ -5,6 +5,7 @@
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -62,7 +63,7 @@ bool ApplicationImportCheck::CheckDWAvail(const std::string& unitCode, const std
 }
 
 bool ApplicationImportCheck::UnitExists(const std::string& unitCode) {
-    return appdb::HasRow(m_connection, "select * from corvane_unit where dwdm = '" + text::EscapeSql(unitCode) + "'");
+    return appdb::HasRow(m_connection, "select * from corvane_unit where dwdm = ?1", {unitCode});
 }
 
 std::vector<std::string> ApplicationImportCheck::GuideProblems(const std::string& unitCode,
@@ -72,10 +73,10 @@ std::vector<std::string> ApplicationImportCheck::GuideProblems(const std::string
     if (!AspectExists(guideCode, year, "")) return {"指南代码：" + guideCode + " 有误。"};
     std::vector<std::string> problems;
     // An aspect published without direction (unit code a single blank) is open to every unit.
-    if (!AspectExists(guideCode, year, " and (dwdm = '" + text::EscapeSql(unitCode) + "' or dwdm = ' ')"))
+    if (!AspectExists(guideCode, year, " and (dwdm = " + db::QuoteLiteral(unitCode) + " or dwdm = ' ')"))
         problems.push_back("单位代码：" + unitCode + " 不在定向发布单位之列。");
     if (!CategoryFitsFund(category, guideCode) ||
-        !AspectExists(guideCode, year, std::string(" and sfzdyjfx = '") + KeyAspectFlag(category) + "'"))
+        !AspectExists(guideCode, year, " and sfzdyjfx = " + db::QuoteLiteral(KeyAspectFlag(category))))
         problems.push_back("指南代码：" + guideCode + " 对应的项目类别错误。");
     return problems;
 }
@@ -84,8 +85,8 @@ bool ApplicationImportCheck::AspectExists(const std::string& guideCode, const st
                                           const std::string& condition) {
     CAdoRecordSet rs;
     appdb::Bind(rs, m_connection);
-    const std::string sql = "select * from corvane_year_studyaspect where yjfxbh = '" + text::EscapeSql(guideCode) +
-                            "' and FBNF = '" + text::EscapeSql(year) + "'" + condition;
+    const std::string sql = "select * from corvane_year_studyaspect where yjfxbh = " + db::QuoteLiteral(guideCode) +
+                            " and FBNF = " + db::QuoteLiteral(year) + condition;
     if (!rs.Open(sql)) return true;
     return !rs.IsEOF();
 }

@@ -6,6 +6,9 @@
 #include <limits>
 
 #include "application/ApplicationDb.h"
+#include "foundation/LongBinary.h"
+#include "foundation/Sql.h"
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "numbering/LeadingCharacters.h"
 #include "numbering/ProjectNumbering.h"
@@ -18,7 +21,7 @@ namespace appstore {
 namespace {
 
 std::string Where(const char* column, const std::string& number) {
-    return std::string(" where ") + column + " = '" + text::EscapeSql(number) + "'";
+    return std::string(" where ") + column + " = " + db::QuoteLiteral(number);
 }
 
 bool WriteColumn(CAdoRecordSet& rs, const proapp::Column& column, const PROAPP& record) {
@@ -38,7 +41,7 @@ bool WriteColumn(CAdoRecordSet& rs, const proapp::Column& column, const PROAPP& 
 bool WriteApplicationRow(CAdoConnection& connection, const PROAPP& record, const std::string& storedNumber) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select * from corvane_itemappinfo" + Where("xmbh", storedNumber))) return false;
+    if (!rs.Open(RowQuery(storedNumber))) return false;
     if (rs.IsEOF() && !rs.AddNew()) return false;
     for (const proapp::Column& column : proapp::WrittenColumns()) {
         if (!WriteColumn(rs, column, record)) {
@@ -51,7 +54,8 @@ bool WriteApplicationRow(CAdoConnection& connection, const PROAPP& record, const
 
 bool WriteMembers(CAdoConnection& connection, const std::string& number,
                   const std::vector<proapp::MemberRow>& members) {
-    if (!connection.Execute("delete from corvane_project_sqcy" + Where("ITE_XMBH", number))) return false;
+    if (!db::Statement(connection, "delete from corvane_project_sqcy where ITE_XMBH = ?1", {number}).Run())
+        return false;
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
     if (!rs.Open("select * from corvane_project_sqcy" + Where("ITE_XMBH", number))) return false;
@@ -143,7 +147,7 @@ SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& written,
 bool ReadApplication(CAdoConnection& connection, const std::string& number, PROAPP& record) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select * from corvane_ITEMAPPINFO" + Where("XMBH", number)) || rs.IsEOF()) return false;
+    if (!rs.Open(RowQuery(number)) || rs.IsEOF()) return false;
     for (const proapp::Column& column : proapp::WrittenColumns()) {
         if (column.kind == proapp::ColumnKind::Text) rs.GetString(column.name, record.*column.field);
     }
@@ -214,6 +218,67 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
     if (!committed) return false;
     renames = std::move(moved);
     return deleted;
+}
+
+std::string RowQuery(const std::string& number) {
+    return std::string("select * from ") + kApplicationTable + Where("XMBH", number);
+}
+
+std::string ListQuery() {
+    return std::string("select xmlb,nf,xmbh,sqzndm,dwdm,gzdw,sqrxm,sqje from ") + kApplicationTable +
+           " order by Right(XMBH, 7)";
+}
+
+std::string QueryFormSelect() {
+    return std::string("select xmlb,nf,xmbh,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from ") + kApplicationTable;
+}
+
+std::string JoinedQueryFormSelect(const std::string& table) {
+    return "select " + table + ".xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from " + table + " left join " +
+           kApplicationTable + " on " + table + ".xmbh = " + kApplicationTable + ".xmbh";
+}
+
+std::string ChooserQuery() { return std::string("select xmlb,xmbh from ") + kApplicationTable + " order by xmbh"; }
+
+std::string ExcelRowQuery(const std::string& number) {
+    return std::string("select XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from ") +
+           kApplicationTable + Where("XMBH", number);
+}
+
+bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name) {
+    db::Statement read(connection, std::string("select xmmc from ") + kApplicationTable + " where xmbh = ?1", {number});
+    if (!read.Next()) return false;
+    name = read.Text(0);
+    return true;
+}
+
+bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::string& name) {
+    db::Statement read(connection,
+                       "select DWMC from corvane_itemappinfo, corvane_unit "
+                       "where corvane_itemappinfo.DWDM = corvane_unit.DWDM and XMBH = ?1",
+                       {number});
+    if (!read.Next()) return false;
+    name = read.Text(0);
+    return true;
+}
+
+bool ClearPlanColumns(CAdoConnection& connection, const std::string& number) {
+    const std::string sql =
+        std::string("update ") + kApplicationTable + " set pfjf=null,ybjf=null,zwcxs=null where xmbh=?1";
+    return db::Statement(connection, sql, {number}).Run();
+}
+
+bool OpenDocumentRow(CAdoConnection& connection, const std::string& number, CAdoRecordSet& row) {
+    appdb::Bind(row, connection);
+    return row.Open(std::string("select XMBH, DOCNAME, DOC from ") + kApplicationTable + Where("XMBH", number)) !=
+           FALSE;
+}
+
+bool StoreDocument(CAdoConnection& connection, const std::string& number, const std::string& name,
+                   const std::string& bytes) {
+    CAdoRecordSet row;
+    return OpenDocumentRow(connection, number, row) && !row.IsEOF() && row.SetString("DOCNAME", name) &&
+           WriteLongBinary(row, "DOC", bytes) && row.Update();
 }
 
 }  // namespace appstore

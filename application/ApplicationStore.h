@@ -13,7 +13,12 @@
 #include "numbering/ProjectNumbering.h"
 #include "foundation/AdoConnection.h"
 
+class CAdoRecordSet;
+
 namespace appstore {
+
+// The table of the applications, one row per project number (XMBH).
+constexpr const char* kApplicationTable = "corvane_itemappinfo";
 
 enum class SaveResult {
     Saved,
@@ -66,5 +71,43 @@ bool DeleteApplication(CAdoConnection& connection, const std::string& number);
 // deleted in `notDeleted`. `renames` receives the numbers moved.
 bool DeleteApplications(CAdoConnection& connection, const std::vector<std::string>& numbers,
                         projectnumber::Renames& renames, std::string* notDeleted = nullptr);
+
+// The application's whole row, for a recordset that reads or changes it.
+std::string RowQuery(const std::string& number);
+
+// The statements of the application screens' lists, read by column name
+// (projectlist::AppendRows, projectlist::OutputExcel):
+// every application (xmlb, nf, xmbh, sqzndm, dwdm, gzdw, sqrxm, sqje) by
+// unit code and serial;
+std::string ListQuery();
+// the query form's applications, the same columns with xmmc, to which the
+// form adds its condition (the follow-up lists show them too);
+std::string QueryFormSelect();
+// the rows of a follow-up table (its xmbh) with their application's columns
+// as QueryFormSelect gives them;
+std::string JoinedQueryFormSelect(const std::string& table);
+// category and number of every application by number (the project chooser);
+std::string ChooserQuery();
+// the application's row of the Excel output (XMBH, XMMC, XMLB, XMQSRQ,
+// XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE).
+std::string ExcelRowQuery(const std::string& number);
+
+// The name (XMMC) of the stored application; false, and `name` left alone,
+// when there is no such row or it cannot be read.
+bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name);
+// The name (DWMC) of the application's unit, as ReadName.
+bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::string& name);
+
+// Empties the overall plan columns of the application (PFJF, YBJF, ZWCXS),
+// as the deletion of its plan does. Runs inside the caller's transaction.
+bool ClearPlanColumns(CAdoConnection& connection, const std::string& number);
+
+// The application's document (DOCNAME, DOC): OpenDocumentRow opens its row
+// for reading and writing (no row when the number was never saved);
+// StoreDocument writes both columns, false when there is no row or a write
+// fails.
+bool OpenDocumentRow(CAdoConnection& connection, const std::string& number, CAdoRecordSet& row);
+bool StoreDocument(CAdoConnection& connection, const std::string& number, const std::string& name,
+                   const std::string& bytes);
 
 }  // namespace appstore

@@ -1,5 +1,6 @@
 #include "application/DlgOutputList.h"
 
+#include "application/ApplicationStore.h"
 #include "application/ProjectList.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -102,8 +103,5 @@ void CDlgOutputList::OutputExcel() {
         ui::MessageBox("请选择输出项目！", "提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    projectlist::OutputExcel(*m_pConnection, numbers, "申请经费(万元)", [](const std::string& number) {
-        return "select XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from CORVANE_ITEMAPPINFO "
-               "where XMBH = '" + text::EscapeSql(number) + "'";
-    });
+    projectlist::OutputExcel(*m_pConnection, numbers, "申请经费(万元)", appstore::ExcelRowQuery);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <array>
 
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -84,8 +85,8 @@ BOOL CDlgProFiles::OnInitDialog() {
 
 bool CDlgProFiles::OpenStored(const char* table, const std::string& columns) {
     if (!m_pRecordset) return false;
-    return m_pRecordset->Open("select " + columns + " from " + table + " where xmbh = '" +
-                              text::EscapeSql(m_strXMBH) + "'") != FALSE;
+    return m_pRecordset->Open("select " + columns + " from " + table + " where xmbh = " +
+                              db::QuoteLiteral(m_strXMBH)) != FALSE;
 }
 
 void CDlgProFiles::SetCompilationText(const std::string& text) {

@@ -1,40 +1,30 @@
 #include "application/DlgProQuery.h"
 
+#include "application/ApplicationStore.h"
+#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Services.h"
-
-namespace {
-
-const char* const kApplicationSelect = "select xmlb,nf,xmbh,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemappinfo";
-
-// The applications joined to the rows of a follow-up table.
-std::string JoinedSelect(const std::string& table) {
-    return "select " + table + ".xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from " + table +
-           " left join corvane_itemappinfo on " + table + ".xmbh = corvane_itemappinfo.xmbh";
-}
-
-}  // namespace
 
 ProjectQueries BuildProjectQueries(const ProjectQueryFields& f) {
     std::string condition;
     auto add = [&condition](const std::string& value, const std::string& clause) {
         if (!value.empty()) condition += clause;
     };
-    add(f.number, "xmbh like '" + text::EscapeSql(f.number) + "%' and ");
+    add(f.number, "xmbh like " + db::QuoteLiteral(f.number + "%") + " and ");
     add(f.category == CDlgProQuery::kAllFunds ? std::string() : f.category,
-        "xmlb = '" + text::EscapeSql(f.category) + "' and ");
-    add(f.year, "nf = '" + text::EscapeSql(f.year) + "' and ");
-    add(f.guideCode, "sqzndm = '" + text::EscapeSql(f.guideCode) + "' and ");
-    add(f.unitCode, "dwdm = '" + text::EscapeSql(f.unitCode) + "' and ");
-    add(f.unitName, "gzdw = '" + text::EscapeSql(f.unitName) + "' and ");
-    add(f.leader, "sqrxm = '" + text::EscapeSql(f.leader) + "' and ");
+        "xmlb = " + db::QuoteLiteral(f.category) + " and ");
+    add(f.year, "nf = " + db::QuoteLiteral(f.year) + " and ");
+    add(f.guideCode, "sqzndm = " + db::QuoteLiteral(f.guideCode) + " and ");
+    add(f.unitCode, "dwdm = " + db::QuoteLiteral(f.unitCode) + " and ");
+    add(f.unitName, "gzdw = " + db::QuoteLiteral(f.unitName) + " and ");
+    add(f.leader, "sqrxm = " + db::QuoteLiteral(f.leader) + " and ");
 
     ProjectQueries q;
-    q.application = kApplicationSelect;
-    q.acceptance = JoinedSelect("corvane_itemcheckaccept");
-    q.progress = JoinedSelect("corvane_itemprogress");
+    q.application = appstore::QueryFormSelect();
+    q.acceptance = appstore::JoinedQueryFormSelect("corvane_itemcheckaccept");
+    q.progress = appstore::JoinedQueryFormSelect("corvane_itemprogress");
     if (condition.empty()) return q;
 
     condition.resize(condition.size() - std::string(" and ").size());

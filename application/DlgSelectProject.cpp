@@ -1,5 +1,6 @@
 #include "application/DlgSelectProject.h"
 
+#include "application/ApplicationStore.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
 #include "platform/text/Text.h"
@@ -40,7 +41,7 @@ BOOL CDlgSelectProject::OnInitDialog() {
     list.InsertColumn(2, "项目编号", LVCFMT_LEFT, 150);
     list.InsertColumn(3, "项目类别", LVCFMT_LEFT, 180);
     list.DeleteColumn(0);
-    m_strSQL = "select xmlb,xmbh from corvane_itemappinfo order by xmbh";
+    m_strSQL = appstore::ChooserQuery();
     FillList();
     return TRUE;
 }
@@ -64,12 +65,7 @@ void CDlgSelectProject::OnClickList(int item) {
     if (item < 0) return;
     m_strXMBH = List().GetItemText(item, 1);
     m_strXMMC.clear();
-    CAdoRecordSet rs;
-    rs.SetConnection(m_pConnection);
-    rs.SetCursorLocation(adUseClient);
-    if (rs.Open("select xmmc from corvane_itemappinfo where xmbh = '" + text::EscapeSql(m_strXMBH) + "'") &&
-        !rs.IsEOF())
-        rs.GetString("xmmc", m_strXMMC);
+    if (m_pConnection) appstore::ReadName(*m_pConnection, m_strXMBH, m_strXMMC);
     SetDlgItemText(IDC_XMBH, m_strXMBH);
     SetDlgItemText(IDC_XMMC, m_strXMMC);
 }

@@ -33,7 +33,6 @@ namespace {
 
 constexpr int kHandCursor = 5165;
 constexpr COLORREF kButtonBackground = RGB(242, 246, 255);
-constexpr const char* kApplicationTable = "corvane_itemappinfo";
 constexpr const char* kBasicChapter = "（一）申请书基本信息";
 constexpr const char* kSummaryGroup = "一、项目申请简表";
 constexpr const char* kMembersChapter = "（二）申请人及成员";
@@ -41,8 +40,6 @@ constexpr const char* kBudgetChapter = "二、经费预算";
 constexpr const char* kGoalsChapter = "三、研究目标及研究内容";
 constexpr const char* kRecommendChapter = "附：推荐意见";
 constexpr int kTabCount = 8;
-constexpr const char* kListQuery =
-    "select xmlb,nf,xmbh,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemappinfo order by Right(XMBH, 7)";
 
 // Counts of the members page and their columns.
 const std::pair<int, std::string PROAPP::*> kCounts[] = {
@@ -190,7 +187,7 @@ void CDlgproappl::OnInitialUpdate() {
     appdb::Bind(m_recordset, m_connection);
     std::vector<std::pair<int, std::string>> boxes;
     for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields) boxes.emplace_back(f.id, f.column);
-    ColumnLimits(m_connection, kApplicationTable).LimitBoxes(Basic(), boxes);
+    ColumnLimits(m_connection, appstore::kApplicationTable).LimitBoxes(Basic(), boxes);
     loadzd();
     LoadlistDate();
     m_dlgAppWriter.m_dlgChapter.m_richEdit.LoadRtfFile(proapp::ScratchPath("xmjj2.rtf"));
@@ -250,7 +247,7 @@ void CDlgproappl::loadzd() {
 
 void CDlgproappl::LoadlistDate() {
     UpdateData(TRUE);
-    m_dlgOutputList.LoadProjects(m_recordset, kListQuery);
+    m_dlgOutputList.LoadProjects(m_recordset, appstore::ListQuery());
     m_recordset.Close();
 }
 
@@ -632,7 +629,7 @@ void CDlgproappl::CollectInfo() {
 }
 
 std::string CDlgproappl::SaveFailureMessage() {
-    const ColumnLimits limits(m_connection, kApplicationTable);
+    const ColumnLimits limits(m_connection, appstore::kApplicationTable);
     for (const CDlgAppBasicInfo::Field& f : CDlgAppBasicInfo::kFields) {
         if (!limits.FirstTooLong({{f.column, m_proapp.*proapp::FindTextField(f.column)}}).empty())
             return TooLongMessage(FieldLabel(Basic(), f.id), limits.Of(f.column), "数据保存失败！");

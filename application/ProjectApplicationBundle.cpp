@@ -5,6 +5,7 @@
 #include "application/ApplicationImportCheck.h"
 #include "application/ApplicationDb.h"
 #include "application/ApplicationStore.h"
+#include "foundation/Sql.h"
 #include "numbering/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "application/ProApp.h"
@@ -69,11 +70,11 @@ constexpr ApplicationColumn kImportedColumns[] = {
 };
 
 std::string ApplicationQuery(const std::string& code) {
-    return text::Format("select * from corvane_itemappinfo where XMBH='%s'", text::EscapeSql(code).c_str());
+    return "select * from corvane_itemappinfo where XMBH=" + db::QuoteLiteral(code);
 }
 
 std::string MembersQuery(const std::string& code) {
-    return text::Format("select * from corvane_project_sqcy where ITE_XMBH='%s'", text::EscapeSql(code).c_str());
+    return "select * from corvane_project_sqcy where ITE_XMBH=" + db::QuoteLiteral(code);
 }
 
 std::string FieldText(CAdoRecordSet& rs, const char* column) {
@@ -233,7 +234,7 @@ bool ProjectApplicationBundle::WriteApplication(CAdoRecordSet& source, const std
 
 bool ProjectApplicationBundle::WriteMembers(CAdoRecordSet& members, const std::string& code) {
     // Member rows stored under the number before are replaced by the bundle's.
-    if (!m_connection.Execute("delete from corvane_project_sqcy  where ITE_XMBH='" + text::EscapeSql(code) + "'"))
+    if (!db::Statement(m_connection, "delete from corvane_project_sqcy  where ITE_XMBH=?1", {code}).Run())
         return false;
     CAdoRecordSet target;
     appdb::Bind(target, m_connection);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
 #include "numbering/LeadingCharacters.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
@@ -60,8 +61,7 @@ bool StoredApplicationDocument::OpenRow(const OpenApplication& form, CAdoRecordS
         ui::MessageBox("请先打开一个项目！", "系统提示", MB_ICONWARNING);
         return false;
     }
-    appdb::Bind(row, m_connection);
-    row.Open("select * from corvane_itemappinfo where xmbh = '" + text::EscapeSql(form.Number()) + "'");
+    appstore::OpenDocumentRow(m_connection, form.Number(), row);  // an unsaved number has no row
     return true;
 }
 
@@ -164,10 +164,5 @@ bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoR
 
 bool StoredApplicationDocument::StoreInRow(const std::string& projectNumber, const std::string& name,
                                            const std::string& bytes) {
-    CAdoRecordSet row;
-    appdb::Bind(row, m_connection);
-    const std::string sql = text::Format("select XMBH, DOCNAME, DOC from CORVANE_ITEMAPPINFO where XMBH = '%s'",
-                                         text::EscapeSql(projectNumber).c_str());
-    return row.Open(sql) && !row.IsEOF() && row.SetString("DOCNAME", name) && WriteLongBinary(row, "DOC", bytes) &&
-           row.Update();
+    return appstore::StoreDocument(m_connection, projectNumber, name, bytes);
 }

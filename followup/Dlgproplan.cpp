@@ -1,6 +1,7 @@
 #include "followup/Dlgproplan.h"
 
 #include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
 #include "application/DlgProQuery.h"
 #include "followup/ProjectRowsFile.h"
 #include "foundation/LongBinary.h"
@@ -21,7 +22,6 @@ constexpr int kHandCursor = 5165;
 constexpr COLORREF kButtonHover = RGB(175, 204, 237);
 constexpr COLORREF kButtonBackground = RGB(215, 226, 238);
 constexpr const char* kGeneralFund = "一般基金";
-constexpr const char* kListQuery = "select xmlb,nf,xmbh,sqzndm,dwdm from corvane_itemappinfo";
 constexpr const char* kGoalsScratch = "计划_总研究目标内容.rtf";
 constexpr const char* kCompletionScratch = "计划_总完成形式.rtf";
 constexpr const char* kTemplate = "计划草案模板.doc";
@@ -227,7 +227,7 @@ void CDlgproplan::FillList(const std::string& sql, bool skipGeneralFund) {
 
 void CDlgproplan::LoadlistDate() {
     UpdateData(TRUE);
-    FillList(kListQuery, true);
+    FillList(appstore::QueryFormSelect(), true);
     UpdateData(FALSE);
 }
 
@@ -253,7 +253,7 @@ void CDlgproplan::OnClickListProlistPlan(const ui::NotifyInfo*, LRESULT* result)
     if (number.empty()) return;
     m_strXMBH = number;
 
-    if (m_recordset.Open("select * from corvane_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(number)) &&
+    if (m_recordset.Open(appstore::RowQuery(number)) &&
         !m_recordset.IsEOF()) {
         const std::pair<int, const char*> texts[] = {
             {IDC_GZDW, "GZDW"}, {IDC_HZDW, "HZDW"}, {IDC_TOTAL_FUNDING, "PFJF"}, {IDC_ALLOCATED_FUNDING, "YBJF"}};
@@ -311,7 +311,7 @@ bool CDlgproplan::SaveApplicationColumns() {
     const std::string total = GetDlgItemText(IDC_TOTAL_FUNDING);
     const std::string allocated = GetDlgItemText(IDC_ALLOCATED_FUNDING);
     const bool saved = db::InTransaction(m_connection, [&] {
-        if (!m_recordset.Open("select * from corvane_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(m_strXMBH)) ||
+        if (!m_recordset.Open(appstore::RowQuery(m_strXMBH)) ||
             m_recordset.IsEOF())
             return false;
         if (m_recordset.SetString("PFJF", total) && m_recordset.SetString("YBJF", allocated) &&
@@ -349,12 +349,11 @@ void CDlgproplan::OnBtnProdel() {
         return;
     }
     if (ui::MessageBox("确定要删除该项目相关的所有计划信息吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
-    const std::string number = db::QuoteLiteral(MarkedNumber());
+    const std::string number = MarkedNumber();
     // The plans and the overall columns go together or not at all.
     const bool deleted = db::InTransaction(m_connection, [&] {
-        return m_connection.Execute("delete from corvane_ITEMYEARPLAN where xmbh=" + number) &&
-               m_connection.Execute("update corvane_itemappinfo set pfjf=null,ybjf=null,zwcxs=null where xmbh=" +
-                                    number);
+        return db::Statement(m_connection, "delete from corvane_ITEMYEARPLAN where xmbh=?1", {number}).Run() &&
+               appstore::ClearPlanColumns(m_connection, number);
     });
     if (!deleted) return;
     ui::MessageBox("删除成功！", "系统提示");
@@ -386,14 +385,6 @@ int CDlgproplan::IsRecordExist(const std::string& number, const std::string& yea
 
 // ---- Word plan draft ----
 
-std::string CDlgproplan::LookupText(const std::string& sql, const char* column) {
-    CAdoRecordSet rs;
-    appdb::Bind(rs, m_connection);
-    std::string value;
-    if (rs.Open(sql) && !rs.IsEOF()) rs.GetString(column, value);
-    return value;
-}
-
 void CDlgproplan::OnBtnWord() {
     // The mark is checked before Word starts, so no empty draft is left open.
     const std::string number = MarkedNumber();
@@ -411,6 +402,9 @@ void CDlgproplan::OnBtnWord() {
         ui::MessageBox("Word服务程序启动失败！", "提示", MB_ICONSTOP);
         return;
     }
+    std::string name, unit;
+    appstore::ReadName(m_connection, number, name);
+    appstore::ReadUnitName(m_connection, number, unit);
     office::word::Selection sel = word->Selection();
     office::word::Font font = sel.Font();
     sel.GoToNext(office::word::wdGoToTable);
@@ -436,7 +430,7 @@ void CDlgproplan::OnBtnWord() {
 
     sel.TypeText(number);
     nextCell();
-    value(LookupText("select * from corvane_itemappinfo where XMBH=" + db::QuoteLiteral(number), "XMMC"));
+    value(name);
     nextCell();
     sel.TypeText("总研究目标与内容：\n");
     value(m_richGoals.GetWindowText());
@@ -448,11 +442,7 @@ void CDlgproplan::OnBtnWord() {
     nextCell();
     years("第一年度：\n", [](CDlgPlanYear& page) { return page.Schedule(); });
     nextCell();
-    value(
-        LookupText("select * from corvane_itemappinfo,corvane_unit where corvane_itemappinfo.DWDM=corvane_unit.DWDM "
-                   "and XMBH=" +
-                       db::QuoteLiteral(number),
-                   "DWMC"));
+    value(unit);
     nextCell();
     value(GetDlgItemText(IDC_TOTAL_FUNDING));
     nextCell();

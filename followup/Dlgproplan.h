@@ -109,7 +109,6 @@ private:
     // it; an empty value leaves the box empty.
     void LoadRich(COleRichEdit& box, const std::string& column, const std::string& file);
     bool SaveApplicationColumns();
-    std::string LookupText(const std::string& sql, const char* column);
 
     CAdoConnection m_connection;
     CAdoRecordSet m_recordset;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
 #include "application/DlgProQuery.h"
 #include "followup/Dlgproplan.h"
 #include "followup/ProjectRowsFile.h"
@@ -20,7 +21,6 @@ IMPLEMENT_DYNCREATE(CProYszj, ui::FormView)
 
 namespace {
 
-constexpr const char* kListQuery = "select xmlb,xmbh,xmmc,gzdw,sqrxm from corvane_itemappinfo";
 constexpr const char* kTemplate = "验收总结模板.doc";
 constexpr const char* kDateMask = "dddd dd dd";
 constexpr const char* kDigits = "1234567890";
@@ -181,7 +181,7 @@ void CProYszj::FillList(const std::string& sql) {
 
 void CProYszj::LoadlistDate() {
     UpdateData(TRUE);
-    FillList(kListQuery);
+    FillList(appstore::QueryFormSelect());
     UpdateData(FALSE);
     m_editWCSJ.SetWindowText(kEmptyDate);
     m_editTBSJ.SetWindowText(kEmptyDate);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
 #include "application/DlgSelectProject.h"
 #include "followup/SummaryArtwork.h"
 #include "foundation/AdoRecordSet.h"
@@ -129,7 +130,7 @@ LRESULT CSummaryEditPage::OnChangeActiveTab(WPARAM tab, LPARAM) {
 void CSummaryEditPage::OnBtnNew() {
     CDlgSelectProject picker(this);
     picker.m_pConnection = m_pConnection;
-    picker.m_strSQL = "select xmlb,xmbh from corvane_itemappinfo order by xmbh";
+    picker.m_strSQL = appstore::ChooserQuery();
     if (picker.DoModal() != IDOK) return;
     if (m_onOpenProject) m_onOpenProject(picker.m_strXMBH, picker.m_strXMMC);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
 #include "application/DlgProQuery.h"
 #include "application/ProjectList.h"
 #include "followup/SummaryArtwork.h"
@@ -106,8 +107,7 @@ void CSummaryListPage::FillList() {
     const std::string t = followup::Traits(m_kind).listTable;
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
-    rs.Open("select " + t + ".xmbh,xmlb,nf,sqzndm,dwdm,gzdw,sqrxm,sqje from " + t +
-            " left join corvane_itemappinfo on " + t + ".xmbh = corvane_itemappinfo.xmbh order by " + t + ".xmbh");
+    rs.Open(appstore::JoinedQueryFormSelect(t) + " order by " + t + ".xmbh");
     AppendRows(rs);
 }
 
@@ -225,11 +225,7 @@ void CSummaryListPage::OpenDocument(const std::string& number, const std::string
 
     if (COptions().GetRole() == kFundOfficeRole) {
         std::string currentName;
-        CAdoRecordSet app;
-        appdb::Bind(app, *m_pConnection);
-        if (app.Open("select XMMC, XMLB from CORVANE_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(number)) &&
-            !app.IsEOF())
-            app.GetString("XMMC", currentName);
+        appstore::ReadName(*m_pConnection, number, currentName);
         // A name that no longer matches the application is marked.
         markName = currentName != shownName;
         if (markName) shownName += CSummaryAttachPage::kNameMark;

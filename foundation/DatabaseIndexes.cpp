@@ -7,8 +7,8 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ProjectCategory.h"
 #include "foundation/ProjectTables.h"
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
-#include "platform/text/Text.h"
 
 namespace {
 
@@ -62,21 +62,23 @@ bool CompleteShortCategories(CAdoConnection& connection) {
                  "where XMLB in ('一般项目', '重点项目')"))
         return false;
     // Rows alike in these columns are completed alike: one update each.
-    std::vector<std::string> updates;
-    const auto quoted = [](const std::string& value) { return "'" + text::EscapeSql(value) + "'"; };
+    struct Completion {
+        std::string full, values[4];
+    };
+    std::vector<Completion> completions;
     for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::string values[4];
-        for (long i = 0; i < 4; ++i) rs.GetFieldText(i, values[i]);
-        const std::string full = projectcategory::FullCategory(values[0], {values[1], values[2], values[3]});
-        if (full == values[0]) continue;
-        updates.push_back("update CORVANE_ITEMAPPINFO set XMLB = " + quoted(full) + " where XMLB = " +
-                          quoted(values[0]) + " and coalesce(JJBH, '') = " + quoted(values[1]) +
-                          " and coalesce(SQZNDM, '') = " + quoted(values[2]) + " and coalesce(XMBH, '') = " +
-                          quoted(values[3]) + " collate binary");
+        Completion c;
+        for (long i = 0; i < 4; ++i) rs.GetFieldText(i, c.values[i]);
+        c.full = projectcategory::FullCategory(c.values[0], {c.values[1], c.values[2], c.values[3]});
+        if (c.full != c.values[0]) completions.push_back(c);
     }
     rs.Close();
-    for (const std::string& update : updates)
-        if (!connection.Execute(update)) return false;
+    if (completions.empty()) return true;
+    db::Statement update(connection,
+                         "update CORVANE_ITEMAPPINFO set XMLB = ?1 where XMLB = ?2 and coalesce(JJBH, '') = ?3 "
+                         "and coalesce(SQZNDM, '') = ?4 and coalesce(XMBH, '') = ?5 collate binary");
+    for (const Completion& c : completions)
+        if (!update.RunWith({c.full, c.values[0], c.values[1], c.values[2], c.values[3]})) return false;
     return true;
 }
 

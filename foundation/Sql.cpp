@@ -1,7 +1,6 @@
 #include "foundation/Sql.h"
 
 #include "platform/ado/JetSql.h"
-#include "platform/text/Text.h"
 
 namespace db {
 
@@ -88,6 +87,6 @@ std::string Scalar(CAdoConnection& connection, const std::string& sql, std::init
 
 std::string QuoteIdentifier(std::string_view name) { return ado::QuoteName(name); }
 
-std::string QuoteLiteral(std::string_view value) { return "'" + text::EscapeSql(value) + "'"; }
+std::string QuoteLiteral(std::string_view value) { return ado::QuoteText(value); }
 
 }  // namespace db

@@ -125,7 +125,7 @@ void CDlgExpertInfo::OnOK() {
         Prompt("专家ID：" + Value("ID") + "已存在，请使用其他ID！", MB_ICONSTOP);
         return;
     }
-    m_pRecordSet->Open("select * from corvane_expertinfo where id='" + text::EscapeSql(orig) + "'");
+    m_pRecordSet->Open("select * from corvane_expertinfo where id=" + db::QuoteLiteral(orig));
     const bool change = !orig.empty() && !m_pRecordSet->IsEOF();
     if (change && Prompt("确定更新专家信息吗？", MB_ICONINFORMATION, MB_YESNO) != IDYES) return;
     db::Transaction transaction(*m_pConnection);

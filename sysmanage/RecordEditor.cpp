@@ -1,6 +1,7 @@
 #include "sysmanage/RecordEditor.h"
 
 #include "foundation/ColumnLimits.h"
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -96,8 +97,8 @@ void CRecordEditor::SaveKeyed(const KeyedSaveTexts& texts) {
         return;
     }
     const EditorField& key = fields_.front();
-    m_pRecordSet->Open(std::string("select * from ") + table_ + " where " + key.column + "='" +
-                       text::EscapeSql(values_.front()) + "'");
+    m_pRecordSet->Open(std::string("select * from ") + table_ + " where " + key.column + "=" +
+                       db::QuoteLiteral(values_.front()));
     const bool stored = !m_pRecordSet->IsEOF();
     if (stored && Prompt(texts.exists, MB_ICONINFORMATION, MB_YESNO) != IDYES) return;
     db::Transaction transaction(*m_pConnection);

@@ -23,7 +23,7 @@ TEST_F(ResultChangeForm, SavingNeedsBothNameAndNumber) {
         driver.ExpectMessageBox("系统提示", "项目名称、项目代码是必填项！");
         Save();
     }
-    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 0);
+    EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), 0);
 }
 
 TEST_F(ResultChangeForm, ANewNumberIsSavedWithoutAQuestionAndListed) {
@@ -31,7 +31,7 @@ TEST_F(ResultChangeForm, ANewNumberIsSavedWithoutAQuestionAndListed) {
     Type(1, "项目甲");
     driver.ExpectMessageBox("提示", "保存成功！");
     Save();
-    EXPECT_EQ(Query("select XMBH, XMMC from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-1", "项目甲"}}));
+    EXPECT_EQ(testdb::Query(db, "select XMBH, XMMC from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-1", "项目甲"}}));
     EXPECT_EQ(ListColumn(1), (std::vector<std::string>{"A-1"}));
 }
 
@@ -53,7 +53,7 @@ TEST_F(ResultChangeForm, AStoredNumberIsOverwrittenOnlyAfterOk) {
     Save();
     EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-2'"), "新");
     EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-1'"), "旧");
-    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 2);
+    EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), 2);
 }
 
 TEST_F(ResultChangeForm, AFailedSaveShowsNoSuccess) {
@@ -63,7 +63,7 @@ TEST_F(ResultChangeForm, AFailedSaveShowsNoSuccess) {
     driver.ExpectMessageBox("提示", "数据保存失败！");
     Save();
     EXPECT_EQ(driver.MessageBoxes().size(), 1u);
-    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 0);
+    EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), 0);
 }
 
 TEST_F(ResultChangeForm, NewLoadsTheChosenRecordOrABlankOneAndCancelChangesNothing) {

@@ -55,7 +55,7 @@ TEST_F(ResultChangeList, DeleteRefusesWithoutTicksAndKeepsEverythingOnCancel) {
     List().SetCheck(0, TRUE);
     driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDCANCEL);
     view->m_dlgList.OnBtnDelete();
-    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 1);
+    EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), 1);
 }
 
 TEST_F(ResultChangeList, DeleteRemovesTheTickedRecordsWithTheirChildRowsAndClearsTheShownOne) {
@@ -72,7 +72,7 @@ TEST_F(ResultChangeList, DeleteRemovesTheTickedRecordsWithTheirChildRowsAndClear
     driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
     view->m_dlgList.OnBtnDelete();
 
-    EXPECT_EQ(Query("select XMBH from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-003"}}));
+    EXPECT_EQ(testdb::Query(db, "select XMBH from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-003"}}));
     for (int child = 0; child < kChildCount; ++child) {
         EXPECT_TRUE(ChildRows(child, "A-001").empty());
         EXPECT_TRUE(ChildRows(child, "A-002").empty());
@@ -91,14 +91,14 @@ TEST_F(ResultChangeList, ARecordThatCannotBeDeletedWholeIsKeptWholeAndTheOthersG
         for (int child = 0; child < kChildCount; ++child)
             StoreChildRows(child, number, {std::vector<std::string>(ChildTables()[child].stored.size(), "x")});
     }
-    Exec("create trigger keep_a002 before delete on CORVANE_NEW_RESULTCHANGE_YYSSGG "
+    testdb::Exec(db, "create trigger keep_a002 before delete on CORVANE_NEW_RESULTCHANGE_YYSSGG "
          "when old.ITEM_XMBH = 'A-002' begin select raise(abort, 'kept'); end");
     OpenView();
     view->m_dlgList.OnBtnSelectAll();
     driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
     view->m_dlgList.OnBtnDelete();
 
-    EXPECT_EQ(Query("select XMBH from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-002"}}));
+    EXPECT_EQ(testdb::Query(db, "select XMBH from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-002"}}));
     for (int child = 0; child < kChildCount; ++child) {
         EXPECT_EQ(ChildRows(child, "A-002").size(), 1u) << child;
         EXPECT_TRUE(ChildRows(child, "A-001").empty()) << child;

@@ -21,9 +21,8 @@ protected:
 };
 
 TEST_F(ResultChangeView, StartsWithBothPagesAndTheRegulationTypesInTableOrder) {
-    Exec("delete from CORVANE_NEW_RESULTCHANGE_GZZD");
-    Exec("insert into CORVANE_NEW_RESULTCHANGE_GZZD (CODE, NAME) values ('1', '类型甲')");
-    Exec("insert into CORVANE_NEW_RESULTCHANGE_GZZD (CODE, NAME) values ('2', '类型乙')");
+    testdb::Exec(db, "delete from CORVANE_NEW_RESULTCHANGE_GZZD");
+    testdb::Seed(db, {"CORVANE_NEW_RESULTCHANGE_GZZD", {"CODE", "NAME"}, {{"1", "类型甲"}, {"2", "类型乙"}}});
     CDlgSCGZH& v = OpenView();
     EXPECT_TRUE(v.m_dlgList.IsWindow());
     EXPECT_TRUE(v.m_dlgForm.IsWindow());
@@ -53,7 +52,7 @@ TEST_F(ResultChangeView, ANewRecordStoresEveryColumnEmptyTextsAsNullAndUntickedB
     Info().RichEdit(0).SetWindowText("研究前指标");
     SaveNew("A-001", "项目甲");
 
-    const Rows rows = Query("select XMBH, XMMC, XMJF, YXZZHYSJ, CHECK1, CHECK2, CHECK13, CHECK29 from "
+    const Rows rows = testdb::Query(db, "select XMBH, XMMC, XMJF, YXZZHYSJ, CHECK1, CHECK2, CHECK13, CHECK29 from "
                             "CORVANE_NEW_RESULTCHANGE");
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], (std::vector<std::string>{"A-001", "项目甲", "120", "2009-05", "是", "否", "是", "是"}));
@@ -98,7 +97,7 @@ TEST_F(ResultChangeView, OverwritingKeepsOneRowAndReplacesTheChildRowsWhole) {
     view->CollectInfo();
     ASSERT_TRUE(view->SavetoDB(1));
 
-    EXPECT_EQ(Query("select XMMC from CORVANE_NEW_RESULTCHANGE"), (Rows{{"新名"}}));
+    EXPECT_EQ(testdb::Query(db, "select XMMC from CORVANE_NEW_RESULTCHANGE"), (Rows{{"新名"}}));
     EXPECT_TRUE(IsNull("XMJF", "A-001"));
     EXPECT_EQ(ChildRows(kJcyj, "A-001"), (Rows{{"新甲", "二所", "力学"}}));
     EXPECT_TRUE(ChildRows(kGgll, "A-001").empty());
@@ -118,19 +117,19 @@ TEST_F(ResultChangeView, AFailedSaveReportsAndLeavesTheDatabaseAsItWas) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Exec("delete from CORVANE_NEW_RESULTCHANGE");
-        Exec("delete from CORVANE_NEW_RESULTCHANGE_JCYJ");
+        testdb::Exec(db, "delete from CORVANE_NEW_RESULTCHANGE");
+        testdb::Exec(db, "delete from CORVANE_NEW_RESULTCHANGE_JCYJ");
         StoreRecord("A-001", {{"XMMC", "旧名"}});
         StoreChildRows(kJcyj, "A-001", {{"旧甲", "", ""}});
         OpenView();
         Type(0, "A-001");
         Type(1, "新名");
         if (c.removeTemp) sys::RemoveAll(PathOf("temp"));
-        if (c.deleteRowFirst) Exec("delete from CORVANE_NEW_RESULTCHANGE");
+        if (c.deleteRowFirst) testdb::Exec(db, "delete from CORVANE_NEW_RESULTCHANGE");
         view->CollectInfo();
         driver.ExpectMessageBox("提示", "数据保存失败！");
         EXPECT_FALSE(view->SavetoDB(c.update));
-        EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), c.deleteRowFirst ? 0 : 1);
+        EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), c.deleteRowFirst ? 0 : 1);
         if (!c.deleteRowFirst) {
             EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE"), "旧名");
         }
@@ -147,7 +146,7 @@ TEST_F(ResultChangeView, BoxesHoldTheirColumnsAndAnOverLongValueIsNamed) {
     view->CollectInfo();
     driver.ExpectMessageBox("提示", "“项目名称”不能超过255个字符。\r\n数据保存失败！");
     EXPECT_FALSE(view->SavetoDB(0));
-    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 0);
+    EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), 0);
 }
 
 TEST_F(ResultChangeView, AChildRowThatCannotBeStoredUndoesTheWholeSave) {

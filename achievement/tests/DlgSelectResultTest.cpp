@@ -30,8 +30,7 @@ protected:
 };
 
 TEST_F(SelectResultTest, ListsRecordsByNumberAndTakesTheClickedOne) {
-    Exec("insert into CORVANE_NEW_RESULTCHANGE (XMBH, XMMC) values ('9140B002', '乙项目')");
-    Exec("insert into CORVANE_NEW_RESULTCHANGE (XMBH, XMMC) values ('9140A001', '甲项目')");
+    testdb::Seed(db, {"CORVANE_NEW_RESULTCHANGE", {"XMBH", "XMMC"}, {{"9140B002", "乙项目"}, {"9140A001", "甲项目"}}});
     const int result = Run([&](Dlg& d) {
         EXPECT_EQ(d.GetWindowText(), "新增");
         EXPECT_EQ(Rows(d), (Texts{"1 甲项目 9140A001", "2 乙项目 9140B002"}));

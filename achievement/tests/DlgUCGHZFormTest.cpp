@@ -29,7 +29,7 @@ TEST_F(UnitForm, SaveNeedsCodeAndName) {
         driver.ExpectMessageBox("系统提示", "单位名称，单位代码是必填项！");
         view.m_dlgForm.Click(Form::IDC_BTN_SAVE);
     }
-    EXPECT_EQ(Count("select * from CORVANE_RESULT_UNITCHANGE"), 0);
+    EXPECT_EQ(testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE"), 0);
 }
 
 TEST_F(UnitForm, SavingANewCodeAsksNothingAndListsTheUnit) {
@@ -67,7 +67,7 @@ TEST_F(UnitForm, SavingAStoredCodeAsksFirst) {
     EXPECT_EQ(Stored("U002")[0][1], "新名称");
     EXPECT_EQ(Stored("U002")[0][2], "cdxmzs-U001");
     EXPECT_EQ(Stored("U001").size(), 1u);
-    EXPECT_EQ(Count("select * from CORVANE_RESULT_UNITCHANGE"), 2);
+    EXPECT_EQ(testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE"), 2);
 }
 
 TEST_F(UnitForm, NewLoadsTheChosenUnitOrEmptyPagesWithCodeAndName) {
@@ -156,7 +156,7 @@ TEST_F(UnitForm, WordReportPutsEveryValueUnderItsLabel) {
 }
 
 TEST_F(UnitForm, WordReportOfAnEmptyUnitTypesNothingButIsShown) {
-    Exec("insert into CORVANE_RESULT_UNITCHANGE (DWDM) values ('U001')");
+    testdb::Exec(db, "insert into CORVANE_RESULT_UNITCHANGE (DWDM) values ('U001')");
     CDlgUCGHZ& view = OpenView();
     Select(view, "U001");
     view.m_dlgForm.Click(Form::IDC_BTN_WORD);

@@ -98,7 +98,7 @@ TEST_F(UnitList, ExportWritesOneBundlePerTickedUnitAndImportReadsThemBack) {
     EXPECT_EQ(whole.size(), 4 + parts[0].size());
 
     // Back into an empty table.
-    Exec("delete from CORVANE_RESULT_UNITCHANGE");
+    testdb::Exec(db, "delete from CORVANE_RESULT_UNITCHANGE");
     Import(view, folder, 2);
     EXPECT_EQ(Stored("U001"), (std::vector<unitchange::Values>{Distinct("U001", "第一研究所")}));
     EXPECT_EQ(Stored("U003"), (std::vector<unitchange::Values>{Distinct("U003", "第三研究所")}));
@@ -112,7 +112,7 @@ TEST_F(UnitList, ImportingAStoredUnitAsksAndReplacesItWhole) {
     Tick(view, "U001");
     Export(view, PathOf("out"));
     const std::string folder = ExportFolderIn(PathOf("out"));
-    Exec("update CORVANE_RESULT_UNITCHANGE set DWMC = '本地改过', zhyyza = NULL");
+    testdb::Exec(db, "update CORVANE_RESULT_UNITCHANGE set DWMC = '本地改过', zhyyza = NULL");
 
     const std::string question = "单位代码为U001的成果转化（单位）记录已存在，是否覆盖？";
     Import(view, folder, 0, [&] { driver.ExpectMessageBox("提示", question, IDCANCEL); });
@@ -152,17 +152,17 @@ TEST_F(UnitList, BadForeignOrEmptyBundlesLeaveTheDatabaseAsItWas) {
     };
     savePart("select * from CORVANE_RESULT_UNITCHANGE where DWDM = 'none'", "c-empty.prosum");
     savePart("select * from CORVANE_UNIT", "d-foreign.prosum");
-    Exec("update CORVANE_RESULT_UNITCHANGE set DWDM = 'U101', DWMC = '甲' where DWDM = 'U001'");
-    Exec("update CORVANE_RESULT_UNITCHANGE set DWDM = 'U102', DWMC = '乙' where DWDM = 'U002'");
+    testdb::Exec(db, "update CORVANE_RESULT_UNITCHANGE set DWDM = 'U101', DWMC = '甲' where DWDM = 'U001'");
+    testdb::Exec(db, "update CORVANE_RESULT_UNITCHANGE set DWDM = 'U102', DWMC = '乙' where DWDM = 'U002'");
     savePart("select * from CORVANE_RESULT_UNITCHANGE order by DWDM", "e-two-rows.prosum");
-    Exec("delete from CORVANE_RESULT_UNITCHANGE");
+    testdb::Exec(db, "delete from CORVANE_RESULT_UNITCHANGE");
 
     Import(view, mixed, 1, [&] {
         driver.ExpectMessageBox("提示", "载入数据文件失败！");
         driver.ExpectMessageBox("提示", "载入数据文件失败！");
         driver.ExpectMessageBox("提示", "文件d-foreign.prosum不是成果转化（单位）信息文件，未导入！");
     });
-    EXPECT_EQ(Count("select * from CORVANE_RESULT_UNITCHANGE"), 1);
+    EXPECT_EQ(testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE"), 1);
     EXPECT_EQ(Stored("U101").size(), 1u);
 
     // A folder without bundles.
@@ -177,8 +177,9 @@ TEST_F(UnitList, ARowThatCannotBeWrittenKeepsTheStoredOne) {
     Export(view, PathOf("out"));
     const std::string folder = ExportFolderIn(PathOf("out"));
     // The stored row changes, and the database refuses every new row.
-    Exec("update CORVANE_RESULT_UNITCHANGE set DWMC = '本地'");
-    Exec("create trigger refuse_rows before insert on CORVANE_RESULT_UNITCHANGE begin select raise(abort, 'refused'); end");
+    testdb::Exec(db, "update CORVANE_RESULT_UNITCHANGE set DWMC = '本地'");
+    testdb::Exec(db, "create trigger refuse_rows before insert on CORVANE_RESULT_UNITCHANGE "
+                     "begin select raise(abort, 'refused'); end");
     Import(view, folder, 0, [&] {
         driver.ExpectMessageBox("提示", "单位代码为U001的成果转化（单位）记录已存在，是否覆盖？", IDOK);
         driver.ExpectMessageBox("提示", "数据保存失败！");
@@ -200,7 +201,7 @@ TEST_F(UnitList, ExportRefusals) {
     EXPECT_EQ(driver.MessageBoxes().size(), 1u);
 
     // A ticked unit whose row has gone gets no bundle.
-    Exec("delete from CORVANE_RESULT_UNITCHANGE");
+    testdb::Exec(db, "delete from CORVANE_RESULT_UNITCHANGE");
     Export(view, PathOf("out"));
     EXPECT_FALSE(sys::FolderExists(ExportFolderIn(PathOf("out"))));
 }

@@ -14,9 +14,10 @@ using unitchange::Fields;
 class UnitView : public UnitTransferTest {};
 
 TEST_F(UnitView, SetUpCreatesBothPagesAndFillsTheCombosSorted) {
-    Exec("delete from CORVANE_RESULTCHANGE_ZHQD");
-    Exec("insert into CORVANE_RESULTCHANGE_ZHQD (CODE, NAME) values ('01', 'beta'), ('02', 'alpha'), ('03', 'gamma')");
-    Exec("delete from CORVANE_RESULTCHANGE_XMFZRZC");
+    testdb::Exec(db, "delete from CORVANE_RESULTCHANGE_ZHQD");
+    testdb::Seed(db,
+                 {"CORVANE_RESULTCHANGE_ZHQD", {"CODE", "NAME"}, {{"01", "beta"}, {"02", "alpha"}, {"03", "gamma"}}});
+    testdb::Exec(db, "delete from CORVANE_RESULTCHANGE_XMFZRZC");
     CDlgUCGHZ& view = OpenView();
     EXPECT_EQ(view.m_strAppPath, Folder());
     ASSERT_TRUE(view.m_dlgList.IsWindow());
@@ -125,14 +126,14 @@ TEST_F(UnitView, ARefusedWriteLeavesTheTableAsItWas) {
     view.CollectInfo();
     driver.ExpectMessageBox("提示", "“十年承担该类项目总经费（万元）”不能超过50个字符。\r\n数据保存失败！");
     view.SavetoDB(0);
-    EXPECT_EQ(Count("select * from CORVANE_RESULT_UNITCHANGE"), 1);
+    EXPECT_EQ(testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE"), 1);
 
     // Overwriting a code that is not stored writes nothing either.
     Type(view, Distinct("U404", "无此单位"));
     view.CollectInfo();
     driver.ExpectMessageBox("提示", "数据保存失败！");
     view.SavetoDB(1);
-    EXPECT_EQ(Count("select * from CORVANE_RESULT_UNITCHANGE"), 1);
+    EXPECT_EQ(testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE"), 1);
 }
 
 }  // namespace

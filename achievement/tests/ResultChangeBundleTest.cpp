@@ -41,8 +41,8 @@ protected:
         return bytes;
     }
     void ClearDatabase() {
-        Exec("delete from CORVANE_NEW_RESULTCHANGE");
-        for (const ChildTable& table : ChildTables()) Exec("delete from " + table.table);
+        testdb::Exec(db, "delete from CORVANE_NEW_RESULTCHANGE");
+        for (const ChildTable& table : ChildTables()) testdb::Exec(db, "delete from " + table.table);
     }
     testsupport::TempFolder out;
 };
@@ -90,7 +90,7 @@ TEST_F(ResultChangeBundleTest, ABundleHoldsSixPartsAndNoScratchFileStays) {
 
 TEST_F(ResultChangeBundleTest, ExportingAgainTheSameDayReplacesTheBundles) {
     ExportTicked({"A-001"});
-    Exec("update CORVANE_NEW_RESULTCHANGE set XMMC='甲二' where XMBH='A-001'");
+    testdb::Exec(db, "update CORVANE_NEW_RESULTCHANGE set XMMC='甲二' where XMBH='A-001'");
     view->m_dlgList.FillList();
     ExportTicked({"A-001"});
     ClearDatabase();
@@ -107,7 +107,7 @@ TEST_F(ResultChangeBundleTest, ImportRestoresTheRecordByteForByteAndCountsIt) {
     driver.ExpectMessageBox("提示", "共导入了2条数据！");
     view->m_dlgList.OnBtnImport();
 
-    EXPECT_EQ(Query("select XMBH, XMMC, XMJF, CHECK13 from CORVANE_NEW_RESULTCHANGE order by XMBH"),
+    EXPECT_EQ(testdb::Query(db, "select XMBH, XMMC, XMJF, CHECK13 from CORVANE_NEW_RESULTCHANGE order by XMBH"),
               (Rows{{"A-001", "甲", "30", "是"}, {"A-002", "乙", "", ""}}));
     EXPECT_TRUE(IsNull("XMZZXM", "A-001"));
     EXPECT_EQ(RichBytes("A-001", "JSYYQJ"), rich);
@@ -120,7 +120,7 @@ TEST_F(ResultChangeBundleTest, ImportRestoresTheRecordByteForByteAndCountsIt) {
 TEST_F(ResultChangeBundleTest, AnExistingRecordIsReplacedWholeOnlyAfterOk) {
     ExportTicked({"A-001"});
     const std::string bundle = BundlePath(ExportFolderToday(), "A-001");
-    Exec("update CORVANE_NEW_RESULTCHANGE set XMMC='改过' where XMBH='A-001'");
+    testdb::Exec(db, "update CORVANE_NEW_RESULTCHANGE set XMMC='改过' where XMBH='A-001'");
     StoreChildRows(kGgll, "A-001", {{"后加", "", ""}});
 
     driver.ExpectMessageBox("提示", "项目编号为A-001的成果转化信息已存在，确定覆盖吗？", IDCANCEL);
@@ -129,7 +129,7 @@ TEST_F(ResultChangeBundleTest, AnExistingRecordIsReplacedWholeOnlyAfterOk) {
 
     driver.ExpectMessageBox("提示", "项目编号为A-001的成果转化信息已存在，确定覆盖吗？", IDOK);
     EXPECT_EQ(view->m_dlgList.Import(bundle), 1);
-    EXPECT_EQ(Query("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"), (Rows{{"甲"}}));
+    EXPECT_EQ(testdb::Query(db, "select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"), (Rows{{"甲"}}));
     EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u);
     EXPECT_TRUE(ChildRows(kGgll, "A-001").empty());
 }
@@ -140,16 +140,16 @@ TEST_F(ResultChangeBundleTest, AnExistingRecordIsReplacedWholeOnlyAfterOk) {
 TEST_F(ResultChangeBundleTest, ARefusedDeleteOfTheStoredRecordKeepsItAndCountsNothing) {
     ExportTicked({"A-001"});
     const std::string bundle = BundlePath(ExportFolderToday(), "A-001");
-    Exec("update CORVANE_NEW_RESULTCHANGE set XMMC='改过' where XMBH='A-001'");
+    testdb::Exec(db, "update CORVANE_NEW_RESULTCHANGE set XMMC='改过' where XMBH='A-001'");
     for (const std::string table : {std::string("CORVANE_NEW_RESULTCHANGE"), resultchange::ChildTables()[kJcyj].table}) {
-        Exec("create trigger refuse before delete on " + table +
+        testdb::Exec(db, "create trigger refuse before delete on " + table +
              " begin select raise(abort, 'refused'); end");
         driver.ExpectMessageBox("提示", "项目编号为A-001的成果转化信息已存在，确定覆盖吗？", IDOK);
         driver.ExpectMessageBox("提示", "载入数据文件失败！");
         EXPECT_EQ(view->m_dlgList.Import(bundle), 0) << table;
         EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"), "改过") << table;
         EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u) << table;
-        Exec("drop trigger refuse");
+        testdb::Exec(db, "drop trigger refuse");
     }
 }
 
@@ -164,14 +164,14 @@ TEST_F(ResultChangeBundleTest, FoldersAndPipesNamedLikeBundlesAreNamed) {
     driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下名称不是可读取的文件，未导入：\r\na-folder.cgzh\r\nb-pipe.cgzh");
     view->m_dlgList.OnBtnImport();
     EXPECT_TRUE(driver.Finished());
-    EXPECT_EQ(Query("select XMBH from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-001"}}));
+    EXPECT_EQ(testdb::Query(db, "select XMBH from CORVANE_NEW_RESULTCHANGE"), (Rows{{"A-001"}}));
 }
 
 TEST_F(ResultChangeBundleTest, AFolderWithoutBundlesCountsNone) {
     driver.AnswerFolder(out.Path());
     driver.ExpectMessageBox("提示", "共导入了0条数据！");
     view->m_dlgList.OnBtnImport();
-    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 2);
+    EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), 2);
 }
 
 // Damaged bundles are refused with the message and change nothing.
@@ -198,7 +198,7 @@ TEST_F(ResultChangeBundleTest, ADamagedBundleLeavesTheDatabaseAsItWas) {
         {"a row the database refuses", LengthPrefixedContainer::Pack(std::nullopt, longValue), true},
         {"empty", "", false},
     };
-    Exec("update CORVANE_NEW_RESULTCHANGE set XMMC='现有' where XMBH='A-001'");
+    testdb::Exec(db, "update CORVANE_NEW_RESULTCHANGE set XMMC='现有' where XMBH='A-001'");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string path = out.File("bad.cgzh");
@@ -206,7 +206,8 @@ TEST_F(ResultChangeBundleTest, ADamagedBundleLeavesTheDatabaseAsItWas) {
         if (c.readable) driver.ExpectMessageBox("提示", "项目编号为A-001的成果转化信息已存在，确定覆盖吗？", IDOK);
         driver.ExpectMessageBox("提示", "载入数据文件失败！");
         EXPECT_EQ(view->m_dlgList.Import(path), 0);
-        EXPECT_EQ(Query("select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"), (Rows{{"现有"}}));
+        EXPECT_EQ(testdb::Query(db, "select XMMC from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'"),
+                  (Rows{{"现有"}}));
         EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u);
         EXPECT_EQ(ChildRows(kGzzdlist, "A-001").size(), 1u);
     }
@@ -258,14 +259,14 @@ TEST_F(ResultChangeBundleTest, CraftedBundlesAreRefusedBeforeAnythingIsStored) {
         {"the main part swapped with a child part", swapped(0, 1), otherKind},
         {"two child parts swapped", swapped(1, 5), otherKind},
     };
-    Exec("delete from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'");
+    testdb::Exec(db, "delete from CORVANE_NEW_RESULTCHANGE where XMBH='A-001'");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string path = out.File("crafted.cgzh");
         ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
         driver.ExpectMessageBox("提示", "文件crafted.cgzh" + c.message);
         EXPECT_EQ(view->m_dlgList.Import(path), 0);
-        EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 1);
+        EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), 1);
         EXPECT_EQ(ChildRows(kJcyj, "A-002"), (Rows{{"王五", "三所", "化学"}}));
         EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u);  // left as they were
     }
@@ -274,5 +275,5 @@ TEST_F(ResultChangeBundleTest, CraftedBundlesAreRefusedBeforeAnythingIsStored) {
     ASSERT_TRUE(sys::WriteFileAtomic(path, edited(1, "ITEM_XMBH='A-001'", "ITEM_XMBH=''")));
     EXPECT_EQ(view->m_dlgList.Import(path), 1);
     EXPECT_EQ(ChildRows(kJcyj, "A-001").size(), 2u);
-    EXPECT_EQ(Count("CORVANE_NEW_RESULTCHANGE"), 2);
+    EXPECT_EQ(testdb::Count(db, "CORVANE_NEW_RESULTCHANGE"), 2);
 }

@@ -21,6 +21,7 @@
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace resultchangetest {
@@ -56,31 +57,8 @@ protected:
     void Refuse(const char* progId) {
         office::SetStartHook([progId](std::string_view id) { return !text::EqualsNoCase(id, progId); });
     }
-    void Exec(const std::string& sql) { ASSERT_NE(db.Execute(sql), nullptr) << sql << "\n" << db.FormatErrors(); }
-
-    // Every row of the query, each column as text (NULL as the empty text).
-    resultchangetest::Rows Query(const std::string& sql) {
-        CAdoRecordSet rs;
-        rs.SetConnection(&db);
-        rs.SetCursorLocation(adUseClient);
-        resultchangetest::Rows rows;
-        if (!rs.Open(sql)) {
-            ADD_FAILURE() << sql;
-            return rows;
-        }
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::vector<std::string> row;
-            for (long i = 0; i < rs.GetFieldCount(); ++i) {
-                std::string value;
-                rs.GetFieldText(i, value);
-                row.push_back(value);
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
     std::string Value(const std::string& sql) {
-        const auto rows = Query(sql);
+        const auto rows = testdb::Query(db, sql);
         return rows.empty() || rows[0].empty() ? std::string("<no row>") : rows[0][0];
     }
     bool IsNull(const std::string& column, const std::string& number) {
@@ -91,12 +69,12 @@ protected:
     // A stored record: the text columns given (others NULL), rich texts as RTF bytes.
     void StoreRecord(const std::string& number, const resultchangetest::Values& values = {},
                      const resultchangetest::Values& richTexts = {}) {
-        std::string columns = "XMBH", literals = "'" + text::EscapeSql(number) + "'";
+        testdb::Table table{"CORVANE_NEW_RESULTCHANGE", {"XMBH"}, {{number}}};
         for (const auto& [column, value] : values) {
-            columns += ", " + column;
-            literals += ", '" + text::EscapeSql(value) + "'";
+            table.columns.push_back(column);
+            table.rows[0].push_back(value);
         }
-        Exec("insert into CORVANE_NEW_RESULTCHANGE (" + columns + ") values (" + literals + ")");
+        testdb::Seed(db, table);
         for (const auto& [column, plain] : richTexts) {
             CAdoRecordSet rs;
             rs.SetConnection(&db);
@@ -111,21 +89,20 @@ protected:
     void StoreChildRows(int child, const std::string& number, const resultchangetest::Rows& rows) {
         const resultchange::ChildTable& table = resultchange::ChildTables()[child];
         for (const auto& row : rows) {
-            std::string columns = "ITEM_XMBH", literals = "'" + number + "'";
+            testdb::Table seeded{table.table, {"ITEM_XMBH"}, {{number}}};
             for (std::size_t i = 0; i < row.size(); ++i) {
-                columns += ", " + table.stored[i];
-                literals += ", '" + text::EscapeSql(row[i]) + "'";
+                seeded.columns.push_back(table.stored[i]);
+                seeded.rows[0].push_back(row[i]);
             }
-            Exec("insert into " + table.table + " (" + columns + ") values (" + literals + ")");
+            testdb::Seed(db, seeded);
         }
     }
     resultchangetest::Rows ChildRows(int child, const std::string& number) {
         const resultchange::ChildTable& table = resultchange::ChildTables()[child];
         std::string columns;
         for (const std::string& c : table.stored) columns += (columns.empty() ? "" : ", ") + c;
-        return Query("select " + columns + " from " + table.table + " where ITEM_XMBH='" + number + "'");
+        return testdb::Query(db, "select " + columns + " from " + table.table + " where ITEM_XMBH='" + number + "'");
     }
-    int Count(const std::string& table) { return int(text::Atol(Value("select count(*) from " + table))); }
 
     CDlgSCGZH& OpenView() {
         static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};

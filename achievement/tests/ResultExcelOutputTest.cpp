@@ -136,7 +136,7 @@ TEST_F(ResultExcel, InformationTableDerivedValues) {
     OpenView();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Exec("delete from CORVANE_NEW_RESULTCHANGE");
+        testdb::Exec(db, "delete from CORVANE_NEW_RESULTCHANGE");
         StoreRecord("R-1", c.values);
         view->m_dlgList.FillList();
         TickAll();

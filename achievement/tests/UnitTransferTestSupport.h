@@ -19,6 +19,7 @@
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 class UnitTransferTest : public InstalledFolder {
@@ -54,7 +55,6 @@ protected:
     void Refuse(const char* progId) {
         office::SetStartHook([progId](std::string_view id) { return !text::EqualsNoCase(id, progId); });
     }
-    void Exec(const std::string& sql) { ASSERT_NE(db.Execute(sql), nullptr) << sql << "\n" << db.FormatErrors(); }
 
     // A unit record whose every text column holds "<column>-<code>" (so each
     // value tells where it came from), the checks alternating 是 and 否.
@@ -67,13 +67,15 @@ protected:
         for (int k = 0; k < unitchange::kCheckCount; ++k) v[unitchange::kFirstCheck + k] = k % 2 ? "否" : "是";
         return v;
     }
+    // Empty values stay NULL.
     void Store(const unitchange::Values& v) {
-        std::string columns, values;
+        testdb::Table table{"CORVANE_RESULT_UNITCHANGE", {}, {{}}};
         for (int i = 0; i < unitchange::kColumnCount; ++i) {
-            columns += std::string(i ? ", " : "") + unitchange::Fields()[i].column;
-            values += std::string(i ? ", " : "") + (v[i].empty() ? "NULL" : "'" + text::EscapeSql(v[i]) + "'");
+            if (v[i].empty()) continue;
+            table.columns.push_back(unitchange::Fields()[i].column);
+            table.rows[0].push_back(v[i]);
         }
-        Exec("insert into CORVANE_RESULT_UNITCHANGE (" + columns + ") values (" + values + ")");
+        testdb::Seed(db, table);
     }
     // The stored rows of a unit code (NULL reads as an empty text).
     std::vector<unitchange::Values> Stored(const std::string& code) {
@@ -81,7 +83,7 @@ protected:
         CAdoRecordSet rs;
         rs.SetConnection(&db);
         rs.SetCursorLocation(adUseClient);
-        if (!rs.Open("select * from CORVANE_RESULT_UNITCHANGE where DWDM = '" + text::EscapeSql(code) + "'")) return rows;
+        if (!rs.Open("select * from CORVANE_RESULT_UNITCHANGE where DWDM = " + db::QuoteLiteral(code))) return rows;
         for (; !rs.IsEOF(); rs.MoveNext()) {
             unitchange::Values v;
             for (int i = 0; i < unitchange::kColumnCount; ++i)
@@ -94,16 +96,10 @@ protected:
     std::vector<std::string> NullColumns(const std::string& code) {
         std::vector<std::string> columns;
         for (const unitchange::Field& f : unitchange::Fields())
-            if (Count("select * from CORVANE_RESULT_UNITCHANGE where DWDM = '" + code + "' and " + f.column +
-                      " is null") > 0)
+            if (testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE where DWDM = " + db::QuoteLiteral(code) +
+                                      " and " + f.column + " is null") > 0)
                 columns.push_back(f.column);
         return columns;
-    }
-    long Count(const std::string& sql) {
-        CAdoRecordSet rs;
-        rs.SetConnection(&db);
-        rs.SetCursorLocation(adUseClient);
-        return rs.Open(sql) ? rs.GetRecordCount() : -1;
     }
 
     static std::vector<std::string> ListColumn(CDlgUCGHZ& view, int column) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/AdoConnection.h"
@@ -15,6 +16,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 class AppOutputTest : public InstalledFolder {
@@ -38,19 +40,26 @@ protected:
     void Refuse(const char* progId) {
         office::SetStartHook([progId](std::string_view id) { return !text::EqualsNoCase(id, progId); });
     }
-    void Exec(const std::string& sql) { ASSERT_NE(db.Execute(sql), nullptr) << sql << "\n" << db.FormatErrors(); }
 
     struct StoredApplication {
         std::string number, name, category, year, leader, amount;
         std::string unitCode = "A001", unit = "第一研究所", title = "研究员";
         std::string start = "2008/01", end = "2010/01";
     };
+    // Empty values stay NULL.
     void AddApplication(const StoredApplication& a) {
-        auto q = [](const std::string& v) { return v.empty() ? std::string("NULL") : "'" + text::EscapeSql(v) + "'"; };
-        Exec("insert into CORVANE_ITEMAPPINFO (XMBH, XMMC, XMLB, NF, SQZNDM, DWDM, GZDW, SQRXM, SQJE, ZC, XMQSRQ, "
-             "XMZZRQ) values (" + q(a.number) + ", " + q(a.name) + ", " + q(a.category) + ", " + q(a.year) + ", " +
-             q(a.number.substr(0, 11)) + ", " + q(a.unitCode) + ", " + q(a.unit) + ", " + q(a.leader) + ", " +
-             q(a.amount) + ", " + q(a.title) + ", " + q(a.start) + ", " + q(a.end) + ")");
+        const std::pair<const char*, std::string> values[] = {
+            {"XMBH", a.number},   {"XMMC", a.name},  {"XMLB", a.category}, {"NF", a.year},
+            {"SQZNDM", a.number.substr(0, 11)},       {"DWDM", a.unitCode}, {"GZDW", a.unit}, {"SQRXM", a.leader},
+            {"SQJE", a.amount},   {"ZC", a.title},   {"XMQSRQ", a.start},  {"XMZZRQ", a.end},
+        };
+        testdb::Table row{"CORVANE_ITEMAPPINFO", {}, {{}}};
+        for (const auto& [column, value] : values) {
+            if (value.empty()) continue;
+            row.columns.push_back(column);
+            row.rows[0].push_back(value);
+        }
+        testdb::Seed(db, row);
     }
     // Three applications whose numbers sort differently by their whole text
     // and by their last seven characters (unit code and serial).

@@ -14,49 +14,38 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace appviewtest {
 
-using Rows = std::vector<std::vector<std::string>>;
+using Rows = testdb::Rows;
 
+// testdb's statement and query on project.mdb of the program folder, opened
+// for the call (the helpers below serve tests without a connection of their
+// own).
 inline void Exec(const std::string& sql) {
     CAdoConnection connection;
     ASSERT_TRUE(appdb::Connect(connection));
-    ASSERT_NE(connection.Execute(sql), nullptr) << sql << "\n" << connection.FormatErrors();
+    testdb::Exec(connection, sql);
 }
 
-// Every row of the query, each column as text (NULL as the empty text).
 inline Rows Query(const std::string& sql) {
     CAdoConnection connection;
     EXPECT_TRUE(appdb::Connect(connection));
-    CAdoRecordSet rs;
-    appdb::Bind(rs, connection);
-    Rows rows;
-    if (!rs.Open(sql)) {
-        ADD_FAILURE() << sql;
-        return rows;
-    }
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::vector<std::string> row;
-        for (long i = 0; i < rs.GetFieldCount(); ++i) {
-            std::string value;
-            rs.GetFieldText(i, value);
-            row.push_back(value);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return testdb::Query(connection, sql);
 }
 
 // Stores a bare application row (number, unit, category) with members.
 inline void StoreProject(const std::string& number, const std::string& unit = "U001",
                          const std::string& category = "共性技术基金——一般项目",
                          const std::vector<std::string>& memberNames = {}) {
-    Exec("insert into corvane_itemappinfo (XMBH, DWDM, XMLB) values ('" + number + "', '" + unit + "', '" + category +
-         "')");
-    for (const std::string& name : memberNames)
-        Exec("insert into corvane_project_sqcy (ITE_XMBH, XM) values ('" + number + "', '" + name + "')");
+    CAdoConnection connection;
+    ASSERT_TRUE(appdb::Connect(connection));
+    testdb::Seed(connection, {"corvane_itemappinfo", {"XMBH", "DWDM", "XMLB"}, {{number, unit, category}}});
+    testdb::Table members{"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {}};
+    for (const std::string& name : memberNames) members.rows.push_back({number, name});
+    testdb::Seed(connection, members);
 }
 
 inline std::vector<std::string> Column(const std::string& sql) {

@@ -88,8 +88,8 @@ TEST_F(ApplicationStore, UpdatingKeepsTheRowAndColumnsTheFormNeverWritesAndRewri
 TEST_F(ApplicationStore, ARenamedProjectTakesItsChildRowsAndRefusesATakenNumber) {
     PROAPP record = FullRecord(PathOf("in"));
     ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), ""), appstore::SaveResult::Saved);
-    Exec("insert into corvane_itempf (XMBH, ZJ1) values ('" + kNumber + "', 'expert')");
-    Exec("insert into corvane_itemplan (XMBH, JDYQ) values ('" + kNumber + "', 'plan')");
+    testdb::Seed(connection, {"corvane_itempf", {"XMBH", "ZJ1"}, {{kNumber, "expert"}}});
+    testdb::Seed(connection, {"corvane_itemplan", {"XMBH", "JDYQ"}, {{kNumber, "plan"}}});
     StoreProject("9140A01010108U001002");
 
     record.XMBH = "9140A01010108U001002";
@@ -178,8 +178,8 @@ TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesRev
 TEST_F(ApplicationStore, DeletingRemovesTheProjectFromEveryTableThatFollowsItsNumber) {
     for (const std::string& number : {kNumber, std::string("9140A01010108U001002")}) {
         StoreProject(number, "U001", "共性技术基金——一般项目", {"甲"});
-        Exec("insert into corvane_itempf (XMBH) values ('" + number + "')");
-        Exec("insert into corvane_itemplan (XMBH) values ('" + number + "')");
+        testdb::Seed(connection, {"corvane_itempf", {"XMBH"}, {{number}}});
+        testdb::Seed(connection, {"corvane_itemplan", {"XMBH"}, {{number}}});
     }
     ASSERT_TRUE(appstore::DeleteApplication(connection, kNumber));
     for (const char* table : {"corvane_itemappinfo", "corvane_itempf", "corvane_itemplan"}) {
@@ -316,4 +316,32 @@ TEST_F(ApplicationStore, AShortCategoryIsStoredAndReadAsItsFullName) {
     PROAPP loaded;
     ASSERT_TRUE(appstore::ReadApplication(connection, kNumber, loaded));
     EXPECT_EQ(loaded.XMLB, "共性技术基金——重点项目");
+}
+
+// The name and the document are found by the number as it stands: a quote in
+// it neither breaks the statement nor reaches another row.
+TEST_F(ApplicationStore, NameAndDocumentFollowTheNumberExactly) {
+    testdb::Seed(connection, {"corvane_itemappinfo", {"XMBH", "XMMC"}, {{kNumber, "甲"}, {"O'Brien", "乙"}}});
+    struct Case {
+        std::string number;
+        bool stored;
+        std::string name;
+    };
+    const Case cases[] = {{kNumber, true, "甲"}, {"O'Brien", true, "乙"}, {"x' or '1'='1", false, "<kept>"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        std::string name = "<kept>";
+        EXPECT_EQ(appstore::ReadName(connection, c.number, name), c.stored);
+        EXPECT_EQ(name, c.name);
+        EXPECT_EQ(appstore::StoreDocument(connection, c.number, "d.doc", "bytes of " + c.number), c.stored);
+    }
+    EXPECT_EQ(Query("select XMBH, DOCNAME, cast(DOC as text) from corvane_itemappinfo order by XMBH"),
+              (Rows{{kNumber, "d.doc", "bytes of " + kNumber}, {"O'Brien", "d.doc", "bytes of O'Brien"}}));
+
+    CAdoRecordSet row;
+    ASSERT_TRUE(appstore::OpenDocumentRow(connection, "O'Brien", row));
+    ASSERT_FALSE(row.IsEOF());
+    EXPECT_EQ(row.GetFieldCount(), 3);
+    ASSERT_TRUE(appstore::OpenDocumentRow(connection, "never saved", row));
+    EXPECT_TRUE(row.IsEOF());
 }

@@ -154,7 +154,7 @@ TEST_F(OutputListTest, TickedApplicationsBecomeConsecutiveRowsWithATotal) {
 TEST_F(OutputListTest, OneTickedApplicationAndOneWhoseRowIsGone) {
     SeedApplications();
     list.LoadProjects(rs, kAll);
-    Exec("delete from CORVANE_ITEMAPPINFO where XMBH = '9140B0101012007A001001'");
+    testdb::Exec(db, "delete from CORVANE_ITEMAPPINFO where XMBH = '9140B0101012007A001001'");
     Tick({0, 1});
     list.Click(CDlgOutputList::IDC_EXPORT_EXCEL);
     Worksheet sheet = OpenedSheet();

@@ -33,7 +33,7 @@ protected:
 
 TEST_F(SelectProjectTest, ListsTheApplicationsByNumberAndPicksAClickedLine) {
     SeedApplications();
-    Exec("update CORVANE_ITEMAPPINFO set XMMC = NULL where XMBH = '9140A0101012008A002001'");
+    testdb::Exec(db, "update CORVANE_ITEMAPPINFO set XMMC = NULL where XMBH = '9140A0101012008A002001'");
     const int result = Run([&](Dlg& d) {
         EXPECT_EQ(d.GetWindowText(), "新增");
         EXPECT_EQ(Rows(d), (Texts{"1 9140A0101012008A001002 共性技术基金——一般项目",

@@ -15,12 +15,13 @@
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 #include "testsupport/TempFolder.h"
 
 namespace exchangetest {
 
-using Rows = std::vector<std::vector<std::string>>;
+using Rows = testdb::Rows;
 using Member = std::vector<std::string>;  // XM, XB, NL, ZC, GZDW, CJYS, GZFG
 
 constexpr const char* kMemberColumns[] = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
@@ -42,28 +43,9 @@ protected:
         ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081")) << connection.FormatErrors();
     }
 
-    void Exec(const std::string& sql) { ASSERT_NE(connection.Execute(sql), nullptr) << sql; }
-
-    // Every row of a query as texts.
-    Rows Query(const std::string& sql) {
-        CAdoRecordSet rs;
-        rs.SetConnection(&connection);
-        Rows rows;
-        if (!rs.Open(sql)) {
-            ADD_FAILURE() << sql;
-            return rows;
-        }
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            std::vector<std::string> row;
-            for (long i = 0; i < rs.GetFieldCount(); ++i) {
-                std::string value;
-                rs.GetFieldText(i, value);
-                row.push_back(value);
-            }
-            rows.push_back(row);
-        }
-        return rows;
-    }
+    // The fixture's connection through testdb (the tests name these).
+    void Exec(const std::string& sql) { testdb::Exec(connection, sql); }
+    Rows Query(const std::string& sql) { return testdb::Query(connection, sql); }
 
     std::string Blob(const std::string& code, const std::string& column) {
         CAdoRecordSet rs;

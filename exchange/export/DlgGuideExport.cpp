@@ -6,6 +6,7 @@
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Options.h"
 #include "foundation/ProjectDatabase.h"
+#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -157,8 +158,8 @@ bool CDlgGuideExport::ExportGuide(const std::string& fund, const std::string& fo
     if (period.empty()) period = kPeriod;
     bool ok = true;
     for (std::size_t i = 0; i < std::size(kParts) && ok; ++i) {
-        const std::string sql = text::Format("select * from %s where JJBH='%s' and FBNF='%s'", kParts[i].table,
-                                             text::EscapeSql(fund).c_str(), text::EscapeSql(period).c_str());
+        const std::string sql = std::string("select * from ") + kParts[i].table + " where JJBH=" +
+                                db::QuoteLiteral(fund) + " and FBNF=" + db::QuoteLiteral(period);
         // A guide not stored for the period is not exported; subjects and
         // directions without rows still give complete (empty) parts.
         ok = part.Open(sql) && (i > 0 || part.GetRecordCount() > 0);
@@ -194,8 +195,8 @@ void CDlgGuideExport::OnBtnExportGuide() {
         const std::string folder =
             m_strGuideFolder + "\\" + kUnitsFolder + "\\" + sys::SafeFileName(list.GetItemText(row, 1));
         // Each guide once, however many of its directions go to the unit.
-        if (!m_recordset.Open("select distinct JJBH from corvane_five_studyaspect where DWDM = '" +
-                              text::EscapeSql(code) + "'"))
+        if (!m_recordset.Open("select distinct JJBH from corvane_five_studyaspect where DWDM = " +
+                              db::QuoteLiteral(code)))
             continue;
         std::vector<std::string> funds;
         while (!m_recordset.IsEOF()) {

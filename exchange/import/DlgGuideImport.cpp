@@ -5,6 +5,7 @@
 
 #include "exchange/import/ImportSteps.h"
 #include "foundation/ImportReport.h"
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -19,8 +20,7 @@ constexpr char kFiveYearMarker = '0';
 constexpr const char* kGuideLongColumns[] = {"GS", "GNWYJQK", "ZMB", "XTFW", "YXGJHZNGX", "XYFX"};
 
 std::string GuideKey(const char* table, const std::string& fund, const std::string& period) {
-    return text::Format("%s where JJBH='%s' and FBNF='%s'", table, text::EscapeSql(fund).c_str(),
-                        text::EscapeSql(period).c_str());
+    return std::string(table) + " where JJBH=" + db::QuoteLiteral(fund) + " and FBNF=" + db::QuoteLiteral(period);
 }
 
 }  // namespace
@@ -77,7 +77,7 @@ std::optional<ui::CtlColor> CDlgGuideImport::OnCtlColor(ui::Wnd& control, UINT k
 }
 
 BOOL CDlgGuideImport::SFCZ(const std::string& code) {
-    const bool found = m_recordset.Open("SELECT * FROM CORVANE_UNIT where DWDM='" + text::EscapeSql(code) + "'") &&
+    const bool found = m_recordset.Open("SELECT * FROM CORVANE_UNIT where DWDM=" + db::QuoteLiteral(code)) &&
                        !m_recordset.IsEOF();
     m_recordset.Close();
     return found;
@@ -93,7 +93,7 @@ bool CDlgGuideImport::StoreUnit(CAdoRecordSet& file, const std::string& code, bo
     // The stored unit is removed and the new one written in one transaction,
     // so a refused row leaves the stored unit in place.
     return db::InTransaction(m_connection, [&] {
-        if (replace && !m_connection.Execute("delete from corvane_unit where dwdm = '" + text::EscapeSql(code) + "'"))
+        if (replace && !db::Statement(m_connection, "delete from corvane_unit where dwdm = ?1", {code}).Run())
             return false;
         // An empty result to add to: reading every stored unit for each row
         // would make the import slow down as the table grows.

@@ -2,6 +2,7 @@
 
 #include "exchange/import/ImportSteps.h"
 #include "foundation/ImportReport.h"
+#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "numbering/ImportedNumber.h"
 #include "platform/sys/Sys.h"
@@ -37,8 +38,6 @@ constexpr AppColumn kApplicationColumns[] = {
     {"XYYJTJ", true}, {"GZJL", true}, {"CKWX", true}, {"DWXSWYHYJ", true}, {"DWSCYJ", true},
 };
 constexpr const char* kMemberColumns[] = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
-
-std::string Quoted(const std::string& value) { return "'" + text::EscapeSql(value) + "'"; }
 
 std::vector<std::string> ColumnNames(const AppColumn (&columns)[std::size(kApplicationColumns)]) {
     std::vector<std::string> names;
@@ -121,15 +120,16 @@ bool CDlgProjectImport::HasRow(const std::string& sql) {
 }
 
 BOOL CDlgProjectImport::IsRecordExist(const std::string& projectNumber) {
-    return HasRow("select * from corvane_itemappinfo where xmbh=" + Quoted(projectNumber));
+    return HasRow("select * from corvane_itemappinfo where xmbh=" + db::QuoteLiteral(projectNumber));
 }
 
 BOOL CDlgProjectImport::IsRecordExist(const std::string& projectNumber, const std::string& year) {
-    return HasRow("select * from corvane_itemyearplan where xmbh=" + Quoted(projectNumber) + " and nf = " + Quoted(year));
+    return HasRow("select * from corvane_itemyearplan where xmbh=" + db::QuoteLiteral(projectNumber) +
+                  " and nf = " + db::QuoteLiteral(year));
 }
 
 BOOL CDlgProjectImport::IsRecordExist2(const std::string& projectNumber) {
-    return HasRow("select * from corvane_itemcheckaccept where xmbh=" + Quoted(projectNumber));
+    return HasRow("select * from corvane_itemcheckaccept where xmbh=" + db::QuoteLiteral(projectNumber));
 }
 
 void CDlgProjectImport::OnImportPlan() {
@@ -194,7 +194,7 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
 
 bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch, const std::string& number,
                                          bool replace) {
-    if (replace && !m_connection.Execute("delete from corvane_itemappinfo where xmbh=" + Quoted(number))) return false;
+    if (replace && !db::Statement(m_connection, "delete from corvane_itemappinfo where xmbh=?1", {number}).Run()) return false;
     CAdoRecordSet local;
     elbrin::Bind(local, m_connection);
     if (!local.Open("select * from corvane_itemappinfo where 1 = 0") || !local.AddNew()) return false;
@@ -207,7 +207,7 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
 
     // The members: those stored for the project are replaced by the bundle's.
     if (!m_recordset.OpenFromFile(sys::NativePath(scratch[1]))) return false;
-    if (!m_connection.Execute("delete from corvane_project_sqcy  where ITE_XMBH=" + Quoted(number))) return false;
+    if (!db::Statement(m_connection, "delete from corvane_project_sqcy  where ITE_XMBH=?1", {number}).Run()) return false;
     if (!local.Open("select * from corvane_project_sqcy where 1 = 0")) return false;
     while (!m_recordset.IsEOF()) {
         bool written = local.AddNew() && local.SetString("ITE_XMBH", number);
@@ -267,9 +267,10 @@ BOOL CDlgProjectImport::ImportRows(const std::string& path, bool plan) {
         if (!stored || elbrin::ShouldReplace(m_nPolicy, "项目编号", number)) {
             std::string deleteSql;
             if (stored && plan)
-                deleteSql = "delete from corvane_itemyearplan where xmbh = " + Quoted(number) + " and nf = " + Quoted(year);
+                deleteSql = "delete from corvane_itemyearplan where xmbh = " + db::QuoteLiteral(number) +
+                            " and nf = " + db::QuoteLiteral(year);
             else if (stored)
-                deleteSql = "delete from corvane_itemcheckaccept where xmbh = " + Quoted(number);
+                deleteSql = "delete from corvane_itemcheckaccept where xmbh = " + db::QuoteLiteral(number);
             if (WriteFileRow(file, deleteSql, plan ? "corvane_itemyearplan" : "corvane_itemcheckaccept", plan)) ++count;
         }
     }

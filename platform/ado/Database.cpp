@@ -70,8 +70,8 @@ bool AddLengthChecks(sqlite3* db, std::string& error) {
         for (const char* event : {"INSERT", "UPDATE"}) {
             std::string trigger = QuoteName("length_check_" + text::ToLowerAscii(event) + "_" + table);
             std::string sql = "CREATE TRIGGER " + trigger + " BEFORE " + event + " ON " + QuoteName(table) +
-                              " WHEN " + condition + " BEGIN SELECT RAISE(ABORT, '" +
-                              text::EscapeSql(kFieldTooSmall) + "'); END";
+                              " WHEN " + condition + " BEGIN SELECT RAISE(ABORT, " + QuoteText(kFieldTooSmall) +
+                              "); END";
             if (!Run(db, sql, error)) return false;
         }
     }
@@ -80,8 +80,7 @@ bool AddLengthChecks(sqlite3* db, std::string& error) {
 
 bool StorePassword(sqlite3* db, const std::string& password, std::string& error) {
     return Run(db, std::string("CREATE TABLE ") + kPasswordTable + " (Password TEXT)", error) &&
-           Run(db, std::string("INSERT INTO ") + kPasswordTable + " (Password) VALUES ('" +
-                       text::EscapeSql(password) + "')",
+           Run(db, std::string("INSERT INTO ") + kPasswordTable + " (Password) VALUES (" + QuoteText(password) + ")",
                error);
 }
 

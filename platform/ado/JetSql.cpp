@@ -30,17 +30,25 @@ std::size_t SkipQuoted(std::string_view sql, std::size_t i) {
     return sql.size();
 }
 
-std::string QuoteName(std::string_view name) {
+namespace {
+
+std::string QuoteWith(std::string_view content, char quote) {
     std::string quoted;
-    quoted.reserve(name.size() + 2);
-    quoted += '"';
-    for (char c : name) {
-        if (c == '"') quoted += '"';
+    quoted.reserve(content.size() + 2);
+    quoted += quote;
+    for (char c : content) {
+        if (c == quote) quoted += quote;
         quoted += c;
     }
-    quoted += '"';
+    quoted += quote;
     return quoted;
 }
+
+}  // namespace
+
+std::string QuoteName(std::string_view name) { return QuoteWith(name, '"'); }
+
+std::string QuoteText(std::string_view value) { return QuoteWith(value, '\''); }
 
 std::string RewriteJetSql(std::string_view sql) {
     std::string out;

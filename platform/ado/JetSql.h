@@ -12,6 +12,9 @@ std::string RewriteJetSql(std::string_view sql);
 
 // A table or column name between double quotes (inner quotes doubled).
 std::string QuoteName(std::string_view name);
+// A text value between single quotes (inner quotes doubled), for the few
+// statements whose text has to carry the value itself.
+std::string QuoteText(std::string_view value);
 
 // Scanning helpers: a character of a word or name, and the index just past
 // the quoted text or name ('...', "...", [...]) that starts at `i`.

@@ -15,6 +15,7 @@
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace {
@@ -26,8 +27,8 @@ protected:
         ui::EnsureApplication();
         ASSERT_TRUE(db.ConnectAccess(PathOf("project.mdb"), "5081"));
         out = PathOf("导出");
-        Exec("delete from corvane_unit");
-        Exec("insert into corvane_unit (DWDM, DWMC) values ('U1', '第一所'), ('U2', '第二所')");
+        testdb::Exec(db, "delete from corvane_unit");
+        testdb::Seed(db, {"corvane_unit", {"DWDM", "DWMC"}, {{"U1", "第一所"}, {"U2", "第二所"}}});
         SetPeriod("2011-2015");
     }
     // The period the user works in, as the settings hold it.
@@ -42,17 +43,14 @@ protected:
         db.Close();
         InstalledFolder::TearDown();
     }
-    void Exec(const std::string& sql) { ASSERT_NE(db.Execute(sql), nullptr) << sql; }
     // A guide of the period with one subject and directions to `units`.
     void Guide(const std::string& fund, const std::string& period, const std::vector<std::string>& units) {
-        Exec("insert into corvane_fivefundguide (JJBH, FBNF, ZNMC) values ('" + fund + "', '" + period + "', '指南" +
-             fund + "')");
-        Exec("insert into corvane_five_studysubject (ZTBH, JJBH, FBNF) values ('" + fund + "01', '" + fund + "', '" +
-             period + "')");
-        int n = 1;
+        testdb::Seed(db, {"corvane_fivefundguide", {"JJBH", "FBNF", "ZNMC"}, {{fund, period, "指南" + fund}}});
+        testdb::Seed(db, {"corvane_five_studysubject", {"ZTBH", "JJBH", "FBNF"}, {{fund + "01", fund, period}}});
+        testdb::Table aspects{"corvane_five_studyaspect", {"YJFXBH", "JJBH", "FBNF", "DWDM"}, {}};
         for (const std::string& unit : units)
-            Exec("insert into corvane_five_studyaspect (YJFXBH, JJBH, FBNF, DWDM) values ('" + fund + "010" +
-                 std::to_string(n++) + "', '" + fund + "', '" + period + "', '" + unit + "')");
+            aspects.rows.push_back({fund + "010" + std::to_string(aspects.rows.size() + 1), fund, period, unit});
+        testdb::Seed(db, aspects);
     }
     CDlgGuideExport& OpenView() {
         static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};

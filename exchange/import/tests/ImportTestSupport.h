@@ -16,6 +16,7 @@
 #include "platform/sys/Sys.h"
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 template <class View>
@@ -47,13 +48,9 @@ protected:
         view_->m_nPolicy = policy;
         view_->UpdateData(FALSE);
     }
-    void Exec(const std::string& sql) { ASSERT_NE(db.Execute(sql), nullptr) << sql; }
-    long Count(const std::string& sql) {
-        CAdoRecordSet rs;
-        rs.SetConnection(&db);
-        rs.SetCursorLocation(adUseClient);
-        return rs.Open(sql) ? rs.GetRecordCount() : -1;
-    }
+    // The fixture's connection through testdb (the tests name these).
+    void Exec(const std::string& sql) { testdb::Exec(db, sql); }
+    long Count(const std::string& sql) { return testdb::Count(db, sql); }
     std::string Value(const std::string& sql, const std::string& column) {
         CAdoRecordSet rs;
         rs.SetConnection(&db);
