@@ -192,8 +192,6 @@ double Atof(std::string_view s) {
     return std::strtod(copy.c_str(), nullptr);
 }
 
-std::string EscapeSql(std::string_view s) { return ReplaceAll(s, "'", "''"); }
-
 std::string ToLowerAscii(std::string_view s) {
     std::string out(s);
     for (char& c : out)

@@ -37,10 +37,6 @@ std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 long Atol(std::string_view s);
 double Atof(std::string_view s);
 
-// Doubles every single quote so that a text can stand between quotes in SQL:
-// "... where YHM = '" + EscapeSql(name) + "'".
-std::string EscapeSql(std::string_view s);
-
 // ASCII case folding and comparison (names of columns, tables, extensions).
 std::string ToLowerAscii(std::string_view s);
 std::string ToUpperAscii(std::string_view s);

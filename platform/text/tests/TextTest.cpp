@@ -65,11 +65,6 @@ TEST(Numbers, AtolAndAtofReadTheNumericPrefix) {
     }
 }
 
-TEST(Sql, EscapeDoublesSingleQuotes) {
-    EXPECT_EQ(EscapeSql("' or '1'='1"), "'' or ''1''=''1");
-    EXPECT_EQ(EscapeSql("plain"), "plain");
-}
-
 TEST(Strings, CaseTrimSplitReplace) {
     EXPECT_TRUE(EqualsNoCase("znmc", "ZNMC"));
     EXPECT_FALSE(EqualsNoCase("znmc", "ZNM"));
