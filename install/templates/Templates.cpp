@@ -154,17 +154,26 @@ bool ApplicationForm(const std::string& path, std::string& error) {
     for (std::size_t i = 0; i + 1 < grid.size(); ++i) grid.back() -= grid[i];
     auto L = [](const char* t, int span = 1) { return CellSpec{t, span, kLabel}; };
     auto V = [](int span = 1) { return CellSpec{"", span, kValue}; };
+    // The basic table's columns by their labels: the second holds the four
+    // characters of "工作单位" and "隶属关系", the first "申请人" set upright,
+    // one character a line; the others two to four characters, the identity
+    // number's eighteen digits across two of them. "硕士生" takes the ninth
+    // and a narrow tenth column, so that the degree beside "学位" and the
+    // counts' rows keep their cells where the filler walks.
+    std::vector<int> basic = {440, 1080, 860, 640, 640, 1080, 1080, 1060, 660, 300, 0};
+    basic.back() = kTextWidth;
+    for (std::size_t i = 0; i + 1 < basic.size(); ++i) basic.back() -= basic[i];
     std::vector<RowSpec> rows = {
-        {L("项目名称", 2), V(4), L("起止年月"), V(3)},
-        {L("申请金额", 2), V(8)},
-        {L("申请人"), L("姓名"), V(), L("性别"), V(), L("身份证号"), V(2), L("学位"), V()},
-        {L("申请人"), L("职称"), V(3), L("专业特长"), V(4)},
-        {L("申请人"), L("工作单位"), V(8)},
-        {L("申请单位"), L("隶属关系"), V(3), L("合作单位"), V(4)},
-        {L("项目组成员", 2), L("总人数"), L("高级"), L("中级"), L("初级"), L("博士后"), L("博士生"), L("硕士生"), L("")},
-        {L("人数", 2), V(), V(), V(), V(), V(), V(), V(), L("")},
+        {L("项目名称", 2), V(4), L("起止年月"), V(4)},
+        {L("申请金额", 2), V(9)},
+        {L("申请人"), L("姓名"), V(), L("性别"), V(), L("身份证号"), V(2), L("学位"), V(2)},
+        {L("申请人"), L("职称"), V(3), L("专业特长"), V(5)},
+        {L("申请人"), L("工作单位"), V(9)},
+        {L("申请单位"), L("隶属关系"), V(3), L("合作单位"), V(5)},
+        {L("项目组成员", 2), L("总人数"), L("高级"), L("中级"), L("初级"), L("博士后"), L("博士生"), L("硕士生", 2), L("")},
+        {L("人数", 2), V(), V(), V(), V(), V(), V(), V(2), L("")},
     };
-    xml += Table(grid, rows, 400);
+    xml += Table(basic, rows, 400);
     // The members are a table of their own, so that their heading row is
     // repeated on each page the rows run onto.
     std::vector<RowSpec> members = {{L("序号"), L("学位"), L("姓名"), L("性别"), L("年龄"), L("职称"), L("工作单位"),
