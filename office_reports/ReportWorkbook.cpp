@@ -106,6 +106,8 @@ void FundBlockWriter::ProjectRow(const std::vector<std::string>& values) {
     line.SetRowHeight(36);
     line.SetVerticalAlignment(xlCenter);  // a one-line value sits in the middle of its cell
     line.SetWrapText(true);
+    line.Item(1, amountColumn_).SetNumberFormat("0.00");  // amounts with two decimals however stored
+    line.Item(1, 1).SetHorizontalAlignment(xlCenter);     // the serial number apart from the project number
     for (std::size_t i = 0; i < values.size(); ++i)
         if (!values[i].empty()) line.Item(1, int(i) + 1).SetValue(values[i]);
     for (int column = 1; column <= lastColumn_; ++column) line.Item(1, column).BorderAround();
@@ -120,6 +122,7 @@ void FundBlockWriter::TotalRow(int row, const std::string& label, const std::str
     caption.BorderAround();
     Range amount = Span(row, amountColumn_, amountColumn_);
     amount.Font().SetSize(12);
+    amount.SetNumberFormat("0.00");
     amount.SetValue(formula);
     amount.BorderAround();
     if (amountColumn_ < lastColumn_) {

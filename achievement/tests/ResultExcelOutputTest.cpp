@@ -74,6 +74,11 @@ TEST_F(ResultExcel, TheListTableHasTheTickedProjectsInListOrder) {
     EXPECT_EQ(sheet.Range("A2").RowHeight(), 36);
     EXPECT_EQ(sheet.Range("J3").BorderStyle("bottom"), "thin");
     EXPECT_EQ(Cell(sheet, "K1"), "");
+    // The funds with two decimals; the project number and the units in
+    // columns wide enough for them.
+    EXPECT_EQ(sheet.Range("E2").NumberFormat(), "0.00");
+    EXPECT_GE(sheet.Range("B2").ColumnWidth(), 22);
+    EXPECT_GE(sheet.Range("H2").ColumnWidth(), 24);
 }
 
 TEST_F(ResultExcel, TheInformationTableCoversTheTickedRowsWhateverTheFormShows) {
