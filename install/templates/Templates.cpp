@@ -64,10 +64,15 @@ bool LabFundTable(const std::string& path, std::string& error) {
                      true, "$1:$1", error);
 }
 
+// The expert list and the review statistics' experts: a name of four
+// characters and a number on one line, a title of nine characters, a
+// specialty, a unit and an address of up to two lines, a telephone number
+// with its extension and a mobile number on one line each; the review
+// statistics' count of projects last.
 bool ExpertTable(const std::string& path, std::string& error) {
     return MakeSheet(path,
-                     {{nullptr, 10}, {nullptr, 8}, {nullptr, 5}, {nullptr, 5}, {nullptr, 10}, {nullptr, 14},
-                      {nullptr, 20}, {nullptr, 22}, {nullptr, 9}, {nullptr, 13}, {nullptr, 13}, {nullptr, 9}},
+                     {{nullptr, 8}, {nullptr, 10}, {nullptr, 5}, {nullptr, 5}, {nullptr, 11}, {nullptr, 16},
+                      {nullptr, 24}, {nullptr, 22}, {nullptr, 9}, {nullptr, 19}, {nullptr, 13}, {nullptr, 9}},
                      false, "$2:$2", error);  // each group: a title row, then its headings
 }
 
