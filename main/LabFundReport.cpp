@@ -119,6 +119,10 @@ void WriteLabFundSheet(const excel::Worksheet& sheet, const std::vector<LabFundR
         SetSheetFont(line);
         line.SetRowHeight(kRowHeight);
         line.SetVerticalAlignment(excel::xlCenter);
+        // A long name wraps in its cell, the row growing to hold it; the
+        // serial number and the counts stand apart from their neighbours.
+        line.SetWrapText(true);
+        for (int column : {1, 5, 6}) line.Item(1, column).SetHorizontalAlignment(excel::xlCenter);
         SetAmountFormat(line);
         const std::string values[] = {std::to_string(last - 1), lab.code,     lab.name,    lab.funds,
                                       lab.projects,            lab.keyProjects, lab.keyFunds};

@@ -86,6 +86,11 @@ void CDlgLabStatExcel::OnOK() {
         cells.Font().SetName(kFont);
         cells.Font().SetSize(14);
         cells.SetRowHeight(38);
+        // A long name wraps in its cell, the row growing to hold it; the
+        // serial number and the counts stand apart from their neighbours.
+        cells.SetWrapText(true);
+        cells.SetVerticalAlignment(xlCenter);
+        for (int column : {1, 4, 6, 8}) cells.Item(1, column).SetHorizontalAlignment(xlCenter);
         const std::string values[] = {std::to_string(row - 2), lab, Text(labs, "SYSQC"), CountKeyProjects(lab),
                                       SumKeyFunds(lab), CountGeneralProjects(lab), SumGeneralFunds(lab),
                                       "=D" + r + "+F" + r, "=E" + r + "+G" + r};

@@ -107,9 +107,14 @@ void FundBlockWriter::ProjectRow(const std::vector<std::string>& values) {
     line.SetVerticalAlignment(xlCenter);  // a one-line value sits in the middle of its cell
     line.SetWrapText(true);
     line.Item(1, amountColumn_).SetNumberFormat("0.00");  // amounts with two decimals however stored
-    line.Item(1, 1).SetHorizontalAlignment(xlCenter);     // the serial number apart from the project number
-    for (std::size_t i = 0; i < values.size(); ++i)
-        if (!values[i].empty()) line.Item(1, int(i) + 1).SetValue(values[i]);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i].empty()) continue;
+        const Range cell = line.Item(1, int(i) + 1);
+        cell.SetValue(values[i]);
+        // Serial numbers and ages in the middle of their cells, apart from
+        // the texts beside them; amounts stay right.
+        if (cell.Kind() == ValueKind::Number && int(i) + 1 != amountColumn_) cell.SetHorizontalAlignment(xlCenter);
+    }
     for (int column = 1; column <= lastColumn_; ++column) line.Item(1, column).BorderAround();
 }
 

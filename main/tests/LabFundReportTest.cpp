@@ -102,6 +102,7 @@ TEST_F(LabFundReport, WorkbookHoldsTheValuesOfEachTickedLaboratoryAndTheTotals) 
     // totals too; the counts as they are.
     for (const char* cell : {"D2", "D3", "D4", "G2", "G3", "G4"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "0.00") << cell;
     for (const char* cell : {"E2", "F3", "E4"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "General") << cell;
+    EXPECT_TRUE(sheet.Range("C2").WrapText()) << "a long name wraps, not cut at the cell's edge";
 }
 
 TEST_F(LabFundReport, SerialsFollowTheGridOrderOfTheTickedRows) {

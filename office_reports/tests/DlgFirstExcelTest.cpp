@@ -145,6 +145,10 @@ TEST_F(FirstExcel, WritesOneBlockPerTickedFundWithDirectionsChecksSubtotalsAndTh
     EXPECT_EQ(Cell(sheet, "J15"), "=SUM(J3:J14)/2");
     EXPECT_EQ(sheet.Range("A4").Font().Size(), 10);
     EXPECT_EQ(sheet.Range("K4").BorderStyle("right"), "thin");
+    // The serial number and the age apart from the texts beside them.
+    EXPECT_EQ(sheet.Range("A4").HorizontalAlignment(), excel::xlCenter);
+    EXPECT_EQ(sheet.Range("H4").HorizontalAlignment(), excel::xlCenter);
+    EXPECT_NE(sheet.Range("J4").HorizontalAlignment(), excel::xlCenter);
 }
 
 // Amounts stored with any number of decimals print with two, the totals too:

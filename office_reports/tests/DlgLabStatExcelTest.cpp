@@ -52,6 +52,7 @@ TEST_F(LabStat, WritesEveryLaboratoryWithItsFiguresAndTheTotalLine) {
     for (const char* column : {"E", "G", "I"})
         for (int row : {3, 4, 5}) EXPECT_EQ(sheet.Range(column + std::to_string(row)).NumberFormat(), "0.00") << column << row;
     for (const char* cell : {"D3", "F4", "H5"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "General") << cell;
+    EXPECT_TRUE(sheet.Range("C3").WrapText()) << "a long name wraps, not cut at the cell's edge";
 }
 
 TEST_F(LabStat, SumsAreAddedInSinglePrecisionAndShowSixDigits) {
