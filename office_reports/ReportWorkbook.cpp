@@ -111,9 +111,12 @@ void FundBlockWriter::ProjectRow(const std::vector<std::string>& values) {
         if (values[i].empty()) continue;
         const Range cell = line.Item(1, int(i) + 1);
         cell.SetValue(values[i]);
-        // Serial numbers and ages in the middle of their cells, apart from
-        // the texts beside them; amounts stay right.
-        if (cell.Kind() == ValueKind::Number && int(i) + 1 != amountColumn_) cell.SetHorizontalAlignment(xlCenter);
+        // Serial numbers, ages, scores and short texts (sex, a person's
+        // name, a title, a result) in the middle of their cells, apart from
+        // the values beside them; amounts stay right, long texts left.
+        const bool shortText = cell.Kind() == ValueKind::Text && text::GbkLength(values[i]) <= 8;
+        if ((cell.Kind() == ValueKind::Number || shortText) && int(i) + 1 != amountColumn_)
+            cell.SetHorizontalAlignment(xlCenter);
     }
     for (int column = 1; column <= lastColumn_; ++column) line.Item(1, column).BorderAround();
 }

@@ -145,10 +145,11 @@ TEST_F(FirstExcel, WritesOneBlockPerTickedFundWithDirectionsChecksSubtotalsAndTh
     EXPECT_EQ(Cell(sheet, "J15"), "=SUM(J3:J14)/2");
     EXPECT_EQ(sheet.Range("A4").Font().Size(), 10);
     EXPECT_EQ(sheet.Range("K4").BorderStyle("right"), "thin");
-    // The serial number and the age apart from the texts beside them.
-    EXPECT_EQ(sheet.Range("A4").HorizontalAlignment(), excel::xlCenter);
-    EXPECT_EQ(sheet.Range("H4").HorizontalAlignment(), excel::xlCenter);
-    EXPECT_NE(sheet.Range("J4").HorizontalAlignment(), excel::xlCenter);
+    // The serial number, the age and short texts apart from the values
+    // beside them; the amount right, the long texts left.
+    for (const char* cell : {"A4", "F4", "G4", "H4", "I4"})
+        EXPECT_EQ(sheet.Range(cell).HorizontalAlignment(), excel::xlCenter) << cell;
+    for (const char* cell : {"B4", "J4"}) EXPECT_NE(sheet.Range(cell).HorizontalAlignment(), excel::xlCenter) << cell;
 }
 
 // Amounts stored with any number of decimals print with two, the totals too:
