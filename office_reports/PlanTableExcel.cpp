@@ -51,7 +51,9 @@ public:
         const std::string values[] = {text::Format("%d", ++serial_), project.number, project.name, project.period,
                                       project.leader, project.unit, project.funds, half, half, project.remark};
         Line(row_, kFirstColumn + kFirstAmount, kFirstColumn + kLastAmount).SetNumberFormat("0.00");
-        line.Item(1, 1).SetHorizontalAlignment(xlCenter);  // the serial number apart from the project number
+        // The serial number and the leader apart from the texts beside them.
+        line.Item(1, 1).SetHorizontalAlignment(xlCenter);
+        line.Item(1, 5).SetHorizontalAlignment(xlCenter);
         for (int i = 0; i < 10; ++i) {
             if (!values[i].empty()) line.Item(1, i + 1).SetValue(values[i]);
             line.Item(1, i + 1).BorderAround(xlContinuous, xlThin, xlColorIndexAutomatic);
