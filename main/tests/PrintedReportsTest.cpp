@@ -5,6 +5,7 @@
 
 #include "foundation/Options.h"
 #include "main/Commands.h"
+#include "main/DlgExpertReview.h"
 #include "main/DlgUnitInfoTable.h"
 #include "testsupport/PrintedPages.h"
 
@@ -54,6 +55,46 @@ TEST_F(PrintedReports, UnitTablePrintsOnePageWideWithItsHeadingsOnEveryPage) {
     const std::string pdf = testsupport::PrintedPdf(opened.back(), Folder());
     const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
     EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+}
+
+// The experts who reviewed, with long titles, specialties, units and
+// addresses and telephone numbers with an extension: every value whole, rows
+// apart, postcodes and telephone numbers as written.
+TEST_F(PrintedReports, ExpertReviewSheetPrintsLongValuesWhole) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    std::vector<std::string> values;
+    for (int i = 1; i <= 16; ++i) {
+        const std::string id = text::Format("A01%03d", i);
+        const std::string number = ProjectNumber("9140A01", "2007", "U001", text::Format("%03d", i));
+        AddApplication(number, "U001", "2007", "共性技术基金——一般项目");
+        AddReview(number, "+", "1", "", {id, "", ""});
+        const std::vector<std::string> expert = {
+            "研究员级高级工程师", "雷达信号处理与多源信息融合目标识别技术" + std::to_string(i),
+            "中国电子科技集团公司第五十四研究所（通信网信息传输与分发技术重点实验室）",
+            "河北省石家庄市中山西路589号第五十四研究所科技委办公室" + std::to_string(i), "050081",
+            "0311-86926000-8" + std::to_string(10 + i), "13800138000"};
+        Execute("insert into CORVANE_EXPERTINFO (SSJJLB, ID, XM, XB, NL, ZC, ZYTC, GZDW, TXDZ, YZBM, DH, SJ) values "
+                "('J01', '" + id + "', '欧阳振华', '男', '56', '" + expert[0] + "', '" + expert[1] + "', '" + expert[2] +
+                "', '" + expert[3] + "', '" + expert[4] + "', '" + expert[5] + "', '" + expert[6] + "')");
+        values.insert(values.end(), expert.begin(), expert.end());
+    }
+    RunDialog<CDlgExpertReview>([&](CDlgExpertReview& dlg) {
+        Choose(dlg, CDlgExpertReview::IDC_YEAR, "2007");
+        dlg.Click(IDOK);
+    });
+    ASSERT_EQ(opened.size(), 1u);
+    const std::string file = testsupport::CopyOutput(opened.back(), Folder(), "专家评议情况");
+    const auto printed = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(printed[0].empty());
+    std::string all;
+    for (const std::string& page : printed[0]) all += page;
+    for (const char* number : {"0311-86926000-811", "13800138000", "050081"})
+        EXPECT_NE(all.find(number), std::string::npos) << number << " not on one line as written";
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, values);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " not whole, first " << missing.front();
     const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
     EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
 }

@@ -64,6 +64,7 @@ TEST_F(MasterExcel, ExpertsStandInOneBlockPerCategoryEachAfterTheFirstOnANewPage
                                                                  "北京", "100081", "010-1", "13800000000"}));
     EXPECT_EQ(sheet.Cells().Item(3, 1).BorderStyle("left"), "thin");
     EXPECT_EQ(sheet.Cells().Item(3, 1).RowHeight(), 30);
+    EXPECT_EQ(sheet.Cells().Item(3, 4).HorizontalAlignment(), xl::xlCenter) << "the age apart from the title";
     EXPECT_EQ(sheet.Cells().Item(4, 2).Value(), "李四");
     EXPECT_EQ(RowValues(sheet, 5, 11), std::vector<std::string>(11));  // the empty row between blocks
     ExpectBlock(sheet, 6, "所属基金类别：J02", true, headings);
