@@ -52,7 +52,7 @@ void WriteRow(const Worksheet& sheet, const ExcelTable& table, int r, const std:
     row.SetVerticalAlignment(xlCenter);
     row.SetWrapText(true);
     for (int c : table.amountColumns) row.Item(1, c).SetNumberFormat("0.00");
-    row.Item(1, 1).SetHorizontalAlignment(xlCenter);  // the running number apart from the next column
+    for (int c : table.centredColumns) row.Item(1, c).SetHorizontalAlignment(xlCenter);
     for (int c = 0; c < int(values.size()) && c < int(table.headers.size()); ++c) row.Item(1, c + 1).SetValue(values[c]);
     BorderEachCell(row);
 }
@@ -248,7 +248,8 @@ const ExcelTable& ProjectListTable() {
                                   // The twenty-character project number and the
                                   // units' names on lines of their own.
                                   {5, 24, 30, 10, 9, 9, 14, 28, 24, 8},
-                                  {5}};
+                                  {5},
+                                  {1, 4, 6}};
     return table;
 }
 

@@ -32,6 +32,10 @@ struct ExcelTable {
     std::vector<double> columnWidths = {};
     // Columns (1 for A) of amounts: two decimals each, however stored.
     std::vector<int> amountColumns = {};
+    // Columns of the running number and of short values (a category, a
+    // person's name, a count): in the middle of their cells, apart from the
+    // values beside them.
+    std::vector<int> centredColumns = {1};
 };
 
 // Texts of the cells of one output row: the record of `key`, with the

@@ -40,8 +40,11 @@ void ReportWorkbook::Discard() {
     excel_.reset();
 }
 
-FundBlockWriter::FundBlockWriter(Worksheet sheet, int lastColumn, int amountColumn)
-    : sheet_(std::move(sheet)), lastColumn_(lastColumn), amountColumn_(amountColumn) {}
+FundBlockWriter::FundBlockWriter(Worksheet sheet, int lastColumn, int amountColumn, std::vector<int> centredColumns)
+    : sheet_(std::move(sheet)),
+      lastColumn_(lastColumn),
+      amountColumn_(amountColumn),
+      centredColumns_(std::move(centredColumns)) {}
 
 Range FundBlockWriter::Span(int row, int firstColumn, int lastColumn) const {
     return sheet_.Range(ColumnName(firstColumn) + std::to_string(row), ColumnName(lastColumn) + std::to_string(row));
@@ -107,17 +110,9 @@ void FundBlockWriter::ProjectRow(const std::vector<std::string>& values) {
     line.SetVerticalAlignment(xlCenter);  // a one-line value sits in the middle of its cell
     line.SetWrapText(true);
     line.Item(1, amountColumn_).SetNumberFormat("0.00");  // amounts with two decimals however stored
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (values[i].empty()) continue;
-        const Range cell = line.Item(1, int(i) + 1);
-        cell.SetValue(values[i]);
-        // Serial numbers, ages, scores and short texts (sex, a person's
-        // name, a title, a result) in the middle of their cells, apart from
-        // the values beside them; amounts stay right, long texts left.
-        const bool shortText = cell.Kind() == ValueKind::Text && text::GbkLength(values[i]) <= 8;
-        if ((cell.Kind() == ValueKind::Number || shortText) && int(i) + 1 != amountColumn_)
-            cell.SetHorizontalAlignment(xlCenter);
-    }
+    for (int column : centredColumns_) line.Item(1, column).SetHorizontalAlignment(xlCenter);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (!values[i].empty()) line.Item(1, int(i) + 1).SetValue(values[i]);
     for (int column = 1; column <= lastColumn_; ++column) line.Item(1, column).BorderAround();
 }
 
