@@ -59,7 +59,7 @@ bool MakeSheet(const std::string& path, const std::vector<Column>& columns, bool
 
 bool LabFundTable(const std::string& path, std::string& error) {
     return MakeSheet(path,
-                     {{"序号", 6}, {"实验室代码", 12}, {"实验室名称", 36}, {"批复经费(万元)", 14}, {"批复项目数", 12},
+                     {{"序号", 6}, {"实验室代码", 12}, {"实验室名称", 36}, {"批复经费(万元)", 16}, {"批复项目数", 12},
                       {"重点项目数", 12}, {"重点项目经费(万元)", 16}},
                      true, "$1:$1", error);
 }

@@ -6,6 +6,7 @@
 #include "foundation/Options.h"
 #include "main/Commands.h"
 #include "main/DlgExpertReview.h"
+#include "main/DlgLabFundTable.h"
 #include "main/DlgUnitInfoTable.h"
 #include "testsupport/PrintedPages.h"
 
@@ -95,6 +96,44 @@ TEST_F(PrintedReports, ExpertReviewSheetPrintsLongValuesWhole) {
     const std::string pdf = testsupport::PrintedPdf(file, Folder());
     const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, values);
     EXPECT_TRUE(missing.empty()) << missing.size() << " not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+}
+
+// The laboratory fund table with long names and approved amounts of mixed
+// decimals: names whole, each amount with two decimals.
+TEST_F(PrintedReports, LaboratoryFundTablePrintsNamesWholeAndAmountsWithTwoDecimals) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    std::vector<std::string> names;
+    for (int lab = 1; lab <= 12; ++lab) {
+        const std::string code = text::Format("9140C%02d", lab);
+        names.push_back("通信网信息传输与分发技术国防科技重点实验室（第" + std::to_string(lab) + "研究所分部）");
+        Execute("insert into CORVANE_LAB (sysdm, sysqc) values ('" + code + "', '" + names.back() + "')");
+        const std::string key = ProjectNumber(code, "2007", "U001", "001");
+        const std::string general = ProjectNumber(code, "2007", "U001", "002");
+        AddApplication(key, "U001", "2007", "重点实验室基金——重点项目");
+        AddApplication(general, "U001", "2007", "重点实验室基金——一般项目");
+        AddReview(key, "+", "153.4200");
+        AddReview(general, "+", "12.155");
+    }
+    RunDialog<CDlgLabFundTable>([&](CDlgLabFundTable& dlg) {
+        Choose(dlg, CDlgLabFundTable::IDC_YEAR, "2007");
+        dlg.Click(CDlgLabFundTable::IDC_SELECT_ALL);
+        dlg.Click(IDOK);
+    });
+    ASSERT_EQ(opened.size(), 1u);
+    const std::string file = testsupport::CopyOutput(opened.back(), Folder(), "重点实验室经费表");
+    const auto printed = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(printed[0].empty());
+    std::string all;
+    for (const std::string& page : printed[0]) all += page;
+    // 153.42 + 12.155 in all, 153.42 of the key projects.
+    for (const char* shown : {"165.58", "153.42"}) EXPECT_NE(all.find(shown), std::string::npos) << shown;
+    for (const char* stored : {"153.4200", "165.575"})
+        EXPECT_EQ(all.find(stored), std::string::npos) << stored << " printed as stored:\n" << printed[0][0];
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
     const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
     EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
 }
