@@ -52,6 +52,9 @@ void WriteRow(const Worksheet& sheet, const ExcelTable& table, int r, const std:
     row.SetVerticalAlignment(xlCenter);
     row.SetWrapText(true);
     for (int c : table.amountColumns) row.Item(1, c).SetNumberFormat("0.00");
+    // Codes, project numbers and telephone numbers as written, whatever their digits.
+    for (int c = 0; c < int(table.headers.size()); ++c)
+        if (HoldsCodes(table.headers[c])) row.Item(1, c + 1).SetNumberFormat("@");
     for (int c : table.centredColumns) row.Item(1, c).SetHorizontalAlignment(xlCenter);
     for (int c = 0; c < int(values.size()) && c < int(table.headers.size()); ++c) row.Item(1, c + 1).SetValue(values[c]);
     BorderEachCell(row);

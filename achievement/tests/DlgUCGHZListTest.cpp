@@ -238,6 +238,7 @@ TEST_F(UnitList, ExcelListsTheTickedUnitsWithATotal) {
     // as they are.
     for (const char* cell : {"E2", "G3", "I2", "I3", "I4"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "0.00") << cell;
     EXPECT_EQ(sheet.Range("D2").NumberFormat(), "General");
+    EXPECT_EQ(sheet.Range("B2").NumberFormat(), "@") << "unit codes as written";
 }
 
 }  // namespace
