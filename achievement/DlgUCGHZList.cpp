@@ -42,7 +42,8 @@ const resultchange::ExcelTable& UnitListTable() {
     static const resultchange::ExcelTable table{{"序号", "单位代码", "单位名称", "承担项目总数", "承担项目总经费",
                                                  "承担重点项目数", "承担重点项目经费", "承担一般项目数",
                                                  "承担一般项目经费", "备注"},
-                                                36, true};
+                                                36, true, 33, office::excel::xlPaperA4, {}, {5, 7, 9},
+                                                {1, 4, 6, 8}};
     return table;
 }
 

@@ -1,5 +1,7 @@
 #include "achievement/ResultExcelOutput.h"
 
+#include <algorithm>
+
 #include "achievement/ResultChangeRecord.h"
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
@@ -40,6 +42,7 @@ void WriteHeader(const Worksheet& sheet, const ExcelTable& table) {
     row.SetWrapText(true);
     BorderEachCell(row);
     sheet.PageSetup().SetPaperSize(table.paperSize);
+    for (std::size_t c = 0; c < table.columnWidths.size(); ++c) row.Item(1, int(c) + 1).SetColumnWidth(table.columnWidths[c]);
 }
 
 void WriteRow(const Worksheet& sheet, const ExcelTable& table, int r, const std::vector<std::string>& values) {
@@ -48,11 +51,16 @@ void WriteRow(const Worksheet& sheet, const ExcelTable& table, int r, const std:
     row.SetRowHeight(table.dataRowHeight);
     row.SetVerticalAlignment(xlCenter);
     row.SetWrapText(true);
+    for (int c : table.amountColumns) row.Item(1, c).SetNumberFormat("0.00");
+    // Codes, project numbers and telephone numbers as written, whatever their digits.
+    for (int c = 0; c < int(table.headers.size()); ++c)
+        if (HoldsCodes(table.headers[c])) row.Item(1, c + 1).SetNumberFormat("@");
+    for (int c : table.centredColumns) row.Item(1, c).SetHorizontalAlignment(xlCenter);
     for (int c = 0; c < int(values.size()) && c < int(table.headers.size()); ++c) row.Item(1, c + 1).SetValue(values[c]);
     BorderEachCell(row);
 }
 
-void WriteTotal(const Worksheet& sheet, int lastDataRow) {
+void WriteTotal(const Worksheet& sheet, const ExcelTable& table, int lastDataRow) {
     const int t = lastDataRow + 1;
     const Range label = sheet.Range(text::Format("A%d", t), text::Format("H%d", t));
     label.Merge(false);
@@ -62,6 +70,8 @@ void WriteTotal(const Worksheet& sheet, int lastDataRow) {
     Border(label);
     const Range sum = sheet.Range(text::Format("I%d", t));
     sum.Font().SetSize(12);
+    if (std::find(table.amountColumns.begin(), table.amountColumns.end(), 9) != table.amountColumns.end())
+        sum.SetNumberFormat("0.00");  // the sum of amounts as they are shown
     sum.SetValue(text::Format("=SUM(I%d:I%d)", 2, lastDataRow));
     Border(sum);
     Border(sheet.Range(text::Format("J%d", t)));
@@ -176,7 +186,7 @@ void OutputTickedRows(ui::Wnd& owner, const ui::ListCtrl& list, const ExcelTable
         ++row;
         WriteRow(sheet, table, row, rowValues(key, row - 1));
     }
-    if (table.totalRow) WriteTotal(sheet, row);
+    if (table.totalRow) WriteTotal(sheet, table, row);
     excel->SetVisible(true);
 }
 
@@ -234,7 +244,15 @@ const ExcelTable& InformationTable() {
 const ExcelTable& ProjectListTable() {
     static const ExcelTable table{{"序号", "项目编号", "项目名称", "项目类别", "项目经费(万元)", "项目负责人",
                                    "联系电话", "承研单位", "联合承研单位", "备注"},
-                                  36};
+                                  36,
+                                  false,
+                                  33,
+                                  xlPaperA4,
+                                  // The twenty-character project number and the
+                                  // units' names on lines of their own.
+                                  {5, 24, 30, 10, 9, 9, 14, 28, 24, 8},
+                                  {5},
+                                  {1, 4, 6}};
     return table;
 }
 

@@ -27,6 +27,15 @@ struct ExcelTable {
     bool totalRow = false;  // "合计" over A..H, the sum of column I
     double headerRowHeight = 33;
     int paperSize = office::excel::xlPaperA4;  // printed one page wide, landscape
+    // Widths of columns A, B, ... in characters where the template's do not
+    // fit the table's values; empty keeps the template's.
+    std::vector<double> columnWidths = {};
+    // Columns (1 for A) of amounts: two decimals each, however stored.
+    std::vector<int> amountColumns = {};
+    // Columns of the running number and of short values (a category, a
+    // person's name, a count): in the middle of their cells, apart from the
+    // values beside them.
+    std::vector<int> centredColumns = {1};
 };
 
 // Texts of the cells of one output row: the record of `key`, with the

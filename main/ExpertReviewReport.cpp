@@ -118,8 +118,15 @@ void WriteExpertReviewSheet(const excel::Worksheet& sheet, const std::vector<Exp
         excel::Range data = Line(sheet, last);
         data.SetRowHeight(30);
         data.SetVerticalAlignment(excel::xlCenter);
-        for (int c = 0; c < kExpertFields; ++c) data.Item(1, c + 1).SetValue(expert.fields[c]);
+        for (int c = 0; c < kExpertFields; ++c) {
+            const excel::Range cell = data.Item(1, c + 1);
+            if (excel::HoldsCodes(kHeadings[c])) cell.SetNumberFormat("@");  // postcodes, telephones as written
+            cell.SetValue(expert.fields[c]);
+            // An age in the middle of its cell, apart from the title beside it.
+            if (cell.Kind() == excel::ValueKind::Number) cell.SetHorizontalAlignment(excel::xlCenter);
+        }
         data.Item(1, kColumns).SetValue(expert.projects);
+        data.Item(1, kColumns).SetHorizontalAlignment(excel::xlCenter);
         BorderEachCell(data);
     }
     sheet.UsedRange().SetWrapText(true);

@@ -84,6 +84,18 @@ std::optional<AutomationError> BuildFundingList(excel::Application& app, Funding
                 .SetValue(text::Format("=SUM(%s%d:%s%d)", column, kYearFirstBlankRow, column, kYearLastBlankRow));
     }
     sheet.Range("C10").SetValue(form.code);
+    // What is typed into the blank rows keeps its column's format: codes and
+    // accounts as written, amounts (and the year form's totals) with two
+    // decimals.
+    const int lastRow = kind == FundingListKind::Year ? kYearTotalsRow : form.lastBorderRow;
+    for (std::size_t c = 0; c < form.headings.size(); ++c) {
+        const std::string heading = form.headings[c];
+        const excel::Range column = sheet.Range(excel::ColumnName(int(c) + 1) + "3",
+                                                excel::ColumnName(int(c) + 1) + std::to_string(lastRow));
+        if (excel::HoldsCodes(heading)) column.SetNumberFormat("@");
+        else if (heading.find("经费") != std::string::npos || heading.find("拨款") != std::string::npos)
+            column.SetNumberFormat("0.00");
+    }
 
     sheet.Range("A1", "C1").Merge(false);
     if (kind == FundingListKind::Year) sheet.Range("A8", "F8").Merge(false);

@@ -19,6 +19,13 @@ void SetSheetFont(const excel::Range& range) {
     range.Font().SetSize(kSheetFontSize);
 }
 
+// The funds (D) and the key projects' funds (G) of a row: two decimals each,
+// however the approved amounts add up.
+void SetAmountFormat(const excel::Range& line) {
+    line.Item(1, 4).SetNumberFormat("0.00");
+    line.Item(1, 7).SetNumberFormat("0.00");
+}
+
 }  // namespace
 
 CLabFundQueries::CLabFundQueries(CAdoConnection* connection, std::string year)
@@ -112,6 +119,11 @@ void WriteLabFundSheet(const excel::Worksheet& sheet, const std::vector<LabFundR
         SetSheetFont(line);
         line.SetRowHeight(kRowHeight);
         line.SetVerticalAlignment(excel::xlCenter);
+        // A long name wraps in its cell, the row growing to hold it; the
+        // serial number and the counts stand apart from their neighbours.
+        line.SetWrapText(true);
+        for (int column : {1, 5, 6}) line.Item(1, column).SetHorizontalAlignment(excel::xlCenter);
+        SetAmountFormat(line);
         const std::string values[] = {std::to_string(last - 1), lab.code,     lab.name,    lab.funds,
                                       lab.projects,            lab.keyProjects, lab.keyFunds};
         for (int c = 0; c < 7; ++c) line.Item(1, c + 1).SetValue(values[c]);
@@ -128,6 +140,7 @@ void WriteLabFundSheet(const excel::Worksheet& sheet, const std::vector<LabFundR
 
     excel::Range sums = sheet.Range(CellName("D", total), CellName("G", total));
     SetSheetFont(sums);
+    SetAmountFormat(sheet.Range(CellName("A", total), CellName("G", total)));
     const char* columns[] = {"D", "E", "F", "G"};
     for (int c = 0; c < 4; ++c) {
         // With no laboratory the sums would reach the totals row itself.

@@ -100,7 +100,8 @@ void CDlgFirstExcel::OnOK() {
     UpdateData(TRUE);
     ReportWorkbook book;
     if (!book.Start("项目申请表.xls", "sheet1")) return;
-    FundBlockWriter writer(book.Sheet(), kLastColumn, kAmountColumn);
+    // Centred: the serial, the applicant, sex, age and title.
+    FundBlockWriter writer(book.Sheet(), kLastColumn, kAmountColumn, {1, 6, 7, 8, 9});
     const std::string year = SelectedYear();
     const int category = IsSpecialtyGroup() ? 0 : 1;
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {

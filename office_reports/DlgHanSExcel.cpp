@@ -107,7 +107,8 @@ bool CDlgHanSExcel::OutputReviewTable() {
     ReportWorkbook book;
     if (!book.Start("项目评议表.xls", "sheet1")) return false;
     const Worksheet& sheet = book.Sheet();
-    FundBlockWriter writer(sheet, kLast, 10);
+    // Centred: the serial, the applicant, sex, age, title and the experts.
+    FundBlockWriter writer(sheet, kLast, 10, {1, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16});
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {
         const std::string sql = FundQuery(fund.fund, "ZJ1, ZJ2, ZJ3");
         const CountAndSum figures = CountRowsAndSum(m_pConnection, sql, "SQJE");
@@ -147,7 +148,9 @@ void CDlgHanSExcel::OutputOpinionSummary() {
     ReportWorkbook book;
     if (!book.Start("专家意见汇总表.xls", "打印报表")) return;
     const Worksheet& sheet = book.Sheet();
-    FundBlockWriter writer(sheet, kLast, 9);
+    // Centred: the serial, the applicant, sex, age, title, the experts'
+    // opinions, the score and the result.
+    FundBlockWriter writer(sheet, kLast, 9, {1, 5, 6, 7, 8, 10, 11, 12});
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {
         CAdoRecordSet rs;
         if (!OpenQuery(rs, m_pConnection, FundQuery(fund.fund, "YJ1, YJ2, YJ3, BZZLY, FS, PSJG")) || rs.IsEOF())

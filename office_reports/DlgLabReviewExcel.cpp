@@ -59,7 +59,8 @@ void CDlgLabReviewExcel::OnOK() {
     UpdateData(TRUE);
     ReportWorkbook book;
     if (!book.Start("重点实验室项目评审表.xls", "sheet1")) return;
-    FundBlockWriter writer(book.Sheet(), kLastColumn, kAmountColumn);
+    // Centred: the serial, the applicant, sex, age and title.
+    FundBlockWriter writer(book.Sheet(), kLastColumn, kAmountColumn, {1, 6, 7, 8, 9});
     const std::string year = SelectedYear();
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {
         const std::string sql =

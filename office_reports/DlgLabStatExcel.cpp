@@ -14,6 +14,9 @@ using namespace office::excel;
 namespace {
 constexpr int kLastColumn = 9;  // I, all requested funds
 constexpr int kFirstRow = 3;    // rows 1 and 2 are the template's headings
+// The requested funds of the key and general projects and of both (E, G,
+// I): two decimals each, however the amounts add up.
+constexpr int kAmountColumns[] = {5, 7, 9};
 const char* const kFont = "仿宋_GB2312";
 }  // namespace
 
@@ -83,9 +86,15 @@ void CDlgLabStatExcel::OnOK() {
         cells.Font().SetName(kFont);
         cells.Font().SetSize(14);
         cells.SetRowHeight(38);
+        // A long name wraps in its cell, the row growing to hold it; the
+        // serial number and the counts stand apart from their neighbours.
+        cells.SetWrapText(true);
+        cells.SetVerticalAlignment(xlCenter);
+        for (int column : {1, 4, 6, 8}) cells.Item(1, column).SetHorizontalAlignment(xlCenter);
         const std::string values[] = {std::to_string(row - 2), lab, Text(labs, "SYSQC"), CountKeyProjects(lab),
                                       SumKeyFunds(lab), CountGeneralProjects(lab), SumGeneralFunds(lab),
                                       "=D" + r + "+F" + r, "=E" + r + "+G" + r};
+        for (int column : kAmountColumns) cells.Item(1, column).SetNumberFormat("0.00");
         for (int column = 1; column <= kLastColumn; ++column) {
             cells.Item(1, column).SetValue(values[column - 1]);
             cells.Item(1, column).BorderAround();
@@ -105,6 +114,7 @@ void CDlgLabStatExcel::OnOK() {
         const Range cell = sheet.Range(name + std::to_string(total));
         cell.Font().SetName(kFont);
         cell.Font().SetSize(14);
+        if (column % 2 == 1) cell.SetNumberFormat("0.00");  // E, G, I as kAmountColumns
         cell.SetValue("=SUM(" + name + "3:" + name + std::to_string(last) + ")");
         cell.BorderAround();
     }

@@ -19,6 +19,10 @@ using namespace office::excel;
 constexpr int kFirstColumn = 2;  // B
 constexpr int kLastColumn = 11;  // K
 constexpr int kHeadingRow = 3;
+// The funds and the two years' halves (H..J), counted from B: two decimals
+// each, however the amount was stored.
+constexpr int kFirstAmount = 6;
+constexpr int kLastAmount = 8;
 
 // One sheet being filled: the row counter r and the serial number.
 class PlanSheet {
@@ -46,6 +50,10 @@ public:
         const std::string half = text::Format("%g", text::Atof(project.funds) * 0.5);
         const std::string values[] = {text::Format("%d", ++serial_), project.number, project.name, project.period,
                                       project.leader, project.unit, project.funds, half, half, project.remark};
+        Line(row_, kFirstColumn + kFirstAmount, kFirstColumn + kLastAmount).SetNumberFormat("0.00");
+        // The serial number and the leader apart from the texts beside them.
+        line.Item(1, 1).SetHorizontalAlignment(xlCenter);
+        line.Item(1, 5).SetHorizontalAlignment(xlCenter);
         for (int i = 0; i < 10; ++i) {
             if (!values[i].empty()) line.Item(1, i + 1).SetValue(values[i]);
             line.Item(1, i + 1).BorderAround(xlContinuous, xlThin, xlColorIndexAutomatic);
@@ -62,6 +70,7 @@ public:
         caption.Merge(false);
         caption.Item(1, 1).SetValue("小计");
         Range sums = Line(row, 8, 10);  // H..J
+        sums.SetNumberFormat("0.00");
         for (int i = 0; i < 3; ++i) {
             const std::string column = ColumnName(8 + i);
             sums.Item(1, i + 1).SetValue(text::Format("=SUM(%s%d:%s%d)", column.c_str(), kHeadingRow, column.c_str(), row_));

@@ -40,8 +40,11 @@ void ReportWorkbook::Discard() {
     excel_.reset();
 }
 
-FundBlockWriter::FundBlockWriter(Worksheet sheet, int lastColumn, int amountColumn)
-    : sheet_(std::move(sheet)), lastColumn_(lastColumn), amountColumn_(amountColumn) {}
+FundBlockWriter::FundBlockWriter(Worksheet sheet, int lastColumn, int amountColumn, std::vector<int> centredColumns)
+    : sheet_(std::move(sheet)),
+      lastColumn_(lastColumn),
+      amountColumn_(amountColumn),
+      centredColumns_(std::move(centredColumns)) {}
 
 Range FundBlockWriter::Span(int row, int firstColumn, int lastColumn) const {
     return sheet_.Range(ColumnName(firstColumn) + std::to_string(row), ColumnName(lastColumn) + std::to_string(row));
@@ -106,6 +109,8 @@ void FundBlockWriter::ProjectRow(const std::vector<std::string>& values) {
     line.SetRowHeight(36);
     line.SetVerticalAlignment(xlCenter);  // a one-line value sits in the middle of its cell
     line.SetWrapText(true);
+    line.Item(1, amountColumn_).SetNumberFormat("0.00");  // amounts with two decimals however stored
+    for (int column : centredColumns_) line.Item(1, column).SetHorizontalAlignment(xlCenter);
     for (std::size_t i = 0; i < values.size(); ++i)
         if (!values[i].empty()) line.Item(1, int(i) + 1).SetValue(values[i]);
     for (int column = 1; column <= lastColumn_; ++column) line.Item(1, column).BorderAround();
@@ -120,6 +125,7 @@ void FundBlockWriter::TotalRow(int row, const std::string& label, const std::str
     caption.BorderAround();
     Range amount = Span(row, amountColumn_, amountColumn_);
     amount.Font().SetSize(12);
+    amount.SetNumberFormat("0.00");
     amount.SetValue(formula);
     amount.BorderAround();
     if (amountColumn_ < lastColumn_) {

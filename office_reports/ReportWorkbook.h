@@ -44,7 +44,12 @@ private:
 class FundBlockWriter {
 public:
     // Blocks span the columns A to `lastColumn`; `amountColumn` is summed.
-    FundBlockWriter(office::excel::Worksheet sheet, int lastColumn, int amountColumn);
+    // The project rows' `centredColumns` (1 for A: the serial number, and
+    // columns of short values such as sex, age, a person's name, a title or
+    // a score) stand in the middle of their cells, apart from the values
+    // beside them.
+    FundBlockWriter(office::excel::Worksheet sheet, int lastColumn, int amountColumn,
+                    std::vector<int> centredColumns = {1});
 
     // Opens a block: its header row (returned) follows the previous block's
     // empty row; a manual page break goes above it from the second block on.
@@ -83,6 +88,7 @@ private:
 
     office::excel::Worksheet sheet_;
     int lastColumn_, amountColumn_;
+    std::vector<int> centredColumns_;
     int row_ = 0;          // the last row written
     int blocks_ = 0;
     int firstSummed_ = 0;  // first row of the current block's total

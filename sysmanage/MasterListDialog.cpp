@@ -258,6 +258,8 @@ void CMasterListDialog::OutputExcel() {
             xl::Range cell = data.Item(1, c + 1);
             if (xl::HoldsCodes(layout.headings[c])) cell.SetNumberFormat("@");  // codes print as written
             cell.SetValue(list.GetItemText(item, layout.firstPrintedColumn + c));
+            // An age in the middle of its cell, apart from the text beside it.
+            if (cell.Kind() == xl::ValueKind::Number) cell.SetHorizontalAlignment(xl::xlCenter);
         }
         bordered(data);
     }

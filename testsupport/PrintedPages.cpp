@@ -74,16 +74,7 @@ std::string PrintedPdf(const std::string& file, const std::string& folder) {
     return folder + "/pdf/" + Stem(file) + ".pdf";
 }
 
-namespace {
-
-struct PrintedWord {
-    int page;
-    double xMin, yMin, xMax, yMax;
-    std::string text;
-};
-
-// The words of a PDF with their boxes (pdftotext -bbox-layout), page by page.
-std::vector<PrintedWord> WordsOf(const std::string& pdf) {
+std::vector<PrintedWord> PrintedWords(const std::string& pdf) {
     const std::string xml = Output("pdftotext -bbox-layout " + Quoted(pdf) + " - 2>/dev/null");
     auto attribute = [](const std::string& tag, const char* name) {
         const std::string key = std::string(" ") + name + "=\"";
@@ -106,6 +97,8 @@ std::vector<PrintedWord> WordsOf(const std::string& pdf) {
     }
     return words;
 }
+
+namespace {
 
 bool Overlap(double a1, double a2, double b1, double b2, double least) {
     return std::min(a2, b2) - std::max(a1, b1) > least;
@@ -152,7 +145,7 @@ bool WholeFrom(const std::vector<PrintedWord>& words, const std::vector<std::siz
 }  // namespace
 
 std::vector<std::string> TextsNotPrintedWhole(const std::string& pdf, const std::vector<std::string>& texts) {
-    const std::vector<PrintedWord> words = WordsOf(pdf);
+    const std::vector<PrintedWord> words = PrintedWords(pdf);
     std::vector<std::size_t> pageStart;
     for (std::size_t i = 0; i < words.size(); ++i)
         while (static_cast<int>(pageStart.size()) < words[i].page) pageStart.push_back(i);
@@ -169,7 +162,7 @@ std::vector<std::string> TextsNotPrintedWhole(const std::string& pdf, const std:
 }
 
 std::vector<std::string> OverlappingWords(const std::string& pdf) {
-    const std::vector<PrintedWord> words = WordsOf(pdf);
+    const std::vector<PrintedWord> words = PrintedWords(pdf);
     std::vector<std::string> out;
     for (std::size_t i = 0; i < words.size(); ++i)
         for (std::size_t j = i + 1; j < words.size() && words[j].page == words[i].page; ++j) {

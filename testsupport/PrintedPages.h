@@ -23,6 +23,15 @@ std::vector<std::vector<std::string>> PrintedPages(const std::vector<std::string
 // The PDF that PrintedPages made of `file` in `folder`.
 std::string PrintedPdf(const std::string& file, const std::string& folder);
 
+// A word of a PDF with its box in points from the page's top left corner
+// (pdftotext -bbox-layout); pages count from 1.
+struct PrintedWord {
+    int page;
+    double xMin, yMin, xMax, yMax;
+    std::string text;
+};
+std::vector<PrintedWord> PrintedWords(const std::string& pdf);
+
 // The texts (blanks ignored) that a PDF does not print whole: a text is whole
 // when its lines stand one under the other on a page (or go on at the top of
 // the next page, where a table row breaks), each line beneath the line

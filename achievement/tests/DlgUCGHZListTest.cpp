@@ -235,6 +235,11 @@ TEST_F(UnitList, ExcelListsTheTickedUnitsWithATotal) {
     EXPECT_EQ(sheet.Range("A4").Value(), "合计");
     EXPECT_TRUE(sheet.Range("A4").MergeCells());
     EXPECT_EQ(sheet.Range("I4").Value(), "=SUM(I2:I3)");
+    // The three amount columns with two decimals, the total too; the counts
+    // as they are.
+    for (const char* cell : {"E2", "G3", "I2", "I3", "I4"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "0.00") << cell;
+    EXPECT_EQ(sheet.Range("D2").NumberFormat(), "General");
+    EXPECT_EQ(sheet.Range("B2").NumberFormat(), "@") << "unit codes as written";
 }
 
 }  // namespace

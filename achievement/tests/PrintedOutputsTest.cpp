@@ -26,8 +26,9 @@ protected:
 TEST_F(PrintedOutputs, TablesPrintOnePageWideWithHeadingsAndTicksAsBoxes) {
     if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
     constexpr int kRecords = 30;
-    // Names of several lines and a long unit: printed whole, rows apart.
-    std::vector<std::string> names;
+    // Names of several lines, a long unit and twenty-character project
+    // numbers: printed whole, rows apart, each number apart from its serial.
+    std::vector<std::string> names, numbers;
     const std::string unit = "中国航天科工集团公司第二研究院第二〇四研究所（总体设计部）";
     for (int i = 1; i <= kRecords; ++i) {
         names.push_back("面向复杂电磁环境的多源异构传感器信息融合与目标识别关键技术及其在某型装备中的应用研究项目" +
@@ -36,7 +37,8 @@ TEST_F(PrintedOutputs, TablesPrintOnePageWideWithHeadingsAndTicksAsBoxes) {
                                            {"XMZZXM", "张三"}, {"ZZSJ", "13900000000"}, {"XMJF", "12.50"},
                                            {"CYDW", unit}};
         for (int n = 1; n <= kCheckCount; ++n) values["CHECK" + std::to_string(n)] = "是";
-        StoreRecord(text::Format("A-%02d", i), values);
+        numbers.push_back(text::Format("9140A01010108000%04d", i));
+        StoreRecord(numbers.back(), values);
     }
     OpenView();
     view->m_dlgList.OnBtnSelectAll();
@@ -68,8 +70,11 @@ TEST_F(PrintedOutputs, TablesPrintOnePageWideWithHeadingsAndTicksAsBoxes) {
         }
         if (t == 1) EXPECT_EQ(phones, kRecords) << "the list's telephone numbers, as written";
         const std::string pdf = testsupport::PrintedPdf(t == 0 ? information : list, Folder());
-        const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
-        EXPECT_TRUE(missing.empty()) << tables[t].name << ": " << missing.size() << " names not whole, first "
+        std::vector<std::string> texts = names;
+        texts.insert(texts.end(), numbers.begin(), numbers.end());
+        texts.push_back(unit);
+        const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, texts);
+        EXPECT_TRUE(missing.empty()) << tables[t].name << ": " << missing.size() << " texts not whole, first "
                                      << missing.front();
         const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
         EXPECT_TRUE(overlaps.empty()) << tables[t].name << ": " << overlaps.size() << " words overlap, first "

@@ -228,6 +228,13 @@ TEST_F(AppWordTest, MemberTablePrintsEveryValueWholeInFewPages) {
         if (testsupport::WithoutBlanks(pages[0][p]).find("二、经费预算") != std::string::npos) budgetPage = p + 1;
     EXPECT_GE(budgetPage, 2u);
     EXPECT_LE(budgetPage, 3u);
+    // The basic table's labels each on one line of their cell, the identity
+    // number too ("申请人" stands upright in its narrow column).
+    ASSERT_GE(pages[0].size(), 2u);
+    for (const char* label : {"项目名称", "起止年月", "申请金额", "姓名", "性别", "身份证号", "学位", "职称", "专业特长",
+                              "工作单位", "隶属关系", "合作单位", "项目组成员", "总人数", "博士后", "博士生",
+                              "硕士生", "110101197001010011"})
+        EXPECT_NE(pages[0][1].find(label), std::string::npos) << label << " wraps:\n" << pages[0][1];
     // Each page with member rows shows the member headings.
     for (std::size_t p = 0; p < pages[0].size(); ++p) {
         const std::string page = testsupport::WithoutBlanks(pages[0][p]);

@@ -25,9 +25,10 @@ bool PlanList(const std::string& path, int paperSize, std::string& error) {
     const struct {
         const char* heading;  // nullptr: written by the program
         double width;
-    } columns[] = {{"", 2},        {"序号", 6},        {"项目编号", 24},   {"项目名称", 30},
-                   {"起止年限/进度要求", 16}, {"负责人", 9}, {"承担单位", 26}, {"批复经费", 11},
-                   {nullptr, 11},  {nullptr, 11},      {"备注", 26}};
+    } columns[] = {{"", 2},        {"序号", 6},        {"项目编号", 24},   {"项目名称", 28},
+                   // The schedule's milestones are the longest text of a row.
+                   {"起止年限/进度要求", 24}, {"负责人", 9}, {"承担单位", 24}, {"批复经费", 11},
+                   {nullptr, 11},  {nullptr, 11},      {"备注", 20}};
     std::vector<double> widths;
     for (const auto& column : columns) widths.push_back(column.width);
     SetColumnWidths(sheet, WidthsForPaper(widths, paperSize, {2}));  // the project number shows whole

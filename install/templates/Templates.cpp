@@ -59,15 +59,20 @@ bool MakeSheet(const std::string& path, const std::vector<Column>& columns, bool
 
 bool LabFundTable(const std::string& path, std::string& error) {
     return MakeSheet(path,
-                     {{"序号", 6}, {"实验室代码", 12}, {"实验室名称", 36}, {"批复经费(万元)", 14}, {"批复项目数", 12},
+                     {{"序号", 6}, {"实验室代码", 12}, {"实验室名称", 36}, {"批复经费(万元)", 16}, {"批复项目数", 12},
                       {"重点项目数", 12}, {"重点项目经费(万元)", 16}},
                      true, "$1:$1", error);
 }
 
+// The expert list and the review statistics' experts: a name of four
+// characters and a number on one line, a title of nine characters, a
+// specialty, a unit and an address of up to two lines, a telephone number
+// with its extension and a mobile number on one line each; the review
+// statistics' count of projects last.
 bool ExpertTable(const std::string& path, std::string& error) {
     return MakeSheet(path,
-                     {{nullptr, 10}, {nullptr, 8}, {nullptr, 5}, {nullptr, 5}, {nullptr, 10}, {nullptr, 14},
-                      {nullptr, 20}, {nullptr, 22}, {nullptr, 9}, {nullptr, 13}, {nullptr, 13}, {nullptr, 9}},
+                     {{nullptr, 8}, {nullptr, 10}, {nullptr, 5}, {nullptr, 5}, {nullptr, 11}, {nullptr, 16},
+                      {nullptr, 24}, {nullptr, 22}, {nullptr, 9}, {nullptr, 19}, {nullptr, 13}, {nullptr, 9}},
                      false, "$2:$2", error);  // each group: a title row, then its headings
 }
 
@@ -154,17 +159,26 @@ bool ApplicationForm(const std::string& path, std::string& error) {
     for (std::size_t i = 0; i + 1 < grid.size(); ++i) grid.back() -= grid[i];
     auto L = [](const char* t, int span = 1) { return CellSpec{t, span, kLabel}; };
     auto V = [](int span = 1) { return CellSpec{"", span, kValue}; };
+    // The basic table's columns by their labels: the second holds the four
+    // characters of "工作单位" and "隶属关系", the first "申请人" set upright,
+    // one character a line; the others two to four characters, the identity
+    // number's eighteen digits across two of them. "硕士生" takes the ninth
+    // and a narrow tenth column, so that the degree beside "学位" and the
+    // counts' rows keep their cells where the filler walks.
+    std::vector<int> basic = {440, 1080, 860, 640, 640, 1080, 1080, 1060, 660, 300, 0};
+    basic.back() = kTextWidth;
+    for (std::size_t i = 0; i + 1 < basic.size(); ++i) basic.back() -= basic[i];
     std::vector<RowSpec> rows = {
-        {L("项目名称", 2), V(4), L("起止年月"), V(3)},
-        {L("申请金额", 2), V(8)},
-        {L("申请人"), L("姓名"), V(), L("性别"), V(), L("身份证号"), V(2), L("学位"), V()},
-        {L("申请人"), L("职称"), V(3), L("专业特长"), V(4)},
-        {L("申请人"), L("工作单位"), V(8)},
-        {L("申请单位"), L("隶属关系"), V(3), L("合作单位"), V(4)},
-        {L("项目组成员", 2), L("总人数"), L("高级"), L("中级"), L("初级"), L("博士后"), L("博士生"), L("硕士生"), L("")},
-        {L("人数", 2), V(), V(), V(), V(), V(), V(), V(), L("")},
+        {L("项目名称", 2), V(4), L("起止年月"), V(4)},
+        {L("申请金额", 2), V(9)},
+        {L("申请人"), L("姓名"), V(), L("性别"), V(), L("身份证号"), V(2), L("学位"), V(2)},
+        {L("申请人"), L("职称"), V(3), L("专业特长"), V(5)},
+        {L("申请人"), L("工作单位"), V(9)},
+        {L("申请单位"), L("隶属关系"), V(3), L("合作单位"), V(5)},
+        {L("项目组成员", 2), L("总人数"), L("高级"), L("中级"), L("初级"), L("博士后"), L("博士生"), L("硕士生", 2), L("")},
+        {L("人数", 2), V(), V(), V(), V(), V(), V(), V(2), L("")},
     };
-    xml += Table(grid, rows, 400);
+    xml += Table(basic, rows, 400);
     // The members are a table of their own, so that their heading row is
     // repeated on each page the rows run onto.
     std::vector<RowSpec> members = {{L("序号"), L("学位"), L("姓名"), L("性别"), L("年龄"), L("职称"), L("工作单位"),

@@ -95,6 +95,11 @@ TEST_F(ExpertReviewReport, WorkbookGroupsExpertsByIdPrefixOnePagePerGroup) {
                                                                   "第一研究所", "", "", "010-6000", "", "2"}));
     EXPECT_TRUE(AllCellsBordered(sheet.Range("A2", "L3")));
     EXPECT_EQ(sheet.Range("A3").RowHeight(), 30);
+    // The age and the count centred; telephone and postcode columns as written.
+    EXPECT_EQ(sheet.Range("D3").HorizontalAlignment(), office::excel::xlCenter);
+    EXPECT_EQ(sheet.Range("L3").HorizontalAlignment(), office::excel::xlCenter);
+    EXPECT_EQ(sheet.Range("I3").NumberFormat(), "@");
+    EXPECT_EQ(sheet.Range("J3").NumberFormat(), "@");
 
     EXPECT_EQ(RowValues(sheet, 4, 12), std::vector<std::string>(12));  // empty row between the groups
     EXPECT_EQ(sheet.Range("A5").Value(), "所属基金类别：B02");

@@ -65,6 +65,11 @@ TEST_F(FundingListReport, YearFormSumsTheFiveBlankRows) {
     EXPECT_EQ(sheet.Range("H8").Value(), "=SUM(H3:H7)");
     EXPECT_EQ(sheet.Range("I8").Value(), "=SUM(I3:I7)");
     EXPECT_FALSE(sheet.Range("I1").MergeCells());
+    // Typed amounts and the totals with two decimals, typed codes and
+    // accounts as written.
+    for (const char* cell : {"G3", "H7", "I8"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "0.00") << cell;
+    for (const char* cell : {"B3", "F7"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "@") << cell;
+    EXPECT_EQ(sheet.Range("C3").NumberFormat(), "General");
 }
 
 TEST_F(FundingListReport, ExcelThatCannotStartIsReported) {

@@ -98,6 +98,11 @@ TEST_F(LabFundReport, WorkbookHoldsTheValuesOfEachTickedLaboratoryAndTheTotals) 
     EXPECT_EQ(sheet.Range("G4").Value(), "=SUM(G2:G3)");
     EXPECT_TRUE(AllCellsBordered(sheet.Range("D4", "G4")));
     EXPECT_EQ(sheet.Range("A4").RowHeight(), 38);
+    // The funds ("30.5" next to "0" and "10.5") with two decimals each, the
+    // totals too; the counts as they are.
+    for (const char* cell : {"D2", "D3", "D4", "G2", "G3", "G4"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "0.00") << cell;
+    for (const char* cell : {"E2", "F3", "E4"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "General") << cell;
+    EXPECT_TRUE(sheet.Range("C2").WrapText()) << "a long name wraps, not cut at the cell's edge";
 }
 
 TEST_F(LabFundReport, SerialsFollowTheGridOrderOfTheTickedRows) {

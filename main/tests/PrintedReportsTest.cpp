@@ -5,6 +5,8 @@
 
 #include "foundation/Options.h"
 #include "main/Commands.h"
+#include "main/DlgExpertReview.h"
+#include "main/DlgLabFundTable.h"
 #include "main/DlgUnitInfoTable.h"
 #include "testsupport/PrintedPages.h"
 
@@ -52,6 +54,84 @@ TEST_F(PrintedReports, UnitTablePrintsOnePageWideWithItsHeadingsOnEveryPage) {
     EXPECT_EQ(units, 120);
     // The wrapped names print whole, their rows grown to hold them.
     const std::string pdf = testsupport::PrintedPdf(opened.back(), Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+}
+
+// The experts who reviewed, with long titles, specialties, units and
+// addresses and telephone numbers with an extension: every value whole, rows
+// apart, postcodes and telephone numbers as written.
+TEST_F(PrintedReports, ExpertReviewSheetPrintsLongValuesWhole) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    std::vector<std::string> values;
+    for (int i = 1; i <= 16; ++i) {
+        const std::string id = text::Format("A01%03d", i);
+        const std::string number = ProjectNumber("9140A01", "2007", "U001", text::Format("%03d", i));
+        AddApplication(number, "U001", "2007", "共性技术基金——一般项目");
+        AddReview(number, "+", "1", "", {id, "", ""});
+        const std::vector<std::string> expert = {
+            "研究员级高级工程师", "雷达信号处理与多源信息融合目标识别技术" + std::to_string(i),
+            "中国电子科技集团公司第五十四研究所（通信网信息传输与分发技术重点实验室）",
+            "河北省石家庄市中山西路589号第五十四研究所科技委办公室" + std::to_string(i), "050081",
+            "0311-86926000-8" + std::to_string(10 + i), "13800138000"};
+        Execute("insert into CORVANE_EXPERTINFO (SSJJLB, ID, XM, XB, NL, ZC, ZYTC, GZDW, TXDZ, YZBM, DH, SJ) values "
+                "('J01', '" + id + "', '欧阳振华', '男', '56', '" + expert[0] + "', '" + expert[1] + "', '" + expert[2] +
+                "', '" + expert[3] + "', '" + expert[4] + "', '" + expert[5] + "', '" + expert[6] + "')");
+        values.insert(values.end(), expert.begin(), expert.end());
+    }
+    RunDialog<CDlgExpertReview>([&](CDlgExpertReview& dlg) {
+        Choose(dlg, CDlgExpertReview::IDC_YEAR, "2007");
+        dlg.Click(IDOK);
+    });
+    ASSERT_EQ(opened.size(), 1u);
+    const std::string file = testsupport::CopyOutput(opened.back(), Folder(), "专家评议情况");
+    const auto printed = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(printed[0].empty());
+    std::string all;
+    for (const std::string& page : printed[0]) all += page;
+    for (const char* number : {"0311-86926000-811", "13800138000", "050081"})
+        EXPECT_NE(all.find(number), std::string::npos) << number << " not on one line as written";
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, values);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+}
+
+// The laboratory fund table with long names and approved amounts of mixed
+// decimals: names whole, each amount with two decimals.
+TEST_F(PrintedReports, LaboratoryFundTablePrintsNamesWholeAndAmountsWithTwoDecimals) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    std::vector<std::string> names;
+    for (int lab = 1; lab <= 12; ++lab) {
+        const std::string code = text::Format("9140C%02d", lab);
+        names.push_back("通信网信息传输与分发技术国防科技重点实验室（第" + std::to_string(lab) + "研究所分部）");
+        Execute("insert into CORVANE_LAB (sysdm, sysqc) values ('" + code + "', '" + names.back() + "')");
+        const std::string key = ProjectNumber(code, "2007", "U001", "001");
+        const std::string general = ProjectNumber(code, "2007", "U001", "002");
+        AddApplication(key, "U001", "2007", "重点实验室基金——重点项目");
+        AddApplication(general, "U001", "2007", "重点实验室基金——一般项目");
+        AddReview(key, "+", "153.4200");
+        AddReview(general, "+", "12.155");
+    }
+    RunDialog<CDlgLabFundTable>([&](CDlgLabFundTable& dlg) {
+        Choose(dlg, CDlgLabFundTable::IDC_YEAR, "2007");
+        dlg.Click(CDlgLabFundTable::IDC_SELECT_ALL);
+        dlg.Click(IDOK);
+    });
+    ASSERT_EQ(opened.size(), 1u);
+    const std::string file = testsupport::CopyOutput(opened.back(), Folder(), "重点实验室经费表");
+    const auto printed = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(printed[0].empty());
+    std::string all;
+    for (const std::string& page : printed[0]) all += page;
+    // 153.42 + 12.155 in all, 153.42 of the key projects.
+    for (const char* shown : {"165.58", "153.42"}) EXPECT_NE(all.find(shown), std::string::npos) << shown;
+    for (const char* stored : {"153.4200", "165.575"})
+        EXPECT_EQ(all.find(stored), std::string::npos) << stored << " printed as stored:\n" << printed[0][0];
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
     const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
     EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
     const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);

@@ -145,6 +145,35 @@ TEST_F(FirstExcel, WritesOneBlockPerTickedFundWithDirectionsChecksSubtotalsAndTh
     EXPECT_EQ(Cell(sheet, "J15"), "=SUM(J3:J14)/2");
     EXPECT_EQ(sheet.Range("A4").Font().Size(), 10);
     EXPECT_EQ(sheet.Range("K4").BorderStyle("right"), "thin");
+    // The serial number, the age and short texts apart from the values
+    // beside them; the amount right, the long texts left.
+    for (const char* cell : {"A4", "F4", "G4", "H4", "I4"})
+        EXPECT_EQ(sheet.Range(cell).HorizontalAlignment(), excel::xlCenter) << cell;
+    for (const char* cell : {"B4", "J4"}) EXPECT_NE(sheet.Range(cell).HorizontalAlignment(), excel::xlCenter) << cell;
+}
+
+// Amounts stored with any number of decimals print with two, the totals too:
+// one format for the whole amount column.
+TEST_F(FirstExcel, AmountsOfMixedDecimalsShareTheColumnsTwoDecimalFormat) {
+    const char* amounts[] = {"153.4200", "194.92000000", "12.155", "24.3100", "7"};
+    for (int i = 0; i < 5; ++i)
+        AddApplication(text::Format("9140A010101081001%03d", i + 1), kGroupGeneral, amounts[i]);
+    AddDirection("9140A010101", "方向一", "1001", "0");
+    Run([&](CDlgFirstExcel& dlg) {
+        dlg.Click(CDlgFirstExcel::IDC_SELECT_ALL);
+        dlg.Click(IDOK);
+    });
+    excel::Worksheet sheet = OpenedSheet();
+    ASSERT_TRUE(sheet.IsValid());
+    // Rows 4-8 the applications, 9 the block's total, 10 the grand total.
+    ASSERT_EQ(Cell(sheet, "J9"), "=SUM(J3:J8)");
+    ASSERT_EQ(Cell(sheet, "A10"), "所有合计");
+    for (int row : {4, 5, 6, 7, 8, 9, 10}) {
+        const excel::Range cell = sheet.Range("J" + std::to_string(row));
+        EXPECT_EQ(cell.NumberFormat(), "0.00") << "row " << row;
+        EXPECT_NE(cell.Kind(), excel::ValueKind::Text) << "row " << row;
+    }
+    EXPECT_EQ(Cell(sheet, "J5"), "194.92");
 }
 
 TEST_F(FirstExcel, TheTypeNarrowsAFundAndAFundWithoutProjectsWritesNoBlock) {

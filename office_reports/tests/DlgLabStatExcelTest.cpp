@@ -47,6 +47,12 @@ TEST_F(LabStat, WritesEveryLaboratoryWithItsFiguresAndTheTotalLine) {
     EXPECT_EQ(sheet.Range("B3").Font().Name(), "仿宋_GB2312");
     EXPECT_EQ(sheet.Range("I3").Font().Size(), 14);
     EXPECT_EQ(sheet.Range("I4").BorderStyle("bottom"), "thin");
+    // The sums ("3.5" next to "0.1" and "0") with two decimals each, the
+    // totals too; the counts as they are.
+    for (const char* column : {"E", "G", "I"})
+        for (int row : {3, 4, 5}) EXPECT_EQ(sheet.Range(column + std::to_string(row)).NumberFormat(), "0.00") << column << row;
+    for (const char* cell : {"D3", "F4", "H5"}) EXPECT_EQ(sheet.Range(cell).NumberFormat(), "General") << cell;
+    EXPECT_TRUE(sheet.Range("C3").WrapText()) << "a long name wraps, not cut at the cell's edge";
 }
 
 TEST_F(LabStat, SumsAreAddedInSinglePrecisionAndShowSixDigits) {

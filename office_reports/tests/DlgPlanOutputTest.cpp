@@ -131,6 +131,10 @@ TEST_F(PlanOutput, PlanListsInOneWorkbook) {
     EXPECT_EQ(Cell(sheet, "K8"), "备注三");
     EXPECT_EQ(Cell(sheet, "B9"), "小计");
     EXPECT_EQ(Cell(sheet, "H9"), "=SUM(H3:H8)");
+    // The funds and their halves with two decimals each, the sums too.
+    for (const char* column : {"H", "I", "J"})
+        for (int row : {5, 6, 8, 9}) EXPECT_EQ(sheet.Range(column + std::to_string(row)).NumberFormat(), "0.00") << column << row;
+    EXPECT_EQ(sheet.Range("C5").NumberFormat(), "General");
 }
 
 TEST_F(PlanOutput, PlanListsCloseTheDialogWhateverTheirOutcome) {

@@ -8,6 +8,7 @@
 #include "PlanOutputTestSupport.h"
 #include "office_reports/DlgFirstExcel.h"
 #include "office_reports/DlgHanSExcel.h"
+#include "office_reports/DlgLabStatExcel.h"
 #include "office_reports/DlgPlanOutput.h"
 #include "testsupport/PrintedPages.h"
 
@@ -160,6 +161,37 @@ TEST_F(PrintedReports, LongNamesAndSchedulesPrintWholeWithoutOverlapping) {
         EXPECT_TRUE(overlaps.empty()) << o.file << ": " << overlaps.size() << " words overlap, first "
                                       << (overlaps.empty() ? "" : overlaps.front());
     }
+}
+
+// The laboratory statistics with long names and amounts stored with any
+// number of decimals: names whole, every amount with two decimals.
+TEST_F(PrintedReports, LaboratoryStatisticsPrintNamesWholeAndAmountsWithTwoDecimals) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    std::vector<std::string> names;
+    const char* amounts[] = {"153.4200", "194.92000000", "12.155", "24.3100"};
+    for (int lab = 1; lab <= 12; ++lab) {
+        const std::string code = text::Format("9140C%02d", lab);
+        names.push_back("通信网信息传输与分发技术国防科技重点实验室（第" + std::to_string(lab) + "研究所分部）");
+        Exec("insert into CORVANE_LAB (SYSDM, SYSQC) values ('" + code + "', " + db::QuoteLiteral(names.back()) + ")");
+        for (int i = 0; i < 4; ++i)
+            AddApplication(code + text::Format("0101081%03d%03d", lab, i), i % 2 ? kLabGeneral : kLabKey, amounts[i]);
+    }
+    driver.OnModal<CDlgLabStatExcel>([](CDlgLabStatExcel& dlg) { dlg.Click(IDOK); });
+    officereports::RunLabStatExcel(&connection);
+    const std::string file = Keep("重点实验室项目上报统计表");
+    const auto printed = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(printed[0].empty());
+    std::string all;
+    for (const std::string& page : printed[0]) all += page;
+    // Key projects 153.42 + 12.155, general 194.92 + 24.31, and both.
+    for (const char* shown : {"165.58", "219.23", "384.80"}) EXPECT_NE(all.find(shown), std::string::npos) << shown;
+    for (const char* stored : {"153.4200", "194.92000", "12.155", "24.3100", "165.575"})
+        EXPECT_EQ(all.find(stored), std::string::npos) << stored << " printed as stored:\n" << printed[0][0];
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
 }
 
 TEST_F(PrintedReports, ReviewTablesOfTwoFundsPrintOnePageWideWithTheirHeadings) {

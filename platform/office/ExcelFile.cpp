@@ -264,19 +264,20 @@ public:
     }
 
 private:
-    static constexpr double kCellPadding = 4;   // points inside a cell's edges
-    static constexpr double kRowPadding = 3;    // points above and below the lines
+    static constexpr double kCellPadding = 2;   // points inside a cell's edges
+    static constexpr double kRowPadding = 4;    // points above and below the lines
     static constexpr double kCloseLines = 1.15;  // ems from line to line, set close
     static long long Key(int r, int c) { return static_cast<long long>(r) << 16 | c; }
 
-    // A column's width in points: Excel's characters of 7 pixels, at 96
-    // pixels to the inch.
+    // A column's width in points, as the office suite prints it: the stored
+    // width (padding included) in digits of the default font, half an em of
+    // its 11 points.
     double ColumnPoints(int c) const {
         auto it = sheet_.columnWidths.find(c);
         const double width = it != sheet_.columnWidths.end() ? it->second
                              : sheet_.defaultColumnWidth > 0 ? sheet_.defaultColumnWidth
                                                              : CharactersToFileWidth(8.38);
-        return std::trunc(width * 7 + 0.5) * 0.75;
+        return width * 5.5;
     }
 
     const SheetData& sheet_;

@@ -1,6 +1,7 @@
 #include "platform/office/TextFit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace office {
@@ -24,9 +25,18 @@ bool IsFullWidth(std::uint32_t cp) {
            cp == 0x2611;
 }
 
-// Width in ems: Latin glyphs of the CJK fonts and their Latin fallbacks are
-// at most about 0.6 em (capitals, digits of the Song face).
-double EmWidth(std::uint32_t cp) { return IsFullWidth(cp) ? 1.0 : 0.6; }
+// Width in ems: the Latin glyphs of the CJK fonts and their Latin fallbacks
+// as printed: digits half an em, as in the Song face, capitals a little
+// more, a space a third, other characters at most half.
+double EmWidth(std::uint32_t cp) {
+    if (IsFullWidth(cp)) return 1.0;
+    if (cp == ' ') return 0.3;
+    return cp >= 'A' && cp <= 'Z' ? 0.6 : 0.5;
+}
+
+// Whether a line may break after this character inside a Latin word, as
+// after the hyphen of "2008-2009".
+bool BreaksAfter(std::uint32_t cp) { return cp == '-' || cp == '/'; }
 
 int LinesOfParagraph(std::string_view text, double widthEms) {
     int lines = 1;
@@ -44,15 +54,17 @@ int LinesOfParagraph(std::string_view text, double widthEms) {
             }
             continue;
         }
-        // A Latin word: up to the next space or full-width character.
+        // A Latin word: up to the next space or full-width character, or
+        // after a hyphen.
         double word = EmWidth(cp);
         std::size_t end = i;
-        while (end < text.size()) {
+        while (end < text.size() && !BreaksAfter(cp)) {
             std::size_t next = end;
             std::uint32_t c = NextCodePoint(text, next);
             if (c == ' ' || IsFullWidth(c)) break;
             word += EmWidth(c);
             end = next;
+            if (BreaksAfter(c)) break;
         }
         i = end;
         if (used + word <= widthEms) {
@@ -61,11 +73,11 @@ int LinesOfParagraph(std::string_view text, double widthEms) {
             ++lines;
             used = word;
         } else {
-            // Longer than a line: broken where the line ends.
-            double rest = word - (widthEms - used);
-            int more = static_cast<int>(rest / widthEms) + (rest > 0 ? 1 : 0);
-            lines += std::max(more, 0);
-            used = rest - (more - 1) * widthEms;
+            // Longer than a line: on lines of its own, broken where each ends.
+            if (used > 0) ++lines;
+            const int more = static_cast<int>(std::ceil(word / widthEms)) - 1;
+            lines += more;
+            used = word - more * widthEms;
         }
     }
     return lines;
@@ -89,6 +101,6 @@ int WrappedLines(std::string_view text, double widthPoints, double fontPoints) {
     return std::max(lines, 1);
 }
 
-double LineHeight(double fontPoints) { return (fontPoints <= 0 ? 11 : fontPoints) * 1.36; }
+double LineHeight(double fontPoints) { return (fontPoints <= 0 ? 11 : fontPoints) * 1.1; }
 
 }  // namespace office

@@ -1,7 +1,9 @@
 // How many lines a text takes when it wraps in a cell or table cell of a
 // given width, from the font size alone: ideographs, kana, hangul and
 // full-width forms are one em wide, other characters about half of it. The
-// estimate errs on the wide side, so a row sized by it keeps every line.
+// widths err on the wide side, so a row sized by it keeps every line; the
+// line height is the office suite's as it prints the outputs' CJK fonts,
+// with a little to spare.
 #pragma once
 
 #include <string_view>
@@ -14,7 +16,7 @@ namespace office {
 int WrappedLines(std::string_view text, double widthPoints, double fontPoints);
 
 // The height of one line of text at `fontPoints`, as the office suite sets
-// the CJK fonts the outputs use.
+// the CJK fonts the outputs use (about 1.05 em) with a little to spare.
 double LineHeight(double fontPoints);
 
 }  // namespace office

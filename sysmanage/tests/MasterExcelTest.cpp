@@ -64,6 +64,7 @@ TEST_F(MasterExcel, ExpertsStandInOneBlockPerCategoryEachAfterTheFirstOnANewPage
                                                                  "北京", "100081", "010-1", "13800000000"}));
     EXPECT_EQ(sheet.Cells().Item(3, 1).BorderStyle("left"), "thin");
     EXPECT_EQ(sheet.Cells().Item(3, 1).RowHeight(), 30);
+    EXPECT_EQ(sheet.Cells().Item(3, 4).HorizontalAlignment(), xl::xlCenter) << "the age apart from the title";
     EXPECT_EQ(sheet.Cells().Item(4, 2).Value(), "李四");
     EXPECT_EQ(RowValues(sheet, 5, 11), std::vector<std::string>(11));  // the empty row between blocks
     ExpectBlock(sheet, 6, "所属基金类别：J02", true, headings);
@@ -134,6 +135,41 @@ TEST_F(MasterExcel, LaboratoryListPrintsLongNamesAndAccountsWhole) {
     EXPECT_TRUE(missing.empty()) << missing.size() << " not whole, first " << missing.front();
     const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
     EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+}
+
+// As printed: experts with long titles, specialties, units and addresses,
+// telephone numbers with an extension: every value whole, rows apart, the
+// numbers as written.
+TEST_F(MasterExcel, ExpertListPrintsLongValuesWhole) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    std::vector<std::string> values;
+    for (int i = 1; i <= 24; ++i) {
+        const std::string n = std::to_string(i);
+        const std::vector<std::string> expert = {
+            "欧阳振华" + n, "研究员级高级工程师", "雷达信号处理与多源信息融合目标识别技术" + n,
+            "中国电子科技集团公司第五十四研究所（通信网信息传输与分发技术重点实验室）",
+            "河北省石家庄市中山西路589号第五十四研究所科技委办公室" + n, "050081", "0311-86926000-80" + n,
+            "13800138000"};
+        AddExpert(i <= 12 ? "J01" : "J02", text::Format("E%03d", i), expert[0],
+                  "'男', '56', " + db::QuoteLiteral(expert[1]) + ", " + db::QuoteLiteral(expert[2]) + ", " +
+                      db::QuoteLiteral(expert[3]) + ", " + db::QuoteLiteral(expert[4]) + ", '" + expert[5] + "', '" +
+                      expert[6] + "', '" + expert[7] + "', NULL");
+        values.insert(values.end(), expert.begin(), expert.end());
+    }
+    const xl::Worksheet sheet = PrintList(kExperts);
+    ASSERT_TRUE(sheet.IsValid());
+    const std::string file = testsupport::CopyOutput(opened[0], Folder(), "专家信息");
+    const auto pages = testsupport::PrintedPages({file}, Folder());
+    ASSERT_GE(pages[0].size(), 2u);
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, values);
+    EXPECT_TRUE(missing.empty()) << missing.size() << " not whole, first " << missing.front();
+    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
+    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+    // The telephone and mobile numbers each on one line.
+    std::string all;
+    for (const std::string& page : pages[0]) all += page;
+    for (const char* number : {"0311-86926000-801", "13800138000"}) EXPECT_NE(all.find(number), std::string::npos) << number;
 }
 
 TEST_F(MasterExcel, WithoutExcelNothingIsWritten) {
