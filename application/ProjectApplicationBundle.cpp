@@ -190,9 +190,20 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         return 0;
     }
 
+    // The project is numbered under the bundle's prefix and stored with the
+    // row's guide code, year and unit code: they must agree, or it would be
+    // filed under another unit's or another year's numbers. An applicant
+    // unit then takes only a unit it holds (CheckDWAvail).
+    const std::string guideCode = FieldText(application, "SQZNDM"), year = FieldText(application, "NF"),
+                      unitCode = FieldText(application, "DWDM");
+    if (!projectnumber::IsNumberOf(bundleCode, guideCode, year, unitCode)) {
+        ui::MessageBox("文件" + sys::FileName(path) + "中的项目编号" + bundleCode + "与其指南代码、年份及单位代码不符，未导入！",
+                       "提示", MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+
     ApplicationImportCheck check(m_connection);
-    if (!check.CheckDWAvail(FieldText(application, "DWDM"), FieldText(application, "SQZNDM"),
-                            BundleCategory(application), path, FieldText(application, "NF"))) {
+    if (!check.CheckDWAvail(unitCode, guideCode, BundleCategory(application), path, year)) {
         if (COptions().GetRole() == kApplicantUnitRole) return 0;
         problem = true;
     }
