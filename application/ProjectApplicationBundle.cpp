@@ -107,8 +107,8 @@ void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示",
 bool IsApplicationBundle(CAdoRecordSet& application, CAdoRecordSet& members) {
     std::vector<std::string> columns = {"XMBH"};
     for (const ApplicationColumn& column : kImportedColumns) columns.emplace_back(column.name);
-    return HasAllColumns(application, columns) &&
-           HasAllColumns(members, {proapp::kMemberColumns.begin(), proapp::kMemberColumns.end()});
+    return IsPartOf(application, "CORVANE_ITEMAPPINFO", columns) &&
+           IsPartOf(members, "CORVANE_PROJECT_SQCY", {proapp::kMemberColumns.begin(), proapp::kMemberColumns.end()});
 }
 
 }  // namespace

@@ -54,7 +54,6 @@ std::string FieldText(CAdoRecordSet& rs, const char* column) {
     return value;
 }
 
-bool HasColumn(CAdoRecordSet& rs, const char* column) { return rs.GetFieldAttributes(column) != -1; }
 
 // The last `count` characters of a UTF-8 text (all of it when shorter).
 std::string TrailingCharacters(const std::string& s, std::size_t count) {
@@ -204,10 +203,20 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
     const std::string folder = sys::ProgramFolder();
     CAdoRecordSet row, achievements;
     const bool loaded = ReadParts(path, {sys::JoinPath(folder, kDocumentFile), sys::JoinPath(folder, kAchievementFile)}) &&
-                        row.OpenFromFile(sys::JoinPath(folder, kDocumentFile)) && HasColumn(row, info.ownColumn) &&
+                        row.OpenFromFile(sys::JoinPath(folder, kDocumentFile)) &&
                         achievements.OpenFromFile(sys::JoinPath(folder, kAchievementFile));
     if (!loaded) {
         ShowLoadFailure();
+        return false;
+    }
+    // The document of the other variant lacks this one's own column; the
+    // parts of another kind of file, or swapped, are of other tables.
+    std::vector<std::string> documentColumns = {"XMBH", "BACKUPNAME", "SJWCR", "ATTACHNAME", "ATTACH", info.ownColumn};
+    documentColumns.insert(documentColumns.end(), info.richColumns.begin(), info.richColumns.end());
+    std::vector<std::string> achievementColumns = {"XMBH"};
+    achievementColumns.insert(achievementColumns.end(), kAchievementColumns.begin(), kAchievementColumns.end());
+    if (!IsPartOf(row, info.table, documentColumns) || !IsPartOf(achievements, "CORVANE_CGHZ", achievementColumns)) {
+        ui::MessageBox("文件" + sys::FileName(path) + "不是" + info.folderWord + "文件，未导入！", "提示", MB_ICONERROR);
         return false;
     }
     if (row.IsEOF()) return true;  // no document: nothing to import

@@ -321,6 +321,8 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
         // Parts of other tables (as in a summary or transfer bundle renamed .proapp).
         {"application part without a row", LengthPrefixedContainer::Pack(std::nullopt, {emptyParts[1], parts[1]}), true},
         {"members in both places", LengthPrefixedContainer::Pack(std::nullopt, {parts[1], parts[1]}), true},
+        {"the application in the members' place", LengthPrefixedContainer::Pack(std::nullopt, {parts[0], parts[0]}), true},
+        {"the parts swapped", LengthPrefixedContainer::Pack(std::nullopt, {parts[1], parts[0]}), true},
     };
     const Rows codes = Codes();
     const long members = CountRows("corvane_project_sqcy");

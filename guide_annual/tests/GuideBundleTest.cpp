@@ -201,10 +201,23 @@ TEST_F(Bundle, RowsOfAnotherGuideOrRepeatedRowsMakeTheBundleUnreadable) {
         const std::size_t begin = xml.find("<rs:data>") + 9;
         return xml.erase(begin, xml.find("</rs:data>") - begin);
     };
+    // The same subjects as rows of the five-year guide's table: the same
+    // columns, another table.
+    Exec("insert into corvane_five_studysubject (ZTBH, JJBH, FBNF, ZTMC) "
+         "select ZTBH, JJBH, FBNF, ZTMC from corvane_year_studysubject where JJBH = '9140A01'");
+    std::string fiveYearSubjects;
+    {
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        ASSERT_TRUE(rs.Open("select * from corvane_five_studysubject"));
+        ASSERT_TRUE(rs.Save(out.File("five.xml"), adPersistXML));
+        ASSERT_TRUE(sys::ReadFile(out.File("five.xml"), fiveYearSubjects));
+    }
     const struct {
         const char* what;
         std::vector<std::string> parts;
     } cases[] = {
+        {"subjects of the five-year guide's table", {a[0], fiveYearSubjects, a[2]}},
         {"subjects of another guide", {a[0], b[1], a[2]}},
         {"directions of another guide", {a[0], a[1], b[2]}},
         {"the guide row twice", {rowRepeated(a[0]), a[1], a[2]}},

@@ -184,6 +184,7 @@ TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
         {"a serial that is not digits", numbered("G010000000108A0010a1"), "G010000000108A0010a1" + codesDiffer},
         {"a file of another kind", {unitsOnly, unitsOnly}, "不是项目申请书文件，未导入！"},
         {"members in place of the application", {parts[1], parts[1]}, "不是项目申请书文件，未导入！"},
+        {"the application in the members' place", {parts[0], parts[0]}, "不是项目申请书文件，未导入！"},
     };
     Exec("delete from corvane_itemappinfo");
     Exec("delete from corvane_project_sqcy");
