@@ -163,8 +163,12 @@ bool SummaryBundle::OnBtnImport() {
     int count = 0;
     m_failedFiles.clear();
     m_notStored.clear();
+    m_unplaced.clear();
     for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinListedName(folder, name));
-    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) +
+    std::string unplaced;
+    if (!m_unplaced.empty()) unplaced = "\r\n以下文件的附件无法保存，未导入：";
+    for (const std::string& name : m_unplaced) unplaced += "\r\n" + name;
+    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) + unplaced +
                        NotStoredProjectsReport(m_notStored),
                    "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
@@ -182,17 +186,27 @@ int SummaryBundle::Import(const std::string& path) {
     }
     if (!AskOverwrite(document.number)) return 0;
     bool replaceAchievements = true;
-    std::string attachmentFile;
-    if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty())
-        replaceAchievements = ExtractAttachment(document, attachmentFile);
+    std::string attachmentFile, staged;
+    if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty()) {
+        const Placement placement = StageAttachment(document, attachmentFile, staged);
+        if (placement == Placement::Failed) {
+            // The attachment's bytes could not be kept: neither is the record.
+            ui::AfxMessageBox("Create file failed!");
+            m_unplaced.push_back(sys::FileName(path));
+            return 0;
+        }
+        replaceAchievements = placement == Placement::Staged;
+    }
     if (!WriteDocument(document, replaceAchievements)) {
+        if (!staged.empty()) sys::RemoveFile(staged);
         m_failedFiles.push_back(sys::FileName(path));
         return 0;
     }
-    if (!attachmentFile.empty() &&
-        !(sys::MakeDirs(sys::ParentFolder(attachmentFile)) && sys::WriteFileAtomic(attachmentFile, document.attachment))) {
-        // The attachment's bytes are not kept: the record does not count as imported.
+    if (!staged.empty() && !sys::RenameFile(staged, attachmentFile)) {
+        // Stored, but its attachment is not in place: not counted, and said.
+        sys::RemoveFile(staged);
         ui::AfxMessageBox("Create file failed!");
+        m_unplaced.push_back(sys::FileName(path));
         return 0;
     }
     return 1;
@@ -248,7 +262,7 @@ bool SummaryBundle::AskOverwrite(const std::string& number) {
            IDOK;
 }
 
-bool SummaryBundle::ExtractAttachment(const Document& document, std::string& file) {
+SummaryBundle::Placement SummaryBundle::StageAttachment(Document& document, std::string& file, std::string& staged) {
     CAdoRecordSet application;
     appdb::Bind(application, m_connection);
     std::string category;
@@ -257,17 +271,22 @@ bool SummaryBundle::ExtractAttachment(const Document& document, std::string& fil
         category = FieldText(application, "XMLB");
 
     const std::string folder = AttachmentFolder(document.number, category);
-    if (folder.empty()) {
-        ui::AfxMessageBox("Create file failed!");
-        return false;
-    }
-    const std::string target = sys::JoinPath(folder, sys::SafeFileName(document.attachName));
+    if (folder.empty()) return Placement::Failed;
+    // The record names the file as it is placed.
+    const std::string name = sys::SafeFileName(document.attachName);
+    const std::string target = sys::JoinPath(folder, name);
     if (sys::FileExists(target) &&
         ui::MessageBox("附件\"" + document.attachName + "\"已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) !=
-            IDOK)
-        return false;
+            IDOK) {
+        document.attachName = name;
+        return Placement::Declined;
+    }
+    const std::string hidden = sys::JoinPath(folder, ".附件导入.tmp");
+    if (!sys::MakeDirs(folder) || !sys::WriteFileAtomic(hidden, document.attachment)) return Placement::Failed;
+    document.attachName = name;
     file = target;
-    return true;
+    staged = hidden;
+    return Placement::Staged;
 }
 
 bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievements) {
