@@ -223,7 +223,8 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         m_failedFiles.push_back(sys::FileName(path));
         return 0;
     }
-    if (documentFile) StoredApplicationDocument::WriteDocFile(*documentFile);
+    // A document whose bytes could not be written leaves the record uncounted.
+    if (documentFile && !StoredApplicationDocument::WriteDocFile(*documentFile)) return 0;
     return 1;
 }
 

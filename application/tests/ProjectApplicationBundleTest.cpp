@@ -9,6 +9,7 @@
 #include "application/StoredApplicationDocument.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "platform/text/Text.h"
+#include "platform/ui/App.h"
 
 namespace {
 
@@ -455,6 +456,36 @@ TEST_F(Bundle, TheFundOfficeImportsDespiteProblemsAndPlacesTheDocumentAsAFile) {
     ASSERT_TRUE(sys::ReadFile(placed, bytes));
     EXPECT_EQ(bytes, "kept");
     EXPECT_EQ(Codes().size(), 2u);
+}
+
+// A document name of 200 Chinese characters (600 bytes, more than a file
+// name may hold) is placed under its shortened name with its extension; a
+// document that cannot be written at all leaves its record uncounted.
+TEST_F(Bundle, TheFundOfficePlacesADocumentOfAnOverlongNameAndCountsNoneItCouldNotWrite) {
+    exchangetest::SetRole(2);
+    std::string name;
+    for (int i = 0; i < 200; ++i) name += "申";
+    name += ".doc";
+    const std::string path =
+        ExportAndRemove(kCode, {{"XMLB", "共性技术基金——一般项目"}, {"DOCNAME", name}}, {{"DOC", "document bytes"}});
+    const std::string folder = StoredApplicationDocument::ApplicationFolder(kCode, "共性技术基金——一般项目");
+
+    ASSERT_EQ(Import(path), 1);
+    const std::vector<std::string> placed = sys::ListFiles(folder, "");
+    ASSERT_EQ(placed, std::vector<std::string>{sys::SafeFileName(name)});
+    EXPECT_LE(placed[0].size(), sys::kMaxFileNameBytes);
+    EXPECT_EQ(placed[0].substr(placed[0].size() - 4), ".doc");
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(sys::JoinPath(folder, placed[0]), bytes));
+    EXPECT_EQ(bytes, "document bytes");
+
+    // The folder cannot be made: a file stands where it should be.
+    ASSERT_TRUE(sys::RemoveAll(folder));
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::NativePath(folder).substr(0, sys::NativePath(folder).find_last_not_of('/') + 1),
+                                     "a file"));
+    driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+    EXPECT_EQ(Import(path), 0);
+    EXPECT_TRUE(driver.Finished());
 }
 
 // The document file is written only once the record is committed: a refused
