@@ -217,7 +217,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
     // A file of another kind (an application renamed .prosum) lacks the columns.
     std::vector<std::string> columns;
     for (const unitchange::Field& field : unitchange::Fields()) columns.emplace_back(field.column);
-    if (!HasAllColumns(source, columns)) {
+    if (!IsPartOf(source, "CORVANE_RESULT_UNITCHANGE", columns)) {
         ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是成果转化（单位）信息文件，未导入！", "提示",
                        MB_OK | MB_ICONSTOP);
         return 0;

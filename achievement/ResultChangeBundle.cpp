@@ -95,9 +95,10 @@ std::vector<std::string> ChildColumns(const ChildTable& table) {
 // columns, the main part one row with a number, and every child row belongs
 // to that number (a row without one is taken as the main row's).
 ImportResult CheckParts(std::array<std::unique_ptr<CAdoRecordSet>, kPartCount>& parts) {
-    if (!HasAllColumns(*parts[0], MainColumns())) return ImportResult::OtherKind;
+    if (!IsPartOf(*parts[0], kMainTable, MainColumns())) return ImportResult::OtherKind;
     for (int child = 0; child < kChildCount; ++child)
-        if (!HasAllColumns(*parts[1 + child], ChildColumns(ChildTables()[child]))) return ImportResult::OtherKind;
+        if (!IsPartOf(*parts[1 + child], ChildTables()[child].table, ChildColumns(ChildTables()[child])))
+            return ImportResult::OtherKind;
     CAdoRecordSet& main = *parts[0];
     if (main.IsEOF() || Field(main, "XMBH").empty()) return ImportResult::WrongRows;
     const std::string key = Field(main, "XMBH");

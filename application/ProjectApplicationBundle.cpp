@@ -108,8 +108,8 @@ void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示",
 bool IsApplicationBundle(CAdoRecordSet& application, CAdoRecordSet& members) {
     std::vector<std::string> columns = {"XMBH"};
     for (const ApplicationColumn& column : kImportedColumns) columns.emplace_back(column.name);
-    return HasAllColumns(application, columns) &&
-           HasAllColumns(members, {proapp::kMemberColumns.begin(), proapp::kMemberColumns.end()});
+    return IsPartOf(application, "CORVANE_ITEMAPPINFO", columns) &&
+           IsPartOf(members, "CORVANE_PROJECT_SQCY", {proapp::kMemberColumns.begin(), proapp::kMemberColumns.end()});
 }
 
 }  // namespace
@@ -191,9 +191,20 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         return 0;
     }
 
+    // The project is numbered under the bundle's prefix and stored with the
+    // row's guide code, year and unit code: they must agree, or it would be
+    // filed under another unit's or another year's numbers. An applicant
+    // unit then takes only a unit it holds (CheckDWAvail).
+    const std::string guideCode = FieldText(application, "SQZNDM"), year = FieldText(application, "NF"),
+                      unitCode = FieldText(application, "DWDM");
+    if (!projectnumber::IsNumberOf(bundleCode, guideCode, year, unitCode)) {
+        ui::MessageBox("文件" + sys::FileName(path) + "中的项目编号" + bundleCode + "与其指南代码、年份及单位代码不符，未导入！",
+                       "提示", MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+
     ApplicationImportCheck check(m_connection);
-    if (!check.CheckDWAvail(FieldText(application, "DWDM"), FieldText(application, "SQZNDM"),
-                            BundleCategory(application), path, FieldText(application, "NF"))) {
+    if (!check.CheckDWAvail(unitCode, guideCode, BundleCategory(application), path, year)) {
         if (COptions().GetRole() == kApplicantUnitRole) return 0;
         problem = true;
     }
@@ -213,7 +224,8 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         m_failedFiles.push_back(sys::FileName(path));
         return 0;
     }
-    if (documentFile) StoredApplicationDocument::WriteDocFile(*documentFile);
+    // A document whose bytes could not be written leaves the record uncounted.
+    if (documentFile && !StoredApplicationDocument::WriteDocFile(*documentFile)) return 0;
     return 1;
 }
 

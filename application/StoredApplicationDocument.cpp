@@ -135,12 +135,12 @@ bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoR
     return true;
 }
 
-void StoredApplicationDocument::WriteDocFile(const DocumentFile& file) {
+bool StoredApplicationDocument::WriteDocFile(const DocumentFile& file) {
     sys::MakeDirs(sys::ParentFolder(file.path));
     if (sys::FileExists(file.path) && ui::MessageBox("文档\"" + file.name + "\"已存在，确定覆盖吗？", "提示",
                                                      MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
-        return;
-    CreateDocumentFile(file.path, file.bytes);
+        return true;
+    return CreateDocumentFile(file.path, file.bytes);
 }
 
 bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source,

@@ -53,8 +53,10 @@ public:
     // only named in `file`, to be written by WriteDocFile once the record is
     // committed, so that a refused record leaves no file behind.
     bool PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source, std::optional<DocumentFile>& file);
-    // Writes the file (its folder made), asking first when one of that name exists.
-    static void WriteDocFile(const DocumentFile& file);
+    // Writes the file (its folder made), asking first when one of that name
+    // exists. False when the file could not be written ("Create file
+    // failed!" said); a declined overwrite keeps the file there.
+    static bool WriteDocFile(const DocumentFile& file);
 
     // Application save folder + fund number (first 7 characters of the
     // project number) + the last four characters of the category, with a

@@ -54,7 +54,6 @@ std::string FieldText(CAdoRecordSet& rs, const char* column) {
     return value;
 }
 
-bool HasColumn(CAdoRecordSet& rs, const char* column) { return rs.GetFieldAttributes(column) != -1; }
 
 // The last `count` characters of a UTF-8 text (all of it when shorter).
 std::string TrailingCharacters(const std::string& s, std::size_t count) {
@@ -164,8 +163,12 @@ bool SummaryBundle::OnBtnImport() {
     int count = 0;
     m_failedFiles.clear();
     m_notStored.clear();
+    m_unplaced.clear();
     for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinListedName(folder, name));
-    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) +
+    std::string unplaced;
+    if (!m_unplaced.empty()) unplaced = "\r\n以下文件的附件无法保存，未导入：";
+    for (const std::string& name : m_unplaced) unplaced += "\r\n" + name;
+    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) + unplaced +
                        NotStoredProjectsReport(m_notStored),
                    "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
@@ -183,17 +186,27 @@ int SummaryBundle::Import(const std::string& path) {
     }
     if (!AskOverwrite(document.number)) return 0;
     bool replaceAchievements = true;
-    std::string attachmentFile;
-    if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty())
-        replaceAchievements = ExtractAttachment(document, attachmentFile);
+    std::string attachmentFile, staged;
+    if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty()) {
+        const Placement placement = StageAttachment(document, attachmentFile, staged);
+        if (placement == Placement::Failed) {
+            // The attachment's bytes could not be kept: neither is the record.
+            ui::AfxMessageBox("Create file failed!");
+            m_unplaced.push_back(sys::FileName(path));
+            return 0;
+        }
+        replaceAchievements = placement == Placement::Staged;
+    }
     if (!WriteDocument(document, replaceAchievements)) {
+        if (!staged.empty()) sys::RemoveFile(staged);
         m_failedFiles.push_back(sys::FileName(path));
         return 0;
     }
-    if (!attachmentFile.empty() &&
-        !(sys::MakeDirs(sys::ParentFolder(attachmentFile)) && sys::WriteFileAtomic(attachmentFile, document.attachment))) {
-        // The attachment's bytes are not kept: the record does not count as imported.
+    if (!staged.empty() && !sys::RenameFile(staged, attachmentFile)) {
+        // Stored, but its attachment is not in place: not counted, and said.
+        sys::RemoveFile(staged);
         ui::AfxMessageBox("Create file failed!");
+        m_unplaced.push_back(sys::FileName(path));
         return 0;
     }
     return 1;
@@ -204,10 +217,20 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
     const std::string folder = sys::ProgramFolder();
     CAdoRecordSet row, achievements;
     const bool loaded = ReadParts(path, {sys::JoinPath(folder, kDocumentFile), sys::JoinPath(folder, kAchievementFile)}) &&
-                        row.OpenFromFile(sys::JoinPath(folder, kDocumentFile)) && HasColumn(row, info.ownColumn) &&
+                        row.OpenFromFile(sys::JoinPath(folder, kDocumentFile)) &&
                         achievements.OpenFromFile(sys::JoinPath(folder, kAchievementFile));
     if (!loaded) {
         ShowLoadFailure();
+        return false;
+    }
+    // The document of the other variant lacks this one's own column; the
+    // parts of another kind of file, or swapped, are of other tables.
+    std::vector<std::string> documentColumns = {"XMBH", "BACKUPNAME", "SJWCR", "ATTACHNAME", "ATTACH", info.ownColumn};
+    documentColumns.insert(documentColumns.end(), info.richColumns.begin(), info.richColumns.end());
+    std::vector<std::string> achievementColumns = {"XMBH"};
+    achievementColumns.insert(achievementColumns.end(), kAchievementColumns.begin(), kAchievementColumns.end());
+    if (!IsPartOf(row, info.table, documentColumns) || !IsPartOf(achievements, "CORVANE_CGHZ", achievementColumns)) {
+        ui::MessageBox("文件" + sys::FileName(path) + "不是" + info.folderWord + "文件，未导入！", "提示", MB_ICONERROR);
         return false;
     }
     if (row.IsEOF()) return true;  // no document: nothing to import
@@ -239,7 +262,7 @@ bool SummaryBundle::AskOverwrite(const std::string& number) {
            IDOK;
 }
 
-bool SummaryBundle::ExtractAttachment(const Document& document, std::string& file) {
+SummaryBundle::Placement SummaryBundle::StageAttachment(Document& document, std::string& file, std::string& staged) {
     CAdoRecordSet application;
     appdb::Bind(application, m_connection);
     std::string category;
@@ -248,17 +271,22 @@ bool SummaryBundle::ExtractAttachment(const Document& document, std::string& fil
         category = FieldText(application, "XMLB");
 
     const std::string folder = AttachmentFolder(document.number, category);
-    if (folder.empty()) {
-        ui::AfxMessageBox("Create file failed!");
-        return false;
-    }
-    const std::string target = sys::JoinPath(folder, sys::SafeFileName(document.attachName));
+    if (folder.empty()) return Placement::Failed;
+    // The record names the file as it is placed.
+    const std::string name = sys::SafeFileName(document.attachName);
+    const std::string target = sys::JoinPath(folder, name);
     if (sys::FileExists(target) &&
         ui::MessageBox("附件\"" + document.attachName + "\"已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) !=
-            IDOK)
-        return false;
+            IDOK) {
+        document.attachName = name;
+        return Placement::Declined;
+    }
+    const std::string hidden = sys::JoinPath(folder, ".附件导入.tmp");
+    if (!sys::MakeDirs(folder) || !sys::WriteFileAtomic(hidden, document.attachment)) return Placement::Failed;
+    document.attachName = name;
     file = target;
-    return true;
+    staged = hidden;
+    return Placement::Staged;
 }
 
 bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievements) {

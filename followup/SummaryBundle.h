@@ -62,15 +62,20 @@ private:
     struct Document;
     bool ReadDocument(const std::string& path, Document& document);
     bool AskOverwrite(const std::string& number);
-    // Where the fund office's copy of the attachment goes, asked before
-    // anything is written (the file itself follows the commit); false when
-    // the achievement rows are to be left as they are (a declined
-    // overwrite, no folder to write to).
-    bool ExtractAttachment(const Document& document, std::string& file);
+    // The fund office's copy of the attachment, before anything is stored:
+    // its file name made one the file system takes (shortened, with its
+    // extension), the overwrite question asked, and its bytes written to a
+    // hidden file in its folder (`staged`), put in place once the record is
+    // committed. Declined: the file in place stays, and so do the
+    // achievement rows. Failed: the bytes cannot be kept, the record is not
+    // stored.
+    enum class Placement { Staged, Declined, Failed };
+    Placement StageAttachment(Document& document, std::string& file, std::string& staged);
     bool WriteDocument(const Document& document, bool replaceAchievements);
 
     CAdoConnection& m_connection;
     Variant m_variant;
     std::vector<std::string> m_failedFiles;  // bundles whose write the database refused
     std::vector<std::string> m_notStored;    // projects of bundles refused: not stored
+    std::vector<std::string> m_unplaced;     // bundles whose attachment could not be kept
 };

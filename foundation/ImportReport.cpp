@@ -29,6 +29,16 @@ bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns)
     return true;
 }
 
+bool IsPartOf(CAdoRecordSet& part, const std::string& table, const std::vector<std::string>& columns) {
+    ado::Recordset* fields = part.GetFields();
+    if (!fields || !HasAllColumns(part, columns)) return false;
+    for (long i = 0; i < fields->FieldCount(); ++i) {
+        const std::string& base = fields->Column(i).baseTable;
+        if (!base.empty() && !text::EqualsNoCase(base, table)) return false;
+    }
+    return true;
+}
+
 namespace {
 
 std::string Text(CAdoRecordSet& rs, const char* column) {
@@ -55,11 +65,13 @@ bool BundleGuideKey(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSe
 }
 
 bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
-                               const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored) {
+                               const std::vector<std::string>& tables, const std::vector<const char*>& guideBlobs,
+                               bool rowsAfterTheFirstIgnored) {
     std::vector<std::string> guideColumns = {"JJBH", "ZNMC", "FBNF"};
     guideColumns.insert(guideColumns.end(), guideBlobs.begin(), guideBlobs.end());
-    if (!HasAllColumns(guides, guideColumns) || !HasAllColumns(subjects, {"ZTBH", "JJBH", "FBNF", "ZTMC", "YJMD"}) ||
-        !HasAllColumns(directions, {"JJBH", "FBNF"}))
+    if (tables.size() != 3 || !IsPartOf(guides, tables[0], guideColumns) ||
+        !IsPartOf(subjects, tables[1], {"ZTBH", "JJBH", "FBNF", "ZTMC", "YJMD"}) ||
+        !IsPartOf(directions, tables[2], {"JJBH", "FBNF"}))
         return false;
     std::string fund, year;
     if (!BundleGuideKey(guides, subjects, directions, fund, year)) return true;  // nothing to store

@@ -22,8 +22,16 @@ std::string NotStoredProjectsReport(const std::vector<std::string>& numbers);
 // meant for: a part of another kind of file lacks some of them.
 bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns);
 
-// Whether the three parts of a guide bundle carry their tables' columns (the
-// guide row's long binary columns included) and every row belongs to the
+// Whether a part read from a file is one of `table`: it carries the columns
+// the import reads, and no column that the file says comes from another
+// table (a saved recordset names the table of each column it read from one).
+// A part of another table with the same column names, or two such parts in
+// each other's places, is of another kind.
+bool IsPartOf(CAdoRecordSet& part, const std::string& table, const std::vector<std::string>& columns);
+
+// Whether the three parts of a guide bundle are of their tables (guide,
+// subjects, directions; IsPartOf), the guide row's long binary columns
+// included, and every row belongs to the
 // bundle's one guide, the fund number and year of its first guide row (of
 // its first subject or direction row when it has none): a
 // subject or direction row of another guide, a subject given twice, or a
@@ -31,7 +39,8 @@ bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns)
 // bundle unfit, before anything is written. The parts are left at their
 // first rows.
 bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions,
-                               const std::vector<const char*>& guideBlobs, bool rowsAfterTheFirstIgnored);
+                               const std::vector<std::string>& tables, const std::vector<const char*>& guideBlobs,
+                               bool rowsAfterTheFirstIgnored);
 
 // The fund number and year of the guide a bundle's rows belong to: its first
 // guide row's, else (a bundle of subjects and directions only) its first

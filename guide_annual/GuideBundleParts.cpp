@@ -159,7 +159,8 @@ ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const st
         if (!sys::WriteFileAtomic(ScratchFile(part), parts[part]) || !recordsets[part].OpenFromFile(ScratchFile(part)))
             return ImportResult::Corrupt;
     }
-    if (!GuideRowsBelongToOneGuide(recordsets[0], recordsets[1], recordsets[2], kind.guideBlobs,
+    if (!GuideRowsBelongToOneGuide(recordsets[0], recordsets[1], recordsets[2],
+                                   {kind.tables[0], kind.tables[1], kind.tables[2]}, kind.guideBlobs,
                                    kind.firstGuideRowOnly))
         return ImportResult::Corrupt;
     CAdoRecordSet& guides = recordsets[0];

@@ -17,12 +17,15 @@ inline bool IsSerial(std::string_view serial) {
 }
 
 // The prefix of the codes the row names (guide code, year, unit code, all
-// well-formed) followed by a serial.
+// well-formed) followed by a serial. The prefix is compared as the database
+// compares numbers: a project keeps its number when a code is retyped in
+// other letter case, so its row may name the codes in another case.
 inline bool IsNumberOf(const std::string& number, const std::string& guideCode, const std::string& year,
                        const std::string& unitCode) {
     if (!CodeProblem(guideCode, year, unitCode).empty()) return false;
     const std::string prefix = Prefix(guideCode, year, unitCode);
-    return number.compare(0, prefix.size(), prefix) == 0 && IsSerial(std::string_view(number).substr(prefix.size()));
+    return number.size() > prefix.size() && SameNumber(number.substr(0, prefix.size()), prefix) &&
+           IsSerial(std::string_view(number).substr(prefix.size()));
 }
 
 // The shape of a number when no codes travel with it: 17 characters of

@@ -9,6 +9,7 @@
 
 #include "achievement/ResultChangeBundle.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "testsupport/CraftedBundle.h"
 #include "testsupport/TempFolder.h"
 
 using namespace resultchange;
@@ -223,22 +224,16 @@ TEST_F(ResultChangeBundleTest, ANumberFromTheFileNeverLeavesTheExportFolder) {
 TEST_F(ResultChangeBundleTest, CraftedBundlesAreRefusedBeforeAnythingIsStored) {
     StoreChildRows(kJcyj, "A-002", {{"王五", "三所", "化学"}});
     ExportTicked({"A-001"});
-    std::string good;
-    ASSERT_TRUE(sys::ReadFile(BundlePath(ExportFolderToday(), "A-001"), good));
-    std::vector<std::string> parts;
-    ASSERT_EQ(LengthPrefixedContainer::Unpack(good, std::nullopt, 6, parts), LengthPrefixedContainer::ReadResult::Ok);
+    const std::vector<std::string> parts = crafted::Parts(BundlePath(ExportFolderToday(), "A-001"), std::nullopt, 6);
+    ASSERT_EQ(parts.size(), 6u);
     auto edited = [&](std::size_t part, const std::string& from, const std::string& to) {
         std::vector<std::string> changed = parts;
-        const std::size_t at = changed[part].find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        if (at != std::string::npos) changed[part].replace(at, from.size(), to);
+        changed[part] = crafted::Replaced(changed[part], from, to);
         return LengthPrefixedContainer::Pack(std::nullopt, changed);
     };
     auto withoutRows = [&](std::size_t part) {
         std::vector<std::string> changed = parts;
-        std::string& xml = changed[part];
-        const std::size_t begin = xml.find("<rs:data>") + 9, end = xml.find("</rs:data>");
-        xml.erase(begin, end - begin);
+        changed[part] = crafted::WithoutRows(changed[part]);
         return LengthPrefixedContainer::Pack(std::nullopt, changed);
     };
     auto swapped = [&](std::size_t a, std::size_t b) {

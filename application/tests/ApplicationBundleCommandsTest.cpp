@@ -54,8 +54,8 @@ TEST_F(BundleCommands, AProjectThatCannotBeExportedEndsTheExport) {
 
 TEST_F(BundleCommands, ImportRunCountsTheImportedBundlesAndOpensTheLogForTheFundOffice) {
     exchangetest::SetRole(2);
-    StoreProject(kFirst, {{"SQZNDM", "9140A010108"}, {"NF", "2008"}});
-    StoreProject(kSecond);
+    StoreProject(kFirst, exchangetest::WithCodesOf(kFirst));
+    StoreProject(kSecond, exchangetest::WithCodesOf(kSecond));
     testsupport::TempFolder in;
     ProjectApplicationBundle bundle(connection);
     ASSERT_TRUE(bundle.Export(kFirst, in.Path()) && bundle.Export(kSecond, in.Path()));
@@ -79,7 +79,7 @@ TEST_F(BundleCommands, ImportRunCountsTheImportedBundlesAndOpensTheLogForTheFund
 
 TEST_F(BundleCommands, ImportRunWithoutProblemsOpensNothing) {
     exchangetest::SetRole(0);
-    StoreProject(kFirst);
+    StoreProject(kFirst, exchangetest::WithCodesOf(kFirst));
     testsupport::TempFolder in;
     ASSERT_TRUE(ProjectApplicationBundle(connection).Export(kFirst, in.Path()));
     Exec("delete from corvane_itemappinfo");
@@ -93,8 +93,8 @@ TEST_F(BundleCommands, ImportRunWithoutProblemsOpensNothing) {
 
 TEST_F(BundleCommands, ImportRunNamesTheBundlesWhoseWriteFailed) {
     exchangetest::SetRole(0);
-    StoreProject(kFirst, {{"XMMC", "拒收"}});
-    StoreProject(kSecond);
+    StoreProject(kFirst, exchangetest::WithCodesOf(kFirst, {{"XMMC", "拒收"}}));
+    StoreProject(kSecond, exchangetest::WithCodesOf(kSecond));
     testsupport::TempFolder in;
     ProjectApplicationBundle bundle(connection);
     ASSERT_TRUE(bundle.Export(kFirst, in.Path()) && bundle.Export(kSecond, in.Path()));

@@ -26,6 +26,17 @@ using Member = std::vector<std::string>;  // XM, XB, NL, ZC, GZDW, CJYS, GZFG
 
 constexpr const char* kMemberColumns[] = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
 
+// The texts of a stored application with the guide code, year and unit
+// code its number is made of added, as the form always stores them beside
+// the number (a text given keeps its value; a number shorter than its
+// codes gets none).
+inline std::map<std::string, std::string> WithCodesOf(const std::string& number,
+                                                      std::map<std::string, std::string> texts = {}) {
+    if (number.size() < 17) return texts;
+    texts.insert({{"SQZNDM", number.substr(0, 11)}, {"NF", "20" + number.substr(11, 2)}, {"DWDM", number.substr(13, 4)}});
+    return texts;
+}
+
 inline void SetRole(int role) {
     COptions options;
     options.SetRole(role);

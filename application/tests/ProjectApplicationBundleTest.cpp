@@ -9,6 +9,7 @@
 #include "application/StoredApplicationDocument.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "platform/text/Text.h"
+#include "platform/ui/App.h"
 
 namespace {
 
@@ -28,10 +29,11 @@ protected:
         ProjectApplicationBundle bundle(connection);
         return partial ? bundle.ImportPartial(path, problem) : bundle.Import(path, problem);
     }
-    // A stored project exported and then removed from the database.
+    // A stored project, with the codes its number is made of, exported and
+    // then removed from the database.
     std::string ExportAndRemove(const std::string& code, const std::map<std::string, std::string>& texts = {},
                                 const std::map<std::string, std::string>& blobs = {}) {
-        StoreProject(code, texts, blobs, kMembers);
+        StoreProject(code, exchangetest::WithCodesOf(code, texts), blobs, kMembers);
         const std::string path = Export(code);
         Exec("delete from corvane_itemappinfo");
         Exec("delete from corvane_project_sqcy");
@@ -98,6 +100,9 @@ TEST_F(Bundle, ImportCopiesEveryColumnByteForByte) {
             }
         }
         texts["FIRSTAPPR"] = "-";
+        texts["SQZNDM"] = "9140A010108";  // the codes the number is made of
+        texts["NF"] = "2008";
+        texts["DWDM"] = "0001";
         const std::string path = ExportAndRemove(kCode, texts, blobs);
         ASSERT_EQ(Import(path, c.partial), 1);
         ASSERT_EQ(Codes(), Rows{{kCode}});
@@ -229,6 +234,65 @@ TEST_F(Bundle, NumbersOfAnotherShapeAreRefusedAndNamed) {
     }
 }
 
+// The project is numbered under the bundle's prefix and stored with the
+// row's codes: a number whose guide code, year or unit code disagrees with
+// the row's own is refused and named, for every role, before any check or
+// write. Bundles as the form writes them come in, also when a code was
+// retyped in other letter case (the project kept its number). An applicant
+// unit takes a number of its own unit only: one whose codes agree but name a
+// unit it does not hold is refused by the unit check.
+TEST_F(Bundle, NumbersThatDisagreeWithTheirRowsCodesAreRefusedAndNamed) {
+    Exec("insert into corvane_unit (DWDM) values ('0001')");
+    const std::string disagrees = "与其指南代码、年份及单位代码不符，未导入！";
+    const struct Case {
+        const char* what;
+        std::string number;
+        std::map<std::string, std::string> codes;  // the row's, where they are not the number's own
+        std::string message;                        // empty: imported
+    } cases[] = {
+        {"as the form writes it", kCode, {}, ""},
+        {"a code retyped in lower case", kCode, {{"SQZNDM", "9140a010108"}}, ""},
+        {"a number in lower case", "9140a010108080001001", {{"SQZNDM", "9140A010108"}}, ""},
+        {"another unit's number", "9140A010108080002001", {{"DWDM", "0001"}}, disagrees},
+        {"another year's number", "9140A010108090001001", {{"NF", "2008"}}, disagrees},
+        {"another guide's number", "9140A010109080001001", {{"SQZNDM", "9140A010108"}}, disagrees},
+        {"a guide code of another length", kCode, {{"SQZNDM", "9140A01010"}}, disagrees},
+        {"a year of two digits", kCode, {{"NF", "08"}}, disagrees},
+        {"a row without its unit code", kCode, {{"DWDM", ""}}, disagrees},
+        {"a row without its codes", kCode, {{"SQZNDM", ""}, {"NF", ""}, {"DWDM", ""}}, disagrees},
+    };
+    for (int role : {1, 2}) {
+        exchangetest::SetRole(role);
+        for (bool partial : {false, true}) {
+            for (const Case& c : cases) {
+                SCOPED_TRACE(std::string(c.what) + (partial ? " partial" : " full") + " role " + std::to_string(role));
+                const std::string path = ExportAndRemove(c.number, c.codes);
+                if (!c.message.empty())
+                    driver.ExpectMessageBox("提示", "文件" + sys::FileName(path) + "中的项目编号" + c.number + c.message);
+                ApplicationImportCheck::ClearLog();
+                EXPECT_EQ(Import(path, partial), c.message.empty() ? 1 : 0);
+                EXPECT_TRUE(driver.Finished());
+                EXPECT_EQ(CountRows("corvane_itemappinfo"), c.message.empty() ? 1 : 0);
+                EXPECT_EQ(CountRows("corvane_project_sqcy"), c.message.empty() ? 2 : 0);
+                if (!c.message.empty()) {
+                    std::string log;
+                    sys::ReadFile(ApplicationImportCheck::LogPath(), log);
+                    EXPECT_EQ(log, "") << "a refused bundle is not checked against the guides";
+                }
+                Exec("delete from corvane_itemappinfo");
+                Exec("delete from corvane_project_sqcy");
+            }
+        }
+    }
+
+    // An applicant unit: the number and its row name a unit it does not hold.
+    exchangetest::SetRole(1);
+    const std::string path = ExportAndRemove("9140A010108080002001");
+    driver.ExpectMessageBox("提示", "单位代码：0002 不存在或有误，请先修改单位信息再导入申请书！");
+    EXPECT_EQ(Import(path), 0);
+    EXPECT_TRUE(Codes().empty());
+}
+
 TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
     StoreProject(kCode, {}, {}, kMembers);
     std::string good;
@@ -258,6 +322,8 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
         // Parts of other tables (as in a summary or transfer bundle renamed .proapp).
         {"application part without a row", LengthPrefixedContainer::Pack(std::nullopt, {emptyParts[1], parts[1]}), true},
         {"members in both places", LengthPrefixedContainer::Pack(std::nullopt, {parts[1], parts[1]}), true},
+        {"the application in the members' place", LengthPrefixedContainer::Pack(std::nullopt, {parts[0], parts[0]}), true},
+        {"the parts swapped", LengthPrefixedContainer::Pack(std::nullopt, {parts[1], parts[0]}), true},
     };
     const Rows codes = Codes();
     const long members = CountRows("corvane_project_sqcy");
@@ -352,8 +418,9 @@ TEST_F(Bundle, AShortCategoryFromAnOlderFormIsStoredAsItsFullName) {
 
 TEST_F(Bundle, AnApplicantUnitRefusesBundlesOfUnknownUnits) {
     exchangetest::SetRole(1);
+    const std::string code = "9140A010108080009001";
     const std::string path =
-        ExportAndRemove(kCode, {{"DWDM", "0009"}, {"DOCNAME", "申请书.doc"}}, {{"DOC", std::string("doc\0bytes", 9)}});
+        ExportAndRemove(code, {{"DOCNAME", "申请书.doc"}}, {{"DOC", std::string("doc\0bytes", 9)}});
 
     driver.ExpectMessageBox("提示", "单位代码：0009 不存在或有误，请先修改单位信息再导入申请书！");
     EXPECT_EQ(Import(path), 0);
@@ -364,7 +431,7 @@ TEST_F(Bundle, AnApplicantUnitRefusesBundlesOfUnknownUnits) {
     Exec("insert into corvane_unit (DWDM) values ('0009')");
     ASSERT_EQ(Import(path), 1);
     EXPECT_EQ(Query("select DOCNAME from corvane_itemappinfo"), (Rows{{"申请书.doc"}}));
-    EXPECT_EQ(Blob(kCode, "DOC"), std::string("doc\0bytes", 9));
+    EXPECT_EQ(Blob(code, "DOC"), std::string("doc\0bytes", 9));
 }
 
 TEST_F(Bundle, TheFundOfficeImportsDespiteProblemsAndPlacesTheDocumentAsAFile) {
@@ -389,6 +456,36 @@ TEST_F(Bundle, TheFundOfficeImportsDespiteProblemsAndPlacesTheDocumentAsAFile) {
     ASSERT_TRUE(sys::ReadFile(placed, bytes));
     EXPECT_EQ(bytes, "kept");
     EXPECT_EQ(Codes().size(), 2u);
+}
+
+// A document name of 200 Chinese characters (600 bytes, more than a file
+// name may hold) is placed under its shortened name with its extension; a
+// document that cannot be written at all leaves its record uncounted.
+TEST_F(Bundle, TheFundOfficePlacesADocumentOfAnOverlongNameAndCountsNoneItCouldNotWrite) {
+    exchangetest::SetRole(2);
+    std::string name;
+    for (int i = 0; i < 200; ++i) name += "申";
+    name += ".doc";
+    const std::string path =
+        ExportAndRemove(kCode, {{"XMLB", "共性技术基金——一般项目"}, {"DOCNAME", name}}, {{"DOC", "document bytes"}});
+    const std::string folder = StoredApplicationDocument::ApplicationFolder(kCode, "共性技术基金——一般项目");
+
+    ASSERT_EQ(Import(path), 1);
+    const std::vector<std::string> placed = sys::ListFiles(folder, "");
+    ASSERT_EQ(placed, std::vector<std::string>{sys::SafeFileName(name)});
+    EXPECT_LE(placed[0].size(), sys::kMaxFileNameBytes);
+    EXPECT_EQ(placed[0].substr(placed[0].size() - 4), ".doc");
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(sys::JoinPath(folder, placed[0]), bytes));
+    EXPECT_EQ(bytes, "document bytes");
+
+    // The folder cannot be made: a file stands where it should be.
+    ASSERT_TRUE(sys::RemoveAll(folder));
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::NativePath(folder).substr(0, sys::NativePath(folder).find_last_not_of('/') + 1),
+                                     "a file"));
+    driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+    EXPECT_EQ(Import(path), 0);
+    EXPECT_TRUE(driver.Finished());
 }
 
 // The document file is written only once the record is committed: a refused

@@ -160,8 +160,9 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
     CAdoRecordSet parts[3];
     for (int p = 0; p < 3; ++p)
         if (!parts[p].OpenFromFile(sys::NativePath(scratch[p]))) return FALSE;
-    if (!GuideRowsBelongToOneGuide(parts[0], parts[1], parts[2], {std::begin(kGuideLongColumns), std::end(kGuideLongColumns)},
-                                   true)) {
+    if (!GuideRowsBelongToOneGuide(parts[0], parts[1], parts[2],
+                                   {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"},
+                                   {std::begin(kGuideLongColumns), std::end(kGuideLongColumns)}, true)) {
         ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是指南文件，或含有其他指南的记录，未导入！",
                        "提示", MB_OK | MB_ICONERROR);
         return FALSE;

@@ -160,8 +160,8 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
     std::string number;
     CAdoRecordSet members;
     if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0])) || !members.OpenFromFile(sys::NativePath(scratch[1])) ||
-        !HasAllColumns(m_recordset, ColumnNames(kApplicationColumns)) ||
-        !HasAllColumns(members, ColumnNames(kMemberColumns))) {
+        !IsPartOf(m_recordset, "CORVANE_ITEMAPPINFO", ColumnNames(kApplicationColumns)) ||
+        !IsPartOf(members, "CORVANE_PROJECT_SQCY", ColumnNames(kMemberColumns))) {
         m_recordset.Close();
         ui::MessageBox("文件" + fileName + "不是项目申请书文件，未导入！", "提示", MB_OK | MB_ICONERROR);
         return elbrin::FileResult::NotImported;

@@ -196,11 +196,14 @@ TEST_F(SummaryBundleTest, FundOfficeWithoutASaveFolderCannotPlaceTheAttachment) 
     const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
     Exec("delete from corvane_itemcheckaccept");
     SetRole(2);
+    // The attachment's bytes would be dropped: the record is kept out, said
+    // and not counted.
     driver.AnswerFolder(folder);
     driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
-    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下文件的附件无法保存，未导入：\r\n") + kNumber +
+                                        ".prosum");
     SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport();
-    EXPECT_EQ(SummaryTexts(kNumber).size(), 1u);
+    EXPECT_TRUE(SummaryTexts(kNumber).empty());
     EXPECT_EQ(Achievements(kNumber).size(), 1u);
 }
 
@@ -275,23 +278,33 @@ TEST_F(SummaryBundleTest, UnreadableBundlesLeaveTheDatabaseAsItWas) {
     std::vector<std::string> parts;
     ASSERT_EQ(LengthPrefixedContainer::Unpack(whole, std::nullopt, 2, parts), LengthPrefixedContainer::ReadResult::Ok);
 
+    const std::string unreadable = "载入数据文件失败！";
+    const std::string notAcceptance = "文件bad.prosum不是项目验收总结文件，未导入！";
     const struct {
         const char* what;
         std::string bytes;
         Variant variant;
+        const std::string& message;
     } cases[] = {
-        {"cut short", whole.substr(0, whole.size() - 10), Variant::AcceptanceSummary},
-        {"one part only", LengthPrefixedContainer::Pack(std::nullopt, {parts[0]}), Variant::AcceptanceSummary},
-        {"not a recordset", LengthPrefixedContainer::Pack(std::nullopt, {"garbage", parts[1]}), Variant::AcceptanceSummary},
-        {"broken second part", LengthPrefixedContainer::Pack(std::nullopt, {parts[0], "<xml"}), Variant::AcceptanceSummary},
-        {"a progress report", ReadBytes(progress), Variant::AcceptanceSummary},
-        {"an acceptance summary", whole, Variant::ProgressReport},
+        {"cut short", whole.substr(0, whole.size() - 10), Variant::AcceptanceSummary, unreadable},
+        {"one part only", LengthPrefixedContainer::Pack(std::nullopt, {parts[0]}), Variant::AcceptanceSummary, unreadable},
+        {"not a recordset", LengthPrefixedContainer::Pack(std::nullopt, {"garbage", parts[1]}), Variant::AcceptanceSummary,
+         unreadable},
+        {"broken second part", LengthPrefixedContainer::Pack(std::nullopt, {parts[0], "<xml"}), Variant::AcceptanceSummary,
+         unreadable},
+        // Files and parts of other kinds.
+        {"a progress report", ReadBytes(progress), Variant::AcceptanceSummary, notAcceptance},
+        {"an acceptance summary", whole, Variant::ProgressReport, "文件bad.prosum不是阶段进展报告文件，未导入！"},
+        {"the document in the achievements' place", LengthPrefixedContainer::Pack(std::nullopt, {parts[0], parts[0]}),
+         Variant::AcceptanceSummary, notAcceptance},
+        {"the parts swapped", LengthPrefixedContainer::Pack(std::nullopt, {parts[1], parts[0]}), Variant::AcceptanceSummary,
+         notAcceptance},
     };
     const Rows summaryBefore = SummaryTexts(kNumber);
     for (const auto& c : cases) {
         const std::string path = files.File("bad.prosum");
         sys::WriteFileAtomic(path, c.bytes);
-        driver.ExpectMessageBox("提示", "载入数据文件失败！");
+        driver.ExpectMessageBox("提示", c.message);
         EXPECT_EQ(SummaryBundle(connection, c.variant).Import(path), 0) << c.what;
         EXPECT_EQ(SummaryTexts(kNumber), summaryBefore) << c.what;
         EXPECT_EQ(Achievements(kNumber).size(), 1u) << c.what;

@@ -175,6 +175,75 @@ TEST_F(SummaryViewTest, ExportAndImportGoThroughTheBundleAndRefillTheList) {
     EXPECT_EQ(ListNumbers(view.List()), std::vector<std::string>{kNumber});
 }
 
+// An attachment name of 200 Chinese characters (600 bytes here, more than a
+// file name may hold) exported and imported through the view by the fund
+// office: the file is placed under a shortened name that keeps the
+// extension, two such names with the same start stay apart, the record
+// names the file as placed, and the page lists it. Where the attachment
+// cannot be placed, the record is kept out, said and not counted.
+TEST_F(SummaryViewTest, AnAttachmentNameTooLongForTheFileSystemIsShortenedAndItsRecordStored) {
+    std::string start;
+    for (int i = 0; i < 199; ++i) start += "附";
+    const std::string firstName = start + "甲.pdf", secondName = start + "乙.pdf";
+    StoreApplication(kNumber, "甲项目");
+    CDlgProSum& view = OpenAcceptance();
+    // Two bundles of the project, one attachment each, exported by an applicant unit.
+    std::vector<std::string> bundles;
+    for (const std::string* name : {&firstName, &secondName}) {
+        Exec("delete from corvane_itemcheckaccept");
+        StoreRow("corvane_itemcheckaccept", {{"XMBH", kNumber}, {"BACKUPNAME", "甲项目"}, {"ATTACHNAME", *name}},
+                 {{"ATTACH", "bytes of " + *name}});
+        view.List().FillList();
+        view.List().List().SetCheck(0);
+        driver.AnswerFolder(files.File(*name == firstName ? "first" : "second"));
+        driver.ExpectMessageBox("提示", "项目验收总结导出完成！");
+        view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
+        bundles.push_back(files.File((*name == firstName ? "first/" : "second/") + Today() + "项目验收总结"));
+    }
+    Exec("delete from corvane_itemcheckaccept");
+
+    SetRole(2);
+    COptions options;
+    options.SetAcceptDir(files.File("验收") + "/");
+    options.Save();
+    const std::string folder = files.File(std::string("验收/9140A01/重点项目/") + kNumber + "/所有文件");
+    view.List().FillList();
+    driver.AnswerFolder(bundles[0]);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
+    driver.AnswerFolder(bundles[1]);
+    driver.ExpectMessageBox("提示", std::string("项目") + kNumber + "的验收总结已存在，确定覆盖吗？", IDOK);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
+    EXPECT_TRUE(driver.Finished());
+
+    const std::vector<std::string> placed = sys::ListFiles(folder, "");
+    ASSERT_EQ(placed.size(), 2u);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_LE(placed[i].size(), sys::kMaxFileNameBytes);
+        EXPECT_EQ(placed[i].substr(placed[i].size() - 4), ".pdf");
+        EXPECT_EQ(placed[i].rfind(start.substr(0, 60), 0), 0u) << "the name keeps its start";
+    }
+    EXPECT_EQ(ReadBytes(sys::JoinPath(folder, sys::SafeFileName(firstName))), "bytes of " + firstName);
+    EXPECT_EQ(ReadBytes(sys::JoinPath(folder, sys::SafeFileName(secondName))), "bytes of " + secondName);
+    EXPECT_EQ(Query("select ATTACHNAME from corvane_itemcheckaccept"), (Rows{{sys::SafeFileName(secondName)}}));
+    ClickRow(view.List(), 0);
+    const std::string listed = view.Edit().TextPage().Attach().GetDlgItemText(CSummaryAttachPage::IDC_ATTACHNAME);
+    EXPECT_NE(listed.find(sys::SafeFileName(secondName)), std::string::npos) << listed;
+
+    // A folder that cannot be made (a file stands in its place): kept out, said, not counted.
+    Exec("delete from corvane_itemcheckaccept");
+    ASSERT_TRUE(sys::RemoveAll(files.File("验收")));
+    ASSERT_TRUE(sys::WriteFileAtomic(files.File("验收"), "a file"));
+    driver.AnswerFolder(bundles[0]);
+    driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+    driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下文件的附件无法保存，未导入：\r\n") + kNumber + ".prosum");
+    view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_TRUE(Query("select * from corvane_itemcheckaccept").empty());
+}
+
 TEST(SummaryFolderNames, MissingAndEmptyFoldersGiveAnEmptyText) {
     testsupport::TempFolder folder;
     EXPECT_EQ(followup::ListFolderNames(folder.File("missing")), "");

@@ -7,6 +7,7 @@
 #include "guide_annual/DlgImportPolicy.h"
 #include "guide_annual/GuideBundle.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "testsupport/CraftedBundle.h"
 #include "platform/text/DateTime.h"
 #include "testsupport/TempFolder.h"
 
@@ -187,29 +188,32 @@ TEST_F(Bundle, RowsOfAnotherGuideOrRepeatedRowsMakeTheBundleUnreadable) {
     guidetest::StoreSimpleGuide("9140A02", "指南二", "2007");
     ASSERT_TRUE(Export("9140A01", "2007"));
     ASSERT_TRUE(Export("9140A02", "2007"));
-    std::vector<std::string> a, b;
-    for (auto [fund, parts] : {std::pair{"9140A01", &a}, std::pair{"9140A02", &b}}) {
-        std::string bytes;
-        ASSERT_TRUE(sys::ReadFile(BundlePath(fund, "2007"), bytes));
-        ASSERT_EQ(LengthPrefixedContainer::Unpack(bytes, '1', 3, *parts), LengthPrefixedContainer::ReadResult::Ok);
+    const std::vector<std::string> a = crafted::Parts(BundlePath("9140A01", "2007"), '1', 3),
+                                   b = crafted::Parts(BundlePath("9140A02", "2007"), '1', 3);
+    ASSERT_EQ(a.size(), 3u);
+    ASSERT_EQ(b.size(), 3u);
+    // The same subjects as rows of the five-year guide's table: the same
+    // columns, another table.
+    Exec("insert into corvane_five_studysubject (ZTBH, JJBH, FBNF, ZTMC) "
+         "select ZTBH, JJBH, FBNF, ZTMC from corvane_year_studysubject where JJBH = '9140A01'");
+    std::string fiveYearSubjects;
+    {
+        CAdoRecordSet rs;
+        rs.SetConnection(&connection);
+        ASSERT_TRUE(rs.Open("select * from corvane_five_studysubject"));
+        ASSERT_TRUE(rs.Save(out.File("five.xml"), adPersistXML));
+        ASSERT_TRUE(sys::ReadFile(out.File("five.xml"), fiveYearSubjects));
     }
-    auto rowRepeated = [](std::string xml) {
-        const std::size_t begin = xml.find("<z:row"), end = xml.find("/>", begin) + 2;
-        return xml.insert(end, xml.substr(begin, end - begin));
-    };
-    auto withoutRows = [](std::string xml) {
-        const std::size_t begin = xml.find("<rs:data>") + 9;
-        return xml.erase(begin, xml.find("</rs:data>") - begin);
-    };
     const struct {
         const char* what;
         std::vector<std::string> parts;
     } cases[] = {
+        {"subjects of the five-year guide's table", {a[0], fiveYearSubjects, a[2]}},
         {"subjects of another guide", {a[0], b[1], a[2]}},
         {"directions of another guide", {a[0], a[1], b[2]}},
-        {"the guide row twice", {rowRepeated(a[0]), a[1], a[2]}},
-        {"a subject row twice", {a[0], rowRepeated(a[1]), a[2]}},
-        {"no guide row, rows of two guides", {withoutRows(a[0]), a[1], b[2]}},
+        {"the guide row twice", {crafted::FirstRowTwice(a[0]), a[1], a[2]}},
+        {"a subject row twice", {a[0], crafted::FirstRowTwice(a[1]), a[2]}},
+        {"no guide row, rows of two guides", {crafted::WithoutRows(a[0]), a[1], b[2]}},
         {"subjects in the guide's place", {a[1], a[1], a[2]}},
     };
     const Rows before = Everything();

@@ -161,8 +161,11 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     std::string target = NativePath(path);
     std::string folder = ParentFolder(target);
     if (!folder.empty() && !FolderExists(folder)) return false;
+    // A short hidden name beside the target: a target name as long as the
+    // file system takes leaves no room for a suffix.
     std::random_device rd;
-    std::string temp = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(rd());
+    std::string temp = (folder.empty() ? std::string() : folder + "/") + ".tmp" + std::to_string(getpid()) + "-" +
+                       std::to_string(rd());
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
@@ -179,6 +182,10 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
         return false;
     }
     return true;
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+    return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
 }
 
 bool CopyFile(const std::string& from, const std::string& to) {

@@ -55,6 +55,8 @@ bool ReadFile(const std::string& path, std::string& bytes);
 // so a failed write never leaves the old file half-replaced.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);
 bool CopyFile(const std::string& from, const std::string& to);
+// Renames a file over another of the same file system (replacing it).
+bool RenameFile(const std::string& from, const std::string& to);
 // Names (not paths) of the files in the folder whose extension matches, without
 // regard to case ("uif" or ".uif"), sorted by name; empty extension: all files.
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension);

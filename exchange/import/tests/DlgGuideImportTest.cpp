@@ -1,6 +1,7 @@
 // The guide and unit import view: five-year guide bundles of a folder, each
 // in one transaction under the duplicate policy, and the unit file.
 #include "ImportTestSupport.h"
+#include "testsupport/CraftedBundle.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,18 +65,20 @@ TEST_F(GuideImport, BundlesWithRowsOfAnotherGuideAreRefusedAndNamed) {
                       subjects2 = Saved("select * from corvane_five_studysubject" + key2),
                       directions2 = Saved("select * from corvane_five_studyaspect" + key2),
                       noGuide = Saved("select * from corvane_fivefundguide where 1 = 0");
-    std::string repeated = subjects1;
-    const std::size_t begin = repeated.find("<z:row"), end = repeated.find("/>", begin) + 2;
-    repeated.insert(end, repeated.substr(begin, end - begin));
+    // G1's subjects as rows of the annual guide's table: the same columns, another table.
+    Exec("insert into corvane_year_studysubject (ZTBH, JJBH, FBNF, ZTMC) "
+         "select ZTBH, JJBH, FBNF, ZTMC from corvane_five_studysubject" + key1);
+    const std::string annualSubjects1 = Saved("select * from corvane_year_studysubject" + key1);
     const struct {
         const char* what;
         std::vector<std::string> parts;
     } cases[] = {
         {"subjects of another guide", {guide1, subjects2, directions1}},
         {"directions of another guide", {guide1, subjects1, directions2}},
-        {"a subject twice", {guide1, repeated, directions1}},
+        {"a subject twice", {guide1, crafted::FirstRowTwice(subjects1), directions1}},
         {"no guide row, rows of two guides", {noGuide, subjects1, directions2}},
         {"subjects in the guide's place", {subjects1, subjects1, directions1}},
+        {"subjects of the annual guide's table", {guide1, annualSubjects1, directions1}},
     };
     OpenView();
     for (int policy : {0, 1}) {

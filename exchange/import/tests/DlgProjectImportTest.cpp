@@ -2,6 +2,7 @@
 // the policy, members replaced, plan and acceptance files row by row, and
 // the buttons without a command.
 #include "ImportTestSupport.h"
+#include "testsupport/CraftedBundle.h"
 
 #include "exchange/import/DlgProjectImport.h"
 
@@ -158,18 +159,11 @@ namespace {
 TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
     const std::string good = "G010000000108A001001";
     ApplicationBundle(good, "真", 1, "good.proapp");
-    std::string genuine;
-    ASSERT_TRUE(sys::ReadFile(sys::JoinPath(in, "good.proapp"), genuine));
-    std::vector<std::string> parts;
-    ASSERT_EQ(LengthPrefixedContainer::Unpack(genuine, std::nullopt, 2, parts), LengthPrefixedContainer::ReadResult::Ok);
+    const std::vector<std::string> parts = crafted::Parts(sys::JoinPath(in, "good.proapp"), std::nullopt, 2);
+    ASSERT_EQ(parts.size(), 2u);
     const std::string unitsOnly = Saved("select * from corvane_unit");
-    auto numbered = [&](const std::string& number, const std::string& extra = {}) {
-        std::vector<std::string> changed = parts;
-        std::string& xml = changed[0];
-        for (std::size_t at = xml.find(good); at != std::string::npos; at = xml.find(good, at + number.size()))
-            xml.replace(at, good.size(), number);
-        if (!extra.empty()) xml.replace(xml.find("<z:row ") + 7, 0, extra + " ");
-        return changed;
+    auto numbered = [&](const std::string& number) {
+        return std::vector<std::string>{crafted::Replaced(parts[0], good, number), parts[1]};
     };
     const std::string codesDiffer = "与其指南代码、年份及单位代码不符，未导入！";
     const struct {
@@ -184,6 +178,7 @@ TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
         {"a serial that is not digits", numbered("G010000000108A0010a1"), "G010000000108A0010a1" + codesDiffer},
         {"a file of another kind", {unitsOnly, unitsOnly}, "不是项目申请书文件，未导入！"},
         {"members in place of the application", {parts[1], parts[1]}, "不是项目申请书文件，未导入！"},
+        {"the application in the members' place", {parts[0], parts[0]}, "不是项目申请书文件，未导入！"},
     };
     Exec("delete from corvane_itemappinfo");
     Exec("delete from corvane_project_sqcy");
