@@ -1,5 +1,9 @@
 #include "achievement/DlgSCGZHForm.h"
 
+#include <QLayout>
+#include <QTabBar>
+#include <QWidget>
+
 #include "achievement/DlgSCGZHList.h"
 #include "achievement/DlgSelectResult.h"
 #include "achievement/ResultArtwork.h"
@@ -53,6 +57,15 @@ BOOL CDlgSCGZHForm::OnInitDialog() {
                     ui::TabWnd::LOCATION_BOTTOM, FALSE);
     m_dlgInfo.Create(&m_wndTab);
     m_wndTab.AddTab(&m_dlgInfo, "成果转化(项目)", UINT(-1), TRUE);
+    // The page shows whole, as tall as its template: the tab window grows to
+    // hold it and the view around the form scrolls it, one scrolling area.
+    QWidget* tabs = m_wndTab.GetWidget();
+    const QTabBar* bar = tabs->findChild<QTabBar*>();
+    const int height = m_dlgInfo.MapDialogRect(m_dlgInfo.GetTemplate().rect).Height() + (bar ? bar->sizeHint().height() : 0);
+    if (tabs->height() < height) {
+        tabs->resize(tabs->width(), height);
+        tabs->layout()->activate();
+    }
 
     const std::pair<CButtonST*, std::pair<int, const char*>> buttons[] = {
         {&m_btnNew, {kIconNew, "新增"}},

@@ -1,8 +1,5 @@
 #include "achievement/DlgSCGZHInfo.h"
 
-#include <QEvent>
-#include <QScrollBar>
-#include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 #include <optional>
@@ -19,7 +16,6 @@ using ui::Kind;
 using Info = CDlgSCGZHInfo;
 
 constexpr COLORREF kButtonBackground = RGB(242, 246, 255);
-constexpr int kScrollMax = 100;
 
 // The control templates of the page, added in tab order.
 struct Layout {
@@ -229,33 +225,10 @@ const std::array<GridLayout, resultchange::kChildCount>& GridLayouts() {
     return layouts;
 }
 
-// The wheel anywhere over the form moves it as its scroll bar's arrows do;
-// at the form's end the wheel goes on to the view around it.
-class WheelToScrollBar : public QObject {
-public:
-    explicit WheelToScrollBar(CDlgSCGZHInfo& info) : QObject(info.GetWidget()), info_(info) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::Wheel) return false;
-        const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
-        const int before = info_.GetScrollPos();
-        for (int i = 0; i < std::abs(notches); ++i)
-            info_.OnVScroll(notches > 0 ? CDlgSCGZHInfo::SB_LINEUP : CDlgSCGZHInfo::SB_LINEDOWN, 0);
-        if (info_.GetScrollPos() == before) {
-            event->ignore();
-            return false;
-        }
-        return true;
-    }
-
-private:
-    CDlgSCGZHInfo& info_;
-};
 }  // namespace
 
 const ui::DialogTemplate& CDlgSCGZHInfo::Template() {
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 668, 954}, Controls(), WS_CHILD | WS_VSCROLL};
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 668, 954}, Controls(), WS_CHILD};
     return tpl;
 }
 
@@ -302,23 +275,6 @@ BOOL CDlgSCGZHInfo::OnInitDialog() {
     SetBackgroundColor(RGB(232, 241, 250));
     StyleButtons();
     CreateGrids();
-    m_pScrollBar = new QScrollBar(Qt::Vertical, GetWidget());
-    m_pScrollBar->setRange(0, kScrollMax);
-    QObject::connect(m_pScrollBar, &QAbstractSlider::actionTriggered, m_pScrollBar, [this](int action) {
-        switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: OnVScroll(SB_LINEUP, 0); break;
-        case QAbstractSlider::SliderSingleStepAdd: OnVScroll(SB_LINEDOWN, 0); break;
-        case QAbstractSlider::SliderPageStepSub: OnVScroll(SB_PAGEUP, 0); break;
-        case QAbstractSlider::SliderPageStepAdd: OnVScroll(SB_PAGEDOWN, 0); break;
-        case QAbstractSlider::SliderToMinimum: OnVScroll(SB_TOP, 0); break;
-        case QAbstractSlider::SliderToMaximum: OnVScroll(SB_BOTTOM, 0); break;
-        case QAbstractSlider::SliderMove: OnVScroll(SB_THUMBTRACK, UINT(m_pScrollBar->sliderPosition())); break;
-        default: break;
-        }
-    });
-    PlaceScrollBar();
-    m_pScrollBar->show();
-    GetWidget()->installEventFilter(new WheelToScrollBar(*this));
     return TRUE;
 }
 
@@ -443,46 +399,3 @@ void CDlgSCGZHInfo::SetNumberAndName(const std::string& number, const std::strin
     UpdateData(FALSE);
 }
 
-// ---- scrolling ----
-
-void CDlgSCGZHInfo::OnVScroll(UINT code, UINT trackPos) {
-    const int height = GetClientRect().Height();
-    const int oldPos = m_nScrollPos;
-    int pos = oldPos;
-    switch (code) {
-    case SB_LINEUP:
-    case SB_PAGEUP: pos = std::max(oldPos - 2, 0); break;
-    case SB_LINEDOWN:
-    case SB_PAGEDOWN: pos = std::min(oldPos + 2, kScrollMax + 1); break;
-    case SB_THUMBTRACK: pos = int(trackPos); break;
-    case SB_TOP: pos = 0; break;
-    case SB_BOTTOM: pos = kScrollMax + 1; break;
-    default: break;
-    }
-    const int newPos = SetScrollPos(pos);
-    ScrollContents(height * (oldPos - newPos) / 56);
-}
-
-int CDlgSCGZHInfo::SetScrollPos(int pos) {
-    m_nScrollPos = std::clamp(pos, 0, kScrollMax);
-    if (m_pScrollBar) m_pScrollBar->setSliderPosition(m_nScrollPos);
-    return m_nScrollPos;
-}
-
-void CDlgSCGZHInfo::ScrollContents(int dy) {
-    if (dy == 0 || !GetWidget()) return;
-    for (QWidget* child : GetWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child != m_pScrollBar) child->move(child->pos() + QPoint(0, dy));
-}
-
-void CDlgSCGZHInfo::OnSize(int cx, int cy) {
-    ui::Dialog::OnSize(cx, cy);
-    PlaceScrollBar();
-}
-
-void CDlgSCGZHInfo::PlaceScrollBar() {
-    if (!m_pScrollBar || !GetWidget()) return;
-    const int width = m_pScrollBar->sizeHint().width();
-    m_pScrollBar->setGeometry(GetWidget()->width() - width, 0, width, GetWidget()->height());
-    m_pScrollBar->raise();
-}

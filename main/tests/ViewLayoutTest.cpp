@@ -1,7 +1,8 @@
 // What the user sees of every view: each outlook button's view of each role,
 // made at the frame's pane size, is checked for drawn buttons, controls kept
 // inside their parents, controls that do not cover one another, labels
-// whose text fits, and buttons that lie within the pane's width.
+// whose text fits, buttons that lie within the pane's width, and no sideways
+// scroll bar at the window's designed width.
 #include "MainTestSupport.h"
 
 #include <QAbstractButton>
@@ -187,6 +188,32 @@ TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
         frame.reset();
     }
     EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
+}
+
+// The designed window (1270 x 850), and the same width on a 1366x768 screen
+// whose window manager leaves a 1366x740 work area: the views fit the pane's
+// width, with the vertical scroll bar where one shows, so no sideways scroll
+// bar appears.
+TEST_F(ViewLayout, NoViewNeedsASidewaysScrollBarAtTheDesignedWidth) {
+    for (const InstalledUser& user : kInstalledUsers)
+        for (const ui::Rect workArea : {ui::Rect{0, 0, 1920, 1080}, ui::Rect{0, 0, 1366, 740}}) {
+            CMainFrame& main = OpenFrame(user.role, user.name);
+            PlaceMainWindow(main, workArea);
+            for (const OutlookGroupSpec& group : OutlookGroupsForRole(user.role))
+                for (const OutlookButtonSpec& button : group.buttons) {
+                    const std::string where = std::string(user.name) + " " + button.text + " in " +
+                                              std::to_string(workArea.Width()) + "x" +
+                                              std::to_string(workArea.Height());
+                    main.SendMessage(WM_COMMAND, MAKEWPARAM(button.command, 0));
+                    ui::Wnd* view = main.GetPaneView();
+                    ASSERT_NE(view, nullptr) << where;
+                    QWidget* pane = view->GetWidget();
+                    EXPECT_EQ(ShownHeight(pane), pane->height())
+                        << where << ": a sideways scroll bar under a view " << pane->width() << "x"
+                        << pane->height() << " px";
+                }
+            frame.reset();
+        }
 }
 
 // What lies below the pane's shown height in the view, among its buttons and
