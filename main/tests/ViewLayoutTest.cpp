@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QSet>
 #include <QWidget>
@@ -83,6 +84,11 @@ bool PaintsSomething(QWidget* button) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width() && colours.size() < 2; ++x) colours.insert(image.pixel(x, y));
     return colours.size() > 1;
+}
+
+// The height the text's glyphs take, those of a fallback font included.
+int TextHeight(const QFontMetrics& metrics, const QString& text) {
+    return std::max(metrics.height(), metrics.boundingRect(text).height());
 }
 
 // The room a label's text takes in the label's font.
@@ -290,6 +296,16 @@ TEST_F(ViewLayout, TheCustomisationSheetIsDrawnWhole) {
     ASSERT_TRUE(main.GetMenuBar().ChooseItem(cmd::kViewCustomize));
     ASSERT_NE(main.GetCustomizeSheet(), nullptr);
     CheckLayout(main.GetCustomizeSheet()->GetWidget(), "自定义", false);
+    // Rows as tall as the Chinese text they hold, with room between them.
+    int rows = 0;
+    for (QListWidget* list : main.GetCustomizeSheet()->GetWidget()->findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row, ++rows) {
+            QListWidgetItem* item = list->item(row);
+            const QFontMetrics metrics(list->font());
+            EXPECT_GE(list->visualItemRect(item).height(), TextHeight(metrics, item->text()) + 2)
+                << item->text().toStdString();
+        }
+    EXPECT_GT(rows, 10);
 }
 
 }  // namespace
