@@ -8,12 +8,15 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSet>
 #include <QWidget>
+#include <set>
 
 #include "main/Commands.h"
 #include "main/CustomizeSheet.h"
+#include "main/MenuLayout.h"
 #include "main/OutlookLayout.h"
 #include "platform/ui/TabWnd.h"
 
@@ -220,6 +223,78 @@ TEST_F(ViewLayout, NoViewNeedsASidewaysScrollBarAtTheDesignedWidth) {
                 }
             frame.reset();
         }
+}
+
+// The commands of a list or form that open an editor or a picker.
+bool OpensEditorOrPicker(QAbstractButton* button) {
+    static const QStringList kLabels{"新增", "修改", "增加", "添加", "选择", "浏览", "查询", "查找"};
+    const QString text = button->text().isEmpty() ? button->toolTip() : button->text();
+    for (const QString& label : kLabels)
+        if (text.contains(label)) return true;
+    return false;
+}
+
+// Presses, in `window`, every shown command that opens an editor or a picker.
+void PressEditorCommands(QWidget* window) {
+    std::vector<QPointer<QAbstractButton>> buttons;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(window) && button->isEnabled() && OpensEditorOrPicker(button)) buttons.emplace_back(button);
+    for (const QPointer<QAbstractButton>& button : buttons)
+        if (button && button->isVisibleTo(window) && button->isEnabled()) button->click();
+}
+
+// Every label of the dialog shows its text whole, at the dialog's units.
+void CheckLabels(QWidget* dialog, const std::string& where) {
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(dialog) || !ui::Wnd::FromWidget(label)) continue;
+        EXPECT_TRUE(TextFits(*label)) << where << ": \"" << label->text().toStdString() << "\" "
+                                      << label->width() << "x" << label->height() << " for "
+                                      << TextNeeds(*label).width() << "x" << TextNeeds(*label).height();
+    }
+}
+
+// The editors and pickers that each view's lists and forms open (新增, 修改,
+// 选择, 浏览, 查询...), the dialogs of the menus with the editors their lists
+// open, and those these open in turn, show every label whole. The driver
+// answers every question as closed and hands each dialog to the check.
+TEST_F(ViewLayout, TheDialogsOpenedFromEveryViewAndListShowTheirLabelsWhole) {
+    std::set<std::string> seen;
+    int depth = 0;
+    std::string where;
+    driver.AnswerTheRest([&](ui::Dialog& dialog) {
+        const std::string name = std::to_string(dialog.GetTemplate().id) + " " + dialog.GetTemplate().caption;
+        seen.insert(name);
+        CheckLabels(dialog.GetWidget(), where + " / " + name);
+        if (++depth <= 2 && dialog.IsRunningModal()) PressEditorCommands(dialog.GetWidget());
+        --depth;
+        if (dialog.IsRunningModal()) dialog.EndDialog(IDCANCEL);
+    });
+    driver.SetShellOpensSucceed(false);
+    ASSERT_TRUE(sys::CopyFile(REAL_DUNMERE, PathOf("libDunmere.so")));
+    for (const InstalledUser& user : kInstalledUsers) {
+        CMainFrame& main = OpenFrame(user.role, user.name);
+        for (const OutlookGroupSpec& group : OutlookGroupsForRole(user.role))
+            for (const OutlookButtonSpec& button : group.buttons) {
+                where = std::string(user.name) + " " + button.text;
+                main.SendMessage(WM_COMMAND, MAKEWPARAM(button.command, 0));
+                ui::Wnd* view = main.GetPaneView();
+                ASSERT_NE(view, nullptr) << where;
+                PressEditorCommands(view->GetWidget());
+            }
+        for (const MenuSpec& menu : MenusForRole(user.role))
+            for (const MenuItemSpec& item : menu.items) {
+                // The end of the program and documents handed to the desktop.
+                if (item.command == cmd::kAppExit || item.command == cmd::kHelpManual ||
+                    item.command == cmd::kApplicationTemplate || item.command == cmd::kResearchTemplate)
+                    continue;
+                where = std::string(user.name) + " " + menu.title + "-" + item.text;
+                main.SendMessage(WM_COMMAND, MAKEWPARAM(item.command, 0));
+            }
+        frame.reset();
+    }
+    std::string names;
+    for (const std::string& name : seen) names += name + "; ";
+    EXPECT_GE(seen.size(), 25u) << "the dialogs reached: " << names;
 }
 
 // What lies below the pane's shown height in the view, among its buttons and
