@@ -12,9 +12,9 @@ using namespace resultchange;
 
 const ui::DialogTemplate& CDlgSCGZH::Template() {
     using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 741, 536}, {
-        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 737, 124}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_FORM_PLACE, "", {4, 130, 737, 402}, SS_BLACKFRAME, {}, true},
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 576, 536}, {
+        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 568, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_FORM_PLACE, "", {4, 130, 568, 402}, SS_BLACKFRAME, {}, true},
     }, WS_CHILD};
     return tpl;
 }

@@ -22,12 +22,12 @@ constexpr COLORREF kPanelBackground = RGB(242, 246, 255);
 
 const ui::DialogTemplate& CDlgSCGZHForm::Template() {
     using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 753, 402}, {
-        {Kind::Static, IDC_TAB_PLACE, "", {5, 5, 689, 369}, SS_BLACKFRAME, {}, true},
-        {Kind::PushButton, IDC_BTN_NEW, "", {710, 5, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_SAVE, "", {710, 36, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_WORD, "", {710, 67, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_EXCEL, "", {710, 98, 23, 21}, WS_TABSTOP},
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 568, 402}, {
+        {Kind::Static, IDC_TAB_PLACE, "", {5, 5, 527, 369}, SS_BLACKFRAME, {}, true},
+        {Kind::PushButton, IDC_BTN_NEW, "", {538, 5, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_SAVE, "", {538, 36, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_WORD, "", {538, 67, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_EXCEL, "", {538, 98, 23, 21}, WS_TABSTOP},
     }, WS_CHILD};
     return tpl;
 }

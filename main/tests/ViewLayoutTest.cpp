@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSet>
+#include <QStackedWidget>
 #include <QWidget>
 #include <set>
 
@@ -26,11 +27,16 @@ std::string Describe(const ui::Wnd& control) {
     return std::to_string(control.GetDlgCtrlID()) + " \"" + control.GetWindowText() + "\"";
 }
 
-// Visible window-layer controls directly inside `parent`.
+// Visible window-layer controls directly inside `parent`, those of the page
+// stack of a tab window included (the shown page).
 std::vector<ui::Wnd*> VisibleChildren(QWidget* parent) {
     std::vector<ui::Wnd*> children;
-    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (ui::Wnd* wnd = ui::Wnd::FromWidget(child); wnd && child->isVisible()) children.push_back(wnd);
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible()) continue;
+        if (ui::Wnd* wnd = ui::Wnd::FromWidget(child)) children.push_back(wnd);
+        else if (qobject_cast<QStackedWidget*>(child))
+            for (ui::Wnd* page : VisibleChildren(child)) children.push_back(page);
+    }
     return children;
 }
 
@@ -67,9 +73,15 @@ bool OverlapsByDesign(int parent, int a, int b) {
 // coordinates of `control`'s parent.
 std::vector<QRect> VisibleLeaves(QWidget* control) {
     std::vector<QRect> leaves;
-    for (ui::Wnd* child : VisibleChildren(control)) {
-        std::vector<QRect> inner = VisibleLeaves(child->GetWidget());
-        if (inner.empty() && !IsContainer(*child)) inner.push_back(child->GetWidget()->geometry());
+    for (QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible()) continue;
+        std::vector<QRect> inner;
+        if (qobject_cast<QStackedWidget*>(child)) {
+            inner = VisibleLeaves(child);  // the shown page's, already where the stack lies
+        } else if (ui::Wnd* wnd = ui::Wnd::FromWidget(child)) {
+            inner = VisibleLeaves(child);
+            if (inner.empty() && !IsContainer(*wnd)) inner.push_back(child->geometry());
+        }
         for (const QRect& leaf : inner) leaves.push_back(leaf.translated(control->pos()));
     }
     return leaves;
@@ -295,6 +307,20 @@ TEST_F(ViewLayout, TheDialogsOpenedFromEveryViewAndListShowTheirLabelsWhole) {
     std::string names;
     for (const std::string& name : seen) names += name + "; ";
     EXPECT_GE(seen.size(), 25u) << "the dialogs reached: " << names;
+}
+
+// The achievement-transfer form, long and filled in from top to bottom,
+// fits the pane's width on a 1024x768 screen: it scrolls only vertically.
+TEST_F(ViewLayout, TheAchievementTransferFormScrollsOnlyVerticallyOnA1024x768Screen) {
+    CMainFrame& main = OpenFrame(2, "jjb");
+    PlaceMainWindow(main, {0, 0, 1024, 740});
+    main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kAchievement, 0));
+    ui::Wnd* view = main.GetPaneView();
+    ASSERT_NE(view, nullptr);
+    QWidget* pane = view->GetWidget();
+    ASSERT_LT(pane->width(), 900);
+    EXPECT_EQ(ShownHeight(pane), pane->height()) << "a sideways scroll bar under a view " << pane->width() << " px wide";
+    EXPECT_LT(ShownWidth(pane), pane->width()) << "the form scrolls vertically";
 }
 
 // What lies below the pane's shown height in the view, among its buttons and
