@@ -1,8 +1,10 @@
 #include "main/ScreenTour.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -28,9 +30,10 @@ constexpr int kPaintDelayMs = 900;
 struct Step {
     std::string name;
     std::function<void()> action;  // may open a modal dialog: the picture closes it
-    // Run once the action has painted (inside the dialog it opened, if any),
-    // as the user's next click: the picture waits for it.
-    std::function<void()> then;
+    // Run one after the other once the action has painted (inside the
+    // dialog it opened, if any), as the user's next clicks: the picture
+    // waits for them.
+    std::vector<std::function<void()>> then;
 };
 
 // The visible button of `root` whose caption or tooltip is `label`, after
@@ -61,6 +64,17 @@ void ClickLabelled(QWidget* root, const char* label) {
 QWidget* PaneView(CMainFrame& frame) {
     ui::Wnd* view = frame.GetPaneView();
     return view ? view->GetWidget() : nullptr;
+}
+
+// Selects the first row of the window's lists, as the user's click does.
+void ChooseFirstRow(QWidget* root) {
+    if (!root) return;
+    for (QAbstractItemView* list : root->findChildren<QAbstractItemView*>()) {
+        if (!list->isVisible() || !list->model() || list->model()->rowCount() == 0) continue;
+        const QModelIndex first = list->model()->index(0, 0);
+        list->setCurrentIndex(first);
+        list->selectionModel()->select(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
 }
 
 // Turns the wheel over the view until it scrolls no further: its bottom.
@@ -112,17 +126,24 @@ std::vector<Step> StepsFor(CMainFrame& frame) {
         return {};
     };
     if (auto open = view(cmd::kAchievement))
-        steps.push_back({"成果转化-底部", open, [&frame] { ScrollToBottom(PaneView(frame)); }});
+        steps.push_back({"成果转化-底部", open, {[&frame] { ScrollToBottom(PaneView(frame)); }}});
+    // 新增, then the five-year guide it starts from (the first one listed).
     if (auto open = view(cmd::kAnnualGuide))
-        steps.push_back({"年度指南-新增", open, [&frame] { ClickLabelled(PaneView(frame), "新增"); }});
+        steps.push_back({"年度指南-新增", open,
+                         {[&frame] { ClickLabelled(PaneView(frame), "新增"); },
+                          [] {
+                              QWidget* picker = QApplication::activeModalWidget();
+                              ChooseFirstRow(picker);
+                              ClickLabelled(picker, "确定");
+                          }}});
     if (auto open = view(cmd::kApplication))
-        steps.push_back({"项目申请-文件选择", open, [&frame] { ClickLabelled(PaneView(frame), "从txt文件导入"); }});
+        steps.push_back({"项目申请-文件选择", open, {[&frame] { ClickLabelled(PaneView(frame), "从txt文件导入"); }}});
     for (const MenuSpec& menu : MenusForRole(UserRole))
         for (const MenuItemSpec& item : menu.items)
             if (item.command == cmd::kUnitManage || item.command == cmd::kUnitManageGuideRole)
                 steps.push_back({"单位信息管理-新增",
                                  [&frame, command = item.command] { frame.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0)); },
-                                 [] { ClickLabelled(QApplication::activeModalWidget(), "新增"); }});
+                                 {[] { ClickLabelled(QApplication::activeModalWidget(), "新增"); }}});
     return steps;
 }
 
@@ -138,18 +159,22 @@ public:
         auto self = shared_from_this();
         // The picture is taken after the step has painted, whether or not the
         // step waits in a modal dialog meanwhile; it then moves on.
-        if (steps_[step].then) {
-            QTimer::singleShot(kPaintDelayMs, [self, step] {
-                QTimer::singleShot(kPaintDelayMs, [self, step] { self->Picture(step); });
-                self->steps_[step].then();
-            });
-        } else {
-            QTimer::singleShot(kPaintDelayMs, [self, step] { self->Picture(step); });
-        }
+        QTimer::singleShot(kPaintDelayMs, [self, step] { self->Then(step, 0); });
         steps_[step].action();
     }
 
 private:
+    // The step's next click, or its picture after the last.
+    void Then(size_t step, size_t click) {
+        if (click >= steps_[step].then.size()) {
+            Picture(step);
+            return;
+        }
+        auto self = shared_from_this();
+        QTimer::singleShot(kPaintDelayMs, [self, step, click] { self->Then(step, click + 1); });
+        steps_[step].then[click]();  // may wait in a dialog it opens
+    }
+
     void Picture(size_t step) {
         char number[8];
         std::snprintf(number, sizeof number, "%02zu-", step);
