@@ -1,8 +1,9 @@
-// What the user sees of every view: each outlook button's view of each role,
-// made at the frame's pane size, is checked for drawn buttons, controls kept
-// inside their parents, controls that do not cover one another, labels
-// whose text fits, buttons that lie within the pane's width, and no sideways
-// scroll bar at the window's designed width.
+// What the user sees of every view: each outlook button's and exchange
+// command's view of each role, made at the frame's pane size, is checked for
+// drawn buttons, controls kept inside their parents, controls that do not
+// cover one another, labels whose text fits, buttons that lie within the
+// pane's width, and no sideways scroll bar at the window's designed width;
+// the dialogs the views, their lists and the menus open are checked alike.
 #include "MainTestSupport.h"
 
 #include <QAbstractButton>
@@ -18,6 +19,7 @@
 #include "main/Commands.h"
 #include "main/CustomizeSheet.h"
 #include "main/MenuLayout.h"
+#include "main/ModuleTable.h"
 #include "main/OutlookLayout.h"
 #include "platform/ui/TabWnd.h"
 
@@ -192,20 +194,29 @@ int ShownHeight(QWidget* view) {
     return height;
 }
 
+// The commands that show a view in the pane, with their names: the outlook
+// buttons' and the exchange commands'.
+std::vector<std::pair<std::string, int>> ViewCommands(int role) {
+    std::vector<std::pair<std::string, int>> commands;
+    for (const OutlookGroupSpec& group : OutlookGroupsForRole(role))
+        for (const OutlookButtonSpec& button : group.buttons) commands.emplace_back(button.text, button.command);
+    for (int command : cmd::kExchangeCommands) commands.emplace_back(ExchangeCommandText(command), command);
+    return commands;
+}
+
 using ViewLayout = MainWindowTest;
 
 TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
     for (const InstalledUser& user : kInstalledUsers) {
         CMainFrame& main = OpenFrame(user.role, user.name);
-        for (const OutlookGroupSpec& group : OutlookGroupsForRole(user.role))
-            for (const OutlookButtonSpec& button : group.buttons) {
-                const std::string where = std::string(user.name) + " " + button.text;
-                main.SendMessage(WM_COMMAND, MAKEWPARAM(button.command, 0));
-                ui::Wnd* view = main.GetPaneView();
-                ASSERT_NE(view, nullptr) << where;
-                CheckLayout(view->GetWidget(), where, true);
-                CheckCommandsInPane(view->GetWidget(), where);
-            }
+        for (const auto& [name, command] : ViewCommands(user.role)) {
+            const std::string where = std::string(user.name) + " " + name;
+            main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+            ui::Wnd* view = main.GetPaneView();
+            ASSERT_NE(view, nullptr) << where;
+            CheckLayout(view->GetWidget(), where, true);
+            CheckCommandsInPane(view->GetWidget(), where);
+        }
         frame.reset();
     }
     EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
@@ -220,19 +231,18 @@ TEST_F(ViewLayout, NoViewNeedsASidewaysScrollBarAtTheDesignedWidth) {
         for (const ui::Rect workArea : {ui::Rect{0, 0, 1920, 1080}, ui::Rect{0, 0, 1366, 740}}) {
             CMainFrame& main = OpenFrame(user.role, user.name);
             PlaceMainWindow(main, workArea);
-            for (const OutlookGroupSpec& group : OutlookGroupsForRole(user.role))
-                for (const OutlookButtonSpec& button : group.buttons) {
-                    const std::string where = std::string(user.name) + " " + button.text + " in " +
-                                              std::to_string(workArea.Width()) + "x" +
-                                              std::to_string(workArea.Height());
-                    main.SendMessage(WM_COMMAND, MAKEWPARAM(button.command, 0));
-                    ui::Wnd* view = main.GetPaneView();
-                    ASSERT_NE(view, nullptr) << where;
-                    QWidget* pane = view->GetWidget();
-                    EXPECT_EQ(ShownHeight(pane), pane->height())
-                        << where << ": a sideways scroll bar under a view " << pane->width() << "x"
-                        << pane->height() << " px";
-                }
+            for (const auto& [name, command] : ViewCommands(user.role)) {
+                const std::string where = std::string(user.name) + " " + name + " in " +
+                                          std::to_string(workArea.Width()) + "x" +
+                                          std::to_string(workArea.Height());
+                main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+                ui::Wnd* view = main.GetPaneView();
+                ASSERT_NE(view, nullptr) << where;
+                QWidget* pane = view->GetWidget();
+                EXPECT_EQ(ShownHeight(pane), pane->height())
+                    << where << ": a sideways scroll bar under a view " << pane->width() << "x"
+                    << pane->height() << " px";
+            }
             frame.reset();
         }
 }
@@ -277,14 +287,13 @@ TEST_F(ViewLayout, TheDialogsOpenedFromEveryViewAndListAreDrawnWhole) {
     ASSERT_TRUE(sys::CopyFile(REAL_DUNMERE, PathOf("libDunmere.so")));
     for (const InstalledUser& user : kInstalledUsers) {
         CMainFrame& main = OpenFrame(user.role, user.name);
-        for (const OutlookGroupSpec& group : OutlookGroupsForRole(user.role))
-            for (const OutlookButtonSpec& button : group.buttons) {
-                where = std::string(user.name) + " " + button.text;
-                main.SendMessage(WM_COMMAND, MAKEWPARAM(button.command, 0));
-                ui::Wnd* view = main.GetPaneView();
-                ASSERT_NE(view, nullptr) << where;
-                PressEditorCommands(view->GetWidget());
-            }
+        for (const auto& [name, command] : ViewCommands(user.role)) {
+            where = std::string(user.name) + " " + name;
+            main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+            ui::Wnd* view = main.GetPaneView();
+            ASSERT_NE(view, nullptr) << where;
+            PressEditorCommands(view->GetWidget());
+        }
         for (const MenuSpec& menu : MenusForRole(user.role))
             for (const MenuItemSpec& item : menu.items) {
                 // The end of the program and documents handed to the desktop.
