@@ -13,9 +13,9 @@ using namespace resultchange;
 
 const ui::DialogTemplate& CDlgSCGZH::Template() {
     using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 761, 536}, {
-        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 753, 124}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_FORM_PLACE, "", {4, 130, 753, 402}, SS_BLACKFRAME, {}, true},
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 576, 536}, {
+        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 568, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_FORM_PLACE, "", {4, 130, 568, 402}, SS_BLACKFRAME, {}, true},
     }, WS_CHILD};
     return tpl;
 }

@@ -1,5 +1,9 @@
 #include "achievement/DlgSCGZHForm.h"
 
+#include <QLayout>
+#include <QTabBar>
+#include <QWidget>
+
 #include "achievement/DlgSCGZHList.h"
 #include "achievement/DlgSelectResult.h"
 #include "achievement/ResultArtwork.h"
@@ -18,12 +22,12 @@ constexpr COLORREF kPanelBackground = RGB(242, 246, 255);
 
 const ui::DialogTemplate& CDlgSCGZHForm::Template() {
     using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 753, 402}, {
-        {Kind::Static, IDC_TAB_PLACE, "", {5, 5, 689, 369}, SS_BLACKFRAME, {}, true},
-        {Kind::PushButton, IDC_BTN_NEW, "", {710, 5, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_SAVE, "", {710, 36, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_WORD, "", {710, 67, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_EXCEL, "", {710, 98, 23, 21}, WS_TABSTOP},
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 568, 402}, {
+        {Kind::Static, IDC_TAB_PLACE, "", {5, 5, 527, 369}, SS_BLACKFRAME, {}, true},
+        {Kind::PushButton, IDC_BTN_NEW, "", {538, 5, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_SAVE, "", {538, 36, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_WORD, "", {538, 67, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_EXCEL, "", {538, 98, 23, 21}, WS_TABSTOP},
     }, WS_CHILD};
     return tpl;
 }
@@ -53,6 +57,15 @@ BOOL CDlgSCGZHForm::OnInitDialog() {
                     ui::TabWnd::LOCATION_BOTTOM, FALSE);
     m_dlgInfo.Create(&m_wndTab);
     m_wndTab.AddTab(&m_dlgInfo, "成果转化(项目)", UINT(-1), TRUE);
+    // The page shows whole, as tall as its template: the tab window grows to
+    // hold it and the view around the form scrolls it, one scrolling area.
+    QWidget* tabs = m_wndTab.GetWidget();
+    const QTabBar* bar = tabs->findChild<QTabBar*>();
+    const int height = m_dlgInfo.MapDialogRect(m_dlgInfo.GetTemplate().rect).Height() + (bar ? bar->sizeHint().height() : 0);
+    if (tabs->height() < height) {
+        tabs->resize(tabs->width(), height);
+        tabs->layout()->activate();
+    }
 
     const std::pair<CButtonST*, std::pair<int, const char*>> buttons[] = {
         {&m_btnNew, {kIconNew, "新增"}},

@@ -1,8 +1,5 @@
 #include "achievement/DlgSCGZHInfo.h"
 
-#include <QEvent>
-#include <QScrollBar>
-#include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 #include <optional>
@@ -19,7 +16,6 @@ using ui::Kind;
 using Info = CDlgSCGZHInfo;
 
 constexpr COLORREF kButtonBackground = RGB(242, 246, 255);
-constexpr int kScrollMax = 100;
 
 // The control templates of the page, added in tab order.
 struct Layout {
@@ -52,113 +48,131 @@ struct Layout {
     }
 };
 
+// The page is 520 units wide, so that the view shows it whole on a
+// 1024x768 screen: two columns of fields at the top, then the groups, each as
+// wide as the page (8 to 512), one under the other.
 std::vector<ui::ControlTemplate> Controls() {
     Layout l;
-    // Top lines.
-    l.Field("项目名称", Info::IDC_XMMC, 8, 6, 40, 270);
-    l.Field("项目编号", Info::IDC_XMBH, 330, 6, 50, 260);
-    l.Field("项目组长", 1003, 8, 22, 40, 270);
-    l.Field("项目经费", 1002, 330, 22, 50, 260);
-    l.Field("组长固话", 1004, 8, 38, 40, 270);
-    l.Field("组长手机", 1005, 330, 38, 50, 260);
-    l.Field("承研单位", 1006, 8, 54, 40, 270);
-    l.Field("联合承研单位", 1007, 330, 54, 50, 260);
+    l.Field("项目名称", Info::IDC_XMMC, 8, 6, 40, 200);
+    l.Field("项目编号", Info::IDC_XMBH, 260, 6, 50, 200);
+    l.Field("项目组长", 1003, 8, 22, 40, 200);
+    l.Field("项目经费", 1002, 260, 22, 50, 200);
+    l.Field("组长固话", 1004, 8, 38, 40, 200);
+    l.Field("组长手机", 1005, 260, 38, 50, 200);
+    l.Field("承研单位", 1006, 8, 54, 40, 200);
+    l.Field("联合承研单位", 1007, 260, 54, 50, 200);
 
-    l.Group("预研情况", 8, 72, 640, 98);
-    l.Check(1, "已转入预研", 16, 84, 60);
-    l.Check(2, "未转入预研", 80, 84, 60);
-    l.Field("验收到转化的年份", 1008, 150, 84, 70, 60);
-    l.Field("预研项目名称", 1009, 16, 100, 50, 300);
-    l.Field("预研项目编号", 1010, 380, 100, 50, 200);
-    l.Group("预研类别", 16, 116, 624, 22);
-    l.Check(3, "预研探索计划", 24, 126, 80);
-    l.Check(4, "国防973计划", 110, 126, 70);
-    l.Check(5, "预研专项计划", 190, 126, 80);
-    l.Check(6, "应用开发计划", 280, 126, 80);
     const char* support[] = {"支撑了转入项目立项论证与申报", "支撑了分系统或部（组）件设计和制造",
                              "支撑了整机或核心部件设计与制造", "支撑了转入项目实验验证"};
-    const int supportX[] = {24, 170, 326, 482};
-    l.Group("支撑作用", 16, 140, 624, 26);
-    for (int i = 0; i < 4; ++i) l.Check(7 + i, support[i], supportX[i], 151, 150);
+    // The four 支撑作用 boxes in two rows from `first` (CHECKn) in a group at `y`.
+    const auto supportGroup = [&](int first, int y) {
+        l.Group("支撑作用", 16, y, 488, 38);
+        for (int i = 0; i < 4; ++i) l.Check(first + i, support[i], i % 2 == 0 ? 24 : 250, y + 11 + 14 * (i / 2), i % 2 == 0 ? 190 : 200);
+    };
 
-    l.Group("民口领域", 8, 174, 310, 28);
-    l.Check(11, "已转入民口", 16, 186, 60);
-    l.Check(12, "未转入民口", 80, 186, 60);
-    l.Field("验收到转化的年份", 1014, 146, 186, 70, 90);
-    l.Group("项目类别", 324, 174, 120, 28);
-    l.Check(13, "重点项目", 332, 186, 50);
-    l.Check(14, "一般项目", 386, 186, 50);
-    l.Group("验收时项目负责人情况", 450, 174, 198, 28);
-    l.Field("验收时职称", 1022, 456, 186, 40, 50);
-    l.Field("验收时年龄", 1021, 552, 186, 40, 46);
+    int y = 72;
+    l.Group("预研情况", 8, y, 504, 110);
+    l.Check(1, "已转入预研", 16, y + 12, 60);
+    l.Check(2, "未转入预研", 80, y + 12, 60);
+    l.Field("验收到转化的年份", 1008, 150, y + 12, 70, 60);
+    l.Field("预研项目名称", 1009, 16, y + 28, 50, 230);
+    l.Field("预研项目编号", 1010, 306, y + 28, 50, 146);
+    l.Group("预研类别", 16, y + 44, 488, 22);
+    l.Check(3, "预研探索计划", 24, y + 54, 80);
+    l.Check(4, "国防973计划", 110, y + 54, 70);
+    l.Check(5, "预研专项计划", 190, y + 54, 80);
+    l.Check(6, "应用开发计划", 280, y + 54, 80);
+    supportGroup(7, y + 68);
 
-    l.Group("型号情况", 8, 206, 640, 68);
-    l.Check(15, "已转入型号", 16, 218, 60);
-    l.Check(16, "未转入型号", 80, 218, 60);
-    l.Field("验收到转化的年份", 1011, 150, 218, 70, 60);
-    l.Field("型号项目名称", 1012, 16, 234, 50, 300);
-    l.Field("型号项目编号", 1013, 380, 234, 50, 200);
-    l.Group("支撑作用", 16, 248, 624, 24);
-    for (int i = 0; i < 4; ++i) l.Check(17 + i, support[i], supportX[i], 258, 150);
+    y += 114;
+    l.Group("民口领域", 8, y, 300, 28);
+    l.Check(11, "已转入民口", 16, y + 12, 60);
+    l.Check(12, "未转入民口", 80, y + 12, 60);
+    l.Field("验收到转化的年份", 1014, 146, y + 12, 70, 80);
+    l.Group("项目类别", 314, y, 198, 28);
+    l.Check(13, "重点项目", 322, y + 12, 50);
+    l.Check(14, "一般项目", 380, y + 12, 50);
+    y += 32;
+    l.Group("验收时项目负责人情况", 8, y, 504, 28);
+    l.Field("验收时职称", 1022, 16, y + 12, 40, 80);
+    l.Field("验收时年龄", 1021, 150, y + 12, 40, 46);
 
-    l.Group("研究方向发展情况", 8, 278, 640, 76);
-    l.Group("列入单位技术创新平台", 16, 288, 624, 22);
-    l.Check(21, "被列为本单位获得批准的一个研究方向", 24, 298, 200);
-    l.Check(22, "未列入本单位获得批准的主要研究方向", 240, 298, 220);
-    l.Field("批准机构", 1018, 16, 314, 40, 300);
-    l.Group("单位技术创新平台名称", 16, 328, 624, 22);
-    l.Check(23, "国防科技重点实验室批复的研究方向", 24, 338, 170);
-    l.Check(24, "科研院所主要研究方向", 200, 338, 120);
-    l.Check(25, "其他名称：", 326, 338, 50);
-    l.c.push_back({Kind::Edit, 1017, "", {378, 337, 250, 12}, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | WS_DISABLED});
+    y += 32;
+    l.Group("型号情况", 8, y, 504, 82);
+    l.Check(15, "已转入型号", 16, y + 12, 60);
+    l.Check(16, "未转入型号", 80, y + 12, 60);
+    l.Field("验收到转化的年份", 1011, 150, y + 12, 70, 60);
+    l.Field("型号项目名称", 1012, 16, y + 28, 50, 230);
+    l.Field("型号项目编号", 1013, 306, y + 28, 50, 146);
+    supportGroup(17, y + 42);
 
-    l.Group("技术指标提升情况（3-5个）", 8, 358, 640, 84);
-    l.Label("项目研究前技术指标：", 16, 368, 120);
-    l.Label("项目验收时技术指标：", 332, 368, 120);
-    l.Rich(Info::IDC_RICH_BEFORE, 16, 380, 308, 56);
-    l.Rich(Info::IDC_RICH_AT, 332, 380, 308, 56);
+    y += 86;
+    l.Group("研究方向发展情况", 8, y, 504, 76);
+    l.Group("列入单位技术创新平台", 16, y + 10, 488, 22);
+    l.Check(21, "被列为本单位获得批准的一个研究方向", 24, y + 20, 200);
+    l.Check(22, "未列入本单位获得批准的主要研究方向", 240, y + 20, 220);
+    l.Field("批准机构", 1018, 16, y + 36, 40, 300);
+    l.Group("单位技术创新平台名称", 16, y + 50, 488, 22);
+    l.Check(23, "国防科技重点实验室批复的研究方向", 24, y + 60, 170);
+    l.Check(24, "科研院所主要研究方向", 200, y + 60, 120);
+    l.Check(25, "其他名称：", 326, y + 60, 50);
+    l.c.push_back({Kind::Edit, 1017, "", {378, y + 59, 120, 12}, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | WS_DISABLED});
 
-    l.Group("培育新方向", 8, 446, 640, 84);
-    l.Field("新研究方向名称", 1019, 16, 458, 60, 300);
-    l.Label("军事应用前景", 16, 472, 60);
-    l.Rich(Info::IDC_RICH_MILITARY, 16, 484, 624, 42);
+    y += 80;
+    l.Group("技术指标提升情况（3-5个）", 8, y, 504, 84);
+    l.Label("项目研究前技术指标：", 16, y + 10, 120);
+    l.Label("项目验收时技术指标：", 264, y + 10, 120);
+    l.Rich(Info::IDC_RICH_BEFORE, 16, y + 22, 240, 56);
+    l.Rich(Info::IDC_RICH_AT, 264, y + 22, 240, 56);
 
-    l.Group("专职管理情况", 8, 534, 640, 42);
-    l.Field("所在单位主管领导姓名", 1023, 16, 546, 84, 80);
-    l.Field("主管领导固话", 1024, 190, 546, 50, 90);
-    l.Field("主管领导手机", 1025, 340, 546, 50, 90);
-    l.Field("预研基金专职管理人员姓名", 1026, 16, 560, 96, 68);
-    l.Field("管理人员固话", 1027, 190, 560, 50, 90);
-    l.Field("管理人员手机", 1028, 340, 560, 50, 90);
+    y += 88;
+    l.Group("培育新方向", 8, y, 504, 84);
+    l.Field("新研究方向名称", 1019, 16, y + 12, 60, 300);
+    l.Label("军事应用前景", 16, y + 26, 60);
+    l.Rich(Info::IDC_RICH_MILITARY, 16, y + 38, 488, 42);
 
-    l.GridGroup(resultchange::kJcyj, "凝聚了长期从事基础研究的人员（3-4人）", 8, 584, 316, 170);
-    l.GridGroup(resultchange::kGgll, "培养科研管理的骨干力量（3-4人）", 332, 584, 316, 470);
-    l.GridGroup(resultchange::kYyssgg, "为预研项目输送骨干（前5人）", 8, 662, 316, 130);
-    l.GridGroup(resultchange::kXhssgg, "为型号项目输送骨干（前5人）", 332, 662, 316, 454);
-    l.GridGroup(resultchange::kGzzdlist, "制定相关规章制度", 8, 740, 640, 80);
+    y += 88;
+    l.Group("专职管理情况", 8, y, 504, 42);
+    l.Field("所在单位主管领导姓名", 1023, 16, y + 12, 84, 80);
+    l.Field("主管领导固话", 1024, 190, y + 12, 50, 90);
+    l.Field("主管领导手机", 1025, 340, y + 12, 50, 90);
+    l.Field("预研基金专职管理人员姓名", 1026, 16, y + 26, 96, 68);
+    l.Field("管理人员固话", 1027, 190, y + 26, 50, 90);
+    l.Field("管理人员手机", 1028, 340, y + 26, 50, 90);
 
-    l.Group("落实研究过程管理（以会议记录或书面通知为准）", 8, 818, 640, 90);
-    l.Field("立项论证研讨与评审的会议次数", 1029, 16, 830, 110, 60);
-    l.Field("会议时间", 1030, 196, 830, 36, 100);
-    l.Label("预研基金年度计划下达通知", 16, 846, 100);
-    l.Check(26, "有", 118, 846, 24);
-    l.Check(27, "无", 146, 846, 24);
-    l.Field("下达时间", 1031, 196, 846, 36, 100);
-    l.Label("及时拨付经费", 16, 862, 100);
-    l.Check(28, "有", 118, 862, 24);
-    l.Check(29, "无", 146, 862, 24);
-    l.Field("拨付比例", 1033, 196, 862, 36, 60);
-    l.Field("拨付时间", 1032, 300, 862, 36, 100);
-    l.Field("组织节点检查的会议次数", 1034, 16, 878, 110, 60);
-    l.Field("检查时间", 1035, 196, 878, 36, 100);
-    l.Field("组织结题检查的会议次数", 1036, 16, 892, 110, 60);
-    l.Field("检查时间", 1037, 196, 892, 36, 100);
+    y += 50;
+    l.GridGroup(resultchange::kJcyj, "凝聚了长期从事基础研究的人员（3-4人）", 8, y, 248, 170);
+    l.GridGroup(resultchange::kGgll, "培养科研管理的骨干力量（3-4人）", 264, y, 248, 402);
+    y += 78;
+    l.GridGroup(resultchange::kYyssgg, "为预研项目输送骨干（前5人）", 8, y, 248, 130);
+    l.GridGroup(resultchange::kXhssgg, "为型号项目输送骨干（前5人）", 264, y, 248, 386);
+    y += 78;
+    l.GridGroup(resultchange::kGzzdlist, "制定相关规章制度", 8, y, 504, 80);
 
-    l.Group("落实成果跟踪管理（以会议记录或书面通知为准）", 8, 912, 640, 36);
-    l.Field("讨论基金项目后续发展方向的会议次数", 1038, 16, 926, 130, 40);
-    l.Field("会议时间", 1039, 194, 926, 36, 80);
-    l.Field("基金项目组申报后续项目得到优先资助的评审会议次数", 1040, 320, 926, 180, 40);
-    l.Field("会议时间", 1041, 548, 926, 36, 56);
+    y += 78;
+    l.Group("落实研究过程管理（以会议记录或书面通知为准）", 8, y, 504, 90);
+    l.Field("立项论证研讨与评审的会议次数", 1029, 16, y + 12, 120, 50);
+    l.Field("会议时间", 1030, 196, y + 12, 36, 100);
+    l.Label("预研基金年度计划下达通知", 16, y + 28, 100);
+    l.Check(26, "有", 118, y + 28, 24);
+    l.Check(27, "无", 146, y + 28, 24);
+    l.Field("下达时间", 1031, 196, y + 28, 36, 100);
+    l.Label("及时拨付经费", 16, y + 44, 100);
+    l.Check(28, "有", 118, y + 44, 24);
+    l.Check(29, "无", 146, y + 44, 24);
+    l.Field("拨付比例", 1033, 196, y + 44, 36, 60);
+    l.Field("拨付时间", 1032, 300, y + 44, 36, 100);
+    l.Field("组织节点检查的会议次数", 1034, 16, y + 60, 110, 60);
+    l.Field("检查时间", 1035, 196, y + 60, 36, 100);
+    l.Field("组织结题检查的会议次数", 1036, 16, y + 74, 110, 60);
+    l.Field("检查时间", 1037, 196, y + 74, 36, 100);
+
+    y += 94;
+    l.Group("落实成果跟踪管理（以会议记录或书面通知为准）", 8, y, 504, 50);
+    l.Field("讨论基金项目后续发展方向的会议次数", 1038, 16, y + 14, 140, 40);
+    l.Field("会议时间", 1039, 206, y + 14, 36, 80);
+    l.Field("基金项目组申报后续项目得到优先资助的评审会议次数", 1040, 16, y + 30, 196, 40);
+    l.Field("会议时间", 1041, 262, y + 30, 36, 80);
     return l.c;
 }
 
@@ -229,33 +243,15 @@ const std::array<GridLayout, resultchange::kChildCount>& GridLayouts() {
     return layouts;
 }
 
-// The wheel anywhere over the form moves it as its scroll bar's arrows do;
-// at the form's end the wheel goes on to the view around it.
-class WheelToScrollBar : public QObject {
-public:
-    explicit WheelToScrollBar(CDlgSCGZHInfo& info) : QObject(info.GetWidget()), info_(info) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::Wheel) return false;
-        const int notches = static_cast<QWheelEvent*>(event)->angleDelta().y() / 120;
-        const int before = info_.GetScrollPos();
-        for (int i = 0; i < std::abs(notches); ++i)
-            info_.OnVScroll(notches > 0 ? CDlgSCGZHInfo::SB_LINEUP : CDlgSCGZHInfo::SB_LINEDOWN, 0);
-        if (info_.GetScrollPos() == before) {
-            event->ignore();
-            return false;
-        }
-        return true;
-    }
-
-private:
-    CDlgSCGZHInfo& info_;
-};
 }  // namespace
 
 const ui::DialogTemplate& CDlgSCGZHInfo::Template() {
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 668, 954}, Controls(), WS_CHILD | WS_VSCROLL};
+    // As tall as its controls, with a margin under the last group.
+    static const ui::DialogTemplate tpl = [] {
+        ui::DialogTemplate t{IDD, "", {0, 0, 520, 0}, Controls(), WS_CHILD};
+        for (const ui::ControlTemplate& c : t.controls) t.rect.cy = std::max(t.rect.cy, c.rect.y + c.rect.cy + 6);
+        return t;
+    }();
     return tpl;
 }
 
@@ -302,23 +298,6 @@ BOOL CDlgSCGZHInfo::OnInitDialog() {
     SetBackgroundColor(RGB(232, 241, 250));
     StyleButtons();
     CreateGrids();
-    m_pScrollBar = new QScrollBar(Qt::Vertical, GetWidget());
-    m_pScrollBar->setRange(0, kScrollMax);
-    QObject::connect(m_pScrollBar, &QAbstractSlider::actionTriggered, m_pScrollBar, [this](int action) {
-        switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: OnVScroll(SB_LINEUP, 0); break;
-        case QAbstractSlider::SliderSingleStepAdd: OnVScroll(SB_LINEDOWN, 0); break;
-        case QAbstractSlider::SliderPageStepSub: OnVScroll(SB_PAGEUP, 0); break;
-        case QAbstractSlider::SliderPageStepAdd: OnVScroll(SB_PAGEDOWN, 0); break;
-        case QAbstractSlider::SliderToMinimum: OnVScroll(SB_TOP, 0); break;
-        case QAbstractSlider::SliderToMaximum: OnVScroll(SB_BOTTOM, 0); break;
-        case QAbstractSlider::SliderMove: OnVScroll(SB_THUMBTRACK, UINT(m_pScrollBar->sliderPosition())); break;
-        default: break;
-        }
-    });
-    PlaceScrollBar();
-    m_pScrollBar->show();
-    GetWidget()->installEventFilter(new WheelToScrollBar(*this));
     return TRUE;
 }
 
@@ -443,46 +422,3 @@ void CDlgSCGZHInfo::SetNumberAndName(const std::string& number, const std::strin
     UpdateData(FALSE);
 }
 
-// ---- scrolling ----
-
-void CDlgSCGZHInfo::OnVScroll(UINT code, UINT trackPos) {
-    const int height = GetClientRect().Height();
-    const int oldPos = m_nScrollPos;
-    int pos = oldPos;
-    switch (code) {
-    case SB_LINEUP:
-    case SB_PAGEUP: pos = std::max(oldPos - 2, 0); break;
-    case SB_LINEDOWN:
-    case SB_PAGEDOWN: pos = std::min(oldPos + 2, kScrollMax + 1); break;
-    case SB_THUMBTRACK: pos = int(trackPos); break;
-    case SB_TOP: pos = 0; break;
-    case SB_BOTTOM: pos = kScrollMax + 1; break;
-    default: break;
-    }
-    const int newPos = SetScrollPos(pos);
-    ScrollContents(height * (oldPos - newPos) / 56);
-}
-
-int CDlgSCGZHInfo::SetScrollPos(int pos) {
-    m_nScrollPos = std::clamp(pos, 0, kScrollMax);
-    if (m_pScrollBar) m_pScrollBar->setSliderPosition(m_nScrollPos);
-    return m_nScrollPos;
-}
-
-void CDlgSCGZHInfo::ScrollContents(int dy) {
-    if (dy == 0 || !GetWidget()) return;
-    for (QWidget* child : GetWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child != m_pScrollBar) child->move(child->pos() + QPoint(0, dy));
-}
-
-void CDlgSCGZHInfo::OnSize(int cx, int cy) {
-    ui::Dialog::OnSize(cx, cy);
-    PlaceScrollBar();
-}
-
-void CDlgSCGZHInfo::PlaceScrollBar() {
-    if (!m_pScrollBar || !GetWidget()) return;
-    const int width = m_pScrollBar->sizeHint().width();
-    m_pScrollBar->setGeometry(GetWidget()->width() - width, 0, width, GetWidget()->height());
-    m_pScrollBar->raise();
-}

@@ -1,8 +1,8 @@
 // The information page of a project's achievement-transfer record: the
 // edits, check boxes, rich edits and five grids that hold the record between
 // a load and a save. The page keeps paired check boxes exclusive and enables
-// the fields that depend on them, adds and removes grid rows, and scrolls
-// its tall contents itself.
+// the fields that depend on them, and adds and removes grid rows. The page
+// shows whole, as tall as its contents: the view around it scrolls them.
 #pragma once
 
 #include <array>
@@ -15,7 +15,6 @@
 #include "foundation/ButtonST.h"
 #include "platform/ui/Dialog.h"
 
-class QScrollBar;
 class CAdoConnection;
 
 class CDlgSCGZHInfo : public ui::Dialog {
@@ -30,10 +29,6 @@ public:
     static constexpr int IDC_CHECK0 = 1100;
     // Frames, grids, add and remove buttons of child table i (ResultChangeRecord order).
     static constexpr int IDC_FRAME0 = 1201, IDC_GRID0 = 1231, IDC_ADD0 = 1211, IDC_REMOVE0 = 1221;
-
-    // Scroll-bar commands (as WM_VSCROLL codes).
-    enum ScrollCode { SB_LINEUP = 0, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_THUMBPOSITION, SB_THUMBTRACK,
-                      SB_TOP, SB_BOTTOM, SB_ENDSCROLL };
 
     explicit CDlgSCGZHInfo(ui::Wnd* parent = nullptr);
     ~CDlgSCGZHInfo() override;
@@ -55,8 +50,6 @@ public:
     void OnAddRow(int child);
     void OnRemoveRows(int child);
     void OnCheckClicked(int id);
-    void OnVScroll(UINT code, UINT trackPos);
-    int GetScrollPos() const { return m_nScrollPos; }
 
     // The program folder (scratch files) and the regulation-type names.
     std::string m_strAppPath;
@@ -66,21 +59,14 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
-    void OnSize(int cx, int cy) override;
 
 private:
     void CreateGrids();
     void StyleButtons();
-    // Sets the position (clamped to the bar's 0..100) and gives the new one.
-    int SetScrollPos(int pos);
-    void ScrollContents(int dy);
-    void PlaceScrollBar();
 
     std::array<CSCGZHGridCtrl, resultchange::kChildCount> m_grids;
     std::array<COleRichEdit, 3> m_richEdits;
     std::array<CButtonST, 2 * resultchange::kChildCount> m_buttons;
     // The texts of the edits, by main-row column index (other entries unused).
     std::array<std::string, resultchange::kColumnCount> m_strText;
-    QScrollBar* m_pScrollBar = nullptr;
-    int m_nScrollPos = 0;
 };

@@ -28,17 +28,17 @@ constexpr const char* kAllRecords = "select * FROM corvane_new_resultchange";
 
 const ui::DialogTemplate& CDlgSCGZHList::Template() {
     using ui::Kind;
-    static const ui::DialogTemplate t{IDD, "", {0, 0, 753, 124}, {
+    static const ui::DialogTemplate t{IDD, "", {0, 0, 568, 124}, {
         {Kind::GroupBox, IDC_STATIC, "操作", {4, 5, 60, 112}},
         {Kind::PushButton, IDC_SELECT_ALL, "全选", {10, 22, 48, 16}, WS_TABSTOP},
         {Kind::PushButton, IDC_INVERT, "反选", {10, 52, 48, 16}, WS_TABSTOP},
         {Kind::PushButton, IDC_EXPORT_EXCEL, "导出Excel", {10, 82, 48, 16}, WS_TABSTOP},
-        {Kind::ListCtrl, IDC_LIST, "", {70, 5, 624, 112},
+        {Kind::ListCtrl, IDC_LIST, "", {70, 5, 460, 112},
          WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS},
-        {Kind::PushButton, IDC_BTN_IMPORT, "", {709, 5, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_EXPORT, "", {709, 35, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_QUERY, "", {709, 66, 23, 21}, WS_TABSTOP},
-        {Kind::PushButton, IDC_BTN_DELETE, "", {709, 96, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_IMPORT, "", {538, 5, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_EXPORT, "", {538, 35, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_QUERY, "", {538, 66, 23, 21}, WS_TABSTOP},
+        {Kind::PushButton, IDC_BTN_DELETE, "", {538, 96, 23, 21}, WS_TABSTOP},
     }, WS_CHILD};
     return t;
 }

@@ -85,9 +85,9 @@ text::DateTime ParseStoredDate(const std::string& stored) {
 
 const ui::DialogTemplate& CDlgproappl::Template() {
     using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 761, 536}, {
-        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 753, 124}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_WRITER_PLACE, "", {4, 130, 753, 402}, SS_BLACKFRAME, {}, true},
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 741, 536}, {
+        {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 737, 124}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_WRITER_PLACE, "", {4, 130, 737, 402}, SS_BLACKFRAME, {}, true},
     }, WS_CHILD};
     return tpl;
 }

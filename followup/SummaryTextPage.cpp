@@ -16,7 +16,7 @@ const ui::DialogTemplate& CSummaryTextPage::Template(followup::SummaryKind kind)
             {Kind::Static, IDC_ATTACH_PLACE, "", {5, 5, 673, acceptance ? 156 : 148}, SS_BLACKFRAME, {}, true},
             {Kind::Static, IDC_STATIC, traits.textLabel, {5, acceptance ? 168 : 162, 300, 10}},
             {Kind::Static, IDC_TOOLBAR_PLACE, "", {5, acceptance ? 184 : 186, 673, 22}, SS_ETCHEDFRAME},
-            {Kind::RichEdit, IDC_RICHEDIT, "", {5, acceptance ? 205 : 207, 673, acceptance ? 141 : 149},
+            {Kind::RichEdit, IDC_RICHEDIT, "", {5, acceptance ? 205 : 207, 673, acceptance ? 141 : 145},
              WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL},
         }, WS_CHILD};
     };

@@ -32,10 +32,10 @@ const ui::DialogTemplate& CSummaryView::Template(followup::SummaryKind kind) {
     using ui::Kind;
     auto make = [](followup::SummaryKind kind) {
         const bool acceptance = kind == followup::SummaryKind::Acceptance;
-        return ui::DialogTemplate{followup::Traits(kind).viewId, "", {0, 0, 751, 515}, {
+        return ui::DialogTemplate{followup::Traits(kind).viewId, "", {0, 0, 741, 515}, {
             // The acceptance list's page needs 118 units; its edit page follows it.
-            {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 743, acceptance ? 118 : 124}, SS_BLACKFRAME, {}, true},
-            {Kind::Static, IDC_EDIT_PLACE, "", {4, acceptance ? 124 : 132, 743, acceptance ? 343 : 379}, SS_BLACKFRAME,
+            {Kind::Static, IDC_LIST_PLACE, "", {4, 4, 735, acceptance ? 118 : 124}, SS_BLACKFRAME, {}, true},
+            {Kind::Static, IDC_EDIT_PLACE, "", {4, acceptance ? 124 : 132, 735, acceptance ? 343 : 379}, SS_BLACKFRAME,
              {}, true},
         }, WS_CHILD};
     };

@@ -2,7 +2,9 @@
 // user sees: with the environment variable CORVANE_SCREENSHOTS naming a
 // folder, once the main window shows, the program opens each outlook button's
 // view in turn, then each dialog of its menus and the customisation sheet,
-// saves a picture of the screen for each, and ends.
+// then what the first clicks in a view or a list show (the bottom of a long
+// form, a new guide, a file chooser, the unit editor), saves a picture of the
+// screen for each, and ends.
 #pragma once
 
 #include <string>

@@ -12,10 +12,10 @@ std::string& CDlgFirstAPPR::m_strPublishYear = workflow::PublishYear();
 
 const ui::DialogTemplate& CDlgFirstAPPR::Template() {
     using ui::Kind;
-    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 749, 511}, {
-        {Kind::Static, IDC_SELECT_FRAME, "", {0, 0, 220, 79}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_TAB_FRAME, "", {0, 82, 220, 429}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_PANEL_FRAME, "", {224, 0, 525, 511}, SS_BLACKFRAME, {}, true},
+    static const ui::DialogTemplate tpl{IDD, "", {0, 0, 741, 511}, {
+        {Kind::Static, IDC_SELECT_FRAME, "", {0, 0, 212, 79}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_TAB_FRAME, "", {0, 82, 212, 429}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_PANEL_FRAME, "", {216, 0, 525, 511}, SS_BLACKFRAME, {}, true},
     }, WS_CHILD};
     return tpl;
 }

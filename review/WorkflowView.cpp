@@ -85,10 +85,10 @@ float TextAsFloat(CAdoRecordSet& recordset, const std::string& column) {
 
 ui::DialogTemplate CWorkflowView::LayoutTemplate(int idd, int panelPlace) {
     using ui::Kind;
-    return {idd, "", {0, 0, 749, 511}, {
-        {Kind::Static, IDC_BAR_PLACE, "", {7, 4, 202, 53}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, IDC_TREE_PLACE, "", {7, 64, 202, 447}, SS_BLACKFRAME, {}, true},
-        {Kind::Static, panelPlace, "", {216, 4, 531, 507}, SS_BLACKFRAME, {}, true},
+    return {idd, "", {0, 0, 741, 511}, {
+        {Kind::Static, IDC_BAR_PLACE, "", {7, 4, 194, 53}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, IDC_TREE_PLACE, "", {7, 64, 194, 447}, SS_BLACKFRAME, {}, true},
+        {Kind::Static, panelPlace, "", {208, 4, 531, 507}, SS_BLACKFRAME, {}, true},
     }, WS_CHILD};
 }
 

@@ -1,8 +1,9 @@
 // The information page: exclusive check-box pairs and the fields they
-// enable, adding and removing grid rows, clearing, and scrolling.
+// enable, adding and removing grid rows, clearing, and the wheel over it.
 #include "ResultChangeTestSupport.h"
 
 #include <QApplication>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 using namespace resultchange;
@@ -156,39 +157,32 @@ TEST_F(ResultChangeInfo, ClearingEmptiesFieldsBoxesGridsAndTheScratchFiles) {
     }
 }
 
-TEST_F(ResultChangeInfo, ScrollingMovesByTwoStepsAndReturnsToTheTop) {
+// One scrolling area: the page shows whole, with no scroll bar of its own,
+// and the wheel over its lowest tables scrolls the view down to them.
+TEST_F(ResultChangeInfo, ThePageShowsWholeAndTheWheelOverItScrollsTheView) {
     CDlgSCGZHInfo& info = Info();
-    ui::Wnd* edit = info.GetDlgItem(CDlgSCGZHInfo::IDC_XMMC);
-    const int top = edit->GetWidget()->y();
-    const int height = info.GetClientRect().Height();
-    info.OnVScroll(CDlgSCGZHInfo::SB_LINEDOWN, 0);
-    EXPECT_EQ(info.GetScrollPos(), 2);
-    EXPECT_EQ(edit->GetWidget()->y(), top - height * 2 / 56);
-    info.OnVScroll(CDlgSCGZHInfo::SB_LINEUP, 0);
-    info.OnVScroll(CDlgSCGZHInfo::SB_LINEUP, 0);
-    EXPECT_EQ(info.GetScrollPos(), 0);
-    info.OnVScroll(CDlgSCGZHInfo::SB_BOTTOM, 0);
-    EXPECT_EQ(info.GetScrollPos(), 100);
-    info.OnVScroll(CDlgSCGZHInfo::SB_TOP, 0);
-    EXPECT_EQ(info.GetScrollPos(), 0);
-    EXPECT_EQ(edit->GetWidget()->y(), top);
-}
-
-// The wheel over the form scrolls it; at its end the wheel is left to the
-// view around it.
-TEST_F(ResultChangeInfo, TheWheelScrollsTheFormAndPassesOnAtItsEnd) {
-    CDlgSCGZHInfo& info = Info();
-    const auto wheel = [&](int notches) {
-        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), {}, {0, notches * 120}, Qt::NoButton, Qt::NoModifier,
+    QWidget* page = info.GetWidget();
+    for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden()) continue;
+        EXPECT_LE(child->geometry().bottom(), page->height() - 1) << child->metaObject()->className();
+        EXPECT_FALSE(qobject_cast<QScrollBar*>(child)) << "a scroll bar of the page's own";
+    }
+    view->MoveWindow(0, 0, 1130, 700);
+    QWidget* grid = info.Grid(kChildCount - 1).GetWidget();
+    const QPoint before = grid->mapTo(view->GetWidget(), QPoint(0, 0));
+    ASSERT_GT(before.y(), 700) << "the lowest table starts below the pane";
+    // The wheel goes from the widget under the pointer to its parents until
+    // one takes it (as the application hands on the user's wheel): the page
+    // and the windows around it leave it to the view.
+    const auto wheel = [](QWidget* target) {
+        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), {}, {0, -3 * 120}, Qt::NoButton, Qt::NoModifier,
                           Qt::NoScrollPhase, false);
-        QApplication::sendEvent(info.GetWidget(), &event);
+        QApplication::sendEvent(target, &event);
         return event.isAccepted();
     };
-    EXPECT_TRUE(wheel(-2));
-    EXPECT_EQ(info.GetScrollPos(), 4);
-    EXPECT_TRUE(wheel(1));
-    EXPECT_EQ(info.GetScrollPos(), 2);
-    info.OnVScroll(CDlgSCGZHInfo::SB_BOTTOM, 0);
-    EXPECT_FALSE(wheel(-1));
-    EXPECT_EQ(info.GetScrollPos(), 100);
+    for (QWidget* w = page; w != view->GetWidget(); w = w->parentWidget())
+        EXPECT_FALSE(wheel(w)) << w->metaObject()->className();
+    for (int turn = 0; turn < 20; ++turn) EXPECT_TRUE(wheel(view->GetWidget()));
+    const QPoint after = grid->mapTo(view->GetWidget(), QPoint(0, 0));
+    EXPECT_LT(after.y() + grid->height(), 700) << "the wheel brought the lowest table into the pane";
 }

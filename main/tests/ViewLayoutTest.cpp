@@ -1,17 +1,25 @@
-// What the user sees of every view: each outlook button's view of each role,
-// made at the frame's pane size, is checked for drawn buttons, controls kept
-// inside their parents, controls that do not cover one another, labels
-// whose text fits, and buttons that lie within the pane's width.
+// What the user sees of every view: each outlook button's and exchange
+// command's view of each role, made at the frame's pane size, is checked for
+// drawn buttons, controls kept inside their parents, controls that do not
+// cover one another, labels whose text fits, buttons that lie within the
+// pane's width, and no sideways scroll bar at the window's designed width;
+// the dialogs the views, their lists and the menus open are checked alike.
 #include "MainTestSupport.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QListWidget>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSet>
+#include <QStackedWidget>
 #include <QWidget>
+#include <set>
 
 #include "main/Commands.h"
 #include "main/CustomizeSheet.h"
+#include "main/MenuLayout.h"
+#include "main/ModuleTable.h"
 #include "main/OutlookLayout.h"
 #include "platform/ui/TabWnd.h"
 
@@ -21,11 +29,16 @@ std::string Describe(const ui::Wnd& control) {
     return std::to_string(control.GetDlgCtrlID()) + " \"" + control.GetWindowText() + "\"";
 }
 
-// Visible window-layer controls directly inside `parent`.
+// Visible window-layer controls directly inside `parent`, those of the page
+// stack of a tab window included (the shown page).
 std::vector<ui::Wnd*> VisibleChildren(QWidget* parent) {
     std::vector<ui::Wnd*> children;
-    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (ui::Wnd* wnd = ui::Wnd::FromWidget(child); wnd && child->isVisible()) children.push_back(wnd);
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible()) continue;
+        if (ui::Wnd* wnd = ui::Wnd::FromWidget(child)) children.push_back(wnd);
+        else if (qobject_cast<QStackedWidget*>(child))
+            for (ui::Wnd* page : VisibleChildren(child)) children.push_back(page);
+    }
     return children;
 }
 
@@ -62,9 +75,15 @@ bool OverlapsByDesign(int parent, int a, int b) {
 // coordinates of `control`'s parent.
 std::vector<QRect> VisibleLeaves(QWidget* control) {
     std::vector<QRect> leaves;
-    for (ui::Wnd* child : VisibleChildren(control)) {
-        std::vector<QRect> inner = VisibleLeaves(child->GetWidget());
-        if (inner.empty() && !IsContainer(*child)) inner.push_back(child->GetWidget()->geometry());
+    for (QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible()) continue;
+        std::vector<QRect> inner;
+        if (qobject_cast<QStackedWidget*>(child)) {
+            inner = VisibleLeaves(child);  // the shown page's, already where the stack lies
+        } else if (ui::Wnd* wnd = ui::Wnd::FromWidget(child)) {
+            inner = VisibleLeaves(child);
+            if (inner.empty() && !IsContainer(*wnd)) inner.push_back(child->geometry());
+        }
         for (const QRect& leaf : inner) leaves.push_back(leaf.translated(control->pos()));
     }
     return leaves;
@@ -82,6 +101,11 @@ bool PaintsSomething(QWidget* button) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width() && colours.size() < 2; ++x) colours.insert(image.pixel(x, y));
     return colours.size() > 1;
+}
+
+// The height the text's glyphs take, those of a fallback font included.
+int TextHeight(const QFontMetrics& metrics, const QString& text) {
+    return std::max(metrics.height(), metrics.boundingRect(text).height());
 }
 
 // The room a label's text takes in the label's font.
@@ -170,23 +194,134 @@ int ShownHeight(QWidget* view) {
     return height;
 }
 
+// The commands that show a view in the pane, with their names: the outlook
+// buttons' and the exchange commands'.
+std::vector<std::pair<std::string, int>> ViewCommands(int role) {
+    std::vector<std::pair<std::string, int>> commands;
+    for (const OutlookGroupSpec& group : OutlookGroupsForRole(role))
+        for (const OutlookButtonSpec& button : group.buttons) commands.emplace_back(button.text, button.command);
+    for (int command : cmd::kExchangeCommands) commands.emplace_back(ExchangeCommandText(command), command);
+    return commands;
+}
+
 using ViewLayout = MainWindowTest;
 
 TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
     for (const InstalledUser& user : kInstalledUsers) {
         CMainFrame& main = OpenFrame(user.role, user.name);
-        for (const OutlookGroupSpec& group : OutlookGroupsForRole(user.role))
-            for (const OutlookButtonSpec& button : group.buttons) {
-                const std::string where = std::string(user.name) + " " + button.text;
-                main.SendMessage(WM_COMMAND, MAKEWPARAM(button.command, 0));
-                ui::Wnd* view = main.GetPaneView();
-                ASSERT_NE(view, nullptr) << where;
-                CheckLayout(view->GetWidget(), where, true);
-                CheckCommandsInPane(view->GetWidget(), where);
-            }
+        for (const auto& [name, command] : ViewCommands(user.role)) {
+            const std::string where = std::string(user.name) + " " + name;
+            main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+            ui::Wnd* view = main.GetPaneView();
+            ASSERT_NE(view, nullptr) << where;
+            CheckLayout(view->GetWidget(), where, true);
+            CheckCommandsInPane(view->GetWidget(), where);
+        }
         frame.reset();
     }
     EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
+}
+
+// The designed window (1270 x 850), and the same width on a 1366x768 screen
+// whose window manager leaves a 1366x740 work area: the views fit the pane's
+// width, with the vertical scroll bar where one shows, so no sideways scroll
+// bar appears.
+TEST_F(ViewLayout, NoViewNeedsASidewaysScrollBarAtTheDesignedWidth) {
+    for (const InstalledUser& user : kInstalledUsers)
+        for (const ui::Rect workArea : {ui::Rect{0, 0, 1920, 1080}, ui::Rect{0, 0, 1366, 740}}) {
+            CMainFrame& main = OpenFrame(user.role, user.name);
+            PlaceMainWindow(main, workArea);
+            for (const auto& [name, command] : ViewCommands(user.role)) {
+                const std::string where = std::string(user.name) + " " + name + " in " +
+                                          std::to_string(workArea.Width()) + "x" +
+                                          std::to_string(workArea.Height());
+                main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+                ui::Wnd* view = main.GetPaneView();
+                ASSERT_NE(view, nullptr) << where;
+                QWidget* pane = view->GetWidget();
+                EXPECT_EQ(ShownHeight(pane), pane->height())
+                    << where << ": a sideways scroll bar under a view " << pane->width() << "x"
+                    << pane->height() << " px";
+            }
+            frame.reset();
+        }
+}
+
+// The commands of a list or form that open an editor or a picker.
+bool OpensEditorOrPicker(QAbstractButton* button) {
+    static const QStringList kLabels{"新增", "修改", "增加", "添加", "选择", "浏览", "查询", "查找"};
+    const QString text = button->text().isEmpty() ? button->toolTip() : button->text();
+    for (const QString& label : kLabels)
+        if (text.contains(label)) return true;
+    return false;
+}
+
+// Presses, in `window`, every shown command that opens an editor or a picker.
+void PressEditorCommands(QWidget* window) {
+    std::vector<QPointer<QAbstractButton>> buttons;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(window) && button->isEnabled() && OpensEditorOrPicker(button)) buttons.emplace_back(button);
+    for (const QPointer<QAbstractButton>& button : buttons)
+        if (button && button->isVisibleTo(window) && button->isEnabled()) button->click();
+}
+
+// The editors and pickers that each view's lists and forms open (新增, 修改,
+// 选择, 浏览, 查询...), the dialogs of the menus with the editors their lists
+// open, and those these open in turn, are drawn whole at their dialog units:
+// every label's text fits, controls lie inside their parents and do not
+// cover one another. The driver answers every question as closed and hands
+// each dialog to the check.
+TEST_F(ViewLayout, TheDialogsOpenedFromEveryViewAndListAreDrawnWhole) {
+    std::set<std::string> seen;
+    int depth = 0;
+    std::string where;
+    driver.AnswerTheRest([&](ui::Dialog& dialog) {
+        const std::string name = std::to_string(dialog.GetTemplate().id) + " " + dialog.GetTemplate().caption;
+        seen.insert(name);
+        CheckLayout(dialog.GetWidget(), where + " / " + name, false);
+        if (++depth <= 2 && dialog.IsRunningModal()) PressEditorCommands(dialog.GetWidget());
+        --depth;
+        if (dialog.IsRunningModal()) dialog.EndDialog(IDCANCEL);
+    });
+    driver.SetShellOpensSucceed(false);
+    ASSERT_TRUE(sys::CopyFile(REAL_DUNMERE, PathOf("libDunmere.so")));
+    for (const InstalledUser& user : kInstalledUsers) {
+        CMainFrame& main = OpenFrame(user.role, user.name);
+        for (const auto& [name, command] : ViewCommands(user.role)) {
+            where = std::string(user.name) + " " + name;
+            main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+            ui::Wnd* view = main.GetPaneView();
+            ASSERT_NE(view, nullptr) << where;
+            PressEditorCommands(view->GetWidget());
+        }
+        for (const MenuSpec& menu : MenusForRole(user.role))
+            for (const MenuItemSpec& item : menu.items) {
+                // The end of the program and documents handed to the desktop.
+                if (item.command == cmd::kAppExit || item.command == cmd::kHelpManual ||
+                    item.command == cmd::kApplicationTemplate || item.command == cmd::kResearchTemplate)
+                    continue;
+                where = std::string(user.name) + " " + menu.title + "-" + item.text;
+                main.SendMessage(WM_COMMAND, MAKEWPARAM(item.command, 0));
+            }
+        frame.reset();
+    }
+    std::string names;
+    for (const std::string& name : seen) names += name + "; ";
+    EXPECT_GE(seen.size(), 25u) << "the dialogs reached: " << names;
+}
+
+// The achievement-transfer form, long and filled in from top to bottom,
+// fits the pane's width on a 1024x768 screen: it scrolls only vertically.
+TEST_F(ViewLayout, TheAchievementTransferFormScrollsOnlyVerticallyOnA1024x768Screen) {
+    CMainFrame& main = OpenFrame(2, "jjb");
+    PlaceMainWindow(main, {0, 0, 1024, 740});
+    main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kAchievement, 0));
+    ui::Wnd* view = main.GetPaneView();
+    ASSERT_NE(view, nullptr);
+    QWidget* pane = view->GetWidget();
+    ASSERT_LT(pane->width(), 900);
+    EXPECT_EQ(ShownHeight(pane), pane->height()) << "a sideways scroll bar under a view " << pane->width() << " px wide";
+    EXPECT_LT(ShownWidth(pane), pane->width()) << "the form scrolls vertically";
 }
 
 // What lies below the pane's shown height in the view, among its buttons and
@@ -263,6 +398,16 @@ TEST_F(ViewLayout, TheCustomisationSheetIsDrawnWhole) {
     ASSERT_TRUE(main.GetMenuBar().ChooseItem(cmd::kViewCustomize));
     ASSERT_NE(main.GetCustomizeSheet(), nullptr);
     CheckLayout(main.GetCustomizeSheet()->GetWidget(), "自定义", false);
+    // Rows as tall as the Chinese text they hold, with room between them.
+    int rows = 0;
+    for (QListWidget* list : main.GetCustomizeSheet()->GetWidget()->findChildren<QListWidget*>())
+        for (int row = 0; row < list->count(); ++row, ++rows) {
+            QListWidgetItem* item = list->item(row);
+            const QFontMetrics metrics(list->font());
+            EXPECT_GE(list->visualItemRect(item).height(), TextHeight(metrics, item->text()) + 2)
+                << item->text().toStdString();
+        }
+    EXPECT_GT(rows, 10);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
 
 #include "platform/text/Text.h"
 
@@ -221,12 +222,26 @@ int ListBox::AddString(const std::string& text) {
     return InsertString(at, text);
 }
 
+namespace {
+// The height of a row: the list font's, or that of the taller glyphs of
+// Chinese text (drawn from a fallback font when the list's font has none),
+// and of the row's own text, with a pixel above and below so that rows do
+// not touch.
+int RowHeight(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    const int glyphs = std::max(metrics.boundingRect(QStringLiteral("国系实登申Ag")).height(), metrics.boundingRect(text).height());
+    return std::max(metrics.height(), glyphs) + 2;
+}
+}  // namespace
+
 int ListBox::InsertString(int index, const std::string& text) {
     auto* list = qobject_cast<QListWidget*>(GetWidget());
     if (!list) return LB_ERR;
     if (index < 0 || index > list->count()) index = list->count();
     CodeChange change(*this);
-    list->insertItem(index, QString::fromStdString(text));
+    auto* item = new QListWidgetItem(QString::fromStdString(text));
+    item->setSizeHint({QFontMetrics(list->font()).horizontalAdvance(item->text()) + 8, RowHeight(list->font(), item->text())});
+    list->insertItem(index, item);
     return index;
 }
 

@@ -52,6 +52,11 @@ public:
     }
     // The next modal dialog, of any class.
     void OnModal(std::function<void(Dialog&)> handler);
+    // Once the script has no answer left, whatever else is asked is answered
+    // as closed, with no failure: message boxes Cancel or No where there is
+    // one, choosers cancelled, and modal dialogs handed to `onModal` (a test
+    // that goes through every command of a window).
+    void AnswerTheRest(std::function<void(Dialog&)> onModal) { rest_ = std::move(onModal); }
     // The next file chooser answers these paths (none: cancelled).
     void AnswerFile(const std::string& path);
     void CancelFile() { AnswerFile({}); }
@@ -113,6 +118,7 @@ private:
     std::vector<FileRequest> fileRequests_;
     std::vector<std::string> shellOpens_;
     bool shellOpensSucceed_ = true;
+    std::function<void(Dialog&)> rest_;
 };
 
 }  // namespace ui

@@ -165,6 +165,30 @@ TEST(TestDriverTest, ReportsUnexpectedAndUnfinishedDialogsWithoutBlocking) {
     EXPECT_NE(failures[0].find("unused answer"), std::string::npos);
 }
 
+// After the script's answers, a driver told to answer the rest closes every
+// further request without failing the test and hands each modal dialog to
+// its handler; a dialog the handler leaves open ends as cancelled.
+TEST(TestDriverTest, TheRestIsAnsweredAsClosedAndDialogsGoToTheHandler) {
+    std::vector<std::string> failures;
+    std::vector<std::string> handled;
+    {
+        TestDriver driver([&failures](const std::string& m) { failures.push_back(m); });
+        driver.ExpectMessageBox("提示", "确定删除所选记录？", IDYES);
+        driver.AnswerTheRest([&handled](Dialog& dialog) { handled.push_back(dialog.GetTemplate().caption); });
+        EXPECT_EQ(MessageBox("确定删除所选记录？", "提示", MB_YESNO), IDYES);  // the script first
+        EXPECT_EQ(MessageBox("已存在，是否覆盖原有记录？", "提示", MB_YESNO), IDNO);
+        EXPECT_EQ(MessageBox("保存失败", "提示", MB_OKCANCEL), IDCANCEL);
+        FileDialog chooser(TRUE);
+        EXPECT_EQ(chooser.DoModal(), IDCANCEL);
+        EXPECT_EQ(BrowseForFolder("选择导入文件夹路径"), "");
+        CDlgEveryKind dlg;
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_FALSE(dlg.IsWindow());
+    }
+    EXPECT_EQ(failures, std::vector<std::string>{});
+    EXPECT_EQ(handled, std::vector<std::string>{"全部控件"});
+}
+
 // Every kind of answer against every other kind of request: the request goes
 // as cancelled, the test gets GoogleTest failures (the unexpected request and
 // the unused answer), and nothing else happens.
