@@ -5,6 +5,7 @@
 #include "application/ApplicationDb.h"
 #include "application/ApplicationStore.h"
 #include "application/DlgProQuery.h"
+#include "followup/AcceptanceStore.h"
 #include "followup/Dlgproplan.h"
 #include "followup/ProjectRowsFile.h"
 #include "foundation/LongBinary.h"
@@ -226,7 +227,7 @@ void CProYszj::OnDblclkListProlist(const ui::NotifyInfo*, LRESULT* result) {
     SetDlgItemText(IDC_NAME, MarkedColumn(2));
     m_wndTab.m_dlgProFiles.m_strXMBH = number;
 
-    if (m_recordset.Open("select * from corvane_itemcheckaccept where xmbh=" + db::QuoteLiteral(number)) &&
+    if (m_recordset.Open(acceptancestore::RowQuery(number)) &&
         !m_recordset.IsEOF()) {
         std::string date;
         if (m_recordset.GetString("TBSJ", date) && !date.empty()) m_editTBSJ.SetWindowText(date);
@@ -260,7 +261,7 @@ void CProYszj::OnBtnSave() {
     // An existing row is changed in place: the summary and the fund office's
     // grading in its other columns stay.
     const bool saved = db::InTransaction(m_connection, [&] {
-        if (!m_recordset.Open("select * from corvane_itemcheckaccept where xmbh=" + db::QuoteLiteral(number)))
+        if (!m_recordset.Open(acceptancestore::RowQuery(number)))
             return false;
         bool ok = (!m_recordset.IsEOF() || m_recordset.AddNew()) && m_recordset.SetString("xmbh", number) &&
                   m_recordset.SetString("WCSJ", DateText(IDC_WCSJ)) && m_recordset.SetString("TBSJ", DateText(IDC_TBSJ));
@@ -282,7 +283,7 @@ void CProYszj::OnBtnProdel() {
     if (ui::MessageBox("确定要删除该项目相关的所有验收总结信息吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     const std::string number = MarkedColumn(1);
     const bool deleted = db::InTransaction(m_connection, [&] {
-        return db::Statement(m_connection, "delete from corvane_ITEMCHECKACCEPT where xmbh = ?1", {number}).Run();
+        return acceptancestore::DeleteRow(m_connection, number);
     });
     if (!deleted) return;
     ui::MessageBox("删除成功！", "系统提示");
@@ -373,10 +374,7 @@ void CProYszj::OnBtnWord() {
     CAdoRecordSet rs;
     appdb::Bind(rs, m_connection);
     std::string values[9];
-    if (rs.Open("select corvane_itemappinfo.xmbh,xmmc,xmlb,sqrxm,dh,gzdw,xmqsrq,xmzzrq,wcsj,tbsj from "
-                "corvane_itemappinfo left join corvane_itemcheckaccept on "
-                "corvane_itemappinfo.xmbh = corvane_itemcheckaccept.xmbh where corvane_itemappinfo.xmbh=" +
-                db::QuoteLiteral(number)) &&
+    if (rs.Open(acceptancestore::WordQuery(number)) &&
         !rs.IsEOF()) {
         const char* names[] = {"xmbh", "xmmc", "xmlb", "sqrxm", "dh", "gzdw"};
         for (int i = 0; i < 6; ++i) rs.GetString(names[i], values[i]);

@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
 #include "main/ReportCommon.h"
+#include "main/StatisticsQueries.h"
 #include "platform/text/Text.h"
 
 using namespace office;
@@ -25,9 +26,7 @@ excel::Range Line(const excel::Worksheet& sheet, int row) {
 bool ListReviewFundNumbers(CAdoConnection* connection, const std::string& year, std::vector<std::string>& funds) {
     funds.clear();
     CAdoRecordSet rows;
-    if (!OpenReportQuery(
-            rows, connection,
-            "select XMBH from CORVANE_ITEMAPPINFO where NF = " + db::QuoteLiteral(year) + " order by XMBH"))
+    if (!OpenReportQuery(rows, connection, statqueries::ApplicationNumbers(year)))
         return false;
     std::string last;
     for (; !rows.IsEOF(); rows.MoveNext()) {
@@ -51,16 +50,12 @@ bool ListReviewingExperts(CAdoConnection* connection, const std::string& year, c
                          "select ID, XM from CORVANE_EXPERTINFO where SSJJLB = " +
                              db::QuoteLiteral("J" + LastTwo(fund)) + " order by ID"))
         return false;
-    const std::string yearMatch = db::QuoteLiteral("___________" + LastTwo(year) + "%");
     for (; !members.IsEOF(); members.MoveNext()) {
         ReviewingExpert expert;
         members.GetString("ID", expert.id);
         members.GetString("XM", expert.name);
-        const std::string id = db::QuoteLiteral(expert.id);
         CAdoRecordSet reviewed;
-        if (!OpenReportQuery(reviewed, connection,
-                             "select XMBH from CORVANE_ITEMPF where XMBH like " + yearMatch + " and (ZJ1 = " + id +
-                                 " or ZJ2 = " + id + " or ZJ3 = " + id + ") order by XMBH"))
+        if (!OpenReportQuery(reviewed, connection, statqueries::ProjectsReviewedBy(expert.id, LastTwo(year))))
             return false;
         const long count = reviewed.GetRecordCount();
         if (count <= 0) continue;

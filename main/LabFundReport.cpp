@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
 #include "main/ReportCommon.h"
+#include "main/StatisticsQueries.h"
 #include "platform/text/Text.h"
 
 using namespace office;
@@ -34,11 +35,7 @@ CLabFundQueries::CLabFundQueries(CAdoConnection* connection, std::string year)
 std::vector<std::string> CLabFundQueries::ListFundNumbers() {
     std::vector<std::string> codes;
     CAdoRecordSet rows;
-    const std::string sql =
-        "select CORVANE_ITEMPF.XMBH from CORVANE_ITEMPF, CORVANE_ITEMAPPINFO where CORVANE_ITEMPF.XMBH = "
-        "CORVANE_ITEMAPPINFO.XMBH and CORVANE_ITEMPF.XMBH like '9140C%' and NF = " +
-        db::QuoteLiteral(m_strYear) + " and PSJG = '+' order by CORVANE_ITEMPF.XMBH";
-    if (!OpenReportQuery(rows, m_pConnection, sql)) {
+    if (!OpenReportQuery(rows, m_pConnection, statqueries::ApprovedLabNumbers(m_strYear))) {
         m_bFailed = true;
         return codes;
     }
@@ -64,19 +61,14 @@ std::string CLabFundQueries::GetLabName(const std::string& code) {
     return name;
 }
 
-std::string CLabFundQueries::ApprovedProjectsQuery(const std::string& select, const std::string& code,
-                                                   bool keyOnly) const {
-    return "select " + select +
-           " from CORVANE_ITEMPF, CORVANE_ITEMAPPINFO where CORVANE_ITEMPF.XMBH = CORVANE_ITEMAPPINFO.XMBH and "
-           "CORVANE_ITEMPF.XMBH like " +
-           db::QuoteLiteral(code + "%") + " and " + (keyOnly ? std::string("XMLB = '") + kKeyProject + "' and " : "") +
-           "NF = " + db::QuoteLiteral(m_strYear) + " and PSJG = '+'";
+std::string CLabFundQueries::ApprovedProjectsQuery(const std::string& code, bool keyOnly, bool withFunds) const {
+    return statqueries::ApprovedOfLab(code, keyOnly ? kKeyProject : "", m_strYear, withFunds);
 }
 
 std::string CLabFundQueries::Sum(const std::string& code, bool keyOnly) {
     CAdoRecordSet rows;
     if (!OpenReportQuery(rows, m_pConnection,
-                         ApprovedProjectsQuery("CORVANE_ITEMPF.XMBH, CORVANE_ITEMPF.PFJF", code, keyOnly))) {
+                         ApprovedProjectsQuery(code, keyOnly, true))) {
         m_bFailed = true;
         return {};
     }
@@ -90,7 +82,7 @@ std::string CLabFundQueries::Sum(const std::string& code, bool keyOnly) {
 
 std::string CLabFundQueries::Count(const std::string& code, bool keyOnly) {
     CAdoRecordSet rows;
-    if (!OpenReportQuery(rows, m_pConnection, ApprovedProjectsQuery("CORVANE_ITEMPF.XMBH", code, keyOnly))) {
+    if (!OpenReportQuery(rows, m_pConnection, ApprovedProjectsQuery(code, keyOnly, false))) {
         m_bFailed = true;
         return {};
     }

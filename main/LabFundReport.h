@@ -33,7 +33,7 @@ public:
     bool Failed() const { return m_bFailed; }
 
 private:
-    std::string ApprovedProjectsQuery(const std::string& select, const std::string& code, bool keyOnly) const;
+    std::string ApprovedProjectsQuery(const std::string& code, bool keyOnly, bool withFunds) const;
     std::string Sum(const std::string& code, bool keyOnly);
     std::string Count(const std::string& code, bool keyOnly);
 

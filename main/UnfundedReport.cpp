@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
 #include "main/ReportCommon.h"
+#include "main/StatisticsQueries.h"
 #include "platform/text/Text.h"
 
 using namespace office;
@@ -24,11 +25,7 @@ bool ListUnfundedUnits(CAdoConnection* connection, int category, const std::stri
                        std::vector<UnfundedUnit>& units) {
     units.clear();
     CAdoRecordSet rows;
-    if (!OpenReportQuery(rows, connection,
-                         "select distinct DWDM from corvane_itemappinfo left join corvane_itempf on "
-                         "corvane_itemappinfo.XMBH = corvane_itempf.XMBH where " +
-                             UnfundedCategoryCondition(category) + " and NF = " + db::QuoteLiteral(year) +
-                             " and (PSJG = '-' or PSJG is null)"))
+    if (!OpenReportQuery(rows, connection, statqueries::UnfundedUnits(UnfundedCategoryCondition(category), year)))
         return false;
     for (; !rows.IsEOF(); rows.MoveNext()) {
         UnfundedUnit unit;
@@ -44,11 +41,7 @@ bool ListUnfundedProjects(CAdoConnection* connection, const std::string& unit, i
     projects.clear();
     CAdoRecordSet rows;
     if (!OpenReportQuery(rows, connection,
-                         "select corvane_itemappinfo.XMBH, XMMC, SQRXM, BZZLY from corvane_itemappinfo left join "
-                         "corvane_itempf on corvane_itemappinfo.XMBH = corvane_itempf.XMBH where DWDM = " +
-                             db::QuoteLiteral(unit) + " and " + UnfundedCategoryCondition(category) +
-                             " and NF = " + db::QuoteLiteral(year) +
-                             " and (PSJG = '-' or PSJG is null) order by corvane_itemappinfo.XMBH"))
+                         statqueries::UnfundedProjects(unit, UnfundedCategoryCondition(category), year)))
         return false;
     for (; !rows.IsEOF(); rows.MoveNext()) {
         UnfundedProject project;

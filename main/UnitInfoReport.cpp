@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
 #include "main/ReportCommon.h"
+#include "main/StatisticsQueries.h"
 #include "platform/text/Text.h"
 
 using namespace office;
@@ -34,10 +35,7 @@ std::string UnitTableQuery(UnitTableKind kind, const std::string& year, int cate
         return "SELECT distinct CORVANE_UNIT.* FROM CORVANE_UNIT, CORVANE_YEAR_STUDYASPECT where CORVANE_UNIT.DWDM = "
                "CORVANE_YEAR_STUDYASPECT.DWDM and FBNF = " +
                quotedYear + " and " + condition + " order by CORVANE_UNIT.DWDM";
-    return std::string("SELECT ") + kUnitFields +
-           ", sum(CORVANE_ITEMPF.PFJF) from CORVANE_UNIT, CORVANE_ITEMPF, CORVANE_ITEMAPPINFO where "
-           "CORVANE_ITEMPF.XMBH = CORVANE_ITEMAPPINFO.XMBH and CORVANE_UNIT.DWDM = CORVANE_ITEMAPPINFO.DWDM and NF = " +
-           quotedYear + " and " + condition + " and PSJG = '+' group by " + kUnitFields + " order by CORVANE_UNIT.DWDM";
+    return statqueries::UnitFunds(kUnitFields, condition, year);
 }
 
 std::string UnitTableTitle(UnitTableKind kind) {

@@ -4,6 +4,7 @@
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
@@ -18,10 +19,6 @@ namespace {
 
 // State images of a list row's check box as its change notifications give them.
 constexpr UINT kUncheckedImage = 0x1000, kCheckedImage = 0x2000;
-
-const std::string kAccepted =
-    " from CORVANE_ITEMCHECKACCEPT, CORVANE_ITEMAPPINFO where CORVANE_ITEMCHECKACCEPT.XMBH = "
-    "CORVANE_ITEMAPPINFO.XMBH and ";
 
 // The category's kind of project ("一般项目", "重点项目"): its last characters
 // that fit into 8 GBK bytes, never cutting a character.
@@ -119,9 +116,7 @@ void CDlgCGXB::FillFundList() {
     m_listFunds.DeleteAllItems();
     UpdateData(TRUE);
     CAdoRecordSet rs;
-    OpenQuery(rs, m_pConnection,
-              "select CORVANE_ITEMCHECKACCEPT.XMBH" + kAccepted + CategoryCondition() +
-                  " and NF = " + db::QuoteLiteral(SelectedYear()) + " order by CORVANE_ITEMCHECKACCEPT.XMBH");
+    OpenQuery(rs, m_pConnection, reportqueries::AcceptedNumbers(CategoryCondition(), SelectedYear()));
     std::string last;
     for (bool first = true; !rs.IsEOF(); rs.MoveNext(), first = false) {
         const std::string fund = FundOf(Text(rs, "XMBH"));
@@ -137,10 +132,7 @@ void CDlgCGXB::OnFilterChanged() {
 
 void CDlgCGXB::AddFundProjects(const std::string& fund) {
     CAdoRecordSet rs;
-    OpenQuery(rs, m_pConnection,
-              "select CORVANE_ITEMCHECKACCEPT.XMBH, XMMC" + kAccepted + "CORVANE_ITEMCHECKACCEPT.XMBH like " +
-                  db::QuoteLiteral(fund + "%") + " and " + CategoryCondition() +
-                  " and NF = " + db::QuoteLiteral(SelectedYear()));
+    OpenQuery(rs, m_pConnection, reportqueries::AcceptedProjectsOfFund(fund, CategoryCondition(), SelectedYear()));
     for (; !rs.IsEOF(); rs.MoveNext()) {
         const std::string xmbh = Text(rs, "XMBH");
         m_listProjects.InsertItem(0, xmbh);
@@ -218,9 +210,7 @@ void CDlgCGXB::WriteProject(const word::Selection& selection, const std::string&
     std::string category, leader, unit, researchers, indicators, summary;
     long grade = -1;
     CAdoRecordSet rs;
-    if (OpenQuery(rs, m_pConnection,
-                  "select CORVANE_ITEMCHECKACCEPT.XMBH, XMLB, SQRXM, GZDW, SJWCR, ZBSXQK, WCQKJJ, YSQK" + kAccepted +
-                      "CORVANE_ITEMCHECKACCEPT.XMBH = " + db::QuoteLiteral(xmbh)) &&
+    if (OpenQuery(rs, m_pConnection, reportqueries::AcceptedProject(xmbh)) &&
         !rs.IsEOF()) {
         category = Text(rs, "XMLB");
         leader = Text(rs, "SQRXM");

@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "office_reports/ReportWorkbook.h"
 #include "platform/ui/DataExchange.h"
@@ -59,8 +60,7 @@ void CDlgFirstExcel::FillFundList() {
     ClearFundList();
     CAdoRecordSet rs;
     OpenQuery(rs, m_pConnection,
-              "select XMBH from corvane_itemappinfo where " + CategoryCondition(IsSpecialtyGroup() ? 0 : 1) +
-                  " and NF = " + db::QuoteLiteral(SelectedYear()) + " order by XMBH");
+              reportqueries::ApplicationNumbers(CategoryCondition(IsSpecialtyGroup() ? 0 : 1), SelectedYear()));
     m_gridFunds.FillFromProjects(rs);
 }
 
@@ -85,7 +85,7 @@ std::string CDlgFirstExcel::CheckProject(const std::string& xmbh) {
 
     CAdoRecordSet rs;
     std::string category;
-    if (OpenQuery(rs, m_pConnection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(xmbh)) &&
+    if (OpenQuery(rs, m_pConnection, reportqueries::ApplicationCategory(xmbh)) &&
         !rs.IsEOF())
         category = Text(rs, "XMLB");
     const bool wrongFund = (category.starts_with("共性技术基金") && !xmbh.starts_with("9140A")) ||
@@ -106,10 +106,7 @@ void CDlgFirstExcel::OnOK() {
     const int category = IsSpecialtyGroup() ? 0 : 1;
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {
         const std::string sql =
-            "select XMBH, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE from CORVANE_ITEMAPPINFO "
-            "where XMBH like " +
-            db::QuoteLiteral(fund.fund + "%") + " and NF = " + db::QuoteLiteral(year) + " and " +
-            TypeCondition(category, fund.type) + " order by XMBH";
+            reportqueries::ApplicationsOfFund(fund.fund, TypeCondition(category, fund.type), year);
         const CountAndSum figures = CountRowsAndSum(m_pConnection, sql, "SQJE");
         CAdoRecordSet rs;
         if (!OpenQuery(rs, m_pConnection, sql) || rs.IsEOF()) continue;

@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportWorkbook.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -11,8 +12,6 @@ using namespace reports;
 using namespace office::excel;
 
 namespace {
-
-const std::string kPassedFirstReview = " and XMLB = '" + kGroupGeneral + "' and FIRSTAPPR = '+'";
 
 // Shows the workbook, or discards it and says so when no fund had projects.
 bool ShowUnlessEmpty(ReportWorkbook& book, FundBlockWriter& writer) {
@@ -64,9 +63,7 @@ BOOL CDlgHanSExcel::OnInitDialog() {
 void CDlgHanSExcel::FillFundList() {
     ClearFundList();
     CAdoRecordSet rs;
-    OpenQuery(rs, m_pConnection,
-              "select XMBH from corvane_itemappinfo where NF = " + db::QuoteLiteral(SelectedYear()) +
-                  kPassedFirstReview + " order by XMBH");
+    OpenQuery(rs, m_pConnection, reportqueries::FirstReviewedNumbers(SelectedYear()));
     m_gridFunds.FillFromProjects(rs);
 }
 
@@ -84,12 +81,7 @@ std::string CDlgHanSExcel::GetExpertName(const std::string& id) {
 }
 
 std::string CDlgHanSExcel::FundQuery(const std::string& fund, const std::string& reviewColumns) const {
-    return "select CORVANE_ITEMAPPINFO.XMBH, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE, " +
-           reviewColumns +
-           " from CORVANE_ITEMAPPINFO left join CORVANE_ITEMPF on CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPF.XMBH "
-           "where CORVANE_ITEMAPPINFO.XMBH like " +
-           db::QuoteLiteral(fund + "%") + " and NF = " + db::QuoteLiteral(SelectedYear()) + kPassedFirstReview +
-           " order by CORVANE_ITEMAPPINFO.XMBH";
+    return reportqueries::FirstReviewedOfFund(fund, SelectedYear(), reviewColumns);
 }
 
 void CDlgHanSExcel::OnOK() {

@@ -2,7 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
-#include "foundation/Sql.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportWorkbook.h"
 
 using namespace reports;
@@ -11,9 +11,6 @@ namespace {
 constexpr int kLastColumn = 11;    // K, the remark
 constexpr int kAmountColumn = 10;  // J, the approved funds
 constexpr int kLaboratories = 1;   // category index of the key laboratories
-const std::string kJoin =
-    " from CORVANE_ITEMAPPINFO, CORVANE_ITEMPF where CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPF.XMBH and ";
-const std::string kPassedInOrder = " and PSJG = '+' order by CORVANE_ITEMAPPINFO.XMBH";
 }  // namespace
 
 const ui::DialogTemplate& CDlgLabReviewExcel::Template() {
@@ -49,9 +46,7 @@ BOOL CDlgLabReviewExcel::OnInitDialog() {
 void CDlgLabReviewExcel::FillFundList() {
     ClearFundList();
     CAdoRecordSet rs;
-    OpenQuery(rs, m_pConnection,
-              "select CORVANE_ITEMAPPINFO.XMBH" + kJoin + CategoryCondition(kLaboratories) +
-                  " and NF = " + db::QuoteLiteral(SelectedYear()) + kPassedInOrder);
+    OpenQuery(rs, m_pConnection, reportqueries::ApprovedNumbers(CategoryCondition(kLaboratories), SelectedYear()));
     m_gridFunds.FillFromProjects(rs);
 }
 
@@ -64,10 +59,7 @@ void CDlgLabReviewExcel::OnOK() {
     const std::string year = SelectedYear();
     for (const CFundGrid::Choice& fund : m_gridFunds.Ticked()) {
         const std::string sql =
-            "select CORVANE_ITEMAPPINFO.XMBH, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, SQRXB, SQRNL, ZC, "
-            "CORVANE_ITEMPF.PFJF" +
-            kJoin + "CORVANE_ITEMAPPINFO.XMBH like " + db::QuoteLiteral(fund.fund + "%") +
-            " and NF = " + db::QuoteLiteral(year) + " and " + TypeCondition(kLaboratories, fund.type) + kPassedInOrder;
+            reportqueries::ApprovedRowsOfFund(fund.fund, TypeCondition(kLaboratories, fund.type), year);
         const CountAndSum figures = CountRowsAndSum(m_pConnection, sql, "PFJF");
         CAdoRecordSet rs;
         if (!OpenQuery(rs, m_pConnection, sql) || rs.IsEOF()) continue;

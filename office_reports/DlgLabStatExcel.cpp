@@ -2,7 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
-#include "foundation/Sql.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "office_reports/ReportWorkbook.h"
 #include "platform/text/Text.h"
@@ -46,9 +46,7 @@ BOOL CDlgLabStatExcel::OnInitDialog() {
 std::string CDlgLabStatExcel::Count(const std::string& lab, const std::string& category) {
     CAdoRecordSet rs;
     long count = 0;
-    if (OpenQuery(rs, m_pConnection,
-                  "select XMBH from CORVANE_ITEMAPPINFO where XMBH like " + db::QuoteLiteral(lab + "%") +
-                      " and XMLB = '" + category + "' and NF = " + db::QuoteLiteral(SelectedText(m_cboYear))))
+    if (OpenQuery(rs, m_pConnection, reportqueries::LabApplications(lab, category, SelectedText(m_cboYear), false)))
         count = rs.GetRecordCount();
     return text::Format("%ld", count < 0 ? 0L : count);
 }
@@ -56,9 +54,7 @@ std::string CDlgLabStatExcel::Count(const std::string& lab, const std::string& c
 std::string CDlgLabStatExcel::Sum(const std::string& lab, const std::string& category) {
     CAdoRecordSet rs;
     float sum = 0;
-    if (OpenQuery(rs, m_pConnection,
-                  "select XMBH, SQJE from CORVANE_ITEMAPPINFO where XMBH like " + db::QuoteLiteral(lab + "%") +
-                      " and XMLB = '" + category + "' and NF = " + db::QuoteLiteral(SelectedText(m_cboYear))))
+    if (OpenQuery(rs, m_pConnection, reportqueries::LabApplications(lab, category, SelectedText(m_cboYear), true)))
         for (; !rs.IsEOF(); rs.MoveNext()) sum += float(text::Atof(Text(rs, "SQJE")));
     return text::Format("%g", double(sum));
 }

@@ -6,6 +6,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
 #include "office_reports/PlanTableExcel.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
@@ -31,14 +32,10 @@ public:
                                                  : "年国防科技重点实验室基金（一般项目）计划表");
     }
     std::string UnitQuery(const std::string& fund) const override {
-        return "select DWDM" + FromWhere(fund);
+        return reportqueries::ApprovedUnits(Projects(fund));
     }
     std::string ProjectQuery(const std::string& fund, const std::string& unit) const override {
-        if (unit.empty())
-            return "select corvane_itemappinfo.XMBH, XMMC, SQRXM, GZDW, corvane_itempf.PFJF" + FromWhere(fund) +
-                   " order by corvane_itemappinfo.XMBH";
-        return "select corvane_itemappinfo.XMBH, XMMC, SQRXM, GZDW, DWDM, corvane_itempf.PFJF" + FromWhere(fund) +
-               " and DWDM = " + db::QuoteLiteral(unit) + " order by corvane_itemappinfo.XMBH";
+        return reportqueries::ApprovedPlanRows(Projects(fund), unit);
     }
     reports::PlanTableLine ReadLine(CAdoRecordSet& project) override {
         return {reports::Text(project, "XMBH"),
@@ -54,11 +51,8 @@ public:
     }
 
 private:
-    std::string FromWhere(const std::string& fund) const {
-        return " from corvane_itemappinfo, corvane_itempf where corvane_itemappinfo.XMBH = corvane_itempf.XMBH and "
-               "corvane_itemappinfo.XMBH like " +
-               db::QuoteLiteral(fund + "%") + " and XMLB = '" + GeneralCategory(dialog_.m_nCategory) +
-               "' and NF = " + db::QuoteLiteral(year_) + " and PSJG = '+'";
+    reportqueries::FundProjects Projects(const std::string& fund) const {
+        return {fund, GeneralCategory(dialog_.m_nCategory), year_};
     }
 
     CDlgPFOutput& dialog_;
@@ -153,21 +147,18 @@ void CDlgPFOutput::OnCategoryChanged() {
 }
 
 std::string CDlgPFOutput::FundListQuery(const std::string& year) const {
-    return "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where corvane_itemappinfo.XMBH "
-           "= corvane_itempf.XMBH and " +
-           CategoryFilter(m_nCategory) + " and NF = " + db::QuoteLiteral(year) +
-           " and PSJG = '+' order by corvane_itemappinfo.XMBH";
+    return reportqueries::ApprovedNumbers("XMLB = " + db::QuoteLiteral(CategoryOf(m_nCategory)), year);
 }
 
-std::string CDlgPFOutput::CountFrom() const {
-    return "from CORVANE_ITEMAPPINFO, CORVANE_ITEMPF where CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPF.XMBH";
+std::string CDlgPFOutput::CountQuery(const reportqueries::FundProjects& projects, const std::string& unit) const {
+    return reportqueries::ApprovedCount(projects, unit);
 }
 
-std::string CDlgPFOutput::SumFrom() const { return CountFrom(); }
-
-std::string CDlgPFOutput::CategoryFilter(int category) const {
-    return "XMLB = '" + GeneralCategory(category) + "'";
+std::string CDlgPFOutput::SumQuery(const reportqueries::FundProjects& projects, const std::string& unit) const {
+    return reportqueries::ApprovedSum(projects, unit);
 }
+
+const std::string& CDlgPFOutput::CategoryOf(int category) const { return GeneralCategory(category); }
 
 void CDlgPFOutput::OnOK() {
     UpdateData(TRUE);
@@ -216,19 +207,14 @@ void CDlgPFOutput::OutputApprovalOpinions() {
     std::vector<std::string> footers;
     CAdoRecordSet projects, opinions;
     for (const std::string& fund : TickedFunds()) {
-        const std::string sql =
-            "select corvane_itemappinfo.XMBH, XMMC, SQRXM, GZDW, XMQSRQ, XMZZRQ from corvane_itemappinfo, "
-            "corvane_itempf where corvane_itemappinfo.XMBH = corvane_itempf.XMBH and corvane_itemappinfo.XMBH like " +
-            db::QuoteLiteral(fund + "%") + " and XMLB = '" + GeneralCategory(m_nCategory) +
-            "' and NF = " + db::QuoteLiteral(year) + " and PSJG = '+' order by corvane_itemappinfo.XMBH";
+        const std::string sql = reportqueries::ApprovedOpinionRows({fund, GeneralCategory(m_nCategory), year});
         if (!reports::OpenQuery(projects, m_pConnection, sql)) continue;
         for (; !projects.IsEOF(); projects.MoveNext()) {
             // Every project after the first starts a new section on a new page.
             if (!footers.empty()) doc.selection.InsertBreak(wdSectionBreakNextPage);
             const std::string xmbh = reports::Text(projects, "XMBH");
             const std::string leader = reports::Text(projects, "SQRXM");
-            reports::OpenQuery(opinions, m_pConnection,
-                               "select ZJYJ, PFYJ, PFJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh));
+            reports::OpenQuery(opinions, m_pConnection, reportqueries::ReviewOpinions(xmbh));
             // The section's footer names this project only.
             doc.view.SetSeekView(wdSeekCurrentPageFooter);
             doc.selection.HeaderFooter().SetLinkToPrevious(false);

@@ -4,6 +4,7 @@
 #include "foundation/Sql.h"
 #include "office_reports/PlanDraftWord.h"
 #include "office_reports/PlanTableExcel.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -18,11 +19,11 @@ public:
     PlannedProjects(CDlgPlanOutput& dialog, std::string year) : dialog_(dialog), year_(std::move(year)) {}
 
     std::string Title() const override { return year_ + "年装备预研共用技术基金（重点项目）计划清单"; }
-    std::string UnitQuery(const std::string& fund) const override { return "select DWDM" + FromWhere(fund); }
+    std::string UnitQuery(const std::string& fund) const override {
+        return reportqueries::PlannedUnits(Projects(fund));
+    }
     std::string ProjectQuery(const std::string& fund, const std::string& unit) const override {
-        std::string sql = "select corvane_itemappinfo.XMBH, XMMC, SQRXM" + FromWhere(fund);
-        if (!unit.empty()) sql += " and DWDM = " + db::QuoteLiteral(unit);
-        return sql + " order by corvane_itemappinfo.XMBH";
+        return reportqueries::PlannedListRows(Projects(fund), unit);
     }
     reports::PlanTableLine ReadLine(CAdoRecordSet& project) override {
         reports::PlanTableLine line;
@@ -32,9 +33,7 @@ public:
         line.unit = dialog_.GetUnitName(line.number.size() > 13 ? line.number.substr(13, 4) : std::string());
         line.funds = dialog_.GetApprovedFundText(line.number);
         CAdoRecordSet plan;
-        if (reports::OpenQuery(
-                plan, dialog_.m_pConnection,
-                "select * from corvane_itemplan where XMBH = " + db::QuoteLiteral(line.number) + " order by XMBH") &&
+        if (reports::OpenQuery(plan, dialog_.m_pConnection, reportqueries::PlanRow(line.number)) &&
             !plan.IsEOF()) {
             line.period = reports::Text(plan, "JDYQ");
             if (reports::LoadRichColumn(plan, "BZ", reports::TempPath("备注.rtf"), dialog_.m_richEdit, dialog_))
@@ -45,12 +44,7 @@ public:
     std::string FundHeading(const std::string& fund) override { return dialog_.FundHeading(fund, year_, 0); }
 
 private:
-    std::string FromWhere(const std::string& fund) const {
-        return " from corvane_itemappinfo, corvane_itemplan where corvane_itemappinfo.XMBH = corvane_itemplan.XMBH "
-               "and corvane_itemappinfo.XMBH like " +
-               db::QuoteLiteral(fund + "%") + " and XMLB = '" + reports::kGroupKey +
-               "' and NF = " + db::QuoteLiteral(year_);
-    }
+    reportqueries::FundProjects Projects(const std::string& fund) const { return {fund, reports::kGroupKey, year_}; }
 
     CDlgPlanOutput& dialog_;
     std::string year_;
@@ -116,24 +110,18 @@ void CDlgPlanOutput::OnCategoryChanged() {
 }
 
 std::string CDlgPlanOutput::FundListQuery(const std::string& year) const {
-    return "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itemplan where "
-           "corvane_itemappinfo.XMBH = corvane_itemplan.XMBH and " +
-           CategoryFilter(m_nCategory) + " and NF = " + db::QuoteLiteral(year) +
-           " and FIRSTAPPR = '+' order by corvane_itemappinfo.XMBH";
+    return reportqueries::PlannedNumbers("XMLB = " + db::QuoteLiteral(CategoryOf(m_nCategory)), year);
 }
 
-std::string CDlgPlanOutput::CountFrom() const {
-    return "from CORVANE_ITEMAPPINFO, CORVANE_ITEMPLAN where CORVANE_ITEMAPPINFO.XMBH = CORVANE_ITEMPLAN.XMBH";
+std::string CDlgPlanOutput::CountQuery(const reportqueries::FundProjects& projects, const std::string& unit) const {
+    return reportqueries::PlannedCount(projects, unit);
 }
 
-std::string CDlgPlanOutput::SumFrom() const {
-    return "from CORVANE_ITEMAPPINFO, CORVANE_ITEMPLAN, CORVANE_ITEMPF where CORVANE_ITEMAPPINFO.XMBH = "
-           "CORVANE_ITEMPLAN.XMBH and CORVANE_ITEMPLAN.XMBH = CORVANE_ITEMPF.XMBH";
+std::string CDlgPlanOutput::SumQuery(const reportqueries::FundProjects& projects, const std::string& unit) const {
+    return reportqueries::PlannedSum(projects, unit);
 }
 
-std::string CDlgPlanOutput::CategoryFilter(int category) const {
-    return "XMLB = '" + KeyCategory(category) + "'";
-}
+const std::string& CDlgPlanOutput::CategoryOf(int category) const { return KeyCategory(category); }
 
 void CDlgPlanOutput::OnOK() {
     UpdateData(TRUE);
@@ -171,8 +159,7 @@ std::string CDlgPlanOutput::GetApprovedFundText(const std::string& xmbh) {
     if (xmbh.empty()) return {};
     CAdoRecordSet rs;
     float funds = 0;
-    if (reports::OpenQuery(rs, m_pConnection,
-                           "select PFJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(xmbh)) &&
+    if (reports::OpenQuery(rs, m_pConnection, reportqueries::ApprovedFunds(xmbh)) &&
         rs.GetRecordCount() > 0 && rs.GetFloat("PFJF", funds))
         return text::Format("%g", double(funds));
     return {};

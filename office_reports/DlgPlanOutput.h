@@ -37,10 +37,9 @@ protected:
     void OnCategoryChanged() override;
 
     std::string FundListQuery(const std::string& year) const override;
-    std::string CountFrom() const override;
-    std::string SumFrom() const override;
-    std::string StatusCondition() const override { return {}; }
-    std::string CategoryFilter(int category) const override;
+    std::string CountQuery(const reportqueries::FundProjects& projects, const std::string& unit) const override;
+    std::string SumQuery(const reportqueries::FundProjects& projects, const std::string& unit) const override;
+    const std::string& CategoryOf(int category) const override;
 
 private:
     // The plan lists are offered for the specialty groups only.

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
 #include "office_reports/PlanOutputDialog.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
@@ -37,18 +37,12 @@ private:
     std::string Title() const {
         return category_ == 0 ? "装备预研共用技术基金（重点项目）" : "国防科技重点实验室基金（重点项目）";
     }
-    // "'<fund>%' and XMLB = '<key category>' and NF = '<year>'"
-    std::string FundSelection(const std::string& fund) const {
-        return db::QuoteLiteral(fund + "%") + " and XMLB = '" + (category_ == 0 ? kGroupKey : kLabKey) +
-               "' and NF = " + db::QuoteLiteral(year_);
+    // The fund's key projects of the year and category.
+    reportqueries::FundProjects Projects(const std::string& fund) const {
+        return {fund, category_ == 0 ? kGroupKey : kLabKey, year_};
     }
     std::string ProjectQuery(const std::string& fund, const std::string& unit) const {
-        std::string sql =
-            "select corvane_itemappinfo.XMBH, XMMC from corvane_itemappinfo, corvane_itemplan where "
-            "corvane_itemappinfo.XMBH = corvane_itemplan.XMBH and corvane_itemappinfo.XMBH like " +
-            FundSelection(fund);
-        if (!unit.empty()) sql += " and DWDM = " + db::QuoteLiteral(unit);
-        return sql + " order by corvane_itemappinfo.XMBH";
+        return reportqueries::PlannedDraftRows(Projects(fund), unit);
     }
     long CountProjects(const std::string& fund, const std::string& unit) const {
         CAdoRecordSet rs;
@@ -102,8 +96,7 @@ private:
         CAdoRecordSet plan;
         std::string schedule;
         bool hasPiece[kPieceCount] = {};
-        if (OpenQuery(plan, dialog_.m_pConnection,
-                      "select * from corvane_itemplan where XMBH = " + db::QuoteLiteral(xmbh) + " order by XMBH") &&
+        if (OpenQuery(plan, dialog_.m_pConnection, reportqueries::PlanRow(xmbh)) &&
             !plan.IsEOF()) {
             schedule = Text(plan, "JDYQ");
             for (int i = 0; i < kPieceCount; ++i)
@@ -172,10 +165,7 @@ private:
         if (folder.empty()) return RunResult::Cancelled;
         std::vector<std::string> unitQueries;
         for (const std::string& fund : funds_)
-            unitQueries.push_back(
-                "select DWDM from corvane_itemappinfo, corvane_itemplan where corvane_itemappinfo.XMBH = "
-                "corvane_itemplan.XMBH and corvane_itemappinfo.XMBH like " +
-                FundSelection(fund));
+            unitQueries.push_back(reportqueries::PlannedUnits(Projects(fund)));
         const UnitSet units = CollectUnits(dialog_.m_pConnection, unitQueries);
         if (units.empty()) {
             ShowNothingSelected();

@@ -88,22 +88,16 @@ std::string CPlanOutputDialog::GetGuideName(const std::string& fund, const std::
     return {};
 }
 
-std::string CPlanOutputDialog::FundConditions(const std::string& fund, const std::string& year, int category,
-                                              const std::string& unit) const {
-    std::string conditions = " and CORVANE_ITEMAPPINFO.XMBH like " + db::QuoteLiteral(fund + "%") +
-                             " and NF = " + db::QuoteLiteral(year) + StatusCondition() + " and " +
-                             CategoryFilter(category);
-    if (!unit.empty()) conditions += " and DWDM = " + db::QuoteLiteral(unit);
-    return conditions;
+reportqueries::FundProjects CPlanOutputDialog::FundProjects(const std::string& fund, const std::string& year,
+                                                             int category) const {
+    return {fund, CategoryOf(category), year};
 }
 
 std::string CPlanOutputDialog::GetProjectCountText(const std::string& fund, const std::string& year, int category,
                                                    const std::string& unit) {
     CAdoRecordSet rs;
     long count = 0;
-    if (reports::OpenQuery(rs, m_pConnection,
-                           "select CORVANE_ITEMAPPINFO.XMBH " + CountFrom() +
-                               FundConditions(fund, year, category, unit)))
+    if (reports::OpenQuery(rs, m_pConnection, CountQuery(FundProjects(fund, year, category), unit)))
         count = rs.GetRecordCount();
     return text::Format("%ld项", count < 0 ? 0L : count);
 }
@@ -112,8 +106,7 @@ std::string CPlanOutputDialog::GetFundSumText(const std::string& fund, const std
                                               const std::string& unit) {
     CAdoRecordSet rs;
     std::string sum;
-    if (reports::OpenQuery(rs, m_pConnection,
-                           "select sum(CORVANE_ITEMPF.PFJF) " + SumFrom() + FundConditions(fund, year, category, unit)) &&
+    if (reports::OpenQuery(rs, m_pConnection, SumQuery(FundProjects(fund, year, category), unit)) &&
         !rs.IsEOF())
         rs.GetFieldText(0, sum);
     return text::Format("%.2f万元", text::Atof(sum));

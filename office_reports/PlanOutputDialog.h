@@ -12,6 +12,7 @@
 #include "widgets/OleRichEdit.h"
 #include "office_reports/FundGrid.h"
 #include "office_reports/PlanTableExcel.h"
+#include "office_reports/ReportQueries.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Lists.h"
 
@@ -80,17 +81,15 @@ protected:
 
     // The statement listing the year's qualifying project numbers in order.
     virtual std::string FundListQuery(const std::string& year) const = 0;
-    // "from ... where <joins>" of the projects counted and summed, and the
-    // status condition (" and PSJG = '+'" or "") that follows the year.
-    virtual std::string CountFrom() const = 0;
-    virtual std::string SumFrom() const = 0;
-    virtual std::string StatusCondition() const = 0;
-    // "XMLB = '...'" of the twin's projects of a category.
-    virtual std::string CategoryFilter(int category) const = 0;
+    // The statements of a fund heading: the projects counted and the sum of
+    // their approved funds (of one unit when `unit` is not empty).
+    virtual std::string CountQuery(const reportqueries::FundProjects& projects, const std::string& unit) const = 0;
+    virtual std::string SumQuery(const reportqueries::FundProjects& projects, const std::string& unit) const = 0;
+    // The category (XMLB) of the twin's projects of a category.
+    virtual const std::string& CategoryOf(int category) const = 0;
 
 private:
     void OnSelchangeCategory();
-    // " and CORVANE_ITEMAPPINFO.XMBH like '<fund>%' and NF = '<year>'<status> and <filter><unit>"
-    std::string FundConditions(const std::string& fund, const std::string& year, int category,
-                               const std::string& unit) const;
+    // The fund's projects of the year and category.
+    reportqueries::FundProjects FundProjects(const std::string& fund, const std::string& year, int category) const;
 };

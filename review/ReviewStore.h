@@ -23,6 +23,9 @@ namespace reviewstore {
 
 // The review row's table, for the limits of its columns.
 constexpr const char* kReviewTable = "CORVANE_ITEMPF";
+// The year plan's and the acceptance's tables, for the reports that join them.
+constexpr const char* kPlanTable = "CORVANE_ITEMPLAN";
+constexpr const char* kAcceptanceTable = "CORVANE_ITEMCHECKACCEPT";
 
 bool OpenApplicationRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
 bool OpenReviewRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);

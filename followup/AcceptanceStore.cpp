@@ -1,0 +1,28 @@
+#include "followup/AcceptanceStore.h"
+
+#include "application/ApplicationStore.h"
+#include "foundation/Sql.h"
+#include "review/ReviewStore.h"
+
+namespace acceptancestore {
+
+namespace {
+const std::string kAcceptance = reviewstore::kAcceptanceTable;
+const std::string kApplication = appstore::kApplicationTable;
+}  // namespace
+
+std::string RowQuery(const std::string& number) {
+    return "select * from " + kAcceptance + " where xmbh=" + db::QuoteLiteral(number);
+}
+
+std::string WordQuery(const std::string& number) {
+    return "select " + kApplication + ".xmbh,xmmc,xmlb,sqrxm,dh,gzdw,xmqsrq,xmzzrq,wcsj,tbsj from " + kApplication +
+           " left join " + kAcceptance + " on " + kApplication + ".xmbh = " + kAcceptance + ".xmbh where " +
+           kApplication + ".xmbh=" + db::QuoteLiteral(number);
+}
+
+bool DeleteRow(CAdoConnection& connection, const std::string& number) {
+    return db::Statement(connection, "delete from " + kAcceptance + " where xmbh = ?1", {number}).Run();
+}
+
+}  // namespace acceptancestore
