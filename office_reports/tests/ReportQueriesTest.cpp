@@ -1,0 +1,118 @@
+// The report statements run on a small year of projects: each gives the
+// rows its report lists, the joins keep the application's own columns apart
+// from the review row's, and values with a quote are matched as they stand.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "office_reports/ReportQueries.h"
+#include "office_reports/tests/ReportTestSupport.h"
+
+namespace {
+
+using namespace reporttest;
+using reportqueries::FundProjects;
+
+// Fund 9140A01: a general project approved, accepted, of unit 1001; one
+// rejected, of unit 1002; one of the year before. Fund 9140A02: a key
+// project with a plan. Fund 9140C01: a laboratory's key project approved.
+const std::string kApproved = "9140A010101081001001";
+const std::string kRejected = "9140A010101081002002";
+const std::string kPlanned = "9140A020101081001003";
+const std::string kLab = "9140C010101081001004";
+const std::string kEarlier = "9140A010101071001005";
+
+class ReportQueries : public ReportTest {
+protected:
+    void SetUp() override {
+        ReportTest::SetUp();
+        testdb::Seed(connection, {"CORVANE_ITEMAPPINFO",
+                                  {"XMBH", "NF", "XMLB", "DWDM", "FIRSTAPPR", "XMMC", "SQJE", "PFJF"},
+                                  {{kApproved, "2008", kGroupGeneral, "1001", "+", "甲", "12", "99"},
+                                   {kRejected, "2008", kGroupGeneral, "1002", "+", "乙", "8", "99"},
+                                   {kPlanned, "2008", kGroupKey, "1001", "+", "丙", "40", "99"},
+                                   {kLab, "2008", kLabKey, "1001", "+", "丁", "50", "99"},
+                                   {kEarlier, "2007", kGroupGeneral, "1001", "+", "戊", "5", "99"}}});
+        testdb::Seed(connection, {"CORVANE_ITEMPF",
+                                  {"XMBH", "PSJG", "PFJF", "ZJYJ"},
+                                  {{kApproved, "+", "10", "好"},
+                                   {kRejected, "-", "0", "差"},
+                                   {kPlanned, "+", "30", "好"},
+                                   {kLab, "+", "45", "好"},
+                                   {kEarlier, "+", "4", "好"}}});
+        testdb::Seed(connection, {"CORVANE_ITEMPLAN", {"XMBH", "JDYQ"}, {{kPlanned, "两年"}}});
+        testdb::Seed(connection, {"CORVANE_ITEMCHECKACCEPT", {"XMBH", "SJWCR"}, {{kApproved, "张三"}}});
+    }
+
+    // The first column of each row of the statement.
+    std::vector<std::string> FirstColumn(const std::string& sql) {
+        std::vector<std::string> values;
+        for (const testdb::Row& row : testdb::Query(connection, sql)) values.push_back(row.at(0));
+        return values;
+    }
+};
+
+TEST_F(ReportQueries, EachStatementListsItsReportsRows) {
+    const std::string general = "XMLB = '" + kGroupGeneral + "'";
+    const std::string groups = "(XMLB = '" + kGroupGeneral + "' or XMLB = '" + kGroupKey + "')";
+    const FundProjects approved{"9140A01", kGroupGeneral, "2008"};
+    const FundProjects planned{"9140A02", kGroupKey, "2008"};
+    using V = std::vector<std::string>;
+    const struct {
+        const char* what;
+        std::string sql;
+        V rows;
+    } cases[] = {
+        {"applications of the year", reportqueries::ApplicationNumbers(general, "2008"), V{kApproved, kRejected}},
+        {"approved of the year", reportqueries::ApprovedNumbers(groups, "2008"), V{kApproved, kPlanned}},
+        {"planned of the year", reportqueries::PlannedNumbers("XMLB = '" + kGroupKey + "'", "2008"), V{kPlanned}},
+        {"accepted of the year", reportqueries::AcceptedNumbers(groups, "2008"), V{kApproved}},
+        {"category", reportqueries::ApplicationCategory(kPlanned), V{kGroupKey}},
+        {"opinions (a rich-text column first)", reportqueries::ReviewOpinions(kApproved), V{"[BLOB]"}},
+        {"approved funds", reportqueries::ApprovedFunds(kPlanned), V{"30.0000"}},
+        {"plan row", reportqueries::PlanRow(kPlanned), V{kPlanned}},
+        {"accepted project", reportqueries::AcceptedProject(kApproved), V{kApproved}},
+        {"accepted of a fund", reportqueries::AcceptedProjectsOfFund("9140A01", groups, "2008"), V{kApproved}},
+        {"applications of a fund", reportqueries::ApplicationsOfFund("9140A01", general, "2008"),
+         V{kApproved, kRejected}},
+        {"first-reviewed of the year", reportqueries::FirstReviewedNumbers("2008"), V{kApproved, kRejected}},
+        {"first-reviewed of a fund", reportqueries::FirstReviewedOfFund("9140A01", "2008", "PSJG"),
+         V{kApproved, kRejected}},
+        {"approved rows of a fund", reportqueries::ApprovedRowsOfFund("9140C01", "XMLB = '" + kLabKey + "'", "2008"),
+         V{kLab}},
+        {"laboratory's applications", reportqueries::LabApplications("9140C01", kLabKey, "2008", true), V{kLab}},
+        {"approved units", reportqueries::ApprovedUnits(approved), V{"1001"}},
+        {"approved plan rows", reportqueries::ApprovedPlanRows(approved, ""), V{kApproved}},
+        {"approved plan rows of a unit", reportqueries::ApprovedPlanRows(approved, "1001"), V{kApproved}},
+        {"approved plan rows of another unit", reportqueries::ApprovedPlanRows(approved, "1002"), V{}},
+        {"approval opinions' rows", reportqueries::ApprovedOpinionRows(approved), V{kApproved}},
+        {"approved count", reportqueries::ApprovedCount(approved, ""), V{kApproved}},
+        {"approved sum", reportqueries::ApprovedSum(approved, ""), V{"10"}},
+        {"planned units", reportqueries::PlannedUnits(planned), V{"1001"}},
+        {"plan list rows", reportqueries::PlannedListRows(planned, ""), V{kPlanned}},
+        {"plan draft rows of a unit", reportqueries::PlannedDraftRows(planned, "1001"), V{kPlanned}},
+        {"planned count", reportqueries::PlannedCount(planned, "1001"), V{kPlanned}},
+        {"planned sum", reportqueries::PlannedSum(planned, ""), V{"30"}},
+        {"a fund and a unit with quotes", reportqueries::ApprovedPlanRows({"9140A'01", kGroupGeneral, "20'08"}, "1'001"),
+         V{}},
+        {"a year with a quote", reportqueries::FirstReviewedOfFund("9140A01", "2008' or '1'='1", "PSJG"), V{}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FirstColumn(c.sql), c.rows) << c.what << "\n" << c.sql;
+}
+
+// The review row's approved funds are read, not the application's own
+// column of the same name.
+TEST_F(ReportQueries, ApprovedFundsComeFromTheReviewRow) {
+    const testdb::Rows rows =
+        testdb::Query(connection, reportqueries::ApprovedPlanRows({"9140A01", kGroupGeneral, "2008"}, "1001"));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0], (testdb::Row{kApproved, "甲", "", "", "1001", "10.0000"}));
+    EXPECT_EQ(FirstColumn(reportqueries::ApprovedRowsOfFund("9140A01", "XMLB = '" + kGroupGeneral + "'", "2008")),
+              std::vector<std::string>{kApproved});
+    EXPECT_EQ(testdb::Query(connection, reportqueries::ApprovedRowsOfFund("9140A01", "XMLB = '" + kGroupGeneral + "'",
+                                                                          "2008"))[0].back(),
+              "10.0000");
+}
+
+}  // namespace
