@@ -202,11 +202,7 @@ TEST_F(SummaryViewTest, AnAttachmentNameTooLongForTheFileSystemIsShortenedAndIts
     }
     Exec("delete from corvane_itemcheckaccept");
 
-    SetRole(2);
-    COptions options;
-    options.SetAcceptDir(files.File("验收") + "/");
-    options.Save();
-    const std::string folder = files.File(std::string("验收/9140A01/重点项目/") + kNumber + "/所有文件");
+    const std::string folder = BecomeFundOffice();
     view.List().FillList();
     driver.AnswerFolder(bundles[0]);
     driver.ExpectMessageBox("提示", "共导入了1条数据！");
@@ -260,11 +256,7 @@ TEST_F(SummaryViewTest, AnAttachmentThatCannotBePutInPlaceAfterTheCommitKeepsIts
     view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
     Exec("delete from corvane_itemcheckaccept");
 
-    SetRole(2);
-    COptions options;
-    options.SetAcceptDir(files.File("验收") + "/");
-    options.Save();
-    const std::string folder = files.File(std::string("验收/9140A01/重点项目/") + kNumber + "/所有文件");
+    const std::string folder = BecomeFundOffice();
     const std::string target = sys::JoinPath(folder, "总结.pdf");
     ASSERT_TRUE(sys::MakeDirs(folder) && sys::WriteFileAtomic(target, "old"));
     driver.AnswerFolder(files.File(Today() + "项目验收总结"));
