@@ -1,7 +1,7 @@
 // The project list's 导出 and 导入 commands of the application form: the
 // ticked projects exported as bundles into a dated folder, and every bundle
 // of a chosen folder imported, with the import log opened for the fund
-// office when a check found problems.
+// office when a check found problems or a bundle was left out.
 #pragma once
 
 #include <string>

@@ -29,19 +29,19 @@ const char* KeyAspectFlag(const std::string& category) {
     return category == "共性技术基金——一般项目" || category == "重点实验室基金——一般项目" ? "0" : "1";
 }
 
-void AppendLogBlock(const std::string& bundlePath, const std::vector<std::string>& problems) {
-    std::ofstream log(sys::NativePath(ApplicationImportCheck::LogPath()), std::ios::binary | std::ios::app);
-    if (!log) return;  // the lines are lost; the result stays the same
-    log << "导入文件：" << bundlePath << "\n";
-    for (const std::string& line : problems) log << line << "\n";
-    log << "\n\n";
-}
-
 }  // namespace
 
 std::string ApplicationImportCheck::LogPath() { return sys::JoinPath(sys::ProgramFolder(), "error.txt"); }
 
 void ApplicationImportCheck::ClearLog() { sys::TruncateFile(LogPath()); }
+
+void ApplicationImportCheck::AppendLog(const std::string& bundlePath, const std::vector<std::string>& lines) {
+    std::ofstream log(sys::NativePath(LogPath()), std::ios::binary | std::ios::app);
+    if (!log) return;  // the lines are lost; the result stays the same
+    log << "导入文件：" << bundlePath << "\n";
+    for (const std::string& line : lines) log << line << "\n";
+    log << "\n\n";
+}
 
 bool ApplicationImportCheck::CheckDWAvail(const std::string& unitCode, const std::string& guideCode,
                                           const std::string& category, const std::string& bundlePath,
@@ -55,7 +55,7 @@ bool ApplicationImportCheck::CheckDWAvail(const std::string& unitCode, const std
     case kFundOfficeRole: {
         const std::vector<std::string> problems = GuideProblems(unitCode, guideCode, category, year);
         if (problems.empty()) return true;
-        AppendLogBlock(bundlePath, problems);
+        AppendLog(bundlePath, problems);
         return false;
     }
     default: return true;

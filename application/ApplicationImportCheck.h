@@ -23,6 +23,9 @@ public:
     // The import log in the program folder, and emptying it for a new run.
     static std::string LogPath();
     static void ClearLog();
+    // Appends one block to the log: "导入文件：" and the bundle's path, the
+    // lines, two empty lines. The lines are lost when the log cannot be opened.
+    static void AppendLog(const std::string& bundlePath, const std::vector<std::string>& lines);
 
 private:
     bool UnitExists(const std::string& unitCode);

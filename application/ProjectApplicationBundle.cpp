@@ -15,6 +15,7 @@
 #include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Options.h"
+#include "foundation/StagedFile.h"
 #include "numbering/ImportedNumber.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -23,6 +24,7 @@
 namespace {
 
 constexpr int kApplicantUnitRole = 1;
+constexpr int kFundOfficeRole = 2;
 constexpr std::size_t kParts = 2;
 
 // The scratch files each part passes through.
@@ -103,8 +105,6 @@ bool CopyColumn(CAdoRecordSet& from, CAdoRecordSet& to, const ApplicationColumn&
     return WriteLongBinary(to, column.name, bytes);
 }
 
-void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示", MB_ICONERROR); }
-
 bool IsApplicationBundle(CAdoRecordSet& application, CAdoRecordSet& members) {
     std::vector<std::string> columns = {"XMBH"};
     for (const ApplicationColumn& column : kImportedColumns) columns.emplace_back(column.name);
@@ -151,6 +151,17 @@ int ProjectApplicationBundle::ImportPartial(const std::string& path, bool& probl
     return ImportBundle(path, problem, Variant::Partial);
 }
 
+void ProjectApplicationBundle::Refuse(const std::string& path, const std::string& message, UINT icon) {
+    ui::MessageBox(message, "提示", icon);
+    LogRefusal(path, message);
+}
+
+void ProjectApplicationBundle::LogRefusal(const std::string& path, const std::string& reason) {
+    if (COptions().GetRole() != kFundOfficeRole) return;
+    ApplicationImportCheck::AppendLog(path, {reason});
+    m_logged = true;
+}
+
 int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& problem, Variant variant) {
     // Both parts are read and opened before anything is written.
     std::vector<std::string> parts;
@@ -163,15 +174,14 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
                         application.OpenFromFile(scratch[0]) && members.OpenFromFile(scratch[1]);
     // A file of another kind lacks the application's or the members' columns.
     if (loaded && !IsApplicationBundle(application, members)) {
-        ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是项目申请书文件，未导入！", "提示",
-                       MB_ICONERROR);
+        Refuse(path, "文件" + sys::FileName(path) + "不是项目申请书文件，未导入！", MB_ICONERROR);
         return 0;
     }
     // Only the first application row counts; a bundle without one, or whose
     // row has no project number, carries no application.
     const std::string bundleCode = loaded && !application.IsEOF() ? FieldText(application, "XMBH") : std::string();
     if (bundleCode.empty()) {
-        ShowLoadFailure();
+        Refuse(path, "载入数据文件失败！", MB_ICONERROR);
         return 0;
     }
 
@@ -179,15 +189,15 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
     if (const std::string refused = projectnumber::CodeCharactersProblem(bundleCode, FieldText(application, "SQZNDM"),
                                                                          FieldText(application, "DWDM"));
         !refused.empty()) {
-        ui::MessageBox(sys::FileName(path) + "：" + refused, "提示", MB_OK | MB_ICONEXCLAMATION);
+        Refuse(path, sys::FileName(path) + "：" + refused, MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
 
     // The new number is taken after the bundle's prefix: a number of another
     // shape would give one no project of this system can have.
     if (!projectnumber::IsWellFormedNumber(bundleCode)) {
-        ui::MessageBox("文件" + sys::FileName(path) + "中的项目编号" + bundleCode + "不是有效的项目编号，未导入！", "提示",
-                       MB_OK | MB_ICONEXCLAMATION);
+        Refuse(path, "文件" + sys::FileName(path) + "中的项目编号" + bundleCode + "不是有效的项目编号，未导入！",
+               MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
 
@@ -198,8 +208,9 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
     const std::string guideCode = FieldText(application, "SQZNDM"), year = FieldText(application, "NF"),
                       unitCode = FieldText(application, "DWDM");
     if (!projectnumber::IsNumberOf(bundleCode, guideCode, year, unitCode)) {
-        ui::MessageBox("文件" + sys::FileName(path) + "中的项目编号" + bundleCode + "与其指南代码、年份及单位代码不符，未导入！",
-                       "提示", MB_OK | MB_ICONEXCLAMATION);
+        Refuse(path,
+               "文件" + sys::FileName(path) + "中的项目编号" + bundleCode + "与其指南代码、年份及单位代码不符，未导入！",
+               MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
 
@@ -209,23 +220,33 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
         problem = true;
     }
 
-    std::optional<DocumentFile> documentFile;
+    // The fund office's document file: asked about and its bytes written
+    // beside its place before the transaction (the project keeps the
+    // bundle's fund number, which names the folder), put in place after the
+    // commit. Bytes that cannot be kept keep the record out.
+    StoredApplicationDocument document(m_connection);
+    StagedFile documentFile;
+    if (!document.StageDocFile(bundleCode, application, documentFile)) {
+        m_unplaced.push_back(sys::FileName(path));
+        LogRefusal(path, "申请书文档无法保存，未导入！");
+        return 0;
+    }
     const bool imported = db::InTransaction(m_connection, [&] {
         const std::string code =
             // a number that rows of another project still hold is not taken
             variant == Variant::Partial && !projectnumber::IsNumberInUse(m_connection, bundleCode)
                 ? bundleCode
                 : projectnumber::NextNumber(m_connection, LeadingCharacters(bundleCode, projectnumber::kPrefixLength));
-        return WriteApplication(application, code, variant) &&
-               StoredApplicationDocument(m_connection).PlaceDoc(code, application, documentFile) &&
+        return WriteApplication(application, code, variant) && document.StoreDoc(code, application) &&
                WriteMembers(members, code) && (variant == Variant::Full || WriteKeyLaboratoryReview(application, code));
     });
     if (!imported) {
         m_failedFiles.push_back(sys::FileName(path));
-        return 0;
+        LogRefusal(path, "写入数据库失败，未导入！");
+        return 0;  // the staged document goes with it
     }
-    // A document whose bytes could not be written leaves the record uncounted.
-    if (documentFile && !StoredApplicationDocument::WriteDocFile(*documentFile)) return 0;
+    // Stored: a rename that fails now leaves the bytes in the hidden file, and says where.
+    documentFile.Place();
     return 1;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "foundation/AdoConnection.h"
+#include "platform/ui/Services.h"
 
 class CAdoRecordSet;
 
@@ -33,11 +34,20 @@ public:
     // that fails (ApplicationImportCheck) refuses the bundle for an applicant
     // unit and otherwise sets `problem`. A bundle that cannot be read shows
     // "载入数据文件失败！"; a refused write leaves the tables as they were.
+    // The fund office's document file is staged before the record's
+    // transaction and put in place after the commit (StoredApplicationDocument).
     int Import(const std::string& path, bool& problem);
     int ImportPartial(const std::string& path, bool& problem);
 
     // The names of the bundles whose write the database refused, in order.
     const std::vector<std::string>& FailedFiles() const { return m_failedFiles; }
+    // The names of the bundles left out because the fund office's document
+    // file could not be written, in order.
+    const std::vector<std::string>& UnplacedFiles() const { return m_unplaced; }
+    // Whether the fund office's import log names a bundle that was left out
+    // (refused, unreadable, or not written): one block per bundle, the
+    // message it was refused with.
+    bool LoggedRefusals() const { return m_logged; }
 
     // 1 when a project of this number is stored, else 0.
     int IsRecordExist(const std::string& projectCode);
@@ -51,7 +61,13 @@ private:
     bool WriteApplication(CAdoRecordSet& source, const std::string& code, Variant variant);
     bool WriteMembers(CAdoRecordSet& members, const std::string& code);
     bool WriteKeyLaboratoryReview(CAdoRecordSet& source, const std::string& code);
+    // A bundle left out: the message shown, and at the fund office the
+    // reason written into the import log.
+    void Refuse(const std::string& path, const std::string& message, UINT icon);
+    void LogRefusal(const std::string& path, const std::string& reason);
 
     CAdoConnection& m_connection;
     std::vector<std::string> m_failedFiles;
+    std::vector<std::string> m_unplaced;
+    bool m_logged = false;
 };

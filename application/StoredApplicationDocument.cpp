@@ -129,37 +129,32 @@ void StoredApplicationDocument::OnBtnRead(const OpenApplication& form) {
 }
 
 bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source) {
-    std::optional<DocumentFile> file;
-    if (!PlaceDoc(projectNumber, source, file)) return false;
-    if (file) WriteDocFile(*file);
+    StagedFile file;
+    StageDocFile(projectNumber, source, file);  // a file that cannot be written is said
+    if (!StoreDoc(projectNumber, source)) return false;
+    file.Place();
     return true;
 }
 
-bool StoredApplicationDocument::WriteDocFile(const DocumentFile& file) {
-    sys::MakeDirs(sys::ParentFolder(file.path));
-    if (sys::FileExists(file.path) && ui::MessageBox("文档\"" + file.name + "\"已存在，确定覆盖吗？", "提示",
-                                                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
-        return true;
-    return CreateDocumentFile(file.path, file.bytes);
+bool StoredApplicationDocument::StageDocFile(const std::string& projectNumber, CAdoRecordSet& source,
+                                             StagedFile& file) {
+    if (COptions().GetRole() != kFundOfficeRole) return true;
+    std::string name, bytes, category;
+    source.GetString("DOCNAME", name);
+    if (name.empty()) return true;
+    ReadLongBinary(source, "DOC", bytes);
+    source.GetString("XMLB", category);
+    const std::string path = sys::JoinPath(ApplicationFolder(projectNumber, category), sys::SafeFileName(name));
+    return file.Stage(path, bytes, "文档\"" + name + "\"已存在，确定覆盖吗？") != StagedFile::Result::Failed;
 }
 
-bool StoredApplicationDocument::PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source,
-                                         std::optional<DocumentFile>& file) {
+bool StoredApplicationDocument::StoreDoc(const std::string& projectNumber, CAdoRecordSet& source) {
+    if (COptions().GetRole() != kApplicantUnitRole) return true;
     std::string name, bytes;
     source.GetString("DOCNAME", name);
     if (name.empty()) return true;
     ReadLongBinary(source, "DOC", bytes);
-    switch (COptions().GetRole()) {
-    case kFundOfficeRole: {
-        std::string category;
-        source.GetString("XMLB", category);
-        const std::string folder = ApplicationFolder(projectNumber, category);
-        file = DocumentFile{sys::JoinPath(folder, sys::SafeFileName(name)), name, std::move(bytes)};
-        return true;
-    }
-    case kApplicantUnitRole: return StoreInRow(projectNumber, name, bytes);
-    default: return true;
-    }
+    return StoreInRow(projectNumber, name, bytes);
 }
 
 bool StoredApplicationDocument::StoreInRow(const std::string& projectNumber, const std::string& name,

@@ -5,11 +5,11 @@
 // four document commands and the placing of an imported bundle's document.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/StagedFile.h"
 
 // The project open in the form: the texts of the basic page's 项目编号 box
 // (17 characters), serial box and 项目类别 drop-down.
@@ -21,13 +21,6 @@ struct OpenApplication {
     // A form counts as open when the first number box is not empty.
     bool IsOpen() const { return !numberPrefix.empty(); }
     std::string Number() const { return numberPrefix + serial; }
-};
-
-// A document to be written as a file in an application folder.
-struct DocumentFile {
-    std::string path;
-    std::string name;  // as the record gives it, for the overwrite question
-    std::string bytes;
 };
 
 class StoredApplicationDocument {
@@ -49,14 +42,15 @@ public:
     // row of `projectNumber`; other roles place nothing. False only when the
     // database refused the document.
     bool PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source);
-    // The same inside the record's transaction: the fund office's file is
-    // only named in `file`, to be written by WriteDocFile once the record is
-    // committed, so that a refused record leaves no file behind.
-    bool PlaceDoc(const std::string& projectNumber, CAdoRecordSet& source, std::optional<DocumentFile>& file);
-    // Writes the file (its folder made), asking first when one of that name
-    // exists. False when the file could not be written ("Create file
-    // failed!" said); a declined overwrite keeps the file there.
-    static bool WriteDocFile(const DocumentFile& file);
+    // The same in the steps of an import. Before the record's transaction:
+    // the fund office's file, its name made one the file system takes, the
+    // overwrite question asked and its bytes staged in `file`, to be put in
+    // place once the record is committed; false when the bytes cannot be
+    // kept ("Create file failed!" said), a declined overwrite keeps the file
+    // there. Inside the transaction: an applicant unit's document stored in
+    // the row; false when the database refused it.
+    bool StageDocFile(const std::string& projectNumber, CAdoRecordSet& source, StagedFile& file);
+    bool StoreDoc(const std::string& projectNumber, CAdoRecordSet& source);
 
     // Application save folder + fund number (first 7 characters of the
     // project number) + the last four characters of the category, with a

@@ -11,6 +11,7 @@
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "foundation/StagedFile.h"
 #include "numbering/LeadingCharacters.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -165,10 +166,8 @@ bool SummaryBundle::OnBtnImport() {
     m_notStored.clear();
     m_unplaced.clear();
     for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinListedName(folder, name));
-    std::string unplaced;
-    if (!m_unplaced.empty()) unplaced = "\r\n以下文件的附件无法保存，未导入：";
-    for (const std::string& name : m_unplaced) unplaced += "\r\n" + name;
-    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) + unplaced +
+    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) +
+                       NamedFilesReport("以下文件的附件无法保存，未导入：", m_unplaced) +
                        NotStoredProjectsReport(m_notStored),
                    "提示", MB_ICONINFORMATION);
     RemoveImportScratchFiles();
@@ -186,29 +185,22 @@ int SummaryBundle::Import(const std::string& path) {
     }
     if (!AskOverwrite(document.number)) return 0;
     bool replaceAchievements = true;
-    std::string attachmentFile, staged;
+    StagedFile attachment;
     if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty()) {
-        const Placement placement = StageAttachment(document, attachmentFile, staged);
-        if (placement == Placement::Failed) {
+        const StagedFile::Result staged = StageAttachment(document, attachment);
+        if (staged == StagedFile::Result::Failed) {
             // The attachment's bytes could not be kept: neither is the record.
-            ui::AfxMessageBox("Create file failed!");
             m_unplaced.push_back(sys::FileName(path));
             return 0;
         }
-        replaceAchievements = placement == Placement::Staged;
+        replaceAchievements = staged == StagedFile::Result::Staged;
     }
     if (!WriteDocument(document, replaceAchievements)) {
-        if (!staged.empty()) sys::RemoveFile(staged);
         m_failedFiles.push_back(sys::FileName(path));
         return 0;
     }
-    if (!staged.empty() && !sys::RenameFile(staged, attachmentFile)) {
-        // Stored, but its attachment is not in place: not counted, and said.
-        sys::RemoveFile(staged);
-        ui::AfxMessageBox("Create file failed!");
-        m_unplaced.push_back(sys::FileName(path));
-        return 0;
-    }
+    // Stored: a rename that fails now leaves the bytes in the hidden file, and says where.
+    attachment.Place();
     return 1;
 }
 
@@ -262,7 +254,7 @@ bool SummaryBundle::AskOverwrite(const std::string& number) {
            IDOK;
 }
 
-SummaryBundle::Placement SummaryBundle::StageAttachment(Document& document, std::string& file, std::string& staged) {
+StagedFile::Result SummaryBundle::StageAttachment(Document& document, StagedFile& file) {
     CAdoRecordSet application;
     appdb::Bind(application, m_connection);
     std::string category;
@@ -271,22 +263,16 @@ SummaryBundle::Placement SummaryBundle::StageAttachment(Document& document, std:
         category = FieldText(application, "XMLB");
 
     const std::string folder = AttachmentFolder(document.number, category);
-    if (folder.empty()) return Placement::Failed;
+    if (folder.empty()) {
+        ui::AfxMessageBox("Create file failed!");
+        return StagedFile::Result::Failed;
+    }
     // The record names the file as it is placed.
     const std::string name = sys::SafeFileName(document.attachName);
-    const std::string target = sys::JoinPath(folder, name);
-    if (sys::FileExists(target) &&
-        ui::MessageBox("附件\"" + document.attachName + "\"已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) !=
-            IDOK) {
-        document.attachName = name;
-        return Placement::Declined;
-    }
-    const std::string hidden = sys::JoinPath(folder, ".附件导入.tmp");
-    if (!sys::MakeDirs(folder) || !sys::WriteFileAtomic(hidden, document.attachment)) return Placement::Failed;
-    document.attachName = name;
-    file = target;
-    staged = hidden;
-    return Placement::Staged;
+    const StagedFile::Result staged = file.Stage(sys::JoinPath(folder, name), document.attachment,
+                                                 "附件\"" + document.attachName + "\"已存在，确定覆盖吗？");
+    if (staged != StagedFile::Result::Failed) document.attachName = name;
+    return staged;
 }
 
 bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievements) {

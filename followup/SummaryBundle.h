@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "foundation/AdoConnection.h"
+#include "foundation/StagedFile.h"
 
 class SummaryBundle {
 public:
@@ -64,13 +65,12 @@ private:
     bool AskOverwrite(const std::string& number);
     // The fund office's copy of the attachment, before anything is stored:
     // its file name made one the file system takes (shortened, with its
-    // extension), the overwrite question asked, and its bytes written to a
-    // hidden file in its folder (`staged`), put in place once the record is
-    // committed. Declined: the file in place stays, and so do the
-    // achievement rows. Failed: the bytes cannot be kept, the record is not
-    // stored.
-    enum class Placement { Staged, Declined, Failed };
-    Placement StageAttachment(Document& document, std::string& file, std::string& staged);
+    // extension), the overwrite question asked, and its bytes staged in its
+    // folder, to be put in place once the record is committed (StagedFile).
+    // Declined: the file in place stays, and so do the achievement rows.
+    // Failed: the bytes cannot be kept ("Create file failed!" said), the
+    // record is not stored.
+    StagedFile::Result StageAttachment(Document& document, StagedFile& file);
     bool WriteDocument(const Document& document, bool replaceAchievements);
 
     CAdoConnection& m_connection;

@@ -16,11 +16,15 @@ std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
     return report;
 }
 
-std::string NotStoredProjectsReport(const std::vector<std::string>& numbers) {
+std::string NamedFilesReport(const std::string& heading, const std::vector<std::string>& names) {
     std::string report;
-    if (!numbers.empty()) report = "\r\n以下项目不存在，其数据未导入：";
-    for (const std::string& number : numbers) report += "\r\n" + number;
+    if (!names.empty()) report = "\r\n" + heading;
+    for (const std::string& name : names) report += "\r\n" + name;
     return report;
+}
+
+std::string NotStoredProjectsReport(const std::vector<std::string>& numbers) {
+    return NamedFilesReport("以下项目不存在，其数据未导入：", numbers);
 }
 
 bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns) {

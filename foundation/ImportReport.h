@@ -13,6 +13,10 @@ class CAdoRecordSet;
 std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
                          const std::vector<std::string>& notFiles = {});
 
+// A heading and the names under it, each on a line of its own, to add to
+// the report; empty without names.
+std::string NamedFilesReport(const std::string& heading, const std::vector<std::string>& names);
+
 // The projects a folder import left out because they are not stored: their
 // rows would belong to no project, and later to whichever project is given
 // the number. Empty without such projects; else a line to add to the report.

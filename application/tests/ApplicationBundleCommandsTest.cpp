@@ -5,6 +5,7 @@
 #include "application/ApplicationBundleCommands.h"
 #include "application/ApplicationImportCheck.h"
 #include "application/ProjectApplicationBundle.h"
+#include "foundation/LengthPrefixedContainer.h"
 #include "platform/text/DateTime.h"
 
 namespace {
@@ -107,6 +108,77 @@ TEST_F(BundleCommands, ImportRunNamesTheBundlesWhoseWriteFailed) {
                                         ".proapp");
     EXPECT_TRUE(commands.OnBtnImport());
     EXPECT_EQ(Codes().size(), 1u);
+}
+
+// Every bundle the run leaves out is shown as before; at the fund office its
+// file and reason also stand in the log, one block each in the order of the
+// run, after the checks' blocks, and the log is opened even when no check
+// found a problem. An applicant unit sees the messages only.
+TEST_F(BundleCommands, TheFundOfficesLogNamesEveryRefusedBundleWithItsReason) {
+    // The good bundle's guide is published for its unit and category: no check finds a problem.
+    Exec("insert into corvane_year_studyaspect (YJFXBH, FBNF, DWDM, SFZDYJFX) values ('9140A010108', '2008', ' ', '0')");
+    StoreProject(kFirst, exchangetest::WithCodesOf(kFirst, {{"XMLB", "共性技术基金——一般项目"}}));
+    StoreProject(kSecond, exchangetest::WithCodesOf(kSecond, {{"DWDM", "０００１"}}));
+    const std::string otherUnit = "9140A010108080002001";
+    StoreProject(otherUnit, exchangetest::WithCodesOf(otherUnit, {{"DWDM", "0001"}}));
+    const std::string refusedByTheDatabase = "9140A010108080001003";
+    StoreProject(refusedByTheDatabase, exchangetest::WithCodesOf(refusedByTheDatabase, {{"XMMC", "拒收"}, {"XMLB", "共性技术基金——一般项目"}}));
+    testsupport::TempFolder exported;
+    std::map<std::string, std::string> bytes;
+    for (const std::string& code : {std::string(kFirst), std::string(kSecond), otherUnit, refusedByTheDatabase}) {
+        ASSERT_TRUE(ProjectApplicationBundle(connection).Export(code, exported.Path()));
+        ASSERT_TRUE(sys::ReadFile(exported.File(ProjectApplicationBundle::FileName(code)), bytes[code]));
+    }
+    std::vector<std::string> parts;
+    ASSERT_EQ(LengthPrefixedContainer::Unpack(bytes[kFirst], std::nullopt, 2, parts),
+              LengthPrefixedContainer::ReadResult::Ok);
+    Exec("delete from corvane_itemappinfo");
+    Exec("delete from corvane_project_sqcy");
+    Exec("create trigger refuse before insert on CORVANE_ITEMAPPINFO when NEW.XMMC = '拒收' "
+         "begin select raise(abort, 'refused'); end");
+
+    struct Case {
+        std::string file, bytes;
+        std::string message;  // shown when it is refused; empty: shown in the report only
+        std::string reason;   // the log's line
+    };
+    const std::string disagrees = "中的项目编号" + otherUnit + "与其指南代码、年份及单位代码不符，未导入！";
+    const std::vector<Case> refused = {
+        {"a.proapp", "not a bundle", "载入数据文件失败！", "载入数据文件失败！"},
+        {"b.proapp", LengthPrefixedContainer::Pack(std::nullopt, {parts[1], parts[0]}),
+         "文件b.proapp不是项目申请书文件，未导入！", "文件b.proapp不是项目申请书文件，未导入！"},
+        {"c.proapp", bytes[otherUnit], "文件c.proapp" + disagrees, "文件c.proapp" + disagrees},
+        {"d.proapp", bytes[kSecond], "d.proapp：单位代码只能由英文字母和数字组成！",
+         "d.proapp：单位代码只能由英文字母和数字组成！"},
+        {"e.proapp", bytes[refusedByTheDatabase], "", "写入数据库失败，未导入！"},
+    };
+    testsupport::TempFolder in;
+    for (const Case& c : refused) ASSERT_TRUE(sys::WriteFileAtomic(in.File(c.file), c.bytes));
+    ASSERT_TRUE(sys::WriteFileAtomic(in.File("f.proapp"), bytes[kFirst]));  // the good one
+
+    for (int role : {2, 1}) {
+        SCOPED_TRACE(role);
+        exchangetest::SetRole(role);
+        if (role == 1) Exec("insert into corvane_unit (DWDM) values ('0001')");
+        Exec("delete from corvane_itemappinfo");
+        Exec("delete from corvane_project_sqcy");
+        driver.AnswerFolder(in.Path());
+        std::string log;
+        for (const Case& c : refused) {
+            if (!c.message.empty()) driver.ExpectMessageBox("提示", c.message);
+            log += "导入文件：" + in.File(c.file) + "\n" + c.reason + "\n\n\n";
+        }
+        driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下文件写入数据库失败，未导入：\r\ne.proapp");
+        const std::size_t opened = driver.ShellOpens().size();
+        EXPECT_TRUE(commands.OnBtnImportPartial());
+        EXPECT_TRUE(driver.Finished());
+
+        EXPECT_EQ(Codes(), (Rows{{kFirst}}));
+        std::string written;
+        sys::ReadFile(ApplicationImportCheck::LogPath(), written);
+        EXPECT_EQ(written, role == 2 ? log : "");
+        EXPECT_EQ(driver.ShellOpens().size(), opened + (role == 2 ? 1 : 0));
+    }
 }
 
 TEST_F(BundleCommands, AFolderWithoutBundlesReportsNoneAndKeepsTheOldLog) {

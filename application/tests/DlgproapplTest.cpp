@@ -1,18 +1,30 @@
 // The application form view: set-up by role, the list, chapter navigation
 // with its scratch files, tabs, saving with numbering, loading, editing the
-// number, deleting with renumbering, re-sorting and closing.
+// number, deleting with renumbering, re-sorting, importing bundles with
+// their documents at the fund office, and closing.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "AppViewTestSupport.h"
+#include "application/ApplicationImportCheck.h"
 #include "application/Dlgproappl.h"
+#include "application/ProjectApplicationBundle.h"
+#include "application/StoredApplicationDocument.h"
+#include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/TempFolder.h"
 
 using appviewtest::Column;
+using appviewtest::Exec;
 using appviewtest::Numbers;
 using appviewtest::Query;
 using appviewtest::Rows;
@@ -487,4 +499,116 @@ TEST_F(ApplicationView, ATypedSerialNeedsWellFormedCodesAndGoesAfterTheirPrefix)
     EXPECT_EQ(Query("select NF from corvane_itemappinfo"), (Rows{{"2008"}}));
     Basic(view).SetDlgItemText(B::IDC_YEAR, "2008");
     EXPECT_EQ(Query("select SQZNDM, NF, DWDM from corvane_itemappinfo"), (Rows{{"9140A010101", "2008", "U001"}}));
+}
+
+// The fund office imports a bundle through the list's 导入 with its document
+// (DOCNAME, DOC), which goes as a file into the project's application folder.
+// The question about a file of that name comes before the record's
+// transaction, the bytes are written beside their place before it and put
+// in place after the commit; where they cannot be written the record stays
+// out, uncounted and named; where the file cannot be put in place after the
+// commit, the record counts and the bytes stay in the hidden file the
+// message names. After each case the database and the folder agree.
+TEST_F(ApplicationView, TheFundOfficesImportStoresARecordOnlyWithItsDocumentsBytesKept) {
+    const std::string number = "9140A010108080001001", category = "共性技术基金——一般项目";
+    const std::string bundleBytes = "the document's bytes";
+    std::string longName;
+    for (int i = 0; i < 200; ++i) longName += "申";
+    longName += ".doc";
+    // The guide is published for the unit and category: no check finds a problem.
+    Exec("insert into corvane_year_studyaspect (YJFXBH, FBNF, DWDM, SFZDYJFX) values ('9140A010108', '2008', ' ', '0')");
+    CDlgproappl& view = OpenView(2);
+    const std::string folder = StoredApplicationDocument::ApplicationFolder(number, category);
+    const std::string folderPath = sys::NativePath(folder).substr(0, sys::NativePath(folder).find_last_not_of('/') + 1);
+    const bool root = geteuid() == 0;  // writes into any folder: a read-only one shows nothing
+
+    enum class Before { Nothing, OldFile, FolderIsAFile, ReadOnlyFolder };
+    struct Case {
+        const char* what;
+        std::string name;
+        Before before;
+        int answer = 0;                    // to the overwrite question; 0: not asked
+        std::function<void(const std::string&)> whileAsked;  // gets the document's path
+        bool stored = true;                // the record in the database, and counted
+        std::map<std::string, std::string> files;  // the folder's files afterwards; ".hidden": the kept bytes
+    };
+    const auto placeADirectory = [](const std::string& target) {
+        ASSERT_TRUE(sys::RemoveFile(target));
+        ASSERT_TRUE(sys::MakeDirs(target));
+        ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(target, "inside"), "x"));
+    };
+    const std::vector<Case> cases = {
+        {"a new document", "申请书.doc", Before::Nothing, 0, {}, true, {{"申请书.doc", bundleBytes}}},
+        {"overwrite answered yes", "申请书.doc", Before::OldFile, IDOK, {}, true, {{"申请书.doc", bundleBytes}}},
+        {"overwrite answered no", "申请书.doc", Before::OldFile, IDCANCEL, {}, true, {{"申请书.doc", "old"}}},
+        {"a name of 200 Chinese characters", longName, Before::Nothing, 0, {}, true,
+         {{sys::SafeFileName(longName), bundleBytes}}},
+        {"the folder cannot be made", "申请书.doc", Before::FolderIsAFile, 0, {}, false, {}},
+        {"the folder is not writable", "申请书.doc", Before::ReadOnlyFolder, 0, {}, false, {}},
+        {"a folder takes the document's place while the question waits", "申请书.doc", Before::OldFile, IDOK,
+         placeADirectory, true, {{".hidden", bundleBytes}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.before == Before::ReadOnlyFolder && root) continue;
+        Exec("delete from corvane_itemappinfo");
+        Exec("delete from corvane_project_sqcy");
+        ASSERT_TRUE(sys::RemoveAll(folderPath));
+        // The bundle, as an applicant unit exports it.
+        testsupport::TempFolder in;
+        {
+            CAdoRecordSet row;
+            row.SetConnection(&connection);
+            ASSERT_TRUE(row.Open("select * from corvane_itemappinfo where 1=0") && row.AddNew());
+            for (const auto& [column, value] : std::map<std::string, std::string>{
+                     {"XMBH", number}, {"SQZNDM", "9140A010108"}, {"NF", "2008"}, {"DWDM", "0001"},
+                     {"XMLB", category}, {"XMMC", "甲项目"}, {"DOCNAME", c.name}})
+                ASSERT_TRUE(row.SetString(column, value));
+            ASSERT_TRUE(WriteLongBinary(row, "DOC", bundleBytes) && row.Update());
+            ASSERT_TRUE(ProjectApplicationBundle(connection).Export(number, in.Path()));
+            Exec("delete from corvane_itemappinfo");
+        }
+        const std::string target = sys::JoinPath(folder, sys::SafeFileName(c.name));
+        if (c.before == Before::OldFile) ASSERT_TRUE(sys::MakeDirs(folder) && sys::WriteFileAtomic(target, "old"));
+        if (c.before == Before::FolderIsAFile) ASSERT_TRUE(sys::WriteFileAtomic(folderPath, "a file"));
+        if (c.before == Before::ReadOnlyFolder) ASSERT_TRUE(sys::MakeDirs(folder) && chmod(folderPath.c_str(), 0555) == 0);
+
+        driver.AnswerFolder(in.Path());
+        if (c.answer != 0)
+            driver.ExpectMessageBox("提示", "文档\"" + c.name + "\"已存在，确定覆盖吗？", c.answer,
+                                    [&] { if (c.whileAsked) c.whileAsked(target); });
+        if (!c.stored) driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+        const bool keptAside = c.files.count(".hidden") > 0;
+        if (keptAside) driver.AnswerMessageBox();  // the rename's failure, read below
+        driver.ExpectMessageBox("提示", c.stored ? std::string("共导入了1条数据！")
+                                                 : "共导入了0条数据！\r\n以下文件的申请书文档无法保存，未导入：\r\n" +
+                                                       number + ".proapp");
+        view.m_dlgOutputList.Click(CDlgOutputList::IDC_BTN_IMPORT);
+        EXPECT_TRUE(driver.Finished());
+        if (c.before == Before::ReadOnlyFolder) chmod(folderPath.c_str(), 0755);
+
+        // The database and the folder agree.
+        EXPECT_EQ(Numbers(), c.stored ? std::vector<std::string>{number} : std::vector<std::string>{});
+        EXPECT_EQ(ListNumbers(view), Numbers());
+        EXPECT_EQ(Query("select count(*) from corvane_project_sqcy"), (Rows{{"0"}}));
+        std::map<std::string, std::string> files;
+        std::string hidden;
+        for (const std::string& name : sys::ListFiles(folder, "")) {
+            std::string bytes;
+            EXPECT_TRUE(sys::ReadFile(sys::JoinPath(folder, name), bytes));
+            if (name[0] == '.') hidden = sys::JoinPath(folder, name);
+            files[name[0] == '.' ? ".hidden" : name] = bytes;
+        }
+        EXPECT_EQ(files, c.files);
+        if (keptAside) {
+            const std::vector<ui::TestDriver::Call> boxes = driver.MessageBoxes();
+            ASSERT_GE(boxes.size(), 2u);
+            EXPECT_EQ(boxes[boxes.size() - 2].text, "无法写入文件" + target + "，其内容已保存在" + hidden + "！");
+        }
+        // The fund office's log names a record left out, and is opened.
+        std::string log;
+        sys::ReadFile(ApplicationImportCheck::LogPath(), log);
+        EXPECT_EQ(log, c.stored ? "" : "导入文件：" + in.File(number + ".proapp") + "\n申请书文档无法保存，未导入！\n\n\n");
+    }
+    ASSERT_TRUE(sys::RemoveAll(folderPath));
 }

@@ -202,11 +202,7 @@ TEST_F(SummaryViewTest, AnAttachmentNameTooLongForTheFileSystemIsShortenedAndIts
     }
     Exec("delete from corvane_itemcheckaccept");
 
-    SetRole(2);
-    COptions options;
-    options.SetAcceptDir(files.File("验收") + "/");
-    options.Save();
-    const std::string folder = files.File(std::string("验收/9140A01/重点项目/") + kNumber + "/所有文件");
+    const std::string folder = BecomeFundOffice();
     view.List().FillList();
     driver.AnswerFolder(bundles[0]);
     driver.ExpectMessageBox("提示", "共导入了1条数据！");
@@ -242,6 +238,46 @@ TEST_F(SummaryViewTest, AnAttachmentNameTooLongForTheFileSystemIsShortenedAndIts
     view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
     EXPECT_TRUE(driver.Finished());
     EXPECT_TRUE(Query("select * from corvane_itemcheckaccept").empty());
+}
+
+// The fund office's attachment is put in place after the record's commit:
+// when that fails (a folder took its place while the overwrite question
+// waited) the record is stored and counted, and the attachment's bytes
+// stay in the hidden file beside it, which the message names.
+TEST_F(SummaryViewTest, AnAttachmentThatCannotBePutInPlaceAfterTheCommitKeepsItsBytesAside) {
+    StoreApplication(kNumber, "甲项目");
+    CDlgProSum& view = OpenAcceptance();
+    StoreRow("corvane_itemcheckaccept", {{"XMBH", kNumber}, {"BACKUPNAME", "甲项目"}, {"ATTACHNAME", "总结.pdf"}},
+             {{"ATTACH", "the summary's bytes"}});
+    view.List().FillList();
+    view.List().List().SetCheck(0);
+    driver.AnswerFolder(files.Path());
+    driver.ExpectMessageBox("提示", "项目验收总结导出完成！");
+    view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
+    Exec("delete from corvane_itemcheckaccept");
+
+    const std::string folder = BecomeFundOffice();
+    const std::string target = sys::JoinPath(folder, "总结.pdf");
+    ASSERT_TRUE(sys::MakeDirs(folder) && sys::WriteFileAtomic(target, "old"));
+    driver.AnswerFolder(files.File(Today() + "项目验收总结"));
+    driver.ExpectMessageBox("提示", "附件\"总结.pdf\"已存在，确定覆盖吗？", IDOK, [&] {
+        ASSERT_TRUE(sys::RemoveFile(target) && sys::MakeDirs(target));
+        ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(target, "inside"), "x"));
+    });
+    driver.AnswerMessageBox();  // the failed rename, read below
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
+    EXPECT_TRUE(driver.Finished());
+
+    EXPECT_EQ(Query("select XMBH, ATTACHNAME from corvane_itemcheckaccept"), (Rows{{kNumber, "总结.pdf"}}));
+    const std::vector<std::string> kept = sys::ListFiles(folder, "");
+    ASSERT_EQ(kept.size(), 1u);
+    const std::string hidden = sys::JoinPath(folder, kept[0]);
+    EXPECT_EQ(kept[0][0], '.');
+    EXPECT_EQ(ReadBytes(hidden), "the summary's bytes");
+    const std::vector<ui::TestDriver::Call> boxes = driver.MessageBoxes();
+    ASSERT_GE(boxes.size(), 2u);
+    EXPECT_EQ(boxes[boxes.size() - 2].text, "无法写入文件" + target + "，其内容已保存在" + hidden + "！");
 }
 
 TEST(SummaryFolderNames, MissingAndEmptyFoldersGiveAnEmptyText) {

@@ -57,6 +57,15 @@ protected:
         return ref;
     }
     CDlgProSum& OpenAcceptance() { return Open<CDlgProSum>(); }
+    // Becomes the fund office, its acceptance summaries' attachments saved
+    // below the test's files; gives the folder of kNumber's attachments.
+    std::string BecomeFundOffice() {
+        SetRole(2);
+        COptions options;
+        options.SetAcceptDir(files.File("验收") + "/");
+        options.Save();
+        return files.File(std::string("验收/9140A01/重点项目/") + summarytest::kNumber + "/所有文件");
+    }
     CDlgProSum1& OpenProgress() { return Open<CDlgProSum1>(); }
 
     void StoreApplication(const std::string& number, const std::string& name,
