@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "ManageTestSupport.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Simulate.h"
