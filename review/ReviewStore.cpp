@@ -45,7 +45,7 @@ bool OpenReviewRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::str
 }
 
 bool OpenPlanRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
-    return OpenRowOf(rs, connection, "CORVANE_ITEMPLAN", number);
+    return OpenRowOf(rs, connection, kPlanTable, number);
 }
 
 bool OpenProgressRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
@@ -53,7 +53,7 @@ bool OpenProgressRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::s
 }
 
 bool OpenAcceptanceRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
-    return OpenRowOf(rs, connection, "CORVANE_ITEMCHECKACCEPT", number);
+    return OpenRowOf(rs, connection, kAcceptanceTable, number);
 }
 
 bool HasReviewRow(CAdoConnection* connection, const std::string& number) {
@@ -61,7 +61,7 @@ bool HasReviewRow(CAdoConnection* connection, const std::string& number) {
 }
 
 bool OpenSummary(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
-    return OpenJoined(rs, connection, "XMMC, GZDW, HZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE, FS, PSJG", "CORVANE_ITEMPF",
+    return OpenJoined(rs, connection, "XMMC, GZDW, HZDW, SQRXM, SQRXB, SQRNL, ZC, SQJE, FS, PSJG", kReviewTable,
                       number);
 }
 
@@ -70,7 +70,7 @@ bool OpenProgressDetail(CAdoRecordSet& rs, CAdoConnection* connection, const std
 }
 
 bool OpenAcceptanceDetail(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
-    return OpenJoined(rs, connection, "XMMC, SJWCR, ZBSXQK,WCQKJJ", "CORVANE_ITEMCHECKACCEPT", number);
+    return OpenJoined(rs, connection, "XMMC, SJWCR, ZBSXQK,WCQKJJ", kAcceptanceTable, number);
 }
 
 bool OpenAchievements(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {

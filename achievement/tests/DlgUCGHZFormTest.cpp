@@ -156,7 +156,7 @@ TEST_F(UnitForm, WordReportPutsEveryValueUnderItsLabel) {
 }
 
 TEST_F(UnitForm, WordReportOfAnEmptyUnitTypesNothingButIsShown) {
-    testdb::Exec(db, "insert into CORVANE_RESULT_UNITCHANGE (DWDM) values ('U001')");
+    testdb::Seed(db, {"CORVANE_RESULT_UNITCHANGE", {"DWDM"}, {{"U001"}}});
     CDlgUCGHZ& view = OpenView();
     Select(view, "U001");
     view.m_dlgForm.Click(Form::IDC_BTN_WORD);

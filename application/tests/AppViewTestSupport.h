@@ -30,6 +30,12 @@ inline void Exec(const std::string& sql) {
     testdb::Exec(connection, sql);
 }
 
+inline void Seed(const testdb::Table& table) {
+    CAdoConnection connection;
+    ASSERT_TRUE(appdb::Connect(connection));
+    testdb::Seed(connection, table);
+}
+
 inline Rows Query(const std::string& sql) {
     CAdoConnection connection;
     EXPECT_TRUE(appdb::Connect(connection));
@@ -40,12 +46,10 @@ inline Rows Query(const std::string& sql) {
 inline void StoreProject(const std::string& number, const std::string& unit = "U001",
                          const std::string& category = "共性技术基金——一般项目",
                          const std::vector<std::string>& memberNames = {}) {
-    CAdoConnection connection;
-    ASSERT_TRUE(appdb::Connect(connection));
-    testdb::Seed(connection, {"corvane_itemappinfo", {"XMBH", "DWDM", "XMLB"}, {{number, unit, category}}});
+    Seed({"corvane_itemappinfo", {"XMBH", "DWDM", "XMLB"}, {{number, unit, category}}});
     testdb::Table members{"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {}};
     for (const std::string& name : memberNames) members.rows.push_back({number, name});
-    testdb::Seed(connection, members);
+    Seed(members);
 }
 
 inline std::vector<std::string> Column(const std::string& sql) {

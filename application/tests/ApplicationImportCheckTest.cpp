@@ -16,9 +16,12 @@ protected:
         ExchangeTest::SetUp();
         // Research aspects of 2008: general and key aspects directed to unit
         // 0001, a key-laboratory aspect, and one published without direction.
-        for (const char* row : {"'9140A010108', '2008', '0001', '0'", "'9140A020108', '2008', '0001', '1'",
-                                "'9140C010108', '2008', '0001', '1'", "'9140A030108', '2008', ' ', '0'"})
-            Exec(std::string("insert into corvane_year_studyaspect (YJFXBH, FBNF, DWDM, SFZDYJFX) values (") + row + ")");
+        testdb::Seed(connection, {"corvane_year_studyaspect",
+                                  {"YJFXBH", "FBNF", "DWDM", "SFZDYJFX"},
+                                  {{"9140A010108", "2008", "0001", "0"},
+                                   {"9140A020108", "2008", "0001", "1"},
+                                   {"9140C010108", "2008", "0001", "1"},
+                                   {"9140A030108", "2008", " ", "0"}}});
     }
     bool Check(const std::string& unit, const std::string& guide, const std::string& category,
                const std::string& year = "2008", const std::string& path = "/in/a.proapp") {
@@ -85,7 +88,7 @@ TEST_F(ImportCheck, BlocksAreAppendedInImportOrder) {
 
 TEST_F(ImportCheck, AnApplicantUnitOnlyLooksTheUnitUp) {
     exchangetest::SetRole(1);
-    Exec("insert into corvane_unit (DWDM) values ('0001')");
+    testdb::Seed(connection, {"corvane_unit", {"DWDM"}, {{"0001"}}});
     EXPECT_TRUE(Check("0001", "nonsense", "其他", "1999"));
     driver.ExpectMessageBox("提示", "单位代码：0002 不存在或有误，请先修改单位信息再导入申请书！");
     EXPECT_FALSE(Check("0002", "9140A010108", kGeneral));

@@ -11,6 +11,7 @@ using appviewtest::Exec;
 using appviewtest::Numbers;
 using appviewtest::Query;
 using appviewtest::Rows;
+using appviewtest::Seed;
 using appviewtest::StoreProject;
 
 namespace {
@@ -194,8 +195,8 @@ void StoreKeyedRows(const std::vector<std::string>& numbers) {
         StoreProject(number, number.substr(13, 4));
         for (const projecttables::KeyedTable& keyed : projecttables::ProjectKeyedTables())
             if (keyed.table != std::string("CORVANE_ITEMAPPINFO") && keyed.table != std::string("CORVANE_PROJECT_SQCY"))
-                Exec(std::string("insert into ") + keyed.table + " (" + keyed.column + ") values ('" + number + "')");
-        Exec("insert into corvane_project_sqcy (ITE_XMBH, XM) values ('" + number + "', '" + number + "')");
+                Seed({keyed.table, {keyed.column}, {{number}}});
+        Seed({"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {{number, number}}});
     }
 }
 

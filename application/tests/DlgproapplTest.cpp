@@ -421,7 +421,7 @@ TEST_F(ApplicationView, ReSortAsksFirstAndTheOpenProjectFollowsItsNumber) {
 // a number it would give) changes nothing and says so.
 TEST_F(ApplicationView, AReSortThatWouldClashChangesNothingAndSaysSo) {
     StoreProject("9140A01010108U001005", "U001");
-    appviewtest::Exec("insert into CORVANE_CGHZ (XMBH) values ('9140A01010108U001001')");
+    appviewtest::Seed({"CORVANE_CGHZ", {"XMBH"}, {{"9140A01010108U001001"}}});
     CDlgproappl& view = OpenView();
     driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
     driver.ExpectMessageBox("提示", "重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！");

@@ -136,9 +136,10 @@ TEST_F(Bundle, ImportedProjectsAreNumberedUnderTheirPrefix) {
     const std::string path = ExportAndRemove(kPrefix + std::string("500"));
     for (const Case& c : {Case{0, "001"}, Case{9, "010"}, Case{99, "100"}, Case{999, "1000"}}) {
         Exec("delete from corvane_itemappinfo");
+        testdb::Table stored{"corvane_itemappinfo", {"XMBH"}, {}};
+        for (int i = 1; i <= c.stored; ++i) stored.rows.push_back({text::Format("%s%03d", kPrefix, i)});
         connection.BeginTrans();
-        for (int i = 1; i <= c.stored; ++i)
-            connection.Execute(text::Format("insert into corvane_itemappinfo (XMBH) values ('%s%03d')", kPrefix, i));
+        testdb::Seed(connection, stored);
         connection.CommitTrans();
         ASSERT_EQ(Import(path), 1) << c.stored;
         EXPECT_TRUE(ProjectApplicationBundle(connection).IsRecordExist(kPrefix + c.expectedSerial)) << c.stored;
@@ -242,7 +243,7 @@ TEST_F(Bundle, NumbersOfAnotherShapeAreRefusedAndNamed) {
 // unit takes a number of its own unit only: one whose codes agree but name a
 // unit it does not hold is refused by the unit check.
 TEST_F(Bundle, NumbersThatDisagreeWithTheirRowsCodesAreRefusedAndNamed) {
-    Exec("insert into corvane_unit (DWDM) values ('0001')");
+    testdb::Seed(connection, {"corvane_unit", {"DWDM"}, {{"0001"}}});
     const std::string disagrees = "与其指南代码、年份及单位代码不符，未导入！";
     const struct Case {
         const char* what;
@@ -431,7 +432,7 @@ TEST_F(Bundle, AnApplicantUnitRefusesBundlesOfUnknownUnits) {
     EXPECT_FALSE(sys::FileExists(ApplicationImportCheck::LogPath()));
     EXPECT_FALSE(problem);
 
-    Exec("insert into corvane_unit (DWDM) values ('0009')");
+    testdb::Seed(connection, {"corvane_unit", {"DWDM"}, {{"0009"}}});
     ASSERT_EQ(Import(path), 1);
     EXPECT_EQ(Query("select DOCNAME from corvane_itemappinfo"), (Rows{{"申请书.doc"}}));
     EXPECT_EQ(Blob(code, "DOC"), std::string("doc\0bytes", 9));

@@ -7,6 +7,7 @@
 using appviewtest::Column;
 using appviewtest::Exec;
 using appviewtest::Numbers;
+using appviewtest::Seed;
 using appviewtest::StoreProject;
 
 namespace {
@@ -22,8 +23,8 @@ std::vector<std::string> ChildNumbers(const std::string& marker) {
 
 void StoreWithChildren(const std::string& number, const std::string& marker, const std::string& unit = "U001") {
     StoreProject(number, unit, "共性技术基金——一般项目", {marker});
-    Exec("insert into corvane_itempf (XMBH, ZJ1) values ('" + number + "', '" + marker + "')");
-    Exec("insert into corvane_itemplan (XMBH, JDYQ) values ('" + number + "', '" + marker + "')");
+    Seed({"corvane_itempf", {"XMBH", "ZJ1"}, {{number, marker}}});
+    Seed({"corvane_itemplan", {"XMBH", "JDYQ"}, {{number, marker}}});
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ class ProjectRowsFileTest : public FollowupFilesTest {
 protected:
     void SetUp() override {
         FollowupFilesTest::SetUp();
-        for (const char* number : {kFirst, kSecond, kBare})  // the projects the rows belong to
-            Exec(std::string("insert into corvane_itemappinfo (XMBH) values ('") + number + "')");
+        // The projects the rows belong to.
+        testdb::Seed(connection, {"corvane_itemappinfo", {"XMBH"}, {{kFirst}, {kSecond}, {kBare}}});
     }
     void StorePlan(const std::string& number, const std::string& year, const std::string& funds = "1.5") {
         StoreRow("corvane_itemyearplan",

@@ -154,7 +154,7 @@ TEST_F(SummaryViewTest, TheFundOfficeSeesTheNameMarkAndTheAttachmentFolder) {
 // refilled after an import.
 TEST_F(SummaryViewTest, ExportAndImportGoThroughTheBundleAndRefillTheList) {
     StoreSummary("corvane_itemprogress", kNumber, "甲", "正文");
-    Exec(std::string("insert into corvane_itemappinfo (XMBH) values ('") + kNumber + "')");  // its project
+    testdb::Seed(connection, {"corvane_itemappinfo", {"XMBH"}, {{kNumber}}});  // its project
     CDlgProSum1& view = OpenProgress();
     driver.ExpectMessageBox("提示", "请先选择要导出的记录！");
     view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);

@@ -5,6 +5,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/DatabaseIndexes.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 namespace {
@@ -82,7 +83,7 @@ TEST_F(DatabaseIndexes, AnOlderDatabaseGainsThemAndKeepsItsRows) {
     for (const std::string& name :
          Column("select name from sqlite_master where type = 'index' and name like 'IX\\_%' escape '\\'"))
         ASSERT_TRUE(connection.Execute("drop index " + name));
-    ASSERT_TRUE(connection.Execute("insert into CORVANE_ITEMAPPINFO (XMBH, XMMC) values ('9140A01010108U001001', '甲')"));
+    testdb::Seed(connection, {"CORVANE_ITEMAPPINFO", {"XMBH", "XMMC"}, {{"9140A01010108U001001", "甲"}}});
     ASSERT_EQ(IndexCount(), 0u);
     EXPECT_TRUE(EnsureIndexes(connection));
     EXPECT_GE(IndexCount(), 29u);
@@ -94,17 +95,13 @@ TEST_F(DatabaseIndexes, AnOlderDatabaseGainsThemAndKeepsItsRows) {
 // completed once when the database is opened, so that every query by
 // category finds them; full names and kinds without a known fund are kept.
 TEST_F(DatabaseIndexes, ShortCategoriesOfAnOlderDatabaseAreCompleted) {
-    const char* const rows[][4] = {
-        // XMBH, XMLB, JJBH, SQZNDM
-        {"9140A01010108U001001", "一般项目", "", ""},
-        {"9140X01010108U001002", "重点项目", "9140C01", ""},
-        {"9140X01010108U001003", "重点项目", "", "9140A010101"},
-        {"9140X01010108U001004", "一般项目", "", ""},
-        {"9140C01010108U001005", "共性技术基金——重点项目", "", ""},
-    };
-    for (const auto& row : rows)
-        ASSERT_TRUE(connection.Execute(std::string("insert into CORVANE_ITEMAPPINFO (XMBH, XMLB, JJBH, SQZNDM) values ('") +
-                                       row[0] + "', '" + row[1] + "', '" + row[2] + "', '" + row[3] + "')"));
+    testdb::Seed(connection, {"CORVANE_ITEMAPPINFO",
+                              {"XMBH", "XMLB", "JJBH", "SQZNDM"},
+                              {{"9140A01010108U001001", "一般项目", "", ""},
+                               {"9140X01010108U001002", "重点项目", "9140C01", ""},
+                               {"9140X01010108U001003", "重点项目", "", "9140A010101"},
+                               {"9140X01010108U001004", "一般项目", "", ""},
+                               {"9140C01010108U001005", "共性技术基金——重点项目", "", ""}}});
     EXPECT_TRUE(EnsureIndexes(connection));
     EXPECT_EQ(Column("select XMLB from CORVANE_ITEMAPPINFO order by substr(XMBH, 18)"),
               (std::vector<std::string>{"共性技术基金——一般项目", "重点实验室基金——重点项目", "共性技术基金——重点项目",

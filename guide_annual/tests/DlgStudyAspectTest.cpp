@@ -58,7 +58,7 @@ protected:
 };
 
 TEST_F(AspectEditorTest, AnUndirectedDirectionIsOnlyForAFundNumberOfNoSpecialtyGroup) {
-    topictest::Exec("insert into corvane_specgroup (jjbh, zyzmc) values ('9140A01', '材料组')");
+    topictest::Seed({"corvane_specgroup", {"jjbh", "zyzmc"}, {{"9140A01", "材料组"}}});
     EXPECT_EQ(Run(A::kAdd, "", [&](A& dlg) {
         dlg.SetDlgItemText(A::IDC_SUFFIX, "02");
         dlg.SetDlgItemText(A::IDC_YJFXMC, "无定向");
@@ -169,8 +169,9 @@ TEST_F(AspectEditorTest, RemovingRowsNeedsACurrentRowAndTakesEverySelectedOne) {
 }
 
 TEST_F(AspectEditorTest, TheNameIsLookedUpAmongThePeriodsFiveYearDirections) {
-    topictest::Exec("insert into corvane_five_studyaspect (yjfxbh, fbnf, yjfxmc) values "
-                    "('9140A010102', '2006-2010', '五年方向'), ('9140A010102', '2011-2015', '别的时期')");
+    topictest::Seed({"corvane_five_studyaspect",
+                     {"yjfxbh", "fbnf", "yjfxmc"},
+                     {{"9140A010102", "2006-2010", "五年方向"}, {"9140A010102", "2011-2015", "别的时期"}}});
     Run(A::kAdd, "", [&](A& dlg) {
         ui::Wnd& suffix = *dlg.GetDlgItem(A::IDC_SUFFIX);
         ui::sim::Type(suffix, "0");

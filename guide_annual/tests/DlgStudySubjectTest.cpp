@@ -57,9 +57,11 @@ TEST_F(SubjectEditorTest, TheFiveYearPeriodOfAYear) {
 }
 
 TEST_F(SubjectEditorTest, EachTypedCharacterLooksTheNumberUpInThePeriodsFiveYearSubjects) {
-    topictest::Exec("insert into corvane_five_studysubject (ztbh, fbnf, ztmc) values "
-                    "('9140A010', '2006-2010', '十'), ('9140A0101', '2006-2010', '材料'), "
-                    "('9140A0101', '2011-2015', '新材料')");
+    topictest::Seed({"corvane_five_studysubject",
+                     {"ztbh", "fbnf", "ztmc"},
+                     {{"9140A010", "2006-2010", "十"},
+                      {"9140A0101", "2006-2010", "材料"},
+                      {"9140A0101", "2011-2015", "新材料"}}});
     Run(S::kAdd, "", [&](S& dlg) {
         dlg.SetDlgItemText(S::IDC_ZTMC, "typed");
         ui::sim::Type(Suffix(dlg), "0");

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(Bundle, ExportWritesThreeRecordsetPartsAndTheSpecialtyGroupFile) {
     guidetest::StoreSimpleGuide("9140A01", "指南一", "2007");
-    Exec("insert into corvane_specgroup (JJBH, ZYZMC) values ('9140A01', '第一组')");
+    testdb::Seed(connection, {"corvane_specgroup", {"JJBH", "ZYZMC"}, {{"9140A01", "第一组"}}});
     ASSERT_TRUE(Export("9140A01", "2007"));
 
     EXPECT_EQ(GuideBundle::FileName("9140A01", "2007", kToday), "9140A01(2007)(2024-05-06).fund");
@@ -73,7 +73,7 @@ TEST_F(Bundle, FundNumbersWithPathSeparatorsStayInTheExportFolder) {
     const std::string fund = "../../x";
     const auto files = guidetest::WriteGuideFiles(out.File("seed"), "9140A02", {}, "无专题");
     ASSERT_TRUE(guidestore::StoreGuide(connection, fund, "越界", "2008", files, false));
-    Exec("insert into corvane_specgroup (JJBH, ZYZMC) values ('" + fund + "', '第一组')");
+    testdb::Seed(connection, {"corvane_specgroup", {"JJBH", "ZYZMC"}, {{fund, "第一组"}}});
     const std::string folder = sys::JoinPath(out.File("a"), "b");
     ASSERT_TRUE(sys::MakeDirs(folder));
     ASSERT_TRUE(GuideBundle::Export(connection, fund, "2008", folder, kToday));
@@ -137,7 +137,8 @@ TEST_F(Bundle, OverwriteReplacesSubjectsAndDirectionsInsteadOfAddingThem) {
     ASSERT_TRUE(Export("9140A01", "2007"));
     const Rows exported = Everything();
     Exec("update corvane_yearfundguide set ZNMC = '本地修改'");
-    Exec("insert into corvane_year_studysubject (ZTBH, JJBH, FBNF, ZTMC) values ('9140A0109', '9140A01', '2007', '本地专题')");
+    testdb::Seed(connection,
+                 {"corvane_year_studysubject", {"ZTBH", "JJBH", "FBNF", "ZTMC"}, {{"9140A0109", "9140A01", "2007", "本地专题"}}});
 
     EXPECT_EQ(GuideBundle::Import(connection, BundlePath("9140A01", "2007"), 0), GuideBundle::ImportResult::Imported);
     EXPECT_EQ(Everything(), exported);

@@ -44,7 +44,7 @@ protected:
 
     void Exec(const std::string& sql) { testdb::Exec(db, sql); }
     void AddUnit(const std::string& code, const std::string& name) {
-        Exec("insert into CORVANE_UNIT (DWDM, DWMC) values ('" + code + "', '" + name + "')");
+        testdb::Seed(db, {"CORVANE_UNIT", {"DWDM", "DWMC"}, {{code, name}}});
     }
     // A rich text of one paragraph.
     static std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + plain + "\\par}"; }
@@ -78,9 +78,9 @@ protected:
     void AddDirection(const std::string& code, const std::string& fund, const std::string& year,
                       const std::string& subject, const std::string& unit, const std::string& name,
                       const std::string& kind) {
-        Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, JJBH, FBNF, ZTBH, DWDM, YJFXMC, SFZDYJFX, BZ) values ('" +
-             code + "', '" + fund + "', '" + year + "', '" + subject + "', '" + unit + "', '" + name + "', '" + kind +
-             "', '备注')");
+        testdb::Seed(db, {"CORVANE_YEAR_STUDYASPECT",
+                          {"YJFXBH", "JJBH", "FBNF", "ZTBH", "DWDM", "YJFXMC", "SFZDYJFX", "BZ"},
+                          {{code, fund, year, subject, unit, name, kind, "备注"}}});
     }
 
     // Units 甲 (U001), 乙 (U002), 丙 (U003) and the guides of 2007:

@@ -27,11 +27,16 @@ inline void Exec(const std::string& sql) {
     testdb::Exec(connection, sql);
 }
 
+inline void Seed(const testdb::Table& table) {
+    CAdoConnection connection;
+    ASSERT_TRUE(ConnectGuideDatabase(connection));
+    testdb::Seed(connection, table);
+}
+
 // Units in CORVANE_UNIT and in the unit dictionary, in code order.
 inline void AddUnits(const std::vector<std::pair<std::string, std::string>>& units) {
     for (const auto& [code, name] : units) {
-        Exec("insert into corvane_unit (dwdm, dwmc, ssbm) values ('" + code + "', " + db::QuoteLiteral(name) +
-             ", '部门" + code + "')");
+        Seed({"corvane_unit", {"dwdm", "dwmc", "ssbm"}, {{code, name, "部门" + code}}});
         g_arrUnitCode.push_back(code);
         g_mapUnitName[code] = name;
     }

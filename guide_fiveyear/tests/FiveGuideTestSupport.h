@@ -73,13 +73,13 @@ protected:
     }
 
     void AddUnit(const std::string& code, const std::string& name) {
-        Exec("insert into CORVANE_UNIT (DWDM, DWMC) values ('" + code + "', '" + name + "')");
+        testdb::Seed(db, {"CORVANE_UNIT", {"DWDM", "DWMC"}, {{code, name}}});
     }
     void AddGroup(const std::string& fund, const std::string& name) {
-        Exec("insert into CORVANE_SPECGROUP (JJBH, ZYZMC) values ('" + fund + "', '" + name + "')");
+        testdb::Seed(db, {"CORVANE_SPECGROUP", {"JJBH", "ZYZMC"}, {{fund, name}}});
     }
     void AddLab(const std::string& code, const std::string& name) {
-        Exec("insert into CORVANE_LAB (sysdm, sysqc) values ('" + code + "', '" + name + "')");
+        testdb::Seed(db, {"CORVANE_LAB", {"sysdm", "sysqc"}, {{code, name}}});
     }
     static std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + plain + "\\par}"; }
 
@@ -112,13 +112,18 @@ protected:
         Chunk(rs, "YJMD", Rtf("purpose of " + code));
         ASSERT_TRUE(rs.Update()) << rs.GetLastErrorText();
     }
-    // One direction row per unit; `key` as the sender stored it.
+    // One direction row per unit; `key` as the sender stored it (none: NULL).
     void AddDirection(const std::string& code, const std::string& fund, const std::string& period,
                       const std::string& topic, const std::string& unit, const std::string& name,
                       const std::string& key = "") {
-        Exec("insert into CORVANE_FIVE_STUDYASPECT (YJFXBH, JJBH, FBNF, ZTBH, DWDM, YJFXMC, SFZDYJFX, BZ) values ('" +
-             code + "', '" + fund + "', '" + period + "', '" + topic + "', '" + unit + "', '" + name + "', " +
-             (key.empty() ? std::string("NULL") : "'" + key + "'") + ", '备注')");
+        testdb::Table direction{"CORVANE_FIVE_STUDYASPECT",
+                                {"YJFXBH", "JJBH", "FBNF", "ZTBH", "DWDM", "YJFXMC", "BZ"},
+                                {{code, fund, period, topic, unit, name, "备注"}}};
+        if (!key.empty()) {
+            direction.columns.push_back("SFZDYJFX");
+            direction.rows[0].push_back(key);
+        }
+        testdb::Seed(db, direction);
     }
 
     // ---- the view ----

@@ -13,8 +13,9 @@ class ExpertReviewReport : public ReportTest {
 protected:
     void AddExpert(const std::string& category, const std::string& id, const std::string& name,
                    const std::string& employer = "") {
-        Execute("insert into CORVANE_EXPERTINFO (SSJJLB, ID, XM, XB, NL, ZC, GZDW, DH) values ('" + category + "', '" +
-                id + "', '" + name + "', '男', '52', '研究员', '" + employer + "', '010-6000')");
+        Seed({"CORVANE_EXPERTINFO",
+              {"SSJJLB", "ID", "XM", "XB", "NL", "ZC", "GZDW", "DH"},
+              {{category, id, name, "男", "52", "研究员", employer, "010-6000"}}});
     }
 
     // 2007 has projects of two specialty groups and one key laboratory.

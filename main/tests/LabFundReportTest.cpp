@@ -19,7 +19,7 @@ protected:
     // amount; 9140C03 is approved only in 2008; a specialty group's approved
     // project is no laboratory.
     void SeedLaboratories() {
-        Execute("insert into CORVANE_LAB (sysdm, sysqc) values ('9140C01', '第一重点实验室')");
+        AddLaboratory("9140C01", "第一重点实验室");
         const std::string a = ProjectNumber("9140C01", "2007", "U001", "001");
         const std::string b = ProjectNumber("9140C01", "2007", "U002", "001");
         const std::string c = ProjectNumber("9140C01", "2007", "U003", "001");

@@ -13,6 +13,7 @@
 #include "main/MainFrame.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/Database.h"
 #include "testsupport/InstalledFolder.h"
 
 // The installed users, one per role.
@@ -64,6 +65,12 @@ protected:
         CAdoConnection connection;
         ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081"));
         ASSERT_TRUE(connection.Execute(sql));
+    }
+    // Puts rows into a table of the installed project.mdb.
+    void Seed(const testdb::Table& table) {
+        CAdoConnection connection;
+        ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081"));
+        testdb::Seed(connection, table);
     }
 
     CCorvaneApp app;

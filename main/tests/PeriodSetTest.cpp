@@ -128,8 +128,8 @@ TEST_F(PeriodSet, OtherOpenViewsFollowTheirOwnWay) {
         });
         main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kPeriodSet, 0));
     };
-    Execute("insert into CORVANE_SPECGROUP (JJBH, ZYZMC) values ('9140A01', '甲组')");
-    Execute("insert into CORVANE_FIVEFUNDGUIDE (JJBH, FBNF, ZNMC) values ('9140A01', '2016-2020', '十三五指南')");
+    Seed({"CORVANE_SPECGROUP", {"JJBH", "ZYZMC"}, {{"9140A01", "甲组"}}});
+    Seed({"CORVANE_FIVEFUNDGUIDE", {"JJBH", "FBNF", "ZNMC"}, {{"9140A01", "2016-2020", "十三五指南"}}});
     main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kFiveYearGuide, 0));
     const ui::ListCtrl& fiveYearGuides = dynamic_cast<CDlgFiveGuide&>(*main.GetPaneView()).m_dlgList.List();
     EXPECT_EQ(fiveYearGuides.GetItemCount(), 0);

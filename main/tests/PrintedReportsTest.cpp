@@ -23,11 +23,10 @@ TEST_F(PrintedReports, UnitTablePrintsOnePageWideWithItsHeadingsOnEveryPage) {
         const std::string code = text::Format("U%03d", i);
         names.push_back("中国电子科技集团公司第" + std::to_string(i) +
                         "研究所（通信网信息传输与分发技术国防科技重点实验室承研单位）");
-        Execute("insert into CORVANE_UNIT values ('" + code + "', '" + names.back() +
-                "', '所属部门', '机要名', '科研处', '100081', '北京市海淀区某路1号', "
-                "'北京', '北京', '联系人', '010-62000000', '13800138000', '开户银行', '开户单位', '622202020011', "
-                "'', '', '', '', '', '')");
-        Execute("insert into CORVANE_YEAR_STUDYASPECT (DWDM, FBNF, JJBH) values ('" + code + "', '2007', '9140A01')");
+        AddUnitRow({code, names.back(), "所属部门", "机要名", "科研处", "100081", "北京市海淀区某路1号", "北京",
+                     "北京", "联系人", "010-62000000", "13800138000", "开户银行", "开户单位", "622202020011", "", "",
+                     "", "", "", ""});
+        AddDirection(code, "2007", "9140A01");
     }
     COptions options;
     options.SetYear("2007");
@@ -76,9 +75,10 @@ TEST_F(PrintedReports, ExpertReviewSheetPrintsLongValuesWhole) {
             "中国电子科技集团公司第五十四研究所（通信网信息传输与分发技术重点实验室）",
             "河北省石家庄市中山西路589号第五十四研究所科技委办公室" + std::to_string(i), "050081",
             "0311-86926000-8" + std::to_string(10 + i), "13800138000"};
-        Execute("insert into CORVANE_EXPERTINFO (SSJJLB, ID, XM, XB, NL, ZC, ZYTC, GZDW, TXDZ, YZBM, DH, SJ) values "
-                "('J01', '" + id + "', '欧阳振华', '男', '56', '" + expert[0] + "', '" + expert[1] + "', '" + expert[2] +
-                "', '" + expert[3] + "', '" + expert[4] + "', '" + expert[5] + "', '" + expert[6] + "')");
+        testdb::Row row = {"J01", id, "欧阳振华", "男", "56"};
+        row.insert(row.end(), expert.begin(), expert.end());
+        Seed({"CORVANE_EXPERTINFO", {"SSJJLB", "ID", "XM", "XB", "NL", "ZC", "ZYTC", "GZDW", "TXDZ", "YZBM", "DH", "SJ"},
+              {row}});
         values.insert(values.end(), expert.begin(), expert.end());
     }
     RunDialog<CDlgExpertReview>([&](CDlgExpertReview& dlg) {
@@ -108,7 +108,7 @@ TEST_F(PrintedReports, LaboratoryFundTablePrintsNamesWholeAndAmountsWithTwoDecim
     for (int lab = 1; lab <= 12; ++lab) {
         const std::string code = text::Format("9140C%02d", lab);
         names.push_back("通信网信息传输与分发技术国防科技重点实验室（第" + std::to_string(lab) + "研究所分部）");
-        Execute("insert into CORVANE_LAB (sysdm, sysqc) values ('" + code + "', '" + names.back() + "')");
+        AddLaboratory(code, names.back());
         const std::string key = ProjectNumber(code, "2007", "U001", "001");
         const std::string general = ProjectNumber(code, "2007", "U001", "002");
         AddApplication(key, "U001", "2007", "重点实验室基金——重点项目");

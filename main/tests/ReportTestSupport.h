@@ -73,20 +73,39 @@ protected:
     }
     void AddApplication(const std::string& number, const std::string& unit, const std::string& year,
                         const std::string& category, const std::string& name = "", const std::string& applicant = "") {
-        Execute("insert into CORVANE_ITEMAPPINFO (XMBH, DWDM, NF, XMLB, XMMC, SQRXM) values ('" + number + "', '" +
-                unit + "', '" + year + "', '" + category + "', '" + name + "', '" + applicant + "')");
+        Seed({"CORVANE_ITEMAPPINFO",
+              {"XMBH", "DWDM", "NF", "XMLB", "XMMC", "SQRXM"},
+              {{number, unit, year, category, name, applicant}}});
     }
-    // `amount` is SQL: a number or NULL.
+    // A result or amount of "NULL" leaves the column empty (NULL).
     void AddReview(const std::string& number, const std::string& result, const std::string& amount,
                    const std::string& reason = "", const std::vector<std::string>& experts = {}) {
-        std::string zj[3];
-        for (std::size_t i = 0; i < experts.size() && i < 3; ++i) zj[i] = experts[i];
-        Execute("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF, BZZLY, ZJ1, ZJ2, ZJ3) values ('" + number + "', " +
-                (result == "NULL" ? result : "'" + result + "'") + ", " + amount + ", '" + reason + "', '" + zj[0] +
-                "', '" + zj[1] + "', '" + zj[2] + "')");
+        testdb::Table review{"CORVANE_ITEMPF", {"XMBH", "BZZLY", "ZJ1", "ZJ2", "ZJ3"}, {{number, reason, "", "", ""}}};
+        for (std::size_t i = 0; i < experts.size() && i < 3; ++i) review.rows[0][2 + i] = experts[i];
+        for (const auto& [column, value] : {std::pair{"PSJG", result}, std::pair{"PFJF", amount}}) {
+            if (value == "NULL") continue;
+            review.columns.push_back(column);
+            review.rows[0].push_back(value);
+        }
+        Seed(review);
     }
     void AddUnit(const std::string& code, const std::string& name) {
-        Execute("insert into CORVANE_UNIT (DWDM, DWMC) values ('" + code + "', '" + name + "')");
+        Seed({"CORVANE_UNIT", {"DWDM", "DWMC"}, {{code, name}}});
+    }
+    // A unit with every column: code, name and the 19 further columns in the
+    // table's order.
+    void AddUnitRow(const testdb::Row& unit) {
+        Seed({"CORVANE_UNIT",
+              {"DWDM", "DWMC", "SSBM", "DWJC", "KYGLBM", "YZBM", "TXDZ", "SZS", "DWSZCS", "LXR", "DH", "SJ", "KHYH",
+               "KHDW", "ZH", "BY1", "BY2", "BY3", "BY4", "BY5", "BY6"},
+              {unit}});
+    }
+    // A research direction of a fund directing a unit in a year.
+    void AddDirection(const std::string& unit, const std::string& year, const std::string& fund) {
+        Seed({"CORVANE_YEAR_STUDYASPECT", {"DWDM", "FBNF", "JJBH"}, {{unit, year, fund}}});
+    }
+    void AddLaboratory(const std::string& code, const std::string& name) {
+        Seed({"CORVANE_LAB", {"SYSDM", "SYSQC"}, {{code, name}}});
     }
 
     // The workbook or document handed to the desktop last, read back.

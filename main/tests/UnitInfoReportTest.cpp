@@ -19,13 +19,9 @@ protected:
         options.Save();
     }
     void AddFullUnit(const std::string& code, const std::string& name) {
-        Execute("insert into CORVANE_UNIT values ('" + code + "', '" + name +
-                "', '所属部门', '机要名', '科研处', '100081', '通信地址', '北京', '北京', '联系人', '010-6000', "
-                "'13800138000', '开户银行', '开户单位', '0200001234567890123', 'r1', 'r2', 'r3', 'r4', 'r5', 'r6')");
-    }
-    void AddDirection(const std::string& unit, const std::string& year, const std::string& fund) {
-        Execute("insert into CORVANE_YEAR_STUDYASPECT (DWDM, FBNF, JJBH) values ('" + unit + "', '" + year + "', '" +
-                fund + "')");
+        AddUnitRow({code, name, "所属部门", "机要名", "科研处", "100081", "通信地址", "北京", "北京", "联系人",
+                    "010-6000", "13800138000", "开户银行", "开户单位", "0200001234567890123", "r1", "r2", "r3", "r4",
+                    "r5", "r6"});
     }
     // U001 is directed by two specialty-group directions of 2007 and has
     // approved projects of both fund kinds; U002 a key-laboratory direction

@@ -26,7 +26,7 @@ protected:
         AddApplication(kB1, kGroupGeneral, "12");
         AddApplication("9140A030101071001001", kGroupGeneral, "5", "2007");  // another year
         AddApplication("9140C010101081001001", kLabGeneral, "5");            // a laboratory
-        Exec("insert into CORVANE_SPECGROUP (JJBH, ZYZMC) values ('9140A01', '材料组')");
+        AddSpecialtyGroup("9140A01", "材料组");
         AddDirection("9140A010101", "方向一", "1001", "0");
         AddDirection("9140A010202", "方向二", "1001", "1");
         AddDirection("9140A020101", "方向三", "1001", "0");
@@ -195,7 +195,7 @@ TEST_F(FirstExcel, TheTypeNarrowsAFundAndAFundWithoutProjectsWritesNoBlock) {
 TEST_F(FirstExcel, LaboratoryListsHaveNoDirectionsAndNoChecks) {
     AddApplication("9140C010101081001001", kLabGeneral, "8");
     AddApplication("9140C010101081002001", kLabKey, "9");
-    Exec("insert into CORVANE_LAB (SYSDM, SYSQC) values ('9140C01', '一号实验室')");
+    AddLaboratory("9140C01", "一号实验室");
     StoreSettings("2008", 1);
     Run([&](CDlgFirstExcel& dlg) {
         EXPECT_EQ(dlg.m_nCategory, 1);

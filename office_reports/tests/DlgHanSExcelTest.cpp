@@ -25,13 +25,14 @@ protected:
         AddApplication("9140A030101081001001", kGroupGeneral, "8", "2008", "-");  // failed the first review
         AddApplication("9140A040101081001001", kGroupKey, "8");                  // a key project
         AddDirection("9140A010101", "方向一");
-        Exec("insert into CORVANE_SPECGROUP (JJBH, ZYZMC) values ('9140A01', '材料组')");
-        Exec("insert into CORVANE_EXPERTINFO (ID, XM) values ('E01', '李四')");
-        Exec("insert into CORVANE_EXPERTINFO (ID, XM) values ('E02', '王五')");
-        Exec("insert into CORVANE_ITEMPF (XMBH, ZJ1, ZJ2, ZJ3, YJ1, YJ2, YJ3, FS, PSJG, BZZLY) values ('" + kP1 +
-             "', 'E01', 'E02', 'E09', 'y', 'y', 'n', 82.5, '+', '')");
-        Exec("insert into CORVANE_ITEMPF (XMBH, YJ1, YJ2, YJ3, PSJG, BZZLY) values ('" + kP3 +
-             "', 'n', 'n', 'n', '-', '创新性不足')");
+        AddSpecialtyGroup("9140A01", "材料组");
+        testdb::Seed(connection, {"CORVANE_EXPERTINFO", {"ID", "XM"}, {{"E01", "李四"}, {"E02", "王五"}}});
+        testdb::Seed(connection, {"CORVANE_ITEMPF",
+                                  {"XMBH", "ZJ1", "ZJ2", "ZJ3", "YJ1", "YJ2", "YJ3", "FS", "PSJG", "BZZLY"},
+                                  {{kP1, "E01", "E02", "E09", "y", "y", "n", "82.5", "+", ""}}});
+        testdb::Seed(connection, {"CORVANE_ITEMPF",
+                                  {"XMBH", "YJ1", "YJ2", "YJ3", "PSJG", "BZZLY"},
+                                  {{kP3, "n", "n", "n", "-", "创新性不足"}}});
     }
     static void ChooseKind(CDlgHanSExcel& dlg, int kind) {
         dlg.Item<ui::Button>(CDlgHanSExcel::IDC_REVIEW_TABLE)->SetCheck(kind == 0 ? 1 : 0);

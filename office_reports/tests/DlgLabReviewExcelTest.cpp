@@ -15,8 +15,7 @@ protected:
     void AddPassed(const std::string& xmbh, const std::string& category, const std::string& amount,
                    const std::string& result = "+") {
         AddApplication(xmbh, category, "99");
-        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values ('" + xmbh + "', '" + result + "', " + amount +
-             ")");
+        AddReviewResult(xmbh, result, amount);
     }
     void Seed() {
         AddPassed("9140C010101081001001", kLabGeneral, "10");
@@ -26,7 +25,7 @@ protected:
         AddPassed("9140C020101081002001", kLabGeneral, "2");
         AddPassed("9140C020101081003001", kLabKey, "3");
         AddPassed("9140A010101081001001", kGroupGeneral, "5");  // a specialty group
-        Exec("insert into CORVANE_LAB (SYSDM, SYSQC) values ('9140C01', '一号实验室')");
+        AddLaboratory("9140C01", "一号实验室");
     }
     template <class Handler>
     void Run(Handler handler) {

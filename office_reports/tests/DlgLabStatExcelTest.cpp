@@ -20,8 +20,8 @@ protected:
 };
 
 TEST_F(LabStat, WritesEveryLaboratoryWithItsFiguresAndTheTotalLine) {
-    Exec("insert into CORVANE_LAB (SYSDM, SYSQC) values ('9140C02', '二号实验室')");
-    Exec("insert into CORVANE_LAB (SYSDM, SYSQC) values ('9140C01', '一号实验室')");
+    AddLaboratory("9140C02", "二号实验室");
+    AddLaboratory("9140C01", "一号实验室");
     AddApplication("9140C010101081001001", kLabKey, "1.5");
     AddApplication("9140C010101081002001", kLabKey, "2");
     AddApplication("9140C010101081003001", kLabGeneral, "0.1");

@@ -37,26 +37,21 @@ protected:
     // A project with its approval row: result and approved funds.
     void AddApproved(const Project& p, const std::string& funds, const std::string& result = "+") {
         AddProject(p);
-        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values (" + db::QuoteLiteral(p.xmbh) + ", " +
-             db::QuoteLiteral(result) + ", " + funds + ")");
+        AddReviewResult(p.xmbh, result, funds);
     }
     // A project with its plan row (schedule requirement).
     void AddPlanned(const Project& p, const std::string& schedule, const std::string& firstReview = "+") {
         AddProject(p, firstReview);
-        Exec("insert into CORVANE_ITEMPLAN (XMBH, JDYQ) values (" + db::QuoteLiteral(p.xmbh) + ", " +
-             db::QuoteLiteral(schedule) + ")");
+        testdb::Seed(connection, {"CORVANE_ITEMPLAN", {"XMBH", "JDYQ"}, {{p.xmbh, schedule}}});
     }
     void AddApprovalRow(const std::string& xmbh, const std::string& funds) {
-        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values (" + db::QuoteLiteral(xmbh) + ", '+', " + funds +
-             ")");
+        AddReviewResult(xmbh, "+", funds);
     }
     void AddGuide(const std::string& fund, const std::string& name, const std::string& year = "2008") {
-        Exec("insert into CORVANE_YEARFUNDGUIDE (JJBH, ZNMC, FBNF) values (" + db::QuoteLiteral(fund) + ", " +
-             db::QuoteLiteral(name) + ", " + db::QuoteLiteral(year) + ")");
+        testdb::Seed(connection, {"CORVANE_YEARFUNDGUIDE", {"JJBH", "ZNMC", "FBNF"}, {{fund, name, year}}});
     }
     void AddUnit(const std::string& code, const std::string& name) {
-        Exec("insert into CORVANE_UNIT (DWDM, DWMC) values (" + db::QuoteLiteral(code) + ", " + db::QuoteLiteral(name) +
-             ")");
+        testdb::Seed(connection, {"CORVANE_UNIT", {"DWDM", "DWMC"}, {{code, name}}});
     }
     // Stores a one-paragraph rich text (bold, so that formats are present).
     void StoreRtf(const std::string& table, const std::string& column, const std::string& xmbh,

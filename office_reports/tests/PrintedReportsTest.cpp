@@ -33,11 +33,7 @@ protected:
         }
         AddGuide("9140A01", "材料指南");
         AddUnit("0001", "第一研究所");
-        AddDirection("9140A010101", "方向一");
-    }
-    void AddDirection(const std::string& code, const std::string& name) {
-        Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, YJFXMC, FBNF, DWDM, SFZDYJFX) values (" +
-             db::QuoteLiteral(code) + ", " + db::QuoteLiteral(name) + ", '2008', '0001', '1')");
+        AddDirection("9140A010101", "方向一", "0001", "1");
     }
     // Keeps the output handed to the desktop last under a name of its own.
     std::string Keep(const std::string& name) {
@@ -172,7 +168,7 @@ TEST_F(PrintedReports, LaboratoryStatisticsPrintNamesWholeAndAmountsWithTwoDecim
     for (int lab = 1; lab <= 12; ++lab) {
         const std::string code = text::Format("9140C%02d", lab);
         names.push_back("通信网信息传输与分发技术国防科技重点实验室（第" + std::to_string(lab) + "研究所分部）");
-        Exec("insert into CORVANE_LAB (SYSDM, SYSQC) values ('" + code + "', " + db::QuoteLiteral(names.back()) + ")");
+        AddLaboratory(code, names.back());
         for (int i = 0; i < 4; ++i)
             AddApplication(code + text::Format("0101081%03d%03d", lab, i), i % 2 ? kLabGeneral : kLabKey, amounts[i]);
     }
@@ -202,8 +198,9 @@ TEST_F(PrintedReports, ReviewTablesOfTwoFundsPrintOnePageWideWithTheirHeadings) 
         const std::string xmbh = text::Format("9140A0%d0101080001%03d", i % 2 + 1, i);
         AddProject({xmbh, kGroupGeneral});
         Exec("update CORVANE_ITEMAPPINFO set SQJE = '12.50' where XMBH = " + db::QuoteLiteral(xmbh));
-        Exec("insert into CORVANE_ITEMPF (XMBH, ZJ1, ZJ2, ZJ3, YJ1, YJ2, YJ3, FS, PSJG, BZZLY) values (" +
-             db::QuoteLiteral(xmbh) + ", 'E01', 'E02', 'E03', 'y', 'y', 'n', 85, '+', '')");
+        testdb::Seed(connection, {"CORVANE_ITEMPF",
+                                  {"XMBH", "ZJ1", "ZJ2", "ZJ3", "YJ1", "YJ2", "YJ3", "FS", "PSJG", "BZZLY"},
+                                  {{xmbh, "E01", "E02", "E03", "y", "y", "n", "85", "+", ""}}});
     }
     const struct Output {
         std::string file;

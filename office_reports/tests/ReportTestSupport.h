@@ -57,15 +57,27 @@ protected:
     void Exec(const std::string& sql) { testdb::Exec(connection, sql); }
     void AddApplication(const std::string& xmbh, const std::string& category, const std::string& sqje,
                         const std::string& year = "2008", const std::string& firstReview = "+") {
-        Exec("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB, SQJE, FIRSTAPPR, XMMC, XMQSRQ, XMZZRQ, GZDW, SQRXM, "
-             "SQRXB, SQRNL, ZC) values ('" + xmbh + "', '" + year + "', '" + category + "', '" + sqje + "', '" +
-             firstReview + "', '名称" + xmbh.substr(14) + "', '2008-01', '2009-12', '单位', '张三', '男', '45', "
-             "'研究员')");
+        testdb::Seed(connection, {"CORVANE_ITEMAPPINFO",
+                                  {"XMBH", "NF", "XMLB", "SQJE", "FIRSTAPPR", "XMMC", "XMQSRQ", "XMZZRQ", "GZDW",
+                                   "SQRXM", "SQRXB", "SQRNL", "ZC"},
+                                  {{xmbh, year, category, sqje, firstReview, "名称" + xmbh.substr(14), "2008-01",
+                                    "2009-12", "单位", "张三", "男", "45", "研究员"}}});
     }
     void AddDirection(const std::string& code, const std::string& name, const std::string& unit = "1001",
                       const std::string& keyFlag = "0", const std::string& year = "2008") {
-        Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, YJFXMC, FBNF, DWDM, SFZDYJFX) values ('" + code + "', '" +
-             name + "', '" + year + "', '" + unit + "', '" + keyFlag + "')");
+        testdb::Seed(connection, {"CORVANE_YEAR_STUDYASPECT",
+                                  {"YJFXBH", "YJFXMC", "FBNF", "DWDM", "SFZDYJFX"},
+                                  {{code, name, year, unit, keyFlag}}});
+    }
+    // A project's review row: its result and approved funds.
+    void AddReviewResult(const std::string& xmbh, const std::string& result, const std::string& funds) {
+        testdb::Seed(connection, {"CORVANE_ITEMPF", {"XMBH", "PSJG", "PFJF"}, {{xmbh, result, funds}}});
+    }
+    void AddLaboratory(const std::string& code, const std::string& name) {
+        testdb::Seed(connection, {"CORVANE_LAB", {"SYSDM", "SYSQC"}, {{code, name}}});
+    }
+    void AddSpecialtyGroup(const std::string& fund, const std::string& name) {
+        testdb::Seed(connection, {"CORVANE_SPECGROUP", {"JJBH", "ZYZMC"}, {{fund, name}}});
     }
 
     // The only workbook handed to the desktop, its sheet by name.

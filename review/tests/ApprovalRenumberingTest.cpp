@@ -83,12 +83,13 @@ TEST_F(Renumbering, AnEmptySetChangesNothing) {
 }
 
 TEST_F(Renumbering, TheHundredthProjectGetsThreeDigitsAndTheThousandthFour) {
+    testdb::Table applications{"CORVANE_ITEMAPPINFO", {"XMBH", "NF", "XMLB"}, {}};
+    for (int i = 0; i < 1000; ++i)
+        applications.rows.push_back({Number("1001", "") + text::Format("%04d", i), "2008", kGeneral});
     CAdoConnection connection;
     Connect(connection);
     ASSERT_GE(connection.BeginTrans(), 1);
-    for (int i = 0; i < 1000; ++i)
-        connection.Execute("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB) values ('" + Number("1001", "") +
-                           text::Format("%04d", i) + "', '2008', '" + kGeneral + "')");
+    testdb::Seed(connection, applications);
     ASSERT_TRUE(connection.CommitTrans());
     EXPECT_EQ(approval::RenumberProjects(connection, "2008", kGeneral), approval::RenumberResult::Done);
     const Rows numbers = Query("select XMBH from CORVANE_ITEMAPPINFO where XMMC is null order by XMBH");
@@ -145,9 +146,8 @@ TEST_F(Renumbering, AFailedWriteLeavesEveryNumber) {
 }
 
 TEST_F(Renumbering, QuotesInNumbersYearAndKindStayText) {
-    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB) values ('9140A010101081001''01', '2008', '" + kGeneral +
-         "')");
-    Exec("insert into CORVANE_ITEMPF (XMBH, PSJG) values ('9140A010101081001''01', '+')");
+    Seed({"CORVANE_ITEMAPPINFO", {"XMBH", "NF", "XMLB"}, {{"9140A010101081001'01", "2008", kGeneral}}});
+    Seed({"CORVANE_ITEMPF", {"XMBH", "PSJG"}, {{"9140A010101081001'01", "+"}}});
     EXPECT_EQ(Renumber("2008' or '1' = '1", kGeneral), approval::RenumberResult::Done);
     EXPECT_EQ(AllNumbers(), (Rows{{"9140A010101081001'01"}, {"9140A010101081001'01"}}));
     EXPECT_EQ(Renumber("2008", kGeneral), approval::RenumberResult::Done);

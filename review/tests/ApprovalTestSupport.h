@@ -89,18 +89,21 @@ inline float Amount(const std::string& table, const std::string& column, const s
 
 inline std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + plain + "\\par}"; }
 
-// An application that passed the first review.
-inline void AddApplication(const std::string& xmbh, const std::string& year, const std::string& kind,
-                           const std::string& extraColumns = "", const std::string& extraValues = "") {
-    Exec("insert into CORVANE_ITEMAPPINFO (XMBH, NF, XMLB, FIRSTAPPR, XMMC" + extraColumns + ") values (" +
-         db::QuoteLiteral(xmbh) + ", " + db::QuoteLiteral(year) + ", " + db::QuoteLiteral(kind) + ", '+', " +
-         db::QuoteLiteral("名称" + xmbh) + extraValues + ")");
-}
-
 inline void Seed(const testdb::Table& table) {
     CAdoConnection connection;
     Connect(connection);
     testdb::Seed(connection, table);
+}
+
+// An application that passed the first review, with further columns and
+// their values when given.
+inline void AddApplication(const std::string& xmbh, const std::string& year, const std::string& kind,
+                           const std::vector<std::string>& moreColumns = {}, const testdb::Row& moreValues = {}) {
+    testdb::Table application{
+        "CORVANE_ITEMAPPINFO", {"XMBH", "NF", "XMLB", "FIRSTAPPR", "XMMC"}, {{xmbh, year, kind, "+", "名称" + xmbh}}};
+    application.columns.insert(application.columns.end(), moreColumns.begin(), moreColumns.end());
+    application.rows[0].insert(application.rows[0].end(), moreValues.begin(), moreValues.end());
+    Seed(application);
 }
 
 inline void AddReview(const std::string& xmbh, const std::string& result) {

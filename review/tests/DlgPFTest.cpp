@@ -15,7 +15,7 @@ const std::string kB = "9140A010101081002001";
 const std::string kC = "9140B020202081001001";
 
 // Applied amounts of an application: SQJE, SJF, CLF, WXF, ZYF, SYF, GDZCF, GZF, GLF.
-const std::string kAppliedColumns = ", SQJE, SJF, CLF, WXF, ZYF, SYF, GDZCF, GZF, GLF";
+const std::vector<std::string> kAppliedColumns = {"SQJE", "SJF", "CLF", "WXF", "ZYF", "SYF", "GDZCF", "GZF", "GLF"};
 
 class Approval : public WorkflowViewTest<CDlgPF> {
 protected:
@@ -29,9 +29,10 @@ protected:
     }
     // A passed general project with applied amounts and an approved row.
     void SeedApproved() {
-        AddApplication(kA, "2008", kGeneral, kAppliedColumns, ", '30', '1', '2', '3', '4', '5', '6', '7', '8'");
-        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF, PFSJF, PFCLF, PFSYF, PFWXF, PFZYF, PFGDZCF, PFGZF, PFGLF) "
-             "values ('" + kA + "', '+', 12.5, 1.5, 2, 3, 1, 1, 1, 2, 1)");
+        AddApplication(kA, "2008", kGeneral, kAppliedColumns, {"30", "1", "2", "3", "4", "5", "6", "7", "8"});
+        Seed({"CORVANE_ITEMPF",
+              {"XMBH", "PSJG", "PFJF", "PFSJF", "PFCLF", "PFSYF", "PFWXF", "PFZYF", "PFGDZCF", "PFGZF", "PFGLF"},
+              {{kA, "+", "12.5", "1.5", "2", "3", "1", "1", "1", "2", "1"}}});
         StoreBlob("CORVANE_ITEMPF", "ZJYJ", kA, Rtf("experts of A"));
         StoreBlob("CORVANE_ITEMPF", "PFYJ", kA, Rtf("approval of A"));
     }
@@ -88,16 +89,17 @@ TEST_F(Approval, ShowsTheApprovedAmountsAndOpinions) {
 // While nothing is approved (PFJF 0 or empty, or no review row) the applied
 // amounts stand in, an empty applied amount as 0, the total from SQJE.
 TEST_F(Approval, ShowsTheAppliedAmountsWhileNothingIsApproved) {
-    const std::string applied = ", '40', '1', '2', '3', '4', '5', '', '7', 'x'";
+    const testdb::Row applied = {"40", "1", "2", "3", "4", "5", "", "7", "x"};
     const struct {
-        std::string number, reviewRow;
+        std::string number;
+        testdb::Table reviewRow;
     } cases[] = {
-        {kA, "insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values ('" + kA + "', '+', 0)"},
-        {kB, "insert into CORVANE_ITEMPF (XMBH, PSJG) values ('" + kB + "', '+')"},
+        {kA, {"CORVANE_ITEMPF", {"XMBH", "PSJG", "PFJF"}, {{kA, "+", "0"}}}},
+        {kB, {"CORVANE_ITEMPF", {"XMBH", "PSJG"}, {{kB, "+"}}}},
     };
     for (const auto& c : cases) {
         AddApplication(c.number, "2008", kGeneral, kAppliedColumns, applied);
-        Exec(c.reviewRow);
+        Seed(c.reviewRow);
     }
     OpenView();
     for (const auto& c : cases) {
@@ -114,8 +116,8 @@ TEST_F(Approval, ShowsTheAppliedAmountsWhileNothingIsApproved) {
 }
 
 TEST_F(Approval, SavingStoresTheItemsTheirSumAndBothOpinions) {
-    AddApplication(kA, "2008", kGeneral, kAppliedColumns, ", '40', '1', '2', '3', '4', '5', '6', '7', '8'");
-    Exec("insert into CORVANE_ITEMPF (XMBH, PSJG, FS) values ('" + kA + "', '+', 85)");
+    AddApplication(kA, "2008", kGeneral, kAppliedColumns, {"40", "1", "2", "3", "4", "5", "6", "7", "8"});
+    Seed({"CORVANE_ITEMPF", {"XMBH", "PSJG", "FS"}, {{kA, "+", "85"}}});
     OpenView();
     Select(kA);
     Panel().SetDlgItemText(CDlgPFPanel::IDC_SJF, "2.5");
@@ -156,7 +158,7 @@ TEST_F(Approval, LeavingAnItemEditUpdatesTheTotal) {
 
 TEST_F(Approval, RefusedSavesWriteNothing) {
     SeedApproved();
-    AddApplication(kB, "2008", kGeneral, kAppliedColumns, ", '9', '1', '1', '1', '1', '1', '1', '1', '1'");
+    AddApplication(kB, "2008", kGeneral, kAppliedColumns, {"9", "1", "1", "1", "1", "1", "1", "1", "1"});
     OpenView();
 
     // Nothing selected yet.

@@ -60,14 +60,14 @@ TEST_F(Plan, TreeListsThePassedKeyProjectsAndTheSummaryShowsThePlanFields) {
 
 TEST_F(Plan, TheApprovedTotalIsShownWithPercentG) {
     const struct {
-        std::string number, reviewRow, shown;
+        std::string number, approved, shown;
     } cases[] = {
-        {kA, "insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values ('" + kA + "', '+', 12.5)", "12.5"},
-        {kB, "insert into CORVANE_ITEMPF (XMBH, PSJG, PFJF) values ('" + kB + "', '+', 10)", "10"},
+        {kA, "12.5", "12.5"},
+        {kB, "10", "10"},
     };
     for (const auto& c : cases) {
-        AddApplication(c.number, "2008", kKey, ", SQJE", ", '99'");
-        Exec(c.reviewRow);
+        AddApplication(c.number, "2008", kKey, {"SQJE"}, {"99"});
+        Seed({"CORVANE_ITEMPF", {"XMBH", "PSJG", "PFJF"}, {{c.number, "+", c.approved}}});
     }
     OpenView();
     for (const auto& c : cases) {

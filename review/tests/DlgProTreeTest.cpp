@@ -103,9 +103,9 @@ TEST_F(Frame, SummaryShowsAProjectAndKeepsItForANodeThatIsNoProject) {
     AddApplication("P1", kGeneral, "2008", "+",
                    {{"GZDW", "甲单位"}, {"HZDW", "乙单位"}, {"SQRXM", "张三"}, {"SQRXB", "男"}, {"SQRNL", "45"},
                     {"ZC", "研究员"}, {"SQJE", "12.5"}});
-    Exec("insert into CORVANE_ITEMPF (XMBH, FS, PSJG) values ('P1', 87.35, '+')");
+    Insert("CORVANE_ITEMPF", {{"XMBH", "P1"}, {"FS", "87.35"}, {"PSJG", "+"}});
     AddApplication("P2", kGeneral, "2008");
-    Exec("insert into CORVANE_ITEMPF (XMBH, FS, PSJG) values ('P2', 0, 'x')");
+    Insert("CORVANE_ITEMPF", {{"XMBH", "P2"}, {"FS", "0"}, {"PSJG", "x"}});
     Hosted<CDlgProSummary> hosted;
     CDlgProSummary& summary = hosted.panel;
 
@@ -133,7 +133,7 @@ TEST_F(Frame, SummaryShowsAProjectAndKeepsItForANodeThatIsNoProject) {
 
 TEST_F(Frame, SummaryOfAProjectWithoutReviewRowHasNoScoreOrResult) {
     AddApplication("P1", kGeneral, "2008");
-    Exec("insert into CORVANE_ITEMPF (XMBH, FS, PSJG) values ('P1', 66, '+')");
+    Insert("CORVANE_ITEMPF", {{"XMBH", "P1"}, {"FS", "66"}, {"PSJG", "+"}});
     AddApplication("P3", kGeneral, "2008");
     Hosted<CDlgProSummary> hosted;
     hosted.panel.ShowProject("P1");

@@ -17,6 +17,7 @@
 using managetest::Exec;
 using managetest::Query;
 using managetest::Rows;
+using managetest::Seed;
 
 namespace {
 
@@ -33,8 +34,8 @@ protected:
     }
     static void AddUnit(const std::string& code, const std::string& name, const std::string& department,
                         const std::string& address) {
-        Exec(kProjectDatabase, "insert into CORVANE_UNIT (DWDM, DWMC, SSBM, TXDZ, BY1) values ('" + code + "', '" +
-                                   name + "', '" + department + "', '" + address + "', 'reserve')");
+        Seed(kProjectDatabase,
+             {"CORVANE_UNIT", {"DWDM", "DWMC", "SSBM", "TXDZ", "BY1"}, {{code, name, department, address, "reserve"}}});
     }
     // Runs the unit list with `handler`; it is closed with "退出" afterwards.
     void WithList(std::function<void(CDlgUnitManage&)> handler) {
@@ -398,7 +399,7 @@ TEST_F(UnitExchange, CancelledPromptOrChooserImportsNothing) {
 
 TEST_F(UnitExchange, AFileThatIsNoUnitFileChangesNothing) {
     ASSERT_TRUE(sys::WriteFileAtomic(PathOf("broken.uif"), "<xml><s:Schema>cut off"));
-    Exec(kProjectDatabase, "insert into CORVANE_SPECGROUP (JJBH, ZYZMC) values ('9140A01', '一组')");
+    Seed(kProjectDatabase, {"CORVANE_SPECGROUP", {"JJBH", "ZYZMC"}, {{"9140A01", "一组"}}});
     CAdoConnection connection;
     ASSERT_TRUE(ConnectDatabase(connection, kProjectDatabase));
     CAdoRecordSet groups;

@@ -28,6 +28,13 @@ inline void Exec(const char* database, const std::string& sql) {
     testdb::Exec(connection, sql);
 }
 
+// Puts rows into a table of a database of the program folder.
+inline void Seed(const char* database, const testdb::Table& table) {
+    CAdoConnection connection;
+    ASSERT_TRUE(ConnectDatabase(connection, database)) << connection.FormatErrors();
+    testdb::Seed(connection, table);
+}
+
 // Every row of a query as texts of its first `columns` fields (all when 0).
 inline Rows Query(const char* database, const std::string& sql, long columns = 0) {
     CAdoConnection connection;

@@ -52,7 +52,7 @@ protected:
 };
 
 TEST_F(MasterExcel, ExpertsStandInOneBlockPerCategoryEachAfterTheFirstOnANewPage) {
-    AddExpert("J01", "E01", "张三", "'男', '45', '研究员', '雷达', '某所', '北京', '100081', '010-1', '13800000000', NULL");
+    AddExpert("J01", "E01", "张三", {"男", "45", "研究员", "雷达", "某所", "北京", "100081", "010-1", "13800000000"});
     AddExpert("J01", "E02", "李四");
     AddExpert("J02", "E03", "王五");
     const std::vector<std::string> headings{"专家编号", "姓名", "性别", "年龄", "职称", "专业特长",
@@ -151,9 +151,7 @@ TEST_F(MasterExcel, ExpertListPrintsLongValuesWhole) {
             "河北省石家庄市中山西路589号第五十四研究所科技委办公室" + n, "050081", "0311-86926000-80" + n,
             "13800138000"};
         AddExpert(i <= 12 ? "J01" : "J02", text::Format("E%03d", i), expert[0],
-                  "'男', '56', " + db::QuoteLiteral(expert[1]) + ", " + db::QuoteLiteral(expert[2]) + ", " +
-                      db::QuoteLiteral(expert[3]) + ", " + db::QuoteLiteral(expert[4]) + ", '" + expert[5] + "', '" +
-                      expert[6] + "', '" + expert[7] + "', NULL");
+                  {"男", "56", expert[1], expert[2], expert[3], expert[4], expert[5], expert[6], expert[7]});
         values.insert(values.end(), expert.begin(), expert.end());
     }
     const xl::Worksheet sheet = PrintList(kExperts);

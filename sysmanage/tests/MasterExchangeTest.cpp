@@ -130,8 +130,7 @@ TEST_F(MasterExchange, ExportedRowsComeBackUnderEachDuplicatePolicy) {
 }
 
 TEST_F(MasterExchange, AnExpertFileCarriesTwelveColumnsAndAnOverwriteLeavesMembershipEmpty) {
-    AddExpert("J01", "E01", "张三",
-              "'男', '45', '研究员', '雷达', '某所', '北京', '100081', '010-1', '13800000000', '是'");
+    AddExpert("J01", "E01", "张三", {"男", "45", "研究员", "雷达", "某所", "北京", "100081", "010-1", "13800000000", "是"});
     const std::string path = PathOf("one.eif");
     Export(kExperts, {"E01"}, path);
     EXPECT_EQ(FileRows(path)[0][12], "");
@@ -179,7 +178,7 @@ TEST_F(MasterExchange, AFileThatIsNotOfTheListIsRefusedAndNothingChanges) {
 // is not imported: an overwritten record stays as it was, and the user is
 // told how many were left out.
 TEST_F(MasterExchange, ARecordThatCannotBeWrittenKeepsTheStoredOne) {
-    AddExpert("J01", "E01", "张三", "'男', '45', NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL");
+    AddExpert("J01", "E01", "张三", {"男", "45"});
     AddExpert("J01", "E02", "李四");
     AddExpert("J01", "E03", "王五");
     const std::string path = PathOf("bad.eif");

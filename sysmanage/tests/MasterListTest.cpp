@@ -62,7 +62,7 @@ TEST_F(ListTest, ListsEveryRowByKeyAndFiltersAsEachListDoes) {
 }
 
 TEST_F(ListTest, ColumnsShowTheFieldsByPosition) {
-    AddExpert("J01", "E01", "张三", "'男', '45', '研究员', '雷达', '某所', '北京', '100081', '010-1', '13800000000', NULL");
+    AddExpert("J01", "E01", "张三", {"男", "45", "研究员", "雷达", "某所", "北京", "100081", "010-1", "13800000000"});
     RunList(kExperts, [&](CMasterListDialog& dlg) {
         EXPECT_EQ(dlg.GetWindowText(), "专家信息管理");
         EXPECT_EQ(dlg.List().GetColumnCount(), 12);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "ManageTestSupport.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Simulate.h"
@@ -75,21 +74,30 @@ inline Rows Stored(const ListKind& kind, long columns = 0) {
                              std::string("select * from ") + kind.table + " order by " + kind.keyColumn, columns);
 }
 
+// An expert: `rest` fills the columns after the name in the table's order
+// (sex, age, title, speciality, employer, address, postcode, telephone,
+// mobile, membership); the columns it does not reach stay NULL.
 inline void AddExpert(const std::string& category, const std::string& id, const std::string& name,
-                      const std::string& rest = "NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL") {
-    managetest::Exec(kProjectDatabase, "insert into CORVANE_EXPERTINFO values ('" + category + "', '" + id + "', " +
-                                           db::QuoteLiteral(name) + ", " + rest + ")");
+                      const std::vector<std::string>& rest = {}) {
+    static const char* const kColumns[] = {"SSJJLB", "ID", "XM", "XB", "NL", "ZC", "ZYTC",
+                                           "GZDW", "TXDZ", "YZBM", "DH", "SJ", "SFXSWYHCY"};
+    testdb::Row row = {category, id, name};
+    row.insert(row.end(), rest.begin(), rest.end());
+    ASSERT_LE(row.size(), std::size(kColumns));
+    managetest::Seed(kProjectDatabase,
+                     {"CORVANE_EXPERTINFO", std::vector<std::string>(kColumns, kColumns + row.size()), {row}});
 }
 
 inline void AddGroup(const std::string& jjbh, const std::string& name, const std::string& unit) {
-    managetest::Exec(kProjectDatabase, "insert into CORVANE_SPECGROUP values ('" + jjbh + "', '" + name + "', '" +
-                                           unit + "', '联系人', '010-1', '13800000000')");
+    managetest::Seed(kProjectDatabase, {"CORVANE_SPECGROUP",
+                                        {"JJBH", "ZYZMC", "YTDW", "LXR", "DH", "SJ"},
+                                        {{jjbh, name, unit, "联系人", "010-1", "13800000000"}}});
 }
 
 inline void AddLab(const std::string& code, const std::string& outerName, const std::string& unit) {
-    managetest::Exec(kProjectDatabase,
-                     "insert into CORVANE_LAB (sysdm, sysqc, sysdwmc, ytdw, lxr, dh) values ('" + code + "', '" +
-                         code + "全称', '" + outerName + "', '" + unit + "', '联系人', '010-2')");
+    managetest::Seed(kProjectDatabase, {"CORVANE_LAB",
+                                        {"sysdm", "sysqc", "sysdwmc", "ytdw", "lxr", "dh"},
+                                        {{code, code + "全称", outerName, unit, "联系人", "010-2"}}});
 }
 
 }  // namespace listtest

@@ -7,6 +7,7 @@ using managetest::Exec;
 using managetest::FileRows;
 using managetest::Query;
 using managetest::Rows;
+using managetest::Seed;
 using namespace sysmanage;
 
 namespace {
@@ -101,14 +102,14 @@ TEST_F(SideExport, SavesExactlyTheChosenRowsInListOrderAndEmptiesTheSideTable) {
 }
 
 TEST_F(SideExport, NothingSelectedLeavesTheSideDatabaseUntouched) {
-    Exec(kSideDatabase, "insert into CORVANE_SPECGROUP (JJBH) values ('9140A09')");
+    Seed(kSideDatabase, {"CORVANE_SPECGROUP", {"JJBH"}, {{"9140A09"}}});
     driver.ExpectMessageBox("提示", kSelectRecordsFirst);
     EXPECT_EQ(Export({}), -1);
     EXPECT_EQ(SideRows().size(), 1u);
 }
 
 TEST_F(SideExport, CancelledChooserLeavesTheSideTableEmptyAndWritesNoFile) {
-    Exec(kSideDatabase, "insert into CORVANE_SPECGROUP (JJBH) values ('9140A09')");
+    Seed(kSideDatabase, {"CORVANE_SPECGROUP", {"JJBH"}, {{"9140A09"}}});
     driver.CancelFile();
     EXPECT_EQ(Export({"9140A01"}), -1);
     EXPECT_TRUE(SideRows().empty());
@@ -136,7 +137,9 @@ TEST_F(SideExport, EachListHasItsTableKeyAndFile) {
     EXPECT_EQ(std::string(kExpertExport.defaultFile), "专家信息.eif");
     EXPECT_EQ(kExpertExport.columnsCopied, 12);
     EXPECT_EQ(kLabExport.columnsCopied, 14);
-    Exec(kProjectDatabase, "insert into CORVANE_EXPERTINFO values ('J01', 'E1', '王五', '男', '50', '研究员', '雷达', '某所', '某路', '100000', '010', '139', '是')");
+    Seed(kProjectDatabase, {"CORVANE_EXPERTINFO",
+                            {"SSJJLB", "ID", "XM", "XB", "NL", "ZC", "ZYTC", "GZDW", "TXDZ", "YZBM", "DH", "SJ", "SFXSWYHCY"},
+                            {{"J01", "E1", "王五", "男", "50", "研究员", "雷达", "某所", "某路", "100000", "010", "139", "是"}}});
     const std::string file = PathOf("experts.eif");
     driver.AnswerFile(file);
     driver.ExpectMessageBox("提示", "共导出了1条数据！");

@@ -53,6 +53,7 @@ namespace {
 using firsttest::Exec;
 using firsttest::Query;
 using firsttest::Rows;
+using firsttest::Seed;
 using B = CDlgAppBasicInfo;
 
 constexpr int kApplicantUnit = 1, kFundOffice = 2;
@@ -103,17 +104,13 @@ protected:
             options.Save();
         }
         // The specialty group's guides, with a general and a key direction.
-        Exec("insert into CORVANE_FIVEFUNDGUIDE (JJBH, FBNF, ZNMC) values (" + db::QuoteLiteral(kGroup) + ", " +
-             db::QuoteLiteral(kPeriod) + ", '五年指南')");
-        Exec("insert into CORVANE_YEARFUNDGUIDE (JJBH, ZNMC, FBNF) values (" + db::QuoteLiteral(kGroup) +
-             ", '年度指南', " + db::QuoteLiteral(kYear) + ")");
-        Exec("insert into CORVANE_YEAR_STUDYSUBJECT (ZTBH, JJBH, FBNF, ZTMC) values (" +
-             db::QuoteLiteral(kGroup + "01") + ", " + db::QuoteLiteral(kGroup) + ", " + db::QuoteLiteral(kYear) +
-             ", '主题')");
-        for (const auto& [code, key] : {std::pair{kGeneralGuide, "0"}, std::pair{kKeyGuide, "1"}})
-            Exec("insert into CORVANE_YEAR_STUDYASPECT (YJFXBH, JJBH, FBNF, ZTBH, DWDM, YJFXMC, SFZDYJFX) values (" +
-                 db::QuoteLiteral(code) + ", " + db::QuoteLiteral(kGroup) + ", " + db::QuoteLiteral(kYear) + ", " +
-                 db::QuoteLiteral(kGroup + "01") + ", '0001', '方向', " + db::QuoteLiteral(key) + ")");
+        Seed({"CORVANE_FIVEFUNDGUIDE", {"JJBH", "FBNF", "ZNMC"}, {{kGroup, kPeriod, "五年指南"}}});
+        Seed({"CORVANE_YEARFUNDGUIDE", {"JJBH", "ZNMC", "FBNF"}, {{kGroup, "年度指南", kYear}}});
+        Seed({"CORVANE_YEAR_STUDYSUBJECT", {"ZTBH", "JJBH", "FBNF", "ZTMC"}, {{kGroup + "01", kGroup, kYear, "主题"}}});
+        Seed({"CORVANE_YEAR_STUDYASPECT",
+              {"YJFXBH", "JJBH", "FBNF", "ZTBH", "DWDM", "YJFXMC", "SFZDYJFX"},
+              {{kGeneralGuide, kGroup, kYear, kGroup + "01", "0001", "方向", "0"},
+               {kKeyGuide, kGroup, kYear, kGroup + "01", "0001", "方向", "1"}}});
         static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
         host_ = std::make_unique<ui::Dialog>(hostTemplate);
         host_->Create();
@@ -352,8 +349,7 @@ protected:
         if (number.empty()) return;
         CloseView();  // the letter review is another view
         Note("letter review: " + number + " (" + model_[id].name + ") " + result);
-        Exec("insert into CORVANE_ITEMPF (XMBH, PSJG) values (" + db::QuoteLiteral(number) + ", " +
-             db::QuoteLiteral(result) + ")");
+        Seed({"CORVANE_ITEMPF", {"XMBH", "PSJG"}, {{number, result}}});
         model_[id].review = result;
     }
 

@@ -17,11 +17,12 @@ protected:
     void SeedGuide(const std::string& fund, const std::string& name) {
         Exec("insert into corvane_fivefundguide (JJBH, FBNF, ZNMC, GS) values ('" + fund + "', '2011-2015', '" + name +
              "', X'C4DA')");
-        Exec("insert into corvane_five_studysubject (ZTBH, JJBH, FBNF, ZTMC) values ('" + fund + "01', '" + fund +
-             "', '2011-2015', '专题')");
-        for (const char* n : {"01", "02"})
-            Exec("insert into corvane_five_studyaspect (YJFXBH, JJBH, FBNF, DWDM) values ('" + fund + "01" + n +
-                 "', '" + fund + "', '2011-2015', 'U1')");
+        testdb::Seed(db, {"corvane_five_studysubject",
+                          {"ZTBH", "JJBH", "FBNF", "ZTMC"},
+                          {{fund + "01", fund, "2011-2015", "专题"}}});
+        testdb::Seed(db, {"corvane_five_studyaspect",
+                          {"YJFXBH", "JJBH", "FBNF", "DWDM"},
+                          {{fund + "0101", fund, "2011-2015", "U1"}, {fund + "0102", fund, "2011-2015", "U1"}}});
     }
     // The stored guide as a bundle, with the marker given.
     void BundleOf(const std::string& fund, char marker, const std::string& file) {
@@ -189,7 +190,7 @@ TEST_F(GuideImport, ABundleWithoutItsGuideRowFollowsThePolicyForTheStoredGuide) 
 
 TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
     Exec("delete from corvane_unit");
-    Exec("insert into corvane_unit (DWDM, DWMC, SSBM) values ('U1', '文件一', 'A'), ('U2', '文件二', 'B')");
+    testdb::Seed(db, {"corvane_unit", {"DWDM", "DWMC", "SSBM"}, {{"U1", "文件一", "A"}, {"U2", "文件二", "B"}}});
     const std::string file = PathOf("单位信息.uif");
     ASSERT_TRUE(sys::WriteFileAtomic(file, Saved("select * from corvane_unit")));
     Exec("delete from corvane_unit where DWDM = 'U2'");
@@ -245,7 +246,7 @@ TEST_F(GuideImport, UnitFilesWithOtherReserveNamesComeInAndRepeatedUnitsAreNamed
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Exec("delete from corvane_unit");
-        Exec("insert into corvane_unit (DWDM, DWMC, SSBM) values ('U1', '文件一', 'A'), ('U2', '文件二', 'B')");
+        testdb::Seed(db, {"corvane_unit", {"DWDM", "DWMC", "SSBM"}, {{"U1", "文件一", "A"}, {"U2", "文件二", "B"}}});
         const std::string file = PathOf("单位信息.uif");
         ASSERT_TRUE(sys::WriteFileAtomic(file, Saved(c.select)));
         Exec("delete from corvane_unit");
@@ -261,7 +262,7 @@ TEST_F(GuideImport, UnitFilesWithOtherReserveNamesComeInAndRepeatedUnitsAreNamed
 
 TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
     Exec("delete from corvane_unit");
-    Exec("insert into corvane_unit (DWDM, DWMC) values ('U1', '库里')");
+    testdb::Seed(db, {"corvane_unit", {"DWDM", "DWMC"}, {{"U1", "库里"}}});
     SeedGuide("G1", "方向表");
     const std::string file = PathOf("单位信息.uif");
     ASSERT_TRUE(sys::WriteFileAtomic(file, Saved("select * from corvane_five_studyaspect")));

@@ -20,9 +20,9 @@ protected:
         Exec("insert into corvane_itemappinfo (XMBH, XMMC, JJBH, GNYNH, SQZNDM, NF, DWDM) values ('" + number + "', '" +
              name + "', 'J9', X'C4DA', '" + number.substr(0, 11) + "', '20" + number.substr(11, 2) + "', '" +
              number.substr(13, 4) + "')");
-        for (int i = 0; i < members; ++i)
-            Exec("insert into corvane_project_sqcy (ITE_XMBH, XM) values ('" + number + "', '成员" +
-                 std::to_string(i) + "')");
+        testdb::Table memberRows{"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {}};
+        for (int i = 0; i < members; ++i) memberRows.rows.push_back({number, "成员" + std::to_string(i)});
+        testdb::Seed(db, memberRows);
         Bundle(file, std::nullopt,
                {Saved("select * from corvane_itemappinfo where XMBH='" + number + "'"),
                 Saved("select * from corvane_project_sqcy where ITE_XMBH='" + number + "'")});
@@ -40,7 +40,7 @@ TEST_F(ProjectImport, ApplicationsComeInWithTheirMembersAndWithoutTheFundNumber)
     ApplicationBundle("G010000000108A001002", "项目二", 0, "G010000000108A001002.proapp");
     ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "broken.proapp"), std::string("\x50\0\0\0abc", 7)));
     Exec("delete from corvane_itemappinfo");
-    Exec("insert into corvane_project_sqcy (ITE_XMBH, XM) values ('G010000000108A001002', '旧成员')");
+    testdb::Seed(db, {"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {{"G010000000108A001002", "旧成员"}}});
     OpenView();
     ImportFolder(View::IDC_BTN_IMPORT_PLAN, 2);
     EXPECT_EQ(Name("G010000000108A001001"), "项目一");
@@ -124,7 +124,7 @@ TEST_F(ProjectImport, AcceptanceFilesReplaceTheStoredReport) {
 // Plan and acceptance rows travel by position: a saved recordset of another
 // table is refused whole.
 TEST_F(ProjectImport, PlanAndAcceptanceFilesOfAnotherTableAreRefused) {
-    Exec("insert into corvane_unit (DWDM, DWMC) values ('G010000000108A001001', '单位')");
+    testdb::Seed(db, {"corvane_unit", {"DWDM", "DWMC"}, {{"G010000000108A001001", "单位"}}});
     const struct {
         const char* file;
         int button;
