@@ -176,6 +176,16 @@ std::vector<std::string> OverlappingWords(const std::string& pdf) {
     return out;
 }
 
+::testing::AssertionResult PrintsWholeWithoutOverlaps(const std::string& pdf, const std::vector<std::string>& texts) {
+    const std::vector<std::string> missing = TextsNotPrintedWhole(pdf, texts);
+    const std::vector<std::string> overlaps = OverlappingWords(pdf);
+    if (missing.empty() && overlaps.empty()) return ::testing::AssertionSuccess();
+    ::testing::AssertionResult failure = ::testing::AssertionFailure();
+    if (!missing.empty()) failure << missing.size() << " texts not whole, first " << missing.front() << "; ";
+    if (!overlaps.empty()) failure << overlaps.size() << " words overlap, first " << overlaps.front();
+    return failure;
+}
+
 std::string CopyOutput(const std::string& file, const std::string& folder, const std::string& name) {
     const std::size_t dot = file.find_last_of('.');
     const std::string path = folder + "/" + name + (dot == std::string::npos ? "" : file.substr(dot));

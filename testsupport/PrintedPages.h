@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 namespace testsupport {
 
 // True when soffice and pdftotext are on the PATH, and always on a CI
@@ -45,6 +47,10 @@ std::vector<std::string> TextsNotPrintedWhole(const std::string& pdf, const std:
 // One description per pair ("page 2: 'word' over 'other'"); empty when the
 // words stand apart.
 std::vector<std::string> OverlappingWords(const std::string& pdf);
+
+// A printed page's check in one: every text printed whole and no words over
+// one another; on failure the counts and the first of each are the message.
+::testing::AssertionResult PrintsWholeWithoutOverlaps(const std::string& pdf, const std::vector<std::string>& texts);
 
 // A copy of an output file as `folder`/`name` with the file's extension, so
 // that several outputs of one test convert under names of their own; ""

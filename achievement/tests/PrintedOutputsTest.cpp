@@ -73,12 +73,7 @@ TEST_F(PrintedOutputs, TablesPrintOnePageWideWithHeadingsAndTicksAsBoxes) {
         std::vector<std::string> texts = names;
         texts.insert(texts.end(), numbers.begin(), numbers.end());
         texts.push_back(unit);
-        const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, texts);
-        EXPECT_TRUE(missing.empty()) << tables[t].name << ": " << missing.size() << " texts not whole, first "
-                                     << missing.front();
-        const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
-        EXPECT_TRUE(overlaps.empty()) << tables[t].name << ": " << overlaps.size() << " words overlap, first "
-                                      << overlaps.front();
+        EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, texts)) << tables[t].name;
     }
     ASSERT_FALSE(printed[2].empty());
     const std::string document = testsupport::WithoutBlanks(printed[2][0]);

@@ -53,10 +53,7 @@ TEST_F(PrintedReports, UnitTablePrintsOnePageWideWithItsHeadingsOnEveryPage) {
     EXPECT_EQ(units, 120);
     // The wrapped names print whole, their rows grown to hold them.
     const std::string pdf = testsupport::PrintedPdf(opened.back(), Folder());
-    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
-    EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
-    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
-    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+    EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, names));
 }
 
 // The experts who reviewed, with long titles, specialties, units and
@@ -94,10 +91,7 @@ TEST_F(PrintedReports, ExpertReviewSheetPrintsLongValuesWhole) {
     for (const char* number : {"0311-86926000-811", "13800138000", "050081"})
         EXPECT_NE(all.find(number), std::string::npos) << number << " not on one line as written";
     const std::string pdf = testsupport::PrintedPdf(file, Folder());
-    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, values);
-    EXPECT_TRUE(missing.empty()) << missing.size() << " not whole, first " << missing.front();
-    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
-    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+    EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, values));
 }
 
 // The laboratory fund table with long names and approved amounts of mixed
@@ -132,10 +126,7 @@ TEST_F(PrintedReports, LaboratoryFundTablePrintsNamesWholeAndAmountsWithTwoDecim
     for (const char* stored : {"153.4200", "165.575"})
         EXPECT_EQ(all.find(stored), std::string::npos) << stored << " printed as stored:\n" << printed[0][0];
     const std::string pdf = testsupport::PrintedPdf(file, Folder());
-    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
-    EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
-    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
-    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+    EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, names));
 }
 
 // The blank funding-list forms print across one page, every column on it,

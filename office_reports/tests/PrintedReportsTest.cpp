@@ -150,12 +150,7 @@ TEST_F(PrintedReports, LongNamesAndSchedulesPrintWholeWithoutOverlapping) {
         const std::string pdf = testsupport::PrintedPdf(o.file, Folder());
         std::vector<std::string> texts = names;
         if (o.schedules) texts.insert(texts.end(), schedules.begin(), schedules.end());
-        const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, texts);
-        EXPECT_TRUE(missing.empty()) << o.file << ": " << missing.size() << " texts not whole, first "
-                                     << (missing.empty() ? "" : missing.front());
-        const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
-        EXPECT_TRUE(overlaps.empty()) << o.file << ": " << overlaps.size() << " words overlap, first "
-                                      << (overlaps.empty() ? "" : overlaps.front());
+        EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, texts)) << o.file;
     }
 }
 
@@ -184,10 +179,7 @@ TEST_F(PrintedReports, LaboratoryStatisticsPrintNamesWholeAndAmountsWithTwoDecim
     for (const char* stored : {"153.4200", "194.92000", "12.155", "24.3100", "165.575"})
         EXPECT_EQ(all.find(stored), std::string::npos) << stored << " printed as stored:\n" << printed[0][0];
     const std::string pdf = testsupport::PrintedPdf(file, Folder());
-    const std::vector<std::string> missing = testsupport::TextsNotPrintedWhole(pdf, names);
-    EXPECT_TRUE(missing.empty()) << missing.size() << " names not whole, first " << missing.front();
-    const std::vector<std::string> overlaps = testsupport::OverlappingWords(pdf);
-    EXPECT_TRUE(overlaps.empty()) << overlaps.size() << " words overlap, first " << overlaps.front();
+    EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, names));
 }
 
 TEST_F(PrintedReports, ReviewTablesOfTwoFundsPrintOnePageWideWithTheirHeadings) {
