@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <random>
@@ -31,6 +32,9 @@
 
 #include "achievement/ResultChangeBundle.h"
 #include "achievement/tests/ResultChangeTestSupport.h"
+#include "application/ApplicationBundleCommands.h"
+#include "application/ProjectApplicationBundle.h"
+#include "application/tests/ExchangeTestSupport.h"
 #include "followup/SummaryBundle.h"
 #include "followup/tests/FollowupFilesTestSupport.h"
 #include "foundation/LengthPrefixedContainer.h"
@@ -47,11 +51,18 @@ long EnvOr(const char* name, long fallback) {
     return value && *value ? std::atol(value) : fallback;
 }
 
-// Every row of every table as one text of its quoted values, and whether it
-// names one of the owned numbers in any column.
+// Every row of every table as one text of its quoted values, with its
+// values as texts (to tell whose row it is once the import has run).
+struct StoredRow {
+    std::string quoted;
+    std::vector<std::string> values;
+};
+using Database = std::map<std::string, std::vector<StoredRow>>;
+
+// The rows that name one of the owned numbers in any column (as the database
+// compares texts without case), and the others.
 struct Snapshot {
     std::map<std::string, std::multiset<std::string>> owned, others;
-    bool operator==(const Snapshot&) const = default;
 };
 
 std::string Quoted(const std::string& text) {
@@ -60,24 +71,37 @@ std::string Quoted(const std::string& text) {
     return out + "'";
 }
 
-Snapshot Take(CAdoConnection& db, const std::set<std::string>& ownedNumbers) {
-    Snapshot snapshot;
+Database Take(CAdoConnection& db) {
+    Database rows;
     for (const auto& table : testdb::Query(db, "select name from sqlite_master where type='table' order by name")) {
         const Rows columns = testdb::Query(db, "select name from pragma_table_info(" + Quoted(table[0]) + ")");
-        std::string values, owns = "0";
+        std::string values, plain;
         for (const auto& column : columns) {
             const std::string name = "\"" + column[0] + "\"";
             values += (values.empty() ? "" : " || '|' || ") + std::string("quote(") + name + ")";
-            for (const std::string& number : ownedNumbers)
-                owns += " or (typeof(" + name + ")='text' and upper(" + name + ")=upper(" + Quoted(number) + "))";
+            plain += ", " + name;
         }
         if (values.empty()) continue;
-        for (const auto& row :
-             testdb::Query(db, "select " + values + ", (" + owns + ") from \"" + table[0] + "\"")) {
-            auto& into = row[1] == "1" ? snapshot.owned : snapshot.others;
-            into[table[0]].insert(row[0]);
+        auto& into = rows[table[0]];
+        for (auto& row : testdb::Query(db, "select " + values + plain + " from \"" + table[0] + "\"")) {
+            StoredRow stored{row[0], {}};
+            stored.values.assign(row.begin() + 1, row.end());
+            into.push_back(std::move(stored));
         }
     }
+    return rows;
+}
+
+Snapshot Classify(const Database& rows, const std::set<std::string>& ownedNumbers) {
+    Snapshot snapshot;
+    for (const auto& [table, stored] : rows)
+        for (const StoredRow& row : stored) {
+            const bool owned = std::any_of(row.values.begin(), row.values.end(), [&](const std::string& value) {
+                return std::any_of(ownedNumbers.begin(), ownedNumbers.end(),
+                                   [&](const std::string& n) { return text::EqualsNoCase(value, n); });
+            });
+            (owned ? snapshot.owned : snapshot.others)[table].insert(row.quoted);
+        }
     return snapshot;
 }
 
@@ -100,7 +124,7 @@ std::string Difference(const std::map<std::string, std::multiset<std::string>>& 
 }
 
 // Every file below the folders, with its size and time, apart from the
-// database's own and the program's error log.
+// database's own and the program's logs.
 std::map<std::string, std::string> Files(const std::vector<std::string>& folders) {
     namespace fs = std::filesystem;
     std::map<std::string, std::string> files;
@@ -110,7 +134,7 @@ std::map<std::string, std::string> Files(const std::vector<std::string>& folders
              it.increment(error)) {
             const std::string name = it->path().filename().string();
             if (name.find(".mdb") != std::string::npos || name.find(".db") != std::string::npos ||
-                name == "error.log")
+                name == "error.log" || name == "error.txt")
                 continue;
             if (!it->is_regular_file()) continue;
             files[it->path().string()] =
@@ -137,8 +161,40 @@ struct Subject {
     // told; the messages shown.
     std::function<std::vector<std::string>(const std::string& folder, bool replace)> import;
     std::function<void(std::mt19937&)> before;  // the stored state a step starts from
+    // The numbers of the stored projects, for an importer that stores a
+    // project under a number of its own.
+    std::function<std::set<std::string>()> mainNumbers;
+    bool ownsItsNumber = true;  // false: the file's project is always stored anew
     CAdoConnection* db = nullptr;
 };
+
+// The parts of the other kinds of bundle, exported from a project stored
+// only for this and removed again.
+std::vector<std::string> ForeignParts(CAdoConnection& db, const std::string& folder) {
+    const std::string number = "9140C030303080009001";
+    testdb::Seed(db, {"corvane_itemappinfo", {"XMBH", "XMMC", "SQZNDM", "NF", "DWDM"},
+                      {{number, "外来", "9140C030303", "2008", "0009"}}});
+    testdb::Seed(db, {"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {{number, "外人"}}});
+    testdb::Seed(db, {"corvane_itemcheckaccept", {"XMBH", "BACKUPNAME"}, {{number, "外来总结"}}});
+    testdb::Seed(db, {"corvane_cghz", {"XMBH", "MC"}, {{number, "外来成果"}}});
+    testdb::Seed(db, {"CORVANE_NEW_RESULTCHANGE", {"XMBH", "XMMC"}, {{number, "外来转化"}}});
+    EXPECT_TRUE(ProjectApplicationBundle(db).Export(number, folder));
+    EXPECT_EQ(SummaryBundle(db, SummaryBundle::Variant::AcceptanceSummary).Export(number, folder),
+              SummaryBundle::ExportResult::Exported);
+    EXPECT_TRUE(resultchange::WriteBundle(db, number, folder));
+    std::vector<std::string> parts;
+    for (const auto& [file, count] : std::vector<std::pair<std::string, std::size_t>>{
+             {ProjectApplicationBundle::FileName(number), 2}, {number + ".prosum", 2},
+             {sys::FileName(resultchange::BundlePath(folder, number)), 6}}) {
+        const auto more = crafted::Parts(sys::JoinPath(folder, file), std::nullopt, count);
+        parts.insert(parts.end(), more.begin(), more.end());
+        sys::RemoveFile(sys::JoinPath(folder, file));
+    }
+    for (const char* table : {"corvane_itemappinfo", "corvane_itemcheckaccept", "corvane_cghz", "CORVANE_NEW_RESULTCHANGE"})
+        testdb::Exec(db, std::string("delete from ") + table + " where XMBH='" + number + "'");
+    testdb::Exec(db, "delete from corvane_project_sqcy where ITE_XMBH='" + number + "'");
+    return parts;
+}
 
 // A file made from the genuine parts, and how it was made.
 struct Made {
@@ -292,6 +348,7 @@ int CountIn(const std::vector<std::string>& messages) {
 void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
     const long seed = EnvOr("CORVANE_PEER_SEED", 22), steps = EnvOr("CORVANE_PEER_STEPS", 40);
     std::mt19937 random(std::uint32_t(seed * 7919 + long(s.extension.size())));
+    std::map<int, int> counted;
     for (long step = 0; step < steps; ++step) {
         s.before(random);
         Made made{s.genuine};
@@ -306,15 +363,21 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
         const std::string name = s.number + "." + s.extension;
         ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(folder, name), bytes));
 
-        std::set<std::string> owned = made.truncated ? std::set<std::string>{} : OwnedBy(s, made.parts);
-        const Snapshot before = Take(*s.db, owned);
+        std::set<std::string> owned =
+            made.truncated || !s.ownsItsNumber ? std::set<std::string>{} : OwnedBy(s, made.parts);
+        const Database stored = Take(*s.db);
+        const std::set<std::string> numbersBefore = s.mainNumbers ? s.mainNumbers() : std::set<std::string>{};
         std::vector<std::string> watched = s.watched;
         watched.push_back(folder);
         const auto filesBefore = Files(watched);
         const bool replace = random() % 4 != 0;
         const std::vector<std::string> messages = s.import(folder, replace);
-        const Snapshot after = Take(*s.db, owned);
         const auto filesAfter = Files(watched);
+        // A project stored under a number of its own is the file's too.
+        if (s.mainNumbers)
+            for (const std::string& number : s.mainNumbers())
+                if (!numbersBefore.count(number)) owned.insert(number);
+        const Snapshot before = Classify(stored, owned), after = Classify(Take(*s.db), owned);
 
         std::ostringstream trace;
         trace << "seed " << seed << " step " << step << " (" << s.extension << "), "
@@ -330,7 +393,7 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
         EXPECT_TRUE(before.others == after.others) << "rows the file does not own changed:\n"
                                                    << Difference(before.others, after.others);
         if (count == 0) {
-            EXPECT_TRUE(before.owned == after.owned) << "a refused file changed rows:\n"
+            EXPECT_TRUE(before.owned == after.owned && numbersBefore == (s.mainNumbers ? s.mainNumbers() : numbersBefore)) << "a refused file changed rows:\n"
                                                      << Difference(before.owned, after.owned);
         }
         if (count == 1) {
@@ -347,7 +410,12 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
             EXPECT_TRUE(inAllowed && count == 1) << "file written: " << path;
         }
         if (testing::Test::HasFailure()) return;
+        ++counted[count];
     }
+    // A run that never stores or never refuses checks little.
+    EXPECT_GT(counted[1], 0);
+    EXPECT_GT(counted[0], 0);
+    std::cout << s.extension << ": " << counted[1] << " files accepted, " << counted[0] << " refused\n";
 }
 
 }  // namespace
@@ -371,6 +439,7 @@ protected:
 TEST_F(ResultChangePeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     ASSERT_TRUE(resultchange::WriteBundle(db, "A-001", out.Path()));
     Subject s;
+    s.foreignParts = ForeignParts(db, out.File("foreign"));
     s.extension = "cgzh";
     s.partCount = 6;
     s.genuine = crafted::Parts(resultchange::BundlePath(out.Path(), "A-001"), std::nullopt, 6);
@@ -434,6 +503,7 @@ TEST_F(SummaryPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     ASSERT_EQ(SummaryBundle(connection, SummaryBundle::Variant::AcceptanceSummary).Export(kNumber, files.Path()),
               SummaryBundle::ExportResult::Exported);
     Subject s;
+    s.foreignParts = ForeignParts(connection, files.File("foreign"));
     s.extension = "prosum";
     s.partCount = 2;
     s.genuine = crafted::Parts(files.File(std::string(kNumber) + ".prosum"), std::nullopt, 2);
@@ -464,6 +534,64 @@ TEST_F(SummaryPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
         answers.AnswerMessageBox(replace ? IDOK : IDCANCEL);
         answers.AnswerTheRest([](ui::Dialog&) {});
         SummaryBundle(connection, SummaryBundle::Variant::AcceptanceSummary).OnBtnImport();
+        std::vector<std::string> texts;
+        for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
+        return texts;
+    };
+    testsupport::TempFolder scratch;
+    RunSteps(s, scratch);
+}
+
+// ---- application bundles ----
+
+class ApplicationPeerFiles : public ExchangeTest {};
+
+TEST_F(ApplicationPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
+    const std::string code = "9140A010108080001001", other = "9140A010108080002001";
+    const std::vector<exchangetest::Member> members = {{"张三", "男", "40", "教授", "一所", "12", "总体"},
+                                                       {"李四", "女", "35", "讲师", "二所", "6", "试验"}};
+    StoreProject(code, exchangetest::WithCodesOf(code, {{"XMMC", "项目甲"}, {"SQJE", "120"}, {"DOCNAME", "申请书.doc"}}),
+                 {{"DOC", std::string("DOC\0bytes", 9)}}, members);
+    StoreProject(other, exchangetest::WithCodesOf(other, {{"XMMC", "项目乙"}, {"SQJE", "80"}}), {},
+                 {{"王五", "男", "50", "研究员", "三所", "10", "总体"}});
+    ASSERT_TRUE(ProjectApplicationBundle(connection).Export(code, files.Path()));
+    Subject s;
+    s.foreignParts = ForeignParts(connection, files.File("foreign"));
+    s.extension = "proapp";
+    s.partCount = 2;
+    s.genuine = crafted::Parts(files.File(ProjectApplicationBundle::FileName(code)), std::nullopt, 2);
+    ASSERT_EQ(s.genuine.size(), 2u);
+    s.number = code;
+    s.numbers = {other, "9140A010109080001001", "9140A010108080003001", "", "X", "../../../../x"};
+    s.values = {{0, "项目甲"}, {0, "120"}, {0, "申请书.doc"}, {0, "0001"}, {0, "2008"}, {1, "张三"}, {1, "40"}};
+    s.ownsItsNumber = false;
+    const std::string save = files.File("save");
+    ASSERT_TRUE(sys::MakeDirs(save));
+    COptions options;
+    options.SetAppDir(save);
+    options.Save();
+    s.watched = {Folder(), files.Path()};
+    s.allowed = {save};
+    s.db = &connection;
+    s.mainNumbers = [&] {
+        std::set<std::string> numbers;
+        for (const auto& row : Codes()) numbers.insert(row[0]);
+        return numbers;
+    };
+    bool partial = false;
+    s.before = [&](std::mt19937& random) {
+        exchangetest::SetRole(random() % 2 ? 0 : 2);
+        partial = random() % 2;
+        // Projects a step stored are removed; the two of the office stay.
+        Exec("delete from corvane_project_sqcy where ite_xmbh not in ('" + code + "', '" + other + "')");
+        Exec("delete from corvane_itemappinfo where xmbh not in ('" + code + "', '" + other + "')");
+    };
+    s.import = [&](const std::string& folder, bool) {
+        ui::TestDriver answers;
+        answers.AnswerFolder(folder);
+        answers.AnswerTheRest([](ui::Dialog&) {});
+        ApplicationBundleCommands commands(connection);
+        partial ? commands.OnBtnImportPartial() : commands.OnBtnImport();
         std::vector<std::string> texts;
         for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
         return texts;
