@@ -165,6 +165,7 @@ struct Subject {
     // project under a number of its own.
     std::function<std::set<std::string>()> mainNumbers;
     bool ownsItsNumber = true;  // false: the file's project is always stored anew
+    std::string mainTable, keyColumn;  // where a project's main row is
     CAdoConnection* db = nullptr;
 };
 
@@ -337,6 +338,21 @@ std::set<std::string> OwnedBy(const Subject& s, const std::vector<std::string>& 
     return owned;
 }
 
+// Runs an import command with the folder chosen and, when given, the first
+// question answered so; whatever else is asked is answered as closed. The
+// texts of the message boxes shown.
+std::vector<std::string> MessagesOf(const std::string& folder, std::optional<int> firstAnswer,
+                                    const std::function<void()>& command) {
+    ui::TestDriver answers;
+    answers.AnswerFolder(folder);
+    if (firstAnswer) answers.AnswerMessageBox(*firstAnswer);
+    answers.AnswerTheRest([](ui::Dialog&) {});
+    command();
+    std::vector<std::string> texts;
+    for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
+    return texts;
+}
+
 int CountIn(const std::vector<std::string>& messages) {
     for (const std::string& message : messages) {
         const std::size_t at = message.find("共导入了");
@@ -346,7 +362,7 @@ int CountIn(const std::vector<std::string>& messages) {
 }
 
 void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
-    const long seed = EnvOr("CORVANE_PEER_SEED", 22), steps = EnvOr("CORVANE_PEER_STEPS", 40);
+    const long seed = EnvOr("CORVANE_PEER_SEED", 22), steps = EnvOr("CORVANE_PEER_STEPS", 30);
     std::mt19937 random(std::uint32_t(seed * 7919 + long(s.extension.size())));
     std::map<int, int> counted;
     for (long step = 0; step < steps; ++step) {
@@ -397,7 +413,18 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
                                                      << Difference(before.owned, after.owned);
         }
         if (count == 1) {
+            // Each step starts without the file's record or with one that differs from it.
             EXPECT_FALSE(owned.empty()) << "counted a file that names no project";
+            EXPECT_FALSE(before.owned == after.owned) << "counted a file of which nothing was stored";
+            std::string numbers;
+            for (const std::string& number : owned) numbers += (numbers.empty() ? "" : ", ") + Quoted(number);
+            const long mainRows =
+                testdb::Count(*s.db, "select 1 from " + s.mainTable + " where " + s.keyColumn + " in (" + numbers + ")");
+            EXPECT_EQ(mainRows, 1) << "a counted file is one project's main row";
+            for (const auto& [table, rows] : after.owned)
+                for (const std::string& row : rows)
+                    EXPECT_TRUE(row.find("e+999") == std::string::npos && row.find("Inf") == std::string::npos)
+                        << "an amount out of range stored in " << table << ": " << row.substr(0, 300);
         }
         if (genuine && replace) {
             EXPECT_EQ(count, 1) << "a genuine file was refused";
@@ -441,6 +468,8 @@ TEST_F(ResultChangePeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     Subject s;
     s.foreignParts = ForeignParts(db, out.File("foreign"));
     s.extension = "cgzh";
+    s.mainTable = "CORVANE_NEW_RESULTCHANGE";
+    s.keyColumn = "XMBH";
     s.partCount = 6;
     s.genuine = crafted::Parts(resultchange::BundlePath(out.Path(), "A-001"), std::nullopt, 6);
     ASSERT_EQ(s.genuine.size(), 6u);
@@ -461,14 +490,7 @@ TEST_F(ResultChangePeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
         }
     };
     s.import = [&](const std::string& folder, bool replace) {
-        ui::TestDriver answers;
-        answers.AnswerFolder(folder);
-        answers.AnswerMessageBox(replace ? IDOK : IDCANCEL);
-        answers.AnswerTheRest([](ui::Dialog&) {});
-        view->m_dlgList.OnBtnImport();
-        std::vector<std::string> texts;
-        for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
-        return texts;
+        return MessagesOf(folder, replace ? IDOK : IDCANCEL, [&] { view->m_dlgList.OnBtnImport(); });
     };
     testsupport::TempFolder scratch;
     RunSteps(s, scratch);
@@ -505,6 +527,8 @@ TEST_F(SummaryPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     Subject s;
     s.foreignParts = ForeignParts(connection, files.File("foreign"));
     s.extension = "prosum";
+    s.mainTable = "corvane_itemcheckaccept";
+    s.keyColumn = "XMBH";
     s.partCount = 2;
     s.genuine = crafted::Parts(files.File(std::string(kNumber) + ".prosum"), std::nullopt, 2);
     ASSERT_EQ(s.genuine.size(), 2u);
@@ -529,14 +553,9 @@ TEST_F(SummaryPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
         }
     };
     s.import = [&](const std::string& folder, bool replace) {
-        ui::TestDriver answers;
-        answers.AnswerFolder(folder);
-        answers.AnswerMessageBox(replace ? IDOK : IDCANCEL);
-        answers.AnswerTheRest([](ui::Dialog&) {});
-        SummaryBundle(connection, SummaryBundle::Variant::AcceptanceSummary).OnBtnImport();
-        std::vector<std::string> texts;
-        for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
-        return texts;
+        return MessagesOf(folder, replace ? IDOK : IDCANCEL, [&] {
+            SummaryBundle(connection, SummaryBundle::Variant::AcceptanceSummary).OnBtnImport();
+        });
     };
     testsupport::TempFolder scratch;
     RunSteps(s, scratch);
@@ -558,6 +577,8 @@ TEST_F(ApplicationPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     Subject s;
     s.foreignParts = ForeignParts(connection, files.File("foreign"));
     s.extension = "proapp";
+    s.mainTable = "corvane_itemappinfo";
+    s.keyColumn = "XMBH";
     s.partCount = 2;
     s.genuine = crafted::Parts(files.File(ProjectApplicationBundle::FileName(code)), std::nullopt, 2);
     ASSERT_EQ(s.genuine.size(), 2u);
@@ -587,14 +608,10 @@ TEST_F(ApplicationPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
         Exec("delete from corvane_itemappinfo where xmbh not in ('" + code + "', '" + other + "')");
     };
     s.import = [&](const std::string& folder, bool) {
-        ui::TestDriver answers;
-        answers.AnswerFolder(folder);
-        answers.AnswerTheRest([](ui::Dialog&) {});
-        ApplicationBundleCommands commands(connection);
-        partial ? commands.OnBtnImportPartial() : commands.OnBtnImport();
-        std::vector<std::string> texts;
-        for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
-        return texts;
+        return MessagesOf(folder, std::nullopt, [&] {
+            ApplicationBundleCommands commands(connection);
+            partial ? commands.OnBtnImportPartial() : commands.OnBtnImport();
+        });
     };
     testsupport::TempFolder scratch;
     RunSteps(s, scratch);
