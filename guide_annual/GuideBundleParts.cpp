@@ -170,6 +170,9 @@ ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const st
     std::string fund, year;
     const bool hasRows = BundleGuideKey(guides, recordsets[1], recordsets[2], fund, year);
     const bool stored = hasRows && kind.isStored(connection, fund, year);
+    // Without its guide row a bundle only replaces a stored guide's subjects
+    // and directions: for a guide not stored it has nothing to add them to.
+    if (guides.IsEOF() && !stored) return ImportResult::Corrupt;
     if (stored && !MayWrite(policy)) return ImportResult::Skipped;  // asked before the write
     db::Transaction transaction(connection);
     if (!transaction.Began()) return ImportResult::Failed;
