@@ -421,9 +421,13 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
                                                      << Difference(before.owned, after.owned);
         }
         if (count == 1) {
-            // Each step starts without the file's record or with one that differs from it.
+            // Each step starts without the genuine file's record or with one
+            // that differs from it (other projects may hold what an earlier
+            // step stored).
             EXPECT_FALSE(owned.empty()) << "counted a file that names no project";
-            EXPECT_FALSE(before.owned == after.owned) << "counted a file of which nothing was stored";
+            if (!s.ownsItsNumber || owned == std::set<std::string>{s.number}) {
+                EXPECT_FALSE(before.owned == after.owned) << "counted a file of which nothing was stored";
+            }
             std::string numbers;
             for (const std::string& number : owned) numbers += (numbers.empty() ? "" : ", ") + Quoted(number);
             const long mainRows =
