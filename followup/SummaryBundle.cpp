@@ -247,11 +247,13 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
     }
     ReadLongBinary(row, "ATTACH", document.attachment);
     // A bundle carries one project's document and that project's
-    // achievements: a second document row, or achievement rows of another
-    // project, would be dropped or filed under this one. Rows that name no
-    // project are the bundle's.
-    row.MoveNext();
-    bool otherRows = !row.IsEOF();
+    // achievements: a document row of another project would be dropped, and
+    // achievement rows of another project filed under this one. Rows that
+    // name no project are the bundle's; of the project's own document rows
+    // the first is taken, as it always was.
+    bool otherRows = false;
+    for (row.MoveNext(); !otherRows && !row.IsEOF(); row.MoveNext())
+        otherRows = !text::EqualsNoCase(FieldText(row, "XMBH"), document.number);
     for (; !otherRows && !achievements.IsEOF(); achievements.MoveNext()) {
         const std::string owner = FieldText(achievements, "XMBH");
         if (!owner.empty() && !text::EqualsNoCase(owner, document.number)) {

@@ -314,10 +314,10 @@ TEST_F(SummaryBundleTest, UnreadableBundlesLeaveTheDatabaseAsItWas) {
 }
 
 // A bundle holds one project's document and that project's achievements.
-// A second document row was dropped unsaid while the file counted as
-// imported, and achievement rows of another project were filed under the
-// bundle's; such files are refused whole. Rows naming no project are the
-// bundle's.
+// A document row of another project was dropped unsaid while the file
+// counted as imported, and achievement rows of another project were filed
+// under the bundle's; such files are refused whole. Rows naming no project
+// are the bundle's; of two rows of the project's own the first is taken.
 TEST_F(SummaryBundleTest, RowsOfAnotherProjectAreRefusedWhole) {
     StoreRow("corvane_itemappinfo", {{"XMBH", kOther}, {"XMLB", "共性技术基金——重点项目"}, {"XMMC", "乙"}});
     StoreSummary(kNumber);
@@ -341,7 +341,6 @@ TEST_F(SummaryBundleTest, RowsOfAnotherProjectAreRefusedWhole) {
         std::string bytes;
     } cases[] = {
         {"a second document row of another project", withRowOf(0, kOther)},
-        {"a second document row of the same project", withRowOf(0, kNumber)},
         {"an achievement row of another project", withRowOf(1, kOther)},
     };
     for (const auto& c : cases) {
@@ -363,6 +362,14 @@ TEST_F(SummaryBundleTest, RowsOfAnotherProjectAreRefusedWhole) {
     driver.ExpectMessageBox("提示", Overwrite(kNumber, IDOK).first, IDOK);
     EXPECT_EQ(SummaryBundle(connection, Variant::AcceptanceSummary).Import(path), 1);
     EXPECT_EQ(Achievements(kNumber), (Rows{{"论文一", "论文", "2010-05", "备注"}}));
+
+    std::vector<std::string> twice = parts;
+    twice[0] = crafted::FirstRowTwice(twice[0]);
+    ASSERT_TRUE(sys::WriteFileAtomic(path, LengthPrefixedContainer::Pack(std::nullopt, twice)));
+    Exec("update corvane_itemcheckaccept set BACKUPNAME='现有' where XMBH='" + std::string(kNumber) + "'");
+    driver.ExpectMessageBox("提示", Overwrite(kNumber, IDOK).first, IDOK);
+    EXPECT_EQ(SummaryBundle(connection, Variant::AcceptanceSummary).Import(path), 1);
+    EXPECT_EQ(SummaryTexts(kNumber), (Rows{{"验收项目", "张三", "报告.pdf", "", ""}}));
 }
 
 TEST_F(SummaryBundleTest, PartsRoundTripThroughTheirFiles) {

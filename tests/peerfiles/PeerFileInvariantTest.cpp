@@ -432,7 +432,10 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
             for (const std::string& number : owned) numbers += (numbers.empty() ? "" : ", ") + Quoted(number);
             const long mainRows =
                 testdb::Count(*s.db, "select 1 from " + s.mainTable + " where " + s.keyColumn + " in (" + numbers + ")");
-            EXPECT_EQ(mainRows, 1) << "a counted file is one project's main row";
+            // A guide bundle of subjects and directions only brings no guide row.
+            if (made.parts[0].find("<z:row") != std::string::npos) {
+                EXPECT_EQ(mainRows, 1) << "a counted file is one project's main row";
+            }
             for (const auto& [table, rows] : after.owned)
                 for (const std::string& row : rows)
                     EXPECT_TRUE(row.find("e+999") == std::string::npos && row.find("Inf") == std::string::npos)

@@ -97,10 +97,10 @@ TEST_F(GuideImport, BundlesWithRowsOfAnotherGuideAreRefusedAndNamed) {
     }
 }
 
-// A bundle without its guide row replaces a stored guide's subjects and
-// directions; for a guide not stored (or with no rows at all) it is refused
-// and named, and adds no rows without their guide.
-TEST_F(GuideImport, ABundleWithoutItsGuideRowNeedsTheGuideStored) {
+// A bundle without any row was counted as imported having stored nothing:
+// it is refused and named. One without its guide row still brings its
+// subjects and directions.
+TEST_F(GuideImport, ABundleWithoutAnyRowIsRefusedAndNamed) {
     SeedGuide("G1", "一");
     const std::string key = " where JJBH='G1'";
     const std::string subjects = Saved("select * from corvane_five_studysubject" + key),
@@ -108,20 +108,14 @@ TEST_F(GuideImport, ABundleWithoutItsGuideRowNeedsTheGuideStored) {
                       noGuide = Saved("select * from corvane_fivefundguide where 1 = 0"),
                       noSubjects = Saved("select * from corvane_five_studysubject where 1 = 0"),
                       noDirections = Saved("select * from corvane_five_studyaspect where 1 = 0");
-    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
-        Exec(std::string("delete from ") + t);
     OpenView();
-    for (const auto& parts : {std::vector<std::string>{noGuide, subjects, directions},
-                              std::vector<std::string>{noGuide, noSubjects, noDirections}}) {
-        Bundle("rows.fund", '0', parts);
-        driver.AnswerFolder(in);
-        driver.ExpectMessageBox("提示", "文件rows.fund中没有指南记录，且该指南尚未导入，未导入！");
-        driver.ExpectMessageBox("提示", "共导入了0条数据！");
-        view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
-        ExpectGuideRows(0, 0, 0);
-    }
-    // With the guide stored, its subjects and directions are replaced.
-    SeedGuide("G1", "一");
+    Bundle("rows.fund", '0', {noGuide, noSubjects, noDirections});
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件rows.fund中没有指南的记录，未导入！");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+    ExpectGuideRows(1, 1, 2);
+
     Exec("delete from corvane_five_studyaspect where YJFXBH='G10102'");
     Bundle("rows.fund", '0', {noGuide, subjects, directions});
     SetPolicy(0);
