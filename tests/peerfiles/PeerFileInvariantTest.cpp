@@ -152,7 +152,6 @@ std::map<std::string, std::string> Files(const std::vector<std::string>& folders
 struct Subject {
     std::string extension;
     std::optional<char> marker;
-    std::size_t partCount = 0;
     std::vector<std::string> genuine;  // the parts of a genuine export
     std::string number;                // the project it carries
     std::vector<std::string> numbers;  // others stored, and malformed ones
@@ -485,7 +484,6 @@ TEST_F(ResultChangePeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     s.extension = "cgzh";
     s.mainTable = "CORVANE_NEW_RESULTCHANGE";
     s.keyColumn = "XMBH";
-    s.partCount = 6;
     s.genuine = crafted::Parts(resultchange::BundlePath(out.Path(), "A-001"), std::nullopt, 6);
     ASSERT_EQ(s.genuine.size(), 6u);
     s.number = "A-001";
@@ -544,7 +542,6 @@ TEST_F(SummaryPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     s.extension = "prosum";
     s.mainTable = "corvane_itemcheckaccept";
     s.keyColumn = "XMBH";
-    s.partCount = 2;
     s.genuine = crafted::Parts(files.File(std::string(kNumber) + ".prosum"), std::nullopt, 2);
     ASSERT_EQ(s.genuine.size(), 2u);
     s.number = kNumber;
@@ -594,7 +591,6 @@ TEST_F(ApplicationPeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     s.extension = "proapp";
     s.mainTable = "corvane_itemappinfo";
     s.keyColumn = "XMBH";
-    s.partCount = 2;
     s.genuine = crafted::Parts(files.File(ProjectApplicationBundle::FileName(code)), std::nullopt, 2);
     ASSERT_EQ(s.genuine.size(), 2u);
     s.number = code;
@@ -649,7 +645,6 @@ TEST_F(GuidePeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     s.mainTable = "corvane_yearfundguide";
     s.keyColumn = "JJBH";
     s.marker = GuideBundle::kAnnualMarker;
-    s.partCount = 3;
     s.genuine = crafted::Parts(out.File(GuideBundle::FileName("9140A01", "2007", "2024-05-06")), '1', 3);
     ASSERT_EQ(s.genuine.size(), 3u);
     s.number = "9140A01";
