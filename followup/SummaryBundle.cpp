@@ -238,10 +238,27 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
         else document.richTexts.emplace_back(column, std::move(bytes));
     }
     ReadLongBinary(row, "ATTACH", document.attachment);
-    for (; !achievements.IsEOF(); achievements.MoveNext()) {
+    // A bundle carries one project's document and that project's
+    // achievements: a document row of another project would be dropped, and
+    // achievement rows of another project filed under this one. Rows that
+    // name no project are the bundle's; of the project's own document rows
+    // the first is taken, as it always was.
+    bool otherRows = false;
+    for (row.MoveNext(); !otherRows && !row.IsEOF(); row.MoveNext())
+        otherRows = !text::EqualsNoCase(FieldText(row, "XMBH"), document.number);
+    for (; !otherRows && !achievements.IsEOF(); achievements.MoveNext()) {
+        const std::string owner = FieldText(achievements, "XMBH");
+        if (!owner.empty() && !text::EqualsNoCase(owner, document.number)) {
+            otherRows = true;
+            break;
+        }
         auto& values = document.achievements.emplace_back();
         for (std::size_t i = 0; i < kAchievementColumns.size(); ++i)
             values[i] = FieldText(achievements, kAchievementColumns[i]);
+    }
+    if (otherRows) {
+        ui::MessageBox("文件" + sys::FileName(path) + "中含有其他项目的记录，未导入！", "提示", MB_ICONERROR);
+        return false;
     }
     return true;
 }

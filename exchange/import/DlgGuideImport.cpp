@@ -170,7 +170,12 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
     // The policy holds for the guide the rows belong to (the bundle may bring
     // its subjects and directions only), and is asked before the write.
     std::string fund, period;
-    const bool replace = BundleGuideKey(parts[0], parts[1], parts[2], fund, period) && IsRecordExist(fund, period);
+    // A bundle without any row has nothing to import.
+    if (!BundleGuideKey(parts[0], parts[1], parts[2], fund, period)) {
+        ui::MessageBox("文件" + sys::FileName(path) + "中没有指南的记录，未导入！", "提示", MB_OK | MB_ICONERROR);
+        return FALSE;
+    }
+    const bool replace = IsRecordExist(fund, period);
     if (replace && !elbrin::ShouldReplace(m_nPolicy, "基金编号", fund)) return FALSE;
     const bool imported = db::InTransaction(m_connection, [&] { return WriteGuide(scratch, replace, fund, period); });
     m_recordset.Close();

@@ -9,6 +9,7 @@
 #include "followup/SummaryBundle.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "platform/ui/App.h"
+#include "testsupport/CraftedBundle.h"
 
 namespace {
 
@@ -310,6 +311,65 @@ TEST_F(SummaryBundleTest, UnreadableBundlesLeaveTheDatabaseAsItWas) {
         EXPECT_EQ(Achievements(kNumber).size(), 1u) << c.what;
         EXPECT_EQ(Query("select count(*) from corvane_itemprogress").at(0).at(0), "1") << c.what;
     }
+}
+
+// A bundle holds one project's document and that project's achievements.
+// A document row of another project was dropped unsaid while the file
+// counted as imported, and achievement rows of another project were filed
+// under the bundle's; such files are refused whole. Rows naming no project
+// are the bundle's; of two rows of the project's own the first is taken.
+TEST_F(SummaryBundleTest, RowsOfAnotherProjectAreRefusedWhole) {
+    StoreRow("corvane_itemappinfo", {{"XMBH", kOther}, {"XMLB", "共性技术基金——重点项目"}, {"XMMC", "乙"}});
+    StoreSummary(kNumber);
+    StoreAchievement(kNumber, "论文一");
+    StoreSummary(kOther, "他项");
+    StoreAchievement(kOther, "他文");
+    const std::string exported = ExportAll(Variant::AcceptanceSummary, {kNumber}) + "/" + kNumber + ".prosum";
+    const std::vector<std::string> parts = crafted::Parts(exported, std::nullopt, 2);
+    ASSERT_EQ(parts.size(), 2u);
+    auto withRowOf = [&](std::size_t part, const std::string& number) {
+        std::vector<std::string> changed = parts;
+        std::string row = changed[part].substr(changed[part].find("<z:row"));
+        row = crafted::Replaced(row.substr(0, row.find("/>") + 2), kNumber, number);
+        changed[part].insert(changed[part].find("<z:row"), row);
+        return LengthPrefixedContainer::Pack(std::nullopt, changed);
+    };
+    Exec("update corvane_itemcheckaccept set BACKUPNAME='现有' where XMBH='" + std::string(kNumber) + "'");
+    const std::string refused = "文件crafted.prosum中含有其他项目的记录，未导入！";
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"a second document row of another project", withRowOf(0, kOther)},
+        {"an achievement row of another project", withRowOf(1, kOther)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = files.File("crafted.prosum");
+        ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
+        driver.ExpectMessageBox("提示", refused);
+        EXPECT_EQ(SummaryBundle(connection, Variant::AcceptanceSummary).Import(path), 0);
+        EXPECT_EQ(SummaryTexts(kNumber).at(0).at(0), "现有");
+        EXPECT_EQ(SummaryTexts(kOther).at(0).at(0), "他项");
+        EXPECT_EQ(Achievements(kNumber).size(), 1u);
+        EXPECT_EQ(Achievements(kOther).size(), 1u);
+    }
+    // An achievement row that names no project is the bundle's.
+    const std::string path = files.File("unnamed.prosum");
+    std::vector<std::string> unnamed = parts;
+    unnamed[1] = crafted::Replaced(unnamed[1], std::string("'") + kNumber + "'", "''");
+    ASSERT_TRUE(sys::WriteFileAtomic(path, LengthPrefixedContainer::Pack(std::nullopt, unnamed)));
+    driver.ExpectMessageBox("提示", Overwrite(kNumber, IDOK).first, IDOK);
+    EXPECT_EQ(SummaryBundle(connection, Variant::AcceptanceSummary).Import(path), 1);
+    EXPECT_EQ(Achievements(kNumber), (Rows{{"论文一", "论文", "2010-05", "备注"}}));
+
+    std::vector<std::string> twice = parts;
+    twice[0] = crafted::FirstRowTwice(twice[0]);
+    ASSERT_TRUE(sys::WriteFileAtomic(path, LengthPrefixedContainer::Pack(std::nullopt, twice)));
+    Exec("update corvane_itemcheckaccept set BACKUPNAME='现有' where XMBH='" + std::string(kNumber) + "'");
+    driver.ExpectMessageBox("提示", Overwrite(kNumber, IDOK).first, IDOK);
+    EXPECT_EQ(SummaryBundle(connection, Variant::AcceptanceSummary).Import(path), 1);
+    EXPECT_EQ(SummaryTexts(kNumber), (Rows{{"验收项目", "张三", "报告.pdf", "", ""}}));
 }
 
 TEST_F(SummaryBundleTest, PartsRoundTripThroughTheirFiles) {

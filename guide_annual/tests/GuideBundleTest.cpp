@@ -227,6 +227,29 @@ TEST_F(Bundle, RowsOfAnotherGuideOrRepeatedRowsMakeTheBundleUnreadable) {
     }
 }
 
+// A bundle without its guide row replaces a stored guide's subjects and
+// directions (or brings them alone, as five-year bundles of topics do); a
+// bundle without any row is refused, whatever the policy.
+TEST_F(Bundle, ABundleWithoutAnyRowIsRefused) {
+    guidetest::StoreSimpleGuide("9140A01", "指南一", "2007");
+    ASSERT_TRUE(Export("9140A01", "2007"));
+    std::vector<std::string> parts = crafted::Parts(BundlePath("9140A01", "2007"), '1', 3);
+    ASSERT_EQ(parts.size(), 3u);
+    parts[0] = crafted::WithoutRows(parts[0]);
+    ASSERT_TRUE(LengthPrefixedContainer::Write(out.File("rows.fund"), '1', parts));
+    ASSERT_TRUE(LengthPrefixedContainer::Write(
+        out.File("empty.fund"), '1', {parts[0], crafted::WithoutRows(parts[1]), crafted::WithoutRows(parts[2])}));
+
+    const Rows before = Everything();
+    for (int policy : {0, 2})
+        EXPECT_EQ(GuideBundle::Import(connection, out.File("empty.fund"), policy), GuideBundle::ImportResult::Corrupt);
+    EXPECT_EQ(Everything(), before);
+
+    Exec("delete from corvane_year_studyaspect");
+    EXPECT_EQ(GuideBundle::Import(connection, out.File("rows.fund"), 0), GuideBundle::ImportResult::Imported);
+    EXPECT_EQ(Everything(), before);
+}
+
 // The view's import command over a folder of three bundles, one of them
 // stored already (with a changed name), for each policy.
 TEST_F(Bundle, ImportCommandAppliesThePolicyToStoredGuides) {

@@ -98,6 +98,34 @@ TEST_F(GuideImport, BundlesWithRowsOfAnotherGuideAreRefusedAndNamed) {
     }
 }
 
+// A bundle without any row was counted as imported having stored nothing:
+// it is refused and named. One without its guide row still brings its
+// subjects and directions.
+TEST_F(GuideImport, ABundleWithoutAnyRowIsRefusedAndNamed) {
+    SeedGuide("G1", "一");
+    const std::string key = " where JJBH='G1'";
+    const std::string subjects = Saved("select * from corvane_five_studysubject" + key),
+                      directions = Saved("select * from corvane_five_studyaspect" + key),
+                      noGuide = Saved("select * from corvane_fivefundguide where 1 = 0"),
+                      noSubjects = Saved("select * from corvane_five_studysubject where 1 = 0"),
+                      noDirections = Saved("select * from corvane_five_studyaspect where 1 = 0");
+    OpenView();
+    Bundle("rows.fund", '0', {noGuide, noSubjects, noDirections});
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件rows.fund中没有指南的记录，未导入！");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+    ExpectGuideRows(1, 1, 2);
+
+    Exec("delete from corvane_five_studyaspect where YJFXBH='G10102'");
+    Bundle("rows.fund", '0', {noGuide, subjects, directions});
+    SetPolicy(0);
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+    ExpectGuideRows(1, 1, 2);
+}
+
 // Names like bundles that are no readable file are named in the report; a
 // link to nothing does not stop the files after it from being read.
 TEST_F(GuideImport, FoldersPipesAndBrokenLinksNamedLikeBundlesAreNamed) {
