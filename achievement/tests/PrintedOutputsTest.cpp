@@ -68,7 +68,9 @@ TEST_F(PrintedOutputs, TablesPrintOnePageWideWithHeadingsAndTicksAsBoxes) {
             for (std::size_t at = page.find("13900000000"); at != std::string::npos; at = page.find("13900000000", at + 1))
                 ++phones;
         }
-        if (t == 1) EXPECT_EQ(phones, kRecords) << "the list's telephone numbers, as written";
+        if (t == 1) {
+            EXPECT_EQ(phones, kRecords) << "the list's telephone numbers, as written";
+        }
         const std::string pdf = testsupport::PrintedPdf(t == 0 ? information : list, Folder());
         std::vector<std::string> texts = names;
         texts.insert(texts.end(), numbers.begin(), numbers.end());

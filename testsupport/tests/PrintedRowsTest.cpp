@@ -67,7 +67,8 @@ TEST_F(PrintedRows, WrappedRowsHoldEveryLineAndLittleMore) {
         cell.SetWrapText(true);
         cell.SetVerticalAlignment(xl::xlTop);
     }
-    sheet.Cells().Item(++row, 1).SetValue(text::Format("m%d", row));
+    ++row;
+    sheet.Cells().Item(row, 1).SetValue(text::Format("m%d", row));
     sheet.Cells().Item(row, 1).SetVerticalAlignment(xl::xlTop);
     sheet.Cells().Item(row, 1).Font().SetSize(10);
     const std::string file = folder_ + "/rows.xlsx";
