@@ -15,14 +15,4 @@ void Bind(CAdoRecordSet& recordset, CAdoConnection& connection) {
     recordset.SetCursorLocation(adUseClient);
 }
 
-bool HasRow(CAdoConnection& connection, const std::string& sql) {
-    CAdoRecordSet rs;
-    Bind(rs, connection);
-    return rs.Open(sql) && !rs.IsEOF();
-}
-
-bool HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values) {
-    return db::Statement(connection, sql, values).Next();
-}
-
 }  // namespace appdb

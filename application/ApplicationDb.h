@@ -15,9 +15,5 @@ namespace appdb {
 bool Connect(CAdoConnection& connection);
 // Binds a recordset to the connection with a client-side cursor.
 void Bind(CAdoRecordSet& recordset, CAdoConnection& connection);
-// True when the query gives at least one row.
-bool HasRow(CAdoConnection& connection, const std::string& sql);
-// True when the query, with `values` bound to ?1, ?2, ..., gives a row.
-bool HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values);
 
 }  // namespace appdb

@@ -63,7 +63,7 @@ bool ApplicationImportCheck::CheckDWAvail(const std::string& unitCode, const std
 }
 
 bool ApplicationImportCheck::UnitExists(const std::string& unitCode) {
-    return appdb::HasRow(m_connection, "select * from corvane_unit where dwdm = ?1", {unitCode});
+    return db::HasRow(m_connection, "select * from corvane_unit where dwdm = ?1", {unitCode});
 }
 
 std::vector<std::string> ApplicationImportCheck::GuideProblems(const std::string& unitCode,

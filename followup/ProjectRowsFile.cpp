@@ -105,7 +105,7 @@ bool ProjectRowsFile::ImportFolder(DuplicatePolicy& policy) {
 }
 
 int ProjectRowsFile::IsRecordExist(const std::vector<std::string>& keyValues) {
-    return appdb::HasRow(m_connection, std::string("select * from ") + m_format.table + " where " +
+    return db::HasRow(m_connection, std::string("select * from ") + m_format.table + " where " +
                                            KeyCondition(keyValues))
                ? 1
                : 0;
@@ -142,7 +142,7 @@ int ProjectRowsFile::Import(const std::string& path, DuplicatePolicy policy) {
         }
         if (keyValues.front().empty()) continue;  // a row of no project
         // Rows of a project that is not stored are refused, and named.
-        if (!appdb::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {keyValues.front()})) {
+        if (!db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {keyValues.front()})) {
             if (std::find(m_notStored.begin(), m_notStored.end(), keyValues.front()) == m_notStored.end())
                 m_notStored.push_back(keyValues.front());
             continue;

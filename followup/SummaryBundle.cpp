@@ -179,7 +179,7 @@ int SummaryBundle::Import(const std::string& path) {
     if (!ReadDocument(path, document)) return 0;
     if (document.number.empty()) return 0;  // a bundle without a document row
     // The rows of a project that is not stored are refused, and named.
-    if (!appdb::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH=" + db::QuoteLiteral(document.number))) {
+    if (!db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {document.number})) {
         m_notStored.push_back(document.number);
         return 0;
     }
@@ -264,8 +264,8 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
 }
 
 bool SummaryBundle::AskOverwrite(const std::string& number) {
-    if (!appdb::HasRow(m_connection, "select xmbh from " + std::string(Info(m_variant).table) +
-                                         " where xmbh=" + db::QuoteLiteral(number)))
+    if (!db::HasRow(m_connection, "select xmbh from " + std::string(Info(m_variant).table) + " where xmbh = ?1",
+                    {number}))
         return true;
     return ui::MessageBox("项目" + number + "的验收总结已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) ==
            IDOK;

@@ -146,7 +146,7 @@ void CSummaryEditPage::OnBtnSave() {
 
     const std::string table = followup::Traits(m_kind).table;
     bool replaceK1 = false;
-    if (k1 != k0 && appdb::HasRow(*m_pConnection, "select * from " + table + " where XMBH = " + db::QuoteLiteral(k1))) {
+    if (k1 != k0 && db::HasRow(*m_pConnection, "select * from " + table + " where XMBH = ?1", {k1})) {
         if (ui::MessageBox("该项目编号已存在，确定覆盖吗？", "系统提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
         replaceK1 = true;
     }

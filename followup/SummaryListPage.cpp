@@ -189,8 +189,8 @@ void CSummaryListPage::OutputExcel() {
 }
 
 bool CSummaryListPage::RecordExists(const std::string& number) {
-    return appdb::HasRow(*m_pConnection, "select xmbh from " + std::string(followup::Traits(m_kind).listTable) +
-                                             " where xmbh=" + db::QuoteLiteral(number));
+    return db::HasRow(*m_pConnection, "select xmbh from " + std::string(followup::Traits(m_kind).listTable) + " where xmbh = ?1",
+                      {number});
 }
 
 void CSummaryListPage::ListAttachmentFolder(const std::string& folder) {

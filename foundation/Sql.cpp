@@ -80,6 +80,10 @@ long Statement::Long(int column) const { return static_cast<long>(sqlite3_column
 
 bool Execute(CAdoConnection& connection, const std::string& sql) { return Statement(connection, sql).Run(); }
 
+bool HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values) {
+    return Statement(connection, sql, values).Next();
+}
+
 std::string Scalar(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values) {
     Statement statement(connection, sql, values);
     return statement.Next() ? statement.Text(0) : std::string();

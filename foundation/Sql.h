@@ -55,6 +55,9 @@ private:
 // Runs one statement without rows and without values.
 bool Execute(CAdoConnection& connection, const std::string& sql);
 
+// True when `sql` with `values` bound gives at least one row.
+bool HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values = {});
+
 // The text of the first column of the first row of `sql` with `values`
 // bound ("" when there is no row or the statement failed).
 std::string Scalar(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values = {});

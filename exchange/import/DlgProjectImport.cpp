@@ -113,23 +113,16 @@ std::vector<std::string> CDlgProjectImport::ScratchFiles() {
     return {GetExePath() + "\\项目申请书.xml", GetExePath() + "\\申请人员.xml"};
 }
 
-bool CDlgProjectImport::HasRow(const std::string& sql) {
-    CAdoRecordSet local;
-    elbrin::Bind(local, m_connection);
-    return local.Open(sql) && local.GetRecordCount() > 0;
-}
-
 BOOL CDlgProjectImport::IsRecordExist(const std::string& projectNumber) {
-    return HasRow("select * from corvane_itemappinfo where xmbh=" + db::QuoteLiteral(projectNumber));
+    return db::HasRow(m_connection, "select * from corvane_itemappinfo where xmbh = ?1", {projectNumber});
 }
 
 BOOL CDlgProjectImport::IsRecordExist(const std::string& projectNumber, const std::string& year) {
-    return HasRow("select * from corvane_itemyearplan where xmbh=" + db::QuoteLiteral(projectNumber) +
-                  " and nf = " + db::QuoteLiteral(year));
+    return db::HasRow(m_connection, "select * from corvane_itemyearplan where xmbh = ?1 and nf = ?2", {projectNumber, year});
 }
 
 BOOL CDlgProjectImport::IsRecordExist2(const std::string& projectNumber) {
-    return HasRow("select * from corvane_itemcheckaccept where xmbh=" + db::QuoteLiteral(projectNumber));
+    return db::HasRow(m_connection, "select * from corvane_itemcheckaccept where xmbh = ?1", {projectNumber});
 }
 
 void CDlgProjectImport::OnImportPlan() {

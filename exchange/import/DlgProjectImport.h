@@ -54,7 +54,6 @@ protected:
 
 private:
     std::vector<std::string> ScratchFiles();
-    bool HasRow(const std::string& sql);
     // The rows of a plan (true) or acceptance file, each by the policy.
     BOOL ImportRows(const std::string& path, bool plan);
     // Decides on a stored project first, then writes in one transaction.
