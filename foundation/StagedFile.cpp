@@ -1,33 +1,16 @@
 #include "foundation/StagedFile.h"
 
-#include <unistd.h>
-
-#include <random>
-
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
-
-namespace {
-
-// A name of its own in the folder: a hidden file kept after a failed rename
-// is never written over by a later one.
-std::string NewHiddenPath(const std::string& folder) {
-    std::random_device random;
-    std::string path;
-    do {
-        path = sys::JoinPath(folder, ".导入" + std::to_string(getpid()) + "-" + std::to_string(random()) + ".tmp");
-    } while (sys::FileExists(path));
-    return path;
-}
-
-}  // namespace
 
 StagedFile::Result StagedFile::Stage(const std::string& target, std::string_view bytes, const std::string& question) {
     Discard();
     if (sys::FileExists(target) && ui::MessageBox(question, "提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return Result::Declined;
     const std::string folder = sys::ParentFolder(sys::NativePath(target));
-    const std::string hidden = NewHiddenPath(folder);
+    // A name of its own: a hidden file kept after a failed rename is never
+    // written over by a later one.
+    const std::string hidden = sys::NewHiddenPath(folder, "导入", ".tmp");
     if (!sys::MakeDirs(folder) || !sys::WriteFileAtomic(hidden, bytes)) {
         ui::AfxMessageBox("Create file failed!");
         return Result::Failed;

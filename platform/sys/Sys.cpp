@@ -157,15 +157,21 @@ bool ReadFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+std::string NewHiddenPath(const std::string& folder, const std::string& stem, const std::string& suffix) {
+    std::random_device random;
+    std::string path;
+    do {
+        path = (folder.empty() ? std::string() : folder + "/") + "." + stem + std::to_string(getpid()) + "-" +
+               std::to_string(random()) + suffix;
+    } while (FileExists(path));
+    return path;
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     std::string target = NativePath(path);
     std::string folder = ParentFolder(target);
     if (!folder.empty() && !FolderExists(folder)) return false;
-    // A short hidden name beside the target: a target name as long as the
-    // file system takes leaves no room for a suffix.
-    std::random_device rd;
-    std::string temp = (folder.empty() ? std::string() : folder + "/") + ".tmp" + std::to_string(getpid()) + "-" +
-                       std::to_string(rd());
+    const std::string temp = NewHiddenPath(folder, "tmp");
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return false;

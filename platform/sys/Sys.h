@@ -51,6 +51,10 @@ bool RemoveFile(const std::string& path);
 bool TruncateFile(const std::string& path);
 // Whole file as bytes; false when it cannot be read.
 bool ReadFile(const std::string& path, std::string& bytes);
+// A short hidden path of a file not yet there in `folder` ("" for the current
+// one): "." + `stem` + process id and a random number + `suffix`. Short, so a
+// target whose name is as long as the file system takes still has room.
+std::string NewHiddenPath(const std::string& folder, const std::string& stem, const std::string& suffix = "");
 // Writes through a temporary file in the same folder renamed over the target,
 // so a failed write never leaves the old file half-replaced.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes);
