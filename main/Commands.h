@@ -3,7 +3,7 @@
 
 namespace cmd {
 
-// Module views (one command range; see ModuleTable).
+// Module views (one command range; see ViewTable).
 constexpr int kModuleFirst = 2000;
 constexpr int kModuleLast = 2014;
 constexpr int kFiveYearGuide = 2000;
@@ -26,7 +26,6 @@ constexpr int kGuideImport = 32868;
 constexpr int kGuideExport = 32870;
 constexpr int kProjectImport = 32872;
 constexpr int kProjectExport = 32873;
-constexpr int kExchangeCommands[] = {kGuideImport, kGuideExport, kProjectImport, kProjectExport};
 
 // System management (dialogs of the management library).
 constexpr int kUnitManage = 32860;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "main/Commands.h"
-#include "main/ModuleTable.h"
+#include "main/ViewTable.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
@@ -32,7 +32,7 @@ std::vector<MenuSpec> CustomizableCommands(int role) {
     }
     if (categories.empty()) return categories;  // a role without menus
     MenuSpec exchange{kExchangeCategory, {}};
-    for (int command : cmd::kExchangeCommands) exchange.items.push_back({ExchangeCommandText(command), command});
+    for (int command : ExchangeCommands()) exchange.items.push_back({ExchangeCommandText(command), command});
     categories.push_back(std::move(exchange));
     return categories;
 }

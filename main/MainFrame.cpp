@@ -2,14 +2,7 @@
 
 #include <QApplication>
 
-#include "achievement/DlgSCGZH.h"
 #include "application/Dlgproappl.h"
-#include "exchange/export/DlgGuideExport.h"
-#include "exchange/export/DlgProjectExport.h"
-#include "exchange/import/DlgGuideImport.h"
-#include "exchange/import/DlgProjectImport.h"
-#include "followup/DlgProSum.h"
-#include "followup/DlgProSum1.h"
 #include "guide_annual/DlgOneGuide.h"
 #include "guide_annual/DlgOneGuideXF.h"
 #include "guide_fiveyear/DlgFiveGuide.h"
@@ -28,19 +21,13 @@
 #include "main/ManagementCommands.h"
 #include "main/MenuLayout.h"
 #include "main/CustomizeSheet.h"
-#include "main/ModuleTable.h"
 #include "main/OutlookLayout.h"
 #include "main/ReportCommon.h"
 #include "main/Roles.h"
+#include "main/ViewTable.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/Services.h"
-#include "review/DlgAccept.h"
 #include "review/DlgFirstAPPR.h"
-#include "review/DlgHanS.h"
-#include "review/DlgHuiS.h"
-#include "review/DlgJinZ.h"
-#include "review/DlgPF.h"
-#include "review/DlgPlan.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, ui::FrameWnd)
 
@@ -48,33 +35,6 @@ namespace {
 
 // Control id of a view that is not (or no longer) in the slot.
 constexpr int kStandbyViewId = 0;
-
-// Module view classes by group and item.
-const ui::RuntimeClass* ModuleClass(int group, int item) {
-    static const ui::RuntimeClass* const guides[] = {RUNTIME_CLASS(CDlgFiveGuide), RUNTIME_CLASS(CDlgOneGuide),
-                                                     RUNTIME_CLASS(CDlgOneGuideXF)};
-    static const ui::RuntimeClass* const applications[] = {RUNTIME_CLASS(CDlgproappl), RUNTIME_CLASS(CDlgPlan),
-                                                           RUNTIME_CLASS(CDlgProSum), RUNTIME_CLASS(CDlgProSum1),
-                                                           RUNTIME_CLASS(CDlgSCGZH)};
-    static const ui::RuntimeClass* const management[] = {RUNTIME_CLASS(CDlgFirstAPPR), RUNTIME_CLASS(CDlgPF),
-                                                         RUNTIME_CLASS(CDlgAccept),    RUNTIME_CLASS(CDlgHanS),
-                                                         RUNTIME_CLASS(CDlgHuiS),      RUNTIME_CLASS(CDlgJinZ)};
-    auto pick = [item](const auto& table) -> const ui::RuntimeClass* {
-        return item >= 0 && item < int(std::size(table)) ? table[item] : nullptr;
-    };
-    switch (group) {
-    case 0: return pick(guides);
-    case 1: return pick(applications);
-    case 2: return pick(management);
-    default: return nullptr;
-    }
-}
-
-const ui::RuntimeClass* ExchangeClass(int index) {
-    static const ui::RuntimeClass* const views[] = {RUNTIME_CLASS(CDlgGuideImport), RUNTIME_CLASS(CDlgGuideExport),
-                                                    RUNTIME_CLASS(CDlgProjectImport), RUNTIME_CLASS(CDlgProjectExport)};
-    return index >= 0 && index < int(std::size(views)) ? views[index] : nullptr;
-}
 
 // A guide editor that is the open view lists the guides of the new period.
 template <class Guide>
@@ -101,8 +61,7 @@ BOOL CMainFrame::DestroyWindow() {
 
 void CMainFrame::MapHandlers() {
     MapCommandRange(cmd::kModuleFirst, cmd::kModuleLast, [this](int id) { OnModuleCommand(id); });
-    for (int id : cmd::kExchangeCommands)
-        MapClicked(id, [this, id] { OnExchangeCommand(*FindExchangeCommand(id)); });
+    for (int id : ExchangeCommands()) MapClicked(id, [this, id] { OnExchangeCommand(*FindExchangeCommand(id)); });
     for (int id : {cmd::kUnitManage, cmd::kUnitManageGuideRole, cmd::kSpecGroupManage, cmd::kExpertManage,
                    cmd::kScoreIndexManage, cmd::kPasswordChange, cmd::kSpecGroupEdit, cmd::kLabManage})
         MapClicked(id, [this, id] { OnManagementCommand(*FindManagementCommand(id)); });
@@ -161,7 +120,7 @@ bool CMainFrame::CreateMenuBar() {
     }
     // No menu carries the exchange views; the menu bar's own context menu
     // (the place of the customisation commands) offers them.
-    for (int id : cmd::kExchangeCommands) m_wndMenuBar.AppendContextItem(id, ExchangeCommandText(id));
+    for (int id : ExchangeCommands()) m_wndMenuBar.AppendContextItem(id, ExchangeCommandText(id));
     m_wndMenuBar.AppendContextItem(cmd::kViewCustomize, "自定义...");
     m_wndMenuBar.UpdateItems();
     return true;
@@ -235,26 +194,28 @@ void CMainFrame::OnTimer(UINT_PTR) {
 }
 
 void CMainFrame::OnModuleCommand(int id) {
-    const ModuleCommandSpec* module = FindModuleCommand(id);
+    const ViewRow* module = FindModuleCommand(id);
     if (!module) return;
     m_nCommandKind = kCommandModule;
     m_strCommandCaption = module->caption;
     ShowModule(module->group, module->item);
 }
 
-void CMainFrame::OnExchangeCommand(const ExchangeCommandSpec& command) {
+void CMainFrame::OnExchangeCommand(const ViewRow& command) {
     m_nCommandKind = kCommandExchange;
-    m_nCommandIndex = command.index;
+    m_nCommandIndex = command.item;
     m_strCommandCaption = command.caption;
     ShowModule(0, 0);
 }
 
 void CMainFrame::ShowModule(int group, int item) {
+    const ViewRow* view = nullptr;
     switch (m_nCommandKind) {
-    case kCommandModule: SwitchView(ModuleClass(group, item)); break;
-    case kCommandExchange: SwitchView(ExchangeClass(m_nCommandIndex)); break;
+    case kCommandModule: view = FindModuleView(group, item); break;
+    case kCommandExchange: view = FindExchangeView(m_nCommandIndex); break;
     default: break;  // a management command only records itself
     }
+    if (view) SwitchView(view->viewClass());
 }
 
 BOOL CMainFrame::SwitchView(const ui::RuntimeClass* cls) {

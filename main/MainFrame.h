@@ -14,7 +14,7 @@
 
 class CCustomizeSheet;
 struct CustomizeSettings;
-struct ExchangeCommandSpec;
+struct ViewRow;
 struct ManagementCommandSpec;
 
 enum CommandKind { kCommandManagement = 0, kCommandModule = 1, kCommandExchange = 2 };
@@ -77,7 +77,7 @@ private:
     bool CreateOutlookBar();
     void CreateStartView();
 
-    void OnExchangeCommand(const ExchangeCommandSpec& command);
+    void OnExchangeCommand(const ViewRow& command);
     void OnManagementCommand(const ManagementCommandSpec& command);
     void OnPeriodSet();
     template <class Dialog>

@@ -1,55 +1,42 @@
 #include "main/OutlookLayout.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
-#include "main/Commands.h"
-#include "main/Roles.h"
+#include "main/ViewTable.h"
 
 namespace {
 
 constexpr std::array<int, 11> kIconResources{184, 185, 186, 187, 188, 189, 190, 191, 209, 211, 212};
 
-const std::vector<OutlookGroupSpec> kFundOfficeGroups{
-    {"指南管理", 1, 0,
-     {{"五年指南", cmd::kFiveYearGuide, 0}, {"年度指南", cmd::kAnnualGuide, 1}, {"指南下发", cmd::kGuideIssuing, 8}}},
-    {"项目申报", 2, 1,
-     {{"项目申请", cmd::kApplication, 2},
-      {"阶段进展报告", cmd::kProgressReport, 4},
-      {"项目验收总结", cmd::kAcceptanceSummary, 4},
-      {"成果转化", cmd::kAchievement, 5}}},
-    {"项目管理", 3, 2,
-     {{"项目初审", cmd::kFirstReview, 5},
-      {"项目函审", cmd::kLetterReview, 9},
-      {"项目会审", cmd::kMeetingReview, 10},
-      {"项目计划", cmd::kPlan, 3},
-      {"项目批复", cmd::kApproval, 6},
-      {"项目进展", cmd::kProgress, 7},
-      {"项目验收", cmd::kAcceptance, 7}}},
-};
-
-const std::vector<OutlookGroupSpec> kGuideManagementGroups{
-    {"指南管理", 1, 0, {{"五年指南", cmd::kFiveYearGuide, 0}, {"年度指南", cmd::kAnnualGuide, 1}}},
-};
-
-const std::vector<OutlookGroupSpec> kApplicantUnitGroups{
-    {"项目申报", 1, 0,
-     {{"项目申请", cmd::kApplication, 2},
-      {"项目验收总结", cmd::kAcceptanceSummary, 4},
-      {"阶段进展报告", cmd::kProgressReport, 5},
-      {"成果转化", cmd::kAchievement, 5}}},
-};
-
-const std::vector<OutlookGroupSpec> kNoGroups;
+// A role's groups, built from the view table: the groups that hold any of
+// the role's buttons, in the bar's order, numbered from pane 1, each
+// showing the image of its position.
+std::vector<OutlookGroupSpec> GroupsOf(int role) {
+    std::vector<OutlookGroupSpec> groups;
+    for (const char* name : NavigationGroupNames()) {
+        std::vector<const ViewRow*> rows;
+        for (const ViewRow& row : Views())
+            if (std::strcmp(row.navigationGroup, name) == 0 && row.byRole[role].place != NavigationButton::kNone)
+                rows.push_back(&row);
+        if (rows.empty()) continue;
+        std::sort(rows.begin(), rows.end(),
+                  [role](const ViewRow* a, const ViewRow* b) { return a->byRole[role].place < b->byRole[role].place; });
+        const int position = int(groups.size());
+        OutlookGroupSpec group{name, position + 1, position, {}};
+        for (const ViewRow* row : rows) group.buttons.push_back({row->buttonText, row->command, row->byRole[role].image});
+        groups.push_back(std::move(group));
+    }
+    return groups;
+}
 
 }  // namespace
 
 std::span<const int> OutlookIconResources() { return kIconResources; }
 
 const std::vector<OutlookGroupSpec>& OutlookGroupsForRole(int role) {
-    switch (role) {
-    case kRoleFundOffice: return kFundOfficeGroups;
-    case kRoleGuideManagement: return kGuideManagementGroups;
-    case kRoleApplicantUnit: return kApplicantUnitGroups;
-    default: return kNoGroups;
-    }
+    static const std::array<std::vector<OutlookGroupSpec>, 3> byRole{GroupsOf(0), GroupsOf(1), GroupsOf(2)};
+    static const std::vector<OutlookGroupSpec> none;
+    return role >= 0 && role < int(byRole.size()) ? byRole[std::size_t(role)] : none;
 }

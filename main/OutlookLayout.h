@@ -1,4 +1,5 @@
-// The navigation groups of the outlook bar by role: each group's pane id,
+// The navigation groups of the outlook bar by role, as the view table places
+// the views on each role's bar: each group's pane id,
 // page image and buttons (label, command, image index), and the icon
 // resources of the image list.
 #pragma once

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "main/Commands.h"
 #include "main/ManagementCommands.h"
 #include "main/MenuLayout.h"
-#include "main/ModuleTable.h"
 #include "main/OutlookLayout.h"
+#include "main/ViewTable.h"
 #include "main/Roles.h"
 
 namespace {
@@ -158,7 +159,7 @@ TEST(ModuleTable, CommandsMapToGroupAndItem) {
     };
     std::set<std::pair<int, int>> pairs;
     for (const Case& c : cases) {
-        const ModuleCommandSpec* row = FindModuleCommand(c.command);
+        const ViewRow* row = FindModuleCommand(c.command);
         ASSERT_NE(row, nullptr) << c.command;
         EXPECT_EQ(row->group, c.group) << c.command;
         EXPECT_EQ(row->item, c.item) << c.command;
@@ -172,12 +173,35 @@ TEST(ModuleTable, CommandsMapToGroupAndItem) {
 TEST(ModuleTable, ExchangeCommands) {
     const int commands[] = {32868, 32870, 32872, 32873};
     for (int index = 0; index < 4; ++index) {
-        const ExchangeCommandSpec* row = FindExchangeCommand(commands[index]);
+        const ViewRow* row = FindExchangeCommand(commands[index]);
         ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->index, index);
+        EXPECT_EQ(row->item, index);
     }
     EXPECT_STREQ(FindExchangeCommand(32872)->caption, "Tessaly-导入项目");
     EXPECT_EQ(FindExchangeCommand(2000), nullptr);
+}
+
+// The view table is the one place a view is declared: each command once, each
+// module place and exchange index once, every class creatable, and on each
+// role's bar the buttons of a group take the places 0, 1, 2 ... once each.
+TEST(ViewTable, EveryViewIsDeclaredOnceAndPlacedConsistently) {
+    std::set<int> commands;
+    std::set<std::tuple<int, int, int>> places;
+    for (const ViewRow& row : Views()) {
+        EXPECT_TRUE(commands.insert(row.command).second) << row.caption;
+        EXPECT_TRUE(places.insert({int(row.kind), row.group, row.item}).second) << row.caption;
+        ASSERT_NE(row.viewClass(), nullptr) << row.caption;
+        EXPECT_NE(row.viewClass()->m_pfnCreateObject, nullptr) << row.caption;
+        if (row.kind == ViewKind::Module) {
+            EXPECT_GE(row.command, cmd::kModuleFirst) << row.caption;
+            EXPECT_LT(row.command, cmd::kModuleLast) << row.caption;
+        }
+    }
+    for (int role = 0; role <= 2; ++role)
+        for (const OutlookGroupSpec& group : OutlookGroupsForRole(role))
+            for (std::size_t place = 0; place < group.buttons.size(); ++place)
+                EXPECT_EQ(FindView(group.buttons[place].command)->byRole[role].place, int(place))
+                    << role << " " << group.buttons[place].text;
 }
 
 TEST(ManagementTable, IndexAndDialogCode) {

@@ -19,8 +19,8 @@
 #include "main/Commands.h"
 #include "main/CustomizeSheet.h"
 #include "main/MenuLayout.h"
-#include "main/ModuleTable.h"
 #include "main/OutlookLayout.h"
+#include "main/ViewTable.h"
 #include "platform/ui/TabWnd.h"
 
 namespace {
@@ -200,7 +200,7 @@ std::vector<std::pair<std::string, int>> ViewCommands(int role) {
     std::vector<std::pair<std::string, int>> commands;
     for (const OutlookGroupSpec& group : OutlookGroupsForRole(role))
         for (const OutlookButtonSpec& button : group.buttons) commands.emplace_back(button.text, button.command);
-    for (int command : cmd::kExchangeCommands) commands.emplace_back(ExchangeCommandText(command), command);
+    for (int command : ExchangeCommands()) commands.emplace_back(ExchangeCommandText(command), command);
     return commands;
 }
 
