@@ -31,6 +31,9 @@ std::string RunProperties(const richtext::CharFormat& f) {
                       fontAttr + "\" w:cs=\"" + fontAttr + "\"/>";
     if (f.bold) out += "<w:b/>";
     if (f.italic) out += "<w:i/>";
+    if (f.smallCaps) out += "<w:smallCaps/>";
+    if (f.strike) out += "<w:strike/>";
+    if (f.doubleStrike) out += "<w:dstrike/>";
     if (f.hidden) out += "<w:vanish/>";
     if (f.colour) out += "<w:color w:val=\"" + Hex(*f.colour) + "\"/>";
     if (f.raiseTwips != 0) out += "<w:position w:val=\"" + std::to_string(f.raiseTwips / 10) + "\"/>";
@@ -38,6 +41,7 @@ std::string RunProperties(const richtext::CharFormat& f) {
     std::string half = std::to_string((f.sizeTwips + 5) / 10);
     out += "<w:sz w:val=\"" + half + "\"/><w:szCs w:val=\"" + half + "\"/>";
     if (f.underline) out += "<w:u w:val=\"single\"/>";
+    if (f.background) out += "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"" + Hex(*f.background) + "\"/>";
     if (f.script == richtext::CharFormat::Script::Super) out += "<w:vertAlign w:val=\"superscript\"/>";
     if (f.script == richtext::CharFormat::Script::Sub) out += "<w:vertAlign w:val=\"subscript\"/>";
     return out + "</w:rPr>";
@@ -73,6 +77,8 @@ std::string ParagraphXml(const richtext::Paragraph& p) {
             case richtext::Run::Kind::Group: break;
         }
     }
+    // A page or section break: what follows starts a new page.
+    if (p.end != richtext::Paragraph::End::Paragraph && !p.format.inTable) out += "<w:r><w:br w:type=\"page\"/></w:r>";
     out += "</w:p>";
     return out;
 }

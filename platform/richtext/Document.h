@@ -64,6 +64,13 @@ struct CharFormat {
     int raiseTwips = 0;
     // \v: hidden text, kept and written back, not printed.
     bool hidden = false;
+    // \strike and \striked1: struck through once, or twice.
+    bool strike = false;
+    bool doubleStrike = false;
+    // \scaps: small capitals.
+    bool smallCaps = false;
+    // \highlightN, \cbN or \chcbpatN: the colour behind the text; none: none.
+    std::optional<Colour> background;
     bool operator==(const CharFormat&) const = default;
 };
 
@@ -134,6 +141,10 @@ struct Paragraph {
     // last of its row (\row), which it then defines.
     bool endsCell = false;
     std::optional<TableRow> endsRow;
+    // What ends the paragraph: \par, or a page (\page) or section (\sect)
+    // break, which starts a new page where the text is printed.
+    enum class End { Paragraph, Page, Section };
+    End end = End::Paragraph;
 
     // Appends text; a tab becomes a Tab run, "\n", "\r\n" or "\r" a
     // LineBreak run, and other control characters are dropped. Text joins
