@@ -1,12 +1,15 @@
 // Inserting files at the cursor: a .docx's body, or RTF through the
 // rich-text reader with its character and paragraph formats.
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <map>
 #include <set>
 
 #include "platform/office/Office.h"
 #include "platform/office/WordData.h"
 #include "platform/richtext/Document.h"
+#include "platform/richtext/Picture.h"
 #include "platform/richtext/RtfReader.h"
 #include "platform/sys/Sys.h"
 
@@ -47,11 +50,64 @@ std::string RunProperties(const richtext::CharFormat& f) {
     return out + "</w:rPr>";
 }
 
+constexpr const char* kImageRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
+
+// Where the parts an inserted text brings (its pictures) go: the document
+// the text is inserted in.
+class Media {
+public:
+    explicit Media(DocData& doc) : doc_(doc) {}
+
+    // A picture as an inline drawing of its size, its bytes a media part of
+    // the document; "" for a picture of a type the document cannot show.
+    std::string Drawing(const richtext::Picture& picture) {
+        const std::string extension = richtext::ExtensionOf(picture.type);
+        if (extension.empty() || picture.data.empty()) return {};
+        static const std::map<std::string, std::string> types = {
+            {"png", "image/png"}, {"jpeg", "image/jpeg"}, {"emf", "image/x-emf"},
+            {"wmf", "image/x-wmf"}, {"bmp", "image/bmp"}};
+        int n = 1;
+        while (doc_.package.Has("word/media/image" + std::to_string(n) + "." + extension)) ++n;
+        const std::string name = "image" + std::to_string(n) + "." + extension;
+        doc_.package.SetPart("word/media/" + name, picture.data, types.at(extension));
+        const std::string rel = doc_.package.AddRelationship(doc_.mainPart, kImageRel, "media/" + name);
+        const std::string id = std::to_string(++drawings_ + 1000 * int(doc_.package.PartNames().size()));
+        // Twips to English metric units; a picture without a size gets an inch.
+        const std::string cx = std::to_string(std::int64_t(picture.widthTwips > 0 ? picture.widthTwips : 1440) * 635);
+        const std::string cy = std::to_string(std::int64_t(picture.heightTwips > 0 ? picture.heightTwips : 1440) * 635);
+        return "<w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\" "
+               "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\">"
+               "<wp:extent cx=\"" + cx + "\" cy=\"" + cy + "\"/><wp:docPr id=\"" + id + "\" name=\"" + name + "\"/>"
+               "<a:graphic xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\">"
+               "<a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">"
+               "<pic:pic xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\">"
+               "<pic:nvPicPr><pic:cNvPr id=\"" + id + "\" name=\"" + name + "\"/><pic:cNvPicPr/></pic:nvPicPr>"
+               "<pic:blipFill><a:blip r:embed=\"" + rel + "\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill>"
+               "<pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"" + cx + "\" cy=\"" + cy + "\"/></a:xfrm>"
+               "<a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic></a:graphicData></a:graphic>"
+               "</wp:inline></w:drawing>";
+    }
+
+private:
+    DocData& doc_;
+    int drawings_ = 0;
+};
+
+// An embedded picture or object by the first of its pictures the document
+// can show (a Word picture's own, else its fallback; an object's result).
+std::string ObjectRun(const richtext::Run& run, Media& media) {
+    for (const richtext::Picture& picture : richtext::PicturesOf(run.text)) {
+        std::string drawing = media.Drawing(picture);
+        if (!drawing.empty()) return "<w:r>" + RunProperties(run.format) + drawing + "</w:r>";
+    }
+    return {};
+}
+
 std::string TextRun(const richtext::CharFormat& format, const std::string& text) {
     return "<w:r>" + RunProperties(format) + "<w:t xml:space=\"preserve\">" + xml::Escape(text) + "</w:t></w:r>";
 }
 
-std::string ParagraphXml(const richtext::Paragraph& p) {
+std::string ParagraphXml(const richtext::Paragraph& p, Media& media) {
     static const char* const kJc[] = {"left", "center", "right", "both"};
     std::string out;
     out += "<w:p><w:pPr>";
@@ -73,7 +129,7 @@ std::string ParagraphXml(const richtext::Paragraph& p) {
             case richtext::Run::Kind::Text: out += TextRun(r.format, r.text); break;
             case richtext::Run::Kind::Tab: out += "<w:r>" + RunProperties(r.format) + "<w:tab/></w:r>"; break;
             case richtext::Run::Kind::LineBreak: out += "<w:r>" + RunProperties(r.format) + "<w:br/></w:r>"; break;
-            case richtext::Run::Kind::Object: break;  // embedded pictures and objects are not carried over
+            case richtext::Run::Kind::Object: out += ObjectRun(r, media); break;
             case richtext::Run::Kind::Group: break;
         }
     }
@@ -91,7 +147,7 @@ bool HasBorders(const richtext::TableRow& row) {
 
 // A table as Word keeps it: a grid of every cell edge of its rows, each cell
 // spanning the grid columns between its edges, merged cells as one.
-std::string TableXml(const richtext::TableRows& table) {
+std::string TableXml(const richtext::TableRows& table, Media& media) {
     // Right edges of the cells of a row (a row without its definition gets
     // cells of equal width).
     auto edges = [&](const richtext::TableRows::Row& row) {
@@ -140,7 +196,7 @@ std::string TableXml(const richtext::TableRows& table) {
             std::string paragraphs;
             for (std::size_t k = c; k <= last && k < row.cells.size(); ++k)
                 for (const richtext::Paragraph* p : row.cells[k])
-                    if (k == c || !p->runs.empty()) paragraphs += ParagraphXml(*p);
+                    if (k == c || !p->runs.empty()) paragraphs += ParagraphXml(*p, media);
             out += paragraphs.empty() ? "<w:p/>" : paragraphs;
             out += "</w:tc>";
             left = right[last];
@@ -152,14 +208,14 @@ std::string TableXml(const richtext::TableRows& table) {
 }
 
 // WordprocessingML paragraphs and tables for a rich-text document.
-std::string ParagraphsXml(const richtext::Document& doc) {
+std::string ParagraphsXml(const richtext::Document& doc, Media& media) {
     std::string out;
     for (std::size_t i = 0; i < doc.paragraphs.size();) {
         if (doc.paragraphs[i].format.inTable) {
-            out += TableXml(richtext::TableAt(doc.paragraphs, i, i));
+            out += TableXml(richtext::TableAt(doc.paragraphs, i, i), media);
             continue;
         }
-        out += ParagraphXml(doc.paragraphs[i++]);
+        out += ParagraphXml(doc.paragraphs[i++], media);
     }
     return out;
 }
@@ -222,7 +278,8 @@ bool InsertFileAt(DocData& doc, const std::string& path, std::string& error) {
     }
     // RTF, or plain text, which the reader takes one paragraph per line.
     richtext::Document rich = richtext::ReadRtf(bytes);
-    xml::DocPtr wrapper = xml::Parse(std::string(kWrapperStart) + ParagraphsXml(rich) + "</w:body>");
+    Media media(doc);
+    xml::DocPtr wrapper = xml::Parse(std::string(kWrapperStart) + ParagraphsXml(rich, media) + "</w:body>");
     if (!wrapper) {
         error = "无法插入文件：" + file;
         return false;

@@ -13,6 +13,7 @@
 
 #include "platform/richtext/Document.h"
 #include "platform/richtext/PlainText.h"
+#include "platform/richtext/Picture.h"
 
 namespace chapters {
 
@@ -74,6 +75,50 @@ inline const std::string kEffects =
 // A bullet in a group of its own inside the list text, as office suites write it.
 inline const std::string kNestedListText =
     "{\\listtext\\pard\\plain {\\f1 \\'b7}\\tab}\\pard\\fi-360\\li360\\ls1\\ilvl0\\f0\\fs21 \\'d2\\'bb\\par\r\n";
+
+// An 8 by 8 pixel PNG and JPEG, as hex digits.
+inline const std::string kPngHex =
+    "89504e470d0a1a0a0000000d49484452000000080000000808020000004b6d29dc000000097048597300000f6100000f6101a83fa7690000002349444154081d\r\n"
+    "63fcefca0007f2deffe16c26380b8d41ba040bb2b9c8a6916e144e1d0092410428dab98fd50000000049454e44ae426082\r\n";
+inline const std::string kJpegHex =
+    "ffd8ffe000104a46494600010101006400640000ffdb00430006040506050406060506070706080a100a0a09090a140e0f0c1017141818171416161a1d251f1a\r\n"
+    "1b231c1616202c20232627292a29191f2d302d283025282928ffdb0043010707070a080a130a0a13281a161a2828282828282828282828282828282828282828\r\n"
+    "282828282828282828282828282828282828282828282828282828282828ffc00011080008000803012200021101031101ffc4001f0000010501010101010100\r\n"
+    "000000000000000102030405060708090a0bffc400b5100002010303020403050504040000017d01020300041105122131410613516107227114328191a10823\r\n"
+    "42b1c11552d1f02433627282090a161718191a25262728292a3435363738393a434445464748494a535455565758595a636465666768696a737475767778797a\r\n"
+    "838485868788898a92939495969798999aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3c4c5c6c7c8c9cad2d3d4d5d6d7d8d9dae1e2e3e4e5e6e7e8e9eaf1\r\n"
+    "f2f3f4f5f6f7f8f9faffc4001f0100030101010101010101010000000000000102030405060708090a0bffc400b5110002010204040304070504040001027700\r\n"
+    "0102031104052131061241510761711322328108144291a1b1c109233352f0156272d10a162434e125f11718191a262728292a35363738393a43444546474849\r\n"
+    "4a535455565758595a636465666768696a737475767778797a82838485868788898a92939495969798999aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3c4\r\n"
+    "c5c6c7c8c9cad2d3d4d5d6d7d8d9dae2e3e4e5e6e7e8e9eaf2f3f4f5f6f7f8f9faffda000c03010002110311003f00c4964f331c631ef451457052a50a305082\r\n"
+    "b247cce371b5f1d5e588c44b9a72b5dd92d95ba596c8ffd9\r\n";
+
+inline std::string FromHex(const std::string& hex) {
+    std::string bytes;
+    int high = -1;
+    for (char c : hex) {
+        const int v = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (v < 0) continue;
+        if (high < 0) high = v;
+        else bytes += char(high << 4 | v), high = -1;
+    }
+    return bytes;
+}
+
+// Pictures as the Windows rich edit, Word and LibreOffice write them, each
+// shown half an inch square: PNG and JPEG, a PNG as \bin bytes, a Word
+// picture and one whose own picture is of a kind not shown (its fallback
+// is), and an object shown by its picture.
+inline std::string Pictures() {
+    const std::string goal = "\\picw8\\pich8\\picwgoal720\\pichgoal720 ";
+    const std::string png = FromHex(kPngHex);
+    return "\\pard\\f0\\fs21 Before{\\pict\\pngblip" + goal + kPngHex + "}JPEG{\\pict\\jpegblip" + goal + kJpegHex +
+           "}Binary{\\pict\\pngblip\\picwgoal720\\pichgoal720\\bin" + std::to_string(png.size()) + " " + png + "}"
+           "Word{\\*\\shppict{\\pict\\pngblip" + goal + kPngHex + "}}{\\nonshppict{\\pict\\wmetafile8" + goal +
+           "0100090000030c0000000000}}Fallback{\\*\\shppict{\\pict\\macpict" + goal + "00}}{\\nonshppict{\\pict\\jpegblip" +
+           goal + kJpegHex + "}}Object{\\object\\objemb{\\*\\objclass Paint.Picture}\\objw8\\objh8{\\*\\objdata "
+           "01050000020000000e000000}{\\result{\\pict\\pngblip" + goal + kPngHex + "}}}After\\par Second paragraph\\par\r\n";
+}
 
 inline const std::vector<ModelRun>& Runs(const Document& d, std::size_t p) { return d.paragraphs.at(p).runs; }
 inline std::string TextOf(const Paragraph& p) {
@@ -267,6 +312,27 @@ inline const std::vector<Case>& Cases() {
          {"一"},
          {},
          {"w:ascii=\"Symbol\""}},
+        {"pictures", Chapter(Pictures()),
+         [](const Document& d) {
+             ASSERT_EQ(d.paragraphs.size(), 2u);
+             std::vector<Picture::Type> shown;
+             for (const ModelRun& r : d.paragraphs[0].runs)
+                 if (r.kind == ModelRun::Kind::Object) {
+                     const std::vector<Picture> pictures = PicturesOf(r.text);
+                     ASSERT_FALSE(pictures.empty()) << r.text;
+                     shown.push_back(pictures.back().type);
+                     EXPECT_EQ(pictures.back().widthTwips, 720);
+                 }
+             using T = Picture::Type;
+             EXPECT_EQ(shown, (std::vector<T>{T::Png, T::Jpeg, T::Png, T::Wmf, T::Jpeg, T::Png}));
+             EXPECT_EQ(PlainText(d), "BeforeJPEGBinaryWordFallbackObjectAfter\r\nSecond paragraph");
+         },
+         [](Document& d) { d.paragraphs[1].runs[0].text = "Second"; },
+         [](const Document& d) { EXPECT_EQ(PlainText(d), "BeforeJPEGBinaryWordFallbackObjectAfter\r\nSecond"); },
+         {"BeforeJPEGBinaryWordFallbackObjectAfter", "Second paragraph"},
+         {},
+         {"<a:blip r:embed="},
+         6},
     };
     return cases;
 }
