@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -50,7 +51,14 @@ std::string RunProperties(const richtext::CharFormat& f) {
     return out + "</w:rPr>";
 }
 
+std::string TextRun(const richtext::CharFormat& format, const std::string& text) {
+    return "<w:r>" + RunProperties(format) + "<w:t xml:space=\"preserve\">" + xml::Escape(text) + "</w:t></w:r>";
+}
+
 constexpr const char* kImageRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
+constexpr const char* kFootnotesRel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/footnotes";
+constexpr const char* kFootnotesType = "application/vnd.openxmlformats-officedocument.wordprocessingml.footnotes+xml";
+constexpr const char* kFootnotesPart = "word/footnotes.xml";
 
 // Where the parts an inserted text brings (its pictures) go: the document
 // the text is inserted in.
@@ -88,6 +96,48 @@ public:
                "</wp:inline></w:drawing>";
     }
 
+    // A footnote: its reference where it stands, its text, a paragraph a
+    // line, in the document's footnotes (made with their separators when
+    // the document has none).
+    std::string Footnote(const richtext::Run& run) {
+        std::string part;
+        if (doc_.package.Has(kFootnotesPart)) {
+            part = doc_.package.Part(kFootnotesPart);
+        } else {
+            part = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<w:footnotes "
+                   "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                   "<w:footnote w:type=\"separator\" w:id=\"-1\"><w:p><w:r><w:separator/></w:r></w:p></w:footnote>"
+                   "<w:footnote w:type=\"continuationSeparator\" w:id=\"0\"><w:p><w:r><w:continuationSeparator/>"
+                   "</w:r></w:p></w:footnote></w:footnotes>";
+            doc_.package.AddRelationship(doc_.mainPart, kFootnotesRel, "footnotes.xml");
+        }
+        const std::size_t end = part.rfind("</w:footnotes>");
+        if (end == std::string::npos) return {};
+        int id = 0;
+        for (std::size_t at = part.find(" w:id=\""); at != std::string::npos; at = part.find(" w:id=\"", at + 1))
+            id = std::max(id, std::atoi(part.c_str() + at + 7));
+        ++id;
+        richtext::CharFormat text = run.format;
+        text.sizeTwips = std::max(run.format.sizeTwips * 3 / 4, 100);
+        text.script = richtext::CharFormat::Script::Normal;
+        richtext::CharFormat mark = text;
+        mark.script = richtext::CharFormat::Script::Super;
+        std::string note = "<w:footnote w:id=\"" + std::to_string(id) + "\">";
+        std::size_t from = 0;
+        while (from <= run.note.size()) {
+            const std::size_t line = std::min(run.note.find('\n', from), run.note.size());
+            note += "<w:p>";
+            if (from == 0) note += "<w:r>" + RunProperties(mark) + "<w:footnoteRef/></w:r>" + TextRun(text, " ");
+            note += TextRun(text, run.note.substr(from, line - from)) + "</w:p>";
+            from = line + 1;
+        }
+        part.insert(end, note + "</w:footnote>");
+        doc_.package.SetPart(kFootnotesPart, part, kFootnotesType);
+        richtext::CharFormat reference = run.format;
+        reference.script = richtext::CharFormat::Script::Super;
+        return "<w:r>" + RunProperties(reference) + "<w:footnoteReference w:id=\"" + std::to_string(id) + "\"/></w:r>";
+    }
+
 private:
     DocData& doc_;
     int drawings_ = 0;
@@ -103,9 +153,6 @@ std::string ObjectRun(const richtext::Run& run, Media& media) {
     return {};
 }
 
-std::string TextRun(const richtext::CharFormat& format, const std::string& text) {
-    return "<w:r>" + RunProperties(format) + "<w:t xml:space=\"preserve\">" + xml::Escape(text) + "</w:t></w:r>";
-}
 
 std::string ParagraphXml(const richtext::Paragraph& p, Media& media) {
     static const char* const kJc[] = {"left", "center", "right", "both"};
@@ -130,7 +177,7 @@ std::string ParagraphXml(const richtext::Paragraph& p, Media& media) {
             case richtext::Run::Kind::Tab: out += "<w:r>" + RunProperties(r.format) + "<w:tab/></w:r>"; break;
             case richtext::Run::Kind::LineBreak: out += "<w:r>" + RunProperties(r.format) + "<w:br/></w:r>"; break;
             case richtext::Run::Kind::Object: out += ObjectRun(r, media); break;
-            case richtext::Run::Kind::Group: break;
+            case richtext::Run::Kind::Group: if (!r.note.empty()) out += media.Footnote(r); break;
         }
     }
     // A page or section break: what follows starts a new page.

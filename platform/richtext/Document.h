@@ -127,6 +127,10 @@ struct Run {
     // breaks are runs of their own). Object, Group: the raw RTF group,
     // braces included. Tab, LineBreak: empty.
     std::string text;
+    // Group: of a footnote ("{\\footnote ...}"), its text in UTF-8, a
+    // paragraph a line; it is shown as a marked note and printed as a
+    // footnote. Empty for other groups.
+    std::string note;
     bool operator==(const Run&) const = default;
 };
 
@@ -154,7 +158,7 @@ struct Paragraph {
     void AddTab(const CharFormat& format);
     void AddLineBreak(const CharFormat& format);
     void AddObject(const CharFormat& format, std::string rawRtf);
-    void AddGroup(const CharFormat& format, std::string rawRtf);
+    void AddGroup(const CharFormat& format, std::string rawRtf, std::string note = {});
 
     bool operator==(const Paragraph&) const = default;
 };

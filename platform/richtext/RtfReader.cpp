@@ -231,6 +231,12 @@ class RtfParser {
 public:
     explicit RtfParser(std::string_view in) : in_(in) {}
 
+    // The text of a footnote group of the document `context` reads: in its
+    // fonts, colours and code page.
+    RtfParser(std::string_view note, const RtfParser& context)
+        : in_(note), inNote_(true), documentCodePage_(context.documentCodePage_),
+          defaultFont_(context.defaultFont_), fonts_(context.fonts_), colours_(context.colours_) {}
+
     Document Parse() {
         pos_ = in_.find('{');
         if (pos_ == std::string_view::npos) return {};
@@ -337,8 +343,20 @@ private:
         if (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Body) return SkipRestOfGroup();
         std::string raw = CaptureGroup();
         if (raw.empty()) return;
-        if (head) document_.headerGroups.push_back(std::move(raw));
-        else paragraph_.AddGroup(CurrentFormat(), std::move(raw));
+        if (head) {
+            document_.headerGroups.push_back(std::move(raw));
+            return;
+        }
+        // A footnote comes with its text, which is shown and printed.
+        std::string note;
+        if (std::string_view(raw).substr(0, 10) == "{\\footnote")
+            for (const Paragraph& p : RtfParser(raw, *this).Parse().paragraphs) {
+                if (!note.empty()) note += '\n';
+                for (const Run& r : p.runs)
+                    if (r.kind == Run::Kind::Text) note += r.text;
+                    else if (r.kind == Run::Kind::Tab || r.kind == Run::Kind::LineBreak) note += ' ';
+            }
+        paragraph_.AddGroup(CurrentFormat(), std::move(raw), text::Trim(note));
     }
 
     void FinishDocument(const GroupState& state) {
@@ -556,7 +574,10 @@ private:
             return;
         }
         if (kind == Word::HeaderDestination) return KeepGroup(true);
-        if (kind == Word::BodyDestination) return KeepGroup(false);
+        if (kind == Word::BodyDestination) {
+            if (inNote_ && stack_.size() == 1) return;  // the footnote read for its text
+            return KeepGroup(false);
+        }
         if (ignorable && kind != Word::Transparent && kind != Word::ListText) return SkipRestOfGroup();
         if (kind != Word::Unicode && kind != Word::Character) FlushText(true);
         GroupState& state = State();
@@ -679,6 +700,7 @@ private:
     }
 
     std::string_view in_;
+    bool inNote_ = false;
     std::size_t pos_ = 0;
     bool finished_ = false;
     std::vector<GroupState> stack_;

@@ -11,6 +11,7 @@
 #include <QTextFragment>
 #include <QTextFrame>
 #include <QTextList>
+#include <QPainter>
 #include <QTextTable>
 #include <cmath>
 
@@ -54,6 +55,8 @@ constexpr int kDoubleStrikeProperty = QTextFormat::UserProperty + 11;
 // Block property: what ends the paragraph (richtext::Paragraph::End), a page
 // or section break shown as a paragraph end that breaks the page in print.
 constexpr int kParagraphEndProperty = QTextFormat::UserProperty + 12;
+// The text of a footnote kept as a group, shown by its mark.
+constexpr int kNoteProperty = QTextFormat::UserProperty + 13;
 // Properties of the editor's document: the head groups and the font table
 // the content was read with.
 constexpr const char* kHeadGroupsName = "richtextHeadGroups";
@@ -406,7 +409,8 @@ richtext::Paragraph ParagraphOfBlock(const QTextBlock& b, QTextDocument* documen
                 if (shown.canConvert<QImage>()) raw = PictureRtf(shown.value<QImage>());
             }
             const auto kind = image.boolProperty(kGroupProperty) ? richtext::Run::Kind::Group : richtext::Run::Kind::Object;
-            for (int i = 0; i < fragment.length() && !raw.empty(); ++i) p.runs.push_back({kind, format, raw});
+            const std::string note = image.stringProperty(kNoteProperty).toStdString();
+            for (int i = 0; i < fragment.length() && !raw.empty(); ++i) p.runs.push_back({kind, format, raw, note});
             continue;
         }
         if (qf.boolProperty(kListMarkerProperty)) {
@@ -527,7 +531,29 @@ richtext::Document RichEditCtrl::GetDocument() const {
 
 namespace {
 
-void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, int& pictures) {
+// The mark a footnote is shown by: its number raised, as Word marks it; its
+// text shows as the mark's tool tip.
+QImage NoteMark(int number, const QTextCharFormat& format) {
+    QFont font = format.font();
+    font.setPointSizeF(std::max(format.fontPointSize(), 6.0) * 0.7);
+    const QString mark = QString::number(number);
+    const QFontMetrics metrics(font);
+    QImage image(std::max(metrics.horizontalAdvance(mark) + 2, 4), metrics.height() * 2, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 200));
+    painter.drawText(QRect(0, 0, image.width(), metrics.height()), Qt::AlignCenter, mark);
+    return image;
+}
+
+// Pictures and notes shown so far: they are named and numbered in order.
+struct Shown {
+    int pictures = 0;
+    int notes = 0;
+};
+
+void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, Shown& shown) {
     QTextDocument* doc = cursor.document();
     if (!p.listText.empty()) {
         QTextCharFormat marker = QtFormat(p.listTextFormat);
@@ -543,16 +569,21 @@ void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, int& pictures
         case richtext::Run::Kind::Object:
         case richtext::Run::Kind::Group: {
             const bool group = r.kind == richtext::Run::Kind::Group;
-            QImage image = group ? QImage(1, 1, QImage::Format_ARGB32) : ShownImage(r.text);
-            if (group) image.fill(Qt::transparent);
-            const QString name = QString("rtfobject:%1").arg(++pictures);
+            const bool note = group && !r.note.empty();
+            QImage image = note ? NoteMark(++shown.notes, f) : group ? QImage(1, 1, QImage::Format_ARGB32) : ShownImage(r.text);
+            if (group && !note) image.fill(Qt::transparent);
+            const QString name = QString("rtfobject:%1").arg(++shown.pictures);
             doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
             QTextImageFormat picture;
             picture.merge(f);
             picture.setName(name);
-            picture.setWidth(group ? 0 : image.width());
-            picture.setHeight(group ? 0 : image.height());
+            picture.setWidth(group && !note ? 0 : image.width());
+            picture.setHeight(group && !note ? 0 : image.height());
             picture.setProperty(kRawRtfProperty, Bytes(r.text));
+            if (note) {
+                picture.setProperty(kNoteProperty, QString::fromStdString(r.note));
+                picture.setToolTip(QString::fromStdString(r.note));
+            }
             if (group) picture.setProperty(kGroupProperty, true);
             cursor.insertImage(picture);
             break;
@@ -562,7 +593,7 @@ void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, int& pictures
 }
 
 // Sets the block at the cursor to the paragraph's format and writes its runs.
-void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, const QTextCharFormat& emptyChars, int& pictures) {
+void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, const QTextCharFormat& emptyChars, Shown& shown) {
     QTextBlockFormat block = QtParagraph(p.format);
     if (p.end != richtext::Paragraph::End::Paragraph) {
         block.setProperty(kParagraphEndProperty, int(p.end));
@@ -570,10 +601,10 @@ void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, const QTextCha
     }
     cursor.setBlockFormat(block);
     cursor.setBlockCharFormat(p.runs.empty() ? emptyChars : QtFormat(p.runs.front().format));
-    InsertRuns(cursor, p, pictures);
+    InsertRuns(cursor, p, shown);
 }
 
-void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QTextCharFormat& emptyChars, int& pictures) {
+void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QTextCharFormat& emptyChars, Shown& shown) {
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -601,7 +632,7 @@ void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QT
             for (const richtext::Paragraph* p : model.rows[r].cells[c]) {
                 if (!firstBlock) at.insertBlock();
                 firstBlock = false;
-                FillBlock(at, *p, emptyChars, pictures);
+                FillBlock(at, *p, emptyChars, shown);
             }
         }
         // Merged cells as read: a first cell and those merged into it.
@@ -631,7 +662,7 @@ void RichEditCtrl::SetDocument(const richtext::Document& document) {
     for (int font : document.symbolFonts) symbolFonts.append(font);
     doc->setProperty(kSymbolFontsName, symbolFonts);
     QTextCursor cursor(doc);
-    int pictures = 0;
+    Shown shown;
     const QTextCharFormat emptyChars = QtFormat(ModelOfDefault(default_, hasDefault_));
     // The block at the cursor is still to be filled (the first one, and the
     // one the editor leaves after a table).
@@ -645,13 +676,13 @@ void RichEditCtrl::SetDocument(const richtext::Document& document) {
             filler.setProperty(kFillerProperty, true);
             if (!blockFree) cursor.insertBlock();
             cursor.setBlockFormat(filler);
-            InsertTable(cursor, richtext::TableAt(ps, i, i), emptyChars, pictures);
+            InsertTable(cursor, richtext::TableAt(ps, i, i), emptyChars, shown);
             cursor.setBlockFormat(filler);
             blockFree = true;
             continue;
         }
         if (!blockFree) cursor.insertBlock();
-        FillBlock(cursor, ps[i], emptyChars, pictures);
+        FillBlock(cursor, ps[i], emptyChars, shown);
         blockFree = false;
         ++i;
     }

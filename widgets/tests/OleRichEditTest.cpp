@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QClipboard>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -384,6 +385,17 @@ TEST_F(OleRichEditTest, EveryChapterOfTheTableIsShownSavedAndReadBackWhole) {
         const rt::Document read = rt::ReadRtf(c.rtf);
         EXPECT_EQ(edit.GetDocument(), read);
         c.check(edit.GetDocument());
+        // A footnote shows as its mark, its text the mark's tool tip.
+        std::vector<std::string> notes, shown;
+        for (const rt::Paragraph& p : read.paragraphs)
+            for (const rt::Run& r : p.runs)
+                if (!r.note.empty()) notes.push_back(r.note);
+        QTextEdit* editor = qobject_cast<QTextEdit*>(edit.GetWidget());
+        for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat() && !it.fragment().charFormat().toolTip().isEmpty())
+                    shown.push_back(it.fragment().charFormat().toolTip().toStdString());
+        EXPECT_EQ(shown, notes);
         ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
         ASSERT_GT(edit.LoadRtfFile(Path("saved.rtf")), 0);
         std::string saved;

@@ -76,6 +76,11 @@ inline const std::string kEffects =
 inline const std::string kNestedListText =
     "{\\listtext\\pard\\plain {\\f1 \\'b7}\\tab}\\pard\\fi-360\\li360\\ls1\\ilvl0\\f0\\fs21 \\'d2\\'bb\\par\r\n";
 
+// A footnote with its reference mark, its text in double bytes.
+inline const std::string kFootnote =
+    "\\pard\\f0\\fs21 Claim{\\super\\chftn}{\\footnote \\pard\\plain \\f0\\fs18 {\\super\\chftn} Source "
+    "\\'d7\\'a2\\'ca\\'cd.}Text\\par\r\n";
+
 // An 8 by 8 pixel PNG and JPEG, as hex digits.
 inline const std::string kPngHex =
     "89504e470d0a1a0a0000000d49484452000000080000000808020000004b6d29dc000000097048597300000f6100000f6101a83fa7690000002349444154081d\r\n"
@@ -312,6 +317,19 @@ inline const std::vector<Case>& Cases() {
          {"一"},
          {},
          {"w:ascii=\"Symbol\""}},
+        {"a footnote", Chapter(kFootnote),
+         [](const Document& d) {
+             const auto& runs = Runs(d, 0);
+             ASSERT_EQ(runs.size(), 3u);
+             EXPECT_EQ(runs[1].kind, ModelRun::Kind::Group);
+             EXPECT_EQ(runs[1].note, "Source 注释.");
+             EXPECT_EQ(PlainText(d), "ClaimText");
+         },
+         [](Document& d) { d.paragraphs[0].runs[2].text = "Said"; },
+         [](const Document& d) { EXPECT_EQ(Runs(d, 0)[1].note, "Source 注释."); },
+         {"Claim", "Text", "1 Source 注释."},
+         {},
+         {"<w:footnoteReference w:id=\"1\"/>"}},
         {"pictures", Chapter(Pictures()),
          [](const Document& d) {
              ASSERT_EQ(d.paragraphs.size(), 2u);
