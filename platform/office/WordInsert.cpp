@@ -239,6 +239,9 @@ std::string TableXml(const richtext::TableRows& table, Media& media) {
             const int span = int(std::distance(grid.upper_bound(left), grid.upper_bound(right[last])));
             out += "<w:tc><w:tcPr><w:tcW w:w=\"" + std::to_string(right[last] - left) + "\" w:type=\"dxa\"/>";
             if (span > 1) out += "<w:gridSpan w:val=\"" + std::to_string(span) + "\"/>";
+            if (c < cells.size() && cells[c].verticalMerge != richtext::TableCell::Merge::None)
+                out += cells[c].verticalMerge == richtext::TableCell::Merge::First ? "<w:vMerge w:val=\"restart\"/>"
+                                                                                  : "<w:vMerge/>";
             out += "</w:tcPr>";
             std::string paragraphs;
             for (std::size_t k = c; k <= last && k < row.cells.size(); ++k)

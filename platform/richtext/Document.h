@@ -104,6 +104,9 @@ struct TableCell {
     // cell before it.
     enum class Merge { None, First, Continued };
     Merge merge = Merge::None;
+    // \clvmgf: first of vertically merged cells; \clvmrg: merged into the
+    // cell above it.
+    Merge verticalMerge = Merge::None;
     // The cell's other definition words as read (borders, shading,
     // vertical alignment: "\clbrdrt\brdrs\brdrw10"), written back before \cellx.
     std::string otherWords;

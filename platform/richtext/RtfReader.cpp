@@ -161,7 +161,7 @@ enum class Word {
     Super, Sub, NoSuperSub, Up, Down, Hidden, Strike, DoubleStrike, SmallCaps, Background,
     Charset, FontCodePage, Red, Green, Blue,
     ParagraphDefault, AlignLeft, AlignCentre, AlignRight, AlignJustify, LeftIndent, FirstIndent,
-    InTable, RowDefault, RowGap, RowLeft, CellRight, CellMergeFirst, CellMerged,
+    InTable, RowDefault, RowGap, RowLeft, CellRight, CellMergeFirst, CellMerged, CellVerticalFirst, CellVerticalMerged,
     Par, Page, Section, Line, Tab, Cell, Row, NestedCell, NestedRow, Unicode, UnicodeSkip, Binary, Character,
 };
 
@@ -189,6 +189,7 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
             {"nestrow", {Word::NestedRow}}, {"intbl", {Word::InTable}}, {"trowd", {Word::RowDefault}},
             {"trgaph", {Word::RowGap}}, {"trleft", {Word::RowLeft}}, {"cellx", {Word::CellRight}},
             {"clmgf", {Word::CellMergeFirst}}, {"clmrg", {Word::CellMerged}},
+            {"clvmgf", {Word::CellVerticalFirst}}, {"clvmrg", {Word::CellVerticalMerged}},
             {"super", {Word::Super}}, {"sub", {Word::Sub}}, {"nosupersub", {Word::NoSuperSub}},
             {"up", {Word::Up}}, {"dn", {Word::Down}}, {"v", {Word::Hidden}},
             {"strike", {Word::Strike}}, {"striked", {Word::DoubleStrike}}, {"scaps", {Word::SmallCaps}},
@@ -624,7 +625,7 @@ private:
             case Word::RowDefault:
                 row_ = TableRow{};
                 row_.gapTwips = row_.leftTwips = 0;
-                merge_ = TableCell::Merge::None;
+                merge_ = verticalMerge_ = TableCell::Merge::None;
                 inRowDefinition_ = true;
                 rowWords_.clear();
                 break;
@@ -632,6 +633,8 @@ private:
             case Word::RowLeft: row_.leftTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
             case Word::CellMergeFirst: merge_ = TableCell::Merge::First; break;
             case Word::CellMerged: merge_ = TableCell::Merge::Continued; break;
+            case Word::CellVerticalFirst: verticalMerge_ = TableCell::Merge::First; break;
+            case Word::CellVerticalMerged: verticalMerge_ = TableCell::Merge::Continued; break;
             case Word::CellRight: {
                 std::string words = std::move(rowWords_);
                 rowWords_.clear();
@@ -641,8 +644,9 @@ private:
                     words.erase(0, cellWords);
                 }
                 if (row_.cells.size() < 1000)
-                    row_.cells.push_back(TableCell{std::clamp(param, -kMaxTwips, kMaxTwips), merge_, std::move(words)});
-                merge_ = TableCell::Merge::None;
+                    row_.cells.push_back(
+                        TableCell{std::clamp(param, -kMaxTwips, kMaxTwips), merge_, verticalMerge_, std::move(words)});
+                merge_ = verticalMerge_ = TableCell::Merge::None;
                 break;
             }
             case Word::Picture: SkipRestOfGroup(); break;  // not at a group's start: nothing to keep
@@ -718,6 +722,7 @@ private:
     bool bodyStarted_ = false;
     TableRow row_;
     TableCell::Merge merge_ = TableCell::Merge::None;
+    TableCell::Merge verticalMerge_ = TableCell::Merge::None;
     bool inRowDefinition_ = false;  // after \trowd, before the row's text
     std::string rowWords_;          // definition words not otherwise read
     Paragraph paragraph_;

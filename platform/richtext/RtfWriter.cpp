@@ -154,6 +154,8 @@ private:
         for (const TableCell& cell : row.cells) {
             if (cell.merge == TableCell::Merge::First) Word("clmgf");
             if (cell.merge == TableCell::Merge::Continued) Word("clmrg");
+            if (cell.verticalMerge == TableCell::Merge::First) Word("clvmgf");
+            if (cell.verticalMerge == TableCell::Merge::Continued) Word("clvmrg");
             WriteWords(cell.otherWords);
             Word("cellx", cell.rightTwips);
         }

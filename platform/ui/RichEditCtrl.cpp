@@ -456,6 +456,8 @@ richtext::TableRow RowOfTable(const QTextTable* table, int row) {
         const QTextTableCell shown = table->cellAt(row, c);
         if (shown.column() != c) cell.merge = richtext::TableCell::Merge::Continued;
         else if (shown.columnSpan() > 1) cell.merge = richtext::TableCell::Merge::First;
+        if (shown.row() != row) cell.verticalMerge = richtext::TableCell::Merge::Continued;
+        else if (shown.rowSpan() > 1) cell.verticalMerge = richtext::TableCell::Merge::First;
         definition.cells.push_back(cell);
     }
     return definition;
@@ -469,9 +471,12 @@ void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument
         if (r < int(read.size()) && int(read[r].cells.size()) <= table->columns()) {
             // The row as read, unless the editor's merges differ from it.
             bool alike = true;
+            using Merge = richtext::TableCell::Merge;
             for (std::size_t c = 0; c < read[r].cells.size(); ++c)
-                alike = alike && (read[r].cells[c].merge == richtext::TableCell::Merge::Continued) ==
-                                     (definition.cells[c].merge == richtext::TableCell::Merge::Continued);
+                alike = alike &&
+                        (read[r].cells[c].merge == Merge::Continued) == (definition.cells[c].merge == Merge::Continued) &&
+                        (read[r].cells[c].verticalMerge == Merge::Continued) ==
+                            (definition.cells[c].verticalMerge == Merge::Continued);
             if (alike) {
                 // Cells the definition lacked but the row fills keep the editor's widths.
                 int used = table->columns();
@@ -642,6 +647,20 @@ void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QT
             int span = 1;
             while (c + span < int(cells.size()) && cells[c + span].merge == richtext::TableCell::Merge::Continued) ++span;
             if (span > 1 && c + span <= model.columns) table->mergeCells(r, c, 1, span);
+        }
+    }
+    // Cells merged with those below them, as read.
+    for (int r = 0; r < int(model.rows.size()); ++r) {
+        const auto& cells = definitions[r].cells;
+        for (int c = 0; c < int(cells.size()) && c < model.columns; ++c) {
+            if (cells[c].verticalMerge != richtext::TableCell::Merge::First || table->cellAt(r, c).columnSpan() > 1)
+                continue;
+            int span = 1;
+            while (r + span < int(model.rows.size()) && c < int(definitions[r + span].cells.size()) &&
+                   definitions[r + span].cells[c].verticalMerge == richtext::TableCell::Merge::Continued &&
+                   table->cellAt(r + span, c).columnSpan() == 1)
+                ++span;
+            if (span > 1) table->mergeCells(r, c, span, 1);
         }
     }
     cursor = table->lastCursorPosition();

@@ -10,6 +10,8 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <filesystem>
@@ -396,6 +398,20 @@ TEST_F(OleRichEditTest, EveryChapterOfTheTableIsShownSavedAndReadBackWhole) {
                 if (it.fragment().charFormat().isImageFormat() && !it.fragment().charFormat().toolTip().isEmpty())
                     shown.push_back(it.fragment().charFormat().toolTip().toStdString());
         EXPECT_EQ(shown, notes);
+        // A cell merged with those below it shows as one.
+        int verticals = 0, spans = 0;
+        for (const rt::Paragraph& p : read.paragraphs)
+            if (p.endsRow)
+                for (const rt::TableCell& cell : p.endsRow->cells)
+                    verticals += cell.verticalMerge == rt::TableCell::Merge::First ? 1 : 0;
+        for (QTextFrame* frame : editor->document()->rootFrame()->childFrames())
+            if (auto* table = qobject_cast<QTextTable*>(frame))
+                for (int r = 0; r < table->rows(); ++r)
+                    for (int c = 0; c < table->columns(); ++c) {
+                        const QTextTableCell cell = table->cellAt(r, c);
+                        spans += cell.row() == r && cell.column() == c && cell.rowSpan() > 1 ? 1 : 0;
+                    }
+        EXPECT_EQ(spans, verticals);
         ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
         ASSERT_GT(edit.LoadRtfFile(Path("saved.rtf")), 0);
         std::string saved;

@@ -76,6 +76,12 @@ inline const std::string kEffects =
 inline const std::string kNestedListText =
     "{\\listtext\\pard\\plain {\\f1 \\'b7}\\tab}\\pard\\fi-360\\li360\\ls1\\ilvl0\\f0\\fs21 \\'d2\\'bb\\par\r\n";
 
+// A cell over two rows.
+inline const std::string kVerticalMerge =
+    "\\trowd\\trgaph108\\trleft-108\\clvmgf\\clbrdrt\\brdrs\\cellx2000\\cellx4000 \\pard\\intbl\\f0\\fs21 Tall\\cell Top\\cell\\row\r\n"
+    "\\trowd\\trgaph108\\trleft-108\\clvmrg\\clbrdrt\\brdrs\\cellx2000\\cellx4000 \\pard\\intbl\\cell Bottom\\cell\\row\r\n"
+    "\\pard Below\\par\r\n";
+
 // A footnote with its reference mark, its text in double bytes.
 inline const std::string kFootnote =
     "\\pard\\f0\\fs21 Claim{\\super\\chftn}{\\footnote \\pard\\plain \\f0\\fs18 {\\super\\chftn} Source "
@@ -167,9 +173,9 @@ inline const std::vector<Case>& Cases() {
              EXPECT_EQ(row.leftTwips, -108);
              EXPECT_EQ(row.otherWords, "\\trbrdrl\\brdrs\\brdrw10");
              ASSERT_EQ(row.cells.size(), 3u);
-             EXPECT_EQ(row.cells[0], (TableCell{2000, TableCell::Merge::First, kBorders}));
-             EXPECT_EQ(row.cells[1], (TableCell{5000, TableCell::Merge::Continued, kBorders}));
-             EXPECT_EQ(row.cells[2], (TableCell{8000, TableCell::Merge::None, kBorders}));
+             EXPECT_EQ(row.cells[0], (TableCell{2000, TableCell::Merge::First, TableCell::Merge::None, kBorders}));
+             EXPECT_EQ(row.cells[1], (TableCell{5000, TableCell::Merge::Continued, TableCell::Merge::None, kBorders}));
+             EXPECT_EQ(row.cells[2], (TableCell{8000, TableCell::Merge::None, TableCell::Merge::None, kBorders}));
              EXPECT_FALSE(d.paragraphs[4].endsRow);
              ASSERT_TRUE(d.paragraphs[6].endsRow);
              EXPECT_EQ(d.paragraphs[6].endsRow->cells.size(), 3u);
@@ -317,6 +323,21 @@ inline const std::vector<Case>& Cases() {
          {"一"},
          {},
          {"w:ascii=\"Symbol\""}},
+        {"a cell merged with the one below it", Chapter(kVerticalMerge),
+         [](const Document& d) {
+             ASSERT_EQ(d.paragraphs.size(), 5u);
+             ASSERT_TRUE(d.paragraphs[1].endsRow && d.paragraphs[3].endsRow);
+             EXPECT_EQ(d.paragraphs[1].endsRow->cells.at(0).verticalMerge, TableCell::Merge::First);
+             EXPECT_EQ(d.paragraphs[1].endsRow->cells.at(0).otherWords, "\\clbrdrt\\brdrs");
+             EXPECT_EQ(d.paragraphs[3].endsRow->cells.at(0).verticalMerge, TableCell::Merge::Continued);
+             EXPECT_EQ(d.paragraphs[3].endsRow->cells.at(1).verticalMerge, TableCell::Merge::None);
+             EXPECT_EQ(PlainText(d), "Tall\tTop\t\r\n\tBottom\t\r\nBelow");
+         },
+         [](Document& d) { d.paragraphs[3].runs[0].text = "Low"; },
+         [](const Document& d) { EXPECT_EQ(d.paragraphs[3].endsRow->cells.at(0).verticalMerge, TableCell::Merge::Continued); },
+         {"Tall", "Top", "Bottom", "Below"},
+         {},
+         {"<w:vMerge w:val=\"restart\"/>", "<w:vMerge/>"}},
         {"a footnote", Chapter(kFootnote),
          [](const Document& d) {
              const auto& runs = Runs(d, 0);
