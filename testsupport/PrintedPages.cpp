@@ -1,5 +1,7 @@
 #include "testsupport/PrintedPages.h"
 
+#include <sstream>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -72,6 +74,23 @@ std::vector<std::vector<std::string>> PrintedPages(const std::vector<std::string
 
 std::string PrintedPdf(const std::string& file, const std::string& folder) {
     return folder + "/pdf/" + Stem(file) + ".pdf";
+}
+
+std::vector<PrintedImage> PrintedImages(const std::string& pdf) {
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    std::istringstream lines(Output("pdfimages -list " + Quoted(pdf) + " 2>/dev/null"));
+    std::vector<PrintedImage> images;
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::vector<std::string> f;
+        for (std::string field; fields >> field;) f.push_back(field);
+        if (f.size() < 14 || f[0].find_first_not_of("0123456789") != std::string::npos) continue;
+        if (f[2] == "smask" || f[2] == "stencil") continue;  // the mask of a picture, no picture of its own
+        images.push_back({std::atoi(f[0].c_str()), std::atoi(f[3].c_str()), std::atoi(f[4].c_str()),
+                          std::atoi(f[12].c_str()), std::atoi(f[13].c_str())});
+    }
+    return images;
 }
 
 std::vector<PrintedWord> PrintedWords(const std::string& pdf) {

@@ -34,6 +34,15 @@ struct PrintedWord {
 };
 std::vector<PrintedWord> PrintedWords(const std::string& pdf);
 
+// A picture of a PDF as pdfimages -list gives it: its page (from 1), its
+// pixels, and its resolution in pixels per inch as placed on the page.
+struct PrintedImage {
+    int page = 0;
+    int width = 0, height = 0;
+    int xPpi = 0, yPpi = 0;
+};
+std::vector<PrintedImage> PrintedImages(const std::string& pdf);
+
 // The texts (blanks ignored) that a PDF does not print whole: a text is whole
 // when its lines stand one under the other on a page (or go on at the top of
 // the next page, where a table row breaks), each line beneath the line

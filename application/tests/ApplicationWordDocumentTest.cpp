@@ -4,6 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "application/ApplicationWordDocument.h"
+
+#include <set>
+
+#include "platform/office/Package.h"
+#include "platform/richtext/RtfReader.h"
+#include "platform/richtext/RtfWriter.h"
+#include "platform/richtext/tests/ChapterCases.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/RichEditCtrl.h"
 #include "platform/office/Office.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Sys.h"
@@ -356,3 +365,81 @@ TEST_F(AppWordTest, EmptyScratchFilesInsertNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The rich-text field of the chapter pages, in a window of its own.
+class FieldHost : public ui::Dialog {
+public:
+    FieldHost() : ui::Dialog(Template()) { Create(); }
+    static const ui::DialogTemplate& Template() {
+        static const ui::DialogTemplate t{5517, "研究目标及研究内容", {0, 0, 300, 200}, {}};
+        return t;
+    }
+};
+
+}  // namespace
+
+// The chapters of the rich-text table as the application prints them: each
+// loaded into the field and saved from it as a chapter of the application
+// (the chapters in their order), the application document written and
+// printed by the office suite. Each chapter's texts are printed, its
+// pictures shown at their size, its breaks start new pages.
+TEST_F(AppWordTest, ChaptersPrintWhatTheFieldShows) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    const std::vector<chapters::Case>& cases = chapters::Cases();
+    const std::vector<std::string> files(std::begin(kScratchFiles), std::end(kScratchFiles) - 2);
+    ASSERT_LE(cases.size(), files.size());
+    FieldHost host;
+    ui::RichEditCtrl field;
+    ASSERT_TRUE(field.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, {0, 0, 400, 250}, &host, 3130));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string rtf = i < cases.size() ? cases[i].rtf : "{\\rtf1\\ansi \\par}";
+        field.SetDocument(richtext::ReadRtf(rtf));  // loaded and saved as the field does
+        ASSERT_TRUE(sys::WriteFileAtomic(PathOf("temp/" + files[i]), richtext::WriteRtf(field.GetDocument())));
+    }
+    ASSERT_TRUE(WriteApplicationDocument(content, {"3", "4", "5", "6"}));
+    ASSERT_EQ(opened.size(), 1u);
+    const std::string file = testsupport::CopyOutput(opened.back(), Folder(), "申请书");
+    office::Package package;
+    std::string error;
+    ASSERT_TRUE(package.Load(file, error)) << error;
+    const std::string xml = package.Part("word/document.xml");
+    const auto pages = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(pages[0].empty());
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+
+    // The page each text is printed on, from the chapters' first page on
+    // (the cover and tables come first); 0 when it is not printed.
+    std::size_t firstChapterPage = 0;
+    for (std::size_t p = 0; p < pages[0].size() && !firstChapterPage; ++p)
+        if (testsupport::WithoutBlanks(pages[0][p]).find("三、立论依据") != std::string::npos) firstChapterPage = p;
+    auto pageOf = [&](const std::string& text) -> std::size_t {
+        for (std::size_t p = firstChapterPage; p < pages[0].size(); ++p)
+            if (testsupport::WithoutBlanks(pages[0][p]).find(testsupport::WithoutBlanks(text)) != std::string::npos)
+                return p + 1;
+        return 0;
+    };
+    int pictures = 0;
+    for (const chapters::Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& text : c.printed) EXPECT_NE(pageOf(text), 0u) << text;
+        std::set<std::size_t> apart;
+        for (const std::string& text : c.pagesApart) apart.insert(pageOf(text));
+        EXPECT_EQ(apart.size(), c.pagesApart.size());
+        for (const std::string& piece : c.wordXml) EXPECT_NE(xml.find(piece), std::string::npos) << piece;
+        pictures += c.pictures;
+    }
+    // Every picture printed, half an inch square: 8 pixels at 16 to the inch.
+    const std::vector<testsupport::PrintedImage> images = testsupport::PrintedImages(pdf);
+    EXPECT_EQ(int(images.size()), pictures);
+    for (const testsupport::PrintedImage& image : images) {
+        EXPECT_EQ(image.width, 8);
+        EXPECT_NEAR(image.xPpi, 16, 1);
+        EXPECT_NEAR(image.yPpi, 16, 1);
+    }
+    // Each picture a part of the document.
+    int media = 0;
+    for (const std::string& part : package.PartNames()) media += part.starts_with("word/media/") ? 1 : 0;
+    EXPECT_EQ(media, pictures);
+}

@@ -50,8 +50,8 @@ void Paragraph::AddObject(const CharFormat& format, std::string rawRtf) {
     runs.push_back(Run{Run::Kind::Object, format, std::move(rawRtf)});
 }
 
-void Paragraph::AddGroup(const CharFormat& format, std::string rawRtf) {
-    runs.push_back(Run{Run::Kind::Group, format, std::move(rawRtf)});
+void Paragraph::AddGroup(const CharFormat& format, std::string rawRtf, std::string note) {
+    runs.push_back(Run{Run::Kind::Group, format, std::move(rawRtf), std::move(note)});
 }
 
 Paragraph& Document::AddParagraph(const ParagraphFormat& format) {

@@ -64,6 +64,13 @@ struct CharFormat {
     int raiseTwips = 0;
     // \v: hidden text, kept and written back, not printed.
     bool hidden = false;
+    // \strike and \striked1: struck through once, or twice.
+    bool strike = false;
+    bool doubleStrike = false;
+    // \scaps: small capitals.
+    bool smallCaps = false;
+    // \highlightN, \cbN or \chcbpatN: the colour behind the text; none: none.
+    std::optional<Colour> background;
     bool operator==(const CharFormat&) const = default;
 };
 
@@ -97,6 +104,9 @@ struct TableCell {
     // cell before it.
     enum class Merge { None, First, Continued };
     Merge merge = Merge::None;
+    // \clvmgf: first of vertically merged cells; \clvmrg: merged into the
+    // cell above it.
+    Merge verticalMerge = Merge::None;
     // The cell's other definition words as read (borders, shading,
     // vertical alignment: "\clbrdrt\brdrs\brdrw10"), written back before \cellx.
     std::string otherWords;
@@ -120,6 +130,10 @@ struct Run {
     // breaks are runs of their own). Object, Group: the raw RTF group,
     // braces included. Tab, LineBreak: empty.
     std::string text;
+    // Group: of a footnote ("{\\footnote ...}"), its text in UTF-8, a
+    // paragraph a line; it is shown as a marked note and printed as a
+    // footnote. Empty for other groups.
+    std::string note;
     bool operator==(const Run&) const = default;
 };
 
@@ -134,6 +148,10 @@ struct Paragraph {
     // last of its row (\row), which it then defines.
     bool endsCell = false;
     std::optional<TableRow> endsRow;
+    // What ends the paragraph: \par, or a page (\page) or section (\sect)
+    // break, which starts a new page where the text is printed.
+    enum class End { Paragraph, Page, Section };
+    End end = End::Paragraph;
 
     // Appends text; a tab becomes a Tab run, "\n", "\r\n" or "\r" a
     // LineBreak run, and other control characters are dropped. Text joins
@@ -143,7 +161,7 @@ struct Paragraph {
     void AddTab(const CharFormat& format);
     void AddLineBreak(const CharFormat& format);
     void AddObject(const CharFormat& format, std::string rawRtf);
-    void AddGroup(const CharFormat& format, std::string rawRtf);
+    void AddGroup(const CharFormat& format, std::string rawRtf, std::string note = {});
 
     bool operator==(const Paragraph&) const = default;
 };

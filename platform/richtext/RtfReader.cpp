@@ -10,92 +10,18 @@
 #include <vector>
 
 #include "platform/richtext/CodePage.h"
-#include "platform/text/Text.h"
+#include "platform/richtext/RtfTokens.h"
 #include "platform/text/Text.h"
 
 namespace richtext {
 
 namespace {
 
+using namespace rtftokens;
+
 constexpr std::size_t kMaxGroupDepth = 1000;  // deeper groups are skipped whole
 constexpr std::size_t kMaxWordLength = 32;
 constexpr int kMaxTwips = 32767;  // lengths and offsets beyond are cut to it
-
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-// A control word: "\name", "\nameN" or "\name-N", with the one space that
-// may end it consumed.
-struct ControlWord {
-    std::string_view name;
-    bool hasParam = false;
-    int param = 0;
-};
-
-// Reads a control word whose letters start at `pos` (just after the
-// backslash). Digits beyond the range of int saturate.
-ControlWord ReadControlWord(std::string_view in, std::size_t& pos) {
-    ControlWord word;
-    const std::size_t start = pos;
-    while (pos < in.size() && IsLetter(in[pos])) ++pos;
-    word.name = in.substr(start, pos - start);
-    bool negative = false;
-    if (pos + 1 < in.size() && in[pos] == '-' && IsDigit(in[pos + 1])) {
-        negative = true;
-        ++pos;
-    }
-    if (pos < in.size() && IsDigit(in[pos])) {
-        std::int64_t value = 0;
-        while (pos < in.size() && IsDigit(in[pos])) {
-            if (value <= INT_MAX) value = value * 10 + (in[pos] - '0');
-            ++pos;
-        }
-        if (value > INT_MAX) value = INT_MAX;
-        word.hasParam = true;
-        word.param = static_cast<int>(negative ? -value : value);
-    }
-    if (pos < in.size() && in[pos] == ' ') ++pos;
-    return word;
-}
-
-// Skips the data of "\binN" that ends at `pos`: N raw bytes, as many as there are.
-void SkipBinary(std::string_view in, std::size_t& pos, int count) {
-    if (count > 0) pos += std::min<std::size_t>(static_cast<std::size_t>(count), in.size() - pos);
-}
-
-// The position of the '}' that closes the group `pos` is inside, `depth`
-// levels down; in.size() when the text ends first. Escaped braces and \bin
-// data are not counted.
-std::size_t FindGroupEnd(std::string_view in, std::size_t pos, int depth) {
-    while (pos < in.size()) {
-        const char c = in[pos];
-        if (c == '\\') {
-            ++pos;
-            if (pos < in.size() && IsLetter(in[pos])) {
-                const ControlWord word = ReadControlWord(in, pos);
-                if (word.name == "bin") SkipBinary(in, pos, word.param);
-            } else {
-                ++pos;
-            }
-        } else if (c == '{') {
-            ++depth;
-            ++pos;
-        } else if (c == '}') {
-            if (--depth == 0) return pos;
-            ++pos;
-        } else {
-            ++pos;
-        }
-    }
-    return in.size();
-}
 
 // Text gathered between formatting changes: bytes in one code page and
 // characters given by \uN, turned into UTF-8 in their order.
@@ -191,6 +117,10 @@ struct GroupState {
     CharFormat::Script script = CharFormat::Script::Normal;
     int raiseHalfPoints = 0;
     bool hidden = false;
+    bool strike = false;
+    bool doubleStrike = false;
+    bool smallCaps = false;
+    int background = 0;
     ParagraphFormat paragraph;
     int unicodeSkip = 1;
 
@@ -198,7 +128,8 @@ struct GroupState {
         font = -1;
         halfPoints = 24;
         colour = 0;
-        bold = italic = underline = hidden = false;
+        bold = italic = underline = hidden = strike = doubleStrike = smallCaps = false;
+        background = 0;
         script = CharFormat::Script::Normal;
         raiseHalfPoints = 0;
     }
@@ -227,11 +158,11 @@ enum class Word {
     FontTable, ColourTable, SkippedDestination, HeaderDestination, BodyDestination, Transparent, Picture,
     ListText, ListDefinition, ListOverride, ListLevel,
     Font, FontSize, Bold, Italic, Underline, UnderlineNone, ColourIndex, Plain,
-    Super, Sub, NoSuperSub, Up, Down, Hidden,
+    Super, Sub, NoSuperSub, Up, Down, Hidden, Strike, DoubleStrike, SmallCaps, Background,
     Charset, FontCodePage, Red, Green, Blue,
     ParagraphDefault, AlignLeft, AlignCentre, AlignRight, AlignJustify, LeftIndent, FirstIndent,
-    InTable, RowDefault, RowGap, RowLeft, CellRight, CellMergeFirst, CellMerged,
-    Par, Line, Tab, Cell, Row, NestedCell, NestedRow, Unicode, UnicodeSkip, Binary, Character,
+    InTable, RowDefault, RowGap, RowLeft, CellRight, CellMergeFirst, CellMerged, CellVerticalFirst, CellVerticalMerged,
+    Par, Page, Section, Line, Tab, Cell, Row, NestedCell, NestedRow, Unicode, UnicodeSkip, Binary, Character,
 };
 
 struct WordInfo {
@@ -253,13 +184,16 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
             {"pard", {Word::ParagraphDefault}}, {"ql", {Word::AlignLeft}}, {"qc", {Word::AlignCentre}},
             {"qr", {Word::AlignRight}}, {"qj", {Word::AlignJustify}}, {"qd", {Word::AlignJustify}},
             {"li", {Word::LeftIndent}}, {"fi", {Word::FirstIndent}},
-            {"par", {Word::Par}}, {"sect", {Word::Par}}, {"line", {Word::Line}}, {"tab", {Word::Tab}},
+            {"par", {Word::Par}}, {"sect", {Word::Section}}, {"page", {Word::Page}}, {"line", {Word::Line}}, {"tab", {Word::Tab}},
             {"cell", {Word::Cell}}, {"nestcell", {Word::NestedCell}}, {"row", {Word::Row}},
             {"nestrow", {Word::NestedRow}}, {"intbl", {Word::InTable}}, {"trowd", {Word::RowDefault}},
             {"trgaph", {Word::RowGap}}, {"trleft", {Word::RowLeft}}, {"cellx", {Word::CellRight}},
             {"clmgf", {Word::CellMergeFirst}}, {"clmrg", {Word::CellMerged}},
+            {"clvmgf", {Word::CellVerticalFirst}}, {"clvmrg", {Word::CellVerticalMerged}},
             {"super", {Word::Super}}, {"sub", {Word::Sub}}, {"nosupersub", {Word::NoSuperSub}},
             {"up", {Word::Up}}, {"dn", {Word::Down}}, {"v", {Word::Hidden}},
+            {"strike", {Word::Strike}}, {"striked", {Word::DoubleStrike}}, {"scaps", {Word::SmallCaps}},
+            {"highlight", {Word::Background}}, {"cb", {Word::Background}}, {"chcbpat", {Word::Background}},
             {"pntext", {Word::ListText}}, {"listtext", {Word::ListText}}, {"pn", {Word::ListDefinition}},
             {"ls", {Word::ListOverride}}, {"ilvl", {Word::ListLevel}},
             {"u", {Word::Unicode}}, {"uc", {Word::UnicodeSkip}}, {"bin", {Word::Binary}},
@@ -298,6 +232,12 @@ class RtfParser {
 public:
     explicit RtfParser(std::string_view in) : in_(in) {}
 
+    // The text of a footnote group of the document `context` reads: in its
+    // fonts, colours and code page.
+    RtfParser(std::string_view note, const RtfParser& context)
+        : in_(note), inNote_(true), documentCodePage_(context.documentCodePage_),
+          defaultFont_(context.defaultFont_), fonts_(context.fonts_), colours_(context.colours_) {}
+
     Document Parse() {
         pos_ = in_.find('{');
         if (pos_ == std::string_view::npos) return {};
@@ -326,25 +266,38 @@ private:
             if (pos_ < in_.size()) ++pos_;
             return;
         }
-        if (!stack_.empty() && State().destination == Destination::Body && OpensPicture()) {
-            // Kept byte for byte; a picture cut off by the end of the text is dropped.
-            const std::size_t end = FindGroupEnd(in_, pos_ + 1, 1);
-            if (end < in_.size()) paragraph_.AddObject(CurrentFormat(), std::string(in_.substr(pos_, end + 1 - pos_)));
-            pos_ = end < in_.size() ? end + 1 : in_.size();
-            return;
+        if (!stack_.empty() && State().destination == Destination::Body) {
+            // A picture, an object, a Word picture with the fallback after
+            // it: kept byte for byte; a picture cut off by the end of the
+            // text is dropped.
+            const std::string_view opens = OpeningWord();
+            const bool fallback = opens == "nonshppict" && !paragraph_.runs.empty() &&
+                                  paragraph_.runs.back().kind == Run::Kind::Object &&
+                                  paragraph_.runs.back().text.starts_with("{\\*\\shppict");
+            if (opens == "pict" || opens == "object" || opens == "shppict" || fallback) {
+                const std::size_t end = FindGroupEnd(in_, pos_ + 1, 1);
+                if (end < in_.size()) {
+                    std::string raw(in_.substr(pos_, end + 1 - pos_));
+                    if (fallback) paragraph_.runs.back().text += raw;
+                    else paragraph_.AddObject(CurrentFormat(), std::move(raw));
+                }
+                pos_ = end < in_.size() ? end + 1 : in_.size();
+                return;
+            }
         }
         stack_.push_back(stack_.empty() ? GroupState{} : State());
         State().start = pos_;
         ++pos_;
     }
 
-    // True when the group opening at pos_ starts with \pict or \object.
-    bool OpensPicture() const {
+    // The control word the group opening at pos_ starts with, after a \*.
+    std::string_view OpeningWord() const {
         std::size_t pos = pos_ + 1;
-        if (pos >= in_.size() || in_[pos] != '\\') return false;
+        if (in_.substr(pos, 2) == "\\*") pos += 2;
+        while (pos < in_.size() && (in_[pos] == '\r' || in_[pos] == '\n')) ++pos;
+        if (pos >= in_.size() || in_[pos] != '\\') return {};
         ++pos;
-        const ControlWord word = ReadControlWord(in_, pos);
-        return word.name == "pict" || word.name == "object";
+        return ReadControlWord(in_, pos).name;
     }
 
     void CloseGroup() {
@@ -353,9 +306,13 @@ private:
         ignorable_ = false;
         ++pos_;
         if (State().destination == Destination::FontTable && !fontEntry_.name.Empty()) CommitFont();
-        if (State().destination == Destination::ListText) {
+        // The list text ends with the group that began it; groups inside it
+        // (a bullet in a font of its own) add to it.
+        if (State().destination == Destination::ListText && stack_.size() >= 2 &&
+            stack_[stack_.size() - 2].destination != Destination::ListText) {
             paragraph_.listText = text::Trim(listText_.Take());
-            paragraph_.listTextFormat = CurrentFormat();
+            paragraph_.listTextFormat = listTextFormat_ ? *listTextFormat_ : CurrentFormat();
+            listTextFormat_.reset();
         }
         if (stack_.size() == 1) {
             FinishDocument(State());
@@ -387,8 +344,20 @@ private:
         if (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Body) return SkipRestOfGroup();
         std::string raw = CaptureGroup();
         if (raw.empty()) return;
-        if (head) document_.headerGroups.push_back(std::move(raw));
-        else paragraph_.AddGroup(CurrentFormat(), std::move(raw));
+        if (head) {
+            document_.headerGroups.push_back(std::move(raw));
+            return;
+        }
+        // A footnote comes with its text, which is shown and printed.
+        std::string note;
+        if (std::string_view(raw).substr(0, 10) == "{\\footnote")
+            for (const Paragraph& p : RtfParser(raw, *this).Parse().paragraphs) {
+                if (!note.empty()) note += '\n';
+                for (const Run& r : p.runs)
+                    if (r.kind == Run::Kind::Text) note += r.text;
+                    else if (r.kind == Run::Kind::Tab || r.kind == Run::Kind::LineBreak) note += ' ';
+            }
+        paragraph_.AddGroup(CurrentFormat(), std::move(raw), text::Trim(note));
     }
 
     void FinishDocument(const GroupState& state) {
@@ -419,7 +388,7 @@ private:
         switch (State().destination) {
             case Destination::Body: body_.AddByte(byte, BodyCodePage()); break;
             case Destination::FontTable: fontEntry_.name.AddByte(byte, FontEntryCodePage()); break;
-            case Destination::ListText: listText_.AddByte(byte, BodyCodePage()); break;
+            case Destination::ListText: StartListText(); listText_.AddByte(byte, BodyCodePage()); break;
             case Destination::ColourTable: break;
         }
     }
@@ -428,9 +397,14 @@ private:
         switch (State().destination) {
             case Destination::Body: body_.AddUnit(unit); break;
             case Destination::FontTable: fontEntry_.name.AddUnit(unit); break;
-            case Destination::ListText: listText_.AddUnit(unit); break;
+            case Destination::ListText: StartListText(); listText_.AddUnit(unit); break;
             case Destination::ColourTable: break;
         }
+    }
+
+    // The list text takes the format of its first character.
+    void StartListText() {
+        if (!listTextFormat_) listTextFormat_ = CurrentFormat();
     }
 
     void Literal(char c) {
@@ -462,6 +436,11 @@ private:
         format.script = state.script;
         format.raiseTwips = state.raiseHalfPoints * 10;
         format.hidden = state.hidden;
+        format.strike = state.strike;
+        format.doubleStrike = state.doubleStrike;
+        format.smallCaps = state.smallCaps;
+        if (state.background > 0 && static_cast<std::size_t>(state.background) < colours_.size())
+            format.background = colours_[state.background];
         return format;
     }
 
@@ -487,10 +466,11 @@ private:
         paragraph_.AddLineBreak(CurrentFormat());
     }
 
-    void EndParagraph(const GroupState& state, bool endsCell = false) {
+    void EndParagraph(const GroupState& state, bool endsCell = false, Paragraph::End end = Paragraph::End::Paragraph) {
         FlushText();
         bodyStarted_ = true;
         paragraph_.format = state.paragraph;
+        paragraph_.end = end;
         if (endsCell) paragraph_.format.inTable = paragraph_.endsCell = true;
         document_.paragraphs.push_back(std::move(paragraph_));
         paragraph_ = Paragraph{};
@@ -595,7 +575,10 @@ private:
             return;
         }
         if (kind == Word::HeaderDestination) return KeepGroup(true);
-        if (kind == Word::BodyDestination) return KeepGroup(false);
+        if (kind == Word::BodyDestination) {
+            if (inNote_ && stack_.size() == 1) return;  // the footnote read for its text
+            return KeepGroup(false);
+        }
         if (ignorable && kind != Word::Transparent && kind != Word::ListText) return SkipRestOfGroup();
         if (kind != Word::Unicode && kind != Word::Character) FlushText(true);
         GroupState& state = State();
@@ -621,6 +604,7 @@ private:
                 if (state.destination == Destination::Body) {
                     state.destination = Destination::ListText;
                     listText_ = TextCollector{};
+                    listTextFormat_.reset();
                 } else {
                     SkipRestOfGroup();
                 }
@@ -633,11 +617,15 @@ private:
             case Word::Up: state.raiseHalfPoints = word.hasParam ? std::clamp(param, -kMaxTwips, kMaxTwips) : 6; break;
             case Word::Down: state.raiseHalfPoints = -(word.hasParam ? std::clamp(param, -kMaxTwips, kMaxTwips) : 6); break;
             case Word::Hidden: state.hidden = on; break;
+            case Word::Strike: state.strike = on; break;
+            case Word::DoubleStrike: state.doubleStrike = on; break;
+            case Word::SmallCaps: state.smallCaps = on; break;
+            case Word::Background: state.background = std::max(param, 0); break;
             case Word::InTable: state.paragraph.inTable = true; break;
             case Word::RowDefault:
                 row_ = TableRow{};
                 row_.gapTwips = row_.leftTwips = 0;
-                merge_ = TableCell::Merge::None;
+                merge_ = verticalMerge_ = TableCell::Merge::None;
                 inRowDefinition_ = true;
                 rowWords_.clear();
                 break;
@@ -645,6 +633,8 @@ private:
             case Word::RowLeft: row_.leftTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
             case Word::CellMergeFirst: merge_ = TableCell::Merge::First; break;
             case Word::CellMerged: merge_ = TableCell::Merge::Continued; break;
+            case Word::CellVerticalFirst: verticalMerge_ = TableCell::Merge::First; break;
+            case Word::CellVerticalMerged: verticalMerge_ = TableCell::Merge::Continued; break;
             case Word::CellRight: {
                 std::string words = std::move(rowWords_);
                 rowWords_.clear();
@@ -654,8 +644,9 @@ private:
                     words.erase(0, cellWords);
                 }
                 if (row_.cells.size() < 1000)
-                    row_.cells.push_back(TableCell{std::clamp(param, -kMaxTwips, kMaxTwips), merge_, std::move(words)});
-                merge_ = TableCell::Merge::None;
+                    row_.cells.push_back(
+                        TableCell{std::clamp(param, -kMaxTwips, kMaxTwips), merge_, verticalMerge_, std::move(words)});
+                merge_ = verticalMerge_ = TableCell::Merge::None;
                 break;
             }
             case Word::Picture: SkipRestOfGroup(); break;  // not at a group's start: nothing to keep
@@ -693,6 +684,10 @@ private:
             case Word::LeftIndent: state.paragraph.leftIndentTwips = param; break;
             case Word::FirstIndent: state.paragraph.firstIndentTwips = param; break;
             case Word::Par: case Word::NestedRow: if (state.destination == Destination::Body) EndParagraph(state); break;
+            case Word::Page: case Word::Section:
+                if (state.destination == Destination::Body)
+                    EndParagraph(state, false, kind == Word::Page ? Paragraph::End::Page : Paragraph::End::Section);
+                break;
             case Word::Cell: if (state.destination == Destination::Body) EndParagraph(state, true); break;
             case Word::Row: if (state.destination == Destination::Body) EndRow(); break;
             case Word::Line: AddLineBreak(); break;
@@ -709,6 +704,7 @@ private:
     }
 
     std::string_view in_;
+    bool inNote_ = false;
     std::size_t pos_ = 0;
     bool finished_ = false;
     std::vector<GroupState> stack_;
@@ -722,9 +718,11 @@ private:
     PendingColour colour_;
     TextCollector body_;
     TextCollector listText_;
+    std::optional<CharFormat> listTextFormat_;
     bool bodyStarted_ = false;
     TableRow row_;
     TableCell::Merge merge_ = TableCell::Merge::None;
+    TableCell::Merge verticalMerge_ = TableCell::Merge::None;
     bool inRowDefinition_ = false;  // after \trowd, before the row's text
     std::string rowWords_;          // definition words not otherwise read
     Paragraph paragraph_;

@@ -42,6 +42,10 @@ struct WrittenFormat {
     CharFormat::Script script = CharFormat::Script::Normal;
     int raiseHalfPoints = 0;
     bool hidden = false;
+    bool strike = false;
+    bool doubleStrike = false;
+    bool smallCaps = false;
+    int background = 0;
 };
 
 class RtfWriter {
@@ -86,8 +90,8 @@ private:
         auto collect = [this](const CharFormat& format) {
             const std::string& face = FaceOf(format);
             if (fontIndex_.emplace(face, static_cast<int>(faces_.size())).second) faces_.push_back(face);
-            if (format.colour && colourIndex_.emplace(*format.colour, colours_.size() + 1).second)
-                colours_.push_back(*format.colour);
+            for (const std::optional<Colour>& colour : {format.colour, format.background})
+                if (colour && colourIndex_.emplace(*colour, colours_.size() + 1).second) colours_.push_back(*colour);
         };
         for (const Paragraph& paragraph : document_.paragraphs) {
             if (!paragraph.listText.empty()) collect(paragraph.listTextFormat);
@@ -150,6 +154,8 @@ private:
         for (const TableCell& cell : row.cells) {
             if (cell.merge == TableCell::Merge::First) Word("clmgf");
             if (cell.merge == TableCell::Merge::Continued) Word("clmrg");
+            if (cell.verticalMerge == TableCell::Merge::First) Word("clvmgf");
+            if (cell.verticalMerge == TableCell::Merge::Continued) Word("clvmrg");
             WriteWords(cell.otherWords);
             Word("cellx", cell.rightTwips);
         }
@@ -217,7 +223,10 @@ private:
                     break;
             }
         }
-        Word(endsCell_[index] ? "cell" : "par");
+        Word(endsCell_[index] ? "cell"
+             : paragraph.end == Paragraph::End::Page ? "page"
+             : paragraph.end == Paragraph::End::Section ? "sect"
+                                                        : "par");
         if (endsRow_[index]) Word("row");
         if (!rows_[index] || endsRow_[index]) {
             out_ += "\r\n";
@@ -248,6 +257,12 @@ private:
             else Word("dn", -raise);
         }
         if (format.hidden != written_.hidden) (written_.hidden = format.hidden) ? Word("v") : Word("v", 0);
+        if (format.strike != written_.strike) (written_.strike = format.strike) ? Word("strike") : Word("strike", 0);
+        if (format.doubleStrike != written_.doubleStrike)
+            Word("striked", (written_.doubleStrike = format.doubleStrike) ? 1 : 0);
+        if (format.smallCaps != written_.smallCaps) (written_.smallCaps = format.smallCaps) ? Word("scaps") : Word("scaps", 0);
+        const int background = format.background ? colourIndex_.at(*format.background) : 0;
+        if (background != written_.background) Word("highlight", written_.background = background);
     }
 
     void Delimit() {

@@ -10,10 +10,12 @@
 #include <QTextEdit>
 #include <QTextFragment>
 #include <QTextFrame>
+#include <QTextList>
+#include <QPainter>
 #include <QTextTable>
 #include <cmath>
-#include <regex>
 
+#include "platform/richtext/Picture.h"
 #include "platform/richtext/PlainText.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Image.h"
@@ -48,70 +50,64 @@ constexpr int kFillerProperty = QTextFormat::UserProperty + 8;
 constexpr int kRowsProperty = QTextFormat::UserProperty + 9;
 // An object run that is a kept group, shown as nothing.
 constexpr int kGroupProperty = QTextFormat::UserProperty + 10;
+// Character properties: text struck through twice (shown struck through).
+constexpr int kDoubleStrikeProperty = QTextFormat::UserProperty + 11;
+// Block property: what ends the paragraph (richtext::Paragraph::End), a page
+// or section break shown as a paragraph end that breaks the page in print.
+constexpr int kParagraphEndProperty = QTextFormat::UserProperty + 12;
+// The text of a footnote kept as a group, shown by its mark.
+constexpr int kNoteProperty = QTextFormat::UserProperty + 13;
 // Properties of the editor's document: the head groups and the font table
 // the content was read with.
 constexpr const char* kHeadGroupsName = "richtextHeadGroups";
 constexpr const char* kFontsName = "richtextFonts";
 constexpr const char* kSymbolFontsName = "richtextSymbolFonts";
 
-QStringList ToStringList(const std::vector<std::string>& list) {
-    QStringList out;
-    for (const std::string& s : list) out.append(QString::fromStdString(s));
+// What the field keeps of the RTF it read (pictures, kept groups, head
+// groups, list definitions) is bytes in the code page of the text, \bin
+// data among them: held as bytes, never as text, so it is written back byte
+// for byte.
+QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
+
+std::string FromBytes(const QVariant& v) {
+    const QByteArray bytes = v.toByteArray();
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
+}
+
+QVariantList ToBytesList(const std::vector<std::string>& list) {
+    QVariantList out;
+    for (const std::string& s : list) out.append(Bytes(s));
     return out;
 }
 
-std::vector<std::string> FromQt(const QVariant& list) {
+std::vector<std::string> FromBytesList(const QVariant& list) {
     std::vector<std::string> out;
-    for (const QString& s : list.toStringList()) out.push_back(s.toStdString());
+    for (const QVariant& s : list.toList()) out.push_back(FromBytes(s));
     return out;
 }
 
 // ---- embedded pictures ----
 
-long GoalTwips(const std::string& raw, const char* word) {
-    const std::regex re(std::string("\\\\") + word + "(-?[0-9]+)");
-    std::smatch m;
-    return std::regex_search(raw, m, re) ? std::stol(m[1]) : 0;
-}
-
-// The picture data of a "{\pict ...}" group: the hex digits of the group
-// itself, past its control words and nested groups.
-QByteArray PictureBytes(const std::string& raw) {
-    const size_t pict = raw.find("\\pict");
-    if (pict == std::string::npos) return {};
-    std::string hex;
-    int depth = 0;
-    for (size_t i = pict + 5; i < raw.size(); ++i) {
-        const char c = raw[i];
-        if (c == '{') ++depth;
-        else if (c == '}') {
-            if (depth-- == 0) break;
-        } else if (c == '\\') {
-            ++i;
-            while (i < raw.size() && std::isalpha(static_cast<unsigned char>(raw[i]))) ++i;
-            while (i < raw.size() && (std::isdigit(static_cast<unsigned char>(raw[i])) || raw[i] == '-')) ++i;
-            if (i < raw.size() && raw[i] != ' ') --i;
-        } else if (depth == 0 && std::isxdigit(static_cast<unsigned char>(c))) {
-            hex += c;
+// What is shown for an embedded picture or object: the first of its
+// pictures the editor can draw, at its size; else a grey box of the size of
+// its first picture.
+QImage ShownImage(const std::string& raw) {
+    const std::vector<richtext::Picture> pictures = richtext::PicturesOf(raw);
+    QImage image;
+    QSize size;
+    for (const richtext::Picture& picture : pictures) {
+        const QSize goal(int(picture.widthTwips / kTwipsPerPixel), int(picture.heightTwips / kTwipsPerPixel));
+        if (size.isEmpty()) size = goal;
+        if (picture.type == richtext::Picture::Type::Png || picture.type == richtext::Picture::Type::Jpeg ||
+            picture.type == richtext::Picture::Type::Bitmap)
+            image.loadFromData(reinterpret_cast<const uchar*>(picture.data.data()), int(picture.data.size()));
+        if (!image.isNull()) {
+            if (!goal.isEmpty()) image = image.scaled(goal);
+            return image;
         }
     }
-    return QByteArray::fromHex(QByteArray::fromStdString(hex));
-}
-
-// What is shown for an embedded picture or object: the picture itself when
-// it is PNG or JPEG, else a grey box of its size.
-QImage ShownImage(const std::string& raw) {
-    QImage image;
-    if (raw.find("\\pngblip") != std::string::npos || raw.find("\\jpegblip") != std::string::npos)
-        image.loadFromData(PictureBytes(raw));
-    const long w = GoalTwips(raw, "picwgoal"), h = GoalTwips(raw, "pichgoal");
-    const QSize goal(w > 0 ? int(w / kTwipsPerPixel) : 0, h > 0 ? int(h / kTwipsPerPixel) : 0);
-    if (image.isNull()) {
-        image = QImage(goal.isEmpty() ? QSize(48, 48) : goal, QImage::Format_RGB32);
-        image.fill(QColor(200, 200, 200));
-    } else if (!goal.isEmpty()) {
-        image = image.scaled(goal);
-    }
+    image = QImage(size.isEmpty() ? QSize(48, 48) : size, QImage::Format_RGB32);
+    image.fill(QColor(200, 200, 200));
     return image;
 }
 
@@ -153,6 +149,13 @@ richtext::CharFormat ModelFormat(const QTextCharFormat& f) {
         if (f.verticalAlignment() == QTextCharFormat::AlignSubScript) m.script = richtext::CharFormat::Script::Sub;
     }
     m.hidden = f.boolProperty(kHiddenProperty);
+    m.doubleStrike = f.boolProperty(kDoubleStrikeProperty);
+    m.strike = f.fontStrikeOut() && !m.doubleStrike;
+    m.smallCaps = f.fontCapitalization() == QFont::SmallCaps;
+    if (f.hasProperty(QTextFormat::BackgroundBrush) && f.background().style() != Qt::NoBrush) {
+        const QColor c = f.background().color();
+        m.background = richtext::Colour{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+    }
     return m;
 }
 
@@ -178,6 +181,10 @@ QTextCharFormat QtFormat(const richtext::CharFormat& m) {
         f.setProperty(kHiddenProperty, true);
         if (!m.underline) f.setUnderlineStyle(QTextCharFormat::DotLine);
     }
+    f.setFontStrikeOut(m.strike || m.doubleStrike);
+    if (m.doubleStrike) f.setProperty(kDoubleStrikeProperty, true);
+    if (m.smallCaps) f.setFontCapitalization(QFont::SmallCaps);
+    if (m.background) f.setBackground(QColor(m.background->red, m.background->green, m.background->blue));
     return f;
 }
 
@@ -189,7 +196,7 @@ richtext::ParagraphFormat ModelParagraph(const QTextBlockFormat& f) {
     else if (a & Qt::AlignJustify) p.alignment = richtext::Alignment::Justify;
     p.leftIndentTwips = int(std::lround(f.leftMargin() * kTwipsPerPixel));
     p.firstIndentTwips = int(std::lround(f.textIndent() * kTwipsPerPixel));
-    p.listDefinition = f.stringProperty(kListDefinitionProperty).toStdString();
+    p.listDefinition = FromBytes(f.property(kListDefinitionProperty));
     p.listOverride = f.intProperty(kListOverrideProperty);
     p.listLevel = f.intProperty(kListLevelProperty);
     return p;
@@ -205,7 +212,7 @@ QTextBlockFormat QtParagraph(const richtext::ParagraphFormat& p) {
     }
     f.setLeftMargin(p.leftIndentTwips / kTwipsPerPixel);
     f.setTextIndent(p.firstIndentTwips / kTwipsPerPixel);
-    if (!p.listDefinition.empty()) f.setProperty(kListDefinitionProperty, QString::fromStdString(p.listDefinition));
+    if (!p.listDefinition.empty()) f.setProperty(kListDefinitionProperty, Bytes(p.listDefinition));
     // The tab after a list's number reaches the text's indent, as the
     // Windows control shows a hanging list.
     if ((!p.listDefinition.empty() || p.listOverride != 0) && p.firstIndentTwips < 0 && p.leftIndentTwips > 0)
@@ -351,23 +358,59 @@ namespace {
 
 using RowDefinitions = std::vector<richtext::TableRow>;
 
+// A paragraph of a list the editor numbers itself (pasted HTML <ol>, <ul>):
+// its number or bullet as list text, hanging before the text as the Windows
+// control shows a list, so that it is saved and read back.
+void ListOfEditor(const QTextBlock& b, richtext::Paragraph& p) {
+    const QTextList* list = b.textList();
+    if (!list) return;
+    QString marker;
+    switch (list->format().style()) {
+    case QTextListFormat::ListDisc: marker = QString(QChar(0x25CF)); break;
+    case QTextListFormat::ListCircle: marker = QString(QChar(0x25CB)); break;
+    case QTextListFormat::ListSquare: marker = QString(QChar(0x25A0)); break;
+    default: marker = list->itemText(b).trimmed(); break;
+    }
+    if (marker.isEmpty()) marker = QString(QChar(0x25CF));
+    p.listText = marker.toStdString();
+    // The numbering the Windows control makes of it.
+    const char* numbering = nullptr;
+    switch (list->format().style()) {
+    case QTextListFormat::ListDecimal: numbering = "\\pndec"; break;
+    case QTextListFormat::ListLowerAlpha: numbering = "\\pnlcltr"; break;
+    case QTextListFormat::ListUpperAlpha: numbering = "\\pnucltr"; break;
+    case QTextListFormat::ListLowerRoman: numbering = "\\pnlcrm"; break;
+    case QTextListFormat::ListUpperRoman: numbering = "\\pnucrm"; break;
+    default: break;
+    }
+    if (numbering)
+        p.format.listDefinition = std::string("{\\*\\pn\\pnlvlbody\\pnindent0\\pnstart1") + numbering + "{\\pntxta.}}";
+    p.listTextFormat = p.runs.empty() ? richtext::CharFormat{} : p.runs.front().format;
+    if (p.format.leftIndentTwips == 0 && p.format.firstIndentTwips == 0) {
+        p.format.leftIndentTwips = 360 * std::max(list->format().indent(), 1);
+        p.format.firstIndentTwips = -360;
+    }
+}
+
 // One block of the editor as a paragraph of the model.
 richtext::Paragraph ParagraphOfBlock(const QTextBlock& b, QTextDocument* document) {
     richtext::Paragraph p;
     p.format = ModelParagraph(b.blockFormat());
+    p.end = richtext::Paragraph::End(b.blockFormat().intProperty(kParagraphEndProperty));
     for (auto it = b.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat qf = fragment.charFormat();
         const richtext::CharFormat format = ModelFormat(qf);
         if (qf.isImageFormat()) {
             const QTextImageFormat image = qf.toImageFormat();
-            std::string raw = image.property(kRawRtfProperty).toString().toStdString();
+            std::string raw = FromBytes(image.property(kRawRtfProperty));
             if (raw.empty()) {
                 const QVariant shown = document->resource(QTextDocument::ImageResource, QUrl(image.name()));
                 if (shown.canConvert<QImage>()) raw = PictureRtf(shown.value<QImage>());
             }
             const auto kind = image.boolProperty(kGroupProperty) ? richtext::Run::Kind::Group : richtext::Run::Kind::Object;
-            for (int i = 0; i < fragment.length() && !raw.empty(); ++i) p.runs.push_back({kind, format, raw});
+            const std::string note = image.stringProperty(kNoteProperty).toStdString();
+            for (int i = 0; i < fragment.length() && !raw.empty(); ++i) p.runs.push_back({kind, format, raw, note});
             continue;
         }
         if (qf.boolProperty(kListMarkerProperty)) {
@@ -396,6 +439,7 @@ richtext::Paragraph ParagraphOfBlock(const QTextBlock& b, QTextDocument* documen
         flush();
     }
     while (!p.listText.empty() && (p.listText.back() == '\t' || p.listText.back() == ' ')) p.listText.pop_back();
+    if (p.listText.empty()) ListOfEditor(b, p);
     return p;
 }
 
@@ -412,6 +456,8 @@ richtext::TableRow RowOfTable(const QTextTable* table, int row) {
         const QTextTableCell shown = table->cellAt(row, c);
         if (shown.column() != c) cell.merge = richtext::TableCell::Merge::Continued;
         else if (shown.columnSpan() > 1) cell.merge = richtext::TableCell::Merge::First;
+        if (shown.row() != row) cell.verticalMerge = richtext::TableCell::Merge::Continued;
+        else if (shown.rowSpan() > 1) cell.verticalMerge = richtext::TableCell::Merge::First;
         definition.cells.push_back(cell);
     }
     return definition;
@@ -425,9 +471,12 @@ void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument
         if (r < int(read.size()) && int(read[r].cells.size()) <= table->columns()) {
             // The row as read, unless the editor's merges differ from it.
             bool alike = true;
+            using Merge = richtext::TableCell::Merge;
             for (std::size_t c = 0; c < read[r].cells.size(); ++c)
-                alike = alike && (read[r].cells[c].merge == richtext::TableCell::Merge::Continued) ==
-                                     (definition.cells[c].merge == richtext::TableCell::Merge::Continued);
+                alike = alike &&
+                        (read[r].cells[c].merge == Merge::Continued) == (definition.cells[c].merge == Merge::Continued) &&
+                        (read[r].cells[c].verticalMerge == Merge::Continued) ==
+                            (definition.cells[c].verticalMerge == Merge::Continued);
             if (alike) {
                 // Cells the definition lacked but the row fills keep the editor's widths.
                 int used = table->columns();
@@ -469,8 +518,8 @@ richtext::Document RichEditCtrl::GetDocument() const {
     QTextEdit* editor = Editor();
     if (!editor) return doc;
     QTextDocument* document = editor->document();
-    doc.headerGroups = FromQt(document->property(kHeadGroupsName));
-    doc.fonts = FromQt(document->property(kFontsName));
+    doc.headerGroups = FromBytesList(document->property(kHeadGroupsName));
+    doc.fonts = FromBytesList(document->property(kFontsName));
     for (const QVariant& font : document->property(kSymbolFontsName).toList()) doc.symbolFonts.push_back(font.toInt());
     for (auto it = document->rootFrame()->begin(); !it.atEnd(); ++it) {
         if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
@@ -487,7 +536,29 @@ richtext::Document RichEditCtrl::GetDocument() const {
 
 namespace {
 
-void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, int& pictures) {
+// The mark a footnote is shown by: its number raised, as Word marks it; its
+// text shows as the mark's tool tip.
+QImage NoteMark(int number, const QTextCharFormat& format) {
+    QFont font = format.font();
+    font.setPointSizeF(std::max(format.fontPointSize(), 6.0) * 0.7);
+    const QString mark = QString::number(number);
+    const QFontMetrics metrics(font);
+    QImage image(std::max(metrics.horizontalAdvance(mark) + 2, 4), metrics.height() * 2, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 200));
+    painter.drawText(QRect(0, 0, image.width(), metrics.height()), Qt::AlignCenter, mark);
+    return image;
+}
+
+// Pictures and notes shown so far: they are named and numbered in order.
+struct Shown {
+    int pictures = 0;
+    int notes = 0;
+};
+
+void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, Shown& shown) {
     QTextDocument* doc = cursor.document();
     if (!p.listText.empty()) {
         QTextCharFormat marker = QtFormat(p.listTextFormat);
@@ -503,16 +574,21 @@ void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, int& pictures
         case richtext::Run::Kind::Object:
         case richtext::Run::Kind::Group: {
             const bool group = r.kind == richtext::Run::Kind::Group;
-            QImage image = group ? QImage(1, 1, QImage::Format_ARGB32) : ShownImage(r.text);
-            if (group) image.fill(Qt::transparent);
-            const QString name = QString("rtfobject:%1").arg(++pictures);
+            const bool note = group && !r.note.empty();
+            QImage image = note ? NoteMark(++shown.notes, f) : group ? QImage(1, 1, QImage::Format_ARGB32) : ShownImage(r.text);
+            if (group && !note) image.fill(Qt::transparent);
+            const QString name = QString("rtfobject:%1").arg(++shown.pictures);
             doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
             QTextImageFormat picture;
             picture.merge(f);
             picture.setName(name);
-            picture.setWidth(group ? 0 : image.width());
-            picture.setHeight(group ? 0 : image.height());
-            picture.setProperty(kRawRtfProperty, QString::fromStdString(r.text));
+            picture.setWidth(group && !note ? 0 : image.width());
+            picture.setHeight(group && !note ? 0 : image.height());
+            picture.setProperty(kRawRtfProperty, Bytes(r.text));
+            if (note) {
+                picture.setProperty(kNoteProperty, QString::fromStdString(r.note));
+                picture.setToolTip(QString::fromStdString(r.note));
+            }
             if (group) picture.setProperty(kGroupProperty, true);
             cursor.insertImage(picture);
             break;
@@ -522,13 +598,18 @@ void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, int& pictures
 }
 
 // Sets the block at the cursor to the paragraph's format and writes its runs.
-void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, const QTextCharFormat& emptyChars, int& pictures) {
-    cursor.setBlockFormat(QtParagraph(p.format));
+void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, const QTextCharFormat& emptyChars, Shown& shown) {
+    QTextBlockFormat block = QtParagraph(p.format);
+    if (p.end != richtext::Paragraph::End::Paragraph) {
+        block.setProperty(kParagraphEndProperty, int(p.end));
+        block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+    }
+    cursor.setBlockFormat(block);
     cursor.setBlockCharFormat(p.runs.empty() ? emptyChars : QtFormat(p.runs.front().format));
-    InsertRuns(cursor, p, pictures);
+    InsertRuns(cursor, p, shown);
 }
 
-void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QTextCharFormat& emptyChars, int& pictures) {
+void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QTextCharFormat& emptyChars, Shown& shown) {
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -556,7 +637,7 @@ void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QT
             for (const richtext::Paragraph* p : model.rows[r].cells[c]) {
                 if (!firstBlock) at.insertBlock();
                 firstBlock = false;
-                FillBlock(at, *p, emptyChars, pictures);
+                FillBlock(at, *p, emptyChars, shown);
             }
         }
         // Merged cells as read: a first cell and those merged into it.
@@ -566,6 +647,20 @@ void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QT
             int span = 1;
             while (c + span < int(cells.size()) && cells[c + span].merge == richtext::TableCell::Merge::Continued) ++span;
             if (span > 1 && c + span <= model.columns) table->mergeCells(r, c, 1, span);
+        }
+    }
+    // Cells merged with those below them, as read.
+    for (int r = 0; r < int(model.rows.size()); ++r) {
+        const auto& cells = definitions[r].cells;
+        for (int c = 0; c < int(cells.size()) && c < model.columns; ++c) {
+            if (cells[c].verticalMerge != richtext::TableCell::Merge::First || table->cellAt(r, c).columnSpan() > 1)
+                continue;
+            int span = 1;
+            while (r + span < int(model.rows.size()) && c < int(definitions[r + span].cells.size()) &&
+                   definitions[r + span].cells[c].verticalMerge == richtext::TableCell::Merge::Continued &&
+                   table->cellAt(r + span, c).columnSpan() == 1)
+                ++span;
+            if (span > 1) table->mergeCells(r, c, span, 1);
         }
     }
     cursor = table->lastCursorPosition();
@@ -580,13 +675,13 @@ void RichEditCtrl::SetDocument(const richtext::Document& document) {
     CodeChange change(*this);
     QTextDocument* doc = editor->document();
     doc->clear();
-    doc->setProperty(kHeadGroupsName, ToStringList(document.headerGroups));
-    doc->setProperty(kFontsName, ToStringList(document.fonts));
+    doc->setProperty(kHeadGroupsName, ToBytesList(document.headerGroups));
+    doc->setProperty(kFontsName, ToBytesList(document.fonts));
     QVariantList symbolFonts;
     for (int font : document.symbolFonts) symbolFonts.append(font);
     doc->setProperty(kSymbolFontsName, symbolFonts);
     QTextCursor cursor(doc);
-    int pictures = 0;
+    Shown shown;
     const QTextCharFormat emptyChars = QtFormat(ModelOfDefault(default_, hasDefault_));
     // The block at the cursor is still to be filled (the first one, and the
     // one the editor leaves after a table).
@@ -600,13 +695,13 @@ void RichEditCtrl::SetDocument(const richtext::Document& document) {
             filler.setProperty(kFillerProperty, true);
             if (!blockFree) cursor.insertBlock();
             cursor.setBlockFormat(filler);
-            InsertTable(cursor, richtext::TableAt(ps, i, i), emptyChars, pictures);
+            InsertTable(cursor, richtext::TableAt(ps, i, i), emptyChars, shown);
             cursor.setBlockFormat(filler);
             blockFree = true;
             continue;
         }
         if (!blockFree) cursor.insertBlock();
-        FillBlock(cursor, ps[i], emptyChars, pictures);
+        FillBlock(cursor, ps[i], emptyChars, shown);
         blockFree = false;
         ++i;
     }

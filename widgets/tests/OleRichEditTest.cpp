@@ -4,8 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QClipboard>
+#include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <filesystem>
@@ -14,6 +20,7 @@
 #include "platform/richtext/PlainText.h"
 #include "platform/richtext/RtfReader.h"
 #include "platform/richtext/RtfWriter.h"
+#include "platform/richtext/tests/ChapterCases.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/TestDriverGTest.h"
@@ -321,4 +328,118 @@ TEST_F(OleRichEditTest, TableRowsWithoutTheirDefinitionKeepTheirCells) {
         ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
         EXPECT_EQ(rt::PlainText(rt::ReadRtf(saved)), rt::PlainTextOfRtf(rtf)) << saved;
     }
+}
+
+namespace {
+
+// A PNG of the given size, as bytes.
+std::string PngBytes(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(20, 160, 90));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return std::string(png.constData(), std::size_t(png.size()));
+}
+
+}  // namespace
+
+TEST_F(OleRichEditTest, KeptRtfIsSavedByteForByteBinaryPicturesAndLiteralDoubleBytesIncluded) {
+    // A picture given as \bin data (bytes from 0x80 up among them) and a
+    // footnote whose text is literal GBK bytes: both kept as read. Were they
+    // passed through text, the picture's length would no longer match its
+    // data and the rest of the chapter would be read as picture.
+    const std::string png = PngBytes(8, 6);
+    const std::string picture = "{\\pict\\pngblip\\picw8\\pich6\\picwgoal120\\pichgoal90\\bin" +
+                                std::to_string(png.size()) + " " + png + "}";
+    const std::string footnote = "{\\footnote \\pard\\plain \xd7\xa2\xca\xcd\\'a3\\'ba see}";
+    const std::string style = "{\\stylesheet{\\s0 \xd5\xfd\xce\xc4;}}";
+    const std::string rtf = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 \xcb\xce\xcc\xe5;}}" +
+                            style + "\\pard\\f0\\fs21 Before" + picture + "After" + footnote +
+                            "\\par Second paragraph\\par}";
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("kept.rtf"), rtf));
+    ASSERT_GT(edit.LoadRtfFile(Path("kept.rtf")), 0);
+    ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
+    std::string saved;
+    ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+    for (const std::string& kept : {picture, footnote, style})
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept;
+
+    // Loaded again, the field shows the whole chapter with its picture, and
+    // saves the same bytes once more.
+    ASSERT_GT(edit.LoadRtfFile(Path("saved.rtf")), 0);
+    EXPECT_EQ(rt::PlainText(edit.GetDocument()), "BeforeAfter\r\nSecond paragraph");
+    EXPECT_EQ(edit.GetDocument(), rt::ReadRtf(rtf));
+    ASSERT_GT(edit.SaveRtfFile(Path("again.rtf")), 0);
+    std::string again;
+    ASSERT_TRUE(sys::ReadFile(Path("again.rtf"), again));
+    EXPECT_EQ(again, saved);
+}
+
+TEST_F(OleRichEditTest, EveryChapterOfTheTableIsShownSavedAndReadBackWhole) {
+    // The chapters of the rich-text table through the field: what the field
+    // holds once loaded, once saved and loaded again, is what was read.
+    for (const chapters::Case& c : chapters::Cases()) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(sys::WriteFileAtomic(Path("chapter.rtf"), c.rtf));
+        ASSERT_GT(edit.LoadRtfFile(Path("chapter.rtf")), 0);
+        const rt::Document read = rt::ReadRtf(c.rtf);
+        EXPECT_EQ(edit.GetDocument(), read);
+        c.check(edit.GetDocument());
+        // A footnote shows as its mark, its text the mark's tool tip.
+        std::vector<std::string> notes, shown;
+        for (const rt::Paragraph& p : read.paragraphs)
+            for (const rt::Run& r : p.runs)
+                if (!r.note.empty()) notes.push_back(r.note);
+        QTextEdit* editor = qobject_cast<QTextEdit*>(edit.GetWidget());
+        for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isImageFormat() && !it.fragment().charFormat().toolTip().isEmpty())
+                    shown.push_back(it.fragment().charFormat().toolTip().toStdString());
+        EXPECT_EQ(shown, notes);
+        // A cell merged with those below it shows as one.
+        int verticals = 0, spans = 0;
+        for (const rt::Paragraph& p : read.paragraphs)
+            if (p.endsRow)
+                for (const rt::TableCell& cell : p.endsRow->cells)
+                    verticals += cell.verticalMerge == rt::TableCell::Merge::First ? 1 : 0;
+        for (QTextFrame* frame : editor->document()->rootFrame()->childFrames())
+            if (auto* table = qobject_cast<QTextTable*>(frame))
+                for (int r = 0; r < table->rows(); ++r)
+                    for (int c = 0; c < table->columns(); ++c) {
+                        const QTextTableCell cell = table->cellAt(r, c);
+                        spans += cell.row() == r && cell.column() == c && cell.rowSpan() > 1 ? 1 : 0;
+                    }
+        EXPECT_EQ(spans, verticals);
+        ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
+        ASSERT_GT(edit.LoadRtfFile(Path("saved.rtf")), 0);
+        std::string saved;
+        ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+        EXPECT_EQ(rt::ReadRtf(saved), read) << saved;
+        c.check(edit.GetDocument());
+    }
+}
+
+TEST_F(OleRichEditTest, ListsPastedFromHtmlKeepTheirNumbersAndBulletsWhenSaved) {
+    auto* data = new QMimeData;
+    data->setHtml("<ol><li>第一</li><li>第二</li></ol><ul><li>要点</li></ul><p>正文</p>");
+    QApplication::clipboard()->setMimeData(data);
+    edit.SetSel(0, -1);
+    edit.Paste();
+    ASSERT_GT(edit.SaveRtfFile(Path("pasted.rtf")), 0);
+    std::string saved;
+    ASSERT_TRUE(sys::ReadFile(Path("pasted.rtf"), saved));
+    EXPECT_NE(saved.find("\\pndec"), std::string::npos) << saved;
+    ASSERT_GT(edit.LoadRtfFile(Path("pasted.rtf")), 0);
+    const rt::Document back = edit.GetDocument();
+    std::vector<std::string> lists, texts;
+    for (const rt::Paragraph& p : back.paragraphs) {
+        if (p.runs.empty()) continue;
+        lists.push_back(p.listText);
+        texts.push_back(p.runs.front().text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"第一", "第二", "要点", "正文"})) << saved;
+    EXPECT_EQ(lists, (std::vector<std::string>{"1.", "2.", "●", ""})) << saved;
+    EXPECT_LT(back.paragraphs.front().format.firstIndentTwips, 0);  // the number hangs before the text
 }
