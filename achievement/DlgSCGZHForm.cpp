@@ -157,7 +157,7 @@ void CDlgSCGZHForm::OutputWord() {
 void CDlgSCGZHForm::OutputExcel() {
     if (!m_pList) return;
     CAdoConnection& connection = *m_pConnection;
-    OutputTickedRows(*this, m_pList->List(), InformationTable(),
+    OutputTickedRows(*this, m_pList->List(), InformationTable(), "成果转化信息表",
                      [&connection](const std::string& number, int running) {
                          return InformationRow(connection, number, running);
                      });

@@ -9,6 +9,7 @@
 #include "achievement/ResultExcelOutput.h"
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/FileMessages.h"
 #include "foundation/RecordTexts.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
@@ -151,7 +152,8 @@ void CDlgSCGZHList::OnBtnQuery() {
 void CDlgSCGZHList::OutputExcel() {
     if (!m_pConnection) return;
     CAdoConnection& connection = *m_pConnection;
-    OutputTickedRows(*this, List(), ProjectListTable(), [&connection](const std::string& number, int running) {
+    OutputTickedRows(*this, List(), ProjectListTable(), "成果转化项目表",
+                     [&connection](const std::string& number, int running) {
         return ProjectListRow(connection, number, running);
     });
 }
@@ -248,7 +250,7 @@ void CDlgSCGZHList::OnBtnExport() {
             return;
         }
     }
-    MessageBox("导出成功！", "提示", MB_OK | MB_ICONINFORMATION);
+    MessageBox(WithSavedFolder("导出成功！", folder), "提示", MB_OK | MB_ICONINFORMATION);
 }
 
 void CDlgSCGZHList::OnBtnImport() {

@@ -8,6 +8,7 @@
 #include "achievement/UnitChangePage.h"
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/FileMessages.h"
 #include "foundation/RecordTexts.h"
 #include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
@@ -190,7 +191,7 @@ void CDlgUCGHZList::OnBtnExport() {
             return;
         }
     }
-    ui::MessageBox("成果转化（单位）导出完成！", "提示", MB_OK | MB_ICONINFORMATION);
+    ui::MessageBox(WithSavedFolder("成果转化（单位）导出完成！", folder), "提示", MB_OK | MB_ICONINFORMATION);
 }
 
 void CDlgUCGHZList::OnBtnImport() {
@@ -262,7 +263,8 @@ bool CDlgUCGHZList::IsRecordExist(const std::string& code) {
 // ---- Excel ----
 
 void CDlgUCGHZList::OutputExcel() {
-    resultchange::OutputTickedRows(*this, List(), UnitListTable(), [this](const std::string& code, int number) {
+    resultchange::OutputTickedRows(*this, List(), UnitListTable(), "成果转化单位表",
+                                   [this](const std::string& code, int number) {
         std::vector<std::string> cells = {std::to_string(number)};
         CAdoRecordSet rs;
         if (m_pConnection) appdb::Bind(rs, *m_pConnection);

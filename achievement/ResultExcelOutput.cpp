@@ -159,7 +159,8 @@ std::vector<std::string> TickedKeys(const ui::ListCtrl& list) {
     return keys;
 }
 
-void OutputTickedRows(ui::Wnd& owner, const ui::ListCtrl& list, const ExcelTable& table, const RowValues& rowValues) {
+void OutputTickedRows(ui::Wnd& owner, const ui::ListCtrl& list, const ExcelTable& table, const char* title,
+                      const RowValues& rowValues) {
     const std::vector<std::string> keys = TickedKeys(list);
     if (keys.empty()) {
         owner.MessageBox("请选择输出项目！", "提示", MB_OK | MB_ICONINFORMATION);
@@ -180,6 +181,7 @@ void OutputTickedRows(ui::Wnd& owner, const ui::ListCtrl& list, const ExcelTable
         owner.MessageBox(error, "提示", MB_OK | MB_ICONERROR);
         return;
     }
+    book.SetTitle(title);
     WriteHeader(sheet, table);
     int row = 1;
     for (const std::string& key : keys) {

@@ -48,7 +48,9 @@ std::vector<std::string> TickedKeys(const ui::ListCtrl& list);
 // The whole output: "请选择输出项目！" (owned by `owner`) when nothing is
 // ticked, "Excel启动失败!" when Excel cannot be started, a clear message
 // when the template cannot be used; otherwise the visible workbook.
-void OutputTickedRows(ui::Wnd& owner, const ui::ListCtrl& list, const ExcelTable& table, const RowValues& rowValues);
+// The workbook is handed to the desktop named by `title` ("成果转化项目表").
+void OutputTickedRows(ui::Wnd& owner, const ui::ListCtrl& list, const ExcelTable& table, const char* title,
+                      const RowValues& rowValues);
 
 // The project information table (43 columns, A to AQ) and the project
 // list (10 columns, A to J) over CORVANE_NEW_RESULTCHANGE.

@@ -2,6 +2,7 @@
 
 #include "application/ApplicationImportCheck.h"
 #include "application/ProjectApplicationBundle.h"
+#include "foundation/FileMessages.h"
 #include "foundation/ImportReport.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
@@ -34,7 +35,7 @@ void ApplicationBundleCommands::OnBtnProexp(const std::vector<std::string>& tick
             return;
         }
     }
-    ui::MessageBox("上报文件导出完成！", "提示", MB_ICONINFORMATION);
+    ui::MessageBox(WithSavedFolder("上报文件导出完成！", folder), "提示", MB_ICONINFORMATION);
 }
 
 bool ApplicationBundleCommands::OnBtnImport() { return ImportFolder(false); }

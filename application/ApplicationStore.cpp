@@ -240,9 +240,9 @@ std::string JoinedQueryFormSelect(const std::string& table) {
 
 std::string ChooserQuery() { return std::string("select xmlb,xmbh from ") + kApplicationTable + " order by xmbh"; }
 
-std::string ExcelRowQuery(const std::string& number) {
+std::string ExcelRowsQuery() {
     return std::string("select XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from ") +
-           kApplicationTable + Where("XMBH", number);
+           kApplicationTable;
 }
 
 bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name) {

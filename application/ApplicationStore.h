@@ -88,9 +88,9 @@ std::string QueryFormSelect();
 std::string JoinedQueryFormSelect(const std::string& table);
 // category and number of every application by number (the project chooser);
 std::string ChooserQuery();
-// the application's row of the Excel output (XMBH, XMMC, XMLB, XMQSRQ,
-// XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE).
-std::string ExcelRowQuery(const std::string& number);
+// every application's row of the Excel output, read once for the list
+// (XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE).
+std::string ExcelRowsQuery();
 
 // The name (XMMC) of the stored application; false, and `name` left alone,
 // when there is no such row or it cannot be read.

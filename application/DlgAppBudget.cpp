@@ -29,13 +29,16 @@ const ui::DialogTemplate& CDlgAppBudget::Template() {
             {Kind::Static, IDC_STATIC, "金额（万元）", {95, 26, 60, 10}, SS_CENTER},
             {Kind::Static, IDC_STATIC, "计算根据及理由", {160, 26, 360, 10}, SS_CENTER},
         }, WS_CHILD};
-        int top = 40;
+        // Rows of two lines' reasons, so that the 合计 row and the note stay
+        // in the part of the page a 1366x768 screen shows without scrolling.
+        int top = 38;
         for (const Item& item : kItems) {
-            t.controls.push_back({Kind::Static, IDC_STATIC, item.label, {4, top + 12, 88, 10}, SS_RIGHT});
-            t.controls.push_back({Kind::Edit, item.amountId, "", {95, top + 10, 60, 13}, kEdit});
-            t.controls.push_back({Kind::RichEdit, item.reasonId, "", {160, top, 360, 31}, kEditor});
-            top += 34;
+            t.controls.push_back({Kind::Static, IDC_STATIC, item.label, {4, top + 8, 88, 10}, SS_RIGHT});
+            t.controls.push_back({Kind::Edit, item.amountId, "", {95, top + 6, 60, 13}, kEdit});
+            t.controls.push_back({Kind::RichEdit, item.reasonId, "", {160, top, 360, 25}, kEditor});
+            top += 28;
         }
+        top += 4;
         t.controls.push_back({Kind::Static, IDC_STATIC, "合计：", {4, top + 2, 88, 10}, SS_RIGHT});
         t.controls.push_back({Kind::Edit, IDC_TOTAL, "", {95, top, 60, 13}, WS_BORDER | ES_AUTOHSCROLL | ES_READONLY});
         t.controls.push_back({Kind::Static, IDC_STATIC, "万元", {158, top + 2, 20, 10}});

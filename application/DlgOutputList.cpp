@@ -103,5 +103,5 @@ void CDlgOutputList::OutputExcel() {
         ui::MessageBox("请选择输出项目！", "提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    projectlist::OutputExcel(*m_pConnection, numbers, "申请经费(万元)", appstore::ExcelRowQuery);
+    projectlist::OutputExcel(*m_pConnection, numbers, "项目申请表", "申请经费(万元)", appstore::ExcelRowsQuery());
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <array>
 
+#include "foundation/FileMessages.h"
 #include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -201,9 +202,11 @@ void CDlgProFiles::ExtractCurrentRow(const char* nameColumn, const char* dataCol
     if (dialog.DoModal() != IDOK) return;
     const long size = m_pRecordset->GetFieldActualSize(dataColumn);
     std::string bytes(std::size_t(std::max(size, 0L)), '\0');
-    const bool read = size <= 0 || m_pRecordset->GetChunk(dataColumn, bytes.data());
-    if (!read || !sys::WriteFileAtomic(sys::NativePath(dialog.GetPathName()), bytes))
-        ui::AfxMessageBox("Create file failed!");
+    if (size > 0 && !m_pRecordset->GetChunk(dataColumn, bytes.data())) {
+        Stop("无法读取数据库中保存的文件“" + name + "”！");
+        return;
+    }
+    WriteFileOrSay(dialog.GetPathName(), bytes);
 }
 
 bool CDlgProFiles::StoreFile(const char* nameColumn, const char* dataColumn, const std::string& path) {

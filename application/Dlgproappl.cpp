@@ -677,9 +677,10 @@ void CDlgproappl::OnButtonSort1() {
     projectnumber::RenumberResult result = projectnumber::RenumberResult::Failed;
     if (projectnumber::RenumberAll(m_connection, &renames, &result)) FollowRenames(renames);
     LoadlistDate();
-    // A re-sort that changed nothing says so.
+    // A re-sort says whether it was done.
     if (const std::string refused = projectnumber::RefusedRenumberingMessage(result); !refused.empty())
         ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
+    else ui::MessageBox(projectnumber::RenumberingDoneMessage(renames), "提示", MB_OK | MB_ICONINFORMATION);
 }
 
 // ---- bundles, stored documents, query and Word ----

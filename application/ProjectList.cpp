@@ -1,5 +1,6 @@
 #include "application/ProjectList.h"
 
+#include <map>
 #include <memory>
 
 #include "foundation/AdoConnection.h"
@@ -45,23 +46,25 @@ void WriteHeading(Worksheet& sheet, const char* amountHeading) {
         row.Item(1, column).SetColumnWidth(widths[column - 1]);
 }
 
-// Sheet row `r` from the first row of `rs` (an empty result gives empty
-// cells but the running number and the dates' separator).
-void WriteProject(Worksheet& sheet, int r, int count, CAdoRecordSet& rs) {
-    auto field = [&rs](const char* name) {
-        std::string value;
-        if (!rs.IsEOF()) rs.GetString(name, value);
-        return value;
-    };
-    const std::string number = field("XMBH");
+// The columns of a project's row in the workbook, as the rows query gives them.
+constexpr const char* kProjectColumns[] = {"XMBH", "XMMC", "XMLB", "XMQSRQ", "XMZZRQ", "SQRXM", "ZC", "SQJE"};
+enum ProjectColumn { kNumber, kName, kCategory, kStart, kEnd, kLeader, kTitle, kAmount };
+
+// Sheet row `r` from a project's texts (none: empty cells but the running
+// number and the dates' separator).
+void WriteProject(Worksheet& sheet, int r, int count, const std::vector<std::string>* texts) {
+    auto field = [texts](ProjectColumn column) { return texts ? (*texts)[column] : std::string(); };
+    const std::string number = field(kNumber);
     Range row = Row(sheet, "A", "J", r);
     row.Font().SetSize(10);
     row.SetRowHeight(36);
     row.SetVerticalAlignment(xlCenter);  // one line of text in the middle of the row
     row.SetWrapText(true);
     row.Item(1, 9).SetNumberFormat("0.00");  // every amount with two decimals, however stored
-    const std::string cells[] = {text::Format("%d", count), number.substr(0, 11), number, field("XMMC"), field("XMLB"),
-                                 field("XMQSRQ") + " - " + field("XMZZRQ"), field("SQRXM"), field("ZC"), field("SQJE")};
+    const std::string cells[] = {text::Format("%d", count), number.substr(0, 11), number, field(kName),
+                                 field(kCategory),          field(kStart) + " - " + field(kEnd),
+                                 field(kLeader),            field(kTitle),
+                                 field(kAmount)};
     for (int column = 1; column <= int(std::size(cells)); ++column) row.Item(1, column).SetValue(cells[column - 1]);
     BorderEachCell(row);
 }
@@ -91,8 +94,8 @@ void AppendRows(ui::ListCtrl& list, CAdoRecordSet& rs) {
     list.AppendRows(rows);  // the whole list at once: one repaint, no notification per cell
 }
 
-void OutputExcel(CAdoConnection& connection, const std::vector<std::string>& numbers, const char* amountHeading,
-                 const std::function<std::string(const std::string& number)>& projectQuery) {
+void OutputExcel(CAdoConnection& connection, const std::vector<std::string>& numbers, const char* title,
+                 const char* amountHeading, const std::string& rowsQuery) {
     std::unique_ptr<Application> excel = Application::Create();
     if (!excel) {
         ui::AfxMessageBox("Excel启动失败!");
@@ -107,17 +110,24 @@ void OutputExcel(CAdoConnection& connection, const std::vector<std::string>& num
         ui::AfxMessageBox(error, MB_OK | MB_ICONERROR);
         return;
     }
+    // One query for the whole list, the rows then found by number as the
+    // database compares numbers (letters without case).
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
     rs.SetCursorLocation(adUseClient);
+    std::map<std::string, std::vector<std::string>> projects;
+    if (rs.Open(rowsQuery))
+        for (std::vector<std::string>& texts : ReadRowTexts(rs, kProjectColumns))
+            projects.try_emplace(text::ToUpperAscii(texts[kNumber]), std::move(texts));
+    rs.Close();
+    book.SetTitle(title);
+    WriteHeading(sheet, amountHeading);
     int row = 1;
     for (const std::string& number : numbers) {
-        rs.Open(projectQuery(number));
-        if (row == 1) WriteHeading(sheet, amountHeading);
+        const auto found = projects.find(text::ToUpperAscii(number));
         ++row;
-        WriteProject(sheet, row, row - 1, rs);
+        WriteProject(sheet, row, row - 1, found == projects.end() ? nullptr : &found->second);
     }
-    rs.Close();
     WriteTotal(sheet, row);
     excel->SetVisible(true);
 }

@@ -2,7 +2,6 @@
 // pages: the rows they show and their 导出Excel.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,12 +20,12 @@ namespace projectlist {
 void AppendRows(ui::ListCtrl& list, CAdoRecordSet& rs);
 
 // 导出Excel: a new workbook made from "申请表.xls" with a heading row, one row
-// per number in order (numbered from 1, read by `projectQuery(number)`: XMBH,
-// XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, ZC, SQJE; a number without a row gives
-// empty cells) and the total of column I headed `amountHeading`, left open in
-// Excel. Tells the user when Excel cannot start or the template has no sheet
-// "sheet1".
-void OutputExcel(CAdoConnection& connection, const std::vector<std::string>& numbers, const char* amountHeading,
-                 const std::function<std::string(const std::string& number)>& projectQuery);
+// per number in order (numbered from 1, from the rows of `rowsQuery`, run
+// once for the whole list: XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, ZC, SQJE;
+// a number without a row gives empty cells) and the total of column I headed
+// `amountHeading`, left open in Excel under `title` ("项目申请表"). Tells
+// the user when Excel cannot start or the template has no sheet "sheet1".
+void OutputExcel(CAdoConnection& connection, const std::vector<std::string>& numbers, const char* title,
+                 const char* amountHeading, const std::string& rowsQuery);
 
 }  // namespace projectlist

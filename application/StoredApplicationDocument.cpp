@@ -5,6 +5,7 @@
 #include "application/ApplicationDb.h"
 #include "application/ApplicationStore.h"
 #include "numbering/LeadingCharacters.h"
+#include "foundation/FileMessages.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "platform/sys/Sys.h"
@@ -31,12 +32,6 @@ std::string TailOfGbkBytes(const std::string& s, std::size_t maxBytes) {
     return s.substr(start);
 }
 
-// Writes the file whole (replacing one of that name); "Create file failed!" when it cannot.
-bool CreateDocumentFile(const std::string& path, const std::string& bytes) {
-    if (sys::WriteFileAtomic(path, bytes)) return true;
-    ui::AfxMessageBox("Create file failed!");
-    return false;
-}
 
 bool ChooseDocument(const char* filter, const std::string& initialFolder, std::string& path) {
     ui::FileDialog dialog(TRUE, {}, {}, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, filter);
@@ -99,7 +94,7 @@ void StoredApplicationDocument::OnBtnExDoc(const OpenApplication& form) {
     ReadLongBinary(row, "DOC", bytes);
     std::error_code error;
     const std::string path = sys::JoinPath(std::filesystem::temp_directory_path(error).string(), sys::SafeFileName(name));
-    if (CreateDocumentFile(path, bytes)) ui::ShellOpen(path, "open");
+    if (WriteFileOrSay(path, bytes)) ui::ShellOpen(path, "open");
 }
 
 void StoredApplicationDocument::OnBtnSaveDoc(const OpenApplication& form) {
@@ -108,14 +103,14 @@ void StoredApplicationDocument::OnBtnSaveDoc(const OpenApplication& form) {
         return;
     }
     const std::string folder = ApplicationFolder(form.Number(), form.category);
-    sys::MakeDirs(folder);
+    if (!MakeFolderOrSay(folder)) return;
     std::string chosen;
     if (!ChooseDocument(kFolderFilter, {}, chosen)) return;
     const std::string target = sys::JoinPath(folder, sys::FileName(chosen));
     if (sys::FileExists(target) &&
         ui::MessageBox("文档已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
-    sys::CopyFile(chosen, target);
+    if (!sys::CopyFile(chosen, target)) SayFileNotWritten(target);
 }
 
 void StoredApplicationDocument::OnBtnRead(const OpenApplication& form) {

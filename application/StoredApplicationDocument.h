@@ -46,7 +46,7 @@ public:
     // the fund office's file, its name made one the file system takes, the
     // overwrite question asked and its bytes staged in `file`, to be put in
     // place once the record is committed; false when the bytes cannot be
-    // kept ("Create file failed!" said), a declined overwrite keeps the file
+    // kept (the file and the reason said), a declined overwrite keeps the file
     // there. Inside the transaction: an applicant unit's document stored in
     // the row; false when the database refused it.
     bool StageDocFile(const std::string& projectNumber, CAdoRecordSet& source, StagedFile& file);

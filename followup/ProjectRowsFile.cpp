@@ -5,6 +5,7 @@
 #include "application/ApplicationDb.h"
 #include "application/DlgImportPolicy.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/FileMessages.h"
 #include "foundation/ImportReport.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
@@ -65,7 +66,7 @@ void ProjectRowsFile::Export(const std::vector<std::string>& numbers) {
             return;
         }
     }
-    ui::MessageBox("上报文件导出完成！", "提示", MB_ICONINFORMATION);
+    ui::MessageBox(WithSavedFolder("上报文件导出完成！", folder), "提示", MB_ICONINFORMATION);
 }
 
 ProjectRowsFile::ExportResult ProjectRowsFile::ExportProject(const std::string& number, const std::string& folder) {

@@ -5,6 +5,7 @@
 
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/FileMessages.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
@@ -158,7 +159,7 @@ void CSummaryAttachPage::OnBtnExtract() {
     if (!rs.Open("select ATTACH from " + Table() + " where XMBH = " + db::QuoteLiteral(m_strXMBH)) || rs.IsEOF() ||
         !ReadLongBinary(rs, "ATTACH", bytes))
         return;  // nothing stored to write
-    if (!sys::WriteFileAtomic(chooser.GetPathName(), bytes)) ui::AfxMessageBox("Create file failed!");
+    WriteFileOrSay(chooser.GetPathName(), bytes);
 }
 
 void CSummaryAttachPage::OnBtnDelete() {

@@ -6,6 +6,7 @@
 
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/FileMessages.h"
 #include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
@@ -107,7 +108,6 @@ std::string SummaryBundle::AttachmentFolder(const std::string& number, const std
     const COptions options;
     const std::string saveFolder =
         m_variant == Variant::AcceptanceSummary ? options.GetAcceptDir() : options.GetProgressDir();
-    if (saveFolder.empty()) return {};
     std::string folder = sys::JoinPath(saveFolder, sys::SafeFileName(LeadingCharacters(number, 7)));
     folder = sys::JoinPath(folder, sys::SafeFileName(TrailingCharacters(category, 4)));
     folder = sys::JoinPath(folder, sys::SafeFileName(number));
@@ -130,7 +130,7 @@ void SummaryBundle::OnBtnExport(const std::vector<std::string>& tickedNumbers) {
             return;
         }
     }
-    ui::MessageBox(Info(m_variant).doneMessage, "提示", MB_ICONINFORMATION);
+    ui::MessageBox(WithSavedFolder(Info(m_variant).doneMessage, folder), "提示", MB_ICONINFORMATION);
 }
 
 SummaryBundle::ExportResult SummaryBundle::Export(const std::string& number, const std::string& folder) {
@@ -280,10 +280,6 @@ StagedFile::Result SummaryBundle::StageAttachment(Document& document, StagedFile
         category = FieldText(application, "XMLB");
 
     const std::string folder = AttachmentFolder(document.number, category);
-    if (folder.empty()) {
-        ui::AfxMessageBox("Create file failed!");
-        return StagedFile::Result::Failed;
-    }
     // The record names the file as it is placed.
     const std::string name = sys::SafeFileName(document.attachName);
     const StagedFile::Result staged = file.Stage(sys::JoinPath(folder, name), document.attachment,

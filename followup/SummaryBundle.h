@@ -68,7 +68,7 @@ private:
     // extension), the overwrite question asked, and its bytes staged in its
     // folder, to be put in place once the record is committed (StagedFile).
     // Declined: the file in place stays, and so do the achievement rows.
-    // Failed: the bytes cannot be kept ("Create file failed!" said), the
+    // Failed: the bytes cannot be kept (the file or folder and the reason said), the
     // record is not stored.
     StagedFile::Result StageAttachment(Document& document, StagedFile& file);
     bool WriteDocument(const Document& document, bool replaceAchievements);

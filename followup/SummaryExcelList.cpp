@@ -8,11 +8,11 @@ namespace followup {
 
 void OutputSummaryExcel(CAdoConnection& connection, SummaryKind kind, const std::vector<std::string>& numbers) {
     const std::string table = Traits(kind).table;
-    projectlist::OutputExcel(connection, numbers, "资助经费(万元)", [&table](const std::string& number) {
-        return "select " + table + ".XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from " + table +
-               " left join CORVANE_ITEMAPPINFO on " + table + ".XMBH = CORVANE_ITEMAPPINFO.XMBH where " + table +
-               ".XMBH = " + db::QuoteLiteral(number);
-    });
+    projectlist::OutputExcel(connection, numbers, kind == SummaryKind::Progress ? "阶段进展报告项目表" : "验收总结项目表",
+                             "资助经费(万元)",
+                             "select " + table + ".XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from " +
+                                 table + " left join CORVANE_ITEMAPPINFO on " + table +
+                                 ".XMBH = CORVANE_ITEMAPPINFO.XMBH");
 }
 
 }  // namespace followup

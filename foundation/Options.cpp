@@ -31,6 +31,14 @@ constexpr std::size_t kProgressDir = 806;
 constexpr std::size_t kAcceptDir = 1306;
 
 constexpr int kRoleNotChosen = -1;
+
+// A save folder left empty is this folder of the program folder, so that a
+// fresh install stores its files from the first start.
+std::string DefaultFolder(const char* name) { return sys::JoinPath(sys::ProgramFolder(), name) + "/"; }
+
+std::string OrDefaultFolder(std::string folder, const char* name) {
+    return folder.empty() ? DefaultFolder(name) : folder;
+}
 constexpr int kDefaultIndexCount = 8;
 
 }  // namespace
@@ -63,7 +71,7 @@ COptions::COptions() {
 
 void COptions::FillDefaults() {
     m_record.fill(0);
-    SetAppDir(sys::JoinPath(sys::ProgramFolder(), "申请书汇总") + "/");
+    SetAppDir(DefaultFolder(kDefaultAppFolder));
     SetRole(kRoleNotChosen);
     SetIndexCount(kDefaultIndexCount);
     const std::string year = text::DateTime::Now().Format("%Y");
@@ -132,9 +140,13 @@ std::string COptions::GetDataSource() const { return GetText({kDataSource, kShor
 std::string COptions::GetUserId() const { return GetText({kUserId, kShortTextSize}); }
 std::string COptions::GetDbPassword() const { return GetText({kDbPassword, kShortTextSize}); }
 std::string COptions::GetUserName() const { return GetText({kUserName, kShortTextSize}); }
-std::string COptions::GetAppDir() const { return GetText({kAppDir, kFolderSize}); }
-std::string COptions::GetProgressDir() const { return GetText({kProgressDir, kFolderSize}); }
-std::string COptions::GetAcceptDir() const { return GetText({kAcceptDir, kFolderSize}); }
+std::string COptions::GetAppDir() const { return OrDefaultFolder(GetText({kAppDir, kFolderSize}), kDefaultAppFolder); }
+std::string COptions::GetProgressDir() const {
+    return OrDefaultFolder(GetText({kProgressDir, kFolderSize}), kDefaultProgressFolder);
+}
+std::string COptions::GetAcceptDir() const {
+    return OrDefaultFolder(GetText({kAcceptDir, kFolderSize}), kDefaultAcceptFolder);
+}
 std::string COptions::GetPeriod() const { return GetText({kPeriod, kPeriodSize}); }
 std::string COptions::GetYear() const { return GetText({kYear, kYearSize}); }
 int COptions::GetRole() const { return GetInt(kRole); }

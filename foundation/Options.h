@@ -14,6 +14,12 @@
 // every other year "2021-2025".
 std::string DefaultPeriodForYear(int year);
 
+// The folders of the program folder that stand for a save folder left empty
+// (the record of a fresh install holds only the application's).
+inline constexpr const char* kDefaultAppFolder = "申请书汇总";
+inline constexpr const char* kDefaultProgressFolder = "阶段进展报告";
+inline constexpr const char* kDefaultAcceptFolder = "验收总结报告";
+
 class COptions {
 public:
     static constexpr std::size_t kRecordSize = 1806;
@@ -50,6 +56,8 @@ public:
     std::string GetUserId() const;
     std::string GetDbPassword() const;
     std::string GetUserName() const;
+    // The save folders, ending in a separator; an empty field gives its
+    // default folder of the program folder (made when a file is stored).
     std::string GetAppDir() const;
     std::string GetProgressDir() const;
     std::string GetAcceptDir() const;

@@ -1,5 +1,7 @@
 #include "foundation/StagedFile.h"
 
+#include "foundation/FileMessages.h"
+
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
 
@@ -11,8 +13,9 @@ StagedFile::Result StagedFile::Stage(const std::string& target, std::string_view
     // A name of its own: a hidden file kept after a failed rename is never
     // written over by a later one.
     const std::string hidden = sys::NewHiddenPath(folder, "导入", ".tmp");
-    if (!sys::MakeDirs(folder) || !sys::WriteFileAtomic(hidden, bytes)) {
-        ui::AfxMessageBox("Create file failed!");
+    if (!MakeFolderOrSay(folder)) return Result::Failed;
+    if (!sys::WriteFileAtomic(hidden, bytes)) {
+        SayFileNotWritten(target);
         return Result::Failed;
     }
     m_target = target;
@@ -26,7 +29,8 @@ bool StagedFile::Place() {
     m_hidden.clear();
     if (sys::RenameFile(hidden, m_target)) return true;
     // The record is stored: its file's bytes stay where they are, and the user learns where.
-    ui::MessageBox("无法写入文件" + m_target + "，其内容已保存在" + hidden + "！", "提示", MB_ICONERROR);
+    ui::MessageBox("无法写入文件" + m_target + "（" + sys::LastFailureReason() + "），其内容已保存在" + hidden + "！",
+                   "提示", MB_ICONERROR);
     return false;
 }
 

@@ -27,7 +27,7 @@ public:
     // Asks `question` (caption "提示", OK and Cancel) when a file stands at
     // `target`: Cancel gives Declined and writes nothing. Otherwise the
     // folder is made and the bytes written to a hidden file of a new name
-    // beside the target: Staged, or Failed ("Create file failed!" said).
+    // beside the target: Staged, or Failed (the file or folder and the reason said).
     Result Stage(const std::string& target, std::string_view bytes, const std::string& question);
     // After the commit: the hidden file renamed over the target. True when
     // the file is in place or nothing was staged; false when the rename

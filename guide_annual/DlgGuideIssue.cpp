@@ -1,5 +1,6 @@
 #include "guide_annual/DlgGuideIssue.h"
 
+#include "foundation/FileMessages.h"
 #include "foundation/RecordTexts.h"
 #include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
@@ -118,7 +119,7 @@ void CDlgGuideIssue::OnBtnOutput() {
         return;
     }
     const std::string folder = IssuedGuideFolder(chosen);
-    sys::MakeDirs(folder);
+    if (!MakeFolderOrSay(folder)) return;
     m_arrChapters = CheckedChapters(*this);
     UnitGuideChoice choice;
     choice.year = Item<ui::ComboBox>(IDC_YEAR)->GetWindowText();
@@ -138,7 +139,7 @@ void CDlgGuideIssue::OnBtnOutput() {
         });
     word->Quit();
     sys::RemoveAll(sys::NativePath(topicFolder));
-    if (failure.empty()) GuidePrompt("输出完成！");
+    if (failure.empty()) GuidePrompt(WithSavedFolder("输出完成！", folder));
     else GuidePrompt(failure, MB_ICONERROR);
     wait.DestroyWindow();
 }

@@ -8,6 +8,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/DlgUnitSelect.h"
+#include "guide_annual/GuideViewSupport.h"
 #include "guide_annual/TopicLookup.h"
 #include "guide_annual/TopicScopeDocument.h"
 #include "platform/ui/DataExchange.h"
@@ -101,6 +102,14 @@ BOOL CDlgStudyAspect::OnInitDialog() {
     SetBackgroundColor(kGuideDialogBackground);
     if (m_layout.HasKeyFlag()) SetKey(0);
     UpdateData(FALSE);
+    // The unit dictionary as the unit table holds it now, so that a unit
+    // added while the guide view was open can be chosen (without the
+    // database the view's stays).
+    if (CAdoConnection connection; ConnectGuideDatabase(connection)) {
+        CAdoRecordSet units;
+        BindGuideRecordset(units, connection);
+        guideview::LoadUnitDictionary(units);
+    }
     m_gridUnits.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, GetItemRect(m_layout.gridFrame), this, m_layout.unitGrid);
     m_strOldCode = m_strZTBH + m_strSuffix;
     if (m_nMode == kModify) LoadAspect();

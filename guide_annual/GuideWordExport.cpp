@@ -17,7 +17,7 @@ bool ExportGuidesToWord(CAdoConnection& connection, const std::vector<std::strin
     files.chapters[2] = guidefiles::ChapterFile(2);
     files.subjectFolder = outputFolder;
 
-    const auto word = guideword::OpenGuideTemplate();
+    const auto word = guideword::OpenGuideTemplate("年度指南");
     if (!word) return false;
     GuideWordWriter writer(word->Selection());
     writer.TypeSecretMark();

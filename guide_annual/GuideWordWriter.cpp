@@ -146,17 +146,19 @@ void GuideWordWriter::TypeDirectedUnits(const std::vector<std::string>& names) {
 
 namespace guideword {
 
-std::unique_ptr<word::Application> OpenGuideTemplate() {
+std::unique_ptr<word::Application> OpenGuideTemplate(const std::string& title) {
     auto application = word::Application::Create();
     if (!application) {
         GuidePrompt("Word服务程序启动失败！", MB_ICONERROR);
         return nullptr;
     }
     const std::string templatePath = sys::JoinPath(sys::JoinPath(sys::ProgramFolder(), "模板"), "template.doc");
-    if (!application->Documents().Add(templatePath, false, 0, true).IsValid()) {
+    const word::Document document = application->Documents().Add(templatePath, false, 0, true);
+    if (!document.IsValid()) {
         GuidePrompt("无法打开模板文件：" + templatePath, MB_ICONERROR);
         return nullptr;
     }
+    document.SetTitle(title);  // the template is one for every guide
     return application;
 }
 

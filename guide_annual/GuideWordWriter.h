@@ -84,9 +84,10 @@ namespace guideword {
 void ColumnToFile(CAdoRecordSet* rows, const char* column, const std::string& path,
                   std::vector<std::string>* written);
 
-// Word with a new document from 模板/template.doc; nothing (after the
-// message) when Word or the template cannot be opened.
-std::unique_ptr<office::word::Application> OpenGuideTemplate();
+// Word with a new document from 模板/template.doc, handed to the desktop
+// named by `title` ("五年指南"); nothing (after the message) when Word or the
+// template cannot be opened.
+std::unique_ptr<office::word::Application> OpenGuideTemplate(const std::string& title);
 
 // The tables a guide's topic scope is read from.
 struct TopicTables {

@@ -88,6 +88,7 @@ std::string WriteUnitGuides(const office::word::Application& word, CAdoConnectio
         }
         const std::string path = sys::JoinPath(folder, sys::SafeFileName(unit) + ".doc");
         if (!document.SaveAs(path)) return "无法保存文件：" + path;
+        word.Documents().Close(document);  // written: only one unit's document is held at a time
         if (progress) progress(++done, total);
     }
     return {};

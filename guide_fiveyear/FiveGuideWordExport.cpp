@@ -85,7 +85,7 @@ bool ExportGuidesToWord(CAdoConnection& connection, const std::vector<std::strin
                         const std::string& period, const std::vector<std::string>& chapters) {
     const std::string folder = sys::JoinPath(sys::ProgramFolder(), "output");
     sys::MakeDirs(folder);
-    const auto word = guideword::OpenGuideTemplate();
+    const auto word = guideword::OpenGuideTemplate("五年指南");
     if (!word) return false;
     const office::word::Selection sel = word->Selection();
     GuideWordWriter writer(sel);

@@ -1,6 +1,7 @@
 #include "main/DlgDirSet.h"
 
 #include "main/Folders.h"
+#include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 
 namespace {
@@ -44,7 +45,9 @@ void CDlgDirSet::OnBrowse() {
 }
 
 void CDlgDirSet::OnOK() {
-    (m_options.*m_kind.set)(WithTrailingSeparator(GetDlgItemText(IDC_FOLDER)));
+    // An emptied edit gives the folder back to its default, never the root.
+    const std::string folder = text::Trim(GetDlgItemText(IDC_FOLDER));
+    (m_options.*m_kind.set)(folder.empty() ? std::string() : WithTrailingSeparator(folder));
     m_options.Save();
     ui::Dialog::OnOK();
 }

@@ -1,6 +1,7 @@
 // The three save-folder dialogs (目录设置): an edit with the folder, a
 // browse button and OK, which stores the folder with a trailing separator in
-// its field of the settings record. The three differ only in their id,
+// its field of the settings record. A folder never set shows (and is) its
+// default folder of the program folder; an emptied edit restores it. The three differ only in their id,
 // texts and field.
 #pragma once
 

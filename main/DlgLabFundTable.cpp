@@ -3,6 +3,7 @@
 #include "main/LabFundReport.h"
 #include "main/ReportCommon.h"
 #include "platform/ui/Lists.h"
+#include "platform/ui/Services.h"
 
 CDlgLabFundTable::CDlgLabFundTable(ui::Wnd* parent) : CReportDialog(Template(), parent) {
     MapClicked(IDC_SELECT_ALL, [this] { OnSelectAll(); });
@@ -43,6 +44,10 @@ void CDlgLabFundTable::FillLabList() {
 }
 
 void CDlgLabFundTable::OutputExcel() {
+    if (m_wndGrid.CheckedRows().empty()) {  // an empty table helps nobody
+        ui::MessageBox("请选择要输出的实验室！", "提示", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     auto excel = StartReportExcel();
     if (!excel) return;
 

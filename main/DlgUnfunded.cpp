@@ -56,6 +56,10 @@ void CDlgUnfunded::FillUnits() {
 }
 
 void CDlgUnfunded::OutputWord() {
+    if (m_wndGrid.CheckedRows().empty()) {  // a notice to nobody helps nobody
+        ui::MessageBox("请选择要输出的单位！", "提示", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
     UpdateData(TRUE);
     const std::string templatePath = ReportTemplatePath("未获资助通知.doc");
     const std::string year = SelectedText(IDC_YEAR);

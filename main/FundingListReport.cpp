@@ -51,14 +51,13 @@ void ShowAutomationError(const AutomationError& error) {
     const UINT type = MB_OK | MB_SETFOREGROUND;
     switch (error.type) {
     case AutomationError::Type::Ole:
-        ui::MessageBox(text::Format("COleException. SCODE: %08lx.", error.scode), "COleException", type);
+        ui::MessageBox(text::Format("Excel操作失败（错误代码%08lx）！", error.scode), "提示", type);
         break;
     case AutomationError::Type::Dispatch:
-        ui::MessageBox(text::Format("COleDispatchException. SCODE: %08lx, Description: \"%s\".", error.scode,
-                                    error.description.c_str()),
-                       "COleDispatchException", type);
+        ui::MessageBox(text::Format("Excel操作失败（错误代码%08lx）：%s", error.scode, error.description.c_str()), "提示",
+                       type);
         break;
-    default: ui::MessageBox("General Exception caught.", "Catch-All", type); break;
+    default: ui::MessageBox("Excel操作时发生未知错误！", "提示", type); break;
     }
 }
 

@@ -141,7 +141,7 @@ bool CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CreateOutlookBar() {
     if (!m_wndOutlookBar.Create(this, "Shortcuts", 130, kOutlookBarId)) {
-        ui::AfxMessageBox("failed to create bar");
+        ui::AfxMessageBox("无法创建导航栏！");
         return false;
     }
     std::vector<ui::Icon> icons;
@@ -226,7 +226,7 @@ BOOL CMainFrame::SwitchView(const ui::RuntimeClass* cls) {
     std::unique_ptr<ui::Object> object(cls->CreateObject());
     auto* view = dynamic_cast<ui::FormView*>(object.get());
     if (!view || !view->CreateView(GetViewParent(), ui::Rect{})) {
-        ui::AfxMessageBox("Failed to create view");
+        ui::AfxMessageBox("无法创建视图！");
         return FALSE;
     }
     object.release();

@@ -13,6 +13,9 @@ std::unique_ptr<ui::FrameWnd> NewMainFrame(std::string*) {
     // one shell service, as every other opened file does; where nothing opens
     // them, the user is told where they are.
     office::SetShellOpenHook([](const std::string& path) { ui::OpenFileOrTellWhere(path); });
+    office::SetHandOverFailureHook([](const std::string& path, const std::string& reason) {
+        ui::AfxMessageBox("无法保存文件“" + path + "”：" + reason, MB_OK | MB_ICONERROR);
+    });
     return std::make_unique<CMainFrame>();
 }
 

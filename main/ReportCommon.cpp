@@ -19,9 +19,10 @@ bool OpenReportQuery(CAdoRecordSet& rows, CAdoConnection* connection, const std:
     return rows.Open(sql) && rows.IsOpen();
 }
 
-void ShowReportQueryFailure(CAdoConnection* connection) {
-    std::string reason = connection ? connection->FormatErrors() : std::string();
-    ui::MessageBox("读取数据失败，报表未生成。\r\n" + reason, "提示", MB_OK | MB_ICONERROR);
+// The database's own description (in English) stays in the error log: the
+// user reads what failed in Chinese.
+void ShowReportQueryFailure(CAdoConnection*) {
+    ui::MessageBox("读取数据失败，报表未生成。", "提示", MB_OK | MB_ICONERROR);
 }
 
 std::string ReportTemplatePath(const std::string& name) {

@@ -18,7 +18,8 @@ bool OpenReportDatabase(CAdoConnection& connection);
 // recordset is then closed and must not be read).
 bool OpenReportQuery(CAdoRecordSet& rows, CAdoConnection* connection, const std::string& sql);
 
-// Tells the user that a report query failed, with the database's own reason.
+// Tells the user that a report query failed; the database's own reason (in
+// English) is in the program folder's error.log, not in the message box.
 void ShowReportQueryFailure(CAdoConnection* connection);
 
 // The path of a template in 模板 beside the program, by the name the system

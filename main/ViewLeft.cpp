@@ -109,7 +109,7 @@ int CViewLeft::PeriodIndexForYear(int year) {
 void CViewLeft::OnInitialUpdate() {
     ui::FormView::OnInitialUpdate();
     if (!CreateOutlookBar()) {
-        ui::AfxMessageBox("failed to create bar");
+        ui::AfxMessageBox("无法创建导航栏！");
         return;
     }
     FillFolderControl(UserRole);

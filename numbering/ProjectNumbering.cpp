@@ -220,6 +220,13 @@ std::string RefusedRenumberingMessage(RenumberResult result) {
     return {};
 }
 
+std::string RenumberingDoneMessage(const Renames& renames) {
+    const auto moved = std::count_if(renames.begin(), renames.end(),
+                                     [](const auto& rename) { return rename.first != rename.second; });
+    if (moved == 0) return "项目编号重新排序完成，没有需要改变的编号！";
+    return "项目编号重新排序完成，" + std::to_string(moved) + "个项目的编号已改变！";
+}
+
 bool RenumberAll(CAdoConnection& connection, Renames* renames, RenumberResult* result) {
     if (result) *result = RenumberResult::Failed;
     struct Project {

@@ -87,5 +87,7 @@ bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr, Renumbe
 
 // What a re-sort that changed nothing tells the user; empty when Done.
 std::string RefusedRenumberingMessage(RenumberResult result);
+// What a re-sort that was done tells the user: how many numbers it moved.
+std::string RenumberingDoneMessage(const Renames& renames);
 
 }  // namespace projectnumber

@@ -15,8 +15,9 @@ projectnumber::Renames ReorderProjects(CWorkflowView& view, bool keyProjects) {
     const std::string kind = CDlgProTree::ProjectKind(bar.GetCategory() == 0, keyProjects);
     const std::string refused =
         projectnumber::RefusedRenumberingMessage(RenumberProjects(view.Connection(), bar.GetYear(), kind, &renames));
-    if (!refused.empty()) ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
     bar.OnYearChanged();
+    if (!refused.empty()) ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
+    else ui::MessageBox(projectnumber::RenumberingDoneMessage(renames), "提示", MB_OK | MB_ICONINFORMATION);
     return renames;
 }
 

@@ -217,6 +217,8 @@ void CMasterListDialog::OutputExcel() {
         return;
     }
 
+    // The workbook is named by the list it holds (the template is the experts' for every list).
+    book.SetTitle(text::ReplaceAll(spec_.fileKind, "文件", "表"));
     const ExcelListLayout& layout = spec_.excel;
     const int width = int(layout.headings.size());
     const std::string last = xl::ColumnName(width);

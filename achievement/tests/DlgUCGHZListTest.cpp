@@ -24,7 +24,7 @@ protected:
     // Exports the ticked units into `chosen`.
     void Export(CDlgUCGHZ& view, const std::string& chosen) {
         driver.AnswerFolder(chosen);
-        driver.ExpectMessageBox("提示", "成果转化（单位）导出完成！");
+        driver.ExpectMessageBox("提示", "成果转化（单位）导出完成！\r\n文件保存在：" + ExportFolderIn(chosen));
         view.m_dlgList.Click(List::IDC_BTN_EXPORT);
     }
     // Imports a folder; `during` scripts what the bundles ask or report.

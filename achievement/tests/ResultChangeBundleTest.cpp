@@ -29,7 +29,7 @@ protected:
     void ExportTicked(const std::vector<std::string>& numbers) {
         for (const std::string& number : numbers) List().SetCheck(RowOf(number), TRUE);
         driver.AnswerFolder(out.Path());
-        driver.ExpectMessageBox("提示", "导出成功！");
+        driver.ExpectMessageBox("提示", "导出成功！\r\n文件保存在：" + ExportFolderToday());
         view->m_dlgList.OnBtnExport();
     }
     std::string RichBytes(const std::string& number, const char* column) {
@@ -65,7 +65,7 @@ TEST_F(ResultChangeBundleTest, AMessageBoxAnswerWhereTheFolderChooserComesFailsT
         testing::ScopedFakeTestPartResultReporter intercept(
             testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
         ui::TestDriver script;
-        script.ExpectMessageBox("提示", "导出成功！");
+        script.ExpectMessageBox("提示", "导出成功！\r\n文件保存在：" + ExportFolderToday());
         script.AnswerMessageBox(IDYES);
         view->m_dlgList.OnBtnExport();
         view->m_dlgList.OnBtnImport();

@@ -36,7 +36,8 @@ TEST_F(BundleCommands, ExportWritesOneBundlePerTickedProjectIntoTheDatedFolder) 
     StoreProject(kFirst);
     StoreProject(kSecond);
     driver.AnswerFolder(files.Path());
-    driver.ExpectMessageBox("提示", "上报文件导出完成！");
+    driver.ExpectMessageBox("提示", "上报文件导出完成！\r\n文件保存在：" +
+                                        files.File(text::DateTime::Now().Format("%Y-%m-%d") + "上报项目申请书"));
     commands.OnBtnProexp({kSecond, kFirst});
 
     EXPECT_EQ(TodaysFolder(), files.File(text::DateTime::Now().Format("%Y-%m-%d") + "上报项目申请书"));

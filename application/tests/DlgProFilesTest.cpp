@@ -204,7 +204,8 @@ TEST_F(ProFilesTest, ExtractWritesTheStoredBytesWhereTheUserChooses) {
     driver.AnswerFile(temp.File("no/such/folder/saved.pdf"));
     driver.AnswerMessageBox();
     files.Click(Dlg::IDC_LW_EXTRACT);
-    EXPECT_EQ(driver.MessageBoxes().back().text, "Create file failed!");
+    EXPECT_EQ(driver.MessageBoxes().back().text,
+              "无法写入文件“" + sys::NativePath(temp.File("no/such/folder/saved.pdf")) + "”：所在文件夹不存在！");
 }
 
 TEST_F(ProFilesTest, AStoredNameFromElsewhereIsOfferedAsOneFileName) {

@@ -404,8 +404,15 @@ TEST_F(ApplicationView, ReSortAsksFirstAndTheOpenProjectFollowsItsNumber) {
     EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001005", "9140B02020208U001001"}));
 
     driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    driver.ExpectMessageBox("提示", "项目编号重新排序完成，2个项目的编号已改变！");
     view.OnButtonSort();
     EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001001", "9140B02020208U001002"}));
+
+    // Again: nothing to move, and it says so.
+    driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    driver.ExpectMessageBox("提示", "项目编号重新排序完成，没有需要改变的编号！");
+    view.OnButtonSort();
+    EXPECT_EQ(driver.MessageBoxes().back().type, UINT(MB_OK | MB_ICONINFORMATION));
     EXPECT_EQ(view.m_strCurXMBH, "9140B02020208U001002");
     EXPECT_EQ(ShownNumber(view), "9140B02020208U001002");
 
@@ -577,7 +584,10 @@ TEST_F(ApplicationView, TheFundOfficesImportStoresARecordOnlyWithItsDocumentsByt
         if (c.answer != 0)
             driver.ExpectMessageBox("提示", "文档\"" + c.name + "\"已存在，确定覆盖吗？", c.answer,
                                     [&] { if (c.whileAsked) c.whileAsked(target); });
-        if (!c.stored) driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+        if (!c.stored)  // the file or folder named, and why
+            driver.ExpectMessageBox(ui::AppTitle(), c.before == Before::FolderIsAFile
+                                                        ? "无法创建文件夹“" + folderPath + "”：路径中已有同名的文件，不能作为文件夹！"
+                                                        : "无法写入文件“" + sys::NativePath(target) + "”：没有写入权限！");
         const bool keptAside = c.files.count(".hidden") > 0;
         if (keptAside) driver.AnswerMessageBox();  // the rename's failure, read below
         driver.ExpectMessageBox("提示", c.stored ? std::string("共导入了1条数据！")
@@ -603,7 +613,7 @@ TEST_F(ApplicationView, TheFundOfficesImportStoresARecordOnlyWithItsDocumentsByt
         if (keptAside) {
             const std::vector<ui::TestDriver::Call> boxes = driver.MessageBoxes();
             ASSERT_GE(boxes.size(), 2u);
-            EXPECT_EQ(boxes[boxes.size() - 2].text, "无法写入文件" + target + "，其内容已保存在" + hidden + "！");
+            EXPECT_EQ(boxes[boxes.size() - 2].text, "无法写入文件" + target + "（已有同名的文件夹），其内容已保存在" + hidden + "！");
         }
         // The fund office's log names a record left out, and is opened.
         std::string log;

@@ -485,9 +485,9 @@ TEST_F(Bundle, TheFundOfficePlacesADocumentOfAnOverlongNameAndCountsNoneItCouldN
 
     // The folder cannot be made: a file stands where it should be.
     ASSERT_TRUE(sys::RemoveAll(folder));
-    ASSERT_TRUE(sys::WriteFileAtomic(sys::NativePath(folder).substr(0, sys::NativePath(folder).find_last_not_of('/') + 1),
-                                     "a file"));
-    driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+    const std::string folderPath = sys::NativePath(folder).substr(0, sys::NativePath(folder).find_last_not_of('/') + 1);
+    ASSERT_TRUE(sys::WriteFileAtomic(folderPath, "a file"));
+    driver.ExpectMessageBox(ui::AppTitle(), "无法创建文件夹“" + folderPath + "”：路径中已有同名的文件，不能作为文件夹！");
     EXPECT_EQ(Import(path), 0);
     EXPECT_TRUE(driver.Finished());
 }

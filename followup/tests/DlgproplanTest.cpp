@@ -212,9 +212,9 @@ TEST_F(PlanForm, PlanFilesGoOutForTheSelectedRowsAndComeBack) {
     CDlgproplan& view = OpenView();
     List(view).SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     driver.AnswerFolder(files.Path());
-    driver.ExpectMessageBox("提示", "上报文件导出完成！");
-    view.OnBtnProexp();
     const std::string folder = files.File(Today() + "上报项目计划草案");
+    driver.ExpectMessageBox("提示", "上报文件导出完成！\r\n文件保存在：" + folder);
+    view.OnBtnProexp();
     EXPECT_TRUE(sys::FileExists(sys::JoinPath(folder, std::string(kKey) + ".proplan")));
 
     Exec("delete from corvane_itemyearplan");

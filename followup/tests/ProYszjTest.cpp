@@ -203,9 +203,9 @@ TEST_F(ReportEditor, ReportFilesGoOutForTheSelectedRows) {
     view.List().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     view.List().SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);  // no report: no file
     driver.AnswerFolder(files.Path());
-    driver.ExpectMessageBox("提示", "上报文件导出完成！");
-    view.OnBtnProexp();
     const std::string folder = files.File(Today() + "上报项目验收总结报告");
+    driver.ExpectMessageBox("提示", "上报文件导出完成！\r\n文件保存在：" + folder);
+    view.OnBtnProexp();
     EXPECT_EQ(sys::ListFiles(folder, ""), std::vector<std::string>{std::string(kNumber) + ".proys"});
     EXPECT_EQ(view.IsRecordExist(kNumber), 1);
     EXPECT_EQ(view.IsRecordExist(kOther), 0);

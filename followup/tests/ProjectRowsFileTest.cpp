@@ -45,7 +45,7 @@ protected:
     // Exports through the 导出 command; the dated folder.
     std::string ExportAll(const ProjectRowsFormat& format, const std::vector<std::string>& numbers) {
         driver.AnswerFolder(files.Path());
-        driver.ExpectMessageBox("提示", "上报文件导出完成！");
+        driver.ExpectMessageBox("提示", "上报文件导出完成！\r\n文件保存在：" + files.File(Today() + format.folderWord));
         ProjectRowsFile(connection, format).Export(numbers);
         return files.File(Today() + format.folderWord);
     }

@@ -96,7 +96,8 @@ TEST_F(SummaryAttachTest, ExtractWritesTheStoredBytesAndDeleteForgetsTheName) {
     EXPECT_EQ(ReadBytes(files.File("out.txt")), "stored bytes");
 
     driver.AnswerFile(files.File("no-such-folder/out.txt"));
-    driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+    driver.ExpectMessageBox(ui::AppTitle(),
+                            "无法写入文件“" + sys::NativePath(files.File("no-such-folder/out.txt")) + "”：所在文件夹不存在！");
     page.Click(Page::IDC_BTN_EXTRACT);
 
     driver.ExpectMessageBox("系统提示", "确定删除附件吗？", IDCANCEL);

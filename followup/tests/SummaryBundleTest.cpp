@@ -60,9 +60,11 @@ protected:
     std::string ExportAll(Variant variant, const std::vector<std::string>& numbers) {
         const bool acceptance = variant == Variant::AcceptanceSummary;
         driver.AnswerFolder(files.Path());
-        driver.ExpectMessageBox("提示", acceptance ? "项目验收总结导出完成！" : "阶段进展报告导出完成！");
+        const std::string folder = files.File(Today() + (acceptance ? "项目验收总结" : "阶段进展报告"));
+        driver.ExpectMessageBox("提示", std::string(acceptance ? "项目验收总结导出完成！" : "阶段进展报告导出完成！") +
+                                            "\r\n文件保存在：" + folder);
         SummaryBundle(connection, variant).OnBtnExport(numbers);
-        return files.File(Today() + (acceptance ? "项目验收总结" : "阶段进展报告"));
+        return folder;
     }
     using Questions = std::vector<std::pair<std::string, int>>;
     // Imports every bundle of the folder through the 导入 command, answering
@@ -191,21 +193,43 @@ TEST_F(SummaryBundleTest, FundOfficeExtractsTheAttachmentIntoTheProjectFolder) {
     EXPECT_EQ(Achievements(kNumber).size(), 2u);
 }
 
-TEST_F(SummaryBundleTest, FundOfficeWithoutASaveFolderCannotPlaceTheAttachment) {
+// A fresh install has never set its save folders: the attachment goes to the
+// program folder's own folder of the kind, made on the way.
+TEST_F(SummaryBundleTest, FundOfficeWithoutASaveFolderPlacesTheAttachmentInTheProgramFolder) {
     StoreSummary(kNumber);
     StoreAchievement(kNumber, "论文一");
+    StoreRow("corvane_itemprogress", {{"XMBH", kNumber}, {"BACKUPNAME", "进展"}, {"ATTACHNAME", "进展.pdf"}},
+             {{"WCQKJJ", kRtf}, {"ATTACH", kAttachment}});
     const std::string folder = ExportAll(Variant::AcceptanceSummary, {kNumber});
+    const std::string progressFolder = ExportAll(Variant::ProgressReport, {kNumber});
     Exec("delete from corvane_itemcheckaccept");
+    Exec("delete from corvane_itemprogress");
     SetRole(2);
-    // The attachment's bytes would be dropped: the record is kept out, said
-    // and not counted.
+    ASSERT_EQ(COptions().GetAcceptDir(), sys::JoinPath(sys::ProgramFolder(), "验收总结报告") + "/");
+    ImportAll(Variant::ProgressReport, progressFolder, 1);
+    EXPECT_EQ(ReadBytes(sys::JoinPath(sys::ProgramFolder(), std::string("阶段进展报告/9140A01/重点项目/") + kNumber +
+                                                              "/所有文件/进展.pdf")),
+              kAttachment);
+    ImportAll(Variant::AcceptanceSummary, folder, 1);
+    EXPECT_EQ(ReadBytes(sys::JoinPath(sys::ProgramFolder(), std::string("验收总结报告/9140A01/重点项目/") + kNumber +
+                                                              "/所有文件/报告.pdf")),
+              kAttachment);
+    EXPECT_EQ(SummaryTexts(kNumber).at(0).at(2), "报告.pdf");
+
+    // A save folder that cannot be made: the record is kept out, the folder
+    // and the reason said, and not counted.
+    Exec("delete from corvane_itemcheckaccept");
+    ASSERT_TRUE(sys::RemoveAll(sys::JoinPath(sys::ProgramFolder(), "验收总结报告")));
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(sys::ProgramFolder(), "验收总结报告"), "a file"));
     driver.AnswerFolder(folder);
-    driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+    driver.ExpectMessageBox(ui::AppTitle(), "无法创建文件夹“" + sys::JoinPath(sys::ProgramFolder(), "验收总结报告") +
+                                                "/9140A01/重点项目/" + kNumber +
+                                                "/所有文件”：路径中已有同名的文件，不能作为文件夹！");
     driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下文件的附件无法保存，未导入：\r\n") + kNumber +
                                         ".prosum");
     SummaryBundle(connection, Variant::AcceptanceSummary).OnBtnImport();
     EXPECT_TRUE(SummaryTexts(kNumber).empty());
-    EXPECT_EQ(Achievements(kNumber).size(), 1u);
+    sys::RemoveFile(sys::JoinPath(sys::ProgramFolder(), "验收总结报告"));
 }
 
 // A bundle whose write the database refuses is named in the report, and the
@@ -394,5 +418,6 @@ TEST_F(SummaryBundleTest, AttachmentFolderNamesStayInsideTheSaveFolder) {
               std::string("/save/9140A01/一般项目/") + kNumber + "/所有文件");
     EXPECT_EQ(progress.AttachmentFolder("../../x", "..").find("/save/"), 0u);
     EXPECT_EQ(progress.AttachmentFolder("../../x", "..").find("/../"), std::string::npos);
-    EXPECT_EQ(SummaryBundle(connection, Variant::AcceptanceSummary).AttachmentFolder(kNumber, "x"), "");
+    EXPECT_EQ(SummaryBundle(connection, Variant::AcceptanceSummary).AttachmentFolder(kNumber, "x"),
+              sys::JoinPath(sys::ProgramFolder(), "验收总结报告/9140A01/x/") + kNumber + "/所有文件");
 }

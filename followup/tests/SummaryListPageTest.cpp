@@ -161,9 +161,9 @@ TEST_F(SummaryViewTest, ExportAndImportGoThroughTheBundleAndRefillTheList) {
 
     view.List().List().SetCheck(0);
     driver.AnswerFolder(files.Path());
-    driver.ExpectMessageBox("提示", "阶段进展报告导出完成！");
-    view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
     const std::string folder = files.File(Today() + "阶段进展报告");
+    driver.ExpectMessageBox("提示", "阶段进展报告导出完成！\r\n文件保存在：" + folder);
+    view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
     ASSERT_TRUE(sys::FileExists(sys::JoinPath(folder, std::string(kNumber) + ".prosum")));
 
     Exec("delete from corvane_itemprogress");
@@ -196,9 +196,9 @@ TEST_F(SummaryViewTest, AnAttachmentNameTooLongForTheFileSystemIsShortenedAndIts
         view.List().FillList();
         view.List().List().SetCheck(0);
         driver.AnswerFolder(files.File(*name == firstName ? "first" : "second"));
-        driver.ExpectMessageBox("提示", "项目验收总结导出完成！");
-        view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
         bundles.push_back(files.File((*name == firstName ? "first/" : "second/") + Today() + "项目验收总结"));
+        driver.ExpectMessageBox("提示", "项目验收总结导出完成！\r\n文件保存在：" + bundles.back());
+        view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
     }
     Exec("delete from corvane_itemcheckaccept");
 
@@ -233,7 +233,8 @@ TEST_F(SummaryViewTest, AnAttachmentNameTooLongForTheFileSystemIsShortenedAndIts
     ASSERT_TRUE(sys::RemoveAll(files.File("验收")));
     ASSERT_TRUE(sys::WriteFileAtomic(files.File("验收"), "a file"));
     driver.AnswerFolder(bundles[0]);
-    driver.ExpectMessageBox(ui::AppTitle(), "Create file failed!");
+    driver.ExpectMessageBox(ui::AppTitle(), "无法创建文件夹“" + sys::NativePath(files.File("验收")) + "/9140A01/重点项目/" +
+                                                kNumber + "/所有文件”：路径中已有同名的文件，不能作为文件夹！");
     driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下文件的附件无法保存，未导入：\r\n") + kNumber + ".prosum");
     view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
     EXPECT_TRUE(driver.Finished());
@@ -252,7 +253,7 @@ TEST_F(SummaryViewTest, AnAttachmentThatCannotBePutInPlaceAfterTheCommitKeepsIts
     view.List().FillList();
     view.List().List().SetCheck(0);
     driver.AnswerFolder(files.Path());
-    driver.ExpectMessageBox("提示", "项目验收总结导出完成！");
+    driver.ExpectMessageBox("提示", "项目验收总结导出完成！\r\n文件保存在：" + files.File(Today() + "项目验收总结"));
     view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
     Exec("delete from corvane_itemcheckaccept");
 
@@ -277,7 +278,7 @@ TEST_F(SummaryViewTest, AnAttachmentThatCannotBePutInPlaceAfterTheCommitKeepsIts
     EXPECT_EQ(ReadBytes(hidden), "the summary's bytes");
     const std::vector<ui::TestDriver::Call> boxes = driver.MessageBoxes();
     ASSERT_GE(boxes.size(), 2u);
-    EXPECT_EQ(boxes[boxes.size() - 2].text, "无法写入文件" + target + "，其内容已保存在" + hidden + "！");
+    EXPECT_EQ(boxes[boxes.size() - 2].text, "无法写入文件" + target + "（已有同名的文件夹），其内容已保存在" + hidden + "！");
 }
 
 TEST(SummaryFolderNames, MissingAndEmptyFoldersGiveAnEmptyText) {

@@ -108,9 +108,9 @@ TEST_F(OptionsTest, ShortAndLongFilesAreReadAsFarAsTheRecordGoes) {
         EXPECT_EQ(options.GetPeriod(), "2011-2015");
         EXPECT_EQ(options.GetYear(), "2013");
         EXPECT_EQ(options.GetCategory(), 3);
-        if (size == 806) {
-            EXPECT_EQ(options.GetProgressDir(), "");
-            EXPECT_EQ(options.GetAcceptDir(), "");
+        if (size == 806) {  // folders never set: the program folder's own
+            EXPECT_EQ(options.GetProgressDir(), sys::JoinPath(sys::ProgramFolder(), "阶段进展报告") + "/");
+            EXPECT_EQ(options.GetAcceptDir(), sys::JoinPath(sys::ProgramFolder(), "验收总结报告") + "/");
         }
         options.Save();
         const std::string saved = Raw();

@@ -214,7 +214,7 @@ TEST_F(GuideIssue, EachTickedUnitGetsItsGuidesWithPageBreaksBetweenThem) {
     ChooseYear(panel, "2007");
     Tick(panel, {"U001", "U002"});
     driver.AnswerFolder(chosen.Path());
-    driver.ExpectMessageBox("提示", "输出完成！");
+    driver.ExpectMessageBox("提示", "输出完成！\r\n文件保存在：" + IssuedGuideFolder(chosen.Path()));
     panel.Click(Panel::IDC_OUTPUT);
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(panel.ChosenChapters(), (std::vector<std::string>{"0", "1", "2", "3"}));
@@ -256,7 +256,7 @@ TEST_F(GuideIssue, OnlyKeyDirectionsAndOnlyTheTopicScope) {
     for (int id : {7008, 7009, 7010}) panel.Click(id);
     Tick(panel, {"U001"});
     driver.AnswerFolder(chosen.Path());
-    driver.ExpectMessageBox("提示", "输出完成！");
+    driver.ExpectMessageBox("提示", "输出完成！\r\n文件保存在：" + IssuedGuideFolder(chosen.Path()));
     panel.Click(Panel::IDC_OUTPUT);
 
     const std::string text = DocumentText(Issued("U001"));
@@ -277,7 +277,7 @@ TEST_F(GuideIssue, AGuideWithoutItsRowPrintsNoTextOfAnotherGuide) {
     ChooseYear(panel, "2007");
     Tick(panel, {"U001"});
     driver.AnswerFolder(chosen.Path());
-    driver.ExpectMessageBox("提示", "输出完成！");
+    driver.ExpectMessageBox("提示", "输出完成！\r\n文件保存在：" + IssuedGuideFolder(chosen.Path()));
     panel.Click(Panel::IDC_OUTPUT);
     const std::string text = DocumentText(Issued("U001"));
     EXPECT_NE(text.find("9140Z \v( 2007 )\r"), std::string::npos) << text;
@@ -294,14 +294,17 @@ TEST_F(GuideIssue, AUnitWithoutGuidesGetsOnlyTheMarkAndAnOldFileIsReplaced) {
     auto word = office::word::Application::Create();
     std::vector<std::pair<int, int>> progress;
     EXPECT_EQ(WriteUnitGuides(*word, db, {"U003", "U002", "U001"}, choice, folder,
-                              [&](int done, int total) { progress.push_back({done, total}); }),
+                              [&](int done, int total) {
+                                  progress.push_back({done, total});
+                                  EXPECT_EQ(word->Documents().Count(), 0) << "each unit's document closed once written";
+                              }),
               "");
     EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
     EXPECT_EQ(DocumentText(Issued("U003")), "秘密\r");
     for (const char* unit : {"U001", "U002"}) EXPECT_TRUE(sys::FileExists(Issued(unit))) << unit;
 }
 
-TEST_F(GuideIssue, ADocumentThatCannotBeSavedIsReportedNotCompleted) {
+TEST_F(GuideIssue, AFolderThatCannotBeMadeIsReportedNotCompleted) {
     SeedGuides();
     Panel& panel = OpenView();
     ChooseYear(panel, "2007");
@@ -312,7 +315,9 @@ TEST_F(GuideIssue, ADocumentThatCannotBeSavedIsReportedNotCompleted) {
     driver.AnswerMessageBox();
     panel.Click(Panel::IDC_OUTPUT);
     ASSERT_EQ(driver.MessageBoxes().size(), 1u);
-    EXPECT_EQ(driver.MessageBoxes()[0].text.rfind("无法保存文件：", 0), 0u) << driver.MessageBoxes()[0].text;
+    // The folder of the issued guides cannot be made: it is named, with the reason.
+    EXPECT_EQ(driver.MessageBoxes()[0].text, "无法创建文件夹“" + IssuedGuideFolder(notAFolder) +
+                                                 "”：路径中已有同名的文件，不能作为文件夹！");
     EXPECT_EQ(driver.MessageBoxes()[0].type, MB_OK | MB_ICONERROR);
     EXPECT_FALSE(sys::FolderExists(PathOf("选题范围")));
 }

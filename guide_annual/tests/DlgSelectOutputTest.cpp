@@ -5,6 +5,7 @@
 #include "guide_annual/DlgSelectOutput.h"
 #include "guide_annual/GuideWordExport.h"
 #include "guide_annual/GuideWordWriter.h"
+#include "platform/text/DateTime.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
 
@@ -157,6 +158,8 @@ TEST_F(WordOutput, WithoutEarlierDocumentsOnlyTheHandedOverOneIsLeft) {
     Run([](Dlg& dlg) { Choose(dlg, {"9140A01", "9140A02"}); });
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(sys::ListFiles(PathOf("output"), ""), std::vector<std::string>{sys::FileName(opened[0])});
+    // Named by what it is and the day, not by the template ("template-1.docx").
+    EXPECT_EQ(sys::FileName(opened[0]), "年度指南-" + text::DateTime::Now().Format("%Y-%m-%d") + ".docx");
 }
 
 TEST_F(WordOutput, WordThatCannotStartIsReported) {

@@ -90,6 +90,20 @@ TEST_F(AspectEditorTest, UnitsAreStoredByRowAtTheirPlaceByCodeAndReopenInThatOrd
     });
 }
 
+// A unit added to the unit table while the guide view was open (its
+// dictionary read before) can be chosen in the editor opened afterwards.
+TEST_F(AspectEditorTest, AUnitAddedWhileTheViewIsOpenCanBeChosen) {
+    topictest::Seed({"corvane_unit", {"dwdm", "dwmc", "ssbm"}, {{"0207", "新所", "部门"}}});  // not in the dictionary
+    EXPECT_EQ(Run(A::kAdd, "", [&](A& dlg) {
+        dlg.SetDlgItemText(A::IDC_SUFFIX, "02");
+        dlg.SetDlgItemText(A::IDC_YJFXMC, "新方向");
+        dlg.UnitGrid().AddUnit("0207");
+        EXPECT_EQ(Codes(dlg), std::vector<std::string>{"0207/新所"});
+        dlg.Click(IDOK);
+    }), IDOK);
+    EXPECT_EQ(AddedDirection(), "fund9140A010102[新方向][0](单位1[0207][新所])");
+}
+
 TEST_F(AspectEditorTest, TheStoredMarkerChecksItsRadioAndAnUntouchedPairStoresGeneral) {
     struct Case {
         const char* attribute;

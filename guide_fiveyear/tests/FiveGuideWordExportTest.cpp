@@ -4,6 +4,7 @@
 // without data, Word refused, and the scratch files removed.
 #include "FiveGuideTestSupport.h"
 #include "guide_fiveyear/DlgSelectOutput.h"
+#include "platform/text/DateTime.h"
 
 namespace {
 
@@ -88,6 +89,8 @@ TEST_F(FiveGuideWord, PrintsTheChosenChaptersOfEachGuideInOrder) {
     EXPECT_EQ(Count(text, "XYFX of 9140A01"), 1);  // never in place of the second guide's empty chapter
     EXPECT_EQ(Count(text, "其他时期"), 0);
     EXPECT_TRUE(sys::ListFiles(PathOf("output"), "rtf").empty());
+    // Named by what it is and the day, not by the template ("template-1.docx").
+    EXPECT_EQ(sys::FileName(opened.back()), "五年指南-" + ::text::DateTime::Now().Format("%Y-%m-%d") + ".docx");
 }
 
 TEST_F(FiveGuideWord, GuidesWithoutChaptersGiveOnlyTheirTitles) {

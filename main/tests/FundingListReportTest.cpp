@@ -85,10 +85,9 @@ TEST_F(FundingListReport, CaughtErrorsShowTheirStatusAndDescription) {
         AutomationError error;
         const char *caption, *text;
     } cases[] = {
-        {{AutomationError::Type::Ole, 0x800A03ECUL, ""}, "COleException", "COleException. SCODE: 800a03ec."},
-        {{AutomationError::Type::Dispatch, 0x80004005UL, "无法打开"}, "COleDispatchException",
-         "COleDispatchException. SCODE: 80004005, Description: \"无法打开\"."},
-        {{AutomationError::Type::Other, 0, ""}, "Catch-All", "General Exception caught."},
+        {{AutomationError::Type::Ole, 0x800A03ECUL, ""}, "提示", "Excel操作失败（错误代码800a03ec）！"},
+        {{AutomationError::Type::Dispatch, 0x80004005UL, "无法打开"}, "提示", "Excel操作失败（错误代码80004005）：无法打开"},
+        {{AutomationError::Type::Other, 0, ""}, "提示", "Excel操作时发生未知错误！"},
     };
     for (const Case& c : cases) {
         driver.ExpectMessageBox(c.caption, c.text);

@@ -120,22 +120,27 @@ TEST_F(LabFundReport, SerialsFollowTheGridOrderOfTheTickedRows) {
     EXPECT_EQ(sheet.Range("D3").Value(), "=SUM(D2:D2)");
 }
 
-TEST_F(LabFundReport, NothingTickedGivesTheTotalsRowAlone) {
+// Nothing ticked: the user is told, no empty table is written, and the
+// dialog stays open for the ticks.
+TEST_F(LabFundReport, NothingTickedSaysSoAndWritesNothing) {
+    SeedLaboratories();
     RunDialog<CDlgLabFundTable>([&](CDlgLabFundTable& dlg) {
-        EXPECT_EQ(dlg.GetGrid().GetRowCount(), 0);
+        Choose(dlg, CDlgLabFundTable::IDC_YEAR, "2007");
+        driver.ExpectMessageBox("提示", "请选择要输出的实验室！");
         dlg.Click(IDOK);
+        EXPECT_TRUE(dlg.IsRunningModal());
+        dlg.Click(IDCANCEL);
     });
-    Worksheet sheet = OpenedSheet("sheet1");
-    EXPECT_EQ(sheet.Range("A2").Value(), "合计");
-    EXPECT_EQ(sheet.Range("A2").MergeArea().Address(), "A2:C2");
-    // The sums would span the totals row itself: they are plain zeros.
-    EXPECT_EQ(RowValues(sheet, 2, 7), (std::vector<std::string>{"合计", "", "", "0", "0", "0", "0"}));
-    EXPECT_EQ(sheet.Range("A3").Value(), "");
+    EXPECT_TRUE(starts.empty()) << "Excel is not even started";
+    EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(LabFundReport, ExcelThatCannotStartKeepsTheDialogOpen) {
+    SeedLaboratories();
     RefuseStart("Excel.Application");
     RunDialog<CDlgLabFundTable>([&](CDlgLabFundTable& dlg) {
+        Choose(dlg, CDlgLabFundTable::IDC_YEAR, "2007");
+        dlg.Click(CDlgLabFundTable::IDC_SELECT_ALL);
         driver.ExpectMessageBox("Tessaly", "Excel启动失败!");
         dlg.Click(IDOK);
         EXPECT_TRUE(dlg.IsRunningModal());
@@ -147,6 +152,18 @@ TEST_F(LabFundReport, ExcelThatCannotStartKeepsTheDialogOpen) {
 
 TEST_F(LabFundReport, MissingTemplateOrFailingQueryHandsOutNoWorkbook) {
     SeedLaboratories();
+    // A template that is gone.
+    ASSERT_TRUE(sys::RemoveFile(PathOf("模板/重点实验室经费表.xlsx")));
+    RunDialog<CDlgLabFundTable>([&](CDlgLabFundTable& dlg) {
+        Choose(dlg, CDlgLabFundTable::IDC_YEAR, "2007");
+        dlg.Click(CDlgLabFundTable::IDC_SELECT_ALL);
+        driver.ExpectMessageBox("提示", "无法打开模板文件：" + PathOf("模板/重点实验室经费表.xls"));
+        dlg.Click(IDOK);
+        EXPECT_TRUE(dlg.IsRunningModal());
+        dlg.Click(IDCANCEL);
+    });
+    EXPECT_TRUE(opened.empty());
+
     // A failing query while the values are read.
     RunDialog<CDlgLabFundTable>([&](CDlgLabFundTable& dlg) {
         Choose(dlg, CDlgLabFundTable::IDC_YEAR, "2007");
@@ -157,19 +174,9 @@ TEST_F(LabFundReport, MissingTemplateOrFailingQueryHandsOutNoWorkbook) {
         EXPECT_TRUE(dlg.IsRunningModal());
         dlg.Click(IDCANCEL);
     });
-    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
-    EXPECT_EQ(driver.MessageBoxes()[0].caption, "提示");
-    EXPECT_NE(driver.MessageBoxes()[0].text.find("读取数据失败"), std::string::npos);
-    EXPECT_TRUE(opened.empty());
-
-    // A template that is gone.
-    ASSERT_TRUE(sys::RemoveFile(PathOf("模板/重点实验室经费表.xlsx")));
-    RunDialog<CDlgLabFundTable>([&](CDlgLabFundTable& dlg) {
-        driver.ExpectMessageBox("提示", "无法打开模板文件：" + PathOf("模板/重点实验室经费表.xls"));
-        dlg.Click(IDOK);
-        EXPECT_TRUE(dlg.IsRunningModal());
-        dlg.Click(IDCANCEL);
-    });
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    EXPECT_EQ(driver.MessageBoxes()[1].caption, "提示");
+    EXPECT_NE(driver.MessageBoxes()[1].text.find("读取数据失败"), std::string::npos);
     EXPECT_TRUE(opened.empty());
 }
 

@@ -124,7 +124,7 @@ TEST_F(ModuleHosting, FailedCreationKeepsTheOldView) {
     CMainFrame& main = OpenFrame(2);
     main.SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kAnnualGuide, 0));
     ui::Wnd* guide = main.GetPaneView();
-    driver.ExpectMessageBox("Tessaly", "Failed to create view");
+    driver.ExpectMessageBox("Tessaly", "无法创建视图！");
     EXPECT_FALSE(main.SwitchView(&kBrokenView));
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(main.GetPaneView(), guide);

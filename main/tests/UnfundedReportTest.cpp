@@ -119,14 +119,18 @@ TEST_F(UnfundedReport, EachTickedUnitGetsANoticeOnItsOwnPage) {
     EXPECT_NE(text.find("项目未获资助通知", pageBreak), std::string::npos);
 }
 
-TEST_F(UnfundedReport, NoTickedUnitGivesTheUnfilledTemplate) {
+// No unit ticked: the user is told, no notice to nobody is written, and the
+// dialog stays open for the ticks.
+TEST_F(UnfundedReport, NoTickedUnitSaysSoAndWritesNothing) {
     SeedProjects();
-    RunDialog<CDlgUnfunded>([&](CDlgUnfunded& dlg) { dlg.Click(IDOK); });
-    Document doc = OpenedDocument();
-    ASSERT_EQ(doc.TableCount(), 1);
-    EXPECT_EQ(doc.RowCount(1), 1);
-    EXPECT_EQ(doc.Text().find("单位："), std::string::npos);
-    EXPECT_EQ(doc.Text().find('\f'), std::string::npos);
+    RunDialog<CDlgUnfunded>([&](CDlgUnfunded& dlg) {
+        driver.ExpectMessageBox("提示", "请选择要输出的单位！");
+        dlg.Click(IDOK);
+        EXPECT_TRUE(dlg.IsRunningModal());
+        dlg.Click(IDCANCEL);
+    });
+    EXPECT_TRUE(starts.empty()) << "Word is not even started";
+    EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(UnfundedReport, WordThatCannotStartKeepsTheDialogOpen) {

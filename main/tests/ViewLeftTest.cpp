@@ -160,7 +160,7 @@ TEST_F(ViewLeft, WithoutAPlaceForTheBarTheInitialUpdateStops) {
     driver.AnswerMessageBox(IDOK);
     view.OnInitialUpdate();  // the pane has no window
     ASSERT_EQ(driver.MessageBoxes().size(), 1u);
-    EXPECT_EQ(driver.MessageBoxes()[0].text, "failed to create bar");
+    EXPECT_EQ(driver.MessageBoxes()[0].text, "无法创建导航栏！");
     EXPECT_EQ(view.GetFolderControl().GetFolderCount(), 0);
     EXPECT_TRUE(view.GetPeriodText().empty());
 }

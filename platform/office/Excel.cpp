@@ -802,6 +802,9 @@ bool Workbook::Saved() const { return book_ && !book_->dirty; }
 void Workbook::SetSaved(bool saved) const {
     if (book_) book_->dirty = !saved;
 }
+void Workbook::SetTitle(const std::string& title) const {
+    if (book_) book_->title = title;
+}
 std::string Workbook::LastError() const { return book_ ? book_->lastError : std::string(); }
 
 // ---------------------------------------------------------------- Workbooks, Application
@@ -847,9 +850,10 @@ Application::~Application() {
             ShellOpen(book->fullName);
             continue;
         }
-        std::string path = ScratchPath(book->templateName.empty() ? "工作簿" : book->templateName, "xlsx");
+        std::string path = ScratchPath(book->title, book->templateName, "工作簿", "xlsx");
         std::string error;
         if (SaveWorkbook(*book, path, error)) ShellOpen(path);
+        else HandOverFailed(path, error);
     }
 }
 

@@ -259,6 +259,9 @@ public:
     // False once anything changed since the last save (or since it was added).
     bool Saved() const;
     void SetSaved(bool saved) const;
+    // What the workbook is ("专业组信息表"): the name it is handed to the
+    // desktop under, with the date (ScratchPath).
+    void SetTitle(const std::string& title) const;
     std::string LastError() const;
 
 private:

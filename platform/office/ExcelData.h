@@ -106,7 +106,8 @@ struct BookData {
     bool dirty = false;
     std::string fullName;
     std::string lastError;
-    std::string templateName;  // stem of the template, names the scratch file
+    std::string templateName;  // stem of the template, names the scratch file without a title
+    std::string title;         // what the workbook is, names the scratch file
     bool handedOver = false;
 
     BookData();

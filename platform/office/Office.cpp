@@ -3,9 +3,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <mutex>
 
 #include "platform/sys/Sys.h"
+#include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
 
 namespace office {
@@ -15,6 +17,7 @@ namespace {
 std::mutex hookMutex;
 StartHook startHook;
 ShellOpenHook shellOpenHook;
+HandOverFailureHook handOverFailureHook;
 
 // Runs xdg-open in a grandchild that belongs to its own session, so the
 // desktop program outlives us and never becomes our zombie.
@@ -74,14 +77,36 @@ std::string OoxmlPath(std::string_view path) {
     return native;
 }
 
-std::string ScratchPath(std::string_view stem, std::string_view extension) {
+std::string ScratchPath(std::string_view title, std::string_view templateStem, std::string_view fallback,
+                        std::string_view extension) {
     std::string folder = sys::JoinPath(sys::ProgramFolder(), "output");
     sys::MakeDirs(folder);
-    std::string base = stem.empty() ? std::string("文档") : std::string(stem);
-    for (int n = 1;; ++n) {
-        std::string path = sys::JoinPath(folder, base + "-" + std::to_string(n) + "." + std::string(extension));
-        if (!sys::FileExists(path)) return path;
+    std::string base(title);
+    if (base.empty()) {
+        base = text::ReplaceAll(templateStem, "模板", "");
+        const bool saysNothing = std::all_of(base.begin(), base.end(), [](char c) { return (c & 0x80) == 0; });
+        if (saysNothing) base = std::string(fallback);
     }
+    base = sys::SafeFileName(base) + "-" + text::DateTime::Now().Format("%Y-%m-%d");
+    const std::string dot = "." + std::string(extension);
+    for (int n = 1;; ++n) {
+        std::string path = sys::JoinPath(folder, n == 1 ? base + dot : base + "-" + std::to_string(n) + dot);
+        if (!sys::FileExists(path) && !sys::FolderExists(path)) return path;
+    }
+}
+
+void SetHandOverFailureHook(HandOverFailureHook hook) {
+    std::lock_guard lock(hookMutex);
+    handOverFailureHook = std::move(hook);
+}
+
+void HandOverFailed(const std::string& path, const std::string& reason) {
+    HandOverFailureHook hook;
+    {
+        std::lock_guard lock(hookMutex);
+        hook = handOverFailureHook;
+    }
+    if (hook) hook(path, reason);
 }
 
 }  // namespace office

@@ -30,8 +30,19 @@ void ShellOpen(const std::string& path);
 std::string OoxmlPath(std::string_view path);
 
 // A new file name under the program folder's "output" folder for a document
-// that is left open for the user: "<stem>-<n>.<extension>", never an existing
-// file. The folder is created when missing.
-std::string ScratchPath(std::string_view stem, std::string_view extension);
+// that is left open for the user, named by what it is: "<title>-<date>.<ext>"
+// (date yyyy-mm-dd), then "<title>-<date>-2.<ext>", ... never an existing
+// file. The title is the document's own (SetTitle), else its template's name
+// without "模板" (a name in Latin letters only, "template", says nothing and
+// gives `fallback`). The folder is created when missing.
+std::string ScratchPath(std::string_view title, std::string_view templateStem, std::string_view fallback,
+                        std::string_view extension);
+
+// Tells the user that a document left open for them could not be written
+// (its path and the reason). The default does nothing; the program installs
+// its message, tests a recorder. An empty hook restores the default.
+using HandOverFailureHook = std::function<void(const std::string& path, const std::string& reason)>;
+void SetHandOverFailureHook(HandOverFailureHook hook);
+void HandOverFailed(const std::string& path, const std::string& reason);
 
 }  // namespace office

@@ -884,6 +884,9 @@ bool Document::SaveAs(std::string_view path, int) const {
 
 std::string Document::FullName() const { return doc_ ? doc_->fullName : std::string(); }
 bool Document::Saved() const { return doc_ && !doc_->dirty; }
+void Document::SetTitle(const std::string& title) const {
+    if (doc_) doc_->title = title;
+}
 std::string Document::LastError() const { return doc_ ? doc_->lastError : std::string(); }
 
 std::string Document::Text() const {
@@ -945,6 +948,15 @@ Document Documents::Add(std::string_view templatePath, bool, int, bool) const {
 
 int Documents::Count() const { return app_ ? static_cast<int>(app_->docs.size()) : 0; }
 
+bool Documents::Close(const Document& document) const {
+    if (!app_ || !document.doc_) return false;
+    const auto found = std::find(app_->docs.begin(), app_->docs.end(), document.doc_);
+    if (found == app_->docs.end()) return false;
+    app_->docs.erase(found);
+    if (app_->active == document.doc_) app_->active = app_->docs.empty() ? nullptr : app_->docs.back();
+    return true;
+}
+
 Document Documents::Item(int index) const {
     if (!app_ || index < 1 || index > Count()) return {};
     return Document(app_->docs[static_cast<std::size_t>(index - 1)]);
@@ -966,9 +978,10 @@ Application::~Application() {
             ShellOpen(doc->fullName);
             continue;
         }
-        std::string path = ScratchPath(doc->templateName.empty() ? "文档" : doc->templateName, "docx");
+        std::string path = ScratchPath(doc->title, doc->templateName, "文档", "docx");
         std::string error;
         if (SaveDocument(*doc, path, error)) ShellOpen(path);
+        else HandOverFailed(path, error);
     }
 }
 

@@ -246,6 +246,9 @@ public:
     bool SaveAs(std::string_view path, int fileFormat = wdFormatDocument) const;
     std::string FullName() const;
     bool Saved() const;
+    // What the document is ("五年指南"): the name it is handed to the desktop
+    // under, with the date (ScratchPath).
+    void SetTitle(const std::string& title) const;
     std::string LastError() const;
 
     // The main text: paragraphs end with "\r", line breaks are "\v", page
@@ -279,6 +282,12 @@ public:
                  bool visible = true) const;
     int Count() const;
     Document Item(int index) const;
+    // Closes the document without saving (Word's Document.Close with
+    // wdDoNotSaveChanges): the application lets it go, nothing is handed
+    // over, and its memory is freed with the last Document naming it. The
+    // last document still open becomes the active one. False when it is not
+    // open in this application.
+    bool Close(const Document& document) const;
 
 private:
     friend class Application;

@@ -50,6 +50,7 @@ struct DocData {
     Position mainPos;  // where SeekView returns to
     int seekSection = 0;
     std::string fullName, lastError, templateName;
+    std::string title;  // what the document is, names the scratch file before the template does
     bool dirty = false;
     bool handedOver = false;
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +20,16 @@ namespace {
 std::string& ProgramFolderOverride() {
     static std::string folder;
     return folder;
+}
+
+// The error of the last failed write or folder creation of this thread.
+thread_local int lastFailure = 0;
+
+// Keeps the error of a failed step and hands back false, so a failure reads
+// `return Failed(errno);`.
+bool Failed(int error) {
+    lastFailure = error != 0 ? error : EIO;
+    return false;
 }
 
 std::string ExecutableFolder() {
@@ -118,13 +129,15 @@ bool FolderExists(const std::string& path) {
 bool MakeDir(const std::string& path) {
     std::error_code ec;
     fs::create_directory(NativePath(path), ec);
-    return FolderExists(path);
+    if (FolderExists(path)) return true;
+    return Failed(ec ? ec.value() : EEXIST);
 }
 
 bool MakeDirs(const std::string& path) {
     std::error_code ec;
     fs::create_directories(NativePath(path), ec);
-    return FolderExists(path);
+    if (FolderExists(path)) return true;
+    return Failed(ec ? ec.value() : EEXIST);
 }
 
 bool RemoveAll(const std::string& path) {
@@ -170,34 +183,57 @@ std::string NewHiddenPath(const std::string& folder, const std::string& stem, co
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     std::string target = NativePath(path);
     std::string folder = ParentFolder(target);
-    if (!folder.empty() && !FolderExists(folder)) return false;
+    if (!folder.empty() && !FolderExists(folder)) return Failed(FileExists(folder) ? ENOTDIR : ENOENT);
     const std::string temp = NewHiddenPath(folder, "tmp");
     {
+        errno = 0;
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
+        if (!out) return Failed(errno);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
+            const int error = errno;
             out.close();
             std::remove(temp.c_str());
-            return false;
+            return Failed(error);
         }
     }
     if (std::rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
         std::remove(temp.c_str());
-        return false;
+        return Failed(error);
     }
     return true;
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-    return std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0;
+    if (std::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0) return true;
+    return Failed(errno);
 }
 
 bool CopyFile(const std::string& from, const std::string& to) {
     std::error_code ec;
     fs::copy_file(NativePath(from), NativePath(to), fs::copy_options::overwrite_existing, ec);
-    return !ec;
+    return !ec || Failed(ec.value());
+}
+
+std::string LastFailureReason() {
+    switch (lastFailure) {
+    case EACCES:
+    case EPERM: return "没有写入权限";
+    case ENOSPC:
+    case EDQUOT: return "磁盘空间不足";
+    case EROFS: return "所在磁盘只能读取";
+    case ENOENT: return "所在文件夹不存在";
+    case ENOTDIR:
+    case EEXIST: return "路径中已有同名的文件，不能作为文件夹";
+    case EISDIR: return "已有同名的文件夹";
+    case ENAMETOOLONG: return "文件名或路径过长";
+    case EBUSY:
+    case ETXTBSY: return "文件正被其他程序使用";
+    case EIO: return "读写磁盘出错";
+    default: return "系统错误（代码" + std::to_string(lastFailure) + "）";
+    }
 }
 
 namespace {

@@ -61,6 +61,9 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes);
 bool CopyFile(const std::string& from, const std::string& to);
 // Renames a file over another of the same file system (replacing it).
 bool RenameFile(const std::string& from, const std::string& to);
+// Why the last MakeDir, MakeDirs, WriteFileAtomic, CopyFile or RenameFile of
+// this thread that failed did so, in words a user reads ("没有写入权限").
+std::string LastFailureReason();
 // Names (not paths) of the files in the folder whose extension matches, without
 // regard to case ("uif" or ".uif"), sorted by name; empty extension: all files.
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view extension);

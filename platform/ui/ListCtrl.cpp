@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace ui {
@@ -22,6 +23,33 @@ Qt::Alignment AlignmentOf(int format) {
     case LVCFMT_RIGHT: return Qt::AlignRight | Qt::AlignVCenter;
     default: return Qt::AlignLeft | Qt::AlignVCenter;
     }
+}
+
+// The longest code a column has been widened for, kept on its heading.
+constexpr int kCodeLengthRole = Qt::UserRole + 3;
+
+// A code: 8 or more ASCII letters and digits in one word (project numbers,
+// guide, unit and fund codes), which a cut shows as another code.
+bool IsCode(const QString& text) {
+    if (text.size() < 8) return false;
+    for (QChar c : text)
+        if (c.unicode() > 0x7f || !c.isLetterOrNumber()) return false;
+    return true;
+}
+
+// Widens the column, never narrows it, so that a code in it is shown whole
+// in the list's font: a longer code than any before is measured (codes of
+// one length are about as wide), with the cell's margins and check box.
+void FitCode(QTableWidget* table, int column, const QString& text, bool checkBox) {
+    if (!IsCode(text)) return;
+    QTableWidgetItem* heading = table->horizontalHeaderItem(column);
+    if (!heading || heading->data(kCodeLengthRole).toInt() >= text.size()) return;
+    heading->setData(kCodeLengthRole, int(text.size()));
+    const QStyle* style = table->style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    int width = table->fontMetrics().horizontalAdvance(text) + 2 * margin + 8;
+    if (checkBox) width += style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, table) + 8;
+    if (table->columnWidth(column) < width) table->setColumnWidth(column, width);
 }
 
 QTableWidgetItem* Cell(QTableWidget* table, int row, int column) {
@@ -173,6 +201,7 @@ int ListCtrl::InsertItem(int item, const std::string& text) {
     table->insertRow(item);
     QTableWidgetItem* cell = Cell(table, item, 0);
     cell->setText(QString::fromStdString(text));
+    FitCode(table, 0, cell->text(), exStyle_ & LVS_EX_CHECKBOXES);
     if (exStyle_ & LVS_EX_CHECKBOXES) {
         cell->setFlags(cell->flags() | Qt::ItemIsUserCheckable);
         cell->setCheckState(Qt::Unchecked);
@@ -207,8 +236,10 @@ int ListCtrl::AppendRows(const std::vector<std::vector<std::string>>& rows) {
         const std::vector<std::string>& texts = rows[size_t(r)];
         for (int column = 0; column < columns; ++column) {
             QTableWidgetItem* cell = prototypes[size_t(column)].clone();
-            if (column < int(texts.size()) && !texts[size_t(column)].empty())
+            if (column < int(texts.size()) && !texts[size_t(column)].empty()) {
                 cell->setText(QString::fromStdString(texts[size_t(column)]));
+                FitCode(table, column, cell->text(), checkable && column == 0);
+            }
             table->setItem(first + r, column, cell);
         }
     }
@@ -220,7 +251,9 @@ BOOL ListCtrl::SetItemText(int item, int subItem, const std::string& text) {
     auto* table = Table(this);
     if (!table || item < 0 || item >= table->rowCount() || subItem < 0 || subItem >= table->columnCount())
         return FALSE;
-    Cell(table, item, subItem)->setText(QString::fromStdString(text));
+    QTableWidgetItem* cell = Cell(table, item, subItem);
+    cell->setText(QString::fromStdString(text));
+    FitCode(table, subItem, cell->text(), subItem == 0 && (exStyle_ & LVS_EX_CHECKBOXES));
     ApplyAlignment(item, subItem);
     return TRUE;
 }

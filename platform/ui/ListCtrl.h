@@ -2,7 +2,10 @@
 // texts, grid lines, full-row selection, check boxes, single or multiple
 // selection, a selection mark, item data, hit testing and double clicks.
 // Notifications: NM_CLICK, NM_DBLCLK (item and point in NotifyInfo) and
-// LVN_ITEMCHANGED when a row's selection or check changes.
+// LVN_ITEMCHANGED when a row's selection or check changes. A column is
+// widened (never narrowed) to show a code put in it whole (8 or more ASCII
+// letters and digits: project numbers, guide and unit codes), measured in
+// the list's font, so that two numbers never look alike through a cut.
 #pragma once
 
 #include <string>

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrl>
 
@@ -127,8 +128,22 @@ public:
 
     bool ShellOpen(const std::string& target, const std::string&) override {
         const QString t = Q(target);
-        const QUrl url = t.contains("://") || t.startsWith("mailto:") ? QUrl(t) : QUrl::fromLocalFile(t);
-        return QDesktopServices::openUrl(url);
+        if (t.contains("://") || t.startsWith("mailto:")) return QDesktopServices::openUrl(QUrl(t));
+        // A file or folder goes to the desktop's opener, whose failure (no
+        // program for the kind of file) shows only when it ends: the user is
+        // then told where the file is. An opener that runs the program in
+        // its place ends with it, and is left running when we end.
+        auto* opener = new QProcess;
+        opener->setStandardOutputFile(QProcess::nullDevice());
+        opener->setStandardErrorFile(QProcess::nullDevice());
+        QObject::connect(opener, &QProcess::finished, opener, [opener, target](int code, QProcess::ExitStatus status) {
+            opener->deleteLater();
+            if (status != QProcess::NormalExit || code != 0) TellWhereFileIs(target);
+        });
+        opener->start(QStringLiteral("xdg-open"), {t});
+        if (opener->waitForStarted()) return true;
+        delete opener;
+        return false;
     }
 
 private:

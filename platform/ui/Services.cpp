@@ -52,13 +52,17 @@ bool ShellOpen(const std::string& target, const std::string& verb) {
 
 bool OpenFileOrTellWhere(const std::string& path) {
     if (ShellOpen(path)) return true;
+    TellWhereFileIs(path);
+    return false;
+}
+
+void TellWhereFileIs(const std::string& path) {
     const std::string shown = sys::NativePath(path);
     if (sys::FileExists(shown))
         MessageBox("文件已保存在：\n" + shown + "\n\n系统中没有能打开它的程序，请到该位置查看。", AppTitle(),
                    MB_OK | MB_ICONINFORMATION);
     else
         MessageBox("找不到文件：\n" + shown, AppTitle(), MB_OK | MB_ICONEXCLAMATION);
-    return false;
 }
 
 std::vector<std::pair<std::string, std::string>> ParseFileFilter(const std::string& filter) {

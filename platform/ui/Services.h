@@ -69,11 +69,17 @@ int AfxMessageBox(const std::string& text, UINT type = MB_OK);
 std::string BrowseForFolder(const std::string& title, const std::string& root = {});
 bool ChooseColor(COLORREF initial, COLORREF& chosen);
 bool ChooseFont(FontSpec& font);
-// Opens a file, folder or URL with the desktop's default program.
+// Opens a file, folder or URL with the desktop's default program. On the
+// desktop a file or folder goes to the desktop's opener; when the opener
+// is missing this is false, and when it ends in failure later (no program
+// for that kind of file) the user is told where the file is.
 bool ShellOpen(const std::string& target, const std::string& verb = "open");
 // Opens a file the program wrote or ships; when nothing can open it, tells
 // the user where it is (or that it is missing). True when it was opened.
 bool OpenFileOrTellWhere(const std::string& path);
+// The message of a file that nothing opened: the path it is saved under, or
+// that it is not there.
+void TellWhereFileIs(const std::string& path);
 
 // The file open and save chooser in the manner of the system's file dialog.
 class FileDialog {

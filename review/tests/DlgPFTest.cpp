@@ -221,6 +221,7 @@ TEST_F(Approval, ReorderAsksThenRenumbersTheShownKindAndRefillsTheTree) {
     EXPECT_EQ(Tree(), "一般基金\n  9140A01\n    9140A010101081001007\n");
 
     driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    driver.ExpectMessageBox("提示", "项目编号重新排序完成，2个项目的编号已改变！");
     Panel().Click(CDlgPFPanel::IDC_REORDER);
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(Tree(), "一般基金\n  9140A01\n    9140A010101081001001\n");
@@ -256,6 +257,7 @@ TEST_F(Approval, AfterAReorderTheSaveGoesToTheSelectedProjectUnderItsNewNumber) 
     Panel().SetDlgItemText(CDlgPFPanel::IDC_SJF, "2.5");
     Panel().m_richApprovalOpinion.SetWindowText("approved for 001");
     driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    driver.ExpectMessageBox("提示", "项目编号重新排序完成，2个项目的编号已改变！");
     Panel().Click(CDlgPFPanel::IDC_REORDER);  // passed 007 -> 001, failed 003 -> 002
     EXPECT_EQ(Panel().m_dlgSummary.GetSelectedProject(), "9140A010101081001001");
     EXPECT_EQ(Panel().m_dlgSummary.GetDlgItemText(CDlgProSummary::IDC_XMBH), "9140A010101081001001");

@@ -163,6 +163,7 @@ TEST_F(Plan, OutputAndReorderWorkOnTheKeyProjects) {
     EXPECT_EQ(officereports::Requests()[0].category, 0);
 
     driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    driver.ExpectMessageBox("提示", "项目编号重新排序完成，1个项目的编号已改变！");  // 004 -> 001, 002 stays
     Panel().Click(CDlgPlanPanel::IDC_REORDER);
     EXPECT_EQ(Query("select XMBH, XMLB from CORVANE_ITEMAPPINFO order by XMBH"),
               (Rows{{"9140A010101081001001", kLabKey},
@@ -185,6 +186,7 @@ TEST_F(Plan, AfterAReorderTheSaveGoesToTheSelectedProjectUnderItsNewNumber) {
     Select(passed);
     Summary().SetDlgItemText(CDlgProSummary::IDC_PROGRESS, "每季度报告一次");
     driver.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+    driver.ExpectMessageBox("提示", "项目编号重新排序完成，2个项目的编号已改变！");
     Panel().Click(CDlgPlanPanel::IDC_REORDER);  // passed 007 -> 001, failed 003 -> 002
     EXPECT_EQ(Summary().GetSelectedProject(), "9140A010101081001001");
     driver.ExpectMessageBox("提示", "保存成功！");

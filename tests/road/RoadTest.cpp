@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -332,7 +333,7 @@ protected:
         ASSERT_EQ(list.GetItemCount(), 3);
         for (int row = 0; row < list.GetItemCount(); ++row) list.SetCheck(row, TRUE);
         driver_.AnswerFolder(mail_);
-        driver_.ExpectMessageBox("提示", "上报文件导出完成！");
+        driver_.ExpectMessageBox("提示", "上报文件导出完成！\r\n文件保存在：" + ReportFolder());
         form.OnBtnProexp();
     }
 
@@ -468,7 +469,9 @@ protected:
                         db::QuoteLiteral(kSecondCommonNumber)),
                   (Rows{{"+", "25.0000", "25.0000", "82.0000"}}));
         driver_.ExpectMessageBox("提示", "对项目编号进行重新排序吗？", IDOK);
+        driver_.AnswerMessageBox();
         panel.Click(CDlgPFPanel::IDC_REORDER);
+        EXPECT_EQ(driver_.MessageBoxes().back().text.rfind("项目编号重新排序完成", 0), 0u) << "the re-sort says it is done";
         EXPECT_EQ(Query("select XMBH, XMMC from corvane_itemappinfo order by XMBH"),
                   (Rows{{kCommonNumber, kCommonProjectName}, {kSecondCommonNumber, kWeakProjectName},
                         {kLabNumber, kLabProjectName}}));
@@ -504,7 +507,7 @@ protected:
             view.m_wndTab.m_richSections[0].SetWindowText("完成了\"全部\"研究内容");
             view.OnBtnSave();
             driver_.AnswerFolder(mail_);
-            driver_.ExpectMessageBox("提示", "上报文件导出完成！");
+            driver_.ExpectMessageBox("提示", "上报文件导出完成！\r\n文件保存在：" + sys::JoinPath(mail_, Today() + "上报项目验收总结报告"));
             view.OnBtnProexp();
         }
         const std::string folder = sys::JoinPath(mail_, Today() + "上报项目验收总结报告");
@@ -538,20 +541,37 @@ protected:
             view.Edit().TextPage().m_richEdit.SetWindowText("样机完成\"初样\"");
             driver_.ExpectMessageBox("提示", "保存成功！");
             view.Edit().Click(CSummaryEditPage::IDC_BTN_SAVE);
+            // With an attachment, which the office keeps as a file.
+            const std::string attachment = sys::JoinPath(applicant_, "进展附件.pdf");
+            ASSERT_TRUE(sys::WriteFileAtomic(attachment, "PDF progress"));
+            driver_.AnswerFile(attachment);
+            driver_.ExpectMessageBox("系统提示", "附件添加成功！");
+            view.Edit().TextPage().Attach().Click(CSummaryAttachPage::IDC_BTN_ADD);
             const int row = RowOf(view.List().List(), kLabNumber);
             ASSERT_GE(row, 0);
             view.List().List().SetCheck(row, TRUE);
             driver_.AnswerFolder(mail_);
-            driver_.ExpectMessageBox("提示", "阶段进展报告导出完成！");
+            driver_.ExpectMessageBox("提示", "阶段进展报告导出完成！\r\n文件保存在：" + sys::JoinPath(mail_, Today() + "阶段进展报告"));
             view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
         }
+        // The office has never set its save folders: the attachment goes to
+        // the program folder's own.
         At(office_);
         CDlgProSum1& view = Open<CDlgProSum1>();
         driver_.AnswerFolder(sys::JoinPath(mail_, Today() + "阶段进展报告"));
         driver_.ExpectMessageBox("提示", "共导入了1条数据！");
         view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
-        EXPECT_EQ(Query("select XMBH, SJWCR, BACKUPNAME from corvane_itemprogress"),
-                  (Rows{{kLabNumber, "张'三", kLabProjectName}}));
+        EXPECT_EQ(Query("select XMBH, SJWCR, BACKUPNAME, ATTACHNAME from corvane_itemprogress"),
+                  (Rows{{kLabNumber, "张'三", kLabProjectName, "进展附件.pdf"}}));
+        std::vector<std::string> kept;
+        std::error_code error;
+        for (const auto& entry :
+             std::filesystem::recursive_directory_iterator(sys::JoinPath(office_, "阶段进展报告"), error))
+            if (entry.is_regular_file()) kept.push_back(entry.path().string());
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(sys::FileName(kept[0]), "进展附件.pdf");
+        std::string bytes;
+        EXPECT_TRUE(sys::ReadFile(kept[0], bytes) && bytes == "PDF progress");
         EXPECT_GE(RowOf(view.List().List(), kLabNumber), 0) << "the report is listed at the office";
     }
 
@@ -569,7 +589,7 @@ protected:
             ASSERT_GE(row, 0);
             view.m_dlgList.List().SetCheck(row, TRUE);
             driver_.AnswerFolder(mail_);
-            driver_.ExpectMessageBox("提示", "导出成功！");
+            driver_.ExpectMessageBox("提示", "导出成功！\r\n文件保存在：" + resultchange::ExportFolder(mail_, text::DateTime::Now()));
             view.m_dlgList.OnBtnExport();
         }
         At(office_);

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "platform/office/ExcelData.h"
+#include "platform/text/DateTime.h"
 #include "platform/office/tests/OfficeFixture.h"
 
 using namespace office::excel;
@@ -526,6 +527,49 @@ TEST_F(ExcelTest, VisibleWorkbooksAreHandedToTheDesktopWhenReleased) {
     EXPECT_EQ(sys::ParentFolder(opened_[0]), Path("output"));
     auto excel = Application::Create();
     EXPECT_EQ(excel->Workbooks().Add(opened_[0]).Sheets().Item(1).Range("A1").Value(), "年份：[年号]");
+}
+
+// A workbook left open is named by what it is and the day, never over an
+// earlier one: its title, else its template's name without "模板", else (a
+// template named in Latin letters) 工作簿. One that cannot be written is
+// reported with its path and reason.
+TEST_F(ExcelTest, HandedOverWorkbooksAreNamedByWhatTheyAreAndTheDay) {
+    {
+        auto maker = Application::Create();
+        for (const char* name : {"template.xls", "计划草案模板A4.xls"})
+            ASSERT_TRUE(maker->Workbooks().Add().SaveAs(Path(name)));
+    }
+    const std::string day = text::DateTime::Now().Format("%Y-%m-%d");
+    {
+        auto excel = Application::Create();
+        excel->SetVisible(true);
+        excel->Workbooks().Add(Path("template.xls")).SetTitle("专业组信息表");
+        excel->Workbooks().Add(Path("template.xls")).SetTitle("专业组信息表");
+        excel->Workbooks().Add(Path("template.xls"));
+        excel->Workbooks().Add(Path("计划草案模板A4.xls"));
+    }
+    const std::string output = Path("output");
+    EXPECT_EQ(opened_, (std::vector<std::string>{sys::JoinPath(output, "专业组信息表-" + day + ".xlsx"),
+                                                 sys::JoinPath(output, "专业组信息表-" + day + "-2.xlsx"),
+                                                 sys::JoinPath(output, "工作簿-" + day + ".xlsx"),
+                                                 sys::JoinPath(output, "计划草案A4-" + day + ".xlsx")}));
+
+    std::vector<std::string> failures;
+    office::SetHandOverFailureHook(
+        [&](const std::string& path, const std::string& reason) { failures.push_back(path + "|" + reason); });
+    ASSERT_TRUE(sys::RemoveAll(output));
+    ASSERT_TRUE(sys::WriteFileAtomic(output, "a file where the folder belongs"));
+    opened_.clear();
+    {
+        auto excel = Application::Create();
+        excel->SetVisible(true);
+        excel->Workbooks().Add().SetTitle("经费表");
+    }
+    office::SetHandOverFailureHook({});
+    EXPECT_TRUE(opened_.empty());
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].rfind(sys::JoinPath(output, "经费表-" + day + ".xlsx") + "|", 0), 0u) << failures[0];
+    EXPECT_GT(failures[0].size(), failures[0].find('|') + 1) << "a reason is given";
 }
 
 TEST_F(ExcelTest, HiddenOrQuitApplicationsHandNothingOver) {

@@ -4,6 +4,9 @@
 #include <QDateTimeEdit>
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QWidget>
+
 #include <QTableWidget>
 
 #include "platform/ui/App.h"
@@ -188,6 +191,37 @@ void FillUnits(ListCtrl& list) {
         const int row = list.InsertItem(list.GetItemCount(), "00" + std::to_string(i));
         list.SetItemText(row, 1, "单位" + std::to_string(i));
     }
+}
+
+// A project number is shown whole in the list's font, however it reaches
+// the list (first column with its check box, a later cell, a row appended
+// in one go); other texts and a narrower code leave the width as it was set.
+TEST(ListCtrlTest, ACodeWidensItsColumnToShowItWhole) {
+    CForm form;
+    auto* list = form.Item<ListCtrl>(40);
+    list->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
+    list->InsertColumn(0, "项目编号", LVCFMT_LEFT, 60);
+    list->InsertColumn(1, "项目编号", LVCFMT_CENTER, 60);
+    list->InsertColumn(2, "项目名称", LVCFMT_LEFT, 60);
+    list->InsertColumn(3, "编号", LVCFMT_LEFT, 60);
+    const std::string number = "9140A01010125WWWW999";  // 20 characters, wide letters at the end
+    const QFontMetrics metrics = list->GetWidget()->fontMetrics();
+    const int numberWidth = metrics.horizontalAdvance(QString::fromStdString(number));
+
+    const int row = list->InsertItem(0, number);
+    list->SetItemText(row, 1, number);
+    list->SetItemText(row, 2, "一个很长很长很长很长很长很长的项目名称");
+    list->SetItemText(row, 3, "0001");
+    EXPECT_GT(list->GetColumnWidth(1), numberWidth);
+    EXPECT_GT(list->GetColumnWidth(0), list->GetColumnWidth(1)) << "room for the check box";
+    EXPECT_EQ(list->GetColumnWidth(2), 60) << "a name may be cut";
+    EXPECT_EQ(list->GetColumnWidth(3), 60) << "a short code fits";
+
+    list->DeleteAllItems();
+    list->SetColumnWidth(1, 400);
+    list->AppendRows({{"x", number + "1", "", "9140A01010125"}});
+    EXPECT_EQ(list->GetColumnWidth(1), 400) << "never narrowed";
+    EXPECT_GT(list->GetColumnWidth(3), metrics.horizontalAdvance("9140A01010125"));
 }
 
 TEST(ListCtrlTest, ColumnsRowsChecksAndSelection) {

@@ -2,7 +2,16 @@
 // test answers them and reads what was asked.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <functional>
+#include <cstdlib>
+
+#include "platform/sys/Sys.h"
 
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriverGTest.h"
@@ -132,6 +141,60 @@ TEST(StandardDialogs, QtsOwnTextsAreChinese) {
     for (auto [context, english] : {std::pair{"QFileDialog", "Look in:"}, std::pair{"QFileDialog", "Files of type:"},
                                     std::pair{"QPlatformTheme", "Cancel"}, std::pair{"QPlatformTheme", "Open"}})
         EXPECT_NE(QCoreApplication::translate(context, english).toStdString(), english) << context << " " << english;
+}
+
+}  // namespace
+
+namespace ui {
+Services& QtServicesInstance();  // the desktop's services, as the program uses them
+}
+
+namespace {
+
+// The desktop's opener is a program found on PATH: one that ends in failure
+// (no program for the kind of file) makes the user told where the file is,
+// one that is missing gives false at once, one that succeeds says nothing.
+TEST(DesktopOpen, AFailingOrMissingOpenerTellsWhereTheFileIs) {
+    EnsureApplication();
+    const std::string folder = sys::JoinPath(::testing::TempDir(), "opener-" + std::to_string(::getpid()));
+    ASSERT_TRUE(sys::MakeDirs(folder));
+    const std::string file = sys::JoinPath(folder, "报告-2026-01-01.xlsx");
+    ASSERT_TRUE(sys::WriteFileAtomic(file, "bytes"));
+    const char* pathBefore = std::getenv("PATH");
+    const std::string savedPath = pathBefore ? pathBefore : "";
+    const auto opener = [&](const char* exitCode) {
+        const std::string script = sys::JoinPath(folder, "xdg-open");
+        ASSERT_TRUE(sys::WriteFileAtomic(script, std::string("#!/bin/sh\nexit ") + exitCode + "\n"));
+        ASSERT_EQ(::chmod(script.c_str(), 0755), 0);
+    };
+    ::setenv("PATH", folder.c_str(), 1);
+
+    TestDriver driver;
+    // The opener's end reaches the program through its event loop.
+    const auto runEvents = [](int milliseconds, const std::function<bool()>& done) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done() && timer.elapsed() < milliseconds) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(5);
+        }
+    };
+    const auto waitForOpener = [&] { runEvents(10000, [&] { return driver.Finished(); }); };
+    opener("3");
+    driver.ExpectMessageBox(AppTitle(), "文件已保存在：\n" + file + "\n\n系统中没有能打开它的程序，请到该位置查看。");
+    EXPECT_TRUE(QtServicesInstance().ShellOpen(file, "open"));
+    waitForOpener();
+    EXPECT_TRUE(driver.Finished());
+
+    opener("0");
+    EXPECT_TRUE(QtServicesInstance().ShellOpen(file, "open"));
+    runEvents(500, [] { return false; });
+    EXPECT_TRUE(driver.MessageBoxes().size() == 1u) << "a working opener says nothing";
+
+    ASSERT_TRUE(sys::RemoveFile(sys::JoinPath(folder, "xdg-open")));
+    EXPECT_FALSE(QtServicesInstance().ShellOpen(file, "open"));
+    ::setenv("PATH", savedPath.c_str(), 1);
+    sys::RemoveAll(folder);
 }
 
 }  // namespace
