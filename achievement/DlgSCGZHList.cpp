@@ -244,7 +244,9 @@ void CDlgSCGZHList::OnBtnExport() {
     const std::string chosen = ui::BrowseForFolder("请选择成果转化（项目）保存路径");
     if (chosen.empty()) return;
     const std::string folder = ExportFolder(chosen, text::DateTime::Now());
+    ui::ProgressDialog progress("导出成果转化（项目）", int(numbers.size()));
     for (const std::string& number : numbers) {
+        progress.Next(number);
         if (!WriteBundle(*m_pConnection, number, folder)) {
             MessageBox("项目编号为" + number + "的项目导出失败！", "提示", MB_OK | MB_ICONINFORMATION);
             return;
@@ -257,7 +259,14 @@ void CDlgSCGZHList::OnBtnImport() {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return;
     int count = 0;
-    for (const std::string& file : sys::ListFiles(folder, "cgzh")) count += Import(sys::JoinListedName(folder, file));
+    {
+        const std::vector<std::string> files = sys::ListFiles(folder, "cgzh");
+        ui::ProgressDialog progress("导入成果转化（项目）", int(files.size()));
+        for (const std::string& file : files) {
+            progress.Next(file);
+            count += Import(sys::JoinListedName(folder, file));
+        }
+    }
     MessageBox(ImportReport(count, {}, sys::ListNonFiles(folder, "cgzh")), "提示", MB_OK | MB_ICONINFORMATION);
     FillList();
 }

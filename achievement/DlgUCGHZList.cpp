@@ -178,7 +178,9 @@ void CDlgUCGHZList::OnBtnExport() {
     const std::string scratch = sys::JoinPath(folder, kScratchName);
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);
+    ui::ProgressDialog progress("导出成果转化（单位）", int(codes.size()));
     for (const std::string& code : codes) {
+        progress.Next(code);
         // A unit whose row has gone in the meantime gets no bundle.
         if (!rs.Open(unitchange::SelectByCode(code)) || rs.IsEOF()) continue;
         std::string part;
@@ -198,7 +200,14 @@ void CDlgUCGHZList::OnBtnImport() {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return;
     int count = 0;
-    for (const std::string& name : sys::ListFiles(folder, "prosum")) count += Import(sys::JoinListedName(folder, name));
+    {
+        const std::vector<std::string> names = sys::ListFiles(folder, "prosum");
+        ui::ProgressDialog progress("导入成果转化（单位）", int(names.size()));
+        for (const std::string& name : names) {
+            progress.Next(name);
+            count += Import(sys::JoinListedName(folder, name));
+        }
+    }
     ui::MessageBox(ImportReport(count, {}, sys::ListNonFiles(folder, "prosum")), "提示", MB_OK | MB_ICONINFORMATION);
     sys::RemoveFile(sys::JoinPath(sys::ProgramFolder(), kScratchName));
     FillList();
@@ -207,11 +216,10 @@ void CDlgUCGHZList::OnBtnImport() {
 int CDlgUCGHZList::Import(const std::string& path) {
     if (!m_pConnection) return 0;
     const std::string scratch = sys::JoinPath(sys::ProgramFolder(), kScratchName);
-    std::vector<std::string> parts;
     CAdoRecordSet source;
     // Only the first part is read; a cut-short bundle is refused whole.
-    if (LengthPrefixedContainer::Read(path, std::nullopt, 1, parts) != LengthPrefixedContainer::ReadResult::Ok ||
-        !sys::WriteFileAtomic(scratch, parts[0]) || !source.OpenFromFile(scratch)) {
+    if (LengthPrefixedContainer::Extract(path, std::nullopt, {scratch}) != LengthPrefixedContainer::ReadResult::Ok ||
+        !source.OpenFromFile(scratch)) {
         ui::MessageBox("载入数据文件失败！", "提示", MB_OK | MB_ICONSTOP);
         return 0;
     }

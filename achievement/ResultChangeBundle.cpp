@@ -145,17 +145,19 @@ bool WriteBundle(CAdoConnection& connection, const std::string& number, const st
 
 ImportResult ReadBundle(CAdoConnection& connection, const std::string& path, const std::string& scratchFolder,
                         const ConfirmOverwrite& confirm) {
-    std::vector<std::string> bytes;
-    if (LengthPrefixedContainer::Read(path, std::nullopt, kPartCount, bytes) != LengthPrefixedContainer::ReadResult::Ok)
+    std::vector<std::string> scratch;
+    for (std::size_t i = 0; i < kPartCount; ++i) scratch.push_back(sys::JoinPath(scratchFolder, kReaderScratch[i]));
+    if (LengthPrefixedContainer::Extract(path, std::nullopt, scratch) != LengthPrefixedContainer::ReadResult::Ok) {
+        RemoveScratch(scratchFolder, kReaderScratch);
         return ImportResult::Unreadable;
+    }
 
     // Every part must open as a recordset before anything is stored.
     std::array<std::unique_ptr<CAdoRecordSet>, kPartCount> parts;
     bool readable = true;
     for (std::size_t i = 0; i < kPartCount && readable; ++i) {
-        const std::string scratch = sys::JoinPath(scratchFolder, kReaderScratch[i]);
         parts[i] = std::make_unique<CAdoRecordSet>();
-        readable = sys::WriteFileAtomic(scratch, bytes[i]) && parts[i]->OpenFromFile(scratch);
+        readable = parts[i]->OpenFromFile(scratch[i]);
     }
     RemoveScratch(scratchFolder, kReaderScratch);
     if (!readable) return ImportResult::Unreadable;

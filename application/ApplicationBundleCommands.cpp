@@ -29,7 +29,9 @@ void ApplicationBundleCommands::OnBtnProexp(const std::vector<std::string>& tick
     if (chosen.empty()) return;
     const std::string folder = ExportFolder(chosen, text::DateTime::Now().Format("%Y-%m-%d"));
     ProjectApplicationBundle bundle(m_connection);
+    ui::ProgressDialog progress("导出项目申请书", int(tickedCodes.size()));
     for (const std::string& code : tickedCodes) {
+        progress.Next(code);
         if (!bundle.Export(code, folder)) {
             ui::MessageBox("项目编号为" + code + "的上报文件导出失败！", "提示", MB_ICONINFORMATION);
             return;
@@ -50,9 +52,13 @@ bool ApplicationBundleCommands::ImportFolder(bool partial) {
     bool problem = false;
     int count = 0;
     if (!names.empty()) ApplicationImportCheck::ClearLog();
-    for (const std::string& name : names) {
-        const std::string path = sys::JoinListedName(folder, name);
-        count += partial ? bundle.ImportPartial(path, problem) : bundle.Import(path, problem);
+    {
+        ui::ProgressDialog progress("导入项目申请书", int(names.size()));
+        for (const std::string& name : names) {
+            progress.Next(name);
+            const std::string path = sys::JoinListedName(folder, name);
+            count += partial ? bundle.ImportPartial(path, problem) : bundle.Import(path, problem);
+        }
     }
     ui::MessageBox(ImportReport(count, bundle.FailedFiles(), sys::ListNonFiles(folder, ProjectApplicationBundle::kExtension)) +
                        NamedFilesReport("以下文件的申请书文档无法保存，未导入：", bundle.UnplacedFiles()),

@@ -1,6 +1,7 @@
 #include "application/DlgAppMembers.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -10,12 +11,15 @@ namespace {
 
 constexpr int kCountLength = 6;
 constexpr std::size_t kMaxWordBytes = 259;  // in the program's code page
+// A members file holds a team: a few hundred lines at most. The bound leaves
+// room for a hundred thousand members and still refuses a runaway file.
+constexpr std::uint64_t kMaxMembersFileBytes = std::uint64_t(16) << 20;
 
 // The words of a members file: runs of characters between white space, each
-// cut to the longest a word may be. Files are in the program's code page
-// (GBK); a file that is valid UTF-8 is taken as it is.
+// cut to the longest a word may be. The file's encoding is found by
+// text::DecodeTextFile (a byte-order mark, else UTF-8 or GBK).
 std::vector<std::string> MemberWords(const std::string& bytes) {
-    const std::string content = text::IsValidUtf8(bytes) ? bytes : text::GbkToUtf8(bytes);
+    const std::string content = text::DecodeTextFile(bytes);
     std::vector<std::string> words;
     std::string word;
     auto flush = [&] {
@@ -77,7 +81,7 @@ BOOL CDlgAppMembers::OnInitDialog() {
     return TRUE;
 }
 
-ui::GridRow* CDlgAppMembers::AddMemberRow() {
+std::unique_ptr<ui::GridRow> CDlgAppMembers::NewMemberRow() {
     std::unique_ptr<ui::GridRow> row = m_wndGrid.CreateRow(CMemberGridCtrl::kColumnCount);
     for (int column = 0; column < CMemberGridCtrl::kColumnCount; ++column) {
         auto cell = std::make_unique<ui::GridItem>("");
@@ -88,13 +92,21 @@ ui::GridRow* CDlgAppMembers::AddMemberRow() {
             for (const std::string& option : *options) cell->AddOption(option);
         row->ReplaceItem(column, std::move(cell));
     }
+    return row;
+}
+
+int CDlgAppMembers::InsertMemberRows(std::vector<std::unique_ptr<ui::GridRow>> rows) {
     const std::vector<int> selected = m_wndGrid.GetSelectedRows();
-    const int at = selected.empty()
-                       ? m_wndGrid.AddRow(std::move(row), FALSE)
-                       : m_wndGrid.InsertRowAfter(*std::min_element(selected.begin(), selected.end()), std::move(row),
-                                                  FALSE);
+    const int after = selected.empty() ? m_wndGrid.GetRowCount() - 1 : selected.front();
+    const int at = m_wndGrid.InsertRowsAfter(after, std::move(rows));
     m_wndGrid.AdjustLayout();
-    return m_wndGrid.GetRow(at);
+    return at;
+}
+
+ui::GridRow* CDlgAppMembers::AddMemberRow() {
+    std::vector<std::unique_ptr<ui::GridRow>> rows;
+    rows.push_back(NewMemberRow());
+    return m_wndGrid.GetRow(InsertMemberRows(std::move(rows)));
 }
 
 void CDlgAppMembers::UpdateTotal() {
@@ -129,12 +141,20 @@ void CDlgAppMembers::OnBtnImport() {
 
 bool CDlgAppMembers::ImportMembers(const std::string& path) {
     std::string bytes;
-    if (!sys::ReadFile(path, bytes)) return false;
-    const std::vector<std::string> words = MemberWords(bytes);
-    for (size_t first = 0; first < words.size(); first += CMemberGridCtrl::kColumnCount) {
-        ui::GridRow* row = AddMemberRow();
-        for (int column = 0; column < CMemberGridCtrl::kColumnCount && first + column < words.size(); ++column)
-            row->GetItem(column)->SetValue(words[first + column]);
+    if (const sys::InputStatus status = sys::ReadInputFile(path, bytes, kMaxMembersFileBytes);
+        status != sys::InputStatus::Ok) {
+        ui::MessageBox(sys::InputRefusal(path, status, kMaxMembersFileBytes), "提示", MB_OK | MB_ICONSTOP);
+        return false;
     }
+    // The rows are filled before they join the grid, and join it at once:
+    // each row added and filled in the grid would cost a pass over all rows.
+    const std::vector<std::string> words = MemberWords(bytes);
+    std::vector<std::unique_ptr<ui::GridRow>> rows;
+    for (size_t first = 0; first < words.size(); first += CMemberGridCtrl::kColumnCount) {
+        rows.push_back(NewMemberRow());
+        for (int column = 0; column < CMemberGridCtrl::kColumnCount && first + column < words.size(); ++column)
+            rows.back()->GetItem(column)->SetValue(words[first + column]);
+    }
+    if (!rows.empty()) InsertMemberRows(std::move(rows));
     return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ public:
     // A row of seven empty cells (性别 and 职称 offering their names), put
     // after the first selected row or at the end; the new row.
     ui::GridRow* AddMemberRow();
+    // Such a row, not yet in the grid.
+    std::unique_ptr<ui::GridRow> NewMemberRow();
+    // Puts the rows in their order after the first selected row or at the
+    // end, in one step; the first's index.
+    int InsertMemberRows(std::vector<std::unique_ptr<ui::GridRow>> rows);
 
     // 总人数 becomes the sum of the six counts; unchanged while all are empty.
     void UpdateTotal();
@@ -38,7 +44,8 @@ public:
     void OnBtnClear();
     // Members from a text file of words, seven words to a member.
     void OnBtnImport();
-    // Appends the members of the file; false when it cannot be read.
+    // Appends the members of the file; false, after a message naming the
+    // file, when it is no regular file or larger than a members file can be.
     bool ImportMembers(const std::string& path);
 
 protected:

@@ -507,15 +507,23 @@ void CDlgproappl::OnBtnProdel() {
     if (ui::MessageBox("确定要删除所选纪录吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     projectnumber::Renames renames;
     std::string notDeleted;
-    // A deletion that fails ends the command: nothing is renumbered, the
-    // project is named and the list shows what is stored.
-    const bool deleted = appstore::DeleteApplications(m_connection, numbers, renames, &notDeleted);
-    // The form is emptied: it holds no project any more, and the next save
-    // adds a new one.
-    FollowRenames(renames);
-    ClearAll();
-    m_strCurXMBH.clear();
-    LoadlistDate();
+    bool deleted = false;
+    {
+        // A year's selection takes a while: the progress shows its two stages.
+        // The events wait while the deletion's transaction is open.
+        ui::ProgressDialog progress("删除项目", 2);
+        progress.Next(text::Format("删除所选的%zu个项目", numbers.size()));
+        // A deletion that fails ends the command: nothing is renumbered, the
+        // project is named and the list shows what is stored.
+        deleted = appstore::DeleteApplications(m_connection, numbers, renames, &notDeleted);
+        progress.Next("刷新项目列表");
+        // The form is emptied: it holds no project any more, and the next save
+        // adds a new one.
+        FollowRenames(renames);
+        ClearAll();
+        m_strCurXMBH.clear();
+        LoadlistDate();
+    }
     if (!deleted)
         ui::MessageBox(notDeleted.empty() ? std::string("删除失败！") : "项目" + notDeleted + "删除失败！", "提示",
                        MB_OK | MB_ICONEXCLAMATION);

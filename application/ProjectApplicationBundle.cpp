@@ -164,14 +164,18 @@ void ProjectApplicationBundle::LogRefusal(const std::string& path, const std::st
 
 int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& problem, Variant variant) {
     // Both parts are read and opened before anything is written.
-    std::vector<std::string> parts;
-    const std::string scratch[kParts] = {sys::JoinPath(sys::ProgramFolder(), kImportApplicationFile),
-                                         sys::JoinPath(sys::ProgramFolder(), kImportMembersFile)};
+    const std::vector<std::string> scratch = {sys::JoinPath(sys::ProgramFolder(), kImportApplicationFile),
+                                              sys::JoinPath(sys::ProgramFolder(), kImportMembersFile)};
     CAdoRecordSet application, members;
-    const bool loaded = LengthPrefixedContainer::Read(path, std::nullopt, kParts, parts) ==
-                            LengthPrefixedContainer::ReadResult::Ok &&
-                        sys::WriteFileAtomic(scratch[0], parts[0]) && sys::WriteFileAtomic(scratch[1], parts[1]) &&
-                        application.OpenFromFile(scratch[0]) && members.OpenFromFile(scratch[1]);
+    const LengthPrefixedContainer::ReadResult read = LengthPrefixedContainer::Extract(path, std::nullopt, scratch);
+    // What is no regular file, or holds a part beyond the bound, is named with why.
+    if (read == LengthPrefixedContainer::ReadResult::CannotOpen ||
+        read == LengthPrefixedContainer::ReadResult::PartTooLarge) {
+        Refuse(path, LengthPrefixedContainer::Refusal(path, read), MB_ICONERROR);
+        return 0;
+    }
+    const bool loaded = read == LengthPrefixedContainer::ReadResult::Ok && application.OpenFromFile(scratch[0]) &&
+                        members.OpenFromFile(scratch[1]);
     // A file of another kind lacks the application's or the members' columns.
     if (loaded && !IsApplicationBundle(application, members)) {
         Refuse(path, "文件" + sys::FileName(path) + "不是项目申请书文件，未导入！", MB_ICONERROR);

@@ -60,7 +60,9 @@ void ProjectRowsFile::Export(const std::vector<std::string>& numbers) {
     const std::string chosen = ui::BrowseForFolder("请选择配置方案保存路径");
     if (chosen.empty()) return;
     const std::string folder = ExportFolder(chosen, text::DateTime::Now().Format("%Y-%m-%d"));
+    ui::ProgressDialog progress("导出", int(numbers.size()));
     for (const std::string& number : numbers) {
+        progress.Next(number);
         if (ExportProject(number, folder) == ExportResult::Failed) {
             ui::MessageBox("项目编号为" + number + "的上报文件导出失败！", "提示", MB_ICONINFORMATION);
             return;
@@ -94,8 +96,14 @@ bool ProjectRowsFile::ImportFolder(DuplicatePolicy& policy) {
     m_notStored.clear();
     m_notOfItsKind.clear();
     m_empty.clear();
-    for (const std::string& name : sys::ListFiles(folder, m_format.extension))
-        if (Import(sys::JoinListedName(folder, name), policy) > 0) ++count;
+    {
+        const std::vector<std::string> names = sys::ListFiles(folder, m_format.extension);
+        ui::ProgressDialog progress("导入", int(names.size()));
+        for (const std::string& name : names) {
+            progress.Next(name);
+            if (Import(sys::JoinListedName(folder, name), policy) > 0) ++count;
+        }
+    }
     std::string report = ImportReport(count, {}, sys::ListNonFiles(folder, m_format.extension));
     if (!m_notOfItsKind.empty()) report += std::string("\r\n以下文件不是") + m_format.kindName + "文件，未导入：";
     for (const std::string& name : m_notOfItsKind) report += "\r\n" + name;

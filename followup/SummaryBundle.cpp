@@ -89,13 +89,8 @@ bool SummaryBundle::WriteParts(const std::string& bundlePath, const std::vector<
 }
 
 bool SummaryBundle::ReadParts(const std::string& bundlePath, const std::vector<std::string>& partFiles) {
-    std::vector<std::string> parts;
-    if (LengthPrefixedContainer::Read(bundlePath, std::nullopt, partFiles.size(), parts) !=
-        LengthPrefixedContainer::ReadResult::Ok)
-        return false;
-    for (std::size_t i = 0; i < partFiles.size(); ++i)
-        if (!sys::WriteFileAtomic(partFiles[i], parts[i])) return false;
-    return true;
+    return LengthPrefixedContainer::Extract(bundlePath, std::nullopt, partFiles) ==
+           LengthPrefixedContainer::ReadResult::Ok;
 }
 
 // ---- folders ----
@@ -124,7 +119,9 @@ void SummaryBundle::OnBtnExport(const std::vector<std::string>& tickedNumbers) {
     const std::string chosen = ui::BrowseForFolder("请选择项目申请书保存路径");
     if (chosen.empty()) return;
     const std::string folder = ExportFolder(chosen, text::DateTime::Now().Format("%Y-%m-%d"));
+    ui::ProgressDialog progress("导出", int(tickedNumbers.size()));
     for (const std::string& number : tickedNumbers) {
+        progress.Next(number);
         if (Export(number, folder) == ExportResult::Failed) {
             ui::MessageBox("项目编号为" + number + "的项目导出失败！", "提示", MB_ICONINFORMATION);
             return;
@@ -165,7 +162,14 @@ bool SummaryBundle::OnBtnImport() {
     m_failedFiles.clear();
     m_notStored.clear();
     m_unplaced.clear();
-    for (const std::string& name : sys::ListFiles(folder, kExtension)) count += Import(sys::JoinListedName(folder, name));
+    {
+        const std::vector<std::string> names = sys::ListFiles(folder, kExtension);
+        ui::ProgressDialog progress("导入", int(names.size()));
+        for (const std::string& name : names) {
+            progress.Next(name);
+            count += Import(sys::JoinListedName(folder, name));
+        }
+    }
     ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) +
                        NamedFilesReport("以下文件的附件无法保存，未导入：", m_unplaced) +
                        NotStoredProjectsReport(m_notStored),

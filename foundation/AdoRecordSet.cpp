@@ -279,8 +279,8 @@ BOOL CAdoRecordSet::OpenFromFile(const std::string& path) {
     if (!m_pRecordset) return FALSE;
     if (IsOpen()) Close();
     ado::RowsetData data;
-    std::string error;
-    if (!ado::LoadRowsetXml(path, data, error)) return FALSE;
+    m_strLoadError.clear();
+    if (!ado::LoadRowsetXml(path, data, m_strLoadError)) return FALSE;
     m_pRecordset->Open(std::move(data));
     return TRUE;
 }

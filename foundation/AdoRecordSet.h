@@ -104,6 +104,10 @@ public:
     // replaced only once the new one is complete.
     BOOL Save(const std::string& path, long format = adPersistXML);
     BOOL OpenFromFile(const std::string& path);
+    // Why the last OpenFromFile failed: a sentence naming the file (no
+    // regular file, larger than the bound) or the reader's reason; empty
+    // after one that succeeded.
+    const std::string& GetLoadError() const { return m_strLoadError; }
 
 private:
     long ColumnIndex(const std::string& name);
@@ -114,6 +118,7 @@ private:
     std::unique_ptr<ado::Recordset> m_pRecordset;
     std::string m_strSQL;
     std::string m_strSavePath;
+    std::string m_strLoadError;
     long m_nCursorLocation = adUseClient;
 };
 

@@ -1,11 +1,8 @@
 #include "foundation/LengthPrefixedContainer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <cstdint>
+#include <fstream>
 
 #include "platform/sys/Sys.h"
 
@@ -51,6 +48,7 @@ ReadResult Layout(std::uint64_t size, std::optional<char> marker, std::size_t pa
         for (int k = 0; k < 4; ++k) n |= std::uint32_t(length[k]) << (8 * k);
         at += 4;
         if (size - at < n) return ReadResult::Truncated;
+        if (n > LengthPrefixedContainer::kMaxPartBytes) return ReadResult::PartTooLarge;
         spans.push_back({at, n});
         at += n;
     }
@@ -58,12 +56,15 @@ ReadResult Layout(std::uint64_t size, std::optional<char> marker, std::size_t pa
     return ReadResult::Ok;
 }
 
-struct FileCloser {
-    int fd;
-    ~FileCloser() {
-        if (fd >= 0) ::close(fd);
-    }
-};
+// Opens the file and lays out its parts; `file` stays open for reading them.
+ReadResult OpenLayout(const std::string& path, std::optional<char> marker, std::size_t partCount, sys::InputFile& file,
+                      std::vector<Span>& spans) {
+    // A container is as large as its parts and the slack after them; the
+    // file's own size is checked against that as its lengths are read.
+    if (file.Open(path, UINT64_MAX) != sys::InputStatus::Ok) return ReadResult::CannotOpen;
+    auto readAt = [&](std::uint64_t offset, std::size_t count, char* out) { return file.ReadAt(offset, count, out); };
+    return Layout(file.Size(), marker, partCount, readAt, spans);
+}
 
 }  // namespace
 
@@ -90,30 +91,49 @@ bool LengthPrefixedContainer::Write(const std::string& path, std::optional<char>
 LengthPrefixedContainer::ReadResult LengthPrefixedContainer::Read(const std::string& path, std::optional<char> marker,
                                                                   std::size_t partCount,
                                                                   std::vector<std::string>& parts) {
-    // Not blocking on a pipe named like a bundle; only a regular file is read.
-    FileCloser file{::open(sys::ExistingOrNativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-    struct stat info {};
-    if (file.fd < 0 || ::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return ReadResult::CannotOpen;
-    auto readAt = [&](std::uint64_t offset, std::size_t count, char* out) {
-        while (count > 0) {
-            const ssize_t n = ::pread(file.fd, out, count, static_cast<off_t>(offset));
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
-            out += n;
-            offset += static_cast<std::uint64_t>(n);
-            count -= static_cast<std::size_t>(n);
-        }
-        return true;
-    };
-    const auto size = static_cast<std::uint64_t>(info.st_size);
+    sys::InputFile file;
     std::vector<Span> spans;
-    if (ReadResult r = Layout(size, marker, partCount, readAt, spans); r != ReadResult::Ok) return r;
+    if (ReadResult r = OpenLayout(path, marker, partCount, file, spans); r != ReadResult::Ok) return r;
     std::vector<std::string> read;
     for (const Span& span : spans) {
         std::string part(span.length, '\0');
-        if (!readAt(span.offset, span.length, part.data())) return ReadResult::Truncated;
+        if (!file.ReadAt(span.offset, span.length, part.data())) return ReadResult::Truncated;
         read.push_back(std::move(part));
     }
     parts = std::move(read);
     return ReadResult::Ok;
+}
+
+LengthPrefixedContainer::ReadResult LengthPrefixedContainer::Extract(const std::string& path,
+                                                                     std::optional<char> marker,
+                                                                     const std::vector<std::string>& files) {
+    sys::InputFile file;
+    std::vector<Span> spans;
+    if (ReadResult r = OpenLayout(path, marker, files.size(), file, spans); r != ReadResult::Ok) return r;
+    std::string piece(std::size_t(1) << 20, '\0');
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        std::ofstream out(sys::NativePath(files[i]), std::ios::binary | std::ios::trunc);
+        if (!out) return ReadResult::CannotOpen;
+        for (std::uint64_t done = 0; done < spans[i].length;) {
+            const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), spans[i].length - done));
+            if (!file.ReadAt(spans[i].offset + done, count, piece.data())) return ReadResult::Truncated;
+            out.write(piece.data(), static_cast<std::streamsize>(count));
+            done += count;
+        }
+        if (!out.flush()) return ReadResult::CannotOpen;
+    }
+    return ReadResult::Ok;
+}
+
+std::string LengthPrefixedContainer::Refusal(const std::string& path, ReadResult result) {
+    const std::string name = "文件" + sys::FileName(path);
+    switch (result) {
+    case ReadResult::Ok:
+    case ReadResult::OtherMarker: return {};
+    case ReadResult::CannotOpen: return name + "无法读取（不存在，或不是普通文件），未导入！";
+    case ReadResult::Truncated: return name + "不完整，未导入！";
+    case ReadResult::Oversized: return name + "在数据之后还有多余的内容，未导入！";
+    case ReadResult::PartTooLarge: return name + "中有一部分大于" + sys::SizeInWords(kMaxPartBytes) + "，未导入！";
+    }
+    return {};
 }

@@ -280,7 +280,9 @@ void CDlgOneGuide::OnBtnDelete() {
         return;
     }
     if (GuidePrompt("确定删除该记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
+    ui::ProgressDialog progress("删除指南", int(guides.size()));
     for (const auto& [fund, year] : guides) {
+        progress.Next(fund);
         if (!guidestore::DeleteGuide(m_connection, fund, year)) {
             ui::MessageBox("数据删除操作失败！", "操作失败", MB_ICONEXCLAMATION);
             return;

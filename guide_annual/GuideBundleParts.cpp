@@ -147,8 +147,9 @@ bool SaveCompanions(CAdoConnection& connection, const std::string& fund, const s
 }
 
 ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy) {
-    std::vector<std::string> parts;
-    switch (LengthPrefixedContainer::Read(path, kind.marker, kParts, parts)) {
+    std::vector<std::string> scratch;
+    for (int part = 0; part < kParts; ++part) scratch.push_back(ScratchFile(part));
+    switch (LengthPrefixedContainer::Extract(path, kind.marker, scratch)) {
     case LengthPrefixedContainer::ReadResult::Ok: break;
     case LengthPrefixedContainer::ReadResult::OtherMarker: return ImportResult::OtherKind;
     default: return ImportResult::Corrupt;
@@ -156,7 +157,7 @@ ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const st
     // Every part is read before anything is written.
     CAdoRecordSet recordsets[kParts];
     for (int part = 0; part < kParts; ++part) {
-        if (!sys::WriteFileAtomic(ScratchFile(part), parts[part]) || !recordsets[part].OpenFromFile(ScratchFile(part)))
+        if (!recordsets[part].OpenFromFile(ScratchFile(part)))
             return ImportResult::Corrupt;
     }
     if (!GuideRowsBelongToOneGuide(recordsets[0], recordsets[1], recordsets[2],

@@ -77,8 +77,11 @@ void ExportBundles(int count, const std::string& folderName, UINT emptyIcon, con
     sys::MakeDirs(folder);
     const std::string today = text::DateTime::Now().Format("%Y-%m-%d");
     int failed = 0;
-    for (int i = 0; i < count; ++i)
+    ui::ProgressDialog progress("导出指南", count);
+    for (int i = 0; i < count; ++i) {
+        progress.Next(text::Format("%d", i + 1));
         if (!exportOne(i, folder, today)) ++failed;
+    }
     std::string message = "上报文件已导出至" + folder + "/";
     if (failed) message += text::Format("\r\n另有%d条指南未能导出。", failed);
     GuidePrompt(message);
@@ -93,11 +96,16 @@ bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaptio
     const std::string folder = ui::BrowseForFolder(browseCaption);
     if (folder.empty()) return false;
     int imported = 0, unreadable = 0;
-    for (const std::string& name : sys::ListFiles(folder, guidebundle::kExtension)) {
-        switch (importOne(sys::JoinListedName(folder, name), policy)) {
-        case guidebundle::ImportResult::Imported: ++imported; break;
-        case guidebundle::ImportResult::Corrupt: ++unreadable; break;
-        default: break;
+    {
+        const std::vector<std::string> names = sys::ListFiles(folder, guidebundle::kExtension);
+        ui::ProgressDialog progress("导入指南", int(names.size()));
+        for (const std::string& name : names) {
+            progress.Next(name);
+            switch (importOne(sys::JoinListedName(folder, name), policy)) {
+            case guidebundle::ImportResult::Imported: ++imported; break;
+            case guidebundle::ImportResult::Corrupt: ++unreadable; break;
+            default: break;
+            }
         }
     }
     std::string message = ImportReport(imported, {}, sys::ListNonFiles(folder, guidebundle::kExtension));

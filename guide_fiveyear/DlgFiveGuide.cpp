@@ -275,7 +275,9 @@ void CDlgFiveGuide::OnBtnDelete() {
         return;
     }
     if (GuidePrompt("确定删除该记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
+    ui::ProgressDialog progress("删除指南", int(funds.size()));
     for (const std::string& fund : funds) {
+        progress.Next(fund);
         if (!fiveyearstore::DeleteGuide(m_connection, fund, m_strPublishYear)) {
             ui::MessageBox("数据删除操作失败！", "操作失败", MB_ICONEXCLAMATION);
             ShowFundInfo(m_strPublishYear);

@@ -1,7 +1,12 @@
 // The project list's export and import commands: refusals, the dated export
 // folder, a failing project ending the export, import runs over a folder with
 // the count, the log and the scratch files.
+#include <QTimer>
+
+#include <tuple>
+
 #include "ExchangeTestSupport.h"
+#include "platform/ui/App.h"
 #include "application/ApplicationBundleCommands.h"
 #include "application/ApplicationImportCheck.h"
 #include "application/ProjectApplicationBundle.h"
@@ -77,6 +82,36 @@ TEST_F(BundleCommands, ImportRunCountsTheImportedBundlesAndOpensTheLogForTheFund
     EXPECT_EQ(log.rfind("导入文件：", 0), 0u);  // the old run's text is gone
     EXPECT_FALSE(sys::FileExists(PathOf("项目申请书.xml")));
     EXPECT_FALSE(sys::FileExists(PathOf("申请人员.xml")));
+}
+
+// A folder import shows its progress, one step per bundle, and the window
+// lives meanwhile: a timer of the window fires between the bundles.
+TEST_F(BundleCommands, ImportRunShowsItsProgressAndKeepsTheWindowAlive) {
+    exchangetest::SetRole(0);
+    StoreProject(kFirst, exchangetest::WithCodesOf(kFirst));
+    StoreProject(kSecond, exchangetest::WithCodesOf(kSecond));
+    testsupport::TempFolder in;
+    ProjectApplicationBundle bundle(connection);
+    ASSERT_TRUE(bundle.Export(kFirst, in.Path()) && bundle.Export(kSecond, in.Path()));
+    Exec("delete from corvane_itemappinfo");
+    ui::EnsureApplication();
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(0);
+
+    driver.AnswerFolder(in.Path());
+    driver.ExpectMessageBox("提示", "共导入了2条数据！");
+    EXPECT_TRUE(commands.OnBtnImport());
+    const std::string first = std::string(kFirst) + ".proapp", second = std::string(kSecond) + ".proapp";
+    std::vector<std::tuple<std::string, std::string, int, int, bool>> shown;
+    for (const ui::ProgressState& s : driver.Progress()) shown.emplace_back(s.caption, s.item, s.done, s.total, s.open);
+    EXPECT_EQ(shown, (std::vector<std::tuple<std::string, std::string, int, int, bool>>{
+                         {"导入项目申请书", "", 0, 2, true},
+                         {"导入项目申请书", first, 0, 2, true},
+                         {"导入项目申请书", second, 1, 2, true},
+                         {"导入项目申请书", second, 1, 2, false}}));
+    EXPECT_GE(ticks, 2);
 }
 
 TEST_F(BundleCommands, ImportRunWithoutProblemsOpensNothing) {

@@ -1,5 +1,8 @@
 // The members page: the team total, rows inserted and deleted, the whole-
 // number checks of the grid, and members read from a text file.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QLineEdit>
 
 #include "AppWriterTestSupport.h"
@@ -185,9 +188,77 @@ TEST_F(MembersPage, TextFileEdgeCases) {
 
 TEST_F(MembersPage, UnreadableOrCancelledFileAddsNothing) {
     driver.AnswerFile(folder.File("missing.txt"));
+    driver.ExpectMessageBox("提示", "文件missing.txt不存在，未读取！");
     Page().Click(CDlgAppMembers::IDC_IMPORT);
     driver.CancelFile();
     Page().Click(CDlgAppMembers::IDC_IMPORT);
     EXPECT_EQ(Grid().GetRowCount(), 0);
-    EXPECT_TRUE(driver.MessageBoxes().empty());
+    EXPECT_EQ(driver.MessageBoxes().size(), 1u);
+}
+
+// A pipe, a device or a file far larger than a team's list is refused at once
+// (nothing waits for a writer) and named; a genuine file beside them imports.
+TEST_F(MembersPage, PipesDevicesAndOversizeFilesAreRefusedByName) {
+    // The chooser gives names with the extension: the device and the folder stand under such names.
+    ASSERT_EQ(::mkfifo(folder.File("pipe.txt").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", folder.File("zero.txt").c_str()), 0);
+    ASSERT_TRUE(sys::MakeDir(folder.File("folder.txt")));
+    const std::string huge = folder.File("huge.txt");
+    ASSERT_TRUE(sys::WriteFileAtomic(huge, "叶英 女 40"));
+    ASSERT_EQ(::truncate(huge.c_str(), off_t(600) << 20), 0);  // 600 MB, all a hole
+    ASSERT_TRUE(sys::WriteFileAtomic(folder.File("good.txt"), "叶英 女 40"));
+    const struct {
+        std::string path, message;
+    } cases[] = {
+        {folder.File("pipe.txt"), "文件pipe.txt不是普通文件（文件夹、管道或设备），未读取！"},
+        {folder.File("zero.txt"), "文件zero.txt不是普通文件（文件夹、管道或设备），未读取！"},
+        {folder.File("folder.txt"), "文件folder.txt不是普通文件（文件夹、管道或设备），未读取！"},
+        {huge, "文件huge.txt大于16MB，未读取！"},
+    };
+    for (const auto& c : cases) {
+        driver.AnswerFile(c.path);
+        driver.ExpectMessageBox("提示", c.message);
+        Page().Click(CDlgAppMembers::IDC_IMPORT);
+        EXPECT_EQ(Grid().GetRowCount(), 0) << c.path;
+    }
+    driver.AnswerFile(folder.File("good.txt"));
+    Page().Click(CDlgAppMembers::IDC_IMPORT);
+    EXPECT_EQ(GridRows(), (Rows{{"叶英", "女", "40", "", "", "", ""}}));
+}
+
+// Files as offices write them: GBK (also when its bytes happen to be valid
+// UTF-8), UTF-8 with or without a byte-order mark, UTF-16 either way round.
+TEST_F(MembersPage, TextFilesAreReadInTheirEncoding) {
+    auto utf16 = [](const std::u16string& text, bool bigEndian) {
+        std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (char16_t c : text) {
+            const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
+            out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return out;
+    };
+    const Rows member = {{"叶英", "女", "40", "", "", "", ""}};
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"GBK, valid UTF-8 by chance", text::Utf8ToGbk("叶英 女 40")},
+        {"UTF-8", "叶英 女 40"},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF叶英 女 40"},
+        {"UTF-16 LE", utf16(u"叶英 女 40\r\n", false)},
+        {"UTF-16 BE", utf16(u"叶英 女 40\r\n", true)},
+    };
+    for (const auto& c : cases) {
+        Page().OnBtnClear();
+        ImportBytes(c.bytes);
+        EXPECT_EQ(GridRows(), member) << c.what;
+    }
+}
+
+// The members of a file go after the selected row in the file's order.
+TEST_F(MembersPage, ImportedMembersFollowTheSelectedRowInTheirOrder) {
+    AddNamed({"甲", "乙"});
+    Grid().SetCurSel(0);
+    ImportBytes("一 男 40 教授 一所 12 总体\n二 女 35 讲师 二所 6 试验\n三");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"甲", "一", "二", "三", "乙"}));
 }

@@ -1,6 +1,9 @@
 // Project application bundles: what an export writes, what the full and the
 // partial import store (every column, members, numbers, review rows), refused
 // and unreadable bundles leaving the database as it was, and the roles.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "ExchangeTestSupport.h"
@@ -337,13 +340,48 @@ TEST_F(Bundle, UnreadableBundlesAreRefusedAndChangeNothing) {
         if (!c.bytes.empty()) {
             ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
         }
-        driver.ExpectMessageBox("提示", c.otherKind ? "文件" + std::string(c.what) + ".proapp不是项目申请书文件，未导入！"
-                                                    : std::string("载入数据文件失败！"));
+        const std::string named = "文件" + std::string(c.what) + ".proapp";
+        driver.ExpectMessageBox("提示", c.otherKind            ? named + "不是项目申请书文件，未导入！"
+                                        : c.bytes.empty() ? named + "无法读取（不存在，或不是普通文件），未导入！"
+                                                          : std::string("载入数据文件失败！"));
         EXPECT_EQ(Import(path), 0);
         EXPECT_EQ(Codes(), codes);
         EXPECT_EQ(CountRows("corvane_project_sqcy"), members);
     }
     EXPECT_FALSE(problem);
+}
+
+// Files that are no regular file, or hold a part beyond the bound, are
+// refused at once and named with why, before anything is read into memory or
+// written; a genuine bundle beside them still imports.
+TEST_F(Bundle, PipesDevicesAndOversizePartsAreRefusedByName) {
+    StoreProject(kCode, exchangetest::WithCodesOf(kCode), {}, kMembers);
+    const std::string genuine = Export(kCode);
+    Exec("delete from corvane_itemappinfo");
+    Exec("delete from corvane_project_sqcy");
+    ASSERT_EQ(::mkfifo(files.File("pipe.proapp").c_str(), 0600), 0);
+    std::string head = LengthPrefixedContainer::Pack(std::nullopt, {"x"});
+    for (int shift = 0; shift < 32; shift += 8) head.push_back(static_cast<char>(((1200u << 20) >> shift) & 0xFF));
+    const std::string oversize = files.File("oversize.proapp");  // a second part of 1.2 GB, all a hole
+    ASSERT_TRUE(sys::WriteFileAtomic(oversize, head));
+    ASSERT_EQ(::truncate(oversize.c_str(), static_cast<off_t>(head.size() + (1200u << 20))), 0);
+    const struct {
+        std::string path, message;
+        int imported;
+    } cases[] = {
+        {files.File("pipe.proapp"), "文件pipe.proapp无法读取（不存在，或不是普通文件），未导入！", 0},
+        {"/dev/zero", "文件zero无法读取（不存在，或不是普通文件），未导入！", 0},
+        {files.Path(), "文件" + sys::FileName(files.Path()) + "无法读取（不存在，或不是普通文件），未导入！", 0},
+        {oversize, "文件oversize.proapp中有一部分大于256MB，未导入！", 0},
+        {genuine, "", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        if (!c.message.empty()) driver.ExpectMessageBox("提示", c.message);
+        EXPECT_EQ(Import(c.path), c.imported);
+        EXPECT_EQ(Codes().size(), std::size_t(c.imported));
+        EXPECT_EQ(CountRows("corvane_project_sqcy"), c.imported ? long(kMembers.size()) : 0L);
+    }
 }
 
 TEST_F(Bundle, ARefusedMemberRowRollsTheWholeBundleBack) {

@@ -189,7 +189,9 @@ void CDlgGuideExport::OnBtnExportGuide() {
     ui::ListCtrl& list = *Item<ui::ListCtrl>(IDC_UNITS);
     const std::string today = text::DateTime::Now().Format("%Y-%m-%d");
     int count = 0;
+    ui::ProgressDialog progress("导出指南", list.GetItemCount());
     for (int row = 0; row < list.GetItemCount() && m_connection.IsOpen(); ++row) {
+        progress.Next(list.GetItemText(row, 1));
         if (!list.GetCheck(row)) continue;
         const std::string code = list.GetItemText(row, 0);
         const std::string folder =

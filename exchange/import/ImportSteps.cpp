@@ -82,11 +82,16 @@ bool ImportFolder(const std::string& extension, const std::function<FileResult(c
     if (folder.empty()) return false;
     int count = 0;
     std::vector<std::string> failed;
-    for (const std::string& name : sys::ListFiles(sys::NativePath(folder), extension)) {
-        switch (importOne(sys::JoinListedName(folder, name))) {
-        case FileResult::Imported: ++count; break;
-        case FileResult::WriteFailed: failed.push_back(name); break;
-        case FileResult::NotImported: break;
+    {
+        const std::vector<std::string> names = sys::ListFiles(sys::NativePath(folder), extension);
+        ui::ProgressDialog progress("导入", int(names.size()));
+        for (const std::string& name : names) {
+            progress.Next(name);
+            switch (importOne(sys::JoinListedName(folder, name))) {
+            case FileResult::Imported: ++count; break;
+            case FileResult::WriteFailed: failed.push_back(name); break;
+            case FileResult::NotImported: break;
+            }
         }
     }
     ui::MessageBox(ImportReport(count, failed, sys::ListNonFiles(sys::NativePath(folder), extension)), "提示",
@@ -101,13 +106,7 @@ bool ImportFolder(const std::string& extension, const std::function<bool(const s
 }
 
 bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch) {
-    std::vector<std::string> parts;
-    if (LengthPrefixedContainer::Read(bundle, marker, scratch.size(), parts) !=
-        LengthPrefixedContainer::ReadResult::Ok)
-        return false;
-    for (std::size_t i = 0; i < scratch.size(); ++i)
-        if (!sys::WriteFileAtomic(sys::NativePath(scratch[i]), parts[i])) return false;
-    return true;
+    return LengthPrefixedContainer::Extract(bundle, marker, scratch) == LengthPrefixedContainer::ReadResult::Ok;
 }
 
 void RemoveFiles(const std::vector<std::string>& paths) {

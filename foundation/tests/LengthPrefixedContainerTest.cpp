@@ -92,3 +92,57 @@ TEST(LengthPrefixedContainer, OnlyRegularFilesAreRead) {
         EXPECT_EQ(LengthPrefixedContainer::Read(dir.File(name), '1', 3, parts), R::CannotOpen) << name;
     }
 }
+
+// A part beyond the bound is refused from its length alone, before any of it
+// is read or written, whether the file is read whole or extracted part by part.
+TEST(LengthPrefixedContainer, PartsBeyondTheBoundAreRefusedFromTheirLength) {
+    testsupport::TempFolder dir;
+    const std::string scratch[] = {dir.File("p0"), dir.File("p1")};
+    const struct {
+        const char* name;
+        std::uint64_t secondPart;  // the length announced for the second part, the file grown to hold it
+        R expected;
+    } cases[] = {
+        {"at the bound.prosum", LengthPrefixedContainer::kMaxPartBytes, R::Ok},
+        {"one beyond.prosum", LengthPrefixedContainer::kMaxPartBytes + 1, R::PartTooLarge},
+        {"600 MB.fund", 600ull << 20, R::PartTooLarge},
+        {"1.2 GB.prosum", 1200ull << 20, R::PartTooLarge},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes = LengthPrefixedContainer::Pack(std::nullopt, {"first"});
+        for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>((c.secondPart >> shift) & 0xFF));
+        const std::string path = dir.File(c.name);
+        ASSERT_TRUE(sys::WriteFileAtomic(path, bytes));
+        if (::truncate(path.c_str(), static_cast<off_t>(bytes.size() + c.secondPart)) != 0)
+            GTEST_SKIP() << "the file system holds no file of this size";
+        for (const std::string& file : scratch) ASSERT_TRUE(sys::WriteFileAtomic(file, "old"));
+        EXPECT_EQ(LengthPrefixedContainer::Extract(path, std::nullopt, {scratch[0], scratch[1]}), c.expected);
+        std::string first;
+        ASSERT_TRUE(sys::ReadFile(scratch[0], first));
+        EXPECT_EQ(first, c.expected == R::Ok ? "first" : "old");
+        if (c.expected != R::Ok) {
+            std::vector<std::string> parts{"untouched"};
+            EXPECT_EQ(LengthPrefixedContainer::Read(path, std::nullopt, 2, parts), c.expected);
+            EXPECT_EQ(parts, std::vector<std::string>{"untouched"});
+            EXPECT_EQ(LengthPrefixedContainer::Refusal(path, c.expected),
+                      std::string("文件") + c.name + "中有一部分大于256MB，未导入！");
+        }
+    }
+}
+
+TEST(LengthPrefixedContainer, ExtractWritesEachPartToItsFile) {
+    testsupport::TempFolder dir;
+    const std::vector<std::string> parts{"abc", std::string(3 << 20, 'x'), ""};  // one part of several pieces
+    ASSERT_TRUE(LengthPrefixedContainer::Write(dir.File("b.fund"), '1', parts));
+    const std::vector<std::string> files{dir.File("0"), dir.File("1"), dir.File("2")};
+    ASSERT_EQ(LengthPrefixedContainer::Extract(dir.File("b.fund"), '1', files), R::Ok);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        std::string bytes;
+        ASSERT_TRUE(sys::ReadFile(files[i], bytes));
+        EXPECT_EQ(bytes, parts[i]) << i;
+    }
+    EXPECT_EQ(LengthPrefixedContainer::Extract(dir.File("b.fund"), '2', files), R::OtherMarker);
+    EXPECT_EQ(LengthPrefixedContainer::Extract("/dev/zero", '1', files), R::CannotOpen);
+    EXPECT_EQ(LengthPrefixedContainer::Refusal("/dev/zero", R::CannotOpen), "文件zero无法读取（不存在，或不是普通文件），未导入！");
+}

@@ -3,6 +3,10 @@
 // per-unit Word guides with their failures and progress.
 #include "GuideOutputTestSupport.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
 #include <algorithm>
 
 #include "guide_annual/AnnualGuideData.h"
@@ -245,6 +249,32 @@ TEST_F(GuideIssue, EachTickedUnitGetsItsGuidesWithPageBreaksBetweenThem) {
         << u002;
     EXPECT_EQ(u002.find("方向二"), std::string::npos);
     EXPECT_EQ(u002.find("指南二"), std::string::npos);
+}
+
+// The issue of many units' guides is long work: its wait window is shown and
+// advanced unit by unit, and the window's events (here a timer that looks at
+// the screen) run between the units.
+TEST_F(GuideIssue, TheWaitWindowIsShownAndAdvancedWhileTheGuidesAreWritten) {
+    SeedGuides();
+    Panel& panel = OpenView();
+    ChooseYear(panel, "2007");
+    Tick(panel, {"U001", "U002"});
+    std::vector<std::string> seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() || window->windowTitle() != "请稍候...") continue;
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                const std::string text = label->text().toStdString();
+                if (text.find('/') != std::string::npos && (seen.empty() || seen.back() != text)) seen.push_back(text);
+            }
+        }
+    });
+    timer.start(0);
+    driver.AnswerFolder(chosen.Path());
+    driver.ExpectMessageBox("提示", "输出完成！");
+    panel.Click(Panel::IDC_OUTPUT);
+    EXPECT_EQ(seen, (std::vector<std::string>{"已输出：1/2", "已输出：2/2"}));
 }
 
 TEST_F(GuideIssue, OnlyKeyDirectionsAndOnlyTheTopicScope) {

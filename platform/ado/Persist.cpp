@@ -836,6 +836,20 @@ public:
     // nested) in document order, as they stand once the pending changes are
     // applied. The blocks are walked with a stack of their own, not by
     // recursion, so the file's nesting never reaches the call stack.
+    // Appends what one child of a block holds: a row, an update, or the rows
+    // of an rs:insert block.
+    bool ReadOne(const xmlNode* c, std::vector<std::vector<Variant>>& rows, std::string& error) {
+        if (IsElement(c, kRowsetNs, "insert")) return ReadBlock(c, rows, error);
+        if (IsElement(c, kRowNs, "row")) {
+            std::vector<Variant> row(columns_.size(), Variant::Null());
+            if (!Overlay(c, row, rows.size(), error)) return false;
+            rows.push_back(std::move(row));
+        } else if (IsElement(c, kRowsetNs, "update")) {
+            return ReadUpdate(c, rows, error);
+        }
+        return true;
+    }
+
     bool ReadBlock(const xmlNode* block, std::vector<std::vector<Variant>>& rows, std::string& error) {
         std::vector<const xmlNode*> resume;  // per open block, the next node to read
         const xmlNode* c = block->children;
@@ -906,21 +920,88 @@ private:
     std::map<std::string, std::size_t> index_;
 };
 
-bool ReadDocument(const xmlDoc* doc, RowsetData& out, std::string& error) {
-    const xmlNode* root = xmlDocGetRootElement(doc);
-    const xmlNode* schema = root && NameOf(root->name) == "xml" ? FirstChild(root, kSchemaNs, "Schema") : nullptr;
-    const xmlNode* data = schema ? FirstChild(root, kRowsetNs, "data") : nullptr;
-    if (!schema || !data) {
-        error = "not a saved recordset (no rowset schema and data)";
+// The rows of a document taken while it is parsed: once the schema has been
+// read, each finished element of rs:data (and of an rs:insert block still
+// open in it) becomes its rows and leaves the document, so that a file of many
+// rows never stands whole in the parser's tree beside its rows.
+class RowStream {
+public:
+    // After each piece the parser read; false with the reason on a bad value.
+    bool Take(xmlDoc* doc, const std::vector<xmlNode*>& open, std::string& error) {
+        const xmlNode* root = xmlDocGetRootElement(doc);
+        if (!root || NameOf(root->name) != "xml") return true;
+        auto isOpen = [&](const xmlNode* node) { return std::find(open.begin(), open.end(), node) != open.end(); };
+        if (!reader_) {
+            const xmlNode* schema = FirstChild(root, kSchemaNs, "Schema");
+            if (!schema || isOpen(schema) || !FirstChild(root, kRowsetNs, "data")) return true;
+            if (!ReadSchema(schema, columns_, error)) return false;
+            reader_ = std::make_unique<RowReader>(columns_);
+        }
+        // The last child of a block may still be growing; an open rs:insert is
+        // always its block's last child, and its own finished children are taken.
+        for (xmlNode* block = const_cast<xmlNode*>(FirstChild(root, kRowsetNs, "data")); block;) {
+            while (block->children && block->children != block->last) {
+                xmlNode* c = block->children;
+                if (!reader_->ReadOne(c, rows_, error)) return false;
+                xmlUnlinkNode(c);
+                xmlFreeNode(c);
+            }
+            xmlNode* last = block->last;
+            block = last && isOpen(last) && IsElement(last, kRowsetNs, "insert") ? last : nullptr;
+        }
+        return true;
+    }
+
+    // Once the document is whole: the rows still in it, after those taken.
+    bool Finish(const xmlDoc* doc, RowsetData& out, std::string& error) {
+        const xmlNode* root = xmlDocGetRootElement(doc);
+        const xmlNode* schema = root && NameOf(root->name) == "xml" ? FirstChild(root, kSchemaNs, "Schema") : nullptr;
+        const xmlNode* data = schema ? FirstChild(root, kRowsetNs, "data") : nullptr;
+        if (!schema || !data) {
+            error = "not a saved recordset (no rowset schema and data)";
+            return false;
+        }
+        if (!reader_) {
+            if (!ReadSchema(schema, columns_, error)) return false;
+            reader_ = std::make_unique<RowReader>(columns_);
+        }
+        if (!reader_->ReadBlock(data, rows_, error)) return false;
+        RowsetData result;
+        result.rows = std::move(rows_);
+        for (FileColumn& c : columns_) result.columns.push_back(std::move(c.info));
+        out = std::move(result);
+        return true;
+    }
+
+private:
+    std::vector<FileColumn> columns_;
+    std::unique_ptr<RowReader> reader_;
+    std::vector<std::vector<Variant>> rows_;
+};
+
+// Reads a saved recordset from bytes handed over piece by piece.
+bool ReadPieces(const xmldom::ReadPiece& read, RowsetData& out, std::string& error) {
+    // Saved recordsets never carry a document type; long binary values
+    // written as hex may exceed libxml2's default limit for one value.
+    RowStream stream;
+    std::string rowError;
+    xmldom::ParseFailure failure;
+    xmldom::XmlDocPtr doc = xmldom::ParseUntrustedPieces(
+        read, {.largeValues = true}, failure,
+        [&](xmlDoc* d, const std::vector<xmlNode*>& open) { return stream.Take(d, open, rowError); });
+    if (!rowError.empty()) {
+        error = rowError;
         return false;
     }
-    std::vector<FileColumn> columns;
-    if (!ReadSchema(schema, columns, error)) return false;
-    RowsetData result;
-    if (!RowReader(columns).ReadBlock(data, result.rows, error)) return false;
-    for (FileColumn& c : columns) result.columns.push_back(std::move(c.info));
-    out = std::move(result);
-    return true;
+    if (failure.documentType) {
+        error = "not a saved recordset (document type found)";
+        return false;
+    }
+    if (!doc) {
+        error = text::Format("not a valid XML file (line %d: %s)", failure.line, failure.message.c_str());
+        return false;
+    }
+    return stream.Finish(doc.get(), out, error);
 }
 
 }  // namespace
@@ -935,33 +1016,29 @@ bool SaveRowsetXml(const RowsetData& data, const std::string& path, std::string&
 }
 
 bool ParseRowsetXml(std::string_view bytes, RowsetData& out, std::string& error) {
-    // Saved recordsets never carry a document type; long binary values
-    // written as hex may exceed libxml2's default limit for one value.
-    xmldom::ParseFailure failure;
-    xmldom::XmlDocPtr doc = xmldom::ParseUntrusted(bytes, {.largeValues = true}, failure);
-    if (failure.documentType) {
-        error = "not a saved recordset (document type found)";
-        return false;
-    }
-    if (!doc) {
-        error = text::Format("not a valid XML file (line %d: %s)", failure.line, failure.message.c_str());
-        return false;
-    }
-    return ReadDocument(doc.get(), out, error);
+    std::size_t at = 0;
+    return ReadPieces(
+        [&](char* piece, std::size_t count) {
+            const std::size_t n = std::min(count, bytes.size() - at);
+            std::memcpy(piece, bytes.data() + at, n);
+            at += n;
+            return static_cast<long>(n);
+        },
+        out, error);
 }
 
 bool LoadRowsetXml(const std::string& path, RowsetData& out, std::string& error) {
     const std::string native = sys::ExistingOrNativePath(path);
-    auto fail = [&](const std::string& why) {
+    sys::InputFile file;
+    if (const sys::InputStatus status = file.Open(native); status != sys::InputStatus::Ok) {
+        error = sys::InputRefusal(native, status);
+        return false;
+    }
+    std::string why;
+    if (!ReadPieces([&](char* piece, std::size_t count) { return file.Read(piece, count); }, out, why)) {
         error = native + ": " + why;
         return false;
-    };
-    if (!sys::FileExists(native)) return fail("file not found");
-    std::string bytes;
-    if (!sys::ReadFile(native, bytes)) return fail("cannot read the file");
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return fail("file too large");
-    std::string why;
-    if (!ParseRowsetXml(bytes, out, why)) return fail(why);
+    }
     return true;
 }
 

@@ -21,7 +21,11 @@ bool SaveRowsetXml(const RowsetData& data, const std::string& path, std::string&
 // (single or double quotes, column aliases, type synonyms, pending-change
 // blocks, which are applied so that `out` holds the rows as they stand).
 // A missing, damaged or foreign file gives false with the reason in `error`
-// and leaves `out` unchanged.
+// and leaves `out` unchanged. Only a regular file of at most
+// sys::kMaxInputFileBytes is read (anything else is refused with
+// sys::InputRefusal's sentence naming the file and the bound), and it is read
+// in pieces: the rows are taken as they are parsed, so neither the file's
+// bytes nor its whole tree stand in memory beside the rows.
 bool LoadRowsetXml(const std::string& path, RowsetData& out, std::string& error);
 // As LoadRowsetXml, from the bytes of a file.
 bool ParseRowsetXml(std::string_view bytes, RowsetData& out, std::string& error);

@@ -234,7 +234,7 @@ void Recordset::Open(RowsetData data) {
     columns_ = std::move(data.columns);
     for (const ColumnInfo& column : columns_) kinds_.push_back(KindOfColumn(column));
     RowBuilder row;
-    for (const auto& values : data.rows) {
+    for (auto& values : data.rows) {
         row.Start(columns_.size());
         for (std::size_t c = 0; c < columns_.size(); ++c) {
             if (c < values.size())
@@ -243,6 +243,7 @@ void Recordset::Open(RowsetData data) {
                 row.PushNull();
         }
         rows_.Append(row);
+        std::vector<Variant>().swap(values);  // each row's values go once laid out: a file's rows never stand twice
     }
     updatable_ = true;
     open_ = true;

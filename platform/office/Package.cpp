@@ -33,6 +33,13 @@ bool Package::Load(const std::string& path, std::string& error) {
     parts_.clear();
     overrides_.clear();
     defaults_.clear();
+    // Only a regular file within the bound is opened: a pipe named like a
+    // document would block the open, a device would never end.
+    sys::InputFile input;
+    if (const sys::InputStatus status = input.Open(path); status != sys::InputStatus::Ok) {
+        error = status == sys::InputStatus::Missing ? "文件不存在：" + path : sys::InputRefusal(path, status);
+        return false;
+    }
     int code = 0;
     std::unique_ptr<zip_t, ArchiveCloser> archive(zip_open(path.c_str(), ZIP_RDONLY, &code));
     if (!archive) {
@@ -40,12 +47,14 @@ bool Package::Load(const std::string& path, std::string& error) {
         return false;
     }
     zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    zip_uint64_t total = 0;  // the parts together are bounded as one part is
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
         if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(i), 0, &st) != 0) continue;
         std::string name = st.name ? st.name : "";
         if (name.empty() || name.back() == '/') continue;
-        if (st.size > kMaxPartBytes) {
+        total += st.size;
+        if (st.size > kMaxPartBytes || total > kMaxPartBytes) {
             error = "文档部件过大：" + name;
             return false;
         }

@@ -1,6 +1,10 @@
 #include "platform/sys/Sys.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <cerrno>
@@ -159,15 +163,90 @@ bool TruncateFile(const std::string& path) {
 }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(ExistingOrNativePath(path), std::ios::binary | std::ios::ate);
-    if (!in) return false;
-    std::streamoff size = in.tellg();
-    if (size < 0) return false;
-    std::string data(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    if (!in.read(data.data(), size)) return false;
-    bytes = std::move(data);
+    return ReadInputFile(path, bytes, UINT64_MAX) == InputStatus::Ok;
+}
+
+std::string SizeInWords(std::uint64_t bytes) {
+    if (bytes >= (std::uint64_t(1) << 20) && bytes % (std::uint64_t(1) << 20) == 0)
+        return std::to_string(bytes >> 20) + "MB";
+    if (bytes >= 1024 && bytes % 1024 == 0) return std::to_string(bytes >> 10) + "KB";
+    return std::to_string(bytes) + "字节";
+}
+
+std::string InputRefusal(const std::string& path, InputStatus status, std::uint64_t maxBytes) {
+    const std::string name = "文件" + FileName(path);
+    switch (status) {
+    case InputStatus::Ok: return {};
+    case InputStatus::Missing: return name + "不存在，未读取！";
+    case InputStatus::NotRegular: return name + "不是普通文件（文件夹、管道或设备），未读取！";
+    case InputStatus::TooLarge: return name + "大于" + SizeInWords(maxBytes) + "，未读取！";
+    case InputStatus::CannotRead: return name + "无法读取！";
+    }
+    return {};
+}
+
+InputFile::~InputFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+InputStatus InputFile::Open(const std::string& path, std::uint64_t maxBytes) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    size_ = 0;
+    // O_NONBLOCK: opening a pipe named like a file returns at once instead of
+    // waiting for a writer; it is then refused as no regular file.
+    const int fd = ::open(ExistingOrNativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? InputStatus::Missing : InputStatus::CannotRead;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return InputStatus::CannotRead;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return InputStatus::NotRegular;
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+        ::close(fd);
+        return InputStatus::TooLarge;
+    }
+    fd_ = fd;
+    size_ = static_cast<std::uint64_t>(info.st_size);
+    return InputStatus::Ok;
+}
+
+bool InputFile::ReadAt(std::uint64_t offset, std::size_t count, char* out) const {
+    if (fd_ < 0) return false;
+    while (count > 0) {
+        const ssize_t n = ::pread(fd_, out, count, static_cast<off_t>(offset));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        out += n;
+        offset += static_cast<std::uint64_t>(n);
+        count -= static_cast<std::size_t>(n);
+    }
     return true;
+}
+
+long InputFile::Read(char* out, std::size_t count) {
+    if (fd_ < 0) return -1;
+    for (;;) {
+        const ssize_t n = ::read(fd_, out, count);
+        if (n < 0 && errno == EINTR) continue;
+        return n < 0 ? -1 : static_cast<long>(n);
+    }
+}
+
+InputStatus ReadInputFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {
+    InputFile file;
+    if (const InputStatus status = file.Open(path, maxBytes); status != InputStatus::Ok) return status;
+    if (file.Size() > std::string().max_size()) return InputStatus::TooLarge;
+    std::string data(static_cast<std::size_t>(file.Size()), '\0');
+    if (!data.empty() && !file.ReadAt(0, data.size(), data.data())) return InputStatus::CannotRead;
+    // A file that grew since it was measured is read as measured; the bound
+    // still holds.
+    bytes = std::move(data);
+    return InputStatus::Ok;
 }
 
 std::string NewHiddenPath(const std::string& folder, const std::string& stem, const std::string& suffix) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,8 +50,57 @@ bool RemoveAll(const std::string& path);
 bool RemoveFile(const std::string& path);
 // Makes the file exist with length zero.
 bool TruncateFile(const std::string& path);
-// Whole file as bytes; false when it cannot be read.
+// Whole file as bytes; false when it cannot be read. Only a regular file is
+// read: a folder, a pipe or a device is refused without blocking.
 bool ReadFile(const std::string& path, std::string& bytes);
+
+// Files that come from outside the program (another office's bundles and
+// saved recordsets, text files a user picks) are read through InputFile or
+// ReadInputFile: only a regular file is opened (never blocking on a pipe, never
+// reading a device), and its size is checked against a bound before a byte is
+// read.
+enum class InputStatus {
+    Ok,
+    Missing,     // nothing by that name
+    NotRegular,  // a folder, a pipe, a device
+    TooLarge,    // larger than the bound
+    CannotRead,  // no permission, or a read failed
+};
+
+// The bound on one such file and on each part of a container: the largest an
+// office sends (a bundle with its documents, a year of saved records) is a
+// few tens of megabytes, so this leaves ample room and still refuses a runaway
+// file before it fills memory.
+inline constexpr std::uint64_t kMaxInputFileBytes = std::uint64_t(256) << 20;
+
+// A sentence naming the file (its name, not its folder) and why it was not
+// read; the bound is named for a file that is too large. Empty for Ok.
+std::string InputRefusal(const std::string& path, InputStatus status, std::uint64_t maxBytes = kMaxInputFileBytes);
+// The bound in words: "256MB".
+std::string SizeInWords(std::uint64_t bytes);
+
+// An open regular file read in pieces; closed with the object.
+class InputFile {
+public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    InputStatus Open(const std::string& path, std::uint64_t maxBytes = kMaxInputFileBytes);
+    std::uint64_t Size() const { return size_; }
+    // Exactly `count` bytes at `offset`; false when the file holds fewer.
+    bool ReadAt(std::uint64_t offset, std::size_t count, char* out) const;
+    // Up to `count` bytes from where the last Read ended; 0 at the end, -1 on failure.
+    long Read(char* out, std::size_t count);
+
+private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
+
+// The whole of a file from outside, bounded as above; `bytes` is changed only on Ok.
+InputStatus ReadInputFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes = kMaxInputFileBytes);
 // A short hidden path of a file not yet there in `folder` ("" for the current
 // one): "." + `stem` + process id and a random number + `suffix`. Short, so a
 // target whose name is as long as the file system takes still has room.

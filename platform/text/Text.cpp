@@ -162,6 +162,119 @@ bool IsValidUtf8(std::string_view s) {
     return true;
 }
 
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) c = 0xFFFD;
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The code point of the well-formed UTF-8 sequence at s[i], i moved past it;
+// false (i moved past the lead byte) for a malformed one: a stray or cut-short
+// sequence, an overlong form, a surrogate, or beyond U+10FFFF.
+bool NextCodePoint(std::string_view s, std::size_t& i, char32_t& c) {
+    const auto lead = static_cast<unsigned char>(s[i++]);
+    std::size_t more = 0;
+    char32_t min = 0;
+    if (lead < 0x80) {
+        c = lead;
+        return true;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        more = 1, min = 0x80, c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        more = 2, min = 0x800, c = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        more = 3, min = 0x10000, c = lead & 0x07;
+    } else {
+        return false;
+    }
+    if (s.size() - i < more) return false;
+    for (std::size_t k = 0; k < more; ++k) {
+        const auto next = static_cast<unsigned char>(s[i + k]);
+        if ((next & 0xC0) != 0x80) return false;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+    i += more;
+    return true;
+}
+
+// The characters an office's text files hold: ASCII, the middle dot of
+// transcribed names, general punctuation (quotes, dashes, ellipsis), Roman
+// numerals, CJK punctuation, the CJK ideographs (extension A included) and
+// the full-width forms. GBK text read as UTF-8 falls outside them: "叶英" in
+// GBK is the bytes of the Cyrillic "ҶӢ".
+bool UsedByAnOffice(char32_t c) {
+    return c < 0x80 || c == 0xB7 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x2160 && c <= 0x217F) ||
+           (c >= 0x3000 && c <= 0x303F) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+           (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2);
+    auto unit = [&](std::size_t at) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[at]), b = static_cast<unsigned char>(bytes[at + 1]);
+        return bigEndian ? (char32_t(a) << 8 | b) : (char32_t(b) << 8 | a);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = kReplacement;  // a half of a pair alone
+        }
+        AppendUtf8(out, c);
+    }
+    if (bytes.size() % 2 != 0) AppendUtf8(out, kReplacement);  // a byte cut off at the end
+    return out;
+}
+
+}  // namespace
+
+// The rule: a byte-order mark says the encoding (UTF-8, UTF-16 little- or
+// big-endian) and is dropped; in a file marked UTF-8 a malformed sequence
+// becomes U+FFFD. Without a mark the file is UTF-8 only when it is well-formed
+// UTF-8 and every character is one an office uses (UsedByAnOffice); anything
+// else (a malformed sequence, a Cyrillic or Latin letter that GBK bytes make)
+// is read as GBK, the encoding of text files written on an office's desktop.
+std::string DecodeTextFile(std::string_view bytes) {
+    if (bytes.substr(0, 2) == "\xFF\xFE") return DecodeUtf16(bytes.substr(2), false);
+    if (bytes.substr(0, 2) == "\xFE\xFF") return DecodeUtf16(bytes.substr(2), true);
+    const bool marked = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+    if (marked) bytes.remove_prefix(3);
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t c = 0;
+        if (NextCodePoint(bytes, i, c) && (marked || UsedByAnOffice(c))) {
+            AppendUtf8(out, c);
+        } else if (marked) {
+            AppendUtf8(out, kReplacement);
+        } else {
+            return GbkToUtf8(bytes);
+        }
+    }
+    return out;
+}
+
 std::string Format(const char* fmt, ...) {
     va_list args;
     va_start(args, fmt);

@@ -27,6 +27,13 @@ std::size_t GbkLength(std::string_view utf8);
 std::string TruncateGbk(std::string_view utf8, std::size_t maxBytes);
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
+// Appends the code point in UTF-8; a surrogate or a value beyond U+10FFFF
+// becomes U+FFFD.
+void AppendUtf8(std::string& out, char32_t codePoint);
+// The text of a text file a user brings (names typed in Notepad, lists
+// saved from a spreadsheet) as UTF-8, by the file's byte-order mark or, without
+// one, by its bytes; see the rule at its definition.
+std::string DecodeTextFile(std::string_view bytes);
 
 // printf-style formatting into a std::string (%d, %ld, %.4f, %.8f, %g, %s, %x, ...).
 std::string Format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

@@ -303,10 +303,18 @@ int GridCtrl::AddRow(std::unique_ptr<GridRow> row, BOOL recalcLayout) {
 
 int GridCtrl::InsertRowAfter(int after, std::unique_ptr<GridRow> row, BOOL) {
     if (!row) return -1;
+    std::vector<std::unique_ptr<GridRow>> rows;
+    rows.push_back(std::move(row));
+    return InsertRowsAfter(after, std::move(rows));
+}
+
+int GridCtrl::InsertRowsAfter(int after, std::vector<std::unique_ptr<GridRow>> rows) {
+    std::erase(rows, nullptr);
     const int at = std::clamp(after + 1, 0, GetRowCount());
-    row->grid_ = this;
-    if (model_) model_->beginInsertRows({}, at, at);
-    rows_.insert(rows_.begin() + at, std::move(row));
+    if (rows.empty()) return -1;
+    for (auto& row : rows) row->grid_ = this;
+    if (model_) model_->beginInsertRows({}, at, at + int(rows.size()) - 1);
+    rows_.insert(rows_.begin() + at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
     if (model_) model_->endInsertRows();
     return at;
 }

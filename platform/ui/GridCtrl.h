@@ -124,6 +124,9 @@ public:
     int AddRow(std::unique_ptr<GridRow> row, BOOL recalcLayout = TRUE);  // index of the row
     // Inserts after row `after` (-1: at the top); the new row's index.
     int InsertRowAfter(int after, std::unique_ptr<GridRow> row, BOOL recalcLayout = TRUE);
+    // Inserts the rows in their order after row `after` (-1: at the top) in one
+    // step, so that many rows cost no more than their number; the first's index.
+    int InsertRowsAfter(int after, std::vector<std::unique_ptr<GridRow>> rows);
     BOOL RemoveRow(int row, BOOL recalcLayout = TRUE);
     void RemoveAll();
     int GetRowCount() const { return int(rows_.size()); }

@@ -9,10 +9,16 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+#include <memory>
+
+#include "platform/ui/App.h"
 #include "platform/ui/Dialog.h"
+#include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 
 namespace ui {
@@ -146,7 +152,32 @@ public:
         return false;
     }
 
+    void ShowProgress(const ProgressState& state) override {
+        if (!state.open) {
+            progress_.reset();
+            return;
+        }
+        if (!progress_) {
+            EnsureApplication();
+            progress_ = std::make_unique<QProgressDialog>();
+            progress_->setWindowTitle(Q(state.caption));
+            progress_->setCancelButton(nullptr);  // the work has no safe point to stop at but its items' ends
+            progress_->setWindowModality(Qt::ApplicationModal);
+            progress_->setAutoClose(false);
+            progress_->setAutoReset(false);
+            progress_->setMinimumDuration(0);
+            progress_->setMinimumWidth(360);
+        }
+        progress_->setRange(0, std::max(state.total, 1));
+        progress_->setValue(std::min(state.done, std::max(state.total, 1)));
+        progress_->setLabelText(state.item.empty() ? Q(state.caption)
+                                                   : Q(state.item + text::Format("（%d/%d）", state.done + 1,
+                                                                                 state.total)));
+        progress_->show();
+    }
+
 private:
+    std::unique_ptr<QProgressDialog> progress_;
     // Where a chooser opens when its caller names no folder: where the user
     // last chose, else the home folder (never the program's own folder).
     QString StartFolder() const { return lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_; }

@@ -20,6 +20,25 @@ Services* InstallServices(Services* services) {
     return previous;
 }
 
+ProgressDialog::ProgressDialog(const std::string& caption, int total) {
+    state_.caption = caption;
+    state_.total = total;
+    CurrentServices().ShowProgress(state_);
+}
+
+ProgressDialog::~ProgressDialog() {
+    state_.open = false;
+    CurrentServices().ShowProgress(state_);
+}
+
+void ProgressDialog::Next(const std::string& item) {
+    if (started_) ++state_.done;
+    started_ = true;
+    state_.item = item;
+    CurrentServices().ShowProgress(state_);
+    PumpMessages();
+}
+
 int MessageBox(const std::string& text, const std::string& caption, UINT type) {
     EnsureApplication();
     return CurrentServices().MessageBox({text, caption, type});

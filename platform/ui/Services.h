@@ -35,6 +35,15 @@ struct FolderRequest {
     std::string root;  // empty: the whole file system
 };
 
+// A progress dialog as long work on the user-interface thread shows it.
+struct ProgressState {
+    std::string caption;  // the work ("导入项目申请书")
+    std::string item;     // the item at hand (a file name); empty before the first
+    int done = 0;         // items finished
+    int total = 0;
+    bool open = true;     // false once the work has ended: the dialog goes
+};
+
 struct FontSpec {
     std::string face;
     int pointSize = 9;
@@ -54,6 +63,8 @@ public:
     virtual bool ChooseColor(COLORREF initial, COLORREF& chosen) = 0;
     virtual bool ChooseFont(FontSpec& font) = 0;
     virtual bool ShellOpen(const std::string& target, const std::string& verb) = 0;
+    // Shows, advances or (state.open false) closes the progress dialog.
+    virtual void ShowProgress(const ProgressState& state) { (void)state; }
 };
 
 Services& CurrentServices();
@@ -80,6 +91,26 @@ bool OpenFileOrTellWhere(const std::string& path);
 // The message of a file that nothing opened: the path it is saved under, or
 // that it is not there.
 void TellWhereFileIs(const std::string& path);
+
+// Long work (a folder of files imported or written, the guides issued to many
+// units) shows its progress while this lives: each Next names the item about
+// to be worked on, advances the dialog and handles the events waiting, so the
+// window repaints, its timers run and the dialog stays current. The work stays
+// on the one user-interface thread; the dialog holds the rest of the window
+// while it is shown, so no command starts in between. Closed when it goes.
+class ProgressDialog {
+public:
+    ProgressDialog(const std::string& caption, int total);
+    ~ProgressDialog();
+    ProgressDialog(const ProgressDialog&) = delete;
+    ProgressDialog& operator=(const ProgressDialog&) = delete;
+    // `item` is next; those before it are done.
+    void Next(const std::string& item);
+
+private:
+    ProgressState state_;
+    bool started_ = false;
+};
 
 // The file open and save chooser in the manner of the system's file dialog.
 class FileDialog {

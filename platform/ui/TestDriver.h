@@ -76,6 +76,8 @@ public:
     std::vector<Call> MessageBoxes() const;
     const std::vector<FileRequest>& FileRequests() const { return fileRequests_; }
     const std::vector<std::string>& ShellOpens() const { return shellOpens_; }
+    // Every state a progress dialog was shown in, in order.
+    const std::vector<ProgressState>& Progress() const { return progress_; }
     // What shell opens answer from now on: false as on a desktop that has no
     // program for the file.
     void SetShellOpensSucceed(bool succeed) { shellOpensSucceed_ = succeed; }
@@ -90,6 +92,7 @@ public:
     bool ChooseColor(COLORREF initial, COLORREF& chosen) override;
     bool ChooseFont(FontSpec& font) override;
     bool ShellOpen(const std::string& target, const std::string& verb) override;
+    void ShowProgress(const ProgressState& state) override { progress_.push_back(state); }
 
 private:
     struct Step {
@@ -117,6 +120,7 @@ private:
     std::vector<Call> calls_;
     std::vector<FileRequest> fileRequests_;
     std::vector<std::string> shellOpens_;
+    std::vector<ProgressState> progress_;
     bool shellOpensSucceed_ = true;
     std::function<void(Dialog&)> rest_;
 };

@@ -166,8 +166,8 @@ Document& Document::operator=(Document&& other) noexcept {
 bool Document::Load(const std::string& path) {
     const std::string native = sys::NativePath(path);
     std::string bytes;
-    if (!sys::ReadFile(native, bytes)) {
-        state_->lastError = native + ": cannot read the file";
+    if (const sys::InputStatus status = sys::ReadInputFile(native, bytes); status != sys::InputStatus::Ok) {
+        state_->lastError = native + ": " + sys::InputRefusal(native, status);
         return false;
     }
     if (!LoadXml(bytes)) {

@@ -7,9 +7,11 @@
 
 #include <libxml/tree.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xmldom {
 
@@ -42,5 +44,21 @@ struct ParseFailure {
 
 // The parsed document, or null with the reason in `failure`.
 XmlDocPtr ParseUntrusted(std::string_view bytes, const UntrustedOptions& options, ParseFailure& failure);
+
+// Fills `out` with up to `count` bytes; 0 at the end, negative on failure.
+using ReadPiece = std::function<long(char* out, std::size_t count)>;
+// Called after each piece is parsed with the document so far and the elements
+// still open (outermost first). It may take and free the elements the parser
+// has finished with, except the last child of an open element, which the
+// parser may still append to; false stops the parse (the caller says why).
+using AfterPiece = std::function<bool(xmlDoc* doc, const std::vector<xmlNode*>& open)>;
+
+// As ParseUntrusted, the bytes read piece by piece, so that they are never
+// held whole: with `afterPiece` taking finished elements as they come, a large
+// document is read in the memory of its pieces and of what the caller keeps.
+// Null with the reason in `failure`, also when `afterPiece` stopped the parse
+// (its message is then empty) or a read failed.
+XmlDocPtr ParseUntrustedPieces(const ReadPiece& read, const UntrustedOptions& options, ParseFailure& failure,
+                               const AfterPiece& afterPiece = {});
 
 }  // namespace xmldom

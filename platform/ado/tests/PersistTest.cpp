@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <optional>
@@ -334,7 +336,87 @@ TEST(SavedRecordset, DamagedOrForeignFilesAreRefused) {
     }
     RowsetData out;
     EXPECT_FALSE(LoadRowsetXml(dir.File("missing.xml"), out, error));
-    EXPECT_NE(error.find("not found"), std::string::npos);
+    EXPECT_EQ(error, "文件missing.xml不存在，未读取！");
+}
+
+// Names that are no regular file, and a file beyond the bound, are refused
+// at once with a sentence naming them: nothing blocks on a pipe, reads a
+// device or takes the size of a sparse giant into memory.
+TEST(SavedRecordset, OnlyRegularFilesWithinTheBoundAreRead) {
+    TempFolder dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe.eif").c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir(dir.File("folder.eif").c_str(), 0700), 0);
+    const std::string giant = dir.File("giant.eif");
+    ASSERT_TRUE(sys::WriteFileAtomic(giant, "<xml>"));
+    ASSERT_EQ(::truncate(giant.c_str(), static_cast<off_t>(sys::kMaxInputFileBytes + 1)), 0);
+    const std::string atBound = dir.File("bound.eif");  // at the bound: read, and refused as no recordset
+    ASSERT_TRUE(sys::WriteFileAtomic(atBound, "<xml>"));
+    ASSERT_EQ(::truncate(atBound.c_str(), 1 << 20), 0);
+    const struct {
+        std::string path, error;
+    } cases[] = {
+        {dir.File("pipe.eif"), "文件pipe.eif不是普通文件（文件夹、管道或设备），未读取！"},
+        {"/dev/zero", "文件zero不是普通文件（文件夹、管道或设备），未读取！"},
+        {dir.File("folder.eif"), "文件folder.eif不是普通文件（文件夹、管道或设备），未读取！"},
+        {giant, "文件giant.eif大于256MB，未读取！"},
+        {atBound, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        RowsetData out;
+        std::string error;
+        EXPECT_FALSE(LoadRowsetXml(c.path, out, error));
+        if (!c.error.empty()) EXPECT_EQ(error, c.error);
+        else EXPECT_NE(error.find("bound.eif: not a valid XML file"), std::string::npos) << error;
+    }
+}
+
+// A file of many pieces: rows, updates and insert blocks that span the
+// pieces the reader takes, read in document order, as from the whole bytes.
+TEST(SavedRecordset, RowsAreTakenInDocumentOrderAcrossThePiecesRead) {
+    TempFolder dir;
+    RowsetData one;
+    one.columns = {Column("A", adVarWChar, 20, kTextAttrs), Column("B", adLongVarBinary, 0, kLongAttrs)};
+    std::string error;
+    ASSERT_TRUE(SaveRowsetXml(one, dir.File("head.xml"), error)) << error;
+    std::string xml;
+    ASSERT_TRUE(sys::ReadFile(dir.File("head.xml"), xml));
+    std::string body;
+    std::vector<std::string> expected;
+    const std::string blob(2000, 'a');  // hex: 1000 bytes of 0xaa, so rows cross the pieces
+    for (int i = 0; i < 3000; ++i) {
+        const std::string name = "r" + std::to_string(i);
+        if (i % 97 == 0) {  // an insert block of three rows, one nested
+            body += "<rs:insert><z:row A='" + name + "a' B='" + blob + "'/><rs:insert><z:row A='" + name +
+                    "b'/></rs:insert>\n<z:row A='" + name + "c'/></rs:insert>\n";
+            for (const char* k : {"a", "b", "c"}) expected.push_back(name + k);
+        } else if (i % 89 == 0) {
+            body += "<rs:update><rs:original><z:row A='old' B='00'/></rs:original><z:row A='" + name + "'/></rs:update>\n";
+            expected.push_back(name);
+        } else {
+            body += "<z:row A='" + name + "' B='" + blob + "'/>\n";
+            expected.push_back(name);
+        }
+    }
+    xml.insert(xml.find("</rs:data>"), body);
+    ASSERT_GT(xml.size(), 4u << 20);
+    const std::string path = dir.File("many.xml");
+    ASSERT_TRUE(sys::WriteFileAtomic(path, xml));
+    for (bool fromFile : {true, false}) {
+        RowsetData out;
+        ASSERT_TRUE(fromFile ? LoadRowsetXml(path, out, error) : ParseRowsetXml(xml, out, error)) << error;
+        std::vector<std::string> names;
+        for (const auto& row : out.rows) names.push_back(row[0].TextValue());
+        EXPECT_EQ(names, expected);
+        EXPECT_EQ(out.rows[0][1].BytesValue().size(), 1000u);
+    }
+    // A bad value far into the file is still found, and nothing is kept.
+    xml.insert(xml.find("</rs:data>"), "<z:row A='x' B='zz'/>");
+    ASSERT_TRUE(sys::WriteFileAtomic(path, xml));
+    RowsetData out;
+    EXPECT_FALSE(LoadRowsetXml(path, out, error));
+    EXPECT_NE(error.find("row 3063,"), std::string::npos) << error;
+    EXPECT_TRUE(out.rows.empty());
 }
 
 // The ASCII text in UTF-16 with a byte-order mark.

@@ -1,6 +1,8 @@
 #include "platform/sys/Sys.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <set>
@@ -68,6 +70,46 @@ TEST_F(Files, AtomicWriteReplacesWholeOrNothing) {
     ASSERT_TRUE(sys::ReadFile(path, bytes));
     EXPECT_TRUE(bytes.empty());
     EXPECT_FALSE(sys::ReadFile(root_ + "/nope", bytes));
+}
+
+// A file from outside is read only when it is a regular file within the
+// bound; anything else is refused at once (a pipe without a writer would
+// otherwise block for ever, /dev/zero never end) with a sentence naming it.
+TEST_F(Files, InputFilesAreRegularAndBounded) {
+    using S = sys::InputStatus;
+    ASSERT_TRUE(sys::WriteFileAtomic(root_ + "/small.txt", "12345"));
+    ASSERT_EQ(::mkfifo((root_ + "/pipe.txt").c_str(), 0600), 0);
+    ASSERT_TRUE(sys::MakeDir(root_ + "/folder.txt"));
+    ASSERT_TRUE(sys::WriteFileAtomic(root_ + "/sparse.txt", ""));
+    ASSERT_EQ(::truncate((root_ + "/sparse.txt").c_str(), off_t(3) << 30), 0);  // 3 GB, all a hole
+    const struct {
+        std::string path;
+        std::uint64_t bound;
+        S status;
+        std::string refusal;
+    } cases[] = {
+        {root_ + "/small.txt", 5, S::Ok, ""},
+        {root_ + "/small.txt", 4, S::TooLarge, "文件small.txt大于4字节，未读取！"},
+        {root_ + "/sparse.txt", sys::kMaxInputFileBytes, S::TooLarge, "文件sparse.txt大于256MB，未读取！"},
+        {root_ + "/pipe.txt", sys::kMaxInputFileBytes, S::NotRegular, "文件pipe.txt不是普通文件（文件夹、管道或设备），未读取！"},
+        {root_ + "/folder.txt", sys::kMaxInputFileBytes, S::NotRegular, "文件folder.txt不是普通文件（文件夹、管道或设备），未读取！"},
+        {"/dev/zero", sys::kMaxInputFileBytes, S::NotRegular, "文件zero不是普通文件（文件夹、管道或设备），未读取！"},
+        {"/dev/null", sys::kMaxInputFileBytes, S::NotRegular, "文件null不是普通文件（文件夹、管道或设备），未读取！"},
+        {root_ + "/none.txt", sys::kMaxInputFileBytes, S::Missing, "文件none.txt不存在，未读取！"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        std::string bytes = "untouched";
+        EXPECT_EQ(sys::ReadInputFile(c.path, bytes, c.bound), c.status);
+        EXPECT_EQ(bytes, c.status == S::Ok ? "12345" : "untouched");
+        EXPECT_EQ(sys::InputRefusal(c.path, c.status, c.bound), c.refusal);
+    }
+    // Every whole-file read refuses what is no regular file.
+    std::string bytes;
+    EXPECT_FALSE(sys::ReadFile(root_ + "/pipe.txt", bytes));
+    EXPECT_FALSE(sys::ReadFile("/dev/zero", bytes));
+    EXPECT_EQ(sys::SizeInWords(std::uint64_t(16) << 20), "16MB");
+    EXPECT_EQ(sys::SizeInWords(3 << 10), "3KB");
 }
 
 TEST_F(Files, ListsByExtensionSortedByName) {

@@ -24,6 +24,39 @@ TEST(Gbk, BadInputBecomesQuestionMarkAndConversionGoesOn) {
     EXPECT_EQ(Utf8ToGbk("\xF0\x9F\x98\x80!"), "?!");     // emoji: not in GBK
 }
 
+// Text files by their byte-order mark, else UTF-8 only when every character
+// is one an office writes; GBK that happens to be valid UTF-8 is GBK.
+TEST(TextFiles, DecodedByTheirMarkOrTheirCharacters) {
+    const std::string member = "叶英 女 40";
+    auto utf16 = [&](bool bigEndian) {
+        std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        // U+53F6 U+82F1 ' ' U+5973 ' ' '4' '0', and U+1F600 as a surrogate pair
+        for (char16_t c : std::u16string(u"叶英 女 40\U0001F600")) {
+            const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
+            out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return out;
+    };
+    const struct {
+        const char* what;
+        std::string bytes, text;
+    } cases[] = {
+        {"GBK that is valid UTF-8", text::Utf8ToGbk(member), member},
+        {"GBK that is not UTF-8", text::Utf8ToGbk("赵六 男 50"), "赵六 男 50"},
+        {"UTF-8 without a mark", member, member},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + member, member},
+        {"UTF-8 mark, then a bad byte", "\xEF\xBB\xBF" "a\xFF" "b", "a\uFFFDb"},
+        {"UTF-16 LE", utf16(false), member + "\U0001F600"},
+        {"UTF-16 BE", utf16(true), member + "\U0001F600"},
+        {"UTF-16 cut short", "\xFF\xFE" "a", "\uFFFD"},
+        {"UTF-16 half a pair", std::string("\xFF\xFE\x3D\xD8" "a\0", 6), "\uFFFDa"},
+        {"ASCII", "Smith M 40\r\n", "Smith M 40\r\n"},
+        {"office punctuation", "张三，“研究员”…·Ⅱ（一）", "张三，“研究员”…·Ⅱ（一）"},
+        {"empty", "", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(text::DecodeTextFile(c.bytes), c.text) << c.what;
+}
+
 TEST(CodePages, DecodeByWindowsCodePage) {
     struct Case { const char* bytes; int codePage; const char* utf8; } cases[] = {
         {"caf\xe9", 1252, "café"},

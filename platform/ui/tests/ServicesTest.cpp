@@ -5,14 +5,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProgressDialog>
 #include <QThread>
-#include <functional>
+#include <QTimer>
 #include <cstdlib>
+#include <functional>
 
 #include "platform/sys/Sys.h"
-
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriverGTest.h"
 
@@ -136,6 +138,62 @@ TEST(ChooserTest, FolderColourFontAndShellOpenAreAnsweredAndRecorded) {
 namespace {
 
 // The standard dialogs (choosers, colour and font pickers) speak Chinese.
+// Long work shows its progress through the services: opened with the total,
+// advanced item by item with the events handled in between, closed at the end.
+TEST(ProgressTest, ShownAdvancedAndClosedWithTheEventsHandledBetweenItems) {
+    EnsureApplication();
+    TestDriver driver;
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(0);
+    std::vector<int> ticksAtItem;
+    {
+        ProgressDialog progress("导入", 3);
+        for (const char* item : {"a", "b", "c"}) {
+            progress.Next(item);
+            ticksAtItem.push_back(ticks);
+        }
+    }
+    ASSERT_EQ(driver.Progress().size(), 5u);
+    std::vector<std::string> items;
+    std::vector<int> done;
+    for (const ProgressState& s : driver.Progress()) {
+        EXPECT_EQ(s.caption, "导入");
+        EXPECT_EQ(s.total, 3);
+        items.push_back(s.item);
+        done.push_back(s.done);
+    }
+    EXPECT_EQ(items, (std::vector<std::string>{"", "a", "b", "c", "c"}));
+    EXPECT_EQ(done, (std::vector<int>{0, 0, 1, 2, 2}));
+    EXPECT_TRUE(driver.Progress()[3].open);
+    EXPECT_FALSE(driver.Progress()[4].open);
+    EXPECT_EQ(ticksAtItem, (std::vector<int>{1, 2, 3}));  // the timer ran at every item
+}
+
+// The program's own dialog: shown at once over the window, without a cancel
+// button, and gone when the work ends.
+TEST(ProgressTest, TheProgramShowsAQtProgressDialog) {
+    auto visibleProgress = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* p = qobject_cast<QProgressDialog*>(w); p && p->isVisible()) return p;
+        return static_cast<QProgressDialog*>(nullptr);
+    };
+    {
+        ProgressDialog progress("导入", 2);
+        progress.Next("x.proapp");
+        QProgressDialog* shown = visibleProgress();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->windowTitle().toStdString(), "导入");
+        EXPECT_EQ(shown->labelText().toStdString(), "x.proapp（1/2）");
+        EXPECT_EQ(shown->maximum(), 2);
+        EXPECT_EQ(shown->value(), 0);
+        progress.Next("y.proapp");
+        EXPECT_EQ(shown->value(), 1);
+    }
+    EXPECT_EQ(visibleProgress(), nullptr);
+}
+
 TEST(StandardDialogs, QtsOwnTextsAreChinese) {
     EnsureApplication();
     for (auto [context, english] : {std::pair{"QFileDialog", "Look in:"}, std::pair{"QFileDialog", "Files of type:"},
