@@ -194,31 +194,13 @@ int ShownHeight(QWidget* view) {
     return height;
 }
 
-// The commands that show a view in the pane, with their names: the outlook
-// buttons' and the exchange commands'.
-std::vector<std::pair<std::string, int>> ViewCommands(int role) {
-    std::vector<std::pair<std::string, int>> commands;
-    for (const OutlookGroupSpec& group : OutlookGroupsForRole(role))
-        for (const OutlookButtonSpec& button : group.buttons) commands.emplace_back(button.text, button.command);
-    for (int command : cmd::kExchangeCommands) commands.emplace_back(ExchangeCommandText(command), command);
-    return commands;
-}
-
 using ViewLayout = MainWindowTest;
 
 TEST_F(ViewLayout, EveryViewOfEveryRoleIsDrawnWhole) {
-    for (const InstalledUser& user : kInstalledUsers) {
-        CMainFrame& main = OpenFrame(user.role, user.name);
-        for (const auto& [name, command] : ViewCommands(user.role)) {
-            const std::string where = std::string(user.name) + " " + name;
-            main.SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
-            ui::Wnd* view = main.GetPaneView();
-            ASSERT_NE(view, nullptr) << where;
-            CheckLayout(view->GetWidget(), where, true);
-            CheckCommandsInPane(view->GetWidget(), where);
-        }
-        frame.reset();
-    }
+    ForEachView([](const std::string& where, ui::Wnd& view) {
+        CheckLayout(view.GetWidget(), where, true);
+        CheckCommandsInPane(view.GetWidget(), where);
+    });
     EXPECT_GT(ownerDrawnSeen, 50);  // the views were really made, with their buttons
 }
 
