@@ -305,6 +305,7 @@ void CDlgSCGZHInfo::StyleButtons() {
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         CButtonST& button = m_buttons[i];
         button.SetIcon(i % 2 == 0 ? resultchange::kIconPlus : resultchange::kIconMinus);
+        button.SetTooltipText(i % 2 == 0 ? "增加一行" : "删除一行");
         button.SetHandCursor(resultchange::kHandCursor);
         for (int index : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})
             button.SetColor(index, kButtonBackground);

@@ -2,6 +2,7 @@
 
 #include "achievement/DlgSelectResult.h"
 #include "achievement/DlgUCGHZList.h"
+#include "achievement/ResultArtwork.h"
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/office/Word.h"
@@ -74,8 +75,8 @@ BOOL CDlgUCGHZForm::OnInitDialog() {
     m_wndTab.AddTab(&m_dlgPage2, "成果转化2(单位)", UINT(-1), TRUE);
     unitchange::StyleIconButton(m_btnNew, 5151, "新增");
     unitchange::StyleIconButton(m_btnSave, 5154, "保存");
-    unitchange::StyleIconButton(m_btnWord, 5516, "Word");
-    unitchange::StyleIconButton(m_btnExcel, 5153, "Excel");
+    unitchange::StyleIconButton(m_btnWord, resultchange::kIconWord, "Word");
+    unitchange::StyleIconButton(m_btnExcel, resultchange::kIconExcel, "Excel");
     m_crStdTab = m_wndTab.GetTabBkColor(1);
     return TRUE;
 }

@@ -8,8 +8,8 @@ namespace resultchange {
 enum ArtworkId : int {
     kIconNew = 5151,
     kIconSave = 5154,
-    kIconWord = 5516,
-    kIconExcel = 5153,
+    kIconWord = 5153,
+    kIconExcel = 5591,
     kIconImport = 3003,
     kIconExport = 5162,
     kIconDelete = 5160,

@@ -198,7 +198,7 @@ void CDlgproappl::StyleButtons() {
     ButtonTexture(w.m_btnProadd, 5151, "新增");
     ButtonTexture(w.m_btnSave, 5154, "保存");
     ButtonTexture(w.m_btnWord, 5153, "生成word文档");
-    ButtonTexture(w.m_btnImportPartial, 3003, "导入基本信息");
+    ButtonTexture(w.m_btnImportPartial, 5592, "导入基本信息");
     ButtonTexture(w.m_btnImportDoc, 5514, "导入申请书文档");
     ButtonTexture(w.m_btnExDoc, 5516, "查看附件");
     ButtonTexture(w.m_btnSaveDoc, 5511, "保存申请书文档");

@@ -1,5 +1,6 @@
 #include "application/ProjectList.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -19,6 +20,7 @@ namespace {
 using namespace office::excel;
 
 constexpr int kFirstDataRow = 2;
+constexpr const char* kAmountFormat = "0.00";
 
 void ThinBorder(const Range& range) { range.BorderAround(xlContinuous, xlThin, xlColorIndexAutomatic); }
 
@@ -33,17 +35,24 @@ Range Row(Worksheet& sheet, const char* first, const char* last, int row) {
 void WriteHeading(Worksheet& sheet, const char* amountHeading) {
     const char* headings[] = {"序号", "指南代码", "项目编号", "项目名称", "项目类别",
                               "起止年月", "申请人", "职称", amountHeading, "备注"};
+    constexpr double kHeadingPoints = 11;
     Range row = Row(sheet, "A", "J", 1);
     for (int column = 1; column <= int(std::size(headings)); ++column) row.Item(1, column).SetValue(headings[column - 1]);
     row.Font().SetBold(true);
-    row.Font().SetSize(11);
+    row.Font().SetSize(kHeadingPoints);
     row.SetRowHeight(33);
+    row.SetHorizontalAlignment(xlCenter);
+    row.SetVerticalAlignment(xlCenter);
+    row.SetWrapText(true);
     BorderEachCell(row);
     // This table's own widths (the template is shared with a wider table):
-    // the name takes the room the guide code does not need.
-    const double widths[] = {6, 13, 23, 40, 12, 17, 9, 10, 11, 14};
+    // the name takes the room the guide code does not need; each column at
+    // least as wide as its heading, so that "申请经费(万元)" prints whole
+    // on its line.
+    const double widths[] = {6, 13, 23, 36, 12, 17, 9, 10, 11, 14};
     for (int column = 1; column <= int(std::size(widths)); ++column)
-        row.Item(1, column).SetColumnWidth(widths[column - 1]);
+        row.Item(1, column).SetColumnWidth(
+            std::max(widths[column - 1], ColumnWidthFor(headings[column - 1], kHeadingPoints)));
 }
 
 // The columns of a project's row in the workbook, as the rows query gives them.
@@ -60,7 +69,8 @@ void WriteProject(Worksheet& sheet, int r, int count, const std::vector<std::str
     row.SetRowHeight(36);
     row.SetVerticalAlignment(xlCenter);  // one line of text in the middle of the row
     row.SetWrapText(true);
-    row.Item(1, 9).SetNumberFormat("0.00");  // every amount with two decimals, however stored
+    row.Item(1, 1).SetHorizontalAlignment(xlCenter);  // the running number apart from the guide code
+    row.Item(1, 9).SetNumberFormat(kAmountFormat);  // every amount with two decimals, however stored
     const std::string cells[] = {text::Format("%d", count), number.substr(0, 11), number, field(kName),
                                  field(kCategory),          field(kStart) + " - " + field(kEnd),
                                  field(kLeader),            field(kTitle),
@@ -79,6 +89,7 @@ void WriteTotal(Worksheet& sheet, int lastRow) {
     ThinBorder(label);
     Range sum = Row(sheet, "I", "I", t);
     sum.Font().SetSize(12);
+    sum.SetNumberFormat(kAmountFormat);  // "85.50" under rows of "35.50", not "85.5"
     sum.Item(1, 1).SetValue(text::Format("=SUM(I%d:I%d)", kFirstDataRow, lastRow));
     ThinBorder(sum);
     ThinBorder(Row(sheet, "J", "J", t));

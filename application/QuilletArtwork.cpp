@@ -16,17 +16,19 @@ const ui::ResourceRegistration artwork([] {
     const ui::CommandTile tiles[] = {
         {5151, kGreen, Mark::Plus},      // 新增
         {5154, kBlue, Mark::Disk},       // 保存
-        {5153, kIndigo, Mark::Page},     // 生成word文档, Excel
+        {5153, kIndigo, Mark::Page},     // 生成word文档, Word
+        {5591, kGreen, Mark::Sheet},     // Excel
         {3003, kOrange, Mark::ArrowIn},  // 导入
-        {5514, kOrange, Mark::Page},     // 导入申请书文档
-        {5511, kIndigo, Mark::Disk},     // 保存申请书文档
-        {5516, kBrown, Mark::Clip},      // 查看附件, Word
+        {5592, kCyan, Mark::ArrowIn},    // 导入基本信息
+        {5514, kOrange, Mark::PageIn},   // 导入申请书文档
+        {5511, kIndigo, Mark::PageDisk}, // 保存申请书文档
+        {5516, kBrown, Mark::Clip},      // 查看附件
         {5510, kBrown, Mark::Lens},      // 查看附件
         {5160, kRed, Mark::Cross},       // 删除
         {5156, kPurple, Mark::Lens},     // 查询
         {5162, kCyan, Mark::ArrowOut},   // 导出
         {5526, kBrown, Mark::Order},     // 重排序
-        {5171, kGreen, Mark::Plus},      // 增加一行
+        {5171, kCyan, Mark::Plus},       // 增加一行
         {5172, kRed, Mark::Minus},       // 删除一行
     };
     for (const ui::CommandTile& tile : tiles) ui::RegisterIcon(tile.id, ui::IconTile(tile.colour, tile.mark));

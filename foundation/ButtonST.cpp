@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 #include "platform/ui/Resources.h"
 #include "platform/ui/Services.h"
@@ -37,6 +39,14 @@ void CButtonST::PreSubclassWindow() {
     defaultButton_ = type == BS_DEFPUSHBUTTON;
     ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
     if (QWidget* w = GetWidget()) w->setMouseTracking(true);
+    ShowPicture();
+}
+
+// The picture the button paints is also the Qt button's icon, where the
+// accessibility tools and the tests find it; the painting stays this class's.
+void CButtonST::ShowPicture() {
+    if (auto* button = qobject_cast<QAbstractButton*>(GetWidget()))
+        button->setIcon(in_.image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(in_.image)));
 }
 
 void CButtonST::FreeResources(BOOL) {
@@ -70,6 +80,7 @@ DWORD CButtonST::SetIcon(const ui::Icon& in, const ui::Icon& out, bool autoGrayO
     // A missing icon leaves the button with its caption alone.
     in_.image = in.image;
     out_.image = autoGrayOut ? DeriveIcon(in).image : out.image;
+    ShowPicture();
     Repaint(TRUE);
     return BTNST_OK;
 }
@@ -80,6 +91,7 @@ DWORD CButtonST::SetBitmaps(const ui::Bitmap& in, COLORREF inTransparent, const 
     if (in.IsNull()) return BTNST_INVALIDRESOURCE;
     in_.image = Masked(in.image, inTransparent);
     if (!out.IsNull()) out_.image = Masked(out.image, outTransparent);
+    ShowPicture();
     Repaint(TRUE);
     return BTNST_OK;
 }

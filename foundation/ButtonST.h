@@ -92,6 +92,7 @@ protected:
     virtual DWORD OnDrawBorder(ui::DC& dc, const ui::Rect& rect);
 
     void PreSubclassWindow() override;
+    void ShowPicture();
     void OnPaint(ui::DC& dc) override;
     void OnMouseMove(UINT flags, ui::Point point) override;
     void OnMouseLeave() override { CancelHover(); }

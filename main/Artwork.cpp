@@ -111,6 +111,29 @@ QImage TileIcon(const QColor& colour, const QString& glyph) {
     return image;
 }
 
+// A group's picture: a folder of the colour with the group's character on it.
+QImage FolderIcon(const QColor& colour, const QString& glyph) {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath folder;
+    folder.moveTo(1.5, 5.5);
+    folder.lineTo(12, 5.5);
+    folder.lineTo(15, 8.5);
+    folder.lineTo(30.5, 8.5);
+    folder.lineTo(30.5, 28.5);
+    folder.lineTo(1.5, 28.5);
+    folder.closeSubpath();
+    p.setBrush(colour);
+    p.setPen(colour.darker(140));
+    p.drawPath(folder);
+    p.setPen(Qt::white);
+    p.setFont(ChineseFont(16, true));
+    p.drawText(QRect(0, 8, 32, 21), Qt::AlignCenter, glyph);
+    return image;
+}
+
 // The pictures belong to the program, whichever of its files draws them: the
 // frame library (MainFrameStart.h) registers its share into the program's
 // table too, where the program's screens and the module libraries find them.
@@ -149,13 +172,17 @@ void RegisterMainArtwork() {
     RegisterLoginArtwork();
 
     RegisterBitmap(kStartPicture, StartPicture());
-    const std::array<Spec, 11> icons{{
+    const std::array<Spec, 12> icons{{
         {184, QColor(46, 125, 50), "五"},   {185, QColor(0, 131, 143), "年"},  {186, QColor(21, 101, 192), "申"},
         {187, QColor(94, 53, 177), "计"},   {188, QColor(239, 108, 0), "报"},  {189, QColor(198, 40, 40), "审"},
         {190, QColor(173, 20, 87), "批"},   {191, QColor(0, 105, 92), "进"},   {209, QColor(85, 139, 47), "发"},
-        {211, QColor(69, 90, 100), "函"},   {212, QColor(121, 85, 72), "会"},
+        {211, QColor(69, 90, 100), "函"},   {212, QColor(121, 85, 72), "会"},  {kAchievementIcon, QColor(2, 119, 189), "转"},
     }};
     for (const Spec& icon : icons) RegisterIcon(icon.id, TileIcon(icon.colour, icon.glyph));
+    const std::array<Spec, 3> groups{{
+        {kGuideGroupIcon, kDeepBlue, "指"}, {kDeclareGroupIcon, kDeepBlue, "申"}, {kManageGroupIcon, kDeepBlue, "管"},
+    }};
+    for (const Spec& group : groups) RegisterIcon(group.id, FolderIcon(group.colour, group.glyph));
 }
 
 }  // namespace artwork

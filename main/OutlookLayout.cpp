@@ -8,23 +8,21 @@
 
 namespace {
 
-constexpr std::array<int, 11> kIconResources{184, 185, 186, 187, 188, 189, 190, 191, 209, 211, 212};
-
 // A role's groups, built from the view table: the groups that hold any of
-// the role's buttons, in the bar's order, numbered from pane 1, each
-// showing the image of its position.
+// the role's buttons, in the bar's order, numbered from pane 1, each with
+// its own picture.
 std::vector<OutlookGroupSpec> GroupsOf(int role) {
     std::vector<OutlookGroupSpec> groups;
-    for (const char* name : NavigationGroupNames()) {
+    for (const NavigationGroup& navigation : NavigationGroups()) {
         std::vector<const ViewRow*> rows;
         for (const ViewRow& row : Views())
-            if (std::strcmp(row.navigationGroup, name) == 0 && row.byRole[role].place != NavigationButton::kNone)
+            if (std::strcmp(row.navigationGroup, navigation.name) == 0 &&
+                row.byRole[role].place != NavigationButton::kNone)
                 rows.push_back(&row);
         if (rows.empty()) continue;
         std::sort(rows.begin(), rows.end(),
                   [role](const ViewRow* a, const ViewRow* b) { return a->byRole[role].place < b->byRole[role].place; });
-        const int position = int(groups.size());
-        OutlookGroupSpec group{name, position + 1, position, {}};
+        OutlookGroupSpec group{navigation.name, int(groups.size()) + 1, navigation.image, {}};
         for (const ViewRow* row : rows) group.buttons.push_back({row->buttonText, row->command, row->byRole[role].image});
         groups.push_back(std::move(group));
     }
@@ -33,7 +31,7 @@ std::vector<OutlookGroupSpec> GroupsOf(int role) {
 
 }  // namespace
 
-std::span<const int> OutlookIconResources() { return kIconResources; }
+std::span<const int> OutlookIconResources() { return NavigationIcons(); }
 
 const std::vector<OutlookGroupSpec>& OutlookGroupsForRole(int role) {
     static const std::array<std::vector<OutlookGroupSpec>, 3> byRole{GroupsOf(0), GroupsOf(1), GroupsOf(2)};

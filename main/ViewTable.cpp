@@ -11,6 +11,7 @@
 #include "guide_annual/DlgOneGuide.h"
 #include "guide_annual/DlgOneGuideXF.h"
 #include "guide_fiveyear/DlgFiveGuide.h"
+#include "main/Artwork.h"
 #include "main/Commands.h"
 #include "review/DlgAccept.h"
 #include "review/DlgFirstAPPR.h"
@@ -22,10 +23,17 @@
 
 namespace {
 
+constexpr int kIcons[] = {184, 185, 186, 187, 188, 189, 190, 191, 209, 211, 212,
+                          artwork::kAchievementIcon, artwork::kGuideGroupIcon,
+                          artwork::kDeclareGroupIcon, artwork::kManageGroupIcon};
+// Indexes of the list above: 成果转化's picture and each group's own.
+constexpr int kAchievementImage = 11, kGuideGroupImage = 12, kDeclareGroupImage = 13, kManageGroupImage = 14;
+
 constexpr const char* kGuides = "指南管理";
 constexpr const char* kApplications = "项目申报";
 constexpr const char* kManagement = "项目管理";
-constexpr const char* kGroupOrder[] = {kGuides, kApplications, kManagement};
+constexpr NavigationGroup kGroups[] = {
+    {kGuides, kGuideGroupImage}, {kApplications, kDeclareGroupImage}, {kManagement, kManageGroupImage}};
 
 using NB = NavigationButton;
 constexpr NB kOff{};
@@ -47,9 +55,9 @@ const ViewRow kViews[] = {
     {cmd::kAcceptanceSummary, ViewKind::Module, "Tessaly-项目申报-项目验收总结", &CDlgProSum::ThisRuntimeClass, 1, 2,
      kApplications, "项目验收总结", {kOff, NB{1, 4}, NB{2, 4}}},
     {cmd::kProgressReport, ViewKind::Module, "Tessaly-项目申报-阶段进展报告", &CDlgProSum1::ThisRuntimeClass, 1, 3,
-     kApplications, "阶段进展报告", {kOff, NB{2, 5}, NB{1, 4}}},
+     kApplications, "阶段进展报告", {kOff, NB{2, 4}, NB{1, 4}}},
     {cmd::kAchievement, ViewKind::Module, "Tessaly-项目申报-成果转化", &CDlgSCGZH::ThisRuntimeClass, 1, 4,
-     kApplications, "成果转化", {kOff, NB{3, 5}, NB{3, 5}}},
+     kApplications, "成果转化", {kOff, NB{3, kAchievementImage}, NB{3, kAchievementImage}}},
     {cmd::kFirstReview, ViewKind::Module, "Tessaly-项目管理-项目初审", &CDlgFirstAPPR::ThisRuntimeClass, 2, 0,
      kManagement, "项目初审", {kOff, kOff, NB{0, 5}}},
     {cmd::kApproval, ViewKind::Module, "Tessaly-项目申报-项目批复", &CDlgPF::ThisRuntimeClass, 2, 1,
@@ -81,7 +89,8 @@ const ViewRow* FindView(int command) {
     return nullptr;
 }
 
-std::span<const char* const> NavigationGroupNames() { return kGroupOrder; }
+std::span<const NavigationGroup> NavigationGroups() { return kGroups; }
+std::span<const int> NavigationIcons() { return kIcons; }
 
 namespace {
 

@@ -39,8 +39,16 @@ struct ViewRow {
 std::span<const ViewRow> Views();
 // The row of a command, or null.
 const ViewRow* FindView(int command);
+// A group of the navigation bar: its name and its own picture (an index of
+// NavigationIcons).
+struct NavigationGroup {
+    const char* name;
+    int image;
+};
 // The navigation bar's groups in the order a role's bar adds them.
-std::span<const char* const> NavigationGroupNames();
+std::span<const NavigationGroup> NavigationGroups();
+// The icon resources of the navigation bar's image list, in index order.
+std::span<const int> NavigationIcons();
 
 // The module table: the row of a module command (null for 2014 and any other
 // id), of an exchange command (its index is the row's item), and the row

@@ -70,7 +70,7 @@ BOOL CDlgAcceptPanel::OnInitDialog() {
     SetBackgroundColor(workflow::kPanelBackground);
     m_dlgDetail.CreateOver(this, IDC_DETAIL_PLACE);
     workflow::StyleButton(m_btnSave, workflow::kSaveIcon, "保存");
-    workflow::StyleButton(m_btnCompile, 6032, "生成成果选编");
+    workflow::StyleButton(m_btnCompile, reviewart::kCompile, "生成成果选编");
     return TRUE;
 }
 

@@ -29,7 +29,7 @@ BOOL CDlgFirstPanel::OnInitDialog() {
     m_btnLabStat.SubclassDlgItem(IDC_LAB_STAT, this);
     workflow::StyleButton(m_btnSave, workflow::kSaveIcon, "保存");
     workflow::StyleButton(m_btnExcel, workflow::kExcelIcon, "输出Excel报表");
-    workflow::StyleButton(m_btnLabStat, workflow::kExcelIcon, "输出重点实验室项目上报统计表");
+    workflow::StyleButton(m_btnLabStat, workflow::kLabStatisticsIcon, "输出重点实验室项目上报统计表");
     // The buttons stand in the narrow column right of the editor: the
     // caption goes under the icon.
     for (CButtonST* button : {&m_btnSave, &m_btnExcel, &m_btnLabStat}) button->SetAlign(CButtonST::ST_ALIGN_VERT);

@@ -9,7 +9,7 @@
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Services.h"
-#include "review/AcceptArtwork.h"
+#include "review/ReviewArtwork.h"
 #include "foundation/LongBinary.h"
 #include "review/ReviewStore.h"
 
@@ -41,7 +41,7 @@ BOOL CManageInfoView::ConnectAccess() {
 }
 
 void CManageInfoView::ButtonTexture(CButtonST& button, int icon, const std::string& tooltip) {
-    EnsureAcceptArtwork();
+    reviewart::EnsureArtwork();
     button.SetIcon(icon);
     button.SetHandCursor(kHandCursor);
     button.SetColor(CButtonST::BTNST_COLOR_BK_IN, kButtonNormal);

@@ -9,6 +9,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/ui/WinDefs.h"
+#include "review/ReviewArtwork.h"
 
 class CButtonST;
 
@@ -17,10 +18,11 @@ namespace workflow {
 // Background of the fund office's panels and bars.
 constexpr COLORREF kPanelBackground = RGB(242, 246, 255);
 // Resource ids of the panels' button artwork and hand cursor.
-constexpr int kSaveIcon = 32160;
-constexpr int kExcelIcon = 6032;
-constexpr int kReorderIcon = 6045;
-constexpr int kHandCursor = 32004;
+constexpr int kSaveIcon = reviewart::kSave;
+constexpr int kExcelIcon = reviewart::kExcelReport;
+constexpr int kLabStatisticsIcon = reviewart::kLabStatistics;
+constexpr int kReorderIcon = reviewart::kReorder;
+constexpr int kHandCursor = reviewart::kHandCursor;
 
 // The current period's year range ("2006-2010"), set by the main program
 // through CDlgFirstAPPR::m_strPublishYear.

@@ -1,8 +1,5 @@
 #include "review/WorkflowView.h"
 
-#include <QImage>
-#include <QPainter>
-
 #include "foundation/ButtonST.h"
 #include "foundation/ProjectDatabase.h"
 #include "platform/sys/Sys.h"
@@ -11,40 +8,7 @@
 #include "platform/ui/Services.h"
 #include "review/DlgProTree.h"
 #include "review/DlgYearBar.h"
-
-namespace {
-
-// Small drawn icons for the panels' buttons: a coloured tile with a glyph.
-QImage TileIcon(QColor colour, const QString& glyph) {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(colour);
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(2, 2, 28, 28, 5, 5);
-    painter.setPen(Qt::white);
-    QFont font = painter.font();
-    font.setPixelSize(18);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, glyph);
-    return image;
-}
-
-// Registered on first use, once the application (and its fonts) exists.
-void RegisterArtwork() {
-    static const bool registered = [] {
-        ui::RegisterIcon(workflow::kSaveIcon, TileIcon(QColor(40, 110, 190), "S"));
-        ui::RegisterIcon(workflow::kExcelIcon, TileIcon(QColor(30, 130, 70), "X"));
-        ui::RegisterIcon(workflow::kReorderIcon, TileIcon(QColor(200, 120, 30), "#"));
-        ui::RegisterCursor(workflow::kHandCursor, Qt::PointingHandCursor);
-        return true;
-    }();
-    (void)registered;
-}
-
-}  // namespace
+#include "review/ReviewArtwork.h"
 
 namespace workflow {
 
@@ -65,7 +29,7 @@ bool OpenQuery(CAdoRecordSet& recordset, CAdoConnection* connection, const std::
 }
 
 void StyleButton(CButtonST& button, int iconId, const std::string& tooltip) {
-    RegisterArtwork();
+    reviewart::EnsureArtwork();
     button.SetIcon(iconId);
     button.SetHandCursor(kHandCursor);
     for (int state : {CButtonST::BTNST_COLOR_BK_IN, CButtonST::BTNST_COLOR_BK_OUT, CButtonST::BTNST_COLOR_BK_FOCUS})

@@ -129,12 +129,17 @@ bool Overlap(double a1, double a2, double b1, double b2, double least) {
 // `pageStart` holds the index of each page's first word.
 // `failed` remembers the ways already tried, so that many alike texts are
 // followed once.
+// On success `lines` holds the text's printed lines, last line first.
 bool WholeFrom(const std::vector<PrintedWord>& words, const std::vector<std::size_t>& pageStart, std::size_t at,
-               double lineStart, std::string_view rest, std::set<std::tuple<std::size_t, std::size_t, int>>& failed) {
+               double lineStart, std::string_view rest, std::set<std::tuple<std::size_t, std::size_t, int>>& failed,
+               std::vector<std::string>& lines) {
     const PrintedWord& w = words[at];
     if (rest.substr(0, w.text.size()) != w.text) return false;
     rest.remove_prefix(w.text.size());
-    if (rest.empty()) return true;
+    if (rest.empty()) {
+        lines.assign(1, w.text);
+        return true;
+    }
     const auto way = std::make_tuple(at, rest.size(), static_cast<int>(lineStart));
     if (failed.count(way)) return false;
     const double height = w.yMax - w.yMin;
@@ -149,13 +154,19 @@ bool WholeFrom(const std::vector<PrintedWord>& words, const std::vector<std::siz
         const bool sameLine = samePage && std::abs(next.yMin - w.yMin) < height / 2 && next.xMin >= w.xMax - 1 &&
                               next.xMin <= w.xMax + height;
         if (sameLine) {
-            if (WholeFrom(words, pageStart, k, lineStart, rest, failed)) return true;
+            if (WholeFrom(words, pageStart, k, lineStart, rest, failed, lines)) {
+                lines.back().insert(0, w.text);
+                return true;
+            }
             continue;
         }
         const bool below = samePage && next.yMin >= w.yMin + height / 2 && next.yMin <= w.yMax + height;
         if (!below && samePage) continue;
         if (!Overlap(lineStart, w.xMax, next.xMin, next.xMax, 0)) continue;
-        if (WholeFrom(words, pageStart, k, next.xMin, rest, failed)) return true;
+        if (WholeFrom(words, pageStart, k, next.xMin, rest, failed, lines)) {
+            lines.push_back(w.text);
+            return true;
+        }
     }
     failed.insert(way);
     return false;
@@ -163,21 +174,73 @@ bool WholeFrom(const std::vector<PrintedWord>& words, const std::vector<std::siz
 
 }  // namespace
 
-std::vector<std::string> TextsNotPrintedWhole(const std::string& pdf, const std::vector<std::string>& texts) {
-    const std::vector<PrintedWord> words = PrintedWords(pdf);
+namespace {
+
+// The lines of each text as the PDF's words print it whole; none for a text
+// not printed whole.
+std::vector<std::vector<std::string>> LinesOfTexts(const std::vector<PrintedWord>& words,
+                                                   const std::vector<std::string>& texts) {
     std::vector<std::size_t> pageStart;
     for (std::size_t i = 0; i < words.size(); ++i)
         while (static_cast<int>(pageStart.size()) < words[i].page) pageStart.push_back(i);
-    std::vector<std::string> missing;
+    std::vector<std::vector<std::string>> out;
     for (const std::string& text : texts) {
         const std::string wanted = WithoutBlanks(text);
-        bool found = false;
+        std::vector<std::string> lines;
         std::set<std::tuple<std::size_t, std::size_t, int>> failed;
+        bool found = false;
         for (std::size_t i = 0; i < words.size() && !found; ++i)
-            found = WholeFrom(words, pageStart, i, words[i].xMin, wanted, failed);
-        if (!found) missing.push_back(text);
+            found = WholeFrom(words, pageStart, i, words[i].xMin, wanted, failed, lines);
+        if (!found) lines.clear();
+        std::reverse(lines.begin(), lines.end());
+        out.push_back(std::move(lines));
     }
+    return out;
+}
+
+std::size_t CodePoints(const std::string& text) {
+    std::size_t n = 0;
+    for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+}  // namespace
+
+std::vector<std::string> TextsNotPrintedWhole(const std::string& pdf, const std::vector<std::string>& texts) {
+    const std::vector<std::vector<std::string>> lines = LinesOfTexts(PrintedWords(pdf), texts);
+    std::vector<std::string> missing;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (lines[i].empty()) missing.push_back(texts[i]);
     return missing;
+}
+
+std::vector<std::string> PrintedLines(const std::string& pdf, const std::string& text) {
+    return LinesOfTexts(PrintedWords(pdf), {text}).front();
+}
+
+::testing::AssertionResult PrintsAtLeastPerLine(const std::string& pdf, const std::vector<std::string>& texts,
+                                               std::size_t characters) {
+    const std::vector<std::vector<std::string>> lines = LinesOfTexts(PrintedWords(pdf), texts);
+    ::testing::AssertionResult failure = ::testing::AssertionFailure();
+    bool failed = false;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (lines[i].empty()) {
+            failure << "'" << texts[i] << "' is not printed whole; ";
+            failed = true;
+            continue;
+        }
+        // The fullest line is what the column holds on a line (another may
+        // end early where a closing bracket may not begin the next one).
+        if (lines[i].size() < 2) continue;
+        std::size_t fullest = 0;
+        for (const std::string& line : lines[i]) fullest = std::max(fullest, CodePoints(line));
+        if (fullest < characters) {
+            failure << "'" << texts[i] << "' prints at most " << fullest << " characters a line ('"
+                    << lines[i].front() << "', " << lines[i].size() << " lines); ";
+            failed = true;
+        }
+    }
+    return failed ? failure : ::testing::AssertionSuccess();
 }
 
 std::vector<std::string> OverlappingWords(const std::string& pdf) {

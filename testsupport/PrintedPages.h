@@ -51,6 +51,16 @@ std::vector<PrintedImage> PrintedImages(const std::string& pdf);
 // are cut off, or that is not printed at all, is returned.
 std::vector<std::string> TextsNotPrintedWhole(const std::string& pdf, const std::vector<std::string>& texts);
 
+// The lines of `text` (blanks ignored) as the PDF prints it whole, first
+// line first; none when it is not printed whole.
+std::vector<std::string> PrintedLines(const std::string& pdf, const std::string& text);
+
+// Each text printed whole, and where it wraps, with at least `characters`
+// characters on its fullest line: a column as narrow as two characters a
+// line fails a text of ten with five lines. A text on one line passes.
+::testing::AssertionResult PrintsAtLeastPerLine(const std::string& pdf, const std::vector<std::string>& texts,
+                                               std::size_t characters);
+
 // Words of a PDF that are printed over one another (pdftotext -bbox-layout):
 // a row too low for its wrapped text lets its lines run into the next row.
 // One description per pair ("page 2: 'word' over 'other'"); empty when the

@@ -1,5 +1,6 @@
 // The formatting tool bar of the rich-text fields: font, colour, bold,
-// italic, underline and the three alignments, each a small drawn letter.
+// italic, underline and the three alignments, each a small picture drawn in
+// code (a face's letters, a colour bar, lines of text set left, centred, right).
 // The guide and application editors register it under their own resource id.
 #pragma once
 

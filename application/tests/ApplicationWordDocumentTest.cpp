@@ -206,19 +206,22 @@ TEST_F(AppWordTest, MemberRowsAndKeyWordsForFewAndManyMembers) {
     }
 }
 
-// Twelve members with long units and parts, as printed: every value whole,
-// no row over another, the member rows not stretched over pages.
+// Twelve members with long titles, units and parts, as printed: every value
+// whole, no row over another, the title and the unit wide enough to read,
+// the member rows not stretched over pages.
 TEST_F(AppWordTest, MemberTablePrintsEveryValueWholeInFewPages) {
     if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
     content = Sample(0);
-    std::vector<std::string> values;
+    std::vector<std::string> values, titles, units;
     for (int i = 1; i <= 12; ++i) {
         const std::string n = std::to_string(i);
-        content.members.push_back({"欧阳成员" + n, "女", "4" + n, "高级工程师",
+        content.members.push_back({"欧阳成员" + n, "女", "4" + n, i % 2 ? "高级工程师" : "副教授（硕士生导师）",
                                    "中国航天科工集团公司第二研究院第" + n + "研究所（总体设计部）", "1" + n,
                                    "负责气动外形优化设计与风洞试验数据分析第" + n + "部分"});
         values.push_back(content.members.back()[4]);
         values.push_back(content.members.back()[6]);
+        titles.push_back(content.members.back()[3]);
+        units.push_back(content.members.back()[4]);
     }
     ASSERT_TRUE(WriteApplicationDocument(content, {"1"}));
     ASSERT_EQ(opened.size(), 1u);
@@ -227,6 +230,14 @@ TEST_F(AppWordTest, MemberTablePrintsEveryValueWholeInFewPages) {
     ASSERT_FALSE(pages[0].empty());
     const std::string pdf = testsupport::PrintedPdf(file, Folder());
     EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, values));
+    // The title and the work unit get the width before the number and the
+    // degree, which stay empty: a title of ten characters on two lines, not
+    // three characters a line; the unit seven characters a line.
+    EXPECT_TRUE(testsupport::PrintsAtLeastPerLine(pdf, titles, 5));
+    EXPECT_TRUE(testsupport::PrintsAtLeastPerLine(pdf, units, 7));
+    // Each heading of the member table whole.
+    EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(
+        pdf, {"序号", "学位", "姓名", "性别", "年龄", "职称", "工作单位", "参加月数", "工作分工", "签字"}));
     // The cover, the basic table with its twelve members, the budget: the
     // members once took four and a half pages.
     std::size_t budgetPage = 0;

@@ -4,11 +4,13 @@
 
 #include <QFontMetrics>
 #include <QWidget>
+#include <cmath>
 
 #include "application/DlgOutputList.h"
 #include "platform/office/Excel.h"
 #include "platform/ui/App.h"
 #include "platform/ui/ListCtrl.h"
+#include "testsupport/PrintedPages.h"
 
 namespace {
 
@@ -186,6 +188,53 @@ TEST_F(OutputListTest, OneProjectSumsItsOwnRow) {
     EXPECT_EQ(sheet.Range("C2").Value(), "9140A0101012008A001002");
     EXPECT_EQ(sheet.Range("A3").Value(), "合计");
     EXPECT_EQ(sheet.Range("I3").Value(), "=SUM(I2:I2)");
+}
+
+// The table as printed (the follow-up summary lists print the same table
+// under "资助经费(万元)"): every heading whole on its line, the running
+// number apart from the guide code, the total in the amounts' two-decimal
+// format.
+TEST_F(OutputListTest, PrintedTableHeadingsWholeNumbersApartAndTheTotalInTheAmountsFormat) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    AddApplication({"9140A0101012501010001", "高速飞行器气动外形优化设计研究", "共性技术基金——一般项目", "2025",
+                    "李四", "35.5"});
+    AddApplication({"9140A0101012501010002", "项目乙", "共性技术基金——一般项目", "2025", "张三", "50"});
+    list.LoadProjects(rs, "select xmlb,nf,xmbh,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemappinfo order by xmbh");
+    for (int row = 0; row < List().GetItemCount(); ++row) List().SetCheck(row);
+    list.Click(CDlgOutputList::IDC_EXPORT_EXCEL);
+    ASSERT_EQ(opened.size(), 1u);
+
+    const std::string file = testsupport::CopyOutput(opened.back(), Folder(), "申请表");
+    const auto pages = testsupport::PrintedPages({file}, Folder());
+    ASSERT_FALSE(pages[0].empty());
+    const std::string pdf = testsupport::PrintedPdf(file, Folder());
+    // Each heading on one line of its cell, not cut by the next one nor
+    // printed under it.
+    const std::vector<std::string> headings = {"序号", "指南代码", "项目编号", "项目名称", "项目类别",
+                                               "起止年月", "申请人", "职称", "申请经费(万元)", "备注"};
+    for (const std::string& heading : headings)
+        EXPECT_EQ(testsupport::PrintedLines(pdf, heading), std::vector<std::string>{heading});
+    std::vector<std::string> texts = headings;
+    for (const char* value : {"9140A0101012501010001", "9140A0101012501010002", "35.50", "50.00", "合计"})
+        texts.push_back(value);
+    EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, texts));
+    // The total as the amounts above it, not "85.5".
+    EXPECT_EQ(testsupport::PrintedLines(pdf, "85.50"), std::vector<std::string>{"85.50"}) << pages[0][0];
+
+    // The running number stands apart from the guide code beside it: at
+    // least a character's width between them.
+    const std::vector<testsupport::PrintedWord> words = testsupport::PrintedWords(pdf);
+    for (const char* number : {"1", "2"}) {
+        bool found = false;
+        for (const testsupport::PrintedWord& n : words)
+            for (const testsupport::PrintedWord& code : words)
+                if (n.text == number && code.text == "9140A010101" && n.page == code.page &&
+                    std::abs(code.yMin - n.yMin) < 3 && code.xMin > n.xMax) {
+                    found = true;
+                    EXPECT_GE(code.xMin - n.xMax, n.yMax - n.yMin) << "the number " << number << " touches the guide code";
+                }
+        EXPECT_TRUE(found) << "no running number " << number << " apart from its guide code:\n" << pages[0][0];
+    }
 }
 
 }  // namespace

@@ -66,6 +66,9 @@ bool PlanList(const std::string& path, int paperSize, std::string& error) {
 
 // ---------------------------------------------------------------- Word
 
+// A project number of twenty characters with a capital among its digits.
+constexpr const char* kWidestNumber = "9140A010101200801001";
+
 // An empty centred footer paragraph in 10.5-point 宋体.
 std::string EmptyFooter() { return Paragraph({}, {"宋体", 10.5, false, "center"}); }
 
@@ -78,12 +81,14 @@ bool PlanDraft(const std::string& path, word::PaperSize paper, std::string& erro
     const Look value{"宋体", 10.5, false, "left"};
     auto L = [&](const char* text, int span = 1) { return CellSpec{text, span, label}; };
     auto V = [&] { return CellSpec{"", 1, value}; };
-    // A landscape page: the number (twenty characters) and the
-    // amounts stay on one line, the texts share the rest of the width, the
-    // goals and contents most of it.
+    // A landscape page: the number (twenty characters) as wide as it prints
+    // and the amounts on one line, the texts share the rest of the width,
+    // the goals and contents most of it; the forms of completion and the
+    // remarks at least four characters a line on the narrowest paper.
+    const int number = CellTwipsFor(kWidestNumber, 10.5), fourCharacters = CellTwipsFor("完成形式", 10.5);
     const std::vector<int> widths = SpanWidths(word::TextWidthTwips(paper, true),
-                                               {{2700, 0}, {0, 2}, {0, 3.4}, {0, 1.2}, {0, 2}, {0, 1.6},
-                                                {950, 0}, {950, 0}, {950, 0}, {0, 0.8}});
+                                               {{number, 0}, {0, 2}, {0, 3.4}, {0, 1.2, fourCharacters}, {0, 1.8},
+                                                {0, 1.8}, {950, 0}, {950, 0}, {950, 0}, {0, 0.8, fourCharacters}});
     std::vector<RowSpec> rows = {
         {L("项目计划", 6), L("经费安排（万元）及备注", 4)},
         {L("项目编号"), L("项目名称"), L("研究目标与内容"), L("完成形式"), L("进度要求"), L("承担单位"),

@@ -151,10 +151,17 @@ bool ApplicationForm(const std::string& path, std::string& error) {
     xml += PageBreak();
 
     xml += Paragraph("一、基本信息", kHeading);
-    // The member rows set the grid: the work unit and the part each member
-    // plays take most of the width; number, degree, sex, age and months,
-    // which are short or left to be written by hand, two or three characters.
-    std::vector<int> grid = {440, 440, 860, 480, 520, 860, 1900, 620, 1700, 0};
+    // The member rows set the grid, their cells with narrow margins: the
+    // title (five characters a line, so that "副教授（硕士生导师）" takes two
+    // lines), the work unit and the part each member plays take most of the
+    // width; number, degree, sex and age, which are short or left to be
+    // written by hand, two digits; the months two characters of their
+    // heading a line; the name three characters, the signature what is left.
+    constexpr int kMemberMargin = 57;
+    const int digits = CellTwipsFor("99", kValue.size, kMemberMargin);
+    const int title = CellTwipsFor("副教授（硕", kValue.size, kMemberMargin);
+    const int months = CellTwipsFor("参加", kLabel.size, kMemberMargin);
+    std::vector<int> grid = {digits, digits, 860, digits, digits, title, 1800, months, 1700, 0};
     grid.back() = kTextWidth;
     for (std::size_t i = 0; i + 1 < grid.size(); ++i) grid.back() -= grid[i];
     auto L = [](const char* t, int span = 1) { return CellSpec{t, span, kLabel}; };
@@ -185,7 +192,7 @@ bool ApplicationForm(const std::string& path, std::string& error) {
                                      L("参加月数"), L("工作分工"), L("签字")}};
     for (int i = 0; i < 10; ++i) members.push_back({V(), V(), V(), V(), V(), V(), V(), V(), V(), V()});
     members.push_back({L("主题词", 2), V(8)});
-    xml += ClosingParagraph() + Table(grid, members, 400, 1);
+    xml += ClosingParagraph() + Table(grid, members, 400, 1, kMemberMargin);
     xml += Paragraph();
 
     xml += Paragraph("二、经费预算", kHeading);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/office/TextFit.h"
 #include "platform/office/Xml.h"
 
 namespace templates {
@@ -54,14 +55,19 @@ std::string ClosingParagraph() {
 }
 
 std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& rows, int rowHeightTwips,
-                  int headerRows) {
+                  int headerRows, int cellMarginTwips) {
     int total = 0;
     for (int w : widths) total += w;
     std::string out = "<w:tbl><w:tblPr><w:tblW w:w=\"" + std::to_string(total) +
                       "\" w:type=\"dxa\"/><w:jc w:val=\"center\"/><w:tblBorders>";
     for (const char* edge : {"top", "left", "bottom", "right", "insideH", "insideV"})
         out += std::string("<w:") + edge + " w:val=\"single\" w:sz=\"4\" w:space=\"0\" w:color=\"auto\"/>";
-    out += "</w:tblBorders><w:tblLayout w:type=\"fixed\"/></w:tblPr><w:tblGrid>";
+    out += "</w:tblBorders><w:tblLayout w:type=\"fixed\"/>";
+    if (cellMarginTwips > 0) {
+        const std::string margin = "w:w=\"" + std::to_string(cellMarginTwips) + "\" w:type=\"dxa\"/>";
+        out += "<w:tblCellMar><w:left " + margin + "<w:right " + margin + "</w:tblCellMar>";
+    }
+    out += "</w:tblPr><w:tblGrid>";
     for (int w : widths) out += "<w:gridCol w:w=\"" + std::to_string(w) + "\"/>";
     out += "</w:tblGrid>";
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -88,21 +94,43 @@ std::string Table(const std::vector<int>& widths, const std::vector<RowSpec>& ro
 }
 
 std::vector<int> SpanWidths(int textWidth, const std::vector<GridColumn>& columns) {
-    int fixed = 0;
-    double shares = 0;
-    for (const GridColumn& c : columns) {
-        fixed += c.fixedTwips;
-        shares += c.share;
-    }
-    const int left = std::max(0, textWidth - fixed);
+    // Columns held at their least width no longer share; repeated until
+    // every sharing column gets at least its least width.
+    std::vector<bool> held(columns.size(), false);
     std::vector<int> widths;
-    int used = 0;
-    for (const GridColumn& c : columns) {
-        widths.push_back(c.fixedTwips + (shares > 0 ? static_cast<int>(left * c.share / shares) : 0));
-        used += widths.back();
+    for (bool again = true; again;) {
+        again = false;
+        int fixed = 0;
+        double shares = 0;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            if (held[i]) fixed += columns[i].leastTwips;
+            else {
+                fixed += columns[i].fixedTwips;
+                shares += columns[i].share;
+            }
+        }
+        const int left = std::max(0, textWidth - fixed);
+        widths.clear();
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const GridColumn& c = columns[i];
+            if (held[i]) {
+                widths.push_back(c.leastTwips);
+                continue;
+            }
+            widths.push_back(c.fixedTwips + (shares > 0 ? static_cast<int>(left * c.share / shares) : 0));
+            if (widths.back() < c.leastTwips) held[i] = again = true;
+        }
     }
+    int used = 0;
+    for (int w : widths) used += w;
     if (!widths.empty()) widths.back() += textWidth - used;  // the rounding goes to the last column
     return widths;
+}
+
+int CellTwipsFor(std::string_view text, double fontPoints, int cellMarginTwips) {
+    // The text's width with a twentieth to spare for the printing face, and
+    // the cell's margins on both sides.
+    return static_cast<int>(std::ceil(office::TextWidthPoints(text, fontPoints) * 20 * 1.05)) + 2 * cellMarginTwips;
 }
 
 }  // namespace templates

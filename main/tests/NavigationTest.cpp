@@ -2,9 +2,11 @@
 // command tables.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <tuple>
 
+#include "main/Artwork.h"
 #include "main/Commands.h"
 #include "main/ManagementCommands.h"
 #include "main/MenuLayout.h"
@@ -82,14 +84,11 @@ TEST(Outlook, GroupsButtonsAndImagesByRole) {
     const auto& office = OutlookGroupsForRole(2);
     ASSERT_EQ(office.size(), 3u);
     EXPECT_EQ(office[0].name, "指南管理");
-    EXPECT_EQ(office[0].pageImage, 0);
     EXPECT_EQ(Buttons(office[0]), (std::vector<std::string>{"五年指南 2000 0", "年度指南 2001 1", "指南下发 2008 8"}));
     EXPECT_EQ(office[1].name, "项目申报");
-    EXPECT_EQ(office[1].pageImage, 1);
     EXPECT_EQ(Buttons(office[1]), (std::vector<std::string>{
-        "项目申请 2002 2", "阶段进展报告 2011 4", "项目验收总结 2004 4", "成果转化 2013 5"}));
+        "项目申请 2002 2", "阶段进展报告 2011 4", "项目验收总结 2004 4", "成果转化 2013 11"}));
     EXPECT_EQ(office[2].name, "项目管理");
-    EXPECT_EQ(office[2].pageImage, 2);
     EXPECT_EQ(Buttons(office[2]), (std::vector<std::string>{
         "项目初审 2005 5", "项目函审 2009 9", "项目会审 2010 10", "项目计划 2003 3", "项目批复 2006 6",
         "项目进展 2012 7", "项目验收 2007 7"}));
@@ -101,20 +100,42 @@ TEST(Outlook, GroupsButtonsAndImagesByRole) {
     EXPECT_EQ(guide[0].paneId, 1);
     EXPECT_EQ(Buttons(guide[0]), (std::vector<std::string>{"五年指南 2000 0", "年度指南 2001 1"}));
 
-    // The applicant's 阶段进展报告 carries image 5, the fund office's image 4.
     const auto& unit = OutlookGroupsForRole(1);
     ASSERT_EQ(unit.size(), 1u);
     EXPECT_EQ(unit[0].name, "项目申报");
-    EXPECT_EQ(unit[0].pageImage, 0);
     EXPECT_EQ(unit[0].paneId, 1);
     EXPECT_EQ(Buttons(unit[0]), (std::vector<std::string>{
-        "项目申请 2002 2", "项目验收总结 2004 4", "阶段进展报告 2011 5", "成果转化 2013 5"}));
+        "项目申请 2002 2", "项目验收总结 2004 4", "阶段进展报告 2011 4", "成果转化 2013 11"}));
+}
+
+// Each group shows its own picture, whichever role shows it: 指南管理 the
+// guides', 项目申报 the applications', 项目管理 the management's (they once
+// took the first buttons' pictures, one off: 项目申报 showed 年).
+TEST(Outlook, EachGroupShowsItsOwnPicture) {
+    const std::map<std::string, int> groupIcon = {
+        {"指南管理", artwork::kGuideGroupIcon}, {"项目申报", artwork::kDeclareGroupIcon},
+        {"项目管理", artwork::kManageGroupIcon}};
+    const auto icons = OutlookIconResources();
+    std::set<int> buttonIcons;
+    for (int role = 0; role <= 2; ++role)
+        for (const auto& group : OutlookGroupsForRole(role))
+            for (const auto& button : group.buttons) buttonIcons.insert(icons[std::size_t(button.image)]);
+    int groups = 0;
+    for (int role = 0; role <= 2; ++role)
+        for (const auto& group : OutlookGroupsForRole(role)) {
+            ++groups;
+            ASSERT_GE(group.pageImage, 0) << group.name;
+            ASSERT_LT(group.pageImage, int(icons.size())) << group.name;
+            EXPECT_EQ(icons[std::size_t(group.pageImage)], groupIcon.at(group.name)) << role << " " << group.name;
+            EXPECT_EQ(buttonIcons.count(icons[std::size_t(group.pageImage)]), 0u) << group.name << " shows a button's picture";
+        }
+    EXPECT_EQ(groups, 5);
 }
 
 TEST(Outlook, EveryImageIndexHasAnIcon) {
     const auto icons = OutlookIconResources();
     EXPECT_EQ(std::vector<int>(icons.begin(), icons.end()),
-              (std::vector<int>{184, 185, 186, 187, 188, 189, 190, 191, 209, 211, 212}));
+              (std::vector<int>{184, 185, 186, 187, 188, 189, 190, 191, 209, 211, 212, 230, 231, 232, 233}));
     for (int role = 0; role <= 2; ++role)
         for (const auto& group : OutlookGroupsForRole(role)) {
             EXPECT_LT(group.pageImage, int(icons.size()));

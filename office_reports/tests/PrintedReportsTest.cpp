@@ -3,6 +3,8 @@
 // heading (one page wide, headings repeated), pages are numbered, and the
 // twenty-character project numbers print as written. Skipped without the
 // office suite.
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 #include "PlanOutputTestSupport.h"
@@ -212,6 +214,54 @@ TEST_F(PrintedReports, ReviewTablesOfTwoFundsPrintOnePageWideWithTheirHeadings) 
         // Each fund block starts a page and fifteen projects take about one.
         EXPECT_GE(printed[i].size(), 2u) << outputs[i].file;
         EXPECT_LE(printed[i].size(), 4u) << outputs[i].file;
+    }
+}
+
+// The A4 and B4 plan drafts share the landscape width out by content: the
+// number column as wide as the number (it once took a fifth more), the
+// forms of completion and the remarks at least four characters a line (they
+// once printed two or three, and one or two).
+TEST_F(PrintedReports, PlanDraftColumnsHoldTheNumberAndFourCharactersALine) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    std::vector<std::string> texts, numbers;
+    for (int i = 1; i <= 4; ++i) {
+        const std::string xmbh = Number(i);
+        numbers.push_back(xmbh);
+        AddPlanned({xmbh, kGroupKey, "0001", "张三", "第一研究所"}, "2008年完成");
+        AddApprovalRow(xmbh, "30");
+        const std::string form = "研究报告一份、原理样机一套、发明专利两项（第" + std::to_string(i) + "套）";
+        const std::string remark = "经费分两年拨付，第二年视中期检查结果调整（" + std::to_string(i) + "）";
+        StoreRtf("CORVANE_ITEMPLAN", "ZWCXS", xmbh, form);
+        StoreRtf("CORVANE_ITEMPLAN", "BZ", xmbh, remark);
+        texts.push_back(form);
+        texts.push_back(remark);
+    }
+    AddGuide("9140A01", "材料指南");
+    AddUnit("0001", "第一研究所");
+    AddDirection("9140A010101", "方向一", "0001", "1");
+    const std::string files[] = {PlanOutput(1, false, "计划草案A4"), PlanOutput(2, false, "计划草案B4")};
+    testsupport::PrintedPages({files[0], files[1]}, Folder());
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        const std::string pdf = testsupport::PrintedPdf(file, Folder());
+        EXPECT_TRUE(testsupport::PrintsAtLeastPerLine(pdf, texts, 4));
+        EXPECT_TRUE(testsupport::PrintsWholeWithoutOverlaps(pdf, {"项目编号", "完成形式", "备注"}));
+        // Each number on one line, and the name's column begins right after
+        // it: no more than the cell's margins and a character between them.
+        const std::vector<testsupport::PrintedWord> words = testsupport::PrintedWords(pdf);
+        for (const std::string& number : numbers) {
+            EXPECT_EQ(testsupport::PrintedLines(pdf, number), std::vector<std::string>{number});
+            const auto at = std::find_if(words.begin(), words.end(),
+                                         [&](const testsupport::PrintedWord& w) { return w.text == number; });
+            ASSERT_NE(at, words.end()) << number;
+            const double height = at->yMax - at->yMin;
+            double next = 1e9;
+            for (const testsupport::PrintedWord& w : words)
+                if (w.page == at->page && std::abs(w.yMin - at->yMin) < height / 2 && w.xMin > at->xMax)
+                    next = std::min(next, w.xMin);
+            ASSERT_LT(next, 1e9) << "nothing beside " << number;
+            EXPECT_LE(next - at->xMax, 2 * height) << number << " stands in a column wider than it";
+        }
     }
 }
 

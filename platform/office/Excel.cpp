@@ -8,6 +8,7 @@
 
 #include "platform/office/ExcelData.h"
 #include "platform/office/Office.h"
+#include "platform/office/TextFit.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 
@@ -117,6 +118,15 @@ std::string Stem(const std::string& path) {
 }
 
 }  // namespace
+
+double ColumnWidthFor(std::string_view text, double fontPoints) {
+    // A character of the width is half an em of the 11-point default font;
+    // the text's width (a tenth more for bold glyphs and the printing face)
+    // and the cell's padding on both sides, to the next half character.
+    constexpr double kCharacterPoints = 5.5, kPaddingPoints = 4, kSpare = 1.1;
+    const double points = TextWidthPoints(text, fontPoints) * kSpare + kPaddingPoints;
+    return std::ceil(points / kCharacterPoints * 2) / 2;
+}
 
 std::string ColumnName(int column) {
     std::string out;

@@ -323,6 +323,11 @@ private:
 // that its values print as written.
 bool HoldsCodes(std::string_view heading);
 
+// The column width (in characters, as SetColumnWidth takes it) that prints
+// `text` at `fontPoints` on one line, bold included, inside the cell's
+// padding: a heading's column sized from its heading.
+double ColumnWidthFor(std::string_view text, double fontPoints);
+
 // Column letters of a 1-based column number ("A", "Z", "AA", "AQ").
 std::string ColumnName(int column);
 // Reads "A1", "$AQ$12"; false when the text is not a cell name.

@@ -101,6 +101,23 @@ int WrappedLines(std::string_view text, double widthPoints, double fontPoints) {
     return std::max(lines, 1);
 }
 
+double TextWidthPoints(std::string_view text, double fontPoints) {
+    if (fontPoints <= 0) fontPoints = 11;
+    double widest = 0, line = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::uint32_t cp = NextCodePoint(text, i);
+        if (cp == '\n') {
+            line = 0;
+            continue;
+        }
+        if (cp == '\r') continue;
+        line += EmWidth(cp);
+        widest = std::max(widest, line);
+    }
+    return widest * fontPoints;
+}
+
 double LineHeight(double fontPoints) { return (fontPoints <= 0 ? 11 : fontPoints) * 1.1; }
 
 }  // namespace office

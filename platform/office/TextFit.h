@@ -15,6 +15,11 @@ namespace office {
 // ideographs break anywhere. At least 1; 1 for an empty text.
 int WrappedLines(std::string_view text, double widthPoints, double fontPoints);
 
+// The width in points that `text` takes on one line at `fontPoints` (its
+// widest line where "\n" breaks it), by the same character widths: what a
+// column or table cell needs inside its padding to print it unbroken.
+double TextWidthPoints(std::string_view text, double fontPoints);
+
 // The height of one line of text at `fontPoints`, as the office suite sets
 // the CJK fonts the outputs use (about 1.05 em) with a little to spare.
 double LineHeight(double fontPoints);

@@ -62,6 +62,34 @@ QImage IconTile(QColor colour, TileMark mark) {
         p.drawPolyline(QPolygonF({QPointF(19, 13), QPointF(19, 22), QPointF(13, 22), QPointF(13, 10), QPointF(22, 10),
                                   QPointF(22, 25)}));
         break;
+    case TileMark::Sheet:  // a ruled grid: workbooks
+        p.setPen(QPen(Qt::white, 2));
+        p.drawRect(QRectF(8, 9, 16, 14));
+        p.drawLine(QPointF(8, 14), QPointF(24, 14));
+        p.drawLine(QPointF(8, 19), QPointF(24, 19));
+        p.drawLine(QPointF(14, 9), QPointF(14, 23));
+        break;
+    case TileMark::Chart:  // bars on a base line: statistics
+        p.drawLine(QPointF(8, 24), QPointF(24, 24));
+        p.drawLine(QPointF(11, 20), QPointF(11, 16));
+        p.drawLine(QPointF(16, 20), QPointF(16, 9));
+        p.drawLine(QPointF(21, 20), QPointF(21, 13));
+        break;
+    case TileMark::PageDisk:  // a small page above a tray: a document saved
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawRect(QRectF(11, 6, 10, 11));
+        p.drawLine(QPointF(13, 10), QPointF(19, 10));
+        p.drawLine(QPointF(13, 13), QPointF(19, 13));
+        p.drawPolyline(QPolygonF({QPointF(7, 19), QPointF(7, 25), QPointF(25, 25), QPointF(25, 19)}));
+        p.drawLine(QPointF(16, 18), QPointF(16, 22));
+        break;
+    case TileMark::PageIn:  // an arrow into a page: a document imported
+        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawPolyline(QPolygonF({QPointF(14, 7), QPointF(24, 7), QPointF(24, 25), QPointF(14, 25)}));
+        p.drawLine(QPointF(6, 16), QPointF(19, 16));
+        p.drawLine(QPointF(15, 12), QPointF(19, 16));
+        p.drawLine(QPointF(15, 20), QPointF(19, 16));
+        break;
     case TileMark::Order:  // numbered lines: ordering
         p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
         for (int y : {10, 16, 22}) {

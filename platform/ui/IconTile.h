@@ -7,7 +7,12 @@
 
 namespace ui {
 
-enum class TileMark { Plus, Minus, Disk, Cross, Lens, ArrowOut, ArrowIn, Book, Page, Clip, Order };
+// Page: a written page (a Word document); Sheet: a ruled grid (an Excel
+// workbook); Chart: bars (a statistics table); PageDisk: a page going down
+// into a disk (a document saved); PageIn: a page with an arrow into it (a
+// document imported).
+enum class TileMark { Plus, Minus, Disk, Cross, Lens, ArrowOut, ArrowIn, Book, Page, Clip, Order, Sheet, Chart, PageDisk,
+                      PageIn };
 
 // One command's picture in a library's artwork table.
 struct CommandTile {

@@ -120,4 +120,47 @@ TEST_F(PrintedRows, WrappedRowsHoldEveryLineAndLittleMore) {
     EXPECT_GE(measured, int(cases.size()) * 3 / 4);
 }
 
+// The checks of columns as printed: a heading cut by the cell beside it is
+// not whole; a column two characters wide fails "four characters a line"
+// where one six wide passes; a column sized by ColumnWidthFor prints its
+// heading on one line.
+TEST_F(PrintedRows, NarrowColumnsAndCutHeadingsAreCaught) {
+    if (!testsupport::CanPrintToPdf()) GTEST_SKIP() << "soffice or pdftotext is not installed";
+    const std::string heading = "申请经费(万元)", other = "备注", text = "研究报告一份、原理样机一套、发明专利两项";
+    auto excel = xl::Application::Create();
+    xl::Workbook book = excel->Workbooks().Add();
+    xl::Worksheet sheet = book.Sheets().Item(1);
+    // Row 1: the heading unwrapped in a column too narrow, cut by the next
+    // cell; row 3: the same heading in a column as wide as it needs.
+    sheet.Range("A1").SetColumnWidth(8);
+    sheet.Range("A1").SetValue(heading);
+    sheet.Range("B1").SetValue(other);
+    sheet.Range("B1").SetColumnWidth(xl::ColumnWidthFor(text, 11) + 2);
+    sheet.Range("C1").SetColumnWidth(5);   // two characters a line
+    sheet.Range("D1").SetColumnWidth(13);  // six characters a line
+    for (const char* name : {"A1", "B1", "C2", "D2"}) sheet.Range(name).Font().SetSize(11);
+    sheet.Range("C2").SetValue(text + "（窄）");
+    sheet.Range("D2").SetValue(text + "（宽）");
+    sheet.Range("C2").SetWrapText(true);
+    sheet.Range("D2").SetWrapText(true);
+    sheet.Range("E1").SetColumnWidth(xl::ColumnWidthFor(heading + "。", 11));
+    sheet.Range("E3").SetValue(heading + "。");
+    sheet.Range("E3").Font().SetSize(11);
+    sheet.Range("E3").Font().SetBold(true);
+    sheet.Range("F3").SetValue("右邻");
+    const std::string file = folder_ + "/columns.xlsx";
+    ASSERT_TRUE(book.SaveAs(file)) << book.LastError();
+    testsupport::PrintedPages({file}, folder_);
+    const std::string pdf = testsupport::PrintedPdf(file, folder_);
+
+    // Cut, or printed on under the next cell's text.
+    EXPECT_FALSE(testsupport::PrintsWholeWithoutOverlaps(pdf, {heading}));
+    EXPECT_EQ(testsupport::PrintedLines(pdf, heading + "。"), std::vector<std::string>{heading + "。"});
+    EXPECT_FALSE(testsupport::PrintsAtLeastPerLine(pdf, {text + "（窄）"}, 4));
+    EXPECT_TRUE(testsupport::PrintsAtLeastPerLine(pdf, {text + "（宽）"}, 4));
+    const std::vector<std::string> narrow = testsupport::PrintedLines(pdf, text + "（窄）");
+    ASSERT_GE(narrow.size(), 5u);
+    EXPECT_EQ(testsupport::WithoutBlanks(narrow.front()), "研究");
+}
+
 }  // namespace

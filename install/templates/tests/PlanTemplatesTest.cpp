@@ -4,6 +4,8 @@
 // them) and the opinion pages' footer.
 #include "install/templates/PlanTemplates.h"
 
+#include <vector>
+
 #include "platform/office/Excel.h"
 #include "platform/office/Package.h"
 #include "platform/office/Word.h"
@@ -128,16 +130,24 @@ TEST_F(PlanTemplates, WordTemplatesHaveThePaperOfTheirNameAndTablesSpanItsTextWi
         ASSERT_TRUE(package.Load(Make(c.maker, "page.doc"), error)) << error;
         const std::string xml = package.Part("word/document.xml");
         EXPECT_NE(xml.find(c.pageSize), std::string::npos) << c.pageSize;
-        int grid = 0, numberColumn = 0;
+        int grid = 0;
+        std::vector<int> columns;
         for (std::size_t at = xml.find("<w:gridCol w:w=\""); at != std::string::npos;
              at = xml.find("<w:gridCol w:w=\"", at + 1)) {
-            const int width = std::atoi(xml.c_str() + at + 16);
-            if (!numberColumn) numberColumn = width;
-            grid += width;
+            columns.push_back(std::atoi(xml.c_str() + at + 16));
+            grid += columns.back();
         }
         EXPECT_EQ(grid, c.tableWidth) << c.pageSize;
-        // A twenty-character project number fits its column on one line.
-        if (c.tableWidth) EXPECT_GE(numberColumn, 2700) << c.pageSize;
+        if (!c.tableWidth) continue;
+        ASSERT_EQ(columns.size(), 10u);
+        // A twenty-character project number (10.5 points, digits half an em:
+        // 2100 twips and the cell's margins of 216) fits its column on one
+        // line, in a column no wider than that and a character.
+        EXPECT_GE(columns[0], 2100 + 216) << c.pageSize;
+        EXPECT_LE(columns[0], 2100 + 216 + 210) << c.pageSize;
+        // 完成形式 and 备注 at least four characters of 10.5 points a line.
+        EXPECT_GE(columns[3], 4 * 210 + 216) << c.pageSize;
+        EXPECT_GE(columns[9], 4 * 210 + 216) << c.pageSize;
     }
 }
 
