@@ -89,9 +89,22 @@ void CDlgSCGZH::CollectInfo() {
 
 BOOL CDlgSCGZH::SavetoDB(int update) {
     const std::string number = m_strValues[0];
-    const bool saved = db::InTransaction(m_connection, [&] { return WriteMainRow(update) && WriteChildRows(number); });
-    if (!saved) MessageBox(FailureText("数据保存失败！"), "提示", MB_OK | MB_ICONSTOP);
-    return saved ? TRUE : FALSE;
+    const auto write = [&] { return WriteMainRow(update) && WriteChildRows(number); };
+    // The record of the project loaded is written only while its application
+    // is the one loaded; a number typed by hand is written as typed.
+    const projectnumber::LoadedProject& loaded = m_dlgList.m_loaded;
+    projectnumber::SaveResult result = projectnumber::SaveResult::Failed;
+    if (loaded.IsLoaded() && projectnumber::SameNumber(loaded.number, number))
+        result = projectnumber::SaveLoaded(m_connection, loaded, write);
+    else if (db::InTransaction(m_connection, write))
+        result = projectnumber::SaveResult::Saved;
+    switch (result) {
+    case projectnumber::SaveResult::Saved: return TRUE;
+    case projectnumber::SaveResult::ChangedElsewhere: projectnumber::TellChangedElsewhere(); return FALSE;
+    case projectnumber::SaveResult::Failed: break;
+    }
+    MessageBox(FailureText("数据保存失败！"), "提示", MB_OK | MB_ICONSTOP);
+    return FALSE;
 }
 
 std::string CDlgSCGZH::FailureText(const std::string& failure) {

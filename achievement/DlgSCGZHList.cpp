@@ -190,6 +190,7 @@ void CDlgSCGZHList::OnBtnDelete() {
 void CDlgSCGZHList::LoadRecord(const std::string& number, const std::string& name) {
     CDlgSCGZHInfo* info = InfoPage();
     if (!info || !m_pConnection) return;
+    m_loaded = projectnumber::LoadProject(*m_pConnection, number);
     info->ClearAll();
     CAdoRecordSet rs;
     appdb::Bind(rs, *m_pConnection);

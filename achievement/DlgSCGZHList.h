@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "numbering/LoadedProject.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/ButtonST.h"
 #include "platform/ui/Dialog.h"
@@ -65,6 +66,9 @@ public:
 
     // The form's information page, set by the view that owns both.
     CDlgSCGZHInfo* m_pInfo = nullptr;
+    // The application of the record last loaded (its number and row), for
+    // the check of its save; not loaded when the number has no application.
+    projectnumber::LoadedProject m_loaded;
 
 protected:
     BOOL OnInitDialog() override;

@@ -8,9 +8,9 @@
 #include "application/ApplicationDb.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
-#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "numbering/LeadingCharacters.h"
+#include "numbering/LoadedProject.h"
 #include "numbering/ProjectNumbering.h"
 #include "platform/ado/Variant.h"
 #include "platform/sys/Sys.h"
@@ -105,21 +105,38 @@ bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record) {
     return false;
 }
 
-SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& written,
-                            const std::vector<proapp::MemberRow>& members, const std::string& storedNumber,
+SaveResult WriteApplication(CAdoConnection& connection, PROAPP& written,
+                            const std::vector<proapp::MemberRow>& members, const projectnumber::LoadedProject& loaded,
                             projectnumber::Renames* renames) {
     PROAPP record = written;
     proapp::CompleteCategory(record);
     if (renames) renames->clear();
+    const std::string storedNumber = loaded.IsLoaded() ? loaded.number : std::string();
     const std::string newPrefix = LeadingCharacters(record.XMBH, projectnumber::kPrefixLength);
     const bool changesPrefix =
         !storedNumber.empty() &&
         !projectnumber::SameNumber(LeadingCharacters(storedNumber, projectnumber::kPrefixLength), newPrefix);
+    // A new application given its prefix alone takes the next free number.
+    const bool nextFree = storedNumber.empty() && record.XMBH == newPrefix;
     // A number that differs from the stored one only in case is the same number.
-    const bool renamed = !changesPrefix && !projectnumber::SameNumber(record.XMBH, storedNumber);
-    if (renamed && projectnumber::IsNumberInUse(connection, record.XMBH)) return SaveResult::NumberTaken;
+    const bool renamed = !changesPrefix && !nextFree && !projectnumber::SameNumber(record.XMBH, storedNumber);
     projectnumber::Renames moved;
-    const bool saved = db::InTransaction(connection, [&] {
+    SaveResult result = SaveResult::Failed;
+    // The check of the loaded project, the free number and the write are one
+    // write transaction: another program cannot take the number or move the
+    // project in between.
+    db::Transaction transaction(connection);
+    if (!transaction.Began() || !projectnumber::TakeWriteLock(connection)) return SaveResult::Failed;
+    if (!storedNumber.empty()) {
+        switch (projectnumber::CheckLoaded(connection, loaded)) {
+        case projectnumber::SaveResult::Saved: break;
+        case projectnumber::SaveResult::ChangedElsewhere: return SaveResult::ChangedElsewhere;
+        case projectnumber::SaveResult::Failed: return SaveResult::Failed;
+        }
+    }
+    if (nextFree) record.XMBH = projectnumber::NextNumber(connection, newPrefix);
+    if (renamed && projectnumber::IsNumberInUse(connection, record.XMBH)) return SaveResult::NumberTaken;
+    const bool saved = [&] {
         if (changesPrefix) {
             // Written under its number, then the project changes prefix.
             PROAPP kept = record;
@@ -138,8 +155,10 @@ SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& written,
         }
         if (!WriteMembers(connection, record.XMBH, members)) return false;
         return !proapp::IsKeyLabCategory(record.XMLB) || WriteReviewRow(connection, record);
-    });
-    if (!saved) return SaveResult::Failed;
+    }();
+    if (saved && transaction.Commit()) result = SaveResult::Saved;
+    if (result != SaveResult::Saved) return result;
+    written.XMBH = record.XMBH;
     if (renames) *renames = std::move(moved);
     return SaveResult::Saved;
 }
@@ -182,12 +201,20 @@ bool DeleteApplication(CAdoConnection& connection, const std::string& number) {
     });
 }
 
-bool DeleteApplications(CAdoConnection& connection, const std::vector<std::string>& numbers,
-                        projectnumber::Renames& renames, std::string* notDeleted) {
+DeleteResult DeleteApplications(CAdoConnection& connection, const std::vector<projectnumber::LoadedProject>& projects,
+                                projectnumber::Renames& renames, std::string* notDeleted) {
     renames.clear();
-    bool deleted = true;
+    bool deleted = true, changed = false;
     projectnumber::Renames moved;
+    std::vector<std::string> numbers;
+    for (const projectnumber::LoadedProject& project : projects) numbers.push_back(project.number);
     const bool committed = db::InTransaction(connection, [&] {
+        if (!projectnumber::TakeWriteLock(connection)) return false;
+        for (const projectnumber::LoadedProject& project : projects) {
+            const projectnumber::SaveResult loaded = projectnumber::CheckLoaded(connection, project);
+            changed = loaded == projectnumber::SaveResult::ChangedElsewhere;
+            if (loaded != projectnumber::SaveResult::Saved) return false;
+        }
         // All at once, one statement per table; when that fails, nothing of it
         // is kept and they go one by one, so that those before the one that
         // fails stay deleted.
@@ -215,9 +242,10 @@ bool DeleteApplications(CAdoConnection& connection, const std::vector<std::strin
         }
         return true;
     });
-    if (!committed) return false;
+    if (changed) return DeleteResult::ChangedElsewhere;
+    if (!committed) return DeleteResult::Failed;
     renames = std::move(moved);
-    return deleted;
+    return deleted ? DeleteResult::Deleted : DeleteResult::Failed;
 }
 
 std::string RowQuery(const std::string& number) {

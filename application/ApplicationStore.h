@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "application/ProApp.h"
+#include "numbering/LoadedProject.h"
 #include "numbering/ProjectNumbering.h"
 #include "foundation/AdoConnection.h"
 
@@ -22,12 +23,20 @@ constexpr const char* kApplicationTable = "corvane_itemappinfo";
 
 enum class SaveResult {
     Saved,
-    NumberTaken,  // the record's number belongs to another stored application
-    Failed,       // a column or row could not be written; nothing changed
+    NumberTaken,       // the record's number belongs to another stored application
+    ChangedElsewhere,  // the project loaded was deleted or renumbered meanwhile; nothing changed
+    Failed,            // a column or row could not be written; nothing changed
 };
 
-// Writes the application. `storedNumber` names the row to update (the
-// project being edited); when it is empty or has no row, a new row is added.
+// Writes the application. `loaded` is the stored project being edited, as
+// its view loaded it; not loaded, a new row is added. The save checks, in
+// its transaction, that the loaded row still holds the loaded number
+// (projectnumber::CheckLoaded): when another program deleted or renumbered
+// the project, nothing is written (ChangedElsewhere). A new record whose
+// number is its prefix alone (the first 17 characters) takes the next free
+// number under it, chosen in the save's transaction; a new record with a
+// whole number, or a project given another serial, needs that number free.
+// `record.XMBH` receives the number saved.
 // A project whose number changes takes its member, review and plan rows with
 // it. A stored project whose record has another prefix (guide code, year or
 // unit code) changes prefix (projectnumber::MoveToPrefix): it takes the next
@@ -38,8 +47,8 @@ enum class SaveResult {
 // key-laboratory category the review row is written too (WriteReviewRow). A
 // short category is stored completed to its full name
 // (proapp::CompleteCategory).
-SaveResult WriteApplication(CAdoConnection& connection, const PROAPP& record, const std::vector<proapp::MemberRow>& members,
-                            const std::string& storedNumber, projectnumber::Renames* renames = nullptr);
+SaveResult WriteApplication(CAdoConnection& connection, PROAPP& record, const std::vector<proapp::MemberRow>& members,
+                            const projectnumber::LoadedProject& loaded, projectnumber::Renames* renames = nullptr);
 
 // Whether an amount read from another office's file can be stored in a
 // review row: empty, or a plain number not negative that a single-precision
@@ -63,14 +72,22 @@ std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std
 // Removes the application and every row keyed by its number; one transaction.
 bool DeleteApplication(CAdoConnection& connection, const std::string& number);
 
-// Removes the applications, each as DeleteApplication does, then closes the
-// gaps left among the serials of their prefixes, in one transaction around
-// the whole list, so that a year's selection costs one commit. A deletion
-// that fails ends the work: the ones before it stay deleted, nothing is
-// renumbered, and false is returned with the number that could not be
+enum class DeleteResult {
+    Deleted,
+    ChangedElsewhere,  // a project listed was deleted or renumbered meanwhile; nothing deleted
+    Failed,            // `notDeleted` names the one that could not be deleted
+};
+
+// Removes the applications as they were listed, each as DeleteApplication
+// does, then closes the gaps left among the serials of their prefixes, in
+// one transaction around the whole list, so that a year's selection costs
+// one commit. When a project listed is no longer the one stored under its
+// number (projectnumber::CheckLoaded), nothing is deleted. A deletion that
+// fails ends the work: the ones before it stay deleted, nothing is
+// renumbered, and Failed is returned with the number that could not be
 // deleted in `notDeleted`. `renames` receives the numbers moved.
-bool DeleteApplications(CAdoConnection& connection, const std::vector<std::string>& numbers,
-                        projectnumber::Renames& renames, std::string* notDeleted = nullptr);
+DeleteResult DeleteApplications(CAdoConnection& connection, const std::vector<projectnumber::LoadedProject>& projects,
+                                projectnumber::Renames& renames, std::string* notDeleted = nullptr);
 
 // The application's whole row, for a recordset that reads or changes it.
 std::string RowQuery(const std::string& number);

@@ -77,6 +77,9 @@ void CDlgOutputList::LoadProjects(CAdoRecordSet& rs, const std::string& sql) {
     list.DeleteAllItems();
     rs.Open(sql);
     projectlist::AppendRows(list, rs);
+    m_listed.clear();
+    for (int row = 0; m_pConnection && row < list.GetItemCount(); ++row)
+        m_listed.push_back(projectnumber::LoadProject(*m_pConnection, list.GetItemText(row, kNumberColumn)));
 }
 
 std::vector<std::string> CDlgOutputList::CheckedNumbers() const {
@@ -85,6 +88,18 @@ std::vector<std::string> CDlgOutputList::CheckedNumbers() const {
     for (int row = 0; row < list.GetItemCount(); ++row)
         if (list.GetCheck(row)) numbers.push_back(list.GetItemText(row, kNumberColumn));
     return numbers;
+}
+
+std::vector<projectnumber::LoadedProject> CDlgOutputList::CheckedProjects() const {
+    std::vector<projectnumber::LoadedProject> projects;
+    const ui::ListCtrl& list = List();
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        if (!list.GetCheck(row)) continue;
+        const std::string number = list.GetItemText(row, kNumberColumn);
+        if (std::size_t(row) < m_listed.size() && m_listed[row].number == number) projects.push_back(m_listed[row]);
+        else projects.push_back({number, {}});  // not listed as stored: no project to act on
+    }
+    return projects;
 }
 
 void CDlgOutputList::OnSelectAll() {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "numbering/LoadedProject.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ButtonST.h"
@@ -47,6 +48,9 @@ public:
 
     // Project numbers of the ticked rows, in list order.
     std::vector<std::string> CheckedNumbers() const;
+    // The same projects as they were listed (number and row), for a command
+    // that must act on the projects the user saw.
+    std::vector<projectnumber::LoadedProject> CheckedProjects() const;
 
     void OnSelectAll();
     void OnInvert();
@@ -66,5 +70,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+
+private:
+    // The project of each row as LoadProjects listed it.
+    std::vector<projectnumber::LoadedProject> m_listed;
 
 };

@@ -399,9 +399,16 @@ void CDlgproappl::OnDblclkListProlist(const ui::NotifyInfo*, LRESULT* result) {
     ui::ListCtrl& list = m_dlgOutputList.List();
     const int mark = list.GetSelectionMark();
     if (mark < 0) return;
-    m_strCurXMBH = list.GetItemText(mark, CDlgOutputList::kNumberColumn);
+    // The project is the row stored under the number now; its saves write
+    // only while that row holds it.
+    m_current = projectnumber::LoadProject(m_connection, list.GetItemText(mark, CDlgOutputList::kNumberColumn));
     PROAPP record;
-    appstore::ReadApplication(m_connection, m_strCurXMBH, record);
+    if (!m_current.IsLoaded() || !appstore::ReadApplication(m_connection, m_current.number, record)) {
+        m_current = {};
+        LoadlistDate();
+        projectnumber::TellChangedElsewhere();
+        return;
+    }
     SetDlgValue(record);
 }
 
@@ -494,37 +501,39 @@ void CDlgproappl::ClearAll() {
 
 void CDlgproappl::OnBtnProadd() {
     ClearAll();
-    m_strCurXMBH.clear();
+    m_current = {};
     ActivateTab(CDlgAppWriter::kTabBasicInfo);
 }
 
 void CDlgproappl::OnBtnProdel() {
-    const std::vector<std::string> numbers = m_dlgOutputList.CheckedNumbers();
-    if (numbers.empty()) {
+    const std::vector<projectnumber::LoadedProject> projects = m_dlgOutputList.CheckedProjects();
+    if (projects.empty()) {
         ui::MessageBox("请选中要删除的记录！", "提示");
         return;
     }
     if (ui::MessageBox("确定要删除所选纪录吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     projectnumber::Renames renames;
     std::string notDeleted;
-    bool deleted = false;
+    appstore::DeleteResult deleted = appstore::DeleteResult::Failed;
     {
         // A year's selection takes a while: the progress shows its two stages.
         // The events wait while the deletion's transaction is open.
         ui::ProgressDialog progress("删除项目", 2);
-        progress.Next(text::Format("删除所选的%zu个项目", numbers.size()));
+        progress.Next(text::Format("删除所选的%zu个项目", projects.size()));
         // A deletion that fails ends the command: nothing is renumbered, the
         // project is named and the list shows what is stored.
-        deleted = appstore::DeleteApplications(m_connection, numbers, renames, &notDeleted);
+        deleted = appstore::DeleteApplications(m_connection, projects, renames, &notDeleted);
         progress.Next("刷新项目列表");
         // The form is emptied: it holds no project any more, and the next save
         // adds a new one.
         FollowRenames(renames);
         ClearAll();
-        m_strCurXMBH.clear();
+        m_current = {};
         LoadlistDate();
     }
-    if (!deleted)
+    if (deleted == appstore::DeleteResult::ChangedElsewhere)
+        ui::MessageBox(projectnumber::kListChangedElsewhereMessage, "系统提示", MB_OK | MB_ICONEXCLAMATION);
+    else if (deleted == appstore::DeleteResult::Failed)
         ui::MessageBox(notDeleted.empty() ? std::string("删除失败！") : "项目" + notDeleted + "删除失败！", "提示",
                        MB_OK | MB_ICONEXCLAMATION);
 }
@@ -556,23 +565,23 @@ BOOL CDlgproappl::ValiData() {
 
 void CDlgproappl::OnBtnSave() {
     if (!ValiData()) return;
-    if (m_strCurXMBH.empty() || !projectnumber::IsNumberStored(m_connection, m_strCurXMBH)) {
+    if (!m_current.IsLoaded()) {
         // A new application's number is always built from its codes: a typed
-        // serial goes after their prefix, no serial takes the next free one.
+        // serial goes after their prefix, no serial takes the next free one
+        // (chosen in the save's transaction).
         std::string prefix;
         if (!ReadPrefix(prefix, MB_OK | MB_ICONEXCLAMATION)) return;
         m_proapp.FIVEYEAR = m_strPublishYear;
         const std::string serial = Basic().GetDlgItemText(CDlgAppBasicInfo::IDC_SERIAL);
         if (!serial.empty() && !RefuseSerial(serial)) return;
-        m_proapp.XMBH = serial.empty() ? projectnumber::NextNumber(m_connection, prefix) : prefix + serial;
-        ShowNumber(m_proapp.XMBH);
+        m_proapp.XMBH = prefix + serial;
         CollectInfo();
         SavetoDB(0);
         LoadlistDate();
         return;
     }
     if (ui::MessageBox("确定更新该项目的信息？", "系统提示", MB_OKCANCEL) != IDOK) return;
-    const std::string previous = m_strCurXMBH;
+    const std::string previous = m_current.number;
     m_proapp.XMBH = ShownNumber();
     m_proapp.FIVEYEAR = m_strPublishYear;
     std::string prefix;
@@ -652,19 +661,23 @@ bool CDlgproappl::RefuseSerial(const std::string& serial) {
 }
 
 BOOL CDlgproappl::SavetoDB(int update) {
-    const std::string stored = update ? m_strCurXMBH : std::string();
+    const projectnumber::LoadedProject stored = update ? m_current : projectnumber::LoadedProject();
     projectnumber::Renames renames;
     switch (appstore::WriteApplication(m_connection, m_proapp, GridMembers(), stored, &renames)) {
     case appstore::SaveResult::Saved:
         // The saved application is the project being edited from now on,
         // under the number the save gave it.
-        m_strCurXMBH = stored.empty() ? m_proapp.XMBH : stored;
-        FollowRenames(renames);
-        m_proapp.XMBH = m_strCurXMBH;
+        if (stored.IsLoaded()) FollowRenames(renames);
+        else m_current = projectnumber::LoadProject(m_connection, m_proapp.XMBH);
+        m_proapp.XMBH = m_current.number;
+        ShowNumber(m_current.number);
         ui::MessageBox("保存成功！", "系统提示");
         return TRUE;
     case appstore::SaveResult::NumberTaken:
         ui::MessageBox("项目编号重复，请重新指定流水号！", "系统提示", MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    case appstore::SaveResult::ChangedElsewhere:
+        projectnumber::TellChangedElsewhere();
         return FALSE;
     case appstore::SaveResult::Failed: break;
     }
@@ -673,7 +686,7 @@ BOOL CDlgproappl::SavetoDB(int update) {
 }
 
 void CDlgproappl::FollowRenames(const projectnumber::Renames& renames) {
-    if (projectnumber::FollowRename(renames, m_strCurXMBH)) ShowNumber(m_strCurXMBH);
+    if (projectnumber::FollowRename(renames, m_current)) ShowNumber(m_current.number);
 }
 
 void CDlgproappl::OnButtonSort() {

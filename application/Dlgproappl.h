@@ -11,6 +11,7 @@
 #include "application/DlgAppWriter.h"
 #include "application/DlgOutputList.h"
 #include "application/ProApp.h"
+#include "numbering/LoadedProject.h"
 #include "numbering/ProjectNumbering.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
@@ -113,8 +114,9 @@ public:
     CDlgAppWriter m_dlgAppWriter;
     // The chapter (tree-node text) last shown.
     std::string m_strCurChapter;
-    // XMBH of the project loaded in the form; empty for a new application.
-    std::string m_strCurXMBH;
+    // The project loaded in the form (its number and row); not loaded for a
+    // new application.
+    projectnumber::LoadedProject m_current;
     std::string m_strExePath;
     PROAPP m_proapp;
     COLORREF m_crStdTab = ui::TabWnd::DefaultTabColor();

@@ -14,6 +14,7 @@
 #include "foundation/Sql.h"
 #include "foundation/StagedFile.h"
 #include "numbering/LeadingCharacters.h"
+#include "numbering/ProjectFolders.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -57,16 +58,6 @@ std::string FieldText(CAdoRecordSet& rs, const char* column) {
 }
 
 
-// The last `count` characters of a UTF-8 text (all of it when shorter).
-std::string TrailingCharacters(const std::string& s, std::size_t count) {
-    std::size_t begin = s.size();
-    for (std::size_t chars = 0; begin > 0 && chars < count; ++chars) {
-        --begin;
-        while (begin > 0 && !IsUtf8LeadByte(s[begin])) --begin;
-    }
-    return s.substr(begin);
-}
-
 void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示", MB_ICONERROR); }
 
 }  // namespace
@@ -103,10 +94,7 @@ std::string SummaryBundle::AttachmentFolder(const std::string& number, const std
     const COptions options;
     const std::string saveFolder =
         m_variant == Variant::AcceptanceSummary ? options.GetAcceptDir() : options.GetProgressDir();
-    std::string folder = sys::JoinPath(saveFolder, sys::SafeFileName(LeadingCharacters(number, 7)));
-    folder = sys::JoinPath(folder, sys::SafeFileName(TrailingCharacters(category, 4)));
-    folder = sys::JoinPath(folder, sys::SafeFileName(number));
-    return sys::JoinPath(folder, "所有文件");
+    return projectfolders::AttachmentFolder(saveFolder, number, category);
 }
 
 // ---- export ----

@@ -25,3 +25,13 @@ inline std::string CharactersAt(std::string_view s, std::size_t first, std::size
     const std::size_t skipped = LeadingCharacters(s, first).size();
     return LeadingCharacters(s.substr(skipped), count);
 }
+
+// The last `count` characters of the text (all of it when shorter).
+inline std::string TrailingCharacters(std::string_view s, std::size_t count) {
+    std::size_t begin = s.size();
+    for (std::size_t chars = 0; begin > 0 && chars < count; ++chars) {
+        --begin;
+        while (begin > 0 && !IsUtf8LeadByte(s[begin])) --begin;
+    }
+    return std::string(s.substr(begin));
+}

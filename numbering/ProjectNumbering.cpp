@@ -6,6 +6,7 @@
 #include "foundation/Transaction.h"
 #include "numbering/LeadingCharacters.h"
 #include "numbering/NumberingSql.h"
+#include "numbering/ProjectFolders.h"
 #include "numbering/ProjectRows.h"
 #include "platform/text/Text.h"
 
@@ -203,8 +204,8 @@ RenumberResult MoveToPrefix(CAdoConnection& connection, const std::string& numbe
     // unique, the next new number skips it).
     Renames closed;
     const RenumberResult closing = ClosePrefixGaps(connection, oldPrefix, closed);
-    if (closing == RenumberResult::Failed) return RenumberResult::Failed;
     if (closing == RenumberResult::Collision) closed.clear();
+    else if (closing != RenumberResult::Done) return closing;
     closed[number] = target;
     if (!transaction.Commit()) return RenumberResult::Failed;
     renames = std::move(closed);
@@ -216,6 +217,7 @@ std::string RefusedRenumberingMessage(RenumberResult result) {
     case RenumberResult::Done: break;
     case RenumberResult::Collision: return "重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！";
     case RenumberResult::Failed: return "项目编号重新排序失败，项目编号未作修改！";
+    case RenumberResult::FoldersNotMoved: return projectfolders::kFolderMoveFailedMessage;
     }
     return {};
 }

@@ -5,6 +5,7 @@
 
 #include "foundation/Transaction.h"
 #include "numbering/NumberingSql.h"
+#include "numbering/ProjectFolders.h"
 
 namespace projectnumber {
 
@@ -134,7 +135,7 @@ bool DeleteProjectRows(CAdoConnection& connection, const std::string& number) {
     return ProjectRowsRemover(connection).Remove(number);
 }
 
-ProjectRowsRemover::ProjectRowsRemover(CAdoConnection& connection) {
+ProjectRowsRemover::ProjectRowsRemover(CAdoConnection& connection) : connection_(connection) {
     for (const KeyedTable& keyed : ProjectKeyedTables())
         deletes_.push_back(std::make_unique<Statement>(
             connection, std::string("delete from ") + keyed.table + " where " + keyed.column + " = ?1"));
@@ -145,6 +146,9 @@ ProjectRowsRemover::~ProjectRowsRemover() = default;
 bool ProjectRowsRemover::Remove(const std::string& number) {
     for (const std::unique_ptr<Statement>& statement : deletes_)
         if (!statement->RunWith({number})) return false;
+    projectfolders::FolderChanges folders;
+    if (!folders.Remove({number})) return false;
+    folders.Keep(connection_);
     return true;
 }
 
@@ -157,7 +161,10 @@ bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::str
     for (const KeyedTable& keyed : ProjectKeyedTables())
         deleted = deleted && Execute(connection, std::string("delete from ") + keyed.table + " where " +
                                                      keyed.column + " in (select old from " + kNumberList + ")");
-    return deleted && EmptyNumberList(connection) && transaction.Commit();
+    projectfolders::FolderChanges folders;
+    if (!deleted || !EmptyNumberList(connection) || !folders.Remove(numbers)) return false;
+    folders.Keep(connection);
+    return transaction.Commit();
 }
 
 RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves) {
@@ -168,7 +175,11 @@ RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves) {
     if (result == RenumberResult::Done &&
         !(FillNumberList(connection, moves) && ApplyMoveTable(connection) && EmptyNumberList(connection)))
         result = RenumberResult::Failed;
-    if (result == RenumberResult::Done && !transaction.Commit()) result = RenumberResult::Failed;
+    projectfolders::FolderChanges folders;
+    if (result == RenumberResult::Done && !folders.Move(moves)) result = RenumberResult::FoldersNotMoved;
+    if (result != RenumberResult::Done) return result;
+    folders.Keep(connection);
+    if (!transaction.Commit()) result = RenumberResult::Failed;
     return result;
 }
 

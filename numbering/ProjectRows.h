@@ -38,6 +38,7 @@ enum class RenumberResult {
     Done,
     Collision,  // a new number belongs to a project outside the renumbered set; nothing changed
     Failed,     // a statement failed; nothing changed
+    FoldersNotMoved,  // a project's attachment folder could not follow its number; nothing changed
 };
 
 // Every table keyed by the project number, the application table first.
@@ -50,7 +51,8 @@ bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const 
 
 // Deletes the rows of every table keyed by the number, the application row
 // among them: left behind, they would belong to the project that is next
-// given the number. Runs inside the caller's transaction, if any.
+// given the number. The project's attachment folders go with them
+// (projectfolders::FolderChanges). Runs inside the caller's transaction, if any.
 bool DeleteProjectRows(CAdoConnection& connection, const std::string& number);
 
 class Statement;
@@ -66,6 +68,7 @@ public:
     bool Remove(const std::string& number);
 
 private:
+    CAdoConnection& connection_;
     std::vector<std::unique_ptr<Statement>> deletes_;  // one per keyed table
 };
 
@@ -77,7 +80,9 @@ bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::str
 // Gives each project of `moves` its new number, application row and keyed rows
 // alike, in one statement per table: each row is written once, and projects
 // may trade numbers (no number lies in between). Collision when a new number
-// is held by a project that does not move, or given to two projects.
+// is held by a project that does not move, or given to two projects. The
+// projects' attachment folders follow (projectfolders::FolderChanges);
+// FoldersNotMoved when one cannot.
 // One transaction (nested in the caller's, if any); nothing changed unless Done.
 RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves);
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "widgets/OleRichEdit.h"
+#include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
@@ -31,13 +32,24 @@ bool EditorToColumn(COleRichEdit& editor, const std::string& path, CAdoRecordSet
     return editor.SaveRtfFile(path) > 0 && recordset.AppendChunkFromFile(column, path);
 }
 
-void FinishSave(CAdoRecordSet& recordset, bool valuesSet) {
-    if (valuesSet && recordset.Update()) {
-        workflow::Prompt("保存成功！");
+void FinishSave(CAdoConnection* connection, const projectnumber::LoadedProject& project, CAdoRecordSet& recordset,
+                bool valuesSet) {
+    if (!valuesSet) {
+        recordset.CancelUpdate();
+        TellSaveResult(projectnumber::SaveResult::Failed, "保存失败！");
         return;
     }
-    recordset.CancelUpdate();
-    ui::MessageBox("保存失败！", "提示", MB_OK | MB_ICONEXCLAMATION);
+    if (!SaveProjectRows(connection, project, [&] { return recordset.Update() != FALSE; }, "保存失败！"))
+        recordset.CancelUpdate();
+}
+
+void TellSaveResult(projectnumber::SaveResult result, const std::string& failure) {
+    switch (result) {
+    case projectnumber::SaveResult::Saved: workflow::Prompt("保存成功！"); return;
+    case projectnumber::SaveResult::ChangedElsewhere: projectnumber::TellChangedElsewhere(); return;
+    case projectnumber::SaveResult::Failed: break;
+    }
+    ui::MessageBox(failure, "提示", MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace approval

@@ -6,6 +6,9 @@
 
 #include <string>
 
+#include "numbering/LoadedProject.h"
+
+class CAdoConnection;
 class CAdoRecordSet;
 class COleRichEdit;
 
@@ -26,8 +29,29 @@ bool ColumnToFile(CAdoRecordSet& recordset, const std::string& column, const std
 bool EditorToColumn(COleRichEdit& editor, const std::string& path, CAdoRecordSet& recordset,
                     const std::string& column);
 
-// Stores the current row of a pending save: "保存成功！" when stored, else the
-// edit is cancelled and "保存失败！" is shown.
-void FinishSave(CAdoRecordSet& recordset, bool valuesSet);
+// Stores the current row of a pending save of the project shown, in one
+// transaction and only while the project is still the one loaded
+// (projectnumber::SaveLoaded): "保存成功！" when stored; else the edit is
+// cancelled and the user told that the project changed elsewhere, or
+// "保存失败！".
+void FinishSave(CAdoConnection* connection, const projectnumber::LoadedProject& project, CAdoRecordSet& recordset,
+                bool valuesSet);
+// The same for a save that writes its rows itself (`write` true when it
+// did), telling `failure` when it did not. True when saved.
+template <class Write>
+bool SaveProjectRows(CAdoConnection* connection, const projectnumber::LoadedProject& project, Write write,
+                     const std::string& failure);
+// What the user is told after a save of a loaded project: "保存成功！", the
+// project changed elsewhere, or `failure`.
+void TellSaveResult(projectnumber::SaveResult result, const std::string& failure);
+
+template <class Write>
+bool SaveProjectRows(CAdoConnection* connection, const projectnumber::LoadedProject& project, Write write,
+                     const std::string& failure) {
+    const projectnumber::SaveResult result =
+        connection ? projectnumber::SaveLoaded(*connection, project, write) : projectnumber::SaveResult::Failed;
+    TellSaveResult(result, failure);
+    return result == projectnumber::SaveResult::Saved;
+}
 
 }  // namespace approval

@@ -85,7 +85,8 @@ void CDlgAcceptPanel::ClearResult() {
 
 void CDlgAcceptPanel::LoadResult(const std::string& number) {
     ClearResult();
-    m_strLoadedProject = number;
+    m_loaded = m_pConnection ? projectnumber::LoadProject(*m_pConnection, number) : projectnumber::LoadedProject();
+    m_loaded.number = number;  // the number shown, stored or not
     CAdoRecordSet rs;
     if (!reviewstore::OpenAcceptanceRow(rs, m_pConnection, number) || rs.GetRecordCount() <= 0) return;
     long grade = 0, state = 0;  // an empty column reads as 0
@@ -115,18 +116,24 @@ void CDlgAcceptPanel::OnBtnSave() {
     // After a root or fund-number node the information page still shows the
     // previous project while this page was cleared: nothing is saved until a
     // project is selected again.
-    if (number.empty() || number != m_strLoadedProject) {
+    if (number.empty() || number != m_loaded.number) {
         ui::MessageBox("请先选择一个项目！", "提示", MB_ICONINFORMATION);
         return;
     }
-    const bool saved = StoreResult(number);
-    ui::MessageBox(saved ? "保存成功！" : "数据入库失败！", "提示", MB_ICONINFORMATION);
+    switch (StoreResult(number)) {
+    case projectnumber::SaveResult::Saved: ui::MessageBox("保存成功！", "提示", MB_ICONINFORMATION); return;
+    case projectnumber::SaveResult::ChangedElsewhere: projectnumber::TellChangedElsewhere(); return;
+    case projectnumber::SaveResult::Failed: break;
+    }
+    ui::MessageBox("数据入库失败！", "提示", MB_ICONINFORMATION);
 }
 
-bool CDlgAcceptPanel::StoreResult(const std::string& number) {
-    if (!m_pConnection) return false;
-    db::Transaction transaction(*m_pConnection);
-    if (!transaction.Began()) return false;
+projectnumber::SaveResult CDlgAcceptPanel::StoreResult(const std::string& number) {
+    if (!m_pConnection) return projectnumber::SaveResult::Failed;
+    return projectnumber::SaveLoaded(*m_pConnection, m_loaded, [&] { return WriteResult(number); });
+}
+
+bool CDlgAcceptPanel::WriteResult(const std::string& number) {
     const std::string conclusion = ConclusionFile(), remarks = RemarksFile();
     CAdoRecordSet rs;
     bool stored = reviewstore::OpenAcceptanceRow(rs, m_pConnection, number);
@@ -137,7 +144,7 @@ bool CDlgAcceptPanel::StoreResult(const std::string& number) {
              rs.AppendChunkFromFile("YSBZ", remarks) && rs.Update();
     if (!stored) rs.CancelUpdate();
     rs.Close();
-    return stored && transaction.Commit();
+    return stored;
 }
 
 void CDlgAcceptPanel::OnBtnCompile() { officereports::RunCGXB(m_pConnection); }

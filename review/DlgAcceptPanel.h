@@ -8,6 +8,7 @@
 
 #include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
+#include "numbering/LoadedProject.h"
 #include "platform/ui/Dialog.h"
 #include "review/DlgAcceptDetail.h"
 
@@ -59,11 +60,12 @@ protected:
 
 private:
     // Writes the page's verdict into the project's row (added when missing)
-    // in one transaction; false when anything failed.
-    bool StoreResult(const std::string& number);
+    // in one transaction, while the project is still the one loaded.
+    projectnumber::SaveResult StoreResult(const std::string& number);
+    bool WriteResult(const std::string& number);
 
     // The project the verdict on the page belongs to: the number of the last
-    // LoadResult. A save writes only when the information page shows this
-    // same project.
-    std::string m_strLoadedProject;
+    // LoadResult, with its application row. A save writes only when the
+    // information page shows this same project, and the row still holds it.
+    projectnumber::LoadedProject m_loaded;
 };

@@ -8,6 +8,7 @@
 #include "review/DlgExpertBrowse.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowSupport.h"
+#include "review/ApprovalPanelSupport.h"
 #include "review/ReviewStore.h"
 
 namespace {
@@ -206,7 +207,8 @@ void CDlgHanSPanel::SaveReview() {
     // Only a project the user has just selected is saved: after a root or
     // fund-number node the summary still shows the previous project while
     // this panel is empty, and saving would wipe that project's review.
-    const std::string xmbh = m_dlgSummary.GetSelectedProject();
+    const projectnumber::LoadedProject project = m_dlgSummary.SelectedProject();
+    const std::string xmbh = project.number;
     if (xmbh.empty()) {
         workflow::Prompt("请先选择一个项目！");
         return;
@@ -221,15 +223,15 @@ void CDlgHanSPanel::SaveReview() {
              rs.SetString(kGradeColumns[i], m_strGrades[i]) &&
              rs.SetString(kOpinionColumns[i], GetDlgItemText(IDC_OPINION[i]));
     ok = ok && rs.SetDouble("FS", text::Atof(m_strScore)) && rs.SetString("PSJG", GetDlgItemText(IDC_RESULT)) &&
-         rs.SetString("BZZLY", m_strReason) && rs.Update();
-    if (!ok) {
-        // A value the table refuses (an over-long grade text typed into a
-        // loaded review) leaves the stored review as it was.
+         rs.SetString("BZZLY", m_strReason);
+    // A value the table refuses (an over-long grade text typed into a loaded
+    // review) leaves the stored review as it was; so does a project deleted
+    // or renumbered meanwhile.
+    if (!approval::SaveProjectRows(m_pConnection, project, [&] { return ok && rs.Update(); },
+                                   FailureText("保存失败！"))) {
         rs.CancelUpdate();
-        workflow::Prompt(FailureText("保存失败！"));
         return;
     }
-    workflow::Prompt("保存成功！");
     m_dlgSummary.ShowProject(xmbh);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ui/DataExchange.h"
 #include "review/OfficeReports.h"
 #include "review/WorkflowSupport.h"
+#include "review/ApprovalPanelSupport.h"
 #include "review/ReviewStore.h"
 
 namespace {
@@ -118,7 +119,8 @@ void CDlgHuiSPanel::SaveReview() {
     // Only a project the user has just selected is saved: after a root or
     // fund-number node the summary still shows the previous project while
     // the amounts are reset, and saving would overwrite its granted budget.
-    const std::string xmbh = m_dlgSummary.GetSelectedProject();
+    const projectnumber::LoadedProject project = m_dlgSummary.SelectedProject();
+    const std::string xmbh = project.number;
     if (xmbh.empty()) {
         workflow::Prompt("请先选择一个项目！");
         return;
@@ -134,12 +136,10 @@ void CDlgHuiSPanel::SaveReview() {
     if (ok && rs.GetRecordCount() <= 0) ok = rs.AddNew() && rs.SetString("XMBH", xmbh);
     ok = ok && rs.SetString("PSJG", result) && rs.SetFloat("PFJF", m_fTotal);
     for (int i = 0; ok && i < 8; ++i) ok = rs.SetFloat(kLines[i].granted, m_fAmounts[i]);
-    if (!(ok && rs.Update())) {
+    // Written only while the project is the one selected: a project deleted
+    // meanwhile gets no review row.
+    if (!approval::SaveProjectRows(m_pConnection, project, [&] { return ok && rs.Update(); }, "保存失败！"))
         rs.CancelUpdate();
-        workflow::Prompt("保存失败！");
-        return;
-    }
-    workflow::Prompt("保存成功！");
 }
 
 void CDlgHuiSPanel::OnBtnExcel() { officereports::RunLabReviewExcel(this, m_pConnection); }

@@ -49,6 +49,7 @@ void CDlgJinZDetail::ShowProgressInfo(const std::string& xmbh) {
     m_strName.clear();
     m_strPerson.clear();
     rs.GetString("XMBH", m_strXMBH);
+    m_loaded = m_pConnection ? projectnumber::LoadProject(*m_pConnection, m_strXMBH) : projectnumber::LoadedProject();
     rs.GetString("BACKUPNAME", m_strName);
     rs.GetString("SJWCR", m_strPerson);
     UpdateData(FALSE);

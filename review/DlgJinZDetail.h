@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "numbering/LoadedProject.h"
 #include "widgets/OleRichEdit.h"
 #include "platform/ui/Dialog.h"
 
@@ -26,7 +27,11 @@ public:
     void ShowProgressInfo(const std::string& xmbh);
     // The project shown, or empty when the last ShowProgressInfo found none:
     // the conclusion is saved only for a project just selected.
-    std::string GetSelectedProject() const { return m_bLastFound ? m_strXMBH : std::string(); }
+    std::string GetSelectedProject() const { return SelectedProject().number; }
+    // The same with the row it was loaded from, for the check of a save.
+    projectnumber::LoadedProject SelectedProject() const {
+        return m_bLastFound ? m_loaded : projectnumber::LoadedProject();
+    }
 
     COleRichEdit m_richSummary{COleRichEdit::Variant::KeepDefaultFormat};
     std::string m_strXMBH, m_strName, m_strPerson;
@@ -41,4 +46,5 @@ protected:
 
 private:
     bool m_bLastFound = false;
+    projectnumber::LoadedProject m_loaded;
 };

@@ -70,7 +70,8 @@ void CDlgJinZPanel::OnBtnSave() {
     // Only the project just selected in the tree: after a root or fund-number
     // node the detail still shows the previous project while the conclusion
     // is empty, and that must not be written over its conclusion.
-    const std::string xmbh = m_dlgDetail.GetSelectedProject();
+    const projectnumber::LoadedProject project = m_dlgDetail.SelectedProject();
+    const std::string xmbh = project.number;
     if (xmbh.empty()) {
         workflow::Prompt("请先选择一个项目！");
         return;
@@ -78,7 +79,7 @@ void CDlgJinZPanel::OnBtnSave() {
     UpdateData(TRUE);
     CAdoRecordSet rs;
     if (!reviewstore::OpenProgressRow(rs, m_pConnection, xmbh)) {
-        approval::FinishSave(rs, false);
+        approval::FinishSave(m_pConnection, project, rs, false);
         return;
     }
     // The conclusion belongs to the applicant's report row, which only the
@@ -87,7 +88,7 @@ void CDlgJinZPanel::OnBtnSave() {
         workflow::Prompt("该项目尚未提交阶段进展报告，不能保存检查结论！");
         return;
     }
-    approval::FinishSave(rs, approval::EditorToColumn(m_richConclusion, approval::ScratchPath(kSavedConclusionFile),
+    approval::FinishSave(m_pConnection, project, rs, approval::EditorToColumn(m_richConclusion, approval::ScratchPath(kSavedConclusionFile),
                                                       rs, "JCJL"));
 }
 

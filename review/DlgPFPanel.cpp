@@ -179,7 +179,8 @@ void CDlgPFPanel::OnBtnSave() {
     // Only the project just selected in the tree: after a root or fund-number
     // node the summary still shows the previous project while the panel is
     // empty, and that must not be written over its approval.
-    const std::string xmbh = m_dlgSummary.GetSelectedProject();
+    const projectnumber::LoadedProject project = m_dlgSummary.SelectedProject();
+    const std::string xmbh = project.number;
     if (xmbh.empty()) {
         workflow::Prompt("请先选择一个项目！");
         return;
@@ -194,7 +195,7 @@ void CDlgPFPanel::OnBtnSave() {
     for (const BudgetItem& item : kItems) ok = rs.SetFloat(item.approvedColumn, this->*item.amount) && ok;
     ok = ok && approval::EditorToColumn(m_richExpertOpinion, approval::ScratchPath(kExpertFile), rs, "ZJYJ") &&
          approval::EditorToColumn(m_richApprovalOpinion, approval::ScratchPath(kApprovalFile), rs, "PFYJ");
-    approval::FinishSave(rs, ok);
+    approval::FinishSave(m_pConnection, project, rs, ok);
 }
 
 void CDlgPFPanel::OnBtnOutput() { officereports::RunPFOutput(m_pConnection, 0); }

@@ -125,7 +125,8 @@ void CDlgPlanPanel::OnBtnSave() {
     // Only the project just selected in the tree: after a root or fund-number
     // node the summary still shows the previous project while the sections
     // are empty, and that must not be written over its plan.
-    const std::string xmbh = m_dlgSummary.GetSelectedProject();
+    const projectnumber::LoadedProject project = m_dlgSummary.SelectedProject();
+    const std::string xmbh = project.number;
     if (xmbh.empty()) {
         workflow::Prompt("请先选择一个项目！");
         return;
@@ -136,7 +137,7 @@ void CDlgPlanPanel::OnBtnSave() {
     }
     CAdoRecordSet rs;
     if (!reviewstore::OpenPlanRow(rs, m_pConnection, xmbh)) {
-        approval::FinishSave(rs, false);
+        approval::FinishSave(m_pConnection, project, rs, false);
         return;
     }
     bool ok = !rs.IsEOF() || (rs.AddNew() && rs.SetString("XMBH", xmbh));
@@ -144,7 +145,7 @@ void CDlgPlanPanel::OnBtnSave() {
     for (const PlanSection& section : kSections)
         ok = ok && approval::EditorToColumn(this->*section.editor, approval::ScratchPath(section.file), rs,
                                             section.column);
-    approval::FinishSave(rs, ok);
+    approval::FinishSave(m_pConnection, project, rs, ok);
 }
 
 void CDlgPlanPanel::OnBtnOutput() { officereports::RunPlanOutput(m_pConnection, 0); }

@@ -180,6 +180,9 @@ void CDlgProEdit::LoadProject(const std::string& xmbh) {
     projectinfo::Columns row;
     if (!m_pConnection || !projectinfo::LoadApplication(*m_pConnection, xmbh, row)) return;
     const std::map<std::string, std::string> values(row.begin(), row.end());
+    // The project is the row stored under the number now; its saves write
+    // only while that row holds it.
+    m_loaded = projectnumber::LoadProject(*m_pConnection, values.at("XMBH"));
     SetDlgItemText(IDC_XMBH, values.at("XMBH"));
     for (const Field& field : kFields) {
         const std::string& value = values.at(field.column);
@@ -213,8 +216,7 @@ void CDlgProEdit::LoadMembers(const std::string& xmbh) {
 }
 
 void CDlgProEdit::SaveProject() {
-    const std::string oldNumber = GetDlgItemText(IDC_XMBH);
-    if (oldNumber.empty()) {
+    if (GetDlgItemText(IDC_XMBH).empty()) {
         ui::MessageBox("请先选择一个项目！", "提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
@@ -229,9 +231,10 @@ void CDlgProEdit::SaveProject() {
     for (const Field& field : kFields) columns.emplace_back(field.column, GetDlgItemText(field.id));
     if (!m_pConnection) return;
     const projectinfo::SaveOutcome outcome = projectinfo::SaveApplication(
-        *m_pConnection, oldNumber, projectinfo::Prefix(guideCode, year, unitCode), columns);
+        *m_pConnection, m_loaded, projectinfo::Prefix(guideCode, year, unitCode), columns);
     switch (outcome.result) {
-        case projectinfo::SaveResult::NoSuchProject:
+        case projectinfo::SaveResult::ChangedElsewhere:
+            projectnumber::TellChangedElsewhere();
             return;
         case projectinfo::SaveResult::Failed:
             ui::MessageBox(FailureMessage(columns), "提示", MB_OK | MB_ICONEXCLAMATION);
@@ -240,6 +243,7 @@ void CDlgProEdit::SaveProject() {
             break;
     }
     // The editor follows its project to the number the save gave it.
+    m_loaded.number = outcome.number;
     SetDlgItemText(IDC_XMBH, outcome.number);
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
     if (m_pSelect) m_pSelect->RefreshLists();

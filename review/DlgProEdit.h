@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "numbering/LoadedProject.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
 
@@ -58,4 +59,6 @@ private:
     std::string FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const;
 
     CDlgFirstSelect* m_pSelect;
+    // The project shown (its number and row), as LoadProject found it.
+    projectnumber::LoadedProject m_loaded;
 };

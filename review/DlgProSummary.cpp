@@ -73,7 +73,10 @@ void CDlgProSummary::ShowControl(int id, bool show) {
 }
 
 void CDlgProSummary::FollowRenames(const projectnumber::Renames& renames) {
-    if (m_bLastFound && projectnumber::FollowRename(renames, m_strXMBH)) SetDlgItemText(IDC_XMBH, m_strXMBH);
+    if (m_bLastFound && projectnumber::FollowRename(renames, m_loaded)) {
+        m_strXMBH = m_loaded.number;
+        SetDlgItemText(IDC_XMBH, m_strXMBH);
+    }
 }
 
 void CDlgProSummary::ShowProject(const std::string& xmbh) {
@@ -81,6 +84,7 @@ void CDlgProSummary::ShowProject(const std::string& xmbh) {
     m_bLastFound = reviewstore::OpenSummary(rs, m_pConnection, xmbh) && rs.GetRecordCount() > 0;
     if (!m_bLastFound) return;
     rs.GetString("XMBH", m_strXMBH);
+    m_loaded = m_pConnection ? projectnumber::LoadProject(*m_pConnection, m_strXMBH) : projectnumber::LoadedProject();
     rs.GetString("XMMC", m_strXMMC);
     rs.GetString("GZDW", m_strGZDW);
     rs.GetString("HZDW", m_strHZDW);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "numbering/LoadedProject.h"
 #include "numbering/ProjectRows.h"
 #include "platform/ui/Dialog.h"
 
@@ -44,7 +45,11 @@ public:
     // project (a root or fund-number node was selected): a panel saves only
     // for a project the user has just selected, never over the project still
     // shown from before.
-    std::string GetSelectedProject() const { return m_bLastFound ? m_strXMBH : std::string(); }
+    std::string GetSelectedProject() const { return SelectedProject().number; }
+    // The same with the row it was loaded from, for the check of a save.
+    projectnumber::LoadedProject SelectedProject() const {
+        return m_bLastFound ? m_loaded : projectnumber::LoadedProject();
+    }
 
     // Follows the project shown through a renumbering (ProjectRows.h): the
     // summary, and the save of its panel, hold the project's new number.
@@ -66,4 +71,5 @@ private:
     std::string m_strXMBH, m_strXMMC, m_strGZDW, m_strHZDW, m_strSQRXM, m_strSQRXB, m_strSQRNL, m_strZC,
         m_strSQJE, m_strFS, m_strPSJG;
     bool m_bLastFound = false;
+    projectnumber::LoadedProject m_loaded;
 };

@@ -1,6 +1,7 @@
 #include "review/ProjectInfoStore.h"
 
 #include "foundation/Transaction.h"
+#include "numbering/LoadedProject.h"
 #include "foundation/Sql.h"
 #include "numbering/ProjectRows.h"
 #include "platform/text/Text.h"
@@ -72,27 +73,27 @@ std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string
     return names;
 }
 
-SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNumber, const std::string& newPrefix,
-                            const Columns& columns) {
-    SaveOutcome outcome{SaveResult::Failed, oldNumber};
+SaveOutcome SaveApplication(CAdoConnection& connection, const projectnumber::LoadedProject& loaded,
+                            const std::string& newPrefix, const Columns& columns) {
+    SaveOutcome outcome{SaveResult::Failed, loaded.number};
     projectnumber::Renames renames;
-    const bool saved = db::InTransaction(connection, [&] {
+    const projectnumber::SaveResult saved = projectnumber::SaveLoaded(connection, loaded, [&] {
         CAdoRecordSet rs;
-        if (!OpenApplication(rs, connection, oldNumber)) return false;
-        if (rs.IsEOF()) {
-            outcome.result = SaveResult::NoSuchProject;
-            return false;
-        }
+        if (!OpenApplication(rs, connection, loaded.number) || rs.IsEOF()) return false;
         for (const auto& [column, value] : columns)
             if (!rs.SetString(column, value)) return false;
         if (!rs.Update()) return false;
         rs.Close();
         // A new guide code, year or unit code moves the project to its new
         // prefix in this transaction (nothing moves for the same prefix).
-        return projectnumber::MoveToPrefix(connection, oldNumber, newPrefix, renames) ==
+        return projectnumber::MoveToPrefix(connection, loaded.number, newPrefix, renames) ==
                projectnumber::RenumberResult::Done;
     });
-    if (!saved) return outcome;
+    switch (saved) {
+    case projectnumber::SaveResult::Saved: break;
+    case projectnumber::SaveResult::ChangedElsewhere: outcome.result = SaveResult::ChangedElsewhere; return outcome;
+    case projectnumber::SaveResult::Failed: return outcome;
+    }
     outcome.result = SaveResult::Saved;
     projectnumber::FollowRename(renames, outcome.number);
     outcome.renames = std::move(renames);

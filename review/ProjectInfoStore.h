@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "numbering/LoadedProject.h"
 #include "numbering/ProjectNumbering.h"
 
 class CAdoConnection;
@@ -40,18 +41,24 @@ std::vector<std::vector<std::string>> LoadMembers(CAdoConnection& connection, co
 // The NAME of every row of a code table (sexes, degrees, titles), as stored.
 std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string& table);
 
-enum class SaveResult { Saved, NoSuchProject, Failed };
+enum class SaveResult {
+    Saved,
+    ChangedElsewhere,  // the project loaded was deleted or renumbered meanwhile; nothing changed
+    Failed,
+};
 struct SaveOutcome {
     SaveResult result = SaveResult::Failed;
     std::string number;               // the project's number after the save
     projectnumber::Renames renames;  // every number the save moved
 };
 
-// Writes the columns into the application row `oldNumber`. When `newPrefix`
-// differs from the number's prefix (as the database compares), the project
-// then changes prefix (projectnumber::MoveToPrefix). One transaction: on any
-// failure, or when there is no such row, nothing is changed.
-SaveOutcome SaveApplication(CAdoConnection& connection, const std::string& oldNumber, const std::string& newPrefix,
-                            const Columns& columns);
+// Writes the columns into the application row of the loaded project, while
+// that row still holds the loaded number (projectnumber::SaveLoaded). When
+// `newPrefix` differs from the number's prefix (as the database compares),
+// the project then changes prefix (projectnumber::MoveToPrefix). One
+// transaction: on any failure, or when the project is no longer the one
+// loaded, nothing is changed.
+SaveOutcome SaveApplication(CAdoConnection& connection, const projectnumber::LoadedProject& loaded,
+                            const std::string& newPrefix, const Columns& columns);
 
 }  // namespace projectinfo

@@ -3,6 +3,7 @@
 // one transaction.
 #include "ResultChangeTestSupport.h"
 
+#include "numbering/LoadedProject.h"
 #include "platform/richtext/PlainText.h"
 #include "platform/ui/Edit.h"
 
@@ -104,6 +105,25 @@ TEST_F(ResultChangeView, OverwritingKeepsOneRowAndReplacesTheChildRowsWhole) {
 }
 
 // A failed save changes nothing: neither the main row nor the child rows.
+// The record of a project loaded from the list: when another program
+// renumbered the projects meanwhile, so that the number now belongs to
+// another application, the save writes nothing and says so.
+TEST_F(ResultChangeView, ARecordWhoseProjectWasRenumberedElsewhereIsNotSaved) {
+    const std::string number = "9140A010101081001001";
+    testdb::Seed(db, {"CORVANE_ITEMAPPINFO", {"XMBH", "XMMC"}, {{number, "甲"}}});
+    StoreRecord(number, {{"XMMC", "甲"}});
+    OpenView();
+    view->m_dlgList.LoadRecord(number, "甲");
+    // The other program: 甲 takes another number, 乙 gets 甲's.
+    testdb::Exec(db, "update CORVANE_ITEMAPPINFO set XMBH = '9140A010101081001002'");
+    testdb::Seed(db, {"CORVANE_ITEMAPPINFO", {"XMBH", "XMMC"}, {{number, "乙"}}});
+    Type(1, "新名");
+    view->CollectInfo();
+    driver.ExpectMessageBox("系统提示", projectnumber::kChangedElsewhereMessage);
+    EXPECT_FALSE(view->SavetoDB(1));
+    EXPECT_EQ(Value("select XMMC from CORVANE_NEW_RESULTCHANGE"), "甲");
+}
+
 TEST_F(ResultChangeView, AFailedSaveReportsAndLeavesTheDatabaseAsItWas) {
     struct Case {
         const char* what;

@@ -72,5 +72,14 @@ protected:
         sys::MakeDirs(proapp::ScratchFolder());
         ASSERT_TRUE(appdb::Connect(connection));
     }
+    // The stored project as a view loads it.
+    projectnumber::LoadedProject Loaded(const std::string& number) {
+        return projectnumber::LoadProject(connection, number);
+    }
+    std::vector<projectnumber::LoadedProject> LoadedAll(const std::vector<std::string>& numbers) {
+        std::vector<projectnumber::LoadedProject> loaded;
+        for (const std::string& number : numbers) loaded.push_back(Loaded(number));
+        return loaded;
+    }
     CAdoConnection connection;
 };

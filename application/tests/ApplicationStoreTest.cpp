@@ -49,7 +49,7 @@ TEST_F(ApplicationStore, EveryColumnRoundTripsAndEmptyTextsAreStoredAsNull) {
     record.ZTC.clear();
     record.XMJJ = PathOf("in/empty.rtf");  // an empty chapter
     sys::TruncateFile(record.XMJJ);
-    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲", "乙"}), ""), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲", "乙"}), {}), appstore::SaveResult::Saved);
 
     EXPECT_EQ(Column("select FIRSTAPPR from corvane_itemappinfo"), std::vector<std::string>{"+"});
     EXPECT_EQ(Column("select count(*) from corvane_itemappinfo where ZTC is null"), std::vector<std::string>{"1"});
@@ -77,30 +77,30 @@ TEST_F(ApplicationStore, EveryColumnRoundTripsAndEmptyTextsAreStoredAsNull) {
 
 TEST_F(ApplicationStore, UpdatingKeepsTheRowAndColumnsTheFormNeverWritesAndRewritesMembers) {
     PROAPP record = FullRecord(PathOf("in"));
-    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲", "乙", "丙"}), ""),
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲", "乙", "丙"}), {}),
               appstore::SaveResult::Saved);
     Exec("update corvane_itemappinfo set DOCNAME = 'a.doc', PFJF = '3'");
     record.XMMC = "新名称";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"丁"}), kNumber), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"丁"}), Loaded(kNumber)), appstore::SaveResult::Saved);
     EXPECT_EQ(Query("select XMMC, DOCNAME, PFJF from corvane_itemappinfo"), (Rows{{"新名称", "a.doc", "3"}}));
     EXPECT_EQ(Column("select xm from corvane_project_sqcy"), std::vector<std::string>{"丁"});
 }
 
 TEST_F(ApplicationStore, ARenamedProjectTakesItsChildRowsAndRefusesATakenNumber) {
     PROAPP record = FullRecord(PathOf("in"));
-    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), ""), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), {}), appstore::SaveResult::Saved);
     testdb::Seed(connection, {"corvane_itempf", {"XMBH", "ZJ1"}, {{kNumber, "expert"}}});
     testdb::Seed(connection, {"corvane_itemplan", {"XMBH", "JDYQ"}, {{kNumber, "plan"}}});
     StoreProject("9140A01010108U001002");
 
     record.XMBH = "9140A01010108U001002";
-    EXPECT_EQ(appstore::WriteApplication(connection, record, Members({"乙"}), kNumber),
+    EXPECT_EQ(appstore::WriteApplication(connection, record, Members({"乙"}), Loaded(kNumber)),
               appstore::SaveResult::NumberTaken);
     EXPECT_EQ(Column("select xm from corvane_project_sqcy where ite_xmbh = '" + kNumber + "'"),
               std::vector<std::string>{"甲"});
 
     record.XMBH = "9140A01010108U001009";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"乙"}), kNumber), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"乙"}), Loaded(kNumber)), appstore::SaveResult::Saved);
     EXPECT_EQ(Numbers(), (std::vector<std::string>{"9140A01010108U001002", "9140A01010108U001009"}));
     EXPECT_EQ(Query("select ite_xmbh, xm from corvane_project_sqcy"), (Rows{{"9140A01010108U001009", "乙"}}));
     EXPECT_EQ(Column("select xmbh from corvane_itempf"), std::vector<std::string>{"9140A01010108U001009"});
@@ -111,7 +111,7 @@ TEST_F(ApplicationStore, AWriteThatFailsChangesNothing) {
     PROAPP record = FullRecord(PathOf("in"));
     record.XMLB = "重点实验室基金——一般项目";
     record.SJF = "1.5";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), ""), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), {}), appstore::SaveResult::Saved);
     const Rows before = Query("select * from corvane_itemappinfo");
 
     const struct {
@@ -130,7 +130,7 @@ TEST_F(ApplicationStore, AWriteThatFailsChangesNothing) {
         spoilt.SJF = "9";
         auto members = Members({"乙", "丙"});
         c.spoil(spoilt, members);
-        EXPECT_EQ(appstore::WriteApplication(connection, spoilt, members, kNumber), appstore::SaveResult::Failed)
+        EXPECT_EQ(appstore::WriteApplication(connection, spoilt, members, Loaded(kNumber)), appstore::SaveResult::Failed)
             << c.what;
         EXPECT_EQ(Query("select * from corvane_itemappinfo"), before) << c.what;
         EXPECT_EQ(Column("select xm from corvane_project_sqcy"), std::vector<std::string>{"甲"}) << c.what;
@@ -139,7 +139,7 @@ TEST_F(ApplicationStore, AWriteThatFailsChangesNothing) {
     PROAPP fresh = FullRecord(PathOf("in"));
     fresh.XMBH = "9140A01010108U001002";
     fresh.SQRXM = std::string(15, 'x');
-    EXPECT_EQ(appstore::WriteApplication(connection, fresh, Members({"乙"}), ""), appstore::SaveResult::Failed);
+    EXPECT_EQ(appstore::WriteApplication(connection, fresh, Members({"乙"}), {}), appstore::SaveResult::Failed);
     EXPECT_EQ(Numbers(), std::vector<std::string>{kNumber});
 }
 
@@ -152,27 +152,27 @@ TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesRev
     record.SQJE = "12.5";
     record.SJF = "1.5";
     record.GLF = "";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, {}), appstore::SaveResult::Saved);
     const std::string amounts = "select XMBH, PSJG, PFJF, PFSJF, PFGLF is null from corvane_itempf";
     EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "12.5000", "1.5000", "1"}}));
 
     Exec("update corvane_itempf set PFJF = 6, PFSJF = 0.5");  // granted by the meeting: no mark, no opinion
     record.XMMC = "corrected name";
     record.SJF = "2";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, Loaded(kNumber)), appstore::SaveResult::Saved);
     EXPECT_EQ(Query(amounts), (Rows{{kNumber, "+", "6.0000", "0.5000", "1"}}));
 
     Exec("update corvane_itempf set ZJ1 = 'expert', PFJF = 10");
     record.SJF = "3";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, Loaded(kNumber)), appstore::SaveResult::Saved);
     EXPECT_EQ(Query("select ZJ1, PFJF, PFSJF from corvane_itempf"), (Rows{{"expert", "10.0000", "0.5000"}}));
 
     record.XMLB = "共性技术基金——一般项目";  // other categories leave the row alone
     Exec("update corvane_itempf set ZJ1 = null");
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, Loaded(kNumber)), appstore::SaveResult::Saved);
     EXPECT_EQ(Query("select PFJF, PFSJF from corvane_itempf"), (Rows{{"10.0000", "0.5000"}}));
     record.XMBH = "9140A01010108U001002";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, {}), appstore::SaveResult::Saved);
     EXPECT_EQ(Column("select count(*) from corvane_itempf"), std::vector<std::string>{"1"});
 }
 
@@ -222,8 +222,10 @@ TEST_F(ApplicationStore, DeletingSeveralLeavesNoRowOfThemAndClosesTheGapsOfTheir
     StoreKeyedRows({"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003",
                     "9140B02020208U002001", "9140B02020208U002002", "9140C03030308U003001"});
     projectnumber::Renames renames;
-    ASSERT_TRUE(appstore::DeleteApplications(
-        connection, {"9140A01010108U001001", "9140B02020208U002001", "9140C03030308U003001"}, renames));
+    ASSERT_EQ(appstore::DeleteApplications(
+                  connection, LoadedAll({"9140A01010108U001001", "9140B02020208U002001", "9140C03030308U003001"}),
+                  renames),
+              appstore::DeleteResult::Deleted);
     EXPECT_EQ(KeyedNumbers(), InEveryTable({"9140A01010108U001001", "9140A01010108U001002", "9140B02020208U002001"}));
     EXPECT_EQ(Column("select xm from corvane_project_sqcy order by ite_xmbh"),
               (std::vector<std::string>{"9140A01010108U001002", "9140A01010108U001003", "9140B02020208U002002"}));
@@ -242,8 +244,10 @@ TEST_F(ApplicationStore, AFailedDeletionKeepsTheProjectWholeAndRenumbersNothing)
          " = '9140A01010108U001002' begin select raise(abort, 'kept'); end");
     projectnumber::Renames renames{{"stale", "entry"}};
     std::string notDeleted;
-    EXPECT_FALSE(appstore::DeleteApplications(
-        connection, {"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003"}, renames, &notDeleted));
+    EXPECT_EQ(appstore::DeleteApplications(
+                  connection, LoadedAll({"9140A01010108U001001", "9140A01010108U001002", "9140A01010108U001003"}),
+                  renames, &notDeleted),
+              appstore::DeleteResult::Failed);
     EXPECT_EQ(KeyedNumbers(), InEveryTable({"9140A01010108U001002", "9140A01010108U001003"}));
     EXPECT_TRUE(renames.empty());
     EXPECT_EQ(notDeleted, "9140A01010108U001002");
@@ -263,13 +267,13 @@ TEST_F(ApplicationStore, AChangedPrefixMovesTheProjectAndClosesTheGapInTheSavesT
          " = '9140A01010108U001002' begin select raise(abort, 'kept'); end");
     const std::vector<std::string> before = KeyedNumbers();
     projectnumber::Renames renames;
-    EXPECT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), "9140A01010108U001001", &renames),
+    EXPECT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), Loaded("9140A01010108U001001"), &renames),
               appstore::SaveResult::Failed);
     EXPECT_EQ(KeyedNumbers(), before);
     EXPECT_EQ(Column("select count(*) from corvane_itemappinfo where xmmc = 'moved'"), std::vector<std::string>{"0"});
 
     Exec("drop trigger keep_002");
-    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), "9140A01010108U001001", &renames),
+    ASSERT_EQ(appstore::WriteApplication(connection, record, Members({"甲"}), Loaded("9140A01010108U001001"), &renames),
               appstore::SaveResult::Saved);
     EXPECT_EQ(renames, (projectnumber::Renames{{"9140A01010108U001001", "9140A01010108U002002"},
                                                {"9140A01010108U001002", "9140A01010108U001001"}}));
@@ -308,7 +312,7 @@ TEST_F(ApplicationStore, AShortCategoryIsStoredAndReadAsItsFullName) {
     record.JJBH.clear();
     record.SQZNDM = "9140C030303";
     record.XMLB = "一般项目";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, {}), appstore::SaveResult::Saved);
     EXPECT_EQ(Query("select XMLB from corvane_itemappinfo"), (Rows{{"重点实验室基金——一般项目"}}));
     EXPECT_EQ(Column("select XMBH from corvane_itempf"), std::vector<std::string>{record.XMBH});
 

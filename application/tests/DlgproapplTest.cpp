@@ -191,7 +191,7 @@ TEST_F(ApplicationView, ANewApplicationNeedsItsCodesAndIsNumberedUnderItsPrefix)
     view.m_dlgAppWriter.m_dlgMembers.AddMemberRow()->GetItem(0)->SetValue("张三");
     Save(view);
     EXPECT_EQ(ShownNumber(view), "9140A01010108U001002");
-    EXPECT_EQ(view.m_strCurXMBH, "9140A01010108U001002");
+    EXPECT_EQ(view.m_current.number, "9140A01010108U001002");
     EXPECT_EQ(Query("select XMMC, FIVEYEAR, SQJE, ZJF, SJF, FIRSTAPPR from corvane_itemappinfo where xmbh like '%002'"),
               (Rows{{"项目U001", "2006-2010", "1.5", "1.5", "1.5", "+"}}));
     EXPECT_EQ(Column("select xm from corvane_project_sqcy"), std::vector<std::string>{"张三"});
@@ -231,7 +231,7 @@ TEST_F(ApplicationView, LoadingShowsEveryPageAndASecondSaveKeepsWhatWasLoaded) {
     EXPECT_EQ(w.m_dlgMembers.m_wndGrid.GetRowCount(), 0);
 
     Open(view, "9140A01010108U001001");
-    EXPECT_EQ(view.m_strCurXMBH, "9140A01010108U001001");
+    EXPECT_EQ(view.m_current.number, "9140A01010108U001001");
     EXPECT_EQ(Basic(view).GetDlgItemText(B::IDC_NUMBER_PREFIX), "9140A01010108U001");
     EXPECT_EQ(Basic(view).GetDlgItemText(B::IDC_SERIAL), "001");
     EXPECT_EQ(Basic(view).GetDlgItemText(B::IDC_NAME), "项目U001");
@@ -318,7 +318,7 @@ TEST_F(ApplicationView, EditingTheNumberOfALoadedProject) {
     Save(view);
     EXPECT_EQ(Column("select ite_xmbh from corvane_project_sqcy where xm = '乙'"),
               std::vector<std::string>{"9140A01010108U001009"});
-    EXPECT_EQ(view.m_strCurXMBH, "9140A01010108U001009");
+    EXPECT_EQ(view.m_current.number, "9140A01010108U001009");
 
     // Another unit: the next serial there, and the old prefix closes its gap.
     Open(view, "9140A01010108U001001");
@@ -364,7 +364,7 @@ TEST_F(ApplicationView, AfterAListDeletionTheNextSaveAddsANewProject) {
     List(view).SetCheck(0, TRUE);  // its neighbour 001: the open project becomes 001
     driver.ExpectMessageBox("系统提示", "确定要删除所选纪录吗？", IDOK);
     view.OnBtnProdel();
-    EXPECT_EQ(view.m_strCurXMBH, "");
+    EXPECT_EQ(view.m_current.number, "");
     EXPECT_EQ(ShownNumber(view), "");
 
     FillNew(view, "9140A010101", "U001");
@@ -413,7 +413,7 @@ TEST_F(ApplicationView, ReSortAsksFirstAndTheOpenProjectFollowsItsNumber) {
     driver.ExpectMessageBox("提示", "项目编号重新排序完成，没有需要改变的编号！");
     view.OnButtonSort();
     EXPECT_EQ(driver.MessageBoxes().back().type, UINT(MB_OK | MB_ICONINFORMATION));
-    EXPECT_EQ(view.m_strCurXMBH, "9140B02020208U001002");
+    EXPECT_EQ(view.m_current.number, "9140B02020208U001002");
     EXPECT_EQ(ShownNumber(view), "9140B02020208U001002");
 
     // Saving now updates the project it shows, not the one that took its old number.

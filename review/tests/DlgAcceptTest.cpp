@@ -6,6 +6,7 @@
 
 #include "AcceptTestSupport.h"
 #include "WorkflowTestSupport.h"
+#include "numbering/LoadedProject.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Edit.h"
 #include "review/DlgAccept.h"
@@ -148,6 +149,19 @@ TEST_F(Accept, SavingAProjectWithoutRowInsertsTheOfficesColumnsOnly) {
     EXPECT_EQ(Panel().m_richConclusion.GetWindowText(), "new conclusion");
     EXPECT_EQ(Panel().m_nGrade, -1);
     EXPECT_EQ(Panel().m_nState, -1);
+}
+
+// The project shown was deleted by another program: no acceptance row is
+// made for a number without application, and the user is told.
+TEST_F(Accept, ASaveAfterTheProjectWasDeletedElsewhereWritesNothing) {
+    Open();
+    SelectNode(view->m_dlgProTree, kNew);
+    Exec("delete from CORVANE_ITEMAPPINFO where XMBH = '" + kNew + "'");
+    Panel().m_richConclusion.SetWindowText("new conclusion");
+    driver.ExpectMessageBox("系统提示", projectnumber::kChangedElsewhereMessage);
+    Panel().OnBtnSave();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_TRUE(Query(AcceptRow(kNew), {"XMBH"}).empty());
 }
 
 TEST_F(Accept, SavingReplacesTheVerdictAndKeepsTheApplicantsReport) {

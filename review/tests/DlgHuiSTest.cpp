@@ -3,6 +3,7 @@
 // result and the amounts, a node that is no project and refused saves.
 #include "WorkflowTestSupport.h"
 
+#include "numbering/LoadedProject.h"
 #include "platform/ui/Edit.h"
 #include "review/DlgHuiS.h"
 #include "review/OfficeReports.h"
@@ -174,4 +175,38 @@ TEST_F(MeetingReview, SaveWithAnAmountThatIsNoNumberSavesNothingAndClaimsNoSucce
     EXPECT_EQ(driver.MessageBoxes()[0].text, "请输入一个数字。");
     EXPECT_EQ(ReviewRow(kKeyProject, {"PSJG", "PFJF", "PFSJF", "PFCLF"}),
               (Row{{"PSJG", "+"}, {"PFJF", "9"}, {"PFSJF", "4"}, {"PFCLF", "5"}}));
+}
+
+// Found in the issue: the other program deleted the project shown, or gave
+// its number to another one; the meeting review created a review row for a
+// number with no application, or wrote into the other project, and said
+// 保存成功. Nothing is written now, and the user is told.
+TEST_F(MeetingReview, ASaveAfterTheProjectWasDeletedOrReplacedElsewhereWritesNothing) {
+    const struct {
+        const char* what;
+        std::vector<std::string> meanwhile;
+        std::size_t applications;
+    } cases[] = {
+        {"deleted", {"delete from CORVANE_ITEMAPPINFO where XMBH = '" + kKeyProject + "'"}, 1},
+        {"its number given to another project",
+         {"update CORVANE_ITEMAPPINFO set XMBH = '9140A030101080001002' where XMBH = '" + kKeyProject + "'",
+          "insert into CORVANE_ITEMAPPINFO (XMBH, XMLB, NF, FIRSTAPPR) values ('" + kKeyProject + "', '" + kKey +
+              "', '2008', '+')"},
+         3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Exec("delete from CORVANE_ITEMAPPINFO where XMBH like '9140A03%'");
+        AddApplication(kKeyProject, kKey, "2008", "+");
+        CDlgHuiS& view = Open();
+        SelectNode(view.m_dlgProTree, kKeyProject);
+        for (const std::string& statement : c.meanwhile) Exec(statement);
+        ChooseResult("+");
+        driver.ExpectMessageBox("系统提示", projectnumber::kChangedElsewhereMessage);
+        panel->Click(Panel::IDC_SAVE);
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_TRUE(Query("select XMBH from CORVANE_ITEMPF", {"XMBH"}).empty());
+        EXPECT_EQ(Query("select XMBH from CORVANE_ITEMAPPINFO", {"XMBH"}).size(), c.applications);
+        DestroyView();
+    }
 }

@@ -4,6 +4,8 @@
 #include "review/DlgPF.h"
 
 #include "ApprovalTestSupport.h"
+#include "numbering/LoadedProject.h"
+#include "numbering/ProjectRows.h"
 #include "platform/ui/Edit.h"
 
 using namespace approvaltest;
@@ -192,6 +194,31 @@ TEST_F(Approval, RefusedSavesWriteNothing) {
     EXPECT_EQ(Amount("CORVANE_ITEMPF", "PFJF", kA), 12.5f);
     EXPECT_EQ(Amount("CORVANE_ITEMPF", "PFCLF", kA), 2.0f);
     EXPECT_NE(Blob("CORVANE_ITEMPF", "ZJYJ", kA).find("experts of A"), std::string::npos);
+}
+
+// Found in the issue: another program renumbered while the panel showed a
+// project, and the save wrote the amounts into the project that then held
+// the number and said 保存成功. Nothing is written now, and the user is told.
+TEST_F(Approval, ASaveAfterAnotherProgramRenumberedWritesNothingAndSaysSo) {
+    const std::string kA2 = "9140A010101081001002";
+    SeedApproved();
+    AddApplication(kA2, "2008", kGeneral, kAppliedColumns, {"9", "1", "1", "1", "1", "1", "1", "1", "1"});
+    Seed({"CORVANE_ITEMPF", {"XMBH", "PSJG", "PFJF"}, {{kA2, "+", "20"}}});
+    OpenView();
+    Select(kA);
+    {
+        // The other program: A and A2 trade numbers, their rows with them.
+        CAdoConnection other;
+        ASSERT_TRUE(workflow::ConnectProjectDatabase(other));
+        ASSERT_EQ(projectnumber::MoveProjects(other, {{kA, kA2}, {kA2, kA}}), projectnumber::RenumberResult::Done);
+    }
+    Panel().SetDlgItemText(CDlgPFPanel::IDC_SJF, "9");
+    driver.ExpectMessageBox("系统提示", projectnumber::kChangedElsewhereMessage);
+    Panel().Click(CDlgPFPanel::IDC_SAVE);
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Amount("CORVANE_ITEMPF", "PFJF", kA), 20.0f);
+    EXPECT_EQ(Amount("CORVANE_ITEMPF", "PFJF", kA2), 12.5f);
+    EXPECT_EQ(Amount("CORVANE_ITEMPF", "PFSJF", kA2), 1.5f);
 }
 
 TEST_F(Approval, OutputOpensTheApprovalOutputWithTheViewsConnection) {

@@ -274,12 +274,15 @@ TEST_F(ProEditTest, TextBoxesTakeWhatTheirColumnsHold) {
               "欧阳一二三四五六七八九十甲乙");
 }
 
-TEST_F(ProEditTest, SaveOfAProjectRemovedMeanwhileEndsWithoutAMessage) {
+// Found in the issue: the edit of a project removed meanwhile (by another
+// program) was dropped without a word. It is told now.
+TEST_F(ProEditTest, SaveOfAProjectRemovedMeanwhileSaysSoAndWritesNothing) {
     AddProject(kGroupA + "001", "甲");
     editor->LoadProject(kGroupA + "001");
     Exec("delete from CORVANE_ITEMAPPINFO");
     editor->SetDlgItemText(CDlgProEdit::IDC_DWDM, "0002");
     driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
+    driver.ExpectMessageBox("系统提示", projectnumber::kChangedElsewhereMessage);
     editor->SaveProject();
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(Query("select XMBH from CORVANE_ITEMPF"), (Rows{{kGroupA + "001"}})) << "the rows stay with the number";

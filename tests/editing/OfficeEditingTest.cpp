@@ -47,6 +47,7 @@
 #include "review/tests/FirstReviewTestSupport.h"
 #include "review/tests/WorkflowTestSupport.h"
 #include "testsupport/InstalledFolder.h"
+#include "tests/editing/ViewHost.h"
 
 namespace {
 
@@ -111,43 +112,27 @@ protected:
               {"YJFXBH", "JJBH", "FBNF", "ZTBH", "DWDM", "YJFXMC", "SFZDYJFX"},
               {{kGeneralGuide, kGroup, kYear, kGroup + "01", "0001", "方向", "0"},
                {kKeyGuide, kGroup, kYear, kGroup + "01", "0001", "方向", "1"}}});
-        static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
-        host_ = std::make_unique<ui::Dialog>(hostTemplate);
-        host_->Create();
-        host_->ShowWindow(SW_SHOW);
+        views_ = std::make_unique<ViewHost<ViewKind>>();
     }
     void TearDown() override {
         CloseView();
-        host_.reset();
+        views_.reset();
         InstalledFolder::TearDown();
     }
 
     // ---- the views, one open at a time as in the main window ----
 
     void CloseView() {
-        view_.reset();
-        kind_ = ViewKind::None;
+        if (views_) views_->Close();
         holder_.reset();
-        CDlgproappl::m_strPublishYear.clear();
-        CDlgFirstAPPR::m_strPublishYear.clear();
     }
     template <class T>
     T& Open(ViewKind kind, int role) {
-        if (kind_ == kind) return static_cast<T&>(*view_);
-        CloseView();
-        COptions options;
-        options.SetRole(role);
-        options.SetCategory(0);
-        options.Save();
-        CDlgproappl::m_strPublishYear = CDlgFirstAPPR::m_strPublishYear = kPeriod;
-        auto view = std::make_unique<T>();
-        T& opened = *view;
-        view->CreateView(host_.get(), {0, 0, 1300, 900});
-        view_ = std::move(view);
-        kind_ = kind;
-        opened.OnInitialUpdate();
-        Note("open view");
-        return opened;
+        bool opened = false;
+        if (views_->Shown() != kind) holder_.reset();
+        T& view = views_->Open<T>(kind, role, &opened);
+        if (opened) Note("open view");
+        return view;
     }
     CDlgproappl& Form() { return Open<CDlgproappl>(ViewKind::Form, kApplicantUnit); }
     CDlgFirstAPPR& FirstReview() { return Open<CDlgFirstAPPR>(ViewKind::FirstReview, kFundOffice); }
@@ -532,17 +517,17 @@ protected:
                 problems << where << " holds " << number << " (" << model_[*id].name << "), the user opened "
                          << (holder_ && model_.count(*holder_) ? model_[*holder_].name : "none") << "\n";
         };
-        switch (kind_) {
-        case ViewKind::Form: holds("the form", static_cast<CDlgproappl&>(*view_).m_strCurXMBH); break;
+        switch (views_->Shown()) {
+        case ViewKind::Form: holds("the form", views_->View<CDlgproappl>().m_current.number); break;
         case ViewKind::FirstReview:
-            holds("the first-review editor", static_cast<CDlgFirstAPPR&>(*view_).m_dlgPanel.m_dlgProEdit.GetDlgItemText(
+            holds("the first-review editor", views_->View<CDlgFirstAPPR>().m_dlgPanel.m_dlgProEdit.GetDlgItemText(
                                                  CDlgProEdit::IDC_XMBH));
             break;
         case ViewKind::Approval:
-            holds("the approval panel", static_cast<CDlgPF&>(*view_).m_dlgPanel.m_dlgSummary.GetSelectedProject());
+            holds("the approval panel", views_->View<CDlgPF>().m_dlgPanel.m_dlgSummary.GetSelectedProject());
             break;
         case ViewKind::Plan:
-            holds("the plan panel", static_cast<CDlgPlan&>(*view_).m_dlgPanel.m_dlgSummary.GetSelectedProject());
+            holds("the plan panel", views_->View<CDlgPlan>().m_dlgPanel.m_dlgSummary.GetSelectedProject());
             break;
         case ViewKind::None: break;
         }
@@ -640,9 +625,7 @@ protected:
         return all;
     }
 
-    std::unique_ptr<ui::Dialog> host_;
-    std::unique_ptr<ui::FormView> view_;
-    ViewKind kind_ = ViewKind::None;
+    std::unique_ptr<ViewHost<ViewKind>> views_;
     std::optional<int> holder_;  // the identity the open view was given by the user
     std::map<int, Typed> model_;
     int identities_ = 0, counter_ = 0;
