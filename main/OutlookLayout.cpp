@@ -40,7 +40,7 @@ const std::vector<OutlookGroupSpec> kApplicantUnitGroups{
     {"项目申报", 1, kDeclareGroup,
      {{"项目申请", cmd::kApplication, 2},
       {"项目验收总结", cmd::kAcceptanceSummary, 4},
-      {"阶段进展报告", cmd::kProgressReport, 4},
+      {"阶段进展报告", cmd::kProgressReport, 5},
       {"成果转化", cmd::kAchievement, kAchievement}}},
 };
 
