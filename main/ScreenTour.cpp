@@ -114,7 +114,7 @@ std::vector<Step> StepsFor(CMainFrame& frame) {
 
     // What the user sees after the first clicks in a view or a list: the
     // bottom of the long achievement-transfer form, a new annual guide, a
-    // file chooser and the unit editor.
+    // file chooser, the progress reports' import and the unit editor.
     const auto view = [&frame, &groups](int command) -> std::function<void()> {
         for (int page = 0; page < int(groups.size()); ++page)
             for (const OutlookButtonSpec& button : groups[page].buttons)
@@ -138,6 +138,9 @@ std::vector<Step> StepsFor(CMainFrame& frame) {
                           }}});
     if (auto open = view(cmd::kApplication))
         steps.push_back({"项目申请-文件选择", open, {[&frame] { ClickLabelled(PaneView(frame), "从txt文件导入"); }}});
+    // The progress reports' 导入: the folder chooser it opens.
+    if (auto open = view(cmd::kProgressReport))
+        steps.push_back({"阶段进展报告-导入", open, {[&frame] { ClickLabelled(PaneView(frame), "导入"); }}});
     for (const MenuSpec& menu : MenusForRole(UserRole))
         for (const MenuItemSpec& item : menu.items)
             if (item.command == cmd::kUnitManage || item.command == cmd::kUnitManageGuideRole)

@@ -55,7 +55,7 @@ const ViewRow kViews[] = {
     {cmd::kAcceptanceSummary, ViewKind::Module, "Tessaly-项目申报-项目验收总结", &CDlgProSum::ThisRuntimeClass, 1, 2,
      kApplications, "项目验收总结", {kOff, NB{1, 4}, NB{2, 4}}},
     {cmd::kProgressReport, ViewKind::Module, "Tessaly-项目申报-阶段进展报告", &CDlgProSum1::ThisRuntimeClass, 1, 3,
-     kApplications, "阶段进展报告", {kOff, NB{2, 4}, NB{1, 4}}},
+     kApplications, "阶段进展报告", {kOff, NB{2, 5}, NB{1, 4}}},
     {cmd::kAchievement, ViewKind::Module, "Tessaly-项目申报-成果转化", &CDlgSCGZH::ThisRuntimeClass, 1, 4,
      kApplications, "成果转化", {kOff, NB{3, kAchievementImage}, NB{3, kAchievementImage}}},
     {cmd::kFirstReview, ViewKind::Module, "Tessaly-项目管理-项目初审", &CDlgFirstAPPR::ThisRuntimeClass, 2, 0,

@@ -100,12 +100,13 @@ TEST(Outlook, GroupsButtonsAndImagesByRole) {
     EXPECT_EQ(guide[0].paneId, 1);
     EXPECT_EQ(Buttons(guide[0]), (std::vector<std::string>{"五年指南 2000 0", "年度指南 2001 1"}));
 
+    // The applicant's 阶段进展报告 carries image 5, the fund office's image 4.
     const auto& unit = OutlookGroupsForRole(1);
     ASSERT_EQ(unit.size(), 1u);
     EXPECT_EQ(unit[0].name, "项目申报");
     EXPECT_EQ(unit[0].paneId, 1);
     EXPECT_EQ(Buttons(unit[0]), (std::vector<std::string>{
-        "项目申请 2002 2", "项目验收总结 2004 4", "阶段进展报告 2011 4", "成果转化 2013 11"}));
+        "项目申请 2002 2", "项目验收总结 2004 4", "阶段进展报告 2011 5", "成果转化 2013 11"}));
 }
 
 // Each group shows its own picture, whichever role shows it: 指南管理 the
