@@ -22,6 +22,18 @@ std::string NamedFilesReport(const std::string& heading, const std::vector<std::
 // the number. Empty without such projects; else a line to add to the report.
 std::string NotStoredProjectsReport(const std::vector<std::string>& numbers);
 
+// Whether an amount read from another office's file can be stored: empty,
+// or a plain number not negative that a single-precision column holds (no
+// text, "inf", "nan" or value beyond the column).
+bool IsStorableAmount(const std::string& amount);
+
+// The requested funds and the eight budget items of an application row.
+const std::vector<std::string>& ApplicationAmountColumns();
+
+// The first of `columns` whose value in the current row is no storable
+// amount; empty when every one is.
+std::string FirstUnstorableAmount(CAdoRecordSet& row, const std::vector<std::string>& columns);
+
 // Whether a part read from a file carries every column of the table it is
 // meant for: a part of another kind of file lacks some of them.
 bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns);
