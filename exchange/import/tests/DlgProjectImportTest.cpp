@@ -168,11 +168,19 @@ namespace {
 TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
     const std::string good = "G010000000108A001001";
     ApplicationBundle(good, "真", 1, "good.proapp");
+    // A key-laboratory application with its amounts.
+    Exec("update corvane_itemappinfo set XMLB = '重点实验室基金——一般项目', SQJE = '12.5', CLF = '3', ZYF = '4'");
+    Bundle("good.proapp", std::nullopt,
+           {Saved("select * from corvane_itemappinfo where XMBH='" + good + "'"),
+            Saved("select * from corvane_project_sqcy where ITE_XMBH='" + good + "'")});
     const std::vector<std::string> parts = crafted::Parts(sys::JoinPath(in, "good.proapp"), std::nullopt, 2);
     ASSERT_EQ(parts.size(), 2u);
     const std::string unitsOnly = Saved("select * from corvane_unit");
     auto numbered = [&](const std::string& number) {
         return std::vector<std::string>{crafted::Replaced(parts[0], good, number), parts[1]};
+    };
+    auto amount = [&](const std::string& from, const std::string& to) {
+        return std::vector<std::string>{crafted::Replaced(parts[0], from, to), parts[1]};
     };
     const std::string codesDiffer = "与其指南代码、年份及单位代码不符，未导入！";
     const struct {
@@ -185,6 +193,9 @@ TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
         {"a bare letter", numbered("X"), "X" + codesDiffer},
         {"a path", numbered("../../../../x"), "../../../../x" + codesDiffer},
         {"a serial that is not digits", numbered("G010000000108A0010a1"), "G010000000108A0010a1" + codesDiffer},
+        {"requested funds beyond the column", amount("SQJE='12.5'", "SQJE='1e39'"), "中的金额SQJE不是有效的数值，未导入！"},
+        {"negative travel costs", amount("CLF='3'", "CLF='-5'"), "中的金额CLF不是有效的数值，未导入！"},
+        {"infinite costs", amount("ZYF='4'", "ZYF='inf'"), "中的金额ZYF不是有效的数值，未导入！"},
         {"a file of another kind", {unitsOnly, unitsOnly}, "不是项目申请书文件，未导入！"},
         {"members in place of the application", {parts[1], parts[1]}, "不是项目申请书文件，未导入！"},
         {"the application in the members' place", {parts[0], parts[0]}, "不是项目申请书文件，未导入！"},
