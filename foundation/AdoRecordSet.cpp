@@ -280,7 +280,12 @@ BOOL CAdoRecordSet::OpenFromFile(const std::string& path) {
     if (IsOpen()) Close();
     ado::RowsetData data;
     std::string error;
-    if (!ado::LoadRowsetXml(path, data, error)) return FALSE;
+    m_strLoadError.clear();
+    if (!ado::LoadRowsetXml(path, data, error)) {
+        const std::string prefix = sys::ExistingOrNativePath(path) + ": ";
+        m_strLoadError = error.starts_with(prefix) ? error.substr(prefix.size()) : error;
+        return FALSE;
+    }
     m_pRecordset->Open(std::move(data));
     return TRUE;
 }

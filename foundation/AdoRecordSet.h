@@ -104,6 +104,9 @@ public:
     // replaced only once the new one is complete.
     BOOL Save(const std::string& path, long format = adPersistXML);
     BOOL OpenFromFile(const std::string& path);
+    // Why the last OpenFromFile failed (not found, not XML, a document type,
+    // a value its column cannot hold ...), without the path; empty after a success.
+    const std::string& LoadError() const { return m_strLoadError; }
 
 private:
     long ColumnIndex(const std::string& name);
@@ -114,6 +117,7 @@ private:
     std::unique_ptr<ado::Recordset> m_pRecordset;
     std::string m_strSQL;
     std::string m_strSavePath;
+    std::string m_strLoadError;
     long m_nCursorLocation = adUseClient;
 };
 

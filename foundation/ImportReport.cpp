@@ -26,6 +26,11 @@ std::string NamedFilesReport(const std::string& heading, const std::vector<std::
     return report;
 }
 
+std::string UnreadableFileMessage(const std::string& fileName, const std::string& kind, const std::string& reason) {
+    return "文件" + fileName + "不是可读取的" + kind + "文件" + (reason.empty() ? "" : "（" + reason + "）") +
+           "，未导入任何数据！";
+}
+
 std::string NotStoredProjectsReport(const std::vector<std::string>& numbers) {
     return NamedFilesReport("以下项目不存在，其数据未导入：", numbers);
 }

@@ -17,6 +17,10 @@ std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
 // the report; empty without names.
 std::string NamedFilesReport(const std::string& heading, const std::vector<std::string>& names);
 
+// "文件<name>不是可读取的<kind>文件（<reason>），未导入任何数据！": a chosen
+// file that cannot be read, with the reason (CAdoRecordSet::LoadError).
+std::string UnreadableFileMessage(const std::string& fileName, const std::string& kind, const std::string& reason);
+
 // The projects a folder import left out because they are not stored: their
 // rows would belong to no project, and later to whichever project is given
 // the number. Empty without such projects; else a line to add to the report.

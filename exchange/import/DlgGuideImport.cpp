@@ -111,33 +111,43 @@ bool CDlgGuideImport::StoreUnit(CAdoRecordSet& file, const std::string& code, bo
 void CDlgGuideImport::OnBtnImportUnitinfo() {
     UpdateData(TRUE);
     ui::FileDialog dialog(TRUE, "uif", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "单位信息文件(*.uif)|*.uif||", this);
-    if (dialog.DoModal() != IDOK) return;
+    if (dialog.DoModal() != IDOK || !m_connection.IsOpen()) return;
     CAdoRecordSet file;
+    if (!file.OpenFromFile(sys::NativePath(dialog.GetPathName()))) {
+        ui::MessageBox(UnreadableFileMessage(sys::FileName(dialog.GetPathName()), "单位信息", file.LoadError()), "提示",
+                       MB_OK | MB_ICONSTOP);
+        return;
+    }
     // Another table's rows would be stored as units column by column.
-    if (m_connection.IsOpen() && file.OpenFromFile(sys::NativePath(dialog.GetPathName())) &&
-        !HasLayoutOf(file, m_connection, "CORVANE_UNIT", kNamedUnitColumns)) {
+    if (!HasLayoutOf(file, m_connection, "CORVANE_UNIT", kNamedUnitColumns)) {
         ui::MessageBox("所选文件不是单位信息文件，未导入任何数据！", "提示", MB_OK | MB_ICONSTOP);
         return;
     }
     int count = 0;
     std::set<std::string> seen;  // codes of this file, compared as the table compares them
     std::string repeated;
-    if (file.IsOpen()) {
-        while (!file.IsEOF()) {
-            std::string code;
-            if (file.GetString("DWDM", code) && !code.empty() && !seen.insert(text::ToLowerAscii(code)).second) {
-                repeated += (repeated.empty() ? "" : "、") + code;  // a later row of the same unit
-            } else if (!code.empty()) {
-                const bool stored = SFCZ(code);
-                if ((!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) && StoreUnit(file, code, stored))
-                    ++count;
+    std::vector<std::string> failed, withoutCode;
+    for (long row = 1; !file.IsEOF(); ++row) {
+        std::string code;
+        file.GetString("DWDM", code);
+        if (code.empty()) {
+            withoutCode.push_back(text::Format("第%ld条", row));  // a unit without its key cannot be stored
+        } else if (!seen.insert(text::ToLowerAscii(code)).second) {
+            repeated += (repeated.empty() ? "" : "、") + code;  // a later row of the same unit
+        } else {
+            const bool stored = SFCZ(code);
+            if (!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) {
+                if (StoreUnit(file, code, stored)) ++count;
+                else failed.push_back(code);
             }
-            if (!file.MoveNext()) break;
         }
+        if (!file.MoveNext()) break;
     }
     if (!repeated.empty())
         ui::MessageBox("所选文件中以下单位代码重复，只导入了第一条：" + repeated, "提示", MB_OK | MB_ICONINFORMATION);
-    elbrin::ReportCount(count);
+    ui::MessageBox(ImportReport(count, {}) + NamedFilesReport("以下单位写入数据库失败，未导入：", failed) +
+                       NamedFilesReport("以下记录没有单位代码，未导入：", withoutCode),
+                   "提示", MB_OK | MB_ICONINFORMATION);
     file.Close();
 }
 

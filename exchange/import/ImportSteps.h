@@ -40,8 +40,6 @@ enum class FileResult { Imported, NotImported, WriteFailed };
 // files whose write failed. False when cancelled.
 bool ImportFolder(const std::string& extension, const std::function<FileResult(const std::string&)>& importOne);
 bool ImportFolder(const std::string& extension, const std::function<bool(const std::string&)>& importOne);
-// Reports the count of an import.
-void ReportCount(int count);
 
 // Reads the container's parts into the scratch files, one part each.
 bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch);
