@@ -162,14 +162,25 @@ void CDlgGuideImport::OnBtnImportGuideinfo() {
 
 BOOL CDlgGuideImport::Import(const std::string& path) {
     UpdateData(TRUE);
-    // Annual-guide bundles (another marker) and unreadable files are skipped.
+    // Annual-guide bundles (another marker, the same extension) are left
+    // alone; a file that cannot be read is named.
     const std::vector<std::string> scratch = ScratchFiles();
-    if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, kFiveYearMarker, scratch)) return FALSE;
+    if (!m_connection.IsOpen()) return FALSE;
+    LengthPrefixedContainer::ReadResult read = LengthPrefixedContainer::ReadResult::Ok;
+    const std::string unreadable = "文件" + sys::FileName(path) + "无法读取，不是指南文件，未导入！";
+    if (!elbrin::UnpackToScratch(path, kFiveYearMarker, scratch, &read)) {
+        if (read != LengthPrefixedContainer::ReadResult::OtherMarker)
+            ui::MessageBox(unreadable, "提示", MB_OK | MB_ICONERROR);
+        return FALSE;
+    }
     // Every row must belong to the bundle's one guide, so that the policy
     // for a stored guide holds for every row written.
     CAdoRecordSet parts[3];
     for (int p = 0; p < 3; ++p)
-        if (!parts[p].OpenFromFile(sys::NativePath(scratch[p]))) return FALSE;
+        if (!parts[p].OpenFromFile(sys::NativePath(scratch[p]))) {
+            ui::MessageBox(unreadable, "提示", MB_OK | MB_ICONERROR);
+            return FALSE;
+        }
     if (!GuideRowsBelongToOneGuide(parts[0], parts[1], parts[2],
                                    {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"},
                                    {std::begin(kGuideLongColumns), std::end(kGuideLongColumns)}, true)) {

@@ -143,14 +143,15 @@ BOOL CDlgProjectImport::Import(const std::string& path) {
 elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path) {
     UpdateData(TRUE);
     const std::vector<std::string> scratch = ScratchFiles();
-    if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, std::nullopt, scratch))
-        return elbrin::FileResult::NotImported;
+    if (!m_connection.IsOpen()) return elbrin::FileResult::NotImported;
     // A bundle without its application row is refused; so is a file of
-    // another kind, whose parts lack the application's or the members' columns.
-    const std::string fileName = path.substr(path.find_last_of('/') + 1);
+    // another kind, whose parts lack the application's or the members' columns,
+    // and one that cannot be read at all.
+    const std::string fileName = sys::FileName(path);
     std::string number;
     CAdoRecordSet members;
-    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0])) || !members.OpenFromFile(sys::NativePath(scratch[1])) ||
+    if (!elbrin::UnpackToScratch(path, std::nullopt, scratch) || !m_recordset.OpenFromFile(sys::NativePath(scratch[0])) ||
+        !members.OpenFromFile(sys::NativePath(scratch[1])) ||
         !IsPartOf(m_recordset, "CORVANE_ITEMAPPINFO", ColumnNames(kApplicationColumns)) ||
         !IsPartOf(members, "CORVANE_PROJECT_SQCY", ColumnNames(kMemberColumns))) {
         m_recordset.Close();
@@ -159,6 +160,7 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
     }
     if (m_recordset.IsEOF() || !m_recordset.GetString("XMBH", number) || number.empty()) {
         m_recordset.Close();
+        ui::MessageBox("文件" + fileName + "中没有项目编号的申请书记录，未导入！", "提示", MB_OK | MB_ICONERROR);
         return elbrin::FileResult::NotImported;
     }
     // The number must be the one its own guide code, year and unit code give.

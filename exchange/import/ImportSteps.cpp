@@ -98,11 +98,12 @@ bool ImportFolder(const std::string& extension, const std::function<bool(const s
     });
 }
 
-bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch) {
+bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch,
+                     LengthPrefixedContainer::ReadResult* result) {
     std::vector<std::string> parts;
-    if (LengthPrefixedContainer::Read(bundle, marker, scratch.size(), parts) !=
-        LengthPrefixedContainer::ReadResult::Ok)
-        return false;
+    const LengthPrefixedContainer::ReadResult read = LengthPrefixedContainer::Read(bundle, marker, scratch.size(), parts);
+    if (result) *result = read;
+    if (read != LengthPrefixedContainer::ReadResult::Ok) return false;
     for (std::size_t i = 0; i < scratch.size(); ++i)
         if (!sys::WriteFileAtomic(sys::NativePath(scratch[i]), parts[i])) return false;
     return true;

@@ -47,7 +47,10 @@ TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
     for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
         Exec(std::string("delete from ") + t);
     OpenView();
-    ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 1);
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件broken.fund无法读取，不是指南文件，未导入！");  // named; the annual one is not
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
     ExpectGuideRows(1, 1, 2);
     EXPECT_EQ(Value("select * from corvane_fivefundguide", "ZNMC"), "原名");
     for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));

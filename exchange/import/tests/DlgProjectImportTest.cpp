@@ -46,7 +46,10 @@ TEST_F(ProjectImport, ApplicationsComeInWithTheirMembersAndWithoutTheFundNumber)
     Exec("delete from corvane_itemappinfo");
     testdb::Seed(db, {"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {{"G010000000108A001002", "旧成员"}}});
     OpenView();
-    ImportFolder(View::IDC_BTN_IMPORT_PLAN, 2);
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件broken.proapp不是项目申请书文件，未导入！");
+    driver.ExpectMessageBox("提示", "共导入了2条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_PLAN);
     EXPECT_EQ(Name("G010000000108A001001"), "项目一");
     EXPECT_EQ(Value("select * from corvane_itemappinfo where XMBH='G010000000108A001001'", "JJBH"), "");
     EXPECT_EQ(Members("G010000000108A001001"), 2);
