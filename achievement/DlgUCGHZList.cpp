@@ -220,7 +220,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
     // Only the first part is read; a cut-short bundle is refused whole.
     if (LengthPrefixedContainer::Extract(path, std::nullopt, {scratch}) != LengthPrefixedContainer::ReadResult::Ok ||
         !source.OpenFromFile(scratch)) {
-        ui::MessageBox("载入数据文件失败！", "提示", MB_OK | MB_ICONSTOP);
+        ui::MessageBox("载入数据文件" + sys::FileName(path) + "失败！", "提示", MB_OK | MB_ICONSTOP);
         return 0;
     }
     // A file of another kind (an application renamed .prosum) lacks the columns.
@@ -233,10 +233,31 @@ int CDlgUCGHZList::Import(const std::string& path) {
     }
     if (source.IsEOF()) return 0;
     const unitchange::Values values = unitchange::Read(source);
-    source.Close();
-    // A bundle of another kind under the same extension has no unit code.
+    // A bundle carries one unit: the first row is taken, as it always was;
+    // a later row of another unit would be dropped unseen, so the bundle is refused.
     const std::string& code = values[0];
-    if (code.empty()) return 0;
+    bool otherUnits = false;
+    for (source.MoveNext(); !otherUnits && !source.IsEOF(); source.MoveNext()) {
+        std::string other;
+        source.GetString("dwdm", other);
+        otherUnits = !text::EqualsNoCase(other, code);
+    }
+    source.Close();
+    const std::string fileName = sys::FileName(path);
+    if (code.empty()) {
+        ui::MessageBox("文件" + fileName + "中没有单位代码，未导入！", "提示", MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+    if (otherUnits) {
+        ui::MessageBox("文件" + fileName + "中含有其他单位的记录，未导入！", "提示", MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+    // The record belongs to a stored unit; another code ("9999", a path) would belong to none.
+    if (!db::HasRow(*m_pConnection, "select DWDM from CORVANE_UNIT where DWDM = ?1", {code})) {
+        ui::MessageBox("文件" + fileName + "中的单位代码" + code + "不是已有的单位，未导入！", "提示",
+                       MB_OK | MB_ICONSTOP);
+        return 0;
+    }
     const bool exists = IsRecordExist(code);
     if (exists && ui::MessageBox("单位代码为" + code + "的成果转化（单位）记录已存在，是否覆盖？", "提示",
                                  MB_OKCANCEL | MB_ICONQUESTION) != IDOK)

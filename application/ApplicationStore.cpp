@@ -1,9 +1,6 @@
 #include "application/ApplicationStore.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <limits>
 
 #include "application/ApplicationDb.h"
 #include "foundation/LongBinary.h"
@@ -77,15 +74,6 @@ bool SetAmount(CAdoRecordSet& rs, const char* column, const std::string& amount)
 }
 
 }  // namespace
-
-bool IsStorableAmount(const std::string& amount) {
-    const std::string text = text::Trim(amount);
-    if (text.empty()) return true;
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value >= 0 &&
-           value <= std::numeric_limits<float>::max();
-}
 
 bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record) {
     const std::string where = Where("XMBH", record.XMBH);

@@ -50,11 +50,6 @@ enum class SaveResult {
 SaveResult WriteApplication(CAdoConnection& connection, PROAPP& record, const std::vector<proapp::MemberRow>& members,
                             const projectnumber::LoadedProject& loaded, projectnumber::Renames* renames = nullptr);
 
-// Whether an amount read from another office's file can be stored in a
-// review row: empty, or a plain number not negative that a single-precision
-// column holds (no text, "inf", "nan" or value beyond the column).
-bool IsStorableAmount(const std::string& amount);
-
 // The review row of a key-laboratory application when it has none: result
 // "+" and the applied amounts as approved amounts (an empty amount as NULL).
 // An existing row is left as it is, so that a later save never undoes the

@@ -292,14 +292,13 @@ bool ProjectApplicationBundle::WriteKeyLaboratoryReview(CAdoRecordSet& source, c
     record.XMBH = code;
     record.XMLB = BundleCategory(source);
     if (!proapp::IsKeyLabCategory(record.XMLB)) return true;
+    // Refused, not stored as 0 or infinity.
+    if (!FirstUnstorableAmount(source, ApplicationAmountColumns()).empty()) return false;
     const std::pair<const char*, std::string PROAPP::*> amounts[] = {
         {"SQJE", &PROAPP::SQJE}, {"SJF", &PROAPP::SJF}, {"CLF", &PROAPP::CLF},     {"WXF", &PROAPP::WXF},
         {"ZYF", &PROAPP::ZYF},   {"SYF", &PROAPP::SYF}, {"GDZCF", &PROAPP::GDZCF}, {"GZF", &PROAPP::GZF},
         {"GLF", &PROAPP::GLF},
     };
-    for (const auto& [column, field] : amounts) {
-        record.*field = FieldText(source, column);
-        if (!appstore::IsStorableAmount(record.*field)) return false;  // refused, not stored as 0 or infinity
-    }
+    for (const auto& [column, field] : amounts) record.*field = FieldText(source, column);
     return appstore::WriteReviewRow(m_connection, record);
 }

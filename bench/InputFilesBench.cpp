@@ -95,7 +95,7 @@ std::string AnnouncingPart(std::optional<char> marker, std::uint64_t length) {
 bool ReadAsSavedRecordset(const std::string& path) {
     CAdoRecordSet rs;
     const bool ok = rs.OpenFromFile(path);
-    if (!ok) std::printf("    refused: %s\n", rs.GetLoadError().c_str());
+    if (!ok) std::printf("    refused: %s\n", rs.LoadError().c_str());
     return ok;
 }
 

@@ -58,7 +58,10 @@ std::string FieldText(CAdoRecordSet& rs, const char* column) {
 }
 
 
-void ShowLoadFailure() { ui::MessageBox("载入数据文件失败！", "提示", MB_ICONERROR); }
+// The file that cannot be read is named: a folder import may hold many.
+void ShowLoadFailure(const std::string& path) {
+    ui::MessageBox("载入数据文件" + sys::FileName(path) + "失败！", "提示", MB_ICONERROR);
+}
 
 }  // namespace
 
@@ -169,7 +172,10 @@ bool SummaryBundle::OnBtnImport() {
 int SummaryBundle::Import(const std::string& path) {
     Document document;
     if (!ReadDocument(path, document)) return 0;
-    if (document.number.empty()) return 0;  // a bundle without a document row
+    if (document.number.empty()) {  // a bundle without a document row, or one without its number
+        ui::MessageBox("文件" + sys::FileName(path) + "中没有项目编号的记录，未导入！", "提示", MB_ICONERROR);
+        return 0;
+    }
     // The rows of a project that is not stored are refused, and named.
     if (!db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {document.number})) {
         m_notStored.push_back(document.number);
@@ -204,7 +210,7 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
                         row.OpenFromFile(sys::JoinPath(folder, kDocumentFile)) &&
                         achievements.OpenFromFile(sys::JoinPath(folder, kAchievementFile));
     if (!loaded) {
-        ShowLoadFailure();
+        ShowLoadFailure(path);
         return false;
     }
     // The document of the other variant lacks this one's own column; the

@@ -279,8 +279,13 @@ BOOL CAdoRecordSet::OpenFromFile(const std::string& path) {
     if (!m_pRecordset) return FALSE;
     if (IsOpen()) Close();
     ado::RowsetData data;
+    std::string error;
     m_strLoadError.clear();
-    if (!ado::LoadRowsetXml(path, data, m_strLoadError)) return FALSE;
+    if (!ado::LoadRowsetXml(path, data, error)) {
+        const std::string prefix = sys::ExistingOrNativePath(path) + ": ";
+        m_strLoadError = error.starts_with(prefix) ? error.substr(prefix.size()) : error;
+        return FALSE;
+    }
     m_pRecordset->Open(std::move(data));
     return TRUE;
 }

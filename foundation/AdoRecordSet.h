@@ -104,10 +104,10 @@ public:
     // replaced only once the new one is complete.
     BOOL Save(const std::string& path, long format = adPersistXML);
     BOOL OpenFromFile(const std::string& path);
-    // Why the last OpenFromFile failed: a sentence naming the file (no
-    // regular file, larger than the bound) or the reader's reason; empty
-    // after one that succeeded.
-    const std::string& GetLoadError() const { return m_strLoadError; }
+    // Why the last OpenFromFile failed (not found, no regular file, larger
+    // than the bound, not XML, a document type, a value its column cannot
+    // hold ...), without the path; empty after a success.
+    const std::string& LoadError() const { return m_strLoadError; }
 
 private:
     long ColumnIndex(const std::string& name);

@@ -1,5 +1,8 @@
 #include "foundation/ImportReport.h"
 
+#include <charconv>
+#include <cmath>
+#include <limits>
 #include <set>
 
 #include "foundation/AdoRecordSet.h"
@@ -23,8 +26,36 @@ std::string NamedFilesReport(const std::string& heading, const std::vector<std::
     return report;
 }
 
+std::string UnreadableFileMessage(const std::string& fileName, const std::string& kind, const std::string& reason) {
+    return "文件" + fileName + "不是可读取的" + kind + "文件" + (reason.empty() ? "" : "（" + reason + "）") +
+           "，未导入任何数据！";
+}
+
 std::string NotStoredProjectsReport(const std::vector<std::string>& numbers) {
     return NamedFilesReport("以下项目不存在，其数据未导入：", numbers);
+}
+
+bool IsStorableAmount(const std::string& amount) {
+    const std::string text = text::Trim(amount);
+    if (text.empty()) return true;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value) && value >= 0 &&
+           value <= std::numeric_limits<float>::max();
+}
+
+const std::vector<std::string>& ApplicationAmountColumns() {
+    static const std::vector<std::string> columns = {"SQJE", "SJF", "CLF", "WXF", "ZYF", "SYF", "GDZCF", "GZF", "GLF"};
+    return columns;
+}
+
+std::string FirstUnstorableAmount(CAdoRecordSet& row, const std::vector<std::string>& columns) {
+    for (const std::string& column : columns) {
+        std::string value;
+        row.GetString(column, value);
+        if (!IsStorableAmount(value)) return column;
+    }
+    return {};
 }
 
 bool HasAllColumns(CAdoRecordSet& part, const std::vector<std::string>& columns) {

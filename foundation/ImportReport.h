@@ -17,10 +17,26 @@ std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
 // the report; empty without names.
 std::string NamedFilesReport(const std::string& heading, const std::vector<std::string>& names);
 
+// "文件<name>不是可读取的<kind>文件（<reason>），未导入任何数据！": a chosen
+// file that cannot be read, with the reason (CAdoRecordSet::LoadError).
+std::string UnreadableFileMessage(const std::string& fileName, const std::string& kind, const std::string& reason);
+
 // The projects a folder import left out because they are not stored: their
 // rows would belong to no project, and later to whichever project is given
 // the number. Empty without such projects; else a line to add to the report.
 std::string NotStoredProjectsReport(const std::vector<std::string>& numbers);
+
+// Whether an amount read from another office's file can be stored: empty,
+// or a plain number not negative that a single-precision column holds (no
+// text, "inf", "nan" or value beyond the column).
+bool IsStorableAmount(const std::string& amount);
+
+// The requested funds and the eight budget items of an application row.
+const std::vector<std::string>& ApplicationAmountColumns();
+
+// The first of `columns` whose value in the current row is no storable
+// amount; empty when every one is.
+std::string FirstUnstorableAmount(CAdoRecordSet& row, const std::vector<std::string>& columns);
 
 // Whether a part read from a file carries every column of the table it is
 // meant for: a part of another kind of file lacks some of them.

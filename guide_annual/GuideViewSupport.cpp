@@ -95,7 +95,8 @@ bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaptio
     policy = choice.m_nPolicy;
     const std::string folder = ui::BrowseForFolder(browseCaption);
     if (folder.empty()) return false;
-    int imported = 0, unreadable = 0;
+    int imported = 0;
+    std::vector<std::string> unreadable, failed;
     {
         const std::vector<std::string> names = sys::ListFiles(folder, guidebundle::kExtension);
         ui::ProgressDialog progress("导入指南", int(names.size()));
@@ -103,14 +104,14 @@ bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaptio
             progress.Next(name);
             switch (importOne(sys::JoinListedName(folder, name), policy)) {
             case guidebundle::ImportResult::Imported: ++imported; break;
-            case guidebundle::ImportResult::Corrupt: ++unreadable; break;
+            case guidebundle::ImportResult::Corrupt: unreadable.push_back(name); break;
+            case guidebundle::ImportResult::Failed: failed.push_back(name); break;
             default: break;
             }
         }
     }
-    std::string message = ImportReport(imported, {}, sys::ListNonFiles(folder, guidebundle::kExtension));
-    if (unreadable) message += text::Format("\r\n另有%d个文件不是有效的指南文件，未导入。", unreadable);
-    GuidePrompt(message);
+    GuidePrompt(ImportReport(imported, failed, sys::ListNonFiles(folder, guidebundle::kExtension)) +
+                NamedFilesReport("以下文件不是有效的指南文件，未导入：", unreadable));
     guidebundle::RemoveScratchFiles();
     return true;
 }

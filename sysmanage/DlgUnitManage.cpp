@@ -1,5 +1,7 @@
 #include "sysmanage/DlgUnitManage.h"
 
+#include "foundation/ImportReport.h"
+
 #include "foundation/RecordTexts.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
@@ -150,12 +152,14 @@ void CDlgUnitManage::OnBtnImport() {
     const UnitImport result = ImportUnitFile(chooser.GetPathName(), policy, m_options.GetRole() == kFundOfficeRole,
                                              m_connection, m_recordset);
     if (!result.readable) {
-        Prompt("所选文件不是单位信息文件，未导入任何数据！", MB_ICONSTOP);
+        Prompt(result.readError.empty()
+                   ? std::string("所选文件不是单位信息文件，未导入任何数据！")
+                   : UnreadableFileMessage(sys::FileName(chooser.GetPathName()), "单位信息", result.readError),
+               MB_ICONSTOP);
         return;
     }
-    std::string message = text::Format("共导入了%d条数据！", result.imported);
-    if (result.failed) message += text::Format("\r\n另有%d条数据写入失败，未导入。", result.failed);
-    Prompt(message);
+    Prompt(ImportReport(result.imported, {}) + NamedFilesReport("以下单位写入数据库失败，未导入：", result.failed) +
+           NamedFilesReport("以下记录没有单位代码，未导入：", result.withoutCode));
     QueryUnits(false);
 }
 

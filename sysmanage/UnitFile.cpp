@@ -31,7 +31,10 @@ bool CopyUnit(CAdoRecordSet& file, CAdoRecordSet& target, bool keepNameAndDepart
 bool StoreUnit(CAdoRecordSet& file, const std::string& code, bool overwrite, bool keepNameAndDepartment,
                CAdoConnection& connection, CAdoRecordSet& recordset) {
     db::Transaction transaction(connection);
-    bool stored = transaction.Began() && recordset.Open(overwrite ? UnitQuery(code) : std::string("SELECT * FROM CORVANE_UNIT"));
+    // A new unit goes into an empty result: reading every stored unit for
+    // each one would make the import slow down as the table grows.
+    bool stored = transaction.Began() &&
+                  recordset.Open(overwrite ? UnitQuery(code) : std::string("SELECT * FROM CORVANE_UNIT where 1 = 0"));
     if (stored) stored = overwrite ? !recordset.IsEOF() : recordset.AddNew() != FALSE;
     stored = stored && CopyUnit(file, recordset, overwrite && keepNameAndDepartment) && transaction.Commit();
     if (!stored) {
@@ -62,16 +65,23 @@ UnitImport ImportUnitFile(const std::string& path, sysmanage::DuplicatePolicy po
                           CAdoConnection& connection, CAdoRecordSet& recordset) {
     UnitImport result;
     CAdoRecordSet file;
-    if (!file.OpenFromFile(path) || !IsUnitFile(file, connection)) return result;
+    if (!file.OpenFromFile(path)) {
+        result.readError = file.LoadError();
+        return result;
+    }
+    if (!IsUnitFile(file, connection)) return result;
     result.readable = true;
-    for (; !file.IsEOF(); file.MoveNext()) {
+    for (long row = 1; !file.IsEOF(); file.MoveNext(), ++row) {
         std::string code;
         file.GetFieldText(kUnitCode, code);
-        if (code.empty()) continue;  // a unit without its key cannot be stored
+        if (code.empty()) {
+            result.withoutCode.push_back(text::Format("第%ld条", row));  // a unit without its key cannot be stored
+            continue;
+        }
         const bool stored = UnitExists(recordset, code);
         if (stored && !ShouldOverwrite(policy, "单位代码：" + code + "已存在，是否覆盖原有记录？")) continue;
         if (StoreUnit(file, code, stored, keepNameAndDepartment, connection, recordset)) ++result.imported;
-        else ++result.failed;
+        else result.failed.push_back(code);
     }
     file.Close();
     return result;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
@@ -22,8 +23,10 @@ int ExportUnitFile(CAdoRecordSet& recordset, const std::string& path);
 
 struct UnitImport {
     bool readable = false;  // the file is a unit file
+    std::string readError;  // why the file could not be read, when it could not
     int imported = 0;       // units added or overwritten
-    int failed = 0;         // units whose write failed (nothing of them stored)
+    std::vector<std::string> failed;       // codes of the units whose write failed (nothing of them stored)
+    std::vector<std::string> withoutCode;  // rows without a unit code ("第<n>条")
 };
 
 // Reads a unit file into CORVANE_UNIT. A stored code follows `policy`

@@ -2,6 +2,7 @@
 // stored record, ticks, the unit bundles written and read back (overwrite
 // question, unreadable and foreign bundles), and the Excel list.
 #include "UnitTransferTestSupport.h"
+#include "testsupport/CraftedBundle.h"
 
 #include "foundation/LengthPrefixedContainer.h"
 #include "platform/office/Excel.h"
@@ -18,6 +19,13 @@ using Texts = std::vector<std::string>;
 
 class UnitList : public UnitTransferTest {
 protected:
+    // The units the records belong to: a record of a unit not stored is refused.
+    void SetUp() override {
+        UnitTransferTest::SetUp();
+        for (const char* code : {"U001", "U002", "U003", "U101", "U102"})
+            testdb::Exec(db, std::string("insert or ignore into CORVANE_UNIT (DWDM, DWMC) values ('") + code + "', '" +
+                                 code + "')");
+    }
     std::string ExportFolderIn(const std::string& chosen) {
         return sys::JoinPath(chosen, text::DateTime::Now().Format("%Y-%m-%d") + "成果转化（单位）");
     }
@@ -135,7 +143,7 @@ TEST_F(UnitList, BadForeignOrEmptyBundlesLeaveTheDatabaseAsItWas) {
     ASSERT_TRUE(sys::MakeDirs(mixed));
 
     // Cut short, not a recordset, a part without rows, a part of another
-    // table (no unit code), and a part of two rows of which the first counts.
+    // table (no unit code), and a part of two units' rows.
     sys::WriteFileAtomic(sys::JoinPath(mixed, "a-short.prosum"), good.substr(0, good.size() / 2));
     LengthPrefixedContainer::Write(sys::JoinPath(mixed, "b-junk.prosum"), std::nullopt, {"not xml at all"});
     auto savePart = [&](const std::string& sql, const std::string& name) {
@@ -157,13 +165,14 @@ TEST_F(UnitList, BadForeignOrEmptyBundlesLeaveTheDatabaseAsItWas) {
     savePart("select * from CORVANE_RESULT_UNITCHANGE order by DWDM", "e-two-rows.prosum");
     testdb::Exec(db, "delete from CORVANE_RESULT_UNITCHANGE");
 
-    Import(view, mixed, 1, [&] {
-        driver.ExpectMessageBox("提示", "载入数据文件失败！");
-        driver.ExpectMessageBox("提示", "载入数据文件失败！");
+    // Two units in one bundle: the second would be dropped unseen, so the bundle is refused.
+    Import(view, mixed, 0, [&] {
+        driver.ExpectMessageBox("提示", "载入数据文件a-short.prosum失败！");
+        driver.ExpectMessageBox("提示", "载入数据文件b-junk.prosum失败！");
         driver.ExpectMessageBox("提示", "文件d-foreign.prosum不是成果转化（单位）信息文件，未导入！");
+        driver.ExpectMessageBox("提示", "文件e-two-rows.prosum中含有其他单位的记录，未导入！");
     });
-    EXPECT_EQ(testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE"), 1);
-    EXPECT_EQ(Stored("U101").size(), 1u);
+    EXPECT_EQ(testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE"), 0);
 
     // A folder without bundles.
     ASSERT_TRUE(sys::MakeDirs(PathOf("none")));
@@ -243,3 +252,34 @@ TEST_F(UnitList, ExcelListsTheTickedUnitsWithATotal) {
 }
 
 }  // namespace
+
+// Bundles made from a genuine export, each with another unit code: a code
+// that is no stored unit is refused and named, and nothing is written; the
+// genuine bundle comes in.
+TEST_F(UnitList, CraftedUnitCodesAreRefusedAndNamed) {
+    Store(Distinct("U001", "第一研究所"));
+    CDlgUCGHZ& view = OpenView();
+    Tick(view, "U001");
+    Export(view, PathOf("out"));
+    std::string good;
+    ASSERT_TRUE(sys::ReadFile(sys::JoinPath(ExportFolderIn(PathOf("out")), "U001.prosum"), good));
+    const std::vector<std::string> parts = crafted::Parts(sys::JoinPath(ExportFolderIn(PathOf("out")), "U001.prosum"),
+                                                          std::nullopt, 1);
+    ASSERT_EQ(parts.size(), 1u);
+    testdb::Exec(db, "delete from CORVANE_RESULT_UNITCHANGE");
+    const std::string in = PathOf("in");
+    ASSERT_TRUE(sys::MakeDirs(in));
+    const std::string file = sys::JoinPath(in, "crafted.prosum");
+    for (const char* code : {"9999", "../../x", "U00"}) {
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(LengthPrefixedContainer::Write(file, std::nullopt,
+                                                   {crafted::Replaced(parts[0], "DWDM='U001'", std::string("DWDM='") + code + "'")}));
+        Import(view, in, 0, [&] {
+            driver.ExpectMessageBox("提示", std::string("文件crafted.prosum中的单位代码") + code + "不是已有的单位，未导入！");
+        });
+        EXPECT_EQ(testdb::Count(db, "select * from CORVANE_RESULT_UNITCHANGE"), 0);
+    }
+    ASSERT_TRUE(sys::WriteFileAtomic(file, good));
+    Import(view, in, 1);
+    EXPECT_EQ(Stored("U001").size(), 1u);
+}

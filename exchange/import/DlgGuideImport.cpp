@@ -111,33 +111,43 @@ bool CDlgGuideImport::StoreUnit(CAdoRecordSet& file, const std::string& code, bo
 void CDlgGuideImport::OnBtnImportUnitinfo() {
     UpdateData(TRUE);
     ui::FileDialog dialog(TRUE, "uif", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "单位信息文件(*.uif)|*.uif||", this);
-    if (dialog.DoModal() != IDOK) return;
+    if (dialog.DoModal() != IDOK || !m_connection.IsOpen()) return;
     CAdoRecordSet file;
+    if (!file.OpenFromFile(sys::NativePath(dialog.GetPathName()))) {
+        ui::MessageBox(UnreadableFileMessage(sys::FileName(dialog.GetPathName()), "单位信息", file.LoadError()), "提示",
+                       MB_OK | MB_ICONSTOP);
+        return;
+    }
     // Another table's rows would be stored as units column by column.
-    if (m_connection.IsOpen() && file.OpenFromFile(sys::NativePath(dialog.GetPathName())) &&
-        !HasLayoutOf(file, m_connection, "CORVANE_UNIT", kNamedUnitColumns)) {
+    if (!HasLayoutOf(file, m_connection, "CORVANE_UNIT", kNamedUnitColumns)) {
         ui::MessageBox("所选文件不是单位信息文件，未导入任何数据！", "提示", MB_OK | MB_ICONSTOP);
         return;
     }
     int count = 0;
     std::set<std::string> seen;  // codes of this file, compared as the table compares them
     std::string repeated;
-    if (file.IsOpen()) {
-        while (!file.IsEOF()) {
-            std::string code;
-            if (file.GetString("DWDM", code) && !code.empty() && !seen.insert(text::ToLowerAscii(code)).second) {
-                repeated += (repeated.empty() ? "" : "、") + code;  // a later row of the same unit
-            } else if (!code.empty()) {
-                const bool stored = SFCZ(code);
-                if ((!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) && StoreUnit(file, code, stored))
-                    ++count;
+    std::vector<std::string> failed, withoutCode;
+    for (long row = 1; !file.IsEOF(); ++row) {
+        std::string code;
+        file.GetString("DWDM", code);
+        if (code.empty()) {
+            withoutCode.push_back(text::Format("第%ld条", row));  // a unit without its key cannot be stored
+        } else if (!seen.insert(text::ToLowerAscii(code)).second) {
+            repeated += (repeated.empty() ? "" : "、") + code;  // a later row of the same unit
+        } else {
+            const bool stored = SFCZ(code);
+            if (!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) {
+                if (StoreUnit(file, code, stored)) ++count;
+                else failed.push_back(code);
             }
-            if (!file.MoveNext()) break;
         }
+        if (!file.MoveNext()) break;
     }
     if (!repeated.empty())
         ui::MessageBox("所选文件中以下单位代码重复，只导入了第一条：" + repeated, "提示", MB_OK | MB_ICONINFORMATION);
-    elbrin::ReportCount(count);
+    ui::MessageBox(ImportReport(count, {}) + NamedFilesReport("以下单位写入数据库失败，未导入：", failed) +
+                       NamedFilesReport("以下记录没有单位代码，未导入：", withoutCode),
+                   "提示", MB_OK | MB_ICONINFORMATION);
     file.Close();
 }
 
@@ -152,14 +162,25 @@ void CDlgGuideImport::OnBtnImportGuideinfo() {
 
 BOOL CDlgGuideImport::Import(const std::string& path) {
     UpdateData(TRUE);
-    // Annual-guide bundles (another marker) and unreadable files are skipped.
+    // Annual-guide bundles (another marker, the same extension) are left
+    // alone; a file that cannot be read is named.
     const std::vector<std::string> scratch = ScratchFiles();
-    if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, kFiveYearMarker, scratch)) return FALSE;
+    if (!m_connection.IsOpen()) return FALSE;
+    LengthPrefixedContainer::ReadResult read = LengthPrefixedContainer::ReadResult::Ok;
+    const std::string unreadable = "文件" + sys::FileName(path) + "无法读取，不是指南文件，未导入！";
+    if (!elbrin::UnpackToScratch(path, kFiveYearMarker, scratch, &read)) {
+        if (read != LengthPrefixedContainer::ReadResult::OtherMarker)
+            ui::MessageBox(unreadable, "提示", MB_OK | MB_ICONERROR);
+        return FALSE;
+    }
     // Every row must belong to the bundle's one guide, so that the policy
     // for a stored guide holds for every row written.
     CAdoRecordSet parts[3];
     for (int p = 0; p < 3; ++p)
-        if (!parts[p].OpenFromFile(sys::NativePath(scratch[p]))) return FALSE;
+        if (!parts[p].OpenFromFile(sys::NativePath(scratch[p]))) {
+            ui::MessageBox(unreadable, "提示", MB_OK | MB_ICONERROR);
+            return FALSE;
+        }
     if (!GuideRowsBelongToOneGuide(parts[0], parts[1], parts[2],
                                    {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"},
                                    {std::begin(kGuideLongColumns), std::end(kGuideLongColumns)}, true)) {

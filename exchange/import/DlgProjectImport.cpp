@@ -117,25 +117,23 @@ BOOL CDlgProjectImport::IsRecordExist(const std::string& projectNumber) {
     return db::HasRow(m_connection, "select * from corvane_itemappinfo where xmbh = ?1", {projectNumber});
 }
 
-BOOL CDlgProjectImport::IsRecordExist(const std::string& projectNumber, const std::string& year) {
-    return db::HasRow(m_connection, "select * from corvane_itemyearplan where xmbh = ?1 and nf = ?2", {projectNumber, year});
-}
-
-BOOL CDlgProjectImport::IsRecordExist2(const std::string& projectNumber) {
-    return db::HasRow(m_connection, "select * from corvane_itemcheckaccept where xmbh = ?1", {projectNumber});
-}
-
 void CDlgProjectImport::OnImportPlan() {
     if (elbrin::ImportFolder("proapp", [this](const std::string& path) { return ImportApplication(path); }))
         elbrin::RemoveFiles(ScratchFiles());
 }
 
-void CDlgProjectImport::OnImportDraft() {
-    elbrin::ImportFolder("proplan", [this](const std::string& path) { return Import1(path) != FALSE; });
-}
+void CDlgProjectImport::OnImportDraft() { ImportRowsFolder(YearPlanFormat()); }
 
-void CDlgProjectImport::OnImportAuditReport() {
-    elbrin::ImportFolder("proys", [this](const std::string& path) { return Import2(path) != FALSE; });
+void CDlgProjectImport::OnImportAuditReport() { ImportRowsFolder(ExchangeAcceptanceFormat()); }
+
+void CDlgProjectImport::ImportRowsFolder(const ProjectRowsFormat& format) {
+    UpdateData(TRUE);
+    const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
+    if (folder.empty() || !m_connection.IsOpen()) return;
+    const std::string report = ProjectRowsImport(m_connection, format).ImportFolder(
+        sys::NativePath(folder),
+        [this](const std::string& number) { return elbrin::ShouldReplace(m_nPolicy, "项目编号", number); });
+    ui::MessageBox(report, "提示", MB_OK | MB_ICONINFORMATION);
 }
 
 BOOL CDlgProjectImport::Import(const std::string& path) {
@@ -145,14 +143,15 @@ BOOL CDlgProjectImport::Import(const std::string& path) {
 elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path) {
     UpdateData(TRUE);
     const std::vector<std::string> scratch = ScratchFiles();
-    if (!m_connection.IsOpen() || !elbrin::UnpackToScratch(path, std::nullopt, scratch))
-        return elbrin::FileResult::NotImported;
+    if (!m_connection.IsOpen()) return elbrin::FileResult::NotImported;
     // A bundle without its application row is refused; so is a file of
-    // another kind, whose parts lack the application's or the members' columns.
-    const std::string fileName = path.substr(path.find_last_of('/') + 1);
+    // another kind, whose parts lack the application's or the members' columns,
+    // and one that cannot be read at all.
+    const std::string fileName = sys::FileName(path);
     std::string number;
     CAdoRecordSet members;
-    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0])) || !members.OpenFromFile(sys::NativePath(scratch[1])) ||
+    if (!elbrin::UnpackToScratch(path, std::nullopt, scratch) || !m_recordset.OpenFromFile(sys::NativePath(scratch[0])) ||
+        !members.OpenFromFile(sys::NativePath(scratch[1])) ||
         !IsPartOf(m_recordset, "CORVANE_ITEMAPPINFO", ColumnNames(kApplicationColumns)) ||
         !IsPartOf(members, "CORVANE_PROJECT_SQCY", ColumnNames(kMemberColumns))) {
         m_recordset.Close();
@@ -161,6 +160,7 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
     }
     if (m_recordset.IsEOF() || !m_recordset.GetString("XMBH", number) || number.empty()) {
         m_recordset.Close();
+        ui::MessageBox("文件" + fileName + "中没有项目编号的申请书记录，未导入！", "提示", MB_OK | MB_ICONERROR);
         return elbrin::FileResult::NotImported;
     }
     // The number must be the one its own guide code, year and unit code give.
@@ -171,6 +171,14 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
     if (!projectnumber::IsNumberOf(number, guide, year, unit)) {
         m_recordset.Close();
         ui::MessageBox("文件" + fileName + "中的项目编号" + number + "与其指南代码、年份及单位代码不符，未导入！", "提示",
+                       MB_OK | MB_ICONERROR);
+        return elbrin::FileResult::NotImported;
+    }
+    // Amounts the columns cannot hold ("1e39", "-5", "inf") are refused, as the application's own import does.
+    const std::string badAmount = FirstUnstorableAmount(m_recordset, ApplicationAmountColumns());
+    if (!badAmount.empty()) {
+        m_recordset.Close();
+        ui::MessageBox("文件" + fileName + "中的金额" + badAmount + "不是有效的数值，未导入！", "提示",
                        MB_OK | MB_ICONERROR);
         return elbrin::FileResult::NotImported;
     }
@@ -209,66 +217,4 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
         if (!m_recordset.MoveNext()) break;
     }
     return true;
-}
-
-bool CDlgProjectImport::WriteFileRow(CAdoRecordSet& file, const std::string& deleteSql, const std::string& table,
-                                     bool plan) {
-    return db::InTransaction(m_connection, [&] {
-        if (!deleteSql.empty() && !m_connection.Execute(deleteSql)) return false;
-        if (!m_recordset.Open("SELECT * FROM " + table) || !m_recordset.AddNew()) return false;
-        bool written = true;
-        if (plan) {
-            for (long i = 0; i <= 2; ++i) written = written && elbrin::CopyText(file, i, m_recordset);
-            for (const char* column : {"NDJF", "BZ"}) written = written && elbrin::CopyText(file, column, m_recordset);
-            for (long i = 3; i <= 5; ++i) written = written && elbrin::CopyLong(file, i, m_recordset);
-            written = written && elbrin::CopyLong(file, "YBJJXGBCSM", m_recordset);
-        } else {
-            written = elbrin::CopyText(file, "xmbh", m_recordset);
-            for (long i = 8; i <= 10; ++i) written = written && elbrin::CopyText(file, i, m_recordset);
-            for (long i = 1; i <= 7; ++i) written = written && elbrin::CopyLong(file, i, m_recordset);
-        }
-        written = written && m_recordset.Update();
-        if (!written) m_recordset.CancelUpdate();
-        m_recordset.Close();
-        return written;
-    });
-}
-
-BOOL CDlgProjectImport::Import1(const std::string& path) { return ImportRows(path, true); }
-
-BOOL CDlgProjectImport::Import2(const std::string& path) { return ImportRows(path, false); }
-
-BOOL CDlgProjectImport::ImportRows(const std::string& path, bool plan) {
-    UpdateData(TRUE);
-    CAdoRecordSet file;
-    int count = 0;
-    if (!m_connection.IsOpen() || !file.OpenFromFile(path)) return FALSE;
-    // Columns are copied by position: up to the plan's last document, or the
-    // report's main contributors.
-    if (!HasLayoutOf(file, m_connection, plan ? "corvane_itemyearplan" : "corvane_itemcheckaccept", plan ? 6 : 11))
-        return FALSE;
-    std::string refused;  // numbers no project of this system can have
-    for (; !file.IsEOF(); file.MoveNext()) {
-        std::string number, year;
-        file.GetString("xmbh", number);
-        if (plan) file.GetString("NF", year);
-        if (!projectnumber::IsWellFormedNumber(number)) {
-            refused += (refused.empty() ? "" : "、") + (number.empty() ? std::string("（空）") : number);
-            continue;
-        }
-        const bool stored = plan ? IsRecordExist(number, year) : IsRecordExist2(number);
-        if (!stored || elbrin::ShouldReplace(m_nPolicy, "项目编号", number)) {
-            std::string deleteSql;
-            if (stored && plan)
-                deleteSql = "delete from corvane_itemyearplan where xmbh = " + db::QuoteLiteral(number) +
-                            " and nf = " + db::QuoteLiteral(year);
-            else if (stored)
-                deleteSql = "delete from corvane_itemcheckaccept where xmbh = " + db::QuoteLiteral(number);
-            if (WriteFileRow(file, deleteSql, plan ? "corvane_itemyearplan" : "corvane_itemcheckaccept", plan)) ++count;
-        }
-    }
-    if (!refused.empty())
-        ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "中以下项目编号不符合格式，未导入：" + refused,
-                       "提示", MB_OK | MB_ICONERROR);
-    return count > 0;
 }

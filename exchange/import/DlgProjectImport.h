@@ -10,6 +10,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ButtonST.h"
+#include "foundation/ProjectRowsImport.h"
 #include "exchange/import/ImportSteps.h"
 #include "platform/ui/Dialog.h"
 
@@ -33,13 +34,7 @@ public:
     void OnImportAuditReport();
     // One application with its members, in one transaction.
     BOOL Import(const std::string& path);
-    // One year-plan file; TRUE when a row was written.
-    BOOL Import1(const std::string& path);
-    // One acceptance file; TRUE when a row was written.
-    BOOL Import2(const std::string& path);
     BOOL IsRecordExist(const std::string& projectNumber);
-    BOOL IsRecordExist(const std::string& projectNumber, const std::string& year);
-    BOOL IsRecordExist2(const std::string& projectNumber);
     std::string GetExePath();
 
     // In data-exchange order: 4049, 4047, 4048, 4050, 4052, 4051.
@@ -54,12 +49,10 @@ protected:
 
 private:
     std::vector<std::string> ScratchFiles();
-    // The rows of a plan (true) or acceptance file, each by the policy.
-    BOOL ImportRows(const std::string& path, bool plan);
+    // The plan or acceptance files of a chosen folder (ProjectRowsImport),
+    // stored rows by the policy.
+    void ImportRowsFolder(const ProjectRowsFormat& format);
     // Decides on a stored project first, then writes in one transaction.
     elbrin::FileResult ImportApplication(const std::string& path);
     bool WriteApplication(const std::vector<std::string>& scratch, const std::string& number, bool replace);
-    // One plan or acceptance row of the open file, with the stored one it
-    // replaces, in one transaction.
-    bool WriteFileRow(CAdoRecordSet& file, const std::string& deleteSql, const std::string& table, bool plan);
 };

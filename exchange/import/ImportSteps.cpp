@@ -75,8 +75,6 @@ bool ShouldReplace(int policy, const std::string& what, const std::string& key) 
     return ui::MessageBox(what + key + "已存在，是否覆盖原有记录？", "提示", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void ReportCount(int count) { ui::MessageBox(ImportReport(count, {}), "提示", MB_OK | MB_ICONINFORMATION); }
-
 bool ImportFolder(const std::string& extension, const std::function<FileResult(const std::string&)>& importOne) {
     const std::string folder = ui::BrowseForFolder("选择导入文件夹路径");
     if (folder.empty()) return false;
@@ -105,8 +103,11 @@ bool ImportFolder(const std::string& extension, const std::function<bool(const s
     });
 }
 
-bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch) {
-    return LengthPrefixedContainer::Extract(bundle, marker, scratch) == LengthPrefixedContainer::ReadResult::Ok;
+bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch,
+                     LengthPrefixedContainer::ReadResult* result) {
+    const LengthPrefixedContainer::ReadResult read = LengthPrefixedContainer::Extract(bundle, marker, scratch);
+    if (result) *result = read;
+    return read == LengthPrefixedContainer::ReadResult::Ok;
 }
 
 void RemoveFiles(const std::vector<std::string>& paths) {

@@ -11,6 +11,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ButtonST.h"
+#include "foundation/LengthPrefixedContainer.h"
 
 namespace elbrin {
 
@@ -40,11 +41,11 @@ enum class FileResult { Imported, NotImported, WriteFailed };
 // files whose write failed. False when cancelled.
 bool ImportFolder(const std::string& extension, const std::function<FileResult(const std::string&)>& importOne);
 bool ImportFolder(const std::string& extension, const std::function<bool(const std::string&)>& importOne);
-// Reports the count of an import.
-void ReportCount(int count);
 
-// Reads the container's parts into the scratch files, one part each.
-bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch);
+// Reads the container's parts into the scratch files, one part each;
+// `result`, when given, receives why the container could not be read.
+bool UnpackToScratch(const std::string& bundle, std::optional<char> marker, const std::vector<std::string>& scratch,
+                     LengthPrefixedContainer::ReadResult* result = nullptr);
 void RemoveFiles(const std::vector<std::string>& paths);
 
 // Copies one column of the source's current row into the target's new row:

@@ -146,7 +146,12 @@ TEST_F(ProjectRowsFileTest, RefusedInsertKeepsTheStoredRow) {
     ASSERT_NE(xml.find("2.5"), std::string::npos);
     sys::WriteFileAtomic(path, text::ReplaceAll(xml, "2.5", "123456789"));
     Exec("update corvane_itemyearplan set JDYQ='本地'");
-    ImportAll(YearPlanFormat(), folder, duplicate_policy::Overwrite, 0);
+    driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dialog) { dialog.Click(CDlgImportPolicy::IDC_BTN_OK); });
+    driver.AnswerFolder(folder);
+    // The file is not counted, and named.
+    driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下文件写入数据库失败，未导入：\r\n") + kFirst + ".proplan");
+    DuplicatePolicy policy = duplicate_policy::Overwrite;
+    EXPECT_TRUE(ProjectRowsFile(connection, YearPlanFormat()).ImportFolder(policy));
     EXPECT_EQ(Plans(kFirst), (Rows{{"第一年度", "本地", "2.5", "备注"}}));
 }
 

@@ -303,7 +303,7 @@ TEST_F(SummaryBundleTest, UnreadableBundlesLeaveTheDatabaseAsItWas) {
     std::vector<std::string> parts;
     ASSERT_EQ(LengthPrefixedContainer::Unpack(whole, std::nullopt, 2, parts), LengthPrefixedContainer::ReadResult::Ok);
 
-    const std::string unreadable = "载入数据文件失败！";
+    const std::string unreadable = "载入数据文件bad.prosum失败！";
     const std::string notAcceptance = "文件bad.prosum不是项目验收总结文件，未导入！";
     const struct {
         const char* what;

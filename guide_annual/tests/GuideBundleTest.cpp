@@ -307,7 +307,7 @@ TEST_F(Bundle, ImportCommandNamesUnreadableFilesAndSkipsFiveYearBundles) {
     CDlgOneGuide& view = OpenView("2006-2010");
     driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dlg) { dlg.Click(IDOK); });
     driver.AnswerFolder(bundles.Path());
-    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n另有1个文件不是有效的指南文件，未导入。");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下文件不是有效的指南文件，未导入：\r\nbroken.fund");
     view.OnBtnImport();
     EXPECT_TRUE(Guides().empty());
 }
@@ -331,7 +331,7 @@ TEST_F(Bundle, ImportCommandCountsAnEmptyFileWithTheUnreadableOnes) {
     CDlgOneGuide& view = OpenView("2006-2010");
     driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dlg) { dlg.Click(IDOK); });
     driver.AnswerFolder(bundles.Path());
-    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n另有1个文件不是有效的指南文件，未导入。");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下文件不是有效的指南文件，未导入：\r\nempty.fund");
     view.OnBtnImport();
     EXPECT_TRUE(Guides().empty());
 }

@@ -242,7 +242,7 @@ TEST_F(FiveGuideBundleTest, ViewImportsEveryFiveYearBundleOfTheFolderAndCountsTh
         dlg.Click(IDOK);
     });
     driver.AnswerFolder(in);
-    driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n另有1个文件不是有效的指南文件，未导入。");
+    driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下文件不是有效的指南文件，未导入：\r\nbad.fund");
     view.OnBtnImport();
     EXPECT_EQ(view.m_nPolicy, 1);
     EXPECT_EQ(AllGuideRows(), sent);  // the subfolder's bundle is not read
@@ -254,7 +254,7 @@ TEST_F(FiveGuideBundleTest, ViewImportsEveryFiveYearBundleOfTheFolderAndCountsTh
         dlg.Click(IDOK);
     });
     driver.AnswerFolder(in);
-    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n另有1个文件不是有效的指南文件，未导入。");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下文件不是有效的指南文件，未导入：\r\nbad.fund");
     view.OnBtnImport();
     EXPECT_EQ(AllGuideRows(), sent);
 }

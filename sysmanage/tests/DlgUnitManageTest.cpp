@@ -417,11 +417,19 @@ TEST_F(UnitExchange, AFileThatIsNoUnitFileChangesNothing) {
     swapped.Close();
 
     const Rows before = Query(kProjectDatabase, "select * from CORVANE_UNIT order by DWDM");
-    for (const char* name : {"broken.uif", "groups.uif", "swapped.uif"}) {
+    const std::string notUnits = "所选文件不是单位信息文件，未导入任何数据！";
+    const std::pair<const char*, std::string> cases[] = {
+        // An unreadable file is named with the reason.
+        {"broken.uif", "文件broken.uif不是可读取的单位信息文件（not a valid XML file (line 1: Premature end of data in "
+                       "tag Schema line 1)），未导入任何数据！"},
+        {"groups.uif", notUnits},
+        {"swapped.uif", notUnits},
+    };
+    for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
         file = PathOf(name);
         Import(CDlgRepeatRecord::IDC_OVERWRITE);
-        driver.ExpectMessageBox("提示", "所选文件不是单位信息文件，未导入任何数据！");
+        driver.ExpectMessageBox("提示", message);
         RunList();
         EXPECT_EQ(Query(kProjectDatabase, "select * from CORVANE_UNIT order by DWDM"), before);
     }

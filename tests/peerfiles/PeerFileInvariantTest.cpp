@@ -32,9 +32,13 @@
 
 #include "achievement/ResultChangeBundle.h"
 #include "achievement/tests/ResultChangeTestSupport.h"
+#include "achievement/tests/UnitTransferTestSupport.h"
 #include "application/ApplicationBundleCommands.h"
+#include "application/DlgImportPolicy.h"
 #include "application/ProjectApplicationBundle.h"
 #include "application/tests/ExchangeTestSupport.h"
+#include "exchange/import/DlgProjectImport.h"
+#include "followup/ProjectRowsFile.h"
 #include "followup/SummaryBundle.h"
 #include "guide_annual/DlgImportPolicy.h"
 #include "guide_annual/GuideBundle.h"
@@ -152,6 +156,7 @@ std::map<std::string, std::string> Files(const std::vector<std::string>& folders
 struct Subject {
     std::string extension;
     std::optional<char> marker;
+    bool container = true;  // false: the file is its one part as it stands (a saved recordset)
     std::vector<std::string> genuine;  // the parts of a genuine export
     std::string number;                // the project it carries
     std::vector<std::string> numbers;  // others stored, and malformed ones
@@ -379,7 +384,7 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
         for (int i = 0; i < changes; ++i) Mutate(s, made, random);
         if (changes == 0) made.how.push_back("unchanged");
         const bool genuine = made.parts == s.genuine && !made.truncated;
-        std::string bytes = LengthPrefixedContainer::Pack(s.marker, made.parts);
+        std::string bytes = s.container ? LengthPrefixedContainer::Pack(s.marker, made.parts) : made.parts[0];
         if (made.truncated) bytes.resize(random() % bytes.size());
         const std::string folder = scratch.File("step" + std::to_string(step));
         ASSERT_TRUE(sys::MakeDirs(folder));
@@ -678,6 +683,124 @@ TEST_F(GuidePeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
                     dlg.Click(IDOK);
                 });
             });
+    };
+    testsupport::TempFolder scratch;
+    RunSteps(s, scratch);
+}
+
+// ---- plan and acceptance files, in the follow-up forms and the data exchange ----
+
+class RowFilePeerFiles : public FollowupFilesTest {
+protected:
+    static constexpr const char* kNumber = "9140A01010108U001001";
+    static constexpr const char* kOther = "9140B02020208U002001";
+    void StorePlan(const std::string& number, const std::string& progress, const std::string& funds) {
+        StoreRow("corvane_itemyearplan", {{"XMBH", number}, {"NF", "第一年度"}, {"JDYQ", progress}, {"NDJF", funds}, {"BZ", "备注"}},
+                 {{"NDYJMUYNR", "{\\rtf1 目标}"}, {"NDWCXS", "{\\rtf1 形式}"}, {"YBJJXGBCSM", "{\\rtf1 说明}"}});
+    }
+    void StoreReport(const std::string& number, const std::string& contributors) {
+        StoreRow("corvane_itemcheckaccept", {{"XMBH", number}, {"WCSJ", "2010/01/02"}, {"SJWCR", contributors}, {"BACKUPNAME", "名称"}},
+                 {{"YJNR", "{\\rtf1 内容}"}, {"DWYSYJ", "{\\rtf1 意见}"}});
+    }
+    // One run over the format's files, imported through the exchange's view or the follow-up form's command.
+    void Run(const ProjectRowsFormat& format, bool exchange) {
+        for (const char* number : {kNumber, kOther}) StoreRow("corvane_itemappinfo", {{"XMBH", number}, {"XMMC", "甲"}});
+        const bool plan = &format == &YearPlanFormat();
+        auto store = [&](const std::string& number, bool changed) {
+            if (plan) StorePlan(number, changed ? "已存" : "进度", changed ? "7" : "5");
+            else StoreReport(number, changed ? "已存" : "张三");
+        };
+        store(kNumber, false);
+        store(kOther, false);
+        ASSERT_EQ(ProjectRowsFile(connection, format).ExportProject(kNumber, files.Path()),
+                  ProjectRowsFile::ExportResult::Exported);
+        Subject s;
+        s.foreignParts = ForeignParts(connection, files.File("foreign"));
+        s.extension = format.extension;
+        s.container = false;
+        s.mainTable = format.table;
+        s.keyColumn = "XMBH";
+        s.genuine = {ReadBytes(files.File(std::string(kNumber) + "." + format.extension))};
+        s.number = kNumber;
+        s.numbers = {kOther, "9140A01010108U001002", "", "X", "../../x", "9140a01010108u001001"};
+        if (plan) s.values = {{0, "5"}, {0, "进度"}, {0, "备注"}, {0, "第一年度"}};
+        else s.values = {{0, "张三"}, {0, "2010/01/02"}, {0, "名称"}};
+        s.watched = {Folder(), files.Path()};
+        s.db = &connection;
+        s.before = [&](std::mt19937& random) {
+            Exec(std::string("delete from ") + format.table + " where XMBH <> '" + kOther + "'");
+            if (random() % 2) store(kNumber, true);
+        };
+        static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
+        ui::Dialog host(hostTemplate);
+        CDlgProjectImport view;
+        if (exchange) {
+            host.Create();
+            view.CreateView(&host, {0, 0, 900, 700});
+            view.OnInitialUpdate();
+        }
+        s.import = [&](const std::string& folder, bool replace) {
+            // The follow-up form asks the policy first; closing the dialog keeps the one given.
+            auto closePolicy = [&](ui::TestDriver& answers) {
+                if (!exchange) answers.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dialog) { dialog.Click(IDCANCEL); });
+            };
+            return MessagesOf(folder, std::nullopt, [&] {
+                if (exchange) {
+                    view.m_nPolicy = replace ? 0 : 1;
+                    view.UpdateData(FALSE);
+                    view.Click(plan ? CDlgProjectImport::IDC_BTN_IMPORT_DRAFT : CDlgProjectImport::IDC_BTN_IMPORT_AUDIT);
+                } else {
+                    DuplicatePolicy policy = replace ? duplicate_policy::Overwrite : duplicate_policy::KeepExisting;
+                    ProjectRowsFile(connection, format).ImportFolder(policy);
+                }
+            }, closePolicy);
+        };
+        testsupport::TempFolder scratch;
+        RunSteps(s, scratch);
+        if (exchange) view.DestroyWindow();
+    }
+};
+
+TEST_F(RowFilePeerFiles, PlanFilesInTheFollowUpForm) { Run(YearPlanFormat(), false); }
+TEST_F(RowFilePeerFiles, PlanFilesInTheExchange) { Run(YearPlanFormat(), true); }
+TEST_F(RowFilePeerFiles, AcceptanceFilesInTheFollowUpForm) { Run(AcceptanceFormat(), false); }
+TEST_F(RowFilePeerFiles, AcceptanceFilesInTheExchange) { Run(AcceptanceFormat(), true); }
+
+// ---- unit achievement-transfer bundles ----
+
+class UnitChangePeerFiles : public UnitTransferTest {};
+
+TEST_F(UnitChangePeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
+    for (const char* code : {"U001", "U002"})
+        testdb::Exec(db, std::string("insert or ignore into CORVANE_UNIT (DWDM, DWMC) values ('") + code + "', '单位')");
+    Store(Distinct("U001", "第一研究所"));
+    Store(Distinct("U002", "第二研究所"));
+    testsupport::TempFolder out;
+    CAdoRecordSet rs;
+    rs.SetConnection(&db);
+    rs.SetCursorLocation(adUseClient);
+    std::string part;
+    ASSERT_TRUE(rs.Open("select * from CORVANE_RESULT_UNITCHANGE where DWDM = 'U001'") &&
+                rs.Save(out.File("part.xml"), adPersistXML) && sys::ReadFile(out.File("part.xml"), part));
+    rs.Close();
+    Subject s;
+    s.foreignParts = ForeignParts(db, out.File("foreign"));
+    s.extension = "prosum";
+    s.mainTable = "CORVANE_RESULT_UNITCHANGE";
+    s.keyColumn = "DWDM";
+    s.genuine = {part};
+    s.number = "U001";
+    s.numbers = {"U002", "9999", "", "X", "../../x", "u001"};
+    s.values = {{0, "第一研究所"}, {0, "cdxmzs-U001"}, {0, "cdxmzjf-U001"}};
+    s.watched = {Folder(), out.Path()};
+    s.db = &db;
+    s.before = [&](std::mt19937& random) {
+        testdb::Exec(db, "delete from CORVANE_RESULT_UNITCHANGE where DWDM <> 'U002'");
+        if (random() % 2) Store(Distinct("U001", "已存"));
+    };
+    CDlgUCGHZ& view = OpenView();
+    s.import = [&](const std::string& folder, bool replace) {
+        return MessagesOf(folder, replace ? IDOK : IDCANCEL, [&] { view.m_dlgList.OnBtnImport(); });
     };
     testsupport::TempFolder scratch;
     RunSteps(s, scratch);

@@ -47,7 +47,10 @@ TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
     for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
         Exec(std::string("delete from ") + t);
     OpenView();
-    ImportFolder(View::IDC_BTN_IMPORT_GUIDEINFO, 1);
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件broken.fund无法读取，不是指南文件，未导入！");  // named; the annual one is not
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
     ExpectGuideRows(1, 1, 2);
     EXPECT_EQ(Value("select * from corvane_fivefundguide", "ZNMC"), "原名");
     for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
@@ -239,8 +242,8 @@ TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
     EXPECT_EQ(Value("select * from corvane_unit where DWDM='U1'", "DWMC"), "文件一");
     EXPECT_EQ(Count("select * from corvane_unit"), 2);
 
-    driver.AnswerFile(PathOf("收到"));  // a folder, not a unit file
-    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    driver.AnswerFile(PathOf("收到"));  // a folder, not a unit file: named, not "0 imported"
+    driver.ExpectMessageBox("提示", "文件收到.uif不是可读取的单位信息文件（file not found），未导入任何数据！");
     view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
     EXPECT_EQ(Count("select * from corvane_unit"), 2);
 }
@@ -314,6 +317,53 @@ TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
     driver.ExpectMessageBox("提示", "共导入了0条数据！");
     view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
     ExpectGuideRows(0, 0, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Unit files made from a genuine export, each changed in one way: an
+// unreadable file is named with its reason and writes nothing; a unit the
+// database refuses, or a row without its code, is named and not counted,
+// and the file's other units come in.
+TEST_F(GuideImport, CraftedUnitFilesAreNamedWithTheirReason) {
+    Exec("delete from corvane_unit");
+    testdb::Seed(db, {"corvane_unit", {"DWDM", "DWMC", "SSBM"}, {{"U1", "单位一", "A"}, {"U2", "单位二", "B"}}});
+    const std::string genuine = Saved("select * from corvane_unit order by DWDM");
+    const std::string file = PathOf("单位信息.uif");
+    const std::string unreadable = "文件单位信息.uif不是可读取的单位信息文件（";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string message;  // the first words of the one message
+        long stored;          // units stored afterwards
+    } cases[] = {
+        {"cut short", genuine.substr(0, genuine.size() / 2), unreadable + "not a valid XML file", 0},
+        {"not UTF-8", crafted::Replaced(genuine, "单位一", "\xff\xfe"), unreadable + "not a valid XML file", 0},
+        {"a NUL byte", crafted::Replaced(genuine, "单位一", std::string("a\0b", 3)), unreadable + "not a valid XML file",
+         0},
+        {"a document type", "<!DOCTYPE xml>" + genuine, unreadable + "not a saved recordset (document type found)", 0},
+        {"a unit the database refuses", crafted::Replaced(genuine, "单位二", std::string(300, 'x')),
+         "共导入了1条数据！\r\n以下单位写入数据库失败，未导入：\r\nU2", 1},
+        {"a unit without its code", crafted::Replaced(genuine, "DWDM='U2'", ""),
+         "共导入了1条数据！\r\n以下记录没有单位代码，未导入：\r\n第2条", 1},
+        {"the genuine file", genuine, "共导入了2条数据！", 2},
+    };
+    OpenView();
+    SetPolicy(0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Exec("delete from corvane_unit");
+        ASSERT_TRUE(sys::WriteFileAtomic(file, c.bytes));
+        driver.AnswerFile(file);
+        driver.AnswerMessageBox(IDOK);
+        view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
+        EXPECT_TRUE(driver.Finished());
+        ASSERT_FALSE(driver.MessageBoxes().empty());
+        EXPECT_EQ(driver.MessageBoxes().back().text.rfind(c.message, 0), 0u) << driver.MessageBoxes().back().text;
+        EXPECT_EQ(Count("select * from corvane_unit"), c.stored);
+    }
 }
 
 }  // namespace

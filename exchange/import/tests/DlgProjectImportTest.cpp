@@ -27,6 +27,10 @@ protected:
                {Saved("select * from corvane_itemappinfo where XMBH='" + number + "'"),
                 Saved("select * from corvane_project_sqcy where ITE_XMBH='" + number + "'")});
     }
+    // The application row that plan and acceptance rows belong to.
+    void StoreProject(const std::string& number) {
+        testdb::Seed(db, {"corvane_itemappinfo", {"XMBH"}, {{number}}});
+    }
     long Members(const std::string& number) {
         return Count("select * from corvane_project_sqcy where ITE_XMBH='" + number + "'");
     }
@@ -42,7 +46,10 @@ TEST_F(ProjectImport, ApplicationsComeInWithTheirMembersAndWithoutTheFundNumber)
     Exec("delete from corvane_itemappinfo");
     testdb::Seed(db, {"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {{"G010000000108A001002", "旧成员"}}});
     OpenView();
-    ImportFolder(View::IDC_BTN_IMPORT_PLAN, 2);
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件broken.proapp不是项目申请书文件，未导入！");
+    driver.ExpectMessageBox("提示", "共导入了2条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_PLAN);
     EXPECT_EQ(Name("G010000000108A001001"), "项目一");
     EXPECT_EQ(Value("select * from corvane_itemappinfo where XMBH='G010000000108A001001'", "JJBH"), "");
     EXPECT_EQ(Members("G010000000108A001001"), 2);
@@ -93,6 +100,7 @@ TEST_F(ProjectImport, StoredApplicationFollowsThePolicy) {
 }
 
 TEST_F(ProjectImport, PlanFilesAskPerStoredYearAndCountTheFile) {
+    StoreProject("G010000000108A001001");
     Exec("insert into corvane_itemyearplan (XMBH, NF, JDYQ, NDJF, NDWCXS) values "
          "('G010000000108A001001', '2011', '文件', '5', X'C4DA'), ('G010000000108A001001', '2012', '文件', '6', NULL)");
     ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "G010000000108A001001.proplan"), Saved("select * from corvane_itemyearplan")));
@@ -111,6 +119,7 @@ TEST_F(ProjectImport, PlanFilesAskPerStoredYearAndCountTheFile) {
 }
 
 TEST_F(ProjectImport, AcceptanceFilesReplaceTheStoredReport) {
+    StoreProject("G010000000108A001001");
     Exec("insert into corvane_itemcheckaccept (XMBH, YJNR, WCSJ, BACKUPNAME) values ('G010000000108A001001', X'C4DA', '2012-01-01', '名')");
     ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "G010000000108A001001.proys"), Saved("select * from corvane_itemcheckaccept")));
     Exec("update corvane_itemcheckaccept set WCSJ = '2000-01-01'");
@@ -129,15 +138,18 @@ TEST_F(ProjectImport, PlanAndAcceptanceFilesOfAnotherTableAreRefused) {
         const char* file;
         int button;
         const char* table;
-    } cases[] = {{"G010000000108A001001.proplan", View::IDC_BTN_IMPORT_DRAFT, "corvane_itemyearplan"},
-                 {"G010000000108A001001.proys", View::IDC_BTN_IMPORT_AUDIT, "corvane_itemcheckaccept"}};
+        const char* kind;
+    } cases[] = {{"G010000000108A001001.proplan", View::IDC_BTN_IMPORT_DRAFT, "corvane_itemyearplan", "项目计划"},
+                 {"G010000000108A001001.proys", View::IDC_BTN_IMPORT_AUDIT, "corvane_itemcheckaccept", "项目验收总结报告"}};
     OpenView();
     SetPolicy(0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = sys::JoinPath(in, c.file);
         ASSERT_TRUE(sys::WriteFileAtomic(path, Saved("select * from corvane_unit")));
-        ImportFolder(c.button, 0);
+        driver.AnswerFolder(in);
+        driver.ExpectMessageBox("提示", std::string("共导入了0条数据！\r\n以下文件不是") + c.kind + "文件，未导入：\r\n" + c.file);
+        view_->Click(c.button);
         EXPECT_EQ(Count(std::string("select * from ") + c.table), 0);
         sys::RemoveFile(path);
     }
@@ -159,11 +171,19 @@ namespace {
 TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
     const std::string good = "G010000000108A001001";
     ApplicationBundle(good, "真", 1, "good.proapp");
+    // A key-laboratory application with its amounts.
+    Exec("update corvane_itemappinfo set XMLB = '重点实验室基金——一般项目', SQJE = '12.5', CLF = '3', ZYF = '4'");
+    Bundle("good.proapp", std::nullopt,
+           {Saved("select * from corvane_itemappinfo where XMBH='" + good + "'"),
+            Saved("select * from corvane_project_sqcy where ITE_XMBH='" + good + "'")});
     const std::vector<std::string> parts = crafted::Parts(sys::JoinPath(in, "good.proapp"), std::nullopt, 2);
     ASSERT_EQ(parts.size(), 2u);
     const std::string unitsOnly = Saved("select * from corvane_unit");
     auto numbered = [&](const std::string& number) {
         return std::vector<std::string>{crafted::Replaced(parts[0], good, number), parts[1]};
+    };
+    auto amount = [&](const std::string& from, const std::string& to) {
+        return std::vector<std::string>{crafted::Replaced(parts[0], from, to), parts[1]};
     };
     const std::string codesDiffer = "与其指南代码、年份及单位代码不符，未导入！";
     const struct {
@@ -176,6 +196,9 @@ TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
         {"a bare letter", numbered("X"), "X" + codesDiffer},
         {"a path", numbered("../../../../x"), "../../../../x" + codesDiffer},
         {"a serial that is not digits", numbered("G010000000108A0010a1"), "G010000000108A0010a1" + codesDiffer},
+        {"requested funds beyond the column", amount("SQJE='12.5'", "SQJE='1e39'"), "中的金额SQJE不是有效的数值，未导入！"},
+        {"negative travel costs", amount("CLF='3'", "CLF='-5'"), "中的金额CLF不是有效的数值，未导入！"},
+        {"infinite costs", amount("ZYF='4'", "ZYF='inf'"), "中的金额ZYF不是有效的数值，未导入！"},
         {"a file of another kind", {unitsOnly, unitsOnly}, "不是项目申请书文件，未导入！"},
         {"members in place of the application", {parts[1], parts[1]}, "不是项目申请书文件，未导入！"},
         {"the application in the members' place", {parts[0], parts[0]}, "不是项目申请书文件，未导入！"},
@@ -202,20 +225,101 @@ TEST_F(ProjectImport, CraftedApplicationBundlesAreRefusedAndNamed) {
     EXPECT_EQ(Name(good), "真");
 }
 
-// Plan rows without a number or with one no project can have are named and
-// left out; the good rows of the same file are stored.
-TEST_F(ProjectImport, PlanRowsWithoutAWellFormedNumberAreLeftOutAndNamed) {
-    Exec("insert into corvane_itemyearplan (XMBH, NF, JDYQ) values ('G010000000108A001001', '2011', '好'), "
-         "(NULL, '2011', '无号'), ('../../../../x', '2011', '路径'), ('X', '2011', '字母')");
-    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, "rows.proplan"), Saved("select * from corvane_itemyearplan")));
-    Exec("delete from corvane_itemyearplan");
+// Plan and acceptance files made from genuine exports of a project of unit
+// A, each changed in one way; every one is refused whole, named with its
+// reason, and writes nothing. The genuine files come in, each long column
+// once, and again over what they stored.
+class CraftedRowFiles : public ProjectImport {
+protected:
+    static constexpr const char* kOwn = "G010000000108A001001";
+    static constexpr const char* kOtherUnit = "G010000000108B002001";
+    static constexpr const char* kNotStored = "G010000000108A001009";
+    void SetUp() override {
+        ProjectImport::SetUp();
+        StoreProject(kOwn);
+        StoreProject(kOtherUnit);
+        Exec(std::string("insert into corvane_itemyearplan (XMBH, NF, JDYQ, NDYJMUYNR, NDWCXS, YBJJXGBCSM, NDJF, BZ) "
+                         "values ('") + kOwn + "', '第一年度', '进度一', X'C4DA', X'01', X'AABB', '5', '备注'), ('" +
+             kOwn + "', '第二年度', '进度二', X'C4DB', NULL, X'CCDD', '6', NULL)");
+        Exec(std::string("insert into corvane_itemcheckaccept (XMBH, YJNR, DWYSYJ, WCSJ, TBSJ, SJWCR) values ('") + kOwn +
+             "', X'C4DA', X'EEFF', '2012-01-01', '2012-02-01', '张三')");
+        plan = Saved(std::string("select * from corvane_itemyearplan where XMBH = '") + kOwn + "'");
+        report = Saved(std::string("select * from corvane_itemcheckaccept where XMBH = '") + kOwn + "'");
+        Exec("delete from corvane_itemyearplan");
+        Exec("delete from corvane_itemcheckaccept");
+    }
+    // The file with the project number of its second row changed.
+    static std::string SecondRowNumber(std::string xml, const std::string& to) {
+        const std::size_t second = xml.find("<z:row", xml.find("<z:row") + 1);
+        const std::size_t at = xml.find(kOwn, second);
+        EXPECT_NE(at, std::string::npos);
+        return at == std::string::npos ? xml : xml.replace(at, std::string(kOwn).size(), to);
+    }
+    std::string plan, report;
+};
+
+TEST_F(CraftedRowFiles, AreRefusedAndNamedAndTheGenuineOnesComeIn) {
+    const std::string notPlan = "以下文件不是项目计划文件，未导入：", notReport = "以下文件不是项目验收总结报告文件，未导入：";
+    const std::string other = "以下文件中含有其他项目的记录，未导入：", amounts = "以下文件中的金额不是有效的数值，未导入：";
+    const std::string notStored = std::string("以下项目不存在，其数据未导入：\r\n") + kNotStored;
+    const std::string failed = "以下文件写入数据库失败，未导入：";
+    const struct {
+        const char* what;
+        const char* file;
+        std::string bytes;
+        std::string reason;  // the heading the file is named under (a not-stored project names itself)
+    } cases[] = {
+        {"a row of another unit's project", "a.proplan", SecondRowNumber(plan, kOtherUnit), other},
+        {"a project not stored", "a.proplan", crafted::Replaced(plan, kOwn, kNotStored), notStored},
+        {"a project not stored", "a.proys", crafted::Replaced(report, kOwn, kNotStored), notStored},
+        {"negative funds", "a.proplan", crafted::Replaced(plan, "NDJF='5'", "NDJF='-5'"), amounts},
+        {"funds beyond the column", "a.proplan", crafted::Replaced(plan, "NDJF='5'", "NDJF='1e39'"), amounts},
+        {"infinite funds", "a.proplan", crafted::Replaced(plan, "NDJF='6'", "NDJF='inf'"), amounts},
+        {"an acceptance file as a plan", "a.proplan", report, notPlan},
+        {"a plan file as an acceptance file", "a.proys", plan, notReport},
+        {"units as a plan", "a.proplan", Saved("select * from corvane_unit"), notPlan},
+        {"cut short", "a.proplan", plan.substr(0, plan.size() / 2), notPlan},
+        {"cut short", "a.proys", report.substr(0, report.size() / 2), notReport},
+        {"not UTF-8", "a.proplan", crafted::Replaced(plan, "进度一", "\xff\xfe"), notPlan},
+        {"a row without its number", "a.proplan", SecondRowNumber(plan, ""), "以下文件中有缺少项目编号或年份的记录，未导入："},
+        {"a year given twice", "a.proplan", crafted::FirstRowTwice(plan), "以下文件中有重复的记录，未导入："},
+        {"a report given twice", "a.proys", crafted::FirstRowTwice(report), "以下文件中有重复的记录，未导入："},
+        {"a remark longer than its column", "a.proplan", crafted::Replaced(plan, "备注", std::string(300, 'x')), failed},
+    };
     OpenView();
-    driver.AnswerFolder(in);
-    driver.ExpectMessageBox("提示", "文件rows.proplan中以下项目编号不符合格式，未导入：（空）、../../../../x、X");
-    driver.ExpectMessageBox("提示", "共导入了1条数据！");
-    view_->Click(View::IDC_BTN_IMPORT_DRAFT);
-    EXPECT_EQ(Count("select * from corvane_itemyearplan"), 1);
-    EXPECT_EQ(Value("select * from corvane_itemyearplan", "JDYQ"), "好");
+    SetPolicy(0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.what) + " " + c.file);
+        const std::string path = sys::JoinPath(in, c.file);
+        ASSERT_TRUE(sys::WriteFileAtomic(path, c.bytes));
+        const bool isPlan = std::string(c.file).ends_with(".proplan");
+        driver.AnswerFolder(in);
+        const bool namesProject = c.reason == notStored;
+        std::string expected = std::string("共导入了0条数据！\r\n") + c.reason;
+        if (!namesProject) expected += std::string("\r\n") + c.file;
+        driver.ExpectMessageBox("提示", expected);
+        view_->Click(isPlan ? View::IDC_BTN_IMPORT_DRAFT : View::IDC_BTN_IMPORT_AUDIT);
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(Count("select * from corvane_itemyearplan"), 0);
+        EXPECT_EQ(Count("select * from corvane_itemcheckaccept"), 0);
+        sys::RemoveFile(path);
+    }
+
+    // The genuine files: each long column once, by name; again over the stored rows.
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, std::string(kOwn) + ".proplan"), plan));
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, std::string(kOwn) + ".proys"), report));
+    const std::vector<testdb::Row> plans = {{kOwn, "第一年度", "进度一", "C4DA", "01", "AABB", "5", "备注"},
+                                            {kOwn, "第二年度", "进度二", "C4DB", "", "CCDD", "6", ""}};
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        ImportFolder(View::IDC_BTN_IMPORT_DRAFT, 1);
+        EXPECT_EQ(testdb::Query(db, "select XMBH, NF, JDYQ, hex(NDYJMUYNR), hex(NDWCXS), hex(YBJJXGBCSM), NDJF, "
+                                    "coalesce(BZ, '') from corvane_itemyearplan order by NF"),
+                  plans);
+        ImportFolder(View::IDC_BTN_IMPORT_AUDIT, 1);
+        EXPECT_EQ(testdb::Query(db, "select XMBH, hex(YJNR), hex(DWYSYJ), WCSJ, TBSJ, SJWCR from corvane_itemcheckaccept"),
+                  (std::vector<testdb::Row>{{kOwn, "C4DA", "EEFF", "2012-01-01", "2012-02-01", "张三"}}));
+    }
 }
 
 }  // namespace
