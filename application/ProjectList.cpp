@@ -5,6 +5,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
+#include "numbering/ProjectNumbering.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -60,8 +61,15 @@ void WriteProject(Worksheet& sheet, int r, int count, CAdoRecordSet& rs) {
     row.SetVerticalAlignment(xlCenter);  // one line of text in the middle of the row
     row.SetWrapText(true);
     row.Item(1, 9).SetNumberFormat("0.00");  // every amount with two decimals, however stored
-    const std::string cells[] = {text::Format("%d", count), number.substr(0, 11), number, field("XMMC"), field("XMLB"),
-                                 field("XMQSRQ") + " - " + field("XMZZRQ"), field("SQRXM"), field("ZC"), field("SQJE")};
+    const std::string cells[] = {text::Format("%d", count),
+                                 projectnumber::GuideCodeOf(number),
+                                 number,
+                                 field("XMMC"),
+                                 field("XMLB"),
+                                 field("XMQSRQ") + " - " + field("XMZZRQ"),
+                                 field("SQRXM"),
+                                 field("ZC"),
+                                 field("SQJE")};
     for (int column = 1; column <= int(std::size(cells)); ++column) row.Item(1, column).SetValue(cells[column - 1]);
     BorderEachCell(row);
 }

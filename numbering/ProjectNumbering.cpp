@@ -63,16 +63,6 @@ bool Finish(RenumberResult result, Renames& moves, Renames* renames) {
 
 }  // namespace
 
-std::string GuideCodeOf(const std::string& number) { return LeadingCharacters(number, kGuideCodeLength); }
-
-std::string YearOf(const std::string& number) { return CharactersAt(number, kGuideCodeLength, kNumberYearLength); }
-
-std::string UnitCodeOf(const std::string& number) {
-    return CharactersAt(number, kGuideCodeLength + kNumberYearLength, kUnitCodeLength);
-}
-
-std::string FundNumberOf(const std::string& number) { return LeadingCharacters(number, kFundNumberLength); }
-
 std::string SerialText(long counter) {
     const std::string digits = text::Format("%ld", counter);
     if (digits.size() == 1) return "00" + digits;
@@ -171,14 +161,14 @@ std::string NextNumber(CAdoConnection& connection, const std::string& prefix) {
 }
 
 RenumberResult RenumberInOrder(CAdoConnection& connection, const std::vector<std::string>& ordered,
-                               Renames* renames) {
+                               Renames* renames, std::vector<std::string>* caseVariants) {
     Renames moves;
     long counter = 0;
     for (const std::string& number : ordered) {
         const std::string renamed = KeptPrefix(number) + SerialText(++counter);
         if (renamed != number) moves[number] = renamed;
     }
-    const RenumberResult result = MoveProjects(connection, moves);
+    const RenumberResult result = MoveProjects(connection, moves, caseVariants);
     Finish(result, moves, renames);
     return result;
 }
@@ -204,23 +194,29 @@ RenumberResult MoveToPrefix(CAdoConnection& connection, const std::string& numbe
     Renames closed;
     const RenumberResult closing = ClosePrefixGaps(connection, oldPrefix, closed);
     if (closing == RenumberResult::Failed) return RenumberResult::Failed;
-    if (closing == RenumberResult::Collision) closed.clear();
+    if (closing == RenumberResult::Collision || closing == RenumberResult::CaseVariants) closed.clear();
     closed[number] = target;
     if (!transaction.Commit()) return RenumberResult::Failed;
     renames = std::move(closed);
     return RenumberResult::Done;
 }
 
-std::string RefusedRenumberingMessage(RenumberResult result) {
+std::string RefusedRenumberingMessage(RenumberResult result, const std::vector<std::string>& caseVariants) {
     switch (result) {
     case RenumberResult::Done: break;
+    case RenumberResult::CaseVariants:
+        if (caseVariants.size() == 2)
+            return "项目编号" + caseVariants[0] + "与" + caseVariants[1] +
+                   "只有字母大小写不同，数据库视为同一编号，重新排序会将两个项目合并。项目编号未作修改！";
+        return "有项目编号只有字母大小写不同，重新排序会将两个项目合并。项目编号未作修改！";
     case RenumberResult::Collision: return "重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！";
     case RenumberResult::Failed: return "项目编号重新排序失败，项目编号未作修改！";
     }
     return {};
 }
 
-bool RenumberAll(CAdoConnection& connection, Renames* renames, RenumberResult* result) {
+bool RenumberAll(CAdoConnection& connection, Renames* renames, RenumberResult* result,
+                 std::vector<std::string>* caseVariants) {
     if (result) *result = RenumberResult::Failed;
     struct Project {
         std::string number, unit, category;
@@ -244,7 +240,7 @@ bool RenumberAll(CAdoConnection& connection, Renames* renames, RenumberResult* r
         const std::string renamed = KeptPrefix(projects[i].number) + SerialText(++counter);
         if (renamed != projects[i].number) moves[projects[i].number] = renamed;
     }
-    const RenumberResult moved = MoveProjects(connection, moves);
+    const RenumberResult moved = MoveProjects(connection, moves, caseVariants);
     if (result) *result = moved;
     return Finish(moved, moves, renames);
 }
