@@ -51,7 +51,9 @@ bool WriteApplicationRow(CAdoConnection& connection, const PROAPP& record, const
 
 bool WriteMembers(CAdoConnection& connection, const std::string& number,
                   const std::vector<proapp::MemberRow>& members) {
-    if (!db::Statement(connection, "delete from corvane_project_sqcy where ITE_XMBH = ?1", {number}).Run())
+    if (!db::Execute(connection, "delete from corvane_project_sqcy where " +
+                                     projectnumber::KeyedRowsCondition("ITE_XMBH",
+                                                                       db::QuoteLiteral(number))))
         return false;
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
@@ -75,19 +77,73 @@ bool SetAmount(CAdoRecordSet& rs, const char* column, const std::string& amount)
 
 }  // namespace
 
-bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record) {
-    const std::string where = Where("XMBH", record.XMBH);
+namespace {
+
+// The review row's approved amounts and the application's amounts they are
+// carried from.
+struct ReviewAmount {
+    const char* column;       // in the review row
+    const char* applied;      // in the application row
+    std::string PROAPP::*field;
+};
+const ReviewAmount kReviewAmounts[] = {
+    {"PFJF", "SQJE", &PROAPP::SQJE},  {"PFSJF", "SJF", &PROAPP::SJF}, {"PFCLF", "CLF", &PROAPP::CLF},
+    {"PFWXF", "WXF", &PROAPP::WXF},   {"PFZYF", "ZYF", &PROAPP::ZYF}, {"PFSYF", "SYF", &PROAPP::SYF},
+    {"PFGDZCF", "GDZCF", &PROAPP::GDZCF}, {"PFGZF", "GZF", &PROAPP::GZF}, {"PFGLF", "GLF", &PROAPP::GLF},
+};
+
+bool SameAmount(CAdoRecordSet& rs, const char* column, const std::string& amount) {
+    std::string value;  // empty for NULL
+    rs.GetString(column, value);
+    if (text::Trim(amount).empty()) return value.empty();
+    float stored = 0;
+    return !value.empty() && rs.GetFloat(column, stored) && stored == static_cast<float>(text::Atof(amount));
+}
+
+// True while the row holds only what an application save wrote from `carried`:
+// result "+" (or none), no expert, mark, score or opinion, and the amounts
+// as they were carried. A review step that wrote to the row (a meeting's
+// grant among it) makes it the review's own.
+bool HoldsOnlyCarriedAmounts(CAdoRecordSet& rs, const PROAPP& carried) {
+    std::string result;
+    rs.GetString("PSJG", result);
+    if (!result.empty() && result != "+") return false;
+    for (const char* column : {"ZJ1", "ZJ2", "ZJ3", "PF1", "PF2", "PF3", "FS", "YJ1", "YJ2", "YJ3", "BZZLY"}) {
+        std::string value;
+        if (rs.GetString(column, value) && !value.empty()) return false;
+    }
+    for (const char* column : {"ZJYJ", "PFYJ"})
+        if (rs.GetFieldActualSize(column) > 0) return false;
+    for (const ReviewAmount& amount : kReviewAmounts)
+        if (!SameAmount(rs, amount.column, carried.*amount.field)) return false;
+    return true;
+}
+
+bool ReadCarriedAmounts(CAdoConnection& connection, const std::string& number, PROAPP& amounts) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select * from CORVANE_ITEMPF" + where)) return false;
-    if (!rs.IsEOF()) return true;
-    const std::pair<const char*, std::string PROAPP::*> amounts[] = {
-        {"PFJF", &PROAPP::SQJE}, {"PFSJF", &PROAPP::SJF}, {"PFCLF", &PROAPP::CLF},     {"PFWXF", &PROAPP::WXF},
-        {"PFZYF", &PROAPP::ZYF}, {"PFSYF", &PROAPP::SYF}, {"PFGDZCF", &PROAPP::GDZCF}, {"PFGZF", &PROAPP::GZF},
-        {"PFGLF", &PROAPP::GLF},
-    };
-    bool written = rs.AddNew() && rs.SetString("XMBH", record.XMBH) && rs.SetString("PSJG", "+");
-    for (const auto& [column, field] : amounts) written = written && SetAmount(rs, column, record.*field);
+    if (!rs.Open(RowQuery(number))) return false;
+    if (rs.IsEOF()) return true;
+    for (const ReviewAmount& amount : kReviewAmounts) rs.GetString(amount.applied, amounts.*amount.field);
+    return true;
+}
+
+}  // namespace
+
+bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record, const PROAPP* carried) {
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open("select * from CORVANE_ITEMPF where " +
+                 projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(record.XMBH))))
+        return false;
+    if (!rs.IsEOF()) {
+        if (!carried || rs.GetRecordCount() != 1 || !HoldsOnlyCarriedAmounts(rs, *carried)) return true;
+    } else if (!rs.AddNew()) {
+        return false;
+    }
+    bool written = rs.SetString("XMBH", record.XMBH) && rs.SetString("PSJG", "+");
+    for (const ReviewAmount& amount : kReviewAmounts)
+        written = written && SetAmount(rs, amount.column, record.*amount.field);
     if (written && rs.Update()) return true;
     rs.CancelUpdate();
     return false;
@@ -124,7 +180,10 @@ SaveResult WriteApplication(CAdoConnection& connection, PROAPP& written,
     }
     if (nextFree) record.XMBH = projectnumber::NextNumber(connection, newPrefix);
     if (renamed && projectnumber::IsNumberInUse(connection, record.XMBH)) return SaveResult::NumberTaken;
+    // The amounts the form carried to the review row at the last save.
+    PROAPP carried;
     const bool saved = [&] {
+        if (!storedNumber.empty() && !ReadCarriedAmounts(connection, storedNumber, carried)) return false;
         if (changesPrefix) {
             // Written under its number, then the project changes prefix.
             PROAPP kept = record;
@@ -142,7 +201,8 @@ SaveResult WriteApplication(CAdoConnection& connection, PROAPP& written,
             }
         }
         if (!WriteMembers(connection, record.XMBH, members)) return false;
-        return !proapp::IsKeyLabCategory(record.XMLB) || WriteReviewRow(connection, record);
+        return !proapp::IsKeyLabCategory(record.XMLB) ||
+               WriteReviewRow(connection, record, storedNumber.empty() ? nullptr : &carried);
     }();
     if (saved && transaction.Commit()) result = SaveResult::Saved;
     if (result != SaveResult::Saved) return result;
@@ -175,7 +235,9 @@ std::vector<proapp::MemberRow> ReadMembers(CAdoConnection& connection, const std
     std::vector<proapp::MemberRow> members;
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select * from corvane_project_sqcy" + Where("ite_xmbh", number))) return members;
+    if (!rs.Open("select * from corvane_project_sqcy where " +
+                 projectnumber::KeyedRowsCondition("ITE_XMBH", db::QuoteLiteral(number))))
+        return members;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         proapp::MemberRow& member = members.emplace_back();
         for (std::size_t i = 0; i < member.size(); ++i) rs.GetString(proapp::kMemberColumns[i], member[i]);
@@ -237,7 +299,8 @@ DeleteResult DeleteApplications(CAdoConnection& connection, const std::vector<pr
 }
 
 std::string RowQuery(const std::string& number) {
-    return std::string("select * from ") + kApplicationTable + Where("XMBH", number);
+    return std::string("select * from ") + kApplicationTable + " where " +
+           projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(number));
 }
 
 std::string ListQuery() {
@@ -250,8 +313,15 @@ std::string QueryFormSelect() {
 }
 
 std::string JoinedQueryFormSelect(const std::string& table) {
-    return "select " + table + ".xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from " + table + " left join " +
-           kApplicationTable + " on " + table + ".xmbh = " + kApplicationTable + ".xmbh";
+    // Each row of the table joins one application: the one of its number as
+    // stored, else the one the database takes for it; two legacy numbers that
+    // differ only in case never list a row twice.
+    const std::string app = kApplicationTable;
+    const std::string number = table + ".xmbh";
+    const std::string matching = "(select a.rowid from " + app + " a where a.xmbh = " + number;
+    return "select " + number + ",xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from " + table + " left join " + app +
+           " on " + app + ".rowid = coalesce(" + matching + " and a.xmbh = " + number + " collate binary limit 1), " +
+           matching + " limit 1))";
 }
 
 std::string ChooserQuery() { return std::string("select xmlb,xmbh from ") + kApplicationTable + " order by xmbh"; }
@@ -286,7 +356,8 @@ bool ClearPlanColumns(CAdoConnection& connection, const std::string& number) {
 
 bool OpenDocumentRow(CAdoConnection& connection, const std::string& number, CAdoRecordSet& row) {
     appdb::Bind(row, connection);
-    return row.Open(std::string("select XMBH, DOCNAME, DOC from ") + kApplicationTable + Where("XMBH", number)) !=
+    return row.Open(std::string("select XMBH, DOCNAME, DOC from ") + kApplicationTable + " where " +
+                    projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(number))) !=
            FALSE;
 }
 

@@ -50,12 +50,15 @@ enum class SaveResult {
 SaveResult WriteApplication(CAdoConnection& connection, PROAPP& record, const std::vector<proapp::MemberRow>& members,
                             const projectnumber::LoadedProject& loaded, projectnumber::Renames* renames = nullptr);
 
-// The review row of a key-laboratory application when it has none: result
-// "+" and the applied amounts as approved amounts (an empty amount as NULL).
-// An existing row is left as it is, so that a later save never undoes the
-// review (the granted amounts among it). Runs inside the caller's
-// transaction, if any.
-bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record);
+// The review row of a key-laboratory application: result "+" and the applied
+// amounts as approved amounts (an empty amount as NULL). A row is added when
+// the project has none. An existing row is rewritten only while it holds
+// nothing but the amounts `carried` (the stored application's, before this
+// save) as the last save wrote them: once a review step has written to it
+// (a meeting's grant, an expert, a result, an opinion) it is the review's
+// and left as it is; without `carried` it is always left. Runs inside the
+// caller's transaction, if any.
+bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record, const PROAPP* carried = nullptr);
 
 // Reads the stored application: its texts into `record`, each rich-text
 // column into its scratch file (the field then holds the file's path; a
@@ -98,6 +101,7 @@ std::string QueryFormSelect();
 // the rows of a follow-up table (its xmbh) with their application's columns
 // as QueryFormSelect gives them;
 std::string JoinedQueryFormSelect(const std::string& table);
+
 // category and number of every application by number (the project chooser);
 std::string ChooserQuery();
 // every application's row of the Excel output, read once for the list

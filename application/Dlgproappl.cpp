@@ -1,5 +1,7 @@
 #include "application/Dlgproappl.h"
 
+#include "foundation/Sql.h"
+
 #include <map>
 
 #include <algorithm>
@@ -559,8 +561,13 @@ BOOL CDlgproappl::ValiData() {
     // A year of another form is refused with the code checks that follow.
     if (!fourDigits || period.size() != 9 || period[4] != '-') return TRUE;
     if (year >= period.substr(0, 4) && year <= period.substr(5)) return TRUE;
-    ui::MessageBox("年份" + year + "不在当前时期（" + period + "）内，请修改年份！", "系统提示", MB_OK | MB_ICONEXCLAMATION);
-    return FALSE;
+    // A stored project keeps its year without a word: an older project stays editable.
+    if (!m_strCurXMBH.empty() &&
+        db::Scalar(m_connection, std::string("select NF from ") + appstore::kApplicationTable + " where XMBH = ?1",
+                   {m_strCurXMBH}) == year)
+        return TRUE;
+    return ui::MessageBox("年份" + year + "不在当前时期（" + period + "）内，本时期的评审中看不到该项目。确定保存吗？",
+                          "系统提示", MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
 
 void CDlgproappl::OnBtnSave() {
@@ -696,10 +703,11 @@ void CDlgproappl::OnButtonSort() {
 void CDlgproappl::OnButtonSort1() {
     projectnumber::Renames renames;
     projectnumber::RenumberResult result = projectnumber::RenumberResult::Failed;
-    if (projectnumber::RenumberAll(m_connection, &renames, &result)) FollowRenames(renames);
+    std::vector<std::string> caseVariants;
+    if (projectnumber::RenumberAll(m_connection, &renames, &result, &caseVariants)) FollowRenames(renames);
     LoadlistDate();
     // A re-sort says whether it was done.
-    if (const std::string refused = projectnumber::RefusedRenumberingMessage(result); !refused.empty())
+    if (const std::string refused = projectnumber::RefusedRenumberingMessage(result, caseVariants); !refused.empty())
         ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
     else ui::MessageBox(projectnumber::RenumberingDoneMessage(renames), "提示", MB_OK | MB_ICONINFORMATION);
 }

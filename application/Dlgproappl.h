@@ -61,8 +61,10 @@ public:
 
     // Saving and numbering.
     void OnBtnSave();
-    // FALSE, after telling the user, when the year lies outside the current
-    // period: the review views of the period would never show the project.
+    // A year typed or changed to one outside the current period is warned of
+    // (the review views of the period would never show the project) and
+    // saved only when the user confirms; a stored project whose year was not
+    // changed is saved without a word, however old.
     BOOL ValiData();
     void CollectInfo();
     // Writes the record: 0 as a new row, else over the project being edited.

@@ -71,12 +71,16 @@ constexpr ApplicationColumn kImportedColumns[] = {
     {"ZYJSZW2", Column::Text},     {"TJRZC2", Column::Text},      {"TJRDW2", Column::Text},
 };
 
+// The project's rows: those of its number as stored, so that one of two
+// legacy numbers that differ only in case never exports the other's.
 std::string ApplicationQuery(const std::string& code) {
-    return "select * from corvane_itemappinfo where XMBH=" + db::QuoteLiteral(code);
+    return "select * from corvane_itemappinfo where " +
+           projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(code));
 }
 
 std::string MembersQuery(const std::string& code) {
-    return "select * from corvane_project_sqcy where ITE_XMBH=" + db::QuoteLiteral(code);
+    return "select * from corvane_project_sqcy where " +
+           projectnumber::KeyedRowsCondition("ITE_XMBH", db::QuoteLiteral(code));
 }
 
 std::string FieldText(CAdoRecordSet& rs, const char* column) {

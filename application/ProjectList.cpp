@@ -7,6 +7,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
+#include "numbering/ProjectNumbering.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -71,9 +72,14 @@ void WriteProject(Worksheet& sheet, int r, int count, const std::vector<std::str
     row.SetWrapText(true);
     row.Item(1, 1).SetHorizontalAlignment(xlCenter);  // the running number apart from the guide code
     row.Item(1, 9).SetNumberFormat(kAmountFormat);  // every amount with two decimals, however stored
-    const std::string cells[] = {text::Format("%d", count), number.substr(0, 11), number, field(kName),
-                                 field(kCategory),          field(kStart) + " - " + field(kEnd),
-                                 field(kLeader),            field(kTitle),
+    const std::string cells[] = {text::Format("%d", count),
+                                 projectnumber::GuideCodeOf(number),
+                                 number,
+                                 field(kName),
+                                 field(kCategory),
+                                 field(kStart) + " - " + field(kEnd),
+                                 field(kLeader),
+                                 field(kTitle),
                                  field(kAmount)};
     for (int column = 1; column <= int(std::size(cells)); ++column) row.Item(1, column).SetValue(cells[column - 1]);
     BorderEachCell(row);

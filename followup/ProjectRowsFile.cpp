@@ -1,12 +1,14 @@
 #include "followup/ProjectRowsFile.h"
 
 #include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
 #include "application/DlgImportPolicy.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/FileMessages.h"
 #include "foundation/ImportReport.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
+#include "numbering/ProjectRows.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -49,7 +51,11 @@ void ProjectRowsFile::Export(const std::vector<std::string>& numbers) {
 ProjectRowsFile::ExportResult ProjectRowsFile::ExportProject(const std::string& number, const std::string& folder) {
     CAdoRecordSet rows;
     appdb::Bind(rows, m_connection);
-    if (!rows.Open(std::string("select * from ") + m_format.table + " where " + KeyCondition({number})) ||
+    // The rows of this number as stored: one of two legacy numbers that differ
+    // only in case never writes the other's rows.
+    if (!rows.Open(std::string("select * from ") + m_format.table + " where " +
+                   projectnumber::KeyedRowsCondition(m_format.keyColumns[0],
+                                                     db::QuoteLiteral(number))) ||
         rows.IsEOF())
         return ExportResult::NoRows;
     const std::string path = sys::JoinPath(folder, sys::SafeFileName(number) + "." + m_format.extension);

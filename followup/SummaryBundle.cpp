@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "application/ApplicationDb.h"
+#include "application/ApplicationStore.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/FileMessages.h"
 #include "foundation/ImportReport.h"
@@ -15,6 +16,7 @@
 #include "foundation/StagedFile.h"
 #include "numbering/LeadingCharacters.h"
 #include "numbering/ProjectFolders.h"
+#include "numbering/ProjectRows.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -126,14 +128,18 @@ SummaryBundle::ExportResult SummaryBundle::Export(const std::string& number, con
     CAdoRecordSet document, achievements;
     appdb::Bind(document, m_connection);
     appdb::Bind(achievements, m_connection);
-    if (!document.Open("select * from " + table + " where XMBH=" + db::QuoteLiteral(number)) || document.IsEOF())
+    if (!document.Open("select * from " + table + " where " +
+                       projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(number))) ||
+        document.IsEOF())
         return ExportResult::NoDocument;
 
     const std::vector<std::string> scratch = {sys::JoinPath(folder, kDocumentFile),
                                               sys::JoinPath(folder, kAchievementFile)};
     // A project without achievement rows still carries its (empty) second part.
     const bool written = sys::MakeDirs(sys::NativePath(folder)) && document.Save(scratch[0], adPersistXML) &&
-                         achievements.Open("select * from corvane_cghz where XMBH=" + db::QuoteLiteral(number)) &&
+                         achievements.Open("select * from corvane_cghz where " +
+                                           projectnumber::KeyedRowsCondition("XMBH",
+                                                                             db::QuoteLiteral(number))) &&
                          achievements.Save(scratch[1], adPersistXML) &&
                          WriteParts(sys::JoinPath(folder, sys::SafeFileName(number) + "." + kExtension), scratch);
     for (const std::string& file : scratch) sys::RemoveFile(file);

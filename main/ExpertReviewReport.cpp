@@ -4,6 +4,7 @@
 #include "foundation/Sql.h"
 #include "main/ReportCommon.h"
 #include "main/StatisticsQueries.h"
+#include "numbering/ProjectNumbering.h"
 #include "platform/text/Text.h"
 
 using namespace office;
@@ -15,7 +16,13 @@ constexpr int kExpertFields = 11;  // ID to SJ, positions 1 to 11
 const char* const kHeadings[kColumns] = {"专家编号", "姓名",     "性别",     "年龄", "职称", "专业特长",
                                          "工作单位", "通信地址", "邮政编码", "电话", "手机", "评议项目数"};
 
-std::string LastTwo(const std::string& s) { return s.size() < 2 ? s : s.substr(s.size() - 2); }
+// The last two characters (all of a shorter text).
+std::string LastTwo(const std::string& s) {
+    std::size_t start = s.size();
+    for (int found = 0; start > 0 && found < 2;)
+        if (IsUtf8LeadByte(s[--start])) ++found;
+    return s.substr(start);
+}
 
 excel::Range Line(const excel::Worksheet& sheet, int row) {
     return sheet.Range(CellName("A", row), CellName("L", row));
@@ -32,7 +39,7 @@ bool ListReviewFundNumbers(CAdoConnection* connection, const std::string& year, 
     for (; !rows.IsEOF(); rows.MoveNext()) {
         std::string number;
         rows.GetString("XMBH", number);
-        const std::string fund = number.substr(0, 7);
+        const std::string fund = projectnumber::FundNumberOf(number);
         if (fund != last && fund.substr(0, 5) == "9140A") {
             funds.push_back(fund);
             last = fund;

@@ -4,6 +4,7 @@
 #include "foundation/Sql.h"
 #include "main/ReportCommon.h"
 #include "main/StatisticsQueries.h"
+#include "numbering/ProjectNumbering.h"
 #include "platform/text/Text.h"
 
 using namespace office;
@@ -42,7 +43,7 @@ std::vector<std::string> CLabFundQueries::ListFundNumbers() {
     for (; !rows.IsEOF(); rows.MoveNext()) {
         std::string number;
         rows.GetString("XMBH", number);
-        const std::string code = number.substr(0, 7);
+        const std::string code = projectnumber::FundNumberOf(number);
         if (codes.empty() || codes.back() != code) codes.push_back(code);
     }
     return codes;

@@ -64,16 +64,6 @@ bool Finish(RenumberResult result, Renames& moves, Renames* renames) {
 
 }  // namespace
 
-std::string GuideCodeOf(const std::string& number) { return LeadingCharacters(number, kGuideCodeLength); }
-
-std::string YearOf(const std::string& number) { return CharactersAt(number, kGuideCodeLength, kNumberYearLength); }
-
-std::string UnitCodeOf(const std::string& number) {
-    return CharactersAt(number, kGuideCodeLength + kNumberYearLength, kUnitCodeLength);
-}
-
-std::string FundNumberOf(const std::string& number) { return LeadingCharacters(number, kFundNumberLength); }
-
 std::string SerialText(long counter) {
     const std::string digits = text::Format("%ld", counter);
     if (digits.size() == 1) return "00" + digits;
@@ -172,14 +162,14 @@ std::string NextNumber(CAdoConnection& connection, const std::string& prefix) {
 }
 
 RenumberResult RenumberInOrder(CAdoConnection& connection, const std::vector<std::string>& ordered,
-                               Renames* renames) {
+                               Renames* renames, std::vector<std::string>* caseVariants) {
     Renames moves;
     long counter = 0;
     for (const std::string& number : ordered) {
         const std::string renamed = KeptPrefix(number) + SerialText(++counter);
         if (renamed != number) moves[number] = renamed;
     }
-    const RenumberResult result = MoveProjects(connection, moves);
+    const RenumberResult result = MoveProjects(connection, moves, caseVariants);
     Finish(result, moves, renames);
     return result;
 }
@@ -204,7 +194,7 @@ RenumberResult MoveToPrefix(CAdoConnection& connection, const std::string& numbe
     // unique, the next new number skips it).
     Renames closed;
     const RenumberResult closing = ClosePrefixGaps(connection, oldPrefix, closed);
-    if (closing == RenumberResult::Collision) closed.clear();
+    if (closing == RenumberResult::Collision || closing == RenumberResult::CaseVariants) closed.clear();
     else if (closing != RenumberResult::Done) return closing;
     closed[number] = target;
     if (!transaction.Commit()) return RenumberResult::Failed;
@@ -212,9 +202,14 @@ RenumberResult MoveToPrefix(CAdoConnection& connection, const std::string& numbe
     return RenumberResult::Done;
 }
 
-std::string RefusedRenumberingMessage(RenumberResult result) {
+std::string RefusedRenumberingMessage(RenumberResult result, const std::vector<std::string>& caseVariants) {
     switch (result) {
     case RenumberResult::Done: break;
+    case RenumberResult::CaseVariants:
+        if (caseVariants.size() == 2)
+            return "项目编号" + caseVariants[0] + "与" + caseVariants[1] +
+                   "只有字母大小写不同，数据库视为同一编号，重新排序会将两个项目合并。项目编号未作修改！";
+        return "有项目编号只有字母大小写不同，重新排序会将两个项目合并。项目编号未作修改！";
     case RenumberResult::Collision: return "重新排序后的项目编号与其他项目的编号重复，项目编号未作修改！";
     case RenumberResult::Failed: return "项目编号重新排序失败，项目编号未作修改！";
     case RenumberResult::FoldersNotMoved: return projectfolders::kFolderMoveFailedMessage;
@@ -229,7 +224,8 @@ std::string RenumberingDoneMessage(const Renames& renames) {
     return "项目编号重新排序完成，" + std::to_string(moved) + "个项目的编号已改变！";
 }
 
-bool RenumberAll(CAdoConnection& connection, Renames* renames, RenumberResult* result) {
+bool RenumberAll(CAdoConnection& connection, Renames* renames, RenumberResult* result,
+                 std::vector<std::string>* caseVariants) {
     if (result) *result = RenumberResult::Failed;
     struct Project {
         std::string number, unit, category;
@@ -253,7 +249,7 @@ bool RenumberAll(CAdoConnection& connection, Renames* renames, RenumberResult* r
         const std::string renamed = KeptPrefix(projects[i].number) + SerialText(++counter);
         if (renamed != projects[i].number) moves[projects[i].number] = renamed;
     }
-    const RenumberResult moved = MoveProjects(connection, moves);
+    const RenumberResult moved = MoveProjects(connection, moves, caseVariants);
     if (result) *result = moved;
     return Finish(moved, moves, renames);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "numbering/LeadingCharacters.h"
 #include "numbering/ProjectRows.h"
 
 class CAdoConnection;
@@ -27,11 +28,15 @@ constexpr std::size_t kFundNumberLength = 7;
 static_assert(kGuideCodeLength + kNumberYearLength + kUnitCodeLength == kPrefixLength);
 
 // The parts of a number, cut by characters; shorter or empty when the number
-// is shorter.
-std::string GuideCodeOf(const std::string& number);
-std::string YearOf(const std::string& number);
-std::string UnitCodeOf(const std::string& number);
-std::string FundNumberOf(const std::string& number);
+// is shorter. Inline, so that every module and report cuts numbers alike.
+inline std::string GuideCodeOf(const std::string& number) { return LeadingCharacters(number, kGuideCodeLength); }
+inline std::string YearOf(const std::string& number) {
+    return CharactersAt(number, kGuideCodeLength, kNumberYearLength);
+}
+inline std::string UnitCodeOf(const std::string& number) {
+    return CharactersAt(number, kGuideCodeLength + kNumberYearLength, kUnitCodeLength);
+}
+inline std::string FundNumberOf(const std::string& number) { return LeadingCharacters(number, kFundNumberLength); }
 
 // The counter with "00" before one digit and "0" before two; from 100 on as it is.
 std::string SerialText(long counter);
@@ -67,8 +72,10 @@ std::string NextNumber(CAdoConnection& connection, const std::string& prefix);
 
 // Gives each number of `ordered` the first 17 characters of its number and the
 // next serial of one count over the list (001, 002, ...). One transaction.
+// CaseVariants (the pair in `caseVariants`) when a number to move differs
+// from another stored application's only in letter case: nothing is merged.
 RenumberResult RenumberInOrder(CAdoConnection& connection, const std::vector<std::string>& ordered,
-                               Renames* renames = nullptr);
+                               Renames* renames = nullptr, std::vector<std::string>* caseVariants = nullptr);
 // Renumbers the projects under the prefix 001, 002, ... in the order of their
 // serials. One transaction; false (and nothing changed) on a failure.
 bool RenumberPrefix(CAdoConnection& connection, const std::string& prefix, Renames* renames = nullptr);
@@ -82,11 +89,14 @@ RenumberResult MoveToPrefix(CAdoConnection& connection, const std::string& numbe
                             Renames& renames);
 // Renumbers every project: the serials count the projects of one unit,
 // ordered by category and former number. One transaction; false (and nothing
-// changed) on a failure or a collision, which `result` tells apart.
-bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr, RenumberResult* result = nullptr);
+// changed) on a failure, a collision or a pair of case variants, which
+// `result` tells apart (the pair in `caseVariants`).
+bool RenumberAll(CAdoConnection& connection, Renames* renames = nullptr, RenumberResult* result = nullptr,
+                 std::vector<std::string>* caseVariants = nullptr);
 
-// What a re-sort that changed nothing tells the user; empty when Done.
-std::string RefusedRenumberingMessage(RenumberResult result);
+// What a re-sort that changed nothing tells the user, naming a pair of case
+// variants; empty when Done.
+std::string RefusedRenumberingMessage(RenumberResult result, const std::vector<std::string>& caseVariants = {});
 // What a re-sort that was done tells the user: how many numbers it moved.
 std::string RenumberingDoneMessage(const Renames& renames);
 

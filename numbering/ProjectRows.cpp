@@ -48,6 +48,17 @@ bool EmptyNumberList(CAdoConnection& connection) {
     return Execute(connection, std::string("delete from ") + kNumberList);
 }
 
+// For a delete over the list of numbers, as KeyedRowsCondition: a row goes
+// when its number is one listed as stored, or when the listed number is no
+// stored application's number as stored (so one of two legacy numbers that
+// differ only in letter case keeps its rows when the other is deleted).
+std::string LegacyPairCondition(const std::string& table, const std::string& column) {
+    const std::string outer = table + "." + column, list = kNumberList;
+    return " and (exists (select 1 from " + list + " l where l.old = " + outer + " and l.old = " + outer +
+           " collate binary) or not exists (select 1 from " + list + " l, corvane_itemappinfo a where l.old = " + outer +
+           " and a.xmbh = l.old and a.xmbh = l.old collate binary))";
+}
+
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // One statement per keyed table that reads the numbers equal to ?1 (as the
@@ -91,6 +102,27 @@ RenumberResult CheckTargets(CAdoConnection& connection, const Renames& moves) {
     return RenumberResult::Done;
 }
 
+// CaseVariants when a project that moves has a stored application whose
+// number differs from its own only in letter case: the database takes the
+// two for one number, so every row of both would follow the move. `pair`
+// receives the two numbers as stored.
+RenumberResult CheckSources(CAdoConnection& connection, const Renames& moves, std::vector<std::string>* pair) {
+    Statement stored(connection, "select distinct xmbh collate binary from corvane_itemappinfo where xmbh = ?1");
+    for (const auto& [from, to] : moves) {
+        (void)to;
+        if (!stored.Rebind({from})) return RenumberResult::Failed;
+        std::vector<std::string> numbers;
+        while (stored.Next()) numbers.push_back(stored.Text(0));
+        if (stored.Failed()) return RenumberResult::Failed;
+        if (numbers.size() > 1) {
+            std::sort(numbers.begin(), numbers.end());
+            if (pair) *pair = {numbers[0], numbers[1]};
+            return RenumberResult::CaseVariants;
+        }
+    }
+    return RenumberResult::Done;
+}
+
 }  // namespace
 
 bool SameNumber(const std::string& a, const std::string& b) {
@@ -102,6 +134,13 @@ bool NumberLess::operator()(const std::string& a, const std::string& b) const {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
     });
+}
+
+std::string KeyedRowsCondition(const std::string& column, const std::string& value) {
+    // The inner lookup goes through the index of the numbers, then compares as stored.
+    return column + " = " + value + " and (" + column + " = " + value +
+           " collate binary or not exists (select 1 from corvane_itemappinfo where xmbh = " + value + " and xmbh = " +
+           value + " collate binary))";
 }
 
 bool FollowRename(const Renames& renames, std::string& number) {
@@ -122,8 +161,10 @@ bool MoveProjectRows(CAdoConnection& connection, const std::string& from, const 
     const auto& tables = ProjectKeyedTables();
     for (auto keyed = tables.begin() + 1; keyed != tables.end(); ++keyed) {
         const std::string column = keyed->column;
+        // The rows of `from` as stored, when there are such: one of two legacy
+        // numbers that differ only in case never takes the other's rows along.
         if (!Statement(connection, std::string("update ") + keyed->table + " set " + column + " = ?2 where " +
-                                       column + " = ?1",
+                                       KeyedRowsCondition(column, "?1"),
                        {from, to})
                  .Run())
             return false;
@@ -136,9 +177,12 @@ bool DeleteProjectRows(CAdoConnection& connection, const std::string& number) {
 }
 
 ProjectRowsRemover::ProjectRowsRemover(CAdoConnection& connection) : connection_(connection) {
-    for (const KeyedTable& keyed : ProjectKeyedTables())
+    // The application row last: until it goes, it tells whose rows are whose.
+    const auto& tables = ProjectKeyedTables();
+    for (auto keyed = tables.rbegin(); keyed != tables.rend(); ++keyed)
         deletes_.push_back(std::make_unique<Statement>(
-            connection, std::string("delete from ") + keyed.table + " where " + keyed.column + " = ?1"));
+            connection, std::string("delete from ") + keyed->table + " where " +
+                            KeyedRowsCondition(keyed->column, "?1")));
 }
 
 ProjectRowsRemover::~ProjectRowsRemover() = default;
@@ -155,23 +199,30 @@ bool ProjectRowsRemover::Remove(const std::string& number) {
 bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::string>& numbers) {
     if (numbers.empty()) return true;
     Renames listed;
-    for (const std::string& number : numbers) listed.emplace(number, std::string());
+    for (const std::string& number : numbers)
+        // Two numbers that differ only in case are one entry of the list: they go one by one.
+        if (const auto [entry, added] = listed.emplace(number, std::string()); !added && entry->first != number)
+            return false;
     db::Transaction transaction(connection);
     bool deleted = transaction.Began() && FillNumberList(connection, listed);
-    for (const KeyedTable& keyed : ProjectKeyedTables())
-        deleted = deleted && Execute(connection, std::string("delete from ") + keyed.table + " where " +
-                                                     keyed.column + " in (select old from " + kNumberList + ")");
+    // The application rows last: until they go, they tell whose rows are whose.
+    const auto& tables = ProjectKeyedTables();
+    for (auto keyed = tables.rbegin(); keyed != tables.rend(); ++keyed)
+        deleted = deleted && Execute(connection, std::string("delete from ") + keyed->table + " where " +
+                                                     keyed->column + " in (select old from " + kNumberList + ")" +
+                                                     LegacyPairCondition(keyed->table, keyed->column));
     projectfolders::FolderChanges folders;
     if (!deleted || !EmptyNumberList(connection) || !folders.Remove(numbers)) return false;
     folders.Keep(connection);
     return transaction.Commit();
 }
 
-RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves) {
+RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves, std::vector<std::string>* caseVariants) {
     if (moves.empty()) return RenumberResult::Done;
     db::Transaction transaction(connection);
     if (!transaction.Began()) return RenumberResult::Failed;
-    RenumberResult result = CheckTargets(connection, moves);
+    RenumberResult result = CheckSources(connection, moves, caseVariants);
+    if (result == RenumberResult::Done) result = CheckTargets(connection, moves);
     if (result == RenumberResult::Done &&
         !(FillNumberList(connection, moves) && ApplyMoveTable(connection) && EmptyNumberList(connection)))
         result = RenumberResult::Failed;

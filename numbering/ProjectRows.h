@@ -30,6 +30,15 @@ using Renames = std::map<std::string, std::string, NumberLess>;
 // command that renumbers.
 bool FollowRename(const Renames& renames, std::string& number);
 
+// The condition on `column` for the rows of a table keyed by the project
+// number that belong to one number, for a statement's text; `value` is the
+// number as SQL (a parameter such as "?1", or a quoted literal). When the
+// number is a stored application's number as stored, the rows holding it as
+// stored; else the rows the database takes for it (a number compares without
+// letter case). So one of two legacy numbers that differ only in case never
+// takes the other's rows.
+std::string KeyedRowsCondition(const std::string& column, const std::string& value);
+
 // Whether any table keyed by the project number has a row with the number:
 // a new number must not adopt rows that another project left behind.
 bool IsNumberInUse(CAdoConnection& connection, const std::string& number);
@@ -39,6 +48,10 @@ enum class RenumberResult {
     Collision,  // a new number belongs to a project outside the renumbered set; nothing changed
     Failed,     // a statement failed; nothing changed
     FoldersNotMoved,  // a project's attachment folder could not follow its number; nothing changed
+    // a project to move shares its number, as the database compares it, with
+    // another stored application (legacy numbers that differ only in letter
+    // case): the move would merge the two; nothing changed
+    CaseVariants,
 };
 
 // Every table keyed by the project number, the application table first.
@@ -80,10 +93,13 @@ bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::str
 // Gives each project of `moves` its new number, application row and keyed rows
 // alike, in one statement per table: each row is written once, and projects
 // may trade numbers (no number lies in between). Collision when a new number
-// is held by a project that does not move, or given to two projects. The
+// is held by a project that does not move, or given to two projects;
+// CaseVariants (the two numbers in `caseVariants`) when a project to move has
+// a stored application whose number differs only in letter case. The
 // projects' attachment folders follow (projectfolders::FolderChanges);
 // FoldersNotMoved when one cannot.
 // One transaction (nested in the caller's, if any); nothing changed unless Done.
-RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves);
+RenumberResult MoveProjects(CAdoConnection& connection, const Renames& moves,
+                            std::vector<std::string>* caseVariants = nullptr);
 
 }  // namespace projectnumber

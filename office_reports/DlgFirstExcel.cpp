@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "numbering/ProjectNumbering.h"
 #include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "office_reports/ReportWorkbook.h"
@@ -77,8 +78,8 @@ bool CDlgFirstExcel::AspectRowExists(const std::string& code, const std::string&
 }
 
 std::string CDlgFirstExcel::CheckProject(const std::string& xmbh) {
-    const std::string code = xmbh.substr(0, 11);
-    const std::string unit = xmbh.size() > 13 ? xmbh.substr(13, 4) : std::string();
+    const std::string code = projectnumber::GuideCodeOf(xmbh);
+    const std::string unit = projectnumber::UnitCodeOf(xmbh);
     if (!AspectRowExists(code, "")) return "指南代码有误";
     std::string result;
     if (!AspectRowExists(code, " and dwdm = " + db::QuoteLiteral(unit))) result = "申请单位不在定向发布单位之列";
@@ -115,7 +116,7 @@ void CDlgFirstExcel::OnOK() {
                                  "职称", "申请经费(万元)", "备注"});
         for (int serial = 1; !rs.IsEOF(); rs.MoveNext(), ++serial) {
             const std::string xmbh = Text(rs, "XMBH");
-            if (IsSpecialtyGroup()) writer.DirectionRow(xmbh.substr(0, 11), GetAspectName(xmbh.substr(0, 11)));
+            if (IsSpecialtyGroup()) writer.DirectionRow(projectnumber::GuideCodeOf(xmbh), GetAspectName(projectnumber::GuideCodeOf(xmbh)));
             writer.ProjectRow({std::to_string(serial), xmbh, Text(rs, "XMMC"),
                                Text(rs, "XMQSRQ") + " - " + Text(rs, "XMZZRQ"), Text(rs, "GZDW"), Text(rs, "SQRXM"),
                                Text(rs, "SQRXB"), Text(rs, "SQRNL"), Text(rs, "ZC"), Text(rs, "SQJE"),

@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "numbering/ProjectNumbering.h"
 #include "office_reports/ReportQueries.h"
 #include "office_reports/ReportWorkbook.h"
 #include "platform/text/Text.h"
@@ -123,7 +124,7 @@ bool CDlgHanSExcel::OutputReviewTable() {
         writer.EndCaptions(header + 2);
         for (int serial = 1; !rs.IsEOF(); rs.MoveNext(), ++serial) {
             const std::string xmbh = Text(rs, "XMBH");
-            writer.DirectionRow(xmbh.substr(0, 11), GetAspectName(xmbh.substr(0, 11)));
+            writer.DirectionRow(projectnumber::GuideCodeOf(xmbh), GetAspectName(projectnumber::GuideCodeOf(xmbh)));
             const std::string zj1 = Text(rs, "ZJ1"), zj2 = Text(rs, "ZJ2"), zj3 = Text(rs, "ZJ3");
             writer.ProjectRow({std::to_string(serial), xmbh, Text(rs, "XMMC"),
                                Text(rs, "XMQSRQ") + " - " + Text(rs, "XMZZRQ"), Text(rs, "GZDW"), Text(rs, "SQRXM"),
@@ -167,7 +168,7 @@ void CDlgHanSExcel::OutputOpinionSummary() {
         writer.EndCaptions(header + 1);
         for (int serial = 1; !rs.IsEOF(); rs.MoveNext(), ++serial) {
             const std::string xmbh = Text(rs, "XMBH");
-            writer.DirectionRow(xmbh.substr(0, 11), GetAspectName(xmbh.substr(0, 11)));
+            writer.DirectionRow(projectnumber::GuideCodeOf(xmbh), GetAspectName(projectnumber::GuideCodeOf(xmbh)));
             float score = 0;
             rs.GetFloat("FS", score);
             writer.ProjectRow({std::to_string(serial), xmbh, Text(rs, "XMMC"), Text(rs, "GZDW"), Text(rs, "SQRXM"),

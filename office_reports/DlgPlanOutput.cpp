@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
+#include "numbering/ProjectNumbering.h"
 #include "office_reports/PlanDraftWord.h"
 #include "office_reports/PlanTableExcel.h"
 #include "office_reports/ReportQueries.h"
@@ -30,7 +31,7 @@ public:
         line.number = reports::Text(project, "XMBH");
         line.name = reports::Text(project, "XMMC");
         line.leader = reports::Text(project, "SQRXM");
-        line.unit = dialog_.GetUnitName(line.number.size() > 13 ? line.number.substr(13, 4) : std::string());
+        line.unit = dialog_.GetUnitName(projectnumber::UnitCodeOf(line.number));
         line.funds = dialog_.GetApprovedFundText(line.number);
         CAdoRecordSet plan;
         if (reports::OpenQuery(plan, dialog_.m_pConnection, reportqueries::PlanRow(line.number)) &&

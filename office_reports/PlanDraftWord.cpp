@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "foundation/AdoRecordSet.h"
+#include "numbering/ProjectNumbering.h"
 #include "office_reports/PlanOutputDialog.h"
 #include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
@@ -121,7 +122,7 @@ private:
         next();
         sel.TypeText(schedule);
         next();
-        sel.TypeText(request_.unitName(xmbh.size() > 13 ? xmbh.substr(13, 4) : std::string()));
+        sel.TypeText(request_.unitName(projectnumber::UnitCodeOf(xmbh)));
         next();
         sel.TypeText(text::Format("%.2f", double(funds)));
         next();

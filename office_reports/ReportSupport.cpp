@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
+#include "numbering/ProjectNumbering.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Lists.h"
@@ -51,7 +52,7 @@ bool OpenQuery(CAdoRecordSet& recordset, CAdoConnection* connection, const std::
     return recordset.Open(sql, adCmdText, adOpenStatic, adLockOptimistic) != FALSE;
 }
 
-std::string FundOf(const std::string& xmbh) { return xmbh.substr(0, 7); }
+std::string FundOf(const std::string& xmbh) { return projectnumber::FundNumberOf(xmbh); }
 
 std::string FundName(CAdoConnection* connection, const std::string& fund) {
     CAdoRecordSet rs;

@@ -14,7 +14,7 @@ std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh)
 }
 
 RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind,
-                                projectnumber::Renames* renames) {
+                                projectnumber::Renames* renames, std::vector<std::string>* caseVariants) {
     // One read of the set with each project's review result (as GetReviewResult gives it).
     projectnumber::Statement set(connection,
                                  "select a.xmbh, (select p.psjg from corvane_itempf p where p.xmbh = a.xmbh "
@@ -27,7 +27,7 @@ RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& y
     std::sort(passed.begin(), passed.end(), projectnumber::SerialOrder);
     std::sort(others.begin(), others.end(), projectnumber::SerialOrder);
     passed.insert(passed.end(), others.begin(), others.end());
-    return projectnumber::RenumberInOrder(connection, passed, renames);
+    return projectnumber::RenumberInOrder(connection, passed, renames, caseVariants);
 }
 
 }  // namespace approval

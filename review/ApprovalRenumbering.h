@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "numbering/ProjectNumbering.h"
 
@@ -22,8 +23,10 @@ using projectnumber::SerialText;
 
 // Renumbers the applications with NF = year and XMLB = kind in one
 // transaction, so a failure or a clash leaves every number as it was.
-// `renames` receives the numbers moved.
+// `renames` receives the numbers moved; `caseVariants` the pair of numbers
+// that differ only in letter case when that refuses the re-sort.
 RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind,
-                                projectnumber::Renames* renames = nullptr);
+                                projectnumber::Renames* renames = nullptr,
+                                std::vector<std::string>* caseVariants = nullptr);
 
 }  // namespace approval

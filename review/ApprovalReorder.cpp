@@ -13,8 +13,9 @@ projectnumber::Renames ReorderProjects(CWorkflowView& view, bool keyProjects) {
     if (ui::MessageBox("对项目编号进行重新排序吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return renames;
     CDlgYearBar& bar = view.YearBar();
     const std::string kind = CDlgProTree::ProjectKind(bar.GetCategory() == 0, keyProjects);
-    const std::string refused =
-        projectnumber::RefusedRenumberingMessage(RenumberProjects(view.Connection(), bar.GetYear(), kind, &renames));
+    std::vector<std::string> caseVariants;
+    const std::string refused = projectnumber::RefusedRenumberingMessage(
+        RenumberProjects(view.Connection(), bar.GetYear(), kind, &renames, &caseVariants), caseVariants);
     bar.OnYearChanged();
     if (!refused.empty()) ui::MessageBox(refused, "提示", MB_OK | MB_ICONEXCLAMATION);
     else ui::MessageBox(projectnumber::RenumberingDoneMessage(renames), "提示", MB_OK | MB_ICONINFORMATION);

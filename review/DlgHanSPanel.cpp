@@ -1,5 +1,7 @@
 #include "review/DlgHanSPanel.h"
 
+#include <algorithm>
+
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ColumnLimits.h"
 #include "platform/text/Text.h"
@@ -160,8 +162,20 @@ float CDlgHanSPanel::CalcExpertScore(const std::string& grades) const {
     return score;
 }
 
+bool CDlgHanSPanel::ReadScoring() {
+    // Read at each computation: weights changed in 评分指标管理 count at once.
+    const COptions options;
+    m_nWeights = options.GetIndexWeights();
+    m_nGradeValues = options.GetGradeScores();
+    const auto nonZero = [](int value) { return value != 0; };
+    const int used = std::clamp(m_nIndexCount, 0, int(m_nWeights.size()));
+    return std::any_of(m_nWeights.begin(), m_nWeights.begin() + used, nonZero) &&
+           std::any_of(m_nGradeValues.begin(), m_nGradeValues.end(), nonZero);
+}
+
 void CDlgHanSPanel::CalcScore() {
     if (m_bShowingMismatch) return;
+    const bool scored = ReadScoring();
     float sum = 0;
     int count = 0;
     for (int id : IDC_GRADES) {
@@ -177,6 +191,13 @@ void CDlgHanSPanel::CalcScore() {
         ++count;
     }
     if (count == 0) return;
+    if (!scored) {
+        // Every grade would count 0: no score rather than a score of 0.
+        m_bShowingMismatch = true;
+        workflow::Prompt("评分指标的权重或等级分值全为0，无法计算分数，请先在评分指标管理中设置。");
+        m_bShowingMismatch = false;
+        return;
+    }
     m_strScore = text::Format("%.4g", double(sum / float(count)));
     SetDlgItemText(IDC_SCORE, m_strScore);
 }

@@ -47,7 +47,9 @@ public:
     // The score of one expert's grade text: -2 not (fully) graded, -1 when the
     // number of grades differs from the indicator count.
     float CalcExpertScore(const std::string& grades) const;
-    // The mean of the graded experts' scores into the score field.
+    // The mean of the graded experts' scores into the score field, with the
+    // weights and grade values as the settings hold them now; weights or grade
+    // values all 0 are reported and give no score.
     void CalcScore();
     // Two opinions "n" make the result "-".
     void CheckOpinions();
@@ -81,6 +83,9 @@ private:
     void ApplyGradeMask();
     void RemoveGradeMask();
     void SelectExact(int listId, const std::string& text);
+    // Reads the weights and grade values from the settings; false when the
+    // weights in use or the grade values are all 0.
+    bool ReadScoring();
 
     std::string m_strScore, m_strReason;
     std::array<std::string, 3> m_strGrades;

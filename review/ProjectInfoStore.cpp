@@ -22,7 +22,8 @@ std::string ColumnList() {
 bool OpenApplication(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& number) {
     return workflow::OpenQuery(
         rs, &connection,
-        "select " + ColumnList() + " from " + kApplicationTable + " where XMBH=" + db::QuoteLiteral(number));
+        "select " + ColumnList() + " from " + kApplicationTable + " where " +
+            projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(number)));
 }
 
 }  // namespace
@@ -56,7 +57,9 @@ std::vector<std::vector<std::string>> LoadMembers(CAdoConnection& connection, co
     std::vector<std::vector<std::string>> members;
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(rs, &connection,
-                             "select * from corvane_project_sqcy where ite_xmbh=" + db::QuoteLiteral(number)))
+                             "select * from corvane_project_sqcy where " +
+                                 projectnumber::KeyedRowsCondition("ite_xmbh",
+                                                                   db::QuoteLiteral(number))))
         return members;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         std::vector<std::string>& member = members.emplace_back();

@@ -13,7 +13,8 @@ constexpr const char* kProjectRowColumns[] = {"XMLB", "NF", "XMBH", "XMMC", "JJB
 
 bool OpenRowOf(CAdoRecordSet& rs, CAdoConnection* connection, const char* table, const std::string& number) {
     return workflow::OpenQuery(rs, connection,
-                               std::string("select * from ") + table + " where XMBH = " + db::QuoteLiteral(number));
+                               std::string("select * from ") + table + " where " +
+                                   projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(number)));
 }
 
 // The application's columns with those of one row of `table` joined on the number.

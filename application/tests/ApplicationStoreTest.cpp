@@ -176,6 +176,34 @@ TEST_F(ApplicationStore, KeyLaboratoryApplicationsGetAReviewRowThatNeverWipesRev
     EXPECT_EQ(Column("select count(*) from corvane_itempf"), std::vector<std::string>{"1"});
 }
 
+// Until a review step has written to the row, the form's amounts are carried
+// to it: an application saved with 10, corrected to 20 and saved shows 20 to
+// the meeting; the meeting's grant of 15 then stays through later saves.
+TEST_F(ApplicationStore, KeyLaboratoryAmountsFollowTheFormUntilTheMeetingGrants) {
+    PROAPP record = FullRecord(PathOf("in"));
+    record.XMLB = "重点实验室基金——一般项目";
+    record.SQJE = "10";
+    record.SJF = "4";
+    record.GLF = "";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
+    const std::string amounts = "select PSJG, PFJF, PFSJF, PFGLF from corvane_itempf";
+    EXPECT_EQ(Query(amounts), (Rows{{"+", "10.0000", "4.0000", ""}}));
+
+    record.SQJE = "20";
+    record.GLF = "2";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    EXPECT_EQ(Query(amounts), (Rows{{"+", "20.0000", "4.0000", "2.0000"}})) << "the corrected amounts are carried";
+
+    // The meeting grants 15 as its panel writes it: result, total and the eight lines.
+    Exec("update corvane_itempf set PSJG = '+', PFJF = 15, PFSJF = 4, PFCLF = 0, PFWXF = 0, PFZYF = 0, PFSYF = 0, "
+         "PFGDZCF = 0, PFGZF = 0, PFGLF = 11");
+    record.XMMC = "name corrected after the meeting";
+    record.SQJE = "30";
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    EXPECT_EQ(Query(amounts), (Rows{{"+", "15.0000", "4.0000", "11.0000"}})) << "the meeting's grant is kept";
+    EXPECT_EQ(Column("select count(*) from corvane_itempf"), std::vector<std::string>{"1"});
+}
+
 TEST_F(ApplicationStore, DeletingRemovesTheProjectFromEveryTableThatFollowsItsNumber) {
     for (const std::string& number : {kNumber, std::string("9140A01010108U001002")}) {
         StoreProject(number, "U001", "共性技术基金——一般项目", {"甲"});

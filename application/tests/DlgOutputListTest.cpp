@@ -177,6 +177,19 @@ TEST_F(OutputListTest, OneTickedApplicationAndOneWhoseRowIsGone) {
     EXPECT_EQ(sheet.Range("I4").Value(), "=SUM(I2:I3)");
 }
 
+// A legacy number holding a full-width character: its guide code is its
+// first eleven characters, never a character cut in two.
+TEST_F(OutputListTest, ALegacyNumberWithAFullWidthCharacterIsCutByCharacters) {
+    AddApplication({"9140A01010８08U001001", "全角项目", "共性技术基金——一般项目", "2008", "赵六", "5"});
+    list.LoadProjects(rs, kAll);
+    Tick({0});
+    list.Click(CDlgOutputList::IDC_EXPORT_EXCEL);
+    Worksheet sheet = OpenedSheet();
+    ASSERT_TRUE(sheet.IsValid());
+    EXPECT_EQ(sheet.Range("B2").Value(), "9140A01010８");
+    EXPECT_EQ(sheet.Range("C2").Value(), "9140A01010８08U001001");
+}
+
 TEST_F(OutputListTest, OneProjectSumsItsOwnRow) {
     SeedApplications();
     list.LoadProjects(rs, kAll);

@@ -2,6 +2,7 @@
 // shows the condition, and the application list refilled from it.
 #include "AppOutputTestSupport.h"
 
+#include "application/ApplicationStore.h"
 #include "application/DlgOutputList.h"
 #include "application/DlgProQuery.h"
 #include "platform/ui/App.h"
@@ -13,12 +14,10 @@ namespace {
 using Dlg = CDlgProQuery;
 
 const std::string kApp = "select xmlb,nf,xmbh,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemappinfo";
-const std::string kAccept =
-    "select corvane_itemcheckaccept.xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemcheckaccept "
-    "left join corvane_itemappinfo on corvane_itemcheckaccept.xmbh = corvane_itemappinfo.xmbh";
-const std::string kProgress =
-    "select corvane_itemprogress.xmbh,xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from corvane_itemprogress "
-    "left join corvane_itemappinfo on corvane_itemprogress.xmbh = corvane_itemappinfo.xmbh";
+// The follow-up tables' rows, each with its one application (the join is
+// the application store's).
+const std::string kAccept = appstore::JoinedQueryFormSelect("corvane_itemcheckaccept");
+const std::string kProgress = appstore::JoinedQueryFormSelect("corvane_itemprogress");
 
 TEST(ProjectQueries, ConditionAndTheThreeStatements) {
     struct Case {

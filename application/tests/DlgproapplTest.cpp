@@ -485,11 +485,15 @@ TEST_F(ApplicationView, ATypedSerialNeedsWellFormedCodesAndGoesAfterTheirPrefix)
         EXPECT_TRUE(Numbers().empty()) << c.guide << " " << c.year << " " << c.unit;
     }
 
-    // A year outside the current period (2006-2010) is refused at save, new or edited.
+    // A year typed outside the current period (2006-2010) is warned of at save;
+    // cancelled, nothing is stored.
+    const auto outside = [](const std::string& year) {
+        return "年份" + year + "不在当前时期（2006-2010）内，本时期的评审中看不到该项目。确定保存吗？";
+    };
     for (const char* year : {"2005", "2011"}) {
         FillNew(view, "9140A010101", "U001");
         Basic(view).SetDlgItemText(B::IDC_YEAR, year);
-        driver.ExpectMessageBox("系统提示", std::string("年份") + year + "不在当前时期（2006-2010）内，请修改年份！");
+        driver.ExpectMessageBox("系统提示", outside(year), IDCANCEL);
         view.OnBtnSave();
         EXPECT_TRUE(driver.Finished()) << year;
         EXPECT_TRUE(Numbers().empty()) << year;
@@ -500,12 +504,42 @@ TEST_F(ApplicationView, ATypedSerialNeedsWellFormedCodesAndGoesAfterTheirPrefix)
     Save(view);
     EXPECT_EQ(Numbers(), std::vector<std::string>{"9140A01010108U001005"});
     Basic(view).SetDlgItemText(B::IDC_YEAR, "2011");
-    driver.ExpectMessageBox("系统提示", "年份2011不在当前时期（2006-2010）内，请修改年份！");
+    driver.ExpectMessageBox("系统提示", outside("2011"), IDCANCEL);
     view.OnBtnSave();
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(Query("select NF from corvane_itemappinfo"), (Rows{{"2008"}}));
     Basic(view).SetDlgItemText(B::IDC_YEAR, "2008");
     EXPECT_EQ(Query("select SQZNDM, NF, DWDM from corvane_itemappinfo"), (Rows{{"9140A010101", "2008", "U001"}}));
+}
+
+// A stored project of an earlier period stays editable: a name changed is
+// saved without a word about its year; its year changed to another outside
+// the period is warned of, and saved when confirmed.
+TEST_F(ApplicationView, AStoredProjectOfAnEarlierPeriodIsSavedWithoutAWordAboutItsYear) {
+    CDlgproappl& view = OpenView(1);
+    FillNew(view, "9140A010101", "U001");
+    Basic(view).SetDlgItemText(B::IDC_YEAR, "2005");
+    driver.ExpectMessageBox("系统提示", "年份2005不在当前时期（2006-2010）内，本时期的评审中看不到该项目。确定保存吗？", IDOK);
+    driver.ExpectMessageBox("系统提示", "保存成功！");
+    view.OnBtnSave();
+    ASSERT_TRUE(driver.Finished());
+    const std::string number = "9140A01010105U001001";
+    ASSERT_EQ(Numbers(), std::vector<std::string>{number});
+
+    Basic(view).SetDlgItemText(B::IDC_NAME, "名称改过");
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    driver.ExpectMessageBox("系统提示", "保存成功！");
+    view.OnBtnSave();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select XMMC, NF from corvane_itemappinfo"), (Rows{{"名称改过", "2005"}}));
+
+    Basic(view).SetDlgItemText(B::IDC_YEAR, "2004");
+    driver.ExpectMessageBox("系统提示", "年份2004不在当前时期（2006-2010）内，本时期的评审中看不到该项目。确定保存吗？", IDOK);
+    driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+    driver.ExpectMessageBox("系统提示", "保存成功！");
+    view.OnBtnSave();
+    EXPECT_TRUE(driver.Finished());
+    EXPECT_EQ(Query("select NF from corvane_itemappinfo"), (Rows{{"2004"}}));
 }
 
 // The fund office imports a bundle through the list's 导入 with its document

@@ -107,6 +107,27 @@ TEST_F(ProjectNumbering, AResortThatCannotFinishChangesNothing) {
     EXPECT_EQ(ChildNumbers("b"), std::vector<std::string>(3, other));
 }
 
+// Two stored applications whose numbers differ only in letter case (legacy
+// data) are one number to the database: the re-sort would put both, their
+// members and review rows under one number. It is refused, naming the pair,
+// and nothing moves.
+TEST_F(ProjectNumbering, AResortRefusesToMergeALegacyPairOfNumbers) {
+    const std::string upper = "9140A01010108U001001", lower = "9140a01010108u001001";
+    StoreProject(upper, "U001", "共性技术基金——一般项目", {"甲"});
+    StoreProject(lower, "u001", "共性技术基金——一般项目", {"乙"});
+    StoreProject("9140A01010108U001005", "U001", "共性技术基金——一般项目", {"丙"});
+    const std::string numbers = "select XMBH from corvane_itemappinfo order by XMBH collate binary";
+    const std::vector<std::string> before = Column(numbers);
+    projectnumber::RenumberResult result = projectnumber::RenumberResult::Done;
+    std::vector<std::string> pair;
+    EXPECT_FALSE(projectnumber::RenumberAll(connection, nullptr, &result, &pair));
+    EXPECT_EQ(result, projectnumber::RenumberResult::CaseVariants);
+    EXPECT_EQ(pair, (std::vector<std::string>{upper, lower}));
+    EXPECT_EQ(Column(numbers), before);
+    EXPECT_EQ(Column("select ITE_XMBH || XM from corvane_project_sqcy order by XM"),
+              (std::vector<std::string>{"9140A01010108U001005丙", lower + "乙", upper + "甲"}));
+}
+
 // A number of the column's full length can take no mark after it: the moves
 // give no number in between, so it is re-sorted like any other.
 TEST_F(ProjectNumbering, AFullLengthNumberIsResorted) {

@@ -4,6 +4,8 @@
 // files through the buttons and the Word report.
 #include <memory>
 
+#include <QLineEdit>
+
 #include "FollowupFilesTestSupport.h"
 #include "application/DlgProQuery.h"
 #include "widgets/FormatToolBar.h"
@@ -79,7 +81,9 @@ TEST_F(ReportEditor, ListShowsEveryApplicationAndTheQueryNarrowsIt) {
     EXPECT_EQ(view.List().GetItemText(0, 2), "甲项目");
     EXPECT_EQ(view.List().GetItemText(0, 3), "研究所");
     EXPECT_EQ(view.List().GetItemText(0, 4), "张三");
-    EXPECT_EQ(view.GetDlgItemText(CProYszj::IDC_WCSJ), CProYszj::kEmptyDate);
+    EXPECT_EQ(view.GetDlgItemText(CProYszj::IDC_WCSJ), "") << "only the date's template: no date";
+    EXPECT_EQ(qobject_cast<QLineEdit*>(view.GetDlgItem(CProYszj::IDC_WCSJ)->GetWidget())->text().toStdString(),
+              CProYszj::kEmptyDate);
 
     driver.OnModal<CDlgProQuery>([](CDlgProQuery& query) {
         query.SetDlgItemText(CDlgProQuery::IDC_NUMBER, kOther);

@@ -4,6 +4,8 @@
 // Excel list of the ticked rows.
 #include "SummaryViewTestSupport.h"
 
+#include <set>
+
 #include "application/DlgProQuery.h"
 #include "followup/SummaryKind.h"
 #include "platform/office/Excel.h"
@@ -173,6 +175,46 @@ TEST_F(SummaryViewTest, ExportAndImportGoThroughTheBundleAndRefillTheList) {
     driver.ExpectMessageBox("提示", "共导入了1条数据！");
     view.List().Click(CSummaryListPage::IDC_BTN_IMPORT);
     EXPECT_EQ(ListNumbers(view.List()), std::vector<std::string>{kNumber});
+}
+
+// Legacy data: two projects whose numbers differ only in letter case, each
+// with its acceptance summary. The list and the query list each document
+// once, with its own project; exporting one writes its own document only.
+TEST_F(SummaryViewTest, LegacyNumbersThatDifferOnlyInCaseAreListedOnceAndExportedApart) {
+    const std::string upper = "9140A01010108U001007", lower = "9140A01010108u001007";
+    StoreApplication(upper, "大写项目");
+    StoreApplication(lower, "小写项目", "共性技术基金——一般项目");
+    StoreSummary("corvane_itemcheckaccept", upper, "大写总结", "正文");
+    StoreSummary("corvane_itemcheckaccept", lower, "小写总结", "正文");
+    CDlgProSum& view = OpenAcceptance();
+    ui::ListCtrl& list = view.List().List();
+    const auto rows = [&] {
+        std::multiset<std::pair<std::string, std::string>> shown;  // number, category
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            shown.insert({list.GetItemText(row, 1), list.GetItemText(row, 3)});
+        return shown;
+    };
+    const std::multiset<std::pair<std::string, std::string>> expected = {
+        {upper, "共性技术基金——重点项目"}, {lower, "共性技术基金——一般项目"}};
+    EXPECT_EQ(rows(), expected);
+    driver.OnModal<CDlgProQuery>([](CDlgProQuery& query) {
+        query.SetDlgItemText(CDlgProQuery::IDC_NUMBER, "9140A");
+        query.Click(IDOK);
+    });
+    driver.AnswerMessageBox(IDOK);  // the condition shown before the query runs
+    view.List().Click(CSummaryListPage::IDC_BTN_QUERY);
+    EXPECT_EQ(rows(), expected) << "the query lists each document once";
+
+    for (int row = 0; row < list.GetItemCount(); ++row) list.SetCheck(row, list.GetItemText(row, 1) == lower);
+    driver.AnswerFolder(files.Path());
+    driver.ExpectMessageBox("提示", "项目验收总结导出完成！");
+    view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
+    const std::string folder = files.File(Today() + "项目验收总结");
+    EXPECT_EQ(sys::ListFiles(folder, ""), std::vector<std::string>{lower + ".prosum"});
+    std::string bundle;
+    ASSERT_TRUE(sys::ReadFile(sys::JoinPath(folder, lower + ".prosum"), bundle));
+    EXPECT_NE(bundle.find("小写总结"), std::string::npos);
+    EXPECT_EQ(bundle.find("大写总结"), std::string::npos) << "the other project's document";
 }
 
 // An attachment name of 200 Chinese characters (600 bytes here, more than a

@@ -3,6 +3,7 @@
 #include "ReportTestSupport.h"
 
 #include "main/DlgExpertReview.h"
+#include "main/ExpertReviewReport.h"
 #include "platform/ui/ListCtrl.h"
 
 using office::excel::Worksheet;
@@ -71,6 +72,15 @@ TEST_F(ExpertReviewReport, ListsTheReviewersOfTheFundWithTheirProjectsOfTheYear)
         EXPECT_EQ(ListRows(dlg), (std::vector<std::vector<std::string>>{{"1", "C01001", "赵六", "1"}}));
         dlg.Click(IDCANCEL);
     });
+}
+
+// A legacy number with a full-width character offers its fund number of
+// seven characters, never a character cut in two.
+TEST_F(ExpertReviewReport, FundNumbersAreCutByCharacters) {
+    AddApplication("9140A0８0101" "07U001001", "U001", "2007", "共性技术基金——一般项目");
+    std::vector<std::string> funds;
+    ASSERT_TRUE(ListReviewFundNumbers(&db, "2007", funds));
+    EXPECT_EQ(funds, std::vector<std::string>{"9140A0８"});
 }
 
 TEST_F(ExpertReviewReport, WorkbookGroupsExpertsByIdPrefixOnePagePerGroup) {

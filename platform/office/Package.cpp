@@ -2,11 +2,14 @@
 
 #include <zip.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "platform/office/Xml.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
+#include "platform/text/Utf8Repair.h"
 
 namespace office {
 
@@ -25,6 +28,21 @@ std::string Extension(const std::string& part) {
     auto slash = part.rfind('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
     return text::ToLowerAscii(part.substr(dot + 1));
+}
+
+bool IsXmlPart(const std::string& part) {
+    const std::string extension = Extension(part);
+    return extension == "xml" || extension == "rels";
+}
+
+// Under the test switch CORVANE_CHECK_OFFICE_PARTS every XML part written is
+// parsed, and a part that is not well-formed XML stops the program naming it:
+// so that every workbook and document the tests write is checked.
+void CheckPartUnderTest(const std::string& path, const std::string& part, const std::string& bytes) {
+    static const bool checking = std::getenv("CORVANE_CHECK_OFFICE_PARTS") != nullptr;
+    if (!checking || xml::Parse(bytes)) return;
+    std::fprintf(stderr, "office package %s: the part %s is not well-formed XML\n", path.c_str(), part.c_str());
+    std::abort();
 }
 
 }  // namespace
@@ -117,7 +135,16 @@ bool Package::Save(const std::string& path, std::string& error) const {
             types += "<Override PartName=\"/" + xml::Escape(name) + "\" ContentType=\"" + xml::Escape(type) + "\"/>";
     types += "</Types>";
 
-    auto add = [&](const std::string& name, const std::string& bytes) {
+    // XML parts are UTF-8 throughout: broken bytes that reached a part are
+    // written as U+FFFD. Their bytes live until the archive is closed.
+    std::map<std::string, std::string> repaired;
+    auto add = [&](const std::string& name, const std::string& written) {
+        const std::string* part = &written;
+        if (IsXmlPart(name)) {
+            if (!text::IsValidUtf8(written)) part = &(repaired[name] = text::RepairUtf8(written));
+            CheckPartUnderTest(native, name, *part);
+        }
+        const std::string& bytes = *part;
         zip_source_t* source = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
         if (!source) return false;
         const zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);

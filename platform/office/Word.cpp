@@ -7,6 +7,7 @@
 #include "platform/office/WordData.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
+#include "platform/text/Utf8Repair.h"
 
 namespace office::word {
 
@@ -399,9 +400,12 @@ const char* LineStyleValue(int style) {
 
 // ---------------------------------------------------------------- Selection
 
-void Selection::TypeText(std::string_view text) const {
+void Selection::TypeText(std::string_view typed) const {
     DocData* d = Active(app_);
-    if (!d || text.empty()) return;
+    if (!d || typed.empty()) return;
+    // The document is UTF-8 throughout: broken bytes are written as U+FFFD.
+    const std::string repaired = text::IsValidUtf8(typed) ? std::string() : text::RepairUtf8(typed);
+    const std::string_view text = repaired.empty() ? typed : std::string_view(repaired);
     d->selectedRow = nullptr;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {

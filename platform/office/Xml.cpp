@@ -1,5 +1,8 @@
 #include "platform/office/Xml.h"
 
+#include "platform/text/Text.h"
+#include "platform/text/Utf8Repair.h"
+
 #include <libxml/parser.h>
 #include <libxml/xmlsave.h>
 
@@ -110,6 +113,13 @@ std::string Escape(std::string_view text) {
 }
 
 void EscapeTo(std::string& out, std::string_view text) {
+    // A part is UTF-8 throughout: text that is not (a number cut inside a
+    // character) is written with U+FFFD in place of its broken bytes.
+    if (!text::IsValidUtf8(text)) {
+        const std::string repaired = text::RepairUtf8(text);
+        EscapeTo(out, repaired);
+        return;
+    }
     // Runs that need no escaping are copied whole: most texts are one run.
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -1,4 +1,5 @@
 #include "platform/text/Text.h"
+#include "platform/text/Utf8Repair.h"
 
 #include <iconv.h>
 
@@ -148,15 +149,32 @@ std::string TruncateGbk(std::string_view utf8, std::size_t maxBytes) {
     return std::string(utf8.substr(0, pos));
 }
 
+namespace {
+
+// The length of the well-formed sequence at the start of `s`, or 0 when it
+// is ill-formed (the table of well-formed byte sequences of Unicode).
+std::size_t WellFormedSequence(std::string_view s) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    else return 0;
+    if (s.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((byte(k) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+}  // namespace
+
 bool IsValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t n = Utf8SequenceLength(c);
-        if (n == 1 && c >= 0x80) return false;
-        if (i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = WellFormedSequence(s.substr(i));
+        if (n == 0) return false;
         i += n;
     }
     return true;
@@ -272,6 +290,23 @@ std::string DecodeTextFile(std::string_view bytes) {
             return GbkToUtf8(bytes);
         }
     }
+    return out;
+}
+
+std::string RepairUtf8(std::string_view s) {
+    std::string out;
+    std::size_t copied = 0, i = 0;
+    while (i < s.size()) {
+        if (const std::size_t n = WellFormedSequence(s.substr(i))) {
+            i += n;
+            continue;
+        }
+        out.append(s.data() + copied, i - copied);
+        out += "\xEF\xBF\xBD";  // U+FFFD for the byte that starts no well-formed sequence
+        copied = ++i;
+    }
+    if (copied == 0) return std::string(s);
+    out.append(s.data() + copied, s.size() - copied);
     return out;
 }
 

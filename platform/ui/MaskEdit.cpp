@@ -23,6 +23,16 @@ void MaskEdit::Build(const ControlTemplate& entry, QWidget* parent) {
     InstallKeyFilter();
 }
 
+void MaskEdit::SetWindowText(const std::string& text) {
+    Edit::SetWindowText(text.empty() && IsMaskEnabled() ? template_.toStdString() : text);
+}
+
+std::string MaskEdit::GetWindowText() const {
+    std::string text = Edit::GetWindowText();
+    if (IsMaskEnabled() && QString::fromStdString(text) == template_) text.clear();
+    return text;
+}
+
 void MaskEdit::PreSubclassWindow() { InstallKeyFilter(); }
 
 void MaskEdit::InstallKeyFilter() {

@@ -8,7 +8,9 @@
 // (D digit, d digit or blank, C letter, c letter or blank, A letter or digit,
 // a letter, digit or blank, + plus, minus or blank, * anything) and the
 // allowed characters accept it; Backspace and Delete put the prompt back.
-// The window text is the whole text, prompts and fixed characters included.
+// The window text is the whole text, prompts and fixed characters included;
+// an edit that holds only its template (nothing filled in) is empty: its
+// window text is "", and setting "" shows the template.
 #pragma once
 
 #include <QString>
@@ -22,6 +24,9 @@ class MaskEdit : public Edit {
     DECLARE_DYNAMIC(MaskEdit)
 public:
     void Build(const ControlTemplate& entry, QWidget* parent) override;
+
+    void SetWindowText(const std::string& text) override;
+    std::string GetWindowText() const override;
 
     // Mask and template of equal length; `valid` further limits what is typed
     // (empty: the mask alone decides).

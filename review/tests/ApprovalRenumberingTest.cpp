@@ -131,6 +131,32 @@ TEST_F(Renumbering, AClashWithAProjectOutsideTheSetLeavesEveryNumber) {
     EXPECT_EQ(AllNumbers(), before);
 }
 
+// Legacy numbers that differ only in letter case are one number to the
+// database: renumbering either would merge the two projects. Refused whole,
+// the pair named, in the set or with the other outside it.
+TEST_F(Renumbering, ALegacyPairOfNumbersDifferingInCaseIsRefusedAndNamed) {
+    for (const std::string& outsideKind : {std::string(kGeneral), std::string(kKey)}) {
+        SCOPED_TRACE(outsideKind);
+        Exec("delete from CORVANE_ITEMAPPINFO");
+        Exec("delete from CORVANE_ITEMPF");
+        AddApplication(Number("U001", "003"), "2008", kGeneral);
+        AddApplication(Number("u001", "003"), "2008", outsideKind);
+        AddApplication(Number("U001", "007"), "2008", kGeneral);
+        AddReview(Number("U001", "003"), "+");
+        const Rows before = Query("select XMBH from CORVANE_ITEMAPPINFO order by XMBH collate binary");
+        CAdoConnection connection;
+        Connect(connection);
+        std::vector<std::string> pair;
+        EXPECT_EQ(approval::RenumberProjects(connection, "2008", kGeneral, nullptr, &pair),
+                  approval::RenumberResult::CaseVariants);
+        EXPECT_EQ(pair, (std::vector<std::string>{Number("U001", "003"), Number("u001", "003")}));
+        EXPECT_EQ(projectnumber::RefusedRenumberingMessage(approval::RenumberResult::CaseVariants, pair),
+                  "项目编号" + Number("U001", "003") + "与" + Number("u001", "003") +
+                      "只有字母大小写不同，数据库视为同一编号，重新排序会将两个项目合并。项目编号未作修改！");
+        EXPECT_EQ(Query("select XMBH from CORVANE_ITEMAPPINFO order by XMBH collate binary"), before);
+    }
+}
+
 // A write refused part way (in the review table, after the applications were
 // renamed) rolls back the rows renamed before it.
 TEST_F(Renumbering, AFailedWriteLeavesEveryNumber) {

@@ -3,6 +3,9 @@
 // project, refused writes and the Excel tables.
 #include "WorkflowTestSupport.h"
 
+#include <QLineEdit>
+
+#include "foundation/Options.h"
 #include "platform/ui/Controls.h"
 #include "review/DlgHanS.h"
 #include "review/OfficeReports.h"
@@ -42,6 +45,10 @@ protected:
         panel->OnCommand(Panel::IDC_GRADES[expert], EN_KILLFOCUS);
     }
     std::string Text(int id) const { return panel->GetDlgItemText(id); }
+    // What the edit shows (a masked edit's template included).
+    std::string Shown(int id) const {
+        return qobject_cast<QLineEdit*>(panel->GetDlgItem(id)->GetWidget())->text().toStdString();
+    }
 
     Panel* panel = nullptr;
 };
@@ -70,7 +77,10 @@ TEST_F(LetterReview, GradeEditsFollowTheIndicatorCount) {
         WriteSettings("2008", 0, n);
         Open();
         const std::string expected = n == 6 ? "_ _ _ _ _ _" : "_ _ _ _ _ _ _ _ _ _";
-        for (int id : Panel::IDC_GRADES) EXPECT_EQ(Text(id), expected) << n;
+        for (int id : Panel::IDC_GRADES) {
+            EXPECT_EQ(Shown(id), expected) << n;
+            EXPECT_EQ(Text(id), "") << "only the template: nothing typed";
+        }
         auto* edit = panel->Item<ui::MaskEdit>(Panel::IDC_GRADES[0]);
         ASSERT_NE(edit, nullptr);
         EXPECT_TRUE(edit->IsMaskEnabled());
@@ -90,6 +100,39 @@ TEST_F(LetterReview, ScoreIsTheMeanOfTheGradedExperts) {
     EXPECT_EQ(Text(Panel::IDC_SCORE), "83") << "the third expert still shows the template";
     Grade(2, "A B C D E F X A");  // 10+8+6+4+3+0+0+15 = 46
     EXPECT_EQ(Text(Panel::IDC_SCORE), "70.67");
+}
+
+// The weights and grade values are read when a score is computed: changed in
+// 评分指标管理 while the view is open, they count at once; all 0 (as
+// installed) they are reported and give no score instead of a score of 0.
+TEST_F(LetterReview, ScoresUseTheWeightsAsTheyAreNowAndAllZeroWeightsAreReported) {
+    const auto setScoring = [](std::array<int, 10> weights, std::array<int, 6> grades) {
+        COptions options;
+        options.SetIndexWeights(weights);
+        options.SetGradeScores(grades);
+        options.Save();
+    };
+    Open();
+    Grade(0, "A A A A A A A A");
+    EXPECT_EQ(Text(Panel::IDC_SCORE), "100");
+    setScoring({20, 20, 20, 20, 5, 5, 5, 5, 0, 0}, {50, 40, 30, 20, 10, 0});
+    Grade(0, "A A A A B B B B");  // 4 x 20 x 50% + 4 x 5 x 40%
+    EXPECT_EQ(Text(Panel::IDC_SCORE), "48");
+
+    const std::string warning = "评分指标的权重或等级分值全为0，无法计算分数，请先在评分指标管理中设置。";
+    const struct {
+        std::array<int, 10> weights;
+        std::array<int, 6> grades;
+    } zeros[] = {{{}, {}}, {{}, {100, 80, 60, 40, 20, 0}}, {{10, 10, 10, 10, 15, 15, 15, 15}, {}},
+                 {{0, 0, 0, 0, 0, 0, 0, 0, 50, 50}, {100, 80, 60, 40, 20, 0}}};  // only unused weights set
+    for (const auto& c : zeros) {
+        panel->SetDlgItemText(Panel::IDC_SCORE, "");
+        setScoring(c.weights, c.grades);
+        driver.ExpectMessageBox("提示", warning);
+        Grade(1, "A A A A A A A A");
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(Text(Panel::IDC_SCORE), "") << "no score of 0";
+    }
 }
 
 TEST_F(LetterReview, CountMismatchIsReportedOnceAndKeepsTheScore) {
@@ -151,6 +194,20 @@ TEST_F(LetterReview, SaveWritesTheReviewRowAndTheSummaryShowsIt) {
     EXPECT_EQ(Text(Panel::IDC_GRADES[2]), "A B C D E F X A");
 }
 
+// Expert lines left as their template store nothing in the grade columns:
+// the template is no grade.
+TEST_F(LetterReview, EmptyExpertLinesStoreNoTemplate) {
+    CDlgHanS& view = Open();
+    SelectNode(view.m_dlgProTree, kP1);
+    SetExpert(0, "E01");
+    Grade(0, "A A A A A A A A");
+    Choose(*panel, Panel::IDC_RESULT, "+");
+    driver.ExpectMessageBox("提示", "保存成功！");
+    panel->Click(Panel::IDC_SAVE);
+    EXPECT_EQ(ReviewRow(kP1, {"ZJ1", "PF1", "PF2", "PF3", "FS"}),
+              (Row{{"ZJ1", "E01"}, {"PF1", "A A A A A A A A"}, {"PF2", ""}, {"PF3", ""}, {"FS", "100"}}));
+}
+
 TEST_F(LetterReview, StoredReviewLoadsAsFreeTextAndSavingKeepsTheOtherColumns) {
     Insert("CORVANE_ITEMPF", {{"XMBH", kP2}, {"ZJ1", "E03"}, {"ZJ2", "E01"}, {"PF1", "A A A A A A A A"},
                               {"PF2", "B B B B B B B B"}, {"FS", "87.35"}, {"YJ1", "y"}, {"YJ2", "n"},
@@ -189,14 +246,14 @@ TEST_F(LetterReview, ProjectWithoutReviewKeepsTheTemplateAndAClearEmptiesEveryth
     EXPECT_EQ(panel->m_ctrlExpertGrid.GetRowCount(), 3);
     EXPECT_EQ(panel->m_ctrlExpertGrid.GetExpertNumber(0), "");
     EXPECT_TRUE(panel->Item<ui::MaskEdit>(Panel::IDC_GRADES[0])->IsMaskEnabled());
-    EXPECT_EQ(Text(Panel::IDC_GRADES[0]), "_ _ _ _ _ _ _ _");
+    EXPECT_EQ(Shown(Panel::IDC_GRADES[0]), "_ _ _ _ _ _ _ _");
     for (int id : {Panel::IDC_SCORE, Panel::IDC_OPINION[0], Panel::IDC_RESULT, Panel::IDC_NUMBER[0],
                    Panel::IDC_NAME[0], Panel::IDC_REASON})
         EXPECT_EQ(Text(id), "") << id;
 
     SelectNode(view.m_dlgProTree, kP2);
     panel->Click(Panel::IDC_CLEAR);
-    EXPECT_EQ(Text(Panel::IDC_GRADES[0]), "_ _ _ _ _ _ _ _");
+    EXPECT_EQ(Shown(Panel::IDC_GRADES[0]), "_ _ _ _ _ _ _ _");
     EXPECT_EQ(Text(Panel::IDC_NUMBER[0]), "");
     EXPECT_EQ(Text(Panel::IDC_REASON), "");
     EXPECT_EQ(panel->m_ctrlExpertGrid.GetExpertNumber(0), "");

@@ -169,10 +169,9 @@ protected:
     // ---- the model ----
 
     // The identity of the stored project with this number (as the database
-    // compares numbers), or none.
+    // compares numbers; a legacy pair's number as stored), or none.
     std::optional<int> IdentityOf(const std::string& number) {
-        const Rows rows =
-            Query("select XMMC from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(number) + " collate nocase");
+        const Rows rows = Query("select XMMC from CORVANE_ITEMAPPINFO where XMBH = " + Matching(number));
         if (rows.size() != 1) return std::nullopt;
         for (const auto& [id, typed] : model_)
             if (typed.name == rows[0][0]) return id;
@@ -184,6 +183,44 @@ protected:
         return rows.size() == 1 ? rows[0][0] : std::string();
     }
     std::string NewName() { return "课题" + std::to_string(++counter_); }
+    // A number as a condition: as the database compares it, or as stored when
+    // a legacy pair's other number differs from it only in letter case.
+    std::string Matching(const std::string& number) {
+        const bool variants = Query("select count(distinct XMBH collate binary) from CORVANE_ITEMAPPINFO where XMBH = " +
+                                    db::QuoteLiteral(number))[0][0] != "1";
+        return db::QuoteLiteral(number) + (variants ? " collate binary" : "");
+    }
+
+    // Legacy data: pairs of stored applications whose numbers differ only in
+    // letter case (the database takes each pair for one number), each with
+    // its member, some with a review row, stored as an older import left them.
+    static std::vector<std::pair<std::string, std::string>> LegacyPairNumbers() {
+        return {
+            {kGeneralGuide + "12U001101", kGeneralGuide + "12u001101"},
+            {kGeneralGuide + "120001102", "9140a01010112" "0001102"},
+            {kKeyGuide + "12U001103", kKeyGuide + "12u001103"},
+        };
+    }
+    void SeedLegacyPairs() {
+        for (const auto& [first, second] : LegacyPairNumbers()) {
+            std::vector<int> ids;
+            for (const std::string& number : {first, second}) {
+                const int id = ++identities_;
+                ids.push_back(id);
+                Typed typed{"旧" + NewName(), std::to_string(1 + counter_ % 40), "旧成员" + std::to_string(counter_),
+                            id % 2 ? "+" : "", "", ""};
+                const bool key = number.compare(0, kKeyGuide.size(), kKeyGuide) == 0;
+                Seed({"CORVANE_ITEMAPPINFO", {"XMBH", "XMMC", "SQJE", "NF", "DWDM", "SQZNDM", "XMLB", "FIRSTAPPR"},
+                      {{number, typed.name, typed.amount, kYear, number.substr(13, 4), number.substr(0, 11),
+                        key ? "共性技术基金——重点项目" : "共性技术基金——一般项目", "+"}}});
+                Seed({"CORVANE_PROJECT_SQCY", {"ITE_XMBH", "XM"}, {{number, typed.member}}});
+                if (!typed.review.empty()) Seed({"CORVANE_ITEMPF", {"XMBH", "PSJG"}, {{number, typed.review}}});
+                model_[id] = typed;
+            }
+            legacyPairs_.push_back(ids);
+        }
+        Note("legacy pairs of numbers that differ only in letter case");
+    }
     template <class T>
     const T& Pick(const std::vector<T>& from) {
         return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng_)];
@@ -315,10 +352,11 @@ protected:
     }
 
     // 重排序 of every application.
-    void FormResort() {
+    void FormResort() { FormResortSays(); }
+    std::vector<std::string> FormResortSays() {
         CDlgproappl& form = Form();
         Note("form: 重排序");
-        Answered([&] { form.OnButtonSort(); });
+        return Answered([&] { form.OnButtonSort(); });
     }
 
     // The letter review's result of a stored project without one.
@@ -416,10 +454,11 @@ protected:
         const auto shown = Answered([&] { view.m_dlgPanel.Click(CDlgPFPanel::IDC_SAVE); });
         if (Says(shown, "保存成功！") && holder_ && model_.count(*holder_)) model_[*holder_].approved = amount;
     }
-    void ApprovalResort() {
+    void ApprovalResort() { ApprovalResortSays(); }
+    std::vector<std::string> ApprovalResortSays() {
         CDlgPF& view = Approval();
         Note("approval: 重排序");
-        Answered([&] { view.m_dlgPanel.Click(CDlgPFPanel::IDC_REORDER); });
+        return Answered([&] { view.m_dlgPanel.Click(CDlgPFPanel::IDC_REORDER); });
     }
     void PlanSave() {
         CDlgPlan& view = Plan();
@@ -430,10 +469,11 @@ protected:
         const auto shown = Answered([&] { view.m_dlgPanel.Click(CDlgPlanPanel::IDC_SAVE); });
         if (Says(shown, "保存成功！") && holder_ && model_.count(*holder_)) model_[*holder_].plan = progress;
     }
-    void PlanResort() {
+    void PlanResort() { PlanResortSays(); }
+    std::vector<std::string> PlanResortSays() {
         CDlgPlan& view = Plan();
         Note("plan: 重排序");
-        Answered([&] { view.m_dlgPanel.Click(CDlgPlanPanel::IDC_REORDER); });
+        return Answered([&] { view.m_dlgPanel.Click(CDlgPlanPanel::IDC_REORDER); });
     }
 
     // ---- the invariants ----
@@ -441,10 +481,15 @@ protected:
     // The first broken invariant, or an empty text.
     std::string Broken() {
         std::ostringstream problems;
-        // Numbers the database treats as one.
-        for (const auto& row : Query("select XMBH, count(*) from CORVANE_ITEMAPPINFO group by XMBH collate nocase "
+        // Numbers the database treats as one: none but the legacy pairs, and
+        // never two applications under one number as stored (merged).
+        for (const auto& row : Query("select XMBH, count(*) from CORVANE_ITEMAPPINFO group by XMBH collate binary "
                                      "having count(*) > 1"))
-            problems << "applications share the number " << row[0] << " (" << row[1] << ")\n";
+            problems << "applications share the number " << row[0] << " as stored (" << row[1] << ")\n";
+        for (const auto& row : Query("select XMBH, count(*), group_concat(XMMC, '|') from CORVANE_ITEMAPPINFO "
+                                     "group by XMBH collate nocase having count(*) > 1"))
+            if (!IsLegacyPair(row[2]))
+                problems << "applications share the number " << row[0] << " (" << row[1] << ")\n";
         // A number is the 17 characters of its codes (ASCII letters and
         // digits) and a serial of at least three digits.
         for (const auto& row : Query("select XMBH from CORVANE_ITEMAPPINFO")) {
@@ -460,10 +505,12 @@ protected:
         const auto& tables = projecttables::ProjectKeyedTables();
         for (std::size_t t = 1; t < tables.size(); ++t) {
             const std::string table = tables[t].table, column = tables[t].column;
+            // A legacy pair's rows belong to the application of their number as stored.
             for (const auto& row :
                  Query("select k." + column + ", (select count(*) from CORVANE_ITEMAPPINFO a where a.XMBH = k." +
-                       column + " collate nocase) from " + table + " k"))
-                if (row[1] != "1")
+                       column + " collate nocase), (select count(*) from CORVANE_ITEMAPPINFO a where a.XMBH = k." +
+                       column + " collate binary) from " + table + " k"))
+                if (row[1] != "1" && !(row[2] == "1" && IsLegacyPairNumber(row[0])))
                     problems << table << " row of " << row[0] << " belongs to " << row[1] << " applications\n";
         }
         // Every project the model knows is stored once with what was typed,
@@ -482,14 +529,14 @@ protected:
                 problems << typed.name << " (" << number << ") has the amount " << rows[0][1] << ", typed "
                          << typed.amount << "\n";
             const Rows members =
-                Query("select XM from CORVANE_PROJECT_SQCY where ITE_XMBH = " + db::QuoteLiteral(number));
+                Query("select XM from CORVANE_PROJECT_SQCY where ITE_XMBH = " + Matching(number));
             if (members != Rows{{typed.member}}) {
                 problems << typed.name << " (" << number << ") has the members";
                 for (const auto& m : members) problems << " " << m[0];
                 problems << ", typed " << typed.member << "\n";
             }
             const Rows review =
-                Query("select PSJG, PFSJF from CORVANE_ITEMPF where XMBH = " + db::QuoteLiteral(number));
+                Query("select PSJG, PFSJF from CORVANE_ITEMPF where XMBH = " + Matching(number));
             if (!typed.review.empty() && (review.size() != 1 || review[0][0] != typed.review))
                 problems << typed.name << " (" << number << ") lost its review result " << typed.review << "\n";
             if (typed.review.empty() && !review.empty())
@@ -500,7 +547,7 @@ protected:
             if (typed.approved.empty() && review.size() == 1 && Amount(review[0][1]) != 0)
                 problems << typed.name << " (" << number << ") has an approved amount " << review[0][1]
                          << " typed for another project\n";
-            const Rows plan = Query("select JDYQ from CORVANE_ITEMPLAN where XMBH = " + db::QuoteLiteral(number));
+            const Rows plan = Query("select JDYQ from CORVANE_ITEMPLAN where XMBH = " + Matching(number));
             if (plan != (typed.plan.empty() ? Rows{} : Rows{{typed.plan}}))
                 problems << typed.name << " (" << number << ") has the plan "
                          << (plan.empty() ? "none" : plan[0][0]) << ", typed " << (typed.plan.empty() ? "none" : typed.plan)
@@ -532,6 +579,23 @@ protected:
         case ViewKind::None: break;
         }
         return problems.str();
+    }
+
+    // Whether the names (joined by '|') are those of one legacy pair.
+    bool IsLegacyPair(const std::string& names) const {
+        for (const std::vector<int>& pair : legacyPairs_) {
+            std::set<std::string> expected, stored;
+            for (int id : pair)
+                if (model_.count(id)) expected.insert(model_.at(id).name);
+            std::stringstream list(names);
+            for (std::string name; std::getline(list, name, '|');) stored.insert(name);
+            if (stored.size() > 1 && stored == expected) return true;
+        }
+        return false;
+    }
+    bool IsLegacyPairNumber(const std::string& number) {
+        return IsLegacyPair(Query("select group_concat(XMMC, '|') from CORVANE_ITEMAPPINFO where XMBH = " +
+                                  db::QuoteLiteral(number))[0][0]);
     }
 
     // ---- running ----
@@ -591,6 +655,16 @@ protected:
             }
         }
     }
+    // RunRandom with this seed and length, or those the environment gives,
+    // over the kinds of action it names (all when none).
+    void RunAsTheEnvironmentSays(unsigned seed, int steps, std::set<std::string> only = {}) {
+        if (!EnvOr("CORVANE_EDITING_ACTIONS", "").empty()) only.clear();
+        std::stringstream names(EnvOr("CORVANE_EDITING_ACTIONS", ""));
+        for (std::string name; std::getline(names, name, ',');)
+            if (!name.empty()) only.insert(name);
+        RunRandom(unsigned(std::stoul(EnvOr("CORVANE_EDITING_SEED", std::to_string(seed)))),
+                  std::stoi(EnvOr("CORVANE_EDITING_STEPS", std::to_string(steps))), only);
+    }
     // Runs the named actions in order with a seed for their choices, checking
     // after each; the sequences kept from random runs.
     void RunSequence(unsigned seed, const std::vector<std::string>& names) {
@@ -628,6 +702,7 @@ protected:
     std::unique_ptr<ViewHost<ViewKind>> views_;
     std::optional<int> holder_;  // the identity the open view was given by the user
     std::map<int, Typed> model_;
+    std::vector<std::vector<int>> legacyPairs_;  // identities of the legacy pairs
     int identities_ = 0, counter_ = 0;
     std::mt19937 rng_;
     std::vector<std::string> log_;
@@ -635,14 +710,47 @@ protected:
 
 // The run of CI: a fixed seed and 150 steps (under a minute); the environment gives
 // another seed, length or set of actions for a longer run.
-TEST_F(OfficeEditing, RandomSequencesKeepEveryProjectItsOwn) {
-    const unsigned seed = unsigned(std::stoul(EnvOr("CORVANE_EDITING_SEED", "20")));
-    const int steps = std::stoi(EnvOr("CORVANE_EDITING_STEPS", "150"));
-    std::set<std::string> only;
-    std::stringstream names(EnvOr("CORVANE_EDITING_ACTIONS", ""));
-    for (std::string name; std::getline(names, name, ',');)
-        if (!name.empty()) only.insert(name);
-    RunRandom(seed, steps, only);
+TEST_F(OfficeEditing, RandomSequencesKeepEveryProjectItsOwn) { RunAsTheEnvironmentSays(20, 150); }
+
+// The same run on a database that holds legacy pairs of numbers differing
+// only in letter case: no step may merge a pair or give one project the
+// other's rows. Not yet in CI: seed 33 still finds a review result lost
+// around a form delete and re-sort with a pair, and the approval panel
+// showing one of a pair for the other; run it with --gtest_also_run_disabled_tests.
+TEST_F(OfficeEditing, DISABLED_RandomSequencesWithLegacyCaseVariantPairsMergeNothing) {
+    SeedLegacyPairs();
+    ExpectKept();
+    // The approval and plan panels' selection and save are left out: with a
+    // legacy pair they still show one of the two for the other.
+    RunAsTheEnvironmentSays(33, 120,
+                            {"form-new", "form-new-odd-serial", "form-open", "form-edit", "form-delete", "form-resort",
+                             "letter-review", "first-review-select", "first-review-edit", "approval-resort",
+                             "plan-resort"});
+}
+
+// Every re-sort with a legacy pair among its projects is refused with the
+// pair named, and nothing moves.
+TEST_F(OfficeEditing, ResortsRefuseToMergeALegacyPair) {
+    SeedLegacyPairs();
+    const std::string numbers = "select XMBH from CORVANE_ITEMAPPINFO order by XMBH collate binary";
+    const Rows before = Query(numbers);
+    const std::vector<std::pair<std::string, std::function<std::vector<std::string>()>>> resorts = {
+        {"form", [this] { return FormResortSays(); }},
+        {"approval", [this] { return ApprovalResortSays(); }},
+        {"plan", [this] { return PlanResortSays(); }}};
+    for (const auto& [what, resort] : resorts) {
+        SCOPED_TRACE(what);
+        const std::vector<std::string> shown = resort();
+        ASSERT_EQ(shown.size(), 2u);
+        EXPECT_NE(shown[1].find("只有字母大小写不同"), std::string::npos) << shown[1];
+        bool namesAPair = false;
+        for (const auto& [first, second] : LegacyPairNumbers())
+            namesAPair = namesAPair || (shown[1].find(first) != std::string::npos &&
+                                        shown[1].find(second) != std::string::npos);
+        EXPECT_TRUE(namesAPair) << shown[1];
+        EXPECT_EQ(Query(numbers), before);
+        ExpectKept();
+    }
 }
 
 // ---- sequences the random run found, in their shortest form ----

@@ -3,6 +3,8 @@
 // a mask edit that takes over an edit of a dialog template.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+
 #include "platform/ui/MaskEdit.h"
 #include "platform/ui/Simulate.h"
 #include "platform/ui/tests/ControlHost.h"
@@ -94,6 +96,26 @@ TEST_F(MaskEditTest, SwitchingToFreeTextKeepsTheAllowedCharacters) {
     edit.SetSel(5, 5);
     sim::Type(edit, "Zx");
     EXPECT_EQ(edit.GetWindowText(), "A B CZx");
+}
+
+// Only the template, nothing filled in, is an empty edit: its text is "", and
+// "" shows the template again; one place filled is the text with its prompts.
+TEST_F(MaskEditTest, AnEditHoldingOnlyItsTemplateIsEmpty) {
+    edit.EnableMask("A A A", "_ _ _", '_', "ABCDEFXabcdefx");
+    edit.SetWindowText("_ _ _");
+    EXPECT_EQ(edit.GetWindowText(), "");
+    EXPECT_EQ(edit.GetWindowTextLength(), 0);
+    edit.SetSel(0, 0);
+    sim::Type(edit, "B");
+    EXPECT_EQ(edit.GetWindowText(), "B _ _");
+    edit.SetSel(1, 1);
+    sim::PressKey(edit, VK_BACK);
+    EXPECT_EQ(edit.GetWindowText(), "") << "the one place erased again";
+    edit.SetWindowText("");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(edit.GetWidget())->text().toStdString(), "_ _ _") << "shown as the template";
+    edit.DisableMask();
+    edit.SetWindowText("_ _ _");
+    EXPECT_EQ(edit.GetWindowText(), "_ _ _") << "free text is what it holds";
 }
 
 TEST_F(MaskEditTest, TheCharacterHookRunsAfterEachTypedCharacter) {
