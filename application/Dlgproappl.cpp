@@ -16,6 +16,7 @@
 #include "application/StoredApplicationDocument.h"
 #include "foundation/ColumnLimits.h"
 #include "foundation/Options.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -190,7 +191,7 @@ void CDlgproappl::OnInitialUpdate() {
     ColumnLimits(m_connection, appstore::kApplicationTable).LimitBoxes(Basic(), boxes);
     loadzd();
     LoadlistDate();
-    m_dlgAppWriter.m_dlgChapter.m_richEdit.LoadRtfFile(proapp::ScratchPath("xmjj2.rtf"));
+    m_dlgAppWriter.m_dlgChapter.m_richEdit.LoadRtfFile(proapp::DefaultTextPath("xmjj2.rtf"));
 }
 
 void CDlgproappl::StyleButtons() {
@@ -517,8 +518,9 @@ void CDlgproappl::OnBtnProdel() {
     m_strCurXMBH.clear();
     LoadlistDate();
     if (!deleted)
-        ui::MessageBox(notDeleted.empty() ? std::string("删除失败！") : "项目" + notDeleted + "删除失败！", "提示",
-                       MB_OK | MB_ICONEXCLAMATION);
+        ui::MessageBox(db::FailureMessage(m_connection, notDeleted.empty() ? std::string("删除失败！")
+                                                                           : "项目" + notDeleted + "删除失败！"),
+                       "提示", MB_OK | MB_ICONEXCLAMATION);
 }
 
 // ---- saving and numbering ----
@@ -660,7 +662,7 @@ BOOL CDlgproappl::SavetoDB(int update) {
         return FALSE;
     case appstore::SaveResult::Failed: break;
     }
-    ui::MessageBox(SaveFailureMessage(), "提示", MB_OK | MB_ICONERROR);
+    ui::MessageBox(db::FailureMessage(m_connection, SaveFailureMessage()), "提示", MB_OK | MB_ICONERROR);
     return FALSE;
 }
 

@@ -2,17 +2,17 @@
 
 #include <vector>
 
+#include "foundation/Transaction.h"
 #include "widgets/OleRichEdit.h"
 #include "foundation/AdoRecordSet.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
 #include "review/WorkflowSupport.h"
 
 namespace approval {
 
-std::string ScratchPath(const std::string& name) {
-    return sys::NativePath(sys::ProgramFolder() + "\\temp\\" + name);
-}
+std::string ScratchPath(const std::string& name) { return sys::ScratchPath(name); }
 
 bool ColumnToFile(CAdoRecordSet& recordset, const std::string& column, const std::string& path) {
     const long size = recordset.GetFieldActualSize(column);
@@ -37,7 +37,9 @@ void FinishSave(CAdoRecordSet& recordset, bool valuesSet) {
         return;
     }
     recordset.CancelUpdate();
-    ui::MessageBox("保存失败！", "提示", MB_OK | MB_ICONEXCLAMATION);
+    CAdoConnection* connection = recordset.GetConnection();
+    ui::MessageBox(connection ? db::FailureMessage(*connection, "保存失败！") : std::string("保存失败！"), "提示",
+                   MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace approval

@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ColumnLimits.h"
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
@@ -226,7 +227,7 @@ void CDlgHanSPanel::SaveReview() {
         // A value the table refuses (an over-long grade text typed into a
         // loaded review) leaves the stored review as it was.
         rs.CancelUpdate();
-        workflow::Prompt(FailureText("保存失败！"));
+        workflow::Prompt(db::FailureMessage(*m_pConnection, FailureText("保存失败！")));
         return;
     }
     workflow::Prompt("保存成功！");

@@ -1,6 +1,7 @@
 #include "review/DlgHuiSPanel.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/OfficeReports.h"
@@ -136,7 +137,7 @@ void CDlgHuiSPanel::SaveReview() {
     for (int i = 0; ok && i < 8; ++i) ok = rs.SetFloat(kLines[i].granted, m_fAmounts[i]);
     if (!(ok && rs.Update())) {
         rs.CancelUpdate();
-        workflow::Prompt("保存失败！");
+        workflow::Prompt(db::FailureMessage(*m_pConnection, "保存失败！"));
         return;
     }
     workflow::Prompt("保存成功！");
