@@ -60,7 +60,7 @@ bool ApplicationBundleCommands::ImportFolder(bool partial) {
             count += partial ? bundle.ImportPartial(path, problem) : bundle.Import(path, problem);
         }
     }
-    ui::MessageBox(ImportReport(count, bundle.FailedFiles(), sys::ListNonFiles(folder, ProjectApplicationBundle::kExtension)) +
+    ui::MessageBox(ImportReport(m_connection, count, bundle.FailedFiles(), sys::ListNonFiles(folder, ProjectApplicationBundle::kExtension)) +
                        NamedFilesReport("以下文件的申请书文档无法保存，未导入：", bundle.UnplacedFiles()),
                    "提示", MB_ICONINFORMATION);
     // The fund office's log names the checks' problems and every bundle left out.

@@ -1,6 +1,9 @@
 #include "application/ApplicationWordDocument.h"
 
+#include "application/ProApp.h"
+
 #include "platform/office/Word.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -14,10 +17,6 @@ using namespace office::word;
 
 const std::string kTemplate = "模板\\项目申请书模板.doc";
 constexpr double kChapterIndent = 28.1;  // points, first line of a chapter heading
-
-std::string ScratchPath(const std::string& name) {
-    return sys::JoinPath(sys::JoinPath(sys::ProgramFolder(), "temp"), name);
-}
 
 // Fills the new document from its start, in the order the template's
 // tables expect: every move happens whether or not its text is typed, so
@@ -177,7 +176,7 @@ private:
     }
 
     bool Insert(const char* scratchFile) {
-        if (sel_.InsertFile(ScratchPath(scratchFile))) return true;
+        if (sel_.InsertFile(proapp::ScratchPath(scratchFile))) return true;
         error_ = doc_.LastError();
         return false;
     }

@@ -18,6 +18,7 @@
 #include "application/StoredApplicationDocument.h"
 #include "foundation/ColumnLimits.h"
 #include "foundation/Options.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -192,7 +193,7 @@ void CDlgproappl::OnInitialUpdate() {
     ColumnLimits(m_connection, appstore::kApplicationTable).LimitBoxes(Basic(), boxes);
     loadzd();
     LoadlistDate();
-    m_dlgAppWriter.m_dlgChapter.m_richEdit.LoadRtfFile(proapp::ScratchPath("xmjj2.rtf"));
+    m_dlgAppWriter.m_dlgChapter.m_richEdit.LoadRtfFile(proapp::DefaultTextPath("xmjj2.rtf"));
 }
 
 void CDlgproappl::StyleButtons() {
@@ -536,8 +537,9 @@ void CDlgproappl::OnBtnProdel() {
     if (deleted == appstore::DeleteResult::ChangedElsewhere)
         ui::MessageBox(projectnumber::kListChangedElsewhereMessage, "系统提示", MB_OK | MB_ICONEXCLAMATION);
     else if (deleted == appstore::DeleteResult::Failed)
-        ui::MessageBox(notDeleted.empty() ? std::string("删除失败！") : "项目" + notDeleted + "删除失败！", "提示",
-                       MB_OK | MB_ICONEXCLAMATION);
+        ui::MessageBox(db::FailureMessage(m_connection, notDeleted.empty() ? std::string("删除失败！")
+                                                                           : "项目" + notDeleted + "删除失败！"),
+                       "提示", MB_OK | MB_ICONEXCLAMATION);
 }
 
 // ---- saving and numbering ----
@@ -688,7 +690,7 @@ BOOL CDlgproappl::SavetoDB(int update) {
         return FALSE;
     case appstore::SaveResult::Failed: break;
     }
-    ui::MessageBox(SaveFailureMessage(), "提示", MB_OK | MB_ICONERROR);
+    ui::MessageBox(db::FailureMessage(m_connection, SaveFailureMessage()), "提示", MB_OK | MB_ICONERROR);
     return FALSE;
 }
 

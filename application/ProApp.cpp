@@ -2,6 +2,7 @@
 
 #include "foundation/ProjectCategory.h"
 
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 
 namespace proapp {
@@ -100,9 +101,13 @@ std::vector<RtfColumn> AllRtfColumns() {
     return all;
 }
 
-std::string ScratchFolder() { return sys::JoinPath(sys::ProgramFolder(), "temp"); }
+std::string ScratchFolder() { return sys::ScratchFolder(); }
 
-std::string ScratchPath(const std::string& file) { return sys::JoinPath(ScratchFolder(), file); }
+std::string ScratchPath(const std::string& file) { return sys::ScratchPath(file); }
+
+std::string DefaultTextPath(const std::string& file) {
+    return sys::JoinPath(sys::JoinPath(sys::ProgramFolder(), "temp"), file);
+}
 
 bool IsKeyLabCategory(const std::string& category) {
     return category == "重点实验室基金——一般项目" || category == "重点实验室基金——重点项目";

@@ -79,9 +79,11 @@ std::vector<RtfColumn> AllRtfColumns();
 inline constexpr std::array<const char*, 7> kMemberColumns = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
 using MemberRow = std::array<std::string, 7>;
 
-// The folder temp of the program folder, and a scratch file in it.
+// The scratch folder of this program (sys::ScratchFolder), and a scratch
+// file in it; the default texts are in the program folder's temp.
 std::string ScratchFolder();
 std::string ScratchPath(const std::string& file);
+std::string DefaultTextPath(const std::string& file);
 
 // The two key-laboratory categories, whose saves also write a review row.
 bool IsKeyLabCategory(const std::string& category);

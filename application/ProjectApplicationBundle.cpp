@@ -17,6 +17,7 @@
 #include "foundation/Options.h"
 #include "foundation/StagedFile.h"
 #include "numbering/ImportedNumber.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -140,7 +141,7 @@ bool ProjectApplicationBundle::Export(const std::string& projectCode, const std:
 
 void ProjectApplicationBundle::RemoveImportScratchFiles() {
     for (const char* name : {kImportApplicationFile, kImportMembersFile})
-        sys::RemoveFile(sys::JoinPath(sys::ProgramFolder(), name));
+        sys::RemoveFile(sys::ScratchPath(name));
 }
 
 int ProjectApplicationBundle::IsRecordExist(const std::string& projectCode) {
@@ -168,8 +169,8 @@ void ProjectApplicationBundle::LogRefusal(const std::string& path, const std::st
 
 int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& problem, Variant variant) {
     // Both parts are read and opened before anything is written.
-    const std::vector<std::string> scratch = {sys::JoinPath(sys::ProgramFolder(), kImportApplicationFile),
-                                              sys::JoinPath(sys::ProgramFolder(), kImportMembersFile)};
+    const std::vector<std::string> scratch = {sys::ScratchPath(kImportApplicationFile),
+                                              sys::ScratchPath(kImportMembersFile)};
     CAdoRecordSet application, members;
     const LengthPrefixedContainer::ReadResult read = LengthPrefixedContainer::Extract(path, std::nullopt, scratch);
     // What is no regular file, or holds a part beyond the bound, is named with why.
@@ -246,7 +247,8 @@ int ProjectApplicationBundle::ImportBundle(const std::string& path, bool& proble
                 ? bundleCode
                 : projectnumber::NextNumber(m_connection, LeadingCharacters(bundleCode, projectnumber::kPrefixLength));
         return WriteApplication(application, code, variant) && document.StoreDoc(code, application) &&
-               WriteMembers(members, code) && (variant == Variant::Full || WriteKeyLaboratoryReview(application, code));
+               WriteMembers(members, code) && (variant == Variant::Full || WriteKeyLaboratoryReview(application, code)) &&
+               documentFile.Journal(m_connection);
     });
     if (!imported) {
         m_failedFiles.push_back(sys::FileName(path));

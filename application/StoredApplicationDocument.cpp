@@ -8,6 +8,7 @@
 #include "foundation/FileMessages.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -76,7 +77,7 @@ void StoredApplicationDocument::OnBtnImportDoc(const OpenApplication& form) {
     const bool stored = sys::ReadFile(path, bytes) && row.SetString("DOCNAME", sys::FileName(path)) &&
                         WriteLongBinary(row, "DOC", bytes) && row.Update();
     if (!stored) {
-        ui::MessageBox("数据保存失败！", "提示", MB_ICONERROR);
+        ui::MessageBox(db::FailureMessage(m_connection, "数据保存失败！"), "提示", MB_ICONERROR);
         return;
     }
     ui::MessageBox("申请书文档导入成功！", "系统提示", MB_ICONINFORMATION);

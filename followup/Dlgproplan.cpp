@@ -8,6 +8,7 @@
 #include "foundation/RecordTexts.h"
 #include "foundation/Sql.h"
 #include "platform/office/Word.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -182,7 +183,7 @@ LRESULT CDlgproplan::OnChangeActiveTab(WPARAM tab, LPARAM) {
 // ---- scratch files ----
 
 std::string CDlgproplan::ScratchPath(const std::string& name) const {
-    return sys::JoinPath(sys::JoinPath(sys::ProgramFolder(), "temp"), name);
+    return sys::ScratchPath(name);
 }
 
 std::string CDlgproplan::GoalsFile(int year) const {

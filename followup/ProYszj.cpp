@@ -12,6 +12,7 @@
 #include "foundation/RecordTexts.h"
 #include "foundation/Sql.h"
 #include "platform/office/Word.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -117,9 +118,8 @@ void CProYszj::OnInitialUpdate() {
     for (const auto& [heading, width] : columns) list.InsertColumn(column++, heading, LVCFMT_CENTER, width);
     list.DeleteColumn(0);
 
-    const std::string temp = sys::JoinPath(GetExePath(), "temp");
     for (int i = 0; i < CProYszjTab::kSectionCount; ++i)
-        m_strScratchFiles[i] = sys::JoinPath(temp, CProYszjTab::Sections()[i].scratchFile);
+        m_strScratchFiles[i] = sys::ScratchPath(CProYszjTab::Sections()[i].scratchFile);
 
     CDlgproplan::StyleIconButton(m_btnImport, 3003, "导入");
     CDlgproplan::StyleIconButton(m_btnProexp, 5162, "导出");

@@ -9,6 +9,7 @@
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -136,7 +137,7 @@ void CSummaryAttachPage::OnBtnAdd() {
     if (!stored) {
         // The row keeps what it held; the user is told rather than shown success.
         rs.CancelUpdate();
-        ui::MessageBox("附件添加失败！", kCaption, MB_OK | MB_ICONWARNING);
+        ui::MessageBox(db::FailureMessage(*m_pConnection, "附件添加失败！"), kCaption, MB_OK | MB_ICONWARNING);
         return;
     }
     ui::MessageBox("附件添加成功！", kCaption, MB_OK | MB_ICONINFORMATION);
@@ -174,7 +175,7 @@ void CSummaryAttachPage::OnBtnDelete() {
     if (rs.Open("select * from " + Table() + " where XMBH = " + db::QuoteLiteral(m_strXMBH)) && !rs.IsEOF() &&
         !(rs.SetString("ATTACHNAME", "") && rs.Update())) {
         rs.CancelUpdate();
-        ui::MessageBox("附件删除失败！", kCaption, MB_OK | MB_ICONWARNING);
+        ui::MessageBox(db::FailureMessage(*m_pConnection, "附件删除失败！"), kCaption, MB_OK | MB_ICONWARNING);
         return;
     }
     m_strAttachName.clear();

@@ -13,10 +13,12 @@
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "foundation/Transaction.h"
 #include "foundation/StagedFile.h"
 #include "numbering/LeadingCharacters.h"
 #include "numbering/ProjectFolders.h"
 #include "numbering/ProjectRows.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -149,7 +151,7 @@ SummaryBundle::ExportResult SummaryBundle::Export(const std::string& number, con
 // ---- import ----
 
 void SummaryBundle::RemoveImportScratchFiles() {
-    for (const char* name : {kDocumentFile, kAchievementFile}) sys::RemoveFile(sys::JoinPath(sys::ProgramFolder(), name));
+    for (const char* name : {kDocumentFile, kAchievementFile}) sys::RemoveFile(sys::ScratchPath(name));
 }
 
 bool SummaryBundle::OnBtnImport() {
@@ -167,7 +169,7 @@ bool SummaryBundle::OnBtnImport() {
             count += Import(sys::JoinListedName(folder, name));
         }
     }
-    ui::MessageBox(ImportReport(count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) +
+    ui::MessageBox(ImportReport(m_connection, count, m_failedFiles, sys::ListNonFiles(folder, kExtension)) +
                        NamedFilesReport("以下文件的附件无法保存，未导入：", m_unplaced) +
                        NotStoredProjectsReport(m_notStored),
                    "提示", MB_ICONINFORMATION);
@@ -199,7 +201,9 @@ int SummaryBundle::Import(const std::string& path) {
         }
         replaceAchievements = staged == StagedFile::Result::Staged;
     }
-    if (!WriteDocument(document, replaceAchievements)) {
+    // The attachment's note is committed with the record (StagedFile).
+    if (!db::InTransaction(m_connection,
+                           [&] { return WriteDocument(document, replaceAchievements) && attachment.Journal(m_connection); })) {
         m_failedFiles.push_back(sys::FileName(path));
         return 0;
     }
@@ -210,7 +214,7 @@ int SummaryBundle::Import(const std::string& path) {
 
 bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
     const VariantInfo& info = Info(m_variant);
-    const std::string folder = sys::ProgramFolder();
+    const std::string folder = sys::ScratchFolder();
     CAdoRecordSet row, achievements;
     const bool loaded = ReadParts(path, {sys::JoinPath(folder, kDocumentFile), sys::JoinPath(folder, kAchievementFile)}) &&
                         row.OpenFromFile(sys::JoinPath(folder, kDocumentFile)) &&

@@ -10,6 +10,8 @@
 #include "foundation/ColumnLimits.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
+#include "foundation/Transaction.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -151,7 +153,7 @@ void CSummaryEditPage::OnBtnSave() {
         replaceK1 = true;
     }
     if (!StoreDocument(k0, k1, replaceK1)) {
-        ui::MessageBox(FailureText("保存失败！"), "提示", MB_OK | MB_ICONSTOP);
+        ui::MessageBox(db::FailureMessage(*m_pConnection, FailureText("保存失败！")), "提示", MB_OK | MB_ICONSTOP);
         return;
     }
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
@@ -163,7 +165,7 @@ bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k
     const std::string table = traits.table;
     const CSummaryAttachPage& attach = m_pText->Attach();
 
-    const std::string scratch = followup::TempFile(traits.scratchRtf);
+    const std::string scratch = sys::ScratchPath(traits.scratchRtf);
     sys::MakeDirs(sys::ParentFolder(scratch));
     std::string rtf;
     if (m_pText->m_richEdit.SaveRtfFile(scratch) <= 0 || !sys::ReadFile(scratch, rtf)) return false;

@@ -1,6 +1,7 @@
 #include "followup/SummaryTextPage.h"
 
 #include "application/DlgAppPage.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/DataExchange.h"
 
@@ -60,7 +61,7 @@ void CSummaryTextPage::ShowDetails(const std::string& person, const std::string&
 void CSummaryTextPage::LoadDefaultText() { m_richEdit.LoadRtfFile(followup::TempFile(followup::Traits(m_kind).defaultRtf)); }
 
 void CSummaryTextPage::ShowStoredText(const std::string& rtf) {
-    const std::string scratch = followup::TempFile("wcqkjj.rtf");
+    const std::string scratch = sys::ScratchPath("wcqkjj.rtf");
     sys::MakeDirs(sys::ParentFolder(scratch));
     ClearText();
     if (!rtf.empty() && sys::WriteFileAtomic(scratch, rtf)) m_richEdit.LoadRtfFile(scratch);

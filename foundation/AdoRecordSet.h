@@ -44,6 +44,7 @@ public:
     CAdoRecordSet& operator=(const CAdoRecordSet&) = delete;
 
     void SetConnection(CAdoConnection* connection) { m_pConnection = connection; }
+    CAdoConnection* GetConnection() const { return m_pConnection; }
     BOOL SetCursorLocation(long location);
     // Runs `source` (a statement, or a table name with options adCmdTable);
     // an empty source runs the last one again.

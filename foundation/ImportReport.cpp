@@ -6,6 +6,7 @@
 #include <set>
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Transaction.h"
 
 #include "platform/text/Text.h"
 
@@ -17,6 +18,12 @@ std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
     if (!notFiles.empty()) report += "\r\n以下名称不是可读取的文件，未导入：";
     for (const std::string& name : notFiles) report += "\r\n" + name;
     return report;
+}
+
+std::string ImportReport(CAdoConnection& connection, int count, const std::vector<std::string>& failedFiles,
+                         const std::vector<std::string>& notFiles) {
+    const std::string report = ImportReport(count, failedFiles, notFiles);
+    return failedFiles.empty() ? report : db::FailureMessage(connection, report);
 }
 
 std::string NamedFilesReport(const std::string& heading, const std::vector<std::string>& names) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+class CAdoConnection;
 class CAdoRecordSet;
 
 // "共导入了<n>条数据！", then the names of the files whose records the database
@@ -11,6 +12,11 @@ class CAdoRecordSet;
 // (folders, pipes, links to nothing), so that nothing is left out of the
 // count unexplained.
 std::string ImportReport(int count, const std::vector<std::string>& failedFiles,
+                         const std::vector<std::string>& notFiles = {});
+// The same, after the line saying that the database is in use when the last
+// refusal was the engine's finding it held by another program
+// (db::FailureMessage).
+std::string ImportReport(CAdoConnection& connection, int count, const std::vector<std::string>& failedFiles,
                          const std::vector<std::string>& notFiles = {});
 
 // A heading and the names under it, each on a line of its own, to add to

@@ -10,6 +10,7 @@
 #include "guide_annual/GuideBundle.h"
 #include "guide_annual/GuideViewSupport.h"
 #include "guide_annual/GuideWordExport.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -255,7 +256,7 @@ void CDlgOneGuide::AddNewFund() {
     PrepareChapters();
     if (!guidestore::StoreGuide(m_connection, Header().m_strFundCode, Header().m_strGuideName, Header().CurrentYear(),
                                 guidestore::EditorFiles(), false)) {
-        ui::MessageBox("数据入库操作失败！", "操作失败", MB_ICONEXCLAMATION);
+        ui::MessageBox(db::FailureMessage(m_connection, "数据入库操作失败！"), "操作失败", MB_ICONEXCLAMATION);
         return;
     }
     ui::MessageBox("数据入库完成！", "操作成功", MB_ICONINFORMATION);
@@ -266,7 +267,7 @@ void CDlgOneGuide::UpdateFundInfo() {
     PrepareChapters();
     if (!guidestore::StoreGuide(m_connection, Header().m_strFundCode, Header().m_strGuideName, Header().CurrentYear(),
                                 guidestore::EditorFiles(), true)) {
-        ui::MessageBox("数据更新操作失败！", "操作失败", MB_ICONEXCLAMATION);
+        ui::MessageBox(db::FailureMessage(m_connection, "数据更新操作失败！"), "操作失败", MB_ICONEXCLAMATION);
         return;
     }
     ui::MessageBox("数据更新成功！", "操作成功", MB_ICONINFORMATION);
@@ -284,7 +285,7 @@ void CDlgOneGuide::OnBtnDelete() {
     for (const auto& [fund, year] : guides) {
         progress.Next(fund);
         if (!guidestore::DeleteGuide(m_connection, fund, year)) {
-            ui::MessageBox("数据删除操作失败！", "操作失败", MB_ICONEXCLAMATION);
+            ui::MessageBox(db::FailureMessage(m_connection, "数据删除操作失败！"), "操作失败", MB_ICONEXCLAMATION);
             return;
         }
         if (fund == Header().m_strFundCode) {

@@ -12,6 +12,7 @@
 #include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
 
@@ -116,8 +117,8 @@ bool MayWrite(int policy) {
 }  // namespace
 
 std::string ScratchFile(int part) {
-    static const char* const names[kParts] = {"temp\\指南.xml", "temp\\专题.xml", "temp\\研究方向.xml"};
-    return sys::JoinPath(sys::ProgramFolder(), names[part]);
+    static const char* const names[kParts] = {"指南.xml", "专题.xml", "研究方向.xml"};
+    return sys::ScratchPath(names[part]);
 }
 
 void RemoveScratchFiles() {

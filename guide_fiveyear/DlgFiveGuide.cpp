@@ -12,6 +12,7 @@
 #include "guide_fiveyear/FiveGuideBundle.h"
 #include "guide_fiveyear/FiveGuideStore.h"
 #include "guide_fiveyear/FiveGuideWordExport.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -249,7 +250,7 @@ void CDlgFiveGuide::AddNewFund() {
     PrepareChapters();
     if (!fiveyearstore::StoreGuide(m_connection, Header().m_strFundCode, Header().m_strGuideName,
                                    Header().m_strPublishYear, fiveyearstore::EditorFiles(), false)) {
-        ui::MessageBox("数据入库操作失败！", "操作失败", MB_ICONEXCLAMATION);
+        ui::MessageBox(db::FailureMessage(m_connection, "数据入库操作失败！"), "操作失败", MB_ICONEXCLAMATION);
         return;
     }
     ui::MessageBox("数据入库完成！", "操作成功", MB_ICONINFORMATION);
@@ -260,7 +261,7 @@ void CDlgFiveGuide::UpdateFundInfo() {
     PrepareChapters();
     if (!fiveyearstore::StoreGuide(m_connection, Header().m_strFundCode, Header().m_strGuideName,
                                    Header().m_strPublishYear, fiveyearstore::EditorFiles(), true)) {
-        ui::MessageBox("数据更新操作失败！", "操作失败", MB_ICONEXCLAMATION);
+        ui::MessageBox(db::FailureMessage(m_connection, "数据更新操作失败！"), "操作失败", MB_ICONEXCLAMATION);
         return;
     }
     ui::MessageBox("数据更新成功！", "操作成功", MB_ICONINFORMATION);
@@ -279,7 +280,7 @@ void CDlgFiveGuide::OnBtnDelete() {
     for (const std::string& fund : funds) {
         progress.Next(fund);
         if (!fiveyearstore::DeleteGuide(m_connection, fund, m_strPublishYear)) {
-            ui::MessageBox("数据删除操作失败！", "操作失败", MB_ICONEXCLAMATION);
+            ui::MessageBox(db::FailureMessage(m_connection, "数据删除操作失败！"), "操作失败", MB_ICONEXCLAMATION);
             ShowFundInfo(m_strPublishYear);
             return;
         }

@@ -12,6 +12,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/DatabaseIndexes.h"
 #include "foundation/ProjectDatabase.h"
+#include "foundation/StagedFile.h"
 #include "main/Artwork.h"
 #include "main/AboutDlg.h"
 #include "main/Commands.h"
@@ -21,6 +22,7 @@
 #include "main/Login.h"
 #include "main/MainFrameStart.h"
 #include "main/Roles.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Resources.h"
@@ -37,6 +39,11 @@ bool CCorvaneApp::InitInstance() {
     ui::EnsureApplication();
     artwork::RegisterLoginArtwork();
     QApplication::setWindowIcon(QPixmap::fromImage(ui::LoadIcon(artwork::kApplicationIcon).image));
+
+    // Nothing is written before this program holds the database.
+    if (!m_databaseLock.Take(ProgramDatabasePath())) return false;
+    RecoverLeftovers();
+    sys::ScratchFolder();  // this program's own, removed when it ends
 
     CDlgLogin login;
     if (login.DoModal() != IDOK) return false;
@@ -74,9 +81,16 @@ void AddMissingIndexes() {
         EnsureIndexes(connection);  // without them the program is slower, not wrong
 }
 
+void RecoverLeftovers() {
+    CAdoConnection connection;
+    if (ConnectProjectDatabase(connection)) RecoverStagedFiles(connection);
+    sys::RemoveLeftoverScratch();
+}
+
 int CCorvaneApp::ExitInstance() {
     SetMainWnd(nullptr);
     m_pMainFrame.reset();
+    m_databaseLock.Release();
     return 0;
 }
 

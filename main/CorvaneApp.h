@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "main/DatabaseLock.h"
 #include "platform/ui/App.h"
 #include "platform/ui/FrameWnd.h"
 
@@ -24,6 +25,8 @@ public:
     CMainFrame* GetMainFrame() const;
 
 private:
+    // Held from the start to the end: one program per database.
+    CDatabaseLock m_databaseLock;
     std::unique_ptr<ui::FrameWnd> m_pMainFrame;
 };
 
@@ -35,3 +38,8 @@ void PlaceMainWindow(ui::Wnd& frame, const ui::Rect& available);
 
 // Gives an installed project.mdb from before the indexes its lookups use.
 void AddMissingIndexes();
+
+// What an ended program left behind, once this one holds the database: the
+// files of committed imports put in place, the rest of its staged files and
+// its scratch files removed.
+void RecoverLeftovers();

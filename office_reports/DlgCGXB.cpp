@@ -7,6 +7,7 @@
 #include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Word.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -43,9 +44,7 @@ std::string GradeText(long grade) {
 // A stored plain text: GBK bytes up to the first zero byte.
 std::string StoredPlainText(const std::string& bytes) { return text::GbkToUtf8(bytes.substr(0, bytes.find('\0'))); }
 
-std::string TempPath(const std::string& name) {
-    return sys::JoinPath(sys::JoinPath(sys::ProgramFolder(), "temp"), name);
-}
+std::string TempPath(const std::string& name) { return sys::ScratchPath(name); }
 
 }  // namespace
 
@@ -189,7 +188,6 @@ void CDlgCGXB::OnInvertProjects() {
 std::string CDlgCGXB::FormattedSummary(const std::string& rtf) {
     const std::string stored = TempPath("wcqkjj.rtf"), formatted = TempPath("tempcontent.rtf");
     if (rtf.empty()) return {};
-    sys::MakeDirs(sys::JoinPath(sys::ProgramFolder(), "temp"));
     if (!sys::WriteFileAtomic(stored, rtf)) return {};
     if (m_richFormatter.LoadRtfFile(stored) == 0) return {};
     m_richFormatter.SetSel(0, -1);

@@ -7,6 +7,7 @@
 #include "foundation/LongBinary.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/office/Office.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Services.h"
@@ -67,7 +68,7 @@ WaitWindow::~WaitWindow() { impl_->dialog.DestroyWindow(); }
 
 void WaitWindow::Progress(int done, int total) { impl_->dialog.ShowProgress(done, total); }
 
-std::string TempPath(const std::string& name) { return sys::NativePath(sys::ProgramFolder() + "\\temp\\" + name); }
+std::string TempPath(const std::string& name) { return sys::ScratchPath(name); }
 
 bool WriteRichScratch(CAdoRecordSet& recordset, const std::string& column, const std::string& scratchPath) {
     std::string bytes;

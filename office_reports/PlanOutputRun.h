@@ -64,7 +64,7 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// "<program folder>\temp\<name>" in native form.
+// `name` in this program's scratch folder (sys::ScratchPath).
 std::string TempPath(const std::string& name);
 
 // Writes the rich text of `column` of the current row into the scratch file.

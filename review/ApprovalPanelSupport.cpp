@@ -2,18 +2,18 @@
 
 #include <vector>
 
+#include "foundation/Transaction.h"
 #include "widgets/OleRichEdit.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/ui/Services.h"
 #include "review/WorkflowSupport.h"
 
 namespace approval {
 
-std::string ScratchPath(const std::string& name) {
-    return sys::NativePath(sys::ProgramFolder() + "\\temp\\" + name);
-}
+std::string ScratchPath(const std::string& name) { return sys::ScratchPath(name); }
 
 bool ColumnToFile(CAdoRecordSet& recordset, const std::string& column, const std::string& path) {
     const long size = recordset.GetFieldActualSize(column);
@@ -36,20 +36,20 @@ void FinishSave(CAdoConnection* connection, const projectnumber::LoadedProject& 
                 bool valuesSet) {
     if (!valuesSet) {
         recordset.CancelUpdate();
-        TellSaveResult(projectnumber::SaveResult::Failed, "保存失败！");
+        TellSaveResult(connection, projectnumber::SaveResult::Failed, "保存失败！");
         return;
     }
     if (!SaveProjectRows(connection, project, [&] { return recordset.Update() != FALSE; }, "保存失败！"))
         recordset.CancelUpdate();
 }
 
-void TellSaveResult(projectnumber::SaveResult result, const std::string& failure) {
+void TellSaveResult(CAdoConnection* connection, projectnumber::SaveResult result, const std::string& failure) {
     switch (result) {
     case projectnumber::SaveResult::Saved: workflow::Prompt("保存成功！"); return;
     case projectnumber::SaveResult::ChangedElsewhere: projectnumber::TellChangedElsewhere(); return;
     case projectnumber::SaveResult::Failed: break;
     }
-    ui::MessageBox(failure, "提示", MB_OK | MB_ICONEXCLAMATION);
+    ui::MessageBox(connection ? db::FailureMessage(*connection, failure) : failure, "提示", MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace approval

@@ -42,15 +42,16 @@ template <class Write>
 bool SaveProjectRows(CAdoConnection* connection, const projectnumber::LoadedProject& project, Write write,
                      const std::string& failure);
 // What the user is told after a save of a loaded project: "保存成功！", the
-// project changed elsewhere, or `failure`.
-void TellSaveResult(projectnumber::SaveResult result, const std::string& failure);
+// project changed elsewhere, or `failure` (with the database's being in use
+// first, when it was).
+void TellSaveResult(CAdoConnection* connection, projectnumber::SaveResult result, const std::string& failure);
 
 template <class Write>
 bool SaveProjectRows(CAdoConnection* connection, const projectnumber::LoadedProject& project, Write write,
                      const std::string& failure) {
     const projectnumber::SaveResult result =
         connection ? projectnumber::SaveLoaded(*connection, project, write) : projectnumber::SaveResult::Failed;
-    TellSaveResult(result, failure);
+    TellSaveResult(connection, result, failure);
     return result == projectnumber::SaveResult::Saved;
 }
 

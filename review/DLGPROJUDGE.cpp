@@ -258,7 +258,8 @@ void CDLGPROJUDGE::OnBtnSaveZj() {
     }
     if (!CheckExperts(false)) return;
     const bool saved = db::InTransaction(m_connection, [&] { return WriteExperts(); });
-    ManagePrompt(saved ? "专家信息保存成功！" : "数据入库失败！", saved ? MB_ICONINFORMATION : MB_ICONERROR);
+    ManagePrompt(saved ? "专家信息保存成功！" : db::FailureMessage(m_connection, "数据入库失败！"),
+                 saved ? MB_ICONINFORMATION : MB_ICONERROR);
 }
 
 void CDLGPROJUDGE::OnBtnSaveDf() {
@@ -293,12 +294,12 @@ void CDLGPROJUDGE::OnBtnSaveDf() {
     m_recordset.Close();
     if (!saved) {
         transaction.Rollback();
-        ManagePrompt(exists ? "数据更新失败！" : "数据入库失败！", MB_ICONERROR);
+        ManagePrompt(db::FailureMessage(m_connection, exists ? "数据更新失败！" : "数据入库失败！"), MB_ICONERROR);
         return;
     }
     if ((letter && !WriteExperts()) || !transaction.Commit()) {
         transaction.Rollback();
-        ManagePrompt("数据入库失败！", MB_ICONERROR);
+        ManagePrompt(db::FailureMessage(m_connection, "数据入库失败！"), MB_ICONERROR);
         return;
     }
     ManagePrompt("项目管理信息保存成功！", MB_ICONINFORMATION);

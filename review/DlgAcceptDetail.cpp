@@ -2,6 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -76,9 +77,7 @@ void CDlgAcceptDetail::LoadProject(const std::string& number) {
         m_strIndicators = ReadLongBinary(rs, "ZBSXQK", indicators) ? IndicatorText(indicators) : std::string();
         // A project without a summary shows none, not the one shown before.
         m_richSummary.SetWindowText("");
-        const std::string tempFolder = sys::JoinPath(sys::ProgramFolder(), "temp");
-        sys::MakeDirs(tempFolder);
-        const std::string summaryFile = sys::JoinPath(tempFolder, "wcqkjj.rtf");
+        const std::string summaryFile = sys::ScratchPath("wcqkjj.rtf");
         if (LongBinaryToFile(rs, "WCQKJJ", summaryFile)) m_richSummary.LoadRtfFile(summaryFile);
         UpdateData(FALSE);
     }

@@ -2,6 +2,7 @@
 
 #include "foundation/Transaction.h"
 #include "foundation/AdoRecordSet.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -16,12 +17,8 @@ namespace {
 constexpr DWORD kRichStyle = WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
 constexpr DWORD kIconButton = WS_TABSTOP | BS_OWNERDRAW;
 
-// The working files of the two rich texts, under temp beside the program.
-std::string TempFile(const std::string& name) {
-    const std::string folder = sys::JoinPath(sys::ProgramFolder(), "temp");
-    sys::MakeDirs(folder);
-    return sys::JoinPath(folder, name);
-}
+// The working files of the two rich texts, in this program's scratch folder.
+std::string TempFile(const std::string& name) { return sys::ScratchPath(name); }
 std::string ConclusionFile() { return TempFile("验收结论.rtf"); }
 std::string RemarksFile() { return TempFile("验收备注.rtf"); }
 
@@ -125,7 +122,7 @@ void CDlgAcceptPanel::OnBtnSave() {
     case projectnumber::SaveResult::ChangedElsewhere: projectnumber::TellChangedElsewhere(); return;
     case projectnumber::SaveResult::Failed: break;
     }
-    ui::MessageBox("数据入库失败！", "提示", MB_ICONINFORMATION);
+    ui::MessageBox(db::FailureMessage(*m_pConnection, "数据入库失败！"), "提示", MB_ICONINFORMATION);
 }
 
 projectnumber::SaveResult CDlgAcceptPanel::StoreResult(const std::string& number) {

@@ -4,6 +4,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ColumnLimits.h"
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"

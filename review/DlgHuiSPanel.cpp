@@ -1,6 +1,7 @@
 #include "review/DlgHuiSPanel.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/OfficeReports.h"

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "foundation/Transaction.h"
 #include "review/DlgFirstSelect.h"
 #include "numbering/LeadingCharacters.h"
 #include "review/ProjectInfoStore.h"
@@ -237,7 +238,7 @@ void CDlgProEdit::SaveProject() {
             projectnumber::TellChangedElsewhere();
             return;
         case projectinfo::SaveResult::Failed:
-            ui::MessageBox(FailureMessage(columns), "提示", MB_OK | MB_ICONEXCLAMATION);
+            ui::MessageBox(db::FailureMessage(*m_pConnection, FailureMessage(columns)), "提示", MB_OK | MB_ICONEXCLAMATION);
             return;
         case projectinfo::SaveResult::Saved:
             break;

@@ -1,6 +1,7 @@
 #include "review/ManageInfoView.h"
 
 #include "foundation/Transaction.h"
+#include "platform/sys/Process.h"
 #include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "foundation/ProjectDatabase.h"
@@ -76,14 +77,15 @@ bool CManageInfoView::SelectedProject(std::string& number) const {
 }
 
 std::string CManageInfoView::WorkingFile(const std::string& name) const {
-    return sys::JoinPath(sys::ProgramFolder(), name);
+    return sys::ScratchPath(name);
 }
 
 bool CManageInfoView::ConfirmAndRun(const std::string& number, const std::string& ending,
                                     const std::function<bool()>& work, const std::string& successText) {
     if (ManagePrompt("确定删除项目" + number + ending, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
     const bool done = db::InTransaction(m_connection, work);
-    ManagePrompt(done ? successText : "删除数据失败！", done ? MB_ICONINFORMATION : MB_ICONERROR);
+    ManagePrompt(done ? successText : db::FailureMessage(m_connection, "删除数据失败！"),
+                 done ? MB_ICONINFORMATION : MB_ICONERROR);
     return done;
 }
 
@@ -103,7 +105,7 @@ bool CManageInfoView::SaveManageRow(const std::string& number, const std::functi
         m_recordset.Close();
         return written;
     });
-    ManagePrompt(saved ? "数据入库保存成功！" : "数据入库失败！", MB_ICONINFORMATION);
+    ManagePrompt(saved ? "数据入库保存成功！" : db::FailureMessage(m_connection, "数据入库失败！"), MB_ICONINFORMATION);
     return saved;
 }
 

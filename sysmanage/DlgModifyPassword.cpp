@@ -78,7 +78,7 @@ void CDlgModifyPassword::OnOK() {
         !transaction.Commit()) {
         users.CancelUpdate();
         transaction.Rollback();
-        Prompt("密码修改失败！", MB_ICONSTOP);
+        Prompt(db::FailureMessage(connection, "密码修改失败！"), MB_ICONSTOP);
         return;
     }
     Prompt("密码修改成功！");

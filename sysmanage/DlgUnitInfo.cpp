@@ -165,13 +165,13 @@ void CDlgUnitInfo::OnOK() {
     if (update) {
         if (Prompt("确定更新单位信息吗？", MB_ICONINFORMATION, MB_YESNO) != IDYES) return;
         if (!Save(true)) {
-            Prompt(FailureMessage("单位信息更新失败！"), MB_ICONSTOP);
+            Prompt(db::FailureMessage(*m_pConnection, FailureMessage("单位信息更新失败！")), MB_ICONSTOP);
             return;
         }
         Prompt("单位信息更新成功！");
     } else {
         if (!Save(false)) {
-            Prompt(FailureMessage("单位信息插入失败！"), MB_ICONSTOP);
+            Prompt(db::FailureMessage(*m_pConnection, FailureMessage("单位信息插入失败！")), MB_ICONSTOP);
             return;
         }
         Prompt("单位信息保存成功！");

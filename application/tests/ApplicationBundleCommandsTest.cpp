@@ -11,6 +11,7 @@
 #include "application/ApplicationImportCheck.h"
 #include "application/ProjectApplicationBundle.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "platform/sys/Process.h"
 #include "platform/text/DateTime.h"
 
 namespace {
@@ -80,8 +81,8 @@ TEST_F(BundleCommands, ImportRunCountsTheImportedBundlesAndOpensTheLogForTheFund
     std::string log;
     ASSERT_TRUE(sys::ReadFile(ApplicationImportCheck::LogPath(), log));
     EXPECT_EQ(log.rfind("导入文件：", 0), 0u);  // the old run's text is gone
-    EXPECT_FALSE(sys::FileExists(PathOf("项目申请书.xml")));
-    EXPECT_FALSE(sys::FileExists(PathOf("申请人员.xml")));
+    EXPECT_FALSE(sys::FileExists(sys::ScratchPath("项目申请书.xml")));
+    EXPECT_FALSE(sys::FileExists(sys::ScratchPath("申请人员.xml")));
 }
 
 // A folder import shows its progress, one step per bundle, and the window

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "application/ApplicationWordDocument.h"
+#include "application/ProApp.h"
 
 #include <set>
 
@@ -51,7 +52,7 @@ protected:
 
     // A scratch file holding one paragraph that names it.
     void WriteScratch(const std::string& name, const std::string& plain) {
-        ASSERT_TRUE(sys::WriteFileAtomic(PathOf("temp/" + name), "{\\rtf1\\ansi " + plain + "\\par}"));
+        ASSERT_TRUE(sys::WriteFileAtomic(proapp::ScratchPath(name), "{\\rtf1\\ansi " + plain + "\\par}"));
     }
 
     static Content Sample(int members) {
@@ -356,7 +357,7 @@ TEST_F(AppWordTest, WordThatCannotStartIsReportedAndNothingIsWritten) {
 // A chapter whose scratch file is gone stops the document with the reason;
 // no half-filled document is handed over.
 TEST_F(AppWordTest, AMissingScratchFileIsReportedAndTheDocumentIsDropped) {
-    ASSERT_TRUE(sys::RemoveFile(PathOf("temp/xmjc_gzjl.rtf")));
+    ASSERT_TRUE(sys::RemoveFile(proapp::ScratchPath("xmjc_gzjl.rtf")));
     driver.AnswerMessageBox();
     EXPECT_FALSE(WriteApplicationDocument(content, kAllParts));
     ASSERT_EQ(driver.MessageBoxes().size(), 1u);
@@ -369,7 +370,7 @@ TEST_F(AppWordTest, AMissingScratchFileIsReportedAndTheDocumentIsDropped) {
 
 // Empty scratch files (a cleared form) insert nothing and stop nothing.
 TEST_F(AppWordTest, EmptyScratchFilesInsertNothing) {
-    for (const char* name : kScratchFiles) ASSERT_TRUE(sys::TruncateFile(PathOf(std::string("temp/") + name)));
+    for (const char* name : kScratchFiles) ASSERT_TRUE(sys::TruncateFile(proapp::ScratchPath(name)));
     ASSERT_TRUE(WriteApplicationDocument(content, kAllParts));
     const std::string text = Opened().Text();
     EXPECT_TRUE(InOrder(text, {"（一）概念与内涵\r", "（二）军事需求分析\r", "七、单位审查意见（盖章）\r"})) << text;

@@ -21,6 +21,7 @@
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/TestDriverGTest.h"
+#include "testsupport/HeldDatabase.h"
 #include "testsupport/TempFolder.h"
 
 using appviewtest::Column;
@@ -443,7 +444,7 @@ TEST_F(ApplicationView, ClosingTheViewEmptiesEveryScratchFile) {
     view.DestroyWindow();
     for (const proapp::RtfColumn& rtf : proapp::AllRtfColumns()) EXPECT_EQ(ReadScratch(rtf.file), "") << rtf.file;
     std::string standard;
-    EXPECT_TRUE(sys::ReadFile(proapp::ScratchPath("xmjj2.rtf"), standard));
+    EXPECT_TRUE(sys::ReadFile(proapp::DefaultTextPath("xmjj2.rtf"), standard));
     EXPECT_FALSE(standard.empty());
 }
 
@@ -655,4 +656,31 @@ TEST_F(ApplicationView, TheFundOfficesImportStoresARecordOnlyWithItsDocumentsByt
         EXPECT_EQ(log, c.stored ? "" : "导入文件：" + in.File(number + ".proapp") + "\n申请书文档无法保存，未导入！\n\n\n");
     }
     ASSERT_TRUE(sys::RemoveAll(folderPath));
+}
+
+// Another program writing the database: a save waits for a write held a
+// moment and then goes on; a write held past the busy timeout fails the save,
+// which writes nothing and says the database is in use.
+TEST_F(ApplicationView, ASaveWaitsForAnotherProgramsWriteAndSaysWhenTheDatabaseStaysInUse) {
+    const std::string number = "9140A01010108U001001";
+    FillNew(OpenView(), "9140A010101", "U001");
+    Save(*view_);
+    for (const testdb::BusyCase& c : testdb::kBusyCases) {
+        SCOPED_TRACE(c.name);
+        view_.reset();
+        host_.reset();
+        testdb::BusyTimeout timeout(c.timeoutMs);
+        CDlgproappl& view = OpenView();
+        Open(view, number);
+        Basic(view).SetDlgItemText(B::IDC_NAME, c.released ? "项目甲改" : "项目甲再改");
+        {
+            testdb::HeldDatabase other(c);
+            driver.ExpectMessageBox("系统提示", "确定更新该项目的信息？", IDOK);
+            if (c.released) driver.ExpectMessageBox("系统提示", "保存成功！");
+            else driver.ExpectMessageBox("提示", testdb::InUse("数据保存失败！"));
+            view.OnBtnSave();
+        }
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(Column("select XMMC from corvane_itemappinfo"), std::vector<std::string>{"项目甲改"});
+    }
 }

@@ -7,6 +7,7 @@
 #include "foundation/Options.h"
 #include "foundation/ProjectDatabase.h"
 #include "foundation/Sql.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -151,7 +152,7 @@ bool CDlgGuideExport::ExportGuide(const std::string& fund, const std::string& fo
     part.SetConnection(&m_connection);
     part.SetCursorLocation(adUseClient);
     std::vector<std::string> scratch;
-    for (const BundlePart& p : kParts) scratch.push_back(GetExePath() + "\\" + p.scratch);
+    for (const BundlePart& p : kParts) scratch.push_back(sys::ScratchPath(p.scratch));
 
     // The period the user works in; the first five-year period when none is set.
     std::string period = COptions().GetPeriod();

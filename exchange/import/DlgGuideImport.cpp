@@ -7,6 +7,7 @@
 #include "foundation/ImportReport.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -152,7 +153,7 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
 }
 
 std::vector<std::string> CDlgGuideImport::ScratchFiles() {
-    return {GetExePath() + "\\指南.xml", GetExePath() + "\\专题.xml", GetExePath() + "\\研究方向.xml"};
+    return {sys::ScratchPath("指南.xml"), sys::ScratchPath("专题.xml"), sys::ScratchPath("研究方向.xml")};
 }
 
 void CDlgGuideImport::OnBtnImportGuideinfo() {

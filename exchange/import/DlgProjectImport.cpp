@@ -5,6 +5,7 @@
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "numbering/ImportedNumber.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -110,7 +111,7 @@ std::optional<ui::CtlColor> CDlgProjectImport::OnCtlColor(ui::Wnd& control, UINT
 }
 
 std::vector<std::string> CDlgProjectImport::ScratchFiles() {
-    return {GetExePath() + "\\项目申请书.xml", GetExePath() + "\\申请人员.xml"};
+    return {sys::ScratchPath("项目申请书.xml"), sys::ScratchPath("申请人员.xml")};
 }
 
 BOOL CDlgProjectImport::IsRecordExist(const std::string& projectNumber) {

@@ -10,6 +10,7 @@
 #include "followup/Dlgproplan.h"
 #include "platform/office/Office.h"
 #include "platform/office/Word.h"
+#include "platform/sys/Process.h"
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"
 #include "platform/ui/Simulate.h"
@@ -121,7 +122,7 @@ TEST_F(PlanForm, LoadingShowsTheApplicationAndItsPlansByYear) {
     List(view).SetSelectionMark(-1);
     view.OnClickListProlistPlan();
     EXPECT_EQ(view.YearPage(1).GoalsText(), "");
-    EXPECT_FALSE(sys::FileExists(PathOf("temp/计划_year2_研究目标.rtf")));
+    EXPECT_FALSE(sys::FileExists(sys::ScratchPath("计划_year2_研究目标.rtf")));
 }
 
 TEST_F(PlanForm, SavingWritesTheOverallColumnsAndOnlyTheYearsWithGoals) {

@@ -5,9 +5,12 @@
 #include "FollowupFilesTestSupport.h"
 
 #include <gtest/gtest-spi.h>
+#include <signal.h>
 
 #include "followup/SummaryBundle.h"
 #include "foundation/LengthPrefixedContainer.h"
+#include "foundation/StagedFile.h"
+#include "platform/sys/Process.h"
 #include "platform/ui/App.h"
 #include "testsupport/CraftedBundle.h"
 
@@ -420,4 +423,51 @@ TEST_F(SummaryBundleTest, AttachmentFolderNamesStayInsideTheSaveFolder) {
     EXPECT_EQ(progress.AttachmentFolder("../../x", "..").find("/../"), std::string::npos);
     EXPECT_EQ(SummaryBundle(connection, Variant::AcceptanceSummary).AttachmentFolder(kNumber, "x"),
               sys::JoinPath(sys::ProgramFolder(), "验收总结报告/9140A01/x/") + kNumber + "/所有文件");
+}
+
+// A kill at any step of an import with an attachment (before the
+// transaction, after the commit, while the file is placed), then a restart:
+// the attachment of a committed record is in place, one of a record never
+// committed is gone, and no hidden staged file remains.
+TEST_F(SummaryBundleTest, AKillAtAnyStepOfAnAttachmentImportLeavesNothingHalfPlaced) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    StoreSummary(kNumber);
+    const std::string bundles = ExportAll(Variant::AcceptanceSummary, {kNumber});
+    SetRole(2);
+    COptions options;
+    options.SetAcceptDir(files.File("验收") + "\\");
+    options.Save();
+    const std::string folder = files.File(std::string("验收/9140A01/重点项目/") + kNumber + "/所有文件");
+    struct Case {
+        const char* step;
+        bool committed;
+    };
+    for (const Case& c : {Case{"staged", false}, Case{"committed", true}, Case{"placed", true}}) {
+        SCOPED_TRACE(c.step);
+        Exec("delete from corvane_itemcheckaccept");
+        sys::RemoveAll(folder);
+        const std::string step = c.step;
+        EXPECT_EXIT(
+            {
+                sys::SetStepHook([step](const char* at) {
+                    if (step == at) raise(SIGKILL);
+                });
+                CAdoConnection own;  // the killed program's own connection
+                own.ConnectAccess(PathOf("project.mdb"), "5081");
+                driver.AnswerFolder(bundles);
+                SummaryBundle(own, Variant::AcceptanceSummary).OnBtnImport();
+                std::exit(0);
+            },
+            ::testing::KilledBySignal(SIGKILL), "");
+
+        // The restart.
+        RecoverStagedFiles(connection);
+        sys::RemoveLeftoverScratch();
+        const Rows names = Query("select ATTACHNAME from corvane_itemcheckaccept");
+        EXPECT_EQ(names, c.committed ? (Rows{{"报告.pdf"}}) : Rows{});
+        for (const auto& row : names) EXPECT_EQ(ReadBytes(folder + "/" + row.at(0)), kAttachment);
+        EXPECT_EQ(sys::ListFiles(folder, ""), c.committed ? std::vector<std::string>{"报告.pdf"} : std::vector<std::string>{});
+        EXPECT_EQ(Query("select * from CORVANE_STAGEDFILE"), Rows{});
+        EXPECT_TRUE(sys::LeftoverScratchFolders().empty());
+    }
 }

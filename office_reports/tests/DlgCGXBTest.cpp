@@ -8,6 +8,7 @@
 #include "foundation/LongBinary.h"
 #include "platform/office/Package.h"
 #include "testsupport/PrintedPages.h"
+#include "platform/sys/Process.h"
 #include "platform/text/Text.h"
 
 using namespace reporttest;
@@ -127,7 +128,7 @@ TEST_F(CGXB, TheDocumentHoldsEachTickedProjectFromTheTopOfTheList) {
     EXPECT_NE(text.find("完成良好", at), std::string::npos) << text;
     // The summary went in as 宋体 10.5 pt with its first line indented.
     std::string rtf;
-    ASSERT_TRUE(sys::ReadFile(PathOf("temp/tempcontent.rtf"), rtf));
+    ASSERT_TRUE(sys::ReadFile(sys::ScratchPath("tempcontent.rtf"), rtf));
     EXPECT_NE(rtf.find("\\fs21"), std::string::npos) << rtf;
     EXPECT_NE(rtf.find("\\fi410"), std::string::npos) << rtf;
     EXPECT_NE(rtf.find("\\'cb\\'ce\\'cc\\'e5"), std::string::npos) << rtf;  // 宋体 in GBK

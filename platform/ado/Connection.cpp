@@ -114,7 +114,11 @@ long Connection::BeginTrans() {
         return -1;
     }
     if (level_ > 0 && sqlite3_get_autocommit(db_)) level_ = 0;  // the engine ended it after a failure
-    if (!Run(level_ == 0 ? "BEGIN" : "SAVEPOINT " + SavepointName(level_ + 1))) return -1;
+    // The outermost level takes the write lock at once, so that a database
+    // another connection is writing makes it wait (the busy timeout) rather
+    // than fail when its first write finds the lock taken, and what it reads
+    // before writing stays true until the commit.
+    if (!Run(level_ == 0 ? "BEGIN IMMEDIATE" : "SAVEPOINT " + SavepointName(level_ + 1))) return -1;
     return ++level_;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ui/Edit.h"
 #include "review/DlgHuiS.h"
 #include "review/OfficeReports.h"
+#include "testsupport/HeldDatabase.h"
 
 using namespace workflowtest;
 
@@ -207,6 +208,27 @@ TEST_F(MeetingReview, ASaveAfterTheProjectWasDeletedOrReplacedElsewhereWritesNot
         EXPECT_TRUE(driver.Finished());
         EXPECT_TRUE(Query("select XMBH from CORVANE_ITEMPF", {"XMBH"}).empty());
         EXPECT_EQ(Query("select XMBH from CORVANE_ITEMAPPINFO", {"XMBH"}).size(), c.applications);
+        DestroyView();
+    }
+}
+
+// Another program writing the database: a save waits for a write held a
+// moment and then goes on; a write held past the busy timeout fails the save,
+// which writes nothing and says the database is in use.
+TEST_F(MeetingReview, ASaveWaitsForAnotherProgramsWriteAndSaysWhenTheDatabaseStaysInUse) {
+    for (const testdb::BusyCase& c : testdb::kBusyCases) {
+        SCOPED_TRACE(c.name);
+        testdb::BusyTimeout timeout(c.timeoutMs);
+        CDlgHuiS& view = Open();
+        SelectNode(view.m_dlgProTree, kKeyProject);
+        ChooseResult(c.released ? "+" : "-");
+        {
+            testdb::HeldDatabase other(c);
+            driver.ExpectMessageBox("提示", c.released ? std::string("保存成功！") : testdb::InUse("保存失败！"));
+            panel->Click(Panel::IDC_SAVE);
+        }
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(ReviewRow(kKeyProject, {"PSJG"}), (Row{{"PSJG", "+"}}));
         DestroyView();
     }
 }

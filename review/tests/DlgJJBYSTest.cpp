@@ -2,6 +2,7 @@
 // project, the grade kept as its text, the save with its checks in order,
 // the score edit's typing rule, clearing one project, and the working files.
 #include "AcceptTestSupport.h"
+#include "platform/sys/Process.h"
 #include "platform/ui/Lists.h"
 #include "platform/ui/Simulate.h"
 #include "review/DlgJJBYS.h"
@@ -154,11 +155,11 @@ TEST_F(JJBYS, DeleteClearsTheSelectedProjectsAcceptanceColumns) {
 TEST_F(JJBYS, WorkingFilesAreRemovedWhenTheViewGoes) {
     CDlgJJBYS& view = OpenView();
     Open(view, kA);
-    EXPECT_EQ(ReadText(PathOf("验收结论.rtf")), Rtf("conclusion A"));
-    EXPECT_EQ(ReadText(PathOf("备注.rtf")), Rtf("remarks A"));
+    EXPECT_EQ(ReadText(sys::ScratchPath("验收结论.rtf")), Rtf("conclusion A"));
+    EXPECT_EQ(ReadText(sys::ScratchPath("备注.rtf")), Rtf("remarks A"));
     CloseView();
-    EXPECT_FALSE(sys::FileExists(PathOf("验收结论.rtf")));
-    EXPECT_FALSE(sys::FileExists(PathOf("备注.rtf")));
+    EXPECT_FALSE(sys::FileExists(sys::ScratchPath("验收结论.rtf")));
+    EXPECT_FALSE(sys::FileExists(sys::ScratchPath("备注.rtf")));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/ui/Lists.h"
 #include "review/DlgProEdit.h"
 #include "review/ProjectInfoStore.h"
+#include "testsupport/HeldDatabase.h"
 
 using namespace firsttest;
 
@@ -320,4 +321,29 @@ TEST_F(ProEditTest, CodesOfTheWrongLengthAreRefusedNamingTheField) {
         EXPECT_TRUE(driver.Finished()) << c.value;
     }
     EXPECT_EQ(Projects(), (Rows{Project(xmbh, "甲")}));
+}
+
+// Another program writing the database: a save waits for a write held a
+// moment and then goes on; a write held past the busy timeout fails the save,
+// which writes nothing and says the database is in use.
+TEST_F(ProEditTest, ASaveWaitsForAnotherProgramsWriteAndSaysWhenTheDatabaseStaysInUse) {
+    AddProject(kGroupA + "001", "甲");
+    for (const testdb::BusyCase& c : testdb::kBusyCases) {
+        SCOPED_TRACE(c.name);
+        {
+            testdb::BusyTimeout timeout(c.timeoutMs);
+            connection.Close();
+            ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
+        }
+        editor->LoadProject(kGroupA + "001");
+        editor->SetDlgItemText(CDlgProEdit::IDC_XMMC, c.released ? "甲改" : "甲再改");
+        {
+            testdb::HeldDatabase other(c);
+            driver.ExpectMessageBox("提示", "确定更新项目信息吗？", IDOK);
+            driver.ExpectMessageBox("提示", c.released ? std::string("保存成功！") : testdb::InUse("保存失败！"));
+            editor->SaveProject();
+        }
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(Projects(), (Rows{{kGroupA + "001", "甲改", "甲成员", "甲专家", "甲计划"}}));
+    }
 }

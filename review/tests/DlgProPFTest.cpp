@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "AcceptTestSupport.h"
+#include "platform/sys/Process.h"
 #include "review/DlgProPF.h"
 
 using namespace accepttest;
@@ -150,11 +151,11 @@ TEST_F(ProPF, DeletingAnotherProjectLeavesTheOpenOneShown) {
 TEST_F(ProPF, WorkingFilesGoWithTheView) {
     CDlgProPF& view = OpenView();
     Open(view, RowOf(view, "9140A01010108000001"));
-    EXPECT_EQ(ReadText(PathOf("专家意见.rtf")), Rtf("expert A"));
-    EXPECT_TRUE(sys::FileExists(PathOf("批复意见.rtf")));
+    EXPECT_EQ(ReadText(sys::ScratchPath("专家意见.rtf")), Rtf("expert A"));
+    EXPECT_TRUE(sys::FileExists(sys::ScratchPath("批复意见.rtf")));
     view.DestroyWindow();
-    EXPECT_FALSE(sys::FileExists(PathOf("专家意见.rtf")));
-    EXPECT_FALSE(sys::FileExists(PathOf("批复意见.rtf")));
+    EXPECT_FALSE(sys::FileExists(sys::ScratchPath("专家意见.rtf")));
+    EXPECT_FALSE(sys::FileExists(sys::ScratchPath("批复意见.rtf")));
 }
 
 TEST_F(ProPF, WithoutDatabaseTheListStaysEmpty) {

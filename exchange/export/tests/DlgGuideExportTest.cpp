@@ -10,6 +10,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Options.h"
+#include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/ui/App.h"
@@ -134,7 +135,7 @@ TEST_F(GuideExport, WritesOneBundlePerGuideOfATickedUnit) {
         EXPECT_EQ(read.GetRecordCount(), rows[i]) << i;
     }
     EXPECT_FALSE(sys::FileExists(BundleOf("第一所", "G003")));
-    for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
+    for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(sys::ScratchPath(scratch)));
 
     Units().SetCheck(1);
     ExportGuides(out, 3);

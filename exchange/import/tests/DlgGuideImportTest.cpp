@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "exchange/import/DlgGuideImport.h"
+#include "platform/sys/Process.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ TEST_F(GuideImport, BringsInFiveYearBundlesAndSkipsAnnualOnesAndBrokenFiles) {
     view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
     ExpectGuideRows(1, 1, 2);
     EXPECT_EQ(Value("select * from corvane_fivefundguide", "ZNMC"), "原名");
-    for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
+    for (const char* scratch : {"指南.xml", "专题.xml", "研究方向.xml"}) EXPECT_FALSE(sys::FileExists(sys::ScratchPath(scratch)));
 }
 
 // Bundles made from two genuine ones: a row of another guide, a repeated

@@ -5,6 +5,7 @@
 #include "testsupport/CraftedBundle.h"
 
 #include "exchange/import/DlgProjectImport.h"
+#include "platform/sys/Process.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ TEST_F(ProjectImport, ApplicationsComeInWithTheirMembersAndWithoutTheFundNumber)
     EXPECT_EQ(Value("select * from corvane_itemappinfo where XMBH='G010000000108A001001'", "JJBH"), "");
     EXPECT_EQ(Members("G010000000108A001001"), 2);
     EXPECT_EQ(Members("G010000000108A001002"), 0);  // stored members go even when the project was new
-    for (const char* scratch : {"项目申请书.xml", "申请人员.xml"}) EXPECT_FALSE(sys::FileExists(PathOf(scratch)));
+    for (const char* scratch : {"项目申请书.xml", "申请人员.xml"}) EXPECT_FALSE(sys::FileExists(sys::ScratchPath(scratch)));
 }
 
 TEST_F(ProjectImport, ApplicationsWhoseWriteFailsAreNamed) {
