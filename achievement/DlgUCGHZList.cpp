@@ -13,6 +13,7 @@
 #include "foundation/ImportReport.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Sql.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
@@ -253,9 +254,12 @@ int CDlgUCGHZList::Import(const std::string& path) {
         return 0;
     }
     // The record belongs to a stored unit; another code ("9999", a path) would belong to none.
-    if (!db::HasRow(*m_pConnection, "select DWDM from CORVANE_UNIT where DWDM = ?1", {code})) {
-        ui::MessageBox("文件" + fileName + "中的单位代码" + code + "不是已有的单位，未导入！", "提示",
-                       MB_OK | MB_ICONSTOP);
+    if (const db::Found unit = db::HasRow(*m_pConnection, "select DWDM from CORVANE_UNIT where DWDM = ?1", {code});
+        unit != db::Found::Row) {
+        ui::MessageBox(unit == db::Found::Failed
+                           ? db::FailureMessage(*m_pConnection, "文件" + fileName + "未导入！")
+                           : "文件" + fileName + "中的单位代码" + code + "不是已有的单位，未导入！",
+                       "提示", MB_OK | MB_ICONSTOP);
         return 0;
     }
     const bool exists = IsRecordExist(code);

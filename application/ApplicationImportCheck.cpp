@@ -6,6 +6,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
+#include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -48,9 +49,16 @@ bool ApplicationImportCheck::CheckDWAvail(const std::string& unitCode, const std
                                           const std::string& year) {
     switch (COptions().GetRole()) {
     case kApplicantUnitRole:
-        if (UnitExists(unitCode)) return true;
-        ui::MessageBox("单位代码：" + unitCode + " 不存在或有误，请先修改单位信息再导入申请书！", "提示",
-                       MB_ICONINFORMATION);
+        switch (UnitExists(unitCode)) {
+        case db::Found::Row: return true;
+        case db::Found::NoRow:
+            ui::MessageBox("单位代码：" + unitCode + " 不存在或有误，请先修改单位信息再导入申请书！", "提示",
+                           MB_ICONINFORMATION);
+            return false;
+        case db::Found::Failed:
+            ui::MessageBox(db::FailureMessage(m_connection, "申请书导入失败！"), "提示", MB_ICONERROR);
+            return false;
+        }
         return false;
     case kFundOfficeRole: {
         const std::vector<std::string> problems = GuideProblems(unitCode, guideCode, category, year);
@@ -62,7 +70,7 @@ bool ApplicationImportCheck::CheckDWAvail(const std::string& unitCode, const std
     }
 }
 
-bool ApplicationImportCheck::UnitExists(const std::string& unitCode) {
+db::Found ApplicationImportCheck::UnitExists(const std::string& unitCode) {
     return db::HasRow(m_connection, "select * from corvane_unit where dwdm = ?1", {unitCode});
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "foundation/AdoConnection.h"
+#include "foundation/Sql.h"
 
 class ApplicationImportCheck {
 public:
@@ -28,7 +29,7 @@ public:
     static void AppendLog(const std::string& bundlePath, const std::vector<std::string>& lines);
 
 private:
-    bool UnitExists(const std::string& unitCode);
+    db::Found UnitExists(const std::string& unitCode);
     // The problems the fund office finds, in the order of its tests.
     std::vector<std::string> GuideProblems(const std::string& unitCode, const std::string& guideCode,
                                            const std::string& category, const std::string& year);

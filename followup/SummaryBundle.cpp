@@ -185,11 +185,16 @@ int SummaryBundle::Import(const std::string& path) {
         return 0;
     }
     // The rows of a project that is not stored are refused, and named.
-    if (!db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {document.number})) {
-        m_notStored.push_back(document.number);
-        return 0;
+    switch (db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {document.number})) {
+    case db::Found::Row: break;
+    case db::Found::NoRow: m_notStored.push_back(document.number); return 0;
+    case db::Found::Failed: m_failedFiles.push_back(sys::FileName(path)); return 0;
     }
-    if (!AskOverwrite(document.number)) return 0;
+    switch (AskOverwrite(document.number)) {
+    case Overwrite::Yes: break;
+    case Overwrite::No: return 0;
+    case Overwrite::Failed: m_failedFiles.push_back(sys::FileName(path)); return 0;
+    }
     bool replaceAchievements = true;
     StagedFile attachment;
     if (COptions().GetRole() == kFundOfficeRole && !document.attachName.empty()) {
@@ -271,12 +276,17 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
     return true;
 }
 
-bool SummaryBundle::AskOverwrite(const std::string& number) {
-    if (!db::HasRow(m_connection, "select xmbh from " + std::string(Info(m_variant).table) + " where xmbh = ?1",
-                    {number}))
-        return true;
+SummaryBundle::Overwrite SummaryBundle::AskOverwrite(const std::string& number) {
+    switch (db::HasRow(m_connection, "select xmbh from " + std::string(Info(m_variant).table) + " where xmbh = ?1",
+                       {number})) {
+    case db::Found::NoRow: return Overwrite::Yes;
+    case db::Found::Failed: return Overwrite::Failed;
+    case db::Found::Row: break;
+    }
     return ui::MessageBox("项目" + number + "的验收总结已存在，确定覆盖吗？", "提示", MB_OKCANCEL | MB_ICONQUESTION) ==
-           IDOK;
+                   IDOK
+               ? Overwrite::Yes
+               : Overwrite::No;
 }
 
 StagedFile::Result SummaryBundle::StageAttachment(Document& document, StagedFile& file) {

@@ -62,7 +62,10 @@ public:
 private:
     struct Document;
     bool ReadDocument(const std::string& path, Document& document);
-    bool AskOverwrite(const std::string& number);
+    // Whether the bundle's record goes in over a stored one (asked only when
+    // one is stored); Failed when the look-up itself failed.
+    enum class Overwrite { Yes, No, Failed };
+    Overwrite AskOverwrite(const std::string& number);
     // The fund office's copy of the attachment, before anything is stored:
     // its file name made one the file system takes (shortened, with its
     // extension), the overwrite question asked, and its bytes staged in its

@@ -148,9 +148,17 @@ void CSummaryEditPage::OnBtnSave() {
 
     const std::string table = followup::Traits(m_kind).table;
     bool replaceK1 = false;
-    if (k1 != k0 && db::HasRow(*m_pConnection, "select * from " + table + " where XMBH = ?1", {k1})) {
-        if (ui::MessageBox("该项目编号已存在，确定覆盖吗？", "系统提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
-        replaceK1 = true;
+    if (k1 != k0) {
+        const db::Found stored = db::HasRow(*m_pConnection, "select * from " + table + " where XMBH = ?1", {k1});
+        if (stored == db::Found::Failed) {
+            ui::MessageBox(db::FailureMessage(*m_pConnection, FailureText("保存失败！")), "提示", MB_OK | MB_ICONSTOP);
+            return;
+        }
+        if (stored == db::Found::Row) {
+            if (ui::MessageBox("该项目编号已存在，确定覆盖吗？", "系统提示", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+                return;
+            replaceK1 = true;
+        }
     }
     if (!StoreDocument(k0, k1, replaceK1)) {
         ui::MessageBox(db::FailureMessage(*m_pConnection, FailureText("保存失败！")), "提示", MB_OK | MB_ICONSTOP);

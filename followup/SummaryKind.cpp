@@ -37,10 +37,12 @@ const SummaryTraits& Traits(SummaryKind kind) {
 }
 
 std::string AttachmentFolder(CAdoConnection& connection, SummaryKind kind, const std::string& number) {
-    const std::string category = db::Scalar(connection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = ?1", {number});
+    const std::optional<std::string> category =
+        db::Scalar(connection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = ?1", {number});
+    if (!category) return {};  // no folder to list when the project cannot be read
     const auto variant = kind == SummaryKind::Acceptance ? SummaryBundle::Variant::AcceptanceSummary
                                                          : SummaryBundle::Variant::ProgressReport;
-    return SummaryBundle(connection, variant).AttachmentFolder(number, category);
+    return SummaryBundle(connection, variant).AttachmentFolder(number, *category);
 }
 
 namespace {

@@ -189,8 +189,9 @@ void CSummaryListPage::OutputExcel() {
 }
 
 bool CSummaryListPage::RecordExists(const std::string& number) {
-    return db::HasRow(*m_pConnection, "select xmbh from " + std::string(followup::Traits(m_kind).listTable) + " where xmbh = ?1",
-                      {number});
+    return db::HasRow(*m_pConnection,
+                      "select xmbh from " + std::string(followup::Traits(m_kind).listTable) + " where xmbh = ?1",
+                      {number}) == db::Found::Row;
 }
 
 void CSummaryListPage::ListAttachmentFolder(const std::string& folder) {

@@ -121,9 +121,10 @@ int ProjectRowsImport::Import(const std::string& path, const ReplaceStored& repl
     const std::string number = keys.front().front();
     // Rows of a project that is not stored would belong to no project, and
     // later to whichever project is given the number.
-    if (!db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {number})) {
-        AddOnce(m_notStored, number);
-        return 0;
+    switch (db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {number})) {
+    case db::Found::Row: break;
+    case db::Found::NoRow: AddOnce(m_notStored, number); return 0;
+    case db::Found::Failed: m_failed.push_back(name); return 0;
     }
     std::vector<bool> write, replace;
     for (const std::vector<std::string>& key : keys) {

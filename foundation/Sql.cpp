@@ -80,13 +80,18 @@ long Statement::Long(int column) const { return static_cast<long>(sqlite3_column
 
 bool Execute(CAdoConnection& connection, const std::string& sql) { return Statement(connection, sql).Run(); }
 
-bool HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values) {
-    return Statement(connection, sql, values).Next();
+Found HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values) {
+    Statement statement(connection, sql, values);
+    if (statement.Next()) return Found::Row;
+    return statement.Failed() ? Found::Failed : Found::NoRow;
 }
 
-std::string Scalar(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values) {
+std::optional<std::string> Scalar(CAdoConnection& connection, const std::string& sql,
+                                  std::initializer_list<std::string> values) {
     Statement statement(connection, sql, values);
-    return statement.Next() ? statement.Text(0) : std::string();
+    if (statement.Next()) return statement.Text(0);
+    if (statement.Failed()) return std::nullopt;
+    return std::string();
 }
 
 std::string QuoteIdentifier(std::string_view name) { return ado::QuoteName(name); }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,12 +56,18 @@ private:
 // Runs one statement without rows and without values.
 bool Execute(CAdoConnection& connection, const std::string& sql);
 
-// True when `sql` with `values` bound gives at least one row.
-bool HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values = {});
+// What a look-up found. Failed is the engine's failure (busy, locked, a broken
+// file), never "no row": its reason is in the connection's error list and
+// FailureMessage (foundation/Transaction.h) tells the user.
+enum class Found { Row, NoRow, Failed };
+
+// Whether `sql` with `values` bound gives at least one row.
+Found HasRow(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values = {});
 
 // The text of the first column of the first row of `sql` with `values`
-// bound ("" when there is no row or the statement failed).
-std::string Scalar(CAdoConnection& connection, const std::string& sql, std::initializer_list<std::string> values = {});
+// bound ("" when there is no row); nothing when the statement failed.
+std::optional<std::string> Scalar(CAdoConnection& connection, const std::string& sql,
+                                  std::initializer_list<std::string> values = {});
 
 // A table or column name for a statement's text: between double quotes,
 // inner double quotes doubled.

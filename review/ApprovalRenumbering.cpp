@@ -9,7 +9,7 @@
 
 namespace approval {
 
-std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh) {
+std::optional<std::string> GetReviewResult(CAdoConnection& connection, const std::string& xmbh) {
     return db::Scalar(connection, "select PSJG from CORVANE_ITEMPF where XMBH = ?1", {xmbh});
 }
 

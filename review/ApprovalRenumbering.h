@@ -6,6 +6,7 @@
 // serials. Every row keyed by the number follows it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ class CAdoConnection;
 namespace approval {
 
 // The review result PSJG of the project's review row; empty without a row.
-std::string GetReviewResult(CAdoConnection& connection, const std::string& xmbh);
+std::optional<std::string> GetReviewResult(CAdoConnection& connection, const std::string& xmbh);
 
 using projectnumber::RenumberResult;
 using projectnumber::SerialText;

@@ -44,9 +44,12 @@ bool FirstReviewChecks::IsUnitNotDirected(const std::string& xmbh) const {
 
 bool FirstReviewChecks::IsCategoryWrong(const std::string& xmbh) const {
     if (IsGuideCodeWrong(xmbh)) return false;
+    // A read that fails leaves the category empty; its reason is in the
+    // connection's error log, as the list's own query failing would be.
     const std::string category =
-        m_pConnection ? db::Scalar(*m_pConnection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = ?1", {xmbh})
-                      : std::string();
+        m_pConnection
+            ? db::Scalar(*m_pConnection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = ?1", {xmbh}).value_or("")
+            : std::string();
     const bool familyWrong = (StartsWith(category, kCommonFamily) && !StartsWith(xmbh, "9140A")) ||
                              (StartsWith(category, kLabFamily) && !StartsWith(xmbh, "9140C"));
     return familyWrong || !HasDirection(xmbh, " and sfzdyjfx = ?3", DirectionFlagFor(category));

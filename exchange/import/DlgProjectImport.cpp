@@ -114,7 +114,7 @@ std::vector<std::string> CDlgProjectImport::ScratchFiles() {
     return {sys::ScratchPath("项目申请书.xml"), sys::ScratchPath("申请人员.xml")};
 }
 
-BOOL CDlgProjectImport::IsRecordExist(const std::string& projectNumber) {
+db::Found CDlgProjectImport::IsRecordExist(const std::string& projectNumber) {
     return db::HasRow(m_connection, "select * from corvane_itemappinfo where xmbh = ?1", {projectNumber});
 }
 
@@ -183,7 +183,12 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
                        MB_OK | MB_ICONERROR);
         return elbrin::FileResult::NotImported;
     }
-    const bool replace = IsRecordExist(number);
+    const db::Found stored = IsRecordExist(number);
+    if (stored == db::Found::Failed) {
+        m_recordset.Close();
+        return elbrin::FileResult::WriteFailed;
+    }
+    const bool replace = stored == db::Found::Row;
     if (replace && !elbrin::ShouldReplace(m_nPolicy, "项目编号", number)) {
         m_recordset.Close();
         return elbrin::FileResult::NotImported;

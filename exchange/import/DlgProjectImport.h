@@ -11,6 +11,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ButtonST.h"
 #include "foundation/ProjectRowsImport.h"
+#include "foundation/Sql.h"
 #include "exchange/import/ImportSteps.h"
 #include "platform/ui/Dialog.h"
 
@@ -34,7 +35,7 @@ public:
     void OnImportAuditReport();
     // One application with its members, in one transaction.
     BOOL Import(const std::string& path);
-    BOOL IsRecordExist(const std::string& projectNumber);
+    db::Found IsRecordExist(const std::string& projectNumber);
     std::string GetExePath();
 
     // In data-exchange order: 4049, 4047, 4048, 4050, 4052, 4051.

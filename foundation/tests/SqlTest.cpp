@@ -81,4 +81,24 @@ TEST_F(Sql, FailuresAreReportedAndStatementsRebind) {
     EXPECT_EQ(both.Long(0), 2);
 }
 
+// A look-up tells a row, no row and the engine's failure apart: a failure
+// is never taken for "no row" or for an empty value.
+TEST_F(Sql, LookUpsTellAFailureFromNoRow) {
+    const struct {
+        const char* what;
+        const char* sql;
+        db::Found found;
+        std::optional<std::string> value;
+    } cases[] = {
+        {"a row", "select NAME from CORVANE_T where CODE = ?1", db::Found::Row, "alpha"},
+        {"no row", "select NAME from CORVANE_T where CODE = ?1 and 0", db::Found::NoRow, ""},
+        {"the engine fails", "select NAME from NO_SUCH_TABLE where CODE = ?1", db::Found::Failed, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(db::HasRow(connection_, c.sql, {"a1"}), c.found);
+        EXPECT_EQ(db::Scalar(connection_, c.sql, {"a1"}), c.value);
+    }
+}
+
 }  // namespace

@@ -65,7 +65,7 @@ protected:
     static std::vector<std::string> Both(const std::string& text) { return {text, text}; }
     const std::vector<std::string> kNone{"", ""};
     std::string NameOf(const std::string& number) {
-        return db::Scalar(connection, "select XMMC from CORVANE_ITEMAPPINFO where XMBH = ?1", {number});
+        return db::Scalar(connection, "select XMMC from CORVANE_ITEMAPPINFO where XMBH = ?1", {number}).value_or("");
     }
 
     CAdoConnection connection;
