@@ -185,13 +185,13 @@ TEST_F(ApplicationStore, KeyLaboratoryAmountsFollowTheFormUntilTheMeetingGrants)
     record.SQJE = "10";
     record.SJF = "4";
     record.GLF = "";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, ""), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, {}), appstore::SaveResult::Saved);
     const std::string amounts = "select PSJG, PFJF, PFSJF, PFGLF from corvane_itempf";
     EXPECT_EQ(Query(amounts), (Rows{{"+", "10.0000", "4.0000", ""}}));
 
     record.SQJE = "20";
     record.GLF = "2";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, Loaded(kNumber)), appstore::SaveResult::Saved);
     EXPECT_EQ(Query(amounts), (Rows{{"+", "20.0000", "4.0000", "2.0000"}})) << "the corrected amounts are carried";
 
     // The meeting grants 15 as its panel writes it: result, total and the eight lines.
@@ -199,7 +199,7 @@ TEST_F(ApplicationStore, KeyLaboratoryAmountsFollowTheFormUntilTheMeetingGrants)
          "PFGDZCF = 0, PFGZF = 0, PFGLF = 11");
     record.XMMC = "name corrected after the meeting";
     record.SQJE = "30";
-    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, kNumber), appstore::SaveResult::Saved);
+    ASSERT_EQ(appstore::WriteApplication(connection, record, {}, Loaded(kNumber)), appstore::SaveResult::Saved);
     EXPECT_EQ(Query(amounts), (Rows{{"+", "15.0000", "4.0000", "11.0000"}})) << "the meeting's grant is kept";
     EXPECT_EQ(Column("select count(*) from corvane_itempf"), std::vector<std::string>{"1"});
 }
