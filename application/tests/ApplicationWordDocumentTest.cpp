@@ -408,7 +408,7 @@ TEST_F(AppWordTest, ChaptersPrintWhatTheFieldShows) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string rtf = i < cases.size() ? cases[i].rtf : "{\\rtf1\\ansi \\par}";
         field.SetDocument(richtext::ReadRtf(rtf));  // loaded and saved as the field does
-        ASSERT_TRUE(sys::WriteFileAtomic(PathOf("temp/" + files[i]), richtext::WriteRtf(field.GetDocument())));
+        ASSERT_TRUE(sys::WriteFileAtomic(proapp::ScratchPath(files[i]), richtext::WriteRtf(field.GetDocument())));
     }
     ASSERT_TRUE(WriteApplicationDocument(content, {"3", "4", "5", "6"}));
     ASSERT_EQ(opened.size(), 1u);

@@ -207,9 +207,9 @@ TEST_F(SummaryViewTest, LegacyNumbersThatDifferOnlyInCaseAreListedOnceAndExporte
 
     for (int row = 0; row < list.GetItemCount(); ++row) list.SetCheck(row, list.GetItemText(row, 1) == lower);
     driver.AnswerFolder(files.Path());
-    driver.ExpectMessageBox("提示", "项目验收总结导出完成！");
-    view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
     const std::string folder = files.File(Today() + "项目验收总结");
+    driver.ExpectMessageBox("提示", "项目验收总结导出完成！\r\n文件保存在：" + folder);
+    view.List().Click(CSummaryListPage::IDC_BTN_EXPORT);
     EXPECT_EQ(sys::ListFiles(folder, ""), std::vector<std::string>{lower + ".prosum"});
     std::string bundle;
     ASSERT_TRUE(sys::ReadFile(sys::JoinPath(folder, lower + ".prosum"), bundle));

@@ -69,7 +69,8 @@ TEST_F(StagedFileTest, AfterAKillTheCommittedFileIsPlacedOrToldAndTheUncommitted
     const std::string hidden = Scalar("select HIDDEN from CORVANE_STAGEDFILE");
     {
         ui::TestDriver driver;
-        driver.ExpectMessageBox("提示", "无法写入文件" + committed + "，其内容已保存在" + hidden + "！\r\n");
+        driver.ExpectMessageBox(
+            "提示", "无法写入文件" + committed + "（已有同名的文件夹），其内容已保存在" + hidden + "！\r\n");
         RecoverStagedFiles(connection_);
         EXPECT_TRUE(driver.Finished());
     }

@@ -272,7 +272,7 @@ TEST_F(GuideIssue, TheWaitWindowIsShownAndAdvancedWhileTheGuidesAreWritten) {
     });
     timer.start(0);
     driver.AnswerFolder(chosen.Path());
-    driver.ExpectMessageBox("提示", "输出完成！");
+    driver.ExpectMessageBox("提示", "输出完成！\r\n文件保存在：" + IssuedGuideFolder(chosen.Path()));
     panel.Click(Panel::IDC_OUTPUT);
     EXPECT_EQ(seen, (std::vector<std::string>{"已输出：1/2", "已输出：2/2"}));
 }

@@ -420,8 +420,8 @@ TEST_F(UnitExchange, AFileThatIsNoUnitFileChangesNothing) {
     const std::string notUnits = "所选文件不是单位信息文件，未导入任何数据！";
     const std::pair<const char*, std::string> cases[] = {
         // An unreadable file is named with the reason.
-        {"broken.uif", "文件broken.uif不是可读取的单位信息文件（not a valid XML file (line 1: Premature end of data in "
-                       "tag Schema line 1)），未导入任何数据！"},
+        {"broken.uif", "文件broken.uif不是可读取的单位信息文件（not a valid XML file (line 1: Extra content at the end "
+                       "of the document)），未导入任何数据！"},
         {"groups.uif", notUnits},
         {"swapped.uif", notUnits},
     };

@@ -244,7 +244,7 @@ TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
     EXPECT_EQ(Count("select * from corvane_unit"), 2);
 
     driver.AnswerFile(PathOf("收到"));  // a folder, not a unit file: named, not "0 imported"
-    driver.ExpectMessageBox("提示", "文件收到.uif不是可读取的单位信息文件（file not found），未导入任何数据！");
+    driver.ExpectMessageBox("提示", "文件收到.uif不是可读取的单位信息文件（文件收到.uif不存在，未读取！），未导入任何数据！");
     view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
     EXPECT_EQ(Count("select * from corvane_unit"), 2);
 }
