@@ -151,7 +151,7 @@ bool WriteReviewRow(CAdoConnection& connection, const PROAPP& record, const PROA
 
 SaveResult WriteApplication(CAdoConnection& connection, PROAPP& written,
                             const std::vector<proapp::MemberRow>& members, const projectnumber::LoadedProject& loaded,
-                            projectnumber::Renames* renames) {
+                            projectnumber::Renames* renames, projectnumber::LoadedProject* savedAs) {
     PROAPP record = written;
     proapp::CompleteCategory(record);
     if (renames) renames->clear();
@@ -201,8 +201,13 @@ SaveResult WriteApplication(CAdoConnection& connection, PROAPP& written,
             }
         }
         if (!WriteMembers(connection, record.XMBH, members)) return false;
-        return !proapp::IsKeyLabCategory(record.XMLB) ||
-               WriteReviewRow(connection, record, storedNumber.empty() ? nullptr : &carried);
+        if (proapp::IsKeyLabCategory(record.XMLB) &&
+            !WriteReviewRow(connection, record, storedNumber.empty() ? nullptr : &carried))
+            return false;
+        if (!savedAs) return true;
+        // The project as saved, stamped before another program may write to it.
+        *savedAs = projectnumber::LoadProject(connection, record.XMBH, loaded.columns);
+        return savedAs->IsLoaded();
     }();
     if (saved && transaction.Commit()) result = SaveResult::Saved;
     if (result != SaveResult::Saved) return result;

@@ -24,15 +24,16 @@ constexpr const char* kApplicationTable = "corvane_itemappinfo";
 enum class SaveResult {
     Saved,
     NumberTaken,       // the record's number belongs to another stored application
-    ChangedElsewhere,  // the project loaded was deleted or renumbered meanwhile; nothing changed
+    ChangedElsewhere,  // the project loaded was deleted, renumbered or changed meanwhile; nothing changed
     Failed,            // a column or row could not be written; nothing changed
 };
 
 // Writes the application. `loaded` is the stored project being edited, as
 // its view loaded it; not loaded, a new row is added. The save checks, in
-// its transaction, that the loaded row still holds the loaded number
-// (projectnumber::CheckLoaded): when another program deleted or renumbered
-// the project, nothing is written (ChangedElsewhere). A new record whose
+// its transaction, that the loaded row still holds the loaded number and
+// its stamped columns what they held (projectnumber::CheckLoaded): when
+// another program deleted, renumbered or changed the project, nothing is
+// written (ChangedElsewhere). A new record whose
 // number is its prefix alone (the first 17 characters) takes the next free
 // number under it, chosen in the save's transaction; a new record with a
 // whole number, or a project given another serial, needs that number free.
@@ -46,9 +47,11 @@ enum class SaveResult {
 // them. The member rows are rewritten whole in grid order. For a
 // key-laboratory category the review row is written too (WriteReviewRow). A
 // short category is stored completed to its full name
-// (proapp::CompleteCategory).
+// (proapp::CompleteCategory). `savedAs` receives the project as saved, stamped
+// with the columns `loaded` names, read in the save's transaction.
 SaveResult WriteApplication(CAdoConnection& connection, PROAPP& record, const std::vector<proapp::MemberRow>& members,
-                            const projectnumber::LoadedProject& loaded, projectnumber::Renames* renames = nullptr);
+                            const projectnumber::LoadedProject& loaded, projectnumber::Renames* renames = nullptr,
+                            projectnumber::LoadedProject* savedAs = nullptr);
 
 // The review row of a key-laboratory application: result "+" and the applied
 // amounts as approved amounts (an empty amount as NULL). A row is added when

@@ -404,7 +404,8 @@ void CDlgproappl::OnDblclkListProlist(const ui::NotifyInfo*, LRESULT* result) {
     if (mark < 0) return;
     // The project is the row stored under the number now; its saves write
     // only while that row holds it.
-    m_current = projectnumber::LoadProject(m_connection, list.GetItemText(mark, CDlgOutputList::kNumberColumn));
+    m_current = projectnumber::LoadProject(m_connection, list.GetItemText(mark, CDlgOutputList::kNumberColumn),
+                                           WrittenColumnNames());
     PROAPP record;
     if (!m_current.IsLoaded() || !appstore::ReadApplication(m_connection, m_current.number, record)) {
         m_current = {};
@@ -670,14 +671,15 @@ bool CDlgproappl::RefuseSerial(const std::string& serial) {
 }
 
 BOOL CDlgproappl::SavetoDB(int update) {
-    const projectnumber::LoadedProject stored = update ? m_current : projectnumber::LoadedProject();
-    projectnumber::Renames renames;
-    switch (appstore::WriteApplication(m_connection, m_proapp, GridMembers(), stored, &renames)) {
+    projectnumber::LoadedProject stored;
+    if (update) stored = m_current;
+    else stored.columns = WrittenColumnNames();  // the new project is stamped as saved
+    projectnumber::LoadedProject saved;
+    switch (appstore::WriteApplication(m_connection, m_proapp, GridMembers(), stored, nullptr, &saved)) {
     case appstore::SaveResult::Saved:
         // The saved application is the project being edited from now on,
-        // under the number the save gave it.
-        if (stored.IsLoaded()) FollowRenames(renames);
-        else m_current = projectnumber::LoadProject(m_connection, m_proapp.XMBH);
+        // under the number the save gave it, holding what the form shows.
+        m_current = saved;
         m_proapp.XMBH = m_current.number;
         ShowNumber(m_current.number);
         ui::MessageBox("保存成功！", "系统提示");
@@ -692,6 +694,17 @@ BOOL CDlgproappl::SavetoDB(int update) {
     }
     ui::MessageBox(db::FailureMessage(m_connection, SaveFailureMessage()), "提示", MB_OK | MB_ICONERROR);
     return FALSE;
+}
+
+const std::vector<std::string>& CDlgproappl::WrittenColumnNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> written;
+        // The number is held apart: the form follows it through renumberings.
+        for (const proapp::Column& column : proapp::WrittenColumns())
+            if (std::string(column.name) != "XMBH") written.push_back(column.name);
+        return written;
+    }();
+    return names;
 }
 
 void CDlgproappl::FollowRenames(const projectnumber::Renames& renames) {

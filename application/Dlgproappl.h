@@ -116,9 +116,11 @@ public:
     CDlgAppWriter m_dlgAppWriter;
     // The chapter (tree-node text) last shown.
     std::string m_strCurChapter;
-    // The project loaded in the form (its number and row); not loaded for a
-    // new application.
+    // The project loaded in the form (its number and row, stamped with the
+    // columns the form writes); not loaded for a new application.
     projectnumber::LoadedProject m_current;
+    // The columns of the application row the form writes.
+    static const std::vector<std::string>& WrittenColumnNames();
     std::string m_strExePath;
     PROAPP m_proapp;
     COLORREF m_crStdTab = ui::TabWnd::DefaultTabColor();

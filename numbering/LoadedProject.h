@@ -6,7 +6,9 @@
 // SaveLoaded, which writes only while the application row is the one loaded.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "numbering/ProjectRows.h"
 
@@ -20,13 +22,24 @@ namespace projectnumber {
 struct LoadedProject {
     std::string number;
     std::string row;  // the application row's rowid; empty when nothing is loaded
+    // A view that writes columns of the application row keeps what they held
+    // when it loaded them (`stamp`): a save then also fails when another
+    // program changed them meanwhile, rather than writing back what it showed.
+    std::vector<std::string> columns;
+    std::string stamp;
 
     bool IsLoaded() const { return !row.empty(); }
 };
 
 // The application stored under the number now; not loaded when there is none
-// (or, against the rules, more than one).
-LoadedProject LoadProject(CAdoConnection& connection, const std::string& number);
+// (or, against the rules, more than one). With `columns`, stamped with what
+// they hold.
+LoadedProject LoadProject(CAdoConnection& connection, const std::string& number,
+                          const std::vector<std::string>& columns = {});
+// The stamp of the loaded row as it is now; nothing when it cannot be read.
+// Taken inside the view's save transaction, before the commit, so that what
+// another program writes after it is not taken for the view's own.
+std::optional<std::string> StampNow(CAdoConnection& connection, const LoadedProject& project);
 
 // Follows a renumbering: the project keeps its row and takes its new number.
 // True when it moved.
@@ -40,12 +53,14 @@ bool TakeWriteLock(CAdoConnection& connection);
 
 enum class SaveResult {
     Saved,
-    ChangedElsewhere,  // the project was deleted or renumbered since it was loaded; nothing written
+    ChangedElsewhere,  // the project was deleted, renumbered or its stamped columns changed since it
+                       // was loaded; nothing written
     Failed,            // a read or write failed; nothing written
 };
 
-// Whether the application row loaded still holds the loaded number: Saved
-// when it does (the save may write), else why not. Run inside the save's
+// Whether the application row loaded still holds the loaded number (and its
+// stamped columns what they held): Saved when it does (the save may write),
+// else why not. Run inside the save's
 // transaction, after TakeWriteLock.
 SaveResult CheckLoaded(CAdoConnection& connection, const LoadedProject& project);
 

@@ -178,12 +178,18 @@ void CDlgProEdit::InitCodeLists() {
 }
 
 void CDlgProEdit::LoadProject(const std::string& xmbh) {
-    projectinfo::Columns row;
-    if (!m_pConnection || !projectinfo::LoadApplication(*m_pConnection, xmbh, row)) return;
-    const std::map<std::string, std::string> values(row.begin(), row.end());
+    if (!m_pConnection) return;
     // The project is the row stored under the number now; its saves write
-    // only while that row holds it.
-    m_loaded = projectnumber::LoadProject(*m_pConnection, values.at("XMBH"));
+    // only while that row holds it and the columns the editor writes hold
+    // what it read. Stamped before they are read: a change in between then
+    // refuses the save rather than being written over.
+    std::vector<std::string> written;
+    for (const Field& field : kFields) written.push_back(field.column);
+    const projectnumber::LoadedProject loaded = projectnumber::LoadProject(*m_pConnection, xmbh, written);
+    projectinfo::Columns row;
+    if (!projectinfo::LoadApplication(*m_pConnection, xmbh, row)) return;
+    const std::map<std::string, std::string> values(row.begin(), row.end());
+    m_loaded = loaded;
     SetDlgItemText(IDC_XMBH, values.at("XMBH"));
     for (const Field& field : kFields) {
         const std::string& value = values.at(field.column);
@@ -245,6 +251,7 @@ void CDlgProEdit::SaveProject() {
     }
     // The editor follows its project to the number the save gave it.
     m_loaded.number = outcome.number;
+    m_loaded.stamp = outcome.stamp;
     SetDlgItemText(IDC_XMBH, outcome.number);
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
     if (m_pSelect) m_pSelect->RefreshLists();

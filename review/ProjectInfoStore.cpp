@@ -89,8 +89,13 @@ SaveOutcome SaveApplication(CAdoConnection& connection, const projectnumber::Loa
         rs.Close();
         // A new guide code, year or unit code moves the project to its new
         // prefix in this transaction (nothing moves for the same prefix).
-        return projectnumber::MoveToPrefix(connection, loaded.number, newPrefix, renames) ==
-               projectnumber::RenumberResult::Done;
+        if (projectnumber::MoveToPrefix(connection, loaded.number, newPrefix, renames) !=
+            projectnumber::RenumberResult::Done)
+            return false;
+        // What the row holds now, before another program may write to it.
+        const std::optional<std::string> stamp = projectnumber::StampNow(connection, loaded);
+        if (stamp) outcome.stamp = *stamp;
+        return stamp.has_value();
     });
     switch (saved) {
     case projectnumber::SaveResult::Saved: break;

@@ -43,13 +43,14 @@ std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string
 
 enum class SaveResult {
     Saved,
-    ChangedElsewhere,  // the project loaded was deleted or renumbered meanwhile; nothing changed
+    ChangedElsewhere,  // the project loaded was deleted, renumbered or changed meanwhile; nothing changed
     Failed,
 };
 struct SaveOutcome {
     SaveResult result = SaveResult::Failed;
     std::string number;               // the project's number after the save
     projectnumber::Renames renames;  // every number the save moved
+    std::string stamp;               // the loaded project's stamp as the save left it
 };
 
 // Writes the columns into the application row of the loaded project, while

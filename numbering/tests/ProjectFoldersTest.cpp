@@ -129,6 +129,53 @@ TEST_F(ProjectIdentity, ASaveWritesOnlyWhileTheLoadedRowHoldsTheProject) {
     EXPECT_EQ(projectnumber::CheckLoaded(connection, loaded), SaveResult::Saved);
 }
 
+// A view stamps the columns it writes: another program's change to one of
+// them meanwhile refuses the save (else the view would write back what it
+// showed), whatever the change; a column the view does not write, or a value
+// written back as it was, does not. Once the view's own save is stamped, the
+// next save goes through.
+TEST_F(ProjectIdentity, ASaveIsRefusedWhenAStampedColumnChangedMeanwhile) {
+    const struct {
+        const char* what;
+        const char* meanwhile;
+        SaveResult expected;
+    } cases[] = {
+        {"nothing happened", "", SaveResult::Saved},
+        {"a new amount", "update CORVANE_ITEMAPPINFO set SQJE = '13' where XMBH = ?1", SaveResult::ChangedElsewhere},
+        {"the same name written again", "update CORVANE_ITEMAPPINFO set XMMC = XMMC where XMBH = ?1", SaveResult::Saved},
+        {"a column the view does not write", "update CORVANE_ITEMAPPINFO set MJ = 'x' where XMBH = ?1",
+         SaveResult::Saved},
+        {"an empty amount for none", "update CORVANE_ITEMAPPINFO set SQJE = '' where XMBH = ?1",
+         SaveResult::ChangedElsewhere},
+        {"a chapter of the same length", "update CORVANE_ITEMAPPINFO set XMMC = x'0102' where XMBH = ?1",
+         SaveResult::ChangedElsewhere},
+    };
+    const std::vector<std::string> written = {"XMMC", "SQJE"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testdb::Exec(connection, "delete from CORVANE_ITEMAPPINFO");
+        Store({kFirst, kSecond});
+        testdb::Exec(connection, "update CORVANE_ITEMAPPINFO set XMMC = x'0101'");
+        projectnumber::LoadedProject loaded = projectnumber::LoadProject(connection, kSecond, written);
+        ASSERT_TRUE(loaded.IsLoaded());
+        if (*c.meanwhile) ASSERT_TRUE(db::Statement(connection, c.meanwhile, {kSecond}).Run());
+        const auto save = [&] {
+            return projectnumber::SaveLoaded(connection, loaded, [&] {
+                if (!db::Statement(connection, "update CORVANE_ITEMAPPINFO set XMMC = 'saved' where XMBH = ?1",
+                                   {loaded.number})
+                         .Run())
+                    return false;
+                const std::optional<std::string> stamp = projectnumber::StampNow(connection, loaded);
+                if (stamp) loaded.stamp = *stamp;
+                return stamp.has_value();
+            });
+        };
+        EXPECT_EQ(save(), c.expected);
+        EXPECT_EQ(NameOf(kSecond) == "saved", c.expected == SaveResult::Saved);
+        if (c.expected == SaveResult::Saved) EXPECT_EQ(save(), SaveResult::Saved) << "the view's own save stamped";
+    }
+}
+
 // Two programs adding a project under one prefix at once: the next free
 // number is chosen inside the transaction that writes it, after the write
 // lock is taken, so the second waits and takes the next one.

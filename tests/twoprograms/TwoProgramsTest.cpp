@@ -536,6 +536,37 @@ TEST_F(TwoPrograms, AFirstReviewSaveAfterTheOtherProgramDeletedIsRefusedAndTold)
     EXPECT_EQ(told_.count(shown), 0u);
 }
 
+// Found by the random run (seed 12345, step 21): the first-review editor,
+// loaded before the other program's form saved a new amount, wrote back the
+// amount it showed with its own change of name. Its save is refused now.
+TEST_F(TwoPrograms, AFirstReviewSaveAfterTheOtherProgramChangedTheProjectIsRefused) {
+    for (int i = 0; i < 2; ++i) Do(0, NewCommand("0001"));
+    const std::string applicant = Do(1, {"fr-select", "0"}).at(1);
+    ASSERT_EQ(Do(0, {"open", "0"}).at(1), applicant);
+    EXPECT_EQ(Do(0, {"edit", NextName(), "13", ""}).at(0), "saved");
+    EXPECT_EQ(Do(1, {"fr-edit", NextName()}).at(0), "changed");
+    ExpectKept();
+    // Opened again (another project selected, then it), it saves.
+    ASSERT_EQ(Do(1, {"fr-select", "1"}).at(0), "opened");
+    ASSERT_EQ(Do(1, {"fr-select", "0"}).at(1), applicant);
+    EXPECT_EQ(Do(1, {"fr-edit", NextName()}).at(0), "saved");
+    ExpectKept();
+}
+
+// The other way round: the form, loaded before the other program's
+// first-review editor saved a new name, would write back the name it showed.
+TEST_F(TwoPrograms, AFormSaveAfterTheOtherProgramChangedTheProjectIsRefused) {
+    Do(0, NewCommand("0001"));
+    const std::string applicant = Do(0, {"open", "0"}).at(1);
+    ASSERT_EQ(Do(1, {"fr-select", "0"}).at(1), applicant);
+    EXPECT_EQ(Do(1, {"fr-edit", NextName()}).at(0), "saved");
+    EXPECT_EQ(Do(0, {"edit", NextName(), "13", ""}).at(0), "changed");
+    ExpectKept();
+    Do(0, {"open", "0"});
+    EXPECT_EQ(Do(0, {"edit", NextName(), "13", ""}).at(0), "saved");
+    ExpectKept();
+}
+
 // The other program re-sorts and 甲 and 乙 trade numbers: 乙's form save must
 // not overwrite 甲.
 TEST_F(TwoPrograms, AFormSaveAfterTheOtherProgramsResortIsRefused) {
