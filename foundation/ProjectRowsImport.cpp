@@ -14,7 +14,7 @@
 const ProjectRowsFormat& YearPlanFormat() {
     static const ProjectRowsFormat format{
         "corvane_itemyearplan", "proplan", "上报项目计划草案", {"xmbh", "NF"}, {0, 1, 2}, {3, 4, 5}, {"NDJF", "BZ"},
-        {"YBJJXGBCSM"}, {"NDJF"}, "项目计划", {"第一年度", "第二年度", "第三年度"}};
+        {"YBJJXGBCSM"}, {"NDJF"}, "项目计划"};
     return format;
 }
 
@@ -103,14 +103,6 @@ int ProjectRowsImport::Import(const std::string& path, const ReplaceStored& repl
                 m_withoutKey.push_back(name);
                 return 0;
             }
-        }
-        // A plan of another year than the three a plan has would be a row no
-        // view shows, held beside the project's own.
-        if (key.size() > 1 && !m_format.keyValues.empty() &&
-            std::none_of(m_format.keyValues.begin(), m_format.keyValues.end(),
-                         [&](const char* value) { return key[1] == value; })) {
-            m_badKeys.push_back(name);
-            return 0;
         }
         if (!text::EqualsNoCase(key.front(), keys.front().front())) {
             m_otherProjects.push_back(name);
@@ -202,7 +194,6 @@ std::string ProjectRowsImport::ImportFolder(const std::string& folder, const Rep
            NamedFilesReport(m_format.keyColumns.size() > 1 ? "以下文件中有缺少项目编号或年份的记录，未导入："
                                                             : "以下文件中有缺少项目编号的记录，未导入：",
                             m_withoutKey) +
-           NamedFilesReport("以下文件中有年份不是第一至第三年度的记录，未导入：", m_badKeys) +
            NamedFilesReport("以下文件中含有其他项目的记录，未导入：", m_otherProjects) +
            NamedFilesReport("以下文件中有重复的记录，未导入：", m_repeated) +
            NamedFilesReport("以下文件中的金额不是有效的数值，未导入：", m_badAmounts) + NotStoredProjectsReport(m_notStored);

@@ -36,8 +36,6 @@ struct ProjectRowsFormat {
     std::vector<const char*> amountNames;
     // What the file is called in the import report ("…文件").
     const char* kindName;
-    // The values the second key column may hold (the plan years); any when empty.
-    std::vector<const char*> keyValues = {};
 };
 
 // The plan file: every CORVANE_ITEMYEARPLAN row of a project (one per plan
@@ -86,5 +84,5 @@ private:
     CAdoConnection& m_connection;
     const ProjectRowsFormat& m_format;
     std::vector<std::string> m_notStored, m_notOfItsKind, m_empty, m_withoutKey, m_otherProjects, m_repeated,
-        m_badAmounts, m_badKeys, m_failed;
+        m_badAmounts, m_failed;
 };
