@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/BenchFolder.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ProjectRowsImport.h"
@@ -18,20 +19,8 @@
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"
 #include "sysmanage/UnitFile.h"
-#include "testsupport/InstalledFolder.h"
 
 namespace {
-
-std::string Folder() {
-    std::string error;
-    const std::string folder = testsupport::MakeInstalledFolder(error);
-    if (folder.empty()) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        std::exit(2);
-    }
-    sys::SetProgramFolder(folder);
-    return folder;
-}
 
 void Connect(CAdoConnection& db, const std::string& folder) {
     if (!db.ConnectAccess(sys::JoinPath(folder, "project.mdb"), "5081")) std::exit(2);
@@ -53,7 +42,7 @@ double Seconds(Work work) {
 
 // Seconds 批量导入 takes for a file of `count` new units.
 double UnitSeconds(int count) {
-    const std::string folder = Folder();
+    const std::string folder = bench::InstalledProgramFolder();
     CAdoConnection db;
     Connect(db, folder);
     db.Execute("delete from corvane_unit");
@@ -81,7 +70,7 @@ double UnitSeconds(int count) {
 // Seconds the plan import takes for `rows` new plan rows (two plan years per
 // project, one file each) beside `rows` stored rows of other projects.
 double PlanSeconds(int rows) {
-    const std::string folder = Folder();
+    const std::string folder = bench::InstalledProgramFolder();
     const std::string in = sys::JoinPath(folder, "收到");
     sys::MakeDir(in);
     CAdoConnection db;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/BenchFolder.h"
 #include "exchange/import/DlgGuideImport.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
@@ -17,7 +18,6 @@
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"
 #include "platform/ui/TestDriver.h"
-#include "testsupport/InstalledFolder.h"
 
 namespace {
 
@@ -43,13 +43,7 @@ std::string MakeUnitFile(const std::string& folder, int count) {
 
 // Seconds the import of a file of `count` units takes.
 double ImportSeconds(int count) {
-    std::string error;
-    const std::string folder = testsupport::MakeInstalledFolder(error);
-    if (folder.empty()) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        std::exit(2);
-    }
-    sys::SetProgramFolder(folder);
+    const std::string folder = bench::InstalledProgramFolder();
     const std::string file = MakeUnitFile(folder, count);
     static const ui::DialogTemplate hostTemplate{1, "host", {0, 0, 800, 600}, {}};
     ui::Dialog host(hostTemplate);
