@@ -207,29 +207,15 @@ constexpr char32_t kReplacement = 0xFFFD;
 // false (i moved past the lead byte) for a malformed one: a stray or cut-short
 // sequence, an overlong form, a surrogate, or beyond U+10FFFF.
 bool NextCodePoint(std::string_view s, std::size_t& i, char32_t& c) {
-    const auto lead = static_cast<unsigned char>(s[i++]);
-    std::size_t more = 0;
-    char32_t min = 0;
-    if (lead < 0x80) {
-        c = lead;
-        return true;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        more = 1, min = 0x80, c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        more = 2, min = 0x800, c = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        more = 3, min = 0x10000, c = lead & 0x07;
-    } else {
+    const std::size_t length = WellFormedSequence(s.substr(i));
+    if (length == 0) {
+        ++i;
         return false;
     }
-    if (s.size() - i < more) return false;
-    for (std::size_t k = 0; k < more; ++k) {
-        const auto next = static_cast<unsigned char>(s[i + k]);
-        if ((next & 0xC0) != 0x80) return false;
-        c = (c << 6) | (next & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    i += more;
+    constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};  // by sequence length
+    c = static_cast<unsigned char>(s[i]) & kLeadBits[length];
+    for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    i += length;
     return true;
 }
 
