@@ -8,6 +8,7 @@
 #include "main/CurrentUser.h"
 #include "main/Period.h"
 #include "main/Roles.h"
+#include "main/ViewTable.h"
 #include "platform/text/DateTime.h"
 #include "platform/text/Text.h"
 #include "platform/ui/App.h"
@@ -26,33 +27,17 @@ constexpr int kFirstIcon = 184, kLastIcon = 191;
 constexpr int kFolderAnimationDelayMs = 20;
 constexpr int kIconAnimationMs = 200;
 
-struct NavButton {
-    int image;
-    const char* text;
-    int command;
-};
-struct NavGroup {
-    int paneId;
-    const char* title;
-    std::vector<NavButton> buttons;
-};
-
-// The groups of the navigation bar, in page order. "阶段进展报告" names an
+// The groups of the navigation bar, one page per module group, each with the
+// views the table puts on this pane, in item order. "阶段进展报告" names an
 // image past the end of the list and so shows none.
-const std::vector<NavGroup>& NavGroups() {
-    static const std::vector<NavGroup> groups{
-        {1, "指南管理", {{0, "五年指南", cmd::kFiveYearGuide}, {1, "年度指南", cmd::kAnnualGuide}}},
-        {2,
-         "项目申报",
-         {{2, "项目申请", cmd::kApplication},
-          {3, "项目计划", cmd::kPlan},
-          {4, "项目验收总结", cmd::kAcceptanceSummary},
-          {8, "阶段进展报告", cmd::kProgressReport}}},
-        {3,
-         "项目管理",
-         {{5, "项目初审", cmd::kFirstReview}, {6, "项目批复", cmd::kApproval}, {7, "项目验收", cmd::kAcceptance}}},
-    };
-    return groups;
+void AddViewPages(ui::OutlookBar& bar) {
+    const std::span<const NavigationGroup> groups = NavigationGroups();
+    for (int group = 0; group < int(groups.size()); ++group) {
+        const int page = bar.AddPage(group + 1, groups[std::size_t(group)].name, -1);
+        for (int item = 0; const ViewRow* row = FindModuleView(group, item); ++item)
+            if (row->leftPaneImage != ViewRow::kNotOnLeftPane)
+                bar.AddButton(page, row->leftPaneImage, row->buttonText, row->command);
+    }
 }
 
 }  // namespace
@@ -129,10 +114,7 @@ bool CViewLeft::CreateOutlookBar() {
     m_icons.clear();
     for (int id = kFirstIcon; id <= kLastIcon; ++id) m_icons.push_back(ui::LoadIcon(id));
     m_wndBar.SetImageList(m_icons);
-    for (const NavGroup& group : NavGroups()) {
-        const int page = m_wndBar.AddPage(group.paneId, group.title, -1);
-        for (const NavButton& button : group.buttons) m_wndBar.AddButton(page, button.image, button.text, button.command);
-    }
+    AddViewPages(m_wndBar);
     return true;
 }
 

@@ -33,6 +33,10 @@ struct ViewRow {
     const char* navigationGroup;                 // the bar's group ("" for none)
     const char* buttonText;                      // the bar's button label
     std::array<NavigationButton, 3> byRole;      // indexed by role (0 guide management, 1 unit, 2 fund office)
+    // The image of the view's button on the period pane's bar, which groups
+    // the views by module group in item order (kNotOnLeftPane: no button).
+    static constexpr int kNotOnLeftPane = -1;
+    int leftPaneImage = kNotOnLeftPane;
 };
 
 // Every row, module views first, in command order within a kind.
