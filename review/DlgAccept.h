@@ -8,17 +8,6 @@
 #include "review/DlgYearBar.h"
 #include "review/WorkflowView.h"
 
-class CDlgAcceptYearBar : public CDlgYearBar {
-public:
-    void OnCategoryChanged() override;
-    void OnYearChanged() override { OnCategoryChanged(); }
-};
-
-class CDlgAcceptProTree : public CDlgProTree {
-protected:
-    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
-};
-
 class CDlgAccept : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgAccept)
 public:
@@ -31,8 +20,8 @@ public:
     CDlgYearBar& YearBar() override { return m_dlgYearBar; }
     CDlgProTree& ProTree() override { return m_dlgProTree; }
 
-    CDlgAcceptYearBar m_dlgYearBar;
-    CDlgAcceptProTree m_dlgProTree;
+    CDlgYearBar m_dlgYearBar;
+    CDlgProTree m_dlgProTree;
     CDlgAcceptPanel m_dlgPanel;
 
 protected:

@@ -20,7 +20,13 @@ const ui::DialogTemplate& CDlgFirstAPPR::Template() {
     return tpl;
 }
 
-CDlgFirstAPPR::CDlgFirstAPPR() : ui::FormView(Template()), m_dlgSelect(*this), m_dlgPanel(&m_dlgSelect) {
+CDlgFirstAPPR::CDlgFirstAPPR() : ui::FormView(Template()) {
+    // The selection bar switches the page set or rebuilds the pages; a save
+    // in the editor rebuilds them too, so that the pages show the project
+    // under its number.
+    m_dlgSelect.m_onCategoryChanged = [this](int pageSet) { SetTab(pageSet); };
+    m_dlgSelect.m_onRefresh = [this] { SetTab2(); };
+    m_dlgPanel.m_dlgProEdit.m_onSaved = [this] { SetTab2(); };
     MapMessage(ui::BCGM_CHANGE_ACTIVE_TAB, [this](WPARAM tab, LPARAM lParam) { return OnChangeActiveTab(tab, lParam); });
 }
 
@@ -54,7 +60,9 @@ void CDlgFirstAPPR::OnInitialUpdate() {
 
 template <class Page>
 std::unique_ptr<CDlgFirstList> CDlgFirstAPPR::MakePage(const char* label) {
-    auto page = std::make_unique<Page>(FirstReviewLinks{m_dlgSelect, m_dlgPanel.m_dlgProEdit});
+    auto page = std::make_unique<Page>(FirstReviewLinks{
+        [this] { return m_dlgSelect.GetYear(); }, [this] { return m_dlgSelect.m_nFilter; },
+        [this](const std::string& xmbh) { m_dlgPanel.m_dlgProEdit.LoadProject(xmbh); }});
     page->m_pConnection = &m_connection;
     page->Create(&m_wndTab);
     m_wndTab.AddTab(page.get(), label);

@@ -14,7 +14,7 @@
 #include "review/DlgFirstPanel.h"
 #include "review/DlgFirstSelect.h"
 
-class CDlgFirstAPPR : public ui::FormView, public FirstReviewPages {
+class CDlgFirstAPPR : public ui::FormView {
     DECLARE_DYNCREATE(CDlgFirstAPPR)
 public:
     static constexpr int IDD = 6010;
@@ -36,9 +36,9 @@ public:
     void OnInitialUpdate() override;
     // Shows the page set of the category: 0 the common-technology page, any
     // other value the two key-laboratory pages.
-    void SetTab(int category) override;
+    void SetTab(int category);
     // Builds the pages of the current page set again from the database.
-    void SetTab2() override;
+    void SetTab2();
 
     // The pages shown now: the common-technology page, or the key-laboratory
     // pages by category and by number (null when not shown).

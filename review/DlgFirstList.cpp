@@ -1,8 +1,6 @@
 #include "review/DlgFirstList.h"
 
 #include "numbering/ProjectNumbering.h"
-#include "review/DlgFirstSelect.h"
-#include "review/DlgProEdit.h"
 #include "review/FirstReviewChecks.h"
 #include "review/FirstReviewDb.h"
 #include "review/WorkflowSupport.h"
@@ -34,11 +32,11 @@ BOOL CDlgFirstList::OnInitDialog() {
 
 void CDlgFirstList::AddProjects(const std::vector<std::string>& categories, ui::HTREEITEM root) {
     ui::TreeCtrl& tree = Tree();
-    const int filter = m_links.select.m_nFilter;
+    const int filter = m_links.filter();
     std::string fund;
     ui::HTREEITEM group = nullptr;
     for (const std::string& xmbh :
-         firstreview::ProjectsOfCategories(m_pConnection, categories, m_links.select.GetYear())) {
+         firstreview::ProjectsOfCategories(m_pConnection, categories, m_links.year())) {
         if (IsFilteredOut(xmbh, filter)) continue;
         if (const std::string number = projectnumber::FundNumberOf(xmbh); !group || number != fund) {
             fund = number;
@@ -56,21 +54,21 @@ void CDlgFirstList::FillByCategory(const std::string& generalCategory, const std
 
 void CDlgFirstList::OnSelChangedTree() {
     ui::TreeCtrl& tree = Tree();
-    m_links.editor.LoadProject(tree.GetItemText(tree.GetSelectedItem()));
+    m_links.showProject(tree.GetItemText(tree.GetSelectedItem()));
 }
 
 bool CDlgFirstList::IsFilteredOut(const std::string& xmbh, int filter) {
-    return FirstReviewChecks(m_pConnection, m_links.select.GetYear()).IsFilteredOut(xmbh, filter);
+    return FirstReviewChecks(m_pConnection, m_links.year()).IsFilteredOut(xmbh, filter);
 }
 
 bool CDlgFirstList::IsGuideCodeWrong(const std::string& xmbh) {
-    return FirstReviewChecks(m_pConnection, m_links.select.GetYear()).IsGuideCodeWrong(xmbh);
+    return FirstReviewChecks(m_pConnection, m_links.year()).IsGuideCodeWrong(xmbh);
 }
 
 bool CDlgFirstList::IsUnitNotDirected(const std::string& xmbh) {
-    return FirstReviewChecks(m_pConnection, m_links.select.GetYear()).IsUnitNotDirected(xmbh);
+    return FirstReviewChecks(m_pConnection, m_links.year()).IsUnitNotDirected(xmbh);
 }
 
 bool CDlgFirstList::IsCategoryWrong(const std::string& xmbh) {
-    return FirstReviewChecks(m_pConnection, m_links.select.GetYear()).IsCategoryWrong(xmbh);
+    return FirstReviewChecks(m_pConnection, m_links.year()).IsCategoryWrong(xmbh);
 }

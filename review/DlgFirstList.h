@@ -4,6 +4,7 @@
 // Selecting an item shows its project in the editor beside it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,15 +12,14 @@
 #include "platform/ui/TreeCtrl.h"
 
 class CAdoConnection;
-class CDlgFirstSelect;
-class CDlgProEdit;
 
-// What a page reads and drives beside it: the selection bar (year, filter)
-// and the project editor that shows a selected project. Both are owned by
-// the first-review view that owns the pages.
+// What a page reads and drives beside it, set by the first-review view that
+// owns the pages: the selection bar's year and filter, and the project
+// editor that shows a selected project.
 struct FirstReviewLinks {
-    CDlgFirstSelect& select;
-    CDlgProEdit& editor;
+    std::function<std::string()> year;
+    std::function<int()> filter;
+    std::function<void(const std::string& xmbh)> showProject;
 };
 
 class CDlgFirstList : public ui::Dialog {

@@ -14,7 +14,7 @@ const ui::DialogTemplate& CDlgFirstPanel::Template() {
     return tpl;
 }
 
-CDlgFirstPanel::CDlgFirstPanel(CDlgFirstSelect* select) : ui::Dialog(Template(), nullptr), m_dlgProEdit(select) {
+CDlgFirstPanel::CDlgFirstPanel() : ui::Dialog(Template(), nullptr) {
     MapClicked(IDC_SAVE, [this] { OnBtnSave(); });
     MapClicked(IDC_EXCEL, [this] { OnBtnExcel(); });
     MapClicked(IDC_LAB_STAT, [this] { OnBtnLabStat(); });

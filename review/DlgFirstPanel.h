@@ -8,7 +8,6 @@
 #include "review/DlgProEdit.h"
 
 class CAdoConnection;
-class CDlgFirstSelect;
 
 class CDlgFirstPanel : public ui::Dialog {
 public:
@@ -18,7 +17,7 @@ public:
     static constexpr int IDC_EXCEL = 6143;
     static constexpr int IDC_LAB_STAT = 6144;
 
-    explicit CDlgFirstPanel(CDlgFirstSelect* select);
+    CDlgFirstPanel();
     static const ui::DialogTemplate& Template();
 
     // Shows or hides the laboratory-statistics button.

@@ -20,7 +20,7 @@ const ui::DialogTemplate& CDlgFirstSelect::Template() {
     return tpl;
 }
 
-CDlgFirstSelect::CDlgFirstSelect(FirstReviewPages& view) : ui::Dialog(Template(), nullptr), m_view(view) {
+CDlgFirstSelect::CDlgFirstSelect() : ui::Dialog(Template(), nullptr) {
     MapCommand(IDC_CATEGORY, CBN_SELCHANGE, [this] { OnSelchangeCategory(); });
     MapCommand(IDC_YEAR, CBN_SELCHANGE, [this] { RefreshLists(); });
     MapCommand(IDC_FILTER, CBN_SELCHANGE, [this] { OnSelchangeFilter(); });
@@ -47,14 +47,16 @@ BOOL CDlgFirstSelect::OnInitDialog() {
 
 std::string CDlgFirstSelect::GetYear() const { return GetDlgItemText(IDC_YEAR); }
 
-void CDlgFirstSelect::RefreshLists() { m_view.SetTab2(); }
+void CDlgFirstSelect::RefreshLists() {
+    if (m_onRefresh) m_onRefresh();
+}
 
 void CDlgFirstSelect::OnSelchangeCategory() {
     UpdateData(TRUE);
-    m_view.SetTab(m_nCategory != 0 ? 1 : 0);
+    if (m_onCategoryChanged) m_onCategoryChanged(m_nCategory != 0 ? 1 : 0);
 }
 
 void CDlgFirstSelect::OnSelchangeFilter() {
     UpdateData(TRUE);
-    m_view.SetTab2();
+    RefreshLists();
 }

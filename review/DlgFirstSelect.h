@@ -3,23 +3,11 @@
 // filter rebuilds the current pages.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "foundation/Options.h"
 #include "platform/ui/Dialog.h"
-
-// What the selection bar asks of the view that shows the first-review pages.
-class FirstReviewPages {
-public:
-    // Shows the page set of the category (0 common technology, else the
-    // key-laboratory pages).
-    virtual void SetTab(int category) = 0;
-    // Builds the current pages again from the database.
-    virtual void SetTab2() = 0;
-
-protected:
-    ~FirstReviewPages() = default;
-};
 
 class CDlgFirstSelect : public ui::Dialog {
 public:
@@ -28,16 +16,20 @@ public:
     static constexpr int IDC_CATEGORY = 6136;
     static constexpr int IDC_FILTER = 6137;
 
-    explicit CDlgFirstSelect(FirstReviewPages& view);
+    CDlgFirstSelect();
     static const ui::DialogTemplate& Template();
 
     // The text of the selected year item; empty when none is selected.
     std::string GetYear() const;
-    // Has the view fill its pages again.
-    void RefreshLists();
 
     int m_nCategory = -1;  // 0 专业组, 1 重点实验室
     int m_nFilter = -1;    // FirstReviewFilter
+
+    // Set by the view that shows the first-review pages: show the page set
+    // of a category (0 common technology, 1 the key-laboratory pages), and
+    // build the current pages again from the database.
+    std::function<void(int pageSet)> m_onCategoryChanged;
+    std::function<void()> m_onRefresh;
 
 protected:
     BOOL OnInitDialog() override;
@@ -48,7 +40,7 @@ protected:
 private:
     void OnSelchangeCategory();
     void OnSelchangeFilter();
+    void RefreshLists();
 
-    FirstReviewPages& m_view;
     COptions m_options;
 };

@@ -4,7 +4,17 @@
 
 IMPLEMENT_DYNCREATE(CDlgHanS, ui::FormView)
 
-CDlgHanS::CDlgHanS() : CWorkflowView(Template()) {}
+// The bar refills the tree; the tree hands the selected number to the
+// summary and the letter-review panel.
+CDlgHanS::CDlgHanS() : CWorkflowView(Template()) {
+    m_dlgYearBar.m_onChanged = [this](const std::string& year, int category) {
+        m_dlgProTree.UpdateProTree(year, category == 0, false, false, false);
+    };
+    m_dlgProTree.m_onSelected = [this](const std::string& xmbh) {
+        m_dlgPanel.m_dlgSummary.ShowProject(xmbh);
+        m_dlgPanel.LoadReview(xmbh);
+    };
+}
 
 const ui::DialogTemplate& CDlgHanS::Template() {
     static const ui::DialogTemplate t = LayoutTemplate(IDD, IDC_PANEL_PLACE);
@@ -24,18 +34,4 @@ void CDlgHanS::OnBarCreated() {
         category->EnableWindow(FALSE);
         category->SetCurSel(0);
     }
-}
-
-void CDlgHanSYearBar::OnCategoryChanged() {
-    if (auto* view = dynamic_cast<CDlgHanS*>(GetParent()))
-        view->m_dlgProTree.UpdateProTree(GetYear(), GetCategory() == 0, false, false, false);
-}
-
-void CDlgHanSProTree::OnProjectSelected(const ui::NotifyInfo&, LRESULT* result) {
-    if (auto* view = dynamic_cast<CDlgHanS*>(GetParent())) {
-        const std::string xmbh = SelectedText();
-        view->m_dlgPanel.m_dlgSummary.ShowProject(xmbh);
-        view->m_dlgPanel.LoadReview(xmbh);
-    }
-    if (result) *result = 0;
 }

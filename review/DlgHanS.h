@@ -8,17 +8,6 @@
 #include "review/DlgYearBar.h"
 #include "review/WorkflowView.h"
 
-class CDlgHanSYearBar : public CDlgYearBar {
-public:
-    void OnCategoryChanged() override;
-    void OnYearChanged() override { OnCategoryChanged(); }
-};
-
-class CDlgHanSProTree : public CDlgProTree {
-protected:
-    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
-};
-
 class CDlgHanS : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgHanS)
 public:
@@ -31,8 +20,8 @@ public:
     CDlgYearBar& YearBar() override { return m_dlgYearBar; }
     CDlgProTree& ProTree() override { return m_dlgProTree; }
 
-    CDlgHanSYearBar m_dlgYearBar;
-    CDlgHanSProTree m_dlgProTree;
+    CDlgYearBar m_dlgYearBar;
+    CDlgProTree m_dlgProTree;
     CDlgHanSPanel m_dlgPanel;
 
 protected:

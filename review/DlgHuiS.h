@@ -8,18 +8,6 @@
 #include "review/DlgYearBar.h"
 #include "review/WorkflowView.h"
 
-class CDlgHuiSYearBar : public CDlgYearBar {
-public:
-    // Refills the tree; the Excel button shows for 重点实验室 only.
-    void OnCategoryChanged() override;
-    void OnYearChanged() override { OnCategoryChanged(); }
-};
-
-class CDlgHuiSProTree : public CDlgProTree {
-protected:
-    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
-};
-
 class CDlgHuiS : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgHuiS)
 public:
@@ -32,8 +20,8 @@ public:
     CDlgYearBar& YearBar() override { return m_dlgYearBar; }
     CDlgProTree& ProTree() override { return m_dlgProTree; }
 
-    CDlgHuiSYearBar m_dlgYearBar;
-    CDlgHuiSProTree m_dlgProTree;
+    CDlgYearBar m_dlgYearBar;
+    CDlgProTree m_dlgProTree;
     CDlgHuiSPanel m_dlgPanel;
 
 protected:

@@ -2,24 +2,19 @@
 
 IMPLEMENT_DYNCREATE(CDlgJinZ, ui::FormView)
 
-void CDlgJinZYearBar::OnCategoryChanged() {
-    auto* view = dynamic_cast<CDlgJinZ*>(GetParent());
-    if (!view) return;
-    const int category = GetCategory();
-    view->m_dlgProTree.UpdateProTree(GetYear(), category == 0, true, category != 0, false);
-    view->m_dlgPanel.ShowOutputButton(category == 1);
+// The bar lists the projects of the year and fund kind, and offers the
+// laboratory review table for the key laboratories only; the tree hands the
+// selected number to the detail and the progress panel.
+CDlgJinZ::CDlgJinZ() : CWorkflowView(Template()) {
+    m_dlgYearBar.m_onChanged = [this](const std::string& year, int category) {
+        m_dlgProTree.UpdateProTree(year, category == 0, true, category != 0, false);
+        m_dlgPanel.ShowOutputButton(category == 1);
+    };
+    m_dlgProTree.m_onSelected = [this](const std::string& xmbh) {
+        m_dlgPanel.m_dlgDetail.ShowProgressInfo(xmbh);
+        m_dlgPanel.ShowProgress(xmbh);
+    };
 }
-
-void CDlgJinZProTree::OnProjectSelected(const ui::NotifyInfo&, LRESULT* result) {
-    if (auto* view = dynamic_cast<CDlgJinZ*>(GetParent())) {
-        const std::string xmbh = SelectedText();
-        view->m_dlgPanel.m_dlgDetail.ShowProgressInfo(xmbh);
-        view->m_dlgPanel.ShowProgress(xmbh);
-    }
-    if (result) *result = 0;
-}
-
-CDlgJinZ::CDlgJinZ() : CWorkflowView(Template()) {}
 
 const ui::DialogTemplate& CDlgJinZ::Template() {
     static const ui::DialogTemplate t = LayoutTemplate(IDD, IDC_PANEL_PLACE);

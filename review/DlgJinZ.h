@@ -8,20 +8,6 @@
 #include "review/DlgYearBar.h"
 #include "review/WorkflowView.h"
 
-// Lists the projects of the year and fund kind, and offers the laboratory
-// review table for the key laboratories only.
-class CDlgJinZYearBar : public CDlgYearBar {
-public:
-    void OnCategoryChanged() override;
-    void OnYearChanged() override { OnCategoryChanged(); }
-};
-
-// Hands the selected number to the detail and the progress panel.
-class CDlgJinZProTree : public CDlgProTree {
-protected:
-    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
-};
-
 class CDlgJinZ : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgJinZ)
 public:
@@ -34,8 +20,8 @@ public:
     CDlgYearBar& YearBar() override { return m_dlgYearBar; }
     CDlgProTree& ProTree() override { return m_dlgProTree; }
 
-    CDlgJinZYearBar m_dlgYearBar;
-    CDlgJinZProTree m_dlgProTree;
+    CDlgYearBar m_dlgYearBar;
+    CDlgProTree m_dlgProTree;
     CDlgJinZPanel m_dlgPanel;
 
 protected:

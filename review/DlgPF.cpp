@@ -1,22 +1,21 @@
 #include "review/DlgPF.h"
 
+#include "review/ApprovalReorder.h"
+
 IMPLEMENT_DYNCREATE(CDlgPF, ui::FormView)
 
-void CDlgPFYearBar::OnCategoryChanged() {
-    if (auto* view = dynamic_cast<CDlgPF*>(GetParent()))
-        view->m_dlgProTree.UpdateProTree(GetYear(), GetCategory() == 0, false, false, true);
+// The bar lists the passed general projects of the year and fund kind; the
+// tree hands the selected number to the summary and the approval panel.
+CDlgPF::CDlgPF() : CWorkflowView(Template()) {
+    m_dlgYearBar.m_onChanged = [this](const std::string& year, int category) {
+        m_dlgProTree.UpdateProTree(year, category == 0, false, false, true);
+    };
+    m_dlgProTree.m_onSelected = [this](const std::string& xmbh) {
+        m_dlgPanel.m_dlgSummary.ShowProject(xmbh);
+        m_dlgPanel.ShowApproval(xmbh);
+    };
+    m_dlgPanel.m_onReorder = [this] { return approval::ReorderProjects(*this, false); };
 }
-
-void CDlgPFProTree::OnProjectSelected(const ui::NotifyInfo&, LRESULT* result) {
-    if (auto* view = dynamic_cast<CDlgPF*>(GetParent())) {
-        const std::string xmbh = SelectedText();
-        view->m_dlgPanel.m_dlgSummary.ShowProject(xmbh);
-        view->m_dlgPanel.ShowApproval(xmbh);
-    }
-    if (result) *result = 0;
-}
-
-CDlgPF::CDlgPF() : CWorkflowView(Template()) {}
 
 const ui::DialogTemplate& CDlgPF::Template() {
     static const ui::DialogTemplate t = LayoutTemplate(IDD, IDC_PANEL_PLACE);

@@ -7,19 +7,6 @@
 #include "review/DlgYearBar.h"
 #include "review/WorkflowView.h"
 
-// Lists the passed general projects of the year and fund kind.
-class CDlgPFYearBar : public CDlgYearBar {
-public:
-    void OnCategoryChanged() override;
-    void OnYearChanged() override { OnCategoryChanged(); }
-};
-
-// Hands the selected number to the summary and the approval panel.
-class CDlgPFProTree : public CDlgProTree {
-protected:
-    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
-};
-
 class CDlgPF : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgPF)
 public:
@@ -32,8 +19,8 @@ public:
     CDlgYearBar& YearBar() override { return m_dlgYearBar; }
     CDlgProTree& ProTree() override { return m_dlgProTree; }
 
-    CDlgPFYearBar m_dlgYearBar;
-    CDlgPFProTree m_dlgProTree;
+    CDlgYearBar m_dlgYearBar;
+    CDlgProTree m_dlgProTree;
     CDlgPFPanel m_dlgPanel;
 
 protected:

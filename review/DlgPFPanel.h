@@ -4,6 +4,7 @@
 // output and the renumbering of the general projects.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "widgets/OleRichEdit.h"
@@ -60,6 +61,9 @@ public:
     CDlgProSummary m_dlgSummary;
     // The view's connection; not owned.
     CAdoConnection* m_pConnection = nullptr;
+    // Set by the view: the 重排序 command, which renumbers the view's year and
+    // fund kind and gives the numbers moved.
+    std::function<projectnumber::Renames()> m_onReorder;
 
 protected:
     BOOL OnInitDialog() override;

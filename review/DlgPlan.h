@@ -7,19 +7,6 @@
 #include "review/DlgYearBar.h"
 #include "review/WorkflowView.h"
 
-// Lists the passed key projects of the year and fund kind.
-class CDlgPlanYearBar : public CDlgYearBar {
-public:
-    void OnCategoryChanged() override;
-    void OnYearChanged() override { OnCategoryChanged(); }
-};
-
-// Hands the selected number to the summary, the approved total and the plan.
-class CDlgPlanProTree : public CDlgProTree {
-protected:
-    void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result) override;
-};
-
 class CDlgPlan : public CWorkflowView {
     DECLARE_DYNCREATE(CDlgPlan)
 public:
@@ -32,8 +19,8 @@ public:
     CDlgYearBar& YearBar() override { return m_dlgYearBar; }
     CDlgProTree& ProTree() override { return m_dlgProTree; }
 
-    CDlgPlanYearBar m_dlgYearBar;
-    CDlgPlanProTree m_dlgProTree;
+    CDlgYearBar m_dlgYearBar;
+    CDlgProTree m_dlgProTree;
     CDlgPlanPanel m_dlgPanel;
 
 protected:

@@ -4,9 +4,8 @@
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "review/ApprovalPanelSupport.h"
-#include "review/ApprovalReorder.h"
 #include "review/OfficeReports.h"
-#include "review/WorkflowView.h"
+#include "review/WorkflowSupport.h"
 #include "review/ReviewStore.h"
 
 namespace {
@@ -152,6 +151,5 @@ void CDlgPlanPanel::OnBtnOutput() { officereports::RunPlanOutput(m_pConnection, 
 
 void CDlgPlanPanel::OnBtnReorder() {
     // The panel keeps what was typed for the selected project, under its new number.
-    if (auto* view = dynamic_cast<CWorkflowView*>(GetParent()))
-        m_dlgSummary.FollowRenames(approval::ReorderProjects(*view, true));
+    if (m_onReorder) m_dlgSummary.FollowRenames(m_onReorder());
 }

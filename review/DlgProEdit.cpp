@@ -3,7 +3,6 @@
 #include <map>
 
 #include "foundation/Transaction.h"
-#include "review/DlgFirstSelect.h"
 #include "numbering/LeadingCharacters.h"
 #include "review/ProjectInfoStore.h"
 #include "foundation/ColumnLimits.h"
@@ -142,7 +141,7 @@ const ui::DialogTemplate& CDlgProEdit::Template() {
     return tpl;
 }
 
-CDlgProEdit::CDlgProEdit(CDlgFirstSelect* select) : ui::Dialog(Template(), nullptr), m_pSelect(select) {}
+CDlgProEdit::CDlgProEdit() : ui::Dialog(Template(), nullptr) {}
 
 BOOL CDlgProEdit::OnInitDialog() {
     ui::Dialog::OnInitDialog();
@@ -254,7 +253,7 @@ void CDlgProEdit::SaveProject() {
     m_loaded.stamp = outcome.stamp;
     SetDlgItemText(IDC_XMBH, outcome.number);
     ui::MessageBox("保存成功！", "提示", MB_OK | MB_ICONINFORMATION);
-    if (m_pSelect) m_pSelect->RefreshLists();
+    if (m_onSaved) m_onSaved();
 }
 
 std::string CDlgProEdit::FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const {

@@ -4,6 +4,7 @@
 // A changed guide code, year or unit code renumbers the project.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,7 +14,6 @@
 #include "platform/ui/ListCtrl.h"
 
 class CAdoConnection;
-class CDlgFirstSelect;
 
 class CDlgProEdit : public ui::Dialog {
 public:
@@ -26,9 +26,7 @@ public:
                          IDC_GJZC = 6104, IDC_ZJZC = 6105, IDC_CJZC = 6044, IDC_BSHRS = 6045, IDC_BSSRS = 6046,
                          IDC_SSSRS = 6047, IDC_FIRSTAPPR = 6053, IDC_MEMBERS = 6054;
 
-    // `select` is the view's selection bar, whose lists a save refreshes
-    // (null: none to refresh).
-    explicit CDlgProEdit(CDlgFirstSelect* select = nullptr);
+    CDlgProEdit();
     static const ui::DialogTemplate& Template();
 
     // Fills the sex, degree and title lists from their code tables and limits
@@ -37,7 +35,7 @@ public:
     // Shows the application with this number; nothing changes when there is none.
     void LoadProject(const std::string& xmbh);
     // Asks, then writes the form into the application shown, renumbering it
-    // when its group prefix changed; the lists are refreshed afterwards.
+    // when its group prefix changed; m_onSaved follows a save.
     void SaveProject();
     // Numbers the group of the prefix again without gaps.
     void RenumberGroup(const std::string& prefix);
@@ -46,6 +44,9 @@ public:
 
     // The view's connection; not owned.
     CAdoConnection* m_pConnection = nullptr;
+    // Set by the view: a save has written the project (the view's lists
+    // then show it under its number).
+    std::function<void()> m_onSaved;
 
 protected:
     BOOL OnInitDialog() override;
@@ -58,7 +59,6 @@ private:
     // "保存失败！", naming the field first when a value is longer than its column holds.
     std::string FailureMessage(const std::vector<std::pair<std::string, std::string>>& columns) const;
 
-    CDlgFirstSelect* m_pSelect;
     // The project shown (its number and row), as LoadProject found it.
     projectnumber::LoadedProject m_loaded;
 };

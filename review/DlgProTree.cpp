@@ -8,7 +8,9 @@
 #include "review/ReviewStore.h"
 
 CDlgProTree::CDlgProTree() : ui::Dialog(Template()) {
-    MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo& info) { OnSelchangedTree(info); });
+    MapNotify(IDC_TREE, ui::TVN_SELCHANGED, [this](const ui::NotifyInfo&) {
+        if (m_onSelected) m_onSelected(SelectedText());
+    });
 }
 
 const ui::DialogTemplate& CDlgProTree::Template() {
@@ -56,13 +58,4 @@ void CDlgProTree::AddPart(const std::string& root, const std::string& kind, cons
 std::string CDlgProTree::SelectedText() const {
     const ui::HTREEITEM item = Tree().GetSelectedItem();
     return item ? Tree().GetItemText(item) : std::string();
-}
-
-void CDlgProTree::OnSelchangedTree(const ui::NotifyInfo& notification) {
-    LRESULT result = 0;
-    OnProjectSelected(notification, &result);
-}
-
-void CDlgProTree::OnProjectSelected(const ui::NotifyInfo&, LRESULT* result) {
-    if (result) *result = 0;
 }

@@ -1,9 +1,10 @@
 // The project tree of the workflow views: the roots "一般基金" and "重点基金",
 // under them one node per fund number (the first 7 characters of the project
-// number), under those the project numbers of a year. Each view's subclass
-// hands the selected item's text to its panels.
+// number), under those the project numbers of a year. The view that holds
+// the tree hands the selected item's text to its panels.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/ui/Dialog.h"
@@ -38,17 +39,18 @@ public:
 
     // The view's connection; set before the window is made, not owned.
     CAdoConnection* m_pConnection = nullptr;
+    // Set by the view that holds the tree: the selection has moved to the
+    // item of this text (a root, a fund number or a project number; empty
+    // when none is selected).
+    std::function<void(const std::string& text)> m_onSelected;
 
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override {}
-    // The tree's selection has changed; the base only sets the result to 0.
-    virtual void OnProjectSelected(const ui::NotifyInfo& notification, LRESULT* result);
-    // The text of the tree's selected item (empty when none).
-    std::string SelectedText() const;
 
 private:
-    void OnSelchangedTree(const ui::NotifyInfo& notification);
+    // The text of the tree's selected item (empty when none).
+    std::string SelectedText() const;
     void AddPart(const std::string& root, const std::string& kind, const std::string& year, bool passedOnly);
 };

@@ -45,6 +45,11 @@ std::string CDlgYearBar::GetYear() {
     return selected < 0 ? std::string() : years->GetLBText(selected);
 }
 
+void CDlgYearBar::OnCategoryChanged() {
+    // Before the bar's window exists there is no tree beside it to fill.
+    if (m_onChanged && IsWindow()) m_onChanged(GetYear(), GetCategory());
+}
+
 int CDlgYearBar::GetCategory() {
     if (IsWindow()) UpdateData(TRUE);
     return m_nCategory;

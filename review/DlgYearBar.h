@@ -1,8 +1,9 @@
 // The year and category bar at the top left of every workflow view: the five
-// years of the current period and the fund kind (专业组 or 重点实验室). Each
-// view's subclass refills its project tree when either changes.
+// years of the current period and the fund kind (专业组 or 重点实验室). The
+// view that holds the bar refills its project tree when either changes.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "foundation/Options.h"
@@ -23,9 +24,14 @@ public:
     // The category index after taking the list's selection: 0 专业组, 1 重点实验室.
     int GetCategory();
 
-    // A change of the category list and of the year; nothing in the base.
-    virtual void OnCategoryChanged() {}
-    virtual void OnYearChanged() {}
+    // A change of the category list and of the year: both hand the year and
+    // the category to m_onChanged (once the bar's window exists).
+    void OnCategoryChanged();
+    void OnYearChanged() { OnCategoryChanged(); }
+
+    // Set by the view that holds the bar: refills its tree for the year
+    // ("2008", empty when none is selected) and the category index.
+    std::function<void(const std::string& year, int category)> m_onChanged;
 
 protected:
     BOOL OnInitDialog() override;

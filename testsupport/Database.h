@@ -1,10 +1,13 @@
 // The database helpers of the tests: run a statement, read rows as texts,
-// count rows and seed a table, on any connection a test holds. A failed
-// statement fails the test with the statement and the database's reason.
+// count rows and seed a table, on any connection a test holds, or on a
+// database file of the program folder through a connection opened for the
+// call. A failed statement fails the test with the statement and the
+// database's reason.
 //
 //     testdb::Seed(connection, {"CORVANE_UNIT", {"DWDM", "DWMC"}, {{"0001", "单位甲"}, {"0002", "O'Brien"}}});
 //     EXPECT_EQ(testdb::Count(connection, "CORVANE_UNIT"), 2);
 //     EXPECT_EQ(testdb::Query(connection, "select DWMC from CORVANE_UNIT order by DWDM")[1][0], "O'Brien");
+//     testdb::Exec("delete from CORVANE_UNIT");   // project.mdb of the program folder
 //
 // Header only: every test program that reaches a database already links the
 // database classes.
@@ -17,6 +20,7 @@
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/ProjectDatabase.h"
 #include "foundation/Sql.h"
 #include "platform/text/Text.h"
 
@@ -86,6 +90,32 @@ inline void Seed(CAdoConnection& connection, const Table& table) {
         ASSERT_EQ(row.size(), table.columns.size()) << table.name;
         ASSERT_TRUE(db::Statement(connection, sql, row).Run()) << sql << "\n" << connection.FormatErrors();
     }
+}
+
+// Opens a database file of the program folder ("project.mdb", "temp.mdb") on
+// a connection of the test's own, as the screens open theirs; a file that
+// does not open fails the test with the database's reason.
+inline bool OpenProgramDatabase(CAdoConnection& connection, const char* file = kProjectDatabaseFile) {
+    const bool open = ConnectProjectDatabase(connection, file);
+    EXPECT_TRUE(open) << file << "\n" << connection.FormatErrors();
+    return open;
+}
+
+// Exec, Query and Seed on a database file of the program folder, each through
+// a connection opened for the call (for helpers that hold none).
+inline void Exec(const std::string& sql, const char* file = kProjectDatabaseFile) {
+    CAdoConnection connection;
+    if (OpenProgramDatabase(connection, file)) Exec(connection, sql);
+}
+
+inline Rows Query(const std::string& sql, long columns = 0, const char* file = kProjectDatabaseFile) {
+    CAdoConnection connection;
+    return OpenProgramDatabase(connection, file) ? Query(connection, sql, columns) : Rows{};
+}
+
+inline void Seed(const Table& table, const char* file = kProjectDatabaseFile) {
+    CAdoConnection connection;
+    if (OpenProgramDatabase(connection, file)) Seed(connection, table);
 }
 
 }  // namespace testdb

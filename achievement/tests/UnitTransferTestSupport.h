@@ -29,7 +29,7 @@ protected:
         ui::EnsureApplication();
         office::SetShellOpenHook([this](const std::string& path) { opened.push_back(path); });
         office::SetStartHook({});
-        ASSERT_TRUE(db.ConnectAccess(PathOf("project.mdb"), "5081"));
+        ASSERT_TRUE(testdb::OpenProgramDatabase(db));
     }
     void TearDown() override {
         view_.reset();

@@ -25,7 +25,7 @@ protected:
         InstalledFolder::SetUp();
         office::SetShellOpenHook([this](const std::string& path) { opened.push_back(path); });
         office::SetStartHook({});
-        ASSERT_TRUE(db.ConnectAccess(PathOf("project.mdb"), "5081"));
+        ASSERT_TRUE(testdb::OpenProgramDatabase(db));
         rs.SetConnection(&db);
         rs.SetCursorLocation(adUseClient);
     }

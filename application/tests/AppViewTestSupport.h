@@ -21,26 +21,12 @@ namespace appviewtest {
 
 using Rows = testdb::Rows;
 
-// testdb's statement and query on project.mdb of the program folder, opened
-// for the call (the helpers below serve tests without a connection of their
-// own).
-inline void Exec(const std::string& sql) {
-    CAdoConnection connection;
-    ASSERT_TRUE(appdb::Connect(connection));
-    testdb::Exec(connection, sql);
-}
-
-inline void Seed(const testdb::Table& table) {
-    CAdoConnection connection;
-    ASSERT_TRUE(appdb::Connect(connection));
-    testdb::Seed(connection, table);
-}
-
-inline Rows Query(const std::string& sql) {
-    CAdoConnection connection;
-    EXPECT_TRUE(appdb::Connect(connection));
-    return testdb::Query(connection, sql);
-}
+// testdb's statement, seed and query on project.mdb of the program folder,
+// opened for the call (the helpers below serve tests without a connection of
+// their own).
+using testdb::Exec;
+using testdb::Query;
+using testdb::Seed;
 
 // Stores a bare application row (number, unit, category) with members.
 inline void StoreProject(const std::string& number, const std::string& unit = "U001",
@@ -70,7 +56,7 @@ protected:
     void SetUp() override {
         InstalledFolder::SetUp();
         sys::MakeDirs(proapp::ScratchFolder());
-        ASSERT_TRUE(appdb::Connect(connection));
+        ASSERT_TRUE(testdb::OpenProgramDatabase(connection));
     }
     // The stored project as a view loads it.
     projectnumber::LoadedProject Loaded(const std::string& number) {

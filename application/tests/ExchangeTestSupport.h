@@ -51,7 +51,7 @@ protected:
 
     void SetUp() override {
         InstalledFolder::SetUp();
-        ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081")) << connection.FormatErrors();
+        ASSERT_TRUE(testdb::OpenProgramDatabase(connection));
     }
 
     // The fixture's connection through testdb (the tests name these).

@@ -28,7 +28,7 @@ protected:
 
     void SetUp() override {
         InstalledFolder::SetUp();
-        ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081")) << connection.FormatErrors();
+        ASSERT_TRUE(testdb::OpenProgramDatabase(connection));
     }
 
     static void SetRole(int role) {

@@ -28,7 +28,7 @@ protected:
         CDlgOneGuide::m_strPublishYear = "2006-2010";
         office::SetShellOpenHook([this](const std::string& path) { opened.push_back(path); });
         office::SetStartHook({});
-        ASSERT_TRUE(db.ConnectAccess(PathOf("project.mdb"), "5081"));
+        ASSERT_TRUE(testdb::OpenProgramDatabase(db));
     }
     void TearDown() override {
         db.Close();

@@ -24,17 +24,9 @@ namespace guidetest {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-inline void Exec(const std::string& sql) {
-    CAdoConnection connection;
-    ASSERT_TRUE(ConnectGuideDatabase(connection));
-    testdb::Exec(connection, sql);
-}
-
-inline Rows Query(const std::string& sql) {
-    CAdoConnection connection;
-    EXPECT_TRUE(ConnectGuideDatabase(connection));
-    return testdb::Query(connection, sql);
-}
+// On project.mdb of the program folder, through a connection opened for the call.
+using testdb::Exec;
+using testdb::Query;
 
 inline std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + plain + "\\par}"; }
 
@@ -83,7 +75,7 @@ inline void StoreSimpleGuide(const std::string& fund, const std::string& name, c
     const std::string folder = sys::JoinPath(sys::ProgramFolder(), "seed_" + fund + "_" + year);
     const auto files = WriteGuideFiles(folder, fund, {{"01", "专题甲", {{"01", "方向甲", "0", {}}}}}, name);
     CAdoConnection connection;
-    ASSERT_TRUE(ConnectGuideDatabase(connection));
+    ASSERT_TRUE(testdb::OpenProgramDatabase(connection));
     ASSERT_TRUE(guidestore::StoreGuide(connection, fund, name, year, files, false));
     sys::RemoveAll(folder);
 }

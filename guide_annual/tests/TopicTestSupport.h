@@ -21,17 +21,9 @@
 
 namespace topictest {
 
-inline void Exec(const std::string& sql) {
-    CAdoConnection connection;
-    ASSERT_TRUE(ConnectGuideDatabase(connection));
-    testdb::Exec(connection, sql);
-}
-
-inline void Seed(const testdb::Table& table) {
-    CAdoConnection connection;
-    ASSERT_TRUE(ConnectGuideDatabase(connection));
-    testdb::Seed(connection, table);
-}
+// On project.mdb of the program folder, through a connection opened for the call.
+using testdb::Exec;
+using testdb::Seed;
 
 // Units in CORVANE_UNIT and in the unit dictionary, in code order.
 inline void AddUnits(const std::vector<std::pair<std::string, std::string>>& units) {

@@ -33,7 +33,7 @@ protected:
         sys::MakeDirs(PathOf("temp"));
         office::SetShellOpenHook([this](const std::string& path) { opened.push_back(path); });
         office::SetStartHook({});
-        ASSERT_TRUE(db.ConnectAccess(PathOf("project.mdb"), "5081"));
+        ASSERT_TRUE(testdb::OpenProgramDatabase(db));
     }
     void TearDown() override {
         view_.reset();

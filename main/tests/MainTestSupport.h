@@ -92,18 +92,9 @@ protected:
         }
     }
 
-    // Runs a statement on the installed project.mdb.
-    void Execute(const std::string& sql) {
-        CAdoConnection connection;
-        ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081"));
-        ASSERT_TRUE(connection.Execute(sql));
-    }
-    // Puts rows into a table of the installed project.mdb.
-    void Seed(const testdb::Table& table) {
-        CAdoConnection connection;
-        ASSERT_TRUE(connection.ConnectAccess(PathOf("project.mdb"), "5081"));
-        testdb::Seed(connection, table);
-    }
+    // Runs a statement on, and puts rows into a table of, the installed project.mdb.
+    void Execute(const std::string& sql) { testdb::Exec(sql); }
+    void Seed(const testdb::Table& table) { testdb::Seed(table); }
 
     CCorvaneApp app;
     ui::TestDriver driver;

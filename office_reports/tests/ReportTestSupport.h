@@ -37,7 +37,7 @@ protected:
         office::SetStartHook({});
         CDlgFirstAPPR::m_strPublishYear = "2006-2010";
         StoreSettings("2008", 0);
-        ASSERT_TRUE(connection.ConnectAccess(sys::ProgramFolder() + "\\project.mdb", "5081"));
+        ASSERT_TRUE(testdb::OpenProgramDatabase(connection));
         officereports::ClearRequests();
     }
     void TearDown() override {

@@ -26,28 +26,16 @@ namespace accepttest {
 
 using testdb::Rows;
 
-inline bool Connect(CAdoConnection& connection) {
-    return connection.ConnectAccess(sys::JoinPath(sys::ProgramFolder(), "project.mdb"), "5081", -1);
-}
-
-inline void Exec(const std::string& sql) {
-    CAdoConnection connection;
-    ASSERT_TRUE(Connect(connection));
-    testdb::Exec(connection, sql);
-}
-
-// Every row of a query as texts (NULL as the empty text).
-inline Rows Query(const std::string& sql) {
-    CAdoConnection connection;
-    EXPECT_TRUE(Connect(connection));
-    return testdb::Query(connection, sql);
-}
+// On project.mdb of the program folder, through a connection opened for the
+// call; a query gives every row as texts (NULL as the empty text).
+using testdb::Exec;
+using testdb::Query;
 
 // The bytes of a long binary column of the first row of a query (NULL reads
 // as no bytes); "<no row>" without a row.
 inline std::string Blob(const std::string& sql, const std::string& column) {
     CAdoConnection connection;
-    EXPECT_TRUE(Connect(connection));
+    testdb::OpenProgramDatabase(connection);
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
     if (!rs.Open(sql) || rs.GetRecordCount() <= 0) return "<no row>";
@@ -71,7 +59,7 @@ inline std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + pla
 inline void AddRow(const std::string& table, const std::map<std::string, std::string>& texts,
                    const std::map<std::string, std::string>& blobs = {}) {
     CAdoConnection connection;
-    ASSERT_TRUE(Connect(connection));
+    ASSERT_TRUE(testdb::OpenProgramDatabase(connection));
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
     ASSERT_TRUE(rs.Open("select * from " + table + " where 1=0"));

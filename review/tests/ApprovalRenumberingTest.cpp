@@ -18,7 +18,7 @@ class Renumbering : public InstalledFolder {
 protected:
     static approval::RenumberResult Renumber(const std::string& year, const std::string& kind) {
         CAdoConnection connection;
-        Connect(connection);
+        testdb::OpenProgramDatabase(connection);
         return approval::RenumberProjects(connection, year, kind);
     }
     static Rows AllNumbers() {
@@ -87,7 +87,7 @@ TEST_F(Renumbering, TheHundredthProjectGetsThreeDigitsAndTheThousandthFour) {
     for (int i = 0; i < 1000; ++i)
         applications.rows.push_back({Number("1001", "") + text::Format("%04d", i), "2008", kGeneral});
     CAdoConnection connection;
-    Connect(connection);
+    testdb::OpenProgramDatabase(connection);
     ASSERT_GE(connection.BeginTrans(), 1);
     testdb::Seed(connection, applications);
     ASSERT_TRUE(connection.CommitTrans());
@@ -145,7 +145,7 @@ TEST_F(Renumbering, ALegacyPairOfNumbersDifferingInCaseIsRefusedAndNamed) {
         AddReview(Number("U001", "003"), "+");
         const Rows before = Query("select XMBH from CORVANE_ITEMAPPINFO order by XMBH collate binary");
         CAdoConnection connection;
-        Connect(connection);
+        testdb::OpenProgramDatabase(connection);
         std::vector<std::string> pair;
         EXPECT_EQ(approval::RenumberProjects(connection, "2008", kGeneral, nullptr, &pair),
                   approval::RenumberResult::CaseVariants);

@@ -33,26 +33,15 @@ inline const std::string kKey = "共性技术基金——重点项目";
 inline const std::string kLabGeneral = "重点实验室基金——一般项目";
 inline const std::string kLabKey = "重点实验室基金——重点项目";
 
-inline void Connect(CAdoConnection& connection) {
-    ASSERT_TRUE(connection.ConnectAccess(sys::ProgramFolder() + "\\project.mdb", "5081"));
-}
-
-inline void Exec(const std::string& sql) {
-    CAdoConnection connection;
-    Connect(connection);
-    testdb::Exec(connection, sql);
-}
-
-inline Rows Query(const std::string& sql) {
-    CAdoConnection connection;
-    Connect(connection);
-    return testdb::Query(connection, sql);
-}
+// On project.mdb of the program folder, through a connection opened for the call.
+using testdb::Exec;
+using testdb::Query;
+using testdb::Seed;
 
 // The bytes of a long binary column of the project's row; "<none>" without a row.
 inline std::string Blob(const std::string& table, const std::string& column, const std::string& xmbh) {
     CAdoConnection connection;
-    Connect(connection);
+    testdb::OpenProgramDatabase(connection);
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
     if (!rs.Open("select " + column + " from " + table + " where XMBH = " + db::QuoteLiteral(xmbh)) || rs.IsEOF())
@@ -66,7 +55,7 @@ inline std::string Blob(const std::string& table, const std::string& column, con
 inline void StoreBlob(const std::string& table, const std::string& column, const std::string& xmbh,
                       const std::string& bytes) {
     CAdoConnection connection;
-    Connect(connection);
+    testdb::OpenProgramDatabase(connection);
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
     ASSERT_TRUE(rs.Open("select * from " + table + " where XMBH = " + db::QuoteLiteral(xmbh)));
@@ -78,22 +67,17 @@ inline void StoreBlob(const std::string& table, const std::string& column, const
 // A single-precision column of the project's row read as the system reads it.
 inline float Amount(const std::string& table, const std::string& column, const std::string& xmbh) {
     CAdoConnection connection;
-    Connect(connection);
+    testdb::OpenProgramDatabase(connection);
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
     float value = -1;
-    if (rs.Open("select " + column + " from " + table + " where XMBH = " + db::QuoteLiteral(xmbh)) && !rs.IsEOF())
+    if (rs.Open("select " + column + " from " + table + " where XMBH = " + db::QuoteLiteral(xmbh)) && !rs.IsEOF()) {
         EXPECT_TRUE(rs.GetFloat(column, value)) << column;
+    }
     return value;
 }
 
 inline std::string Rtf(const std::string& plain) { return "{\\rtf1\\ansi " + plain + "\\par}"; }
-
-inline void Seed(const testdb::Table& table) {
-    CAdoConnection connection;
-    Connect(connection);
-    testdb::Seed(connection, table);
-}
 
 // An application that passed the first review, with further columns and
 // their values when given.

@@ -36,23 +36,9 @@ inline const std::string kLabKey = "重点实验室基金——重点项目";
 
 // Statements, reads and seeds on the copy of project.mdb, each through a
 // connection of its own as the screens hold theirs.
-inline void Exec(const std::string& sql) {
-    CAdoConnection connection;
-    ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
-    testdb::Exec(connection, sql);
-}
-
-inline Rows Query(const std::string& sql) {
-    CAdoConnection connection;
-    EXPECT_TRUE(workflow::ConnectProjectDatabase(connection));
-    return testdb::Query(connection, sql);
-}
-
-inline void Seed(const testdb::Table& table) {
-    CAdoConnection connection;
-    ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
-    testdb::Seed(connection, table);
-}
+using testdb::Exec;
+using testdb::Query;
+using testdb::Seed;
 
 // An application whose guide code, year and unit code are those of its number.
 inline void AddApplication(const std::string& xmbh, const std::string& category, const std::string& year,

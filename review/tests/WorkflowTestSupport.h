@@ -32,11 +32,8 @@ namespace workflowtest {
 
 using Row = std::map<std::string, std::string>;
 
-inline void Exec(const std::string& sql) {
-    CAdoConnection connection;
-    ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
-    testdb::Exec(connection, sql);
-}
+// On project.mdb of the program folder, through a connection opened for the call.
+using testdb::Exec;
 
 // A number read as text ("83.0000") in its shortest form ("83"); other
 // texts as they are.
@@ -50,12 +47,10 @@ inline std::string ShortNumber(const std::string& value) {
 // The named columns of the rows of a query, as texts (numbers in their
 // shortest form).
 inline std::vector<Row> Query(const std::string& sql, const std::vector<std::string>& columns) {
-    CAdoConnection connection;
-    EXPECT_TRUE(workflow::ConnectProjectDatabase(connection));
     std::string names;
     for (const std::string& column : columns) names += (names.empty() ? "" : ", ") + column;
     std::vector<Row> rows;
-    for (const testdb::Row& values : testdb::Query(connection, "select " + names + " from (" + sql + ")")) {
+    for (const testdb::Row& values : testdb::Query("select " + names + " from (" + sql + ")")) {
         Row& row = rows.emplace_back();
         for (std::size_t i = 0; i < columns.size(); ++i) row[columns[i]] = ShortNumber(values.at(i));
     }
@@ -76,9 +71,7 @@ inline void Insert(const std::string& table, const Row& values) {
         row.columns.push_back(name);
         row.rows[0].push_back(value);
     }
-    CAdoConnection connection;
-    ASSERT_TRUE(workflow::ConnectProjectDatabase(connection));
-    testdb::Seed(connection, row);
+    testdb::Seed(row);
 }
 
 // An application with its category, year and first-review mark; `more` adds

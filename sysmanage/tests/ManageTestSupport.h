@@ -21,25 +21,12 @@ namespace managetest {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-// Runs one statement on a database of the program folder.
-inline void Exec(const char* database, const std::string& sql) {
-    CAdoConnection connection;
-    ASSERT_TRUE(ConnectDatabase(connection, database)) << connection.FormatErrors();
-    testdb::Exec(connection, sql);
-}
-
-// Puts rows into a table of a database of the program folder.
-inline void Seed(const char* database, const testdb::Table& table) {
-    CAdoConnection connection;
-    ASSERT_TRUE(ConnectDatabase(connection, database)) << connection.FormatErrors();
-    testdb::Seed(connection, table);
-}
-
-// Every row of a query as texts of its first `columns` fields (all when 0).
+// A statement, a seed and a query (the texts of each row's first `columns`
+// fields, all when 0) on a database of the program folder, named first.
+inline void Exec(const char* database, const std::string& sql) { testdb::Exec(sql, database); }
+inline void Seed(const char* database, const testdb::Table& table) { testdb::Seed(table, database); }
 inline Rows Query(const char* database, const std::string& sql, long columns = 0) {
-    CAdoConnection connection;
-    EXPECT_TRUE(ConnectDatabase(connection, database));
-    return testdb::Query(connection, sql, columns);
+    return testdb::Query(sql, columns, database);
 }
 
 // The rows of a saved recordset file.
