@@ -85,6 +85,13 @@ std::vector<std::string> RegulationTypeNames(CAdoConnection& connection) {
 
 std::string ChooserQuery() { return "select xmmc,xmbh from corvane_new_resultchange order by xmbh"; }
 
+bool ProjectName(CAdoConnection& connection, const std::string& number, std::string& name) {
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    return rs.Open("select xmmc from corvane_new_resultchange where xmbh = " + db::QuoteLiteral(number)) &&
+           !rs.IsEOF() && rs.GetString("xmmc", name);
+}
+
 bool OpenList(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& selection) {
     appdb::Bind(rs, connection);
     return rs.Open(selection.empty() ? "select * FROM corvane_new_resultchange" : selection);

@@ -80,6 +80,9 @@ using GridRows = std::vector<std::vector<std::string>>;
 std::vector<std::string> RegulationTypeNames(CAdoConnection& connection);
 // The project chooser's statement: name and number of every record by number.
 std::string ChooserQuery();
+// The stored record's project name; false (and `name` unchanged) when there
+// is no record or it cannot be read.
+bool ProjectName(CAdoConnection& connection, const std::string& number, std::string& name);
 // Opens the records for the list: every one, or those `selection` (a query
 // of the query dialog) gives.
 bool OpenList(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& selection = {});

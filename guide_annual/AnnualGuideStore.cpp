@@ -221,6 +221,20 @@ bool LoadFiveYearChapters(CAdoConnection& connection, const std::string& fund, c
     return true;
 }
 
+RowTexts DirectedUnits(CAdoConnection& connection, const std::string& year, bool key, bool general) {
+    if (!key && !general) return {};
+    std::string sql =
+        "select distinct corvane_unit.dwdm,dwmc from corvane_unit,corvane_year_studyaspect where "
+        "corvane_unit.dwdm = corvane_year_studyaspect.dwdm and fbnf = " +
+        db::QuoteLiteral(year);
+    if (!general) sql += " and sfzdyjfx = '1'";
+    else if (!key) sql += " and sfzdyjfx = '0'";
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open(sql)) return {};
+    return ReadRowTexts(rs, 2);
+}
+
 RowTexts FindUnits(CAdoConnection& connection, const std::string& code, const std::string& name, long columns) {
     const std::string c = db::QuoteLiteral(code + "%"), n = db::QuoteLiteral("%" + name + "%");
     std::string sql;

@@ -87,6 +87,10 @@ bool LoadFiveYearChapters(CAdoConnection& connection, const std::string& fund, c
 
 // ---- the units a guide is issued to (CORVANE_UNIT) ----
 
+// Code and name of each unit that the year's directions name, once each:
+// those of key directions, of general directions, or of both.
+RowTexts DirectedUnits(CAdoConnection& connection, const std::string& year, bool key, bool general);
+
 // The units whose code begins with `code` and whose name holds `name` (both
 // as the user typed them: % and _ in them match as LIKE does; an empty one
 // matches every unit), by code; of each unit its first `columns` columns.

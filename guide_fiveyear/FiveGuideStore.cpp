@@ -245,6 +245,21 @@ std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::str
     return guides;
 }
 
+std::vector<ListedGuide> GuidesByFund(CAdoConnection& connection, const std::string& period) {
+    std::vector<ListedGuide> guides;
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_fivefundguide where fbnf = " + db::QuoteLiteral(period) + " order by jjbh"))
+        return guides;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        ListedGuide guide;
+        rs.GetString("jjbh", guide.fund);
+        rs.GetString("znmc", guide.name);
+        guides.push_back(guide);
+    }
+    return guides;
+}
+
 std::vector<GuideOwner> GuideOwners(CAdoConnection& connection) {
     std::vector<GuideOwner> owners;
     const struct {

@@ -72,6 +72,10 @@ std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::strin
 std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::string& groupSelection,
                                       const std::string& labSelection, const std::string& period);
 
+// The period's guides by fund number, for the output chooser (the owner is
+// left empty).
+std::vector<ListedGuide> GuidesByFund(CAdoConnection& connection, const std::string& period);
+
 // A specialist group or laboratory a guide can be written for.
 struct GuideOwner {
     std::string name, code;

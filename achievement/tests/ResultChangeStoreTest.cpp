@@ -69,6 +69,11 @@ TEST_F(ResultChangeStoreTest, RecordReadsBackAsWrittenAndAnUpdateNeedsTheStoredR
         EXPECT_EQ(bytes, resultchangetest::Rtf("丁" + std::to_string(RichSlot(index)))) << Columns()[index];
     }
     EXPECT_EQ(ReadMainRow(db, "' or ''='", Folder(), read), db::Found::NoRow);
+    std::string name = "shown before";
+    EXPECT_FALSE(ProjectName(db, "' or ''='", name));
+    EXPECT_EQ(name, "shown before");
+    ASSERT_TRUE(ProjectName(db, "9140a0101u'1001", name));
+    EXPECT_EQ(name, written[1]);
 
     for (int child = 0; child < kChildCount; ++child) {
         const auto rows = ReadChildRows(db, child, "9140a0101u'1001");

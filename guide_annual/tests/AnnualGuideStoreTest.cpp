@@ -111,6 +111,17 @@ TEST_F(AnnualGuideStoreLists, GuidesFiveYearGuidesAndUnitsAreFoundAsTyped) {
         for (const auto& row : guidestore::FindUnits(connection, s.code, s.name, 2)) codes.push_back(row[0]);
         EXPECT_EQ(codes, s.codes) << s.code << " / " << s.name;
     }
+
+    // The units the year's key or general directions name, once each.
+    testdb::Seed(connection, {"corvane_year_studyaspect", {"YJFXBH", "FBNF", "DWDM", "SFZDYJFX"},
+                              {{"1", "2012", "U01", "1"}, {"2", "2012", "U01", "1"}, {"3", "2012", "U02", "0"},
+                               {"4", "2013", "V01", "1"}}});
+    using Units = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(guidestore::DirectedUnits(connection, "2012", true, false), (Units{{"U01", "甲单位"}}));
+    EXPECT_EQ(guidestore::DirectedUnits(connection, "2012", false, true), (Units{{"U02", "O'Brien 研究所"}}));
+    EXPECT_EQ(guidestore::DirectedUnits(connection, "2012", true, true).size(), 2u);
+    EXPECT_TRUE(guidestore::DirectedUnits(connection, "2012", false, false).empty());
+    EXPECT_TRUE(guidestore::DirectedUnits(connection, "2012' or ''='", true, true).empty());
 }
 
 }  // namespace

@@ -157,6 +157,8 @@ TEST_F(FiveGuideStore, ListsGroupsThenLaboratoriesAndFindsOwnersByCode) {
     EXPECT_EQ(listed(fiveyearstore::ListGuides(db, "2011-2015")),
               (Listed{{"914'B01", "乙'组", "乙指南"}, {"9140A01", "甲组", "甲指南"}, {"L'01", "实验'室", "室指南"}}));
     EXPECT_TRUE(fiveyearstore::ListGuides(db, "2011-2015' or ''='").empty());
+    EXPECT_EQ(listed(fiveyearstore::GuidesByFund(db, "2011-2015")),
+              (Listed{{"914'B01", "", "乙指南"}, {"9140A01", "", "甲指南"}, {"L'01", "", "室指南"}}));
     EXPECT_EQ(listed(fiveyearstore::SearchGuides(
                   db,
                   "select corvane_fivefundguide.jjbh,zyzmc,znmc,fbnf from corvane_fivefundguide,corvane_specgroup "
