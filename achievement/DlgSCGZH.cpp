@@ -2,7 +2,6 @@
 
 #include "application/ApplicationDb.h"
 #include "foundation/ColumnLimits.h"
-#include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -62,11 +61,7 @@ void CDlgSCGZH::OnInitialUpdate() {
 }
 
 void CDlgSCGZH::LoadRegulationTypes() {
-    std::vector<std::string>& names = Info().m_arrGzzd;
-    names.clear();
-    if (!m_recordset.Open("select * from corvane_new_resultchange_gzzd")) return;
-    for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) names.push_back(Field(m_recordset, "NAME"));
-    m_recordset.Close();
+    Info().m_arrGzzd = RegulationTypeNames(m_connection);
 }
 
 // ---- saving ----
@@ -117,50 +112,11 @@ std::string CDlgSCGZH::FailureText(const std::string& failure) {
 }
 
 bool CDlgSCGZH::WriteMainRow(int update) {
-    CAdoRecordSet& rs = m_recordset;
-    // The number's row: none for a new record, the one to rewrite otherwise.
-    if (!rs.Open(SelectByKey(kMainTable, "XMBH", m_strValues[0]))) return false;
-    const bool ready = update == 0 ? rs.AddNew() != FALSE : !rs.IsEOF();
-    bool written = ready;
-    for (int index = 0; written && index < kColumnCount; ++index) {
-        const std::string& column = Columns()[index];
-        if (!IsRichColumn(index)) {
-            written = rs.SetString(column, m_strValues[index]) != FALSE;
-            continue;
-        }
-        std::string bytes;
-        written = sys::ReadFile(m_strValues[index], bytes) && WriteLongBinary(rs, column, bytes);
-    }
-    if (!written) {
-        if (ready) rs.CancelUpdate();
-        rs.Close();
-        return false;
-    }
-    written = rs.Update() != FALSE;
-    rs.Close();
-    return written;
+    return resultchange::WriteMainRow(m_connection, m_strValues, update != 0);
 }
 
 bool CDlgSCGZH::WriteChildRows(const std::string& number) {
-    for (int child = 0; child < kChildCount; ++child) {
-        const ChildTable& table = ChildTables()[child];
-        const std::string deleteRows = "delete from " + text::ToLowerAscii(table.table) + "  where ITEM_XMBH=?1";
-        if (!db::Statement(m_connection, deleteRows, {number}).Run())
-            return false;  // a refused delete would leave the old rows beside the new ones
-        CAdoRecordSet rs;
-        appdb::Bind(rs, m_connection);
-        if (!rs.Open("select * from " + text::ToLowerAscii(table.table) + " where 1=0")) return false;
-        for (const std::vector<std::string>& cells : Info().Grid(child).RowTexts()) {
-            bool written = rs.AddNew() && rs.SetString("ITEM_XMBH", number);
-            for (std::size_t i = 0; written && i < table.stored.size(); ++i) {
-                const std::size_t column = std::size_t(table.GridColumnOf(int(i)));
-                written = rs.SetString(table.stored[i], column < cells.size() ? cells[column] : std::string());
-            }
-            if (!written || !rs.Update()) {
-                rs.CancelUpdate();
-                return false;
-            }
-        }
-    }
-    return true;
+    std::array<GridRows, kChildCount> grids;
+    for (int child = 0; child < kChildCount; ++child) grids[child] = Info().Grid(child).RowTexts();
+    return resultchange::WriteChildRows(m_connection, number, grids);
 }

@@ -1,5 +1,7 @@
 #include "achievement/DlgSCGZHForm.h"
 
+#include "achievement/ResultChangeRecord.h"
+
 #include <QLayout>
 #include <QTabBar>
 #include <QWidget>
@@ -97,7 +99,7 @@ LRESULT CDlgSCGZHForm::OnChangeActiveTab(WPARAM tab, LPARAM) {
 void CDlgSCGZHForm::OnBtnProadd() {
     CDlgSelectResult picker(nullptr);
     picker.m_pConnection = m_pConnection;
-    picker.m_strSQL = "select xmmc,xmbh from corvane_new_resultchange order by xmbh";
+    picker.m_strSQL = resultchange::ChooserQuery();
     if (picker.DoModal() != IDOK) return;
     if (m_pList) m_pList->LoadRecord(picker.m_strXMBH, picker.m_strXMMC);
 }

@@ -11,7 +11,6 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/FileMessages.h"
 #include "foundation/RecordTexts.h"
-#include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
 #include "foundation/ImportReport.h"
 #include "platform/sys/Sys.h"
@@ -24,7 +23,6 @@ using namespace resultchange;
 
 namespace {
 constexpr COLORREF kPanelBackground = RGB(242, 246, 255);
-constexpr const char* kAllRecords = "select * FROM corvane_new_resultchange";
 }  // namespace
 
 const ui::DialogTemplate& CDlgSCGZHList::Template() {
@@ -105,15 +103,14 @@ void CDlgSCGZHList::InitColumns() {
 
 // ---- the list ----
 
-void CDlgSCGZHList::FillList() { FillFrom(kAllRecords); }
+void CDlgSCGZHList::FillList() { FillFrom({}); }
 
-void CDlgSCGZHList::FillFrom(const std::string& sql) {
+void CDlgSCGZHList::FillFrom(const std::string& selection) {
     ui::ListCtrl& list = List();
     list.DeleteAllItems();
     if (!m_pConnection) return;
     CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    if (!rs.Open(sql)) return;
+    if (!OpenList(rs, *m_pConnection, selection)) return;
     RowTexts rows;
     for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
         const std::string category = IsTicked(Field(rs, "check13"))   ? "重点项目"
@@ -171,16 +168,8 @@ void CDlgSCGZHList::OnBtnDelete() {
     const std::string shown = info ? info->GetDlgItemText(CDlgSCGZHInfo::IDC_XMBH) : std::string();
     // A project's main row and child rows go together, or none of them.
     const std::vector<std::string> deleted =
-        db::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
-            if (!db::Statement(*m_pConnection, "delete from CORVANE_NEW_RESULTCHANGE where XMBH = ?1", {number}).Run())
-                return false;
-            for (const char* child : {"GGLL", "GZZDLIST", "JCYJ", "XHSSGG", "YYSSGG"}) {
-                const std::string table = std::string("CORVANE_NEW_RESULTCHANGE_") + child;
-                if (!db::Statement(*m_pConnection, "delete from " + table + " where ITEM_XMBH = ?1", {number}).Run())
-                    return false;
-            }
-            return true;
-        });
+        db::EachInTransaction(*m_pConnection, numbers,
+                              [this](const std::string& number) { return DeleteRecord(*m_pConnection, number); });
     if (info && std::find(deleted.begin(), deleted.end(), shown) != deleted.end()) info->ClearAll();
     FillList();
 }
@@ -192,41 +181,31 @@ void CDlgSCGZHList::LoadRecord(const std::string& number, const std::string& nam
     if (!info || !m_pConnection) return;
     m_loaded = projectnumber::LoadProject(*m_pConnection, number);
     info->ClearAll();
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    if (rs.Open(SelectByKey(kMainTable, "XMBH", number))) {
-        if (rs.IsEOF()) {
-            info->SetNumberAndName(number, name);
-        } else {
-            for (int index = 0; index < kFirstCheck; ++index) {
-                const int slot = RichSlot(index);
-                if (slot < 0) {
-                    info->SetDlgItemText(CDlgSCGZHInfo::ControlOf(index), Field(rs, Columns()[index]));
-                    continue;
-                }
-                const std::string path = RichScratchPath(m_strAppPath, slot);
-                LongBinaryToFile(rs, Columns()[index], path);
-                info->RichEdit(slot).LoadRtfFile(path);
-            }
-            for (int n = 1; n <= kCheckCount; ++n)
-                info->CheckDlgButton(CDlgSCGZHInfo::CheckId(n), IsTicked(Field(rs, Columns()[kFirstCheck + n - 1])));
-            info->UpdateData(TRUE);
+    MainValues values;
+    const db::Found stored = ReadMainRow(*m_pConnection, number, m_strAppPath, values);
+    if (stored == db::Found::NoRow) {
+        info->SetNumberAndName(number, name);
+    } else if (stored == db::Found::Row) {
+        for (int index = 0; index < kFirstCheck; ++index) {
+            const int slot = RichSlot(index);
+            if (slot < 0) info->SetDlgItemText(CDlgSCGZHInfo::ControlOf(index), values[index]);
+            else info->RichEdit(slot).LoadRtfFile(values[index]);
         }
-        rs.Close();
+        for (int n = 1; n <= kCheckCount; ++n)
+            info->CheckDlgButton(CDlgSCGZHInfo::CheckId(n), IsTicked(values[kFirstCheck + n - 1]));
+        info->UpdateData(TRUE);
     }
     for (int child = 0; child < kChildCount; ++child) {
         const ChildTable& table = ChildTables()[child];
         CSCGZHGridCtrl& grid = info->Grid(child);
         grid.RemoveAll();
-        if (!rs.Open(SelectByKey(table.table, "ITEM_XMBH", number))) continue;
-        for (int count = 1; !rs.IsEOF(); rs.MoveNext(), ++count) {
+        int count = 1;
+        for (const std::vector<std::string>& stored : ReadChildRows(*m_pConnection, child, number)) {
             std::unique_ptr<ui::GridRow> row = grid.CreateRow(table.GridColumns());
-            if (table.numbered) row->GetItem(0)->SetValue(text::Format("%d", count));
-            for (int i = 0; i < int(table.stored.size()); ++i)
-                row->GetItem(table.GridColumnOf(i))->SetValue(Field(rs, table.stored[i]));
+            if (table.numbered) row->GetItem(0)->SetValue(text::Format("%d", count++));
+            for (int i = 0; i < int(table.stored.size()); ++i) row->GetItem(table.GridColumnOf(i))->SetValue(stored[i]);
             grid.AddRow(std::move(row), TRUE);
         }
-        rs.Close();
     }
 }
 

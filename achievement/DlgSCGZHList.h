@@ -77,7 +77,8 @@ protected:
 private:
     CDlgSCGZHInfo* InfoPage() const;
     void InitColumns();
-    // Lists the rows of the statement, numbered from 1, unticked.
-    void FillFrom(const std::string& sql);
+    // Lists the records of the selection (every one when empty), numbered
+    // from 1, unticked.
+    void FillFrom(const std::string& selection);
     std::vector<std::string> TickedNumbers() const;
 };

@@ -1,5 +1,7 @@
 #include "achievement/DlgSelectResult.h"
 
+#include "achievement/ResultChangeRecord.h"
+
 #include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/RecordTexts.h"
@@ -42,7 +44,7 @@ BOOL CDlgSelectResult::OnInitDialog() {
     list.InsertColumn(2, "项目名称", LVCFMT_CENTER, 150);
     list.InsertColumn(3, "项目编号", LVCFMT_CENTER, 180);
     list.DeleteColumn(0);
-    m_strSQL = "select xmmc,xmbh from corvane_new_resultchange order by xmbh";
+    m_strSQL = resultchange::ChooserQuery();
     FillList();
     return TRUE;
 }
@@ -65,14 +67,8 @@ void CDlgSelectResult::FillList() {
 void CDlgSelectResult::OnClickList(int item) {
     if (item < 0) return;
     m_strXMBH = List().GetItemText(item, 2);
-    if (m_pConnection) {
-        CAdoRecordSet rs;
-        appdb::Bind(rs, *m_pConnection);
-        // A failed lookup keeps the name shown before.
-        if (rs.Open("select xmmc from corvane_new_resultchange where xmbh = " + db::QuoteLiteral(m_strXMBH)) &&
-            !rs.IsEOF())
-            rs.GetString("xmmc", m_strXMMC);
-    }
+    // A failed lookup keeps the name shown before.
+    if (m_pConnection) resultchange::ProjectName(*m_pConnection, m_strXMBH, m_strXMMC);
     SetDlgItemText(IDC_XMBH, m_strXMBH);
     SetDlgItemText(IDC_XMMC, m_strXMMC);
 }

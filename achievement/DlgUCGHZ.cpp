@@ -82,13 +82,7 @@ void CDlgUCGHZ::loadzd() {
         auto* combo = PageOf(index).Item<ui::ComboBox>(field.controlId);
         if (!combo) continue;
         combo->ResetContent();
-        if (!m_recordset.Open(std::string("select * from ") + field.codeTable)) continue;
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string name;
-            m_recordset.GetString("NAME", name);
-            combo->AddString(name);
-        }
-        m_recordset.Close();
+        for (const std::string& name : unitchange::CodeNames(m_connection, field.codeTable)) combo->AddString(name);
     }
 }
 
@@ -97,17 +91,10 @@ void CDlgUCGHZ::CollectInfo() {
 }
 
 void CDlgUCGHZ::SavetoDB(int update) {
-    db::Transaction transaction(m_connection);
-    const bool opened = transaction.Began() &&
-                        (update ? m_recordset.Open(unitchange::SelectByCode(m_strValues[0])) && !m_recordset.IsEOF()
-                                : m_recordset.Open("select * from corvane_result_unitchange where 1 = 0") && m_recordset.AddNew());
-    if (!opened || !unitchange::Write(m_recordset, m_strValues) || !m_recordset.Update() || !transaction.Commit()) {
-        m_recordset.Close();
-        transaction.Rollback();
+    if (!unitchange::SaveRecord(m_connection, m_strValues, update != 0)) {
         ui::MessageBox(db::FailureMessage(m_connection, unitchange::FailureMessage(m_connection, m_strValues, "数据保存失败！")),
                        "提示", MB_OK | MB_ICONSTOP);
         return;
     }
-    m_recordset.Close();
     ui::MessageBox("保存成功！", "系统提示", MB_OK);
 }

@@ -6,7 +6,6 @@
 #include "achievement/DlgUCGHZPage2.h"
 #include "achievement/ResultExcelOutput.h"
 #include "achievement/UnitChangePage.h"
-#include "application/ApplicationDb.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/FileMessages.h"
 #include "foundation/RecordTexts.h"
@@ -113,12 +112,9 @@ void CDlgUCGHZList::FillList() {
     ui::ListCtrl& list = List();
     list.DeleteAllItems();
     if (m_pConnection) {
-        CAdoRecordSet rs;
-        appdb::Bind(rs, *m_pConnection);
-        rs.Open("select * FROM corvane_result_unitchange");
         std::vector<const char*> columns;
         for (const ListColumn& c : kListColumns) columns.push_back(c.column);
-        RowTexts rows = ReadRowTexts(rs, columns);
+        RowTexts rows = unitchange::ListRows(*m_pConnection, columns);
         for (std::vector<std::string>& row : rows)
             for (std::size_t c = 0; c < columns.size(); ++c)
                 if (kListColumns[c].money) row[c] += "万元";
@@ -142,8 +138,7 @@ void CDlgUCGHZList::LoadRecord(std::string code, std::string name) {
     page1.ClearAll();
     page2.ClearAll();
     CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    if (!rs.Open(unitchange::SelectByCode(code)) || rs.IsEOF()) {
+    if (!unitchange::OpenRecord(rs, *m_pConnection, code) || rs.IsEOF()) {
         page1.SetCodeAndName(std::move(code), std::move(name));
         return;
     }
@@ -177,13 +172,12 @@ void CDlgUCGHZList::OnBtnExport() {
     const std::string folder =
         sys::JoinPath(chosen, text::DateTime::Now().Format("%Y-%m-%d") + "成果转化（单位）");
     const std::string scratch = sys::JoinPath(folder, kScratchName);
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
     ui::ProgressDialog progress("导出成果转化（单位）", int(codes.size()));
     for (const std::string& code : codes) {
         progress.Next(code);
         // A unit whose row has gone in the meantime gets no bundle.
-        if (!rs.Open(unitchange::SelectByCode(code)) || rs.IsEOF()) continue;
+        CAdoRecordSet rs;
+        if (!unitchange::OpenRecord(rs, *m_pConnection, code) || rs.IsEOF()) continue;
         std::string part;
         const bool saved = sys::MakeDirs(folder) && rs.Save(scratch, adPersistXML) && sys::ReadFile(scratch, part) &&
                            LengthPrefixedContainer::Write(
@@ -225,9 +219,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
         return 0;
     }
     // A file of another kind (an application renamed .prosum) lacks the columns.
-    std::vector<std::string> columns;
-    for (const unitchange::Field& field : unitchange::Fields()) columns.emplace_back(field.column);
-    if (!IsPartOf(source, "CORVANE_RESULT_UNITCHANGE", columns)) {
+    if (!IsPartOf(source, unitchange::kTable, unitchange::ColumnNames())) {
         ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是成果转化（单位）信息文件，未导入！", "提示",
                        MB_OK | MB_ICONSTOP);
         return 0;
@@ -254,7 +246,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
         return 0;
     }
     // The record belongs to a stored unit; another code ("9999", a path) would belong to none.
-    if (const db::Found unit = db::HasRow(*m_pConnection, "select DWDM from CORVANE_UNIT where DWDM = ?1", {code});
+    if (const db::Found unit = unitchange::IsStoredUnit(*m_pConnection, code);
         unit != db::Found::Row) {
         ui::MessageBox(unit == db::Found::Failed
                            ? db::FailureMessage(*m_pConnection, "文件" + fileName + "未导入！")
@@ -267,19 +259,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
                                  MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return 0;
 
-    // The old row goes only when the new one is written.
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    const bool written = db::InTransaction(*m_pConnection, [&] {
-        if (exists &&
-            !db::Statement(*m_pConnection, "delete from CORVANE_RESULT_UNITCHANGE where DWDM = ?1", {code}).Run())
-            return false;
-        const bool ok = rs.Open("select * from CORVANE_RESULT_UNITCHANGE where 1 = 0") && rs.AddNew() &&
-                        unitchange::Write(rs, values) && rs.Update();
-        rs.Close();
-        return ok;
-    });
-    if (!written) {
+    if (!unitchange::ImportRecord(*m_pConnection, values, exists)) {
         ui::MessageBox(unitchange::FailureMessage(*m_pConnection, values, "数据保存失败！"), "提示", MB_OK | MB_ICONSTOP);
         return 0;
     }
@@ -289,8 +269,7 @@ int CDlgUCGHZList::Import(const std::string& path) {
 bool CDlgUCGHZList::IsRecordExist(const std::string& code) {
     if (!m_pConnection) return false;
     CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    return rs.Open(unitchange::SelectByCode(code)) && rs.GetRecordCount() > 0;
+    return unitchange::OpenRecord(rs, *m_pConnection, code) && rs.GetRecordCount() > 0;
 }
 
 // ---- Excel ----
@@ -300,8 +279,7 @@ void CDlgUCGHZList::OutputExcel() {
                                    [this](const std::string& code, int number) {
         std::vector<std::string> cells = {std::to_string(number)};
         CAdoRecordSet rs;
-        if (m_pConnection) appdb::Bind(rs, *m_pConnection);
-        rs.Open(unitchange::SelectByCode(code));
+        if (m_pConnection) unitchange::OpenRecord(rs, *m_pConnection, code);
         for (const char* column : {"dwdm", "dwmc", "cdxmzs", "cdxmzjf", "cdzdxms", "cdzdxmzjf", "cdybxms", "cdybxmzjf"}) {
             std::string value;
             rs.GetString(column, value);

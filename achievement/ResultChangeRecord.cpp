@@ -5,6 +5,7 @@
 #include "application/ApplicationDb.h"
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -71,6 +72,118 @@ const std::array<std::string, 3>& RegulationTypes() {
                                                      "预研基金检查验收、经费使用的规章制度",
                                                      "预研基金成果管理、申报后续项目、转化奖励的规章制度"};
     return types;
+}
+
+std::vector<std::string> RegulationTypeNames(CAdoConnection& connection) {
+    std::vector<std::string> names;
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open("select * from corvane_new_resultchange_gzzd")) return names;
+    for (; !rs.IsEOF(); rs.MoveNext()) names.push_back(Field(rs, "NAME"));
+    return names;
+}
+
+std::string ChooserQuery() { return "select xmmc,xmbh from corvane_new_resultchange order by xmbh"; }
+
+bool ProjectName(CAdoConnection& connection, const std::string& number, std::string& name) {
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    return rs.Open("select xmmc from corvane_new_resultchange where xmbh = " + db::QuoteLiteral(number)) &&
+           !rs.IsEOF() && rs.GetString("xmmc", name);
+}
+
+bool OpenList(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& selection) {
+    appdb::Bind(rs, connection);
+    return rs.Open(selection.empty() ? "select * FROM corvane_new_resultchange" : selection);
+}
+
+db::Found ReadMainRow(CAdoConnection& connection, const std::string& number, const std::string& programFolder,
+                      MainValues& values) {
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open(SelectByKey(kMainTable, "XMBH", number))) return db::Found::Failed;
+    if (rs.IsEOF()) return db::Found::NoRow;
+    for (int index = 0; index < kColumnCount; ++index) {
+        const int slot = RichSlot(index);
+        if (slot < 0) {
+            values[index] = Field(rs, Columns()[index]);
+            continue;
+        }
+        values[index] = RichScratchPath(programFolder, slot);
+        LongBinaryToFile(rs, Columns()[index], values[index]);
+    }
+    return db::Found::Row;
+}
+
+std::vector<std::vector<std::string>> ReadChildRows(CAdoConnection& connection, int child, const std::string& number) {
+    const ChildTable& table = ChildTables()[child];
+    std::vector<std::vector<std::string>> rows;
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    if (!rs.Open(SelectByKey(table.table, "ITEM_XMBH", number))) return rows;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        std::vector<std::string> row;
+        for (const std::string& column : table.stored) row.push_back(Field(rs, column));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+bool WriteMainRow(CAdoConnection& connection, const MainValues& values, bool update) {
+    CAdoRecordSet rs;
+    appdb::Bind(rs, connection);
+    // The number's row: none for a new record, the one to rewrite otherwise.
+    if (!rs.Open(SelectByKey(kMainTable, "XMBH", values[0]))) return false;
+    const bool ready = !update ? rs.AddNew() != FALSE : !rs.IsEOF();
+    bool written = ready;
+    for (int index = 0; written && index < kColumnCount; ++index) {
+        const std::string& column = Columns()[index];
+        if (!IsRichColumn(index)) {
+            written = rs.SetString(column, values[index]) != FALSE;
+            continue;
+        }
+        std::string bytes;
+        written = sys::ReadFile(values[index], bytes) && WriteLongBinary(rs, column, bytes);
+    }
+    if (!written) {
+        if (ready) rs.CancelUpdate();
+        return false;
+    }
+    return rs.Update() != FALSE;
+}
+
+bool WriteChildRows(CAdoConnection& connection, const std::string& number,
+                    const std::array<GridRows, kChildCount>& grids) {
+    for (int child = 0; child < kChildCount; ++child) {
+        const ChildTable& table = ChildTables()[child];
+        const std::string name = text::ToLowerAscii(table.table);
+        // A refused delete would leave the old rows beside the new ones.
+        if (!db::Statement(connection, "delete from " + name + "  where ITEM_XMBH=?1", {number}).Run()) return false;
+        CAdoRecordSet rs;
+        appdb::Bind(rs, connection);
+        if (!rs.Open("select * from " + name + " where 1=0")) return false;
+        for (const std::vector<std::string>& cells : grids[child]) {
+            bool written = rs.AddNew() && rs.SetString("ITEM_XMBH", number);
+            for (std::size_t i = 0; written && i < table.stored.size(); ++i) {
+                const std::size_t column = std::size_t(table.GridColumnOf(int(i)));
+                written = rs.SetString(table.stored[i], column < cells.size() ? cells[column] : std::string());
+            }
+            if (!written || !rs.Update()) {
+                rs.CancelUpdate();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool DeleteRecord(CAdoConnection& connection, const std::string& number) {
+    if (!db::Statement(connection, "delete from CORVANE_NEW_RESULTCHANGE where XMBH = ?1", {number}).Run())
+        return false;
+    for (const ChildTable& child : ChildTables())
+        if (!db::Statement(connection, "delete from " + child.table + " where ITEM_XMBH = ?1", {number}).Run())
+            return false;
+    return true;
 }
 
 }  // namespace resultchange

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/Sql.h"
+
 class CAdoConnection;
 class CAdoRecordSet;
 
@@ -64,5 +66,47 @@ std::string Field(CAdoRecordSet& recordset, const std::string& column);
 
 // The three regulation types that the outputs count and print by name.
 const std::array<std::string, 3>& RegulationTypes();
+
+// ---- the stored records, as the transfer view reads and writes them ----
+
+// The main row's values in column order; the three RTF columns are named by
+// the scratch files that hold their text (RichScratchPath).
+using MainValues = std::array<std::string, kColumnCount>;
+// One child table's rows as its grid holds them: per row, the grid's cells.
+using GridRows = std::vector<std::vector<std::string>>;
+
+// The regulation type names (NAME of CORVANE_NEW_RESULTCHANGE_GZZD) in
+// stored order.
+std::vector<std::string> RegulationTypeNames(CAdoConnection& connection);
+// The project chooser's statement: name and number of every record by number.
+std::string ChooserQuery();
+// The stored record's project name; false (and `name` unchanged) when there
+// is no record or it cannot be read.
+bool ProjectName(CAdoConnection& connection, const std::string& number, std::string& name);
+// Opens the records for the list: every one, or those `selection` (a query
+// of the query dialog) gives.
+bool OpenList(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& selection = {});
+
+// Reads the project's main row: its texts into `values` and its RTF columns
+// into the scratch files RichScratchPath(programFolder, slot) (a file is left
+// as it was when its value cannot be read). Found::NoRow without a row,
+// Failed when it cannot be read.
+db::Found ReadMainRow(CAdoConnection& connection, const std::string& number, const std::string& programFolder,
+                      MainValues& values);
+// The project's rows of a child table in stored order: per row the stored
+// columns after ITEM_XMBH (empty when they cannot be read).
+std::vector<std::vector<std::string>> ReadChildRows(CAdoConnection& connection, int child, const std::string& number);
+
+// Writes the main row from `values` (the RTF columns from their files): a new
+// row, or with `update` the number's stored row, which must exist. Runs
+// inside the caller's transaction.
+bool WriteMainRow(CAdoConnection& connection, const MainValues& values, bool update);
+// Replaces the project's rows of every child table by the grids' rows.
+// Runs inside the caller's transaction.
+bool WriteChildRows(CAdoConnection& connection, const std::string& number,
+                    const std::array<GridRows, kChildCount>& grids);
+// Deletes the project's main row and child rows. Runs inside the caller's
+// transaction.
+bool DeleteRecord(CAdoConnection& connection, const std::string& number);
 
 }  // namespace resultchange

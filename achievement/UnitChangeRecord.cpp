@@ -2,7 +2,9 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ColumnLimits.h"
+#include "foundation/RecordTexts.h"
 #include "foundation/Sql.h"
+#include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 
 namespace unitchange {
@@ -107,6 +109,76 @@ bool Write(CAdoRecordSet& rs, const Values& values) {
     for (int i = 0; i < kColumnCount; ++i)
         if (!rs.SetString(Fields()[i].column, values[i])) return false;
     return true;
+}
+
+namespace {
+
+void Bind(CAdoRecordSet& rs, CAdoConnection& connection) {
+    rs.SetConnection(&connection);
+    rs.SetCursorLocation(adUseClient);
+}
+
+// The new row of `values`, added to an empty result.
+bool AddRecord(CAdoConnection& connection, const Values& values) {
+    CAdoRecordSet rs;
+    Bind(rs, connection);
+    return rs.Open("select * from corvane_result_unitchange where 1 = 0") && rs.AddNew() && Write(rs, values) &&
+           rs.Update();
+}
+
+}  // namespace
+
+std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string& codeTable) {
+    std::vector<std::string> names;
+    CAdoRecordSet rs;
+    Bind(rs, connection);
+    if (!rs.Open("select * from " + codeTable)) return names;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        std::string name;
+        rs.GetString("NAME", name);
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::vector<std::string> ColumnNames() {
+    std::vector<std::string> columns;
+    for (const Field& field : Fields()) columns.emplace_back(field.column);
+    return columns;
+}
+
+std::vector<std::vector<std::string>> ListRows(CAdoConnection& connection, const std::vector<const char*>& columns) {
+    CAdoRecordSet rs;
+    Bind(rs, connection);
+    rs.Open("select * FROM corvane_result_unitchange");
+    return ReadRowTexts(rs, columns);
+}
+
+bool OpenRecord(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& code) {
+    Bind(rs, connection);
+    return rs.Open(SelectByCode(code)) != FALSE;
+}
+
+db::Found IsStoredUnit(CAdoConnection& connection, const std::string& code) {
+    return db::HasRow(connection, "select DWDM from CORVANE_UNIT where DWDM = ?1", {code});
+}
+
+bool SaveRecord(CAdoConnection& connection, const Values& values, bool update) {
+    if (!update) return db::InTransaction(connection, [&] { return AddRecord(connection, values); });
+    return db::InTransaction(connection, [&] {
+        CAdoRecordSet rs;
+        return OpenRecord(rs, connection, values[0]) && !rs.IsEOF() && Write(rs, values) && rs.Update();
+    });
+}
+
+bool ImportRecord(CAdoConnection& connection, const Values& values, bool replace) {
+    // The old row goes only when the new one is written.
+    return db::InTransaction(connection, [&] {
+        if (replace &&
+            !db::Statement(connection, "delete from CORVANE_RESULT_UNITCHANGE where DWDM = ?1", {values[0]}).Run())
+            return false;
+        return AddRecord(connection, values);
+    });
 }
 
 }  // namespace unitchange

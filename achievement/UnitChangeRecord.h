@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/Sql.h"
+
 class CAdoConnection;
 class CAdoRecordSet;
 
@@ -51,5 +53,26 @@ bool Write(CAdoRecordSet& rs, const Values& values);
 // The failure text of a save, after the caption of the first value its
 // column cannot hold.
 std::string FailureMessage(CAdoConnection& connection, const Values& values, const std::string& failure);
+
+// ---- the stored records, as the unit view reads and writes them ----
+
+// The names (NAME) of a combo's code table in stored order.
+std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string& codeTable);
+// The column names in stored order, which a unit file must carry.
+std::vector<std::string> ColumnNames();
+// `columns` of every record, as stored.
+std::vector<std::vector<std::string>> ListRows(CAdoConnection& connection, const std::vector<const char*>& columns);
+// Opens the unit's record (an empty result when there is none); false when
+// it cannot be read.
+bool OpenRecord(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& code);
+// Whether the code is one of a stored unit (CORVANE_UNIT).
+db::Found IsStoredUnit(CAdoConnection& connection, const std::string& code);
+// Writes the record in one transaction: a new row, or with `update` the
+// stored row of the code (which must exist) changed in place. False: the
+// database is as it was.
+bool SaveRecord(CAdoConnection& connection, const Values& values, bool update);
+// Stores a record read from a file in one transaction, the stored record of
+// its code giving way when `replace`. False: the database is as it was.
+bool ImportRecord(CAdoConnection& connection, const Values& values, bool replace);
 
 }  // namespace unitchange

@@ -2,16 +2,14 @@
 
 #include <algorithm>
 
-#include "application/ApplicationDb.h"
-#include "foundation/AdoRecordSet.h"
-#include "foundation/Sql.h"
+#include "followup/SummaryStore.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 
 namespace {
 
 constexpr int kTypeColumn = 1;
-const char* const kStoredColumns[CDlgProSumResults::kColumns] = {"MC", "LX", "TIME", "BZ"};
+static_assert(CDlgProSumResults::kColumns == summarystore::kAchievementColumns);
 
 }  // namespace
 
@@ -87,16 +85,9 @@ void CDlgProSumResults::OnBtnClear() {
 }
 
 void CDlgProSumResults::LoadRows(const std::string& number) {
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    if (!rs.Open("select * from corvane_cghz where xmbh=" + db::QuoteLiteral(number))) return;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
+    for (const summarystore::Achievement& cells : summarystore::ReadAchievements(*m_pConnection, number)) {
         std::unique_ptr<ui::GridRow> row = NewRow();
-        for (int column = 0; column < kColumns; ++column) {
-            std::string value;
-            rs.GetString(kStoredColumns[column], value);
-            row->GetItem(column)->SetValue(value);
-        }
+        for (int column = 0; column < kColumns; ++column) row->GetItem(column)->SetValue(cells[column]);
         m_wndGrid.AddRow(std::move(row), FALSE);
     }
     m_wndGrid.AdjustLayout();

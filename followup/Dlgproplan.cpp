@@ -4,9 +4,8 @@
 #include "application/ApplicationStore.h"
 #include "application/DlgProQuery.h"
 #include "followup/ProjectRowsFile.h"
-#include "foundation/LongBinary.h"
+#include "followup/YearPlanStore.h"
 #include "foundation/RecordTexts.h"
-#include "foundation/Sql.h"
 #include "platform/office/Word.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
@@ -130,7 +129,6 @@ void CDlgproplan::OnInitialUpdate() {
         ui::AfxMessageBox("数据库连接失败");
         return;
     }
-    appdb::Bind(m_recordset, m_connection);
     LoadlistDate();
     for (ui::MaskEdit* box : {&m_editTotalFunding, &m_editAllocatedFunding}) {
         box->DisableMask();
@@ -194,9 +192,8 @@ std::string CDlgproplan::CompletionFile(int year) const {
     return ScratchPath(text::Format("计划_year%d_完成形式.rtf", year + 1));
 }
 
-void CDlgproplan::LoadRich(COleRichEdit& box, const std::string& column, const std::string& file) {
-    std::string bytes;
-    if (ReadLongBinary(m_recordset, column, bytes) && !bytes.empty() && sys::WriteFileAtomic(file, bytes)) {
+void CDlgproplan::LoadRich(COleRichEdit& box, const std::string& bytes, const std::string& file) {
+    if (!bytes.empty() && sys::WriteFileAtomic(file, bytes)) {
         box.LoadRtfFile(file);
         return;
     }
@@ -215,12 +212,10 @@ void CDlgproplan::ClearAll() {
 
 // ---- list ----
 
-void CDlgproplan::FillList(const std::string& sql, bool skipGeneralFund) {
+void CDlgproplan::FillList(const std::string& selection, bool skipGeneralFund) {
     ui::ListCtrl& list = List();
     list.DeleteAllItems();
-    if (!m_recordset.Open(sql)) return;
-    RowTexts rows = ReadRowTexts(m_recordset, {"xmlb", "nf", "xmbh", "sqzndm", "dwdm"});
-    m_recordset.Close();
+    RowTexts rows = yearplanstore::ListRows(m_connection, selection);
     if (skipGeneralFund)
         std::erase_if(rows, [](const std::vector<std::string>& row) { return row[0] == kGeneralFund; });
     list.AppendRows(rows);
@@ -228,7 +223,7 @@ void CDlgproplan::FillList(const std::string& sql, bool skipGeneralFund) {
 
 void CDlgproplan::LoadlistDate() {
     UpdateData(TRUE);
-    FillList(appstore::QueryFormSelect(), true);
+    FillList({}, true);
     UpdateData(FALSE);
 }
 
@@ -254,39 +249,28 @@ void CDlgproplan::OnClickListProlistPlan(const ui::NotifyInfo*, LRESULT* result)
     if (number.empty()) return;
     m_strXMBH = number;
 
-    if (m_recordset.Open(appstore::RowQuery(number)) &&
-        !m_recordset.IsEOF()) {
-        const std::pair<int, const char*> texts[] = {
-            {IDC_GZDW, "GZDW"}, {IDC_HZDW, "HZDW"}, {IDC_TOTAL_FUNDING, "PFJF"}, {IDC_ALLOCATED_FUNDING, "YBJF"}};
-        for (const auto& [id, column] : texts) {
-            std::string value;
-            m_recordset.GetString(column, value);
-            SetDlgItemText(id, value);
-        }
-        LoadRich(m_richGoals, "YJMBNR", ScratchPath(kGoalsScratch));
-        LoadRich(m_richCompletion, "ZWCXS", ScratchPath(kCompletionScratch));
+    yearplanstore::PlanOverview overview;
+    if (yearplanstore::ReadOverview(m_connection, number, overview)) {
+        SetDlgItemText(IDC_GZDW, overview.unit);
+        SetDlgItemText(IDC_HZDW, overview.partner);
+        SetDlgItemText(IDC_TOTAL_FUNDING, overview.total);
+        SetDlgItemText(IDC_ALLOCATED_FUNDING, overview.allocated);
+        LoadRich(m_richGoals, overview.goals, ScratchPath(kGoalsScratch));
+        LoadRich(m_richCompletion, overview.completion, ScratchPath(kCompletionScratch));
     } else {
         for (int id : {IDC_GZDW, IDC_HZDW, IDC_TOTAL_FUNDING}) SetDlgItemText(id, "");
         m_richGoals.SetWindowText("");
     }
-    m_recordset.Close();
 
-    if (m_recordset.Open("select * from corvane_ITEMYEARPLAN where XMBH=" + db::QuoteLiteral(number))) {
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string year, funding, schedule;
-            m_recordset.GetString("NF", year);
-            const int index = year == kYears[0] ? 0 : year == kYears[1] ? 1 : year == kYears[2] ? 2 : -1;
-            if (index < 0) continue;
-            CDlgPlanYear& page = YearPage(index);
-            m_recordset.GetString("NDJF", funding);
-            m_recordset.GetString("JDYQ", schedule);
-            page.SetDlgItemText(page.GetIds().funding, funding);
-            page.SetDlgItemText(page.GetIds().schedule, schedule);
-            LoadRich(page.m_richGoals, "NDYJMUYNR", GoalsFile(index));
-            LoadRich(page.m_richCompletion, "NDWCXS", CompletionFile(index));
-        }
+    for (const yearplanstore::YearPlan& plan : yearplanstore::ReadYearPlans(m_connection, number)) {
+        const int index = plan.year == kYears[0] ? 0 : plan.year == kYears[1] ? 1 : plan.year == kYears[2] ? 2 : -1;
+        if (index < 0) continue;
+        CDlgPlanYear& page = YearPage(index);
+        page.SetDlgItemText(page.GetIds().funding, plan.funding);
+        page.SetDlgItemText(page.GetIds().schedule, plan.schedule);
+        LoadRich(page.m_richGoals, plan.goals, GoalsFile(index));
+        LoadRich(page.m_richCompletion, plan.completion, CompletionFile(index));
     }
-    m_recordset.Close();
     UpdateData(FALSE);
 }
 
@@ -309,37 +293,13 @@ void CDlgproplan::OnBtnSave() {
 
 bool CDlgproplan::SaveApplicationColumns() {
     if (m_strXMBH.empty()) return false;
-    const std::string total = GetDlgItemText(IDC_TOTAL_FUNDING);
-    const std::string allocated = GetDlgItemText(IDC_ALLOCATED_FUNDING);
-    const bool saved = db::InTransaction(m_connection, [&] {
-        if (!m_recordset.Open(appstore::RowQuery(m_strXMBH)) ||
-            m_recordset.IsEOF())
-            return false;
-        if (m_recordset.SetString("PFJF", total) && m_recordset.SetString("YBJF", allocated) &&
-            m_recordset.AppendChunkFromFile("ZWCXS", ScratchPath(kCompletionScratch)) && m_recordset.Update())
-            return true;
-        m_recordset.CancelUpdate();
-        return false;
-    });
-    m_recordset.Close();
-    return saved;
+    return yearplanstore::WriteOverview(m_connection, m_strXMBH, GetDlgItemText(IDC_TOTAL_FUNDING),
+                                        GetDlgItemText(IDC_ALLOCATED_FUNDING), ScratchPath(kCompletionScratch));
 }
 
 void CDlgproplan::SaveYearPlan(const std::string& year, const std::string& goalsFile, const std::string& completionFile,
                                const std::string& funding, const std::string& schedule) {
-    db::InTransaction(m_connection, [&] {
-        if (!m_recordset.Open("select * from corvane_ITEMYEARPLAN where XMBH=" + db::QuoteLiteral(m_strXMBH) +
-                              " and NF=" + db::QuoteLiteral(year)))
-            return false;
-        // An existing row is changed in place and keeps the columns this form does not show.
-        const bool ok = (!m_recordset.IsEOF() || m_recordset.AddNew()) && m_recordset.SetString("XMBH", m_strXMBH) &&
-                        m_recordset.SetString("NDJF", funding) && m_recordset.SetString("JDYQ", schedule) &&
-                        m_recordset.SetString("NF", year) && m_recordset.AppendChunkFromFile("NDYJMUYNR", goalsFile) &&
-                        m_recordset.AppendChunkFromFile("NDWCXS", completionFile) && m_recordset.Update();
-        if (!ok) m_recordset.CancelUpdate();
-        m_recordset.Close();
-        return ok;
-    });
+    yearplanstore::WriteYearPlan(m_connection, m_strXMBH, year, funding, schedule, goalsFile, completionFile);
 }
 
 // ---- delete and query ----
@@ -352,11 +312,7 @@ void CDlgproplan::OnBtnProdel() {
     if (ui::MessageBox("确定要删除该项目相关的所有计划信息吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     const std::string number = MarkedNumber();
     // The plans and the overall columns go together or not at all.
-    const bool deleted = db::InTransaction(m_connection, [&] {
-        return db::Statement(m_connection, "delete from corvane_ITEMYEARPLAN where xmbh=?1", {number}).Run() &&
-               appstore::ClearPlanColumns(m_connection, number);
-    });
-    if (!deleted) return;
+    if (!yearplanstore::DeletePlans(m_connection, number)) return;
     ui::MessageBox("删除成功！", "系统提示");
     LoadlistDate();
     ClearAll();

@@ -96,8 +96,9 @@ private:
     ui::ListCtrl& List() const;
     void StyleButtons();
     void CreateTabs();
-    // Fills the list from a statement giving xmlb, nf, xmbh, sqzndm and dwdm.
-    void FillList(const std::string& sql, bool skipGeneralFund);
+    // Fills the list with every application, or those of a query of the query
+    // dialog (empty: every one).
+    void FillList(const std::string& selection, bool skipGeneralFund);
     // The project number (column 2) of the marked row; empty without a mark.
     std::string MarkedNumber() const;
     std::vector<std::string> SelectedNumbers() const;
@@ -105,11 +106,10 @@ private:
     std::string ScratchPath(const std::string& name) const;
     std::string GoalsFile(int year) const;
     std::string CompletionFile(int year) const;
-    // Writes a long binary value to the scratch file and loads the box from
-    // it; an empty value leaves the box empty.
-    void LoadRich(COleRichEdit& box, const std::string& column, const std::string& file);
+    // Writes a stored rich text to the scratch file and loads the box from
+    // it; an empty text leaves the box empty.
+    void LoadRich(COleRichEdit& box, const std::string& bytes, const std::string& file);
     bool SaveApplicationColumns();
 
     CAdoConnection m_connection;
-    CAdoRecordSet m_recordset;
 };

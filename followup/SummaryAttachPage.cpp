@@ -3,12 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "application/ApplicationDb.h"
-#include "foundation/AdoRecordSet.h"
+#include "followup/SummaryStore.h"
 #include "foundation/FileMessages.h"
-#include "foundation/LongBinary.h"
 #include "foundation/Options.h"
-#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -101,8 +98,6 @@ std::string CSummaryAttachPage::NameToStore() const {
     return m_strXMMC;
 }
 
-std::string CSummaryAttachPage::Table() const { return followup::Traits(m_kind).table; }
-
 bool CSummaryAttachPage::ProjectOpen() {
     if (!m_strXMBH.empty()) return true;
     ui::MessageBox("请先打开一个项目！", kCaption, MB_OK | MB_ICONWARNING);
@@ -128,15 +123,9 @@ void CSummaryAttachPage::OnBtnAdd() {
     std::string bytes;
     if (!sys::ReadFile(path, bytes)) return;
 
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    bool stored = rs.Open("select * from " + Table() + " where xmbh = " + db::QuoteLiteral(m_strXMBH));
-    if (stored && rs.IsEOF()) stored = rs.AddNew() && rs.SetString("XMBH", m_strXMBH);
     const std::string name = chooser.GetFileName();
-    stored = stored && rs.SetString("ATTACHNAME", name) && WriteLongBinary(rs, "ATTACH", bytes) && rs.Update();
-    if (!stored) {
+    if (!summarystore::StoreAttachment(*m_pConnection, m_kind, m_strXMBH, name, bytes)) {
         // The row keeps what it held; the user is told rather than shown success.
-        rs.CancelUpdate();
         ui::MessageBox(db::FailureMessage(*m_pConnection, "附件添加失败！"), kCaption, MB_OK | MB_ICONWARNING);
         return;
     }
@@ -154,12 +143,8 @@ void CSummaryAttachPage::OnBtnExtract() {
     ui::FileDialog chooser(FALSE, {}, sys::SafeFileName(m_strAttachName), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                            "(*.*)|*.*||", this);
     if (chooser.DoModal() != IDOK) return;
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
     std::string bytes;
-    if (!rs.Open("select ATTACH from " + Table() + " where XMBH = " + db::QuoteLiteral(m_strXMBH)) || rs.IsEOF() ||
-        !ReadLongBinary(rs, "ATTACH", bytes))
-        return;  // nothing stored to write
+    if (!summarystore::ReadAttachment(*m_pConnection, m_kind, m_strXMBH, bytes)) return;  // nothing stored to write
     WriteFileOrSay(chooser.GetPathName(), bytes);
 }
 
@@ -170,11 +155,7 @@ void CSummaryAttachPage::OnBtnDelete() {
         return;
     }
     if (ui::MessageBox("确定删除附件吗？", kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    if (rs.Open("select * from " + Table() + " where XMBH = " + db::QuoteLiteral(m_strXMBH)) && !rs.IsEOF() &&
-        !(rs.SetString("ATTACHNAME", "") && rs.Update())) {
-        rs.CancelUpdate();
+    if (!summarystore::ClearAttachmentName(*m_pConnection, m_kind, m_strXMBH)) {
         ui::MessageBox(db::FailureMessage(*m_pConnection, "附件删除失败！"), kCaption, MB_OK | MB_ICONWARNING);
         return;
     }

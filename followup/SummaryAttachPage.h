@@ -69,7 +69,6 @@ protected:
 private:
     // False, after telling the user, when no project is open.
     bool ProjectOpen();
-    std::string Table() const;
 
     followup::SummaryKind m_kind;
 };

@@ -2,13 +2,11 @@
 
 #include <QWidget>
 
-#include "application/ApplicationDb.h"
 #include "application/ApplicationStore.h"
 #include "application/DlgSelectProject.h"
 #include "followup/SummaryArtwork.h"
-#include "foundation/AdoRecordSet.h"
+#include "followup/SummaryStore.h"
 #include "foundation/ColumnLimits.h"
-#include "foundation/LongBinary.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/sys/Process.h"
@@ -146,10 +144,9 @@ void CSummaryEditPage::OnBtnSave() {
     const std::string k1 = attach.m_strXMBH;
     if (k1.empty()) return refuseNoProject();
 
-    const std::string table = followup::Traits(m_kind).table;
     bool replaceK1 = false;
     if (k1 != k0) {
-        const db::Found stored = db::HasRow(*m_pConnection, "select * from " + table + " where XMBH = ?1", {k1});
+        const db::Found stored = summarystore::HasDocument(*m_pConnection, m_kind, k1);
         if (stored == db::Found::Failed) {
             ui::MessageBox(db::FailureMessage(*m_pConnection, FailureText("保存失败！")), "提示", MB_OK | MB_ICONSTOP);
             return;
@@ -169,53 +166,18 @@ void CSummaryEditPage::OnBtnSave() {
 }
 
 bool CSummaryEditPage::StoreDocument(const std::string& k0, const std::string& k1, bool replaceK1) {
-    const followup::SummaryTraits& traits = followup::Traits(m_kind);
-    const std::string table = traits.table;
     const CSummaryAttachPage& attach = m_pText->Attach();
+    summarystore::SummaryDocument document;
+    document.person = attach.m_strSJWCR;
+    document.name = attach.NameToStore();
+    document.indicators = attach.m_strZBSXQK;
 
-    const std::string scratch = sys::ScratchPath(traits.scratchRtf);
+    const std::string scratch = sys::ScratchPath(followup::Traits(m_kind).scratchRtf);
     sys::MakeDirs(sys::ParentFolder(scratch));
-    std::string rtf;
-    if (m_pText->m_richEdit.SaveRtfFile(scratch) <= 0 || !sys::ReadFile(scratch, rtf)) return false;
+    if (m_pText->m_richEdit.SaveRtfFile(scratch) <= 0 || !sys::ReadFile(scratch, document.rtf)) return false;
 
-    return db::InTransaction(*m_pConnection, [&] {
-        if (replaceK1 && (!db::Statement(*m_pConnection, "delete from " + table + " where XMBH = ?1", {k1}).Run() ||
-                          !db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {k1}).Run()))
-            return false;
-        // The row of k0 is edited in place (and moves to k1); a project
-        // without a document gets a new row.
-        CAdoRecordSet rs;
-        appdb::Bind(rs, *m_pConnection);
-        if (!rs.Open("select * from " + table + " where XMBH = " + db::QuoteLiteral(k0))) return false;
-        bool ok = !rs.IsEOF() || rs.AddNew();
-        ok = ok && rs.SetString("XMBH", k1) && rs.SetString("SJWCR", attach.m_strSJWCR) &&
-             rs.SetString("BACKUPNAME", attach.NameToStore());
-        if (traits.hasIndicators)
-            ok = ok && WriteLongBinary(rs, "ZBSXQK", followup::IndicatorBytes(attach.m_strZBSXQK));
-        ok = ok && WriteLongBinary(rs, "WCQKJJ", rtf) && rs.Update();
-        if (!ok) {
-            rs.CancelUpdate();
-            return false;
-        }
-        return !m_pResults || StoreAchievements(k0, k1);
-    });
-}
-
-// The project's achievements become the grid's rows, top to bottom.
-bool CSummaryEditPage::StoreAchievements(const std::string& k0, const std::string& k1) {
-    if (!db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {k0}).Run()) return false;
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    if (!rs.Open("CORVANE_CGHZ", adCmdTable)) return false;
-    static const char* const kColumns[CDlgProSumResults::kColumns] = {"MC", "LX", "TIME", "BZ"};
-    for (const std::vector<std::string>& cells : m_pResults->Rows()) {
-        bool ok = rs.AddNew() && rs.SetString("XMBH", k1);
-        for (int column = 0; column < CDlgProSumResults::kColumns; ++column)
-            ok = ok && rs.SetString(kColumns[column], cells[column]);
-        if (!ok || !rs.Update()) {
-            rs.CancelUpdate();
-            return false;
-        }
-    }
-    return true;
+    std::vector<summarystore::Achievement> achievements;
+    if (m_pResults) achievements = m_pResults->Rows();
+    return summarystore::StoreDocument(*m_pConnection, m_kind, k0, k1, replaceK1, document,
+                                       m_pResults ? &achievements : nullptr);
 }

@@ -69,7 +69,6 @@ private:
     // after the label of the first value its column cannot hold.
     static std::vector<std::pair<int, std::string>> LimitedBoxes();
     std::string FailureText(const std::string& failure) const;
-    bool StoreAchievements(const std::string& k0, const std::string& k1);
     void PlaceToolBar();
 
     followup::SummaryKind m_kind;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "application/ApplicationDb.h"
 #include "application/ApplicationStore.h"
 #include "application/DlgProQuery.h"
 #include "application/ProjectList.h"
@@ -10,8 +9,8 @@
 #include "followup/SummaryBundle.h"
 #include "followup/SummaryEditPage.h"
 #include "followup/SummaryExcelList.h"
+#include "followup/SummaryStore.h"
 #include "foundation/AdoRecordSet.h"
-#include "foundation/LongBinary.h"
 #include "foundation/Options.h"
 #include "foundation/Sql.h"
 #include "platform/text/Text.h"
@@ -104,10 +103,8 @@ void CSummaryListPage::AppendRows(CAdoRecordSet& rs) { projectlist::AppendRows(L
 
 void CSummaryListPage::FillList() {
     List().DeleteAllItems();
-    const std::string t = followup::Traits(m_kind).listTable;
     CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    rs.Open(appstore::JoinedQueryFormSelect(t) + " order by " + t + ".xmbh");
+    summarystore::OpenList(rs, *m_pConnection, m_kind);
     AppendRows(rs);
 }
 
@@ -117,9 +114,7 @@ void CSummaryListPage::OnBtnQuery() {
     List().DeleteAllItems();
     const bool acceptance = m_kind == followup::SummaryKind::Acceptance;
     CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    rs.Open((acceptance ? query.m_strAcceptQuery : query.m_strProgressQuery) + " order by " +
-            followup::Traits(m_kind).listTable + ".xmbh");
+    summarystore::OpenList(rs, *m_pConnection, m_kind, acceptance ? query.m_strAcceptQuery : query.m_strProgressQuery);
     AppendRows(rs);
 }
 
@@ -155,12 +150,7 @@ void CSummaryListPage::OnBtnDelete() {
     }
     if (ui::MessageBox("确定要删除所选纪录吗？", "系统提示", MB_OKCANCEL) != IDOK) return;
     const std::string shown = m_pEditor ? m_pEditor->Text().Attach().m_strXMBH : std::string();
-    // A document goes with the project's achievements, or not at all.
-    const std::vector<std::string> deleted =
-        db::EachInTransaction(*m_pConnection, numbers, [this](const std::string& number) {
-            return db::Statement(*m_pConnection, "delete from " + Table() + " where XMBH = ?1", {number}).Run() &&
-                   db::Statement(*m_pConnection, "delete from CORVANE_CGHZ where XMBH = ?1", {number}).Run();
-        });
+    const std::vector<std::string> deleted = summarystore::DeleteDocuments(*m_pConnection, m_kind, numbers);
     if (!shown.empty() && std::find(deleted.begin(), deleted.end(), shown) != deleted.end()) {
         m_pEditor->Text().Attach().Clear();
         m_pEditor->Text().ClearText();
@@ -189,9 +179,7 @@ void CSummaryListPage::OutputExcel() {
 }
 
 bool CSummaryListPage::RecordExists(const std::string& number) {
-    return db::HasRow(*m_pConnection,
-                      "select xmbh from " + std::string(followup::Traits(m_kind).listTable) + " where xmbh = ?1",
-                      {number}) == db::Found::Row;
+    return summarystore::HasDocument(*m_pConnection, m_kind, number) == db::Found::Row;
 }
 
 void CSummaryListPage::ListAttachmentFolder(const std::string& folder) {
@@ -206,24 +194,20 @@ void CSummaryListPage::OpenDocument(const std::string& number, const std::string
     CDlgProSumResults* results = m_pEditor->Results();
     if (results) results->OnBtnClear();
 
-    CAdoRecordSet rs;
-    appdb::Bind(rs, *m_pConnection);
-    if (!rs.Open("select * from " + Table() + " where XMBH=" + db::QuoteLiteral(number))) {
+    summarystore::SummaryDocument document;
+    const db::Found stored = summarystore::ReadDocument(*m_pConnection, m_kind, number, document);
+    if (stored == db::Found::Failed) {
         textPage.ClearText();  // the document's fields are shown empty
         return;
     }
-    if (rs.IsEOF()) {
+    if (stored == db::Found::NoRow) {
         textPage.ShowProject(number, name);
         textPage.ClearText();
         textPage.LoadDefaultText();
         return;
     }
-    std::string person, attachName, shownName, indicators, rtf;
+    std::string shownName = document.name, attachName = document.attachName;
     bool markName = false;
-    rs.GetString("SJWCR", person);
-    rs.GetString("ATTACHNAME", attachName);
-    rs.GetString("BACKUPNAME", shownName);
-
     if (COptions().GetRole() == kFundOfficeRole) {
         std::string currentName;
         appstore::ReadName(*m_pConnection, number, currentName);
@@ -234,14 +218,9 @@ void CSummaryListPage::OpenDocument(const std::string& number, const std::string
         ListAttachmentFolder(followup::AttachmentFolder(*m_pConnection, m_kind, number));
         attachName = m_strFileList;
     }
-    if (followup::Traits(m_kind).hasIndicators) {
-        std::string bytes;
-        if (ReadLongBinary(rs, "ZBSXQK", bytes)) indicators = followup::IndicatorText(bytes);
-    }
     textPage.ShowProject(number, shownName);
     textPage.Attach().m_bNameMarked = markName;
-    textPage.ShowDetails(person, attachName, indicators);
+    textPage.ShowDetails(document.person, attachName, document.indicators);
     if (results) results->LoadRows(number);
-    ReadLongBinary(rs, "WCQKJJ", rtf);
-    textPage.ShowStoredText(rtf);
+    textPage.ShowStoredText(document.rtf);
 }

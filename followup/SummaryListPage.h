@@ -80,7 +80,6 @@ private:
     // Appends the rows of an open query (xmlb, nf, xmbh, sqzndm, dwdm, gzdw,
     // sqrxm, sqje), numbered from 1.
     void AppendRows(CAdoRecordSet& rs);
-    std::string Table() const { return followup::Traits(m_kind).table; }
 
     followup::SummaryKind m_kind;
 };

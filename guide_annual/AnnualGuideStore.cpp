@@ -174,4 +174,78 @@ bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::s
     return true;
 }
 
+std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::string& firstYear,
+                                    const std::string& lastYear, const std::string& selection) {
+    const std::string years = "FBNF>= " + db::QuoteLiteral(firstYear) + " and FBNF<=" + db::QuoteLiteral(lastYear);
+    const std::string sql = selection.empty() ? "select * from corvane_yearfundguide where " + years
+                                              : selection + " and " + years;
+    std::vector<ListedGuide> guides;
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open(sql + " order by fbnf,jjbh")) return guides;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        ListedGuide guide;
+        rs.GetString("JJBH", guide.fund);
+        rs.GetString("ZNMC", guide.name);
+        rs.GetString("FBNF", guide.year);
+        guides.push_back(guide);
+    }
+    return guides;
+}
+
+std::vector<FiveYearGuide> FiveYearGuides(CAdoConnection& connection, const std::string& period) {
+    std::vector<FiveYearGuide> guides;
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_fivefundguide where FBNF=" + db::QuoteLiteral(period))) return guides;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        FiveYearGuide guide;
+        rs.GetString("ZNMC", guide.name);
+        rs.GetString("JJBH", guide.fund);
+        guides.push_back(guide);
+    }
+    return guides;
+}
+
+bool LoadFiveYearChapters(CAdoConnection& connection, const std::string& fund, const std::string& period,
+                          std::string& name, const std::string& overviewFile, const std::string& researchFile) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_fivefundguide where JJBH=" + db::QuoteLiteral(fund) +
+                 " and FBNF=" + db::QuoteLiteral(period)) ||
+        rs.IsEOF())
+        return false;
+    rs.GetString("ZNMC", name);
+    BlobToFile(rs, "GS", overviewFile);
+    BlobToFile(rs, "GNWYJQK", researchFile);
+    return true;
+}
+
+RowTexts DirectedUnits(CAdoConnection& connection, const std::string& year, bool key, bool general) {
+    if (!key && !general) return {};
+    std::string sql =
+        "select distinct corvane_unit.dwdm,dwmc from corvane_unit,corvane_year_studyaspect where "
+        "corvane_unit.dwdm = corvane_year_studyaspect.dwdm and fbnf = " +
+        db::QuoteLiteral(year);
+    if (!general) sql += " and sfzdyjfx = '1'";
+    else if (!key) sql += " and sfzdyjfx = '0'";
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open(sql)) return {};
+    return ReadRowTexts(rs, 2);
+}
+
+RowTexts FindUnits(CAdoConnection& connection, const std::string& code, const std::string& name, long columns) {
+    const std::string c = db::QuoteLiteral(code + "%"), n = db::QuoteLiteral("%" + name + "%");
+    std::string sql;
+    if (code.empty() && name.empty()) sql = "SELECT * FROM CORVANE_UNIT ORDER BY DWDM ASC";
+    else if (name.empty()) sql = "SELECT * FROM CORVANE_UNIT where DWDM like " + c + " ORDER BY DWDM ASC";
+    else if (code.empty()) sql = "SELECT * FROM CORVANE_UNIT where DWMC LIKE " + n + " ORDER BY DWDM ASC";
+    else sql = "SELECT * FROM CORVANE_UNIT where DWDM like " + c + " and DWMC like " + n + " ORDER BY DWDM ASC";
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open(sql)) return {};
+    return ReadRowTexts(rs, columns);
+}
+
 }  // namespace guidestore

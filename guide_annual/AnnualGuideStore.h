@@ -6,9 +6,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
+#include "foundation/RecordTexts.h"
 
 namespace guidestore {
 
@@ -59,5 +61,39 @@ bool DeleteGuide(CAdoConnection& connection, const std::string& fund, const std:
 // the files. False when the guide is not stored (no file is touched then).
 bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::string& year,
                const GuideFiles& files);
+
+// ---- the view's list and the five-year guides it starts from ----
+
+// One guide of the view's list.
+struct ListedGuide {
+    std::string fund, name, year;
+};
+// The guides of the years firstYear to lastYear, by year and fund number:
+// every one, or those `selection` (a query of the search dialog) gives.
+std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::string& firstYear,
+                                    const std::string& lastYear, const std::string& selection = {});
+
+// A five-year guide of the period that an annual guide can be written from.
+struct FiveYearGuide {
+    std::string name, fund;
+};
+// The period's five-year guides in stored order.
+std::vector<FiveYearGuide> FiveYearGuides(CAdoConnection& connection, const std::string& period);
+// The five-year guide's name and its first two chapters (概述 and
+// 国内外研究情况) written to the files; false, and nothing written, when the
+// guide is not stored.
+bool LoadFiveYearChapters(CAdoConnection& connection, const std::string& fund, const std::string& period,
+                          std::string& name, const std::string& overviewFile, const std::string& researchFile);
+
+// ---- the units a guide is issued to (CORVANE_UNIT) ----
+
+// Code and name of each unit that the year's directions name, once each:
+// those of key directions, of general directions, or of both.
+RowTexts DirectedUnits(CAdoConnection& connection, const std::string& year, bool key, bool general);
+
+// The units whose code begins with `code` and whose name holds `name` (both
+// as the user typed them: % and _ in them match as LIKE does; an empty one
+// matches every unit), by code; of each unit its first `columns` columns.
+RowTexts FindUnits(CAdoConnection& connection, const std::string& code, const std::string& name, long columns);
 
 }  // namespace guidestore

@@ -79,15 +79,7 @@ void CDlgGuideIssue::FillUnitList() {
     list.DeleteAllItems();
     const bool key = IsDlgButtonChecked(IDC_KEY_DIRECTIONS) != 0;
     const bool general = IsDlgButtonChecked(IDC_GENERAL_DIRECTIONS) != 0;
-    if (!key && !general) return;
-    std::string sql =
-        "select distinct corvane_unit.dwdm,dwmc from corvane_unit,corvane_year_studyaspect where "
-        "corvane_unit.dwdm = corvane_year_studyaspect.dwdm and fbnf = " +
-        db::QuoteLiteral(year);
-    if (!general) sql += " and sfzdyjfx = '1'";
-    else if (!key) sql += " and sfzdyjfx = '0'";
-    if (m_recordset.Open(sql)) list.AppendRows(ReadRowTexts(m_recordset, 2));
-    m_recordset.Close();
+    list.AppendRows(guidestore::DirectedUnits(m_connection, year, key, general));
 }
 
 void CDlgGuideIssue::ReloadYear() {

@@ -86,29 +86,18 @@ int CDlgOneGuide::ShowFundInfo(std::string period) {
     const long first = text::Atol(PeriodFirstYear(period));
     for (long year = first; year < first + 5; ++year) years.AddString(text::Format("%ld", year));
     years.SetCurSel(0);
-    FillGuideList("select * from corvane_yearfundguide where FBNF>= " + db::QuoteLiteral(PeriodFirstYear(period)) +
-                  " and FBNF<=" + db::QuoteLiteral(PeriodLastYear(period)) + " order by fbnf,jjbh");
+    FillGuideList(guidestore::ListGuides(m_connection, PeriodFirstYear(period), PeriodLastYear(period)));
     return 1;
 }
 
-void CDlgOneGuide::FillGuideList(const std::string& sql) {
+void CDlgOneGuide::FillGuideList(const std::vector<guidestore::ListedGuide>& guides) {
     m_dlgList.List().DeleteAllItems();
-    if (m_recordset.Open(sql)) {
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string fund, name, year;
-            m_recordset.GetString("JJBH", fund);
-            m_recordset.GetString("ZNMC", name);
-            m_recordset.GetString("FBNF", year);
-            m_dlgList.AddGuide(fund, name, year);
-        }
-    }
-    m_recordset.Close();
+    for (const guidestore::ListedGuide& guide : guides) m_dlgList.AddGuide(guide.fund, guide.name, guide.year);
 }
 
 void CDlgOneGuide::RefillGuideList() {
     FillGuideList(
-        "select * from corvane_yearfundguide where FBNF>= " + db::QuoteLiteral(PeriodFirstYear(m_strPublishYear)) +
-        " and FBNF<=" + db::QuoteLiteral(PeriodLastYear(m_strPublishYear)) + " order by fbnf,jjbh");
+        guidestore::ListGuides(m_connection, PeriodFirstYear(m_strPublishYear), PeriodLastYear(m_strPublishYear)));
 }
 
 void CDlgOneGuide::Clear() {
@@ -121,8 +110,8 @@ void CDlgOneGuide::Clear() {
 void CDlgOneGuide::OnBtnSearch() {
     CDlgGuideSearch search(this);
     if (search.DoModal() != IDOK) return;
-    FillGuideList(search.m_strSQL + " and FBNF >= " + db::QuoteLiteral(PeriodFirstYear(m_strPublishYear)) +
-                  " and FBNF <= " + db::QuoteLiteral(PeriodLastYear(m_strPublishYear)) + " order by fbnf,jjbh");
+    FillGuideList(guidestore::ListGuides(m_connection, PeriodFirstYear(m_strPublishYear),
+                                         PeriodLastYear(m_strPublishYear), search.m_strSQL));
 }
 
 std::vector<std::pair<std::string, std::string>> CDlgOneGuide::SelectedGuides() const {
@@ -163,16 +152,10 @@ void CDlgOneGuide::OnSelchangeYear() { SetTopicGuide(); }
 void CDlgOneGuide::OnBtnAdd() {
     g_arrFiveGuideName.clear();
     g_arrFiveGuideCode.clear();
-    if (m_recordset.Open("select * from corvane_fivefundguide where FBNF=" + db::QuoteLiteral(m_strPublishYear))) {
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string name, code;
-            m_recordset.GetString("ZNMC", name);
-            m_recordset.GetString("JJBH", code);
-            g_arrFiveGuideName.push_back(name);
-            g_arrFiveGuideCode.push_back(code);
-        }
+    for (const guidestore::FiveYearGuide& guide : guidestore::FiveYearGuides(m_connection, m_strPublishYear)) {
+        g_arrFiveGuideName.push_back(guide.name);
+        g_arrFiveGuideCode.push_back(guide.fund);
     }
-    m_recordset.Close();
     if (g_arrFiveGuideCode.empty()) {
         GuidePrompt("您还没有编写五年指南，不能编写年度指南！");
         return;
@@ -183,15 +166,9 @@ void CDlgOneGuide::OnBtnAdd() {
     for (const std::string& file : m_arrChapterFiles) Emptyfile(file);
     Tabs().ClearAll();
     Header().m_strFundCode = choose.m_strFundCode;
-    if (m_recordset.Open("select * from corvane_fivefundguide where JJBH=" + db::QuoteLiteral(choose.m_strFundCode) +
-                         " and FBNF=" + db::QuoteLiteral(m_strPublishYear)) &&
-        !m_recordset.IsEOF()) {
-        m_recordset.GetString("ZNMC", Header().m_strGuideName);
-        guidestore::BlobToFile(m_recordset, "GS", m_arrChapterFiles[0]);
-        guidestore::BlobToFile(m_recordset, "GNWYJQK", m_arrChapterFiles[1]);
+    if (guidestore::LoadFiveYearChapters(m_connection, choose.m_strFundCode, m_strPublishYear,
+                                         Header().m_strGuideName, m_arrChapterFiles[0], m_arrChapterFiles[1]))
         LoadChapters(2);
-    }
-    m_recordset.Close();
     Header().UpdateData(FALSE);
     SetTopicGuide();
     ReloadTopic();

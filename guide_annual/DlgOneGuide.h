@@ -10,6 +10,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ButtonST.h"
+#include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/DlgGuideDetail.h"
 #include "guide_annual/DlgGuideList.h"
 #include "platform/ui/Dialog.h"
@@ -85,8 +86,8 @@ protected:
 private:
     CDlgGuideHeader& Header() { return m_dlgDetail.m_dlgHeader; }
     CGuideTabWnd& Tabs() { return m_dlgDetail.m_tabWnd; }
-    // Lists the rows of a statement that gives jjbh, znmc and fbnf.
-    void FillGuideList(const std::string& sql);
+    // Shows the guides in the list.
+    void FillGuideList(const std::vector<guidestore::ListedGuide>& guides);
     void RefillGuideList();
     // Tells the topic scope which guide it shows, and reloads it.
     void SetTopicGuide();

@@ -1,10 +1,8 @@
 #include "guide_annual/DlgUnitSelect.h"
 
 #include "foundation/AdoConnection.h"
-#include "foundation/AdoRecordSet.h"
-#include "foundation/RecordTexts.h"
-#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
+#include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/UnitGridCtrl.h"
 #include "platform/text/Text.h"
 #include "platform/ui/ListCtrl.h"
@@ -25,13 +23,6 @@ constexpr UnitColumn kUnitColumns[] = {
 };
 constexpr long kUnitColumnCount = long(std::size(kUnitColumns));
 
-std::string UnitQuery(const std::string& code, const std::string& name) {
-    const std::string c = db::QuoteLiteral(code + "%"), n = db::QuoteLiteral("%" + name + "%");
-    if (code.empty() && name.empty()) return "SELECT * FROM CORVANE_UNIT ORDER BY DWDM ASC";
-    if (name.empty()) return "SELECT * FROM CORVANE_UNIT where DWDM like " + c + " ORDER BY DWDM ASC";
-    if (code.empty()) return "SELECT * FROM CORVANE_UNIT where DWMC LIKE " + n + " ORDER BY DWDM ASC";
-    return "SELECT * FROM CORVANE_UNIT where DWDM like " + c + " and DWMC like " + n + " ORDER BY DWDM ASC";
-}
 }  // namespace
 
 void CUnitFilterEdit::SetRefresh(UINT_PTR timerId, std::function<void()> refresh) {
@@ -63,8 +54,7 @@ const ui::DialogTemplate& CDlgUnitSelect::Template() {
 
 CDlgUnitSelect::CDlgUnitSelect(ui::Wnd* parent)
     : ui::Dialog(Template(), parent),
-      m_pConnection(std::make_unique<CAdoConnection>()),
-      m_pRecordSet(std::make_unique<CAdoRecordSet>()) {
+      m_pConnection(std::make_unique<CAdoConnection>()) {
     MapCommand(IDC_DWDM, EN_CHANGE, [this] { m_editCode.RestartTimer(); });
     MapCommand(IDC_DWMC, EN_CHANGE, [this] { m_editName.RestartTimer(); });
 }
@@ -91,7 +81,6 @@ BOOL CDlgUnitSelect::OnInitDialog() {
         ui::AfxMessageBox("连接数据库失败！");
         return TRUE;
     }
-    BindGuideRecordset(*m_pRecordSet, *m_pConnection);
     RefreshUnits();
     return TRUE;
 }
@@ -112,9 +101,8 @@ void CDlgUnitSelect::RefreshUnits() {
     m_editName.EnableWindow(FALSE);
     auto* list = Item<ui::ListCtrl>(IDC_UNITLIST);
     list->DeleteAllItems();
-    if (m_pRecordSet->Open(UnitQuery(GetDlgItemText(IDC_DWDM), GetDlgItemText(IDC_DWMC))))
-        list->AppendRows(ReadRowTexts(*m_pRecordSet, kUnitColumnCount));
-    m_pRecordSet->Close();
+    list->AppendRows(
+        guidestore::FindUnits(*m_pConnection, GetDlgItemText(IDC_DWDM), GetDlgItemText(IDC_DWMC), kUnitColumnCount));
     m_editCode.EnableWindow(TRUE);
     m_editName.EnableWindow(TRUE);
     m_bRefreshing = false;

@@ -54,6 +54,5 @@ private:
 
     CUnitFilterEdit m_editCode, m_editName;
     std::unique_ptr<CAdoConnection> m_pConnection;
-    std::unique_ptr<CAdoRecordSet> m_pRecordSet;
     bool m_bRefreshing = false;
 };

@@ -76,30 +76,13 @@ int CDlgFiveGuide::IsRecordExist(const std::string& fund, const std::string& per
 
 // ---- the list ----
 
-void CDlgFiveGuide::AppendGuides(const std::string& sql, const char* ownerColumn) {
-    if (m_recordset.Open(sql)) {
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string fund, owner, name;
-            m_recordset.GetString("jjbh", fund);
-            m_recordset.GetString(ownerColumn, owner);
-            m_recordset.GetString("znmc", name);
-            m_dlgList.AddGuide(fund, owner, name);
-        }
-    }
-    m_recordset.Close();
+void CDlgFiveGuide::AppendGuides(const std::vector<fiveyearstore::ListedGuide>& guides) {
+    for (const fiveyearstore::ListedGuide& guide : guides) m_dlgList.AddGuide(guide.fund, guide.owner, guide.name);
 }
 
 int CDlgFiveGuide::ShowFundInfo(std::string period) {
     m_dlgList.List().DeleteAllItems();
-    const std::string year = db::QuoteLiteral(period);
-    AppendGuides(
-        "select corvane_fivefundguide.jjbh,zyzmc,znmc,fbnf from corvane_fivefundguide,corvane_specgroup "
-        "where corvane_fivefundguide.jjbh = corvane_specgroup.jjbh and fbnf=" +
-            year + " order by corvane_fivefundguide.jjbh",
-        "zyzmc");
-    AppendGuides("select jjbh,sysqc,znmc,fbnf from corvane_fivefundguide,corvane_lab where jjbh = sysdm and fbnf=" +
-                     year + " order by jjbh",
-                 "sysqc");
+    AppendGuides(fiveyearstore::ListGuides(m_connection, period));
     return 1;
 }
 
@@ -107,9 +90,7 @@ void CDlgFiveGuide::OnBtnSearch() {
     fiveyear::CDlgGuideSearch search(this);
     if (search.DoModal() != IDOK) return;
     m_dlgList.List().DeleteAllItems();
-    const std::string year = db::QuoteLiteral(m_strPublishYear);
-    AppendGuides(search.m_strGroupSQL + " and FBNF=" + year + " order by corvane_fivefundguide.jjbh", "zyzmc");
-    AppendGuides(search.m_strLabSQL + " and FBNF=" + year + " order by jjbh", "sysqc");
+    AppendGuides(fiveyearstore::SearchGuides(m_connection, search.m_strGroupSQL, search.m_strLabSQL, m_strPublishYear));
 }
 
 std::vector<std::string> CDlgFiveGuide::SelectedFunds() const {
@@ -171,28 +152,11 @@ void CDlgFiveGuide::OnDblclkListFundinfo() {
 
 void CDlgFiveGuide::OnBtnAdd() {
     CDlgSelectGroupLab choose(this);
-    if (m_recordset.Open("select * from corvane_specgroup")) {
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string name, code;
-            m_recordset.GetString("ZYZMC", name);
-            m_recordset.GetString("JJBH", code);
-            choose.m_arrNames.push_back(name);
-            choose.m_arrCodes.push_back(code);
-            choose.m_arrKinds.push_back(CDlgSelectGroupLab::kGroup);
-        }
+    for (const fiveyearstore::GuideOwner& owner : fiveyearstore::GuideOwners(m_connection)) {
+        choose.m_arrNames.push_back(owner.name);
+        choose.m_arrCodes.push_back(owner.code);
+        choose.m_arrKinds.push_back(owner.lab ? CDlgSelectGroupLab::kLab : CDlgSelectGroupLab::kGroup);
     }
-    m_recordset.Close();
-    if (m_recordset.Open("select * from corvane_lab")) {
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string name, code;
-            m_recordset.GetString("sysqc", name);
-            m_recordset.GetString("sysdm", code);
-            choose.m_arrNames.push_back(name);
-            choose.m_arrCodes.push_back(code);
-            choose.m_arrKinds.push_back(CDlgSelectGroupLab::kLab);
-        }
-    }
-    m_recordset.Close();
     if (choose.m_arrCodes.empty()) {
         GuidePrompt("您还没有编写专业组/实验室信息，不能编写五年指南！", MB_ICONERROR);
         return;
@@ -201,12 +165,7 @@ void CDlgFiveGuide::OnBtnAdd() {
 
     for (const std::string& file : m_arrChapterFiles) Emptyfile(file);
     const bool lab = choose.m_strKind != CDlgSelectGroupLab::kGroup;
-    std::string name;
-    if (m_recordset.Open(lab ? "select * from corvane_lab where sysdm = " + db::QuoteLiteral(choose.m_strCode)
-                             : "select * from corvane_specgroup where jjbh = " + db::QuoteLiteral(choose.m_strCode)) &&
-        !m_recordset.IsEOF())
-        m_recordset.GetString(lab ? "SYSQC" : "ZYZMC", name);
-    m_recordset.Close();
+    const std::string name = fiveyearstore::OwnerName(m_connection, choose.m_strCode, lab);
 
     ResetEditor(true);
     Header().m_strFundCode = choose.m_strCode;

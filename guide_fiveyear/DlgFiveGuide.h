@@ -14,6 +14,7 @@
 #include "foundation/ButtonST.h"
 #include "guide_fiveyear/DlgGuideDetail.h"
 #include "guide_fiveyear/DlgGuideList.h"
+#include "guide_fiveyear/FiveGuideStore.h"
 #include "platform/ui/Dialog.h"
 
 class CDlgFiveGuide : public ui::FormView {
@@ -88,8 +89,8 @@ private:
     fiveyear::CGuideTabWnd& Tabs() { return m_dlgDetail.m_tabWnd; }
     BOOL ConnectAccess();
     void InitUnitDict();
-    // Appends the rows of a statement giving jjbh, znmc and the owner column.
-    void AppendGuides(const std::string& sql, const char* ownerColumn);
+    // Appends the guides to the list.
+    void AppendGuides(const std::vector<fiveyearstore::ListedGuide>& guides);
     // Tells the topic scope which guide it shows.
     void SetTopicGuide();
     // Empties the header, the chapters and the topic scope; the name edit

@@ -3,6 +3,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
+#include "guide_fiveyear/FiveGuideStore.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/GuideOutputChoice.h"
 #include "platform/ui/ListCtrl.h"
@@ -54,17 +55,9 @@ void CDlgSelectOutput::FillGuideList() {
     ui::ListCtrl& list = GuideList();
     list.DeleteAllItems();
     if (!m_pConnection) return;
-    CAdoRecordSet rs;
-    BindGuideRecordset(rs, *m_pConnection);
-    if (!rs.Open("select * from corvane_fivefundguide where fbnf = " + db::QuoteLiteral(m_strPublishYear) +
-                 " order by jjbh"))
-        return;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::string fund, name;
-        rs.GetString("jjbh", fund);
-        rs.GetString("znmc", name);
-        const int row = list.InsertItem(list.GetItemCount(), fund);
-        list.SetItemText(row, 1, name);
+    for (const fiveyearstore::ListedGuide& guide : fiveyearstore::GuidesByFund(*m_pConnection, m_strPublishYear)) {
+        const int row = list.InsertItem(list.GetItemCount(), guide.fund);
+        list.SetItemText(row, 1, guide.name);
     }
 }
 

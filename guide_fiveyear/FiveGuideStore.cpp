@@ -201,4 +201,97 @@ bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::s
     return true;
 }
 
+namespace {
+
+// The rows of a list query: fund number, owner's name and guide name.
+void AppendGuides(CAdoConnection& connection, const std::string& sql, const char* ownerColumn,
+                  std::vector<ListedGuide>& guides) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open(sql)) return;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        ListedGuide guide;
+        rs.GetString("jjbh", guide.fund);
+        rs.GetString(ownerColumn, guide.owner);
+        rs.GetString("znmc", guide.name);
+        guides.push_back(guide);
+    }
+}
+
+}  // namespace
+
+std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::string& period) {
+    const std::string year = db::QuoteLiteral(period);
+    std::vector<ListedGuide> guides;
+    AppendGuides(connection,
+                 "select corvane_fivefundguide.jjbh,zyzmc,znmc,fbnf from corvane_fivefundguide,corvane_specgroup "
+                 "where corvane_fivefundguide.jjbh = corvane_specgroup.jjbh and fbnf=" +
+                     year + " order by corvane_fivefundguide.jjbh",
+                 "zyzmc", guides);
+    AppendGuides(connection,
+                 "select jjbh,sysqc,znmc,fbnf from corvane_fivefundguide,corvane_lab where jjbh = sysdm and fbnf=" +
+                     year + " order by jjbh",
+                 "sysqc", guides);
+    return guides;
+}
+
+std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::string& groupSelection,
+                                      const std::string& labSelection, const std::string& period) {
+    const std::string year = db::QuoteLiteral(period);
+    std::vector<ListedGuide> guides;
+    AppendGuides(connection, groupSelection + " and FBNF=" + year + " order by corvane_fivefundguide.jjbh", "zyzmc",
+                 guides);
+    AppendGuides(connection, labSelection + " and FBNF=" + year + " order by jjbh", "sysqc", guides);
+    return guides;
+}
+
+std::vector<ListedGuide> GuidesByFund(CAdoConnection& connection, const std::string& period) {
+    std::vector<ListedGuide> guides;
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    if (!rs.Open("select * from corvane_fivefundguide where fbnf = " + db::QuoteLiteral(period) + " order by jjbh"))
+        return guides;
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+        ListedGuide guide;
+        rs.GetString("jjbh", guide.fund);
+        rs.GetString("znmc", guide.name);
+        guides.push_back(guide);
+    }
+    return guides;
+}
+
+std::vector<GuideOwner> GuideOwners(CAdoConnection& connection) {
+    std::vector<GuideOwner> owners;
+    const struct {
+        const char* sql;
+        const char* nameColumn;
+        const char* codeColumn;
+        bool lab;
+    } kinds[] = {{"select * from corvane_specgroup", "ZYZMC", "JJBH", false},
+                 {"select * from corvane_lab", "sysqc", "sysdm", true}};
+    for (const auto& kind : kinds) {
+        CAdoRecordSet rs;
+        BindGuideRecordset(rs, connection);
+        if (!rs.Open(kind.sql)) continue;
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            GuideOwner owner{{}, {}, kind.lab};
+            rs.GetString(kind.nameColumn, owner.name);
+            rs.GetString(kind.codeColumn, owner.code);
+            owners.push_back(owner);
+        }
+    }
+    return owners;
+}
+
+std::string OwnerName(CAdoConnection& connection, const std::string& code, bool lab) {
+    CAdoRecordSet rs;
+    BindGuideRecordset(rs, connection);
+    std::string name;
+    if (rs.Open(lab ? "select * from corvane_lab where sysdm = " + db::QuoteLiteral(code)
+                    : "select * from corvane_specgroup where jjbh = " + db::QuoteLiteral(code)) &&
+        !rs.IsEOF())
+        rs.GetString(lab ? "SYSQC" : "ZYZMC", name);
+    return name;
+}
+
 }  // namespace fiveyearstore

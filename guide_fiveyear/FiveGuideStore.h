@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
@@ -55,5 +56,34 @@ bool DeleteGuide(CAdoConnection& connection, const std::string& fund, const std:
 // False when the guide is not stored (no file is touched then).
 bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::string& period,
                const GuideFiles& files);
+
+// ---- the view's list and choosers (CORVANE_SPECGROUP, CORVANE_LAB) ----
+
+// One guide of the view's list: its fund number, the name of its specialist
+// group or laboratory, and its own name.
+struct ListedGuide {
+    std::string fund, owner, name;
+};
+// The period's guides: those of the specialist groups, then those of the
+// laboratories, each by fund number.
+std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::string& period);
+// The same of the guides that the search dialog's two selections (of the
+// groups' guides and of the laboratories') give.
+std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::string& groupSelection,
+                                      const std::string& labSelection, const std::string& period);
+
+// The period's guides by fund number, for the output chooser (the owner is
+// left empty).
+std::vector<ListedGuide> GuidesByFund(CAdoConnection& connection, const std::string& period);
+
+// A specialist group or laboratory a guide can be written for.
+struct GuideOwner {
+    std::string name, code;
+    bool lab;
+};
+// Every group, then every laboratory, in stored order.
+std::vector<GuideOwner> GuideOwners(CAdoConnection& connection);
+// The name of the group or laboratory of the code; empty when there is none.
+std::string OwnerName(CAdoConnection& connection, const std::string& code, bool lab);
 
 }  // namespace fiveyearstore

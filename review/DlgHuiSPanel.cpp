@@ -11,17 +11,10 @@
 
 namespace {
 
-struct BudgetLine {
-    const char* label;
-    const char* granted;  // column of CORVANE_ITEMPF
-    const char* applied;  // column of CORVANE_ITEMAPPINFO
-};
-// In the order of CDlgHuiSPanel::IDC_AMOUNTS.
-constexpr BudgetLine kLines[8] = {
-    {"设计费:", "PFSJF", "SJF"}, {"材料费:", "PFCLF", "CLF"},   {"外协费:", "PFWXF", "WXF"},
-    {"专用费:", "PFZYF", "ZYF"}, {"试验费:", "PFSYF", "SYF"},   {"固定资产使用费:", "PFGDZCF", "GDZCF"},
-    {"工资费:", "PFGZF", "GZF"}, {"管理费:", "PFGLF", "GLF"},
-};
+// The budget items' labels, in the order of CDlgHuiSPanel::IDC_AMOUNTS and
+// of reviewstore::Budget.
+constexpr const char* kLabels[reviewstore::kBudgetItems] = {"设计费:", "材料费:", "外协费:", "专用费:",
+                                                            "试验费:", "固定资产使用费:", "工资费:", "管理费:"};
 
 }  // namespace
 
@@ -42,7 +35,7 @@ const ui::DialogTemplate& CDlgHuiSPanel::Template() {
         }, WS_CHILD};
         for (int i = 0; i < 8; ++i) {
             const int x = 14 + 236 * (i % 2), y = 182 + 20 * (i / 2);
-            d.controls.push_back({Kind::Static, IDC_STATIC, kLines[i].label, {x, y + 2, 70, 10}});
+            d.controls.push_back({Kind::Static, IDC_STATIC, kLabels[i], {x, y + 2, 70, 10}});
             d.controls.push_back({Kind::Edit, IDC_AMOUNTS[i], "", {x + 74, y, 80, 12},
                                   WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL});
         }
@@ -103,17 +96,19 @@ void CDlgHuiSPanel::LoadReview(const std::string& xmbh) {
         LoadAppliedBudget(xmbh);
         return;
     }
-    rs.GetFloat("PFJF", m_fTotal);
-    for (int i = 0; i < 8; ++i) rs.GetFloat(kLines[i].granted, m_fAmounts[i]);
+    ShowBudget(reviewstore::GrantedBudget(rs));
+}
+
+void CDlgHuiSPanel::ShowBudget(const reviewstore::Budget& budget) {
+    m_fTotal = budget.total;
+    std::copy(budget.items.begin(), budget.items.end(), m_fAmounts.begin());
     UpdateData(FALSE);
 }
 
 void CDlgHuiSPanel::LoadAppliedBudget(const std::string& xmbh) {
     CAdoRecordSet rs;
     if (!reviewstore::OpenApplicationRow(rs, m_pConnection, xmbh) || rs.GetRecordCount() <= 0) return;
-    m_fTotal = workflow::TextAsFloat(rs, "SQJE");
-    for (int i = 0; i < 8; ++i) m_fAmounts[i] = workflow::TextAsFloat(rs, kLines[i].applied);
-    UpdateData(FALSE);
+    ShowBudget(reviewstore::AppliedBudget(rs));
 }
 
 void CDlgHuiSPanel::SaveReview() {
@@ -135,8 +130,10 @@ void CDlgHuiSPanel::SaveReview() {
     CAdoRecordSet rs;
     bool ok = reviewstore::OpenReviewRow(rs, m_pConnection, xmbh);
     if (ok && rs.GetRecordCount() <= 0) ok = rs.AddNew() && rs.SetString("XMBH", xmbh);
-    ok = ok && rs.SetString("PSJG", result) && rs.SetFloat("PFJF", m_fTotal);
-    for (int i = 0; ok && i < 8; ++i) ok = rs.SetFloat(kLines[i].granted, m_fAmounts[i]);
+    reviewstore::Budget budget;
+    budget.total = m_fTotal;
+    std::copy(m_fAmounts.begin(), m_fAmounts.end(), budget.items.begin());
+    ok = ok && rs.SetString("PSJG", result) && reviewstore::SetGrantedBudget(rs, budget);
     // Written only while the project is the one selected: a project deleted
     // meanwhile gets no review row.
     if (!approval::SaveProjectRows(m_pConnection, project, [&] { return ok && rs.Update(); }, "保存失败！"))

@@ -10,6 +10,7 @@
 #include "foundation/ButtonST.h"
 #include "platform/ui/Dialog.h"
 #include "review/DlgProSummary.h"
+#include "review/ReviewStore.h"
 
 class CAdoConnection;
 
@@ -31,6 +32,7 @@ public:
     void LoadReview(const std::string& xmbh);
     void ClearBudget();
     void LoadAppliedBudget(const std::string& xmbh);
+    void ShowBudget(const reviewstore::Budget& budget);
     // The total becomes the sum of the eight amounts.
     bool SumBudget();  // false: an amount was refused
     void SaveReview();

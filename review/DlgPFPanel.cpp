@@ -13,23 +13,17 @@ namespace {
 const char* const kExpertFile = "专家意见.rtf";
 const char* const kApprovalFile = "批复意见.rtf";
 
-// An item edit of the budget: its id, the approved column and the applied
-// column of the application that stands in while nothing is approved.
+// An item edit of the budget: its id and its amount, in the order of
+// reviewstore::Budget.
 struct BudgetItem {
     int id;
     float CDlgPFPanel::*amount;
-    const char* approvedColumn;
-    const char* appliedColumn;
 };
-constexpr BudgetItem kItems[] = {
-    {CDlgPFPanel::IDC_SJF, &CDlgPFPanel::m_fDesign, "PFSJF", "SJF"},
-    {CDlgPFPanel::IDC_CLF, &CDlgPFPanel::m_fMaterials, "PFCLF", "CLF"},
-    {CDlgPFPanel::IDC_WXF, &CDlgPFPanel::m_fOutsideWork, "PFWXF", "WXF"},
-    {CDlgPFPanel::IDC_ZYF, &CDlgPFPanel::m_fSpecial, "PFZYF", "ZYF"},
-    {CDlgPFPanel::IDC_SYF, &CDlgPFPanel::m_fTests, "PFSYF", "SYF"},
-    {CDlgPFPanel::IDC_GDZCF, &CDlgPFPanel::m_fFixedAssets, "PFGDZCF", "GDZCF"},
-    {CDlgPFPanel::IDC_GZF, &CDlgPFPanel::m_fWages, "PFGZF", "GZF"},
-    {CDlgPFPanel::IDC_GLF, &CDlgPFPanel::m_fManagement, "PFGLF", "GLF"},
+constexpr BudgetItem kItems[reviewstore::kBudgetItems] = {
+    {CDlgPFPanel::IDC_SJF, &CDlgPFPanel::m_fDesign},      {CDlgPFPanel::IDC_CLF, &CDlgPFPanel::m_fMaterials},
+    {CDlgPFPanel::IDC_WXF, &CDlgPFPanel::m_fOutsideWork}, {CDlgPFPanel::IDC_ZYF, &CDlgPFPanel::m_fSpecial},
+    {CDlgPFPanel::IDC_SYF, &CDlgPFPanel::m_fTests},       {CDlgPFPanel::IDC_GDZCF, &CDlgPFPanel::m_fFixedAssets},
+    {CDlgPFPanel::IDC_GZF, &CDlgPFPanel::m_fWages},       {CDlgPFPanel::IDC_GLF, &CDlgPFPanel::m_fManagement},
 };
 
 constexpr DWORD kAmountStyle = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
@@ -133,15 +127,9 @@ void CDlgPFPanel::ShowApproval(const std::string& xmbh) {
         FillFromApplication(xmbh);
         return;
     }
-    float total = 0;
-    rs.GetFloat("PFJF", total);
-    if (total == 0.0f) {
-        FillFromApplication(xmbh);
-    } else {
-        m_fTotal = total;
-        for (const BudgetItem& item : kItems) rs.GetFloat(item.approvedColumn, this->*item.amount);
-        UpdateData(FALSE);
-    }
+    const reviewstore::Budget granted = reviewstore::GrantedBudget(rs);
+    if (granted.total == 0.0f) FillFromApplication(xmbh);
+    else ShowBudget(granted);
     const std::string expertFile = approval::ScratchPath(kExpertFile);
     const std::string approvalFile = approval::ScratchPath(kApprovalFile);
     approval::ColumnToFile(rs, "ZJYJ", expertFile);
@@ -154,8 +142,12 @@ void CDlgPFPanel::ShowApproval(const std::string& xmbh) {
 void CDlgPFPanel::FillFromApplication(const std::string& xmbh) {
     CAdoRecordSet rs;
     if (!reviewstore::OpenApplicationRow(rs, m_pConnection, xmbh) || rs.IsEOF()) return;
-    m_fTotal = workflow::TextAsFloat(rs, "SQJE");
-    for (const BudgetItem& item : kItems) this->*item.amount = workflow::TextAsFloat(rs, item.appliedColumn);
+    ShowBudget(reviewstore::AppliedBudget(rs));
+}
+
+void CDlgPFPanel::ShowBudget(const reviewstore::Budget& budget) {
+    m_fTotal = budget.total;
+    for (int i = 0; i < reviewstore::kBudgetItems; ++i) this->*kItems[i].amount = budget.items[i];
     UpdateData(FALSE);
 }
 
@@ -190,8 +182,10 @@ void CDlgPFPanel::OnBtnSave() {
         workflow::Prompt("该项目尚未通过函审或会审！");
         return;
     }
-    bool ok = rs.SetFloat("PFJF", m_fTotal);
-    for (const BudgetItem& item : kItems) ok = rs.SetFloat(item.approvedColumn, this->*item.amount) && ok;
+    reviewstore::Budget budget;
+    budget.total = m_fTotal;
+    for (int i = 0; i < reviewstore::kBudgetItems; ++i) budget.items[i] = this->*kItems[i].amount;
+    bool ok = reviewstore::SetGrantedBudget(rs, budget);
     ok = ok && approval::EditorToColumn(m_richExpertOpinion, approval::ScratchPath(kExpertFile), rs, "ZJYJ") &&
          approval::EditorToColumn(m_richApprovalOpinion, approval::ScratchPath(kApprovalFile), rs, "PFYJ");
     approval::FinishSave(m_pConnection, project, rs, ok);

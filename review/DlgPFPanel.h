@@ -10,6 +10,7 @@
 #include "widgets/OleRichEdit.h"
 #include "foundation/ButtonST.h"
 #include "review/DlgProSummary.h"
+#include "review/ReviewStore.h"
 #include "platform/ui/Dialog.h"
 
 class CAdoConnection;
@@ -43,6 +44,7 @@ public:
     void ClearApproval();
     // The applied amounts of the project's application, when it has one.
     void FillFromApplication(const std::string& xmbh);
+    void ShowBudget(const reviewstore::Budget& budget);
     // The total becomes the sum of the eight items; false when an amount
     // typed is not a number (the exchange has said so).
     bool UpdateTotal();

@@ -11,6 +11,16 @@ namespace {
 // The columns of the management views' project lists.
 constexpr const char* kProjectRowColumns[] = {"XMLB", "NF", "XMBH", "XMMC", "JJBH"};
 
+// Each budget item's column in the review row and in the application.
+struct BudgetColumns {
+    const char* granted;
+    const char* applied;
+};
+constexpr BudgetColumns kBudgetColumns[kBudgetItems] = {
+    {"PFSJF", "SJF"}, {"PFCLF", "CLF"},     {"PFWXF", "WXF"}, {"PFZYF", "ZYF"},
+    {"PFSYF", "SYF"}, {"PFGDZCF", "GDZCF"}, {"PFGZF", "GZF"}, {"PFGLF", "GLF"},
+};
+
 bool OpenRowOf(CAdoRecordSet& rs, CAdoConnection* connection, const char* table, const std::string& number) {
     return workflow::OpenQuery(rs, connection,
                                std::string("select * from ") + table + " where " +
@@ -178,6 +188,27 @@ bool OpenExpertsOfFund(CAdoRecordSet& rs, CAdoConnection* connection, const std:
     return workflow::OpenQuery(
         rs, connection,
         "SELECT * FROM CORVANE_EXPERTINFO WHERE SSJJLB LIKE " + db::QuoteLiteral("%" + fundSuffix) + " ORDER BY ID");
+}
+
+Budget GrantedBudget(CAdoRecordSet& reviewRow) {
+    Budget budget;
+    reviewRow.GetFloat("PFJF", budget.total);
+    for (int i = 0; i < kBudgetItems; ++i) reviewRow.GetFloat(kBudgetColumns[i].granted, budget.items[i]);
+    return budget;
+}
+
+Budget AppliedBudget(CAdoRecordSet& applicationRow) {
+    Budget budget;
+    budget.total = workflow::TextAsFloat(applicationRow, "SQJE");
+    for (int i = 0; i < kBudgetItems; ++i)
+        budget.items[i] = workflow::TextAsFloat(applicationRow, kBudgetColumns[i].applied);
+    return budget;
+}
+
+bool SetGrantedBudget(CAdoRecordSet& reviewRow, const Budget& budget) {
+    bool ok = reviewRow.SetFloat("PFJF", budget.total);
+    for (int i = 0; ok && i < kBudgetItems; ++i) ok = reviewRow.SetFloat(kBudgetColumns[i].granted, budget.items[i]);
+    return ok;
 }
 
 }  // namespace reviewstore

@@ -12,6 +12,7 @@
 // when the query cannot run or there is no connection.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,25 @@ std::vector<std::string> ProjectsOfKind(CAdoConnection* connection, const std::s
 // of the year a number holds (its two characters), in order.
 std::vector<std::string> ProjectsReviewedBy(CAdoConnection* connection, const std::string& expert,
                                             const std::string& numberYear);
+
+// ---- a project's budget by item, as the approval panels show it ----
+
+// The eight budget items in the panels' order: 设计费, 材料费, 外协费, 专用费,
+// 试验费, 固定资产使用费, 工资费, 管理费.
+constexpr int kBudgetItems = 8;
+struct Budget {
+    float total = 0;
+    std::array<float, kBudgetItems> items{};
+};
+// The granted budget of an open review row (PFJF and its item columns); a
+// value that cannot be read counts 0.
+Budget GrantedBudget(CAdoRecordSet& reviewRow);
+// The applied budget of an open application row (SQJE and its item
+// columns, texts read as amounts).
+Budget AppliedBudget(CAdoRecordSet& applicationRow);
+// Sets the granted budget on the review row being edited; false at the
+// first value the row does not accept.
+bool SetGrantedBudget(CAdoRecordSet& reviewRow, const Budget& budget);
 
 // ---- the management views (CORVANE_ITEMMANAGEINFO, CORVANE_EXPERTJUDGE) ----
 

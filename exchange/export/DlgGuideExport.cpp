@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "exchange/export/DlgProjectExport.h"
+#include "exchange/export/ExchangeExportStore.h"
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/Options.h"
 #include "foundation/ProjectDatabase.h"
-#include "foundation/Sql.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -20,17 +20,6 @@ IMPLEMENT_DYNCREATE(CDlgGuideExport, ui::FormView)
 namespace {
 
 constexpr char kFiveYearMarker = '0';
-
-// The three parts of a guide bundle: the table and its scratch file.
-struct BundlePart {
-    const char* table;
-    const char* scratch;
-};
-constexpr BundlePart kParts[] = {
-    {"corvane_fivefundguide", "指南.xml"},
-    {"corvane_five_studysubject", "专题.xml"},
-    {"corvane_five_studyaspect", "研究方向.xml"},
-};
 
 }  // namespace
 
@@ -103,16 +92,11 @@ void CDlgGuideExport::OnInitialUpdate() {
 
 void CDlgGuideExport::FillUnits() {
     ui::ListCtrl& list = *Item<ui::ListCtrl>(IDC_UNITS);
-    if (!m_recordset.Open("select dwdm,dwmc from corvane_unit")) return;
-    for (int row = 0; !m_recordset.IsEOF(); ++row) {
-        std::string code, name;
-        m_recordset.GetFieldText(0, code);
-        m_recordset.GetFieldText(1, name);
-        list.InsertItem(row, code);
-        list.SetItemText(row, 1, name);
-        if (!m_recordset.MoveNext()) break;
+    int row = 0;
+    for (const exportstore::UnitName& unit : exportstore::Units(m_connection)) {
+        list.InsertItem(row, unit.code);
+        list.SetItemText(row++, 1, unit.name);
     }
-    m_recordset.Close();
 }
 
 BOOL CDlgGuideExport::DestroyWindow() {
@@ -130,14 +114,9 @@ void CDlgGuideExport::OnBtnPath() {
 
 void CDlgGuideExport::OnBtnExportUnit() {
     UpdateData(TRUE);
-    bool saved = false;
-    if (!m_strUnitFile.empty() && m_recordset.Open("select * from corvane_unit")) {
-        // The save replaces a file already at the path.
-        sys::RemoveAll(sys::NativePath(m_strUnitFile));
-        saved = m_recordset.Save(sys::NativePath(m_strUnitFile), adPersistXML) != FALSE;
-    }
+    // The save replaces a file already at the path.
+    const bool saved = !m_strUnitFile.empty() && exportstore::SaveUnits(m_connection, m_strUnitFile);
     ui::MessageBox(saved ? "文件导出成功！" : "文件导出失败！", "提示", MB_OK | MB_ICONINFORMATION);
-    m_recordset.Close();
 }
 
 void CDlgGuideExport::OnBtnPath2() {
@@ -148,28 +127,14 @@ void CDlgGuideExport::OnBtnPath2() {
 }
 
 bool CDlgGuideExport::ExportGuide(const std::string& fund, const std::string& folder, const std::string& today) {
-    CAdoRecordSet part;
-    part.SetConnection(&m_connection);
-    part.SetCursorLocation(adUseClient);
     std::vector<std::string> scratch;
-    for (const BundlePart& p : kParts) scratch.push_back(sys::ScratchPath(p.scratch));
+    for (const std::string& name : exportstore::GuidePartNames()) scratch.push_back(sys::ScratchPath(name));
 
     // The period the user works in; the first five-year period when none is set.
     std::string period = COptions().GetPeriod();
     if (period.empty()) period = kPeriod;
-    bool ok = true;
-    for (std::size_t i = 0; i < std::size(kParts) && ok; ++i) {
-        const std::string sql = std::string("select * from ") + kParts[i].table + " where JJBH=" +
-                                db::QuoteLiteral(fund) + " and FBNF=" + db::QuoteLiteral(period);
-        // A guide not stored for the period is not exported; subjects and
-        // directions without rows still give complete (empty) parts.
-        ok = part.Open(sql) && (i > 0 || part.GetRecordCount() > 0);
-        if (ok) {
-            sys::RemoveAll(sys::NativePath(scratch[i]));
-            ok = part.Save(sys::NativePath(scratch[i]), adPersistXML) != FALSE;
-        }
-        part.Close();
-    }
+    // A guide not stored for the period is not exported.
+    bool ok = exportstore::SaveGuideParts(m_connection, fund, period, scratch);
     std::vector<std::string> parts;
     for (std::size_t i = 0; i < scratch.size() && ok; ++i) {
         std::string bytes;
@@ -198,17 +163,7 @@ void CDlgGuideExport::OnBtnExportGuide() {
         const std::string folder =
             m_strGuideFolder + "\\" + kUnitsFolder + "\\" + sys::SafeFileName(list.GetItemText(row, 1));
         // Each guide once, however many of its directions go to the unit.
-        if (!m_recordset.Open("select distinct JJBH from corvane_five_studyaspect where DWDM = " +
-                              db::QuoteLiteral(code)))
-            continue;
-        std::vector<std::string> funds;
-        while (!m_recordset.IsEOF()) {
-            std::string fund;
-            if (m_recordset.GetString("JJBH", fund) && !fund.empty()) funds.push_back(fund);
-            if (!m_recordset.MoveNext()) break;
-        }
-        m_recordset.Close();
-        for (const std::string& fund : funds)
+        for (const std::string& fund : exportstore::FundsDirectedTo(m_connection, code))
             if (ExportGuide(fund, folder, today)) ++count;
     }
     ui::MessageBox("共导出了" + std::to_string(count) + "条指南数据！", "提示", MB_OK | MB_ICONINFORMATION);

@@ -1,8 +1,8 @@
 #include "exchange/import/DlgGuideImport.h"
 
-#include <algorithm>
 #include <set>
 
+#include "exchange/import/ExchangeImportStore.h"
 #include "exchange/import/ImportSteps.h"
 #include "foundation/ImportReport.h"
 #include "foundation/Sql.h"
@@ -18,11 +18,6 @@ IMPLEMENT_DYNCREATE(CDlgGuideImport, ui::FormView)
 namespace {
 
 constexpr char kFiveYearMarker = '0';
-constexpr const char* kGuideLongColumns[] = {"GS", "GNWYJQK", "ZMB", "XTFW", "YXGJHZNGX", "XYFX"};
-
-std::string GuideKey(const char* table, const std::string& fund, const std::string& period) {
-    return std::string(table) + " where JJBH=" + db::QuoteLiteral(fund) + " and FBNF=" + db::QuoteLiteral(period);
-}
 
 }  // namespace
 
@@ -77,36 +72,10 @@ std::optional<ui::CtlColor> CDlgGuideImport::OnCtlColor(ui::Wnd& control, UINT k
     return ui::FormView::OnCtlColor(control, kind);
 }
 
-BOOL CDlgGuideImport::SFCZ(const std::string& code) {
-    const bool found = m_recordset.Open("SELECT * FROM CORVANE_UNIT where DWDM=" + db::QuoteLiteral(code)) &&
-                       !m_recordset.IsEOF();
-    m_recordset.Close();
-    return found;
-}
+BOOL CDlgGuideImport::SFCZ(const std::string& code) { return importstore::IsUnitStored(m_connection, code); }
 
 BOOL CDlgGuideImport::IsRecordExist(const std::string& fund, const std::string& period) {
-    CAdoRecordSet local;
-    elbrin::Bind(local, m_connection);
-    return local.Open("select * from " + GuideKey("corvane_fivefundguide", fund, period)) && !local.IsEOF();
-}
-
-bool CDlgGuideImport::StoreUnit(CAdoRecordSet& file, const std::string& code, bool replace) {
-    // The stored unit is removed and the new one written in one transaction,
-    // so a refused row leaves the stored unit in place.
-    return db::InTransaction(m_connection, [&] {
-        if (replace && !db::Statement(m_connection, "delete from corvane_unit where dwdm = ?1", {code}).Run())
-            return false;
-        // An empty result to add to: reading every stored unit for each row
-        // would make the import slow down as the table grows.
-        if (!m_recordset.Open("SELECT * FROM CORVANE_UNIT where 1 = 0") || !m_recordset.AddNew()) return false;
-        const long columns = std::min({kUnitColumns, file.GetFieldCount(), m_recordset.GetFieldCount()});
-        bool written = true;
-        for (long i = 0; i < columns && written; ++i) written = elbrin::CopyText(file, i, m_recordset);
-        written = written && m_recordset.Update();
-        if (!written) m_recordset.CancelUpdate();
-        m_recordset.Close();
-        return written;
-    });
+    return importstore::IsGuideStored(m_connection, fund, period);
 }
 
 void CDlgGuideImport::OnBtnImportUnitinfo() {
@@ -120,7 +89,7 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
         return;
     }
     // Another table's rows would be stored as units column by column.
-    if (!HasLayoutOf(file, m_connection, "CORVANE_UNIT", kNamedUnitColumns)) {
+    if (!HasLayoutOf(file, m_connection, importstore::kUnitTable, kNamedUnitColumns)) {
         ui::MessageBox("所选文件不是单位信息文件，未导入任何数据！", "提示", MB_OK | MB_ICONSTOP);
         return;
     }
@@ -138,7 +107,7 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
         } else {
             const bool stored = SFCZ(code);
             if (!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) {
-                if (StoreUnit(file, code, stored)) ++count;
+                if (importstore::StoreUnit(m_connection, file, code, stored)) ++count;
                 else failed.push_back(code);
             }
         }
@@ -182,9 +151,8 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
             ui::MessageBox(unreadable, "提示", MB_OK | MB_ICONERROR);
             return FALSE;
         }
-    if (!GuideRowsBelongToOneGuide(parts[0], parts[1], parts[2],
-                                   {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"},
-                                   {std::begin(kGuideLongColumns), std::end(kGuideLongColumns)}, true)) {
+    if (!GuideRowsBelongToOneGuide(parts[0], parts[1], parts[2], importstore::GuideTables(),
+                                   importstore::GuideLongColumns(), true)) {
         ui::MessageBox("文件" + path.substr(path.find_last_of('/') + 1) + "不是指南文件，或含有其他指南的记录，未导入！",
                        "提示", MB_OK | MB_ICONERROR);
         return FALSE;
@@ -199,61 +167,7 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
     }
     const bool replace = IsRecordExist(fund, period);
     if (replace && !elbrin::ShouldReplace(m_nPolicy, "基金编号", fund)) return FALSE;
-    const bool imported = db::InTransaction(m_connection, [&] { return WriteGuide(scratch, replace, fund, period); });
-    m_recordset.Close();
-    return imported;
-}
-
-bool CDlgGuideImport::WriteGuide(const std::vector<std::string>& scratch, bool replace, const std::string& fund,
-                                 const std::string& period) {
-    CAdoRecordSet local;
-    elbrin::Bind(local, m_connection);
-    // The guide row, when the bundle has one.
-    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[0]))) return false;
-    const bool guideRow = !m_recordset.IsEOF();
-    // Replacing a guide replaces its subjects and directions too, so that an
-    // overwrite never leaves them twice.
-    if (replace)
-        for (const char* table : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
-            if ((guideRow || std::string(table) != "corvane_fivefundguide") &&
-                !m_connection.Execute("delete from " + GuideKey(table, fund, period)))
-                return false;
-    if (guideRow) {
-        if (!local.Open("select * from corvane_fivefundguide where 1 = 0") || !local.AddNew()) return false;
-        bool written = true;
-        for (const char* column : {"JJBH", "ZNMC", "FBNF"}) written = written && elbrin::CopyText(m_recordset, column, local);
-        for (const char* column : kGuideLongColumns) written = written && elbrin::CopyLong(m_recordset, column, local);
-        if (!written || !local.Update()) return false;
-    }
-    // Subjects by name, directions column by column.
-    struct Part {
-        const char* table;
-        bool byPosition;
-    };
-    const Part parts[] = {{"corvane_five_studysubject", false}, {"corvane_five_studyaspect", true}};
-    for (int p = 0; p < 2; ++p) {
-        if (!m_recordset.OpenFromFile(sys::NativePath(scratch[p + 1]))) return false;
-        if (parts[p].byPosition && !HasLayoutOf(m_recordset, m_connection, parts[p].table, m_recordset.GetFieldCount()))
-            return false;
-        if (!local.Open(std::string("select * from ") + parts[p].table)) return false;
-        while (!m_recordset.IsEOF()) {
-            if (!local.AddNew()) return false;
-            bool written = true;
-            if (parts[p].byPosition) {
-                for (long i = 0; i < m_recordset.GetFieldCount() && written; ++i)
-                    written = elbrin::CopyText(m_recordset, i, local);
-            } else {
-                for (const char* column : {"ZTBH", "JJBH", "FBNF", "ZTMC"})
-                    written = written && elbrin::CopyText(m_recordset, column, local);
-                written = written && elbrin::CopyLong(m_recordset, "YJMD", local);
-            }
-            if (!written || !local.Update()) {
-                local.CancelUpdate();
-                return false;
-            }
-            if (!m_recordset.MoveNext()) break;
-        }
-    }
-    local.Close();
-    return true;
+    return db::InTransaction(m_connection, [&] {
+        return importstore::WriteGuide(m_connection, parts[0], parts[1], parts[2], fund, period, replace);
+    });
 }

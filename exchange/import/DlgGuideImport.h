@@ -8,6 +8,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ButtonST.h"
+#include "exchange/import/ExchangeImportStore.h"
 #include "platform/ui/Dialog.h"
 
 class CDlgGuideImport : public ui::FormView {
@@ -16,11 +17,10 @@ public:
     static constexpr int IDD = 4031;
     static constexpr int IDC_POLICY = 4037, IDC_KEEP = 4039, IDC_ASK = 4040;
     static constexpr int IDC_BTN_IMPORT_UNITINFO = 4043, IDC_BTN_IMPORT_GUIDEINFO = 4045;
-    // Columns of a unit that travel by position.
-    static constexpr long kUnitColumns = 21;
-    // The columns a unit file must name as the unit table does; the reserve
-    // columns after them are copied by position whatever their names.
-    static constexpr long kNamedUnitColumns = 15;
+    // Columns of a unit that travel by position, and those a unit file must
+    // name as the unit table does (ExchangeImportStore).
+    static constexpr long kUnitColumns = importstore::kUnitColumns;
+    static constexpr long kNamedUnitColumns = importstore::kNamedUnitColumns;
 
     CDlgGuideImport();
     ~CDlgGuideImport() override;
@@ -49,12 +49,4 @@ protected:
 private:
     // The scratch files of the guide row, the subjects and the directions.
     std::vector<std::string> ScratchFiles();
-    // Stores one unit of the file's current row, replacing a stored one, in
-    // one transaction.
-    bool StoreUnit(CAdoRecordSet& file, const std::string& code, bool replace);
-    // Writes the bundle's rows; `replace` first removes the stored guide
-    // (fund, period) with its subjects and directions, its guide row only
-    // when the bundle brings one.
-    bool WriteGuide(const std::vector<std::string>& scratch, bool replace, const std::string& fund,
-                    const std::string& period);
 };

@@ -1,5 +1,6 @@
 #include "exchange/import/DlgProjectImport.h"
 
+#include "exchange/import/ExchangeImportStore.h"
 #include "exchange/import/ImportSteps.h"
 #include "foundation/ImportReport.h"
 #include "foundation/Sql.h"
@@ -16,39 +17,6 @@ IMPLEMENT_DYNCREATE(CDlgProjectImport, ui::FormView)
 namespace {
 
 constexpr int kButtonIds[6] = {4049, 4047, 4048, 4050, 4052, 4051};
-
-// The application's columns in the order they are written, each as text or
-// as long binary data. The fund number, the first approval, the subject and
-// secrecy columns, the recommenders, the plan columns and the document stay
-// empty in the new row.
-struct AppColumn {
-    const char* name;
-    bool isLong;
-};
-constexpr AppColumn kApplicationColumns[] = {
-    {"XMBH", false}, {"FIVEYEAR", false}, {"XMMC", false}, {"XMLB", false}, {"SQZNDM", false},
-    {"DWDM", false}, {"NF", false}, {"SQRXM", false}, {"GZDW", false}, {"DXDZ", false}, {"YZBM", false},
-    {"DH", false}, {"SQRQ", false}, {"XMQSRQ", false}, {"XMZZRQ", false}, {"SQJE", false}, {"SQRXB", false},
-    {"SQRNL", false}, {"XW", false}, {"ZC", false}, {"ZYTC", false}, {"LSGX", false}, {"HZDW", false},
-    {"XMZRS", false}, {"GJZC", false}, {"ZJZC", false}, {"CJZC", false}, {"BSHRS", false}, {"BSSRS", false},
-    {"SSSRS", false}, {"GFBGNUM", false}, {"ZJF", false}, {"SJF", false}, {"SJF_JSGJ", true}, {"CLF", false},
-    {"CLF_JSGJ", true}, {"WXF", false}, {"WXF_JSGJ", true}, {"ZYF", false}, {"ZYF_JSGJ", true}, {"SYF", false},
-    {"SYF_JSGJ", true}, {"GDZCF", false}, {"GDZCF_JSGJ", true}, {"GZF", false}, {"GZF_JSGJ", true},
-    {"GLF", false}, {"GLF_JSGJ", true}, {"GNYNH", true}, {"JSXQFX", true}, {"GNWYJQK", true}, {"YJMBNR", true},
-    {"YJFFJSLX", true}, {"ZYCXD", true}, {"YJJHJQJZ", true}, {"YJCGKHZB", true}, {"YJGZJCCJ", true},
-    {"XYYJTJ", true}, {"GZJL", true}, {"CKWX", true}, {"DWXSWYHYJ", true}, {"DWSCYJ", true},
-};
-constexpr const char* kMemberColumns[] = {"XM", "XB", "NL", "ZC", "GZDW", "CJYS", "GZFG"};
-
-std::vector<std::string> ColumnNames(const AppColumn (&columns)[std::size(kApplicationColumns)]) {
-    std::vector<std::string> names;
-    for (const AppColumn& column : columns) names.emplace_back(column.name);
-    return names;
-}
-
-std::vector<std::string> ColumnNames(const char* const (&columns)[std::size(kMemberColumns)]) {
-    return {std::begin(columns), std::end(columns)};
-}
 
 }  // namespace
 
@@ -115,7 +83,7 @@ std::vector<std::string> CDlgProjectImport::ScratchFiles() {
 }
 
 db::Found CDlgProjectImport::IsRecordExist(const std::string& projectNumber) {
-    return db::HasRow(m_connection, "select * from corvane_itemappinfo where xmbh = ?1", {projectNumber});
+    return importstore::HasApplication(m_connection, projectNumber);
 }
 
 void CDlgProjectImport::OnImportPlan() {
@@ -153,8 +121,8 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
     CAdoRecordSet members;
     if (!elbrin::UnpackToScratch(path, std::nullopt, scratch) || !m_recordset.OpenFromFile(sys::NativePath(scratch[0])) ||
         !members.OpenFromFile(sys::NativePath(scratch[1])) ||
-        !IsPartOf(m_recordset, "CORVANE_ITEMAPPINFO", ColumnNames(kApplicationColumns)) ||
-        !IsPartOf(members, "CORVANE_PROJECT_SQCY", ColumnNames(kMemberColumns))) {
+        !IsPartOf(m_recordset, importstore::kApplicationTable, importstore::ApplicationColumns()) ||
+        !IsPartOf(members, importstore::kMemberTable, importstore::MemberColumns())) {
         m_recordset.Close();
         ui::MessageBox("文件" + fileName + "不是项目申请书文件，未导入！", "提示", MB_OK | MB_ICONERROR);
         return elbrin::FileResult::NotImported;
@@ -193,34 +161,8 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
         m_recordset.Close();
         return elbrin::FileResult::NotImported;
     }
-    const bool imported =
-        db::InTransaction(m_connection, [&] { return WriteApplication(scratch, number, replace); });
+    const bool imported = db::InTransaction(
+        m_connection, [&] { return importstore::WriteApplication(m_connection, m_recordset, members, number, replace); });
     m_recordset.Close();
     return imported ? elbrin::FileResult::Imported : elbrin::FileResult::WriteFailed;
-}
-
-bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch, const std::string& number,
-                                         bool replace) {
-    if (replace && !db::Statement(m_connection, "delete from corvane_itemappinfo where xmbh=?1", {number}).Run()) return false;
-    CAdoRecordSet local;
-    elbrin::Bind(local, m_connection);
-    if (!local.Open("select * from corvane_itemappinfo where 1 = 0") || !local.AddNew()) return false;
-    for (const AppColumn& column : kApplicationColumns) {
-        const bool written = column.isLong ? elbrin::CopyLong(m_recordset, column.name, local)
-                                           : elbrin::CopyText(m_recordset, column.name, local);
-        if (!written) return false;
-    }
-    if (!local.Update()) return false;
-
-    // The members: those stored for the project are replaced by the bundle's.
-    if (!m_recordset.OpenFromFile(sys::NativePath(scratch[1]))) return false;
-    if (!db::Statement(m_connection, "delete from corvane_project_sqcy  where ITE_XMBH=?1", {number}).Run()) return false;
-    if (!local.Open("select * from corvane_project_sqcy where 1 = 0")) return false;
-    while (!m_recordset.IsEOF()) {
-        bool written = local.AddNew() && local.SetString("ITE_XMBH", number);
-        for (const char* column : kMemberColumns) written = written && elbrin::CopyText(m_recordset, column, local);
-        if (!written || !local.Update()) return false;
-        if (!m_recordset.MoveNext()) break;
-    }
-    return true;
 }

@@ -55,5 +55,4 @@ private:
     void ImportRowsFolder(const ProjectRowsFormat& format);
     // Decides on a stored project first, then writes in one transaction.
     elbrin::FileResult ImportApplication(const std::string& path);
-    bool WriteApplication(const std::vector<std::string>& scratch, const std::string& number, bool replace);
 };

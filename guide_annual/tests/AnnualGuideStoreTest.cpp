@@ -1,6 +1,8 @@
 // Storing an annual guide from a topic document that another office may have
 // crafted: the purpose file names it carries never reach outside the topic
 // folder.
+#include <tuple>
+
 #include "GuideTestSupport.h"
 
 using guidetest::Query;
@@ -41,6 +43,85 @@ TEST_F(AnnualGuideStore, PurposeNamesFromTheTopicDocumentStayInTheTopicFolder) {
     std::string purpose;
     ASSERT_TRUE(guidestore::ReadBlob(rs, "YJMD", purpose));
     EXPECT_EQ(purpose, guidetest::Rtf("purpose of 9140A0101"));
+}
+
+}  // namespace
+
+namespace {
+
+class AnnualGuideStoreLists : public InstalledFolder {
+protected:
+    void SetUp() override {
+        InstalledFolder::SetUp();
+        ASSERT_TRUE(ConnectGuideDatabase(connection));
+    }
+    CAdoConnection connection;
+};
+
+// The list of a period's annual guides, by year and fund number, alone or
+// within a search's selection; the five-year guides an annual one starts
+// from, with their first two chapters; and units found by what the user
+// typed, quotes included.
+TEST_F(AnnualGuideStoreLists, GuidesFiveYearGuidesAndUnitsAreFoundAsTyped) {
+    testdb::Seed(connection, {"corvane_yearfundguide",
+                              {"JJBH", "ZNMC", "FBNF"},
+                              {{"9140B01", "乙'指南", "2012"}, {"9140A01", "甲", "2012"}, {"9140A02", "丙", "2011"},
+                               {"9140A03", "期外", "2016"}}});
+    using Listed = std::vector<std::tuple<std::string, std::string, std::string>>;
+    auto listed = [](const std::vector<guidestore::ListedGuide>& guides) {
+        Listed rows;
+        for (const auto& g : guides) rows.emplace_back(g.fund, g.name, g.year);
+        return rows;
+    };
+    EXPECT_EQ(listed(guidestore::ListGuides(connection, "2011", "2015")),
+              (Listed{{"9140A02", "丙", "2011"}, {"9140A01", "甲", "2012"}, {"9140B01", "乙'指南", "2012"}}));
+    EXPECT_EQ(listed(guidestore::ListGuides(connection, "2011", "2015",
+                                            "select * from corvane_yearfundguide where ZNMC like '%''%'")),
+              (Listed{{"9140B01", "乙'指南", "2012"}}));
+    EXPECT_TRUE(guidestore::ListGuides(connection, "2013' or ''='", "2015").empty());
+
+    testdb::Seed(connection, {"corvane_fivefundguide", {"JJBH", "ZNMC", "FBNF"},
+                              {{"9140A'01", "五年'甲", "2011-2015"}, {"9140A02", "五年乙", "2016-2020"}}});
+    testdb::Exec(connection, "update corvane_fivefundguide set GS = X'7B5C72746631207A7D' where JJBH = '9140A''01'");
+    const auto five = guidestore::FiveYearGuides(connection, "2011-2015");
+    ASSERT_EQ(five.size(), 1u);
+    EXPECT_EQ(five[0].fund, "9140A'01");
+    EXPECT_EQ(five[0].name, "五年'甲");
+    std::string name = "unchanged";
+    const std::string overview = PathOf("gs.rtf"), research = PathOf("gnwyjqk.rtf");
+    EXPECT_FALSE(guidestore::LoadFiveYearChapters(connection, "9140A'01", "2016-2020", name, overview, research));
+    EXPECT_EQ(name, "unchanged");
+    EXPECT_FALSE(sys::FileExists(overview));
+    ASSERT_TRUE(guidestore::LoadFiveYearChapters(connection, "9140a'01", "2011-2015", name, overview, research));
+    EXPECT_EQ(name, "五年'甲");
+    std::string bytes;
+    ASSERT_TRUE(sys::ReadFile(overview, bytes));
+    EXPECT_EQ(bytes, "{\\rtf1 z}");
+
+    testdb::Seed(connection, {"CORVANE_UNIT", {"DWDM", "DWMC"},
+                              {{"U02", "O'Brien 研究所"}, {"U01", "甲单位"}, {"V01", "乙单位"}}});
+    const struct {
+        const char* code;
+        const char* name;
+        std::vector<std::string> codes;
+    } searches[] = {{"", "", {"U01", "U02", "V01"}}, {"u", "", {"U01", "U02"}}, {"", "'Brien", {"U02"}},
+                    {"U", "单位", {"U01"}},            {"' or ''='", "", {}}};
+    for (const auto& s : searches) {
+        std::vector<std::string> codes;
+        for (const auto& row : guidestore::FindUnits(connection, s.code, s.name, 2)) codes.push_back(row[0]);
+        EXPECT_EQ(codes, s.codes) << s.code << " / " << s.name;
+    }
+
+    // The units the year's key or general directions name, once each.
+    testdb::Seed(connection, {"corvane_year_studyaspect", {"YJFXBH", "FBNF", "DWDM", "SFZDYJFX"},
+                              {{"1", "2012", "U01", "1"}, {"2", "2012", "U01", "1"}, {"3", "2012", "U02", "0"},
+                               {"4", "2013", "V01", "1"}}});
+    using Units = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(guidestore::DirectedUnits(connection, "2012", true, false), (Units{{"U01", "甲单位"}}));
+    EXPECT_EQ(guidestore::DirectedUnits(connection, "2012", false, true), (Units{{"U02", "O'Brien 研究所"}}));
+    EXPECT_EQ(guidestore::DirectedUnits(connection, "2012", true, true).size(), 2u);
+    EXPECT_TRUE(guidestore::DirectedUnits(connection, "2012", false, false).empty());
+    EXPECT_TRUE(guidestore::DirectedUnits(connection, "2012' or ''='", true, true).empty());
 }
 
 }  // namespace

@@ -138,3 +138,42 @@ TEST_F(FiveGuideStore, LoadWritesTheGuideAndLeavesNothingOfAnotherGuide) {
 }
 
 }  // namespace
+
+// The view's list: the period's guides of the specialist groups, then those
+// of the laboratories, each by fund number, alone or within a search's
+// selections; the groups and laboratories a guide can be written for, and
+// the name of the one chosen, with quotes in codes and names.
+TEST_F(FiveGuideStore, ListsGroupsThenLaboratoriesAndFindsOwnersByCode) {
+    Exec("insert into corvane_specgroup (JJBH, ZYZMC) values ('914''B01', '乙''组'), ('9140A01', '甲组')");
+    Exec("insert into corvane_lab (SYSDM, SYSQC) values ('L''01', '实验''室')");
+    Exec("insert into corvane_fivefundguide (JJBH, ZNMC, FBNF) values ('914''B01', '乙指南', '2011-2015'), "
+         "('9140A01', '甲指南', '2011-2015'), ('L''01', '室指南', '2011-2015'), ('9140A01', '下期', '2016-2020')");
+    using Listed = std::vector<std::vector<std::string>>;
+    auto listed = [](const std::vector<fiveyearstore::ListedGuide>& guides) {
+        Listed rows;
+        for (const auto& g : guides) rows.push_back({g.fund, g.owner, g.name});
+        return rows;
+    };
+    EXPECT_EQ(listed(fiveyearstore::ListGuides(db, "2011-2015")),
+              (Listed{{"914'B01", "乙'组", "乙指南"}, {"9140A01", "甲组", "甲指南"}, {"L'01", "实验'室", "室指南"}}));
+    EXPECT_TRUE(fiveyearstore::ListGuides(db, "2011-2015' or ''='").empty());
+    EXPECT_EQ(listed(fiveyearstore::GuidesByFund(db, "2011-2015")),
+              (Listed{{"914'B01", "", "乙指南"}, {"9140A01", "", "甲指南"}, {"L'01", "", "室指南"}}));
+    EXPECT_EQ(listed(fiveyearstore::SearchGuides(
+                  db,
+                  "select corvane_fivefundguide.jjbh,zyzmc,znmc,fbnf from corvane_fivefundguide,corvane_specgroup "
+                  "where corvane_fivefundguide.jjbh = corvane_specgroup.jjbh and zyzmc like '%''%'",
+                  "select jjbh,sysqc,znmc,fbnf from corvane_fivefundguide,corvane_lab where jjbh = sysdm and 1 = 0",
+                  "2011-2015")),
+              (Listed{{"914'B01", "乙'组", "乙指南"}}));
+
+    const auto owners = fiveyearstore::GuideOwners(db);
+    ASSERT_EQ(owners.size(), 3u);
+    EXPECT_EQ(owners[0].code, "914'B01");
+    EXPECT_FALSE(owners[0].lab);
+    EXPECT_EQ(owners[2].name, "实验'室");
+    EXPECT_TRUE(owners[2].lab);
+    EXPECT_EQ(fiveyearstore::OwnerName(db, "914'b01", false), "乙'组");
+    EXPECT_EQ(fiveyearstore::OwnerName(db, "L'01", true), "实验'室");
+    EXPECT_EQ(fiveyearstore::OwnerName(db, "L'01", false), "");
+}

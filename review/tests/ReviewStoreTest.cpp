@@ -85,3 +85,30 @@ TEST_F(ReviewStoreTest, JudgementsAreReplacedWholeAndManagementColumnsEmptied) {
     EXPECT_EQ(reviewstore::ManagedProjectRows(&connection),
               (RowTexts{{kCommonGeneral, "2008", kQuoted, "O'Brien's", ""}}));
 }
+
+// The budget by item: each item comes from its own granted column of the
+// review row and applied column of the application, and is written back to
+// its granted column (设计费 first, 管理费 last).
+TEST_F(ReviewStoreTest, BudgetItemsKeepTheirColumns) {
+    Exec("update CORVANE_ITEMAPPINFO set SQJE = '36', SJF = '1', CLF = '2', WXF = '3', ZYF = '4', SYF = '5', "
+         "GDZCF = '6', GZF = '7', GLF = '8' where XMBH = '" + kNumber + "'");
+    CAdoRecordSet rs;
+    ASSERT_TRUE(reviewstore::OpenApplicationRow(rs, &connection, kNumber));
+    const reviewstore::Budget applied = reviewstore::AppliedBudget(rs);
+    rs.Close();
+    EXPECT_EQ(applied.total, 36.0f);
+    for (int i = 0; i < reviewstore::kBudgetItems; ++i) EXPECT_EQ(applied.items[i], float(i + 1)) << i;
+
+    reviewstore::Budget granted;
+    granted.total = 360;
+    for (int i = 0; i < reviewstore::kBudgetItems; ++i) granted.items[i] = float(10 * (i + 1));
+    ASSERT_TRUE(reviewstore::OpenReviewRow(rs, &connection, kNumber));
+    ASSERT_TRUE(reviewstore::SetGrantedBudget(rs, granted));
+    ASSERT_TRUE(rs.Update());
+    rs.Close();
+    EXPECT_EQ(Query("select PFSJF, PFGLF from CORVANE_ITEMPF where XMBH = '" + kNumber + "'"), (Rows{{"10.0000", "80.0000"}}));
+    ASSERT_TRUE(reviewstore::OpenReviewRow(rs, &connection, kNumber));
+    const reviewstore::Budget read = reviewstore::GrantedBudget(rs);
+    EXPECT_EQ(read.total, granted.total);
+    EXPECT_EQ(read.items, granted.items);
+}
