@@ -11,6 +11,7 @@
 //                             (the ids after it move down by one).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,15 @@ public:
     BOOL Create(DWORD style, const ui::Rect& rect, ui::Wnd* parent, int id);
 
     // Replaces the content by the RTF file; 0 when it cannot be opened (the
-    // content is left as it was), else the number of characters read.
+    // content is left as it was), else the number of characters read. Text
+    // nested too deep to read is left out, and the user is told.
     long LoadRtfFile(const std::string& path);
     // Writes the whole content as RTF, replacing the file in one step; the
-    // bytes written, or 0 when the file cannot be written.
+    // bytes written, or 0 when the file cannot be written. Content loaded
+    // with text left out is written as the file it came from while it is
+    // unedited; edited, only when the user agrees to lose that text (else 0).
     long SaveRtfFile(const std::string& path);
+    void SetWindowText(const std::string& text) override;
 
     void ChooseFont();
     void ChooseColor();
@@ -66,4 +71,11 @@ private:
 
     Variant variant_;
     bool installed_ = false;
+    // The file loaded last, when text of it was left out, and the content
+    // shown of it.
+    struct PartlyShown {
+        std::string bytes;
+        richtext::Document shown;
+    };
+    std::optional<PartlyShown> partlyShown_;
 };
