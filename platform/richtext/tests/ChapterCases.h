@@ -132,7 +132,8 @@ inline std::string Pictures() {
 }
 
 // A table inside a table's cell, as Word writes it: the outer cell has a
-// paragraph, the inner table of two rows and a paragraph after it.
+// paragraph, the inner table of two rows (a picture in one of its cells) and
+// a paragraph after it.
 inline const std::string kCellBorders =
     "\\clbrdrl\\brdrw10\\brdrs\\clbrdrt\\brdrw10\\brdrs\\clbrdrr\\brdrw10\\brdrs\\clbrdrb\\brdrw10\\brdrs";
 inline const std::string kInnerRow = "{\\*\\nesttableprops\\trowd\\trgaph108\\trleft0\\trkeep " + kCellBorders +
@@ -141,7 +142,8 @@ inline const std::string kNestedTable =
     "\\trowd\\trgaph108\\trleft-108" + kCellBorders + "\\cellx4500" + kCellBorders + "\\cellx8000 "
     "\\pard\\intbl\\itap1\\f0\\fs21 OuterA1\\par\r\n"
     "\\pard\\intbl\\itap2 Inner11{\\nestcell}\\'c4\\'da\\'b2\\'e3{\\nestcell}\r\n\\pard\\intbl\\itap2 " + kInnerRow +
-    "\\pard\\intbl\\itap2 Inner21{\\nestcell}Inner22{\\nestcell}\r\n\\pard\\intbl\\itap2 " + kInnerRow +
+    "\\pard\\intbl\\itap2 Inner21{\\pict\\pngblip\\picw8\\pich8\\picwgoal720\\pichgoal720 " + kPngHex +
+    "}{\\nestcell}Inner22{\\nestcell}\r\n\\pard\\intbl\\itap2 " + kInnerRow +
     "\\pard\\intbl\\itap1 AfterInner\\cell\r\n\\pard\\intbl\\itap1 OuterB1\\cell\r\n"
     "\\pard\\intbl{\\trowd\\trgaph108\\trleft-108" + kCellBorders + "\\cellx4500" + kCellBorders + "\\cellx8000\\row}\r\n"
     "\\pard\\f0\\fs21 Below\\par\r\n";
@@ -450,13 +452,15 @@ inline const std::vector<Case>& Cases() {
              EXPECT_EQ(d.paragraphs[2].endsRow->otherWords, "\\trkeep");
              EXPECT_EQ(d.paragraphs[2].endsRow->leftTwips, 0);
              EXPECT_EQ(d.paragraphs[6].endsRow->leftTwips, -108);
+             ASSERT_EQ(d.paragraphs[3].runs.size(), 2u);
+             EXPECT_EQ(PicturesOf(d.paragraphs[3].runs[1].text).at(0).type, Picture::Type::Png);
          },
          [](Document& d) { d.paragraphs[2].runs[0].text = "Changed"; },
          [](const Document& d) { CheckNestedTable(d, "Changed"); },
          {"OuterA1", "Inner11", "内层", "Inner21", "Inner22", "AfterInner", "OuterB1", "Below"},
          {},
          {},
-         0,
+         1,
          1},
         {"a table inside a table's cell saved by LibreOffice", kNestedTableOfLibreOffice,
          [](const Document& d) { CheckNestedTable(d, "Inner12"); },
