@@ -64,13 +64,14 @@ long COleRichEdit::LoadRtfFile(const std::string& path) {
     SetDocument(richtext::ReadRtf(bytes, &leftOut));
     partlyShown_.reset();
     if (leftOut) {
-        partlyShown_ = PartlyShown{std::move(bytes), GetDocument()};
+        partlyShown_ = PartlyShown{std::move(bytes), GetDocument(), Replacements()};
         ui::AfxMessageBox(kLeftOutOnLoad, MB_OK | MB_ICONWARNING);
     }
     return GetTextLength();
 }
 
 long COleRichEdit::SaveRtfFile(const std::string& path) {
+    if (partlyShown_ && partlyShown_->replacement != Replacements()) partlyShown_.reset();  // replaced since
     const richtext::Document document = GetDocument();
     if (partlyShown_ && document == partlyShown_->shown)
         return sys::WriteFileAtomic(path, partlyShown_->bytes) ? long(partlyShown_->bytes.size()) : 0;
@@ -79,11 +80,6 @@ long COleRichEdit::SaveRtfFile(const std::string& path) {
     if (!sys::WriteFileAtomic(path, rtf)) return 0;
     partlyShown_.reset();  // the user let the text go
     return long(rtf.size());
-}
-
-void COleRichEdit::SetWindowText(const std::string& text) {
-    partlyShown_.reset();  // the content replaced whole
-    ui::RichEditCtrl::SetWindowText(text);
 }
 
 // ---- formatting ----

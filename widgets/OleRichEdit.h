@@ -41,7 +41,6 @@ public:
     // with text left out is written as the file it came from while it is
     // unedited; edited, only when the user agrees to lose that text (else 0).
     long SaveRtfFile(const std::string& path);
-    void SetWindowText(const std::string& text) override;
 
     void ChooseFont();
     void ChooseColor();
@@ -71,11 +70,12 @@ private:
 
     Variant variant_;
     bool installed_ = false;
-    // The file loaded last, when text of it was left out, and the content
-    // shown of it.
+    // The file loaded last, when text of it was left out, the content shown
+    // of it, and when it was shown.
     struct PartlyShown {
         std::string bytes;
         richtext::Document shown;
+        unsigned long replacement = 0;
     };
     std::optional<PartlyShown> partlyShown_;
 };

@@ -795,6 +795,7 @@ void RichEditCtrl::SetDocument(const richtext::Document& document) {
     QTextEdit* editor = Editor();
     if (!editor) return;
     CodeChange change(*this);
+    ++replacements_;
     QTextDocument* doc = editor->document();
     doc->clear();
     FillDocument(doc, document, QtFormat(ModelOfDefault(default_, hasDefault_)), doc);
