@@ -49,16 +49,37 @@ void COleRichEdit::Install() {
 
 // ---- files ----
 
+namespace {
+const char* const kLeftOutOnLoad =
+    "内容中有一部分嵌套过深（超过 1000 层），无法读入，未能显示。\n"
+    "不修改内容时，保存仍保留原文件的全部内容。";
+const char* const kLeftOutOnSave =
+    "内容中有一部分嵌套过深，未能读入；保存修改后的内容将丢失这一部分。\n是否仍要保存？";
+}  // namespace
+
 long COleRichEdit::LoadRtfFile(const std::string& path) {
     std::string bytes;
     if (!sys::ReadFile(path, bytes)) return 0;
-    SetDocument(richtext::ReadRtf(bytes));
+    bool leftOut = false;
+    SetDocument(richtext::ReadRtf(bytes, &leftOut));
+    partlyShown_.reset();
+    if (leftOut) {
+        partlyShown_ = PartlyShown{std::move(bytes), GetDocument(), Replacements()};
+        ui::AfxMessageBox(kLeftOutOnLoad, MB_OK | MB_ICONWARNING);
+    }
     return GetTextLength();
 }
 
 long COleRichEdit::SaveRtfFile(const std::string& path) {
-    const std::string rtf = richtext::WriteRtf(GetDocument());
-    return sys::WriteFileAtomic(path, rtf) ? long(rtf.size()) : 0;
+    if (partlyShown_ && partlyShown_->replacement != Replacements()) partlyShown_.reset();  // replaced since
+    const richtext::Document document = GetDocument();
+    if (partlyShown_ && document == partlyShown_->shown)
+        return sys::WriteFileAtomic(path, partlyShown_->bytes) ? long(partlyShown_->bytes.size()) : 0;
+    if (partlyShown_ && ui::AfxMessageBox(kLeftOutOnSave, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) return 0;
+    const std::string rtf = richtext::WriteRtf(document);
+    if (!sys::WriteFileAtomic(path, rtf)) return 0;
+    partlyShown_.reset();  // the user let the text go
+    return long(rtf.size());
 }
 
 // ---- formatting ----

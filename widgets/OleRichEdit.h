@@ -11,6 +11,7 @@
 //                             (the ids after it move down by one).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,13 @@ public:
     BOOL Create(DWORD style, const ui::Rect& rect, ui::Wnd* parent, int id);
 
     // Replaces the content by the RTF file; 0 when it cannot be opened (the
-    // content is left as it was), else the number of characters read.
+    // content is left as it was), else the number of characters read. Text
+    // nested too deep to read is left out, and the user is told.
     long LoadRtfFile(const std::string& path);
     // Writes the whole content as RTF, replacing the file in one step; the
-    // bytes written, or 0 when the file cannot be written.
+    // bytes written, or 0 when the file cannot be written. Content loaded
+    // with text left out is written as the file it came from while it is
+    // unedited; edited, only when the user agrees to lose that text (else 0).
     long SaveRtfFile(const std::string& path);
 
     void ChooseFont();
@@ -66,4 +70,12 @@ private:
 
     Variant variant_;
     bool installed_ = false;
+    // The file loaded last, when text of it was left out, the content shown
+    // of it, and when it was shown.
+    struct PartlyShown {
+        std::string bytes;
+        richtext::Document shown;
+        unsigned long replacement = 0;
+    };
+    std::optional<PartlyShown> partlyShown_;
 };

@@ -192,8 +192,11 @@ bool HasBorders(const richtext::TableRow& row) {
                        [](const richtext::TableCell& c) { return c.otherWords.find("brdr") != std::string::npos; });
 }
 
+std::string BlocksXml(const std::vector<richtext::Block>& blocks, Media& media);
+
 // A table as Word keeps it: a grid of every cell edge of its rows, each cell
-// spanning the grid columns between its edges, merged cells as one.
+// spanning the grid columns between its edges, merged cells as one; a table
+// inside a cell as a table in it, the cell ending with a paragraph.
 std::string TableXml(const richtext::TableRows& table, Media& media) {
     // Right edges of the cells of a row (a row without its definition gets
     // cells of equal width).
@@ -243,11 +246,12 @@ std::string TableXml(const richtext::TableRows& table, Media& media) {
                 out += cells[c].verticalMerge == richtext::TableCell::Merge::First ? "<w:vMerge w:val=\"restart\"/>"
                                                                                   : "<w:vMerge/>";
             out += "</w:tcPr>";
-            std::string paragraphs;
+            std::vector<richtext::Block> blocks;
             for (std::size_t k = c; k <= last && k < row.cells.size(); ++k)
-                for (const richtext::Paragraph* p : row.cells[k])
-                    if (k == c || !p->runs.empty()) paragraphs += ParagraphXml(*p, media);
-            out += paragraphs.empty() ? "<w:p/>" : paragraphs;
+                for (const richtext::Block& b : row.cells[k])
+                    if (k == c || b.table || !b.paragraph->runs.empty()) blocks.push_back(b);
+            out += BlocksXml(blocks, media);
+            if (blocks.empty() || blocks.back().table) out += "<w:p/>";
             out += "</w:tc>";
             left = right[last];
             c = last;
@@ -257,16 +261,11 @@ std::string TableXml(const richtext::TableRows& table, Media& media) {
     return out + "</w:tbl>";
 }
 
-// WordprocessingML paragraphs and tables for a rich-text document.
-std::string ParagraphsXml(const richtext::Document& doc, Media& media) {
+// WordprocessingML paragraphs and tables.
+std::string BlocksXml(const std::vector<richtext::Block>& blocks, Media& media) {
     std::string out;
-    for (std::size_t i = 0; i < doc.paragraphs.size();) {
-        if (doc.paragraphs[i].format.inTable) {
-            out += TableXml(richtext::TableAt(doc.paragraphs, i, i), media);
-            continue;
-        }
-        out += ParagraphXml(doc.paragraphs[i++], media);
-    }
+    for (const richtext::Block& block : blocks)
+        out += block.table ? TableXml(*block.table, media) : ParagraphXml(*block.paragraph, media);
     return out;
 }
 
@@ -329,7 +328,7 @@ bool InsertFileAt(DocData& doc, const std::string& path, std::string& error) {
     // RTF, or plain text, which the reader takes one paragraph per line.
     richtext::Document rich = richtext::ReadRtf(bytes);
     Media media(doc);
-    xml::DocPtr wrapper = xml::Parse(std::string(kWrapperStart) + ParagraphsXml(rich, media) + "</w:body>");
+    xml::DocPtr wrapper = xml::Parse(std::string(kWrapperStart) + BlocksXml(richtext::Blocks(rich.paragraphs), media) + "</w:body>");
     if (!wrapper) {
         error = "无法插入文件：" + file;
         return false;

@@ -59,27 +59,49 @@ Paragraph& Document::AddParagraph(const ParagraphFormat& format) {
     return paragraphs.back();
 }
 
-TableRows TableAt(const std::vector<Paragraph>& paragraphs, std::size_t first, std::size_t& next) {
-    TableRows table;
+namespace {
+
+// The depth of the table a paragraph stands in: 0 for a table of the text,
+// -1 outside tables.
+int LevelOf(const Paragraph& p) { return p.format.inTable ? std::clamp(p.format.nesting, 0, kMaxTableNesting) : -1; }
+
+// The table at paragraphs[i], `level` deep, read while the paragraphs stand
+// in it or in tables inside it; `i` moves past it.
+std::shared_ptr<const TableRows> TableAt(const std::vector<Paragraph>& paragraphs, std::size_t& i, int level) {
+    auto table = std::make_shared<TableRows>();
     TableRows::Row row;
     row.cells.emplace_back();
     auto endRow = [&](const TableRow& definition) {
         if (row.cells.back().empty()) row.cells.pop_back();
         row.definition = definition;
-        table.columns = std::max({table.columns, int(row.cells.size()), int(definition.cells.size())});
-        table.rows.push_back(std::move(row));
+        table->columns = std::max({table->columns, int(row.cells.size()), int(definition.cells.size())});
+        table->rows.push_back(std::move(row));
         row = TableRows::Row{};
         row.cells.emplace_back();
     };
-    std::size_t i = first;
-    for (; i < paragraphs.size() && paragraphs[i].format.inTable; ++i) {
-        row.cells.back().push_back(&paragraphs[i]);
-        if (paragraphs[i].endsRow) endRow(*paragraphs[i].endsRow);
-        else if (paragraphs[i].endsCell) row.cells.emplace_back();
+    while (i < paragraphs.size() && LevelOf(paragraphs[i]) >= level) {
+        if (LevelOf(paragraphs[i]) > level) {
+            row.cells.back().push_back(Block{nullptr, TableAt(paragraphs, i, level + 1)});
+            continue;
+        }
+        const Paragraph& p = paragraphs[i++];
+        row.cells.back().push_back(Block{&p, nullptr});
+        if (p.endsRow) endRow(*p.endsRow);
+        else if (p.endsCell) row.cells.emplace_back();
     }
     if (row.cells.size() > 1 || !row.cells.back().empty()) endRow(TableRow{});
-    next = i;
     return table;
+}
+
+}  // namespace
+
+std::vector<Block> Blocks(const std::vector<Paragraph>& paragraphs) {
+    std::vector<Block> blocks;
+    for (std::size_t i = 0; i < paragraphs.size();) {
+        if (LevelOf(paragraphs[i]) >= 0) blocks.push_back(Block{nullptr, TableAt(paragraphs, i, 0)});
+        else blocks.push_back(Block{&paragraphs[i++], nullptr});
+    }
+    return blocks;
 }
 
 }  // namespace richtext

@@ -10,7 +10,10 @@
 // Tables are kept as RTF keeps them: their paragraphs stand in the list in
 // reading order, marked inTable; the last paragraph of a cell has endsCell,
 // and the last paragraph of a row also carries the row's definition (cell
-// widths and merges). A list paragraph keeps its number or bullet as shown
+// widths and merges). A table inside a table's cell is kept alike, its
+// paragraphs marked one level deeper (nesting) among those of the cell.
+// Blocks() gives the text as paragraphs and tables, cells holding their
+// paragraphs and tables. A list paragraph keeps its number or bullet as shown
 // ("1.", "（一）", "•") and the definition that made it, as read.
 //
 // Units: sizes and indents are in twips (1/20 point): 210 twips is 10.5 pt,
@@ -31,6 +34,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -87,6 +91,10 @@ struct ParagraphFormat {
     int firstIndentTwips = 0;
     // \intbl: the paragraph stands in a table cell.
     bool inTable = false;
+    // \itapN: in a table, how many tables deep beyond the first (N - 1): 1
+    // for a paragraph of a table inside a cell of another. At most
+    // kMaxTableNesting.
+    int nesting = 0;
     // The list the paragraph belongs to, as read: the "{\*\pn ...}" group
     // the Windows control writes, written back unchanged; and \lsN \ilvlN,
     // an entry of the document's list table (kept in headerGroups). Empty
@@ -187,18 +195,28 @@ struct Document {
     }
 };
 
-// A table of the model as rows of cells of paragraphs: the table whose
-// first paragraph is paragraphs[first], read to its last paragraph in the
-// table; `next` is set to the paragraph after it. A row cut off before its
-// end comes with an empty definition.
+// How many tables deep a table may stand inside cells of others; deeper
+// ones are read as tables at this depth.
+constexpr int kMaxTableNesting = 31;
+
+// The text as paragraphs and tables in reading order, each table cell
+// holding its own paragraphs and the tables inside it. Each table row ends
+// at the paragraph that carries its definition; a row cut off before it
+// ends with the text's or the cell's table (only an edit or a damaged file
+// makes one) and comes with an empty definition.
+struct TableRows;
+struct Block {
+    const Paragraph* paragraph = nullptr;     // a paragraph, or else
+    std::shared_ptr<const TableRows> table;  // a table
+};
 struct TableRows {
     struct Row {
-        std::vector<std::vector<const Paragraph*>> cells;
+        std::vector<std::vector<Block>> cells;
         TableRow definition;
     };
     std::vector<Row> rows;
     int columns = 1;  // the most cells of a row, by its paragraphs or its definition
 };
-TableRows TableAt(const std::vector<Paragraph>& paragraphs, std::size_t first, std::size_t& next);
+std::vector<Block> Blocks(const std::vector<Paragraph>& paragraphs);
 
 }  // namespace richtext

@@ -123,6 +123,7 @@ struct GroupState {
     int background = 0;
     ParagraphFormat paragraph;
     int unicodeSkip = 1;
+    bool nestedRowDefinition = false;  // in {\*\nesttableprops ...}
 
     void ResetCharacter() {
         font = -1;
@@ -161,7 +162,7 @@ enum class Word {
     Super, Sub, NoSuperSub, Up, Down, Hidden, Strike, DoubleStrike, SmallCaps, Background,
     Charset, FontCodePage, Red, Green, Blue,
     ParagraphDefault, AlignLeft, AlignCentre, AlignRight, AlignJustify, LeftIndent, FirstIndent,
-    InTable, RowDefault, RowGap, RowLeft, CellRight, CellMergeFirst, CellMerged, CellVerticalFirst, CellVerticalMerged,
+    InTable, TableDepth, NestedRowDefinition, RowDefault, RowGap, RowLeft, CellRight, CellMergeFirst, CellMerged, CellVerticalFirst, CellVerticalMerged,
     Par, Page, Section, Line, Tab, Cell, Row, NestedCell, NestedRow, Unicode, UnicodeSkip, Binary, Character,
 };
 
@@ -186,7 +187,8 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
             {"li", {Word::LeftIndent}}, {"fi", {Word::FirstIndent}},
             {"par", {Word::Par}}, {"sect", {Word::Section}}, {"page", {Word::Page}}, {"line", {Word::Line}}, {"tab", {Word::Tab}},
             {"cell", {Word::Cell}}, {"nestcell", {Word::NestedCell}}, {"row", {Word::Row}},
-            {"nestrow", {Word::NestedRow}}, {"intbl", {Word::InTable}}, {"trowd", {Word::RowDefault}},
+            {"nestrow", {Word::NestedRow}}, {"intbl", {Word::InTable}}, {"itap", {Word::TableDepth}},
+            {"nesttableprops", {Word::NestedRowDefinition}}, {"trowd", {Word::RowDefault}},
             {"trgaph", {Word::RowGap}}, {"trleft", {Word::RowLeft}}, {"cellx", {Word::CellRight}},
             {"clmgf", {Word::CellMergeFirst}}, {"clmrg", {Word::CellMerged}},
             {"clvmgf", {Word::CellVerticalFirst}}, {"clvmrg", {Word::CellVerticalMerged}},
@@ -210,8 +212,7 @@ const std::unordered_map<std::string_view, WordInfo>& Words() {
         // Groups whose text is not document text: skipped whole (a field's
         // instruction, the alternative of a picture, what this writer
         // replaces, what stands in for nested tables).
-        for (std::string_view skipped : {"pntxta", "pntxtb", "fldinst", "nonshppict", "generator", "nesttableprops",
-                                         "nonesttables"})
+        for (std::string_view skipped : {"pntxta", "pntxtb", "fldinst", "nonshppict", "generator", "nonesttables"})
             w.emplace(skipped, WordInfo{Word::SkippedDestination});
         // Groups of the document's head kept byte for byte.
         for (std::string_view head : {"stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer",
@@ -238,6 +239,9 @@ public:
         : in_(note), inNote_(true), documentCodePage_(context.documentCodePage_),
           defaultFont_(context.defaultFont_), fonts_(context.fonts_), colours_(context.colours_) {}
 
+    // True when groups nested deeper than kMaxGroupDepth were left out.
+    bool LeftOutDeepGroups() const { return leftOutDeepGroups_; }
+
     Document Parse() {
         pos_ = in_.find('{');
         if (pos_ == std::string_view::npos) return {};
@@ -262,6 +266,7 @@ private:
         skip_ = 0;
         ignorable_ = false;
         if (stack_.size() >= kMaxGroupDepth) {
+            leftOutDeepGroups_ = true;
             pos_ = FindGroupEnd(in_, pos_ + 1, 1);
             if (pos_ < in_.size()) ++pos_;
             return;
@@ -363,9 +368,12 @@ private:
     void FinishDocument(const GroupState& state) {
         FlushText();
         if (!paragraph_.runs.empty() || !paragraph_.listText.empty()) EndParagraph(state);
-        if (!document_.paragraphs.empty() && document_.paragraphs.back().format.inTable &&
-            !document_.paragraphs.back().endsRow)
-            EndRow();  // a table cut off before its last \row
+        // A table cut off before its last \row, and the tables around it.
+        while (!document_.paragraphs.empty() && document_.paragraphs.back().format.inTable &&
+               (!document_.paragraphs.back().endsRow || document_.paragraphs.back().format.nesting > 0)) {
+            const Paragraph& last = document_.paragraphs.back();
+            EndRow(last.endsRow ? last.format.nesting - 1 : last.format.nesting);
+        }
         finished_ = true;
     }
 
@@ -476,13 +484,57 @@ private:
         paragraph_ = Paragraph{};
     }
 
-    // \row: the paragraph that ended the row's last cell carries its definition.
-    void EndRow() {
-        if (!paragraph_.runs.empty()) EndParagraph(State(), true);
-        if (document_.paragraphs.empty() || !document_.paragraphs.back().format.inTable) return;
+    // \cell and \nestcell: the paragraph ends a cell of the table `level` deep.
+    void EndCell(int level) {
+        EndParagraph(State(), true);
+        document_.paragraphs.back().format.nesting = level;
+    }
+
+    // \row and \nestrow: the paragraph that ended the row's last cell, of
+    // the table `level` deep, carries its definition. A cell ended by a table
+    // inside it gets an empty paragraph after the table.
+    void EndRow(int level) {
+        if (!paragraph_.runs.empty()) EndCell(level);
+        if (document_.paragraphs.empty() || !document_.paragraphs.back().format.inTable ||
+            document_.paragraphs.back().format.nesting < level)
+            return;
+        if (document_.paragraphs.back().format.nesting > level) {
+            Paragraph& after = document_.paragraphs.emplace_back();
+            after.format.inTable = true;
+            after.format.nesting = level;
+        }
+        DropUndefinedEmptyCells(level);
         Paragraph& last = document_.paragraphs.back();
         last.endsCell = true;
-        last.endsRow = row_;
+        last.endsRow = rows_[level];
+    }
+
+    // Empty cells at the end of a row beyond those its definition gives are
+    // none (LibreOffice writes one more after a row with a table inside it).
+    void DropUndefinedEmptyCells(int level) {
+        std::vector<Paragraph>& ps = document_.paragraphs;
+        const std::size_t defined = rows_[level].cells.size();
+        if (defined == 0) return;
+        std::size_t cells = 1;  // the last paragraph ends the row's last cell
+        for (std::size_t i = ps.size() - 1; i > 0; --i) {
+            const ParagraphFormat& format = ps[i - 1].format;
+            if (!format.inTable || format.nesting < level || (format.nesting == level && ps[i - 1].endsRow)) break;
+            if (format.nesting == level && ps[i - 1].endsCell) ++cells;
+        }
+        for (; cells > defined && ps.size() >= 2; --cells) {
+            const Paragraph& last = ps.back();
+            const Paragraph& before = ps[ps.size() - 2];
+            if (!last.runs.empty() || !last.listText.empty() || before.format.nesting != level || !before.endsCell ||
+                before.endsRow || !before.format.inTable)
+                break;
+            ps.pop_back();
+        }
+    }
+
+    // The depth of the table a word of a row definition is for: that of the
+    // paragraph in {\*\nesttableprops ...}, else the outermost.
+    int DefinedLevel() {
+        return State().nestedRowDefinition ? std::clamp(State().paragraph.nesting, 1, kMaxTableNesting) : 0;
     }
 
     // ---- tables
@@ -579,7 +631,8 @@ private:
             if (inNote_ && stack_.size() == 1) return;  // the footnote read for its text
             return KeepGroup(false);
         }
-        if (ignorable && kind != Word::Transparent && kind != Word::ListText) return SkipRestOfGroup();
+        if (ignorable && kind != Word::Transparent && kind != Word::ListText && kind != Word::NestedRowDefinition)
+            return SkipRestOfGroup();
         if (kind != Word::Unicode && kind != Word::Character) FlushText(true);
         GroupState& state = State();
         const bool inFontTable = state.destination == Destination::FontTable;
@@ -622,29 +675,39 @@ private:
             case Word::SmallCaps: state.smallCaps = on; break;
             case Word::Background: state.background = std::max(param, 0); break;
             case Word::InTable: state.paragraph.inTable = true; break;
+            case Word::TableDepth:
+                state.paragraph.inTable = param > 0;
+                state.paragraph.nesting = std::clamp(param - 1, 0, kMaxTableNesting);
+                break;
+            case Word::NestedRowDefinition:
+                if (state.destination == Destination::Body) state.nestedRowDefinition = true;
+                else SkipRestOfGroup();
+                break;
             case Word::RowDefault:
-                row_ = TableRow{};
-                row_.gapTwips = row_.leftTwips = 0;
+                rowLevel_ = DefinedLevel();
+                rows_[rowLevel_] = TableRow{};
+                rows_[rowLevel_].gapTwips = rows_[rowLevel_].leftTwips = 0;
                 merge_ = verticalMerge_ = TableCell::Merge::None;
                 inRowDefinition_ = true;
                 rowWords_.clear();
                 break;
-            case Word::RowGap: row_.gapTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
-            case Word::RowLeft: row_.leftTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
+            case Word::RowGap: rows_[rowLevel_].gapTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
+            case Word::RowLeft: rows_[rowLevel_].leftTwips = std::clamp(param, -kMaxTwips, kMaxTwips); break;
             case Word::CellMergeFirst: merge_ = TableCell::Merge::First; break;
             case Word::CellMerged: merge_ = TableCell::Merge::Continued; break;
             case Word::CellVerticalFirst: verticalMerge_ = TableCell::Merge::First; break;
             case Word::CellVerticalMerged: verticalMerge_ = TableCell::Merge::Continued; break;
             case Word::CellRight: {
+                TableRow& row = rows_[rowLevel_];
                 std::string words = std::move(rowWords_);
                 rowWords_.clear();
-                if (row_.cells.empty()) {  // the row's own words come before the first cell's
+                if (row.cells.empty()) {  // the row's own words come before the first cell's
                     const std::size_t cellWords = std::min(words.find("\\cl"), words.size());
-                    row_.otherWords = words.substr(0, cellWords);
+                    row.otherWords = words.substr(0, cellWords);
                     words.erase(0, cellWords);
                 }
-                if (row_.cells.size() < 1000)
-                    row_.cells.push_back(
+                if (row.cells.size() < 1000)
+                    row.cells.push_back(
                         TableCell{std::clamp(param, -kMaxTwips, kMaxTwips), merge_, verticalMerge_, std::move(words)});
                 merge_ = verticalMerge_ = TableCell::Merge::None;
                 break;
@@ -683,15 +746,21 @@ private:
             case Word::AlignJustify: state.paragraph.alignment = Alignment::Justify; break;
             case Word::LeftIndent: state.paragraph.leftIndentTwips = param; break;
             case Word::FirstIndent: state.paragraph.firstIndentTwips = param; break;
-            case Word::Par: case Word::NestedRow: if (state.destination == Destination::Body) EndParagraph(state); break;
+            case Word::Par: if (state.destination == Destination::Body) EndParagraph(state); break;
             case Word::Page: case Word::Section:
                 if (state.destination == Destination::Body)
                     EndParagraph(state, false, kind == Word::Page ? Paragraph::End::Page : Paragraph::End::Section);
                 break;
-            case Word::Cell: if (state.destination == Destination::Body) EndParagraph(state, true); break;
-            case Word::Row: if (state.destination == Destination::Body) EndRow(); break;
+            case Word::Cell: if (state.destination == Destination::Body) EndCell(0); break;
+            case Word::NestedCell:
+                if (state.destination == Destination::Body) EndCell(std::clamp(state.paragraph.nesting, 1, kMaxTableNesting));
+                break;
+            case Word::Row: if (state.destination == Destination::Body) EndRow(0); break;
+            case Word::NestedRow:
+                if (state.destination == Destination::Body) EndRow(std::clamp(state.paragraph.nesting, 1, kMaxTableNesting));
+                break;
             case Word::Line: AddLineBreak(); break;
-            case Word::Tab: case Word::NestedCell: AddTab(); break;
+            case Word::Tab: AddTab(); break;
             case Word::Unicode:
                 AddUnit(static_cast<char32_t>(param < 0 ? (param < -32768 ? 0xFFFD : 65536 + param)
                                                         : (param > 0xFFFF ? 0xFFFD : param)));
@@ -720,7 +789,9 @@ private:
     TextCollector listText_;
     std::optional<CharFormat> listTextFormat_;
     bool bodyStarted_ = false;
-    TableRow row_;
+    std::vector<TableRow> rows_ = std::vector<TableRow>(kMaxTableNesting + 1);  // the last definition of each depth
+    int rowLevel_ = 0;  // the depth the definition being read is for
+    bool leftOutDeepGroups_ = false;
     TableCell::Merge merge_ = TableCell::Merge::None;
     TableCell::Merge verticalMerge_ = TableCell::Merge::None;
     bool inRowDefinition_ = false;  // after \trowd, before the row's text
@@ -753,9 +824,13 @@ bool IsRtf(std::string_view bytes) {
     return start != std::string_view::npos && bytes.substr(start, 5) == "{\\rtf";
 }
 
-Document ReadRtf(std::string_view bytes) {
+Document ReadRtf(std::string_view bytes, bool* leftOutDeepText) {
+    if (leftOutDeepText) *leftOutDeepText = false;
     if (!IsRtf(bytes)) return ReadPlainText(bytes);
-    return RtfParser(bytes).Parse();
+    RtfParser parser(bytes);
+    Document document = parser.Parse();
+    if (leftOutDeepText) *leftOutDeepText = parser.LeftOutDeepGroups();
+    return document;
 }
 
 }  // namespace richtext

@@ -18,7 +18,11 @@ bool IsRtf(std::string_view bytes);
 // font's \fcharset, else of the document's \ansicpg; \uN is taken with its
 // \ucN skip count. Pictures (\pict) and objects (\object) become Object runs
 // holding their group byte for byte. A final \par ends the last paragraph
-// and adds no empty one after it.
-Document ReadRtf(std::string_view bytes);
+// and adds no empty one after it. A table inside a cell (\itapN, \nestcell,
+// \nestrow and {\*\nesttableprops ...}) is read as such.
+//
+// Groups nested more than 1,000 deep are left out whole; leftOutDeepText,
+// when given, says whether any were.
+Document ReadRtf(std::string_view bytes, bool* leftOutDeepText = nullptr);
 
 }  // namespace richtext

@@ -69,8 +69,10 @@ public:
         out_ += "}\r\n";
         for (const std::string& group : document_.headerGroups) out_ += group + "\r\n";
         out_ += "\\viewkind4\\uc1";
-        PlanTables();
-        for (std::size_t i = 0; i < document_.paragraphs.size(); ++i) WriteParagraph(i);
+        for (const Block& block : Blocks(document_.paragraphs)) {
+            if (block.table) WriteTable(*block.table, 1);
+            else WriteParagraph(*block.paragraph, 0, false);
+        }
         out_ += "}\r\n";
         return std::move(out_);
     }
@@ -100,32 +102,58 @@ private:
         if (faces_.empty()) faces_.push_back(DefaultFace());
     }
 
-    // Where each table row starts and ends, and its definition. A table cut
-    // off before its row's end (only an edit can make one) gets its end and
-    // a definition of equal cells.
-    void PlanTables() {
-        const std::vector<Paragraph>& ps = document_.paragraphs;
-        rows_.assign(ps.size(), nullptr);
-        endsCell_.assign(ps.size(), false);
-        endsRow_.assign(ps.size(), false);
-        made_.reserve(ps.size());
-        std::size_t first = 0;
-        for (std::size_t i = 0; i < ps.size(); ++i) {
-            if (!ps[i].format.inTable) continue;
-            if (i == 0 || !ps[i - 1].format.inTable || endsRow_[i - 1]) first = i;
-            endsCell_[i] = ps[i].endsCell;
-            const bool last = i + 1 == ps.size() || !ps[i + 1].format.inTable;
-            if (!ps[i].endsRow && !last) continue;
-            endsCell_[i] = endsRow_[i] = true;
-            std::size_t cells = 0;
-            for (std::size_t j = first; j <= i; ++j) cells += endsCell_[j] ? 1 : 0;
-            TableRow row = ps[i].endsRow ? *ps[i].endsRow : TableRow{};
-            const int width = row.cells.empty() ? 1800 : row.cells.back().rightTwips - (row.cells.size() > 1 ? row.cells[row.cells.size() - 2].rightTwips : row.leftTwips);
-            while (row.cells.size() < cells)
-                row.cells.push_back(TableCell{(row.cells.empty() ? row.leftTwips : row.cells.back().rightTwips) + std::max(width, 360)});
-            made_.push_back(std::move(row));
-            for (std::size_t j = first; j <= i; ++j) rows_[j] = &made_.back();
+    // A table `depth` tables deep (1: a table of the text) as the Windows
+    // rich edit writes it: each row's definition, then its cells' paragraphs,
+    // each cell ended by \cell, the row by \row. A table inside a cell is
+    // written as Word writes it: its paragraphs marked \itapN, its cells
+    // ended by \nestcell, each row by its definition in
+    // {\*\nesttableprops ...\nestrow}, then {\nonesttables\par} for readers
+    // that know no such tables; the row around it gets its definition again
+    // before \row. A row cut off before its end (only an edit can make one)
+    // gets its end and a definition of equal cells.
+    void WriteTable(const TableRows& table, int depth) {
+        for (const TableRows::Row& row : table.rows) {
+            const TableRow definition = Padded(row.definition, row.cells.size());
+            if (depth == 1) WriteRowDefinition(definition);
+            bool inner = false;
+            for (const std::vector<Block>& cell : row.cells) {
+                for (std::size_t b = 0; b < cell.size(); ++b) {
+                    if (cell[b].table) {
+                        WriteTable(*cell[b].table, depth + 1);
+                        inner = true;
+                    } else {
+                        WriteParagraph(*cell[b].paragraph, depth, b + 1 == cell.size());
+                    }
+                }
+                if (cell.empty() || cell.back().table) WriteParagraph(Paragraph{}, depth, true);  // the cell's end
+            }
+            if (depth == 1) {
+                if (inner) WriteRowDefinition(definition);
+                Word("row");
+                out_ += "\r\n";
+                needDelimiter_ = false;
+            } else {
+                out_ += "{\\*";
+                Word("nesttableprops");
+                WriteRowDefinition(definition);
+                Word("nestrow");
+                out_ += "}{";
+                Word("nonesttables");
+                Word("par");
+                out_ += "}";
+                needDelimiter_ = false;
+            }
         }
+    }
+
+    // The row's definition with a cell more for each cell it lacks.
+    static TableRow Padded(TableRow row, std::size_t cells) {
+        const int width = row.cells.empty() ? 1800
+                                            : row.cells.back().rightTwips -
+                                                  (row.cells.size() > 1 ? row.cells[row.cells.size() - 2].rightTwips : row.leftTwips);
+        while (row.cells.size() < cells)
+            row.cells.push_back(TableCell{(row.cells.empty() ? row.leftTwips : row.cells.back().rightTwips) + std::max(width, 360)});
+        return row;
     }
 
     std::size_t EstimatedSize() const {
@@ -185,13 +213,13 @@ private:
         written_ = saved;
     }
 
-    void WriteParagraph(std::size_t index) {
-        const Paragraph& paragraph = document_.paragraphs[index];
-        if (rows_[index] && (index == 0 || !rows_[index - 1] || endsRow_[index - 1]))
-            WriteRowDefinition(*rows_[index]);
+    // A paragraph `depth` tables deep (0: outside tables); endsCell: the
+    // last of its cell.
+    void WriteParagraph(const Paragraph& paragraph, int depth, bool endsCell) {
         Word("pard");
         const ParagraphFormat& format = paragraph.format;
-        if (rows_[index]) Word("intbl");
+        if (depth > 0) Word("intbl");
+        if (depth > 1) Word("itap", depth);
         if (!paragraph.listText.empty()) WriteListText(paragraph);
         if (!format.listDefinition.empty() && format.listDefinition.front() == '{' &&
             format.listDefinition.back() == '}') {
@@ -223,12 +251,11 @@ private:
                     break;
             }
         }
-        Word(endsCell_[index] ? "cell"
+        Word(endsCell ? (depth > 1 ? "nestcell" : "cell")
              : paragraph.end == Paragraph::End::Page ? "page"
              : paragraph.end == Paragraph::End::Section ? "sect"
                                                         : "par");
-        if (endsRow_[index]) Word("row");
-        if (!rows_[index] || endsRow_[index]) {
+        if (depth == 0) {
             out_ += "\r\n";
             needDelimiter_ = false;
         }
@@ -352,10 +379,6 @@ private:
     std::vector<Colour> colours_;
     std::map<Colour, int, ColourLess> colourIndex_;
     WrittenFormat written_;
-    std::vector<const TableRow*> rows_;  // per paragraph: the row it stands in
-    std::vector<bool> endsCell_;
-    std::vector<bool> endsRow_;
-    std::vector<TableRow> made_;  // reserved whole: rows_ points into it
     bool needDelimiter_ = false;
     std::string out_;
 };

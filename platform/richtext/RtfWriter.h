@@ -14,7 +14,9 @@ namespace richtext {
 // Every font is declared with \fcharset134, so text is written as GBK bytes
 // (\'hh) where GBK holds the character and as \uN? otherwise. Every paragraph
 // ends with \par; Object runs are written as they were read. Text without a
-// face is written in DefaultFace(); sizes are rounded to half-points.
+// face is written in DefaultFace(); sizes are rounded to half-points. A table
+// inside a table's cell is written as Word writes one (\itapN, \nestcell,
+// {\*\nesttableprops ...\nestrow}).
 std::string WriteRtf(const Document& document);
 
 }  // namespace richtext

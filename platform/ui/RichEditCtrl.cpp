@@ -7,16 +7,21 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QTextFragment>
 #include <QTextFrame>
 #include <QTextList>
 #include <QPainter>
 #include <QTextTable>
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "platform/richtext/Picture.h"
 #include "platform/richtext/PlainText.h"
+#include "platform/richtext/RtfReader.h"
+#include "platform/richtext/RtfWriter.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Image.h"
 
@@ -262,6 +267,28 @@ void Narrow(CharFormat& a, const CharFormat& b) {
     if (a.szFaceName != b.szFaceName) a.dwMask &= ~CFM_FACE;
 }
 
+// The editor of the control: it copies the selection as RTF beside HTML
+// and plain text, and pastes RTF before anything else, so that what the
+// model keeps (pictures as their bytes, kept groups, tables inside cells)
+// is kept when copied and pasted.
+class RichTextEdit : public QTextEdit {
+public:
+    using QTextEdit::QTextEdit;
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+};
+
+// The names RTF goes by on the clipboard.
+const char* const kRtfMimeTypes[] = {"text/rtf", "application/rtf"};
+
+bool HasRtf(const QMimeData* data) {
+    return std::any_of(std::begin(kRtfMimeTypes), std::end(kRtfMimeTypes),
+                       [data](const char* type) { return data->hasFormat(type); });
+}
+
 }  // namespace
 
 // ---- the control ----
@@ -271,7 +298,7 @@ Kind RichEditCtrl::KindForStyle(DWORD) const { return Kind::RichEdit; }
 void RichEditCtrl::Build(const ControlTemplate& entry, QWidget* parent) {
     SetDlgCtrlID(entry.id);
     SetStyle(entry.style);
-    auto* editor = new detail::Bridged<QTextEdit>(parent);
+    auto* editor = new detail::Bridged<RichTextEdit>(parent);
     editor->setTabChangesFocus(!(entry.style & ES_WANTRETURN));
     editor->setReadOnly(entry.style & ES_READONLY);
     editor->setVerticalScrollBarPolicy((entry.style & WS_VSCROLL) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
@@ -463,7 +490,18 @@ richtext::TableRow RowOfTable(const QTextTable* table, int row) {
     return definition;
 }
 
-void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument* document) {
+// A block of a table cell `level` tables deep as a paragraph of the model;
+// an empty block the editor keeps around a table is none.
+void AppendParagraph(const QTextBlock& b, richtext::Document& doc, QTextDocument* document, int level) {
+    if (!b.isValid() || (b.blockFormat().boolProperty(kFillerProperty) && b.length() <= 1)) return;
+    richtext::Paragraph& p = doc.paragraphs.emplace_back(ParagraphOfBlock(b, document));
+    p.format.inTable = true;
+    p.format.nesting = level;
+}
+
+// A table `level` tables deep (0: a table of the text) as paragraphs of the
+// model; the tables inside its cells as paragraphs a level deeper.
+void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument* document, int level) {
     const QVariant stored = table->format().property(kRowsProperty);
     const RowDefinitions read = stored.canConvert<RowDefinitions>() ? stored.value<RowDefinitions>() : RowDefinitions{};
     for (int r = 0; r < table->rows(); ++r) {
@@ -493,17 +531,26 @@ void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument
             const std::size_t first = doc.paragraphs.size();
             if (cell.row() == r && cell.column() == c)
                 for (auto it = cell.begin(); !it.atEnd(); ++it) {
-                    if (it.currentBlock().isValid()) {
-                        doc.paragraphs.push_back(ParagraphOfBlock(it.currentBlock(), document));
-                    } else if (const QTextFrame* inner = it.currentFrame()) {
-                        // A table in the cell (pasted): its paragraphs in the cell, one after the other.
+                    const QTextFrame* inner = it.currentFrame();
+                    const auto* innerTable = qobject_cast<const QTextTable*>(inner);
+                    if (innerTable && level < richtext::kMaxTableNesting) {
+                        AppendTable(innerTable, doc, document, level + 1);
+                    } else if (inner) {
+                        // Another frame in the cell (pasted): its paragraphs in the cell, one after the other.
                         for (QTextBlock b = inner->firstCursorPosition().block();
                              b.isValid() && b.position() < inner->lastPosition(); b = b.next())
-                            doc.paragraphs.push_back(ParagraphOfBlock(b, document));
+                            AppendParagraph(b, doc, document, level);
+                    } else {
+                        AppendParagraph(it.currentBlock(), doc, document, level);
                     }
                 }
-            if (doc.paragraphs.size() == first) doc.paragraphs.emplace_back();  // an empty or merged-away cell
-            for (std::size_t i = first; i < doc.paragraphs.size(); ++i) doc.paragraphs[i].format.inTable = true;
+            // An empty or merged-away cell, or one ended by a table inside it,
+            // ends with an empty paragraph.
+            if (doc.paragraphs.size() == first || doc.paragraphs.back().format.nesting != level) {
+                richtext::Paragraph& end = doc.paragraphs.emplace_back();
+                end.format.inTable = true;
+                end.format.nesting = level;
+            }
             doc.paragraphs.back().endsCell = true;
         }
         if (doc.paragraphs.empty() || !doc.paragraphs.back().format.inTable) continue;
@@ -511,27 +558,32 @@ void AppendTable(const QTextTable* table, richtext::Document& doc, QTextDocument
     }
 }
 
-}  // namespace
-
-richtext::Document RichEditCtrl::GetDocument() const {
+// The editor's document, or a piece of it, as the model; pictures shown
+// without the RTF they came from are found among the resources of
+// `resources` (the editor's document).
+richtext::Document DocumentOf(QTextDocument* document, QTextDocument* resources) {
     richtext::Document doc;
-    QTextEdit* editor = Editor();
-    if (!editor) return doc;
-    QTextDocument* document = editor->document();
     doc.headerGroups = FromBytesList(document->property(kHeadGroupsName));
     doc.fonts = FromBytesList(document->property(kFontsName));
     for (const QVariant& font : document->property(kSymbolFontsName).toList()) doc.symbolFonts.push_back(font.toInt());
     for (auto it = document->rootFrame()->begin(); !it.atEnd(); ++it) {
         if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
-            AppendTable(table, doc, document);
+            AppendTable(table, doc, resources, 0);
             continue;
         }
         const QTextBlock b = it.currentBlock();
         if (!b.isValid()) continue;
         if (b.blockFormat().boolProperty(kFillerProperty) && b.length() <= 1) continue;
-        doc.paragraphs.push_back(ParagraphOfBlock(b, document));
+        doc.paragraphs.push_back(ParagraphOfBlock(b, resources));
     }
     return doc;
+}
+
+}  // namespace
+
+richtext::Document RichEditCtrl::GetDocument() const {
+    QTextEdit* editor = Editor();
+    return editor ? DocumentOf(editor->document(), editor->document()) : richtext::Document{};
 }
 
 namespace {
@@ -552,14 +604,16 @@ QImage NoteMark(int number, const QTextCharFormat& format) {
     return image;
 }
 
-// Pictures and notes shown so far: they are named and numbered in order.
+// How the content is shown: the format of empty paragraphs, the document
+// that keeps the pictures shown (the editor's), and the notes shown so far,
+// numbered in order.
 struct Shown {
-    int pictures = 0;
+    QTextCharFormat emptyChars;
+    QTextDocument* resources = nullptr;
     int notes = 0;
 };
 
 void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, Shown& shown) {
-    QTextDocument* doc = cursor.document();
     if (!p.listText.empty()) {
         QTextCharFormat marker = QtFormat(p.listTextFormat);
         marker.setProperty(kListMarkerProperty, true);
@@ -577,8 +631,9 @@ void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, Shown& shown)
             const bool note = group && !r.note.empty();
             QImage image = note ? NoteMark(++shown.notes, f) : group ? QImage(1, 1, QImage::Format_ARGB32) : ShownImage(r.text);
             if (group && !note) image.fill(Qt::transparent);
-            const QString name = QString("rtfobject:%1").arg(++shown.pictures);
-            doc->addResource(QTextDocument::ImageResource, QUrl(name), image);
+            static int pictures = 0;  // every picture named apart, pasted ones too
+            const QString name = QString("rtfobject:%1").arg(++pictures);
+            shown.resources->addResource(QTextDocument::ImageResource, QUrl(name), image);
             QTextImageFormat picture;
             picture.merge(f);
             picture.setName(name);
@@ -598,18 +653,20 @@ void InsertRuns(QTextCursor& cursor, const richtext::Paragraph& p, Shown& shown)
 }
 
 // Sets the block at the cursor to the paragraph's format and writes its runs.
-void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, const QTextCharFormat& emptyChars, Shown& shown) {
+void FillBlock(QTextCursor& cursor, const richtext::Paragraph& p, Shown& shown) {
     QTextBlockFormat block = QtParagraph(p.format);
     if (p.end != richtext::Paragraph::End::Paragraph) {
         block.setProperty(kParagraphEndProperty, int(p.end));
         block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
     }
     cursor.setBlockFormat(block);
-    cursor.setBlockCharFormat(p.runs.empty() ? emptyChars : QtFormat(p.runs.front().format));
+    cursor.setBlockCharFormat(p.runs.empty() ? shown.emptyChars : QtFormat(p.runs.front().format));
     InsertRuns(cursor, p, shown);
 }
 
-void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QTextCharFormat& emptyChars, Shown& shown) {
+void InsertBlocks(QTextCursor& cursor, const std::vector<richtext::Block>& blocks, Shown& shown);
+
+void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, Shown& shown) {
     QTextTableFormat format;
     format.setBorder(1);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -633,12 +690,7 @@ void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QT
     for (int r = 0; r < int(model.rows.size()); ++r) {
         for (int c = 0; c < int(model.rows[r].cells.size()) && c < model.columns; ++c) {
             QTextCursor at = table->cellAt(r, c).firstCursorPosition();
-            bool firstBlock = true;
-            for (const richtext::Paragraph* p : model.rows[r].cells[c]) {
-                if (!firstBlock) at.insertBlock();
-                firstBlock = false;
-                FillBlock(at, *p, emptyChars, shown);
-            }
+            InsertBlocks(at, model.rows[r].cells[c], shown);
         }
         // Merged cells as read: a first cell and those merged into it.
         const auto& cells = definitions[r].cells;
@@ -667,44 +719,86 @@ void InsertTable(QTextCursor& cursor, const richtext::TableRows& model, const QT
     cursor.movePosition(QTextCursor::NextBlock);
 }
 
-}  // namespace
-
-void RichEditCtrl::SetDocument(const richtext::Document& document) {
-    QTextEdit* editor = Editor();
-    if (!editor) return;
-    CodeChange change(*this);
-    QTextDocument* doc = editor->document();
-    doc->clear();
-    doc->setProperty(kHeadGroupsName, ToBytesList(document.headerGroups));
-    doc->setProperty(kFontsName, ToBytesList(document.fonts));
-    QVariantList symbolFonts;
-    for (int font : document.symbolFonts) symbolFonts.append(font);
-    doc->setProperty(kSymbolFontsName, symbolFonts);
-    QTextCursor cursor(doc);
-    Shown shown;
-    const QTextCharFormat emptyChars = QtFormat(ModelOfDefault(default_, hasDefault_));
-    // The block at the cursor is still to be filled (the first one, and the
-    // one the editor leaves after a table).
-    bool blockFree = true;
-    const std::vector<richtext::Paragraph>& ps = document.paragraphs;
-    for (std::size_t i = 0; i < ps.size();) {
-        if (ps[i].format.inTable) {
+// Writes paragraphs and tables from the cursor on, the block it stands in
+// (the first of the text or of a cell) being still to fill.
+void InsertBlocks(QTextCursor& cursor, const std::vector<richtext::Block>& blocks, Shown& shown) {
+    bool blockFree = true;  // the block at the cursor is still to fill
+    for (const richtext::Block& block : blocks) {
+        if (block.table) {
             // The editor keeps a block before a table at the start and one
             // after every table: they are no paragraphs of the text.
             QTextBlockFormat filler;
             filler.setProperty(kFillerProperty, true);
             if (!blockFree) cursor.insertBlock();
             cursor.setBlockFormat(filler);
-            InsertTable(cursor, richtext::TableAt(ps, i, i), emptyChars, shown);
+            InsertTable(cursor, *block.table, shown);
             cursor.setBlockFormat(filler);
             blockFree = true;
             continue;
         }
         if (!blockFree) cursor.insertBlock();
-        FillBlock(cursor, ps[i], emptyChars, shown);
+        FillBlock(cursor, *block.paragraph, shown);
         blockFree = false;
-        ++i;
     }
+}
+
+// Fills an empty document with the model; its pictures are kept among the
+// resources of `resources`.
+void FillDocument(QTextDocument* doc, const richtext::Document& document, const QTextCharFormat& emptyChars,
+                  QTextDocument* resources) {
+    doc->setProperty(kHeadGroupsName, ToBytesList(document.headerGroups));
+    doc->setProperty(kFontsName, ToBytesList(document.fonts));
+    QVariantList symbolFonts;
+    for (int font : document.symbolFonts) symbolFonts.append(font);
+    doc->setProperty(kSymbolFontsName, symbolFonts);
+    QTextCursor cursor(doc);
+    Shown shown{emptyChars, resources};
+    InsertBlocks(cursor, richtext::Blocks(document.paragraphs), shown);
+}
+
+}  // namespace
+
+QMimeData* RichTextEdit::createMimeDataFromSelection() const {
+    // The editor's own data lists only its own formats: copied into data
+    // that takes more.
+    const std::unique_ptr<QMimeData> own(QTextEdit::createMimeDataFromSelection());
+    auto* data = new QMimeData;
+    for (const QString& format : own->formats()) data->setData(format, own->data(format));
+    QTextDocument selected;
+    for (const char* name : {kHeadGroupsName, kFontsName, kSymbolFontsName})
+        selected.setProperty(name, document()->property(name));
+    QTextCursor(&selected).insertFragment(textCursor().selection());
+    const QByteArray rtf = Bytes(richtext::WriteRtf(DocumentOf(&selected, document())));
+    for (const char* type : kRtfMimeTypes) data->setData(type, rtf);
+    return data;
+}
+
+bool RichTextEdit::canInsertFromMimeData(const QMimeData* source) const {
+    return HasRtf(source) || QTextEdit::canInsertFromMimeData(source);
+}
+
+void RichTextEdit::insertFromMimeData(const QMimeData* source) {
+    if (!HasRtf(source)) return QTextEdit::insertFromMimeData(source);
+    QByteArray rtf;
+    for (const char* type : kRtfMimeTypes)
+        if (rtf.isEmpty()) rtf = source->data(type);
+    QTextDocument pasted;
+    FillDocument(&pasted, richtext::ReadRtf(std::string_view(rtf.constData(), std::size_t(rtf.size()))),
+                 currentCharFormat(), document());
+    QTextCursor cursor = textCursor();
+    cursor.insertFragment(QTextDocumentFragment(&pasted));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void RichEditCtrl::SetDocument(const richtext::Document& document) {
+    QTextEdit* editor = Editor();
+    if (!editor) return;
+    CodeChange change(*this);
+    ++replacements_;
+    QTextDocument* doc = editor->document();
+    doc->clear();
+    FillDocument(doc, document, QtFormat(ModelOfDefault(default_, hasDefault_)), doc);
     doc->clearUndoRedoStacks();
     ApplyDefaultToEmpty();
     editor->moveCursor(QTextCursor::Start);
@@ -924,7 +1018,7 @@ BOOL RichEditCtrl::CanPaste() const {
     QTextEdit* editor = Editor();
     if (!editor || editor->isReadOnly()) return FALSE;
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    return data && (data->hasText() || data->hasHtml() || data->hasImage());
+    return data && (data->hasText() || data->hasHtml() || data->hasImage() || HasRtf(data));
 }
 
 void RichEditCtrl::Clear() {

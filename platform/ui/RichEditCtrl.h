@@ -69,6 +69,8 @@ public:
     // Whole content as the rich-text model, and back.
     richtext::Document GetDocument() const;
     void SetDocument(const richtext::Document& document);
+    // How many times the content was replaced whole (SetDocument, SetWindowText).
+    unsigned long Replacements() const { return replacements_; }
 
     // Selection: end -1 means the end of the text; (0, -1) selects all.
     void SetSel(long start, long end);
@@ -123,6 +125,7 @@ private:
     bool hasDefault_ = false;
     DWORD eventMask_ = ENM_NONE;
     int limit_ = 0;
+    unsigned long replacements_ = 0;
     long lastStart_ = -1, lastEnd_ = -1;
 };
 

@@ -377,6 +377,21 @@ TEST_F(OleRichEditTest, KeptRtfIsSavedByteForByteBinaryPicturesAndLiteralDoubleB
     EXPECT_EQ(again, saved);
 }
 
+namespace {
+
+// Tables the editor shows inside a table's cell.
+int TablesInCells(const QTextFrame* frame, bool inCell = false) {
+    int count = 0;
+    for (const QTextFrame* child : frame->childFrames()) {
+        const bool table = qobject_cast<const QTextTable*>(child) != nullptr;
+        count += table && inCell ? 1 : 0;
+        count += TablesInCells(child, inCell || table);
+    }
+    return count;
+}
+
+}  // namespace
+
 TEST_F(OleRichEditTest, EveryChapterOfTheTableIsShownSavedAndReadBackWhole) {
     // The chapters of the rich-text table through the field: what the field
     // holds once loaded, once saved and loaded again, is what was read.
@@ -412,6 +427,8 @@ TEST_F(OleRichEditTest, EveryChapterOfTheTableIsShownSavedAndReadBackWhole) {
                         spans += cell.row() == r && cell.column() == c && cell.rowSpan() > 1 ? 1 : 0;
                     }
         EXPECT_EQ(spans, verticals);
+        // A table inside a cell shows as a table in the cell.
+        EXPECT_EQ(TablesInCells(editor->document()->rootFrame()), chapters::TablesInCells(rt::Blocks(read.paragraphs)));
         ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
         ASSERT_GT(edit.LoadRtfFile(Path("saved.rtf")), 0);
         std::string saved;
@@ -442,4 +459,128 @@ TEST_F(OleRichEditTest, ListsPastedFromHtmlKeepTheirNumbersAndBulletsWhenSaved) 
     EXPECT_EQ(texts, (std::vector<std::string>{"第一", "第二", "要点", "正文"})) << saved;
     EXPECT_EQ(lists, (std::vector<std::string>{"1.", "2.", "●", ""})) << saved;
     EXPECT_LT(back.paragraphs.front().format.firstIndentTwips, 0);  // the number hangs before the text
+}
+
+TEST_F(OleRichEditTest, TextNestedTooDeepIsToldAndTheFileIsKeptUnlessTheUserLetsItGo) {
+    const std::string rtf = "{\\rtf1\\ansi\\ansicpg936 Shown" + std::string(1000, '{') + "Deep" + std::string(1000, '}') +
+                            " too\\par}";
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("deep.rtf"), rtf));
+    TestDriver driver;
+    driver.AnswerMessageBox(IDOK);
+    ASSERT_GT(edit.LoadRtfFile(Path("deep.rtf")), 0);
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_NE(driver.MessageBoxes()[0].text.find("嵌套过深"), std::string::npos);
+    EXPECT_EQ(edit.GetWindowText(), "Shown too");
+
+    // Unedited, the file is saved as it came, the deep text with it.
+    std::string saved;
+    ASSERT_EQ(edit.SaveRtfFile(Path("saved.rtf")), long(rtf.size()));
+    ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+    EXPECT_EQ(saved, rtf);
+    EXPECT_EQ(driver.MessageBoxes().size(), 1u);
+
+    // Edited, the save asks first: refused, nothing is written.
+    QTextEdit* editor = qobject_cast<QTextEdit*>(edit.GetWidget());
+    QTextCursor cursor(editor->document());
+    cursor.insertText("New ");
+    driver.AnswerMessageBox(IDNO);
+    EXPECT_EQ(edit.SaveRtfFile(Path("saved.rtf")), 0);
+    ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+    EXPECT_EQ(saved, rtf);
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    EXPECT_EQ(driver.MessageBoxes()[1].type & MB_TYPEMASK, UINT(MB_YESNO));
+    EXPECT_NE(driver.MessageBoxes()[1].text.find("丢失"), std::string::npos);
+    // Agreed: the edit is saved, and later saves ask no more.
+    driver.AnswerMessageBox(IDYES);
+    EXPECT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
+    ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+    EXPECT_EQ(rt::PlainTextOfRtf(saved), "New Shown too");
+    EXPECT_GT(edit.SaveRtfFile(Path("again.rtf")), 0);
+    EXPECT_EQ(driver.MessageBoxes().size(), 3u);
+
+    // Content the program replaces is saved as it is, as is a file read whole.
+    driver.AnswerMessageBox(IDOK);
+    ASSERT_GT(edit.LoadRtfFile(Path("deep.rtf")), 0);
+    edit.SetWindowText("Replaced");
+    EXPECT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
+    ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+    EXPECT_EQ(rt::PlainTextOfRtf(saved), "Replaced");
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("shallow.rtf"), "{\\rtf1\\ansi " + std::string(998, '{') + "Deep" +
+                                                              std::string(998, '}') + "\\par}"));
+    ASSERT_GT(edit.LoadRtfFile(Path("shallow.rtf")), 0);
+    EXPECT_EQ(edit.GetWindowText(), "Deep");
+    EXPECT_EQ(driver.MessageBoxes().size(), 4u);
+    EXPECT_TRUE(driver.Finished());
+}
+
+namespace {
+
+const std::vector<std::string> kRtfTypes = {"text/rtf", "application/rtf"};
+
+// The raw RTF of the pictures and objects of a document, in order.
+std::vector<std::string> ObjectsOf(const rt::Document& doc) {
+    std::vector<std::string> objects;
+    for (const rt::Paragraph& p : doc.paragraphs)
+        for (const rt::Run& r : p.runs)
+            if (r.kind == rt::Run::Kind::Object) objects.push_back(r.text);
+    return objects;
+}
+
+}  // namespace
+
+TEST_F(OleRichEditTest, APictureCopiedAndPastedInTheFieldKeepsItsBytes) {
+    // Pictures the editor cannot draw (a metafile, an object) and one given
+    // as \bin bytes: copied as RTF beside HTML and text, pasted from the RTF.
+    const std::string png = PngBytes(8, 6);
+    const std::vector<std::string> pictures = {
+        "{\\pict\\wmetafile8\\picw265\\pich265\\picwgoal150\\pichgoal150 0100090000030c0000000000}",
+        "{\\pict\\pngblip\\picw8\\pich6\\picwgoal120\\pichgoal90\\bin" + std::to_string(png.size()) + " " + png + "}",
+        "{\\object\\objemb{\\*\\objclass Paint.Picture}{\\*\\objdata 01050000020000000e000000}}"};
+    ASSERT_TRUE(sys::WriteFileAtomic(Path("pictures.rtf"), "{\\rtf1\\ansi\\ansicpg936 A" + pictures[0] + "B" +
+                                                               pictures[1] + "C" + pictures[2] + "D\\par End\\par}"));
+    ASSERT_GT(edit.LoadRtfFile(Path("pictures.rtf")), 0);
+    edit.SetSel(0, 7);  // A, the pictures, D
+    edit.Copy();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data);
+    for (const std::string& type : kRtfTypes) EXPECT_TRUE(data->hasFormat(QString::fromStdString(type))) << type;
+    EXPECT_TRUE(data->hasHtml());
+    EXPECT_EQ(data->text().remove(QChar::ObjectReplacementCharacter).toStdString(), "ABCD");
+    EXPECT_TRUE(edit.CanPaste());
+
+    edit.SetSel(edit.GetTextLength(), edit.GetTextLength());
+    edit.Paste();
+    const rt::Document pasted = edit.GetDocument();
+    EXPECT_EQ(rt::PlainText(pasted), "ABCD\r\nEndABCD");
+    std::vector<std::string> expected = pictures;
+    expected.insert(expected.end(), pictures.begin(), pictures.end());
+    EXPECT_EQ(ObjectsOf(pasted), expected);
+    // Saved and read back, every copy keeps its bytes.
+    ASSERT_GT(edit.SaveRtfFile(Path("saved.rtf")), 0);
+    std::string saved;
+    ASSERT_TRUE(sys::ReadFile(Path("saved.rtf"), saved));
+    EXPECT_EQ(ObjectsOf(rt::ReadRtf(saved)), expected);
+}
+
+TEST_F(OleRichEditTest, RtfIsPastedBeforeHtmlAndATableInsideACellStaysOne) {
+    // Offered as RTF and HTML, the RTF is taken, under either name; without
+    // it, the HTML.
+    for (const std::string& type : kRtfTypes) {
+        SCOPED_TRACE(type);
+        edit.SetWindowText("");
+        auto* data = new QMimeData;
+        data->setHtml("<p>From HTML</p>");
+        data->setData(QString::fromStdString(type), QByteArray::fromStdString(chapters::Chapter(chapters::kNestedTable)));
+        QApplication::clipboard()->setMimeData(data);
+        edit.Paste();
+        const rt::Document doc = edit.GetDocument();
+        EXPECT_EQ(chapters::Shape(rt::Blocks(doc.paragraphs)),
+                  "[[OuterA1 [[Inner11|内层][Inner21|Inner22]] AfterInner|OuterB1]] Below");
+    }
+    auto* html = new QMimeData;
+    html->setHtml("<p>From HTML</p>");
+    QApplication::clipboard()->setMimeData(html);
+    edit.SetWindowText("");
+    edit.Paste();
+    EXPECT_EQ(edit.GetWindowText(), "From HTML");
 }

@@ -131,12 +131,119 @@ inline std::string Pictures() {
            "01050000020000000e000000}{\\result{\\pict\\pngblip" + goal + kPngHex + "}}}After\\par Second paragraph\\par\r\n";
 }
 
+// A table inside a table's cell, as Word writes it: the outer cell has a
+// paragraph, the inner table of two rows (a picture in one of its cells) and
+// a paragraph after it.
+inline const std::string kCellBorders =
+    "\\clbrdrl\\brdrw10\\brdrs\\clbrdrt\\brdrw10\\brdrs\\clbrdrr\\brdrw10\\brdrs\\clbrdrb\\brdrw10\\brdrs";
+inline const std::string kInnerRow = "{\\*\\nesttableprops\\trowd\\trgaph108\\trleft0\\trkeep " + kCellBorders +
+                                     "\\cellx1800" + kCellBorders + "\\cellx3600\\nestrow}{\\nonesttables\\par}\r\n";
+inline const std::string kNestedTable =
+    "\\trowd\\trgaph108\\trleft-108" + kCellBorders + "\\cellx4500" + kCellBorders + "\\cellx8000 "
+    "\\pard\\intbl\\itap1\\f0\\fs21 OuterA1\\par\r\n"
+    "\\pard\\intbl\\itap2 Inner11{\\nestcell}\\'c4\\'da\\'b2\\'e3{\\nestcell}\r\n\\pard\\intbl\\itap2 " + kInnerRow +
+    "\\pard\\intbl\\itap2 Inner21{\\pict\\pngblip\\picw8\\pich8\\picwgoal720\\pichgoal720 " + kPngHex +
+    "}{\\nestcell}Inner22{\\nestcell}\r\n\\pard\\intbl\\itap2 " + kInnerRow +
+    "\\pard\\intbl\\itap1 AfterInner\\cell\r\n\\pard\\intbl\\itap1 OuterB1\\cell\r\n"
+    "\\pard\\intbl{\\trowd\\trgaph108\\trleft-108" + kCellBorders + "\\cellx4500" + kCellBorders + "\\cellx8000\\row}\r\n"
+    "\\pard\\f0\\fs21 Below\\par\r\n";
+
+// The same chapter opened and saved by LibreOffice: the inner rows defined
+// only at their ends, the outer row's definition given again before its
+// last cell, and an empty cell more than the row defines.
+inline const std::string kNestedTableOfLibreOffice = R"rtf({\rtf1\ansi\deff3\adeflang1025
+{\fonttbl{\f0\froman\fprq2\fcharset0 Times New Roman;}{\f1\froman\fprq2\fcharset2 Symbol;}{\f2\fswiss\fprq2\fcharset0 Arial;}{\f3\froman\fprq2\fcharset0 DejaVu Serif;}{\f4\fswiss\fprq2\fcharset0 DejaVu Sans;}{\f5\froman\fprq2\fcharset128 \'91\'76\'91\'cc;}{\f6\fnil\fprq2\fcharset0 WenQuanYi Zen Hei;}{\f7\fswiss\fprq0\fcharset128 DejaVu Sans;}{\f8\fnil\fprq2\fcharset0 DejaVu Sans;}}
+{\colortbl;\red0\green0\blue0;\red0\green0\blue255;\red0\green255\blue255;\red0\green255\blue0;\red255\green0\blue255;\red255\green0\blue0;\red255\green255\blue0;\red255\green255\blue255;\red0\green0\blue128;\red0\green128\blue128;\red0\green128\blue0;\red128\green0\blue128;\red128\green0\blue0;\red128\green128\blue0;\red128\green128\blue128;\red192\green192\blue192;}
+{\stylesheet{\s0\snext0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052 Normal;}
+{\s15\sbasedon0\snext16\rtlch\af8\afs28 \ltrch\hich\af4\loch\sb240\sa120\keepn\f4\fs28\dbch\af6 Heading;}
+{\s16\sbasedon0\snext16\loch\sl276\slmult1\sb0\sa140 Text Body;}
+{\s17\sbasedon16\snext17\rtlch\af7 \ltrch\loch\sl276\slmult1\sb0\sa140 List;}
+{\s18\sbasedon0\snext18\rtlch\af7\afs24\ai \ltrch\loch\sb120\sa120\noline\fs24\i Caption;}
+{\s19\sbasedon0\snext19\rtlch\af7 \ltrch\loch\noline Index;}
+}{\*\generator LibreOffice/7.4.7.2$Linux_X86_64 LibreOffice_project/40$Build-2}{\info{\creatim\yr0\mo0\dy0\hr0\min0}{\revtim\yr0\mo0\dy0\hr0\min0}{\printim\yr0\mo0\dy0\hr0\min0}}{\*\userprops}\deftab720
+\hyphauto1\viewscale100
+{\*\pgdsctbl
+{\pgdsc0\pgdscuse451\pgwsxn12240\pghsxn15840\marglsxn1440\margrsxn1440\margtsxn1440\margbsxn1440\pgdscnxt0 Default Page Style;}}
+\formshade\paperh15840\paperw12240\margl1440\margr1440\margt1440\margb1440\sectd\sbknone\pgndec\sftnnar\saftnnrlc\sectunlocked1\pgwsxn12240\pghsxn15840\marglsxn1440\margrsxn1440\margtsxn1440\margbsxn1440\ftnbj\ftnstart1\ftnrstcont\ftnnar\aenddoc\aftnrstcont\aftnstart1\aftnnrlc
+{\*\ftnsep\chftnsep}\trowd\trql\trleft-217\ltrrow\trpaddft3\trpaddt0\trpaddfl3\trpaddl0\trpaddfb3\trpaddb0\trpaddfr3\trpaddr0\clbrdrt\brdrs\brdrw10\brdrcf1\clbrdrl\brdrs\brdrw10\brdrcf1\clpadft3\clpadt108\clbrdrb\brdrs\brdrw10\brdrcf1\clbrdrr\brdrs\brdrw10\brdrcf1\clpadfr3\clpadr108\cellx4390\clbrdrt\brdrs\brdrw10\brdrcf1\clbrdrl\brdrs\brdrw10\brdrcf1\clpadft3\clpadt108\clbrdrb\brdrs\brdrw10\brdrcf1\clbrdrr\brdrs\brdrw10\brdrcf1\clpadfr3\clpadr108\cellx7890\pgndec\pard\plain \s0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\intbl\ql\ltrpar{\hich\af5\loch\fs21\f5\loch
+OuterA1}
+\par \pard\plain \s0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\intbl\itap2\ql\ltrpar{\hich\af5\loch\fs21\f5\loch
+Inner11}\nestcell\pard\plain \s0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\intbl\itap2\ql\ltrpar{\hich\af5\loch\fs21\f5\loch
+Inner12}\nestcell{\*\nesttableprops\trowd\trql\trleft5\ltrrow\trpaddft3\trpaddt0\trpaddfl3\trpaddl0\trpaddfb3\trpaddb0\trpaddfr3\trpaddr0\clbrdrt\brdrs\brdrw10\brdrcf1\clbrdrl\brdrs\brdrw10\brdrcf1\clpadft3\clpadt108\clbrdrb\brdrs\brdrw10\brdrcf1\clbrdrr\brdrs\brdrw10\brdrcf1\clpadfr3\clpadr108\cellx1805\clbrdrt\brdrs\brdrw10\brdrcf1\clbrdrl\brdrs\brdrw10\brdrcf1\clpadft3\clpadt108\clbrdrb\brdrs\brdrw10\brdrcf1\clbrdrr\brdrs\brdrw10\brdrcf1\clpadfr3\clpadr108\cellx3604\nestrow}{\nonesttables\par}\pard\plain \s0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\intbl\itap2\ql\ltrpar{\hich\af5\loch\fs21\f5\loch
+Inner21}\nestcell\pard\plain \s0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\intbl\itap2\ql\ltrpar{\hich\af5\loch\fs21\f5\loch
+Inner22}\nestcell{\*\nesttableprops\trowd\trql\trleft5\ltrrow\trpaddft3\trpaddt0\trpaddfl3\trpaddl0\trpaddfb3\trpaddb0\trpaddfr3\trpaddr0\clbrdrt\brdrs\brdrw10\brdrcf1\clbrdrl\brdrs\brdrw10\brdrcf1\clpadft3\clpadt108\clbrdrb\brdrs\brdrw10\brdrcf1\clbrdrr\brdrs\brdrw10\brdrcf1\clpadfr3\clpadr108\cellx1805\clbrdrt\brdrs\brdrw10\brdrcf1\clbrdrl\brdrs\brdrw10\brdrcf1\clpadft3\clpadt108\clbrdrb\brdrs\brdrw10\brdrcf1\clbrdrr\brdrs\brdrw10\brdrcf1\clpadfr3\clpadr108\cellx3604\nestrow}{\nonesttables\par}\pard\plain \s0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\intbl\ql\ltrpar{\hich\af5\loch\fs21\f5\loch
+AfterInner}\cell\trowd\trql\trleft-217\ltrrow\trpaddft3\trpaddt0\trpaddfl3\trpaddl0\trpaddfb3\trpaddb0\trpaddfr3\trpaddr0\clbrdrt\brdrs\brdrw10\brdrcf1\clbrdrl\brdrs\brdrw10\brdrcf1\clpadft3\clpadt108\clbrdrb\brdrs\brdrw10\brdrcf1\clbrdrr\brdrs\brdrw10\brdrcf1\clpadfr3\clpadr108\cellx4390\clbrdrt\brdrs\brdrw10\brdrcf1\clbrdrl\brdrs\brdrw10\brdrcf1\clpadft3\clpadt108\clbrdrb\brdrs\brdrw10\brdrcf1\clbrdrr\brdrs\brdrw10\brdrcf1\clpadfr3\clpadr108\cellx7890\pard\plain \s0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\intbl\ql\ltrpar{\hich\af5\loch\fs21\f5\loch
+OuterB1}\cell\cell\row\pard\pard\plain \s0\rtlch\af8\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\hyphpar0\ltrpar\cf0\f3\fs24\lang1033\kerning1\dbch\af6\langfe2052\ql\ltrpar{\hich\af5\loch\fs21\f5\loch
+Below}
+\par })rtf";
+
 inline const std::vector<ModelRun>& Runs(const Document& d, std::size_t p) { return d.paragraphs.at(p).runs; }
 inline std::string TextOf(const Paragraph& p) {
     std::string text;
     for (const ModelRun& r : p.runs)
         if (r.kind == ModelRun::Kind::Text) text += r.text;
     return text;
+}
+
+// The text's paragraphs and tables: a table in brackets, each row in
+// brackets, cells apart by '|', blocks apart by a blank.
+inline std::string Shape(const std::vector<Block>& blocks) {
+    std::string out;
+    for (const Block& b : blocks) {
+        if (!out.empty()) out += ' ';
+        if (!b.table) {
+            out += TextOf(*b.paragraph);
+            continue;
+        }
+        out += '[';
+        for (const TableRows::Row& row : b.table->rows) {
+            out += '[';
+            for (std::size_t c = 0; c < row.cells.size(); ++c) out += (c ? "|" : "") + Shape(row.cells[c]);
+            out += ']';
+        }
+        out += ']';
+    }
+    return out;
+}
+
+// Tables standing inside a table's cell.
+inline int TablesInCells(const std::vector<Block>& blocks, bool inCell = false) {
+    int count = 0;
+    for (const Block& b : blocks)
+        if (b.table) {
+            count += inCell ? 1 : 0;
+            for (const TableRows::Row& row : b.table->rows)
+                for (const std::vector<Block>& cell : row.cells) count += TablesInCells(cell, true);
+        }
+    return count;
+}
+
+// The checks of a chapter holding the outer table of kNestedTable.
+inline void CheckNestedTable(const Document& d, const std::string& secondInner) {
+    EXPECT_EQ(Shape(Blocks(d.paragraphs)),
+              "[[OuterA1 [[Inner11|" + secondInner + "][Inner21|Inner22]] AfterInner|OuterB1]] Below");
+    ASSERT_EQ(d.paragraphs.size(), 8u);
+    const std::vector<int> nesting = {0, 1, 1, 1, 1, 0, 0};
+    for (std::size_t i = 0; i < nesting.size(); ++i) {
+        EXPECT_TRUE(d.paragraphs[i].format.inTable) << i;
+        EXPECT_EQ(d.paragraphs[i].format.nesting, nesting[i]) << i;
+    }
+    EXPECT_FALSE(d.paragraphs[7].format.inTable);
+    // The inner rows and the outer one with their definitions.
+    for (std::size_t i : {2, 4}) {
+        ASSERT_TRUE(d.paragraphs[i].endsRow) << i;
+        ASSERT_EQ(d.paragraphs[i].endsRow->cells.size(), 2u);
+        EXPECT_LT(d.paragraphs[i].endsRow->cells[1].rightTwips, 4000);
+    }
+    ASSERT_TRUE(d.paragraphs[6].endsRow);
+    ASSERT_EQ(d.paragraphs[6].endsRow->cells.size(), 2u);
+    EXPECT_GT(d.paragraphs[6].endsRow->cells[1].rightTwips, 7000);
+    EXPECT_NE(d.paragraphs[6].endsRow->cells[0].otherWords.find("\\clbrdrt"), std::string::npos);
+    EXPECT_FALSE(d.paragraphs[0].endsCell || d.paragraphs[0].endsRow || d.paragraphs[5].endsRow);
+    EXPECT_TRUE(d.paragraphs[5].endsCell);
+    // As plain text the inner rows are lines of their own.
+    EXPECT_EQ(PlainText(d), "OuterA1\r\nInner11\t" + secondInner +
+                                "\t\r\nInner21\tInner22\t\r\nAfterInner\tOuterB1\t\r\nBelow");
 }
 
 struct Case {
@@ -152,6 +259,7 @@ struct Case {
     std::vector<std::string> pagesApart = {};
     std::vector<std::string> wordXml = {};
     int pictures = 0;
+    int tablesInCells = 0;
 };
 
 inline const std::vector<Case>& Cases() {
@@ -338,6 +446,34 @@ inline const std::vector<Case>& Cases() {
          {"Tall", "Top", "Bottom", "Below"},
          {},
          {"<w:vMerge w:val=\"restart\"/>", "<w:vMerge/>"}},
+        {"a table inside a table's cell", Chapter(kNestedTable),
+         [](const Document& d) {
+             CheckNestedTable(d, "内层");
+             EXPECT_EQ(d.paragraphs[2].endsRow->otherWords, "\\trkeep");
+             EXPECT_EQ(d.paragraphs[2].endsRow->leftTwips, 0);
+             EXPECT_EQ(d.paragraphs[6].endsRow->leftTwips, -108);
+             ASSERT_EQ(d.paragraphs[3].runs.size(), 2u);
+             EXPECT_EQ(PicturesOf(d.paragraphs[3].runs[1].text).at(0).type, Picture::Type::Png);
+         },
+         [](Document& d) { d.paragraphs[2].runs[0].text = "Changed"; },
+         [](const Document& d) { CheckNestedTable(d, "Changed"); },
+         {"OuterA1", "Inner11", "内层", "Inner21", "Inner22", "AfterInner", "OuterB1", "Below"},
+         {},
+         {},
+         1,
+         1},
+        {"a table inside a table's cell saved by LibreOffice", kNestedTableOfLibreOffice,
+         [](const Document& d) { CheckNestedTable(d, "Inner12"); },
+         [](Document& d) { d.paragraphs[0].runs[0].text = "First"; },
+         [](const Document& d) {
+             EXPECT_EQ(Shape(Blocks(d.paragraphs)),
+                       "[[First [[Inner11|Inner12][Inner21|Inner22]] AfterInner|OuterB1]] Below");
+         },
+         {"OuterA1", "Inner12", "Inner21", "AfterInner", "OuterB1", "Below"},
+         {},
+         {},
+         0,
+         1},
         {"a footnote", Chapter(kFootnote),
          [](const Document& d) {
              const auto& runs = Runs(d, 0);

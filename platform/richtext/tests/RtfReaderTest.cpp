@@ -196,3 +196,18 @@ TEST(RtfReader, TextThatIsNotRtfIsReadAsPlainText) {
     EXPECT_TRUE(IsRtf("\r\n {\\rtf1}"));
     EXPECT_FALSE(IsRtf("{\\rt"));
 }
+
+TEST(RtfReader, GroupsNestedBeyondTheBoundAreLeftOutAndSaid) {
+    struct Case { std::string rtf; const char* text; bool leftOut; } cases[] = {
+        {"{\\rtf1\\ansi a" + std::string(999, '{') + "b" + std::string(999, '}') + "c}", "abc", false},
+        {"{\\rtf1\\ansi a" + std::string(1000, '{') + "b" + std::string(1000, '}') + "c}", "ac", true},
+        {"{\\rtf1\\ansi a" + std::string(100000, '{') + "b", "a", true},
+        {"{\\rtf1\\ansi {{{{{{ deep", " deep", false},
+        {"no rtf {{{", "no rtf {{{", false},
+    };
+    for (const Case& c : cases) {
+        bool leftOut = !c.leftOut;
+        EXPECT_EQ(PlainText(ReadRtf(c.rtf, &leftOut)), c.text) << c.rtf.substr(0, 40);
+        EXPECT_EQ(leftOut, c.leftOut) << c.rtf.substr(0, 40);
+    }
+}

@@ -90,3 +90,44 @@ TEST(RtfStructure, LengthsOutOfRangeAreCut) {
     EXPECT_EQ(again.paragraphs[0].endsRow, read.paragraphs[0].endsRow);
     EXPECT_EQ(again.paragraphs[0].runs.back().format.raiseTwips, 327670);
 }
+
+TEST(RtfStructure, ATableInsideACellIsWrittenAsWordWritesIt) {
+    const std::string written = WriteRtf(ReadRtf(Chapter(kNestedTable)));
+    for (const std::string& piece :
+         {"\\cellx8000\\pard\\intbl\\fs21 OuterA1\\par\\pard\\intbl\\itap2 Inner11\\nestcell\\pard\\intbl\\itap2\\'c4\\'da\\'b2\\'e3\\nestcell"
+          "{\\*\\nesttableprops\\trowd\\trgaph108\\trleft0\\trkeep" + kCellBorders + "\\cellx1800" + kCellBorders +
+              "\\cellx3600\\nestrow}{\\nonesttables\\par}\\pard\\intbl\\itap2 Inner21",
+          std::string("\\pard\\intbl AfterInner\\cell\\pard\\intbl OuterB1\\cell\\trowd\\trgaph108\\trleft-108"),
+          std::string("\\cellx8000\\row\r\n\\pard Below\\par")})
+        EXPECT_NE(written.find(piece), std::string::npos) << piece << "\n" << written;
+}
+
+TEST(RtfStructure, TablesInsideCellsCutShortOrOutOfPlaceAreClosedWhenWritten) {
+    // Whatever the file, its tables are written whole (each row and cell
+    // closed, each cell ending with a paragraph of its own), read back as
+    // written, and written the same again. Tables deeper than the bound
+    // stand at it.
+    std::string deepest;
+    for (int level = 0; level < kMaxTableNesting; ++level) deepest += "[[";
+    deepest += "[[a][b]]";
+    for (int level = 0; level < kMaxTableNesting; ++level) deepest += " ]]";
+    struct Case { std::string rtf; std::string shape; } cases[] = {
+        {R"({\rtf1\ansi\pard\intbl\itap2 a\nestcell b)", "[[[[a|b]] ]]"},
+        {R"({\rtf1\ansi\trowd\cellx1000\pard\intbl\itap2 x\nestcell{\*\nesttableprops\trowd\cellx500\nestrow}\row})",
+         "[[[[x]] ]]"},
+        {R"({\rtf1\ansi\trowd\cellx1000\pard\intbl o\par\pard\intbl\itap3 deep\nestcell\pard\intbl after\cell\row})",
+         "[[o [[[[deep]] ]] after]]"},
+        {R"({\rtf1\ansi\pard\intbl a\nestcell b\cell\row})", "[[[[a]] b]]"},
+        {R"({\rtf1\ansi\pard\intbl\itap99 a\nestrow b\par})", deepest},
+        {R"({\rtf1\ansi\trowd\cellx100\pard\intbl a\cell\cell\cell\row\pard\intbl\itap2 b\nestcell\cell\cell\row})",
+         "[[a][[[b]] ]]"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rtf);
+        const Document read = ReadRtf(c.rtf);
+        const std::string written = WriteRtf(read);
+        const Document again = ReadRtf(written);
+        EXPECT_EQ(Shape(Blocks(again.paragraphs)), c.shape) << written;
+        EXPECT_EQ(WriteRtf(again), written);
+    }
+}

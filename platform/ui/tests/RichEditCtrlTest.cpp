@@ -204,7 +204,7 @@ TEST_F(RichEditTest, ReadOnlyRefusesTypingAndClearing) {
 
 }  // namespace
 
-TEST_F(RichEditTest, APastedTableBecomesATableOfTheModelNestedTablesFlattenedIntoTheirCell) {
+TEST_F(RichEditTest, APastedTableBecomesATableOfTheModelATableInACellATableInside) {
     auto* editor = qobject_cast<QTextEdit*>(edit.GetWidget());
     ASSERT_TRUE(editor);
     editor->setHtml("<p>before</p><table><tr><td>a</td><td><table><tr><td>x</td><td>y</td></tr></table></td></tr>"
@@ -212,10 +212,12 @@ TEST_F(RichEditTest, APastedTableBecomesATableOfTheModelNestedTablesFlattenedInt
     const rt::Document doc = edit.GetDocument();
     std::vector<std::string> texts;
     for (const rt::Paragraph& p : doc.paragraphs)
-        texts.push_back((p.format.inTable ? "|" : "") + (p.runs.empty() ? std::string() : p.runs[0].text) +
-                        (p.endsRow ? "/" : ""));
+        texts.push_back((p.format.inTable ? std::string(p.format.nesting + 1, '|') : "") +
+                        (p.runs.empty() ? std::string() : p.runs[0].text) + (p.endsRow ? "/" : ""));
     // The editor's own empty blocks around a table come along as empty paragraphs.
-    EXPECT_EQ(texts, (std::vector<std::string>{"before", "|a", "|", "|x", "|y", "|/", "|b", "|c/", "", "after"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"before", "|a", "|", "||x", "||y/", "|/", "|b", "|c/", "", "after"}));
     ASSERT_TRUE(doc.paragraphs[7].endsRow);
     EXPECT_EQ(doc.paragraphs[7].endsRow->cells.size(), 2u);
+    ASSERT_TRUE(doc.paragraphs[4].endsRow);
+    EXPECT_EQ(doc.paragraphs[4].endsRow->cells.size(), 2u);
 }
