@@ -1,6 +1,7 @@
 #include "guide_annual/GuideBundle.h"
 
 #include "guide_annual/AnnualGuideStore.h"
+#include "foundation/ImportReport.h"
 #include "platform/sys/Sys.h"
 
 namespace {
@@ -10,7 +11,8 @@ const guidebundle::BundleKind kAnnualKind{
     {"GS", "GNWYJQK", "YJNR_YEAR", "XTFW"},
     false,
     guidestore::IsGuideStored,
-    guidestore::DeleteGuideRows};
+    guidestore::DeleteGuideRows,
+    IsGuideYear};
 }  // namespace
 
 std::string GuideBundle::FileName(const std::string& fund, const std::string& year, const std::string& today) {

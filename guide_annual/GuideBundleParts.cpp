@@ -171,7 +171,7 @@ ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const st
     // brings its guide row or its subjects and directions only.
     std::string fund, year;
     const bool hasRows = BundleGuideKey(guides, recordsets[1], recordsets[2], fund, year);
-    if (!hasRows) return ImportResult::Corrupt;  // no row at all: nothing to import
+    if (!hasRows || !kind.isYear(year)) return ImportResult::Corrupt;  // no row at all: nothing to import
     const bool stored = kind.isStored(connection, fund, year);
     if (stored && !MayWrite(policy)) return ImportResult::Skipped;  // asked before the write
     db::Transaction transaction(connection);

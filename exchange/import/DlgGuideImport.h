@@ -49,9 +49,6 @@ protected:
 private:
     // The scratch files of the guide row, the subjects and the directions.
     std::vector<std::string> ScratchFiles();
-    // Stores one unit of the file's current row, replacing a stored one, in
-    // one transaction.
-    bool StoreUnit(CAdoRecordSet& file, const std::string& code, bool replace);
     // Writes the bundle's rows; `replace` first removes the stored guide
     // (fund, period) with its subjects and directions, its guide row only
     // when the bundle brings one.
