@@ -193,6 +193,9 @@ struct Subject {
     bool ownsItsNumber = true;  // false: the file's project is always stored anew
     std::string mainTable, keyColumn;  // where a project's main row is
     CAdoConnection* db = nullptr;
+    // What of the stored state no view could show after an import (empty
+    // when all is sound).
+    std::function<std::string()> unsound;
 };
 
 // The parts of the other kinds of bundle, exported from a project stored
@@ -476,6 +479,7 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
             });
             EXPECT_TRUE(inAllowed && count == 1) << "file written: " << path;
         }
+        if (s.unsound) EXPECT_EQ(s.unsound(), "");
         if (testing::Test::HasFailure()) return;
         ++counted[count];
     }
@@ -748,6 +752,17 @@ protected:
         else s.values = {{0, "张三"}, {0, "2010/01/02"}, {0, "名称"}};
         s.watched = {Folder(), files.Path()};
         s.db = &connection;
+        // The project's plan rows are of the years one plan has.
+        if (plan)
+            s.unsound = [&] {
+                std::vector<std::string> years;
+                std::string told = "plan years:";
+                for (const auto& row : Query(std::string("select NF from corvane_itemyearplan where XMBH = '") + kNumber + "'")) {
+                    years.push_back(row[0]);
+                    told += " '" + row[0] + "'";
+                }
+                return PlanYearsAgree(years) ? std::string() : told;
+            };
         s.before = [&](std::mt19937& random) {
             Exec(std::string("delete from ") + format.table + " where XMBH <> '" + kOther + "'");
             if (random() % 2) store(kNumber, true);
