@@ -160,7 +160,7 @@ TEST_F(MasterExchange, AFileThatIsNotOfTheListIsRefusedAndNothingChanges) {
         {"groups.sif", {}, "不是专家信息文件（其列与专家信息的列不符），未导入任何数据！"},
         {"garbage.eif", "\x01\x02not a saved recordset", unreadable + "第1行：文件中没有XML元素），未导入任何数据！"},
         {"cut.eif", whole.substr(0, whole.size() / 2), unreadable},
-        {"empty.eif", " ", unreadable + "第1行：文件中没有XML元素），未导入任何数据！"},
+        {"empty.eif", " ", unreadable + "文件是空的），未导入任何数据！"},
     };
     Exec(kProjectDatabase, "update CORVANE_EXPERTINFO set XM = '改过'");
     const Rows before = Stored(kExperts);
@@ -172,7 +172,7 @@ TEST_F(MasterExchange, AFileThatIsNotOfTheListIsRefusedAndNothingChanges) {
         }
         Import(kExperts, Overwrite, path, [&] { driver.AnswerMessageBox(IDOK); });
         ASSERT_FALSE(driver.MessageBoxes().empty());
-        const std::string& shown = driver.MessageBoxes().back().text;
+        const std::string shown = driver.MessageBoxes().back().text;
         EXPECT_EQ(shown.rfind(std::string("文件") + f.name + f.message, 0), 0u) << shown;
         EXPECT_EQ(driver.MessageBoxes().back().type & MB_ICONSTOP, UINT(MB_ICONSTOP));
         EXPECT_EQ(Stored(kExperts), before);
