@@ -1181,6 +1181,8 @@ TEST_F(FiveGuidePeerFiles, GuideBundlesOfTheFiveYearGuide) {
     run.files = {
         {"unreadable XML", K::Refused, withPart(1, parts[1].substr(0, parts[1].size() / 2)), notGuide},
         {"a container cut short", K::Refused, genuine.substr(0, genuine.size() - 40), notGuide},
+        {"an annual guide's bundle", K::Refused, LengthPrefixedContainer::Pack(GuideBundle::kAnnualMarker, parts),
+         "另一类指南"},
         {"a part of another kind", K::Refused, withPart(0, parts[2]), notGuide},
         {"bad UTF-8", K::Refused, withPart(1, crafted::Replaced(parts[1], "专题甲", "\xff\xfe")), notGuide},
         {"a topic of another guide", K::Refused,
