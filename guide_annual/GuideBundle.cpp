@@ -35,6 +35,7 @@ bool GuideBundle::Export(CAdoConnection& connection, const std::string& fund, co
     return true;
 }
 
-GuideBundle::ImportResult GuideBundle::Import(CAdoConnection& connection, const std::string& path, int policy) {
-    return guidebundle::Import(kAnnualKind, connection, path, policy);
+GuideBundle::ImportResult GuideBundle::Import(CAdoConnection& connection, const std::string& path, int policy,
+                                              std::string* reason) {
+    return guidebundle::Import(kAnnualKind, connection, path, policy, reason);
 }

@@ -61,6 +61,8 @@ bool SaveCompanions(CAdoConnection& connection, const std::string& fund, const s
 // stored guide they belong to, whose subjects and directions an overwrite
 // replaces (its guide row stays). A bundle of a year the kind's guides do not
 // have is not readable.
-ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy);
+// `reason`, when given, receives why a bundle is not readable (Corrupt).
+ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy,
+                    std::string* reason = nullptr);
 
 }  // namespace guidebundle

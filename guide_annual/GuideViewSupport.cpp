@@ -87,8 +87,7 @@ void ExportBundles(int count, const std::string& folderName, UINT emptyIcon, con
     GuidePrompt(message);
 }
 
-bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaption,
-                   const std::function<guidebundle::ImportResult(const std::string& path, int policy)>& importOne) {
+bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaption, const ImportOne& importOne) {
     annualguide::CDlgImportPolicy choice(parent);
     choice.m_nPolicy = policy;
     if (choice.DoModal() != IDOK) return false;
@@ -102,9 +101,12 @@ bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaptio
         ui::ProgressDialog progress("导入指南", int(names.size()));
         for (const std::string& name : names) {
             progress.Next(name);
-            switch (importOne(sys::JoinListedName(folder, name), policy)) {
+            std::string reason;
+            switch (importOne(sys::JoinListedName(folder, name), policy, &reason)) {
             case guidebundle::ImportResult::Imported: ++imported; break;
-            case guidebundle::ImportResult::Corrupt: unreadable.push_back(name); break;
+            case guidebundle::ImportResult::Corrupt:
+                unreadable.push_back(name + (reason.empty() ? "" : "（" + reason + "）"));
+                break;
             case guidebundle::ImportResult::Failed: failed.push_back(name); break;
             case guidebundle::ImportResult::OtherKind: otherKind.push_back(name); break;
             default: break;

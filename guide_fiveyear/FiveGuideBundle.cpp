@@ -34,6 +34,6 @@ bool FiveGuideBundle::Export(CAdoConnection& connection, const std::string& fund
 }
 
 FiveGuideBundle::ImportResult FiveGuideBundle::Import(CAdoConnection& connection, const std::string& path,
-                                                      int policy) {
-    return guidebundle::Import(kFiveYearKind, connection, path, policy);
+                                                      int policy, std::string* reason) {
+    return guidebundle::Import(kFiveYearKind, connection, path, policy, reason);
 }

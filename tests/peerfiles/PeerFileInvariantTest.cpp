@@ -1167,7 +1167,7 @@ TEST_F(FiveGuidePeerFiles, GuideBundlesOfTheFiveYearGuide) {
     };
     using K = CraftedFile::Kind;
     using M = CraftedFile::Make;
-    const std::string notGuide = "不是有效的指南文件";
+    const std::string notGuide = "不是有效的指南文件，未导入：\r\npeer.fund（";
     auto withPart = [&](std::size_t p, const std::string& part) {
         std::vector<std::string> changed = parts;
         changed[p] = part;
@@ -1184,11 +1184,11 @@ TEST_F(FiveGuidePeerFiles, GuideBundlesOfTheFiveYearGuide) {
         {"an annual guide's bundle", K::Refused, LengthPrefixedContainer::Pack(GuideBundle::kAnnualMarker, parts),
          "另一类指南"},
         {"a part of another kind", K::Refused, withPart(0, parts[2]), notGuide},
-        {"bad UTF-8", K::Refused, withPart(1, crafted::Replaced(parts[1], "专题甲", "\xff\xfe")), notGuide},
+        {"bad UTF-8", K::Refused, withPart(1, crafted::Replaced(parts[1], "专题甲", "\xff\xfe")), notGuide + "专题部分第"},
         {"a topic of another guide", K::Refused,
-         withPart(1, crafted::Replaced(parts[1], "JJBH='9140A01'", "JJBH='9140A02'")), notGuide},
+         withPart(1, crafted::Replaced(parts[1], "JJBH='9140A01'", "JJBH='9140A02'")), notGuide + "其中有"},
         {"a period no guide has", K::Refused, everywhere(period, "922337203685477.5808"), notGuide},
-        {"a period of other years", K::Refused, everywhere(period, "2011-2013"), notGuide},
+        {"a period of other years", K::Refused, everywhere(period, "2011-2013"), notGuide + "发布年度“2011-2013”"},
         {"an oversize file", K::Refused, genuine, notGuide, M::Oversize},
         {"a pipe", K::Refused, "", "不是可读取的文件", M::Fifo},
         {"/dev/zero", K::Refused, "", "不是可读取的文件", M::Device},
