@@ -150,11 +150,28 @@ bool CDlgAppMembers::ImportMembers(const std::string& path) {
     // each row added and filled in the grid would cost a pass over all rows.
     const std::vector<std::string> words = MemberWords(bytes);
     std::vector<std::unique_ptr<ui::GridRow>> rows;
+    // A member whose age or months the grid would refuse is left out and named.
+    std::vector<std::string> refused;
     for (size_t first = 0; first < words.size(); first += CMemberGridCtrl::kColumnCount) {
+        std::string bad;
+        for (int column : {CMemberGridCtrl::kAge, CMemberGridCtrl::kMonths})
+            if (first + column < words.size() && !CMemberGridCtrl::IsValidValue(column, words[first + column]))
+                bad += std::string(bad.empty() ? "" : "，") + (column == CMemberGridCtrl::kAge ? "年龄" : "参加月数") +
+                       "“" + words[first + column] + "”";
+        if (!bad.empty()) {
+            refused.push_back(text::Format("第%zu位：", first / CMemberGridCtrl::kColumnCount + 1) + words[first] +
+                              "（" + bad + "不是整数）");
+            continue;
+        }
         rows.push_back(NewMemberRow());
         for (int column = 0; column < CMemberGridCtrl::kColumnCount && first + column < words.size(); ++column)
             rows.back()->GetItem(column)->SetValue(words[first + column]);
     }
     if (!rows.empty()) InsertMemberRows(std::move(rows));
+    if (!refused.empty()) {
+        std::string message = "文件" + sys::FileName(path) + "中以下成员的年龄或参加月数不是整数，未导入：";
+        for (const std::string& member : refused) message += "\r\n" + member;
+        ui::MessageBox(message, "提示", MB_OK | MB_ICONINFORMATION);
+    }
     return true;
 }

@@ -18,12 +18,14 @@ int CMemberGridCtrl::OnCreate() {
     return 0;
 }
 
+bool CMemberGridCtrl::IsValidValue(int column, const std::string& value) {
+    if (column != kAge && column != kMonths) return true;
+    return !value.empty() && value[0] != '-' && value == text::Format("%ld", text::Atol(value));
+}
+
 void CMemberGridCtrl::OnItemChanged(ui::GridItem* item, int row, int column) {
     const char* message = column == kAge ? "年龄请输入整数！" : column == kMonths ? "参加月数请输入整数！" : nullptr;
-    if (!message || !item) return;
-    // A whole number written the plain way: "12a" and "012" are refused alike.
-    const std::string value = item->GetValue();
-    if (value == text::Format("%ld", text::Atol(value))) return;
+    if (!message || !item || IsValidValue(column, item->GetValue())) return;
     ui::MessageBox(message, "提示");
     item->SetValue("");
 }

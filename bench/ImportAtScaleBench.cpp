@@ -54,12 +54,8 @@ double UnitSeconds(int count) {
     const std::string file = sys::JoinPath(folder, "单位信息.uif");
     Save(db, "select * from corvane_unit", file);
     db.Execute("delete from corvane_unit");
-    CAdoRecordSet recordset;
-    recordset.SetConnection(&db);
-    recordset.SetCursorLocation(adUseClient);
-    UnitImport result;
-    const double seconds =
-        Seconds([&] { result = ImportUnitFile(file, sysmanage::Overwrite, false, db, recordset); });
+    MasterFileImport result;
+    const double seconds = Seconds([&] { result = ImportUnitFile(file, sysmanage::Overwrite, false, db); });
     if (result.imported != count) std::fprintf(stderr, "units: %d of %d imported\n", result.imported, count);
     db.Close();
     sys::SetProgramFolder("");

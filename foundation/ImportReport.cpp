@@ -1,5 +1,6 @@
 #include "foundation/ImportReport.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -131,4 +132,13 @@ bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, C
         if (!sameGuide(directions)) return false;
     for (CAdoRecordSet* part : {&guides, &subjects, &directions}) part->MoveFirst();
     return true;
+}
+
+bool IsGuideYear(const std::string& year) {
+    return year.size() == 4 && std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsGuidePeriod(const std::string& period) {
+    return period.size() == 9 && period[4] == '-' && IsGuideYear(period.substr(0, 4)) &&
+           IsGuideYear(period.substr(5)) && std::stoi(period.substr(5)) == std::stoi(period.substr(0, 4)) + 4;
 }

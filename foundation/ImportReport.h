@@ -74,3 +74,9 @@ bool GuideRowsBelongToOneGuide(CAdoRecordSet& guides, CAdoRecordSet& subjects, C
 // left at their first rows.
 bool BundleGuideKey(CAdoRecordSet& guides, CAdoRecordSet& subjects, CAdoRecordSet& directions, std::string& fund,
                     std::string& year);
+
+// An annual guide's year as a bundle carries it: four digits ("2007").
+bool IsGuideYear(const std::string& year);
+// A five-year guide's period: its first and last year, four years apart
+// ("2011-2015"). A guide of any other would be stored where no list shows it.
+bool IsGuidePeriod(const std::string& period);

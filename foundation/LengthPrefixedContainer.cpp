@@ -125,15 +125,19 @@ LengthPrefixedContainer::ReadResult LengthPrefixedContainer::Extract(const std::
     return ReadResult::Ok;
 }
 
-std::string LengthPrefixedContainer::Refusal(const std::string& path, ReadResult result) {
-    const std::string name = "文件" + sys::FileName(path);
+std::string LengthPrefixedContainer::Reason(ReadResult result) {
     switch (result) {
     case ReadResult::Ok:
     case ReadResult::OtherMarker: return {};
-    case ReadResult::CannotOpen: return name + "无法读取（不存在，或不是普通文件），未导入！";
-    case ReadResult::Truncated: return name + "不完整，未导入！";
-    case ReadResult::Oversized: return name + "在数据之后还有多余的内容，未导入！";
-    case ReadResult::PartTooLarge: return name + "中有一部分大于" + sys::SizeInWords(kMaxPartBytes) + "，未导入！";
+    case ReadResult::CannotOpen: return "无法读取（不存在，或不是普通文件）";
+    case ReadResult::Truncated: return "不完整";
+    case ReadResult::Oversized: return "在数据之后还有多余的内容";
+    case ReadResult::PartTooLarge: return "中有一部分大于" + sys::SizeInWords(kMaxPartBytes);
     }
     return {};
+}
+
+std::string LengthPrefixedContainer::Refusal(const std::string& path, ReadResult result) {
+    const std::string reason = Reason(result);
+    return reason.empty() ? reason : "文件" + sys::FileName(path) + reason + "，未导入！";
 }

@@ -53,4 +53,6 @@ public:
     // part too large); empty for Ok and for OtherMarker, which each importer
     // names in its own words.
     static std::string Refusal(const std::string& path, ReadResult result);
+    // The reason alone ("不完整" ...), to stand after the file's name.
+    static std::string Reason(ReadResult result);
 };

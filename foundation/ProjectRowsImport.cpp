@@ -14,7 +14,7 @@
 const ProjectRowsFormat& YearPlanFormat() {
     static const ProjectRowsFormat format{
         "corvane_itemyearplan", "proplan", "上报项目计划草案", {"xmbh", "NF"}, {0, 1, 2}, {3, 4, 5}, {"NDJF", "BZ"},
-        {"YBJJXGBCSM"}, {"NDJF"}, "项目计划"};
+        {"YBJJXGBCSM"}, {"NDJF"}, "项目计划", true};
     return format;
 }
 
@@ -32,6 +32,20 @@ const ProjectRowsFormat& ExchangeAcceptanceFormat() {
         return exchange;
     }();
     return format;
+}
+
+bool PlanYearsAgree(const std::vector<std::string>& years) {
+    static const char* const kCaptions[] = {"第一年度", "第二年度", "第三年度"};
+    auto isCaption = [](const std::string& year) {
+        return std::any_of(std::begin(kCaptions), std::end(kCaptions), [&](const char* c) { return year == c; });
+    };
+    auto isCalendarYear = [](const std::string& year) {
+        return year.size() == 4 && std::all_of(year.begin(), year.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (std::all_of(years.begin(), years.end(), isCaption)) return true;
+    if (!std::all_of(years.begin(), years.end(), isCalendarYear)) return false;
+    const auto [first, last] = std::minmax_element(years.begin(), years.end());
+    return first == years.end() || std::stoi(*last) - std::stoi(*first) <= 2;
 }
 
 namespace {
@@ -126,6 +140,29 @@ int ProjectRowsImport::Import(const std::string& path, const ReplaceStored& repl
     case db::Found::NoRow: AddOnce(m_notStored, number); return 0;
     case db::Found::Failed: m_failed.push_back(name); return 0;
     }
+    if (m_format.keyedByPlanYear) {
+        // A row of a year the plan does not have would be held beside the
+        // project's own plan rows, where no view shows it. The plan's years
+        // are the file's together with those the project's plan holds (rows
+        // stored before these checks existed, not themselves plan years, are
+        // left out of the comparison).
+        std::vector<std::string> years;
+        for (const auto& key : keys) years.push_back(key[1]);
+        db::Statement stored(m_connection, std::string("select NF from ") + m_format.table + " where XMBH = ?1",
+                             {number});
+        while (stored.Next()) {
+            const std::string year = stored.Text(0);
+            if (PlanYearsAgree({year})) years.push_back(year);
+        }
+        if (stored.Failed()) {
+            m_failed.push_back(name);
+            return 0;
+        }
+        if (!PlanYearsAgree(years)) {
+            m_badYears.push_back(name);
+            return 0;
+        }
+    }
     std::vector<bool> write, replace;
     for (const std::vector<std::string>& key : keys) {
         replace.push_back(IsStored(key));
@@ -194,6 +231,7 @@ std::string ProjectRowsImport::ImportFolder(const std::string& folder, const Rep
            NamedFilesReport(m_format.keyColumns.size() > 1 ? "以下文件中有缺少项目编号或年份的记录，未导入："
                                                             : "以下文件中有缺少项目编号的记录，未导入：",
                             m_withoutKey) +
+           NamedFilesReport("以下文件中有年份与项目计划的年度不符的记录，未导入：", m_badYears) +
            NamedFilesReport("以下文件中含有其他项目的记录，未导入：", m_otherProjects) +
            NamedFilesReport("以下文件中有重复的记录，未导入：", m_repeated) +
            NamedFilesReport("以下文件中的金额不是有效的数值，未导入：", m_badAmounts) + NotStoredProjectsReport(m_notStored);

@@ -7,7 +7,8 @@
 // A file is taken only when its columns at the copied positions carry the
 // table's names (a file of another table is never copied column by column
 // into this one), every row names its key, all rows belong to one stored
-// project, no key is given twice and every amount is one a column holds.
+// project, no key is given twice, every amount is one a column holds, and a
+// plan's years agree with each other and with the project's stored plan.
 // The questions of the duplicate policy come first; the file's rows are
 // then written in one transaction, so a file counts only when all it
 // carries was stored.
@@ -36,7 +37,15 @@ struct ProjectRowsFormat {
     std::vector<const char*> amountNames;
     // What the file is called in the import report ("…文件").
     const char* kindName;
+    // The second key column holds the year of a plan (PlanYearsAgree).
+    bool keyedByPlanYear = false;
 };
+
+// Whether these are the years of one project's plan: the plan form's three
+// captions ("第一年度" to "第三年度"), or calendar years (four digits) within
+// the three years a plan spans; never the two kinds mixed. Which kind a plan
+// uses, and the year it starts, is what its rows say.
+bool PlanYearsAgree(const std::vector<std::string>& years);
 
 // The plan file: every CORVANE_ITEMYEARPLAN row of a project (one per plan
 // year), rows identified by XMBH and NF.
@@ -84,5 +93,5 @@ private:
     CAdoConnection& m_connection;
     const ProjectRowsFormat& m_format;
     std::vector<std::string> m_notStored, m_notOfItsKind, m_empty, m_withoutKey, m_otherProjects, m_repeated,
-        m_badAmounts, m_failed;
+        m_badAmounts, m_badYears, m_failed;
 };

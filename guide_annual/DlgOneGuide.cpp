@@ -294,8 +294,8 @@ int CDlgOneGuide::Import(const std::string& path) {
 }
 
 void CDlgOneGuide::OnBtnImport() {
-    const auto importOne = [&](const std::string& path, int policy) {
-        return GuideBundle::Import(m_connection, path, policy);
+    const auto importOne = [&](const std::string& path, int policy, std::string* reason) {
+        return GuideBundle::Import(m_connection, path, policy, reason);
     };
     const bool imported = guideview::ImportBundles(this, m_nPolicy, "选择导入文件路径", importOne);
     if (imported) ShowFundInfo(m_strPublishYear);

@@ -1,6 +1,7 @@
 #include "guide_annual/GuideBundle.h"
 
 #include "guide_annual/AnnualGuideStore.h"
+#include "foundation/ImportReport.h"
 #include "platform/sys/Sys.h"
 
 namespace {
@@ -10,7 +11,8 @@ const guidebundle::BundleKind kAnnualKind{
     {"GS", "GNWYJQK", "YJNR_YEAR", "XTFW"},
     false,
     guidestore::IsGuideStored,
-    guidestore::DeleteGuideRows};
+    guidestore::DeleteGuideRows,
+    IsGuideYear};
 }  // namespace
 
 std::string GuideBundle::FileName(const std::string& fund, const std::string& year, const std::string& today) {
@@ -33,6 +35,7 @@ bool GuideBundle::Export(CAdoConnection& connection, const std::string& fund, co
     return true;
 }
 
-GuideBundle::ImportResult GuideBundle::Import(CAdoConnection& connection, const std::string& path, int policy) {
-    return guidebundle::Import(kAnnualKind, connection, path, policy);
+GuideBundle::ImportResult GuideBundle::Import(CAdoConnection& connection, const std::string& path, int policy,
+                                              std::string* reason) {
+    return guidebundle::Import(kAnnualKind, connection, path, policy, reason);
 }

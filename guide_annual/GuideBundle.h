@@ -31,7 +31,8 @@ public:
     // is handled by the policy (0 overwrite, 1 keep, 2 ask "记录已存在，是否覆盖
     // 原有记录？"; any other value keeps); an overwrite removes the stored
     // guide with its subjects and directions first.
-    static ImportResult Import(CAdoConnection& connection, const std::string& path, int policy);
+    static ImportResult Import(CAdoConnection& connection, const std::string& path, int policy,
+                               std::string* reason = nullptr);
 
     // The scratch files of the three parts, under the program folder's temp.
     static std::string ScratchFile(int part);

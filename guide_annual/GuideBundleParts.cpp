@@ -14,6 +14,7 @@
 #include "guide_annual/AnnualGuideStore.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
+#include "platform/text/Text.h"
 #include "platform/ui/Services.h"
 
 namespace guidebundle {
@@ -147,31 +148,38 @@ bool SaveCompanions(CAdoConnection& connection, const std::string& fund, const s
     return group && lab;
 }
 
-ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy) {
+ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy,
+                    std::string* reason) {
+    auto corrupt = [&](const std::string& why) {
+        if (reason) *reason = why;
+        return ImportResult::Corrupt;
+    };
     std::vector<std::string> scratch;
     for (int part = 0; part < kParts; ++part) scratch.push_back(ScratchFile(part));
-    switch (LengthPrefixedContainer::Extract(path, kind.marker, scratch)) {
+    switch (const auto read = LengthPrefixedContainer::Extract(path, kind.marker, scratch)) {
     case LengthPrefixedContainer::ReadResult::Ok: break;
     case LengthPrefixedContainer::ReadResult::OtherMarker: return ImportResult::OtherKind;
-    default: return ImportResult::Corrupt;
+    default: return corrupt(LengthPrefixedContainer::Reason(read));
     }
     // Every part is read before anything is written.
+    static const char* const kPartNames[kParts] = {"指南", "专题", "研究方向"};
     CAdoRecordSet recordsets[kParts];
     for (int part = 0; part < kParts; ++part) {
         if (!recordsets[part].OpenFromFile(ScratchFile(part)))
-            return ImportResult::Corrupt;
+            return corrupt(std::string(kPartNames[part]) + "部分" + recordsets[part].LoadError());
     }
     if (!GuideRowsBelongToOneGuide(recordsets[0], recordsets[1], recordsets[2],
                                    {kind.tables[0], kind.tables[1], kind.tables[2]}, kind.guideBlobs,
                                    kind.firstGuideRowOnly))
-        return ImportResult::Corrupt;
+        return corrupt("其中有不是指南、专题或研究方向的部分，或其他指南的记录");
     CAdoRecordSet& guides = recordsets[0];
 
     // The policy holds for the guide the rows belong to, whether the bundle
     // brings its guide row or its subjects and directions only.
     std::string fund, year;
     const bool hasRows = BundleGuideKey(guides, recordsets[1], recordsets[2], fund, year);
-    if (!hasRows) return ImportResult::Corrupt;  // no row at all: nothing to import
+    if (!hasRows) return corrupt("没有指南的记录");
+    if (!kind.isYear(year)) return corrupt("发布年度“" + text::TruncateGbk(year, 40) + "”不是指南的年度");
     const bool stored = kind.isStored(connection, fund, year);
     if (stored && !MayWrite(policy)) return ImportResult::Skipped;  // asked before the write
     db::Transaction transaction(connection);

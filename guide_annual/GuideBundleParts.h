@@ -32,6 +32,9 @@ struct BundleKind {
     bool (*isStored)(CAdoConnection&, const std::string& fund, const std::string& year);
     // Removes a stored guide with its subjects and directions; the caller holds the transaction.
     bool (*deleteRows)(CAdoConnection&, const std::string& fund, const std::string& year);
+    // Whether a bundle's year is one a guide of the kind has (IsGuideYear,
+    // IsGuidePeriod): a guide of another would be stored where no list shows it.
+    bool (*isYear)(const std::string& year);
 };
 
 // The scratch files of the three parts, under the program folder's temp.
@@ -56,7 +59,10 @@ bool SaveCompanions(CAdoConnection& connection, const std::string& fund, const s
 // its subjects and directions first. A bundle whose guide part has no row
 // still brings its subjects and directions; the policy then holds for the
 // stored guide they belong to, whose subjects and directions an overwrite
-// replaces (its guide row stays).
-ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy);
+// replaces (its guide row stays). A bundle of a year the kind's guides do not
+// have is not readable.
+// `reason`, when given, receives why a bundle is not readable (Corrupt).
+ImportResult Import(const BundleKind& kind, CAdoConnection& connection, const std::string& path, int policy,
+                    std::string* reason = nullptr);
 
 }  // namespace guidebundle

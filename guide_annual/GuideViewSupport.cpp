@@ -87,8 +87,7 @@ void ExportBundles(int count, const std::string& folderName, UINT emptyIcon, con
     GuidePrompt(message);
 }
 
-bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaption,
-                   const std::function<guidebundle::ImportResult(const std::string& path, int policy)>& importOne) {
+bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaption, const ImportOne& importOne) {
     annualguide::CDlgImportPolicy choice(parent);
     choice.m_nPolicy = policy;
     if (choice.DoModal() != IDOK) return false;
@@ -96,22 +95,27 @@ bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaptio
     const std::string folder = ui::BrowseForFolder(browseCaption);
     if (folder.empty()) return false;
     int imported = 0;
-    std::vector<std::string> unreadable, failed;
+    std::vector<std::string> unreadable, failed, otherKind;
     {
         const std::vector<std::string> names = sys::ListFiles(folder, guidebundle::kExtension);
         ui::ProgressDialog progress("导入指南", int(names.size()));
         for (const std::string& name : names) {
             progress.Next(name);
-            switch (importOne(sys::JoinListedName(folder, name), policy)) {
+            std::string reason;
+            switch (importOne(sys::JoinListedName(folder, name), policy, &reason)) {
             case guidebundle::ImportResult::Imported: ++imported; break;
-            case guidebundle::ImportResult::Corrupt: unreadable.push_back(name); break;
+            case guidebundle::ImportResult::Corrupt:
+                unreadable.push_back(name + (reason.empty() ? "" : "（" + reason + "）"));
+                break;
             case guidebundle::ImportResult::Failed: failed.push_back(name); break;
+            case guidebundle::ImportResult::OtherKind: otherKind.push_back(name); break;
             default: break;
             }
         }
     }
     GuidePrompt(ImportReport(imported, failed, sys::ListNonFiles(folder, guidebundle::kExtension)) +
-                NamedFilesReport("以下文件不是有效的指南文件，未导入：", unreadable));
+                NamedFilesReport("以下文件不是有效的指南文件，未导入：", unreadable) +
+                NamedFilesReport("以下文件是另一类指南（年度或五年）的文件，未导入：", otherKind));
     guidebundle::RemoveScratchFiles();
     return true;
 }

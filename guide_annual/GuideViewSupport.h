@@ -45,9 +45,9 @@ void ExportBundles(int count, const std::string& folderName, UINT emptyIcon, con
 
 // Asks for the duplicate policy (kept in `policy`) and a folder (chooser
 // caption `browseCaption`), imports every bundle file there with
-// `importOne(path, policy)` and reports the count and the unreadable files.
-// False when the user cancelled.
-bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaption,
-                   const std::function<guidebundle::ImportResult(const std::string& path, int policy)>& importOne);
+// `importOne(path, policy, reason)` and reports the count and the unreadable
+// files, each with its reason. False when the user cancelled.
+using ImportOne = std::function<guidebundle::ImportResult(const std::string& path, int policy, std::string* reason)>;
+bool ImportBundles(ui::Wnd* parent, int& policy, const std::string& browseCaption, const ImportOne& importOne);
 
 }  // namespace guideview

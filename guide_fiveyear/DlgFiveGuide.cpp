@@ -264,8 +264,8 @@ int CDlgFiveGuide::Import(const std::string& path) {
 }
 
 void CDlgFiveGuide::OnBtnImport() {
-    const auto importOne = [&](const std::string& path, int policy) {
-        return FiveGuideBundle::Import(m_connection, path, policy);
+    const auto importOne = [&](const std::string& path, int policy, std::string* reason) {
+        return FiveGuideBundle::Import(m_connection, path, policy, reason);
     };
     const bool imported = guideview::ImportBundles(this, m_nPolicy, "选择导入文件夹路径", importOne);
     if (imported) ShowFundInfo(m_strPublishYear);

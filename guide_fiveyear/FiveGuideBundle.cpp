@@ -1,6 +1,7 @@
 #include "guide_fiveyear/FiveGuideBundle.h"
 
 #include "guide_fiveyear/FiveGuideStore.h"
+#include "foundation/ImportReport.h"
 #include "platform/sys/Sys.h"
 
 namespace {
@@ -10,7 +11,8 @@ const guidebundle::BundleKind kFiveYearKind{
     {"GS", "GNWYJQK", "ZMB", "XTFW", "YXGJHZNGX", "XYFX"},
     true,
     fiveyearstore::IsGuideStored,
-    fiveyearstore::DeleteGuideRows};
+    fiveyearstore::DeleteGuideRows,
+    IsGuidePeriod};
 }  // namespace
 
 std::string FiveGuideBundle::FileName(const std::string& fund, const std::string& today, const std::string& extension) {
@@ -32,6 +34,6 @@ bool FiveGuideBundle::Export(CAdoConnection& connection, const std::string& fund
 }
 
 FiveGuideBundle::ImportResult FiveGuideBundle::Import(CAdoConnection& connection, const std::string& path,
-                                                      int policy) {
-    return guidebundle::Import(kFiveYearKind, connection, path, policy);
+                                                      int policy, std::string* reason) {
+    return guidebundle::Import(kFiveYearKind, connection, path, policy, reason);
 }

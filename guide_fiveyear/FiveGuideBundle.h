@@ -32,7 +32,8 @@ public:
     // 原有记录？"; any other value keeps); an overwrite removes the stored guide
     // with its topics and directions first. A bundle whose guide part has no
     // row still brings its topics and directions.
-    static ImportResult Import(CAdoConnection& connection, const std::string& path, int policy);
+    static ImportResult Import(CAdoConnection& connection, const std::string& path, int policy,
+                               std::string* reason = nullptr);
 
     // The scratch files of the three parts, under the program folder's temp.
     static std::string ScratchFile(int part);

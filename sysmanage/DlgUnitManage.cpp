@@ -149,18 +149,12 @@ void CDlgUnitManage::OnBtnImport() {
     if (!ChooseDuplicatePolicy(policy, this)) return;
     ui::FileDialog chooser(TRUE, kUnitFileExt, {}, OFN_HIDEREADONLY, kUnitFileFilter, this);
     if (chooser.DoModal() != IDOK) return;
-    const UnitImport result = ImportUnitFile(chooser.GetPathName(), policy, m_options.GetRole() == kFundOfficeRole,
-                                             m_connection, m_recordset);
-    if (!result.readable) {
-        Prompt(result.readError.empty()
-                   ? std::string("所选文件不是单位信息文件，未导入任何数据！")
-                   : UnreadableFileMessage(sys::FileName(chooser.GetPathName()), "单位信息", result.readError),
-               MB_ICONSTOP);
-        return;
-    }
-    Prompt(ImportReport(result.imported, {}) + NamedFilesReport("以下单位写入数据库失败，未导入：", result.failed) +
-           NamedFilesReport("以下记录没有单位代码，未导入：", result.withoutCode));
-    QueryUnits(false);
+    const std::string path = chooser.GetPathName();
+    const MasterFileImport result =
+        ImportUnitFile(path, policy, m_options.GetRole() == kFundOfficeRole, m_connection);
+    const bool read = result.outcome == MasterFileImport::Outcome::Read;
+    Prompt(MasterFileReport(m_connection, kUnitFileFormat, path, result), read ? MB_ICONINFORMATION : MB_ICONSTOP);
+    if (read) QueryUnits(false);
 }
 
 void CDlgUnitManage::OutputExcel() {

@@ -1,5 +1,6 @@
 #include "sysmanage/MasterListDialog.h"
 
+#include "foundation/MasterFileImport.h"
 #include "foundation/RecordTexts.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
@@ -144,34 +145,6 @@ void CMasterListDialog::OnBtnExport() {
                               m_recordset, this);
 }
 
-bool CMasterListDialog::IsFileOfTable(CAdoRecordSet& file) {
-    return HasLayoutOf(file, m_connection, spec_.table, spec_.exchange.columnsCopied);
-}
-
-bool CMasterListDialog::RecordExists(const std::string& key) {
-    m_recordset.Open(std::string("SELECT * FROM ") + spec_.table + KeyCondition(key));
-    const bool exists = !m_recordset.IsEOF();
-    m_recordset.Close();
-    return exists;
-}
-
-bool CMasterListDialog::ImportRecord(CAdoRecordSet& file, const std::string& key, bool replace) {
-    db::Transaction transaction(m_connection);
-    bool written = transaction.Began() &&
-                   (!replace || m_connection.Execute(std::string("delete from ") + spec_.table + KeyCondition(key)));
-    // After the delete the key selects no record: the new one is added to it.
-    written = written && m_recordset.Open(std::string("SELECT * FROM ") + spec_.table + KeyCondition(key)) &&
-              m_recordset.AddNew();
-    for (long column = 0; written && column < spec_.exchange.columnsCopied; ++column) {
-        std::string value;
-        written = file.GetFieldText(column, value) && m_recordset.SetFieldText(column, value);
-    }
-    written = written && m_recordset.Update();
-    if (!written) m_recordset.CancelUpdate();
-    m_recordset.Close();
-    return written && transaction.Commit();
-}
-
 void CMasterListDialog::OnBtnImport() {
     DuplicatePolicy policy;
     if (!ChooseDuplicatePolicy(policy, this)) return;
@@ -179,28 +152,18 @@ void CMasterListDialog::OnBtnImport() {
     ui::FileDialog chooser(TRUE, ext, {}, OFN_HIDEREADONLY, spec_.exchange.filter, this);
     if (chooser.DoModal() != IDOK) return;
 
-    CAdoRecordSet file;
-    if (!file.OpenFromFile(chooser.GetPathName()) || !IsFileOfTable(file)) {
-        Prompt(std::string("所选文件不是有效的") + spec_.fileKind + "，未导入任何数据！", MB_ICONSTOP);
-        return;
-    }
-    int count = 0, failed = 0;
-    for (; !file.IsEOF(); file.MoveNext()) {
-        std::string key;
-        file.GetString(spec_.fileKeyField, key);
-        if (key.empty()) {  // a record without its key could never be found again
-            ++failed;
-            continue;
-        }
-        const bool exists = RecordExists(key);
-        if (exists && !ShouldOverwrite(policy, spec_.existsQuestion + key + "已存在，是否覆盖原有记录？")) continue;
-        if (ImportRecord(file, key, exists)) ++count;
-        else ++failed;
-    }
-    Prompt(text::Format("共导入了%d条数据！", count));
-    if (failed > 0) Prompt(text::Format("另有%d条数据无法写入，未导入！", failed), MB_ICONSTOP);
-    file.Close();
-    RefreshList(FALSE);
+    // The list's file as every master-data file is read: checked whole, then written in one transaction.
+    const std::string kind = text::ReplaceAll(spec_.fileKind, "文件", "");
+    const std::string keyLabel = text::ReplaceAll(spec_.existsQuestion, "：", "");
+    const MasterFileFormat format{spec_.table, kind.c_str(), spec_.fileKeyField, keyLabel.c_str(),
+                                  spec_.exchange.columnsCopied, spec_.exchange.columnsCopied, false};
+    const std::string path = chooser.GetPathName();
+    const MasterFileImport result = ImportMasterFile(m_connection, format, path, [&](const std::string& key) {
+        return ShouldOverwrite(policy, spec_.existsQuestion + key + "已存在，是否覆盖原有记录？");
+    });
+    const bool read = result.outcome == MasterFileImport::Outcome::Read;
+    Prompt(MasterFileReport(m_connection, format, path, result), read ? MB_ICONINFORMATION : MB_ICONSTOP);
+    if (read) RefreshList(FALSE);
 }
 
 void CMasterListDialog::OutputExcel() {

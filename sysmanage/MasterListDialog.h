@@ -48,7 +48,7 @@ struct MasterListSpec {
     const char* table;                // as the statements name it
     const char* keyColumn;            // the key column of the table
     int keyListColumn;                // the list column that holds the key
-    const char* fileKeyField;         // the key read by name from an imported record
+    const char* fileKeyField;         // the key read by name from an imported record (MasterFileImport)
     const char* existsQuestion;       // "<label>：" put before the key of a stored record
     const char* fileKind;             // what the files are called ("专家信息文件")
     const SideExportTable& exchange;  // the side-database export and the file's columns
@@ -103,13 +103,6 @@ private:
     void OnBtnImport();
     void OutputExcel();
 
-    // Whether the file holds this table's columns, in order, as far as the
-    // import reads them.
-    bool IsFileOfTable(CAdoRecordSet& file);
-    bool RecordExists(const std::string& key);
-    // Writes one imported record in its own transaction: deletes the stored
-    // record of the key when `replace`, then adds the file's record.
-    bool ImportRecord(CAdoRecordSet& file, const std::string& key, bool replace);
     std::string KeyCondition(const std::string& key) const;
 
     const MasterListSpec& spec_;

@@ -114,6 +114,7 @@ TEST_F(MembersPage, AgeAndMonthsTypedByTheUserMustBePlainWholeNumbers) {
     } cases[] = {
         {CMemberGridCtrl::kAge, "12a", "年龄请输入整数！"},
         {CMemberGridCtrl::kAge, "012", "年龄请输入整数！"},
+        {CMemberGridCtrl::kAge, "-5", "年龄请输入整数！"},
         {CMemberGridCtrl::kAge, "45", ""},
         {CMemberGridCtrl::kMonths, "6.5", "参加月数请输入整数！"},
         {CMemberGridCtrl::kMonths, "12", ""},
@@ -173,7 +174,7 @@ TEST_F(MembersPage, TextFileEdgeCases) {
         std::string bytes;
         Rows rows;
     } cases[] = {
-        {"eight words", "a b c d e f g h", {{"a", "b", "c", "d", "e", "f", "g"}, {"h", "", "", "", "", "", ""}}},
+        {"eight words", "a b 3 d e 6 g h", {{"a", "b", "3", "d", "e", "6", "g"}, {"h", "", "", "", "", "", ""}}},
         {"white space only", " \r\n\t ", {}},
         {"empty", "", {}},
         {"code page", text::Utf8ToGbk("赵六 男 50 研究员 三所 24 总体"), {{"赵六", "男", "50", "研究员", "三所", "24", "总体"}}},

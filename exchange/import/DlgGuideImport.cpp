@@ -5,6 +5,7 @@
 #include "exchange/import/ExchangeImportStore.h"
 #include "exchange/import/ImportSteps.h"
 #include "foundation/ImportReport.h"
+#include "foundation/MasterFileImport.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/sys/Process.h"
@@ -82,43 +83,17 @@ void CDlgGuideImport::OnBtnImportUnitinfo() {
     UpdateData(TRUE);
     ui::FileDialog dialog(TRUE, "uif", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "单位信息文件(*.uif)|*.uif||", this);
     if (dialog.DoModal() != IDOK || !m_connection.IsOpen()) return;
-    CAdoRecordSet file;
-    if (!file.OpenFromFile(sys::NativePath(dialog.GetPathName()))) {
-        ui::MessageBox(UnreadableFileMessage(sys::FileName(dialog.GetPathName()), "单位信息", file.LoadError()), "提示",
-                       MB_OK | MB_ICONSTOP);
-        return;
-    }
-    // Another table's rows would be stored as units column by column.
-    if (!HasLayoutOf(file, m_connection, importstore::kUnitTable, kNamedUnitColumns)) {
-        ui::MessageBox("所选文件不是单位信息文件，未导入任何数据！", "提示", MB_OK | MB_ICONSTOP);
-        return;
-    }
-    int count = 0;
-    std::set<std::string> seen;  // codes of this file, compared as the table compares them
-    std::string repeated;
-    std::vector<std::string> failed, withoutCode;
-    for (long row = 1; !file.IsEOF(); ++row) {
-        std::string code;
-        file.GetString("DWDM", code);
-        if (code.empty()) {
-            withoutCode.push_back(text::Format("第%ld条", row));  // a unit without its key cannot be stored
-        } else if (!seen.insert(text::ToLowerAscii(code)).second) {
-            repeated += (repeated.empty() ? "" : "、") + code;  // a later row of the same unit
-        } else {
-            const bool stored = SFCZ(code);
-            if (!stored || elbrin::ShouldReplace(m_nPolicy, "单位代码", code)) {
-                if (importstore::StoreUnit(m_connection, file, code, stored)) ++count;
-                else failed.push_back(code);
-            }
-        }
-        if (!file.MoveNext()) break;
-    }
-    if (!repeated.empty())
-        ui::MessageBox("所选文件中以下单位代码重复，只导入了第一条：" + repeated, "提示", MB_OK | MB_ICONINFORMATION);
-    ui::MessageBox(ImportReport(count, {}) + NamedFilesReport("以下单位写入数据库失败，未导入：", failed) +
-                       NamedFilesReport("以下记录没有单位代码，未导入：", withoutCode),
-                   "提示", MB_OK | MB_ICONINFORMATION);
-    file.Close();
+    // Units named as the unit table names them, then the reserve columns by
+    // position; a stored unit is replaced whole.
+    static const MasterFileFormat format{"CORVANE_UNIT", "单位信息", "DWDM", "单位代码", kNamedUnitColumns,
+                                         kUnitColumns, false};
+    const std::string path = sys::NativePath(dialog.GetPathName());
+    const MasterFileImport result = ImportMasterFile(m_connection, format, path, [&](const std::string& code) {
+        return elbrin::ShouldReplace(m_nPolicy, "单位代码", code);
+    });
+    const bool read = result.outcome == MasterFileImport::Outcome::Read;
+    ui::MessageBox(MasterFileReport(m_connection, format, path, result), "提示",
+                   MB_OK | (read ? MB_ICONINFORMATION : MB_ICONSTOP));
 }
 
 std::vector<std::string> CDlgGuideImport::ScratchFiles() {
@@ -163,6 +138,12 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
     // A bundle without any row has nothing to import.
     if (!BundleGuideKey(parts[0], parts[1], parts[2], fund, period)) {
         ui::MessageBox("文件" + sys::FileName(path) + "中没有指南的记录，未导入！", "提示", MB_OK | MB_ICONERROR);
+        return FALSE;
+    }
+    if (!IsGuidePeriod(period)) {
+        ui::MessageBox("文件" + sys::FileName(path) + "中指南的发布年度“" + text::TruncateGbk(period, 40) +
+                           "”不是五年的年度范围，未导入！",
+                       "提示", MB_OK | MB_ICONERROR);
         return FALSE;
     }
     const bool replace = IsRecordExist(fund, period);

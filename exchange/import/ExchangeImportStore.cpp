@@ -105,21 +105,6 @@ bool IsUnitStored(CAdoConnection& connection, const std::string& code) {
     return db::HasRow(connection, "SELECT * FROM CORVANE_UNIT where DWDM = ?1", {code}) == db::Found::Row;
 }
 
-bool StoreUnit(CAdoConnection& connection, CAdoRecordSet& file, const std::string& code, bool replace) {
-    return db::InTransaction(connection, [&] {
-        if (replace && !db::Statement(connection, "delete from corvane_unit where dwdm = ?1", {code}).Run())
-            return false;
-        CAdoRecordSet unit;
-        if (!OpenForAdding(unit, connection, "CORVANE_UNIT")) return false;
-        const long columns = std::min({kUnitColumns, file.GetFieldCount(), unit.GetFieldCount()});
-        return AddRow(unit, [&] {
-            bool written = true;
-            for (long i = 0; i < columns && written; ++i) written = elbrin::CopyText(file, i, unit);
-            return written;
-        });
-    });
-}
-
 const std::vector<std::string>& GuideTables() {
     static const std::vector<std::string> tables{kGuideTable, kSubjectTable, kDirectionTable};
     return tables;

@@ -53,11 +53,6 @@ constexpr const char* kUnitTable = "CORVANE_UNIT";
 // Whether a unit of the code is stored (a failed look-up counts as not).
 bool IsUnitStored(CAdoConnection& connection, const std::string& code);
 
-// Stores the unit of the file's current row (its first kUnitColumns columns
-// by position), replacing the stored unit of the code when `replace`, in a
-// transaction of its own: a refused row leaves the stored unit in place.
-bool StoreUnit(CAdoConnection& connection, CAdoRecordSet& file, const std::string& code, bool replace);
-
 // ---- five-year guides ----
 
 // The tables of a guide bundle's three parts: guide, subjects, directions.

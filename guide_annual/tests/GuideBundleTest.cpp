@@ -300,6 +300,7 @@ TEST_F(Bundle, ImportCommandAppliesThePolicyToStoredGuides) {
     }
 }
 
+// A five-year guide's bundle is left to its own list, and named.
 TEST_F(Bundle, ImportCommandNamesUnreadableFilesAndSkipsFiveYearBundles) {
     testsupport::TempFolder bundles;
     sys::WriteFileAtomic(bundles.File("five.fund"), LengthPrefixedContainer::Pack('0', {"a", "b", "c"}));
@@ -307,7 +308,8 @@ TEST_F(Bundle, ImportCommandNamesUnreadableFilesAndSkipsFiveYearBundles) {
     CDlgOneGuide& view = OpenView("2006-2010");
     driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dlg) { dlg.Click(IDOK); });
     driver.AnswerFolder(bundles.Path());
-    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下文件不是有效的指南文件，未导入：\r\nbroken.fund");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下文件不是有效的指南文件，未导入：\r\nbroken.fund（不完整）"
+                                    "\r\n以下文件是另一类指南（年度或五年）的文件，未导入：\r\nfive.fund");
     view.OnBtnImport();
     EXPECT_TRUE(Guides().empty());
 }
@@ -331,7 +333,7 @@ TEST_F(Bundle, ImportCommandCountsAnEmptyFileWithTheUnreadableOnes) {
     CDlgOneGuide& view = OpenView("2006-2010");
     driver.OnModal<CDlgImportPolicy>([](CDlgImportPolicy& dlg) { dlg.Click(IDOK); });
     driver.AnswerFolder(bundles.Path());
-    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下文件不是有效的指南文件，未导入：\r\nempty.fund");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下文件不是有效的指南文件，未导入：\r\nempty.fund（不完整）");
     view.OnBtnImport();
     EXPECT_TRUE(Guides().empty());
 }

@@ -6,9 +6,11 @@
 #include "platform/ado/Persist.h"
 
 #include <libxml/parser.h>
+#include <libxml/xmlerror.h>
 #include <libxml/tree.h>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -725,6 +727,65 @@ bool FlagAttr(const xmlNode* node, const char* ns, std::string_view local) {
     return GetAttr(node, ns, local, v) && ParseBool(v, on) && on;
 }
 
+// What a reader is told of a value of this kind that the file spells wrongly.
+const char* KindInWords(ValueKind kind) {
+    switch (kind) {
+    case ValueKind::Text: return "文本";
+    case ValueKind::Signed:
+    case ValueKind::Unsigned: return "整数";
+    case ValueKind::Real4:
+    case ValueKind::Real8:
+    case ValueKind::Currency:
+    case ValueKind::Decimal: return "数值";
+    case ValueKind::Boolean: return "是否值";
+    case ValueKind::DateTime:
+    case ValueKind::Date:
+    case ValueKind::Time: return "日期时间";
+    case ValueKind::Binary: return "二进制数据";
+    case ValueKind::Guid: return "GUID";
+    }
+    return "值";
+}
+
+// Why bytes that are no well-formed XML were refused, in the words the user
+// reads: the line, and what is wrong there (libxml2's own English text never
+// reaches a message).
+std::string XmlFailureInWords(const xmldom::ParseFailure& failure) {
+    if (failure.unreadable) return "读取文件时出错";
+    if (failure.tooDeep)
+        return text::Format("第%d行：元素嵌套超过%d层", failure.line, xmldom::kMaxUntrustedDepth);
+    const bool encoding = failure.code == XML_ERR_INVALID_ENCODING || failure.code == XML_ERR_UNSUPPORTED_ENCODING ||
+                          failure.message.find("UTF-8") != std::string::npos ||
+                          failure.message.find("encoding") != std::string::npos;
+    const char* what = "不是正确的XML";
+    if (encoding) what = "含有不是UTF-8编码的字节，或声明了无法识别的编码";
+    else switch (failure.code) {
+    case XML_ERR_DOCUMENT_EMPTY: what = "文件中没有XML元素"; break;
+    case XML_ERR_DOCUMENT_START: what = "文件不是以XML开始的"; break;
+    // The reader meets the end of the input inside an element as content
+    // after the document.
+    case XML_ERR_DOCUMENT_END: what = "文件不完整，或文档结束后还有多余的内容"; break;
+    case XML_ERR_INVALID_CHAR:
+    case XML_ERR_INVALID_CHARREF: what = "含有XML不允许的字符"; break;
+    case XML_ERR_TAG_NOT_FINISHED:
+    case XML_ERR_LTSLASH_REQUIRED:
+    case XML_ERR_GT_REQUIRED: what = "文件不完整（元素没有结束）"; break;
+    case XML_ERR_TAG_NAME_MISMATCH: what = "元素的开始和结束标记不一致"; break;
+    case XML_ERR_LT_IN_ATTRIBUTE:
+    case XML_ERR_ATTRIBUTE_NOT_STARTED:
+    case XML_ERR_ATTRIBUTE_NOT_FINISHED:
+    case XML_ERR_ATTRIBUTE_WITHOUT_VALUE: what = "属性值不完整或含有不允许的字符"; break;
+    case XML_ERR_ATTRIBUTE_REDEFINED: what = "同一属性出现了两次"; break;
+    case XML_ERR_UNDECLARED_ENTITY:
+    case XML_ERR_ENTITYREF_SEMICOL_MISSING: what = "含有未定义的实体引用"; break;
+    case XML_ERR_NAME_REQUIRED:
+    case XML_ERR_NAME_TOO_LONG: what = "元素或属性的名称不正确"; break;
+    case XML_NS_ERR_UNDEFINED_NAMESPACE: what = "使用了未声明的命名空间"; break;
+    default: break;
+    }
+    return failure.line > 0 ? text::Format("第%d行：%s", failure.line, what) : std::string(what);
+}
+
 struct FileColumn {
     ColumnInfo info;
     const TypeSpec* entry = nullptr;
@@ -737,7 +798,7 @@ struct FileColumn {
 // in hand-written files, on the element itself.
 bool ReadColumn(const xmlNode* node, FileColumn& col, std::string& error) {
     if (!GetAttr(node, nullptr, "name", col.attrName) || col.attrName.empty()) {
-        error = "a column of the schema has no name";
+        error = "记录集结构中有一列没有名称";
         return false;
     }
     if (!GetAttr(node, kRowsetNs, "name", col.info.name)) col.info.name = col.attrName;
@@ -765,7 +826,7 @@ bool ReadColumn(const xmlNode* node, FileColumn& col, std::string& error) {
         std::string v;
         if (!attr(ns, local, v)) return true;
         if (!ParseWhole(v, out) || out < 0) {
-            error = "column " + col.info.name + " has a bad " + local + " '" + v.substr(0, 40) + "'";
+            error = "记录集结构中列" + col.info.name + "的" + local + "“" + text::TruncateGbk(v, 40) + "”不是有效的数";
             return false;
         }
         out = std::min(out, max);
@@ -805,7 +866,7 @@ bool ReadColumn(const xmlNode* node, FileColumn& col, std::string& error) {
 bool ReadSchema(const xmlNode* schema, std::vector<FileColumn>& columns, std::string& error) {
     const xmlNode* rowType = FirstChild(schema, kSchemaNs, "ElementType");
     if (!rowType) {
-        error = "the schema has no row type";
+        error = "记录集结构中没有行的定义";
         return false;
     }
     for (const xmlNode* c = rowType->children; c; c = c->next) {
@@ -907,9 +968,9 @@ private:
             const FileColumn& col = columns_[it->second];
             if (!(col.base64 ? ParseBase64(value.View(), row[it->second])
                              : ParseValue(*col.entry, value.View(), row[it->second]))) {
-                error = text::Format("row %zu, column %s: '%s' is not a valid %s value", rowIndex + 1,
-                                     col.info.name.c_str(), std::string(value.View().substr(0, 40)).c_str(),
-                                     col.base64 ? "bin.base64" : col.entry->dtType);
+                error = text::Format("第%zu条记录的%s列的值“%s”不是有效的%s", rowIndex + 1, col.info.name.c_str(),
+                                     text::TruncateGbk(value.View(), 40).c_str(),
+                                     KindInWords(col.base64 ? ValueKind::Binary : col.entry->kind));
                 return false;
             }
         }
@@ -958,7 +1019,7 @@ public:
         const xmlNode* schema = root && NameOf(root->name) == "xml" ? FirstChild(root, kSchemaNs, "Schema") : nullptr;
         const xmlNode* data = schema ? FirstChild(root, kRowsetNs, "data") : nullptr;
         if (!schema || !data) {
-            error = "not a saved recordset (no rowset schema and data)";
+            error = "不是保存的记录集（没有记录集的结构和数据）";
             return false;
         }
         if (!reader_) {
@@ -986,19 +1047,32 @@ bool ReadPieces(const xmldom::ReadPiece& read, RowsetData& out, std::string& err
     RowStream stream;
     std::string rowError;
     xmldom::ParseFailure failure;
+    // What the parser's reason cannot tell: a file of nothing but white
+    // space, and a NUL byte (where the parser sees the input end).
+    bool content = false, nul = false;
+    const xmldom::ReadPiece counted = [&](char* piece, std::size_t count) {
+        const long n = read(piece, count);
+        for (long i = 0; i < n && !(content && nul); ++i) {
+            nul = nul || piece[i] == '\0';
+            content = content || !std::isspace(static_cast<unsigned char>(piece[i]));
+        }
+        return n;
+    };
     xmldom::XmlDocPtr doc = xmldom::ParseUntrustedPieces(
-        read, {.largeValues = true}, failure,
+        counted, {.largeValues = true}, failure,
         [&](xmlDoc* d, const std::vector<xmlNode*>& open) { return stream.Take(d, open, rowError); });
     if (!rowError.empty()) {
         error = rowError;
         return false;
     }
     if (failure.documentType) {
-        error = "not a saved recordset (document type found)";
+        error = "不是保存的记录集（含有文档类型声明）";
         return false;
     }
     if (!doc) {
-        error = text::Format("not a valid XML file (line %d: %s)", failure.line, failure.message.c_str());
+        if (!content) error = "文件是空的";
+        else if (nul && !failure.unreadable) error = text::Format("第%d行：含有空字符（XML不允许的字符）", failure.line);
+        else error = XmlFailureInWords(failure);
         return false;
     }
     return stream.Finish(doc.get(), out, error);
@@ -1009,7 +1083,7 @@ bool ReadPieces(const xmldom::ReadPiece& read, RowsetData& out, std::string& err
 bool SaveRowsetXml(const RowsetData& data, const std::string& path, std::string& error) {
     std::string native = sys::NativePath(path);
     if (!sys::WriteFileAtomic(native, BuildDocument(data))) {
-        error = "cannot write the saved recordset " + native;
+        error = "无法写入文件" + sys::FileName(native);
         return false;
     }
     return true;
@@ -1031,7 +1105,7 @@ bool LoadRowsetXml(const std::string& path, RowsetData& out, std::string& error)
     const std::string native = sys::ExistingOrNativePath(path);
     sys::InputFile file;
     if (const sys::InputStatus status = file.Open(native); status != sys::InputStatus::Ok) {
-        error = sys::InputRefusal(native, status);
+        error = native + ": " + sys::InputRefusalReason(status);
         return false;
     }
     std::string why;

@@ -173,16 +173,22 @@ std::string SizeInWords(std::uint64_t bytes) {
     return std::to_string(bytes) + "字节";
 }
 
-std::string InputRefusal(const std::string& path, InputStatus status, std::uint64_t maxBytes) {
-    const std::string name = "文件" + FileName(path);
+std::string InputRefusalReason(InputStatus status, std::uint64_t maxBytes) {
     switch (status) {
     case InputStatus::Ok: return {};
-    case InputStatus::Missing: return name + "不存在，未读取！";
-    case InputStatus::NotRegular: return name + "不是普通文件（文件夹、管道或设备），未读取！";
-    case InputStatus::TooLarge: return name + "大于" + SizeInWords(maxBytes) + "，未读取！";
-    case InputStatus::CannotRead: return name + "无法读取！";
+    case InputStatus::Missing: return "不存在";
+    case InputStatus::NotRegular: return "不是普通文件（文件夹、管道或设备）";
+    case InputStatus::TooLarge: return "大于" + SizeInWords(maxBytes);
+    case InputStatus::CannotRead: return "无法读取";
     }
     return {};
+}
+
+std::string InputRefusal(const std::string& path, InputStatus status, std::uint64_t maxBytes) {
+    if (status == InputStatus::Ok) return {};
+    // "无法读取" ends its sentence; the others are read no further.
+    return "文件" + FileName(path) + InputRefusalReason(status, maxBytes) +
+           (status == InputStatus::CannotRead ? "！" : "，未读取！");
 }
 
 InputFile::~InputFile() {

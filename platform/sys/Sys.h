@@ -76,6 +76,9 @@ inline constexpr std::uint64_t kMaxInputFileBytes = std::uint64_t(256) << 20;
 // A sentence naming the file (its name, not its folder) and why it was not
 // read; the bound is named for a file that is too large. Empty for Ok.
 std::string InputRefusal(const std::string& path, InputStatus status, std::uint64_t maxBytes = kMaxInputFileBytes);
+// The reason alone, to stand in a sentence of the caller's: "不是普通文件（文件夹、
+// 管道或设备）", "大于256MB" ... Empty for Ok.
+std::string InputRefusalReason(InputStatus status, std::uint64_t maxBytes = kMaxInputFileBytes);
 // The bound in words: "256MB".
 std::string SizeInWords(std::uint64_t bytes);
 

@@ -78,6 +78,7 @@ XmlDocPtr Outcome(xmlParserCtxt* parser, const ParseState& state, XmlDocPtr doc,
         return nullptr;
     }
     if (state.tooDeep) {
+        failure.tooDeep = true;
         failure.line = xmlSAX2GetLineNumber(parser);
         failure.message = text::Format("elements nested deeper than %d levels", kMaxUntrustedDepth);
         return nullptr;
@@ -85,6 +86,7 @@ XmlDocPtr Outcome(xmlParserCtxt* parser, const ParseState& state, XmlDocPtr doc,
     if (!doc || !parser->wellFormed) {
         const xmlError& e = parser->lastError;
         failure.line = e.line;
+        failure.code = e.code;
         failure.message = e.message ? text::Trim(e.message) : "not well-formed";
         return nullptr;
     }
@@ -122,6 +124,7 @@ XmlDocPtr ParseUntrustedPieces(const ReadPiece& read, const UntrustedOptions& op
     // byte-order mark and the declaration's encoding from it.
     long n = read(piece.data(), piece.size());
     if (n < 0) {
+        failure.unreadable = true;
         failure.message = "cannot read the file";
         return nullptr;
     }
@@ -151,7 +154,8 @@ XmlDocPtr ParseUntrustedPieces(const ReadPiece& read, const UntrustedOptions& op
         n = read(piece.data(), piece.size());
         if (n < 0) {
             XmlDocPtr dropped = takeDoc();
-            failure.message = "cannot read the file";
+            failure.unreadable = true;
+        failure.message = "cannot read the file";
             return nullptr;
         }
         if (xmlParseChunk(parser.get(), piece.data(), static_cast<int>(n), n == 0 ? 1 : 0) != 0 ||

@@ -38,7 +38,10 @@ inline constexpr int kMaxUntrustedDepth = 256;
 
 struct ParseFailure {
     bool documentType = false;  // the bytes carry a document type declaration
+    bool tooDeep = false;       // elements nested deeper than kMaxUntrustedDepth
+    bool unreadable = false;    // the bytes could not be read
     int line = 0;
+    int code = 0;         // libxml2's error number (xmlParserErrors) when not well-formed
     std::string message;  // libxml2's reason when not well-formed
 };
 

@@ -417,13 +417,12 @@ TEST_F(UnitExchange, AFileThatIsNoUnitFileChangesNothing) {
     swapped.Close();
 
     const Rows before = Query(kProjectDatabase, "select * from CORVANE_UNIT order by DWDM");
-    const std::string notUnits = "所选文件不是单位信息文件，未导入任何数据！";
+    const std::string notUnits = "不是单位信息文件（其列与单位信息的列不符），未导入任何数据！";
     const std::pair<const char*, std::string> cases[] = {
-        // An unreadable file is named with the reason.
-        {"broken.uif", "文件broken.uif不是可读取的单位信息文件（not a valid XML file (line 1: Extra content at the end "
-                       "of the document)），未导入任何数据！"},
-        {"groups.uif", notUnits},
-        {"swapped.uif", notUnits},
+        // Each file is named with the reason.
+        {"broken.uif", "文件broken.uif不是可读取的单位信息文件（第1行：文件不完整，或文档结束后还有多余的内容），未导入任何数据！"},
+        {"groups.uif", "文件groups.uif" + notUnits},
+        {"swapped.uif", "文件swapped.uif" + notUnits},
     };
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);

@@ -149,15 +149,18 @@ TEST_F(MasterExchange, AFileThatIsNotOfTheListIsRefusedAndNothingChanges) {
     std::string whole;
     ASSERT_TRUE(sys::ReadFile(expertFile, whole));
 
+    // Each named with its reason.
+    const std::string unreadable = "不是可读取的专家信息文件（";
     struct BadFile {
         const char* name;
         std::string content;  // empty: the group file as it is
+        std::string message;  // after "文件<name>"
     };
     const BadFile files[] = {
-        {"groups.sif", {}},
-        {"garbage.eif", "\x01\x02not a saved recordset"},
-        {"cut.eif", whole.substr(0, whole.size() / 2)},
-        {"empty.eif", " "},
+        {"groups.sif", {}, "不是专家信息文件（其列与专家信息的列不符），未导入任何数据！"},
+        {"garbage.eif", "\x01\x02not a saved recordset", unreadable + "第1行：文件中没有XML元素），未导入任何数据！"},
+        {"cut.eif", whole.substr(0, whole.size() / 2), unreadable},
+        {"empty.eif", " ", unreadable + "文件是空的），未导入任何数据！"},
     };
     Exec(kProjectDatabase, "update CORVANE_EXPERTINFO set XM = '改过'");
     const Rows before = Stored(kExperts);
@@ -167,16 +170,18 @@ TEST_F(MasterExchange, AFileThatIsNotOfTheListIsRefusedAndNothingChanges) {
         if (!f.content.empty()) {
             ASSERT_TRUE(sys::WriteFileAtomic(path, f.content));
         }
-        Import(kExperts, Overwrite, path, [&] {
-            driver.ExpectMessageBox("提示", "所选文件不是有效的专家信息文件，未导入任何数据！");
-        });
+        Import(kExperts, Overwrite, path, [&] { driver.AnswerMessageBox(IDOK); });
+        ASSERT_FALSE(driver.MessageBoxes().empty());
+        const std::string shown = driver.MessageBoxes().back().text;
+        EXPECT_EQ(shown.rfind(std::string("文件") + f.name + f.message, 0), 0u) << shown;
+        EXPECT_EQ(driver.MessageBoxes().back().type & MB_ICONSTOP, UINT(MB_ICONSTOP));
         EXPECT_EQ(Stored(kExperts), before);
     }
 }
 
-// A record the database refuses (a value longer than its column, or no key)
-// is not imported: an overwritten record stays as it was, and the user is
-// told how many were left out.
+// A record that cannot be stored (a value longer than its column, or no key)
+// is not imported: an overwritten record stays as it was, and each is named
+// with its reason.
 TEST_F(MasterExchange, ARecordThatCannotBeWrittenKeepsTheStoredOne) {
     AddExpert("J01", "E01", "张三", {"男", "45"});
     AddExpert("J01", "E02", "李四");
@@ -192,14 +197,29 @@ TEST_F(MasterExchange, ARecordThatCannotBeWrittenKeepsTheStoredOne) {
     const Rows before = Stored(kExperts);
 
     Import(kExperts, Overwrite, path, [&] {
-        driver.ExpectMessageBox("提示", "共导入了1条数据！");
-        driver.ExpectMessageBox("提示", "另有2条数据无法写入，未导入！");
+        driver.ExpectMessageBox("提示", "共导入了1条数据！\r\n以下记录未导入：\r\n第1条：NL的值超过3个字符\r\n第2条：没有专家ID");
     });
     const Rows after = Stored(kExperts);
     ASSERT_EQ(after.size(), 3u);
     EXPECT_EQ(after[0], before[0]);
     EXPECT_EQ(after[1], before[1]);
     EXPECT_EQ(after[2][2], "王六");
+}
+
+// The rows of a file are written in one transaction: when the database
+// refuses one of them, none is stored and none counted, and the file is named.
+TEST_F(MasterExchange, AFileIsStoredWholeOrNotAtAll) {
+    AddExpert("J01", "E01", "张三");
+    AddExpert("J01", "E02", "李四");
+    const std::string path = PathOf("two.eif");
+    Export(kExperts, {"E01", "E02"}, path);
+    Exec(kProjectDatabase, "delete from CORVANE_EXPERTINFO");
+    Exec(kProjectDatabase, "create trigger refuse_e02 before insert on CORVANE_EXPERTINFO when new.ID = 'E02' "
+                           "begin select raise(abort, 'refused'); end");
+    Import(kExperts, Overwrite, path, [&] {
+        driver.ExpectMessageBox("提示", "共导入了0条数据！\r\n以下文件写入数据库失败，未导入：\r\ntwo.eif");
+    });
+    EXPECT_TRUE(Stored(kExperts).empty());
 }
 
 TEST_F(MasterExchange, CancellingThePromptOrTheChooserImportsNothing) {

@@ -1,6 +1,9 @@
 // Files from other offices, made from genuine exports and then changed as a
 // peer's program, a damaged disk or a hostile sender changes them, imported
-// through the real commands. After every import the database and the folders
+// through the real commands: at random for the project and guide bundles and
+// row files, one crafted file at a time for the management lists' files, the
+// data exchange's unit file, the five-year guide and the members text file
+// (see "crafted files" below). After every import the database and the folders
 // are checked against what they held before:
 //  - rows of projects the file does not own are byte for byte as they were;
 //  - a refused file (nothing counted) leaves the database as it was;
@@ -49,6 +52,21 @@
 #include "foundation/Options.h"
 #include "testsupport/CraftedBundle.h"
 #include "testsupport/TempFolder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "application/DlgAppMembers.h"
+#include "application/tests/AppWriterTestSupport.h"
+#include "exchange/import/DlgGuideImport.h"
+#include "exchange/import/tests/ImportTestSupport.h"
+#include "guide_annual/DlgImportPolicy.h"
+#include "guide_fiveyear/FiveGuideBundle.h"
+#include "guide_fiveyear/tests/FiveGuideTestSupport.h"
+#include "platform/text/Text.h"
+#include "sysmanage/DlgRepeatRecord.h"
+#include "sysmanage/DlgUnitManage.h"
+#include "sysmanage/tests/MasterListTestSupport.h"
 
 namespace {
 
@@ -175,6 +193,9 @@ struct Subject {
     bool ownsItsNumber = true;  // false: the file's project is always stored anew
     std::string mainTable, keyColumn;  // where a project's main row is
     CAdoConnection* db = nullptr;
+    // What of the stored state no view could show after an import (empty
+    // when all is sound).
+    std::function<std::string()> unsound;
 };
 
 // The parts of the other kinds of bundle, exported from a project stored
@@ -458,6 +479,7 @@ void RunSteps(Subject& s, testsupport::TempFolder& scratch) {
             });
             EXPECT_TRUE(inAllowed && count == 1) << "file written: " << path;
         }
+        if (s.unsound) EXPECT_EQ(s.unsound(), "");
         if (testing::Test::HasFailure()) return;
         ++counted[count];
     }
@@ -730,6 +752,17 @@ protected:
         else s.values = {{0, "张三"}, {0, "2010/01/02"}, {0, "名称"}};
         s.watched = {Folder(), files.Path()};
         s.db = &connection;
+        // The project's plan rows are of the years one plan has.
+        if (plan)
+            s.unsound = [&] {
+                std::vector<std::string> years;
+                std::string told = "plan years:";
+                for (const auto& row : Query(std::string("select NF from corvane_itemyearplan where XMBH = '") + kNumber + "'")) {
+                    years.push_back(row[0]);
+                    told += " '" + row[0] + "'";
+                }
+                return PlanYearsAgree(years) ? std::string() : told;
+            };
         s.before = [&](std::mt19937& random) {
             Exec(std::string("delete from ") + format.table + " where XMBH <> '" + kOther + "'");
             if (random() % 2) store(kNumber, true);
@@ -807,4 +840,426 @@ TEST_F(UnitChangePeerFiles, FilesFromOutsideChangeNothingTheyDoNotOwn) {
     };
     testsupport::TempFolder scratch;
     RunSteps(s, scratch);
+}
+
+// ---- crafted files of the master-data, five-year guide and member imports ----
+//
+// Each of these importers meets its genuine file and, one at a time, the
+// files a peer's old program, a damaged disk or a hostile sender makes of
+// it. After every file: a refused file changed nothing and is named with its
+// reason in the user's words; a file of which some rows were refused names
+// them and changed nothing it does not own; the genuine file stored what it
+// carries value for value and nothing else.
+
+namespace {
+
+struct CraftedFile {
+    enum class Kind { Refused, RowsRefused, Genuine };
+    enum class Make { Bytes, Fifo, Oversize, Device };
+    std::string what;
+    Kind kind = Kind::Refused;
+    std::string bytes;
+    std::string reason;  // words the messages hold (the file's name too, unless rows are named)
+    Make make = Make::Bytes;
+};
+
+struct CraftedRun {
+    std::string extension;
+    std::vector<CraftedFile> files;
+    // Imports the file (or, for a folder import, the folder it is in); the
+    // messages shown.
+    std::function<std::vector<std::string>(const std::string& path)> import;
+    bool folderImport = false;
+    std::uint64_t bound = sys::kMaxInputFileBytes;
+    std::function<void()> before;        // the state each file starts from
+    std::function<std::string()> state;  // all an import may change
+    std::function<std::string()> others;  // what the genuine file does not own
+    std::function<Rows()> stored;         // what it owns, as stored
+    Rows expected;                        // ... once the genuine file came in
+};
+
+std::string Dump(const std::map<std::string, std::multiset<std::string>>& rows) {
+    std::string out;
+    for (const auto& [table, stored] : rows)
+        for (const std::string& row : stored) out += table + ": " + row + "\n";
+    return out;
+}
+
+std::string Dump(const Database& rows) {
+    std::string out;
+    for (const auto& [table, stored] : rows)
+        for (const StoredRow& row : stored) out += table + ": " + row.quoted + "\n";
+    return out;
+}
+
+// The files every importer of saved recordsets meets, made from its genuine
+// file: `value` is a text of a row to spoil, `foreign` a file of another kind.
+std::vector<CraftedFile> RecordsetVariants(const std::string& genuine, const std::string& value,
+                                           const std::string& foreign, const std::string& kind) {
+    using K = CraftedFile::Kind;
+    using M = CraftedFile::Make;
+    return {
+        {"unreadable XML", K::Refused, genuine.substr(0, genuine.size() / 2), "不是可读取的" + kind},
+        {"a part of another kind", K::Refused, foreign, "不是" + kind},
+        {"bad UTF-8", K::Refused, crafted::Replaced(genuine, value, "\xff\xfe"), "UTF-8"},
+        {"a document type", K::Refused, "<!DOCTYPE xml>" + genuine, "文档类型"},
+        {"an oversize file", K::Refused, "", "大于256MB", M::Oversize},
+        {"a pipe", K::Refused, "", "不是普通文件", M::Fifo},
+        {"/dev/zero", K::Refused, "", "不是普通文件", M::Device},
+    };
+}
+
+void RunCrafted(CraftedRun& run, testsupport::TempFolder& scratch) {
+    using K = CraftedFile::Kind;
+    using M = CraftedFile::Make;
+    int step = 0;
+    for (const CraftedFile& f : run.files) {
+        SCOPED_TRACE(run.extension + ": " + f.what);
+        run.before();
+        const std::string folder = scratch.File("crafted" + std::to_string(step++));
+        ASSERT_TRUE(sys::MakeDirs(folder));
+        std::string path = sys::JoinPath(folder, "peer." + run.extension);
+        switch (f.make) {
+        case M::Bytes: ASSERT_TRUE(sys::WriteFileAtomic(path, f.bytes)); break;
+        case M::Fifo: ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); break;
+        case M::Oversize:
+            ASSERT_TRUE(sys::WriteFileAtomic(path, f.bytes.empty() ? std::string("<xml>") : f.bytes));
+            ASSERT_EQ(::truncate(path.c_str(), off_t(run.bound + 1)), 0);  // a hole, no disk
+            break;
+        case M::Device:
+            // Under a name with the extension, as a chooser or a folder gives it.
+            ASSERT_EQ(::symlink("/dev/zero", path.c_str()), 0);
+            break;
+        }
+        const std::string stateBefore = run.state(), othersBefore = run.others();
+        const std::vector<std::string> messages = run.import(run.folderImport ? folder : path);
+        std::string all;
+        for (const std::string& m : messages) all += m + "\n";
+        SCOPED_TRACE("messages: " + all);
+        EXPECT_NE(all.find(f.reason), std::string::npos) << "the reason is not told";
+        if (f.kind == K::Refused) {
+            EXPECT_NE(all.find(sys::FileName(path)), std::string::npos) << "the file is not named";
+            EXPECT_EQ(run.state(), stateBefore) << "a refused file changed what is stored";
+        } else {
+            EXPECT_EQ(run.others(), othersBefore) << "the file changed what it does not own";
+        }
+        if (f.kind == K::Genuine) EXPECT_EQ(run.stored(), run.expected) << "the genuine file was not stored as it is";
+        // The reasons are the user's words, not the XML library's.
+        for (const char* english : {"not a", "line ", "Extra content", "Premature", "error", "XML file ("})
+            EXPECT_EQ(all.find(english), std::string::npos) << english;
+    }
+}
+
+// The run of a unit file, whichever screen reads it: units U1 and U2 in the
+// file; stored here U1 as this office changed it, and U9 of no file.
+CraftedRun UnitFileRun(CAdoConnection& db, const std::function<std::string(const std::string& sql)>& saved,
+                       const std::string& foreignTable) {
+    testdb::Exec(db, "delete from corvane_unit");
+    testdb::Seed(db, {"corvane_unit", {"DWDM", "DWMC", "SSBM", "YZBM", "ZH"},
+                      {{"U1", "单位一", "部一", "100081", "6222"}, {"U2", "单位二", "部二", "200000", ""}}});
+    const std::string genuine = saved("select * from corvane_unit order by DWDM");
+    CraftedRun run;
+    run.extension = "uif";
+    run.state = [&db] { return Dump(Take(db)); };
+    run.others = [&db] { return Dump(Classify(Take(db), {"U1", "U2"}).others); };
+    run.stored = [&db] { return testdb::Query(db, "select * from corvane_unit order by DWDM"); };
+    run.expected = run.stored();
+    run.expected.push_back({"U9", "他人", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""});
+    run.before = [&db] {
+        testdb::Exec(db, "delete from corvane_unit");
+        testdb::Seed(db, {"corvane_unit", {"DWDM", "DWMC"}, {{"U1", "本地改过"}, {"U9", "他人"}}});
+    };
+    run.files = RecordsetVariants(genuine, "单位二", saved("select * from " + foreignTable), "单位信息文件");
+    using K = CraftedFile::Kind;
+    run.files.insert(run.files.end(), {
+        {"a unit without its code", K::RowsRefused, crafted::Replaced(genuine, "DWDM='U2'", ""), "第2条：没有单位代码"},
+        {"a unit twice", K::RowsRefused, crafted::FirstRowTwice(genuine), "第2条：单位代码U1与第1条重复"},
+        {"a name longer than its column", K::RowsRefused, crafted::Replaced(genuine, "单位二", std::string(300, 'x')),
+         "第2条：DWMC的值超过255个字符"},
+        {"the genuine file", K::Genuine, genuine, "共导入了2条数据！"},
+    });
+    return run;
+}
+
+}  // namespace
+
+// ---- unit, expert, specialty-group and laboratory files of the management lists ----
+
+class MasterPeerFiles : public ListTest {
+protected:
+    void SetUp() override {
+        ListTest::SetUp();
+        ASSERT_TRUE(ConnectDatabase(connection, kProjectDatabase));
+    }
+    void TearDown() override {
+        connection.Close();
+        ListTest::TearDown();
+    }
+    // Runs `dialog` modally: 批量导入 clicked with the policy to overwrite, the
+    // file chosen; whatever else is asked is answered as closed.
+    template <class Dialog>
+    std::vector<std::string> ImportThrough(std::function<std::unique_ptr<Dialog>()> make, int importId,
+                                           const std::string& path) {
+        ui::TestDriver answers;
+        answers.OnModal<Dialog>([&](Dialog& dlg) {
+            dlg.Click(importId);
+            if (dlg.IsRunningModal()) dlg.Click(IDCANCEL);
+        });
+        answers.OnModal<CDlgRepeatRecord>([](CDlgRepeatRecord& prompt) {
+            prompt.Click(CDlgRepeatRecord::IDC_OVERWRITE);
+            prompt.Click(IDOK);
+        });
+        answers.AnswerFile(path);
+        answers.AnswerTheRest([](ui::Dialog&) {});
+        make()->DoModal();
+        std::vector<std::string> texts;
+        for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
+        return texts;
+    }
+    // The saved recordset of a query, as an export writes it.
+    std::string Saved(const std::string& sql) {
+        CAdoRecordSet rs;
+        BindRecordset(rs, connection);
+        const std::string file = PathOf("saved.xml");
+        std::string bytes;
+        EXPECT_TRUE(rs.Open(sql) && rs.Save(file) && sys::ReadFile(file, bytes)) << sql;
+        sys::RemoveFile(file);
+        return bytes;
+    }
+    // The run's state functions for a table whose rows of `keys` the file owns.
+    void Watch(CraftedRun& run, const std::string& table, const std::string& key, const std::set<std::string>& keys) {
+        run.state = [this] { return Dump(Take(connection)); };
+        run.others = [this, keys] { return Dump(Classify(Take(connection), keys).others); };
+        run.stored = [this, table, key] {
+            return testdb::Query(connection, "select * from " + table + " order by " + key);
+        };
+    }
+
+    CAdoConnection connection;
+    testsupport::TempFolder scratch;
+};
+
+TEST_F(MasterPeerFiles, UnitFilesOfTheUnitList) {
+    CraftedRun run = UnitFileRun(connection, [&](const std::string& sql) { return Saved(sql); }, "corvane_specgroup");
+    run.import = [&](const std::string& path) {
+        return ImportThrough<CDlgUnitManage>([] { return std::make_unique<CDlgUnitManage>(); },
+                                             CDlgUnitManage::IDC_IMPORT, path);
+    };
+    RunCrafted(run, scratch);
+}
+
+TEST_F(MasterPeerFiles, ExpertGroupAndLaboratoryFiles) {
+    listtest::AddExpert("J01", "E01", "张三", {"男", "45", "研究员"});
+    listtest::AddExpert("J01", "E02", "李四", {"女", "38"});
+    listtest::AddGroup("9140A01", "电子组", "研究所");
+    listtest::AddGroup("9140A02", "光学组", "大学");
+    listtest::AddLab("9140C01", "光学实验室", "大学");
+    listtest::AddLab("9140C02", "材料实验室", "研究院");
+    const struct {
+        const listtest::ListKind* kind;
+        std::string extension, fileKind, value, key1, key2, keyLabel, nameColumn;
+        int importId;
+    } lists[] = {
+        {&listtest::kExperts, "eif", "专家信息文件", "李四", "E01", "E02", "专家ID", "XM", CDlgExpertManage::IDC_IMPORT},
+        {&listtest::kGroups, "sif", "专业组信息文件", "光学组", "9140A01", "9140A02", "基金编号", "ZYZMC",
+         CDlgSpecGroupManage::IDC_IMPORT},
+        {&listtest::kLabs, "lif", "实验室信息文件", "材料实验室", "9140C01", "9140C02", "实验室代码", "sysqc",
+         CDlgLabManage::IDC_IMPORT},
+    };
+    for (const auto& l : lists) {
+        SCOPED_TRACE(l.extension);
+        const std::string table = l.kind->table, key = l.kind->keyColumn;
+        const std::string genuine = Saved("select * from " + table + " order by " + key);
+        CraftedRun run;
+        run.extension = l.extension;
+        Watch(run, table, key, {l.key1, l.key2});
+        run.expected = run.stored();
+        // Stored here: the first row as this office changed it, not the second.
+        run.before = [&] {
+            testdb::Exec(connection, "delete from " + table + " where " + key + " = '" + l.key2 + "'");
+            testdb::Exec(connection, "update " + table + " set " + l.nameColumn + " = '本地改过' where " + key +
+                                         " = '" + l.key1 + "'");
+        };
+        run.files = RecordsetVariants(genuine, l.value, Saved("select * from corvane_unit"), l.fileKind);
+        using K = CraftedFile::Kind;
+        run.files.insert(run.files.end(), {
+            {"a row without its key", K::RowsRefused,
+             crafted::Replaced(genuine, key + "='" + l.key2 + "'", ""), "第2条：没有" + l.keyLabel},
+            {"a row twice", K::RowsRefused, crafted::FirstRowTwice(genuine),
+             "第2条：" + l.keyLabel + l.key1 + "与第1条重复"},
+            {"a value longer than its column", K::RowsRefused,
+             crafted::Replaced(genuine, l.value, std::string(300, 'x')), "超过"},
+            {"the genuine file", K::Genuine, genuine, "共导入了2条数据！"},
+        });
+        run.import = [&](const std::string& path) {
+            return ImportThrough<CMasterListDialog>([&] { return l.kind->make(); }, l.importId, path);
+        };
+        RunCrafted(run, scratch);
+    }
+}
+
+// ---- unit files of the data exchange's 导入单位信息 ----
+
+class ExchangeUnitPeerFiles : public ImportViewTest<CDlgGuideImport> {};
+
+TEST_F(ExchangeUnitPeerFiles, UnitFilesOfTheGuideImport) {
+    CraftedRun run = UnitFileRun(db, [&](const std::string& sql) { return Saved(sql); }, "corvane_five_studyaspect");
+    OpenView();
+    SetPolicy(0);
+    run.import = [&](const std::string& path) {
+        ui::TestDriver answers;
+        answers.AnswerFile(path);
+        answers.AnswerTheRest([](ui::Dialog&) {});
+        view_->Click(CDlgGuideImport::IDC_BTN_IMPORT_UNITINFO);
+        std::vector<std::string> texts;
+        for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
+        return texts;
+    };
+    testsupport::TempFolder scratch;
+    RunCrafted(run, scratch);
+}
+
+// ---- five-year guide bundles ----
+
+class FiveGuidePeerFiles : public FiveGuideTest {};
+
+TEST_F(FiveGuidePeerFiles, GuideBundlesOfTheFiveYearGuide) {
+    const std::string period = "2011-2015";
+    AddGuide("9140A01", "指南一", period);
+    AddTopic("9140A0101", "9140A01", period, "专题甲");
+    AddDirection("9140A010101", "9140A01", period, "9140A0101", "U1", "方向甲");
+    AddGuide("9140A02", "指南二", period);
+    AddTopic("9140A0201", "9140A02", period, "专题乙");
+    testsupport::TempFolder out;
+    ASSERT_TRUE(FiveGuideBundle::Export(db, "9140A01", period, out.Path(), "2024-05-06"));
+    const std::string bundlePath = out.File(FiveGuideBundle::FileName("9140A01", "2024-05-06", "fund"));
+    const std::vector<std::string> parts = crafted::Parts(bundlePath, FiveGuideBundle::kFiveYearMarker, 3);
+    ASSERT_EQ(parts.size(), 3u);
+    auto pack = [](std::vector<std::string> p) {
+        return LengthPrefixedContainer::Pack(FiveGuideBundle::kFiveYearMarker, p);
+    };
+    const std::string genuine = pack(parts);
+    const std::set<std::string> owned = {"9140A01", "9140A0101", "9140A010101"};
+    CraftedRun run;
+    run.extension = "fund";
+    run.folderImport = true;
+    run.bound = LengthPrefixedContainer::kMaxPartBytes;
+    run.state = [&] { return Dump(Take(db)); };
+    run.others = [&] { return Dump(Classify(Take(db), owned).others); };
+    const std::string mine = " where JJBH = '9140A01' order by 1";
+    run.stored = [&] {
+        Rows rows;
+        for (const char* table : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"}) {
+            CAdoRecordSet rs;
+            rs.SetConnection(&db);
+            rs.SetCursorLocation(adUseClient);
+            EXPECT_TRUE(rs.Open(std::string("select * from ") + table + mine));
+            const Rows more = testdb::ReadRows(rs, 0);
+            rows.insert(rows.end(), more.begin(), more.end());
+        }
+        return rows;
+    };
+    run.expected = run.stored();
+    run.before = [&] {
+        for (const char* table : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+            Exec(std::string("delete from ") + table + " where JJBH = '9140A01'");
+        AddGuide("9140A01", "本地修改", period);
+    };
+    using K = CraftedFile::Kind;
+    using M = CraftedFile::Make;
+    const std::string notGuide = "不是有效的指南文件，未导入：\r\npeer.fund（";
+    auto withPart = [&](std::size_t p, const std::string& part) {
+        std::vector<std::string> changed = parts;
+        changed[p] = part;
+        return pack(changed);
+    };
+    auto everywhere = [&](const std::string& from, const std::string& to) {
+        std::vector<std::string> changed = parts;
+        for (std::string& part : changed) part = text::ReplaceAll(part, "'" + from + "'", "'" + to + "'");
+        return pack(changed);
+    };
+    run.files = {
+        {"unreadable XML", K::Refused, withPart(1, parts[1].substr(0, parts[1].size() / 2)), notGuide},
+        {"a container cut short", K::Refused, genuine.substr(0, genuine.size() - 40), notGuide},
+        {"an annual guide's bundle", K::Refused, LengthPrefixedContainer::Pack(GuideBundle::kAnnualMarker, parts),
+         "另一类指南"},
+        {"a part of another kind", K::Refused, withPart(0, parts[2]), notGuide},
+        {"bad UTF-8", K::Refused, withPart(1, crafted::Replaced(parts[1], "专题甲", "\xff\xfe")), notGuide + "专题部分第"},
+        {"a topic of another guide", K::Refused,
+         withPart(1, crafted::Replaced(parts[1], "JJBH='9140A01'", "JJBH='9140A02'")), notGuide + "其中有"},
+        {"a period no guide has", K::Refused, everywhere(period, "922337203685477.5808"), notGuide},
+        {"a period of other years", K::Refused, everywhere(period, "2011-2013"), notGuide + "发布年度“2011-2013”"},
+        {"an oversize file", K::Refused, genuine, notGuide, M::Oversize},
+        {"a pipe", K::Refused, "", "不是可读取的文件", M::Fifo},
+        {"/dev/zero", K::Refused, "", "不是可读取的文件", M::Device},
+        {"the genuine file", K::Genuine, genuine, "共导入了1条数据！"},
+    };
+    CDlgFiveGuide& view = OpenView(period);
+    run.import = [&](const std::string& folder) {
+        return MessagesOf(folder, std::nullopt, [&] { view.OnBtnImport(); }, [](ui::TestDriver& answers) {
+            answers.OnModal<annualguide::CDlgImportPolicy>([](annualguide::CDlgImportPolicy& dlg) {
+                dlg.CheckDlgButton(annualguide::CDlgImportPolicy::IDC_OVERWRITE, 1);
+                dlg.CheckDlgButton(annualguide::CDlgImportPolicy::IDC_KEEP, 0);
+                dlg.CheckDlgButton(annualguide::CDlgImportPolicy::IDC_ASK, 0);
+                dlg.Click(IDOK);
+            });
+        });
+    };
+    testsupport::TempFolder scratch;
+    RunCrafted(run, scratch);
+}
+
+// ---- the members page's 从txt文件导入 ----
+
+class MemberPeerFiles : public AppWriterTest {
+protected:
+    CDlgAppMembers& Page() { return Writer().m_dlgMembers; }
+    Rows GridRows(bool own) {
+        Rows rows;
+        CMemberGridCtrl& grid = Page().m_wndGrid;
+        for (int r = 0; r < grid.GetRowCount(); ++r) {
+            std::vector<std::string> row;
+            for (int c = 0; c < CMemberGridCtrl::kColumnCount; ++c) row.push_back(grid.GetItem(r, c)->GetValue());
+            if ((row[0] == "已有") == own) rows.push_back(row);
+        }
+        return rows;
+    }
+};
+
+TEST_F(MemberPeerFiles, MemberTextFiles) {
+    const std::string lines = "张三 男 45 教授 一所 12 负责\r\n李四 女 38 讲师 二所 6 参加\r\n";
+    CraftedRun run;
+    run.extension = "txt";
+    run.bound = std::uint64_t(16) << 20;
+    run.state = [&] { return testing::PrintToString(GridRows(true)) + testing::PrintToString(GridRows(false)); };
+    run.others = [&] { return testing::PrintToString(GridRows(true)); };
+    run.stored = [&] { return GridRows(false); };
+    run.expected = {{"张三", "男", "45", "教授", "一所", "12", "负责"}, {"李四", "女", "38", "讲师", "二所", "6", "参加"}};
+    run.before = [&] {
+        Page().OnBtnClear();
+        Page().AddMemberRow()->GetItem(0)->SetValue("已有");
+    };
+    using K = CraftedFile::Kind;
+    using M = CraftedFile::Make;
+    run.files = {
+        {"an oversize file", K::Refused, "", "大于16MB", M::Oversize},
+        {"a pipe", K::Refused, "", "不是普通文件", M::Fifo},
+        {"/dev/zero", K::Refused, "", "不是普通文件", M::Device},
+        {"an age no one has", K::RowsRefused, text::ReplaceAll(lines, " 38 ", " -5 "), "第2位：李四（年龄“-5”不是整数）"},
+        {"months beyond a number", K::RowsRefused, text::ReplaceAll(lines, " 12 ", " 1e39 "),
+         "第1位：张三（参加月数“1e39”不是整数）"},
+        {"GBK with CRLF", K::Genuine, text::Utf8ToGbk(lines), ""},
+        {"UTF-8 with a byte-order mark", K::Genuine, "\xEF\xBB\xBF" + lines, ""},
+    };
+    run.import = [&](const std::string& path) {
+        ui::TestDriver answers;
+        answers.AnswerFile(path);
+        answers.AnswerTheRest([](ui::Dialog&) {});
+        Page().Click(CDlgAppMembers::IDC_IMPORT);
+        std::vector<std::string> texts;
+        for (const auto& call : answers.MessageBoxes()) texts.push_back(call.text);
+        return texts;
+    };
+    testsupport::TempFolder scratch;
+    RunCrafted(run, scratch);
 }

@@ -3,6 +3,8 @@
 #include "ImportTestSupport.h"
 #include "testsupport/CraftedBundle.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,6 +132,23 @@ TEST_F(GuideImport, ABundleWithoutAnyRowIsRefusedAndNamed) {
     ExpectGuideRows(1, 1, 2);
 }
 
+// A guide of a period no five-year guide has would be stored where no list
+// shows it: refused and named with the period.
+TEST_F(GuideImport, ABundleOfAnotherPeriodIsRefusedAndNamed) {
+    SeedGuide("G1", "一");
+    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+        Exec(std::string("update ") + t + " set FBNF = '2011-2013'");
+    BundleOf("G1", '0', "G1.fund");
+    for (const char* t : {"corvane_fivefundguide", "corvane_five_studysubject", "corvane_five_studyaspect"})
+        Exec(std::string("delete from ") + t);
+    OpenView();
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "文件G1.fund中指南的发布年度“2011-2013”不是五年的年度范围，未导入！");
+    driver.ExpectMessageBox("提示", "共导入了0条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_GUIDEINFO);
+    ExpectGuideRows(0, 0, 0);
+}
+
 // Names like bundles that are no readable file are named in the report; a
 // link to nothing does not stop the files after it from being read.
 TEST_F(GuideImport, FoldersPipesAndBrokenLinksNamedLikeBundlesAreNamed) {
@@ -244,7 +263,7 @@ TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
     EXPECT_EQ(Count("select * from corvane_unit"), 2);
 
     driver.AnswerFile(PathOf("收到"));  // a folder, not a unit file: named, not "0 imported"
-    driver.ExpectMessageBox("提示", "文件收到.uif不是可读取的单位信息文件（文件收到.uif不存在，未读取！），未导入任何数据！");
+    driver.ExpectMessageBox("提示", "文件收到.uif不是可读取的单位信息文件（不存在），未导入任何数据！");
     view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
     EXPECT_EQ(Count("select * from corvane_unit"), 2);
 }
@@ -253,7 +272,7 @@ TEST_F(GuideImport, UnitFileFollowsThePolicyRowByRow) {
 // whatever the policy: its rows would land in the unit's columns by position.
 // Unit files as other offices write them: reserve columns under other names
 // come in by position; a unit given twice (or in another case) is stored
-// and counted once, and named.
+// and counted once, and each later row named with the row it repeats.
 TEST_F(GuideImport, UnitFilesWithOtherReserveNamesComeInAndRepeatedUnitsAreNamed) {
     Exec("delete from corvane_unit");
     OpenView();
@@ -262,18 +281,18 @@ TEST_F(GuideImport, UnitFilesWithOtherReserveNamesComeInAndRepeatedUnitsAreNamed
         const char* what;
         const char* select;
         int count;
-        const char* repeated;  // the message naming repeated codes, or null
+        const char* refused;   // the rows named after the count
         const char* reserve;   // the first reserve column of U1 as stored
     } cases[] = {
         {"reserve columns of other names",
          "select DWDM, DWMC, SSBM, DWJC, KYGLBM, YZBM, TXDZ, SZS, DWSZCS, LXR, DH, SJ, KHYH, KHDW, ZH, "
          "'r1' as R1, 'r2' as R2, BY3 as OTHER3, BY4, BY5, BY6 from corvane_unit",
-         2, nullptr, "r1"},
+         2, "", "r1"},
         {"a code twice and once in another case",
          "select * from corvane_unit union all select * from corvane_unit where DWDM = 'U1' "
          "union all select 'u2', '小写', SSBM, DWJC, KYGLBM, YZBM, TXDZ, SZS, DWSZCS, LXR, DH, SJ, KHYH, KHDW, ZH, "
          "BY1, BY2, BY3, BY4, BY5, BY6 from corvane_unit where DWDM = 'U2'",
-         2, "所选文件中以下单位代码重复，只导入了第一条：U1、u2", ""},
+         2, "\r\n以下记录未导入：\r\n第3条：单位代码U1与第1条重复\r\n第4条：单位代码u2与第2条重复", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -283,8 +302,7 @@ TEST_F(GuideImport, UnitFilesWithOtherReserveNamesComeInAndRepeatedUnitsAreNamed
         ASSERT_TRUE(sys::WriteFileAtomic(file, Saved(c.select)));
         Exec("delete from corvane_unit");
         driver.AnswerFile(file);
-        if (c.repeated) driver.ExpectMessageBox("提示", c.repeated);
-        driver.ExpectMessageBox("提示", "共导入了" + std::to_string(c.count) + "条数据！");
+        driver.ExpectMessageBox("提示", "共导入了" + std::to_string(c.count) + "条数据！" + c.refused);
         view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
         EXPECT_EQ(Count("select * from corvane_unit"), c.count);
         EXPECT_EQ(Value("select * from corvane_unit where DWDM='U2'", "DWMC"), "文件二");
@@ -301,7 +319,7 @@ TEST_F(GuideImport, ForeignFilesAreRefusedBeforeAnythingIsWritten) {
     OpenView();
     SetPolicy(0);
     driver.AnswerFile(file);
-    driver.ExpectMessageBox("提示", "所选文件不是单位信息文件，未导入任何数据！");
+    driver.ExpectMessageBox("提示", "文件单位信息.uif不是单位信息文件（其列与单位信息的列不符），未导入任何数据！");
     view_->Click(View::IDC_BTN_IMPORT_UNITINFO);
     EXPECT_TRUE(driver.Finished());
     EXPECT_EQ(Count("select * from corvane_unit"), 1);
@@ -334,21 +352,26 @@ TEST_F(GuideImport, CraftedUnitFilesAreNamedWithTheirReason) {
     const std::string genuine = Saved("select * from corvane_unit order by DWDM");
     const std::string file = PathOf("单位信息.uif");
     const std::string unreadable = "文件单位信息.uif不是可读取的单位信息文件（";
+    // The line of the spoilt value, as the reason gives it.
+    const std::string line =
+        "第" + std::to_string(std::count(genuine.begin(), genuine.begin() + long(genuine.find("单位一")), '\n') + 1) +
+        "行：";
     const struct {
         const char* what;
         std::string bytes;
         std::string message;  // the first words of the one message
         long stored;          // units stored afterwards
     } cases[] = {
-        {"cut short", genuine.substr(0, genuine.size() / 2), unreadable + "not a valid XML file", 0},
-        {"not UTF-8", crafted::Replaced(genuine, "单位一", "\xff\xfe"), unreadable + "not a valid XML file", 0},
-        {"a NUL byte", crafted::Replaced(genuine, "单位一", std::string("a\0b", 3)), unreadable + "not a valid XML file",
-         0},
-        {"a document type", "<!DOCTYPE xml>" + genuine, unreadable + "not a saved recordset (document type found)", 0},
+        {"cut short", genuine.substr(0, genuine.size() / 2), unreadable + "第", 0},
+        {"not UTF-8", crafted::Replaced(genuine, "单位一", "\xff\xfe"),
+         unreadable + line + "含有不是UTF-8编码的字节，或声明了无法识别的编码）", 0},
+        {"a NUL byte", crafted::Replaced(genuine, "单位一", std::string("a\0b", 3)),
+         unreadable + line + "含有空字符（XML不允许的字符））", 0},
+        {"a document type", "<!DOCTYPE xml>" + genuine, unreadable + "不是保存的记录集（含有文档类型声明））", 0},
         {"a unit the database refuses", crafted::Replaced(genuine, "单位二", std::string(300, 'x')),
-         "共导入了1条数据！\r\n以下单位写入数据库失败，未导入：\r\nU2", 1},
+         "共导入了1条数据！\r\n以下记录未导入：\r\n第2条：DWMC的值超过255个字符", 1},
         {"a unit without its code", crafted::Replaced(genuine, "DWDM='U2'", ""),
-         "共导入了1条数据！\r\n以下记录没有单位代码，未导入：\r\n第2条", 1},
+         "共导入了1条数据！\r\n以下记录未导入：\r\n第2条：没有单位代码", 1},
         {"the genuine file", genuine, "共导入了2条数据！", 2},
     };
     OpenView();

@@ -5,6 +5,7 @@
 #include "testsupport/CraftedBundle.h"
 
 #include "exchange/import/DlgProjectImport.h"
+#include "foundation/ProjectRowsImport.h"
 #include "platform/sys/Process.h"
 
 namespace {
@@ -264,6 +265,7 @@ TEST_F(CraftedRowFiles, AreRefusedAndNamedAndTheGenuineOnesComeIn) {
     const std::string other = "以下文件中含有其他项目的记录，未导入：", amounts = "以下文件中的金额不是有效的数值，未导入：";
     const std::string notStored = std::string("以下项目不存在，其数据未导入：\r\n") + kNotStored;
     const std::string failed = "以下文件写入数据库失败，未导入：";
+    const std::string years = "以下文件中有年份与项目计划的年度不符的记录，未导入：";
     const struct {
         const char* what;
         const char* file;
@@ -284,6 +286,8 @@ TEST_F(CraftedRowFiles, AreRefusedAndNamedAndTheGenuineOnesComeIn) {
         {"not UTF-8", "a.proplan", crafted::Replaced(plan, "进度一", "\xff\xfe"), notPlan},
         {"a row without its number", "a.proplan", SecondRowNumber(plan, ""), "以下文件中有缺少项目编号或年份的记录，未导入："},
         {"a year given twice", "a.proplan", crafted::FirstRowTwice(plan), "以下文件中有重复的记录，未导入："},
+        {"a year no plan has", "a.proplan", crafted::Replaced(plan, "第一年度", "922337203685477.5808"), years},
+        {"a calendar year beside the plan's captions", "a.proplan", crafted::Replaced(plan, "第二年度", "2012"), years},
         {"a report given twice", "a.proys", crafted::FirstRowTwice(report), "以下文件中有重复的记录，未导入："},
         {"a remark longer than its column", "a.proplan", crafted::Replaced(plan, "备注", std::string(300, 'x')), failed},
     };
@@ -321,6 +325,43 @@ TEST_F(CraftedRowFiles, AreRefusedAndNamedAndTheGenuineOnesComeIn) {
         EXPECT_EQ(testdb::Query(db, "select XMBH, hex(YJNR), hex(DWYSYJ), WCSJ, TBSJ, SJWCR from corvane_itemcheckaccept"),
                   (std::vector<testdb::Row>{{kOwn, "C4DA", "EEFF", "2012-01-01", "2012-02-01", "张三"}}));
     }
+}
+
+// A plan's years are what its rows say: the file's together with those the
+// project's plan holds. A file of calendar years beside a plan of the form's
+// captions, or of years a three-year plan cannot span, is refused and named;
+// a further year of the plan's own kind comes in beside the stored ones.
+TEST_F(CraftedRowFiles, PlanYearsAgreeWithTheStoredPlan) {
+    Exec(std::string("insert into corvane_itemyearplan (XMBH, NF, JDYQ) values ('") + kOwn + "', '第一年度', '库里')");
+    const std::string years = "共导入了0条数据！\r\n以下文件中有年份与项目计划的年度不符的记录，未导入：\r\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string message;
+        long rows;  // the project's plan rows afterwards
+    } cases[] = {
+        {"calendar years beside the captions", crafted::Replaced(crafted::Replaced(plan, "第一年度", "2011"), "第二年度", "2012"),
+         years + kOwn + ".proplan", 1},
+        {"the third year", crafted::Replaced(crafted::Replaced(plan, "第一年度", "第三年度"), "第二年度", "第一年度"),
+         "共导入了1条数据！", 2},
+    };
+    OpenView();
+    SetPolicy(1);  // the stored year is kept
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, std::string(kOwn) + ".proplan"), c.bytes));
+        driver.AnswerFolder(in);
+        driver.ExpectMessageBox("提示", c.message);
+        view_->Click(View::IDC_BTN_IMPORT_DRAFT);
+        EXPECT_TRUE(driver.Finished());
+        EXPECT_EQ(Count(std::string("select * from corvane_itemyearplan where XMBH='") + kOwn + "'"), c.rows);
+    }
+    EXPECT_EQ(Value("select * from corvane_itemyearplan where NF='第一年度'", "JDYQ"), "库里");
+    // Calendar years: three consecutive ones are one plan, a fourth is not.
+    for (const auto& [years, agree] : std::vector<std::pair<std::vector<std::string>, bool>>{
+             {{"2011", "2012", "2013"}, true}, {{"2012", "2011"}, true}, {{"2011", "2014"}, false},
+             {{"2011", "第一年度"}, false}, {{"20１1"}, false}, {{"-5"}, false}, {{"第四年度"}, false}, {{}, true}})
+        EXPECT_EQ(PlanYearsAgree(years), agree) << testing::PrintToString(years);
 }
 
 }  // namespace

@@ -136,18 +136,3 @@ TEST_F(ExchangeImportStoreTest, ApplicationReplacesItsOwnProjectsMembersAndLeave
               (Rows{{number, "张'三"}, {number, "李四"}, {other, "他人"}}));
 }
 
-TEST_F(ExchangeImportStoreTest, RefusedUnitLeavesTheStoredUnitInPlace) {
-    testdb::Seed(db, {"CORVANE_UNIT", {"DWDM", "DWMC", "YZBM"}, {{"U001", "旧", "100000"}}});
-    testdb::Seed(db, {"CORVANE_UNIT",
-                      {"DWDM", "DWMC", "YZBM"},
-                      {{"FILE1", "新", "765432"}, {"FILE2", "新'名", "200000"}}});
-    CAdoRecordSet tooLong, fitting;
-    AsFile(tooLong, "select * from CORVANE_UNIT where DWDM = 'FILE1'", "765432", "7654321");
-    AsFile(fitting, "select * from CORVANE_UNIT where DWDM = 'FILE2'");
-    testdb::Exec(db, "delete from CORVANE_UNIT where DWDM like 'FILE%'");
-
-    EXPECT_FALSE(importstore::StoreUnit(db, tooLong, "U001", true)) << "a postcode of seven characters";
-    EXPECT_EQ(Query("select DWDM, DWMC, YZBM from CORVANE_UNIT"), (Rows{{"U001", "旧", "100000"}}));
-    EXPECT_TRUE(importstore::StoreUnit(db, fitting, "U001", true));
-    EXPECT_EQ(Query("select DWDM, DWMC, YZBM from CORVANE_UNIT"), (Rows{{"FILE2", "新'名", "200000"}}));
-}

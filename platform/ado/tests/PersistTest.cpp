@@ -312,17 +312,22 @@ TEST(SavedRecordset, DamagedOrForeignFilesAreRefused) {
         return xml;
     };
 
-    struct Case { const char* what; std::string bytes; } cases[] = {
-        {"empty file", ""},
-        {"garbage", "\x00\xff\x13garbage\x89PNG"s},
-        {"truncated", goodXml.substr(0, goodXml.size() / 2)},
-        {"cut before the end tag", goodXml.substr(0, goodXml.rfind("</xml>"))},
-        {"other XML", "<html><body>not a recordset</body></html>"},
-        {"schema without data", goodXml.substr(0, goodXml.find("<rs:data>")) + "</xml>"},
-        {"number out of range", withRow("<z:row A='x' N='40000'/>")},
-        {"not a number", withRow("<z:row A='x' N='12abc'/>")},
-        {"document type", "<!DOCTYPE xml [<!ENTITY e 'x'>]>" + goodXml},
-        {"invalid UTF-8", withRow("<z:row A='\xff\xfe'/>")},
+    // Each is named with its reason in the user's words: the line, and what
+    // is wrong there; none with the XML library's own English text.
+    struct Case { const char* what; std::string bytes; std::string reason; } cases[] = {
+        {"empty file", "", "文件是空的"},
+        {"garbage", "\x00\xff\x13garbage\x89PNG"s, "第1行：含有空字符"},
+        {"truncated", goodXml.substr(0, goodXml.size() / 2), "文件不完整"},
+        {"cut before the end tag", goodXml.substr(0, goodXml.rfind("</xml>")), "文件不完整"},
+        {"other XML", "<html><body>not a recordset</body></html>", "不是保存的记录集（没有记录集的结构和数据）"},
+        {"schema without data", goodXml.substr(0, goodXml.find("<rs:data>")) + "</xml>",
+         "不是保存的记录集（没有记录集的结构和数据）"},
+        {"number out of range", withRow("<z:row A='x' N='40000'/>"), "第3条记录的N列的值“40000”不是有效的整数"},
+        {"not a number", withRow("<z:row A='x' N='12abc'/>"), "第3条记录的N列的值“12abc”不是有效的整数"},
+        {"document type", "<!DOCTYPE xml [<!ENTITY e 'x'>]>" + goodXml, "不是保存的记录集（含有文档类型声明）"},
+        {"invalid UTF-8", withRow("<z:row A='\xff\xfe'/>"), "含有不是UTF-8编码的字节，或声明了无法识别的编码"},
+        {"extra content", goodXml + "<xml/>", "文档结束后还有多余的内容"},
+        {"a NUL byte", withRow("<z:row A='a\0b'/>"s), "含有空字符"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -331,12 +336,13 @@ TEST(SavedRecordset, DamagedOrForeignFilesAreRefused) {
         RowsetData out = good;
         error.clear();
         EXPECT_FALSE(LoadRowsetXml(path, out, error));
-        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << error;
         EXPECT_EQ(out.rows.size(), 2u);  // untouched
     }
     RowsetData out;
     EXPECT_FALSE(LoadRowsetXml(dir.File("missing.xml"), out, error));
-    EXPECT_EQ(error, "文件missing.xml不存在，未读取！");
+    EXPECT_EQ(error, dir.File("missing.xml") + ": 不存在");
 }
 
 // Names that are no regular file, and a file beyond the bound, are refused
@@ -355,10 +361,10 @@ TEST(SavedRecordset, OnlyRegularFilesWithinTheBoundAreRead) {
     const struct {
         std::string path, error;
     } cases[] = {
-        {dir.File("pipe.eif"), "文件pipe.eif不是普通文件（文件夹、管道或设备），未读取！"},
-        {"/dev/zero", "文件zero不是普通文件（文件夹、管道或设备），未读取！"},
-        {dir.File("folder.eif"), "文件folder.eif不是普通文件（文件夹、管道或设备），未读取！"},
-        {giant, "文件giant.eif大于256MB，未读取！"},
+        {dir.File("pipe.eif"), dir.File("pipe.eif") + ": 不是普通文件（文件夹、管道或设备）"},
+        {"/dev/zero", "/dev/zero: 不是普通文件（文件夹、管道或设备）"},
+        {dir.File("folder.eif"), dir.File("folder.eif") + ": 不是普通文件（文件夹、管道或设备）"},
+        {giant, giant + ": 大于256MB"},
         {atBound, ""},
     };
     for (const auto& c : cases) {
@@ -367,7 +373,7 @@ TEST(SavedRecordset, OnlyRegularFilesWithinTheBoundAreRead) {
         std::string error;
         EXPECT_FALSE(LoadRowsetXml(c.path, out, error));
         if (!c.error.empty()) EXPECT_EQ(error, c.error);
-        else EXPECT_NE(error.find("bound.eif: not a valid XML file"), std::string::npos) << error;
+        else EXPECT_NE(error.find("bound.eif: 第1行："), std::string::npos) << error;
     }
 }
 
@@ -415,7 +421,7 @@ TEST(SavedRecordset, RowsAreTakenInDocumentOrderAcrossThePiecesRead) {
     ASSERT_TRUE(sys::WriteFileAtomic(path, xml));
     RowsetData out;
     EXPECT_FALSE(LoadRowsetXml(path, out, error));
-    EXPECT_NE(error.find("row 3063,"), std::string::npos) << error;
+    EXPECT_NE(error.find("第3063条记录的B列"), std::string::npos) << error;
     EXPECT_TRUE(out.rows.empty());
 }
 
@@ -461,7 +467,7 @@ TEST(SavedRecordset, DocumentTypesAreRefusedInEveryEncoding) {
         RowsetData out = good;
         error.clear();
         EXPECT_FALSE(ParseRowsetXml(c.bytes, out, error));
-        EXPECT_NE(error.find("document type"), std::string::npos) << error;
+        EXPECT_NE(error.find("含有文档类型声明"), std::string::npos) << error;
         ASSERT_EQ(out.rows.size(), 1u);
         EXPECT_EQ(out.rows[0][0], Variant::Text("kept"));
     }
@@ -494,7 +500,7 @@ TEST(SavedRecordset, BadValuesOfTypedColumnsAreRefused) {
         RowsetData out;
         std::string error;
         EXPECT_FALSE(LoadRowsetXml(dir.File("v.xml"), out, error));
-        EXPECT_NE(error.find("row 1"), std::string::npos) << error;
+        EXPECT_NE(error.find("第1条记录"), std::string::npos) << error;
     }
 }
 
@@ -552,7 +558,7 @@ TEST(SavedRecordset, DeepNestingIsRefusedWithoutExhaustingTheStack) {
         read = ParseRowsetXml(deep, out, error);
     });
     EXPECT_FALSE(read);
-    EXPECT_NE(error.find("nested deeper"), std::string::npos) << error;
+    EXPECT_NE(error.find("元素嵌套超过256层"), std::string::npos) << error;
 }
 
 TEST(SavedRecordset, NestedInsertBlocksWithinTheLimitAreReadInDocumentOrder) {
@@ -618,7 +624,7 @@ TEST(SavedRecordset, AmountsAreReadExactlyOrRefused) {
         const bool read = ParseRowsetXml(TypedValueFile(c.datatype, c.value), out, error);
         ASSERT_EQ(read, c.expected.has_value()) << error;
         if (!read) {
-            EXPECT_NE(error.find("row 1"), std::string::npos) << error;
+            EXPECT_NE(error.find("第1条记录"), std::string::npos) << error;
             continue;
         }
         ASSERT_EQ(out.rows.size(), 1u);
