@@ -49,14 +49,11 @@ bool EmptyNumberList(CAdoConnection& connection) {
 }
 
 // For a delete over the list of numbers, as KeyedRowsCondition: a row goes
-// when its number is one listed as stored, or when the listed number is no
-// stored application's number as stored (so one of two legacy numbers that
+// when it belongs to a listed number (so one of two legacy numbers that
 // differ only in letter case keeps its rows when the other is deleted).
 std::string LegacyPairCondition(const std::string& table, const std::string& column) {
-    const std::string outer = table + "." + column, list = kNumberList;
-    return " and (exists (select 1 from " + list + " l where l.old = " + outer + " and l.old = " + outer +
-           " collate binary) or not exists (select 1 from " + list + " l, corvane_itemappinfo a where l.old = " + outer +
-           " and a.xmbh = l.old and a.xmbh = l.old collate binary))";
+    return std::string(" and exists (select 1 from ") + kNumberList + " l where " +
+           KeyedRowsCondition(table + "." + column, "l.old") + ")";
 }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -134,13 +131,6 @@ bool NumberLess::operator()(const std::string& a, const std::string& b) const {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
     });
-}
-
-std::string KeyedRowsCondition(const std::string& column, const std::string& value) {
-    // The inner lookup goes through the index of the numbers, then compares as stored.
-    return column + " = " + value + " and (" + column + " = " + value +
-           " collate binary or not exists (select 1 from corvane_itemappinfo where xmbh = " + value + " and xmbh = " +
-           value + " collate binary))";
 }
 
 bool FollowRename(const Renames& renames, std::string& number) {

@@ -5,6 +5,7 @@
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "numbering/ImportedNumber.h"
+#include "numbering/ProjectRows.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -201,7 +202,16 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
 
 bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch, const std::string& number,
                                          bool replace) {
-    if (replace && !db::Statement(m_connection, "delete from corvane_itemappinfo where xmbh=?1", {number}).Run()) return false;
+    if (replace) {
+        // The bundle replaces the one application stored under its number: of
+        // a legacy pair of numbers that differ only in case, the one stored
+        // so, never the other; a number the pair holds in neither spelling
+        // is neither's, and nothing is written.
+        const std::string own = " from corvane_itemappinfo where " + projectnumber::KeyedRowsCondition("xmbh", "?1");
+        if (db::HasRow(m_connection, "select 1" + own, {number}) != db::Found::Row ||
+            !db::Statement(m_connection, "delete" + own, {number}).Run())
+            return false;
+    }
     CAdoRecordSet local;
     elbrin::Bind(local, m_connection);
     if (!local.Open("select * from corvane_itemappinfo where 1 = 0") || !local.AddNew()) return false;
@@ -214,7 +224,11 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
 
     // The members: those stored for the project are replaced by the bundle's.
     if (!m_recordset.OpenFromFile(sys::NativePath(scratch[1]))) return false;
-    if (!db::Statement(m_connection, "delete from corvane_project_sqcy  where ITE_XMBH=?1", {number}).Run()) return false;
+    if (!db::Statement(m_connection,
+                       "delete from corvane_project_sqcy where " + projectnumber::KeyedRowsCondition("ITE_XMBH", "?1"),
+                       {number})
+             .Run())
+        return false;
     if (!local.Open("select * from corvane_project_sqcy where 1 = 0")) return false;
     while (!m_recordset.IsEOF()) {
         bool written = local.AddNew() && local.SetString("ITE_XMBH", number);
