@@ -37,4 +37,8 @@ std::string KeyedRowsCondition(const std::string& column, const std::string& val
     return column + " = " + value + " and (" + column + " = " + value + " collate binary or not " + pairHolds + ")";
 }
 
+std::string DeleteWhere(const std::string& table, const std::string& condition) {
+    return "delete from " + table + " where rowid in (select rowid from " + table + " where " + condition + ")";
+}
+
 }  // namespace projecttables

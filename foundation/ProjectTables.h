@@ -26,4 +26,10 @@ const std::vector<KeyedTable>& ProjectKeyedTables();
 // the other's rows, and a project's rows stored in another case stay its own.
 std::string KeyedRowsCondition(const std::string& column, const std::string& value);
 
+// "delete from <table> where <condition>" with the rows chosen before any
+// goes: a condition that reads the application table (KeyedRowsCondition
+// does) would otherwise see the deletes of its own statement, and once one
+// of a legacy pair is gone take the other for the number.
+std::string DeleteWhere(const std::string& table, const std::string& condition);
+
 }  // namespace projecttables

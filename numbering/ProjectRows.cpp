@@ -171,8 +171,7 @@ ProjectRowsRemover::ProjectRowsRemover(CAdoConnection& connection) : connection_
     const auto& tables = ProjectKeyedTables();
     for (auto keyed = tables.rbegin(); keyed != tables.rend(); ++keyed)
         deletes_.push_back(std::make_unique<Statement>(
-            connection, std::string("delete from ") + keyed->table + " where " +
-                            KeyedRowsCondition(keyed->column, "?1")));
+            connection, projecttables::DeleteWhere(keyed->table, KeyedRowsCondition(keyed->column, "?1"))));
 }
 
 ProjectRowsRemover::~ProjectRowsRemover() = default;
@@ -197,10 +196,11 @@ bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::str
     bool deleted = transaction.Began() && FillNumberList(connection, listed);
     // The application rows last: until they go, they tell whose rows are whose.
     const auto& tables = ProjectKeyedTables();
-    for (auto keyed = tables.rbegin(); keyed != tables.rend(); ++keyed)
-        deleted = deleted && Execute(connection, std::string("delete from ") + keyed->table + " where " +
-                                                     keyed->column + " in (select old from " + kNumberList + ")" +
-                                                     LegacyPairCondition(keyed->table, keyed->column));
+    for (auto keyed = tables.rbegin(); deleted && keyed != tables.rend(); ++keyed) {
+        const std::string inList = std::string(keyed->column) + " in (select old from " + kNumberList + ")";
+        deleted = Execute(connection, projecttables::DeleteWhere(
+                                          keyed->table, inList + LegacyPairCondition(keyed->table, keyed->column)));
+    }
     projectfolders::FolderChanges folders;
     if (!deleted || !EmptyNumberList(connection) || !folders.Remove(numbers)) return false;
     folders.Keep(connection);

@@ -207,9 +207,9 @@ bool CDlgProjectImport::WriteApplication(const std::vector<std::string>& scratch
         // a legacy pair of numbers that differ only in case, the one stored
         // so, never the other; a number the pair holds in neither spelling
         // is neither's, and nothing is written.
-        const std::string own = " from corvane_itemappinfo where " + projectnumber::KeyedRowsCondition("xmbh", "?1");
-        if (db::HasRow(m_connection, "select 1" + own, {number}) != db::Found::Row ||
-            !db::Statement(m_connection, "delete" + own, {number}).Run())
+        const std::string own = projectnumber::KeyedRowsCondition("xmbh", "?1");
+        if (db::HasRow(m_connection, "select 1 from corvane_itemappinfo where " + own, {number}) != db::Found::Row ||
+            !db::Statement(m_connection, projecttables::DeleteWhere("corvane_itemappinfo", own), {number}).Run())
             return false;
     }
     CAdoRecordSet local;

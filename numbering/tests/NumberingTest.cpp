@@ -216,12 +216,20 @@ TEST_F(Numbering, ARowInAnotherCaseIsItsProjectsUnlessALegacyPairHoldsTheNumber)
     EXPECT_EQ(Query("select ITE_XMBH, XM from CORVANE_PROJECT_SQCY where XM = 'typed lower'"),
               (Rows{{kPrefix + "002", "typed lower"}}));
     ASSERT_TRUE(projectnumber::DeleteRowsOfProjects(connection, {upper}));
-    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMPF order by XMBH collate binary"),
+    const std::string binary = " order by XMBH collate binary";
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMPF" + binary), (std::vector<std::string>{kPrefix + "002", lower}));
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMAPPINFO" + binary),
               (std::vector<std::string>{kPrefix + "002", lower}));
     ASSERT_TRUE(projectnumber::DeleteProjectRows(connection, kPrefix + "002"));
     EXPECT_EQ(Column("select XMBH from CORVANE_ITEMPF"), std::vector<std::string>{lower});
     EXPECT_EQ(Column("select ITE_XMBH from CORVANE_PROJECT_SQCY"), std::vector<std::string>{lower});
     EXPECT_EQ(Column("select XMBH from CORVANE_ITEMAPPINFO"), std::vector<std::string>{lower});
+
+    // One by one, as a deletion that cannot go at once does: the same.
+    StoreMany({upper});
+    ASSERT_TRUE(projectnumber::DeleteProjectRows(connection, upper));
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMAPPINFO"), std::vector<std::string>{lower});
+    EXPECT_EQ(Column("select ITE_XMBH from CORVANE_PROJECT_SQCY"), std::vector<std::string>{lower});
 }
 
 // Rows whose project is not stored (a deleted project's, an import's) are

@@ -18,6 +18,7 @@
 // of action). Sequences the random run found are kept below as plain tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <functional>
@@ -830,3 +831,70 @@ TEST_F(OfficeEditing, FoundFirstReviewCaseChangeSavedTwice) {
     FirstReviewEditTo("");
     ExpectKept();
 }
+
+// Found by the random run: one of a legacy pair could not be opened in the
+// form (its number matched two applications), and a deletion that ticked it
+// was refused as changed elsewhere.
+TEST_F(OfficeEditing, FoundOneOfALegacyPairOpensInTheFormAndIsDeletedAlone) {
+    SeedLegacyPairs();
+    const auto [upper, lower] = LegacyPairNumbers()[2];
+    ui::ListCtrl& list = Form().m_dlgOutputList.List();
+    const int row = FormRowOf(lower);
+    list.SetSelectionMark(row);
+    list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    Answered([&] { Form().OnDblclkListProlist(); });
+    holder_ = IdentityOf(lower);
+    ExpectKept();
+    FormEdit();
+    ExpectKept();
+    TickAndDelete({FormRowOf(upper)});
+    ExpectKept();
+}
+
+// Found by the random run: deleting one of a legacy pair (alone, or with
+// both of another pair, which go one by one) took the other's application
+// row with it, leaving its rows to no project.
+TEST_F(OfficeEditing, FoundDeletingOneOfALegacyPairKeepsTheOther) {
+    SeedLegacyPairs();
+    const auto pairs = LegacyPairNumbers();
+    TickAndDelete({FormRowOf(pairs[1].first), FormRowOf(pairs[0].second), FormRowOf(pairs[0].first)});
+    ExpectKept();
+    TickAndDelete({FormRowOf(pairs[2].second)});
+    ExpectKept();
+}
+
+// Found by the random run: the approval and plan trees listed one of a
+// legacy pair without a review row of its own (joined with the other's), and
+// their panels showed nothing, or the other project, for one of a pair.
+TEST_F(OfficeEditing, FoundApprovalAndPlanPanelsShowEachOfALegacyPairAsItsOwn) {
+    SeedLegacyPairs();
+    const auto pairs = LegacyPairNumbers();
+    for (const auto& [first, second] : pairs) {
+        // Only the first of each pair passed the review.
+        const auto listed = [&](ui::TreeCtrl& tree) {
+            const std::vector<std::string> numbers = NumbersIn(tree);
+            return std::make_pair(std::count(numbers.begin(), numbers.end(), first),
+                                  std::count(numbers.begin(), numbers.end(), second));
+        };
+        const bool key = first.compare(0, kKeyGuide.size(), kKeyGuide) == 0;
+        EXPECT_EQ(listed(key ? Plan().m_dlgProTree.Tree() : Approval().m_dlgProTree.Tree()), std::make_pair(1L, 0L))
+            << first;
+    }
+    for (const auto& [first, second] : pairs) GiveReview(*IdentityOf(second), "+");
+    for (const auto& [first, second] : pairs) {
+        for (const std::string& number : {first, second}) {
+            SCOPED_TRACE(number);
+            if (number.compare(0, kKeyGuide.size(), kKeyGuide) == 0) {
+                WorkflowSelectNumber(Plan(), "plan", number);
+                ExpectKept();
+                PlanSave();
+            } else {
+                WorkflowSelectNumber(Approval(), "approval", number);
+                ExpectKept();
+                ApprovalSave();
+            }
+            ExpectKept();
+        }
+    }
+}
+
