@@ -323,15 +323,12 @@ std::string QueryFormSelect() {
 }
 
 std::string JoinedQueryFormSelect(const std::string& table) {
-    // Each row of the table joins one application: the one of its number as
-    // stored, else the one the database takes for it; two legacy numbers that
-    // differ only in case never list a row twice.
+    // Each row of the table joins the one application it belongs to: two
+    // legacy numbers that differ only in case never list a row twice.
     const std::string app = kApplicationTable;
     const std::string number = table + ".xmbh";
-    const std::string matching = "(select a.rowid from " + app + " a where a.xmbh = " + number;
     return "select " + number + ",xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from " + table + " left join " + app +
-           " on " + app + ".rowid = coalesce(" + matching + " and a.xmbh = " + number + " collate binary limit 1), " +
-           matching + " limit 1))";
+           " on " + projectnumber::KeyedRowsCondition(app + ".xmbh", number);
 }
 
 std::string ChooserQuery() { return std::string("select xmlb,xmbh from ") + kApplicationTable + " order by xmbh"; }
