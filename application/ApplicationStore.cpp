@@ -162,8 +162,11 @@ SaveResult WriteApplication(CAdoConnection& connection, PROAPP& written,
         !projectnumber::SameNumber(LeadingCharacters(storedNumber, projectnumber::kPrefixLength), newPrefix);
     // A new application given its prefix alone takes the next free number.
     const bool nextFree = storedNumber.empty() && record.XMBH == newPrefix;
-    // A number that differs from the stored one only in case is the same number.
+    // A number that differs from the stored one only in case is the same
+    // number, and stays as stored (as the first-review editor keeps it): of a
+    // legacy pair, the other case is the other project's number.
     const bool renamed = !changesPrefix && !nextFree && !projectnumber::SameNumber(record.XMBH, storedNumber);
+    if (!storedNumber.empty() && !changesPrefix && !renamed) record.XMBH = storedNumber;
     projectnumber::Renames moved;
     SaveResult result = SaveResult::Failed;
     // The check of the loaded project, the free number and the write are one
@@ -194,11 +197,13 @@ SaveResult WriteApplication(CAdoConnection& connection, PROAPP& written,
                 return false;
             record.XMBH = moved.at(storedNumber);
         } else {
-            if (!WriteApplicationRow(connection, record, storedNumber)) return false;
+            // The rows move first, while the application row still tells
+            // whose they are (one of a legacy pair takes only its own).
             if (!storedNumber.empty() && record.XMBH != storedNumber) {
                 if (!projectnumber::MoveProjectRows(connection, storedNumber, record.XMBH)) return false;
                 moved[storedNumber] = record.XMBH;
             }
+            if (!WriteApplicationRow(connection, record, storedNumber)) return false;
         }
         if (!WriteMembers(connection, record.XMBH, members)) return false;
         if (proapp::IsKeyLabCategory(record.XMLB) &&
@@ -318,15 +323,12 @@ std::string QueryFormSelect() {
 }
 
 std::string JoinedQueryFormSelect(const std::string& table) {
-    // Each row of the table joins one application: the one of its number as
-    // stored, else the one the database takes for it; two legacy numbers that
-    // differ only in case never list a row twice.
+    // Each row of the table joins the one application it belongs to: two
+    // legacy numbers that differ only in case never list a row twice.
     const std::string app = kApplicationTable;
     const std::string number = table + ".xmbh";
-    const std::string matching = "(select a.rowid from " + app + " a where a.xmbh = " + number;
     return "select " + number + ",xmlb,nf,xmmc,sqzndm,dwdm,gzdw,sqrxm,sqje from " + table + " left join " + app +
-           " on " + app + ".rowid = coalesce(" + matching + " and a.xmbh = " + number + " collate binary limit 1), " +
-           matching + " limit 1))";
+           " on " + projectnumber::KeyedRowsCondition(app + ".xmbh", number);
 }
 
 std::string ChooserQuery() { return std::string("select xmlb,xmbh from ") + kApplicationTable + " order by xmbh"; }
@@ -337,7 +339,10 @@ std::string ExcelRowsQuery() {
 }
 
 bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name) {
-    db::Statement read(connection, std::string("select xmmc from ") + kApplicationTable + " where xmbh = ?1", {number});
+    db::Statement read(connection,
+                       std::string("select xmmc from ") + kApplicationTable + " where " +
+                           projectnumber::KeyedRowsCondition("xmbh", "?1"),
+                       {number});
     if (!read.Next()) return false;
     name = read.Text(0);
     return true;
@@ -346,7 +351,8 @@ bool ReadName(CAdoConnection& connection, const std::string& number, std::string
 bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::string& name) {
     db::Statement read(connection,
                        "select DWMC from corvane_itemappinfo, corvane_unit "
-                       "where corvane_itemappinfo.DWDM = corvane_unit.DWDM and XMBH = ?1",
+                       "where corvane_itemappinfo.DWDM = corvane_unit.DWDM and " +
+                           projectnumber::KeyedRowsCondition("XMBH", "?1"),
                        {number});
     if (!read.Next()) return false;
     name = read.Text(0);
@@ -355,7 +361,8 @@ bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::st
 
 bool ClearPlanColumns(CAdoConnection& connection, const std::string& number) {
     const std::string sql =
-        std::string("update ") + kApplicationTable + " set pfjf=null,ybjf=null,zwcxs=null where xmbh=?1";
+        std::string("update ") + kApplicationTable + " set pfjf=null,ybjf=null,zwcxs=null where " +
+        projectnumber::KeyedRowsCondition("xmbh", "?1");
     return db::Statement(connection, sql, {number}).Run();
 }
 

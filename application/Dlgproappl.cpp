@@ -566,8 +566,8 @@ BOOL CDlgproappl::ValiData() {
     if (year >= period.substr(0, 4) && year <= period.substr(5)) return TRUE;
     // A stored project keeps its year without a word: an older project stays editable.
     if (m_current.IsLoaded() &&
-        db::Scalar(m_connection, std::string("select NF from ") + appstore::kApplicationTable + " where XMBH = ?1",
-                   {m_current.number}) == year)
+        db::Scalar(m_connection, std::string("select NF from ") + appstore::kApplicationTable + " where rowid = ?1",
+                   {m_current.row}) == year)
         return TRUE;
     return ui::MessageBox("年份" + year + "不在当前时期（" + period + "）内，本时期的评审中看不到该项目。确定保存吗？",
                           "系统提示", MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;

@@ -6,6 +6,7 @@
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ImportReport.h"
 #include "foundation/LongBinary.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/sys/Sys.h"
@@ -69,8 +70,11 @@ void AddOnce(std::vector<std::string>& names, const std::string& name) {
 
 std::string ProjectRowsImport::KeyCondition() const {
     std::string condition;
+    // The number's own rows: of a legacy pair of numbers that differ only in
+    // case, those of the one the file names as stored, never the other's.
     for (std::size_t i = 0; i < m_format.keyColumns.size(); ++i)
-        condition += (i ? " and " : "") + std::string(m_format.keyColumns[i]) + " = ?" + std::to_string(i + 1);
+        condition += i ? " and " + std::string(m_format.keyColumns[i]) + " = ?" + std::to_string(i + 1)
+                       : projecttables::KeyedRowsCondition(m_format.keyColumns[0], "?1");
     return condition;
 }
 
@@ -135,7 +139,9 @@ int ProjectRowsImport::Import(const std::string& path, const ReplaceStored& repl
     const std::string number = keys.front().front();
     // Rows of a project that is not stored would belong to no project, and
     // later to whichever project is given the number.
-    switch (db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {number})) {
+    switch (db::HasRow(m_connection,
+                       "select XMBH from CORVANE_ITEMAPPINFO where " + projecttables::KeyedRowsCondition("XMBH", "?1"),
+                       {number})) {
     case db::Found::Row: break;
     case db::Found::NoRow: AddOnce(m_notStored, number); return 0;
     case db::Found::Failed: m_failed.push_back(name); return 0;

@@ -28,4 +28,17 @@ const std::vector<KeyedTable>& ProjectKeyedTables() {
     return tables;
 }
 
+std::string KeyedRowsCondition(const std::string& column, const std::string& value) {
+    // Whether two stored applications hold the number in spellings that
+    // differ only in case; both lookups go through the index of the numbers.
+    const std::string pairHolds = "exists (select 1 from corvane_itemappinfo pair1, corvane_itemappinfo pair2 where "
+                                  "pair1.xmbh = " + value + " and pair2.xmbh = " + value +
+                                  " and pair1.xmbh <> pair2.xmbh collate binary)";
+    return column + " = " + value + " and (" + column + " = " + value + " collate binary or not " + pairHolds + ")";
+}
+
+std::string DeleteWhere(const std::string& table, const std::string& condition) {
+    return "delete from " + table + " where rowid in (select rowid from " + table + " where " + condition + ")";
+}
+
 }  // namespace projecttables

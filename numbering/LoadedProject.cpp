@@ -23,8 +23,11 @@ std::string StampOf(const std::vector<std::string>& columns) {
 LoadedProject LoadProject(CAdoConnection& connection, const std::string& number,
                           const std::vector<std::string>& columns) {
     if (number.empty()) return {};
+    // One of a legacy pair of numbers that differ only in case is the one stored so.
     Statement rows(connection,
-                   "select rowid, xmbh, " + StampOf(columns) + " from corvane_itemappinfo where xmbh = ?1", {number});
+                   "select rowid, xmbh, " + StampOf(columns) + " from corvane_itemappinfo where " +
+                       KeyedRowsCondition("xmbh", "?1"),
+                   {number});
     LoadedProject loaded;
     if (!rows.Next()) return {};
     loaded.row = rows.Text(0);

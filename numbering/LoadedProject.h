@@ -31,7 +31,8 @@ struct LoadedProject {
     bool IsLoaded() const { return !row.empty(); }
 };
 
-// The application stored under the number now; not loaded when there is none
+// The application stored under the number now (of a legacy pair of numbers
+// that differ only in case, the one stored so); not loaded when there is none
 // (or, against the rules, more than one). With `columns`, stamped with what
 // they hold.
 LoadedProject LoadProject(CAdoConnection& connection, const std::string& number,

@@ -49,14 +49,11 @@ bool EmptyNumberList(CAdoConnection& connection) {
 }
 
 // For a delete over the list of numbers, as KeyedRowsCondition: a row goes
-// when its number is one listed as stored, or when the listed number is no
-// stored application's number as stored (so one of two legacy numbers that
+// when it belongs to a listed number (so one of two legacy numbers that
 // differ only in letter case keeps its rows when the other is deleted).
 std::string LegacyPairCondition(const std::string& table, const std::string& column) {
-    const std::string outer = table + "." + column, list = kNumberList;
-    return " and (exists (select 1 from " + list + " l where l.old = " + outer + " and l.old = " + outer +
-           " collate binary) or not exists (select 1 from " + list + " l, corvane_itemappinfo a where l.old = " + outer +
-           " and a.xmbh = l.old and a.xmbh = l.old collate binary))";
+    return std::string(" and exists (select 1 from ") + kNumberList + " l where " +
+           KeyedRowsCondition(table + "." + column, "l.old") + ")";
 }
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -136,13 +133,6 @@ bool NumberLess::operator()(const std::string& a, const std::string& b) const {
     });
 }
 
-std::string KeyedRowsCondition(const std::string& column, const std::string& value) {
-    // The inner lookup goes through the index of the numbers, then compares as stored.
-    return column + " = " + value + " and (" + column + " = " + value +
-           " collate binary or not exists (select 1 from corvane_itemappinfo where xmbh = " + value + " and xmbh = " +
-           value + " collate binary))";
-}
-
 bool FollowRename(const Renames& renames, std::string& number) {
     const auto moved = renames.find(number);
     if (number.empty() || moved == renames.end()) return false;
@@ -181,8 +171,7 @@ ProjectRowsRemover::ProjectRowsRemover(CAdoConnection& connection) : connection_
     const auto& tables = ProjectKeyedTables();
     for (auto keyed = tables.rbegin(); keyed != tables.rend(); ++keyed)
         deletes_.push_back(std::make_unique<Statement>(
-            connection, std::string("delete from ") + keyed->table + " where " +
-                            KeyedRowsCondition(keyed->column, "?1")));
+            connection, projecttables::DeleteWhere(keyed->table, KeyedRowsCondition(keyed->column, "?1"))));
 }
 
 ProjectRowsRemover::~ProjectRowsRemover() = default;
@@ -207,10 +196,11 @@ bool DeleteRowsOfProjects(CAdoConnection& connection, const std::vector<std::str
     bool deleted = transaction.Began() && FillNumberList(connection, listed);
     // The application rows last: until they go, they tell whose rows are whose.
     const auto& tables = ProjectKeyedTables();
-    for (auto keyed = tables.rbegin(); keyed != tables.rend(); ++keyed)
-        deleted = deleted && Execute(connection, std::string("delete from ") + keyed->table + " where " +
-                                                     keyed->column + " in (select old from " + kNumberList + ")" +
-                                                     LegacyPairCondition(keyed->table, keyed->column));
+    for (auto keyed = tables.rbegin(); deleted && keyed != tables.rend(); ++keyed) {
+        const std::string inList = std::string(keyed->column) + " in (select old from " + kNumberList + ")";
+        deleted = Execute(connection, projecttables::DeleteWhere(
+                                          keyed->table, inList + LegacyPairCondition(keyed->table, keyed->column)));
+    }
     projectfolders::FolderChanges folders;
     if (!deleted || !EmptyNumberList(connection) || !folders.Remove(numbers)) return false;
     folders.Keep(connection);

@@ -30,14 +30,8 @@ using Renames = std::map<std::string, std::string, NumberLess>;
 // command that renumbers.
 bool FollowRename(const Renames& renames, std::string& number);
 
-// The condition on `column` for the rows of a table keyed by the project
-// number that belong to one number, for a statement's text; `value` is the
-// number as SQL (a parameter such as "?1", or a quoted literal). When the
-// number is a stored application's number as stored, the rows holding it as
-// stored; else the rows the database takes for it (a number compares without
-// letter case). So one of two legacy numbers that differ only in case never
-// takes the other's rows.
-std::string KeyedRowsCondition(const std::string& column, const std::string& value);
+// The rows of a table that belong to one number (foundation/ProjectTables.h).
+using projecttables::KeyedRowsCondition;
 
 // Whether any table keyed by the project number has a row with the number:
 // a new number must not adopt rows that another project left behind.

@@ -1,6 +1,7 @@
 #include "office_reports/ReportQueries.h"
 
 #include "application/ApplicationStore.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Sql.h"
 #include "office_reports/ReportSupport.h"
 #include "review/ReviewStore.h"
@@ -29,7 +30,13 @@ std::string Selection(const FundProjects& projects) {
     return OfFund(kNumber, projects.fund) + " and XMLB = " + db::QuoteLiteral(projects.category) + Year(projects.year);
 }
 
-std::string JoinedTo(const std::string& table) { return kNumber + " = " + table + ".XMBH"; }
+// The table's rows of the application: of a legacy pair of numbers that
+// differ only in case, those of its own spelling.
+std::string JoinedTo(const std::string& table) { return projecttables::KeyedRowsCondition(table + ".XMBH", kNumber); }
+// The table's rows of the number.
+std::string OfNumber(const std::string& column, const std::string& number) {
+    return projecttables::KeyedRowsCondition(column, db::QuoteLiteral(number));
+}
 
 // The projects with an approving review row, of one unit when `unit` is not empty.
 std::string Approved(const std::string& columns, const FundProjects& projects, const std::string& unit) {
@@ -45,8 +52,8 @@ std::string Planned(const std::string& columns, const FundProjects& projects, co
 
 // The accepted projects: the acceptance row joined with its application.
 std::string Accepted(const std::string& columns) {
-    return "select " + columns + " from " + kAcceptance + ", " + kApplication + " where " + kAcceptance +
-           ".XMBH = " + kNumber + " and ";
+    return "select " + columns + " from " + kAcceptance + ", " + kApplication + " where " + JoinedTo(kAcceptance) +
+           " and ";
 }
 
 std::string PassedFirstReview() { return " and XMLB = " + db::QuoteLiteral(reports::kGroupGeneral) + " and FIRSTAPPR = '+'"; }
@@ -74,24 +81,24 @@ std::string AcceptedNumbers(const std::string& condition, const std::string& yea
 }
 
 std::string ApplicationCategory(const std::string& number) {
-    return "select XMLB from " + kApplication + " where XMBH = " + db::QuoteLiteral(number);
+    return "select XMLB from " + kApplication + " where " + OfNumber("XMBH", number);
 }
 
 std::string ReviewOpinions(const std::string& number) {
-    return "select ZJYJ, PFYJ, PFJF from " + kReview + " where XMBH = " + db::QuoteLiteral(number);
+    return "select ZJYJ, PFYJ, PFJF from " + kReview + " where " + OfNumber("XMBH", number);
 }
 
 std::string ApprovedFunds(const std::string& number) {
-    return "select PFJF from " + kReview + " where XMBH = " + db::QuoteLiteral(number);
+    return "select PFJF from " + kReview + " where " + OfNumber("XMBH", number);
 }
 
 std::string PlanRow(const std::string& number) {
-    return "select * from " + kPlan + " where XMBH = " + db::QuoteLiteral(number) + " order by XMBH";
+    return "select * from " + kPlan + " where " + OfNumber("XMBH", number) + " order by XMBH";
 }
 
 std::string AcceptedProject(const std::string& number) {
-    return Accepted(kAcceptance + ".XMBH, XMLB, SQRXM, GZDW, SJWCR, ZBSXQK, WCQKJJ, YSQK") + kAcceptance +
-           ".XMBH = " + db::QuoteLiteral(number);
+    return Accepted(kAcceptance + ".XMBH, XMLB, SQRXM, GZDW, SJWCR, ZBSXQK, WCQKJJ, YSQK") +
+           OfNumber(kAcceptance + ".XMBH", number);
 }
 
 std::string AcceptedProjectsOfFund(const std::string& fund, const std::string& condition, const std::string& year) {
@@ -163,7 +170,7 @@ std::string PlannedCount(const FundProjects& projects, const std::string& unit) 
 
 std::string PlannedSum(const FundProjects& projects, const std::string& unit) {
     return "select sum(" + kReview + ".PFJF) from " + kApplication + ", " + kPlan + ", " + kReview + " where " +
-           JoinedTo(kPlan) + " and " + kPlan + ".XMBH = " + kReview + ".XMBH and " + Selection(projects) + OfUnit(unit);
+           JoinedTo(kPlan) + " and " + JoinedTo(kReview) + " and " + Selection(projects) + OfUnit(unit);
 }
 
 }  // namespace reportqueries

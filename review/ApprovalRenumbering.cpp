@@ -10,16 +10,19 @@
 namespace approval {
 
 std::optional<std::string> GetReviewResult(CAdoConnection& connection, const std::string& xmbh) {
-    return db::Scalar(connection, "select PSJG from CORVANE_ITEMPF where XMBH = ?1", {xmbh});
+    return db::Scalar(connection,
+                      "select PSJG from CORVANE_ITEMPF where " + projectnumber::KeyedRowsCondition("XMBH", "?1"),
+                      {xmbh});
 }
 
 RenumberResult RenumberProjects(CAdoConnection& connection, const std::string& year, const std::string& kind,
                                 projectnumber::Renames* renames, std::vector<std::string>* caseVariants) {
     // One read of the set with each project's review result (as GetReviewResult gives it).
     projectnumber::Statement set(connection,
-                                 "select a.xmbh, (select p.psjg from corvane_itempf p where p.xmbh = a.xmbh "
-                                 "order by p.rowid limit 1) from corvane_itemappinfo a "
-                                 "where a.NF = ?1 and a.XMLB = ?2 and a.xmbh is not null",
+                                 "select a.xmbh, (select p.psjg from corvane_itempf p where " +
+                                     projectnumber::KeyedRowsCondition("p.xmbh", "a.xmbh") +
+                                     " order by p.rowid limit 1) from corvane_itemappinfo a "
+                                     "where a.NF = ?1 and a.XMLB = ?2 and a.xmbh is not null",
                                  {year, kind});
     std::vector<std::string> passed, others;
     while (set.Next()) (set.Text(1) == "+" ? passed : others).push_back(set.Text(0));

@@ -48,7 +48,10 @@ bool FirstReviewChecks::IsCategoryWrong(const std::string& xmbh) const {
     // connection's error log, as the list's own query failing would be.
     const std::string category =
         m_pConnection
-            ? db::Scalar(*m_pConnection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = ?1", {xmbh}).value_or("")
+            ? db::Scalar(*m_pConnection,
+                         "select XMLB from CORVANE_ITEMAPPINFO where " + projectnumber::KeyedRowsCondition("XMBH", "?1"),
+                         {xmbh})
+                  .value_or("")
             : std::string();
     const bool familyWrong = (StartsWith(category, kCommonFamily) && !StartsWith(xmbh, "9140A")) ||
                              (StartsWith(category, kLabFamily) && !StartsWith(xmbh, "9140C"));

@@ -32,8 +32,12 @@ bool OpenJoined(CAdoRecordSet& rs, CAdoConnection* connection, const std::string
                 const std::string& number) {
     return workflow::OpenQuery(rs, connection,
                                "select CORVANE_ITEMAPPINFO.XMBH, " + columns + " from CORVANE_ITEMAPPINFO left join " +
-                                   table + " on CORVANE_ITEMAPPINFO.XMBH = " + table +
-                                   ".XMBH where CORVANE_ITEMAPPINFO.XMBH = " + db::QuoteLiteral(number));
+                                   table + " on " +
+                                   projectnumber::KeyedRowsCondition(std::string(table) + ".XMBH",
+                                                                     "CORVANE_ITEMAPPINFO.XMBH") +
+                                   " where " +
+                                   projectnumber::KeyedRowsCondition("CORVANE_ITEMAPPINFO.XMBH",
+                                                                     db::QuoteLiteral(number)));
 }
 
 std::vector<std::string> Numbers(CAdoConnection* connection, const std::string& sql,
@@ -68,7 +72,11 @@ bool OpenAcceptanceRow(CAdoRecordSet& rs, CAdoConnection* connection, const std:
 }
 
 bool HasReviewRow(CAdoConnection* connection, const std::string& number) {
-    return !Numbers(connection, std::string("select XMBH from ") + kReviewTable + " where XMBH = ?1", {number}).empty();
+    return !Numbers(connection,
+                    std::string("select XMBH from ") + kReviewTable + " where " +
+                        projectnumber::KeyedRowsCondition("XMBH", "?1"),
+                    {number})
+                .empty();
 }
 
 bool OpenSummary(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number) {
@@ -91,9 +99,11 @@ bool OpenAchievements(CAdoRecordSet& rs, CAdoConnection* connection, const std::
 std::vector<std::string> ProjectsOfKind(CAdoConnection* connection, const std::string& category,
                                         const std::string& year, bool passedOnly) {
     return Numbers(connection,
-                   passedOnly ? "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where "
-                                "corvane_itemappinfo.XMBH = corvane_itempf.XMBH and XMLB = ?1 and NF = ?2 and "
-                                "FIRSTAPPR = '+' and PSJG = '+' order by corvane_itemappinfo.XMBH"
+                   passedOnly ? "select corvane_itemappinfo.XMBH from corvane_itemappinfo, corvane_itempf where " +
+                                    projectnumber::KeyedRowsCondition("corvane_itempf.XMBH",
+                                                                      "corvane_itemappinfo.XMBH") +
+                                    " and XMLB = ?1 and NF = ?2 and FIRSTAPPR = '+' and PSJG = '+' order by "
+                                    "corvane_itemappinfo.XMBH"
                               : "select XMBH from corvane_itemappinfo where XMLB = ?1 and NF = ?2 and FIRSTAPPR = '+' "
                                 "order by XMBH",
                    {category, year});
@@ -118,7 +128,8 @@ RowTexts ManagedProjectRows(CAdoConnection* connection) {
     CAdoRecordSet rs;
     if (!workflow::OpenQuery(
             rs, connection,
-            "select * from CORVANE_ITEMAPPINFO where XMBH in (select XMBH from CORVANE_ITEMMANAGEINFO)"))
+            "select * from CORVANE_ITEMAPPINFO where exists (select 1 from CORVANE_ITEMMANAGEINFO where " +
+                projectnumber::KeyedRowsCondition("CORVANE_ITEMMANAGEINFO.XMBH", "CORVANE_ITEMAPPINFO.XMBH") + ")"))
         return {};
     return ReadRowTexts(rs, kProjectRowColumns);
 }
@@ -131,7 +142,10 @@ bool ClearManageColumns(CAdoConnection& connection, const std::string& number,
                         const std::vector<std::string>& columns) {
     std::string assignments;
     for (const std::string& column : columns) assignments += (assignments.empty() ? "" : ",") + column + "=NULL";
-    return db::Statement(connection, "update CORVANE_ITEMMANAGEINFO set " + assignments + " where XMBH = ?1", {number})
+    return db::Statement(connection,
+                         "update CORVANE_ITEMMANAGEINFO set " + assignments + " where " +
+                             projectnumber::KeyedRowsCondition("XMBH", "?1"),
+                         {number})
         .Run();
 }
 
@@ -149,7 +163,10 @@ std::vector<ExpertJudgement> ExpertJudgements(CAdoConnection* connection, const 
 }
 
 bool DeleteExpertJudgements(CAdoConnection& connection, const std::string& number) {
-    return db::Statement(connection, "delete from CORVANE_EXPERTJUDGE where XMBH = ?1", {number}).Run();
+    return db::Statement(connection,
+                         "delete from CORVANE_EXPERTJUDGE where " + projectnumber::KeyedRowsCondition("XMBH", "?1"),
+                         {number})
+        .Run();
 }
 
 bool WriteExpertJudgements(CAdoConnection& connection, const std::string& number,

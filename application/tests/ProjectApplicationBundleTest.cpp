@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "ExchangeTestSupport.h"
 #include "application/ApplicationImportCheck.h"
@@ -65,6 +66,34 @@ TEST_F(Bundle, ExportWritesTwoSavedRecordsetsWithoutMarkerAndRemovesItsScratchFi
         ASSERT_TRUE(rs.OpenFromFile(files.File("part.xml"))) << i;
         EXPECT_EQ(rs.GetRecordCount() < 0 ? 0 : rs.GetRecordCount(), expectedRows[i]) << i;
         EXPECT_EQ(rs.GetFieldCount(), i == 0 ? 82 : 8) << i;
+    }
+}
+
+// Legacy data: two projects whose numbers differ only in letter case (the
+// database takes them for one number). Exporting either writes its own
+// application row and members only.
+TEST_F(Bundle, ExportOfOneOfALegacyPairOfNumbersWritesItsOwnRows) {
+    const std::string upper = kCode, lower = "9140a010108080001001";
+    StoreProject(upper, {{"XMMC", "大写"}}, {}, {kMembers[0]});
+    StoreProject(lower, {{"XMMC", "小写"}}, {}, {kMembers[1]});
+    for (const auto& [number, name, member] : {std::tuple{upper, "大写", "张三"}, std::tuple{lower, "小写", "李四"}}) {
+        SCOPED_TRACE(number);
+        std::string bytes;
+        ASSERT_TRUE(sys::ReadFile(Export(number), bytes));
+        std::vector<std::string> parts;
+        ASSERT_EQ(LengthPrefixedContainer::Unpack(bytes, std::nullopt, 2, parts),
+                  LengthPrefixedContainer::ReadResult::Ok);
+        const std::pair<const char*, std::string> expected[] = {{"XMMC", name}, {"XM", member}};
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_TRUE(sys::WriteFileAtomic(files.File("part.xml"), parts[i]));
+            CAdoRecordSet rs;
+            ASSERT_TRUE(rs.OpenFromFile(files.File("part.xml"))) << i;
+            ASSERT_EQ(rs.GetRecordCount(), 1) << i;
+            std::string value;
+            rs.GetString(expected[i].first, value);
+            EXPECT_EQ(value, expected[i].second) << i;
+        }
+        sys::RemoveFile(files.File(ProjectApplicationBundle::FileName(number)));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "numbering/ImportedNumber.h"
+#include "numbering/ProjectRows.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"

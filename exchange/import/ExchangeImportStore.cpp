@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "exchange/import/ImportSteps.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Transaction.h"
 
 namespace importstore {
@@ -78,8 +79,16 @@ db::Found HasApplication(CAdoConnection& connection, const std::string& number) 
 
 bool WriteApplication(CAdoConnection& connection, CAdoRecordSet& application, CAdoRecordSet& members,
                       const std::string& number, bool replace) {
-    if (replace && !db::Statement(connection, "delete from corvane_itemappinfo where xmbh=?1", {number}).Run())
-        return false;
+    if (replace) {
+        // The file replaces the one application stored under its number: of
+        // a legacy pair of numbers that differ only in case, the one stored
+        // so, never the other; a number the pair holds in neither spelling
+        // is neither's, and nothing is written.
+        const std::string own = projecttables::KeyedRowsCondition("xmbh", "?1");
+        if (db::HasRow(connection, "select 1 from corvane_itemappinfo where " + own, {number}) != db::Found::Row ||
+            !db::Statement(connection, projecttables::DeleteWhere("corvane_itemappinfo", own), {number}).Run())
+            return false;
+    }
     CAdoRecordSet local;
     if (!OpenForAdding(local, connection, "corvane_itemappinfo") || !local.AddNew()) return false;
     for (const AppColumn& column : kApplicationColumns) {
@@ -90,7 +99,11 @@ bool WriteApplication(CAdoConnection& connection, CAdoRecordSet& application, CA
     if (!local.Update()) return false;
 
     // The members: those stored for the project are replaced by the file's.
-    if (!db::Statement(connection, "delete from corvane_project_sqcy  where ITE_XMBH=?1", {number}).Run()) return false;
+    if (!db::Statement(connection,
+                       "delete from corvane_project_sqcy where " + projecttables::KeyedRowsCondition("ITE_XMBH", "?1"),
+                       {number})
+             .Run())
+        return false;
     if (!OpenForAdding(local, connection, "corvane_project_sqcy")) return false;
     while (!members.IsEOF()) {
         bool written = local.AddNew() && local.SetString("ITE_XMBH", number);

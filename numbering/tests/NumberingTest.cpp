@@ -12,6 +12,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/ProjectDatabase.h"
+#include "numbering/LoadedProject.h"
 #include "numbering/ProjectNumbering.h"
 #include "numbering/ProjectRows.h"
 #include "foundation/Sql.h"
@@ -178,6 +179,57 @@ TEST_F(Numbering, NumbersThatDifferOnlyInCaseAreOneNumber) {
               (std::vector<std::string>{kPrefix + "002", kPrefix + "003"}));
     EXPECT_TRUE(projectnumber::SameNumber(kPrefix + "x05", kPrefix + "X05"));
     EXPECT_FALSE(projectnumber::SameNumber("０", "0"));
+}
+
+// A row holding a number in another letter case than its application is
+// that project's (the database takes the two for one number): loaded, moved
+// and deleted with it. Only where a legacy pair of applications holds the
+// number in both spellings does each take the rows of its own spelling.
+TEST_F(Numbering, ARowInAnotherCaseIsItsProjectsUnlessALegacyPairHoldsTheNumber) {
+    const std::string single = kPrefix + "001", singleLower = "9140a01010108u001001";
+    const std::string upper = kPrefix + "101", lower = "9140a01010108u001101", neither = "9140A01010108u001101";
+    StoreMany({single, upper, lower});
+    for (const std::string& number : {singleLower, upper, lower})
+        testdb::Seed(connection, {"CORVANE_ITEMPF", {"XMBH", "PSJG"}, {{number, number}}});
+    testdb::Seed(connection, {"CORVANE_PROJECT_SQCY", {"ITE_XMBH", "XM"}, {{singleLower, "typed lower"}}});
+    const auto reviewOf = [&](const std::string& number) {
+        return Column("select PSJG from CORVANE_ITEMPF where " +
+                      projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(number)));
+    };
+    const auto rowOf = [&](const std::string& number) {
+        return Column("select rowid from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(number) +
+                      " collate binary");
+    };
+    EXPECT_EQ(reviewOf(single), std::vector<std::string>{singleLower});
+    EXPECT_EQ(reviewOf(upper), std::vector<std::string>{upper});
+    EXPECT_EQ(reviewOf(lower), std::vector<std::string>{lower});
+    EXPECT_TRUE(reviewOf(neither).empty()) << "a spelling of neither of the pair is neither's number";
+    EXPECT_EQ(projectnumber::LoadProject(connection, singleLower).row, rowOf(single).at(0));
+    EXPECT_EQ(projectnumber::LoadProject(connection, upper).row, rowOf(upper).at(0));
+    EXPECT_EQ(projectnumber::LoadProject(connection, lower).row, rowOf(lower).at(0));
+    EXPECT_FALSE(projectnumber::LoadProject(connection, neither).IsLoaded());
+
+    // The single project's rows move with it; one of the pair goes alone.
+    ASSERT_TRUE(projectnumber::MoveProjectRows(connection, single, kPrefix + "002"));
+    Exec("update CORVANE_ITEMAPPINFO set XMBH = " + db::QuoteLiteral(kPrefix + "002") + " where XMBH = " +
+         db::QuoteLiteral(single));
+    EXPECT_EQ(Query("select ITE_XMBH, XM from CORVANE_PROJECT_SQCY where XM = 'typed lower'"),
+              (Rows{{kPrefix + "002", "typed lower"}}));
+    ASSERT_TRUE(projectnumber::DeleteRowsOfProjects(connection, {upper}));
+    const std::string binary = " order by XMBH collate binary";
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMPF" + binary), (std::vector<std::string>{kPrefix + "002", lower}));
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMAPPINFO" + binary),
+              (std::vector<std::string>{kPrefix + "002", lower}));
+    ASSERT_TRUE(projectnumber::DeleteProjectRows(connection, kPrefix + "002"));
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMPF"), std::vector<std::string>{lower});
+    EXPECT_EQ(Column("select ITE_XMBH from CORVANE_PROJECT_SQCY"), std::vector<std::string>{lower});
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMAPPINFO"), std::vector<std::string>{lower});
+
+    // One by one, as a deletion that cannot go at once does: the same.
+    StoreMany({upper});
+    ASSERT_TRUE(projectnumber::DeleteProjectRows(connection, upper));
+    EXPECT_EQ(Column("select XMBH from CORVANE_ITEMAPPINFO"), std::vector<std::string>{lower});
+    EXPECT_EQ(Column("select ITE_XMBH from CORVANE_PROJECT_SQCY"), std::vector<std::string>{lower});
 }
 
 // Rows whose project is not stored (a deleted project's, an import's) are

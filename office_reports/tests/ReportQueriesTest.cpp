@@ -3,6 +3,7 @@
 // from the review row's, and values with a quote are matched as they stand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -115,4 +116,50 @@ TEST_F(ReportQueries, ApprovedFundsComeFromTheReviewRow) {
               "10.0000");
 }
 
+// Legacy data: two projects whose numbers differ only in letter case (the
+// database takes them for one number), each with its own review, plan and
+// acceptance rows. Every statement lists each once, with its own values.
+TEST_F(ReportQueries, EachOfALegacyPairOfNumbersIsListedOnceWithItsOwnRows) {
+    const std::string upper = "9140A01010108U001101", lower = "9140a01010108u001101";
+    testdb::Seed(connection, {"CORVANE_ITEMAPPINFO",
+                              {"XMBH", "NF", "XMLB", "DWDM", "FIRSTAPPR", "XMMC"},
+                              {{upper, "2008", kGroupGeneral, "U001", "+", "大写"},
+                               {lower, "2008", kGroupGeneral, "u001", "+", "小写"}}});
+    testdb::Seed(connection, {"CORVANE_ITEMPF", {"XMBH", "PSJG", "PFJF"}, {{upper, "+", "7"}, {lower, "+", "3"}}});
+    testdb::Seed(connection, {"CORVANE_ITEMPLAN", {"XMBH", "JDYQ"}, {{upper, "大写计划"}, {lower, "小写计划"}}});
+    testdb::Seed(connection, {"CORVANE_ITEMCHECKACCEPT", {"XMBH", "SJWCR"}, {{lower, "李四"}}});
+    const FundProjects approved{"9140A01", kGroupGeneral, "2008"};
+    const std::string general = "XMLB = '" + kGroupGeneral + "'";
+    using R = testdb::Rows;
+    const struct {
+        const char* what;
+        std::string sql;
+        R rows;
+    } cases[] = {
+        {"approved rows of a fund", reportqueries::ApprovedRowsOfFund("9140A01", general, "2008"),
+         R{{kApproved, "10.0000"}, {upper, "7.0000"}, {lower, "3.0000"}}},
+        {"approved sum", reportqueries::ApprovedSum(approved, ""), R{{"20"}}},
+        {"approved funds of one", reportqueries::ApprovedFunds(lower), R{{"3.0000"}}},
+        {"plan row of one", reportqueries::PlanRow(upper), R{{upper, "大写计划"}}},
+        {"accepted of the year", reportqueries::AcceptedNumbers(general, "2008"), R{{kApproved}, {lower}}},
+        {"accepted project", reportqueries::AcceptedProject(lower), R{{lower, "李四"}}},
+        {"accepted project of the other", reportqueries::AcceptedProject(upper), R{}},
+    };
+    for (const auto& c : cases) {
+        R rows;
+        for (testdb::Row row : testdb::Query(connection, c.sql)) {
+            // The number and the last column that tells the project apart.
+            if (std::string(c.what).rfind("plan row", 0) == 0) row = {row.at(0), row.at(1)};
+            else if (std::string(c.what).rfind("accepted project", 0) == 0) row = {row.at(0), row.at(4)};
+            else if (row.size() > 1) row = {row.front(), row.back()};
+            rows.push_back(row);
+        }
+        std::sort(rows.begin(), rows.end());  // the pair's order is the database's choice
+        R expected = c.rows;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(rows, expected) << c.what << "\n" << c.sql;
+    }
+}
+
 }  // namespace
+

@@ -132,6 +132,38 @@ TEST_F(ProjectImport, AcceptanceFilesReplaceTheStoredReport) {
     EXPECT_EQ(Value("select * from corvane_itemcheckaccept", "BACKUPNAME"), "");  // not carried over
 }
 
+// Legacy data: two projects whose numbers differ only in letter case (the
+// database takes them for one number). An application bundle and an
+// acceptance file each replace the rows of the project of their number as
+// written, and the other project keeps its own.
+TEST_F(ProjectImport, FilesOfOneOfALegacyPairOfNumbersReplaceOnlyItsOwnRows) {
+    const std::string upper = "G010000000108A001001", lower = "g010000000108a001001";
+    ApplicationBundle(upper, "文件里的", 2, upper + ".proapp");
+    Exec("update corvane_itemappinfo set XMMC = '库里的大写'");
+    Exec("delete from corvane_project_sqcy where XM = '成员1'");
+    Exec("insert into corvane_itemappinfo (XMBH, XMMC, SQZNDM, NF, DWDM) values ('" + lower +
+         "', '库里的小写', 'g010000000', '2008', 'a001')");
+    testdb::Seed(db, {"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {{lower, "小写成员"}}});
+    Exec("insert into corvane_itemcheckaccept (XMBH, WCSJ) values ('" + lower + "', '2012-01-01')");
+    ASSERT_TRUE(sys::WriteFileAtomic(sys::JoinPath(in, lower + ".proys"),
+                                     Saved("select * from corvane_itemcheckaccept")));
+    Exec("update corvane_itemcheckaccept set WCSJ = '2000-01-01'");
+    Exec("insert into corvane_itemcheckaccept (XMBH, WCSJ) values ('" + upper + "', '2001-01-01')");
+    OpenView();
+    SetPolicy(0);
+    driver.AnswerFolder(in);
+    driver.ExpectMessageBox("提示", "共导入了1条数据！");
+    view_->Click(View::IDC_BTN_IMPORT_PLAN);
+    ImportFolder(View::IDC_BTN_IMPORT_AUDIT, 1);
+    const auto asStored = [&](const std::string& sql) { return testdb::Query(db, sql); };
+    EXPECT_EQ(asStored("select XMBH, XMMC from corvane_itemappinfo order by XMBH collate binary"),
+              (testdb::Rows{{upper, "文件里的"}, {lower, "库里的小写"}}));
+    EXPECT_EQ(asStored("select ITE_XMBH, XM from corvane_project_sqcy order by ITE_XMBH collate binary, XM"),
+              (testdb::Rows{{upper, "成员0"}, {upper, "成员1"}, {lower, "小写成员"}}));
+    EXPECT_EQ(asStored("select XMBH, WCSJ from corvane_itemcheckaccept order by XMBH collate binary"),
+              (testdb::Rows{{upper, "2001-01-01"}, {lower, "2012-01-01"}}));
+}
+
 // Plan and acceptance rows travel by position: a saved recordset of another
 // table is refused whole.
 TEST_F(ProjectImport, PlanAndAcceptanceFilesOfAnotherTableAreRefused) {
