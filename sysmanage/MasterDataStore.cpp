@@ -41,6 +41,8 @@ bool OpenUnitList(CAdoRecordSet& rs, const std::string& code, const std::string&
 
 bool OpenUnitsInOrder(CAdoRecordSet& rs) { return rs.Open("SELECT * FROM CORVANE_UNIT order by dwdm"); }
 
+bool OpenUnits(CAdoRecordSet& rs) { return rs.Open("select * from corvane_unit"); }
+
 bool OpenExpertList(CAdoRecordSet& rs, const std::string& category, const std::string& name) {
     std::string where;
     AddContains(where, "SSJJLB", category);

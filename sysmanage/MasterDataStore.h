@@ -23,6 +23,9 @@ namespace masterstore {
 bool OpenUnitList(CAdoRecordSet& rs, const std::string& code, const std::string& name);
 // Every unit in code order, as the Excel list prints them.
 bool OpenUnitsInOrder(CAdoRecordSet& rs);
+// Every unit with all its columns as the table holds them, as the unit file
+// saves them.
+bool OpenUnits(CAdoRecordSet& rs);
 // Experts whose category and name contain the texts, in ID order.
 bool OpenExpertList(CAdoRecordSet& rs, const std::string& category, const std::string& name);
 // Laboratories whose outward name and host unit contain the texts, in code order.

@@ -6,6 +6,8 @@
 // with the keys quoted into its text removed, all together or none.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "sysmanage/MasterDataStore.h"
@@ -74,6 +76,11 @@ TEST_F(MasterDataStoreTest, UnitListFollowsItsFilters) {
     for (const auto& c : cases)
         EXPECT_EQ(Opened(masterstore::OpenUnitList(rs, c.code, c.name), "DWDM"), c.codes) << c.code << "|" << c.name;
     EXPECT_EQ(Opened(masterstore::OpenUnitsInOrder(rs), "DWDM"), cases[0].codes);
+    Keys all = Opened(masterstore::OpenUnits(rs), "DWDM");
+    std::sort(all.begin(), all.end());
+    Keys expected = cases[0].codes;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(all, expected);
 }
 
 TEST_F(MasterDataStoreTest, ExpertLabAndGroupListsFollowTheirFilters) {
