@@ -1,9 +1,9 @@
 #include "sysmanage/DlgExpertInfo.h"
 
-#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "sysmanage/ManageCommon.h"
+#include "sysmanage/MasterDataStore.h"
 
 namespace {
 
@@ -90,25 +90,25 @@ CDlgExpertInfo::CDlgExpertInfo(ui::Wnd* parent) : CRecordEditor(Template(), "cor
 BOOL CDlgExpertInfo::OnInitDialog() {
     CRecordEditor::OnInitDialog();
     std::vector<std::string> categories;
-    for (const std::string& jjbh : ReadColumn("select JJBH from CORVANE_SPECGROUP order by JJBH", "JJBH"))
+    for (const std::string& jjbh : masterstore::FundNumbers(*m_pRecordSet))
         categories.push_back("J" + LastCharacters(jjbh, 2));
     FillChoice(IDC_SSJJLB, categories);
     FillChoice(IDC_XB, {"男", "女"});
     FillChoice(IDC_SFXSWYHCY, {"是", "否"});
-    FillChoice(IDC_ZC, ReadColumn("select * from corvane_zd_zc", "NAME"));
+    FillChoice(IDC_ZC, masterstore::TitleNames(*m_pRecordSet));
     if (!m_strKey.empty()) LoadExpert();
     return TRUE;
 }
 
 void CDlgExpertInfo::LoadExpert() {
-    if (LoadRecord("select * from corvane_expertinfo where id=" + db::QuoteLiteral(m_strKey)))
+    if (LoadRecord("id", m_strKey))
         m_strLoadedId = Value("ID");
     m_pRecordSet->Close();
 }
 
 bool CDlgExpertInfo::IdHeldByAnother(const std::string& id) {
     if (!m_strLoadedId.empty() && text::EqualsNoCase(id, m_strLoadedId)) return false;
-    m_pRecordSet->Open("select * from corvane_expertinfo where id=" + db::QuoteLiteral(id));
+    OpenKeyed("id", id);
     const bool held = !m_pRecordSet->IsEOF();
     m_pRecordSet->Close();
     return held;
@@ -125,7 +125,7 @@ void CDlgExpertInfo::OnOK() {
         Prompt("专家ID：" + Value("ID") + "已存在，请使用其他ID！", MB_ICONSTOP);
         return;
     }
-    m_pRecordSet->Open("select * from corvane_expertinfo where id=" + db::QuoteLiteral(orig));
+    OpenKeyed("id", orig);
     const bool change = !orig.empty() && !m_pRecordSet->IsEOF();
     if (change && Prompt("确定更新专家信息吗？", MB_ICONINFORMATION, MB_YESNO) != IDYES) return;
     db::Transaction transaction(*m_pConnection);

@@ -1,18 +1,7 @@
 #include "sysmanage/DlgExpertManage.h"
 
-#include "foundation/Sql.h"
 #include "sysmanage/DlgExpertInfo.h"
-
-namespace {
-
-std::string ExpertQuery(const std::string& category, const std::string& name) {
-    std::string where;
-    if (!category.empty()) where = "SSJJLB LIKE " + db::QuoteLiteral("%" + category + "%");
-    if (!name.empty()) where += (where.empty() ? "" : " and ") + std::string("XM LIKE ") + db::QuoteLiteral("%" + name + "%");
-    return "SELECT * FROM CORVANE_EXPERTINFO " + (where.empty() ? "" : "where " + where + " ") + "ORDER BY ID ASC";
-}
-
-}  // namespace
+#include "sysmanage/MasterDataStore.h"
 
 const MasterListSpec& CDlgExpertManage::ListSpec() {
     static const MasterListSpec layout{
@@ -20,7 +9,7 @@ const MasterListSpec& CDlgExpertManage::ListSpec() {
         IDC_QUERY, IDC_ADD, IDC_DELETE, IDC_IMPORT, IDC_EXPORT, IDC_EXCEL,
         {{"所属基金类别", 110}, {"ID", 80}, {"姓名", 80}, {"性别", 80}, {"年龄", 60}, {"职称", 100},
          {"专业特长", 180}, {"工作单位", 250}, {"通信地址", 250}, {"邮政编码", 100}, {"电话", 120}, {"手机", 120}},
-        "corvane_expertinfo", "id", 1, "ID", "专家ID：", "专家信息文件", kExpertExport, ExpertQuery, false,
+        "corvane_expertinfo", "id", 1, "ID", "专家ID：", "专家信息文件", kExpertExport, masterstore::OpenExpertList, false,
         {0, "所属基金类别：", true,
          {"专家编号", "姓名", "性别", "年龄", "职称", "专业特长", "工作单位", "通信地址", "邮政编码", "电话", "手机"}, 1},
     };

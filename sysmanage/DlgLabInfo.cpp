@@ -1,6 +1,5 @@
 #include "sysmanage/DlgLabInfo.h"
 
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Edit.h"
 
@@ -83,7 +82,7 @@ BOOL CDlgLabInfo::OnInitDialog() {
 }
 
 void CDlgLabInfo::LoadLab() {
-    LoadRecord("select * from corvane_lab where sysdm=" + db::QuoteLiteral(m_strKey));
+    LoadRecord("sysdm", m_strKey);
     m_pRecordSet->Close();
 }
 

@@ -1,18 +1,7 @@
 #include "sysmanage/DlgLabManage.h"
 
-#include "foundation/Sql.h"
 #include "sysmanage/DlgLabInfo.h"
-
-namespace {
-
-std::string LabQuery(const std::string& sysdwmc, const std::string& ytdw) {
-    std::string where;
-    if (!sysdwmc.empty()) where = "sysdwmc LIKE " + db::QuoteLiteral("%" + sysdwmc + "%");
-    if (!ytdw.empty()) where += (where.empty() ? "" : " and ") + std::string("ytdw LIKE ") + db::QuoteLiteral("%" + ytdw + "%");
-    return "SELECT * FROM CORVANE_LAB " + (where.empty() ? "" : "where " + where + " ") + "ORDER BY sysdm ASC";
-}
-
-}  // namespace
+#include "sysmanage/MasterDataStore.h"
 
 const MasterListSpec& CDlgLabManage::ListSpec() {
     static const MasterListSpec layout{
@@ -21,7 +10,7 @@ const MasterListSpec& CDlgLabManage::ListSpec() {
         {{"实验室代码", 100}, {"实验室全称", 250}, {"实验室对外名称", 200}, {"主依托单位", 250}, {"联系人", 80},
          {"固定电话", 120}, {"手机", 120}, {"通信地址", 250}, {"邮编", 80}, {"省", 80}, {"市", 80},
          {"开户单位", 200}, {"开户行", 200}, {"开户帐号", 150}},
-        "corvane_lab", "sysdm", 0, "sysdm", "实验室代码：", "实验室信息文件", kLabExport, LabQuery, false,
+        "corvane_lab", "sysdm", 0, "sysdm", "实验室代码：", "实验室信息文件", kLabExport, masterstore::OpenLabList, false,
         {0, "实验室信息管理", false,
          {"实验室代码", "实验室全称", "实验室对外名称", "主依托单位", "联系人", "固定电话", "手机", "通信地址", "邮编",
           "省", "市", "开户单位", "开户行", "开户账号"}, 0,

@@ -4,11 +4,11 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Password.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Services.h"
 #include "sysmanage/ManageCommon.h"
+#include "sysmanage/MasterDataStore.h"
 
 const ui::DialogTemplate& CDlgModifyPassword::Template() {
     using ui::Kind;
@@ -50,7 +50,7 @@ void CDlgModifyPassword::OnOK() {
     }
     CAdoRecordSet users;
     BindRecordset(users, connection);
-    if (!users.Open("select * from CORVANE_USERS where YHM = " + db::QuoteLiteral(CurrentUserName())) ||
+    if (!masterstore::OpenUser(users, CurrentUserName()) ||
         users.IsEOF()) {
         Prompt("找不到当前登录用户，密码未修改！", MB_ICONSTOP);
         return;

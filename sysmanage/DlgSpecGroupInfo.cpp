@@ -1,6 +1,5 @@
 #include "sysmanage/DlgSpecGroupInfo.h"
 
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Edit.h"
 
@@ -55,7 +54,7 @@ BOOL CDlgSpecGroupInfo::OnInitDialog() {
 }
 
 void CDlgSpecGroupInfo::LoadSpecGroup() {
-    LoadRecord("select * from corvane_specgroup where jjbh=" + db::QuoteLiteral(m_strKey));
+    LoadRecord("jjbh", m_strKey);
     m_pRecordSet->Close();
 }
 

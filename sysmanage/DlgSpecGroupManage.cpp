@@ -1,28 +1,14 @@
 #include "sysmanage/DlgSpecGroupManage.h"
 
-#include "foundation/Sql.h"
 #include "sysmanage/DlgSpecGroupInfo.h"
-
-namespace {
-
-// The fund number is compared exactly, the host unit as a part when alone.
-std::string SpecGroupQuery(const std::string& jjbh, const std::string& ytdw) {
-    const std::string select = "SELECT * FROM corvane_specgroup ";
-    if (jjbh.empty() && ytdw.empty()) return select + "ORDER BY JJBH ASC";
-    if (ytdw.empty()) return select + "where JJBH=" + db::QuoteLiteral(jjbh);
-    if (jjbh.empty()) return select + "where YTDW LIKE " + db::QuoteLiteral("%" + ytdw + "%") + " ORDER BY JJBH ASC";
-    return select + "where JJBH=" + db::QuoteLiteral(jjbh) + " and YTDW=" + db::QuoteLiteral(ytdw) +
-           " ORDER BY JJBH ASC";
-}
-
-}  // namespace
+#include "sysmanage/MasterDataStore.h"
 
 const MasterListSpec& CDlgSpecGroupManage::ListSpec() {
     static const MasterListSpec layout{
         IDD, "专业组信息管理", "基金编号：", IDC_JJBH, "挂靠单位：", IDC_YTDW,
         IDC_QUERY, IDC_ADD, IDC_DELETE, IDC_IMPORT, IDC_EXPORT, IDC_EXCEL,
         {{"基金编号", 150}, {"专业组名称", 300}, {"挂靠单位", 300}, {"联系人", 110}, {"电话", 150}, {"手机", 150}},
-        "corvane_specgroup", "jjbh", 0, "JJBH", "基金编号：", "专业组信息文件", kSpecGroupExport, SpecGroupQuery, true,
+        "corvane_specgroup", "jjbh", 0, "JJBH", "基金编号：", "专业组信息文件", kSpecGroupExport, masterstore::OpenSpecGroupList, true,
         {1, "专业组信息管理", false, {"基金编号", "专业组名称", "挂靠单位", "联系人", "电话", "手机"}, 0,
          {12, 34, 34, 10, 14, 14}},
     };

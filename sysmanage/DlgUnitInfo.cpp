@@ -2,11 +2,11 @@
 
 #include "foundation/Transaction.h"
 #include "foundation/ColumnLimits.h"
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
 #include "sysmanage/ManageCommon.h"
+#include "sysmanage/MasterDataStore.h"
 #include "sysmanage/UnitColumns.h"
 
 namespace {
@@ -44,10 +44,6 @@ constexpr UnitBox kBoxes[] = {
 constexpr int kWriteOrder[] = {0, 1, 3, 4, 2, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 
 constexpr const char* kUnitTable = "corvane_unit";
-
-std::string UnitQuery(const std::string& code) {
-    return "select * from corvane_unit where dwdm=" + db::QuoteLiteral(code);
-}
 
 }  // namespace
 
@@ -105,7 +101,7 @@ BOOL CDlgUnitInfo::OnInitDialog() {
 
 void CDlgUnitInfo::LoadUnit() {
     m_fields = {};
-    if (m_pRecordset->Open(UnitQuery(m_strCode)) && !m_pRecordset->IsEOF()) {
+    if (masterstore::OpenUnit(*m_pRecordset, m_strCode) && !m_pRecordset->IsEOF()) {
         for (size_t i = 0; i < kUnitColumns.size(); ++i) m_pRecordset->GetString(kUnitColumns[i].name, m_fields[i]);
     }
     m_pRecordset->Close();
@@ -113,7 +109,7 @@ void CDlgUnitInfo::LoadUnit() {
 }
 
 bool CDlgUnitInfo::UnitStored(const std::string& code) {
-    const bool stored = m_pRecordset->Open(UnitQuery(code)) && !m_pRecordset->IsEOF();
+    const bool stored = masterstore::OpenUnit(*m_pRecordset, code) && !m_pRecordset->IsEOF();
     m_pRecordset->Close();
     return stored;
 }
@@ -126,7 +122,7 @@ bool CDlgUnitInfo::WriteFields() {
 
 bool CDlgUnitInfo::Save(bool update) {
     db::Transaction transaction(*m_pConnection);
-    bool saved = transaction.Began() && m_pRecordset->Open(UnitQuery(m_strLoadedCode));
+    bool saved = transaction.Began() && masterstore::OpenUnit(*m_pRecordset, m_strLoadedCode);
     if (saved && update) saved = !m_pRecordset->IsEOF();
     else if (saved) saved = m_pRecordset->AddNew();
     saved = saved && WriteFields() && transaction.Commit();

@@ -3,7 +3,6 @@
 #include "foundation/ImportReport.h"
 
 #include "foundation/RecordTexts.h"
-#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
@@ -12,6 +11,7 @@
 #include "sysmanage/DlgRepeatRecord.h"
 #include "sysmanage/DlgUnitInfo.h"
 #include "sysmanage/ManageCommon.h"
+#include "sysmanage/MasterDataStore.h"
 #include "sysmanage/UnitColumns.h"
 #include "sysmanage/UnitFile.h"
 
@@ -21,17 +21,6 @@ namespace {
 
 constexpr int kColumnWidths[] = {100, 250, 150, 150, 150, 100, 250, 70, 70, 100, 120, 120, 200, 200, 150};
 constexpr int kFundOfficeRole = 2;
-
-// The statement of the list for the filters, as typed.
-std::string UnitListQuery(const std::string& code, const std::string& name) {
-    const std::string c = db::QuoteLiteral(code);
-    if (code.empty() && name.empty()) return "SELECT * FROM CORVANE_UNIT ORDER BY DWDM ASC";
-    if (!code.empty() && !name.empty())
-        return "SELECT * FROM CORVANE_UNIT where DWDM=" + c + " and DWMC=" + db::QuoteLiteral(name) +
-               " ORDER BY DWDM ASC";
-    if (!code.empty()) return "SELECT * FROM CORVANE_UNIT where DWDM=" + c;
-    return "SELECT * FROM CORVANE_UNIT where DWMC LIKE " + db::QuoteLiteral("%" + name + "%") + " ORDER BY DWDM ASC";
-}
 
 }  // namespace
 
@@ -97,7 +86,7 @@ void CDlgUnitManage::QueryUnits(bool withFilters) {
     list.DeleteAllItems();
     const std::string code = withFilters ? GetDlgItemText(IDC_CODE_FILTER) : std::string();
     const std::string name = withFilters ? GetDlgItemText(IDC_NAME_FILTER) : std::string();
-    if (m_recordset.Open(UnitListQuery(code, name))) list.AppendRows(ReadRowTexts(m_recordset, long(kUnitColumns.size())));
+    if (masterstore::OpenUnitList(m_recordset, code, name)) list.AppendRows(ReadRowTexts(m_recordset, long(kUnitColumns.size())));
     m_recordset.Close();
     GetDlgItem(IDC_QUERY)->EnableWindow(TRUE);
 }
@@ -125,13 +114,8 @@ void CDlgUnitManage::OnBtnDelete() {
     }
     if (Prompt("确定删除所选记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
     // The selected units go together or not at all.
-    const bool deleted = db::InTransaction(m_connection, [&] {
-        db::Statement remove(m_connection, "delete from corvane_unit where dwdm = ?1");
-        for (const std::string& code : codes)
-            if (!remove.RunWith({code})) return false;
-        return true;
-    });
-    if (!deleted) Prompt(db::FailureMessage(m_connection, "删除失败！"), MB_ICONSTOP);
+    if (!masterstore::DeleteUnits(m_connection, codes))
+        Prompt(db::FailureMessage(m_connection, "删除失败！"), MB_ICONSTOP);
     QueryUnits(false);
 }
 
@@ -182,7 +166,7 @@ void CDlgUnitManage::OutputExcel() {
     header.Font().SetSize(11);
 
     int lastRow = 2;
-    if (m_recordset.Open("SELECT * FROM CORVANE_UNIT order by dwdm")) {
+    if (masterstore::OpenUnitsInOrder(m_recordset)) {
         for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
             ++lastRow;
             for (int column = 0; column < int(kUnitColumns.size()); ++column) {

@@ -2,7 +2,6 @@
 
 #include "foundation/MasterFileImport.h"
 #include "foundation/RecordTexts.h"
-#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/office/Excel.h"
 #include "platform/sys/Sys.h"
@@ -10,6 +9,7 @@
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/Services.h"
 #include "sysmanage/ManageCommon.h"
+#include "sysmanage/MasterDataStore.h"
 
 using sysmanage::DuplicatePolicy;
 
@@ -102,7 +102,7 @@ void CMasterListDialog::RefreshList(BOOL useFilter) {
     const std::string b = useFilter ? GetDlgItemText(spec_.filterIdB) : std::string();
 
     // A query that fails (as a closed recordset) leaves the list empty.
-    m_recordset.Open(spec_.query(a, b));
+    spec_.openList(m_recordset, a, b);
     list.AppendRows(ReadRowTexts(m_recordset, long(spec_.columns.size())));
     m_recordset.Close();
     queryButton->EnableWindow(TRUE);
@@ -120,10 +120,6 @@ void CMasterListDialog::OnDblclkList(const ui::NotifyInfo& info) {
     if (result == IDOK || spec_.refillAfterCancelledEdit) RefreshList(FALSE);
 }
 
-std::string CMasterListDialog::KeyCondition(const std::string& key) const {
-    return std::string(" where ") + spec_.keyColumn + " = " + db::QuoteLiteral(key);
-}
-
 void CMasterListDialog::OnBtnDelete() {
     const std::vector<std::string> keys = SelectedColumnTexts(List(), spec_.keyListColumn);
     if (keys.empty()) {
@@ -131,12 +127,7 @@ void CMasterListDialog::OnBtnDelete() {
         return;
     }
     if (Prompt("确定删除所选记录？", MB_ICONQUESTION, MB_YESNO) != IDYES) return;
-    const bool deleted = db::InTransaction(m_connection, [&] {
-        for (const std::string& key : keys)
-            if (!m_connection.Execute(std::string("delete from ") + spec_.table + KeyCondition(key))) return false;
-        return true;
-    });
-    if (!deleted) Prompt(db::FailureMessage(m_connection, "删除失败！"), MB_ICONSTOP);
+    if (!masterstore::DeleteRecords(m_connection, spec_.table, spec_.keyColumn, keys)) Prompt(db::FailureMessage(m_connection, "删除失败！"), MB_ICONSTOP);
     RefreshList(FALSE);
 }
 

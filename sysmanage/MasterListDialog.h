@@ -52,8 +52,9 @@ struct MasterListSpec {
     const char* existsQuestion;       // "<label>：" put before the key of a stored record
     const char* fileKind;             // what the files are called ("专家信息文件")
     const SideExportTable& exchange;  // the side-database export and the file's columns
-    // The list query for the filters as typed; either may be empty.
-    std::string (*query)(const std::string& a, const std::string& b);
+    // Opens the list's rows for the filters as typed (either may be empty)
+    // on the list's recordset (MasterDataStore).
+    bool (*openList)(CAdoRecordSet& rs, const std::string& a, const std::string& b);
     bool refillAfterCancelledEdit;    // a double-click refills even when the editor was cancelled
     ExcelListLayout excel;
 };
@@ -102,8 +103,6 @@ private:
     void OnBtnExport();
     void OnBtnImport();
     void OutputExcel();
-
-    std::string KeyCondition(const std::string& key) const;
 
     const MasterListSpec& spec_;
 };

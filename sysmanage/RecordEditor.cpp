@@ -1,7 +1,6 @@
 #include "sysmanage/RecordEditor.h"
 
 #include "foundation/ColumnLimits.h"
-#include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -9,6 +8,7 @@
 #include "platform/ui/Lists.h"
 #include "platform/ui/Services.h"
 #include "sysmanage/ManageCommon.h"
+#include "sysmanage/MasterDataStore.h"
 
 CRecordEditor::CRecordEditor(const ui::DialogTemplate& tpl, const char* table, std::vector<EditorField> fields,
                              ui::Wnd* parent)
@@ -44,8 +44,12 @@ void CRecordEditor::DoDataExchange(ui::DataExchange& dx) {
         if (!fields_[i].choice) dx.Text(fields_[i].id, values_[i]);
 }
 
-bool CRecordEditor::LoadRecord(const std::string& sql) {
-    m_pRecordSet->Open(sql);
+void CRecordEditor::OpenKeyed(const char* keyColumn, const std::string& key) {
+    masterstore::OpenRecord(*m_pRecordSet, table_, keyColumn, key);
+}
+
+bool CRecordEditor::LoadRecord(const char* keyColumn, const std::string& key) {
+    OpenKeyed(keyColumn, key);
     if (m_pRecordSet->IsEOF()) return false;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         values_[i].clear();
@@ -97,8 +101,7 @@ void CRecordEditor::SaveKeyed(const KeyedSaveTexts& texts) {
         return;
     }
     const EditorField& key = fields_.front();
-    m_pRecordSet->Open(std::string("select * from ") + table_ + " where " + key.column + "=" +
-                       db::QuoteLiteral(values_.front()));
+    OpenKeyed(key.column, values_.front());
     const bool stored = !m_pRecordSet->IsEOF();
     if (stored && Prompt(texts.exists, MB_ICONINFORMATION, MB_YESNO) != IDYES) return;
     db::Transaction transaction(*m_pConnection);
@@ -123,18 +126,6 @@ const EditorField* CRecordEditor::FieldOf(const char* column) const {
     for (const EditorField& field : fields_)
         if (text::EqualsNoCase(field.column, column)) return &field;
     return nullptr;
-}
-
-std::vector<std::string> CRecordEditor::ReadColumn(const std::string& sql, const char* column) {
-    std::vector<std::string> texts;
-    m_pRecordSet->Open(sql);
-    for (; !m_pRecordSet->IsEOF(); m_pRecordSet->MoveNext()) {
-        std::string value;
-        m_pRecordSet->GetString(column, value);
-        texts.push_back(value);
-    }
-    m_pRecordSet->Close();
-    return texts;
 }
 
 void CRecordEditor::FillChoice(int id, const std::vector<std::string>& texts) {

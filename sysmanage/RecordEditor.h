@@ -49,10 +49,14 @@ protected:
     // CollectValues and set by LoadRecord.
     void DoDataExchange(ui::DataExchange& dx) override;
 
-    // Opens `sql` on the recordset; when it finds a record, reads every field
-    // by name into its box (a drop-down list selects the entry equal to the
-    // text, or none) and answers true. The recordset stays open.
-    bool LoadRecord(const std::string& sql);
+    // Opens the record whose `keyColumn` equals `key` on the recordset; when
+    // there is one, reads every field by name into its box (a drop-down list
+    // selects the entry equal to the text, or none) and answers true. The
+    // recordset stays open.
+    bool LoadRecord(const char* keyColumn, const std::string& key);
+    // Opens the record of the editor's table whose `keyColumn` equals `key`
+    // on the recordset (empty when there is none).
+    void OpenKeyed(const char* keyColumn, const std::string& key);
     // Reads every box into the values; false when the exchange refused one.
     // A drop-down list without a selection keeps the text it was loaded with.
     bool CollectValues();
@@ -81,8 +85,6 @@ protected:
     std::string FailureText(const std::string& failure) const;
 
     std::string& Value(const char* column);
-    // The text of `column` in each record that `sql` finds, in order.
-    std::vector<std::string> ReadColumn(const std::string& sql, const char* column);
     // Fills a drop-down list with `texts` and selects the first.
     void FillChoice(int id, const std::vector<std::string>& texts);
 private:

@@ -1,12 +1,13 @@
 #include "sysmanage/UnitFile.h"
 
+#include "sysmanage/MasterDataStore.h"
 #include "sysmanage/UnitColumns.h"
 
 const MasterFileFormat kUnitFileFormat{"CORVANE_UNIT", "单位信息", "DWDM", "单位代码", long(kUnitColumns.size()),
                                        long(kUnitColumns.size()), true};
 
 int ExportUnitFile(CAdoRecordSet& recordset, const std::string& path) {
-    if (!recordset.Open("select * from corvane_unit")) return -1;
+    if (!masterstore::OpenUnits(recordset)) return -1;
     const long count = recordset.GetRecordCount();
     const bool saved = recordset.Save(path);
     recordset.Close();
