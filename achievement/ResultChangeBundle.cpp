@@ -73,7 +73,7 @@ bool StoreMainRow(CAdoConnection& connection, CAdoRecordSet& part, const std::st
 
 // Child rows are stored under the main row's project, whatever the file says.
 bool StoreChildRows(CAdoConnection& connection, const ChildTable& table, CAdoRecordSet& part, const std::string& key) {
-    if (!db::Statement(connection, "delete from " + table.table + " where ITEM_XMBH = ?1", {key}).Run()) return false;
+    if (!DeleteByKey(connection, table.table, "ITEM_XMBH", key)) return false;
     CAdoRecordSet target;
     appdb::Bind(target, connection);
     if (!target.Open("select * from " + table.table + " where 1=0")) return false;
@@ -171,8 +171,7 @@ ImportResult ReadBundle(CAdoConnection& connection, const std::string& path, con
     if (exists && !confirm(key)) return ImportResult::Declined;
 
     const bool stored = db::InTransaction(connection, [&] {
-        if (exists && !db::Statement(connection, "delete from CORVANE_NEW_RESULTCHANGE where XMBH = ?1", {key}).Run())
-            return false;
+        if (exists && !DeleteByKey(connection, kMainTable, "XMBH", key)) return false;
         if (hasMain && !StoreMainRow(connection, main, key)) return false;
         for (int child = 0; child < kChildCount; ++child)
             if (!StoreChildRows(connection, ChildTables()[child], *parts[1 + child], key)) return false;

@@ -6,6 +6,7 @@
 #include "foundation/AdoConnection.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -51,13 +52,22 @@ const std::array<ChildTable, kChildCount>& ChildTables() {
 }
 
 std::string SelectByKey(const std::string& table, const std::string& keyColumn, const std::string& key) {
-    return "select * from " + table + " where " + keyColumn + "=" + db::QuoteLiteral(key);
+    return "select * from " + table + " where " + projecttables::KeyedRowsCondition(keyColumn, db::QuoteLiteral(key));
+}
+
+bool DeleteByKey(CAdoConnection& connection, const std::string& table, const std::string& keyColumn,
+                 const std::string& key) {
+    return db::Statement(connection, projecttables::DeleteWhere(table, projecttables::KeyedRowsCondition(keyColumn, "?1")),
+                         {key})
+        .Run();
 }
 
 bool RecordExists(CAdoConnection& connection, const std::string& number) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select xmbh from corvane_new_resultchange where xmbh=" + db::QuoteLiteral(number))) return false;
+    if (!rs.Open("select xmbh from corvane_new_resultchange where " +
+                 projecttables::KeyedRowsCondition("xmbh", db::QuoteLiteral(number))))
+        return false;
     return rs.GetRecordCount() >= 1;
 }
 
@@ -88,7 +98,8 @@ std::string ChooserQuery() { return "select xmmc,xmbh from corvane_new_resultcha
 bool ProjectName(CAdoConnection& connection, const std::string& number, std::string& name) {
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    return rs.Open("select xmmc from corvane_new_resultchange where xmbh = " + db::QuoteLiteral(number)) &&
+    return rs.Open("select xmmc from corvane_new_resultchange where " +
+                   projecttables::KeyedRowsCondition("xmbh", db::QuoteLiteral(number))) &&
            !rs.IsEOF() && rs.GetString("xmmc", name);
 }
 
@@ -158,7 +169,7 @@ bool WriteChildRows(CAdoConnection& connection, const std::string& number,
         const ChildTable& table = ChildTables()[child];
         const std::string name = text::ToLowerAscii(table.table);
         // A refused delete would leave the old rows beside the new ones.
-        if (!db::Statement(connection, "delete from " + name + "  where ITEM_XMBH=?1", {number}).Run()) return false;
+        if (!DeleteByKey(connection, name, "ITEM_XMBH", number)) return false;
         CAdoRecordSet rs;
         appdb::Bind(rs, connection);
         if (!rs.Open("select * from " + name + " where 1=0")) return false;
@@ -178,11 +189,9 @@ bool WriteChildRows(CAdoConnection& connection, const std::string& number,
 }
 
 bool DeleteRecord(CAdoConnection& connection, const std::string& number) {
-    if (!db::Statement(connection, "delete from CORVANE_NEW_RESULTCHANGE where XMBH = ?1", {number}).Run())
-        return false;
+    if (!DeleteByKey(connection, kMainTable, "XMBH", number)) return false;
     for (const ChildTable& child : ChildTables())
-        if (!db::Statement(connection, "delete from " + child.table + " where ITEM_XMBH = ?1", {number}).Run())
-            return false;
+        if (!DeleteByKey(connection, child.table, "ITEM_XMBH", number)) return false;
     return true;
 }
 

@@ -56,8 +56,13 @@ enum ChildIndex { kJcyj = 0, kGgll, kYyssgg, kXhssgg, kGzzdlist, kChildCount };
 // In the order _JCYJ, _GGLL, _YYSSGG, _XHSSGG, _GZZDLIST.
 const std::array<ChildTable, kChildCount>& ChildTables();
 
-// "select * from <table> where <keyColumn>='<key>'" with the key quoted.
+// The rows of <table> whose project-number column <keyColumn> holds the
+// project `key`: "select * from <table> where ..." with the key quoted. Of a
+// legacy pair (numbers differing only in letter case) each keeps its own rows.
 std::string SelectByKey(const std::string& table, const std::string& keyColumn, const std::string& key);
+// Deletes those rows; false when the delete is refused.
+bool DeleteByKey(CAdoConnection& connection, const std::string& table, const std::string& keyColumn,
+                 const std::string& key);
 // Whether the main table has a row for the number.
 bool RecordExists(CAdoConnection& connection, const std::string& number);
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "application/ApplicationDb.h"
+#include "followup/SummaryKind.h"
 #include "application/ApplicationStore.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/FileMessages.h"
@@ -12,12 +13,12 @@
 #include "foundation/LengthPrefixedContainer.h"
 #include "foundation/LongBinary.h"
 #include "foundation/Options.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 #include "foundation/StagedFile.h"
 #include "numbering/LeadingCharacters.h"
 #include "numbering/ProjectFolders.h"
-#include "numbering/ProjectRows.h"
 #include "platform/sys/Process.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/DateTime.h"
@@ -131,7 +132,7 @@ SummaryBundle::ExportResult SummaryBundle::Export(const std::string& number, con
     appdb::Bind(document, m_connection);
     appdb::Bind(achievements, m_connection);
     if (!document.Open("select * from " + table + " where " +
-                       projectnumber::KeyedRowsCondition("XMBH", db::QuoteLiteral(number))) ||
+                       projecttables::KeyedRowsCondition("XMBH", db::QuoteLiteral(number))) ||
         document.IsEOF())
         return ExportResult::NoDocument;
 
@@ -140,7 +141,7 @@ SummaryBundle::ExportResult SummaryBundle::Export(const std::string& number, con
     // A project without achievement rows still carries its (empty) second part.
     const bool written = sys::MakeDirs(sys::NativePath(folder)) && document.Save(scratch[0], adPersistXML) &&
                          achievements.Open("select * from corvane_cghz where " +
-                                           projectnumber::KeyedRowsCondition("XMBH",
+                                           projecttables::KeyedRowsCondition("XMBH",
                                                                              db::QuoteLiteral(number))) &&
                          achievements.Save(scratch[1], adPersistXML) &&
                          WriteParts(sys::JoinPath(folder, sys::SafeFileName(number) + "." + kExtension), scratch);
@@ -185,7 +186,9 @@ int SummaryBundle::Import(const std::string& path) {
         return 0;
     }
     // The rows of a project that is not stored are refused, and named.
-    switch (db::HasRow(m_connection, "select XMBH from CORVANE_ITEMAPPINFO where XMBH = ?1", {document.number})) {
+    switch (db::HasRow(m_connection,
+                       "select XMBH from CORVANE_ITEMAPPINFO where " + projecttables::KeyedRowsCondition("XMBH", "?1"),
+                       {document.number})) {
     case db::Found::Row: break;
     case db::Found::NoRow: m_notStored.push_back(document.number); return 0;
     case db::Found::Failed: m_failedFiles.push_back(sys::FileName(path)); return 0;
@@ -277,7 +280,9 @@ bool SummaryBundle::ReadDocument(const std::string& path, Document& document) {
 }
 
 SummaryBundle::Overwrite SummaryBundle::AskOverwrite(const std::string& number) {
-    switch (db::HasRow(m_connection, "select xmbh from " + std::string(Info(m_variant).table) + " where xmbh = ?1",
+    switch (db::HasRow(m_connection,
+                       "select xmbh from " + std::string(Info(m_variant).table) + " where " +
+                           projecttables::KeyedRowsCondition("xmbh", "?1"),
                        {number})) {
     case db::Found::NoRow: return Overwrite::Yes;
     case db::Found::Failed: return Overwrite::Failed;
@@ -290,13 +295,7 @@ SummaryBundle::Overwrite SummaryBundle::AskOverwrite(const std::string& number) 
 }
 
 StagedFile::Result SummaryBundle::StageAttachment(Document& document, StagedFile& file) {
-    CAdoRecordSet application;
-    appdb::Bind(application, m_connection);
-    std::string category;
-    if (application.Open("select XMLB from CORVANE_ITEMAPPINFO where XMBH = " + db::QuoteLiteral(document.number)) &&
-        !application.IsEOF())
-        category = FieldText(application, "XMLB");
-
+    const std::string category = followup::ProjectCategory(m_connection, document.number).value_or("");
     const std::string folder = AttachmentFolder(document.number, category);
     // The record names the file as it is placed.
     const std::string name = sys::SafeFileName(document.attachName);
@@ -308,13 +307,19 @@ StagedFile::Result SummaryBundle::StageAttachment(Document& document, StagedFile
 
 bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievements) {
     const std::string table = Info(m_variant).table;
-    const std::string number = db::QuoteLiteral(document.number);
+    // The rows of the document's project alone give way.
+    const auto deleteOwnRows = [&](const std::string& from) {
+        return db::Statement(m_connection,
+                             projecttables::DeleteWhere(from, projecttables::KeyedRowsCondition("XMBH", "?1")),
+                             {document.number})
+            .Run();
+    };
     const bool keepAttachment = COptions().GetRole() == kApplicantUnitRole;
     return db::InTransaction(m_connection, [&] {
-        if (!m_connection.Execute("delete from " + table + " where XMBH = " + number)) return false;
+        if (!deleteOwnRows(table)) return false;
         CAdoRecordSet row;
         appdb::Bind(row, m_connection);
-        bool ok = row.Open("select * from " + table + " where XMBH = " + number) && row.AddNew() &&
+        bool ok = row.Open("select * from " + table + " where 1 = 0") && row.AddNew() &&
                   row.SetString("XMBH", document.number) && row.SetString("BACKUPNAME", document.backupName) &&
                   row.SetString("SJWCR", document.contributors) && row.SetString("ATTACHNAME", document.attachName);
         // The row is new (the stored one was deleted): a NULL text is left NULL.
@@ -327,10 +332,10 @@ bool SummaryBundle::WriteDocument(const Document& document, bool replaceAchievem
         }
         if (!replaceAchievements) return true;
 
-        if (!m_connection.Execute("delete from corvane_cghz where XMBH=" + number)) return false;
+        if (!deleteOwnRows("corvane_cghz")) return false;
         CAdoRecordSet achievements;
         appdb::Bind(achievements, m_connection);
-        if (!achievements.Open("select * from CORVANE_CGHZ where XMBH=" + number)) return false;
+        if (!achievements.Open("select * from CORVANE_CGHZ where 1 = 0")) return false;
         for (const auto& values : document.achievements) {
             bool added = achievements.AddNew() && achievements.SetString("XMBH", document.number);
             for (std::size_t i = 0; i < kAchievementColumns.size(); ++i)

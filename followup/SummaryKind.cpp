@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "followup/SummaryBundle.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
@@ -36,9 +37,14 @@ const SummaryTraits& Traits(SummaryKind kind) {
     return kind == SummaryKind::Acceptance ? acceptance : progress;
 }
 
+std::optional<std::string> ProjectCategory(CAdoConnection& connection, const std::string& number) {
+    return db::Scalar(connection,
+                      "select XMLB from CORVANE_ITEMAPPINFO where " + projecttables::KeyedRowsCondition("XMBH", "?1"),
+                      {number});
+}
+
 std::string AttachmentFolder(CAdoConnection& connection, SummaryKind kind, const std::string& number) {
-    const std::optional<std::string> category =
-        db::Scalar(connection, "select XMLB from CORVANE_ITEMAPPINFO where XMBH = ?1", {number});
+    const std::optional<std::string> category = ProjectCategory(connection, number);
     if (!category) return {};  // no folder to list when the project cannot be read
     const auto variant = kind == SummaryKind::Acceptance ? SummaryBundle::Variant::AcceptanceSummary
                                                          : SummaryBundle::Variant::ProgressReport;

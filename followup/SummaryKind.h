@@ -4,6 +4,7 @@
 // apart is gathered here, with the small helpers both use.
 #pragma once
 
+#include <optional>
 #include <string>
 
 class CAdoConnection;
@@ -26,6 +27,10 @@ struct SummaryTraits {
 };
 
 const SummaryTraits& Traits(SummaryKind kind);
+
+// The category (XMLB) of the project stored under `number`: "" when none is,
+// nothing when it cannot be read.
+std::optional<std::string> ProjectCategory(CAdoConnection& connection, const std::string& number);
 
 // The fund office's folder of a project's attachments (the bundle's rule),
 // or an empty text while the settings record names no save folder.

@@ -3,6 +3,7 @@
 #include "application/ApplicationDb.h"
 #include "application/ApplicationStore.h"
 #include "foundation/LongBinary.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Transaction.h"
 
 namespace summarystore {
@@ -13,19 +14,25 @@ const char* const kAchievementStored[kAchievementColumns] = {"MC", "LX", "TIME",
 
 std::string Table(followup::SummaryKind kind) { return followup::Traits(kind).table; }
 
+// The rows of a table the project numbered ?1 owns.
+std::string DeleteOwnRows(const std::string& table) {
+    return projecttables::DeleteWhere(table, projecttables::KeyedRowsCondition("XMBH", "?1"));
+}
+
 // The project's row of the document's table, as the pages read and change it.
 bool OpenRow(CAdoRecordSet& rs, CAdoConnection& connection, followup::SummaryKind kind, const std::string& number,
              const std::string& columns = "*") {
     appdb::Bind(rs, connection);
-    return rs.Open("select " + columns + " from " + Table(kind) + " where XMBH = " + db::QuoteLiteral(number));
+    return rs.Open("select " + columns + " from " + Table(kind) + " where " +
+                   projecttables::KeyedRowsCondition("XMBH", db::QuoteLiteral(number)));
 }
 
 bool DeleteAchievements(CAdoConnection& connection, const std::string& number) {
-    return db::Statement(connection, "delete from CORVANE_CGHZ where XMBH = ?1", {number}).Run();
+    return db::Statement(connection, DeleteOwnRows("CORVANE_CGHZ"), {number}).Run();
 }
 
 bool DeleteDocumentRow(CAdoConnection& connection, followup::SummaryKind kind, const std::string& number) {
-    return db::Statement(connection, "delete from " + Table(kind) + " where XMBH = ?1", {number}).Run();
+    return db::Statement(connection, DeleteOwnRows(Table(kind)), {number}).Run();
 }
 
 // The achievements of k0 become `rows`, under k1, top to bottom.
@@ -51,7 +58,9 @@ bool ReplaceAchievements(CAdoConnection& connection, const std::string& k0, cons
 }  // namespace
 
 db::Found HasDocument(CAdoConnection& connection, followup::SummaryKind kind, const std::string& number) {
-    return db::HasRow(connection, "select XMBH from " + Table(kind) + " where XMBH = ?1", {number});
+    return db::HasRow(connection,
+                      "select XMBH from " + Table(kind) + " where " + projecttables::KeyedRowsCondition("XMBH", "?1"),
+                      {number});
 }
 
 db::Found ReadDocument(CAdoConnection& connection, followup::SummaryKind kind, const std::string& number,
@@ -105,7 +114,9 @@ std::vector<Achievement> ReadAchievements(CAdoConnection& connection, const std:
     std::vector<Achievement> rows;
     CAdoRecordSet rs;
     appdb::Bind(rs, connection);
-    if (!rs.Open("select * from corvane_cghz where xmbh=" + db::QuoteLiteral(number))) return rows;
+    if (!rs.Open("select * from corvane_cghz where " +
+                 projecttables::KeyedRowsCondition("xmbh", db::QuoteLiteral(number))))
+        return rows;
     for (; !rs.IsEOF(); rs.MoveNext()) {
         Achievement cells(kAchievementColumns);
         for (int column = 0; column < kAchievementColumns; ++column)

@@ -4,6 +4,7 @@
 #include "application/ApplicationStore.h"
 #include "foundation/AdoRecordSet.h"
 #include "foundation/LongBinary.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Sql.h"
 #include "foundation/Transaction.h"
 
@@ -12,7 +13,8 @@ namespace yearplanstore {
 namespace {
 
 std::string PlanRowsQuery(const std::string& number) {
-    return "select * from corvane_ITEMYEARPLAN where XMBH=" + db::QuoteLiteral(number);
+    return "select * from corvane_ITEMYEARPLAN where " +
+           projecttables::KeyedRowsCondition("XMBH", db::QuoteLiteral(number));
 }
 
 std::string LongText(CAdoRecordSet& rs, const char* column) {
@@ -93,7 +95,11 @@ bool WriteYearPlan(CAdoConnection& connection, const std::string& number, const 
 
 bool DeletePlans(CAdoConnection& connection, const std::string& number) {
     return db::InTransaction(connection, [&] {
-        return db::Statement(connection, "delete from corvane_ITEMYEARPLAN where xmbh=?1", {number}).Run() &&
+        return db::Statement(connection,
+                             projecttables::DeleteWhere("corvane_ITEMYEARPLAN",
+                                                        projecttables::KeyedRowsCondition("xmbh", "?1")),
+                             {number})
+                   .Run() &&
                appstore::ClearPlanColumns(connection, number);
     });
 }
