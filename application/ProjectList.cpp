@@ -128,22 +128,34 @@ void OutputExcel(CAdoConnection& connection, const std::vector<std::string>& num
         return;
     }
     // One query for the whole list, the rows then found by number as the
-    // database compares numbers (letters without case).
+    // database compares numbers (letters without case), but the row of the
+    // number as written first: of a legacy pair of numbers that differ only
+    // in case, each is its own project.
     CAdoRecordSet rs;
     rs.SetConnection(&connection);
     rs.SetCursorLocation(adUseClient);
     std::map<std::string, std::vector<std::string>> projects;
+    std::map<std::string, std::string> anyCase;  // upper-cased number -> a number of `projects`
     if (rs.Open(rowsQuery))
-        for (std::vector<std::string>& texts : ReadRowTexts(rs, kProjectColumns))
-            projects.try_emplace(text::ToUpperAscii(texts[kNumber]), std::move(texts));
+        for (std::vector<std::string>& texts : ReadRowTexts(rs, kProjectColumns)) {
+            anyCase.try_emplace(text::ToUpperAscii(texts[kNumber]), texts[kNumber]);
+            projects.try_emplace(texts[kNumber], std::move(texts));
+        }
     rs.Close();
+    const auto rowOf = [&](const std::string& number) -> const std::vector<std::string>* {
+        auto found = projects.find(number);
+        if (found == projects.end()) {
+            const auto other = anyCase.find(text::ToUpperAscii(number));
+            if (other != anyCase.end()) found = projects.find(other->second);
+        }
+        return found == projects.end() ? nullptr : &found->second;
+    };
     book.SetTitle(title);
     WriteHeading(sheet, amountHeading);
     int row = 1;
     for (const std::string& number : numbers) {
-        const auto found = projects.find(text::ToUpperAscii(number));
         ++row;
-        WriteProject(sheet, row, row - 1, found == projects.end() ? nullptr : &found->second);
+        WriteProject(sheet, row, row - 1, rowOf(number));
     }
     WriteTotal(sheet, row);
     excel->SetVisible(true);

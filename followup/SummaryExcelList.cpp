@@ -1,6 +1,7 @@
 #include "followup/SummaryExcelList.h"
 
 #include "application/ProjectList.h"
+#include "foundation/ProjectTables.h"
 #include "foundation/Sql.h"
 #include "platform/text/Text.h"
 
@@ -11,8 +12,8 @@ void OutputSummaryExcel(CAdoConnection& connection, SummaryKind kind, const std:
     projectlist::OutputExcel(connection, numbers, kind == SummaryKind::Progress ? "阶段进展报告项目表" : "验收总结项目表",
                              "资助经费(万元)",
                              "select " + table + ".XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from " +
-                                 table + " left join CORVANE_ITEMAPPINFO on " + table +
-                                 ".XMBH = CORVANE_ITEMAPPINFO.XMBH");
+                                 table + " left join CORVANE_ITEMAPPINFO on " +
+                                 projecttables::KeyedRowsCondition("CORVANE_ITEMAPPINFO.XMBH", table + ".XMBH"));
 }
 
 }  // namespace followup

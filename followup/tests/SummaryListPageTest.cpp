@@ -4,6 +4,7 @@
 // Excel list of the ticked rows.
 #include "SummaryViewTestSupport.h"
 
+#include <map>
 #include <set>
 
 #include "application/DlgProQuery.h"
@@ -388,6 +389,26 @@ TEST_F(SummaryExcelTest, TickedRowsBecomeConsecutiveSheetRowsWithATotal) {
     EXPECT_EQ(sheet.Range("J4").BorderStyle("bottom"), "thin");
     EXPECT_EQ(sheet.Range("A1").RowHeight(), 33);
     EXPECT_EQ(sheet.Range("A2").RowHeight(), 36);
+}
+
+// Legacy data may hold two applications whose numbers differ only in letter
+// case: each ticked summary's row of the list shows its own application.
+TEST_F(SummaryExcelTest, EachOfALegacyPairOfNumbersShowsItsOwnApplication) {
+    const std::string lower = "9140A01010108u001001";
+    StoreApplication(kNumber, "大写项目");
+    StoreApplication(lower, "小写项目");
+    StoreSummary("corvane_itemcheckaccept", kNumber, "大", "正文");
+    StoreSummary("corvane_itemcheckaccept", lower, "小", "正文");
+    CDlgProSum& view = OpenAcceptance();
+    const std::vector<std::string> listed = ListNumbers(view.List());
+    for (int row = 0; row < int(listed.size()); ++row) view.List().List().SetCheck(row);
+    view.List().Click(CSummaryListPage::IDC_EXPORT_EXCEL);
+    office::excel::Worksheet sheet = OpenedSheet();
+    ASSERT_TRUE(sheet.IsValid());
+    std::map<std::string, std::string> names;
+    for (int row = 2; row < 2 + int(listed.size()); ++row)
+        names[sheet.Cells().Item(row, 3).Value()] = sheet.Cells().Item(row, 4).Value();
+    EXPECT_EQ(names, (std::map<std::string, std::string>{{kNumber, "大写项目"}, {lower, "小写项目"}}));
 }
 
 TEST_F(SummaryExcelTest, ExcelThatCannotStartIsReported) {
