@@ -343,6 +343,10 @@ bool ReadName(CAdoConnection& connection, const std::string& number, std::string
     return true;
 }
 
+std::optional<std::string> StoredYear(CAdoConnection& connection, const std::string& number) {
+    return db::Scalar(connection, std::string("select NF from ") + kApplicationTable + " where XMBH = ?1", {number});
+}
+
 bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::string& name) {
     db::Statement read(connection,
                        "select DWMC from corvane_itemappinfo, corvane_unit "
@@ -371,6 +375,11 @@ bool StoreDocument(CAdoConnection& connection, const std::string& number, const 
     CAdoRecordSet row;
     return OpenDocumentRow(connection, number, row) && !row.IsEOF() && row.SetString("DOCNAME", name) &&
            WriteLongBinary(row, "DOC", bytes) && row.Update();
+}
+
+bool OpenFileRows(CAdoRecordSet& rows, const std::string& table, const std::string& columns,
+                  const std::string& number) {
+    return rows.Open("select " + columns + " from " + table + " where xmbh = " + db::QuoteLiteral(number)) != FALSE;
 }
 
 }  // namespace appstore
