@@ -336,6 +336,11 @@ std::string ExcelRowsQuery() {
            kApplicationTable;
 }
 
+std::string JoinedExcelRowsQuery(const std::string& table) {
+    return "select " + table + ".XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from " + table +
+           " left join CORVANE_ITEMAPPINFO on " + table + ".XMBH = CORVANE_ITEMAPPINFO.XMBH";
+}
+
 bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name) {
     db::Statement read(connection, std::string("select xmmc from ") + kApplicationTable + " where xmbh = ?1", {number});
     if (!read.Next()) return false;

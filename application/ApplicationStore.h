@@ -111,6 +111,9 @@ std::string ChooserQuery();
 // every application's row of the Excel output, read once for the list
 // (XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE).
 std::string ExcelRowsQuery();
+// the same columns for the rows of a follow-up table (its XMBH) joined with
+// their application.
+std::string JoinedExcelRowsQuery(const std::string& table);
 
 // The name (XMMC) of the stored application; false, and `name` left alone,
 // when there is no such row or it cannot be read.

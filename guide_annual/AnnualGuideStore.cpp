@@ -193,6 +193,11 @@ std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::strin
     return guides;
 }
 
+bool OpenGuidesOfYear(CAdoRecordSet& rs, const std::string& year) {
+    return rs.Open("select * from corvane_yearfundguide where FBNF = " + db::QuoteLiteral(year) +
+                   " order by fbnf, jjbh") != FALSE;
+}
+
 std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::string& firstYear,
                                       const std::string& lastYear, const GuideSearch& search) {
     std::string conditions;

@@ -64,6 +64,10 @@ bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::s
 
 // ---- the view's list and the five-year guides it starts from ----
 
+// Opens on `rs` (a recordset bound to the database) the guides published in
+// the year, by fund number (the output chooser's list).
+bool OpenGuidesOfYear(CAdoRecordSet& rs, const std::string& year);
+
 // One guide of the view's list.
 struct ListedGuide {
     std::string fund, name, year;

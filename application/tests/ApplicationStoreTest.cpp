@@ -398,3 +398,10 @@ TEST_F(ApplicationStore, AFileTableOpensOnTheProjectsOwnRowsInStoredOrder) {
     ASSERT_TRUE(appstore::OpenFileRows(rows, "corvane_lw", "xmbh,lwname,lw", "x' or '1'='1"));
     EXPECT_TRUE(rows.IsEOF());
 }
+
+TEST_F(ApplicationStore, AFollowUpTablesRowsCarryTheirApplicationsColumns) {
+    testdb::Seed(connection, {"corvane_itemappinfo", {"XMBH", "XMMC", "SQJE"}, {{kNumber, "甲", "12"}}});
+    testdb::Seed(connection, {"corvane_itemprogress", {"XMBH"}, {{kNumber}, {"O'Brien"}}});
+    EXPECT_EQ(Query(appstore::JoinedExcelRowsQuery("corvane_itemprogress") + " order by 1"),
+              (Rows{{kNumber, "甲", "", "", "", "", "", "", "", "12"}, {"O'Brien", "", "", "", "", "", "", "", "", ""}}));
+}

@@ -93,6 +93,17 @@ TEST_F(AnnualGuideStoreLists, GuidesFiveYearGuidesAndUnitsAreFoundAsTyped) {
         {{"9140A03", "", ""}, {}},
         {{"x' or '1'='1", "", ""}, {}},
     };
+    CAdoRecordSet year;
+    year.SetConnection(&connection);
+    ASSERT_TRUE(guidestore::OpenGuidesOfYear(year, "2012"));
+    std::vector<std::string> funds;
+    for (; !year.IsEOF(); year.MoveNext()) year.GetString("JJBH", funds.emplace_back());
+    year.Close();
+    EXPECT_EQ(funds, (std::vector<std::string>{"9140A01", "9140B01"}));
+    ASSERT_TRUE(guidestore::OpenGuidesOfYear(year, "2012' or ''='"));
+    EXPECT_TRUE(year.IsEOF());
+    year.Close();
+
     for (const auto& c : guideSearches)
         EXPECT_EQ(listed(guidestore::SearchGuides(connection, "2011", "2015", c.search)), c.found)
             << c.search.fund << "|" << c.search.name << "|" << c.search.year;
