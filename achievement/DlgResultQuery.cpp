@@ -1,24 +1,8 @@
 #include "achievement/DlgResultQuery.h"
 
-#include "foundation/Sql.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Lists.h"
-
-std::string BuildResultQuery(const ResultQueryFields& fields) {
-    std::string where;
-    auto add = [&where](const std::string& clause) { where += clause + " and "; };
-    if (fields.category == "重点项目") add("check13 = '是'");
-    else if (fields.category != "全部基金") add("check13 = '否'");
-    if (!fields.number.empty()) add("xmbh like " + db::QuoteLiteral(fields.number + "%"));
-    if (!fields.name.empty()) add("xmmc = " + db::QuoteLiteral(fields.name));
-    if (!fields.leader.empty()) add("xmzzxm = " + db::QuoteLiteral(fields.leader));
-    if (!fields.unit.empty()) add("cydw = " + db::QuoteLiteral(fields.unit));
-    if (!fields.jointUnit.empty()) add("lhcydw = " + db::QuoteLiteral(fields.jointUnit));
-    if (where.empty()) return "select * FROM corvane_new_resultchange";
-    where.resize(where.size() - 5);  // the last " and "
-    return "select * from corvane_new_resultchange where " + where;
-}
 
 CDlgResultQuery::CDlgResultQuery(ui::Wnd* parent) : ui::Dialog(Template(), parent) {}
 

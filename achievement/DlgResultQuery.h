@@ -1,21 +1,16 @@
 // The query dialog of the achievement-transfer list: the filled-in fields
-// become one complete select statement over the project records.
+// become, through the store, one complete select statement over the project
+// records.
 #pragma once
 
 #include <string>
 
+#include "achievement/ResultChangeRecord.h"
 #include "platform/ui/Dialog.h"
 
-// What the user asked for; empty texts ask for nothing.
-struct ResultQueryFields {
-    std::string category;  // "全部基金", "一般项目" or "重点项目"
-    std::string name, number, leader, unit, jointUnit;
-};
-
-// One condition per asked field, in the order category, number (as a
-// prefix), name, leader, unit, joint unit, joined by "and"; values quoted
-// for SQL. Without conditions, the statement over every record.
-std::string BuildResultQuery(const ResultQueryFields& fields);
+// The fields and their statement are the store's (resultchange).
+using resultchange::BuildResultQuery;
+using resultchange::ResultQueryFields;
 
 class CDlgResultQuery : public ui::Dialog {
 public:

@@ -103,6 +103,21 @@ bool ProjectName(CAdoConnection& connection, const std::string& number, std::str
            !rs.IsEOF() && rs.GetString("xmmc", name);
 }
 
+std::string BuildResultQuery(const ResultQueryFields& fields) {
+    std::string where;
+    auto add = [&where](const std::string& clause) { where += clause + " and "; };
+    if (fields.category == "重点项目") add("check13 = '是'");
+    else if (fields.category != "全部基金") add("check13 = '否'");
+    if (!fields.number.empty()) add("xmbh like " + db::QuoteLiteral(fields.number + "%"));
+    if (!fields.name.empty()) add("xmmc = " + db::QuoteLiteral(fields.name));
+    if (!fields.leader.empty()) add("xmzzxm = " + db::QuoteLiteral(fields.leader));
+    if (!fields.unit.empty()) add("cydw = " + db::QuoteLiteral(fields.unit));
+    if (!fields.jointUnit.empty()) add("lhcydw = " + db::QuoteLiteral(fields.jointUnit));
+    if (where.empty()) return "select * FROM corvane_new_resultchange";
+    where.resize(where.size() - 5);  // the last " and "
+    return "select * from corvane_new_resultchange where " + where;
+}
+
 bool OpenList(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& selection) {
     appdb::Bind(rs, connection);
     return rs.Open(selection.empty() ? "select * FROM corvane_new_resultchange" : selection);

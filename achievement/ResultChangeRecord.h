@@ -88,8 +88,18 @@ std::string ChooserQuery();
 // The stored record's project name; false (and `name` unchanged) when there
 // is no record or it cannot be read.
 bool ProjectName(CAdoConnection& connection, const std::string& number, std::string& name);
-// Opens the records for the list: every one, or those `selection` (a query
-// of the query dialog) gives.
+// What the query dialog was given; empty texts ask for nothing.
+struct ResultQueryFields {
+    std::string category;  // "全部基金", "一般项目" or "重点项目"
+    std::string name, number, leader, unit, jointUnit;
+};
+// The records asked for: one condition per asked field, in the order
+// category, number (as a prefix), name, leader, unit, joint unit, joined by
+// "and"; values quoted for SQL. Without conditions, the statement over every
+// record.
+std::string BuildResultQuery(const ResultQueryFields& fields);
+// Opens the records for the list: every one, or those `selection` (a
+// statement of BuildResultQuery) gives.
 bool OpenList(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& selection = {});
 
 // Reads the project's main row: its texts into `values` and its RTF columns

@@ -1,6 +1,7 @@
 #include "achievement/UnitChangeRecord.h"
 
 #include "foundation/AdoRecordSet.h"
+#include "foundation/CodeTables.h"
 #include "foundation/ColumnLimits.h"
 #include "foundation/RecordTexts.h"
 #include "foundation/Sql.h"
@@ -129,16 +130,7 @@ bool AddRecord(CAdoConnection& connection, const Values& values) {
 }  // namespace
 
 std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string& codeTable) {
-    std::vector<std::string> names;
-    CAdoRecordSet rs;
-    Bind(rs, connection);
-    if (!rs.Open("select * from " + codeTable)) return names;
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        std::string name;
-        rs.GetString("NAME", name);
-        names.push_back(name);
-    }
-    return names;
+    return codetables::Names(connection, codeTable);
 }
 
 std::vector<std::string> ColumnNames() {

@@ -338,6 +338,12 @@ std::string ExcelRowsQuery() {
            kApplicationTable;
 }
 
+std::string JoinedExcelRowsQuery(const std::string& table) {
+    return "select " + table + ".XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE from " + table +
+           " left join CORVANE_ITEMAPPINFO on " +
+           projectnumber::KeyedRowsCondition("CORVANE_ITEMAPPINFO.XMBH", table + ".XMBH");
+}
+
 bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name) {
     db::Statement read(connection,
                        std::string("select xmmc from ") + kApplicationTable + " where " +
@@ -346,6 +352,10 @@ bool ReadName(CAdoConnection& connection, const std::string& number, std::string
     if (!read.Next()) return false;
     name = read.Text(0);
     return true;
+}
+
+std::optional<std::string> StoredYear(CAdoConnection& connection, const projectnumber::LoadedProject& project) {
+    return db::Scalar(connection, std::string("select NF from ") + kApplicationTable + " where rowid = ?1", {project.row});
 }
 
 bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::string& name) {
@@ -378,6 +388,11 @@ bool StoreDocument(CAdoConnection& connection, const std::string& number, const 
     CAdoRecordSet row;
     return OpenDocumentRow(connection, number, row) && !row.IsEOF() && row.SetString("DOCNAME", name) &&
            WriteLongBinary(row, "DOC", bytes) && row.Update();
+}
+
+bool OpenFileRows(CAdoRecordSet& rows, const std::string& table, const std::string& columns,
+                  const std::string& number) {
+    return rows.Open("select " + columns + " from " + table + " where xmbh = " + db::QuoteLiteral(number)) != FALSE;
 }
 
 }  // namespace appstore

@@ -6,6 +6,7 @@
 // transaction.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,10 +111,16 @@ std::string ChooserQuery();
 // every application's row of the Excel output, read once for the list
 // (XMBH, XMMC, XMLB, XMQSRQ, XMZZRQ, SQRXM, SQRXB, SQRNL, ZC, SQJE).
 std::string ExcelRowsQuery();
+// the same columns for the rows of a follow-up table (its XMBH) joined with
+// their application (each of a legacy pair of numbers with its own).
+std::string JoinedExcelRowsQuery(const std::string& table);
 
 // The name (XMMC) of the stored application; false, and `name` left alone,
 // when there is no such row or it cannot be read.
 bool ReadName(CAdoConnection& connection, const std::string& number, std::string& name);
+// The year (NF) of the loaded application's row ("" when there is no such
+// row); nothing when it cannot be read.
+std::optional<std::string> StoredYear(CAdoConnection& connection, const projectnumber::LoadedProject& project);
 // The name (DWMC) of the application's unit, as ReadName.
 bool ReadUnitName(CAdoConnection& connection, const std::string& number, std::string& name);
 
@@ -128,5 +135,11 @@ bool ClearPlanColumns(CAdoConnection& connection, const std::string& number);
 bool OpenDocumentRow(CAdoConnection& connection, const std::string& number, CAdoRecordSet& row);
 bool StoreDocument(CAdoConnection& connection, const std::string& number, const std::string& name,
                    const std::string& bytes);
+
+// Opens on `rows` (a recordset bound to the database) the project's rows of
+// one of its file tables (corvane_gf, corvane_lw, corvane_attach,
+// corvane_cghb), with `columns`, for reading, adding and deleting.
+bool OpenFileRows(CAdoRecordSet& rows, const std::string& table, const std::string& columns,
+                  const std::string& number);
 
 }  // namespace appstore

@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <array>
 
+#include "application/ApplicationStore.h"
 #include "foundation/FileMessages.h"
-#include "foundation/Sql.h"
 #include "platform/sys/Sys.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Services.h"
@@ -86,8 +86,7 @@ BOOL CDlgProFiles::OnInitDialog() {
 
 bool CDlgProFiles::OpenStored(const char* table, const std::string& columns) {
     if (!m_pRecordset) return false;
-    return m_pRecordset->Open("select " + columns + " from " + table + " where xmbh = " +
-                              db::QuoteLiteral(m_strXMBH)) != FALSE;
+    return appstore::OpenFileRows(*m_pRecordset, table, columns, m_strXMBH);
 }
 
 void CDlgProFiles::SetCompilationText(const std::string& text) {

@@ -16,6 +16,7 @@
 #include "numbering/LeadingCharacters.h"
 #include "application/ProjectApplicationBundle.h"
 #include "application/StoredApplicationDocument.h"
+#include "foundation/CodeTables.h"
 #include "foundation/ColumnLimits.h"
 #include "foundation/Options.h"
 #include "foundation/Transaction.h"
@@ -223,28 +224,22 @@ BOOL CDlgproappl::DestroyWindow() {
 
 void CDlgproappl::loadzd() {
     struct Lookup {
-        const char* sql;
+        const char* table;
         int comboId;
         std::vector<std::string> CDlgAppMembers::*names;
     };
     const Lookup lookups[] = {
-        {"select * from corvane_zd_xb", CDlgAppBasicInfo::IDC_SEX, &CDlgAppMembers::m_arrSex},
-        {"select * from corvane_zd_xw", CDlgAppBasicInfo::IDC_DEGREE, &CDlgAppMembers::m_arrDegree},
-        {"select * from corvane_zd_zc", CDlgAppBasicInfo::IDC_TITLE, &CDlgAppMembers::m_arrTitle},
+        {"corvane_zd_xb", CDlgAppBasicInfo::IDC_SEX, &CDlgAppMembers::m_arrSex},
+        {"corvane_zd_xw", CDlgAppBasicInfo::IDC_DEGREE, &CDlgAppMembers::m_arrDegree},
+        {"corvane_zd_zc", CDlgAppBasicInfo::IDC_TITLE, &CDlgAppMembers::m_arrTitle},
     };
     for (const Lookup& lookup : lookups) {
         auto* combo = Basic().Item<ui::ComboBox>(lookup.comboId);
         std::vector<std::string>& names = m_dlgAppWriter.m_dlgMembers.*lookup.names;
-        names.clear();
-        if (combo) combo->ResetContent();
-        if (!m_recordset.Open(lookup.sql)) continue;
-        for (; !m_recordset.IsEOF(); m_recordset.MoveNext()) {
-            std::string name;
-            m_recordset.GetString("NAME", name);
-            names.push_back(name);
-            if (combo) combo->AddString(name);
-        }
-        m_recordset.Close();
+        names = codetables::Names(m_connection, lookup.table);
+        if (!combo) continue;
+        combo->ResetContent();
+        for (const std::string& name : names) combo->AddString(name);
     }
 }
 
@@ -566,8 +561,7 @@ BOOL CDlgproappl::ValiData() {
     if (year >= period.substr(0, 4) && year <= period.substr(5)) return TRUE;
     // A stored project keeps its year without a word: an older project stays editable.
     if (m_current.IsLoaded() &&
-        db::Scalar(m_connection, std::string("select NF from ") + appstore::kApplicationTable + " where rowid = ?1",
-                   {m_current.row}) == year)
+        appstore::StoredYear(m_connection, m_current) == year)
         return TRUE;
     return ui::MessageBox("年份" + year + "不在当前时期（" + period + "）内，本时期的评审中看不到该项目。确定保存吗？",
                           "系统提示", MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;

@@ -193,6 +193,26 @@ std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::strin
     return guides;
 }
 
+bool OpenGuidesOfYear(CAdoRecordSet& rs, const std::string& year) {
+    return rs.Open("select * from corvane_yearfundguide where FBNF = " + db::QuoteLiteral(year) +
+                   " order by fbnf, jjbh") != FALSE;
+}
+
+std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::string& firstYear,
+                                      const std::string& lastYear, const GuideSearch& search) {
+    std::string conditions;
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"jjbh", &search.fund}, {"znmc", &search.name}, {"fbnf", &search.year}};
+    for (const auto& [column, value] : fields)
+        if (!value->empty()) conditions += std::string(column) + " = " + db::QuoteLiteral(*value) + " and ";
+    if (conditions.empty())
+        return ListGuides(connection, firstYear, lastYear,
+                          "select jjbh,znmc,fbnf from corvane_yearfundguide where jjbh is not null");
+    conditions.resize(conditions.size() - 5);  // the last " and "
+    return ListGuides(connection, firstYear, lastYear,
+                      "select jjbh,znmc,fbnf from corvane_yearfundguide where " + conditions);
+}
+
 std::vector<FiveYearGuide> FiveYearGuides(CAdoConnection& connection, const std::string& period) {
     std::vector<FiveYearGuide> guides;
     CAdoRecordSet rs;

@@ -64,6 +64,10 @@ bool LoadGuide(CAdoConnection& connection, const std::string& fund, const std::s
 
 // ---- the view's list and the five-year guides it starts from ----
 
+// Opens on `rs` (a recordset bound to the database) the guides published in
+// the year, by fund number (the output chooser's list).
+bool OpenGuidesOfYear(CAdoRecordSet& rs, const std::string& year);
+
 // One guide of the view's list.
 struct ListedGuide {
     std::string fund, name, year;
@@ -72,6 +76,15 @@ struct ListedGuide {
 // every one, or those `selection` (a query of the search dialog) gives.
 std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::string& firstYear,
                                     const std::string& lastYear, const std::string& selection = {});
+// What the search dialog was given: fund number, guide name and year, each
+// matched whole; an empty one is left out.
+struct GuideSearch {
+    std::string fund, name, year;
+};
+// The guides of the years firstYear to lastYear the search gives, as
+// ListGuides above.
+std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::string& firstYear,
+                                      const std::string& lastYear, const GuideSearch& search);
 
 // A five-year guide of the period that an annual guide can be written from.
 struct FiveYearGuide {

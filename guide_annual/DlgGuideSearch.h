@@ -1,9 +1,10 @@
 // The guide search: fund number, guide name and year, each compared exactly
-// when given; OK leaves the statement of the matching guides in m_strSQL.
+// when given; OK leaves them for the guide store (guidestore::SearchGuides).
 #pragma once
 
 #include <string>
 
+#include "guide_annual/AnnualGuideStore.h"
 #include "platform/ui/Dialog.h"
 
 class CDlgGuideSearch : public ui::Dialog {
@@ -16,12 +17,8 @@ public:
     explicit CDlgGuideSearch(ui::Wnd* parent = nullptr);
     static const ui::DialogTemplate& Template();
 
-    // "select jjbh,znmc,fbnf from corvane_yearfundguide where ..." (the caller
-    // adds the period's years and the order).
-    std::string m_strSQL;
-
-    // The statement for the three fields (empty ones are left out).
-    static std::string BuildQuery(const std::string& fund, const std::string& name, const std::string& year);
+    // The fields as OK found them (guidestore::SearchGuides).
+    guidestore::GuideSearch m_search;
 
 protected:
     BOOL OnInitDialog() override;

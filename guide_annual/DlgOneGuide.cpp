@@ -110,8 +110,8 @@ void CDlgOneGuide::Clear() {
 void CDlgOneGuide::OnBtnSearch() {
     CDlgGuideSearch search(this);
     if (search.DoModal() != IDOK) return;
-    FillGuideList(guidestore::ListGuides(m_connection, PeriodFirstYear(m_strPublishYear),
-                                         PeriodLastYear(m_strPublishYear), search.m_strSQL));
+    FillGuideList(guidestore::SearchGuides(m_connection, PeriodFirstYear(m_strPublishYear),
+                                           PeriodLastYear(m_strPublishYear), search.m_search));
 }
 
 std::vector<std::pair<std::string, std::string>> CDlgOneGuide::SelectedGuides() const {

@@ -1,6 +1,5 @@
 #include "guide_annual/DlgSelectOutput.h"
 
-#include "foundation/Sql.h"
 #include "guide_annual/AnnualGuideData.h"
 #include "guide_annual/AnnualGuideStore.h"
 #include "guide_annual/GuideOutputChoice.h"
@@ -51,8 +50,7 @@ void CDlgSelectOutput::FillGuideList() {
     list.DeleteAllItems();
     if (!m_pRecordset) return;
     const std::string year = Item<ui::ComboBox>(IDC_YEAR)->GetWindowText();
-    if (m_pRecordset->Open("select * from corvane_yearfundguide where FBNF = " + db::QuoteLiteral(year) +
-                           " order by fbnf, jjbh")) {
+    if (guidestore::OpenGuidesOfYear(*m_pRecordset, year)) {
         for (; !m_pRecordset->IsEOF(); m_pRecordset->MoveNext()) {
             std::string fund, name;
             m_pRecordset->GetString("jjbh", fund);

@@ -90,7 +90,7 @@ void CDlgFiveGuide::OnBtnSearch() {
     fiveyear::CDlgGuideSearch search(this);
     if (search.DoModal() != IDOK) return;
     m_dlgList.List().DeleteAllItems();
-    AppendGuides(fiveyearstore::SearchGuides(m_connection, search.m_strGroupSQL, search.m_strLabSQL, m_strPublishYear));
+    AppendGuides(fiveyearstore::SearchGuides(m_connection, search.m_search, m_strPublishYear));
 }
 
 std::vector<std::string> CDlgFiveGuide::SelectedFunds() const {

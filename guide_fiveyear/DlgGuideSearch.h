@@ -1,11 +1,12 @@
 // The guide search of the five-year guide (查询): fund number (compared
 // exactly), group or laboratory name and guide name (each a part of the
-// name). OK leaves one statement for the groups' guides and one for the
-// laboratories' guides; the caller adds the period and the order.
+// name). OK leaves the three fields for the guide store's search
+// (fiveyearstore::SearchGuides).
 #pragma once
 
 #include <string>
 
+#include "guide_fiveyear/FiveGuideStore.h"
 #include "platform/ui/Dialog.h"
 
 namespace fiveyear {
@@ -20,13 +21,8 @@ public:
     explicit CDlgGuideSearch(ui::Wnd* parent = nullptr);
     static const ui::DialogTemplate& Template();
 
-    // The statements of OK: rows jjbh, znmc and zyzmc (groups) or sysqc
-    // (laboratories).
-    std::string m_strGroupSQL;
-    std::string m_strLabSQL;
-
-    // Builds both statements from the three fields (empty ones are left out).
-    void BuildQueries(const std::string& fund, const std::string& owner, const std::string& name);
+    // The fields as OK found them.
+    fiveyearstore::GuideSearch m_search;
 
 protected:
     BOOL OnInitDialog() override;

@@ -245,6 +245,30 @@ std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::str
     return guides;
 }
 
+std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const GuideSearch& search, const std::string& period) {
+    std::string group, lab;
+    auto both = [&](const std::string& condition) {
+        group += condition;
+        lab += condition;
+    };
+    if (!search.fund.empty()) both("corvane_fivefundguide.jjbh = " + db::QuoteLiteral(search.fund) + " and ");
+    if (!search.name.empty()) both("znmc like " + db::QuoteLiteral("%" + search.name + "%") + " and ");
+    if (!search.owner.empty()) {
+        group += "zyzmc like " + db::QuoteLiteral("%" + search.owner + "%") + " and ";
+        lab += "sysqc like " + db::QuoteLiteral("%" + search.owner + "%") + " and ";
+    }
+    // The last " and " of each condition text is cut.
+    auto joined = [](const std::string& conditions) {
+        return conditions.empty() ? std::string() : " and " + conditions.substr(0, conditions.size() - 5);
+    };
+    const std::string groupSelection =
+        "select corvane_fivefundguide.jjbh,znmc,zyzmc from corvane_fivefundguide,corvane_specgroup "
+        "where corvane_fivefundguide.jjbh = corvane_specgroup.jjbh" + joined(group);
+    const std::string labSelection =
+        "select jjbh,znmc,sysqc from corvane_fivefundguide,corvane_lab where jjbh = sysdm" + joined(lab);
+    return SearchGuides(connection, groupSelection, labSelection, period);
+}
+
 std::vector<ListedGuide> GuidesByFund(CAdoConnection& connection, const std::string& period) {
     std::vector<ListedGuide> guides;
     CAdoRecordSet rs;

@@ -71,6 +71,14 @@ std::vector<ListedGuide> ListGuides(CAdoConnection& connection, const std::strin
 // groups' guides and of the laboratories') give.
 std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const std::string& groupSelection,
                                       const std::string& labSelection, const std::string& period);
+// What the search dialog was given: the fund number (matched whole), the
+// owner (group or laboratory) and the name (matched as parts); an empty one
+// is left out.
+struct GuideSearch {
+    std::string fund, owner, name;
+};
+// The period's guides the search gives, as SearchGuides above.
+std::vector<ListedGuide> SearchGuides(CAdoConnection& connection, const GuideSearch& search, const std::string& period);
 
 // The period's guides by fund number, for the output chooser (the owner is
 // left empty).

@@ -2,7 +2,6 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
-#include "foundation/Sql.h"
 #include "numbering/ProjectNumbering.h"
 #include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
@@ -69,20 +68,17 @@ std::string CDlgFirstExcel::GetAspectName(const std::string& code) {
     return AspectName(m_pConnection, code, SelectedYear());
 }
 
-bool CDlgFirstExcel::AspectRowExists(const std::string& code, const std::string& condition) {
+bool CDlgFirstExcel::AspectRowExists(const std::string& code, const std::string& column, const std::string& value) {
     CAdoRecordSet rs;
-    return OpenQuery(rs, m_pConnection,
-                     "select * from corvane_year_studyaspect where yjfxbh = " + db::QuoteLiteral(code) + condition +
-                         " and FBNF = " + db::QuoteLiteral(SelectedYear())) &&
-           !rs.IsEOF();
+    return OpenQuery(rs, m_pConnection, reportqueries::AspectRows(code, SelectedYear(), column, value)) && !rs.IsEOF();
 }
 
 std::string CDlgFirstExcel::CheckProject(const std::string& xmbh) {
     const std::string code = projectnumber::GuideCodeOf(xmbh);
     const std::string unit = projectnumber::UnitCodeOf(xmbh);
-    if (!AspectRowExists(code, "")) return "指南代码有误";
+    if (!AspectRowExists(code)) return "指南代码有误";
     std::string result;
-    if (!AspectRowExists(code, " and dwdm = " + db::QuoteLiteral(unit))) result = "申请单位不在定向发布单位之列";
+    if (!AspectRowExists(code, "dwdm", unit)) result = "申请单位不在定向发布单位之列";
 
     CAdoRecordSet rs;
     std::string category;
@@ -92,7 +88,7 @@ std::string CDlgFirstExcel::CheckProject(const std::string& xmbh) {
     const bool wrongFund = (category.starts_with("共性技术基金") && !xmbh.starts_with("9140A")) ||
                            (category.starts_with("重点实验室基") && !xmbh.starts_with("9140C"));
     const std::string flag = (category == kGroupGeneral || category == kLabGeneral) ? "0" : "1";
-    if (wrongFund || !AspectRowExists(code, " and sfzdyjfx = " + db::QuoteLiteral(flag)))
+    if (wrongFund || !AspectRowExists(code, "sfzdyjfx", flag))
         result += result.empty() ? "项目类别错误" : "、项目类别错误";
     return result;
 }

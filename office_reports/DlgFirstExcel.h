@@ -34,7 +34,7 @@ protected:
 private:
     void OnCategoryChanged() { FillFundList(); }
     bool IsSpecialtyGroup() const { return m_nCategory == 0; }
-    // True when a direction row of the guide code in the year meets the
-    // further condition.
-    bool AspectRowExists(const std::string& code, const std::string& condition);
+    // True when a direction row of the guide code in the year has, with a
+    // `column`, `value` in it.
+    bool AspectRowExists(const std::string& code, const std::string& column = "", const std::string& value = "");
 };

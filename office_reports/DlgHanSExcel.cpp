@@ -2,7 +2,6 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
-#include "foundation/Sql.h"
 #include "numbering/ProjectNumbering.h"
 #include "office_reports/ReportQueries.h"
 #include "office_reports/ReportWorkbook.h"
@@ -75,8 +74,7 @@ std::string CDlgHanSExcel::GetAspectName(const std::string& code) {
 std::string CDlgHanSExcel::GetExpertName(const std::string& id) {
     if (id.empty()) return {};
     CAdoRecordSet rs;
-    if (OpenQuery(rs, m_pConnection, "select XM from CORVANE_EXPERTINFO where ID = " + db::QuoteLiteral(id)) &&
-        !rs.IsEOF())
+    if (OpenQuery(rs, m_pConnection, reportqueries::ExpertName(id)) && !rs.IsEOF())
         return Text(rs, "XM");
     return {};
 }

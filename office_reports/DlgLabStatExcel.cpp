@@ -74,7 +74,7 @@ void CDlgLabStatExcel::OnOK() {
     };
     int row = kFirstRow - 1;
     CAdoRecordSet labs;
-    OpenQuery(labs, m_pConnection, "select SYSDM, SYSQC from CORVANE_LAB order by SYSDM");
+    OpenQuery(labs, m_pConnection, reportqueries::Laboratories());
     for (; !labs.IsEOF(); labs.MoveNext()) {
         const std::string lab = Text(labs, "SYSDM");
         const std::string r = std::to_string(++row);

@@ -150,7 +150,7 @@ bool CDlgPlanOutput::OutputPlanDrafts() {
 std::string CDlgPlanOutput::GetUnitName(const std::string& unit) {
     if (unit.empty()) return {};
     CAdoRecordSet rs;
-    if (reports::OpenQuery(rs, m_pConnection, "select DWMC from CORVANE_UNIT where DWDM = " + db::QuoteLiteral(unit)) &&
+    if (reports::OpenQuery(rs, m_pConnection, reportqueries::UnitName(unit)) &&
         rs.GetRecordCount() > 0)
         return reports::Text(rs, "DWMC");
     return {};

@@ -2,7 +2,7 @@
 
 #include "foundation/AdoRecordSet.h"
 #include "foundation/Options.h"
-#include "foundation/Sql.h"
+#include "office_reports/ReportQueries.h"
 #include "office_reports/ReportSupport.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DataExchange.h"
@@ -80,9 +80,7 @@ reports::PlanTableRequest CPlanOutputDialog::PlanTables() {
 
 std::string CPlanOutputDialog::GetGuideName(const std::string& fund, const std::string& year) {
     CAdoRecordSet rs;
-    if (reports::OpenQuery(rs, m_pConnection,
-                           "select ZNMC from CORVANE_YEARFUNDGUIDE where JJBH = " + db::QuoteLiteral(fund) +
-                               " and FBNF = " + db::QuoteLiteral(year)) &&
+    if (reports::OpenQuery(rs, m_pConnection, reportqueries::GuideName(fund, year)) &&
         rs.GetRecordCount() > 0)
         return reports::Text(rs, "ZNMC");
     return {};

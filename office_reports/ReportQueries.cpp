@@ -92,6 +92,28 @@ std::string ApprovedFunds(const std::string& number) {
     return "select PFJF from " + kReview + " where " + OfNumber("XMBH", number);
 }
 
+std::string GuideName(const std::string& fund, const std::string& year) {
+    return "select ZNMC from CORVANE_YEARFUNDGUIDE where JJBH = " + db::QuoteLiteral(fund) +
+           " and FBNF = " + db::QuoteLiteral(year);
+}
+
+std::string UnitName(const std::string& unit) {
+    return "select DWMC from CORVANE_UNIT where DWDM = " + db::QuoteLiteral(unit);
+}
+
+std::string ExpertName(const std::string& id) {
+    return "select XM from CORVANE_EXPERTINFO where ID = " + db::QuoteLiteral(id);
+}
+
+std::string Laboratories() { return "select SYSDM, SYSQC from CORVANE_LAB order by SYSDM"; }
+
+std::string AspectRows(const std::string& code, const std::string& year, const std::string& column,
+                       const std::string& value) {
+    const std::string condition = column.empty() ? "" : " and " + column + " = " + db::QuoteLiteral(value);
+    return "select * from corvane_year_studyaspect where yjfxbh = " + db::QuoteLiteral(code) + condition +
+           " and FBNF = " + db::QuoteLiteral(year);
+}
+
 std::string PlanRow(const std::string& number) {
     return "select * from " + kPlan + " where " + OfNumber("XMBH", number) + " order by XMBH";
 }

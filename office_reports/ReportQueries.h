@@ -42,6 +42,21 @@ std::string PlanRow(const std::string& number);
 // with SJWCR, ZBSXQK, WCQKJJ, YSQK of its acceptance.
 std::string AcceptedProject(const std::string& number);
 
+// ---- the names and rows of the other tables ----
+
+// The guide's name (ZNMC) of the fund published in the year.
+std::string GuideName(const std::string& fund, const std::string& year);
+// The unit's name (DWMC).
+std::string UnitName(const std::string& unit);
+// The expert's name (XM).
+std::string ExpertName(const std::string& id);
+// Every laboratory (SYSDM, SYSQC) by code.
+std::string Laboratories();
+// The year's study-aspect rows of the guide code; with a `column` (dwdm,
+// sfzdyjfx), only those whose column holds `value`.
+std::string AspectRows(const std::string& code, const std::string& year, const std::string& column = "",
+                       const std::string& value = "");
+
 // ---- a fund's projects ----
 
 // Accepted projects of the fund meeting `condition` (XMBH, XMMC).

@@ -243,12 +243,16 @@ bool CDLGPROJUDGE::CheckExperts(bool withScores) {
     return true;
 }
 
-bool CDLGPROJUDGE::WriteExperts() {
+std::vector<reviewstore::ExpertJudgement> CDLGPROJUDGE::Judgements() {
     std::vector<reviewstore::ExpertJudgement> judgements;
     for (int row : UsedRows())
         judgements.push_back(
             {m_ctrlExpertGrid.GetExpertNumber(row), ScoreCell(row, kJudgeScore), ScoreCell(row, kJudgeOpinion)});
-    return reviewstore::WriteExpertJudgements(m_connection, m_strCurrentProject, judgements);
+    return judgements;
+}
+
+bool CDLGPROJUDGE::WriteExperts() {
+    return reviewstore::WriteExpertJudgements(m_connection, m_strCurrentProject, Judgements());
 }
 
 void CDLGPROJUDGE::OnBtnSaveZj() {
@@ -257,7 +261,7 @@ void CDLGPROJUDGE::OnBtnSaveZj() {
         return;
     }
     if (!CheckExperts(false)) return;
-    const bool saved = db::InTransaction(m_connection, [&] { return WriteExperts(); });
+    const bool saved = reviewstore::SaveExpertJudgements(m_connection, m_strCurrentProject, Judgements());
     ManagePrompt(saved ? "专家信息保存成功！" : db::FailureMessage(m_connection, "数据入库失败！"),
                  saved ? MB_ICONINFORMATION : MB_ICONERROR);
 }
@@ -311,11 +315,7 @@ void CDLGPROJUDGE::OnBtnDelJudgeinfo() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    const auto clear = [&] {
-        return reviewstore::ClearManageColumns(m_connection, number, {"PSZFS", "PFJF", "PSYJ"}) &&
-               reviewstore::DeleteExpertJudgements(m_connection, number);
-    };
-    if (!ConfirmAndRun(number, "的评审信息？", clear, "删除数据成功！")) return;
+    if (!ConfirmAndClear(number, "的评审信息？", {"PSZFS", "PFJF", "PSYJ"}, true, "删除数据成功！")) return;
     if (number == m_strCurrentProject) {
         ClearJudging();
         PadRows();

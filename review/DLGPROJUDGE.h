@@ -12,6 +12,7 @@
 #include "platform/ui/MaskEdit.h"
 #include "review/ExpertGridCtrl.h"
 #include "review/ManageInfoView.h"
+#include "review/ReviewStore.h"
 
 class CDLGPROJUDGE;
 
@@ -100,6 +101,8 @@ private:
     std::vector<int> UsedRows() const;
     // The checks on the experts before they are written; false after the message.
     bool CheckExperts(bool withScores);
+    // The experts of the rows used, with their scores and opinions.
+    std::vector<reviewstore::ExpertJudgement> Judgements();
     // Replaces the project's experts inside the open transaction.
     bool WriteExperts();
     std::string ScoreCell(int row, int column) const;

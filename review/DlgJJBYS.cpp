@@ -136,9 +136,6 @@ void CDlgJJBYS::OnBtnProDel() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    const auto clear = [&] {
-        return reviewstore::ClearManageColumns(m_connection, number, {"PFZT", "YSFS", "YSDJ", "YSJL", "YSBZ"});
-    };
-    if (!ConfirmAndRun(number, "的验收信息？", clear, "删除成功！")) return;
+    if (!ConfirmAndClear(number, "的验收信息？", {"PFZT", "YSFS", "YSDJ", "YSJL", "YSBZ"}, false, "删除成功！")) return;
     if (number == m_strCurrentProject) ClearFields();
 }

@@ -95,8 +95,7 @@ void CDlgProPF::OnBtnDelPro() {
         ManagePrompt("请先选择要删除的项！", MB_ICONERROR);
         return;
     }
-    const auto clear = [&] { return reviewstore::ClearManageColumns(m_connection, number, {"ZJYJ", "PFYJ"}); };
-    if (!ConfirmAndRun(number, "的批复信息？", clear, "删除成功！")) return;
+    if (!ConfirmAndClear(number, "的批复信息？", {"ZJYJ", "PFYJ"}, false, "删除成功！")) return;
     if (number == m_strCurrentProject) {
         m_richExpert.SetWindowText("");
         m_richApproval.SetWindowText("");

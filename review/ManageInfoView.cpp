@@ -80,10 +80,11 @@ std::string CManageInfoView::WorkingFile(const std::string& name) const {
     return sys::ScratchPath(name);
 }
 
-bool CManageInfoView::ConfirmAndRun(const std::string& number, const std::string& ending,
-                                    const std::function<bool()>& work, const std::string& successText) {
+bool CManageInfoView::ConfirmAndClear(const std::string& number, const std::string& ending,
+                                      const std::vector<std::string>& columns, bool withJudgements,
+                                      const std::string& successText) {
     if (ManagePrompt("确定删除项目" + number + ending, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
-    const bool done = db::InTransaction(m_connection, work);
+    const bool done = reviewstore::ClearManageInfo(m_connection, number, columns, withJudgements);
     ManagePrompt(done ? successText : db::FailureMessage(m_connection, "删除数据失败！"),
                  done ? MB_ICONINFORMATION : MB_ICONERROR);
     return done;
@@ -99,12 +100,7 @@ void CManageInfoView::LoadRichText(COleRichEdit& edit, const std::string& field,
 }
 
 bool CManageInfoView::SaveManageRow(const std::string& number, const std::function<bool()>& setFields) {
-    const bool saved = db::InTransaction(m_connection, [&] {
-        const bool written = OpenManageRow(number) && setFields() && m_recordset.Update();
-        if (!written) m_recordset.CancelUpdate();
-        m_recordset.Close();
-        return written;
-    });
+    const bool saved = reviewstore::UpdateManageRow(m_recordset, m_connection, number, setFields);
     ManagePrompt(saved ? "数据入库保存成功！" : db::FailureMessage(m_connection, "数据入库失败！"), MB_ICONINFORMATION);
     return saved;
 }

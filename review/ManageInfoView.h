@@ -62,11 +62,12 @@ protected:
     bool SelectedProject(std::string& number) const;
     // Path of a working file: the program folder + name.
     std::string WorkingFile(const std::string& name) const;
-    // Asks "确定删除项目<number><ending>" and, on Yes, runs `work` in one
-    // transaction (false from it rolls back). Shows `successText` or "删除数据失败！"; true when
-    // all of them ran.
-    bool ConfirmAndRun(const std::string& number, const std::string& ending, const std::function<bool()>& work,
-                       const std::string& successText);
+    // Asks "确定删除项目<number><ending>" and, on Yes, empties `columns` of
+    // the project's management row and, with `withJudgements`, deletes its
+    // experts' judgements, in one transaction. Shows `successText` or
+    // "删除数据失败！"; true when all of it was done.
+    bool ConfirmAndClear(const std::string& number, const std::string& ending, const std::vector<std::string>& columns,
+                         bool withJudgements, const std::string& successText);
     // Opens the project's row of CORVANE_ITEMMANAGEINFO in the view's
     // recordset; false when there is none.
     bool OpenManageRow(const std::string& number);

@@ -1,5 +1,6 @@
 #include "review/ProjectInfoStore.h"
 
+#include "foundation/CodeTables.h"
 #include "foundation/Transaction.h"
 #include "numbering/LoadedProject.h"
 #include "foundation/Sql.h"
@@ -69,11 +70,7 @@ std::vector<std::vector<std::string>> LoadMembers(CAdoConnection& connection, co
 }
 
 std::vector<std::string> CodeNames(CAdoConnection& connection, const std::string& table) {
-    std::vector<std::string> names;
-    CAdoRecordSet rs;
-    if (!workflow::OpenQuery(rs, &connection, "select * from " + table)) return names;
-    for (; !rs.IsEOF(); rs.MoveNext()) rs.GetString("NAME", names.emplace_back());
-    return names;
+    return codetables::Names(connection, table);
 }
 
 SaveOutcome SaveApplication(CAdoConnection& connection, const projectnumber::LoadedProject& loaded,

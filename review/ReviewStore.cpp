@@ -1,6 +1,7 @@
 #include "review/ReviewStore.h"
 
 #include "foundation/Sql.h"
+#include "foundation/Transaction.h"
 #include "numbering/ProjectNumbering.h"
 #include "review/WorkflowSupport.h"
 
@@ -160,6 +161,30 @@ std::vector<ExpertJudgement> ExpertJudgements(CAdoConnection* connection, const 
         rs.GetString("ZZYJ", judgement.opinion);
     }
     return judgements;
+}
+
+bool ClearManageInfo(CAdoConnection& connection, const std::string& number, const std::vector<std::string>& columns,
+                     bool withJudgements) {
+    return db::InTransaction(connection, [&] {
+        return ClearManageColumns(connection, number, columns) &&
+               (!withJudgements || DeleteExpertJudgements(connection, number));
+    });
+}
+
+bool UpdateManageRow(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& number,
+                     const std::function<bool()>& setFields) {
+    return db::InTransaction(connection, [&] {
+        const bool written =
+            OpenManageRow(rs, &connection, number) && rs.GetRecordCount() > 0 && setFields() && rs.Update();
+        if (!written) rs.CancelUpdate();
+        rs.Close();
+        return written;
+    });
+}
+
+bool SaveExpertJudgements(CAdoConnection& connection, const std::string& number,
+                          const std::vector<ExpertJudgement>& judgements) {
+    return db::InTransaction(connection, [&] { return WriteExpertJudgements(connection, number, judgements); });
 }
 
 bool DeleteExpertJudgements(CAdoConnection& connection, const std::string& number) {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,16 @@ RowTexts ManagedProjectRows(CAdoConnection* connection);
 bool OpenManageRow(CAdoRecordSet& rs, CAdoConnection* connection, const std::string& number);
 // Empties the columns of the project's management row.
 bool ClearManageColumns(CAdoConnection& connection, const std::string& number, const std::vector<std::string>& columns);
+// Empties the columns of the project's management row and, with
+// `withJudgements`, deletes its experts' judgements, in one transaction.
+bool ClearManageInfo(CAdoConnection& connection, const std::string& number, const std::vector<std::string>& columns,
+                     bool withJudgements = false);
+// Writes the project's existing management row in one transaction: opens it
+// in `rs`, `setFields` sets the columns on it (false stops), then the row is
+// updated and the transaction committed; any failure cancels and rolls back.
+// `rs` is closed after. No row is added: false when the project has none.
+bool UpdateManageRow(CAdoRecordSet& rs, CAdoConnection& connection, const std::string& number,
+                     const std::function<bool()>& setFields);
 
 // One expert's judgement of a project: the expert's number, score and opinion.
 struct ExpertJudgement {
@@ -100,6 +111,9 @@ std::vector<ExpertJudgement> ExpertJudgements(CAdoConnection* connection, const 
 // transaction. False when a statement or a row fails.
 bool WriteExpertJudgements(CAdoConnection& connection, const std::string& number,
                            const std::vector<ExpertJudgement>& judgements);
+// WriteExpertJudgements in a transaction of its own.
+bool SaveExpertJudgements(CAdoConnection& connection, const std::string& number,
+                          const std::vector<ExpertJudgement>& judgements);
 bool DeleteExpertJudgements(CAdoConnection& connection, const std::string& number);
 
 // ---- the experts (CORVANE_EXPERTINFO) as the review panels read them ----

@@ -92,3 +92,31 @@ TEST_F(ResultChangeStoreTest, DeletionTakesOneProjectsRowsFromEveryTable) {
     for (const ChildTable& table : ChildTables())
         EXPECT_EQ(testdb::Query(db, "select distinct ITEM_XMBH from " + table.table), (Rows{{kOther}})) << table.table;
 }
+
+// The query dialog's fields find the records they name: the number as a
+// prefix, the other texts whole, a quote a character like another.
+TEST_F(ResultChangeStoreTest, TheQueryFieldsOpenTheRecordsTheyName) {
+    testdb::Seed(db, {"corvane_new_resultchange",
+                      {"xmbh", "xmmc", "xmzzxm", "cydw", "check13"},
+                      {{kNumber, "O'Neil", "张三", "一所", "是"}, {kOther, "乙", "李四", "二'所", "否"}}});
+    const struct {
+        ResultQueryFields fields;
+        std::vector<std::string> numbers;
+    } cases[] = {
+        {{"全部基金"}, {kNumber, kOther}},
+        {{"重点项目"}, {kNumber}},
+        {{"一般项目"}, {kOther}},
+        {{"全部基金", "O'Neil"}, {kNumber}},
+        {{"全部基金", "", "9140A0101U'"}, {kNumber}},
+        {{"全部基金", "", "", "", "二'所"}, {kOther}},
+        {{"重点项目", "", "", "李四"}, {}},
+        {{"全部基金", "x' or '1'='1"}, {}},
+    };
+    for (const auto& c : cases) {
+        CAdoRecordSet rs;
+        ASSERT_TRUE(OpenList(rs, db, BuildResultQuery(c.fields)));
+        std::vector<std::string> numbers;
+        for (; !rs.IsEOF(); rs.MoveNext()) numbers.push_back(Field(rs, "xmbh"));
+        EXPECT_EQ(numbers, c.numbers) << BuildResultQuery(c.fields);
+    }
+}

@@ -378,3 +378,33 @@ TEST_F(ApplicationStore, NameAndDocumentFollowTheNumberExactly) {
     ASSERT_TRUE(appstore::OpenDocumentRow(connection, "never saved", row));
     EXPECT_TRUE(row.IsEOF());
 }
+
+TEST_F(ApplicationStore, TheStoredYearIsTheRowsOwnAndEmptyWithoutARow) {
+    testdb::Seed(connection, {"corvane_itemappinfo", {"XMBH", "NF"}, {{kNumber, "2019"}, {"O'Brien", "2024"}}});
+    const projectnumber::LoadedProject stored = projectnumber::LoadProject(connection, kNumber),
+                                       other = projectnumber::LoadProject(connection, "O'Brien");
+    ASSERT_TRUE(stored.IsLoaded() && other.IsLoaded());
+    EXPECT_EQ(appstore::StoredYear(connection, stored), std::optional<std::string>("2019"));
+    EXPECT_EQ(appstore::StoredYear(connection, other), std::optional<std::string>("2024"));
+    EXPECT_EQ(appstore::StoredYear(connection, projectnumber::LoadedProject{"never saved", "999999"}), std::optional<std::string>(""));
+}
+
+TEST_F(ApplicationStore, AFileTableOpensOnTheProjectsOwnRowsInStoredOrder) {
+    testdb::Seed(connection, {"corvane_lw", {"xmbh", "lwname"}, {{"O'Brien", "a.doc"}, {kNumber, "b.doc"}, {"O'Brien", "c.doc"}}});
+    CAdoRecordSet rows;
+    rows.SetConnection(&connection);
+    ASSERT_TRUE(appstore::OpenFileRows(rows, "corvane_lw", "lwname,lw", "O'Brien"));
+    std::vector<std::string> names;
+    for (; !rows.IsEOF(); rows.MoveNext()) rows.GetString("lwname", names.emplace_back());
+    rows.Close();
+    EXPECT_EQ(names, (std::vector<std::string>{"a.doc", "c.doc"}));
+    ASSERT_TRUE(appstore::OpenFileRows(rows, "corvane_lw", "xmbh,lwname,lw", "x' or '1'='1"));
+    EXPECT_TRUE(rows.IsEOF());
+}
+
+TEST_F(ApplicationStore, AFollowUpTablesRowsCarryTheirApplicationsColumns) {
+    testdb::Seed(connection, {"corvane_itemappinfo", {"XMBH", "XMMC", "SQJE"}, {{kNumber, "甲", "12"}}});
+    testdb::Seed(connection, {"corvane_itemprogress", {"XMBH"}, {{kNumber}, {"O'Brien"}}});
+    EXPECT_EQ(Query(appstore::JoinedExcelRowsQuery("corvane_itemprogress") + " order by 1"),
+              (Rows{{kNumber, "甲", "", "", "", "", "", "", "", "12"}, {"O'Brien", "", "", "", "", "", "", "", "", ""}}));
+}

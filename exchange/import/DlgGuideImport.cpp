@@ -148,7 +148,5 @@ BOOL CDlgGuideImport::Import(const std::string& path) {
     }
     const bool replace = IsRecordExist(fund, period);
     if (replace && !elbrin::ShouldReplace(m_nPolicy, "基金编号", fund)) return FALSE;
-    return db::InTransaction(m_connection, [&] {
-        return importstore::WriteGuide(m_connection, parts[0], parts[1], parts[2], fund, period, replace);
-    });
+    return importstore::ImportGuide(m_connection, parts[0], parts[1], parts[2], fund, period, replace);
 }

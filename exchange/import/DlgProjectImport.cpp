@@ -162,8 +162,7 @@ elbrin::FileResult CDlgProjectImport::ImportApplication(const std::string& path)
         m_recordset.Close();
         return elbrin::FileResult::NotImported;
     }
-    const bool imported = db::InTransaction(
-        m_connection, [&] { return importstore::WriteApplication(m_connection, m_recordset, members, number, replace); });
+    const bool imported = importstore::ImportApplication(m_connection, m_recordset, members, number, replace);
     m_recordset.Close();
     return imported ? elbrin::FileResult::Imported : elbrin::FileResult::WriteFailed;
 }

@@ -183,4 +183,16 @@ bool WriteGuide(CAdoConnection& connection, CAdoRecordSet& guides, CAdoRecordSet
     return true;
 }
 
+bool ImportApplication(CAdoConnection& connection, CAdoRecordSet& application, CAdoRecordSet& members,
+                       const std::string& number, bool replace) {
+    return db::InTransaction(connection,
+                             [&] { return WriteApplication(connection, application, members, number, replace); });
+}
+
+bool ImportGuide(CAdoConnection& connection, CAdoRecordSet& guides, CAdoRecordSet& subjects,
+                 CAdoRecordSet& directions, const std::string& fund, const std::string& period, bool replace) {
+    return db::InTransaction(connection,
+                             [&] { return WriteGuide(connection, guides, subjects, directions, fund, period, replace); });
+}
+
 }  // namespace importstore

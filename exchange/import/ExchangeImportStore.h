@@ -40,6 +40,9 @@ db::Found HasApplication(CAdoConnection& connection, const std::string& number);
 // statement or a row fails.
 bool WriteApplication(CAdoConnection& connection, CAdoRecordSet& application, CAdoRecordSet& members,
                       const std::string& number, bool replace);
+// WriteApplication in a transaction of its own: all of it or nothing.
+bool ImportApplication(CAdoConnection& connection, CAdoRecordSet& application, CAdoRecordSet& members,
+                       const std::string& number, bool replace);
 
 // ---- units ----
 
@@ -77,5 +80,8 @@ bool DeleteGuideRows(CAdoConnection& connection, const std::string& fund, const 
 // where they stand. Runs inside the caller's transaction.
 bool WriteGuide(CAdoConnection& connection, CAdoRecordSet& guides, CAdoRecordSet& subjects,
                 CAdoRecordSet& directions, const std::string& fund, const std::string& period, bool replace);
+// WriteGuide in a transaction of its own: all of it or nothing.
+bool ImportGuide(CAdoConnection& connection, CAdoRecordSet& guides, CAdoRecordSet& subjects,
+                 CAdoRecordSet& directions, const std::string& fund, const std::string& period, bool replace);
 
 }  // namespace importstore

@@ -79,6 +79,34 @@ TEST_F(AnnualGuideStoreLists, GuidesFiveYearGuidesAndUnitsAreFoundAsTyped) {
                                             "select * from corvane_yearfundguide where ZNMC like '%''%'")),
               (Listed{{"9140B01", "乙'指南", "2012"}}));
     EXPECT_TRUE(guidestore::ListGuides(connection, "2013' or ''='", "2015").empty());
+    // The search dialog's fields, each matched whole, quotes included.
+    const struct {
+        guidestore::GuideSearch search;
+        Listed found;
+    } guideSearches[] = {
+        {{}, {{"9140A02", "丙", "2011"}, {"9140A01", "甲", "2012"}, {"9140B01", "乙'指南", "2012"}}},
+        {{"", "乙'指南", ""}, {{"9140B01", "乙'指南", "2012"}}},
+        {{"", "乙", ""}, {}},
+        {{"9140a01", "", ""}, {{"9140A01", "甲", "2012"}}},  // fund numbers compare without case
+        {{"9140A01", "甲", "2012"}, {{"9140A01", "甲", "2012"}}},
+        {{"", "", "2012"}, {{"9140A01", "甲", "2012"}, {"9140B01", "乙'指南", "2012"}}},
+        {{"9140A03", "", ""}, {}},
+        {{"x' or '1'='1", "", ""}, {}},
+    };
+    CAdoRecordSet year;
+    year.SetConnection(&connection);
+    ASSERT_TRUE(guidestore::OpenGuidesOfYear(year, "2012"));
+    std::vector<std::string> funds;
+    for (; !year.IsEOF(); year.MoveNext()) year.GetString("JJBH", funds.emplace_back());
+    year.Close();
+    EXPECT_EQ(funds, (std::vector<std::string>{"9140A01", "9140B01"}));
+    ASSERT_TRUE(guidestore::OpenGuidesOfYear(year, "2012' or ''='"));
+    EXPECT_TRUE(year.IsEOF());
+    year.Close();
+
+    for (const auto& c : guideSearches)
+        EXPECT_EQ(listed(guidestore::SearchGuides(connection, "2011", "2015", c.search)), c.found)
+            << c.search.fund << "|" << c.search.name << "|" << c.search.year;
 
     testdb::Seed(connection, {"corvane_fivefundguide", {"JJBH", "ZNMC", "FBNF"},
                               {{"9140A'01", "五年'甲", "2011-2015"}, {"9140A02", "五年乙", "2016-2020"}}});

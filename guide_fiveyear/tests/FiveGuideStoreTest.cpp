@@ -167,6 +167,25 @@ TEST_F(FiveGuideStore, ListsGroupsThenLaboratoriesAndFindsOwnersByCode) {
                   "2011-2015")),
               (Listed{{"914'B01", "乙'组", "乙指南"}}));
 
+    // The dialog's fields: the fund whole, the owner and the name as parts,
+    // a quote in any of them a character like another.
+    const struct {
+        fiveyearstore::GuideSearch search;
+        Listed found;
+    } searches[] = {
+        {{}, {{"914'B01", "乙'组", "乙指南"}, {"9140A01", "甲组", "甲指南"}, {"L'01", "实验'室", "室指南"}}},
+        {{"914'B01", "", ""}, {{"914'B01", "乙'组", "乙指南"}}},
+        {{"914'b0", "", ""}, {}},
+        {{"", "'", ""}, {{"914'B01", "乙'组", "乙指南"}, {"L'01", "实验'室", "室指南"}}},
+        {{"", "", "甲"}, {{"9140A01", "甲组", "甲指南"}}},
+        {{"L'01", "实验", "室"}, {{"L'01", "实验'室", "室指南"}}},
+        {{"", "x' or '1'='1", ""}, {}},
+        {{"9140A01", "", "下期"}, {}},
+    };
+    for (const auto& c : searches)
+        EXPECT_EQ(listed(fiveyearstore::SearchGuides(db, c.search, "2011-2015")), c.found)
+            << c.search.fund << "|" << c.search.owner << "|" << c.search.name;
+
     const auto owners = fiveyearstore::GuideOwners(db);
     ASSERT_EQ(owners.size(), 3u);
     EXPECT_EQ(owners[0].code, "914'B01");

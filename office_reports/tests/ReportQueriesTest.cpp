@@ -161,5 +161,43 @@ TEST_F(ReportQueries, EachOfALegacyPairOfNumbersIsListedOnceWithItsOwnRows) {
     }
 }
 
+// The names and rows the report dialogs look up: a value is matched as it
+// stands, a quote in it neither breaks the statement nor reaches other rows.
+TEST_F(ReportQueries, LookUpsFindTheirOwnRowsOnly) {
+    testdb::Seed(connection, {"CORVANE_YEARFUNDGUIDE",
+                              {"JJBH", "FBNF", "ZNMC"},
+                              {{"9140A01", "2008", "指南甲"}, {"9140A01", "2009", "指南乙"}, {"O'01", "2008", "O'Guide"}}});
+    testdb::Seed(connection, {"CORVANE_UNIT", {"DWDM", "DWMC"}, {{"1001", "单位甲"}, {"1'02", "O'Brien"}}});
+    testdb::Seed(connection, {"CORVANE_EXPERTINFO", {"ID", "XM"}, {{"E01", "张三"}, {"E'02", "李'四"}}});
+    testdb::Seed(connection, {"CORVANE_LAB", {"SYSDM", "SYSQC"}, {{"9140C02", "乙室"}, {"9140C01", "甲室"}}});
+    testdb::Seed(connection, {"corvane_year_studyaspect",
+                              {"yjfxbh", "FBNF", "dwdm", "sfzdyjfx", "yjfxmc"},
+                              {{"9140A010101", "2008", "1001", "0", "甲向"},
+                               {"9140A010101", "2008", "1'02", "1", "乙向"},
+                               {"9140A010101", "2009", "1001", "0", "丙向"}}});
+    using V = std::vector<std::string>;
+    const std::string injected = "x' or '1'='1";
+    const struct {
+        const char* what;
+        std::string sql;
+        V rows;
+    } cases[] = {
+        {"guide name", reportqueries::GuideName("9140A01", "2009"), V{"指南乙"}},
+        {"guide name with a quote", reportqueries::GuideName("O'01", "2008"), V{"O'Guide"}},
+        {"guide name of no year", reportqueries::GuideName("9140A01", injected), V{}},
+        {"unit name", reportqueries::UnitName("1'02"), V{"O'Brien"}},
+        {"unit name injected", reportqueries::UnitName(injected), V{}},
+        {"expert name", reportqueries::ExpertName("E'02"), V{"李'四"}},
+        {"expert name injected", reportqueries::ExpertName(injected), V{}},
+        {"laboratories by code", reportqueries::Laboratories(), V{"9140C01", "9140C02"}},
+        {"aspect rows of the year", reportqueries::AspectRows("9140A010101", "2008"), V{"9140A010101", "9140A010101"}},
+        {"aspect rows of a unit", reportqueries::AspectRows("9140A010101", "2008", "dwdm", "1'02"), V{"9140A010101"}},
+        {"aspect rows of another unit", reportqueries::AspectRows("9140A010101", "2008", "dwdm", "1002"), V{}},
+        {"aspect rows of a kind", reportqueries::AspectRows("9140A010101", "2009", "sfzdyjfx", "0"), V{"9140A010101"}},
+        {"aspect rows injected", reportqueries::AspectRows("9140A010101", "2008", "dwdm", injected), V{}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FirstColumn(c.sql), c.rows) << c.what << "\n" << c.sql;
+}
+
 }  // namespace
 

@@ -112,3 +112,30 @@ TEST_F(ReviewStoreTest, BudgetItemsKeepTheirColumns) {
     EXPECT_EQ(read.total, granted.total);
     EXPECT_EQ(read.items, granted.items);
 }
+
+// The management row's screens clear, update and save experts each in one
+// transaction: a part that fails leaves every row as it was.
+TEST_F(ReviewStoreTest, ManagementRowWorkIsWholeOrNothing) {
+    Seed({"CORVANE_ITEMMANAGEINFO", {"XMBH", "PSZFS", "PSYJ", "PFJF"}, {{kQuoted, "80", "同意", "12"}}});
+    ASSERT_TRUE(reviewstore::SaveExpertJudgements(connection, kQuoted, {{"E01", "90", "O'Neil's view"}}));
+    EXPECT_EQ(reviewstore::ExpertJudgements(&connection, kQuoted).size(), 1u);
+
+    EXPECT_FALSE(reviewstore::ClearManageInfo(connection, kQuoted, {"PSZFS", "NO_SUCH_COLUMN"}, true));
+    EXPECT_EQ(Query("select PSZFS, PSYJ from CORVANE_ITEMMANAGEINFO"), (Rows{{"80", "同意"}}));
+    EXPECT_EQ(reviewstore::ExpertJudgements(&connection, kQuoted).size(), 1u);
+    ASSERT_TRUE(reviewstore::ClearManageInfo(connection, kQuoted, {"PSZFS"}, false));
+    EXPECT_EQ(reviewstore::ExpertJudgements(&connection, kQuoted).size(), 1u) << "judgements kept";
+    ASSERT_TRUE(reviewstore::ClearManageInfo(connection, kQuoted, {"PSYJ"}, true));
+    EXPECT_EQ(Query("select PSZFS, PSYJ, PFJF from CORVANE_ITEMMANAGEINFO"), (Rows{{"", "", "12"}}));
+    EXPECT_TRUE(reviewstore::ExpertJudgements(&connection, kQuoted).empty());
+
+    CAdoRecordSet rs;
+    EXPECT_TRUE(reviewstore::UpdateManageRow(rs, connection, kQuoted, [&] { return rs.SetString("PSYJ", "改'过"); }));
+    EXPECT_FALSE(rs.IsOpen());
+    EXPECT_FALSE(reviewstore::UpdateManageRow(rs, connection, kQuoted, [&] {
+        rs.SetString("PSYJ", "丢弃");
+        return false;
+    }));
+    EXPECT_FALSE(reviewstore::UpdateManageRow(rs, connection, kNumber, [] { return true; })) << "no row is added";
+    EXPECT_EQ(Query("select XMBH, PSYJ from CORVANE_ITEMMANAGEINFO"), (Rows{{kQuoted, "改'过"}}));
+}

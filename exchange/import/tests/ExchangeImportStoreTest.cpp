@@ -136,3 +136,20 @@ TEST_F(ExchangeImportStoreTest, ApplicationReplacesItsOwnProjectsMembersAndLeave
               (Rows{{number, "张'三"}, {number, "李四"}, {other, "他人"}}));
 }
 
+// The view's import runs in a transaction of its own and keeps what it
+// wrote.
+TEST_F(ExchangeImportStoreTest, ImportingAnApplicationCommitsItsRows) {
+    const std::string number = "9140A01010108U001001";
+    testdb::Seed(db, {"corvane_itemappinfo", {"XMBH", "XMMC"}, {{number, "旧"}}});
+    testdb::Seed(db, {"corvane_project_sqcy", {"ITE_XMBH", "XM"}, {{number, "旧成员"}, {"FILE", "张'三"}}});
+    testdb::Seed(db, {"corvane_itemappinfo", {"XMBH", "XMMC"}, {{number, "新"}}});
+    CAdoRecordSet application, members;
+    AsFile(application, "select * from corvane_itemappinfo where XMMC = '新'");
+    AsFile(members, "select * from corvane_project_sqcy where ITE_XMBH = 'FILE'");
+    testdb::Exec(db, "delete from corvane_itemappinfo where XMMC = '新'");
+    testdb::Exec(db, "delete from corvane_project_sqcy where ITE_XMBH = 'FILE'");
+
+    ASSERT_TRUE(importstore::ImportApplication(db, application, members, number, true));
+    EXPECT_EQ(Query("select XMBH, XMMC from corvane_itemappinfo"), (Rows{{number, "新"}}));
+    EXPECT_EQ(Query("select XM from corvane_project_sqcy"), (Rows{{"张'三"}}));
+}
